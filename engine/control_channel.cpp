@@ -1,0 +1,183 @@
+#include "engine/control_channel.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "engine/winsock_error.h"
+#include "shell/app_log.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr const char* kTypeCommands[2] = {"TYPE A N", "TYPE I"};
+
+}  // namespace
+
+ControlChannel::ControlChannel(AppLog& log) : log_(log) {}
+
+bool ControlChannel::sendCommand(std::string_view name, std::optional<std::string_view> argument,
+                                 bool urgent) {
+    std::string line(name);
+    if (argument) {
+        line += ' ';
+        line += *argument;
+    }
+    // A file name from a listing ends up here: it must never smuggle a second command
+    // in, nor be cut so that another file is named.
+    const char* refusal = nullptr;
+    if (line.size() > kMaxCommandLength) {
+        refusal = "*** Command not sent, too long: ";
+    } else if (line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+        refusal = "*** Command not sent, line break in argument: ";
+    }
+    if (refusal != nullptr) {
+        log_.LogExtended(refusal, name);
+        refused_ = true;
+        return false;
+    }
+
+    if (name == "PASS") {
+        log_.LogCommand("<PASS ****");
+    } else {
+        log_.LogCommand("<", line);
+    }
+
+    bool ok = true;
+    {
+        std::lock_guard lock(sendLock_);
+        if (urgent) {
+            static const unsigned char kInterruptProcess[2] = {0xFF, 0xF4};
+            static const unsigned char kDataMark[2] = {0xFF, 0xF2};
+            ok = socket_.writeExact(kInterruptProcess, 2) == 2 &&
+                 socket_.writeUrgent(kDataMark, 2) == 2;
+        }
+        ok = ok && socket_.writeLine(line) >= 0;
+    }
+    if (!ok) {
+        logWinsockError("... [CONTROL] Send failed, WinSock err = %s");
+    }
+    return ok;
+}
+
+int ControlChannel::readReply(std::string* lastLine, std::string* code) {
+    if (refused_) {
+        refused_ = false;
+        if (code != nullptr) {
+            *code = std::to_string(kLocalFailure);
+        }
+        return kLocalFailure;
+    }
+    std::string replyCode;
+    std::string finalLine;
+    for (;;) {
+        int value = readOneReply(&finalLine, &replyCode);
+        // While ABOR is outstanding the 426/225 answering the aborted transfer is
+        // dropped and the reply behind it read.
+        if (value != 421 && aborSent_ && (replyCode == "426" || replyCode == "225")) {
+            continue;
+        }
+        if (lastLine != nullptr) {
+            *lastLine = finalLine;
+        }
+        if (code != nullptr) {
+            *code = replyCode;
+        }
+        return value;
+    }
+}
+
+int ControlChannel::readOneReply(std::string* lastLine, std::string* code) {
+    *code = "421";
+    lastLine->clear();
+    std::vector<char> line(kReplyLineCapacity);
+    std::string endMarker;
+    bool multiLine = false;
+    bool first = true;
+    bool failed = false;
+    for (int count = 0;; ++count) {
+        if (count >= kMaxReplyLines) {
+            setLastWinsockError(wsa::kMessageSize);
+            failed = true;
+            break;
+        }
+        int n = socket_.readLine(line.data(), kReplyLineCapacity);
+        if (n < 0) {
+            failed = true;
+            break;
+        }
+        std::string_view text(line.data(), static_cast<size_t>(n));
+        if (n < 4) {
+            if (first) {
+                failed = true;
+                break;
+            }
+            continue;  // a short line inside a multi-line reply is skipped
+        }
+        if (first) {
+            *code = std::string(text.substr(0, 3));
+            endMarker = *code + " ";
+            multiLine = text[3] == '-';
+            first = false;
+        }
+        log_.LogCommand(">", text);
+        if (!multiLine || text.substr(0, 4) == endMarker) {
+            *lastLine = std::string(text);
+            break;
+        }
+    }
+    if (failed) {
+        logWinsockError("... [CONTROL] Receive failed, WinSock err = %s");
+        *code = "421";
+        return 421;
+    }
+    int value = 0;
+    for (char c : *code) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int ControlChannel::setType(int type) {
+    if (type == currentType_) {
+        return 200;
+    }
+    if (type < 0 || type > 1) {
+        return kLocalFailure;
+    }
+    std::string code;
+    sendCommand(kTypeCommands[type]);
+    int value = readReply(nullptr, &code);
+    if (!code.empty() && code[0] == '2') {
+        currentType_ = type;
+    }
+    return value;
+}
+
+void ControlChannel::logWinsockError(const char* format) {
+    char text[512];
+    std::snprintf(text, sizeof text, format, winsockErrorName());
+    log_.LogExtended(text);
+}
+
+bool ControlChannel::discardExtraneousResponses() {
+    for (;;) {
+        int waiting = socket_.bytesWaiting();
+        if (waiting < 0) {
+            logWinsockError("... [CONTROL] socket failure, WinSock err = %s");
+            return false;
+        }
+        if (waiting < 5) {
+            return true;
+        }
+        log_.LogExtended("... (discarding extraneous response)");
+        if (readReply() == 421) {
+            return true;  // the loss shows at the next command
+        }
+    }
+}
+
+}  // namespace nubo

@@ -1,0 +1,154 @@
+#include "engine/ftp_session.h"
+
+#include <cstdio>
+
+#include "engine/host_lookup.h"
+#include "engine/main_outlets.h"
+#include "engine/remote_view_contract.h"
+#include "engine/session_observer.h"
+#include "engine/winsock_error.h"
+#include "shell/app_log.h"
+#include "shell/config_store.h"
+#include "sites/url_defaults.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr int kControlBufferSize = 4096;
+
+const char* defaultProxyPort(ProxyType type) {
+    return type == ProxyType::FtpProxy ? "21" : "1080";
+}
+
+}  // namespace
+
+FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
+    : target_(target), context_(context), control_(*context.log) {
+    int type = context_.config->GetInt("ProxyType");
+    if (type >= 1 && type <= 3) {
+        proxyType_ = static_cast<ProxyType>(type);
+        // The proxy text is read with the type's default port in place of the URL
+        // default, which is put back afterwards.
+        std::string savedPort;
+        UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &savedPort);
+        std::string proxyPort = defaultProxyPort(proxyType_);
+        UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &proxyPort);
+        proxyAddress_.parse(context_.config->GetString("Proxy"));
+        UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
+    }
+}
+
+bool FtpSession::cancelled() const { return context_.cancel != nullptr && *context_.cancel; }
+
+void FtpSession::logExtended(const std::string& text) { context_.log->LogExtended(text); }
+
+void FtpSession::setStatus(const std::string& text) {
+    if (context_.outlets != nullptr) {
+        context_.outlets->SetStatus(text);
+    }
+}
+
+void FtpSession::closeControl() { control_.socket().close(); }
+
+void FtpSession::logProxyLine(const char* format) {
+    char text[512];
+    std::snprintf(text, sizeof text, format, proxyAddress_.host.c_str(),
+                  proxyAddress_.portNumber());
+    logExtended(text);
+}
+
+bool FtpSession::connectControl() {
+    const FtpUrl& destination = proxyType_ == ProxyType::None ? target_ : proxyAddress_;
+    if (proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5) {
+        logExtended("*** SOCKS proxies are not available in this version");
+        return false;
+    }
+    if (cancelled()) {
+        return false;
+    }
+    bool connected = control_.socket().connect(destination.host, destination.portNumber());
+    if (cancelled()) {
+        return false;
+    }
+    if (!connected) {
+        if (proxyType_ != ProxyType::None) {
+            logProxyLine("... unable to CONNECT to proxy server %s:%u");
+        }
+        return false;
+    }
+    if (proxyType_ != ProxyType::None) {
+        logProxyLine("... using proxy connection on [%s:%u] for CONTROL");
+    }
+    return true;
+}
+
+bool FtpSession::start() {
+    FtpSocket& socket = control_.socket();
+    if (socket.createBlocking() && socket.setNoDelay(true)) {
+        socket.setBufferSize(kControlBufferSize);
+    }
+    std::string connecting = "Connecting to " + target_.host;
+    setStatus(connecting);
+    logExtended(connecting);
+
+    bool connected = connectControl();
+    bool loggedIn = connected && login();
+    if (!loggedIn) {
+        if (cancelled()) {
+            logExtended("... login aborted");
+        } else {
+            setStatus({});
+            if (!connected) {
+                control_.logWinsockError("... failed to connect, WinSock err = %s");
+            } else {
+                logExtended("... failed to log in");
+            }
+            if (context_.outlets != nullptr) {
+                context_.outlets->AddExitBits(connected ? exitbit::kLoginFailed
+                                                        : exitbit::kConnectFailed);
+            }
+            if (context_.config->GetInt("CLStart") != 0 &&
+                context_.config->GetInt("NoUIQuit") != 0) {
+                exitCode_ = 3;
+            }
+        }
+        return false;
+    }
+    afterLogin();
+    return true;
+}
+
+void FtpSession::afterLogin() {
+    uint32_t address = 0;
+    unsigned port = 0;
+    control_.socket().peerAddress(&address, &port);
+    char connectedText[512];
+    std::snprintf(connectedText, sizeof connectedText, "%s [%s:%u]", target_.host.c_str(),
+                  dottedAddress(address).c_str(), port);
+
+    if (!cancelled() && context_.config->GetInt("CLStart") == 0) {
+        std::string lastLine;
+        int code = (control_.sendCommand("SYST"), control_.readReply(&lastLine));
+        if (code / 100 == 2) {
+            systemText_ = lastLine.size() > 4 ? lastLine.substr(4) : std::string();
+        }
+    }
+    std::string connected = std::string("Connected to ") + connectedText;
+    setStatus(connected);
+    logExtended(connected);
+
+    if (context_.remoteView != nullptr) {
+        context_.remoteView->onConnected(this);
+    }
+    if (context_.observer != nullptr) {
+        context_.observer->sessionLoggedIn(connectedText);
+    }
+    currentUrl_ = target_.toString();
+    if (cancelled()) {
+        cancelledAfterLogin_ = true;
+        logExtended("... login aborted");
+    }
+}
+
+}  // namespace nubo

@@ -1,0 +1,402 @@
+#include "engine/ftp_socket.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "engine/host_lookup.h"
+#include "engine/net_timeouts.h"
+#include "engine/winsock_error.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr int kCommandLineBuffer = 516;
+
+bool failWithErrno() {
+    setLastWinsockError(winsockCodeFromErrno(errno));
+    return false;
+}
+
+void applyTimeout(int fd, int option, int milliseconds) {
+    timeval tv{};
+    tv.tv_sec = milliseconds / 1000;
+    tv.tv_usec = (milliseconds % 1000) * 1000;
+    setsockopt(fd, SOL_SOCKET, option, &tv, sizeof tv);
+}
+
+sockaddr_in makeAddress(uint32_t address, unsigned port) {
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = address;
+    sa.sin_port = htons(static_cast<uint16_t>(port));
+    return sa;
+}
+
+}  // namespace
+
+FtpSocket::FtpSocket()
+    : connectTimeoutMs_(kConnectTimeoutSeconds * 1000),
+      silenceTimeoutMs_(kSilenceTimeoutSeconds * 1000) {}
+
+FtpSocket::~FtpSocket() { close(); }
+
+bool FtpSocket::createBlocking() {
+    close();
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) {
+        return failWithErrno();
+    }
+    applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
+    applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
+    return true;
+}
+
+void FtpSocket::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    available_ = 0;
+    position_ = 0;
+}
+
+void FtpSocket::shutdown() {
+    if (fd_ >= 0) {
+        ::shutdown(fd_, SHUT_RDWR);
+    }
+}
+
+void FtpSocket::setTimeouts(int connectMilliseconds, int silenceMilliseconds) {
+    connectTimeoutMs_ = connectMilliseconds;
+    silenceTimeoutMs_ = silenceMilliseconds;
+    if (fd_ >= 0) {
+        applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
+        applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
+    }
+}
+
+bool FtpSocket::setNoDelay(bool on) {
+    int value = on ? 1 : 0;
+    if (setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &value, sizeof value) != 0) {
+        return failWithErrno();
+    }
+    return true;
+}
+
+bool FtpSocket::connect(const std::string& host, unsigned port) {
+    uint32_t address = 0;
+    if (!resolveHost(host, &address)) {
+        return false;
+    }
+    return connectAddress(address, port);
+}
+
+bool FtpSocket::waitWritable(int milliseconds) {
+    pollfd p{fd_, POLLOUT, 0};
+    int rc;
+    do {
+        rc = ::poll(&p, 1, milliseconds);
+    } while (rc < 0 && errno == EINTR);
+    if (rc < 0) {
+        return failWithErrno();
+    }
+    if (rc == 0) {
+        setLastWinsockError(wsa::kTimedOut);
+        return false;
+    }
+    return true;
+}
+
+bool FtpSocket::connectAddress(uint32_t address, unsigned port) {
+    if (port > 65535) {
+        // Never let an oversized port wrap round to another one.
+        setLastWinsockError(wsa::kAddressNotAvailable);
+        return false;
+    }
+    if (fd_ < 0 && !createBlocking()) {
+        return false;
+    }
+    // Connect without blocking so that the attempt can be given up after the connect
+    // time-out, then return to blocking mode for the stream.
+    int flags = fcntl(fd_, F_GETFL);
+    fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
+    sockaddr_in sa = makeAddress(address, port);
+    int rc = ::connect(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    bool ok = true;
+    if (rc != 0) {
+        if (errno != EINPROGRESS) {
+            ok = failWithErrno();
+        } else if (!waitWritable(connectTimeoutMs_)) {
+            ok = false;
+        } else {
+            int err = 0;
+            socklen_t len = sizeof err;
+            getsockopt(fd_, SOL_SOCKET, SO_ERROR, &err, &len);
+            if (err != 0) {
+                setLastWinsockError(winsockCodeFromErrno(err));
+                ok = false;
+            }
+        }
+    }
+    fcntl(fd_, F_SETFL, flags);
+    return ok;
+}
+
+bool FtpSocket::listen(uint32_t address, unsigned port, int backlog) {
+    if (fd_ < 0 && !createBlocking()) {
+        return false;
+    }
+    sockaddr_in sa = makeAddress(address, port);
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 ||
+        ::listen(fd_, backlog) != 0) {
+        return failWithErrno();
+    }
+    return true;
+}
+
+bool FtpSocket::accept(FtpSocket& peer) {
+    pollfd p{fd_, POLLIN, 0};
+    int rc;
+    do {
+        rc = ::poll(&p, 1, silenceTimeoutMs_);
+    } while (rc < 0 && errno == EINTR);
+    if (rc < 0) {
+        return failWithErrno();
+    }
+    if (rc == 0) {
+        setLastWinsockError(wsa::kTimedOut);
+        return false;
+    }
+    int fd = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0) {
+        return failWithErrno();
+    }
+    peer.close();
+    peer.fd_ = fd;
+    peer.setTimeouts(peer.connectTimeoutMs_, peer.silenceTimeoutMs_);
+    return true;
+}
+
+bool FtpSocket::peerAddress(uint32_t* address, unsigned* port) const {
+    sockaddr_in sa{};
+    socklen_t len = sizeof sa;
+    if (getpeername(fd_, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+        return failWithErrno();
+    }
+    *address = sa.sin_addr.s_addr;
+    *port = ntohs(sa.sin_port);
+    return true;
+}
+
+bool FtpSocket::localAddress(uint32_t* address, unsigned* port) const {
+    sockaddr_in sa{};
+    socklen_t len = sizeof sa;
+    if (getsockname(fd_, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+        return failWithErrno();
+    }
+    *address = sa.sin_addr.s_addr;
+    *port = ntohs(sa.sin_port);
+    return true;
+}
+
+int FtpSocket::bytesWaiting() const {
+    int n = 0;
+    if (fd_ < 0) {
+        setLastWinsockError(10038);  // WSAENOTSOCK
+        return -1;
+    }
+    if (ioctl(fd_, FIONREAD, &n) != 0) {
+        failWithErrno();
+        return -1;
+    }
+    return n + available_;
+}
+
+bool FtpSocket::setBufferSize(int n) {
+    if (n <= 0) {
+        setLastWinsockError(wsa::kInvalidArgument);
+        return false;
+    }
+    if (static_cast<int>(buffer_.size()) < n) {
+        buffer_.assign(static_cast<size_t>(n), 0);
+    }
+    readSize_ = n;
+    cursor_ = buffer_.data();
+    position_ = 0;
+    available_ = 0;
+    return true;
+}
+
+int FtpSocket::receive(void* dest, int n) {
+    ssize_t got;
+    do {
+        got = ::recv(fd_, dest, static_cast<size_t>(n), 0);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        failWithErrno();
+        return kError;
+    }
+    if (got == 0) {
+        // The peer ended the connection; name it the way a dropped connection reads.
+        setLastWinsockError(wsa::kConnectionReset);
+        return kClosed;
+    }
+    bytesReceived_ += got;
+    return static_cast<int>(got);
+}
+
+int FtpSocket::sendSome(const void* src, int n, int flags) {
+    ssize_t sent;
+    do {
+        sent = ::send(fd_, src, static_cast<size_t>(n), flags | MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    if (sent < 0) {
+        failWithErrno();
+        return kError;
+    }
+    bytesSent_ += sent;
+    return static_cast<int>(sent);
+}
+
+int FtpSocket::readBlock() {
+    position_ = 0;
+    available_ = 0;
+    int got = receive(buffer_.data(), readSize_);
+    if (got > 0) {
+        available_ = got;
+    }
+    return got;
+}
+
+int FtpSocket::getByte() {
+    if (readSize_ == 0) {
+        setBufferSize(4096);
+    }
+    if (available_ == 0) {
+        position_ = 0;
+        int got = receive(buffer_.data(), readSize_);
+        if (got < 0) {
+            return got;
+        }
+        available_ = got;
+    }
+    --available_;
+    return buffer_[static_cast<size_t>(position_++)];
+}
+
+int FtpSocket::readLine(char* dest, int size) {
+    int stored = 0;
+    int c;
+    while ((c = getByte()) >= 0 && c != '\r' && c != '\n') {
+        if (stored >= size - 1) {
+            setLastWinsockError(wsa::kMessageSize);
+            return kError;
+        }
+        dest[stored++] = static_cast<char>(c);
+    }
+    if (size <= 0) {
+        setLastWinsockError(wsa::kMessageSize);
+        return kError;
+    }
+    dest[stored] = '\0';
+    if (c == kError) {
+        return kError;
+    }
+    if (c == kClosed) {
+        return stored == 0 ? kClosed : stored;
+    }
+    if (c == '\r') {
+        int d;
+        do {
+            d = getByte();
+        } while (d >= 0 && d != '\n');
+    }
+    return stored;
+}
+
+int FtpSocket::readExact(void* dest, int n) {
+    auto* out = static_cast<uint8_t*>(dest);
+    int have = 0;
+    // Bytes already buffered by line reads come first.
+    while (have < n && available_ > 0) {
+        out[have++] = buffer_[static_cast<size_t>(position_++)];
+        --available_;
+    }
+    while (have < n) {
+        int got = receive(out + have, n - have);
+        if (got < 0) {
+            return got;
+        }
+        have += got;
+    }
+    return n;
+}
+
+int FtpSocket::writeExact(const void* src, int n) {
+    const auto* in = static_cast<const uint8_t*>(src);
+    int done = 0;
+    while (done < n) {
+        int sent = sendSome(in + done, n - done, 0);
+        if (sent < 0) {
+            return kError;
+        }
+        done += sent;
+    }
+    return n;
+}
+
+int FtpSocket::writeLine(std::string_view text) {
+    if (text.size() + 2 > static_cast<size_t>(kCommandLineBuffer)) {
+        setLastWinsockError(wsa::kMessageSize);
+        return kError;
+    }
+    char line[kCommandLineBuffer];
+    std::memcpy(line, text.data(), text.size());
+    line[text.size()] = '\r';
+    line[text.size() + 1] = '\n';
+    return writeExact(line, static_cast<int>(text.size() + 2));
+}
+
+int FtpSocket::writeUrgent(const void* src, int n) {
+    int sent = sendSome(src, n, MSG_OOB);
+    return sent < 0 ? kError : sent;
+}
+
+void FtpSocket::setSendSource(const uint8_t* memory) {
+    cursor_ = memory;
+    position_ = 0;
+    available_ = 0;
+}
+
+void FtpSocket::setSendOffset(int64_t offset) {
+    position_ = offset;
+    available_ = 0;
+}
+
+int FtpSocket::sendBlock(int n) {
+    available_ = n;
+    if (n == 0) {
+        return 0;
+    }
+    while (available_ > 0) {
+        int sent = sendSome(cursor_ + position_, available_, 0);
+        if (sent < 0) {
+            return kError;
+        }
+        position_ += sent;
+        available_ -= sent;
+    }
+    return n;
+}
+
+}  // namespace nubo

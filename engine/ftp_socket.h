@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nubo {
+
+// A blocking, buffered TCP stream over a POSIX socket: reads lines and blocks, reads
+// and writes exact byte counts, writes command lines, and sends straight out of
+// caller-owned memory (a mapped file). Results are a byte count, kError for a socket
+// error or kClosed when the peer closed the connection; every failure leaves its
+// WinSock code as the thread's last error (see winsock_error.h).
+//
+// One thread uses a socket at a time; the only exception is the control connection,
+// whose writes are serialised by the session.
+class FtpSocket {
+public:
+    static constexpr int kError = -1;
+    static constexpr int kClosed = -2;
+
+    FtpSocket();
+    ~FtpSocket();
+    FtpSocket(const FtpSocket&) = delete;
+    FtpSocket& operator=(const FtpSocket&) = delete;
+
+    // Creates the stream socket, blocking. False on failure.
+    bool createBlocking();
+    bool isOpen() const { return fd_ >= 0; }
+    int handle() const { return fd_; }
+    void close();
+    // Shuts both directions down without closing, to wake a thread blocked on it.
+    void shutdown();
+
+    // Time limits of this socket (see net_timeouts.h for the defaults).
+    void setTimeouts(int connectMilliseconds, int silenceMilliseconds);
+
+    bool setNoDelay(bool on);
+    // Connects to a host: a dotted text is used directly, a name is looked up.
+    bool connect(const std::string& host, unsigned port);
+    bool connectAddress(uint32_t address, unsigned port);
+    // Binds to address:port (port 0 picks one) and listens.
+    bool listen(uint32_t address, unsigned port, int backlog);
+    // Accepts one connection into `peer`, waiting at most the silence time-out.
+    bool accept(FtpSocket& peer);
+
+    bool peerAddress(uint32_t* address, unsigned* port) const;
+    bool localAddress(uint32_t* address, unsigned* port) const;
+    // Bytes waiting to be read (FIONREAD), counting what the buffer still holds; -1
+    // when the query fails.
+    int bytesWaiting() const;
+
+    // Receive buffer: reuses an existing buffer that is large enough.
+    bool setBufferSize(int n);
+    // One receive of up to the read size into the buffer.
+    int readBlock();
+    const uint8_t* buffer() const { return buffer_.data(); }
+    int available() const { return available_; }
+
+    // Reads one line of at most size - 1 characters into dest and zero-terminates it.
+    // CR LF, LF and a lone CR end a line; bytes between a CR and the next LF are
+    // dropped. A line that does not fit gives kError (last error WSAEMSGSIZE).
+    int readLine(char* dest, int size);
+    int readExact(void* dest, int n);
+    int writeExact(const void* src, int n);
+    // Sends text followed by CR LF; the text must fit the 514 characters of a command
+    // line. Returns its length + 2.
+    int writeLine(std::string_view text);
+    // Sends bytes as out-of-band data.
+    int writeUrgent(const void* src, int n);
+
+    void setSendSource(const uint8_t* memory);
+    void setSendOffset(int64_t offset);
+    int sendBlock(int n);
+
+    int64_t bytesReceived() const { return bytesReceived_; }
+    int64_t bytesSent() const { return bytesSent_; }
+
+private:
+    int receive(void* dest, int n);
+    int sendSome(const void* src, int n, int flags);
+    int getByte();
+    bool waitWritable(int milliseconds);
+
+    int fd_ = -1;
+    std::vector<uint8_t> buffer_;
+    const uint8_t* cursor_ = nullptr;
+    int64_t position_ = 0;
+    int available_ = 0;
+    int readSize_ = 0;
+    int64_t bytesReceived_ = 0;
+    int64_t bytesSent_ = 0;
+    int connectTimeoutMs_;
+    int silenceTimeoutMs_;
+};
+
+}  // namespace nubo

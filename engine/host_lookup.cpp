@@ -1,0 +1,93 @@
+#include "engine/host_lookup.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "engine/winsock_error.h"
+
+namespace nubo {
+
+bool isDottedAddress(const std::string& text) {
+    for (char c : text) {
+        if (!(c == '.' || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool parseDottedAddress(const std::string& text, uint32_t* address) {
+    in_addr a{};
+    // inet_aton accepts the short forms ("127.1") that users of dotted addresses know.
+    if (text.empty() || inet_aton(text.c_str(), &a) == 0) {
+        setLastWinsockError(wsa::kAddressNotAvailable);
+        return false;
+    }
+    *address = a.s_addr;
+    return true;
+}
+
+bool lookupHostByName(const std::string& name, uint32_t* address, std::string* officialName) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_CANONNAME;
+    addrinfo* result = nullptr;
+    errno = 0;
+    int rc = getaddrinfo(name.c_str(), nullptr, &hints, &result);
+    if (rc != 0 || result == nullptr) {
+        setLastWinsockError(rc != 0 ? winsockCodeFromResolver(rc, errno) : wsa::kNoData);
+        return false;
+    }
+    *address = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr;
+    if (officialName != nullptr) {
+        *officialName = result->ai_canonname != nullptr ? result->ai_canonname : name;
+    }
+    freeaddrinfo(result);
+    return true;
+}
+
+bool lookupHostByAddress(const std::string& dotted, uint32_t* address, std::string* hostName) {
+    uint32_t a = 0;
+    if (!parseDottedAddress(dotted, &a)) {
+        return false;
+    }
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = a;
+    char host[NI_MAXHOST];
+    errno = 0;
+    int rc = getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, host, sizeof host, nullptr,
+                         0, NI_NAMEREQD);
+    if (rc != 0) {
+        setLastWinsockError(winsockCodeFromResolver(rc, errno));
+        return false;
+    }
+    *address = a;
+    if (hostName != nullptr) {
+        *hostName = host;
+    }
+    return true;
+}
+
+bool resolveHost(const std::string& host, uint32_t* address) {
+    if (isDottedAddress(host)) {
+        return parseDottedAddress(host, address);
+    }
+    return lookupHostByName(host, address, nullptr);
+}
+
+std::string dottedAddress(uint32_t address) {
+    in_addr a{};
+    a.s_addr = address;
+    char text[INET_ADDRSTRLEN];
+    inet_ntop(AF_INET, &a, text, sizeof text);
+    return text;
+}
+
+}  // namespace nubo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nubo {
+
+// The Host page's view of a session: login, end, and the transfers that feed its
+// graphs and statistics. Called on the session worker thread.
+class SessionObserver {
+public:
+    virtual ~SessionObserver() = default;
+    // Login finished; connectedText is "host [a.b.c.d:port]".
+    virtual void sessionLoggedIn(const std::string& connectedText) = 0;
+    // The session is gone: no call may reach it any more.
+    virtual void sessionEnded() = 0;
+    // Transfer began: expected size (-1 when unknown), start time in ms.
+    virtual void transferStarted(int64_t expectedSize, int64_t startMs) = 0;
+    // Bytes moved so far; at most once per 1000 bytes.
+    virtual void transferProgress(int64_t bytes) = 0;
+    virtual void transferEnded(int64_t bytes, int64_t endMs) = 0;
+};
+
+}  // namespace nubo

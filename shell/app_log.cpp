@@ -1,0 +1,92 @@
+#include "shell/app_log.h"
+
+#include <algorithm>
+
+#include "shell/app_log_listener.h"
+
+namespace nubo {
+
+void AppLog::LogCommand(std::string_view text, std::string_view suffix) {
+    if (logging_ && commands_) {
+        append(text, suffix);
+    }
+}
+
+void AppLog::LogExtended(std::string_view text, std::string_view suffix) {
+    if (logging_ && extended_) {
+        append(text, suffix);
+    }
+}
+
+void AppLog::AppendLine(std::string_view text) { append(text, {}); }
+
+void AppLog::Wipe() {
+    std::lock_guard lock(mutex_);
+    lines_.clear();
+    for (AppLogListener* l : listeners_) {
+        l->logWiped();
+    }
+}
+
+void AppLog::SetFlags(bool logging, bool commands, bool extended) {
+    logging_ = logging;
+    commands_ = commands;
+    extended_ = extended;
+}
+
+size_t AppLog::LineCount() const {
+    std::lock_guard lock(mutex_);
+    return lines_.size();
+}
+
+std::string AppLog::Line(size_t index) const {
+    std::lock_guard lock(mutex_);
+    return index < lines_.size() ? lines_[index] : std::string();
+}
+
+std::vector<std::string> AppLog::Lines() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+}
+
+void AppLog::AddListener(AppLogListener* listener) {
+    std::lock_guard lock(mutex_);
+    listeners_.push_back(listener);
+}
+
+void AppLog::RemoveListener(AppLogListener* listener) {
+    std::lock_guard lock(mutex_);
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
+                     listeners_.end());
+}
+
+std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {
+    std::string line;
+    line.reserve(std::min(text.size() + suffix.size(), kMaxLineLength));
+    for (std::string_view part : {text, suffix}) {
+        for (char c : part) {
+            auto u = static_cast<unsigned char>(c);
+            line.push_back((u < 0x20 && c != '\t') || u == 0x7F ? '?' : c);
+        }
+    }
+    if (line.size() > kMaxLineLength) {
+        size_t cut = kMaxLineLength;
+        // Do not leave half of a multi-byte character at the end.
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        line.resize(cut);
+    }
+    return line;
+}
+
+void AppLog::append(std::string_view text, std::string_view suffix) {
+    std::string line = MakeLine(text, suffix);
+    std::lock_guard lock(mutex_);
+    lines_.push_back(std::move(line));
+    for (AppLogListener* l : listeners_) {
+        l->linesAppended(lines_.size() - 1, 1);
+    }
+}
+
+}  // namespace nubo

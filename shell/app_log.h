@@ -1,0 +1,61 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nubo {
+
+class AppLogListener;
+
+// The program's log: an ordered list of lines, appended from any thread. FTP
+// dialogue goes through LogCommand, every other message through LogExtended; the
+// three flags decide which kinds are kept.
+class AppLog {
+public:
+    static constexpr size_t kMaxLineLength = 511;
+
+    AppLog() = default;
+    AppLog(const AppLog&) = delete;
+    AppLog& operator=(const AppLog&) = delete;
+
+    // The FTP dialogue: appended when logging and commands are on.
+    void LogCommand(std::string_view text, std::string_view suffix = {});
+    // Every other message: appended when logging and extended are on.
+    void LogExtended(std::string_view text, std::string_view suffix = {});
+    // Appended whatever the flags say (banner lines).
+    void AppendLine(std::string_view text);
+    void Wipe();
+
+    void SetFlags(bool logging, bool commands, bool extended);
+    bool Logging() const { return logging_; }
+    bool Commands() const { return commands_; }
+    bool Extended() const { return extended_; }
+
+    size_t LineCount() const;
+    std::string Line(size_t index) const;
+    std::vector<std::string> Lines() const;
+
+    void AddListener(AppLogListener* listener);
+    void RemoveListener(AppLogListener* listener);
+
+    // The text a line is stored as: cut to kMaxLineLength bytes on a character
+    // boundary, control characters shown as "?" so that no server text can drive the
+    // terminal or the list that shows it.
+    static std::string MakeLine(std::string_view text, std::string_view suffix);
+
+private:
+    void append(std::string_view text, std::string_view suffix);
+
+    std::atomic<bool> logging_{true};
+    std::atomic<bool> commands_{true};
+    std::atomic<bool> extended_{true};
+    mutable std::mutex mutex_;
+    std::vector<std::string> lines_;
+    std::vector<AppLogListener*> listeners_;
+};
+
+}  // namespace nubo

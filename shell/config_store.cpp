@@ -1,0 +1,114 @@
+#include "shell/config_store.h"
+
+#include <utility>
+
+namespace nubo {
+
+namespace {
+
+struct IntDefault {
+    const char* name;
+    int32_t value;
+};
+
+constexpr IntDefault kIntDefaults[] = {
+    {"Classic", 0},     {"Statistics", 1},       {"KeepHost", 1},    {"KeepXDir", 1},
+    {"KeepXMode", 1},   {"LastXMode", 2},        {"LogCmd", 1},      {"LogExt", 1},
+    {"Logging", 1},     {"NoUIQuit", 1},         {"NoUITray", 1},    {"Passive", 1},
+    {"ProxyType", 0},   {"Restart", 1},          {"UpdateONLY", 0},  {"XAppVersion", 0x02000100},
+    {"XAppInstall", 0}, {"LocalIcons", 1},       {"CLConnect", 0},   {"CLStart", 0},
+    {"CLOnly", 0},      {"CLXMode", 0},          {"CLXFlags", 0},
+};
+
+constexpr const char* kDefaultEMail = "<your-email-address>";
+
+}  // namespace
+
+ConfigStore::ConfigStore() { LoadDefaults(); }
+
+void ConfigStore::LoadDefaults() {
+    std::lock_guard lock(mutex_);
+    ints_.clear();
+    strings_.clear();
+    for (const IntDefault& row : kIntDefaults) {
+        ints_[row.name] = row.value;
+    }
+    strings_["EMail"] = kDefaultEMail;
+    for (const char* name : {"Proxy", "AuthName", "AuthPasswd", "LastHost", "LastXDir", "CLXDir"}) {
+        strings_[name] = std::string();
+    }
+}
+
+int32_t ConfigStore::GetInt(const std::string& name) const {
+    std::lock_guard lock(mutex_);
+    auto it = ints_.find(name);
+    return it == ints_.end() ? 0 : it->second;
+}
+
+std::string ConfigStore::GetString(const std::string& name) const {
+    std::lock_guard lock(mutex_);
+    auto it = strings_.find(name);
+    return it == strings_.end() ? std::string() : it->second;
+}
+
+void ConfigStore::SetInt(const std::string& name, int32_t value) {
+    {
+        std::lock_guard lock(mutex_);
+        auto it = ints_.find(name);
+        if (it != ints_.end() && it->second == value) {
+            return;
+        }
+        ints_[name] = value;
+    }
+    notify(name);
+}
+
+void ConfigStore::SetString(const std::string& name, const std::string& value) {
+    {
+        std::lock_guard lock(mutex_);
+        auto it = strings_.find(name);
+        if (it != strings_.end() && it->second == value) {
+            return;
+        }
+        strings_[name] = value;
+    }
+    notify(name);
+}
+
+void ConfigStore::Subscribe(const std::string& name, Handler handler) {
+    std::lock_guard lock(mutex_);
+    subscribers_[name] = std::move(handler);
+}
+
+void ConfigStore::Unsubscribe(const std::string& name) {
+    std::lock_guard lock(mutex_);
+    subscribers_.erase(name);
+}
+
+void ConfigStore::SetPoster(Poster poster) {
+    std::lock_guard lock(mutex_);
+    poster_ = std::move(poster);
+}
+
+void ConfigStore::EnableNotifications(bool on) {
+    std::lock_guard lock(mutex_);
+    notifying_ = on;
+}
+
+void ConfigStore::notify(const std::string& name) {
+    Handler handler;
+    Poster poster;
+    {
+        std::lock_guard lock(mutex_);
+        auto it = subscribers_.find(name);
+        if (!notifying_ || !poster_ || it == subscribers_.end()) {
+            return;
+        }
+        handler = it->second;
+        poster = poster_;
+    }
+    // Posted: the subscriber acts after the setter has returned.
+    poster([handler = std::move(handler), name] { handler(name); });
+}
+
+}  // namespace nubo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace nubo {
+
+// Every application-wide setting, by exact, case-sensitive name: an integer table
+// and a string table (absent names read as 0 or ""), and one subscriber per name that
+// is notified, posted rather than called, whenever a different value is stored.
+//
+// Reads and writes are safe from any thread (the session worker reads settings);
+// notifications go out through the poster once they are enabled, which the owner does
+// when the main window has finished its construction.
+class ConfigStore {
+public:
+    using Handler = std::function<void(const std::string& name)>;
+    using Poster = std::function<void(std::function<void()>)>;
+
+    // Fills both tables with their defaults.
+    ConfigStore();
+    ConfigStore(const ConfigStore&) = delete;
+    ConfigStore& operator=(const ConfigStore&) = delete;
+
+    int32_t GetInt(const std::string& name) const;
+    std::string GetString(const std::string& name) const;
+    void SetInt(const std::string& name, int32_t value);
+    void SetString(const std::string& name, const std::string& value);
+
+    // Registers the subscriber of a name, replacing an earlier one.
+    void Subscribe(const std::string& name, Handler handler);
+    void Unsubscribe(const std::string& name);
+
+    void SetPoster(Poster poster);
+    void EnableNotifications(bool on);
+
+    // Restores every default (both tables).
+    void LoadDefaults();
+
+private:
+    void notify(const std::string& name);
+
+    mutable std::mutex mutex_;
+    std::map<std::string, int32_t> ints_;
+    std::map<std::string, std::string> strings_;
+    std::map<std::string, Handler> subscribers_;
+    Poster poster_;
+    bool notifying_ = false;
+};
+
+}  // namespace nubo

@@ -1,0 +1,176 @@
+#include "sites/ftp_url.h"
+
+#include "sites/url_defaults.h"
+
+namespace nubo {
+
+namespace {
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+FtpUrl::FtpUrl(const std::string& text) {
+    if (!parse(text)) {
+        host.clear();
+    }
+}
+
+bool FtpUrl::parse(const std::string& text) {
+    scheme.clear();
+    user.clear();
+    password.clear();
+    host.clear();
+    port.clear();
+    path.clear();
+    type = 0;
+    schemeDefaulted = userDefaulted = portDefaulted = false;
+    if (text.empty()) {
+        return false;
+    }
+
+    size_t at = 0;
+    size_t schemeEnd = text.find("://");
+    if (schemeEnd == 0) {
+        return false;
+    }
+    if (schemeEnd != std::string::npos) {
+        scheme = text.substr(0, schemeEnd);
+        at = schemeEnd + 3;
+    } else {
+        UrlDefaults::getDefaults(&scheme, nullptr, nullptr, nullptr);
+        schemeDefaulted = true;
+    }
+    if (at >= text.size()) {
+        return false;
+    }
+
+    size_t userEnd = text.find('@', at);
+    if (userEnd == at) {
+        return false;
+    }
+    if (userEnd != std::string::npos) {
+        std::string userPart = text.substr(at, userEnd - at);
+        size_t colon = userPart.find(':');
+        if (colon != std::string::npos) {
+            password = unescape(userPart.substr(colon + 1));
+            userPart.resize(colon);
+        }
+        user = unescape(userPart);
+        at = userEnd + 1;
+    } else {
+        UrlDefaults::getDefaults(nullptr, &user, &password, nullptr);
+        userDefaulted = true;
+    }
+    if (at >= text.size()) {
+        return false;
+    }
+
+    size_t separator = text.find_first_of("/;", at);
+    if (separator == at) {
+        return false;
+    }
+    std::string hostPart =
+        text.substr(at, separator == std::string::npos ? std::string::npos : separator - at);
+    size_t colon = hostPart.find(':');
+    if (colon != std::string::npos) {
+        port = hostPart.substr(colon + 1);
+        hostPart.resize(colon);
+    } else {
+        UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &port);
+        portDefaulted = true;
+    }
+    host = hostPart;
+    if (separator == std::string::npos) {
+        return true;
+    }
+
+    at = separator + 1;
+    if (text[separator] == ';' && at >= text.size()) {
+        return false;
+    }
+    if (text[separator] == '/') {
+        size_t pathEnd = text.find(';', at);
+        if (pathEnd == std::string::npos) {
+            path = text.substr(at);
+            at = text.size();
+        } else {
+            path = text.substr(at, pathEnd - at);
+            at = pathEnd + 1;
+        }
+    }
+    if (at >= text.size()) {
+        return true;
+    }
+    // Only the length and the last character are looked at: "type=d" and its kin.
+    std::string rest = text.substr(at);
+    if (rest.size() == 6 && (rest[5] == 'a' || rest[5] == 'i' || rest[5] == 'd')) {
+        type = rest[5];
+        return true;
+    }
+    return false;
+}
+
+std::string FtpUrl::toString() const {
+    std::string text;
+    if (!schemeDefaulted) {
+        text += scheme + "://";
+    }
+    text += host;
+    if (!portDefaulted) {
+        text += ":" + port;
+    }
+    if (!path.empty()) {
+        text += "/" + path;
+    }
+    return text;
+}
+
+std::string FtpUrl::decodedPath() const {
+    return path.find('%') == std::string::npos ? path : unescape(path);
+}
+
+unsigned FtpUrl::portNumber() const {
+    unsigned value = 0;
+    for (char c : port) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + static_cast<unsigned>(c - '0');
+        if (value > 0xFFFFFFFu) {
+            break;  // far beyond any port; stop before the value could wrap
+        }
+    }
+    return value;
+}
+
+void FtpUrl::setCredentials(const std::string& newUser, const std::string& newPassword) {
+    if (newUser.empty()) {
+        return;
+    }
+    user = newUser;
+    password = newPassword;
+    userDefaulted = false;
+}
+
+std::string FtpUrl::unescape(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
+            out.push_back(static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
+            i += 2;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+}  // namespace nubo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace nubo {
+
+// A parsed site URL: [scheme://][user[:password]@]host[:port][/path][;type=X].
+// The host and the path are kept as typed (the path escaped); the user and the
+// password are unescaped. toString never contains the user or the password.
+class FtpUrl {
+public:
+    FtpUrl() = default;
+    // Parses text; on failure the host is left empty (an invalid URL).
+    explicit FtpUrl(const std::string& text);
+
+    // Fills every member from text; false for a malformed URL (members then hold what
+    // was filled so far).
+    bool parse(const std::string& text);
+    bool isValid() const { return !host.empty(); }
+
+    std::string toString() const;
+    std::string decodedPath() const;
+    // Decimal value of the leading digits of the port; 0 if none.
+    unsigned portNumber() const;
+    // Sets user and password unless user is empty.
+    void setCredentials(const std::string& newUser, const std::string& newPassword);
+
+    // "%" and two hexadecimal digits become that byte; everything else, including a
+    // "%" without two digits after it, is copied.
+    static std::string unescape(const std::string& text);
+
+    std::string scheme;
+    std::string user;
+    std::string password;
+    std::string host;
+    std::string port;
+    std::string path;
+    int type = 0;  // 0, 'a', 'i' or 'd'
+    bool schemeDefaulted = false;
+    bool userDefaulted = false;
+    bool portDefaulted = false;
+};
+
+}  // namespace nubo

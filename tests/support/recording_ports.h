@@ -1,0 +1,84 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/main_outlets.h"
+#include "engine/remote_view_contract.h"
+#include "engine/session_observer.h"
+
+namespace nubo::test {
+
+// Main-window outlets that remember what the session reported.
+class RecordingOutlets : public MainOutlets {
+public:
+    void SetStatus(std::string_view text) override {
+        std::lock_guard lock(mutex_);
+        statuses_.emplace_back(text);
+    }
+    void ReportProgress(int64_t value, const char* format) override {
+        std::lock_guard lock(mutex_);
+        progress_.push_back(value);
+        progressFormats_.emplace_back(format != nullptr ? format : "");
+    }
+    void AddExitBits(uint32_t bits) override { exitBits_ |= bits; }
+    void RequestClose() override { closeRequests_++; }
+
+    uint32_t exitBits() const { return exitBits_; }
+    int closeRequests() const { return closeRequests_; }
+    std::vector<std::string> statuses() const {
+        std::lock_guard lock(mutex_);
+        return statuses_;
+    }
+    std::vector<int64_t> progress() const {
+        std::lock_guard lock(mutex_);
+        return progress_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> statuses_;
+    std::vector<int64_t> progress_;
+    std::vector<std::string> progressFormats_;
+    std::atomic<uint32_t> exitBits_{0};
+    std::atomic<int> closeRequests_{0};
+};
+
+// Host-page events as a list of readable lines ("loggedIn host [..]", "ended", ...).
+class RecordingObserver : public SessionObserver {
+public:
+    void sessionLoggedIn(const std::string& connectedText) override {
+        record("loggedIn " + connectedText);
+    }
+    void sessionEnded() override { record("ended"); }
+    void transferStarted(int64_t expectedSize, int64_t) override {
+        record("start " + std::to_string(expectedSize));
+    }
+    void transferProgress(int64_t bytes) override { record("progress " + std::to_string(bytes)); }
+    void transferEnded(int64_t bytes, int64_t) override { record("end " + std::to_string(bytes)); }
+
+    std::vector<std::string> events() const {
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+
+private:
+    void record(std::string event) {
+        std::lock_guard lock(mutex_);
+        events_.push_back(std::move(event));
+    }
+    mutable std::mutex mutex_;
+    std::vector<std::string> events_;
+};
+
+class RecordingRemoteView : public RemoteViewContract {
+public:
+    void onConnected(FtpSession* session) override { connectedTo = session; }
+    void onDisconnected() override { disconnected = true; }
+    std::atomic<FtpSession*> connectedTo{nullptr};
+    std::atomic<bool> disconnected{false};
+};
+
+}  // namespace nubo::test

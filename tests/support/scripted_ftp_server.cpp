@@ -1,0 +1,372 @@
+#include "tests/support/scripted_ftp_server.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+namespace nubo::test {
+
+namespace {
+
+// How long the server waits for the client at any one step before calling it a failure.
+constexpr int kStepTimeoutMs = 10000;
+
+bool waitReadable(int fd, int timeoutMs) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, timeoutMs) > 0;
+}
+
+int listenLoopback(unsigned* port) {
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    socklen_t len = sizeof sa;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+    *port = ntohs(sa.sin_port);
+    return fd;
+}
+
+std::string stripTelnet(const std::string& raw) {
+    std::string out;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (static_cast<unsigned char>(raw[i]) == 0xFF && i + 1 < raw.size()) {
+            ++i;  // IAC and the byte after it
+            continue;
+        }
+        if (static_cast<unsigned char>(raw[i]) == 0xF2) {
+            continue;  // a data mark whose IAC went ahead as urgent data
+        }
+        out.push_back(raw[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+ScriptedFtpServer::ScriptedFtpServer() { listener_ = listenLoopback(&port_); }
+
+ScriptedFtpServer::~ScriptedFtpServer() {
+    stopping_ = true;
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    closeData();
+    closeControl();
+    if (dataListener_ >= 0) ::close(dataListener_);
+    if (listener_ >= 0) ::close(listener_);
+}
+
+ScriptedFtpServer& ScriptedFtpServer::add(std::string name, std::function<bool()> action) {
+    steps_.push_back({std::move(name), std::move(action)});
+    return *this;
+}
+
+ScriptedFtpServer& ScriptedFtpServer::reply(const std::string& text) {
+    return sendRaw(text + "\r\n");
+}
+
+ScriptedFtpServer& ScriptedFtpServer::sendRaw(const std::string& bytes) {
+    return add("send", [this, bytes] {
+        if (!sendAll(control_, bytes.data(), bytes.size())) {
+            fail("could not send: " + bytes);
+            return false;
+        }
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expect(const std::string& pattern) {
+    return add("expect " + pattern, [this, pattern] {
+        std::string line, raw;
+        if (!readCommand(&line, &raw)) {
+            fail("expected " + pattern + ", connection ended");
+            return false;
+        }
+        bool prefix = !pattern.empty() && pattern.back() == '*';
+        bool match = prefix ? line.compare(0, pattern.size() - 1, pattern, 0,
+                                           pattern.size() - 1) == 0
+                            : line == pattern;
+        if (!match) {
+            fail("expected " + pattern + ", got " + line);
+            return false;
+        }
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::delay(int milliseconds) {
+    return add("delay", [milliseconds] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::drop() {
+    return add("drop", [this] {
+        closeData();
+        closeControl();
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectClose() {
+    return add("expect close", [this] {
+        std::string line, raw;
+        while (readCommand(&line, &raw)) {
+        }
+        closeControl();
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::acceptNext() {
+    return add("accept", [this] {
+        closeData();
+        closeControl();
+        pending_.clear();
+        control_ = acceptOne(listener_);
+        if (control_ < 0) {
+            fail("no client connected");
+            return false;
+        }
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAddress) {
+    expect("PASV");
+    return add("pasv", [this, advertisedAddress] {
+        if (dataListener_ >= 0) ::close(dataListener_);
+        unsigned dataPort = 0;
+        dataListener_ = listenLoopback(&dataPort);
+        passive_ = true;
+        char text[128];
+        std::snprintf(text, sizeof text, "227 Entering Passive Mode (%s,%u,%u)\r\n",
+                      advertisedAddress.c_str(), dataPort / 256, dataPort % 256);
+        return sendAll(control_, text, std::strlen(text));
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectPort() {
+    return add("port", [this] {
+        std::string line, raw;
+        unsigned h[4], p[2];
+        if (!readCommand(&line, &raw) ||
+            std::sscanf(line.c_str(), "PORT %u,%u,%u,%u,%u,%u", &h[0], &h[1], &h[2], &h[3], &p[0],
+                        &p[1]) != 6) {
+            fail("expected PORT, got " + line);
+            return false;
+        }
+        std::lock_guard lock(mutex_);
+        portHost_ = std::to_string(h[0]) + "." + std::to_string(h[1]) + "." +
+                    std::to_string(h[2]) + "." + std::to_string(h[3]);
+        portPort_ = p[0] * 256 + p[1];
+        passive_ = false;
+        const char* ok = "200 PORT command successful.\r\n";
+        return sendAll(control_, ok, std::strlen(ok));
+    });
+}
+
+bool ScriptedFtpServer::openData() {
+    closeData();
+    if (passive_) {
+        data_ = acceptOne(dataListener_);
+    } else {
+        data_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        inet_pton(AF_INET, portHost().c_str(), &sa.sin_addr);
+        sa.sin_port = htons(static_cast<uint16_t>(portPort()));
+        if (::connect(data_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+            closeData();
+        }
+    }
+    if (data_ < 0) {
+        fail("no data connection");
+        return false;
+    }
+    return true;
+}
+
+ScriptedFtpServer& ScriptedFtpServer::sendData(const std::string& payload, size_t dropAfter) {
+    return add("send data", [this, payload, dropAfter] {
+        if (!openData()) {
+            return false;
+        }
+        size_t n = std::min(payload.size(), dropAfter);
+        bool ok = sendAll(data_, payload.data(), n);
+        if (dropAfter != SIZE_MAX) {
+            // An abortive close, the way a broken line looks to the client.
+            linger l{1, 0};
+            setsockopt(data_, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        }
+        closeData();
+        return ok;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::receiveData() {
+    return add("receive data", [this] {
+        if (!openData()) {
+            return false;
+        }
+        std::string got;
+        char buf[65536];
+        while (!stopping_ && waitReadable(data_, kStepTimeoutMs)) {
+            ssize_t n = ::recv(data_, buf, sizeof buf, 0);
+            if (n <= 0) break;
+            got.append(buf, static_cast<size_t>(n));
+        }
+        closeData();
+        std::lock_guard lock(mutex_);
+        received_.push_back(got);
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::run(std::function<void()> action) {
+    return add("run", [action] {
+        action();
+        return true;
+    });
+}
+
+void ScriptedFtpServer::start() {
+    thread_ = std::thread([this] { play(); });
+}
+
+void ScriptedFtpServer::play() {
+    control_ = acceptOne(listener_);
+    if (control_ < 0) {
+        fail("no client connected");
+    } else {
+        for (Step& step : steps_) {
+            if (stopping_ || !step.action()) {
+                break;
+            }
+        }
+    }
+    std::lock_guard lock(mutex_);
+    done_ = true;
+    doneChanged_.notify_all();
+}
+
+bool ScriptedFtpServer::waitDone(int timeoutMs) {
+    std::unique_lock lock(mutex_);
+    return doneChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return done_; });
+}
+
+int ScriptedFtpServer::acceptOne(int listener) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStepTimeoutMs);
+    while (!stopping_ && std::chrono::steady_clock::now() < deadline) {
+        if (waitReadable(listener, 100)) {
+            return ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+        }
+    }
+    return -1;
+}
+
+bool ScriptedFtpServer::readCommand(std::string* line, std::string* raw) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStepTimeoutMs);
+    for (;;) {
+        size_t lf = pending_.find('\n');
+        if (lf != std::string::npos) {
+            *raw = pending_.substr(0, lf + 1);
+            pending_.erase(0, lf + 1);
+            std::string text = raw->substr(0, raw->size() - 1);
+            if (!text.empty() && text.back() == '\r') text.pop_back();
+            *line = stripTelnet(text);
+            std::lock_guard lock(mutex_);
+            transcript_.push_back(*line);
+            raw_.push_back(*raw);
+            return true;
+        }
+        if (control_ < 0 || stopping_ || std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        if (!waitReadable(control_, 100)) {
+            continue;
+        }
+        char buf[4096];
+        ssize_t n = ::recv(control_, buf, sizeof buf, 0);
+        if (n <= 0) {
+            return false;
+        }
+        pending_.append(buf, static_cast<size_t>(n));
+    }
+}
+
+bool ScriptedFtpServer::sendAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        if (n <= 0) {
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void ScriptedFtpServer::fail(const std::string& what) {
+    std::lock_guard lock(mutex_);
+    failures_.push_back(what);
+}
+
+void ScriptedFtpServer::closeControl() {
+    if (control_ >= 0) {
+        ::close(control_);
+        control_ = -1;
+    }
+}
+
+void ScriptedFtpServer::closeData() {
+    if (data_ >= 0) {
+        ::close(data_);
+        data_ = -1;
+    }
+}
+
+std::vector<std::string> ScriptedFtpServer::transcript() const {
+    std::lock_guard lock(mutex_);
+    return transcript_;
+}
+
+std::vector<std::string> ScriptedFtpServer::rawCommands() const {
+    std::lock_guard lock(mutex_);
+    return raw_;
+}
+
+std::vector<std::string> ScriptedFtpServer::failures() const {
+    std::lock_guard lock(mutex_);
+    return failures_;
+}
+
+std::vector<std::string> ScriptedFtpServer::receivedData() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+std::string ScriptedFtpServer::portHost() const {
+    std::lock_guard lock(mutex_);
+    return portHost_;
+}
+
+unsigned ScriptedFtpServer::portPort() const {
+    std::lock_guard lock(mutex_);
+    return portPort_;
+}
+
+}  // namespace nubo::test

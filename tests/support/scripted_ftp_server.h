@@ -1,0 +1,106 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace nubo::test {
+
+// A loopback FTP server that plays a script: commands it expects, replies it sends,
+// data it sends or takes over PASV or PORT connections, delays, and connections it
+// drops at a chosen point. It records every command line it received (the
+// transcript) and every step that went other than scripted (the failures).
+//
+// Build the script, call start(), run the client, then waitDone() and look at
+// transcript() and failures().
+class ScriptedFtpServer {
+public:
+    ScriptedFtpServer();
+    ~ScriptedFtpServer();
+    ScriptedFtpServer(const ScriptedFtpServer&) = delete;
+    ScriptedFtpServer& operator=(const ScriptedFtpServer&) = delete;
+
+    unsigned port() const { return port_; }
+
+    // Sends text + CR LF; "\r\n" inside text separates lines of a multi-line reply.
+    ScriptedFtpServer& reply(const std::string& text);
+    // Sends bytes exactly as given.
+    ScriptedFtpServer& sendRaw(const std::string& bytes);
+    // Waits for one command line. A pattern ending in "*" matches by prefix; anything
+    // else must match the whole line (Telnet IAC sequences removed).
+    ScriptedFtpServer& expect(const std::string& pattern);
+    ScriptedFtpServer& delay(int milliseconds);
+    // Closes the control connection at once.
+    ScriptedFtpServer& drop();
+    // Waits until the client closes the control connection (records what it still sent).
+    ScriptedFtpServer& expectClose();
+    // Waits for the next control connection (a new session of the same client).
+    ScriptedFtpServer& acceptNext();
+    // Expects PASV and answers 227 with a fresh loopback data listener. The reply's
+    // address can be replaced, to play a server that names another host.
+    ScriptedFtpServer& expectPasv(const std::string& advertisedAddress = "127,0,0,1");
+    // Expects PORT, remembers its address and answers 200.
+    ScriptedFtpServer& expectPort();
+    // Sends payload over the data connection (accepting after PASV, connecting after
+    // PORT) and closes it; with dropAfter, closes after that many bytes instead.
+    ScriptedFtpServer& sendData(const std::string& payload, size_t dropAfter = SIZE_MAX);
+    // Reads the data connection until the client closes it; see receivedData().
+    ScriptedFtpServer& receiveData();
+    // Runs arbitrary code on the server thread at this point.
+    ScriptedFtpServer& run(std::function<void()> action);
+
+    void start();
+    // Waits until the script has been played; false on time-out.
+    bool waitDone(int timeoutMs = 10000);
+
+    std::vector<std::string> transcript() const;
+    std::vector<std::string> rawCommands() const;
+    std::vector<std::string> failures() const;
+    std::vector<std::string> receivedData() const;
+    // The PORT address the client announced last ("a.b.c.d", port).
+    std::string portHost() const;
+    unsigned portPort() const;
+
+private:
+    struct Step {
+        std::string name;
+        std::function<bool()> action;  // false stops the script
+    };
+    ScriptedFtpServer& add(std::string name, std::function<bool()> action);
+    void play();
+    bool readCommand(std::string* line, std::string* raw);
+    bool sendAll(int fd, const char* data, size_t size);
+    int acceptOne(int listener);
+    bool openData();
+    void fail(const std::string& what);
+    void closeControl();
+    void closeData();
+
+    int listener_ = -1;
+    unsigned port_ = 0;
+    int control_ = -1;
+    int dataListener_ = -1;
+    int data_ = -1;
+    bool passive_ = true;
+    std::string portHost_;
+    unsigned portPort_ = 0;
+    std::string pending_;  // bytes read from control but not yet consumed
+
+    std::vector<Step> steps_;
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    mutable std::mutex mutex_;
+    std::condition_variable doneChanged_;
+    bool done_ = false;
+    std::vector<std::string> transcript_;
+    std::vector<std::string> raw_;
+    std::vector<std::string> failures_;
+    std::vector<std::string> received_;
+};
+
+}  // namespace nubo::test
