@@ -149,8 +149,14 @@ int ControlChannel::setType(int type) {
         return kLocalFailure;
     }
     std::string code;
-    sendCommand(kTypeCommands[type]);
+    sendCommand(type == 0 && plainAscii_ ? "TYPE A" : kTypeCommands[type]);
     int value = readReply(nullptr, &code);
+    if (type == 0 && !plainAscii_ && value >= 500 && value <= 504) {
+        // Some servers know only the short form; they keep it for the session.
+        plainAscii_ = true;
+        sendCommand("TYPE A");
+        value = readReply(nullptr, &code);
+    }
     if (!code.empty() && code[0] == '2') {
         currentType_ = type;
     }

@@ -60,6 +60,8 @@ private:
     std::atomic<bool> aborSent_{false};
     int currentType_ = 0;
     bool refused_ = false;
+    // The server refused "TYPE A N"; ASCII is asked for as "TYPE A".
+    bool plainAscii_ = false;
 };
 
 }  // namespace nubo

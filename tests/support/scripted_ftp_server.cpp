@@ -41,12 +41,13 @@ int listenLoopback(unsigned* port) {
 std::string stripTelnet(const std::string& raw) {
     std::string out;
     for (size_t i = 0; i < raw.size(); ++i) {
-        if (static_cast<unsigned char>(raw[i]) == 0xFF && i + 1 < raw.size()) {
-            ++i;  // IAC and the byte after it
+        if (static_cast<unsigned char>(raw[i]) == 0xFF) {
+            // IAC and the Telnet command after it; an IAC whose data mark went out of
+            // band stands alone before the command.
+            if (i + 1 < raw.size() && static_cast<unsigned char>(raw[i + 1]) >= 0xF0) {
+                ++i;
+            }
             continue;
-        }
-        if (static_cast<unsigned char>(raw[i]) == 0xF2) {
-            continue;  // a data mark whose IAC went ahead as urgent data
         }
         out.push_back(raw[i]);
     }

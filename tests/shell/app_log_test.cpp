@@ -1,0 +1,90 @@
+#include "shell/app_log.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell/app_log_listener.h"
+
+namespace nubo {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(AppLogTest, FlagsDecideWhichKindsAreKept) {
+    AppLog log;
+    log.LogCommand("<NOOP");
+    log.LogExtended("... note: ", "x");
+    log.SetFlags(true, false, true);
+    log.LogCommand("<HIDDEN");
+    log.LogExtended("kept");
+    log.SetFlags(false, true, true);
+    log.LogCommand("<HIDDEN");
+    log.LogExtended("hidden");
+    log.AppendLine("[banner]");  // whatever the flags say
+    EXPECT_EQ(log.Lines(), (Lines{"<NOOP", "... note: x", "kept", "[banner]"}));
+    log.Wipe();
+    EXPECT_EQ(log.LineCount(), 0u);
+}
+
+TEST(AppLogTest, LinesAreCutAt511OnACharacterBoundary) {
+    AppLog log;
+    log.LogExtended(std::string(600, 'a'));
+    EXPECT_EQ(log.Line(0).size(), 511u);
+    // "é" is two bytes; 255 of them plus "x" put a character across the limit.
+    std::string text = "x";
+    for (int i = 0; i < 300; ++i) text += "\xc3\xa9";
+    log.LogExtended(text);
+    EXPECT_EQ(log.Line(1).size(), 511u);
+    log.LogExtended("y" + text);
+    EXPECT_EQ(log.Line(2).size(), 510u);
+}
+
+TEST(AppLogTest, ControlCharactersAreMadeVisible) {
+    EXPECT_EQ(AppLog::MakeLine(std::string("a\x1b[31mb\0c\x7f", 10), "\td"), "a?[31mb?c?\td");
+}
+
+class Collector : public AppLogListener {
+public:
+    void linesAppended(size_t first, size_t count) override {
+        for (size_t i = 0; i < count; ++i) indices.push_back(first + i);
+    }
+    void logWiped() override { ++wipes; }
+    std::vector<size_t> indices;
+    int wipes = 0;
+};
+
+TEST(AppLogTest, ListenersFollowAppendsFromManyThreadsInOrder) {
+    AppLog log;
+    Collector collector;
+    log.AddListener(&collector);
+    std::vector<std::thread> writers;
+    for (int t = 0; t < 4; ++t) {
+        writers.emplace_back([&log, t] {
+            for (int i = 0; i < 500; ++i) {
+                log.LogCommand(">", std::to_string(t) + ":" + std::to_string(i));
+            }
+        });
+    }
+    for (std::thread& w : writers) w.join();
+    ASSERT_EQ(collector.indices.size(), 2000u);
+    for (size_t i = 0; i < collector.indices.size(); ++i) {
+        ASSERT_EQ(collector.indices[i], i);
+    }
+    // Each writer's lines keep their own order.
+    std::vector<int> next(4, 0);
+    for (const std::string& line : log.Lines()) {
+        int t = line[1] - '0';
+        EXPECT_EQ(line, ">" + std::to_string(t) + ":" + std::to_string(next[t]++));
+    }
+    log.Wipe();
+    EXPECT_EQ(collector.wipes, 1);
+    log.RemoveListener(&collector);
+    log.AppendLine("after");
+    EXPECT_EQ(collector.indices.size(), 2000u);
+}
+
+}  // namespace
+}  // namespace nubo

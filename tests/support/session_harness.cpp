@@ -1,0 +1,52 @@
+#include "tests/support/session_harness.h"
+
+#include "sites/url_defaults.h"
+
+namespace nubo::test {
+
+SessionHarness::SessionHarness() {
+    UrlDefaults::getDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
+    const std::string scheme = "ftp", user = "anonymous", password = kEMail, port = "21";
+    UrlDefaults::setDefaults(&scheme, &user, &password, &port);
+}
+
+SessionHarness::~SessionHarness() {
+    UrlDefaults::setDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
+}
+
+SessionContext SessionHarness::context() {
+    SessionContext c;
+    c.log = &log;
+    c.config = &config;
+    c.outlets = &outlets;
+    c.observer = &observer;
+    c.remoteView = &remoteView;
+    c.cancel = &cancel;
+    return c;
+}
+
+std::unique_ptr<FtpSession> SessionHarness::makeSession(const std::string& url) {
+    return std::make_unique<FtpSession>(FtpUrl(url), context());
+}
+
+int SessionHarness::logIndex(const std::string& text) const {
+    auto lines = log.Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool SessionHarness::logHas(const std::string& text) const { return logIndex(text) >= 0; }
+
+std::string SessionHarness::logText() const {
+    std::string text;
+    for (const std::string& line : log.Lines()) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+}  // namespace nubo::test

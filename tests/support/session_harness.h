@@ -1,0 +1,43 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "engine/ftp_session.h"
+#include "shell/app_log.h"
+#include "shell/config_store.h"
+#include "tests/support/recording_ports.h"
+
+namespace nubo::test {
+
+// Everything a session needs around it, recorded for the test to look at. URL
+// defaults are those of start-up ("ftp", "anonymous", kEMail, "21") while it lives.
+class SessionHarness {
+public:
+    static constexpr const char* kEMail = "tester@example.org";
+
+    SessionHarness();
+    ~SessionHarness();
+
+    // A session for a target URL text.
+    std::unique_ptr<FtpSession> makeSession(const std::string& url);
+    SessionContext context();
+    // True when some log line equals text.
+    bool logHas(const std::string& text) const;
+    // Index of the first log line equal to text, or -1.
+    int logIndex(const std::string& text) const;
+    std::string logText() const;
+
+    AppLog log;
+    ConfigStore config;
+    RecordingOutlets outlets;
+    RecordingObserver observer;
+    RecordingRemoteView remoteView;
+    std::atomic<bool> cancel{false};
+
+private:
+    std::string savedScheme_, savedUser_, savedPassword_, savedPort_;
+};
+
+}  // namespace nubo::test
