@@ -17,7 +17,7 @@ class AppLog;
 // ">" reply lines). The worker thread reads and writes; the interface thread only
 // sends ABOR, serialised with the worker's commands by the send lock.
 class ControlChannel {
-public:
+  public:
     // Longest command line that is sent ("<" + name + " " + argument must fit 512).
     static constexpr size_t kMaxCommandLength = 510;
     // Longest reply line held; a longer one ends the reply as a failure (421).
@@ -51,7 +51,7 @@ public:
     void setAborSent(bool on) { aborSent_ = on; }
     bool aborSent() const { return aborSent_; }
 
-private:
+  private:
     int readOneReply(std::string* lastLine, std::string* code);
 
     AppLog& log_;

@@ -39,9 +39,13 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     }
 }
 
-bool FtpSession::cancelled() const { return context_.cancel != nullptr && *context_.cancel; }
+bool FtpSession::cancelled() const {
+    return context_.cancel != nullptr && *context_.cancel;
+}
 
-void FtpSession::logExtended(const std::string& text) { context_.log->LogExtended(text); }
+void FtpSession::logExtended(const std::string& text) {
+    context_.log->LogExtended(text);
+}
 
 void FtpSession::setStatus(const std::string& text) {
     if (context_.outlets != nullptr) {
@@ -49,7 +53,9 @@ void FtpSession::setStatus(const std::string& text) {
     }
 }
 
-void FtpSession::closeControl() { control_.socket().close(); }
+void FtpSession::closeControl() {
+    control_.socket().close();
+}
 
 void FtpSession::logProxyLine(const char* format) {
     char text[512];

@@ -12,7 +12,7 @@ namespace nubo {
 // One connection to one FTP server, run by its own worker thread: connect and log in,
 // then serve requests. Reports through the ports of its SessionContext.
 class FtpSession {
-public:
+  public:
     FtpSession(const FtpUrl& target, const SessionContext& context);
     FtpSession(const FtpSession&) = delete;
     FtpSession& operator=(const FtpSession&) = delete;
@@ -38,7 +38,7 @@ public:
     // The cancel flag was found set after a successful login: the caller logs off.
     bool cancelledAfterLogin() const { return cancelledAfterLogin_; }
 
-private:
+  private:
     bool cancelled() const;
     void logExtended(const std::string& text);
     void setStatus(const std::string& text);

@@ -48,7 +48,9 @@ FtpSocket::FtpSocket()
     : connectTimeoutMs_(kConnectTimeoutSeconds * 1000),
       silenceTimeoutMs_(kSilenceTimeoutSeconds * 1000) {}
 
-FtpSocket::~FtpSocket() { close(); }
+FtpSocket::~FtpSocket() {
+    close();
+}
 
 bool FtpSocket::createBlocking() {
     close();

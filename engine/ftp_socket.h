@@ -17,7 +17,7 @@ namespace nubo {
 // One thread uses a socket at a time; the only exception is the control connection,
 // whose writes are serialised by the session.
 class FtpSocket {
-public:
+  public:
     static constexpr int kError = -1;
     static constexpr int kClosed = -2;
 
@@ -78,7 +78,7 @@ public:
     int64_t bytesReceived() const { return bytesReceived_; }
     int64_t bytesSent() const { return bytesSent_; }
 
-private:
+  private:
     int receive(void* dest, int n);
     int sendSome(const void* src, int n, int flags);
     int getByte();

@@ -62,8 +62,8 @@ bool lookupHostByAddress(const std::string& dotted, uint32_t* address, std::stri
     sa.sin_addr.s_addr = a;
     char host[NI_MAXHOST];
     errno = 0;
-    int rc = getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, host, sizeof host, nullptr,
-                         0, NI_NAMEREQD);
+    int rc = getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, host, sizeof host, nullptr, 0,
+                         NI_NAMEREQD);
     if (rc != 0) {
         setLastWinsockError(winsockCodeFromResolver(rc, errno));
         return false;

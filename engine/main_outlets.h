@@ -9,7 +9,7 @@ namespace nubo {
 // bits and the close request. Implementations must be callable from the worker
 // thread; a window forwards with queued signals, the headless runner prints.
 class MainOutlets {
-public:
+  public:
     virtual ~MainOutlets() = default;
     // Sets the status text; an empty text clears it.
     virtual void SetStatus(std::string_view text) = 0;

@@ -8,7 +8,7 @@ namespace nubo {
 // The Host page's view of a session: login, end, and the transfers that feed its
 // graphs and statistics. Called on the session worker thread.
 class SessionObserver {
-public:
+  public:
     virtual ~SessionObserver() = default;
     // Login finished; connectedText is "host [a.b.c.d:port]".
     virtual void sessionLoggedIn(const std::string& connectedText) = 0;

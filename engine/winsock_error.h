@@ -7,19 +7,19 @@
 namespace nubo {
 
 namespace wsa {
-inline constexpr int kInterrupted = 10004;       // WSAEINTR
-inline constexpr int kInvalidArgument = 10022;   // WSAEINVAL
-inline constexpr int kMessageSize = 10040;       // WSAEMSGSIZE
+inline constexpr int kInterrupted = 10004;          // WSAEINTR
+inline constexpr int kInvalidArgument = 10022;      // WSAEINVAL
+inline constexpr int kMessageSize = 10040;          // WSAEMSGSIZE
 inline constexpr int kAddressNotAvailable = 10049;  // WSAEADDRNOTAVAIL
-inline constexpr int kConnectionAborted = 10053;  // WSAECONNABORTED
-inline constexpr int kConnectionReset = 10054;   // WSAECONNRESET
-inline constexpr int kNotConnected = 10057;      // WSAENOTCONN
-inline constexpr int kTimedOut = 10060;          // WSAETIMEDOUT
-inline constexpr int kConnectionRefused = 10061;  // WSAECONNREFUSED
-inline constexpr int kHostNotFound = 11001;      // WSAHOST_NOT_FOUND
-inline constexpr int kTryAgain = 11002;          // WSATRY_AGAIN
-inline constexpr int kNoRecovery = 11003;        // WSANO_RECOVERY
-inline constexpr int kNoData = 11004;            // WSANO_DATA
+inline constexpr int kConnectionAborted = 10053;    // WSAECONNABORTED
+inline constexpr int kConnectionReset = 10054;      // WSAECONNRESET
+inline constexpr int kNotConnected = 10057;         // WSAENOTCONN
+inline constexpr int kTimedOut = 10060;             // WSAETIMEDOUT
+inline constexpr int kConnectionRefused = 10061;    // WSAECONNREFUSED
+inline constexpr int kHostNotFound = 11001;         // WSAHOST_NOT_FOUND
+inline constexpr int kTryAgain = 11002;             // WSATRY_AGAIN
+inline constexpr int kNoRecovery = 11003;           // WSANO_RECOVERY
+inline constexpr int kNoData = 11004;               // WSANO_DATA
 }  // namespace wsa
 
 // The calling thread's last WinSock error, as every socket operation leaves it.

@@ -18,7 +18,9 @@ void AppLog::LogExtended(std::string_view text, std::string_view suffix) {
     }
 }
 
-void AppLog::AppendLine(std::string_view text) { append(text, {}); }
+void AppLog::AppendLine(std::string_view text) {
+    append(text, {});
+}
 
 void AppLog::Wipe() {
     std::lock_guard lock(mutex_);
@@ -56,8 +58,7 @@ void AppLog::AddListener(AppLogListener* listener) {
 
 void AppLog::RemoveListener(AppLogListener* listener) {
     std::lock_guard lock(mutex_);
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
-                     listeners_.end());
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {

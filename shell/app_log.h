@@ -15,7 +15,7 @@ class AppLogListener;
 // dialogue goes through LogCommand, every other message through LogExtended; the
 // three flags decide which kinds are kept.
 class AppLog {
-public:
+  public:
     static constexpr size_t kMaxLineLength = 511;
 
     AppLog() = default;
@@ -47,7 +47,7 @@ public:
     // terminal or the list that shows it.
     static std::string MakeLine(std::string_view text, std::string_view suffix);
 
-private:
+  private:
     void append(std::string_view text, std::string_view suffix);
 
     std::atomic<bool> logging_{true};

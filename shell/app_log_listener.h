@@ -8,7 +8,7 @@ namespace nubo {
 // notifications arrive in line order); implementations must not call back into the
 // log and should only forward (a widget forwards with a queued signal).
 class AppLogListener {
-public:
+  public:
     virtual ~AppLogListener() = default;
     // Lines [first, first + count) were appended.
     virtual void linesAppended(size_t first, size_t count) = 0;

@@ -12,19 +12,21 @@ struct IntDefault {
 };
 
 constexpr IntDefault kIntDefaults[] = {
-    {"Classic", 0},     {"Statistics", 1},       {"KeepHost", 1},    {"KeepXDir", 1},
-    {"KeepXMode", 1},   {"LastXMode", 2},        {"LogCmd", 1},      {"LogExt", 1},
-    {"Logging", 1},     {"NoUIQuit", 1},         {"NoUITray", 1},    {"Passive", 1},
-    {"ProxyType", 0},   {"Restart", 1},          {"UpdateONLY", 0},  {"XAppVersion", 0x02000100},
-    {"XAppInstall", 0}, {"LocalIcons", 1},       {"CLConnect", 0},   {"CLStart", 0},
-    {"CLOnly", 0},      {"CLXMode", 0},          {"CLXFlags", 0},
+    {"Classic", 0},     {"Statistics", 1}, {"KeepHost", 1},   {"KeepXDir", 1},
+    {"KeepXMode", 1},   {"LastXMode", 2},  {"LogCmd", 1},     {"LogExt", 1},
+    {"Logging", 1},     {"NoUIQuit", 1},   {"NoUITray", 1},   {"Passive", 1},
+    {"ProxyType", 0},   {"Restart", 1},    {"UpdateONLY", 0}, {"XAppVersion", 0x02000100},
+    {"XAppInstall", 0}, {"LocalIcons", 1}, {"CLConnect", 0},  {"CLStart", 0},
+    {"CLOnly", 0},      {"CLXMode", 0},    {"CLXFlags", 0},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";
 
 }  // namespace
 
-ConfigStore::ConfigStore() { LoadDefaults(); }
+ConfigStore::ConfigStore() {
+    LoadDefaults();
+}
 
 void ConfigStore::LoadDefaults() {
     std::lock_guard lock(mutex_);

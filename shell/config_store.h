@@ -16,7 +16,7 @@ namespace nubo {
 // notifications go out through the poster once they are enabled, which the owner does
 // when the main window has finished its construction.
 class ConfigStore {
-public:
+  public:
     using Handler = std::function<void(const std::string& name)>;
     using Poster = std::function<void(std::function<void()>)>;
 
@@ -40,7 +40,7 @@ public:
     // Restores every default (both tables).
     void LoadDefaults();
 
-private:
+  private:
     void notify(const std::string& name);
 
     mutable std::mutex mutex_;

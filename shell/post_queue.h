@@ -10,14 +10,14 @@ namespace nubo {
 // A queue of posted work, run later by its owner's thread: the stand-in for posted
 // window messages where there is no event loop (tests, headless runs).
 class PostQueue {
-public:
+  public:
     void post(std::function<void()> work);
     // Runs everything posted so far, including what that work posts; returns how many
     // items ran.
     size_t runPending();
     size_t pending() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<std::function<void()>> items_;
 };

@@ -8,7 +8,7 @@ namespace nubo {
 // The host and the path are kept as typed (the path escaped); the user and the
 // password are unescaped. toString never contains the user or the password.
 class FtpUrl {
-public:
+  public:
     FtpUrl() = default;
     // Parses text; on failure the host is left empty (an invalid URL).
     explicit FtpUrl(const std::string& text);

@@ -9,7 +9,7 @@ namespace nubo {
 // password and port. They start empty; start-up sets "ftp", "anonymous", the e-mail
 // address and "21".
 class UrlDefaults {
-public:
+  public:
     // Copies each default into each destination given (null destinations are skipped).
     static void getDefaults(std::string* scheme, std::string* user, std::string* password,
                             std::string* port);
@@ -17,7 +17,7 @@ public:
     static void setDefaults(const std::string* scheme, const std::string* user,
                             const std::string* password, const std::string* port);
 
-private:
+  private:
     static std::mutex mutex_;
     static std::string scheme_;
     static std::string user_;

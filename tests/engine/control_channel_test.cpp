@@ -15,7 +15,7 @@ using test::ScriptedFtpServer;
 using Lines = std::vector<std::string>;
 
 class ControlChannelTest : public ::testing::Test {
-protected:
+  protected:
     // Starts the script and connects the channel to it.
     void connect() {
         server.start();
@@ -40,14 +40,12 @@ TEST_F(ControlChannelTest, MultiLineReplySkipsShortLinesAndEndsOnCodeAndBlank) {
     EXPECT_EQ(channel.readReply(&last, &code), 230);
     EXPECT_EQ(code, "230");
     EXPECT_EQ(last, "230 done");
-    EXPECT_EQ(log.Lines(),
-              (Lines{">230-Welcome", "> first", ">230-still going", ">230 done"}));
+    EXPECT_EQ(log.Lines(), (Lines{">230-Welcome", "> first", ">230-still going", ">230 done"}));
     finish();
 }
 
 TEST_F(ControlChannelTest, ContinuationRepeatingTheCodeWithHyphenDoesNotEnd) {
-    server.reply("211-Features:\r\n211-MDTM\r\n SIZE\r\n211 End")
-        .reply("200 next");
+    server.reply("211-Features:\r\n211-MDTM\r\n SIZE\r\n211 End").reply("200 next");
     connect();
     EXPECT_EQ(channel.readReply(), 211);
     EXPECT_EQ(channel.readReply(), 200);
@@ -86,8 +84,12 @@ TEST_F(ControlChannelTest, PasswordIsMaskedUserIsNot) {
 }
 
 TEST_F(ControlChannelTest, SetTypeSendsOnlyOnChangeAndKeepsTypeOnFailure) {
-    server.expect("TYPE I").reply("504 not now").expect("TYPE I").reply("200 Type set to I")
-        .expect("TYPE A N").reply("200 Type set to A");
+    server.expect("TYPE I")
+        .reply("504 not now")
+        .expect("TYPE I")
+        .reply("200 Type set to I")
+        .expect("TYPE A N")
+        .reply("200 Type set to A");
     connect();
     EXPECT_EQ(channel.setType(1), 504);
     EXPECT_EQ(channel.currentType(), 0);
@@ -101,9 +103,16 @@ TEST_F(ControlChannelTest, SetTypeSendsOnlyOnChangeAndKeepsTypeOnFailure) {
 }
 
 TEST_F(ControlChannelTest, ServerWithoutTheFormCodeGetsTypeA) {
-    server.expect("TYPE I").reply("200 ok").expect("TYPE A N").reply("504 Unsupported type")
-        .expect("TYPE A").reply("200 ok").expect("TYPE I").reply("200 ok")
-        .expect("TYPE A").reply("200 ok");
+    server.expect("TYPE I")
+        .reply("200 ok")
+        .expect("TYPE A N")
+        .reply("504 Unsupported type")
+        .expect("TYPE A")
+        .reply("200 ok")
+        .expect("TYPE I")
+        .reply("200 ok")
+        .expect("TYPE A")
+        .reply("200 ok");
     connect();
     EXPECT_EQ(channel.setType(1), 200);
     EXPECT_EQ(channel.setType(0), 200);
@@ -223,8 +232,7 @@ TEST_F(ControlChannelTest, ExtraneousRepliesAreDiscarded) {
 
 TEST_F(ControlChannelTest, DiscardOnAClosedSocketFailsWithSocketFailureLine) {
     EXPECT_FALSE(channel.discardExtraneousResponses());
-    EXPECT_EQ(log.Lines(),
-              Lines{"... [CONTROL] socket failure, WinSock err = WSAENOTSOCK"});
+    EXPECT_EQ(log.Lines(), Lines{"... [CONTROL] socket failure, WinSock err = WSAENOTSOCK"});
 }
 
 TEST_F(ControlChannelTest, FailedSendIsLoggedAndTheReplyFails) {

@@ -17,7 +17,7 @@ using test::SessionHarness;
 using Lines = std::vector<std::string>;
 
 class LoginTest : public ::testing::Test {
-protected:
+  protected:
     std::string url(const std::string& credentials = "") {
         return "ftp://" + credentials + "127.0.0.1:" + std::to_string(server.port());
     }
@@ -39,9 +39,12 @@ protected:
 
 TEST_F(LoginTest, AnonymousLoginWithPasswordAndSyst) {
     server.reply("220 hello")
-        .expect("USER anonymous").reply("331 send your e-mail")
-        .expect(std::string("PASS ") + SessionHarness::kEMail).reply("230 welcome")
-        .expect("SYST").reply("215 UNIX Type: L8")
+        .expect("USER anonymous")
+        .reply("331 send your e-mail")
+        .expect(std::string("PASS ") + SessionHarness::kEMail)
+        .reply("230 welcome")
+        .expect("SYST")
+        .reply("215 UNIX Type: L8")
         .expectClose();
     ASSERT_TRUE(startSession(url()));
     EXPECT_EQ(session->systemText(), "UNIX Type: L8");
@@ -51,7 +54,8 @@ TEST_F(LoginTest, AnonymousLoginWithPasswordAndSyst) {
                      "<USER anonymous", ">331 send your e-mail", "... user OK, need passwd",
                      "<PASS ****", ">230 welcome", "... user anonymous logged in", "<SYST",
                      ">215 UNIX Type: L8", "Connected to " + connected}));
-    EXPECT_EQ(h.outlets.statuses(), (Lines{"Connecting to 127.0.0.1", "Connected to " + connected}));
+    EXPECT_EQ(h.outlets.statuses(),
+              (Lines{"Connecting to 127.0.0.1", "Connected to " + connected}));
     EXPECT_EQ(h.observer.events(), Lines{"loggedIn " + connected});
     EXPECT_EQ(h.remoteView.connectedTo.load(), session.get());
     EXPECT_EQ(session->currentUrl(), "ftp://127.0.0.1:" + std::to_string(server.port()));
@@ -59,8 +63,12 @@ TEST_F(LoginTest, AnonymousLoginWithPasswordAndSyst) {
 }
 
 TEST_F(LoginTest, UserAcceptedWithoutPassword) {
-    server.reply("220 hi").expect("USER bob").reply("230 no password needed")
-        .expect("SYST").reply("500 unknown").expectClose();
+    server.reply("220 hi")
+        .expect("USER bob")
+        .reply("230 no password needed")
+        .expect("SYST")
+        .reply("500 unknown")
+        .expectClose();
     ASSERT_TRUE(startSession(url("bob@")));
     EXPECT_TRUE(h.logHas("... user bob logged in"));
     EXPECT_EQ(session->systemText(), "");
@@ -70,15 +78,25 @@ TEST_F(LoginTest, UserAcceptedWithoutPassword) {
 }
 
 TEST_F(LoginTest, PasswordNotRequired) {
-    server.reply("220 hi").expect("USER bob").reply("331 go on")
-        .expect("PASS pw").reply("202 superfluous").expect("SYST").reply("215 X").expectClose();
+    server.reply("220 hi")
+        .expect("USER bob")
+        .reply("331 go on")
+        .expect("PASS pw")
+        .reply("202 superfluous")
+        .expect("SYST")
+        .reply("215 X")
+        .expectClose();
     ASSERT_TRUE(startSession(url("bob:pw@")));
     EXPECT_TRUE(h.logHas(" ... password NOT required"));
 }
 
 TEST_F(LoginTest, WrongPasswordFailsWithoutQuitAndReports64) {
-    server.reply("220 hi").expect("USER bob").reply("331 go on")
-        .expect("PASS bad").reply("530 Login incorrect.").expectClose();
+    server.reply("220 hi")
+        .expect("USER bob")
+        .reply("331 go on")
+        .expect("PASS bad")
+        .reply("530 Login incorrect.")
+        .expectClose();
     EXPECT_FALSE(startSession(url("bob:bad@")));
     EXPECT_TRUE(h.logHas("... user bob NOT logged in"));
     EXPECT_TRUE(h.logHas("... failed to log in"));
@@ -107,7 +125,7 @@ TEST_F(LoginTest, GreetingsOtherThan220) {
         ASSERT_TRUE(s.waitDone());
         EXPECT_TRUE(harness.logHas(c.message)) << harness.logText();
         EXPECT_EQ(harness.outlets.exitBits(), 64u) << c.greeting;  // a login failure
-        EXPECT_EQ(s.transcript(), Lines{}) << c.greeting;  // not even QUIT
+        EXPECT_EQ(s.transcript(), Lines{}) << c.greeting;          // not even QUIT
     }
 }
 
@@ -141,8 +159,13 @@ TEST_F(LoginTest, RepliesToPassThatSendQuit) {
     for (const char* reply : {"332 account", "503 bad sequence", "331 again"}) {
         SessionHarness harness;
         ScriptedFtpServer s;
-        s.reply("220 hi").expect("USER u").reply("331 pw").expect("PASS p").reply(reply)
-            .expect("QUIT").expectClose();
+        s.reply("220 hi")
+            .expect("USER u")
+            .reply("331 pw")
+            .expect("PASS p")
+            .reply(reply)
+            .expect("QUIT")
+            .expectClose();
         s.start();
         auto session = harness.makeSession("ftp://u:p@127.0.0.1:" + std::to_string(s.port()));
         EXPECT_FALSE(session->start());
@@ -195,24 +218,28 @@ TEST_F(LoginTest, FtpProxyNamesTheHostInTheUserName) {
     // The scripted server plays the proxy; the target itself is never contacted.
     h.config.SetInt("ProxyType", 1);
     h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
-    server.reply("220 proxy").expect("USER anonymous@ftp.example.org").reply("230 in")
-        .expect("SYST").reply("215 UNIX").expectClose();
+    server.reply("220 proxy")
+        .expect("USER anonymous@ftp.example.org")
+        .reply("230 in")
+        .expect("SYST")
+        .reply("215 UNIX")
+        .expectClose();
     ASSERT_TRUE(startSession("ftp.example.org"));
     std::string proxyLine =
-        "... using proxy connection on [127.0.0.1:" + std::to_string(server.port()) + "] for CONTROL";
+        "... using proxy connection on [127.0.0.1:" + std::to_string(server.port()) +
+        "] for CONTROL";
     EXPECT_TRUE(h.logHas(proxyLine)) << h.logText();
 }
 
 TEST_F(LoginTest, FtpProxyWithExplicitPort) {
     h.config.SetInt("ProxyType", 1);
     h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
-    server.reply("220 proxy").expect("USER bob@ftp.example.org:2121").reply("530 no")
-        .expectClose();
+    server.reply("220 proxy").expect("USER bob@ftp.example.org:2121").reply("530 no").expectClose();
     EXPECT_FALSE(startSession("ftp://bob@ftp.example.org:2121/pub"));
 }
 
 class ConnectFailureTest : public ::testing::Test {
-protected:
+  protected:
     SessionHarness h;
 };
 

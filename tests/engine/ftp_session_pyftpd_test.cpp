@@ -14,7 +14,7 @@ using test::PyFtpdServer;
 using test::SessionHarness;
 
 class RealServerLoginTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(server.running()) << server.startError(); }
 
     bool login(const std::string& url) {
@@ -40,8 +40,8 @@ TEST_F(RealServerLoginTest, Anonymous) {
     EXPECT_TRUE(h.logHas("<PASS ****"));
     EXPECT_TRUE(h.logHas("... user anonymous logged in"));
     EXPECT_EQ(session->systemText(), "UNIX Type: L8");
-    EXPECT_TRUE(h.logHas("Connected to 127.0.0.1 [127.0.0.1:" + std::to_string(server.port()) +
-                         "]"));
+    EXPECT_TRUE(
+        h.logHas("Connected to 127.0.0.1 [127.0.0.1:" + std::to_string(server.port()) + "]"));
     // The e-mail default went out as the password.
     EXPECT_NE(server.serverLog().find("USER 'anonymous' logged in"), std::string::npos);
     EXPECT_EQ(h.outlets.exitBits(), 0u);
@@ -92,8 +92,7 @@ TEST(RealServerConnectTest, UnresolvableHost) {
     auto session = h.makeSession("ftp://no-such-host.invalid/pub");
     EXPECT_FALSE(session->start());
     EXPECT_TRUE(h.logHas("Connecting to no-such-host.invalid"));
-    EXPECT_TRUE(h.logHas("... failed to connect, WinSock err = WSAHOST_NOT_FOUND"))
-        << h.logText();
+    EXPECT_TRUE(h.logHas("... failed to connect, WinSock err = WSAHOST_NOT_FOUND")) << h.logText();
     EXPECT_EQ(h.outlets.exitBits(), 128u);
 }
 

@@ -35,7 +35,8 @@ TEST(AppLogTest, LinesAreCutAt511OnACharacterBoundary) {
     EXPECT_EQ(log.Line(0).size(), 511u);
     // "é" is two bytes; 255 of them plus "x" put a character across the limit.
     std::string text = "x";
-    for (int i = 0; i < 300; ++i) text += "\xc3\xa9";
+    for (int i = 0; i < 300; ++i)
+        text += "\xc3\xa9";
     log.LogExtended(text);
     EXPECT_EQ(log.Line(1).size(), 511u);
     log.LogExtended("y" + text);
@@ -47,9 +48,10 @@ TEST(AppLogTest, ControlCharactersAreMadeVisible) {
 }
 
 class Collector : public AppLogListener {
-public:
+  public:
     void linesAppended(size_t first, size_t count) override {
-        for (size_t i = 0; i < count; ++i) indices.push_back(first + i);
+        for (size_t i = 0; i < count; ++i)
+            indices.push_back(first + i);
     }
     void logWiped() override { ++wipes; }
     std::vector<size_t> indices;
@@ -68,7 +70,8 @@ TEST(AppLogTest, ListenersFollowAppendsFromManyThreadsInOrder) {
             }
         });
     }
-    for (std::thread& w : writers) w.join();
+    for (std::thread& w : writers)
+        w.join();
     ASSERT_EQ(collector.indices.size(), 2000u);
     for (size_t i = 0; i < collector.indices.size(); ++i) {
         ASSERT_EQ(collector.indices[i], i);

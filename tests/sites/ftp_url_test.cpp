@@ -8,7 +8,7 @@ namespace nubo {
 namespace {
 
 class FtpUrlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         UrlDefaults::getDefaults(&scheme_, &user_, &password_, &port_);
         const std::string scheme = "ftp", user = "anonymous", password = "me@example.org",
@@ -17,7 +17,7 @@ protected:
     }
     void TearDown() override { UrlDefaults::setDefaults(&scheme_, &user_, &password_, &port_); }
 
-private:
+  private:
     std::string scheme_, user_, password_, port_;
 };
 
@@ -52,9 +52,9 @@ TEST_F(FtpUrlTest, FullUrlKeepsPathEscapedAndHidesCredentials) {
 }
 
 TEST_F(FtpUrlTest, MalformedTextsFail) {
-    for (const char* text : {"", "://host", "@host", "ftp://", "ftp://host;", "ftp://@host",
-                             "ftp://host/dir;type=x", "ftp://host/dir;t=d", "ftp://user@",
-                             "ftp:///path", "ftp://host;type=dd"}) {
+    for (const char* text :
+         {"", "://host", "@host", "ftp://", "ftp://host;", "ftp://@host", "ftp://host/dir;type=x",
+          "ftp://host/dir;t=d", "ftp://user@", "ftp:///path", "ftp://host;type=dd"}) {
         FtpUrl url;
         EXPECT_FALSE(url.parse(text)) << text;
         EXPECT_FALSE(FtpUrl(text).isValid()) << text;

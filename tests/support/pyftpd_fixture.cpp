@@ -94,7 +94,9 @@ PyFtpdServer::~PyFtpdServer() {
     }
 }
 
-std::string PyFtpdServer::serverLog() const { return readFile(base_ + "/server.log"); }
+std::string PyFtpdServer::serverLog() const {
+    return readFile(base_ + "/server.log");
+}
 
 std::string PyFtpdServer::url(const std::string& path, bool named) const {
     std::string text = "ftp://";

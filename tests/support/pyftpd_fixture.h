@@ -11,7 +11,7 @@ namespace nubo::test {
 // address as password) and kUser/kPassword, both with read and write rights. The
 // server is stopped and its folder removed when the object goes.
 class PyFtpdServer {
-public:
+  public:
     static constexpr const char* kUser = "alice";
     static constexpr const char* kPassword = "wonderland";
 
@@ -31,7 +31,7 @@ public:
     // "ftp://[user:password@]127.0.0.1:port/path".
     std::string url(const std::string& path = "", bool named = false) const;
 
-private:
+  private:
     std::string base_;
     std::string root_;
     std::string error_;

@@ -13,7 +13,7 @@ namespace nubo::test {
 
 // Main-window outlets that remember what the session reported.
 class RecordingOutlets : public MainOutlets {
-public:
+  public:
     void SetStatus(std::string_view text) override {
         std::lock_guard lock(mutex_);
         statuses_.emplace_back(text);
@@ -37,7 +37,7 @@ public:
         return progress_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<std::string> statuses_;
     std::vector<int64_t> progress_;
@@ -48,7 +48,7 @@ private:
 
 // Host-page events as a list of readable lines ("loggedIn host [..]", "ended", ...).
 class RecordingObserver : public SessionObserver {
-public:
+  public:
     void sessionLoggedIn(const std::string& connectedText) override {
         record("loggedIn " + connectedText);
     }
@@ -64,7 +64,7 @@ public:
         return events_;
     }
 
-private:
+  private:
     void record(std::string event) {
         std::lock_guard lock(mutex_);
         events_.push_back(std::move(event));
@@ -74,7 +74,7 @@ private:
 };
 
 class RecordingRemoteView : public RemoteViewContract {
-public:
+  public:
     void onConnected(FtpSession* session) override { connectedTo = session; }
     void onDisconnected() override { disconnected = true; }
     std::atomic<FtpSession*> connectedTo{nullptr};

@@ -56,7 +56,9 @@ std::string stripTelnet(const std::string& raw) {
 
 }  // namespace
 
-ScriptedFtpServer::ScriptedFtpServer() { listener_ = listenLoopback(&port_); }
+ScriptedFtpServer::ScriptedFtpServer() {
+    listener_ = listenLoopback(&port_);
+}
 
 ScriptedFtpServer::~ScriptedFtpServer() {
     stopping_ = true;
@@ -65,8 +67,10 @@ ScriptedFtpServer::~ScriptedFtpServer() {
     }
     closeData();
     closeControl();
-    if (dataListener_ >= 0) ::close(dataListener_);
-    if (listener_ >= 0) ::close(listener_);
+    if (dataListener_ >= 0)
+        ::close(dataListener_);
+    if (listener_ >= 0)
+        ::close(listener_);
 }
 
 ScriptedFtpServer& ScriptedFtpServer::add(std::string name, std::function<bool()> action) {
@@ -96,9 +100,9 @@ ScriptedFtpServer& ScriptedFtpServer::expect(const std::string& pattern) {
             return false;
         }
         bool prefix = !pattern.empty() && pattern.back() == '*';
-        bool match = prefix ? line.compare(0, pattern.size() - 1, pattern, 0,
-                                           pattern.size() - 1) == 0
-                            : line == pattern;
+        bool match = prefix
+                         ? line.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0
+                         : line == pattern;
         if (!match) {
             fail("expected " + pattern + ", got " + line);
             return false;
@@ -149,7 +153,8 @@ ScriptedFtpServer& ScriptedFtpServer::acceptNext() {
 ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAddress) {
     expect("PASV");
     return add("pasv", [this, advertisedAddress] {
-        if (dataListener_ >= 0) ::close(dataListener_);
+        if (dataListener_ >= 0)
+            ::close(dataListener_);
         unsigned dataPort = 0;
         dataListener_ = listenLoopback(&dataPort);
         passive_ = true;
@@ -164,15 +169,14 @@ ScriptedFtpServer& ScriptedFtpServer::expectPort() {
     return add("port", [this] {
         std::string line, raw;
         unsigned h[4], p[2];
-        if (!readCommand(&line, &raw) ||
-            std::sscanf(line.c_str(), "PORT %u,%u,%u,%u,%u,%u", &h[0], &h[1], &h[2], &h[3], &p[0],
-                        &p[1]) != 6) {
+        if (!readCommand(&line, &raw) || std::sscanf(line.c_str(), "PORT %u,%u,%u,%u,%u,%u", &h[0],
+                                                     &h[1], &h[2], &h[3], &p[0], &p[1]) != 6) {
             fail("expected PORT, got " + line);
             return false;
         }
         std::lock_guard lock(mutex_);
-        portHost_ = std::to_string(h[0]) + "." + std::to_string(h[1]) + "." +
-                    std::to_string(h[2]) + "." + std::to_string(h[3]);
+        portHost_ = std::to_string(h[0]) + "." + std::to_string(h[1]) + "." + std::to_string(h[2]) +
+                    "." + std::to_string(h[3]);
         portPort_ = p[0] * 256 + p[1];
         passive_ = false;
         const char* ok = "200 PORT command successful.\r\n";
@@ -227,7 +231,8 @@ ScriptedFtpServer& ScriptedFtpServer::receiveData() {
         char buf[65536];
         while (!stopping_ && waitReadable(data_, kStepTimeoutMs)) {
             ssize_t n = ::recv(data_, buf, sizeof buf, 0);
-            if (n <= 0) break;
+            if (n <= 0)
+                break;
             got.append(buf, static_cast<size_t>(n));
         }
         closeData();
@@ -266,7 +271,8 @@ void ScriptedFtpServer::play() {
 
 bool ScriptedFtpServer::waitDone(int timeoutMs) {
     std::unique_lock lock(mutex_);
-    return doneChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return done_; });
+    return doneChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                 [this] { return done_; });
 }
 
 int ScriptedFtpServer::acceptOne(int listener) {
@@ -287,7 +293,8 @@ bool ScriptedFtpServer::readCommand(std::string* line, std::string* raw) {
             *raw = pending_.substr(0, lf + 1);
             pending_.erase(0, lf + 1);
             std::string text = raw->substr(0, raw->size() - 1);
-            if (!text.empty() && text.back() == '\r') text.pop_back();
+            if (!text.empty() && text.back() == '\r')
+                text.pop_back();
             *line = stripTelnet(text);
             std::lock_guard lock(mutex_);
             transcript_.push_back(*line);

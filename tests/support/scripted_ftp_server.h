@@ -19,7 +19,7 @@ namespace nubo::test {
 // Build the script, call start(), run the client, then waitDone() and look at
 // transcript() and failures().
 class ScriptedFtpServer {
-public:
+  public:
     ScriptedFtpServer();
     ~ScriptedFtpServer();
     ScriptedFtpServer(const ScriptedFtpServer&) = delete;
@@ -66,7 +66,7 @@ public:
     std::string portHost() const;
     unsigned portPort() const;
 
-private:
+  private:
     struct Step {
         std::string name;
         std::function<bool()> action;  // false stops the script

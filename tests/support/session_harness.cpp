@@ -39,7 +39,9 @@ int SessionHarness::logIndex(const std::string& text) const {
     return -1;
 }
 
-bool SessionHarness::logHas(const std::string& text) const { return logIndex(text) >= 0; }
+bool SessionHarness::logHas(const std::string& text) const {
+    return logIndex(text) >= 0;
+}
 
 std::string SessionHarness::logText() const {
     std::string text;

@@ -14,7 +14,7 @@ namespace nubo::test {
 // Everything a session needs around it, recorded for the test to look at. URL
 // defaults are those of start-up ("ftp", "anonymous", kEMail, "21") while it lives.
 class SessionHarness {
-public:
+  public:
     static constexpr const char* kEMail = "tester@example.org";
 
     SessionHarness();
@@ -36,7 +36,7 @@ public:
     RecordingRemoteView remoteView;
     std::atomic<bool> cancel{false};
 
-private:
+  private:
     std::string savedScheme_, savedUser_, savedPassword_, savedPort_;
 };
 
