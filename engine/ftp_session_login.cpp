@@ -11,6 +11,40 @@ namespace {
 
 enum class Next { Success, Password, Fail, QuitAndFail };
 
+// What a reply to USER or PASS writes and where the dialogue goes next.
+struct ReplyRule {
+    int code;            // 0: any other code
+    bool afterUserLine;  // the message follows "... user NAME"
+    const char* message;
+    const char* secondMessage;
+    Next next;
+};
+
+constexpr const char* kNoAccount = " ... \"account\" feature NOT supported!";
+
+constexpr ReplyRule kUserRules[] = {
+    {230, true, " logged in", nullptr, Next::Success},
+    {331, false, "... user OK, need passwd", nullptr, Next::Password},
+    {530, true, " NOT logged in", nullptr, Next::Fail},
+    {332, false, "... user OK, need acct", kNoAccount, Next::QuitAndFail},
+    {421, false, "... service not available", nullptr, Next::Fail},
+    {500, false, "... command error, try again", nullptr, Next::QuitAndFail},
+    {501, false, "... command error, try again", nullptr, Next::QuitAndFail},
+    {0, false, "... <undefined response>", nullptr, Next::QuitAndFail},
+};
+
+constexpr ReplyRule kPassRules[] = {
+    {202, false, " ... password NOT required", nullptr, Next::Success},
+    {230, true, " logged in", nullptr, Next::Success},
+    {332, false, " ... passwd OK, need account", kNoAccount, Next::QuitAndFail},
+    {421, false, " ... service not available", nullptr, Next::Fail},
+    {500, false, " ... command error, try again", nullptr, Next::QuitAndFail},
+    {501, false, " ... command error, try again", nullptr, Next::QuitAndFail},
+    {503, false, " ... command error, try again", nullptr, Next::QuitAndFail},
+    {530, true, " NOT logged in", nullptr, Next::Fail},
+    {0, false, " ... <undefined response>", nullptr, Next::QuitAndFail},
+};
+
 }  // namespace
 
 bool FtpSession::login() {
@@ -35,6 +69,23 @@ bool FtpSession::login() {
     return sendUserAndPassword();
 }
 
+template <size_t N>
+static Next applyRule(const ReplyRule (&rules)[N], int code, const std::string& userLine,
+                      AppLog& log) {
+    const ReplyRule* rule = &rules[N - 1];
+    for (const ReplyRule& r : rules) {
+        if (r.code == code) {
+            rule = &r;
+            break;
+        }
+    }
+    log.LogExtended(rule->afterUserLine ? userLine + rule->message : std::string(rule->message));
+    if (rule->secondMessage != nullptr) {
+        log.LogExtended(rule->secondMessage);
+    }
+    return rule->next;
+}
+
 bool FtpSession::sendUserAndPassword() {
     std::string argument = target_.user;
     if (proxyType_ == ProxyType::FtpProxy) {
@@ -52,39 +103,7 @@ bool FtpSession::sendUserAndPassword() {
     if (cancelled()) {
         return false;
     }
-    Next next;
-    switch (control_.readReply()) {
-        case 230:
-            logExtended(userLine + " logged in");
-            next = Next::Success;
-            break;
-        case 331:
-            logExtended("... user OK, need passwd");
-            next = Next::Password;
-            break;
-        case 530:
-            logExtended(userLine + " NOT logged in");
-            next = Next::Fail;
-            break;
-        case 332:
-            logExtended("... user OK, need acct");
-            logExtended(" ... \"account\" feature NOT supported!");
-            next = Next::QuitAndFail;
-            break;
-        case 421:
-            logExtended("... service not available");
-            next = Next::Fail;
-            break;
-        case 500:
-        case 501:
-            logExtended("... command error, try again");
-            next = Next::QuitAndFail;
-            break;
-        default:
-            logExtended("... <undefined response>");
-            next = Next::QuitAndFail;
-            break;
-    }
+    Next next = applyRule(kUserRules, control_.readReply(), userLine, *context_.log);
 
     if (next == Next::Password) {
         if (cancelled()) {
@@ -94,39 +113,7 @@ bool FtpSession::sendUserAndPassword() {
         if (cancelled()) {
             return false;
         }
-        switch (control_.readReply()) {
-            case 202:
-                logExtended(" ... password NOT required");
-                next = Next::Success;
-                break;
-            case 230:
-                logExtended(userLine + " logged in");
-                next = Next::Success;
-                break;
-            case 332:
-                logExtended(" ... passwd OK, need account");
-                logExtended(" ... \"account\" feature NOT supported!");
-                next = Next::QuitAndFail;
-                break;
-            case 421:
-                logExtended(" ... service not available");
-                next = Next::Fail;
-                break;
-            case 500:
-            case 501:
-            case 503:
-                logExtended(" ... command error, try again");
-                next = Next::QuitAndFail;
-                break;
-            case 530:
-                logExtended(userLine + " NOT logged in");
-                next = Next::Fail;
-                break;
-            default:
-                logExtended(" ... <undefined response>");
-                next = Next::QuitAndFail;
-                break;
-        }
+        next = applyRule(kPassRules, control_.readReply(), userLine, *context_.log);
     }
 
     if (next == Next::QuitAndFail && !cancelled()) {

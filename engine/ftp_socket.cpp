@@ -189,10 +189,14 @@ bool FtpSocket::accept(FtpSocket& peer) {
     return true;
 }
 
-bool FtpSocket::peerAddress(uint32_t* address, unsigned* port) const {
+namespace {
+
+using NameQuery = int (*)(int, sockaddr*, socklen_t*);
+
+bool queryAddress(NameQuery query, int fd, uint32_t* address, unsigned* port) {
     sockaddr_in sa{};
     socklen_t len = sizeof sa;
-    if (getpeername(fd_, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+    if (query(fd, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
         return failWithErrno();
     }
     *address = sa.sin_addr.s_addr;
@@ -200,15 +204,14 @@ bool FtpSocket::peerAddress(uint32_t* address, unsigned* port) const {
     return true;
 }
 
+}  // namespace
+
+bool FtpSocket::peerAddress(uint32_t* address, unsigned* port) const {
+    return queryAddress(::getpeername, fd_, address, port);
+}
+
 bool FtpSocket::localAddress(uint32_t* address, unsigned* port) const {
-    sockaddr_in sa{};
-    socklen_t len = sizeof sa;
-    if (getsockname(fd_, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
-        return failWithErrno();
-    }
-    *address = sa.sin_addr.s_addr;
-    *port = ntohs(sa.sin_port);
-    return true;
+    return queryAddress(::getsockname, fd_, address, port);
 }
 
 int FtpSocket::bytesWaiting() const {

@@ -53,28 +53,25 @@ std::string ConfigStore::GetString(const std::string& name) const {
     return it == strings_.end() ? std::string() : it->second;
 }
 
-void ConfigStore::SetInt(const std::string& name, int32_t value) {
+template <typename Table, typename Value>
+void ConfigStore::store(Table& table, const std::string& name, const Value& value) {
     {
         std::lock_guard lock(mutex_);
-        auto it = ints_.find(name);
-        if (it != ints_.end() && it->second == value) {
+        auto it = table.find(name);
+        if (it != table.end() && it->second == value) {
             return;
         }
-        ints_[name] = value;
+        table[name] = value;
     }
     notify(name);
 }
 
+void ConfigStore::SetInt(const std::string& name, int32_t value) {
+    store(ints_, name, value);
+}
+
 void ConfigStore::SetString(const std::string& name, const std::string& value) {
-    {
-        std::lock_guard lock(mutex_);
-        auto it = strings_.find(name);
-        if (it != strings_.end() && it->second == value) {
-            return;
-        }
-        strings_[name] = value;
-    }
-    notify(name);
+    store(strings_, name, value);
 }
 
 void ConfigStore::Subscribe(const std::string& name, Handler handler) {

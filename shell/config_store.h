@@ -41,6 +41,9 @@ class ConfigStore {
     void LoadDefaults();
 
   private:
+    // Stores a value; notifies only when it differs from the one held.
+    template <typename Table, typename Value>
+    void store(Table& table, const std::string& name, const Value& value);
     void notify(const std::string& name);
 
     mutable std::mutex mutex_;
