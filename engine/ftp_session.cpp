@@ -1,6 +1,8 @@
 #include "engine/ftp_session.h"
 
+#include <cstdarg>
 #include <cstdio>
+#include <ctime>
 
 #include "engine/host_lookup.h"
 #include "engine/main_outlets.h"
@@ -25,8 +27,25 @@ const char* defaultProxyPort(ProxyType type) {
 
 FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     : target_(target), context_(context), control_(*context.log) {
-    int type = context_.config->GetInt("ProxyType");
-    if (type >= 1 && type <= 3) {
+    for (SessionRequest& record : pool_) {
+        free_.push_back(&record);
+    }
+    ConfigStore& config = *context_.config;
+    passive_ = config.GetInt("Passive") != 0;
+    listingLocale_ = perhost::locale(context_.perHostSettings);
+
+    uint32_t zoneCode = perhost::timeZoneCode(context_.perHostSettings);
+    if (zoneCode != 0) {
+        // Seconds to add to local time for UTC, and to add to the server's time for UTC.
+        time_t now = time(nullptr);
+        tm local{};
+        localtime_r(&now, &local);
+        localZoneBias_ = static_cast<int32_t>(-local.tm_gmtoff);
+        hostZoneAdjustment_ = -60 * (static_cast<int32_t>(zoneCode) * 15 - 960);
+    }
+
+    int type = config.GetInt("ProxyType");
+    if (!perhost::bypassProxy(context_.perHostSettings) && type >= 1 && type <= 3) {
         proxyType_ = static_cast<ProxyType>(type);
         // The proxy text is read with the type's default port in place of the URL
         // default, which is put back afterwards.
@@ -34,9 +53,10 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &savedPort);
         std::string proxyPort = defaultProxyPort(proxyType_);
         UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &proxyPort);
-        proxyAddress_.parse(context_.config->GetString("Proxy"));
+        proxyAddress_.parse(config.GetString("Proxy"));
         UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
     }
+    restartEnabled_ = config.GetInt("Restart") != 0 && config.GetInt("CLOnly") == 0;
 }
 
 bool FtpSession::cancelled() const {
@@ -44,6 +64,15 @@ bool FtpSession::cancelled() const {
 }
 
 void FtpSession::logExtended(const std::string& text) {
+    context_.log->LogExtended(text);
+}
+
+void FtpSession::logFormatted(const char* format, ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
     context_.log->LogExtended(text);
 }
 
@@ -58,10 +87,7 @@ void FtpSession::closeControl() {
 }
 
 void FtpSession::logProxyLine(const char* format) {
-    char text[512];
-    std::snprintf(text, sizeof text, format, proxyAddress_.host.c_str(),
-                  proxyAddress_.portNumber());
-    logExtended(text);
+    logFormatted(format, proxyAddress_.host.c_str(), proxyAddress_.portNumber());
 }
 
 bool FtpSession::connectControl() {
@@ -147,12 +173,16 @@ void FtpSession::afterLogin() {
     if (context_.remoteView != nullptr) {
         context_.remoteView->onConnected(this);
     }
+    if (!cancelled()) {
+        enqueue(RequestKind::ChangeDirectory, target_.decodedPath(), {},
+                static_cast<int32_t>(cdflag::kTryParent));
+    }
     if (context_.observer != nullptr) {
         context_.observer->sessionLoggedIn(connectedText);
     }
     currentUrl_ = target_.toString();
     if (cancelled()) {
-        cancelledAfterLogin_ = true;
+        enqueue(RequestKind::Logoff, {}, {}, 0);
         logExtended("... login aborted");
     }
 }

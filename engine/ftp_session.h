@@ -1,60 +1,150 @@
 #pragma once
 
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <semaphore>
 #include <string>
+#include <vector>
 
 #include "engine/control_channel.h"
+#include "engine/ftp_socket.h"
 #include "engine/proxy_type.h"
 #include "engine/session_context.h"
+#include "engine/session_request.h"
 #include "sites/ftp_url.h"
 
 namespace nubo {
 
-// One connection to one FTP server, run by its own worker thread: connect and log in,
-// then serve requests. Reports through the ports of its SessionContext.
+// One connection to one FTP server. The worker thread (SessionWorker) runs `run`:
+// connect and log in, then take queued requests one at a time until a Logoff, a lost
+// connection or a failed socket. The interface thread only queues (`enqueue`), aborts
+// (`abort`), asks to quit when done and passes setting changes; every flag the two
+// threads share is atomic.
 class FtpSession {
-  public:
+public:
+    static constexpr int kPoolSize = 64;
+    // Results of openDataConnection.
+    static constexpr int kDataOpen = 0;
+    static constexpr int kDataFailed = 1;
+    static constexpr int kDataControlLost = 2;
+
+    // A request's operation; returns the last FTP reply code of the operation.
+    using RequestHandler = std::function<int(FtpSession&, SessionRequest&)>;
+
     FtpSession(const FtpUrl& target, const SessionContext& context);
     FtpSession(const FtpSession&) = delete;
     FtpSession& operator=(const FtpSession&) = delete;
 
+    // ---- interface thread ----
+    // Queues a request; false when it was dropped (a Logoff with an exit code is
+    // queued, or all records are in use).
+    bool enqueue(RequestKind kind, std::string text, RequestData data, int32_t value);
+    // Aborts the running transfer (ABOR) and flushes the queue.
+    void abort();
+    // True queues a Logoff with exit code 1 behind everything queued; false withdraws
+    // it while it is still queued.
+    void setQuitWhenDone(bool on);
+    // Re-reads "Passive" or "Restart".
+    void settingChanged(const std::string& name);
+
+    // ---- worker thread ----
+    // Start, request loop, teardown; returns the exit code.
+    int run();
     // Creates the control connection, connects, logs in and runs the after-login
-    // steps. False when the start failed or was cancelled; the caller then tears the
-    // session down without entering the request loop.
+    // steps. False when the start failed or was cancelled.
     bool start();
-    // Opens the control connection, directly or through the FTP proxy.
     bool connectControl();
-    // The USER/PASS dialogue; writes its own messages.
     bool login();
-    // Closes the control connection.
     void closeControl();
 
+    // Sets up the data connection for a transfer command ("LIST", "RETR name", ...)
+    // and has the command accepted: kDataOpen, kDataFailed or kDataControlLost.
+    int openDataConnection(const std::string& command, std::string* lastLine = nullptr);
+    // Writes "... <verb> N bytes in S seconds (R KB/s)" and reports the transfer end.
+    void logTransferTime(const char* verb, int64_t bytes, int64_t startMs);
+    // Reports a transfer's start to the Host page; returns the start time in ms.
+    int64_t reportTransferStart(int64_t expectedSize);
+    // Reports bytes so far, at most once per 1000 bytes.
+    void reportTransferProgress(int64_t bytes);
+    // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the code.
+    int countTransfer(int code, bool isGet);
+
+    // Replaces the operation of a kind (the operations install themselves; tests may
+    // substitute their own).
+    void setRequestHandler(RequestKind kind, RequestHandler handler);
+
     ControlChannel& control() { return control_; }
+    FtpSocket& dataSocket() { return data_; }
     const FtpUrl& target() const { return target_; }
     ProxyType proxyType() const { return proxyType_; }
     const std::string& systemText() const { return systemText_; }
     const std::string& currentUrl() const { return currentUrl_; }
-    // 3 when a failed start must close the main window; otherwise 0.
     int exitCode() const { return exitCode_; }
-    // The cancel flag was found set after a successful login: the caller logs off.
-    bool cancelledAfterLogin() const { return cancelledAfterLogin_; }
+    bool passive() const { return passive_; }
+    bool restartEnabled() const { return restartEnabled_; }
+    bool abortRequested() const { return abortRequested_; }
+    void setTransferActive(bool on) { transferActive_ = on; }
+    // REST for the next transfer: active flag and offset in bytes.
+    void setRestart(bool active, int64_t offset);
+    int64_t restartOffset() const { return restartPending_; }
+    int32_t localZoneBias() const { return localZoneBias_; }
+    int32_t hostZoneAdjustment() const { return hostZoneAdjustment_; }
+    uint16_t listingLocale() const { return listingLocale_; }
+    const SessionContext& context() const { return context_; }
+    // Requests waiting in the queue.
+    size_t queuedCount() const;
 
-  private:
+private:
     bool cancelled() const;
     void logExtended(const std::string& text);
+    void logFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void setStatus(const std::string& text);
     bool sendUserAndPassword();
     void logProxyLine(const char* format);
     void afterLogin();
+    void requestLoop();
+    int runRequest(SessionRequest& request);
+    void releaseRecord(SessionRequest* record);
+    bool sendAbortOnce();
+    int openPassive(const std::string& command, std::string* lastLine);
+    int openActive(const std::string& command, std::string* lastLine);
+    void sendRestart();
 
     FtpUrl target_;
     SessionContext context_;
     ControlChannel control_;
+    FtpSocket data_;
+
+    // The queue: records move between the free list and the queue under the lock; the
+    // semaphore counts queued requests and is all the idle worker waits on.
+    mutable std::mutex queueLock_;
+    std::counting_semaphore<kPoolSize> requests_{0};
+    std::array<SessionRequest, kPoolSize> pool_;
+    std::vector<SessionRequest*> free_;
+    std::deque<SessionRequest*> queue_;
+    bool quitPending_ = false;
+    std::array<RequestHandler, kRequestKindCount> handlers_;
+
+    std::atomic<bool> passive_{true};
+    std::atomic<bool> restartEnabled_{true};
+    std::atomic<bool> transferActive_{false};
+    std::atomic<bool> abortRequested_{false};
+    bool restartActive_ = false;
+    int64_t restartPending_ = 0;
+    int64_t lastProgressReport_ = 0;
+
     ProxyType proxyType_ = ProxyType::None;
     FtpUrl proxyAddress_;
     std::string systemText_;
     std::string currentUrl_;
+    uint16_t listingLocale_ = 0;
+    int32_t localZoneBias_ = 0;
+    int32_t hostZoneAdjustment_ = 0;
     int exitCode_ = 0;
-    bool cancelledAfterLogin_ = false;
 };
 
 }  // namespace nubo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 
 namespace nubo {
 
@@ -20,6 +21,16 @@ struct SessionContext {
     RemoteViewContract* remoteView = nullptr;
     // The Host page's cancel flag: set by the user cancelling a connect, only read here.
     const std::atomic<bool>* cancel = nullptr;
+    // The target host's per-host settings word: bits 0-15 listing locale, 16-17
+    // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
+    uint32_t perHostSettings = 0;
 };
+
+namespace perhost {
+inline constexpr uint16_t locale(uint32_t word) { return static_cast<uint16_t>(word & 0xFFFF); }
+inline constexpr uint32_t transferType(uint32_t word) { return (word >> 16) & 3; }
+inline constexpr bool bypassProxy(uint32_t word) { return (word >> 18) & 1; }
+inline constexpr uint32_t timeZoneCode(uint32_t word) { return (word >> 19) & 0x7F; }
+}  // namespace perhost
 
 }  // namespace nubo

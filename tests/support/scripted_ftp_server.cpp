@@ -222,6 +222,19 @@ ScriptedFtpServer& ScriptedFtpServer::sendData(const std::string& payload, size_
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::startData(const std::string& payload) {
+    return add("start data", [this, payload] {
+        return openData() && sendAll(data_, payload.data(), payload.size());
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::endData() {
+    return add("end data", [this] {
+        closeData();
+        return true;
+    });
+}
+
 ScriptedFtpServer& ScriptedFtpServer::receiveData() {
     return add("receive data", [this] {
         if (!openData()) {

@@ -49,6 +49,10 @@ class ScriptedFtpServer {
     // Sends payload over the data connection (accepting after PASV, connecting after
     // PORT) and closes it; with dropAfter, closes after that many bytes instead.
     ScriptedFtpServer& sendData(const std::string& payload, size_t dropAfter = SIZE_MAX);
+    // Opens the data connection and sends payload, keeping the connection open.
+    ScriptedFtpServer& startData(const std::string& payload);
+    // Closes the data connection.
+    ScriptedFtpServer& endData();
     // Reads the data connection until the client closes it; see receivedData().
     ScriptedFtpServer& receiveData();
     // Runs arbitrary code on the server thread at this point.

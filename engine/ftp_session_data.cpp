@@ -1,0 +1,169 @@
+#include <arpa/inet.h>
+
+#include <cstdio>
+#include <string>
+
+#include "engine/ftp_session.h"
+#include "engine/host_lookup.h"
+#include "engine/monotonic_clock.h"
+#include "engine/pasv_reply.h"
+#include "engine/session_observer.h"
+#include "engine/transfer_time.h"
+#include "engine/winsock_error.h"
+#include "shell/app_log.h"
+
+// Data connections of FtpSession: PASV and PORT set-up, REST, transfer reporting.
+
+namespace nubo {
+
+namespace {
+
+bool isPreliminary(int code) { return code / 100 == 1; }
+
+}  // namespace
+
+void FtpSession::setRestart(bool active, int64_t offset) {
+    restartActive_ = active;
+    restartPending_ = offset;
+}
+
+void FtpSession::sendRestart() {
+    if (!restartActive_) {
+        return;
+    }
+    control_.sendCommand("REST", std::to_string(restartPending_));
+    if (control_.readReply() / 100 != 3) {
+        restartPending_ = 0;  // the transfer starts from the beginning
+    }
+}
+
+int FtpSession::openDataConnection(const std::string& command, std::string* lastLine) {
+    if (passive_ && proxyType_ == ProxyType::FtpProxy) {
+        logExtended("... PASSIVE not valid with FTP proxy server; using PORT");
+        passive_ = false;
+    }
+    if (passive_) {
+        return openPassive(command, lastLine);
+    }
+    return openActive(command, lastLine);
+}
+
+int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
+    std::string pasvLine;
+    control_.sendCommand("PASV");
+    int code = control_.readReply(&pasvLine);
+    if (code == 421) {
+        logExtended("... [DATA] connection CLOSED");
+        return kDataControlLost;
+    }
+    if (code != 227) {
+        logExtended("... Can't open PASSIVEly; trying PORT");
+        passive_ = false;
+        return openActive(command, lastLine);
+    }
+    // Checked before the transfer command goes out, so that a reply that names no
+    // usable address leaves nothing pending on the server.
+    PassiveAddress reply;
+    if (!parsePassiveReply(pasvLine, &reply)) {
+        context_.log->LogExtended("... invalid PASV reply: ", pasvLine);
+        return kDataFailed;
+    }
+
+    sendRestart();
+    control_.sendCommand(command);
+    if (!data_.createBlocking()) {
+        control_.logWinsockError("... Connect failed, WinSock err = %s");
+        return kDataFailed;
+    }
+    uint32_t address = reply.address();
+    uint32_t peer = 0;
+    unsigned peerPort = 0;
+    if (control_.socket().peerAddress(&peer, &peerPort)) {
+        address = passiveConnectAddress(address, peer);
+        if (address != reply.address()) {
+            logFormatted("... PASV reply names local address %s; using server address %s",
+                         reply.dotted().c_str(), dottedAddress(peer).c_str());
+        }
+    }
+    if (!data_.connectAddress(address, reply.port)) {
+        if (lastWinsockError() != wsa::kInterrupted) {
+            control_.logWinsockError("... Connect failed, WinSock err = %s");
+        }
+        data_.close();
+        return kDataFailed;
+    }
+    logFormatted("Connected to [%s:%u] for DATA", dottedAddress(address).c_str(), reply.port);
+
+    code = control_.readReply(lastLine);
+    if (isPreliminary(code)) {
+        return kDataOpen;
+    }
+    data_.close();
+    return code == 421 ? kDataControlLost : kDataFailed;
+}
+
+int FtpSession::openActive(const std::string& command, std::string* lastLine) {
+    FtpSocket listener;
+    uint32_t localAddress = 0;
+    unsigned controlPort = 0;
+    unsigned listenPort = 0;
+    uint32_t ignored = 0;
+    if (!listener.createBlocking() ||
+        !control_.socket().localAddress(&localAddress, &controlPort) ||
+        !listener.listen(localAddress, 0, 5) || !listener.localAddress(&ignored, &listenPort)) {
+        control_.logWinsockError("... [DATA] listen failed, WinSock err = %s");
+        return kDataFailed;
+    }
+    uint32_t a = ntohl(localAddress);
+    char portArgument[64];
+    std::snprintf(portArgument, sizeof portArgument, "%u,%u,%u,%u,%u,%u", a >> 24,
+                  (a >> 16) & 255, (a >> 8) & 255, a & 255, listenPort >> 8, listenPort & 255);
+    control_.sendCommand("PORT", portArgument);
+    control_.readReply();
+
+    sendRestart();
+    control_.sendCommand(command);
+    int code = control_.readReply(lastLine);
+    if (!isPreliminary(code)) {
+        return code == 421 ? kDataControlLost : kDataFailed;
+    }
+    if (!listener.accept(data_)) {
+        if (lastWinsockError() != wsa::kInterrupted) {
+            control_.logWinsockError("... Accept failed, WinSock err = %s");
+        }
+        data_.close();
+        return kDataFailed;
+    }
+    logFormatted("Accepted connection on [%s:%u] for DATA", dottedAddress(localAddress).c_str(),
+                 listenPort);
+    return kDataOpen;
+}
+
+int64_t FtpSession::reportTransferStart(int64_t expectedSize) {
+    int64_t start = monotonicMilliseconds();
+    lastProgressReport_ = 0;
+    if (context_.observer != nullptr) {
+        context_.observer->transferStarted(expectedSize, start);
+    }
+    return start;
+}
+
+void FtpSession::reportTransferProgress(int64_t bytes) {
+    if (bytes - lastProgressReport_ < 1000) {
+        return;
+    }
+    lastProgressReport_ = bytes;
+    if (context_.observer != nullptr) {
+        context_.observer->transferProgress(bytes);
+    }
+}
+
+void FtpSession::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {
+    int64_t end = monotonicMilliseconds();
+    if (context_.observer != nullptr) {
+        context_.observer->transferEnded(bytes, end);
+    }
+    logExtended(formatTransferTime(verb, bytes, end - startMs));
+}
+
+}  // namespace nubo

@@ -1,0 +1,189 @@
+#include <string>
+
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "shell/app_log.h"
+#include "shell/config_store.h"
+
+// The request queue of FtpSession and the worker's loop over it.
+
+namespace nubo {
+
+int FtpSession::run() {
+    if (start()) {
+        requestLoop();
+    }
+    closeControl();
+    data_.close();
+    // Whatever is still queued is discarded with the session.
+    std::lock_guard lock(queueLock_);
+    while (!queue_.empty()) {
+        releaseRecord(queue_.front());
+        queue_.pop_front();
+    }
+    return exitCode_;
+}
+
+void FtpSession::requestLoop() {
+    exitCode_ = 0;
+    for (;;) {
+        requests_.acquire();
+        abortRequested_ = false;
+        if (!control_.discardExtraneousResponses()) {
+            return;  // the socket itself failed: no QUIT
+        }
+        SessionRequest* request = nullptr;
+        {
+            std::lock_guard lock(queueLock_);
+            if (queue_.empty()) {
+                continue;  // an abort flushed it after the count was taken
+            }
+            request = queue_.front();
+            queue_.pop_front();
+        }
+        bool keepRunning = true;
+        int result = 0;
+        if (request->kind == RequestKind::Logoff) {
+            keepRunning = false;
+            exitCode_ = request->value;
+        } else {
+            result = runRequest(*request);
+        }
+        {
+            std::lock_guard lock(queueLock_);
+            releaseRecord(request);
+        }
+        abortRequested_ = false;
+        control_.setAborSent(false);
+        if (!keepRunning) {
+            control_.sendCommand("QUIT");
+            return;
+        }
+        if (result == 421) {
+            return;  // the control connection is gone: no QUIT
+        }
+    }
+}
+
+int FtpSession::runRequest(SessionRequest& request) {
+    auto index = static_cast<size_t>(request.kind);
+    if (index >= handlers_.size() || !handlers_[index]) {
+        return 0;
+    }
+    return handlers_[index](*this, request);
+}
+
+void FtpSession::setRequestHandler(RequestKind kind, RequestHandler handler) {
+    handlers_[static_cast<size_t>(kind)] = std::move(handler);
+}
+
+void FtpSession::releaseRecord(SessionRequest* record) {
+    record->text.clear();
+    record->data.clear();
+    free_.push_back(record);
+}
+
+bool FtpSession::enqueue(RequestKind kind, std::string text, RequestData data, int32_t value) {
+    {
+        std::lock_guard lock(queueLock_);
+        if (quitPending_ || free_.empty()) {
+            return false;
+        }
+        SessionRequest* record = free_.back();
+        free_.pop_back();
+        record->kind = kind;
+        record->text = std::move(text);
+        record->data = std::move(data);
+        record->value = value;
+        queue_.push_back(record);
+        if (kind == RequestKind::Logoff && value != 0) {
+            quitPending_ = true;
+        }
+    }
+    requests_.release();
+    return true;
+}
+
+size_t FtpSession::queuedCount() const {
+    std::lock_guard lock(queueLock_);
+    return queue_.size();
+}
+
+bool FtpSession::sendAbortOnce() {
+    if (!transferActive_ || control_.aborSent()) {
+        return false;
+    }
+    // Set first: the worker must drop the 426 that may answer before send returns.
+    control_.setAborSent(true);
+    control_.sendCommand("ABOR", std::nullopt, true);
+    return true;
+}
+
+void FtpSession::abort() {
+    abortRequested_ = true;
+    bool aborSent = sendAbortOnce();
+    int removed = 0;
+    {
+        std::lock_guard lock(queueLock_);
+        while (!queue_.empty()) {
+            releaseRecord(queue_.front());
+            queue_.pop_front();
+            // The worker may have taken this count already; it then finds the queue
+            // empty and waits again.
+            (void)requests_.try_acquire();
+            ++removed;
+        }
+        quitPending_ = false;
+    }
+    aborSent = sendAbortOnce() || aborSent;
+    if (!aborSent && removed == 0) {
+        return;
+    }
+    std::string text = aborSent ? "Transfer terminated" : "Queue flushed";
+    if (aborSent && removed > 0) {
+        text += ", queue flushed";
+    }
+    setStatus(text);
+    logExtended(text);
+}
+
+void FtpSession::setQuitWhenDone(bool on) {
+    {
+        std::lock_guard lock(queueLock_);
+        if (on == quitPending_) {
+            return;
+        }
+        if (!on) {
+            // Only while the Logoff still waits at the end of the queue; once the
+            // worker has taken it the session is ending anyway.
+            if (!queue_.empty() && queue_.back()->kind == RequestKind::Logoff) {
+                releaseRecord(queue_.back());
+                queue_.pop_back();
+                (void)requests_.try_acquire();
+                quitPending_ = false;
+            }
+            return;
+        }
+    }
+    enqueue(RequestKind::Logoff, {}, {}, 1);
+}
+
+void FtpSession::settingChanged(const std::string& name) {
+    if (name == "Passive") {
+        passive_ = context_.config->GetInt("Passive") != 0;
+    } else if (name == "Restart") {
+        restartEnabled_ = context_.config->GetInt("Restart") != 0;
+    }
+}
+
+int FtpSession::countTransfer(int code, bool isGet) {
+    int absolute = code < 0 ? -code : code;
+    bool ok = absolute / 100 == 2;
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(isGet ? (ok ? exitbit::kReceived : exitbit::kGetFailed)
+                                            : (ok ? exitbit::kSent : exitbit::kPutFailed));
+    }
+    return code;
+}
+
+}  // namespace nubo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nubo {
+
+// The address and port a 227 reply names.
+struct PassiveAddress {
+    uint8_t bytes[4] = {0, 0, 0, 0};
+    unsigned port = 0;
+    // Network order, for connecting.
+    uint32_t address() const;
+    std::string dotted() const;
+};
+
+// Reads "227 ... h1,h2,h3,h4,p1,p2" in any of its spellings (inside parentheses, bare,
+// or followed by a double quote). False when a number is missing, not decimal or out
+// of range: a failed passive set-up, never a guess.
+bool parsePassiveReply(const std::string& line, PassiveAddress* result);
+
+// True for addresses that only mean something inside one network: unspecified
+// (0/8), private (10/8, 172.16/12, 192.168/16), shared (100.64/10), loopback (127/8),
+// link-local (169.254/16). Network order.
+bool isLocalOnlyAddress(uint32_t address);
+
+// The address to connect to for a 227 reply: the reply's own, unless it names a
+// local-only address while the control connection's peer is a public one (a server
+// behind NAT, or a hostile one aiming the client elsewhere); then the peer's.
+uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer);
+
+}  // namespace nubo

@@ -1,0 +1,279 @@
+// Data connections: PASV and PORT set-up, fallback, REST, 227 replies, timing lines.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/ftp_session.h"
+#include "engine/pasv_reply.h"
+#include "engine/transfer_time.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/scripted_ftp_server.h"
+#include "tests/support/session_harness.h"
+
+namespace nubo {
+namespace {
+
+using test::PyFtpdServer;
+using test::ScriptedFtpServer;
+using test::SessionHarness;
+using Lines = std::vector<std::string>;
+
+uint32_t ip(const char* dotted) {
+    in_addr a{};
+    inet_pton(AF_INET, dotted, &a);
+    return a.s_addr;
+}
+
+TEST(PassiveReplyTest, TheThreeSpellingsGiveOneAddress) {
+    for (const char* line : {"227 Entering Passive Mode (192,168,1,20,19,137)",
+                             "227 Entering Passive Mode 192,168,1,20,19,137",
+                             "227 =\"192,168,1,20,19,137\"", "227 192,168,1,20,19,137."}) {
+        PassiveAddress a;
+        ASSERT_TRUE(parsePassiveReply(line, &a)) << line;
+        EXPECT_EQ(a.dotted(), "192.168.1.20") << line;
+        EXPECT_EQ(a.port, 19u * 256 + 137) << line;
+    }
+}
+
+TEST(PassiveReplyTest, MalformedRepliesAreRefused) {
+    for (const char* line :
+         {"227 Entering Passive Mode", "227 (1,2,3,4,5)", "227 (256,0,0,1,4,1)",
+          "227 (1,2,3,4,5,999)", "227 (1,2,3,4,5,6,7)", "227 (1,2,,4,5,6)", "227 (1,2,3,4,x,6)",
+          "227 (1,2,3,4,5,0001)", "227 (99999999999999999999,1,1,1,1,1)", "227", ""}) {
+        PassiveAddress a;
+        EXPECT_FALSE(parsePassiveReply(line, &a)) << line;
+    }
+}
+
+TEST(PassiveReplyTest, LocalOnlyAddressesBehindAPublicPeerAreReplaced) {
+    const uint32_t publicPeer = ip("198.51.100.7");
+    for (const char* local : {"10.0.0.5", "172.16.9.1", "172.31.255.1", "192.168.1.20",
+                              "127.0.0.1", "0.0.0.0", "169.254.3.3", "100.64.0.1"}) {
+        EXPECT_TRUE(isLocalOnlyAddress(ip(local))) << local;
+        EXPECT_EQ(passiveConnectAddress(ip(local), publicPeer), publicPeer) << local;
+    }
+    for (const char* global : {"172.32.0.1", "8.8.8.8", "100.128.0.1", "198.51.100.9"}) {
+        EXPECT_FALSE(isLocalOnlyAddress(ip(global))) << global;
+        EXPECT_EQ(passiveConnectAddress(ip(global), publicPeer), ip(global)) << global;
+    }
+    // A private peer (a server on the LAN, or loopback) is believed.
+    EXPECT_EQ(passiveConnectAddress(ip("10.0.0.5"), ip("10.0.0.1")), ip("10.0.0.5"));
+    EXPECT_EQ(passiveConnectAddress(ip("192.168.0.2"), ip("127.0.0.1")), ip("192.168.0.2"));
+}
+
+TEST(TransferTimeTest, LinesWithAndWithoutTheRate) {
+    EXPECT_EQ(formatTransferTime("received", 0, 0), "... received 0 bytes in 0.00 seconds");
+    EXPECT_EQ(formatTransferTime("sent", 10240, 2000),
+              "... sent 10240 bytes in 2.00 seconds (5.12 KB/s)");
+    EXPECT_EQ(formatTransferTime("received", 5000000000LL, 1000),
+              "... received 5000000000 bytes in 1.00 seconds (5e+06 KB/s)");
+}
+
+class DataConnectionTest : public ::testing::Test {
+protected:
+    // Starts the script with a login in front and logs the session in.
+    void login() {
+        server.start();
+        session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
+        ASSERT_TRUE(session->start()) << h.logText();
+    }
+    void script() {
+        server.reply("220 hi").expect("USER anonymous").reply("331 pw").expect("PASS *")
+            .reply("230 in").expect("SYST").reply("215 UNIX");
+    }
+    std::string readAll() {
+        std::string got;
+        FtpSocket& data = session->dataSocket();
+        data.setBufferSize(4096);
+        int n;
+        while ((n = data.readBlock()) > 0) {
+            got.append(reinterpret_cast<const char*>(data.buffer()), static_cast<size_t>(n));
+        }
+        data.close();
+        return got;
+    }
+    void finish() {
+        session->closeControl();
+        EXPECT_TRUE(server.waitDone());
+        EXPECT_EQ(server.failures(), Lines{});
+    }
+
+    SessionHarness h;
+    ScriptedFtpServer server;
+    std::unique_ptr<FtpSession> session;
+};
+
+TEST_F(DataConnectionTest, PassiveTransferAndItsLogLines) {
+    script();
+    server.expectPasv().expect("RETR f").reply("150 Opening (5 bytes)").sendData("hello")
+        .reply("226 done");
+    login();
+    std::string last;
+    ASSERT_EQ(session->openDataConnection("RETR f", &last), FtpSession::kDataOpen);
+    EXPECT_EQ(last, "150 Opening (5 bytes)");
+    EXPECT_EQ(readAll(), "hello");
+    EXPECT_EQ(session->control().readReply(), 226);
+    finish();
+    EXPECT_TRUE(h.logHas("<PASV"));
+    EXPECT_EQ(h.log.Lines()[h.logIndex("<RETR f") + 1].rfind("Connected to [127.0.0.1:", 0), 0u)
+        << h.logText();
+}
+
+TEST_F(DataConnectionTest, PasvRefusedFallsBackToPortForTheRestOfTheSession) {
+    script();
+    server.expect("PASV").reply("500 PASV not understood").expectPort().expect("LIST")
+        .reply("150 Here it comes").sendData("line\r\n").reply("226 ok")
+        .expectPort().expect("LIST").reply("150 again").sendData("").reply("226 ok");
+    login();
+    ASSERT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "line\r\n");
+    EXPECT_EQ(session->control().readReply(), 226);
+    EXPECT_FALSE(session->passive());
+    ASSERT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "");
+    EXPECT_EQ(session->control().readReply(), 226);
+    finish();
+    std::string log = h.logText();
+    EXPECT_EQ(log.find("... Can't open PASSIVEly; trying PORT"),
+              log.rfind("... Can't open PASSIVEly; trying PORT"));
+    EXPECT_NE(log.find("Accepted connection on [127.0.0.1:" + std::to_string(server.portPort()) +
+                       "] for DATA"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(server.portHost(), "127.0.0.1");
+}
+
+TEST_F(DataConnectionTest, RestAcceptedKeepsTheOffsetRefusedDropsIt) {
+    script();
+    server.expectPasv().expect("REST 3000000000").reply("350 Restarting")
+        .expect("RETR big").reply("150 ok").sendData("").reply("226 ok")
+        .expectPasv().expect("REST 3000000000").reply("502 REST not implemented")
+        .expect("RETR big").reply("150 ok").sendData("").reply("226 ok");
+    login();
+    session->setRestart(true, 3000000000LL);  // beyond 32 bits
+    ASSERT_EQ(session->openDataConnection("RETR big"), FtpSession::kDataOpen);
+    EXPECT_EQ(session->restartOffset(), 3000000000LL);
+    readAll();
+    session->control().readReply();
+    session->setRestart(true, 3000000000LL);
+    ASSERT_EQ(session->openDataConnection("RETR big"), FtpSession::kDataOpen);
+    EXPECT_EQ(session->restartOffset(), 0);
+    readAll();
+    session->control().readReply();
+    finish();
+}
+
+TEST_F(DataConnectionTest, RefusedCommandClosesTheDataSocket) {
+    script();
+    server.expectPasv().expect("RETR missing").reply("550 No such file.")
+        .expectPort().expect("RETR missing").reply("550 No such file.")
+        .expectPasv().expect("RETR x").reply("421 Bye");
+    login();
+    EXPECT_EQ(session->openDataConnection("RETR missing"), FtpSession::kDataFailed);
+    EXPECT_FALSE(session->dataSocket().isOpen());
+    h.config.SetInt("Passive", 0);
+    session->settingChanged("Passive");
+    EXPECT_EQ(session->openDataConnection("RETR missing"), FtpSession::kDataFailed);
+    h.config.SetInt("Passive", 1);
+    session->settingChanged("Passive");
+    EXPECT_EQ(session->openDataConnection("RETR x"), FtpSession::kDataControlLost);
+    finish();
+}
+
+TEST_F(DataConnectionTest, PasvAnswered421MeansTheControlConnectionIsGone) {
+    script();
+    server.expect("PASV").reply("421 Service closing");
+    login();
+    EXPECT_EQ(session->openDataConnection("LIST"), FtpSession::kDataControlLost);
+    finish();
+    EXPECT_TRUE(h.logHas("... [DATA] connection CLOSED"));
+}
+
+TEST_F(DataConnectionTest, MalformedPasvReplyFailsBeforeTheCommandIsSent) {
+    script();
+    server.expect("PASV").reply("227 Entering Passive Mode (127,0,0,1,300,1)").expect("NOOP");
+    login();
+    EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed);
+    session->control().sendCommand("NOOP");
+    finish();
+    EXPECT_TRUE(h.logHas("... invalid PASV reply: 227 Entering Passive Mode (127,0,0,1,300,1)"));
+}
+
+TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
+    script();
+    // Port 1 on loopback: nobody listens there.
+    server.expect("PASV").reply("227 Entering Passive Mode (127,0,0,1,0,1)").expect("RETR f")
+        .reply("425 Can't open data connection.");
+    login();
+    EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed);
+    EXPECT_TRUE(h.logHas("... Connect failed, WinSock err = WSAECONNREFUSED")) << h.logText();
+    // The 425 is left for the discarding of stray replies.
+    EXPECT_TRUE(session->control().discardExtraneousResponses());
+    finish();
+}
+
+TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
+    h.config.SetInt("ProxyType", 1);
+    h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
+    server.reply("220 proxy").expect("USER anonymous@ftp.example.org").reply("230 in")
+        .expect("SYST").reply("215 UNIX")
+        .expectPort().expect("LIST").reply("150 ok").sendData("").reply("226 ok")
+        .expectPort().expect("LIST").reply("150 ok").sendData("").reply("226 ok");
+    server.start();
+    session = h.makeSession("ftp.example.org");
+    ASSERT_TRUE(session->start()) << h.logText();
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen);
+        readAll();
+        session->control().readReply();
+    }
+    finish();
+    std::string log = h.logText();
+    EXPECT_NE(log.find("... PASSIVE not valid with FTP proxy server; using PORT"), std::string::npos);
+    EXPECT_EQ(log.find("PASSIVE not valid"), log.rfind("PASSIVE not valid"));
+}
+
+class RealServerDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.running()) << server.startError();
+        std::ofstream(server.root() + "/hello.txt") << "hello from the server\n";
+    }
+    std::string listOnce() {
+        EXPECT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen) << h.logText();
+        std::string got;
+        FtpSocket& data = session->dataSocket();
+        data.setBufferSize(4096);
+        int n;
+        while ((n = data.readBlock()) > 0) {
+            got.append(reinterpret_cast<const char*>(data.buffer()), static_cast<size_t>(n));
+        }
+        data.close();
+        EXPECT_EQ(session->control().readReply(), 226) << h.logText();
+        return got;
+    }
+
+    PyFtpdServer server;
+    SessionHarness h;
+    std::unique_ptr<FtpSession> session;
+};
+
+TEST_F(RealServerDataTest, ListInPassiveAndActiveMode) {
+    session = h.makeSession(server.url());
+    ASSERT_TRUE(session->start()) << h.logText();
+    EXPECT_NE(listOnce().find("hello.txt"), std::string::npos);
+    EXPECT_TRUE(h.logHas("<PASV"));
+
+    h.config.SetInt("Passive", 0);
+    session->settingChanged("Passive");
+    EXPECT_NE(listOnce().find("hello.txt"), std::string::npos);
+    EXPECT_NE(h.logText().find("<PORT 127,0,0,1,"), std::string::npos);
+    EXPECT_NE(h.logText().find("Accepted connection on [127.0.0.1:"), std::string::npos);
+    session->closeControl();
+}
+
+}  // namespace
+}  // namespace nubo
