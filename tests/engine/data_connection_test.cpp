@@ -1,6 +1,9 @@
 // Data connections: PASV and PORT set-up, fallback, REST, 227 replies, timing lines.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -234,6 +237,70 @@ TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
     std::string log = h.logText();
     EXPECT_NE(log.find("... PASSIVE not valid with FTP proxy server; using PORT"), std::string::npos);
     EXPECT_EQ(log.find("PASSIVE not valid"), log.rfind("PASSIVE not valid"));
+}
+
+// Plays a server on a public address that names a private one in its 227 reply. Runs
+// in a network namespace of its own, where the public address sits on the loopback
+// interface, so nothing leaves this machine. Returns "" when the client connected to
+// the server's own address, else what went wrong.
+std::string natScenarioInOwnNamespace() {
+    if (unshare(CLONE_NEWNET) != 0) {
+        return "skip: cannot make a network namespace";
+    }
+    if (std::system("ip link set lo up && ip addr add 198.51.100.7/32 dev lo") != 0) {
+        return "skip: cannot configure the namespace's loopback interface";
+    }
+    SessionHarness h;
+    ScriptedFtpServer server("198.51.100.7");
+    server.reply("220 hi").expect("USER anonymous").reply("230 in").expect("SYST")
+        .reply("215 UNIX").expectPasv("10,1,2,3").expect("LIST").reply("150 ok").sendData("x")
+        .reply("226 ok");
+    server.start();
+    auto session = h.makeSession("ftp://198.51.100.7:" + std::to_string(server.port()));
+    if (!session->start()) return "login failed:\n" + h.logText();
+    if (session->openDataConnection("LIST") != FtpSession::kDataOpen) {
+        return "no data connection:\n" + h.logText();
+    }
+    session->dataSocket().close();
+    session->control().readReply();
+    session->closeControl();
+    server.waitDone();
+    if (!h.logHas("... PASV reply names local address 10.1.2.3; using server address "
+                  "198.51.100.7")) {
+        return "no log line for the replaced address:\n" + h.logText();
+    }
+    if (h.logText().find("Connected to [198.51.100.7:") == std::string::npos) {
+        return "did not connect to the server's address:\n" + h.logText();
+    }
+    return "";
+}
+
+TEST(PassiveNatTest, PrivateAddressFromAPublicServerIsReplacedByTheServers) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to make a network namespace";
+    }
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        std::string result = natScenarioInOwnNamespace();
+        ssize_t ignored = write(pipeFds[1], result.data(), result.size());
+        (void)ignored;
+        _exit(0);
+    }
+    close(pipeFds[1]);
+    std::string result;
+    char buf[4096];
+    ssize_t n;
+    while ((n = read(pipeFds[0], buf, sizeof buf)) > 0) result.append(buf, static_cast<size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (result.rfind("skip: ", 0) == 0) {
+        GTEST_SKIP() << result.substr(6);
+    }
+    EXPECT_EQ(result, "");
 }
 
 class RealServerDataTest : public ::testing::Test {

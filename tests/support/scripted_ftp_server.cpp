@@ -23,11 +23,11 @@ bool waitReadable(int fd, int timeoutMs) {
     return ::poll(&p, 1, timeoutMs) > 0;
 }
 
-int listenLoopback(unsigned* port) {
+int listenOn(const std::string& address, unsigned* port) {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    inet_pton(AF_INET, address.c_str(), &sa.sin_addr);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd, 4) != 0) {
         ::close(fd);
         return -1;
@@ -56,8 +56,9 @@ std::string stripTelnet(const std::string& raw) {
 
 }  // namespace
 
-ScriptedFtpServer::ScriptedFtpServer() {
-    listener_ = listenLoopback(&port_);
+ScriptedFtpServer::ScriptedFtpServer(const std::string& bindAddress)
+    : bindAddress_(bindAddress) {
+    listener_ = listenOn(bindAddress_, &port_);
 }
 
 ScriptedFtpServer::~ScriptedFtpServer() {
@@ -156,7 +157,7 @@ ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAd
         if (dataListener_ >= 0)
             ::close(dataListener_);
         unsigned dataPort = 0;
-        dataListener_ = listenLoopback(&dataPort);
+        dataListener_ = listenOn(bindAddress_, &dataPort);
         passive_ = true;
         char text[128];
         std::snprintf(text, sizeof text, "227 Entering Passive Mode (%s,%u,%u)\r\n",

@@ -20,7 +20,8 @@ namespace nubo::test {
 // transcript() and failures().
 class ScriptedFtpServer {
   public:
-    ScriptedFtpServer();
+    // Listens on an ephemeral port of bindAddress (data listeners too).
+    explicit ScriptedFtpServer(const std::string& bindAddress = "127.0.0.1");
     ~ScriptedFtpServer();
     ScriptedFtpServer(const ScriptedFtpServer&) = delete;
     ScriptedFtpServer& operator=(const ScriptedFtpServer&) = delete;
@@ -85,6 +86,7 @@ class ScriptedFtpServer {
     void closeControl();
     void closeData();
 
+    std::string bindAddress_;
     int listener_ = -1;
     unsigned port_ = 0;
     int control_ = -1;
