@@ -25,7 +25,7 @@ namespace nubo {
 // (`abort`), asks to quit when done and passes setting changes; every flag the two
 // threads share is atomic.
 class FtpSession {
-public:
+  public:
     static constexpr int kPoolSize = 64;
     // Results of openDataConnection.
     static constexpr int kDataOpen = 0;
@@ -98,7 +98,7 @@ public:
     // Requests waiting in the queue.
     size_t queuedCount() const;
 
-private:
+  private:
     bool cancelled() const;
     void logExtended(const std::string& text);
     void logFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -18,7 +18,9 @@ namespace nubo {
 
 namespace {
 
-bool isPreliminary(int code) { return code / 100 == 1; }
+bool isPreliminary(int code) {
+    return code / 100 == 1;
+}
 
 }  // namespace
 
@@ -116,8 +118,8 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
     }
     uint32_t a = ntohl(localAddress);
     char portArgument[64];
-    std::snprintf(portArgument, sizeof portArgument, "%u,%u,%u,%u,%u,%u", a >> 24,
-                  (a >> 16) & 255, (a >> 8) & 255, a & 255, listenPort >> 8, listenPort & 255);
+    std::snprintf(portArgument, sizeof portArgument, "%u,%u,%u,%u,%u,%u", a >> 24, (a >> 16) & 255,
+                  (a >> 8) & 255, a & 255, listenPort >> 8, listenPort & 255);
     control_.sendCommand("PORT", portArgument);
     control_.readReply();
 

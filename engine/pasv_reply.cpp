@@ -11,7 +11,9 @@ uint32_t PassiveAddress::address() const {
                  static_cast<uint32_t>(bytes[2]) << 8 | bytes[3]);
 }
 
-std::string PassiveAddress::dotted() const { return dottedAddress(address()); }
+std::string PassiveAddress::dotted() const {
+    return dottedAddress(address());
+}
 
 bool parsePassiveReply(const std::string& line, PassiveAddress* result) {
     size_t at = 3;
@@ -55,9 +57,8 @@ bool parsePassiveReply(const std::string& line, PassiveAddress* result) {
 bool isLocalOnlyAddress(uint32_t address) {
     uint32_t a = ntohl(address);
     auto in = [a](uint32_t net, int bits) { return (a >> (32 - bits)) == (net >> (32 - bits)); };
-    return in(0x00000000, 8) || in(0x0A000000, 8) || in(0x64400000, 10) ||
-           in(0x7F000000, 8) || in(0xA9FE0000, 16) || in(0xAC100000, 12) ||
-           in(0xC0A80000, 16);
+    return in(0x00000000, 8) || in(0x0A000000, 8) || in(0x64400000, 10) || in(0x7F000000, 8) ||
+           in(0xA9FE0000, 16) || in(0xAC100000, 12) || in(0xC0A80000, 16);
 }
 
 uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer) {

@@ -27,10 +27,18 @@ struct SessionContext {
 };
 
 namespace perhost {
-inline constexpr uint16_t locale(uint32_t word) { return static_cast<uint16_t>(word & 0xFFFF); }
-inline constexpr uint32_t transferType(uint32_t word) { return (word >> 16) & 3; }
-inline constexpr bool bypassProxy(uint32_t word) { return (word >> 18) & 1; }
-inline constexpr uint32_t timeZoneCode(uint32_t word) { return (word >> 19) & 0x7F; }
+inline constexpr uint16_t locale(uint32_t word) {
+    return static_cast<uint16_t>(word & 0xFFFF);
+}
+inline constexpr uint32_t transferType(uint32_t word) {
+    return (word >> 16) & 3;
+}
+inline constexpr bool bypassProxy(uint32_t word) {
+    return (word >> 18) & 1;
+}
+inline constexpr uint32_t timeZoneCode(uint32_t word) {
+    return (word >> 19) & 0x7F;
+}
 }  // namespace perhost
 
 }  // namespace nubo

@@ -41,8 +41,12 @@ inline constexpr uint32_t kFromSelection = 0;
 inline constexpr uint32_t kSingleName = 1;
 inline constexpr uint32_t kCommandLineInDirectory = 2;
 inline constexpr uint32_t kCommandLineAsGiven = 3;
-inline constexpr uint32_t type(uint32_t value) { return value & kTypeMask; }
-inline constexpr uint32_t source(uint32_t value) { return value >> kSourceShift; }
+inline constexpr uint32_t type(uint32_t value) {
+    return value & kTypeMask;
+}
+inline constexpr uint32_t source(uint32_t value) {
+    return value >> kSourceShift;
+}
 }  // namespace transfer
 
 // What a request carries beyond its text and value: the entry indices of the remote

@@ -9,7 +9,9 @@ namespace nubo {
 
 SessionWorker::SessionWorker(std::unique_ptr<FtpSession> session) : session_(std::move(session)) {}
 
-SessionWorker::~SessionWorker() { join(); }
+SessionWorker::~SessionWorker() {
+    join();
+}
 
 void SessionWorker::start() {
     thread_ = std::thread([this] {

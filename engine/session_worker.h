@@ -14,7 +14,7 @@ class FtpSession;
 // worker, so an interface call that races with the end never reaches freed memory;
 // the receivers drop their pointer when told the session ended.
 class SessionWorker {
-public:
+  public:
     explicit SessionWorker(std::unique_ptr<FtpSession> session);
     ~SessionWorker();
     SessionWorker(const SessionWorker&) = delete;
@@ -27,7 +27,7 @@ public:
     int exitCode() const { return exitCode_; }
     FtpSession* session() const { return session_.get(); }
 
-private:
+  private:
     std::unique_ptr<FtpSession> session_;
     std::thread thread_;
     std::atomic<bool> finished_{false};

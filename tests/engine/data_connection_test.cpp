@@ -53,8 +53,8 @@ TEST(PassiveReplyTest, MalformedRepliesAreRefused) {
 
 TEST(PassiveReplyTest, LocalOnlyAddressesBehindAPublicPeerAreReplaced) {
     const uint32_t publicPeer = ip("198.51.100.7");
-    for (const char* local : {"10.0.0.5", "172.16.9.1", "172.31.255.1", "192.168.1.20",
-                              "127.0.0.1", "0.0.0.0", "169.254.3.3", "100.64.0.1"}) {
+    for (const char* local : {"10.0.0.5", "172.16.9.1", "172.31.255.1", "192.168.1.20", "127.0.0.1",
+                              "0.0.0.0", "169.254.3.3", "100.64.0.1"}) {
         EXPECT_TRUE(isLocalOnlyAddress(ip(local))) << local;
         EXPECT_EQ(passiveConnectAddress(ip(local), publicPeer), publicPeer) << local;
     }
@@ -76,7 +76,7 @@ TEST(TransferTimeTest, LinesWithAndWithoutTheRate) {
 }
 
 class DataConnectionTest : public ::testing::Test {
-protected:
+  protected:
     // Starts the script with a login in front and logs the session in.
     void login() {
         server.start();
@@ -84,8 +84,13 @@ protected:
         ASSERT_TRUE(session->start()) << h.logText();
     }
     void script() {
-        server.reply("220 hi").expect("USER anonymous").reply("331 pw").expect("PASS *")
-            .reply("230 in").expect("SYST").reply("215 UNIX");
+        server.reply("220 hi")
+            .expect("USER anonymous")
+            .reply("331 pw")
+            .expect("PASS *")
+            .reply("230 in")
+            .expect("SYST")
+            .reply("215 UNIX");
     }
     std::string readAll() {
         std::string got;
@@ -111,7 +116,10 @@ protected:
 
 TEST_F(DataConnectionTest, PassiveTransferAndItsLogLines) {
     script();
-    server.expectPasv().expect("RETR f").reply("150 Opening (5 bytes)").sendData("hello")
+    server.expectPasv()
+        .expect("RETR f")
+        .reply("150 Opening (5 bytes)")
+        .sendData("hello")
         .reply("226 done");
     login();
     std::string last;
@@ -127,9 +135,18 @@ TEST_F(DataConnectionTest, PassiveTransferAndItsLogLines) {
 
 TEST_F(DataConnectionTest, PasvRefusedFallsBackToPortForTheRestOfTheSession) {
     script();
-    server.expect("PASV").reply("500 PASV not understood").expectPort().expect("LIST")
-        .reply("150 Here it comes").sendData("line\r\n").reply("226 ok")
-        .expectPort().expect("LIST").reply("150 again").sendData("").reply("226 ok");
+    server.expect("PASV")
+        .reply("500 PASV not understood")
+        .expectPort()
+        .expect("LIST")
+        .reply("150 Here it comes")
+        .sendData("line\r\n")
+        .reply("226 ok")
+        .expectPort()
+        .expect("LIST")
+        .reply("150 again")
+        .sendData("")
+        .reply("226 ok");
     login();
     ASSERT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen) << h.logText();
     EXPECT_EQ(readAll(), "line\r\n");
@@ -151,10 +168,20 @@ TEST_F(DataConnectionTest, PasvRefusedFallsBackToPortForTheRestOfTheSession) {
 
 TEST_F(DataConnectionTest, RestAcceptedKeepsTheOffsetRefusedDropsIt) {
     script();
-    server.expectPasv().expect("REST 3000000000").reply("350 Restarting")
-        .expect("RETR big").reply("150 ok").sendData("").reply("226 ok")
-        .expectPasv().expect("REST 3000000000").reply("502 REST not implemented")
-        .expect("RETR big").reply("150 ok").sendData("").reply("226 ok");
+    server.expectPasv()
+        .expect("REST 3000000000")
+        .reply("350 Restarting")
+        .expect("RETR big")
+        .reply("150 ok")
+        .sendData("")
+        .reply("226 ok")
+        .expectPasv()
+        .expect("REST 3000000000")
+        .reply("502 REST not implemented")
+        .expect("RETR big")
+        .reply("150 ok")
+        .sendData("")
+        .reply("226 ok");
     login();
     session->setRestart(true, 3000000000LL);  // beyond 32 bits
     ASSERT_EQ(session->openDataConnection("RETR big"), FtpSession::kDataOpen);
@@ -171,9 +198,15 @@ TEST_F(DataConnectionTest, RestAcceptedKeepsTheOffsetRefusedDropsIt) {
 
 TEST_F(DataConnectionTest, RefusedCommandClosesTheDataSocket) {
     script();
-    server.expectPasv().expect("RETR missing").reply("550 No such file.")
-        .expectPort().expect("RETR missing").reply("550 No such file.")
-        .expectPasv().expect("RETR x").reply("421 Bye");
+    server.expectPasv()
+        .expect("RETR missing")
+        .reply("550 No such file.")
+        .expectPort()
+        .expect("RETR missing")
+        .reply("550 No such file.")
+        .expectPasv()
+        .expect("RETR x")
+        .reply("421 Bye");
     login();
     EXPECT_EQ(session->openDataConnection("RETR missing"), FtpSession::kDataFailed);
     EXPECT_FALSE(session->dataSocket().isOpen());
@@ -208,7 +241,9 @@ TEST_F(DataConnectionTest, MalformedPasvReplyFailsBeforeTheCommandIsSent) {
 TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
     script();
     // Port 1 on loopback: nobody listens there.
-    server.expect("PASV").reply("227 Entering Passive Mode (127,0,0,1,0,1)").expect("RETR f")
+    server.expect("PASV")
+        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")
+        .expect("RETR f")
         .reply("425 Can't open data connection.");
     login();
     EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed);
@@ -221,10 +256,21 @@ TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
 TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
     h.config.SetInt("ProxyType", 1);
     h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
-    server.reply("220 proxy").expect("USER anonymous@ftp.example.org").reply("230 in")
-        .expect("SYST").reply("215 UNIX")
-        .expectPort().expect("LIST").reply("150 ok").sendData("").reply("226 ok")
-        .expectPort().expect("LIST").reply("150 ok").sendData("").reply("226 ok");
+    server.reply("220 proxy")
+        .expect("USER anonymous@ftp.example.org")
+        .reply("230 in")
+        .expect("SYST")
+        .reply("215 UNIX")
+        .expectPort()
+        .expect("LIST")
+        .reply("150 ok")
+        .sendData("")
+        .reply("226 ok")
+        .expectPort()
+        .expect("LIST")
+        .reply("150 ok")
+        .sendData("")
+        .reply("226 ok");
     server.start();
     session = h.makeSession("ftp.example.org");
     ASSERT_TRUE(session->start()) << h.logText();
@@ -235,7 +281,8 @@ TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
     }
     finish();
     std::string log = h.logText();
-    EXPECT_NE(log.find("... PASSIVE not valid with FTP proxy server; using PORT"), std::string::npos);
+    EXPECT_NE(log.find("... PASSIVE not valid with FTP proxy server; using PORT"),
+              std::string::npos);
     EXPECT_EQ(log.find("PASSIVE not valid"), log.rfind("PASSIVE not valid"));
 }
 
@@ -252,12 +299,20 @@ std::string natScenarioInOwnNamespace() {
     }
     SessionHarness h;
     ScriptedFtpServer server("198.51.100.7");
-    server.reply("220 hi").expect("USER anonymous").reply("230 in").expect("SYST")
-        .reply("215 UNIX").expectPasv("10,1,2,3").expect("LIST").reply("150 ok").sendData("x")
+    server.reply("220 hi")
+        .expect("USER anonymous")
+        .reply("230 in")
+        .expect("SYST")
+        .reply("215 UNIX")
+        .expectPasv("10,1,2,3")
+        .expect("LIST")
+        .reply("150 ok")
+        .sendData("x")
         .reply("226 ok");
     server.start();
     auto session = h.makeSession("ftp://198.51.100.7:" + std::to_string(server.port()));
-    if (!session->start()) return "login failed:\n" + h.logText();
+    if (!session->start())
+        return "login failed:\n" + h.logText();
     if (session->openDataConnection("LIST") != FtpSession::kDataOpen) {
         return "no data connection:\n" + h.logText();
     }
@@ -293,7 +348,8 @@ TEST(PassiveNatTest, PrivateAddressFromAPublicServerIsReplacedByTheServers) {
     std::string result;
     char buf[4096];
     ssize_t n;
-    while ((n = read(pipeFds[0], buf, sizeof buf)) > 0) result.append(buf, static_cast<size_t>(n));
+    while ((n = read(pipeFds[0], buf, sizeof buf)) > 0)
+        result.append(buf, static_cast<size_t>(n));
     close(pipeFds[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -304,7 +360,7 @@ TEST(PassiveNatTest, PrivateAddressFromAPublicServerIsReplacedByTheServers) {
 }
 
 class RealServerDataTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << server.startError();
         std::ofstream(server.root() + "/hello.txt") << "hello from the server\n";

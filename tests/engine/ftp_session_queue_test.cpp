@@ -22,7 +22,8 @@ using Lines = std::vector<std::string>;
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
@@ -32,7 +33,7 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
 // server closes it or an abort is asked for, then the final reply.
 struct ReceivingHandler {
     std::atomic<bool>* receiving;
-    std::vector<int>* results;
+    std::atomic<int>* result;
     int operator()(FtpSession& s, SessionRequest& r) const {
         int rc = s.openDataConnection("RETR " + r.text);
         if (rc != FtpSession::kDataOpen) {
@@ -46,16 +47,21 @@ struct ReceivingHandler {
         s.dataSocket().close();
         s.setTransferActive(false);
         int code = s.control().readReply();
-        results->push_back(code);
+        *result = code;
         return code;
     }
 };
 
 class SessionQueueTest : public ::testing::Test {
-protected:
+  protected:
     void login() {
-        server.reply("220 hi").expect("USER anonymous").reply("331 pw").expect("PASS *")
-            .reply("230 in").expect("SYST").reply("215 UNIX");
+        server.reply("220 hi")
+            .expect("USER anonymous")
+            .reply("331 pw")
+            .expect("PASS *")
+            .reply("230 in")
+            .expect("SYST")
+            .reply("215 UNIX");
     }
     std::string url() { return "ftp://127.0.0.1:" + std::to_string(server.port()); }
     void startWorker() {
@@ -77,15 +83,20 @@ protected:
 
 TEST_F(SessionQueueTest, AbortDuringRetrWithThreeQueuedFlushesAndWaitsAgain) {
     login();
-    server.expectPasv().expect("RETR big").reply("150 Opening BINARY mode data connection")
+    server.expectPasv()
+        .expect("RETR big")
+        .reply("150 Opening BINARY mode data connection")
         .startData(std::string(100000, 'x'))
-        .expect("ABOR").endData()
-        .reply("426 Connection closed; transfer aborted.").reply("226 ABOR successful.")
-        .expect("QUIT").expectClose();
+        .expect("ABOR")
+        .endData()
+        .reply("426 Connection closed; transfer aborted.")
+        .reply("226 ABOR successful.")
+        .expect("QUIT")
+        .expectClose();
     std::atomic<bool> receiving{false};
-    std::vector<int> results;
+    std::atomic<int> result{-1};
     startWorker();
-    session->setRequestHandler(RequestKind::Get, ReceivingHandler{&receiving, &results});
+    session->setRequestHandler(RequestKind::Get, ReceivingHandler{&receiving, &result});
     worker->start();
     ASSERT_TRUE(waitFor([&] { return !h.observer.events().empty(); }));  // logged in
 
@@ -103,8 +114,8 @@ TEST_F(SessionQueueTest, AbortDuringRetrWithThreeQueuedFlushesAndWaitsAgain) {
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Transfer terminated, queue flushed"),
               statuses.end());
 
-    ASSERT_TRUE(waitFor([&] { return results.size() == 1; }));
-    EXPECT_EQ(results[0], 226);
+    ASSERT_TRUE(waitFor([&] { return result != -1; }));
+    EXPECT_EQ(result, 226);
     EXPECT_FALSE(worker->finished());  // waiting for the next request
 
     session->setQuitWhenDone(true);
@@ -142,8 +153,8 @@ TEST_F(SessionQueueTest, Reply421EndsWithoutQuitAndRunsNothingBehind) {
     ASSERT_TRUE(session->enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
     worker->start();
     finish();
-    EXPECT_EQ(server.transcript(), (Lines{"USER anonymous", "PASS tester@example.org", "SYST",
-                                          "CDUP"}));
+    EXPECT_EQ(server.transcript(),
+              (Lines{"USER anonymous", "PASS tester@example.org", "SYST", "CDUP"}));
     EXPECT_EQ(worker->exitCode(), 0);
     EXPECT_EQ(h.outlets.closeRequests(), 0);
     EXPECT_EQ(h.observer.events().back(), "ended");
@@ -164,9 +175,16 @@ TEST_F(SessionQueueTest, StrayRepliesAreDiscardedBeforeTheNextRequest) {
 }
 
 TEST_F(SessionQueueTest, CancelledDuringLoginLogsOffWithExitCodeZero) {
-    server.reply("220 hi").expect("USER anonymous").reply("331 pw").expect("PASS *")
-        .reply("230 in").expect("SYST").run([this] { h.cancel = true; }).reply("215 UNIX")
-        .expect("QUIT").expectClose();
+    server.reply("220 hi")
+        .expect("USER anonymous")
+        .reply("331 pw")
+        .expect("PASS *")
+        .reply("230 in")
+        .expect("SYST")
+        .run([this] { h.cancel = true; })
+        .reply("215 UNIX")
+        .expect("QUIT")
+        .expectClose();
     startWorker();
     worker->start();
     finish();
@@ -266,8 +284,8 @@ TEST(SessionQueueRulesTest, ProgressIsReportedAtMostOncePerThousandBytes) {
     }
     session.logTransferTime("received", 5000, 0);
     Lines events = h.observer.events();
-    EXPECT_EQ(events, (Lines{"start 5000", "progress 1000", "progress 2000", "progress 4999",
-                             "end 5000"}));
+    EXPECT_EQ(events,
+              (Lines{"start 5000", "progress 1000", "progress 2000", "progress 4999", "end 5000"}));
 }
 
 }  // namespace

@@ -56,8 +56,7 @@ std::string stripTelnet(const std::string& raw) {
 
 }  // namespace
 
-ScriptedFtpServer::ScriptedFtpServer(const std::string& bindAddress)
-    : bindAddress_(bindAddress) {
+ScriptedFtpServer::ScriptedFtpServer(const std::string& bindAddress) : bindAddress_(bindAddress) {
     listener_ = listenOn(bindAddress_, &port_);
 }
 
