@@ -83,26 +83,8 @@ class DataConnectionTest : public ::testing::Test {
         session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
         ASSERT_TRUE(session->start()) << h.logText();
     }
-    void script() {
-        server.reply("220 hi")
-            .expect("USER anonymous")
-            .reply("331 pw")
-            .expect("PASS *")
-            .reply("230 in")
-            .expect("SYST")
-            .reply("215 UNIX");
-    }
-    std::string readAll() {
-        std::string got;
-        FtpSocket& data = session->dataSocket();
-        data.setBufferSize(4096);
-        int n;
-        while ((n = data.readBlock()) > 0) {
-            got.append(reinterpret_cast<const char*>(data.buffer()), static_cast<size_t>(n));
-        }
-        data.close();
-        return got;
-    }
+    void script() { server.expectLogin(); }
+    std::string readAll() { return test::readToEnd(session->dataSocket()); }
     void finish() {
         session->closeControl();
         EXPECT_TRUE(server.waitDone());
@@ -367,14 +349,7 @@ class RealServerDataTest : public ::testing::Test {
     }
     std::string listOnce() {
         EXPECT_EQ(session->openDataConnection("LIST"), FtpSession::kDataOpen) << h.logText();
-        std::string got;
-        FtpSocket& data = session->dataSocket();
-        data.setBufferSize(4096);
-        int n;
-        while ((n = data.readBlock()) > 0) {
-            got.append(reinterpret_cast<const char*>(data.buffer()), static_cast<size_t>(n));
-        }
-        data.close();
+        std::string got = test::readToEnd(session->dataSocket());
         EXPECT_EQ(session->control().readReply(), 226) << h.logText();
         return got;
     }

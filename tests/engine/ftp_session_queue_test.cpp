@@ -54,15 +54,7 @@ struct ReceivingHandler {
 
 class SessionQueueTest : public ::testing::Test {
   protected:
-    void login() {
-        server.reply("220 hi")
-            .expect("USER anonymous")
-            .reply("331 pw")
-            .expect("PASS *")
-            .reply("230 in")
-            .expect("SYST")
-            .reply("215 UNIX");
-    }
+    void login() { server.expectLogin(); }
     std::string url() { return "ftp://127.0.0.1:" + std::to_string(server.port()); }
     void startWorker() {
         server.start();

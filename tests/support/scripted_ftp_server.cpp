@@ -78,6 +78,16 @@ ScriptedFtpServer& ScriptedFtpServer::add(std::string name, std::function<bool()
     return *this;
 }
 
+ScriptedFtpServer& ScriptedFtpServer::expectLogin() {
+    return reply("220 hi")
+        .expect("USER anonymous")
+        .reply("331 pw")
+        .expect("PASS *")
+        .reply("230 in")
+        .expect("SYST")
+        .reply("215 UNIX");
+}
+
 ScriptedFtpServer& ScriptedFtpServer::reply(const std::string& text) {
     return sendRaw(text + "\r\n");
 }

@@ -28,6 +28,8 @@ class ScriptedFtpServer {
 
     unsigned port() const { return port_; }
 
+    // The greeting and an anonymous login with SYST, as servers usually answer them.
+    ScriptedFtpServer& expectLogin();
     // Sends text + CR LF; "\r\n" inside text separates lines of a multi-line reply.
     ScriptedFtpServer& reply(const std::string& text);
     // Sends bytes exactly as given.

@@ -4,6 +4,17 @@
 
 namespace nubo::test {
 
+std::string readToEnd(FtpSocket& socket) {
+    std::string got;
+    socket.setBufferSize(4096);
+    int n;
+    while ((n = socket.readBlock()) > 0) {
+        got.append(reinterpret_cast<const char*>(socket.buffer()), static_cast<size_t>(n));
+    }
+    socket.close();
+    return got;
+}
+
 SessionHarness::SessionHarness() {
     UrlDefaults::getDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
     const std::string scheme = "ftp", user = "anonymous", password = kEMail, port = "21";

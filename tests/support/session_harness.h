@@ -11,6 +11,9 @@
 
 namespace nubo::test {
 
+// Reads a data connection until the peer closes it, then closes it.
+std::string readToEnd(FtpSocket& socket);
+
 // Everything a session needs around it, recorded for the test to look at. URL
 // defaults are those of start-up ("ftp", "anonymous", kEMail, "21") while it lives.
 class SessionHarness {
