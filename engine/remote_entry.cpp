@@ -1,0 +1,139 @@
+#include "engine/remote_entry.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <mutex>
+
+#include "engine/civil_time.h"
+
+namespace nubo {
+
+namespace {
+
+std::mutex gProviderMutex;
+RemoteEntry::IconProvider gProvider;
+
+constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// 4383 whole hours: about six months, the age up to which a time of day is shown.
+constexpr int64_t kRecentSeconds = 4383LL * 3600;
+
+int compareBytes(const std::string& a, const std::string& b) {
+    int c = a.compare(b);  // char_traits<char> compares as unsigned char
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void RemoteEntry::setIconProvider(IconProvider provider) {
+    std::lock_guard lock(gProviderMutex);
+    gProvider = std::move(provider);
+}
+
+void RemoteEntry::reset() { *this = RemoteEntry(); }
+
+std::string formatEntryDate(int64_t time, int64_t now) {
+    CivilTime t = secondsToLocalCivil(time);
+    char text[48];
+    bool recent = time > now || now - time < kRecentSeconds;
+    const char* month = kMonthNames[(t.month - 1) % 12];
+    if (recent) {
+        std::snprintf(text, sizeof text, "%s %d %02d:%02d", month, t.day, t.hour, t.minute);
+    } else {
+        std::snprintf(text, sizeof text, "%s %d %d", month, t.day, t.year);
+    }
+    return text;
+}
+
+void RemoteEntry::setSizeAndTime(int64_t newSize, int64_t newTime) {
+    size = newSize;
+    time = newTime;
+    sizeText = std::to_string(newSize);
+    dateText = formatEntryDate(newTime, static_cast<int64_t>(::time(nullptr)));
+}
+
+void RemoteEntry::setName(std::string newName) {
+    name = std::move(newName);
+    IconProvider provider;
+    {
+        std::lock_guard lock(gProviderMutex);
+        provider = gProvider;
+    }
+    if (provider) {
+        icon = provider(type, localName());
+    } else {
+        icon = type == EntryType::Directory ? 1u << 16 : (type == EntryType::Link ? 2u << 16 : 0u);
+    }
+}
+
+std::string RemoteEntry::localName() const {
+    if (type == EntryType::Link) {
+        size_t slash = linkTarget.rfind('/');
+        return slash == std::string::npos ? linkTarget : linkTarget.substr(slash + 1);
+    }
+    if (flags & kVmsName) {
+        size_t semicolon = name.rfind(';');
+        return semicolon == std::string::npos ? name : name.substr(0, semicolon);
+    }
+    return name;
+}
+
+const std::string& RemoteEntry::remoteName() const {
+    return type == EntryType::Link ? linkTarget : name;
+}
+
+std::string RemoteEntry::changeDirectoryName() const {
+    if (flags & kVmsName) {
+        return "[." + name + "]";
+    }
+    return remoteName();
+}
+
+std::string RemoteEntry::displayName() const {
+    return type == EntryType::Link ? name + " -> " + linkTarget : name;
+}
+
+bool RemoteEntry::hasUsableLocalName() const {
+    std::string local = localName();
+    return !local.empty() && local != "." && local != ".." &&
+           local.find('/') == std::string::npos && local.find('\0') == std::string::npos;
+}
+
+int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,
+                         const std::vector<std::string>* typeNames) {
+    bool aDir = a.type == EntryType::Directory;
+    bool bDir = b.type == EntryType::Directory;
+    if (aDir != bDir) {
+        return (aDir == (key > 0)) ? -1 : 1;
+    }
+    int column = key < 0 ? -key : key;
+    int result = 0;
+    switch (column) {
+        case 2: {
+            auto typeName = [typeNames](const RemoteEntry& e) -> std::string {
+                size_t index = e.icon >> 16;
+                return typeNames != nullptr && index < typeNames->size() ? (*typeNames)[index]
+                                                                         : std::string();
+            };
+            result = typeNames != nullptr ? compareBytes(typeName(a), typeName(b))
+                                          : (a.icon >> 16 < b.icon >> 16 ? -1 : (a.icon >> 16 > b.icon >> 16));
+            break;
+        }
+        case 3:
+            result = a.size < b.size ? -1 : (a.size > b.size ? 1 : 0);
+            break;
+        case 4:
+            result = a.time < b.time ? -1 : (a.time > b.time ? 1 : 0);
+            break;
+        default:
+            break;
+    }
+    if (result == 0) {
+        result = compareBytes(a.name, b.name);
+    }
+    return key < 0 ? -result : result;
+}
+
+}  // namespace nubo

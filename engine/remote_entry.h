@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace nubo {
+
+enum class EntryType : int32_t { Directory = 0, Link = 1, File = 2 };
+
+// One entry of a remote directory listing, as the listing parser makes it and the
+// remote directory model keeps it.
+struct RemoteEntry {
+    static constexpr uint32_t kVmsName = 1;       // a VMS-style name ("NAME.EXT;3")
+    static constexpr uint32_t kHasTimeOfDay = 2;  // the listing gave a time of day
+
+    // Gives the packed icon value of an entry (low 16 bits icon, high 16 bits type-name
+    // index); installed by the views. Without one every entry gets 0, 1 or 2 by type.
+    using IconProvider = std::function<uint32_t(EntryType type, const std::string& localName)>;
+    static void setIconProvider(IconProvider provider);
+
+    void reset();
+    // Stores both and makes the size and date texts ("Jun 21 12:30" for times less than
+    // about six months old or in the future, "Jun 21 1998" otherwise).
+    void setSizeAndTime(int64_t newSize, int64_t newTime);
+    // Stores the name and computes the icon.
+    void setName(std::string newName);
+
+    // The local file name for a download: a link's last target component, a VMS name
+    // without its version, else the name.
+    std::string localName() const;
+    // What RETR and CWD use: the link target for a link, else the name.
+    const std::string& remoteName() const;
+    // "[.NAME]" for a VMS name, else the remote name.
+    std::string changeDirectoryName() const;
+    // The name, with " -> target" for a link.
+    std::string displayName() const;
+    // A removed entry has an empty name.
+    bool valid() const { return !name.empty(); }
+    // False when the local name cannot name a file inside a folder: empty, ".", "..",
+    // or holding "/" or a NUL byte. Such an entry is shown but never written locally.
+    bool hasUsableLocalName() const;
+
+    // Order of two entries under a sort key (sign: direction; 1 name, 2 type name,
+    // 3 size, 4 time). Directories come first for positive keys, last for negative.
+    // typeNames maps the high 16 bits of the icon to a type name (may be null).
+    static int compare(const RemoteEntry& a, const RemoteEntry& b, int key,
+                       const std::vector<std::string>* typeNames);
+
+    std::string name;
+    std::string sizeText;
+    std::string dateText;
+    int64_t size = 0;
+    int64_t time = 0;
+    std::string linkTarget;
+    EntryType type = EntryType::File;
+    uint32_t flags = 0;
+    uint32_t icon = 0;
+};
+
+// "Jun 21 12:30" or "Jun 21 1998" for a time, as the remote view shows it.
+std::string formatEntryDate(int64_t time, int64_t now);
+
+}  // namespace nubo
