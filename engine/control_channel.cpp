@@ -70,11 +70,14 @@ int ControlChannel::readReply(std::string* lastLine, std::string* code) {
     }
     std::string replyCode;
     std::string finalLine;
+    bool dropped = false;
     for (;;) {
         int value = readOneReply(&finalLine, &replyCode);
         // While ABOR is outstanding the 426/225 answering the aborted transfer is
-        // dropped and the reply behind it read.
-        if (value != 421 && aborSent_ && (replyCode == "426" || replyCode == "225")) {
+        // dropped and the reply behind it read. Only one: a second such reply is the
+        // answer to ABOR itself (426 then 225 from some servers), and nothing follows it.
+        if (value != 421 && aborSent_ && !dropped && (replyCode == "426" || replyCode == "225")) {
+            dropped = true;
             continue;
         }
         if (lastLine != nullptr) {

@@ -57,6 +57,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
     }
     restartEnabled_ = config.GetInt("Restart") != 0 && config.GetInt("CLOnly") == 0;
+    installOperations();
 }
 
 bool FtpSession::cancelled() const {

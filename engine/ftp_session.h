@@ -13,6 +13,7 @@
 #include "engine/control_channel.h"
 #include "engine/ftp_socket.h"
 #include "engine/proxy_type.h"
+#include "engine/remote_view_contract.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
 #include "sites/ftp_url.h"
@@ -73,6 +74,15 @@ class FtpSession {
     // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the code.
     int countTransfer(int code, bool isGet);
 
+    // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
+    // the remote view; the view's listing into a local text file.
+    int changeDirectory(const std::string* path, uint32_t flags);
+    int listDirectory(const std::string& path, uint32_t flags);
+    int listToFile(const std::string& filePath);
+    // Shows every raw listing line in the log, or stops doing so (interface thread).
+    void toggleRawLogging();
+    const std::string& currentRemoteDirectory() const { return currentRemoteDirectory_; }
+
     // Replaces the operation of a kind (the operations install themselves; tests may
     // substitute their own).
     void setRequestHandler(RequestKind kind, RequestHandler handler);
@@ -97,6 +107,8 @@ class FtpSession {
     const SessionContext& context() const { return context_; }
     // Requests waiting in the queue.
     size_t queuedCount() const;
+    // Requests that have run to their end so far (Logoff included).
+    uint64_t completedRequests() const { return completedRequests_; }
 
   private:
     bool cancelled() const;
@@ -113,6 +125,8 @@ class FtpSession {
     int openPassive(const std::string& command, std::string* lastLine);
     int openActive(const std::string& command, std::string* lastLine);
     void sendRestart();
+    void installOperations();
+    RemoteViewContract* view() const { return context_.remoteView; }
 
     FtpUrl target_;
     SessionContext context_;
@@ -133,6 +147,9 @@ class FtpSession {
     std::atomic<bool> restartEnabled_{true};
     std::atomic<bool> transferActive_{false};
     std::atomic<bool> abortRequested_{false};
+    std::atomic<bool> rawLogging_{false};
+    std::atomic<uint64_t> completedRequests_{0};
+    std::string currentRemoteDirectory_;
     bool restartActive_ = false;
     int64_t restartPending_ = 0;
     int64_t lastProgressReport_ = 0;

@@ -55,6 +55,7 @@ void FtpSession::requestLoop() {
         }
         abortRequested_ = false;
         control_.setAborSent(false);
+        ++completedRequests_;
         if (!keepRunning) {
             control_.sendCommand("QUIT");
             return;

@@ -57,7 +57,7 @@ TEST_F(LoginTest, AnonymousLoginWithPasswordAndSyst) {
     EXPECT_EQ(h.outlets.statuses(),
               (Lines{"Connecting to 127.0.0.1", "Connected to " + connected}));
     EXPECT_EQ(h.observer.events(), Lines{"loggedIn " + connected});
-    EXPECT_EQ(h.remoteView.connectedTo.load(), session.get());
+    EXPECT_EQ(h.remoteView.session(), session.get());
     EXPECT_EQ(session->currentUrl(), "ftp://127.0.0.1:" + std::to_string(server.port()));
     EXPECT_EQ(h.outlets.exitBits(), 0u);
 }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/main_outlets.h"
-#include "engine/remote_view_contract.h"
 #include "engine/session_observer.h"
 
 namespace nubo::test {
@@ -71,14 +70,6 @@ class RecordingObserver : public SessionObserver {
     }
     mutable std::mutex mutex_;
     std::vector<std::string> events_;
-};
-
-class RecordingRemoteView : public RemoteViewContract {
-  public:
-    void onConnected(FtpSession* session) override { connectedTo = session; }
-    void onDisconnected() override { disconnected = true; }
-    std::atomic<FtpSession*> connectedTo{nullptr};
-    std::atomic<bool> disconnected{false};
 };
 
 }  // namespace nubo::test

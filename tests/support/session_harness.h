@@ -8,6 +8,7 @@
 #include "shell/app_log.h"
 #include "shell/config_store.h"
 #include "tests/support/recording_ports.h"
+#include "views/remote_directory_model.h"
 
 namespace nubo::test {
 
@@ -36,7 +37,7 @@ class SessionHarness {
     ConfigStore config;
     RecordingOutlets outlets;
     RecordingObserver observer;
-    RecordingRemoteView remoteView;
+    RemoteDirectoryModel remoteView{log};
     std::atomic<bool> cancel{false};
 
   private:

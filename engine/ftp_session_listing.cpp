@@ -1,0 +1,225 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "engine/civil_time.h"
+#include "engine/ftp_session.h"
+#include "engine/listing_parser.h"
+#include "engine/main_outlets.h"
+#include "shell/app_log.h"
+
+// Directory operations of FtpSession: changing directory, listing, listing to a file.
+
+namespace nubo {
+
+namespace {
+
+// Longest listing line read; a longer one ends the listing.
+constexpr int kListingLineBuffer = 512;
+constexpr int kListingBufferSize = 4096;
+
+// The directory of a 257 reply: between the first and the last double quote, or the
+// first word after the code when a server leaves the quotes out.
+std::string directoryOfPwdReply(const std::string& line) {
+    size_t first = line.find('"');
+    size_t last = line.rfind('"');
+    if (first != std::string::npos && last > first) {
+        return line.substr(first + 1, last - first - 1);
+    }
+    size_t start = line.find_first_not_of(' ', 4);
+    if (line.size() <= 4 || start == std::string::npos) {
+        return {};
+    }
+    size_t end = line.find(' ', start);
+    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// A text put into a printf format as plain text.
+std::string escapePercent(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%') out += '%';
+    }
+    return out;
+}
+
+}  // namespace
+
+void FtpSession::installOperations() {
+    setRequestHandler(RequestKind::ChangeDirectory, [](FtpSession& s, SessionRequest& r) {
+        return s.changeDirectory(&r.text, static_cast<uint32_t>(r.value));
+    });
+    setRequestHandler(RequestKind::ChangeDirectoryUp, [](FtpSession& s, SessionRequest&) {
+        return s.changeDirectory(nullptr, 0);
+    });
+    setRequestHandler(RequestKind::ListToFile,
+                      [](FtpSession& s, SessionRequest& r) { return s.listToFile(r.text); });
+}
+
+int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
+    if (path != nullptr && path->empty() && (flags & cdflag::kRefresh)) {
+        if (view() != nullptr) {
+            view()->changeDirectoryStarted(nullptr, flags);
+        }
+        return listDirectory(".", flags);
+    }
+    if (path != nullptr && !path->empty()) {
+        if (*path == currentRemoteDirectory_) {
+            logExtended("... skipping [extra] CWD to " + *path);
+            return 257;
+        }
+        setStatus("CD " + *path);
+        control_.sendCommand("CWD", *path);
+    } else if (path == nullptr) {
+        setStatus("CD ..");
+        control_.sendCommand("CDUP");
+    }
+    if (path == nullptr || !path->empty()) {
+        std::string code;
+        int reply = control_.readReply(nullptr, &code);
+        setStatus({});
+        if (code[0] != '2') {
+            if (!(flags & cdflag::kTryParent) || path == nullptr) {
+                if (view() != nullptr) view()->showCurrentPath();
+                return reply;
+            }
+            size_t separator = path->rfind('\\');
+            if (separator == std::string::npos) {
+                separator = path->rfind('/');
+            }
+            if (separator != std::string::npos && separator > 0) {
+                std::string parent = path->substr(0, separator);
+                setStatus("CD " + parent);
+                control_.sendCommand("CWD", parent);
+                reply = control_.readReply(nullptr, &code);
+                setStatus({});
+                if (code[0] != '2') {
+                    if (view() != nullptr) view()->showCurrentPath();
+                    return reply;
+                }
+            }
+        }
+    }
+
+    std::string pwdLine;
+    control_.sendCommand("PWD");
+    int reply = control_.readReply(&pwdLine);
+    if (reply != 257) {
+        return reply;
+    }
+    std::string directory = directoryOfPwdReply(pwdLine);
+    if (directory.empty()) {
+        directory = currentRemoteDirectory_;
+    }
+    int result = 257;
+    if (view() != nullptr && view()->changeDirectoryStarted(&directory, flags)) {
+        logExtended("... using cached copy of " + directory);
+    } else {
+        result = listDirectory(directory, flags);
+    }
+    currentRemoteDirectory_ = directory;
+    return result;
+}
+
+int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
+    int result = control_.setType(0);
+    if (result / 100 != 2) {
+        return result;
+    }
+    size_t slash = path.rfind('/');
+    std::string shown =
+        slash == std::string::npos || slash == 0 || slash + 1 == path.size() ? path : path.substr(slash + 1);
+    setStatus("LIST " + shown);
+    logExtended("LISTing " + path);
+
+    int opened = openDataConnection("LIST");
+    if (opened != kDataOpen) {
+        result = opened == kDataFailed ? ControlChannel::kLocalFailure : 421;
+    } else {
+        transferActive_ = true;
+        if (view() != nullptr) view()->setBusy(true);
+        data_.setBufferSize(kListingBufferSize);
+        const std::string format = "LIST " + escapePercent(shown) + " (%d entries)";
+        std::string pending;
+        int64_t start = reportTransferStart(0);
+        int64_t bytes = 0;
+        int64_t accepted = 0;
+        auto locale = ListingLocale::current();
+        const int64_t now = static_cast<int64_t>(::time(nullptr));
+        char line[kListingLineBuffer];
+        while (!abortRequested_) {
+            int n = data_.readLine(line, sizeof line);
+            if (n < 0) {
+                break;
+            }
+            bytes += n + 2;
+            reportTransferProgress(bytes);
+            std::string_view text(line, static_cast<size_t>(n));
+            if (rawLogging_) {
+                context_.log->LogExtended(text);
+            }
+            RemoteEntry entry;
+            if (n > 0 && parseListingLine(text, pending, entry, *locale, now)) {
+                if (view() != nullptr) view()->addEntry(entry);
+                if (++accepted % 10 == 0 && context_.outlets != nullptr) {
+                    context_.outlets->ReportProgress(-accepted, format.c_str());
+                }
+            }
+        }
+        bool aborted = abortRequested_;
+        logTransferTime("received", bytes, start);
+        if (!aborted && context_.outlets != nullptr) {
+            context_.outlets->ReportProgress(-accepted, format.c_str());
+        }
+        data_.close();
+        result = control_.readReply();
+        transferActive_ = false;
+        if (view() != nullptr) {
+            view()->setBusy(false);
+            view()->listingFinished(!aborted, flags);
+        }
+    }
+    abortRequested_ = false;
+    setStatus({});
+    if (context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(0, nullptr);
+    }
+    data_.close();
+    return result;
+}
+
+int FtpSession::listToFile(const std::string& filePath) {
+    logExtended("Listing directory to " + filePath);
+    FILE* file = std::fopen(filePath.c_str(), "w");
+    if (file == nullptr) {
+        logExtended("... Open failed on " + filePath);
+        return ControlChannel::kLocalFailure;
+    }
+    int index = -1;
+    RemoteEntry entry;
+    while (view() != nullptr && view()->nextValidEntry(&index) && view()->entryAt(index, &entry)) {
+        CivilTime t = secondsToLocalCivil(entry.time);
+        // Local text files end their lines with LF here.
+        if (std::fprintf(file, "%04d/%02d/%02d %02d:%02d %11lld %s\n", t.year, t.month, t.day,
+                         t.hour, t.minute, static_cast<long long>(entry.size),
+                         entry.displayName().c_str()) < 0) {
+            logExtended(std::string("*** Error writing listing file: ") + std::strerror(errno));
+            break;
+        }
+    }
+    if (std::fclose(file) != 0) {
+        logExtended(std::string("*** Error writing listing file: ") + std::strerror(errno));
+    }
+    return 200;
+}
+
+void FtpSession::toggleRawLogging() {
+    bool on = !rawLogging_;
+    rawLogging_ = on;
+    logExtended(std::string("[\"raw\" directory data logging ") + (on ? "ON" : "OFF") + "]");
+}
+
+}  // namespace nubo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+
+namespace nubo {
+
+// Observer of the remote directory model. Called on the thread that changed the model
+// (often the session worker), after the model's lock is released; a widget forwards
+// with queued signals and reads what it needs from the model.
+class RemoteDirectoryListener {
+public:
+    virtual ~RemoteDirectoryListener() = default;
+    // Rows [first, first + count) were appended to the shown list.
+    virtual void rowsAppended(size_t first, size_t count) = 0;
+    // The shown list was replaced, emptied or re-sorted.
+    virtual void rowsReset() = 0;
+    // The path text above the list changed.
+    virtual void pathTextChanged() = 0;
+    // A listing or transfer started or ended.
+    virtual void busyChanged(bool busy) = 0;
+    // Connected to or disconnected from a session.
+    virtual void connectionChanged(bool connected) = 0;
+};
+
+}  // namespace nubo

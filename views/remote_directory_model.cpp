@@ -1,0 +1,408 @@
+#include "views/remote_directory_model.h"
+
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+
+#include "engine/ftp_session.h"
+#include "shell/app_log.h"
+#include "views/format_size.h"
+#include "views/remote_directory_listener.h"
+
+namespace nubo {
+
+namespace {
+
+// Sort codes of the columns Name, Size, Type, Date/Time.
+constexpr int kColumnCodes[4] = {1, 3, 2, 4};
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() == b.size() &&
+        std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+            auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+            return lower(x) == lower(y);
+        })) {
+        return true;
+    }
+    bool ascii = std::all_of(a.begin(), a.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
+                 std::all_of(b.begin(), b.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        return false;
+    }
+    return icu::UnicodeString::fromUTF8(a).caseCompare(icu::UnicodeString::fromUTF8(b),
+                                                       U_FOLD_CASE_DEFAULT) == 0;
+}
+
+}  // namespace
+
+RemoteDirectoryModel::RemoteDirectoryModel(AppLog& log)
+    : log_(log), current_(std::make_shared<Listing>()) {}
+
+RemoteDirectoryModel::~RemoteDirectoryModel() = default;
+
+template <typename Call>
+void RemoteDirectoryModel::notify(Call call) {
+    std::lock_guard lock(listenersMutex_);
+    for (RemoteDirectoryListener* listener : listeners_) {
+        call(*listener);
+    }
+}
+
+void RemoteDirectoryModel::addListener(RemoteDirectoryListener* listener) {
+    std::lock_guard lock(listenersMutex_);
+    listeners_.push_back(listener);
+}
+
+void RemoteDirectoryModel::removeListener(RemoteDirectoryListener* listener) {
+    std::lock_guard lock(listenersMutex_);
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+void RemoteDirectoryModel::setTypeNames(std::vector<std::string> names) {
+    std::lock_guard lock(mutex_);
+    typeNames_ = std::move(names);
+}
+
+void RemoteDirectoryModel::resetLocked() {
+    rows_.clear();
+    cache_.clear();
+    current_ = std::make_shared<Listing>();
+    entryCount_ = 0;
+    currentPath_.clear();
+    pathText_.clear();
+    history_.clear();
+}
+
+void RemoteDirectoryModel::onConnected(FtpSession* session) {
+    {
+        std::lock_guard lock(mutex_);
+        resetLocked();
+        std::fill(std::begin(columnDirection_), std::end(columnDirection_), 1);
+        session_ = session;
+    }
+    notify([](RemoteDirectoryListener& l) {
+        l.rowsReset();
+        l.pathTextChanged();
+        l.connectionChanged(true);
+    });
+}
+
+void RemoteDirectoryModel::onDisconnected() {
+    {
+        std::lock_guard lock(mutex_);
+        resetLocked();
+        session_ = nullptr;
+        busy_ = false;
+    }
+    notify([](RemoteDirectoryListener& l) {
+        l.rowsReset();
+        l.pathTextChanged();
+        l.connectionChanged(false);
+    });
+}
+
+int RemoteDirectoryModel::addEntry(const RemoteEntry& entry) {
+    int index;
+    size_t row;
+    {
+        std::lock_guard lock(mutex_);
+        index = entryCount_++;
+        if (static_cast<size_t>(index) < current_->size()) {
+            (*current_)[static_cast<size_t>(index)] = entry;
+        } else {
+            current_->push_back(entry);
+        }
+        row = rows_.size();
+        rows_.push_back(index);
+    }
+    notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
+    return index;
+}
+
+bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
+    std::lock_guard lock(mutex_);
+    if (index < 0 || index >= entryCount_ || static_cast<size_t>(index) >= current_->size()) {
+        return false;
+    }
+    *entry = (*current_)[static_cast<size_t>(index)];
+    return true;
+}
+
+int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCase) const {
+    std::lock_guard lock(mutex_);
+    for (int index : rows_) {
+        const std::string& candidate = (*current_)[static_cast<size_t>(index)].name;
+        if (ignoreCase ? equalIgnoringCase(candidate, name) : candidate == name) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+bool RemoteDirectoryModel::nextValidEntry(int* index) const {
+    std::lock_guard lock(mutex_);
+    int i = *index < 0 ? 0 : *index + 1;
+    while (i < entryCount_ && (*current_)[static_cast<size_t>(i)].name.empty()) {
+        ++i;
+    }
+    if (i >= entryCount_) {
+        return false;
+    }
+    *index = i;
+    return true;
+}
+
+void RemoteDirectoryModel::refillLocked() {
+    rows_.clear();
+    for (size_t i = 0; i < current_->size(); ++i) {
+        if (!(*current_)[i].name.empty()) {
+            rows_.push_back(static_cast<int>(i));
+        }
+    }
+    // Removed entries keep their slots, so the next new entry goes behind all of them.
+    entryCount_ = static_cast<int>(current_->size());
+}
+
+void RemoteDirectoryModel::sortLocked() {
+    const Listing& listing = *current_;
+    const int key = sortKey_;
+    const std::vector<std::string>* names = &typeNames_;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+        return RemoteEntry::compare(listing[static_cast<size_t>(a)], listing[static_cast<size_t>(b)],
+                                    key, names) < 0;
+    });
+}
+
+bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory, uint32_t flags) {
+    bool cached = false;
+    {
+        std::lock_guard lock(mutex_);
+        rows_.clear();
+        if (flags & cdflag::kRefresh) {
+            log_.LogExtended("... flushing cached copy of ", currentPath_);
+            current_->clear();
+            entryCount_ = 0;
+        } else {
+            pathText_ = directory != nullptr ? *directory : std::string();
+            auto found = cache_.find(pathText_);
+            if (found == cache_.end()) {
+                current_ = std::make_shared<Listing>();
+                entryCount_ = 0;
+            } else {
+                if (!(flags & cdflag::kNoHistory) && !currentPath_.empty()) {
+                    history_.push_back(currentPath_);
+                }
+                currentPath_ = pathText_;
+                current_ = found->second;
+                refillLocked();
+                sortLocked();
+                cached = true;
+            }
+        }
+    }
+    notify([](RemoteDirectoryListener& l) {
+        l.rowsReset();
+        l.pathTextChanged();
+    });
+    return cached;
+}
+
+void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
+    FtpSession* session = nullptr;
+    std::string returnTo;
+    {
+        std::lock_guard lock(mutex_);
+        if (complete) {
+            sortLocked();
+            current_->resize(static_cast<size_t>(entryCount_));
+            if (!currentPath_.empty() && !(flags & cdflag::kNoHistory)) {
+                history_.push_back(currentPath_);
+            }
+            if (!(flags & cdflag::kRefresh)) {
+                currentPath_ = pathText_;
+                cache_[currentPath_] = current_;
+            }
+            log_.LogExtended("... cached a copy of ", currentPath_);
+        } else {
+            rows_.clear();
+            pathText_ = currentPath_;
+            if (!currentPath_.empty()) {
+                // Take the server back to the directory still shown.
+                session = session_;
+                returnTo = currentPath_;
+                auto found = cache_.find(currentPath_);
+                if (found != cache_.end() && found->second != current_) {
+                    current_ = found->second;
+                }
+                refillLocked();
+                sortLocked();
+            } else {
+                current_ = std::make_shared<Listing>();
+                entryCount_ = 0;
+            }
+        }
+    }
+    if (session != nullptr) {
+        session->enqueue(RequestKind::ChangeDirectory, returnTo, {}, 0);
+    }
+    notify([](RemoteDirectoryListener& l) {
+        l.rowsReset();
+        l.pathTextChanged();
+    });
+}
+
+void RemoteDirectoryModel::showCurrentPath() {
+    {
+        std::lock_guard lock(mutex_);
+        pathText_ = currentPath_;
+    }
+    notify([](RemoteDirectoryListener& l) { l.pathTextChanged(); });
+}
+
+void RemoteDirectoryModel::setBusy(bool busy) {
+    {
+        std::lock_guard lock(mutex_);
+        busy_ = busy;
+    }
+    notify([busy](RemoteDirectoryListener& l) { l.busyChanged(busy); });
+}
+
+FtpSession* RemoteDirectoryModel::session() const {
+    std::lock_guard lock(mutex_);
+    return session_;
+}
+
+bool RemoteDirectoryModel::busy() const {
+    std::lock_guard lock(mutex_);
+    return busy_;
+}
+
+std::string RemoteDirectoryModel::currentPath() const {
+    std::lock_guard lock(mutex_);
+    return currentPath_;
+}
+
+std::string RemoteDirectoryModel::pathText() const {
+    std::lock_guard lock(mutex_);
+    return pathText_;
+}
+
+std::vector<std::string> RemoteDirectoryModel::history() const {
+    std::lock_guard lock(mutex_);
+    return history_;
+}
+
+std::vector<std::string> RemoteDirectoryModel::cachedPaths() const {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> paths;
+    for (const auto& [path, listing] : cache_) {
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+std::vector<int> RemoteDirectoryModel::rows() const {
+    std::lock_guard lock(mutex_);
+    return rows_;
+}
+
+int RemoteDirectoryModel::sortKey() const {
+    std::lock_guard lock(mutex_);
+    return sortKey_;
+}
+
+std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) const {
+    std::lock_guard lock(mutex_);
+    const std::vector<int>& counted = selected.empty() ? rows_ : selected;
+    int64_t total = 0;
+    bool anyFile = false;
+    for (int index : counted) {
+        if (index < 0 || static_cast<size_t>(index) >= current_->size()) continue;
+        const RemoteEntry& e = (*current_)[static_cast<size_t>(index)];
+        if (e.type != EntryType::Directory) {
+            total += e.size;
+            anyFile = true;
+        }
+    }
+    std::string text = std::to_string(counted.size()) + " object(s)";
+    if (selected.empty() || anyFile) {
+        text += ", " + FormatSize(total, 1);
+    }
+    return text;
+}
+
+void RemoteDirectoryModel::sortByColumn(int column) {
+    if (column < 0 || column > 3) return;
+    {
+        std::lock_guard lock(mutex_);
+        sortKey_ = kColumnCodes[column] * columnDirection_[column];
+        columnDirection_[column] = -columnDirection_[column];
+        sortLocked();
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+}
+
+void RemoteDirectoryModel::arrangeBy(int code) {
+    if (code < 1 || code > 4) return;
+    {
+        std::lock_guard lock(mutex_);
+        sortKey_ = code;
+        sortLocked();
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+}
+
+bool RemoteDirectoryModel::openEntry(int index) {
+    FtpSession* session;
+    std::string path;
+    {
+        std::lock_guard lock(mutex_);
+        if (session_ == nullptr || index < 0 || static_cast<size_t>(index) >= current_->size()) {
+            return false;
+        }
+        const RemoteEntry& e = (*current_)[static_cast<size_t>(index)];
+        if (e.type == EntryType::File || e.name.empty()) {
+            return false;
+        }
+        session = session_;
+        path = e.changeDirectoryName();
+    }
+    return session->enqueue(RequestKind::ChangeDirectory, path, {}, 0);
+}
+
+bool RemoteDirectoryModel::back() {
+    FtpSession* session;
+    std::string path;
+    {
+        std::lock_guard lock(mutex_);
+        if (session_ == nullptr || history_.empty()) {
+            return false;
+        }
+        session = session_;
+        path = history_.back();
+        history_.pop_back();
+    }
+    return session->enqueue(RequestKind::ChangeDirectory, path, {},
+                            static_cast<int32_t>(cdflag::kNoHistory));
+}
+
+bool RemoteDirectoryModel::up() {
+    FtpSession* session = this->session();
+    return session != nullptr && session->enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0);
+}
+
+bool RemoteDirectoryModel::refresh() {
+    FtpSession* session;
+    {
+        std::lock_guard lock(mutex_);
+        if (session_ == nullptr || currentPath_.empty() || cache_.count(currentPath_) == 0) {
+            return false;
+        }
+        session = session_;
+    }
+    return session->enqueue(RequestKind::ChangeDirectory, std::string(), {},
+                            static_cast<int32_t>(cdflag::kNoHistory | cdflag::kRefresh));
+}
+
+}  // namespace nubo

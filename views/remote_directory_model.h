@@ -1,0 +1,106 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/remote_entry.h"
+#include "engine/remote_view_contract.h"
+
+namespace nubo {
+
+class AppLog;
+class RemoteDirectoryListener;
+
+// The remote directory as the remote view shows it: the current listing, the rows in
+// display order, the listings cached per path for the whole session, the Back history,
+// the sort order and the status text. The session worker fills it through the
+// RemoteViewContract; the view reads it and turns user actions into requests.
+//
+// Entries keep their index for the whole listing (a removed entry keeps its slot with
+// an empty name), and rows hold indices, never pointers.
+class RemoteDirectoryModel : public RemoteViewContract {
+public:
+    using Listing = std::vector<RemoteEntry>;
+
+    explicit RemoteDirectoryModel(AppLog& log);
+    ~RemoteDirectoryModel() override;
+
+    // ---- the session's contract ----
+    void onConnected(FtpSession* session) override;
+    void onDisconnected() override;
+    int addEntry(const RemoteEntry& entry) override;
+    bool entryAt(int index, RemoteEntry* entry) const override;
+    int findEntryByName(const std::string& name, bool ignoreCase) const override;
+    bool nextValidEntry(int* index) const override;
+    bool changeDirectoryStarted(const std::string* directory, uint32_t flags) override;
+    void listingFinished(bool complete, uint32_t flags) override;
+    void showCurrentPath() override;
+    void setBusy(bool busy) override;
+
+    // ---- what the view shows ----
+    FtpSession* session() const;
+    bool busy() const;
+    std::string currentPath() const;
+    // The text of the path box (the directory being entered, or the current one).
+    std::string pathText() const;
+    std::vector<std::string> history() const;
+    // Paths with a cached listing, in alphabetical order (the path box's list).
+    std::vector<std::string> cachedPaths() const;
+    // Entry indices in display order.
+    std::vector<int> rows() const;
+    int sortKey() const;
+    // "N object(s)" or "N object(s), 1.23MB" for the selected entry indices, or for
+    // every shown entry when none is selected.
+    std::string statusText(const std::vector<int>& selected) const;
+
+    // ---- user actions ----
+    // A column header (0 Name, 1 Size, 2 Type, 3 Date/Time): sorts by it, and the next
+    // click on it sorts the other way.
+    void sortByColumn(int column);
+    // "Arrange Icons": sort code 1-4, ascending.
+    void arrangeBy(int code);
+    // Queues the change into a directory or link entry; false when not connected or the
+    // entry cannot be opened.
+    bool openEntry(int index);
+    // Back: the last directory of the history, without pushing the one left.
+    bool back();
+    bool up();
+    // Lists the current directory again into its cached copy.
+    bool refresh();
+
+    void addListener(RemoteDirectoryListener* listener);
+    void removeListener(RemoteDirectoryListener* listener);
+
+    // Type names by the high 16 bits of an entry's icon value (set by the views).
+    void setTypeNames(std::vector<std::string> names);
+
+private:
+    void resetLocked();
+    void refillLocked();
+    void sortLocked();
+    template <typename Call>
+    void notify(Call call);
+
+    AppLog& log_;
+    mutable std::mutex mutex_;
+    FtpSession* session_ = nullptr;
+    std::shared_ptr<Listing> current_;
+    int entryCount_ = 0;
+    std::vector<int> rows_;
+    std::string currentPath_;
+    std::string pathText_;
+    std::vector<std::string> history_;
+    std::map<std::string, std::shared_ptr<Listing>> cache_;
+    int sortKey_ = 1;
+    int columnDirection_[4] = {1, 1, 1, 1};
+    bool busy_ = false;
+    std::vector<std::string> typeNames_{"File", "Folder", "Symbolic Link"};
+
+    std::mutex listenersMutex_;
+    std::vector<RemoteDirectoryListener*> listeners_;
+};
+
+}  // namespace nubo
