@@ -6,7 +6,9 @@ namespace nubo {
 
 namespace {
 
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
 int64_t daysFromCivil(int64_t y, int m, int d) {
@@ -61,8 +63,7 @@ int daysInMonth(int year, int month) {
 }
 
 int64_t civilToSeconds(const CivilTime& t) {
-    return daysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-           t.second;
+    return daysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 CivilTime secondsToCivil(int64_t seconds) {
@@ -89,6 +90,8 @@ int64_t localCivilToSeconds(const CivilTime& local) {
     return result;
 }
 
-CivilTime secondsToLocalCivil(int64_t seconds) { return secondsToCivil(seconds + offsetAt(seconds)); }
+CivilTime secondsToLocalCivil(int64_t seconds) {
+    return secondsToCivil(seconds + offsetAt(seconds));
+}
 
 }  // namespace nubo

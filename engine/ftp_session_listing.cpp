@@ -41,7 +41,8 @@ std::string escapePercent(const std::string& text) {
     std::string out;
     for (char c : text) {
         out += c;
-        if (c == '%') out += '%';
+        if (c == '%')
+            out += '%';
     }
     return out;
 }
@@ -52,9 +53,8 @@ void FtpSession::installOperations() {
     setRequestHandler(RequestKind::ChangeDirectory, [](FtpSession& s, SessionRequest& r) {
         return s.changeDirectory(&r.text, static_cast<uint32_t>(r.value));
     });
-    setRequestHandler(RequestKind::ChangeDirectoryUp, [](FtpSession& s, SessionRequest&) {
-        return s.changeDirectory(nullptr, 0);
-    });
+    setRequestHandler(RequestKind::ChangeDirectoryUp,
+                      [](FtpSession& s, SessionRequest&) { return s.changeDirectory(nullptr, 0); });
     setRequestHandler(RequestKind::ListToFile,
                       [](FtpSession& s, SessionRequest& r) { return s.listToFile(r.text); });
 }
@@ -83,7 +83,8 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
         setStatus({});
         if (code[0] != '2') {
             if (!(flags & cdflag::kTryParent) || path == nullptr) {
-                if (view() != nullptr) view()->showCurrentPath();
+                if (view() != nullptr)
+                    view()->showCurrentPath();
                 return reply;
             }
             size_t separator = path->rfind('\\');
@@ -97,7 +98,8 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
                 reply = control_.readReply(nullptr, &code);
                 setStatus({});
                 if (code[0] != '2') {
-                    if (view() != nullptr) view()->showCurrentPath();
+                    if (view() != nullptr)
+                        view()->showCurrentPath();
                     return reply;
                 }
             }
@@ -130,8 +132,9 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         return result;
     }
     size_t slash = path.rfind('/');
-    std::string shown =
-        slash == std::string::npos || slash == 0 || slash + 1 == path.size() ? path : path.substr(slash + 1);
+    std::string shown = slash == std::string::npos || slash == 0 || slash + 1 == path.size()
+                            ? path
+                            : path.substr(slash + 1);
     setStatus("LIST " + shown);
     logExtended("LISTing " + path);
 
@@ -140,7 +143,8 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         result = opened == kDataFailed ? ControlChannel::kLocalFailure : 421;
     } else {
         transferActive_ = true;
-        if (view() != nullptr) view()->setBusy(true);
+        if (view() != nullptr)
+            view()->setBusy(true);
         data_.setBufferSize(kListingBufferSize);
         const std::string format = "LIST " + escapePercent(shown) + " (%d entries)";
         std::string pending;
@@ -163,7 +167,8 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
             }
             RemoteEntry entry;
             if (n > 0 && parseListingLine(text, pending, entry, *locale, now)) {
-                if (view() != nullptr) view()->addEntry(entry);
+                if (view() != nullptr)
+                    view()->addEntry(entry);
                 if (++accepted % 10 == 0 && context_.outlets != nullptr) {
                     context_.outlets->ReportProgress(-accepted, format.c_str());
                 }

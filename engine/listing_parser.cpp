@@ -11,9 +11,15 @@ namespace nubo {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isPrintable(unsigned char c) { return c >= 0x20 && c != 0x7F; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isPrintable(unsigned char c) {
+    return c >= 0x20 && c != 0x7F;
+}
 bool isPunctuation(char c) {
     return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
            (c >= '{' && c <= '~');
@@ -61,7 +67,8 @@ std::string lowerCase(std::string_view token) {
 
 bool allDigits(std::string_view s) {
     for (char c : s) {
-        if (!isDigit(c)) return false;
+        if (!isDigit(c))
+            return false;
     }
     return !s.empty();
 }
@@ -80,7 +87,8 @@ bool parseNumber(std::string_view digits, int64_t* value) {
 
 TokenClass classifyDigitToken(std::string_view t, const ListingLocaleData& locale) {
     size_t n = 0;
-    while (n < t.size() && isDigit(t[n])) ++n;
+    while (n < t.size() && isDigit(t[n]))
+        ++n;
     if (n == t.size()) {
         return TokenClass::Digits;
     }
@@ -109,7 +117,8 @@ bool isUnixMode(std::string_view t) {
         return false;
     }
     for (size_t i = 1; i < 10; ++i) {
-        if (std::string_view("rwx-stST").find(t[i]) == std::string_view::npos) return false;
+        if (std::string_view("rwx-stST").find(t[i]) == std::string_view::npos)
+            return false;
     }
     return true;
 }
@@ -140,7 +149,8 @@ TokenClass classifyToken(std::string_view t, const ListingLocaleData& locale) {
         bool allLetters = i == t.size();
         if (!allLetters) {
             for (size_t k = i; k < t.size(); ++k) {
-                if (!isPrintable(static_cast<unsigned char>(t[k]))) return TokenClass::Unprintable;
+                if (!isPrintable(static_cast<unsigned char>(t[k])))
+                    return TokenClass::Unprintable;
             }
         } else if (letters == 3) {
             if (locale.monthString.find(lowerCase(t)) != std::string::npos) {
@@ -151,7 +161,8 @@ TokenClass classifyToken(std::string_view t, const ListingLocaleData& locale) {
         }
     } else if (isPunctuation(t[0])) {
         for (size_t k = 1; k < t.size(); ++k) {
-            if (!isPrintable(static_cast<unsigned char>(t[k]))) return TokenClass::Unprintable;
+            if (!isPrintable(static_cast<unsigned char>(t[k])))
+                return TokenClass::Unprintable;
         }
     } else {
         return TokenClass::Unprintable;
@@ -170,28 +181,37 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
 
     auto takeYear = [&](std::string_view digits) {
         int64_t v = 0;
-        if (!parseNumber(digits, &v) || v > 9999) return false;
+        if (!parseNumber(digits, &v) || v > 9999)
+            return false;
         year = static_cast<int>(v);
         twoDigitYear = digits.size() <= 2;
         return true;
     };
     auto takeMeridiem = [&](std::string_view s) {
         std::string lower = lowerCase(s);
-        if (lower == "am" || lower == "a") meridiem = 1;
-        else if (lower == "pm" || lower == "p") meridiem = 2;
-        else return false;
+        if (lower == "am" || lower == "a")
+            meridiem = 1;
+        else if (lower == "pm" || lower == "p")
+            meridiem = 2;
+        else
+            return false;
         return true;
     };
 
     size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
         size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+        while (i < text.size() && text[i] != ' ' && text[i] != '\t')
+            ++i;
         std::string_view token = text.substr(start, i - start);
-        if (token.empty()) break;
-        if (token.back() == '.' || token.back() == ',') token.remove_suffix(1);  // "21." "Jun,"
-        if (token.empty()) continue;
+        if (token.empty())
+            break;
+        if (token.back() == '.' || token.back() == ',')
+            token.remove_suffix(1);  // "21." "Jun,"
+        if (token.empty())
+            continue;
 
         if (isDigit(token[0])) {
             // Split into numeric fields at separators, remembering the first separator.
@@ -201,19 +221,23 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
             std::string_view suffix;
             while (p < token.size() && count < 3) {
                 size_t q = p;
-                while (q < token.size() && (isDigit(token[q]) || isAsciiLetter(token[q]))) ++q;
+                while (q < token.size() && (isDigit(token[q]) || isAsciiLetter(token[q])))
+                    ++q;
                 fields[count++] = token.substr(p, q - p);
                 if (q < token.size()) {
-                    if (separator == 0) separator = token[q];
+                    if (separator == 0)
+                        separator = token[q];
                     p = q + 1;
                 } else {
                     p = q;
                 }
             }
-            if (p < token.size()) return 0;
+            if (p < token.size())
+                return 0;
             if (count == 1) {
                 int64_t v = 0;
-                if (!parseNumber(fields[0], &v)) return 0;
+                if (!parseNumber(fields[0], &v))
+                    return 0;
                 if (fields[0].size() == 4) {
                     year = static_cast<int>(v);
                 } else if (day == 0) {
@@ -225,7 +249,8 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
                 // h:mm[:ss][AM|PM]: letters may trail the last field.
                 std::string_view last = fields[count - 1];
                 size_t digits = 0;
-                while (digits < last.size() && isDigit(last[digits])) ++digits;
+                while (digits < last.size() && isDigit(last[digits]))
+                    ++digits;
                 suffix = last.substr(digits);
                 fields[count - 1] = last.substr(0, digits);
                 int64_t h = 0, m = 0, s = 0;
@@ -233,33 +258,41 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
                     (count == 3 && !parseNumber(fields[2], &s))) {
                     return 0;
                 }
-                if (!suffix.empty() && !takeMeridiem(suffix)) return 0;
-                if (h > 23 || m > 59 || s > 59) return 0;
+                if (!suffix.empty() && !takeMeridiem(suffix))
+                    return 0;
+                if (h > 23 || m > 59 || s > 59)
+                    return 0;
                 hour = static_cast<int>(h);
                 minute = static_cast<int>(m);
                 second = static_cast<int>(s);
             } else if (locale.isDateSeparator(separator) || separator == '/' || separator == '.') {
-                if (count != 3) return 0;
+                if (count != 3)
+                    return 0;
                 int64_t a = 0, c = 0;
-                if (!parseNumber(fields[0], &a)) return 0;
+                if (!parseNumber(fields[0], &a))
+                    return 0;
                 int monthField = 0;
                 int64_t b = 0;
                 if (!parseNumber(fields[1], &b)) {
                     int index = locale.monthIndex(lowerCase(fields[1].substr(0, 3)));
-                    if (index < 0 || fields[1].size() != 3) return 0;
+                    if (index < 0 || fields[1].size() != 3)
+                        return 0;
                     monthField = index + 1;  // VMS "1-JAN-1998"
                 }
                 if (monthField != 0) {
                     day = static_cast<int>(a);
                     month = monthField;
-                    if (!takeYear(fields[2])) return 0;
+                    if (!takeYear(fields[2]))
+                        return 0;
                 } else if (fields[0].size() == 4) {  // year first
                     year = static_cast<int>(a);
                     month = static_cast<int>(b);
-                    if (!parseNumber(fields[2], &c)) return 0;
+                    if (!parseNumber(fields[2], &c))
+                        return 0;
                     day = static_cast<int>(c);
                 } else {
-                    if (!takeYear(fields[2])) return 0;
+                    if (!takeYear(fields[2]))
+                        return 0;
                     month = static_cast<int>(locale.dayFirst() ? b : a);
                     day = static_cast<int>(locale.dayFirst() ? a : b);
                 }
@@ -269,15 +302,19 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
         } else if (takeMeridiem(token)) {
         } else {
             int index = locale.monthIndex(lowerCase(token));
-            if (index < 0) return 0;
+            if (index < 0)
+                return 0;
             month = index + 1;
         }
     }
 
     if (meridiem != 0) {
-        if (hour < 1 || hour > 12) return 0;
-        if (meridiem == 1 && hour == 12) hour = 0;
-        if (meridiem == 2 && hour != 12) hour += 12;
+        if (hour < 1 || hour > 12)
+            return 0;
+        if (meridiem == 1 && hour == 12)
+            hour = 0;
+        if (meridiem == 2 && hour != 12)
+            hour += 12;
     }
     if (twoDigitYear) {
         year += year < 30 ? 2000 : 1900;  // the usual two-digit year window
@@ -288,7 +325,8 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
     }
     if (!yearGiven && month == 2 && day == 29 && daysInMonth(year, 2) == 28) {
         year -= 1;  // only a leap year can have listed it; the year rule needs no more
-        while (daysInMonth(year, 2) == 28) --year;
+        while (daysInMonth(year, 2) == 28)
+            --year;
     }
     if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || year < 1601) {
         return 0;
@@ -307,24 +345,33 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
     std::array<Token, kMaxTokens> tokens;
     size_t count = 0;
     for (size_t i = 0; i < line.size() && count < kMaxTokens;) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        if (i >= line.size()) break;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        if (i >= line.size())
+            break;
         size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
         tokens[count] = {start, i, classifyToken(line.substr(start, i - start), locale)};
         ++count;
     }
-    auto text = [&](size_t k) { return line.substr(tokens[k].start, tokens[k].end - tokens[k].start); };
+    auto text = [&](size_t k) {
+        return line.substr(tokens[k].start, tokens[k].end - tokens[k].start);
+    };
     auto startOf = [&](size_t k) { return k < count ? tokens[k].start : line.size(); };
     auto cls = [&](size_t k) { return k < count ? tokens[k].cls : TokenClass::Unprintable; };
 
     int monthPos = -1, datePos = -1, vmsDatePos = -1;
     for (size_t k = 0; k < count; ++k) {
-        if (tokens[k].cls == TokenClass::Month && monthPos < 0) monthPos = static_cast<int>(k);
-        if (tokens[k].cls == TokenClass::VmsDate) vmsDatePos = static_cast<int>(k);
-        if (tokens[k].cls == TokenClass::NumericDate && datePos < 0) datePos = static_cast<int>(k);
+        if (tokens[k].cls == TokenClass::Month && monthPos < 0)
+            monthPos = static_cast<int>(k);
+        if (tokens[k].cls == TokenClass::VmsDate)
+            vmsDatePos = static_cast<int>(k);
+        if (tokens[k].cls == TokenClass::NumericDate && datePos < 0)
+            datePos = static_cast<int>(k);
     }
-    if (vmsDatePos >= 0) datePos = vmsDatePos;
+    if (vmsDatePos >= 0)
+        datePos = vmsDatePos;
 
     if (count == 1 && tokens[0].cls != TokenClass::Unprintable) {
         pending.assign(line.substr(0, kPendingNameCapacity));
@@ -336,11 +383,13 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
     int64_t size = 0;
     bool accepted = false;
 
-    if (datePos == 0 && count >= 4 && cls(0) == TokenClass::NumericDate && cls(1) == TokenClass::Time) {
+    if (datePos == 0 && count >= 4 && cls(0) == TokenClass::NumericDate &&
+        cls(1) == TokenClass::Time) {
         // MS-DOS: 12-31-99  01:30PM  <DIR>  name
         entry.flags |= RemoteEntry::kHasTimeOfDay;
         if (cls(2) == TokenClass::Digits) {
-            if (!parseNumber(text(2), &size)) return pending.clear(), false;
+            if (!parseNumber(text(2), &size))
+                return pending.clear(), false;
         } else if (text(2) == "<DIR>") {
             entry.type = EntryType::Directory;
         }
@@ -364,7 +413,8 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
     } else if (((datePos == 2 && (count == 5 || count == 6)) ||
                 (datePos == 1 && (count == 4 || count == 5) && !pending.empty())) &&
                cls(datePos) == TokenClass::VmsDate &&
-               (cls(datePos - 1) == TokenClass::Digits || cls(datePos - 1) == TokenClass::BlockCount)) {
+               (cls(datePos - 1) == TokenClass::Digits ||
+                cls(datePos - 1) == TokenClass::BlockCount)) {
         // VMS: NAME.DIR;1  3/6  1-JAN-1998 12:30:45  [GROUP,OWNER]  (RWED,RWED,RE,)
         auto d = static_cast<size_t>(datePos);
         name = d == 2 ? std::string(text(0)) : pending;
@@ -374,12 +424,14 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
             entry.type = EntryType::Directory;
         }
         entry.flags |= RemoteEntry::kVmsName;
-        if (cls(d + 1) == TokenClass::Time) entry.flags |= RemoteEntry::kHasTimeOfDay;
+        if (cls(d + 1) == TokenClass::Time)
+            entry.flags |= RemoteEntry::kHasTimeOfDay;
         size_t dateEnd = startOf((entry.flags & RemoteEntry::kHasTimeOfDay) ? d + 2 : d + 1);
         dateText = line.substr(tokens[d].start, dateEnd - tokens[d].start);
         std::string_view blocks = text(d - 1);
         size_t digits = 0;
-        while (digits < blocks.size() && isDigit(blocks[digits])) ++digits;
+        while (digits < blocks.size() && isDigit(blocks[digits]))
+            ++digits;
         int64_t count512 = 0;
         if (!parseNumber(blocks.substr(0, digits), &count512) || count512 > INT64_MAX / 512) {
             return pending.clear(), false;
@@ -417,7 +469,8 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
         } else if (line[0] == 'd') {
             entry.type = EntryType::Directory;
         }
-        if (cls(tt) == TokenClass::Time) entry.flags |= RemoteEntry::kHasTimeOfDay;
+        if (cls(tt) == TokenClass::Time)
+            entry.flags |= RemoteEntry::kHasTimeOfDay;
         size_t first = tokens[static_cast<size_t>(std::min(monthPos, dayPos))].start;
         dateText = line.substr(first, tokens[tt + 1].start - first);
     }

@@ -10,14 +10,14 @@
 namespace nubo {
 
 enum class TokenClass : int {
-    Unprintable = 0,   // a control character, or a start that is no letter, digit or punctuation
-    Digits = 1,        // "1234"
-    BlockCount = 2,    // "3/6" (VMS used/allocated blocks)
-    Time = 3,          // "12:30", "01:30PM"
-    NumericDate = 4,   // "12-31-99"
-    VmsDate = 5,       // "1-JAN-1998"
-    Month = 6,         // "jun", "mär" in the listing locale
-    UnixMode = 7,      // "drwxr-xr-x"
+    Unprintable = 0,  // a control character, or a start that is no letter, digit or punctuation
+    Digits = 1,       // "1234"
+    BlockCount = 2,   // "3/6" (VMS used/allocated blocks)
+    Time = 3,         // "12:30", "01:30PM"
+    NumericDate = 4,  // "12-31-99"
+    VmsDate = 5,      // "1-JAN-1998"
+    Month = 6,        // "jun", "mär" in the listing locale
+    UnixMode = 7,     // "drwxr-xr-x"
     Other = 8,
 };
 

@@ -32,7 +32,9 @@ void RemoteEntry::setIconProvider(IconProvider provider) {
     gProvider = std::move(provider);
 }
 
-void RemoteEntry::reset() { *this = RemoteEntry(); }
+void RemoteEntry::reset() {
+    *this = RemoteEntry();
+}
 
 std::string formatEntryDate(int64_t time, int64_t now) {
     CivilTime t = secondsToLocalCivil(time);
@@ -117,8 +119,9 @@ int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,
                 return typeNames != nullptr && index < typeNames->size() ? (*typeNames)[index]
                                                                          : std::string();
             };
-            result = typeNames != nullptr ? compareBytes(typeName(a), typeName(b))
-                                          : (a.icon >> 16 < b.icon >> 16 ? -1 : (a.icon >> 16 > b.icon >> 16));
+            result = typeNames != nullptr
+                         ? compareBytes(typeName(a), typeName(b))
+                         : (a.icon >> 16 < b.icon >> 16 ? -1 : (a.icon >> 16 > b.icon >> 16));
             break;
         }
         case 3:

@@ -13,7 +13,7 @@ class FtpSession;
 // session worker and are answered on that thread by the core model, which guards its
 // own state.
 class RemoteViewContract {
-public:
+  public:
     virtual ~RemoteViewContract() = default;
     // Login finished: the view sends its requests to this session from now on.
     virtual void onConnected(FtpSession* session) = 0;

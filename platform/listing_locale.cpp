@@ -116,8 +116,8 @@ bool ListingLocale::load(uint32_t id, ListingLocaleData* data) {
         return false;
     }
     int32_t count = 0;
-    const icu::UnicodeString* names =
-        symbols.getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::ABBREVIATED);
+    const icu::UnicodeString* names = symbols.getMonths(count, icu::DateFormatSymbols::FORMAT,
+                                                        icu::DateFormatSymbols::ABBREVIATED);
     if (names == nullptr || count < 12) {
         return false;
     }
@@ -156,10 +156,12 @@ bool ListingLocale::load(uint32_t id, ListingLocaleData* data) {
         return false;
     }
     for (char c : separatorOf(patternOf(shortDate.get()))) {
-        if (!data->isDateSeparator(c)) data->dateSeparators.push_back(c);
+        if (!data->isDateSeparator(c))
+            data->dateSeparators.push_back(c);
     }
     for (char c : separatorOf(patternOf(shortTime.get()))) {
-        if (!data->isTimeSeparator(c)) data->timeSeparators.push_back(c);
+        if (!data->isTimeSeparator(c))
+            data->timeSeparators.push_back(c);
     }
     return true;
 }

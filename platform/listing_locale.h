@@ -36,7 +36,7 @@ struct ListingLocaleData {
 // English, 1031 German, ...) and read from ICU. Readers take a snapshot that stays
 // valid while they parse, so a change from the Options page never tears a listing.
 class ListingLocale {
-public:
+  public:
     static std::shared_ptr<const ListingLocaleData> current();
     // Loads a locale (0 means 1033). False when it cannot serve listings; what was
     // read up to the failure is still put in use, as the locale identifier.
@@ -50,7 +50,11 @@ public:
     static bool load(uint32_t id, ListingLocaleData* data);
 };
 
-inline bool setListingLocale(uint32_t id) { return ListingLocale::set(id); }
-inline bool isUsableListingLocale(uint32_t id) { return ListingLocale::isUsable(id); }
+inline bool setListingLocale(uint32_t id) {
+    return ListingLocale::set(id);
+}
+inline bool isUsableListingLocale(uint32_t id) {
+    return ListingLocale::isUsable(id);
+}
 
 }  // namespace nubo

@@ -5,7 +5,8 @@
 namespace nubo {
 
 std::string FormatCount(int64_t value) {
-    std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : static_cast<uint64_t>(value));
+    std::string digits =
+        std::to_string(value < 0 ? -(value + 1) + 1ULL : static_cast<uint64_t>(value));
     std::string grouped;
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) {

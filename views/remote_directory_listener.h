@@ -8,7 +8,7 @@ namespace nubo {
 // (often the session worker), after the model's lock is released; a widget forwards
 // with queued signals and reads what it needs from the model.
 class RemoteDirectoryListener {
-public:
+  public:
     virtual ~RemoteDirectoryListener() = default;
     // Rows [first, first + count) were appended to the shown list.
     virtual void rowsAppended(size_t first, size_t count) = 0;

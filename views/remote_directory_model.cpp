@@ -18,15 +18,18 @@ namespace {
 constexpr int kColumnCodes[4] = {1, 3, 2, 4};
 
 bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() == b.size() &&
-        std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-            auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+            auto lower = [](char c) {
+                return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+            };
             return lower(x) == lower(y);
         })) {
         return true;
     }
-    bool ascii = std::all_of(a.begin(), a.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
-                 std::all_of(b.begin(), b.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    bool ascii = std::all_of(a.begin(), a.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
+                 std::all_of(b.begin(), b.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) {
         return false;
     }
@@ -169,8 +172,8 @@ void RemoteDirectoryModel::sortLocked() {
     const int key = sortKey_;
     const std::vector<std::string>* names = &typeNames_;
     std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-        return RemoteEntry::compare(listing[static_cast<size_t>(a)], listing[static_cast<size_t>(b)],
-                                    key, names) < 0;
+        return RemoteEntry::compare(listing[static_cast<size_t>(a)],
+                                    listing[static_cast<size_t>(b)], key, names) < 0;
     });
 }
 
@@ -318,7 +321,8 @@ std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) c
     int64_t total = 0;
     bool anyFile = false;
     for (int index : counted) {
-        if (index < 0 || static_cast<size_t>(index) >= current_->size()) continue;
+        if (index < 0 || static_cast<size_t>(index) >= current_->size())
+            continue;
         const RemoteEntry& e = (*current_)[static_cast<size_t>(index)];
         if (e.type != EntryType::Directory) {
             total += e.size;
@@ -333,7 +337,8 @@ std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) c
 }
 
 void RemoteDirectoryModel::sortByColumn(int column) {
-    if (column < 0 || column > 3) return;
+    if (column < 0 || column > 3)
+        return;
     {
         std::lock_guard lock(mutex_);
         sortKey_ = kColumnCodes[column] * columnDirection_[column];
@@ -344,7 +349,8 @@ void RemoteDirectoryModel::sortByColumn(int column) {
 }
 
 void RemoteDirectoryModel::arrangeBy(int code) {
-    if (code < 1 || code > 4) return;
+    if (code < 1 || code > 4)
+        return;
     {
         std::lock_guard lock(mutex_);
         sortKey_ = code;

@@ -22,7 +22,7 @@ class RemoteDirectoryListener;
 // Entries keep their index for the whole listing (a removed entry keeps its slot with
 // an empty name), and rows hold indices, never pointers.
 class RemoteDirectoryModel : public RemoteViewContract {
-public:
+  public:
     using Listing = std::vector<RemoteEntry>;
 
     explicit RemoteDirectoryModel(AppLog& log);
@@ -77,7 +77,7 @@ public:
     // Type names by the high 16 bits of an entry's icon value (set by the views).
     void setTypeNames(std::vector<std::string> names);
 
-private:
+  private:
     void resetLocked();
     void refillLocked();
     void sortLocked();

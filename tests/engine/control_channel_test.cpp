@@ -54,8 +54,7 @@ TEST_F(ControlChannelTest, ContinuationRepeatingTheCodeWithHyphenDoesNotEnd) {
 }
 
 TEST_F(ControlChannelTest, AfterAborTheAbortedTransfersReplyIsDropped) {
-    server.reply("426 Connection closed; transfer aborted.")
-        .reply("226 ABOR command successful.");
+    server.reply("426 Connection closed; transfer aborted.").reply("226 ABOR command successful.");
     connect();
     channel.setAborSent(true);
     std::string last;

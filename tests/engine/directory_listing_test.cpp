@@ -23,7 +23,8 @@ using test::SessionHarness;
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
@@ -32,12 +33,13 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
 int countLines(const std::string& text, const std::string& line) {
     int n = 0;
     std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) n += l == line;
+    for (std::string l; std::getline(in, l);)
+        n += l == line;
     return n;
 }
 
 class DirectoryListingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << server.startError();
         namespace fs = std::filesystem;
@@ -139,7 +141,8 @@ TEST_F(DirectoryListingTest, ListToFileWritesOneLinePerEntry) {
     run(RequestKind::ListToFile, out);
     std::ifstream in(out);
     std::vector<std::string> lines;
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    for (std::string l; std::getline(in, l);)
+        lines.push_back(l);
     ASSERT_EQ(lines.size(), 3u);
     std::regex shape(R"(\d{4}/\d\d/\d\d \d\d:\d\d +\d+ .+)");
     for (const std::string& l : lines) {

@@ -19,7 +19,9 @@ ListingLocaleData localeFor(uint32_t id) {
 const ListingLocaleData kEnglish = ListingLocaleData();
 
 // 2026-06-15 10:00 local time: the "now" of these tests.
-int64_t testNow() { return localCivilToSeconds({2026, 6, 15, 10, 0, 0}); }
+int64_t testNow() {
+    return localCivilToSeconds({2026, 6, 15, 10, 0, 0});
+}
 
 int64_t local(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
     return localCivilToSeconds({y, mo, d, h, mi, s});
@@ -55,21 +57,22 @@ TEST(ListingParserTest, UnixLines) {
          EntryType::File, "two  blanks inside", 1234, local(2025, 6, 21, 12, 30), T},
         {"-rw-r--r--   1 owner    group        1234 Jun 21  1998 two  blanks inside",
          EntryType::File, "two  blanks inside", 1234, local(1998, 6, 21), 0},
-        {"drwxr-xr-x    2 ftp      ftp          4096 Jan 02 09:15 pub", EntryType::Directory,
-         "pub", 4096, local(2026, 1, 2, 9, 15), T},
+        {"drwxr-xr-x    2 ftp      ftp          4096 Jan 02 09:15 pub", EntryType::Directory, "pub",
+         4096, local(2026, 1, 2, 9, 15), T},
         {"lrwxrwxrwx   1 root  root    21 Mar  3  2021 latest -> releases/v2/pkg.tar.gz",
          EntryType::Link, "latest", 21, local(2021, 3, 3), 0, "releases/v2/pkg.tar.gz"},
         // Without a group column, and with a size beyond 32 bits.
         {"-rw-r--r-- 1 user 5368709120 Jun 14 23:59 big.iso", EntryType::File, "big.iso",
          5368709120LL, local(2026, 6, 14, 23, 59), T},
         // Upper-case month, tab separators.
-        {"-rw-------\t1\tu\tg\t7\tDEC\t31\t2020\tx", EntryType::File, "x", 7,
-         local(2020, 12, 31), 0},
+        {"-rw-------\t1\tu\tg\t7\tDEC\t31\t2020\tx", EntryType::File, "x", 7, local(2020, 12, 31),
+         0},
         // A mode with ACL mark is not a mode token, but the line starts with "-".
         {"-rw-r--r--+  1 u g 10 Feb  1 12:00 acl", EntryType::File, "acl", 10,
          local(2026, 2, 1, 12), T},
     };
-    for (const Expected& e : cases) expectParses(e);
+    for (const Expected& e : cases)
+        expectParses(e);
 }
 
 TEST(ListingParserTest, LinkWithoutArrowKeepsTheWholeName) {
@@ -106,7 +109,8 @@ TEST(ListingParserTest, MsDosAndOs2Lines) {
         {"              4096      A          01-02-03   04:05  README.TXT", EntryType::File,
          "README.TXT", 4096, local(2003, 1, 2, 4, 5), T},
     };
-    for (const Expected& e : cases) expectParses(e);
+    for (const Expected& e : cases)
+        expectParses(e);
 }
 
 TEST(ListingParserTest, MsDosLineWithOddSizeTokenIsAFileOfSizeZero) {
@@ -118,9 +122,8 @@ TEST(ListingParserTest, VmsLinesAndWrappedNames) {
     const uint32_t VT = RemoteEntry::kVmsName | RemoteEntry::kHasTimeOfDay;
     expectParses({"SUBDIR.DIR;1  3/6  1-JAN-1998 12:30:45  [GROUP,OWNER]  (RWED,RWED,RE,)",
                   EntryType::Directory, "SUBDIR", 1536, local(1998, 1, 1, 12, 30, 45), VT});
-    expectParses({"README.TXT;3  12  17-AUG-2001  [GROUP,OWNER]  (RWED,RWED,RE,)",
-                  EntryType::File, "README.TXT;3", 6144, local(2001, 8, 17),
-                  RemoteEntry::kVmsName});
+    expectParses({"README.TXT;3  12  17-AUG-2001  [GROUP,OWNER]  (RWED,RWED,RE,)", EntryType::File,
+                  "README.TXT;3", 6144, local(2001, 8, 17), RemoteEntry::kVmsName});
 
     std::string pending;
     RemoteEntry entry;
@@ -144,9 +147,9 @@ TEST(ListingParserTest, VmsLinesAndWrappedNames) {
 TEST(ListingParserTest, RejectedLinesClearThePendingName) {
     std::string pending = "WAITING.TXT;1";
     RemoteEntry entry;
-    for (const char* line : {"total 1234", "Directory DISK$USER:[HOME]", "",
-                             "-rw-r--r-- 1 u g size Jun 21 12:30 x",
-                             "-rw-r--r-- 1 u g 12 Jun 21 12:30", "xyz abc Jun 21 12:30 q"}) {
+    for (const char* line :
+         {"total 1234", "Directory DISK$USER:[HOME]", "", "-rw-r--r-- 1 u g size Jun 21 12:30 x",
+          "-rw-r--r-- 1 u g 12 Jun 21 12:30", "xyz abc Jun 21 12:30 q"}) {
         RemoteEntry fresh;
         EXPECT_FALSE(parseListingLine(line, pending, fresh, kEnglish, testNow())) << line;
         EXPECT_EQ(pending, "") << line;
@@ -166,8 +169,8 @@ TEST(ListingParserTest, GermanMonthsAndDayMonthOrder) {
     expectParses({"-rw-r--r-- 1 u g 99 3 Mär 2019 märz.txt", EntryType::File, "märz.txt", 99,
                   local(2019, 3, 3), 0},
                  german);
-    expectParses({"drwxr-xr-x 2 u g 4096 1 Dez 08:00 ordner", EntryType::Directory, "ordner",
-                  4096, local(2025, 12, 1, 8), T},
+    expectParses({"drwxr-xr-x 2 u g 4096 1 Dez 08:00 ordner", EntryType::Directory, "ordner", 4096,
+                  local(2025, 12, 1, 8), T},
                  german);
     // MS-DOS dates follow the locale's order too.
     expectParses({"31.12.99  13:30  <DIR>  Programme", EntryType::Directory, "Programme", 0,
@@ -191,7 +194,8 @@ TEST(ListingParserTest, DateForms) {
     EXPECT_EQ(parseListingDate("12-31-99 01:30PM", kEnglish, now), local(1999, 12, 31, 13, 30));
     EXPECT_EQ(parseListingDate("12-31-2003 12:00AM", kEnglish, now), local(2003, 12, 31, 0, 0));
     EXPECT_EQ(parseListingDate("1-2-03 12:15 pm", kEnglish, now), local(2003, 1, 2, 12, 15));
-    EXPECT_EQ(parseListingDate("1-JAN-1998 12:30:45", kEnglish, now), local(1998, 1, 1, 12, 30, 45));
+    EXPECT_EQ(parseListingDate("1-JAN-1998 12:30:45", kEnglish, now),
+              local(1998, 1, 1, 12, 30, 45));
     EXPECT_EQ(parseListingDate("2024-02-29 08:00", kEnglish, now), local(2024, 2, 29, 8));
     EXPECT_EQ(parseListingDate("Jun 21 1998", kEnglish, now), local(1998, 6, 21));
     for (const char* bad : {"", "Foo 21 12:30", "13-45-99 10:00", "Jun 31 2001", "Jun 21 25:00",
@@ -205,17 +209,28 @@ TEST(ListingParserTest, TokenClasses) {
         const char* token;
         TokenClass cls;
     };
-    for (Case c : {Case{"1234", TokenClass::Digits}, Case{"3/6", TokenClass::BlockCount},
-                   Case{"12/3", TokenClass::Other}, Case{"12:30", TokenClass::Time},
-                   Case{"1:30PM", TokenClass::Time}, Case{"12-31-99", TokenClass::NumericDate},
-                   Case{"1-JAN-1998", TokenClass::VmsDate}, Case{"17-AUG-2001", TokenClass::VmsDate},
-                   Case{"Jun", TokenClass::Month}, Case{"JUN", TokenClass::Month},
-                   Case{"eb", TokenClass::Other}, Case{"Foo", TokenClass::Other},
-                   Case{"drwxr-xr-x", TokenClass::UnixMode}, Case{"-rw-r--r--", TokenClass::UnixMode},
-                   Case{"lrwxrwxrwx", TokenClass::UnixMode}, Case{"drwxrwxrwt", TokenClass::UnixMode},
-                   Case{"-rw-r--r--+", TokenClass::Other}, Case{"<DIR>", TokenClass::Other},
-                   Case{"a\x01", TokenClass::Unprintable}, Case{"\x7f", TokenClass::Unprintable},
-                   Case{"", TokenClass::Unprintable}, Case{"name.txt", TokenClass::Other}}) {
+    for (Case c : {Case{"1234", TokenClass::Digits},
+                   Case{"3/6", TokenClass::BlockCount},
+                   Case{"12/3", TokenClass::Other},
+                   Case{"12:30", TokenClass::Time},
+                   Case{"1:30PM", TokenClass::Time},
+                   Case{"12-31-99", TokenClass::NumericDate},
+                   Case{"1-JAN-1998", TokenClass::VmsDate},
+                   Case{"17-AUG-2001", TokenClass::VmsDate},
+                   Case{"Jun", TokenClass::Month},
+                   Case{"JUN", TokenClass::Month},
+                   Case{"eb", TokenClass::Other},
+                   Case{"Foo", TokenClass::Other},
+                   Case{"drwxr-xr-x", TokenClass::UnixMode},
+                   Case{"-rw-r--r--", TokenClass::UnixMode},
+                   Case{"lrwxrwxrwx", TokenClass::UnixMode},
+                   Case{"drwxrwxrwt", TokenClass::UnixMode},
+                   Case{"-rw-r--r--+", TokenClass::Other},
+                   Case{"<DIR>", TokenClass::Other},
+                   Case{"a\x01", TokenClass::Unprintable},
+                   Case{"\x7f", TokenClass::Unprintable},
+                   Case{"", TokenClass::Unprintable},
+                   Case{"name.txt", TokenClass::Other}}) {
         EXPECT_EQ(classifyToken(c.token, kEnglish), c.cls) << c.token;
     }
     // Any three letters found in the month string count, as the format has it.
@@ -328,10 +343,10 @@ TEST(RemoteEntryTest, Ordering) {
     EXPECT_LT(RemoteEntry::compare(upper, a, 1, nullptr), 0);  // bytes: "B" < "a"
     EXPECT_GT(RemoteEntry::compare(a, b, 3, nullptr), 0);      // sizes beyond 32 bits
     EXPECT_LT(RemoteEntry::compare(a, b, -3, nullptr), 0);
-    EXPECT_LT(RemoteEntry::compare(a, b, 4, nullptr), 0);      // equal times: by name
+    EXPECT_LT(RemoteEntry::compare(a, b, 4, nullptr), 0);  // equal times: by name
     EXPECT_GT(RemoteEntry::compare(a, b, -4, nullptr), 0);
     std::vector<std::string> types = {"File", "Folder", "Symbolic Link"};
-    EXPECT_LT(RemoteEntry::compare(b, upper, 2, &types), 0);   // "File" < "Symbolic Link"
+    EXPECT_LT(RemoteEntry::compare(b, upper, 2, &types), 0);  // "File" < "Symbolic Link"
 }
 
 }  // namespace

@@ -1,0 +1,254 @@
+#include "views/remote_directory_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/ftp_session.h"
+#include "tests/support/session_harness.h"
+#include "views/format_size.h"
+#include "views/remote_directory_listener.h"
+#include "views/type_table.h"
+
+namespace nubo {
+namespace {
+
+using test::SessionHarness;
+using Names = std::vector<std::string>;
+
+RemoteEntry entry(const std::string& name, EntryType type, int64_t size, int64_t time = 0) {
+    RemoteEntry e;
+    e.type = type;
+    e.setSizeAndTime(size, time);
+    e.setName(name);
+    return e;
+}
+
+class RemoteDirectoryModelTest : public ::testing::Test {
+  protected:
+    RemoteDirectoryModelTest() : session(FtpUrl("host"), h.context()) {}
+
+    // What the session does for a directory that is not cached: enter, list, finish.
+    void list(const std::string& path, const std::vector<RemoteEntry>& entries,
+              uint32_t flags = 0) {
+        ASSERT_FALSE(model.changeDirectoryStarted(&path, flags));
+        for (const RemoteEntry& e : entries)
+            model.addEntry(e);
+        model.listingFinished(true, flags);
+    }
+    Names shown() {
+        Names names;
+        for (int index : model.rows()) {
+            RemoteEntry e;
+            model.entryAt(index, &e);
+            names.push_back(e.name);
+        }
+        return names;
+    }
+
+    SessionHarness h;
+    // Never started: requests the model queues stay in its queue for the test to count.
+    FtpSession session;
+    RemoteDirectoryModel& model = h.remoteView;
+};
+
+TEST_F(RemoteDirectoryModelTest, ListingsAreCachedAndHistoryGrows) {
+    model.onConnected(&session);
+    list("/a", {entry("x", EntryType::File, 1)});
+    list("/a/b", {entry("y", EntryType::File, 2)});
+    list("/a/b/c", {entry("z", EntryType::File, 3)});
+    EXPECT_EQ(model.history(), (Names{"/a", "/a/b"}));
+    EXPECT_EQ(model.cachedPaths(), (Names{"/a", "/a/b", "/a/b/c"}));
+    EXPECT_TRUE(h.logHas("... cached a copy of /a/b/c"));
+
+    // Back: the view pops and asks for the directory without pushing.
+    EXPECT_TRUE(model.back());
+    EXPECT_EQ(session.queuedCount(), 1u);
+    std::string back = "/a/b";
+    EXPECT_TRUE(model.changeDirectoryStarted(&back, cdflag::kNoHistory));
+    EXPECT_EQ(shown(), Names{"y"});
+    EXPECT_EQ(model.history(), Names{"/a"});
+    EXPECT_TRUE(model.back());
+    std::string first = "/a";
+    EXPECT_TRUE(model.changeDirectoryStarted(&first, cdflag::kNoHistory));
+    EXPECT_EQ(model.history(), Names{});
+    EXPECT_FALSE(model.back());
+
+    // A path that differs only in case is another directory.
+    std::string upper = "/A";
+    EXPECT_FALSE(model.changeDirectoryStarted(&upper, 0));
+}
+
+TEST_F(RemoteDirectoryModelTest, RefreshRefillsTheSameCachedListing) {
+    model.onConnected(&session);
+    list("/d", {entry("old", EntryType::File, 1)});
+    EXPECT_TRUE(model.refresh());
+    ASSERT_FALSE(model.changeDirectoryStarted(nullptr, cdflag::kRefresh | cdflag::kNoHistory));
+    EXPECT_TRUE(h.logHas("... flushing cached copy of /d"));
+    model.addEntry(entry("new", EntryType::File, 2));
+    model.listingFinished(true, cdflag::kRefresh | cdflag::kNoHistory);
+    EXPECT_EQ(model.cachedPaths(), Names{"/d"});
+    EXPECT_EQ(model.history(), Names{});
+    list("/e", {});
+    std::string d = "/d";
+    EXPECT_TRUE(model.changeDirectoryStarted(&d, 0));
+    EXPECT_EQ(shown(), Names{"new"});
+}
+
+TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
+    model.onConnected(&session);
+    list("/good", {entry("keep", EntryType::File, 1)});
+    std::string bad = "/bad";
+    ASSERT_FALSE(model.changeDirectoryStarted(&bad, 0));
+    model.addEntry(entry("partial", EntryType::File, 1));
+    EXPECT_EQ(model.pathText(), "/bad");
+    model.listingFinished(false, 0);
+    EXPECT_EQ(shown(), Names{"keep"});
+    EXPECT_EQ(model.pathText(), "/good");
+    EXPECT_EQ(model.currentPath(), "/good");
+    EXPECT_EQ(model.cachedPaths(), Names{"/good"});
+    EXPECT_EQ(session.queuedCount(), 1u);  // back to /good on the server
+
+    // With nothing shown yet, a failure leaves an empty listing and queues nothing.
+    model.onConnected(&session);
+    std::string first = "/first";
+    model.changeDirectoryStarted(&first, 0);
+    model.addEntry(entry("p", EntryType::File, 1));
+    model.listingFinished(false, 0);
+    EXPECT_EQ(shown(), Names{});
+    EXPECT_EQ(session.queuedCount(), 1u);
+}
+
+TEST_F(RemoteDirectoryModelTest, EntriesAddedToACachedListingGoBehindIt) {
+    model.onConnected(&session);
+    list("/r", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    list("/other", {});
+    // Back in a cached listing, a new entry (a new folder, an upload) is appended behind
+    // every slot the listing has, never over one of them.
+    std::string r = "/r";
+    ASSERT_TRUE(model.changeDirectoryStarted(&r, 0));
+    int added = model.addEntry(entry("c", EntryType::File, 3));
+    EXPECT_EQ(added, 2);
+    RemoteEntry e;
+    ASSERT_TRUE(model.entryAt(1, &e));
+    EXPECT_EQ(e.name, "b");
+}
+
+TEST_F(RemoteDirectoryModelTest, SortingByColumns) {
+    model.onConnected(&session);
+    list("/s",
+         {entry("b.txt", EntryType::File, 300, 30), entry("dir", EntryType::Directory, 0, 10),
+          entry("a.txt", EntryType::File, 100, 20), entry("c.bin", EntryType::File, 200, 40)});
+    EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
+    model.sortByColumn(1);  // size ascending
+    EXPECT_EQ(shown(), (Names{"dir", "a.txt", "c.bin", "b.txt"}));
+    model.sortByColumn(1);  // size descending: directories last
+    EXPECT_EQ(model.sortKey(), -3);
+    EXPECT_EQ(shown(), (Names{"b.txt", "c.bin", "a.txt", "dir"}));
+    model.sortByColumn(3);  // time ascending
+    EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
+    model.arrangeBy(2);  // type: entries of one type in name order
+    EXPECT_EQ(model.sortKey(), 2);
+    EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
+}
+
+TEST_F(RemoteDirectoryModelTest, StatusTextCountsAndSums) {
+    model.onConnected(&session);
+    list("/s", {entry("dir", EntryType::Directory, 4096), entry("a", EntryType::File, 1000),
+                entry("b", EntryType::File, 1500000)});
+    EXPECT_EQ(model.statusText({}), "3 object(s), 1.43MB");
+    int dirIndex = model.findEntryByName("dir", false);
+    EXPECT_EQ(model.statusText({dirIndex}), "1 object(s)");
+    EXPECT_EQ(model.statusText({dirIndex, model.findEntryByName("a", false)}),
+              "2 object(s), 0.98KB");
+}
+
+TEST_F(RemoteDirectoryModelTest, FindByNameAndValidEntries) {
+    model.onConnected(&session);
+    list("/f", {entry("Readme", EntryType::File, 1), entry("ÄRGER.txt", EntryType::File, 2),
+                entry("x", EntryType::File, 3)});
+    EXPECT_EQ(model.findEntryByName("readme", false), -1);
+    EXPECT_GE(model.findEntryByName("readme", true), 0);
+    EXPECT_GE(model.findEntryByName("ärger.TXT", true), 0);
+    EXPECT_EQ(model.findEntryByName("nothing", true), -1);
+    int index = -1;
+    int count = 0;
+    while (model.nextValidEntry(&index))
+        ++count;
+    EXPECT_EQ(count, 3);
+    RemoteEntry e;
+    EXPECT_FALSE(model.entryAt(3, &e));
+    EXPECT_FALSE(model.entryAt(-1, &e));
+}
+
+TEST_F(RemoteDirectoryModelTest, OpeningEntriesAndDisconnecting) {
+    EXPECT_FALSE(model.up());  // not connected
+    model.onConnected(&session);
+    RemoteEntry vms = entry("SUB", EntryType::Directory, 0);
+    vms.flags = RemoteEntry::kVmsName;
+    list("/o", {entry("file", EntryType::File, 1), vms});
+    EXPECT_FALSE(model.openEntry(model.findEntryByName("file", false)));
+    EXPECT_TRUE(model.openEntry(model.findEntryByName("SUB", false)));
+    EXPECT_TRUE(model.up());
+    EXPECT_EQ(session.queuedCount(), 2u);
+    model.onDisconnected();
+    EXPECT_EQ(model.session(), nullptr);
+    EXPECT_EQ(model.cachedPaths(), Names{});
+    EXPECT_EQ(model.currentPath(), "");
+    EXPECT_FALSE(model.refresh());
+}
+
+TEST(FormatSizeTest, Styles) {
+    EXPECT_EQ(FormatSize(0, 0), "0");
+    EXPECT_EQ(FormatSize(-5, 1), "-5 bytes");
+    EXPECT_EQ(FormatSize(999, 1), "999 bytes");
+    EXPECT_EQ(FormatSize(1000, 1), "0.98KB");
+    EXPECT_EQ(FormatSize(150000, 1), "146KB");
+    EXPECT_EQ(FormatSize(2500000, 1), "2.38MB");
+    EXPECT_EQ(FormatSize(1073741824, 2), "1.00GB (1,073,741,824 bytes)");
+    EXPECT_EQ(FormatSize(5000000000LL, 1), "4.66GB");
+}
+
+TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
+    TypeTable& table = TypeTable::instance();
+    EXPECT_EQ(table.classify(EntryType::Directory, "x") >> 16, 1u);
+    EXPECT_EQ(table.classify(EntryType::Link, "x") >> 16, 2u);
+    EXPECT_EQ(table.classify(EntryType::File, "noextension"), 0u);
+    uint32_t ini = table.classify(EntryType::File, "settings.ini");
+    EXPECT_EQ(table.classify(EntryType::File, ".profile"), ini);
+    uint32_t txt = table.classify(EntryType::File, "a.txt");
+    EXPECT_NE(txt >> 16, ini >> 16);
+    EXPECT_EQ(table.classify(EntryType::File, "b.txt"), txt);
+    EXPECT_FALSE(table.typeNames()[txt >> 16].empty());
+    table.setLocalIcons(false);
+    EXPECT_EQ(table.classify(EntryType::File, "a.txt"), 0u);
+    table.setLocalIcons(true);
+}
+
+class CountingListener : public RemoteDirectoryListener {
+  public:
+    void rowsAppended(size_t, size_t count) override { appended += static_cast<int>(count); }
+    void rowsReset() override { ++resets; }
+    void pathTextChanged() override {}
+    void busyChanged(bool b) override { busy = b; }
+    void connectionChanged(bool c) override { connected = c; }
+    int appended = 0, resets = 0;
+    bool busy = false, connected = false;
+};
+
+TEST_F(RemoteDirectoryModelTest, ListenersHearTheChanges) {
+    CountingListener listener;
+    model.addListener(&listener);
+    model.onConnected(&session);
+    EXPECT_TRUE(listener.connected);
+    model.setBusy(true);
+    EXPECT_TRUE(listener.busy);
+    list("/l", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 1)});
+    EXPECT_EQ(listener.appended, 2);
+    EXPECT_GE(listener.resets, 2);
+    model.removeListener(&listener);
+}
+
+}  // namespace
+}  // namespace nubo

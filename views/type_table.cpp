@@ -1,0 +1,80 @@
+#include "views/type_table.h"
+
+#include <QMimeDatabase>
+#include <QMimeType>
+#include <QString>
+
+namespace nubo {
+
+TypeTable& TypeTable::instance() {
+    static TypeTable table;
+    return table;
+}
+
+TypeTable::TypeTable()
+    : typeNames_{"File", "Folder", "Symbolic Link"},
+      iconNames_{"text-x-generic", "folder", "emblem-symbolic-link"} {}
+
+void TypeTable::install() {
+    RemoteEntry::setIconProvider(
+        [this](EntryType type, const std::string& localName) { return classify(type, localName); });
+}
+
+void TypeTable::setLocalIcons(bool on) {
+    std::lock_guard lock(mutex_);
+    localIcons_ = on;
+}
+
+uint16_t TypeTable::iconIndexLocked(const std::string& iconName) {
+    for (size_t i = 0; i < iconNames_.size(); ++i) {
+        if (iconNames_[i] == iconName)
+            return static_cast<uint16_t>(i);
+    }
+    iconNames_.push_back(iconName);
+    return static_cast<uint16_t>(iconNames_.size() - 1);
+}
+
+uint32_t TypeTable::classify(EntryType type, const std::string& localName) {
+    if (type == EntryType::Directory)
+        return 1u << 16 | 1u;
+    if (type == EntryType::Link)
+        return 2u << 16 | 2u;
+    size_t dot = localName.rfind('.');
+    std::lock_guard lock(mutex_);
+    if (!localIcons_ || dot == std::string::npos) {
+        return 0;
+    }
+    // A name whose only full stop comes first ("x" of ".x") is typed like an .ini file.
+    std::string extension = dot == 0 ? std::string(".ini") : localName.substr(dot);
+    auto found = byExtension_.find(extension);
+    if (found != byExtension_.end()) {
+        return found->second;
+    }
+    QMimeDatabase database;
+    QMimeType mime = database.mimeTypeForFile("x" + QString::fromStdString(extension),
+                                              QMimeDatabase::MatchExtension);
+    std::string name =
+        mime.isDefault() ? extension.substr(1) + " File" : mime.comment().toStdString();
+    std::string icon = mime.iconName().toStdString();
+    uint32_t row = static_cast<uint32_t>(typeNames_.size());
+    typeNames_.push_back(name);
+    if (typeNames_.size() > 0xFFFF) {
+        typeNames_.pop_back();
+        return 0;  // the table is full: plain file
+    }
+    uint32_t packed = row << 16 | iconIndexLocked(icon);
+    byExtension_[extension] = packed;
+    return packed;
+}
+
+std::vector<std::string> TypeTable::typeNames() const {
+    std::lock_guard lock(mutex_);
+    return typeNames_;
+}
+
+std::vector<std::string> TypeTable::iconNames() const {
+    std::lock_guard lock(mutex_);
+    return iconNames_;
+}
+
+}  // namespace nubo
