@@ -72,6 +72,13 @@ void FtpSocket::close() {
     position_ = 0;
 }
 
+void FtpSocket::adopt(int fd) {
+    close();
+    fd_ = fd;
+    applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
+    applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
+}
+
 void FtpSocket::shutdown() {
     if (fd_ >= 0) {
         ::shutdown(fd_, SHUT_RDWR);
@@ -183,9 +190,7 @@ bool FtpSocket::accept(FtpSocket& peer) {
     if (fd < 0) {
         return failWithErrno();
     }
-    peer.close();
-    peer.fd_ = fd;
-    peer.setTimeouts(peer.connectTimeoutMs_, peer.silenceTimeoutMs_);
+    peer.adopt(fd);
     return true;
 }
 

@@ -31,6 +31,8 @@ class FtpSocket {
     bool isOpen() const { return fd_ >= 0; }
     int handle() const { return fd_; }
     void close();
+    // Takes over a connected socket descriptor (socketpair ends, accepted sockets).
+    void adopt(int fd);
     // Shuts both directions down without closing, to wake a thread blocked on it.
     void shutdown();
 
