@@ -9,6 +9,7 @@
 #include "engine/remote_view_contract.h"
 #include "engine/session_observer.h"
 #include "engine/winsock_error.h"
+#include "platform/listing_locale.h"
 #include "shell/app_log.h"
 #include "shell/config_store.h"
 #include "sites/url_defaults.h"
@@ -33,6 +34,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     ConfigStore& config = *context_.config;
     passive_ = config.GetInt("Passive") != 0;
     listingLocale_ = perhost::locale(context_.perHostSettings);
+    setListingLocale(listingLocale_);
 
     uint32_t zoneCode = perhost::timeZoneCode(context_.perHostSettings);
     if (zoneCode != 0) {

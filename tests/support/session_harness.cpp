@@ -1,5 +1,6 @@
 #include "tests/support/session_harness.h"
 
+#include "platform/listing_locale.h"
 #include "sites/url_defaults.h"
 
 namespace nubo::test {
@@ -22,6 +23,7 @@ SessionHarness::SessionHarness() {
 }
 
 SessionHarness::~SessionHarness() {
+    setListingLocale(1033);  // a session may have loaded its host's listing locale
     UrlDefaults::setDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
 }
 

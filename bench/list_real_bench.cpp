@@ -1,0 +1,45 @@
+// Time to list a directory of 100,000 entries from a real pyftpdlib server into the
+// remote directory model (change directory, LIST over a data connection, parse, add,
+// sort, cache). Prints the seconds and the entries per second.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "engine/ftp_session.h"
+#include "engine/session_worker.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/session_harness.h"
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    nubo::test::PyFtpdServer server;
+    if (!server.running()) {
+        std::fprintf(stderr, "server: %s\n", server.startError().c_str());
+        return 1;
+    }
+    std::filesystem::create_directories(server.root() + "/big");
+    for (int i = 0; i < count; ++i) {
+        std::ofstream(server.root() + "/big/file-" + std::to_string(i) + ".dat");
+    }
+    nubo::test::SessionHarness h;
+    h.config.SetInt("Logging", 0);
+    nubo::SessionWorker worker(h.makeSession(server.url()));
+    nubo::FtpSession* session = worker.session();
+    worker.start();
+    while (session->completedRequests() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+
+    auto start = std::chrono::steady_clock::now();
+    session->enqueue(nubo::RequestKind::ChangeDirectory, "/big", {}, 0);
+    while (session->completedRequests() < 2) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    size_t rows = h.remoteView.rows().size();
+    session->setQuitWhenDone(true);
+    worker.join();
+    std::printf("listed %zu entries in %.3f s (%.0f entries/s)\n", rows, seconds,
+                static_cast<double>(rows) / seconds);
+    return rows == static_cast<size_t>(count) ? 0 : 1;
+}
