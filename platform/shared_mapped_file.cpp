@@ -1,0 +1,83 @@
+#include "platform/shared_mapped_file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace nubo {
+
+namespace {
+
+bool presenceLock(int fd, short type, bool wait) {
+    struct flock fl{};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    int rc;
+    do {
+        rc = fcntl(fd, wait ? F_OFD_SETLKW : F_OFD_SETLK, &fl);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0;
+}
+
+}  // namespace
+
+SharedMappedFile::~SharedMappedFile() { close(); }
+
+bool SharedMappedFile::open(const std::string& folder, const std::string& fileName,
+                            const std::string& mappingName, size_t size) {
+    close();
+    // Presence first: an exclusive lock that can be had means nobody else is here;
+    // then everyone, this instance included, holds it shared while mapped.
+    presenceFd_ = ::open((folder + mappingName + ".presence").c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
+                         0600);
+    if (presenceFd_ >= 0) {
+        existedBefore_ = !presenceLock(presenceFd_, F_WRLCK, false);
+        presenceLock(presenceFd_, F_RDLCK, true);
+    }
+
+    std::string path = folder + fileName;
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+        close();
+        return false;
+    }
+    struct stat st{};
+    if (fstat(fd_, &st) != 0) {
+        close();
+        return false;
+    }
+    created_ = static_cast<size_t>(st.st_size) < size;
+    if (created_ && ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+        close();
+        return false;
+    }
+    void* map = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+    if (map == MAP_FAILED) {
+        close();
+        return false;
+    }
+    data_ = static_cast<uint8_t*>(map);
+    size_ = size;
+    return true;
+}
+
+void SharedMappedFile::close() {
+    if (data_ != nullptr) {
+        munmap(data_, size_);
+        data_ = nullptr;
+    }
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (presenceFd_ >= 0) {
+        ::close(presenceFd_);  // drops the presence lock
+        presenceFd_ = -1;
+    }
+    size_ = 0;
+}
+
+}  // namespace nubo

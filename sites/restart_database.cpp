@@ -1,0 +1,171 @@
+#include "sites/restart_database.h"
+
+#include <cstring>
+
+namespace nubo {
+
+namespace {
+
+constexpr char kBanner[] = "Nubo PRO Restart Data\r\n";  // 23 characters and the NUL
+constexpr size_t kInUseOffset = 32;
+constexpr size_t kActiveOffset = 36;
+
+struct FieldPlace {
+    size_t offset;
+    size_t size;
+};
+// Fields 1-5 of a slot; the in-progress word is at offset 0.
+constexpr FieldPlace kFields[6] = {{0, 0}, {4, 4}, {8, 244}, {252, 256}, {508, 256}, {764, 260}};
+
+uint32_t readLe32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+void writeLe32(uint8_t* p, uint32_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+    p[2] = static_cast<uint8_t>(v >> 16);
+    p[3] = static_cast<uint8_t>(v >> 24);
+}
+
+}  // namespace
+
+RestartDatabase::RestartDatabase(std::string dataFolder)
+    : folder_(std::move(dataFolder)), lock_(folder_, "NuboRMap") {}
+
+RestartDatabase::~RestartDatabase() { close(); }
+
+uint8_t* RestartDatabase::slot(int index) const {
+    return file_.data() + static_cast<size_t>(index) * kSlotSize;
+}
+
+bool RestartDatabase::open() {
+    if (file_.isOpen()) {
+        return true;
+    }
+    NamedLockGuard guard(lock_);
+    if (!file_.open(folder_, "NuboRdb.dat", "NuboRestMap", kFileSize)) {
+        return false;
+    }
+    uint8_t* header = slot(0);
+    if (file_.created() || std::memcmp(header, kBanner, sizeof kBanner) != 0) {
+        // New, or not ours: start from a clean header.
+        std::memset(file_.data(), 0, kFileSize);
+        std::memcpy(header, kBanner, sizeof kBanner);
+        writeLe32(header + kInUseOffset, 1);
+    } else if (!file_.existedBefore()) {
+        // No other instance runs: every slot holding data is abandoned.
+        writeLe32(header + kActiveOffset, 0);
+    }
+    return true;
+}
+
+void RestartDatabase::takeSlotLocked(bool forceNew) {
+    currentSlot_ = 0;
+    if (!file_.isOpen()) {
+        return;
+    }
+    uint8_t* header = slot(0);
+    uint32_t inUse = readLe32(header + kInUseOffset) | 1;
+    uint32_t active = readLe32(header + kActiveOffset);
+    int chosen = 0;
+    if (!forceNew) {
+        for (int i = 1; i < kSlots && chosen == 0; ++i) {
+            if ((inUse >> i & 1) && !(active >> i & 1)) chosen = i;
+        }
+    }
+    if (chosen == 0) {
+        for (int i = 1; i < kSlots && chosen == 0; ++i) {
+            if (!(inUse >> i & 1)) chosen = i;
+        }
+        if (chosen == 0) {
+            return;  // every slot is taken: no restart data this time
+        }
+        writeLe32(slot(chosen), 0);
+    }
+    writeLe32(header + kInUseOffset, inUse | 1u << chosen);
+    writeLe32(header + kActiveOffset, active | 1u << chosen);
+    currentSlot_ = chosen;
+}
+
+void RestartDatabase::takeSlot(bool forceNew) {
+    open();
+    NamedLockGuard guard(lock_);
+    takeSlotLocked(forceNew);
+}
+
+void RestartDatabase::keepSlotAndTakeNew() {
+    NamedLockGuard guard(lock_);
+    if (file_.isOpen() && currentSlot_ != 0) {
+        uint8_t* header = slot(0);
+        writeLe32(header + kActiveOffset, readLe32(header + kActiveOffset) & ~(1u << currentSlot_));
+    }
+    takeSlotLocked(true);
+}
+
+void RestartDatabase::freeSlot() {
+    if (!file_.isOpen() || currentSlot_ == 0) {
+        return;
+    }
+    std::memset(slot(currentSlot_), 0, kSlotSize);
+    NamedLockGuard guard(lock_);
+    uint8_t* header = slot(0);
+    uint32_t bit = 1u << currentSlot_;
+    writeLe32(header + kInUseOffset, readLe32(header + kInUseOffset) & ~bit);
+    writeLe32(header + kActiveOffset, readLe32(header + kActiveOffset) & ~bit);
+    currentSlot_ = 0;
+}
+
+void RestartDatabase::close() {
+    if (!file_.isOpen()) {
+        return;
+    }
+    NamedLockGuard guard(lock_);
+    file_.close();
+    currentSlot_ = 0;
+}
+
+uint32_t RestartDatabase::inUseMask() const {
+    return file_.isOpen() ? readLe32(slot(0) + kInUseOffset) : 0;
+}
+
+uint32_t RestartDatabase::activeMask() const {
+    return file_.isOpen() ? readLe32(slot(0) + kActiveOffset) : 0;
+}
+
+bool RestartDatabase::setField(int field, const std::string& text) {
+    if (currentSlot_ == 0 || field < 1 || field > 5) {
+        return false;
+    }
+    const FieldPlace& place = kFields[field];
+    // A value that does not fit is refused whole: a cut path would name another file.
+    if (text.size() + 1 > place.size || text.find('\0') != std::string::npos) {
+        return false;
+    }
+    uint8_t* p = slot(currentSlot_) + place.offset;
+    std::memset(p, 0, place.size);
+    std::memcpy(p, text.data(), text.size());
+    return true;
+}
+
+std::string RestartDatabase::getField(int field) const {
+    if (currentSlot_ == 0 || field < 1 || field > 5) {
+        return {};
+    }
+    const FieldPlace& place = kFields[field];
+    const char* p = reinterpret_cast<const char*>(slot(currentSlot_) + place.offset);
+    return std::string(p, strnlen(p, place.size));
+}
+
+void RestartDatabase::setInProgress(int value) {
+    if (currentSlot_ != 0) {
+        writeLe32(slot(currentSlot_), static_cast<uint32_t>(value));
+    }
+}
+
+int RestartDatabase::getInProgress() const {
+    return currentSlot_ != 0 ? static_cast<int>(readLe32(slot(currentSlot_))) : 0;
+}
+
+}  // namespace nubo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/restart_record.h"
+#include "platform/named_lock.h"
+#include "platform/shared_mapped_file.h"
+
+namespace nubo {
+
+// "NuboRdb.dat": 32 slots of 1024 bytes shared by every running instance. Slot 0 is
+// the header (banner, inUseMask, activeMask); each instance owns one of slots 1-31
+// while it runs. A slot whose owner went away with a transfer in progress is
+// abandoned, and the next instance that starts without a command-line connection
+// adopts it.
+class RestartDatabase : public RestartRecord {
+public:
+    static constexpr size_t kFileSize = 0x8000;
+    static constexpr size_t kSlotSize = 1024;
+    static constexpr int kSlots = 32;
+
+    // dataFolder ends with "/" (the "AppData" value).
+    explicit RestartDatabase(std::string dataFolder);
+    ~RestartDatabase() override;
+
+    bool open();
+    // Owns a slot: an abandoned one unless forceNew, else the lowest free one.
+    void takeSlot(bool forceNew);
+    // Leaves the current slot's data for a later run and takes a fresh slot.
+    void keepSlotAndTakeNew();
+    // Zeroes the slot and gives it up.
+    void freeSlot();
+    void close();
+    int currentSlot() const { return currentSlot_; }
+    uint32_t inUseMask() const;
+    uint32_t activeMask() const;
+
+    bool setField(int field, const std::string& text) override;
+    std::string getField(int field) const override;
+    void setInProgress(int value) override;
+    int getInProgress() const override;
+
+private:
+    uint8_t* slot(int index) const;
+    void takeSlotLocked(bool forceNew);
+
+    std::string folder_;
+    SharedMappedFile file_;
+    NamedLock lock_;
+    int currentSlot_ = 0;
+};
+
+}  // namespace nubo

@@ -1,0 +1,182 @@
+#include "sites/restart_database.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace nubo {
+namespace {
+
+class RestartDatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-restart-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = std::string(pattern) + "/";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::vector<char> fileBytes() {
+        std::ifstream in(folder + "NuboRdb.dat", std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Runs `body` in a child process that holds its own database; the child reports
+    // one number through a pipe and then waits to be killed.
+    pid_t startInstance(bool forceNew, int inProgress, int* slotOut) {
+        int fds[2];
+        EXPECT_EQ(pipe(fds), 0);
+        pid_t pid = fork();
+        if (pid == 0) {
+            close(fds[0]);
+            RestartDatabase db(folder);
+            db.takeSlot(forceNew);
+            db.setField(RestartRecord::kUrl, "ftp://child.example");
+            db.setInProgress(inProgress);
+            int slot = db.currentSlot();
+            ssize_t ignored = write(fds[1], &slot, sizeof slot);
+            (void)ignored;
+            for (;;) pause();
+        }
+        close(fds[1]);
+        EXPECT_EQ(read(fds[0], slotOut, sizeof *slotOut), static_cast<ssize_t>(sizeof *slotOut));
+        close(fds[0]);
+        return pid;
+    }
+    void kill9(pid_t pid) {
+        kill(pid, SIGKILL);
+        int status;
+        waitpid(pid, &status, 0);
+    }
+
+    std::string folder;
+};
+
+TEST_F(RestartDatabaseTest, FirstRunCreatesTheFileAndTakesSlotOne) {
+    RestartDatabase db(folder);
+    db.takeSlot(false);
+    EXPECT_EQ(db.currentSlot(), 1);
+    EXPECT_EQ(db.inUseMask(), 0b11u);
+    EXPECT_EQ(db.activeMask(), 0b10u);
+    std::vector<char> bytes = fileBytes();
+    ASSERT_EQ(bytes.size(), 32768u);
+    EXPECT_EQ(std::memcmp(bytes.data(), "Nubo PRO Restart Data\r\n\0", 24), 0);
+    struct stat st{};
+    ASSERT_EQ(stat((folder + "NuboRdb.dat").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(RestartDatabaseTest, FieldsLandAtTheirOffsetsAndLongValuesAreRefused) {
+    RestartDatabase db(folder);
+    db.takeSlot(false);
+    EXPECT_TRUE(db.setField(RestartRecord::kOperation, "Gi"));
+    EXPECT_TRUE(db.setField(RestartRecord::kUrl, "ftp://host.example:2121/pub"));
+    EXPECT_TRUE(db.setField(RestartRecord::kRemoteDir, "/pub/dir"));
+    EXPECT_TRUE(db.setField(RestartRecord::kRemoteFile, "file.bin"));
+    EXPECT_TRUE(db.setField(RestartRecord::kLocalPath, "/home/u/Downloads"));
+    db.setInProgress(1);
+    std::vector<char> bytes = fileBytes();
+    const char* s = bytes.data() + 1024;
+    EXPECT_EQ(s[0], 1);
+    EXPECT_STREQ(s + 4, "Gi");
+    EXPECT_STREQ(s + 8, "ftp://host.example:2121/pub");
+    EXPECT_STREQ(s + 252, "/pub/dir");
+    EXPECT_STREQ(s + 508, "file.bin");
+    EXPECT_STREQ(s + 764, "/home/u/Downloads");
+
+    // 243 characters fit the url field with its NUL; 244 do not and change nothing.
+    EXPECT_TRUE(db.setField(RestartRecord::kUrl, std::string(243, 'u')));
+    EXPECT_FALSE(db.setField(RestartRecord::kUrl, std::string(244, 'v')));
+    EXPECT_EQ(db.getField(RestartRecord::kUrl), std::string(243, 'u'));
+    EXPECT_FALSE(db.setField(RestartRecord::kLocalPath, std::string(260, 'p')));
+    EXPECT_FALSE(db.setField(RestartRecord::kOperation, "Gixx"));
+    EXPECT_EQ(db.getField(RestartRecord::kRemoteDir), "/pub/dir");  // the neighbour intact
+    EXPECT_EQ(db.getInProgress(), 1);
+}
+
+TEST_F(RestartDatabaseTest, TwoInstancesGetTwoSlots) {
+    RestartDatabase mine(folder);
+    mine.takeSlot(false);
+    int childSlot = 0;
+    pid_t child = startInstance(false, 0, &childSlot);
+    EXPECT_EQ(mine.currentSlot(), 1);
+    EXPECT_EQ(childSlot, 2);
+    EXPECT_EQ(mine.activeMask(), 0b110u);  // the second did not reset the first's bit
+    kill9(child);
+}
+
+TEST_F(RestartDatabaseTest, KilledInstanceLeavesASlotTheNextOneAdopts) {
+    int childSlot = 0;
+    pid_t child = startInstance(false, 1, &childSlot);
+    ASSERT_EQ(childSlot, 1);
+    kill9(child);
+
+    // A command-line run never adopts.
+    {
+        RestartDatabase commandLine(folder);
+        commandLine.takeSlot(true);
+        EXPECT_EQ(commandLine.currentSlot(), 2);
+        EXPECT_EQ(commandLine.getInProgress(), 0);
+        commandLine.freeSlot();
+    }
+    RestartDatabase next(folder);
+    next.takeSlot(false);
+    EXPECT_EQ(next.currentSlot(), 1);
+    EXPECT_EQ(next.getInProgress(), 1);
+    EXPECT_EQ(next.getField(RestartRecord::kUrl), "ftp://child.example");
+
+    // "Yes, restart later": the slot stays abandoned and a fresh one is taken.
+    next.keepSlotAndTakeNew();
+    EXPECT_EQ(next.currentSlot(), 2);
+    EXPECT_EQ(next.inUseMask() & 0b110u, 0b110u);
+    EXPECT_EQ(next.activeMask() & 0b110u, 0b100u);
+}
+
+TEST_F(RestartDatabaseTest, NormalQuitFreesTheSlot) {
+    {
+        RestartDatabase db(folder);
+        db.takeSlot(false);
+        db.setField(RestartRecord::kUrl, "ftp://x");
+        db.freeSlot();
+        EXPECT_EQ(db.currentSlot(), 0);
+        EXPECT_EQ(db.inUseMask(), 1u);
+        db.setInProgress(1);  // no slot: ignored
+        EXPECT_FALSE(db.setField(RestartRecord::kUrl, "y"));
+    }
+    RestartDatabase again(folder);
+    again.takeSlot(false);
+    EXPECT_EQ(again.currentSlot(), 1);
+    EXPECT_EQ(again.getField(RestartRecord::kUrl), "");
+}
+
+TEST_F(RestartDatabaseTest, AllSlotsTakenLeavesNoSlot) {
+    std::vector<std::unique_ptr<RestartDatabase>> instances;
+    for (int i = 0; i < 31; ++i) {
+        instances.push_back(std::make_unique<RestartDatabase>(folder));
+        instances.back()->takeSlot(true);
+        EXPECT_EQ(instances.back()->currentSlot(), i + 1);
+    }
+    RestartDatabase last(folder);
+    last.takeSlot(true);
+    EXPECT_EQ(last.currentSlot(), 0);
+    EXPECT_FALSE(last.setField(RestartRecord::kUrl, "x"));
+}
+
+TEST_F(RestartDatabaseTest, ForeignFileIsReplaced) {
+    std::ofstream(folder + "NuboRdb.dat", std::ios::binary) << std::string(32768, 'z');
+    RestartDatabase db(folder);
+    db.takeSlot(false);
+    EXPECT_EQ(db.currentSlot(), 1);
+    EXPECT_EQ(db.inUseMask(), 0b11u);
+}
+
+}  // namespace
+}  // namespace nubo
