@@ -7,6 +7,7 @@
 #include "engine/host_lookup.h"
 #include "engine/main_outlets.h"
 #include "engine/remote_view_contract.h"
+#include "engine/restart_record.h"
 #include "engine/session_observer.h"
 #include "engine/winsock_error.h"
 #include "platform/listing_locale.h"
@@ -184,9 +185,37 @@ void FtpSession::afterLogin() {
         context_.observer->sessionLoggedIn(connectedText);
     }
     currentUrl_ = target_.toString();
+    if (!cancelled()) {
+        resumeAfterLogin();
+    }
     if (cancelled()) {
         enqueue(RequestKind::Logoff, {}, {}, 0);
         logExtended("... login aborted");
+    }
+}
+
+void FtpSession::resumeAfterLogin() {
+    RestartRecord* record = context_.restart;
+    if (!restartEnabled_ || record == nullptr) {
+        return;
+    }
+    restartPending_ = record->getInProgress();
+    if (restartPending_ == 0) {
+        record->setField(RestartRecord::kUrl, currentUrl_);
+        return;
+    }
+    enqueue(RequestKind::ChangeDirectory, record->getField(RestartRecord::kRemoteDir), {}, 0);
+    const std::string operation = record->getField(RestartRecord::kOperation);
+    const char letter = operation.size() > 1 ? operation[1] : 'i';
+    const uint32_t type = letter == 'a' ? transfer::kAscii : (letter == 'x' ? transfer::kSmart : transfer::kImage);
+    const int32_t value = static_cast<int32_t>(type | transfer::kSingleName << transfer::kSourceShift);
+    const std::string localPath = record->getField(RestartRecord::kLocalPath);
+    if (!operation.empty() && operation[0] == 'G') {
+        RequestData data;
+        data.names.push_back(record->getField(RestartRecord::kRemoteFile));
+        enqueue(RequestKind::Get, localPath, std::move(data), value);
+    } else if (!operation.empty() && operation[0] == 'P') {
+        enqueue(RequestKind::Put, localPath, {}, value);
     }
 }
 

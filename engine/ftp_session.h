@@ -83,6 +83,24 @@ class FtpSession {
     void toggleRawLogging();
     const std::string& currentRemoteDirectory() const { return currentRemoteDirectory_; }
 
+    // Downloads: a batch of names, one file, one directory tree.
+    int getBatch(SessionRequest& request);
+    int getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value);
+    int getDirectory(const RemoteEntry& entry, const std::string& localPath, uint32_t value);
+    // -1, 0 or 1 as the remote time is earlier than, equal to or later than the local
+    // modification time, zones applied when the listing gave a time of day.
+    int compareWithLocal(const RemoteEntry& entry, int64_t localModified) const;
+
+    // Uploads: a batch of local paths, one file, one directory tree.
+    int putBatch(SessionRequest& request);
+    int putFile(const std::string& path, uint32_t value);
+    int putDirectory(const std::string& path, uint32_t value);
+
+    // Remote operations on entries of the current listing.
+    int deleteEntries(const std::vector<int>& indices);
+    int makeDirectory(const std::string& name, int placeholderIndex);
+    int renameRemote(int index, const std::string& newName);
+
     // Replaces the operation of a kind (the operations install themselves; tests may
     // substitute their own).
     void setRequestHandler(RequestKind kind, RequestHandler handler);
@@ -126,6 +144,15 @@ class FtpSession {
     int openActive(const std::string& command, std::string* lastLine);
     void sendRestart();
     void installOperations();
+    // Writes a restart field while restart is on; false when it could not be kept.
+    bool writeRestartField(int field, const std::string& text);
+    void setRestartInProgress(int value);
+    bool openLocalForGet(const std::string& localPath, int* fd);
+    bool writeLocal(int fd, const uint8_t* data, size_t length, class CrLfToLf* converter);
+    int finishGet(int fd, bool networkError, int reply);
+    void clearTransferDisplay();
+    int refuseUnsafeName(const RemoteEntry& entry);
+    void resumeAfterLogin();
     RemoteViewContract* view() const { return context_.remoteView; }
 
     FtpUrl target_;
@@ -150,6 +177,14 @@ class FtpSession {
     std::atomic<bool> rawLogging_{false};
     std::atomic<uint64_t> completedRequests_{0};
     std::string currentRemoteDirectory_;
+    // The running transfer: local directory (Get) or file (Put), remote file name, and
+    // the direction and type letters ("Gi", "Pa", ...).
+    std::string localPath_;
+    std::string remoteFileName_;
+    std::string transferLetters_;
+    // The current transfer's restart fields could not be stored whole: it is not
+    // marked in progress, so it is never resumed from a wrong record.
+    bool notResumable_ = false;
     bool restartActive_ = false;
     int64_t restartPending_ = 0;
     int64_t lastProgressReport_ = 0;

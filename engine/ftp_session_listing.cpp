@@ -8,6 +8,7 @@
 #include "engine/ftp_session.h"
 #include "engine/listing_parser.h"
 #include "engine/main_outlets.h"
+#include "engine/restart_record.h"
 #include "shell/app_log.h"
 
 // Directory operations of FtpSession: changing directory, listing, listing to a file.
@@ -57,6 +58,19 @@ void FtpSession::installOperations() {
                       [](FtpSession& s, SessionRequest&) { return s.changeDirectory(nullptr, 0); });
     setRequestHandler(RequestKind::ListToFile,
                       [](FtpSession& s, SessionRequest& r) { return s.listToFile(r.text); });
+    setRequestHandler(RequestKind::Get, [](FtpSession& s, SessionRequest& r) { return s.getBatch(r); });
+    setRequestHandler(RequestKind::Put, [](FtpSession& s, SessionRequest& r) { return s.putBatch(r); });
+    setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
+        int result = s.deleteEntries(r.data.indices);
+        r.data.clear();
+        return result;
+    });
+    setRequestHandler(RequestKind::MakeDirectory, [](FtpSession& s, SessionRequest& r) {
+        return s.makeDirectory(r.text, r.value);
+    });
+    setRequestHandler(RequestKind::Rename, [](FtpSession& s, SessionRequest& r) {
+        return s.renameRemote(r.value, r.text);
+    });
 }
 
 int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
@@ -123,6 +137,9 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
         result = listDirectory(directory, flags);
     }
     currentRemoteDirectory_ = directory;
+    if (restartPending_ == 0) {
+        writeRestartField(RestartRecord::kRemoteDir, directory);
+    }
     return result;
 }
 

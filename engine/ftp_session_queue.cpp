@@ -2,6 +2,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/restart_record.h"
 #include "shell/app_log.h"
 #include "shell/config_store.h"
 
@@ -173,7 +174,23 @@ void FtpSession::settingChanged(const std::string& name) {
     if (name == "Passive") {
         passive_ = context_.config->GetInt("Passive") != 0;
     } else if (name == "Restart") {
-        restartEnabled_ = context_.config->GetInt("Restart") != 0;
+        bool on = context_.config->GetInt("Restart") != 0;
+        restartEnabled_ = on;
+        RestartRecord* record = context_.restart;
+        if (record == nullptr) {
+            return;
+        }
+        if (on) {
+            record->setField(RestartRecord::kUrl, currentUrl_);
+            record->setField(RestartRecord::kRemoteDir, currentRemoteDirectory_);
+            record->setField(RestartRecord::kOperation, transferLetters_);
+            if (!transferLetters_.empty() && transferLetters_[0] == 'G') {
+                record->setField(RestartRecord::kRemoteFile, remoteFileName_);
+            }
+            record->setField(RestartRecord::kLocalPath, localPath_);
+        } else {
+            record->setInProgress(0);
+        }
     }
 }
 

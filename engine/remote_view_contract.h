@@ -38,6 +38,17 @@ class RemoteViewContract {
     virtual void showCurrentPath() = 0;
     // A listing or transfer runs (true) or has ended.
     virtual void setBusy(bool busy) = 0;
+
+    // Upkeep after transfers and remote operations, so the listing matches the server
+    // without a new LIST. updateEntry changes the entry of that name or appends one.
+    virtual void updateEntry(const std::string& name, int64_t size, int64_t time,
+                             EntryType type) = 0;
+    // The entry keeps its slot with an empty name.
+    virtual void removeEntry(int index) = 0;
+    // A new name (its icon recomputed), or none to show the old name again.
+    virtual void renameEntry(int index, const std::string* newName) = 0;
+    // Takes the cut mark of a pending delete off the entry.
+    virtual void unmarkEntry(int index) = 0;
 };
 
 }  // namespace nubo

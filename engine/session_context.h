@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace nubo {
 
@@ -10,6 +12,8 @@ class ConfigStore;
 class MainOutlets;
 class SessionObserver;
 class RemoteViewContract;
+class RestartRecord;
+class LocalViewUpkeep;
 
 // Everything a session reports to or reads from. The log, the store and the outlets
 // are required; the observer and the view may be absent (a headless run has no view).
@@ -21,6 +25,12 @@ struct SessionContext {
     RemoteViewContract* remoteView = nullptr;
     // The Host page's cancel flag: set by the user cancelling a connect, only read here.
     const std::atomic<bool>* cancel = nullptr;
+    // This instance's restart slot; null when there is none.
+    RestartRecord* restart = nullptr;
+    // The local view, told about files the engine writes; may be null.
+    LocalViewUpkeep* localView = nullptr;
+    // Names from the command line (the transfer names start at the third entry).
+    const std::vector<std::string>* commandLineNames = nullptr;
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;

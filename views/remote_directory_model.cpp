@@ -69,6 +69,7 @@ void RemoteDirectoryModel::setTypeNames(std::vector<std::string> names) {
 
 void RemoteDirectoryModel::resetLocked() {
     rows_.clear();
+    marked_.clear();
     cache_.clear();
     current_ = std::make_shared<Listing>();
     entryCount_ = 0;
@@ -269,6 +270,82 @@ void RemoteDirectoryModel::setBusy(bool busy) {
         busy_ = busy;
     }
     notify([busy](RemoteDirectoryListener& l) { l.busyChanged(busy); });
+}
+
+void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, int64_t time,
+                                       EntryType type) {
+    RemoteEntry entry;
+    entry.type = type;
+    entry.setSizeAndTime(size, time);
+    entry.setName(name);
+    bool appended = false;
+    size_t row = 0;
+    {
+        std::lock_guard lock(mutex_);
+        auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
+            return (*current_)[static_cast<size_t>(index)].name == name;
+        });
+        if (found != rows_.end()) {
+            (*current_)[static_cast<size_t>(*found)] = entry;
+        } else {
+            int index = entryCount_++;
+            if (static_cast<size_t>(index) < current_->size()) {
+                (*current_)[static_cast<size_t>(index)] = entry;
+            } else {
+                current_->push_back(entry);
+            }
+            row = rows_.size();
+            rows_.push_back(index);
+            appended = true;
+        }
+    }
+    if (appended) {
+        notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
+    } else {
+        notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    }
+}
+
+void RemoteDirectoryModel::removeEntry(int index) {
+    {
+        std::lock_guard lock(mutex_);
+        if (index < 0 || static_cast<size_t>(index) >= current_->size()) return;
+        (*current_)[static_cast<size_t>(index)].name.clear();
+        rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+        marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+}
+
+void RemoteDirectoryModel::renameEntry(int index, const std::string* newName) {
+    {
+        std::lock_guard lock(mutex_);
+        if (index < 0 || static_cast<size_t>(index) >= current_->size()) return;
+        if (newName != nullptr) {
+            (*current_)[static_cast<size_t>(index)].setName(*newName);
+        }
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+}
+
+void RemoteDirectoryModel::markEntry(int index) {
+    std::lock_guard lock(mutex_);
+    if (std::find(marked_.begin(), marked_.end(), index) == marked_.end()) {
+        marked_.push_back(index);
+    }
+}
+
+void RemoteDirectoryModel::unmarkEntry(int index) {
+    {
+        std::lock_guard lock(mutex_);
+        marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+}
+
+bool RemoteDirectoryModel::isMarked(int index) const {
+    std::lock_guard lock(mutex_);
+    return std::find(marked_.begin(), marked_.end(), index) != marked_.end();
 }
 
 FtpSession* RemoteDirectoryModel::session() const {

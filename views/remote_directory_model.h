@@ -39,6 +39,13 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void listingFinished(bool complete, uint32_t flags) override;
     void showCurrentPath() override;
     void setBusy(bool busy) override;
+    void updateEntry(const std::string& name, int64_t size, int64_t time, EntryType type) override;
+    void removeEntry(int index) override;
+    void renameEntry(int index, const std::string* newName) override;
+    void unmarkEntry(int index) override;
+    // Marks an entry as cut (a delete is pending on it); unmarkEntry clears the mark.
+    void markEntry(int index);
+    bool isMarked(int index) const;
 
     // ---- what the view shows ----
     FtpSession* session() const;
@@ -90,6 +97,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::shared_ptr<Listing> current_;
     int entryCount_ = 0;
     std::vector<int> rows_;
+    std::vector<int> marked_;
     std::string currentPath_;
     std::string pathText_;
     std::vector<std::string> history_;

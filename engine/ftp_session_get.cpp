@@ -1,0 +1,411 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/ftp_session.h"
+#include "engine/local_view_upkeep.h"
+#include "engine/main_outlets.h"
+#include "engine/restart_record.h"
+#include "engine/text_detection.h"
+#include "shell/app_log.h"
+
+// Downloads of FtpSession: batches, single files and directory trees.
+
+namespace nubo {
+
+namespace {
+
+// A larger block than the control connection's: fewer system calls per megabyte.
+constexpr int kDownloadBufferSize = 65536;
+constexpr const char kTypeLetters[] = "aix";
+
+std::string escapePercent(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%') out += '%';
+    }
+    return out;
+}
+
+std::string joinPath(const std::string& directory, const std::string& name) {
+    if (!directory.empty() && directory.back() == '/') {
+        return directory + name;
+    }
+    return directory + "/" + name;
+}
+
+std::string absolutePath(const std::string& path) {
+    if (!path.empty() && path[0] == '/') {
+        return path;
+    }
+    char cwd[4096];
+    std::string base = getcwd(cwd, sizeof cwd) != nullptr ? cwd : ".";
+    return path.empty() ? base : joinPath(base, path);
+}
+
+std::string baseName(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The size a 150 reply states in parentheses ("(1234 bytes)"), or -1.
+int64_t sizeInReply(const std::string& line) {
+    size_t open = line.find('(');
+    if (open == std::string::npos) return -1;
+    char* end = nullptr;
+    long long value = std::strtoll(line.c_str() + open + 1, &end, 10);
+    return value > 0 ? value : -1;
+}
+
+}  // namespace
+
+bool FtpSession::writeRestartField(int field, const std::string& text) {
+    if (!restartEnabled_ || context_.restart == nullptr) {
+        return true;
+    }
+    return context_.restart->setField(field, text);
+}
+
+void FtpSession::setRestartInProgress(int value) {
+    if (context_.restart != nullptr) {
+        context_.restart->setInProgress(value);
+    }
+}
+
+void FtpSession::clearTransferDisplay() {
+    setStatus({});
+    if (context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(0, nullptr);
+    }
+}
+
+int FtpSession::compareWithLocal(const RemoteEntry& entry, int64_t localModified) const {
+    int64_t remote = entry.time;
+    int64_t local = localModified;
+    if (entry.flags & RemoteEntry::kHasTimeOfDay) {
+        remote += hostZoneAdjustment_;
+        local += localZoneBias_;
+    }
+    return remote < local ? -1 : (remote > local ? 1 : 0);
+}
+
+int FtpSession::refuseUnsafeName(const RemoteEntry& entry) {
+    context_.log->LogExtended("*** Unsafe file name, not written locally: ", entry.name);
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(exitbit::kGetFailed);
+    }
+    return 550;
+}
+
+int FtpSession::getBatch(SessionRequest& request) {
+    const uint32_t value = static_cast<uint32_t>(request.value);
+    const uint32_t source = transfer::source(value);
+    std::vector<std::string> names;
+    if (source == transfer::kSingleName && !request.data.names.empty()) {
+        names.push_back(request.data.names[0]);
+    } else if (source == transfer::kCommandLineInDirectory && context_.commandLineNames != nullptr) {
+        for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
+            names.push_back((*context_.commandLineNames)[i]);
+        }
+    }
+    const size_t count = source == transfer::kFromSelection ? request.data.indices.size() : names.size();
+
+    localPath_ = absolutePath(request.text);
+    const std::string localDirectory = localPath_;
+    transferLetters_ = std::string("G") + kTypeLetters[transfer::type(value) % 3];
+    if (restartEnabled_) {
+        if (restartPending_ != 0) {
+            logExtended("Restarting GET of " + (names.empty() ? std::string() : names[0]));
+            restartActive_ = true;
+        } else {
+            writeRestartField(RestartRecord::kOperation, transferLetters_);
+        }
+    }
+
+    int result = 0;
+    for (size_t i = 0; i < count && !abortRequested_; ++i) {
+        int index;
+        if (source == transfer::kFromSelection) {
+            index = request.data.indices[i];
+        } else {
+            index = view() != nullptr ? view()->findEntryByName(names[i], source == transfer::kSingleName)
+                                      : -1;
+            if (index < 0) {
+                logExtended((source == transfer::kSingleName && restartActive_ ? "... restart failed on "
+                                                                              : "... unable to find ") +
+                            names[i]);
+                if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetFailed);
+                restartActive_ = false;
+                result = 550;
+                continue;
+            }
+        }
+        RemoteEntry entry;
+        if (view() == nullptr || !view()->entryAt(index, &entry) || !entry.valid()) {
+            continue;
+        }
+        if (!entry.hasUsableLocalName()) {
+            result = refuseUnsafeName(entry);
+            continue;
+        }
+        setStatus("GET " + entry.localName());
+        logExtended("GETing " + entry.remoteName() + " -> " + localDirectory);
+        remoteFileName_ = entry.name;
+        const std::string localFile = joinPath(localDirectory, entry.localName());
+        result = entry.type == EntryType::File ? getFile(entry, localFile, value)
+                                               : getDirectory(entry, localFile, value);
+        if (result < 0) {
+            result = -result;
+            break;
+        }
+        if (result == 421) break;
+    }
+    abortRequested_ = false;
+    clearTransferDisplay();
+    request.data.clear();
+    return result;
+}
+
+bool FtpSession::openLocalForGet(const std::string& localPath, int* fd) {
+    int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (restartActive_ ? 0 : O_TRUNC);
+    *fd = ::open(localPath.c_str(), flags, 0644);
+    if (*fd < 0) {
+        logExtended("... Open failed on " + localPath);
+        return false;
+    }
+    return true;
+}
+
+bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter) {
+    std::string converted;
+    if (converter != nullptr) {
+        converted.reserve(length);
+        converter->convert(data, length, converted);
+        data = reinterpret_cast<const uint8_t*>(converted.data());
+        length = converted.size();
+    }
+    while (length > 0) {
+        ssize_t n = ::write(fd, data, length);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            logExtended(std::string("*** Error writing local file: ") + std::strerror(errno));
+            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetFailed);
+            return false;
+        }
+        data += n;
+        length -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value) {
+    const uint32_t type = transfer::type(value);
+    struct stat st{};
+    const bool exists = ::stat(localPath.c_str(), &st) == 0;
+    if ((value & transfer::kUpdateOnly) && exists && compareWithLocal(entry, st.st_mtime) < 1) {
+        logExtended("... Update-ONLY; skipping GET of " + localPath);
+        if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetSkipped);
+        return 200;
+    }
+    // Line-end conversion makes the local size differ from the server's offset, so only
+    // an Image download can be resumed where it broke; others start over.
+    if (restartActive_ && type != transfer::kImage) {
+        logExtended("... restarting " + localPath + " from the beginning (line ends are converted)");
+        restartActive_ = false;
+        restartPending_ = 0;
+    }
+    int fd = -1;
+    if (!openLocalForGet(localPath, &fd)) {
+        return countTransfer(ControlChannel::kLocalFailure, true);
+    }
+    int code = control_.setType(type == transfer::kSmart ? 1 : static_cast<int>(type));
+    if (code / 100 != 2) {
+        ::close(fd);
+        return countTransfer(-code, true);
+    }
+    data_.setBufferSize(kDownloadBufferSize);
+    if (restartActive_) {
+        struct stat now{};
+        restartPending_ = fstat(fd, &now) == 0 ? now.st_size : 0;
+    }
+    int64_t expected = entry.type == EntryType::Link ? -1 : entry.size;
+    std::string replyLine;
+    int opened = openDataConnection("RETR " + entry.remoteName(), &replyLine);
+    if (opened != kDataOpen) {
+        ::close(fd);
+        return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, true);
+    }
+
+    int pending = 0;
+    bool convert = type == transfer::kAscii;
+    if (type == transfer::kSmart) {
+        pending = data_.readBlock();
+        int k = pending > 0 ? detectText(data_.buffer(), static_cast<size_t>(pending)) : 0;
+        // Text already in this system's LF form is written as it comes.
+        logExtended(std::string("... auto-detected \"effective\" transfer type: ") +
+                    (k == 0 ? "Image" : (k == 1 ? "Local-ASCII" : "ASCII")));
+        convert = k == 2;
+    }
+    transferActive_ = true;
+    if (view() != nullptr) view()->setBusy(true);
+    if (expected < 0) {
+        expected = sizeInReply(replyLine);
+    }
+
+    int64_t bytes = 0;
+    notResumable_ = false;
+    if (restartEnabled_ && restartActive_) {
+        ::lseek(fd, restartPending_, SEEK_SET);
+        bytes = restartPending_;
+        restartPending_ = 0;
+        restartActive_ = false;
+    } else if (restartEnabled_) {
+        notResumable_ = !writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) ||
+                        !writeRestartField(RestartRecord::kLocalPath, localPath_);
+    }
+    const std::string name = baseName(localPath);
+    const std::string format = "GET " + escapePercent(name) + (expected > 0 ? " (%d%%)" : " (%dKB)");
+    int64_t start = reportTransferStart(expected > 0 ? expected : -1);
+
+    CrLfToLf converter;
+    int last = 0;
+    int64_t shown = -1;
+    bool marked = false;
+    bool writeFailed = false;
+    while (!abortRequested_) {
+        int n = pending != 0 ? pending : data_.readBlock();
+        pending = 0;
+        last = n;
+        if (n <= 0) break;
+        if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n), convert ? &converter : nullptr)) {
+            writeFailed = true;
+            break;
+        }
+        bytes += n;
+        reportTransferProgress(bytes);
+        int64_t progress = expected > 0 ? bytes * 100 / expected : bytes / 1024;
+        if (progress != shown && context_.outlets != nullptr) {
+            context_.outlets->ReportProgress(progress, format.c_str());
+        }
+        shown = progress;
+        if (restartEnabled_ && !marked && !notResumable_) {
+            setRestartInProgress(1);
+            marked = true;
+        }
+    }
+    if (convert) {
+        std::string rest = converter.finish();
+        writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), nullptr);
+    }
+    (void)writeFailed;
+    bool aborted = abortRequested_;
+    logTransferTime("received", bytes, start);
+    data_.close();
+    int reply = control_.readReply();
+    bool networkError = !aborted && (last == FtpSocket::kError || reply / 100 != 2);
+    if (restartEnabled_ && networkError) {
+        logExtended("Network error, queue flushed");
+        transferActive_ = false;
+        if (view() != nullptr) view()->setBusy(false);
+        ::close(fd);
+        return countTransfer(421, true);
+    }
+    if (restartEnabled_) {
+        setRestartInProgress(0);
+    }
+    transferActive_ = false;
+    if (view() != nullptr) view()->setBusy(false);
+    clearTransferDisplay();
+
+    int64_t modified = entry.time;
+    if (entry.flags & RemoteEntry::kHasTimeOfDay) {
+        modified += hostZoneAdjustment_ - localZoneBias_;
+    }
+    timespec times[2];
+    times[0].tv_sec = static_cast<time_t>(modified);
+    times[0].tv_nsec = 0;
+    times[1] = times[0];
+    futimens(fd, times);
+    struct stat written{};
+    fstat(fd, &written);
+    ::close(fd);
+    if (context_.localView != nullptr) {
+        context_.localView->localFileWritten(localPath_, name, written.st_size, modified);
+    }
+    return countTransfer(reply, true);
+}
+
+int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localPath,
+                             uint32_t value) {
+    const std::string startDirectory = currentRemoteDirectory_;
+    const std::string remote = entry.changeDirectoryName();
+    int code = changeDirectory(&remote, cdflag::kNoHistory);
+    if (code / 100 != 2) {
+        if (entry.type == EntryType::Link) {
+            return getFile(entry, localPath, value);
+        }
+        return countTransfer(-code, true);
+    }
+    std::string path = localPath;
+    if (entry.type == EntryType::Link) {
+        // A linked folder is made under the link's own name.
+        RemoteEntry named;
+        named.setName(entry.name);
+        if (!named.hasUsableLocalName()) {
+            changeDirectory(&startDirectory, cdflag::kNoHistory);
+            return refuseUnsafeName(entry);
+        }
+        path = joinPath(localPath.substr(0, localPath.rfind('/')), entry.name);
+    }
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) {
+        logExtended("Creating LOCAL directory " + path);
+        if (::mkdir(path.c_str(), 0755) != 0) {
+            logExtended("*** Unable to create [directory] " + path);
+            return countTransfer(-ControlChannel::kLocalFailure, true);
+        }
+        if (context_.localView != nullptr) {
+            context_.localView->localFolderCreated(path.substr(0, path.rfind('/')), baseName(path));
+        }
+    } else if (!S_ISDIR(st.st_mode)) {
+        logExtended("*** Unable to create [directory] " + path);
+        return countTransfer(-ControlChannel::kLocalFailure, true);
+    }
+
+    const std::string previous = localPath_;
+    localPath_ = path;
+    int result = 257;
+    int index = -1;
+    RemoteEntry child;
+    while (!abortRequested_ && view() != nullptr && view()->nextValidEntry(&index)) {
+        if (!view()->entryAt(index, &child) || child.name == "." || child.name == "..") {
+            continue;
+        }
+        if (!child.hasUsableLocalName()) {
+            result = refuseUnsafeName(child);
+            continue;
+        }
+        remoteFileName_ = child.name;
+        const std::string sub = joinPath(path, child.localName());
+        result = child.type == EntryType::File ? getFile(child, sub, value)
+                                               : getDirectory(child, sub, value);
+        if (result < 0) {
+            result = -result;
+            break;
+        }
+        if (result == 421) break;
+    }
+    localPath_ = previous;
+    if (result == 421) {
+        return result;
+    }
+    return changeDirectory(&startDirectory, cdflag::kNoHistory);
+}
+
+}  // namespace nubo

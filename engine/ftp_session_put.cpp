@@ -1,0 +1,282 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "engine/restart_record.h"
+#include "engine/text_detection.h"
+#include "shell/app_log.h"
+
+// Uploads of FtpSession: batches, single files sent out of a read-only mapping, and
+// directory trees.
+
+namespace nubo {
+
+namespace {
+
+constexpr const char kTypeLetters[] = "aix";
+constexpr int64_t kSendChunk = 8192;
+
+std::string escapePercent(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%') out += '%';
+    }
+    return out;
+}
+
+std::string baseName(const std::string& path) {
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+    size_t slash = trimmed.rfind('/');
+    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+// A read-only mapping of a whole file, released with the object.
+class MappedFile {
+public:
+    ~MappedFile() {
+        if (data_ != nullptr) munmap(data_, static_cast<size_t>(size_));
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool open(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        return fd_ >= 0;
+    }
+    int64_t size() const {
+        struct stat st{};
+        return fstat(fd_, &st) == 0 ? st.st_size : 0;
+    }
+    bool map(int64_t size) {
+        void* p = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_SHARED, fd_, 0);
+        if (p == MAP_FAILED) return false;
+        madvise(p, static_cast<size_t>(size), MADV_SEQUENTIAL);
+        data_ = static_cast<uint8_t*>(p);
+        size_ = size;
+        return true;
+    }
+    const uint8_t* data() const { return data_; }
+    int64_t modified() const {
+        struct stat st{};
+        return fstat(fd_, &st) == 0 ? st.st_mtime : 0;
+    }
+
+private:
+    int fd_ = -1;
+    uint8_t* data_ = nullptr;
+    int64_t size_ = 0;
+};
+
+}  // namespace
+
+int FtpSession::putBatch(SessionRequest& request) {
+    const uint32_t value = static_cast<uint32_t>(request.value);
+    const uint32_t source = transfer::source(value);
+    std::vector<std::string> paths;
+    if (source == transfer::kFromSelection) {
+        paths = request.data.names;
+    } else if (source == transfer::kSingleName) {
+        paths.push_back(request.text);
+    } else if (context_.commandLineNames != nullptr) {
+        std::string directory = request.text;
+        if (source == transfer::kCommandLineInDirectory && !directory.empty() &&
+            directory.back() != '/') {
+            directory += '/';
+        }
+        for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
+            paths.push_back((source == transfer::kCommandLineInDirectory ? directory : std::string()) +
+                            (*context_.commandLineNames)[i]);
+        }
+    }
+    transferLetters_ = std::string("P") + kTypeLetters[transfer::type(value) % 3];
+    if (restartEnabled_) {
+        if (restartPending_ != 0) {
+            logExtended("Restarting PUT of " + (paths.empty() ? std::string() : baseName(paths[0])));
+        } else {
+            writeRestartField(RestartRecord::kOperation, transferLetters_);
+        }
+    }
+    int result = 0;
+    for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
+        struct stat st{};
+        if (::stat(paths[i].c_str(), &st) != 0) {
+            logExtended("*** Unable to get status for " + paths[i]);
+            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kPutFailed);
+            continue;
+        }
+        result = S_ISDIR(st.st_mode) ? putDirectory(paths[i], value) : putFile(paths[i], value);
+        if (result < 0) {
+            result = -result;
+            break;
+        }
+        if (result == 421) break;
+    }
+    abortRequested_ = false;
+    clearTransferDisplay();
+    request.data.clear();
+    return result;
+}
+
+int FtpSession::putFile(const std::string& path, uint32_t value) {
+    const std::string name = baseName(path);
+    setStatus("PUT ...");
+    logExtended("PUTing " + path);
+    MappedFile file;
+    if ((value & transfer::kUpdateOnly) && view() != nullptr) {
+        struct stat st{};
+        int index = view()->findEntryByName(name, false);
+        RemoteEntry remote;
+        if (::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote) &&
+            compareWithLocal(remote, st.st_mtime) >= 0) {
+            logExtended("... Update-ONLY; skipping PUT of " + path);
+            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kPutSkipped);
+            return 200;
+        }
+    }
+    if (!file.open(path)) {
+        logExtended("... Open failed on " + path);
+        return countTransfer(ControlChannel::kLocalFailure, false);
+    }
+    const int64_t size = file.size();
+    if (size > 0 && !file.map(size)) {
+        logExtended("... Unable to map " + path);
+        return countTransfer(ControlChannel::kLocalFailure, false);
+    }
+    if (size > 0) {
+        uint32_t type = transfer::type(value);
+        if (type == transfer::kSmart) {
+            bool text = detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
+            logExtended(std::string("... auto-detected transfer type: ") + (text ? "ASCII" : "Image"));
+            type = text ? transfer::kAscii : transfer::kImage;
+        }
+        int code = control_.setType(static_cast<int>(type));
+        if (code / 100 != 2) {
+            return countTransfer(-code, false);
+        }
+        data_.setSendSource(file.data());
+    }
+    setStatus("PUT " + name);
+    const std::string format = "PUT " + escapePercent(name) + " (%d%%)";
+    const bool append = restartEnabled_ && restartPending_ != 0;
+    int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
+    if (opened != kDataOpen) {
+        return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, false);
+    }
+    transferActive_ = true;
+    if (view() != nullptr) view()->setBusy(true);
+    localPath_ = path;
+
+    int64_t offset = 0;
+    notResumable_ = false;
+    if (append) {
+        int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
+        RemoteEntry remote;
+        if (index >= 0 && view()->entryAt(index, &remote)) {
+            offset = std::min(remote.size, size);
+        }
+        restartPending_ = 0;
+    } else if (restartEnabled_) {
+        notResumable_ = !writeRestartField(RestartRecord::kLocalPath, localPath_);
+    }
+    data_.setSendOffset(offset);
+    int64_t bytes = offset;
+    int64_t start = reportTransferStart(size);
+    int64_t shown = -1;
+    int last = 0;
+    bool marked = false;
+    while (!abortRequested_) {
+        int64_t chunk = std::min(size - bytes, kSendChunk);
+        if (chunk <= 0) break;
+        last = data_.sendBlock(static_cast<int>(chunk));
+        if (last < 1) break;
+        bytes += chunk;
+        reportTransferProgress(bytes);
+        int64_t progress = bytes * 100 / size;
+        if (progress != shown && context_.outlets != nullptr) {
+            context_.outlets->ReportProgress(progress, format.c_str());
+        }
+        shown = progress;
+        if (restartEnabled_ && !marked && !notResumable_) {
+            setRestartInProgress(1);
+            marked = true;
+        }
+    }
+    bool aborted = abortRequested_;
+    logTransferTime("sent", bytes, start);
+    data_.close();
+    data_.setSendSource(nullptr);
+    int reply = control_.readReply();
+    bool networkError = !aborted && (last == FtpSocket::kError || reply / 100 != 2);
+    if (restartEnabled_ && networkError) {
+        logExtended("Network error, queue flushed");
+        transferActive_ = false;
+        if (view() != nullptr) view()->setBusy(false);
+        return countTransfer(421, false);
+    }
+    if (restartEnabled_) {
+        setRestartInProgress(0);
+    }
+    transferActive_ = false;
+    if (view() != nullptr) {
+        view()->setBusy(false);
+        view()->updateEntry(name, bytes, file.modified() + localZoneBias_ - hostZoneAdjustment_,
+                            EntryType::File);
+    }
+    clearTransferDisplay();
+    return countTransfer(reply, false);
+}
+
+int FtpSession::putDirectory(const std::string& path, uint32_t value) {
+    const std::string name = baseName(path);
+    if (view() == nullptr || view()->findEntryByName(name, false) < 0) {
+        int code = makeDirectory(name, -1);
+        if (code != 257) {
+            return countTransfer(-code, false);
+        }
+    }
+    const std::string startDirectory = currentRemoteDirectory_;
+    int code = changeDirectory(&name, cdflag::kNoHistory);
+    if (code / 100 != 2) {
+        return countTransfer(-code, false);
+    }
+    // The files are named by full path here; the process's current directory, which
+    // other threads share, is left alone.
+    std::vector<std::pair<std::string, bool>> children;
+    if (DIR* dir = ::opendir(path.c_str())) {
+        while (dirent* e = ::readdir(dir)) {
+            std::string child = e->d_name;
+            if (child == "." || child == "..") continue;
+            struct stat st{};
+            std::string full = path + "/" + child;
+            if (::lstat(full.c_str(), &st) == 0) {
+                children.emplace_back(full, S_ISDIR(st.st_mode));
+            }
+        }
+        ::closedir(dir);
+    }
+    std::sort(children.begin(), children.end());
+    int result = code;
+    for (const auto& [full, isDirectory] : children) {
+        if (abortRequested_) break;
+        result = isDirectory ? putDirectory(full, value) : putFile(full, value);
+        if (result < 0) {
+            result = -result;
+            break;
+        }
+        if (result == 421) break;
+    }
+    if (result == 421) {
+        return result;
+    }
+    return changeDirectory(&startDirectory, cdflag::kNoHistory);
+}
+
+}  // namespace nubo
