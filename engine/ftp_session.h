@@ -153,6 +153,8 @@ class FtpSession {
     void clearTransferDisplay();
     int refuseUnsafeName(const RemoteEntry& entry);
     void resumeAfterLogin();
+    // Writes the restart fields the interface asked for by switching restart on.
+    void syncRestartFields();
     RemoteViewContract* view() const { return context_.remoteView; }
 
     FtpUrl target_;
@@ -185,6 +187,7 @@ class FtpSession {
     // The current transfer's restart fields could not be stored whole: it is not
     // marked in progress, so it is never resumed from a wrong record.
     bool notResumable_ = false;
+    std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;
     int64_t lastProgressReport_ = 0;

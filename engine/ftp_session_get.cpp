@@ -294,6 +294,7 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
             context_.outlets->ReportProgress(progress, format.c_str());
         }
         shown = progress;
+        syncRestartFields();
         if (restartEnabled_ && !marked && !notResumable_) {
             setRestartInProgress(1);
             marked = true;

@@ -204,6 +204,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
             context_.outlets->ReportProgress(progress, format.c_str());
         }
         shown = progress;
+        syncRestartFields();
         if (restartEnabled_ && !marked && !notResumable_) {
             setRestartInProgress(1);
             marked = true;

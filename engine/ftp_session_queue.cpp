@@ -30,6 +30,7 @@ void FtpSession::requestLoop() {
     for (;;) {
         requests_.acquire();
         abortRequested_ = false;
+        syncRestartFields();
         if (!control_.discardExtraneousResponses()) {
             return;  // the socket itself failed: no QUIT
         }
@@ -176,22 +177,30 @@ void FtpSession::settingChanged(const std::string& name) {
     } else if (name == "Restart") {
         bool on = context_.config->GetInt("Restart") != 0;
         restartEnabled_ = on;
-        RestartRecord* record = context_.restart;
-        if (record == nullptr) {
+        if (context_.restart == nullptr) {
             return;
         }
         if (on) {
-            record->setField(RestartRecord::kUrl, currentUrl_);
-            record->setField(RestartRecord::kRemoteDir, currentRemoteDirectory_);
-            record->setField(RestartRecord::kOperation, transferLetters_);
-            if (!transferLetters_.empty() && transferLetters_[0] == 'G') {
-                record->setField(RestartRecord::kRemoteFile, remoteFileName_);
-            }
-            record->setField(RestartRecord::kLocalPath, localPath_);
+            // The worker owns the transfer's texts: it writes them at its next step.
+            restartFieldsWanted_ = true;
         } else {
-            record->setInProgress(0);
+            context_.restart->setInProgress(0);
         }
     }
+}
+
+void FtpSession::syncRestartFields() {
+    if (!restartFieldsWanted_.exchange(false) || context_.restart == nullptr) {
+        return;
+    }
+    RestartRecord* record = context_.restart;
+    record->setField(RestartRecord::kUrl, currentUrl_);
+    record->setField(RestartRecord::kRemoteDir, currentRemoteDirectory_);
+    record->setField(RestartRecord::kOperation, transferLetters_);
+    if (!transferLetters_.empty() && transferLetters_[0] == 'G') {
+        record->setField(RestartRecord::kRemoteFile, remoteFileName_);
+    }
+    record->setField(RestartRecord::kLocalPath, localPath_);
 }
 
 int FtpSession::countTransfer(int code, bool isGet) {
