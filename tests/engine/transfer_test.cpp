@@ -1,0 +1,262 @@
+// Downloads, uploads and remote file operations against a real server.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "engine/ftp_session.h"
+#include "engine/session_worker.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/session_harness.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::PyFtpdServer;
+using test::SessionHarness;
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void setModified(const std::string& path, time_t when) {
+    utimbuf times{when, when};
+    ASSERT_EQ(utime(path.c_str(), &times), 0);
+}
+
+constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
+
+class TransferTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.running()) << server.startError();
+        char pattern[] = "/tmp/nubo-local-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        local = pattern;
+        remote = server.root();
+        fs::create_directories(remote + "/files");
+    }
+    void TearDown() override {
+        if (worker) {
+            session->setQuitWhenDone(true);
+            worker->join();
+        }
+        fs::remove_all(local);
+    }
+    void connect(const std::string& path = "files") {
+        worker = std::make_unique<SessionWorker>(h.makeSession(server.url(path, true)));
+        session = worker->session();
+        worker->start();
+        ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1; })) << h.logText();
+    }
+    void run(RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
+        uint64_t before = session->completedRequests();
+        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
+        ASSERT_TRUE(waitFor([&] { return session->completedRequests() > before; })) << h.logText();
+    }
+    void get(const std::string& name, uint32_t type) {
+        RequestData data;
+        data.names.push_back(name);
+        run(RequestKind::Get, local, std::move(data), type | kSingle);
+    }
+    void put(const std::string& path, uint32_t type) {
+        run(RequestKind::Put, path, {}, type | kSingle);
+    }
+    // Log lines from the first one equal to `from` on.
+    std::string logFrom(const std::string& from) {
+        int index = h.logIndex(from);
+        std::string text;
+        auto lines = h.log.Lines();
+        for (size_t i = index < 0 ? lines.size() : static_cast<size_t>(index); i < lines.size();
+             ++i) {
+            text += lines[i] + "\n";
+        }
+        return text;
+    }
+
+    PyFtpdServer server;
+    SessionHarness h;
+    std::unique_ptr<SessionWorker> worker;
+    FtpSession* session = nullptr;
+    std::string local;
+    std::string remote;
+};
+
+TEST_F(TransferTest, DownloadsInEachMode) {
+    writeFile(remote + "/files/unix.txt", "one\ntwo\n");
+    writeFile(remote + "/files/dos.txt", "one\r\ntwo\r\n");
+    std::string binary("\x00\x01\xe9\xff\r\n\n", 7);
+    writeFile(remote + "/files/data.bin", binary);
+    connect();
+
+    get("unix.txt", transfer::kAscii);  // the server sends CR LF in ASCII type
+    EXPECT_EQ(readFile(local + "/unix.txt"), "one\ntwo\n");
+    EXPECT_EQ(h.logText().find("<TYPE"), std::string::npos);  // ASCII is the starting type
+
+    get("data.bin", transfer::kImage);
+    EXPECT_EQ(readFile(local + "/data.bin"), binary);
+    EXPECT_TRUE(h.logHas("<TYPE I"));
+
+    fs::remove(local + "/unix.txt");
+    get("unix.txt", transfer::kSmart);
+    EXPECT_EQ(readFile(local + "/unix.txt"), "one\ntwo\n");
+    EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: Local-ASCII"));
+    get("dos.txt", transfer::kSmart);
+    EXPECT_EQ(readFile(local + "/dos.txt"), "one\ntwo\n");
+    EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: ASCII"));
+    fs::remove(local + "/data.bin");
+    get("data.bin", transfer::kSmart);
+    EXPECT_EQ(readFile(local + "/data.bin"), binary);
+    EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: Image"));
+    // Smart runs in Image type on the wire: no TYPE between the Smart downloads.
+    std::string smart = logFrom("GETing unix.txt -> " + local);
+    EXPECT_EQ(smart.find("<TYPE"), smart.rfind("<TYPE I")) << smart;
+
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived);
+    EXPECT_NE(h.logText().find("... received 7 bytes in"), std::string::npos);
+}
+
+TEST_F(TransferTest, UploadsInEachModeAndAnEmptyFile) {
+    connect();
+    writeFile(local + "/text.txt", "x\ny\n");
+    writeFile(local + "/bin.dat", std::string("\x00\x10 binary", 9));
+    writeFile(local + "/empty", "");
+    put(local + "/bin.dat", transfer::kSmart);
+    EXPECT_EQ(readFile(remote + "/files/bin.dat"), std::string("\x00\x10 binary", 9));
+    EXPECT_TRUE(h.logHas("... auto-detected transfer type: Image"));
+    EXPECT_TRUE(h.logHas("<TYPE I"));
+    put(local + "/text.txt", transfer::kSmart);
+    EXPECT_EQ(readFile(remote + "/files/text.txt"), "x\ny\n");  // sent unchanged
+    EXPECT_TRUE(h.logHas("... auto-detected transfer type: ASCII"));
+    EXPECT_TRUE(h.logHas("<TYPE A N"));
+
+    put(local + "/empty", transfer::kAscii);
+    EXPECT_TRUE(fs::exists(remote + "/files/empty"));
+    EXPECT_EQ(fs::file_size(remote + "/files/empty"), 0u);
+    std::string empty = logFrom("PUTing " + local + "/empty");
+    EXPECT_EQ(empty.find("<TYPE"), std::string::npos) << empty;
+    EXPECT_NE(empty.find("<STOR empty"), std::string::npos);
+
+    // The view learns about uploaded files without a new listing.
+    EXPECT_GE(h.remoteView.findEntryByName("text.txt", false), 0);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent);
+}
+
+TEST_F(TransferTest, UpdateOnlySkipsWhatIsNotNewer) {
+    writeFile(remote + "/files/same.txt", "remote");
+    connect();
+    writeFile(local + "/same.txt", "local is newer");
+    setModified(local + "/same.txt", time(nullptr) + 3 * 86400);
+    get("same.txt", transfer::kImage | transfer::kUpdateOnly);
+    EXPECT_EQ(readFile(local + "/same.txt"), "local is newer");
+    EXPECT_TRUE(h.logHas("... Update-ONLY; skipping GET of " + local + "/same.txt"));
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetSkipped);
+
+    setModified(local + "/same.txt", 946684800);  // year 2000: the remote copy is newer
+    get("same.txt", transfer::kImage | transfer::kUpdateOnly);
+    EXPECT_EQ(readFile(local + "/same.txt"), "remote");
+
+    writeFile(local + "/same.txt", "older local copy");
+    setModified(local + "/same.txt", 946684800);
+    put(local + "/same.txt", transfer::kImage | transfer::kUpdateOnly);
+    EXPECT_EQ(readFile(remote + "/files/same.txt"), "remote");
+    EXPECT_TRUE(h.logHas("... Update-ONLY; skipping PUT of " + local + "/same.txt"));
+    EXPECT_TRUE(h.outlets.exitBits() & exitbit::kPutSkipped);
+
+    writeFile(local + "/new.txt", "not on the server");
+    put(local + "/new.txt", transfer::kImage | transfer::kUpdateOnly);
+    EXPECT_EQ(readFile(remote + "/files/new.txt"), "not on the server");
+}
+
+TEST_F(TransferTest, DirectoryTreesBothWays) {
+    fs::create_directories(remote + "/files/tree/sub/deeper");
+    writeFile(remote + "/files/tree/a.txt", "a");
+    writeFile(remote + "/files/tree/sub/b.txt", "bb");
+    writeFile(remote + "/files/tree/sub/deeper/c.txt", "ccc");
+    connect();
+    get("tree", transfer::kImage);
+    EXPECT_EQ(readFile(local + "/tree/a.txt"), "a");
+    EXPECT_EQ(readFile(local + "/tree/sub/b.txt"), "bb");
+    EXPECT_EQ(readFile(local + "/tree/sub/deeper/c.txt"), "ccc");
+    EXPECT_TRUE(h.logHas("Creating LOCAL directory " + local + "/tree/sub/deeper"));
+    EXPECT_EQ(h.remoteView.currentPath(), "/files");
+    EXPECT_EQ(session->currentRemoteDirectory(), "/files");
+
+    fs::create_directories(local + "/up/inner");
+    writeFile(local + "/up/one.txt", "1");
+    writeFile(local + "/up/inner/two.txt", "22");
+    put(local + "/up", transfer::kImage);
+    EXPECT_EQ(readFile(remote + "/files/up/one.txt"), "1");
+    EXPECT_EQ(readFile(remote + "/files/up/inner/two.txt"), "22");
+    EXPECT_EQ(session->currentRemoteDirectory(), "/files");
+    EXPECT_TRUE(h.logHas("... CREATEd up"));
+}
+
+TEST_F(TransferTest, DeleteRenameAndTheirRefusals) {
+    fs::create_directories(remote + "/files/gone-dir");
+    writeFile(remote + "/files/gone.txt", "x");
+    writeFile(remote + "/files/old.txt", "x");
+    writeFile(remote + "/files/vanishing.txt", "x");
+    connect();
+    RequestData doomed;
+    doomed.indices = {h.remoteView.findEntryByName("gone-dir", false),
+                      h.remoteView.findEntryByName("gone.txt", false)};
+    run(RequestKind::Delete, "", std::move(doomed), 0);
+    EXPECT_FALSE(fs::exists(remote + "/files/gone-dir"));
+    EXPECT_FALSE(fs::exists(remote + "/files/gone.txt"));
+    EXPECT_TRUE(h.logHas("<RMD gone-dir"));
+    EXPECT_TRUE(h.logHas("<DELE gone.txt"));
+    EXPECT_TRUE(h.logHas("... DELETEd gone.txt"));
+    EXPECT_EQ(h.remoteView.findEntryByName("gone.txt", false), -1);
+
+    run(RequestKind::Rename, "new.txt", {}, h.remoteView.findEntryByName("old.txt", false));
+    EXPECT_TRUE(fs::exists(remote + "/files/new.txt"));
+    EXPECT_TRUE(h.logHas("... RENAMEd old.txt to new.txt"));
+    EXPECT_GE(h.remoteView.findEntryByName("new.txt", false), 0);
+
+    fs::remove(remote + "/files/vanishing.txt");  // gone behind the listing's back
+    run(RequestKind::Rename, "whatever", {}, h.remoteView.findEntryByName("vanishing.txt", false));
+    EXPECT_TRUE(h.logHas("... Unable to RENAME FROM vanishing.txt"));
+    EXPECT_FALSE(h.logHas("<RNTO whatever"));
+
+    run(RequestKind::Rename, "no/such/dir/x", {}, h.remoteView.findEntryByName("new.txt", false));
+    EXPECT_TRUE(h.logHas("... Unable to RENAME TO no/such/dir/x"));
+    EXPECT_GE(h.remoteView.findEntryByName("new.txt", false), 0);  // the old name shows again
+    EXPECT_EQ(h.outlets.exitBits(), 0u);
+}
+
+TEST_F(TransferTest, MissingNamesAndUnopenableFiles) {
+    connect();
+    get("no-such-file", transfer::kImage);
+    EXPECT_TRUE(h.logHas("... unable to find no-such-file"));
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed);
+    put(local + "/missing", transfer::kImage);
+    EXPECT_TRUE(h.logHas("*** Unable to get status for " + local + "/missing"));
+    EXPECT_TRUE(h.outlets.exitBits() & exitbit::kPutFailed);
+}
+
+}  // namespace
+}  // namespace nubo
