@@ -223,11 +223,10 @@ ScriptedFtpServer& ScriptedFtpServer::sendData(const std::string& payload, size_
         size_t n = std::min(payload.size(), dropAfter);
         bool ok = sendAll(data_, payload.data(), n);
         if (dropAfter != SIZE_MAX) {
-            // An abortive close, the way a broken line looks to the client.
-            linger l{1, 0};
-            setsockopt(data_, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+            abortData();
+        } else {
+            closeData();
         }
-        closeData();
         return ok;
     });
 }
@@ -259,6 +258,54 @@ ScriptedFtpServer& ScriptedFtpServer::receiveData() {
             got.append(buf, static_cast<size_t>(n));
         }
         closeData();
+        std::lock_guard lock(mutex_);
+        received_.push_back(got);
+        return true;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectRest() {
+    return add("rest", [this] {
+        std::string line, raw;
+        long long offset = 0;
+        if (!readCommand(&line, &raw) || std::sscanf(line.c_str(), "REST %lld", &offset) != 1) {
+            fail("expected REST, got " + line);
+            return false;
+        }
+        {
+            std::lock_guard lock(mutex_);
+            restOffset_ = offset;
+        }
+        std::string answer = "350 Restarting at " + std::to_string(offset) + ".\r\n";
+        return sendAll(control_, answer.data(), answer.size());
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::sendDataFromRest(const std::string& payload) {
+    return add("send data from rest", [this, payload] {
+        if (!openData())
+            return false;
+        size_t offset = static_cast<size_t>(restOffset());
+        bool ok = offset <= payload.size() &&
+                  sendAll(data_, payload.data() + offset, payload.size() - offset);
+        closeData();
+        return ok;
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::receiveDataThenDrop(size_t n) {
+    return add("receive data then drop", [this, n] {
+        if (!openData())
+            return false;
+        std::string got;
+        char buf[65536];
+        while (got.size() < n && !stopping_ && waitReadable(data_, kStepTimeoutMs)) {
+            ssize_t r = ::recv(data_, buf, std::min(sizeof buf, n - got.size()), 0);
+            if (r <= 0)
+                break;
+            got.append(buf, static_cast<size_t>(r));
+        }
+        abortData();
         std::lock_guard lock(mutex_);
         received_.push_back(got);
         return true;
@@ -363,6 +410,15 @@ void ScriptedFtpServer::closeControl() {
     }
 }
 
+void ScriptedFtpServer::abortData() {
+    if (data_ >= 0) {
+        // An abortive close (RST), the way a broken line looks to the client.
+        linger l{1, 0};
+        setsockopt(data_, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+    }
+    closeData();
+}
+
 void ScriptedFtpServer::closeData() {
     if (data_ >= 0) {
         ::close(data_);
@@ -388,6 +444,11 @@ std::vector<std::string> ScriptedFtpServer::failures() const {
 std::vector<std::string> ScriptedFtpServer::receivedData() const {
     std::lock_guard lock(mutex_);
     return received_;
+}
+
+int64_t ScriptedFtpServer::restOffset() const {
+    std::lock_guard lock(mutex_);
+    return restOffset_;
 }
 
 std::string ScriptedFtpServer::portHost() const {

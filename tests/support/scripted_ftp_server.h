@@ -58,6 +58,12 @@ class ScriptedFtpServer {
     ScriptedFtpServer& endData();
     // Reads the data connection until the client closes it; see receivedData().
     ScriptedFtpServer& receiveData();
+    // Expects "REST n", remembers n and answers 350.
+    ScriptedFtpServer& expectRest();
+    // Sends payload from the last REST offset on and closes the data connection.
+    ScriptedFtpServer& sendDataFromRest(const std::string& payload);
+    // Reads n bytes of the data connection, then breaks it off (an abortive close).
+    ScriptedFtpServer& receiveDataThenDrop(size_t n);
     // Runs arbitrary code on the server thread at this point.
     ScriptedFtpServer& run(std::function<void()> action);
 
@@ -72,6 +78,8 @@ class ScriptedFtpServer {
     // The PORT address the client announced last ("a.b.c.d", port).
     std::string portHost() const;
     unsigned portPort() const;
+    // The offset of the last REST command.
+    int64_t restOffset() const;
 
   private:
     struct Step {
@@ -87,6 +95,7 @@ class ScriptedFtpServer {
     void fail(const std::string& what);
     void closeControl();
     void closeData();
+    void abortData();
 
     std::string bindAddress_;
     int listener_ = -1;
@@ -98,6 +107,7 @@ class ScriptedFtpServer {
     std::string portHost_;
     unsigned portPort_ = 0;
     std::string pending_;  // bytes read from control but not yet consumed
+    int64_t restOffset_ = 0;
 
     std::vector<Step> steps_;
     std::thread thread_;

@@ -1,0 +1,312 @@
+// Broken transfers resumed from the restart record, hostile names, and the exact
+// replies of remote operations, on scripted servers.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "engine/ftp_session.h"
+#include "engine/session_worker.h"
+#include "engine/text_detection.h"
+#include "sites/restart_database.h"
+#include "tests/support/scripted_ftp_server.h"
+#include "tests/support/session_harness.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedFtpServer;
+using test::SessionHarness;
+using Lines = std::vector<std::string>;
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Bytes that differ everywhere, so an offset error shows in the comparison.
+std::string pattern(size_t size) {
+    std::string bytes(size, '\0');
+    uint32_t x = 2463534242u;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    return bytes;
+}
+
+constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
+
+class RecoveryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-recovery-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        fs::create_directories(folder + "/data");
+        fs::create_directories(folder + "/local");
+        db = std::make_unique<RestartDatabase>(folder + "/data/");
+        db->takeSlot(false);
+        ASSERT_EQ(db->currentSlot(), 1);
+    }
+    void TearDown() override {
+        db.reset();
+        fs::remove_all(folder);
+    }
+    // The start of every session of these scripts: login, PWD, the listing of "/".
+    void scriptStart(const std::string& listing) {
+        server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
+        server.expectPasv()
+            .expect("LIST")
+            .reply("150 Here comes the listing.")
+            .sendData(listing)
+            .reply("226 Listing done.");
+    }
+    // Runs one session to its end: the request (if any) is queued once logged in.
+    int runSession(SessionHarness& h, std::function<void(FtpSession&)> afterLogin) {
+        SessionContext context = h.context();
+        context.restart = db.get();
+        SessionWorker worker(std::make_unique<FtpSession>(
+            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        FtpSession* session = worker.session();
+        worker.start();
+        EXPECT_TRUE(
+            waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }));
+        if (!worker.finished())
+            afterLogin(*session);
+        worker.join();
+        return worker.exitCode();
+    }
+
+    std::string folder;
+    std::unique_ptr<RestartDatabase> db;
+    ScriptedFtpServer server;
+};
+
+TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
+    const std::string content = pattern(300000);
+    const std::string listing = "-rw-r--r-- 1 u g 300000 Jun 21 2020 big.bin\r\n";
+    scriptStart(listing);
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection (300000 bytes).")
+        .sendData(content, 100000)
+        .drop();
+    // The next session.
+    server.acceptNext();
+    scriptStart(listing);
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expectRest()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendDataFromRest(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .expectClose();
+    server.start();
+
+    SessionHarness first;
+    runSession(first, [&](FtpSession& s) {
+        RequestData data;
+        data.names.push_back("big.bin");
+        s.enqueue(RequestKind::Get, folder + "/local", std::move(data),
+                  static_cast<int32_t>(transfer::kImage | kSingle));
+    });
+    EXPECT_TRUE(first.logHas("Network error, queue flushed")) << first.logText();
+    EXPECT_EQ(db->getInProgress(), 1);
+    EXPECT_EQ(db->getField(RestartRecord::kOperation), "Gi");
+    EXPECT_EQ(db->getField(RestartRecord::kRemoteFile), "big.bin");
+    EXPECT_EQ(db->getField(RestartRecord::kLocalPath), folder + "/local");
+    EXPECT_EQ(db->getField(RestartRecord::kRemoteDir), "/");
+    EXPECT_TRUE(first.outlets.exitBits() & exitbit::kGetFailed);
+    const size_t partial = fs::file_size(folder + "/local/big.bin");
+    EXPECT_GT(partial, 0u);
+    EXPECT_LE(partial, 100000u);
+
+    SessionHarness second;
+    runSession(second, [](FtpSession& s) { s.setQuitWhenDone(true); });
+    EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
+    EXPECT_EQ(server.restOffset(), static_cast<int64_t>(partial));
+    EXPECT_TRUE(readFile(folder + "/local/big.bin") == content);
+    EXPECT_EQ(db->getInProgress(), 0);
+    EXPECT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{});
+}
+
+TEST_F(RecoveryTest, BrokenUploadResumesWithAppe) {
+    const std::string content = pattern(50000);
+    const std::string path = folder + "/local/up.bin";
+    std::ofstream(path, std::ios::binary) << content;
+    scriptStart("");
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("STOR up.bin")
+        .reply("150 Ok to send data.")
+        .receiveDataThenDrop(20000)
+        .drop();
+    server.acceptNext();
+    scriptStart("-rw-r--r-- 1 u g 20000 Jun 21 2020 up.bin\r\n");
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("APPE up.bin")
+        .reply("150 Ok to send data.")
+        .receiveData()
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .expectClose();
+    server.start();
+
+    SessionHarness first;
+    runSession(first, [&](FtpSession& s) {
+        s.enqueue(RequestKind::Put, path, {}, static_cast<int32_t>(transfer::kImage | kSingle));
+    });
+    EXPECT_TRUE(first.logHas("Network error, queue flushed")) << first.logText();
+    EXPECT_EQ(db->getInProgress(), 1);
+    EXPECT_EQ(db->getField(RestartRecord::kOperation), "Pi");
+    EXPECT_EQ(db->getField(RestartRecord::kLocalPath), path);
+
+    SessionHarness second;
+    runSession(second, [](FtpSession& s) { s.setQuitWhenDone(true); });
+    EXPECT_TRUE(second.logHas("Restarting PUT of up.bin")) << second.logText();
+    ASSERT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{});
+    Lines received = server.receivedData();
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_TRUE(received[1] == content.substr(20000));
+    EXPECT_EQ(db->getInProgress(), 0);
+}
+
+TEST_F(RecoveryTest, NamesThatWouldLeaveTheFolderAreNeverWritten) {
+    scriptStart(
+        "-rw-r--r-- 1 u g 5 Jun 21 2020 ../escape\r\n"
+        "lrwxrwxrwx 1 u g 5 Jun 21 2020 up -> ..\r\n"
+        "-rw-r--r-- 1 u g 2 Jun 21 2020 fine.txt\r\n");
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR fine.txt")
+        .reply("150 Opening.")
+        .sendData("ok")
+        .reply("226 Done.")
+        .expect("QUIT")
+        .expectClose();
+    server.start();
+    SessionHarness h;
+    runSession(h, [&](FtpSession& s) {
+        RequestData data;
+        data.indices = {0, 1, 2};
+        s.enqueue(RequestKind::Get, folder + "/local", std::move(data),
+                  static_cast<int32_t>(transfer::kImage));
+        s.setQuitWhenDone(true);
+    });
+    EXPECT_TRUE(h.logHas("*** Unsafe file name, not written locally: ../escape")) << h.logText();
+    EXPECT_TRUE(h.logHas("*** Unsafe file name, not written locally: up"));
+    EXPECT_FALSE(fs::exists(folder + "/escape"));
+    EXPECT_EQ(readFile(folder + "/local/fine.txt"), "ok");
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed | exitbit::kReceived);
+    EXPECT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{});
+}
+
+TEST_F(RecoveryTest, MkdAnswered250IsAFailureAndDeleteStopsAt421) {
+    scriptStart(
+        "-rw-r--r-- 1 u g 1 Jun 21 2020 a\r\n"
+        "-rw-r--r-- 1 u g 1 Jun 21 2020 b\r\n"
+        "-rw-r--r-- 1 u g 1 Jun 21 2020 c\r\n");
+    server.expect("MKD newdir")
+        .reply("250 Created, but not the way you wanted.")
+        .expect("DELE a")
+        .reply("250 Deleted.")
+        .expect("DELE b")
+        .reply("421 Going away.")
+        .expectClose();
+    server.start();
+    SessionHarness h;
+    int placeholder = -1;
+    runSession(h, [&](FtpSession& s) {
+        RemoteEntry folderEntry;
+        folderEntry.type = EntryType::Directory;
+        folderEntry.setName("newdir");
+        placeholder = h.remoteView.addEntry(folderEntry);
+        s.enqueue(RequestKind::MakeDirectory, "newdir", {}, placeholder);
+        RequestData data;
+        data.indices = {h.remoteView.findEntryByName("a", false),
+                        h.remoteView.findEntryByName("b", false),
+                        h.remoteView.findEntryByName("c", false)};
+        s.enqueue(RequestKind::Delete, "", std::move(data), 0);
+    });
+    EXPECT_TRUE(h.logHas("... Unable to CREATE newdir")) << h.logText();
+    EXPECT_TRUE(h.logHas("... DELETEd a"));
+    EXPECT_TRUE(h.logHas("... Unable to DELETE b"));
+    EXPECT_FALSE(h.logHas("DELETEing c"));
+    EXPECT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{});
+}
+
+TEST(TextDetectionTest, SmartTestAndLineEnds) {
+    auto detect = [](const std::string& s) {
+        return detectText(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+    };
+    EXPECT_EQ(detect("plain\nunix\n"), 1);
+    EXPECT_EQ(detect("dos\r\nlines\r\n"), 2);
+    EXPECT_EQ(detect(std::string("nul\0inside", 10)), 0);
+    EXPECT_EQ(detect("caf\xe9"), 0);
+    EXPECT_EQ(detect("bell\x07 is text"), 1);
+    // Only the first 512 bytes count.
+    EXPECT_EQ(detect(std::string(512, 'a') + "\x01"), 1);
+    EXPECT_EQ(detect(std::string(511, 'a') + "\r\n"), 1);
+
+    CrLfToLf converter;
+    std::string out;
+    for (const char* block : {"a\r", "\nb\r\n", "c\rd\r", "", "\r", "\n"}) {
+        std::string s(block);
+        converter.convert(reinterpret_cast<const uint8_t*>(s.data()), s.size(), out);
+    }
+    out += converter.finish();
+    EXPECT_EQ(out, "a\nb\nc\rd\r\n");
+    converter.convert(reinterpret_cast<const uint8_t*>("end\r"), 4, out);
+    EXPECT_EQ(converter.finish(), "\r");
+}
+
+TEST(CompareWithLocalTest, ZonesApplyOnlyToTimesOfDay) {
+    SessionHarness h;
+    SessionContext context = h.context();
+    context.perHostSettings = (64u + 8u) << 19;  // the server keeps GMT+2
+    FtpSession session(FtpUrl("host"), context);
+    RemoteEntry entry;
+    entry.time = 1000000;
+    const int64_t shift = session.hostZoneAdjustment() - session.localZoneBias();
+    EXPECT_EQ(session.compareWithLocal(entry, 1000000), 0);  // a date only: no zones
+    entry.flags = RemoteEntry::kHasTimeOfDay;
+    EXPECT_EQ(session.compareWithLocal(entry, 1000000 + shift), 0);
+    EXPECT_EQ(session.compareWithLocal(entry, 1000000 + shift + 1), -1);
+    EXPECT_EQ(session.compareWithLocal(entry, 1000000 + shift - 1), 1);
+}
+
+}  // namespace
+}  // namespace nubo
