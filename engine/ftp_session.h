@@ -127,6 +127,11 @@ class FtpSession {
     size_t queuedCount() const;
     // Requests that have run to their end so far (Logoff included).
     uint64_t completedRequests() const { return completedRequests_; }
+    // Every accepted request has run or was flushed.
+    bool idle() const {
+        const uint64_t accepted = acceptedRequests_;  // first: the others only catch up with it
+        return completedRequests_ + discardedRequests_ >= accepted;
+    }
 
   private:
     bool cancelled() const;
@@ -178,6 +183,8 @@ class FtpSession {
     std::atomic<bool> abortRequested_{false};
     std::atomic<bool> rawLogging_{false};
     std::atomic<uint64_t> completedRequests_{0};
+    std::atomic<uint64_t> acceptedRequests_{0};
+    std::atomic<uint64_t> discardedRequests_{0};
     std::string currentRemoteDirectory_;
     // The running transfer: local directory (Get) or file (Put), remote file name, and
     // the direction and type letters ("Gi", "Pa", ...).

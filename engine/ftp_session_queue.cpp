@@ -21,6 +21,7 @@ int FtpSession::run() {
     while (!queue_.empty()) {
         releaseRecord(queue_.front());
         queue_.pop_front();
+        ++discardedRequests_;
     }
     return exitCode_;
 }
@@ -99,6 +100,7 @@ bool FtpSession::enqueue(RequestKind kind, std::string text, RequestData data, i
         record->data = std::move(data);
         record->value = value;
         queue_.push_back(record);
+        ++acceptedRequests_;
         if (kind == RequestKind::Logoff && value != 0) {
             quitPending_ = true;
         }
@@ -134,6 +136,7 @@ void FtpSession::abort() {
             // The worker may have taken this count already; it then finds the queue
             // empty and waits again.
             (void)requests_.try_acquire();
+            ++discardedRequests_;
             ++removed;
         }
         quitPending_ = false;
@@ -163,6 +166,7 @@ void FtpSession::setQuitWhenDone(bool on) {
                 releaseRecord(queue_.back());
                 queue_.pop_back();
                 (void)requests_.try_acquire();
+                ++discardedRequests_;
                 quitPending_ = false;
             }
             return;

@@ -59,9 +59,8 @@ class DirectoryListingTest : public ::testing::Test {
     }
     // Queues a request and waits until it has run.
     void run(RequestKind kind, const std::string& text, uint32_t flags = 0) {
-        uint64_t before = session->completedRequests();
         ASSERT_TRUE(session->enqueue(kind, text, {}, static_cast<int32_t>(flags)));
-        ASSERT_TRUE(waitFor([&] { return session->completedRequests() > before; })) << h.logText();
+        ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
     std::vector<std::string> shownNames() {
         std::vector<std::string> names;

@@ -93,6 +93,11 @@ class RecoveryTest : public ::testing::Test {
             waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }));
         if (!worker.finished())
             afterLogin(*session);
+        if (!waitFor([&] { return worker.finished(); }, 30000)) {
+            ADD_FAILURE() << "the session did not end:\n" << h.logText();
+            session->abort();
+            session->setQuitWhenDone(true);
+        }
         worker.join();
         return worker.exitCode();
     }
@@ -111,7 +116,8 @@ TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
         .expectPasv()
         .expect("RETR big.bin")
         .reply("150 Opening BINARY mode data connection (300000 bytes).")
-        .sendData(content, 100000)
+        .startData(content.substr(0, 100000))
+        .delay(300)  // the client is surely connected and reading: then the line breaks
         .drop();
     // The next session.
     server.acceptNext();

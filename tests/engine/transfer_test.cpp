@@ -73,9 +73,8 @@ class TransferTest : public ::testing::Test {
         ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1; })) << h.logText();
     }
     void run(RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
-        uint64_t before = session->completedRequests();
         ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
-        ASSERT_TRUE(waitFor([&] { return session->completedRequests() > before; })) << h.logText();
+        ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
     void get(const std::string& name, uint32_t type) {
         RequestData data;
