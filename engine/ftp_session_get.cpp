@@ -21,14 +21,15 @@ namespace nubo {
 namespace {
 
 // A larger block than the control connection's: fewer system calls per megabyte.
-constexpr int kDownloadBufferSize = 65536;
+constexpr int kDownloadBufferSize = 1 << 20;
 constexpr const char kTypeLetters[] = "aix";
 
 std::string escapePercent(const std::string& text) {
     std::string out;
     for (char c : text) {
         out += c;
-        if (c == '%') out += '%';
+        if (c == '%')
+            out += '%';
     }
     return out;
 }
@@ -57,7 +58,8 @@ std::string baseName(const std::string& path) {
 // The size a 150 reply states in parentheses ("(1234 bytes)"), or -1.
 int64_t sizeInReply(const std::string& line) {
     size_t open = line.find('(');
-    if (open == std::string::npos) return -1;
+    if (open == std::string::npos)
+        return -1;
     char* end = nullptr;
     long long value = std::strtoll(line.c_str() + open + 1, &end, 10);
     return value > 0 ? value : -1;
@@ -109,12 +111,14 @@ int FtpSession::getBatch(SessionRequest& request) {
     std::vector<std::string> names;
     if (source == transfer::kSingleName && !request.data.names.empty()) {
         names.push_back(request.data.names[0]);
-    } else if (source == transfer::kCommandLineInDirectory && context_.commandLineNames != nullptr) {
+    } else if (source == transfer::kCommandLineInDirectory &&
+               context_.commandLineNames != nullptr) {
         for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
             names.push_back((*context_.commandLineNames)[i]);
         }
     }
-    const size_t count = source == transfer::kFromSelection ? request.data.indices.size() : names.size();
+    const size_t count =
+        source == transfer::kFromSelection ? request.data.indices.size() : names.size();
 
     localPath_ = absolutePath(request.text);
     const std::string localDirectory = localPath_;
@@ -134,13 +138,16 @@ int FtpSession::getBatch(SessionRequest& request) {
         if (source == transfer::kFromSelection) {
             index = request.data.indices[i];
         } else {
-            index = view() != nullptr ? view()->findEntryByName(names[i], source == transfer::kSingleName)
-                                      : -1;
+            index = view() != nullptr
+                        ? view()->findEntryByName(names[i], source == transfer::kSingleName)
+                        : -1;
             if (index < 0) {
-                logExtended((source == transfer::kSingleName && restartActive_ ? "... restart failed on "
-                                                                              : "... unable to find ") +
+                logExtended((source == transfer::kSingleName && restartActive_
+                                 ? "... restart failed on "
+                                 : "... unable to find ") +
                             names[i]);
-                if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetFailed);
+                if (context_.outlets != nullptr)
+                    context_.outlets->AddExitBits(exitbit::kGetFailed);
                 restartActive_ = false;
                 result = 550;
                 continue;
@@ -164,7 +171,8 @@ int FtpSession::getBatch(SessionRequest& request) {
             result = -result;
             break;
         }
-        if (result == 421) break;
+        if (result == 421)
+            break;
     }
     abortRequested_ = false;
     clearTransferDisplay();
@@ -192,10 +200,12 @@ bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf
     }
     while (length > 0) {
         ssize_t n = ::write(fd, data, length);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0) {
             logExtended(std::string("*** Error writing local file: ") + std::strerror(errno));
-            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetFailed);
+            if (context_.outlets != nullptr)
+                context_.outlets->AddExitBits(exitbit::kGetFailed);
             return false;
         }
         data += n;
@@ -206,17 +216,19 @@ bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf
 
 int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value) {
     const uint32_t type = transfer::type(value);
-    struct stat st{};
+    struct stat st {};
     const bool exists = ::stat(localPath.c_str(), &st) == 0;
     if ((value & transfer::kUpdateOnly) && exists && compareWithLocal(entry, st.st_mtime) < 1) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
-        if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kGetSkipped);
+        if (context_.outlets != nullptr)
+            context_.outlets->AddExitBits(exitbit::kGetSkipped);
         return 200;
     }
     // Line-end conversion makes the local size differ from the server's offset, so only
     // an Image download can be resumed where it broke; others start over.
     if (restartActive_ && type != transfer::kImage) {
-        logExtended("... restarting " + localPath + " from the beginning (line ends are converted)");
+        logExtended("... restarting " + localPath +
+                    " from the beginning (line ends are converted)");
         restartActive_ = false;
         restartPending_ = 0;
     }
@@ -231,7 +243,7 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     }
     data_.setBufferSize(kDownloadBufferSize);
     if (restartActive_) {
-        struct stat now{};
+        struct stat now {};
         restartPending_ = fstat(fd, &now) == 0 ? now.st_size : 0;
     }
     int64_t expected = entry.type == EntryType::Link ? -1 : entry.size;
@@ -253,12 +265,14 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         convert = k == 2;
     }
     transferActive_ = true;
-    if (view() != nullptr) view()->setBusy(true);
+    if (view() != nullptr)
+        view()->setBusy(true);
     if (expected < 0) {
         expected = sizeInReply(replyLine);
     }
 
     int64_t bytes = 0;
+    const std::string name = baseName(localPath);
     notResumable_ = false;
     if (restartEnabled_ && restartActive_) {
         ::lseek(fd, restartPending_, SEEK_SET);
@@ -268,9 +282,13 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     } else if (restartEnabled_) {
         notResumable_ = !writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) ||
                         !writeRestartField(RestartRecord::kLocalPath, localPath_);
+        if (notResumable_) {
+            logExtended("... names too long for the restart record; " + name +
+                        " cannot be resumed if the transfer breaks");
+        }
     }
-    const std::string name = baseName(localPath);
-    const std::string format = "GET " + escapePercent(name) + (expected > 0 ? " (%d%%)" : " (%dKB)");
+    const std::string format =
+        "GET " + escapePercent(name) + (expected > 0 ? " (%d%%)" : " (%dKB)");
     int64_t start = reportTransferStart(expected > 0 ? expected : -1);
 
     CrLfToLf converter;
@@ -282,8 +300,10 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         int n = pending != 0 ? pending : data_.readBlock();
         pending = 0;
         last = n;
-        if (n <= 0) break;
-        if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n), convert ? &converter : nullptr)) {
+        if (n <= 0)
+            break;
+        if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n),
+                        convert ? &converter : nullptr)) {
             writeFailed = true;
             break;
         }
@@ -313,7 +333,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     if (restartEnabled_ && networkError) {
         logExtended("Network error, queue flushed");
         transferActive_ = false;
-        if (view() != nullptr) view()->setBusy(false);
+        if (view() != nullptr)
+            view()->setBusy(false);
         ::close(fd);
         return countTransfer(421, true);
     }
@@ -321,7 +342,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         setRestartInProgress(0);
     }
     transferActive_ = false;
-    if (view() != nullptr) view()->setBusy(false);
+    if (view() != nullptr)
+        view()->setBusy(false);
     clearTransferDisplay();
 
     int64_t modified = entry.time;
@@ -333,7 +355,7 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     times[0].tv_nsec = 0;
     times[1] = times[0];
     futimens(fd, times);
-    struct stat written{};
+    struct stat written {};
     fstat(fd, &written);
     ::close(fd);
     if (context_.localView != nullptr) {
@@ -364,7 +386,7 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
         }
         path = joinPath(localPath.substr(0, localPath.rfind('/')), entry.name);
     }
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         logExtended("Creating LOCAL directory " + path);
         if (::mkdir(path.c_str(), 0755) != 0) {
@@ -400,7 +422,8 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
             result = -result;
             break;
         }
-        if (result == 421) break;
+        if (result == 421)
+            break;
     }
     localPath_ = previous;
     if (result == 421) {

@@ -22,57 +22,73 @@ namespace nubo {
 namespace {
 
 constexpr const char kTypeLetters[] = "aix";
-constexpr int64_t kSendChunk = 8192;
+constexpr int64_t kSendChunk = 1 << 20;
 
 std::string escapePercent(const std::string& text) {
     std::string out;
     for (char c : text) {
         out += c;
-        if (c == '%') out += '%';
+        if (c == '%')
+            out += '%';
     }
     return out;
 }
 
 std::string baseName(const std::string& path) {
     std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+    while (trimmed.size() > 1 && trimmed.back() == '/')
+        trimmed.pop_back();
     size_t slash = trimmed.rfind('/');
     return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
 }
 
 // A read-only mapping of a whole file, released with the object.
 class MappedFile {
-public:
+  public:
     ~MappedFile() {
-        if (data_ != nullptr) munmap(data_, static_cast<size_t>(size_));
-        if (fd_ >= 0) ::close(fd_);
+        if (data_ != nullptr)
+            munmap(data_, static_cast<size_t>(size_));
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     bool open(const std::string& path) {
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         return fd_ >= 0;
     }
     int64_t size() const {
-        struct stat st{};
+        struct stat st {};
         return fstat(fd_, &st) == 0 ? st.st_size : 0;
     }
     bool map(int64_t size) {
         void* p = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_SHARED, fd_, 0);
-        if (p == MAP_FAILED) return false;
+        if (p == MAP_FAILED)
+            return false;
         madvise(p, static_cast<size_t>(size), MADV_SEQUENTIAL);
         data_ = static_cast<uint8_t*>(p);
         size_ = size;
         return true;
     }
     const uint8_t* data() const { return data_; }
+    // Lets the pages before `offset` go: what was sent is not needed again, and the
+    // process should not grow with the size of the file.
+    void release(int64_t offset) {
+        const int64_t page = sysconf(_SC_PAGESIZE);
+        int64_t end = offset / page * page;
+        if (data_ != nullptr && end > released_) {
+            madvise(data_ + released_, static_cast<size_t>(end - released_), MADV_DONTNEED);
+            released_ = end;
+        }
+    }
     int64_t modified() const {
-        struct stat st{};
+        struct stat st {};
         return fstat(fd_, &st) == 0 ? st.st_mtime : 0;
     }
 
-private:
+  private:
     int fd_ = -1;
     uint8_t* data_ = nullptr;
     int64_t size_ = 0;
+    int64_t released_ = 0;
 };
 
 }  // namespace
@@ -92,24 +108,27 @@ int FtpSession::putBatch(SessionRequest& request) {
             directory += '/';
         }
         for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
-            paths.push_back((source == transfer::kCommandLineInDirectory ? directory : std::string()) +
-                            (*context_.commandLineNames)[i]);
+            paths.push_back(
+                (source == transfer::kCommandLineInDirectory ? directory : std::string()) +
+                (*context_.commandLineNames)[i]);
         }
     }
     transferLetters_ = std::string("P") + kTypeLetters[transfer::type(value) % 3];
     if (restartEnabled_) {
         if (restartPending_ != 0) {
-            logExtended("Restarting PUT of " + (paths.empty() ? std::string() : baseName(paths[0])));
+            logExtended("Restarting PUT of " +
+                        (paths.empty() ? std::string() : baseName(paths[0])));
         } else {
             writeRestartField(RestartRecord::kOperation, transferLetters_);
         }
     }
     int result = 0;
     for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
-        struct stat st{};
+        struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {
             logExtended("*** Unable to get status for " + paths[i]);
-            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kPutFailed);
+            if (context_.outlets != nullptr)
+                context_.outlets->AddExitBits(exitbit::kPutFailed);
             continue;
         }
         result = S_ISDIR(st.st_mode) ? putDirectory(paths[i], value) : putFile(paths[i], value);
@@ -117,7 +136,8 @@ int FtpSession::putBatch(SessionRequest& request) {
             result = -result;
             break;
         }
-        if (result == 421) break;
+        if (result == 421)
+            break;
     }
     abortRequested_ = false;
     clearTransferDisplay();
@@ -131,13 +151,14 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     logExtended("PUTing " + path);
     MappedFile file;
     if ((value & transfer::kUpdateOnly) && view() != nullptr) {
-        struct stat st{};
+        struct stat st {};
         int index = view()->findEntryByName(name, false);
         RemoteEntry remote;
         if (::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote) &&
             compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
-            if (context_.outlets != nullptr) context_.outlets->AddExitBits(exitbit::kPutSkipped);
+            if (context_.outlets != nullptr)
+                context_.outlets->AddExitBits(exitbit::kPutSkipped);
             return 200;
         }
     }
@@ -153,8 +174,10 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     if (size > 0) {
         uint32_t type = transfer::type(value);
         if (type == transfer::kSmart) {
-            bool text = detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
-            logExtended(std::string("... auto-detected transfer type: ") + (text ? "ASCII" : "Image"));
+            bool text =
+                detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
+            logExtended(std::string("... auto-detected transfer type: ") +
+                        (text ? "ASCII" : "Image"));
             type = text ? transfer::kAscii : transfer::kImage;
         }
         int code = control_.setType(static_cast<int>(type));
@@ -171,7 +194,8 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, false);
     }
     transferActive_ = true;
-    if (view() != nullptr) view()->setBusy(true);
+    if (view() != nullptr)
+        view()->setBusy(true);
     localPath_ = path;
 
     int64_t offset = 0;
@@ -185,6 +209,10 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         restartPending_ = 0;
     } else if (restartEnabled_) {
         notResumable_ = !writeRestartField(RestartRecord::kLocalPath, localPath_);
+        if (notResumable_) {
+            logExtended("... names too long for the restart record; " + name +
+                        " cannot be resumed if the transfer breaks");
+        }
     }
     data_.setSendOffset(offset);
     int64_t bytes = offset;
@@ -194,10 +222,13 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     bool marked = false;
     while (!abortRequested_) {
         int64_t chunk = std::min(size - bytes, kSendChunk);
-        if (chunk <= 0) break;
+        if (chunk <= 0)
+            break;
         last = data_.sendBlock(static_cast<int>(chunk));
-        if (last < 1) break;
+        if (last < 1)
+            break;
         bytes += chunk;
+        file.release(bytes);
         reportTransferProgress(bytes);
         int64_t progress = bytes * 100 / size;
         if (progress != shown && context_.outlets != nullptr) {
@@ -219,7 +250,8 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     if (restartEnabled_ && networkError) {
         logExtended("Network error, queue flushed");
         transferActive_ = false;
-        if (view() != nullptr) view()->setBusy(false);
+        if (view() != nullptr)
+            view()->setBusy(false);
         return countTransfer(421, false);
     }
     if (restartEnabled_) {
@@ -254,8 +286,9 @@ int FtpSession::putDirectory(const std::string& path, uint32_t value) {
     if (DIR* dir = ::opendir(path.c_str())) {
         while (dirent* e = ::readdir(dir)) {
             std::string child = e->d_name;
-            if (child == "." || child == "..") continue;
-            struct stat st{};
+            if (child == "." || child == "..")
+                continue;
+            struct stat st {};
             std::string full = path + "/" + child;
             if (::lstat(full.c_str(), &st) == 0) {
                 children.emplace_back(full, S_ISDIR(st.st_mode));
@@ -266,13 +299,15 @@ int FtpSession::putDirectory(const std::string& path, uint32_t value) {
     std::sort(children.begin(), children.end());
     int result = code;
     for (const auto& [full, isDirectory] : children) {
-        if (abortRequested_) break;
+        if (abortRequested_)
+            break;
         result = isDirectory ? putDirectory(full, value) : putFile(full, value);
         if (result < 0) {
             result = -result;
             break;
         }
-        if (result == 421) break;
+        if (result == 421)
+            break;
     }
     if (result == 421) {
         return result;

@@ -207,6 +207,38 @@ TEST_F(RecoveryTest, BrokenUploadResumesWithAppe) {
     EXPECT_EQ(db->getInProgress(), 0);
 }
 
+TEST_F(RecoveryTest, PathsTooLongForTheRecordAreNeverResumed) {
+    std::string deep = folder + "/local";
+    while (deep.size() < 300)
+        deep += "/a-rather-long-folder-name";
+    fs::create_directories(deep);
+    const std::string content = pattern(50000);
+    scriptStart("-rw-r--r-- 1 u g 50000 Jun 21 2020 f.bin\r\n");
+    server.expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR f.bin")
+        .reply("150 Opening.")
+        .startData(content.substr(0, 20000))
+        .delay(300)
+        .drop();
+    server.start();
+    SessionHarness h;
+    runSession(h, [&](FtpSession& s) {
+        RequestData data;
+        data.names.push_back("f.bin");
+        s.enqueue(RequestKind::Get, deep, std::move(data),
+                  static_cast<int32_t>(transfer::kImage | kSingle));
+    });
+    EXPECT_TRUE(
+        h.logHas("... names too long for the restart record; f.bin cannot be resumed if "
+                 "the transfer breaks"))
+        << h.logText();
+    EXPECT_TRUE(h.logHas("Network error, queue flushed"));
+    EXPECT_EQ(db->getInProgress(), 0);  // nothing to resume from a record that is not whole
+    EXPECT_NE(db->getField(RestartRecord::kLocalPath), deep.substr(0, 259));
+}
+
 TEST_F(RecoveryTest, NamesThatWouldLeaveTheFolderAreNeverWritten) {
     scriptStart(
         "-rw-r--r-- 1 u g 5 Jun 21 2020 ../escape\r\n"
