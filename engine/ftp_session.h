@@ -156,6 +156,14 @@ class FtpSession {
     bool writeLocal(int fd, const uint8_t* data, size_t length, class CrLfToLf* converter);
     int finishGet(int fd, bool networkError, int reply);
     void clearTransferDisplay();
+    // After one name of a batch: a negative result (made positive) or 421 stops it.
+    static bool stopsBatch(int* result);
+    // The end of every Get and Put batch.
+    void finishBatch(SessionRequest& request);
+    // One block moved: Host page progress, the progress text when its value changes,
+    // and the in-progress mark of the restart record once per transfer.
+    void noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
+                              int64_t* shown, bool* marked);
     int refuseUnsafeName(const RemoteEntry& entry);
     void resumeAfterLogin();
     // Writes the restart fields the interface asked for by switching restart on.

@@ -10,6 +10,7 @@
 #include "engine/ftp_session.h"
 #include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
+#include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
 #include "shell/app_log.h"
@@ -23,37 +24,6 @@ namespace {
 // A larger block than the control connection's: fewer system calls per megabyte.
 constexpr int kDownloadBufferSize = 1 << 20;
 constexpr const char kTypeLetters[] = "aix";
-
-std::string escapePercent(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        out += c;
-        if (c == '%')
-            out += '%';
-    }
-    return out;
-}
-
-std::string joinPath(const std::string& directory, const std::string& name) {
-    if (!directory.empty() && directory.back() == '/') {
-        return directory + name;
-    }
-    return directory + "/" + name;
-}
-
-std::string absolutePath(const std::string& path) {
-    if (!path.empty() && path[0] == '/') {
-        return path;
-    }
-    char cwd[4096];
-    std::string base = getcwd(cwd, sizeof cwd) != nullptr ? cwd : ".";
-    return path.empty() ? base : joinPath(base, path);
-}
-
-std::string baseName(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The size a 150 reply states in parentheses ("(1234 bytes)"), or -1.
 int64_t sizeInReply(const std::string& line) {
@@ -77,6 +47,34 @@ bool FtpSession::writeRestartField(int field, const std::string& text) {
 void FtpSession::setRestartInProgress(int value) {
     if (context_.restart != nullptr) {
         context_.restart->setInProgress(value);
+    }
+}
+
+bool FtpSession::stopsBatch(int* result) {
+    if (*result < 0) {
+        *result = -*result;
+        return true;
+    }
+    return *result == 421;
+}
+
+void FtpSession::finishBatch(SessionRequest& request) {
+    abortRequested_ = false;
+    clearTransferDisplay();
+    request.data.clear();
+}
+
+void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
+                                      int64_t* shown, bool* marked) {
+    reportTransferProgress(bytes);
+    if (progress != *shown && context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(progress, format.c_str());
+    }
+    *shown = progress;
+    syncRestartFields();
+    if (restartEnabled_ && !*marked && !notResumable_) {
+        setRestartInProgress(1);
+        *marked = true;
     }
 }
 
@@ -167,16 +165,10 @@ int FtpSession::getBatch(SessionRequest& request) {
         const std::string localFile = joinPath(localDirectory, entry.localName());
         result = entry.type == EntryType::File ? getFile(entry, localFile, value)
                                                : getDirectory(entry, localFile, value);
-        if (result < 0) {
-            result = -result;
-            break;
-        }
-        if (result == 421)
+        if (stopsBatch(&result))
             break;
     }
-    abortRequested_ = false;
-    clearTransferDisplay();
-    request.data.clear();
+    finishBatch(request);
     return result;
 }
 
@@ -308,17 +300,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
             break;
         }
         bytes += n;
-        reportTransferProgress(bytes);
-        int64_t progress = expected > 0 ? bytes * 100 / expected : bytes / 1024;
-        if (progress != shown && context_.outlets != nullptr) {
-            context_.outlets->ReportProgress(progress, format.c_str());
-        }
-        shown = progress;
-        syncRestartFields();
-        if (restartEnabled_ && !marked && !notResumable_) {
-            setRestartInProgress(1);
-            marked = true;
-        }
+        noteTransferProgress(bytes, expected > 0 ? bytes * 100 / expected : bytes / 1024, format,
+                             &shown, &marked);
     }
     if (convert) {
         std::string rest = converter.finish();
@@ -418,11 +401,7 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
         const std::string sub = joinPath(path, child.localName());
         result = child.type == EntryType::File ? getFile(child, sub, value)
                                                : getDirectory(child, sub, value);
-        if (result < 0) {
-            result = -result;
-            break;
-        }
-        if (result == 421)
+        if (stopsBatch(&result))
             break;
     }
     localPath_ = previous;

@@ -8,6 +8,7 @@
 #include "engine/ftp_session.h"
 #include "engine/listing_parser.h"
 #include "engine/main_outlets.h"
+#include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "shell/app_log.h"
 
@@ -37,17 +38,6 @@ std::string directoryOfPwdReply(const std::string& line) {
     return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// A text put into a printf format as plain text.
-std::string escapePercent(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        out += c;
-        if (c == '%')
-            out += '%';
-    }
-    return out;
-}
-
 }  // namespace
 
 void FtpSession::installOperations() {
@@ -58,8 +48,10 @@ void FtpSession::installOperations() {
                       [](FtpSession& s, SessionRequest&) { return s.changeDirectory(nullptr, 0); });
     setRequestHandler(RequestKind::ListToFile,
                       [](FtpSession& s, SessionRequest& r) { return s.listToFile(r.text); });
-    setRequestHandler(RequestKind::Get, [](FtpSession& s, SessionRequest& r) { return s.getBatch(r); });
-    setRequestHandler(RequestKind::Put, [](FtpSession& s, SessionRequest& r) { return s.putBatch(r); });
+    setRequestHandler(RequestKind::Get,
+                      [](FtpSession& s, SessionRequest& r) { return s.getBatch(r); });
+    setRequestHandler(RequestKind::Put,
+                      [](FtpSession& s, SessionRequest& r) { return s.putBatch(r); });
     setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
         int result = s.deleteEntries(r.data.indices);
         r.data.clear();

@@ -10,6 +10,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
 #include "shell/app_log.h"
@@ -23,24 +24,6 @@ namespace {
 
 constexpr const char kTypeLetters[] = "aix";
 constexpr int64_t kSendChunk = 1 << 20;
-
-std::string escapePercent(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        out += c;
-        if (c == '%')
-            out += '%';
-    }
-    return out;
-}
-
-std::string baseName(const std::string& path) {
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/')
-        trimmed.pop_back();
-    size_t slash = trimmed.rfind('/');
-    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-}
 
 // A read-only mapping of a whole file, released with the object.
 class MappedFile {
@@ -132,16 +115,10 @@ int FtpSession::putBatch(SessionRequest& request) {
             continue;
         }
         result = S_ISDIR(st.st_mode) ? putDirectory(paths[i], value) : putFile(paths[i], value);
-        if (result < 0) {
-            result = -result;
-            break;
-        }
-        if (result == 421)
+        if (stopsBatch(&result))
             break;
     }
-    abortRequested_ = false;
-    clearTransferDisplay();
-    request.data.clear();
+    finishBatch(request);
     return result;
 }
 
@@ -229,17 +206,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
             break;
         bytes += chunk;
         file.release(bytes);
-        reportTransferProgress(bytes);
-        int64_t progress = bytes * 100 / size;
-        if (progress != shown && context_.outlets != nullptr) {
-            context_.outlets->ReportProgress(progress, format.c_str());
-        }
-        shown = progress;
-        syncRestartFields();
-        if (restartEnabled_ && !marked && !notResumable_) {
-            setRestartInProgress(1);
-            marked = true;
-        }
+        noteTransferProgress(bytes, bytes * 100 / size, format, &shown, &marked);
     }
     bool aborted = abortRequested_;
     logTransferTime("sent", bytes, start);
@@ -302,11 +269,7 @@ int FtpSession::putDirectory(const std::string& path, uint32_t value) {
         if (abortRequested_)
             break;
         result = isDirectory ? putDirectory(full, value) : putFile(full, value);
-        if (result < 0) {
-            result = -result;
-            break;
-        }
-        if (result == 421)
+        if (stopsBatch(&result))
             break;
     }
     if (result == 421) {

@@ -7,35 +7,24 @@
 
 #include <cerrno>
 
+#include "platform/ofd_lock.h"
+
 namespace nubo {
 
-namespace {
-
-bool presenceLock(int fd, short type, bool wait) {
-    struct flock fl{};
-    fl.l_type = type;
-    fl.l_whence = SEEK_SET;
-    int rc;
-    do {
-        rc = fcntl(fd, wait ? F_OFD_SETLKW : F_OFD_SETLK, &fl);
-    } while (rc != 0 && errno == EINTR);
-    return rc == 0;
+SharedMappedFile::~SharedMappedFile() {
+    close();
 }
-
-}  // namespace
-
-SharedMappedFile::~SharedMappedFile() { close(); }
 
 bool SharedMappedFile::open(const std::string& folder, const std::string& fileName,
                             const std::string& mappingName, size_t size) {
     close();
     // Presence first: an exclusive lock that can be had means nobody else is here;
     // then everyone, this instance included, holds it shared while mapped.
-    presenceFd_ = ::open((folder + mappingName + ".presence").c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
-                         0600);
+    presenceFd_ =
+        ::open((folder + mappingName + ".presence").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (presenceFd_ >= 0) {
-        existedBefore_ = !presenceLock(presenceFd_, F_WRLCK, false);
-        presenceLock(presenceFd_, F_RDLCK, true);
+        existedBefore_ = !setOfdLock(presenceFd_, F_WRLCK, false);
+        setOfdLock(presenceFd_, F_RDLCK, true);
     }
 
     std::string path = folder + fileName;
@@ -44,7 +33,7 @@ bool SharedMappedFile::open(const std::string& folder, const std::string& fileNa
         close();
         return false;
     }
-    struct stat st{};
+    struct stat st {};
     if (fstat(fd_, &st) != 0) {
         close();
         return false;

@@ -106,19 +106,24 @@ void RemoteDirectoryModel::onDisconnected() {
     });
 }
 
+int RemoteDirectoryModel::appendLocked(const RemoteEntry& entry) {
+    int index = entryCount_++;
+    if (static_cast<size_t>(index) < current_->size()) {
+        (*current_)[static_cast<size_t>(index)] = entry;
+    } else {
+        current_->push_back(entry);
+    }
+    rows_.push_back(index);
+    return index;
+}
+
 int RemoteDirectoryModel::addEntry(const RemoteEntry& entry) {
     int index;
     size_t row;
     {
         std::lock_guard lock(mutex_);
-        index = entryCount_++;
-        if (static_cast<size_t>(index) < current_->size()) {
-            (*current_)[static_cast<size_t>(index)] = entry;
-        } else {
-            current_->push_back(entry);
-        }
         row = rows_.size();
-        rows_.push_back(index);
+        index = appendLocked(entry);
     }
     notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
     return index;
@@ -288,14 +293,8 @@ void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, in
         if (found != rows_.end()) {
             (*current_)[static_cast<size_t>(*found)] = entry;
         } else {
-            int index = entryCount_++;
-            if (static_cast<size_t>(index) < current_->size()) {
-                (*current_)[static_cast<size_t>(index)] = entry;
-            } else {
-                current_->push_back(entry);
-            }
             row = rows_.size();
-            rows_.push_back(index);
+            appendLocked(entry);
             appended = true;
         }
     }
@@ -309,7 +308,8 @@ void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, in
 void RemoteDirectoryModel::removeEntry(int index) {
     {
         std::lock_guard lock(mutex_);
-        if (index < 0 || static_cast<size_t>(index) >= current_->size()) return;
+        if (index < 0 || static_cast<size_t>(index) >= current_->size())
+            return;
         (*current_)[static_cast<size_t>(index)].name.clear();
         rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
         marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
@@ -320,7 +320,8 @@ void RemoteDirectoryModel::removeEntry(int index) {
 void RemoteDirectoryModel::renameEntry(int index, const std::string* newName) {
     {
         std::lock_guard lock(mutex_);
-        if (index < 0 || static_cast<size_t>(index) >= current_->size()) return;
+        if (index < 0 || static_cast<size_t>(index) >= current_->size())
+            return;
         if (newName != nullptr) {
             (*current_)[static_cast<size_t>(index)].setName(*newName);
         }

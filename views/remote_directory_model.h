@@ -86,6 +86,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
 
   private:
     void resetLocked();
+    // Puts an entry at the next index and shows it as the last row.
+    int appendLocked(const RemoteEntry& entry);
     void refillLocked();
     void sortLocked();
     template <typename Call>

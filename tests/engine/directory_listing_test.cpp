@@ -13,22 +13,17 @@
 #include "engine/session_worker.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
 
+using test::readFile;
+using test::waitFor;
+using test::writeFile;
+
 using test::PyFtpdServer;
 using test::SessionHarness;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 int countLines(const std::string& text, const std::string& line) {
     int n = 0;

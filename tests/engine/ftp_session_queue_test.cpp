@@ -11,23 +11,18 @@
 #include "engine/session_worker.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
 
+using test::readFile;
+using test::waitFor;
+using test::writeFile;
+
 using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 // A download the way the queue sees one: RETR over a data connection, read until the
 // server closes it or an abort is asked for, then the final reply.

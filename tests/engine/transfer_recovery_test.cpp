@@ -15,31 +15,19 @@
 #include "sites/restart_database.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
+
+using test::readFile;
+using test::waitFor;
+using test::writeFile;
 
 namespace fs = std::filesystem;
 using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Bytes that differ everywhere, so an offset error shows in the comparison.
 std::string pattern(size_t size) {

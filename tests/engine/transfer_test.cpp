@@ -13,34 +13,18 @@
 #include "engine/session_worker.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
 
+using test::readFile;
+using test::waitFor;
+using test::writeFile;
+
 namespace fs = std::filesystem;
 using test::PyFtpdServer;
 using test::SessionHarness;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 void setModified(const std::string& path, time_t when) {
     utimbuf times{when, when};

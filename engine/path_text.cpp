@@ -1,0 +1,41 @@
+#include "engine/path_text.h"
+
+#include <unistd.h>
+
+namespace nubo {
+
+std::string escapePercent(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '%')
+            out += '%';
+    }
+    return out;
+}
+
+std::string baseName(const std::string& path) {
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/')
+        trimmed.pop_back();
+    size_t slash = trimmed.rfind('/');
+    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+}
+
+std::string joinPath(const std::string& directory, const std::string& name) {
+    if (!directory.empty() && directory.back() == '/') {
+        return directory + name;
+    }
+    return directory + "/" + name;
+}
+
+std::string absolutePath(const std::string& path) {
+    if (!path.empty() && path[0] == '/') {
+        return path;
+    }
+    char cwd[4096];
+    std::string base = getcwd(cwd, sizeof cwd) != nullptr ? cwd : ".";
+    return path.empty() ? base : joinPath(base, path);
+}
+
+}  // namespace nubo

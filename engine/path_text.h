@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace nubo {
+
+// A text put into a printf format as plain text ("100%" becomes "100%%").
+std::string escapePercent(const std::string& text);
+// The last component of a local path ("/a/b/" gives "b").
+std::string baseName(const std::string& path);
+// directory + "/" + name, without doubling a "/" the directory ends with.
+std::string joinPath(const std::string& directory, const std::string& name);
+// A local path made absolute against the process's current directory ("" gives it).
+std::string absolutePath(const std::string& path);
+
+}  // namespace nubo
