@@ -207,8 +207,10 @@ void FtpSession::resumeAfterLogin() {
     enqueue(RequestKind::ChangeDirectory, record->getField(RestartRecord::kRemoteDir), {}, 0);
     const std::string operation = record->getField(RestartRecord::kOperation);
     const char letter = operation.size() > 1 ? operation[1] : 'i';
-    const uint32_t type = letter == 'a' ? transfer::kAscii : (letter == 'x' ? transfer::kSmart : transfer::kImage);
-    const int32_t value = static_cast<int32_t>(type | transfer::kSingleName << transfer::kSourceShift);
+    const uint32_t type =
+        letter == 'a' ? transfer::kAscii : (letter == 'x' ? transfer::kSmart : transfer::kImage);
+    const int32_t value =
+        static_cast<int32_t>(type | transfer::kSingleName << transfer::kSourceShift);
     const std::string localPath = record->getField(RestartRecord::kLocalPath);
     if (!operation.empty() && operation[0] == 'G') {
         RequestData data;

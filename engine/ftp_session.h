@@ -156,6 +156,10 @@ class FtpSession {
     bool writeLocal(int fd, const uint8_t* data, size_t length, class CrLfToLf* converter);
     int finishGet(int fd, bool networkError, int reply);
     void clearTransferDisplay();
+    // After the final reply of a transfer: clears the running state and the restart
+    // mark; true (with "Network error, queue flushed") when the line broke with restart
+    // on, so the session must end and keep the mark for the next login.
+    bool endTransfer(bool aborted, int lastBlock, int reply);
     // After one name of a batch: a negative result (made positive) or 421 stops it.
     static bool stopsBatch(int* result);
     // The end of every Get and Put batch.

@@ -78,6 +78,20 @@ void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std
     }
 }
 
+bool FtpSession::endTransfer(bool aborted, int lastBlock, int reply) {
+    bool networkError = !aborted && (lastBlock == FtpSocket::kError || reply / 100 != 2);
+    if (restartEnabled_ && networkError) {
+        // The record keeps its in-progress mark: the next login resumes the transfer.
+        logExtended("Network error, queue flushed");
+    } else if (restartEnabled_) {
+        setRestartInProgress(0);
+    }
+    transferActive_ = false;
+    if (view() != nullptr)
+        view()->setBusy(false);
+    return restartEnabled_ && networkError;
+}
+
 void FtpSession::clearTransferDisplay() {
     setStatus({});
     if (context_.outlets != nullptr) {
@@ -312,21 +326,10 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     logTransferTime("received", bytes, start);
     data_.close();
     int reply = control_.readReply();
-    bool networkError = !aborted && (last == FtpSocket::kError || reply / 100 != 2);
-    if (restartEnabled_ && networkError) {
-        logExtended("Network error, queue flushed");
-        transferActive_ = false;
-        if (view() != nullptr)
-            view()->setBusy(false);
+    if (endTransfer(aborted, last, reply)) {
         ::close(fd);
         return countTransfer(421, true);
     }
-    if (restartEnabled_) {
-        setRestartInProgress(0);
-    }
-    transferActive_ = false;
-    if (view() != nullptr)
-        view()->setBusy(false);
     clearTransferDisplay();
 
     int64_t modified = entry.time;

@@ -213,20 +213,10 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     data_.close();
     data_.setSendSource(nullptr);
     int reply = control_.readReply();
-    bool networkError = !aborted && (last == FtpSocket::kError || reply / 100 != 2);
-    if (restartEnabled_ && networkError) {
-        logExtended("Network error, queue flushed");
-        transferActive_ = false;
-        if (view() != nullptr)
-            view()->setBusy(false);
+    if (endTransfer(aborted, last, reply)) {
         return countTransfer(421, false);
     }
-    if (restartEnabled_) {
-        setRestartInProgress(0);
-    }
-    transferActive_ = false;
     if (view() != nullptr) {
-        view()->setBusy(false);
         view()->updateEntry(name, bytes, file.modified() + localZoneBias_ - hostZoneAdjustment_,
                             EntryType::File);
     }

@@ -28,7 +28,8 @@ int FtpSession::deleteEntries(const std::vector<int>& indices) {
         } else {
             view()->unmarkEntry(index);
             logExtended("... Unable to DELETE " + entry.name);
-            if (result == 421) break;
+            if (result == 421)
+                break;
         }
     }
     return result;
@@ -41,7 +42,8 @@ int FtpSession::makeDirectory(const std::string& name, int placeholderIndex) {
     int code = control_.readReply();
     if (code == 257) {
         if (view() != nullptr) {
-            view()->updateEntry(name, 0, static_cast<int64_t>(::time(nullptr)), EntryType::Directory);
+            view()->updateEntry(name, 0, static_cast<int64_t>(::time(nullptr)),
+                                EntryType::Directory);
         }
         logExtended("... CREATEd " + name);
     } else {

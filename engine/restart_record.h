@@ -7,7 +7,7 @@ namespace nubo {
 // The session's restart slot as the engine sees it: an in-progress marker and five
 // numbered text fields (1 operation, 2 url, 3 remoteDir, 4 remoteFile, 5 localPath).
 class RestartRecord {
-public:
+  public:
     enum Field { kOperation = 1, kUrl = 2, kRemoteDir = 3, kRemoteFile = 4, kLocalPath = 5 };
 
     virtual ~RestartRecord() = default;

@@ -13,13 +13,13 @@ int detectText(const uint8_t* sample, size_t length);
 // Turns CR LF into LF across blocks: a CR that ends one block and the LF that starts
 // the next are one line end. A CR not followed by LF is kept.
 class CrLfToLf {
-public:
+  public:
     // Appends the converted block to out.
     void convert(const uint8_t* data, size_t length, std::string& out);
     // What is still held back (a CR at the very end of the data).
     std::string finish();
 
-private:
+  private:
     bool pendingCr_ = false;
 };
 
