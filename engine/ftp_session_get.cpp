@@ -301,7 +301,6 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     int last = 0;
     int64_t shown = -1;
     bool marked = false;
-    bool writeFailed = false;
     while (!abortRequested_) {
         int n = pending != 0 ? pending : data_.readBlock();
         pending = 0;
@@ -310,7 +309,6 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
             break;
         if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n),
                         convert ? &converter : nullptr)) {
-            writeFailed = true;
             break;
         }
         bytes += n;
@@ -321,7 +319,6 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         std::string rest = converter.finish();
         writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), nullptr);
     }
-    (void)writeFailed;
     bool aborted = abortRequested_;
     logTransferTime("received", bytes, start);
     data_.close();
