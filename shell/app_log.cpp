@@ -86,7 +86,7 @@ void AppLog::append(std::string_view text, std::string_view suffix) {
     std::lock_guard lock(mutex_);
     lines_.push_back(std::move(line));
     for (AppLogListener* l : listeners_) {
-        l->linesAppended(lines_.size() - 1, 1);
+        l->lineAppended(lines_.size() - 1, lines_.back());
     }
 }
 

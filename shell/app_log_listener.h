@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace nubo {
 
@@ -10,8 +11,9 @@ namespace nubo {
 class AppLogListener {
   public:
     virtual ~AppLogListener() = default;
-    // Lines [first, first + count) were appended.
-    virtual void linesAppended(size_t first, size_t count) = 0;
+    // The line at `index` was appended; its text comes along, since the log may not be
+    // read from inside this call.
+    virtual void lineAppended(size_t index, const std::string& text) = 0;
     virtual void logWiped() = 0;
 };
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "shell/app_log_listener.h"
+#include "shell/console_outlets.h"
+#include "shell/stream_log_writer.h"
 
 namespace nubo {
 namespace {
@@ -49,12 +51,13 @@ TEST(AppLogTest, ControlCharactersAreMadeVisible) {
 
 class Collector : public AppLogListener {
   public:
-    void linesAppended(size_t first, size_t count) override {
-        for (size_t i = 0; i < count; ++i)
-            indices.push_back(first + i);
+    void lineAppended(size_t index, const std::string& text) override {
+        indices.push_back(index);
+        texts.push_back(text);
     }
     void logWiped() override { ++wipes; }
     std::vector<size_t> indices;
+    std::vector<std::string> texts;
     int wipes = 0;
 };
 
@@ -76,6 +79,7 @@ TEST(AppLogTest, ListenersFollowAppendsFromManyThreadsInOrder) {
     for (size_t i = 0; i < collector.indices.size(); ++i) {
         ASSERT_EQ(collector.indices[i], i);
     }
+    EXPECT_EQ(collector.texts, log.Lines());
     // Each writer's lines keep their own order.
     std::vector<int> next(4, 0);
     for (const std::string& line : log.Lines()) {
@@ -87,6 +91,46 @@ TEST(AppLogTest, ListenersFollowAppendsFromManyThreadsInOrder) {
     log.RemoveListener(&collector);
     log.AppendLine("after");
     EXPECT_EQ(collector.indices.size(), 2000u);
+}
+
+std::string streamText(FILE* f) {
+    std::fflush(f);
+    std::rewind(f);
+    std::string text;
+    for (int c; (c = std::fgetc(f)) != EOF;)
+        text += static_cast<char>(c);
+    return text;
+}
+
+TEST(ConsoleTest, LogLinesGoToTheStreamAsTheyComeAndProgressOnlyToTerminals) {
+    FILE* terminal = std::tmpfile();
+    FILE* errors = std::tmpfile();
+    {
+        AppLog log;
+        ConsoleOutlets outlets(terminal, true);
+        StreamLogWriter writer(log, errors, &outlets);
+        log.LogCommand("<NOOP");
+        outlets.ReportProgress(42, "GET file (%d%%)");
+        outlets.SetStatus("short");
+        log.SetFlags(true, false, true);
+        log.LogCommand("<HIDDEN");
+        log.LogExtended("... done");
+        outlets.AddExitBits(1);
+        outlets.AddExitBits(16);
+        EXPECT_EQ(outlets.exitBits(), 17u);
+    }
+    EXPECT_EQ(streamText(errors), "<NOOP\n... done\n");
+    // The progress line is rewritten in place, wiped to its old width.
+    EXPECT_EQ(streamText(terminal), "\rGET file (42%)\rshort         \rshort\r     \r");
+
+    FILE* pipe = std::tmpfile();
+    ConsoleOutlets quiet(pipe, false);
+    quiet.ReportProgress(1, "x %d");
+    quiet.SetStatus("status");
+    EXPECT_EQ(streamText(pipe), "");
+    std::fclose(terminal);
+    std::fclose(errors);
+    std::fclose(pipe);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#include "shell/console_outlets.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace nubo {
+
+ConsoleOutlets::ConsoleOutlets(FILE* stream, bool terminal)
+    : stream_(stream), terminal_(terminal) {}
+
+void ConsoleOutlets::show(const std::string& text) {
+    if (!terminal_) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    std::string line = "\r" + text;
+    if (text.size() < shownWidth_) {
+        line += std::string(shownWidth_ - text.size(), ' ') + "\r" + text;
+    }
+    shownWidth_ = text.size();
+    std::fputs(line.c_str(), stream_);
+    std::fflush(stream_);
+}
+
+void ConsoleOutlets::clearLine() {
+    if (!terminal_) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    if (shownWidth_ > 0) {
+        std::fprintf(stream_, "\r%s\r", std::string(shownWidth_, ' ').c_str());
+        shownWidth_ = 0;
+    }
+}
+
+void ConsoleOutlets::SetStatus(std::string_view text) {
+    show(std::string(text));
+}
+
+void ConsoleOutlets::ReportProgress(int64_t value, const char* format) {
+    if (format == nullptr) {
+        show({});
+        return;
+    }
+    char text[600];
+    std::snprintf(text, sizeof text, format, static_cast<int>(value < 0 ? -value : value));
+    show(text);
+}
+
+}  // namespace nubo
