@@ -7,7 +7,7 @@
 
 #include "engine/ftp_session.h"
 #include "shell/app_log.h"
-#include "views/format_size.h"
+#include "views/display_format.h"
 #include "views/remote_directory_listener.h"
 
 namespace nubo {

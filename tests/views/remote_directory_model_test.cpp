@@ -7,7 +7,7 @@
 
 #include "engine/ftp_session.h"
 #include "tests/support/session_harness.h"
-#include "views/format_size.h"
+#include "views/display_format.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
@@ -208,6 +208,23 @@ TEST(FormatSizeTest, Styles) {
     EXPECT_EQ(FormatSize(2500000, 1), "2.38MB");
     EXPECT_EQ(FormatSize(1073741824, 2), "1.00GB (1,073,741,824 bytes)");
     EXPECT_EQ(FormatSize(5000000000LL, 1), "4.66GB");
+}
+
+TEST(FormatDurationTest, RoundingAndForms) {
+    EXPECT_EQ(FormatDuration(59500, 0), "1:00");          // rounded up to a whole minute
+    EXPECT_EQ(FormatDuration(3599999, 1), "1:00:00.00");  // 100 hundredths carry
+    EXPECT_EQ(FormatDuration(499, 0), "0");
+    EXPECT_EQ(FormatDuration(1234, 1), "1.23");
+    EXPECT_EQ(FormatDuration(65000, 2), "00:01:05");
+    EXPECT_EQ(FormatDuration(3725000, 0), "1:02:05");
+    EXPECT_EQ(FormatDuration(61010, 3), "00:01:01.01");
+}
+
+TEST(FormatCountTest, Grouping) {
+    EXPECT_EQ(FormatCount(0), "0");
+    EXPECT_EQ(FormatCount(999), "999");
+    EXPECT_EQ(FormatCount(-1234567), "-1,234,567");
+    EXPECT_EQ(FormatCount(INT64_MIN), "-9,223,372,036,854,775,8");  // cut at 24 characters
 }
 
 TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
