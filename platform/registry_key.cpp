@@ -1,0 +1,132 @@
+#include "platform/registry_key.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <cstdlib>
+
+namespace nubo {
+
+namespace {
+
+constexpr const char* kDwordPrefix = "dword:";
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Creates the file, owner-only, before the settings library first writes it.
+void ensurePrivateFile(const std::string& path) {
+    QDir().mkpath(QFileInfo(q(path)).absolutePath());
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    ::chmod(path.c_str(), 0600);
+}
+
+}  // namespace
+
+std::string RegistryKey::defaultPath() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config != nullptr && config[0] == '/') {
+        base = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home != nullptr ? home : ".") + "/.config";
+    }
+    return base + "/Tkwa/Nubo.conf";
+}
+
+RegistryKey RegistryKey::application() {
+    return RegistryKey(defaultPath());
+}
+
+RegistryKey::RegistryKey(const std::string& path) {
+    ensurePrivateFile(path);
+    settings_ = std::make_shared<QSettings>(q(path), QSettings::IniFormat);
+}
+
+RegistryKey::RegistryKey(std::shared_ptr<QSettings> settings, std::string group)
+    : settings_(std::move(settings)), group_(std::move(group)) {}
+
+RegistryKey RegistryKey::subkey(const std::string& name) const {
+    return RegistryKey(settings_, group_.empty() ? name : group_ + "/" + name);
+}
+
+std::string RegistryKey::fullName(const std::string& name) const {
+    return group_.empty() ? name : group_ + "/" + name;
+}
+
+bool RegistryKey::getString(const std::string& name, std::string* value) const {
+    QVariant v = settings_->value(q(fullName(name)));
+    if (!v.isValid()) {
+        return false;
+    }
+    *value = v.toString().toStdString();
+    return true;
+}
+
+void RegistryKey::setString(const std::string& name, const std::string& value) {
+    settings_->setValue(q(fullName(name)), q(value));
+}
+
+bool RegistryKey::getDword(const std::string& name, uint32_t* value) const {
+    std::string text;
+    if (!getString(name, &text) || text.rfind(kDwordPrefix, 0) != 0) {
+        return false;
+    }
+    char* end = nullptr;
+    unsigned long parsed = std::strtoul(text.c_str() + 6, &end, 16);
+    if (end == text.c_str() + 6 || *end != '\0' || parsed > 0xFFFFFFFFul) {
+        return false;
+    }
+    *value = static_cast<uint32_t>(parsed);
+    return true;
+}
+
+void RegistryKey::setDword(const std::string& name, uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%s%08x", kDwordPrefix, value);
+    setString(name, text);
+}
+
+std::vector<std::string> RegistryKey::valueNames() const {
+    settings_->beginGroup(q(group_));
+    QStringList keys = settings_->childKeys();
+    settings_->endGroup();
+    std::vector<std::string> names;
+    for (const QString& key : keys) {
+        names.push_back(key.toStdString());
+    }
+    return names;
+}
+
+void RegistryKey::deleteValue(const std::string& name) {
+    settings_->remove(q(fullName(name)));
+}
+
+void RegistryKey::deleteSubkey(const std::string& name) {
+    settings_->remove(q(fullName(name)));
+}
+
+bool RegistryKey::hasSubkeys() const {
+    settings_->beginGroup(q(group_));
+    bool any = !settings_->childGroups().isEmpty();
+    settings_->endGroup();
+    return any;
+}
+
+void RegistryKey::flush() {
+    settings_->sync();
+    ::chmod(settings_->fileName().toLocal8Bit().constData(), 0600);
+}
+
+}  // namespace nubo

@@ -1,0 +1,95 @@
+#include "platform/registry_key.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+namespace nubo {
+namespace {
+
+class RegistryKeyTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-registry-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        path = folder + "/Tkwa/Nubo.conf";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string folder, path;
+};
+
+TEST_F(RegistryKeyTest, StringsAndNumbersKeepTheirTypes) {
+    {
+        RegistryKey root(path);
+        RegistryKey settings = root.subkey("Settings");
+        settings.setString("EMail", "<your-email-address>");
+        settings.setString("Note", "ünïcödé, @at; and = signs");
+        settings.setDword("Passive", 0xFFFFFFFFu);
+        settings.setDword("Zero", 0);
+        settings.setString("Looks", "5");
+        root.flush();
+    }
+    RegistryKey settings = RegistryKey(path).subkey("Settings");
+    std::string text;
+    uint32_t number = 1;
+    ASSERT_TRUE(settings.getString("EMail", &text));
+    EXPECT_EQ(text, "<your-email-address>");
+    ASSERT_TRUE(settings.getString("Note", &text));
+    EXPECT_EQ(text, "ünïcödé, @at; and = signs");
+    ASSERT_TRUE(settings.getDword("Passive", &number));
+    EXPECT_EQ(number, 0xFFFFFFFFu);
+    ASSERT_TRUE(settings.getDword("Zero", &number));
+    EXPECT_EQ(number, 0u);
+    EXPECT_FALSE(settings.getDword("Looks", &number));  // a string is no number
+    EXPECT_FALSE(settings.getDword("Absent", &number));
+    EXPECT_FALSE(settings.getString("Absent", &text));
+}
+
+TEST_F(RegistryKeyTest, EnumerateDeleteAndSubkeys) {
+    RegistryKey root(path);
+    RegistryKey hosts = root.subkey("Hosts");
+    hosts.setString("A1B2", "x");
+    hosts.setString("C3D4", "y");
+    root.subkey("PerHost").setDword("A1B2", 1033);
+    auto names = hosts.valueNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A1B2", "C3D4"}));
+    EXPECT_TRUE(root.hasSubkeys());
+    EXPECT_FALSE(hosts.hasSubkeys());
+    hosts.deleteValue("A1B2");
+    hosts.deleteValue("never-there");
+    EXPECT_EQ(hosts.valueNames(), std::vector<std::string>{"C3D4"});
+    root.deleteSubkey("Hosts");
+    EXPECT_TRUE(hosts.valueNames().empty());
+    root.flush();
+    EXPECT_TRUE(RegistryKey(path).subkey("Hosts").valueNames().empty());
+}
+
+TEST_F(RegistryKeyTest, TheFileIsReadableByItsOwnerOnly) {
+    RegistryKey root(path);
+    root.subkey("Settings").setString("AuthData", "0123");
+    root.flush();
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(RegistryKeyTest, DefaultPathFollowsXdgConfigHome) {
+    const char* saved = getenv("XDG_CONFIG_HOME");
+    std::string keep = saved != nullptr ? saved : "";
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    EXPECT_EQ(RegistryKey::defaultPath(), folder + "/Tkwa/Nubo.conf");
+    if (saved != nullptr) {
+        setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+}  // namespace
+}  // namespace nubo
