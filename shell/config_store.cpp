@@ -28,6 +28,15 @@ ConfigStore::ConfigStore() {
     LoadDefaults();
 }
 
+int32_t ConfigStore::DefaultInt(const std::string& name) {
+    for (const IntDefault& row : kIntDefaults) {
+        if (name == row.name) {
+            return row.value;
+        }
+    }
+    return 0;
+}
+
 void ConfigStore::LoadDefaults() {
     std::lock_guard lock(mutex_);
     ints_.clear();

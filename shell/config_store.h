@@ -6,7 +6,11 @@
 #include <mutex>
 #include <string>
 
+#include "shell/options_record.h"
+
 namespace nubo {
+
+class RegistryKey;
 
 // Every application-wide setting, by exact, case-sensitive name: an integer table
 // and a string table (absent names read as 0 or ""), and one subscriber per name that
@@ -39,6 +43,19 @@ class ConfigStore {
 
     // Restores every default (both tables).
     void LoadDefaults();
+    // The default of an integer setting (0 for names without one).
+    static int32_t DefaultInt(const std::string& name);
+
+    // Reads the persistent settings from the application's key: the "Options" record
+    // (with its fallbacks and the migration of older separate values), the texts, and
+    // the proxy credentials. Command-line values must be set before.
+    void LoadSettings(const RegistryKey& appKey);
+    // Writes them back; a command-line run leaves the stored last host, folder, mode
+    // and Update-ONLY as they were. Obsolete values are deleted when the load asked so.
+    void SaveSettings(RegistryKey& appKey);
+    // Whether the proxy password is stored ("Save" on the Options page).
+    bool ProxyPasswordSaved() const { return proxyPasswordSaved_; }
+    void SetProxyPasswordSaved(bool on) { proxyPasswordSaved_ = on; }
 
   private:
     // Stores a value; notifies only when it differs from the one held.
@@ -52,6 +69,13 @@ class ConfigStore {
     std::map<std::string, Handler> subscribers_;
     Poster poster_;
     bool notifying_ = false;
+
+    // From LoadSettings to SaveSettings.
+    OptionsRecord loadedRecord_;
+    bool recordRebuilt_ = false;
+    bool deleteObsolete_ = false;
+    int64_t loadTime_ = 0;
+    bool proxyPasswordSaved_ = false;
 };
 
 }  // namespace nubo

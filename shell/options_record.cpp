@@ -46,8 +46,12 @@ const char* const OptionsRecord::kByteNames[15] = {
     "NoUITray",  "Passive",    "ProxyType", "Restart",  "UpdateONLY"};
 
 OptionsRecord::OptionsRecord() {
-    ConfigStore defaults;
-    fromStore(defaults);
+    for (size_t i = 0; i < 15; ++i) {
+        bytes_[6 + i] = static_cast<uint8_t>(ConfigStore::DefaultInt(kByteNames[i]));
+    }
+    setWord(21, static_cast<uint32_t>(ConfigStore::DefaultInt("XAppVersion")));
+    setWord(25, static_cast<uint32_t>(ConfigStore::DefaultInt("XAppInstall")));
+    bytes_[29] = static_cast<uint8_t>(ConfigStore::DefaultInt("LocalIcons"));
     for (size_t i = 0; i < 4; ++i)
         bytes_[i] = kMagic[i];
     bytes_[4] = 1;
