@@ -1,0 +1,189 @@
+#include "sites/site_list.h"
+
+#include <algorithm>
+
+#include "shell/config_store.h"
+#include "sites/credential_encoding.h"
+#include "sites/ftp_url.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr uint32_t kFirstRecordVersion = 0x02010200;
+
+struct FieldPlace {
+    int shift;
+    uint32_t mask;
+};
+
+FieldPlace place(HostField field) {
+    switch (field) {
+        case HostField::Locale:
+            return {0, 0xFFFF};
+        case HostField::TransferType:
+            return {16, 3};
+        case HostField::NoProxy:
+            return {18, 1};
+        case HostField::TimeZone:
+            return {19, 0x7F};
+    }
+    return {0, 0};
+}
+
+}  // namespace
+
+// Public servers of long-lived projects.
+const char* const SiteList::kDefaultSites[kDefaultSiteCount] = {
+    "ftp.gnu.org",       "ftp.debian.org/debian", "ftp.freebsd.org",
+    "ftp.openbsd.org",   "ftp.netbsd.org",        "ftp.kernel.org",
+    "ftp.mozilla.org",   "ftp.postgresql.org",    "ftp.apache.org",
+    "ftp.x.org",         "ftp.isc.org",           "ftp.funet.fi",
+    "ftp.slackware.com", "ftp.sunet.se",          "ftp.cpan.org",
+    "ftp.gimp.org",
+};
+
+SiteList::SiteList(RegistryKey appKey, ConfigStore& config)
+    : hosts_(appKey.subkey("Hosts")), perHost_(appKey.subkey("PerHost")), config_(config) {}
+
+bool SiteList::oldSettings() const {
+    return static_cast<uint32_t>(config_.GetInt("XAppVersion")) < kFirstRecordVersion;
+}
+
+void SiteList::addToUrlBox(const std::string& text) {
+    urlBox_.insert(std::upper_bound(urlBox_.begin(), urlBox_.end(), text), text);
+}
+
+void SiteList::loadSites() {
+    currentHost_ = config_.GetInt("KeepHost") != 0 ? config_.GetString("LastHost") : std::string();
+    for (const std::string& valueName : hosts_.valueNames()) {
+        std::string name;
+        if (!decodeSiteName(valueName, &name)) {
+            continue;
+        }
+        std::string data;
+        hosts_.getString(valueName, &data);
+        size_t comma = data.find(',');
+        if (comma != std::string::npos) {
+            // Written by an earlier version: user, a comma, the scrambled password.
+            storeSite(name, data.substr(0, comma), decodeLegacyPassword(data.substr(comma + 1)), 0);
+        } else {
+            credentials_[name] = data;
+        }
+        addToUrlBox(name);
+        if (config_.GetInt("CLConnect") == 0 && !currentHost_.empty() && currentHost_ == name) {
+            selected_ = name;
+        }
+        uint32_t word = 0;
+        if (perHost_.getDword(valueName, &word) && word != 0) {
+            perHostMap_[name] = word;
+        }
+    }
+    if (credentials_.empty()) {
+        reloadDefaultSites();
+    }
+}
+
+void SiteList::storeSite(const std::string& name, const std::string& user,
+                         const std::string& password, uint32_t settings) {
+    std::string blob;
+    if (!encodeCredentials(&name, user, password, &blob)) {
+        blob.clear();  // a user name longer than the format holds is not kept
+    }
+    credentials_[name] = blob;
+    const std::string valueName = encodeSiteName(name);
+    hosts_.setString(valueName, blob);
+    if (settings != 0) {
+        perHostMap_[name] = settings;
+        perHost_.setDword(valueName, settings);
+    }
+    hosts_.flush();
+}
+
+bool SiteList::findCredentials(const std::string& name, std::string* user,
+                               std::string* password) const {
+    auto found = credentials_.find(name);
+    return found != credentials_.end() && decodeCredentials(&name, found->second, user, password);
+}
+
+bool SiteList::copySite(const std::string& from, const std::string& to) {
+    std::string user, password;
+    if (!findCredentials(from, &user, &password)) {
+        return false;
+    }
+    storeSite(to, user, password, settingsWord(from));
+    return true;
+}
+
+void SiteList::deleteSite(const std::string& name) {
+    if (credentials_.erase(name) == 0) {
+        return;
+    }
+    const std::string valueName = encodeSiteName(name);
+    hosts_.deleteValue(valueName);
+    perHost_.deleteValue(valueName);
+    hosts_.flush();
+    if (name == currentHost_) {
+        config_.SetString("LastHost", "");
+        currentHost_.clear();
+    }
+}
+
+uint32_t SiteList::settingsWord(const std::string& name) const {
+    auto found = perHostMap_.find(name);
+    return found == perHostMap_.end() ? 0 : found->second;
+}
+
+uint32_t SiteList::getHostSetting(const std::string* name, HostField field) const {
+    FieldPlace p = place(field);
+    return settingsWord(name != nullptr ? *name : currentHost_) >> p.shift & p.mask;
+}
+
+void SiteList::setHostSetting(const std::string* name, HostField field, uint32_t value) {
+    const std::string& site = name != nullptr ? *name : currentHost_;
+    FieldPlace p = place(field);
+    uint32_t old = settingsWord(site);
+    uint32_t word = (old & ~(p.mask << p.shift)) | (value & p.mask) << p.shift;
+    if (old == 0 && word == 0) {
+        return;
+    }
+    perHostMap_[site] = word;
+}
+
+void SiteList::savePerHostSettings(uint16_t defaultLocale) {
+    const bool old = oldSettings();
+    for (const auto& [name, word] : perHostMap_) {
+        if (!hasSite(name)) {
+            continue;  // removed sites stay in memory but are never written
+        }
+        const std::string valueName = encodeSiteName(name);
+        const uint32_t rest = word & ~0xFFFFu;
+        if (old || ((word & 0xFFFF) != defaultLocale && word != 0)) {
+            perHost_.setDword(valueName, word);
+        } else if (word != 0 && rest != 0) {
+            perHost_.setDword(valueName, rest);  // the default locale is stored as 0
+        } else {
+            perHost_.deleteValue(valueName);
+        }
+    }
+    perHost_.flush();
+}
+
+std::string SiteList::uniqueSiteName(const std::string& base) const {
+    const bool slash = !base.empty() && base.back() == '/';
+    for (int number = 1;; ++number) {
+        std::string name = base + (slash ? "" : "/") + std::to_string(number);
+        if (!hasSite(name)) {
+            return name;
+        }
+    }
+}
+
+void SiteList::reloadDefaultSites() {
+    for (const char* text : kDefaultSites) {
+        addToUrlBox(FtpUrl(text).toString());
+        storeSite(text, "", "", 0);
+    }
+}
+
+}  // namespace nubo

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/registry_key.h"
+
+namespace nubo {
+
+class ConfigStore;
+
+// Fields of a site's per-host settings word.
+enum class HostField { Locale, TransferType, NoProxy, TimeZone };
+
+// The sites the Host page offers: credentials kept scrambled in "Hosts" under
+// encoded value names, and one settings word per site in "PerHost" (bits 0-15 listing
+// locale, 16-17 start-up transfer type, 18 bypass the proxy, 19-25 server time zone).
+class SiteList {
+  public:
+    static constexpr int kDefaultSiteCount = 16;
+    static const char* const kDefaultSites[kDefaultSiteCount];
+
+    // appKey is the application's key; the store gives "LastHost", "KeepHost",
+    // "CLConnect" and "XAppVersion".
+    SiteList(RegistryKey appKey, ConfigStore& config);
+
+    void loadSites();
+    void storeSite(const std::string& name, const std::string& user, const std::string& password,
+                   uint32_t settings);
+    bool findCredentials(const std::string& name, std::string* user, std::string* password) const;
+    bool copySite(const std::string& from, const std::string& to);
+    void deleteSite(const std::string& name);
+    bool hasSite(const std::string& name) const { return credentials_.count(name) != 0; }
+
+    // A field of a site's word (the current host's when name is null); 0 when none.
+    uint32_t getHostSetting(const std::string* name, HostField field) const;
+    void setHostSetting(const std::string* name, HostField field, uint32_t value);
+    uint32_t settingsWord(const std::string& name) const;
+    void savePerHostSettings(uint16_t defaultLocale = 1033);
+
+    std::string uniqueSiteName(const std::string& base) const;
+    void reloadDefaultSites();
+
+    // The URL box: site texts in sorted order (a name may stand twice after a reload).
+    const std::vector<std::string>& urlBox() const { return urlBox_; }
+    // The entry selected at load (the last host), or empty.
+    const std::string& selected() const { return selected_; }
+    const std::string& currentHost() const { return currentHost_; }
+    void setCurrentHost(const std::string& name) { currentHost_ = name; }
+
+    std::string renameSource;
+
+  private:
+    void addToUrlBox(const std::string& text);
+    bool oldSettings() const;
+
+    RegistryKey hosts_;
+    RegistryKey perHost_;
+    ConfigStore& config_;
+    std::map<std::string, std::string> credentials_;
+    std::map<std::string, uint32_t> perHostMap_;
+    std::vector<std::string> urlBox_;
+    std::string currentHost_;
+    std::string selected_;
+};
+
+}  // namespace nubo

@@ -1,0 +1,141 @@
+#include "sites/site_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "shell/config_store.h"
+#include "sites/credential_encoding.h"
+
+namespace nubo {
+namespace {
+
+class SiteListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-sites-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        path = folder + "/Tkwa/Nubo.conf";
+        config.SetInt("XAppVersion", 0x02020000);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    SiteList load() {
+        SiteList sites(RegistryKey(path), config);
+        sites.loadSites();
+        return sites;
+    }
+    bool perHostStored(const std::string& name, uint32_t* word) {
+        return RegistryKey(path).subkey("PerHost").getDword(encodeSiteName(name), word);
+    }
+    std::string folder, path;
+    ConfigStore config;
+};
+
+TEST_F(SiteListTest, EmptySettingsGiveTheDefaultSites) {
+    SiteList sites = load();
+    EXPECT_EQ(sites.urlBox().size(), 16u);
+    EXPECT_TRUE(std::is_sorted(sites.urlBox().begin(), sites.urlBox().end()));
+    std::string user = "x", password = "y";
+    ASSERT_TRUE(sites.findCredentials("ftp.debian.org/debian", &user, &password));
+    EXPECT_EQ(user, "");
+    EXPECT_EQ(password, "");
+    EXPECT_EQ(load().urlBox().size(), 16u);  // stored: the next load finds them
+}
+
+TEST_F(SiteListTest, CredentialsRoundTripAndSurviveReloading) {
+    {
+        SiteList sites = load();
+        sites.storeSite("ftp://files.example.org", "alice", "s3cret", (72u << 19) | 1031u);
+        sites.storeSite("anon.example.org", "bob", "", 0);
+        sites.storeSite("empty.example.org", "", "ignored", 0);
+    }
+    SiteList sites = load();
+    std::string user, password;
+    ASSERT_TRUE(sites.findCredentials("ftp://files.example.org", &user, &password));
+    EXPECT_EQ(user, "alice");
+    EXPECT_EQ(password, "s3cret");
+    const std::string files = "ftp://files.example.org";
+    EXPECT_EQ(sites.getHostSetting(&files, HostField::Locale), 1031u);
+    EXPECT_EQ(sites.getHostSetting(&files, HostField::TimeZone), 72u);
+    ASSERT_TRUE(sites.findCredentials("anon.example.org", &user, &password));
+    EXPECT_EQ(user, "bob");
+    EXPECT_EQ(password, "");
+    std::string blob;
+    RegistryKey(path).subkey("Hosts").getString(encodeSiteName("empty.example.org"), &blob);
+    EXPECT_EQ(blob, "");
+    // Names are never stored as plain text.
+    for (const std::string& name : RegistryKey(path).subkey("Hosts").valueNames()) {
+        EXPECT_EQ(name.find("example"), std::string::npos);
+    }
+}
+
+TEST_F(SiteListTest, LegacyValuesAreRewrittenInTheCurrentForm) {
+    {
+        RegistryKey hosts = RegistryKey(path).subkey("Hosts");
+        hosts.setString(encodeSiteName("old.example.org"),
+                        "olduser," + encodeLegacyPassword("oldpw"));
+        hosts.setString("not-hex!", "skipped");
+        hosts.flush();
+    }
+    SiteList sites = load();
+    std::string user, password;
+    ASSERT_TRUE(sites.findCredentials("old.example.org", &user, &password));
+    EXPECT_EQ(user, "olduser");
+    EXPECT_EQ(password, "oldpw");
+    EXPECT_EQ(sites.urlBox(), std::vector<std::string>{"old.example.org"});
+    std::string data;
+    RegistryKey(path).subkey("Hosts").getString(encodeSiteName("old.example.org"), &data);
+    EXPECT_EQ(data.find(','), std::string::npos);
+}
+
+TEST_F(SiteListTest, PerHostWordsAreSavedWithoutTheDefaultLocale) {
+    SiteList sites = load();
+    const std::string a = "a.example", b = "b.example", c = "c.example";
+    for (const std::string& name : {a, b, c})
+        sites.storeSite(name, "u", "p", 0);
+    sites.setHostSetting(&a, HostField::Locale, 1033);  // the default alone
+    sites.setHostSetting(&b, HostField::Locale, 1033);
+    sites.setHostSetting(&b, HostField::TimeZone, 68);
+    sites.setHostSetting(&c, HostField::Locale, 1031);
+    sites.setHostSetting(&c, HostField::TransferType, 7);  // masked to two bits
+    EXPECT_EQ(sites.getHostSetting(&c, HostField::TransferType), 3u);
+    sites.savePerHostSettings();
+    uint32_t word = 0;
+    EXPECT_FALSE(perHostStored(a, &word));
+    ASSERT_TRUE(perHostStored(b, &word));
+    EXPECT_EQ(word, 68u << 19);  // locale 0
+    ASSERT_TRUE(perHostStored(c, &word));
+    EXPECT_EQ(word, 1031u | 3u << 16);
+}
+
+TEST_F(SiteListTest, CopyDeleteAndUniqueNames) {
+    config.SetInt("KeepHost", 1);
+    config.SetString("LastHost", "main.example");
+    SiteList sites = load();
+    sites.storeSite("main.example", "carol", "pw", 4u << 16 | 1u << 18);
+    EXPECT_TRUE(sites.copySite("main.example", "copy.example"));
+    std::string user, password;
+    ASSERT_TRUE(sites.findCredentials("copy.example", &user, &password));
+    EXPECT_EQ(user, "carol");
+    const std::string copy = "copy.example";
+    EXPECT_EQ(sites.getHostSetting(&copy, HostField::NoProxy), 1u);
+    EXPECT_FALSE(sites.copySite("missing.example", "x"));
+
+    EXPECT_EQ(sites.uniqueSiteName("ftp://h/"), "ftp://h/1");
+    EXPECT_EQ(sites.uniqueSiteName("main.example"), "main.example/1");
+    sites.storeSite("main.example/1", "", "", 0);
+    EXPECT_EQ(sites.uniqueSiteName("main.example"), "main.example/2");
+
+    sites.deleteSite("main.example");  // the last host
+    EXPECT_FALSE(sites.hasSite("main.example"));
+    EXPECT_EQ(config.GetString("LastHost"), "");
+    EXPECT_EQ(sites.currentHost(), "");
+    uint32_t word;
+    EXPECT_FALSE(perHostStored("main.example", &word));
+}
+
+}  // namespace
+}  // namespace nubo
