@@ -129,6 +129,18 @@ void SiteList::deleteSite(const std::string& name) {
     }
 }
 
+std::vector<std::string> SiteList::siteNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, blob] : credentials_)
+        names.push_back(name);
+    return names;
+}
+
+std::string SiteList::storedBlob(const std::string& name) const {
+    auto found = credentials_.find(name);
+    return found == credentials_.end() ? std::string() : found->second;
+}
+
 uint32_t SiteList::settingsWord(const std::string& name) const {
     auto found = perHostMap_.find(name);
     return found == perHostMap_.end() ? 0 : found->second;

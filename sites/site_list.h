@@ -33,6 +33,9 @@ class SiteList {
     bool copySite(const std::string& from, const std::string& to);
     void deleteSite(const std::string& name);
     bool hasSite(const std::string& name) const { return credentials_.count(name) != 0; }
+    // Every site name (sorted) and a site's blob as stored ("" when none).
+    std::vector<std::string> siteNames() const;
+    std::string storedBlob(const std::string& name) const;
 
     // A field of a site's word (the current host's when name is null); 0 when none.
     uint32_t getHostSetting(const std::string* name, HostField field) const;

@@ -1,0 +1,22 @@
+// Any text as NuboEx import data.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/registry_key.h"
+#include "shell/config_store.h"
+#include "sites/host_exchange.h"
+#include "sites/site_list.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static nubo::ConfigStore config;
+    static const std::string path = "/tmp/nubo-fuzz-nuboex-" + std::to_string(getpid()) + ".conf";
+    nubo::SiteList sites(nubo::RegistryKey(path), config);
+    nubo::HostExchange exchange(sites);
+    std::string status;
+    exchange.importText(std::string(reinterpret_cast<const char*>(data), size), &status);
+    (void)exchange.exportText({});
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "sites/host_exchange.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "sites/credential_encoding.h"
+#include "sites/site_list.h"
+
+namespace nubo {
+
+namespace {
+
+bool isControl(char c) {
+    return static_cast<unsigned char>(c) < 32;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string HostExchange::exportText(const std::vector<std::string>& names) const {
+    const std::vector<std::string> chosen = names.empty() ? sites_.siteNames() : names;
+    std::string text = "[NuboEx]\r\n";
+    for (const std::string& name : chosen) {
+        const std::string blob = sites_.storedBlob(name);
+        const uint32_t word = sites_.settingsWord(name);
+        const int kind = (blob.empty() ? 0 : 1) + (word != 0 ? 2 : 0);
+        text += std::string("X") + "AUPB"[kind] + encodeSiteName(name) + "\r\n";
+        if (!blob.empty()) {
+            text += blob + "\r\n";
+        }
+        if (word != 0) {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "%08X", word);
+            text += std::string(hex) + "\r\n";
+        }
+    }
+    return text;
+}
+
+int HostExchange::importText(const std::string& text, std::string* status) {
+    added_.clear();
+    size_t at = text.find('[');
+    if (at == std::string::npos) {
+        *status = "No valid NuboEx import data";
+        return 0;
+    }
+    int count = 0;
+    for (;;) {
+        at = text.find('X', at);
+        if (at == std::string::npos || at + 1 >= text.size())
+            break;
+        const char kind = text[at + 1];
+        const bool hasCredentials = kind == 'B' || kind == 'U';
+        const bool hasSettings = kind == 'B' || kind == 'P';
+        size_t lineEnd = text.find_first_of("\r\n", at + 2);
+        if (lineEnd == std::string::npos)
+            break;  // a line without an end
+        std::string name;
+        if (!decodeSiteName(text.substr(at + 2, lineEnd - at - 2), &name))
+            break;
+        at = lineEnd;
+
+        std::string user, password;
+        uint32_t word = 0;
+        bool ok = true;
+        if (hasCredentials) {
+            while (at < text.size() && isControl(text[at]))
+                ++at;
+            size_t end = at;
+            while (end < text.size() && !isControl(text[end]))
+                ++end;
+            ok = at < text.size() &&
+                 decodeCredentials(&name, text.substr(at, end - at), &user, &password);
+            at = end;
+        }
+        if (ok && hasSettings) {
+            while (at < text.size() && isControl(text[at]))
+                ++at;
+            size_t digits = 0;
+            uint64_t value = 0;
+            while (at < text.size() && hexDigit(text[at]) >= 0 && digits < 8) {
+                value = value << 4 | static_cast<uint64_t>(hexDigit(text[at]));
+                ++at;
+                ++digits;
+            }
+            ok = digits > 0 && (at >= text.size() || text[at] == ' ' || isControl(text[at]));
+            word = static_cast<uint32_t>(value);
+        }
+        if (!ok)
+            break;
+        const bool known = sites_.hasSite(name);
+        sites_.storeSite(name, user, password, word);
+        if (!known) {
+            added_.push_back(name);
+        }
+        ++count;
+    }
+    *status = std::to_string(count) + " entries imported";
+    return count;
+}
+
+int HostExchange::exportToFile(const std::string& path, const std::vector<std::string>& names,
+                               std::string* status) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        *status = "Unable to open file";
+        return 0;
+    }
+    const int count = static_cast<int>(names.empty() ? sites_.siteNames().size() : names.size());
+    out << exportText(names);
+    *status = std::to_string(count) + " entries written to file";
+    return count;
+}
+
+int HostExchange::importFromFile(const std::string& path, std::string* status) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *status = "Unable to open file";
+        return 0;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        *status = "Unable to read file";
+        return 0;
+    }
+    if (text.str().empty()) {
+        *status = "File is empty";
+        return 0;
+    }
+    return importText(text.str(), status);
+}
+
+}  // namespace nubo

@@ -1,0 +1,133 @@
+#include "sites/host_exchange.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "shell/config_store.h"
+#include "sites/credential_encoding.h"
+#include "sites/site_list.h"
+
+namespace nubo {
+namespace {
+
+class HostExchangeTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-exchange-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        config.SetInt("XAppVersion", 0x02020000);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    // A site list in its own settings file, without the default sites.
+    std::unique_ptr<SiteList> emptyList(const std::string& file) {
+        auto list = std::make_unique<SiteList>(RegistryKey(folder + "/" + file), config);
+        return list;
+    }
+    std::string folder;
+    ConfigStore config;
+};
+
+TEST_F(HostExchangeTest, ExportThenImportRecreatesEverySite) {
+    auto source = emptyList("a.conf");
+    source->storeSite("ftp://files.example.org", "alice", "pw", 0);   // U
+    source->storeSite("settings.example", "", "", 1031u | 2u << 16);  // P
+    source->storeSite("both.example", "bob", "", 72u << 19);          // B
+    source->storeSite("plain.example", "", "", 0);                    // A
+    HostExchange out(*source);
+    const std::string text = out.exportText({});
+    EXPECT_EQ(text.rfind("[NuboEx]\r\n", 0), 0u);
+    EXPECT_EQ(text.find("example"), std::string::npos);  // names only in encoded form
+    EXPECT_NE(text.find("X" + std::string("P") + encodeSiteName("settings.example") + "\r\n" +
+                        "00020407\r\n"),
+              std::string::npos);
+
+    auto target = emptyList("b.conf");
+    HostExchange in(*target);
+    std::string status;
+    EXPECT_EQ(in.importText(text, &status), 4);
+    EXPECT_EQ(status, "4 entries imported");
+    EXPECT_EQ(target->siteNames(), source->siteNames());
+    for (const std::string& name : source->siteNames()) {
+        EXPECT_EQ(target->settingsWord(name), source->settingsWord(name)) << name;
+        std::string u1, p1, u2, p2;
+        ASSERT_TRUE(source->findCredentials(name, &u1, &p1));
+        ASSERT_TRUE(target->findCredentials(name, &u2, &p2));
+        EXPECT_EQ(u1, u2);
+        EXPECT_EQ(p1, p2);
+    }
+    EXPECT_EQ(in.addedNames().size(), 4u);
+
+    // Two selected: only those two.
+    std::string two = out.exportText({"both.example", "plain.example"});
+    EXPECT_EQ(in.importText(two, &status), 2);
+}
+
+TEST_F(HostExchangeTest, AnAEntryClearsCredentialsButKeepsSettings) {
+    auto list = emptyList("c.conf");
+    list->storeSite("h.example", "user", "pw", 5u << 19);
+    HostExchange exchange(*list);
+    std::string status;
+    exchange.importText("[NuboEx]\r\nXA" + encodeSiteName("h.example") + "\r\n", &status);
+    EXPECT_EQ(list->storedBlob("h.example"), "");
+    EXPECT_EQ(list->settingsWord("h.example"), 5u << 19);
+}
+
+TEST_F(HostExchangeTest, MalformedTextsStopWhereTheyGoWrong) {
+    auto list = emptyList("d.conf");
+    HostExchange exchange(*list);
+    std::string status;
+    EXPECT_EQ(exchange.importText("XA41\r\n", &status), 0);
+    EXPECT_EQ(status, "No valid NuboEx import data");
+
+    const std::string one = "XP" + encodeSiteName("one.example") + "\r\n00000400\r\n";
+    const std::string two = "XP" + encodeSiteName("two.example") + "\r\n00000400Z\r\n";
+    const std::string three = "XA" + encodeSiteName("three.example") + "\r\n";
+    EXPECT_EQ(exchange.importText("[NuboEx]\r\n" + one + two + three, &status), 1);
+    EXPECT_EQ(status, "1 entries imported");
+    EXPECT_TRUE(list->hasSite("one.example"));
+    EXPECT_FALSE(list->hasSite("three.example"));
+
+    // Blank lines and bare line feeds between the lines of an entry change nothing.
+    std::string blob;
+    const std::string name = "lf.example";
+    ASSERT_TRUE(encodeCredentials(&name, "u", "p", &blob));
+    EXPECT_EQ(exchange.importText("[NuboEx]\n\nXU" + encodeSiteName(name) + "\n\n\n" + blob + "\n",
+                                  &status),
+              1);
+    std::string user, password;
+    ASSERT_TRUE(list->findCredentials(name, &user, &password));
+    EXPECT_EQ(password, "p");
+
+    // A blob under another name's key does not decode: the import stops there.
+    EXPECT_EQ(
+        exchange.importText(
+            "[NuboEx]\r\nXU" + encodeSiteName("other.example") + "\r\n" + blob + "\r\n", &status),
+        0);
+    // An entry line without its end.
+    EXPECT_EQ(exchange.importText("[NuboEx]\r\nXA" + encodeSiteName("x"), &status), 0);
+}
+
+TEST_F(HostExchangeTest, FilesAndTheirMessages) {
+    auto list = emptyList("e.conf");
+    list->storeSite("f.example", "u", "p", 0);
+    HostExchange exchange(*list);
+    std::string status;
+    EXPECT_EQ(exchange.exportToFile(folder + "/out.txt", {}, &status), 1);
+    EXPECT_EQ(status, "1 entries written to file");
+    EXPECT_EQ(exchange.importFromFile(folder + "/out.txt", &status), 1);
+    exchange.exportToFile(folder + "/no/such/dir/x.txt", {}, &status);
+    EXPECT_EQ(status, "Unable to open file");
+    exchange.importFromFile(folder + "/missing.txt", &status);
+    EXPECT_EQ(status, "Unable to open file");
+    std::ofstream(folder + "/empty.txt");
+    exchange.importFromFile(folder + "/empty.txt", &status);
+    EXPECT_EQ(status, "File is empty");
+}
+
+}  // namespace
+}  // namespace nubo
