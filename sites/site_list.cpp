@@ -5,6 +5,7 @@
 #include "shell/config_store.h"
 #include "sites/credential_encoding.h"
 #include "sites/ftp_url.h"
+#include "sites/time_zone_table.h"
 
 namespace nubo {
 
@@ -76,6 +77,11 @@ void SiteList::loadSites() {
         }
         uint32_t word = 0;
         if (perHost_.getDword(valueName, &word) && word != 0) {
+            if (oldSettings()) {
+                // Old versions stored the row of the time-zone list, not its code.
+                const int row = static_cast<int>(word >> 19 & 0x7F);
+                word = (word & ~(0x7Fu << 19)) | TimeZoneTable::codeOfRow(row) << 19;
+            }
             perHostMap_[name] = word;
         }
     }

@@ -8,6 +8,7 @@
 
 #include "shell/config_store.h"
 #include "sites/credential_encoding.h"
+#include "sites/time_zone_table.h"
 
 namespace nubo {
 namespace {
@@ -135,6 +136,39 @@ TEST_F(SiteListTest, CopyDeleteAndUniqueNames) {
     EXPECT_EQ(sites.currentHost(), "");
     uint32_t word;
     EXPECT_FALSE(perHostStored("main.example", &word));
+}
+
+TEST_F(SiteListTest, OldVersionsTimeZoneRowsBecomeCodes) {
+    {
+        RegistryKey perHost = RegistryKey(path).subkey("PerHost");
+        RegistryKey hosts = RegistryKey(path).subkey("Hosts");
+        hosts.setString(encodeSiteName("old.example"), "");
+        perHost.setDword(encodeSiteName("old.example"), 26u << 19 | 1031u);  // row 26: Katmandu
+        hosts.flush();
+    }
+    config.SetInt("XAppVersion", 0x02000100);
+    SiteList sites = load();
+    const std::string name = "old.example";
+    EXPECT_EQ(sites.getHostSetting(&name, HostField::TimeZone), 87u);
+    EXPECT_EQ(sites.getHostSetting(&name, HostField::Locale), 1031u);
+}
+
+TEST(TimeZoneTableTest, CodesFromLabels) {
+    EXPECT_EQ(TimeZoneTable::codeOfLabel("GMT+05:45 Katmandu"), 87u);
+    EXPECT_EQ(TimeZoneTable::codeOfLabel("GMT (UTC) Casablanca, Greenwich, Lisbon, London"), 64u);
+    EXPECT_EQ(TimeZoneTable::codeOfLabel("GMT-03:30 Newfoundland Time"), 50u);
+    EXPECT_EQ(TimeZoneTable::codeOfLabel("Local Time (default)"), 0u);
+    EXPECT_EQ(TimeZoneTable::codeOfRow(0), 0u);
+    EXPECT_EQ(TimeZoneTable::codeOfRow(1), 16u);
+    EXPECT_EQ(TimeZoneTable::codeOfRow(38), 116u);
+    EXPECT_EQ(TimeZoneTable::codeOfRow(99), 0u);
+    EXPECT_EQ(TimeZoneTable::rowOfCode(87), 26);
+    EXPECT_EQ(TimeZoneTable::rowOfCode(65), 0);
+    EXPECT_EQ(TimeZoneTable::offsetMinutes(87), 345);
+    // Every row has its own code, in rising order.
+    for (int row = 2; row < TimeZoneTable::kRows; ++row) {
+        EXPECT_GT(TimeZoneTable::codeOfRow(row), TimeZoneTable::codeOfRow(row - 1)) << row;
+    }
 }
 
 }  // namespace
