@@ -16,7 +16,7 @@ SharedMappedFile::~SharedMappedFile() {
 }
 
 bool SharedMappedFile::open(const std::string& folder, const std::string& fileName,
-                            const std::string& mappingName, size_t size) {
+                            const std::string& mappingName, size_t size, bool keepLarger) {
     close();
     // Presence first: an exclusive lock that can be had means nobody else is here;
     // then everyone, this instance included, holds it shared while mapped.
@@ -39,6 +39,9 @@ bool SharedMappedFile::open(const std::string& folder, const std::string& fileNa
         return false;
     }
     created_ = static_cast<size_t>(st.st_size) < size;
+    if (keepLarger && !created_) {
+        size = static_cast<size_t>(st.st_size);
+    }
     if (created_ && ftruncate(fd_, static_cast<off_t>(size)) != 0) {
         close();
         return false;
@@ -50,6 +53,20 @@ bool SharedMappedFile::open(const std::string& folder, const std::string& fileNa
     }
     data_ = static_cast<uint8_t*>(map);
     size_ = size;
+    return true;
+}
+
+bool SharedMappedFile::grow(size_t newSize) {
+    if (fd_ < 0 || newSize <= size_ || ftruncate(fd_, static_cast<off_t>(newSize)) != 0) {
+        return false;
+    }
+    void* map = mmap(nullptr, newSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+    if (map == MAP_FAILED) {
+        return false;
+    }
+    munmap(data_, size_);
+    data_ = static_cast<uint8_t*>(map);
+    size_ = newSize;
     return true;
 }
 

@@ -12,15 +12,19 @@ namespace nubo {
 // file named after the mapping while it has it open, and the kernel drops that lock
 // when an instance dies.
 class SharedMappedFile {
-public:
+  public:
     SharedMappedFile() = default;
     ~SharedMappedFile();
     SharedMappedFile(const SharedMappedFile&) = delete;
     SharedMappedFile& operator=(const SharedMappedFile&) = delete;
 
-    // Opens or creates `folder + fileName` (mode 0600) at `size` bytes and maps it.
+    // Opens or creates `folder + fileName` (mode 0600) and maps it: at least `size`
+    // bytes (a shorter file is extended and counts as created), or the file's own size
+    // when that is larger and `keepLarger` is set.
     bool open(const std::string& folder, const std::string& fileName,
-              const std::string& mappingName, size_t size);
+              const std::string& mappingName, size_t size, bool keepLarger = false);
+    // Extends the file to newSize and maps it anew (the new bytes read as zero).
+    bool grow(size_t newSize);
     void close();
     bool isOpen() const { return data_ != nullptr; }
 
@@ -31,7 +35,7 @@ public:
     // Another live instance had the mapping open when this one opened it.
     bool existedBefore() const { return existedBefore_; }
 
-private:
+  private:
     int fd_ = -1;
     int presenceFd_ = -1;
     uint8_t* data_ = nullptr;

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/named_lock.h"
+#include "platform/shared_mapped_file.h"
+
+namespace nubo {
+
+// "NuboSdb.dat": per-host counts of connections, files, bytes and transfer time,
+// shared by every running instance. Blocks of 8192 bytes hold 32 records of 256 bytes;
+// record 0 is the header (banner, block count, one use mask per block). A host record
+// packs 22-bit counters for connects and files and 42-bit ones for bytes and
+// milliseconds, carrying from the low words into the high bits.
+class StatisticsDatabase {
+  public:
+    static constexpr size_t kBlockSize = 8192;
+    static constexpr size_t kRecordSize = 256;
+    static constexpr uint32_t kMaxBlocks = 55;
+
+    enum Kind { kConnects, kFiles, kBytes, kFileTime, kKbPerSecond, kKbPerFile, kKinds };
+
+    struct Entry {
+        uint32_t record = 0;
+        std::string host;
+        uint64_t values[4] = {0, 0, 0, 0};  // connects, files, bytes, file time
+        float kbPerSecond = 0;
+        float kbPerFile = 0;
+        double value(int kind) const;
+    };
+
+    // dataFolder ends with "/" (the "AppData" value).
+    explicit StatisticsDatabase(std::string dataFolder);
+    ~StatisticsDatabase();
+
+    bool open();
+    // Finds or makes the host's record for the counts that follow; with no free
+    // record nothing is counted.
+    void selectHost(const std::string& host);
+    const std::string& currentHost() const { return currentHost_; }
+    uint32_t currentRecord() const { return currentRecord_; }
+    // Counting: a connect, and a finished transfer. Each flushes into the record.
+    void countConnect();
+    void countTransfer(int64_t bytes, int64_t milliseconds);
+    // Adds the pending counts to the current record, under the shared lock.
+    void flush();
+    void freeRecord(uint32_t record);
+    // Closes; deletes the file when no host record is left and gathering is off.
+    void close(bool gatheringOn);
+    uint32_t blockCount() const;
+    size_t fileSize() const { return file_.size(); }
+
+    // Every host record (only those of `hostFilter` when given), with the maxima of
+    // each kind over all records.
+    std::vector<Entry> takeSnapshot(const std::string* hostFilter);
+    double fraction(const Entry& entry, int kind) const;
+    static std::string valueText(const Entry& entry, int kind);
+    static const char* label(int kind);
+
+  private:
+    uint8_t* record(uint32_t index) const;
+    bool inUse(uint32_t index) const;
+    void setInUse(uint32_t index, bool on);
+    uint32_t recordCount() const;
+
+    std::string folder_;
+    SharedMappedFile file_;
+    NamedLock lock_;
+    uint32_t currentRecord_ = 0;
+    std::string currentHost_;
+    uint64_t pending_[4] = {0, 0, 0, 0};
+    double maxima_[kKinds] = {0, 0, 0, 0, 0, 0};
+};
+
+}  // namespace nubo

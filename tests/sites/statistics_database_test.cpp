@@ -1,0 +1,151 @@
+#include "sites/statistics_database.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace nubo {
+namespace {
+
+class StatisticsDatabaseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-stats-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = std::string(pattern) + "/";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string file() const { return folder + "NuboSdb.dat"; }
+    std::string folder;
+};
+
+TEST_F(StatisticsDatabaseTest, FirstUseMakesOneBlockAndRecordOne) {
+    StatisticsDatabase db(folder);
+    db.selectHost("ftp.example.org");
+    EXPECT_EQ(db.currentRecord(), 1u);
+    EXPECT_EQ(std::filesystem::file_size(file()), 8192u);
+    struct stat st {};
+    ASSERT_EQ(stat(file().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    db.countConnect();
+    db.countTransfer(2500000, 1000);
+    db.selectHost("other.example");
+    EXPECT_EQ(db.currentRecord(), 2u);
+    db.selectHost("ftp.example.org");
+    EXPECT_EQ(db.currentRecord(), 1u);  // found again
+
+    auto all = db.takeSnapshot(nullptr);
+    ASSERT_EQ(all.size(), 2u);
+    const auto& e = all[0];
+    EXPECT_EQ(e.host, "ftp.example.org");
+    EXPECT_EQ(StatisticsDatabase::valueText(e, StatisticsDatabase::kConnects), "1");
+    EXPECT_EQ(StatisticsDatabase::valueText(e, StatisticsDatabase::kBytes), "2.38MB");
+    EXPECT_EQ(StatisticsDatabase::valueText(e, StatisticsDatabase::kFileTime), "1");
+    EXPECT_EQ(StatisticsDatabase::valueText(e, StatisticsDatabase::kKbPerSecond), "2500.00");
+    EXPECT_EQ(StatisticsDatabase::valueText(e, StatisticsDatabase::kKbPerFile), "2500.00");
+    EXPECT_DOUBLE_EQ(db.fraction(e, StatisticsDatabase::kBytes), 1.0);
+    EXPECT_EQ(StatisticsDatabase::valueText(all[1], StatisticsDatabase::kKbPerFile), "0.00");
+    EXPECT_EQ(StatisticsDatabase::valueText(all[1], StatisticsDatabase::kKbPerSecond), "0.00");
+    EXPECT_DOUBLE_EQ(db.fraction(all[1], StatisticsDatabase::kBytes), 0.0);
+    const std::string filter = "other.example";
+    EXPECT_EQ(db.takeSnapshot(&filter).size(), 1u);
+}
+
+TEST_F(StatisticsDatabaseTest, CountersCarryAndWrapAtTheirWidths) {
+    StatisticsDatabase db(folder);
+    db.selectHost("h");
+    db.countTransfer(int64_t{1} << 32, (int64_t{1} << 32) + 5);  // into the high bits
+    db.countTransfer(int64_t{0xFFFFFFFF}, 0);
+    auto e = db.takeSnapshot(nullptr).at(0);
+    EXPECT_EQ(e.values[StatisticsDatabase::kBytes], (uint64_t{1} << 32) + 0xFFFFFFFFu);
+    EXPECT_EQ(e.values[StatisticsDatabase::kFileTime], (uint64_t{1} << 32) + 5);
+    EXPECT_EQ(e.values[StatisticsDatabase::kFiles], 2u);
+    EXPECT_EQ(e.values[StatisticsDatabase::kConnects], 0u);  // no carry into connects
+    db.countTransfer((int64_t{1} << 42) - (int64_t{1} << 32) - 0xFFFFFFFF, 0);
+    EXPECT_EQ(db.takeSnapshot(nullptr).at(0).values[StatisticsDatabase::kBytes], 0u);  // 42 bits
+}
+
+TEST_F(StatisticsDatabaseTest, TwoProcessesCountingAtOnceLoseNothing) {
+    constexpr int kRounds = 30000;
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    std::vector<pid_t> children;
+    for (int c = 0; c < 2; ++c) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            close(start[1]);
+            StatisticsDatabase db(folder);
+            db.selectHost("shared.example");
+            char go;
+            ssize_t ignored = read(start[0], &go, 1);  // both start together
+            (void)ignored;
+            for (int i = 0; i < kRounds; ++i) {
+                db.countConnect();
+                db.countTransfer(1000, 3);
+            }
+            db.close(true);
+            _exit(0);
+        }
+        children.push_back(pid);
+    }
+    close(start[0]);
+    usleep(100000);  // both children are waiting at the pipe
+    close(start[1]);
+    for (pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    StatisticsDatabase db(folder);
+    auto entries = db.takeSnapshot(nullptr);
+    ASSERT_EQ(entries.size(), 1u);  // both found the same record
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 2u * kRounds);
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 2u * kRounds);
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 2000u * kRounds);
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFileTime], 6u * kRounds);
+}
+
+TEST_F(StatisticsDatabaseTest, GrowsWhenFewRecordsAreFreeAndDeletesAnEmptyFile) {
+    {
+        StatisticsDatabase db(folder);
+        for (int i = 0; i < 20; ++i)
+            db.selectHost("host" + std::to_string(i));
+        EXPECT_EQ(db.blockCount(), 1u);
+        db.close(true);
+    }
+    {
+        StatisticsDatabase db(folder);  // 11 of 31 records free: one more block
+        ASSERT_TRUE(db.open());
+        EXPECT_EQ(db.blockCount(), 2u);
+        EXPECT_EQ(std::filesystem::file_size(file()), 16384u);
+        // Deleting the connected host stops counting for it.
+        db.selectHost("host3");
+        uint32_t record = db.currentRecord();
+        db.freeRecord(record);
+        db.countConnect();
+        EXPECT_EQ(db.currentRecord(), 0u);
+        for (const auto& e : db.takeSnapshot(nullptr))
+            EXPECT_NE(e.host, "host3");
+        for (uint32_t i = 1; i < 64; ++i)
+            db.freeRecord(i);
+        db.close(false);
+    }
+    EXPECT_FALSE(std::filesystem::exists(file()));
+}
+
+TEST_F(StatisticsDatabaseTest, KeptWhileGatheringOrWhenHostsRemain) {
+    StatisticsDatabase db(folder);
+    db.selectHost("h");
+    db.close(false);
+    EXPECT_TRUE(std::filesystem::exists(file()));
+}
+
+}  // namespace
+}  // namespace nubo
