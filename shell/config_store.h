@@ -53,6 +53,12 @@ class ConfigStore {
     // Writes them back; a command-line run leaves the stored last host, folder, mode
     // and Update-ONLY as they were. Obsolete values are deleted when the load asked so.
     void SaveSettings(RegistryKey& appKey);
+    // The application's key, for GetSectionKey; set once at start-up.
+    void SetApplicationKey(const RegistryKey* appKey) { appKey_ = appKey; }
+    // A subkey of the application's key ("Hosts", "PerHost"); false without one.
+    bool GetSectionKey(const std::string& name, RegistryKey* key) const;
+    // Writes the site list's per-host settings at save (the Host page installs it).
+    void SetPerHostSaver(std::function<void()> saver) { perHostSaver_ = std::move(saver); }
     // Whether the proxy password is stored ("Save" on the Options page).
     bool ProxyPasswordSaved() const { return proxyPasswordSaved_; }
     void SetProxyPasswordSaved(bool on) { proxyPasswordSaved_ = on; }
@@ -76,6 +82,8 @@ class ConfigStore {
     bool deleteObsolete_ = false;
     int64_t loadTime_ = 0;
     bool proxyPasswordSaved_ = false;
+    const RegistryKey* appKey_ = nullptr;
+    std::function<void()> perHostSaver_;
 };
 
 }  // namespace nubo

@@ -36,6 +36,14 @@ std::string readString(const RegistryKey& key, const std::string& name,
 
 }  // namespace
 
+bool ConfigStore::GetSectionKey(const std::string& name, RegistryKey* key) const {
+    if (appKey_ == nullptr) {
+        return false;
+    }
+    *key = appKey_->subkey(name);
+    return true;
+}
+
 void ConfigStore::LoadSettings(const RegistryKey& appKey) {
     loadTime_ = static_cast<int64_t>(time(nullptr));
     const RegistryKey settings = appKey.subkey("Settings");
@@ -118,6 +126,9 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
     }
     settings.setString("Proxy", proxy);
     settings.setString("Options", record.write());
+    if (perHostSaver_) {
+        perHostSaver_();
+    }
     if (deleteObsolete_) {
         for (const MigrationRow& row : kMigration)
             settings.deleteValue(row.name);

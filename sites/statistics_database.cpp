@@ -254,6 +254,19 @@ std::string StatisticsDatabase::valueText(const Entry& entry, int kind) {
     }
 }
 
+void StatisticsDatabase::sortForKind(std::vector<Entry>& entries, int kind) {
+    std::stable_sort(entries.begin(), entries.end(), [kind](const Entry& a, const Entry& b) {
+        // Whole 64-bit counters compare exactly; the two rates as the reals they are.
+        if (kind < kKbPerSecond && a.values[kind] != b.values[kind]) {
+            return a.values[kind] > b.values[kind];
+        }
+        if (kind >= kKbPerSecond && a.value(kind) != b.value(kind)) {
+            return a.value(kind) > b.value(kind);
+        }
+        return a.host < b.host;
+    });
+}
+
 const char* StatisticsDatabase::label(int kind) {
     return kind >= 0 && kind < kKinds ? kLabels[kind] : "";
 }

@@ -58,6 +58,9 @@ class StatisticsDatabase {
     double fraction(const Entry& entry, int kind) const;
     static std::string valueText(const Entry& entry, int kind);
     static const char* label(int kind);
+    // The display tool's order for a kind: largest value first, equal values by host
+    // name in byte order.
+    static void sortForKind(std::vector<Entry>& entries, int kind);
 
   private:
     uint8_t* record(uint32_t index) const;

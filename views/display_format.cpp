@@ -4,6 +4,9 @@
 #include <unicode/locid.h>
 
 #include <cstdio>
+#include <ctime>
+
+#include "engine/remote_entry.h"
 
 namespace nubo {
 
@@ -41,6 +44,11 @@ std::string FormatGrouped(const std::string& digits) {
 
 std::string FormatCount(int64_t value) {
     return FormatGrouped(std::to_string(value));
+}
+
+void FormatEntryTexts(int64_t size, int64_t time, std::string* sizeText, std::string* dateText) {
+    *sizeText = std::to_string(size);
+    *dateText = formatEntryDate(time, static_cast<int64_t>(::time(nullptr)));
 }
 
 std::string FormatDuration(int64_t milliseconds, int flags) {

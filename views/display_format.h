@@ -15,6 +15,10 @@ std::string FormatCount(int64_t value);
 // The same for digits already made (an optional leading "-"); at most 24 characters.
 std::string FormatGrouped(const std::string& digits);
 
+// The size and date texts of a listed entry: the plain decimal size, and the date
+// with the time of day when less than 4383 hours old or in the future, else the year.
+void FormatEntryTexts(int64_t size, int64_t time, std::string* sizeText, std::string* dateText);
+
 // A duration: "59" seconds, "1:05", "1:00:00"; flag 1 adds hundredths ("1:00:00.00"),
 // flag 2 always shows hours with two-digit fields ("00:01:05").
 std::string FormatDuration(int64_t milliseconds, int flags);

@@ -161,5 +161,22 @@ TEST_F(SettingsStorageTest, ForgettingTheLastHostAndFolderWhenNotKept) {
     EXPECT_EQ(again.GetInt("LastXMode"), 2);  // Smart when the mode is not kept
 }
 
+TEST_F(SettingsStorageTest, SectionKeysAndThePerHostSaver) {
+    RegistryKey key(path);
+    ConfigStore store;
+    RegistryKey section(path);
+    EXPECT_FALSE(store.GetSectionKey("Hosts", &section));
+    store.SetApplicationKey(&key);
+    ASSERT_TRUE(store.GetSectionKey("Hosts", &section));
+    section.setString("abc", "x");
+    std::string value;
+    EXPECT_TRUE(key.subkey("Hosts").getString("abc", &value));
+    int saves = 0;
+    store.SetPerHostSaver([&saves] { ++saves; });
+    store.LoadSettings(key);
+    store.SaveSettings(key);
+    EXPECT_EQ(saves, 1);
+}
+
 }  // namespace
 }  // namespace nubo

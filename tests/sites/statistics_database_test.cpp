@@ -140,6 +140,24 @@ TEST_F(StatisticsDatabaseTest, GrowsWhenFewRecordsAreFreeAndDeletesAnEmptyFile) 
     EXPECT_FALSE(std::filesystem::exists(file()));
 }
 
+TEST(StatisticsToolTest, LargestFirstThenByName) {
+    auto entry = [](const char* host, uint64_t bytes) {
+        StatisticsDatabase::Entry e;
+        e.host = host;
+        e.values[StatisticsDatabase::kBytes] = bytes;
+        return e;
+    };
+    std::vector<StatisticsDatabase::Entry> entries = {
+        entry("b", 5), entry("a", 5), entry("big", (uint64_t{1} << 41) + 1),
+        entry("bigger", (uint64_t{1} << 41) + 2), entry("Z", 0)};
+    StatisticsDatabase::sortForKind(entries, StatisticsDatabase::kBytes);
+    std::vector<std::string> order;
+    for (const auto& e : entries)
+        order.push_back(e.host);
+    EXPECT_EQ(order, (std::vector<std::string>{"bigger", "big", "a", "b", "Z"}));
+    EXPECT_STREQ(StatisticsDatabase::label(StatisticsDatabase::kFileTime), "FILE TIME");
+}
+
 TEST_F(StatisticsDatabaseTest, KeptWhileGatheringOrWhenHostsRemain) {
     StatisticsDatabase db(folder);
     db.selectHost("h");

@@ -220,6 +220,18 @@ TEST(FormatDurationTest, RoundingAndForms) {
     EXPECT_EQ(FormatDuration(61010, 3), "00:01:01.01");
 }
 
+TEST(FormatEntryTextsTest, TheYearShowsFromExactly4383HoursOn) {
+    std::string size, date;
+    const int64_t now = static_cast<int64_t>(time(nullptr));
+    FormatEntryTexts(3000000000LL, now - 4383LL * 3600, &size, &date);
+    EXPECT_EQ(size, "3000000000");
+    EXPECT_EQ(date.find(':'), std::string::npos);
+    FormatEntryTexts(1, now - 4382LL * 3600, &size, &date);
+    EXPECT_NE(date.find(':'), std::string::npos);
+    FormatEntryTexts(1, now + 86400, &size, &date);
+    EXPECT_NE(date.find(':'), std::string::npos);
+}
+
 TEST(FormatCountTest, Grouping) {
     EXPECT_EQ(FormatCount(0), "0");
     EXPECT_EQ(FormatCount(999), "999");
