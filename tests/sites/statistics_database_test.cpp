@@ -73,43 +73,45 @@ TEST_F(StatisticsDatabaseTest, CountersCarryAndWrapAtTheirWidths) {
 }
 
 TEST_F(StatisticsDatabaseTest, TwoProcessesCountingAtOnceLoseNothing) {
-    constexpr int kRounds = 30000;
-    int start[2];
-    ASSERT_EQ(pipe(start), 0);
-    std::vector<pid_t> children;
-    for (int c = 0; c < 2; ++c) {
-        pid_t pid = fork();
-        if (pid == 0) {
-            close(start[1]);
-            StatisticsDatabase db(folder);
-            db.selectHost("shared.example");
-            char go;
-            ssize_t ignored = read(start[0], &go, 1);  // both start together
-            (void)ignored;
-            for (int i = 0; i < kRounds; ++i) {
-                db.countConnect();
-                db.countTransfer(1000, 3);
+    constexpr int kRounds = 10000;
+    for (int run = 1; run <= 3; ++run) {
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        std::vector<pid_t> children;
+        for (int c = 0; c < 2; ++c) {
+            pid_t pid = fork();
+            if (pid == 0) {
+                close(start[1]);
+                StatisticsDatabase db(folder);
+                db.selectHost("shared.example");
+                char go;
+                ssize_t ignored = read(start[0], &go, 1);  // both start together
+                (void)ignored;
+                for (int i = 0; i < kRounds; ++i) {
+                    db.countConnect();
+                    db.countTransfer(1000, 3);
+                }
+                db.close(true);
+                _exit(0);
             }
-            db.close(true);
-            _exit(0);
+            children.push_back(pid);
         }
-        children.push_back(pid);
+        close(start[0]);
+        usleep(100000);  // both children are waiting at the pipe
+        close(start[1]);
+        for (pid_t pid : children) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        StatisticsDatabase db(folder);
+        auto entries = db.takeSnapshot(nullptr);
+        ASSERT_EQ(entries.size(), 1u);  // both found the same record
+        EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 2u * kRounds * run);
+        EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 2u * kRounds * run);
+        EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 2000u * kRounds * run);
+        EXPECT_EQ(entries[0].values[StatisticsDatabase::kFileTime], 6u * kRounds * run);
     }
-    close(start[0]);
-    usleep(100000);  // both children are waiting at the pipe
-    close(start[1]);
-    for (pid_t pid : children) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    StatisticsDatabase db(folder);
-    auto entries = db.takeSnapshot(nullptr);
-    ASSERT_EQ(entries.size(), 1u);  // both found the same record
-    EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 2u * kRounds);
-    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 2u * kRounds);
-    EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 2000u * kRounds);
-    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFileTime], 6u * kRounds);
 }
 
 TEST_F(StatisticsDatabaseTest, GrowsWhenFewRecordsAreFreeAndDeletesAnEmptyFile) {
@@ -156,6 +158,27 @@ TEST(StatisticsToolTest, LargestFirstThenByName) {
         order.push_back(e.host);
     EXPECT_EQ(order, (std::vector<std::string>{"bigger", "big", "a", "b", "Z"}));
     EXPECT_STREQ(StatisticsDatabase::label(StatisticsDatabase::kFileTime), "FILE TIME");
+}
+
+TEST_F(StatisticsDatabaseTest, FiftyFiveBlocksAreTheLimit) {
+    {
+        // A full file of 55 blocks, every record taken.
+        std::string bytes(55 * StatisticsDatabase::kBlockSize, '\0');
+        std::memcpy(&bytes[0], "Nubo PRO Statistics Data\r\n", 27);
+        bytes[32] = 55;
+        for (size_t k = 0; k < 55; ++k)
+            std::memset(&bytes[36 + 4 * k], 0xFF, 4);
+        for (size_t r = 1; r < 55 * 32; ++r)
+            bytes[r * 256] = 'h';
+        std::ofstream(file(), std::ios::binary) << bytes;
+    }
+    StatisticsDatabase db(folder);
+    ASSERT_TRUE(db.open());
+    EXPECT_EQ(db.blockCount(), 55u);
+    EXPECT_EQ(std::filesystem::file_size(file()), 55u * StatisticsDatabase::kBlockSize);
+    db.selectHost("no room");
+    EXPECT_EQ(db.currentRecord(), 0u);  // nothing is counted
+    db.countConnect();
 }
 
 TEST_F(StatisticsDatabaseTest, KeptWhileGatheringOrWhenHostsRemain) {
