@@ -1,4 +1,5 @@
 #include "shell/options_record.h"
+#include "sites/binary_fields.h"
 
 #include "shell/config_store.h"
 #include "sites/crc32.h"
@@ -10,22 +11,12 @@ namespace {
 constexpr char kDigits[] = "0123456789ABCDEF";
 constexpr uint8_t kMagic[4] = {0x4E, 0x75, 0x62, 0x6F};  // "Nubo"
 
-int digit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The byte that two characters at `at` encode; -1 when they are no hexadecimal digits.
 int byteAt(const std::string& text, size_t at) {
     if (at + 1 >= text.size())
         return -1;
-    int high = digit(text[at]);
-    int low = digit(text[at + 1]);
+    int high = hexDigitValue(text[at]);
+    int low = hexDigitValue(text[at + 1]);
     return high < 0 || low < 0 ? -1 : high << 4 | low;
 }
 

@@ -1,4 +1,5 @@
 #include "sites/credential_encoding.h"
+#include "sites/binary_fields.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,16 +16,6 @@ constexpr uint32_t kBlobSeed = 0x4E75626F;  // "Nubo"
 constexpr uint32_t kBlobConstant = 0xA5C3E17B;
 
 constexpr char kDigits[] = "0123456789ABCDEF";
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 uint32_t rotateRight(uint32_t v, int bits) {
     return (v >> bits) | (v << (32 - bits));
@@ -72,8 +63,8 @@ bool hexDecode(const std::string& text, std::string* bytes) {
     std::string out;
     out.reserve(text.size() / 2);
     for (size_t i = 0; i < text.size(); i += 2) {
-        int low = digitValue(text[i]);
-        int high = digitValue(text[i + 1]);
+        int low = hexDigitValue(text[i]);
+        int high = hexDigitValue(text[i + 1]);
         if (low < 0 || high < 0) {
             return false;
         }

@@ -1,4 +1,5 @@
 #include "sites/host_exchange.h"
+#include "sites/binary_fields.h"
 
 #include <cstdio>
 #include <fstream>
@@ -13,16 +14,6 @@ namespace {
 
 bool isControl(char c) {
     return static_cast<unsigned char>(c) < 32;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -88,8 +79,8 @@ int HostExchange::importText(const std::string& text, std::string* status) {
                 ++at;
             size_t digits = 0;
             uint64_t value = 0;
-            while (at < text.size() && hexDigit(text[at]) >= 0 && digits < 8) {
-                value = value << 4 | static_cast<uint64_t>(hexDigit(text[at]));
+            while (at < text.size() && hexDigitValue(text[at]) >= 0 && digits < 8) {
+                value = value << 4 | static_cast<uint64_t>(hexDigitValue(text[at]));
                 ++at;
                 ++digits;
             }

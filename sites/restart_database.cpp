@@ -1,4 +1,5 @@
 #include "sites/restart_database.h"
+#include "sites/binary_fields.h"
 
 #include <cstring>
 
@@ -17,24 +18,14 @@ struct FieldPlace {
 // Fields 1-5 of a slot; the in-progress word is at offset 0.
 constexpr FieldPlace kFields[6] = {{0, 0}, {4, 4}, {8, 244}, {252, 256}, {508, 256}, {764, 260}};
 
-uint32_t readLe32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-void writeLe32(uint8_t* p, uint32_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
-    p[3] = static_cast<uint8_t>(v >> 24);
-}
-
 }  // namespace
 
 RestartDatabase::RestartDatabase(std::string dataFolder)
     : folder_(std::move(dataFolder)), lock_(folder_, "NuboRMap") {}
 
-RestartDatabase::~RestartDatabase() { close(); }
+RestartDatabase::~RestartDatabase() {
+    close();
+}
 
 uint8_t* RestartDatabase::slot(int index) const {
     return file_.data() + static_cast<size_t>(index) * kSlotSize;
@@ -72,12 +63,14 @@ void RestartDatabase::takeSlotLocked(bool forceNew) {
     int chosen = 0;
     if (!forceNew) {
         for (int i = 1; i < kSlots && chosen == 0; ++i) {
-            if ((inUse >> i & 1) && !(active >> i & 1)) chosen = i;
+            if ((inUse >> i & 1) && !(active >> i & 1))
+                chosen = i;
         }
     }
     if (chosen == 0) {
         for (int i = 1; i < kSlots && chosen == 0; ++i) {
-            if (!(inUse >> i & 1)) chosen = i;
+            if (!(inUse >> i & 1))
+                chosen = i;
         }
         if (chosen == 0) {
             return;  // every slot is taken: no restart data this time

@@ -1,4 +1,5 @@
 #include "sites/statistics_database.h"
+#include "sites/binary_fields.h"
 
 #include <unistd.h>
 
@@ -20,16 +21,6 @@ constexpr uint32_t kRecordsPerBlock = 32;
 constexpr size_t kNameSize = 240;
 constexpr uint64_t kMask22 = (1u << 22) - 1;
 constexpr uint64_t kMask42 = (uint64_t{1} << 42) - 1;
-
-uint32_t readLe32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-void writeLe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 constexpr const char* kLabels[StatisticsDatabase::kKinds] = {"CONNECTS",  "FILES", "BYTES",
                                                              "FILE TIME", "KB/S",  "KB/FILE"};
