@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         nubo::ListingLocale::load(1031, &d);
         return d;
     }();
-    if (size == 0) return 0;
+    if (size == 0)
+        return 0;
     const nubo::ListingLocaleData& locale = (data[0] & 1) ? german : english;
     std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::string pending;
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t start = 0;
     while (start <= input.size()) {
         size_t end = input.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = input.size();
+        if (end == std::string_view::npos)
+            end = input.size();
         std::string_view line = input.substr(start, std::min<size_t>(end - start, 511));
         nubo::RemoteEntry entry;
         if (!line.empty() && nubo::parseListingLine(line, pending, entry, locale, 1800000000)) {

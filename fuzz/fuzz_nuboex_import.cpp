@@ -12,7 +12,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static nubo::ConfigStore config;
-    static const std::string path = "/tmp/nubo-fuzz-nuboex-" + std::to_string(getpid()) + ".conf";
+    // On shared memory: every stored site is written through to the settings file.
+    static const std::string path =
+        "/dev/shm/nubo-fuzz-nuboex-" + std::to_string(getpid()) + ".conf";
     nubo::SiteList sites(nubo::RegistryKey(path), config);
     nubo::HostExchange exchange(sites);
     std::string status;
