@@ -29,11 +29,13 @@ int main(int argc, char** argv) {
     nubo::SessionWorker worker(h.makeSession(server.url()));
     nubo::FtpSession* session = worker.session();
     worker.start();
-    while (session->completedRequests() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (session->completedRequests() < 1)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 
     auto start = std::chrono::steady_clock::now();
     session->enqueue(nubo::RequestKind::ChangeDirectory, "/big", {}, 0);
-    while (session->completedRequests() < 2) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    while (session->completedRequests() < 2)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     size_t rows = h.remoteView.rows().size();

@@ -21,16 +21,23 @@ std::vector<std::string> unixLines(size_t count) {
     for (size_t i = 0; i < count; ++i) {
         std::string month = kMonths[i % 12];
         std::string day = std::to_string(1 + i % 28);
-        std::string when = i % 3 == 0 ? std::to_string(1995 + i % 30) : "1" + std::to_string(i % 10) + ":3" + std::to_string(i % 10);
+        std::string when = i % 3 == 0
+                               ? std::to_string(1995 + i % 30)
+                               : "1" + std::to_string(i % 10) + ":3" + std::to_string(i % 10);
         switch (i % 5) {
             case 0:
-                lines.push_back("drwxr-xr-x    2 ftp      ftp          4096 " + month + " " + day + " " + when + " directory-" + std::to_string(i));
+                lines.push_back("drwxr-xr-x    2 ftp      ftp          4096 " + month + " " + day +
+                                " " + when + " directory-" + std::to_string(i));
                 break;
             case 1:
-                lines.push_back("lrwxrwxrwx    1 ftp      ftp            19 " + month + " " + day + " " + when + " latest-" + std::to_string(i) + " -> releases/v1/pkg.tar.gz");
+                lines.push_back("lrwxrwxrwx    1 ftp      ftp            19 " + month + " " + day +
+                                " " + when + " latest-" + std::to_string(i) +
+                                " -> releases/v1/pkg.tar.gz");
                 break;
             default:
-                lines.push_back("-rw-r--r--    1 ftp      ftp      " + std::to_string(100000 + i * 7919) + " " + month + " " + day + " " + when + " file number " + std::to_string(i) + ".tar.gz");
+                lines.push_back("-rw-r--r--    1 ftp      ftp      " +
+                                std::to_string(100000 + i * 7919) + " " + month + " " + day + " " +
+                                when + " file number " + std::to_string(i) + ".tar.gz");
                 break;
         }
     }
@@ -64,14 +71,16 @@ void BM_FillModel100k(benchmark::State& state) {
     std::string pending;
     for (const std::string& line : lines) {
         nubo::RemoteEntry entry;
-        if (nubo::parseListingLine(line, pending, entry, locale, now)) entries.push_back(entry);
+        if (nubo::parseListingLine(line, pending, entry, locale, now))
+            entries.push_back(entry);
     }
     nubo::AppLog log;
     for (auto _ : state) {
         nubo::RemoteDirectoryModel model(log);
         const std::string path = "/big";
         model.changeDirectoryStarted(&path, 0);
-        for (const nubo::RemoteEntry& e : entries) model.addEntry(e);
+        for (const nubo::RemoteEntry& e : entries)
+            model.addEntry(e);
         model.listingFinished(true, 0);  // sorts and caches
         benchmark::DoNotOptimize(model.rows().size());
     }

@@ -10,7 +10,7 @@ namespace nubo {
 // name in the data folder. The kernel drops it when its holder dies, so a killed
 // instance never leaves it held. Threads of one process are serialised as well.
 class NamedLock {
-public:
+  public:
     NamedLock(const std::string& folder, const std::string& name);
     ~NamedLock();
     NamedLock(const NamedLock&) = delete;
@@ -21,7 +21,7 @@ public:
     bool lock();
     void unlock();
 
-private:
+  private:
     std::string path_;
     int fd_ = -1;
     std::mutex threads_;
@@ -30,13 +30,13 @@ private:
 
 // Holds a NamedLock for a scope.
 class NamedLockGuard {
-public:
+  public:
     explicit NamedLockGuard(NamedLock& lock) : lock_(lock) { lock_.lock(); }
     ~NamedLockGuard() { lock_.unlock(); }
     NamedLockGuard(const NamedLockGuard&) = delete;
     NamedLockGuard& operator=(const NamedLockGuard&) = delete;
 
-private:
+  private:
     NamedLock& lock_;
 };
 

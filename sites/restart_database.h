@@ -16,7 +16,7 @@ namespace nubo {
 // abandoned, and the next instance that starts without a command-line connection
 // adopts it.
 class RestartDatabase : public RestartRecord {
-public:
+  public:
     static constexpr size_t kFileSize = 0x8000;
     static constexpr size_t kSlotSize = 1024;
     static constexpr int kSlots = 32;
@@ -42,7 +42,7 @@ public:
     void setInProgress(int value) override;
     int getInProgress() const override;
 
-private:
+  private:
     uint8_t* slot(int index) const;
     void takeSlotLocked(bool forceNew);
 

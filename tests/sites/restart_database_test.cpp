@@ -16,7 +16,7 @@ namespace nubo {
 namespace {
 
 class RestartDatabaseTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/nubo-restart-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -44,7 +44,8 @@ protected:
             int slot = db.currentSlot();
             ssize_t ignored = write(fds[1], &slot, sizeof slot);
             (void)ignored;
-            for (;;) pause();
+            for (;;)
+                pause();
         }
         close(fds[1]);
         EXPECT_EQ(read(fds[0], slotOut, sizeof *slotOut), static_cast<ssize_t>(sizeof *slotOut));
@@ -69,7 +70,7 @@ TEST_F(RestartDatabaseTest, FirstRunCreatesTheFileAndTakesSlotOne) {
     std::vector<char> bytes = fileBytes();
     ASSERT_EQ(bytes.size(), 32768u);
     EXPECT_EQ(std::memcmp(bytes.data(), "Nubo PRO Restart Data\r\n\0", 24), 0);
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(stat((folder + "NuboRdb.dat").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
