@@ -236,13 +236,8 @@ TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
 }
 
 TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
-    h.config.SetInt("ProxyType", 1);
-    h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
-    server.reply("220 proxy")
-        .expect("USER anonymous@ftp.example.org")
-        .reply("230 in")
-        .expect("SYST")
-        .reply("215 UNIX")
+    h.useFtpProxy(server.port());
+    server.expectProxyLogin("anonymous@ftp.example.org")
         .expectPort()
         .expect("LIST")
         .reply("150 ok")

@@ -216,14 +216,8 @@ TEST_F(LoginTest, CommandLineStartSkipsSyst) {
 
 TEST_F(LoginTest, FtpProxyNamesTheHostInTheUserName) {
     // The scripted server plays the proxy; the target itself is never contacted.
-    h.config.SetInt("ProxyType", 1);
-    h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
-    server.reply("220 proxy")
-        .expect("USER anonymous@ftp.example.org")
-        .reply("230 in")
-        .expect("SYST")
-        .reply("215 UNIX")
-        .expectClose();
+    h.useFtpProxy(server.port());
+    server.expectProxyLogin("anonymous@ftp.example.org").expectClose();
     ASSERT_TRUE(startSession("ftp.example.org"));
     std::string proxyLine =
         "... using proxy connection on [127.0.0.1:" + std::to_string(server.port()) +
@@ -232,8 +226,7 @@ TEST_F(LoginTest, FtpProxyNamesTheHostInTheUserName) {
 }
 
 TEST_F(LoginTest, FtpProxyWithExplicitPort) {
-    h.config.SetInt("ProxyType", 1);
-    h.config.SetString("Proxy", "127.0.0.1:" + std::to_string(server.port()));
+    h.useFtpProxy(server.port());
     server.reply("220 proxy").expect("USER bob@ftp.example.org:2121").reply("530 no").expectClose();
     EXPECT_FALSE(startSession("ftp://bob@ftp.example.org:2121/pub"));
 }

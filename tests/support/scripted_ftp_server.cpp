@@ -88,6 +88,14 @@ ScriptedFtpServer& ScriptedFtpServer::expectLogin() {
         .reply("215 UNIX");
 }
 
+ScriptedFtpServer& ScriptedFtpServer::expectProxyLogin(const std::string& userArgument) {
+    return reply("220 proxy")
+        .expect("USER " + userArgument)
+        .reply("230 in")
+        .expect("SYST")
+        .reply("215 UNIX");
+}
+
 ScriptedFtpServer& ScriptedFtpServer::reply(const std::string& text) {
     return sendRaw(text + "\r\n");
 }

@@ -30,6 +30,8 @@ class ScriptedFtpServer {
 
     // The greeting and an anonymous login with SYST, as servers usually answer them.
     ScriptedFtpServer& expectLogin();
+    // A proxy's greeting and a login with USER user@host[:port] answered 230, with SYST.
+    ScriptedFtpServer& expectProxyLogin(const std::string& userArgument);
     // Sends text + CR LF; "\r\n" inside text separates lines of a multi-line reply.
     ScriptedFtpServer& reply(const std::string& text);
     // Sends bytes exactly as given.

@@ -56,6 +56,11 @@ bool SessionHarness::logHas(const std::string& text) const {
     return logIndex(text) >= 0;
 }
 
+void SessionHarness::useFtpProxy(unsigned port) {
+    config.SetInt("ProxyType", 1);
+    config.SetString("Proxy", "127.0.0.1:" + std::to_string(port));
+}
+
 std::string SessionHarness::logText() const {
     std::string text;
     for (const std::string& line : log.Lines()) {

@@ -32,6 +32,8 @@ class SessionHarness {
     // Index of the first log line equal to text, or -1.
     int logIndex(const std::string& text) const;
     std::string logText() const;
+    // Sessions made from now on go through an FTP proxy on this loopback port.
+    void useFtpProxy(unsigned port);
 
     AppLog log;
     ConfigStore config;
