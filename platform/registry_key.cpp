@@ -1,5 +1,7 @@
 #include "platform/registry_key.h"
 
+#include "platform/xdg_paths.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,15 +36,7 @@ void ensurePrivateFile(const std::string& path) {
 }  // namespace
 
 std::string RegistryKey::defaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config != nullptr && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home != nullptr ? home : ".") + "/.config";
-    }
-    return base + "/Tkwa/Nubo.conf";
+    return xdgConfigHome() + "/Tkwa/Nubo.conf";
 }
 
 RegistryKey RegistryKey::application() {

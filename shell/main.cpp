@@ -1,19 +1,66 @@
+#include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 #include "nubo_version.h"
+#include "shell/command_line_request.h"
+#include "shell/headless_run.h"
+#include "shell/shortcut_library.h"
+#include "shell/start_up.h"
 
-// Until the command line is built, the program only tells what it is.
+namespace {
+
+void printUsage() {
+    std::printf(
+        "NuboPRO %s, an FTP client\n"
+        "\n"
+        "usage: nubopro [switches] [URL] [files...]\n"
+        "  -u URL        the site; with file names, upload them there\n"
+        "  -f URL        fetch one file, or with \";type=d\" write the listing to HOST.txt\n"
+        "  -o FILE.nubo  take the site, folder, type and Update-ONLY from a shortcut file\n"
+        "  -d DIR        the local folder for transfers\n"
+        "  -p NAMES...   upload the names from the local folder (with -u and -d)\n"
+        "  -g NAMES...   download the names into the local folder (with -u and -d)\n"
+        "  -xa -xi -xx   transfer in ASCII, Image or Smart (auto-detect) mode\n"
+        "  -v            Update-ONLY: transfer only files newer than the other side's\n"
+        "  -z            exit with every result bit rather than the failures only\n"
+        "  --help, --version\n"
+        "\n"
+        "Exit code: 0 when nothing failed; else 1 a download failed, 2 an upload failed,\n"
+        "4 the login failed, 8 the connection failed (OR-ed). With -z: 1 downloaded,\n"
+        "2 uploaded, 4 and 8 a download or upload skipped by Update-ONLY, 16 and 32 a\n"
+        "download or upload failed, 64 login failed, 128 connection failed.\n"
+        "The log goes to standard error.\n",
+        nubo::kVersionText);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::signal(SIGPIPE, SIG_IGN);  // a closed connection is an error code, not a signal
+    nubo::ShortcutLibrary shortcuts;
+    nubo::CommandLineRequest request;
+    request.parse(std::vector<std::string>(argv + 1, argv + argc),
+                  nubo::StartUp::shortcutReader(shortcuts));
+    if (request.versionRequested) {
         std::printf("NuboPRO %s\n", nubo::kVersionText);
         return 0;
     }
-    std::printf(
-        "NuboPRO %s, an FTP client\n"
-        "usage: nubopro [--version]\n"
-        "This build holds the FTP engine only; transfers from the command line and the\n"
-        "windows come in later versions.\n",
-        nubo::kVersionText);
-    return 0;
+    if (request.helpRequested || argc == 1) {
+        printUsage();
+        return 0;
+    }
+    request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
+    if (request.setupMode()) {
+        std::fprintf(stderr, "nubopro: installing and uninstalling are not in this version\n");
+        return 0;
+    }
+    if (request.mode < nubo::CommandLineRequest::kTransferListed) {
+        std::fprintf(stderr,
+                     "nubopro: this version runs transfers only (-f, -g, -p or file names);\n"
+                     "the windows for browsing a site come in a later version\n");
+        return 0;
+    }
+    return nubo::HeadlessRun(request, shortcuts, stderr).run();
 }

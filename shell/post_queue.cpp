@@ -3,8 +3,16 @@
 namespace nubo {
 
 void PostQueue::post(std::function<void()> work) {
-    std::lock_guard lock(mutex_);
-    items_.push_back(std::move(work));
+    {
+        std::lock_guard lock(mutex_);
+        items_.push_back(std::move(work));
+    }
+    posted_.notify_all();
+}
+
+bool PostQueue::waitForWork(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    return posted_.wait_for(lock, timeout, [this] { return !items_.empty(); });
 }
 
 size_t PostQueue::runPending() {

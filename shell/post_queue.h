@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -16,9 +18,12 @@ class PostQueue {
     // items ran.
     size_t runPending();
     size_t pending() const;
+    // Waits until something is posted or the time is up; true when work waits.
+    bool waitForWork(std::chrono::milliseconds timeout);
 
   private:
     mutable std::mutex mutex_;
+    std::condition_variable posted_;
     std::deque<std::function<void()>> items_;
 };
 

@@ -55,6 +55,12 @@ void SiteList::addToUrlBox(const std::string& text) {
     urlBox_.insert(std::upper_bound(urlBox_.begin(), urlBox_.end(), text), text);
 }
 
+void SiteList::removeFromUrlBox(size_t index) {
+    if (index < urlBox_.size()) {
+        urlBox_.erase(urlBox_.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+}
+
 void SiteList::loadSites() {
     currentHost_ = config_.GetInt("KeepHost") != 0 ? config_.GetString("LastHost") : std::string();
     for (const std::string& valueName : hosts_.valueNames()) {

@@ -55,8 +55,11 @@ class SiteList {
 
     std::string renameSource;
 
-  private:
+    // Adds a text to the URL box in its sorted place; removes the text at a row.
     void addToUrlBox(const std::string& text);
+    void removeFromUrlBox(size_t index);
+
+  private:
     bool oldSettings() const;
 
     RegistryKey hosts_;

@@ -1,0 +1,140 @@
+#include "platform/desktop_entry_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace nubo {
+
+namespace {
+
+bool isGroupLine(const std::string& line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+// The key of a "Key=Value" line (blanks before "=" dropped), or "" for other lines.
+std::string keyOf(const std::string& line) {
+    size_t equals = line.find('=');
+    if (equals == std::string::npos || line.empty() || line[0] == '#') {
+        return {};
+    }
+    size_t end = line.find_last_not_of(" \t", equals == 0 ? 0 : equals - 1);
+    return end == std::string::npos ? std::string() : line.substr(0, end + 1);
+}
+
+}  // namespace
+
+DesktopEntryFile::DesktopEntryFile(std::string path) : path_(std::move(path)) {}
+
+bool DesktopEntryFile::load() {
+    lines_.clear();
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines_.push_back(line);
+    }
+    return true;
+}
+
+bool DesktopEntryFile::save() const {
+    std::ostringstream text;
+    for (const std::string& line : lines_) {
+        text << line << '\n';
+    }
+    const std::string body = text.str();
+    const std::string temporary = path_ + ".new";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    bool written = ::write(fd, body.data(), body.size()) == static_cast<ssize_t>(body.size());
+    written = ::close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+int DesktopEntryFile::findKey(const std::string& group, const std::string& key,
+                              int* groupEnd) const {
+    *groupEnd = -1;
+    bool inGroup = false;
+    int found = -1;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (isGroupLine(lines_[i])) {
+            if (inGroup) {
+                *groupEnd = static_cast<int>(i);
+                return found;
+            }
+            inGroup = lines_[i] == "[" + group + "]";
+            continue;
+        }
+        if (inGroup && found < 0 && keyOf(lines_[i]) == key) {
+            found = static_cast<int>(i);
+        }
+    }
+    if (inGroup) {
+        *groupEnd = static_cast<int>(lines_.size());
+    }
+    return found;
+}
+
+bool DesktopEntryFile::value(const std::string& group, const std::string& key,
+                             std::string* value) const {
+    int groupEnd;
+    int index = findKey(group, key, &groupEnd);
+    if (index < 0) {
+        return false;
+    }
+    const std::string& line = lines_[index];
+    size_t start = line.find_first_not_of(" \t", line.find('=') + 1);
+    *value = start == std::string::npos ? std::string() : line.substr(start);
+    return true;
+}
+
+void DesktopEntryFile::setValue(const std::string& group, const std::string& key,
+                                const std::string& value) {
+    int groupEnd;
+    int index = findKey(group, key, &groupEnd);
+    const std::string line = key + "=" + value;
+    if (index >= 0) {
+        lines_[index] = line;
+        return;
+    }
+    if (groupEnd < 0) {
+        if (!lines_.empty() && !lines_.back().empty()) {
+            lines_.push_back({});
+        }
+        lines_.push_back("[" + group + "]");
+        lines_.push_back(line);
+        return;
+    }
+    // Behind the group's last key, before the blank lines that separate it.
+    int at = groupEnd;
+    while (at > 0 && lines_[at - 1].empty()) {
+        --at;
+    }
+    lines_.insert(lines_.begin() + at, line);
+}
+
+bool DesktopEntryFile::removeKey(const std::string& group, const std::string& key) {
+    int groupEnd;
+    int index = findKey(group, key, &groupEnd);
+    if (index < 0) {
+        return false;
+    }
+    lines_.erase(lines_.begin() + index);
+    return true;
+}
+
+}  // namespace nubo

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace nubo {
+
+// The freedesktop base folders of the user: $XDG_CONFIG_HOME and $XDG_DATA_HOME when
+// they hold absolute paths, else ~/.config and ~/.local/share. No trailing "/".
+std::string xdgConfigHome();
+std::string xdgDataHome();
+// Creates a folder and every missing level above it; false when that fails.
+bool makeFolderPath(const std::string& path);
+
+}  // namespace nubo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace nubo {
+
+class ConfigStore;
+
+// What a shortcut file given with "-o" contributes to the command line.
+struct ShortcutValues {
+    std::string url;
+    std::string transferDir;
+    int32_t transferType = 0;
+    int32_t updateMode = 0;
+};
+
+// The command line, parsed: what to do with the URL, the transfer type, the flags,
+// and the argument slots (0 the URL, 1 the transfer folder or version, 2 and up the
+// file names or the uninstall paths).
+//
+// Switches start with "-" and only their first one or two letters count, in either
+// case; "/" starts a path here, never a switch.
+class CommandLineRequest {
+  public:
+    static constexpr uint32_t kUpdateOnly = 1u;
+    static constexpr uint32_t kUninstall = 1u << 29;
+    static constexpr uint32_t kInstall = 1u << 30;
+    static constexpr uint32_t kRegisterFailed = 1u << 31;
+
+    // Modes.
+    static constexpr int kNothing = 0;
+    static constexpr int kConnect = 1;
+    static constexpr int kTransferListed = 2;
+    static constexpr int kFetch = 3;
+    static constexpr int kPutNames = 4;
+    static constexpr int kGetNames = 5;
+
+    // Reads a shortcut file; false when the shortcut object cannot be had (the switch
+    // then has no effect).
+    using ShortcutReader = std::function<bool(const std::string& path, ShortcutValues* values)>;
+
+    // Parses the arguments that follow the program name.
+    void parse(const std::vector<std::string>& arguments, const ShortcutReader& readShortcut = {});
+    // Leaves "CLConnect", "CLStart", "CLOnly", "CLXMode", "CLXFlags" and "CLXDir" in the
+    // store for the rest of the program.
+    void storeInto(ConfigStore& config) const;
+    // The process exit code for the gathered exit bits.
+    int exitCode(uint32_t exitBits) const;
+    // A slot's text ("" when never set).
+    const std::string& slot(size_t index) const;
+    bool setupMode() const { return (flags & (kInstall | kUninstall)) != 0; }
+
+    int mode = kNothing;
+    int transferType = 0;
+    uint32_t flags = 0;
+    bool fullExitCode = false;
+    std::vector<std::string> args;
+    size_t nextSlot = 2;
+    // The switch that waits for its argument: its letter, or two for "-rv" and the like.
+    std::string pending;
+    // "--help" and "--version", which the switch table leaves free.
+    bool helpRequested = false;
+    bool versionRequested = false;
+
+  private:
+    void setSlot(size_t index, const std::string& text);
+    void applyArgument(const std::string& value, const ShortcutReader& readShortcut);
+    void applySwitch(const std::string& text);
+};
+
+}  // namespace nubo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdio>
+
+namespace nubo {
+
+class CommandLineRequest;
+class ShortcutLibrary;
+
+// A command-line run without windows: the same start-up, store, Host page logic and
+// engine as the windowed program, with the log on a stream (as the Log page would
+// show it), a progress line when that stream is a terminal, and the exit code.
+class HeadlessRun {
+  public:
+    HeadlessRun(const CommandLineRequest& request, ShortcutLibrary& shortcuts, FILE* stream);
+    // Runs to the end of the session; returns the process exit code.
+    int run();
+
+  private:
+    const CommandLineRequest& request_;
+    ShortcutLibrary& shortcuts_;
+    FILE* stream_;
+};
+
+}  // namespace nubo

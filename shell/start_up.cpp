@@ -1,0 +1,75 @@
+#include "shell/start_up.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "nubo_version.h"
+#include "platform/shortcut_open_command.h"
+#include "platform/xdg_paths.h"
+#include "shell/config_store.h"
+#include "shell/shortcut_library.h"
+
+namespace nubo {
+
+std::string StartUp::programPath() {
+    char path[PATH_MAX];
+    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
+}
+
+std::string StartUp::startDirectory() {
+    char path[PATH_MAX];
+    std::string folder = ::getcwd(path, sizeof path) != nullptr ? path : ".";
+    return folder.back() == '/' ? folder : folder + "/";
+}
+
+std::string StartUp::prepareDataFolder(const std::string& startDirectory) {
+    const std::string folder = xdgDataHome() + "/Tkwa/Nubo";
+    return makeFolderPath(folder) ? folder + "/" : startDirectory;
+}
+
+uint32_t StartUp::ensureShortcutsRegistered(ShortcutLibrary& library) {
+    if (!library.load()) {
+        return CommandLineRequest::kRegisterFailed;
+    }
+    if (library.isRegistered()) {
+        return 0;
+    }
+    return Succeeded(library.callServer(kDllRegisterServer)) ? 0
+                                                             : CommandLineRequest::kRegisterFailed;
+}
+
+bool StartUp::refreshOpenCommand(const std::string& programPath) {
+    const std::string wanted = ShortcutOpenCommand::forProgram(programPath);
+    std::string stored;
+    if (!ShortcutOpenCommand::read(&stored) || stored == wanted) {
+        return false;
+    }
+    return ShortcutOpenCommand::write(wanted);
+}
+
+CommandLineRequest::ShortcutReader StartUp::shortcutReader(ShortcutLibrary& library) {
+    return [&library](const std::string& path, ShortcutValues* values) {
+        ShortcutLibrary::Object shortcut = library.create();
+        if (shortcut == nullptr) {
+            return false;
+        }
+        shortcut->Load(path, 0);
+        shortcut->GetURL(&values->url);
+        shortcut->GetTransferDir(&values->transferDir);
+        shortcut->GetTransferType(&values->transferType);
+        shortcut->GetUpdateMode(&values->updateMode);
+        return true;
+    };
+}
+
+void StartUp::storeStartValues(const CommandLineRequest& request, const std::string& dataFolder,
+                               ConfigStore& config) {
+    config.SetString("AppFile", programPath());
+    config.SetInt("AppVersion", static_cast<int32_t>(kPackedVersion));
+    config.SetString("AppData", dataFolder);
+    request.storeInto(config);
+}
+
+}  // namespace nubo

@@ -1,0 +1,541 @@
+#include "sites/host_controller.h"
+
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <QStandardPaths>
+
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "engine/session_worker.h"
+#include "shell/app_log.h"
+#include "shell/config_store.h"
+#include "shell/shortcut_library.h"
+
+namespace nubo {
+
+namespace {
+
+const char* const kWatchedSettings[] = {"ProxyType", "Passive", "Restart", "Statistics"};
+
+bool isAnonymous(const std::string& user) {
+    return strcasecmp(user.c_str(), "anonymous") == 0;
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The last component of a path, after the last "/" or backslash.
+std::string lastComponent(const std::string& path) {
+    size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+HostController::HostController(Context context)
+    : context_(std::move(context)),
+      config_(*context_.config),
+      sites_(*context_.appKey, config_),
+      restartDb_(context_.dataFolder),
+      statistics_(context_.dataFolder) {}
+
+HostController::~HostController() {
+    if (worker_ != nullptr) {
+        // The owner is going: the session must not outlive what it reports to.
+        if (FtpSession* session = worker_->session()) {
+            session->abort();
+            session->enqueue(RequestKind::Logoff, {}, {}, 0);
+        }
+        cancel_ = true;
+        worker_->join();
+        worker_.reset();
+    }
+    for (const char* name : kWatchedSettings) {
+        config_.Unsubscribe(name);
+    }
+}
+
+void HostController::changed() {
+    if (listener_ != nullptr) {
+        listener_->hostStateChanged();
+    }
+}
+
+void HostController::post(std::function<void()> work) {
+    if (context_.poster) {
+        context_.poster(std::move(work));
+    } else {
+        work();
+    }
+}
+
+void HostController::startUp() {
+    restartOpen_ = restartDb_.open();
+    if (restartOpen_) {
+        restartDb_.takeSlot(config_.GetInt("CLConnect") != 0);
+        restartVisible_ = restartDb_.getInProgress() != 0;
+    }
+    statisticsOpen_ = statistics_.open();
+    statisticsOn_ = config_.GetInt("Statistics") != 0;
+    if (config_.GetInt("KeepHost") != 0) {
+        sites_.setCurrentHost(config_.GetString("LastHost"));
+    }
+    sites_.loadSites();
+    if (!sites_.selected().empty()) {
+        selectSite(indexOf(sites_.selected()));
+    }
+    config_.SetPerHostSaver([this] { sites_.savePerHostSettings(); });
+    for (const char* name : kWatchedSettings) {
+        config_.Subscribe(name, [this](const std::string& setting) { watchSetting(setting); });
+    }
+    changed();
+}
+
+void HostController::shutDown() {
+    config_.SetPerHostSaver({});
+    if (restartOpen_) {
+        if (restartDb_.getInProgress() == 0) {
+            restartDb_.freeSlot();
+        }
+        restartDb_.close();
+        restartOpen_ = false;
+    }
+    if (statisticsOpen_) {
+        statistics_.close(statisticsOn_);
+        statisticsOpen_ = false;
+    }
+}
+
+FtpSession* HostController::session() const {
+    return worker_ != nullptr ? worker_->session() : nullptr;
+}
+
+bool HostController::pingEnabled() const {
+    return icmpAvailable_ && worker_ == nullptr && config_.GetInt("ProxyType") == 0;
+}
+
+bool HostController::shortcutEnabled() const {
+    return context_.shortcuts != nullptr &&
+           (static_cast<uint32_t>(config_.GetInt("CLXFlags")) & (1u << 31)) == 0;
+}
+
+int HostController::indexOf(const std::string& name) const {
+    const std::vector<std::string>& box = sites_.urlBox();
+    for (size_t i = 0; i < box.size(); ++i) {
+        if (box[i] == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int HostController::addAndSelect(const std::string& name) {
+    int index = indexOf(name);
+    if (index < 0) {
+        sites_.addToUrlBox(name);
+        index = indexOf(name);
+    }
+    selected_ = index;
+    urlText_ = name;
+    return index;
+}
+
+void HostController::setUrlText(const std::string& text) {
+    urlText_ = text;
+    selected_ = -1;
+}
+
+void HostController::loadCredentials(const std::string& name) {
+    if (sites_.findCredentials(name, &user_, &password_)) {
+        savePassword_ = !password_.empty();
+    } else {
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+    }
+}
+
+void HostController::takeUserPart(const FtpUrl& url) {
+    if (url.userDefaulted) {
+        user_.clear();
+        password_.clear();
+    } else {
+        user_ = url.user;
+        password_ = url.password;
+    }
+    savePassword_ = false;
+}
+
+void HostController::clearAnonymous() {
+    if (isAnonymous(user_)) {
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+    }
+}
+
+void HostController::selectSite(int index) {
+    const std::vector<std::string>& box = sites_.urlBox();
+    if (index < 0 || static_cast<size_t>(index) >= box.size()) {
+        return;
+    }
+    selected_ = index;
+    urlText_ = box[index];
+    loadCredentials(urlText_);
+    urlValid_ = true;
+    changed();
+}
+
+void HostController::acceptTypedUrl() {
+    urlValid_ = false;
+    if (selected_ >= 0) {
+        selectSite(selected_);
+        return;
+    }
+    FtpUrl url;
+    if (urlText_.empty() || !url.parse(urlText_)) {
+        changed();
+        return;
+    }
+    const std::string name = url.toString();
+    if (!sites_.renameSource.empty() && sites_.copySite(sites_.renameSource, name)) {
+        addAndSelect(name);
+        sites_.renameSource.clear();
+    }
+    if (indexOf(name) < 0) {
+        addAndSelect(name);
+        takeUserPart(url);
+    } else {
+        addAndSelect(name);
+        if (!url.userDefaulted) {
+            user_ = url.user;
+            password_ = url.password;
+        }
+    }
+    urlValid_ = true;
+    clearAnonymous();
+    changed();
+}
+
+bool HostController::connect() {
+    if (!urlValid_) {
+        context_.log->LogExtended("... malformed URL");
+        return false;
+    }
+    if (worker_ != nullptr) {
+        return false;
+    }
+    FtpUrl url(urlText_);
+    if (url.scheme != "ftp") {
+        return false;
+    }
+    const std::string name = url.toString();
+    if (restartVisible_ && !restarting_ && restartOpen_) {
+        const RestartAnswer answer =
+            question_ ? question_(restartDb_.getField(RestartRecord::kUrl)) : RestartAnswer::Yes;
+        if (answer == RestartAnswer::Cancel) {
+            return false;
+        }
+        if (answer == RestartAnswer::Yes) {
+            restartDb_.keepSlotAndTakeNew();
+        } else {
+            restartDb_.setInProgress(0);
+        }
+    }
+    restartVisible_ = false;
+
+    std::string storedUser, storedPassword;
+    const bool unchanged = sites_.findCredentials(urlText_, &storedUser, &storedPassword) &&
+                           storedUser == user_ && storedPassword == password_ &&
+                           storedPassword.empty() == !savePassword_;
+    if (!unchanged) {
+        if (user_.empty() || isAnonymous(user_)) {
+            user_.clear();
+            password_.clear();
+            savePassword_ = false;
+        } else if (password_.empty() && savePassword_) {
+            savePassword_ = false;
+        }
+        if (!restarting_) {
+            sites_.storeSite(urlText_, user_, savePassword_ ? password_ : std::string(), 0);
+        }
+    }
+    config_.SetString("LastHost", name);
+    pendingMode_ = 0;
+    sessionSite_ = urlText_;
+    startSession(url, name);
+    return true;
+}
+
+bool HostController::commandLineConnect(int mode, const std::string& urlText) {
+    FtpUrl url;
+    url.parse(urlText);
+    if (url.host.empty()) {
+        context_.log->LogExtended("*** Invalid URL: ", urlText);
+        return false;
+    }
+    if (worker_ != nullptr) {
+        return false;
+    }
+    const std::string name = url.toString();
+    addAndSelect(name);
+    takeUserPart(url);
+    clearAnonymous();
+    urlValid_ = true;
+    commandLineUrl_ = url;
+    pendingMode_ = mode;
+    sessionSite_ = name;
+    startSession(url, name);
+    return true;
+}
+
+void HostController::startSession(FtpUrl url, const std::string& name) {
+    url.setCredentials(user_, password_);
+    sites_.setCurrentHost(name);
+    if (statisticsOn_ && statisticsOpen_) {
+        statistics_.selectHost(url.host);
+    }
+    cancel_ = false;
+    loggedIn_ = false;
+    SessionContext session;
+    session.log = context_.log;
+    session.config = context_.config;
+    session.outlets = context_.outlets;
+    session.observer = this;
+    session.remoteView = context_.remoteView;
+    session.cancel = &cancel_;
+    session.restart = restartOpen_ ? &restartDb_ : nullptr;
+    session.localView = context_.localView;
+    session.commandLineNames = &context_.commandLineArgs;
+    session.perHostSettings = sites_.settingsWord(sessionSite_);
+    worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));
+    worker_->start();
+    changed();
+}
+
+void HostController::logoff() {
+    if (FtpSession* running = session()) {
+        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+    }
+}
+
+bool HostController::restart() {
+    if (!restartOpen_ || worker_ != nullptr) {
+        return false;
+    }
+    const std::string stored = restartDb_.getField(RestartRecord::kUrl);
+    if (indexOf(stored) < 0) {
+        addAndSelect(stored);
+        takeUserPart(FtpUrl(stored));
+        urlValid_ = true;
+    } else {
+        selectSite(indexOf(stored));
+    }
+    restartVisible_ = false;
+    config_.SetInt("Restart", 1);
+    restarting_ = true;
+    if (!connect()) {
+        restarting_ = false;
+        restartVisible_ = restartDb_.getInProgress() != 0;
+        changed();
+        return false;
+    }
+    return true;
+}
+
+void HostController::cloneSite() {
+    if (selected_ < 0) {
+        return;
+    }
+    sites_.renameSource = sites_.urlBox()[selected_];
+    urlText_ = sites_.uniqueSiteName(sites_.renameSource);
+    selected_ = -1;
+    changed();
+}
+
+void HostController::removeSite() {
+    if (selected_ < 0) {
+        return;
+    }
+    const int index = selected_;
+    sites_.deleteSite(sites_.urlBox()[index]);
+    sites_.removeFromUrlBox(static_cast<size_t>(index));
+    selected_ = -1;
+    const int count = static_cast<int>(sites_.urlBox().size());
+    if (count == 0) {
+        urlText_.clear();
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+        urlValid_ = false;
+        changed();
+        return;
+    }
+    selectSite(index < count ? index : count - 1);
+}
+
+bool HostController::createShortcut(std::string* path) {
+    if (selected_ < 0) {
+        return false;
+    }
+    const std::string entry = sites_.urlBox()[selected_];
+    ShortcutLibrary::Object shortcut;
+    if (shortcutEnabled()) {
+        shortcut = context_.shortcuts->create();
+    }
+    if (shortcut == nullptr) {
+        context_.log->LogExtended("*** Unable to create Nubo Shortcut object!");
+        return false;
+    }
+    if (!Succeeded(shortcut->SetURL(entry))) {
+        return false;
+    }
+    std::string folder = context_.desktopFolder;
+    if (folder.empty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    }
+    const std::string host = FtpUrl(entry).host;
+    std::string file = folder + "/" + host + ".nubo";
+    for (int number = 2; exists(file); ++number) {
+        file = folder + "/" + host + " (" + std::to_string(number) + ").nubo";
+    }
+    if (!Succeeded(shortcut->Save(file, true))) {
+        context_.log->LogExtended("*** Unable to create Nubo Shortcut object!");
+        return false;
+    }
+    shortcut->SaveCompleted(file);
+    if (path != nullptr) {
+        *path = file;
+    }
+    return true;
+}
+
+void HostController::sessionLoggedIn(const std::string& connectedText) {
+    FtpSession* running = session();
+    const int mode = pendingMode_;
+    pendingMode_ = 0;
+    if (running != nullptr && mode >= 2) {
+        issueCommandLineRequest(*running, mode);
+        if (config_.GetInt("NoUIQuit") != 0 || quitAfterCommandLine_) {
+            running->enqueue(RequestKind::Logoff, {}, {}, 1);
+        }
+    }
+    post([this, connectedText] {
+        loggedIn_ = true;
+        connectedTo_ = connectedText;
+        if (statisticsOn_ && statisticsOpen_) {
+            statistics_.countConnect();
+        }
+        changed();
+    });
+}
+
+void HostController::issueCommandLineRequest(FtpSession& session, int mode) {
+    uint32_t type;
+    const uint32_t siteType = sites_.getHostSetting(&sessionSite_, HostField::TransferType);
+    if (config_.GetInt("CLXMode") != 0) {
+        type = static_cast<uint32_t>(config_.GetInt("CLXMode") - 1);
+    } else if (siteType != 0) {
+        type = siteType - 1;
+    } else if (config_.GetInt("KeepXMode") != 0) {
+        type = static_cast<uint32_t>(config_.GetInt("LastXMode"));
+    } else {
+        type = 0;
+    }
+    std::string folder = config_.GetString("CLXDir");
+    if (folder.empty() && config_.GetInt("KeepXDir") != 0) {
+        folder = config_.GetString("LastXDir");
+    }
+    uint32_t value = type & transfer::kTypeMask;
+    if (config_.GetInt("CLXFlags") & 1) {
+        value |= transfer::kUpdateOnly;
+    }
+    const auto withSource = [value](uint32_t source) {
+        return static_cast<int32_t>(value | source << transfer::kSourceShift);
+    };
+    switch (mode) {
+        case 2:
+            session.enqueue(RequestKind::Put, {}, {}, withSource(transfer::kCommandLineAsGiven));
+            break;
+        case 3:
+            if (commandLineUrl_.type == 'd') {
+                // An empty folder means the current one, not the root.
+                if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') {
+                    folder += '/';
+                }
+                session.enqueue(RequestKind::ListToFile, folder + commandLineUrl_.host + ".txt", {},
+                                0);
+            } else {
+                if (commandLineUrl_.type == 'a') {
+                    value = (value & ~transfer::kTypeMask) | transfer::kAscii;
+                } else if (commandLineUrl_.type == 'i') {
+                    value = (value & ~transfer::kTypeMask) | transfer::kImage;
+                }
+                RequestData data;
+                data.names.push_back(lastComponent(commandLineUrl_.decodedPath()));
+                session.enqueue(RequestKind::Get, folder, std::move(data),
+                                withSource(transfer::kSingleName));
+            }
+            break;
+        case 4:
+            session.enqueue(RequestKind::Put, folder, {},
+                            withSource(transfer::kCommandLineInDirectory));
+            break;
+        case 5:
+            session.enqueue(RequestKind::Get, folder, {},
+                            withSource(transfer::kCommandLineInDirectory));
+            break;
+        default:
+            break;
+    }
+}
+
+void HostController::sessionEnded() {
+    post([this] { onSessionEnded(); });
+}
+
+void HostController::onSessionEnded() {
+    if (worker_ != nullptr) {
+        worker_->join();
+        worker_.reset();
+    }
+    loggedIn_ = false;
+    connectedTo_.clear();
+    if (context_.outlets != nullptr) {
+        context_.outlets->SetStatus({});
+    }
+    restarting_ = false;
+    restartVisible_ = restartOpen_ && restartDb_.getInProgress() != 0;
+    changed();
+}
+
+void HostController::transferStarted(int64_t, int64_t startMs) {
+    transferStartMs_ = startMs;
+}
+
+void HostController::transferProgress(int64_t) {}
+
+void HostController::transferEnded(int64_t bytes, int64_t endMs) {
+    const int64_t milliseconds = endMs > transferStartMs_ ? endMs - transferStartMs_ : 0;
+    post([this, bytes, milliseconds] {
+        if (statisticsOn_ && statisticsOpen_) {
+            statistics_.countTransfer(bytes, milliseconds);
+        }
+    });
+}
+
+void HostController::watchSetting(const std::string& name) {
+    if (name == "Statistics") {
+        statisticsOn_ = config_.GetInt("Statistics") != 0;
+    } else if (name == "ProxyType") {
+        // Ping and trace route follow pingEnabled().
+    } else if (FtpSession* running = session()) {
+        running->settingChanged(name);
+    }
+    changed();
+}
+
+}  // namespace nubo

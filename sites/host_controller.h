@@ -1,0 +1,185 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/session_observer.h"
+#include "platform/registry_key.h"
+#include "sites/ftp_url.h"
+#include "sites/restart_database.h"
+#include "sites/site_list.h"
+#include "sites/statistics_database.h"
+
+namespace nubo {
+
+class AppLog;
+class ConfigStore;
+class FtpSession;
+class LocalViewUpkeep;
+class MainOutlets;
+class RemoteViewContract;
+class SessionWorker;
+class ShortcutLibrary;
+
+// Told when anything the Host page shows changed; always on the owner's thread.
+class HostControllerListener {
+  public:
+    virtual ~HostControllerListener() = default;
+    virtual void hostStateChanged() = 0;
+};
+
+// What the Host page does, without the page: the site selection and the dialog's
+// credentials, connect, the command-line connect, restart, logoff, the after-login
+// requests of a command-line run, statistics counting, the configuration watch,
+// clone, remove and desktop shortcuts. It owns the site list, this process's restart
+// slot and the statistics database, and creates one session at a time.
+//
+// Every method runs on the owner's thread. The session calls the observer methods on
+// its worker thread; they queue what they change through the poster, so the state is
+// only ever touched by the owner.
+class HostController : public SessionObserver {
+  public:
+    enum class RestartAnswer { Yes, No, Cancel };
+    using Poster = std::function<void(std::function<void()>)>;
+    // The restart question: gets the URL of the waiting transfer.
+    using RestartQuestion = std::function<RestartAnswer(const std::string& url)>;
+
+    struct Context {
+        AppLog* log = nullptr;
+        ConfigStore* config = nullptr;
+        MainOutlets* outlets = nullptr;
+        RemoteViewContract* remoteView = nullptr;
+        LocalViewUpkeep* localView = nullptr;
+        ShortcutLibrary* shortcuts = nullptr;  // null: no desktop shortcuts
+        const RegistryKey* appKey = nullptr;   // the application's key (required)
+        std::string dataFolder;                // "AppData", ending in "/"
+        std::string desktopFolder;             // where shortcuts go; empty: the user's desktop
+        Poster poster;                         // runs work on the owner's thread
+        std::vector<std::string> commandLineArgs;
+    };
+
+    explicit HostController(Context context);
+    ~HostController() override;
+    HostController(const HostController&) = delete;
+    HostController& operator=(const HostController&) = delete;
+
+    // Page creation: restart slot, last host, site list, configuration watch.
+    void startUp();
+    // Page destruction: frees an unused restart slot, closes the databases.
+    void shutDown();
+
+    // ---- the dialog ----
+    const std::vector<std::string>& urlBox() const { return sites_.urlBox(); }
+    int selectedIndex() const { return selected_; }
+    const std::string& urlText() const { return urlText_; }
+    // Typing in the URL box: the selection goes.
+    void setUrlText(const std::string& text);
+    const std::string& userName() const { return user_; }
+    const std::string& password() const { return password_; }
+    bool savePassword() const { return savePassword_; }
+    void setUserName(const std::string& text) { user_ = text; }
+    void setPassword(const std::string& text) { password_ = text; }
+    void setSavePassword(bool on) { savePassword_ = on; }
+    bool urlValid() const { return urlValid_; }
+
+    void selectSite(int index);
+    void acceptTypedUrl();
+    // False when nothing was started (bad URL, not "ftp", cancelled question, busy).
+    bool connect();
+    // The command line's connect (mode 1-5); false for an invalid URL.
+    bool commandLineConnect(int mode, const std::string& urlText);
+    void logoff();
+    // Resumes the transfer waiting in this process's restart slot.
+    bool restart();
+    // Escape on the "Connecting" tab: a login in progress gives up.
+    void cancelConnect() { cancel_ = true; }
+    void cloneSite();
+    void removeSite();
+    // Saves a ".nubo" shortcut to the selected site on the desktop; the file's path.
+    bool createShortcut(std::string* path = nullptr);
+
+    // ---- what the page shows ----
+    bool connectEnabled() const { return worker_ == nullptr; }
+    bool logoffEnabled() const { return loggedIn_; }
+    bool pingEnabled() const;
+    bool restartVisible() const { return restartVisible_; }
+    bool restarting() const { return restarting_; }
+    bool shortcutEnabled() const;
+    bool statisticsOn() const { return statisticsOn_; }
+    const std::string& connectedTo() const { return connectedTo_; }
+    // The running session, or null.
+    FtpSession* session() const;
+    bool sessionActive() const { return worker_ != nullptr; }
+    void setIcmpAvailable(bool on) { icmpAvailable_ = on; }
+
+    void setListener(HostControllerListener* listener) { listener_ = listener; }
+    void setRestartQuestion(RestartQuestion question) { question_ = std::move(question); }
+    // A run without windows quits when its command-line requests are done, whatever
+    // "NoUIQuit" says, since nobody could end it otherwise.
+    void setQuitAfterCommandLine(bool on) { quitAfterCommandLine_ = on; }
+
+    SiteList& sites() { return sites_; }
+    RestartDatabase& restartDatabase() { return restartDb_; }
+    StatisticsDatabase& statistics() { return statistics_; }
+
+    // ---- the session's reports (worker thread) ----
+    void sessionLoggedIn(const std::string& connectedText) override;
+    void sessionEnded() override;
+    void transferStarted(int64_t expectedSize, int64_t startMs) override;
+    void transferProgress(int64_t bytes) override;
+    void transferEnded(int64_t bytes, int64_t endMs) override;
+
+  private:
+    void changed();
+    void post(std::function<void()> work);
+    void loadCredentials(const std::string& name);
+    void takeUserPart(const FtpUrl& url);
+    void clearAnonymous();
+    int indexOf(const std::string& name) const;
+    int addAndSelect(const std::string& name);
+    // Connect from step 8 on: credentials into the URL, session created and started.
+    void startSession(FtpUrl url, const std::string& name);
+    void issueCommandLineRequest(FtpSession& session, int mode);
+    void onSessionEnded();
+    void watchSetting(const std::string& name);
+
+    Context context_;
+    ConfigStore& config_;
+    SiteList sites_;
+    RestartDatabase restartDb_;
+    StatisticsDatabase statistics_;
+
+    std::string urlText_;
+    std::string user_;
+    std::string password_;
+    bool savePassword_ = false;
+    int selected_ = -1;
+    bool urlValid_ = false;
+    bool restarting_ = false;
+    bool restartVisible_ = false;
+    bool restartOpen_ = false;
+    bool statisticsOpen_ = false;
+    bool statisticsOn_ = false;
+    bool icmpAvailable_ = false;
+    bool loggedIn_ = false;
+    bool quitAfterCommandLine_ = false;
+    std::string connectedTo_;
+
+    std::atomic<bool> cancel_{false};
+    std::unique_ptr<SessionWorker> worker_;
+    // Read by the worker in sessionLoggedIn: set before the session starts.
+    int pendingMode_ = 0;
+    FtpUrl commandLineUrl_;
+    // Worker thread only: the start of the running transfer.
+    int64_t transferStartMs_ = 0;
+    std::string sessionSite_;
+
+    HostControllerListener* listener_ = nullptr;
+    RestartQuestion question_;
+};
+
+}  // namespace nubo
