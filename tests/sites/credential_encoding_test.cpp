@@ -27,7 +27,7 @@ TEST(Crc32Test, StandardCheckValue) {
 }
 
 TEST(SiteNameCodeTest, RoundTripAndFailures) {
-    for (const std::string name :
+    for (const std::string& name :
          {std::string("ftp.example.org"), std::string("ftp://h:21/pub"),
           std::string("\xc3\xa9t\xc3\xa9"), std::string("a\0b", 3), std::string()}) {
         std::string encoded = encodeSiteName(name);

@@ -27,7 +27,7 @@ std::string readFile(const std::string& path) {
 
 }  // namespace
 
-PyFtpdServer::PyFtpdServer() {
+PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
     char pattern[] = "/tmp/nubo-pyftpd-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
         error_ = "cannot make a temporary folder";
@@ -47,9 +47,14 @@ PyFtpdServer::PyFtpdServer() {
             dup2(fd, 1);
             dup2(fd, 2);
         }
-        execl(kPython, kPython, script.c_str(), "--root", root_.c_str(), "--port-file",
-              portFile.c_str(), "--user", kUser, "--password", kPassword,
-              static_cast<char*>(nullptr));
+        std::vector<std::string> args = {kPython, script,   "--root",     root_,    "--port-file",
+                                         portFile, "--user", kUser, "--password", kPassword};
+        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(kPython, argv.data());
         _exit(127);
     }
     if (pid_ < 0) {

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace nubo::test {
 
@@ -15,7 +16,8 @@ class PyFtpdServer {
     static constexpr const char* kUser = "alice";
     static constexpr const char* kPassword = "wonderland";
 
-    PyFtpdServer();
+    // extraArgs go to the server script (for example "--drop-file", "NAME").
+    explicit PyFtpdServer(const std::vector<std::string>& extraArgs = {});
     ~PyFtpdServer();
     PyFtpdServer(const PyFtpdServer&) = delete;
     PyFtpdServer& operator=(const PyFtpdServer&) = delete;

@@ -10,8 +10,37 @@ import os
 import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
+
+
+def breaking_handler(base, file_name, limit):
+    """A handler whose first download of file_name stops after limit bytes: the data
+    connection closes and the control connection is dropped without a reply, as when
+    the line breaks."""
+    state = {"armed": True}
+
+    class BreakingDTP(DTPHandler):
+        def send(self, data):
+            if not getattr(self.cmd_channel, "breaking", False):
+                return super().send(data)
+            left = limit - self.tot_bytes_sent
+            if left <= 0:
+                state["armed"] = False
+                self.cmd_channel.close()
+                self.close()
+                return 0
+            return super().send(data[:left])
+
+    class BreakingHandler(base):
+        dtp_handler = BreakingDTP
+        use_sendfile = False
+
+        def ftp_RETR(self, file):
+            self.breaking = state["armed"] and os.path.basename(file) == file_name
+            return super().ftp_RETR(file)
+
+    return BreakingHandler
 
 
 def main():
@@ -20,6 +49,10 @@ def main():
     parser.add_argument("--port-file", required=True)
     parser.add_argument("--user", default="alice")
     parser.add_argument("--password", default="wonderland")
+    parser.add_argument("--drop-file", default="",
+                        help="the first download of this file breaks the connection")
+    parser.add_argument("--drop-after", type=int, default=0,
+                        help="bytes sent before the connection breaks")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.INFO)
@@ -33,6 +66,8 @@ def main():
     handler.authorizer = authorizer
     handler.banner = "NuboPRO test server ready."
     handler.passive_ports = None
+    if args.drop_file:
+        handler = breaking_handler(handler, args.drop_file, args.drop_after)
 
     server = FTPServer(("127.0.0.1", 0), handler)
     port = server.socket.getsockname()[1]

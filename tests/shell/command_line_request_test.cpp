@@ -1,0 +1,144 @@
+#include "shell/command_line_request.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/config_store.h"
+
+namespace nubo {
+namespace {
+
+CommandLineRequest parsed(const std::vector<std::string>& args) {
+    CommandLineRequest request;
+    request.parse(args);
+    return request;
+}
+
+TEST(CommandLineRequestTest, TheModeFollowsTheUrlAndThePlainArguments) {
+    EXPECT_EQ(parsed({}).mode, 0);
+    EXPECT_EQ(parsed({"-u", "ftp://h"}).mode, 1);
+
+    CommandLineRequest drop = parsed({"-u", "ftp://h", "one.txt", "two.txt"});
+    EXPECT_EQ(drop.mode, 2);
+    EXPECT_EQ(drop.slot(2), "one.txt");
+    EXPECT_EQ(drop.slot(3), "two.txt");
+    EXPECT_EQ(drop.nextSlot, 4u);
+
+    CommandLineRequest fetch = parsed({"-f", "-"});
+    EXPECT_EQ(fetch.mode, 3);
+    EXPECT_EQ(fetch.slot(0), "");
+
+    // The automatic choice applies only while the mode is still 0.
+    EXPECT_EQ(parsed({"-p", "-u", "ftp://h", "a"}).mode, 4);
+    EXPECT_EQ(parsed({"-u", "ftp://h", "-g", "a"}).mode, 5);
+    // ... and only when no switch still waits for its argument.
+    CommandLineRequest trailing = parsed({"-u", "ftp://h", "-d"});
+    EXPECT_EQ(trailing.mode, 0);
+    EXPECT_EQ(trailing.pending, "d");
+}
+
+TEST(CommandLineRequestTest, SwitchesCountByTheirFirstLettersInEitherCase) {
+    CommandLineRequest request =
+        parsed({"-U", "ftp://h", "-XI", "-V", "-Z", "-q", "-Dir", "/tmp/x", "-url2"});
+    EXPECT_EQ(request.slot(0), "ftp://h");
+    EXPECT_EQ(request.transferType, 2);
+    EXPECT_EQ(request.flags, CommandLineRequest::kUpdateOnly);
+    EXPECT_TRUE(request.fullExitCode);
+    EXPECT_EQ(request.slot(1), "/tmp/x");  // an absolute path is a value, not a switch
+    EXPECT_EQ(request.pending, "u");       // "-url2" waits for its URL
+
+    EXPECT_EQ(parsed({"-xa"}).transferType, 1);
+    EXPECT_EQ(parsed({"-xx"}).transferType, 3);
+    EXPECT_EQ(parsed({"-xq"}).transferType, 0);
+    EXPECT_EQ(parsed({"-x"}).transferType, 0);
+}
+
+TEST(CommandLineRequestTest, AnArgumentLosesOneLeadingDash) {
+    CommandLineRequest request = parsed({"-d", "--weird", "-u", "-"});
+    EXPECT_EQ(request.slot(1), "-weird");
+    EXPECT_EQ(request.slot(0), "");
+    EXPECT_EQ(request.mode, 0);
+    // A switch's argument is taken whatever it looks like.
+    CommandLineRequest taken = parsed({"-u", "-p"});
+    EXPECT_EQ(taken.slot(0), "p");
+    EXPECT_EQ(taken.mode, 1);
+}
+
+TEST(CommandLineRequestTest, PlainArgumentsStartingWithASlashArePaths) {
+    CommandLineRequest request = parsed({"-u", "ftp://h", "/home/me/a.txt", "/tmp/b"});
+    EXPECT_EQ(request.mode, 2);
+    EXPECT_EQ(request.slot(2), "/home/me/a.txt");
+    EXPECT_EQ(request.slot(3), "/tmp/b");
+}
+
+TEST(CommandLineRequestTest, SetupSwitches) {
+    CommandLineRequest uninstall =
+        parsed({"-rf", "/opt/nubo", "-rv", "2.1", "-rm", "menu", "-rd", "desk.nubo"});
+    EXPECT_EQ(uninstall.flags, CommandLineRequest::kUninstall);
+    EXPECT_EQ(uninstall.slot(1), "2.1");
+    EXPECT_EQ(uninstall.slot(2), "/opt/nubo");
+    EXPECT_EQ(uninstall.slot(3), "menu");
+    EXPECT_EQ(uninstall.slot(4), "desk.nubo");
+    EXPECT_TRUE(uninstall.setupMode());
+    EXPECT_EQ(parsed({"-i"}).flags, CommandLineRequest::kInstall);
+    EXPECT_EQ(parsed({"-r"}).flags, CommandLineRequest::kUninstall);
+    EXPECT_FALSE(parsed({"-u", "x"}).setupMode());
+}
+
+TEST(CommandLineRequestTest, HelpAndVersionDoNotClashWithTheSwitchTable) {
+    CommandLineRequest help = parsed({"--help"});
+    EXPECT_TRUE(help.helpRequested);
+    EXPECT_EQ(help.mode, 0);
+    CommandLineRequest version = parsed({"--version"});
+    EXPECT_TRUE(version.versionRequested);
+    EXPECT_EQ(version.flags, 0u);  // not "-v"
+    // As a switch's argument it is just a value.
+    CommandLineRequest value = parsed({"-d", "--help"});
+    EXPECT_FALSE(value.helpRequested);
+    EXPECT_EQ(value.slot(1), "-help");
+}
+
+TEST(CommandLineRequestTest, ShortcutValuesFillEmptyPlacesOnly) {
+    CommandLineRequest request;
+    request.flags = 0x10;
+    request.parse({"-d", "/keep", "-o", "s.nubo"},
+                  [](const std::string& path, ShortcutValues* values) {
+                      EXPECT_EQ(path, "s.nubo");
+                      values->url = "ftp://s";
+                      values->transferType = 1;
+                      values->updateMode = 1;
+                      return true;
+                  });
+    EXPECT_EQ(request.slot(0), "ftp://s");
+    EXPECT_EQ(request.slot(1), "/keep");  // the shortcut has no folder
+    EXPECT_EQ(request.transferType, 1);
+    EXPECT_EQ(request.flags, 0x11u);
+    EXPECT_EQ(request.mode, 1);
+}
+
+TEST(CommandLineRequestTest, StoredValuesAndExitCodes) {
+    ConfigStore config;
+    CommandLineRequest get = parsed({"-u", "ftp://h", "-d", "/in", "-g", "a", "-xx", "-v"});
+    get.storeInto(config);
+    EXPECT_EQ(config.GetInt("CLConnect"), 1);
+    EXPECT_EQ(config.GetInt("CLStart"), 1);
+    EXPECT_EQ(config.GetInt("CLOnly"), 1);
+    EXPECT_EQ(config.GetInt("CLXMode"), 3);
+    EXPECT_EQ(config.GetInt("CLXFlags"), 1);
+    EXPECT_EQ(config.GetString("CLXDir"), "/in");
+
+    ConfigStore other;
+    other.SetString("CLXDir", "/before");
+    parsed({"-f", "ftp://h/x"}).storeInto(other);
+    EXPECT_EQ(other.GetInt("CLStart"), 1);
+    EXPECT_EQ(other.GetInt("CLOnly"), 0);
+    EXPECT_EQ(other.GetString("CLXDir"), "/before");  // an empty folder is not stored
+
+    // One download failed and one succeeded.
+    EXPECT_EQ(get.exitCode(16 | 1), 1);
+    EXPECT_EQ(get.exitCode(64), 4);
+    EXPECT_EQ(get.exitCode(128), 8);
+    EXPECT_EQ(parsed({"-z"}).exitCode(16 | 1), 17);
+}
+
+}  // namespace
+}  // namespace nubo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace nubo::test {
+
+// A temporary user home for a test: its own XDG config and data folders (settings,
+// restart and statistics databases, desktop registration) and a work folder. While it
+// lives, this process's HOME and XDG variables point into it, so nothing touches the
+// real home. Everything is removed when it goes.
+class TestHome {
+  public:
+    TestHome();
+    ~TestHome();
+    TestHome(const TestHome&) = delete;
+    TestHome& operator=(const TestHome&) = delete;
+
+    const std::string& root() const { return root_; }
+    std::string config() const { return root_ + "/config"; }
+    std::string data() const { return root_ + "/data"; }
+    // The "AppData" folder, ending in "/".
+    std::string appData() const { return data() + "/Tkwa/Nubo/"; }
+    std::string work() const { return root_ + "/work"; }
+    std::string settingsFile() const { return config() + "/Tkwa/Nubo.conf"; }
+
+  private:
+    std::string root_;
+    std::vector<std::pair<std::string, std::string>> saved_;
+    std::vector<std::string> unset_;
+};
+
+struct ProgramResult {
+    int exitCode = -1;  // -1: killed or not started
+    std::string errorText;
+    std::string outputText;
+};
+
+// Runs the built nubopro with the arguments in the home's work folder, without a
+// display; gives up (killing it) after timeoutSeconds.
+ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
+                         int timeoutSeconds = 120);
+
+}  // namespace nubo::test
