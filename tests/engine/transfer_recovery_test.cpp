@@ -20,6 +20,7 @@
 namespace nubo {
 namespace {
 
+using test::patternBytes;
 using test::readFile;
 using test::waitFor;
 using test::writeFile;
@@ -28,19 +29,6 @@ namespace fs = std::filesystem;
 using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
-
-// Bytes that differ everywhere, so an offset error shows in the comparison.
-std::string pattern(size_t size) {
-    std::string bytes(size, '\0');
-    uint32_t x = 2463534242u;
-    for (char& c : bytes) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        c = static_cast<char>(x);
-    }
-    return bytes;
-}
 
 constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 
@@ -96,7 +84,7 @@ class RecoveryTest : public ::testing::Test {
 };
 
 TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
-    const std::string content = pattern(300000);
+    const std::string content = patternBytes(300000);
     const std::string listing = "-rw-r--r-- 1 u g 300000 Jun 21 2020 big.bin\r\n";
     scriptStart(listing);
     server.expect("TYPE I")
@@ -151,7 +139,7 @@ TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
 }
 
 TEST_F(RecoveryTest, BrokenUploadResumesWithAppe) {
-    const std::string content = pattern(50000);
+    const std::string content = patternBytes(50000);
     const std::string path = folder + "/local/up.bin";
     std::ofstream(path, std::ios::binary) << content;
     scriptStart("");
@@ -200,7 +188,7 @@ TEST_F(RecoveryTest, PathsTooLongForTheRecordAreNeverResumed) {
     while (deep.size() < 300)
         deep += "/a-rather-long-folder-name";
     fs::create_directories(deep);
-    const std::string content = pattern(50000);
+    const std::string content = patternBytes(50000);
     scriptStart("-rw-r--r-- 1 u g 50000 Jun 21 2020 f.bin\r\n");
     server.expect("TYPE I")
         .reply("200 Binary.")

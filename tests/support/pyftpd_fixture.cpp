@@ -47,8 +47,8 @@ PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
             dup2(fd, 1);
             dup2(fd, 2);
         }
-        std::vector<std::string> args = {kPython, script,   "--root",     root_,    "--port-file",
-                                         portFile, "--user", kUser, "--password", kPassword};
+        std::vector<std::string> args = {kPython,  script,   "--root", root_,        "--port-file",
+                                         portFile, "--user", kUser,    "--password", kPassword};
         args.insert(args.end(), extraArgs.begin(), extraArgs.end());
         std::vector<char*> argv;
         for (std::string& arg : args)

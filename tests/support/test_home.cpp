@@ -66,8 +66,8 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
 
     pid_t pid = fork();
     if (pid == 0) {
-        if (chdir(home.work().c_str()) != 0 ||
-            !freopen(errorFile.c_str(), "w", stderr) || !freopen(outputFile.c_str(), "w", stdout)) {
+        if (chdir(home.work().c_str()) != 0 || !freopen(errorFile.c_str(), "w", stderr) ||
+            !freopen(outputFile.c_str(), "w", stdout)) {
             _exit(126);
         }
         execv(NUBOPRO_BINARY, argv.data());
