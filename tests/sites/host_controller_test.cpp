@@ -1,0 +1,366 @@
+// The Host page's logic against a real pyftpdlib server, with its databases and
+// settings in a temporary home.
+#include "sites/host_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/ftp_session.h"
+#include "platform/xdg_paths.h"
+#include "shell/post_queue.h"
+#include "shell/shortcut_library.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/session_harness.h"
+#include "tests/support/test_home.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::patternBytes;
+using test::readFile;
+using test::writeFile;
+using Answer = HostController::RestartAnswer;
+
+class HostControllerTest : public ::testing::Test {
+  protected:
+    explicit HostControllerTest(std::vector<std::string> serverArgs = {}) : server(serverArgs) {}
+
+    void SetUp() override {
+        if (!server.running()) {
+            GTEST_SKIP() << server.startError();
+        }
+        makeFolderPath(home.appData());
+        harness.config.SetPoster([this](std::function<void()> work) { queue.post(work); });
+        harness.config.EnableNotifications(true);
+    }
+    void TearDown() override {
+        if (host != nullptr) {
+            host->shutDown();
+        }
+        host.reset();
+    }
+    HostController& start(ShortcutLibrary* shortcuts = nullptr) {
+        HostController::Context context;
+        context.log = &harness.log;
+        context.config = &harness.config;
+        context.outlets = &harness.outlets;
+        context.remoteView = &harness.remoteView;
+        context.shortcuts = shortcuts;
+        context.appKey = &appKey;
+        context.dataFolder = home.appData();
+        context.desktopFolder = home.root() + "/Desktop";
+        context.poster = [this](std::function<void()> work) { queue.post(work); };
+        context.commandLineArgs = commandLineArgs;
+        host = std::make_unique<HostController>(context);
+        host->startUp();
+        return *host;
+    }
+    // Runs posted work until the condition holds.
+    bool pumpUntil(const std::function<bool()>& condition) {
+        return test::waitFor([&] {
+            queue.runPending();
+            return condition();
+        });
+    }
+    bool runToEnd() {
+        return pumpUntil([&] { return !host->sessionActive(); });
+    }
+    bool loggedIn() {
+        return pumpUntil([&] { return host->logoffEnabled(); });
+    }
+    int indexOf(const std::string& name) const {
+        const auto& box = host->urlBox();
+        for (size_t i = 0; i < box.size(); ++i)
+            if (box[i] == name)
+                return static_cast<int>(i);
+        return -1;
+    }
+    // Types a URL into the box and accepts it.
+    void type(const std::string& text) {
+        host->setUrlText(text);
+        host->acceptTypedUrl();
+    }
+
+    test::TestHome home;
+    test::PyFtpdServer server;
+    test::SessionHarness harness;
+    RegistryKey appKey{home.settingsFile()};
+    PostQueue queue;
+    std::vector<std::string> commandLineArgs;
+    std::unique_ptr<HostController> host;
+};
+
+TEST_F(HostControllerTest, AnonymousIsStoredWithoutCredentialsAndUsesTheDefaults) {
+    HostController& page = start();
+    type(server.url("/"));
+    ASSERT_TRUE(page.urlValid());
+    const std::string name = page.urlText();
+    page.setUserName("Anonymous");
+    page.setPassword("secret");
+    page.setSavePassword(true);
+    ASSERT_TRUE(page.connect());
+    EXPECT_FALSE(page.connectEnabled());
+    ASSERT_TRUE(loggedIn()) << harness.logText();
+    EXPECT_TRUE(harness.logHas("<USER anonymous"));
+    EXPECT_TRUE(harness.logHas("... user anonymous logged in"));
+    EXPECT_EQ(page.sites().storedBlob(name), "");
+    EXPECT_TRUE(page.sites().hasSite(name));
+    EXPECT_EQ(harness.config.GetString("LastHost"), name);
+    EXPECT_NE(page.connectedTo().find("[127.0.0.1:"), std::string::npos);
+
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_TRUE(page.connectEnabled());
+    EXPECT_FALSE(page.logoffEnabled());
+    EXPECT_EQ(page.connectedTo(), "");
+    // One connect counted for the host.
+    auto entries = page.statistics().takeSnapshot(nullptr);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].host, "127.0.0.1");
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 1u);
+}
+
+TEST_F(HostControllerTest, WithoutSavePasswordOnlyTheUserIsKept) {
+    HostController& page = start();
+    type(server.url("/pub"));
+    const std::string name = page.urlText();
+    page.setUserName(test::PyFtpdServer::kUser);
+    page.setPassword(test::PyFtpdServer::kPassword);
+    page.setSavePassword(false);
+    ASSERT_TRUE(page.connect());
+    ASSERT_TRUE(loggedIn()) << harness.logText();
+    EXPECT_TRUE(harness.logHas("... user alice logged in"));
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+
+    page.setUrlText("something else");
+    page.selectSite(indexOf(name));
+    EXPECT_EQ(page.userName(), "alice");
+    EXPECT_EQ(page.password(), "");
+    EXPECT_FALSE(page.savePassword());
+
+    // With the flag on, the password is kept too.
+    page.setPassword(test::PyFtpdServer::kPassword);
+    page.setSavePassword(true);
+    ASSERT_TRUE(page.connect());
+    ASSERT_TRUE(loggedIn());
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+    page.selectSite(indexOf(name));
+    EXPECT_EQ(page.password(), "wonderland");
+    EXPECT_TRUE(page.savePassword());
+}
+
+TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
+    HostController& page = start();
+    page.setUrlText("");
+    page.acceptTypedUrl();
+    EXPECT_FALSE(page.urlValid());
+    EXPECT_FALSE(page.connect());
+    EXPECT_TRUE(harness.logHas("... malformed URL"));
+
+    // A user part fills the dialog; "anonymous" empties it.
+    type("ftp://bob:pw@files.example.org/x");
+    EXPECT_EQ(page.urlText(), "ftp://files.example.org/x");
+    EXPECT_EQ(page.userName(), "bob");
+    EXPECT_EQ(page.password(), "pw");
+    type("ftp://anonymous:me@files.example.org/x");
+    EXPECT_EQ(page.userName(), "");
+    EXPECT_EQ(page.password(), "");
+
+    type("http://www.example.org/");
+    EXPECT_TRUE(page.urlValid());
+    EXPECT_FALSE(page.connect());
+    EXPECT_FALSE(page.sessionActive());
+}
+
+TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
+    HostController& page = start();
+    type("ftp://alpha.example.org/");
+    page.setUserName("ann");
+    page.setPassword("pw");
+    page.sites().storeSite(page.urlText(), "ann", "pw", 0);
+    page.cloneSite();
+    EXPECT_EQ(page.urlText(), "ftp://alpha.example.org/1");
+    page.acceptTypedUrl();
+    std::string user, password;
+    ASSERT_TRUE(page.sites().findCredentials("ftp://alpha.example.org/1", &user, &password));
+    EXPECT_EQ(user, "ann");
+    EXPECT_TRUE(page.sites().renameSource.empty());
+
+    // Removing selects the entry now at the same place, or the one before the last.
+    page.selectSite(0);
+    const std::string second = page.urlBox()[1];
+    page.removeSite();
+    EXPECT_EQ(page.selectedIndex(), 0);
+    EXPECT_EQ(page.urlText(), second);
+    while (!page.urlBox().empty()) {
+        page.selectSite(static_cast<int>(page.urlBox().size()) - 1);
+        page.removeSite();
+        if (!page.urlBox().empty()) {
+            EXPECT_EQ(page.selectedIndex(), static_cast<int>(page.urlBox().size()) - 1);
+        }
+    }
+    EXPECT_EQ(page.userName(), "");
+    EXPECT_EQ(page.password(), "");
+    EXPECT_FALSE(page.savePassword());
+}
+
+TEST_F(HostControllerTest, ShortcutsGoToTheDesktopUnderFreeNames) {
+    ShortcutLibrary library(NUBOSX_LIBRARY);
+    HostController& page = start(&library);
+    type("ftp://files.example.org/pub");
+    fs::create_directories(home.root() + "/Desktop");
+    std::string first, second;
+    ASSERT_TRUE(page.createShortcut(&first));
+    ASSERT_TRUE(page.createShortcut(&second));
+    EXPECT_EQ(first, home.root() + "/Desktop/files.example.org.nubo");
+    EXPECT_EQ(second, home.root() + "/Desktop/files.example.org (2).nubo");
+    EXPECT_EQ(readFile(second), "[NuboShortcut]\nURL=ftp://files.example.org/pub");
+
+    // Registration failed at start-up: the command is off.
+    harness.config.SetInt("CLXFlags", static_cast<int32_t>(1u << 31));
+    EXPECT_FALSE(page.shortcutEnabled());
+    EXPECT_FALSE(page.createShortcut());
+    EXPECT_TRUE(harness.logHas("*** Unable to create Nubo Shortcut object!"));
+}
+
+// A slot left in progress by an earlier run, as a crash or a broken line leaves it.
+void leaveRestartSlot(const std::string& dataFolder, const std::string& url) {
+    RestartDatabase earlier(dataFolder);
+    ASSERT_TRUE(earlier.open());
+    earlier.takeSlot(true);
+    earlier.setField(RestartRecord::kUrl, url);
+    earlier.setField(RestartRecord::kOperation, "Gi");
+    earlier.setInProgress(1);
+    earlier.close();
+}
+
+TEST_F(HostControllerTest, TheRestartQuestion) {
+    leaveRestartSlot(home.appData(), server.url("/"));
+    HostController& page = start();
+    ASSERT_TRUE(page.restartVisible());
+    std::string asked;
+    Answer answer = Answer::Cancel;
+    page.setRestartQuestion([&](const std::string& url) {
+        asked = url;
+        return answer;
+    });
+    type(server.url("/"));
+    const int slot = page.restartDatabase().currentSlot();
+
+    EXPECT_FALSE(page.connect());
+    EXPECT_EQ(asked, server.url("/"));
+    EXPECT_TRUE(page.restartVisible());
+    EXPECT_FALSE(page.sessionActive());
+    EXPECT_EQ(page.restartDatabase().getInProgress(), 1);
+
+    answer = Answer::Yes;  // kept for a later run; this one takes a fresh slot
+    ASSERT_TRUE(page.connect());
+    EXPECT_NE(page.restartDatabase().currentSlot(), slot);
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_FALSE(page.restartVisible());
+}
+
+TEST_F(HostControllerTest, AnsweringNoDropsTheRestartData) {
+    leaveRestartSlot(home.appData(), server.url("/"));
+    HostController& page = start();
+    ASSERT_TRUE(page.restartVisible());
+    page.setRestartQuestion([](const std::string&) { return Answer::No; });
+    type(server.url("/"));
+    ASSERT_TRUE(page.connect());
+    EXPECT_FALSE(page.restartVisible());
+    EXPECT_EQ(page.restartDatabase().getInProgress(), 0);
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_FALSE(page.restartVisible());
+}
+
+TEST_F(HostControllerTest, SettingChangesReachTheRunningSession) {
+    HostController& page = start();
+    type(server.url("/"));
+    ASSERT_TRUE(page.connect());
+    ASSERT_TRUE(loggedIn());
+    ASSERT_TRUE(page.session()->passive());
+    harness.config.SetInt("Passive", 0);
+    EXPECT_TRUE(pumpUntil([&] { return !page.session()->passive(); }));
+    harness.config.SetInt("Statistics", 0);
+    EXPECT_TRUE(pumpUntil([&] { return !page.statisticsOn(); }));
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+}
+
+TEST_F(HostControllerTest, CommandLineFetchCountsTheTransferAndQuits) {
+    writeFile(server.root() + "/f.bin", patternBytes(4096));
+    harness.config.SetInt("CLConnect", 1);
+    harness.config.SetInt("CLStart", 1);
+    harness.config.SetString("CLXDir", home.work());
+    HostController& page = start();
+    EXPECT_FALSE(page.commandLineConnect(3, "ftp://"));
+    EXPECT_TRUE(harness.logHas("*** Invalid URL: ftp://"));
+    ASSERT_TRUE(page.commandLineConnect(3, server.url("/f.bin")));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    EXPECT_EQ(readFile(home.work() + "/f.bin"), patternBytes(4096));
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kReceived);
+    EXPECT_EQ(harness.config.GetString("LastHost"), "");  // not saved for a command line
+    auto entries = page.statistics().takeSnapshot(nullptr);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 1u);
+    // The engine reports the listing as a transfer too: two, with its bytes.
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 2u);
+    EXPECT_GT(entries[0].values[StatisticsDatabase::kBytes], 4096u);
+}
+
+// The server breaks the first download of big.bin after 100,000 bytes.
+class HostRestartTest : public HostControllerTest {
+  protected:
+    HostRestartTest() : HostControllerTest({"--drop-file", "big.bin", "--drop-after", "100000"}) {}
+};
+
+TEST_F(HostRestartTest, ABrokenCommandLineDownloadIsResumedByRestart) {
+    const std::string content = patternBytes(300000);
+    writeFile(server.root() + "/big.bin", content);
+    writeFile(server.root() + "/small.txt", "small");
+
+    // Image: a Smart or ASCII transfer would restart from the beginning.
+    test::ProgramResult broken = test::runNubopro(home, {"-f", server.url("/big.bin"), "-xi"});
+    EXPECT_EQ(broken.exitCode, 1) << broken.errorText;
+    EXPECT_NE(broken.errorText.find("Network error, queue flushed"), std::string::npos)
+        << broken.errorText;
+    const std::string partial = readFile(home.work() + "/big.bin");
+    ASSERT_GE(partial.size(), 1u);
+    ASSERT_LT(partial.size(), content.size());
+
+    // Another command-line run meanwhile takes a fresh slot and leaves that one alone.
+    const std::string database = home.appData() + "NuboRdb.dat";
+    const std::string before = readFile(database).substr(1024, 1024);
+    test::ProgramResult other = test::runNubopro(home, {"-f", server.url("/small.txt")});
+    EXPECT_EQ(other.exitCode, 0) << other.errorText;
+    EXPECT_EQ(readFile(database).substr(1024, 1024), before);
+
+    // A start without a command-line connection adopts the slot; Restart resumes it.
+    HostController& page = start();
+    ASSERT_TRUE(page.restartVisible());
+    EXPECT_EQ(page.restartDatabase().currentSlot(), 1);
+    ASSERT_TRUE(page.restart());
+    EXPECT_TRUE(page.restarting());
+    ASSERT_TRUE(pumpUntil([&] {
+        return readFile(home.work() + "/big.bin").size() == content.size() &&
+               page.session() != nullptr && page.session()->idle();
+    })) << harness.logText();
+    EXPECT_TRUE(harness.logHas("<REST " + std::to_string(partial.size()))) << harness.logText();
+    EXPECT_TRUE(harness.logHas("Restarting GET of big.bin"));
+    EXPECT_EQ(readFile(home.work() + "/big.bin"), content);
+    page.logoff();
+    ASSERT_TRUE(runToEnd());
+    EXPECT_FALSE(page.restartVisible());
+    EXPECT_FALSE(page.restarting());
+    EXPECT_EQ(harness.config.GetInt("Restart"), 1);
+}
+
+}  // namespace
+}  // namespace nubo
