@@ -185,6 +185,29 @@ TEST_F(NuboproCliTest, ACommandLineRunLeavesTheLastUsedValuesAlone) {
     EXPECT_EQ(appFile, NUBOPRO_BINARY);
 }
 
+TEST_F(NuboproCliTest, ProgressShowsOnATerminalOnly) {
+    writeFile(remote("big.bin"), patternBytes(3000000));
+    ProgramResult terminal =
+        runNubopro(home, {"-f", server.url("/big.bin"), "-xi", "-d", home.work()}, 120, true);
+    EXPECT_EQ(terminal.exitCode, 0) << terminal.errorText;
+    // The status line is rewritten in place with carriage returns, between log lines.
+    EXPECT_NE(terminal.errorText.find("\rGET big.bin"), std::string::npos) << terminal.errorText;
+    ProgramResult piped = run({"-f", server.url("/big.bin"), "-xi", "-d", home.work()});
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.errorText.find('\r'), std::string::npos);
+}
+
+TEST_F(NuboproCliTest, RestartDataOfOldVersionsIsDroppedAtExit) {
+    writeFile(home.settingsFile(), "[Restart]\nURL=ftp://old.example.org/\n");
+    writeFile(remote("f.txt"), "f");
+    ASSERT_EQ(run({"-f", server.url("/f.txt"), "-d", home.work()}).exitCode, 0);
+    RegistryKey key(home.settingsFile());
+    std::string left;
+    EXPECT_FALSE(key.subkey("Restart").getString("URL", &left));
+    std::string options;
+    EXPECT_TRUE(key.subkey("Settings").getString("Options", &options));
+}
+
 TEST(NuboproProgramTest, HelpVersionAndTheDesktopRegistration) {
     test::TestHome home;
     ProgramResult version = runNubopro(home, {"--version"});

@@ -1,5 +1,7 @@
 #include "tests/support/test_home.h"
 
+#include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,7 +55,7 @@ TestHome::~TestHome() {
 }
 
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
-                         int timeoutSeconds) {
+                         int timeoutSeconds, bool onTerminal) {
     ProgramResult result;
     const std::string errorFile = home.root() + "/stderr.txt";
     const std::string outputFile = home.root() + "/stdout.txt";
@@ -64,10 +66,14 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
         argv.push_back(arg.data());
     argv.push_back(nullptr);
 
+    int terminal = -1, terminalSide = -1;
+    if (onTerminal && openpty(&terminal, &terminalSide, nullptr, nullptr, nullptr) != 0) {
+        return result;
+    }
     pid_t pid = fork();
     if (pid == 0) {
-        if (chdir(home.work().c_str()) != 0 || !freopen(errorFile.c_str(), "w", stderr) ||
-            !freopen(outputFile.c_str(), "w", stdout)) {
+        if (chdir(home.work().c_str()) != 0 || !freopen(outputFile.c_str(), "w", stdout) ||
+            (onTerminal ? dup2(terminalSide, 2) < 0 : !freopen(errorFile.c_str(), "w", stderr))) {
             _exit(126);
         }
         execv(NUBOPRO_BINARY, argv.data());
@@ -76,6 +82,17 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
     if (pid < 0) {
         return result;
     }
+    std::string terminalText;
+    if (onTerminal) {
+        ::close(terminalSide);
+        fcntl(terminal, F_SETFL, O_NONBLOCK);
+    }
+    const auto drain = [&] {
+        char buffer[4096];
+        ssize_t got;
+        while (onTerminal && (got = ::read(terminal, buffer, sizeof buffer)) > 0)
+            terminalText.append(buffer, static_cast<size_t>(got));
+    };
     int status = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
     while (waitpid(pid, &status, WNOHANG) == 0) {
@@ -85,10 +102,14 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
             result.errorText = readFile(errorFile) + "\n[killed after the time-out]";
             return result;
         }
+        drain();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    drain();
+    if (onTerminal)
+        ::close(terminal);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.errorText = readFile(errorFile);
+    result.errorText = onTerminal ? terminalText : readFile(errorFile);
     result.outputText = readFile(outputFile);
     return result;
 }

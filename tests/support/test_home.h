@@ -37,8 +37,9 @@ struct ProgramResult {
 };
 
 // Runs the built nubopro with the arguments in the home's work folder, without a
-// display; gives up (killing it) after timeoutSeconds.
+// display; gives up (killing it) after timeoutSeconds. With onTerminal, standard error
+// is a pseudo-terminal whose output lands in errorText.
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
-                         int timeoutSeconds = 120);
+                         int timeoutSeconds = 120, bool onTerminal = false);
 
 }  // namespace nubo::test
