@@ -1,11 +1,9 @@
 #include "platform/desktop_entry_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <fstream>
 #include <sstream>
+
+#include "platform/xdg_paths.h"
 
 namespace nubo {
 
@@ -50,19 +48,7 @@ bool DesktopEntryFile::save() const {
     for (const std::string& line : lines_) {
         text << line << '\n';
     }
-    const std::string body = text.str();
-    const std::string temporary = path_ + ".new";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    bool written = ::write(fd, body.data(), body.size()) == static_cast<ssize_t>(body.size());
-    written = ::close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return replaceFile(path_, text.str());
 }
 
 int DesktopEntryFile::findKey(const std::string& group, const std::string& key,

@@ -10,5 +10,8 @@ std::string xdgConfigHome();
 std::string xdgDataHome();
 // Creates a folder and every missing level above it; false when that fails.
 bool makeFolderPath(const std::string& path);
+// Writes a whole file through a temporary file and a rename, so readers never see half
+// of it; false (and no trace) on failure.
+bool replaceFile(const std::string& path, const std::string& text);
 
 }  // namespace nubo

@@ -2,7 +2,19 @@
 
 #include <dlfcn.h>
 
+#include "shell/start_up.h"
+
 namespace nubo {
+
+namespace {
+
+// The program's own folder, with a trailing "/".
+std::string programFolder() {
+    const std::string path = StartUp::programPath();
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+}  // namespace
 
 ShortcutLibrary::ShortcutLibrary(std::string name) : name_(std::move(name)) {}
 
@@ -15,6 +27,11 @@ ShortcutLibrary::~ShortcutLibrary() {
 bool ShortcutLibrary::load() {
     if (factory_ != nullptr) {
         return true;
+    }
+    if (handle_ == nullptr && name_.find('/') == std::string::npos) {
+        // The copy beside the program first, whatever the loader's search path says.
+        const std::string besideProgram = programFolder() + name_;
+        handle_ = ::dlopen(besideProgram.c_str(), RTLD_NOW | RTLD_LOCAL);
     }
     if (handle_ == nullptr) {
         handle_ = ::dlopen(name_.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -28,21 +28,7 @@ std::string folderOf(const std::string& path) {
 }
 
 bool writeWhole(const std::string& path, const std::string& text) {
-    if (!makeFolderPath(folderOf(path))) {
-        return false;
-    }
-    const std::string temporary = path + ".new";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    written = ::close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return makeFolderPath(folderOf(path)) && replaceFile(path, text);
 }
 
 bool exists(const std::string& path) {
