@@ -9,6 +9,7 @@
 #include "engine/remote_view_contract.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
+#include "engine/socks_client.h"
 #include "engine/winsock_error.h"
 #include "platform/listing_locale.h"
 #include "shell/app_log.h"
@@ -58,6 +59,16 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &proxyPort);
         proxyAddress_.parse(config.GetString("Proxy"));
         UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
+        proxyUser_ = config.GetString("AuthName");
+        proxyPassword_ = config.GetString("AuthPasswd");
+        if (isSocks()) {
+            if (!resolveHost(proxyAddress_.host, &proxyIp_)) {
+                proxyIp_ = 0xFFFFFFFFu;
+            }
+            if (!resolveHost(target_.host, &targetIp_)) {
+                targetIp_ = 0xFFFFFFFFu;
+            }
+        }
     }
     restartEnabled_ = config.GetInt("Restart") != 0 && config.GetInt("CLOnly") == 0;
     installOperations();
@@ -94,12 +105,18 @@ void FtpSession::logProxyLine(const char* format) {
     logFormatted(format, proxyAddress_.host.c_str(), proxyAddress_.portNumber());
 }
 
+SocksClient FtpSession::socksClient() {
+    SocksClient::Server server;
+    server.type = proxyType_;
+    server.host = proxyAddress_.host;
+    server.port = proxyAddress_.portNumber();
+    server.user = proxyUser_;
+    server.password = proxyPassword_;
+    return SocksClient(server, *context_.log);
+}
+
 bool FtpSession::connectControl() {
     const FtpUrl& destination = proxyType_ == ProxyType::None ? target_ : proxyAddress_;
-    if (proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5) {
-        logExtended("*** SOCKS proxies are not available in this version");
-        return false;
-    }
     if (cancelled()) {
         return false;
     }
@@ -111,6 +128,12 @@ bool FtpSession::connectControl() {
         if (proxyType_ != ProxyType::None) {
             logProxyLine("... unable to CONNECT to proxy server %s:%u");
         }
+        return false;
+    }
+    if (isSocks() && !socksClient().connectTo(control_.socket(), targetIp_, target_.portNumber())) {
+        return false;
+    }
+    if (cancelled()) {
         return false;
     }
     if (proxyType_ != ProxyType::None) {

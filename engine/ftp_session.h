@@ -109,6 +109,7 @@ class FtpSession {
     FtpSocket& dataSocket() { return data_; }
     const FtpUrl& target() const { return target_; }
     ProxyType proxyType() const { return proxyType_; }
+    const FtpUrl& proxyAddress() const { return proxyAddress_; }
     const std::string& systemText() const { return systemText_; }
     const std::string& currentUrl() const { return currentUrl_; }
     int exitCode() const { return exitCode_; }
@@ -147,6 +148,15 @@ class FtpSession {
     bool sendAbortOnce();
     int openPassive(const std::string& command, std::string* lastLine);
     int openActive(const std::string& command, std::string* lastLine);
+    bool isSocks() const {
+        return proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5;
+    }
+    class SocksClient socksClient();
+    // Connects a socket to the SOCKS server; logs the failure.
+    bool connectToSocksServer(FtpSocket& socket);
+    int openSocksActive(const std::string& command, std::string* lastLine);
+    // Sends PORT for address:port and reads the reply.
+    void sendPort(uint32_t address, unsigned port);
     void sendRestart();
     void installOperations();
     // Writes a restart field while restart is on; false when it could not be kept.
@@ -213,6 +223,12 @@ class FtpSession {
 
     ProxyType proxyType_ = ProxyType::None;
     FtpUrl proxyAddress_;
+    // SOCKS only: the proxy's credentials and the IPv4 addresses of the proxy and of the
+    // target, resolved at construction (all bits set when a name did not resolve).
+    std::string proxyUser_;
+    std::string proxyPassword_;
+    uint32_t proxyIp_ = 0xFFFFFFFFu;
+    uint32_t targetIp_ = 0xFFFFFFFFu;
     std::string systemText_;
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;

@@ -8,6 +8,7 @@
 #include "engine/monotonic_clock.h"
 #include "engine/pasv_reply.h"
 #include "engine/session_observer.h"
+#include "engine/socks_client.h"
 #include "engine/transfer_time.h"
 #include "engine/winsock_error.h"
 #include "shell/app_log.h"
@@ -78,23 +79,31 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
         return kDataFailed;
     }
     uint32_t address = reply.address();
-    uint32_t peer = 0;
+    uint32_t peer = targetIp_;  // through SOCKS the control peer is the proxy
     unsigned peerPort = 0;
-    if (control_.socket().peerAddress(&peer, &peerPort)) {
+    if (isSocks() || control_.socket().peerAddress(&peer, &peerPort)) {
         address = passiveConnectAddress(address, peer);
         if (address != reply.address()) {
             logFormatted("... PASV reply names local address %s; using server address %s",
                          reply.dotted().c_str(), dottedAddress(peer).c_str());
         }
     }
-    if (!data_.connectAddress(address, reply.port)) {
+    if (isSocks()) {
+        if (!connectToSocksServer(data_) || !socksClient().connectTo(data_, address, reply.port)) {
+            data_.close();
+            return kDataFailed;
+        }
+        logFormatted("Using proxy connection to [%s:%u] for DATA", dottedAddress(address).c_str(),
+                     reply.port);
+    } else if (!data_.connectAddress(address, reply.port)) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Connect failed, WinSock err = %s");
         }
         data_.close();
         return kDataFailed;
+    } else {
+        logFormatted("Connected to [%s:%u] for DATA", dottedAddress(address).c_str(), reply.port);
     }
-    logFormatted("Connected to [%s:%u] for DATA", dottedAddress(address).c_str(), reply.port);
 
     code = control_.readReply(lastLine);
     if (isPreliminary(code)) {
@@ -104,7 +113,52 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     return code == 421 ? kDataControlLost : kDataFailed;
 }
 
+void FtpSession::sendPort(uint32_t address, unsigned port) {
+    uint32_t a = ntohl(address);
+    char argument[64];
+    std::snprintf(argument, sizeof argument, "%u,%u,%u,%u,%u,%u", a >> 24, (a >> 16) & 255,
+                  (a >> 8) & 255, a & 255, port >> 8, port & 255);
+    control_.sendCommand("PORT", argument);
+    control_.readReply();  // its code is not examined
+}
+
+bool FtpSession::connectToSocksServer(FtpSocket& socket) {
+    if (!socket.isOpen() && !socket.createBlocking()) {
+        return false;
+    }
+    if (!socket.connectAddress(proxyIp_, proxyAddress_.portNumber())) {
+        logProxyLine("... unable to CONNECT to SOCKS server %s:%u");
+        return false;
+    }
+    return true;
+}
+
+int FtpSession::openSocksActive(const std::string& command, std::string* lastLine) {
+    SocksClient socks = socksClient();
+    uint32_t bound = 0;
+    unsigned boundPort = 0;
+    if (!data_.createBlocking() || !connectToSocksServer(data_) ||
+        !socks.bind(data_, targetIp_, target_.portNumber(), proxyIp_, &bound, &boundPort)) {
+        data_.close();
+        return kDataFailed;
+    }
+    sendPort(bound, boundPort);
+    sendRestart();
+    control_.sendCommand(command);
+    int code = control_.readReply(lastLine);
+    if (!isPreliminary(code) || !socks.awaitBoundPeer(data_)) {
+        data_.close();
+        return code == 421 ? kDataControlLost : kDataFailed;
+    }
+    logFormatted("Using proxy connection on [%s:%u] for DATA", dottedAddress(bound).c_str(),
+                 boundPort);
+    return kDataOpen;
+}
+
 int FtpSession::openActive(const std::string& command, std::string* lastLine) {
+    if (isSocks()) {
+        return openSocksActive(command, lastLine);
+    }
     FtpSocket listener;
     uint32_t localAddress = 0;
     unsigned controlPort = 0;
@@ -116,12 +170,7 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
         control_.logWinsockError("... [DATA] listen failed, WinSock err = %s");
         return kDataFailed;
     }
-    uint32_t a = ntohl(localAddress);
-    char portArgument[64];
-    std::snprintf(portArgument, sizeof portArgument, "%u,%u,%u,%u,%u,%u", a >> 24, (a >> 16) & 255,
-                  (a >> 8) & 255, a & 255, listenPort >> 8, listenPort & 255);
-    control_.sendCommand("PORT", portArgument);
-    control_.readReply();
+    sendPort(localAddress, listenPort);
 
     sendRestart();
     control_.sendCommand(command);

@@ -1,29 +1,19 @@
 #include "tests/support/pyftpd_fixture.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
+
+#include "tests/support/test_util.h"
 
 namespace nubo::test {
 
 namespace {
 
 constexpr const char* kPython = "/usr/bin/python3";
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 }  // namespace
 
@@ -40,24 +30,10 @@ PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
     const std::string logFile = base_ + "/server.log";
     const std::string script = std::string(NUBO_TEST_SUPPORT_DIR) + "/pyftpd_server.py";
 
-    pid_ = fork();
-    if (pid_ == 0) {
-        int fd = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (fd >= 0) {
-            dup2(fd, 1);
-            dup2(fd, 2);
-        }
-        std::vector<std::string> args = {kPython,  script,   "--root", root_,        "--port-file",
-                                         portFile, "--user", kUser,    "--password", kPassword};
-        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(kPython, argv.data());
-        _exit(127);
-    }
-    if (pid_ < 0) {
+    std::vector<std::string> args = {kPython,  script,   "--root", root_,        "--port-file",
+                                     portFile, "--user", kUser,    "--password", kPassword};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    if (!process_.start(args, logFile)) {
         error_ = "cannot start " + std::string(kPython);
         return;
     }
@@ -68,9 +44,7 @@ PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
             port_ = static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 10));
             return;
         }
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
+        if (!process_.alive()) {
             error_ = "pyftpdlib server exited: " + readFile(logFile);
             return;
         }
@@ -80,19 +54,7 @@ PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
 }
 
 PyFtpdServer::~PyFtpdServer() {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (waitpid(pid_, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(pid_, SIGKILL);
-                waitpid(pid_, &status, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
+    process_.stop();
     if (!base_.empty()) {
         std::error_code ec;
         std::filesystem::remove_all(base_, ec);

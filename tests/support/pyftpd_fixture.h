@@ -1,6 +1,6 @@
 #pragma once
 
-#include <sys/types.h>
+#include "tests/support/background_process.h"
 
 #include <string>
 #include <vector>
@@ -37,7 +37,7 @@ class PyFtpdServer {
     std::string base_;
     std::string root_;
     std::string error_;
-    pid_t pid_ = -1;
+    BackgroundProcess process_;
     unsigned port_ = 0;
 };
 

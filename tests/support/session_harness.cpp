@@ -57,8 +57,15 @@ bool SessionHarness::logHas(const std::string& text) const {
 }
 
 void SessionHarness::useFtpProxy(unsigned port) {
-    config.SetInt("ProxyType", 1);
-    config.SetString("Proxy", "127.0.0.1:" + std::to_string(port));
+    useProxy(ProxyType::FtpProxy, "127.0.0.1:" + std::to_string(port));
+}
+
+void SessionHarness::useProxy(ProxyType type, const std::string& address, const std::string& user,
+                              const std::string& password) {
+    config.SetInt("ProxyType", static_cast<int32_t>(type));
+    config.SetString("Proxy", address);
+    config.SetString("AuthName", user);
+    config.SetString("AuthPasswd", password);
 }
 
 std::string SessionHarness::logText() const {

@@ -34,6 +34,9 @@ class SessionHarness {
     std::string logText() const;
     // Sessions made from now on go through an FTP proxy on this loopback port.
     void useFtpProxy(unsigned port);
+    // ... or through a proxy of any type, with the proxy credentials given.
+    void useProxy(ProxyType type, const std::string& address, const std::string& user = {},
+                  const std::string& password = {});
 
     AppLog log;
     ConfigStore config;

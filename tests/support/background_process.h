@@ -1,0 +1,35 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace nubo::test {
+
+// A server program run by a test: started in its own process group with its output
+// in a log file, and stopped with everything it forked when the object goes.
+class BackgroundProcess {
+  public:
+    BackgroundProcess() = default;
+    ~BackgroundProcess();
+    BackgroundProcess(const BackgroundProcess&) = delete;
+    BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+
+    // argv[0] is the program's path. False when it cannot be started.
+    bool start(const std::vector<std::string>& argv, const std::string& logFile);
+    // False once the program has ended.
+    bool alive();
+    void stop();
+    pid_t pid() const { return pid_; }
+
+  private:
+    pid_t pid_ = -1;
+};
+
+// A loopback TCP port that nothing listens on at the moment of the call.
+unsigned freeLoopbackPort();
+// Waits until something accepts connections on the loopback port.
+bool waitForListener(unsigned port, int timeoutMs = 10000);
+
+}  // namespace nubo::test
