@@ -11,6 +11,7 @@
 #include "shell/app_log.h"
 #include "shell/config_store.h"
 #include "shell/shortcut_library.h"
+#include "sites/network_diagnostics.h"
 
 namespace nubo {
 
@@ -78,6 +79,11 @@ void HostController::startUp() {
         restartDb_.takeSlot(config_.GetInt("CLConnect") != 0);
         restartVisible_ = restartDb_.getInProgress() != 0;
     }
+    if (context_.diagnosticsSink != nullptr) {
+        diagnostics_ =
+            std::make_unique<NetworkDiagnostics>(*context_.log, *context_.diagnosticsSink);
+        icmpAvailable_ = diagnostics_->loadIcmp();
+    }
     statisticsOpen_ = statistics_.open();
     statisticsOn_ = config_.GetInt("Statistics") != 0;
     if (config_.GetInt("KeepHost") != 0) {
@@ -96,6 +102,7 @@ void HostController::startUp() {
 
 void HostController::shutDown() {
     config_.SetPerHostSaver({});
+    diagnostics_.reset();  // stops and waits for a running ping or trace
     if (restartOpen_) {
         if (restartDb_.getInProgress() == 0) {
             restartDb_.freeSlot();
@@ -114,7 +121,8 @@ FtpSession* HostController::session() const {
 }
 
 bool HostController::pingEnabled() const {
-    return icmpAvailable_ && worker_ == nullptr && config_.GetInt("ProxyType") == 0;
+    // Diagnostics run beside a session, but never while a proxy is configured.
+    return icmpAvailable_ && config_.GetInt("ProxyType") == 0;
 }
 
 bool HostController::shortcutEnabled() const {
@@ -411,6 +419,34 @@ bool HostController::createShortcut(std::string* path) {
         *path = file;
     }
     return true;
+}
+
+bool HostController::ping() {
+    if (!urlValid_) {
+        context_.log->LogExtended("... malformed URL");
+        return false;
+    }
+    return pingEnabled() && diagnostics_->startPing(FtpUrl(urlText_).host);
+}
+
+bool HostController::traceRoute() {
+    if (!urlValid_) {
+        context_.log->LogExtended("... malformed URL");
+        return false;
+    }
+    return pingEnabled() && diagnostics_->startTraceRoute(FtpUrl(urlText_).host);
+}
+
+void HostController::stopPing() {
+    if (diagnostics_ != nullptr) {
+        diagnostics_->stopPing();
+    }
+}
+
+void HostController::stopTraceRoute() {
+    if (diagnostics_ != nullptr) {
+        diagnostics_->stopTraceRoute();
+    }
 }
 
 void HostController::sessionLoggedIn(const std::string& connectedText) {

@@ -9,6 +9,7 @@
 
 #include "engine/session_observer.h"
 #include "platform/registry_key.h"
+#include "sites/diagnostics_sink.h"
 #include "sites/ftp_url.h"
 #include "sites/restart_database.h"
 #include "sites/site_list.h"
@@ -21,6 +22,7 @@ class ConfigStore;
 class FtpSession;
 class LocalViewUpkeep;
 class MainOutlets;
+class NetworkDiagnostics;
 class RemoteViewContract;
 class SessionWorker;
 class ShortcutLibrary;
@@ -60,6 +62,8 @@ class HostController : public SessionObserver {
         std::string desktopFolder;             // where shortcuts go; empty: the user's desktop
         Poster poster;                         // runs work on the owner's thread
         std::vector<std::string> commandLineArgs;
+        // The ping and trace route results; null: no diagnostics.
+        DiagnosticsSink* diagnosticsSink = nullptr;
     };
 
     explicit HostController(Context context);
@@ -101,6 +105,12 @@ class HostController : public SessionObserver {
     void removeSite();
     // Saves a ".nubo" shortcut to the selected site on the desktop; the file's path.
     bool createShortcut(std::string* path = nullptr);
+    // Ping and trace route of the URL box's host; false when not started (a malformed
+    // URL is logged). Escape on their tabs stops them.
+    bool ping();
+    bool traceRoute();
+    void stopPing();
+    void stopTraceRoute();
 
     // ---- what the page shows ----
     bool connectEnabled() const { return worker_ == nullptr; }
@@ -114,7 +124,6 @@ class HostController : public SessionObserver {
     // The running session, or null.
     FtpSession* session() const;
     bool sessionActive() const { return worker_ != nullptr; }
-    void setIcmpAvailable(bool on) { icmpAvailable_ = on; }
 
     void setListener(HostControllerListener* listener) { listener_ = listener; }
     void setRestartQuestion(RestartQuestion question) { question_ = std::move(question); }
@@ -178,6 +187,7 @@ class HostController : public SessionObserver {
     int64_t transferStartMs_ = 0;
     std::string sessionSite_;
 
+    std::unique_ptr<NetworkDiagnostics> diagnostics_;
     HostControllerListener* listener_ = nullptr;
     RestartQuestion question_;
 };

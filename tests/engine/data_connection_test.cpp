@@ -12,6 +12,7 @@
 #include "engine/ftp_session.h"
 #include "engine/pasv_reply.h"
 #include "engine/transfer_time.h"
+#include "tests/support/netns_topology.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
@@ -311,25 +312,7 @@ TEST(PassiveNatTest, PrivateAddressFromAPublicServerIsReplacedByTheServers) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "needs root to make a network namespace";
     }
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    pid_t child = fork();
-    if (child == 0) {
-        close(pipeFds[0]);
-        std::string result = natScenarioInOwnNamespace();
-        ssize_t ignored = write(pipeFds[1], result.data(), result.size());
-        (void)ignored;
-        _exit(0);
-    }
-    close(pipeFds[1]);
-    std::string result;
-    char buf[4096];
-    ssize_t n;
-    while ((n = read(pipeFds[0], buf, sizeof buf)) > 0)
-        result.append(buf, static_cast<size_t>(n));
-    close(pipeFds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
+    const std::string result = test::runInChild(natScenarioInOwnNamespace);
     if (result.rfind("skip: ", 0) == 0) {
         GTEST_SKIP() << result.substr(6);
     }

@@ -54,6 +54,7 @@ class HostControllerTest : public ::testing::Test {
         context.desktopFolder = home.root() + "/Desktop";
         context.poster = [this](std::function<void()> work) { queue.post(work); };
         context.commandLineArgs = commandLineArgs;
+        context.diagnosticsSink = diagnosticsSink;
         host = std::make_unique<HostController>(context);
         host->startUp();
         return *host;
@@ -90,6 +91,7 @@ class HostControllerTest : public ::testing::Test {
     RegistryKey appKey{home.settingsFile()};
     PostQueue queue;
     std::vector<std::string> commandLineArgs;
+    DiagnosticsSink* diagnosticsSink = nullptr;
     std::unique_ptr<HostController> host;
 };
 
@@ -226,6 +228,43 @@ TEST_F(HostControllerTest, ShortcutsGoToTheDesktopUnderFreeNames) {
     EXPECT_FALSE(page.shortcutEnabled());
     EXPECT_FALSE(page.createShortcut());
     EXPECT_TRUE(harness.logHas("*** Unable to create Nubo Shortcut object!"));
+}
+
+class CountingSink : public DiagnosticsSink {
+  public:
+    void targetText(Operation, const std::string&) override {}
+    void pingRow(const std::string&, const std::string&, const std::string&,
+                 const std::string&) override {}
+    void pingStatus(const std::string&) override {}
+    void traceRow(int, const std::string&, const std::string&, const std::string&,
+                  const std::string&) override {}
+    void finished(Operation) override { ++finishedCount; }
+    std::atomic<int> finishedCount{0};
+};
+
+TEST_F(HostControllerTest, PingAndTraceRouteOfTheUrlBoxHost) {
+    CountingSink sink;
+    diagnosticsSink = &sink;
+    HostController& page = start();
+    if (!page.pingEnabled()) {
+        GTEST_SKIP() << "no ICMP sockets here";
+    }
+    page.setUrlText("");
+    page.acceptTypedUrl();
+    EXPECT_FALSE(page.ping());
+    EXPECT_TRUE(harness.logHas("... malformed URL"));
+
+    type("ftp://127.0.0.1/pub");
+    ASSERT_TRUE(page.ping());
+    ASSERT_TRUE(page.traceRoute());
+    ASSERT_TRUE(test::waitFor([&] { return sink.finishedCount == 2; }));
+    EXPECT_TRUE(harness.logHas("PINGing localhost [127.0.0.1] with 32 bytes"));
+    EXPECT_TRUE(harness.logHas("Tracing route to localhost [127.0.0.1]"));
+
+    // A configured proxy takes both away.
+    harness.config.SetInt("ProxyType", 2);
+    EXPECT_FALSE(page.pingEnabled());
+    EXPECT_FALSE(page.ping());
 }
 
 // A slot left in progress by an earlier run, as a crash or a broken line leaves it.

@@ -1,0 +1,281 @@
+#include "platform/icmp_echo.h"
+
+#include <arpa/inet.h>
+#include <linux/errqueue.h>
+#include <netinet/in.h>
+#include <netinet/ip.h>
+#include <netinet/ip_icmp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace nubo {
+
+namespace {
+
+constexpr uint8_t kEchoReply = 0;
+constexpr uint8_t kUnreachable = 3;
+constexpr uint8_t kEchoRequest = 8;
+constexpr uint8_t kTimeExceeded = 11;
+constexpr size_t kHeader = 8;
+
+int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+uint16_t checksum(const uint8_t* data, size_t length) {
+    uint32_t sum = 0;
+    for (size_t i = 0; i + 1 < length; i += 2) {
+        sum += static_cast<uint32_t>(data[i]) << 8 | data[i + 1];
+    }
+    if (length & 1) {
+        sum += static_cast<uint32_t>(data[length - 1]) << 8;
+    }
+    while (sum >> 16) {
+        sum = (sum & 0xFFFF) + (sum >> 16);
+    }
+    return static_cast<uint16_t>(~sum);
+}
+
+uint16_t read16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] << 8 | p[1]);
+}
+
+// An ICMP error's status: unreachable networks and expired time to live have their
+// own; every other error counts as no answer.
+uint32_t errorStatus(uint8_t type, uint8_t code) {
+    if (type == kTimeExceeded) {
+        return IcmpEcho::kTtlExpired;
+    }
+    if (type == kUnreachable) {
+        return code == 0 ? IcmpEcho::kNetUnreachable : IcmpEcho::kHostUnreachable;
+    }
+    return IcmpEcho::kGeneralFailure;
+}
+
+std::atomic<uint16_t> nextIdentifier{0};
+
+}  // namespace
+
+IcmpEcho::~IcmpEcho() {
+    close();
+}
+
+bool IcmpEcho::open(Mode mode) {
+    close();
+    if (mode != Mode::Raw) {
+        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
+        if (fd_ >= 0) {
+            int on = 1;
+            ::setsockopt(fd_, SOL_IP, IP_RECVERR, &on, sizeof on);
+            ::setsockopt(fd_, SOL_IP, IP_RECVTTL, &on, sizeof on);
+            mode_ = Mode::Datagram;
+            return true;
+        }
+        if (mode == Mode::Datagram) {
+            return false;
+        }
+    }
+    fd_ = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
+    if (fd_ < 0) {
+        return false;
+    }
+    mode_ = Mode::Raw;
+    identifier_ = static_cast<uint16_t>(::getpid() * 31 + nextIdentifier++);
+    return true;
+}
+
+void IcmpEcho::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+bool IcmpEcho::available() {
+    IcmpEcho probe;
+    return probe.open();
+}
+
+bool IcmpEcho::send(uint32_t address, int ttl, int timeoutMs, const std::string& data,
+                    IcmpEchoReply* reply) {
+    *reply = IcmpEchoReply{};
+    reply->status = kGeneralFailure;
+    if (fd_ < 0) {
+        return false;
+    }
+    const uint16_t sequence = ++sequence_;
+    std::string packet(kHeader, '\0');
+    packet[0] = static_cast<char>(kEchoRequest);
+    packet[4] = static_cast<char>(identifier_ >> 8);  // the kernel sets it on ping sockets
+    packet[5] = static_cast<char>(identifier_ & 0xFF);
+    packet[6] = static_cast<char>(sequence >> 8);
+    packet[7] = static_cast<char>(sequence & 0xFF);
+    packet += data;
+    const uint16_t sum = checksum(reinterpret_cast<const uint8_t*>(packet.data()), packet.size());
+    packet[2] = static_cast<char>(sum >> 8);
+    packet[3] = static_cast<char>(sum & 0xFF);
+
+    ::setsockopt(fd_, SOL_IP, IP_TTL, &ttl, sizeof ttl);
+    const int64_t start = nowMs();
+    if (!sendDatagram(address, packet)) {
+        // Refused at once (no route, for one): no answer for this request.
+        reply->status = errno == ENETUNREACH ? kNetUnreachable : kGeneralFailure;
+        return true;
+    }
+    if (!receive(sequence, start + timeoutMs, reply)) {
+        reply->status = kTimedOut;
+        return true;
+    }
+    reply->roundTripMs = static_cast<uint32_t>(nowMs() - start);
+    return true;
+}
+
+bool IcmpEcho::sendDatagram(uint32_t address, const std::string& packet) {
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = address;
+    ssize_t sent;
+    do {
+        sent = ::sendto(fd_, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&to),
+                        sizeof to);
+    } while (sent < 0 && errno == EINTR);
+    return sent == static_cast<ssize_t>(packet.size());
+}
+
+bool IcmpEcho::receive(uint16_t sequence, int64_t deadlineMs, IcmpEchoReply* reply) {
+    for (;;) {
+        const int64_t left = deadlineMs - nowMs();
+        if (left <= 0) {
+            return false;
+        }
+        pollfd waiting{fd_, POLLIN, 0};
+        int ready = ::poll(&waiting, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            return false;
+        }
+        if ((waiting.revents & POLLERR) && mode_ == Mode::Datagram && readError(sequence, reply)) {
+            return true;
+        }
+        if ((waiting.revents & POLLIN) && readReply(sequence, reply)) {
+            return true;
+        }
+    }
+}
+
+// Ping sockets report ICMP errors through the error queue, with the sender of the
+// error as the offender and our own request as the data.
+bool IcmpEcho::readError(uint16_t sequence, IcmpEchoReply* reply) {
+    uint8_t data[576];
+    uint8_t control[512];
+    sockaddr_in from{};
+    iovec io{data, sizeof data};
+    msghdr message{};
+    message.msg_name = &from;
+    message.msg_namelen = sizeof from;
+    message.msg_iov = &io;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    ssize_t got = ::recvmsg(fd_, &message, MSG_ERRQUEUE | MSG_DONTWAIT);
+    if (got < static_cast<ssize_t>(kHeader) || read16(data + 6) != sequence) {
+        return false;
+    }
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level != SOL_IP || c->cmsg_type != IP_RECVERR) {
+            continue;
+        }
+        const auto* error = reinterpret_cast<const sock_extended_err*>(CMSG_DATA(c));
+        if (error->ee_origin != SO_EE_ORIGIN_ICMP) {
+            return false;  // a local failure: no answer from anyone
+        }
+        const auto* offender = reinterpret_cast<const sockaddr_in*>(SO_EE_OFFENDER(error));
+        reply->status = errorStatus(error->ee_type, error->ee_code);
+        reply->address = offender->sin_family == AF_INET ? offender->sin_addr.s_addr : 0;
+        return reply->status != kGeneralFailure;
+    }
+    return false;
+}
+
+bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
+    uint8_t data[1500];
+    uint8_t control[256];
+    sockaddr_in from{};
+    iovec io{data, sizeof data};
+    msghdr message{};
+    message.msg_name = &from;
+    message.msg_namelen = sizeof from;
+    message.msg_iov = &io;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    ssize_t got = ::recvmsg(fd_, &message, MSG_DONTWAIT);
+    if (got <= 0) {
+        return false;
+    }
+    const uint8_t* icmp = data;
+    size_t length = static_cast<size_t>(got);
+    if (mode_ == Mode::Raw) {
+        // Raw sockets see the IP header and every ICMP message of the host.
+        const size_t ipLength = static_cast<size_t>(data[0] & 0x0F) * 4;
+        if (length < ipLength + kHeader) {
+            return false;
+        }
+        reply->ttl = data[8];
+        icmp = data + ipLength;
+        length -= ipLength;
+    } else {
+        for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+            if (c->cmsg_level == SOL_IP && c->cmsg_type == IP_TTL) {
+                int ttl = 0;
+                std::memcpy(&ttl, CMSG_DATA(c), sizeof ttl);
+                reply->ttl = static_cast<uint32_t>(ttl);
+            }
+        }
+        if (length < kHeader) {
+            return false;
+        }
+    }
+    if (icmp[0] == kEchoReply) {
+        if (read16(icmp + 6) != sequence ||
+            (mode_ == Mode::Raw && read16(icmp + 4) != identifier_)) {
+            return false;
+        }
+        reply->status = kSuccess;
+        reply->address = from.sin_addr.s_addr;
+        reply->dataSize = static_cast<uint32_t>(length - kHeader);
+        return true;
+    }
+    if (mode_ != Mode::Raw || (icmp[0] != kTimeExceeded && icmp[0] != kUnreachable)) {
+        return false;
+    }
+    // The error quotes our request: its IP header, then the first 8 bytes of the echo.
+    const uint8_t* quoted = icmp + kHeader;
+    const size_t quotedLength = length - kHeader;
+    if (quotedLength < 20) {
+        return false;
+    }
+    const size_t innerIp = static_cast<size_t>(quoted[0] & 0x0F) * 4;
+    if (quotedLength < innerIp + kHeader || quoted[9] != IPPROTO_ICMP) {
+        return false;
+    }
+    const uint8_t* echo = quoted + innerIp;
+    if (echo[0] != kEchoRequest || read16(echo + 4) != identifier_ ||
+        read16(echo + 6) != sequence) {
+        return false;
+    }
+    reply->status = errorStatus(icmp[0], icmp[1]);
+    reply->address = from.sin_addr.s_addr;
+    return reply->status != kGeneralFailure;
+}
+
+}  // namespace nubo

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace nubo {
+
+// What one echo request brought back.
+struct IcmpEchoReply {
+    uint32_t status = 0;   // IcmpEcho::kSuccess, kNetUnreachable, kTtlExpired, ...
+    uint32_t address = 0;  // who answered, network order
+    uint32_t roundTripMs = 0;
+    uint32_t dataSize = 0;
+    uint32_t ttl = 0;  // of the reply
+};
+
+// ICMP echo requests with a chosen time to live, as the system's ICMP helper offers
+// them: unprivileged ping sockets (SOCK_DGRAM) where the system allows them, raw
+// sockets otherwise. Time-exceeded and unreachable answers come back as statuses with
+// the address of the router that sent them. One thread uses an object at a time.
+class IcmpEcho {
+  public:
+    // The ICMP helper's status codes.
+    static constexpr uint32_t kSuccess = 0;
+    static constexpr uint32_t kNetUnreachable = 11002;
+    static constexpr uint32_t kHostUnreachable = 11003;
+    static constexpr uint32_t kTimedOut = 11010;
+    static constexpr uint32_t kTtlExpired = 11013;
+    static constexpr uint32_t kGeneralFailure = 11050;
+
+    enum class Mode { Any, Datagram, Raw };
+
+    IcmpEcho() = default;
+    ~IcmpEcho();
+    IcmpEcho(const IcmpEcho&) = delete;
+    IcmpEcho& operator=(const IcmpEcho&) = delete;
+
+    // Opens the socket; false when neither kind may be had.
+    bool open(Mode mode = Mode::Any);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    Mode mode() const { return mode_; }
+    // Sends one echo with `data` and waits up to timeoutMs for its answer; false only
+    // when the request could not be made at all (reply->status then says why).
+    bool send(uint32_t address, int ttl, int timeoutMs, const std::string& data,
+              IcmpEchoReply* reply);
+    // Whether echo requests can be sent on this system (ICMP "loaded").
+    static bool available();
+
+  private:
+    bool sendDatagram(uint32_t address, const std::string& packet);
+    // Waits for the answer to sequence `sequence`; false at the deadline.
+    bool receive(uint16_t sequence, int64_t deadlineMs, IcmpEchoReply* reply);
+    bool readError(uint16_t sequence, IcmpEchoReply* reply);
+    bool readReply(uint16_t sequence, IcmpEchoReply* reply);
+
+    int fd_ = -1;
+    Mode mode_ = Mode::Any;
+    uint16_t identifier_ = 0;
+    uint16_t sequence_ = 0;
+};
+
+}  // namespace nubo

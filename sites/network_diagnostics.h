@@ -1,0 +1,71 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+#include "sites/diagnostics_sink.h"
+
+namespace nubo {
+
+class AppLog;
+
+// Ping (four echoes) and trace route (up to 30 hops, three probes each) of a host, on
+// worker threads of their own, reporting rows to the sink and lines to the log. Each
+// has a stop flag that the interface sets and the worker polls before every echo or
+// hop. One ping and one trace route at most run at a time.
+class NetworkDiagnostics {
+  public:
+    static constexpr int kPingCount = 4;
+    static constexpr int kMaxHops = 30;
+    static constexpr int kProbesPerHop = 3;
+    static constexpr int kTimeoutMs = 1000;
+    // The echo data: 31 letters and digits and a NUL, 32 bytes.
+    static const std::string& echoData();
+
+    NetworkDiagnostics(AppLog& log, DiagnosticsSink& sink);
+    ~NetworkDiagnostics();
+    NetworkDiagnostics(const NetworkDiagnostics&) = delete;
+    NetworkDiagnostics& operator=(const NetworkDiagnostics&) = delete;
+
+    // Whether echo requests can be sent; without it both operations stay disabled.
+    bool loadIcmp();
+    void unloadIcmp() { loaded_ = false; }
+    bool icmpLoaded() const { return loaded_; }
+
+    // False when ICMP is not loaded or the operation is already running.
+    bool startPing(const std::string& host);
+    bool startTraceRoute(const std::string& host);
+    // Escape on the tab: the running operation stops before its next echo or hop.
+    void stopPing() { stopPing_ = true; }
+    void stopTraceRoute() { stopTrace_ = true; }
+    bool pingRunning() const { return pingRunning_; }
+    bool traceRunning() const { return traceRunning_; }
+    // Waits for both workers to end.
+    void join();
+
+    // The worker bodies, run on the calling thread.
+    void runPing(const std::string& host);
+    void runTraceRoute(const std::string& host);
+
+  private:
+    // Name and dotted address of the host; false (reported) when it does not resolve.
+    bool resolveTarget(DiagnosticsSink::Operation operation, const std::string& host,
+                       std::string* name, uint32_t* address);
+    void pingMessage(int message);
+    void hopMessage(int hop, int message);
+    void logFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    AppLog& log_;
+    DiagnosticsSink& sink_;
+    bool loaded_ = false;
+    std::atomic<bool> stopPing_{false};
+    std::atomic<bool> stopTrace_{false};
+    std::atomic<bool> pingRunning_{false};
+    std::atomic<bool> traceRunning_{false};
+    std::thread pingThread_;
+    std::thread traceThread_;
+};
+
+}  // namespace nubo
