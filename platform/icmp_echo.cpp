@@ -227,7 +227,7 @@ bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
     if (mode_ == Mode::Raw) {
         // Raw sockets see the IP header and every ICMP message of the host.
         const size_t ipLength = static_cast<size_t>(data[0] & 0x0F) * 4;
-        if (length < ipLength + kHeader) {
+        if (ipLength < 20 || length < ipLength + kHeader) {
             return false;
         }
         reply->ttl = data[8];
