@@ -82,15 +82,6 @@ void FtpSession::logExtended(const std::string& text) {
     context_.log->LogExtended(text);
 }
 
-void FtpSession::logFormatted(const char* format, ...) {
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    context_.log->LogExtended(text);
-}
-
 void FtpSession::setStatus(const std::string& text) {
     if (context_.outlets != nullptr) {
         context_.outlets->SetStatus(text);
@@ -102,7 +93,7 @@ void FtpSession::closeControl() {
 }
 
 void FtpSession::logProxyLine(const char* format) {
-    logFormatted(format, proxyAddress_.host.c_str(), proxyAddress_.portNumber());
+    context_.log->LogExtendedFormat(format, proxyAddress_.host.c_str(), proxyAddress_.portNumber());
 }
 
 SocksClient FtpSession::socksClient() {

@@ -137,7 +137,6 @@ class FtpSession {
   private:
     bool cancelled() const;
     void logExtended(const std::string& text);
-    void logFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void setStatus(const std::string& text);
     bool sendUserAndPassword();
     void logProxyLine(const char* format);

@@ -84,8 +84,9 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     if (isSocks() || control_.socket().peerAddress(&peer, &peerPort)) {
         address = passiveConnectAddress(address, peer);
         if (address != reply.address()) {
-            logFormatted("... PASV reply names local address %s; using server address %s",
-                         reply.dotted().c_str(), dottedAddress(peer).c_str());
+            context_.log->LogExtendedFormat(
+                "... PASV reply names local address %s; using server address %s",
+                reply.dotted().c_str(), dottedAddress(peer).c_str());
         }
     }
     if (isSocks()) {
@@ -93,8 +94,8 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
             data_.close();
             return kDataFailed;
         }
-        logFormatted("Using proxy connection to [%s:%u] for DATA", dottedAddress(address).c_str(),
-                     reply.port);
+        context_.log->LogExtendedFormat("Using proxy connection to [%s:%u] for DATA",
+                                        dottedAddress(address).c_str(), reply.port);
     } else if (!data_.connectAddress(address, reply.port)) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Connect failed, WinSock err = %s");
@@ -102,7 +103,8 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
         data_.close();
         return kDataFailed;
     } else {
-        logFormatted("Connected to [%s:%u] for DATA", dottedAddress(address).c_str(), reply.port);
+        context_.log->LogExtendedFormat("Connected to [%s:%u] for DATA",
+                                        dottedAddress(address).c_str(), reply.port);
     }
 
     code = control_.readReply(lastLine);
@@ -150,8 +152,8 @@ int FtpSession::openSocksActive(const std::string& command, std::string* lastLin
         data_.close();
         return code == 421 ? kDataControlLost : kDataFailed;
     }
-    logFormatted("Using proxy connection on [%s:%u] for DATA", dottedAddress(bound).c_str(),
-                 boundPort);
+    context_.log->LogExtendedFormat("Using proxy connection on [%s:%u] for DATA",
+                                    dottedAddress(bound).c_str(), boundPort);
     return kDataOpen;
 }
 
@@ -185,8 +187,8 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
         data_.close();
         return kDataFailed;
     }
-    logFormatted("Accepted connection on [%s:%u] for DATA", dottedAddress(localAddress).c_str(),
-                 listenPort);
+    context_.log->LogExtendedFormat("Accepted connection on [%s:%u] for DATA",
+                                    dottedAddress(localAddress).c_str(), listenPort);
     return kDataOpen;
 }
 

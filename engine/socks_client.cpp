@@ -42,9 +42,7 @@ bool readAll(FtpSocket& socket, uint8_t* dest, int n) {
 SocksClient::SocksClient(Server server, AppLog& log) : server_(std::move(server)), log_(log) {}
 
 void SocksClient::logLine(const char* format, int code) {
-    char text[512];
-    std::snprintf(text, sizeof text, format, server_.host.c_str(), server_.port, code);
-    log_.LogExtended(text);
+    log_.LogExtendedFormat(format, server_.host.c_str(), server_.port, code);
 }
 
 void SocksClient::logIoError() {

@@ -172,21 +172,25 @@ bool IcmpEcho::receive(uint16_t sequence, int64_t deadlineMs, IcmpEchoReply* rep
     }
 }
 
+ssize_t IcmpEcho::receiveMessage(int flags, Received* received) {
+    received->io = {received->data, sizeof received->data};
+    received->message = {};
+    received->message.msg_name = &received->from;
+    received->message.msg_namelen = sizeof received->from;
+    received->message.msg_iov = &received->io;
+    received->message.msg_iovlen = 1;
+    received->message.msg_control = received->control;
+    received->message.msg_controllen = sizeof received->control;
+    return ::recvmsg(fd_, &received->message, flags | MSG_DONTWAIT);
+}
+
 // Ping sockets report ICMP errors through the error queue, with the sender of the
 // error as the offender and our own request as the data.
 bool IcmpEcho::readError(uint16_t sequence, IcmpEchoReply* reply) {
-    uint8_t data[576];
-    uint8_t control[512];
-    sockaddr_in from{};
-    iovec io{data, sizeof data};
-    msghdr message{};
-    message.msg_name = &from;
-    message.msg_namelen = sizeof from;
-    message.msg_iov = &io;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    ssize_t got = ::recvmsg(fd_, &message, MSG_ERRQUEUE | MSG_DONTWAIT);
+    Received received;
+    const ssize_t got = receiveMessage(MSG_ERRQUEUE, &received);
+    const uint8_t* data = received.data;
+    msghdr& message = received.message;
     if (got < static_cast<ssize_t>(kHeader) || read16(data + 6) != sequence) {
         return false;
     }
@@ -207,18 +211,11 @@ bool IcmpEcho::readError(uint16_t sequence, IcmpEchoReply* reply) {
 }
 
 bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
-    uint8_t data[1500];
-    uint8_t control[256];
-    sockaddr_in from{};
-    iovec io{data, sizeof data};
-    msghdr message{};
-    message.msg_name = &from;
-    message.msg_namelen = sizeof from;
-    message.msg_iov = &io;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    ssize_t got = ::recvmsg(fd_, &message, MSG_DONTWAIT);
+    Received received;
+    const ssize_t got = receiveMessage(0, &received);
+    const uint8_t* data = received.data;
+    const sockaddr_in& from = received.from;
+    msghdr& message = received.message;
     if (got <= 0) {
         return false;
     }

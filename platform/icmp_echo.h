@@ -1,5 +1,8 @@
 #pragma once
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <cstdint>
 #include <string>
 
@@ -48,6 +51,15 @@ class IcmpEcho {
     static bool available();
 
   private:
+    // One datagram with its sender and control messages.
+    struct Received {
+        uint8_t data[1500];
+        uint8_t control[512];
+        sockaddr_in from{};
+        iovec io{};
+        msghdr message{};
+    };
+    ssize_t receiveMessage(int flags, Received* received);
     bool sendDatagram(uint32_t address, const std::string& packet);
     // Waits for the answer to sequence `sequence`; false at the deadline.
     bool receive(uint16_t sequence, int64_t deadlineMs, IcmpEchoReply* reply);

@@ -1,5 +1,8 @@
 #include "shell/app_log.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 #include <algorithm>
 
 #include "shell/app_log_listener.h"
@@ -16,6 +19,15 @@ void AppLog::LogExtended(std::string_view text, std::string_view suffix) {
     if (logging_ && extended_) {
         append(text, suffix);
     }
+}
+
+void AppLog::LogExtendedFormat(const char* format, ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    LogExtended(text);
 }
 
 void AppLog::AppendLine(std::string_view text) {

@@ -26,6 +26,8 @@ class AppLog {
     void LogCommand(std::string_view text, std::string_view suffix = {});
     // Every other message: appended when logging and extended are on.
     void LogExtended(std::string_view text, std::string_view suffix = {});
+    // LogExtended of a printf format filled in (cut at kMaxLineLength).
+    void LogExtendedFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Appended whatever the flags say (banner lines).
     void AppendLine(std::string_view text);
     void Wipe();

@@ -1,8 +1,5 @@
 #include "sites/network_diagnostics.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "engine/host_lookup.h"
 #include "platform/icmp_echo.h"
 #include "shell/app_log.h"
@@ -30,17 +27,16 @@ NetworkDiagnostics::NetworkDiagnostics(AppLog& log, DiagnosticsSink& sink)
     : log_(log), sink_(sink) {}
 
 NetworkDiagnostics::~NetworkDiagnostics() {
-    stopPing_ = true;
-    stopTrace_ = true;
+    ping_.stop = true;
+    trace_.stop = true;
     join();
 }
 
 void NetworkDiagnostics::join() {
-    if (pingThread_.joinable()) {
-        pingThread_.join();
-    }
-    if (traceThread_.joinable()) {
-        traceThread_.join();
+    for (Worker* worker : {&ping_, &trace_}) {
+        if (worker->thread.joinable()) {
+            worker->thread.join();
+        }
     }
 }
 
@@ -49,39 +45,27 @@ bool NetworkDiagnostics::loadIcmp() {
     return loaded_;
 }
 
-void NetworkDiagnostics::logFormatted(const char* pattern, ...) {
-    char text[512];
-    va_list args;
-    va_start(args, pattern);
-    std::vsnprintf(text, sizeof text, pattern, args);
-    va_end(args);
-    log_.LogExtended(text);
+bool NetworkDiagnostics::startWorker(Worker& worker,
+                                     void (NetworkDiagnostics::*body)(const std::string&),
+                                     const std::string& host) {
+    if (!loaded_ || worker.running) {
+        return false;
+    }
+    if (worker.thread.joinable()) {
+        worker.thread.join();
+    }
+    worker.running = true;
+    worker.stop = false;
+    worker.thread = std::thread([this, body, host] { (this->*body)(host); });
+    return true;
 }
 
 bool NetworkDiagnostics::startPing(const std::string& host) {
-    if (!loaded_ || pingRunning_) {
-        return false;
-    }
-    if (pingThread_.joinable()) {
-        pingThread_.join();
-    }
-    pingRunning_ = true;
-    stopPing_ = false;
-    pingThread_ = std::thread([this, host] { runPing(host); });
-    return true;
+    return startWorker(ping_, &NetworkDiagnostics::runPing, host);
 }
 
 bool NetworkDiagnostics::startTraceRoute(const std::string& host) {
-    if (!loaded_ || traceRunning_) {
-        return false;
-    }
-    if (traceThread_.joinable()) {
-        traceThread_.join();
-    }
-    traceRunning_ = true;
-    stopTrace_ = false;
-    traceThread_ = std::thread([this, host] { runTraceRoute(host); });
-    return true;
+    return startWorker(trace_, &NetworkDiagnostics::runTraceRoute, host);
 }
 
 bool NetworkDiagnostics::resolveTarget(Operation operation, const std::string& host,
@@ -98,22 +82,22 @@ bool NetworkDiagnostics::resolveTarget(Operation operation, const std::string& h
 }
 
 void NetworkDiagnostics::pingMessage(int message) {
-    logFormatted("*** %s", kMessages[message]);
+    log_.LogExtendedFormat("*** %s", kMessages[message]);
     sink_.pingRow({}, {}, {}, kMessages[message]);
 }
 
 void NetworkDiagnostics::runPing(const std::string& host) {
-    pingRunning_ = true;
+    ping_.running = true;
     std::string name;
     uint32_t address = 0;
     if (resolveTarget(Operation::Ping, host, &name, &address)) {
         const std::string dotted = dottedAddress(address);
-        logFormatted("PINGing %s [%s] with 32 bytes", name.c_str(), dotted.c_str());
+        log_.LogExtendedFormat("PINGing %s [%s] with 32 bytes", name.c_str(), dotted.c_str());
         std::string status = "[" + dotted + "]: ";
         IcmpEcho echo;
         echo.open();
         for (int i = 0; i < kPingCount; ++i) {
-            if (stopPing_) {
+            if (ping_.stop) {
                 pingMessage(kAborted);
                 break;
             }
@@ -121,12 +105,13 @@ void NetworkDiagnostics::runPing(const std::string& host) {
             echo.send(address, 64, kTimeoutMs, echoData(), &reply);
             const std::string from = dottedAddress(reply.address);
             if (reply.status == IcmpEcho::kSuccess) {
-                logFormatted("reply from %s: %u data bytes, %u ms, TTL=%u", from.c_str(),
-                             reply.dataSize, reply.roundTripMs, reply.ttl);
+                log_.LogExtendedFormat("reply from %s: %u data bytes, %u ms, TTL=%u", from.c_str(),
+                                       reply.dataSize, reply.roundTripMs, reply.ttl);
                 sink_.pingRow(from, std::to_string(reply.roundTripMs), std::to_string(reply.ttl),
                               {});
             } else if (reply.status == IcmpEcho::kNetUnreachable) {
-                logFormatted("reply from %s: %s", from.c_str(), kMessages[kNetUnreachable]);
+                log_.LogExtendedFormat("reply from %s: %s", from.c_str(),
+                                       kMessages[kNetUnreachable]);
                 sink_.pingRow(from, {}, {}, kMessages[kNetUnreachable]);
             } else {
                 pingMessage(kTimedOut);
@@ -137,25 +122,26 @@ void NetworkDiagnostics::runPing(const std::string& host) {
             sink_.pingStatus(status);
         }
     }
-    pingRunning_ = false;
+    ping_.running = false;
     sink_.finished(Operation::Ping);
 }
 
 void NetworkDiagnostics::hopMessage(int hop, int message) {
-    logFormatted("#%02d: %s", hop, kMessages[message]);
+    log_.LogExtendedFormat("#%02d: %s", hop, kMessages[message]);
     sink_.traceRow(hop, {}, {}, {}, kMessages[message]);
 }
 
 void NetworkDiagnostics::runTraceRoute(const std::string& host) {
-    traceRunning_ = true;
+    trace_.running = true;
     std::string name;
     uint32_t address = 0;
     if (resolveTarget(Operation::TraceRoute, host, &name, &address)) {
-        logFormatted("Tracing route to %s [%s]", name.c_str(), dottedAddress(address).c_str());
+        log_.LogExtendedFormat("Tracing route to %s [%s]", name.c_str(),
+                               dottedAddress(address).c_str());
         IcmpEcho echo;
         echo.open();
         for (int ttl = 1; ttl <= kMaxHops; ++ttl) {
-            if (stopTrace_) {
+            if (trace_.stop) {
                 hopMessage(ttl, kAborted);
                 break;
             }
@@ -191,15 +177,16 @@ void NetworkDiagnostics::runTraceRoute(const std::string& host) {
             if (!lookupHostByAddress(dotted, &ignored, &hopName)) {
                 hopName.clear();
             }
-            logFormatted("#%02d: %4s %4s %4s %s [%s]", ttl, times[0].c_str(), times[1].c_str(),
-                         times[2].c_str(), hopName.c_str(), dotted.c_str());
+            log_.LogExtendedFormat("#%02d: %4s %4s %4s %s [%s]", ttl, times[0].c_str(),
+                                   times[1].c_str(), times[2].c_str(), hopName.c_str(),
+                                   dotted.c_str());
             sink_.traceRow(ttl, times[0], times[1], times[2], hopName + " [" + dotted + "]");
             if (reached) {
                 break;
             }
         }
     }
-    traceRunning_ = false;
+    trace_.running = false;
     sink_.finished(Operation::TraceRoute);
 }
 

@@ -38,10 +38,10 @@ class NetworkDiagnostics {
     bool startPing(const std::string& host);
     bool startTraceRoute(const std::string& host);
     // Escape on the tab: the running operation stops before its next echo or hop.
-    void stopPing() { stopPing_ = true; }
-    void stopTraceRoute() { stopTrace_ = true; }
-    bool pingRunning() const { return pingRunning_; }
-    bool traceRunning() const { return traceRunning_; }
+    void stopPing() { ping_.stop = true; }
+    void stopTraceRoute() { trace_.stop = true; }
+    bool pingRunning() const { return ping_.running; }
+    bool traceRunning() const { return trace_.running; }
     // Waits for both workers to end.
     void join();
 
@@ -55,17 +55,21 @@ class NetworkDiagnostics {
                        std::string* name, uint32_t* address);
     void pingMessage(int message);
     void hopMessage(int hop, int message);
-    void logFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     AppLog& log_;
     DiagnosticsSink& sink_;
     bool loaded_ = false;
-    std::atomic<bool> stopPing_{false};
-    std::atomic<bool> stopTrace_{false};
-    std::atomic<bool> pingRunning_{false};
-    std::atomic<bool> traceRunning_{false};
-    std::thread pingThread_;
-    std::thread traceThread_;
+    // One operation's thread and flags.
+    struct Worker {
+        std::thread thread;
+        std::atomic<bool> running{false};
+        std::atomic<bool> stop{false};
+    };
+    bool startWorker(Worker& worker, void (NetworkDiagnostics::*body)(const std::string&),
+                     const std::string& host);
+
+    Worker ping_;
+    Worker trace_;
 };
 
 }  // namespace nubo

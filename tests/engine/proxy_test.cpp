@@ -55,12 +55,17 @@ class ProxySessionTest : public ::testing::Test {
         writeFile(local + "/up.bin", patternBytes(150000));
     }
     void TearDown() override {
+        endSession();
+        if (!local.empty())
+            fs::remove_all(local);
+    }
+    // Logs off and waits for the session to end.
+    void endSession() {
         if (worker) {
             worker->session()->setQuitWhenDone(true);
             worker->join();
+            worker.reset();
         }
-        if (!local.empty())
-            fs::remove_all(local);
     }
     // Starts a session; true once its first listing ran.
     bool connect(const std::string& url) {
@@ -119,9 +124,7 @@ TEST_F(ProxySessionTest, DanteSocks4PassiveAndActive) {
     h.useProxy(ProxyType::Socks4, dante.address(), "nubo");
     completeSession("Using proxy connection to [127.0.0.1:");
     expectControlThrough(dante.port());
-    worker->session()->setQuitWhenDone(true);
-    worker->join();
-    worker.reset();
+    endSession();
 
     h.config.SetInt("Passive", 0);  // BIND through the SOCKS server
     fs::remove(local + "/down.bin");
@@ -136,9 +139,7 @@ TEST_F(ProxySessionTest, DanteSocks5PassiveAndActive) {
     h.useProxy(ProxyType::Socks5, dante.address());
     completeSession("Using proxy connection to [127.0.0.1:");
     expectControlThrough(dante.port());
-    worker->session()->setQuitWhenDone(true);
-    worker->join();
-    worker.reset();
+    endSession();
 
     h.config.SetInt("Passive", 0);
     fs::remove(local + "/down.bin");
@@ -152,9 +153,7 @@ TEST_F(ProxySessionTest, MicrosocksSocks5WithUserNameAndPassword) {
     h.useProxy(ProxyType::Socks5, micro.address(), ProxyDaemon::kUser, ProxyDaemon::kPassword);
     completeSession("Using proxy connection to [127.0.0.1:");
     expectControlThrough(micro.port());
-    worker->session()->setQuitWhenDone(true);
-    worker->join();
-    worker.reset();
+    endSession();
 
     // A wrong password ends the attempt with the mismatch lines.
     h.useProxy(ProxyType::Socks5, micro.address(), ProxyDaemon::kUser, "wrong");

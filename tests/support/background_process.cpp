@@ -13,17 +13,13 @@
 
 namespace nubo::test {
 
-namespace {
-
-sockaddr_in loopback(unsigned port) {
+sockaddr_in loopbackAddress(unsigned port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     return address;
 }
-
-}  // namespace
 
 BackgroundProcess::~BackgroundProcess() {
     stop();
@@ -85,7 +81,7 @@ void BackgroundProcess::stop() {
 
 unsigned freeLoopbackPort() {
     int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = loopback(0);
+    sockaddr_in address = loopbackAddress(0);
     socklen_t length = sizeof address;
     unsigned port = 0;
     if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
@@ -100,7 +96,7 @@ bool waitForListener(unsigned port, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = loopback(port);
+        sockaddr_in address = loopbackAddress(port);
         bool ok = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
         close(fd);
         if (ok) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <netinet/in.h>
 #include <sys/types.h>
 
 #include <string>
@@ -27,6 +28,8 @@ class BackgroundProcess {
     pid_t pid_ = -1;
 };
 
+// The loopback address with a port, for bind and connect.
+sockaddr_in loopbackAddress(unsigned port);
 // A loopback TCP port that nothing listens on at the moment of the call.
 unsigned freeLoopbackPort();
 // Waits until something accepts connections on the loopback port.

@@ -1,5 +1,7 @@
 #include "tests/support/scripted_socks_server.h"
 
+#include "tests/support/background_process.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -7,18 +9,6 @@
 #include <unistd.h>
 
 namespace nubo::test {
-
-namespace {
-
-sockaddr_in loopback(unsigned port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-}  // namespace
 
 ScriptedSocksServer::ScriptedSocksServer() {
     listener_ = listenLoopback(&port_);
@@ -125,7 +115,7 @@ void ScriptedSocksServer::relay(int fd, int otherFd) {
 
 int ScriptedSocksServer::connectLoopback(unsigned port) {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address = loopback(port);
+    sockaddr_in address = loopbackAddress(port);
     if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         ::close(fd);
         return -1;
@@ -135,7 +125,7 @@ int ScriptedSocksServer::connectLoopback(unsigned port) {
 
 int ScriptedSocksServer::listenLoopback(unsigned* port) {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address = loopback(0);
+    sockaddr_in address = loopbackAddress(0);
     socklen_t length = sizeof address;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(fd, 8) != 0 ||
