@@ -54,7 +54,7 @@ class IcmpEcho {
     // One datagram with its sender and control messages.
     struct Received {
         uint8_t data[1500];
-        uint8_t control[512];
+        alignas(cmsghdr) uint8_t control[512];  // control messages are read in place
         sockaddr_in from{};
         iovec io{};
         msghdr message{};
