@@ -69,6 +69,12 @@ bool RegistryKey::getString(const std::string& name, std::string* value) const {
 }
 
 void RegistryKey::setString(const std::string& name, const std::string& value) {
+    // Only real changes are written: an unchanged file is not rewritten at exit, which
+    // spares every command-line run a locked, synced rewrite of the settings.
+    std::string current;
+    if (getString(name, &current) && current == value) {
+        return;
+    }
     settings_->setValue(q(fullName(name)), q(value));
 }
 
@@ -104,7 +110,9 @@ std::vector<std::string> RegistryKey::valueNames() const {
 }
 
 void RegistryKey::deleteValue(const std::string& name) {
-    settings_->remove(q(fullName(name)));
+    if (settings_->contains(q(fullName(name)))) {
+        settings_->remove(q(fullName(name)));
+    }
 }
 
 void RegistryKey::deleteSubkey(const std::string& name) {
