@@ -23,6 +23,31 @@ class RegistryKeyTest : public ::testing::Test {
     std::string folder, path;
 };
 
+TEST_F(RegistryKeyTest, StoringTheSameValuesLeavesTheFileAlone) {
+    const auto inode = [&] {
+        struct stat st {};
+        stat(path.c_str(), &st);
+        return st.st_ino;
+    };
+    RegistryKey root(path);
+    RegistryKey settings = root.subkey("Settings");
+    settings.setString("EMail", "a@b");
+    settings.setDword("Passive", 1);
+    root.flush();
+    const auto written = inode();  // the settings file is replaced whole when it changes
+    settings.setString("EMail", "a@b");
+    settings.setDword("Passive", 1);
+    settings.deleteValue("NeverThere");
+    root.flush();
+    EXPECT_EQ(inode(), written);
+    settings.setDword("Passive", 0);
+    root.flush();
+    EXPECT_NE(inode(), written);
+    uint32_t passive = 1;
+    ASSERT_TRUE(RegistryKey(path).subkey("Settings").getDword("Passive", &passive));
+    EXPECT_EQ(passive, 0u);
+}
+
 TEST_F(RegistryKeyTest, StringsAndNumbersKeepTheirTypes) {
     {
         RegistryKey root(path);
