@@ -198,7 +198,8 @@ TEST_F(RoutedDiagnosticsTest, ADottedAddressWithoutAReverseEntryIsUnresolvable) 
 }
 
 TEST_F(RoutedDiagnosticsTest, ASilentTargetTimesOutUntilStopped) {
-    ASSERT_TRUE(topology.exec("target", "sysctl -qw net.ipv4.icmp_echo_ignore_all=1"));
+    ASSERT_TRUE(
+        topology.exec("target", "sh -c 'echo 1 > /proc/sys/net/ipv4/icmp_echo_ignore_all'"));
     const std::string result = inClient([](NetworkDiagnostics& d, RecordingSink& sink) {
         d.runPing("nubo-target");
         d.startTraceRoute("nubo-target");

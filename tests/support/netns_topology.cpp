@@ -71,7 +71,7 @@ NetnsTopology::NetnsTopology() {
         r + " link set " + b + " up\n" + "ip -n " + r + " link set " + x + " up\nip -n " + t +
         " link set " + y + " up\n" + "ip -n " + c + " route add default via 10.77.1.2\n" +
         "ip -n " + t + " route add default via 10.77.2.1\n" + "ip netns exec " + r +
-        " sysctl -qw net.ipv4.ip_forward=1\n";
+        " sh -c 'echo 1 > /proc/sys/net/ipv4/ip_forward'\n";
     writeFile(folder_ + "/setup.sh", script);
     made_ = true;
     if (std::system(("sh " + folder_ + "/setup.sh >" + folder_ + "/setup.log 2>&1").c_str()) != 0) {
