@@ -319,6 +319,8 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     session.localView = context_.localView;
     session.commandLineNames = &context_.commandLineArgs;
     session.perHostSettings = sites_.settingsWord(sessionSite_);
+    // Read here, not by the worker after login: the site list is the owner's alone.
+    sessionSiteType_ = perhost::transferType(session.perHostSettings);
     worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));
     worker_->start();
     changed();
@@ -471,7 +473,7 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
 
 void HostController::issueCommandLineRequest(FtpSession& session, int mode) {
     uint32_t type;
-    const uint32_t siteType = sites_.getHostSetting(&sessionSite_, HostField::TransferType);
+    const uint32_t siteType = sessionSiteType_;
     if (config_.GetInt("CLXMode") != 0) {
         type = static_cast<uint32_t>(config_.GetInt("CLXMode") - 1);
     } else if (siteType != 0) {

@@ -183,6 +183,7 @@ class HostController : public SessionObserver {
     // Read by the worker in sessionLoggedIn: set before the session starts.
     int pendingMode_ = 0;
     FtpUrl commandLineUrl_;
+    uint32_t sessionSiteType_ = 0;
     // Worker thread only: the start of the running transfer.
     int64_t transferStartMs_ = 0;
     std::string sessionSite_;

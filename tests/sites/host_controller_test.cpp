@@ -354,6 +354,26 @@ TEST_F(HostControllerTest, CommandLineFetchCountsTheTransferAndQuits) {
     EXPECT_GT(entries[0].values[StatisticsDatabase::kBytes], 4096u);
 }
 
+TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {
+    writeFile(server.root() + "/site.txt", "a\r\nb\r\n");
+    writeFile(server.root() + "/last.txt", "a\r\nb\r\n");
+    harness.config.SetInt("CLConnect", 1);
+    harness.config.SetInt("CLStart", 1);
+    harness.config.SetString("CLXDir", home.work());
+    harness.config.SetInt("KeepXMode", 1);
+    harness.config.SetInt("LastXMode", 1);  // Image
+    HostController& page = start();
+    // The site says ASCII (stored as type + 1 in bits 16-17).
+    const std::string site = FtpUrl(server.url("/site.txt")).toString();
+    page.sites().storeSite(site, "", "", 1u << 16);
+    ASSERT_TRUE(page.commandLineConnect(3, server.url("/site.txt")));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    EXPECT_EQ(readFile(home.work() + "/site.txt"), "a\nb\n");
+    ASSERT_TRUE(page.commandLineConnect(3, server.url("/last.txt")));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    EXPECT_EQ(readFile(home.work() + "/last.txt"), "a\r\nb\r\n");
+}
+
 // The server breaks the first download of big.bin after 100,000 bytes.
 class HostRestartTest : public HostControllerTest {
   protected:
