@@ -1,5 +1,6 @@
 #include "engine/civil_time.h"
 
+#include <atomic>
 #include <ctime>
 
 namespace nubo {
@@ -33,24 +34,41 @@ void civilFromDays(int64_t z, CivilTime* t) {
     t->year = static_cast<int>(y + (t->month <= 2));
 }
 
-// The zone's offset (seconds east of UTC) at a UTC instant, cached per hour.
+std::atomic<uint64_t> zoneGeneration{1};
+
+int64_t offsetNow(int64_t utc) {
+    time_t t = static_cast<time_t>(utc);
+    tm local{};
+    localtime_r(&t, &local);
+    return local.tm_gmtoff;
+}
+
+// The zone's offset (seconds east of UTC) at a UTC instant, cached per hour. An hour
+// whose offset changes inside it (half-hour shifts, transitions off the hour) is never
+// cached: it is asked of the system each time.
 int64_t offsetAt(int64_t utc) {
     struct Slot {
         int64_t hour = INT64_MIN;
+        uint64_t generation = 0;
         int64_t offset = 0;
+        bool uniform = false;
     };
     thread_local Slot cache[64];
+    const uint64_t generation = zoneGeneration.load(std::memory_order_relaxed);
     int64_t hour = floorDiv(utc, 3600);
     Slot& slot = cache[static_cast<uint64_t>(hour) % 64];
-    if (slot.hour != hour) {
-        time_t t = static_cast<time_t>(utc);
-        tm local{};
-        localtime_r(&t, &local);
+    if (slot.hour != hour || slot.generation != generation) {
         slot.hour = hour;
-        slot.offset = local.tm_gmtoff;
+        slot.generation = generation;
+        slot.offset = offsetNow(hour * 3600);
+        slot.uniform = offsetNow(hour * 3600 + 3599) == slot.offset;
     }
-    return slot.offset;
+    return slot.uniform ? slot.offset : offsetNow(utc);
 }
+
+// No zone is more than this far from UTC; transitions that matter to a local time lie
+// within it.
+constexpr int64_t kWidestOffset = 15 * 3600;
 
 }  // namespace
 
@@ -78,16 +96,28 @@ CivilTime secondsToCivil(int64_t seconds) {
 }
 
 int64_t localCivilToSeconds(const CivilTime& local) {
-    int64_t asUtc = civilToSeconds(local);
-    // Guess with the offset an hour around, then settle on the offset in force at the
-    // result; in a skipped hour this moves forward like mktime does.
-    int64_t first = offsetAt(asUtc);
-    int64_t result = asUtc - first;
-    int64_t second = offsetAt(result);
-    if (second != first) {
-        result = asUtc - second;
+    const int64_t asUtc = civilToSeconds(local);
+    // The offsets in force before and after any transition near this local time; each
+    // reading is one the local time may have. Valid readings: the one, or in a repeated
+    // hour the earlier (summer time, its first occurrence). None: the time falls into a
+    // skipped gap and moves forward by reading it with the offset from before the gap.
+    const int64_t before = offsetAt(asUtc - kWidestOffset);
+    const int64_t after = offsetAt(asUtc + kWidestOffset);
+    const int64_t candidates[3] = {before, after, offsetAt(asUtc - offsetAt(asUtc))};
+    bool found = false;
+    int64_t result = 0;
+    for (int64_t offset : candidates) {
+        const int64_t instant = asUtc - offset;
+        if (offsetAt(instant) == offset && (!found || instant < result)) {
+            result = instant;
+            found = true;
+        }
     }
-    return result;
+    return found ? result : asUtc - before;
+}
+
+void localZoneChanged() {
+    zoneGeneration.fetch_add(1, std::memory_order_relaxed);
 }
 
 CivilTime secondsToLocalCivil(int64_t seconds) {

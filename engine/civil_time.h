@@ -19,10 +19,14 @@ int64_t civilToSeconds(const CivilTime& t);
 CivilTime secondsToCivil(int64_t seconds);
 
 // Local time of this machine's zone, daylight saving decided by the system, as mktime
-// with tm_isdst = -1 would. Fast: the zone offset is cached per hour, since listings
-// convert many nearby times.
+// with tm_isdst = -1 gives it: a time inside a skipped gap moves forward by the size of
+// the gap. A time in a repeated hour is its first occurrence (summer time), where
+// glibc's own answer depends on the call before. Fast: the zone offset is cached per
+// hour, since listings convert many nearby times.
 int64_t localCivilToSeconds(const CivilTime& local);
 CivilTime secondsToLocalCivil(int64_t seconds);
+// Drops the cached offsets after the zone changed (TZ set anew and tzset called).
+void localZoneChanged();
 
 // Days in a month of a year.
 int daysInMonth(int year, int month);

@@ -334,7 +334,10 @@ int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale,
     CivilTime local{year, month, day, hour, minute, second};
     int64_t result = localCivilToSeconds(local);
     if (result > now + 86399) {
-        local.year -= 1;
+        // The year before, or for February 29 the leap year before (never March 1).
+        do {
+            local.year -= 1;
+        } while (local.day > daysInMonth(local.year, local.month));
         result = localCivilToSeconds(local);
     }
     return result;

@@ -3,15 +3,20 @@
 #include <cstdlib>
 #include <string>
 
+#include "shell/app_log.h"
+
 namespace nubo {
 
 ConsoleOutlets::ConsoleOutlets(FILE* stream, bool terminal)
     : stream_(stream), terminal_(terminal) {}
 
-void ConsoleOutlets::show(const std::string& text) {
+void ConsoleOutlets::show(const std::string& raw) {
     if (!terminal_) {
         return;
     }
+    // Remote names reach this line: cleaned as log lines are, so that none can move
+    // the cursor, clear the screen or retitle the terminal.
+    const std::string text = AppLog::MakeLine(raw, {});
     std::lock_guard lock(mutex_);
     std::string line = "\r" + text;
     if (text.size() < shownWidth_) {

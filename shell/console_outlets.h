@@ -38,7 +38,7 @@ class ConsoleOutlets : public MainOutlets, public SessionObserver {
     void clearLine();
 
   private:
-    void show(const std::string& text);
+    void show(const std::string& raw);
 
     FILE* stream_;
     bool terminal_;

@@ -1,6 +1,8 @@
 #include "sites/ftp_url.h"
-#include "sites/binary_fields.h"
 
+#include <strings.h>
+
+#include "sites/binary_fields.h"
 #include "sites/url_defaults.h"
 
 namespace nubo {
@@ -123,6 +125,10 @@ std::string FtpUrl::toString() const {
 
 std::string FtpUrl::decodedPath() const {
     return path.find('%') == std::string::npos ? path : unescape(path);
+}
+
+bool FtpUrl::isFtpScheme() const {
+    return strcasecmp(scheme.c_str(), "ftp") == 0;
 }
 
 unsigned FtpUrl::portNumber() const {

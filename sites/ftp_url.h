@@ -17,6 +17,8 @@ class FtpUrl {
     // was filled so far).
     bool parse(const std::string& text);
     bool isValid() const { return !host.empty(); }
+    // The scheme is "ftp" in any case: the only protocol these sessions speak.
+    bool isFtpScheme() const;
 
     std::string toString() const;
     std::string decodedPath() const;

@@ -237,7 +237,7 @@ bool HostController::connect() {
         return false;
     }
     FtpUrl url(urlText_);
-    if (url.scheme != "ftp") {
+    if (!url.isFtpScheme()) {
         return false;
     }
     const std::string name = url.toString();
@@ -283,6 +283,12 @@ bool HostController::commandLineConnect(int mode, const std::string& urlText) {
     url.parse(urlText);
     if (url.host.empty()) {
         context_.log->LogExtended("*** Invalid URL: ", urlText);
+        return false;
+    }
+    if (!url.isFtpScheme()) {
+        // Another protocol's URL would otherwise run as plain FTP and send its password
+        // in clear; the text shown leaves the credentials out.
+        context_.log->LogExtended("*** Invalid URL: ", url.toString());
         return false;
     }
     if (worker_ != nullptr) {
@@ -550,7 +556,8 @@ void HostController::onSessionEnded() {
     changed();
 }
 
-void HostController::transferStarted(int64_t, int64_t startMs) {
+void HostController::transferStarted(int64_t expectedSize, int64_t startMs) {
+    transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
 }
 
@@ -558,6 +565,9 @@ void HostController::transferProgress(int64_t) {}
 
 void HostController::transferEnded(int64_t bytes, int64_t endMs) {
     const int64_t milliseconds = endMs > transferStartMs_ ? endMs - transferStartMs_ : 0;
+    if (transferExpected_ == 0) {
+        return;  // a listing, not a file
+    }
     post([this, bytes, milliseconds] {
         if (statisticsOn_ && statisticsOpen_) {
             statistics_.countTransfer(bytes, milliseconds);

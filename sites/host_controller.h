@@ -185,7 +185,9 @@ class HostController : public SessionObserver {
     FtpUrl commandLineUrl_;
     uint32_t sessionSiteType_ = 0;
     // Worker thread only: the start of the running transfer.
+    // The running transfer, as the worker reported its start: a size of 0 is a listing.
     int64_t transferStartMs_ = 0;
+    int64_t transferExpected_ = 0;
     std::string sessionSite_;
 
     std::unique_ptr<NetworkDiagnostics> diagnostics_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/civil_time.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -202,6 +203,25 @@ TEST(ListingParserTest, DateForms) {
                             "Jun 21 10:61", "13:00PM Jun 1", "Feb 29 2023", "Jun 1.2.3.4"}) {
         EXPECT_EQ(parseListingDate(bad, kEnglish, now), 0) << bad;
     }
+}
+
+TEST(ListingParserTest, DatesInAFixedZoneGiveFixedInstants) {
+    // Expected values computed elsewhere, not by the conversion under test.
+    test::ScopedTimeZone berlin("Europe/Berlin");
+    const int64_t now = 1781510400;  // 2026-06-15 08:00 UTC
+    EXPECT_EQ(parseListingDate("12-31-99 01:30PM", kEnglish, now), 946643400);
+    EXPECT_EQ(parseListingDate("Jun 21 1998", kEnglish, now), 898380000);    // summer time
+    EXPECT_EQ(parseListingDate("Mar 29 02:30", kEnglish, now), 1774747800);  // skipped: 03:30
+    test::ScopedTimeZone newYork("America/New_York");
+    EXPECT_EQ(parseListingDate("1-2-03 12:15 pm", kEnglish, now), 1041527700);
+}
+
+TEST(ListingParserTest, February29WithoutAYearStaysValidInALeapYearsJanuary) {
+    test::ScopedTimeZone utc("UTC");
+    const int64_t january2024 = 1705316400;  // 2024-01-15 11:00 UTC
+    // February 29th 2024 is still ahead: the leap year before, never March 1st 2023.
+    EXPECT_EQ(parseListingDate("Feb 29 10:00", kEnglish, january2024), 1582970400);
+    EXPECT_EQ(parseListingDate("Mar 1 10:00", kEnglish, january2024), 1677664800);  // 2023
 }
 
 TEST(ListingParserTest, TokenClasses) {

@@ -1,8 +1,12 @@
 #include "tests/support/test_util.h"
 
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "engine/civil_time.h"
 
 namespace nubo::test {
 
@@ -37,6 +41,26 @@ std::string patternBytes(size_t size) {
         c = static_cast<char>(x);
     }
     return bytes;
+}
+
+ScopedTimeZone::ScopedTimeZone(const char* zone) {
+    if (const char* old = std::getenv("TZ")) {
+        hadZone_ = true;
+        saved_ = old;
+    }
+    setenv("TZ", zone, 1);
+    tzset();
+    localZoneChanged();
+}
+
+ScopedTimeZone::~ScopedTimeZone() {
+    if (hadZone_) {
+        setenv("TZ", saved_.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+    localZoneChanged();
 }
 
 }  // namespace nubo::test

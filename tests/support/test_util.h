@@ -13,4 +13,18 @@ void writeFile(const std::string& path, const std::string& bytes);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);
 
+// This process's local zone set to a named zone while it lives (TZ, tzset and the
+// cached offsets of the time conversions), restored afterwards.
+class ScopedTimeZone {
+  public:
+    explicit ScopedTimeZone(const char* zone);
+    ~ScopedTimeZone();
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+  private:
+    bool hadZone_ = false;
+    std::string saved_;
+};
+
 }  // namespace nubo::test

@@ -1,0 +1,130 @@
+// The real nubopro against scripted servers that fail it on purpose: whatever did not
+// run to success must show in the exit code, and nothing a server names may reach the
+// terminal raw.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/scripted_ftp_server.h"
+#include "tests/support/test_home.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ProgramResult;
+using test::readFile;
+using test::ScriptedFtpServer;
+using test::writeFile;
+
+constexpr int kReceived = 1, kGetFailed = 16, kPutFailed = 32, kConnectFailed = 128;
+
+class NuboproFailureTest : public ::testing::Test {
+  protected:
+    std::string url(const std::string& path) const {
+        return "ftp://127.0.0.1:" + std::to_string(server.port()) + path;
+    }
+    std::string local(const std::string& name) const { return home.work() + "/" + name; }
+    // The greeting and an anonymous login as a command-line run sends it.
+    ScriptedFtpServer& login() {
+        return server.reply("220 hi")
+            .expect("USER anonymous")
+            .reply("331 pw")
+            .expect("PASS *")
+            .reply("230 in");
+    }
+    // Login, then PWD and the listing of "/" holding the given lines.
+    ScriptedFtpServer& loginAndList(const std::string& listing) {
+        login().expect("PWD").reply("257 \"/\" is the current directory");
+        return server.expectPasv()
+            .expect("LIST")
+            .reply("150 Here comes the listing.")
+            .sendData(listing)
+            .reply("226 Listing done.");
+    }
+    ProgramResult run(const std::vector<std::string>& args, bool onTerminal = false) {
+        server.start();
+        ProgramResult result = runNubopro(home, args, 60, onTerminal);
+        EXPECT_TRUE(server.waitDone(20000)) << result.errorText;
+        EXPECT_TRUE(server.failures().empty()) << server.failures().front() << "\n"
+                                               << result.errorText;
+        return result;
+    }
+
+    test::TestHome home;
+    ScriptedFtpServer server;
+};
+
+TEST_F(NuboproFailureTest, AConnectionClosedBeforeTheTransferFailsTheDownload) {
+    login().expect("PWD").drop();
+    ProgramResult result = run({"-z", "-g", "-u", url("/"), "-d", home.work(), "a.txt"});
+    EXPECT_EQ(result.exitCode, kGetFailed | kConnectFailed) << result.errorText;
+}
+
+TEST_F(NuboproFailureTest, A421BeforeTheTransferFailsTheUpload) {
+    writeFile(local("up.txt"), "up");
+    login().expect("PWD").reply("421 Service not available, closing control connection.");
+    ProgramResult result = run({"-z", "-p", "-u", url("/"), "-d", home.work(), "up.txt"});
+    EXPECT_EQ(result.exitCode, kPutFailed | kConnectFailed) << result.errorText;
+}
+
+TEST_F(NuboproFailureTest, ABarePassiveReplyFailsAFetch) {
+    login()
+        .expect("PWD")
+        .reply("257 \"/\"")
+        .expect("PASV")
+        .reply("227")
+        .expect("QUIT")
+        .reply("221 bye");
+    ProgramResult result = run({"-g", "-u", url("/"), "-d", home.work(), "f.txt"});
+    EXPECT_EQ(result.exitCode, 1) << result.errorText;
+    EXPECT_NE(result.errorText.find("... invalid PASV reply: 227"), std::string::npos);
+}
+
+TEST_F(NuboproFailureTest, AListingIntoAMissingFolderIsAFailedDownload) {
+    loginAndList("-rw-r--r-- 1 u g 5 Jun 21 2020 a.txt\r\n").expect("QUIT").reply("221 bye");
+    const std::string missing = local("no/such/folder");
+    ProgramResult result = run({"-z", "-f", url("/;type=d"), "-d", missing});
+    EXPECT_EQ(result.exitCode, kGetFailed) << result.errorText;
+    EXPECT_NE(result.errorText.find("... Open failed on " + missing), std::string::npos)
+        << result.errorText;
+}
+
+TEST_F(NuboproFailureTest, NonFtpSchemesAreRefusedBeforeAnythingIsSent) {
+    for (const char* scheme : {"sftp", "http", "ftps2"}) {
+        ProgramResult result = runNubopro(
+            home, {"-z", "-g", "-u", std::string(scheme) + "://user:secret@" + url("/").substr(6),
+                   "-d", home.work(), "a.txt"});
+        EXPECT_EQ(result.exitCode, kConnectFailed) << result.errorText;
+        EXPECT_NE(result.errorText.find("*** Invalid URL: "), std::string::npos)
+            << result.errorText;
+        EXPECT_EQ(result.errorText.find("secret"), std::string::npos) << result.errorText;
+    }
+    // The server was never even connected to.
+    EXPECT_TRUE(server.transcript().empty());
+}
+
+TEST_F(NuboproFailureTest, EscapeSequencesInNamesNeverReachTheTerminal) {
+    const std::string hostile = "x\x1b]0;owned\x07\x1b[2J.bin";
+    const std::string content(200000, 'z');
+    loginAndList("-rw-r--r-- 1 u g 200000 Jun 21 2020 " + hostile + "\r\n")
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR " + hostile)
+        .reply("150 Opening BINARY mode data connection (200000 bytes).")
+        .sendData(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    ProgramResult result =
+        run({"-z", "-xi", "-g", "-u", url("/"), "-d", home.work(), hostile}, true);
+    EXPECT_EQ(result.exitCode, kReceived) << result.errorText;
+    EXPECT_EQ(result.errorText.find('\x1b'), std::string::npos) << result.errorText;
+    EXPECT_EQ(result.errorText.find('\x07'), std::string::npos) << result.errorText;
+    EXPECT_EQ(readFile(local(hostile)), content);
+}
+
+}  // namespace
+}  // namespace nubo
