@@ -55,6 +55,7 @@ bool ControlChannel::sendCommand(std::string_view name, std::optional<std::strin
         ok = ok && socket_.writeLine(line) >= 0;
     }
     if (!ok) {
+        lost_ = true;
         logWinsockError("... [CONTROL] Send failed, WinSock err = %s");
     }
     return ok;
@@ -132,6 +133,7 @@ int ControlChannel::readOneReply(std::string* lastLine, std::string* code) {
     if (failed) {
         logWinsockError("... [CONTROL] Receive failed, WinSock err = %s");
         *code = "421";
+        lost_ = true;
         return 421;
     }
     int value = 0;
@@ -141,7 +143,22 @@ int ControlChannel::readOneReply(std::string* lastLine, std::string* code) {
         }
         value = value * 10 + (c - '0');
     }
+    if (value == 421) {
+        lost_ = true;  // the server closes the connection behind this reply
+    }
     return value;
+}
+
+int ControlChannel::readAbortReplies(int waitMs) {
+    int last = 0;
+    for (int i = 0; i < 2 && socket_.waitReadable(waitMs); ++i) {
+        std::string line, code;
+        last = readOneReply(&line, &code);
+        if (last == 421) {
+            break;
+        }
+    }
+    return last;
 }
 
 int ControlChannel::setType(int type) {

@@ -50,6 +50,13 @@ class ControlChannel {
 
     void setAborSent(bool on) { aborSent_ = on; }
     bool aborSent() const { return aborSent_; }
+    // After ABOR for a transfer that stalled: reads the replies that answer it (the
+    // transfer's own, then ABOR's), waiting at most waitMs for each, and leaves a
+    // server that stays silent behind. Returns the last code read, 0 when none came,
+    // or 421 when the connection failed.
+    int readAbortReplies(int waitMs);
+    // The connection failed or the server announced its end (421).
+    bool lost() const { return lost_; }
 
   private:
     int readOneReply(std::string* lastLine, std::string* code);
@@ -60,6 +67,7 @@ class ControlChannel {
     std::atomic<bool> aborSent_{false};
     int currentType_ = 0;
     bool refused_ = false;
+    std::atomic<bool> lost_{false};
     // The server refused "TYPE A N"; ASCII is asked for as "TYPE A".
     bool plainAscii_ = false;
 };

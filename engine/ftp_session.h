@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "engine/control_channel.h"
 #include "engine/ftp_socket.h"
 #include "engine/proxy_type.h"
@@ -32,6 +34,8 @@ class FtpSession {
     static constexpr int kDataOpen = 0;
     static constexpr int kDataFailed = 1;
     static constexpr int kDataControlLost = 2;
+    // How long the replies to ABOR are awaited after a stalled transfer.
+    static constexpr int kAbortReplyWaitMs = 5000;
 
     // A request's operation; returns the last FTP reply code of the operation.
     using RequestHandler = std::function<int(FtpSession&, SessionRequest&)>;
@@ -161,16 +165,36 @@ class FtpSession {
     // Writes a restart field while restart is on; false when it could not be kept.
     bool writeRestartField(int field, const std::string& text);
     void setRestartInProgress(int value);
-    bool openLocalForGet(const std::string& localPath, int* fd);
+    // A download's local path before the transfer: false (logged) for a directory, FIFO,
+    // device or socket. A symbolic link is no file of the folder: *regular tells
+    // whether a regular file is there, *st holds its status.
+    bool inspectLocalTarget(const std::string& localPath, struct stat* st, bool* regular);
+    // Opens the local file once the server has accepted the transfer, never through a
+    // link (a link is replaced) and never blocking; only a regular file is written. With
+    // keep, the content stays for a resumption, else the file is emptied.
+    bool openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created);
     bool writeLocal(int fd, const uint8_t* data, size_t length, class CrLfToLf* converter);
-    int finishGet(int fd, bool networkError, int reply);
     void clearTransferDisplay();
+    // Ends the data phase: a receive or send error is logged (a stall is aborted with
+    // ABOR), an upload's connection is closed only once the server took every byte,
+    // and the final reply is read and returned. *broken: the data connection failed.
+    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
+                       bool* broken);
+    int abortStalledTransfer();
+    // False (logged) when an Image transfer moved other than the announced size (-1:
+    // none announced); offset is where a resumed transfer started.
+    bool sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset, const char* verb);
     // After the final reply of a transfer: clears the running state and the restart
-    // mark; true (with "Network error, queue flushed") when the line broke with restart
-    // on, so the session must end and keep the mark for the next login.
-    bool endTransfer(bool aborted, int lastBlock, int reply);
+    // mark; true (with "Network error, queue flushed") when the transfer broke with
+    // restart on, so the session must end and keep the mark for the next login.
+    bool endTransfer(bool broken);
     // After one name of a batch: a negative result (made positive) or 421 stops it.
     static bool stopsBatch(int* result);
+    // The exit bit of a request that never ran to its end: 16 for downloads (listings
+    // into files too), 32 for uploads, none for the rest.
+    static uint32_t failureBit(RequestKind kind);
+    // A listing file that could not be written: exit bit 16; returns 599.
+    int countListingFailure();
     // The end of every Get and Put batch.
     void finishBatch(SessionRequest& request);
     // One block moved: Host page progress, the progress text when its value changes,

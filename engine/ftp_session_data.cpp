@@ -211,6 +211,46 @@ void FtpSession::reportTransferProgress(int64_t bytes) {
     }
 }
 
+int FtpSession::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
+                               bool* broken) {
+    const bool aborted = abortRequested_;
+    bool failed = !aborted && lastBlock == FtpSocket::kError;
+    if (sending && !aborted && !failed && !data_.finishSending()) {
+        failed = true;
+    }
+    const bool stalled = failed && lastWinsockError() == wsa::kTimedOut;
+    if (failed) {
+        control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
+                                         : "... [DATA] Receive failed, WinSock err = %s");
+    }
+    logTransferTime(sending ? "sent" : "received", bytes, startMs);
+    data_.close();
+    *broken = failed;
+    return stalled ? abortStalledTransfer() : control_.readReply();
+}
+
+int FtpSession::abortStalledTransfer() {
+    // The silence time-out already ran out once; the server gets a short while to
+    // answer the abort, then the batch goes on.
+    control_.setAborSent(true);
+    control_.sendCommand("ABOR", std::nullopt, true);
+    const int code = control_.readAbortReplies(kAbortReplyWaitMs);
+    control_.setAborSent(false);
+    return code == 421 ? 421 : 426;
+}
+
+bool FtpSession::sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset,
+                                 const char* verb) {
+    // After REST some servers announce the whole file, others what is left of it.
+    if (announced < 0 || moved == announced || (offset > 0 && moved - offset == announced)) {
+        return true;
+    }
+    context_.log->LogExtendedFormat("*** Transfer size mismatch: %lld bytes %s, %lld announced",
+                                    static_cast<long long>(moved), verb,
+                                    static_cast<long long>(announced));
+    return false;
+}
+
 void FtpSession::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {
     int64_t end = monotonicMilliseconds();
     if (context_.observer != nullptr) {

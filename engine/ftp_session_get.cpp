@@ -78,9 +78,8 @@ void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std
     }
 }
 
-bool FtpSession::endTransfer(bool aborted, int lastBlock, int reply) {
-    bool networkError = !aborted && (lastBlock == FtpSocket::kError || reply / 100 != 2);
-    if (restartEnabled_ && networkError) {
+bool FtpSession::endTransfer(bool broken) {
+    if (restartEnabled_ && broken) {
         // The record keeps its in-progress mark: the next login resumes the transfer.
         logExtended("Network error, queue flushed");
     } else if (restartEnabled_) {
@@ -89,7 +88,7 @@ bool FtpSession::endTransfer(bool aborted, int lastBlock, int reply) {
     transferActive_ = false;
     if (view() != nullptr)
         view()->setBusy(false);
-    return restartEnabled_ && networkError;
+    return restartEnabled_ && broken;
 }
 
 void FtpSession::clearTransferDisplay() {
@@ -186,11 +185,55 @@ int FtpSession::getBatch(SessionRequest& request) {
     return result;
 }
 
-bool FtpSession::openLocalForGet(const std::string& localPath, int* fd) {
-    int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (restartActive_ ? 0 : O_TRUNC);
-    *fd = ::open(localPath.c_str(), flags, 0644);
+bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* st,
+                                    bool* regular) {
+    *regular = false;
+    if (::lstat(localPath.c_str(), st) != 0 || S_ISLNK(st->st_mode)) {
+        return true;  // nothing there, or a link that the download replaces
+    }
+    if (S_ISREG(st->st_mode)) {
+        *regular = true;
+        return true;
+    }
+    logExtended("*** Not a regular file, not written: " + localPath);
+    return false;
+}
+
+bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* fd,
+                                 bool* created) {
+    constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    *created = false;
+    *fd = -1;
+    for (int attempt = 0; attempt < 3 && *fd < 0; ++attempt) {
+        *fd = ::open(localPath.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
+        if (*fd >= 0) {
+            *created = true;
+            break;
+        }
+        if (errno != EEXIST)
+            break;
+        *fd = ::open(localPath.c_str(), kFlags);
+        if (*fd < 0 && errno == ELOOP && ::unlink(localPath.c_str()) != 0)
+            break;  // a link that cannot be replaced
+        if (*fd < 0 && errno != ELOOP && errno != ENOENT)
+            break;
+    }
+    struct stat st {};
+    if (*fd >= 0 && (fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(*fd);
+        *fd = -1;
+        logExtended("*** Not a regular file, not written: " + localPath);
+        return false;
+    }
     if (*fd < 0) {
         logExtended("... Open failed on " + localPath);
+        return false;
+    }
+    fcntl(*fd, F_SETFL, fcntl(*fd, F_GETFL) & ~O_NONBLOCK);
+    if (!keep && ftruncate(*fd, 0) != 0) {
+        logExtended(std::string("*** Error writing local file: ") + std::strerror(errno));
+        ::close(*fd);
+        *fd = -1;
         return false;
     }
     return true;
@@ -223,8 +266,13 @@ bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf
 int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value) {
     const uint32_t type = transfer::type(value);
     struct stat st {};
-    const bool exists = ::stat(localPath.c_str(), &st) == 0;
-    if ((value & transfer::kUpdateOnly) && exists && compareWithLocal(entry, st.st_mtime) < 1) {
+    bool regular = false;
+    if (!inspectLocalTarget(localPath, &st, &regular)) {
+        restartActive_ = false;
+        restartPending_ = 0;
+        return countTransfer(ControlChannel::kLocalFailure, true);
+    }
+    if ((value & transfer::kUpdateOnly) && regular && compareWithLocal(entry, st.st_mtime) < 1) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetSkipped);
@@ -238,26 +286,31 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         restartActive_ = false;
         restartPending_ = 0;
     }
-    int fd = -1;
-    if (!openLocalForGet(localPath, &fd)) {
-        return countTransfer(ControlChannel::kLocalFailure, true);
-    }
     int code = control_.setType(type == transfer::kSmart ? 1 : static_cast<int>(type));
     if (code / 100 != 2) {
-        ::close(fd);
         return countTransfer(-code, true);
     }
     data_.setBufferSize(kDownloadBufferSize);
     if (restartActive_) {
-        struct stat now {};
-        restartPending_ = fstat(fd, &now) == 0 ? now.st_size : 0;
+        restartPending_ = regular ? st.st_size : 0;
     }
     int64_t expected = entry.type == EntryType::Link ? -1 : entry.size;
     std::string replyLine;
+    // The local file is left alone until the server has accepted the transfer: a
+    // refusal or a failed data connection must not cost the copy that is there.
     int opened = openDataConnection("RETR " + entry.remoteName(), &replyLine);
     if (opened != kDataOpen) {
-        ::close(fd);
         return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, true);
+    }
+    const bool resuming = restartActive_ && restartPending_ > 0;
+    int fd = -1;
+    bool created = false;
+    if (!openLocalForGet(localPath, resuming, &fd, &created)) {
+        data_.close();
+        control_.readReply();  // whatever the server says of the transfer cut short
+        restartActive_ = false;
+        restartPending_ = 0;
+        return countTransfer(ControlChannel::kLocalFailure, true);
     }
 
     int pending = 0;
@@ -273,16 +326,22 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     transferActive_ = true;
     if (view() != nullptr)
         view()->setBusy(true);
+    // The size the server stated for this transfer, else the listing's exact size.
+    int64_t announced = sizeInReply(replyLine);
+    if (announced < 0 && entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName)) {
+        announced = entry.size;
+    }
     if (expected < 0) {
         expected = sizeInReply(replyLine);
     }
 
     int64_t bytes = 0;
+    int64_t offset = 0;
     const std::string name = baseName(localPath);
     notResumable_ = false;
     if (restartEnabled_ && restartActive_) {
         ::lseek(fd, restartPending_, SEEK_SET);
-        bytes = restartPending_;
+        bytes = offset = restartPending_;
         restartPending_ = 0;
         restartActive_ = false;
     } else if (restartEnabled_) {
@@ -301,6 +360,7 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     int last = 0;
     int64_t shown = -1;
     bool marked = false;
+    bool writeFailed = false;
     while (!abortRequested_) {
         int n = pending != 0 ? pending : data_.readBlock();
         pending = 0;
@@ -309,40 +369,58 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
             break;
         if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n),
                         convert ? &converter : nullptr)) {
+            writeFailed = true;
             break;
         }
         bytes += n;
         noteTransferProgress(bytes, expected > 0 ? bytes * 100 / expected : bytes / 1024, format,
                              &shown, &marked);
     }
-    if (convert) {
+    if (convert && !writeFailed) {
         std::string rest = converter.finish();
-        writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), nullptr);
+        writeFailed = !writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(),
+                                  nullptr);
     }
-    bool aborted = abortRequested_;
-    logTransferTime("received", bytes, start);
-    data_.close();
-    int reply = control_.readReply();
-    if (endTransfer(aborted, last, reply)) {
-        ::close(fd);
-        return countTransfer(421, true);
+    const bool aborted = abortRequested_;
+    bool broken = false;
+    int reply = closeDataPhase(false, last, bytes, start, &broken);
+    // Over an Image connection every byte counts: a different total is a broken
+    // transfer, whatever the final reply says.
+    if (!aborted && !broken && !writeFailed && reply / 100 == 2 && type != transfer::kAscii &&
+        !sizeAsAnnounced(bytes, announced, offset, "received")) {
+        broken = true;
     }
+    const bool failed = aborted || broken || writeFailed || reply / 100 != 2;
+    const bool resumable = endTransfer(!aborted && !writeFailed && (broken || reply / 100 != 2));
     clearTransferDisplay();
 
-    int64_t modified = entry.time;
-    if (entry.flags & RemoteEntry::kHasTimeOfDay) {
-        modified += hostZoneAdjustment_ - localZoneBias_;
-    }
-    timespec times[2];
-    times[0].tv_sec = static_cast<time_t>(modified);
-    times[0].tv_nsec = 0;
-    times[1] = times[0];
-    futimens(fd, times);
     struct stat written {};
     fstat(fd, &written);
+    int64_t modified = written.st_mtime;
+    if (!failed) {
+        // Only a whole file takes the server's time: Update-ONLY must never take a
+        // broken one for up to date.
+        modified = entry.time;
+        if (entry.flags & RemoteEntry::kHasTimeOfDay) {
+            modified += hostZoneAdjustment_ - localZoneBias_;
+        }
+        timespec times[2];
+        times[0].tv_sec = static_cast<time_t>(modified);
+        times[0].tv_nsec = 0;
+        times[1] = times[0];
+        futimens(fd, times);
+    }
     ::close(fd);
-    if (context_.localView != nullptr) {
+    if (failed && created && written.st_size == 0) {
+        ::unlink(localPath.c_str());  // nothing came: leave no empty file behind
+    } else if (context_.localView != nullptr) {
         context_.localView->localFileWritten(localPath_, name, written.st_size, modified);
+    }
+    if (resumable) {
+        return countTransfer(421, true);
+    }
+    if (failed && reply / 100 == 2) {
+        reply = 426;  // the server's success does not make the transfer whole
     }
     return countTransfer(reply, true);
 }
@@ -369,8 +447,9 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
         }
         path = joinPath(localPath.substr(0, localPath.rfind('/')), entry.name);
     }
+    // Never descend through a link: the tree must land inside the chosen folder.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
+    if (::lstat(path.c_str(), &st) != 0) {
         logExtended("Creating LOCAL directory " + path);
         if (::mkdir(path.c_str(), 0755) != 0) {
             logExtended("*** Unable to create [directory] " + path);

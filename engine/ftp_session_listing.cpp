@@ -210,7 +210,7 @@ int FtpSession::listToFile(const std::string& filePath) {
     FILE* file = std::fopen(filePath.c_str(), "w");
     if (file == nullptr) {
         logExtended("... Open failed on " + filePath);
-        return ControlChannel::kLocalFailure;
+        return countListingFailure();
     }
     int index = -1;
     RemoteEntry entry;
@@ -221,13 +221,23 @@ int FtpSession::listToFile(const std::string& filePath) {
                          t.hour, t.minute, static_cast<long long>(entry.size),
                          entry.displayName().c_str()) < 0) {
             logExtended(std::string("*** Error writing listing file: ") + std::strerror(errno));
-            break;
+            std::fclose(file);
+            return countListingFailure();
         }
     }
     if (std::fclose(file) != 0) {
         logExtended(std::string("*** Error writing listing file: ") + std::strerror(errno));
+        return countListingFailure();
     }
     return 200;
+}
+
+int FtpSession::countListingFailure() {
+    // A listing that a script asked for and did not get is a failed download.
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(exitbit::kGetFailed);
+    }
+    return ControlChannel::kLocalFailure;
 }
 
 void FtpSession::toggleRawLogging() {

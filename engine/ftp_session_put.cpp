@@ -208,12 +208,15 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         file.release(bytes);
         noteTransferProgress(bytes, bytes * 100 / size, format, &shown, &marked);
     }
-    bool aborted = abortRequested_;
-    logTransferTime("sent", bytes, start);
-    data_.close();
+    const bool aborted = abortRequested_;
+    bool broken = false;
+    int reply = closeDataPhase(true, last, bytes, start, &broken);
     data_.setSendSource(nullptr);
-    int reply = control_.readReply();
-    if (endTransfer(aborted, last, reply)) {
+    if (!aborted && !broken && reply / 100 == 2 && !sizeAsAnnounced(bytes, size, 0, "sent")) {
+        broken = true;
+    }
+    const bool failed = aborted || broken || reply / 100 != 2;
+    if (endTransfer(!aborted && (broken || reply / 100 != 2))) {
         return countTransfer(421, false);
     }
     if (view() != nullptr) {
@@ -221,6 +224,9 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
                             EntryType::File);
     }
     clearTransferDisplay();
+    if (failed && reply / 100 == 2) {
+        reply = 426;  // the server's success does not make the transfer whole
+    }
     return countTransfer(reply, false);
 }
 

@@ -16,14 +16,34 @@ int FtpSession::run() {
     }
     closeControl();
     data_.close();
-    // Whatever is still queued is discarded with the session.
-    std::lock_guard lock(queueLock_);
-    while (!queue_.empty()) {
-        releaseRecord(queue_.front());
-        queue_.pop_front();
-        ++discardedRequests_;
+    // Whatever is still queued is discarded with the session; a transfer that never
+    // ran did not succeed, and a script must read it so.
+    uint32_t bits = control_.lost() ? exitbit::kConnectFailed : 0;
+    {
+        std::lock_guard lock(queueLock_);
+        while (!queue_.empty()) {
+            bits |= failureBit(queue_.front()->kind);
+            releaseRecord(queue_.front());
+            queue_.pop_front();
+            ++discardedRequests_;
+        }
+    }
+    if (bits != 0 && context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(bits);
     }
     return exitCode_;
+}
+
+uint32_t FtpSession::failureBit(RequestKind kind) {
+    switch (kind) {
+        case RequestKind::Get:
+        case RequestKind::ListToFile:
+            return exitbit::kGetFailed;
+        case RequestKind::Put:
+            return exitbit::kPutFailed;
+        default:
+            return 0;
+    }
 }
 
 void FtpSession::requestLoop() {

@@ -111,7 +111,15 @@ bool FtpSocket::connect(const std::string& host, unsigned port) {
 }
 
 bool FtpSocket::waitWritable(int milliseconds) {
-    pollfd p{fd_, POLLOUT, 0};
+    return waitFor(POLLOUT, milliseconds);
+}
+
+bool FtpSocket::waitReadable(int milliseconds) {
+    return available_ > 0 || waitFor(POLLIN, milliseconds);
+}
+
+bool FtpSocket::waitFor(short events, int milliseconds) {
+    pollfd p{fd_, events, 0};
     int rc;
     do {
         rc = ::poll(&p, 1, milliseconds);
@@ -276,6 +284,23 @@ int FtpSocket::sendSome(const void* src, int n, int flags) {
     }
     bytesSent_ += sent;
     return static_cast<int>(sent);
+}
+
+bool FtpSocket::finishSending() {
+    if (::shutdown(fd_, SHUT_WR) != 0) {
+        return failWithErrno();
+    }
+    // The peer closes once it has taken everything; a reset instead means it did not.
+    char discard[512];
+    for (;;) {
+        int got = receive(discard, sizeof discard);
+        if (got == kClosed) {
+            return true;
+        }
+        if (got < 0) {
+            return false;
+        }
+    }
 }
 
 int FtpSocket::readBlock() {

@@ -76,6 +76,12 @@ class FtpSocket {
     void setSendSource(const uint8_t* memory);
     void setSendOffset(int64_t offset);
     int sendBlock(int n);
+    // After the last block of an upload: ends the sending direction and waits (within
+    // the silence time-out) until the peer closes. False when the peer reset the
+    // connection or went silent, so bytes it never took are not taken for delivered.
+    bool finishSending();
+    // True when data can be read within the time given (buffered bytes count).
+    bool waitReadable(int milliseconds);
 
     int64_t bytesReceived() const { return bytesReceived_; }
     int64_t bytesSent() const { return bytesSent_; }
@@ -85,6 +91,7 @@ class FtpSocket {
     int sendSome(const void* src, int n, int flags);
     int getByte();
     bool waitWritable(int milliseconds);
+    bool waitFor(short events, int milliseconds);
 
     int fd_ = -1;
     std::vector<uint8_t> buffer_;

@@ -69,17 +69,29 @@ TEST_F(NuboproFailureTest, A421BeforeTheTransferFailsTheUpload) {
     EXPECT_EQ(result.exitCode, kPutFailed | kConnectFailed) << result.errorText;
 }
 
-TEST_F(NuboproFailureTest, ABarePassiveReplyFailsAFetch) {
+TEST_F(NuboproFailureTest, ABarePassiveReplyFailsAGet) {
+    // A reply line of three characters reads as a broken control connection.
+    login().expect("PWD").reply("257 \"/\"").expect("PASV").reply("227").expectClose();
+    ProgramResult result = run({"-g", "-u", url("/"), "-d", home.work(), "f.txt"});
+    EXPECT_EQ(result.exitCode, 1 | 8) << result.errorText;
+    EXPECT_NE(result.errorText.find("... [CONTROL] Receive failed"), std::string::npos);
+}
+
+TEST_F(NuboproFailureTest, APassiveReplyWithoutAnAddressFailsAFetch) {
     login()
+        .expect("CWD f.txt")
+        .reply("550 Not a directory.")
         .expect("PWD")
         .reply("257 \"/\"")
         .expect("PASV")
-        .reply("227")
+        .reply("227 Entering Passive Mode.")
         .expect("QUIT")
         .reply("221 bye");
-    ProgramResult result = run({"-g", "-u", url("/"), "-d", home.work(), "f.txt"});
-    EXPECT_EQ(result.exitCode, 1) << result.errorText;
-    EXPECT_NE(result.errorText.find("... invalid PASV reply: 227"), std::string::npos);
+    ProgramResult result = run({"-z", "-f", url("/f.txt"), "-d", home.work()});
+    EXPECT_EQ(result.exitCode, kGetFailed) << result.errorText;
+    EXPECT_NE(result.errorText.find("... invalid PASV reply: 227 Entering Passive Mode."),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(local("f.txt")));
 }
 
 TEST_F(NuboproFailureTest, AListingIntoAMissingFolderIsAFailedDownload) {
