@@ -178,8 +178,7 @@ class FtpSession {
     // Ends the data phase: a receive or send error is logged (a stall is aborted with
     // ABOR), an upload's connection is closed only once the server took every byte,
     // and the final reply is read and returned. *broken: the data connection failed.
-    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
-                       bool* broken);
+    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken);
     int abortStalledTransfer();
     // False (logged) when an Image transfer moved other than the announced size (-1:
     // none announced); offset is where a resumed transfer started.

@@ -185,8 +185,7 @@ int FtpSession::getBatch(SessionRequest& request) {
     return result;
 }
 
-bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* st,
-                                    bool* regular) {
+bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* st, bool* regular) {
     *regular = false;
     if (::lstat(localPath.c_str(), st) != 0 || S_ISLNK(st->st_mode)) {
         return true;  // nothing there, or a link that the download replaces
@@ -199,8 +198,7 @@ bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* s
     return false;
 }
 
-bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* fd,
-                                 bool* created) {
+bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created) {
     constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     *created = false;
     *fd = -1;
@@ -378,8 +376,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
     }
     if (convert && !writeFailed) {
         std::string rest = converter.finish();
-        writeFailed = !writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(),
-                                  nullptr);
+        writeFailed =
+            !writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), nullptr);
     }
     const bool aborted = abortRequested_;
     bool broken = false;

@@ -35,6 +35,11 @@ class RecordingOutlets : public MainOutlets {
         std::lock_guard lock(mutex_);
         return progress_;
     }
+    // The formats that came with each progress report ("" for none).
+    std::vector<std::string> progressFormats() const {
+        std::lock_guard lock(mutex_);
+        return progressFormats_;
+    }
 
   private:
     mutable std::mutex mutex_;

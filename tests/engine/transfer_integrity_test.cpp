@@ -1,0 +1,326 @@
+// What a transfer leaves behind when it does not go to plan: a refusal costs no local
+// copy, a short or broken transfer fails and keeps no server date, links and special
+// files in the target folder are never written through, and a stall is aborted.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "engine/session_worker.h"
+#include "sites/restart_database.h"
+#include "tests/support/scripted_ftp_server.h"
+#include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::patternBytes;
+using test::readFile;
+using test::ScriptedFtpServer;
+using test::SessionHarness;
+using test::waitFor;
+using test::writeFile;
+
+constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
+// 2020-06-21 00:00 in the zone of the test: the listing's date.
+constexpr const char kListingDate[] = "Jun 21 2020";
+
+class TransferIntegrityTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/nubo-integrity-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        local = folder + "/local";
+        fs::create_directories(local);
+        fs::create_directories(folder + "/outside");
+        h.config.SetInt("Restart", 0);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string fileLine(const std::string& name, size_t size) {
+        return "-rw-r--r-- 1 u g " + std::to_string(size) + " " + kListingDate + " " + name +
+               "\r\n";
+    }
+    // Login, PWD and the listing of "/".
+    ScriptedFtpServer& scriptStart(const std::string& listing) {
+        server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
+        return server.expectPasv()
+            .expect("LIST")
+            .reply("150 Here comes the listing.")
+            .sendData(listing)
+            .reply("226 Listing done.");
+    }
+    // Runs a session: `requests` queues what it needs once logged in, then the session
+    // quits when done. Returns the exit bits gathered.
+    uint32_t runSession(const std::function<void(FtpSession&)>& requests,
+                        const std::function<void(FtpSession&)>& prepare = {}) {
+        server.start();
+        SessionContext context = h.context();
+        context.restart = db.get();
+        SessionWorker worker(std::make_unique<FtpSession>(
+            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        FtpSession* session = worker.session();
+        if (prepare)
+            prepare(*session);
+        worker.start();
+        EXPECT_TRUE(
+            waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }));
+        if (!worker.finished()) {
+            requests(*session);
+            session->setQuitWhenDone(true);
+        }
+        if (!waitFor([&] { return worker.finished(); }, 30000)) {
+            ADD_FAILURE() << "the session did not end:\n" << h.logText();
+            session->abort();
+        }
+        worker.join();
+        EXPECT_TRUE(server.waitDone()) << h.logText();
+        for (const std::string& failure : server.failures())
+            ADD_FAILURE() << failure << "\n" << h.logText();
+        return h.outlets.exitBits();
+    }
+    static void get(FtpSession& s, const std::string& into, const std::string& name,
+                    uint32_t type = transfer::kImage) {
+        RequestData data;
+        data.names.push_back(name);
+        s.enqueue(RequestKind::Get, into, std::move(data), static_cast<int32_t>(type | kSingle));
+    }
+    static time_t modified(const std::string& path) {
+        struct stat st {};
+        return ::lstat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+    }
+
+    std::string folder;
+    std::string local;
+    std::unique_ptr<RestartDatabase> db;
+    SessionHarness h;
+    ScriptedFtpServer server;
+};
+
+TEST_F(TransferIntegrityTest, ARefusalOrAFailedDataConnectionLeavesTheLocalFolderAsItWas) {
+    writeFile(local + "/keep.txt", "precious");
+    scriptStart(fileLine("keep.txt", 5) + fileLine("new.bin", 5))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR keep.txt")
+        .reply("550 Permission denied.")
+        .expectPasv()
+        .expect("RETR new.bin")
+        .reply("425 Can't open data connection.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        get(s, local, "keep.txt");
+        get(s, local, "new.bin");
+    });
+    EXPECT_EQ(bits, exitbit::kGetFailed);
+    EXPECT_EQ(readFile(local + "/keep.txt"), "precious");
+    EXPECT_FALSE(fs::exists(local + "/new.bin"));
+}
+
+TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndKeepTheirOwnDate) {
+    const std::string content = patternBytes(1000);
+    // Short by the listing's size; reset by the size in the 150 reply.
+    scriptStart(fileLine("short.bin", 1000) + fileLine("reset.bin", 999))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR short.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData(content.substr(0, 300))
+        .reply("226 Transfer complete.")
+        .expectPasv()
+        .expect("RETR reset.bin")
+        .reply("150 Opening BINARY mode data connection for reset.bin (1000 bytes).")
+        .sendData(content, 300)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const time_t before = time(nullptr);
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        get(s, local, "short.bin");
+        get(s, local, "reset.bin");
+    });
+    EXPECT_EQ(bits, exitbit::kGetFailed) << h.logText();
+    EXPECT_TRUE(h.logHas("*** Transfer size mismatch: 300 bytes received, 1000 announced"))
+        << h.logText();
+    EXPECT_TRUE(h.logHas("... [DATA] Receive failed, WinSock err = WSAECONNRESET")) << h.logText();
+    // The partial files stay (they may be resumed) with their own dates, so a later
+    // Update-ONLY run fetches them again.
+    EXPECT_EQ(readFile(local + "/short.bin"), content.substr(0, 300));
+    EXPECT_GE(modified(local + "/short.bin"), before);
+    EXPECT_GE(modified(local + "/reset.bin"), before);
+}
+
+TEST_F(TransferIntegrityTest, ACompleteDownloadTakesTheServersDate) {
+    const std::string content = patternBytes(1000);
+    scriptStart(fileLine("whole.bin", 1000))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR whole.bin")
+        .reply("150 Opening BINARY mode data connection for whole.bin (1000 bytes).")
+        .sendData(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    EXPECT_EQ(runSession([&](FtpSession& s) { get(s, local, "whole.bin"); }), exitbit::kReceived);
+    EXPECT_EQ(readFile(local + "/whole.bin"), content);
+    EXPECT_LT(modified(local + "/whole.bin"), time(nullptr) - 86400 * 365);
+}
+
+TEST_F(TransferIntegrityTest, AShortDownloadWithRestartOnStaysMarkedForResumption) {
+    fs::create_directories(folder + "/data");
+    db = std::make_unique<RestartDatabase>(folder + "/data/");
+    db->takeSlot(false);
+    h.config.SetInt("Restart", 1);
+    const std::string content = patternBytes(300000);
+    scriptStart(fileLine("big.bin", 300000))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData(content.substr(0, 100000))
+        .reply("226 Transfer complete.")
+        .expectClose();
+    EXPECT_EQ(runSession([&](FtpSession& s) { get(s, local, "big.bin"); }), exitbit::kGetFailed);
+    EXPECT_TRUE(h.logHas("Network error, queue flushed")) << h.logText();
+    EXPECT_EQ(db->getInProgress(), 1);
+    EXPECT_EQ(readFile(local + "/big.bin"), content.substr(0, 100000));
+}
+
+TEST_F(TransferIntegrityTest, LinksAndSpecialFilesInTheTargetFolderAreNeverWrittenThrough) {
+    const std::string outsideFile = folder + "/outside/target.txt";
+    writeFile(outsideFile, "outside");
+    fs::create_symlink(outsideFile, local + "/link.txt");
+    ASSERT_EQ(mkfifo((local + "/fifo.bin").c_str(), 0600), 0);
+    fs::create_symlink(folder + "/outside", local + "/sub");
+    scriptStart(fileLine("link.txt", 6) + fileLine("fifo.bin", 6) + "drwxr-xr-x 2 u g 4096 " +
+                kListingDate + " sub\r\n")
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR link.txt")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData("inside")
+        .reply("226 Transfer complete.")
+        // fifo.bin is refused before anything is asked of the server.
+        .expect("CWD sub")
+        .reply("250 OK.")
+        .expect("PWD")
+        .reply("257 \"/sub\"")
+        .expect("TYPE A N")
+        .reply("200 ASCII.")
+        .expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .sendData(fileLine("deep.txt", 4))
+        .reply("226 Listing done.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        get(s, local, "link.txt");
+        get(s, local, "fifo.bin");
+        get(s, local, "sub");
+    });
+    EXPECT_EQ(bits, exitbit::kReceived | exitbit::kGetFailed);
+    EXPECT_EQ(readFile(outsideFile), "outside");
+    EXPECT_FALSE(fs::is_symlink(local + "/link.txt"));
+    EXPECT_EQ(readFile(local + "/link.txt"), "inside");
+    EXPECT_TRUE(fs::is_fifo(local + "/fifo.bin"));
+    EXPECT_TRUE(h.logHas("*** Not a regular file, not written: " + local + "/fifo.bin"))
+        << h.logText();
+    EXPECT_TRUE(h.logHas("*** Unable to create [directory] " + local + "/sub")) << h.logText();
+    EXPECT_FALSE(fs::exists(folder + "/outside/deep.txt"));
+}
+
+TEST_F(TransferIntegrityTest, AnUploadResetByTheServerFailsWhateverItsReplySays) {
+    const std::string content = patternBytes(3 << 20);
+    writeFile(local + "/up.bin", content);
+    scriptStart("")
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("STOR up.bin")
+        .reply("150 Ok to send data.")
+        .receiveDataThenDrop(1 << 20)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        s.enqueue(RequestKind::Put, local + "/up.bin", {},
+                  static_cast<int32_t>(transfer::kImage | kSingle));
+    });
+    EXPECT_EQ(bits, exitbit::kPutFailed) << h.logText();
+    EXPECT_NE(h.logText().find("... [DATA] Send failed, WinSock err = "), std::string::npos)
+        << h.logText();
+}
+
+TEST_F(TransferIntegrityTest, AStalledDownloadIsAbortedAndTheBatchGoesOn) {
+    const std::string content = patternBytes(5000);
+    scriptStart(fileLine("stall.bin", 5000) + fileLine("next.bin", 4))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR stall.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .startData(content.substr(0, 1000))
+        .expect("ABOR")
+        .endData()
+        .reply("426 Transfer aborted.")
+        .reply("226 ABOR successful.")
+        .expectPasv()
+        .expect("RETR next.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData("next")
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession(
+        [&](FtpSession& s) {
+            get(s, local, "stall.bin");
+            get(s, local, "next.bin");
+        },
+        [](FtpSession& s) { s.dataSocket().setTimeouts(2000, 500); });
+    EXPECT_EQ(bits, exitbit::kGetFailed | exitbit::kReceived) << h.logText();
+    EXPECT_TRUE(h.logHas("... [DATA] Receive failed, WinSock err = WSAETIMEDOUT")) << h.logText();
+    EXPECT_TRUE(h.logHas("<ABOR")) << h.logText();
+    EXPECT_EQ(readFile(local + "/next.bin"), "next");
+}
+
+TEST_F(TransferIntegrityTest, PercentSignsInNamesReachEveryTextAsTheyAre) {
+    const std::string name = "100%_%s%n.txt";
+    const std::string content = patternBytes(50000);
+    scriptStart(fileLine(name, content.size()))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR " + name)
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    EXPECT_EQ(runSession([&](FtpSession& s) { get(s, local, name); }), exitbit::kReceived);
+    EXPECT_EQ(readFile(local + "/" + name), content);
+    EXPECT_TRUE(h.logHas("GETing " + name + " -> " + local)) << h.logText();
+    const auto statuses = h.outlets.statuses();
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "GET " + name), statuses.end());
+    // The progress format escapes the name's own percent signs, once.
+    const auto formats = h.outlets.progressFormats();
+    EXPECT_NE(std::find(formats.begin(), formats.end(), "GET 100%%_%%s%%n.txt (%d%%)"),
+              formats.end())
+        << (formats.empty() ? std::string("no formats") : formats.front());
+}
+
+}  // namespace
+}  // namespace nubo
