@@ -1,5 +1,6 @@
 #include "platform/registry_key.h"
 
+#include "platform/settings_file_repair.h"
 #include "platform/xdg_paths.h"
 
 #include <fcntl.h>
@@ -45,6 +46,7 @@ RegistryKey RegistryKey::application() {
 
 RegistryKey::RegistryKey(const std::string& path) {
     ensurePrivateFile(path);
+    repaired_ = SettingsFileRepair::repair(path, &damagedCopy_);
     settings_ = std::make_shared<QSettings>(q(path), QSettings::IniFormat);
 }
 

@@ -36,6 +36,10 @@ class RegistryKey {
     bool hasSubkeys() const;
     // Writes pending changes to the file (merged with other instances' changes).
     void flush();
+    // The file was found damaged when opened and mended (see SettingsFileRepair);
+    // damagedCopy() names the copy of the damaged file ("" when none could be made).
+    bool wasRepaired() const { return repaired_; }
+    const std::string& damagedCopy() const { return damagedCopy_; }
 
   private:
     RegistryKey(std::shared_ptr<QSettings> settings, std::string group);
@@ -43,6 +47,8 @@ class RegistryKey {
 
     std::shared_ptr<QSettings> settings_;
     std::string group_;
+    bool repaired_ = false;
+    std::string damagedCopy_;
 };
 
 }  // namespace nubo

@@ -48,12 +48,13 @@ bool makeFolderPath(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool replaceFile(const std::string& path, const std::string& text) {
+bool replaceFile(const std::string& path, const std::string& text, unsigned mode) {
     const std::string temporary = path + ".new";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) {
         return false;
     }
+    ::fchmod(fd, mode);  // a leftover temporary file keeps its own bits otherwise
     bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     written = ::close(fd) == 0 && written;
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -54,6 +54,14 @@ int HeadlessRun::run() {
     log.SetFlags(config.GetInt("Logging") != 0, config.GetInt("LogCmd") != 0,
                  config.GetInt("LogExt") != 0);
     LogBanner::append(log);
+    if (appKey.wasRepaired()) {
+        log.AppendLine(
+            "*** The settings file was damaged (an unterminated quote); every "
+            "readable value was kept" +
+            (appKey.damagedCopy().empty()
+                 ? std::string()
+                 : ", the damaged file was copied to " + appKey.damagedCopy()));
+    }
     setUrlDefaults(config);
     if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
         StartUp::refreshOpenCommand(config.GetString("AppFile"));

@@ -6,7 +6,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+
+#include "platform/settings_file_repair.h"
 
 namespace nubo {
 namespace {
@@ -114,6 +118,49 @@ TEST_F(RegistryKeyTest, DefaultPathFollowsXdgConfigHome) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+}
+
+TEST_F(RegistryKeyTest, AStrayQuoteCostsNoLaterValueAndTheDamagedFileIsKept) {
+    std::filesystem::create_directories(folder + "/Tkwa");
+    const std::string damaged =
+        "[Settings]\nEMail=\"broken@example.org\nPassive=dword:00000000\n"
+        "Proxy=\"a, b\"\nLastXDir=C:\\\\in\\\\\"\n[Hosts]\nftp.example.org=1\n";
+    { std::ofstream(path, std::ios::binary) << damaged; }
+    RegistryKey root(path);
+    EXPECT_TRUE(root.wasRepaired());
+    RegistryKey settings = root.subkey("Settings");
+    std::string text;
+    uint32_t number = 1;
+    EXPECT_TRUE(settings.getString("EMail", &text));
+    EXPECT_EQ(text, "broken@example.org");
+    EXPECT_TRUE(settings.getDword("Passive", &number));
+    EXPECT_EQ(number, 0u);
+    EXPECT_TRUE(settings.getString("Proxy", &text));
+    EXPECT_EQ(text, "a, b");
+    EXPECT_TRUE(root.subkey("Hosts").getString("ftp.example.org", &text));
+    EXPECT_EQ(text, "1");
+    // The damaged text itself is kept beside the file, owner-only.
+    ASSERT_FALSE(root.damagedCopy().empty());
+    EXPECT_EQ(root.damagedCopy().rfind(path + ".bad-", 0), 0u);
+    std::ifstream in(root.damagedCopy(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+    struct stat st {};
+    ASSERT_EQ(stat(root.damagedCopy().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // A sound file is left as it is.
+    RegistryKey again(path);
+    EXPECT_FALSE(again.wasRepaired());
+}
+
+TEST(SettingsFileRepairTest, QuotesAreCountedInValuesOnly) {
+    EXPECT_TRUE(SettingsFileRepair::quotesBalanced("Key=\"a, b\""));
+    EXPECT_TRUE(SettingsFileRepair::quotesBalanced("Key=say \\\"hi"));
+    EXPECT_TRUE(SettingsFileRepair::quotesBalanced("[Sec\"tion]"));
+    EXPECT_TRUE(SettingsFileRepair::quotesBalanced("no equals \" here"));
+    EXPECT_FALSE(SettingsFileRepair::quotesBalanced("Key=\"open"));
+    EXPECT_FALSE(SettingsFileRepair::quotesBalanced("Key=\"ends in \\\""));
 }
 
 }  // namespace

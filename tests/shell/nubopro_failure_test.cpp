@@ -106,8 +106,10 @@ TEST_F(NuboproFailureTest, AListingIntoAMissingFolderIsAFailedDownload) {
 TEST_F(NuboproFailureTest, NonFtpSchemesAreRefusedBeforeAnythingIsSent) {
     for (const char* scheme : {"sftp", "http", "ftps2"}) {
         ProgramResult result = runNubopro(
-            home, {"-z", "-g", "-u", std::string(scheme) + "://user:secret@" + url("/").substr(6),
-                   "-d", home.work(), "a.txt"});
+            home,
+            {"-z", "-g", "-u", std::string(scheme) + "://user:secret@" + url("/").substr(6), "-d",
+             home.work(), "a.txt"},
+            10);
         EXPECT_EQ(result.exitCode, kConnectFailed) << result.errorText;
         EXPECT_NE(result.errorText.find("*** Invalid URL: "), std::string::npos)
             << result.errorText;
@@ -136,6 +138,22 @@ TEST_F(NuboproFailureTest, EscapeSequencesInNamesNeverReachTheTerminal) {
     EXPECT_EQ(result.errorText.find('\x1b'), std::string::npos) << result.errorText;
     EXPECT_EQ(result.errorText.find('\x07'), std::string::npos) << result.errorText;
     EXPECT_EQ(readFile(local(hostile)), content);
+}
+
+TEST_F(NuboproFailureTest, ADamagedSettingsFileIsReportedKeptAndMended) {
+    fs::create_directories(fs::path(home.settingsFile()).parent_path());
+    writeFile(home.settingsFile(),
+              "[Settings]\nEMail=\"stray@example.org\nLastXDir=/kept\n[Hosts]\n");
+    ProgramResult result = runNubopro(home, {"-f", "-"});
+    EXPECT_NE(result.errorText.find("*** The settings file was damaged"), std::string::npos)
+        << result.errorText;
+    bool copied = false;
+    for (const auto& entry : fs::directory_iterator(fs::path(home.settingsFile()).parent_path()))
+        copied = copied || entry.path().filename().string().rfind("Nubo.conf.bad-", 0) == 0;
+    EXPECT_TRUE(copied);
+    const std::string mended = readFile(home.settingsFile());
+    EXPECT_NE(mended.find("LastXDir=/kept"), std::string::npos) << mended;
+    EXPECT_NE(mended.find("stray@example.org"), std::string::npos) << mended;
 }
 
 }  // namespace
