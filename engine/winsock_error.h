@@ -1,7 +1,7 @@
 #pragma once
 
 // WinSock-style error codes and names. Every network message of the program names
-// its error the way users of the original platform know them ("WSAECONNREFUSED"), so
+// its error the way users of the Windows version know them ("WSAECONNREFUSED"), so
 // POSIX errno values and resolver failures are mapped onto that table here.
 
 namespace nubo {

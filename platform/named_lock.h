@@ -5,8 +5,8 @@
 
 namespace nubo {
 
-// A lock shared by every running instance of the program, named like the original
-// named mutexes ("NuboRMap"): an open-file-description lock on a lock file of that
+// A lock shared by every running instance of the program, named like the Windows
+// version's named mutexes ("NuboRMap"): an open-file-description lock on a lock file of that
 // name in the data folder. The kernel drops it when its holder dies, so a killed
 // instance never leaves it held. Threads of one process are serialised as well.
 class NamedLock {

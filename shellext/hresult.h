@@ -5,7 +5,7 @@
 namespace nubo {
 
 // The result codes of the shortcut library, with the values the desktop shell of the
-// original platform gave them, so that callers can compare exactly.
+// Windows version gave them, so that callers can compare exactly.
 using HRESULT = int32_t;
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
