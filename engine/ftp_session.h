@@ -238,6 +238,8 @@ class FtpSession {
     // The current transfer's restart fields could not be stored whole: it is not
     // marked in progress, so it is never resumed from a wrong record.
     bool notResumable_ = false;
+    // The last LIST lost its data connection: a listing file made from it is a failure.
+    bool listingBroken_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;

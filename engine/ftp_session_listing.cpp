@@ -10,6 +10,7 @@
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
+#include "engine/winsock_error.h"
 #include "shell/app_log.h"
 
 // Directory operations of FtpSession: changing directory, listing, listing to a file.
@@ -163,8 +164,17 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         auto locale = ListingLocale::current();
         const int64_t now = static_cast<int64_t>(::time(nullptr));
         char line[kListingLineBuffer];
+        int last = 0;
         while (!abortRequested_) {
             int n = data_.readLine(line, sizeof line);
+            if (n == FtpSocket::kError && lastWinsockError() == wsa::kMessageSize) {
+                // No entry has a line this long (a hostile or broken server): skipped.
+                logExtended("... listing line too long; skipped");
+                n = data_.skipLine();
+                if (n == 0)
+                    continue;
+            }
+            last = n;
             if (n < 0) {
                 break;
             }
@@ -183,17 +193,22 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
                 }
             }
         }
-        bool aborted = abortRequested_;
-        logTransferTime("received", bytes, start);
+        const bool aborted = abortRequested_;
         if (!aborted && context_.outlets != nullptr) {
             context_.outlets->ReportProgress(-accepted, format.c_str());
         }
-        data_.close();
-        result = control_.readReply();
+        // A listing cut off by a receive error is no listing of the directory, whatever
+        // the final reply says: it is neither shown nor cached.
+        bool broken = false;
+        result = closeDataPhase(false, last == FtpSocket::kError ? last : 0, bytes, start, &broken);
+        if (broken && result / 100 == 2) {
+            result = 426;
+        }
+        listingBroken_ = broken;
         transferActive_ = false;
         if (view() != nullptr) {
             view()->setBusy(false);
-            view()->listingFinished(!aborted, flags);
+            view()->listingFinished(!aborted && !broken, flags);
         }
     }
     abortRequested_ = false;
@@ -212,6 +227,9 @@ int FtpSession::listToFile(const std::string& filePath) {
         logExtended("... Open failed on " + filePath);
         return countListingFailure();
     }
+    if (listingBroken_) {
+        logExtended("*** The listing is incomplete: its data connection failed");
+    }
     int index = -1;
     RemoteEntry entry;
     while (view() != nullptr && view()->nextValidEntry(&index) && view()->entryAt(index, &entry)) {
@@ -229,7 +247,7 @@ int FtpSession::listToFile(const std::string& filePath) {
         logExtended(std::string("*** Error writing listing file: ") + std::strerror(errno));
         return countListingFailure();
     }
-    return 200;
+    return listingBroken_ ? countListingFailure() : 200;
 }
 
 int FtpSession::countListingFailure() {

@@ -359,6 +359,13 @@ int FtpSocket::readLine(char* dest, int size) {
     return stored;
 }
 
+int FtpSocket::skipLine() {
+    int c;
+    while ((c = getByte()) >= 0 && c != '\n') {
+    }
+    return c < 0 && c != kClosed ? kError : 0;
+}
+
 int FtpSocket::readExact(void* dest, int n) {
     auto* out = static_cast<uint8_t*>(dest);
     int have = 0;

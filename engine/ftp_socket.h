@@ -65,6 +65,8 @@ class FtpSocket {
     // CR LF, LF and a lone CR end a line; bytes between a CR and the next LF are
     // dropped. A line that does not fit gives kError (last error WSAEMSGSIZE).
     int readLine(char* dest, int size);
+    // Drops the rest of a line that did not fit readLine: 0, or kError on a socket error.
+    int skipLine();
     int readExact(void* dest, int n);
     int writeExact(const void* src, int n);
     // Sends text followed by CR LF; the text must fit the 514 characters of a command

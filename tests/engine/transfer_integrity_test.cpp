@@ -140,7 +140,9 @@ TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndKeepTheirOwnDate) {
         .expectPasv()
         .expect("RETR reset.bin")
         .reply("150 Opening BINARY mode data connection for reset.bin (1000 bytes).")
-        .sendData(content, 300)
+        .startData(content.substr(0, 300))
+        .delay(200)  // the client is surely connected and reading: then the line breaks
+        .resetData()
         .reply("226 Transfer complete.")
         .expect("QUIT")
         .reply("221 bye");
@@ -320,6 +322,38 @@ TEST_F(TransferIntegrityTest, PercentSignsInNamesReachEveryTextAsTheyAre) {
     EXPECT_NE(std::find(formats.begin(), formats.end(), "GET 100%%_%%s%%n.txt (%d%%)"),
               formats.end())
         << (formats.empty() ? std::string("no formats") : formats.front());
+}
+
+TEST_F(TransferIntegrityTest, AListingCutOffByAResetIsNeitherShownNorWrittenAsWhole) {
+    server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
+    server.expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .startData(fileLine("a.txt", 1) + fileLine("b.txt", 2))
+        .delay(200)
+        .resetData()
+        .reply("226 Listing done.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession(
+        [&](FtpSession& s) { s.enqueue(RequestKind::ListToFile, local + "/list.txt", {}, 0); });
+    EXPECT_EQ(bits, exitbit::kGetFailed) << h.logText();
+    EXPECT_TRUE(h.logHas("... [DATA] Receive failed, WinSock err = WSAECONNRESET")) << h.logText();
+    EXPECT_TRUE(h.logHas("*** The listing is incomplete: its data connection failed"));
+    EXPECT_TRUE(h.remoteView.cachedPaths().empty());
+}
+
+TEST_F(TransferIntegrityTest, AnOverlongListingLineIsSkippedAndTheRestRead) {
+    scriptStart(fileLine("before.txt", 1) + fileLine(std::string(600, 'x'), 2) +
+                fileLine("after.txt", 3))
+        .expect("QUIT")
+        .reply("221 bye");
+    runSession([&](FtpSession&) {
+        EXPECT_GE(h.remoteView.findEntryByName("before.txt", false), 0);
+        EXPECT_GE(h.remoteView.findEntryByName("after.txt", false), 0);
+    });
+    EXPECT_TRUE(h.logHas("... listing line too long; skipped")) << h.logText();
+    EXPECT_TRUE(h.logHas("... cached a copy of /")) << h.logText();
 }
 
 }  // namespace

@@ -252,6 +252,13 @@ ScriptedFtpServer& ScriptedFtpServer::endData() {
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::resetData() {
+    return add("reset data", [this] {
+        abortData();
+        return true;
+    });
+}
+
 ScriptedFtpServer& ScriptedFtpServer::receiveData() {
     return add("receive data", [this] {
         if (!openData()) {

@@ -58,6 +58,8 @@ class ScriptedFtpServer {
     ScriptedFtpServer& startData(const std::string& payload);
     // Closes the data connection.
     ScriptedFtpServer& endData();
+    // Breaks the data connection off (an abortive close, RST).
+    ScriptedFtpServer& resetData();
     // Reads the data connection until the client closes it; see receivedData().
     ScriptedFtpServer& receiveData();
     // Expects "REST n", remembers n and answers 350.
