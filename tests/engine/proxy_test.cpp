@@ -46,18 +46,13 @@ class ProxySessionTest : public ::testing::Test {
     void SetUp() override {
         // pyftpdlib is installed with the other dependencies: its absence is a fault.
         ASSERT_TRUE(server.running()) << server.startError();
-        char pattern[] = "/tmp/nubo-proxy-local-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        local = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        local = temp.path();
         fs::create_directories(server.root() + "/pub");
         writeFile(server.root() + "/pub/down.bin", patternBytes(200000));
         writeFile(local + "/up.bin", patternBytes(150000));
     }
-    void TearDown() override {
-        endSession();
-        if (!local.empty())
-            fs::remove_all(local);
-    }
+    void TearDown() override { endSession(); }
     // Logs off and waits for the session to end.
     void endSession() {
         if (worker) {
@@ -102,6 +97,7 @@ class ProxySessionTest : public ::testing::Test {
     test::PyFtpdServer server;
     test::SessionHarness h;
     std::unique_ptr<SessionWorker> worker;
+    test::TempFolder temp{"nubo-proxy-local"};
     std::string local;
 };
 

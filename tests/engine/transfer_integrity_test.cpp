@@ -34,15 +34,13 @@ constexpr const char kListingDate[] = "Jun 21 2020";
 class TransferIntegrityTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-integrity-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         local = folder + "/local";
         fs::create_directories(local);
         fs::create_directories(folder + "/outside");
         h.config.SetInt("Restart", 0);
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     static std::string fileLine(const std::string& name, size_t size) {
         return "-rw-r--r-- 1 u g " + std::to_string(size) + " " + kListingDate + " " + name +
@@ -97,6 +95,7 @@ class TransferIntegrityTest : public ::testing::Test {
         return ::lstat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
     }
 
+    test::TempFolder temp{"nubo-integrity"};
     std::string folder;
     std::string local;
     std::unique_ptr<RestartDatabase> db;

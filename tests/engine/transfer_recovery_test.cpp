@@ -35,19 +35,15 @@ constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 class RecoveryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-recovery-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         fs::create_directories(folder + "/data");
         fs::create_directories(folder + "/local");
         db = std::make_unique<RestartDatabase>(folder + "/data/");
         db->takeSlot(false);
         ASSERT_EQ(db->currentSlot(), 1);
     }
-    void TearDown() override {
-        db.reset();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { db.reset(); }
     // The start of every session of these scripts: login, PWD, the listing of "/".
     void scriptStart(const std::string& listing) {
         server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
@@ -78,6 +74,7 @@ class RecoveryTest : public ::testing::Test {
         return worker.exitCode();
     }
 
+    test::TempFolder temp{"nubo-recovery"};
     std::string folder;
     std::unique_ptr<RestartDatabase> db;
     ScriptedFtpServer server;

@@ -37,9 +37,8 @@ class TransferTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << server.startError();
-        char pattern[] = "/tmp/nubo-local-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        local = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        local = temp.path();
         remote = server.root();
         fs::create_directories(remote + "/files");
     }
@@ -48,7 +47,6 @@ class TransferTest : public ::testing::Test {
             session->setQuitWhenDone(true);
             worker->join();
         }
-        fs::remove_all(local);
     }
     void connect(const std::string& path = "files") {
         worker = std::make_unique<SessionWorker>(h.makeSession(server.url(path, true)));
@@ -84,6 +82,7 @@ class TransferTest : public ::testing::Test {
     SessionHarness h;
     std::unique_ptr<SessionWorker> worker;
     FtpSession* session = nullptr;
+    test::TempFolder temp{"nubo-local"};
     std::string local;
     std::string remote;
 };

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/settings_file_repair.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -18,12 +19,11 @@ namespace {
 class RegistryKeyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-registry-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         path = folder + "/Tkwa/Nubo.conf";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    test::TempFolder temp{"nubo-registry"};
     std::string folder, path;
 };
 

@@ -8,6 +8,7 @@
 #include "shell/config_store.h"
 #include "shell/options_record.h"
 #include "sites/credential_encoding.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -15,17 +16,16 @@ namespace {
 class SettingsStorageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-settings-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         path = folder + "/Tkwa/Nubo.conf";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
     std::string stored(const std::string& name) {
         std::string value;
         RegistryKey(path).subkey("Settings").getString(name, &value);
         return value;
     }
+    test::TempFolder temp{"nubo-settings"};
     std::string folder, path;
 };
 

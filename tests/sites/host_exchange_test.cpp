@@ -10,6 +10,7 @@
 #include "shell/config_store.h"
 #include "sites/credential_encoding.h"
 #include "sites/site_list.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -17,17 +18,16 @@ namespace {
 class HostExchangeTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-exchange-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         config.SetInt("XAppVersion", 0x02020000);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
     // A site list in its own settings file, without the default sites.
     std::unique_ptr<SiteList> emptyList(const std::string& file) {
         auto list = std::make_unique<SiteList>(RegistryKey(folder + "/" + file), config);
         return list;
     }
+    test::TempFolder temp{"nubo-exchange"};
     std::string folder;
     ConfigStore config;
 };

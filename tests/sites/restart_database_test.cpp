@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -18,11 +19,9 @@ namespace {
 class RestartDatabaseTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-restart-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = std::string(pattern) + "/";
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path() + "/";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::vector<char> fileBytes() {
         std::ifstream in(folder + "NuboRdb.dat", std::ios::binary);
@@ -58,6 +57,7 @@ class RestartDatabaseTest : public ::testing::Test {
         waitpid(pid, &status, 0);
     }
 
+    test::TempFolder temp{"nubo-restart"};
     std::string folder;
 };
 

@@ -9,6 +9,7 @@
 #include "shell/config_store.h"
 #include "sites/credential_encoding.h"
 #include "sites/time_zone_table.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -16,13 +17,11 @@ namespace {
 class SiteListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-sites-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path();
         path = folder + "/Tkwa/Nubo.conf";
         config.SetInt("XAppVersion", 0x02020000);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
     SiteList load() {
         SiteList sites(RegistryKey(path), config);
         sites.loadSites();
@@ -31,6 +30,7 @@ class SiteListTest : public ::testing::Test {
     bool perHostStored(const std::string& name, uint32_t* word) {
         return RegistryKey(path).subkey("PerHost").getDword(encodeSiteName(name), word);
     }
+    test::TempFolder temp{"nubo-sites"};
     std::string folder, path;
     ConfigStore config;
 };

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -17,12 +18,11 @@ namespace {
 class StatisticsDatabaseTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/nubo-stats-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = std::string(pattern) + "/";
+        ASSERT_FALSE(temp.path().empty());
+        folder = temp.path() + "/";
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
     std::string file() const { return folder + "NuboSdb.dat"; }
+    test::TempFolder temp{"nubo-stats"};
     std::string folder;
 };
 

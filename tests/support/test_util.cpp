@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -41,6 +42,20 @@ std::string patternBytes(size_t size) {
         c = static_cast<char>(x);
     }
     return bytes;
+}
+
+TempFolder::TempFolder(const std::string& prefix) {
+    std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+    if (mkdtemp(pattern.data()) != nullptr) {
+        path_ = pattern;
+    }
+}
+
+TempFolder::~TempFolder() {
+    if (!path_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
 }
 
 ScopedTimeZone::ScopedTimeZone(const char* zone) {

@@ -13,6 +13,21 @@ void writeFile(const std::string& path, const std::string& bytes);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);
 
+// A fresh folder under /tmp ("/tmp/<prefix>-XXXXXX"), removed with everything in it
+// when the object goes.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::string& prefix);
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // The folder, without a trailing "/"; "" when it could not be made.
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 // This process's local zone set to a named zone while it lives (TZ, tzset and the
 // cached offsets of the time conversions), restored afterwards.
 class ScopedTimeZone {
