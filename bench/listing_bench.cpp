@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/app_log.h"
 #include "engine/listing_parser.h"
-#include "shell/app_log.h"
 #include "views/remote_directory_model.h"
 
 namespace {

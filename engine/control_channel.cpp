@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/app_log.h"
 #include "engine/winsock_error.h"
-#include "shell/app_log.h"
 
 namespace nubo {
 

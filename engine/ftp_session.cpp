@@ -4,17 +4,17 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/app_log.h"
+#include "base/config_store.h"
 #include "engine/host_lookup.h"
 #include "engine/main_outlets.h"
 #include "engine/remote_view_contract.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
 #include "engine/socks_client.h"
+#include "engine/url_defaults.h"
 #include "engine/winsock_error.h"
 #include "platform/listing_locale.h"
-#include "shell/app_log.h"
-#include "shell/config_store.h"
-#include "sites/url_defaults.h"
 
 namespace nubo {
 

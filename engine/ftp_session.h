@@ -14,11 +14,11 @@
 
 #include "engine/control_channel.h"
 #include "engine/ftp_socket.h"
+#include "engine/ftp_url.h"
 #include "engine/proxy_type.h"
 #include "engine/remote_view_contract.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
-#include "sites/ftp_url.h"
 
 namespace nubo {
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/host_lookup.h"
 #include "engine/monotonic_clock.h"
@@ -11,7 +12,6 @@
 #include "engine/socks_client.h"
 #include "engine/transfer_time.h"
 #include "engine/winsock_error.h"
-#include "shell/app_log.h"
 
 // Data connections of FtpSession: PASV and PORT set-up, REST, transfer reporting.
 

@@ -7,13 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
-#include "shell/app_log.h"
 
 // Downloads of FtpSession: batches, single files and directory trees.
 

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 
+#include "base/app_log.h"
 #include "engine/civil_time.h"
 #include "engine/ftp_session.h"
 #include "engine/listing_parser.h"
@@ -11,7 +12,6 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/winsock_error.h"
-#include "shell/app_log.h"
 
 // Directory operations of FtpSession: changing directory, listing, listing to a file.
 

@@ -1,7 +1,7 @@
 #include <string>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
-#include "shell/app_log.h"
 
 // The USER/PASS dialogue of FtpSession.
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
-#include "shell/app_log.h"
 
 // Uploads of FtpSession: batches, single files sent out of a read-only mapping, and
 // directory trees.

@@ -1,10 +1,10 @@
 #include <string>
 
+#include "base/app_log.h"
+#include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
-#include "shell/app_log.h"
-#include "shell/config_store.h"
 
 // The request queue of FtpSession and the worker's loop over it.
 

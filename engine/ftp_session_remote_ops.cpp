@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
-#include "shell/app_log.h"
 
 // Remote file operations of FtpSession: delete, create folder, rename.
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/app_log.h"
 #include "engine/ftp_socket.h"
-#include "shell/app_log.h"
 
 namespace nubo {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sites/credential_encoding.h"
+#include "base/credential_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sites/ftp_url.h"
+#include "engine/ftp_url.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);

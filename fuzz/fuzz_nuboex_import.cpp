@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/config_store.h"
 #include "platform/registry_key.h"
-#include "shell/config_store.h"
 #include "sites/host_exchange.h"
 #include "sites/site_list.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/options_record.h"
+#include "base/options_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nubo::OptionsRecord record;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/app_log.h"
 #include "engine/control_channel.h"
 #include "fuzz/input_socket.h"
-#include "shell/app_log.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int fd = inputSocket(data, size);

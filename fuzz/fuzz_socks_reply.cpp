@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/app_log.h"
 #include "engine/ftp_socket.h"
 #include "engine/socks_client.h"
 #include "fuzz/input_socket.h"
-#include "shell/app_log.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "shell/config_store.h"
+#include "base/config_store.h"
 
 namespace nubo {
 

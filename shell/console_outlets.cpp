@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/app_log.h"
+#include "base/app_log.h"
 
 namespace nubo {
 

@@ -4,18 +4,18 @@
 
 #include <chrono>
 
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "base/post_queue.h"
 #include "engine/main_outlets.h"
+#include "engine/url_defaults.h"
 #include "platform/registry_key.h"
-#include "shell/app_log.h"
 #include "shell/command_line_request.h"
-#include "shell/config_store.h"
 #include "shell/console_outlets.h"
 #include "shell/log_banner.h"
-#include "shell/post_queue.h"
 #include "shell/start_up.h"
 #include "shell/stream_log_writer.h"
 #include "sites/host_controller.h"
-#include "sites/url_defaults.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo {

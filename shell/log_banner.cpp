@@ -2,8 +2,8 @@
 
 #include <sys/utsname.h>
 
+#include "base/app_log.h"
 #include "nubo_version.h"
-#include "shell/app_log.h"
 
 namespace nubo {
 

@@ -6,8 +6,8 @@
 #include "nubo_version.h"
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
-#include "shell/shortcut_library.h"
 #include "shell/start_up.h"
+#include "shellext/shortcut_library.h"
 
 namespace {
 

@@ -1,22 +1,18 @@
 #include "shell/start_up.h"
 
+#include "platform/program_path.h"
+
 #include <unistd.h>
 
 #include <climits>
 
+#include "base/config_store.h"
 #include "nubo_version.h"
 #include "platform/shortcut_open_command.h"
 #include "platform/xdg_paths.h"
-#include "shell/config_store.h"
-#include "shell/shortcut_library.h"
+#include "shellext/shortcut_library.h"
 
 namespace nubo {
-
-std::string StartUp::programPath() {
-    char path[PATH_MAX];
-    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
-}
 
 std::string StartUp::startDirectory() {
     char path[PATH_MAX];
@@ -66,7 +62,7 @@ CommandLineRequest::ShortcutReader StartUp::shortcutReader(ShortcutLibrary& libr
 
 void StartUp::storeStartValues(const CommandLineRequest& request, const std::string& dataFolder,
                                ConfigStore& config) {
-    config.SetString("AppFile", programPath());
+    config.SetString("AppFile", nubo::programPath());
     config.SetInt("AppVersion", static_cast<int32_t>(kPackedVersion));
     config.SetString("AppData", dataFolder);
     request.storeInto(config);

@@ -10,13 +10,10 @@ namespace nubo {
 class ConfigStore;
 class ShortcutLibrary;
 
-// The steps of process start that do not need a window: the program's own path, the
-// per-user data folder, the shortcut library's registration and the desktop's open
-// command for ".nubo" files.
+// The steps of process start that do not need a window: the per-user data folder, the shortcut
+// library's registration and the desktop's open command for ".nubo" files.
 class StartUp {
   public:
-    // The program file's full path.
-    static std::string programPath();
     // The current folder with a trailing "/".
     static std::string startDirectory();
     // "$XDG_DATA_HOME/Tkwa/Nubo/", created with every missing level; the start

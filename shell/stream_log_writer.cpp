@@ -1,6 +1,6 @@
 #include "shell/stream_log_writer.h"
 
-#include "shell/app_log.h"
+#include "base/app_log.h"
 #include "shell/console_outlets.h"
 
 namespace nubo {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/app_log_listener.h"
+#include "base/app_log_listener.h"
 
 namespace nubo {
 

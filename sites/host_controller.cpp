@@ -5,12 +5,12 @@
 
 #include <QStandardPaths>
 
+#include "base/app_log.h"
+#include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/session_worker.h"
-#include "shell/app_log.h"
-#include "shell/config_store.h"
-#include "shell/shortcut_library.h"
+#include "shellext/shortcut_library.h"
 #include "sites/network_diagnostics.h"
 
 namespace nubo {

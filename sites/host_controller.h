@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/ftp_url.h"
 #include "engine/session_observer.h"
 #include "platform/registry_key.h"
 #include "sites/diagnostics_sink.h"
-#include "sites/ftp_url.h"
 #include "sites/restart_database.h"
 #include "sites/site_list.h"
 #include "sites/statistics_database.h"

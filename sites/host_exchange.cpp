@@ -1,11 +1,11 @@
 #include "sites/host_exchange.h"
-#include "sites/binary_fields.h"
+#include "base/binary_fields.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "sites/credential_encoding.h"
+#include "base/credential_encoding.h"
 #include "sites/site_list.h"
 
 namespace nubo {

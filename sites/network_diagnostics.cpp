@@ -1,8 +1,8 @@
 #include "sites/network_diagnostics.h"
 
+#include "base/app_log.h"
 #include "engine/host_lookup.h"
 #include "platform/icmp_echo.h"
-#include "shell/app_log.h"
 
 namespace nubo {
 

@@ -1,5 +1,5 @@
 #include "sites/restart_database.h"
-#include "sites/binary_fields.h"
+#include "base/binary_fields.h"
 
 #include <cstring>
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "shell/config_store.h"
-#include "sites/credential_encoding.h"
-#include "sites/ftp_url.h"
+#include "base/config_store.h"
+#include "base/credential_encoding.h"
+#include "engine/ftp_url.h"
 #include "sites/time_zone_table.h"
 
 namespace nubo {

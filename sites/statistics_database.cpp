@@ -1,5 +1,5 @@
 #include "sites/statistics_database.h"
-#include "sites/binary_fields.h"
+#include "base/binary_fields.h"
 
 #include <unistd.h>
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
+#include "base/app_log.h"
 #include "engine/ftp_session.h"
-#include "shell/app_log.h"
 #include "views/display_format.h"
 #include "views/remote_directory_listener.h"
 

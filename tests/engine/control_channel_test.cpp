@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app_log.h"
+#include "base/app_log.h"
 #include "tests/support/scripted_ftp_server.h"
 
 namespace nubo {

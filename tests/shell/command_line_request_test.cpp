@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/config_store.h"
+#include "base/config_store.h"
 
 namespace nubo {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "base/config_store.h"
 #include "platform/registry_key.h"
-#include "shell/config_store.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"

@@ -4,8 +4,8 @@
 #include "platform/desktop_entry_file.h"
 #include "platform/shortcut_open_command.h"
 #include "shell/command_line_request.h"
-#include "shell/shortcut_library.h"
 #include "shell/start_up.h"
+#include "shellext/shortcut_library.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 

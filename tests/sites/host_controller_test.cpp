@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
+#include "base/post_queue.h"
 #include "engine/ftp_session.h"
 #include "platform/xdg_paths.h"
-#include "shell/post_queue.h"
-#include "shell/shortcut_library.h"
+#include "shellext/shortcut_library.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_home.h"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "shell/config_store.h"
-#include "sites/credential_encoding.h"
+#include "base/config_store.h"
+#include "base/credential_encoding.h"
 #include "sites/site_list.h"
 #include "tests/support/test_util.h"
 

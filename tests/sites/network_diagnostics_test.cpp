@@ -8,8 +8,8 @@
 #include <fstream>
 #include <mutex>
 
+#include "base/app_log.h"
 #include "platform/icmp_echo.h"
-#include "shell/app_log.h"
 #include "tests/support/netns_topology.h"
 #include "tests/support/test_util.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/config_store.h"
-#include "sites/credential_encoding.h"
+#include "base/config_store.h"
+#include "base/credential_encoding.h"
 #include "sites/time_zone_table.h"
 #include "tests/support/test_util.h"
 

@@ -1,7 +1,7 @@
 #include "tests/support/session_harness.h"
 
+#include "engine/url_defaults.h"
 #include "platform/listing_locale.h"
-#include "sites/url_defaults.h"
 
 namespace nubo::test {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "base/app_log.h"
+#include "base/config_store.h"
 #include "engine/ftp_session.h"
-#include "shell/app_log.h"
-#include "shell/config_store.h"
 #include "tests/support/recording_ports.h"
 #include "views/remote_directory_model.h"
 

@@ -1,9 +1,9 @@
 #include <ctime>
 #include <string>
 
+#include "base/config_store.h"
+#include "base/credential_encoding.h"
 #include "platform/registry_key.h"
-#include "shell/config_store.h"
-#include "sites/credential_encoding.h"
 
 // Loading and saving the persistent settings of ConfigStore.
 

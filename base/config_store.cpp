@@ -1,4 +1,4 @@
-#include "shell/config_store.h"
+#include "base/config_store.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "sites/ftp_url.h"
+#include "engine/ftp_url.h"
 
 #include <gtest/gtest.h>
 
-#include "sites/url_defaults.h"
+#include "engine/url_defaults.h"
 
 namespace nubo {
 namespace {

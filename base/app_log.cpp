@@ -1,11 +1,11 @@
-#include "shell/app_log.h"
+#include "base/app_log.h"
 
 #include <cstdarg>
 #include <cstdio>
 
 #include <algorithm>
 
-#include "shell/app_log_listener.h"
+#include "base/app_log_listener.h"
 
 namespace nubo {
 

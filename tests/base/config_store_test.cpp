@@ -1,11 +1,11 @@
-#include "shell/config_store.h"
+#include "base/config_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "shell/post_queue.h"
+#include "base/post_queue.h"
 
 namespace nubo {
 namespace {

@@ -1,8 +1,8 @@
-#include "shell/options_record.h"
-#include "sites/binary_fields.h"
+#include "base/options_record.h"
+#include "base/binary_fields.h"
 
-#include "shell/config_store.h"
-#include "sites/crc32.h"
+#include "base/config_store.h"
+#include "base/crc32.h"
 
 namespace nubo {
 

@@ -1,4 +1,4 @@
-#include "shell/app_log.h"
+#include "base/app_log.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "shell/app_log_listener.h"
+#include "base/app_log_listener.h"
 #include "shell/console_outlets.h"
 #include "shell/stream_log_writer.h"
 

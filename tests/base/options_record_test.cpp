@@ -1,4 +1,4 @@
-#include "shell/options_record.h"
+#include "base/options_record.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/config_store.h"
-#include "sites/crc32.h"
+#include "base/config_store.h"
+#include "base/crc32.h"
 
 namespace nubo {
 namespace {

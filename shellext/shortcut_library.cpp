@@ -1,8 +1,8 @@
-#include "shell/shortcut_library.h"
+#include "shellext/shortcut_library.h"
 
 #include <dlfcn.h>
 
-#include "shell/start_up.h"
+#include "platform/program_path.h"
 
 namespace nubo {
 
@@ -10,7 +10,7 @@ namespace {
 
 // The program's own folder, with a trailing "/".
 std::string programFolder() {
-    const std::string path = StartUp::programPath();
+    const std::string path = programPath();
     return path.substr(0, path.rfind('/') + 1);
 }
 

@@ -1,9 +1,9 @@
-#include "sites/ftp_url.h"
+#include "engine/ftp_url.h"
 
 #include <strings.h>
 
-#include "sites/binary_fields.h"
-#include "sites/url_defaults.h"
+#include "base/binary_fields.h"
+#include "engine/url_defaults.h"
 
 namespace nubo {
 

@@ -1,10 +1,10 @@
-#include "sites/credential_encoding.h"
+#include "base/credential_encoding.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "sites/crc32.h"
+#include "base/crc32.h"
 
 namespace nubo {
 namespace {

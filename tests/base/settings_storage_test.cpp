@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <string>
 
+#include "base/config_store.h"
+#include "base/credential_encoding.h"
+#include "base/options_record.h"
 #include "platform/registry_key.h"
-#include "shell/config_store.h"
-#include "shell/options_record.h"
-#include "sites/credential_encoding.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {

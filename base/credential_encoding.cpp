@@ -1,10 +1,10 @@
-#include "sites/credential_encoding.h"
-#include "sites/binary_fields.h"
+#include "base/credential_encoding.h"
+#include "base/binary_fields.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "sites/crc32.h"
+#include "base/crc32.h"
 
 namespace nubo {
 

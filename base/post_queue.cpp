@@ -1,4 +1,4 @@
-#include "shell/post_queue.h"
+#include "base/post_queue.h"
 
 namespace nubo {
 

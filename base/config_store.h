@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string>
 
-#include "shell/options_record.h"
+#include "base/options_record.h"
 
 namespace nubo {
 

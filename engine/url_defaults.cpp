@@ -1,4 +1,4 @@
-#include "sites/url_defaults.h"
+#include "engine/url_defaults.h"
 
 namespace nubo {
 
