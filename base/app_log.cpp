@@ -11,13 +11,14 @@ namespace nubo {
 
 void AppLog::LogCommand(std::string_view text, std::string_view suffix) {
     if (logging_ && commands_) {
-        append(text, suffix);
+        append(text, suffix,
+               !text.empty() && text[0] == '>' ? LogLineKind::Reply : LogLineKind::Command);
     }
 }
 
 void AppLog::LogExtended(std::string_view text, std::string_view suffix) {
     if (logging_ && extended_) {
-        append(text, suffix);
+        append(text, suffix, LogLineKind::Extended);
     }
 }
 
@@ -31,7 +32,7 @@ void AppLog::LogExtendedFormat(const char* format, ...) {
 }
 
 void AppLog::AppendLine(std::string_view text) {
-    append(text, {});
+    append(text, {}, LogLineKind::Other);
 }
 
 void AppLog::Wipe() {
@@ -93,12 +94,12 @@ std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {
     return line;
 }
 
-void AppLog::append(std::string_view text, std::string_view suffix) {
+void AppLog::append(std::string_view text, std::string_view suffix, LogLineKind kind) {
     std::string line = MakeLine(text, suffix);
     std::lock_guard lock(mutex_);
     lines_.push_back(std::move(line));
     for (AppLogListener* l : listeners_) {
-        l->lineAppended(lines_.size() - 1, lines_.back());
+        l->lineAppended(lines_.size() - 1, lines_.back(), kind);
     }
 }
 

@@ -10,6 +10,7 @@
 namespace nubo {
 
 class AppLogListener;
+enum class LogLineKind;
 
 // The program's log: an ordered list of lines, appended from any thread. FTP
 // dialogue goes through LogCommand, every other message through LogExtended; the
@@ -50,7 +51,7 @@ class AppLog {
     static std::string MakeLine(std::string_view text, std::string_view suffix);
 
   private:
-    void append(std::string_view text, std::string_view suffix);
+    void append(std::string_view text, std::string_view suffix, LogLineKind kind);
 
     std::atomic<bool> logging_{true};
     std::atomic<bool> commands_{true};

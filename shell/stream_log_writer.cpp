@@ -14,7 +14,7 @@ StreamLogWriter::~StreamLogWriter() {
     log_.RemoveListener(this);
 }
 
-void StreamLogWriter::lineAppended(size_t, const std::string& text) {
+void StreamLogWriter::lineAppended(size_t, const std::string& text, LogLineKind) {
     if (outlets_ != nullptr) {
         outlets_->clearLine();
     }

@@ -18,7 +18,7 @@ class StreamLogWriter : public AppLogListener {
     StreamLogWriter(AppLog& log, FILE* stream, ConsoleOutlets* outlets);
     ~StreamLogWriter() override;
 
-    void lineAppended(size_t index, const std::string& text) override;
+    void lineAppended(size_t index, const std::string& text, LogLineKind kind) override;
     void logWiped() override {}
 
   private:

@@ -51,15 +51,31 @@ TEST(AppLogTest, ControlCharactersAreMadeVisible) {
 
 class Collector : public AppLogListener {
   public:
-    void lineAppended(size_t index, const std::string& text) override {
+    void lineAppended(size_t index, const std::string& text, LogLineKind kind) override {
         indices.push_back(index);
         texts.push_back(text);
+        kinds.push_back(kind);
     }
     void logWiped() override { ++wipes; }
     std::vector<size_t> indices;
     std::vector<std::string> texts;
+    std::vector<LogLineKind> kinds;
     int wipes = 0;
 };
+
+TEST(AppLogTest, ListenersAreToldTheKindOfEachLine) {
+    AppLog log;
+    Collector collector;
+    log.AddListener(&collector);
+    log.LogCommand("<", "USER anonymous");
+    log.LogCommand(">", "331 pw");
+    log.LogExtended("... connected");
+    log.AppendLine("[banner]");
+    EXPECT_EQ(collector.kinds, (std::vector<LogLineKind>{LogLineKind::Command, LogLineKind::Reply,
+                                                         LogLineKind::Extended,
+                                                         LogLineKind::Other}));
+    log.RemoveListener(&collector);
+}
 
 TEST(AppLogTest, ListenersFollowAppendsFromManyThreadsInOrder) {
     AppLog log;
