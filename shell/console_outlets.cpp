@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/app_log.h"
+#include "shell/progress_display.h"
 
 namespace nubo {
 
@@ -47,9 +48,7 @@ void ConsoleOutlets::ReportProgress(int64_t value, const char* format) {
         show({});
         return;
     }
-    char text[600];
-    std::snprintf(text, sizeof text, format, static_cast<int>(value < 0 ? -value : value));
-    show(text);
+    show(ProgressDisplay::formatProgress(value, format));
 }
 
 }  // namespace nubo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nubo {
+
+// What the main window shows of the session's status and progress: its title, the
+// progress bar and the tray icon. The window applies it; the rules live here, so they
+// are tested without a display.
+class ProgressDisplay {
+  public:
+    // Icons: the program icon, the base progress icon, then progress icons 1 to 10.
+    static constexpr int kProgramIcon = -1;
+    static constexpr int kBaseIcon = 0;
+    static constexpr int kProgressIcons = 10;
+    // Longest title and tray tip, in bytes.
+    static constexpr size_t kMaxTitle = 511;
+    static constexpr size_t kMaxTip = 63;
+
+    // What one ReportProgress call changes.
+    struct Update {
+        bool moves = false;  // the bar and the icon change (value 0 or more)
+        int bar = 0;
+        int icon = kProgramIcon;
+        bool hasStatus = false;  // a format was given: the title follows
+        std::string status;
+    };
+
+    // The icon for a progress value: v < 0 the program icon, 0 the base icon, 1-9 the
+    // first progress icon, 10-99 number v / 10 + 1, 100 and more the tenth.
+    static int iconFor(int64_t value);
+    static Update progress(int64_t value, const char* format);
+    // "text - Nubo 2.2", or the title alone for no text; cut on a character boundary.
+    static std::string title(std::string_view text);
+    // The tray tip for a title: a title longer than 63 bytes is cut to 60 (on a
+    // character boundary) followed by "...".
+    static std::string trayTip(const std::string& title);
+    // The format filled with the absolute value as its one integer (at most 511 bytes).
+    static std::string formatProgress(int64_t value, const char* format);
+    // text cut to at most `limit` bytes without splitting a UTF-8 character.
+    static std::string cutUtf8(std::string_view text, size_t limit);
+};
+
+}  // namespace nubo
