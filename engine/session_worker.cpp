@@ -1,5 +1,7 @@
 #include "engine/session_worker.h"
 
+#include <chrono>
+
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/remote_view_contract.h"
@@ -29,6 +31,23 @@ void SessionWorker::start() {
             context.outlets->RequestClose();
         }
     });
+}
+
+bool SessionWorker::waitFinished(int milliseconds) const {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!finished_) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+void SessionWorker::abandon(std::unique_ptr<SessionWorker> worker) {
+    if (worker->thread_.joinable())
+        worker->thread_.detach();
+    (void)worker.release();  // deliberately kept: the detached thread still uses it
 }
 
 void SessionWorker::join() {

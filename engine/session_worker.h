@@ -23,6 +23,12 @@ class SessionWorker {
     void start();
     // Waits for the worker thread to end.
     void join();
+    // Waits at most `milliseconds` for the session to end; true when it has.
+    bool waitFinished(int milliseconds) const;
+    // Lets a worker that does not end (a name lookup that hangs) go on alone: the
+    // thread is detached and the worker with its session is kept for the rest of the
+    // process, so nothing it still touches is freed. For the exit only.
+    static void abandon(std::unique_ptr<SessionWorker> worker);
     bool finished() const { return finished_; }
     int exitCode() const { return exitCode_; }
     FtpSession* session() const { return session_.get(); }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "nubo_version.h"
+#include "platform/termination_signals.h"
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
 #include "shell/start_up.h"
@@ -62,5 +63,6 @@ int main(int argc, char** argv) {
                      "the windows for browsing a site come in a later version\n");
         return 0;
     }
+    nubo::TerminationSignals::install();
     return nubo::HeadlessRun(request, shortcuts, stderr).run();
 }

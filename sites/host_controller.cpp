@@ -59,6 +59,33 @@ HostController::~HostController() {
     }
 }
 
+bool HostController::endSession(int graceMs) {
+    if (worker_ == nullptr) {
+        return true;
+    }
+    cancel_ = true;
+    if (FtpSession* running = worker_->session()) {
+        running->abort();
+        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+        if (!worker_->waitFinished(graceMs)) {
+            context_.log->LogExtended("... the server did not answer; connection dropped");
+            // Wakes a worker blocked on the control connection; the socket lives as
+            // long as the session's run, which has not ended.
+            running->control().socket().shutdown();
+        }
+    }
+    const bool ended = worker_->waitFinished(graceMs);
+    if (ended) {
+        worker_->join();
+        worker_.reset();
+    } else {
+        SessionWorker::abandon(std::move(worker_));
+    }
+    loggedIn_ = false;
+    connectedTo_.clear();
+    return ended;
+}
+
 void HostController::changed() {
     if (listener_ != nullptr) {
         listener_->hostStateChanged();

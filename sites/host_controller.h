@@ -101,6 +101,12 @@ class HostController : public SessionObserver {
     bool restart();
     // Escape on the "Connecting" tab: a login in progress gives up.
     void cancelConnect() { cancel_ = true; }
+    // The exit's end of a session: the transfer is aborted, the queue flushed and QUIT
+    // sent; a session that has not ended after graceMs (a connect or a server that does
+    // not answer) has its connections shut down, and one that still hangs is left
+    // behind (false: the process must then end without running its destructors).
+    // Never blocks much longer than twice graceMs.
+    bool endSession(int graceMs);
     void cloneSite();
     void removeSite();
     // Saves a ".nubo" shortcut to the selected site on the desktop; the file's path.

@@ -3,7 +3,12 @@
 // terminal raw.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/test_home.h"
@@ -154,6 +159,41 @@ TEST_F(NuboproFailureTest, ADamagedSettingsFileIsReportedKeptAndMended) {
     const std::string mended = readFile(home.settingsFile());
     EXPECT_NE(mended.find("LastXDir=/kept"), std::string::npos) << mended;
     EXPECT_NE(mended.find("stray@example.org"), std::string::npos) << mended;
+}
+
+TEST_F(NuboproFailureTest, SigtermEndsAStalledRunWithQuitAndSavesTheSettings) {
+    std::atomic<bool> stalled{false};
+    loginAndList("-rw-r--r-- 1 u g 5000 Jun 21 2020 slow.bin\r\n")
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR slow.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .startData(std::string(1000, 's'))
+        .run([&] { stalled = true; })
+        .expect("ABOR")
+        .endData()
+        .reply("426 Transfer aborted.")
+        .reply("226 ABOR successful.")
+        .expect("QUIT")
+        .reply("221 bye");
+    server.start();
+    bool signalled = false;
+    ProgramResult result =
+        runNubopro(home, {"-z", "-xi", "-g", "-u", url("/"), "-d", home.work(), "slow.bin"}, 60,
+                   false, [&](pid_t pid) {
+                       if (stalled && !signalled) {
+                           std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                           signalled = kill(pid, SIGTERM) == 0;
+                       }
+                   });
+    EXPECT_TRUE(signalled);
+    EXPECT_TRUE(server.waitDone(20000)) << result.errorText;
+    EXPECT_TRUE(server.failures().empty()) << server.failures().front() << result.errorText;
+    EXPECT_EQ(result.exitCode, kGetFailed) << result.errorText;
+    EXPECT_NE(result.errorText.find("... interrupted; logging off"), std::string::npos);
+    EXPECT_TRUE(fs::exists(home.settingsFile()));
+    EXPECT_NE(readFile(home.settingsFile()).find("Options="), std::string::npos);
 }
 
 }  // namespace

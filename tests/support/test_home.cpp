@@ -56,6 +56,12 @@ TestHome::~TestHome() {
 
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
                          int timeoutSeconds, bool onTerminal) {
+    return runNubopro(home, args, timeoutSeconds, onTerminal, {});
+}
+
+ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
+                         int timeoutSeconds, bool onTerminal,
+                         const std::function<void(pid_t)>& watch) {
     ProgramResult result;
     const std::string errorFile = home.root() + "/stderr.txt";
     const std::string outputFile = home.root() + "/stdout.txt";
@@ -103,6 +109,8 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
             return result;
         }
         drain();
+        if (watch)
+            watch(pid);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     drain();

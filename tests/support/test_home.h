@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,5 +44,10 @@ struct ProgramResult {
 // is a pseudo-terminal whose output lands in errorText.
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
                          int timeoutSeconds = 120, bool onTerminal = false);
+// The same, calling `watch` with the process id every 10 ms while the program runs (to
+// send it a signal at the right moment).
+ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
+                         int timeoutSeconds, bool onTerminal,
+                         const std::function<void(pid_t)>& watch);
 
 }  // namespace nubo::test

@@ -1,0 +1,58 @@
+#include "shell/app_session.h"
+
+#include "base/app_log.h"
+#include "engine/main_outlets.h"
+#include "engine/url_defaults.h"
+#include "shell/command_line_request.h"
+#include "shell/log_banner.h"
+#include "shell/start_up.h"
+
+namespace nubo {
+
+namespace {
+
+// Versions before this one kept restart data in the settings; it is dropped at exit.
+constexpr uint32_t kLastSettingsRestartVersion = 0x02010200;
+
+}  // namespace
+
+AppSession::AppSession(const CommandLineRequest& request, AppLog& log)
+    : request_(request), log_(log), appKey_(RegistryKey::application()) {}
+
+void AppSession::start() {
+    dataFolder_ = StartUp::prepareDataFolder(StartUp::startDirectory());
+    StartUp::storeStartValues(request_, dataFolder_, config_);
+    config_.SetApplicationKey(&appKey_);
+    config_.LoadSettings(appKey_);
+
+    log_.SetFlags(config_.GetInt("Logging") != 0, config_.GetInt("LogCmd") != 0,
+                  config_.GetInt("LogExt") != 0);
+    LogBanner::append(log_);
+    if (appKey_.wasRepaired()) {
+        log_.AppendLine(
+            "*** The settings file was damaged (an unterminated quote); every "
+            "readable value was kept" +
+            (appKey_.damagedCopy().empty()
+                 ? std::string()
+                 : ", the damaged file was copied to " + appKey_.damagedCopy()));
+    }
+    const std::string scheme = "ftp";
+    const std::string user = "anonymous";
+    const std::string password = config_.GetString("EMail");
+    const std::string port = "21";
+    UrlDefaults::setDefaults(&scheme, &user, &password, &port);
+    if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
+        StartUp::refreshOpenCommand(config_.GetString("AppFile"));
+    }
+}
+
+void AppSession::finish(MainOutlets& outlets) {
+    outlets.SetStatus("Exiting");
+    config_.EnableNotifications(false);
+    if (static_cast<uint32_t>(config_.GetInt("XAppVersion")) < kLastSettingsRestartVersion) {
+        appKey_.deleteSubkey("Restart");
+    }
+    config_.SaveSettings(appKey_);
+}
+
+}  // namespace nubo
