@@ -69,6 +69,27 @@ void AppLog::AddListener(AppLogListener* listener) {
     listeners_.push_back(listener);
 }
 
+std::vector<std::string> AppLog::LinesAndListen(AppLogListener* listener) {
+    std::lock_guard lock(mutex_);
+    listeners_.push_back(listener);
+    return lines_;
+}
+
+std::string AppLog::ClipboardText(const std::vector<std::string>& lines,
+                                  std::vector<size_t> selected) {
+    if (selected.empty()) {
+        for (size_t i = 0; i < lines.size(); ++i)
+            selected.push_back(i);
+    }
+    std::sort(selected.begin(), selected.end());
+    std::string text;
+    for (size_t index : selected) {
+        if (index < lines.size())
+            text += lines[index] + "\n";
+    }
+    return text;
+}
+
 void AppLog::RemoveListener(AppLogListener* listener) {
     std::lock_guard lock(mutex_);
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());

@@ -43,6 +43,13 @@ class AppLog {
     std::vector<std::string> Lines() const;
 
     void AddListener(AppLogListener* listener);
+    // Adds a listener and returns the lines before it, in one step: no line is missed
+    // or told twice.
+    std::vector<std::string> LinesAndListen(AppLogListener* listener);
+    // The text the Log page copies: the selected lines (all when none is selected) in
+    // list order, each ending in LF.
+    static std::string ClipboardText(const std::vector<std::string>& lines,
+                                     std::vector<size_t> selected);
     void RemoveListener(AppLogListener* listener);
 
     // The text a line is stored as: cut to kMaxLineLength bytes on a character

@@ -53,6 +53,11 @@ class FtpSession {
     // True queues a Logoff with exit code 1 behind everything queued; false withdraws
     // it while it is still queued.
     void setQuitWhenDone(bool on);
+    // A Logoff with an exit code is queued (the tray's "Logoff and Exit" is checked).
+    bool quitWhenDone() const {
+        std::lock_guard lock(queueLock_);
+        return quitPending_;
+    }
     // Re-reads "Passive" or "Restart".
     void settingChanged(const std::string& name);
 

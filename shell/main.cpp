@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,6 +11,7 @@
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
 #include "shell/start_up.h"
+#include "shell/ui/window_run.h"
 #include "shellext/shortcut_library.h"
 
 namespace {
@@ -32,8 +36,20 @@ void printUsage() {
         "4 the login failed, 8 the connection failed (OR-ed). With -z: 1 downloaded,\n"
         "2 uploaded, 4 and 8 a download or upload skipped by Update-ONLY, 16 and 32 a\n"
         "download or upload failed, 64 login failed, 128 connection failed.\n"
-        "The log goes to standard error.\n",
+        "\n"
+        "With a display, nubopro opens its window; a transfer typed in a terminal runs\n"
+        "without one, its log on standard error, and returns when done.\n"
+        "Without a display, transfers run the same way and the log goes to standard error.\n",
         nubo::kVersionText);
+}
+
+// A display to open the window on.
+bool hasDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0') ||
+           (platform != nullptr && *platform != '\0');
 }
 
 }  // namespace
@@ -48,7 +64,8 @@ int main(int argc, char** argv) {
         std::printf("NuboPRO %s\n", nubo::kVersionText);
         return 0;
     }
-    if (request.helpRequested || argc == 1) {
+    const bool display = hasDisplay();
+    if (request.helpRequested || (argc == 1 && !display)) {
         printUsage();
         return 0;
     }
@@ -57,12 +74,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nubopro: installing and uninstalling are not in this version\n");
         return 0;
     }
-    if (request.mode < nubo::CommandLineRequest::kTransferListed) {
+    nubo::TerminationSignals::install();
+    const bool transfer = request.mode >= nubo::CommandLineRequest::kTransferListed;
+    // A transfer typed in a terminal behaves like curl or lftp: log on the terminal,
+    // back at the prompt when done. Runs the desktop starts have no terminal and get
+    // the window.
+    if (display && !(transfer && ::isatty(STDERR_FILENO))) {
+        return nubo::WindowRun(request, shortcuts).run(argc, argv);
+    }
+    if (!transfer) {
         std::fprintf(stderr,
-                     "nubopro: this version runs transfers only (-f, -g, -p or file names);\n"
-                     "the windows for browsing a site come in a later version\n");
+                     "nubopro: without a display only transfers run (-f, -g, -p or file names)\n");
         return 0;
     }
-    nubo::TerminationSignals::install();
     return nubo::HeadlessRun(request, shortcuts, stderr).run();
 }

@@ -63,6 +63,13 @@ class Collector : public AppLogListener {
     int wipes = 0;
 };
 
+TEST(AppLogTest, ClipboardTextIsTheSelectionOrEverythingWithLfEnds) {
+    const std::vector<std::string> lines = {"one", "two", "three", "four", "five"};
+    EXPECT_EQ(AppLog::ClipboardText(lines, {3, 1}), "two\nfour\n");
+    EXPECT_EQ(AppLog::ClipboardText(lines, {}), "one\ntwo\nthree\nfour\nfive\n");
+    EXPECT_EQ(AppLog::ClipboardText({}, {}), "");
+}
+
 TEST(AppLogTest, ListenersAreToldTheKindOfEachLine) {
     AppLog log;
     Collector collector;

@@ -1,0 +1,181 @@
+#include "shell/ui/help_page.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "base/app_log.h"
+#include "nubo_version.h"
+#include "shell/ui/program_icons.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr const char* kProductLine = "Nubo PRO - FTP Client for Linux";
+constexpr const char* kNotice =
+    "NuboPRO moves files between this computer and FTP servers: browse a site beside "
+    "your own folders, transfer in ASCII, Image or Smart mode, resume broken "
+    "transfers, and go through FTP proxies and SOCKS servers.\n\n"
+    "This program comes with no warranty. Passwords that you let it keep are stored "
+    "scrambled in your settings file, which only you can read.";
+
+// The decorative strip down the left edge: tiles of its own width from the top down,
+// the 48 x 48 program icon 8 pixels from the top, and the version in yellow.
+class DecorativeStrip : public QWidget {
+  public:
+    explicit DecorativeStrip(QWidget* parent) : QWidget(parent) {
+        const int width = fontMetrics().averageCharWidth() * 12;
+        setFixedWidth(std::max(width, 64));
+        setMinimumHeight(200);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int tile = width();
+        for (int y = 0; y < height(); y += tile) {
+            QLinearGradient sky(0, y, 0, y + tile);
+            sky.setColorAt(0, QColor(0x1f, 0x5f, 0xa8));
+            sky.setColorAt(1, QColor(0x2f, 0x80, 0xd0));
+            painter.fillRect(0, y, tile, tile, sky);
+            painter.setPen(QColor(255, 255, 255, 40));
+            painter.drawEllipse(QPoint(tile / 2, y + tile / 2), tile / 3, tile / 5);
+        }
+        painter.drawPixmap((tile - 48) / 2, 8, icons_.programPixmap(48));
+        painter.setPen(QColor(255, 230, 0));
+        QFont font = painter.font();
+        font.setBold(true);
+        painter.setFont(font);
+        const QRect text(0, 64, tile, fontMetrics().height() * 3);
+        painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop,
+                         QString("Version\n%1").arg(kVersionText));
+    }
+
+  private:
+    ProgramIcons icons_;
+};
+
+}  // namespace
+
+HelpPage::HelpPage(AppLog& log, bool classic, const std::string& helpFolder, QWidget* parent)
+    : QWidget(parent),
+      log_(log),
+      helpFolder_(helpFolder),
+      opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    auto* product = new QLabel(kProductLine, this);
+    QFont bold = product->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    product->setFont(bold);
+    auto* notice = new QPlainTextEdit(kNotice, this);
+    notice->setReadOnly(true);
+    notice->setMinimumHeight(fontMetrics().height() * 5);
+
+    auto* web = new QPushButton(HelpTopics::kWebAddress, this);
+    web->setToolTip("Go to Nubo PRO homepage using DEFAULT Web browser");
+    auto* mail = new QPushButton(HelpTopics::kSupportAddress, this);
+    mail->setToolTip("Send email to Nubo PRO support using DEFAULT mail client");
+    connect(web, &QPushButton::clicked, this, &HelpPage::openWebPage);
+    connect(mail, &QPushButton::clicked, this, &HelpPage::openMail);
+    auto* links = new QGridLayout;
+    links->addWidget(new QLabel("Web:", this), 0, 0);
+    links->addWidget(web, 0, 1);
+    links->addWidget(new QLabel("E-Mail:", this), 1, 0);
+    links->addWidget(mail, 1, 1);
+    links->setColumnStretch(2, 1);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(product);
+    column->addWidget(notice, classic ? 1 : 0);
+    column->addLayout(links);
+    if (!classic) {
+        tree_ = new QTreeWidget(this);
+        tree_->setHeaderHidden(true);
+        tree_->setRootIsDecorated(true);
+        tree_->setToolTip("Double click a topic (or press Enter) to read it");
+        connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+                [this](QTreeWidgetItem* item) { openTopic(item); });
+        for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto* enter = new QShortcut(QKeySequence(key), tree_);
+            enter->setContext(Qt::WidgetShortcut);
+            connect(enter, &QShortcut::activated, this,
+                    [this] { openTopic(tree_->currentItem()); });
+        }
+        column->addWidget(tree_, 1);
+    }
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(new DecorativeStrip(this));
+    layout->addLayout(column, 1);
+}
+
+void HelpPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fillTopics();
+}
+
+void HelpPage::fillTopics() {
+    if (tree_ == nullptr || filled_)
+        return;
+    filled_ = true;
+    topics_ = HelpTopics::load(helpFolder_);
+    std::vector<QTreeWidgetItem*> items;
+    for (size_t i = 0; i < topics_.size(); ++i) {
+        const HelpTopics::Topic& topic = topics_[i];
+        QTreeWidgetItem* item =
+            topic.parent < 0 ? new QTreeWidgetItem(tree_)
+                             : new QTreeWidgetItem(items[static_cast<size_t>(topic.parent)]);
+        item->setText(0, QString::fromStdString(topic.title));
+        item->setData(0, Qt::UserRole, static_cast<int>(i));
+        items.push_back(item);
+    }
+    tree_->expandAll();
+}
+
+void HelpPage::openTopic(QTreeWidgetItem* item) {
+    if (item == nullptr)
+        return;
+    const size_t index = static_cast<size_t>(item->data(0, Qt::UserRole).toInt());
+    if (index >= topics_.size())
+        return;
+    const std::string url = HelpTopics::urlFor(helpFolder_, topics_[index].target);
+    log_.LogExtended("Starting default Web browser");
+    if (!opener_(QUrl(QString::fromStdString(url))))
+        log_.LogExtended("... unable to start default Web browser");
+}
+
+void HelpPage::openWebPage() {
+    log_.LogExtended("Starting default Web browser");
+    if (!opener_(QUrl(HelpTopics::kWebAddress))) {
+        log_.LogExtended("... unable to start default Web browser");
+        placeInClipboard(HelpTopics::kWebAddress);
+    }
+}
+
+void HelpPage::openMail() {
+    log_.LogExtended("Starting default email client");
+    if (!opener_(QUrl(QString("mailto:") + HelpTopics::kSupportAddress))) {
+        log_.LogExtended("... unable to start default email client");
+        placeInClipboard(HelpTopics::kSupportAddress);
+    }
+}
+
+void HelpPage::placeInClipboard(const QString& text) {
+    if (QClipboard* clipboard = QApplication::clipboard()) {
+        clipboard->setText(text);
+        log_.LogExtended("... placing address in Clipboard: ", text.toStdString());
+    }
+}
+
+}  // namespace nubo

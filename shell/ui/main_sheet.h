@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "shell/ui/program_icons.h"
+
+class QMenu;
+class QProgressBar;
+class QSystemTrayIcon;
+class QTabWidget;
+
+namespace nubo {
+
+class ConfigStore;
+
+// The program's only top-level window: the pages as tabs, the transfer progress beside
+// them, in the title and in a tray icon, and the minimise-to-tray of "NoUITray". The
+// rules of title, bar and icon are ProgressDisplay's; the exit sequence belongs to the
+// owner, which the sheet asks through closeRequested.
+class MainSheet : public QWidget {
+    Q_OBJECT
+
+  public:
+    // What the tray menu needs of the session: whether one exists, whether its
+    // logoff-and-exit is pending, and toggling it.
+    struct SessionControl {
+        std::function<bool()> exists;
+        std::function<bool()> quitPending;
+        std::function<void(bool)> setQuit;
+    };
+
+    explicit MainSheet(ConfigStore& config, QWidget* parent = nullptr);
+    ~MainSheet() override;
+
+    // Adds a page as the next tab.
+    void addPage(QWidget* page, const QString& title, const QString& toolTip);
+    QTabWidget* tabs() const { return tabs_; }
+    QProgressBar* progressBar() const { return bar_; }
+    void setSessionControl(SessionControl control) { session_ = std::move(control); }
+    // Tests and desktops without a tray: whether a tray can be used.
+    void setTrayAvailable(bool available) { trayAvailable_ = available; }
+
+    // The MainOutlets calls, on the GUI thread.
+    void setStatus(const QString& text);
+    void reportProgress(qint64 value, const QByteArray& format, bool hasFormat);
+
+    // Minimise: with "NoUITray" and a tray, hide and show the tray icon; otherwise to
+    // the taskbar. Restore undoes either.
+    void minimise();
+    void restore();
+    bool trayShown() const;
+    // The icon number the tray shows (ProgressDisplay's numbering) and its tip.
+    int trayIconIndex() const { return iconIndex_; }
+    QString trayToolTip() const;
+    // The tray menu, built as it is shown (for tests).
+    QMenu* trayMenu();
+    // Marks the sheet as shutting down: closing no longer asks the owner.
+    void setShuttingDown() { shuttingDown_ = true; }
+    bool shuttingDown() const { return shuttingDown_; }
+
+  signals:
+    // The user closed the window or chose "&Close": the owner runs the exit sequence.
+    void closeRequested();
+    // The active page is left (a tab change, a minimise, the exit): pages apply edits.
+    void pageLeaving(QWidget* page);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showIcon(int index);
+    void updateTrayMenu();
+
+    ConfigStore& config_;
+    ProgramIcons icons_;
+    QTabWidget* tabs_;
+    QProgressBar* bar_;
+    QSystemTrayIcon* tray_;
+    QMenu* menu_;
+    QAction* restoreAction_;
+    QAction* logoffAction_;
+    SessionControl session_;
+    QPointer<QWidget> activePage_;
+    int iconIndex_ = -1;
+    bool trayAvailable_;
+    bool shuttingDown_ = false;
+    bool minimising_ = false;
+};
+
+}  // namespace nubo

@@ -1,0 +1,31 @@
+#include "shell/ui/qt_main_outlets.h"
+
+#include "shell/ui/main_sheet.h"
+
+namespace nubo {
+
+QtMainOutlets::QtMainOutlets(MainSheet* sheet) : sheet_(sheet) {}
+
+void QtMainOutlets::SetStatus(std::string_view text) {
+    const QString copy = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    MainSheet* sheet = sheet_;
+        QMetaObject::invokeMethod(sheet, [sheet, copy] { sheet->setStatus(copy); },
+                                  Qt::QueuedConnection);
+}
+
+void QtMainOutlets::ReportProgress(int64_t value, const char* format) {
+    // The format is copied now: the worker's buffer does not outlive the call.
+    const QByteArray copy = format != nullptr ? QByteArray(format) : QByteArray();
+    const bool hasFormat = format != nullptr;
+    MainSheet* sheet = sheet_;
+        QMetaObject::invokeMethod(
+            sheet, [sheet, value, copy, hasFormat] { sheet->reportProgress(value, copy, hasFormat); },
+            Qt::QueuedConnection);
+}
+
+void QtMainOutlets::RequestClose() {
+    MainSheet* sheet = sheet_;
+        QMetaObject::invokeMethod(sheet, &MainSheet::closeRequested, Qt::QueuedConnection);
+}
+
+}  // namespace nubo

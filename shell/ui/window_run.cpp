@@ -1,0 +1,134 @@
+#include "shell/ui/window_run.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSocketNotifier>
+#include <QTabWidget>
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "platform/program_path.h"
+#include "platform/termination_signals.h"
+#include "shell/app_session.h"
+#include "shell/command_line_request.h"
+#include "shell/help_topics.h"
+#include "shell/ui/help_page.h"
+#include "shell/ui/log_page.h"
+#include "shell/ui/main_sheet.h"
+#include "shell/ui/qt_main_outlets.h"
+#include "sites/host_controller.h"
+#include "views/remote_directory_model.h"
+
+namespace nubo {
+
+WindowRun::WindowRun(const CommandLineRequest& request, ShortcutLibrary& shortcuts)
+    : request_(request), shortcuts_(shortcuts) {}
+
+int WindowRun::run(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("NuboPRO");
+    QApplication::setDesktopFileName("nubopro");
+    // Icons come from the desktop's theme by standard names; a desktop that names none
+    // gets Adwaita, so that no button is left without its icon.
+    QIcon::setFallbackThemeName("Adwaita");
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName("Adwaita");
+
+    AppLog log;
+    AppSession app(request_, log);
+    app.start();
+    ConfigStore& config = app.config();
+    const bool classic = config.GetInt("Classic") != 0;
+
+    MainSheet sheet(config);
+    QtMainOutlets outlets(&sheet);
+    QObject postTarget;
+    const auto poster = [&postTarget](std::function<void()> work) {
+        QMetaObject::invokeMethod(&postTarget, std::move(work), Qt::QueuedConnection);
+    };
+    config.SetPoster(poster);
+    config.EnableNotifications(true);
+
+    RemoteDirectoryModel remoteView(log);
+    HostController::Context context;
+    context.log = &log;
+    context.config = &config;
+    context.outlets = &outlets;
+    context.remoteView = &remoteView;
+    context.shortcuts = &shortcuts_;
+    context.appKey = &app.appKey();
+    context.dataFolder = app.dataFolder();
+    context.poster = poster;
+    context.commandLineArgs = request_.args;
+    HostController host(context);
+    host.startUp();
+
+    auto* logPage = new LogPage(log, config);
+    auto* helpPage = new HelpPage(log, classic, HelpTopics::findHelpFolder(programPath()));
+    sheet.addPage(logPage, "Log", "A record of your FTP session's commands and responses");
+    if (classic) {
+        sheet.addPage(helpPage, "About", "Legal stuff and contact info");
+    } else {
+        sheet.addPage(helpPage, "Help", "Legal stuff, contact info and HELP!");
+    }
+    QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet, [logPage](QWidget* page) {
+        if (page == logPage)
+            logPage->apply();
+    });
+    sheet.setSessionControl({[&host] { return host.session() != nullptr; },
+                             [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
+                             [&host](bool on) {
+                                 if (FtpSession* session = host.session())
+                                     session->setQuitWhenDone(on);
+                             }});
+
+    // The window opens at the size the dialog units give; pages stretch with it.
+    const int unitX = sheet.fontMetrics().averageCharWidth();
+    const int unitY = sheet.fontMetrics().height();
+    sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
+                         : QSize(unitX * 376 / 4, unitY * 228 / 8));
+
+    bool sessionEnded = true;
+    bool exiting = false;
+    const auto exitSequence = [&] {
+        if (exiting)
+            return;
+        exiting = true;
+        if (QWidget* page = sheet.tabs()->currentWidget())
+            emit sheet.pageLeaving(page);
+        sheet.setShuttingDown();
+        sessionEnded = host.endSession(AppSession::kQuitGraceMs);
+        app.finish(outlets);
+        host.shutDown();
+        QApplication::quit();
+    };
+    QObject::connect(&sheet, &MainSheet::closeRequested, &sheet, exitSequence);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &sheet, exitSequence);
+    QSocketNotifier termination(TerminationSignals::readFd(), QSocketNotifier::Read);
+    QObject::connect(&termination, &QSocketNotifier::activated, &sheet, exitSequence);
+
+    if (config.GetInt("CLStart") != 0) {
+        sheet.show();
+        sheet.minimise();
+    } else {
+        sheet.show();
+    }
+    if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
+        !host.commandLineConnect(request_.mode, request_.slot(0))) {
+        outlets.AddExitBits(exitbit::kConnectFailed);
+    }
+    QApplication::exec();
+    if (!sessionEnded) {
+        // A session that would not end still runs on its thread: leave without the
+        // destructors it could race with. The settings are saved.
+        std::fflush(nullptr);
+        std::_Exit(request_.exitCode(outlets.exitBits() | exitbit::kConnectFailed));
+    }
+    return request_.exitCode(outlets.exitBits());
+}
+
+}  // namespace nubo
