@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -107,17 +106,23 @@ HelpPage::HelpPage(AppLog& log, bool classic, const std::string& helpFolder, QWi
         tree_->setToolTip("Double click a topic (or press Enter) to read it");
         connect(tree_, &QTreeWidget::itemDoubleClicked, this,
                 [this](QTreeWidgetItem* item) { openTopic(item); });
-        for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto* enter = new QShortcut(QKeySequence(key), tree_);
-            enter->setContext(Qt::WidgetShortcut);
-            connect(enter, &QShortcut::activated, this,
-                    [this] { openTopic(tree_->currentItem()); });
-        }
+        tree_->installEventFilter(this);  // Enter opens the selected topic
         column->addWidget(tree_, 1);
     }
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(new DecorativeStrip(this));
     layout->addLayout(column, 1);
+}
+
+bool HelpPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openTopic(tree_->currentItem());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpPage::showEvent(QShowEvent* event) {
@@ -133,9 +138,9 @@ void HelpPage::fillTopics() {
     std::vector<QTreeWidgetItem*> items;
     for (size_t i = 0; i < topics_.size(); ++i) {
         const HelpTopics::Topic& topic = topics_[i];
-        QTreeWidgetItem* item =
-            topic.parent < 0 ? new QTreeWidgetItem(tree_)
-                             : new QTreeWidgetItem(items[static_cast<size_t>(topic.parent)]);
+        QTreeWidgetItem* item = topic.parent < 0
+                                    ? new QTreeWidgetItem(tree_)
+                                    : new QTreeWidgetItem(items[static_cast<size_t>(topic.parent)]);
         item->setText(0, QString::fromStdString(topic.title));
         item->setData(0, Qt::UserRole, static_cast<int>(i));
         items.push_back(item);

@@ -40,6 +40,7 @@ class HelpPage : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // The clipboard fallback when no program opened the address.

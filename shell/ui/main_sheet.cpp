@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,6 +42,10 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
             emit pageLeaving(activePage_);
         activePage_ = tabs_->currentWidget();
     });
+
+    // Ctrl+Q, as in every desktop program, is the close request.
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &MainSheet::closeRequested);
 
     restoreAction_ = menu_->addAction("&Restore", this, &MainSheet::restore);
     menu_->setDefaultAction(restoreAction_);

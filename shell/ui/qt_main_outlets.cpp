@@ -9,8 +9,8 @@ QtMainOutlets::QtMainOutlets(MainSheet* sheet) : sheet_(sheet) {}
 void QtMainOutlets::SetStatus(std::string_view text) {
     const QString copy = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     MainSheet* sheet = sheet_;
-        QMetaObject::invokeMethod(sheet, [sheet, copy] { sheet->setStatus(copy); },
-                                  Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        sheet, [sheet, copy] { sheet->setStatus(copy); }, Qt::QueuedConnection);
 }
 
 void QtMainOutlets::ReportProgress(int64_t value, const char* format) {
@@ -18,14 +18,14 @@ void QtMainOutlets::ReportProgress(int64_t value, const char* format) {
     const QByteArray copy = format != nullptr ? QByteArray(format) : QByteArray();
     const bool hasFormat = format != nullptr;
     MainSheet* sheet = sheet_;
-        QMetaObject::invokeMethod(
-            sheet, [sheet, value, copy, hasFormat] { sheet->reportProgress(value, copy, hasFormat); },
-            Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        sheet, [sheet, value, copy, hasFormat] { sheet->reportProgress(value, copy, hasFormat); },
+        Qt::QueuedConnection);
 }
 
 void QtMainOutlets::RequestClose() {
     MainSheet* sheet = sheet_;
-        QMetaObject::invokeMethod(sheet, &MainSheet::closeRequested, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(sheet, &MainSheet::closeRequested, Qt::QueuedConnection);
 }
 
 }  // namespace nubo

@@ -79,12 +79,13 @@ int WindowRun::run(int& argc, char** argv) {
         if (page == logPage)
             logPage->apply();
     });
-    sheet.setSessionControl({[&host] { return host.session() != nullptr; },
-                             [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
-                             [&host](bool on) {
-                                 if (FtpSession* session = host.session())
-                                     session->setQuitWhenDone(on);
-                             }});
+    sheet.setSessionControl(
+        {[&host] { return host.session() != nullptr; },
+         [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
+         [&host](bool on) {
+             if (FtpSession* session = host.session())
+                 session->setQuitWhenDone(on);
+         }});
 
     // The window opens at the size the dialog units give; pages stretch with it.
     const int unitX = sheet.fontMetrics().averageCharWidth();

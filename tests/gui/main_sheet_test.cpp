@@ -1,0 +1,124 @@
+// The main window: status and progress from a worker thread, the tray and its menu.
+#include "shell/ui/main_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <thread>
+
+#include "base/config_store.h"
+#include "shell/progress_display.h"
+#include "shell/ui/qt_main_outlets.h"
+#include "tests/gui/gui_test_util.h"
+
+namespace nubo {
+namespace {
+
+using test::pumpUntil;
+
+class MainSheetTest : public ::testing::Test {
+  protected:
+    ConfigStore config;
+    MainSheet sheet{config};
+};
+
+TEST_F(MainSheetTest, StatusAndProgressFromAWorkerThreadReachTitleBarAndTray) {
+    QtMainOutlets outlets(&sheet);
+    struct Step {
+        int64_t value;
+        const char* format;
+        int icon;
+        int bar;
+    };
+    const Step steps[] = {{0, "GET a.bin (%d%%)", ProgressDisplay::kBaseIcon, 0},
+                          {5, "GET a.bin (%d%%)", 1, 5},
+                          {37, "GET a.bin (%d%%)", 4, 37},
+                          {100, "GET a.bin (%d%%)", 10, 100},
+                          {150, "GET a.bin (%dKB)", 10, 50},
+                          {0, nullptr, ProgressDisplay::kProgramIcon, 0}};
+    for (const Step& step : steps) {
+        std::thread worker([&] { outlets.ReportProgress(step.value, step.format); });
+        worker.join();
+        const QString title =
+            step.format == nullptr
+                ? sheet.windowTitle()
+                : QString::fromStdString(ProgressDisplay::formatProgress(step.value, step.format)) +
+                      " - Nubo 2.2";
+        EXPECT_TRUE(pumpUntil([&] {
+            return sheet.trayIconIndex() == step.icon && sheet.progressBar()->value() == step.bar &&
+                   sheet.windowTitle() == title;
+        })) << step.value;
+    }
+    EXPECT_EQ(sheet.windowTitle(), "GET a.bin (150KB) - Nubo 2.2");
+    std::thread status([&] { outlets.SetStatus(""); });
+    status.join();
+    ASSERT_TRUE(pumpUntil([&] { return sheet.windowTitle() == "Nubo 2.2"; }));
+}
+
+TEST_F(MainSheetTest, WithNoUITrayTheWindowHidesBehindTheTrayIcon) {
+    config.SetInt("NoUITray", 1);
+    sheet.setTrayAvailable(true);
+    sheet.show();
+    sheet.setStatus(QString(80, 'x'));
+    sheet.minimise();
+    EXPECT_TRUE(sheet.trayShown());
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(sheet.trayToolTip(), QString(60, 'x') + "...");
+    sheet.restore();
+    EXPECT_FALSE(sheet.trayShown());
+    EXPECT_TRUE(sheet.isVisible());
+}
+
+TEST_F(MainSheetTest, WithoutATrayOrWithoutNoUITrayTheWindowGoesToTheTaskbar) {
+    for (int noUiTray : {0, 1}) {
+        config.SetInt("NoUITray", noUiTray);
+        sheet.setTrayAvailable(noUiTray == 0);  // NoUITray on, but the desktop has no tray
+        sheet.show();
+        sheet.minimise();
+        EXPECT_FALSE(sheet.trayShown());
+        EXPECT_TRUE(sheet.windowState() & Qt::WindowMinimized);
+        sheet.restore();
+        EXPECT_FALSE(sheet.windowState() & Qt::WindowMinimized);
+    }
+}
+
+TEST_F(MainSheetTest, TheTrayMenuFollowsTheSession) {
+    bool exists = false, pending = false;
+    sheet.setSessionControl(
+        {[&] { return exists; }, [&] { return pending; }, [&](bool on) { pending = on; }});
+    QMenu* menu = sheet.trayMenu();
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_EQ(actions[0]->text(), "&Restore");
+    EXPECT_EQ(actions[1]->text(), "Logoff and E&xit");
+    EXPECT_EQ(actions[3]->text(), "&Close");
+    EXPECT_FALSE(actions[1]->isEnabled());  // no session
+    exists = true;
+    sheet.trayMenu();
+    EXPECT_TRUE(actions[1]->isEnabled());
+    EXPECT_FALSE(actions[1]->isChecked());
+    actions[1]->trigger();
+    EXPECT_TRUE(pending);
+    sheet.trayMenu();
+    EXPECT_TRUE(actions[1]->isChecked());
+    bool closeAsked = false;
+    QObject::connect(&sheet, &MainSheet::closeRequested, [&] { closeAsked = true; });
+    actions[3]->trigger();
+    EXPECT_TRUE(closeAsked);
+}
+
+TEST_F(MainSheetTest, ClosingTheWindowAsksTheOwnerUntilShuttingDown) {
+    int asked = 0;
+    QObject::connect(&sheet, &MainSheet::closeRequested, [&] { ++asked; });
+    sheet.show();
+    EXPECT_FALSE(sheet.close());  // the owner runs the exit sequence
+    EXPECT_EQ(asked, 1);
+    sheet.setShuttingDown();
+    EXPECT_TRUE(sheet.close());
+    EXPECT_EQ(asked, 1);
+}
+
+}  // namespace
+}  // namespace nubo
