@@ -26,8 +26,8 @@ constexpr const char* kProductLine = "Nubo PRO - FTP Client for Linux";
 constexpr const char* kNotice =
     "NuboPRO moves files between this computer and FTP servers: browse a site beside "
     "your own folders, transfer in ASCII, Image or Smart mode, resume broken "
-    "transfers, and go through FTP proxies and SOCKS servers.\n\n"
-    "This program comes with no warranty. Passwords that you let it keep are stored "
+    "transfers, and go through FTP proxies and SOCKS servers. This program comes with no warranty. "
+    "Passwords that you let it keep are stored "
     "scrambled in your settings file, which only you can read.";
 
 // The decorative strip down the left edge: tiles of its own width from the top down,
@@ -81,6 +81,10 @@ HelpPage::HelpPage(AppLog& log, bool classic, const std::string& helpFolder, QWi
     auto* notice = new QPlainTextEdit(kNotice, this);
     notice->setReadOnly(true);
     notice->setMinimumHeight(fontMetrics().height() * 5);
+    if (!classic) {
+        // The topics are what the large form is for: the notice keeps to a few lines.
+        notice->setMaximumHeight(fontMetrics().height() * 8);
+    }
 
     auto* web = new QPushButton(HelpTopics::kWebAddress, this);
     web->setToolTip("Go to Nubo PRO homepage using DEFAULT Web browser");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QSize>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ class LogListModel : public QAbstractListModel, public AppLogListener {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     const std::vector<std::string>& lines() const { return lines_; }
+    // The size of one character of the list's (fixed-pitch) font: every row is as wide
+    // as the longest line, at least 800 pixels, so long lines scroll rather than end
+    // in "...".
+    void setCharacterSize(QSize size) { character_ = size; }
+    int rowWidth() const;
 
     // AppLogListener: any thread.
     void lineAppended(size_t index, const std::string& text, LogLineKind kind) override;
@@ -32,6 +38,8 @@ class LogListModel : public QAbstractListModel, public AppLogListener {
   signals:
     // A batch of lines was inserted at the end.
     void linesAdded();
+    // The longest line grew: the view lays its rows out again.
+    void rowWidthGrew();
 
   private:
     void flush();
@@ -42,6 +50,8 @@ class LogListModel : public QAbstractListModel, public AppLogListener {
     std::vector<std::string> pending_;
     bool wipePending_ = false;
     bool flushQueued_ = false;
+    QSize character_{8, 16};
+    size_t widest_ = 0;  // characters of the longest line shown
 };
 
 }  // namespace nubo

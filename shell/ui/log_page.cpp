@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListView>
@@ -31,7 +32,12 @@ LogPage::LogPage(AppLog& log, ConfigStore& config, QWidget* parent)
     list_->setUniformItemSizes(true);  // a flood of lines is laid out without measuring each
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list_->setFont(QFont("Monospace"));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    list_->setFont(fixed);
+    list_->setTextElideMode(Qt::ElideNone);
+    const QFontMetrics metrics(fixed);
+    model_->setCharacterSize(QSize(metrics.horizontalAdvance('M'), metrics.height()));
+    connect(model_, &LogListModel::rowWidthGrew, list_, &QListView::doItemsLayout);
     // Follows new lines while the view is at the bottom, and stays put otherwise.
     connect(model_, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
         QScrollBar* bar = list_->verticalScrollBar();

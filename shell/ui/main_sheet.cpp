@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QProgressBar>
 #include <QShortcut>
@@ -19,7 +20,7 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
     : QWidget(parent),
       config_(config),
       tabs_(new QTabWidget(this)),
-      bar_(new QProgressBar(tabs_)),
+      bar_(new QProgressBar),
       tray_(new QSystemTrayIcon(this)),
       menu_(new QMenu(this)),
       trayAvailable_(QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -36,7 +37,12 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
     bar_->setFixedWidth(fontMetrics().averageCharWidth() * 17);
     bar_->setMaximumHeight(fontMetrics().height());
     bar_->setToolTip("Progress of FTP file transfer");
-    tabs_->setCornerWidget(bar_, Qt::TopRightCorner);
+    // A holder keeps the bar clear of the frame's edge and centred on the tab row.
+    auto* corner = new QWidget(tabs_);
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 2, 6, 2);
+    cornerLayout->addWidget(bar_);
+    tabs_->setCornerWidget(corner, Qt::TopRightCorner);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int) {
         if (activePage_ != nullptr)
             emit pageLeaving(activePage_);

@@ -16,10 +16,9 @@
 #include "shell/app_session.h"
 #include "shell/command_line_request.h"
 #include "shell/help_topics.h"
-#include "shell/ui/help_page.h"
-#include "shell/ui/log_page.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/qt_main_outlets.h"
+#include "shell/ui/sheet_pages.h"
 #include "sites/host_controller.h"
 #include "views/remote_directory_model.h"
 
@@ -42,7 +41,6 @@ int WindowRun::run(int& argc, char** argv) {
     AppSession app(request_, log);
     app.start();
     ConfigStore& config = app.config();
-    const bool classic = config.GetInt("Classic") != 0;
 
     MainSheet sheet(config);
     QtMainOutlets outlets(&sheet);
@@ -67,18 +65,7 @@ int WindowRun::run(int& argc, char** argv) {
     HostController host(context);
     host.startUp();
 
-    auto* logPage = new LogPage(log, config);
-    auto* helpPage = new HelpPage(log, classic, HelpTopics::findHelpFolder(programPath()));
-    sheet.addPage(logPage, "Log", "A record of your FTP session's commands and responses");
-    if (classic) {
-        sheet.addPage(helpPage, "About", "Legal stuff and contact info");
-    } else {
-        sheet.addPage(helpPage, "Help", "Legal stuff, contact info and HELP!");
-    }
-    QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet, [logPage](QWidget* page) {
-        if (page == logPage)
-            logPage->apply();
-    });
+    SheetPages::build(sheet, log, config, HelpTopics::findHelpFolder(programPath()));
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },
          [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
@@ -86,12 +73,6 @@ int WindowRun::run(int& argc, char** argv) {
              if (FtpSession* session = host.session())
                  session->setQuitWhenDone(on);
          }});
-
-    // The window opens at the size the dialog units give; pages stretch with it.
-    const int unitX = sheet.fontMetrics().averageCharWidth();
-    const int unitY = sheet.fontMetrics().height();
-    sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
-                         : QSize(unitX * 376 / 4, unitY * 228 / 8));
 
     bool sessionEnded = true;
     bool exiting = false;

@@ -1,0 +1,73 @@
+// Renders every page of the main window, in both interfaces, idle and with a log, to
+// PNG files for a person to look at: nubo_screenshots OUTPUT_FOLDER HELP_FOLDER.
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "shell/log_banner.h"
+#include "shell/progress_display.h"
+#include "shell/ui/help_page.h"
+#include "shell/ui/main_sheet.h"
+#include "shell/ui/program_icons.h"
+#include "shell/ui/sheet_pages.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QIcon::setFallbackThemeName("Adwaita");
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName("Adwaita");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: nubo_screenshots OUTPUT_FOLDER HELP_FOLDER\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(output);
+    int written = 0;
+    for (int classic : {0, 1}) {
+        nubo::AppLog log;
+        nubo::ConfigStore config;
+        config.SetInt("Classic", classic);
+        nubo::LogBanner::append(log);
+        log.LogExtended("Connecting to ftp.example.org");
+        log.LogCommand(">", "220 ProFTPD Server (Example) [203.0.113.7]");
+        log.LogCommand("<", "USER anonymous");
+        log.LogCommand(">",
+                       "331 Anonymous login ok, send your complete email address as your password");
+        log.LogCommand("<", "PASS ****");
+        log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
+        log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
+        nubo::MainSheet sheet(config);
+        nubo::SheetPages::build(sheet, log, config, argv[2]);
+        sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
+        sheet.show();
+        for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {
+            sheet.tabs()->setCurrentIndex(tab);
+            QApplication::processEvents();
+            const QString name = QString("%1/%2-%3.png")
+                                     .arg(output, classic ? "classic" : "large",
+                                          sheet.tabs()->tabText(tab).toLower());
+            if (sheet.grab().save(name))
+                ++written;
+        }
+    }
+    // The tray's icons, side by side: program, base, then progress 1 to 10.
+    nubo::ProgramIcons icons;
+    QPixmap strip(12 * 36, 36);
+    strip.fill(Qt::white);
+    {
+        QPainter painter(&strip);
+        for (int i = -1; i <= nubo::ProgressDisplay::kProgressIcons; ++i)
+            painter.drawPixmap((i + 1) * 36 + 2, 2, icons.pixmap(i));
+    }
+    if (strip.save(output + "/tray-icons.png"))
+        ++written;
+    std::printf("%d screenshots in %s\n", written, argv[1]);
+    return written > 0 ? 0 : 1;
+}
