@@ -1,0 +1,163 @@
+// The real nubopro in a real X server (Xvfb), driven with xdotool as a person would.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "tests/support/background_process.h"
+#include "tests/support/scripted_ftp_server.h"
+#include "tests/support/test_home.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An X server of its own for the test, on the first free display from 90 on.
+class XServer {
+  public:
+    XServer() {
+        for (int number = 90 + getpid() % 200; number < 400 && display_.empty(); ++number) {
+            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+            if (fs::exists(socket) || fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
+                continue;
+            const std::string name = ":" + std::to_string(number);
+            if (!process_.start(
+                    {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                    "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
+                return;
+            if (test::waitFor([&] { return fs::exists(socket) || !process_.alive(); }, 10000) &&
+                process_.alive())
+                display_ = name;
+        }
+    }
+    const std::string& display() const { return display_; }
+    // Runs an xdotool command on this display; its standard output.
+    std::string xdotool(const std::string& arguments) const {
+        const std::string command =
+            "DISPLAY=" + display_ + " xdotool " + arguments + " 2>/dev/null";
+        std::string output;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[256];
+            while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+                output += buffer;
+            pclose(pipe);
+        }
+        while (!output.empty() && (output.back() == '\n' || output.back() == ' '))
+            output.pop_back();
+        return output;
+    }
+
+  private:
+    test::BackgroundProcess process_;
+    std::string display_;
+};
+
+class WindowSmokeTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_FALSE(x.display().empty()) << "Xvfb did not start"; }
+    // Starts nubopro on the X server, without a terminal, as the desktop would.
+    pid_t start(const std::vector<std::string>& args) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            setenv("DISPLAY", x.display().c_str(), 1);
+            unsetenv("QT_QPA_PLATFORM");
+            unsetenv("WAYLAND_DISPLAY");
+            if (chdir(home.work().c_str()) != 0 ||
+                !freopen((home.root() + "/stderr.txt").c_str(), "w", stderr))
+                _exit(126);
+            std::vector<char*> argv = {const_cast<char*>(NUBOPRO_BINARY)};
+            for (const std::string& arg : args)
+                argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            execv(NUBOPRO_BINARY, argv.data());
+            _exit(127);
+        }
+        return pid;
+    }
+    // The program's exit code, or -1 when it did not end in time (it is then killed).
+    static int waitExit(pid_t pid, int timeoutMs) {
+        int status = 0;
+        const bool ended =
+            test::waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs);
+        if (!ended) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The id of the window whose title matches, waiting for it to appear.
+    std::string findWindow(const std::string& title) {
+        std::string id;
+        test::waitFor([&] { return !(id = x.xdotool("search --name '" + title + "'")).empty(); },
+                      15000);
+        return id.substr(0, id.find('\n'));
+    }
+    void closeWith(const std::string& window) {
+        x.xdotool("windowfocus --sync " + window + " key --clearmodifiers ctrl+q");
+    }
+
+    XServer x;
+    test::TestHome home;
+};
+
+TEST_F(WindowSmokeTest, TheWindowOpensAndACloseRequestSavesTheSettings) {
+    const pid_t pid = start({});
+    const std::string window = findWindow("^Nubo 2\\.2$");
+    ASSERT_FALSE(window.empty()) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_EQ(x.xdotool("getwindowname " + window), "Nubo 2.2");
+    closeWith(window);
+    EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
+}
+
+TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
+    test::ScriptedFtpServer server;
+    server.expectLogin()
+        .expect("PWD")
+        .reply("257 \"/\" is the current directory")
+        .expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .sendData("-rw-r--r-- 1 u g 5 Jun 21 2020 a.txt\r\n")
+        .reply("226 Listing done.")
+        .expect("QUIT")
+        .reply("221 Goodbye.");
+    server.start();
+    const pid_t pid = start({"-u", "ftp://127.0.0.1:" + std::to_string(server.port()) + "/"});
+    const std::string window = findWindow("Nubo 2\\.2$");
+    ASSERT_FALSE(window.empty());
+    // Logged in and the folder listed: the session is connected and idle.
+    ASSERT_TRUE(test::waitFor([&] {
+        const auto lines = server.transcript();
+        return std::find(lines.begin(), lines.end(), "LIST") != lines.end();
+    })) << test::readFile(home.root() + "/stderr.txt");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto closing = std::chrono::steady_clock::now();
+    closeWith(window);
+    EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(5));
+    EXPECT_TRUE(server.waitDone(5000));
+    for (const std::string& failure : server.failures())
+        ADD_FAILURE() << failure;
+}
+
+TEST_F(WindowSmokeTest, SigtermRunsTheExitSequence) {
+    const pid_t pid = start({});
+    ASSERT_FALSE(findWindow("^Nubo 2\\.2$").empty());
+    kill(pid, SIGTERM);
+    EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nubo
