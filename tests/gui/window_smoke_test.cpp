@@ -159,5 +159,20 @@ TEST_F(WindowSmokeTest, SigtermRunsTheExitSequence) {
     EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
 }
 
+TEST_F(WindowSmokeTest, ClosingNeverHangsOnAServerThatDoesNotAnswer) {
+    test::ScriptedFtpServer silent;
+    silent.delay(8000);  // accepts, then says nothing: the login waits for its greeting
+    silent.start();
+    const pid_t pid = start({"-u", "ftp://127.0.0.1:" + std::to_string(silent.port()) + "/"});
+    const std::string window = findWindow("Nubo 2\\.2$");
+    ASSERT_FALSE(window.empty());
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const auto closing = std::chrono::steady_clock::now();
+    closeWith(window);
+    EXPECT_GE(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(6));
+    EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
+}
+
 }  // namespace
 }  // namespace nubo
