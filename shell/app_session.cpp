@@ -6,6 +6,7 @@
 #include "shell/command_line_request.h"
 #include "shell/log_banner.h"
 #include "shell/start_up.h"
+#include "views/remote_directory_model.h"
 
 namespace nubo {
 
@@ -44,6 +45,23 @@ void AppSession::start() {
     if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
         StartUp::refreshOpenCommand(config_.GetString("AppFile"));
     }
+}
+
+HostController::Context AppSession::hostContext(MainOutlets& outlets,
+                                                RemoteDirectoryModel& remoteView,
+                                                ShortcutLibrary& shortcuts,
+                                                std::function<void(std::function<void()>)> poster) {
+    HostController::Context context;
+    context.log = &log_;
+    context.config = &config_;
+    context.outlets = &outlets;
+    context.remoteView = &remoteView;
+    context.shortcuts = &shortcuts;
+    context.appKey = &appKey_;
+    context.dataFolder = dataFolder_;
+    context.poster = std::move(poster);
+    context.commandLineArgs = request_.args;
+    return context;
 }
 
 void AppSession::finish(MainOutlets& outlets) {

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "base/config_store.h"
 #include "platform/registry_key.h"
+#include "sites/host_controller.h"
 
 namespace nubo {
 
 class AppLog;
 class CommandLineRequest;
 class MainOutlets;
+class RemoteDirectoryModel;
+class ShortcutLibrary;
 
 // The start-up and exit steps that the windowed and the headless program share: the
 // data folder and start values, the settings loaded (a damaged file reported), the log's
@@ -28,6 +32,11 @@ class AppSession {
     // The exit sequence, after the session has ended: the store stops notifying and
     // is saved.
     void finish(MainOutlets& outlets);
+
+    // What the Host page's logic needs of this run, its ports and poster given.
+    HostController::Context hostContext(MainOutlets& outlets, RemoteDirectoryModel& remoteView,
+                                        ShortcutLibrary& shortcuts,
+                                        std::function<void(std::function<void()>)> poster);
 
     ConfigStore& config() { return config_; }
     RegistryKey& appKey() { return appKey_; }

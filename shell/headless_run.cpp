@@ -36,16 +36,9 @@ int HeadlessRun::run() {
     config.EnableNotifications(true);
 
     RemoteDirectoryModel remoteView(log);
-    HostController::Context context;
-    context.log = &log;
-    context.config = &config;
-    context.outlets = &outlets;
-    context.remoteView = &remoteView;
-    context.shortcuts = &shortcuts_;
-    context.appKey = &app.appKey();
-    context.dataFolder = app.dataFolder();
-    context.poster = [&queue](std::function<void()> work) { queue.post(std::move(work)); };
-    context.commandLineArgs = request_.args;
+    HostController::Context context =
+        app.hostContext(outlets, remoteView, shortcuts_,
+                        [&queue](std::function<void()> work) { queue.post(std::move(work)); });
     bool ended = true;
     {
         HostController host(context);

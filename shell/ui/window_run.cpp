@@ -52,16 +52,7 @@ int WindowRun::run(int& argc, char** argv) {
     config.EnableNotifications(true);
 
     RemoteDirectoryModel remoteView(log);
-    HostController::Context context;
-    context.log = &log;
-    context.config = &config;
-    context.outlets = &outlets;
-    context.remoteView = &remoteView;
-    context.shortcuts = &shortcuts_;
-    context.appKey = &app.appKey();
-    context.dataFolder = app.dataFolder();
-    context.poster = poster;
-    context.commandLineArgs = request_.args;
+    HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
     HostController host(context);
     host.startUp();
 
