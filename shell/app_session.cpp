@@ -64,13 +64,15 @@ HostController::Context AppSession::hostContext(MainOutlets& outlets,
     return context;
 }
 
-void AppSession::finish(MainOutlets& outlets) {
+void AppSession::finish(MainOutlets& outlets, bool save) {
     outlets.SetStatus("Exiting");
     config_.EnableNotifications(false);
     if (static_cast<uint32_t>(config_.GetInt("XAppVersion")) < kLastSettingsRestartVersion) {
         appKey_.deleteSubkey("Restart");
     }
-    config_.SaveSettings(appKey_);
+    if (save) {
+        config_.SaveSettings(appKey_);
+    }
 }
 
 }  // namespace nubo

@@ -29,9 +29,9 @@ class AppSession {
     AppSession& operator=(const AppSession&) = delete;
 
     void start();
-    // The exit sequence, after the session has ended: the store stops notifying and
-    // is saved.
-    void finish(MainOutlets& outlets);
+    // The exit sequence, after the session has ended: the store stops notifying and,
+    // unless an uninstall was asked for, is saved.
+    void finish(MainOutlets& outlets, bool save = true);
 
     // What the Host page's logic needs of this run, its ports and poster given.
     HostController::Context hostContext(MainOutlets& outlets, RemoteDirectoryModel& remoteView,

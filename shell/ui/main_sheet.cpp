@@ -82,6 +82,11 @@ void MainSheet::addPage(QWidget* page, const QString& title, const QString& tool
         activePage_ = page;
 }
 
+void MainSheet::requestUninstall() {
+    uninstallRequested_ = true;
+    QMetaObject::invokeMethod(this, &MainSheet::closeRequested, Qt::QueuedConnection);
+}
+
 void MainSheet::setStatus(const QString& text) {
     setWindowTitle(QString::fromStdString(ProgressDisplay::title(text.toStdString())));
     tray_->setToolTip(trayToolTip());

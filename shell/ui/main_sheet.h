@@ -56,6 +56,10 @@ class MainSheet : public QWidget {
     QString trayToolTip() const;
     // The tray menu, built as it is shown (for tests).
     QMenu* trayMenu();
+    // The Options page's "Quit and &Uninstall Nubo PRO": remembered, then a close
+    // request; the exit then saves nothing and starts the uninstaller.
+    void requestUninstall();
+    bool uninstallRequested() const { return uninstallRequested_; }
     // Marks the sheet as shutting down: closing no longer asks the owner.
     void setShuttingDown() { shuttingDown_ = true; }
     bool shuttingDown() const { return shuttingDown_; }
@@ -87,6 +91,7 @@ class MainSheet : public QWidget {
     int iconIndex_ = -1;
     bool trayAvailable_;
     bool shuttingDown_ = false;
+    bool uninstallRequested_ = false;
     bool minimising_ = false;
 };
 

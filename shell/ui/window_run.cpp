@@ -16,6 +16,7 @@
 #include "shell/app_session.h"
 #include "shell/command_line_request.h"
 #include "shell/help_topics.h"
+#include "shell/ui/exit_sequence.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/qt_main_outlets.h"
 #include "shell/ui/sheet_pages.h"
@@ -65,18 +66,9 @@ int WindowRun::run(int& argc, char** argv) {
                  session->setQuitWhenDone(on);
          }});
 
-    bool sessionEnded = true;
-    bool exiting = false;
-    const auto exitSequence = [&] {
-        if (exiting)
-            return;
-        exiting = true;
-        if (QWidget* page = sheet.tabs()->currentWidget())
-            emit sheet.pageLeaving(page);
-        sheet.setShuttingDown();
-        sessionEnded = host.endSession(AppSession::kQuitGraceMs);
-        app.finish(outlets);
-        host.shutDown();
+    ExitSequence exitSteps(sheet, app, host, outlets);
+    const auto exitSequence = [&exitSteps] {
+        exitSteps.run();
         QApplication::quit();
     };
     QObject::connect(&sheet, &MainSheet::closeRequested, &sheet, exitSequence);
@@ -95,7 +87,7 @@ int WindowRun::run(int& argc, char** argv) {
         outlets.AddExitBits(exitbit::kConnectFailed);
     }
     QApplication::exec();
-    if (!sessionEnded) {
+    if (!exitSteps.sessionEnded()) {
         // A session that would not end still runs on its thread: leave without the
         // destructors it could race with. The settings are saved.
         std::fflush(nullptr);

@@ -1,0 +1,42 @@
+#include "shell/ui/exit_sequence.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QTabWidget>
+#include <string>
+#include <vector>
+
+#include "shell/app_session.h"
+#include "shell/ui/main_sheet.h"
+#include "shell/uninstall_record.h"
+#include "sites/host_controller.h"
+
+namespace nubo {
+
+ExitSequence::ExitSequence(MainSheet& sheet, AppSession& app, HostController& host,
+                           MainOutlets& outlets)
+    : sheet_(sheet), app_(app), host_(host), outlets_(outlets) {}
+
+void ExitSequence::run() {
+    if (ran_)
+        return;
+    ran_ = true;
+    const bool uninstall = sheet_.uninstallRequested();
+    if (QWidget* page = sheet_.tabs()->currentWidget(); page != nullptr && !uninstall)
+        emit sheet_.pageLeaving(page);
+    sheet_.setShuttingDown();
+    sessionEnded_ = host_.endSession(AppSession::kQuitGraceMs);
+    app_.finish(outlets_, !uninstall);
+    host_.shutDown();
+    std::string program;
+    std::vector<std::string> arguments;
+    // Without a record the uninstall button simply ends the program.
+    if (uninstall && UninstallRecord::read(app_.dataFolder(), &program, &arguments)) {
+        QStringList list;
+        for (const std::string& argument : arguments)
+            list << QString::fromStdString(argument);
+        QProcess::startDetached(QString::fromStdString(program), list);
+    }
+}
+
+}  // namespace nubo

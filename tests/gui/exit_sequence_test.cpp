@@ -1,0 +1,75 @@
+// The main window's exit: edits applied and settings saved, or for an uninstall nothing
+// saved and the uninstaller started with its arguments as they are.
+#include "shell/ui/exit_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <filesystem>
+
+#include "base/app_log.h"
+#include "base/post_queue.h"
+#include "shell/app_session.h"
+#include "shell/command_line_request.h"
+#include "shell/ui/log_page.h"
+#include "shell/ui/main_sheet.h"
+#include "shell/ui/qt_main_outlets.h"
+#include "shell/ui/sheet_pages.h"
+#include "shell/uninstall_record.h"
+#include "shellext/shortcut_library.h"
+#include "tests/support/test_home.h"
+#include "tests/support/test_util.h"
+#include "views/remote_directory_model.h"
+
+namespace nubo {
+namespace {
+
+class ExitSequenceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app.start();
+        pages = SheetPages::build(sheet, log, app.config(), "");
+        host.startUp();
+    }
+    std::string settings() const { return test::readFile(home.settingsFile()); }
+
+    test::TestHome home;
+    AppLog log;
+    CommandLineRequest request;
+    AppSession app{request, log};
+    MainSheet sheet{app.config()};
+    QtMainOutlets outlets{&sheet};
+    RemoteDirectoryModel remoteView{log};
+    ShortcutLibrary shortcuts{"libnubosx-not-here.so"};
+    PostQueue queue;
+    HostController host{
+        app.hostContext(outlets, remoteView, shortcuts,
+                        [this](std::function<void()> work) { queue.post(std::move(work)); })};
+    SheetPages pages;
+    ExitSequence exitSteps{sheet, app, host, outlets};
+};
+
+TEST_F(ExitSequenceTest, TheActivePageAppliesItsEditsAndTheSettingsAreSaved) {
+    pages.log->loggingBox()->setChecked(false);  // the Log page is the active one
+    exitSteps.run();
+    EXPECT_TRUE(exitSteps.ran());
+    EXPECT_TRUE(exitSteps.sessionEnded());
+    EXPECT_EQ(app.config().GetInt("Logging"), 0);
+    EXPECT_NE(settings().find("Options="), std::string::npos) << settings();
+    EXPECT_TRUE(sheet.shuttingDown());
+}
+
+TEST_F(ExitSequenceTest, AnUninstallSavesNothingAndStartsTheRecordedProgram) {
+    const std::string marker = home.work() + "/uninstaller ran";
+    ASSERT_TRUE(
+        UninstallRecord::write(app.dataFolder(), "/bin/sh", {"-c", "touch \"$0\"", marker}));
+    pages.log->loggingBox()->setChecked(false);
+    sheet.requestUninstall();
+    exitSteps.run();
+    EXPECT_TRUE(test::waitFor([&] { return std::filesystem::exists(marker); }, 10000));
+    EXPECT_EQ(settings().find("Options="), std::string::npos) << settings();
+    EXPECT_EQ(app.config().GetInt("Logging"), 1);  // the page's edit was not applied
+}
+
+}  // namespace
+}  // namespace nubo
