@@ -5,11 +5,11 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "base/app_log.h"
@@ -60,9 +60,7 @@ LogPage::LogPage(AppLog& log, ConfigStore& config, QWidget* parent)
     wipeButton->setToolTip("Erase log contents");
     connect(copyButton, &QPushButton::clicked, this, &LogPage::copy);
     connect(wipeButton, &QPushButton::clicked, this, &LogPage::wipe);
-    auto* shortcut = new QShortcut(QKeySequence::Copy, list_);
-    shortcut->setContext(Qt::WidgetShortcut);
-    connect(shortcut, &QShortcut::activated, this, &LogPage::copy);
+    list_->installEventFilter(this);  // Ctrl+C while the list has the focus copies
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(logging_);
@@ -74,6 +72,15 @@ LogPage::LogPage(AppLog& log, ConfigStore& config, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(controls);
+}
+
+bool LogPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copy();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LogPage::apply() {

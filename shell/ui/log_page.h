@@ -31,6 +31,9 @@ class LogPage : public QWidget {
     QCheckBox* commandsBox() const { return commands_; }
     QCheckBox* extendedBox() const { return extended_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     AppLog& log_;
     ConfigStore& config_;
