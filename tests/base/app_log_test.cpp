@@ -78,9 +78,9 @@ TEST(AppLogTest, ListenersAreToldTheKindOfEachLine) {
     log.LogCommand(">", "331 pw");
     log.LogExtended("... connected");
     log.AppendLine("[banner]");
-    EXPECT_EQ(collector.kinds, (std::vector<LogLineKind>{LogLineKind::Command, LogLineKind::Reply,
-                                                         LogLineKind::Extended,
-                                                         LogLineKind::Other}));
+    EXPECT_EQ(collector.kinds,
+              (std::vector<LogLineKind>{LogLineKind::Command, LogLineKind::Reply,
+                                        LogLineKind::Extended, LogLineKind::Other}));
     log.RemoveListener(&collector);
 }
 

@@ -12,9 +12,9 @@ namespace {
 using Topic = HelpTopics::Topic;
 
 TEST(HelpTopicsTest, HeaderPairsAndDepths) {
-    const auto topics =
-        HelpTopics::parse("NuboPRO help topics\nsecond header line\n****\n"
-                          "Getting started\nstart.html\n\tConnecting\n\tstart.html#connect\n");
+    const auto topics = HelpTopics::parse(
+        "NuboPRO help topics\nsecond header line\n****\n"
+        "Getting started\nstart.html\n\tConnecting\n\tstart.html#connect\n");
     ASSERT_EQ(topics.size(), 2u);
     EXPECT_EQ(topics[0].title, "Getting started");
     EXPECT_EQ(topics[0].target, "start.html");
@@ -32,7 +32,8 @@ TEST(HelpTopicsTest, LineEndsTheLastLineAndDeepJumps) {
     EXPECT_EQ(crlf[1].target, "b.html");
     // Two levels deeper than the topic before: a child of the deepest open level. A
     // title without a target line ends the file.
-    const auto deep = HelpTopics::parse("****\nA\na.html\n\t\t\tC\n\t\t\tc.html\nB\nb.html\nlast\n");
+    const auto deep =
+        HelpTopics::parse("****\nA\na.html\n\t\t\tC\n\t\t\tc.html\nB\nb.html\nlast\n");
     ASSERT_EQ(deep.size(), 3u);
     EXPECT_EQ(deep[1].title, "C");
     EXPECT_EQ(deep[1].target, "c.html");
