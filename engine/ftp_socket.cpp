@@ -269,7 +269,7 @@ int FtpSocket::receive(void* dest, int n) {
         setLastWinsockError(wsa::kConnectionReset);
         return kClosed;
     }
-    bytesReceived_ += got;
+    bytesReceived_.fetch_add(got, std::memory_order_relaxed);
     return static_cast<int>(got);
 }
 
@@ -282,7 +282,7 @@ int FtpSocket::sendSome(const void* src, int n, int flags) {
         failWithErrno();
         return kError;
     }
-    bytesSent_ += sent;
+    bytesSent_.fetch_add(sent, std::memory_order_relaxed);
     return static_cast<int>(sent);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -85,8 +86,10 @@ class FtpSocket {
     // True when data can be read within the time given (buffered bytes count).
     bool waitReadable(int milliseconds);
 
-    int64_t bytesReceived() const { return bytesReceived_; }
-    int64_t bytesSent() const { return bytesSent_; }
+    // Bytes moved since the last take: the graphs sample them from the GUI thread while
+    // the worker counts, so each take reads and clears in one atomic exchange.
+    int64_t takeBytesReceived() { return bytesReceived_.exchange(0, std::memory_order_relaxed); }
+    int64_t takeBytesSent() { return bytesSent_.exchange(0, std::memory_order_relaxed); }
 
   private:
     int receive(void* dest, int n);
@@ -101,8 +104,8 @@ class FtpSocket {
     int64_t position_ = 0;
     int available_ = 0;
     int readSize_ = 0;
-    int64_t bytesReceived_ = 0;
-    int64_t bytesSent_ = 0;
+    std::atomic<int64_t> bytesReceived_{0};
+    std::atomic<int64_t> bytesSent_{0};
     int connectTimeoutMs_;
     int silenceTimeoutMs_;
 };

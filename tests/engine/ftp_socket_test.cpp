@@ -107,8 +107,11 @@ TEST(FtpSocketTest, SendBlockStartsAtTheOffset) {
     reader.join();
     EXPECT_TRUE(std::equal(got.begin(), got.end(), source.begin() + 1000));
     EXPECT_EQ(p.client.sendBlock(0), 0);
-    EXPECT_EQ(p.client.bytesSent(), 8192);
-    EXPECT_EQ(p.server.bytesReceived(), 8192);
+    EXPECT_EQ(p.client.takeBytesSent(), 8192);
+    EXPECT_EQ(p.server.takeBytesReceived(), 8192);
+    // Taken is cleared: the next take counts from there.
+    EXPECT_EQ(p.client.takeBytesSent(), 0);
+    EXPECT_EQ(p.server.takeBytesReceived(), 0);
 }
 
 TEST(FtpSocketTest, WriteLineAppendsCrLfAndRefusesOverlongText) {
