@@ -34,9 +34,13 @@ class XServer {
                     {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
                     "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
                 return;
-            if (test::waitFor([&] { return fs::exists(socket) || !process_.alive(); }, 10000) &&
-                process_.alive())
-                display_ = name;
+            // Ready once a client can ask it something, not when its socket appears.
+            display_ = name;
+            if (!test::waitFor(
+                    [&] { return !process_.alive() || !xdotool("getdisplaygeometry").empty(); },
+                    20000) ||
+                !process_.alive())
+                display_.clear();
         }
     }
     const std::string& display() const { return display_; }
@@ -99,7 +103,7 @@ class WindowSmokeTest : public ::testing::Test {
     std::string findWindow(const std::string& title) {
         std::string id;
         test::waitFor([&] { return !(id = x.xdotool("search --name '" + title + "'")).empty(); },
-                      15000);
+                      30000);
         return id.substr(0, id.find('\n'));
     }
     void closeWith(const std::string& window) {
@@ -135,7 +139,7 @@ TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
     server.start();
     const pid_t pid = start({"-u", "ftp://127.0.0.1:" + std::to_string(server.port()) + "/"});
     const std::string window = findWindow("Nubo 2\\.2$");
-    ASSERT_FALSE(window.empty());
+    ASSERT_FALSE(window.empty()) << test::readFile(home.root() + "/stderr.txt");
     // Logged in and the folder listed: the session is connected and idle.
     ASSERT_TRUE(test::waitFor([&] {
         const auto lines = server.transcript();
@@ -151,7 +155,7 @@ TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
 
 TEST_F(WindowSmokeTest, SigtermRunsTheExitSequence) {
     const pid_t pid = start({});
-    ASSERT_FALSE(findWindow("^Nubo 2\\.2$").empty());
+    ASSERT_FALSE(findWindow("^Nubo 2\\.2$").empty()) << test::readFile(home.root() + "/stderr.txt");
     kill(pid, SIGTERM);
     EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
     EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
@@ -163,7 +167,7 @@ TEST_F(WindowSmokeTest, ClosingNeverHangsOnAServerThatDoesNotAnswer) {
     silent.start();
     const pid_t pid = start({"-u", "ftp://127.0.0.1:" + std::to_string(silent.port()) + "/"});
     const std::string window = findWindow("Nubo 2\\.2$");
-    ASSERT_FALSE(window.empty());
+    ASSERT_FALSE(window.empty()) << test::readFile(home.root() + "/stderr.txt");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     closeWith(window);
     // A hang would last the 120 s silence time-out; the exit gives up after 2 + 2 s.
