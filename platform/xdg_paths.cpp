@@ -48,9 +48,12 @@ bool makeFolderPath(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool replaceFile(const std::string& path, const std::string& text, unsigned mode) {
+bool replaceFile(const std::string& path, const std::string& text, unsigned mode, bool* opened) {
     const std::string temporary = path + ".new";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (opened != nullptr) {
+        *opened = fd >= 0;
+    }
     if (fd < 0) {
         return false;
     }

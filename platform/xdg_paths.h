@@ -11,7 +11,9 @@ std::string xdgDataHome();
 // Creates a folder and every missing level above it; false when that fails.
 bool makeFolderPath(const std::string& path);
 // Writes a whole file through a temporary file and a rename, so readers never see half
-// of it, with the given permission bits; false (and no trace) on failure.
-bool replaceFile(const std::string& path, const std::string& text, unsigned mode = 0644);
+// of it, with the given permission bits; false (and no trace) on failure. *opened, when
+// asked, tells whether the file could be created at all (else a write failed).
+bool replaceFile(const std::string& path, const std::string& text, unsigned mode = 0644,
+                 bool* opened = nullptr);
 
 }  // namespace nubo

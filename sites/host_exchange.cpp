@@ -1,11 +1,12 @@
 #include "sites/host_exchange.h"
-#include "base/binary_fields.h"
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "base/binary_fields.h"
 #include "base/credential_encoding.h"
+#include "platform/xdg_paths.h"
 #include "sites/site_list.h"
 
 namespace nubo {
@@ -102,13 +103,14 @@ int HostExchange::importText(const std::string& text, std::string* status) {
 
 int HostExchange::exportToFile(const std::string& path, const std::vector<std::string>& names,
                                std::string* status) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        *status = "Unable to open file";
+    const int count = static_cast<int>(names.empty() ? sites_.siteNames().size() : names.size());
+    // The text holds credentials: the file is the owner's alone, and it is written whole
+    // or not at all, so a full disk is reported instead of leaving half a file.
+    bool opened = false;
+    if (!replaceFile(path, exportText(names), 0600, &opened)) {
+        *status = opened ? "Unable to write file" : "Unable to open file";
         return 0;
     }
-    const int count = static_cast<int>(names.empty() ? sites_.siteNames().size() : names.size());
-    out << exportText(names);
     *status = std::to_string(count) + " entries written to file";
     return count;
 }
@@ -119,6 +121,13 @@ int HostExchange::importFromFile(const std::string& path, std::string* status) {
         *status = "Unable to open file";
         return 0;
     }
+    // Site lists are a few kilobytes; a large file is not one, and is not read whole.
+    in.seekg(0, std::ios::end);
+    if (static_cast<int64_t>(in.tellg()) > kMaxImportBytes) {
+        *status = "File is too large for NuboEx import data";
+        return 0;
+    }
+    in.seekg(0, std::ios::beg);
     std::stringstream text;
     text << in.rdbuf();
     if (in.bad()) {

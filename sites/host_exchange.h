@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ class SiteList;
 // passwords travel only in their encoded forms.
 class HostExchange {
   public:
+    // An import file larger than this is refused.
+    static constexpr int64_t kMaxImportBytes = 1 << 20;
+
     explicit HostExchange(SiteList& sites) : sites_(sites) {}
 
     // The text for the named sites, or for every site when names is empty.
@@ -22,7 +26,9 @@ class HostExchange {
     // keeps the ones before it. Returns the count.
     int importText(const std::string& text, std::string* status);
 
-    // The same through files; the status texts of the tool.
+    // The same through files; the status texts of the tool. The exported file is
+    // written whole with mode 0600 (it holds credentials); an import over
+    // kMaxImportBytes is refused.
     int exportToFile(const std::string& path, const std::vector<std::string>& names,
                      std::string* status) const;
     int importFromFile(const std::string& path, std::string* status);

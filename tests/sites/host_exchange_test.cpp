@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -127,6 +133,35 @@ TEST_F(HostExchangeTest, FilesAndTheirMessages) {
     std::ofstream(folder + "/empty.txt");
     exchange.importFromFile(folder + "/empty.txt", &status);
     EXPECT_EQ(status, "File is empty");
+}
+
+TEST_F(HostExchangeTest, ExportsAreTheOwnersAloneFailedWritesSayItLargeImportsAreRefused) {
+    auto list = emptyList("m.conf");
+    list->storeSite("secret.example", "u", "p", 0);
+    HostExchange exchange(*list);
+    std::string status;
+    ASSERT_EQ(exchange.exportToFile(folder + "/sites.txt", {}, &status), 1);
+    struct stat st {};
+    ASSERT_EQ(stat((folder + "/sites.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // A write that fails (here the file-size limit) is reported and leaves nothing.
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{8, 8};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::string childStatus;
+        const int count = exchange.exportToFile(folder + "/full.txt", {}, &childStatus);
+        _exit(count == 0 && childStatus == "Unable to write file" ? 0 : 1);
+    }
+    int code = -1;
+    ASSERT_EQ(waitpid(child, &code, 0), child);
+    EXPECT_TRUE(WIFEXITED(code) && WEXITSTATUS(code) == 0);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/full.txt"));
+    std::ofstream(folder + "/big.txt") << "[NuboEx]\r\n"
+                                       << std::string(HostExchange::kMaxImportBytes, 'x');
+    EXPECT_EQ(exchange.importFromFile(folder + "/big.txt", &status), 0);
+    EXPECT_EQ(status, "File is too large for NuboEx import data");
 }
 
 }  // namespace
