@@ -425,6 +425,12 @@ bool HostController::createShortcut(std::string* path) {
         return false;
     }
     const std::string entry = sites_.urlBox()[selected_];
+    const std::string host = FtpUrl(entry).host;
+    if (host.empty()) {
+        // The file is named after the host: without one it would be a hidden ".nubo".
+        context_.log->LogExtended("... malformed URL");
+        return false;
+    }
     ShortcutLibrary::Object shortcut;
     if (shortcutEnabled()) {
         shortcut = context_.shortcuts->create();
@@ -440,7 +446,6 @@ bool HostController::createShortcut(std::string* path) {
     if (folder.empty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
     }
-    const std::string host = FtpUrl(entry).host;
     std::string file = folder + "/" + host + ".nubo";
     for (int number = 2; exists(file); ++number) {
         file = folder + "/" + host + " (" + std::to_string(number) + ").nubo";

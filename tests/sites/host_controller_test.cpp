@@ -221,6 +221,17 @@ TEST_F(HostControllerTest, ShortcutsGoToTheDesktopUnderFreeNames) {
     EXPECT_EQ(first, home.root() + "/Desktop/files.example.org.nubo");
     EXPECT_EQ(second, home.root() + "/Desktop/files.example.org (2).nubo");
     EXPECT_EQ(readFile(second), "[NuboShortcut]\nURL=ftp://files.example.org/pub");
+    // An entry without a host (an old or imported site) makes no file named only by
+    // its extension.
+    page.sites().addToUrlBox("ftp:///pub");
+    const auto& box = page.urlBox();
+    page.selectSite(
+        static_cast<int>(std::find(box.begin(), box.end(), "ftp:///pub") - box.begin()));
+    ASSERT_EQ(page.urlText(), "ftp:///pub");
+    EXPECT_FALSE(page.createShortcut());
+    EXPECT_FALSE(fs::exists(home.root() + "/Desktop/.nubo"));
+    EXPECT_TRUE(harness.logHas("... malformed URL"));
+    type("ftp://files.example.org/pub");
 
     // Registration failed at start-up: the command is off.
     harness.config.SetInt("CLXFlags", static_cast<int32_t>(1u << 31));
