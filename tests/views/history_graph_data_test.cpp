@@ -1,6 +1,7 @@
 // The arithmetic behind the Host page's graphs and rate fields.
 #include <gtest/gtest.h>
 
+#include "views/graph_feed.h"
 #include "views/graph_scale.h"
 #include "views/history_series.h"
 #include "views/rate_meter.h"
@@ -100,6 +101,22 @@ TEST(RateMeterTest, RatesRemainingAndTotalsWithoutInfinity) {
     EXPECT_EQ(next.remaining, "");
     EXPECT_EQ(next.cumulative, "400.00");  // 2,000,000 bytes in 5,000 ms
     EXPECT_EQ(next.total, "2,000,000");
+}
+
+TEST(GraphFeedTest, DataBecomesBytesPerSecondControlStaysACount) {
+    GraphFeed feed;
+    feed.dataScale().choose(0);
+    feed.controlScale().choose(4);
+    feed.sessionStarted(1000);
+    GraphFeed::Tick tick = feed.tick(3000, 100'000'000, 0, 120, 40);
+    EXPECT_EQ(tick.dataRead, 50'000'000);  // 100 MB in 2 s
+    EXPECT_EQ(tick.controlRead, 120);
+    EXPECT_EQ(tick.controlWritten, 40);
+    EXPECT_EQ(feed.dataScale().scale(), 1'000'000);
+    EXPECT_EQ(feed.controlScale().scale(), 20'000);  // chosen: unchanged
+    // A clock that did not move counts as one tick's time, never a division by 0.
+    tick = feed.tick(3000, 4000, 0, 0, 0);
+    EXPECT_EQ(tick.dataRead, 2000);
 }
 
 }  // namespace
