@@ -103,7 +103,17 @@ void StatisticsDatabase::selectHost(const std::string& host) {
     if (!file_.isOpen())
         return;
     NamedLockGuard guard(lock_);
-    const std::string name = host.substr(0, kNameSize - 1);
+    currentRecord_ = findOrMakeLocked(host.substr(0, kNameSize - 1));
+}
+
+bool StatisticsDatabase::holdsLocked(uint32_t index, const std::string& name) const {
+    if (index == 0 || index >= recordCount() || !inUse(index))
+        return false;
+    const char* stored = reinterpret_cast<const char*>(record(index));
+    return std::string(stored, strnlen(stored, kNameSize)) == name;
+}
+
+uint32_t StatisticsDatabase::findOrMakeLocked(const std::string& name) {
     uint32_t firstFree = 0;
     for (uint32_t i = 1; i < recordCount(); ++i) {
         if (!inUse(i)) {
@@ -111,18 +121,15 @@ void StatisticsDatabase::selectHost(const std::string& host) {
                 firstFree = i;
             continue;
         }
-        const char* stored = reinterpret_cast<const char*>(record(i));
-        if (std::string(stored, strnlen(stored, kNameSize)) == name) {
-            currentRecord_ = i;
-            return;
-        }
+        if (holdsLocked(i, name))
+            return i;
     }
     if (firstFree != 0) {
         std::memset(record(firstFree), 0, kRecordSize);
         std::memcpy(record(firstFree), name.data(), name.size());
         setInUse(firstFree, true);
-        currentRecord_ = firstFree;
     }
+    return firstFree;
 }
 
 void StatisticsDatabase::countConnect() {
@@ -143,6 +150,16 @@ void StatisticsDatabase::flush() {
         return;
     }
     NamedLockGuard guard(lock_);
+    // Another instance may have freed this host's record, and a third host may own the
+    // slot now: the counts go to this host's record, made anew when needed.
+    const std::string name = currentHost_.substr(0, kNameSize - 1);
+    if (!holdsLocked(currentRecord_, name)) {
+        currentRecord_ = findOrMakeLocked(name);
+        if (currentRecord_ == 0) {
+            std::fill(std::begin(pending_), std::end(pending_), 0);
+            return;
+        }
+    }
     uint8_t* r = record(currentRecord_);
     uint32_t a = readLe32(r + 240), b = readLe32(r + 244);
     uint64_t connects = ((a & kMask22) + pending_[kConnects]) & kMask22;
@@ -159,8 +176,8 @@ void StatisticsDatabase::flush() {
 void StatisticsDatabase::freeRecord(uint32_t index) {
     if (!file_.isOpen() || index == 0 || index >= recordCount())
         return;
-    std::memset(record(index), 0, kRecordSize);
     NamedLockGuard guard(lock_);
+    std::memset(record(index), 0, kRecordSize);
     setInUse(index, false);
     if (index == currentRecord_) {
         currentRecord_ = 0;

@@ -67,6 +67,10 @@ class StatisticsDatabase {
     bool inUse(uint32_t index) const;
     void setInUse(uint32_t index, bool on);
     uint32_t recordCount() const;
+    // With the lock held: whether a record is in use for the host name, and the index of
+    // the host's record, made in the first free one when there is none (0: no room).
+    bool holdsLocked(uint32_t index, const std::string& name) const;
+    uint32_t findOrMakeLocked(const std::string& name);
 
     std::string folder_;
     SharedMappedFile file_;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -186,6 +187,54 @@ TEST_F(StatisticsDatabaseTest, KeptWhileGatheringOrWhenHostsRemain) {
     db.selectHost("h");
     db.close(false);
     EXPECT_TRUE(std::filesystem::exists(file()));
+}
+
+TEST_F(StatisticsDatabaseTest, ARecordFreedByAnotherInstanceNeverTakesItsCountsToTheNextHost) {
+    // Two processes, each with its own open file (locks belong to their opening).
+    int ready[2], go[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        StatisticsDatabase counting(folder);
+        counting.selectHost("a.example");
+        char byte = counting.currentRecord() == 1 ? 1 : 0;
+        (void)!write(ready[1], &byte, 1);
+        (void)!read(go[0], &byte, 1);
+        counting.countTransfer(4096, 10);  // into a record the other instance freed
+        counting.close(true);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 1);
+    {
+        StatisticsDatabase tool(folder);
+        ASSERT_TRUE(tool.open());
+        tool.freeRecord(1);
+        tool.selectHost("b.example");  // takes the freed slot
+        EXPECT_EQ(tool.currentRecord(), 1u);
+        tool.close(true);
+    }
+    ASSERT_EQ(write(go[1], &byte, 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    StatisticsDatabase reader(folder);
+    ASSERT_TRUE(reader.open());
+    std::vector<StatisticsDatabase::Entry> entries = reader.takeSnapshot(nullptr);
+    ASSERT_EQ(entries.size(), 2u);
+    for (const StatisticsDatabase::Entry& entry : entries) {
+        if (entry.host == "b.example") {
+            EXPECT_EQ(entry.values[StatisticsDatabase::kFiles], 0u);
+            EXPECT_EQ(entry.values[StatisticsDatabase::kBytes], 0u);
+        } else {
+            EXPECT_EQ(entry.host, "a.example");
+            EXPECT_EQ(entry.values[StatisticsDatabase::kFiles], 1u);
+            EXPECT_EQ(entry.values[StatisticsDatabase::kBytes], 4096u);
+        }
+    }
+    for (int fd : {ready[0], ready[1], go[0], go[1]})
+        close(fd);
 }
 
 }  // namespace
