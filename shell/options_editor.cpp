@@ -1,0 +1,103 @@
+#include "shell/options_editor.h"
+
+#include <algorithm>
+
+#include "base/config_store.h"
+#include "engine/url_defaults.h"
+#include "platform/listing_locale.h"
+#include "sites/site_list.h"
+
+namespace nubo {
+
+namespace {
+
+// The boolean settings and where each lives in the values.
+struct Flag {
+    const char* name;
+    bool OptionsEditor::Values::*member;
+};
+constexpr Flag kFlags[] = {
+    {"NoUITray", &OptionsEditor::Values::noUiTray},
+    {"NoUIQuit", &OptionsEditor::Values::noUiQuit},
+    {"LocalIcons", &OptionsEditor::Values::localIcons},
+    {"Statistics", &OptionsEditor::Values::statistics},
+    {"Classic", &OptionsEditor::Values::classic},
+    {"KeepHost", &OptionsEditor::Values::keepHost},
+    {"Passive", &OptionsEditor::Values::passive},
+    {"Restart", &OptionsEditor::Values::restart},
+    {"KeepXDir", &OptionsEditor::Values::keepXDir},
+    {"KeepXMode", &OptionsEditor::Values::keepXMode},
+};
+
+}  // namespace
+
+void OptionsEditor::load(const std::string& site) {
+    for (const Flag& flag : kFlags)
+        values_.*flag.member = config_.GetInt(flag.name) != 0;
+    values_.proxyType = std::clamp(config_.GetInt("ProxyType"), 0, 3);
+    values_.email = config_.GetString("EMail");
+    values_.proxy = config_.GetString("Proxy");
+    values_.authName = config_.GetString("AuthName");
+    values_.authPassword = config_.GetString("AuthPasswd");
+    values_.saveProxyPassword = config_.ProxyPasswordSaved();
+    values_.site = site;
+    values_.locale = 1033;
+    values_.timeZone = 0;
+    values_.transferType = 0;
+    values_.noProxy = false;
+    if (!site.empty()) {
+        const uint32_t locale = sites_.getHostSetting(&site, HostField::Locale);
+        values_.locale = locale != 0 ? locale : 1033;
+        values_.timeZone = sites_.getHostSetting(&site, HostField::TimeZone);
+        values_.transferType = sites_.getHostSetting(&site, HostField::TransferType);
+        values_.noProxy = sites_.getHostSetting(&site, HostField::NoProxy) != 0;
+    }
+}
+
+void OptionsEditor::apply() {
+    for (const Flag& flag : kFlags)
+        config_.SetInt(flag.name, values_.*flag.member ? 1 : 0);
+    config_.SetInt("ProxyType", values_.proxyType);
+    config_.SetString("EMail", values_.email);
+    UrlDefaults::setDefaults(nullptr, nullptr, &values_.email, nullptr);
+    config_.SetString("AuthName", values_.authName);
+    config_.SetString("AuthPasswd", values_.authPassword);
+    config_.SetProxyPasswordSaved(values_.saveProxyPassword);
+    config_.SetString("Proxy", values_.proxy);
+    if (values_.site.empty())
+        return;
+    const std::string* site = &values_.site;
+    sites_.setHostSetting(site, HostField::Locale, values_.locale);
+    sites_.setHostSetting(site, HostField::TimeZone, values_.timeZone);
+    sites_.setHostSetting(site, HostField::TransferType, values_.transferType);
+    sites_.setHostSetting(site, HostField::NoProxy, values_.noProxy ? 1 : 0);
+    ListingLocale::set(values_.locale);
+    sites_.savePerHostSettings();
+}
+
+std::vector<std::pair<uint32_t, std::string>> OptionsEditor::localeList() {
+    std::vector<std::pair<uint32_t, std::string>> list;
+    std::string defaultName = "Default (US English)";
+    for (auto& [id, name] : ListingLocale::usableLocales()) {
+        if (id == 1033) {
+            defaultName = name;
+            continue;
+        }
+        list.emplace_back(id, name.substr(0, 63));
+    }
+    std::sort(list.begin(), list.end(),
+              [](const auto& a, const auto& b) { return a.second < b.second; });
+    list.insert(list.begin(), {1033u, defaultName});
+    return list;
+}
+
+int OptionsEditor::localeRow(const std::vector<std::pair<uint32_t, std::string>>& list,
+                             uint32_t locale) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].first == locale)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+}  // namespace nubo
