@@ -4,26 +4,40 @@
 #include "shell/ui/help_page.h"
 #include "shell/ui/log_page.h"
 #include "shell/ui/main_sheet.h"
+#include "shell/ui/options_page.h"
+#include "sites/site_list.h"
 
 namespace nubo {
 
-SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
+SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, SiteList& sites,
+                             std::function<std::string()> selectedSite,
                              const std::string& helpFolder) {
     const bool classic = config.GetInt("Classic") != 0;
     SheetPages pages;
     pages.log = new LogPage(log, config);
+    pages.options = new OptionsPage(config, sites, std::move(selectedSite));
     pages.help = new HelpPage(log, classic, helpFolder);
     sheet.addPage(pages.log, "Log", "A record of your FTP session's commands and responses");
+    sheet.addPage(pages.options, "Options", "Control your FTP sessions here!");
     if (classic) {
         sheet.addPage(pages.help, "About", "Legal stuff and contact info");
     } else {
         sheet.addPage(pages.help, "Help", "Legal stuff, contact info and HELP!");
     }
     LogPage* logPage = pages.log;
-    QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet, [logPage](QWidget* page) {
-        if (page == logPage)
-            logPage->apply();
-    });
+    OptionsPage* optionsPage = pages.options;
+    QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet,
+                     [logPage, optionsPage](QWidget* page) {
+                         if (page == logPage)
+                             logPage->apply();
+                         if (page == optionsPage)
+                             optionsPage->apply();
+                     });
+    QObject::connect(optionsPage, &OptionsPage::uninstallRequested, &sheet,
+                     &MainSheet::requestUninstall);
+    SiteList* siteList = &sites;
+    QObject::connect(optionsPage, &OptionsPage::reloadDefaultSitesRequested, &sheet,
+                     [siteList] { siteList->reloadDefaultSites(); });
     // The window opens at the size the dialog units give; the pages stretch with it.
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace nubo {
@@ -9,14 +10,19 @@ class ConfigStore;
 class HelpPage;
 class LogPage;
 class MainSheet;
+class OptionsPage;
+class SiteList;
 
 // The pages of the main sheet, made and added in tab order for the interface that
 // "Classic" chooses; pages apply their edits when they are left.
 struct SheetPages {
     LogPage* log = nullptr;
+    OptionsPage* options = nullptr;
     HelpPage* help = nullptr;
 
-    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config,
+    // sites and selectedSite (the Host page's selection) serve the Options page.
+    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config, SiteList& sites,
+                            std::function<std::string()> selectedSite,
                             const std::string& helpFolder);
 };
 

@@ -57,7 +57,10 @@ int WindowRun::run(int& argc, char** argv) {
     HostController host(context);
     host.startUp();
 
-    SheetPages::build(sheet, log, config, HelpTopics::findHelpFolder(programPath()));
+    SheetPages::build(
+        sheet, log, config, host.sites(),
+        [&host] { return host.selectedIndex() >= 0 ? host.urlText() : std::string(); },
+        HelpTopics::findHelpFolder(programPath()));
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },
          [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },

@@ -28,7 +28,7 @@ class ExitSequenceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.start();
-        pages = SheetPages::build(sheet, log, app.config(), "");
+        pages = SheetPages::build(sheet, log, app.config(), host.sites(), {}, "");
         host.startUp();
     }
     std::string settings() const { return test::readFile(home.settingsFile()); }

@@ -2,6 +2,7 @@
 // PNG files for a person to look at: nubo_screenshots OUTPUT_FOLDER HELP_FOLDER.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -9,12 +10,15 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
+#include "platform/registry_key.h"
 #include "shell/log_banner.h"
 #include "shell/progress_display.h"
 #include "shell/ui/help_page.h"
 #include "shell/ui/main_sheet.h"
+#include "shell/ui/options_page.h"
 #include "shell/ui/program_icons.h"
 #include "shell/ui/sheet_pages.h"
+#include "sites/site_list.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -44,7 +48,13 @@ int main(int argc, char** argv) {
         log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
         log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
         nubo::MainSheet sheet(config);
-        nubo::SheetPages::build(sheet, log, config, argv[2]);
+        // A site list of its own, in a settings file that goes with the tool's run.
+        const std::string settings = output.toStdString() + "/screenshots.conf";
+        nubo::SiteList sites(nubo::RegistryKey(settings), config);
+        sites.loadSites();
+        const std::string site = sites.urlBox().empty() ? std::string() : sites.urlBox().front();
+        const nubo::SheetPages pages = nubo::SheetPages::build(
+            sheet, log, config, sites, [site] { return site; }, argv[2]);
         sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {
@@ -55,6 +65,19 @@ int main(int argc, char** argv) {
                                           sheet.tabs()->tabText(tab).toLower());
             if (sheet.grab().save(name))
                 ++written;
+            if (sheet.tabs()->currentWidget() != pages.options)
+                continue;
+            // The Options page's own tabs, each on its own picture.
+            for (int inner = 0; inner < pages.options->tabs()->count(); ++inner) {
+                pages.options->tabs()->setCurrentIndex(inner);
+                QApplication::processEvents();
+                const QString innerName =
+                    QString("%1/%2-options-%3.png")
+                        .arg(output, classic ? "classic" : "large",
+                             pages.options->tabs()->tabText(inner).toLower().replace(' ', '-'));
+                if (sheet.grab().save(innerName))
+                    ++written;
+            }
         }
     }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
@@ -68,6 +91,7 @@ int main(int argc, char** argv) {
     }
     if (strip.save(output + "/tray-icons.png"))
         ++written;
+    QFile::remove(output + "/screenshots.conf");
     std::printf("%d screenshots in %s\n", written, argv[1]);
     return written > 0 ? 0 : 1;
 }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "shell/options_editor.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace nubo {
+
+class ConfigStore;
+class SiteList;
+
+// The "Options" page: four inner tabs over OptionsEditor. Shown values are loaded when
+// the page is activated and applied when it is left.
+class OptionsPage : public QWidget {
+    Q_OBJECT
+
+  public:
+    // selectedSite names the site selected on the Host page ("" for none).
+    OptionsPage(ConfigStore& config, SiteList& sites, std::function<std::string()> selectedSite,
+                QWidget* parent = nullptr);
+
+    // Activation: the store's and the selected site's values into the controls.
+    void activate();
+    // Leaving: the controls into the store and the site list.
+    void apply();
+
+    QTabWidget* tabs() const { return tabs_; }
+    QCheckBox* check(const char* setting) const;
+    QLineEdit* emailEdit() const { return email_; }
+    QComboBox* proxyTypeBox() const { return proxyType_; }
+    QComboBox* timeZoneBox() const { return timeZone_; }
+    QComboBox* localeBox() const { return locale_; }
+    QLineEdit* hostEdit() const { return host_; }
+
+  signals:
+    void reloadDefaultSitesRequested();
+    void uninstallRequested();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QCheckBox* addCheck(QWidget* tab, const char* setting, const char* text, const char* tip);
+
+    OptionsEditor editor_;
+    SiteList& sites_;
+    std::function<std::string()> selectedSite_;
+    QTabWidget* tabs_;
+    std::vector<std::pair<std::string, QCheckBox*>> checks_;
+    QLineEdit* email_;
+    QLineEdit* proxy_;
+    QComboBox* proxyType_;
+    QLineEdit* authName_;
+    QLineEdit* authPassword_;
+    QCheckBox* saveProxyPassword_;
+    QLineEdit* host_;
+    QComboBox* locale_;
+    QComboBox* timeZone_;
+    QButtonGroup* transferType_;
+    QCheckBox* noProxy_;
+    bool firstActivation_ = true;
+};
+
+}  // namespace nubo

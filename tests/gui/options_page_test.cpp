@@ -1,0 +1,85 @@
+// The Options page over the store and the site list.
+#include "shell/ui/options_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+#include "base/config_store.h"
+#include "platform/registry_key.h"
+#include "sites/site_list.h"
+#include "sites/time_zone_table.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+class OptionsPageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        config.SetInt("XAppVersion", 0x02020000);
+        sites.loadSites();
+        sites.storeSite(site, "", "", 0);
+    }
+    test::TempFolder temp{"nubo-optionspage"};
+    ConfigStore config;
+    SiteList sites{RegistryKey(temp.path() + "/Nubo.conf"), config};
+    const std::string site = "ftp://files.example.org/";
+    std::string selected;
+    OptionsPage page{config, sites, [this] { return selected; }};
+};
+
+TEST_F(OptionsPageTest, ControlsShowTheStoreAndLeavingStoresThem) {
+    config.SetInt("Passive", 1);
+    config.SetString("EMail", "first@example.org");
+    page.activate();
+    EXPECT_EQ(page.tabs()->count(), 4);
+    EXPECT_EQ(page.tabs()->tabText(3), "Advanced");
+    EXPECT_TRUE(page.check("Passive")->isChecked());
+    EXPECT_EQ(page.emailEdit()->text(), "first@example.org");
+    // Without a site the Advanced tab shows the defaults and edits nothing.
+    EXPECT_EQ(page.hostEdit()->text(), "");
+    EXPECT_FALSE(page.timeZoneBox()->isEnabled());
+    page.check("Passive")->setChecked(false);
+    page.emailEdit()->setText("second@example.org");
+    page.proxyTypeBox()->setCurrentIndex(2);
+    page.apply();
+    EXPECT_EQ(config.GetInt("Passive"), 0);
+    EXPECT_EQ(config.GetString("EMail"), "second@example.org");
+    EXPECT_EQ(config.GetInt("ProxyType"), 2);
+    EXPECT_EQ(sites.settingsWord(site), 0u);
+}
+
+TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
+    selected = site;
+    page.activate();
+    EXPECT_EQ(page.hostEdit()->text().toStdString(), site);
+    ASSERT_TRUE(page.timeZoneBox()->isEnabled());
+    const int row = page.timeZoneBox()->findText("Katmandu", Qt::MatchContains);
+    ASSERT_GT(row, 0);
+    page.timeZoneBox()->setCurrentIndex(row);
+    page.apply();
+    EXPECT_EQ(sites.settingsWord(site) >> 19 & 0x7F, 87u);
+    page.activate();  // shown again from the site list
+    EXPECT_EQ(page.timeZoneBox()->currentIndex(), row);
+}
+
+TEST_F(OptionsPageTest, TheButtonsAskTheirOwners) {
+    QSignalSpy uninstall(&page, &OptionsPage::uninstallRequested);
+    QSignalSpy reload(&page, &OptionsPage::reloadDefaultSitesRequested);
+    for (QPushButton* button : page.findChildren<QPushButton*>()) {
+        if (button->text() == "Quit and &Uninstall Nubo PRO" ||
+            button->text() == "&Reload default FTP sites")
+            button->click();
+    }
+    EXPECT_EQ(uninstall.count(), 1);
+    EXPECT_EQ(reload.count(), 1);
+}
+
+}  // namespace
+}  // namespace nubo
