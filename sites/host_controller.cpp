@@ -9,6 +9,7 @@
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/monotonic_clock.h"
 #include "engine/session_worker.h"
 #include "shellext/shortcut_library.h"
 #include "sites/network_diagnostics.h"
@@ -591,12 +592,30 @@ void HostController::onSessionEnded() {
 void HostController::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
+    post([this, expectedSize, startMs] {
+        if (listener_ != nullptr)
+            listener_->transferStarted(expectedSize, startMs);
+    });
 }
 
-void HostController::transferProgress(int64_t) {}
+void HostController::transferProgress(int64_t bytes) {
+    // Reports come every thousand bytes: one post at a time carries the latest count.
+    progressBytes_ = bytes;
+    if (progressQueued_.exchange(true))
+        return;
+    post([this] {
+        progressQueued_ = false;
+        if (listener_ != nullptr)
+            listener_->transferProgress(progressBytes_, monotonicMilliseconds());
+    });
+}
 
 void HostController::transferEnded(int64_t bytes, int64_t endMs) {
     const int64_t milliseconds = endMs > transferStartMs_ ? endMs - transferStartMs_ : 0;
+    post([this, bytes, endMs] {
+        if (listener_ != nullptr)
+            listener_->transferEnded(bytes, endMs);
+    });
     if (transferExpected_ == 0) {
         return;  // a listing, not a file
     }

@@ -32,6 +32,11 @@ class HostControllerListener {
   public:
     virtual ~HostControllerListener() = default;
     virtual void hostStateChanged() = 0;
+    // The running session's transfers, for the rate fields: a start with its expected
+    // size (0 for a listing, -1 unknown), progress in bytes, an end; times in ms.
+    virtual void transferStarted(int64_t /*expectedSize*/, int64_t /*startMs*/) {}
+    virtual void transferProgress(int64_t /*bytes*/, int64_t /*nowMs*/) {}
+    virtual void transferEnded(int64_t /*bytes*/, int64_t /*endMs*/) {}
 };
 
 // What the Host page does, without the page: the site selection and the dialog's
@@ -190,10 +195,12 @@ class HostController : public SessionObserver {
     int pendingMode_ = 0;
     FtpUrl commandLineUrl_;
     uint32_t sessionSiteType_ = 0;
-    // Worker thread only: the start of the running transfer.
-    // The running transfer, as the worker reported its start: a size of 0 is a listing.
+    // Worker thread only: the running transfer as it was reported (a size of 0 is a
+    // listing).
     int64_t transferStartMs_ = 0;
     int64_t transferExpected_ = 0;
+    std::atomic<int64_t> progressBytes_{0};
+    std::atomic<bool> progressQueued_{false};
     std::string sessionSite_;
 
     std::unique_ptr<NetworkDiagnostics> diagnostics_;
