@@ -5,18 +5,27 @@
 #include "shell/ui/log_page.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/options_page.h"
+#include "sites/host_controller.h"
 #include "sites/site_list.h"
+#include "sites/ui/host_page.h"
 
 namespace nubo {
 
-SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, SiteList& sites,
-                             std::function<std::string()> selectedSite,
+SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
+                             HostController& host, QtDiagnosticsSink& sink,
                              const std::string& helpFolder) {
     const bool classic = config.GetInt("Classic") != 0;
+    SiteList& sites = host.sites();
     SheetPages pages;
+    pages.host = new HostPage(host, sink, classic);
     pages.log = new LogPage(log, config);
-    pages.options = new OptionsPage(config, sites, std::move(selectedSite));
+    HostController* controller = &host;
+    pages.options = new OptionsPage(config, sites, [controller] {
+        return controller->selectedIndex() >= 0 ? controller->urlText() : std::string();
+    });
     pages.help = new HelpPage(log, classic, helpFolder);
+    sheet.addPage(pages.host, "Host",
+                  "Connect to FTP servers (or \"PING\" them) anywhere on the Internet!");
     sheet.addPage(pages.log, "Log", "A record of your FTP session's commands and responses");
     sheet.addPage(pages.options, "Options", "Control your FTP sessions here!");
     if (classic) {

@@ -10,19 +10,24 @@ class ConfigStore;
 class HelpPage;
 class LogPage;
 class MainSheet;
+class HostController;
+class HostPage;
 class OptionsPage;
+class QtDiagnosticsSink;
 class SiteList;
 
 // The pages of the main sheet, made and added in tab order for the interface that
 // "Classic" chooses; pages apply their edits when they are left.
 struct SheetPages {
+    HostPage* host = nullptr;
     LogPage* log = nullptr;
     OptionsPage* options = nullptr;
     HelpPage* help = nullptr;
 
-    // sites and selectedSite (the Host page's selection) serve the Options page.
-    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config, SiteList& sites,
-                            std::function<std::string()> selectedSite,
+    // The Host page over host (its diagnostics reporting to sink); its site list and
+    // selection serve the Options page.
+    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config,
+                            HostController& host, QtDiagnosticsSink& sink,
                             const std::string& helpFolder);
 };
 

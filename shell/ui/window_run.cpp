@@ -21,6 +21,7 @@
 #include "shell/ui/qt_main_outlets.h"
 #include "shell/ui/sheet_pages.h"
 #include "sites/host_controller.h"
+#include "sites/ui/qt_diagnostics_sink.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo {
@@ -53,14 +54,14 @@ int WindowRun::run(int& argc, char** argv) {
     config.EnableNotifications(true);
 
     RemoteDirectoryModel remoteView(log);
+    QtDiagnosticsSink diagnostics;
     HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
+    context.diagnosticsSink = &diagnostics;
     HostController host(context);
     host.startUp();
 
-    SheetPages::build(
-        sheet, log, config, host.sites(),
-        [&host] { return host.selectedIndex() >= 0 ? host.urlText() : std::string(); },
-        HelpTopics::findHelpFolder(programPath()));
+    SheetPages::build(sheet, log, config, host, diagnostics,
+                      HelpTopics::findHelpFolder(programPath()));
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },
          [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },

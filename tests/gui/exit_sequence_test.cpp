@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QTabWidget>
 #include <filesystem>
 
 #include "base/app_log.h"
@@ -17,6 +18,7 @@
 #include "shell/ui/sheet_pages.h"
 #include "shell/uninstall_record.h"
 #include "shellext/shortcut_library.h"
+#include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 #include "views/remote_directory_model.h"
@@ -28,7 +30,7 @@ class ExitSequenceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.start();
-        pages = SheetPages::build(sheet, log, app.config(), host.sites(), {}, "");
+        pages = SheetPages::build(sheet, log, app.config(), host, sink, "");
         host.startUp();
     }
     std::string settings() const { return test::readFile(home.settingsFile()); }
@@ -42,6 +44,7 @@ class ExitSequenceTest : public ::testing::Test {
     RemoteDirectoryModel remoteView{log};
     ShortcutLibrary shortcuts{"libnubosx-not-here.so"};
     PostQueue queue;
+    QtDiagnosticsSink sink;
     HostController host{
         app.hostContext(outlets, remoteView, shortcuts,
                         [this](std::function<void()> work) { queue.post(std::move(work)); })};
@@ -50,6 +53,7 @@ class ExitSequenceTest : public ::testing::Test {
 };
 
 TEST_F(ExitSequenceTest, TheActivePageAppliesItsEditsAndTheSettingsAreSaved) {
+    sheet.tabs()->setCurrentWidget(pages.log);
     pages.log->loggingBox()->setChecked(false);  // the Log page is the active one
     exitSteps.run();
     EXPECT_TRUE(exitSteps.ran());
@@ -63,6 +67,7 @@ TEST_F(ExitSequenceTest, AnUninstallSavesNothingAndStartsTheRecordedProgram) {
     const std::string marker = home.work() + "/uninstaller ran";
     ASSERT_TRUE(
         UninstallRecord::write(app.dataFolder(), "/bin/sh", {"-c", "touch \"$0\"", marker}));
+    sheet.tabs()->setCurrentWidget(pages.log);
     pages.log->loggingBox()->setChecked(false);
     sheet.requestUninstall();
     exitSteps.run();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -34,13 +35,24 @@ class XServer {
                     {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
                     "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
                 return;
-            // Ready once a client can ask it something, not when its socket appears.
+            // Ready once a client can ask it something, not when its socket appears; and
+            // it must be ours: another test may have taken the same number a moment
+            // earlier, and then our server gives up while theirs answers.
             display_ = name;
+            const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
+            const auto ours = [&] {
+                return std::atoi(test::readFile(lock).c_str()) == process_.pid();
+            };
             if (!test::waitFor(
-                    [&] { return !process_.alive() || !xdotool("getdisplaygeometry").empty(); },
+                    [&] {
+                        return !process_.alive() ||
+                               (ours() && !xdotool("getdisplaygeometry").empty());
+                    },
                     20000) ||
-                !process_.alive())
+                !process_.alive() || !ours()) {
                 display_.clear();
+                process_.stop();
+            }
         }
     }
     const std::string& display() const { return display_; }

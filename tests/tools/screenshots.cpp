@@ -18,7 +18,9 @@
 #include "shell/ui/options_page.h"
 #include "shell/ui/program_icons.h"
 #include "shell/ui/sheet_pages.h"
-#include "sites/site_list.h"
+#include "sites/host_controller.h"
+#include "sites/ui/qt_diagnostics_sink.h"
+#include "views/remote_directory_model.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -48,13 +50,28 @@ int main(int argc, char** argv) {
         log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
         log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
         nubo::MainSheet sheet(config);
-        // A site list of its own, in a settings file that goes with the tool's run.
-        const std::string settings = output.toStdString() + "/screenshots.conf";
-        nubo::SiteList sites(nubo::RegistryKey(settings), config);
-        sites.loadSites();
-        const std::string site = sites.urlBox().empty() ? std::string() : sites.urlBox().front();
-        const nubo::SheetPages pages = nubo::SheetPages::build(
-            sheet, log, config, sites, [site] { return site; }, argv[2]);
+        // A Host page over its own settings and data in the output folder.
+        const std::string data = output.toStdString() + "/data/";
+        QDir().mkpath(QString::fromStdString(data));
+        nubo::RegistryKey appKey(data + "screenshots.conf");
+        nubo::QtDiagnosticsSink sink;
+        nubo::RemoteDirectoryModel remoteView(log);
+        nubo::HostController::Context context;
+        context.log = &log;
+        context.config = &config;
+        context.remoteView = &remoteView;
+        context.appKey = &appKey;
+        context.dataFolder = data;
+        context.diagnosticsSink = &sink;
+        context.poster = [&sheet](std::function<void()> work) {
+            QMetaObject::invokeMethod(&sheet, std::move(work), Qt::QueuedConnection);
+        };
+        nubo::HostController host(context);
+        host.startUp();
+        if (!host.urlBox().empty())
+            host.selectSite(0);
+        const nubo::SheetPages pages =
+            nubo::SheetPages::build(sheet, log, config, host, sink, argv[2]);
         sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {
@@ -91,7 +108,7 @@ int main(int argc, char** argv) {
     }
     if (strip.save(output + "/tray-icons.png"))
         ++written;
-    QFile::remove(output + "/screenshots.conf");
+    QDir(output + "/data").removeRecursively();
     std::printf("%d screenshots in %s\n", written, argv[1]);
     return written > 0 ? 0 : 1;
 }

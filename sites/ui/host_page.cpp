@@ -1,0 +1,471 @@
+#include "sites/ui/host_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "engine/ftp_session.h"
+#include "engine/monotonic_clock.h"
+#include "sites/ui/qt_diagnostics_sink.h"
+#include "views/graph_scale.h"
+#include "views/ui/history_graph.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr int kMaxCredentialBytes = 63;
+
+// Keeps an edit's text within a number of UTF-8 bytes (what is stored), not UTF-16 units.
+void limitBytes(QLineEdit* edit, int bytes) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, bytes](const QString& text) {
+        QByteArray utf8 = text.toUtf8();
+        if (utf8.size() <= bytes)
+            return;
+        int cut = bytes;
+        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+            --cut;
+        edit->setText(QString::fromUtf8(utf8.left(cut)));
+    });
+}
+
+QToolButton* toolButton(QWidget* parent, const char* icon, const char* tip) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(QIcon::fromTheme(icon));
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+}  // namespace
+
+HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, QWidget* parent)
+    : QWidget(parent), host_(host), classic_(classic) {
+    auto* layout = new QVBoxLayout(this);
+    QWidget* dialog = buildDialog();
+    if (classic_) {
+        layout->addWidget(dialog);
+        pingStatus_ = new QLabel(this);
+        layout->addWidget(pingStatus_);
+        layout->addStretch();
+    } else {
+        tabs_ = new QTabWidget(this);
+        auto* connecting = new QWidget;
+        auto* connectingLayout = new QVBoxLayout(connecting);
+        connectingLayout->addWidget(dialog);
+        connectingLayout->addWidget(buildGraphs(), 1);
+        tabs_->addTab(connecting, "Connecting");
+        ping_ = new QPushButton("&Ping");
+        ping_->setToolTip("See if host is accessible");
+        pingTab_ = buildList(&pingList_, {"Reply From", "Time", "TTL", "Message"}, ping_);
+        trace_ = new QPushButton("&Trace");
+        trace_->setToolTip("Trace the route to the host");
+        traceTab_ = buildList(&traceList_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
+        updateProxyTabs();
+        layout->addWidget(tabs_);
+    }
+    if (ping_ != nullptr) {
+        connect(ping_, &QPushButton::clicked, this, [this] {
+            takeDialogValues();
+            if (pingList_ != nullptr)
+                pingList_->clear();
+            host_.ping();
+            hostStateChanged();
+        });
+    }
+    if (trace_ != nullptr) {
+        connect(trace_, &QPushButton::clicked, this, [this] {
+            takeDialogValues();
+            traceList_->clear();
+            host_.traceRoute();
+            hostStateChanged();
+        });
+    }
+    connect(&sink, &QtDiagnosticsSink::pingRowAdded, this, [this](const QStringList& row) {
+        if (pingList_ != nullptr)
+            new QTreeWidgetItem(pingList_, row);
+    });
+    connect(&sink, &QtDiagnosticsSink::traceRowAdded, this, [this](const QStringList& row) {
+        if (traceList_ != nullptr)
+            new QTreeWidgetItem(traceList_, row);
+    });
+    connect(&sink, &QtDiagnosticsSink::pingStatusChanged, this, [this](const QString& text) {
+        if (pingStatus_ != nullptr)
+            pingStatus_->setText(text);
+    });
+    connect(&sink, &QtDiagnosticsSink::operationFinished, this,
+            [this](bool) { hostStateChanged(); });
+    graphTimer_.setInterval(GraphFeed::kTickMs);
+    connect(&graphTimer_, &QTimer::timeout, this, &HostPage::sampleGraphs);
+    host_.setRestartQuestion([this](const std::string& url) {
+        const auto answer =
+            QMessageBox::warning(this, "Restart Question",
+                                 QString::fromStdString("Preserve restart info for '" + url +
+                                                        "'?\n\n(NO will discard restart info!)"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return answer == QMessageBox::Yes  ? HostController::RestartAnswer::Yes
+               : answer == QMessageBox::No ? HostController::RestartAnswer::No
+                                           : HostController::RestartAnswer::Cancel;
+    });
+    host_.setListener(this);
+    refreshUrlBox();
+    hostStateChanged();
+}
+
+HostPage::~HostPage() {
+    host_.setListener(nullptr);
+}
+
+QWidget* HostPage::buildDialog() {
+    auto* dialog = new QWidget;
+    auto* grid = new QGridLayout(dialog);
+    grid->setContentsMargins(0, 0, 0, 0);
+    url_ = new QComboBox(dialog);
+    url_->setEditable(true);
+    url_->setInsertPolicy(QComboBox::NoInsert);
+    url_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    url_->setToolTip("FTP site: ftp://[user[:password]@]host[:port][/folder]");
+    connect(url_, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { host_.selectSite(index); });
+    connect(url_->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { host_.setUrlText(text.toStdString()); });
+    connect(url_->lineEdit(), &QLineEdit::returnPressed, this, &HostPage::runCurrentAction);
+    connect(url_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (!refreshing_ && host_.selectedIndex() < 0)
+            host_.acceptTypedUrl();
+    });
+    shortcut_ = toolButton(dialog, "document-new", "Create Nubo Shortcut to selected host entry");
+    QToolButton* clone = toolButton(dialog, "edit-copy", "Clone (duplicate) selected host entry");
+    QToolButton* remove = toolButton(dialog, "edit-delete", "Remove selected host entry");
+    QToolButton* exchange = toolButton(dialog, "document-send", "Start host Import/Export tool");
+    QToolButton* statistics =
+        toolButton(dialog, "view-statistics", "Start host Statistics display tool");
+    // The two tools come with their own pages; until then the buttons do nothing.
+    exchange->setEnabled(false);
+    statistics->setEnabled(false);
+    connect(shortcut_, &QToolButton::clicked, this, [this] { host_.createShortcut(); });
+    connect(clone, &QToolButton::clicked, this, [this] {
+        host_.cloneSite();
+        refreshUrlBox();
+        url_->lineEdit()->selectAll();
+        url_->setFocus();
+    });
+    connect(remove, &QToolButton::clicked, this, [this] {
+        host_.removeSite();
+        refreshUrlBox();
+    });
+    auto* tools = new QHBoxLayout;
+    tools->setSpacing(0);
+    for (QToolButton* button : {shortcut_, clone, remove, exchange, statistics})
+        tools->addWidget(button);
+
+    user_ = new QLineEdit(dialog);
+    user_->setToolTip("User name on FTP server - BLANK for \"anonymous\"");
+    limitBytes(user_, kMaxCredentialBytes);
+    password_ = new QLineEdit(dialog);
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setToolTip("Password - BLANK with \"anonymous\" login");
+    limitBytes(password_, kMaxCredentialBytes);
+    save_ = new QCheckBox("&Save password", dialog);
+    save_->setToolTip("Remember password for this host");
+    connect_ = new QPushButton("&Connect", dialog);
+    connect_->setToolTip("Logon (connect) to FTP server");
+    logoff_ = new QPushButton("&Logoff", dialog);
+    logoff_->setToolTip("Logoff (disconnect) from FTP server");
+    restart_ = new QPushButton("Re&start", dialog);
+    restart_->setToolTip("Resume interrupted file transfer");
+    connectedTo_ = new QLineEdit(dialog);
+    connectedTo_->setReadOnly(true);
+    auto* connectedLabel = new QLabel("&Connected To:", dialog);
+    connectedLabel->setBuddy(connectedTo_);
+    connect(connect_, &QPushButton::clicked, this, [this] {
+        takeDialogValues();
+        host_.connect();
+        hostStateChanged();
+    });
+    connect(logoff_, &QPushButton::clicked, this, [this] { host_.logoff(); });
+    connect(restart_, &QPushButton::clicked, this, [this] {
+        takeDialogValues();
+        host_.restart();
+        refreshUrlBox();
+        hostStateChanged();
+    });
+
+    auto* urlLabel = new QLabel("&URL:", dialog);
+    urlLabel->setBuddy(url_);
+    grid->addWidget(urlLabel, 0, 0);
+    grid->addWidget(url_, 0, 1, 1, 3);
+    grid->addLayout(tools, 0, 4);
+    auto* userLabel = new QLabel("User &name:", dialog);
+    userLabel->setBuddy(user_);
+    auto* passwordLabel = new QLabel("Pass&word:", dialog);
+    passwordLabel->setBuddy(password_);
+    grid->addWidget(userLabel, 1, 0);
+    grid->addWidget(user_, 1, 1);
+    grid->addWidget(passwordLabel, 1, 2);
+    grid->addWidget(password_, 1, 3);
+    grid->addWidget(save_, 1, 4);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(connect_);
+    buttons->addWidget(logoff_);
+    buttons->addWidget(restart_);
+    if (classic_) {
+        ping_ = new QPushButton("&Ping", dialog);
+        ping_->setToolTip("See if host is accessible");
+        buttons->addWidget(ping_);
+    }
+    buttons->addStretch();
+    grid->addLayout(buttons, 2, 0, 1, 5);
+    grid->addWidget(connectedLabel, 3, 0);
+    grid->addWidget(connectedTo_, 3, 1, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return dialog;
+}
+
+QWidget* HostPage::buildGraphs() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    dataGraph_ = new HistoryGraph(box);
+    controlGraph_ = new HistoryGraph(box);
+    dataScale_ = new QComboBox(box);
+    controlScale_ = new QComboBox(box);
+    for (const std::string& label : GraphScale::comboLabels(true))
+        dataScale_->addItem(QString::fromStdString(label));
+    for (const std::string& label : GraphScale::comboLabels(false))
+        controlScale_->addItem(QString::fromStdString(label));
+    dataScale_->setToolTip("Scale of the DATA connection graph");
+    controlScale_->setToolTip("Scale of the CONTROL connection graph");
+    feed_.dataScale().choose(0);
+    feed_.controlScale().choose(0);
+    connect(dataScale_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        feed_.dataScale().choose(index);
+        dataGraph_->setScale(feed_.dataScale().scale());
+    });
+    connect(controlScale_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        feed_.controlScale().choose(index);
+        controlGraph_->setScale(feed_.controlScale().scale());
+    });
+    const auto legend = [box](QColor read, QColor write) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(new ColorSwatch(read, box));
+        row->addWidget(new QLabel("Read", box));
+        row->addWidget(new ColorSwatch(write, box));
+        row->addWidget(new QLabel("Write", box));
+        row->addStretch();
+        return row;
+    };
+    grid->addWidget(new QLabel("DATA", box), 0, 0);
+    grid->addLayout(legend(Qt::green, Qt::red), 0, 1);
+    grid->addWidget(dataScale_, 0, 2);
+    grid->addWidget(dataGraph_, 1, 0, 1, 3);
+    grid->addWidget(new QLabel("CONTROL", box), 0, 3);
+    grid->addLayout(legend(Qt::yellow, Qt::magenta), 0, 4);
+    grid->addWidget(controlScale_, 0, 5);
+    grid->addWidget(controlGraph_, 1, 3, 1, 3);
+    rate_ = new QLabel(box);
+    remaining_ = new QLabel(box);
+    cumulative_ = new QLabel(box);
+    total_ = new QLabel(box);
+    auto* fields = new QHBoxLayout;
+    for (auto [field, unit] : {std::pair{rate_, "KB/s"}, std::pair{remaining_, "remaining"},
+                               std::pair{cumulative_, "KB/s"}, std::pair{total_, "total"}}) {
+        field->setFrameShape(QFrame::StyledPanel);
+        field->setMinimumWidth(fontMetrics().averageCharWidth() * 11);
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        fields->addWidget(field);
+        fields->addWidget(new QLabel(unit, box));
+    }
+    fields->addStretch();
+    grid->addLayout(fields, 2, 0, 1, 6);
+    grid->setRowStretch(1, 1);
+    return box;
+}
+
+QWidget* HostPage::buildList(QTreeWidget** list, const QStringList& columns, QPushButton* button) {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    *list = new QTreeWidget(tab);
+    (*list)->setHeaderLabels(columns);
+    (*list)->setRootIsDecorated(false);
+    (*list)->setUniformRowHeights(true);
+    layout->addWidget(*list, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    layout->addLayout(row);
+    return tab;
+}
+
+void HostPage::updateProxyTabs() {
+    if (tabs_ == nullptr)
+        return;
+    // A configured proxy talks to the server, not this computer: no ping, no trace.
+    const bool allowed = host_.pingEnabled();
+    const bool shown = tabs_->indexOf(pingTab_) >= 0;
+    if (allowed && !shown) {
+        tabs_->addTab(pingTab_, "Pinging");
+        tabs_->addTab(traceTab_, "Tracing Routes");
+    } else if (!allowed && shown) {
+        tabs_->setCurrentIndex(0);
+        tabs_->removeTab(tabs_->indexOf(traceTab_));
+        tabs_->removeTab(tabs_->indexOf(pingTab_));
+    }
+}
+
+void HostPage::takeDialogValues() {
+    host_.setUserName(user_->text().toStdString());
+    host_.setPassword(password_->text().toStdString());
+    host_.setSavePassword(save_->isChecked());
+}
+
+void HostPage::refreshUrlBox() {
+    refreshing_ = true;
+    url_->clear();
+    for (const std::string& entry : host_.urlBox())
+        url_->addItem(QString::fromStdString(entry));
+    url_->setCurrentIndex(host_.selectedIndex());
+    url_->setEditText(QString::fromStdString(host_.urlText()));
+    refreshing_ = false;
+}
+
+void HostPage::hostStateChanged() {
+    if (url_->count() != static_cast<int>(host_.urlBox().size()) ||
+        (host_.selectedIndex() >= 0 && url_->currentIndex() != host_.selectedIndex()))
+        refreshUrlBox();
+    if (user_->text().toStdString() != host_.userName())
+        user_->setText(QString::fromStdString(host_.userName()));
+    if (password_->text().toStdString() != host_.password())
+        password_->setText(QString::fromStdString(host_.password()));
+    save_->setChecked(host_.savePassword());
+    connect_->setEnabled(host_.connectEnabled());
+    logoff_->setEnabled(host_.logoffEnabled());
+    restart_->setVisible(host_.restartVisible());
+    connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
+    shortcut_->setEnabled(host_.shortcutEnabled());
+    if (ping_ != nullptr)
+        ping_->setEnabled(host_.pingEnabled());
+    if (trace_ != nullptr)
+        trace_->setEnabled(host_.pingEnabled());
+    updateProxyTabs();
+    // The graphs run while an interactive session is logged in.
+    const bool loggedIn = host_.logoffEnabled();
+    if (loggedIn && !wasLoggedIn_ && dataGraph_ != nullptr) {
+        dataGraph_->setup(12, 2, QColor(0, 128, 0), Qt::black);
+        controlGraph_->setup(12, 2, QColor(0, 128, 0), Qt::black);
+        if (dataGraph_->data().seriesCount() == 0) {
+            dataGraph_->addSeries(Qt::green);
+            dataGraph_->addSeries(Qt::red);
+            controlGraph_->addSeries(Qt::yellow);
+            controlGraph_->addSeries(Qt::magenta);
+        }
+        meter_.sessionStarted();
+        for (QLabel* field : {rate_, remaining_, cumulative_, total_})
+            field->clear();
+        feed_.sessionStarted(monotonicMilliseconds());
+        graphTimer_.start();
+    } else if (!loggedIn && wasLoggedIn_) {
+        graphTimer_.stop();
+    }
+    wasLoggedIn_ = loggedIn;
+}
+
+void HostPage::sampleGraphs() {
+    FtpSession* session = host_.session();
+    if (session == nullptr || dataGraph_ == nullptr)
+        return;
+    // Each count is taken and cleared in one exchange: the worker keeps counting.
+    FtpSocket& control = session->control().socket();
+    FtpSocket& data = session->dataSocket();
+    const GraphFeed::Tick tick =
+        feed_.tick(monotonicMilliseconds(), data.takeBytesReceived(), data.takeBytesSent(),
+                   control.takeBytesReceived(), control.takeBytesSent());
+    dataGraph_->setScale(feed_.dataScale().scale());
+    controlGraph_->setScale(feed_.controlScale().scale());
+    if (tick.dataScaleChosen)
+        dataScale_->setCurrentIndex(feed_.dataScale().comboIndex());
+    if (tick.controlScaleChosen)
+        controlScale_->setCurrentIndex(feed_.controlScale().comboIndex());
+    dataGraph_->addSample({tick.dataRead, tick.dataWritten});
+    controlGraph_->addSample({tick.controlRead, tick.controlWritten});
+}
+
+void HostPage::transferStarted(int64_t expectedSize, int64_t startMs) {
+    meter_.transferStarted(expectedSize, startMs);
+}
+
+void HostPage::transferProgress(int64_t bytes, int64_t nowMs) {
+    if (rate_ == nullptr)
+        return;
+    const RateMeter::Texts texts = meter_.progress(bytes, nowMs);
+    const std::pair<QLabel*, const std::string*> fields[] = {{rate_, &texts.rate},
+                                                             {remaining_, &texts.remaining},
+                                                             {cumulative_, &texts.cumulative},
+                                                             {total_, &texts.total}};
+    for (const auto& [field, text] : fields) {
+        const QString shown = QString::fromStdString(*text);
+        if (field->text() != shown)
+            field->setText(shown);  // rewritten only when the text changes
+    }
+}
+
+void HostPage::transferEnded(int64_t bytes, int64_t endMs) {
+    meter_.transferEnded(bytes, endMs);
+}
+
+void HostPage::runCurrentAction() {
+    if (url_->lineEdit()->hasFocus() && host_.selectedIndex() < 0)
+        host_.acceptTypedUrl();
+    const int tab = tabs_ != nullptr ? tabs_->currentIndex() : 0;
+    if (tab == 1 && ping_ != nullptr) {
+        ping_->click();
+    } else if (tab == 2 && trace_ != nullptr) {
+        trace_->click();
+    } else {
+        takeDialogValues();
+        if (!host_.urlValid()) {
+            url_->lineEdit()->selectAll();
+        }
+        host_.connect();
+    }
+    hostStateChanged();
+}
+
+void HostPage::stopCurrentAction() {
+    const int tab = tabs_ != nullptr ? tabs_->currentIndex() : 0;
+    if (tab == 1)
+        host_.stopPing();
+    else if (tab == 2)
+        host_.stopTraceRoute();
+    else
+        host_.cancelConnect();
+}
+
+void HostPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // In the URL box the box's own returnPressed has run the action already.
+        if (!url_->lineEdit()->hasFocus())
+            runCurrentAction();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && !url_->view()->isVisible()) {
+        stopCurrentAction();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace nubo

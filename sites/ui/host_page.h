@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "sites/host_controller.h"
+#include "views/graph_feed.h"
+#include "views/rate_meter.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+
+namespace nubo {
+
+class HistoryGraph;
+class QtDiagnosticsSink;
+
+// The "Host" page over HostController: the URL box, credentials, Connect, Logoff and
+// Restart, the tool buttons, and in the large layout the "Connecting", "Pinging" and
+// "Tracing Routes" tabs with the graphs and rate fields. Enter runs the current tab's
+// action, Escape stops it.
+class HostPage : public QWidget, public HostControllerListener {
+    Q_OBJECT
+
+  public:
+    HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic,
+             QWidget* parent = nullptr);
+    ~HostPage() override;
+
+    QComboBox* urlBox() const { return url_; }
+    QLineEdit* userEdit() const { return user_; }
+    QLineEdit* passwordEdit() const { return password_; }
+    QCheckBox* saveBox() const { return save_; }
+    QPushButton* connectButton() const { return connect_; }
+    QPushButton* logoffButton() const { return logoff_; }
+    QPushButton* restartButton() const { return restart_; }
+    QLineEdit* connectedToEdit() const { return connectedTo_; }
+    QTabWidget* innerTabs() const { return tabs_; }
+    QTreeWidget* pingList() const { return pingList_; }
+    QTreeWidget* traceList() const { return traceList_; }
+    HistoryGraph* dataGraph() const { return dataGraph_; }
+    QLabel* rateField() const { return rate_; }
+
+    // Enter: the URL is taken, then the current tab's action runs.
+    void runCurrentAction();
+    // Escape: the current tab's action stops.
+    void stopCurrentAction();
+    // One tick of the graphs (the 2-second timer calls it).
+    void sampleGraphs();
+
+    // HostControllerListener, on the GUI thread.
+    void hostStateChanged() override;
+    void transferStarted(int64_t expectedSize, int64_t startMs) override;
+    void transferProgress(int64_t bytes, int64_t nowMs) override;
+    void transferEnded(int64_t bytes, int64_t endMs) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QWidget* buildDialog();
+    QWidget* buildGraphs();
+    QWidget* buildList(QTreeWidget** list, const QStringList& columns, QPushButton* button);
+    void takeDialogValues();
+    void refreshUrlBox();
+    void updateProxyTabs();
+
+    HostController& host_;
+    bool classic_;
+    QComboBox* url_ = nullptr;
+    QLineEdit* user_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QCheckBox* save_ = nullptr;
+    QPushButton* connect_ = nullptr;
+    QPushButton* logoff_ = nullptr;
+    QPushButton* restart_ = nullptr;
+    QPushButton* ping_ = nullptr;
+    QPushButton* trace_ = nullptr;
+    QLineEdit* connectedTo_ = nullptr;
+    QToolButton* shortcut_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QWidget* pingTab_ = nullptr;
+    QWidget* traceTab_ = nullptr;
+    QTreeWidget* pingList_ = nullptr;
+    QTreeWidget* traceList_ = nullptr;
+    QLabel* pingStatus_ = nullptr;
+    HistoryGraph* dataGraph_ = nullptr;
+    HistoryGraph* controlGraph_ = nullptr;
+    QComboBox* dataScale_ = nullptr;
+    QComboBox* controlScale_ = nullptr;
+    QLabel* rate_ = nullptr;
+    QLabel* remaining_ = nullptr;
+    QLabel* cumulative_ = nullptr;
+    QLabel* total_ = nullptr;
+    QTimer graphTimer_;
+    GraphFeed feed_;
+    RateMeter meter_;
+    bool wasLoggedIn_ = false;
+    bool refreshing_ = false;
+};
+
+}  // namespace nubo
