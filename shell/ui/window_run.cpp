@@ -20,6 +20,7 @@
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/qt_main_outlets.h"
 #include "shell/ui/sheet_pages.h"
+#include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/remote_directory_model.h"
@@ -33,11 +34,7 @@ int WindowRun::run(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("NuboPRO");
     QApplication::setDesktopFileName("nubopro");
-    // Icons come from the desktop's theme by standard names; a desktop that names none
-    // gets Adwaita, so that no button is left without its icon.
-    QIcon::setFallbackThemeName("Adwaita");
-    if (QIcon::themeName().isEmpty())
-        QIcon::setThemeName("Adwaita");
+    setUpIconTheme();
 
     AppLog log;
     AppSession app(request_, log);

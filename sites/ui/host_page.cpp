@@ -18,6 +18,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
+#include "shell/ui/theme_icon.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/graph_scale.h"
 #include "views/ui/history_graph.h"
@@ -41,9 +42,12 @@ void limitBytes(QLineEdit* edit, int bytes) {
     });
 }
 
-QToolButton* toolButton(QWidget* parent, const char* icon, const char* tip) {
+QToolButton* toolButton(QWidget* parent, const char* icon, const char* text, const char* tip) {
     auto* button = new QToolButton(parent);
-    button->setIcon(QIcon::fromTheme(icon));
+    button->setIcon(themeIcon(icon));
+    button->setText(text);  // shown only where the theme has no such icon
+    button->setToolButtonStyle(button->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                       : Qt::ToolButtonIconOnly);
     button->setToolTip(tip);
     button->setAutoRaise(true);
     return button;
@@ -107,6 +111,12 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     });
     connect(&sink, &QtDiagnosticsSink::operationFinished, this,
             [this](bool) { hostStateChanged(); });
+    if (dataGraph_ != nullptr) {
+        dataGraph_->addSeries(Qt::green);
+        dataGraph_->addSeries(Qt::red);
+        controlGraph_->addSeries(Qt::yellow);
+        controlGraph_->addSeries(Qt::magenta);
+    }
     graphTimer_.setInterval(GraphFeed::kTickMs);
     connect(&graphTimer_, &QTimer::timeout, this, &HostPage::sampleGraphs);
     host_.setRestartQuestion([this](const std::string& url) {
@@ -146,12 +156,15 @@ QWidget* HostPage::buildDialog() {
         if (!refreshing_ && host_.selectedIndex() < 0)
             host_.acceptTypedUrl();
     });
-    shortcut_ = toolButton(dialog, "document-new", "Create Nubo Shortcut to selected host entry");
-    QToolButton* clone = toolButton(dialog, "edit-copy", "Clone (duplicate) selected host entry");
-    QToolButton* remove = toolButton(dialog, "edit-delete", "Remove selected host entry");
-    QToolButton* exchange = toolButton(dialog, "document-send", "Start host Import/Export tool");
-    QToolButton* statistics =
-        toolButton(dialog, "view-statistics", "Start host Statistics display tool");
+    shortcut_ = toolButton(dialog, "insert-link", "Shortcut",
+                           "Create Nubo Shortcut to selected host entry");
+    QToolButton* clone =
+        toolButton(dialog, "edit-copy", "Clone", "Clone (duplicate) selected host entry");
+    QToolButton* remove = toolButton(dialog, "edit-delete", "Remove", "Remove selected host entry");
+    QToolButton* exchange =
+        toolButton(dialog, "document-send", "Import/Export", "Start host Import/Export tool");
+    QToolButton* statistics = toolButton(dialog, "x-office-spreadsheet", "Statistics",
+                                         "Start host Statistics display tool");
     // The two tools come with their own pages; until then the buttons do nothing.
     exchange->setEnabled(false);
     statistics->setEnabled(false);
@@ -364,14 +377,8 @@ void HostPage::hostStateChanged() {
     // The graphs run while an interactive session is logged in.
     const bool loggedIn = host_.logoffEnabled();
     if (loggedIn && !wasLoggedIn_ && dataGraph_ != nullptr) {
-        dataGraph_->setup(12, 2, QColor(0, 128, 0), Qt::black);
-        controlGraph_->setup(12, 2, QColor(0, 128, 0), Qt::black);
-        if (dataGraph_->data().seriesCount() == 0) {
-            dataGraph_->addSeries(Qt::green);
-            dataGraph_->addSeries(Qt::red);
-            controlGraph_->addSeries(Qt::yellow);
-            controlGraph_->addSeries(Qt::magenta);
-        }
+        dataGraph_->reset();
+        controlGraph_->reset();
         meter_.sessionStarted();
         for (QLabel* field : {rate_, remaining_, cumulative_, total_})
             field->clear();

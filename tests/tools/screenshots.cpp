@@ -18,6 +18,7 @@
 #include "shell/ui/options_page.h"
 #include "shell/ui/program_icons.h"
 #include "shell/ui/sheet_pages.h"
+#include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/remote_directory_model.h"
@@ -26,9 +27,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QIcon::setFallbackThemeName("Adwaita");
-    if (QIcon::themeName().isEmpty())
-        QIcon::setThemeName("Adwaita");
+    nubo::setUpIconTheme();
     if (argc < 3) {
         std::fprintf(stderr, "usage: nubo_screenshots OUTPUT_FOLDER HELP_FOLDER\n");
         return 2;

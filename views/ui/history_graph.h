@@ -17,7 +17,8 @@ class HistoryGraph : public QWidget {
   public:
     explicit HistoryGraph(QWidget* parent = nullptr);
 
-    // Sizes the ring to the widget's current width (spacing and step in pixels).
+    // Sizes the ring to the widget's current width (spacing and step in pixels); the
+    // graph is set up black with a dark green grid from the start.
     void setup(int gridSpacing, int step, QColor grid, QColor background);
     void addSeries(QColor colour);
     void reset();
@@ -27,9 +28,13 @@ class HistoryGraph : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The ring follows the widget's width; the samples start over.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     HistorySeries series_;
+    int gridSpacing_ = 12;
+    int step_ = 2;
     std::vector<QColor> colours_;
     QColor grid_{0, 128, 0};
     QColor background_{Qt::black};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDir>
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+
+namespace nubo {
+
+// An icon of the desktop's theme by its standard name; themes that ship only the
+// symbolic forms (Adwaita today) are asked for "<name>-symbolic" as well.
+inline QIcon themeIcon(const QString& name) {
+    return QIcon::fromTheme(name, QIcon::fromTheme(name + "-symbolic"));
+}
+
+// Icons come from the desktop's theme; a desktop that names none gets Adwaita, and
+// where the platform plugin knows no icon folders (offscreen, a bare X server) the XDG
+// data folders' "icons" are searched, so that no button is left without its icon.
+inline void setUpIconTheme() {
+    QIcon::setFallbackThemeName("Adwaita");
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName("Adwaita");
+    QStringList paths = QIcon::themeSearchPaths();
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = "/usr/local/share:/usr/share";
+    QStringList folders = dataDirs.split(':', Qt::SkipEmptyParts);
+    const QString home = qEnvironmentVariable("XDG_DATA_HOME", QDir::homePath() + "/.local/share");
+    folders.prepend(home);
+    for (const QString& folder : folders) {
+        const QString icons = folder + "/icons";
+        if (!paths.contains(icons) && QDir(icons).exists())
+            paths << icons;
+    }
+    QIcon::setThemeSearchPaths(paths);
+}
+
+}  // namespace nubo
