@@ -29,6 +29,8 @@ class HistorySeries {
     bool addSample(const std::vector<int64_t>& values);
 
     bool ready() const { return gridSpacing_ > 0; }
+    int width() const { return width_; }
+    int height() const { return height_; }
     int capacity() const { return capacity_; }
     int stored() const { return stored_; }
     int seriesCount() const { return static_cast<int>(values_.size()); }

@@ -21,7 +21,8 @@ void HistoryGraph::setup(int gridSpacing, int step, QColor grid, QColor backgrou
 
 void HistoryGraph::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    series_.setup(width(), height(), gridSpacing_, step_);
+    if (width() != series_.width() || height() != series_.height())
+        series_.setup(width(), height(), gridSpacing_, step_);
 }
 
 void HistoryGraph::addSeries(QColor colour) {
