@@ -9,27 +9,13 @@
 
 namespace nubo {
 
-namespace {
-
-// The boolean settings and where each lives in the values.
-struct Flag {
-    const char* name;
-    bool OptionsEditor::Values::*member;
+const OptionsEditor::Flag OptionsEditor::kFlags[10] = {
+    {"NoUITray", &Values::noUiTray},     {"NoUIQuit", &Values::noUiQuit},
+    {"LocalIcons", &Values::localIcons}, {"Statistics", &Values::statistics},
+    {"Classic", &Values::classic},       {"KeepHost", &Values::keepHost},
+    {"Passive", &Values::passive},       {"Restart", &Values::restart},
+    {"KeepXDir", &Values::keepXDir},     {"KeepXMode", &Values::keepXMode},
 };
-constexpr Flag kFlags[] = {
-    {"NoUITray", &OptionsEditor::Values::noUiTray},
-    {"NoUIQuit", &OptionsEditor::Values::noUiQuit},
-    {"LocalIcons", &OptionsEditor::Values::localIcons},
-    {"Statistics", &OptionsEditor::Values::statistics},
-    {"Classic", &OptionsEditor::Values::classic},
-    {"KeepHost", &OptionsEditor::Values::keepHost},
-    {"Passive", &OptionsEditor::Values::passive},
-    {"Restart", &OptionsEditor::Values::restart},
-    {"KeepXDir", &OptionsEditor::Values::keepXDir},
-    {"KeepXMode", &OptionsEditor::Values::keepXMode},
-};
-
-}  // namespace
 
 void OptionsEditor::load(const std::string& site) {
     for (const Flag& flag : kFlags)

@@ -34,6 +34,13 @@ class OptionsEditor {
         bool noProxy = false;
     };
 
+    // The check-box settings and where each lives in the values.
+    struct Flag {
+        const char* name;
+        bool Values::*member;
+    };
+    static const Flag kFlags[10];
+
     static constexpr const char* kProxyTypes[4] = {"None/direct", "FTP Proxy", "SOCKS4",
                                                    "SOCKS5\xc2\xae"};
 

@@ -184,13 +184,8 @@ void OptionsPage::showEvent(QShowEvent* event) {
 void OptionsPage::activate() {
     editor_.load(selectedSite_ ? selectedSite_() : std::string());
     const OptionsEditor::Values& v = editor_.values();
-    const std::pair<const char*, bool> flags[] = {
-        {"NoUITray", v.noUiTray},     {"NoUIQuit", v.noUiQuit}, {"LocalIcons", v.localIcons},
-        {"Statistics", v.statistics}, {"Classic", v.classic},   {"KeepHost", v.keepHost},
-        {"Passive", v.passive},       {"Restart", v.restart},   {"KeepXDir", v.keepXDir},
-        {"KeepXMode", v.keepXMode}};
-    for (const auto& [name, on] : flags)
-        check(name)->setChecked(on);
+    for (const OptionsEditor::Flag& flag : OptionsEditor::kFlags)
+        check(flag.name)->setChecked(v.*flag.member);
     email_->setText(QString::fromStdString(v.email));
     proxy_->setText(QString::fromStdString(v.proxy));
     proxyType_->setCurrentIndex(v.proxyType);
@@ -217,16 +212,8 @@ void OptionsPage::activate() {
 
 void OptionsPage::apply() {
     OptionsEditor::Values& v = editor_.values();
-    v.noUiTray = check("NoUITray")->isChecked();
-    v.noUiQuit = check("NoUIQuit")->isChecked();
-    v.localIcons = check("LocalIcons")->isChecked();
-    v.statistics = check("Statistics")->isChecked();
-    v.classic = check("Classic")->isChecked();
-    v.keepHost = check("KeepHost")->isChecked();
-    v.passive = check("Passive")->isChecked();
-    v.restart = check("Restart")->isChecked();
-    v.keepXDir = check("KeepXDir")->isChecked();
-    v.keepXMode = check("KeepXMode")->isChecked();
+    for (const OptionsEditor::Flag& flag : OptionsEditor::kFlags)
+        v.*flag.member = check(flag.name)->isChecked();
     v.email = email_->text().toStdString();
     v.proxy = proxy_->text().toStdString();
     v.proxyType = proxyType_->currentIndex();
