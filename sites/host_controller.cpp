@@ -45,6 +45,10 @@ HostController::HostController(Context context)
       statistics_(context_.dataFolder) {}
 
 HostController::~HostController() {
+    if (listener_ != nullptr) {
+        listener_->hostControllerGone();
+        listener_ = nullptr;
+    }
     if (worker_ != nullptr) {
         // The owner is going: the session must not outlive what it reports to.
         if (FtpSession* session = worker_->session()) {

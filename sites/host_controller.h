@@ -37,6 +37,8 @@ class HostControllerListener {
     virtual void transferStarted(int64_t /*expectedSize*/, int64_t /*startMs*/) {}
     virtual void transferProgress(int64_t /*bytes*/, int64_t /*nowMs*/) {}
     virtual void transferEnded(int64_t /*bytes*/, int64_t /*endMs*/) {}
+    // The controller is being destroyed: the listener must not call it any more.
+    virtual void hostControllerGone() {}
 };
 
 // What the Host page does, without the page: the site selection and the dialog's

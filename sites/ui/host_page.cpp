@@ -135,7 +135,15 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
 }
 
 HostPage::~HostPage() {
-    host_.setListener(nullptr);
+    if (hostAlive_) {
+        host_.setListener(nullptr);
+        host_.setRestartQuestion({});  // it would ask through this page
+    }
+}
+
+void HostPage::hostControllerGone() {
+    hostAlive_ = false;
+    graphTimer_.stop();
 }
 
 QWidget* HostPage::buildDialog() {
@@ -391,6 +399,8 @@ void HostPage::hostStateChanged() {
 }
 
 void HostPage::sampleGraphs() {
+    if (!hostAlive_)
+        return;
     FtpSession* session = host_.session();
     if (session == nullptr || dataGraph_ == nullptr)
         return;

@@ -59,6 +59,7 @@ class HostPage : public QWidget, public HostControllerListener {
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes, int64_t nowMs) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void hostControllerGone() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -102,6 +103,7 @@ class HostPage : public QWidget, public HostControllerListener {
     GraphFeed feed_;
     RateMeter meter_;
     bool wasLoggedIn_ = false;
+    bool hostAlive_ = true;  // the controller may go before the page (window teardown)
     bool refreshing_ = false;
 };
 
