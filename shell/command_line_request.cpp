@@ -19,6 +19,18 @@ const std::string& CommandLineRequest::slot(size_t index) const {
     return index < args.size() ? args[index] : kEmpty;
 }
 
+bool CommandLineRequest::isUrl(const std::string& text) {
+    const size_t separator = text.find("://");
+    if (separator == std::string::npos || separator == 0)
+        return false;
+    for (size_t i = 0; i < separator; ++i) {
+        const char c = text[i];
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
+}
+
 void CommandLineRequest::setSlot(size_t index, const std::string& text) {
     if (args.size() <= index) {
         args.resize(index + 1);
@@ -34,7 +46,13 @@ void CommandLineRequest::parse(const std::vector<std::string>& arguments,
         } else if (!argument.empty() && argument[0] == '-') {
             applySwitch(argument.substr(1));
         } else {
-            setSlot(nextSlot++, argument);
+            // A site given alone, as the desktop passes one ("nubopro ftp://host/"),
+            // is the URL; without a URL switch it would be taken for a file name.
+            if (slot(0).empty() && nextSlot == 2 && isUrl(argument)) {
+                setSlot(0, argument);
+            } else {
+                setSlot(nextSlot++, argument);
+            }
         }
     }
     if (pending.empty() && mode == kNothing && !slot(0).empty()) {

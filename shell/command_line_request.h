@@ -52,6 +52,8 @@ class CommandLineRequest {
     // A slot's text ("" when never set).
     const std::string& slot(size_t index) const;
     bool setupMode() const { return (flags & (kInstall | kUninstall)) != 0; }
+    // "scheme://...": a plain argument that names a site rather than a file.
+    static bool isUrl(const std::string& text);
 
     int mode = kNothing;
     int transferType = 0;

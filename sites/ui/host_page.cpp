@@ -444,7 +444,8 @@ void HostPage::transferEnded(int64_t bytes, int64_t endMs) {
 }
 
 void HostPage::runCurrentAction() {
-    if (url_->lineEdit()->hasFocus() && host_.selectedIndex() < 0)
+    // A typed URL is taken first (leaving the box would have taken it as well).
+    if (host_.selectedIndex() < 0)
         host_.acceptTypedUrl();
     const int tab = tabs_ != nullptr ? tabs_->currentIndex() : 0;
     if (tab == 1 && ping_ != nullptr) {

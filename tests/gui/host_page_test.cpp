@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
@@ -116,6 +117,23 @@ TEST_P(HostPageTest, CredentialsAreLimitedInBytesNotLetters) {
     emit page->userEdit()->textEdited(page->userEdit()->text());  // as typing does
     EXPECT_LE(page->userEdit()->text().toUtf8().size(), 63);
     EXPECT_EQ(page->userEdit()->text().size(), 31);
+}
+
+TEST_P(HostPageTest, PingingTheLoopbackGivesFourRowsAndABadUrlIsLogged) {
+    page->urlBox()->lineEdit()->setText("ftp://");
+    emit page->urlBox()->lineEdit()->textEdited("ftp://");
+    page->runCurrentAction();
+    EXPECT_EQ(log.Lines().back(), "... malformed URL");
+    EXPECT_TRUE(page->connectButton()->isEnabled());
+    if (page->innerTabs() == nullptr)
+        return;  // the classic layout shows its ping as a status line
+    page->urlBox()->lineEdit()->setText("ftp://127.0.0.1/");
+    emit page->urlBox()->lineEdit()->textEdited("ftp://127.0.0.1/");
+    page->innerTabs()->setCurrentIndex(1);  // "Pinging": Enter pings
+    page->runCurrentAction();
+    ASSERT_TRUE(pumpUntil([&] { return page->pingList()->topLevelItemCount() == 4; }, 20000))
+        << page->pingList()->topLevelItemCount();
+    EXPECT_EQ(page->pingList()->topLevelItem(0)->text(0).left(9), "127.0.0.1");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostPageTest, ::testing::Values(false, true),

@@ -36,6 +36,25 @@ TEST(CommandLineRequestTest, TheModeFollowsTheUrlAndThePlainArguments) {
     EXPECT_EQ(trailing.pending, "d");
 }
 
+TEST(CommandLineRequestTest, ASiteGivenAloneIsTheUrl) {
+    CommandLineRequest site = parsed({"ftp://files.example.org/pub"});
+    EXPECT_EQ(site.slot(0), "ftp://files.example.org/pub");
+    EXPECT_EQ(site.mode, 1);
+    // Files after it are the listed files; a URL switch keeps its meaning.
+    CommandLineRequest drop = parsed({"FTP://h/in", "a.txt"});
+    EXPECT_EQ(drop.slot(0), "FTP://h/in");
+    EXPECT_EQ(drop.slot(2), "a.txt");
+    EXPECT_EQ(drop.mode, 2);
+    CommandLineRequest switched = parsed({"-u", "ftp://h", "ftp://other/"});
+    EXPECT_EQ(switched.slot(0), "ftp://h");
+    EXPECT_EQ(switched.slot(2), "ftp://other/");
+    // Not URLs: file names stay file names.
+    EXPECT_EQ(parsed({"notes.txt"}).slot(2), "notes.txt");
+    EXPECT_EQ(parsed({"a://b"}).slot(0), "a://b");
+    EXPECT_FALSE(CommandLineRequest::isUrl("://x"));
+    EXPECT_FALSE(CommandLineRequest::isUrl("dir/x://y"));
+}
+
 TEST(CommandLineRequestTest, SwitchesCountByTheirFirstLettersInEitherCase) {
     CommandLineRequest request =
         parsed({"-U", "ftp://h", "-XI", "-V", "-Z", "-q", "-Dir", "/tmp/x", "-url2"});

@@ -161,7 +161,8 @@ TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
         .expect("QUIT")
         .reply("221 Goodbye.");
     server.start();
-    const pid_t pid = start({"-u", "ftp://127.0.0.1:" + std::to_string(server.port()) + "/"});
+    // A URL alone: the window opens, logs in and lists on its own.
+    const pid_t pid = start({"ftp://127.0.0.1:" + std::to_string(server.port()) + "/"});
     const std::string window = findWindow("Nubo 2\\.2$");
     ASSERT_FALSE(window.empty()) << test::readFile(home.root() + "/stderr.txt");
     // Logged in and the folder listed: the session is connected and idle.
