@@ -19,6 +19,7 @@
 #include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
+#include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/graph_scale.h"
 #include "views/ui/history_graph.h"
@@ -173,9 +174,17 @@ QWidget* HostPage::buildDialog() {
         toolButton(dialog, "document-send", "Import/Export", "Start host Import/Export tool");
     QToolButton* statistics = toolButton(dialog, "x-office-spreadsheet", "Statistics",
                                          "Start host Statistics display tool");
-    // The two tools come with their own pages; until then the buttons do nothing.
-    exchange->setEnabled(false);
+    // The statistics tool comes later; until then its button does nothing.
     statistics->setEnabled(false);
+    connect(exchange, &QToolButton::clicked, this, [this] {
+        HostExchangeDialog dialog(host_.sites(), this);
+        dialog.setAddedHandler([this](const std::vector<std::string>& names) {
+            for (const std::string& name : names)
+                host_.sites().addToUrlBox(name);
+            refreshUrlBox();
+        });
+        dialog.exec();
+    });
     connect(shortcut_, &QToolButton::clicked, this, [this] { host_.createShortcut(); });
     connect(clone, &QToolButton::clicked, this, [this] {
         host_.cloneSite();

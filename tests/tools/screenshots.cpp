@@ -20,6 +20,8 @@
 #include "shell/ui/sheet_pages.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
+#include "sites/site_list.h"
+#include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/remote_directory_model.h"
 
@@ -95,6 +97,19 @@ int main(int argc, char** argv) {
                     ++written;
             }
         }
+    }
+    // The import/export tool over the default sites.
+    {
+        nubo::ConfigStore config;
+        config.SetInt("XAppVersion", 0x02020000);
+        QDir().mkpath(output + "/data");
+        nubo::SiteList sites(nubo::RegistryKey((output + "/data/tool.conf").toStdString()), config);
+        sites.loadSites();
+        nubo::HostExchangeDialog dialog(sites);
+        dialog.show();
+        QApplication::processEvents();
+        if (dialog.grab().save(output + "/tool-import-export.png"))
+            ++written;
     }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;

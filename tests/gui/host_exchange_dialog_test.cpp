@@ -1,0 +1,95 @@
+// The import/export tool: a round trip through a file, the file's mode, dropped files.
+#include "sites/ui/host_exchange_dialog.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+
+#include "base/config_store.h"
+#include "platform/registry_key.h"
+#include "sites/site_list.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+class HostExchangeDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { config.SetInt("XAppVersion", 0x02020000); }
+    std::unique_ptr<SiteList> list(const std::string& file) {
+        auto sites = std::make_unique<SiteList>(RegistryKey(temp.path() + "/" + file), config);
+        sites->loadSites();
+        return sites;
+    }
+    test::TempFolder temp{"nubo-exchange-dialog"};
+    ConfigStore config;
+};
+
+TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyTheOwnerReads) {
+    auto source = list("source.conf");
+    source->storeSite("ftp://private.example.org/", "user", "secret", 0x12345);
+    HostExchangeDialog dialog(*source);
+    const std::string file = temp.path() + "/sites.txt";
+    dialog.setFileChooser([&](bool save) {
+        EXPECT_TRUE(save);
+        return QString::fromStdString(file);
+    });
+    dialog.exportToFile();
+    EXPECT_EQ(dialog.status().toStdString(),
+              std::to_string(source->siteNames().size()) + " entries written to file");
+    struct stat st {};
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    auto target = list("target.conf");
+    for (const std::string& name : target->siteNames())
+        target->deleteSite(name);
+    ASSERT_TRUE(target->siteNames().empty());
+    HostExchangeDialog importer(*target);
+    std::vector<std::string> added;
+    importer.setAddedHandler([&](const std::vector<std::string>& names) { added = names; });
+    importer.setFileChooser([&](bool save) {
+        EXPECT_FALSE(save);
+        return QString::fromStdString(file);
+    });
+    importer.importFromFile();
+    EXPECT_EQ(target->siteNames(), source->siteNames());
+    EXPECT_EQ(target->storedBlob("ftp://private.example.org/"),
+              source->storedBlob("ftp://private.example.org/"));
+    EXPECT_EQ(target->settingsWord("ftp://private.example.org/"), 0x12345u);
+    EXPECT_EQ(added.size(), source->siteNames().size());
+    EXPECT_EQ(importer.list()->count(), static_cast<int>(source->siteNames().size()));
+}
+
+TEST_F(HostExchangeDialogTest, TwoDroppedFilesAreBothImported) {
+    auto one = list("one.conf");
+    auto two = list("two.conf");
+    one->storeSite("ftp://first.example/", "", "", 0);
+    two->storeSite("ftp://second.example/", "", "", 0);
+    std::string status;
+    HostExchange(*one).exportToFile(temp.path() + "/one.txt", {"ftp://first.example/"}, &status);
+    HostExchange(*two).exportToFile(temp.path() + "/two.txt", {"ftp://second.example/"}, &status);
+
+    auto target = list("target.conf");
+    HostExchangeDialog dialog(*target);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(temp.path() + "/one.txt")),
+                  QUrl::fromLocalFile(QString::fromStdString(temp.path() + "/two.txt"))});
+    // As a file manager's drop arrives: enter, then drop.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &drop);
+    EXPECT_TRUE(target->hasSite("ftp://first.example/"));
+    EXPECT_TRUE(target->hasSite("ftp://second.example/"));
+    EXPECT_EQ(dialog.status(), "1 entries imported");
+}
+
+}  // namespace
+}  // namespace nubo
