@@ -32,7 +32,11 @@ class XServer {
                 continue;
             const std::string name = ":" + std::to_string(number);
             if (!process_.start(
-                    {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                    // -noreset: an X server resets when its last client leaves, and a client
+                    // connecting during that reset is refused (our own readiness check is a
+                    // client that leaves).
+                    {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                     "-noreset"},
                     "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
                 return;
             // Ready once a client can ask it something, not when its socket appears; and
