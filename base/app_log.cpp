@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/app_log_listener.h"
+#include "base/utf8_cut.h"
 
 namespace nubo {
 
@@ -104,15 +105,8 @@ std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {
             line.push_back((u < 0x20 && c != '\t') || u == 0x7F ? '?' : c);
         }
     }
-    if (line.size() > kMaxLineLength) {
-        size_t cut = kMaxLineLength;
-        // Do not leave half of a multi-byte character at the end.
-        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        line.resize(cut);
-    }
-    return line;
+    // Never half of a multi-byte character at the end.
+    return cutUtf8(line, kMaxLineLength);
 }
 
 void AppLog::append(std::string_view text, std::string_view suffix, LogLineKind kind) {

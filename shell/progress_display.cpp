@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/utf8_cut.h"
 #include "nubo_version.h"
 
 namespace nubo {
@@ -36,28 +37,19 @@ ProgressDisplay::Update ProgressDisplay::progress(int64_t value, const char* for
 std::string ProgressDisplay::formatProgress(int64_t value, const char* format) {
     char text[kMaxTitle + 1];
     std::snprintf(text, sizeof text, format, static_cast<int>(value < 0 ? -value : value));
-    return cutUtf8(text, kMaxTitle);
+    return nubo::cutUtf8(text, kMaxTitle);
 }
 
 std::string ProgressDisplay::title(std::string_view text) {
     if (text.empty())
         return kProgramTitle;
-    return cutUtf8(std::string(text) + " - " + kProgramTitle, kMaxTitle);
+    return nubo::cutUtf8(std::string(text) + " - " + kProgramTitle, kMaxTitle);
 }
 
 std::string ProgressDisplay::trayTip(const std::string& title) {
     if (title.size() <= kMaxTip)
         return title;
-    return cutUtf8(title, kMaxTip - 3) + "...";
-}
-
-std::string ProgressDisplay::cutUtf8(std::string_view text, size_t limit) {
-    if (text.size() <= limit)
-        return std::string(text);
-    size_t cut = limit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(text.substr(0, cut));
+    return nubo::cutUtf8(title, kMaxTip - 3) + "...";
 }
 
 }  // namespace nubo

@@ -39,8 +39,6 @@ class ProgressDisplay {
     static std::string trayTip(const std::string& title);
     // The format filled with the absolute value as its one integer (at most 511 bytes).
     static std::string formatProgress(int64_t value, const char* format);
-    // text cut to at most `limit` bytes without splitting a UTF-8 character.
-    static std::string cutUtf8(std::string_view text, size_t limit);
 };
 
 }  // namespace nubo

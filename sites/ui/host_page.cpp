@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/utf8_cut.h"
 #include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
@@ -33,13 +34,9 @@ constexpr int kMaxCredentialBytes = 63;
 // Keeps an edit's text within a number of UTF-8 bytes (what is stored), not UTF-16 units.
 void limitBytes(QLineEdit* edit, int bytes) {
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, bytes](const QString& text) {
-        QByteArray utf8 = text.toUtf8();
-        if (utf8.size() <= bytes)
-            return;
-        int cut = bytes;
-        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
-            --cut;
-        edit->setText(QString::fromUtf8(utf8.left(cut)));
+        const std::string utf8 = text.toStdString();
+        if (utf8.size() > static_cast<size_t>(bytes))
+            edit->setText(QString::fromStdString(cutUtf8(utf8, static_cast<size_t>(bytes))));
     });
 }
 
