@@ -157,6 +157,19 @@ bool HostController::pingEnabled() const {
     return icmpAvailable_ && config_.GetInt("ProxyType") == 0;
 }
 
+bool HostController::pingRunning() const {
+    return diagnostics_ != nullptr && diagnostics_->pingRunning();
+}
+
+bool HostController::traceRunning() const {
+    return diagnostics_ != nullptr && diagnostics_->traceRunning();
+}
+
+void HostController::showStatus(const std::string& text) {
+    if (context_.outlets != nullptr)
+        context_.outlets->SetStatus(text);
+}
+
 bool HostController::shortcutEnabled() const {
     return context_.shortcuts != nullptr &&
            (static_cast<uint32_t>(config_.GetInt("CLXFlags")) & (1u << 31)) == 0;
@@ -511,6 +524,8 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
             statistics_.countConnect();
         }
         changed();
+        if (listener_ != nullptr && statisticsOn_)
+            listener_->statisticsCounted();
     });
 }
 
@@ -626,6 +641,8 @@ void HostController::transferEnded(int64_t bytes, int64_t endMs) {
     post([this, bytes, milliseconds] {
         if (statisticsOn_ && statisticsOpen_) {
             statistics_.countTransfer(bytes, milliseconds);
+            if (listener_ != nullptr)
+                listener_->statisticsCounted();
         }
     });
 }

@@ -37,6 +37,8 @@ class HostControllerListener {
     virtual void transferStarted(int64_t /*expectedSize*/, int64_t /*startMs*/) {}
     virtual void transferProgress(int64_t /*bytes*/, int64_t /*nowMs*/) {}
     virtual void transferEnded(int64_t /*bytes*/, int64_t /*endMs*/) {}
+    // A connect or a file was counted into the statistics database.
+    virtual void statisticsCounted() {}
     // The controller is being destroyed: the listener must not call it any more.
     virtual void hostControllerGone() {}
 };
@@ -129,6 +131,10 @@ class HostController : public SessionObserver {
     bool connectEnabled() const { return worker_ == nullptr; }
     bool logoffEnabled() const { return loggedIn_; }
     bool pingEnabled() const;
+    bool pingRunning() const;
+    bool traceRunning() const;
+    // The main window's status text (the classic layout's running ping line).
+    void showStatus(const std::string& text);
     bool restartVisible() const { return restartVisible_; }
     bool restarting() const { return restarting_; }
     bool shortcutEnabled() const;

@@ -1,8 +1,79 @@
 #include "sites/statistics_table.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace nubo {
+
+namespace {
+
+std::string lineText(int kind, double fraction, const std::string& value, const std::string& name) {
+    char head[48];
+    std::snprintf(head, sizeof head, "%d\t%.2f\t", kind, fraction);
+    return head + value + "\t" + name;
+}
+
+}  // namespace
+
+std::vector<StatisticsTable::Row> StatisticsTable::hostRows(StatisticsDatabase& database,
+                                                            const std::string& host) {
+    std::vector<Row> rows;
+    const std::vector<StatisticsDatabase::Entry> entries = database.takeSnapshot(&host);
+    if (entries.size() != 1)
+        return rows;
+    const StatisticsDatabase::Entry& entry = entries.front();
+    for (int kind = 0; kind < StatisticsDatabase::kKinds; ++kind) {
+        rows.push_back({entry.record, lineText(kind, database.fraction(entry, kind),
+                                               StatisticsDatabase::valueText(entry, kind),
+                                               StatisticsDatabase::label(kind))});
+    }
+    return rows;
+}
+
+std::vector<StatisticsTable::Row> StatisticsTable::toolRows(
+    const StatisticsDatabase& database, std::vector<StatisticsDatabase::Entry> entries, int kind) {
+    StatisticsDatabase::sortForKind(entries, kind);
+    std::vector<Row> rows;
+    rows.reserve(entries.size());
+    for (const StatisticsDatabase::Entry& entry : entries) {
+        rows.push_back(
+            {entry.record, lineText(kind, database.fraction(entry, kind),
+                                    StatisticsDatabase::valueText(entry, kind), entry.host)});
+    }
+    return rows;
+}
+
+StatisticsTable::Line StatisticsTable::parse(const std::string& text) {
+    Line line;
+    const size_t first = text.find('\t');
+    const size_t second = first == std::string::npos ? first : text.find('\t', first + 1);
+    const size_t third = second == std::string::npos ? second : text.find('\t', second + 1);
+    if (third == std::string::npos) {
+        line.name = text;
+        return line;
+    }
+    line.kind = std::atoi(text.substr(0, first).c_str());
+    line.fraction =
+        std::clamp(std::atof(text.substr(first + 1, second - first - 1).c_str()), 0.0, 1.0);
+    line.value = text.substr(second + 1, third - second - 1);
+    line.name = text.substr(third + 1);
+    return line;
+}
+
+void StatisticsTable::remove(StatisticsDatabase& database,
+                             std::vector<StatisticsDatabase::Entry>& entries,
+                             const std::vector<uint32_t>& records) {
+    for (uint32_t record : records) {
+        const auto found = std::find_if(
+            entries.begin(), entries.end(),
+            [record](const StatisticsDatabase::Entry& e) { return e.record == record; });
+        if (found == entries.end())
+            continue;
+        database.freeRecord(record);
+        entries.erase(found);
+    }
+}
 
 std::string StatisticsTable::tabSeparated(std::vector<StatisticsDatabase::Entry> entries,
                                           int kind) {

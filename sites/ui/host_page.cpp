@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -20,8 +20,11 @@
 #include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
+#include "sites/statistics_table.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/qt_diagnostics_sink.h"
+#include "sites/ui/statistics_delegate.h"
+#include "sites/ui/statistics_dialog.h"
 #include "views/graph_scale.h"
 #include "views/ui/history_graph.h"
 
@@ -30,6 +33,8 @@ namespace nubo {
 namespace {
 
 constexpr int kMaxCredentialBytes = 63;
+constexpr int kPingHoldMs = 1500;
+constexpr int kStatisticsIndent = 16;
 
 // Keeps an edit's text within a number of UTF-8 bytes (what is stored), not UTF-16 units.
 void limitBytes(QLineEdit* edit, int bytes) {
@@ -60,21 +65,34 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     if (classic_) {
         layout->addWidget(dialog);
         pingStatus_ = new QLabel(this);
+        pingStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(pingStatus_);
         layout->addStretch();
     } else {
         tabs_ = new QTabWidget(this);
         auto* connecting = new QWidget;
         auto* connectingLayout = new QVBoxLayout(connecting);
-        connectingLayout->addWidget(dialog);
+        auto* top = new QHBoxLayout;
+        top->addWidget(dialog, 1);
+        statistics_ = new QListWidget(connecting);
+        statistics_->setItemDelegate(new StatisticsDelegate(kStatisticsIndent, statistics_));
+        statistics_->setSelectionMode(QAbstractItemView::NoSelection);
+        statistics_->setFocusPolicy(Qt::NoFocus);
+        statistics_->setToolTip("Statistics of this host");
+        statistics_->setEnabled(false);
+        statistics_->setFixedWidth(fontMetrics().averageCharWidth() * 34);
+        top->addWidget(statistics_);
+        connectingLayout->addLayout(top);
         connectingLayout->addWidget(buildGraphs(), 1);
         tabs_->addTab(connecting, "Connecting");
         ping_ = new QPushButton("&Ping");
         ping_->setToolTip("See if host is accessible");
-        pingTab_ = buildList(&pingList_, {"Reply From", "Time", "TTL", "Message"}, ping_);
+        pingTab_ =
+            buildList(&pingList_, &pingTarget_, {"Reply From", "Time", "TTL", "Message"}, ping_);
         trace_ = new QPushButton("&Trace");
         trace_->setToolTip("Trace the route to the host");
-        traceTab_ = buildList(&traceList_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
+        traceTab_ =
+            buildList(&traceList_, &traceTarget_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
         updateProxyTabs();
         layout->addWidget(tabs_);
     }
@@ -83,7 +101,8 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
             takeDialogValues();
             if (pingList_ != nullptr)
                 pingList_->clear();
-            host_.ping();
+            if (host_.ping() && classic_)
+                pingStatus_->clear();
             hostStateChanged();
         });
     }
@@ -95,34 +114,32 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
             hostStateChanged();
         });
     }
-    connect(&sink, &QtDiagnosticsSink::pingRowAdded, this, [this](const QStringList& row) {
-        if (pingList_ != nullptr)
-            new QTreeWidgetItem(pingList_, row);
-    });
-    connect(&sink, &QtDiagnosticsSink::traceRowAdded, this, [this](const QStringList& row) {
-        if (traceList_ != nullptr)
-            new QTreeWidgetItem(traceList_, row);
-    });
-    connect(&sink, &QtDiagnosticsSink::pingStatusChanged, this, [this](const QString& text) {
-        if (pingStatus_ != nullptr)
-            pingStatus_->setText(text);
-    });
-    connect(&sink, &QtDiagnosticsSink::operationFinished, this,
-            [this](bool) { hostStateChanged(); });
+    connectDiagnostics(sink);
     if (dataGraph_ != nullptr) {
         dataGraph_->addSeries(Qt::green);
         dataGraph_->addSeries(Qt::red);
         controlGraph_->addSeries(Qt::yellow);
         controlGraph_->addSeries(Qt::magenta);
     }
+    pingHold_.setSingleShot(true);
+    pingHold_.setInterval(kPingHoldMs);
+    connect(&pingHold_, &QTimer::timeout, this, [this] {
+        if (!hostAlive_)
+            return;
+        host_.showStatus({});
+        pingStatus_->clear();
+        hostStateChanged();
+    });
+    questionBox_ = [this](const QString& title, const QString& text) {
+        return QMessageBox::warning(this, title, text,
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    };
     graphTimer_.setInterval(GraphFeed::kTickMs);
     connect(&graphTimer_, &QTimer::timeout, this, &HostPage::sampleGraphs);
     host_.setRestartQuestion([this](const std::string& url) {
-        const auto answer =
-            QMessageBox::warning(this, "Restart Question",
-                                 QString::fromStdString("Preserve restart info for '" + url +
-                                                        "'?\n\n(NO will discard restart info!)"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        const auto answer = questionBox_(
+            "Restart Question", QString::fromStdString("Preserve restart info for '" + url +
+                                                       "'?\n\n(NO will discard restart info!)"));
         return answer == QMessageBox::Yes  ? HostController::RestartAnswer::Yes
                : answer == QMessageBox::No ? HostController::RestartAnswer::No
                                            : HostController::RestartAnswer::Cancel;
@@ -142,6 +159,70 @@ HostPage::~HostPage() {
 void HostPage::hostControllerGone() {
     hostAlive_ = false;
     graphTimer_.stop();
+    pingHold_.stop();
+}
+
+void HostPage::connectDiagnostics(QtDiagnosticsSink& sink) {
+    connect(&sink, &QtDiagnosticsSink::pingRowAdded, this, [this](const QStringList& row) {
+        if (pingList_ != nullptr)
+            new QTreeWidgetItem(pingList_, row);
+    });
+    connect(&sink, &QtDiagnosticsSink::traceRowAdded, this, [this](const QStringList& row) {
+        if (traceList_ != nullptr)
+            new QTreeWidgetItem(traceList_, row);
+    });
+    connect(&sink, &QtDiagnosticsSink::targetChanged, this, [this](bool ping, const QString& text) {
+        if (classic_) {
+            pingStatus_->setText(text);
+            if (hostAlive_)
+                host_.showStatus(text.toStdString());
+            return;
+        }
+        QLineEdit* target = ping ? pingTarget_ : traceTarget_;
+        target->setText(text);
+        target->setEnabled(true);
+    });
+    connect(&sink, &QtDiagnosticsSink::pingStatusChanged, this, [this](const QString& text) {
+        if (!classic_)
+            return;
+        pingStatus_->setText(text);
+        if (hostAlive_)
+            host_.showStatus(text.toStdString());
+    });
+    connect(&sink, &QtDiagnosticsSink::operationFinished, this, [this](bool ping) {
+        if (!classic_)
+            (ping ? pingTarget_ : traceTarget_)->setEnabled(false);
+        else if (ping)
+            pingHold_.start();  // the line stays readable a moment before it goes
+        if (hostAlive_)
+            hostStateChanged();
+    });
+}
+
+void HostPage::refreshStatistics() {
+    if (statistics_ == nullptr || !hostAlive_)
+        return;
+    statistics_->clear();
+    StatisticsDatabase& database = host_.statistics();
+    const std::vector<StatisticsTable::Row> rows =
+        host_.statisticsOn() && !database.currentHost().empty()
+            ? StatisticsTable::hostRows(database, database.currentHost())
+            : std::vector<StatisticsTable::Row>{};
+    for (const StatisticsTable::Row& row : rows) {
+        auto* item = new QListWidgetItem(QString::fromStdString(row.text), statistics_);
+        item->setData(Qt::UserRole, row.record);
+    }
+    statistics_->setEnabled(!rows.empty());
+}
+
+void HostPage::statisticsCounted() {
+    refreshStatistics();
+}
+
+void HostPage::openStatisticsTool() {
+    StatisticsDialog dialog(host_.statistics(), this);
+    dialog.exec();
+    refreshStatistics();  // the current host may be gone
 }
 
 QWidget* HostPage::buildDialog() {
@@ -169,10 +250,9 @@ QWidget* HostPage::buildDialog() {
     QToolButton* remove = toolButton(dialog, "edit-delete", "Remove", "Remove selected host entry");
     QToolButton* exchange =
         toolButton(dialog, "document-send", "Import/Export", "Start host Import/Export tool");
-    QToolButton* statistics = toolButton(dialog, "x-office-spreadsheet", "Statistics",
-                                         "Start host Statistics display tool");
-    // The statistics tool comes later; until then its button does nothing.
-    statistics->setEnabled(false);
+    statisticsButton_ = toolButton(dialog, "x-office-spreadsheet", "Statistics",
+                                   "Start host Statistics display tool");
+    connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
     connect(exchange, &QToolButton::clicked, this, [this] {
         HostExchangeDialog dialog(host_.sites(), this);
         dialog.setAddedHandler([this](const std::vector<std::string>& names) {
@@ -195,7 +275,7 @@ QWidget* HostPage::buildDialog() {
     });
     auto* tools = new QHBoxLayout;
     tools->setSpacing(0);
-    for (QToolButton* button : {shortcut_, clone, remove, exchange, statistics})
+    for (QToolButton* button : {shortcut_, clone, remove, exchange, statisticsButton_})
         tools->addWidget(button);
 
     user_ = new QLineEdit(dialog);
@@ -322,9 +402,20 @@ QWidget* HostPage::buildGraphs() {
     return box;
 }
 
-QWidget* HostPage::buildList(QTreeWidget** list, const QStringList& columns, QPushButton* button) {
+QWidget* HostPage::buildList(QTreeWidget** list, QLineEdit** target, const QStringList& columns,
+                             QPushButton* button) {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
+    *target = new QLineEdit(tab);
+    (*target)->setReadOnly(true);
+    (*target)->setEnabled(false);
+    (*target)->setToolTip("The host and its address");
+    auto* targetRow = new QHBoxLayout;
+    auto* targetLabel = new QLabel("Target:", tab);
+    targetLabel->setBuddy(*target);
+    targetRow->addWidget(targetLabel);
+    targetRow->addWidget(*target, 1);
+    layout->addLayout(targetRow);
     *list = new QTreeWidget(tab);
     (*list)->setHeaderLabels(columns);
     (*list)->setRootIsDecorated(false);
@@ -378,15 +469,17 @@ void HostPage::hostStateChanged() {
     if (password_->text().toStdString() != host_.password())
         password_->setText(QString::fromStdString(host_.password()));
     save_->setChecked(host_.savePassword());
-    connect_->setEnabled(host_.connectEnabled());
+    // The classic layout keeps Connect off while its ping line shows.
+    connect_->setEnabled(host_.connectEnabled() &&
+                         !(classic_ && (host_.pingRunning() || pingHold_.isActive())));
     logoff_->setEnabled(host_.logoffEnabled());
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
     shortcut_->setEnabled(host_.shortcutEnabled());
     if (ping_ != nullptr)
-        ping_->setEnabled(host_.pingEnabled());
+        ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());
     if (trace_ != nullptr)
-        trace_->setEnabled(host_.pingEnabled());
+        trace_->setEnabled(host_.pingEnabled() && !host_.traceRunning());
     updateProxyTabs();
     // The graphs run while an interactive session is logged in.
     const bool loggedIn = host_.logoffEnabled();
@@ -398,6 +491,7 @@ void HostPage::hostStateChanged() {
             field->clear();
         feed_.sessionStarted(monotonicMilliseconds());
         graphTimer_.start();
+        refreshStatistics();
     } else if (!loggedIn && wasLoggedIn_) {
         graphTimer_.stop();
     }

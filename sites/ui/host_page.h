@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "sites/host_controller.h"
 #include "views/graph_feed.h"
@@ -11,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -23,12 +26,17 @@ class QtDiagnosticsSink;
 
 // The "Host" page over HostController: the URL box, credentials, Connect, Logoff and
 // Restart, the tool buttons, and in the large layout the "Connecting", "Pinging" and
-// "Tracing Routes" tabs with the graphs and rate fields. Enter runs the current tab's
-// action, Escape stops it.
+// "Tracing Routes" tabs with the graphs, rate fields and the host's statistics. Enter
+// runs the current tab's action, Escape stops it.
 class HostPage : public QWidget, public HostControllerListener {
     Q_OBJECT
 
   public:
+    // Asks the restart question: title and text in, the button pressed out. Replaceable
+    // so that tests need no modal box.
+    using QuestionBox =
+        std::function<QMessageBox::StandardButton(const QString& title, const QString& text)>;
+
     HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic,
              QWidget* parent = nullptr);
     ~HostPage() override;
@@ -46,6 +54,11 @@ class HostPage : public QWidget, public HostControllerListener {
     QTreeWidget* traceList() const { return traceList_; }
     HistoryGraph* dataGraph() const { return dataGraph_; }
     QLabel* rateField() const { return rate_; }
+    QListWidget* statisticsList() const { return statistics_; }
+    QLineEdit* pingTargetEdit() const { return pingTarget_; }
+    QLineEdit* traceTargetEdit() const { return traceTarget_; }
+    QLabel* pingStatusLine() const { return pingStatus_; }
+    void setQuestionBox(QuestionBox box) { questionBox_ = std::move(box); }
 
     // Enter: the URL is taken, then the current tab's action runs.
     void runCurrentAction();
@@ -53,12 +66,17 @@ class HostPage : public QWidget, public HostControllerListener {
     void stopCurrentAction();
     // One tick of the graphs (the 2-second timer calls it).
     void sampleGraphs();
+    // The six lines of the current host's statistics (large layout, gathering on).
+    void refreshStatistics();
+    // The modal "Nubo Statistics Display Tool".
+    void openStatisticsTool();
 
     // HostControllerListener, on the GUI thread.
     void hostStateChanged() override;
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes, int64_t nowMs) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void statisticsCounted() override;
     void hostControllerGone() override;
 
   protected:
@@ -67,7 +85,10 @@ class HostPage : public QWidget, public HostControllerListener {
   private:
     QWidget* buildDialog();
     QWidget* buildGraphs();
-    QWidget* buildList(QTreeWidget** list, const QStringList& columns, QPushButton* button);
+    QWidget* buildList(QTreeWidget** list, QLineEdit** target, const QStringList& columns,
+                       QPushButton* button);
+    void connectDiagnostics(QtDiagnosticsSink& sink);
+    void pingFinished();
     void takeDialogValues();
     void refreshUrlBox();
     void updateProxyTabs();
@@ -91,6 +112,12 @@ class HostPage : public QWidget, public HostControllerListener {
     QTreeWidget* pingList_ = nullptr;
     QTreeWidget* traceList_ = nullptr;
     QLabel* pingStatus_ = nullptr;
+    QLineEdit* pingTarget_ = nullptr;
+    QLineEdit* traceTarget_ = nullptr;
+    QToolButton* statisticsButton_ = nullptr;
+    QListWidget* statistics_ = nullptr;
+    QuestionBox questionBox_;
+    QTimer pingHold_;  // classic layout: Connect waits 1.5 s after a ping
     HistoryGraph* dataGraph_ = nullptr;
     HistoryGraph* controlGraph_ = nullptr;
     QComboBox* dataScale_ = nullptr;
