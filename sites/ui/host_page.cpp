@@ -445,6 +445,9 @@ void HostPage::updateProxyTabs() {
 }
 
 void HostPage::takeDialogValues() {
+    // A typed URL is taken first (leaving the box for a button takes it as well).
+    if (host_.selectedIndex() < 0)
+        host_.acceptTypedUrl();
     host_.setUserName(user_->text().toStdString());
     host_.setPassword(password_->text().toStdString());
     host_.setSavePassword(save_->isChecked());
@@ -544,9 +547,6 @@ void HostPage::transferEnded(int64_t bytes, int64_t endMs) {
 }
 
 void HostPage::runCurrentAction() {
-    // A typed URL is taken first (leaving the box would have taken it as well).
-    if (host_.selectedIndex() < 0)
-        host_.acceptTypedUrl();
     const int tab = tabs_ != nullptr ? tabs_->currentIndex() : 0;
     if (tab == 1 && ping_ != nullptr) {
         ping_->click();

@@ -54,6 +54,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QTreeWidget* traceList() const { return traceList_; }
     HistoryGraph* dataGraph() const { return dataGraph_; }
     QLabel* rateField() const { return rate_; }
+    QComboBox* dataScaleBox() const { return dataScale_; }
     QListWidget* statisticsList() const { return statistics_; }
     QLineEdit* pingTargetEdit() const { return pingTarget_; }
     QLineEdit* traceTargetEdit() const { return traceTarget_; }

@@ -3,30 +3,74 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
+#include "engine/ftp_session.h"
 #include "platform/registry_key.h"
+#include "shell/ui/options_page.h"
+#include "shellext/shortcut_library.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/restart_slot.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
+#include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
+#include "views/ui/history_graph.h"
 
 namespace nubo {
 namespace {
 
 using test::pumpUntil;
+
+namespace fs = std::filesystem;
+
+// The diagnostics' sink, able to hold a worker once it has resolved its target, so that a
+// test can act at a known moment of the run.
+class GatedSink : public QtDiagnosticsSink {
+  public:
+    void targetText(Operation operation, const std::string& text) override {
+        {
+            std::unique_lock lock(mutex_);
+            opened_.wait(lock, [this] { return open_; });
+        }
+        QtDiagnosticsSink::targetText(operation, text);
+    }
+    void close() {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
+    void open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        opened_.notify_all();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_ = true;
+};
 
 class HostPageTest : public ::testing::TestWithParam<bool> {
   protected:
@@ -34,6 +78,8 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         ASSERT_TRUE(server.running()) << server.startError();
         config.SetInt("XAppVersion", 0x02020000);
         config.SetInt("Classic", GetParam() ? 1 : 0);
+        config.SetInt("Statistics", 1);
+        config.SetInt("Passive", 1);
         context.log = &log;
         context.config = &config;
         context.outlets = &outlets;
@@ -41,16 +87,29 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         context.appKey = &appKey;
         context.dataFolder = home.appData();
         context.diagnosticsSink = &sink;
+        context.shortcuts = &shortcuts;
+        context.desktopFolder = home.root() + "/Desktop";
         context.poster = [this](std::function<void()> work) {
             QMetaObject::invokeMethod(&postTarget, std::move(work), Qt::QueuedConnection);
         };
+        config.SetPoster(context.poster);
+        config.EnableNotifications(true);
+        fs::create_directories(context.desktopFolder);
+        fs::create_directories(home.appData());
         test::writeFile(server.root() + "/hello.txt", "hello");
+        build();
+    }
+    void TearDown() override {
+        sink.open();
+        tearDownPage();
+    }
+    void build() {
         host = std::make_unique<HostController>(context);
         host->startUp();
         page = std::make_unique<HostPage>(*host, sink, GetParam());
         page->show();
     }
-    void TearDown() override {
+    void tearDownPage() {
         if (host != nullptr && host->sessionActive()) {
             host->logoff();
             pumpUntil([&] { return !host->sessionActive(); });
@@ -58,21 +117,59 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         page.reset();
         if (host != nullptr)
             host->shutDown();
+        host.reset();
+    }
+    // Typing into the URL box, as a user does.
+    void type(const std::string& url) {
+        page->urlBox()->lineEdit()->setText(QString::fromStdString(url));
+        emit page->urlBox()->lineEdit()->textEdited(page->urlBox()->lineEdit()->text());
+    }
+    // Whether a line of the log starts with the text.
+    bool logHas(const std::string& start) const {
+        for (const std::string& logged : log.Lines()) {
+            if (logged.rfind(start, 0) == 0)
+                return true;
+        }
+        return false;
+    }
+    std::string logText() const {
+        std::string text;
+        for (const std::string& line : log.Lines())
+            text += line + "\n";
+        return text;
+    }
+    QToolButton* toolButton(const QString& tip) const {
+        for (QToolButton* button : page->findChildren<QToolButton*>()) {
+            if (button->toolTip() == tip)
+                return button;
+        }
+        return nullptr;
+    }
+    // Connects to the server's root and waits for the login.
+    bool logIn() {
+        type(server.url("/", true));
+        page->runCurrentAction();
+        return pumpUntil([&] { return page->logoffButton()->isEnabled(); });
     }
 
     test::TestHome home;
+    test::UrlDefaultsScope urlDefaults{"tester@example.org"};
     test::PyFtpdServer server;
     AppLog log;
     ConfigStore config;
     RegistryKey appKey{home.settingsFile()};
     test::RecordingOutlets outlets;
     RemoteDirectoryModel remoteView{log};
-    QtDiagnosticsSink sink;
+    ShortcutLibrary shortcuts{NUBOSX_LIBRARY};
+    GatedSink sink;
     QObject postTarget;
     HostController::Context context;
     std::unique_ptr<HostController> host;
     std::unique_ptr<HostPage> page;
 };
+
+// What only the large layout has: tabs, graphs, statistics.
+using LargeHostPageTest = HostPageTest;
 
 TEST_P(HostPageTest, EnterInTheUrlBoxConnectsAndLogoffEnds) {
     EXPECT_TRUE(page->connectButton()->isEnabled());
@@ -119,27 +216,212 @@ TEST_P(HostPageTest, CredentialsAreLimitedInBytesNotLetters) {
     EXPECT_EQ(page->userEdit()->text().size(), 31);
 }
 
-TEST_P(HostPageTest, PingingTheLoopbackGivesFourRowsAndABadUrlIsLogged) {
-    page->urlBox()->lineEdit()->setText("ftp://");
-    emit page->urlBox()->lineEdit()->textEdited("ftp://");
+TEST_P(HostPageTest, PingShowsItsResultsWhereTheLayoutSaysAndABadUrlIsLogged) {
+    type("ftp://");
     page->runCurrentAction();
     EXPECT_EQ(log.Lines().back(), "... malformed URL");
     EXPECT_TRUE(page->connectButton()->isEnabled());
-    if (page->innerTabs() == nullptr)
-        return;  // the classic layout shows its ping as a status line
-    page->urlBox()->lineEdit()->setText("ftp://127.0.0.1/");
-    emit page->urlBox()->lineEdit()->textEdited("ftp://127.0.0.1/");
-    page->innerTabs()->setCurrentIndex(1);  // "Pinging": Enter pings
+
+    type("ftp://127.0.0.1/");
+    QPushButton* ping = nullptr;
+    for (QPushButton* button : page->findChildren<QPushButton*>()) {
+        if (button->text() == "&Ping")
+            ping = button;
+    }
+    ASSERT_NE(ping, nullptr);
+    if (page->innerTabs() != nullptr) {
+        page->innerTabs()->setCurrentIndex(1);  // "Pinging": Enter pings
+        page->runCurrentAction();
+        ASSERT_TRUE(pumpUntil([&] { return page->pingList()->topLevelItemCount() == 4; }, 20000))
+            << page->pingList()->topLevelItemCount();
+        EXPECT_EQ(page->pingList()->topLevelItem(0)->text(0), "127.0.0.1");
+        ASSERT_TRUE(pumpUntil([&] { return ping->isEnabled(); }));
+        // The target stays readable, greyed once the ping is over.
+        EXPECT_EQ(page->pingTargetEdit()->text(), "localhost [127.0.0.1]");
+        EXPECT_FALSE(page->pingTargetEdit()->isEnabled());
+        return;
+    }
+    // Classic: a running status line, and Connect held until 1.5 s after the end.
+    ping->click();
+    EXPECT_FALSE(page->connectButton()->isEnabled());
+    const QRegularExpression line(R"(^\[127\.0\.0\.1\]: \d+, \d+, \d+, \d+$)");
+    ASSERT_TRUE(
+        pumpUntil([&] { return line.match(page->pingStatusLine()->text()).hasMatch(); }, 20000))
+        << page->pingStatusLine()->text().toStdString();
+    ASSERT_TRUE(pumpUntil([&] { return ping->isEnabled(); }));
+    EXPECT_FALSE(page->connectButton()->isEnabled());
+    ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }, 5000));
+    EXPECT_EQ(page->pingStatusLine()->text(), "");
+    const std::vector<std::string> statuses = outlets.statuses();
+    ASSERT_GE(statuses.size(), 3u);
+    EXPECT_EQ(statuses.front(), "localhost [127.0.0.1]");
+    EXPECT_TRUE(line.match(QString::fromStdString(statuses[statuses.size() - 2])).hasMatch());
+    EXPECT_EQ(statuses.back(), "");
+}
+
+TEST_P(HostPageTest, TheRestartQuestionsThreeAnswers) {
+    const std::string url = server.url("/");
+    const std::string expected =
+        "Preserve restart info for '" + url + "'?\n\n(NO will discard restart info!)";
+    for (QMessageBox::StandardButton answer :
+         {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Yes}) {
+        SCOPED_TRACE(answer);
+        tearDownPage();
+        test::leaveRestartSlot(home.appData(), url);
+        build();
+        ASSERT_TRUE(page->restartButton()->isVisible());
+        const uint32_t slotsBefore = host->restartDatabase().inUseMask();
+        QString title, text;
+        page->setQuestionBox([&](const QString& t, const QString& x) {
+            title = t;
+            text = x;
+            return answer;
+        });
+        type(url);
+        page->connectButton()->click();
+        EXPECT_EQ(title, "Restart Question");
+        EXPECT_EQ(text.toStdString(), expected);
+        if (answer == QMessageBox::Cancel) {
+            EXPECT_FALSE(host->sessionActive());
+            EXPECT_TRUE(page->connectButton()->isEnabled());
+            EXPECT_TRUE(page->restartButton()->isVisible());
+            continue;
+        }
+        ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
+        if (answer == QMessageBox::No) {
+            // Dropped: the slot serves this session and waits for nothing.
+            EXPECT_EQ(host->restartDatabase().getInProgress(), 0);
+            EXPECT_EQ(host->restartDatabase().inUseMask(), slotsBefore);
+        } else {
+            // Kept for a later run: this session works in a slot of its own.
+            EXPECT_NE(host->restartDatabase().inUseMask(), slotsBefore);
+            EXPECT_EQ(host->restartDatabase().getInProgress(), 0);
+        }
+        EXPECT_FALSE(page->restartButton()->isVisible());
+    }
+}
+
+TEST_P(HostPageTest, CloneRemoveDownToAnEmptyBoxAndAShortcutOnTheDesktop) {
+    type("ftp://alpha.example.org/pub");
+    page->userEdit()->setText("ann");
+    host->acceptTypedUrl();
+    QToolButton* shortcut = toolButton("Create Nubo Shortcut to selected host entry");
+    QToolButton* clone = toolButton("Clone (duplicate) selected host entry");
+    QToolButton* remove = toolButton("Remove selected host entry");
+    ASSERT_TRUE(shortcut && clone && remove);
+    ASSERT_TRUE(shortcut->isEnabled());
+    shortcut->click();
+    EXPECT_EQ(test::readFile(context.desktopFolder + "/alpha.example.org.nubo"),
+              "[NuboShortcut]\nURL=ftp://alpha.example.org/pub");
+
+    host->sites().storeSite("ftp://alpha.example.org/pub", "ann", "", 0);
+    const int before = page->urlBox()->count();
+    clone->click();
+    EXPECT_EQ(page->urlBox()->currentText(), "ftp://alpha.example.org/pub/1");
+    EXPECT_TRUE(page->urlBox()->lineEdit()->hasSelectedText());
+    host->acceptTypedUrl();
+    page->hostStateChanged();
+    EXPECT_EQ(page->urlBox()->count(), before + 1);
+
+    for (int guard = 0; page->urlBox()->count() > 0 && guard < 1000; ++guard)
+        remove->click();
+    EXPECT_EQ(page->urlBox()->count(), 0);
+    EXPECT_EQ(page->urlBox()->currentText(), "");
+    EXPECT_EQ(page->userEdit()->text(), "");
+    EXPECT_EQ(page->passwordEdit()->text(), "");
+}
+
+TEST_P(LargeHostPageTest, EscapeDuringATraceGivesAborted) {
+    type("ftp://127.0.0.1/");
+    page->innerTabs()->setCurrentIndex(2);  // "Tracing Routes"
+    sink.close();                           // the worker waits after resolving
     page->runCurrentAction();
-    ASSERT_TRUE(pumpUntil([&] { return page->pingList()->topLevelItemCount() == 4; }, 20000))
-        << page->pingList()->topLevelItemCount();
-    EXPECT_EQ(page->pingList()->topLevelItem(0)->text(0).left(9), "127.0.0.1");
+    EXPECT_FALSE(page->findChildren<QPushButton*>().isEmpty());
+    QTest::keyClick(page.get(), Qt::Key_Escape);
+    sink.open();
+    ASSERT_TRUE(pumpUntil([&] { return page->traceList()->topLevelItemCount() == 1; }, 10000));
+    EXPECT_EQ(page->traceList()->topLevelItem(0)->text(0), "1");
+    EXPECT_EQ(page->traceList()->topLevelItem(0)->text(4), "<aborted>");
+    EXPECT_TRUE(logHas("#01: <aborted>"));
+}
+
+TEST_P(LargeHostPageTest, TheGraphsFollowARealDownload) {
+    const int64_t size = 50 * 1000 * 1000;
+    test::writeFile(server.root() + "/big.bin", std::string(static_cast<size_t>(size), 'x'));
+    const std::string folder = home.root() + "/downloads";
+    fs::create_directories(folder);
+    ASSERT_TRUE(logIn());
+    // The smallest fixed scale: a loopback download is far above it.
+    page->dataScaleBox()->setCurrentIndex(1);
+    emit page->dataScaleBox()->activated(1);
+    RequestData data;
+    data.names.push_back("big.bin");
+    ASSERT_TRUE(host->session()->enqueue(
+        RequestKind::Get, folder, std::move(data),
+        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(pumpUntil(
+        [&] {
+            return fs::exists(folder + "/big.bin") &&
+                   static_cast<int64_t>(fs::file_size(folder + "/big.bin")) == size &&
+                   !page->rateField()->text().isEmpty();
+        },
+        60000));
+    ASSERT_TRUE(pumpUntil([&] { return logHas("... received 50000000 bytes"); }, 10000))
+        << logText();
+    bool finite = false;
+    const double rate = page->rateField()->text().toDouble(&finite);
+    EXPECT_TRUE(finite) << page->rateField()->text().toStdString();
+    EXPECT_GT(rate, 100.0);        // KB/s: a loopback moves far more
+    EXPECT_LT(rate, 100000000.0);  // and not 100 GB/s
+    page->sampleGraphs();          // the tick that sees the download's bytes
+    const HistorySeries& series = page->dataGraph()->data();
+    const int newest = (series.capacity() - 1) * 2;
+    ASSERT_FALSE(series.points(0).empty());
+    EXPECT_EQ(series.points(0).back().x, newest);
+    EXPECT_EQ(series.points(0).back().y, 0);  // over the scale: on the top edge
+    const QImage image = page->dataGraph()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(newest, 0), QColor(Qt::green));
+}
+
+TEST_P(LargeHostPageTest, TheStatisticsListShowsTheHostAfterLogin) {
+    ASSERT_TRUE(logIn());
+    ASSERT_TRUE(pumpUntil([&] { return page->statisticsList()->count() == 6; }));
+    EXPECT_TRUE(page->statisticsList()->isEnabled());
+    EXPECT_EQ(page->statisticsList()->item(0)->text(), "0\t1.00\t1\tCONNECTS");
+    EXPECT_EQ(page->statisticsList()->item(5)->text(), "5\t0.00\t0.00\tKB/FILE");
+    EXPECT_EQ(page->statisticsList()->item(0)->data(Qt::UserRole).toUInt(),
+              host->statistics().currentRecord());
+}
+
+TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnection) {
+    OptionsPage options(config, host->sites(), [] { return std::string(); });
+    ASSERT_TRUE(logIn());
+    ASSERT_TRUE(pumpUntil([&] { return logHas("... cached a copy of /"); })) << logText();
+    const size_t before = log.Lines().size();
+    options.activate();
+    options.check("Passive")->setChecked(false);
+    options.apply();
+    ASSERT_TRUE(pumpUntil([&] { return !host->session()->passive(); }));
+    RequestData data;
+    data.names.push_back("hello.txt");
+    ASSERT_TRUE(host->session()->enqueue(
+        RequestKind::Get, home.root(), std::move(data),
+        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(pumpUntil([&] { return logHas("... received 5 bytes"); })) << logText();
+    const std::vector<std::string> lines = log.Lines();
+    const auto dataCommand = std::find_if(
+        lines.begin() + static_cast<long>(before), lines.end(),
+        [](const std::string& line) { return line.rfind("<PORT ", 0) == 0 || line == "<PASV"; });
+    ASSERT_NE(dataCommand, lines.end()) << logText();
+    EXPECT_EQ(dataCommand->substr(0, 6), "<PORT ");
+    EXPECT_EQ(test::readFile(home.root() + "/hello.txt"), "hello");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostPageTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Classic" : "Large");
                          });
+INSTANTIATE_TEST_SUITE_P(Large, LargeHostPageTest, ::testing::Values(false));
 
 }  // namespace
 }  // namespace nubo

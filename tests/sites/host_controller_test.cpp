@@ -11,6 +11,7 @@
 #include "platform/xdg_paths.h"
 #include "shellext/shortcut_library.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/restart_slot.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
@@ -277,19 +278,8 @@ TEST_F(HostControllerTest, PingAndTraceRouteOfTheUrlBoxHost) {
     EXPECT_FALSE(page.ping());
 }
 
-// A slot left in progress by an earlier run, as a crash or a broken line leaves it.
-void leaveRestartSlot(const std::string& dataFolder, const std::string& url) {
-    RestartDatabase earlier(dataFolder);
-    ASSERT_TRUE(earlier.open());
-    earlier.takeSlot(true);
-    earlier.setField(RestartRecord::kUrl, url);
-    earlier.setField(RestartRecord::kOperation, "Gi");
-    earlier.setInProgress(1);
-    earlier.close();
-}
-
 TEST_F(HostControllerTest, TheRestartQuestion) {
-    leaveRestartSlot(home.appData(), server.url("/"));
+    test::leaveRestartSlot(home.appData(), server.url("/"));
     HostController& page = start();
     ASSERT_TRUE(page.restartVisible());
     std::string asked;
@@ -316,7 +306,7 @@ TEST_F(HostControllerTest, TheRestartQuestion) {
 }
 
 TEST_F(HostControllerTest, AnsweringNoDropsTheRestartData) {
-    leaveRestartSlot(home.appData(), server.url("/"));
+    test::leaveRestartSlot(home.appData(), server.url("/"));
     HostController& page = start();
     ASSERT_TRUE(page.restartVisible());
     page.setRestartQuestion([](const std::string&) { return Answer::No; });

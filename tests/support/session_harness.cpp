@@ -16,15 +16,10 @@ std::string readToEnd(FtpSocket& socket) {
     return got;
 }
 
-SessionHarness::SessionHarness() {
-    UrlDefaults::getDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
-    const std::string scheme = "ftp", user = "anonymous", password = kEMail, port = "21";
-    UrlDefaults::setDefaults(&scheme, &user, &password, &port);
-}
+SessionHarness::SessionHarness() : urlDefaults_(kEMail) {}
 
 SessionHarness::~SessionHarness() {
     setListingLocale(1033);  // a session may have loaded its host's listing locale
-    UrlDefaults::setDefaults(&savedScheme_, &savedUser_, &savedPassword_, &savedPort_);
 }
 
 SessionContext SessionHarness::context() {

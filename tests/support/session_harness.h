@@ -8,6 +8,7 @@
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo::test {
@@ -46,7 +47,7 @@ class SessionHarness {
     std::atomic<bool> cancel{false};
 
   private:
-    std::string savedScheme_, savedUser_, savedPassword_, savedPort_;
+    UrlDefaultsScope urlDefaults_;
 };
 
 }  // namespace nubo::test
