@@ -47,11 +47,13 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     SiteList* siteList = &sites;
     QObject::connect(optionsPage, &OptionsPage::reloadDefaultSitesRequested, &sheet,
                      [siteList] { siteList->reloadDefaultSites(); });
-    // The window opens at the size the dialog units give; the pages stretch with it.
+    // The window opens at the size the dialog units give; the pages stretch with it. The
+    // large one is roomier than the Windows version's, for the statistics beside the
+    // Host dialog and the two views of the Files page.
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();
     sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
-                         : QSize(unitX * 376 / 4, unitY * 228 / 8));
+                         : QSize(unitX * 448 / 4, unitY * 264 / 8));
     return pages;
 }
 

@@ -73,14 +73,21 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         auto* connecting = new QWidget;
         auto* connectingLayout = new QVBoxLayout(connecting);
         auto* top = new QHBoxLayout;
-        top->addWidget(dialog, 1);
+        auto* dialogColumn = new QVBoxLayout;
+        dialogColumn->addWidget(dialog);
+        dialogColumn->addStretch();
+        top->addLayout(dialogColumn, 1);
         statistics_ = new QListWidget(connecting);
         statistics_->setItemDelegate(new StatisticsDelegate(kStatisticsIndent, statistics_));
         statistics_->setSelectionMode(QAbstractItemView::NoSelection);
         statistics_->setFocusPolicy(Qt::NoFocus);
         statistics_->setToolTip("Statistics of this host");
         statistics_->setEnabled(false);
-        statistics_->setFixedWidth(fontMetrics().averageCharWidth() * 34);
+        // Six lines exactly: the value cell, the indent and a bar long enough to read.
+        statistics_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        statistics_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        statistics_->setFixedSize(fontMetrics().averageCharWidth() * 28,
+                                  6 * (fontMetrics().height() + 4) + 2 * statistics_->frameWidth());
         top->addWidget(statistics_);
         connectingLayout->addLayout(top);
         connectingLayout->addWidget(buildGraphs(), 1);
@@ -283,6 +290,8 @@ QWidget* HostPage::buildDialog() {
     limitBytes(user_, kMaxCredentialBytes);
     password_ = new QLineEdit(dialog);
     password_->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* edit : {user_, password_})
+        edit->setMinimumWidth(fontMetrics().averageCharWidth() * 14);
     password_->setToolTip("Password - BLANK with \"anonymous\" login");
     limitBytes(password_, kMaxCredentialBytes);
     save_ = new QCheckBox("&Save password", dialog);
@@ -420,6 +429,10 @@ QWidget* HostPage::buildList(QTreeWidget** list, QLineEdit** target, const QStri
     (*list)->setHeaderLabels(columns);
     (*list)->setRootIsDecorated(false);
     (*list)->setUniformRowHeights(true);
+    // Narrow number columns; the last one (message or name) takes the rest.
+    const int unit = fontMetrics().averageCharWidth();
+    for (int column = 0; column + 1 < columns.size(); ++column)
+        (*list)->setColumnWidth(column, unit * (columns[column].size() > 4 ? 18 : 8));
     layout->addWidget(*list, 1);
     auto* row = new QHBoxLayout;
     row->addStretch();

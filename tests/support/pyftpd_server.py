@@ -10,7 +10,7 @@ import os
 import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -53,6 +53,8 @@ def main():
                         help="the first download of this file breaks the connection")
     parser.add_argument("--drop-after", type=int, default=0,
                         help="bytes sent before the connection breaks")
+    parser.add_argument("--rate", type=int, default=0,
+                        help="bytes per second each data connection moves at most")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.INFO)
@@ -66,6 +68,13 @@ def main():
     handler.authorizer = authorizer
     handler.banner = "NuboPRO test server ready."
     handler.passive_ports = None
+    if args.rate:
+        class Throttled(ThrottledDTPHandler):
+            read_limit = args.rate
+            write_limit = args.rate
+
+        handler.dtp_handler = Throttled
+        handler.use_sendfile = False
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after)
 

@@ -1,15 +1,24 @@
-// Renders every page of the main window, in both interfaces, idle and with a log, to
-// PNG files for a person to look at: nubo_screenshots OUTPUT_FOLDER HELP_FOLDER.
+// Renders every page of the main window, in both interfaces, idle and with a log, and
+// the Host page with a live session against pyftpdlib (connected, a throttled download
+// on the graphs, ping and trace results), to PNG files for a person to look at:
+// nubo_screenshots OUTPUT_FOLDER HELP_FOLDER.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QThread>
 #include <QTreeWidget>
 #include <cstdio>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
+#include "engine/ftp_session.h"
 #include "platform/registry_key.h"
 #include "shell/log_banner.h"
 #include "shell/progress_display.h"
@@ -22,8 +31,109 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/host_exchange_dialog.h"
+#include "sites/ui/host_page.h"
 #include "sites/ui/qt_diagnostics_sink.h"
+#include "sites/ui/statistics_dialog.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/test_util.h"
 #include "views/remote_directory_model.h"
+
+namespace {
+
+using nubo::test::pumpUntil;
+
+bool save(QWidget& widget, const QString& path, int* written) {
+    QApplication::processEvents();
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    ++*written;
+    return true;
+}
+
+// The Host page at work: logged in to the server, a download drawn on the graphs, then
+// ping and trace of the loopback address.
+void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostController& host,
+                   nubo::test::PyFtpdServer& server, bool classic, const QString& output,
+                   int* written) {
+    const QString prefix = output + (classic ? "/classic-host-" : "/large-host-");
+    sheet.tabs()->setCurrentIndex(0);
+    const auto type = [&page](const std::string& url) {
+        page.urlBox()->lineEdit()->setText(QString::fromStdString(url));
+        emit page.urlBox()->lineEdit()->textEdited(page.urlBox()->lineEdit()->text());
+    };
+    type(server.url("", true) + "/");
+    page.runCurrentAction();
+    if (!pumpUntil([&] { return page.logoffButton()->isEnabled(); })) {
+        std::fprintf(stderr, "no login to %s\n", server.url("/").c_str());
+        return;
+    }
+    save(sheet, prefix + "connected.png", written);
+    if (!classic) {
+        nubo::RequestData data;
+        data.names.push_back("big.bin");
+        host.session()->enqueue(
+            nubo::RequestKind::Get, server.root() + "/../downloads", std::move(data),
+            static_cast<int32_t>(nubo::transfer::kImage | nubo::transfer::kSingleName
+                                                              << nubo::transfer::kSourceShift));
+        // Ticks faster than the page's 2 s, so that the picture shows a stretch of curve.
+        for (int tick = 0; tick < 20; ++tick) {
+            pumpUntil([] { return false; }, 400);
+            page.sampleGraphs();
+        }
+        save(sheet, prefix + "transfer.png", written);
+    }
+    host.logoff();
+    pumpUntil([&] { return !host.sessionActive(); });
+    type("ftp://127.0.0.1/");
+    if (classic) {
+        for (QPushButton* button : page.findChildren<QPushButton*>()) {
+            if (button->text() == "&Ping")
+                button->click();
+        }
+        pumpUntil([&] { return page.pingStatusLine()->text().count(',') == 3; });
+        save(sheet, prefix + "ping.png", written);
+        return;
+    }
+    page.innerTabs()->setCurrentIndex(1);
+    page.runCurrentAction();
+    pumpUntil([&] { return page.pingList()->topLevelItemCount() == 4; });
+    save(sheet, prefix + "ping.png", written);
+    page.innerTabs()->setCurrentIndex(2);
+    page.runCurrentAction();
+    pumpUntil([&] { return page.traceList()->topLevelItemCount() >= 1; });
+    save(sheet, prefix + "trace.png", written);
+    page.innerTabs()->setCurrentIndex(0);
+}
+
+// The statistics tool over a few made-up hosts besides the one just used.
+void shootStatistics(nubo::StatisticsDatabase& database, const QString& output, int* written) {
+    const struct {
+        const char* host;
+        int connects;
+        int64_t bytes;
+        int64_t ms;
+    } hosts[] = {{"ftp.example.org", 42, 734003200, 91000},
+                 {"mirror.example.net", 17, 2147483648LL, 160000},
+                 {"files.example.com", 5, 5242880, 12000},
+                 {"backup.example.org", 9, 0, 0}};
+    for (const auto& h : hosts) {
+        database.selectHost(h.host);
+        for (int i = 0; i < h.connects; ++i)
+            database.countConnect();
+        if (h.bytes > 0)
+            database.countTransfer(h.bytes, h.ms);
+    }
+    nubo::StatisticsDialog dialog(database);
+    dialog.show();
+    dialog.showKind(nubo::StatisticsDatabase::kBytes);
+    dialog.list()->item(1)->setSelected(true);
+    save(dialog, output + "/tool-statistics.png", written);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -37,10 +147,18 @@ int main(int argc, char** argv) {
     const QString output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(output);
     int written = 0;
+    // A server that moves 4 MB/s, so that a download lasts long enough to be drawn.
+    nubo::test::PyFtpdServer server({"--rate", "4000000"});
+    if (server.running())
+        nubo::test::writeFile(server.root() + "/big.bin", std::string(40000000, 'x'));
+    else
+        std::fprintf(stderr, "no pyftpdlib: %s\n", server.startError().c_str());
+    QDir().mkpath(QString::fromStdString(server.root() + "/../downloads"));
     for (int classic : {0, 1}) {
         nubo::AppLog log;
         nubo::ConfigStore config;
         config.SetInt("Classic", classic);
+        config.SetInt("Statistics", 1);
         nubo::LogBanner::append(log);
         log.LogExtended("Connecting to ftp.example.org");
         log.LogCommand(">", "220 ProFTPD Server (Example) [203.0.113.7]");
@@ -81,8 +199,7 @@ int main(int argc, char** argv) {
             const QString name = QString("%1/%2-%3.png")
                                      .arg(output, classic ? "classic" : "large",
                                           sheet.tabs()->tabText(tab).toLower());
-            if (sheet.grab().save(name))
-                ++written;
+            save(sheet, name, &written);
             if (sheet.tabs()->currentWidget() != pages.options)
                 continue;
             // The Options page's own tabs, each on its own picture.
@@ -93,10 +210,15 @@ int main(int argc, char** argv) {
                     QString("%1/%2-options-%3.png")
                         .arg(output, classic ? "classic" : "large",
                              pages.options->tabs()->tabText(inner).toLower().replace(' ', '-'));
-                if (sheet.grab().save(innerName))
-                    ++written;
+                save(sheet, innerName, &written);
             }
         }
+        if (server.running()) {
+            shootLiveHost(sheet, *pages.host, host, server, classic != 0, output, &written);
+            if (classic == 0)
+                shootStatistics(host.statistics(), output, &written);
+        }
+        host.shutDown();
     }
     // The import/export tool over the default sites.
     {
@@ -108,8 +230,7 @@ int main(int argc, char** argv) {
         nubo::HostExchangeDialog dialog(sites);
         dialog.show();
         QApplication::processEvents();
-        if (dialog.grab().save(output + "/tool-import-export.png"))
-            ++written;
+        save(dialog, output + "/tool-import-export.png", &written);
     }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;
