@@ -157,6 +157,10 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
 }
 
 HostPage::~HostPage() {
+    // Children still signal while QWidget tears them down (a focused box reports the end
+    // of its editing): by then this page is gone.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
     if (hostAlive_) {
         host_.setListener(nullptr);
         host_.setRestartQuestion({});  // it would ask through this page
@@ -413,7 +417,7 @@ QWidget* HostPage::buildGraphs() {
 
 QWidget* HostPage::buildList(QTreeWidget** list, QLineEdit** target, const QStringList& columns,
                              QPushButton* button) {
-    auto* tab = new QWidget;
+    auto* tab = new QWidget(this);  // owned even while a proxy keeps it off the tabs
     auto* layout = new QVBoxLayout(tab);
     *target = new QLineEdit(tab);
     (*target)->setReadOnly(true);
