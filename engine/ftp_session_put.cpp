@@ -105,6 +105,19 @@ int FtpSession::putBatch(SessionRequest& request) {
             writeRestartField(RestartRecord::kOperation, transferLetters_);
         }
     }
+    // Files dropped on a directory go into it, and nowhere when it cannot be entered (a
+    // separate CWD request that failed would have let them land in the shown directory).
+    const bool intoDirectory = source == transfer::kFromSelection && !request.text.empty();
+    if (intoDirectory) {
+        const int entered = changeDirectory(&request.text, 0);
+        if (entered / 100 != 2) {
+            logExtended("*** Unable to enter " + request.text + ", nothing uploaded");
+            if (context_.outlets != nullptr)
+                context_.outlets->AddExitBits(exitbit::kPutFailed);
+            finishBatch(request);
+            return entered;
+        }
+    }
     int result = 0;
     for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
         struct stat st {};
@@ -117,6 +130,10 @@ int FtpSession::putBatch(SessionRequest& request) {
         result = S_ISDIR(st.st_mode) ? putDirectory(paths[i], value) : putFile(paths[i], value);
         if (stopsBatch(&result))
             break;
+    }
+    if (intoDirectory && result != 421) {
+        abortRequested_ = false;  // coming back is not part of what STOP stopped
+        changeDirectory(nullptr, 0);
     }
     finishBatch(request);
     return result;

@@ -65,6 +65,9 @@ struct RequestData {
 
 struct SessionRequest {
     RequestKind kind = RequestKind::Logoff;
+    // The path or name. A Put of dropped files (source kFromSelection) with a text goes
+    // into that directory and comes back; it uploads nothing when the directory cannot
+    // be entered.
     std::string text;
     RequestData data;
     int32_t value = 0;

@@ -67,6 +67,16 @@ void RemoteDirectoryModel::setTypeNames(std::vector<std::string> names) {
     typeNames_ = std::move(names);
 }
 
+void RemoteDirectoryModel::setTypeNameSource(std::function<std::vector<std::string>()> source) {
+    std::lock_guard lock(mutex_);
+    typeNameSource_ = std::move(source);
+}
+
+std::vector<std::string> RemoteDirectoryModel::typeNames() const {
+    std::lock_guard lock(mutex_);
+    return typeNameSource_ ? typeNameSource_() : typeNames_;
+}
+
 void RemoteDirectoryModel::resetLocked() {
     rows_.clear();
     marked_.clear();
@@ -174,6 +184,8 @@ void RemoteDirectoryModel::refillLocked() {
 }
 
 void RemoteDirectoryModel::sortLocked() {
+    if (typeNameSource_)
+        typeNames_ = typeNameSource_();
     const Listing& listing = *current_;
     const int key = sortKey_;
     const std::vector<std::string>* names = &typeNames_;
@@ -388,6 +400,29 @@ std::vector<int> RemoteDirectoryModel::rows() const {
     return rows_;
 }
 
+std::vector<int> RemoteDirectoryModel::rowsFrom(size_t first) const {
+    std::lock_guard lock(mutex_);
+    if (first >= rows_.size())
+        return {};
+    return std::vector<int>(rows_.begin() + static_cast<std::ptrdiff_t>(first), rows_.end());
+}
+
+size_t RemoteDirectoryModel::rowCount() const {
+    std::lock_guard lock(mutex_);
+    return rows_.size();
+}
+
+std::vector<RemoteEntry> RemoteDirectoryModel::entriesAt(const std::vector<int>& indices) const {
+    std::lock_guard lock(mutex_);
+    std::vector<RemoteEntry> entries;
+    for (int index : indices) {
+        if (index >= 0 && static_cast<size_t>(index) < current_->size() &&
+            !(*current_)[static_cast<size_t>(index)].name.empty())
+            entries.push_back((*current_)[static_cast<size_t>(index)]);
+    }
+    return entries;
+}
+
 int RemoteDirectoryModel::sortKey() const {
     std::lock_guard lock(mutex_);
     return sortKey_;
@@ -487,6 +522,103 @@ bool RemoteDirectoryModel::refresh() {
     }
     return session->enqueue(RequestKind::ChangeDirectory, std::string(), {},
                             static_cast<int32_t>(cdflag::kNoHistory | cdflag::kRefresh));
+}
+
+int RemoteDirectoryModel::addPlaceholder() {
+    RemoteEntry entry;
+    entry.type = EntryType::Directory;
+    entry.setSizeAndTime(-1, 0);
+    entry.setName("NewFolder");
+    int index;
+    size_t row;
+    {
+        std::lock_guard lock(mutex_);
+        if (session_ == nullptr)
+            return -1;
+        row = rows_.size();
+        index = appendLocked(entry);
+    }
+    notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
+    return index;
+}
+
+bool RemoteDirectoryModel::isPlaceholder(int index) const {
+    std::lock_guard lock(mutex_);
+    if (index < 0 || static_cast<size_t>(index) >= current_->size())
+        return false;
+    const RemoteEntry& e = (*current_)[static_cast<size_t>(index)];
+    return e.size == -1 && e.time == 0;
+}
+
+RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const std::string* text) {
+    const bool placeholder = isPlaceholder(index);
+    if (text == nullptr) {
+        if (!placeholder)
+            return EditEnd::Nothing;
+        removeEntry(index);
+        return EditEnd::Removed;
+    }
+    if (text->empty())
+        return EditEnd::NeedName;
+    FtpSession* session = this->session();
+    if (session == nullptr)
+        return EditEnd::Nothing;
+    if (placeholder) {
+        {
+            std::lock_guard lock(mutex_);
+            (*current_)[static_cast<size_t>(index)].setName(*text);
+        }
+        notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+        session->enqueue(RequestKind::MakeDirectory, *text, {}, index);
+        return EditEnd::MakeDirectory;
+    }
+    // The entry keeps its old name until the server confirms: the session reads it as
+    // the source of the rename.
+    session->enqueue(RequestKind::Rename, *text, {}, index);
+    return EditEnd::Rename;
+}
+
+bool RemoteDirectoryModel::get(const std::string& folder, const std::vector<int>& indices,
+                               int32_t value) {
+    FtpSession* session = this->session();
+    if (session == nullptr || indices.empty())
+        return false;
+    RequestData data;
+    data.indices = indices;
+    return session->enqueue(RequestKind::Get, folder, std::move(data), value);
+}
+
+bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,
+                               const std::string& intoDirectory, int32_t value) {
+    FtpSession* session = this->session();
+    if (session == nullptr || paths.empty())
+        return false;
+    RequestData data;
+    data.names = paths;
+    return session->enqueue(RequestKind::Put, intoDirectory, std::move(data), value);
+}
+
+bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
+    FtpSession* session = this->session();
+    if (session == nullptr || indices.empty())
+        return false;
+    for (int index : indices)
+        markEntry(index);
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    RequestData data;
+    data.indices = indices;
+    return session->enqueue(RequestKind::Delete, {}, std::move(data), 0);
+}
+
+void RemoteDirectoryModel::stop() {
+    FtpSession* session = this->session();
+    if (session != nullptr)
+        session->abort();
+    {
+        std::lock_guard lock(mutex_);
+        marked_.clear();
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
 }
 
 }  // namespace nubo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -56,8 +57,14 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::vector<std::string> history() const;
     // Paths with a cached listing, in alphabetical order (the path box's list).
     std::vector<std::string> cachedPaths() const;
-    // Entry indices in display order.
+    // Entry indices in display order; rowsFrom gives those from a row on (what a view
+    // appends), without copying the rest.
     std::vector<int> rows() const;
+    std::vector<int> rowsFrom(size_t first) const;
+    size_t rowCount() const;
+    // The entries of some indices (the selection), skipping removed ones.
+    std::vector<RemoteEntry> entriesAt(const std::vector<int>& indices) const;
+    std::vector<std::string> typeNames() const;
     int sortKey() const;
     // "N object(s)" or "N object(s), 1.23MB" for the selected entry indices, or for
     // every shown entry when none is selected.
@@ -77,12 +84,32 @@ class RemoteDirectoryModel : public RemoteViewContract {
     bool up();
     // Lists the current directory again into its cached copy.
     bool refresh();
+    // A new folder whose name is still being edited ("NewFolder", size -1, time 0),
+    // appended as the last row; its index, or -1 when not connected.
+    int addPlaceholder();
+    bool isPlaceholder(int index) const;
+    enum class EditEnd { Nothing, Removed, NeedName, MakeDirectory, Rename };
+    // The end of an in-place edit of an entry's name (null: cancelled): a cancelled
+    // placeholder goes, an empty name is refused, a placeholder's name is created on the
+    // server (MakeDirectory), another entry is renamed there (Rename).
+    EditEnd finishEdit(int index, const std::string* text);
+    // Queues a Get of entries into a folder, a Put of local paths (into a directory of
+    // the shown one when given), a Delete of entries after marking them.
+    bool get(const std::string& folder, const std::vector<int>& indices, int32_t value);
+    bool put(const std::vector<std::string>& paths, const std::string& intoDirectory,
+             int32_t value);
+    bool remove(const std::vector<int>& indices);
+    // STOP: the session aborts; every cut mark goes.
+    void stop();
 
     void addListener(RemoteDirectoryListener* listener);
     void removeListener(RemoteDirectoryListener* listener);
 
     // Type names by the high 16 bits of an entry's icon value (set by the views).
     void setTypeNames(std::vector<std::string> names);
+    // Where the type names come from when they grow (the type table); read at each sort,
+    // so that sorting by type follows names added since.
+    void setTypeNameSource(std::function<std::vector<std::string>()> source);
 
   private:
     void resetLocked();
@@ -108,6 +135,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     int columnDirection_[4] = {1, 1, 1, 1};
     bool busy_ = false;
     std::vector<std::string> typeNames_{"File", "Folder", "Symbolic Link"};
+    std::function<std::vector<std::string>()> typeNameSource_;
 
     std::mutex listenersMutex_;
     std::vector<RemoteDirectoryListener*> listeners_;

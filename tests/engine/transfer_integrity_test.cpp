@@ -266,6 +266,23 @@ TEST_F(TransferIntegrityTest, AnUploadResetByTheServerFailsWhateverItsReplySays)
         << h.logText();
 }
 
+TEST_F(TransferIntegrityTest, FilesDroppedOnADirectoryThatCannotBeEnteredStayHome) {
+    writeFile(local + "/up.bin", "data");
+    scriptStart(fileLine("locked", 0))
+        .expect("CWD locked")
+        .reply("550 locked: Permission denied.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        RequestData data;
+        data.names.push_back(local + "/up.bin");
+        s.enqueue(RequestKind::Put, "locked", std::move(data),
+                  static_cast<int32_t>(transfer::kImage));
+    });
+    EXPECT_EQ(bits, exitbit::kPutFailed) << h.logText();
+    EXPECT_TRUE(h.logHas("*** Unable to enter locked, nothing uploaded")) << h.logText();
+}
+
 TEST_F(TransferIntegrityTest, AStalledDownloadIsAbortedAndTheBatchGoesOn) {
     const std::string content = patternBytes(5000);
     scriptStart(fileLine("stall.bin", 5000) + fileLine("next.bin", 4))

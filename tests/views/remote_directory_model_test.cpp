@@ -199,6 +199,73 @@ TEST_F(RemoteDirectoryModelTest, OpeningEntriesAndDisconnecting) {
     EXPECT_FALSE(model.refresh());
 }
 
+TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
+    EXPECT_EQ(model.addPlaceholder(), -1);  // not connected
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1)});
+    // Cancelled: the row goes, nothing is queued.
+    const int first = model.addPlaceholder();
+    ASSERT_EQ(shown(), (Names{"a", "NewFolder"}));
+    EXPECT_TRUE(model.isPlaceholder(first));
+    EXPECT_EQ(model.finishEdit(first, nullptr), RemoteDirectoryModel::EditEnd::Removed);
+    EXPECT_EQ(shown(), (Names{"a"}));
+    EXPECT_EQ(session.queuedCount(), 0u);
+    // An empty name is refused and the placeholder stays for another try.
+    const int second = model.addPlaceholder();
+    const std::string empty;
+    EXPECT_EQ(model.finishEdit(second, &empty), RemoteDirectoryModel::EditEnd::NeedName);
+    EXPECT_EQ(shown(), (Names{"a", "NewFolder"}));
+    const std::string name = "docs";
+    EXPECT_EQ(model.finishEdit(second, &name), RemoteDirectoryModel::EditEnd::MakeDirectory);
+    EXPECT_EQ(shown(), (Names{"a", "docs"}));
+    EXPECT_EQ(session.queuedCount(), 1u);
+    // The server made it: the row becomes a real folder.
+    model.updateEntry("docs", 0, 1700000000, EntryType::Directory);
+    EXPECT_FALSE(model.isPlaceholder(second));
+    // Renaming a real entry queues a Rename and leaves the old name until confirmed.
+    const std::string renamed = "b";
+    EXPECT_EQ(model.finishEdit(model.findEntryByName("a", false), &renamed),
+              RemoteDirectoryModel::EditEnd::Rename);
+    EXPECT_EQ(shown(), (Names{"a", "docs"}));
+    EXPECT_EQ(model.finishEdit(model.findEntryByName("a", false), nullptr),
+              RemoteDirectoryModel::EditEnd::Nothing);
+    EXPECT_EQ(session.queuedCount(), 2u);
+}
+
+TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTypeNamesAddedLater) {
+    // Rows 3 and 4 of a growing table: "Zip archive" arrives after "Text".
+    std::vector<std::string> names = {"File", "Folder", "Symbolic Link", "Text"};
+    model.setTypeNameSource([&names] { return names; });
+    model.onConnected(&session);
+    RemoteEntry zip = entry("a.zip", EntryType::File, 1);
+    zip.icon = 4u << 16;
+    RemoteEntry txt = entry("b.txt", EntryType::File, 1);
+    txt.icon = 3u << 16;
+    list("/", {zip, txt});
+    names.push_back("Archive");
+    model.sortByColumn(2);
+    EXPECT_EQ(shown(), (Names{"a.zip", "b.txt"}));  // "Archive" < "Text"
+    EXPECT_EQ(model.typeNames().back(), "Archive");
+}
+
+TEST_F(RemoteDirectoryModelTest, RowsFromAnIndexAndEntriesOfASelection) {
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2),
+               entry("c", EntryType::File, 3)});
+    EXPECT_EQ(model.rowCount(), 3u);
+    EXPECT_EQ(model.rowsFrom(1).size(), 2u);
+    EXPECT_TRUE(model.rowsFrom(3).empty());
+    model.removeEntry(model.findEntryByName("b", false));
+    const std::vector<RemoteEntry> chosen = model.entriesAt({0, 1, 2, 7});
+    ASSERT_EQ(chosen.size(), 2u);  // the removed and the unknown index are skipped
+    EXPECT_EQ(chosen[1].name, "c");
+    // Delete marks and queues; STOP clears the marks.
+    EXPECT_TRUE(model.remove({0, 2}));
+    EXPECT_TRUE(model.isMarked(2));
+    model.stop();
+    EXPECT_FALSE(model.isMarked(2));
+}
+
 TEST(FormatSizeTest, Styles) {
     EXPECT_EQ(FormatSize(0, 0), "0");
     EXPECT_EQ(FormatSize(-5, 1), "-5 bytes");

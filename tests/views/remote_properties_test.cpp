@@ -1,0 +1,60 @@
+#include "views/remote_properties.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+RemoteEntry entry(const std::string& name, EntryType type, int64_t size, uint32_t row) {
+    RemoteEntry e;
+    e.type = type;
+    e.setSizeAndTime(size, 1700000000);
+    e.setName(name);
+    e.icon = row << 16;
+    return e;
+}
+
+const std::vector<std::string> kTypes = {"File", "Folder", "Symbolic Link", "Text", "Archive"};
+
+TEST(RemotePropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
+    test::ScopedTimeZone zone("UTC");
+    RemoteEntry link = entry("latest", EntryType::Link, 7, 2);
+    link.linkTarget = "releases/2.2";
+    const RemoteProperties p = RemoteProperties::of({link}, kTypes, "GMT+05:45 Katmandu");
+    EXPECT_EQ(p.windowTitle(), "latest Properties");
+    EXPECT_EQ(p.type, "Symbolic Link");
+    EXPECT_EQ(p.size, "7 bytes");
+    EXPECT_EQ(p.rows[0].label, "Links to:");
+    EXPECT_EQ(p.rows[0].value, "releases/2.2");
+    EXPECT_EQ(p.rows[1].label, "Modified:");
+    EXPECT_EQ(p.rows[1].value, "Tuesday, November 14, 2023 10:13:20 PM");
+    EXPECT_EQ(p.rows[2].label, "Time:");
+    EXPECT_EQ(p.rows[2].value, "GMT+05:45 Katmandu");
+    EXPECT_FALSE(p.multiple);
+    // A file of a site without a zone: "Modified:" first, nothing after it.
+    const RemoteProperties file =
+        RemoteProperties::of({entry("a", EntryType::File, 1, 0)}, kTypes, "");
+    EXPECT_EQ(file.rows[0].label, "Modified:");
+    EXPECT_EQ(file.rows[1].label, "");
+}
+
+TEST(RemotePropertiesTest, SeveralEntriesCountKindsAndTypes) {
+    const RemoteProperties mixed = RemoteProperties::of(
+        {entry("a.txt", EntryType::File, 1000, 3), entry("b.zip", EntryType::File, 2000, 4),
+         entry("dir", EntryType::Directory, 0, 1)},
+        kTypes, "zone");
+    EXPECT_EQ(mixed.windowTitle(), "a.txt, ... Properties");
+    EXPECT_EQ(mixed.name, "2 Files, 1 Folders, 0 Symbolic Links");
+    EXPECT_EQ(mixed.type, "Multiple types");
+    EXPECT_EQ(mixed.size, "2.93KB (3,000 bytes)");
+    EXPECT_EQ(mixed.rows[0].label, "");
+    EXPECT_TRUE(mixed.multiple);
+    const RemoteProperties same = RemoteProperties::of(
+        {entry("a.txt", EntryType::File, 1, 3), entry("b.txt", EntryType::File, 1, 3)}, kTypes, "");
+    EXPECT_EQ(same.type, "All of type Text");
+}
+
+}  // namespace
+}  // namespace nubo

@@ -1,0 +1,116 @@
+#include "views/transfer_planner.h"
+
+#include "base/config_store.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr int32_t kUpdateOnly = 0x100;
+
+std::string withSeparator(const std::string& folder) {
+    if (folder.empty() || folder.back() == '/' || folder.back() == '\\')
+        return folder;
+    return folder + "/";
+}
+
+}  // namespace
+
+TransferPlanner::TransferPlanner(ConfigStore& config) : config_(config) {
+    const int commandLineMode = config_.GetInt("CLXMode");
+    if (commandLineMode != 0)
+        remembered_ = commandLineMode - 1;
+    else if (config_.GetInt("KeepXMode") != 0)
+        remembered_ = config_.GetInt("LastXMode");
+    transferDir_ = config_.GetString("CLXDir");
+    if (transferDir_.empty() && config_.GetInt("KeepXDir") != 0)
+        transferDir_ = config_.GetString("LastXDir");
+}
+
+int TransferPlanner::modeOf(bool forceAscii, bool forceImage) {
+    if (forceAscii && !forceImage)
+        return 0;
+    if (forceImage && !forceAscii)
+        return 1;
+    return 2;
+}
+
+void TransferPlanner::buttonsFor(int mode, bool* forceAscii, bool* forceImage) {
+    *forceAscii = mode == 0;
+    *forceImage = mode == 1;
+}
+
+int32_t TransferPlanner::requestValue(int mode, bool updateOnly) {
+    return mode | (updateOnly ? kUpdateOnly : 0);
+}
+
+int TransferPlanner::modeAtConnect(uint32_t siteTransferType) const {
+    if (siteTransferType >= 1 && siteTransferType <= 3)
+        return static_cast<int>(siteTransferType) - 1;
+    if (config_.GetInt("KeepXMode") != 0)
+        return remembered_;
+    return 0;
+}
+
+void TransferPlanner::disconnected(int mode) {
+    remembered_ = mode;
+    config_.SetInt("LastXMode", mode);
+}
+
+void TransferPlanner::useFolder(const std::string& folder) {
+    if (folder == transferDir_)
+        return;
+    transferDir_ = folder;
+    config_.SetString("LastXDir", folder);
+}
+
+TransferPlanner::Download TransferPlanner::planDownload(const std::string& folder, int mode,
+                                                        bool updateOnly,
+                                                        const std::vector<Item>& items,
+                                                        const LocalProbe& probe,
+                                                        const Question& ask) {
+    remembered_ = mode;
+    config_.SetInt("LastXMode", mode);
+    useFolder(folder);
+    Download download;
+    for (const Item& item : items) {
+        const std::string target = withSeparator(folder) + item.localName;
+        bool directory = false;
+        if (!updateOnly && probe(target, &directory)) {
+            const Answer answer =
+                ask("Get file(s) as...",
+                    target + (directory ? "\r\nThis directory already exists.\r\n\r\nReplace "
+                                          "contained existing files?"
+                                        : "\r\nThis file already exists.\r\n\r\nReplace existing "
+                                          "file?"));
+            if (answer == Answer::Cancel)
+                return {};
+            if (answer == Answer::No) {
+                download.dropped.push_back(item.index);
+                continue;
+            }
+        }
+        download.indices.push_back(item.index);
+    }
+    return download;
+}
+
+std::string TransferPlanner::listFilePath(const std::string& host) const {
+    std::string folder = config_.GetString("CLXDir");
+    if (folder.empty() && config_.GetInt("KeepXDir") != 0)
+        folder = config_.GetString("LastXDir");
+    if (folder.empty())
+        folder = transferDir_;
+    return folder.empty() ? std::string() : listFilePath(folder, host);
+}
+
+std::string TransferPlanner::listFilePath(const std::string& folder, const std::string& host) {
+    return withSeparator(folder) + host + ".txt";
+}
+
+std::string TransferPlanner::deleteQuestion(size_t count) {
+    return "Delete " + std::to_string(count) + (count == 1 ? " item" : " items") +
+           " from the server?";
+}
+
+}  // namespace nubo
