@@ -142,6 +142,10 @@ class HostController : public SessionObserver {
     const std::string& connectedTo() const { return connectedTo_; }
     // The running session, or null.
     FtpSession* session() const;
+    // The site of the running (or last) session as the site list names it, and its
+    // per-host settings word.
+    const std::string& sessionSite() const { return sessionSite_; }
+    uint32_t sessionSettings() const { return sites_.settingsWord(sessionSite_); }
     bool sessionActive() const { return worker_ != nullptr; }
 
     void setListener(HostControllerListener* listener) { listener_ = listener; }

@@ -8,16 +8,18 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/host_page.h"
+#include "views/ui/remote_page.h"
 
 namespace nubo {
 
 SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
-                             HostController& host, QtDiagnosticsSink& sink,
-                             const std::string& helpFolder) {
+                             HostController& host, RemoteDirectoryModel& remoteView,
+                             QtDiagnosticsSink& sink, const std::string& helpFolder) {
     const bool classic = config.GetInt("Classic") != 0;
     SiteList& sites = host.sites();
     SheetPages pages;
     pages.host = new HostPage(host, sink, classic);
+    pages.remote = new RemotePage(remoteView, host, config, log, classic);
     pages.log = new LogPage(log, config);
     HostController* controller = &host;
     pages.options = new OptionsPage(config, sites, [controller] {
@@ -26,6 +28,15 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     pages.help = new HelpPage(log, classic, helpFolder);
     sheet.addPage(pages.host, "Host",
                   "Connect to FTP servers (or \"PING\" them) anywhere on the Internet!");
+    // Until the local view joins it, the large interface's "Files" tab holds the remote
+    // view alone.
+    if (classic) {
+        sheet.addPage(pages.remote, "Remote",
+                      "A window onto the server; do your downloads and uploads here!");
+    } else {
+        sheet.addPage(pages.remote, "Files",
+                      "Views of remote AND local system; drag and drop between them!");
+    }
     sheet.addPage(pages.log, "Log", "A record of your FTP session's commands and responses");
     sheet.addPage(pages.options, "Options", "Control your FTP sessions here!");
     if (classic) {
@@ -35,8 +46,11 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     }
     LogPage* logPage = pages.log;
     OptionsPage* optionsPage = pages.options;
+    RemotePage* remotePage = pages.remote;
     QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet,
-                     [logPage, optionsPage](QWidget* page) {
+                     [logPage, optionsPage, remotePage](QWidget* page) {
+                         if (page == remotePage)
+                             remotePage->apply();
                          if (page == logPage)
                              logPage->apply();
                          if (page == optionsPage)

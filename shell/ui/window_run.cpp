@@ -57,7 +57,7 @@ int WindowRun::run(int& argc, char** argv) {
     HostController host(context);
     host.startUp();
 
-    SheetPages::build(sheet, log, config, host, diagnostics,
+    SheetPages::build(sheet, log, config, host, remoteView, diagnostics,
                       HelpTopics::findHelpFolder(programPath()));
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },

@@ -30,7 +30,7 @@ class ExitSequenceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.start();
-        pages = SheetPages::build(sheet, log, app.config(), host, sink, "");
+        pages = SheetPages::build(sheet, log, app.config(), host, remoteView, sink, "");
         host.startUp();
     }
     std::string settings() const { return test::readFile(home.settingsFile()); }

@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
         if (!host.urlBox().empty())
             host.selectSite(0);
         const nubo::SheetPages pages =
-            nubo::SheetPages::build(sheet, log, config, host, sink, argv[2]);
+            nubo::SheetPages::build(sheet, log, config, host, remoteView, sink, argv[2]);
         sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {

@@ -1,0 +1,655 @@
+#include "views/ui/remote_page.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "engine/ftp_session.h"
+#include "engine/ftp_url.h"
+#include "engine/session_context.h"
+#include "shell/ui/theme_icon.h"
+#include "sites/host_controller.h"
+#include "sites/time_zone_table.h"
+#include "views/remote_directory_model.h"
+#include "views/remote_properties.h"
+#include "views/type_table.h"
+#include "views/ui/remote_properties_dialog.h"
+#include "views/ui/remote_table_model.h"
+
+namespace nubo {
+
+namespace {
+
+const char* const kGetTexts[] = {"&Get file(s) as Ascii (text)...",
+                                 "&Get file(s) as Image (binary)...",
+                                 "&Get file(s) as \"Smart\" (auto)..."};
+
+QStringList localPaths(const QMimeData* mime) {
+    QStringList paths;
+    if (mime == nullptr || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+}  // namespace
+
+RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config,
+                       AppLog& log, bool classic, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      host_(host),
+      config_(config),
+      log_(log),
+      classic_(classic),
+      planner_(config) {
+    question_ = [this](const QString& title, const QString& text,
+                       QMessageBox::StandardButtons buttons) {
+        return QMessageBox::warning(this, title, text, buttons);
+    };
+    chooser_ = [this](const QString& title, const QString& start) {
+        return QFileDialog::getExistingDirectory(this, title, start);
+    };
+    properties_ = [this](const RemoteProperties& properties) {
+        const std::vector<int> chosen = selectedEntries();
+        const int row = chosen.empty() ? -1 : table_->rowOf(chosen.front());
+        const QIcon icon =
+            properties.multiple
+                ? themeIcon("edit-select-all")
+                : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
+        RemotePropertiesDialog(properties, icon, this).exec();
+    };
+    // Entries made from now on take their icons and type names from the table.
+    TypeTable::instance().install();
+    TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
+    config_.Subscribe("LocalIcons", [this](const std::string&) {
+        TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
+    });
+    model_.setTypeNameSource([] { return TypeTable::instance().typeNames(); });
+    table_ = new RemoteTableModel(model_, this);
+    auto* layout = new QVBoxLayout(this);
+    buildToolBar();
+    layout->addWidget(tools_);
+    buildViews();
+    layout->addWidget(stack_, 1);
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(2);
+    // Classic: the remote text, then the FTP echo; new: local, echo, remote.
+    const std::vector<int> widths =
+        classic_ ? std::vector<int>{35, 65} : std::vector<int>{25, 49, 26};
+    for (int width : widths) {
+        auto* part = new QLabel(this);
+        part->setFrameShape(QFrame::StyledPanel);
+        part->setFrameShadow(QFrame::Sunken);
+        part->setMinimumWidth(1);
+        part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        bar->addWidget(part, width);
+        status_.push_back(part);
+    }
+    layout->addLayout(bar);
+    setAcceptDrops(true);
+
+    connect(table_, &RemoteTableModel::contentsChanged, this, &RemotePage::updateStatus);
+    connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
+    connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
+    connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
+    connect(table_, &RemoteTableModel::nameEdited, this, &RemotePage::nameEdited);
+    connected(model_.session() != nullptr);
+    log_.AddListener(this);
+}
+
+RemotePage::~RemotePage() {
+    log_.RemoveListener(this);
+    config_.Unsubscribe("LocalIcons");
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
+void RemotePage::buildToolBar() {
+    tools_ = new QToolBar(this);
+    tools_->setIconSize(QSize(16, 16));
+    const auto check = [this](const char* text, const char* tip) {
+        QAction* action = tools_->addAction(text);
+        action->setToolTip(tip);
+        action->setCheckable(true);
+        return action;
+    };
+    forceAscii_ = check("ASCII", "FORCE ASCII (text) transfer mode");
+    forceImage_ = check("Image", "FORCE Image (binary) transfer mode");
+    updateOnly_ = check("Update-ONLY", "Enable \"Update-ONLY\" transfers");
+    updateOnly_->setChecked(config_.GetInt("UpdateONLY") != 0);
+    tools_->addSeparator();
+    path_ = new QComboBox(tools_);
+    path_->setEditable(true);
+    path_->setInsertPolicy(QComboBox::NoInsert);
+    path_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    path_->setToolTip("Remote folder: type a path and press Enter, or pick one seen before");
+    tools_->addWidget(path_);
+    tools_->addSeparator();
+    const auto button = [this](const char* icon, const char* text, const char* tip) {
+        QAction* action = tools_->addAction(themeIcon(icon), text);
+        action->setToolTip(tip);
+        return action;
+    };
+    back_ = button("go-previous", "Back", "Back (to previous directory)");
+    up_ = button("go-up", "Up", "Up one level (to parent directory)");
+    tools_->addSeparator();
+    newFolder_ = button("folder-new", "New folder", "Create new REMOTE folder");
+    stop_ = button("process-stop", "STOP", "STOP current transfer!");
+    stop_->setVisible(false);
+    connect(back_, &QAction::triggered, this, [this] { model_.back(); });
+    connect(up_, &QAction::triggered, this, [this] { model_.up(); });
+    connect(newFolder_, &QAction::triggered, this, &RemotePage::newFolder);
+    connect(stop_, &QAction::triggered, this, &RemotePage::stop);
+    connect(path_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        const std::string text = path_->currentText().toStdString();
+        if (FtpSession* session = model_.session(); session != nullptr && !text.empty())
+            session->enqueue(RequestKind::ChangeDirectory, text, {}, 0);
+    });
+    connect(path_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        const std::string picked = path_->itemText(index).toStdString();
+        FtpSession* session = model_.session();
+        if (session != nullptr && picked != model_.currentPath())
+            session->enqueue(RequestKind::ChangeDirectory, picked, {}, 0);
+    });
+}
+
+void RemotePage::buildViews() {
+    stack_ = new QStackedWidget(this);
+    list_ = new QListView(stack_);
+    details_ = new QTreeView(stack_);
+    list_->setModel(table_);
+    details_->setModel(table_);
+    details_->setSelectionModel(list_->selectionModel());
+    list_->setUniformItemSizes(true);
+    list_->setLayoutMode(QListView::Batched);
+    list_->setBatchSize(2000);
+    details_->setUniformRowHeights(true);
+    details_->setRootIsDecorated(false);
+    details_->setAllColumnsShowFocus(true);
+    details_->header()->setSectionsClickable(true);
+    details_->header()->setStretchLastSection(false);
+    connect(details_->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { model_.sortByColumn(column); });
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+        view->viewport()->setAcceptDrops(true);
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint& at) { contextMenu(view, at); });
+        connect(view, &QAbstractItemView::doubleClicked, this, [this] {
+            if (selectedEntries().size() == 1)
+                openSelection();
+        });
+        connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                    const int entry = editing_;
+                    editing_ = -1;
+                    if (hint == QAbstractItemDelegate::RevertModelCache && entry >= 0)
+                        model_.finishEdit(entry, nullptr);
+                });
+        stack_->addWidget(view);
+    }
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RemotePage::updateStatus);
+    setViewMode(kList);
+}
+
+void RemotePage::setViewMode(int mode) {
+    viewMode_ = mode;
+    if (mode == kDetails) {
+        // The widths of the Windows version: Size 15%, Type 30%, Date/Time 20%, Name the rest.
+        const int width = std::max(stack_->width(), 400);
+        const int size = width * 15 / 100 - 4, type = width * 30 / 100 - 4,
+                  date = width * 20 / 100 - 4;
+        details_->setColumnWidth(0, width - (size + type + date) - 4 - 20);
+        details_->setColumnWidth(1, size);
+        details_->setColumnWidth(2, type);
+        details_->setColumnWidth(3, date);
+        stack_->setCurrentWidget(details_);
+        return;
+    }
+    const bool large = mode == kLargeIcons;
+    list_->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+    list_->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+    list_->setFlow(mode == kList ? QListView::TopToBottom : QListView::LeftToRight);
+    list_->setWrapping(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setGridSize(large ? QSize(96, 64) : QSize());
+    list_->setWordWrap(large);
+    list_->setMovement(QListView::Static);
+    stack_->setCurrentWidget(list_);
+}
+
+QAbstractItemView* RemotePage::currentView() const {
+    return viewMode_ == kDetails ? static_cast<QAbstractItemView*>(details_)
+                                 : static_cast<QAbstractItemView*>(list_);
+}
+
+QAction* RemotePage::action(const QString& toolTip) const {
+    for (QAction* candidate : tools_->actions()) {
+        if (candidate->toolTip() == toolTip)
+            return candidate;
+    }
+    return nullptr;
+}
+
+bool RemotePage::connectedNow() const {
+    return model_.session() != nullptr;
+}
+
+QMessageBox::StandardButton RemotePage::ask(const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+    return question_(title, text, buttons);
+}
+
+int RemotePage::transferMode() const {
+    return TransferPlanner::modeOf(forceAscii_->isChecked(), forceImage_->isChecked());
+}
+
+void RemotePage::setTransferMode(int mode) {
+    bool ascii = false, image = false;
+    TransferPlanner::buttonsFor(mode, &ascii, &image);
+    forceAscii_->setChecked(ascii);
+    forceImage_->setChecked(image);
+}
+
+bool RemotePage::updateOnly() const {
+    return updateOnly_->isChecked();
+}
+
+void RemotePage::apply() {
+    config_.SetInt("UpdateONLY", updateOnly() ? 1 : 0);
+}
+
+std::vector<int> RemotePage::selectedEntries() const {
+    std::vector<int> entries;
+    QModelIndexList rows = list_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& index : rows) {
+        const int entry = table_->entryIndex(index.row());
+        if (entry >= 0)
+            entries.push_back(entry);
+    }
+    return entries;
+}
+
+QString RemotePage::statusText(int part) const {
+    return part >= 0 && static_cast<size_t>(part) < status_.size() ? status_[part]->text()
+                                                                   : QString();
+}
+
+void RemotePage::updateStatus() {
+    status_[classic_ ? 0 : 2]->setText(
+        QString::fromStdString(model_.statusText(selectedEntries())));
+}
+
+void RemotePage::refreshPathBox() {
+    const QString text = QString::fromStdString(model_.pathText());
+    path_->clear();
+    for (const std::string& path : model_.cachedPaths())
+        path_->addItem(QString::fromStdString(path));
+    path_->setEditText(text);
+}
+
+void RemotePage::connected(bool on) {
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)})
+        view->setEnabled(on);
+    if (on) {
+        setTransferMode(planner_.modeAtConnect(perhost::transferType(host_.sessionSettings())));
+    } else {
+        planner_.disconnected(transferMode());
+        forceAscii_->setChecked(false);
+        forceImage_->setChecked(false);
+        busy(false);
+    }
+    updateStatus();
+}
+
+void RemotePage::busy(bool on) {
+    stop_->setVisible(on);
+    newFolder_->setVisible(!on);
+}
+
+void RemotePage::openSelection() {
+    const std::vector<int> chosen = selectedEntries();
+    if (!connectedNow() || chosen.empty())
+        return;
+    if (chosen.size() == 1 && model_.openEntry(chosen.front()))
+        return;
+    downloadSelection();
+}
+
+bool RemotePage::downloadSelection(const QString& given) {
+    const std::vector<int> chosen = selectedEntries();
+    if (!connectedNow() || chosen.empty())
+        return false;
+    QString folder = given;
+    if (folder.isEmpty()) {
+        folder = chooser_("Select folder for downloaded files",
+                          QString::fromStdString(planner_.transferDir()));
+        if (folder.isEmpty())
+            return false;
+    }
+    std::vector<TransferPlanner::Item> items;
+    for (int index : chosen) {
+        const std::vector<RemoteEntry> entry = model_.entriesAt({index});
+        if (!entry.empty())
+            items.push_back({index, entry.front().localName()});
+    }
+    const auto probe = [](const std::string& path, bool* directory) {
+        const QFileInfo info(QString::fromStdString(path));
+        *directory = info.isDir();
+        return info.exists() || info.isSymLink();
+    };
+    const auto question = [this](const std::string& title, const std::string& text) {
+        const auto answer = ask(QString::fromStdString(title), QString::fromStdString(text),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return answer == QMessageBox::Yes  ? TransferPlanner::Answer::Yes
+               : answer == QMessageBox::No ? TransferPlanner::Answer::No
+                                           : TransferPlanner::Answer::Cancel;
+    };
+    const TransferPlanner::Download download = planner_.planDownload(
+        folder.toStdString(), transferMode(), updateOnly(), items, probe, question);
+    for (int entry : download.dropped) {
+        const int row = table_->rowOf(entry);
+        if (row >= 0)
+            list_->selectionModel()->select(
+                table_->index(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    }
+    return model_.get(folder.toStdString(), download.indices,
+                      TransferPlanner::requestValue(transferMode(), updateOnly()));
+}
+
+bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
+    if (!connectedNow() || paths.isEmpty())
+        return false;
+    std::string into;
+    if (directoryEntry >= 0) {
+        const std::vector<RemoteEntry> target = model_.entriesAt({directoryEntry});
+        // Only a directory takes the files; on a file or a link they go to the one shown.
+        if (!target.empty() && target.front().type == EntryType::Directory)
+            into = target.front().changeDirectoryName();
+    }
+    std::vector<std::string> names;
+    for (const QString& path : paths)
+        names.push_back(path.toStdString());
+    return model_.put(names, into, TransferPlanner::requestValue(transferMode(), updateOnly()));
+}
+
+void RemotePage::deleteSelection() {
+    const std::vector<int> chosen = selectedEntries();
+    if (!connectedNow() || chosen.empty())
+        return;
+    // Nothing brings a file deleted on the server back: one question first.
+    if (ask("Delete", QString::fromStdString(TransferPlanner::deleteQuestion(chosen.size())),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    model_.remove(chosen);
+}
+
+void RemotePage::showProperties() {
+    const std::vector<int> chosen = selectedEntries();
+    if (!connectedNow() || chosen.empty())
+        return;
+    const uint32_t zone = perhost::timeZoneCode(host_.sessionSettings());
+    const std::string zoneName =
+        zone == 0 ? std::string() : TimeZoneTable::label(TimeZoneTable::rowOfCode(zone));
+    properties_(RemoteProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
+}
+
+void RemotePage::newFolder() {
+    if (!connectedNow())
+        return;
+    currentView()->setFocus();
+    const int entry = model_.addPlaceholder();
+    table_->flush();
+    editEntry(entry);
+}
+
+void RemotePage::renameSelection() {
+    const std::vector<int> chosen = selectedEntries();
+    if (chosen.size() == 1)
+        editEntry(chosen.front());
+}
+
+void RemotePage::editEntry(int entry) {
+    const int row = table_->rowOf(entry);
+    if (row < 0)
+        return;
+    const QModelIndex index = table_->index(row, 0);
+    currentView()->setCurrentIndex(index);
+    editing_ = entry;
+    currentView()->edit(index);
+}
+
+void RemotePage::nameEdited(int entry, const QString& text) {
+    editing_ = -1;
+    const std::string name = text.toStdString();
+    const std::vector<RemoteEntry> current = model_.entriesAt({entry});
+    if (!current.empty() && current.front().name == name && !model_.isPlaceholder(entry))
+        return;  // unchanged
+    if (model_.finishEdit(entry, &name) == RemoteDirectoryModel::EditEnd::NeedName)
+        ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void RemotePage::listToFile() {
+    FtpSession* session = model_.session();
+    if (session == nullptr)
+        return;
+    const std::string host = FtpUrl(host_.urlText()).host;
+    std::string path = planner_.listFilePath(host);
+    if (path.empty()) {
+        // No transfer folder yet: ask rather than write into whatever folder is current.
+        const QString folder = chooser_("Select folder for the listing file", QDir::homePath());
+        if (folder.isEmpty())
+            return;
+        planner_.useFolder(folder.toStdString());
+        path = TransferPlanner::listFilePath(folder.toStdString(), host);
+    }
+    session->enqueue(RequestKind::ListToFile, path, {}, 0);
+}
+
+void RemotePage::stop() {
+    if (connectedNow())
+        model_.stop();
+}
+
+void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
+    const std::vector<int> chosen = selectedEntries();
+    const bool on = connectedNow();
+    QMenu menu(this);
+    if (!chosen.empty() && view->indexAt(at).isValid()) {
+        const std::vector<RemoteEntry> entries = model_.entriesAt(chosen);
+        if (entries.size() == 1 && entries.front().type != EntryType::File)
+            menu.addAction("&Open", this, &RemotePage::openSelection);
+        menu.addAction(kGetTexts[transferMode()], this, [this] { downloadSelection(); });
+        menu.addSeparator();
+        menu.addAction("&Delete", this, &RemotePage::deleteSelection);
+        if (chosen.size() == 1)
+            menu.addAction("Rena&me", this, &RemotePage::renameSelection);
+        menu.addSeparator();
+        menu.addAction("P&roperties", this, &RemotePage::showProperties);
+    } else {
+        QMenu* modes = menu.addMenu("&View");
+        auto* group = new QActionGroup(modes);
+        const std::pair<const char*, int> modeItems[] = {{"Lar&ge Icons", kLargeIcons},
+                                                         {"S&mall Icons", kSmallIcons},
+                                                         {"&List", kList},
+                                                         {"&Details", kDetails}};
+        for (const auto& [text, mode] : modeItems) {
+            QAction* item = modes->addAction(text, this, [this, mode = mode] {
+                if (mode != viewMode_)
+                    setViewMode(mode);
+            });
+            item->setCheckable(true);
+            item->setChecked(mode == viewMode_);
+            group->addAction(item);
+        }
+        menu.addSeparator();
+        QMenu* arrange = menu.addMenu("Arrange &Icons");
+        const std::pair<const char*, int> keys[] = {
+            {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
+        for (const auto& [text, key] : keys)
+            arrange->addAction(text, this, [this, key = key] { model_.arrangeBy(key); });
+        menu.addSeparator();
+        menu.addAction("New &Folder", this, &RemotePage::newFolder)->setEnabled(on);
+        menu.addSeparator();
+        menu.addAction("Re&fresh", this, [this] { model_.refresh(); })->setEnabled(on);
+        menu.addSeparator();
+        menu.addAction("&Logoff", this, [this] { host_.logoff(); })->setEnabled(on);
+        FtpSession* session = model_.session();
+        QAction* exit = menu.addAction("Logoff and E&xit", this, [this] {
+            if (FtpSession* running = model_.session())
+                running->setQuitWhenDone(!running->quitWhenDone());
+        });
+        exit->setEnabled(on);
+        exit->setCheckable(true);
+        exit->setChecked(session != nullptr && session->quitWhenDone());
+    }
+    menu.exec(view->viewport()->mapToGlobal(at));
+}
+
+bool RemotePage::handleKey(QKeyEvent* key) {
+    const bool on = connectedNow();
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    const bool selection = !selectedEntries().empty();
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (on && selection)
+                mods == Qt::AltModifier ? showProperties() : openSelection();
+            return true;
+        case Qt::Key_Delete:
+            if (on && selection)
+                deleteSelection();
+            return true;
+        case Qt::Key_F5:
+            if (on)
+                model_.refresh();
+            updateStatus();
+            return true;
+        case Qt::Key_Escape:
+            stop();
+            return true;
+        default:
+            break;
+    }
+    if (mods != Qt::ControlModifier)
+        return false;
+    switch (key->key()) {
+        case Qt::Key_R:
+            if (FtpSession* session = model_.session())
+                session->toggleRawLogging();
+            return true;
+        case Qt::Key_A:
+            currentView()->selectAll();
+            updateStatus();
+            return true;
+        case Qt::Key_T:
+            listToFile();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
+    const bool isView = watched == list_ || watched == details_;
+    const bool isViewport = watched == list_->viewport() || watched == details_->viewport();
+    if (isView && event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent*>(event));
+    if (!isViewport)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (connectedNow() && !localPaths(drag->mimeData()).isEmpty())
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QStringList paths = localPaths(drop->mimeData());
+            if (paths.isEmpty() || !connectedNow())
+                return true;
+            auto* view = watched == list_->viewport() ? static_cast<QAbstractItemView*>(list_)
+                                                      : static_cast<QAbstractItemView*>(details_);
+            const QModelIndex under = view->indexAt(drop->position().toPoint());
+            upload(paths, under.isValid() ? table_->entryIndex(under.row()) : -1);
+            drop->acceptProposedAction();
+            return true;
+        }
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
+}
+
+void RemotePage::dragEnterEvent(QDragEnterEvent* event) {
+    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void RemotePage::dragMoveEvent(QDragMoveEvent* event) {
+    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void RemotePage::dropEvent(QDropEvent* event) {
+    if (upload(localPaths(event->mimeData())))
+        event->acceptProposedAction();
+}
+
+void RemotePage::lineAppended(size_t, const std::string& text, LogLineKind kind) {
+    if (kind != LogLineKind::Command && kind != LogLineKind::Reply)
+        return;
+    std::lock_guard lock(echoMutex_);
+    echo_ = text;
+    if (echoQueued_)
+        return;
+    echoQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            std::string line;
+            {
+                std::lock_guard lock(echoMutex_);
+                line = echo_;
+                echoQueued_ = false;
+            }
+            status_[1]->setText(QString::fromStdString(line));
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace nubo

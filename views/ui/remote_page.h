@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QWidget>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "base/app_log_listener.h"
+#include "views/transfer_planner.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListView;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+class QTreeView;
+class QAbstractItemView;
+
+namespace nubo {
+
+class AppLog;
+class ConfigStore;
+class HostController;
+class RemoteDirectoryModel;
+class RemoteTableModel;
+
+// The remote view: the path combo, the tool bar (FORCE ASCII, FORCE Image, Update-ONLY,
+// Back, Up, New folder sharing its place with STOP), the listing in four view modes (a
+// list view for icons, small icons and list, a tree view for details, one selection
+// between them), the status bar, context menus, keys and dropped files. The logic is in
+// RemoteDirectoryModel and TransferPlanner; boxes and choosers can be replaced so that
+// tests need no modal dialog.
+class RemotePage : public QWidget, public AppLogListener {
+    Q_OBJECT
+
+  public:
+    enum ViewMode { kLargeIcons = 1, kSmallIcons = 2, kList = 3, kDetails = 4 };
+    // A question box: title, text, buttons; the button pressed.
+    using QuestionBox = std::function<QMessageBox::StandardButton(
+        const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
+    // A folder chooser: title and the folder to start in; empty when cancelled.
+    using FolderChooser = std::function<QString(const QString& title, const QString& start)>;
+    // Shows the properties box (tests look at the texts instead).
+    using PropertiesBox = std::function<void(const struct RemoteProperties& properties)>;
+
+    RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config, AppLog& log,
+               bool classic, QWidget* parent = nullptr);
+    ~RemotePage() override;
+
+    void setQuestionBox(QuestionBox box) { question_ = std::move(box); }
+    void setFolderChooser(FolderChooser chooser) { chooser_ = std::move(chooser); }
+    void setPropertiesBox(PropertiesBox box) { properties_ = std::move(box); }
+
+    // ---- the user's actions ----
+    void setViewMode(int mode);
+    int viewMode() const { return viewMode_; }
+    // Enter on the list: into a single directory or link, else a download.
+    void openSelection();
+    // A download of the selection into a folder; empty: the chooser asks.
+    bool downloadSelection(const QString& folder = {});
+    // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
+    bool upload(const QStringList& paths, int directoryEntry = -1);
+    void deleteSelection();
+    void showProperties();
+    void newFolder();
+    void renameSelection();
+    void listToFile();
+    void stop();
+    // Leaving the page: "UpdateONLY" is stored.
+    void apply();
+
+    // ---- what tests and the Files page look at ----
+    int transferMode() const;
+    void setTransferMode(int mode);
+    bool updateOnly() const;
+    std::vector<int> selectedEntries() const;
+    QString statusText(int part) const;
+    QComboBox* pathBox() const { return path_; }
+    QListView* listView() const { return list_; }
+    QTreeView* detailsView() const { return details_; }
+    QAbstractItemView* currentView() const;
+    RemoteTableModel* tableModel() const { return table_; }
+    QAction* action(const QString& toolTip) const;
+
+    // AppLogListener (any thread): FTP commands and replies echo in the status bar.
+    void lineAppended(size_t index, const std::string& text, LogLineKind kind) override;
+    void logWiped() override {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildToolBar();
+    void buildViews();
+    void connected(bool on);
+    void busy(bool on);
+    void updateStatus();
+    void refreshPathBox();
+    void contextMenu(QAbstractItemView* view, const QPoint& at);
+    void nameEdited(int entry, const QString& text);
+    void editEntry(int entry);
+    bool handleKey(QKeyEvent* key);
+    bool connectedNow() const;
+    QMessageBox::StandardButton ask(const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons);
+
+    RemoteDirectoryModel& model_;
+    HostController& host_;
+    ConfigStore& config_;
+    AppLog& log_;
+    bool classic_;
+    TransferPlanner planner_;
+    RemoteTableModel* table_ = nullptr;
+    QToolBar* tools_ = nullptr;
+    QAction* forceAscii_ = nullptr;
+    QAction* forceImage_ = nullptr;
+    QAction* updateOnly_ = nullptr;
+    QAction* back_ = nullptr;
+    QAction* up_ = nullptr;
+    QAction* newFolder_ = nullptr;
+    QAction* stop_ = nullptr;
+    QComboBox* path_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    QListView* list_ = nullptr;
+    QTreeView* details_ = nullptr;
+    std::vector<QLabel*> status_;
+    int viewMode_ = kList;
+    int editing_ = -1;  // the entry whose name is being edited
+    QuestionBox question_;
+    FolderChooser chooser_;
+    PropertiesBox properties_;
+    // The newest FTP line for the status bar, taken once per pass of the event loop.
+    std::mutex echoMutex_;
+    std::string echo_;
+    bool echoQueued_ = false;
+};
+
+}  // namespace nubo

@@ -1,0 +1,60 @@
+#include "views/ui/remote_properties_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace nubo {
+
+namespace {
+
+QLineEdit* readOnly(const std::string& text, QWidget* parent) {
+    auto* edit = new QLineEdit(QString::fromStdString(text), parent);
+    edit->setReadOnly(true);
+    edit->setFrame(false);
+    edit->setCursorPosition(0);
+    return edit;
+}
+
+}  // namespace
+
+RemotePropertiesDialog::RemotePropertiesDialog(const RemoteProperties& properties,
+                                               const QIcon& icon, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromStdString(properties.windowTitle()));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* picture = new QLabel(this);
+    picture->setPixmap(icon.pixmap(32, 32));
+    top->addWidget(picture);
+    QLineEdit* name = readOnly(properties.name, this);
+    name->setFrame(true);
+    top->addWidget(name, 1);
+    layout->addLayout(top);
+    auto* form = new QFormLayout;
+    form->addRow("Type:", readOnly(properties.type, this));
+    form->addRow("Size:", readOnly(properties.size, this));
+    layout->addLayout(form);
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line);
+    auto* rows = new QFormLayout;
+    for (const RemoteProperties::Row& row : properties.rows) {
+        if (!row.label.empty())
+            rows->addRow(QString::fromStdString(row.label), readOnly(row.value, this));
+    }
+    layout->addLayout(rows);
+    layout->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+}
+
+}  // namespace nubo
