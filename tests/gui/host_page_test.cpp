@@ -27,6 +27,7 @@
 #include "shellext/shortcut_library.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
 #include "tests/support/restart_slot.h"
@@ -76,26 +77,7 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(server.running()) << server.startError();
-        config.SetInt("XAppVersion", 0x02020000);
         config.SetInt("Classic", GetParam() ? 1 : 0);
-        config.SetInt("Statistics", 1);
-        config.SetInt("Passive", 1);
-        context.log = &log;
-        context.config = &config;
-        context.outlets = &outlets;
-        context.remoteView = &remoteView;
-        context.appKey = &appKey;
-        context.dataFolder = home.appData();
-        context.diagnosticsSink = &sink;
-        context.shortcuts = &shortcuts;
-        context.desktopFolder = home.root() + "/Desktop";
-        context.poster = [this](std::function<void()> work) {
-            QMetaObject::invokeMethod(&postTarget, std::move(work), Qt::QueuedConnection);
-        };
-        config.SetPoster(context.poster);
-        config.EnableNotifications(true);
-        fs::create_directories(context.desktopFolder);
-        fs::create_directories(home.appData());
         test::writeFile(server.root() + "/hello.txt", "hello");
         build();
     }
@@ -104,40 +86,25 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         tearDownPage();
     }
     void build() {
-        host = std::make_unique<HostController>(context);
-        host->startUp();
-        page = std::make_unique<HostPage>(*host, sink, GetParam());
+        live.start();
+        page = std::make_unique<HostPage>(*live.host, sink, GetParam());
         page->show();
     }
     void tearDownPage() {
-        if (host != nullptr && host->sessionActive()) {
-            host->logoff();
-            pumpUntil([&] { return !host->sessionActive(); });
+        if (live.host != nullptr && live.host->sessionActive()) {
+            live.host->logoff();
+            pumpUntil([&] { return !live.host->sessionActive(); });
         }
         page.reset();
-        if (host != nullptr)
-            host->shutDown();
-        host.reset();
+        live.stop();
     }
     // Typing into the URL box, as a user does.
     void type(const std::string& url) {
         page->urlBox()->lineEdit()->setText(QString::fromStdString(url));
         emit page->urlBox()->lineEdit()->textEdited(page->urlBox()->lineEdit()->text());
     }
-    // Whether a line of the log starts with the text.
-    bool logHas(const std::string& start) const {
-        for (const std::string& logged : log.Lines()) {
-            if (logged.rfind(start, 0) == 0)
-                return true;
-        }
-        return false;
-    }
-    std::string logText() const {
-        std::string text;
-        for (const std::string& line : log.Lines())
-            text += line + "\n";
-        return text;
-    }
+    bool logHas(const std::string& start) const { return live.logHas(start); }
+    std::string logText() const { return live.logText(); }
     QToolButton* toolButton(const QString& tip) const {
         for (QToolButton* button : page->findChildren<QToolButton*>()) {
             if (button->toolTip() == tip)
@@ -152,19 +119,15 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         return pumpUntil([&] { return page->logoffButton()->isEnabled(); });
     }
 
-    test::TestHome home;
-    test::UrlDefaultsScope urlDefaults{"tester@example.org"};
-    test::PyFtpdServer server;
-    AppLog log;
-    ConfigStore config;
-    RegistryKey appKey{home.settingsFile()};
-    test::RecordingOutlets outlets;
-    RemoteDirectoryModel remoteView{log};
-    ShortcutLibrary shortcuts{NUBOSX_LIBRARY};
     GatedSink sink;
-    QObject postTarget;
-    HostController::Context context;
-    std::unique_ptr<HostController> host;
+    test::LiveHost live{&sink};
+    test::TestHome& home = live.home;
+    test::PyFtpdServer& server = live.server;
+    AppLog& log = live.log;
+    ConfigStore& config = live.config;
+    test::RecordingOutlets& outlets = live.outlets;
+    HostController::Context& context = live.context;
+    std::unique_ptr<HostController>& host = live.host;
     std::unique_ptr<HostPage> page;
 };
 

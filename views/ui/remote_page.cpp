@@ -243,6 +243,9 @@ void RemotePage::setViewMode(int mode) {
     list_->setGridSize(large ? QSize(96, 64) : QSize());
     list_->setWordWrap(large);
     list_->setMovement(QListView::Static);
+    // A change of mode resets the list's drop acceptance; files from elsewhere still land.
+    list_->setAcceptDrops(true);
+    list_->viewport()->setAcceptDrops(true);
     stack_->setCurrentWidget(list_);
 }
 

@@ -1,0 +1,269 @@
+// The remote view against a real pyftpdlib server, offscreen: listing, sorting, view
+// modes, navigation, downloads with their questions, dropped uploads, delete, new
+// folder, rename, properties, list to file and the stored settings.
+#include "views/ui/remote_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QMimeData>
+#include <QTest>
+#include <QTreeView>
+#include <QUrl>
+#include <filesystem>
+
+#include "engine/ftp_session.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/support/test_util.h"
+#include "views/remote_properties.h"
+#include "views/ui/remote_table_model.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::pumpUntil;
+
+class RemotePageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(live.server.running()) << live.server.startError();
+        root = live.server.root();
+        test::writeFile(root + "/hello.txt", "hello");
+        test::writeFile(root + "/notes.txt", std::string(3000, 'n'));
+        fs::create_directories(root + "/docs");
+        test::writeFile(root + "/docs/inside.txt", "inside");
+        local = live.home.root() + "/local";
+        fs::create_directories(local);
+        live.start();
+        page =
+            std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log, true);
+        page->resize(640, 400);
+        page->show();
+        page->setQuestionBox(
+            [this](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+                asked.push_back((title + "|" + text).toStdString());
+                const QMessageBox::StandardButton answer =
+                    answers.empty() ? QMessageBox::Cancel : answers.front();
+                if (!answers.empty())
+                    answers.erase(answers.begin());
+                return answer;
+            });
+        page->setFolderChooser([this](const QString& title, const QString&) {
+            chooserTitles.push_back(title.toStdString());
+            return chosenFolder;
+        });
+        ASSERT_TRUE(live.logIn()) << live.logText();
+        // The listing's end re-sorts the rows and then names "/" in the path box: once the
+        // box holds it, the view has its final rows (a selection made now stays).
+        ASSERT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 1; }));
+        ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt"})) << names().size();
+    }
+    void TearDown() override {
+        live.stop();
+        page.reset();
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> shown;
+        RemoteTableModel* table = page->tableModel();
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown.push_back(table->index(row, 0).data().toString().toStdString());
+        return shown;
+    }
+    bool shows(const std::vector<std::string>& expected) {
+        return pumpUntil([&] { return names() == expected; });
+    }
+    int rowOf(const std::string& name) const {
+        const std::vector<std::string> shown = names();
+        const auto found = std::find(shown.begin(), shown.end(), name);
+        return found == shown.end() ? -1 : static_cast<int>(found - shown.begin());
+    }
+    void select(const std::vector<std::string>& chosen) {
+        page->listView()->selectionModel()->clearSelection();
+        for (const std::string& name : chosen) {
+            page->listView()->selectionModel()->select(
+                page->tableModel()->index(rowOf(name), 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+    // Files dropped from another program at a point of the list.
+    void drop(const QStringList& paths, const QPoint& at) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        mime.setUrls(urls);
+        QWidget* viewport = page->listView()->viewport();
+        // As a drag from another program arrives: it enters, then drops.
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        QDropEvent event(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    }
+    bool idle() {
+        return pumpUntil([&] {
+            FtpSession* session = live.host->session();
+            return session != nullptr && session->idle();
+        });
+    }
+
+    test::LiveHost live;
+    std::string root;
+    std::string local;
+    std::unique_ptr<RemotePage> page;
+    std::vector<std::string> asked;
+    std::vector<QMessageBox::StandardButton> answers;
+    std::vector<std::string> chooserTitles;
+    QString chosenFolder;
+};
+
+TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
+    EXPECT_EQ(page->statusText(0), "3 object(s), 2.93KB");
+    EXPECT_TRUE(pumpUntil([&] { return page->statusText(1).startsWith(">226"); }))
+        << page->statusText(1).toStdString();
+    select({"hello.txt", "notes.txt"});
+    EXPECT_EQ(page->statusText(0), "2 object(s), 2.93KB");
+    select({"docs"});
+    EXPECT_EQ(page->statusText(0), "1 object(s)");  // folders only: no size
+    // Details: the tree view shares the selection; Size twice sorts descending, folders last.
+    page->setViewMode(RemotePage::kDetails);
+    EXPECT_EQ(page->currentView(), page->detailsView());
+    EXPECT_TRUE(page->detailsView()->selectionModel()->isRowSelected(rowOf("docs"), {}));
+    emit page->detailsView()->header()->sectionClicked(1);
+    EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
+    emit page->detailsView()->header()->sectionClicked(1);
+    EXPECT_TRUE(shows({"notes.txt", "hello.txt", "docs"}));
+    EXPECT_EQ(page->tableModel()->headerData(3, Qt::Horizontal, Qt::DisplayRole), "Date/Time");
+    page->setViewMode(RemotePage::kLargeIcons);
+    EXPECT_EQ(page->listView()->viewMode(), QListView::IconMode);
+}
+
+TEST_F(RemotePageTest, EnterOpensAFolderAndBackShowsTheCachedListing) {
+    select({"docs"});
+    page->listView()->setFocus();
+    QTest::keyClick(page->listView(), Qt::Key_Return);
+    ASSERT_TRUE(shows({"inside.txt"}));
+    EXPECT_EQ(page->pathBox()->currentText(), "/docs");
+    page->action("Back (to previous directory)")->trigger();
+    ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return live.logHas("... using cached copy of /"); }));
+    EXPECT_EQ(page->pathBox()->count(), 2);  // "/" and "/docs" are cached
+}
+
+TEST_F(RemotePageTest, ADownloadAsksAboutFilesThatExistAndGetsTheRest) {
+    test::writeFile(local + "/hello.txt", "mine");
+    select({"hello.txt", "notes.txt"});
+    chosenFolder = QString::fromStdString(local);
+    answers = {QMessageBox::No};
+    ASSERT_TRUE(page->downloadSelection());
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/notes.txt"); }));
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "Get file(s) as...|" + local +
+                            "/hello.txt\r\nThis file already exists.\r\n\r\nReplace existing "
+                            "file?");
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "mine");
+    EXPECT_EQ(fs::file_size(local + "/notes.txt"), 3000u);
+    EXPECT_EQ(live.config.GetString("LastXDir"), local);
+    // Answered No: deselected.
+    EXPECT_EQ(page->selectedEntries().size(), 1u);
+    // A cancelled chooser downloads nothing.
+    chosenFolder.clear();
+    EXPECT_FALSE(page->downloadSelection());
+}
+
+TEST_F(RemotePageTest, DroppedFilesUploadAndADropOnAFolderGoesIntoIt) {
+    test::writeFile(local + "/up.txt", "up");
+    test::writeFile(local + "/into.txt", "into");
+    page->setViewMode(RemotePage::kDetails);
+    page->setViewMode(RemotePage::kList);
+    const QRect docs = page->listView()->visualRect(page->tableModel()->index(rowOf("docs"), 0));
+    drop({QString::fromStdString(local + "/into.txt")}, docs.center());
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/docs/into.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    // The view comes back to the folder it showed.
+    EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
+    EXPECT_EQ(page->pathBox()->currentText(), "/");
+    // Below the last item: into the folder shown, and the row appears.
+    drop({QString::fromStdString(local + "/up.txt")}, QPoint(5, page->listView()->height() - 5));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/up.txt"); })) << live.logText();
+    EXPECT_TRUE(pumpUntil([&] { return rowOf("up.txt") >= 0; }));
+    EXPECT_EQ(test::readFile(root + "/up.txt"), "up");
+}
+
+TEST_F(RemotePageTest, DeleteAsksOnceAndRemovesFromTheServer) {
+    select({"notes.txt"});
+    page->listView()->setFocus();
+    answers = {QMessageBox::No};
+    QTest::keyClick(page->listView(), Qt::Key_Delete);
+    ASSERT_EQ(asked, std::vector<std::string>{"Delete|Delete 1 item from the server?"});
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(fs::exists(root + "/notes.txt"));
+    answers = {QMessageBox::Yes};
+    QTest::keyClick(page->listView(), Qt::Key_Delete);
+    ASSERT_TRUE(shows({"docs", "hello.txt"}));
+    EXPECT_FALSE(fs::exists(root + "/notes.txt"));
+}
+
+TEST_F(RemotePageTest, NewFolderAndRenameAreEditedInPlace) {
+    page->newFolder();
+    ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt", "NewFolder"}));
+    RemoteTableModel* table = page->tableModel();
+    // An empty name is refused and the placeholder stays.
+    table->setData(table->index(3, 0), QString(), Qt::EditRole);
+    EXPECT_EQ(asked, std::vector<std::string>{"Rename|You must enter a name."});
+    table->setData(table->index(3, 0), QString("made"), Qt::EditRole);
+    ASSERT_TRUE(pumpUntil([&] { return fs::is_directory(root + "/made"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt", "made"}));
+    // A rename reaches the server and the row takes the new name.
+    table->setData(table->index(rowOf("hello.txt"), 0), QString("hi.txt"), Qt::EditRole);
+    ASSERT_TRUE(pumpUntil([&] { return rowOf("hi.txt") >= 0; })) << live.logText();
+    EXPECT_TRUE(fs::exists(root + "/hi.txt"));
+    EXPECT_FALSE(fs::exists(root + "/hello.txt"));
+    // A new folder whose edit is cancelled goes without a trace.
+    page->newFolder();
+    ASSERT_TRUE(pumpUntil([&] { return rowOf("NewFolder") >= 0; }));
+    live.remoteView.finishEdit(table->entryIndex(rowOf("NewFolder")), nullptr);
+    EXPECT_TRUE(pumpUntil([&] { return rowOf("NewFolder") < 0; }));
+}
+
+TEST_F(RemotePageTest, PropertiesAndAListFileInAFolderTheUserChooses) {
+    std::vector<RemoteProperties> shown;
+    page->setPropertiesBox([&](const RemoteProperties& p) { shown.push_back(p); });
+    select({"notes.txt"});
+    page->listView()->setFocus();
+    QTest::keyClick(page->listView(), Qt::Key_Return, Qt::AltModifier);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].windowTitle(), "notes.txt Properties");
+    EXPECT_EQ(shown[0].size, "2.93KB (3,000 bytes)");
+    EXPECT_EQ(shown[0].rows[0].label, "Modified:");
+    // Ctrl+T with no transfer folder asks for one instead of writing anywhere.
+    chosenFolder = QString::fromStdString(local);
+    QTest::keyClick(page->listView(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for the listing file"});
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/127.0.0.1.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_NE(test::readFile(local + "/127.0.0.1.txt").find("notes.txt"), std::string::npos);
+}
+
+TEST_F(RemotePageTest, UpdateOnlyIsStoredOnLeavingAndTheModeAtDisconnection) {
+    page->action("Enable \"Update-ONLY\" transfers")->setChecked(true);
+    page->apply();
+    EXPECT_EQ(live.config.GetInt("UpdateONLY"), 1);
+    page->setTransferMode(1);
+    live.host->logoff();
+    ASSERT_TRUE(pumpUntil([&] { return !page->currentView()->isEnabled(); }));
+    EXPECT_EQ(live.config.GetInt("LastXMode"), 1);
+    EXPECT_FALSE(page->action("FORCE Image (binary) transfer mode")->isChecked());
+    EXPECT_EQ(page->transferMode(), 2);
+}
+
+}  // namespace
+}  // namespace nubo
