@@ -13,7 +13,8 @@ TypeTable& TypeTable::instance() {
 
 TypeTable::TypeTable()
     : typeNames_{"File", "Folder", "Symbolic Link"},
-      iconNames_{"text-x-generic", "folder", "emblem-symbolic-link"} {}
+      iconNames_{"text-x-generic", "folder", "emblem-symbolic-link"},
+      genericIconNames_{"text-x-generic", "folder", "inode-symlink"} {}
 
 void TypeTable::install() {
     RemoteEntry::setIconProvider(
@@ -25,12 +26,13 @@ void TypeTable::setLocalIcons(bool on) {
     localIcons_ = on;
 }
 
-uint16_t TypeTable::iconIndexLocked(const std::string& iconName) {
+uint16_t TypeTable::iconIndexLocked(const std::string& iconName, const std::string& generic) {
     for (size_t i = 0; i < iconNames_.size(); ++i) {
         if (iconNames_[i] == iconName)
             return static_cast<uint16_t>(i);
     }
     iconNames_.push_back(iconName);
+    genericIconNames_.push_back(generic.empty() ? std::string("text-x-generic") : generic);
     return static_cast<uint16_t>(iconNames_.size() - 1);
 }
 
@@ -62,7 +64,7 @@ uint32_t TypeTable::classify(EntryType type, const std::string& localName) {
         typeNames_.pop_back();
         return 0;  // the table is full: plain file
     }
-    uint32_t packed = row << 16 | iconIndexLocked(icon);
+    uint32_t packed = row << 16 | iconIndexLocked(icon, mime.genericIconName().toStdString());
     byExtension_[extension] = packed;
     return packed;
 }
@@ -75,6 +77,11 @@ std::vector<std::string> TypeTable::typeNames() const {
 std::vector<std::string> TypeTable::iconNames() const {
     std::lock_guard lock(mutex_);
     return iconNames_;
+}
+
+std::vector<std::string> TypeTable::genericIconNames() const {
+    std::lock_guard lock(mutex_);
+    return genericIconNames_;
 }
 
 }  // namespace nubo

@@ -24,17 +24,21 @@ class TypeTable {
     void setLocalIcons(bool on);
     std::vector<std::string> typeNames() const;
     std::vector<std::string> iconNames() const;
+    // For each icon, the MIME type's generic icon ("text-x-generic", "image-x-generic"),
+    // which themes carry when they lack the specific one.
+    std::vector<std::string> genericIconNames() const;
     // Makes RemoteEntry use this table.
     void install();
 
   private:
     TypeTable();
-    uint16_t iconIndexLocked(const std::string& iconName);
+    uint16_t iconIndexLocked(const std::string& iconName, const std::string& generic);
 
     mutable std::mutex mutex_;
     bool localIcons_ = true;
     std::vector<std::string> typeNames_;
     std::vector<std::string> iconNames_;
+    std::vector<std::string> genericIconNames_;
     std::map<std::string, uint32_t> byExtension_;
 };
 

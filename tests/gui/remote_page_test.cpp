@@ -41,6 +41,8 @@ class RemotePageTest : public ::testing::Test {
         local = live.home.root() + "/local";
         fs::create_directories(local);
         live.start();
+        live.config.SetInt("KeepXMode", 1);
+        live.config.SetInt("LastXMode", 1);
         page =
             std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log, true);
         page->resize(640, 400);
@@ -123,6 +125,10 @@ class RemotePageTest : public ::testing::Test {
 };
 
 TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
+    // A site without a transfer type: the mode remembered from the last run (Image),
+    // which the page's start did not overwrite.
+    EXPECT_TRUE(page->action("FORCE Image (binary) transfer mode")->isChecked());
+    EXPECT_EQ(page->transferMode(), 1);
     EXPECT_EQ(page->statusText(0), "3 object(s), 2.93KB");
     EXPECT_TRUE(pumpUntil([&] { return page->statusText(1).startsWith(">226"); }))
         << page->statusText(1).toStdString();
@@ -257,10 +263,10 @@ TEST_F(RemotePageTest, UpdateOnlyIsStoredOnLeavingAndTheModeAtDisconnection) {
     page->action("Enable \"Update-ONLY\" transfers")->setChecked(true);
     page->apply();
     EXPECT_EQ(live.config.GetInt("UpdateONLY"), 1);
-    page->setTransferMode(1);
+    page->setTransferMode(0);
     live.host->logoff();
     ASSERT_TRUE(pumpUntil([&] { return !page->currentView()->isEnabled(); }));
-    EXPECT_EQ(live.config.GetInt("LastXMode"), 1);
+    EXPECT_EQ(live.config.GetInt("LastXMode"), 0);
     EXPECT_FALSE(page->action("FORCE Image (binary) transfer mode")->isChecked());
     EXPECT_EQ(page->transferMode(), 2);
 }

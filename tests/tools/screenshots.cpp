@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QThread>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -38,6 +39,10 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_util.h"
 #include "views/remote_directory_model.h"
+#include "views/remote_properties.h"
+#include "views/ui/remote_page.h"
+#include "views/ui/remote_properties_dialog.h"
+#include "views/ui/remote_table_model.h"
 
 namespace {
 
@@ -71,6 +76,30 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
         return;
     }
     save(sheet, prefix + "connected.png", written);
+    // The remote view beside it: the listing in details, one entry selected.
+    sheet.tabs()->setCurrentIndex(1);
+    auto* remote = qobject_cast<nubo::RemotePage*>(sheet.tabs()->currentWidget());
+    if (remote != nullptr) {
+        pumpUntil([&] { return remote->tableModel()->rowCount() >= 6; });
+        remote->setTransferMode(1);  // FORCE Image on, to show a checked button
+        remote->setViewMode(nubo::RemotePage::kDetails);
+        remote->detailsView()->selectionModel()->select(
+            remote->tableModel()->index(1, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        save(sheet, output + (classic ? "/classic-remote.png" : "/large-files.png"), written);
+        if (classic) {
+            remote->setViewMode(nubo::RemotePage::kLargeIcons);
+            save(sheet, output + "/classic-remote-icons.png", written);
+            remote->setViewMode(nubo::RemotePage::kDetails);
+            remote->setPropertiesBox([&](const nubo::RemoteProperties& properties) {
+                nubo::RemotePropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
+                dialog.show();
+                save(dialog, output + "/tool-properties.png", written);
+            });
+            remote->showProperties();
+        }
+    }
+    sheet.tabs()->setCurrentIndex(0);
     if (!classic) {
         nubo::RequestData data;
         data.names.push_back("big.bin");
@@ -149,9 +178,14 @@ int main(int argc, char** argv) {
     int written = 0;
     // A server that moves 4 MB/s, so that a download lasts long enough to be drawn.
     nubo::test::PyFtpdServer server({"--rate", "4000000"});
-    if (server.running())
+    if (server.running()) {
         nubo::test::writeFile(server.root() + "/big.bin", std::string(40000000, 'x'));
-    else
+        for (const char* name :
+             {"README.txt", "photo.jpg", "nubopro-2.2.tar.gz", "build.sh", "report.pdf"})
+            nubo::test::writeFile(server.root() + "/" + name, std::string(12345, 'x'));
+        QDir().mkpath(QString::fromStdString(server.root() + "/docs"));
+        QDir().mkpath(QString::fromStdString(server.root() + "/pub"));
+    } else
         std::fprintf(stderr, "no pyftpdlib: %s\n", server.startError().c_str());
     QDir().mkpath(QString::fromStdString(server.root() + "/../downloads"));
     for (int classic : {0, 1}) {

@@ -129,6 +129,10 @@ RemotePage::~RemotePage() {
 void RemotePage::buildToolBar() {
     tools_ = new QToolBar(this);
     tools_->setIconSize(QSize(16, 16));
+    // The mode buttons must show at a glance whether they are on.
+    tools_->setStyleSheet(
+        "QToolButton:checked { background-color: palette(midlight); "
+        "border: 1px solid palette(dark); border-radius: 3px; }");
     const auto check = [this](const char* text, const char* tip) {
         QAction* action = tools_->addAction(text);
         action->setToolTip(tip);
@@ -225,8 +229,10 @@ void RemotePage::setViewMode(int mode) {
     if (mode == kDetails) {
         // The widths of the Windows version: Size 15%, Type 30%, Date/Time 20%, Name the rest.
         const int width = std::max(stack_->width(), 400);
-        const int size = width * 15 / 100 - 4, type = width * 30 / 100 - 4,
-                  date = width * 20 / 100 - 4;
+        // Size is never narrower than ten digits, so that no byte count is cut.
+        const int size =
+            std::max(width * 15 / 100 - 4, fontMetrics().horizontalAdvance("0000000000") + 12);
+        const int type = width * 30 / 100 - 4, date = width * 20 / 100 - 4;
         details_->setColumnWidth(0, width - (size + type + date) - 4 - 20);
         details_->setColumnWidth(1, size);
         details_->setColumnWidth(2, type);
@@ -327,12 +333,14 @@ void RemotePage::connected(bool on) {
         view->setEnabled(on);
     if (on) {
         setTransferMode(planner_.modeAtConnect(perhost::transferType(host_.sessionSettings())));
-    } else {
+    } else if (wasConnected_) {
+        // Only a real disconnection records the mode (the page starts disconnected too).
         planner_.disconnected(transferMode());
         forceAscii_->setChecked(false);
         forceImage_->setChecked(false);
         busy(false);
     }
+    wasConnected_ = on;
     updateStatus();
 }
 

@@ -132,7 +132,8 @@ class RemotePage : public QWidget, public AppLogListener {
     QTreeView* details_ = nullptr;
     std::vector<QLabel*> status_;
     int viewMode_ = kList;
-    int editing_ = -1;  // the entry whose name is being edited
+    int editing_ = -1;
+    bool wasConnected_ = false;  // the entry whose name is being edited
     QuestionBox question_;
     FolderChooser chooser_;
     PropertiesBox properties_;

@@ -14,6 +14,7 @@ RemoteTableModel::RemoteTableModel(RemoteDirectoryModel& core, QObject* parent)
     rows_ = core_.rows();
     typeNames_ = core_.typeNames();
     iconNames_ = TypeTable::instance().iconNames();
+    genericIconNames_ = TypeTable::instance().genericIconNames();
     core_.addListener(this);
 }
 
@@ -59,6 +60,7 @@ void RemoteTableModel::flush() {
     // New file types may have come with the entries.
     typeNames_ = core_.typeNames();
     iconNames_ = TypeTable::instance().iconNames();
+    genericIconNames_ = TypeTable::instance().genericIconNames();
     if (reset) {
         beginResetModel();
         rows_ = core_.rows();
@@ -102,8 +104,15 @@ QIcon RemoteTableModel::iconFor(uint32_t packed) const {
         icons_.resize(iconNames_.size());
     if (icon >= icons_.size())
         return {};
-    if (icons_[icon].isNull())
-        icons_[icon] = themeIcon(iconNames_[icon].c_str());
+    if (icons_[icon].isNull()) {
+        // The MIME type's own icon, else its generic one, else a plain document.
+        for (const std::string& name :
+             {iconNames_[icon], genericIconNames_[icon], std::string("text-x-generic")}) {
+            icons_[icon] = themeIcon(QString::fromStdString(name));
+            if (!icons_[icon].isNull())
+                break;
+        }
+    }
     return icons_[icon];
 }
 

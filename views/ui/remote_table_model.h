@@ -69,6 +69,7 @@ class RemoteTableModel : public QAbstractTableModel, public RemoteDirectoryListe
     std::atomic<bool> appendPending_{false};
     std::vector<std::string> typeNames_;
     std::vector<std::string> iconNames_;
+    std::vector<std::string> genericIconNames_;
     mutable std::vector<QIcon> icons_;
 };
 

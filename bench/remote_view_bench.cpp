@@ -1,0 +1,109 @@
+// The remote view with a large listing from a real pyftpdlib server, offscreen: time from
+// the listing's end (the session logs "... cached a copy of") to all rows on screen,
+// sorted and painted; the longest stall of the event loop while the entries arrive; and
+// the time to sort by each other column (click to painted).
+// Usage: bench_remote_view [ENTRIES]
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTimer>
+#include <QTreeView>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "base/app_log_listener.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "views/ui/remote_page.h"
+#include "views/ui/remote_table_model.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Notes when the listing ended, on the session's thread.
+class ListingEnd : public nubo::AppLogListener {
+  public:
+    void lineAppended(size_t, const std::string& text, nubo::LogLineKind) override {
+        if (text.rfind("... cached a copy of ", 0) == 0)
+            at = Clock::now().time_since_epoch().count();
+    }
+    void logWiped() override {}
+    std::atomic<Clock::rep> at{0};
+};
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    nubo::test::LiveHost live;
+    if (!live.server.running()) {
+        std::fprintf(stderr, "server: %s\n", live.server.startError().c_str());
+        return 1;
+    }
+    std::filesystem::create_directories(live.server.root() + "/big");
+    for (int i = 0; i < count; ++i)
+        std::ofstream(live.server.root() + "/big/file-" + std::to_string(i) + ".dat")
+            << std::string(static_cast<size_t>(i % 997), 'x');
+    live.config.SetInt("LogExt", 1);
+    live.config.SetInt("LocalIcons", 1);
+    ListingEnd end;
+    live.log.AddListener(&end);
+    live.start();
+    nubo::RemotePage page(live.remoteView, *live.host, live.config, live.log, true);
+    page.resize(900, 600);
+    page.show();
+    page.setViewMode(nubo::RemotePage::kDetails);
+
+    // The longest gap between two ticks of a 10 ms timer while the listing arrives.
+    QElapsedTimer gap;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longest = std::max(longest, gap.restart()); });
+    gap.start();
+    ticker.start();
+    if (!live.logIn(live.server.url("big", true))) {
+        std::fprintf(stderr, "no login:\n%s", live.logText().c_str());
+        return 1;
+    }
+    nubo::RemoteTableModel* table = page.tableModel();
+    nubo::test::pumpUntil(
+        [&] { return end.at != 0 && table->rowCount() == count && page.pathBox()->count() == 1; },
+        120000);
+    page.grab();  // painted
+    const Clock::time_point listingEnd{Clock::duration(end.at.load())};
+    const double shownMs = msSince(listingEnd);
+    ticker.stop();
+    std::printf(
+        "%d entries: on screen, sorted and painted %.0f ms after the listing's end; "
+        "longest event-loop stall while listing %lld ms\n",
+        table->rowCount(), shownMs, static_cast<long long>(longest));
+
+    bool changed = false;
+    QObject::connect(table, &nubo::RemoteTableModel::contentsChanged, [&] { changed = true; });
+    const char* const names[] = {"Name", "Size", "Type", "Date/Time"};
+    for (int column : {1, 2, 3, 0}) {
+        changed = false;
+        const Clock::time_point start = Clock::now();
+        emit page.detailsView()->header()->sectionClicked(column);
+        nubo::test::pumpUntil([&] { return changed; }, 10000);
+        page.grab();
+        std::printf("sort by %-9s %.0f ms\n", names[column], msSince(start));
+    }
+    live.log.RemoveListener(&end);
+    live.stop();
+    return table->rowCount() == 0 || table->rowCount() == count ? 0 : 1;
+}
