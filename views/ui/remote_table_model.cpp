@@ -1,20 +1,19 @@
 #include "views/ui/remote_table_model.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QPalette>
 
-#include "shell/ui/theme_icon.h"
 #include "views/remote_directory_model.h"
 #include "views/type_table.h"
 
 namespace nubo {
 
 RemoteTableModel::RemoteTableModel(RemoteDirectoryModel& core, QObject* parent)
-    : QAbstractTableModel(parent), core_(core) {
-    rows_ = core_.rows();
-    typeNames_ = core_.typeNames();
-    iconNames_ = TypeTable::instance().iconNames();
-    genericIconNames_ = TypeTable::instance().genericIconNames();
+    : DirectoryTableModel(parent), core_(core) {
+    refreshTables();
+    markReset();
+    flush();
     core_.addListener(this);
 }
 
@@ -22,19 +21,12 @@ RemoteTableModel::~RemoteTableModel() {
     core_.removeListener(this);
 }
 
-void RemoteTableModel::schedule() {
-    if (!scheduled_.exchange(true))
-        QMetaObject::invokeMethod(this, &RemoteTableModel::flush, Qt::QueuedConnection);
-}
-
 void RemoteTableModel::rowsAppended(size_t, size_t) {
-    appendPending_ = true;
-    schedule();
+    markAppended();
 }
 
 void RemoteTableModel::rowsReset() {
-    resetPending_ = true;
-    schedule();
+    markReset();
 }
 
 void RemoteTableModel::pathTextChanged() {
@@ -51,80 +43,29 @@ void RemoteTableModel::connectionChanged(bool connected) {
         this, [this, connected] { emit connectionChangedQueued(connected); }, Qt::QueuedConnection);
 }
 
-void RemoteTableModel::flush() {
-    scheduled_ = false;
-    const bool reset = resetPending_.exchange(false);
-    const bool appended = appendPending_.exchange(false);
-    if (!reset && !appended)
-        return;
+std::vector<int> RemoteTableModel::fetchRows() const {
+    return core_.rows();
+}
+
+std::vector<int> RemoteTableModel::fetchRowsFrom(size_t first) const {
+    return core_.rowsFrom(first);
+}
+
+void RemoteTableModel::refreshTables() {
     // New file types may have come with the entries.
     typeNames_ = core_.typeNames();
     iconNames_ = TypeTable::instance().iconNames();
     genericIconNames_ = TypeTable::instance().genericIconNames();
-    if (reset) {
-        beginResetModel();
-        rows_ = core_.rows();
-        endResetModel();
-    } else {
-        std::vector<int> added = core_.rowsFrom(rows_.size());
-        if (!added.empty()) {
-            const int first = static_cast<int>(rows_.size());
-            beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
-            rows_.insert(rows_.end(), added.begin(), added.end());
-            endInsertRows();
-        }
-    }
-    emit contentsChanged();
 }
 
-int RemoteTableModel::entryIndex(int row) const {
-    return row >= 0 && static_cast<size_t>(row) < rows_.size() ? rows_[static_cast<size_t>(row)]
-                                                               : -1;
-}
-
-int RemoteTableModel::rowOf(int entryIndex) const {
-    for (size_t row = rows_.size(); row-- > 0;) {
-        if (rows_[row] == entryIndex)
-            return static_cast<int>(row);
-    }
-    return -1;
-}
-
-int RemoteTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int RemoteTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 4;
-}
-
-QIcon RemoteTableModel::iconFor(uint32_t packed) const {
-    const size_t icon = packed & 0xFFFF;
-    if (icons_.size() < iconNames_.size())
-        icons_.resize(iconNames_.size());
-    if (icon >= icons_.size())
-        return {};
-    if (icons_[icon].isNull()) {
-        // The MIME type's own icon, else its generic one, else a plain document.
-        for (const std::string& name :
-             {iconNames_[icon], genericIconNames_[icon], std::string("text-x-generic")}) {
-            icons_[icon] = themeIcon(QString::fromStdString(name));
-            if (!icons_[icon].isNull())
-                break;
-        }
-    }
-    return icons_[icon];
-}
-
-QVariant RemoteTableModel::data(const QModelIndex& index, int role) const {
-    const int entry = entryIndex(index.row());
+QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
     RemoteEntry e;
-    if (entry < 0 || !core_.entryAt(entry, &e))
+    if (!core_.entryAt(entry, &e))
         return {};
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            switch (index.column()) {
+            switch (column) {
                 case 0:
                     return QString::fromStdString(e.name);
                 case 1:
@@ -137,10 +78,14 @@ QVariant RemoteTableModel::data(const QModelIndex& index, int role) const {
                 default:
                     return QString::fromStdString(e.time == 0 ? std::string() : e.dateText);
             }
-        case Qt::DecorationRole:
-            return index.column() == 0 ? QVariant(iconFor(e.icon)) : QVariant();
-        case Qt::TextAlignmentRole:
-            return index.column() == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        case Qt::DecorationRole: {
+            if (column != 0)
+                return {};
+            const size_t icon = e.icon & 0xFFFF;
+            if (icon >= iconNames_.size())
+                return {};
+            return cachedIcon(icon, {iconNames_[icon], genericIconNames_[icon]});
+        }
         case Qt::ForegroundRole:
             // A cut entry (a delete is on its way) is drawn ghosted.
             return core_.isMarked(entry)
@@ -150,29 +95,17 @@ QVariant RemoteTableModel::data(const QModelIndex& index, int role) const {
             return e.type == EntryType::Link
                        ? QVariant(QString::fromStdString(e.name + " -> " + e.linkTarget))
                        : QVariant();
-        case kEntryIndexRole:
-            return entry;
-        case kDirectoryRole:
+        case kFolderRole:
             return e.type != EntryType::File;
         default:
             return {};
     }
 }
 
-QVariant RemoteTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal)
-        return {};
-    static const char* const titles[] = {"Name", "Size", "Type", "Date/Time"};
-    if (role == Qt::DisplayRole && section >= 0 && section < 4)
-        return QString(titles[section]);
-    if (role == Qt::TextAlignmentRole)
-        return section == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                            : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
-}
-
 Qt::ItemFlags RemoteTableModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    Qt::ItemFlags flags = DirectoryTableModel::flags(index);
+    if (index.isValid())
+        flags |= Qt::ItemIsDragEnabled;
     if (index.isValid() && index.column() == 0)
         flags |= Qt::ItemIsEditable;
     return flags;
@@ -186,6 +119,22 @@ bool RemoteTableModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     emit nameEdited(entry, value.toString());
     return true;
+}
+
+QByteArray RemoteTableModel::sessionTag() const {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ":" +
+           QByteArray::number(reinterpret_cast<quintptr>(core_.session()), 16);
+}
+
+QStringList RemoteTableModel::mimeTypes() const {
+    return {kMimeType};
+}
+
+QMimeData* RemoteTableModel::mimeData(const QModelIndexList&) const {
+    // What is dropped is the selection; the data only says whose it is.
+    auto* mime = new QMimeData;
+    mime->setData(kMimeType, sessionTag());
+    return mime;
 }
 
 }  // namespace nubo

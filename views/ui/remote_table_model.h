@@ -1,45 +1,38 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QIcon>
-#include <atomic>
+#include <string>
 #include <vector>
 
 #include "views/remote_directory_listener.h"
+#include "views/ui/directory_table_model.h"
+
+class QMimeData;
 
 namespace nubo {
 
 class RemoteDirectoryModel;
 
-// The remote directory as a Qt table (Name, Size, Type, Date/Time) for the list and tree
-// views. The core model changes on the session's thread; this adapter gathers its
-// events and applies them once per pass of the event loop: rows appended since the last
-// pass are fetched and inserted, a reset fetches the row order once. Entries are read
-// one at a time when a view asks for them, never copied as a whole listing.
-class RemoteTableModel : public QAbstractTableModel, public RemoteDirectoryListener {
+// The remote directory as a table for the remote view's list and tree views. Dragged
+// rows carry a private MIME type naming this process and session, so that only the
+// local view of the same window takes them.
+class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListener {
     Q_OBJECT
 
   public:
-    static constexpr int kEntryIndexRole = Qt::UserRole + 1;
-    static constexpr int kDirectoryRole = Qt::UserRole + 2;  // Directory or Link
+    static constexpr const char* kMimeType = "application/x-nubopro-remote-items";
 
     explicit RemoteTableModel(RemoteDirectoryModel& core, QObject* parent = nullptr);
     ~RemoteTableModel() override;
 
     RemoteDirectoryModel& core() const { return core_; }
-    // The entry index shown in a row, -1 when none.
-    int entryIndex(int row) const;
-    // The row showing an entry index, -1 when none.
-    int rowOf(int entryIndex) const;
-    // Applies what the core reported (also run by the event loop on its own).
-    void flush();
+    // Who this model's drags come from: the process and the session.
+    QByteArray sessionTag() const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     // RemoteDirectoryListener, on any thread.
     void rowsAppended(size_t first, size_t count) override;
@@ -55,22 +48,18 @@ class RemoteTableModel : public QAbstractTableModel, public RemoteDirectoryListe
     void pathChanged();
     void busyChangedQueued(bool busy);
     void connectionChangedQueued(bool connected);
-    // Rows were inserted or reset (the status text follows).
-    void contentsChanged();
+
+  protected:
+    std::vector<int> fetchRows() const override;
+    std::vector<int> fetchRowsFrom(size_t first) const override;
+    void refreshTables() override;
+    QVariant entryData(int entryIndex, int column, int role) const override;
 
   private:
-    void schedule();
-    QIcon iconFor(uint32_t packed) const;
-
     RemoteDirectoryModel& core_;
-    std::vector<int> rows_;
-    std::atomic<bool> scheduled_{false};
-    std::atomic<bool> resetPending_{false};
-    std::atomic<bool> appendPending_{false};
     std::vector<std::string> typeNames_;
     std::vector<std::string> iconNames_;
     std::vector<std::string> genericIconNames_;
-    mutable std::vector<QIcon> icons_;
 };
 
 }  // namespace nubo

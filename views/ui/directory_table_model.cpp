@@ -1,0 +1,126 @@
+#include "views/ui/directory_table_model.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "shell/ui/theme_icon.h"
+
+namespace nubo {
+
+DirectoryTableModel::DirectoryTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void DirectoryTableModel::schedule() {
+    if (!scheduled_.exchange(true))
+        QMetaObject::invokeMethod(this, &DirectoryTableModel::flush, Qt::QueuedConnection);
+}
+
+void DirectoryTableModel::markReset() {
+    resetPending_ = true;
+    schedule();
+}
+
+void DirectoryTableModel::markAppended() {
+    appendPending_ = true;
+    schedule();
+}
+
+void DirectoryTableModel::flush() {
+    scheduled_ = false;
+    const bool reset = resetPending_.exchange(false);
+    const bool appended = appendPending_.exchange(false);
+    if (!reset && !appended)
+        return;
+    refreshTables();
+    if (reset) {
+        beginResetModel();
+        rows_ = fetchRows();
+        dropTarget_ = -1;
+        endResetModel();
+    } else {
+        std::vector<int> added = fetchRowsFrom(rows_.size());
+        if (!added.empty()) {
+            const int first = static_cast<int>(rows_.size());
+            beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
+            rows_.insert(rows_.end(), added.begin(), added.end());
+            endInsertRows();
+        }
+    }
+    emit contentsChanged();
+}
+
+int DirectoryTableModel::entryIndex(int row) const {
+    return row >= 0 && static_cast<size_t>(row) < rows_.size() ? rows_[static_cast<size_t>(row)]
+                                                               : -1;
+}
+
+int DirectoryTableModel::rowOf(int entryIndex) const {
+    for (size_t row = rows_.size(); row-- > 0;) {
+        if (rows_[row] == entryIndex)
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
+void DirectoryTableModel::setDropTarget(int row) {
+    if (row == dropTarget_)
+        return;
+    const int old = dropTarget_;
+    dropTarget_ = row;
+    for (int changed : {old, row}) {
+        if (changed >= 0 && changed < rowCount())
+            emit dataChanged(index(changed, 0), index(changed, 3), {Qt::BackgroundRole});
+    }
+}
+
+int DirectoryTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int DirectoryTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant DirectoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    static const char* const titles[] = {"Name", "Size", "Type", "Date/Time"};
+    if (role == Qt::DisplayRole && section >= 0 && section < 4)
+        return QString(titles[section]);
+    if (role == Qt::TextAlignmentRole)
+        return section == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                            : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant DirectoryTableModel::data(const QModelIndex& index, int role) const {
+    const int entry = entryIndex(index.row());
+    if (entry < 0)
+        return {};
+    if (role == Qt::BackgroundRole && index.row() == dropTarget_)
+        return QApplication::palette().brush(QPalette::Highlight);
+    if (role == Qt::ForegroundRole && index.row() == dropTarget_)
+        return QApplication::palette().brush(QPalette::HighlightedText);
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (role == kEntryIndexRole)
+        return entry;
+    return entryData(entry, index.column(), role);
+}
+
+QIcon DirectoryTableModel::cachedIcon(size_t key, const std::vector<std::string>& names) const {
+    if (icons_.size() <= key)
+        icons_.resize(key + 1);
+    if (icons_[key].isNull()) {
+        // The type's own icon, else its generic one, else a plain document.
+        for (const std::string& name : names) {
+            icons_[key] = themeIcon(QString::fromStdString(name));
+            if (!icons_[key].isNull())
+                break;
+        }
+        if (icons_[key].isNull())
+            icons_[key] = themeIcon("text-x-generic");
+    }
+    return icons_[key];
+}
+
+}  // namespace nubo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace nubo {
+
+// A directory listing as a Qt table (Name, Size, Type, Date/Time), the common part of
+// the remote and the local view's adapters. The core model changes on other threads; a
+// subclass turns its events into markReset/markAppended, and the table applies them once
+// per pass of the event loop: rows appended since the last pass are fetched and inserted,
+// a reset fetches the row order once. Entries are read one at a time when a view asks.
+class DirectoryTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    static constexpr int kEntryIndexRole = Qt::UserRole + 1;
+    static constexpr int kFolderRole = Qt::UserRole + 2;
+
+    explicit DirectoryTableModel(QObject* parent = nullptr);
+
+    // The entry index shown in a row, -1 when none; the row showing an entry, -1.
+    int entryIndex(int row) const;
+    int rowOf(int entryIndex) const;
+    // Applies what the core reported (the event loop runs it on its own as well).
+    void flush();
+    // The row drawn highlighted as the target of a drag (-1: none).
+    void setDropTarget(int row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+  signals:
+    // Rows were inserted or reset (the status text follows).
+    void contentsChanged();
+
+  protected:
+    // Any thread: the core's rows were replaced or re-sorted, or some were appended.
+    void markReset();
+    void markAppended();
+    // The core's row order, and its rows from a row on.
+    virtual std::vector<int> fetchRows() const = 0;
+    virtual std::vector<int> fetchRowsFrom(size_t first) const = 0;
+    // Re-reads what entries refer to (type names, icon names) before a flush applies.
+    virtual void refreshTables() {}
+    // One entry's data (the row and drop highlight are handled here).
+    virtual QVariant entryData(int entryIndex, int column, int role) const = 0;
+    // A freedesktop icon with its fallbacks, cached by key.
+    QIcon cachedIcon(size_t key, const std::vector<std::string>& names) const;
+
+  private:
+    void schedule();
+
+    std::vector<int> rows_;
+    std::atomic<bool> scheduled_{false};
+    std::atomic<bool> resetPending_{false};
+    std::atomic<bool> appendPending_{false};
+    int dropTarget_ = -1;
+    mutable std::vector<QIcon> icons_;
+};
+
+}  // namespace nubo
