@@ -1,0 +1,438 @@
+#include "views/local_directory_model.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <thread>
+
+#include "views/display_format.h"
+#include "views/local_directory_listener.h"
+#include "views/local_type_table.h"
+
+namespace nubo {
+
+namespace {
+
+// Sort codes of the columns Name, Size, Type, Date/Time.
+constexpr int kColumnCodes[4] = {1, 3, 2, 4};
+
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Renames without ever replacing what is there.
+bool renameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the flag: a hard link fails on an existing name as well.
+    if (exists(to))
+        return false;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+}  // namespace
+
+// What a reading thread needs to find the model again, or to learn that it has gone.
+struct LocalDirectoryModel::Shared {
+    std::mutex mutex;
+    LocalDirectoryModel* model = nullptr;
+};
+
+LocalDirectoryModel::LocalDirectoryModel(std::shared_ptr<DirectoryReader> reader)
+    : reader_(std::move(reader)), shared_(std::make_shared<Shared>()) {
+    shared_->model = this;
+}
+
+LocalDirectoryModel::~LocalDirectoryModel() {
+    std::lock_guard lock(shared_->mutex);
+    shared_->model = nullptr;
+}
+
+template <typename Call>
+void LocalDirectoryModel::notify(Call call) {
+    std::lock_guard lock(listenersMutex_);
+    for (LocalDirectoryListener* listener : listeners_)
+        call(*listener);
+}
+
+void LocalDirectoryModel::addListener(LocalDirectoryListener* listener) {
+    std::lock_guard lock(listenersMutex_);
+    listeners_.push_back(listener);
+}
+
+void LocalDirectoryModel::removeListener(LocalDirectoryListener* listener) {
+    std::lock_guard lock(listenersMutex_);
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+void LocalDirectoryModel::browse(const std::string& folder) {
+    uint64_t generation;
+    const std::string path = withoutTrailingSlash(folder);
+    {
+        std::lock_guard lock(mutex_);
+        generation = ++generation_;
+        folder_ = path;
+        entries_.clear();
+        rows_.clear();
+        reading_ = true;
+    }
+    notify([](LocalDirectoryListener& l) {
+        l.rowsReset();
+        l.readingChanged(true);
+    });
+    // A folder on a mount that does not answer blocks only this thread; it is left to
+    // finish (or not) on its own, and its result is dropped if the view moved on.
+    std::thread([shared = shared_, reader = reader_, path, generation] {
+        std::vector<LocalEntry> entries;
+        reader->read(path, &entries);
+        std::lock_guard lock(shared->mutex);
+        if (shared->model != nullptr)
+            shared->model->deliver(generation, std::move(entries));
+    }).detach();
+}
+
+void LocalDirectoryModel::deliver(uint64_t generation, std::vector<LocalEntry> entries) {
+    {
+        std::lock_guard lock(mutex_);
+        if (generation != generation_)
+            return;
+        entries_ = std::move(entries);
+        rows_.resize(entries_.size());
+        for (size_t i = 0; i < rows_.size(); ++i)
+            rows_[i] = static_cast<int>(i);
+        sortLocked();
+        reading_ = false;
+    }
+    notify([](LocalDirectoryListener& l) {
+        l.rowsReset();
+        l.readingChanged(false);
+    });
+}
+
+void LocalDirectoryModel::showVolumes(const std::vector<Volume>& volumes,
+                                      const std::string& typeName, const std::string& iconName) {
+    const uint32_t row = LocalTypeTable::instance().rowForTypeName(typeName, iconName);
+    {
+        std::lock_guard lock(mutex_);
+        ++generation_;
+        folder_.clear();
+        reading_ = false;
+        entries_.clear();
+        rows_.clear();
+        for (const Volume& volume : volumes) {
+            LocalEntry entry;
+            entry.name = volume.label;
+            entry.path = volume.path;
+            entry.folder = true;
+            entry.typeRow = row;
+            entry.sortKey = FileSystemReader::collationKey(volume.label);
+            appendLocked(std::move(entry));
+        }
+    }
+    notify([](LocalDirectoryListener& l) {
+        l.rowsReset();
+        l.readingChanged(false);
+    });
+}
+
+void LocalDirectoryModel::refresh() {
+    const std::string shown = folder();
+    if (!shown.empty())
+        browse(shown);
+}
+
+std::string LocalDirectoryModel::folder() const {
+    std::lock_guard lock(mutex_);
+    return folder_;
+}
+
+bool LocalDirectoryModel::reading() const {
+    std::lock_guard lock(mutex_);
+    return reading_;
+}
+
+int LocalDirectoryModel::appendLocked(LocalEntry entry) {
+    entries_.push_back(std::move(entry));
+    const int index = static_cast<int>(entries_.size() - 1);
+    rows_.push_back(index);
+    return index;
+}
+
+void LocalDirectoryModel::sortLocked() {
+    const int key = sortKey_;
+    const int code = key < 0 ? -key : key;
+    const int sign = key < 0 ? -1 : 1;
+    std::vector<std::string> typeNames;
+    if (code == 2) {
+        for (const LocalEntry& entry : entries_) {
+            if (entry.typeRow >= typeNames.size())
+                typeNames.resize(entry.typeRow + 1);
+        }
+        for (size_t row = 0; row < typeNames.size(); ++row)
+            typeNames[row] = LocalTypeTable::instance().typeName(static_cast<uint32_t>(row));
+    }
+    const std::vector<LocalEntry>& e = entries_;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](int ia, int ib) {
+        const LocalEntry& a = e[static_cast<size_t>(ia)];
+        const LocalEntry& b = e[static_cast<size_t>(ib)];
+        int result = 0;
+        if (code != 1) {
+            if (a.folder != b.folder)
+                return (a.folder ? -1 : 1) * sign < 0;  // folders first, last when reversed
+            if (code == 2)
+                result = typeNames[a.typeRow].compare(typeNames[b.typeRow]);
+            else if (code == 3)
+                result = a.size < b.size ? -1 : a.size > b.size;
+            else if (code == 4)
+                result = a.time < b.time ? -1 : a.time > b.time;
+        }
+        if (result == 0)
+            result = a.sortKey.compare(b.sortKey);
+        return result * sign < 0;
+    });
+}
+
+void LocalDirectoryModel::sortByColumn(int column) {
+    if (column < 0 || column > 3)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        sortKey_ = kColumnCodes[column] * columnDirection_[column];
+        columnDirection_[column] = -columnDirection_[column];
+        sortLocked();
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+}
+
+void LocalDirectoryModel::arrangeBy(int code) {
+    if (code < 1 || code > 4)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        sortKey_ = code;
+        sortLocked();
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+}
+
+int LocalDirectoryModel::sortKey() const {
+    std::lock_guard lock(mutex_);
+    return sortKey_;
+}
+
+std::vector<int> LocalDirectoryModel::rows() const {
+    std::lock_guard lock(mutex_);
+    return rows_;
+}
+
+std::vector<int> LocalDirectoryModel::rowsFrom(size_t first) const {
+    std::lock_guard lock(mutex_);
+    if (first >= rows_.size())
+        return {};
+    return std::vector<int>(rows_.begin() + static_cast<std::ptrdiff_t>(first), rows_.end());
+}
+
+size_t LocalDirectoryModel::rowCount() const {
+    std::lock_guard lock(mutex_);
+    return rows_.size();
+}
+
+bool LocalDirectoryModel::entryAt(int index, LocalEntry* entry) const {
+    std::lock_guard lock(mutex_);
+    if (index < 0 || static_cast<size_t>(index) >= entries_.size() ||
+        entries_[static_cast<size_t>(index)].name.empty())
+        return false;
+    *entry = entries_[static_cast<size_t>(index)];
+    return true;
+}
+
+std::vector<LocalEntry> LocalDirectoryModel::entriesAt(const std::vector<int>& indices) const {
+    std::vector<LocalEntry> chosen;
+    LocalEntry entry;
+    for (int index : indices) {
+        if (entryAt(index, &entry))
+            chosen.push_back(entry);
+    }
+    return chosen;
+}
+
+int LocalDirectoryModel::findByName(const std::string& name) const {
+    std::lock_guard lock(mutex_);
+    for (int index : rows_) {
+        if (entries_[static_cast<size_t>(index)].name == name)
+            return index;
+    }
+    return -1;
+}
+
+std::string LocalDirectoryModel::statusText(const std::vector<int>& selected) const {
+    std::lock_guard lock(mutex_);
+    if (reading_)
+        return "Reading " + folder_ + "...";
+    const std::vector<int>& counted = selected.empty() ? rows_ : selected;
+    int64_t total = 0;
+    bool anyFile = false;
+    for (int index : counted) {
+        if (index < 0 || static_cast<size_t>(index) >= entries_.size())
+            continue;
+        const LocalEntry& e = entries_[static_cast<size_t>(index)];
+        if (!e.folder) {
+            total += std::max<int64_t>(e.size, 0);
+            anyFile = true;
+        }
+    }
+    std::string text = std::to_string(counted.size()) + " object(s)";
+    if (selected.empty() || anyFile)
+        text += ", " + FormatSize(total, 1);
+    return text;
+}
+
+int LocalDirectoryModel::newFolder() {
+    const std::string shown = folder();
+    if (shown.empty())
+        return -1;
+    const std::string base = (shown == "/" ? shown : shown + "/") + "New Folder";
+    std::string path = base;
+    for (int n = 2; exists(path); ++n)
+        path = base + " (" + std::to_string(n) + ")";
+    if (::mkdir(path.c_str(), 0777) != 0)
+        return -1;
+    LocalEntry entry;
+    entry.name = path.substr(path.find_last_of('/') + 1);
+    entry.path = path;
+    entry.folder = true;
+    entry.typeRow = 1;
+    entry.size = -1;
+    entry.time = 0;
+    entry.sortKey = FileSystemReader::collationKey(entry.name);
+    int index;
+    {
+        std::lock_guard lock(mutex_);
+        index = appendLocked(std::move(entry));
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsAppended(); });
+    return index;
+}
+
+LocalDirectoryModel::EditEnd LocalDirectoryModel::finishEdit(int index, const std::string* text) {
+    LocalEntry entry;
+    if (!entryAt(index, &entry))
+        return EditEnd::Nothing;
+    if (text != nullptr && text->empty())
+        return EditEnd::NeedName;
+    EditEnd result = EditEnd::Nothing;
+    if (text != nullptr && *text != entry.name) {
+        const std::string folderPath = entry.path.substr(0, entry.path.find_last_of('/') + 1);
+        const std::string target = folderPath + *text;
+        if (text->find('/') != std::string::npos || *text == "." || *text == ".." ||
+            !renameNoReplace(entry.path, target))
+            return EditEnd::Refused;
+        entry.path = target;
+        result = EditEnd::Renamed;
+    }
+    // A placeholder takes its real data, named or not.
+    if (result == EditEnd::Nothing && !entry.placeholder())
+        return result;
+    LocalEntry fresh;
+    if (!FileSystemReader::entryFor(entry.path, &fresh))
+        return result;
+    {
+        std::lock_guard lock(mutex_);
+        if (static_cast<size_t>(index) < entries_.size())
+            entries_[static_cast<size_t>(index)] = std::move(fresh);
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    return result;
+}
+
+std::vector<std::string> LocalDirectoryModel::remove(const std::vector<int>& indices,
+                                                     bool permanently) {
+    std::vector<std::string> failed;
+    const std::vector<LocalEntry> chosen = entriesAt(indices);
+    for (const LocalEntry& entry : chosen) {
+        bool removed;
+        if (permanently) {
+            std::error_code error;
+            std::filesystem::remove_all(entry.path, error);
+            removed = !error;
+        } else {
+            removed = QFile::moveToTrash(QString::fromStdString(entry.path));
+        }
+        if (!removed)
+            failed.push_back(entry.path);
+    }
+    {
+        std::lock_guard lock(mutex_);
+        for (int index : indices) {
+            if (index < 0 || static_cast<size_t>(index) >= entries_.size())
+                continue;
+            LocalEntry& entry = entries_[static_cast<size_t>(index)];
+            if (entry.name.empty() || exists(entry.path))
+                continue;
+            entry.name.clear();
+            rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+        }
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    return failed;
+}
+
+void LocalDirectoryModel::upkeep(const std::string& directory, LocalEntry entry) {
+    bool appended = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (reading_ || folder_.empty() || withoutTrailingSlash(directory) != folder_)
+            return;
+        const auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
+            return entries_[static_cast<size_t>(index)].name == entry.name;
+        });
+        if (found != rows_.end()) {
+            entries_[static_cast<size_t>(*found)] = std::move(entry);
+        } else {
+            appendLocked(std::move(entry));
+            appended = true;
+        }
+    }
+    if (appended)
+        notify([](LocalDirectoryListener& l) { l.rowsAppended(); });
+    else
+        notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+}
+
+void LocalDirectoryModel::localFileWritten(const std::string& directory, const std::string& name,
+                                           int64_t size, int64_t time) {
+    LocalEntry entry;
+    const std::string path = withoutTrailingSlash(directory) + "/" + name;
+    if (!FileSystemReader::entryFor(path, &entry))
+        return;
+    // What the session reports, even if the disk's clock differs.
+    entry.size = size;
+    entry.time = time;
+    FormatEntryTexts(size, time, &entry.sizeText, &entry.dateText);
+    upkeep(directory, std::move(entry));
+}
+
+void LocalDirectoryModel::localFolderCreated(const std::string& directory,
+                                             const std::string& name) {
+    LocalEntry entry;
+    if (FileSystemReader::entryFor(withoutTrailingSlash(directory) + "/" + name, &entry))
+        upkeep(directory, std::move(entry));
+}
+
+}  // namespace nubo

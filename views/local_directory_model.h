@@ -1,0 +1,104 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "engine/local_view_upkeep.h"
+#include "views/directory_reader.h"
+#include "views/local_entry.h"
+
+namespace nubo {
+
+class LocalDirectoryListener;
+
+// The local view's folder without the widget: its entries (read off the GUI thread by a
+// DirectoryReader), the rows in display order, the sort order (folders first except by
+// name; names as a person compares them, numbers by value), the status text, new
+// folders, renames that never overwrite, deletion to the trash, and the session's
+// upkeep calls after downloads. Entries keep their index while a folder is shown; a
+// removed entry keeps its slot with an empty name.
+class LocalDirectoryModel : public LocalViewUpkeep {
+  public:
+    explicit LocalDirectoryModel(
+        std::shared_ptr<DirectoryReader> reader = std::make_shared<FileSystemReader>());
+    ~LocalDirectoryModel() override;
+    LocalDirectoryModel(const LocalDirectoryModel&) = delete;
+    LocalDirectoryModel& operator=(const LocalDirectoryModel&) = delete;
+
+    // Starts reading a folder; the rows come when it is read. A read still running for
+    // an earlier folder is forgotten (its result dropped whenever it comes).
+    void browse(const std::string& folder);
+    // Shows a list of volumes (Computer, Network) as folder items.
+    struct Volume {
+        std::string label;
+        std::string path;
+    };
+    void showVolumes(const std::vector<Volume>& volumes, const std::string& typeName,
+                     const std::string& iconName);
+    void refresh();
+    // The folder shown (empty for a list of volumes), thread-safe.
+    std::string folder() const;
+    bool reading() const;
+
+    std::vector<int> rows() const;
+    std::vector<int> rowsFrom(size_t first) const;
+    size_t rowCount() const;
+    bool entryAt(int index, LocalEntry* entry) const;
+    std::vector<LocalEntry> entriesAt(const std::vector<int>& indices) const;
+    int findByName(const std::string& name) const;
+
+    // Column header (0 Name, 1 Size, 2 Type, 3 Date/Time): sorts by it; the next click on
+    // it sorts the other way. arrangeBy: code 1-4, ascending.
+    void sortByColumn(int column);
+    void arrangeBy(int code);
+    int sortKey() const;
+    // "N object(s)" with the total size unless only folders are selected; "Reading ..."
+    // while a folder is read.
+    std::string statusText(const std::vector<int>& selected) const;
+
+    // Creates "New Folder", "New Folder (2)", ... in the shown folder and adds it as a
+    // placeholder row to be named; its index, or -1 when it could not be created.
+    int newFolder();
+    enum class EditEnd { Nothing, NeedName, Refused, Renamed };
+    // The end of an in-place edit (null: cancelled). A placeholder takes its real size and
+    // time either way. A name holding "/", or naming something that exists, is refused.
+    EditEnd finishEdit(int index, const std::string* text);
+    // To the trash (or for good); rows whose file is gone afterwards go. The paths that
+    // could not be removed.
+    std::vector<std::string> remove(const std::vector<int>& indices, bool permanently);
+
+    // LocalViewUpkeep: the session wrote a file or made a folder (worker thread).
+    void localFileWritten(const std::string& directory, const std::string& name, int64_t size,
+                          int64_t time) override;
+    void localFolderCreated(const std::string& directory, const std::string& name) override;
+
+    void addListener(LocalDirectoryListener* listener);
+    void removeListener(LocalDirectoryListener* listener);
+
+  private:
+    struct Shared;
+    void deliver(uint64_t generation, std::vector<LocalEntry> entries);
+    void sortLocked();
+    int appendLocked(LocalEntry entry);
+    void upkeep(const std::string& directory, LocalEntry entry);
+    template <typename Call>
+    void notify(Call call);
+
+    std::shared_ptr<DirectoryReader> reader_;
+    std::shared_ptr<Shared> shared_;
+    mutable std::mutex mutex_;
+    std::vector<LocalEntry> entries_;
+    std::vector<int> rows_;
+    std::string folder_;
+    uint64_t generation_ = 0;
+    bool reading_ = false;
+    int sortKey_ = 1;
+    int columnDirection_[4] = {1, 1, 1, 1};
+
+    std::mutex listenersMutex_;
+    std::vector<LocalDirectoryListener*> listeners_;
+};
+
+}  // namespace nubo
