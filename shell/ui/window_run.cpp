@@ -41,6 +41,8 @@ int WindowRun::run(int& argc, char** argv) {
     app.start();
     ConfigStore& config = app.config();
 
+    // The views' models outlive the window: its pages stop listening to them as they go.
+    RemoteDirectoryModel remoteView(log);
     MainSheet sheet(config);
     QtMainOutlets outlets(&sheet);
     QObject postTarget;
@@ -50,7 +52,6 @@ int WindowRun::run(int& argc, char** argv) {
     config.SetPoster(poster);
     config.EnableNotifications(true);
 
-    RemoteDirectoryModel remoteView(log);
     QtDiagnosticsSink diagnostics;
     HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
     context.diagnosticsSink = &diagnostics;

@@ -39,9 +39,9 @@ class ExitSequenceTest : public ::testing::Test {
     AppLog log;
     CommandLineRequest request;
     AppSession app{request, log};
+    RemoteDirectoryModel remoteView{log};  // outlives the window's pages
     MainSheet sheet{app.config()};
     QtMainOutlets outlets{&sheet};
-    RemoteDirectoryModel remoteView{log};
     ShortcutLibrary shortcuts{"libnubosx-not-here.so"};
     PostQueue queue;
     QtDiagnosticsSink sink;

@@ -202,13 +202,13 @@ int main(int argc, char** argv) {
         log.LogCommand("<", "PASS ****");
         log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
         log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
+        nubo::RemoteDirectoryModel remoteView(log);  // outlives the window's pages
         nubo::MainSheet sheet(config);
         // A Host page over its own settings and data in the output folder.
         const std::string data = output.toStdString() + "/data/";
         QDir().mkpath(QString::fromStdString(data));
         nubo::RegistryKey appKey(data + "screenshots.conf");
         nubo::QtDiagnosticsSink sink;
-        nubo::RemoteDirectoryModel remoteView(log);
         nubo::HostController::Context context;
         context.log = &log;
         context.config = &config;
