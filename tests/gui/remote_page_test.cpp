@@ -20,7 +20,7 @@
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "tests/support/test_util.h"
-#include "views/remote_properties.h"
+#include "views/entry_properties.h"
 #include "views/ui/remote_table_model.h"
 
 namespace nubo {
@@ -241,8 +241,8 @@ TEST_F(RemotePageTest, NewFolderAndRenameAreEditedInPlace) {
 }
 
 TEST_F(RemotePageTest, PropertiesAndAListFileInAFolderTheUserChooses) {
-    std::vector<RemoteProperties> shown;
-    page->setPropertiesBox([&](const RemoteProperties& p) { shown.push_back(p); });
+    std::vector<EntryProperties> shown;
+    page->setPropertiesBox([&](const EntryProperties& p) { shown.push_back(p); });
     select({"notes.txt"});
     page->listView()->setFocus();
     QTest::keyClick(page->listView(), Qt::Key_Return, Qt::AltModifier);

@@ -39,9 +39,9 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_util.h"
 #include "views/remote_directory_model.h"
-#include "views/remote_properties.h"
+#include "views/entry_properties.h"
 #include "views/ui/remote_page.h"
-#include "views/ui/remote_properties_dialog.h"
+#include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 
 namespace {
@@ -91,8 +91,8 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
             remote->setViewMode(nubo::RemotePage::kLargeIcons);
             save(sheet, output + "/classic-remote-icons.png", written);
             remote->setViewMode(nubo::RemotePage::kDetails);
-            remote->setPropertiesBox([&](const nubo::RemoteProperties& properties) {
-                nubo::RemotePropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
+            remote->setPropertiesBox([&](const nubo::EntryProperties& properties) {
+                nubo::PropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
                 dialog.show();
                 save(dialog, output + "/tool-properties.png", written);
             });

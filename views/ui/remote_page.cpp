@@ -28,10 +28,10 @@
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/time_zone_table.h"
+#include "views/entry_properties.h"
 #include "views/remote_directory_model.h"
-#include "views/remote_properties.h"
 #include "views/type_table.h"
-#include "views/ui/remote_properties_dialog.h"
+#include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 
 namespace nubo {
@@ -71,14 +71,14 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     chooser_ = [this](const QString& title, const QString& start) {
         return QFileDialog::getExistingDirectory(this, title, start);
     };
-    properties_ = [this](const RemoteProperties& properties) {
+    properties_ = [this](const EntryProperties& properties) {
         const std::vector<int> chosen = selectedEntries();
         const int row = chosen.empty() ? -1 : table_->rowOf(chosen.front());
         const QIcon icon =
             properties.multiple
                 ? themeIcon("edit-select-all")
                 : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
-        RemotePropertiesDialog(properties, icon, this).exec();
+        PropertiesDialog(properties, icon, this).exec();
     };
     // Entries made from now on take their icons and type names from the table.
     TypeTable::instance().install();
@@ -433,7 +433,7 @@ void RemotePage::showProperties() {
     const uint32_t zone = perhost::timeZoneCode(host_.sessionSettings());
     const std::string zoneName =
         zone == 0 ? std::string() : TimeZoneTable::label(TimeZoneTable::rowOfCode(zone));
-    properties_(RemoteProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
+    properties_(EntryProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
 }
 
 void RemotePage::newFolder() {

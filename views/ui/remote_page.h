@@ -45,7 +45,7 @@ class RemotePage : public QWidget, public AppLogListener {
     // A folder chooser: title and the folder to start in; empty when cancelled.
     using FolderChooser = std::function<QString(const QString& title, const QString& start)>;
     // Shows the properties box (tests look at the texts instead).
-    using PropertiesBox = std::function<void(const struct RemoteProperties& properties)>;
+    using PropertiesBox = std::function<void(const struct EntryProperties& properties)>;
 
     RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config, AppLog& log,
                bool classic, QWidget* parent = nullptr);

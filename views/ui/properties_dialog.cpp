@@ -1,4 +1,4 @@
-#include "views/ui/remote_properties_dialog.h"
+#include "views/ui/properties_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -22,8 +22,8 @@ QLineEdit* readOnly(const std::string& text, QWidget* parent) {
 
 }  // namespace
 
-RemotePropertiesDialog::RemotePropertiesDialog(const RemoteProperties& properties,
-                                               const QIcon& icon, QWidget* parent)
+PropertiesDialog::PropertiesDialog(const EntryProperties& properties, const QIcon& icon,
+                                   QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromStdString(properties.windowTitle()));
     auto* layout = new QVBoxLayout(this);
@@ -44,7 +44,7 @@ RemotePropertiesDialog::RemotePropertiesDialog(const RemoteProperties& propertie
     line->setFrameShadow(QFrame::Sunken);
     layout->addWidget(line);
     auto* rows = new QFormLayout;
-    for (const RemoteProperties::Row& row : properties.rows) {
+    for (const EntryProperties::Row& row : properties.rows) {
         if (!row.label.empty())
             rows->addRow(QString::fromStdString(row.label), readOnly(row.value, this));
     }

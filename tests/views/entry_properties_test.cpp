@@ -1,4 +1,4 @@
-#include "views/remote_properties.h"
+#include "views/entry_properties.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,11 @@ RemoteEntry entry(const std::string& name, EntryType type, int64_t size, uint32_
 
 const std::vector<std::string> kTypes = {"File", "Folder", "Symbolic Link", "Text", "Archive"};
 
-TEST(RemotePropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
+TEST(EntryPropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
     test::ScopedTimeZone zone("UTC");
     RemoteEntry link = entry("latest", EntryType::Link, 7, 2);
     link.linkTarget = "releases/2.2";
-    const RemoteProperties p = RemoteProperties::of({link}, kTypes, "GMT+05:45 Katmandu");
+    const EntryProperties p = EntryProperties::of({link}, kTypes, "GMT+05:45 Katmandu");
     EXPECT_EQ(p.windowTitle(), "latest Properties");
     EXPECT_EQ(p.type, "Symbolic Link");
     EXPECT_EQ(p.size, "7 bytes");
@@ -34,14 +34,14 @@ TEST(RemotePropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
     EXPECT_EQ(p.rows[2].value, "GMT+05:45 Katmandu");
     EXPECT_FALSE(p.multiple);
     // A file of a site without a zone: "Modified:" first, nothing after it.
-    const RemoteProperties file =
-        RemoteProperties::of({entry("a", EntryType::File, 1, 0)}, kTypes, "");
+    const EntryProperties file =
+        EntryProperties::of({entry("a", EntryType::File, 1, 0)}, kTypes, "");
     EXPECT_EQ(file.rows[0].label, "Modified:");
     EXPECT_EQ(file.rows[1].label, "");
 }
 
-TEST(RemotePropertiesTest, SeveralEntriesCountKindsAndTypes) {
-    const RemoteProperties mixed = RemoteProperties::of(
+TEST(EntryPropertiesTest, SeveralEntriesCountKindsAndTypes) {
+    const EntryProperties mixed = EntryProperties::of(
         {entry("a.txt", EntryType::File, 1000, 3), entry("b.zip", EntryType::File, 2000, 4),
          entry("dir", EntryType::Directory, 0, 1)},
         kTypes, "zone");
@@ -51,9 +51,35 @@ TEST(RemotePropertiesTest, SeveralEntriesCountKindsAndTypes) {
     EXPECT_EQ(mixed.size, "2.93KB (3,000 bytes)");
     EXPECT_EQ(mixed.rows[0].label, "");
     EXPECT_TRUE(mixed.multiple);
-    const RemoteProperties same = RemoteProperties::of(
+    const EntryProperties same = EntryProperties::of(
         {entry("a.txt", EntryType::File, 1, 3), entry("b.txt", EntryType::File, 1, 3)}, kTypes, "");
     EXPECT_EQ(same.type, "All of type Text");
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST(EntryPropertiesTest, LocalItemsShowTheirFolderAndLinks) {
+    LocalEntry link{"latest", "/home/ann/dl/latest"};
+    link.size = 5368709120LL;
+    link.time = 1700000000;
+    link.typeRow = 0;
+    const EntryProperties one =
+        EntryProperties::ofLocal({link}, {"", "File Folder"}, {"/srv/releases/2.2.iso"});
+    EXPECT_EQ(one.windowTitle(), "latest Properties");
+    EXPECT_EQ(one.size, "5.00GB (5,368,709,120 bytes)");
+    EXPECT_EQ(one.rows[0].label, "Links to:");
+    EXPECT_EQ(one.rows[1].value, "/home/ann/dl");
+    EXPECT_EQ(one.rows[2].label, "Modified:");
+    LocalEntry folder{"docs", "/home/ann/docs"};
+    folder.folder = true;
+    folder.typeRow = 1;
+    const EntryProperties two = EntryProperties::ofLocal({link, folder}, {"", "File Folder"}, {});
+    EXPECT_EQ(two.name, "1 Files, 1 Folders, 0 Symbolic Links");
+    EXPECT_EQ(two.type, "Multiple types");
 }
 
 }  // namespace

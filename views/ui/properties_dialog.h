@@ -2,18 +2,18 @@
 
 #include <QDialog>
 
-#include "views/remote_properties.h"
+#include "views/entry_properties.h"
 
 namespace nubo {
 
 // The properties box of remote entries: icon, name, type, size, a line, and up to three
 // label/value rows, all read-only; OK and Cancel both close it.
-class RemotePropertiesDialog : public QDialog {
+class PropertiesDialog : public QDialog {
     Q_OBJECT
 
   public:
-    RemotePropertiesDialog(const RemoteProperties& properties, const QIcon& icon,
-                           QWidget* parent = nullptr);
+    PropertiesDialog(const EntryProperties& properties, const QIcon& icon,
+                     QWidget* parent = nullptr);
 };
 
 }  // namespace nubo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/remote_entry.h"
+#include "views/local_entry.h"
+
+namespace nubo {
+
+// The texts of the properties box: for one entry its name, type, size, link target,
+// modification time (and, remote, the site's time zone; local, its folder); for several
+// the counts per kind, one type or "Multiple types", and the total size.
+struct EntryProperties {
+    struct Row {
+        std::string label;
+        std::string value;
+    };
+
+    std::string caption;  // the window title is the caption and " Properties"
+    std::string name;
+    std::string type;
+    std::string size;
+    Row rows[3];
+    bool multiple = false;  // shown with the multiple-selection icon
+
+    // typeNames: by the high 16 bits of an entry's icon. zoneName: the site's time zone
+    // as the Options page lists it, empty when the site has none.
+    static EntryProperties of(const std::vector<RemoteEntry>& entries,
+                              const std::vector<std::string>& typeNames,
+                              const std::string& zoneName);
+    // Local items; linkTargets: what each links to (empty when it is no link).
+    static EntryProperties ofLocal(const std::vector<LocalEntry>& entries,
+                                   const std::vector<std::string>& typeNames,
+                                   const std::vector<std::string>& linkTargets);
+    // "Tuesday, December 08, 2026 1:05:09 PM" in local time.
+    static std::string modifiedText(int64_t time);
+    std::string windowTitle() const;
+
+  private:
+    struct Item {
+        std::string name;
+        std::string type;
+        int64_t size = 0;
+        int kind = 0;  // 0 file, 1 folder, 2 link
+    };
+    static EntryProperties ofSeveral(const std::vector<Item>& items);
+};
+
+}  // namespace nubo
