@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QTreeView>
@@ -31,6 +32,7 @@
 #include "views/entry_properties.h"
 #include "views/remote_directory_model.h"
 #include "views/type_table.h"
+#include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 
@@ -90,9 +92,18 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     table_ = new RemoteTableModel(model_, this);
     auto* layout = new QVBoxLayout(this);
     buildToolBar();
-    layout->addWidget(tools_);
+    toolRow_ = new QHBoxLayout;
+    toolRow_->addWidget(tools_, 1);
+    layout->addLayout(toolRow_);
     buildViews();
-    layout->addWidget(stack_, 1);
+    if (classic_) {
+        layout->addWidget(views_, 1);
+    } else {
+        splitter_ = new QSplitter(Qt::Horizontal, this);
+        splitter_->addWidget(views_);
+        splitter_->setChildrenCollapsible(false);
+        layout->addWidget(splitter_, 1);
+    }
     auto* bar = new QHBoxLayout;
     bar->setSpacing(2);
     // Classic: the remote text, then the FTP echo; new: local, echo, remote.
@@ -180,84 +191,53 @@ void RemotePage::buildToolBar() {
 }
 
 void RemotePage::buildViews() {
-    stack_ = new QStackedWidget(this);
-    list_ = new QListView(stack_);
-    details_ = new QTreeView(stack_);
-    list_->setModel(table_);
-    details_->setModel(table_);
-    details_->setSelectionModel(list_->selectionModel());
-    list_->setUniformItemSizes(true);
-    list_->setLayoutMode(QListView::Batched);
-    list_->setBatchSize(2000);
-    details_->setUniformRowHeights(true);
-    details_->setRootIsDecorated(false);
-    details_->setAllColumnsShowFocus(true);
-    details_->header()->setSectionsClickable(true);
-    details_->header()->setStretchLastSection(false);
-    connect(details_->header(), &QHeaderView::sectionClicked, this,
+    views_ = new DirectoryViews(table_, {15, 30, 20}, this);
+    views_->watch(this);
+    connect(views_, &DirectoryViews::columnClicked, this,
             [this](int column) { model_.sortByColumn(column); });
-    for (QAbstractItemView* view :
-         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
-        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setContextMenuPolicy(Qt::CustomContextMenu);
-        view->installEventFilter(this);
-        view->viewport()->installEventFilter(this);
-        view->viewport()->setAcceptDrops(true);
-        connect(view, &QWidget::customContextMenuRequested, this,
-                [this, view](const QPoint& at) { contextMenu(view, at); });
-        connect(view, &QAbstractItemView::doubleClicked, this, [this] {
-            if (selectedEntries().size() == 1)
-                openSelection();
-        });
-        connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-                [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
-                    const int entry = editing_;
-                    editing_ = -1;
-                    if (hint == QAbstractItemDelegate::RevertModelCache && entry >= 0)
-                        model_.finishEdit(entry, nullptr);
-                });
-        stack_->addWidget(view);
-    }
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &RemotePage::updateStatus);
-    setViewMode(kList);
+    connect(views_, &DirectoryViews::contextMenuWanted, this, &RemotePage::contextMenu);
+    connect(views_, &DirectoryViews::openWanted, this, &RemotePage::openSelection);
+    connect(views_, &DirectoryViews::editCancelled, this,
+            [this](int entry) { model_.finishEdit(entry, nullptr); });
+    connect(views_, &DirectoryViews::selectionChanged, this, &RemotePage::updateStatus);
 }
 
 void RemotePage::setViewMode(int mode) {
-    viewMode_ = mode;
-    if (mode == kDetails) {
-        // The widths of the Windows version: Size 15%, Type 30%, Date/Time 20%, Name the rest.
-        const int width = std::max(stack_->width(), 400);
-        // Size is never narrower than ten digits, so that no byte count is cut.
-        const int size =
-            std::max(width * 15 / 100 - 4, fontMetrics().horizontalAdvance("0000000000") + 12);
-        const int type = width * 30 / 100 - 4, date = width * 20 / 100 - 4;
-        details_->setColumnWidth(0, width - (size + type + date) - 4 - 20);
-        details_->setColumnWidth(1, size);
-        details_->setColumnWidth(2, type);
-        details_->setColumnWidth(3, date);
-        stack_->setCurrentWidget(details_);
-        return;
-    }
-    const bool large = mode == kLargeIcons;
-    list_->setViewMode(large ? QListView::IconMode : QListView::ListMode);
-    list_->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    list_->setFlow(mode == kList ? QListView::TopToBottom : QListView::LeftToRight);
-    list_->setWrapping(true);
-    list_->setResizeMode(QListView::Adjust);
-    list_->setGridSize(large ? QSize(96, 64) : QSize());
-    list_->setWordWrap(large);
-    list_->setMovement(QListView::Static);
-    // A change of mode resets the list's drop acceptance; files from elsewhere still land.
-    list_->setAcceptDrops(true);
-    list_->viewport()->setAcceptDrops(true);
-    stack_->setCurrentWidget(list_);
+    views_->setViewMode(mode);
+}
+
+int RemotePage::viewMode() const {
+    return views_->viewMode();
+}
+
+QListView* RemotePage::listView() const {
+    return views_->list();
+}
+
+QTreeView* RemotePage::detailsView() const {
+    return views_->details();
 }
 
 QAbstractItemView* RemotePage::currentView() const {
-    return viewMode_ == kDetails ? static_cast<QAbstractItemView*>(details_)
-                                 : static_cast<QAbstractItemView*>(list_);
+    return views_->current();
+}
+
+QStackedWidget* RemotePage::remoteArea() const {
+    return views_;
+}
+
+void RemotePage::addLocalSide(QWidget* tools, QWidget* view) {
+    if (splitter_ == nullptr)
+        return;
+    toolRow_->insertWidget(0, tools, 1);
+    splitter_->insertWidget(0, view);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 1);
+}
+
+void RemotePage::setStatusPart(int part, const QString& text) {
+    if (part >= 0 && static_cast<size_t>(part) < status_.size())
+        status_[static_cast<size_t>(part)]->setText(text);
 }
 
 QAction* RemotePage::action(const QString& toolTip) const {
@@ -297,16 +277,7 @@ void RemotePage::apply() {
 }
 
 std::vector<int> RemotePage::selectedEntries() const {
-    std::vector<int> entries;
-    QModelIndexList rows = list_->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : rows) {
-        const int entry = table_->entryIndex(index.row());
-        if (entry >= 0)
-            entries.push_back(entry);
-    }
-    return entries;
+    return views_->selectedEntries();
 }
 
 QString RemotePage::statusText(int part) const {
@@ -328,8 +299,8 @@ void RemotePage::refreshPathBox() {
 }
 
 void RemotePage::connected(bool on) {
-    for (QAbstractItemView* view :
-         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)})
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(views_->list()),
+                                    static_cast<QAbstractItemView*>(views_->details())})
         view->setEnabled(on);
     if (on) {
         setTransferMode(planner_.modeAtConnect(perhost::transferType(host_.sessionSettings())));
@@ -389,12 +360,8 @@ bool RemotePage::downloadSelection(const QString& given) {
     };
     const TransferPlanner::Download download = planner_.planDownload(
         folder.toStdString(), transferMode(), updateOnly(), items, probe, question);
-    for (int entry : download.dropped) {
-        const int row = table_->rowOf(entry);
-        if (row >= 0)
-            list_->selectionModel()->select(
-                table_->index(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-    }
+    for (int entry : download.dropped)
+        views_->deselectEntry(entry);
     return model_.get(folder.toStdString(), download.indices,
                       TransferPlanner::requestValue(transferMode(), updateOnly()));
 }
@@ -442,27 +409,16 @@ void RemotePage::newFolder() {
     currentView()->setFocus();
     const int entry = model_.addPlaceholder();
     table_->flush();
-    editEntry(entry);
+    views_->editEntry(entry);
 }
 
 void RemotePage::renameSelection() {
     const std::vector<int> chosen = selectedEntries();
     if (chosen.size() == 1)
-        editEntry(chosen.front());
-}
-
-void RemotePage::editEntry(int entry) {
-    const int row = table_->rowOf(entry);
-    if (row < 0)
-        return;
-    const QModelIndex index = table_->index(row, 0);
-    currentView()->setCurrentIndex(index);
-    editing_ = entry;
-    currentView()->edit(index);
+        views_->editEntry(chosen.front());
 }
 
 void RemotePage::nameEdited(int entry, const QString& text) {
-    editing_ = -1;
     const std::string name = text.toStdString();
     const std::vector<RemoteEntry> current = model_.entriesAt({entry});
     if (!current.empty() && current.front().name == name && !model_.isPlaceholder(entry))
@@ -517,11 +473,11 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
                                                          {"&Details", kDetails}};
         for (const auto& [text, mode] : modeItems) {
             QAction* item = modes->addAction(text, this, [this, mode = mode] {
-                if (mode != viewMode_)
+                if (mode != viewMode())
                     setViewMode(mode);
             });
             item->setCheckable(true);
-            item->setChecked(mode == viewMode_);
+            item->setChecked(mode == viewMode());
             group->addAction(item);
         }
         menu.addSeparator();
@@ -593,8 +549,9 @@ bool RemotePage::handleKey(QKeyEvent* key) {
 }
 
 bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
-    const bool isView = watched == list_ || watched == details_;
-    const bool isViewport = watched == list_->viewport() || watched == details_->viewport();
+    QAbstractItemView* view = views_->viewOf(watched);
+    const bool isViewport = views_->isViewport(watched);
+    const bool isView = view != nullptr && !isViewport;
     if (isView && event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent*>(event));
     if (!isViewport)
@@ -603,20 +560,33 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (connectedNow() && !localPaths(drag->mimeData()).isEmpty())
-                drag->acceptProposedAction();
-            else
+            if (!connectedNow() || localPaths(drag->mimeData()).isEmpty()) {
                 drag->ignore();
+                table_->setDropTarget(-1);
+                return true;
+            }
+            drag->acceptProposedAction();
+            // A directory under the pointer is where the files would go: highlighted.
+            const QModelIndex under = view->indexAt(drag->position().toPoint());
+            const std::vector<RemoteEntry> target =
+                model_.entriesAt({under.isValid() ? table_->entryIndex(under.row()) : -1});
+            table_->setDropTarget(
+                !target.empty() && target.front().type == EntryType::Directory ? under.row() : -1);
             return true;
         }
+        case QEvent::DragLeave:
+            table_->setDropTarget(-1);
+            return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
             const QStringList paths = localPaths(drop->mimeData());
             if (paths.isEmpty() || !connectedNow())
                 return true;
-            auto* view = watched == list_->viewport() ? static_cast<QAbstractItemView*>(list_)
-                                                      : static_cast<QAbstractItemView*>(details_);
             const QModelIndex under = view->indexAt(drop->position().toPoint());
+            table_->setDropTarget(-1);
+            // Local items from the Files page: their folder becomes the transfer folder.
+            if (localFolder_ && isLocal_ && isLocal_(drop->source()))
+                planner_.useFolder(localFolder_());
             upload(paths, under.isValid() ? table_->entryIndex(under.row()) : -1);
             drop->acceptProposedAction();
             return true;

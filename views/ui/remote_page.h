@@ -16,6 +16,8 @@ class QLabel;
 class QListView;
 class QMenu;
 class QStackedWidget;
+class QSplitter;
+class QHBoxLayout;
 class QToolBar;
 class QTreeView;
 class QAbstractItemView;
@@ -23,6 +25,7 @@ class QAbstractItemView;
 namespace nubo {
 
 class AppLog;
+class DirectoryViews;
 class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
@@ -38,7 +41,12 @@ class RemotePage : public QWidget, public AppLogListener {
     Q_OBJECT
 
   public:
-    enum ViewMode { kLargeIcons = 1, kSmallIcons = 2, kList = 3, kDetails = 4 };
+    enum ViewMode {
+        kLargeIcons = 1,
+        kSmallIcons = 2,
+        kList = 3,
+        kDetails = 4
+    };  // as DirectoryViews
     // A question box: title, text, buttons; the button pressed.
     using QuestionBox = std::function<QMessageBox::StandardButton(
         const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
@@ -57,7 +65,7 @@ class RemotePage : public QWidget, public AppLogListener {
 
     // ---- the user's actions ----
     void setViewMode(int mode);
-    int viewMode() const { return viewMode_; }
+    int viewMode() const;
     // Enter on the list: into a single directory or link, else a download.
     void openSelection();
     // A download of the selection into a folder; empty: the chooser asks.
@@ -80,9 +88,10 @@ class RemotePage : public QWidget, public AppLogListener {
     std::vector<int> selectedEntries() const;
     QString statusText(int part) const;
     QComboBox* pathBox() const { return path_; }
-    QListView* listView() const { return list_; }
-    QTreeView* detailsView() const { return details_; }
+    QListView* listView() const;
+    QTreeView* detailsView() const;
     QAbstractItemView* currentView() const;
+    DirectoryViews* views() const { return views_; }
     RemoteTableModel* tableModel() const { return table_; }
     QAction* action(const QString& toolTip) const;
 
@@ -96,6 +105,19 @@ class RemotePage : public QWidget, public AppLogListener {
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
+  protected:
+    // The Files page puts the local view's tools and list on the left.
+    void addLocalSide(QWidget* tools, QWidget* view);
+    QStackedWidget* remoteArea() const;
+    // Local items dropped on the remote list: their folder becomes the transfer folder.
+    void setLocalSource(std::function<bool(const QObject*)> isLocal,
+                        std::function<std::string()> localFolder) {
+        isLocal_ = std::move(isLocal);
+        localFolder_ = std::move(localFolder);
+    }
+    // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the Files page).
+    void setStatusPart(int part, const QString& text);
+
   private:
     void buildToolBar();
     void buildViews();
@@ -105,7 +127,6 @@ class RemotePage : public QWidget, public AppLogListener {
     void refreshPathBox();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
-    void editEntry(int entry);
     bool handleKey(QKeyEvent* key);
     bool connectedNow() const;
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
@@ -127,12 +148,12 @@ class RemotePage : public QWidget, public AppLogListener {
     QAction* newFolder_ = nullptr;
     QAction* stop_ = nullptr;
     QComboBox* path_ = nullptr;
-    QStackedWidget* stack_ = nullptr;
-    QListView* list_ = nullptr;
-    QTreeView* details_ = nullptr;
+    DirectoryViews* views_ = nullptr;
+    class QSplitter* splitter_ = nullptr;
+    class QHBoxLayout* toolRow_ = nullptr;
     std::vector<QLabel*> status_;
-    int viewMode_ = kList;
-    int editing_ = -1;
+    std::function<bool(const QObject*)> isLocal_;
+    std::function<std::string()> localFolder_;
     bool wasConnected_ = false;  // the entry whose name is being edited
     QuestionBox question_;
     FolderChooser chooser_;

@@ -1,0 +1,144 @@
+#include "views/ui/directory_views.h"
+
+#include <QHeaderView>
+#include <QListView>
+#include <QTreeView>
+#include <algorithm>
+
+#include "views/ui/directory_table_model.h"
+
+namespace nubo {
+
+DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent)
+    : QStackedWidget(parent), table_(table), widths_(widths) {
+    list_ = new QListView(this);
+    details_ = new QTreeView(this);
+    list_->setModel(table_);
+    details_->setModel(table_);
+    details_->setSelectionModel(list_->selectionModel());
+    list_->setUniformItemSizes(true);
+    list_->setLayoutMode(QListView::Batched);
+    list_->setBatchSize(2000);
+    details_->setUniformRowHeights(true);
+    details_->setRootIsDecorated(false);
+    details_->setAllColumnsShowFocus(true);
+    details_->header()->setSectionsClickable(true);
+    details_->header()->setStretchLastSection(false);
+    connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        view->setDefaultDropAction(Qt::CopyAction);
+        view->viewport()->setAcceptDrops(true);
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint& at) { emit contextMenuWanted(view, at); });
+        connect(view, &QAbstractItemView::doubleClicked, this, [this] {
+            if (selectedEntries().size() == 1)
+                emit openWanted();
+        });
+        connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+                [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                    const int entry = editing_;
+                    editing_ = -1;
+                    if (hint == QAbstractItemDelegate::RevertModelCache && entry >= 0)
+                        emit editCancelled(entry);
+                });
+        addWidget(view);
+    }
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DirectoryViews::selectionChanged);
+    setViewMode(kList);
+}
+
+void DirectoryViews::setViewMode(int mode) {
+    mode_ = mode;
+    if (mode == kDetails) {
+        const int width = std::max(this->width(), 400);
+        // Size is never narrower than ten digits, so that no byte count is cut.
+        const int size = std::max(width * widths_.size / 100 - 4,
+                                  fontMetrics().horizontalAdvance("0000000000") + 12);
+        const int type = width * widths_.type / 100 - 4, date = width * widths_.date / 100 - 4;
+        details_->setColumnWidth(0, std::max(width - (size + type + date) - 24, 80));
+        details_->setColumnWidth(1, size);
+        details_->setColumnWidth(2, type);
+        details_->setColumnWidth(3, date);
+        setCurrentWidget(details_);
+        return;
+    }
+    const bool large = mode == kLargeIcons;
+    list_->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+    list_->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+    list_->setFlow(mode == kList ? QListView::TopToBottom : QListView::LeftToRight);
+    list_->setWrapping(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setGridSize(large ? QSize(96, 64) : QSize());
+    list_->setWordWrap(large);
+    list_->setMovement(QListView::Static);
+    // A change of mode resets the list's drag and drop settings (Qt does it).
+    list_->setDragEnabled(true);
+    list_->setDragDropMode(QAbstractItemView::DragOnly);
+    list_->setAcceptDrops(true);
+    list_->viewport()->setAcceptDrops(true);
+    setCurrentWidget(list_);
+}
+
+QAbstractItemView* DirectoryViews::current() const {
+    return mode_ == kDetails ? static_cast<QAbstractItemView*>(details_)
+                             : static_cast<QAbstractItemView*>(list_);
+}
+
+QAbstractItemView* DirectoryViews::viewOf(const QObject* object) const {
+    if (object == list_ || object == list_->viewport())
+        return list_;
+    if (object == details_ || object == details_->viewport())
+        return details_;
+    return nullptr;
+}
+
+bool DirectoryViews::isViewport(const QObject* object) const {
+    return object == list_->viewport() || object == details_->viewport();
+}
+
+std::vector<int> DirectoryViews::selectedEntries() const {
+    std::vector<int> entries;
+    QModelIndexList rows = list_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& index : rows) {
+        const int entry = table_->entryIndex(index.row());
+        if (entry >= 0)
+            entries.push_back(entry);
+    }
+    return entries;
+}
+
+void DirectoryViews::deselectEntry(int entry) {
+    const int row = table_->rowOf(entry);
+    if (row >= 0)
+        list_->selectionModel()->select(table_->index(row, 0),
+                                        QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+}
+
+void DirectoryViews::editEntry(int entry) {
+    const int row = table_->rowOf(entry);
+    if (row < 0)
+        return;
+    const QModelIndex index = table_->index(row, 0);
+    current()->setCurrentIndex(index);
+    editing_ = entry;
+    current()->edit(index);
+}
+
+void DirectoryViews::watch(QObject* filter) {
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
+        view->installEventFilter(filter);
+        view->viewport()->installEventFilter(filter);
+    }
+}
+
+}  // namespace nubo

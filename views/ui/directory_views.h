@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QStackedWidget>
+#include <vector>
+
+class QAbstractItemView;
+class QListView;
+class QTreeView;
+
+namespace nubo {
+
+class DirectoryTableModel;
+
+// The four view modes of a directory over one table: a list view for large icons, small
+// icons and list, a tree view for details (Name, Size, Type, Date/Time), one selection
+// shared by both. The remote and the local view each hold one.
+class DirectoryViews : public QStackedWidget {
+    Q_OBJECT
+
+  public:
+    enum ViewMode { kLargeIcons = 1, kSmallIcons = 2, kList = 3, kDetails = 4 };
+    // The details' column widths in percent of the width: Size, Type, Date/Time.
+    struct Widths {
+        int size;
+        int type;
+        int date;
+    };
+
+    DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent = nullptr);
+
+    void setViewMode(int mode);
+    int viewMode() const { return mode_; }
+    QListView* list() const { return list_; }
+    QTreeView* details() const { return details_; }
+    QAbstractItemView* current() const;
+    // The view a watched object (a view or its viewport) belongs to, or null.
+    QAbstractItemView* viewOf(const QObject* object) const;
+    bool isViewport(const QObject* object) const;
+
+    // Entry indices of the selected rows, in row order.
+    std::vector<int> selectedEntries() const;
+    void deselectEntry(int entry);
+    // Starts editing an entry's name in place.
+    void editEntry(int entry);
+    // Key presses and drops of both views and their viewports go to filter first.
+    void watch(QObject* filter);
+
+  signals:
+    void columnClicked(int column);
+    void contextMenuWanted(QAbstractItemView* view, const QPoint& at);
+    // A double click with exactly one item selected.
+    void openWanted();
+    // The in-place edit of an entry closed without a name (Escape).
+    void editCancelled(int entry);
+    void selectionChanged();
+
+  private:
+    DirectoryTableModel* table_;
+    Widths widths_;
+    QListView* list_;
+    QTreeView* details_;
+    int mode_ = kList;
+    int editing_ = -1;
+};
+
+}  // namespace nubo

@@ -1,0 +1,113 @@
+#include "views/ui/local_table_model.h"
+
+#include <QMimeData>
+#include <QUrl>
+#include <set>
+
+#include "views/local_directory_model.h"
+#include "views/local_type_table.h"
+
+namespace nubo {
+
+LocalTableModel::LocalTableModel(LocalDirectoryModel& core, QObject* parent)
+    : DirectoryTableModel(parent), core_(core) {
+    markReset();
+    flush();
+    core_.addListener(this);
+}
+
+LocalTableModel::~LocalTableModel() {
+    core_.removeListener(this);
+}
+
+void LocalTableModel::rowsReset() {
+    markReset();
+}
+
+void LocalTableModel::rowsAppended() {
+    markAppended();
+}
+
+void LocalTableModel::readingChanged(bool reading) {
+    QMetaObject::invokeMethod(
+        this, [this, reading] { emit readingChangedQueued(reading); }, Qt::QueuedConnection);
+}
+
+std::vector<int> LocalTableModel::fetchRows() const {
+    return core_.rows();
+}
+
+std::vector<int> LocalTableModel::fetchRowsFrom(size_t first) const {
+    return core_.rowsFrom(first);
+}
+
+QVariant LocalTableModel::entryData(int entry, int column, int role) const {
+    LocalEntry e;
+    if (!core_.entryAt(entry, &e))
+        return {};
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            switch (column) {
+                case 0:
+                    return QString::fromStdString(e.name);
+                case 1:
+                    return QString::fromStdString(e.folder || e.size < 0 ? std::string()
+                                                                         : e.sizeText);
+                case 2:
+                    return QString::fromStdString(LocalTypeTable::instance().typeName(e.typeRow));
+                default:
+                    return QString::fromStdString(e.time == 0 ? std::string() : e.dateText);
+            }
+        case Qt::DecorationRole:
+            return column == 0 ? QVariant(cachedIcon(
+                                     e.typeRow, LocalTypeTable::instance().iconNames(e.typeRow)))
+                               : QVariant();
+        case Qt::ToolTipRole:
+            return QString::fromStdString(e.path);
+        case kFolderRole:
+            return e.folder;
+        default:
+            return {};
+    }
+}
+
+Qt::ItemFlags LocalTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = DirectoryTableModel::flags(index);
+    if (index.isValid() && dragAllowed_)
+        flags |= Qt::ItemIsDragEnabled;
+    if (index.isValid() && index.column() == 0)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool LocalTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != 0)
+        return false;
+    const int entry = entryIndex(index.row());
+    if (entry < 0)
+        return false;
+    emit nameEdited(entry, value.toString());
+    return true;
+}
+
+QStringList LocalTableModel::mimeTypes() const {
+    return {"text/uri-list"};
+}
+
+QMimeData* LocalTableModel::mimeData(const QModelIndexList& indexes) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes)
+        rows.insert(index.row());
+    QList<QUrl> urls;
+    LocalEntry e;
+    for (int row : rows) {
+        if (core_.entryAt(entryIndex(row), &e))
+            urls << QUrl::fromLocalFile(QString::fromStdString(e.path));
+    }
+    auto* mime = new QMimeData;
+    mime->setUrls(urls);
+    return mime;
+}
+
+}  // namespace nubo
