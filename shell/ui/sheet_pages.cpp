@@ -8,18 +8,23 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/host_page.h"
+#include "views/ui/files_page.h"
 #include "views/ui/remote_page.h"
 
 namespace nubo {
 
-SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
-                             HostController& host, RemoteDirectoryModel& remoteView,
-                             QtDiagnosticsSink& sink, const std::string& helpFolder) {
+SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
+                             const std::string& helpFolder, const std::string& stateFile) {
+    HostController& host = models.host;
     const bool classic = config.GetInt("Classic") != 0;
     SiteList& sites = host.sites();
     SheetPages pages;
-    pages.host = new HostPage(host, sink, classic);
-    pages.remote = new RemotePage(remoteView, host, config, log, classic);
+    pages.host = new HostPage(host, models.sink, classic);
+    if (classic)
+        pages.remote = new RemotePage(models.remoteView, host, config, log, true);
+    else
+        pages.remote =
+            new FilesPage(models.remoteView, models.localView, host, config, log, stateFile);
     pages.log = new LogPage(log, config);
     HostController* controller = &host;
     pages.options = new OptionsPage(config, sites, [controller] {
@@ -28,8 +33,6 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     pages.help = new HelpPage(log, classic, helpFolder);
     sheet.addPage(pages.host, "Host",
                   "Connect to FTP servers (or \"PING\" them) anywhere on the Internet!");
-    // Until the local view joins it, the large interface's "Files" tab holds the remote
-    // view alone.
     if (classic) {
         sheet.addPage(pages.remote, "Remote",
                       "A window onto the server; do your downloads and uploads here!");

@@ -14,6 +14,7 @@ class HostController;
 class HostPage;
 class OptionsPage;
 class QtDiagnosticsSink;
+class LocalDirectoryModel;
 class RemoteDirectoryModel;
 class RemotePage;
 class SiteList;
@@ -27,12 +28,19 @@ struct SheetPages {
     OptionsPage* options = nullptr;
     HelpPage* help = nullptr;
 
-    // The Host page over host (its diagnostics reporting to sink); its site list and
-    // selection serve the Options page. The remote page shows remoteView, the session's
-    // view of the server.
-    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config,
-                            HostController& host, RemoteDirectoryModel& remoteView,
-                            QtDiagnosticsSink& sink, const std::string& helpFolder);
+    // What the pages show beyond the settings and the log.
+    struct Models {
+        HostController& host;
+        RemoteDirectoryModel& remoteView;
+        LocalDirectoryModel& localView;  // the large interface's Files page
+        QtDiagnosticsSink& sink;         // ping and trace results
+    };
+
+    // The Host page over the host controller; its site list and selection serve the
+    // Options page. The remote page (Classic) or the Files page shows the session's view
+    // of the server. stateFile keeps window state (the Files splitter); empty: not kept.
+    static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
+                            const std::string& helpFolder, const std::string& stateFile = {});
 };
 
 }  // namespace nubo

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,7 @@
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/ui/qt_diagnostics_sink.h"
+#include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo {
@@ -43,6 +45,7 @@ int WindowRun::run(int& argc, char** argv) {
 
     // The views' models outlive the window: its pages stop listening to them as they go.
     RemoteDirectoryModel remoteView(log);
+    LocalDirectoryModel localView;
     MainSheet sheet(config);
     QtMainOutlets outlets(&sheet);
     QObject postTarget;
@@ -55,11 +58,15 @@ int WindowRun::run(int& argc, char** argv) {
     QtDiagnosticsSink diagnostics;
     HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
     context.diagnosticsSink = &diagnostics;
+    context.localView = &localView;
     HostController host(context);
     host.startUp();
 
-    SheetPages::build(sheet, log, config, host, remoteView, diagnostics,
-                      HelpTopics::findHelpFolder(programPath()));
+    const QString stateFile =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        "/Tkwa/NuboWindow.conf";
+    SheetPages::build(sheet, log, config, {host, remoteView, localView, diagnostics},
+                      HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },
          [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },

@@ -21,6 +21,7 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
+#include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo {
@@ -30,7 +31,8 @@ class ExitSequenceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.start();
-        pages = SheetPages::build(sheet, log, app.config(), host, remoteView, sink, "");
+        pages =
+            SheetPages::build(sheet, log, app.config(), {host, remoteView, localView, sink}, "");
         host.startUp();
     }
     std::string settings() const { return test::readFile(home.settingsFile()); }
@@ -39,7 +41,8 @@ class ExitSequenceTest : public ::testing::Test {
     AppLog log;
     CommandLineRequest request;
     AppSession app{request, log};
-    RemoteDirectoryModel remoteView{log};  // outlives the window's pages
+    RemoteDirectoryModel remoteView{log};  // the models outlive the window's pages
+    LocalDirectoryModel localView;
     MainSheet sheet{app.config()};
     QtMainOutlets outlets{&sheet};
     ShortcutLibrary shortcuts{"libnubosx-not-here.so"};

@@ -38,10 +38,11 @@
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_util.h"
-#include "views/remote_directory_model.h"
 #include "views/entry_properties.h"
-#include "views/ui/remote_page.h"
+#include "views/local_directory_model.h"
+#include "views/remote_directory_model.h"
 #include "views/ui/properties_dialog.h"
+#include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
 
 namespace {
@@ -202,7 +203,8 @@ int main(int argc, char** argv) {
         log.LogCommand("<", "PASS ****");
         log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
         log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
-        nubo::RemoteDirectoryModel remoteView(log);  // outlives the window's pages
+        nubo::RemoteDirectoryModel remoteView(log);  // the models outlive the window's pages
+        nubo::LocalDirectoryModel localView;
         nubo::MainSheet sheet(config);
         // A Host page over its own settings and data in the output folder.
         const std::string data = output.toStdString() + "/data/";
@@ -223,8 +225,8 @@ int main(int argc, char** argv) {
         host.startUp();
         if (!host.urlBox().empty())
             host.selectSite(0);
-        const nubo::SheetPages pages =
-            nubo::SheetPages::build(sheet, log, config, host, remoteView, sink, argv[2]);
+        const nubo::SheetPages pages = nubo::SheetPages::build(
+            sheet, log, config, {host, remoteView, localView, sink}, argv[2]);
         sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {

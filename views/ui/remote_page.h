@@ -117,6 +117,9 @@ class RemotePage : public QWidget, public AppLogListener {
     }
     // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the Files page).
     void setStatusPart(int part, const QString& text);
+    const std::string& transferDir() const { return planner_.transferDir(); }
+    QSplitter* splitter() const { return splitter_; }
+    bool connectedNow() const;
 
   private:
     void buildToolBar();
@@ -128,7 +131,6 @@ class RemotePage : public QWidget, public AppLogListener {
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
     bool handleKey(QKeyEvent* key);
-    bool connectedNow() const;
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
 

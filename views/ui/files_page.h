@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "views/ui/remote_page.h"
+
+namespace nubo {
+
+class LocalDirectoryModel;
+class LocalView;
+
+// The large interface's "Files" tab: the local view on the left, the remote view on the
+// right, a splitter between them whose position is kept, one tool row and the three
+// status parts. Remote items dropped on the local view download there; local items
+// dropped on the remote view upload (their folder becomes the transfer folder).
+class FilesPage : public RemotePage {
+    Q_OBJECT
+
+  public:
+    // stateFile: where the splitter's position is kept; empty: not kept.
+    FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, HostController& host,
+              ConfigStore& config, AppLog& log, std::string stateFile = {},
+              QWidget* parent = nullptr);
+    ~FilesPage() override;
+
+    LocalView* localView() const { return local_; }
+    // The local view's first showing (the page's first activation does it on its own).
+    void startLocalView();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    LocalView* local_;
+    std::string stateFile_;
+};
+
+}  // namespace nubo

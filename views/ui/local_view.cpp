@@ -1,0 +1,409 @@
+#include "views/ui/local_view.h"
+
+#include <QAbstractItemView>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDragMoveEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "shell/ui/theme_icon.h"
+#include "views/entry_properties.h"
+#include "views/local_directory_model.h"
+#include "views/local_type_table.h"
+#include "views/ui/directory_views.h"
+#include "views/ui/local_table_model.h"
+#include "views/ui/properties_dialog.h"
+#include "views/ui/remote_table_model.h"
+#include "views/volume_catalog.h"
+
+namespace nubo {
+
+namespace {
+
+constexpr int kLevelRole = Qt::UserRole + 1;
+
+// The combo's list indents each location by 10 pixels per level (not its edit field).
+class IndentDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented(option);
+        indented.rect.adjust(10 * index.data(kLevelRole).toInt(), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
+
+QIcon locationIcon(const LocalLocations::Item& item, bool open) {
+    switch (item.kind) {
+        case LocalLocations::Kind::Desktop:
+            return themeIcon("user-desktop");
+        case LocalLocations::Kind::Computer:
+            return themeIcon("computer");
+        case LocalLocations::Kind::Network:
+            return themeIcon("network-workgroup");
+        default:
+            if (item.fixed && item.level == 2)
+                return themeIcon(item.path == "/" ? "drive-harddisk" : "folder");
+            return themeIcon(open ? "folder-open" : "folder");
+    }
+}
+
+}  // namespace
+
+LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+    question_ = [this](const QString& title, const QString& text,
+                       QMessageBox::StandardButtons buttons) {
+        return QMessageBox::warning(this, title, text, buttons);
+    };
+    opener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    properties_ = [this](const EntryProperties& properties) {
+        PropertiesDialog(properties, themeIcon(properties.multiple ? "edit-select-all" : "folder"),
+                         this)
+            .exec();
+    };
+    table_ = new LocalTableModel(model_, this);
+    tools_ = new QToolBar(this);
+    tools_->setIconSize(QSize(16, 16));
+    location_ = new QComboBox(tools_);
+    location_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    location_->setItemDelegate(new IndentDelegate(location_));
+    location_->setToolTip("Local folder: pick a place, or go into the folders below it");
+    tools_->addWidget(location_);
+    tools_->addSeparator();
+    QAction* up = tools_->addAction(themeIcon("go-up"), "Up");
+    up->setToolTip("Up one level (to parent directory)");
+    tools_->addSeparator();
+    QAction* create = tools_->addAction(themeIcon("folder-new"), "New folder");
+    create->setToolTip("Create new LOCAL folder");
+    connect(up, &QAction::triggered, this, &LocalView::goUp);
+    connect(create, &QAction::triggered, this, &LocalView::newFolder);
+    connect(location_, QOverload<int>::of(&QComboBox::activated), this, &LocalView::selectLocation);
+
+    views_ = new DirectoryViews(table_, {20, 20, 25}, this);
+    views_->watch(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(views_);
+    connect(views_, &DirectoryViews::columnClicked, this,
+            [this](int column) { model_.sortByColumn(column); });
+    connect(views_, &DirectoryViews::contextMenuWanted, this, &LocalView::contextMenu);
+    connect(views_, &DirectoryViews::openWanted, this, &LocalView::openSelection);
+    connect(views_, &DirectoryViews::editCancelled, this,
+            [this](int entry) { model_.finishEdit(entry, nullptr); });
+    connect(views_, &DirectoryViews::selectionChanged, this,
+            [this] { emit statusChanged(statusText()); });
+    connect(table_, &DirectoryTableModel::contentsChanged, this,
+            [this] { emit statusChanged(statusText()); });
+    connect(table_, &LocalTableModel::readingChangedQueued, this,
+            [this] { emit statusChanged(statusText()); });
+    connect(table_, &LocalTableModel::nameEdited, this, &LocalView::nameEdited);
+
+    watcher_ = new QFileSystemWatcher(this);
+    settle_.setSingleShot(true);
+    settle_.setInterval(300);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
+    connect(&settle_, &QTimer::timeout, this, &LocalView::refresh);
+}
+
+LocalView::~LocalView() {
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
+void LocalView::start(const std::string& transferDir, const std::string& desktop,
+                      const std::vector<LocalLocations::Volume>& volumes) {
+    started_ = true;
+    volumes_ = volumes;
+    locations_.fill(desktop, volumes);
+    if (transferDir.empty() || !QFileInfo(QString::fromStdString(transferDir)).isDir() ||
+        !locations_.openPath(transferDir))
+        locations_.select(1);  // Computer
+    navigate();
+}
+
+std::string LocalView::folder() const {
+    return model_.folder();
+}
+
+void LocalView::navigate() {
+    const LocalLocations::Item& item = locations_.currentItem();
+    // Dragging from the desktop is refused, as in the Windows version.
+    table_->setDragAllowed(item.kind != LocalLocations::Kind::Desktop);
+    if (!watcher_->directories().isEmpty())
+        watcher_->removePaths(watcher_->directories());
+    if (item.kind == LocalLocations::Kind::Computer) {
+        std::vector<LocalDirectoryModel::Volume> shown;
+        for (const LocalLocations::Volume& volume : volumes_)
+            shown.push_back({volume.label, volume.path});
+        model_.showVolumes(shown, "Volume", "drive-harddisk");
+    } else if (item.kind == LocalLocations::Kind::Network) {
+        std::vector<LocalDirectoryModel::Volume> shown;
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        for (const VolumeCatalog::Volume& volume :
+             VolumeCatalog::network(VolumeCatalog::mounted(), runtime.toStdString() + "/gvfs"))
+            shown.push_back({volume.label, volume.path});
+        model_.showVolumes(shown, "Network Share", "folder-remote");
+    } else {
+        model_.browse(item.path);
+        watcher_->addPath(QString::fromStdString(item.path));
+    }
+    refillLocationBox();
+    emit statusChanged(statusText());
+}
+
+void LocalView::refillLocationBox() {
+    location_->clear();
+    const std::vector<LocalLocations::Item>& items = locations_.items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        // The open-folder icon for the deepest temporary item of a chain.
+        const bool open = !items[i].fixed && (i + 1 == items.size() || items[i + 1].fixed);
+        location_->addItem(locationIcon(items[i], open), QString::fromStdString(items[i].label));
+        location_->setItemData(static_cast<int>(i), items[i].level, kLevelRole);
+        location_->setItemData(static_cast<int>(i), QString::fromStdString(items[i].path),
+                               Qt::ToolTipRole);
+    }
+    location_->setCurrentIndex(locations_.current());
+}
+
+void LocalView::selectLocation(int index) {
+    locations_.select(index);
+    navigate();
+}
+
+void LocalView::goUp() {
+    if (locations_.goUp())
+        navigate();
+}
+
+void LocalView::refresh() {
+    if (!folder().empty())
+        model_.refresh();
+}
+
+QString LocalView::statusText() const {
+    return QString::fromStdString(model_.statusText(views_->selectedEntries()));
+}
+
+void LocalView::openSelection() {
+    const std::vector<LocalEntry> chosen = model_.entriesAt(views_->selectedEntries());
+    if (chosen.empty())
+        return;
+    if (chosen.size() == 1 && chosen.front().folder) {
+        locations_.enterChild(chosen.front().path, chosen.front().name);
+        navigate();
+        return;
+    }
+    // Files (or several items) open in their default programs.
+    for (const LocalEntry& entry : chosen)
+        opener_(QString::fromStdString(entry.path));
+}
+
+QMessageBox::StandardButton LocalView::ask(const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons) {
+    return question_(title, text, buttons);
+}
+
+void LocalView::deleteSelection(bool permanently) {
+    const std::vector<int> chosen = views_->selectedEntries();
+    if (chosen.empty() || folder().empty())
+        return;
+    // Linux has no shell dialog that asks before deleting for good: this one does.
+    if (permanently &&
+        ask("Delete",
+            QString("Delete %1 item(s) for good? They do not go to the trash.").arg(chosen.size()),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const std::vector<std::string> failed = model_.remove(chosen, permanently);
+    if (!failed.empty()) {
+        QString text = "Unable to delete:";
+        for (const std::string& path : failed)
+            text += "\n" + QString::fromStdString(path);
+        ask("Delete", text, QMessageBox::Ok);
+    }
+}
+
+void LocalView::newFolder() {
+    views_->current()->setFocus();
+    const int entry = model_.newFolder();
+    if (entry < 0) {
+        ask("Rename", "Unable to create new folder.", QMessageBox::Ok | QMessageBox::Cancel);
+        return;
+    }
+    table_->flush();
+    views_->editEntry(entry);
+}
+
+void LocalView::renameSelection() {
+    const std::vector<int> chosen = views_->selectedEntries();
+    if (chosen.size() == 1 && !folder().empty())
+        views_->editEntry(chosen.front());
+}
+
+void LocalView::nameEdited(int entry, const QString& text) {
+    const std::string name = text.toStdString();
+    switch (model_.finishEdit(entry, &name)) {
+        case LocalDirectoryModel::EditEnd::NeedName:
+            ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case LocalDirectoryModel::EditEnd::Refused:
+            ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        default:
+            break;
+    }
+}
+
+void LocalView::showProperties() {
+    const std::vector<LocalEntry> chosen = model_.entriesAt(views_->selectedEntries());
+    if (chosen.empty())
+        return;
+    std::vector<std::string> typeNames, links;
+    uint32_t rows = 0;
+    for (const LocalEntry& entry : chosen)
+        rows = std::max(rows, entry.typeRow + 1);
+    for (uint32_t row = 0; row < rows; ++row)
+        typeNames.push_back(LocalTypeTable::instance().typeName(row));
+    for (const LocalEntry& entry : chosen) {
+        const QFileInfo info(QString::fromStdString(entry.path));
+        links.push_back(info.isSymLink() ? info.symLinkTarget().toStdString() : std::string());
+    }
+    properties_(EntryProperties::ofLocal(chosen, typeNames, links));
+}
+
+void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {
+    const std::vector<int> chosen = views_->selectedEntries();
+    const bool inFolder = !folder().empty();
+    QMenu menu(this);
+    if (!chosen.empty() && view->indexAt(at).isValid()) {
+        QAction* open = menu.addAction("&Open", this, &LocalView::openSelection);
+        menu.setDefaultAction(open);
+        if (inFolder) {
+            menu.addSeparator();
+            menu.addAction("&Delete", this, [this] { deleteSelection(false); });
+            if (chosen.size() == 1)
+                menu.addAction("Rena&me", this, &LocalView::renameSelection);
+        }
+        menu.addSeparator();
+        menu.addAction("P&roperties", this, &LocalView::showProperties);
+    } else {
+        QMenu* modes = menu.addMenu("&View");
+        auto* group = new QActionGroup(modes);
+        const std::pair<const char*, int> modeItems[] = {
+            {"Lar&ge Icons", 1}, {"S&mall Icons", 2}, {"&List", 3}, {"&Details", 4}};
+        for (const auto& [text, mode] : modeItems) {
+            QAction* item = modes->addAction(text, this, [this, mode = mode] {
+                if (mode != views_->viewMode())
+                    views_->setViewMode(mode);
+            });
+            item->setCheckable(true);
+            item->setChecked(mode == views_->viewMode());
+            group->addAction(item);
+        }
+        menu.addSeparator();
+        QMenu* arrange = menu.addMenu("Arrange &Icons");
+        const std::pair<const char*, int> keys[] = {
+            {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
+        for (const auto& [text, key] : keys)
+            arrange->addAction(text, this, [this, key = key] { model_.arrangeBy(key); });
+        menu.addSeparator();
+        menu.addAction("New &Folder", this, &LocalView::newFolder)->setEnabled(inFolder);
+        menu.addSeparator();
+        menu.addAction("Re&fresh", this, &LocalView::refresh);
+    }
+    menu.exec(view->viewport()->mapToGlobal(at));
+}
+
+bool LocalView::handleKey(QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            mods == Qt::AltModifier ? showProperties() : openSelection();
+            return true;
+        case Qt::Key_Delete:
+            deleteSelection(mods == Qt::ShiftModifier);
+            return true;
+        case Qt::Key_F5:
+            refresh();
+            return true;
+        case Qt::Key_A:
+            if (mods != Qt::ControlModifier)
+                return false;
+            views_->current()->selectAll();
+            emit statusChanged(statusText());
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString LocalView::dropFolder(QAbstractItemView* view, const QPoint& at, int* highlightRow) const {
+    *highlightRow = -1;
+    const QModelIndex under = view->indexAt(at);
+    LocalEntry entry;
+    if (under.isValid() && model_.entryAt(table_->entryIndex(under.row()), &entry) &&
+        entry.folder) {
+        *highlightRow = under.row();
+        return QString::fromStdString(entry.path);
+    }
+    return QString::fromStdString(folder());
+}
+
+bool LocalView::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* view = views_->viewOf(watched);
+    const bool isViewport = views_->isViewport(watched);
+    if (view != nullptr && !isViewport && event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent*>(event));
+    if (!isViewport)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            const QMimeData* mime = drag->mimeData();
+            int row = -1;
+            const bool ours = mime->hasFormat(RemoteTableModel::kMimeType) && remoteCheck_ &&
+                              remoteCheck_(mime->data(RemoteTableModel::kMimeType));
+            if (ours && !dropFolder(view, drag->position().toPoint(), &row).isEmpty()) {
+                drag->acceptProposedAction();
+            } else {
+                drag->ignore();  // another window's session, or nowhere to put it
+                row = -1;
+            }
+            table_->setDropTarget(row);
+            return true;
+        }
+        case QEvent::DragLeave:
+            table_->setDropTarget(-1);
+            return true;
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QMimeData* mime = drop->mimeData();
+            table_->setDropTarget(-1);
+            int row = -1;
+            const QString target = dropFolder(view, drop->position().toPoint(), &row);
+            if (mime->hasFormat(RemoteTableModel::kMimeType) && remoteCheck_ &&
+                remoteCheck_(mime->data(RemoteTableModel::kMimeType)) && !target.isEmpty()) {
+                drop->acceptProposedAction();
+                emit remoteItemsDropped(target);
+            }
+            return true;
+        }
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
+}
+
+}  // namespace nubo

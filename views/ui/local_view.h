@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "views/local_locations.h"
+
+class QAbstractItemView;
+class QComboBox;
+class QFileSystemWatcher;
+class QToolBar;
+
+namespace nubo {
+
+class DirectoryViews;
+class LocalDirectoryModel;
+class LocalTableModel;
+struct EntryProperties;
+
+// The local view of the Files page: the location combo (Desktop, Computer with its
+// volumes, Network, and the folders entered below them), Up and "Create new LOCAL folder",
+// and the folder in the four view modes. Folders are read off the GUI thread and followed
+// on disk. Local items drag out as text/uri-list; the remote view's items dropped here are
+// announced for a download. Boxes and the opener can be replaced for tests.
+class LocalView : public QWidget {
+    Q_OBJECT
+
+  public:
+    using QuestionBox = std::function<QMessageBox::StandardButton(
+        const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
+    using Opener = std::function<void(const QString& path)>;
+    using PropertiesBox = std::function<void(const EntryProperties& properties)>;
+    // Whether a drag's private data comes from this window's connected session.
+    using RemoteCheck = std::function<bool(const QByteArray& tag)>;
+
+    explicit LocalView(LocalDirectoryModel& model, QWidget* parent = nullptr);
+    ~LocalView() override;
+
+    // The tools that go into the page's tool row, and the list area for the splitter.
+    QToolBar* tools() const { return tools_; }
+    DirectoryViews* views() const { return views_; }
+    QComboBox* locationBox() const { return location_; }
+    LocalTableModel* tableModel() const { return table_; }
+    const LocalLocations& locations() const { return locations_; }
+
+    void setQuestionBox(QuestionBox box) { question_ = std::move(box); }
+    void setOpener(Opener opener) { opener_ = std::move(opener); }
+    void setPropertiesBox(PropertiesBox box) { properties_ = std::move(box); }
+    void setRemoteCheck(RemoteCheck check) { remoteCheck_ = std::move(check); }
+
+    // The first showing: the combo's items, then the transfer folder (or Computer).
+    void start(const std::string& transferDir, const std::string& desktop,
+               const std::vector<LocalLocations::Volume>& volumes);
+    bool started() const { return started_; }
+    // The folder shown; empty for Computer and Network.
+    std::string folder() const;
+    void openSelection();
+    void goUp();
+    void selectLocation(int index);
+    void deleteSelection(bool permanently);
+    void newFolder();
+    void renameSelection();
+    void showProperties();
+    void refresh();
+    QString statusText() const;
+
+  signals:
+    // Remote items were dropped on a folder: download them there.
+    void remoteItemsDropped(const QString& folder);
+    void statusChanged(const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void navigate();
+    void refillLocationBox();
+    void contextMenu(QAbstractItemView* view, const QPoint& at);
+    void nameEdited(int entry, const QString& text);
+    bool handleKey(QKeyEvent* key);
+    // The folder a drag over the view would drop into (a folder row, else the one shown).
+    QString dropFolder(QAbstractItemView* view, const QPoint& at, int* highlightRow) const;
+    QMessageBox::StandardButton ask(const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons);
+
+    LocalDirectoryModel& model_;
+    LocalLocations locations_;
+    std::vector<LocalLocations::Volume> volumes_;
+    LocalTableModel* table_;
+    DirectoryViews* views_;
+    QToolBar* tools_;
+    QComboBox* location_;
+    QFileSystemWatcher* watcher_;
+    QTimer settle_;  // changes on disk come in bursts: one re-read after they settle
+    bool started_ = false;
+    QuestionBox question_;
+    Opener opener_;
+    PropertiesBox properties_;
+    RemoteCheck remoteCheck_;
+};
+
+}  // namespace nubo
