@@ -70,7 +70,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();
     sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
-                         : QSize(unitX * 448 / 4, unitY * 264 / 8));
+                         : QSize(unitX * 560 / 4, unitY * 300 / 8));
     return pages;
 }
 

@@ -16,7 +16,9 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidge
     list_->setModel(table_);
     details_->setModel(table_);
     details_->setSelectionModel(list_->selectionModel());
-    list_->setUniformItemSizes(true);
+    // Names differ in length: each item is measured (in batches, so a large folder is laid
+    // out a piece at a time without holding up the window).
+    list_->setUniformItemSizes(false);
     list_->setLayoutMode(QListView::Batched);
     list_->setBatchSize(2000);
     details_->setUniformRowHeights(true);
@@ -24,6 +26,8 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidge
     details_->setAllColumnsShowFocus(true);
     details_->header()->setSectionsClickable(true);
     details_->header()->setStretchLastSection(false);
+    // The name takes what the other columns leave, so a narrow half shows all four.
+    details_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {

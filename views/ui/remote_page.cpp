@@ -229,10 +229,11 @@ QStackedWidget* RemotePage::remoteArea() const {
 void RemotePage::addLocalSide(QWidget* tools, QWidget* view) {
     if (splitter_ == nullptr)
         return;
-    toolRow_->insertWidget(0, tools, 1);
+    toolRow_->insertWidget(0, tools, 2);
+    toolRow_->setStretch(1, 3);
     splitter_->insertWidget(0, view);
-    splitter_->setStretchFactor(0, 1);
-    splitter_->setStretchFactor(1, 1);
+    splitter_->setStretchFactor(0, 2);
+    splitter_->setStretchFactor(1, 3);
 }
 
 void RemotePage::setStatusPart(int part, const QString& text) {

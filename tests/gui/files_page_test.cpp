@@ -1,0 +1,189 @@
+// The Files page against a real pyftpdlib server, offscreen: drops both ways between the
+// two views, the local trash, a refused rename, and downloads updating the local rows.
+#include "views/ui/files_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+
+#include "engine/ftp_session.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/support/test_util.h"
+#include "views/local_directory_model.h"
+#include "views/ui/directory_views.h"
+#include "views/ui/local_table_model.h"
+#include "views/ui/local_view.h"
+#include "views/ui/remote_table_model.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::pumpUntil;
+
+class FilesPageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(live.server.running()) << live.server.startError();
+        root = live.server.root();
+        test::writeFile(root + "/hello.txt", "hello");
+        fs::create_directories(root + "/incoming");
+        local = live.home.root() + "/local";
+        fs::create_directories(local + "/sub");
+        test::writeFile(local + "/mine.txt", "mine");
+        test::writeFile(local + "/other.txt", "other");
+        live.context.localView = &localModel;
+        live.start();
+        live.config.SetString("CLXDir", local);  // the local view opens here
+        page = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host, live.config,
+                                           live.log);
+        page->resize(900, 500);
+        page->show();
+        localView = page->localView();
+        localView->setQuestionBox(
+            [this](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+                asked.push_back((title + "|" + text).toStdString());
+                return QMessageBox::Yes;
+            });
+        ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+        EXPECT_EQ(localView->locationBox()->currentText(), "local");
+        ASSERT_TRUE(live.logIn()) << live.logText();
+        ASSERT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 1; }));
+    }
+    void TearDown() override {
+        live.stop();
+        page.reset();
+    }
+    std::vector<std::string> localNames() const {
+        std::vector<std::string> names;
+        LocalTableModel* table = localView->tableModel();
+        for (int row = 0; row < table->rowCount(); ++row)
+            names.push_back(table->index(row, 0).data().toString().toStdString());
+        return names;
+    }
+    bool localShows(const std::vector<std::string>& expected) {
+        return pumpUntil([&] { return localNames() == expected; });
+    }
+    int localRow(const std::string& name) const {
+        const std::vector<std::string> names = localNames();
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+    }
+    int remoteRow(const std::string& name) const {
+        RemoteTableModel* table = page->tableModel();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->index(row, 0).data().toString().toStdString() == name)
+                return row;
+        }
+        return -1;
+    }
+    // A drag that enters a view's list and drops at a point.
+    static bool dragAndDrop(QWidget* viewport, QMimeData* mime, const QPoint& at) {
+        QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &enter);
+        const bool accepted = enter.isAccepted();
+        QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &drop);
+        return accepted && drop.isAccepted();
+    }
+    QListView* localList() const { return localView->views()->list(); }
+
+    test::LiveHost live;
+    LocalDirectoryModel localModel;
+    std::string root;
+    std::string local;
+    std::unique_ptr<FilesPage> page;
+    LocalView* localView = nullptr;
+    std::vector<std::string> asked;
+};
+
+TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
+    page->listView()->selectionModel()->select(
+        page->tableModel()->index(remoteRow("hello.txt"), 0),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QMimeData mime;
+    mime.setData(RemoteTableModel::kMimeType, page->tableModel()->sessionTag());
+    // On the folder "sub": into it.
+    const QRect sub = localList()->visualRect(localView->tableModel()->index(localRow("sub"), 0));
+    ASSERT_TRUE(dragAndDrop(localList()->viewport(), &mime, sub.center()));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/hello.txt"); })) << live.logText();
+    // Below the items: into the folder shown, and the row appears (told by the session).
+    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    ASSERT_TRUE(dragAndDrop(localList()->viewport(), &mime,
+                            QPoint(5, localList()->viewport()->height() - 5)));
+    ASSERT_TRUE(pumpUntil([&] { return localRow("hello.txt") >= 0; })) << live.logText();
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
+    // Another window's session (or another program) is refused.
+    QMimeData foreign;
+    foreign.setData(RemoteTableModel::kMimeType, "1:deadbeef");
+    EXPECT_FALSE(dragAndDrop(localList()->viewport(), &foreign, sub.center()));
+}
+
+TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
+    test::writeFile(local + "/sub/deep.txt", "deep");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/mine.txt")),
+                  QUrl::fromLocalFile(QString::fromStdString(local + "/sub"))});
+    QWidget* viewport = page->listView()->viewport();
+    const QRect incoming =
+        page->listView()->visualRect(page->tableModel()->index(remoteRow("incoming"), 0));
+    ASSERT_TRUE(dragAndDrop(viewport, &mime, incoming.center()));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/incoming/sub/deep.txt"); }))
+        << live.logText();
+    EXPECT_EQ(test::readFile(root + "/incoming/mine.txt"), "mine");
+    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    QMimeData one;
+    one.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/other.txt"))});
+    ASSERT_TRUE(dragAndDrop(viewport, &one, QPoint(5, viewport->height() - 5)));
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("other.txt") >= 0; })) << live.logText();
+    EXPECT_TRUE(fs::exists(root + "/other.txt"));
+}
+
+TEST_F(FilesPageTest, DeleteGoesToTheTrashAndARenameNeverOverwrites) {
+    const std::string data = live.home.root() + "/trash-data";
+    fs::create_directories(data);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data));
+    localList()->selectionModel()->select(localView->tableModel()->index(localRow("mine.txt"), 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    localList()->setFocus();
+    QTest::keyClick(localList(), Qt::Key_Delete);
+    EXPECT_TRUE(fs::exists(data + "/Trash/files/mine.txt"));
+    EXPECT_FALSE(fs::exists(local + "/mine.txt"));
+    ASSERT_TRUE(localShows({"other.txt", "sub"}));
+    // Renaming onto an existing name: refused, nothing overwritten.
+    LocalTableModel* table = localView->tableModel();
+    table->setData(table->index(localRow("other.txt"), 0), QString("sub"), Qt::EditRole);
+    EXPECT_EQ(asked, std::vector<std::string>{"Rename|Rename failed."});
+    EXPECT_EQ(test::readFile(local + "/other.txt"), "other");
+    EXPECT_TRUE(fs::is_directory(local + "/sub"));
+    table->setData(table->index(localRow("other.txt"), 0), QString("renamed.txt"), Qt::EditRole);
+    EXPECT_TRUE(localShows({"renamed.txt", "sub"}));
+}
+
+TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
+    // A file of the same name is there; the download replaces it and its row follows.
+    test::writeFile(local + "/hello.txt", "old");
+    ASSERT_TRUE(localShows({"hello.txt", "mine.txt", "other.txt", "sub"}));
+    page->listView()->selectionModel()->select(
+        page->tableModel()->index(remoteRow("hello.txt"), 0),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    page->setQuestionBox([](const QString&, const QString&, QMessageBox::StandardButtons) {
+        return QMessageBox::Yes;
+    });
+    ASSERT_TRUE(page->downloadSelection(QString::fromStdString(local)));
+    ASSERT_TRUE(pumpUntil([&] {
+        const int row = localRow("hello.txt");
+        return row >= 0 && localView->tableModel()->index(row, 1).data().toString() == "5";
+    })) << live.logText();
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
+}
+
+}  // namespace
+}  // namespace nubo
