@@ -41,6 +41,10 @@
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/ui/directory_views.h"
+#include "views/ui/files_page.h"
+#include "views/ui/local_table_model.h"
+#include "views/ui/local_view.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
@@ -57,6 +61,41 @@ bool save(QWidget& widget, const QString& path, int* written) {
     }
     ++*written;
     return true;
+}
+
+// The Files page in its other view modes, during a drag over a local folder, and the
+// local properties box.
+void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QString& output,
+                    int* written) {
+    nubo::LocalView* local = files.localView();
+    pumpUntil([&] { return local->tableModel()->rowCount() >= 4; });
+    local->views()->setViewMode(nubo::DirectoryViews::kDetails);
+    save(sheet, output + "/large-files-details.png", written);
+    for (const auto& [mode, name] : {std::pair{nubo::DirectoryViews::kLargeIcons, "icons"},
+                                     std::pair{nubo::DirectoryViews::kSmallIcons, "small"},
+                                     std::pair{nubo::DirectoryViews::kList, "list"}}) {
+        local->views()->setViewMode(mode);
+        files.setViewMode(mode);
+        save(sheet, output + "/large-files-" + name + ".png", written);
+    }
+    // A remote file dragged over the local folder "photos": the folder is highlighted.
+    files.setViewMode(nubo::RemotePage::kDetails);
+    local->views()->setViewMode(nubo::DirectoryViews::kDetails);
+    nubo::LocalTableModel* table = local->tableModel();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->index(row, 0).data().toString() == "photos")
+            table->setDropTarget(row);
+    }
+    save(sheet, output + "/large-files-drag.png", written);
+    table->setDropTarget(-1);
+    local->setPropertiesBox([&](const nubo::EntryProperties& properties) {
+        nubo::PropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
+        dialog.show();
+        save(dialog, output + "/tool-local-properties.png", written);
+    });
+    local->views()->list()->selectionModel()->select(
+        table->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    local->showProperties();
 }
 
 // The Host page at work: logged in to the server, a download drawn on the graphs, then
@@ -87,8 +126,11 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
         remote->detailsView()->selectionModel()->select(
             remote->tableModel()->index(1, 0),
             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        save(sheet, output + (classic ? "/classic-remote.png" : "/large-files.png"), written);
-        if (classic) {
+        save(sheet, output + (classic ? "/classic-remote.png" : "/large-files-connected.png"),
+             written);
+        if (auto* files = qobject_cast<nubo::FilesPage*>(remote)) {
+            shootFilesPage(sheet, *files, output, written);
+        } else {
             remote->setViewMode(nubo::RemotePage::kLargeIcons);
             save(sheet, output + "/classic-remote-icons.png", written);
             remote->setViewMode(nubo::RemotePage::kDetails);
@@ -194,6 +236,13 @@ int main(int argc, char** argv) {
         nubo::ConfigStore config;
         config.SetInt("Classic", classic);
         config.SetInt("Statistics", 1);
+        // The Files page's local view opens in a folder made for the pictures.
+        const QString localFolder = QDir(output).absolutePath() + "/data/local";
+        for (const char* folder : {"photos", "projects", "music"})
+            QDir().mkpath(localFolder + "/" + folder);
+        for (const char* file : {"notes.txt", "budget.ods", "holiday.jpg", "setup.sh"})
+            nubo::test::writeFile((localFolder + "/" + file).toStdString(), std::string(2345, 'x'));
+        config.SetString("CLXDir", localFolder.toStdString());
         nubo::LogBanner::append(log);
         log.LogExtended("Connecting to ftp.example.org");
         log.LogCommand(">", "220 ProFTPD Server (Example) [203.0.113.7]");

@@ -61,14 +61,17 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidge
 void DirectoryViews::setViewMode(int mode) {
     mode_ = mode;
     if (mode == kDetails) {
-        const int width = std::max(this->width(), 400);
-        // Size is never narrower than ten digits, so that no byte count is cut.
-        const int size = std::max(width * widths_.size / 100 - 4,
-                                  fontMetrics().horizontalAdvance("0000000000") + 12);
-        const int type = width * widths_.type / 100 - 4, date = width * widths_.date / 100 - 4;
-        details_->setColumnWidth(0, std::max(width - (size + type + date) - 24, 80));
+        // The Windows version's percentages of the width, but Size always holds ten digits
+        // and Date/Time a whole date, so a narrow half still shows them; Name stretches.
+        const int width = std::max(this->width(), 300);
+        const QFontMetrics metrics = fontMetrics();
+        const int size =
+            std::max(width * widths_.size / 100 - 4, metrics.horizontalAdvance("0000000000") + 12);
+        const int date = std::max(std::min(width * widths_.date / 100 - 4, 160),
+                                  metrics.horizontalAdvance("Dec 31 23:59") + 16);
+        const int type = std::max(width * widths_.type / 100 - 4, 60);
         details_->setColumnWidth(1, size);
-        details_->setColumnWidth(2, type);
+        details_->setColumnWidth(2, std::min(type, std::max(60, (width - size - date) / 2)));
         details_->setColumnWidth(3, date);
         setCurrentWidget(details_);
         return;
