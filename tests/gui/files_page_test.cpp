@@ -185,5 +185,33 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
     EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
 }
 
+TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
+    localList()->selectionModel()->select(localView->tableModel()->index(localRow("sub"), 0),
+                                          QItemSelectionModel::Select |
+                                              QItemSelectionModel::Rows);
+    localList()->setFocus();
+    QTest::keyClick(localList(), Qt::Key_Return);
+    ASSERT_TRUE(localShows({}));
+    EXPECT_EQ(localView->folder(), local + "/sub");
+    EXPECT_EQ(localView->locationBox()->currentText(), "sub");
+    const int depth = localView->locations().currentItem().level;
+    localView->newFolder();  // made at once, then named in place
+    EXPECT_TRUE(fs::is_directory(local + "/sub/New Folder"));
+    ASSERT_TRUE(localShows({"New Folder"}));
+    localView->goUp();
+    ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+    EXPECT_EQ(localView->locations().currentItem().level, depth - 1);
+    // Computer lists the volumes; the desktop refuses drags.
+    localView->selectLocation(1);
+    ASSERT_TRUE(pumpUntil([&] { return localRow("File System") >= 0; }));
+    EXPECT_TRUE(localView->folder().empty());
+    EXPECT_TRUE(localView->tableModel()->flags(localView->tableModel()->index(0, 0)) &
+                Qt::ItemIsDragEnabled);
+    EXPECT_TRUE(localView->tableModel()->dragAllowed());
+    localView->selectLocation(0);
+    EXPECT_EQ(localView->locations().currentItem().label, "Desktop");
+    EXPECT_FALSE(localView->tableModel()->dragAllowed());
+}
+
 }  // namespace
 }  // namespace nubo

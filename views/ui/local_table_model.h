@@ -21,6 +21,7 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
     LocalDirectoryModel& core() const { return core_; }
     // Items may be dragged out (not from the Desktop location).
     void setDragAllowed(bool allowed) { dragAllowed_ = allowed; }
+    bool dragAllowed() const { return dragAllowed_; }
 
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
