@@ -69,7 +69,7 @@ TEST(DragOutSmokeTest, ALocalFileDraggedToAnotherProgramArrivesAsAUriList) {
              << fromY + (250 - fromY) * step / 10 << " sleep 0.1";
     drag << " sleep 0.5 mouseup 1";
     x.xdotool(drag.str());
-    const bool arrived = test::waitFor([&] { return fs::exists(received); }, 10000);
+    const bool arrived = test::waitFor([&] { return !test::readFile(received).empty(); }, 10000);
     stop(source);
     stop(target);
     ASSERT_TRUE(arrived) << "nothing was dropped";
