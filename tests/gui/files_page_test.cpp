@@ -185,10 +185,16 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
     EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
 }
 
+TEST_F(FilesPageTest, TheLocalViewFollowsChangesOnDisk) {
+    test::writeFile(local + "/arrived.txt", "from elsewhere");
+    EXPECT_TRUE(localShows({"arrived.txt", "mine.txt", "other.txt", "sub"}));
+    fs::remove(local + "/mine.txt");
+    EXPECT_TRUE(localShows({"arrived.txt", "other.txt", "sub"}));
+}
+
 TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
     localList()->selectionModel()->select(localView->tableModel()->index(localRow("sub"), 0),
-                                          QItemSelectionModel::Select |
-                                              QItemSelectionModel::Rows);
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
     localList()->setFocus();
     QTest::keyClick(localList(), Qt::Key_Return);
     ASSERT_TRUE(localShows({}));

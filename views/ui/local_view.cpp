@@ -21,6 +21,7 @@
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
 #include "views/local_type_table.h"
+#include "views/ui/desktop_properties.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/properties_dialog.h"
@@ -69,6 +70,12 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
     };
     opener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     properties_ = [this](const EntryProperties& properties) {
+        // The desktop's own dialog where its file manager answers on the session bus.
+        QStringList paths;
+        for (const LocalEntry& entry : model_.entriesAt(views_->selectedEntries()))
+            paths << QString::fromStdString(entry.path);
+        if (showDesktopProperties(paths))
+            return;
         PropertiesDialog(properties, themeIcon(properties.multiple ? "edit-select-all" : "folder"),
                          this)
             .exec();
