@@ -12,22 +12,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bench/view_timing.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/local_view.h"
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -54,37 +45,27 @@ int main(int argc, char** argv) {
                      [&] { longest = std::max(longest, gap.restart()); });
     gap.start();
     ticker.start();
-    const Clock::time_point start = Clock::now();
+    const nubo::bench::Clock::time_point start = nubo::bench::Clock::now();
     view.start(folder, temp.path() + "/Desktop", {{"File System", "/"}});
     nubo::LocalTableModel* table = view.tableModel();
     nubo::test::pumpUntil([&] { return table->rowCount() == count; }, 120000);
     view.grab();
-    const double shownMs = msSince(start);
+    const double shownMs = nubo::bench::msSince(start);
     ticker.stop();
     std::printf(
         "%d files: read, sorted and painted %.0f ms after the folder was asked for; "
         "longest event-loop stall %lld ms\n",
         table->rowCount(), shownMs, static_cast<long long>(longest));
-    bool changed = false;
-    QObject::connect(table, &nubo::DirectoryTableModel::contentsChanged, [&] { changed = true; });
-    const char* const names[] = {"Name", "Size", "Type", "Date/Time"};
-    for (int column : {1, 2, 3, 0}) {
-        changed = false;
-        const Clock::time_point sortStart = Clock::now();
-        emit view.views()->details()->header()->sectionClicked(column);
-        nubo::test::pumpUntil([&] { return changed; }, 10000);
-        view.grab();
-        std::printf("sort by %-9s %.0f ms\n", names[column], msSince(sortStart));
-    }
+    nubo::bench::timeColumnSorts(view.views()->details()->header(), table, &view);
     // The list mode measures every name (in batches): how long until it is all laid out,
     // and the longest stall meanwhile.
     longest = 0;
     gap.restart();
     ticker.start();
-    const Clock::time_point listStart = Clock::now();
+    const nubo::bench::Clock::time_point listStart = nubo::bench::Clock::now();
     view.views()->setViewMode(nubo::DirectoryViews::kList);
     view.grab();
-    const double firstPaint = msSince(listStart);
+    const double firstPaint = nubo::bench::msSince(listStart);
     nubo::test::pumpUntil([] { return false; }, 3000);
     ticker.stop();
     std::printf("list mode: first paint %.0f ms; longest event-loop stall over 3 s %lld ms\n",

@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "base/app_log_listener.h"
+#include "bench/view_timing.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "views/ui/remote_page.h"
@@ -23,22 +24,16 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // Notes when the listing ended, on the session's thread.
 class ListingEnd : public nubo::AppLogListener {
   public:
     void lineAppended(size_t, const std::string& text, nubo::LogLineKind) override {
         if (text.rfind("... cached a copy of ", 0) == 0)
-            at = Clock::now().time_since_epoch().count();
+            at = nubo::bench::Clock::now().time_since_epoch().count();
     }
     void logWiped() override {}
-    std::atomic<Clock::rep> at{0};
+    std::atomic<nubo::bench::Clock::rep> at{0};
 };
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 }  // namespace
 
@@ -84,25 +79,15 @@ int main(int argc, char** argv) {
         [&] { return end.at != 0 && table->rowCount() == count && page.pathBox()->count() == 1; },
         120000);
     page.grab();  // painted
-    const Clock::time_point listingEnd{Clock::duration(end.at.load())};
-    const double shownMs = msSince(listingEnd);
+    const nubo::bench::Clock::time_point listingEnd{nubo::bench::Clock::duration(end.at.load())};
+    const double shownMs = nubo::bench::msSince(listingEnd);
     ticker.stop();
     std::printf(
         "%d entries: on screen, sorted and painted %.0f ms after the listing's end; "
         "longest event-loop stall while listing %lld ms\n",
         table->rowCount(), shownMs, static_cast<long long>(longest));
 
-    bool changed = false;
-    QObject::connect(table, &nubo::RemoteTableModel::contentsChanged, [&] { changed = true; });
-    const char* const names[] = {"Name", "Size", "Type", "Date/Time"};
-    for (int column : {1, 2, 3, 0}) {
-        changed = false;
-        const Clock::time_point start = Clock::now();
-        emit page.detailsView()->header()->sectionClicked(column);
-        nubo::test::pumpUntil([&] { return changed; }, 10000);
-        page.grab();
-        std::printf("sort by %-9s %.0f ms\n", names[column], msSince(start));
-    }
+    nubo::bench::timeColumnSorts(page.detailsView()->header(), table, &page);
     live.log.RemoveListener(&end);
     live.stop();
     return table->rowCount() == 0 || table->rowCount() == count ? 0 : 1;

@@ -51,6 +51,13 @@ void FormatEntryTexts(int64_t size, int64_t time, std::string* sizeText, std::st
     *dateText = formatEntryDate(time, static_cast<int64_t>(::time(nullptr)));
 }
 
+std::string FormatObjects(size_t count, int64_t total, bool withSize) {
+    std::string text = std::to_string(count) + " object(s)";
+    if (withSize)
+        text += ", " + FormatSize(total, 1);
+    return text;
+}
+
 std::string FormatDuration(int64_t milliseconds, int flags) {
     int64_t s = milliseconds / 1000;
     int64_t r = milliseconds % 1000;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,10 @@ std::string FormatGrouped(const std::string& digits);
 // The size and date texts of a listed entry: the plain decimal size, and the date
 // with the time of day when less than 4383 hours old or in the future, else the year.
 void FormatEntryTexts(int64_t size, int64_t time, std::string* sizeText, std::string* dateText);
+
+// A view's status text: "N object(s)", with ", " and the total in the short size format
+// unless withSize is false (a selection of folders only).
+std::string FormatObjects(size_t count, int64_t total, bool withSize);
 
 // A duration: "59" seconds, "1:05", "1:00:00"; flag 1 adds hundredths ("1:00:00.00"),
 // flag 2 always shows hours with two-digit fields ("00:01:05").

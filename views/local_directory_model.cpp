@@ -20,9 +20,6 @@ namespace nubo {
 
 namespace {
 
-// Sort codes of the columns Name, Size, Type, Date/Time.
-constexpr int kColumnCodes[4] = {1, 3, 2, 4};
-
 std::string withoutTrailingSlash(std::string path) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
@@ -175,7 +172,7 @@ int LocalDirectoryModel::appendLocked(LocalEntry entry) {
 }
 
 void LocalDirectoryModel::sortLocked() {
-    const int key = sortKey_;
+    const int key = order_.key();
     const int code = key < 0 ? -key : key;
     const int sign = key < 0 ? -1 : 1;
     std::vector<std::string> typeNames;
@@ -208,32 +205,28 @@ void LocalDirectoryModel::sortLocked() {
     });
 }
 
-void LocalDirectoryModel::sortByColumn(int column) {
-    if (column < 0 || column > 3)
-        return;
+template <typename Change>
+void LocalDirectoryModel::reorder(Change change) {
     {
         std::lock_guard lock(mutex_);
-        sortKey_ = kColumnCodes[column] * columnDirection_[column];
-        columnDirection_[column] = -columnDirection_[column];
+        if (!change(order_))
+            return;
         sortLocked();
     }
     notify([](LocalDirectoryListener& l) { l.rowsReset(); });
 }
 
+void LocalDirectoryModel::sortByColumn(int column) {
+    reorder([column](SortOrder& order) { return order.clickColumn(column); });
+}
+
 void LocalDirectoryModel::arrangeBy(int code) {
-    if (code < 1 || code > 4)
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        sortKey_ = code;
-        sortLocked();
-    }
-    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    reorder([code](SortOrder& order) { return order.arrange(code); });
 }
 
 int LocalDirectoryModel::sortKey() const {
     std::lock_guard lock(mutex_);
-    return sortKey_;
+    return order_.key();
 }
 
 std::vector<int> LocalDirectoryModel::rows() const {
@@ -297,10 +290,7 @@ std::string LocalDirectoryModel::statusText(const std::vector<int>& selected) co
             anyFile = true;
         }
     }
-    std::string text = std::to_string(counted.size()) + " object(s)";
-    if (selected.empty() || anyFile)
-        text += ", " + FormatSize(total, 1);
-    return text;
+    return FormatObjects(counted.size(), total, selected.empty() || anyFile);
 }
 
 int LocalDirectoryModel::newFolder() {

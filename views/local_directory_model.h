@@ -8,6 +8,7 @@
 #include "engine/local_view_upkeep.h"
 #include "views/directory_reader.h"
 #include "views/local_entry.h"
+#include "views/sort_order.h"
 
 namespace nubo {
 
@@ -85,6 +86,9 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     void upkeep(const std::string& directory, LocalEntry entry);
     template <typename Call>
     void notify(Call call);
+    // Changes the order under the lock and sorts again when it took.
+    template <typename Change>
+    void reorder(Change change);
 
     std::shared_ptr<DirectoryReader> reader_;
     std::shared_ptr<Shared> shared_;
@@ -94,8 +98,7 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     std::string folder_;
     uint64_t generation_ = 0;
     bool reading_ = false;
-    int sortKey_ = 1;
-    int columnDirection_[4] = {1, 1, 1, 1};
+    SortOrder order_;
 
     std::mutex listenersMutex_;
     std::vector<LocalDirectoryListener*> listeners_;

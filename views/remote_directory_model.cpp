@@ -14,9 +14,6 @@ namespace nubo {
 
 namespace {
 
-// Sort codes of the columns Name, Size, Type, Date/Time.
-constexpr int kColumnCodes[4] = {1, 3, 2, 4};
-
 bool equalIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
             auto lower = [](char c) {
@@ -92,7 +89,7 @@ void RemoteDirectoryModel::onConnected(FtpSession* session) {
     {
         std::lock_guard lock(mutex_);
         resetLocked();
-        std::fill(std::begin(columnDirection_), std::end(columnDirection_), 1);
+        order_.resetDirections();
         session_ = session;
     }
     notify([](RemoteDirectoryListener& l) {
@@ -187,7 +184,7 @@ void RemoteDirectoryModel::sortLocked() {
     if (typeNameSource_)
         typeNames_ = typeNameSource_();
     const Listing& listing = *current_;
-    const int key = sortKey_;
+    const int key = order_.key();
     const std::vector<std::string>* names = &typeNames_;
     std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
         return RemoteEntry::compare(listing[static_cast<size_t>(a)],
@@ -425,7 +422,7 @@ std::vector<RemoteEntry> RemoteDirectoryModel::entriesAt(const std::vector<int>&
 
 int RemoteDirectoryModel::sortKey() const {
     std::lock_guard lock(mutex_);
-    return sortKey_;
+    return order_.key();
 }
 
 std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) const {
@@ -442,34 +439,26 @@ std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) c
             anyFile = true;
         }
     }
-    std::string text = std::to_string(counted.size()) + " object(s)";
-    if (selected.empty() || anyFile) {
-        text += ", " + FormatSize(total, 1);
+    return FormatObjects(counted.size(), total, selected.empty() || anyFile);
+}
+
+template <typename Change>
+void RemoteDirectoryModel::reorder(Change change) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!change(order_))
+            return;
+        sortLocked();
     }
-    return text;
+    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
 }
 
 void RemoteDirectoryModel::sortByColumn(int column) {
-    if (column < 0 || column > 3)
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        sortKey_ = kColumnCodes[column] * columnDirection_[column];
-        columnDirection_[column] = -columnDirection_[column];
-        sortLocked();
-    }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    reorder([column](SortOrder& order) { return order.clickColumn(column); });
 }
 
 void RemoteDirectoryModel::arrangeBy(int code) {
-    if (code < 1 || code > 4)
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        sortKey_ = code;
-        sortLocked();
-    }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    reorder([code](SortOrder& order) { return order.arrange(code); });
 }
 
 bool RemoteDirectoryModel::openEntry(int index) {

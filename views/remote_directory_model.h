@@ -9,6 +9,7 @@
 
 #include "engine/remote_entry.h"
 #include "engine/remote_view_contract.h"
+#include "views/sort_order.h"
 
 namespace nubo {
 
@@ -119,6 +120,9 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void sortLocked();
     template <typename Call>
     void notify(Call call);
+    // Changes the order under the lock and sorts again when it took.
+    template <typename Change>
+    void reorder(Change change);
 
     AppLog& log_;
     mutable std::mutex mutex_;
@@ -131,8 +135,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::string pathText_;
     std::vector<std::string> history_;
     std::map<std::string, std::shared_ptr<Listing>> cache_;
-    int sortKey_ = 1;
-    int columnDirection_[4] = {1, 1, 1, 1};
+    SortOrder order_;
     bool busy_ = false;
     std::vector<std::string> typeNames_{"File", "Folder", "Symbolic Link"};
     std::function<std::vector<std::string>()> typeNameSource_;

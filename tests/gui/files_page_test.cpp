@@ -213,10 +213,10 @@ TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
     EXPECT_TRUE(localView->folder().empty());
     EXPECT_TRUE(localView->tableModel()->flags(localView->tableModel()->index(0, 0)) &
                 Qt::ItemIsDragEnabled);
-    EXPECT_TRUE(localView->tableModel()->dragAllowed());
+    EXPECT_TRUE(localView->tableModel()->dragsOut());
     localView->selectLocation(0);
     EXPECT_EQ(localView->locations().currentItem().label, "Desktop");
-    EXPECT_FALSE(localView->tableModel()->dragAllowed());
+    EXPECT_FALSE(localView->tableModel()->dragsOut());
 }
 
 }  // namespace

@@ -72,6 +72,31 @@ void DirectoryTableModel::setDropTarget(int row) {
     }
 }
 
+Qt::ItemFlags DirectoryTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && dragAllowed())
+        flags |= Qt::ItemIsDragEnabled;
+    if (index.isValid() && index.column() == 0)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool DirectoryTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != 0)
+        return false;
+    const int entry = entryIndex(index.row());
+    if (entry < 0)
+        return false;
+    emit nameEdited(entry, value.toString());
+    return true;
+}
+
+QVariant DirectoryTableModel::cellText(int column, const std::string& name, const std::string& size,
+                                       const std::string& type, const std::string& date) {
+    const std::string* texts[] = {&name, &size, &type, &date};
+    return column >= 0 && column < 4 ? QString::fromStdString(*texts[column]) : QString();
+}
+
 int DirectoryTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }

@@ -30,6 +30,11 @@ class DirectoryTableModel : public QAbstractTableModel {
     // The row drawn highlighted as the target of a drag (-1: none).
     void setDropTarget(int row);
 
+    // Names are edited in place (column 0); rows may be dragged where allowed.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -38,6 +43,8 @@ class DirectoryTableModel : public QAbstractTableModel {
   signals:
     // Rows were inserted or reset (the status text follows).
     void contentsChanged();
+    // A name edited in place (the view's editor closed with a text).
+    void nameEdited(int entryIndex, const QString& text);
 
   protected:
     // Any thread: the core's rows were replaced or re-sorted, or some were appended.
@@ -50,6 +57,10 @@ class DirectoryTableModel : public QAbstractTableModel {
     virtual void refreshTables() {}
     // One entry's data (the row and drop highlight are handled here).
     virtual QVariant entryData(int entryIndex, int column, int role) const = 0;
+    virtual bool dragAllowed() const { return true; }
+    // The text of a column: name, size, type name, date.
+    static QVariant cellText(int column, const std::string& name, const std::string& size,
+                             const std::string& type, const std::string& date);
     // A freedesktop icon with its fallbacks, cached by key.
     QIcon cachedIcon(size_t key, const std::vector<std::string>& names) const;
 

@@ -1,7 +1,9 @@
 #include "views/ui/directory_views.h"
 
+#include <QActionGroup>
 #include <QHeaderView>
 #include <QListView>
+#include <QMenu>
 #include <QTreeView>
 #include <algorithm>
 
@@ -138,6 +140,30 @@ void DirectoryViews::editEntry(int entry) {
     current()->setCurrentIndex(index);
     editing_ = entry;
     current()->edit(index);
+}
+
+void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& arrange) {
+    QMenu* modes = menu.addMenu("&View");
+    auto* group = new QActionGroup(modes);
+    const std::pair<const char*, int> modeItems[] = {{"Lar&ge Icons", kLargeIcons},
+                                                     {"S&mall Icons", kSmallIcons},
+                                                     {"&List", kList},
+                                                     {"&Details", kDetails}};
+    for (const auto& [text, mode] : modeItems) {
+        QAction* item = modes->addAction(text, this, [this, mode = mode] {
+            if (mode != mode_)
+                setViewMode(mode);
+        });
+        item->setCheckable(true);
+        item->setChecked(mode == mode_);
+        group->addAction(item);
+    }
+    menu.addSeparator();
+    QMenu* order = menu.addMenu("Arrange &Icons");
+    const std::pair<const char*, int> keys[] = {
+        {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
+    for (const auto& [text, key] : keys)
+        order->addAction(text, this, [arrange, key = key] { arrange(key); });
 }
 
 void DirectoryViews::watch(QObject* filter) {

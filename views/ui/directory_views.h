@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QStackedWidget>
+#include <functional>
 #include <vector>
 
 class QAbstractItemView;
 class QListView;
+class QMenu;
 class QTreeView;
 
 namespace nubo {
@@ -42,6 +44,9 @@ class DirectoryViews : public QStackedWidget {
     void deselectEntry(int entry);
     // Starts editing an entry's name in place.
     void editEntry(int entry);
+    // The "&View" menu (the four modes, the current one checked), a separator and
+    // "Arrange &Icons" (name, type, size, date: codes 1-4 handed to arrange).
+    void addViewMenus(QMenu& menu, const std::function<void(int)>& arrange);
     // Key presses and drops of both views and their viewports go to filter first.
     void watch(QObject* filter);
 

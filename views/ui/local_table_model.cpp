@@ -48,17 +48,9 @@ QVariant LocalTableModel::entryData(int entry, int column, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            switch (column) {
-                case 0:
-                    return QString::fromStdString(e.name);
-                case 1:
-                    return QString::fromStdString(e.folder || e.size < 0 ? std::string()
-                                                                         : e.sizeText);
-                case 2:
-                    return QString::fromStdString(LocalTypeTable::instance().typeName(e.typeRow));
-                default:
-                    return QString::fromStdString(e.time == 0 ? std::string() : e.dateText);
-            }
+            return cellText(column, e.name, e.folder || e.size < 0 ? std::string() : e.sizeText,
+                            LocalTypeTable::instance().typeName(e.typeRow),
+                            e.time == 0 ? std::string() : e.dateText);
         case Qt::DecorationRole:
             return column == 0 ? QVariant(cachedIcon(
                                      e.typeRow, LocalTypeTable::instance().iconNames(e.typeRow)))
@@ -70,25 +62,6 @@ QVariant LocalTableModel::entryData(int entry, int column, int role) const {
         default:
             return {};
     }
-}
-
-Qt::ItemFlags LocalTableModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = DirectoryTableModel::flags(index);
-    if (index.isValid() && dragAllowed_)
-        flags |= Qt::ItemIsDragEnabled;
-    if (index.isValid() && index.column() == 0)
-        flags |= Qt::ItemIsEditable;
-    return flags;
-}
-
-bool LocalTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() != 0)
-        return false;
-    const int entry = entryIndex(index.row());
-    if (entry < 0)
-        return false;
-    emit nameEdited(entry, value.toString());
-    return true;
 }
 
 QStringList LocalTableModel::mimeTypes() const {

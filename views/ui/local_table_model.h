@@ -21,13 +21,10 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
     LocalDirectoryModel& core() const { return core_; }
     // Items may be dragged out (not from the Desktop location).
     void setDragAllowed(bool allowed) { dragAllowed_ = allowed; }
-    bool dragAllowed() const { return dragAllowed_; }
+    bool dragsOut() const { return dragAllowed_; }
 
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
-    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     // LocalDirectoryListener, on any thread.
     void rowsReset() override;
@@ -35,13 +32,13 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
     void readingChanged(bool reading) override;
 
   signals:
-    void nameEdited(int entryIndex, const QString& text);
     void readingChangedQueued(bool reading);
 
   protected:
     std::vector<int> fetchRows() const override;
     std::vector<int> fetchRowsFrom(size_t first) const override;
     QVariant entryData(int entryIndex, int column, int role) const override;
+    bool dragAllowed() const override { return dragAllowed_; }
 
   private:
     LocalDirectoryModel& core_;

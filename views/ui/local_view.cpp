@@ -1,7 +1,6 @@
 #include "views/ui/local_view.h"
 
 #include <QAbstractItemView>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDragMoveEvent>
@@ -115,7 +114,7 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
             [this] { emit statusChanged(statusText()); });
     connect(table_, &LocalTableModel::readingChangedQueued, this,
             [this] { emit statusChanged(statusText()); });
-    connect(table_, &LocalTableModel::nameEdited, this, &LocalView::nameEdited);
+    connect(table_, &DirectoryTableModel::nameEdited, this, &LocalView::nameEdited);
 
     watcher_ = new QFileSystemWatcher(this);
     settle_.setSingleShot(true);
@@ -305,25 +304,7 @@ void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         menu.addAction("P&roperties", this, &LocalView::showProperties);
     } else {
-        QMenu* modes = menu.addMenu("&View");
-        auto* group = new QActionGroup(modes);
-        const std::pair<const char*, int> modeItems[] = {
-            {"Lar&ge Icons", 1}, {"S&mall Icons", 2}, {"&List", 3}, {"&Details", 4}};
-        for (const auto& [text, mode] : modeItems) {
-            QAction* item = modes->addAction(text, this, [this, mode = mode] {
-                if (mode != views_->viewMode())
-                    views_->setViewMode(mode);
-            });
-            item->setCheckable(true);
-            item->setChecked(mode == views_->viewMode());
-            group->addAction(item);
-        }
-        menu.addSeparator();
-        QMenu* arrange = menu.addMenu("Arrange &Icons");
-        const std::pair<const char*, int> keys[] = {
-            {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
-        for (const auto& [text, key] : keys)
-            arrange->addAction(text, this, [this, key = key] { model_.arrangeBy(key); });
+        views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
         menu.addSeparator();
         menu.addAction("New &Folder", this, &LocalView::newFolder)->setEnabled(inFolder);
         menu.addSeparator();

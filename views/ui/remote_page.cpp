@@ -1,7 +1,6 @@
 #include "views/ui/remote_page.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -125,7 +124,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
-    connect(table_, &RemoteTableModel::nameEdited, this, &RemotePage::nameEdited);
+    connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
     connected(model_.session() != nullptr);
     log_.AddListener(this);
 }
@@ -466,27 +465,7 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         menu.addAction("P&roperties", this, &RemotePage::showProperties);
     } else {
-        QMenu* modes = menu.addMenu("&View");
-        auto* group = new QActionGroup(modes);
-        const std::pair<const char*, int> modeItems[] = {{"Lar&ge Icons", kLargeIcons},
-                                                         {"S&mall Icons", kSmallIcons},
-                                                         {"&List", kList},
-                                                         {"&Details", kDetails}};
-        for (const auto& [text, mode] : modeItems) {
-            QAction* item = modes->addAction(text, this, [this, mode = mode] {
-                if (mode != viewMode())
-                    setViewMode(mode);
-            });
-            item->setCheckable(true);
-            item->setChecked(mode == viewMode());
-            group->addAction(item);
-        }
-        menu.addSeparator();
-        QMenu* arrange = menu.addMenu("Arrange &Icons");
-        const std::pair<const char*, int> keys[] = {
-            {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
-        for (const auto& [text, key] : keys)
-            arrange->addAction(text, this, [this, key = key] { model_.arrangeBy(key); });
+        views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
         menu.addSeparator();
         menu.addAction("New &Folder", this, &RemotePage::newFolder)->setEnabled(on);
         menu.addSeparator();

@@ -64,20 +64,12 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
         return {};
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::EditRole:
-            switch (column) {
-                case 0:
-                    return QString::fromStdString(e.name);
-                case 1:
-                    return QString::fromStdString(e.size < 0 ? std::string() : e.sizeText);
-                case 2: {
-                    const size_t row = e.icon >> 16;
-                    return row < typeNames_.size() ? QString::fromStdString(typeNames_[row])
-                                                   : QString();
-                }
-                default:
-                    return QString::fromStdString(e.time == 0 ? std::string() : e.dateText);
-            }
+        case Qt::EditRole: {
+            const size_t row = e.icon >> 16;
+            return cellText(column, e.name, e.size < 0 ? std::string() : e.sizeText,
+                            row < typeNames_.size() ? typeNames_[row] : std::string(),
+                            e.time == 0 ? std::string() : e.dateText);
+        }
         case Qt::DecorationRole: {
             if (column != 0)
                 return {};
@@ -100,25 +92,6 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
         default:
             return {};
     }
-}
-
-Qt::ItemFlags RemoteTableModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = DirectoryTableModel::flags(index);
-    if (index.isValid())
-        flags |= Qt::ItemIsDragEnabled;
-    if (index.isValid() && index.column() == 0)
-        flags |= Qt::ItemIsEditable;
-    return flags;
-}
-
-bool RemoteTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() != 0)
-        return false;
-    const int entry = entryIndex(index.row());
-    if (entry < 0)
-        return false;
-    emit nameEdited(entry, value.toString());
-    return true;
 }
 
 QByteArray RemoteTableModel::sessionTag() const {

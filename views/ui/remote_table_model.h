@@ -28,11 +28,8 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     // Who this model's drags come from: the process and the session.
     QByteArray sessionTag() const;
 
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
-    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     // RemoteDirectoryListener, on any thread.
     void rowsAppended(size_t first, size_t count) override;
@@ -42,8 +39,6 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     void connectionChanged(bool connected) override;
 
   signals:
-    // A name edited in place (the view's editor closed with a text).
-    void nameEdited(int entryIndex, const QString& text);
     // Forwarded from the core, on the GUI thread.
     void pathChanged();
     void busyChangedQueued(bool busy);
