@@ -37,21 +37,15 @@ int main(int argc, char** argv) {
     view.show();
     view.views()->setViewMode(nubo::DirectoryViews::kDetails);
 
-    QElapsedTimer gap;
-    qint64 longest = 0;
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout,
-                     [&] { longest = std::max(longest, gap.restart()); });
-    gap.start();
-    ticker.start();
+    nubo::bench::StallMeter stalls;
+    stalls.start();
     const nubo::bench::Clock::time_point start = nubo::bench::Clock::now();
     view.start(folder, temp.path() + "/Desktop", {{"File System", "/"}});
     nubo::LocalTableModel* table = view.tableModel();
     nubo::test::pumpUntil([&] { return table->rowCount() == count; }, 120000);
     view.grab();
     const double shownMs = nubo::bench::msSince(start);
-    ticker.stop();
+    const qint64 longest = stalls.stop();
     std::printf(
         "%d files: read, sorted and painted %.0f ms after the folder was asked for; "
         "longest event-loop stall %lld ms\n",
@@ -59,16 +53,14 @@ int main(int argc, char** argv) {
     nubo::bench::timeColumnSorts(view.views()->details()->header(), table, &view);
     // The list mode measures every name (in batches): how long until it is all laid out,
     // and the longest stall meanwhile.
-    longest = 0;
-    gap.restart();
-    ticker.start();
+    stalls.start();
     const nubo::bench::Clock::time_point listStart = nubo::bench::Clock::now();
     view.views()->setViewMode(nubo::DirectoryViews::kList);
     view.grab();
     const double firstPaint = nubo::bench::msSince(listStart);
     nubo::test::pumpUntil([] { return false; }, 3000);
-    ticker.stop();
+    const qint64 listLongest = stalls.stop();
     std::printf("list mode: first paint %.0f ms; longest event-loop stall over 3 s %lld ms\n",
-                firstPaint, static_cast<long long>(longest));
+                firstPaint, static_cast<long long>(listLongest));
     return table->rowCount() == count ? 0 : 1;
 }

@@ -61,15 +61,8 @@ int main(int argc, char** argv) {
     page.show();
     page.setViewMode(nubo::RemotePage::kDetails);
 
-    // The longest gap between two ticks of a 10 ms timer while the listing arrives.
-    QElapsedTimer gap;
-    qint64 longest = 0;
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout,
-                     [&] { longest = std::max(longest, gap.restart()); });
-    gap.start();
-    ticker.start();
+    nubo::bench::StallMeter stalls;
+    stalls.start();
     if (!live.logIn(live.server.url("big", true))) {
         std::fprintf(stderr, "no login:\n%s", live.logText().c_str());
         return 1;
@@ -81,7 +74,7 @@ int main(int argc, char** argv) {
     page.grab();  // painted
     const nubo::bench::Clock::time_point listingEnd{nubo::bench::Clock::duration(end.at.load())};
     const double shownMs = nubo::bench::msSince(listingEnd);
-    ticker.stop();
+    const qint64 longest = stalls.stop();
     std::printf(
         "%d entries: on screen, sorted and painted %.0f ms after the listing's end; "
         "longest event-loop stall while listing %lld ms\n",
