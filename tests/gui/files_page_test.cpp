@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QListView>
 #include <QMimeData>
+#include <QSplitter>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
@@ -190,6 +191,24 @@ TEST_F(FilesPageTest, TheLocalViewFollowsChangesOnDisk) {
     EXPECT_TRUE(localShows({"arrived.txt", "mine.txt", "other.txt", "sub"}));
     fs::remove(local + "/mine.txt");
     EXPECT_TRUE(localShows({"arrived.txt", "other.txt", "sub"}));
+}
+
+TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
+    const std::string state = live.home.root() + "/window.conf";
+    QList<int> sizes;
+    {
+        FilesPage first(live.remoteView, localModel, *live.host, live.config, live.log, state);
+        first.resize(900, 500);
+        first.show();
+        QSplitter* splitter = first.findChild<QSplitter*>();
+        ASSERT_NE(splitter, nullptr);
+        splitter->setSizes({200, 680});
+        sizes = splitter->sizes();
+    }
+    FilesPage second(live.remoteView, localModel, *live.host, live.config, live.log, state);
+    second.resize(900, 500);
+    second.show();
+    EXPECT_EQ(second.findChild<QSplitter*>()->sizes(), sizes);
 }
 
 TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
