@@ -210,7 +210,9 @@ TEST_P(HostPageTest, PingShowsItsResultsWhereTheLayoutSaysAndABadUrlIsLogged) {
     QObject::connect(&sink, &QtDiagnosticsSink::operationFinished, page.get(), [&](bool) {
         heldAtTheEnd = ping->isEnabled() && !page->connectButton()->isEnabled();
     });
+    ASSERT_TRUE(ping->isEnabled()) << "no ICMP, or a ping still running";
     ping->click();
+    ASSERT_TRUE(host->pingRunning() || !outlets.statuses().empty()) << logText();
     EXPECT_FALSE(page->connectButton()->isEnabled());
     ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }, 20000));
     EXPECT_TRUE(heldAtTheEnd);
