@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nubo {
+
+// The server certificates a user chose to trust although they do not verify (self-signed,
+// expired, another name), by host, port and SHA-256 fingerprint, as an SSH client keeps
+// host keys. The file ("NuboTrust.txt" in the data folder, mode 0600) holds one line per
+// server: "host port fingerprint", the fingerprint as 32 hex byte pairs joined by ":";
+// "#" starts a comment. Lines that do not read so are skipped (and kept out of the file
+// the next time it is written).
+class TrustedCertificates {
+  public:
+    static constexpr const char* kFileName = "NuboTrust.txt";
+
+    struct Entry {
+        std::string host;  // lower case
+        unsigned port = 0;
+        std::string fingerprint;  // upper case
+    };
+    enum class Verdict { Unknown, Trusted, Changed };
+
+    // Reads the file; a missing file is an empty list. False when it cannot be read.
+    bool load(const std::string& path);
+    static std::vector<Entry> parse(std::string_view text);
+    // Trusted: this host and port with this fingerprint. Changed: the host and port are
+    // stored with another fingerprint, which must be refused loudly.
+    Verdict check(const std::string& host, unsigned port, const std::string& fingerprint) const;
+    // Stores (or replaces) a server's fingerprint and writes the file whole, mode 0600.
+    bool add(const std::string& host, unsigned port, const std::string& fingerprint);
+    // "AB:CD:..." with 32 pairs.
+    static bool validFingerprint(std::string_view text);
+    // The line that trusts a server, for a log that tells the user how.
+    static std::string line(const std::string& host, unsigned port, const std::string& fingerprint);
+    const std::vector<Entry>& entries() const { return entries_; }
+
+  private:
+    std::string path_;
+    std::vector<Entry> entries_;
+};
+
+}  // namespace nubo
