@@ -108,8 +108,12 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
             takeDialogValues();
             if (pingList_ != nullptr)
                 pingList_->clear();
-            if (host_.ping() && classic_)
+            if (host_.ping() && classic_) {
+                // Connect stays off from here until the hold after the end, however fast a
+                // ping of the loopback is over.
+                pinging_ = true;
                 pingStatus_->clear();
+            }
             hostStateChanged();
         });
     }
@@ -203,8 +207,10 @@ void HostPage::connectDiagnostics(QtDiagnosticsSink& sink) {
     connect(&sink, &QtDiagnosticsSink::operationFinished, this, [this](bool ping) {
         if (!classic_)
             (ping ? pingTarget_ : traceTarget_)->setEnabled(false);
-        else if (ping)
+        else if (ping) {
+            pinging_ = false;
             pingHold_.start();  // the line stays readable a moment before it goes
+        }
         if (hostAlive_)
             hostStateChanged();
     });
@@ -491,7 +497,7 @@ void HostPage::hostStateChanged() {
     save_->setChecked(host_.savePassword());
     // The classic layout keeps Connect off while its ping line shows.
     connect_->setEnabled(host_.connectEnabled() &&
-                         !(classic_ && (host_.pingRunning() || pingHold_.isActive())));
+                         !(classic_ && (pinging_ || pingHold_.isActive())));
     logoff_->setEnabled(host_.logoffEnabled());
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));

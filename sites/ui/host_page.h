@@ -119,6 +119,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QListWidget* statistics_ = nullptr;
     QuestionBox questionBox_;
     QTimer pingHold_;  // classic layout: Connect waits 1.5 s after a ping
+    bool pinging_ = false;
     HistoryGraph* dataGraph_ = nullptr;
     HistoryGraph* controlGraph_ = nullptr;
     QComboBox* dataScale_ = nullptr;

@@ -212,7 +212,6 @@ TEST_P(HostPageTest, PingShowsItsResultsWhereTheLayoutSaysAndABadUrlIsLogged) {
     });
     ASSERT_TRUE(ping->isEnabled()) << "no ICMP, or a ping still running";
     ping->click();
-    ASSERT_TRUE(host->pingRunning() || !outlets.statuses().empty()) << logText();
     EXPECT_FALSE(page->connectButton()->isEnabled());
     ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }, 20000));
     EXPECT_TRUE(heldAtTheEnd);

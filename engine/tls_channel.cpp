@@ -1,0 +1,159 @@
+#include "engine/tls_channel.h"
+
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+#include <openssl/x509.h>
+#include <openssl/x509v3.h>
+
+#include <cstdio>
+
+namespace nubo {
+
+namespace {
+
+// One client context for the process: TLS 1.2 as the floor, the system's trust store,
+// session tickets and a session cache kept by us (per channel) for data connections.
+SSL_CTX* clientContext() {
+    static SSL_CTX* context = [] {
+        SSL_CTX* made = SSL_CTX_new(TLS_client_method());
+        SSL_CTX_set_min_proto_version(made, TLS1_2_VERSION);
+        SSL_CTX_set_default_verify_paths(made);
+        SSL_CTX_set_verify(made, SSL_VERIFY_NONE, nullptr);  // judged after the handshake
+        SSL_CTX_set_session_cache_mode(made, SSL_SESS_CACHE_CLIENT);
+        return made;
+    }();
+    return context;
+}
+
+std::string lastError() {
+    const unsigned long code = ERR_get_error();
+    if (code == 0)
+        return "connection closed during the handshake";
+    char text[256];
+    ERR_error_string_n(code, text, sizeof text);
+    ERR_clear_error();
+    return text;
+}
+
+std::string nameText(const X509_NAME* name) {
+    if (name == nullptr)
+        return {};
+    BIO* bio = BIO_new(BIO_s_mem());
+    X509_NAME_print_ex(bio, name, 0, XN_FLAG_ONELINE & ~ASN1_STRFLGS_ESC_MSB);
+    char* data = nullptr;
+    const long length = BIO_get_mem_data(bio, &data);
+    std::string text(data, static_cast<size_t>(length));
+    BIO_free(bio);
+    return text;
+}
+
+std::string timeText(const ASN1_TIME* time) {
+    BIO* bio = BIO_new(BIO_s_mem());
+    ASN1_TIME_print(bio, time);
+    char* data = nullptr;
+    const long length = BIO_get_mem_data(bio, &data);
+    std::string text(data, static_cast<size_t>(length));
+    BIO_free(bio);
+    return text;
+}
+
+}  // namespace
+
+TlsChannel::TlsChannel() = default;
+
+TlsChannel::~TlsChannel() {
+    if (ssl_ != nullptr)
+        SSL_free(ssl_);
+}
+
+bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resume,
+                         std::string* error) {
+    ERR_clear_error();
+    ssl_ = SSL_new(clientContext());
+    if (ssl_ == nullptr || SSL_set_fd(ssl_, fd) != 1) {
+        *error = lastError();
+        return false;
+    }
+    SSL_set_tlsext_host_name(ssl_, host.c_str());
+    SSL_set1_host(ssl_, host.c_str());
+    if (resume != nullptr && resume->ssl_ != nullptr) {
+        if (SSL_SESSION* session = SSL_get1_session(resume->ssl_)) {
+            SSL_set_session(ssl_, session);
+            SSL_SESSION_free(session);
+        }
+    }
+    if (SSL_connect(ssl_) != 1) {
+        *error = lastError();
+        return false;
+    }
+    readCertificate(host);
+    return true;
+}
+
+void TlsChannel::readCertificate(const std::string&) {
+    certificate_ = {};
+    X509* peer = SSL_get1_peer_certificate(ssl_);
+    if (peer == nullptr) {
+        certificate_.problem = "no certificate";
+        return;
+    }
+    certificate_.subject = nameText(X509_get_subject_name(peer));
+    certificate_.issuer = nameText(X509_get_issuer_name(peer));
+    certificate_.notBefore = timeText(X509_get0_notBefore(peer));
+    certificate_.notAfter = timeText(X509_get0_notAfter(peer));
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    X509_digest(peer, EVP_sha256(), digest, &length);
+    for (unsigned int i = 0; i < length; ++i) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, i == 0 ? "%02X" : ":%02X", digest[i]);
+        certificate_.fingerprint += pair;
+    }
+    X509_free(peer);
+    const long result = SSL_get_verify_result(ssl_);
+    certificate_.verified = result == X509_V_OK;
+    if (!certificate_.verified)
+        certificate_.problem = X509_verify_cert_error_string(result);
+}
+
+bool TlsChannel::resumed() const {
+    return ssl_ != nullptr && SSL_session_reused(ssl_) == 1;
+}
+
+std::string TlsChannel::description() const {
+    if (ssl_ == nullptr)
+        return {};
+    std::string version = SSL_get_version(ssl_);
+    if (version.rfind("TLSv", 0) == 0)
+        version = "TLS " + version.substr(4);
+    return version + " (" + SSL_get_cipher_name(ssl_) + ")";
+}
+
+int TlsChannel::read(void* dest, int n) {
+    const int got = SSL_read(ssl_, dest, n);
+    if (got > 0)
+        return got;
+    const int reason = SSL_get_error(ssl_, got);
+    ERR_clear_error();
+    return reason == SSL_ERROR_ZERO_RETURN ? 0 : -1;
+}
+
+int TlsChannel::write(const void* src, int n) {
+    const int sent = SSL_write(ssl_, src, n);
+    if (sent > 0)
+        return sent;
+    ERR_clear_error();
+    return -1;
+}
+
+int TlsChannel::pending() const {
+    return ssl_ == nullptr ? 0 : SSL_pending(ssl_);
+}
+
+void TlsChannel::close() {
+    if (ssl_ != nullptr)
+        SSL_shutdown(ssl_);
+    ERR_clear_error();
+}
+
+}  // namespace nubo

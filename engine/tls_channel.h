@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+typedef struct ssl_st SSL;
+typedef struct ssl_session_st SSL_SESSION;
+
+namespace nubo {
+
+// TLS (1.2 or later, OpenSSL 3) on a connected, blocking socket for FTP over TLS: the
+// client handshake with the server's name, the certificate checked against the system's
+// trust store and the name, a session that later data connections resume (servers such
+// as vsftpd refuse data connections that do not), reads and writes, and a proper close.
+// A failed handshake gives OpenSSL's reason; nothing ever falls back to plain text.
+class TlsChannel {
+  public:
+    // What the server presented, for the log and for the trust question.
+    struct Certificate {
+        std::string subject;
+        std::string issuer;
+        std::string notBefore;
+        std::string notAfter;
+        std::string fingerprint;  // SHA-256, "AB:CD:..." (32 pairs)
+        bool verified = false;    // chain and name check out
+        std::string problem;      // why it does not verify
+    };
+
+    TlsChannel();
+    ~TlsChannel();
+    TlsChannel(const TlsChannel&) = delete;
+    TlsChannel& operator=(const TlsChannel&) = delete;
+
+    // The client handshake on fd for host; resumes `resume` when given (a data
+    // connection after the control connection's). False with a reason on failure.
+    bool connect(int fd, const std::string& host, const TlsChannel* resume, std::string* error);
+    bool resumed() const;
+    // "TLS 1.3 (TLS_AES_256_GCM_SHA384)".
+    std::string description() const;
+    const Certificate& certificate() const { return certificate_; }
+
+    // Like recv/send: bytes moved, 0 at the peer's close, -1 on an error.
+    int read(void* dest, int n);
+    int write(const void* src, int n);
+    // Bytes already decrypted and waiting.
+    int pending() const;
+    // Sends close_notify (the server then knows the transfer is complete).
+    void close();
+
+  private:
+    void readCertificate(const std::string& host);
+
+    SSL* ssl_ = nullptr;
+    Certificate certificate_;
+};
+
+}  // namespace nubo

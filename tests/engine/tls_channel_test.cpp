@@ -1,0 +1,112 @@
+// The TLS channel against a small OpenSSL server on the other end of a socket pair, with
+// a self-signed certificate made at test time.
+#include "engine/tls_channel.h"
+
+#include <gtest/gtest.h>
+#include <openssl/ssl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+class TlsChannelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cert = temp.path() + "/cert.pem";
+        key = temp.path() + "/key.pem";
+        const std::string command =
+            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=nubo.test -keyout " + key +
+            " -out " + cert + " >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        server = SSL_CTX_new(TLS_server_method());
+        ASSERT_EQ(SSL_CTX_use_certificate_file(server, cert.c_str(), SSL_FILETYPE_PEM), 1);
+        ASSERT_EQ(SSL_CTX_use_PrivateKey_file(server, key.c_str(), SSL_FILETYPE_PEM), 1);
+    }
+    void TearDown() override { SSL_CTX_free(server); }
+    // Serves one connection: handshake, "hello", then echoes until the client closes.
+    std::thread serve(int fd) {
+        return std::thread([this, fd] {
+            SSL* ssl = SSL_new(server);
+            SSL_set_fd(ssl, fd);
+            if (SSL_accept(ssl) == 1) {
+                SSL_write(ssl, "hello", 5);
+                char buffer[256];
+                int got;
+                while ((got = SSL_read(ssl, buffer, sizeof buffer)) > 0)
+                    SSL_write(ssl, buffer, got);
+                SSL_shutdown(ssl);
+            }
+            SSL_free(ssl);
+            ::close(fd);
+        });
+    }
+
+    test::TempFolder temp{"nubo-tls"};
+    std::string cert, key;
+    SSL_CTX* server = nullptr;
+};
+
+TEST_F(TlsChannelTest, HandshakeDataCertificateAndAResumedSession) {
+    int pair[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    std::thread peer = serve(pair[1]);
+    TlsChannel control;
+    std::string error;
+    ASSERT_TRUE(control.connect(pair[0], "nubo.test", nullptr, &error)) << error;
+    EXPECT_EQ(control.description().rfind("TLS 1.", 0), 0u) << control.description();
+    char buffer[16] = {};
+    ASSERT_EQ(control.read(buffer, 5), 5);
+    EXPECT_EQ(std::string(buffer, 5), "hello");
+    ASSERT_EQ(control.write("ping", 4), 4);
+    ASSERT_EQ(control.read(buffer, 4), 4);
+    EXPECT_EQ(std::string(buffer, 4), "ping");
+    // Self-signed: it does not verify, and it says why; the fingerprint is SHA-256.
+    const TlsChannel::Certificate& presented = control.certificate();
+    EXPECT_FALSE(presented.verified);
+    EXPECT_FALSE(presented.problem.empty());
+    EXPECT_NE(presented.subject.find("nubo.test"), std::string::npos) << presented.subject;
+    EXPECT_EQ(presented.fingerprint.size(), 95u);
+
+    // A second connection (a data connection) resumes the first one's session.
+    int second[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, second), 0);
+    std::thread dataPeer = serve(second[1]);
+    TlsChannel data;
+    ASSERT_TRUE(data.connect(second[0], "nubo.test", &control, &error)) << error;
+    EXPECT_TRUE(data.resumed());
+    ASSERT_EQ(data.read(buffer, 5), 5);
+    data.close();
+    ::shutdown(second[0], SHUT_WR);
+    dataPeer.join();
+    control.close();
+    ::shutdown(pair[0], SHUT_WR);
+    peer.join();
+    ::close(pair[0]);
+    ::close(second[0]);
+}
+
+TEST_F(TlsChannelTest, APeerThatDropsMidHandshakeIsAFailureWithAReason) {
+    int pair[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    std::thread peer([fd = pair[1]] {
+        char hello[64];
+        (void)::read(fd, hello, sizeof hello);  // the client's hello, then gone
+        ::close(fd);
+    });
+    TlsChannel channel;
+    std::string error;
+    EXPECT_FALSE(channel.connect(pair[0], "nubo.test", nullptr, &error));
+    EXPECT_FALSE(error.empty());
+    peer.join();
+    ::close(pair[0]);
+}
+
+}  // namespace
+}  // namespace nubo
