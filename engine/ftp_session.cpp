@@ -130,7 +130,8 @@ bool FtpSession::connectControl() {
     if (proxyType_ != ProxyType::None) {
         logProxyLine("... using proxy connection on [%s:%u] for CONTROL");
     }
-    return true;
+    // Implicit TLS: the handshake comes before the greeting.
+    return target_.tls() != FtpUrl::Tls::Implicit || startControlTls();
 }
 
 bool FtpSession::start() {
@@ -149,14 +150,17 @@ bool FtpSession::start() {
             logExtended("... login aborted");
         } else {
             setStatus({});
-            if (!connected) {
+            if (tlsFailed_) {
+                logExtended("... no secure connection");
+            } else if (!connected) {
                 control_.logWinsockError("... failed to connect, WinSock err = %s");
             } else {
                 logExtended("... failed to log in");
             }
             if (context_.outlets != nullptr) {
-                context_.outlets->AddExitBits(connected ? exitbit::kLoginFailed
-                                                        : exitbit::kConnectFailed);
+                // A TLS failure is a failed connection, not a refused login.
+                context_.outlets->AddExitBits(connected && !tlsFailed_ ? exitbit::kLoginFailed
+                                                                       : exitbit::kConnectFailed);
             }
             if (context_.config->GetInt("CLStart") != 0 &&
                 context_.config->GetInt("NoUIQuit") != 0) {

@@ -148,6 +148,14 @@ class FtpSession {
     void logExtended(const std::string& text);
     void setStatus(const std::string& text);
     bool sendUserAndPassword();
+    // FTP over TLS: implicit TLS right after connecting, "AUTH TLS" (then "AUTH SSL")
+    // after the greeting, the certificate judged, "PBSZ 0" and "PROT P" after login.
+    bool startControlTls();
+    bool requestTls();
+    bool judgeCertificate();
+    bool protectData();
+    // A data connection just opened: its TLS handshake, resuming the control session.
+    int secureDataConnection(int opened);
     void logProxyLine(const char* format);
     void afterLogin();
     void requestLoop();
@@ -251,6 +259,8 @@ class FtpSession {
     int64_t lastProgressReport_ = 0;
 
     ProxyType proxyType_ = ProxyType::None;
+    bool dataTls_ = false;    // PROT P in force: data connections are encrypted
+    bool tlsFailed_ = false;  // the connection failed in TLS (exit bit 128, not 64)
     FtpUrl proxyAddress_;
     // SOCKS only: the proxy's credentials and the IPv4 addresses of the proxy and of the
     // target, resolved at construction (all bits set when a name did not resolve).

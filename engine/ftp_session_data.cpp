@@ -45,10 +45,8 @@ int FtpSession::openDataConnection(const std::string& command, std::string* last
         logExtended("... PASSIVE not valid with FTP proxy server; using PORT");
         passive_ = false;
     }
-    if (passive_) {
-        return openPassive(command, lastLine);
-    }
-    return openActive(command, lastLine);
+    return secureDataConnection(passive_ ? openPassive(command, lastLine)
+                                         : openActive(command, lastLine));
 }
 
 int FtpSession::openPassive(const std::string& command, std::string* lastLine) {

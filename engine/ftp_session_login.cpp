@@ -66,7 +66,11 @@ bool FtpSession::login() {
             logExtended("... <undefined response>");
             return false;
     }
-    return sendUserAndPassword();
+    if (target_.tls() == FtpUrl::Tls::Explicit && !requestTls())
+        return false;
+    if (!sendUserAndPassword())
+        return false;
+    return target_.tls() == FtpUrl::Tls::None || protectData();
 }
 
 template <size_t N>

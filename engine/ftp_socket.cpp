@@ -14,6 +14,7 @@
 
 #include "engine/host_lookup.h"
 #include "engine/net_timeouts.h"
+#include "engine/tls_channel.h"
 #include "engine/winsock_error.h"
 
 namespace nubo {
@@ -64,6 +65,11 @@ bool FtpSocket::createBlocking() {
 }
 
 void FtpSocket::close() {
+    if (tls_ != nullptr) {
+        if (fd_ >= 0)
+            tls_->close();  // close_notify: the peer sees a complete stream
+        tls_.reset();
+    }
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -115,7 +121,8 @@ bool FtpSocket::waitWritable(int milliseconds) {
 }
 
 bool FtpSocket::waitReadable(int milliseconds) {
-    return available_ > 0 || waitFor(POLLIN, milliseconds);
+    return available_ > 0 || (tls_ != nullptr && tls_->pending() > 0) ||
+           waitFor(POLLIN, milliseconds);
 }
 
 bool FtpSocket::waitFor(short events, int milliseconds) {
@@ -255,11 +262,27 @@ bool FtpSocket::setBufferSize(int n) {
     return true;
 }
 
+bool FtpSocket::startTls(const std::string& host, const FtpSocket* resumeFrom, std::string* error) {
+    auto channel = std::make_unique<TlsChannel>();
+    const TlsChannel* resume = resumeFrom != nullptr ? resumeFrom->tls_.get() : nullptr;
+    if (fd_ < 0 || !channel->connect(fd_, host, resume, error))
+        return false;
+    tls_ = std::move(channel);
+    return true;
+}
+
 int FtpSocket::receive(void* dest, int n) {
     ssize_t got;
-    do {
-        got = ::recv(fd_, dest, static_cast<size_t>(n), 0);
-    } while (got < 0 && errno == EINTR);
+    if (tls_ != nullptr) {
+        errno = 0;
+        got = tls_->read(dest, n);
+        if (got < 0 && errno == 0)
+            errno = ECONNRESET;  // a TLS failure without a socket error
+    } else {
+        do {
+            got = ::recv(fd_, dest, static_cast<size_t>(n), 0);
+        } while (got < 0 && errno == EINTR);
+    }
     if (got < 0) {
         failWithErrno();
         return kError;
@@ -275,9 +298,17 @@ int FtpSocket::receive(void* dest, int n) {
 
 int FtpSocket::sendSome(const void* src, int n, int flags) {
     ssize_t sent;
-    do {
-        sent = ::send(fd_, src, static_cast<size_t>(n), flags | MSG_NOSIGNAL);
-    } while (sent < 0 && errno == EINTR);
+    if (tls_ != nullptr) {
+        // TLS has no urgent data: what would go out of band goes in the stream.
+        errno = 0;
+        sent = tls_->write(src, n);
+        if (sent < 0 && errno == 0)
+            errno = ECONNRESET;
+    } else {
+        do {
+            sent = ::send(fd_, src, static_cast<size_t>(n), flags | MSG_NOSIGNAL);
+        } while (sent < 0 && errno == EINTR);
+    }
     if (sent < 0) {
         failWithErrno();
         return kError;
@@ -287,6 +318,8 @@ int FtpSocket::sendSome(const void* src, int n, int flags) {
 }
 
 bool FtpSocket::finishSending() {
+    if (tls_ != nullptr)
+        tls_->close();  // close_notify first, so the server sees a complete upload
     if (::shutdown(fd_, SHUT_WR) != 0) {
         return failWithErrno();
     }

@@ -3,11 +3,14 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nubo {
+
+class TlsChannel;
 
 // A blocking, buffered TCP stream over a POSIX socket: reads lines and blocks, reads
 // and writes exact byte counts, writes command lines, and sends straight out of
@@ -86,6 +89,13 @@ class FtpSocket {
     // True when data can be read within the time given (buffered bytes count).
     bool waitReadable(int milliseconds);
 
+    // Switches the connection to TLS (after "AUTH TLS", or at once for implicit TLS):
+    // everything read and written from here on is encrypted. resumeFrom: the control
+    // connection whose TLS session a data connection resumes. False with OpenSSL's
+    // reason on failure.
+    bool startTls(const std::string& host, const FtpSocket* resumeFrom, std::string* error);
+    const TlsChannel* tls() const { return tls_.get(); }
+
     // Bytes moved since the last take: the graphs sample them from the GUI thread while
     // the worker counts, so each take reads and clears in one atomic exchange.
     int64_t takeBytesReceived() { return bytesReceived_.exchange(0, std::memory_order_relaxed); }
@@ -99,6 +109,7 @@ class FtpSocket {
     bool waitFor(short events, int milliseconds);
 
     int fd_ = -1;
+    std::unique_ptr<TlsChannel> tls_;
     std::vector<uint8_t> buffer_;
     const uint8_t* cursor_ = nullptr;
     int64_t position_ = 0;

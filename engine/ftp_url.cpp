@@ -76,6 +76,8 @@ bool FtpUrl::parse(const std::string& text) {
     } else {
         UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &port);
         portDefaulted = true;
+        if (strcasecmp(scheme.c_str(), "ftps") == 0)
+            port = "990";  // implicit TLS has a port of its own
     }
     host = hostPart;
     if (separator == std::string::npos) {
@@ -127,8 +129,16 @@ std::string FtpUrl::decodedPath() const {
     return path.find('%') == std::string::npos ? path : unescape(path);
 }
 
+FtpUrl::Tls FtpUrl::tls() const {
+    if (strcasecmp(scheme.c_str(), "ftpes") == 0)
+        return Tls::Explicit;
+    if (strcasecmp(scheme.c_str(), "ftps") == 0)
+        return Tls::Implicit;
+    return Tls::None;
+}
+
 bool FtpUrl::isFtpScheme() const {
-    return strcasecmp(scheme.c_str(), "ftp") == 0;
+    return strcasecmp(scheme.c_str(), "ftp") == 0 || tls() != Tls::None;
 }
 
 unsigned FtpUrl::portNumber() const {

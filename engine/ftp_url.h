@@ -17,8 +17,11 @@ class FtpUrl {
     // was filled so far).
     bool parse(const std::string& text);
     bool isValid() const { return !host.empty(); }
-    // The scheme is "ftp" in any case: the only protocol these sessions speak.
+    // FTP, plain or over TLS: "ftp", "ftpes" (explicit TLS required) or "ftps" (implicit
+    // TLS, port 990 unless one is given), in any case.
     bool isFtpScheme() const;
+    enum class Tls { None, Explicit, Implicit };
+    Tls tls() const;
 
     std::string toString() const;
     std::string decodedPath() const;

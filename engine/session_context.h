@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,16 @@ class LocalViewUpkeep;
 
 // Everything a session reports to or reads from. The log, the store and the outlets
 // are required; the observer and the view may be absent (a headless run has no view).
+// What a certificate question shows.
+struct TlsCertificateFacts {
+    std::string subject;
+    std::string issuer;
+    std::string notBefore;
+    std::string notAfter;
+    std::string fingerprint;
+    std::string problem;
+};
+
 struct SessionContext {
     AppLog* log = nullptr;
     ConfigStore* config = nullptr;
@@ -34,6 +45,12 @@ struct SessionContext {
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;
+    // Asked when a server's certificate does not verify and is not trusted yet (the
+    // window's dialog); null: refused, as a command-line run must.
+    enum class TrustAnswer { Cancel, Once, Always };
+    std::function<TrustAnswer(const std::string& host, unsigned port,
+                              const TlsCertificateFacts& facts)>
+        trustQuestion;
 };
 
 namespace perhost {

@@ -55,6 +55,9 @@ def main():
                         help="bytes sent before the connection breaks")
     parser.add_argument("--rate", type=int, default=0,
                         help="bytes per second each data connection moves at most")
+    parser.add_argument("--tls-cert", default="",
+                        help="PEM file with certificate and key: explicit FTP over TLS, "
+                             "required for logins and data")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.INFO)
@@ -75,6 +78,18 @@ def main():
 
         handler.dtp_handler = Throttled
         handler.use_sendfile = False
+    if args.tls_cert:
+        from pyftpdlib.handlers import TLS_FTPHandler
+
+        class Tls(TLS_FTPHandler):
+            certfile = args.tls_cert
+            tls_control_required = True
+            tls_data_required = True
+
+        Tls.authorizer = authorizer
+        Tls.banner = handler.banner
+        Tls.passive_ports = None
+        handler = Tls
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after)
 

@@ -1,0 +1,113 @@
+// FTP over TLS (RFC 4217): the control connection's handshake, the server's certificate,
+// and the protection of data connections.
+#include <cstdio>
+
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "engine/tls_channel.h"
+#include "engine/trusted_certificates.h"
+
+namespace nubo {
+
+bool FtpSession::startControlTls() {
+    std::string error;
+    if (!control_.socket().startTls(target_.host, nullptr, &error)) {
+        logExtended("*** TLS handshake failed: " + error);
+        tlsFailed_ = true;
+        return false;
+    }
+    const TlsChannel& tls = *control_.socket().tls();
+    logExtended("... " + tls.description() + " established");
+    logExtended("... certificate: " + tls.certificate().subject);
+    logExtended("... SHA-256 fingerprint " + tls.certificate().fingerprint);
+    if (!judgeCertificate()) {
+        tlsFailed_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool FtpSession::requestTls() {
+    // "AUTH TLS" first; servers of the older drafts know only "AUTH SSL".
+    for (const char* mechanism : {"TLS", "SSL"}) {
+        control_.sendCommand("AUTH", mechanism);
+        if (control_.readReply() == 234)
+            return startControlTls();
+    }
+    logExtended("*** The server does not offer TLS; not logging in (no password sent)");
+    tlsFailed_ = true;
+    return false;
+}
+
+bool FtpSession::judgeCertificate() {
+    const TlsChannel::Certificate& presented = control_.socket().tls()->certificate();
+    if (presented.verified)
+        return true;
+    const unsigned port = target_.portNumber();
+    TrustedCertificates trusted;
+    const std::string file = context_.config->GetString("AppData") + TrustedCertificates::kFileName;
+    trusted.load(file);
+    switch (trusted.check(target_.host, port, presented.fingerprint)) {
+        case TrustedCertificates::Verdict::Trusted:
+            logExtended("... certificate not verified (" + presented.problem +
+                        "), trusted by the user");
+            return true;
+        case TrustedCertificates::Verdict::Changed:
+            logExtended("*** The certificate of " + target_.host + ":" + std::to_string(port) +
+                        " is NOT the one trusted before: refused. If the server really has a "
+                        "new certificate, remove its line from " +
+                        file);
+            return false;
+        case TrustedCertificates::Verdict::Unknown:
+            break;
+    }
+    logExtended("*** Certificate not verified: " + presented.problem);
+    if (context_.trustQuestion) {
+        const TlsCertificateFacts facts{presented.subject,     presented.issuer,
+                                        presented.notBefore,   presented.notAfter,
+                                        presented.fingerprint, presented.problem};
+        switch (context_.trustQuestion(target_.host, port, facts)) {
+            case SessionContext::TrustAnswer::Always:
+                if (!trusted.add(target_.host, port, presented.fingerprint))
+                    logExtended("*** Unable to write " + file);
+                return true;
+            case SessionContext::TrustAnswer::Once:
+                return true;
+            case SessionContext::TrustAnswer::Cancel:
+                return false;
+        }
+    }
+    logExtended("... to trust this certificate, add this line to " + file + ": " +
+                TrustedCertificates::line(target_.host, port, presented.fingerprint));
+    return false;
+}
+
+bool FtpSession::protectData() {
+    control_.sendCommand("PBSZ", "0");
+    const int size = control_.readReply();
+    control_.sendCommand("PROT", "P");
+    const int protection = control_.readReply();
+    if (size / 100 != 2 || protection / 100 != 2) {
+        logExtended("*** The server refused to encrypt data connections (PROT P)");
+        return false;
+    }
+    dataTls_ = true;
+    return true;
+}
+
+int FtpSession::secureDataConnection(int opened) {
+    if (!dataTls_ || opened != kDataOpen)
+        return opened;
+    std::string error;
+    if (data_.startTls(target_.host, &control_.socket(), &error))
+        return kDataOpen;
+    logExtended("*** [DATA] TLS handshake failed: " + error);
+    data_.close();
+    // The server has taken the command: its final reply says the transfer failed.
+    const int code = control_.readReply();
+    return code == 421 ? kDataControlLost : kDataFailed;
+}
+
+}  // namespace nubo

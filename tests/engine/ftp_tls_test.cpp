@@ -1,0 +1,157 @@
+// FTP over TLS against pyftpdlib's TLS handler (explicit TLS required for logins and
+// data), with a self-signed certificate made at test time.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/ftp_session.h"
+#include "engine/session_worker.h"
+#include "engine/trusted_certificates.h"
+#include "tests/support/pyftpd_fixture.h"
+#include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::waitFor;
+
+constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
+
+class FtpTlsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pem = temp.path() + "/server.pem";
+        const std::string command =
+            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " + pem +
+            " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem;
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        server = std::make_unique<test::PyFtpdServer>(std::vector<std::string>{"--tls-cert", pem});
+        ASSERT_TRUE(server->running()) << server->startError();
+        data = temp.path() + "/data/";
+        fs::create_directories(data);
+        h.config.SetString("AppData", data);
+        test::writeFile(server->root() + "/secret.bin", test::patternBytes(300000));
+        local = temp.path() + "/local";
+        fs::create_directories(local);
+    }
+    void TearDown() override {
+        if (worker) {
+            if (!worker->finished())
+                session->setQuitWhenDone(true);
+            worker->join();
+        }
+    }
+    // Starts a session; true when it logged in.
+    bool connect(const std::string& scheme) {
+        std::string url = server->url("", true);
+        url.replace(0, 3, scheme);
+        worker = std::make_unique<SessionWorker>(h.makeSession(url + "/"));
+        session = worker->session();
+        worker->start();
+        waitFor([&] { return session->completedRequests() >= 1 || worker->finished(); }, 20000);
+        return !worker->finished();
+    }
+    void run(RequestKind kind, const std::string& text, RequestData request, uint32_t value) {
+        ASSERT_TRUE(session->enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
+        ASSERT_TRUE(waitFor([&] { return session->idle(); }, 20000)) << h.logText();
+    }
+    std::string fingerprint() const {
+        const std::string line = h.logText();
+        const size_t at = line.find("... SHA-256 fingerprint ");
+        return at == std::string::npos ? std::string() : line.substr(at + 24, 95);
+    }
+    void trust(const std::string& print) {
+        TrustedCertificates store;
+        ASSERT_TRUE(store.load(data + TrustedCertificates::kFileName));
+        ASSERT_TRUE(store.add("127.0.0.1", server->port(), print));
+    }
+
+    test::TempFolder temp{"nubo-tls-ftp"};
+    std::string pem, data, local;
+    std::unique_ptr<test::PyFtpdServer> server;
+    test::SessionHarness h;
+    std::unique_ptr<SessionWorker> worker;
+    FtpSession* session = nullptr;
+};
+
+TEST_F(FtpTlsTest, AnUntrustedCertificateIsRefusedBeforeAnyPasswordGoesOut) {
+    EXPECT_FALSE(connect("ftpes"));
+    const std::string log = h.logText();
+    EXPECT_NE(log.find("<AUTH TLS"), std::string::npos) << log;
+    EXPECT_NE(log.find(" established"), std::string::npos) << log;
+    EXPECT_NE(log.find("*** Certificate not verified: "), std::string::npos) << log;
+    EXPECT_NE(log.find("... to trust this certificate, add this line to " + data +
+                       "NuboTrust.txt: 127.0.0.1 " + std::to_string(server->port()) + " " +
+                       fingerprint()),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("<USER"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<PASS"), std::string::npos) << log;
+    EXPECT_TRUE(h.outlets.exitBits() & exitbit::kConnectFailed);
+    EXPECT_FALSE(h.outlets.exitBits() & exitbit::kLoginFailed);
+}
+
+TEST_F(FtpTlsTest, ATrustedCertificateCarriesLoginListingAndBothTransfers) {
+    ASSERT_FALSE(connect("ftpes"));
+    const std::string print = fingerprint();
+    ASSERT_EQ(print.size(), 95u);
+    trust(print);
+    worker->join();
+    worker.reset();
+    ASSERT_TRUE(connect("ftpes")) << h.logText();
+    EXPECT_TRUE(h.logHas("... certificate not verified (self-signed certificate), trusted by "
+                         "the user") ||
+                h.logText().find("trusted by the user") != std::string::npos)
+        << h.logText();
+    EXPECT_NE(h.logText().find("<PROT P"), std::string::npos);
+    for (bool passive : {true, false}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        h.config.SetInt("Passive", passive ? 1 : 0);
+        session->settingChanged("Passive");
+        fs::remove(local + "/secret.bin");
+        RequestData names;
+        names.names.push_back("secret.bin");
+        run(RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
+        EXPECT_EQ(test::readFile(local + "/secret.bin"), test::patternBytes(300000)) << h.logText();
+        const std::string upload = local + (passive ? "/up-passive.bin" : "/up-active.bin");
+        test::writeFile(upload, test::patternBytes(200000));
+        run(RequestKind::Put, upload, {}, transfer::kImage | kSingle);
+        EXPECT_EQ(test::readFile(server->root() + "/" + fs::path(upload).filename().string()),
+                  test::patternBytes(200000))
+            << h.logText();
+    }
+}
+
+TEST_F(FtpTlsTest, ACertificateThatChangedIsRefusedLoudly) {
+    std::string other(95, 'A');
+    for (size_t i = 2; i < other.size(); i += 3)
+        other[i] = ':';
+    trust(other);
+    EXPECT_FALSE(connect("ftpes"));
+    EXPECT_NE(h.logText().find("is NOT the one trusted before: refused"), std::string::npos)
+        << h.logText();
+    EXPECT_EQ(h.logText().find("<PASS"), std::string::npos);
+}
+
+TEST(FtpTlsPlainServerTest, AServerWithoutTlsGetsNoPassword) {
+    test::PyFtpdServer plain;
+    ASSERT_TRUE(plain.running()) << plain.startError();
+    test::SessionHarness h;
+    std::string url = plain.url("", true);
+    url.replace(0, 3, "ftpes");
+    SessionWorker worker(h.makeSession(url + "/"));
+    worker.start();
+    worker.join();
+    const std::string log = h.logText();
+    EXPECT_NE(log.find("*** The server does not offer TLS; not logging in (no password sent)"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("<PASS"), std::string::npos) << log;
+    EXPECT_TRUE(h.outlets.exitBits() & exitbit::kConnectFailed);
+}
+
+}  // namespace
+}  // namespace nubo
