@@ -62,8 +62,28 @@ std::string timeText(const ASN1_TIME* time) {
 TlsChannel::TlsChannel() = default;
 
 TlsChannel::~TlsChannel() {
+    if (latest_ != nullptr)
+        SSL_SESSION_free(latest_);
     if (ssl_ != nullptr)
         SSL_free(ssl_);
+}
+
+SSL_SESSION* TlsChannel::sessionToResume() const {
+    if (latest_ != nullptr && SSL_SESSION_up_ref(latest_) == 1)
+        return latest_;
+    return ssl_ != nullptr ? SSL_get1_session(ssl_) : nullptr;
+}
+
+void TlsChannel::passOn(SSL_SESSION* session) const {
+    if (session == nullptr)
+        return;
+    if (SSL_SESSION_is_resumable(session) != 1) {
+        SSL_SESSION_free(session);
+        return;
+    }
+    if (latest_ != nullptr)
+        SSL_SESSION_free(latest_);
+    latest_ = session;
 }
 
 bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resume,
@@ -77,7 +97,8 @@ bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resu
     SSL_set_tlsext_host_name(ssl_, host.c_str());
     SSL_set1_host(ssl_, host.c_str());
     if (resume != nullptr && resume->ssl_ != nullptr) {
-        if (SSL_SESSION* session = SSL_get1_session(resume->ssl_)) {
+        resumedFrom_ = resume;
+        if (SSL_SESSION* session = resume->sessionToResume()) {
             SSL_set_session(ssl_, session);
             SSL_SESSION_free(session);
         }
@@ -151,8 +172,12 @@ int TlsChannel::pending() const {
 }
 
 void TlsChannel::close() {
-    if (ssl_ != nullptr)
-        SSL_shutdown(ssl_);
+    if (ssl_ == nullptr)
+        return;
+    SSL_shutdown(ssl_);
+    // The tickets this connection received serve the next data connection.
+    if (resumedFrom_ != nullptr)
+        resumedFrom_->passOn(SSL_get1_session(ssl_));
     ERR_clear_error();
 }
 

@@ -49,8 +49,14 @@ class TlsChannel {
 
   private:
     void readCertificate(const std::string& host);
+    // The session the next data connection resumes: TLS 1.3 tickets may serve once, so
+    // each data connection passes on the fresh one it was given.
+    SSL_SESSION* sessionToResume() const;
+    void passOn(SSL_SESSION* session) const;
 
     SSL* ssl_ = nullptr;
+    mutable SSL_SESSION* latest_ = nullptr;  // owned
+    const TlsChannel* resumedFrom_ = nullptr;
     Certificate certificate_;
 };
 

@@ -11,6 +11,7 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
+#include "tests/support/vsftpd_fixture.h"
 
 namespace nubo {
 namespace {
@@ -152,6 +153,88 @@ TEST(FtpTlsPlainServerTest, AServerWithoutTlsGetsNoPassword) {
     EXPECT_EQ(log.find("<PASS"), std::string::npos) << log;
     EXPECT_TRUE(h.outlets.exitBits() & exitbit::kConnectFailed);
 }
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// vsftpd with TLS required and require_ssl_reuse=YES: data connections must resume the
+// control connection's session; explicit and implicit, passive and active.
+class VsftpdTlsTest : public ::testing::TestWithParam<test::VsftpdServer::Tls> {
+  protected:
+    void SetUp() override {
+        pem = temp.path() + "/server.pem";
+        const std::string command =
+            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " + pem +
+            " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem +
+            " && openssl x509 -noout -fingerprint -sha256 -in " + pem + ".crt > " + pem + ".sha";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        const std::string line = test::readFile(pem + ".sha");
+        print = line.substr(line.find('=') + 1, 95);
+        server = std::make_unique<test::VsftpdServer>(GetParam(), pem);
+        ASSERT_TRUE(server->running()) << server->startError();
+        data = temp.path() + "/data/";
+        fs::create_directories(data);
+        h.config.SetString("AppData", data);
+        TrustedCertificates store;
+        ASSERT_TRUE(store.load(data + TrustedCertificates::kFileName));
+        ASSERT_TRUE(store.add("127.0.0.1", server->port(), print));
+        test::writeFile(server->root() + "/pub.bin", test::patternBytes(500000));
+        local = temp.path() + "/local";
+        fs::create_directories(local);
+    }
+    void run(FtpSession& session, RequestKind kind, const std::string& text, RequestData request,
+             uint32_t value) {
+        ASSERT_TRUE(session.enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
+        ASSERT_TRUE(waitFor([&] { return session.idle(); }, 20000)) << h.logText();
+    }
+
+    test::TempFolder temp{"nubo-vsftpd-tls"};
+    std::string pem, print, data, local;
+    std::unique_ptr<test::VsftpdServer> server;
+    test::SessionHarness h;
+};
+
+TEST_P(VsftpdTlsTest, DownloadsAndUploadsResumingTheControlSession) {
+    const bool implicit = GetParam() == test::VsftpdServer::Tls::Implicit;
+    const std::string url = std::string(implicit ? "ftps" : "ftpes") +
+                            "://127.0.0.1:" + std::to_string(server->port()) + "/";
+    SessionWorker worker(h.makeSession(url));
+    FtpSession* session = worker.session();
+    worker.start();
+    ASSERT_TRUE(
+        waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }, 20000));
+    ASSERT_FALSE(worker.finished()) << h.logText();
+    EXPECT_EQ(h.logText().find("<AUTH TLS") == std::string::npos, implicit) << h.logText();
+    for (bool passive : {true, false}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        h.config.SetInt("Passive", passive ? 1 : 0);
+        session->settingChanged("Passive");
+        fs::remove(local + "/pub.bin");
+        RequestData names;
+        names.names.push_back("pub.bin");
+        run(*session, RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
+        EXPECT_EQ(test::readFile(local + "/pub.bin"), test::patternBytes(500000)) << h.logText();
+    }
+    run(*session, RequestKind::ChangeDirectory, "/incoming", {}, 0);
+    test::writeFile(local + "/up.bin", test::patternBytes(400000));
+    run(*session, RequestKind::Put, local + "/up.bin", {}, transfer::kImage | kSingle);
+    EXPECT_EQ(test::readFile(server->root() + "/incoming/up.bin"), test::patternBytes(400000))
+        << h.logText();
+    session->setQuitWhenDone(true);
+    worker.join();
+}
+
+INSTANTIATE_TEST_SUITE_P(ExplicitAndImplicit, VsftpdTlsTest,
+                         ::testing::Values(test::VsftpdServer::Tls::Explicit,
+                                           test::VsftpdServer::Tls::Implicit),
+                         [](const ::testing::TestParamInfo<test::VsftpdServer::Tls>& info) {
+                             return std::string(info.param == test::VsftpdServer::Tls::Implicit
+                                                    ? "Implicit"
+                                                    : "Explicit");
+                         });
 
 }  // namespace
 }  // namespace nubo

@@ -1,0 +1,78 @@
+#include "tests/support/vsftpd_fixture.h"
+
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "tests/support/test_util.h"
+
+namespace nubo::test {
+
+VsftpdServer::VsftpdServer(Tls tls, const std::string& pem) {
+    char pattern[] = "/tmp/nubo-vsftpd-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+        error_ = "no temporary folder";
+        return;
+    }
+    base_ = pattern;
+    root_ = base_ + "/root";
+    std::filesystem::create_directories(root_ + "/incoming");
+    std::filesystem::create_directories(base_ + "/empty");
+    // The anonymous root must not be writable by the ftp user; its upload folder must.
+    ::chmod(base_.c_str(), 0755);
+    ::chmod(root_.c_str(), 0555);
+    ::chmod((root_ + "/incoming").c_str(), 0777);
+    const unsigned port = freeLoopbackPort();
+    std::string conf = "listen=YES\nlisten_address=127.0.0.1\nlisten_port=" + std::to_string(port) +
+                       "\nbackground=NO\nanonymous_enable=YES\nlocal_enable=NO\n"
+                       "no_anon_password=YES\nanon_root=" +
+                       root_ +
+                       "\nwrite_enable=YES\nanon_upload_enable=YES\n"
+                       "anon_other_write_enable=YES\nanon_mkdir_write_enable=YES\n"
+                       "anon_umask=022\nseccomp_sandbox=NO\nsecure_chroot_dir=" +
+                       base_ +
+                       "/empty\npasv_address=127.0.0.1\nftp_username=ftp\n"
+                       "xferlog_enable=NO\nconnect_from_port_20=NO\n";
+    if (tls != Tls::None) {
+        conf += "ssl_enable=YES\nrsa_cert_file=" + pem + "\nrsa_private_key_file=" + pem +
+                "\nallow_anon_ssl=YES\nforce_anon_logins_ssl=YES\nforce_anon_data_ssl=YES\n"
+                "require_ssl_reuse=YES\nssl_tlsv1=YES\nssl_ciphers=HIGH\n";
+        if (tls == Tls::Implicit)
+            conf += "implicit_ssl=YES\n";
+    }
+    writeFile(base_ + "/vsftpd.conf", conf);
+    if (!process_.start({"/usr/sbin/vsftpd", base_ + "/vsftpd.conf"}, base_ + "/vsftpd.log")) {
+        error_ = "vsftpd did not start";
+        return;
+    }
+    // Ready once it accepts connections.
+    if (!waitFor(
+            [&] {
+                const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+                const sockaddr_in address = loopbackAddress(port);
+                const bool ok =
+                    ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+                ::close(fd);
+                return ok || !process_.alive();
+            },
+            10000) ||
+        !process_.alive()) {
+        error_ = "vsftpd did not listen: " + readFile(base_ + "/vsftpd.log");
+        return;
+    }
+    port_ = port;
+}
+
+VsftpdServer::~VsftpdServer() {
+    process_.stop();
+    if (!base_.empty()) {
+        ::chmod(root_.c_str(), 0755);
+        std::error_code ignored;
+        std::filesystem::remove_all(base_, ignored);
+    }
+}
+
+}  // namespace nubo::test
