@@ -1,11 +1,13 @@
 // FTP over TLS (RFC 4217): the control connection's handshake, the server's certificate,
 // and the protection of data connections.
+#include <algorithm>
 #include <cstdio>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/session_observer.h"
 #include "engine/tls_channel.h"
 #include "engine/trusted_certificates.h"
 
@@ -63,24 +65,22 @@ bool FtpSession::judgeCertificate() {
         case TrustedCertificates::Verdict::Unknown:
             break;
     }
-    logExtended("*** Certificate not verified: " + presented.problem);
-    if (context_.trustQuestion) {
-        const TlsCertificateFacts facts{presented.subject,     presented.issuer,
-                                        presented.notBefore,   presented.notAfter,
-                                        presented.fingerprint, presented.problem};
-        switch (context_.trustQuestion(target_.host, port, facts)) {
-            case SessionContext::TrustAnswer::Always:
-                if (!trusted.add(target_.host, port, presented.fingerprint))
-                    logExtended("*** Unable to write " + file);
-                return true;
-            case SessionContext::TrustAnswer::Once:
-                return true;
-            case SessionContext::TrustAnswer::Cancel:
-                return false;
-        }
+    if (context_.trustedOnce != nullptr &&
+        std::find(context_.trustedOnce->begin(), context_.trustedOnce->end(),
+                  presented.fingerprint) != context_.trustedOnce->end()) {
+        logExtended("... certificate not verified (" + presented.problem +
+                    "), trusted for this run");
+        return true;
     }
+    logExtended("*** Certificate not verified: " + presented.problem);
     logExtended("... to trust this certificate, add this line to " + file + ": " +
                 TrustedCertificates::line(target_.host, port, presented.fingerprint));
+    if (context_.observer != nullptr) {
+        context_.observer->certificateRefused(
+            target_.host, port,
+            {presented.subject, presented.issuer, presented.notBefore, presented.notAfter,
+             presented.fingerprint, presented.problem});
+    }
     return false;
 }
 

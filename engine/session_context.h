@@ -45,12 +45,8 @@ struct SessionContext {
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;
-    // Asked when a server's certificate does not verify and is not trusted yet (the
-    // window's dialog); null: refused, as a command-line run must.
-    enum class TrustAnswer { Cancel, Once, Always };
-    std::function<TrustAnswer(const std::string& host, unsigned port,
-                              const TlsCertificateFacts& facts)>
-        trustQuestion;
+    // Certificate fingerprints the user trusted for this run only ("Trust once").
+    const std::vector<std::string>* trustedOnce = nullptr;
 };
 
 namespace perhost {

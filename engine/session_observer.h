@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/session_context.h"
+
 namespace nubo {
 
 // The Host page's view of a session: login, end, and the transfers that feed its
@@ -19,6 +21,10 @@ class SessionObserver {
     // Bytes moved so far; at most once per 1000 bytes.
     virtual void transferProgress(int64_t bytes) = 0;
     virtual void transferEnded(int64_t bytes, int64_t endMs) = 0;
+    // The server's certificate did not verify and is not trusted: the connection was
+    // refused. A window may ask the user and connect again.
+    virtual void certificateRefused(const std::string& /*host*/, unsigned /*port*/,
+                                    const TlsCertificateFacts& /*facts*/) {}
 };
 
 }  // namespace nubo

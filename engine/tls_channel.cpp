@@ -5,6 +5,7 @@
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
+#include <csignal>
 #include <cstdio>
 
 namespace nubo {
@@ -15,6 +16,9 @@ namespace {
 // session tickets and a session cache kept by us (per channel) for data connections.
 SSL_CTX* clientContext() {
     static SSL_CTX* context = [] {
+        // OpenSSL writes with write(), not send(MSG_NOSIGNAL): a connection the server
+        // closed must be an error code, not a signal that ends the process.
+        std::signal(SIGPIPE, SIG_IGN);
         SSL_CTX* made = SSL_CTX_new(TLS_client_method());
         SSL_CTX_set_min_proto_version(made, TLS1_2_VERSION);
         SSL_CTX_set_default_verify_paths(made);

@@ -11,6 +11,7 @@
 #include "engine/main_outlets.h"
 #include "engine/monotonic_clock.h"
 #include "engine/session_worker.h"
+#include "engine/trusted_certificates.h"
 #include "shellext/shortcut_library.h"
 #include "sites/network_diagnostics.h"
 
@@ -370,6 +371,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     session.localView = context_.localView;
     session.commandLineNames = &context_.commandLineArgs;
     session.perHostSettings = sites_.settingsWord(sessionSite_);
+    session.trustedOnce = &trustedOnce_;
     // Read here, not by the worker after login: the site list is the owner's alone.
     sessionSiteType_ = perhost::transferType(session.perHostSettings);
     worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));
@@ -606,6 +608,35 @@ void HostController::onSessionEnded() {
     restarting_ = false;
     restartVisible_ = restartOpen_ && restartDb_.getInProgress() != 0;
     changed();
+    askAboutCertificate();
+}
+
+void HostController::certificateRefused(const std::string& host, unsigned port,
+                                        const TlsCertificateFacts& facts) {
+    post([this, host, port, facts] { refusals_.push_back({host, port, facts}); });
+}
+
+void HostController::askAboutCertificate() {
+    if (refusals_.empty())
+        return;
+    const Refusal refusal = refusals_.back();
+    refusals_.clear();
+    if (!certificateQuestion_ || worker_ != nullptr)
+        return;
+    const TrustAnswer answer = certificateQuestion_(refusal.host, refusal.port, refusal.facts);
+    if (answer == TrustAnswer::Cancel)
+        return;
+    if (answer == TrustAnswer::Always) {
+        TrustedCertificates store;
+        const std::string file = context_.dataFolder + TrustedCertificates::kFileName;
+        if (!store.load(file) ||
+            !store.add(refusal.host, refusal.port, refusal.facts.fingerprint)) {
+            context_.log->LogExtended("*** Unable to write ", file);
+        }
+    } else {
+        trustedOnce_.push_back(refusal.facts.fingerprint);
+    }
+    connect();
 }
 
 void HostController::transferStarted(int64_t expectedSize, int64_t startMs) {

@@ -58,6 +58,11 @@ class HostController : public SessionObserver {
     using Poster = std::function<void(std::function<void()>)>;
     // The restart question: gets the URL of the waiting transfer.
     using RestartQuestion = std::function<RestartAnswer(const std::string& url)>;
+    // A server's certificate that did not verify: trust it for this run, always (stored
+    // in the trust file), or not.
+    enum class TrustAnswer { Cancel, Once, Always };
+    using CertificateQuestion = std::function<TrustAnswer(const std::string& host, unsigned port,
+                                                          const TlsCertificateFacts& facts)>;
 
     struct Context {
         AppLog* log = nullptr;
@@ -150,6 +155,11 @@ class HostController : public SessionObserver {
 
     void setListener(HostControllerListener* listener) { listener_ = listener; }
     void setRestartQuestion(RestartQuestion question) { question_ = std::move(question); }
+    // Asked after a session ended on an untrusted certificate; a trusted one connects
+    // again at once.
+    void setCertificateQuestion(CertificateQuestion question) {
+        certificateQuestion_ = std::move(question);
+    }
     // A run without windows quits when its command-line requests are done, whatever
     // "NoUIQuit" says, since nobody could end it otherwise.
     void setQuitAfterCommandLine(bool on) { quitAfterCommandLine_ = on; }
@@ -164,6 +174,8 @@ class HostController : public SessionObserver {
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void certificateRefused(const std::string& host, unsigned port,
+                            const TlsCertificateFacts& facts) override;
 
   private:
     void changed();
@@ -177,6 +189,8 @@ class HostController : public SessionObserver {
     void startSession(FtpUrl url, const std::string& name);
     void issueCommandLineRequest(FtpSession& session, int mode);
     void onSessionEnded();
+    // After a session refused a certificate: the question, and a new connect if trusted.
+    void askAboutCertificate();
     void watchSetting(const std::string& name);
 
     Context context_;
@@ -218,6 +232,16 @@ class HostController : public SessionObserver {
     std::unique_ptr<NetworkDiagnostics> diagnostics_;
     HostControllerListener* listener_ = nullptr;
     RestartQuestion question_;
+    CertificateQuestion certificateQuestion_;
+    // Fingerprints trusted for this run; read by a session's worker, changed only while
+    // no session runs.
+    std::vector<std::string> trustedOnce_;
+    struct Refusal {
+        std::string host;
+        unsigned port = 0;
+        TlsCertificateFacts facts;
+    };
+    std::vector<Refusal> refusals_;
 };
 
 }  // namespace nubo

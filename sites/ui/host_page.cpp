@@ -155,6 +155,31 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
                : answer == QMessageBox::No ? HostController::RestartAnswer::No
                                            : HostController::RestartAnswer::Cancel;
     });
+    certificateBox_ = [this](const QString& host, unsigned port, const TlsCertificateFacts& f) {
+        QMessageBox box(
+            QMessageBox::Warning, "Certificate",
+            QString("The certificate of %1:%2 could not be verified: %3.\n\n"
+                    "Subject: %4\nIssuer: %5\nValid from %6 to %7\n"
+                    "SHA-256: %8\n\nTrust it only if you know this is the server's "
+                    "own certificate.")
+                .arg(host)
+                .arg(port)
+                .arg(QString::fromStdString(f.problem), QString::fromStdString(f.subject),
+                     QString::fromStdString(f.issuer), QString::fromStdString(f.notBefore),
+                     QString::fromStdString(f.notAfter), QString::fromStdString(f.fingerprint)),
+            QMessageBox::NoButton, this);
+        QPushButton* once = box.addButton("Trust &once", QMessageBox::AcceptRole);
+        QPushButton* always = box.addButton("&Always trust", QMessageBox::YesRole);
+        box.addButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == once     ? HostController::TrustAnswer::Once
+               : box.clickedButton() == always ? HostController::TrustAnswer::Always
+                                               : HostController::TrustAnswer::Cancel;
+    };
+    host_.setCertificateQuestion(
+        [this](const std::string& host, unsigned port, const TlsCertificateFacts& facts) {
+            return certificateBox_(QString::fromStdString(host), port, facts);
+        });
     host_.setListener(this);
     refreshUrlBox();
     hostStateChanged();
@@ -168,6 +193,7 @@ HostPage::~HostPage() {
     if (hostAlive_) {
         host_.setListener(nullptr);
         host_.setRestartQuestion({});  // it would ask through this page
+        host_.setCertificateQuestion({});
     }
 }
 

@@ -37,6 +37,10 @@ class HostPage : public QWidget, public HostControllerListener {
     using QuestionBox =
         std::function<QMessageBox::StandardButton(const QString& title, const QString& text)>;
 
+    // Asks about a certificate that did not verify: host, port, the facts; the answer.
+    using CertificateBox = std::function<HostController::TrustAnswer(
+        const QString& host, unsigned port, const TlsCertificateFacts& facts)>;
+
     HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic,
              QWidget* parent = nullptr);
     ~HostPage() override;
@@ -60,6 +64,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QLineEdit* traceTargetEdit() const { return traceTarget_; }
     QLabel* pingStatusLine() const { return pingStatus_; }
     void setQuestionBox(QuestionBox box) { questionBox_ = std::move(box); }
+    void setCertificateBox(CertificateBox box) { certificateBox_ = std::move(box); }
 
     // Enter: the URL is taken, then the current tab's action runs.
     void runCurrentAction();
@@ -118,6 +123,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QToolButton* statisticsButton_ = nullptr;
     QListWidget* statistics_ = nullptr;
     QuestionBox questionBox_;
+    CertificateBox certificateBox_;
     QTimer pingHold_;  // classic layout: Connect waits 1.5 s after a ping
     bool pinging_ = false;
     HistoryGraph* dataGraph_ = nullptr;

@@ -2,8 +2,10 @@
 #include "sites/ui/host_page.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <condition_variable>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
@@ -22,6 +24,7 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
+#include "engine/trusted_certificates.h"
 #include "platform/registry_key.h"
 #include "shell/ui/options_page.h"
 #include "shellext/shortcut_library.h"
@@ -381,6 +384,65 @@ TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnec
     ASSERT_NE(dataCommand, lines.end()) << logText();
     EXPECT_EQ(dataCommand->substr(0, 6), "<PORT ");
     EXPECT_EQ(test::readFile(home.root() + "/hello.txt"), "hello");
+}
+
+TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
+    const std::string pem = home.root() + "/server.pem";
+    ASSERT_EQ(
+        std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "
+                     "/CN=127.0.0.1 -keyout " +
+                     pem + " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem)
+                        .c_str()),
+        0);
+    test::PyFtpdServer tls({"--tls-cert", pem});
+    ASSERT_TRUE(tls.running()) << tls.startError();
+    std::string url = tls.url("", true);
+    url.replace(0, 3, "ftpes");
+    std::vector<std::string> asked;
+    HostController::TrustAnswer answer = HostController::TrustAnswer::Once;
+    page->setCertificateBox(
+        [&](const QString& host, unsigned port, const TlsCertificateFacts& facts) {
+            asked.push_back(host.toStdString() + ":" + std::to_string(port) + " " +
+                            facts.fingerprint + " " + facts.problem);
+            return answer;
+        });
+    // Once: asked, then connected again at once without a second question.
+    type(url + "/");
+    page->runCurrentAction();
+    ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].rfind("127.0.0.1:" + std::to_string(tls.port()) + " ", 0), 0u);
+    EXPECT_NE(asked[0].find("self-signed"), std::string::npos) << asked[0];
+    EXPECT_TRUE(
+        logHas("... certificate not verified (self-signed certificate), trusted for "
+               "this run"));
+    page->logoffButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }));
+    // Once lasts the run: no question on the next connection either.
+    page->runCurrentAction();
+    ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
+    EXPECT_EQ(asked.size(), 1u);
+    page->logoffButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }));
+    // A new run asks again; Always stores the fingerprint in a file only the owner reads,
+    // and the run after that asks nothing.
+    for (int run = 0; run < 2; ++run) {
+        tearDownPage();
+        build();
+        page->setCertificateBox([&](const QString&, unsigned, const TlsCertificateFacts& facts) {
+            asked.push_back(facts.fingerprint);
+            return HostController::TrustAnswer::Always;
+        });
+        type(url + "/");
+        page->runCurrentAction();
+        ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
+    }
+    EXPECT_EQ(asked.size(), 2u);
+    const std::string file = home.appData() + TrustedCertificates::kFileName;
+    EXPECT_NE(test::readFile(file).find(asked[1]), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostPageTest, ::testing::Values(false, true),

@@ -10,6 +10,7 @@ LiveHost::LiveHost(DiagnosticsSink* sink) {
     config.SetInt("XAppVersion", 0x02020000);
     config.SetInt("Statistics", 1);
     config.SetInt("Passive", 1);
+    config.SetString("AppData", home.appData());
     context.log = &log;
     context.config = &config;
     context.outlets = &outlets;
