@@ -154,11 +154,12 @@ TEST_F(RemotePageTest, EnterOpensAFolderAndBackShowsTheCachedListing) {
     page->listView()->setFocus();
     QTest::keyClick(page->listView(), Qt::Key_Return);
     ASSERT_TRUE(shows({"inside.txt"}));
-    EXPECT_EQ(page->pathBox()->currentText(), "/docs");
+    // The path box follows in the same pass of the event loop or the next.
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
     page->action("Back (to previous directory)")->trigger();
     ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
     EXPECT_TRUE(pumpUntil([&] { return live.logHas("... using cached copy of /"); }));
-    EXPECT_EQ(page->pathBox()->count(), 2);  // "/" and "/docs" are cached
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 2; }));  // "/", "/docs"
 }
 
 TEST_F(RemotePageTest, ADownloadAsksAboutFilesThatExistAndGetsTheRest) {
@@ -195,7 +196,7 @@ TEST_F(RemotePageTest, DroppedFilesUploadAndADropOnAFolderGoesIntoIt) {
     ASSERT_TRUE(idle());
     // The view comes back to the folder it showed.
     EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
-    EXPECT_EQ(page->pathBox()->currentText(), "/");
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/"; }));
     // Below the last item: into the folder shown, and the row appears.
     drop({QString::fromStdString(local + "/up.txt")}, QPoint(5, page->listView()->height() - 5));
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/up.txt"); })) << live.logText();
