@@ -31,7 +31,9 @@ void OptionsEditor::load(const std::string& site) {
     values_.timeZone = 0;
     values_.transferType = 0;
     values_.noProxy = false;
+    values_.requireTls = false;
     if (!site.empty()) {
+        values_.requireTls = sites_.requiresTls(site);
         const uint32_t locale = sites_.getHostSetting(&site, HostField::Locale);
         values_.locale = locale != 0 ? locale : 1033;
         values_.timeZone = sites_.getHostSetting(&site, HostField::TimeZone);
@@ -57,6 +59,7 @@ void OptionsEditor::apply() {
     sites_.setHostSetting(site, HostField::TimeZone, values_.timeZone);
     sites_.setHostSetting(site, HostField::TransferType, values_.transferType);
     sites_.setHostSetting(site, HostField::NoProxy, values_.noProxy ? 1 : 0);
+    sites_.setRequiresTls(values_.site, values_.requireTls);
     ListingLocale::set(values_.locale);
     sites_.savePerHostSettings();
 }

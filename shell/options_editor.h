@@ -32,6 +32,7 @@ class OptionsEditor {
         uint32_t timeZone = 0;  // the code, not the row
         uint32_t transferType = 0;
         bool noProxy = false;
+        bool requireTls = false;  // the site must use explicit TLS (FTPES)
     };
 
     // The check-box settings and where each lives in the values.

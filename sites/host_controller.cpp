@@ -354,6 +354,9 @@ bool HostController::commandLineConnect(int mode, const std::string& urlText) {
 
 void HostController::startSession(FtpUrl url, const std::string& name) {
     url.setCredentials(user_, password_);
+    // A site set to require TLS never logs in in clear, whatever its URL says.
+    if (url.tls() == FtpUrl::Tls::None && sites_.requiresTls(sessionSite_))
+        url.scheme = "ftpes";
     sites_.setCurrentHost(name);
     if (statisticsOn_ && statisticsOpen_) {
         statistics_.selectHost(url.host);

@@ -45,7 +45,10 @@ const char* const SiteList::kDefaultSites[kDefaultSiteCount] = {
 };
 
 SiteList::SiteList(RegistryKey appKey, ConfigStore& config)
-    : hosts_(appKey.subkey("Hosts")), perHost_(appKey.subkey("PerHost")), config_(config) {}
+    : hosts_(appKey.subkey("Hosts")),
+      perHost_(appKey.subkey("PerHost")),
+      perHostTls_(appKey.subkey("PerHostTls")),
+      config_(config) {}
 
 bool SiteList::oldSettings() const {
     return static_cast<uint32_t>(config_.GetInt("XAppVersion")) < kFirstRecordVersion;
@@ -90,6 +93,9 @@ void SiteList::loadSites() {
             }
             perHostMap_[name] = word;
         }
+        uint32_t tls = 0;
+        if (perHostTls_.getDword(valueName, &tls) && tls != 0)
+            tlsMap_[name] = true;
     }
     if (credentials_.empty()) {
         reloadDefaultSites();
@@ -124,6 +130,8 @@ bool SiteList::copySite(const std::string& from, const std::string& to) {
         return false;
     }
     storeSite(to, user, password, settingsWord(from));
+    if (requiresTls(from))
+        tlsMap_[to] = true;
     return true;
 }
 
@@ -134,6 +142,8 @@ void SiteList::deleteSite(const std::string& name) {
     const std::string valueName = encodeSiteName(name);
     hosts_.deleteValue(valueName);
     perHost_.deleteValue(valueName);
+    perHostTls_.deleteValue(valueName);
+    tlsMap_.erase(name);
     hosts_.flush();
     if (name == currentHost_) {
         config_.SetString("LastHost", "");
@@ -156,6 +166,15 @@ std::string SiteList::storedBlob(const std::string& name) const {
 uint32_t SiteList::settingsWord(const std::string& name) const {
     auto found = perHostMap_.find(name);
     return found == perHostMap_.end() ? 0 : found->second;
+}
+
+bool SiteList::requiresTls(const std::string& name) const {
+    const auto found = tlsMap_.find(name);
+    return found != tlsMap_.end() && found->second;
+}
+
+void SiteList::setRequiresTls(const std::string& name, bool on) {
+    tlsMap_[name] = on;
 }
 
 uint32_t SiteList::getHostSetting(const std::string* name, HostField field) const {
@@ -189,6 +208,14 @@ void SiteList::savePerHostSettings(uint16_t defaultLocale) {
         } else {
             perHost_.deleteValue(valueName);
         }
+    }
+    for (const auto& [name, on] : tlsMap_) {
+        if (!hasSite(name))
+            continue;
+        if (on)
+            perHostTls_.setDword(encodeSiteName(name), 1);
+        else
+            perHostTls_.deleteValue(encodeSiteName(name));
     }
     perHost_.flush();
 }

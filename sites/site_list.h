@@ -41,6 +41,10 @@ class SiteList {
     uint32_t getHostSetting(const std::string* name, HostField field) const;
     void setHostSetting(const std::string* name, HostField field, uint32_t value);
     uint32_t settingsWord(const std::string& name) const;
+    // Whether a site must use explicit TLS (FTPES). Kept in "PerHostTls", beside the
+    // settings word, whose bits and layout stay as they are; written with the words.
+    bool requiresTls(const std::string& name) const;
+    void setRequiresTls(const std::string& name, bool on);
     void savePerHostSettings(uint16_t defaultLocale = 1033);
 
     std::string uniqueSiteName(const std::string& base) const;
@@ -64,6 +68,8 @@ class SiteList {
 
     RegistryKey hosts_;
     RegistryKey perHost_;
+    RegistryKey perHostTls_;
+    std::map<std::string, bool> tlsMap_;
     ConfigStore& config_;
     std::map<std::string, std::string> credentials_;
     std::map<std::string, uint32_t> perHostMap_;

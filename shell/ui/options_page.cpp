@@ -153,6 +153,10 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
     noProxy_ = new QCheckBox("No Proxy Required for Host (direct &connect)", advanced);
     noProxy_->setToolTip("Ignore proxy settings and connect directly to this host");
     layoutOf(advanced)->addWidget(noProxy_);
+    requireTls_ = new QCheckBox("Require encrypted connection (explicit &TLS, FTPES)", advanced);
+    requireTls_->setToolTip(
+        "Log in to this host only over TLS; its certificate must verify or be trusted");
+    layoutOf(advanced)->addWidget(requireTls_);
     layoutOf(advanced)->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -198,9 +202,10 @@ void OptionsPage::activate() {
     timeZone_->setCurrentIndex(TimeZoneTable::rowOfCode(v.timeZone));
     transferType_->button(static_cast<int>(v.transferType & 3))->setChecked(true);
     noProxy_->setChecked(v.noProxy);
+    requireTls_->setChecked(v.requireTls);
     const bool site = !v.site.empty();
     for (QWidget* w : {static_cast<QWidget*>(locale_), static_cast<QWidget*>(timeZone_),
-                       static_cast<QWidget*>(noProxy_)})
+                       static_cast<QWidget*>(noProxy_), static_cast<QWidget*>(requireTls_)})
         w->setEnabled(site);
     for (QAbstractButton* button : transferType_->buttons())
         button->setEnabled(site);
@@ -224,6 +229,7 @@ void OptionsPage::apply() {
     v.timeZone = TimeZoneTable::codeOfRow(timeZone_->currentIndex());
     v.transferType = static_cast<uint32_t>(std::max(0, transferType_->checkedId()));
     v.noProxy = noProxy_->isChecked();
+    v.requireTls = requireTls_->isChecked();
     editor_.apply();
 }
 

@@ -38,6 +38,7 @@ class OptionsPage : public QWidget {
     QLineEdit* emailEdit() const { return email_; }
     QComboBox* proxyTypeBox() const { return proxyType_; }
     QComboBox* timeZoneBox() const { return timeZone_; }
+    QCheckBox* requireTlsBox() const { return requireTls_; }
     QComboBox* localeBox() const { return locale_; }
     QLineEdit* hostEdit() const { return host_; }
 
@@ -67,6 +68,7 @@ class OptionsPage : public QWidget {
     QComboBox* timeZone_;
     QButtonGroup* transferType_;
     QCheckBox* noProxy_;
+    QCheckBox* requireTls_;
     bool firstActivation_ = true;
 };
 

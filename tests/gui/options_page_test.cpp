@@ -63,10 +63,14 @@ TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
     const int row = page.timeZoneBox()->findText("Katmandu", Qt::MatchContains);
     ASSERT_GT(row, 0);
     page.timeZoneBox()->setCurrentIndex(row);
+    EXPECT_FALSE(page.requireTlsBox()->isChecked());
+    page.requireTlsBox()->setChecked(true);
     page.apply();
     EXPECT_EQ(sites.settingsWord(site) >> 19 & 0x7F, 87u);
+    EXPECT_TRUE(sites.requiresTls(site));
     page.activate();  // shown again from the site list
     EXPECT_EQ(page.timeZoneBox()->currentIndex(), row);
+    EXPECT_TRUE(page.requireTlsBox()->isChecked());
 }
 
 TEST_F(OptionsPageTest, TheButtonsAskTheirOwners) {

@@ -156,6 +156,19 @@ TEST_F(HostControllerTest, WithoutSavePasswordOnlyTheUserIsKept) {
     EXPECT_TRUE(page.savePassword());
 }
 
+TEST_F(HostControllerTest, ASiteThatRequiresTlsNeverLogsInInClear) {
+    HostController& page = start();
+    type(server.url("/"));
+    page.sites().storeSite(page.urlText(), "", "", 0);
+    page.sites().setRequiresTls(page.urlText(), true);
+    ASSERT_TRUE(page.connect());
+    ASSERT_TRUE(runToEnd());
+    EXPECT_TRUE(harness.logHas("<AUTH TLS")) << harness.logText();
+    EXPECT_TRUE(
+        harness.logHas("*** The server does not offer TLS; not logging in (no password sent)"));
+    EXPECT_FALSE(harness.logHas("<USER anonymous"));
+}
+
 TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     HostController& page = start();
     page.setUrlText("");

@@ -46,6 +46,29 @@ TEST_F(SiteListTest, EmptySettingsGiveTheDefaultSites) {
     EXPECT_EQ(load().urlBox().size(), 16u);  // stored: the next load finds them
 }
 
+TEST_F(SiteListTest, TheTlsRequirementIsKeptBesideTheSettingsWord) {
+    const std::string site = "ftp://secure.example.org";
+    uint32_t word = 0;
+    {
+        SiteList sites = load();
+        sites.storeSite(site, "ann", "", (72u << 19) | 1031u);
+        sites.setRequiresTls(site, true);
+        sites.savePerHostSettings();
+        ASSERT_TRUE(sites.copySite(site, site + "/1"));
+        sites.savePerHostSettings();
+    }
+    SiteList sites = load();
+    EXPECT_TRUE(sites.requiresTls(site));
+    EXPECT_TRUE(sites.requiresTls(site + "/1"));
+    EXPECT_FALSE(sites.requiresTls("ftp://other.example.org"));
+    // The word itself keeps its bits and layout.
+    ASSERT_TRUE(RegistryKey(path).subkey("PerHost").getDword(encodeSiteName(site), &word));
+    EXPECT_EQ(word, (72u << 19) | 1031u);
+    sites.deleteSite(site);
+    sites.savePerHostSettings();
+    EXPECT_FALSE(load().requiresTls(site));
+}
+
 TEST_F(SiteListTest, CredentialsRoundTripAndSurviveReloading) {
     {
         SiteList sites = load();
