@@ -21,9 +21,17 @@ SSL_CTX* clientContext() {
         std::signal(SIGPIPE, SIG_IGN);
         SSL_CTX* made = SSL_CTX_new(TLS_client_method());
         SSL_CTX_set_min_proto_version(made, TLS1_2_VERSION);
+        // AES-128-GCM first: as strong as a file transfer needs, and the fastest with
+        // the processors' AES instructions (servers honour the client's order).
+        SSL_CTX_set_ciphersuites(made,
+                                 "TLS_AES_128_GCM_SHA256:TLS_AES_256_GCM_SHA384:"
+                                 "TLS_CHACHA20_POLY1305_SHA256");
         SSL_CTX_set_default_verify_paths(made);
         SSL_CTX_set_verify(made, SSL_VERIFY_NONE, nullptr);  // judged after the handshake
         SSL_CTX_set_session_cache_mode(made, SSL_SESS_CACHE_CLIENT);
+        // Several records per receive instead of a header and a body read each.
+        SSL_CTX_set_read_ahead(made, 1);
+        SSL_CTX_set_default_read_buffer_len(made, 256 * 1024);
         return made;
     }();
     return context;
