@@ -278,6 +278,14 @@ int FtpSocket::receive(void* dest, int n) {
         got = tls_->read(dest, n);
         if (got < 0 && errno == 0)
             errno = ECONNRESET;  // a TLS failure without a socket error
+        // Records already received fill the rest of the block: one write per block.
+        while (got > 0 && got < n && tls_->pending() > 0) {
+            const int more =
+                tls_->read(static_cast<uint8_t*>(dest) + got, n - static_cast<int>(got));
+            if (more <= 0)
+                break;
+            got += more;
+        }
     } else {
         do {
             got = ::recv(fd_, dest, static_cast<size_t>(n), 0);

@@ -180,7 +180,11 @@ int TlsChannel::write(const void* src, int n) {
 }
 
 int TlsChannel::pending() const {
-    return ssl_ == nullptr ? 0 : SSL_pending(ssl_);
+    if (ssl_ == nullptr)
+        return 0;
+    // Decrypted bytes waiting, or records read ahead and not yet decrypted.
+    const int decrypted = SSL_pending(ssl_);
+    return decrypted > 0 ? decrypted : SSL_has_pending(ssl_);
 }
 
 void TlsChannel::close() {

@@ -42,7 +42,7 @@ class TlsChannel {
     // Like recv/send: bytes moved, 0 at the peer's close, -1 on an error.
     int read(void* dest, int n);
     int write(const void* src, int n);
-    // Bytes already decrypted and waiting.
+    // Above 0 when bytes are waiting without a new receive (decrypted or read ahead).
     int pending() const;
     // Sends close_notify (the server then knows the transfer is complete).
     void close();
