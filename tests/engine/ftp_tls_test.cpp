@@ -8,6 +8,7 @@
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
 #include "engine/trusted_certificates.h"
+#include "tests/support/proxy_daemon.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -135,6 +136,29 @@ TEST_F(FtpTlsTest, ACertificateThatChangedIsRefusedLoudly) {
     EXPECT_NE(h.logText().find("is NOT the one trusted before: refused"), std::string::npos)
         << h.logText();
     EXPECT_EQ(h.logText().find("<PASS"), std::string::npos);
+}
+
+TEST_F(FtpTlsTest, ThroughASocksProxyTheTlsStreamsPassUnchanged) {
+    test::ProxyDaemon dante(test::ProxyDaemon::Kind::Dante);
+    if (!dante.running())
+        GTEST_SKIP() << dante.startError();
+    ASSERT_FALSE(connect("ftpes"));  // learns the certificate's fingerprint
+    trust(fingerprint());
+    worker->join();
+    worker.reset();
+    h.useProxy(ProxyType::Socks5, dante.address());
+    ASSERT_TRUE(connect("ftpes")) << h.logText();
+    EXPECT_NE(h.logText().find("for CONTROL"), std::string::npos) << h.logText();
+    for (bool passive : {true, false}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        h.config.SetInt("Passive", passive ? 1 : 0);
+        session->settingChanged("Passive");
+        fs::remove(local + "/secret.bin");
+        RequestData names;
+        names.names.push_back("secret.bin");
+        run(RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
+        EXPECT_EQ(test::readFile(local + "/secret.bin"), test::patternBytes(300000)) << h.logText();
+    }
 }
 
 TEST(FtpTlsPlainServerTest, AServerWithoutTlsGetsNoPassword) {
