@@ -21,6 +21,7 @@
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/statistics_table.h"
+#include "sites/ui/certificate_dialog.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "sites/ui/statistics_delegate.h"
@@ -156,25 +157,7 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
                                            : HostController::RestartAnswer::Cancel;
     });
     certificateBox_ = [this](const QString& host, unsigned port, const TlsCertificateFacts& f) {
-        QMessageBox box(
-            QMessageBox::Warning, "Certificate",
-            QString("The certificate of %1:%2 could not be verified: %3.\n\n"
-                    "Subject: %4\nIssuer: %5\nValid from %6 to %7\n"
-                    "SHA-256: %8\n\nTrust it only if you know this is the server's "
-                    "own certificate.")
-                .arg(host)
-                .arg(port)
-                .arg(QString::fromStdString(f.problem), QString::fromStdString(f.subject),
-                     QString::fromStdString(f.issuer), QString::fromStdString(f.notBefore),
-                     QString::fromStdString(f.notAfter), QString::fromStdString(f.fingerprint)),
-            QMessageBox::NoButton, this);
-        QPushButton* once = box.addButton("Trust &once", QMessageBox::AcceptRole);
-        QPushButton* always = box.addButton("&Always trust", QMessageBox::YesRole);
-        box.addButton(QMessageBox::Cancel);
-        box.exec();
-        return box.clickedButton() == once     ? HostController::TrustAnswer::Once
-               : box.clickedButton() == always ? HostController::TrustAnswer::Always
-                                               : HostController::TrustAnswer::Cancel;
+        return CertificateDialog(host, port, f, this).ask();
     };
     host_.setCertificateQuestion(
         [this](const std::string& host, unsigned port, const TlsCertificateFacts& facts) {

@@ -31,6 +31,7 @@
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
+#include "sites/ui/certificate_dialog.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/host_page.h"
 #include "sites/ui/qt_diagnostics_sink.h"
@@ -316,6 +317,19 @@ int main(int argc, char** argv) {
         dialog.show();
         QApplication::processEvents();
         save(dialog, output + "/tool-import-export.png", &written);
+    }
+    // The question about a certificate that does not verify.
+    {
+        nubo::TlsCertificateFacts facts{"CN = files.example.org",
+                                        "CN = files.example.org",
+                                        "Dec  8 12:00:00 2026 GMT",
+                                        "Dec 10 12:00:00 2026 GMT",
+                                        "D3:32:61:DA:F2:88:F5:21:A8:C5:B4:F7:5A:AC:2E:FF:3F:B6:"
+                                        "DC:FC:64:5B:6E:C6:53:70:56:E8:C5:DC:7A:30",
+                                        "self-signed certificate"};
+        nubo::CertificateDialog dialog("files.example.org", 21, facts);
+        dialog.show();
+        save(dialog, output + "/tool-certificate.png", &written);
     }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;
