@@ -2,7 +2,6 @@
 // data), with a self-signed certificate made at test time.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "engine/ftp_session.h"
@@ -12,6 +11,7 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
+#include "tests/support/tls_certificate.h"
 #include "tests/support/vsftpd_fixture.h"
 
 namespace nubo {
@@ -25,11 +25,8 @@ constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 class FtpTlsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        pem = temp.path() + "/server.pem";
-        const std::string command =
-            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " + pem +
-            " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem;
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        pem = test::makeSelfSignedPem(temp.path());
+        ASSERT_FALSE(pem.empty());
         server = std::make_unique<test::PyFtpdServer>(std::vector<std::string>{"--tls-cert", pem});
         ASSERT_TRUE(server->running()) << server->startError();
         data = temp.path() + "/data/";
@@ -189,14 +186,8 @@ namespace {
 class VsftpdTlsTest : public ::testing::TestWithParam<test::VsftpdServer::Tls> {
   protected:
     void SetUp() override {
-        pem = temp.path() + "/server.pem";
-        const std::string command =
-            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " + pem +
-            " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem +
-            " && openssl x509 -noout -fingerprint -sha256 -in " + pem + ".crt > " + pem + ".sha";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-        const std::string line = test::readFile(pem + ".sha");
-        print = line.substr(line.find('=') + 1, 95);
+        pem = test::makeSelfSignedPem(temp.path(), &print);
+        ASSERT_FALSE(pem.empty());
         server = std::make_unique<test::VsftpdServer>(GetParam(), pem);
         ASSERT_TRUE(server->running()) << server->startError();
         data = temp.path() + "/data/";

@@ -7,11 +7,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 #include <thread>
 
 #include "tests/support/test_util.h"
+#include "tests/support/tls_certificate.h"
 
 namespace nubo {
 namespace {
@@ -19,12 +19,8 @@ namespace {
 class TlsChannelTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        cert = temp.path() + "/cert.pem";
-        key = temp.path() + "/key.pem";
-        const std::string command =
-            "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=nubo.test -keyout " + key +
-            " -out " + cert + " >/dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        cert = key = test::makeSelfSignedPem(temp.path(), nullptr, "nubo.test");
+        ASSERT_FALSE(cert.empty());
         server = SSL_CTX_new(TLS_server_method());
         ASSERT_EQ(SSL_CTX_use_certificate_file(server, cert.c_str(), SSL_FILETYPE_PEM), 1);
         ASSERT_EQ(SSL_CTX_use_PrivateKey_file(server, key.c_str(), SSL_FILETYPE_PEM), 1);

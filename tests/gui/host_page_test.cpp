@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <condition_variable>
-#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
@@ -36,6 +35,7 @@
 #include "tests/support/restart_slot.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
+#include "tests/support/tls_certificate.h"
 #include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
 #include "views/ui/history_graph.h"
@@ -387,13 +387,8 @@ TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnec
 }
 
 TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
-    const std::string pem = home.root() + "/server.pem";
-    ASSERT_EQ(
-        std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "
-                     "/CN=127.0.0.1 -keyout " +
-                     pem + " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem)
-                        .c_str()),
-        0);
+    const std::string pem = test::makeSelfSignedPem(home.root());
+    ASSERT_FALSE(pem.empty());
     test::PyFtpdServer tls({"--tls-cert", pem});
     ASSERT_TRUE(tls.running()) << tls.startError();
     std::string url = tls.url("", true);

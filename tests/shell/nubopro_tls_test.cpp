@@ -2,12 +2,12 @@
 // that would trust it, then trusted once the line is stored.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
+#include "tests/support/tls_certificate.h"
 
 namespace nubo {
 namespace {
@@ -15,13 +15,8 @@ namespace {
 TEST(NuboproTlsTest, AnUntrustedCertificateIsRefusedUntilItsLineIsStored) {
     test::TestHome home;
     test::TempFolder temp{"nubo-cli-tls"};
-    const std::string pem = temp.path() + "/server.pem";
-    ASSERT_EQ(
-        std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "
-                     "/CN=127.0.0.1 -keyout " +
-                     pem + " -out " + pem + ".crt >/dev/null 2>&1 && cat " + pem + ".crt >> " + pem)
-                        .c_str()),
-        0);
+    const std::string pem = test::makeSelfSignedPem(temp.path());
+    ASSERT_FALSE(pem.empty());
     test::PyFtpdServer server({"--tls-cert", pem});
     ASSERT_TRUE(server.running()) << server.startError();
     test::writeFile(server.root() + "/secret.txt", "over TLS");
