@@ -159,6 +159,8 @@ class FtpSession {
     void logProxyLine(const char* format);
     void afterLogin();
     void requestLoop();
+    // The next request; false when the connection was lost while waiting.
+    bool waitForRequest();
     int runRequest(SessionRequest& request);
     void releaseRecord(SessionRequest* record);
     bool sendAbortOnce();

@@ -1,3 +1,4 @@
+#include <chrono>
 #include <string>
 
 #include "base/app_log.h"
@@ -46,10 +47,26 @@ uint32_t FtpSession::failureBit(RequestKind kind) {
     }
 }
 
+bool FtpSession::waitForRequest() {
+    if (context_.keepAliveMs <= 0) {
+        requests_.acquire();
+        return true;
+    }
+    // Idle: a NOOP now and then, always between requests, never during one.
+    while (!requests_.try_acquire_for(std::chrono::milliseconds(context_.keepAliveMs))) {
+        control_.sendCommand("NOOP");
+        const int code = control_.readReply();
+        if (code == 421 || code == ControlChannel::kLocalFailure)
+            return false;  // the connection is gone
+    }
+    return true;
+}
+
 void FtpSession::requestLoop() {
     exitCode_ = 0;
     for (;;) {
-        requests_.acquire();
+        if (!waitForRequest())
+            return;
         abortRequested_ = false;
         syncRestartFields();
         if (!control_.discardExtraneousResponses()) {

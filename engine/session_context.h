@@ -45,6 +45,9 @@ struct SessionContext {
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;
+    // An idle session sends NOOP after this many milliseconds without a request, so that
+    // NAT routers keep the control connection (a window's session); 0: never.
+    int keepAliveMs = 0;
     // Certificate fingerprints the user trusted for this run only ("Trust once").
     const std::vector<std::string>* trustedOnce = nullptr;
 };

@@ -375,6 +375,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     session.commandLineNames = &context_.commandLineArgs;
     session.perHostSettings = sites_.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
+    session.keepAliveMs = context_.keepAliveMs;
     // Read here, not by the worker after login: the site list is the owner's alone.
     sessionSiteType_ = perhost::transferType(session.perHostSettings);
     worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));

@@ -78,6 +78,8 @@ class HostController : public SessionObserver {
         std::vector<std::string> commandLineArgs;
         // The ping and trace route results; null: no diagnostics.
         DiagnosticsSink* diagnosticsSink = nullptr;
+        // A NOOP after this many idle milliseconds (the window's sessions); 0: never.
+        int keepAliveMs = 0;
     };
 
     explicit HostController(Context context);

@@ -59,6 +59,8 @@ int WindowRun::run(int& argc, char** argv) {
     HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
     context.diagnosticsSink = &diagnostics;
     context.localView = &localView;
+    // NAT routers forget idle connections: a window's session says NOOP once a minute.
+    context.keepAliveMs = 60000;
     HostController host(context);
     host.startUp();
 
