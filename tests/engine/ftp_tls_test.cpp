@@ -22,6 +22,26 @@ using test::waitFor;
 
 constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 
+// Queues a request and waits until the session has run it.
+void runRequest(test::SessionHarness& h, FtpSession& session, RequestKind kind,
+                const std::string& text, RequestData request, uint32_t value) {
+    ASSERT_TRUE(session.enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
+    ASSERT_TRUE(waitFor([&] { return session.idle(); }, 20000)) << h.logText();
+}
+
+// Switches between passive and active data connections, then downloads one file by name
+// into a folder (anew) in Image type; the file's content.
+std::string fetch(test::SessionHarness& h, FtpSession& session, bool passive,
+                  const std::string& folder, const std::string& name) {
+    h.config.SetInt("Passive", passive ? 1 : 0);
+    session.settingChanged("Passive");
+    fs::remove(folder + "/" + name);
+    RequestData names;
+    names.names.push_back(name);
+    runRequest(h, session, RequestKind::Get, folder, std::move(names), transfer::kImage | kSingle);
+    return test::readFile(folder + "/" + name);
+}
+
 class FtpTlsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -54,8 +74,7 @@ class FtpTlsTest : public ::testing::Test {
         return !worker->finished();
     }
     void run(RequestKind kind, const std::string& text, RequestData request, uint32_t value) {
-        ASSERT_TRUE(session->enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
-        ASSERT_TRUE(waitFor([&] { return session->idle(); }, 20000)) << h.logText();
+        runRequest(h, *session, kind, text, std::move(request), value);
     }
     std::string fingerprint() const {
         const std::string line = h.logText();
@@ -108,13 +127,8 @@ TEST_F(FtpTlsTest, ATrustedCertificateCarriesLoginListingAndBothTransfers) {
     EXPECT_NE(h.logText().find("<PROT P"), std::string::npos);
     for (bool passive : {true, false}) {
         SCOPED_TRACE(passive ? "passive" : "active");
-        h.config.SetInt("Passive", passive ? 1 : 0);
-        session->settingChanged("Passive");
-        fs::remove(local + "/secret.bin");
-        RequestData names;
-        names.names.push_back("secret.bin");
-        run(RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
-        EXPECT_EQ(test::readFile(local + "/secret.bin"), test::patternBytes(300000)) << h.logText();
+        EXPECT_EQ(fetch(h, *session, passive, local, "secret.bin"), test::patternBytes(300000))
+            << h.logText();
         const std::string upload = local + (passive ? "/up-passive.bin" : "/up-active.bin");
         test::writeFile(upload, test::patternBytes(200000));
         run(RequestKind::Put, upload, {}, transfer::kImage | kSingle);
@@ -148,13 +162,8 @@ TEST_F(FtpTlsTest, ThroughASocksProxyTheTlsStreamsPassUnchanged) {
     EXPECT_NE(h.logText().find("for CONTROL"), std::string::npos) << h.logText();
     for (bool passive : {true, false}) {
         SCOPED_TRACE(passive ? "passive" : "active");
-        h.config.SetInt("Passive", passive ? 1 : 0);
-        session->settingChanged("Passive");
-        fs::remove(local + "/secret.bin");
-        RequestData names;
-        names.names.push_back("secret.bin");
-        run(RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
-        EXPECT_EQ(test::readFile(local + "/secret.bin"), test::patternBytes(300000)) << h.logText();
+        EXPECT_EQ(fetch(h, *session, passive, local, "secret.bin"), test::patternBytes(300000))
+            << h.logText();
     }
 }
 
@@ -202,8 +211,7 @@ class VsftpdTlsTest : public ::testing::TestWithParam<test::VsftpdServer::Tls> {
     }
     void run(FtpSession& session, RequestKind kind, const std::string& text, RequestData request,
              uint32_t value) {
-        ASSERT_TRUE(session.enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
-        ASSERT_TRUE(waitFor([&] { return session.idle(); }, 20000)) << h.logText();
+        runRequest(h, session, kind, text, std::move(request), value);
     }
 
     test::TempFolder temp{"nubo-vsftpd-tls"};
@@ -225,13 +233,8 @@ TEST_P(VsftpdTlsTest, DownloadsAndUploadsResumingTheControlSession) {
     EXPECT_EQ(h.logText().find("<AUTH TLS") == std::string::npos, implicit) << h.logText();
     for (bool passive : {true, false}) {
         SCOPED_TRACE(passive ? "passive" : "active");
-        h.config.SetInt("Passive", passive ? 1 : 0);
-        session->settingChanged("Passive");
-        fs::remove(local + "/pub.bin");
-        RequestData names;
-        names.names.push_back("pub.bin");
-        run(*session, RequestKind::Get, local, std::move(names), transfer::kImage | kSingle);
-        EXPECT_EQ(test::readFile(local + "/pub.bin"), test::patternBytes(500000)) << h.logText();
+        EXPECT_EQ(fetch(h, *session, passive, local, "pub.bin"), test::patternBytes(500000))
+            << h.logText();
     }
     run(*session, RequestKind::ChangeDirectory, "/incoming", {}, 0);
     test::writeFile(local + "/up.bin", test::patternBytes(400000));
