@@ -2,8 +2,10 @@
 // copy, a short or broken transfer fails and keeps no server date, links and special
 // files in the target folder are never written through, and a stall is aborted.
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QString>
 
 #include <filesystem>
 #include <functional>
@@ -264,6 +266,26 @@ TEST_F(TransferIntegrityTest, AnUploadResetByTheServerFailsWhateverItsReplySays)
     EXPECT_EQ(bits, exitbit::kPutFailed) << h.logText();
     EXPECT_NE(h.logText().find("... [DATA] Send failed, WinSock err = "), std::string::npos)
         << h.logText();
+}
+
+TEST_F(TransferIntegrityTest, ANameInAnotherEncodingDownloadsWithItsOwnBytes) {
+    // "café.txt" in Latin-1: not UTF-8. The view shows a replacement character, but the
+    // command and the local file keep the server's bytes.
+    const std::string latin1 = "caf\xe9.txt";
+    scriptStart(fileLine(latin1, 4))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR " + latin1)
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData("data")
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    const uint32_t bits = runSession([&](FtpSession& s) { get(s, local, latin1); });
+    EXPECT_EQ(bits, exitbit::kReceived) << h.logText();
+    EXPECT_EQ(readFile(local + "/" + latin1), "data");
+    EXPECT_EQ(QString::fromStdString(latin1), QString::fromUtf8("caf\xef\xbf\xbd.txt"));
 }
 
 TEST_F(TransferIntegrityTest, FilesDroppedOnADirectoryThatCannotBeEnteredStayHome) {
