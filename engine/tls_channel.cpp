@@ -188,8 +188,9 @@ int TlsChannel::pending() const {
 }
 
 void TlsChannel::close() {
-    if (ssl_ == nullptr)
-        return;
+    if (ssl_ == nullptr || closed_)
+        return;  // an upload closes when it finishes sending, then with the socket
+    closed_ = true;
     SSL_shutdown(ssl_);
     // The tickets this connection received serve the next data connection.
     if (resumedFrom_ != nullptr)

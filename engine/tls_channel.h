@@ -57,6 +57,7 @@ class TlsChannel {
     SSL* ssl_ = nullptr;
     mutable SSL_SESSION* latest_ = nullptr;  // owned
     const TlsChannel* resumedFrom_ = nullptr;
+    bool closed_ = false;
     Certificate certificate_;
 };
 

@@ -79,12 +79,21 @@ void LocalDirectoryModel::removeListener(LocalDirectoryListener* listener) {
 }
 
 void LocalDirectoryModel::browse(const std::string& folder) {
-    uint64_t generation;
     const std::string path = withoutTrailingSlash(folder);
+    startReading(path, [reader = reader_, path] {
+        std::vector<LocalEntry> entries;
+        reader->read(path, &entries);
+        return entries;
+    });
+}
+
+void LocalDirectoryModel::startReading(const std::string& folder,
+                                       std::function<std::vector<LocalEntry>()> read) {
+    uint64_t generation;
     {
         std::lock_guard lock(mutex_);
         generation = ++generation_;
-        folder_ = path;
+        folder_ = folder;
         entries_.clear();
         rows_.clear();
         reading_ = true;
@@ -95,9 +104,8 @@ void LocalDirectoryModel::browse(const std::string& folder) {
     });
     // A folder on a mount that does not answer blocks only this thread; it is left to
     // finish (or not) on its own, and its result is dropped if the view moved on.
-    std::thread([shared = shared_, reader = reader_, path, generation] {
-        std::vector<LocalEntry> entries;
-        reader->read(path, &entries);
+    std::thread([shared = shared_, read = std::move(read), generation] {
+        std::vector<LocalEntry> entries = read();
         std::lock_guard lock(shared->mutex);
         if (shared->model != nullptr)
             shared->model->deliver(generation, std::move(entries));
@@ -122,29 +130,21 @@ void LocalDirectoryModel::deliver(uint64_t generation, std::vector<LocalEntry> e
     });
 }
 
-void LocalDirectoryModel::showVolumes(const std::vector<Volume>& volumes,
+void LocalDirectoryModel::showVolumes(std::function<std::vector<Volume>()> list,
                                       const std::string& typeName, const std::string& iconName) {
-    const uint32_t row = LocalTypeTable::instance().rowForTypeName(typeName, iconName);
-    {
-        std::lock_guard lock(mutex_);
-        ++generation_;
-        folder_.clear();
-        reading_ = false;
-        entries_.clear();
-        rows_.clear();
-        for (const Volume& volume : volumes) {
+    startReading({}, [list = std::move(list), typeName, iconName] {
+        const uint32_t row = LocalTypeTable::instance().rowForTypeName(typeName, iconName);
+        std::vector<LocalEntry> entries;
+        for (const Volume& volume : list()) {
             LocalEntry entry;
             entry.name = volume.label;
             entry.path = volume.path;
             entry.folder = true;
             entry.typeRow = row;
             entry.sortKey = FileSystemReader::collationKey(volume.label);
-            appendLocked(std::move(entry));
+            entries.push_back(std::move(entry));
         }
-    }
-    notify([](LocalDirectoryListener& l) {
-        l.rowsReset();
-        l.readingChanged(false);
+        return entries;
     });
 }
 

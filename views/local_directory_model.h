@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -31,12 +32,13 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     // Starts reading a folder; the rows come when it is read. A read still running for
     // an earlier folder is forgotten (its result dropped whenever it comes).
     void browse(const std::string& folder);
-    // Shows a list of volumes (Computer, Network) as folder items.
+    // Shows a list of volumes (Computer, Network) as folder items. The list is made on
+    // the reading thread as well: finding network shares may ask a mount that hangs.
     struct Volume {
         std::string label;
         std::string path;
     };
-    void showVolumes(const std::vector<Volume>& volumes, const std::string& typeName,
+    void showVolumes(std::function<std::vector<Volume>()> list, const std::string& typeName,
                      const std::string& iconName);
     void refresh();
     // The folder shown (empty for a list of volumes), thread-safe.
@@ -80,6 +82,8 @@ class LocalDirectoryModel : public LocalViewUpkeep {
 
   private:
     struct Shared;
+    // Starts a read of the shown folder's entries on a thread of its own.
+    void startReading(const std::string& folder, std::function<std::vector<LocalEntry>()> read);
     void deliver(uint64_t generation, std::vector<LocalEntry> entries);
     void sortLocked();
     int appendLocked(LocalEntry entry);

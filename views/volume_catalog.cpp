@@ -1,7 +1,8 @@
 #include "views/volume_catalog.h"
 
 #include <QDir>
-#include <QStorageInfo>
+#include <fstream>
+#include <sstream>
 
 namespace nubo {
 
@@ -18,15 +19,41 @@ std::string lastComponent(const std::string& path) {
 
 }  // namespace
 
-std::vector<VolumeCatalog::Mount> VolumeCatalog::mounted() {
+std::vector<VolumeCatalog::Mount> VolumeCatalog::parseMounts(const std::string& text) {
+    // Octal escapes as the kernel writes them: \040 space, \011 tab, \012, \134.
+    const auto unescape = [](const std::string& field) {
+        const auto octal = [](char c) { return c >= '0' && c <= '7'; };
+        std::string out;
+        for (size_t i = 0; i < field.size(); ++i) {
+            if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
+                octal(field[i + 2]) && octal(field[i + 3])) {
+                out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                         (field[i + 3] - '0'));
+                i += 3;
+            } else {
+                out += field[i];
+            }
+        }
+        return out;
+    };
     std::vector<Mount> mounts;
-    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
-        if (!info.isValid())
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string device, root, type;
+        if (!(fields >> device >> root >> type))
             continue;
-        mounts.push_back({info.rootPath().toStdString(), info.fileSystemType().toStdString(),
-                          info.name().toStdString()});
+        mounts.push_back({unescape(root), type, {}});
     }
     return mounts;
+}
+
+std::vector<VolumeCatalog::Mount> VolumeCatalog::mounted() {
+    std::ifstream file("/proc/self/mounts");
+    std::ostringstream text;
+    text << file.rdbuf();
+    return parseMounts(text.str());
 }
 
 bool VolumeCatalog::isNetworkType(const std::string& fsType) {

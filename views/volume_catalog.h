@@ -21,8 +21,12 @@ class VolumeCatalog {
         std::string path;
     };
 
-    // The mounted file systems (QStorageInfo).
+    // The mounted file systems, from /proc/self/mounts: read without asking any of them
+    // anything (a stopped network mount would not answer statfs).
     static std::vector<Mount> mounted();
+    // The lines of a mounts table ("device mountpoint type options 0 0", spaces in names
+    // written as \040).
+    static std::vector<Mount> parseMounts(const std::string& text);
     static bool isNetworkType(const std::string& fsType);
     static std::vector<Volume> computer(const std::vector<Mount>& mounts, const std::string& home);
     // gvfsFolder: where gvfs shows its mounts ($XDG_RUNTIME_DIR/gvfs); may be absent.

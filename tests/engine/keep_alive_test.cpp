@@ -14,17 +14,22 @@
 namespace nubo {
 namespace {
 
-TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
-    test::SessionHarness h;
-    test::ScriptedFtpServer server;
-    server.expectLogin()
+// Login and the listing of "/" (empty), as every session here begins.
+test::ScriptedFtpServer& loggedIn(test::ScriptedFtpServer& server) {
+    return server.expectLogin()
         .expect("PWD")
         .reply("257 \"/\" is the current directory")
         .expectPasv()
         .expect("LIST")
         .reply("150 Here comes the listing.")
         .sendData("")
-        .reply("226 Listing done.")
+        .reply("226 Listing done.");
+}
+
+TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
+    test::SessionHarness h;
+    test::ScriptedFtpServer server;
+    loggedIn(server)
         .expect("NOOP")
         .reply("200 NOOP ok.")
         .expect("CWD sub")
@@ -55,16 +60,7 @@ TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
 TEST(KeepAliveTest, WithoutAKeepAliveAnIdleSessionSaysNothing) {
     test::SessionHarness h;
     test::ScriptedFtpServer server;
-    server.expectLogin()
-        .expect("PWD")
-        .reply("257 \"/\" is the current directory")
-        .expectPasv()
-        .expect("LIST")
-        .reply("150 Here comes the listing.")
-        .sendData("")
-        .reply("226 Listing done.")
-        .expect("QUIT")
-        .reply("221 bye");
+    loggedIn(server).expect("QUIT").reply("221 bye");
     server.start();
     SessionWorker worker(std::make_unique<FtpSession>(
         FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), h.context()));

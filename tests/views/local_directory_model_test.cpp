@@ -241,6 +241,13 @@ TEST(VolumeCatalogTest, ComputerAndNetwork) {
     EXPECT_EQ(computer[0].path, "/");
     EXPECT_EQ(computer[1].label, "Home (ann)");
     EXPECT_EQ(computer[2].label, "USB STICK");
+    // The kernel's table, read without asking the mounts anything.
+    const std::vector<VolumeCatalog::Mount> table = VolumeCatalog::parseMounts(
+        "/dev/sda1 / ext4 rw 0 0\n/dev/sdb1 /media/ann/USB\\040STICK vfat rw 0 0\nbroken\n");
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table[1].root, "/media/ann/USB STICK");
+    EXPECT_EQ(table[1].fsType, "vfat");
+    EXPECT_FALSE(VolumeCatalog::mounted().empty());
     const std::vector<VolumeCatalog::Volume> network = VolumeCatalog::network(mounts, "");
     ASSERT_EQ(network.size(), 2u);
     EXPECT_EQ(network[0].label, "share (nfs4)");

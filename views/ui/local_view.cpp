@@ -150,17 +150,27 @@ void LocalView::navigate() {
     if (!watcher_->directories().isEmpty())
         watcher_->removePaths(watcher_->directories());
     if (item.kind == LocalLocations::Kind::Computer) {
-        std::vector<LocalDirectoryModel::Volume> shown;
-        for (const LocalLocations::Volume& volume : volumes_)
-            shown.push_back({volume.label, volume.path});
-        model_.showVolumes(shown, "Volume", "drive-harddisk");
+        model_.showVolumes(
+            [volumes = volumes_] {
+                std::vector<LocalDirectoryModel::Volume> shown;
+                for (const LocalLocations::Volume& volume : volumes)
+                    shown.push_back({volume.label, volume.path});
+                return shown;
+            },
+            "Volume", "drive-harddisk");
     } else if (item.kind == LocalLocations::Kind::Network) {
-        std::vector<LocalDirectoryModel::Volume> shown;
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        for (const VolumeCatalog::Volume& volume :
-             VolumeCatalog::network(VolumeCatalog::mounted(), runtime.toStdString() + "/gvfs"))
-            shown.push_back({volume.label, volume.path});
-        model_.showVolumes(shown, "Network Share", "folder-remote");
+        const std::string gvfs =
+            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString() +
+            "/gvfs";
+        model_.showVolumes(
+            [gvfs] {
+                std::vector<LocalDirectoryModel::Volume> shown;
+                for (const VolumeCatalog::Volume& volume :
+                     VolumeCatalog::network(VolumeCatalog::mounted(), gvfs))
+                    shown.push_back({volume.label, volume.path});
+                return shown;
+            },
+            "Network Share", "folder-remote");
     } else {
         model_.browse(item.path);
         watcher_->addPath(QString::fromStdString(item.path));
