@@ -129,15 +129,27 @@ QVariant DirectoryTableModel::data(const QModelIndex& index, int role) const {
         return index.column() == 1 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     if (role == kEntryIndexRole)
         return entry;
-    return entryData(entry, index.column(), role);
+    // A view asks many roles per cell; only these read the entry (a copy under a lock).
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+        case Qt::DecorationRole:
+        case Qt::ForegroundRole:
+        case Qt::ToolTipRole:
+        case kFolderRole:
+            return entryData(entry, index.column(), role);
+        default:
+            return {};
+    }
 }
 
-QIcon DirectoryTableModel::cachedIcon(size_t key, const std::vector<std::string>& names) const {
+QIcon DirectoryTableModel::cachedIcon(
+    size_t key, const std::function<std::vector<std::string>()>& names) const {
     if (icons_.size() <= key)
         icons_.resize(key + 1);
     if (icons_[key].isNull()) {
         // The type's own icon, else its generic one, else a plain document.
-        for (const std::string& name : names) {
+        for (const std::string& name : names()) {
             icons_[key] = themeIcon(QString::fromStdString(name));
             if (!icons_[key].isNull())
                 break;

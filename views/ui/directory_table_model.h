@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,8 @@ class DirectoryTableModel : public QAbstractTableModel {
     // The text of a column: name, size, type name, date.
     static QVariant cellText(int column, const std::string& name, const std::string& size,
                              const std::string& type, const std::string& date);
-    // A freedesktop icon with its fallbacks, cached by key.
-    QIcon cachedIcon(size_t key, const std::vector<std::string>& names) const;
+    // A freedesktop icon with its fallbacks (asked for only the first time), cached by key.
+    QIcon cachedIcon(size_t key, const std::function<std::vector<std::string>()>& names) const;
 
   private:
     void schedule();

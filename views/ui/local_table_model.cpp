@@ -52,9 +52,10 @@ QVariant LocalTableModel::entryData(int entry, int column, int role) const {
                             LocalTypeTable::instance().typeName(e.typeRow),
                             e.time == 0 ? std::string() : e.dateText);
         case Qt::DecorationRole:
-            return column == 0 ? QVariant(cachedIcon(
-                                     e.typeRow, LocalTypeTable::instance().iconNames(e.typeRow)))
-                               : QVariant();
+            if (column != 0)
+                return {};
+            return cachedIcon(e.typeRow,
+                              [&e] { return LocalTypeTable::instance().iconNames(e.typeRow); });
         case Qt::ToolTipRole:
             return QString::fromStdString(e.path);
         case kFolderRole:

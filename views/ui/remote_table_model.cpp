@@ -76,7 +76,9 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
             const size_t icon = e.icon & 0xFFFF;
             if (icon >= iconNames_.size())
                 return {};
-            return cachedIcon(icon, {iconNames_[icon], genericIconNames_[icon]});
+            return cachedIcon(icon, [this, icon] {
+                return std::vector<std::string>{iconNames_[icon], genericIconNames_[icon]};
+            });
         }
         case Qt::ForegroundRole:
             // A cut entry (a delete is on its way) is drawn ghosted.
