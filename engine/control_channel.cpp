@@ -37,11 +37,7 @@ bool ControlChannel::sendCommand(std::string_view name, std::optional<std::strin
         return false;
     }
 
-    if (name == "PASS") {
-        log_.LogCommand("<PASS ****");
-    } else {
-        log_.LogCommand("<", line);
-    }
+    logDialogue("<", name == "PASS" ? std::string_view("PASS ****") : std::string_view(line));
 
     bool ok = true;
     {
@@ -124,7 +120,10 @@ int ControlChannel::readOneReply(std::string* lastLine, std::string* code) {
             multiLine = text[3] == '-';
             first = false;
         }
-        log_.LogCommand(">", text);
+        logDialogue(">", text);
+        if (replyLines_ != nullptr) {
+            replyLines_->emplace_back(text);
+        }
         if (!multiLine || text.substr(0, 4) == endMarker) {
             *lastLine = std::string(text);
             break;
@@ -147,6 +146,29 @@ int ControlChannel::readOneReply(std::string* lastLine, std::string* code) {
         lost_ = true;  // the server closes the connection behind this reply
     }
     return value;
+}
+
+void ControlChannel::logDialogue(std::string_view prefix, std::string_view text) {
+    if (heldLines_ != nullptr) {
+        heldLines_->push_back(std::string(prefix) + std::string(text));
+    } else {
+        log_.LogCommand(prefix, text);
+    }
+}
+
+int ControlChannel::probe(std::string_view name, std::vector<std::string>* lines) {
+    std::vector<std::string> held;
+    heldLines_ = &held;
+    replyLines_ = lines;
+    int code = sendCommand(name) ? readReply() : 421;
+    heldLines_ = nullptr;
+    replyLines_ = nullptr;
+    if (code / 100 == 2) {
+        for (const std::string& line : held) {
+            log_.LogCommand(line);
+        }
+    }
+    return code;
 }
 
 int ControlChannel::readAbortReplies(int waitMs) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/ftp_socket.h"
 
@@ -38,6 +39,10 @@ class ControlChannel {
                      bool urgent = false);
     // Reads one reply; returns its code as a number (421 when the connection failed).
     int readReply(std::string* lastLine = nullptr, std::string* code = nullptr);
+    // Sends a command a server may not know (FEAT, a fallback EPSV) and reads its reply,
+    // every line into *lines. The exchange reaches the log only when it is accepted
+    // (2xx), so the log of a server that knows none of these stays as it was.
+    int probe(std::string_view name, std::vector<std::string>* lines);
     // Sends TYPE unless the wanted type (0 ASCII, 1 Image) is current; 200 when not sent.
     int setType(int type);
     int currentType() const { return currentType_; }
@@ -60,6 +65,8 @@ class ControlChannel {
 
   private:
     int readOneReply(std::string* lastLine, std::string* code);
+    // Writes a dialogue line to the log, or holds it while a probe runs.
+    void logDialogue(std::string_view prefix, std::string_view text);
 
     AppLog& log_;
     FtpSocket socket_;
@@ -70,6 +77,10 @@ class ControlChannel {
     std::atomic<bool> lost_{false};
     // The server refused "TYPE A N"; ASCII is asked for as "TYPE A".
     bool plainAscii_ = false;
+    // While a probe runs: its dialogue lines, held back from the log; and every line
+    // of the replies read.
+    std::vector<std::string>* heldLines_ = nullptr;
+    std::vector<std::string>* replyLines_ = nullptr;
 };
 
 }  // namespace nubo

@@ -173,7 +173,23 @@ bool FtpSession::start() {
     return true;
 }
 
+void FtpSession::requestFeatures() {
+    std::vector<std::string> lines;
+    if (control_.probe("FEAT", &lines) == 211) {
+        features_.parse(lines);
+    }
+    if (features_.has("UTF8") && !cancelled()) {
+        // Names then travel as UTF-8 both ways; servers that know UTF8 mostly assume it
+        // anyway, the others switch.
+        control_.sendCommand("OPTS", "UTF8 ON");
+        control_.readReply();
+    }
+}
+
 void FtpSession::afterLogin() {
+    if (!cancelled()) {
+        requestFeatures();
+    }
     uint32_t address = 0;
     unsigned port = 0;
     control_.socket().peerAddress(&address, &port);

@@ -17,6 +17,7 @@
 #include "engine/ftp_url.h"
 #include "engine/proxy_type.h"
 #include "engine/remote_view_contract.h"
+#include "engine/server_features.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
 
@@ -120,6 +121,8 @@ class FtpSession {
     ProxyType proxyType() const { return proxyType_; }
     const FtpUrl& proxyAddress() const { return proxyAddress_; }
     const std::string& systemText() const { return systemText_; }
+    // What the server announced in its reply to FEAT after login.
+    const ServerFeatures& features() const { return features_; }
     const std::string& currentUrl() const { return currentUrl_; }
     int exitCode() const { return exitCode_; }
     bool passive() const { return passive_; }
@@ -158,6 +161,8 @@ class FtpSession {
     int secureDataConnection(int opened);
     void logProxyLine(const char* format);
     void afterLogin();
+    // FEAT, and "OPTS UTF8 ON" where the server offers UTF8.
+    void requestFeatures();
     void requestLoop();
     // The next request; false when the connection was lost while waiting.
     bool waitForRequest();
@@ -271,6 +276,7 @@ class FtpSession {
     uint32_t proxyIp_ = 0xFFFFFFFFu;
     uint32_t targetIp_ = 0xFFFFFFFFu;
     std::string systemText_;
+    ServerFeatures features_;
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     int32_t localZoneBias_ = 0;

@@ -280,6 +280,7 @@ std::string natScenarioInOwnNamespace() {
     server.reply("220 hi")
         .expect("USER anonymous")
         .reply("230 in")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("215 UNIX")
         .expectPasv("10,1,2,3")

@@ -43,6 +43,7 @@ TEST_F(LoginTest, AnonymousLoginWithPasswordAndSyst) {
         .reply("331 send your e-mail")
         .expect(std::string("PASS ") + SessionHarness::kEMail)
         .reply("230 welcome")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("215 UNIX Type: L8")
         .expectClose();
@@ -66,6 +67,7 @@ TEST_F(LoginTest, UserAcceptedWithoutPassword) {
     server.reply("220 hi")
         .expect("USER bob")
         .reply("230 no password needed")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("500 unknown")
         .expectClose();
@@ -83,6 +85,7 @@ TEST_F(LoginTest, PasswordNotRequired) {
         .reply("331 go on")
         .expect("PASS pw")
         .reply("202 superfluous")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("215 X")
         .expectClose();
@@ -207,11 +210,58 @@ TEST_F(LoginTest, CancelBeforeConnectSendsNothing) {
     EXPECT_EQ(h.outlets.exitBits(), 0u);
 }
 
-TEST_F(LoginTest, CommandLineStartSkipsSyst) {
+TEST_F(LoginTest, CommandLineStartSkipsSystButAsksForFeatures) {
     h.config.SetInt("CLStart", 1);
-    server.reply("220 hi").expect("USER anonymous").reply("230 in").expectClose();
+    server.reply("220 hi")
+        .expect("USER anonymous")
+        .reply("230 in")
+        .expectFeatRefused()
+        .expectClose();
     ASSERT_TRUE(startSession(url()));
-    EXPECT_EQ(server.transcript(), Lines{"USER anonymous"});
+    EXPECT_EQ(server.transcript(), (Lines{"USER anonymous", "FEAT"}));
+    EXPECT_TRUE(session->features().empty());
+    EXPECT_FALSE(h.logHas("<FEAT")) << "a refused FEAT leaves the log as it was";
+}
+
+TEST_F(LoginTest, AnnouncedFeaturesAreKeptAndUtf8IsSwitchedOn) {
+    server.reply("220 hi")
+        .expect("USER anonymous")
+        .reply("230 in")
+        .expect("FEAT")
+        .reply(
+            "211-Features:\r\n MLST type*;size*;modify*;\r\n utf8\r\n SIZE\r\n"
+            " REST STREAM\r\n211 End")
+        .expect("OPTS UTF8 ON")
+        .reply("200 Always in UTF8 mode.")
+        .expect("SYST")
+        .reply("215 UNIX")
+        .expectClose();
+    ASSERT_TRUE(startSession(url()));
+    const ServerFeatures& features = session->features();
+    EXPECT_TRUE(features.has("MLST"));
+    EXPECT_EQ(features.parameters("mlst"), "type*;size*;modify*;");
+    EXPECT_TRUE(features.has("UTF8"));
+    EXPECT_TRUE(features.has("REST"));
+    EXPECT_EQ(features.parameters("REST"), "STREAM");
+    EXPECT_FALSE(features.has("MDTM"));
+    EXPECT_FALSE(features.has("Features:"));
+    // An accepted FEAT is dialogue like any other.
+    EXPECT_TRUE(h.logHas("<FEAT"));
+    EXPECT_TRUE(h.logHas(">211 End"));
+    EXPECT_TRUE(h.logHas(">200 Always in UTF8 mode."));
+}
+
+TEST(ServerFeaturesTest, OnlyIndentedLinesNameFeatures) {
+    ServerFeatures features;
+    features.parse(
+        {"211-Extensions supported:", " EPSV", "  MDTM  ", "EPRT", " SIZE", " size", "211 END"});
+    EXPECT_TRUE(features.has("epsv"));
+    EXPECT_TRUE(features.has("MDTM"));
+    EXPECT_EQ(features.parameters("MDTM"), "");
+    EXPECT_FALSE(features.has("EPRT")) << "a line without the leading space is no feature";
+    EXPECT_FALSE(features.has("211"));
+    features.parse({"211 no features"});
+    EXPECT_TRUE(features.empty()) << "a new reply replaces the old one";
 }
 
 TEST_F(LoginTest, FtpProxyNamesTheHostInTheUserName) {

@@ -144,7 +144,7 @@ TEST_F(SessionQueueTest, Reply421EndsWithoutQuitAndRunsNothingBehind) {
     worker->start();
     finish();
     EXPECT_EQ(server.transcript(),
-              (Lines{"USER anonymous", "PASS tester@example.org", "SYST", "CDUP"}));
+              (Lines{"USER anonymous", "PASS tester@example.org", "FEAT", "SYST", "CDUP"}));
     EXPECT_EQ(worker->exitCode(), 0);
     EXPECT_EQ(h.outlets.closeRequests(), 0);
     EXPECT_EQ(h.observer.events().back(), "ended");
@@ -170,6 +170,7 @@ TEST_F(SessionQueueTest, CancelledDuringLoginLogsOffWithExitCodeZero) {
         .reply("331 pw")
         .expect("PASS *")
         .reply("230 in")
+        .expectFeatRefused()
         .expect("SYST")
         .run([this] { h.cancel = true; })
         .reply("215 UNIX")

@@ -37,7 +37,8 @@ class NuboproFailureTest : public ::testing::Test {
             .expect("USER anonymous")
             .reply("331 pw")
             .expect("PASS *")
-            .reply("230 in");
+            .reply("230 in")
+            .expectFeatRefused();
     }
     // Login, then PWD and the listing of "/" holding the given lines.
     ScriptedFtpServer& loginAndList(const std::string& listing) {

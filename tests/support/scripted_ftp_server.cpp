@@ -84,14 +84,20 @@ ScriptedFtpServer& ScriptedFtpServer::expectLogin() {
         .reply("331 pw")
         .expect("PASS *")
         .reply("230 in")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("215 UNIX");
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectFeatRefused() {
+    return expect("FEAT").reply("500 FEAT not understood");
 }
 
 ScriptedFtpServer& ScriptedFtpServer::expectProxyLogin(const std::string& userArgument) {
     return reply("220 proxy")
         .expect("USER " + userArgument)
         .reply("230 in")
+        .expectFeatRefused()
         .expect("SYST")
         .reply("215 UNIX");
 }

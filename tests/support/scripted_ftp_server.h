@@ -32,6 +32,8 @@ class ScriptedFtpServer {
     ScriptedFtpServer& expectLogin();
     // A proxy's greeting and a login with USER user@host[:port] answered 230, with SYST.
     ScriptedFtpServer& expectProxyLogin(const std::string& userArgument);
+    // FEAT answered as a server of the 1990s does: with 500.
+    ScriptedFtpServer& expectFeatRefused();
     // Sends text + CR LF; "\r\n" inside text separates lines of a multi-line reply.
     ScriptedFtpServer& reply(const std::string& text);
     // Sends bytes exactly as given.
