@@ -277,6 +277,7 @@ class FtpSession {
     uint32_t targetIp_ = 0xFFFFFFFFu;
     std::string systemText_;
     ServerFeatures features_;
+    bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     int32_t localZoneBias_ = 0;

@@ -101,7 +101,7 @@ void FtpSession::clearTransferDisplay() {
 int FtpSession::compareWithLocal(const RemoteEntry& entry, int64_t localModified) const {
     int64_t remote = entry.time;
     int64_t local = localModified;
-    if (entry.flags & RemoteEntry::kHasTimeOfDay) {
+    if ((entry.flags & RemoteEntry::kHasTimeOfDay) && !(entry.flags & RemoteEntry::kExactTime)) {
         remote += hostZoneAdjustment_;
         local += localZoneBias_;
     }
@@ -399,7 +399,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         // Only a whole file takes the server's time: Update-ONLY must never take a
         // broken one for up to date.
         modified = entry.time;
-        if (entry.flags & RemoteEntry::kHasTimeOfDay) {
+        if ((entry.flags & RemoteEntry::kHasTimeOfDay) &&
+            !(entry.flags & RemoteEntry::kExactTime)) {
             modified += hostZoneAdjustment_ - localZoneBias_;
         }
         timespec times[2];

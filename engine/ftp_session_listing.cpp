@@ -9,6 +9,7 @@
 #include "engine/ftp_session.h"
 #include "engine/listing_parser.h"
 #include "engine/main_outlets.h"
+#include "engine/mlsx_parser.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/winsock_error.h"
@@ -148,7 +149,16 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
     setStatus("LIST " + shown);
     logExtended("LISTing " + path);
 
-    int opened = openDataConnection("LIST");
+    // MLSD where the server offers it: exact sizes, UTC times, plain types. A server
+    // that announces MLST and still refuses MLSD is asked with LIST from then on.
+    bool machineListing = features_.has("MLST") && !mlsdRefused_;
+    std::string refusal;
+    int opened = openDataConnection(machineListing ? "MLSD" : "LIST", &refusal);
+    if (machineListing && opened == kDataFailed && !refusal.empty() && refusal[0] == '5') {
+        mlsdRefused_ = true;
+        machineListing = false;
+        opened = openDataConnection("LIST");
+    }
     if (opened != kDataOpen) {
         result = opened == kDataFailed ? ControlChannel::kLocalFailure : 421;
     } else {
@@ -185,7 +195,8 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
                 context_.log->LogExtended(text);
             }
             RemoteEntry entry;
-            if (n > 0 && parseListingLine(text, pending, entry, *locale, now)) {
+            if (n > 0 && (machineListing ? parseMlsxLine(text, entry)
+                                         : parseListingLine(text, pending, entry, *locale, now))) {
                 if (view() != nullptr)
                     view()->addEntry(entry);
                 if (++accepted % 10 == 0 && context_.outlets != nullptr) {

@@ -14,6 +14,9 @@ enum class EntryType : int32_t { Directory = 0, Link = 1, File = 2 };
 struct RemoteEntry {
     static constexpr uint32_t kVmsName = 1;       // a VMS-style name ("NAME.EXT;3")
     static constexpr uint32_t kHasTimeOfDay = 2;  // the listing gave a time of day
+    // The server gave the time exactly, in UTC (MLSD, MLST, MDTM): no zone setting
+    // applies to it.
+    static constexpr uint32_t kExactTime = 4;
 
     // Gives the packed icon value of an entry (low 16 bits icon, high 16 bits type-name
     // index); installed by the views. Without one every entry gets 0, 1 or 2 by type.

@@ -73,7 +73,7 @@ class DirectoryListingTest : public ::testing::Test {
         }
     }
 
-    PyFtpdServer server;
+    PyFtpdServer server{{"--no-feat"}};  // LIST: the MLSD listings have their own tests
     SessionHarness h;
     std::unique_ptr<SessionWorker> worker;
     FtpSession* session = nullptr;

@@ -14,11 +14,11 @@ from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
-def breaking_handler(base, file_name, limit):
-    """A handler whose first download of file_name stops after limit bytes: the data
-    connection closes and the control connection is dropped without a reply, as when
-    the line breaks."""
-    state = {"armed": True}
+def breaking_handler(base, file_name, limit, times):
+    """A handler whose first `times` downloads of file_name (all when times is 0) stop
+    after limit bytes of their data: the data connection closes and the control
+    connection is dropped without a reply, as when the line breaks."""
+    state = {"left": times if times > 0 else -1}
 
     class BreakingDTP(DTPHandler):
         def send(self, data):
@@ -26,7 +26,8 @@ def breaking_handler(base, file_name, limit):
                 return super().send(data)
             left = limit - self.tot_bytes_sent
             if left <= 0:
-                state["armed"] = False
+                if state["left"] > 0:
+                    state["left"] -= 1
                 self.cmd_channel.close()
                 self.close()
                 return 0
@@ -37,7 +38,9 @@ def breaking_handler(base, file_name, limit):
         use_sendfile = False
 
         def ftp_RETR(self, file):
-            self.breaking = state["armed"] and os.path.basename(file) == file_name
+            # Each data connection counts its own bytes: a resumed download breaks
+            # after limit more.
+            self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
             return super().ftp_RETR(file)
 
     return BreakingHandler
@@ -53,6 +56,11 @@ def main():
                         help="the first download of this file breaks the connection")
     parser.add_argument("--drop-after", type=int, default=0,
                         help="bytes sent before the connection breaks")
+    parser.add_argument("--drop-times", type=int, default=1,
+                        help="how many downloads of the drop file break (0: every one)")
+    parser.add_argument("--no-feat", action="store_true",
+                        help="answer FEAT with 500, as servers of the 1990s do")
+    parser.add_argument("--ipv6", action="store_true", help="listen on ::1 instead")
     parser.add_argument("--rate", type=int, default=0,
                         help="bytes per second each data connection moves at most")
     parser.add_argument("--tls-cert", default="",
@@ -91,9 +99,11 @@ def main():
         Tls.passive_ports = None
         handler = Tls
     if args.drop_file:
-        handler = breaking_handler(handler, args.drop_file, args.drop_after)
+        handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times)
+    if args.no_feat:
+        handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "FEAT"}
 
-    server = FTPServer(("127.0.0.1", 0), handler)
+    server = FTPServer(("::1" if args.ipv6 else "127.0.0.1", 0), handler)
     port = server.socket.getsockname()[1]
     temporary = args.port_file + ".tmp"
     with open(temporary, "w") as f:
