@@ -156,13 +156,18 @@ void ControlChannel::logDialogue(std::string_view prefix, std::string_view text)
     }
 }
 
+int ControlChannel::readReplyLines(std::vector<std::string>* lines) {
+    replyLines_ = lines;
+    const int code = readReply();
+    replyLines_ = nullptr;
+    return code;
+}
+
 int ControlChannel::probe(std::string_view name, std::vector<std::string>* lines) {
     std::vector<std::string> held;
     heldLines_ = &held;
-    replyLines_ = lines;
-    int code = sendCommand(name) ? readReply() : 421;
+    int code = sendCommand(name) ? readReplyLines(lines) : 421;
     heldLines_ = nullptr;
-    replyLines_ = nullptr;
     if (code / 100 == 2) {
         for (const std::string& line : held) {
             log_.LogCommand(line);

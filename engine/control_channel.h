@@ -39,6 +39,8 @@ class ControlChannel {
                      bool urgent = false);
     // Reads one reply; returns its code as a number (421 when the connection failed).
     int readReply(std::string* lastLine = nullptr, std::string* code = nullptr);
+    // Reads one reply, every line of it into *lines (the MLST facts, say).
+    int readReplyLines(std::vector<std::string>* lines);
     // Sends a command a server may not know (FEAT, a fallback EPSV) and reads its reply,
     // every line into *lines. The exchange reaches the log only when it is accepted
     // (2xx), so the log of a server that knows none of these stays as it was.

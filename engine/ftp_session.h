@@ -221,6 +221,12 @@ class FtpSession {
     void noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
                               int64_t* shown, bool* marked);
     int refuseUnsafeName(const RemoteEntry& entry);
+    // A listing without exact times: the entry's time (and a link's size) from MLST,
+    // else its time from MDTM, where the server offers them. Nothing changes when the
+    // server refuses.
+    void askExactFacts(RemoteEntry* entry);
+    // SIZE of a remote file in the current type; -1 when not offered or refused.
+    int64_t askSize(const std::string& name);
     void resumeAfterLogin();
     // Writes the restart fields the interface asked for by switching restart on.
     void syncRestartFields();

@@ -11,6 +11,7 @@
 #include "engine/ftp_session.h"
 #include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
+#include "engine/mlsx_parser.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
@@ -261,7 +262,61 @@ bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf
     return true;
 }
 
-int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value) {
+void FtpSession::askExactFacts(RemoteEntry* entry) {
+    if ((entry->flags & RemoteEntry::kExactTime) || cancelled()) {
+        return;
+    }
+    int64_t time = 0;
+    if (features_.has("MLST")) {
+        std::vector<std::string> lines;
+        control_.sendCommand("MLST", entry->remoteName());
+        if (control_.readReplyLines(&lines) / 100 != 2) {
+            return;
+        }
+        for (const std::string& line : lines) {
+            RemoteEntry facts;
+            // The facts line starts with one space; the name in it is a path.
+            if (line.size() > 1 && line[0] == ' ' && parseMlsxLine(line.substr(1), facts)) {
+                if (facts.flags & RemoteEntry::kExactTime) {
+                    entry->setSizeAndTime(entry->size, facts.time);
+                    entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+                }
+                return;
+            }
+        }
+        return;
+    }
+    if (features_.has("MDTM")) {
+        std::string line;
+        control_.sendCommand("MDTM", entry->remoteName());
+        if (control_.readReply(&line) == 213 && line.size() > 4 &&
+            parseMlsxTime(std::string_view(line).substr(4), &time)) {
+            entry->setSizeAndTime(entry->size, time);
+            entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+        }
+    }
+}
+
+int64_t FtpSession::askSize(const std::string& name) {
+    if (!features_.has("SIZE") || cancelled()) {
+        return -1;
+    }
+    std::string line;
+    control_.sendCommand("SIZE", name);
+    if (control_.readReply(&line) != 213 || line.size() <= 4) {
+        return -1;
+    }
+    int64_t size = 0;
+    for (char c : std::string_view(line).substr(4)) {
+        if (c < '0' || c > '9' || size > (INT64_MAX - 9) / 10) {
+            return -1;
+        }
+        size = size * 10 + (c - '0');
+    }
+    return size;
+}
+
+int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath, uint32_t value) {
     const uint32_t type = transfer::type(value);
     struct stat st {};
     bool regular = false;
@@ -270,6 +325,8 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         restartPending_ = 0;
         return countTransfer(ControlChannel::kLocalFailure, true);
     }
+    RemoteEntry entry = listed;
+    askExactFacts(&entry);
     if ((value & transfer::kUpdateOnly) && regular && compareWithLocal(entry, st.st_mtime) < 1) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
@@ -293,6 +350,9 @@ int FtpSession::getFile(const RemoteEntry& entry, const std::string& localPath, 
         restartPending_ = regular ? st.st_size : 0;
     }
     int64_t expected = entry.type == EntryType::Link ? -1 : entry.size;
+    if (entry.type == EntryType::Link && type != transfer::kAscii) {
+        expected = askSize(entry.remoteName());  // a link's listing gives its own size
+    }
     std::string replyLine;
     // The local file is left alone until the server has accepted the transfer: a
     // refusal or a failed data connection must not cost the copy that is there.

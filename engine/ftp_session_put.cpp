@@ -148,8 +148,12 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         struct stat st {};
         int index = view()->findEntryByName(name, false);
         RemoteEntry remote;
-        if (::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote) &&
-            compareWithLocal(remote, st.st_mtime) >= 0) {
+        const bool known =
+            ::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote);
+        if (known) {
+            askExactFacts(&remote);
+        }
+        if (known && compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutSkipped);
