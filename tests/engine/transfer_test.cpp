@@ -147,6 +147,28 @@ TEST_F(TransferTest, UploadsInEachModeAndAnEmptyFile) {
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent);
 }
 
+TEST_F(TransferTest, AUtf8NameRoundTrips) {
+    const std::string name =
+        "\xc3\xbc"
+        "ber_\xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb_"
+        "\xe5\x90\x8d\xe5\x89\x8d.txt";  // über_файл_名前.txt
+    const std::string content(70000, '\x7f');
+    connect();
+    EXPECT_TRUE(h.logHas("<OPTS UTF8 ON")) << h.logText();
+    writeFile(local + "/" + name, content);
+    put(local + "/" + name, transfer::kImage);
+    EXPECT_EQ(readFile(remote + "/files/" + name), content);
+    EXPECT_TRUE(h.logHas("<STOR " + name));
+
+    // Listed anew by the server, fetched under the same bytes.
+    run(RequestKind::ChangeDirectory, "", {}, cdflag::kRefresh);
+    fs::remove(local + "/" + name);
+    get(name, transfer::kImage);
+    EXPECT_EQ(readFile(local + "/" + name), content);
+    EXPECT_TRUE(h.logHas("<RETR " + name));
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kReceived);
+}
+
 TEST_F(TransferTest, UpdateOnlySkipsWhatIsNotNewer) {
     writeFile(remote + "/files/same.txt", "remote");
     connect();
