@@ -124,6 +124,11 @@ bool FtpSession::connectControl() {
     if (isSocks() && !socksClient().connectTo(control_.socket(), targetIp_, target_.portNumber())) {
         return false;
     }
+    // PASV names IPv4 addresses only: an IPv6 server is asked with EPSV (a proxy's own
+    // connection says nothing of the server's).
+    NetAddress peer;
+    extendedPassive_ =
+        proxyType_ == ProxyType::None && control_.socket().peerEndpoint(&peer) && peer.isIpv6();
     if (cancelled()) {
         return false;
     }
@@ -190,12 +195,9 @@ void FtpSession::afterLogin() {
     if (!cancelled()) {
         requestFeatures();
     }
-    uint32_t address = 0;
-    unsigned port = 0;
-    control_.socket().peerAddress(&address, &port);
-    char connectedText[512];
-    std::snprintf(connectedText, sizeof connectedText, "%s [%s:%u]", target_.host.c_str(),
-                  dottedAddress(address).c_str(), port);
+    NetAddress peer;
+    control_.socket().peerEndpoint(&peer);
+    const std::string connectedText = target_.host + " " + peer.bracketedText();
 
     if (!cancelled() && context_.config->GetInt("CLStart") == 0) {
         std::string lastLine;

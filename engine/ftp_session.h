@@ -170,6 +170,10 @@ class FtpSession {
     void releaseRecord(SessionRequest* record);
     bool sendAbortOnce();
     int openPassive(const std::string& command, std::string* lastLine);
+    // PASV (EPSV on IPv6, or once PASV was refused and EPSV accepted): the reply code
+    // (227 or 229 with the port, and the address for 227), 421, another refusal, or 0
+    // for a reply that names no usable address.
+    int requestPassive(std::string* replyLine, unsigned* port, uint32_t* address);
     int openActive(const std::string& command, std::string* lastLine);
     bool isSocks() const {
         return proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5;
@@ -283,7 +287,9 @@ class FtpSession {
     uint32_t targetIp_ = 0xFFFFFFFFu;
     std::string systemText_;
     ServerFeatures features_;
-    bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
+    bool mlsdRefused_ = false;
+    bool extendedPassive_ = false;  // EPSV in place of PASV: IPv6, or PASV was refused
+    bool epsvTried_ = false;        // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     int32_t localZoneBias_ = 0;

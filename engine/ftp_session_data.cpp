@@ -49,60 +49,102 @@ int FtpSession::openDataConnection(const std::string& command, std::string* last
                                          : openActive(command, lastLine));
 }
 
+int FtpSession::requestPassive(std::string* replyLine, unsigned* port, uint32_t* address) {
+    if (!extendedPassive_) {
+        control_.sendCommand("PASV");
+        int code = control_.readReply(replyLine);
+        if (code == 421 || code == 227) {
+            PassiveAddress reply;
+            if (code == 227 && !parsePassiveReply(*replyLine, &reply)) {
+                context_.log->LogExtended("... invalid PASV reply: ", *replyLine);
+                return 0;
+            }
+            *port = reply.port;
+            *address = reply.address();
+            return code;
+        }
+        // Some servers (and routers rewriting PASV) only know the extended form: it is
+        // tried once, quietly; accepted, it stays for the session.
+        if (epsvTried_) {
+            return code;
+        }
+        epsvTried_ = true;
+        std::vector<std::string> lines;
+        code = control_.probe("EPSV", &lines);
+        if (code != 229) {
+            return code;
+        }
+        extendedPassive_ = true;
+        *replyLine = lines.back();
+    } else {
+        control_.sendCommand("EPSV");
+        const int code = control_.readReply(replyLine);
+        if (code != 229) {
+            return code;
+        }
+    }
+    if (!parseExtendedPassiveReply(*replyLine, port)) {
+        context_.log->LogExtended("... invalid EPSV reply: ", *replyLine);
+        return 0;
+    }
+    return 229;
+}
+
 int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     std::string pasvLine;
-    control_.sendCommand("PASV");
-    int code = control_.readReply(&pasvLine);
+    unsigned port = 0;
+    uint32_t replyAddress = 0;
+    int code = requestPassive(&pasvLine, &port, &replyAddress);
     if (code == 421) {
         logExtended("... [DATA] connection CLOSED");
         return kDataControlLost;
     }
-    if (code != 227) {
+    if (code == 0) {
+        return kDataFailed;  // checked before the transfer command goes out
+    }
+    if (code != 227 && code != 229) {
         logExtended("... Can't open PASSIVEly; trying PORT");
         passive_ = false;
         return openActive(command, lastLine);
     }
-    // Checked before the transfer command goes out, so that a reply that names no
-    // usable address leaves nothing pending on the server.
-    PassiveAddress reply;
-    if (!parsePassiveReply(pasvLine, &reply)) {
-        context_.log->LogExtended("... invalid PASV reply: ", pasvLine);
-        return kDataFailed;
-    }
 
     sendRestart();
     control_.sendCommand(command);
-    if (!data_.createBlocking()) {
-        control_.logWinsockError("... Connect failed, WinSock err = %s");
-        return kDataFailed;
-    }
-    uint32_t address = reply.address();
-    uint32_t peer = targetIp_;  // through SOCKS the control peer is the proxy
-    unsigned peerPort = 0;
-    if (isSocks() || control_.socket().peerAddress(&peer, &peerPort)) {
-        address = passiveConnectAddress(address, peer);
-        if (address != reply.address()) {
+    // EPSV names the port only: the data connection goes to the control peer (through
+    // SOCKS, to the target), so the NAT mend has nothing to do.
+    NetAddress peer;
+    const bool peerKnown = !isSocks() && control_.socket().peerEndpoint(&peer);
+    NetAddress address = NetAddress::fromIpv4(isSocks() ? targetIp_ : replyAddress, port);
+    if (code == 229 && peerKnown) {
+        address = peer;
+        address.setPort(port);
+    } else if (code == 227 && (isSocks() || peerKnown)) {
+        const uint32_t controlPeer = isSocks() ? targetIp_ : peer.ipv4();
+        const uint32_t chosen = passiveConnectAddress(replyAddress, controlPeer);
+        if (chosen != replyAddress) {
             context_.log->LogExtendedFormat(
                 "... PASV reply names local address %s; using server address %s",
-                reply.dotted().c_str(), dottedAddress(peer).c_str());
+                dottedAddress(replyAddress).c_str(), dottedAddress(controlPeer).c_str());
+            address = NetAddress::fromIpv4(chosen, port);
         }
     }
     if (isSocks()) {
-        if (!connectToSocksServer(data_) || !socksClient().connectTo(data_, address, reply.port)) {
+        if (!data_.createBlocking() || !connectToSocksServer(data_) ||
+            !socksClient().connectTo(data_, address.ipv4(), port)) {
             data_.close();
             return kDataFailed;
         }
-        context_.log->LogExtendedFormat("Using proxy connection to [%s:%u] for DATA",
-                                        dottedAddress(address).c_str(), reply.port);
-    } else if (!data_.connectAddress(address, reply.port)) {
+        context_.log->LogExtendedFormat("Using proxy connection to %s for DATA",
+                                        address.bracketedText().c_str());
+    } else if (!data_.connectTo(address)) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Connect failed, WinSock err = %s");
         }
         data_.close();
         return kDataFailed;
     } else {
-        context_.log->LogExtendedFormat("Connected to [%s:%u] for DATA",
-                                        dottedAddress(address).c_str(), reply.port);
+        context_.log->LogExtendedFormat("Connected to %s for DATA",
+                                        address.bracketedText().c_str());
     }
 
     code = control_.readReply(lastLine);
@@ -160,17 +202,21 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
         return openSocksActive(command, lastLine);
     }
     FtpSocket listener;
-    uint32_t localAddress = 0;
-    unsigned controlPort = 0;
-    unsigned listenPort = 0;
-    uint32_t ignored = 0;
-    if (!listener.createBlocking() ||
-        !control_.socket().localAddress(&localAddress, &controlPort) ||
-        !listener.listen(localAddress, 0, 5) || !listener.localAddress(&ignored, &listenPort)) {
+    NetAddress local;
+    NetAddress listening;
+    const bool known = control_.socket().localEndpoint(&local);
+    local.setPort(0);  // any free port of the control connection's address
+    if (!known || !listener.listenOn(local, 5) || !listener.localEndpoint(&listening)) {
         control_.logWinsockError("... [DATA] listen failed, WinSock err = %s");
         return kDataFailed;
     }
-    sendPort(localAddress, listenPort);
+    // PORT carries IPv4 only; an IPv6 connection names its address with EPRT.
+    if (listening.isIpv6()) {
+        control_.sendCommand("EPRT", extendedPortArgument(listening));
+        control_.readReply();  // as with PORT, its code is not examined
+    } else {
+        sendPort(listening.ipv4(), listening.port());
+    }
 
     sendRestart();
     control_.sendCommand(command);
@@ -185,8 +231,8 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
         data_.close();
         return kDataFailed;
     }
-    context_.log->LogExtendedFormat("Accepted connection on [%s:%u] for DATA",
-                                    dottedAddress(localAddress).c_str(), listenPort);
+    context_.log->LogExtendedFormat("Accepted connection on %s for DATA",
+                                    listening.bracketedText().c_str());
     return kDataOpen;
 }
 

@@ -35,14 +35,6 @@ void applyTimeout(int fd, int option, int milliseconds) {
     setsockopt(fd, SOL_SOCKET, option, &tv, sizeof tv);
 }
 
-sockaddr_in makeAddress(uint32_t address, unsigned port) {
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = address;
-    sa.sin_port = htons(static_cast<uint16_t>(port));
-    return sa;
-}
-
 }  // namespace
 
 FtpSocket::FtpSocket()
@@ -53,9 +45,10 @@ FtpSocket::~FtpSocket() {
     close();
 }
 
-bool FtpSocket::createBlocking() {
+bool FtpSocket::createBlocking(int family) {
     close();
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    family_ = family;
+    fd_ = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) {
         return failWithErrno();
     }
@@ -105,15 +98,43 @@ bool FtpSocket::setNoDelay(bool on) {
     if (setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &value, sizeof value) != 0) {
         return failWithErrno();
     }
+    noDelay_ = on;
     return true;
 }
 
 bool FtpSocket::connect(const std::string& host, unsigned port) {
-    uint32_t address = 0;
-    if (!resolveHost(host, &address)) {
+    std::vector<NetAddress> addresses;
+    if (!refuseOversizedPort(port) || !resolveAll(host, port, &addresses)) {
         return false;
     }
-    return connectAddress(address, port);
+    // Every address of the name in the resolver's order (IPv6 first where the host
+    // has a route for it), until one answers.
+    for (const NetAddress& address : addresses) {
+        if (connectTo(address)) {
+            return true;
+        }
+        if (lastWinsockError() == wsa::kInterrupted) {
+            break;
+        }
+    }
+    return false;
+}
+
+bool FtpSocket::refuseOversizedPort(unsigned port) {
+    if (port > 65535) {
+        // Never let an oversized port wrap round to another one.
+        setLastWinsockError(wsa::kAddressNotAvailable);
+        return false;
+    }
+    return true;
+}
+
+bool FtpSocket::ensureFamily(int family) {
+    if (fd_ >= 0 && family_ == family) {
+        return true;
+    }
+    const bool noDelay = noDelay_;
+    return createBlocking(family) && (!noDelay || setNoDelay(true));
 }
 
 bool FtpSocket::waitWritable(int milliseconds) {
@@ -142,20 +163,18 @@ bool FtpSocket::waitFor(short events, int milliseconds) {
 }
 
 bool FtpSocket::connectAddress(uint32_t address, unsigned port) {
-    if (port > 65535) {
-        // Never let an oversized port wrap round to another one.
-        setLastWinsockError(wsa::kAddressNotAvailable);
-        return false;
-    }
-    if (fd_ < 0 && !createBlocking()) {
+    return refuseOversizedPort(port) && connectTo(NetAddress::fromIpv4(address, port));
+}
+
+bool FtpSocket::connectTo(const NetAddress& address) {
+    if (!ensureFamily(address.family())) {
         return false;
     }
     // Connect without blocking so that the attempt can be given up after the connect
     // time-out, then return to blocking mode for the stream.
     int flags = fcntl(fd_, F_GETFL);
     fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
-    sockaddr_in sa = makeAddress(address, port);
-    int rc = ::connect(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    int rc = ::connect(fd_, address.socketAddress(), address.length());
     bool ok = true;
     if (rc != 0) {
         if (errno != EINPROGRESS) {
@@ -177,11 +196,14 @@ bool FtpSocket::connectAddress(uint32_t address, unsigned port) {
 }
 
 bool FtpSocket::listen(uint32_t address, unsigned port, int backlog) {
-    if (fd_ < 0 && !createBlocking()) {
+    return listenOn(NetAddress::fromIpv4(address, port), backlog);
+}
+
+bool FtpSocket::listenOn(const NetAddress& address, int backlog) {
+    if (!ensureFamily(address.family())) {
         return false;
     }
-    sockaddr_in sa = makeAddress(address, port);
-    if (::bind(fd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 ||
+    if (::bind(fd_, address.socketAddress(), address.length()) != 0 ||
         ::listen(fd_, backlog) != 0) {
         return failWithErrno();
     }
@@ -213,25 +235,45 @@ namespace {
 
 using NameQuery = int (*)(int, sockaddr*, socklen_t*);
 
-bool queryAddress(NameQuery query, int fd, uint32_t* address, unsigned* port) {
-    sockaddr_in sa{};
+bool queryEndpoint(NameQuery query, int fd, NetAddress* endpoint) {
+    sockaddr_storage sa{};
     socklen_t len = sizeof sa;
     if (query(fd, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
         return failWithErrno();
     }
-    *address = sa.sin_addr.s_addr;
-    *port = ntohs(sa.sin_port);
+    if (!endpoint->assign(reinterpret_cast<sockaddr*>(&sa), len)) {
+        setLastWinsockError(wsa::kAddressNotAvailable);
+        return false;
+    }
     return true;
+}
+
+bool ipv4Of(bool ok, const NetAddress& endpoint, uint32_t* address, unsigned* port) {
+    if (ok) {
+        *address = endpoint.ipv4();
+        *port = endpoint.port();
+    }
+    return ok;
 }
 
 }  // namespace
 
+bool FtpSocket::peerEndpoint(NetAddress* endpoint) const {
+    return queryEndpoint(::getpeername, fd_, endpoint);
+}
+
+bool FtpSocket::localEndpoint(NetAddress* endpoint) const {
+    return queryEndpoint(::getsockname, fd_, endpoint);
+}
+
 bool FtpSocket::peerAddress(uint32_t* address, unsigned* port) const {
-    return queryAddress(::getpeername, fd_, address, port);
+    NetAddress endpoint;
+    return ipv4Of(peerEndpoint(&endpoint), endpoint, address, port);
 }
 
 bool FtpSocket::localAddress(uint32_t* address, unsigned* port) const {
-    return queryAddress(::getsockname, fd_, address, port);
+    NetAddress endpoint;
+    return ipv4Of(localEndpoint(&endpoint), endpoint, address, port);
 }
 
 int FtpSocket::bytesWaiting() const {

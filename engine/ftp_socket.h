@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/net_address.h"
+
 namespace nubo {
 
 class TlsChannel;
@@ -30,8 +32,8 @@ class FtpSocket {
     FtpSocket(const FtpSocket&) = delete;
     FtpSocket& operator=(const FtpSocket&) = delete;
 
-    // Creates the stream socket, blocking. False on failure.
-    bool createBlocking();
+    // Creates the stream socket (IPv4 unless told), blocking. False on failure.
+    bool createBlocking(int family = AF_INET);
     bool isOpen() const { return fd_ >= 0; }
     int handle() const { return fd_; }
     void close();
@@ -44,14 +46,20 @@ class FtpSocket {
     void setTimeouts(int connectMilliseconds, int silenceMilliseconds);
 
     bool setNoDelay(bool on);
-    // Connects to a host: a dotted text is used directly, a name is looked up.
+    // Connects to a host: an IPv4 or IPv6 literal is used directly, a name is looked
+    // up and its addresses tried in turn. The socket takes the family of the address.
     bool connect(const std::string& host, unsigned port);
     bool connectAddress(uint32_t address, unsigned port);
+    bool connectTo(const NetAddress& address);
     // Binds to address:port (port 0 picks one) and listens.
     bool listen(uint32_t address, unsigned port, int backlog);
+    bool listenOn(const NetAddress& address, int backlog);
     // Accepts one connection into `peer`, waiting at most the silence time-out.
     bool accept(FtpSocket& peer);
 
+    bool peerEndpoint(NetAddress* endpoint) const;
+    bool localEndpoint(NetAddress* endpoint) const;
+    // IPv4 only: an IPv6 endpoint gives all bits set.
     bool peerAddress(uint32_t* address, unsigned* port) const;
     bool localAddress(uint32_t* address, unsigned* port) const;
     // Bytes waiting to be read (FIONREAD), counting what the buffer still holds; -1
@@ -102,6 +110,9 @@ class FtpSocket {
     int64_t takeBytesSent() { return bytesSent_.exchange(0, std::memory_order_relaxed); }
 
   private:
+    static bool refuseOversizedPort(unsigned port);
+    // Makes the socket anew when it is of another family (keeping TCP_NODELAY).
+    bool ensureFamily(int family);
     int receive(void* dest, int n);
     int sendSome(const void* src, int n, int flags);
     int getByte();
@@ -109,6 +120,8 @@ class FtpSocket {
     bool waitFor(short events, int milliseconds);
 
     int fd_ = -1;
+    int family_ = AF_INET;
+    bool noDelay_ = false;
     std::unique_ptr<TlsChannel> tls_;
     std::vector<uint8_t> buffer_;
     const uint8_t* cursor_ = nullptr;

@@ -69,7 +69,18 @@ bool FtpUrl::parse(const std::string& text) {
     }
     std::string hostPart =
         text.substr(at, separator == std::string::npos ? std::string::npos : separator - at);
+    // An IPv6 literal stands in brackets ("[::1]:2121"); the host keeps it without them.
     size_t colon = hostPart.find(':');
+    std::string bracketed;
+    if (!hostPart.empty() && hostPart[0] == '[') {
+        const size_t close = hostPart.find(']');
+        if (close == std::string::npos || close == 1 ||
+            (close + 1 < hostPart.size() && hostPart[close + 1] != ':')) {
+            return false;
+        }
+        bracketed = hostPart.substr(1, close - 1);
+        colon = close + 1 < hostPart.size() ? close + 1 : std::string::npos;
+    }
     if (colon != std::string::npos) {
         port = hostPart.substr(colon + 1);
         hostPart.resize(colon);
@@ -79,7 +90,7 @@ bool FtpUrl::parse(const std::string& text) {
         if (strcasecmp(scheme.c_str(), "ftps") == 0)
             port = "990";  // implicit TLS has a port of its own
     }
-    host = hostPart;
+    host = bracketed.empty() ? hostPart : bracketed;
     if (separator == std::string::npos) {
         return true;
     }
@@ -110,12 +121,16 @@ bool FtpUrl::parse(const std::string& text) {
     return false;
 }
 
+std::string FtpUrl::hostForUrl(const std::string& host) {
+    return host.find(':') != std::string::npos ? "[" + host + "]" : host;
+}
+
 std::string FtpUrl::toString() const {
     std::string text;
     if (!schemeDefaulted) {
         text += scheme + "://";
     }
-    text += host;
+    text += hostForUrl(host);
     if (!portDefaulted) {
         text += ":" + port;
     }

@@ -4,7 +4,8 @@
 
 namespace nubo {
 
-// A parsed site URL: [scheme://][user[:password]@]host[:port][/path][;type=X].
+// A parsed site URL: [scheme://][user[:password]@]host[:port][/path][;type=X], the
+// host a name, a dotted IPv4 address or an IPv6 literal in brackets ("[::1]").
 // The host and the path are kept as typed (the path escaped); the user and the
 // password are unescaped. toString never contains the user or the password.
 class FtpUrl {
@@ -33,6 +34,8 @@ class FtpUrl {
     // "%" and two hexadecimal digits become that byte; everything else, including a
     // "%" without two digits after it, is copied.
     static std::string unescape(const std::string& text);
+    // The host as a URL writes it: an IPv6 literal in brackets.
+    static std::string hostForUrl(const std::string& host);
 
     std::string scheme;
     std::string user;

@@ -82,6 +82,43 @@ bool resolveHost(const std::string& host, uint32_t* address) {
     return lookupHostByName(host, address, nullptr);
 }
 
+bool resolveAll(const std::string& host, unsigned port, std::vector<NetAddress>* addresses) {
+    addresses->clear();
+    NetAddress literal;
+    if (isDottedAddress(host) || host.find(':') != std::string::npos) {
+        if (!NetAddress::parseLiteral(host, port, &literal)) {
+            setLastWinsockError(wsa::kAddressNotAvailable);
+            return false;
+        }
+        addresses->push_back(literal);
+        return true;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_ADDRCONFIG;  // no IPv6 addresses on a host without IPv6
+    addrinfo* result = nullptr;
+    errno = 0;
+    int rc = getaddrinfo(host.c_str(), nullptr, &hints, &result);
+    if (rc != 0 || result == nullptr) {
+        setLastWinsockError(rc != 0 ? winsockCodeFromResolver(rc, errno) : wsa::kNoData);
+        return false;
+    }
+    for (addrinfo* a = result; a != nullptr; a = a->ai_next) {
+        NetAddress address;
+        if (address.assign(a->ai_addr, a->ai_addrlen)) {
+            address.setPort(port);
+            addresses->push_back(address);
+        }
+    }
+    freeaddrinfo(result);
+    if (addresses->empty()) {
+        setLastWinsockError(wsa::kNoData);
+        return false;
+    }
+    return true;
+}
+
 std::string dottedAddress(uint32_t address) {
     in_addr a{};
     a.s_addr = address;

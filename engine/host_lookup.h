@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "engine/net_address.h"
 
 namespace nubo {
 
@@ -24,6 +27,11 @@ bool lookupHostByAddress(const std::string& dotted, uint32_t* address, std::stri
 
 // Resolves a host the way connections do: dotted texts directly, names by lookup.
 bool resolveHost(const std::string& host, uint32_t* address);
+
+// Every address a host stands for, IPv4 and IPv6, in the resolver's order of
+// preference: a literal (dotted IPv4 or IPv6) is itself, a name is looked up. False,
+// with the WinSock code as the last error, when there is none.
+bool resolveAll(const std::string& host, unsigned port, std::vector<NetAddress>* addresses);
 
 // "a.b.c.d" of an address in network order.
 std::string dottedAddress(uint32_t address);

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 
 #include "engine/host_lookup.h"
+#include "engine/net_address.h"
 
 namespace nubo {
 
@@ -52,6 +53,38 @@ bool parsePassiveReply(const std::string& line, PassiveAddress* result) {
     }
     result->port = numbers[4] * 256 + numbers[5];
     return true;
+}
+
+bool parseExtendedPassiveReply(const std::string& line, unsigned* port) {
+    const size_t open = line.find('(', 3);
+    if (open == std::string::npos || open + 5 >= line.size()) {
+        return false;
+    }
+    const char d = line[open + 1];
+    if (d < 33 || d > 126 || (d >= '0' && d <= '9') || line[open + 2] != d || line[open + 3] != d) {
+        return false;
+    }
+    size_t at = open + 4;
+    unsigned value = 0;
+    size_t digits = 0;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9') {
+        value = value * 10 + static_cast<unsigned>(line[at] - '0');
+        ++at;
+        if (++digits > 5) {
+            return false;
+        }
+    }
+    if (digits == 0 || value == 0 || value > 65535 || at + 1 >= line.size() || line[at] != d ||
+        line[at + 1] != ')') {
+        return false;
+    }
+    *port = value;
+    return true;
+}
+
+std::string extendedPortArgument(const NetAddress& address) {
+    return std::string(address.isIpv6() ? "|2|" : "|1|") + address.text() + "|" +
+           std::to_string(address.port()) + "|";
 }
 
 bool isLocalOnlyAddress(uint32_t address) {

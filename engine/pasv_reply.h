@@ -19,6 +19,15 @@ struct PassiveAddress {
 // of range: a failed passive set-up, never a guess.
 bool parsePassiveReply(const std::string& line, PassiveAddress* result);
 
+// Reads the port of "229 Entering Extended Passive Mode (|||6446|)": three equal
+// delimiters (any printable character but a digit), the decimal port 1-65535, the
+// delimiter again. False for anything else; the address is the control peer's.
+bool parseExtendedPassiveReply(const std::string& line, unsigned* port);
+
+// The argument of EPRT for an address and port: "|2|2001:db8::1|6446|" ("|1|..." for
+// IPv4).
+std::string extendedPortArgument(const class NetAddress& address);
+
 // True for addresses that only mean something inside one network: unspecified
 // (0/8), private (10/8, 172.16/12, 192.168/16), shared (100.64/10), loopback (127/8),
 // link-local (169.254/16). Network order.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/ftp_session.h"
+#include "engine/net_address.h"
 #include "engine/pasv_reply.h"
 #include "engine/transfer_time.h"
 #include "tests/support/netns_topology.h"
@@ -120,6 +121,8 @@ TEST_F(DataConnectionTest, PasvRefusedFallsBackToPortForTheRestOfTheSession) {
     script();
     server.expect("PASV")
         .reply("500 PASV not understood")
+        .expect("EPSV")
+        .reply("500 EPSV not understood")
         .expectPort()
         .expect("LIST")
         .reply("150 Here it comes")
@@ -142,11 +145,64 @@ TEST_F(DataConnectionTest, PasvRefusedFallsBackToPortForTheRestOfTheSession) {
     std::string log = h.logText();
     EXPECT_EQ(log.find("... Can't open PASSIVEly; trying PORT"),
               log.rfind("... Can't open PASSIVEly; trying PORT"));
+    // The refused EPSV leaves the log as a server of the 1990s always had it.
+    EXPECT_EQ(log.find("EPSV"), std::string::npos) << log;
+    EXPECT_EQ(h.log.Lines()[h.logIndex(">500 PASV not understood") + 1],
+              "... Can't open PASSIVEly; trying PORT");
     EXPECT_NE(log.find("Accepted connection on [127.0.0.1:" + std::to_string(server.portPort()) +
                        "] for DATA"),
               std::string::npos)
         << log;
     EXPECT_EQ(server.portHost(), "127.0.0.1");
+}
+
+TEST_F(DataConnectionTest, EpsvAcceptedAfterPasvRefusedStaysForTheSession) {
+    script();
+    server.expect("PASV")
+        .reply("502 PASV disabled")
+        .expectEpsv()
+        .expect("RETR f")
+        .reply("150 ok")
+        .sendData("first")
+        .reply("226 done")
+        .expectEpsv()
+        .expect("RETR g")
+        .reply("150 ok")
+        .sendData("second")
+        .reply("226 done");
+    login();
+    ASSERT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "first");
+    EXPECT_EQ(session->control().readReply(), 226);
+    ASSERT_EQ(session->openDataConnection("RETR g"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "second");
+    EXPECT_EQ(session->control().readReply(), 226);
+    EXPECT_TRUE(session->passive());
+    finish();
+    // The accepted EPSV is shown; the data went to the control peer.
+    EXPECT_TRUE(h.logHas("<EPSV"));
+    EXPECT_FALSE(h.logHas("... Can't open PASSIVEly; trying PORT"));
+    EXPECT_EQ(h.log.Lines()[h.logIndex("<RETR f") + 1].rfind("Connected to [127.0.0.1:", 0), 0u)
+        << h.logText();
+}
+
+TEST(ExtendedPassiveReplyTest, ThePortBetweenThreeDelimiters) {
+    unsigned port = 0;
+    ASSERT_TRUE(parseExtendedPassiveReply("229 Entering Extended Passive Mode (|||6446|)", &port));
+    EXPECT_EQ(port, 6446u);
+    ASSERT_TRUE(parseExtendedPassiveReply("229 ok (!!!65535!)", &port));
+    EXPECT_EQ(port, 65535u);
+    for (const char* line : {"229 (|||0|)", "229 (|||65536|)", "229 (||6446|)", "229 (|||6446)",
+                             "229 (|||6446|", "229 (|||644x|)", "229 (1112|)", "229 (|!|6446|)",
+                             "229 (|||1234567|)", "229 Entering Extended Passive Mode", "229"}) {
+        EXPECT_FALSE(parseExtendedPassiveReply(line, &port)) << line;
+    }
+    NetAddress v6;
+    ASSERT_TRUE(NetAddress::parseLiteral("2001:db8::1", 6446, &v6));
+    EXPECT_EQ(extendedPortArgument(v6), "|2|2001:db8::1|6446|");
+    EXPECT_EQ(v6.bracketedText(), "[2001:db8::1]:6446");
+    EXPECT_EQ(extendedPortArgument(NetAddress::fromIpv4(ip("192.0.2.7"), 21)), "|1|192.0.2.7|21|");
+    EXPECT_EQ(NetAddress::fromIpv4(ip("192.0.2.7"), 21).bracketedText(), "[192.0.2.7:21]");
 }
 
 TEST_F(DataConnectionTest, RestAcceptedKeepsTheOffsetRefusedDropsIt) {

@@ -189,6 +189,20 @@ ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAd
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::expectEpsv() {
+    expect("EPSV");
+    return add("epsv", [this] {
+        if (dataListener_ >= 0)
+            ::close(dataListener_);
+        unsigned dataPort = 0;
+        dataListener_ = listenOn(bindAddress_, &dataPort);
+        passive_ = true;
+        const std::string text =
+            "229 Entering Extended Passive Mode (|||" + std::to_string(dataPort) + "|)\r\n";
+        return sendAll(control_, text.data(), text.size());
+    });
+}
+
 ScriptedFtpServer& ScriptedFtpServer::expectPort() {
     return add("port", [this] {
         std::string line, raw;

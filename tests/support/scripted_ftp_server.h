@@ -51,6 +51,8 @@ class ScriptedFtpServer {
     // Expects PASV and answers 227 with a fresh loopback data listener. The reply's
     // address can be replaced, to play a server that names another host.
     ScriptedFtpServer& expectPasv(const std::string& advertisedAddress = "127,0,0,1");
+    // Expects EPSV and answers 229 with a fresh loopback data listener's port.
+    ScriptedFtpServer& expectEpsv();
     // Expects PORT, remembers its address and answers 200.
     ScriptedFtpServer& expectPort();
     // Sends payload over the data connection (accepting after PASV, connecting after
