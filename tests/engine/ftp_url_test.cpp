@@ -51,6 +51,22 @@ TEST_F(FtpUrlTest, FullUrlKeepsPathEscapedAndHidesCredentials) {
     EXPECT_EQ(url.toString(), "ftp://host.example:2121/pub/a%20b");
 }
 
+TEST_F(FtpUrlTest, Ipv6LiteralsStandInBrackets) {
+    FtpUrl url;
+    ASSERT_TRUE(url.parse("ftp://bob@[2001:db8::7]:2121/pub"));
+    EXPECT_EQ(url.host, "2001:db8::7");
+    EXPECT_EQ(url.port, "2121");
+    EXPECT_EQ(url.path, "pub");
+    EXPECT_EQ(url.toString(), "ftp://[2001:db8::7]:2121/pub");
+    ASSERT_TRUE(url.parse("[::1]"));
+    EXPECT_EQ(url.host, "::1");
+    EXPECT_TRUE(url.portDefaulted);
+    EXPECT_EQ(url.toString(), "[::1]");
+    for (const char* text : {"ftp://[::1", "ftp://[]:21", "ftp://[::1]x:21", "ftp://[::1]21"}) {
+        EXPECT_FALSE(url.parse(text)) << text;
+    }
+}
+
 TEST_F(FtpUrlTest, MalformedTextsFail) {
     for (const char* text :
          {"", "://host", "@host", "ftp://", "ftp://host;", "ftp://@host", "ftp://host/dir;type=x",

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +34,9 @@ PyFtpdServer::PyFtpdServer(const std::vector<std::string>& extraArgs) {
     std::vector<std::string> args = {kPython,  script,   "--root", root_,        "--port-file",
                                      portFile, "--user", kUser,    "--password", kPassword};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    if (std::find(extraArgs.begin(), extraArgs.end(), "--ipv6") != extraArgs.end()) {
+        host_ = "[::1]";
+    }
     if (!process_.start(args, logFile)) {
         error_ = "cannot start " + std::string(kPython);
         return;
@@ -70,7 +74,7 @@ std::string PyFtpdServer::url(const std::string& path, bool named) const {
     if (named) {
         text += std::string(kUser) + ":" + kPassword + "@";
     }
-    text += "127.0.0.1:" + std::to_string(port_);
+    text += host_ + ":" + std::to_string(port_);
     if (!path.empty()) {
         text += "/" + path;
     }

@@ -39,6 +39,7 @@ class PyFtpdServer {
     std::string error_;
     BackgroundProcess process_;
     unsigned port_ = 0;
+    std::string host_ = "127.0.0.1";  // "[::1]" with --ipv6
 };
 
 }  // namespace nubo::test
