@@ -10,6 +10,7 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
+#include "tests/support/vsftpd_fixture.h"
 
 namespace nubo {
 namespace {
@@ -79,6 +80,40 @@ TEST_P(Ipv6Test, LoginListingDownloadAndUpload) {
         EXPECT_NE(log.find("<EPRT |2|::1|"), std::string::npos) << log;
         EXPECT_NE(log.find("Accepted connection on [::1]:"), std::string::npos) << log;
     }
+}
+
+TEST(VsftpdIpv6Test, ListingDownloadAndUploadWithListAndMdtm) {
+    test::VsftpdServer server(test::VsftpdServer::Tls::None, {}, true);
+    ASSERT_TRUE(server.running()) << server.startError();
+    writeFile(server.root() + "/pub.bin", std::string(200000, 'v'));
+    SessionHarness h;
+    test::TempFolder temp{"nubo-vsftpd6"};
+    SessionWorker worker(h.makeSession("ftp://[::1]:" + std::to_string(server.port()) + "/"));
+    FtpSession* session = worker.session();
+    worker.start();
+    ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }));
+    ASSERT_FALSE(worker.finished()) << h.logText();
+    auto run = [&](RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
+        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
+        ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
+    };
+    RequestData names;
+    names.names.push_back("pub.bin");
+    run(RequestKind::Get, temp.path(), std::move(names), transfer::kImage | kSingle);
+    EXPECT_EQ(readFile(temp.path() + "/pub.bin"), std::string(200000, 'v'));
+    run(RequestKind::ChangeDirectory, "/incoming", {}, 0);
+    writeFile(temp.path() + "/up.txt", "to vsftpd\n");
+    run(RequestKind::Put, temp.path() + "/up.txt", {}, transfer::kImage | kSingle);
+    EXPECT_EQ(readFile(server.root() + "/incoming/up.txt"), "to vsftpd\n");
+    session->setQuitWhenDone(true);
+    worker.join();
+    // vsftpd lists with LIST (no MLSD) and gives exact times through MDTM.
+    const std::string log = h.logText();
+    EXPECT_NE(log.find("<LIST"), std::string::npos) << log;
+    EXPECT_NE(log.find("<MDTM pub.bin"), std::string::npos) << log;
+    EXPECT_NE(log.find("<EPSV"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<PASV"), std::string::npos) << log;
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kReceived);
 }
 
 INSTANTIATE_TEST_SUITE_P(PassiveAndActive, Ipv6Test, ::testing::Bool(),

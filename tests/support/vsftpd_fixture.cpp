@@ -1,5 +1,7 @@
 #include "tests/support/vsftpd_fixture.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <stdlib.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -11,7 +13,7 @@
 
 namespace nubo::test {
 
-VsftpdServer::VsftpdServer(Tls tls, const std::string& pem) {
+VsftpdServer::VsftpdServer(Tls tls, const std::string& pem, bool ipv6) {
     char pattern[] = "/tmp/nubo-vsftpd-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
         error_ = "no temporary folder";
@@ -26,7 +28,10 @@ VsftpdServer::VsftpdServer(Tls tls, const std::string& pem) {
     ::chmod(root_.c_str(), 0555);
     ::chmod((root_ + "/incoming").c_str(), 0777);
     const unsigned port = freeLoopbackPort();
-    std::string conf = "listen=YES\nlisten_address=127.0.0.1\nlisten_port=" + std::to_string(port) +
+    const std::string listen =
+        ipv6 ? "listen=NO\nlisten_ipv6=YES\nlisten_address6=::1\n"
+             : "listen=YES\nlisten_address=127.0.0.1\npasv_address=127.0.0.1\n";
+    std::string conf = listen + "listen_port=" + std::to_string(port) +
                        "\nbackground=NO\nanonymous_enable=YES\nlocal_enable=NO\n"
                        "no_anon_password=YES\nanon_root=" +
                        root_ +
@@ -34,7 +39,7 @@ VsftpdServer::VsftpdServer(Tls tls, const std::string& pem) {
                        "anon_other_write_enable=YES\nanon_mkdir_write_enable=YES\n"
                        "anon_umask=022\nseccomp_sandbox=NO\nsecure_chroot_dir=" +
                        base_ +
-                       "/empty\npasv_address=127.0.0.1\nftp_username=ftp\n"
+                       "/empty\nftp_username=ftp\n"
                        "xferlog_enable=NO\nconnect_from_port_20=NO\n";
     if (tls != Tls::None) {
         conf += "ssl_enable=YES\nrsa_cert_file=" + pem + "\nrsa_private_key_file=" + pem +
@@ -51,10 +56,16 @@ VsftpdServer::VsftpdServer(Tls tls, const std::string& pem) {
     // Ready once it accepts connections.
     if (!waitFor(
             [&] {
-                const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+                const int fd = ::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, 0);
                 const sockaddr_in address = loopbackAddress(port);
-                const bool ok =
-                    ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+                sockaddr_in6 address6{};
+                address6.sin6_family = AF_INET6;
+                address6.sin6_port = htons(static_cast<uint16_t>(port));
+                address6.sin6_addr = in6addr_loopback;
+                const bool ok = ipv6 ? ::connect(fd, reinterpret_cast<const sockaddr*>(&address6),
+                                                 sizeof address6) == 0
+                                     : ::connect(fd, reinterpret_cast<const sockaddr*>(&address),
+                                                 sizeof address) == 0;
                 ::close(fd);
                 return ok || !process_.alive();
             },

@@ -13,8 +13,9 @@ namespace nubo::test {
 class VsftpdServer {
   public:
     enum class Tls { None, Explicit, Implicit };
-    // pem: certificate and key in one file (needed unless tls is None).
-    explicit VsftpdServer(Tls tls = Tls::None, const std::string& pem = {});
+    // pem: certificate and key in one file (needed unless tls is None). ipv6: listens
+    // on ::1 alone.
+    explicit VsftpdServer(Tls tls = Tls::None, const std::string& pem = {}, bool ipv6 = false);
     ~VsftpdServer();
     VsftpdServer(const VsftpdServer&) = delete;
     VsftpdServer& operator=(const VsftpdServer&) = delete;
