@@ -174,6 +174,56 @@ TEST(FtpSocketTest, UnresolvableNames) {
     EXPECT_STREQ(winsockErrorName(), "WSAEADDRNOTAVAIL");
 }
 
+TEST(FtpSocketTest, Ipv6ConnectionsAndTheirErrors) {
+    FtpSocket listener;
+    ASSERT_TRUE(listener.createBlocking());
+    NetAddress any;
+    ASSERT_TRUE(NetAddress::parseLiteral("::1", 0, &any));
+    ASSERT_TRUE(listener.listenOn(any, 1)) << winsockErrorName();
+    NetAddress bound;
+    ASSERT_TRUE(listener.localEndpoint(&bound));
+    EXPECT_TRUE(bound.isIpv6());
+
+    // An IPv4 socket takes the family of the address it is asked to reach.
+    FtpSocket s;
+    ASSERT_TRUE(s.createBlocking());
+    ASSERT_TRUE(s.setNoDelay(true));
+    ASSERT_TRUE(s.connect("::1", bound.port())) << winsockErrorName();
+    NetAddress peer;
+    ASSERT_TRUE(s.peerEndpoint(&peer));
+    EXPECT_EQ(peer.bracketedText(), "[::1]:" + std::to_string(bound.port()));
+    uint32_t v4 = 0;
+    unsigned port = 0;
+    ASSERT_TRUE(s.peerAddress(&v4, &port));
+    EXPECT_EQ(v4, 0xFFFFFFFFu) << "an IPv6 peer has no IPv4 address";
+
+    listener.close();
+    FtpSocket refused;
+    EXPECT_FALSE(refused.connect("::1", bound.port()));
+    EXPECT_STREQ(winsockErrorName(), "WSAECONNREFUSED");
+    for (const char* text : {":::", "::1::2", "fe80::1%", "[::1]"}) {
+        EXPECT_FALSE(refused.connect(text, 21)) << text;
+        EXPECT_STREQ(winsockErrorName(), "WSAEADDRNOTAVAIL") << text;
+    }
+}
+
+TEST(HostLookupTest, NamesGiveEveryAddressLiteralsThemselves) {
+    std::vector<NetAddress> addresses;
+    ASSERT_TRUE(resolveAll("127.1", 21, &addresses));
+    ASSERT_EQ(addresses.size(), 1u);
+    EXPECT_EQ(addresses[0].textWithPort(), "127.0.0.1:21");
+    ASSERT_TRUE(resolveAll("2001:db8::ff00:42:8329", 990, &addresses));
+    EXPECT_EQ(addresses[0].textWithPort(), "[2001:db8::ff00:42:8329]:990");
+    ASSERT_TRUE(resolveAll("localhost", 2121, &addresses));
+    ASSERT_FALSE(addresses.empty());
+    for (const NetAddress& a : addresses) {
+        EXPECT_EQ(a.port(), 2121u);
+        EXPECT_TRUE(a.text() == "127.0.0.1" || a.text() == "::1") << a.text();
+    }
+    EXPECT_FALSE(resolveAll("no-such-host.invalid", 21, &addresses));
+    EXPECT_EQ(lastWinsockError(), wsa::kHostNotFound);
+}
+
 TEST(HostLookupTest, DottedAddressIsDigitsAndDotsOnly) {
     EXPECT_TRUE(isDottedAddress("192.168.0.1"));
     EXPECT_TRUE(isDottedAddress("999.1"));
