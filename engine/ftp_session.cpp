@@ -28,6 +28,27 @@ const char* defaultProxyPort(ProxyType type) {
 
 }  // namespace
 
+namespace {
+
+// The first address of a host (the first IPv4 one unless IPv6 will do); IPv4 with all
+// bits set when there is none, which the proxy then refuses.
+NetAddress resolveForSocks(const std::string& host, unsigned port, bool ipv6Allowed) {
+    std::vector<NetAddress> addresses;
+    if (resolveAll(host, port, &addresses)) {
+        for (const NetAddress& address : addresses) {
+            if (ipv6Allowed || !address.isIpv6()) {
+                return address;
+            }
+        }
+        if (!addresses.empty()) {
+            return addresses.front();  // SOCKS4 says why it cannot go there
+        }
+    }
+    return NetAddress::fromIpv4(0xFFFFFFFFu, port);
+}
+
+}  // namespace
+
 FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     : target_(target), context_(context), control_(*context.log) {
     for (SessionRequest& record : pool_) {
@@ -62,12 +83,9 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         proxyUser_ = config.GetString("AuthName");
         proxyPassword_ = config.GetString("AuthPasswd");
         if (isSocks()) {
-            if (!resolveHost(proxyAddress_.host, &proxyIp_)) {
-                proxyIp_ = 0xFFFFFFFFu;
-            }
-            if (!resolveHost(target_.host, &targetIp_)) {
-                targetIp_ = 0xFFFFFFFFu;
-            }
+            proxyEndpoint_ = resolveForSocks(proxyAddress_.host, proxyAddress_.portNumber(), true);
+            targetAddress_ = resolveForSocks(target_.host, target_.portNumber(),
+                                             proxyType_ == ProxyType::Socks5);
         }
     }
     restartEnabled_ = config.GetInt("Restart") != 0 && config.GetInt("CLOnly") == 0;
@@ -121,7 +139,7 @@ bool FtpSession::connectControl() {
         }
         return false;
     }
-    if (isSocks() && !socksClient().connectTo(control_.socket(), targetIp_, target_.portNumber())) {
+    if (isSocks() && !socksClient().connectTo(control_.socket(), targetAddress_)) {
         return false;
     }
     // PASV names IPv4 addresses only: an IPv6 server is asked with EPSV (a proxy's own

@@ -279,12 +279,13 @@ class FtpSession {
     bool dataTls_ = false;    // PROT P in force: data connections are encrypted
     bool tlsFailed_ = false;  // the connection failed in TLS (exit bit 128, not 64)
     FtpUrl proxyAddress_;
-    // SOCKS only: the proxy's credentials and the IPv4 addresses of the proxy and of the
-    // target, resolved at construction (all bits set when a name did not resolve).
+    // SOCKS only: the proxy's credentials and the addresses of the proxy and of the
+    // target, resolved at construction (IPv4 with all bits set when a name did not
+    // resolve; SOCKS4 takes a target's IPv4 address where it has one).
     std::string proxyUser_;
     std::string proxyPassword_;
-    uint32_t proxyIp_ = 0xFFFFFFFFu;
-    uint32_t targetIp_ = 0xFFFFFFFFu;
+    NetAddress proxyEndpoint_;
+    NetAddress targetAddress_;
     std::string systemText_;
     ServerFeatures features_;
     bool mlsdRefused_ = false;

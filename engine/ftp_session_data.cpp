@@ -114,12 +114,12 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     // SOCKS, to the target), so the NAT mend has nothing to do.
     NetAddress peer;
     const bool peerKnown = !isSocks() && control_.socket().peerEndpoint(&peer);
-    NetAddress address = NetAddress::fromIpv4(isSocks() ? targetIp_ : replyAddress, port);
-    if (code == 229 && peerKnown) {
-        address = peer;
+    NetAddress address = NetAddress::fromIpv4(replyAddress, port);
+    if (code == 229 && (isSocks() || peerKnown)) {
+        address = isSocks() ? targetAddress_ : peer;
         address.setPort(port);
     } else if (code == 227 && (isSocks() || peerKnown)) {
-        const uint32_t controlPeer = isSocks() ? targetIp_ : peer.ipv4();
+        const uint32_t controlPeer = isSocks() ? targetAddress_.ipv4() : peer.ipv4();
         const uint32_t chosen = passiveConnectAddress(replyAddress, controlPeer);
         if (chosen != replyAddress) {
             context_.log->LogExtendedFormat(
@@ -130,7 +130,7 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     }
     if (isSocks()) {
         if (!data_.createBlocking() || !connectToSocksServer(data_) ||
-            !socksClient().connectTo(data_, address.ipv4(), port)) {
+            !socksClient().connectTo(data_, address)) {
             data_.close();
             return kDataFailed;
         }
@@ -168,7 +168,7 @@ bool FtpSession::connectToSocksServer(FtpSocket& socket) {
     if (!socket.isOpen() && !socket.createBlocking()) {
         return false;
     }
-    if (!socket.connectAddress(proxyIp_, proxyAddress_.portNumber())) {
+    if (!socket.connectTo(proxyEndpoint_)) {
         logProxyLine("... unable to CONNECT to SOCKS server %s:%u");
         return false;
     }
@@ -180,7 +180,8 @@ int FtpSession::openSocksActive(const std::string& command, std::string* lastLin
     uint32_t bound = 0;
     unsigned boundPort = 0;
     if (!data_.createBlocking() || !connectToSocksServer(data_) ||
-        !socks.bind(data_, targetIp_, target_.portNumber(), proxyIp_, &bound, &boundPort)) {
+        !socks.bind(data_, targetAddress_.ipv4(), target_.portNumber(), proxyEndpoint_.ipv4(),
+                    &bound, &boundPort)) {
         data_.close();
         return kDataFailed;
     }

@@ -50,16 +50,21 @@ void SocksClient::logIoError() {
                      : "... I/O error on SOCKS4 server %s:%u");
 }
 
-std::string SocksClient::request(int command, uint32_t address, unsigned port) const {
+std::string SocksClient::request(int command, const NetAddress& address) const {
     std::string bytes;
-    if (socks5()) {
+    const unsigned port = address.port();
+    if (socks5() && address.isIpv6()) {
+        bytes = {5, static_cast<char>(command), 0, static_cast<char>(kIPv6)};
+        bytes.append(reinterpret_cast<const char*>(address.ipv6Bytes()), 16);
+        appendPort(&bytes, port);
+    } else if (socks5()) {
         bytes = {5, static_cast<char>(command), 0, static_cast<char>(kIPv4)};
-        appendAddress(&bytes, address);
+        appendAddress(&bytes, address.ipv4());
         appendPort(&bytes, port);
     } else {
         bytes = {4, static_cast<char>(command)};
         appendPort(&bytes, port);
-        appendAddress(&bytes, address);
+        appendAddress(&bytes, address.ipv4());
         bytes += server_.user;
         bytes.push_back('\0');
     }
@@ -162,7 +167,7 @@ bool SocksClient::readReply(FtpSocket& socket, uint32_t* boundAddress, unsigned*
     return true;
 }
 
-bool SocksClient::exchange(FtpSocket& socket, int command, uint32_t address, unsigned port,
+bool SocksClient::exchange(FtpSocket& socket, int command, const NetAddress& address,
                            uint32_t* boundAddress, unsigned* boundPort) {
     if (server_.user.size() > kMaxCredential || server_.password.size() > kMaxCredential) {
         logLine("... SOCKS user name or password longer than 255 bytes for server %s:%u");
@@ -171,7 +176,7 @@ bool SocksClient::exchange(FtpSocket& socket, int command, uint32_t address, uns
     if (socks5() && !negotiate(socket)) {
         return false;
     }
-    if (!sendAll(socket, request(command, address, port))) {
+    if (!sendAll(socket, request(command, address))) {
         logIoError();
         return false;
     }
@@ -179,14 +184,23 @@ bool SocksClient::exchange(FtpSocket& socket, int command, uint32_t address, uns
 }
 
 bool SocksClient::connectTo(FtpSocket& socket, uint32_t address, unsigned port) {
+    return connectTo(socket, NetAddress::fromIpv4(address, port));
+}
+
+bool SocksClient::connectTo(FtpSocket& socket, const NetAddress& address) {
+    if (!socks5() && address.isIpv6() && address.ipv4() == 0xFFFFFFFFu) {
+        log_.LogExtendedFormat("... SOCKS4 server %s:%u cannot reach IPv6 address %s",
+                               server_.host.c_str(), server_.port, address.text().c_str());
+        return false;
+    }
     uint32_t ignoredAddress = 0;
     unsigned ignoredPort = 0;
-    return exchange(socket, kConnect, address, port, &ignoredAddress, &ignoredPort);
+    return exchange(socket, kConnect, address, &ignoredAddress, &ignoredPort);
 }
 
 bool SocksClient::bind(FtpSocket& socket, uint32_t address, unsigned port, uint32_t serverAddress,
                        uint32_t* boundAddress, unsigned* boundPort) {
-    if (!exchange(socket, kBind, address, port, boundAddress, boundPort)) {
+    if (!exchange(socket, kBind, NetAddress::fromIpv4(address, port), boundAddress, boundPort)) {
         return false;
     }
     if (*boundAddress == 0xFFFFFFFFu && socks5()) {

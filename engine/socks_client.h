@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/net_address.h"
 #include "engine/proxy_type.h"
 
 namespace nubo {
@@ -28,6 +29,9 @@ class SocksClient {
 
     // Asks for a connection to address:port (network order address).
     bool connectTo(FtpSocket& socket, uint32_t address, unsigned port);
+    // The same for an IPv4 or IPv6 address; SOCKS4 carries IPv4 only, so an IPv6
+    // address fails there (logged).
+    bool connectTo(FtpSocket& socket, const NetAddress& address);
     // Asks the server to accept one connection from address:port; gives the address
     // and port it listens on (SOCKS4: its own address when it answers 0.0.0.0).
     bool bind(FtpSocket& socket, uint32_t address, unsigned port, uint32_t serverAddress,
@@ -36,7 +40,7 @@ class SocksClient {
     bool awaitBoundPeer(FtpSocket& socket);
 
     // The request bytes as sent (for SOCKS4 with the user id and its zero).
-    std::string request(int command, uint32_t address, unsigned port) const;
+    std::string request(int command, const NetAddress& address) const;
     // The SOCKS5 user name and password message.
     std::string credentialsMessage() const;
 
@@ -44,8 +48,8 @@ class SocksClient {
     bool socks5() const { return server_.type == ProxyType::Socks5; }
     bool negotiate(FtpSocket& socket);
     // Sends a request and reads its reply; false (logged) when it fails.
-    bool exchange(FtpSocket& socket, int command, uint32_t address, unsigned port,
-                  uint32_t* boundAddress, unsigned* boundPort);
+    bool exchange(FtpSocket& socket, int command, const NetAddress& address, uint32_t* boundAddress,
+                  unsigned* boundPort);
     // Reads one reply: 8 bytes (SOCKS4) or a SOCKS5 reply of its address type's
     // length, so that nothing of it is left to be read as data.
     bool readReply(FtpSocket& socket, uint32_t* boundAddress, unsigned* boundPort);

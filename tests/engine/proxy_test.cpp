@@ -203,10 +203,10 @@ class SocksDialogueTest : public ::testing::Test {
   protected:
     // A session to a target behind the scripted SOCKS server; runs until it ends.
     void runSession(ProxyType type, const std::string& user = {}, const std::string& password = {},
-                    unsigned targetPort = 2121) {
+                    unsigned targetPort = 2121, const std::string& targetHost = "127.0.0.1") {
         h.useProxy(type, "127.0.0.1:" + std::to_string(socks.port()), user, password);
         worker = std::make_unique<SessionWorker>(
-            h.makeSession("ftp://127.0.0.1:" + std::to_string(targetPort) + "/"));
+            h.makeSession("ftp://" + targetHost + ":" + std::to_string(targetPort) + "/"));
         worker->start();
         ASSERT_TRUE(waitFor([&] { return worker->finished(); })) << h.logText();
     }
@@ -247,6 +247,28 @@ TEST_F(SocksDialogueTest, Socks5ErrorCodeInHex) {
     EXPECT_EQ(socks.records()[0], bytes({5, 2, 0, 2}));
     EXPECT_EQ(socks.records()[1], bytes({5, 1, 0, 1}) + kLoopback + portBytes(2121));
     EXPECT_TRUE(h.logHas("... SOCKS5 error on server " + where() + " (05)")) << h.logText();
+}
+
+TEST_F(SocksDialogueTest, Socks5CarriesAnIpv6TargetAndSocks4Cannot) {
+    socks.addHandler([](ScriptedSocksServer& s, int fd) {
+        s.record(ScriptedSocksServer::readBytes(fd, 4));
+        ScriptedSocksServer::writeBytes(fd, bytes({5, 0}));
+        s.record(ScriptedSocksServer::readBytes(fd, 22));
+        ScriptedSocksServer::writeBytes(fd, bytes({5, 8, 0, 1, 0, 0, 0, 0, 0, 0}));
+    });
+    runSession(ProxyType::Socks5, {}, {}, 2121, "[2001:db8::5]");
+    ASSERT_EQ(socks.records().size(), 2u);
+    const std::string address = bytes({0x20, 0x01, 0x0d, 0xb8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5});
+    EXPECT_EQ(socks.records()[1], bytes({5, 1, 0, 4}) + address + portBytes(2121));
+    EXPECT_TRUE(h.logHas("... SOCKS5 error on server " + where() + " (08)")) << h.logText();
+
+    worker.reset();
+    h.log.Wipe();
+    runSession(ProxyType::Socks4, {}, {}, 2121, "[2001:db8::5]");
+    EXPECT_TRUE(h.logHas("... SOCKS4 server " + where() + " cannot reach IPv6 address 2001:db8::5"))
+        << h.logText();
+    EXPECT_EQ(socks.records().size(), 2u) << "nothing sent to the SOCKS4 server";
+    EXPECT_NE(h.outlets.exitBits() & exitbit::kConnectFailed, 0u);
 }
 
 TEST_F(SocksDialogueTest, UserNameAndPasswordMessageOf13Bytes) {
