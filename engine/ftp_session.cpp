@@ -88,7 +88,9 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
                                              proxyType_ == ProxyType::Socks5);
         }
     }
-    restartEnabled_ = config.GetInt("Restart") != 0 && config.GetInt("CLOnly") == 0;
+    // Command-line transfers keep restart records too: a run that loses its connection
+    // resumes through them.
+    restartEnabled_ = config.GetInt("Restart") != 0;
     installOperations();
 }
 
@@ -235,12 +237,14 @@ void FtpSession::afterLogin() {
         enqueue(RequestKind::ChangeDirectory, target_.decodedPath(), {},
                 static_cast<int32_t>(cdflag::kTryParent));
     }
-    if (context_.observer != nullptr) {
-        context_.observer->sessionLoggedIn(connectedText);
-    }
+    // The resumed transfer goes first: a command-line run queues its own requests (and
+    // its Logoff) when it hears of the login.
     currentUrl_ = target_.toString();
     if (!cancelled()) {
         resumeAfterLogin();
+    }
+    if (context_.observer != nullptr) {
+        context_.observer->sessionLoggedIn(connectedText);
     }
     if (cancelled()) {
         enqueue(RequestKind::Logoff, {}, {}, 0);

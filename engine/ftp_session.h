@@ -83,6 +83,9 @@ class FtpSession {
     void reportTransferProgress(int64_t bytes);
     // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the code.
     int countTransfer(int code, bool isGet);
+    // A transfer that broke and keeps its restart mark: failed, unless the run will
+    // log in again to resume it; returns 421.
+    int countBrokenTransfer(bool isGet);
 
     // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
     // the remote view; the view's listing into a local text file.
@@ -270,6 +273,8 @@ class FtpSession {
     bool notResumable_ = false;
     // The last LIST lost its data connection: a listing file made from it is a failure.
     bool listingBroken_ = false;
+    // A transfer broke and the run will log in again to resume it.
+    bool brokenForRetry_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;

@@ -476,7 +476,7 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
         context_.localView->localFileWritten(localPath_, name, written.st_size, modified);
     }
     if (resumable) {
-        return countTransfer(421, true);
+        return countBrokenTransfer(true);
     }
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole

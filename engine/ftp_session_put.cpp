@@ -238,7 +238,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     }
     const bool failed = aborted || broken || reply / 100 != 2;
     if (endTransfer(!aborted && (broken || reply / 100 != 2))) {
-        return countTransfer(421, false);
+        return countBrokenTransfer(false);
     }
     if (view() != nullptr) {
         view()->updateEntry(name, bytes, file.modified() + localZoneBias_ - hostZoneAdjustment_,

@@ -19,11 +19,14 @@ int FtpSession::run() {
     data_.close();
     // Whatever is still queued is discarded with the session; a transfer that never
     // ran did not succeed, and a script must read it so.
-    uint32_t bits = control_.lost() ? exitbit::kConnectFailed : 0;
+    // A run that logs in again to resume a broken transfer counts what it finally
+    // achieves, not this attempt's loss.
+    uint32_t bits = control_.lost() && !brokenForRetry_ ? exitbit::kConnectFailed : 0;
     {
         std::lock_guard lock(queueLock_);
         while (!queue_.empty()) {
-            bits |= failureBit(queue_.front()->kind);
+            if (!brokenForRetry_)
+                bits |= failureBit(queue_.front()->kind);
             releaseRecord(queue_.front());
             queue_.pop_front();
             ++discardedRequests_;
@@ -252,6 +255,14 @@ int FtpSession::countTransfer(int code, bool isGet) {
                                             : (ok ? exitbit::kSent : exitbit::kPutFailed));
     }
     return code;
+}
+
+int FtpSession::countBrokenTransfer(bool isGet) {
+    if (context_.retriesBrokenTransfers) {
+        brokenForRetry_ = true;
+        return 421;
+    }
+    return countTransfer(421, isGet);
 }
 
 }  // namespace nubo

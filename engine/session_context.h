@@ -48,6 +48,10 @@ struct SessionContext {
     // An idle session sends NOOP after this many milliseconds without a request, so that
     // NAT routers keep the control connection (a window's session); 0: never.
     int keepAliveMs = 0;
+    // A command-line run that logs in again after a broken connection: a transfer that
+    // broke with its restart mark kept is not counted as failed yet (the run counts it
+    // when it gives up).
+    bool retriesBrokenTransfers = false;
     // Certificate fingerprints the user trusted for this run only ("Trust once").
     const std::vector<std::string>* trustedOnce = nullptr;
 };

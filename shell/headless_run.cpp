@@ -23,6 +23,22 @@ HeadlessRun::HeadlessRun(const CommandLineRequest& request, ShortcutLibrary& sho
                          FILE* stream)
     : request_(request), shortcuts_(shortcuts), stream_(stream) {}
 
+namespace {
+
+// Waits, watching for SIGTERM and SIGINT; false when one came.
+bool waitUnlessInterrupted(int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+        if (TerminationSignals::requested()) {
+            return false;
+        }
+        ::usleep(50 * 1000);
+    }
+    return !TerminationSignals::requested();
+}
+
+}  // namespace
+
 int HeadlessRun::run() {
     AppLog log;
     ConsoleOutlets outlets(stream_, ::isatty(::fileno(stream_)) != 0);
@@ -43,17 +59,43 @@ int HeadlessRun::run() {
     {
         HostController host(context);
         host.setQuitAfterCommandLine(true);
+        host.setRetryBrokenTransfers(true);
         host.startUp();
         if (host.commandLineConnect(request_.mode, request_.slot(0))) {
-            while (host.sessionActive()) {
-                if (TerminationSignals::requested()) {
-                    // Killed or interrupted: the same exit as a finished run.
-                    log.LogExtended("... interrupted; logging off");
-                    ended = host.endSession(AppSession::kQuitGraceMs);
+            int retries = 0;
+            bool interrupted = false;
+            for (;;) {
+                while (host.sessionActive()) {
+                    if (TerminationSignals::requested()) {
+                        // Killed or interrupted: the same exit as a finished run.
+                        log.LogExtended("... interrupted; logging off");
+                        ended = host.endSession(AppSession::kQuitGraceMs);
+                        interrupted = true;
+                        break;
+                    }
+                    queue.waitForWork(std::chrono::milliseconds(200));
+                    queue.runPending();
+                }
+                queue.runPending();
+                if (interrupted || !host.brokenTransferWaiting()) {
                     break;
                 }
-                queue.waitForWork(std::chrono::milliseconds(200));
-                queue.runPending();
+                // The connection was lost in a transfer: log in again and resume it,
+                // waiting longer each time.
+                const uint32_t failure = host.brokenTransferFailureBit() | exitbit::kConnectFailed;
+                if (retries == kRetryCount) {
+                    log.LogExtendedFormat("... transfer not resumed after %d attempts", retries);
+                    outlets.AddExitBits(failure);
+                    break;
+                }
+                const int delay = kRetryDelaySeconds[retries++];
+                log.LogExtendedFormat(
+                    "... connection lost; logging in again in %d seconds (%d of %d)", delay,
+                    retries, kRetryCount);
+                if (!waitUnlessInterrupted(delay * 1000) || !host.retryCommandLine()) {
+                    outlets.AddExitBits(failure);
+                    break;
+                }
             }
         } else {
             // Nothing could be tried: a script must not read that as success.

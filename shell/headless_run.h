@@ -9,9 +9,14 @@ class ShortcutLibrary;
 
 // A command-line run without windows: the same start-up, store, Host page logic and
 // engine as the windowed program, with the log on a stream (as the Log page would
-// show it), a progress line when that stream is a terminal, and the exit code.
+// show it), a progress line when that stream is a terminal, and the exit code. A
+// transfer broken off by a lost connection is resumed: the run logs in again up to
+// three times, after 2, 8 and 30 seconds.
 class HeadlessRun {
   public:
+    static constexpr int kRetryCount = 3;
+    static constexpr int kRetryDelaySeconds[kRetryCount] = {2, 8, 30};
+
     HeadlessRun(const CommandLineRequest& request, ShortcutLibrary& shortcuts, FILE* stream);
     // Runs to the end of the session; returns the process exit code.
     int run();

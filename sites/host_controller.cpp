@@ -347,6 +347,8 @@ bool HostController::commandLineConnect(int mode, const std::string& urlText) {
     urlValid_ = true;
     commandLineUrl_ = url;
     pendingMode_ = mode;
+    commandLineMode_ = mode;
+    commandLineDone_ = false;
     sessionSite_ = name;
     startSession(url, name);
     return true;
@@ -376,6 +378,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     session.perHostSettings = sites_.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;
+    session.retriesBrokenTransfers = retryBrokenTransfers_;
     // Read here, not by the worker after login: the site list is the owner's alone.
     sessionSiteType_ = perhost::transferType(session.perHostSettings);
     worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));
@@ -518,7 +521,9 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
     const int mode = pendingMode_;
     pendingMode_ = 0;
     if (running != nullptr && mode >= 2) {
-        issueCommandLineRequest(*running, mode);
+        if (!commandLineDone_) {
+            issueCommandLineRequest(*running, mode);
+        }
         if (config_.GetInt("NoUIQuit") != 0 || quitAfterCommandLine_) {
             running->enqueue(RequestKind::Logoff, {}, {}, 1);
         }
@@ -593,6 +598,44 @@ void HostController::issueCommandLineRequest(FtpSession& session, int mode) {
         default:
             break;
     }
+}
+
+bool HostController::brokenTransferWaiting() const {
+    return restartOpen_ && worker_ == nullptr && restartDb_.getInProgress() != 0;
+}
+
+uint32_t HostController::brokenTransferFailureBit() const {
+    const std::string operation = restartDb_.getField(RestartRecord::kOperation);
+    return !operation.empty() && operation[0] == 'P' ? exitbit::kPutFailed : exitbit::kGetFailed;
+}
+
+bool HostController::retryCommandLine() {
+    if (!brokenTransferWaiting() || commandLineMode_ < 2) {
+        return false;
+    }
+    // The names up to the broken one are done (or failed for good); the broken one
+    // resumes from its restart record.
+    const std::string operation = restartDb_.getField(RestartRecord::kOperation);
+    const bool isGet = !operation.empty() && operation[0] == 'G';
+    const std::string broken =
+        restartDb_.getField(isGet ? RestartRecord::kRemoteFile : RestartRecord::kLocalPath);
+    std::vector<std::string>& args = context_.commandLineArgs;
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        const bool same = name == broken ||
+                          (!isGet && broken.size() > name.size() &&
+                           broken.compare(broken.size() - name.size(), name.size(), name) == 0 &&
+                           broken[broken.size() - name.size() - 1] == '/');
+        if (same) {
+            args.erase(args.begin() + 2, args.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            break;
+        }
+    }
+    // A single file named by the URL is the broken transfer itself.
+    commandLineDone_ = commandLineMode_ == 3 || args.size() <= 2;
+    pendingMode_ = commandLineMode_;
+    startSession(commandLineUrl_, sessionSite_);
+    return true;
 }
 
 void HostController::sessionEnded() {

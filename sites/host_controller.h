@@ -165,6 +165,16 @@ class HostController : public SessionObserver {
     // A run without windows quits when its command-line requests are done, whatever
     // "NoUIQuit" says, since nobody could end it otherwise.
     void setQuitAfterCommandLine(bool on) { quitAfterCommandLine_ = on; }
+    // A command-line run resumes broken transfers itself (retryCommandLine): their
+    // failure is not counted by the session.
+    void setRetryBrokenTransfers(bool on) { retryBrokenTransfers_ = on; }
+    // The session has ended with a transfer broken off and its restart mark kept.
+    bool brokenTransferWaiting() const;
+    // The exit bit of that transfer when it is given up: 16 (Get) or 32 (Put).
+    uint32_t brokenTransferFailureBit() const;
+    // Logs in again for the command line: the broken transfer resumes first, then what
+    // the command line named after it. False when there is nothing to resume.
+    bool retryCommandLine();
 
     SiteList& sites() { return sites_; }
     RestartDatabase& restartDatabase() { return restartDb_; }
@@ -215,6 +225,10 @@ class HostController : public SessionObserver {
     bool icmpAvailable_ = false;
     bool loggedIn_ = false;
     bool quitAfterCommandLine_ = false;
+    bool retryBrokenTransfers_ = false;
+    int commandLineMode_ = 0;
+    // A retry whose resumption is all that was left of the command line.
+    bool commandLineDone_ = false;
     std::string connectedTo_;
 
     std::atomic<bool> cancel_{false};

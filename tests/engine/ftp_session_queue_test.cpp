@@ -231,7 +231,8 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
     {
         FtpSession session(FtpUrl("host"), h.context());
         EXPECT_FALSE(session.passive());
-        EXPECT_FALSE(session.restartEnabled());  // forced off by a command-line-only run
+        // Command-line runs keep restart records: they resume what a lost connection broke.
+        EXPECT_TRUE(session.restartEnabled());
         EXPECT_EQ(session.proxyType(), ProxyType::FtpProxy);
         EXPECT_EQ(session.hostZoneAdjustment(), 0);
         h.config.SetInt("Passive", 1);

@@ -393,18 +393,24 @@ TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {
 // The server breaks the first download of big.bin after 100,000 bytes.
 class HostRestartTest : public HostControllerTest {
   protected:
-    HostRestartTest() : HostControllerTest({"--drop-file", "big.bin", "--drop-after", "100000"}) {}
+    // The first run and its three attempts to resume all break; the window's Restart
+    // then brings the file home.
+    HostRestartTest()
+        : HostControllerTest(
+              {"--drop-file", "big.bin", "--drop-after", "100000", "--drop-times", "4"}) {}
 };
 
 TEST_F(HostRestartTest, ABrokenCommandLineDownloadIsResumedByRestart) {
-    const std::string content = patternBytes(300000);
+    const std::string content = patternBytes(500000);
     writeFile(server.root() + "/big.bin", content);
     writeFile(server.root() + "/small.txt", "small");
 
     // Image: a Smart or ASCII transfer would restart from the beginning.
     test::ProgramResult broken = test::runNubopro(home, {"-f", server.url("/big.bin"), "-xi"});
-    // A failed download, over a connection that was lost.
+    // A failed download, over a connection that was lost, after three attempts.
     EXPECT_EQ(broken.exitCode, 1 | 8) << broken.errorText;
+    EXPECT_NE(broken.errorText.find("... transfer not resumed after 3 attempts"),
+              std::string::npos);
     EXPECT_NE(broken.errorText.find("Network error, queue flushed"), std::string::npos)
         << broken.errorText;
     const std::string partial = readFile(home.work() + "/big.bin");

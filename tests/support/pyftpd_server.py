@@ -15,9 +15,10 @@ from pyftpdlib.servers import FTPServer
 
 
 def breaking_handler(base, file_name, limit, times):
-    """A handler whose first `times` downloads of file_name (all when times is 0) stop
-    after limit bytes of their data: the data connection closes and the control
-    connection is dropped without a reply, as when the line breaks."""
+    """A handler whose first `times` transfers of file_name (all when times is 0),
+    downloads and uploads, stop after limit bytes of their data: the data connection
+    closes and the control connection is dropped without a reply, as when the line
+    breaks."""
     state = {"left": times if times > 0 else -1}
 
     class BreakingDTP(DTPHandler):
@@ -33,6 +34,19 @@ def breaking_handler(base, file_name, limit, times):
                 return 0
             return super().send(data[:left])
 
+        def handle_read(self):
+            super().handle_read()
+            if getattr(self.cmd_channel, "breaking", False) and \
+                    self.tot_bytes_received >= limit:
+                if state["left"] > 0:
+                    state["left"] -= 1
+                if self.file_obj is not None:
+                    self.file_obj.flush()
+                self.cmd_channel.close()
+                self.close()
+
+        handle_read_event = handle_read  # the base class binds its own
+
     class BreakingHandler(base):
         dtp_handler = BreakingDTP
         use_sendfile = False
@@ -42,6 +56,10 @@ def breaking_handler(base, file_name, limit, times):
             # after limit more.
             self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
             return super().ftp_RETR(file)
+
+        def ftp_STOR(self, file, mode="w"):
+            self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
+            return super().ftp_STOR(file, mode)
 
     return BreakingHandler
 
