@@ -7,6 +7,7 @@
 
 #include "base/app_log.h"
 #include "engine/listing_parser.h"
+#include "engine/mlsx_parser.h"
 #include "views/remote_directory_model.h"
 
 namespace {
@@ -62,6 +63,55 @@ void BM_ParseUnixLines(benchmark::State& state) {
         static_cast<double>(state.iterations() * lines.size()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ParseUnixLines)->Unit(benchmark::kMillisecond);
+
+// The same entries as MLSD lines (pyftpdlib's facts and order).
+std::vector<std::string> mlsdLines(size_t count) {
+    std::vector<std::string> lines;
+    lines.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const std::string modify = "modify=20" + std::to_string(10 + i % 16) + "0" +
+                                   std::to_string(1 + i % 9) + "1" + std::to_string(i % 10) + "1" +
+                                   std::to_string(i % 10) + "3" + std::to_string(i % 10) + "2" +
+                                   std::to_string(i % 10) + ";";
+        switch (i % 5) {
+            case 0:
+                lines.push_back(modify + "perm=eldfmMTcp;size=4096;type=dir;unique=fe00g" +
+                                std::to_string(i) + ";unix.mode=0755; directory-" +
+                                std::to_string(i));
+                break;
+            case 1:
+                lines.push_back(modify +
+                                "perm=radfwMT;size=19;type=OS.unix=slink:releases/v1/"
+                                "pkg.tar.gz;unique=fe00g" +
+                                std::to_string(i) + "; latest-" + std::to_string(i));
+                break;
+            default:
+                lines.push_back(modify + "perm=radfwMT;size=" + std::to_string(100000 + i * 7919) +
+                                ";type=file;unique=fe00g" + std::to_string(i) +
+                                ";unix.mode=0644; file number " + std::to_string(i) + ".tar.gz");
+                break;
+        }
+    }
+    return lines;
+}
+
+void BM_ParseMlsdLines(benchmark::State& state) {
+    const std::vector<std::string> lines = mlsdLines(10000);
+    size_t accepted = 0;
+    for (auto _ : state) {
+        for (const std::string& line : lines) {
+            nubo::RemoteEntry entry;
+            accepted += nubo::parseMlsxLine(line, entry);
+        }
+    }
+    if (accepted != state.iterations() * lines.size()) {
+        state.SkipWithError("an MLSD line was refused");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * lines.size()));
+    state.counters["lines/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * lines.size()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ParseMlsdLines)->Unit(benchmark::kMillisecond);
 
 void BM_FillModel100k(benchmark::State& state) {
     const std::vector<std::string> lines = unixLines(100000);
