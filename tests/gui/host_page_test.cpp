@@ -154,6 +154,22 @@ TEST_P(HostPageTest, EnterInTheUrlBoxConnectsAndLogoffEnds) {
     EXPECT_EQ(page->connectedToEdit()->text(), "");
 }
 
+TEST_P(HostPageTest, AnIpv6LiteralInTheUrlBoxConnects) {
+    test::PyFtpdServer v6({"--ipv6"});
+    ASSERT_TRUE(v6.running()) << v6.startError();
+    page->urlBox()->setFocus();
+    page->urlBox()->lineEdit()->setText(QString::fromStdString(v6.url("", true)));
+    emit page->urlBox()->lineEdit()->textEdited(page->urlBox()->lineEdit()->text());
+    QTest::keyClick(page->urlBox()->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << log.Lines().back();
+    const std::string port = std::to_string(v6.port());
+    EXPECT_EQ(page->connectedToEdit()->text().toStdString(), "::1 [::1]:" + port);
+    // The site keeps its literal in brackets, without the credentials.
+    EXPECT_EQ(page->urlBox()->currentText().toStdString(), "ftp://[::1]:" + port);
+    page->logoffButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }));
+}
+
 TEST_P(HostPageTest, AProxyTakesPingAndTraceAwayAndBack) {
     // The large layout drops its two tabs, the classic one disables "&Ping".
     const auto offered = [&] {
