@@ -32,16 +32,30 @@ bool parseDottedAddress(const std::string& text, uint32_t* address) {
     return true;
 }
 
-bool lookupHostByName(const std::string& name, uint32_t* address, std::string* officialName) {
+namespace {
+
+// getaddrinfo for stream sockets; null (with the WinSock code as the last error) when
+// the name gives nothing. The caller frees the result.
+addrinfo* lookUp(const std::string& name, int family, int flags) {
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = family;
     hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_CANONNAME;
+    hints.ai_flags = flags;
     addrinfo* result = nullptr;
     errno = 0;
     int rc = getaddrinfo(name.c_str(), nullptr, &hints, &result);
     if (rc != 0 || result == nullptr) {
         setLastWinsockError(rc != 0 ? winsockCodeFromResolver(rc, errno) : wsa::kNoData);
+        return nullptr;
+    }
+    return result;
+}
+
+}  // namespace
+
+bool lookupHostByName(const std::string& name, uint32_t* address, std::string* officialName) {
+    addrinfo* result = lookUp(name, AF_INET, AI_CANONNAME);
+    if (result == nullptr) {
         return false;
     }
     *address = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr;
@@ -93,15 +107,9 @@ bool resolveAll(const std::string& host, unsigned port, std::vector<NetAddress>*
         addresses->push_back(literal);
         return true;
     }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_ADDRCONFIG;  // no IPv6 addresses on a host without IPv6
-    addrinfo* result = nullptr;
-    errno = 0;
-    int rc = getaddrinfo(host.c_str(), nullptr, &hints, &result);
-    if (rc != 0 || result == nullptr) {
-        setLastWinsockError(rc != 0 ? winsockCodeFromResolver(rc, errno) : wsa::kNoData);
+    // AI_ADDRCONFIG: no IPv6 addresses on a host without IPv6.
+    addrinfo* result = lookUp(host, AF_UNSPEC, AI_ADDRCONFIG);
+    if (result == nullptr) {
         return false;
     }
     for (addrinfo* a = result; a != nullptr; a = a->ai_next) {

@@ -6,15 +6,11 @@
 #include <string_view>
 
 #include "engine/mlsx_parser.h"
+#include "fuzz/input_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    size_t start = 0;
-    while (start <= input.size()) {
-        size_t end = input.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = input.size();
-        std::string_view line = input.substr(start, std::min<size_t>(end - start, 511));
+    forEachInputLine(input, [](std::string_view line) {
         nubo::RemoteEntry entry;
         if (nubo::parseMlsxLine(line, entry)) {
             // An accepted entry has a name, a size that is no negative count, and a
@@ -27,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         int64_t seconds = 0;
         (void)nubo::parseMlsxTime(line, &seconds);
-        start = end + 1;
-    }
+    });
     return 0;
 }

@@ -23,11 +23,6 @@ using Lines = std::vector<std::string>;
 
 constexpr uint32_t kImageUpdateOnly = transfer::kImage | transfer::kUpdateOnly;
 
-int64_t utc(int year, int month, int day, int hour, int minute, int second) {
-    CivilTime t{year, month, day, hour, minute, second};
-    return civilToSeconds(t);
-}
-
 int64_t modifiedTime(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_mtime) : -1;
@@ -38,7 +33,7 @@ class ExactFactsTest : public ::testing::Test {
     void SetUp() override {
         local = folder.path() + "/five.txt";
         std::ofstream(local) << "old!!";
-        setModified(local, utc(2020, 12, 8, 12, 0, 0));
+        setModified(local, test::utcSeconds(2020, 12, 8, 12, 0, 0));
     }
     static void setModified(const std::string& path, int64_t seconds) {
         utimbuf t{static_cast<time_t>(seconds), static_cast<time_t>(seconds)};
@@ -97,10 +92,10 @@ TEST_F(ExactFactsTest, MdtmDecidesUpdateOnlyAndGivesTheFileItsTime) {
     server.expect("MDTM five.txt").reply("213 20201208180000").expectClose();
     start();
     // The listing alone says midnight: the local copy of noon would look newer.
-    EXPECT_EQ(entry.time, utc(2020, 12, 8, 0, 0, 0));
+    EXPECT_EQ(entry.time, test::utcSeconds(2020, 12, 8, 0, 0, 0));
     EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 226) << h.logText();
     EXPECT_EQ(test::readFile(local), "fresh");
-    EXPECT_EQ(modifiedTime(local), utc(2020, 12, 8, 18, 0, 0));
+    EXPECT_EQ(modifiedTime(local), test::utcSeconds(2020, 12, 8, 18, 0, 0));
     // Now both are equal to the second: skipped.
     EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 200) << h.logText();
     EXPECT_TRUE(h.logHas("... Update-ONLY; skipping GET of " + local));
@@ -128,7 +123,7 @@ TEST_F(ExactFactsTest, RefusedMdtmLeavesTheListingTime) {
     server.expectClose();
     start();
     EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 226) << h.logText();
-    EXPECT_EQ(modifiedTime(local), utc(2020, 12, 9, 0, 0, 0));
+    EXPECT_EQ(modifiedTime(local), test::utcSeconds(2020, 12, 9, 0, 0, 0));
     finish();
 }
 

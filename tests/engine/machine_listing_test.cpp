@@ -26,11 +26,6 @@ using test::SessionHarness;
 using test::waitFor;
 using Lines = std::vector<std::string>;
 
-int64_t utc(int year, int month, int day, int hour, int minute, int second) {
-    CivilTime t{year, month, day, hour, minute, second};
-    return civilToSeconds(t);
-}
-
 // Fills a server's folder with the same files and times.
 void fillTree(const std::string& root, int64_t recent, int64_t old) {
     namespace fs = std::filesystem;
@@ -70,7 +65,7 @@ TEST(MachineListingTest, MlsdGivesTheListEntriesWithExactTimes) {
     // LIST times are read as local time, and pyftpdlib writes them in UTC.
     test::ScopedTimeZone zone("UTC");
     const int64_t recent = static_cast<int64_t>(::time(nullptr)) - 3 * 86400 + 17;  // seconds
-    const int64_t old = utc(2019, 3, 14, 15, 9, 26);
+    const int64_t old = test::utcSeconds(2019, 3, 14, 15, 9, 26);
     PyFtpdServer modern;
     PyFtpdServer plain({"--no-feat"});
     ASSERT_TRUE(modern.running()) << modern.startError();

@@ -5,20 +5,10 @@
 
 #include "engine/civil_time.h"
 #include "engine/mlsx_parser.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
-
-int64_t utc(int year, int month, int day, int hour, int minute, int second) {
-    CivilTime t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return civilToSeconds(t);
-}
 
 TEST(MlsxParserTest, FilesFoldersAndLinks) {
     RemoteEntry e;
@@ -30,12 +20,12 @@ TEST(MlsxParserTest, FilesFoldersAndLinks) {
     EXPECT_EQ(e.name, "read me  twice.txt") << "the name is all after the first space";
     EXPECT_EQ(e.size, 5000000000LL);
     EXPECT_EQ(e.sizeText, "5000000000");
-    EXPECT_EQ(e.time, utc(2026, 12, 8, 15, 30, 5));
+    EXPECT_EQ(e.time, test::utcSeconds(2026, 12, 8, 15, 30, 5));
     EXPECT_EQ(e.flags, RemoteEntry::kHasTimeOfDay | RemoteEntry::kExactTime);
 
     ASSERT_TRUE(parseMlsxLine("Type=DIR;Modify=19991231235959.123; docs", e));
     EXPECT_EQ(e.type, EntryType::Directory);
-    EXPECT_EQ(e.time, utc(1999, 12, 31, 23, 59, 59));
+    EXPECT_EQ(e.time, test::utcSeconds(1999, 12, 31, 23, 59, 59));
     EXPECT_EQ(e.size, 0);
 
     ASSERT_TRUE(parseMlsxLine("type=OS.unix=slink:/etc/hosts;size=10; hosts", e));
@@ -73,7 +63,7 @@ TEST(MlsxParserTest, WhatIsNoEntryOfTheFolder) {
 TEST(MlsxParserTest, TimesAsMdtmGivesThem) {
     int64_t t = 0;
     ASSERT_TRUE(parseMlsxTime("20240229000000", &t));
-    EXPECT_EQ(t, utc(2024, 2, 29, 0, 0, 0));
+    EXPECT_EQ(t, test::utcSeconds(2024, 2, 29, 0, 0, 0));
     EXPECT_FALSE(parseMlsxTime("20230229000000", &t)) << "no 29 February in 2023";
     EXPECT_FALSE(parseMlsxTime("20240101000000.", &t));
     EXPECT_FALSE(parseMlsxTime("2024010100000x", &t));

@@ -32,6 +32,10 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+int64_t utcSeconds(int year, int month, int day, int hour, int minute, int second) {
+    return civilToSeconds(CivilTime{year, month, day, hour, minute, second});
+}
+
 std::string patternBytes(size_t size) {
     std::string bytes(size, '\0');
     uint32_t x = 2463534242u;

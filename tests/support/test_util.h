@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,6 +13,8 @@ std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);
+// Seconds since 1970 of a UTC date and time.
+int64_t utcSeconds(int year, int month, int day, int hour, int minute, int second);
 
 // A fresh folder under /tmp ("/tmp/<prefix>-XXXXXX"), removed with everything in it
 // when the object goes.
