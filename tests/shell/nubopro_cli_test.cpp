@@ -122,6 +122,24 @@ TEST_F(NuboproCliTest, ShortcutFilesNameWhatRuns) {
     EXPECT_TRUE(readFile(remote("site/drop.bin")) == patternBytes(3000));
 }
 
+TEST_F(NuboproCliTest, AnIpv6ServerFromTheCommandLineAndAShortcut) {
+    test::PyFtpdServer v6({"--ipv6"});
+    ASSERT_TRUE(v6.running()) << v6.startError();
+    fs::create_directories(v6.root() + "/pub");
+    writeFile(v6.root() + "/pub/six.bin", patternBytes(120000));
+    makeLocalFolder("in");
+    ProgramResult fetch = run({"-f", v6.url("/pub/six.bin"), "-d", local("in"), "-xi"});
+    EXPECT_EQ(fetch.exitCode, 0) << fetch.errorText;
+    EXPECT_TRUE(readFile(local("in/six.bin")) == patternBytes(120000));
+    EXPECT_NE(fetch.errorText.find("\n<EPSV\n"), std::string::npos) << fetch.errorText;
+
+    writeFile(local("six.nubo"), "[NuboShortcut]\nURL=" + v6.url("/pub") + "\nXMode=i\n");
+    writeFile(local("up.bin"), patternBytes(5000));
+    ProgramResult put = run({"-o", local("six.nubo"), local("up.bin")});
+    EXPECT_EQ(put.exitCode, 0) << put.errorText;
+    EXPECT_TRUE(readFile(v6.root() + "/pub/up.bin") == patternBytes(5000));
+}
+
 TEST_F(NuboproCliTest, ExitCodesSayWhatFailed) {
     makeRemoteFolder("pub");
     writeFile(remote("pub/here.txt"), "here");
