@@ -68,21 +68,22 @@ bool lookupHostByName(const std::string& name, uint32_t* address, std::string* o
 
 bool lookupHostByAddress(const std::string& dotted, uint32_t* address, std::string* hostName) {
     uint32_t a = 0;
-    if (!parseDottedAddress(dotted, &a)) {
+    if (!parseDottedAddress(dotted, &a) || !reverseLookup(NetAddress::fromIpv4(a, 0), hostName)) {
         return false;
     }
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = a;
+    *address = a;
+    return true;
+}
+
+bool reverseLookup(const NetAddress& address, std::string* hostName) {
     char host[NI_MAXHOST];
     errno = 0;
-    int rc = getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, host, sizeof host, nullptr, 0,
+    int rc = getnameinfo(address.socketAddress(), address.length(), host, sizeof host, nullptr, 0,
                          NI_NAMEREQD);
     if (rc != 0) {
         setLastWinsockError(winsockCodeFromResolver(rc, errno));
         return false;
     }
-    *address = a;
     if (hostName != nullptr) {
         *hostName = host;
     }

@@ -25,6 +25,10 @@ bool lookupHostByName(const std::string& name, uint32_t* address, std::string* o
 // known for it.
 bool lookupHostByAddress(const std::string& dotted, uint32_t* address, std::string* hostName);
 
+// Reverse-resolves an IPv4 or IPv6 address; false (with the last error set) when no
+// name is known for it.
+bool reverseLookup(const NetAddress& address, std::string* hostName);
+
 // Resolves a host the way connections do: dotted texts directly, names by lookup.
 bool resolveHost(const std::string& host, uint32_t* address);
 

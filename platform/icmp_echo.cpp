@@ -22,6 +22,12 @@ constexpr uint8_t kEchoReply = 0;
 constexpr uint8_t kUnreachable = 3;
 constexpr uint8_t kEchoRequest = 8;
 constexpr uint8_t kTimeExceeded = 11;
+// ICMPv6 (RFC 4443).
+constexpr uint8_t kUnreachable6 = 1;
+constexpr uint8_t kTimeExceeded6 = 3;
+constexpr uint8_t kEchoRequest6 = 128;
+constexpr uint8_t kEchoReply6 = 129;
+constexpr size_t kIpv6Header = 40;
 constexpr size_t kHeader = 8;
 
 int64_t nowMs() {
@@ -59,6 +65,16 @@ uint32_t errorStatus(uint8_t type, uint8_t code) {
     return IcmpEcho::kGeneralFailure;
 }
 
+uint32_t errorStatus6(uint8_t type, uint8_t code) {
+    if (type == kTimeExceeded6) {
+        return IcmpEcho::kTtlExpired;
+    }
+    if (type == kUnreachable6) {
+        return code == 0 ? IcmpEcho::kNetUnreachable : IcmpEcho::kHostUnreachable;
+    }
+    return IcmpEcho::kGeneralFailure;
+}
+
 std::atomic<uint16_t> nextIdentifier{0};
 
 }  // namespace
@@ -67,14 +83,21 @@ IcmpEcho::~IcmpEcho() {
     close();
 }
 
-bool IcmpEcho::open(Mode mode) {
+bool IcmpEcho::open(Mode mode, int family) {
     close();
+    family_ = family;
+    const int protocol = ipv6() ? IPPROTO_ICMPV6 : IPPROTO_ICMP;
+    int on = 1;
     if (mode != Mode::Raw) {
-        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
+        fd_ = ::socket(family, SOCK_DGRAM | SOCK_CLOEXEC, protocol);
         if (fd_ >= 0) {
-            int on = 1;
-            ::setsockopt(fd_, SOL_IP, IP_RECVERR, &on, sizeof on);
-            ::setsockopt(fd_, SOL_IP, IP_RECVTTL, &on, sizeof on);
+            if (ipv6()) {
+                ::setsockopt(fd_, SOL_IPV6, IPV6_RECVERR, &on, sizeof on);
+                ::setsockopt(fd_, SOL_IPV6, IPV6_RECVHOPLIMIT, &on, sizeof on);
+            } else {
+                ::setsockopt(fd_, SOL_IP, IP_RECVERR, &on, sizeof on);
+                ::setsockopt(fd_, SOL_IP, IP_RECVTTL, &on, sizeof on);
+            }
             mode_ = Mode::Datagram;
             return true;
         }
@@ -82,9 +105,13 @@ bool IcmpEcho::open(Mode mode) {
             return false;
         }
     }
-    fd_ = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
+    fd_ = ::socket(family, SOCK_RAW | SOCK_CLOEXEC, protocol);
     if (fd_ < 0) {
         return false;
+    }
+    if (ipv6()) {
+        // Raw ICMPv6 sockets carry no IP header: the hop limit comes as a message.
+        ::setsockopt(fd_, SOL_IPV6, IPV6_RECVHOPLIMIT, &on, sizeof on);
     }
     mode_ = Mode::Raw;
     identifier_ = static_cast<uint16_t>(::getpid() * 31 + nextIdentifier++);
@@ -105,26 +132,56 @@ bool IcmpEcho::available() {
 
 bool IcmpEcho::send(uint32_t address, int ttl, int timeoutMs, const std::string& data,
                     IcmpEchoReply* reply) {
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = address;
+    return sendAndWait(reinterpret_cast<const sockaddr*>(&to), sizeof to, ttl, timeoutMs, data,
+                       reply);
+}
+
+bool IcmpEcho::send(const in6_addr& address, int ttl, int timeoutMs, const std::string& data,
+                    IcmpEchoReply* reply) {
+    sockaddr_in6 to{};
+    to.sin6_family = AF_INET6;
+    to.sin6_addr = address;
+    return sendAndWait(reinterpret_cast<const sockaddr*>(&to), sizeof to, ttl, timeoutMs, data,
+                       reply);
+}
+
+bool IcmpEcho::sendAndWait(const sockaddr* to, socklen_t toLength, int ttl, int timeoutMs,
+                           const std::string& data, IcmpEchoReply* reply) {
     *reply = IcmpEchoReply{};
     reply->status = kGeneralFailure;
-    if (fd_ < 0) {
+    if (fd_ < 0 || to->sa_family != family_) {
         return false;
     }
     const uint16_t sequence = ++sequence_;
     std::string packet(kHeader, '\0');
-    packet[0] = static_cast<char>(kEchoRequest);
+    packet[0] = static_cast<char>(ipv6() ? kEchoRequest6 : kEchoRequest);
     packet[4] = static_cast<char>(identifier_ >> 8);  // the kernel sets it on ping sockets
     packet[5] = static_cast<char>(identifier_ & 0xFF);
     packet[6] = static_cast<char>(sequence >> 8);
     packet[7] = static_cast<char>(sequence & 0xFF);
     packet += data;
-    const uint16_t sum = checksum(reinterpret_cast<const uint8_t*>(packet.data()), packet.size());
-    packet[2] = static_cast<char>(sum >> 8);
-    packet[3] = static_cast<char>(sum & 0xFF);
+    if (!ipv6()) {
+        // The kernel sums ICMPv6 itself: its checksum covers the IPv6 addresses.
+        const uint16_t sum =
+            checksum(reinterpret_cast<const uint8_t*>(packet.data()), packet.size());
+        packet[2] = static_cast<char>(sum >> 8);
+        packet[3] = static_cast<char>(sum & 0xFF);
+    }
 
-    ::setsockopt(fd_, SOL_IP, IP_TTL, &ttl, sizeof ttl);
+    if (ipv6()) {
+        ::setsockopt(fd_, SOL_IPV6, IPV6_UNICAST_HOPS, &ttl, sizeof ttl);
+    } else {
+        ::setsockopt(fd_, SOL_IP, IP_TTL, &ttl, sizeof ttl);
+    }
     const int64_t start = nowMs();
-    if (!sendDatagram(address, packet)) {
+    ssize_t sent;
+    do {
+        sent = ::sendto(fd_, packet.data(), packet.size(), 0, to, toLength);
+    } while (sent < 0 && errno == EINTR);
+    if (sent != static_cast<ssize_t>(packet.size())) {
         // Refused at once (no route, for one): no answer for this request.
         reply->status = errno == ENETUNREACH ? kNetUnreachable : kGeneralFailure;
         return true;
@@ -135,18 +192,6 @@ bool IcmpEcho::send(uint32_t address, int ttl, int timeoutMs, const std::string&
     }
     reply->roundTripMs = static_cast<uint32_t>(nowMs() - start);
     return true;
-}
-
-bool IcmpEcho::sendDatagram(uint32_t address, const std::string& packet) {
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_addr.s_addr = address;
-    ssize_t sent;
-    do {
-        sent = ::sendto(fd_, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&to),
-                        sizeof to);
-    } while (sent < 0 && errno == EINTR);
-    return sent == static_cast<ssize_t>(packet.size());
 }
 
 bool IcmpEcho::receive(uint16_t sequence, int64_t deadlineMs, IcmpEchoReply* reply) {
@@ -195,16 +240,27 @@ bool IcmpEcho::readError(uint16_t sequence, IcmpEchoReply* reply) {
         return false;
     }
     for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
-        if (c->cmsg_level != SOL_IP || c->cmsg_type != IP_RECVERR) {
+        const bool error4 = c->cmsg_level == SOL_IP && c->cmsg_type == IP_RECVERR;
+        const bool error6 = c->cmsg_level == SOL_IPV6 && c->cmsg_type == IPV6_RECVERR;
+        if (!error4 && !error6) {
             continue;
         }
         const auto* error = reinterpret_cast<const sock_extended_err*>(CMSG_DATA(c));
-        if (error->ee_origin != SO_EE_ORIGIN_ICMP) {
+        if (error->ee_origin != (error6 ? SO_EE_ORIGIN_ICMP6 : SO_EE_ORIGIN_ICMP)) {
             return false;  // a local failure: no answer from anyone
         }
-        const auto* offender = reinterpret_cast<const sockaddr_in*>(SO_EE_OFFENDER(error));
-        reply->status = errorStatus(error->ee_type, error->ee_code);
-        reply->address = offender->sin_family == AF_INET ? offender->sin_addr.s_addr : 0;
+        const sockaddr* offender = SO_EE_OFFENDER(error);
+        if (error6) {
+            reply->status = errorStatus6(error->ee_type, error->ee_code);
+            if (offender->sa_family == AF_INET6) {
+                reply->address6 = reinterpret_cast<const sockaddr_in6*>(offender)->sin6_addr;
+            }
+        } else {
+            reply->status = errorStatus(error->ee_type, error->ee_code);
+            reply->address = offender->sa_family == AF_INET
+                                 ? reinterpret_cast<const sockaddr_in*>(offender)->sin_addr.s_addr
+                                 : 0;
+        }
         return reply->status != kGeneralFailure;
     }
     return false;
@@ -214,10 +270,13 @@ bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
     Received received;
     const ssize_t got = receiveMessage(0, &received);
     const uint8_t* data = received.data;
-    const sockaddr_in& from = received.from;
+    const auto& from = reinterpret_cast<const sockaddr_in&>(received.from);
     msghdr& message = received.message;
     if (got <= 0) {
         return false;
+    }
+    if (ipv6()) {
+        return readReply6(sequence, received, static_cast<size_t>(got), reply);
     }
     const uint8_t* icmp = data;
     size_t length = static_cast<size_t>(got);
@@ -272,6 +331,50 @@ bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
     }
     reply->status = errorStatus(icmp[0], icmp[1]);
     reply->address = from.sin_addr.s_addr;
+    return reply->status != kGeneralFailure;
+}
+
+// ICMPv6 carries no IP header on either kind of socket; the hop limit of the answer
+// comes as a control message.
+bool IcmpEcho::readReply6(uint16_t sequence, const Received& received, size_t length,
+                          IcmpEchoReply* reply) {
+    const uint8_t* icmp = received.data;
+    if (length < kHeader) {
+        return false;
+    }
+    auto& message = const_cast<msghdr&>(received.message);
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level == SOL_IPV6 && c->cmsg_type == IPV6_HOPLIMIT) {
+            int hops = 0;
+            std::memcpy(&hops, CMSG_DATA(c), sizeof hops);
+            reply->ttl = static_cast<uint32_t>(hops);
+        }
+    }
+    if (icmp[0] == kEchoReply6) {
+        if (read16(icmp + 6) != sequence ||
+            (mode_ == Mode::Raw && read16(icmp + 4) != identifier_)) {
+            return false;
+        }
+        reply->status = kSuccess;
+        reply->address6 = received.from.sin6_addr;
+        reply->dataSize = static_cast<uint32_t>(length - kHeader);
+        return true;
+    }
+    if (mode_ != Mode::Raw || (icmp[0] != kTimeExceeded6 && icmp[0] != kUnreachable6)) {
+        return false;
+    }
+    // The error quotes our request: its IPv6 header, then the echo header.
+    const uint8_t* quoted = icmp + kHeader;
+    if (length < kHeader + kIpv6Header + kHeader || quoted[6] != IPPROTO_ICMPV6) {
+        return false;
+    }
+    const uint8_t* echo = quoted + kIpv6Header;
+    if (echo[0] != kEchoRequest6 || read16(echo + 4) != identifier_ ||
+        read16(echo + 6) != sequence) {
+        return false;
+    }
+    reply->status = errorStatus6(icmp[0], icmp[1]);
+    reply->address6 = received.from.sin6_addr;
     return reply->status != kGeneralFailure;
 }
 

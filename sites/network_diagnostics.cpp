@@ -1,5 +1,10 @@
 #include "sites/network_diagnostics.h"
 
+#include <arpa/inet.h>
+
+#include <cstring>
+#include <vector>
+
 #include "base/app_log.h"
 #include "engine/host_lookup.h"
 #include "platform/icmp_echo.h"
@@ -69,16 +74,52 @@ bool NetworkDiagnostics::startTraceRoute(const std::string& host) {
 }
 
 bool NetworkDiagnostics::resolveTarget(Operation operation, const std::string& host,
-                                       std::string* name, uint32_t* address) {
-    bool resolved = isDottedAddress(host) ? lookupHostByAddress(host, address, name)
-                                          : lookupHostByName(host, address, name);
+                                       std::string* name, NetAddress* address) {
+    uint32_t v4 = 0;
+    bool resolved = false;
+    if (isDottedAddress(host)) {
+        resolved = lookupHostByAddress(host, &v4, name);
+        *address = NetAddress::fromIpv4(v4, 0);
+    } else if (host.find(':') != std::string::npos) {
+        // An IPv6 literal is pinged whether or not it has a name.
+        resolved = NetAddress::parseLiteral(host, 0, address);
+        if (resolved && !reverseLookup(*address, name)) {
+            *name = address->text();
+        }
+    } else if (lookupHostByName(host, &v4, name)) {
+        resolved = true;
+        *address = NetAddress::fromIpv4(v4, 0);
+    } else {
+        // A host with IPv6 addresses only.
+        std::vector<NetAddress> all;
+        if (resolveAll(host, 0, &all)) {
+            *address = all.front();
+            *name = host;
+            resolved = true;
+        }
+    }
     if (!resolved) {
         sink_.targetText(operation, "Unable to resolve " + host);
         log_.LogExtended("*** Unable to resolve ", host);
         return false;
     }
-    sink_.targetText(operation, *name + " [" + dottedAddress(*address) + "]");
+    sink_.targetText(operation, *name + " [" + address->text() + "]");
     return true;
+}
+
+void NetworkDiagnostics::sendEcho(IcmpEcho& echo, const NetAddress& target, int ttl,
+                                  IcmpEchoReply* reply, std::string* from) {
+    if (target.isIpv6()) {
+        in6_addr address{};
+        std::memcpy(&address, target.ipv6Bytes(), sizeof address);
+        echo.send(address, ttl, kTimeoutMs, echoData(), reply);
+        char text[INET6_ADDRSTRLEN] = "";
+        inet_ntop(AF_INET6, &reply->address6, text, sizeof text);
+        *from = text;
+    } else {
+        echo.send(target.ipv4(), ttl, kTimeoutMs, echoData(), reply);
+        *from = dottedAddress(reply->address);
+    }
 }
 
 void NetworkDiagnostics::pingMessage(int message) {
@@ -89,21 +130,21 @@ void NetworkDiagnostics::pingMessage(int message) {
 void NetworkDiagnostics::runPing(const std::string& host) {
     ping_.running = true;
     std::string name;
-    uint32_t address = 0;
+    NetAddress address;
     if (resolveTarget(Operation::Ping, host, &name, &address)) {
-        const std::string dotted = dottedAddress(address);
+        const std::string dotted = address.text();
         log_.LogExtendedFormat("PINGing %s [%s] with 32 bytes", name.c_str(), dotted.c_str());
         std::string status = "[" + dotted + "]: ";
         IcmpEcho echo;
-        echo.open();
+        echo.open(IcmpEcho::Mode::Any, address.family());
         for (int i = 0; i < kPingCount; ++i) {
             if (ping_.stop) {
                 pingMessage(kAborted);
                 break;
             }
             IcmpEchoReply reply;
-            echo.send(address, 64, kTimeoutMs, echoData(), &reply);
-            const std::string from = dottedAddress(reply.address);
+            std::string from;
+            sendEcho(echo, address, 64, &reply, &from);
             if (reply.status == IcmpEcho::kSuccess) {
                 log_.LogExtendedFormat("reply from %s: %u data bytes, %u ms, TTL=%u", from.c_str(),
                                        reply.dataSize, reply.roundTripMs, reply.ttl);
@@ -134,12 +175,11 @@ void NetworkDiagnostics::hopMessage(int hop, int message) {
 void NetworkDiagnostics::runTraceRoute(const std::string& host) {
     trace_.running = true;
     std::string name;
-    uint32_t address = 0;
+    NetAddress address;
     if (resolveTarget(Operation::TraceRoute, host, &name, &address)) {
-        log_.LogExtendedFormat("Tracing route to %s [%s]", name.c_str(),
-                               dottedAddress(address).c_str());
+        log_.LogExtendedFormat("Tracing route to %s [%s]", name.c_str(), address.text().c_str());
         IcmpEcho echo;
-        echo.open();
+        echo.open(IcmpEcho::Mode::Any, address.family());
         for (int ttl = 1; ttl <= kMaxHops; ++ttl) {
             if (trace_.stop) {
                 hopMessage(ttl, kAborted);
@@ -149,14 +189,15 @@ void NetworkDiagnostics::runTraceRoute(const std::string& host) {
             int hits = 0;
             bool reached = false;
             bool unreachable = false;
-            uint32_t answering = 0;
+            std::string dotted;
             for (int probe = 0; probe < kProbesPerHop; ++probe) {
                 IcmpEchoReply reply;
-                echo.send(address, ttl, kTimeoutMs, echoData(), &reply);
+                std::string from;
+                sendEcho(echo, address, ttl, &reply, &from);
                 if (reply.status == IcmpEcho::kSuccess || reply.status == IcmpEcho::kTtlExpired) {
                     ++hits;
                     reached = reached || reply.status == IcmpEcho::kSuccess;
-                    answering = reply.address;
+                    dotted = from;
                     times[probe] = std::to_string(reply.roundTripMs);
                 } else if (reply.status == IcmpEcho::kNetUnreachable) {
                     unreachable = true;
@@ -171,10 +212,9 @@ void NetworkDiagnostics::runTraceRoute(const std::string& host) {
                 hopMessage(ttl, kTimedOut);
                 continue;
             }
-            const std::string dotted = dottedAddress(answering);
             std::string hopName;
-            uint32_t ignored = 0;
-            if (!lookupHostByAddress(dotted, &ignored, &hopName)) {
+            NetAddress hop;
+            if (!NetAddress::parseLiteral(dotted, 0, &hop) || !reverseLookup(hop, &hopName)) {
                 hopName.clear();
             }
             log_.LogExtendedFormat("#%02d: %4s %4s %4s %s [%s]", ttl, times[0].c_str(),

@@ -5,9 +5,14 @@
 #include <string>
 #include <thread>
 
+#include "engine/net_address.h"
+
 #include "sites/diagnostics_sink.h"
 
 namespace nubo {
+
+class IcmpEcho;
+struct IcmpEchoReply;
 
 class AppLog;
 
@@ -50,9 +55,16 @@ class NetworkDiagnostics {
     void runTraceRoute(const std::string& host);
 
   private:
-    // Name and dotted address of the host; false (reported) when it does not resolve.
+    // Name and address of the host: a dotted address must have a reverse entry, an
+    // IPv6 literal is named by its own when it has none, a name takes its IPv4 address,
+    // else its IPv6 one. False (reported)
+    // when it does not resolve.
     bool resolveTarget(DiagnosticsSink::Operation operation, const std::string& host,
-                       std::string* name, uint32_t* address);
+                       std::string* name, NetAddress* address);
+    // One echo to the target, over ICMP or ICMPv6 as its family is; the answering
+    // address as text in *from.
+    static void sendEcho(IcmpEcho& echo, const NetAddress& target, int ttl, IcmpEchoReply* reply,
+                         std::string* from);
     void pingMessage(int message);
     void hopMessage(int hop, int message);
 

@@ -109,6 +109,25 @@ TEST_F(DiagnosticsTest, PingOfTheLoopbackAddressAndOfLocalhost) {
     }
 }
 
+TEST_F(DiagnosticsTest, PingAndTraceOfTheIpv6LoopbackAddress) {
+    diagnostics.runPing("::1");
+    const std::vector<std::string> lines = log.Lines();
+    ASSERT_EQ(lines.size(), 5u) << logText();
+    EXPECT_EQ(lines[0].rfind("PINGing ", 0), 0u);
+    EXPECT_NE(lines[0].find(" [::1] with 32 bytes"), std::string::npos) << lines[0];
+    for (size_t i = 1; i < 5; ++i) {
+        EXPECT_EQ(lines[i].rfind("reply from ::1: 32 data bytes, ", 0), 0u) << lines[i];
+        EXPECT_NE(lines[i].find(" ms, TTL=64"), std::string::npos) << lines[i];
+    }
+    EXPECT_EQ(sink.count("ping ::1|"), 4u) << joined(sink.rows());
+    log.Wipe();
+    diagnostics.runTraceRoute("::1");
+    const std::vector<std::string> trace = log.Lines();
+    ASSERT_EQ(trace.size(), 2u) << logText();
+    EXPECT_EQ(trace[1].rfind("#01: ", 0), 0u);
+    EXPECT_NE(trace[1].find(" [::1]"), std::string::npos) << trace[1];
+}
+
 TEST_F(DiagnosticsTest, UnresolvableTargets) {
     diagnostics.runPing("no-such-host.invalid");
     EXPECT_EQ(logText(), "*** Unable to resolve no-such-host.invalid\n");
@@ -181,6 +200,31 @@ TEST_F(RoutedDiagnosticsTest, TwoHopsThroughARouterWithEitherKindOfSocket) {
         EXPECT_NE(result.find("|nubo-target [10.77.2.2]\nfinished trace"), std::string::npos)
             << result;
         EXPECT_EQ(result.find("#03"), std::string::npos) << result;
+    }
+}
+
+TEST_F(RoutedDiagnosticsTest, TwoIpv6HopsThroughARouterWithEitherKindOfSocket) {
+    if (!topology.ipv6Error().empty()) {
+        GTEST_SKIP() << topology.ipv6Error();
+    }
+    for (IcmpEcho::Mode mode : {IcmpEcho::Mode::Raw, IcmpEcho::Mode::Datagram}) {
+        const std::string result = inClient(
+            [](NetworkDiagnostics& d, RecordingSink&) {
+                d.runTraceRoute("nubo-target6");
+                d.runPing("fd77:2::2");
+            },
+            mode);
+        EXPECT_NE(result.find("Tracing route to nubo-target6 [fd77:2::2]\n"), std::string::npos)
+            << result;
+        EXPECT_NE(result.find(" nubo-router6 [fd77:1::2]\n#02: "), std::string::npos) << result;
+        EXPECT_NE(result.find(" nubo-target6 [fd77:2::2]\n"), std::string::npos) << result;
+        EXPECT_EQ(result.find("#03"), std::string::npos) << result;
+        EXPECT_NE(result.find("PINGing nubo-target6 [fd77:2::2] with 32 bytes\n"
+                              "reply from fd77:2::2: 32 data bytes, "),
+                  std::string::npos)
+            << result;
+        EXPECT_NE(result.find(" ms, TTL=63\n"), std::string::npos) << "one router on the way\n"
+                                                                   << result;
     }
 }
 

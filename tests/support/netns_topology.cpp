@@ -78,8 +78,21 @@ NetnsTopology::NetnsTopology() {
         error_ = "cannot build the namespaces: " + readFile(folder_ + "/setup.log");
         return;
     }
+    const std::string script6 =
+        "set -e\nip -n " + c + " addr add fd77:1::1/64 dev " + a + " nodad\nip -n " + r +
+        " addr add fd77:1::2/64 dev " + b + " nodad\nip -n " + r + " addr add fd77:2::1/64 dev " +
+        x + " nodad\nip -n " + t + " addr add fd77:2::2/64 dev " + y + " nodad\nip -n " + c +
+        " -6 route add default via fd77:1::2\nip -n " + t +
+        " -6 route add default via fd77:2::1\nip netns exec " + r +
+        " sh -c 'echo 1 > /proc/sys/net/ipv6/conf/all/forwarding'\n";
+    writeFile(folder_ + "/setup6.sh", script6);
+    if (std::system(("sh " + folder_ + "/setup6.sh >" + folder_ + "/setup6.log 2>&1").c_str()) !=
+        0) {
+        ipv6Error_ = "no IPv6 between the namespaces: " + readFile(folder_ + "/setup6.log");
+    }
     writeFile(folder_ + "/hosts",
-              "127.0.0.1 localhost\n10.77.1.2 nubo-router\n10.77.2.2 nubo-target\n");
+              "127.0.0.1 localhost\n10.77.1.2 nubo-router\n10.77.2.2 nubo-target\n"
+              "fd77:1::2 nubo-router6\nfd77:2::2 nubo-target6\n");
     writeFile(folder_ + "/resolv.conf", "");
 }
 
