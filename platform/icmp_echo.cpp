@@ -302,8 +302,7 @@ bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
         }
     }
     if (icmp[0] == kEchoReply) {
-        if (read16(icmp + 6) != sequence ||
-            (mode_ == Mode::Raw && read16(icmp + 4) != identifier_)) {
+        if (!isOurs(icmp, sequence, mode_ == Mode::Raw)) {
             return false;
         }
         reply->status = kSuccess;
@@ -325,13 +324,16 @@ bool IcmpEcho::readReply(uint16_t sequence, IcmpEchoReply* reply) {
         return false;
     }
     const uint8_t* echo = quoted + innerIp;
-    if (echo[0] != kEchoRequest || read16(echo + 4) != identifier_ ||
-        read16(echo + 6) != sequence) {
+    if (echo[0] != kEchoRequest || !isOurs(echo, sequence, true)) {
         return false;
     }
     reply->status = errorStatus(icmp[0], icmp[1]);
     reply->address = from.sin_addr.s_addr;
     return reply->status != kGeneralFailure;
+}
+
+bool IcmpEcho::isOurs(const uint8_t* echo, uint16_t sequence, bool checkIdentifier) const {
+    return read16(echo + 6) == sequence && (!checkIdentifier || read16(echo + 4) == identifier_);
 }
 
 // ICMPv6 carries no IP header on either kind of socket; the hop limit of the answer
@@ -351,8 +353,7 @@ bool IcmpEcho::readReply6(uint16_t sequence, const Received& received, size_t le
         }
     }
     if (icmp[0] == kEchoReply6) {
-        if (read16(icmp + 6) != sequence ||
-            (mode_ == Mode::Raw && read16(icmp + 4) != identifier_)) {
+        if (!isOurs(icmp, sequence, mode_ == Mode::Raw)) {
             return false;
         }
         reply->status = kSuccess;
@@ -369,8 +370,7 @@ bool IcmpEcho::readReply6(uint16_t sequence, const Received& received, size_t le
         return false;
     }
     const uint8_t* echo = quoted + kIpv6Header;
-    if (echo[0] != kEchoRequest6 || read16(echo + 4) != identifier_ ||
-        read16(echo + 6) != sequence) {
+    if (echo[0] != kEchoRequest6 || !isOurs(echo, sequence, true)) {
         return false;
     }
     reply->status = errorStatus6(icmp[0], icmp[1]);

@@ -75,6 +75,9 @@ class IcmpEcho {
     bool readReply6(uint16_t sequence, const Received& received, size_t length,
                     IcmpEchoReply* reply);
     bool ipv6() const { return family_ == AF_INET6; }
+    // An echo header (a reply, or our request quoted in an error) carries our sequence
+    // number and, where the kernel does not set it, our identifier.
+    bool isOurs(const uint8_t* echo, uint16_t sequence, bool checkIdentifier) const;
 
     int fd_ = -1;
     int family_ = AF_INET;
