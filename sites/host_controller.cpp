@@ -622,10 +622,8 @@ bool HostController::retryCommandLine() {
     std::vector<std::string>& args = context_.commandLineArgs;
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string& name = args[i];
-        const bool same = name == broken ||
-                          (!isGet && broken.size() > name.size() &&
-                           broken.compare(broken.size() - name.size(), name.size(), name) == 0 &&
-                           broken[broken.size() - name.size() - 1] == '/');
+        // An upload's record holds the path: the name as given, or in the -d folder.
+        const bool same = name == broken || (!isGet && broken.ends_with("/" + name));
         if (same) {
             args.erase(args.begin() + 2, args.begin() + static_cast<std::ptrdiff_t>(i) + 1);
             break;
