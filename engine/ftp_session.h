@@ -275,6 +275,8 @@ class FtpSession {
     bool listingBroken_ = false;
     // A transfer broke and the run will log in again to resume it.
     bool brokenForRetry_ = false;
+    // The running transfer has moved a block of data.
+    bool movedData_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;

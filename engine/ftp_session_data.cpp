@@ -240,6 +240,7 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
 int64_t FtpSession::reportTransferStart(int64_t expectedSize) {
     int64_t start = monotonicMilliseconds();
     lastProgressReport_ = 0;
+    movedData_ = false;
     if (context_.observer != nullptr) {
         context_.observer->transferStarted(expectedSize, start);
     }

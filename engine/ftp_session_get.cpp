@@ -68,6 +68,7 @@ void FtpSession::finishBatch(SessionRequest& request) {
 void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
                                       int64_t* shown, bool* marked) {
     reportTransferProgress(bytes);
+    movedData_ = true;
     if (progress != *shown && context_.outlets != nullptr) {
         context_.outlets->ReportProgress(progress, format.c_str());
     }

@@ -6,6 +6,7 @@
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
+#include "engine/session_observer.h"
 
 // The request queue of FtpSession and the worker's loop over it.
 
@@ -250,6 +251,9 @@ void FtpSession::syncRestartFields() {
 int FtpSession::countTransfer(int code, bool isGet) {
     int absolute = code < 0 ? -code : code;
     bool ok = absolute / 100 == 2;
+    if (ok && context_.observer != nullptr) {
+        context_.observer->transferAdvanced();
+    }
     if (context_.outlets != nullptr) {
         context_.outlets->AddExitBits(isGet ? (ok ? exitbit::kReceived : exitbit::kGetFailed)
                                             : (ok ? exitbit::kSent : exitbit::kPutFailed));
@@ -258,7 +262,16 @@ int FtpSession::countTransfer(int code, bool isGet) {
 }
 
 int FtpSession::countBrokenTransfer(bool isGet) {
-    if (context_.retriesBrokenTransfers) {
+    // Bytes of an Image download or of an upload are kept by the resumption; other
+    // downloads start over, so what they moved is no headway.
+    const bool kept = !isGet || (transferLetters_.size() > 1 && transferLetters_[1] == 'i');
+    if (movedData_ && kept && context_.observer != nullptr) {
+        context_.observer->transferAdvanced();
+    }
+    if (context_.retriesBrokenTransfers && !notResumable_) {
+        // Marked even when no byte came (the mark waits for the first block): the run
+        // must retry this file, not end as if it had succeeded.
+        setRestartInProgress(1);
         brokenForRetry_ = true;
         return 421;
     }

@@ -21,6 +21,9 @@ class SessionObserver {
     // Bytes moved so far; at most once per 1000 bytes.
     virtual void transferProgress(int64_t bytes) = 0;
     virtual void transferEnded(int64_t bytes, int64_t endMs) = 0;
+    // A file arrived or went out whole, or a broken transfer moved bytes that its
+    // resumption keeps: a retrying run has made headway.
+    virtual void transferAdvanced() {}
     // The server's certificate did not verify and is not trusted: the connection was
     // refused. A window may ask the user and connect again.
     virtual void certificateRefused(const std::string& /*host*/, unsigned /*port*/,

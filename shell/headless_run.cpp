@@ -81,7 +81,11 @@ int HeadlessRun::run() {
                     break;
                 }
                 // The connection was lost in a transfer: log in again and resume it,
-                // waiting longer each time.
+                // waiting longer each time. Attempts count per file: one that finished a
+                // file or moved bytes the resumption keeps starts the count again.
+                if (host.takeTransferAdvanced()) {
+                    retries = 0;
+                }
                 const uint32_t failure = host.brokenTransferFailureBit() | exitbit::kConnectFailed;
                 if (retries == kRetryCount) {
                     log.LogExtendedFormat("... transfer not resumed after %d attempts", retries);

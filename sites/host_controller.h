@@ -175,6 +175,9 @@ class HostController : public SessionObserver {
     // Logs in again for the command line: the broken transfer resumes first, then what
     // the command line named after it. False when there is nothing to resume.
     bool retryCommandLine();
+    // True once since the last call when a session completed a transfer or moved bytes
+    // its resumption keeps: a retrying run counts its attempts anew.
+    bool takeTransferAdvanced() { return transferAdvanced_.exchange(false); }
 
     SiteList& sites() { return sites_; }
     RestartDatabase& restartDatabase() { return restartDb_; }
@@ -186,6 +189,7 @@ class HostController : public SessionObserver {
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void transferAdvanced() override { transferAdvanced_ = true; }
     void certificateRefused(const std::string& host, unsigned port,
                             const TlsCertificateFacts& facts) override;
 
@@ -243,6 +247,7 @@ class HostController : public SessionObserver {
     int64_t transferExpected_ = 0;
     std::atomic<int64_t> progressBytes_{0};
     std::atomic<bool> progressQueued_{false};
+    std::atomic<bool> transferAdvanced_{false};
     std::string sessionSite_;
 
     std::unique_ptr<NetworkDiagnostics> diagnostics_;

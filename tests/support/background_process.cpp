@@ -9,7 +9,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
+
+#include "tests/support/test_util.h"
 
 namespace nubo::test {
 
@@ -105,6 +108,32 @@ bool waitForListener(unsigned port, int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return false;
+}
+
+unsigned startPythonService(BackgroundProcess& process, const std::string& script,
+                            const std::vector<std::string>& args, const std::string& portFile,
+                            const std::string& logFile, std::string* error) {
+    std::vector<std::string> argv = {"/usr/bin/python3",
+                                     std::string(NUBO_TEST_SUPPORT_DIR) + "/" + script};
+    argv.insert(argv.end(), args.begin(), args.end());
+    if (!process.start(argv, logFile)) {
+        *error = "cannot start /usr/bin/python3";
+        return 0;
+    }
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::string text = readFile(portFile);
+        if (!text.empty()) {
+            return static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 10));
+        }
+        if (!process.alive()) {
+            *error = script + " exited: " + readFile(logFile);
+            return 0;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    *error = script + " did not start: " + readFile(logFile);
+    return 0;
 }
 
 }  // namespace nubo::test

@@ -28,6 +28,14 @@ class BackgroundProcess {
     pid_t pid_ = -1;
 };
 
+// Starts a helper script of tests/support with Debian's python3 (argv without the
+// interpreter and the script's folder) and waits until it has written the port it
+// listens on to portFile. Returns the port, or 0 with *error set (the script's log
+// when it exited).
+unsigned startPythonService(BackgroundProcess& process, const std::string& script,
+                            const std::vector<std::string>& args, const std::string& portFile,
+                            const std::string& logFile, std::string* error);
+
 // The loopback address with a port, for bind and connect.
 sockaddr_in loopbackAddress(unsigned port);
 // A loopback TCP port that nothing listens on at the moment of the call.
