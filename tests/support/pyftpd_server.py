@@ -69,10 +69,12 @@ def breaking_handler(base, file_name, limit, times):
     return BreakingHandler
 
 
-def intruding_handler(base, source, certfile):
-    """A handler whose every PORT is raced by an intruder: before the server connects,
-    a connection from the source address reaches the client's listener and offers a
-    forged file (over TLS with certfile's certificate when one is given)."""
+def intruding_handler(base, source, certfile, skip):
+    """A handler whose PORT commands, after the first `skip`, are raced by an intruder:
+    before the server connects, a connection from the source address reaches the
+    client's listener and offers a forged file (over TLS with certfile's certificate
+    when one is given)."""
+    state = {"skip": skip}
 
     def intrude(address, port):
         try:
@@ -91,6 +93,7 @@ def intruding_handler(base, source, certfile):
             try:
                 with context.wrap_socket(sock, server_side=True) as tls:
                     tls.sendall(FORGED)
+                    tls.unwrap()  # close_notify: the forged file looks complete
             except (OSError, ssl.SSLError):
                 sock.close()
 
@@ -101,7 +104,8 @@ def intruding_handler(base, source, certfile):
     class IntrudingHandler(base):
         def ftp_PORT(self, line):
             numbers = line.split(",")
-            if len(numbers) == 6:
+            state["skip"] -= 1
+            if len(numbers) == 6 and state["skip"] < 0:
                 intrude(".".join(numbers[:4]), int(numbers[4]) * 256 + int(numbers[5]))
             return super().ftp_PORT(line)
 
@@ -157,6 +161,8 @@ def main():
                              "this source address and offer a forged file")
     parser.add_argument("--intruder-cert", default="",
                         help="the intruder speaks TLS with this PEM's certificate")
+    parser.add_argument("--intruder-skip", type=int, default=0,
+                        help="PORT commands the intruder leaves alone first")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.INFO)
@@ -198,7 +204,8 @@ def main():
 
         handler = RefusingProt
     if args.intruder:
-        handler = intruding_handler(handler, args.intruder, args.intruder_cert)
+        handler = intruding_handler(handler, args.intruder, args.intruder_cert,
+                                    args.intruder_skip)
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times)
     if args.no_feat:
