@@ -67,6 +67,13 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
     }
     loadedRecord_ = record;
 
+    // Values kept beside the record, edited in the settings file by hand: a 227 reply's
+    // own address is followed only with "PasvReplyAddress" set, as "dword:00000001" or 1.
+    uint32_t pasvReplyAddress = 0;
+    SetInt("PasvReplyAddress",
+           (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
+               readString(settings, "PasvReplyAddress", "") == "1");
+
     SetString("EMail", readString(settings, "EMail", "<your-email-address>"));
     for (const char* name : {"Proxy", "LastHost", "LastXDir"}) {
         SetString(name, readString(settings, name, ""));

@@ -273,6 +273,9 @@ class FtpSession {
     bool notResumable_ = false;
     // The last LIST lost its data connection: a listing file made from it is a failure.
     bool listingBroken_ = false;
+    // The last LIST got no data connection (it failed or was refused as not the
+    // server's): there is no listing to write into a file.
+    bool listingMissing_ = false;
     // A transfer broke and the run will log in again to resume it.
     bool brokenForRetry_ = false;
     // The running transfer has moved a block of data.

@@ -4,9 +4,11 @@
 #include <string>
 
 #include "base/app_log.h"
+#include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/host_lookup.h"
 #include "engine/monotonic_clock.h"
+#include "engine/net_timeouts.h"
 #include "engine/pasv_reply.h"
 #include "engine/session_observer.h"
 #include "engine/socks_client.h"
@@ -21,6 +23,31 @@ namespace {
 
 bool isPreliminary(int code) {
     return code / 100 == 1;
+}
+
+// Accepts the server's data connection on the PORT listener. Anyone may connect there,
+// and the first to do so would feed or take the file: a connection from an address
+// other than the server's is logged and closed, and the wait goes on for the server's
+// own within the one accept time-out (the listener is made with the defaults).
+bool acceptFromServer(FtpSocket& listener, FtpSocket& data, const NetAddress& server, AppLog& log) {
+    const int64_t deadline = monotonicMilliseconds() + kSilenceTimeoutSeconds * 1000LL;
+    while (listener.accept(data)) {
+        NetAddress from;
+        if (data.peerEndpoint(&from) && from.text() == server.text()) {
+            return true;
+        }
+        log.LogExtendedFormat("*** [DATA] Connection from %s refused: not the server (%s)",
+                              from.valid() ? from.text().c_str() : "an unknown address",
+                              server.text().c_str());
+        data.close();
+        const int64_t left = deadline - monotonicMilliseconds();
+        if (left <= 0) {
+            setLastWinsockError(wsa::kTimedOut);
+            return false;
+        }
+        listener.setTimeouts(kConnectTimeoutSeconds * 1000, static_cast<int>(left));
+    }
+    return false;
 }
 
 }  // namespace
@@ -108,26 +135,34 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
         return openActive(command, lastLine);
     }
 
-    sendRestart();
-    control_.sendCommand(command);
-    // EPSV names the port only: the data connection goes to the control peer (through
-    // SOCKS, to the target), so the NAT mend has nothing to do.
-    NetAddress peer;
-    const bool peerKnown = !isSocks() && control_.socket().peerEndpoint(&peer);
-    NetAddress address = NetAddress::fromIpv4(replyAddress, port);
-    if (code == 229 && (isSocks() || peerKnown)) {
-        address = isSocks() ? targetAddress_ : peer;
-        address.setPort(port);
-    } else if (code == 227 && (isSocks() || peerKnown)) {
-        const uint32_t controlPeer = isSocks() ? targetAddress_.ipv4() : peer.ipv4();
-        const uint32_t chosen = passiveConnectAddress(replyAddress, controlPeer);
-        if (chosen != replyAddress) {
-            context_.log->LogExtendedFormat(
-                "... PASV reply names local address %s; using server address %s",
-                dottedAddress(replyAddress).c_str(), dottedAddress(controlPeer).c_str());
-            address = NetAddress::fromIpv4(chosen, port);
+    // The data connection goes to the control peer (through SOCKS, the target) at the
+    // port the reply names: a 227 naming another host is the FTP bounce (a server
+    // aiming the client's upload or download at a third party) or a server behind NAT.
+    // Only the user's "PasvReplyAddress" setting lets a 227's own address count.
+    NetAddress address;
+    if (isSocks()) {
+        address = targetAddress_;
+    } else if (!control_.socket().peerEndpoint(&address)) {
+        control_.logWinsockError("... [DATA] server address unknown, WinSock err = %s");
+        return kDataFailed;
+    }
+    address.setPort(port);
+    if (code == 227) {
+        const bool followReply = context_.config->GetInt(kPasvReplyAddressSetting) != 0;
+        const bool useReply = address.isIpv6() ? followReply
+                                               : passiveConnectAddress(replyAddress, address.ipv4(),
+                                                                       followReply) == replyAddress;
+        if (useReply) {
+            address = NetAddress::fromIpv4(replyAddress, port);
+        } else {
+            context_.log->LogExtendedFormat("... PASV reply names %s; using server address %s",
+                                            dottedAddress(replyAddress).c_str(),
+                                            address.text().c_str());
         }
     }
+
+    sendRestart();
+    control_.sendCommand(command);
     if (isSocks()) {
         if (!data_.createBlocking() || !connectToSocksServer(data_) ||
             !socksClient().connectTo(data_, address)) {
@@ -205,7 +240,10 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
     FtpSocket listener;
     NetAddress local;
     NetAddress listening;
-    const bool known = control_.socket().localEndpoint(&local);
+    // Through an FTP proxy the peer is the proxy, and it is the proxy that connects.
+    NetAddress server;
+    const bool known =
+        control_.socket().localEndpoint(&local) && control_.socket().peerEndpoint(&server);
     local.setPort(0);  // any free port of the control connection's address
     if (!known || !listener.listenOn(local, 5) || !listener.localEndpoint(&listening)) {
         control_.logWinsockError("... [DATA] listen failed, WinSock err = %s");
@@ -225,7 +263,7 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
     if (!isPreliminary(code)) {
         return code == 421 ? kDataControlLost : kDataFailed;
     }
-    if (!listener.accept(data_)) {
+    if (!acceptFromServer(listener, data_, server, *context_.log)) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Accept failed, WinSock err = %s");
         }

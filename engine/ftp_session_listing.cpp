@@ -125,6 +125,7 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
         directory = currentRemoteDirectory_;
     }
     int result = 257;
+    listingMissing_ = false;
     if (view() != nullptr && view()->changeDirectoryStarted(&directory, flags)) {
         logExtended("... using cached copy of " + directory);
     } else {
@@ -138,6 +139,7 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
 }
 
 int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
+    listingMissing_ = false;
     int result = control_.setType(0);
     if (result / 100 != 2) {
         return result;
@@ -157,10 +159,14 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
     if (machineListing && opened == kDataFailed && !refusal.empty() && refusal[0] == '5') {
         mlsdRefused_ = true;
         machineListing = false;
-        opened = openDataConnection("LIST");
+        refusal.clear();
+        opened = openDataConnection("LIST", &refusal);
     }
     if (opened != kDataOpen) {
         result = opened == kDataFailed ? ControlChannel::kLocalFailure : 421;
+        // Not the server refusing the listing (its reply is in `refusal`), but a data
+        // connection that never opened or was refused after the server's 1xx.
+        listingMissing_ = opened == kDataControlLost || refusal.empty() || refusal[0] == '1';
     } else {
         transferActive_ = true;
         if (view() != nullptr)
@@ -233,6 +239,10 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
 
 int FtpSession::listToFile(const std::string& filePath) {
     logExtended("Listing directory to " + filePath);
+    if (listingMissing_) {
+        logExtended("*** No listing to write: its data connection failed");
+        return countListingFailure();
+    }
     FILE* file = std::fopen(filePath.c_str(), "w");
     if (file == nullptr) {
         logExtended("... Open failed on " + filePath);

@@ -91,6 +91,7 @@ bool FtpSession::protectData() {
     const int protection = control_.readReply();
     if (size / 100 != 2 || protection / 100 != 2) {
         logExtended("*** The server refused to encrypt data connections (PROT P)");
+        tlsFailed_ = true;  // no secure connection to be had: a failed connection
         return false;
     }
     dataTls_ = true;
@@ -101,9 +102,17 @@ int FtpSession::secureDataConnection(int opened) {
     if (!dataTls_ || opened != kDataOpen)
         return opened;
     std::string error;
-    if (data_.startTls(target_.host, &control_.socket(), &error))
+    if (!data_.startTls(target_.host, &control_.socket(), &error)) {
+        logExtended("*** [DATA] TLS handshake failed: " + error);
+    } else if (data_.tls()->sameServerAs(*control_.socket().tls())) {
         return kDataOpen;
-    logExtended("*** [DATA] TLS handshake failed: " + error);
+    } else {
+        // Whoever answered is not the server whose certificate was judged at login (a
+        // host that got in first, or a server with another certificate for data).
+        logExtended("*** [DATA] Connection refused: its certificate (SHA-256 fingerprint " +
+                    data_.tls()->certificate().fingerprint +
+                    ") is not the server's and it did not resume the server's TLS session");
+    }
     data_.close();
     // The server has taken the command: its final reply says the transfer failed.
     const int code = control_.readReply();

@@ -94,9 +94,8 @@ bool isLocalOnlyAddress(uint32_t address) {
            in(0xA9FE0000, 16) || in(0xAC100000, 12) || in(0xC0A80000, 16);
 }
 
-uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer) {
-    if (replyAddress != controlPeer && isLocalOnlyAddress(replyAddress) &&
-        !isLocalOnlyAddress(controlPeer)) {
+uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer, bool followReply) {
+    if (!followReply || (isLocalOnlyAddress(replyAddress) && !isLocalOnlyAddress(controlPeer))) {
         return controlPeer;
     }
     return replyAddress;

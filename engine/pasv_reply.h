@@ -33,9 +33,14 @@ std::string extendedPortArgument(const class NetAddress& address);
 // link-local (169.254/16). Network order.
 bool isLocalOnlyAddress(uint32_t address);
 
-// The address to connect to for a 227 reply: the reply's own, unless it names a
-// local-only address while the control connection's peer is a public one (a server
-// behind NAT, or a hostile one aiming the client elsewhere); then the peer's.
-uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer);
+// The settings-file value (a number in the "Settings" group) that lets a 227 reply's own
+// address count, for the rare server whose data connections come from another host.
+inline constexpr const char* kPasvReplyAddressSetting = "PasvReplyAddress";
+
+// The address to connect to for a 227 reply: the control connection's peer, which is
+// where EPSV goes too. With followReply (the setting above), the reply's own address,
+// unless it names a local-only address while the peer is a public one (a server behind
+// NAT); then still the peer's.
+uint32_t passiveConnectAddress(uint32_t replyAddress, uint32_t controlPeer, bool followReply);
 
 }  // namespace nubo

@@ -153,6 +153,15 @@ bool TlsChannel::resumed() const {
     return ssl_ != nullptr && SSL_session_reused(ssl_) == 1;
 }
 
+bool TlsChannel::sameServerAs(const TlsChannel& control) const {
+    // Only sessions of connections that passed this test are passed on (see close), so a
+    // resumed session always goes back to the control connection's handshake.
+    if (resumed() && resumedFrom_ == &control)
+        return true;
+    return !certificate_.fingerprint.empty() &&
+           certificate_.fingerprint == control.certificate_.fingerprint;
+}
+
 std::string TlsChannel::description() const {
     if (ssl_ == nullptr)
         return {};
@@ -192,8 +201,9 @@ void TlsChannel::close() {
         return;  // an upload closes when it finishes sending, then with the socket
     closed_ = true;
     SSL_shutdown(ssl_);
-    // The tickets this connection received serve the next data connection.
-    if (resumedFrom_ != nullptr)
+    // The tickets this connection received serve the next data connection, unless it was
+    // refused: a stranger's session must never be offered (and taken for resumed) later.
+    if (resumedFrom_ != nullptr && sameServerAs(*resumedFrom_))
         resumedFrom_->passOn(SSL_get1_session(ssl_));
     ERR_clear_error();
 }

@@ -35,6 +35,12 @@ class TlsChannel {
     // connection after the control connection's). False with a reason on failure.
     bool connect(int fd, const std::string& host, const TlsChannel* resume, std::string* error);
     bool resumed() const;
+    // Whether this data connection's peer is the server of `control`: it resumed the
+    // control connection's session (or one passed on by an earlier data connection of
+    // that server), or it presented the very certificate the control connection did.
+    // Anyone else (another host, or a server answering data connections with another
+    // certificate) is not to be read from or written to.
+    bool sameServerAs(const TlsChannel& control) const;
     // "TLS 1.3 (TLS_AES_256_GCM_SHA384)".
     std::string description() const;
     const Certificate& certificate() const { return certificate_; }

@@ -161,6 +161,27 @@ TEST_F(SettingsStorageTest, ForgettingTheLastHostAndFolderWhenNotKept) {
     EXPECT_EQ(again.GetInt("LastXMode"), 2);  // Smart when the mode is not kept
 }
 
+// "PasvReplyAddress" lives beside the record, typed into the file by hand: read as a
+// number or a plain 1, off when absent, and left in place by a save.
+TEST_F(SettingsStorageTest, PasvReplyAddressIsReadBesideTheRecord) {
+    for (const char* text : {"dword:00000001", "1", "dword:00000000", "yes", ""}) {
+        SCOPED_TRACE(text);
+        RegistryKey key(path);
+        if (*text != '\0') {
+            key.subkey("Settings").setString("PasvReplyAddress", text);
+        } else {
+            key.subkey("Settings").deleteValue("PasvReplyAddress");
+        }
+        ConfigStore store;
+        store.LoadSettings(key);
+        const bool on = std::string(text) == "1" || std::string(text) == "dword:00000001";
+        EXPECT_EQ(store.GetInt("PasvReplyAddress"), on ? 1 : 0);
+        store.SaveSettings(key);
+        EXPECT_EQ(stored("PasvReplyAddress"), text);
+        EXPECT_EQ(stored("Options").size(), 68u);
+    }
+}
+
 TEST_F(SettingsStorageTest, SectionKeysAndThePerHostSaver) {
     RegistryKey key(path);
     ConfigStore store;

@@ -53,20 +53,20 @@ TEST(PassiveReplyTest, MalformedRepliesAreRefused) {
     }
 }
 
-TEST(PassiveReplyTest, LocalOnlyAddressesBehindAPublicPeerAreReplaced) {
+TEST(PassiveReplyTest, FollowedRepliesStillMendLocalOnlyAddressesBehindAPublicPeer) {
     const uint32_t publicPeer = ip("198.51.100.7");
     for (const char* local : {"10.0.0.5", "172.16.9.1", "172.31.255.1", "192.168.1.20", "127.0.0.1",
                               "0.0.0.0", "169.254.3.3", "100.64.0.1"}) {
         EXPECT_TRUE(isLocalOnlyAddress(ip(local))) << local;
-        EXPECT_EQ(passiveConnectAddress(ip(local), publicPeer), publicPeer) << local;
+        EXPECT_EQ(passiveConnectAddress(ip(local), publicPeer, true), publicPeer) << local;
     }
     for (const char* global : {"172.32.0.1", "8.8.8.8", "100.128.0.1", "198.51.100.9"}) {
         EXPECT_FALSE(isLocalOnlyAddress(ip(global))) << global;
-        EXPECT_EQ(passiveConnectAddress(ip(global), publicPeer), ip(global)) << global;
+        EXPECT_EQ(passiveConnectAddress(ip(global), publicPeer, true), ip(global)) << global;
     }
     // A private peer (a server on the LAN, or loopback) is believed.
-    EXPECT_EQ(passiveConnectAddress(ip("10.0.0.5"), ip("10.0.0.1")), ip("10.0.0.5"));
-    EXPECT_EQ(passiveConnectAddress(ip("192.168.0.2"), ip("127.0.0.1")), ip("192.168.0.2"));
+    EXPECT_EQ(passiveConnectAddress(ip("10.0.0.5"), ip("10.0.0.1"), true), ip("10.0.0.5"));
+    EXPECT_EQ(passiveConnectAddress(ip("192.168.0.2"), ip("127.0.0.1"), true), ip("192.168.0.2"));
 }
 
 TEST(TransferTimeTest, LinesWithAndWithoutTheRate) {
@@ -292,6 +292,88 @@ TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
     finish();
 }
 
+// The FTP bounce: a 227 naming a third party (another loopback address, where this
+// script's listener is not) must not carry the upload there.
+TEST_F(DataConnectionTest, APasvReplyNamingAnotherHostIsNotFollowed) {
+    script();
+    server.expectPasv("127,0,0,2")
+        .expect("STOR up.txt")
+        .reply("150 Ok to send data.")
+        .receiveData()
+        .reply("226 Transfer complete.");
+    login();
+    ASSERT_EQ(session->openDataConnection("STOR up.txt"), FtpSession::kDataOpen) << h.logText();
+    const char payload[] = "for the server only";
+    EXPECT_EQ(session->dataSocket().writeExact(payload, sizeof payload - 1),
+              static_cast<int>(sizeof payload - 1));
+    session->dataSocket().close();
+    EXPECT_EQ(session->control().readReply(), 226);
+    finish();
+    EXPECT_EQ(server.receivedData(), Lines{"for the server only"});
+    EXPECT_TRUE(h.logHas("... PASV reply names 127.0.0.2; using server address 127.0.0.1"))
+        << h.logText();
+    EXPECT_NE(h.logText().find("Connected to [127.0.0.1:"), std::string::npos) << h.logText();
+}
+
+TEST_F(DataConnectionTest, WithPasvReplyAddressSetTheReplysAddressIsFollowed) {
+    h.config.SetInt("PasvReplyAddress", 1);  // the settings-file value
+    script();
+    server.expectPasvOn("127.0.0.2")
+        .expect("RETR f")
+        .reply("150 Opening")
+        .sendData("from elsewhere")
+        .reply("226 done");
+    login();
+    ASSERT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "from elsewhere");
+    EXPECT_EQ(session->control().readReply(), 226);
+    finish();
+    EXPECT_NE(h.logText().find("Connected to [127.0.0.2:"), std::string::npos) << h.logText();
+    EXPECT_EQ(h.logText().find("PASV reply names"), std::string::npos) << h.logText();
+}
+
+// Connects from a chosen loopback source address, sends bytes and closes.
+void intrude(const std::string& source, const std::string& host, unsigned port,
+             const std::string& bytes) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in from{};
+    from.sin_family = AF_INET;
+    inet_pton(AF_INET, source.c_str(), &from.sin_addr);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    inet_pton(AF_INET, host.c_str(), &to.sin_addr);
+    to.sin_port = htons(static_cast<uint16_t>(port));
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&from), sizeof from) == 0 &&
+        ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+        EXPECT_EQ(::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(bytes.size()));
+    } else {
+        ADD_FAILURE() << "the intruder could not connect from " << source;
+    }
+    ::close(fd);
+}
+
+// Someone races the server to the PORT listener: that connection is refused, and the
+// server's own, which comes next, carries the file.
+TEST_F(DataConnectionTest, AnIntruderAtThePortListenerIsRefusedAndTheServerStillServes) {
+    h.config.SetInt("Passive", 0);
+    script();
+    server.expectPort()
+        .expect("RETR f")
+        .run([this] { intrude("127.0.0.2", server.portHost(), server.portPort(), "forged"); })
+        .reply("150 Opening")
+        .sendData("genuine")
+        .reply("226 done");
+    login();
+    ASSERT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataOpen) << h.logText();
+    EXPECT_EQ(readAll(), "genuine");
+    EXPECT_EQ(session->control().readReply(), 226);
+    finish();
+    EXPECT_TRUE(
+        h.logHas("*** [DATA] Connection from 127.0.0.2 refused: not the server (127.0.0.1)"))
+        << h.logText();
+}
+
 TEST_F(DataConnectionTest, FtpProxyAlwaysUsesPort) {
     h.useFtpProxy(server.port());
     server.expectProxyLogin("anonymous@ftp.example.org")
@@ -355,8 +437,7 @@ std::string natScenarioInOwnNamespace() {
     session->control().readReply();
     session->closeControl();
     server.waitDone();
-    if (!h.logHas("... PASV reply names local address 10.1.2.3; using server address "
-                  "198.51.100.7")) {
+    if (!h.logHas("... PASV reply names 10.1.2.3; using server address 198.51.100.7")) {
         return "no log line for the replaced address:\n" + h.logText();
     }
     if (h.logText().find("Connected to [198.51.100.7:") == std::string::npos) {

@@ -27,9 +27,9 @@ class TlsChannelTest : public ::testing::Test {
     }
     void TearDown() override { SSL_CTX_free(server); }
     // Serves one connection: handshake, "hello", then echoes until the client closes.
-    std::thread serve(int fd) {
-        return std::thread([this, fd] {
-            SSL* ssl = SSL_new(server);
+    std::thread serve(int fd, SSL_CTX* context = nullptr) {
+        return std::thread([this, fd, context] {
+            SSL* ssl = SSL_new(context != nullptr ? context : server);
             SSL_set_fd(ssl, fd);
             if (SSL_accept(ssl) == 1) {
                 SSL_write(ssl, "hello", 5);
@@ -86,6 +86,55 @@ TEST_F(TlsChannelTest, HandshakeDataCertificateAndAResumedSession) {
     peer.join();
     ::close(pair[0]);
     ::close(second[0]);
+}
+
+// A data connection is the control connection's server's only when it resumes that
+// server's session or shows its certificate; a stranger's session (a host with another
+// certificate answering a data connection) is never offered again, where the stranger
+// would resume it and pass for the server.
+TEST_F(TlsChannelTest, OnlyTheServersConnectionsPassAndAStrangersSessionIsNotPassedOn) {
+    test::TempFolder otherFolder{"nubo-tls-other"};
+    const std::string otherPem = test::makeSelfSignedPem(otherFolder.path(), nullptr, "nubo.test");
+    ASSERT_FALSE(otherPem.empty());
+    SSL_CTX* stranger = SSL_CTX_new(TLS_server_method());
+    ASSERT_EQ(SSL_CTX_use_certificate_file(stranger, otherPem.c_str(), SSL_FILETYPE_PEM), 1);
+    ASSERT_EQ(SSL_CTX_use_PrivateKey_file(stranger, otherPem.c_str(), SSL_FILETYPE_PEM), 1);
+
+    int pair[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    std::thread peer = serve(pair[1]);
+    TlsChannel control;
+    std::string error;
+    ASSERT_TRUE(control.connect(pair[0], "nubo.test", nullptr, &error)) << error;
+    char buffer[16] = {};
+    ASSERT_EQ(control.read(buffer, 5), 5);  // the tickets come with the first data
+
+    // Connects a data connection to a server context; whether it passes for the server.
+    auto dataConnection = [&](SSL_CTX* context) {
+        int fds[2];
+        EXPECT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
+        std::thread dataPeer = serve(fds[1], context);
+        TlsChannel data;
+        bool same = false;
+        if (data.connect(fds[0], "nubo.test", &control, &error) && data.read(buffer, 5) == 5) {
+            same = data.sameServerAs(control);
+        }
+        data.close();
+        ::shutdown(fds[0], SHUT_WR);
+        dataPeer.join();
+        ::close(fds[0]);
+        return same;
+    };
+    EXPECT_FALSE(dataConnection(stranger));
+    EXPECT_FALSE(dataConnection(stranger));  // it did not get to resume its own session
+    EXPECT_TRUE(dataConnection(server));
+    EXPECT_TRUE(dataConnection(server));
+
+    control.close();
+    ::shutdown(pair[0], SHUT_WR);
+    peer.join();
+    ::close(pair[0]);
+    SSL_CTX_free(stranger);
 }
 
 TEST_F(TlsChannelTest, APeerThatDropsMidHandshakeIsAFailureWithAReason) {

@@ -7,11 +7,16 @@ file once it accepts connections.
 import argparse
 import logging
 import os
+import socket
+import ssl
+import threading
 import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
+
+FORGED = b"forged by an intruder\n"  # what the intruder offers as the file
 
 
 def breaking_handler(base, file_name, limit, times):
@@ -64,6 +69,69 @@ def breaking_handler(base, file_name, limit, times):
     return BreakingHandler
 
 
+def intruding_handler(base, source, certfile, skip):
+    """A handler whose PORT commands, after the first `skip`, are raced by an intruder:
+    before the server connects, a connection from the source address reaches the
+    client's listener and offers a forged file (over TLS with certfile's certificate
+    when one is given)."""
+    state = {"skip": skip}
+
+    def intrude(address, port):
+        try:
+            sock = socket.create_connection((address, port), timeout=10,
+                                            source_address=(source, 0))
+        except OSError:
+            return None
+        if not certfile:
+            sock.sendall(FORGED)
+            sock.close()
+            return None
+
+        def serve():
+            context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            context.load_cert_chain(certfile)
+            try:
+                with context.wrap_socket(sock, server_side=True) as tls:
+                    tls.sendall(FORGED)
+                    tls.unwrap()  # close_notify: the forged file looks complete
+            except (OSError, ssl.SSLError):
+                sock.close()
+
+        thread = threading.Thread(target=serve, daemon=True)
+        thread.start()
+        return thread
+
+    class IntrudingHandler(base):
+        def ftp_PORT(self, line):
+            numbers = line.split(",")
+            state["skip"] -= 1
+            if len(numbers) == 6 and state["skip"] < 0:
+                intrude(".".join(numbers[:4]), int(numbers[4]) * 256 + int(numbers[5]))
+            return super().ftp_PORT(line)
+
+    return IntrudingHandler
+
+
+def hostile_data_handler(base, certfile):
+    """A TLS handler whose data connections present another certificate (and so never
+    resume the control connection's session)."""
+    from OpenSSL import SSL
+    from pyftpdlib.handlers import TLS_DTPHandler
+
+    context = SSL.Context(base.ssl_protocol)
+    context.use_certificate_chain_file(certfile)
+    context.use_privatekey_file(certfile)
+
+    class OtherCertificateDTP(TLS_DTPHandler):
+        def secure_connection(self, ssl_context):
+            super().secure_connection(context)
+
+    class HostileData(base):
+        dtp_handler = OtherCertificateDTP
+
+    return HostileData
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
@@ -84,6 +152,17 @@ def main():
     parser.add_argument("--tls-cert", default="",
                         help="PEM file with certificate and key: explicit FTP over TLS, "
                              "required for logins and data")
+    parser.add_argument("--tls-data-cert", default="",
+                        help="hostile: data connections present this PEM's certificate")
+    parser.add_argument("--refuse-prot", action="store_true",
+                        help="answer PROT with 536: no encrypted data connections")
+    parser.add_argument("--intruder", default="",
+                        help="hostile network: connect to every PORT address first from "
+                             "this source address and offer a forged file")
+    parser.add_argument("--intruder-cert", default="",
+                        help="the intruder speaks TLS with this PEM's certificate")
+    parser.add_argument("--intruder-skip", type=int, default=0,
+                        help="PORT commands the intruder leaves alone first")
     args = parser.parse_args()
 
     logging.basicConfig(level=logging.INFO)
@@ -116,6 +195,17 @@ def main():
         Tls.banner = handler.banner
         Tls.passive_ports = None
         handler = Tls
+    if args.tls_data_cert:
+        handler = hostile_data_handler(handler, args.tls_data_cert)
+    if args.refuse_prot:
+        class RefusingProt(handler):
+            def ftp_PROT(self, line):
+                self.respond("536 PROT P not offered here.")
+
+        handler = RefusingProt
+    if args.intruder:
+        handler = intruding_handler(handler, args.intruder, args.intruder_cert,
+                                    args.intruder_skip)
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times)
     if args.no_feat:

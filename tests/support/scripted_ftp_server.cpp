@@ -175,12 +175,23 @@ ScriptedFtpServer& ScriptedFtpServer::acceptNext() {
 }
 
 ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAddress) {
+    return pasv(bindAddress_, advertisedAddress);
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectPasvOn(const std::string& dataAddress) {
+    std::string advertised = dataAddress;
+    std::replace(advertised.begin(), advertised.end(), '.', ',');
+    return pasv(dataAddress, advertised);
+}
+
+ScriptedFtpServer& ScriptedFtpServer::pasv(const std::string& listenAddress,
+                                           const std::string& advertisedAddress) {
     expect("PASV");
-    return add("pasv", [this, advertisedAddress] {
+    return add("pasv", [this, listenAddress, advertisedAddress] {
         if (dataListener_ >= 0)
             ::close(dataListener_);
         unsigned dataPort = 0;
-        dataListener_ = listenOn(bindAddress_, &dataPort);
+        dataListener_ = listenOn(listenAddress, &dataPort);
         passive_ = true;
         char text[128];
         std::snprintf(text, sizeof text, "227 Entering Passive Mode (%s,%u,%u)\r\n",

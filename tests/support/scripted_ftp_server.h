@@ -51,6 +51,9 @@ class ScriptedFtpServer {
     // Expects PASV and answers 227 with a fresh loopback data listener. The reply's
     // address can be replaced, to play a server that names another host.
     ScriptedFtpServer& expectPasv(const std::string& advertisedAddress = "127,0,0,1");
+    // The same with the data listener on another local address ("127.0.0.2"), which
+    // the reply names: a data connection that goes elsewhere finds nobody.
+    ScriptedFtpServer& expectPasvOn(const std::string& dataAddress);
     // Expects EPSV and answers 229 with a fresh loopback data listener's port.
     ScriptedFtpServer& expectEpsv();
     // Expects PORT, remembers its address and answers 200.
@@ -95,6 +98,7 @@ class ScriptedFtpServer {
         std::function<bool()> action;  // false stops the script
     };
     ScriptedFtpServer& add(std::string name, std::function<bool()> action);
+    ScriptedFtpServer& pasv(const std::string& listenAddress, const std::string& advertised);
     void play();
     bool readCommand(std::string* line, std::string* raw);
     bool sendAll(int fd, const char* data, size_t size);
