@@ -166,12 +166,13 @@ TEST_F(HostExchangeTest, ExportsAreTheOwnersAloneFailedWritesSayItLargeImportsAr
 }
 
 // Counts the times a file of a folder is written anew: the settings library writes a
-// temporary file and renames it over the old one.
+// temporary file and renames it over the old one. The renames' sources are watched too,
+// since the kernel merges identical events in a row into one.
 class WriteCounter {
   public:
     WriteCounter(const std::string& folder, std::string name)
         : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(std::move(name)) {
-        inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO);
+        inotify_add_watch(fd_, folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO);
     }
     ~WriteCounter() { ::close(fd_); }
     int count() {
@@ -180,7 +181,7 @@ class WriteCounter {
         while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
             for (ssize_t at = 0; at < n;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-                if (event->len > 0 && name_ == event->name)
+                if ((event->mask & IN_MOVED_TO) != 0 && event->len > 0 && name_ == event->name)
                     ++writes_;
                 at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
             }
