@@ -42,17 +42,22 @@ void ensurePrivateFile(const std::string& path) {
 
 // Settings of a run that must leave the settings file alone: a private file in a
 // folder of its own, removed with the last key that uses it.
+// Without a folder (no temporary folder to be had) the settings stay in memory: the
+// path then names no existing folder, and nothing is removed.
 std::shared_ptr<QSettings> scratchSettings() {
-    std::string folder = (std::filesystem::temp_directory_path() / "nubo-settings-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr)
-        folder = std::filesystem::temp_directory_path().string();
+    std::error_code error;
+    std::string folder =
+        (std::filesystem::temp_directory_path(error) / "nubo-settings-XXXXXX").string();
+    const bool made = ::mkdtemp(folder.data()) != nullptr;
     const std::string path = folder + "/Nubo.conf";
-    ensurePrivateFile(path);
+    if (made)
+        ensurePrivateFile(path);
     return std::shared_ptr<QSettings>(new QSettings(q(path), QSettings::IniFormat),
-                                      [folder](QSettings* settings) {
+                                      [folder, made](QSettings* settings) {
                                           delete settings;
                                           std::error_code ignored;
-                                          std::filesystem::remove_all(folder, ignored);
+                                          if (made)
+                                              std::filesystem::remove_all(folder, ignored);
                                       });
 }
 
