@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/app_log_listener.h"
+#include "base/display_text.h"
 #include "base/utf8_cut.h"
 
 namespace nubo {
@@ -97,16 +98,12 @@ void AppLog::RemoveListener(AppLogListener* listener) {
 }
 
 std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {
-    std::string line;
-    line.reserve(std::min(text.size() + suffix.size(), kMaxLineLength));
-    for (std::string_view part : {text, suffix}) {
-        for (char c : part) {
-            auto u = static_cast<unsigned char>(c);
-            line.push_back((u < 0x20 && c != '\t') || u == 0x7F ? '?' : c);
-        }
-    }
+    // Joined first: a character may start in the text and end in the suffix.
+    std::string joined;
+    joined.reserve(text.size() + suffix.size());
+    joined.append(text).append(suffix);
     // Never half of a multi-byte character at the end.
-    return cutUtf8(line, kMaxLineLength);
+    return cutUtf8(cleanForDisplay(joined), kMaxLineLength);
 }
 
 void AppLog::append(std::string_view text, std::string_view suffix, LogLineKind kind) {

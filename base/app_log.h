@@ -53,8 +53,9 @@ class AppLog {
     void RemoveListener(AppLogListener* listener);
 
     // The text a line is stored as: cut to kMaxLineLength bytes on a character
-    // boundary, control characters shown as "?" so that no server text can drive the
-    // terminal or the list that shows it.
+    // boundary, control characters (C0, DEL, C1) and bidirectional overrides shown as
+    // "?" (cleanForDisplay) so that no server text can drive the terminal or reorder
+    // the list that shows it.
     static std::string MakeLine(std::string_view text, std::string_view suffix);
 
   private:

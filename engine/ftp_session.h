@@ -207,6 +207,9 @@ class FtpSession {
     // and the final reply is read and returned. *broken: the data connection failed.
     int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken);
     int abortStalledTransfer();
+    // Ends a listing that reached a limit of the context: logs, closes the data
+    // connection and aborts the transfer on the server. The final reply's code.
+    int stopListingOverLimit(int64_t entries, int64_t bytes, int64_t startMs);
     // False (logged) when an Image transfer moved other than the announced size (-1:
     // none announced); offset is where a resumed transfer started.
     bool sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset, const char* verb);

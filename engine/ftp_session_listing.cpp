@@ -181,6 +181,7 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         const int64_t now = static_cast<int64_t>(::time(nullptr));
         char line[kListingLineBuffer];
         int last = 0;
+        bool overLimit = false;
         while (!abortRequested_) {
             int n = data_.readLine(line, sizeof line);
             if (n == FtpSocket::kError && lastWinsockError() == wsa::kMessageSize) {
@@ -195,6 +196,10 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
                 break;
             }
             bytes += n + 2;
+            if (bytes > context_.listingByteLimit) {
+                overLimit = true;
+                break;
+            }
             reportTransferProgress(bytes);
             std::string_view text(line, static_cast<size_t>(n));
             if (rawLogging_) {
@@ -203,6 +208,10 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
             RemoteEntry entry;
             if (n > 0 && (machineListing ? parseMlsxLine(text, entry)
                                          : parseListingLine(text, pending, entry, *locale, now))) {
+                if (accepted >= context_.listingEntryLimit) {
+                    overLimit = true;
+                    break;
+                }
                 if (view() != nullptr)
                     view()->addEntry(entry);
                 if (++accepted % 10 == 0 && context_.outlets != nullptr) {
@@ -217,11 +226,18 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         // A listing cut off by a receive error is no listing of the directory, whatever
         // the final reply says: it is neither shown nor cached.
         bool broken = false;
-        result = closeDataPhase(false, last == FtpSocket::kError ? last : 0, bytes, start, &broken);
-        if (broken && result / 100 == 2) {
-            result = 426;
+        if (overLimit) {
+            result = stopListingOverLimit(accepted, bytes, start);
+        } else {
+            result =
+                closeDataPhase(false, last == FtpSocket::kError ? last : 0, bytes, start, &broken);
+            if (broken && result / 100 == 2) {
+                result = 426;
+            }
         }
-        listingBroken_ = broken;
+        // A listing cut at the limit is shown as far as it got, but a listing into a file
+        // counts it as incomplete.
+        listingBroken_ = broken || overLimit;
         transferActive_ = false;
         if (view() != nullptr) {
             view()->setBusy(false);
@@ -235,6 +251,19 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
     }
     data_.close();
     return result;
+}
+
+int FtpSession::stopListingOverLimit(int64_t entries, int64_t bytes, int64_t startMs) {
+    context_.log->LogExtendedFormat(
+        "*** The listing is longer than this program takes (%lld entries or %lld bytes): "
+        "the first %lld entries are shown, the rest was not read",
+        static_cast<long long>(context_.listingEntryLimit),
+        static_cast<long long>(context_.listingByteLimit), static_cast<long long>(entries));
+    logTransferTime("received", bytes, startMs);
+    // The server still sends: its data connection goes, and ABOR with the replies to it
+    // keeps the control connection in step for the next command.
+    data_.close();
+    return abortStalledTransfer();
 }
 
 int FtpSession::listToFile(const std::string& filePath) {

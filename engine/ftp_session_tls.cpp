@@ -50,7 +50,8 @@ bool FtpSession::judgeCertificate() {
     const unsigned port = target_.portNumber();
     TrustedCertificates trusted;
     const std::string file = context_.config->GetString("AppData") + TrustedCertificates::kFileName;
-    trusted.load(file);
+    if (!trusted.load(file))
+        logExtended("*** " + trusted.refusal());
     switch (trusted.check(target_.host, port, presented.fingerprint)) {
         case TrustedCertificates::Verdict::Trusted:
             logExtended("... certificate not verified (" + presented.problem +

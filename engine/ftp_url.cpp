@@ -7,6 +7,24 @@
 
 namespace nubo {
 
+namespace {
+
+bool validPort(const std::string& text) {
+    if (text.empty())
+        return false;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+        if (value > 65535)
+            return false;
+    }
+    return value != 0;
+}
+
+}  // namespace
+
 FtpUrl::FtpUrl(const std::string& text) {
     if (!parse(text)) {
         host.clear();
@@ -84,6 +102,10 @@ bool FtpUrl::parse(const std::string& text) {
     if (colon != std::string::npos) {
         port = hostPart.substr(colon + 1);
         hostPart.resize(colon);
+        // Only a number from 1 to 65535 names a port: "21:22", "-21" or "0" would
+        // otherwise be read as some other port, or none.
+        if (!validPort(port))
+            return false;
     } else {
         UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &port);
         portDefaulted = true;
@@ -119,6 +141,15 @@ bool FtpUrl::parse(const std::string& text) {
         return true;
     }
     return false;
+}
+
+std::string FtpUrl::withoutCredentials(const std::string& text) {
+    const size_t schemeEnd = text.find("://");
+    const size_t start = schemeEnd == std::string::npos ? 0 : schemeEnd + 3;
+    const size_t at = text.find('@', start);
+    if (at == std::string::npos)
+        return text;
+    return text.substr(0, start) + text.substr(at + 1);
 }
 
 std::string FtpUrl::hostForUrl(const std::string& host) {

@@ -5,7 +5,8 @@
 namespace nubo {
 
 // A parsed site URL: [scheme://][user[:password]@]host[:port][/path][;type=X], the
-// host a name, a dotted IPv4 address or an IPv6 literal in brackets ("[::1]").
+// host a name, a dotted IPv4 address or an IPv6 literal in brackets ("[::1]"), the
+// port a decimal number from 1 to 65535 (leading zeros allowed).
 // The host and the path are kept as typed (the path escaped); the user and the
 // password are unescaped. toString never contains the user or the password.
 class FtpUrl {
@@ -26,7 +27,8 @@ class FtpUrl {
 
     std::string toString() const;
     std::string decodedPath() const;
-    // Decimal value of the leading digits of the port; 0 if none.
+    // Decimal value of the port (of its leading digits for a port that a default
+    // filled in); 0 if none.
     unsigned portNumber() const;
     // Sets user and password unless user is empty.
     void setCredentials(const std::string& newUser, const std::string& newPassword);
@@ -36,6 +38,9 @@ class FtpUrl {
     static std::string unescape(const std::string& text);
     // The host as a URL writes it: an IPv6 literal in brackets.
     static std::string hostForUrl(const std::string& host);
+    // The text with its "user:password@" part left out, to show a URL that did not
+    // parse without its password.
+    static std::string withoutCredentials(const std::string& text);
 
     std::string scheme;
     std::string user;

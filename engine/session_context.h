@@ -54,6 +54,10 @@ struct SessionContext {
     bool retriesBrokenTransfers = false;
     // Certificate fingerprints the user trusted for this run only ("Trust once").
     const std::vector<std::string>* trustedOnce = nullptr;
+    // A listing stops after this many entries, or this many bytes of listing text, so
+    // that no server can fill memory with one; the part read is shown.
+    int64_t listingEntryLimit = 5'000'000;
+    int64_t listingByteLimit = int64_t{1} << 30;
 };
 
 namespace perhost {

@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <fstream>
 #include <sstream>
+
+#include "platform/bounded_file.h"
 
 namespace nubo {
 
@@ -77,12 +78,23 @@ std::vector<TrustedCertificates::Entry> TrustedCertificates::parse(std::string_v
 bool TrustedCertificates::load(const std::string& path) {
     path_ = path;
     entries_.clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return errno == ENOENT;
-    std::ostringstream text;
-    text << file.rdbuf();
-    entries_ = parse(text.str());
+    refusal_.clear();
+    // The file decides which certificates pass unverified: one that someone else could
+    // have written, or one that is no small regular file, is not believed at all.
+    BoundedFileRule rule;
+    rule.maxBytes = kMaxFileBytes;
+    rule.ownerOnly = true;
+    std::string text, reason;
+    switch (readBoundedFile(path, rule, &text, &reason)) {
+        case BoundedFile::Missing:
+            return true;
+        case BoundedFile::Refused:
+            refusal_ = path + " " + reason + ": no certificate is trusted from it";
+            return false;
+        case BoundedFile::Usable:
+            break;
+    }
+    entries_ = parse(text);
     return true;
 }
 
@@ -103,8 +115,10 @@ std::string TrustedCertificates::line(const std::string& host, unsigned port,
 
 bool TrustedCertificates::add(const std::string& host, unsigned port,
                               const std::string& fingerprint) {
-    if (path_.empty() || !validHost(host) || !validFingerprint(fingerprint) || port == 0 ||
-        port > 65535)
+    // A file that was not believed is not written over either: what is in it stays for
+    // the user to look at.
+    if (path_.empty() || !refusal_.empty() || !validHost(host) || !validFingerprint(fingerprint) ||
+        port == 0 || port > 65535)
         return false;
     const std::string name = lower(host);
     entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
@@ -116,7 +130,8 @@ bool TrustedCertificates::add(const std::string& host, unsigned port,
         text += line(entry.host, entry.port, entry.fingerprint) + "\n";
     // Written whole beside the old file and renamed over it; only the owner reads it.
     const std::string temporary = path_ + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     ::fchmod(fd, 0600);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,13 +24,21 @@ class TrustedCertificates {
     };
     enum class Verdict { Unknown, Trusted, Changed };
 
-    // Reads the file; a missing file is an empty list. False when it cannot be read.
+    // A larger file is refused.
+    static constexpr size_t kMaxFileBytes = 1 << 20;
+
+    // Reads the file; a missing file is an empty list. False, with an empty list and
+    // refusal() saying why, when it cannot be read or is not to be believed: not a
+    // regular file (a FIFO, a device), larger than kMaxFileBytes, owned by another
+    // user or writable by group or others (a symbolic link is judged by its target).
     bool load(const std::string& path);
+    const std::string& refusal() const { return refusal_; }
     static std::vector<Entry> parse(std::string_view text);
     // Trusted: this host and port with this fingerprint. Changed: the host and port are
     // stored with another fingerprint, which must be refused loudly.
     Verdict check(const std::string& host, unsigned port, const std::string& fingerprint) const;
-    // Stores (or replaces) a server's fingerprint and writes the file whole, mode 0600.
+    // Stores (or replaces) a server's fingerprint and writes the file whole, mode 0600;
+    // false, writing nothing, when the last load was refused.
     bool add(const std::string& host, unsigned port, const std::string& fingerprint);
     // "AB:CD:..." with 32 pairs.
     static bool validFingerprint(std::string_view text);
@@ -39,6 +48,7 @@ class TrustedCertificates {
 
   private:
     std::string path_;
+    std::string refusal_;
     std::vector<Entry> entries_;
 };
 

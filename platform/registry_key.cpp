@@ -1,5 +1,6 @@
 #include "platform/registry_key.h"
 
+#include "platform/bounded_file.h"
 #include "platform/settings_file_repair.h"
 #include "platform/xdg_paths.h"
 
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdlib>
+#include <filesystem>
 
 namespace nubo {
 
@@ -24,14 +26,39 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Creates the file, owner-only, before the settings library first writes it.
+// Creates the file, owner-only, before the settings library first writes it. The mode
+// is set through the descriptor, never by path: a path that turned into a link to a
+// device must not change the device's mode.
 void ensurePrivateFile(const std::string& path) {
     QDir().mkpath(QFileInfo(q(path)).absolutePath());
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd >= 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+            ::fchmod(fd, 0600);
         ::close(fd);
     }
-    ::chmod(path.c_str(), 0600);
+}
+
+// Settings of a run that must leave the settings file alone: a private file in a
+// folder of its own, removed with the last key that uses it.
+// Without a folder (no temporary folder to be had) the settings stay in memory: the
+// path then names no existing folder, and nothing is removed.
+std::shared_ptr<QSettings> scratchSettings() {
+    std::error_code error;
+    std::string folder =
+        (std::filesystem::temp_directory_path(error) / "nubo-settings-XXXXXX").string();
+    const bool made = ::mkdtemp(folder.data()) != nullptr;
+    const std::string path = folder + "/Nubo.conf";
+    if (made)
+        ensurePrivateFile(path);
+    return std::shared_ptr<QSettings>(new QSettings(q(path), QSettings::IniFormat),
+                                      [folder, made](QSettings* settings) {
+                                          delete settings;
+                                          std::error_code ignored;
+                                          if (made)
+                                              std::filesystem::remove_all(folder, ignored);
+                                      });
 }
 
 }  // namespace
@@ -45,6 +72,16 @@ RegistryKey RegistryKey::application() {
 }
 
 RegistryKey::RegistryKey(const std::string& path) {
+    BoundedFileRule rule;
+    rule.maxBytes = kMaxFileBytes;
+    std::string reason;
+    if (checkBoundedFile(path, rule, &reason) == BoundedFile::Refused) {
+        // Read, it could hang the program or exhaust its memory; written over, it would
+        // lose what the user keeps there (or what a link points to). Neither is done.
+        refusal_ = path + " " + reason;
+        settings_ = scratchSettings();
+        return;
+    }
     ensurePrivateFile(path);
     repaired_ = SettingsFileRepair::repair(path, &damagedCopy_);
     settings_ = std::make_shared<QSettings>(q(path), QSettings::IniFormat);

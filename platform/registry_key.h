@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,9 @@ namespace nubo {
 // The file is readable by its owner only, since it holds scrambled credentials.
 class RegistryKey {
   public:
+    // A settings file larger than this is not read (see refusal()).
+    static constexpr size_t kMaxFileBytes = 16 << 20;
+
     // The application's key in the settings file at `path`.
     explicit RegistryKey(const std::string& path);
     // The application's key at its usual place.
@@ -40,6 +44,11 @@ class RegistryKey {
     // damagedCopy() names the copy of the damaged file ("" when none could be made).
     bool wasRepaired() const { return repaired_; }
     const std::string& damagedCopy() const { return damagedCopy_; }
+    // Not empty when the file at the path could not be used (not a regular file, a
+    // link to a device, larger than kMaxFileBytes, unreadable): "<path> <why>". The
+    // key then starts empty and keeps this run's changes in a private scratch file
+    // that goes with it; the file at the path is neither read nor written.
+    const std::string& refusal() const { return refusal_; }
 
   private:
     RegistryKey(std::shared_ptr<QSettings> settings, std::string group);
@@ -49,6 +58,7 @@ class RegistryKey {
     std::string group_;
     bool repaired_ = false;
     std::string damagedCopy_;
+    std::string refusal_;
 };
 
 }  // namespace nubo

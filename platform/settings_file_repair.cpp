@@ -3,10 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <ctime>
 #include <fstream>
 #include <sstream>
 
+#include "platform/bounded_file.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -33,15 +33,6 @@ bool writeCopy(const std::string& path, const std::string& text) {
     }
     bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     return ::close(fd) == 0 && written;
-}
-
-std::string copyName(const std::string& path) {
-    const time_t now = time(nullptr);
-    tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    return path + ".bad-" + stamp;
 }
 
 }  // namespace
@@ -98,7 +89,7 @@ bool SettingsFileRepair::repair(const std::string& path, std::string* copyPath) 
     if (!damaged) {
         return false;
     }
-    const std::string copy = copyName(path);
+    const std::string copy = setAsideName(path);
     if (writeCopy(copy, text)) {
         *copyPath = copy;
     }

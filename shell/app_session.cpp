@@ -37,6 +37,11 @@ void AppSession::start() {
                  ? std::string()
                  : ", the damaged file was copied to " + appKey_.damagedCopy()));
     }
+    if (!appKey_.refusal().empty()) {
+        log_.AppendLine("*** The settings file " + appKey_.refusal() +
+                        ": not read; this run uses the default settings and saves none, "
+                        "leaving the file as it is");
+    }
     const std::string scheme = "ftp";
     const std::string user = "anonymous";
     const std::string password = config_.GetString("EMail");

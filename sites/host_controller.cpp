@@ -328,7 +328,7 @@ bool HostController::commandLineConnect(int mode, const std::string& urlText) {
     FtpUrl url;
     url.parse(urlText);
     if (url.host.empty()) {
-        context_.log->LogExtended("*** Invalid URL: ", urlText);
+        context_.log->LogExtended("*** Invalid URL: ", FtpUrl::withoutCredentials(urlText));
         return false;
     }
     if (!url.isFtpScheme()) {
@@ -361,7 +361,9 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
         url.scheme = "ftpes";
     sites_.setCurrentHost(name);
     if (statisticsOn_ && statisticsOpen_) {
-        statistics_.selectHost(url.host);
+        // Counted from the login on: a name that never resolves, or a server never
+        // reached, leaves no record behind.
+        statistics_.selectHost(url.host, false);
     }
     cancel_ = false;
     loggedIn_ = false;
@@ -674,8 +676,9 @@ void HostController::askAboutCertificate() {
     if (answer == TrustAnswer::Always) {
         TrustedCertificates store;
         const std::string file = context_.dataFolder + TrustedCertificates::kFileName;
-        if (!store.load(file) ||
-            !store.add(refusal.host, refusal.port, refusal.facts.fingerprint)) {
+        if (!store.load(file)) {
+            context_.log->LogExtended("*** ", store.refusal());
+        } else if (!store.add(refusal.host, refusal.port, refusal.facts.fingerprint)) {
             context_.log->LogExtended("*** Unable to write ", file);
         }
     } else {

@@ -91,12 +91,15 @@ int HostExchange::importText(const std::string& text, std::string* status) {
         if (!ok)
             break;
         const bool known = sites_.hasSite(name);
-        sites_.storeSite(name, user, password, word);
+        sites_.storeSite(name, user, password, word, false);
         if (!known) {
             added_.push_back(name);
         }
         ++count;
     }
+    // The settings file is rewritten whole on every write: once for the whole import.
+    if (count > 0)
+        sites_.flush();
     *status = std::to_string(count) + " entries imported";
     return count;
 }

@@ -1,6 +1,7 @@
 #include "sites/site_list.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "base/config_store.h"
 #include "base/credential_encoding.h"
@@ -103,7 +104,7 @@ void SiteList::loadSites() {
 }
 
 void SiteList::storeSite(const std::string& name, const std::string& user,
-                         const std::string& password, uint32_t settings) {
+                         const std::string& password, uint32_t settings, bool flushNow) {
     std::string blob;
     if (!encodeCredentials(&name, user, password, &blob)) {
         blob.clear();  // a user name longer than the format holds is not kept
@@ -115,6 +116,11 @@ void SiteList::storeSite(const std::string& name, const std::string& user,
         perHostMap_[name] = settings;
         perHost_.setDword(valueName, settings);
     }
+    if (flushNow)
+        hosts_.flush();
+}
+
+void SiteList::flush() {
     hosts_.flush();
 }
 
@@ -168,13 +174,43 @@ uint32_t SiteList::settingsWord(const std::string& name) const {
     return found == perHostMap_.end() ? 0 : found->second;
 }
 
+std::string SiteList::endpointOf(const std::string& siteText) {
+    FtpUrl url;
+    if (!url.parse(siteText) && url.host.empty())
+        return {};
+    std::string host = url.host;
+    for (char& c : host)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    // "host." names the same host as "host".
+    if (host.size() > 1 && host.back() == '.')
+        host.pop_back();
+    unsigned port = url.portDefaulted ? 0 : url.portNumber();
+    if (port == 0)
+        port = url.tls() == FtpUrl::Tls::Implicit ? 990 : 21;
+    return host + " " + std::to_string(port);
+}
+
 bool SiteList::requiresTls(const std::string& name) const {
-    const auto found = tlsMap_.find(name);
-    return found != tlsMap_.end() && found->second;
+    // By the server, not by the text: a URL with credentials, another scheme, a path or
+    // the port written otherwise must not escape the site's setting.
+    const std::string endpoint = endpointOf(name);
+    for (const auto& [site, on] : tlsMap_) {
+        if (on && (site == name || (!endpoint.empty() && endpointOf(site) == endpoint)))
+            return true;
+    }
+    return false;
 }
 
 void SiteList::setRequiresTls(const std::string& name, bool on) {
     tlsMap_[name] = on;
+    if (on)
+        return;
+    // Off for the server: every other site text of it would keep it on otherwise.
+    const std::string endpoint = endpointOf(name);
+    for (auto& [site, value] : tlsMap_) {
+        if (!endpoint.empty() && endpointOf(site) == endpoint)
+            value = false;
+    }
 }
 
 uint32_t SiteList::getHostSetting(const std::string* name, HostField field) const {

@@ -27,8 +27,11 @@ class SiteList {
     SiteList(RegistryKey appKey, ConfigStore& config);
 
     void loadSites();
+    // Stores a site and writes the settings file, unless flushNow is false: a caller
+    // that stores many (an import) writes the file once with flush() at the end.
     void storeSite(const std::string& name, const std::string& user, const std::string& password,
-                   uint32_t settings);
+                   uint32_t settings, bool flushNow = true);
+    void flush();
     bool findCredentials(const std::string& name, std::string* user, std::string* password) const;
     bool copySite(const std::string& from, const std::string& to);
     void deleteSite(const std::string& name);
@@ -43,8 +46,14 @@ class SiteList {
     uint32_t settingsWord(const std::string& name) const;
     // Whether a site must use explicit TLS (FTPES). Kept in "PerHostTls", beside the
     // settings word, whose bits and layout stay as they are; written with the words.
+    // A name requires TLS when any site naming the same server does (see endpointOf);
+    // turning it off turns it off for every site of that server.
     bool requiresTls(const std::string& name) const;
     void setRequiresTls(const std::string& name, bool on);
+    // The server a site text names: "host port", the host in lower case without a
+    // final dot, the port as a number (21 when absent, 990 for ftps); scheme,
+    // credentials and path aside. "" for a text that names no host.
+    static std::string endpointOf(const std::string& siteText);
     void savePerHostSettings(uint16_t defaultLocale = 1033);
 
     std::string uniqueSiteName(const std::string& base) const;

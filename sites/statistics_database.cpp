@@ -1,12 +1,17 @@
 #include "sites/statistics_database.h"
 #include "base/binary_fields.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/bounded_file.h"
 
 #include "views/display_format.h"
 
@@ -69,11 +74,38 @@ void StatisticsDatabase::setInUse(uint32_t index, bool on) {
     writeLe32(mask, on ? readLe32(mask) | bit : readLe32(mask) & ~bit);
 }
 
+bool StatisticsDatabase::setAsideIfMisshapenLocked() {
+    const std::string path = folder_ + kFileName;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return true;
+    struct stat st {};
+    char banner[sizeof kBanner] = {};
+    bool fits = false;
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        const size_t size = static_cast<size_t>(st.st_size);
+        // Empty: made anew in place. Else whole blocks, at most the header's 55, that
+        // start with the banner.
+        fits = size == 0 || (size % kBlockSize == 0 && size <= kMaxBlocks * kBlockSize &&
+                             ::pread(fd, banner, sizeof banner, 0) == sizeof banner &&
+                             std::memcmp(banner, kBanner, sizeof kBanner) == 0);
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (fits)
+        return true;
+    // Renamed, not rewritten: a huge or sparse file costs nothing to keep, and nothing
+    // of it is read or written; the copy stays for whoever wants to look at it.
+    return ::rename(path.c_str(), setAsideName(path).c_str()) == 0;
+}
+
 bool StatisticsDatabase::open() {
     if (file_.isOpen())
         return true;
     NamedLockGuard guard(lock_);
-    if (!file_.open(folder_, "NuboSdb.dat", "NuboStatMap", kBlockSize, true)) {
+    if (!setAsideIfMisshapenLocked())
+        return false;
+    if (!file_.open(folder_, kFileName, "NuboStatMap", kBlockSize, true)) {
         return false;
     }
     uint8_t* header = file_.data();
@@ -95,7 +127,7 @@ bool StatisticsDatabase::open() {
     return true;
 }
 
-void StatisticsDatabase::selectHost(const std::string& host) {
+void StatisticsDatabase::selectHost(const std::string& host, bool makeRecord) {
     open();
     currentRecord_ = 0;
     std::fill(std::begin(pending_), std::end(pending_), 0);
@@ -103,7 +135,15 @@ void StatisticsDatabase::selectHost(const std::string& host) {
     if (!file_.isOpen())
         return;
     NamedLockGuard guard(lock_);
-    currentRecord_ = findOrMakeLocked(host.substr(0, kNameSize - 1));
+    const std::string name = host.substr(0, kNameSize - 1);
+    if (makeRecord) {
+        currentRecord_ = findOrMakeLocked(name);
+        return;
+    }
+    for (uint32_t i = 1; i < recordCount() && currentRecord_ == 0; ++i) {
+        if (holdsLocked(i, name))
+            currentRecord_ = i;
+    }
 }
 
 bool StatisticsDatabase::holdsLocked(uint32_t index, const std::string& name) const {
@@ -145,13 +185,16 @@ void StatisticsDatabase::countTransfer(int64_t bytes, int64_t milliseconds) {
 }
 
 void StatisticsDatabase::flush() {
-    if (currentHost_.empty() || currentRecord_ == 0 || !file_.isOpen()) {
+    const bool nothing = std::all_of(std::begin(pending_), std::end(pending_),
+                                     [](uint64_t count) { return count == 0; });
+    if (currentHost_.empty() || !file_.isOpen() || nothing) {
         std::fill(std::begin(pending_), std::end(pending_), 0);
         return;
     }
     NamedLockGuard guard(lock_);
     // Another instance may have freed this host's record, and a third host may own the
-    // slot now: the counts go to this host's record, made anew when needed.
+    // slot now; or the host has none yet: the counts go to this host's record, made
+    // when needed.
     const std::string name = currentHost_.substr(0, kNameSize - 1);
     if (!holdsLocked(currentRecord_, name)) {
         currentRecord_ = findOrMakeLocked(name);
@@ -196,7 +239,7 @@ void StatisticsDatabase::close(bool gatheringOn) {
         file_.close();
     }
     if (!anyHost && !gatheringOn) {
-        ::unlink((folder_ + "NuboSdb.dat").c_str());
+        ::unlink((folder_ + kFileName).c_str());
     }
     currentRecord_ = 0;
 }

@@ -10,12 +10,14 @@
 namespace nubo {
 
 // "NuboSdb.dat": per-host counts of connections, files, bytes and transfer time,
-// shared by every running instance. Blocks of 8192 bytes hold 32 records of 256 bytes;
+// shared by every running instance. A file of the wrong size or without the banner is
+// set aside, never rewritten in place. Blocks of 8192 bytes hold 32 records of 256 bytes;
 // record 0 is the header (banner, block count, one use mask per block). A host record
 // packs 22-bit counters for connects and files and 42-bit ones for bytes and
 // milliseconds, carrying from the low words into the high bits.
 class StatisticsDatabase {
   public:
+    static constexpr const char* kFileName = "NuboSdb.dat";
     static constexpr size_t kBlockSize = 8192;
     static constexpr size_t kRecordSize = 256;
     static constexpr uint32_t kMaxBlocks = 55;
@@ -37,8 +39,9 @@ class StatisticsDatabase {
 
     bool open();
     // Finds or makes the host's record for the counts that follow; with no free
-    // record nothing is counted.
-    void selectHost(const std::string& host);
+    // record nothing is counted. Without makeRecord an existing record is found but
+    // none is made before the first count (a host never reached leaves no record).
+    void selectHost(const std::string& host, bool makeRecord = true);
     const std::string& currentHost() const { return currentHost_; }
     uint32_t currentRecord() const { return currentRecord_; }
     // Counting: a connect, and a finished transfer. Each flushes into the record.
@@ -63,6 +66,10 @@ class StatisticsDatabase {
     static void sortForKind(std::vector<Entry>& entries, int kind);
 
   private:
+    // With the lock held: a file that is not this format's (not a regular file, not
+    // whole blocks, more than kMaxBlocks, no banner) is renamed aside (setAsideName) so
+    // that it is made anew; false when that fails.
+    bool setAsideIfMisshapenLocked();
     uint8_t* record(uint32_t index) const;
     bool inUse(uint32_t index) const;
     void setInUse(uint32_t index, bool on);

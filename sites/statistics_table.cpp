@@ -1,8 +1,10 @@
 #include "sites/statistics_table.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace nubo {
 
@@ -100,7 +102,31 @@ std::string StatisticsTable::csv(std::vector<StatisticsDatabase::Entry> entries,
     return text;
 }
 
-std::string StatisticsTable::csvField(const std::string& text) {
+bool StatisticsTable::plainNumber(const std::string& text) {
+    size_t at = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const size_t digits = at;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+        ++at;
+    if (at == digits)
+        return false;
+    if (at < text.size() && text[at] == '.') {
+        const size_t fraction = ++at;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+            ++at;
+        if (at == fraction)
+            return false;
+    }
+    return at == text.size();
+}
+
+std::string StatisticsTable::csvField(const std::string& raw) {
+    // A spreadsheet runs a cell that starts like a formula (a host name is whatever a
+    // site list or an import said): an apostrophe before it makes it text. A plain
+    // number stays a number.
+    std::string text = raw;
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos &&
+        !plainNumber(text))
+        text.insert(0, 1, '\'');
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";

@@ -42,8 +42,12 @@ class StatisticsTable {
 
     static std::string tabSeparated(std::vector<StatisticsDatabase::Entry> entries, int kind);
     static std::string csv(std::vector<StatisticsDatabase::Entry> entries, int kind);
-    // A CSV field: quoted when it holds a comma, a quote or a line break.
+    // A CSV field: quoted when it holds a comma, a quote or a line break; one that a
+    // spreadsheet would take as a formula (it starts with "=", "+", "-", "@", a tab or a
+    // CR and is no plain number such as "-12.5") gets a leading apostrophe.
     static std::string csvField(const std::string& text);
+    // "-12", "+3.25", "7": an optional sign, digits, an optional fraction.
+    static bool plainNumber(const std::string& text);
 };
 
 }  // namespace nubo

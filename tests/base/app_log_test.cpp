@@ -49,6 +49,37 @@ TEST(AppLogTest, ControlCharactersAreMadeVisible) {
     EXPECT_EQ(AppLog::MakeLine(std::string("a\x1b[31mb\0c\x7f", 10), "\td"), "a?[31mb?c?\td");
 }
 
+TEST(AppLogTest, C1ControlsAndBidirectionalOverridesAreMadeVisible) {
+    // C1 as characters (CSI U+009B, NEL U+0085, U+0080) and as raw bytes in text that
+    // is not UTF-8; embeddings, overrides and isolates.
+    EXPECT_EQ(AppLog::MakeLine("a\xc2\x9b"
+                               "2Jb\xc2\x85\xc2\x80",
+                               ""),
+              "a?2Jb??");
+    EXPECT_EQ(AppLog::MakeLine("raw\x9b"
+                               "2J\x90x\x9f",
+                               ""),
+              "raw?2J?x?");
+    EXPECT_EQ(AppLog::MakeLine("evil\xe2\x80\xaetxt.exe", ""), "evil?txt.exe");
+    EXPECT_EQ(AppLog::MakeLine("\xe2\x80\xaa\xe2\x80\xab\xe2\x80\xac\xe2\x80\xad", ""), "????");
+    EXPECT_EQ(AppLog::MakeLine("\xe2\x81\xa6x\xe2\x81\xa7\xe2\x81\xa8\xe2\x81\xa9", ""), "?x???");
+    // A character split between text and suffix is still one character.
+    EXPECT_EQ(AppLog::MakeLine("a\xe2\x80",
+                               "\xae"
+                               "b"),
+              "a?b");
+    // Everything else stays as it came: letters of any script, the neighbours of the
+    // hidden ranges, invalid bytes above 0x9F, a truncated sequence.
+    for (const char* kept :
+         {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\xc2\xa0\xc2\xa9",
+          "\xe2\x80\xa9\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa", "caf\xe9", "x\xe2\xa0"})
+        EXPECT_EQ(AppLog::MakeLine(kept, ""), kept);
+    // An overlong form of a C1 control, or a cut sequence, is no valid sequence: its
+    // bytes are judged alone.
+    EXPECT_EQ(AppLog::MakeLine("x\xe2\x80", ""), "x\xe2?");
+    EXPECT_EQ(AppLog::MakeLine("\xe0\x82\x9b", ""), "\xe0??");
+}
+
 class Collector : public AppLogListener {
   public:
     void lineAppended(size_t index, const std::string& text, LogLineKind kind) override {

@@ -1,6 +1,7 @@
 // FTP over TLS against pyftpdlib's TLS handler (explicit TLS required for logins and
 // data), with a self-signed certificate made at test time.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -110,6 +111,20 @@ TEST_F(FtpTlsTest, AnUntrustedCertificateIsRefusedBeforeAnyPasswordGoesOut) {
     EXPECT_EQ(log.find("<PASS"), std::string::npos) << log;
     EXPECT_TRUE(h.outlets.exitBits() & exitbit::kConnectFailed);
     EXPECT_FALSE(h.outlets.exitBits() & exitbit::kLoginFailed);
+}
+
+TEST_F(FtpTlsTest, ATrustFileOthersCanWriteTrustsNothingAndTheLogSaysWhy) {
+    ASSERT_FALSE(connect("ftpes"));
+    trust(fingerprint());
+    worker->join();
+    worker.reset();
+    const std::string file = data + TrustedCertificates::kFileName;
+    ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+    EXPECT_FALSE(connect("ftpes"));
+    EXPECT_TRUE(h.logHas("*** " + file +
+                         " is writable by group or others: no certificate is trusted from it"))
+        << h.logText();
+    EXPECT_EQ(h.logText().find("<PASS"), std::string::npos) << h.logText();
 }
 
 TEST_F(FtpTlsTest, ATrustedCertificateCarriesLoginListingAndBothTransfers) {

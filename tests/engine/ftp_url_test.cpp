@@ -131,14 +131,29 @@ TEST_F(FtpUrlTest, UnescapeLeavesIncompleteEscapesAlone) {
     EXPECT_EQ(FtpUrl::unescape("%00x"), std::string("\0x", 2));
 }
 
-TEST_F(FtpUrlTest, PortNumberTakesLeadingDigits) {
+TEST_F(FtpUrlTest, OnlyPortsFrom1To65535AreValid) {
+    for (const char* text :
+         {"host:abc", "host:21:22", "host:-21", "host:0", "host:65536", "host:", "host:21x",
+          "ftp://bob:pw@host:+21/pub", "[::1]:0", "host:99999999999999999999", "host: 21"}) {
+        FtpUrl url;
+        EXPECT_FALSE(url.parse(text)) << text;
+        EXPECT_FALSE(FtpUrl(text).isValid()) << text;
+    }
     FtpUrl url;
-    ASSERT_TRUE(url.parse("host:21x"));
-    EXPECT_EQ(url.portNumber(), 21u);
-    ASSERT_TRUE(url.parse("host:abc"));
-    EXPECT_EQ(url.portNumber(), 0u);
-    ASSERT_TRUE(url.parse("host:99999999999999999999"));
-    EXPECT_GT(url.portNumber(), 65535u);  // refused when connecting, never wrapped
+    ASSERT_TRUE(url.parse("host:65535"));
+    EXPECT_EQ(url.portNumber(), 65535u);
+    ASSERT_TRUE(url.parse("ftp://host:1/x"));
+    EXPECT_EQ(url.portNumber(), 1u);
+    // Leading zeros write the same number.
+    ASSERT_TRUE(url.parse("host:040051"));
+    EXPECT_EQ(url.portNumber(), 40051u);
+    EXPECT_EQ(url.toString(), "host:040051");
+}
+
+TEST_F(FtpUrlTest, WithoutCredentialsDropsTheUserPart) {
+    EXPECT_EQ(FtpUrl::withoutCredentials("ftp://bob:pw@host:abc/x"), "ftp://host:abc/x");
+    EXPECT_EQ(FtpUrl::withoutCredentials("bob:pw@host"), "host");
+    EXPECT_EQ(FtpUrl::withoutCredentials("ftp://host:0"), "ftp://host:0");
 }
 
 TEST_F(FtpUrlTest, SetCredentialsIgnoresAnEmptyUser) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/support/test_util.h"
 
@@ -62,6 +63,62 @@ TEST(TrustedCertificatesTest, VerdictsAndAFileOnlyTheOwnerReads) {
     EXPECT_EQ(reread.check("host", 21, other), TrustedCertificates::Verdict::Trusted);
     EXPECT_FALSE(reread.add("host", 21, "not a fingerprint"));
     EXPECT_EQ(TrustedCertificates::line("H", 21, kPrint), "h 21 " + kPrint);
+}
+
+TEST(TrustedCertificatesTest, AFileOthersCouldWriteOrThatIsNoSmallFileTrustsNothing) {
+    test::TempFolder temp{"nubo-trust"};
+    const std::string path = temp.path() + "/" + TrustedCertificates::kFileName;
+    const std::string line = TrustedCertificates::line("host", 21, kPrint) + "\n";
+    auto refused = [&](const std::string& why) {
+        TrustedCertificates store;
+        EXPECT_FALSE(store.load(path)) << why;
+        EXPECT_TRUE(store.entries().empty()) << why;
+        EXPECT_EQ(store.check("host", 21, kPrint), TrustedCertificates::Verdict::Unknown) << why;
+        EXPECT_EQ(store.refusal().rfind(path + " ", 0), 0u) << store.refusal();
+        EXPECT_NE(store.refusal().find(why), std::string::npos) << store.refusal();
+        // Nothing is written over a file that was not believed.
+        EXPECT_FALSE(store.add("other", 21, kPrint));
+    };
+    test::writeFile(path, line);
+    ASSERT_EQ(chmod(path.c_str(), 0620), 0);
+    refused("writable by group or others");
+    ASSERT_EQ(chmod(path.c_str(), 0602), 0);
+    refused("writable by group or others");
+    // A link is judged by what it points to.
+    const std::string target = temp.path() + "/elsewhere.txt";
+    test::writeFile(target, line);
+    ASSERT_EQ(chmod(target.c_str(), 0666), 0);
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+    refused("writable by group or others");
+    ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+    {
+        TrustedCertificates store;
+        ASSERT_TRUE(store.load(path)) << store.refusal();
+        EXPECT_EQ(store.check("host", 21, kPrint), TrustedCertificates::Verdict::Trusted);
+    }
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
+        refused("belongs to another user");
+    }
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    test::writeFile(path, line + std::string(TrustedCertificates::kMaxFileBytes, '#'));
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    refused("larger than");
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+    refused("a device");
+}
+
+TEST(TrustedCertificatesTest, AFifoIsRefusedWithoutWaitingForAWriter) {
+    test::TempFolder temp{"nubo-trust"};
+    const std::string path = temp.path() + "/" + TrustedCertificates::kFileName;
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    TrustedCertificates store;
+    bool loaded = true;
+    ASSERT_TRUE(test::returnsDespiteFifo(path, [&] { loaded = store.load(path); }));
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(store.refusal().find("a FIFO"), std::string::npos) << store.refusal();
 }
 
 }  // namespace

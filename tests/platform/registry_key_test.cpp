@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -161,6 +163,71 @@ TEST(SettingsFileRepairTest, QuotesAreCountedInValuesOnly) {
     EXPECT_TRUE(SettingsFileRepair::quotesBalanced("no equals \" here"));
     EXPECT_FALSE(SettingsFileRepair::quotesBalanced("Key=\"open"));
     EXPECT_FALSE(SettingsFileRepair::quotesBalanced("Key=\"ends in \\\""));
+}
+
+// A character device that reads as endless zeros, of the test's own (so that a fault
+// that changed its mode could not change the system's /dev/zero), else /dev/zero.
+std::string zeroDevice(const std::string& folder) {
+    const std::string node = folder + "/zero";
+    return ::mknod(node.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0 ? node : "/dev/zero";
+}
+
+TEST_F(RegistryKeyTest, AFileThatIsNoSmallRegularFileIsNeitherReadNorWritten) {
+    std::filesystem::create_directories(folder + "/Tkwa");
+    const std::string zero = zeroDevice(folder);
+    struct stat device {};
+    ASSERT_EQ(stat(zero.c_str(), &device), 0);
+    ASSERT_EQ(symlink(zero.c_str(), path.c_str()), 0);
+    {
+        RegistryKey root(path);
+        EXPECT_NE(root.refusal().find("is a device, not a regular file"), std::string::npos)
+            << root.refusal();
+        EXPECT_EQ(root.refusal().rfind(path + " ", 0), 0u);
+        // The run goes on with an empty key that still keeps what it is given.
+        RegistryKey settings = root.subkey("Settings");
+        std::string value;
+        EXPECT_FALSE(settings.getString("EMail", &value));
+        settings.setString("EMail", "a@b");
+        root.flush();
+        ASSERT_TRUE(settings.getString("EMail", &value));
+        EXPECT_EQ(value, "a@b");
+    }
+    struct stat after {};
+    ASSERT_EQ(lstat(path.c_str(), &after), 0);
+    EXPECT_TRUE(S_ISLNK(after.st_mode));
+    ASSERT_EQ(stat(zero.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode, device.st_mode);
+
+    // A file over the limit is kept byte for byte.
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    const std::string big =
+        "[Settings]\nEMail=kept@example.org\n;" + std::string(RegistryKey::kMaxFileBytes, 'x');
+    test::writeFile(path, big);
+    {
+        RegistryKey root(path);
+        EXPECT_NE(root.refusal().find("is larger than"), std::string::npos) << root.refusal();
+        std::string value;
+        EXPECT_FALSE(root.subkey("Settings").getString("EMail", &value));
+        root.subkey("Settings").setString("EMail", "new@example.org");
+        root.flush();
+    }
+    EXPECT_TRUE(test::readFile(path) == big);
+}
+
+TEST_F(RegistryKeyTest, AFifoIsRefusedWithoutWaitingForAWriter) {
+    std::filesystem::create_directories(folder + "/Tkwa");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    std::string refusal;
+    ASSERT_TRUE(test::returnsDespiteFifo(path, [&] {
+        RegistryKey root(path);
+        root.subkey("Settings").setString("EMail", "a@b");
+        root.flush();
+        refusal = root.refusal();
+    }));
+    EXPECT_NE(refusal.find("is a FIFO, not a regular file"), std::string::npos) << refusal;
+    struct stat st {};
+    ASSERT_EQ(lstat(path.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 }  // namespace

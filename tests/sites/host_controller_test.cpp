@@ -370,6 +370,27 @@ TEST_F(HostControllerTest, CommandLineFetchCountsTheTransferAndQuits) {
     EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 4096u);
 }
 
+TEST_F(HostControllerTest, AHostNeverReachedLeavesNoStatisticsRecord) {
+    writeFile(server.root() + "/f.bin", "x");
+    harness.config.SetInt("CLConnect", 1);
+    harness.config.SetInt("CLStart", 1);
+    harness.config.SetString("CLXDir", home.work());
+    HostController& page = start();
+    ASSERT_TRUE(page.statisticsOn());
+    // ".invalid" never resolves.
+    ASSERT_TRUE(page.commandLineConnect(3, "ftp://no-such-host.invalid/f.bin"));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    EXPECT_TRUE(page.statistics().takeSnapshot(nullptr).empty());
+    // A host that is reached is counted from its login on.
+    ASSERT_TRUE(page.commandLineConnect(3, server.url("/f.bin")));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    const auto entries = page.statistics().takeSnapshot(nullptr);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].host, "127.0.0.1");
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 1u);
+    EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 1u);
+}
+
 TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {
     writeFile(server.root() + "/site.txt", "a\r\nb\r\n");
     writeFile(server.root() + "/last.txt", "a\r\nb\r\n");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -162,6 +163,61 @@ TEST_F(HostExchangeTest, ExportsAreTheOwnersAloneFailedWritesSayItLargeImportsAr
                                        << std::string(HostExchange::kMaxImportBytes, 'x');
     EXPECT_EQ(exchange.importFromFile(folder + "/big.txt", &status), 0);
     EXPECT_EQ(status, "File is too large for NuboEx import data");
+}
+
+// Counts the times a file of a folder is written anew: the settings library writes a
+// temporary file and renames it over the old one. The renames' sources are watched too,
+// since the kernel merges identical events in a row into one.
+class WriteCounter {
+  public:
+    WriteCounter(const std::string& folder, std::string name)
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(std::move(name)) {
+        inotify_add_watch(fd_, folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO);
+    }
+    ~WriteCounter() { ::close(fd_); }
+    int count() {
+        alignas(inotify_event) char buffer[65536];
+        ssize_t n;
+        while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                if ((event->mask & IN_MOVED_TO) != 0 && event->len > 0 && name_ == event->name)
+                    ++writes_;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return writes_;
+    }
+
+  private:
+    int fd_;
+    std::string name_;
+    int writes_ = 0;
+};
+
+TEST_F(HostExchangeTest, AnImportWritesTheSettingsFileOnce) {
+    std::string text;
+    {
+        std::unique_ptr<SiteList> from = emptyList("from.conf");
+        for (int i = 0; i < 300; ++i)
+            from->storeSite("ftp://site" + std::to_string(i) + ".example.org", "user", "pw",
+                            i % 2 == 0 ? 1031u : 0u, false);
+        text = HostExchange(*from).exportText({});
+    }
+    std::unique_ptr<SiteList> to = emptyList("to.conf");
+    WriteCounter writes(folder, "to.conf");
+    std::string status;
+    ASSERT_EQ(HostExchange(*to).importText(text, &status), 300);
+    EXPECT_EQ(status, "300 entries imported");
+    EXPECT_EQ(writes.count(), 1);
+    // And what was written is all of it.
+    SiteList reread(RegistryKey(folder + "/to.conf"), config);
+    reread.loadSites();
+    EXPECT_EQ(reread.siteNames().size(), 300u);
+    std::string user, password;
+    ASSERT_TRUE(reread.findCredentials("ftp://site299.example.org", &user, &password));
+    EXPECT_EQ(password, "pw");
+    EXPECT_EQ(reread.settingsWord("ftp://site298.example.org"), 1031u);
 }
 
 }  // namespace

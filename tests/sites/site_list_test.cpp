@@ -66,7 +66,36 @@ TEST_F(SiteListTest, TheTlsRequirementIsKeptBesideTheSettingsWord) {
     EXPECT_EQ(word, (72u << 19) | 1031u);
     sites.deleteSite(site);
     sites.savePerHostSettings();
+    // The clone names the same server and still requires TLS for it.
+    EXPECT_TRUE(load().requiresTls(site));
+    sites.deleteSite(site + "/1");
+    sites.savePerHostSettings();
     EXPECT_FALSE(load().requiresTls(site));
+}
+
+TEST_F(SiteListTest, TheTlsRequirementFollowsTheServerNotTheText) {
+    SiteList sites = load();
+    sites.storeSite("Secure.Example.org:040051", "", "", 0);
+    sites.setRequiresTls("Secure.Example.org:040051", true);
+    sites.storeSite("plain.example.org", "", "", 0);
+    sites.setRequiresTls("plain.example.org", true);
+    for (const char* text :
+         {"Secure.Example.org:040051", "ftp://bob:pw@secure.example.org:40051",
+          "FTP://SECURE.EXAMPLE.ORG:40051/pub/dir;type=d", "secure.example.org.:40051",
+          "ftp://plain.example.org", "plain.example.org:21", "ftp://u@plain.example.org:0021/x"})
+        EXPECT_TRUE(sites.requiresTls(text)) << text;
+    for (const char* text :
+         {"secure.example.org", "secure.example.org:4005", "other.example.org:40051",
+          "plain.example.org:2121", "ftps://plain.example.org", "plain.example.org:abc", ""})
+        EXPECT_FALSE(sites.requiresTls(text)) << text;
+    EXPECT_EQ(SiteList::endpointOf("ftp://[::1]:2121/x"), "::1 2121");
+    EXPECT_EQ(SiteList::endpointOf("ftp://[::1]:21:22/x"), "");
+    // Turned off through any of its texts, the server is off for all of them.
+    sites.setRequiresTls("ftp://SECURE.example.org:40051/pub", false);
+    EXPECT_FALSE(sites.requiresTls("Secure.Example.org:040051"));
+    sites.savePerHostSettings();
+    EXPECT_FALSE(load().requiresTls("secure.example.org:40051"));
+    EXPECT_TRUE(load().requiresTls("ftp://plain.example.org/"));
 }
 
 TEST_F(SiteListTest, CredentialsRoundTripAndSurviveReloading) {

@@ -182,6 +182,58 @@ TEST_F(StatisticsDatabaseTest, FiftyFiveBlocksAreTheLimit) {
     db.countConnect();
 }
 
+TEST_F(StatisticsDatabaseTest, AFileOfAnotherShapeIsSetAsideNotRewritten) {
+    const std::string banner = "Nubo PRO Statistics Data\r\n";
+    struct Case {
+        const char* what;
+        std::string start;  // the file's first bytes
+        off_t size;         // -1: a FIFO
+    };
+    const std::vector<Case> cases = {
+        {"huge, sparse, no banner", "junk", off_t{64} << 20},
+        {"huge, sparse, with the banner", banner, off_t{64} << 20},
+        {"one block without the banner", "junk", 8192},
+        {"not whole blocks", banner, 8192 + 100},
+        {"a FIFO", "", -1},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder own{"nubo-stats"};
+        const std::string dir = own.path() + "/";
+        const std::string path = dir + StatisticsDatabase::kFileName;
+        if (c.size < 0) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        } else {
+            test::writeFile(path, c.start);
+            ASSERT_EQ(truncate(path.c_str(), c.size), 0);
+        }
+        StatisticsDatabase db(dir);
+        ASSERT_TRUE(db.open()) << c.what;
+        EXPECT_EQ(db.fileSize(), StatisticsDatabase::kBlockSize) << c.what;
+        EXPECT_EQ(db.blockCount(), 1u) << c.what;
+        db.selectHost("h");
+        db.countConnect();
+        EXPECT_EQ(db.takeSnapshot(nullptr).size(), 1u) << c.what;
+        EXPECT_EQ(std::filesystem::file_size(path), StatisticsDatabase::kBlockSize) << c.what;
+        // The old file is kept beside, as it was: renamed, not copied or zeroed.
+        std::vector<std::filesystem::path> kept;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            if (entry.path().filename().string().rfind("NuboSdb.dat.bad-", 0) == 0)
+                kept.push_back(entry.path());
+        ASSERT_EQ(kept.size(), 1u) << c.what;
+        struct stat st {};
+        ASSERT_EQ(lstat(kept[0].c_str(), &st), 0);
+        if (c.size < 0) {
+            EXPECT_TRUE(S_ISFIFO(st.st_mode));
+        } else {
+            EXPECT_EQ(st.st_size, c.size) << c.what;
+            // A sparse file stays sparse: none of its zeros was ever written.
+            EXPECT_LT(st.st_blocks * 512, off_t{1} << 20) << c.what;
+            EXPECT_EQ(test::readFile(kept[0]).substr(0, c.start.size()), c.start) << c.what;
+        }
+        db.close(true);
+    }
+}
+
 TEST_F(StatisticsDatabaseTest, KeptWhileGatheringOrWhenHostsRemain) {
     StatisticsDatabase db(folder);
     db.selectHost("h");

@@ -29,5 +29,26 @@ TEST(StatisticsTableTest, ClipboardTextAndCsvInTheToolsOrder) {
         "\"big, \"\"quoted\"\".example\",250.25\r\nsmall.example,1.50\r\n");
 }
 
+TEST(StatisticsTableTest, CsvCellsThatAFormulaCouldStartAreText) {
+    EXPECT_EQ(StatisticsTable::csvField("=HYPERLINK(\"x\")"), "\"'=HYPERLINK(\"\"x\"\")\"");
+    EXPECT_EQ(StatisticsTable::csvField("+cmd|' /C calc'!A0"), "'+cmd|' /C calc'!A0");
+    EXPECT_EQ(StatisticsTable::csvField("-2+3"), "'-2+3");
+    EXPECT_EQ(StatisticsTable::csvField("@SUM(A1)"), "'@SUM(A1)");
+    EXPECT_EQ(StatisticsTable::csvField("\t=1"), "'\t=1");
+    EXPECT_EQ(StatisticsTable::csvField("\r=1"), "\"'\r=1\"");
+    // Plain numbers and ordinary names stay as they are.
+    for (const char* kept : {"-12", "-12.5", "+3", "7", "ftp.example.org", "a=b", "x-y", ""})
+        EXPECT_EQ(StatisticsTable::csvField(kept), kept);
+    EXPECT_FALSE(StatisticsTable::plainNumber("-"));
+    EXPECT_FALSE(StatisticsTable::plainNumber("-1."));
+    EXPECT_FALSE(StatisticsTable::plainNumber("1e5"));
+    // Through the export: the host's cell, not the number's.
+    const std::vector<StatisticsDatabase::Entry> entries = {entry("=1+1", 5, 0)};
+    EXPECT_EQ(
+        StatisticsTable::csv(entries, StatisticsDatabase::kBytes)
+            .substr(StatisticsTable::csv(entries, StatisticsDatabase::kBytes).find("\r\n") + 2),
+        "'=1+1,5\r\n");
+}
+
 }  // namespace
 }  // namespace nubo

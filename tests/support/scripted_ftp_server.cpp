@@ -160,6 +160,20 @@ ScriptedFtpServer& ScriptedFtpServer::expectClose() {
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::answerAll(
+    std::function<std::string(const std::string&)> answer) {
+    return add("answer all", [this, answer] {
+        std::string line, raw;
+        while (readCommand(&line, &raw)) {
+            const std::string text = answer(line);
+            if (text.empty() || !sendAll(control_, (text + "\r\n").data(), text.size() + 2))
+                break;
+        }
+        closeControl();
+        return true;
+    });
+}
+
 ScriptedFtpServer& ScriptedFtpServer::acceptNext() {
     return add("accept", [this] {
         closeData();
@@ -273,6 +287,18 @@ ScriptedFtpServer& ScriptedFtpServer::sendData(const std::string& payload, size_
 ScriptedFtpServer& ScriptedFtpServer::startData(const std::string& payload) {
     return add("start data", [this, payload] {
         return openData() && sendAll(data_, payload.data(), payload.size());
+    });
+}
+
+ScriptedFtpServer& ScriptedFtpServer::sendUntilClosed(const std::string& chunk, size_t maxBytes) {
+    return add("send until closed", [this, chunk, maxBytes] {
+        if (!openData())
+            return false;
+        size_t sent = 0;
+        while (sent < maxBytes && !stopping_ && sendAll(data_, chunk.data(), chunk.size()))
+            sent += chunk.size();
+        closeData();
+        return true;
     });
 }
 

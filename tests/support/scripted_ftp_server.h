@@ -46,6 +46,9 @@ class ScriptedFtpServer {
     ScriptedFtpServer& drop();
     // Waits until the client closes the control connection (records what it still sent).
     ScriptedFtpServer& expectClose();
+    // Answers every command line with what `answer` gives for it (a reply line without
+    // CR LF), until the client closes or an answer is empty; then closes.
+    ScriptedFtpServer& answerAll(std::function<std::string(const std::string&)> answer);
     // Waits for the next control connection (a new session of the same client).
     ScriptedFtpServer& acceptNext();
     // Expects PASV and answers 227 with a fresh loopback data listener. The reply's
@@ -63,6 +66,9 @@ class ScriptedFtpServer {
     ScriptedFtpServer& sendData(const std::string& payload, size_t dropAfter = SIZE_MAX);
     // Opens the data connection and sends payload, keeping the connection open.
     ScriptedFtpServer& startData(const std::string& payload);
+    // Sends chunk over the data connection again and again until the client closes it
+    // or maxBytes went out (a server that never ends), then closes it.
+    ScriptedFtpServer& sendUntilClosed(const std::string& chunk, size_t maxBytes);
     // Closes the data connection.
     ScriptedFtpServer& endData();
     // Breaks the data connection off (an abortive close, RST).

@@ -1,5 +1,9 @@
 #include "tests/support/test_util.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -19,6 +23,26 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
+}
+
+bool returnsDespiteFifo(const std::string& fifoPath, const std::function<void()>& action,
+                        int timeoutMs) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        action();
+        done = true;
+    });
+    const bool returned = waitFor([&] { return done.load(); }, timeoutMs);
+    // Opened both ways, a FIFO lets any waiting opener through; closed, it reads as
+    // ended. Repeated until the action has returned.
+    while (!done) {
+        const int fd = ::open(fifoPath.c_str(), O_RDWR | O_CLOEXEC);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (fd >= 0)
+            ::close(fd);
+    }
+    worker.join();
+    return returned;
 }
 
 std::string readFile(const std::string& path) {

@@ -16,6 +16,12 @@ std::string patternBytes(size_t size);
 // Seconds since 1970 of a UTC date and time.
 int64_t utcSeconds(int year, int month, int day, int hour, int minute, int second);
 
+// Runs action on another thread. When it has not returned after timeoutMs (blocked in
+// opening the FIFO at fifoPath, which waits for the other end), the FIFO is opened for
+// reading and writing and closed again, which releases it, and the result is false.
+bool returnsDespiteFifo(const std::string& fifoPath, const std::function<void()>& action,
+                        int timeoutMs = 5000);
+
 // A fresh folder under /tmp ("/tmp/<prefix>-XXXXXX"), removed with everything in it
 // when the object goes.
 class TempFolder {
