@@ -178,6 +178,10 @@ class FtpSession {
     // for a reply that names no usable address.
     int requestPassive(std::string* replyLine, unsigned* port, uint32_t* address);
     int openActive(const std::string& command, std::string* lastLine);
+    // The transfer command went out (code: its reply so far, 0 when none was read) but
+    // no data connection came of it: kDataFailed, or kDataControlLost when the control
+    // connection went too.
+    int abandonDataCommand(int code, std::string* lastLine);
     bool isSocks() const {
         return proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5;
     }

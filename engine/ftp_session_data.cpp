@@ -166,8 +166,7 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
     if (isSocks()) {
         if (!data_.createBlocking() || !connectToSocksServer(data_) ||
             !socksClient().connectTo(data_, address)) {
-            data_.close();
-            return kDataFailed;
+            return abandonDataCommand(0, lastLine);
         }
         context_.log->LogExtendedFormat("Using proxy connection to %s for DATA",
                                         address.bracketedText().c_str());
@@ -175,8 +174,7 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Connect failed, WinSock err = %s");
         }
-        data_.close();
-        return kDataFailed;
+        return abandonDataCommand(0, lastLine);
     } else {
         context_.log->LogExtendedFormat("Connected to %s for DATA",
                                         address.bracketedText().c_str());
@@ -187,6 +185,24 @@ int FtpSession::openPassive(const std::string& command, std::string* lastLine) {
         return kDataOpen;
     }
     data_.close();
+    return code == 421 ? kDataControlLost : kDataFailed;
+}
+
+int FtpSession::abandonDataCommand(int code, std::string* lastLine) {
+    data_.close();
+    if (lastWinsockError() == wsa::kInterrupted) {
+        return kDataFailed;  // cancelled: the session is ending
+    }
+    // The transfer command went out, so its replies must be read, or each later command
+    // would take the reply of the one before. A server that already said 1xx waits for
+    // a connection that will not come: it is told ABOR. A control connection lost on
+    // the way is a lost connection, not a failed file.
+    if (code == 0) {
+        code = control_.readReply(lastLine);
+    }
+    if (isPreliminary(code)) {
+        code = abortStalledTransfer();
+    }
     return code == 421 ? kDataControlLost : kDataFailed;
 }
 
@@ -225,8 +241,7 @@ int FtpSession::openSocksActive(const std::string& command, std::string* lastLin
     control_.sendCommand(command);
     int code = control_.readReply(lastLine);
     if (!isPreliminary(code) || !socks.awaitBoundPeer(data_)) {
-        data_.close();
-        return code == 421 ? kDataControlLost : kDataFailed;
+        return abandonDataCommand(code, lastLine);
     }
     context_.log->LogExtendedFormat("Using proxy connection on [%s:%u] for DATA",
                                     dottedAddress(bound).c_str(), boundPort);
@@ -267,8 +282,7 @@ int FtpSession::openActive(const std::string& command, std::string* lastLine) {
         if (lastWinsockError() != wsa::kInterrupted) {
             control_.logWinsockError("... Accept failed, WinSock err = %s");
         }
-        data_.close();
-        return kDataFailed;
+        return abandonDataCommand(code, lastLine);
     }
     context_.log->LogExtendedFormat("Accepted connection on %s for DATA",
                                     listening.bracketedText().c_str());

@@ -283,13 +283,49 @@ TEST_F(DataConnectionTest, NothingListeningAtThePasvAddress) {
     server.expect("PASV")
         .reply("227 Entering Passive Mode (127,0,0,1,0,1)")
         .expect("RETR f")
-        .reply("425 Can't open data connection.");
+        .reply("425 Can't open data connection.")
+        .expect("NOOP")
+        .reply("200 NOOP ok.");
     login();
     EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed);
     EXPECT_TRUE(h.logHas("... Connect failed, WinSock err = WSAECONNREFUSED")) << h.logText();
-    // The 425 is left for the discarding of stray replies.
-    EXPECT_TRUE(session->control().discardExtraneousResponses());
+    // The 425 belongs to the RETR: the next command reads its own reply.
+    session->control().sendCommand("NOOP");
+    EXPECT_EQ(session->control().readReply(), 200);
     finish();
+}
+
+// A server that accepted the command (150) waits for a connection that never comes:
+// it is told ABOR, and the dialogue stays in step.
+TEST_F(DataConnectionTest, AnAcceptedCommandWithoutItsDataConnectionIsAborted) {
+    script();
+    server.expect("PASV")
+        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")
+        .expect("RETR f")
+        .reply("150 Opening BINARY mode data connection for f (10 bytes).")
+        .expect("ABOR")
+        .reply("426 Connection closed; transfer aborted.")
+        .reply("226 ABOR successful.")
+        .expect("NOOP")
+        .reply("200 NOOP ok.");
+    login();
+    EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed);
+    session->control().sendCommand("NOOP");
+    EXPECT_EQ(session->control().readReply(), 200);
+    finish();
+}
+
+// The line went dead while the data connection was being made: a lost connection (the
+// run logs in again), not a failed file on a working one.
+TEST_F(DataConnectionTest, AControlConnectionLostWhileTheDataConnectionFailsIsLost) {
+    script();
+    server.expect("PASV")
+        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")
+        .expect("RETR f")
+        .drop();
+    login();
+    EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataControlLost);
+    EXPECT_TRUE(server.waitDone());
 }
 
 // The FTP bounce: a 227 naming a third party (another loopback address, where this
