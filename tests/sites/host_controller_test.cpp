@@ -414,11 +414,12 @@ TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {
 // The server breaks the first download of big.bin after 100,000 bytes.
 class HostRestartTest : public HostControllerTest {
   protected:
-    // The first run and its three attempts to resume all break; the window's Restart
-    // then brings the file home.
+    // The first run breaks after 100,000 bytes and its three attempts to resume break
+    // before their first byte, so it gives up; the window's Restart then brings the
+    // file home.
     HostRestartTest()
-        : HostControllerTest(
-              {"--drop-file", "big.bin", "--drop-after", "100000", "--drop-times", "4"}) {}
+        : HostControllerTest({"--drop-file", "big.bin", "--drop-after", "100000",
+                              "--drop-resumed-after", "0", "--drop-times", "4"}) {}
 };
 
 TEST_F(HostRestartTest, ABrokenCommandLineDownloadIsResumedByRestart) {

@@ -19,18 +19,18 @@ from pyftpdlib.servers import FTPServer
 FORGED = b"forged by an intruder\n"  # what the intruder offers as the file
 
 
-def breaking_handler(base, file_name, limit, times):
+def breaking_handler(base, file_name, limit, times, resumed_limit=-1):
     """A handler whose first `times` transfers of file_name (all when times is 0),
-    downloads and uploads, stop after limit bytes of their data: the data connection
-    closes and the control connection is dropped without a reply, as when the line
-    breaks."""
+    downloads and uploads, stop after limit bytes of their data (a resumed download
+    after resumed_limit, when that is not negative): the data connection closes and the
+    control connection is dropped without a reply, as when the line breaks."""
     state = {"left": times if times > 0 else -1}
 
     class BreakingDTP(DTPHandler):
         def send(self, data):
             if not getattr(self.cmd_channel, "breaking", False):
                 return super().send(data)
-            left = limit - self.tot_bytes_sent
+            left = getattr(self.cmd_channel, "break_limit", limit) - self.tot_bytes_sent
             if left <= 0:
                 if state["left"] > 0:
                     state["left"] -= 1
@@ -60,6 +60,8 @@ def breaking_handler(base, file_name, limit, times):
             # Each data connection counts its own bytes: a resumed download breaks
             # after limit more.
             self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
+            resumed = resumed_limit >= 0 and self._restart_position > 0
+            self.break_limit = resumed_limit if resumed else limit
             return super().ftp_RETR(file)
 
         def ftp_STOR(self, file, mode="w"):
@@ -142,6 +144,9 @@ def main():
                         help="the first download of this file breaks the connection")
     parser.add_argument("--drop-after", type=int, default=0,
                         help="bytes sent before the connection breaks")
+    parser.add_argument("--drop-resumed-after", type=int, default=-1,
+                        help="bytes a resumed download sends before breaking "
+                             "(default: as --drop-after)")
     parser.add_argument("--drop-times", type=int, default=1,
                         help="how many downloads of the drop file break (0: every one)")
     parser.add_argument("--no-feat", action="store_true",
@@ -207,7 +212,8 @@ def main():
         handler = intruding_handler(handler, args.intruder, args.intruder_cert,
                                     args.intruder_skip)
     if args.drop_file:
-        handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times)
+        handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times,
+                                   args.drop_resumed_after)
     if args.no_feat:
         handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "FEAT"}
 
