@@ -60,6 +60,7 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
     const ProgramResult result = get(server->url("/pub"));
     EXPECT_EQ(result.exitCode, 0) << result.errorText;
     EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(350000));
+    EXPECT_FALSE(fs::exists(local("big.bin.part")));
     const std::string& log = result.errorText;
     EXPECT_EQ(count(log, "Network error, queue flushed"), 2u) << log;
     EXPECT_NE(log.find("... connection lost; logging in again in 2 seconds (1 of 3)"),
@@ -79,6 +80,7 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
 TEST_F(CommandLineRetryTest, ADropOnEveryAttemptFailsAfterTheThirdRetry) {
     startServer(0);
     writeFile(server->root() + "/pub/big.bin", patternBytes(1000000));
+    writeFile(local("big.bin"), "the old copy");
     const ProgramResult result = get(server->url("/pub"));
     EXPECT_EQ(result.exitCode, 1 | 8) << "a failed download over a lost connection\n"
                                       << result.errorText;
@@ -87,7 +89,8 @@ TEST_F(CommandLineRetryTest, ADropOnEveryAttemptFailsAfterTheThirdRetry) {
     EXPECT_NE(log.find("... connection lost; logging in again in 30 seconds (3 of 3)"),
               std::string::npos);
     EXPECT_NE(log.find("... transfer not resumed after 3 attempts"), std::string::npos);
-    EXPECT_EQ(fs::file_size(local("big.bin")), 400000u) << "every attempt added its part";
+    EXPECT_EQ(fs::file_size(local("big.bin.part")), 400000u) << "every attempt added its part";
+    EXPECT_EQ(readFile(local("big.bin")), "the old copy") << "no part of it replaced the old copy";
     EXPECT_EQ(count(log, "<RETR after.txt"), 0u) << "the run ends at the break";
 }
 
