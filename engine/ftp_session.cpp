@@ -8,6 +8,7 @@
 #include "base/config_store.h"
 #include "engine/host_lookup.h"
 #include "engine/main_outlets.h"
+#include "engine/net_timeouts.h"
 #include "engine/remote_view_contract.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
@@ -56,6 +57,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     }
     ConfigStore& config = *context_.config;
     passive_ = config.GetInt("Passive") != 0;
+    data_.setLowSpeedLimit(kLowSpeedFloorBytes, kLowSpeedWindowSeconds * 1000);
     listingLocale_ = perhost::locale(context_.perHostSettings);
     setListingLocale(listingLocale_);
 

@@ -241,6 +241,20 @@ class FtpSession {
     void askExactFacts(RemoteEntry* entry);
     // SIZE of a remote file in the current type; -1 when not offered or refused.
     int64_t askSize(const std::string& name);
+    // Where a broken download resumes: the partial file's size, or 0 (logged) when the
+    // server's file is not known to be the one the partial came from: its size unknown,
+    // or size or time other than recorded, or smaller than the partial. *remoteSize
+    // becomes the server's size from SIZE where offered.
+    int64_t resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize);
+    // A whole download in "NAME.part" (fd still open): the server's time unless far in
+    // the future (*modified: the time given), the replaced copy's permissions, then the
+    // rename over the target. False (logged) when the rename failed.
+    bool installDownload(int fd, const std::string& partPath, const std::string& localPath,
+                         const RemoteEntry& entry, const struct stat* replaced, int64_t* modified);
+    // Where a broken upload resumes with APPE: the server's size of the partial copy
+    // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
+    // larger than the local file, or line ends converted.
+    int64_t appendOffset(const std::string& name, int64_t localSize, uint32_t type);
     void resumeAfterLogin();
     // Writes the restart fields the interface asked for by switching restart on.
     void syncRestartFields();

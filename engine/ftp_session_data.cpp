@@ -317,6 +317,12 @@ int FtpSession::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64
         failed = true;
     }
     const bool stalled = failed && lastWinsockError() == wsa::kTimedOut;
+    if (failed && data_.lowSpeedTripped()) {
+        const LowSpeedGuard& limit = data_.lowSpeedLimit();
+        context_.log->LogExtendedFormat(
+            "... [DATA] fewer than %lld bytes in %g seconds: the transfer is stalled",
+            static_cast<long long>(limit.floorBytes()), limit.windowMs() / 1000.0);
+    }
     if (failed) {
         control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
                                          : "... [DATA] Receive failed, WinSock err = %s");

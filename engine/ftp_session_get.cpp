@@ -15,6 +15,7 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
+#include "engine/transfer_reply.h"
 
 // Downloads of FtpSession: batches, single files and directory trees.
 
@@ -25,15 +26,22 @@ namespace {
 // A larger block than the control connection's: fewer system calls per megabyte.
 constexpr int kDownloadBufferSize = 1 << 20;
 constexpr const char kTypeLetters[] = "aix";
+// A server's date more than this far ahead of now is not put on a local file.
+constexpr int64_t kFutureSlackSeconds = 86400;
+// The longest file name of the file systems in use (NAME_MAX).
+constexpr size_t kLongestName = 255;
+constexpr char kPartSuffix[] = ".part";
 
-// The size a 150 reply states in parentheses ("(1234 bytes)"), or -1.
-int64_t sizeInReply(const std::string& line) {
-    size_t open = line.find('(');
-    if (open == std::string::npos)
-        return -1;
-    char* end = nullptr;
-    long long value = std::strtoll(line.c_str() + open + 1, &end, 10);
-    return value > 0 ? value : -1;
+// "NAME.part" beside the target; a name too long for the suffix gives up its end.
+std::string partPathFor(const std::string& localPath) {
+    const size_t slash = localPath.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t room = kLongestName - (sizeof kPartSuffix - 1);
+    std::string path = localPath;
+    if (path.size() - nameStart > room) {
+        path.resize(nameStart + room);
+    }
+    return path + kPartSuffix;
 }
 
 }  // namespace
@@ -317,18 +325,95 @@ int64_t FtpSession::askSize(const std::string& name) {
     return size;
 }
 
+int64_t FtpSession::resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize) {
+    if (partial <= 0) {
+        return 0;
+    }
+    const std::string name = entry.remoteName();
+    const int64_t asked = askSize(name);  // the size now, not the listing's of some time ago
+    if (asked >= 0) {
+        *remoteSize = asked;
+    }
+    if (*remoteSize < 0) {
+        logExtended("... size of " + name + " unknown on the server; starting over");
+        return 0;
+    }
+    int64_t size = 0;
+    int64_t time = 0;
+    const bool recorded =
+        context_.restart != nullptr && context_.restart->remoteFacts(&size, &time);
+    if ((recorded && (size != *remoteSize || time != entry.time)) || partial > *remoteSize) {
+        logExtended("... " + name + " changed on the server since the partial download; " +
+                    "starting over");
+        return 0;
+    }
+    return partial;
+}
+
+bool FtpSession::installDownload(int fd, const std::string& partPath, const std::string& localPath,
+                                 const RemoteEntry& entry, const struct stat* replaced,
+                                 int64_t* modified) {
+    // Only a whole file takes the server's time: Update-ONLY must never take a broken
+    // one for up to date. A time far in the future is a server's mistake, and would
+    // make the file look newer than anything for ever.
+    int64_t remoteTime = entry.time;
+    if ((entry.flags & RemoteEntry::kHasTimeOfDay) && !(entry.flags & RemoteEntry::kExactTime)) {
+        remoteTime += hostZoneAdjustment_ - localZoneBias_;
+    }
+    if (remoteTime > static_cast<int64_t>(::time(nullptr)) + kFutureSlackSeconds) {
+        logExtended("... the server dates " + baseName(localPath) +
+                    " in the future; it keeps the time of writing");
+    } else {
+        timespec times[2];
+        times[0].tv_sec = static_cast<time_t>(remoteTime);
+        times[0].tv_nsec = 0;
+        times[1] = times[0];
+        if (futimens(fd, times) == 0) {
+            *modified = remoteTime;
+        }
+    }
+    if (replaced != nullptr) {
+        fchmod(fd, replaced->st_mode & 07777);  // the copy it replaces was the user's to set
+    }
+    // The name changes hands in one step: a link there is replaced, never followed.
+    if (::rename(partPath.c_str(), localPath.c_str()) != 0) {
+        logExtended("*** Unable to rename " + partPath + " to " + baseName(localPath) + ": " +
+                    std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
 int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath, uint32_t value) {
     const uint32_t type = transfer::type(value);
+    // A resumption belongs to the first file that gets here, whatever becomes of it.
+    bool resuming = restartActive_;
+    restartActive_ = false;
+    restartPending_ = 0;
+    // The data goes to "NAME.part" and takes the name only when whole, so a broken or
+    // failed download never costs the copy it was to replace.
+    const std::string partPath = partPathFor(localPath);
     struct stat st {};
+    struct stat partSt {};
     bool regular = false;
-    if (!inspectLocalTarget(localPath, &st, &regular)) {
-        restartActive_ = false;
-        restartPending_ = 0;
+    bool partRegular = false;
+    if (!inspectLocalTarget(localPath, &st, &regular) ||
+        !inspectLocalTarget(partPath, &partSt, &partRegular)) {
+        return countTransfer(ControlChannel::kLocalFailure, true);
+    }
+    if (regular && ::access(localPath.c_str(), W_OK) != 0) {
+        logExtended("... Open failed on " + localPath);  // a read-only copy stays as it is
         return countTransfer(ControlChannel::kLocalFailure, true);
     }
     RemoteEntry entry = listed;
     askExactFacts(&entry);
-    if ((value & transfer::kUpdateOnly) && regular && compareWithLocal(entry, st.st_mtime) < 1) {
+    // The file's size on the server where it is known to the byte: a plain file's
+    // listed size (a VMS listing counts blocks), SIZE for a link, whose listing gives
+    // the link's own size.
+    int64_t remoteSize =
+        entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName) ? entry.size : -1;
+    if ((value & transfer::kUpdateOnly) && regular && compareWithLocal(entry, st.st_mtime) < 1 &&
+        !(type == transfer::kImage && remoteSize >= 0 && remoteSize != st.st_size)) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetSkipped);
@@ -336,39 +421,35 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     }
     // Line-end conversion makes the local size differ from the server's offset, so only
     // an Image download can be resumed where it broke; others start over.
-    if (restartActive_ && type != transfer::kImage) {
+    if (resuming && type != transfer::kImage) {
         logExtended("... restarting " + localPath +
                     " from the beginning (line ends are converted)");
-        restartActive_ = false;
-        restartPending_ = 0;
+        resuming = false;
     }
     int code = control_.setType(type == transfer::kSmart ? 1 : static_cast<int>(type));
     if (code / 100 != 2) {
         return countTransfer(-code, true);
     }
     data_.setBufferSize(kDownloadBufferSize);
-    if (restartActive_) {
-        restartPending_ = regular ? st.st_size : 0;
-    }
-    int64_t expected = entry.type == EntryType::Link ? -1 : entry.size;
     if (entry.type == EntryType::Link && type != transfer::kAscii) {
-        expected = askSize(entry.remoteName());  // a link's listing gives its own size
+        remoteSize = askSize(entry.remoteName());
     }
+    int64_t offset =
+        resuming ? resumeOffset(entry, partRegular ? partSt.st_size : 0, &remoteSize) : 0;
+    setRestart(offset > 0, offset);  // REST goes out with the transfer command
     std::string replyLine;
-    // The local file is left alone until the server has accepted the transfer: a
-    // refusal or a failed data connection must not cost the copy that is there.
+    // The local files are left alone until the server has accepted the transfer.
     int opened = openDataConnection("RETR " + entry.remoteName(), &replyLine);
+    offset = restartActive_ ? restartPending_ : 0;  // a refused REST starts over
+    setRestart(false, 0);
     if (opened != kDataOpen) {
         return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, true);
     }
-    const bool resuming = restartActive_ && restartPending_ > 0;
     int fd = -1;
     bool created = false;
-    if (!openLocalForGet(localPath, resuming, &fd, &created)) {
+    if (!openLocalForGet(partPath, offset > 0, &fd, &created)) {
         data_.close();
         control_.readReply();  // whatever the server says of the transfer cut short
-        restartActive_ = false;
-        restartPending_ = 0;
         return countTransfer(ControlChannel::kLocalFailure, true);
     }
 
@@ -385,30 +466,30 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     transferActive_ = true;
     if (view() != nullptr)
         view()->setBusy(true);
-    // The size the server stated for this transfer, else the listing's exact size.
-    int64_t announced = sizeInReply(replyLine);
-    if (announced < 0 && entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName)) {
-        announced = entry.size;
+    // The whole file's size: after REST the server's (its 150 reply may count the whole
+    // file or the rest), else the size it states for this transfer or the listing's.
+    int64_t whole = offset > 0 ? remoteSize : sizeInReply(replyLine, entry.remoteName());
+    if (whole < 0) {
+        whole = remoteSize;
     }
-    if (expected < 0) {
-        expected = sizeInReply(replyLine);
-    }
+    const int64_t expected = whole >= 0 ? whole : -1;
+    // Over an Image connection every byte counts (a Smart download travels as Image).
+    const bool counted = type != transfer::kAscii;
 
-    int64_t bytes = 0;
-    int64_t offset = 0;
+    int64_t bytes = offset;
     const std::string name = baseName(localPath);
+    const std::string folder = localPath.substr(0, localPath.rfind('/'));
     notResumable_ = false;
-    if (restartEnabled_ && restartActive_) {
-        ::lseek(fd, restartPending_, SEEK_SET);
-        bytes = offset = restartPending_;
-        restartPending_ = 0;
-        restartActive_ = false;
+    if (offset > 0) {
+        ::lseek(fd, offset, SEEK_SET);
     } else if (restartEnabled_) {
         notResumable_ = !writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) ||
                         !writeRestartField(RestartRecord::kLocalPath, localPath_);
         if (notResumable_) {
             logExtended("... names too long for the restart record; " + name +
                         " cannot be resumed if the transfer breaks");
+        } else if (context_.restart != nullptr) {
+            context_.restart->setRemoteFacts(remoteSize, entry.time);
         }
     }
     const std::string format =
@@ -420,12 +501,18 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     int64_t shown = -1;
     bool marked = false;
     bool writeFailed = false;
+    bool overflow = false;
     while (!abortRequested_) {
         int n = pending != 0 ? pending : data_.readBlock();
         pending = 0;
         last = n;
         if (n <= 0)
             break;
+        if (counted && whole >= 0 && bytes + n > whole) {
+            overflow = true;  // more than the file holds: nothing more of it is kept
+            bytes += n;
+            break;
+        }
         if (!writeLocal(fd, data_.buffer(), static_cast<size_t>(n),
                         convert ? &converter : nullptr)) {
             writeFailed = true;
@@ -443,10 +530,16 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     const bool aborted = abortRequested_;
     bool broken = false;
     int reply = closeDataPhase(false, last, bytes, start, &broken);
-    // Over an Image connection every byte counts: a different total is a broken
-    // transfer, whatever the final reply says.
-    if (!aborted && !broken && !writeFailed && reply / 100 == 2 && type != transfer::kAscii &&
-        !sizeAsAnnounced(bytes, announced, offset, "received")) {
+    if (overflow && offset > 0) {
+        // The server took REST and sent from elsewhere, most likely from byte 0.
+        logExtended("*** More data than the rest of " + name +
+                    ": the server did not resume at byte " + std::to_string(offset) +
+                    "; it starts over next time");
+        broken = true;
+    } else if (!aborted && !broken && !writeFailed && reply / 100 == 2 && counted &&
+               !sizeAsAnnounced(bytes, whole, 0, "received")) {
+        broken = true;  // a different total is a broken transfer, whatever the reply says
+    } else if (overflow) {
         broken = true;
     }
     const bool failed = aborted || broken || writeFailed || reply / 100 != 2;
@@ -456,28 +549,26 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     struct stat written {};
     fstat(fd, &written);
     int64_t modified = written.st_mtime;
+    bool installed = false;
     if (!failed) {
-        // Only a whole file takes the server's time: Update-ONLY must never take a
-        // broken one for up to date.
-        modified = entry.time;
-        if ((entry.flags & RemoteEntry::kHasTimeOfDay) &&
-            !(entry.flags & RemoteEntry::kExactTime)) {
-            modified += hostZoneAdjustment_ - localZoneBias_;
-        }
-        timespec times[2];
-        times[0].tv_sec = static_cast<time_t>(modified);
-        times[0].tv_nsec = 0;
-        times[1] = times[0];
-        futimens(fd, times);
+        installed =
+            installDownload(fd, partPath, localPath, entry, regular ? &st : nullptr, &modified);
     }
     ::close(fd);
-    if (failed && created && written.st_size == 0) {
-        ::unlink(localPath.c_str());  // nothing came: leave no empty file behind
-    } else if (context_.localView != nullptr) {
-        context_.localView->localFileWritten(localPath_, name, written.st_size, modified);
+    // A partial file stays only to be resumed; what overran the file is of no use.
+    const bool keepPart = !installed && ((resumable && !overflow) || !failed);
+    if (!keepPart) {
+        ::unlink(partPath.c_str());
+    }
+    if (context_.localView != nullptr && (installed || keepPart)) {
+        context_.localView->localFileWritten(folder, installed ? name : baseName(partPath),
+                                             written.st_size, modified);
     }
     if (resumable) {
         return countBrokenTransfer(true);
+    }
+    if (!failed && !installed) {
+        return countTransfer(ControlChannel::kLocalFailure, true);
     }
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole
@@ -496,17 +587,8 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
         }
         return countTransfer(-code, true);
     }
-    std::string path = localPath;
-    if (entry.type == EntryType::Link) {
-        // A linked folder is made under the link's own name.
-        RemoteEntry named;
-        named.setName(entry.name);
-        if (!named.hasUsableLocalName()) {
-            changeDirectory(&startDirectory, cdflag::kNoHistory);
-            return refuseUnsafeName(entry);
-        }
-        path = joinPath(localPath.substr(0, localPath.rfind('/')), entry.name);
-    }
+    // A linked folder is made under the link's own name, like every download.
+    const std::string& path = localPath;
     // Never descend through a link: the tree must land inside the chosen folder.
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) {

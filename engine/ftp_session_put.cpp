@@ -139,10 +139,41 @@ int FtpSession::putBatch(SessionRequest& request) {
     return result;
 }
 
+int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, uint32_t type) {
+    if (type != transfer::kImage) {
+        logExtended("... restarting PUT of " + name +
+                    " from the beginning (line ends are converted)");
+        return -1;
+    }
+    // APPE adds to whatever is there: the partial copy must be measured, never assumed.
+    int64_t remote = -1;
+    RemoteEntry listed;
+    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
+    if (index >= 0 && view()->entryAt(index, &listed) && listed.type == EntryType::File &&
+        !(listed.flags & RemoteEntry::kVmsName)) {
+        remote = listed.size;
+    }
+    if (remote < 0) {
+        remote = askSize(name);
+    }
+    if (remote < 0) {
+        logExtended("... size of the partial upload of " + name + " unknown; sending it whole");
+        return -1;
+    }
+    if (remote > localSize) {
+        logExtended("... " + name + " is larger on the server than here; sending it whole");
+        return -1;
+    }
+    return remote;
+}
+
 int FtpSession::putFile(const std::string& path, uint32_t value) {
     const std::string name = baseName(path);
     setStatus("PUT ...");
     logExtended("PUTing " + path);
+    // A resumption belongs to the first file that gets here, whatever becomes of it.
+    const bool resuming = restartEnabled_ && restartPending_ != 0;
+    restartPending_ = 0;
     MappedFile file;
     if ((value & transfer::kUpdateOnly) && view() != nullptr) {
         struct stat st {};
@@ -169,8 +200,8 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         logExtended("... Unable to map " + path);
         return countTransfer(ControlChannel::kLocalFailure, false);
     }
+    uint32_t type = transfer::type(value);
     if (size > 0) {
-        uint32_t type = transfer::type(value);
         if (type == transfer::kSmart) {
             bool text =
                 detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
@@ -186,7 +217,9 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     }
     setStatus("PUT " + name);
     const std::string format = "PUT " + escapePercent(name) + " (%d%%)";
-    const bool append = restartEnabled_ && restartPending_ != 0;
+    int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
+    const bool append = offset >= 0;
+    offset = std::max<int64_t>(offset, 0);
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (opened != kDataOpen) {
         return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, false);
@@ -196,16 +229,8 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         view()->setBusy(true);
     localPath_ = path;
 
-    int64_t offset = 0;
     notResumable_ = false;
-    if (append) {
-        int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
-        RemoteEntry remote;
-        if (index >= 0 && view()->entryAt(index, &remote)) {
-            offset = std::min(remote.size, size);
-        }
-        restartPending_ = 0;
-    } else if (restartEnabled_) {
+    if (!append && restartEnabled_) {
         notResumable_ = !writeRestartField(RestartRecord::kLocalPath, localPath_);
         if (notResumable_) {
             logExtended("... names too long for the restart record; " + name +
@@ -236,12 +261,26 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     if (!aborted && !broken && reply / 100 == 2 && !sizeAsAnnounced(bytes, size, 0, "sent")) {
         broken = true;
     }
-    const bool failed = aborted || broken || reply / 100 != 2;
+    // What an APPE made of the server's copy is measured where SIZE is offered: a
+    // partial copy that was not what it seemed gives a file of another size.
+    int64_t remoteSize = bytes;
+    bool measuredWrong = false;
+    if (append && !aborted && !broken && reply / 100 == 2) {
+        const int64_t measured = askSize(name);
+        if (measured >= 0 && measured != size) {
+            logExtended("*** " + name + " has " + std::to_string(measured) +
+                        " bytes on the server after APPE, " + std::to_string(size) + " here");
+            remoteSize = measured;
+            measuredWrong = true;
+        }
+    }
+    const bool failed = aborted || broken || measuredWrong || reply / 100 != 2;
     if (endTransfer(!aborted && (broken || reply / 100 != 2))) {
         return countBrokenTransfer(false);
     }
     if (view() != nullptr) {
-        view()->updateEntry(name, bytes, file.modified() + localZoneBias_ - hostZoneAdjustment_,
+        view()->updateEntry(name, remoteSize,
+                            file.modified() + localZoneBias_ - hostZoneAdjustment_,
                             EntryType::File);
     }
     clearTransferDisplay();

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "engine/host_lookup.h"
+#include "engine/monotonic_clock.h"
 #include "engine/net_timeouts.h"
 #include "engine/tls_channel.h"
 #include "engine/winsock_error.h"
@@ -54,6 +55,7 @@ bool FtpSocket::createBlocking(int family) {
     }
     applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
     applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
+    startLowSpeedWatch();
     return true;
 }
 
@@ -76,6 +78,7 @@ void FtpSocket::adopt(int fd) {
     fd_ = fd;
     applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
     applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
+    startLowSpeedWatch();
 }
 
 void FtpSocket::shutdown() {
@@ -91,6 +94,24 @@ void FtpSocket::setTimeouts(int connectMilliseconds, int silenceMilliseconds) {
         applyTimeout(fd_, SO_RCVTIMEO, silenceTimeoutMs_);
         applyTimeout(fd_, SO_SNDTIMEO, silenceTimeoutMs_);
     }
+}
+
+void FtpSocket::setLowSpeedLimit(int64_t floorBytes, int windowMs) {
+    lowSpeed_.configure(floorBytes, windowMs);
+}
+
+void FtpSocket::startLowSpeedWatch() {
+    lowSpeed_.reset();
+    lowSpeedTripped_ = false;
+}
+
+bool FtpSocket::movedTooSlowly(int64_t moved) {
+    if (lowSpeed_.floorBytes() <= 0 || !lowSpeed_.tooSlow(moved, monotonicMilliseconds())) {
+        return false;
+    }
+    lowSpeedTripped_ = true;
+    setLastWinsockError(wsa::kTimedOut);  // a stall, as if the silence time-out had run out
+    return true;
 }
 
 bool FtpSocket::setNoDelay(bool on) {
@@ -343,6 +364,9 @@ int FtpSocket::receive(void* dest, int n) {
         return kClosed;
     }
     bytesReceived_.fetch_add(got, std::memory_order_relaxed);
+    if (movedTooSlowly(got)) {
+        return kError;
+    }
     return static_cast<int>(got);
 }
 
@@ -364,6 +388,9 @@ int FtpSocket::sendSome(const void* src, int n, int flags) {
         return kError;
     }
     bytesSent_.fetch_add(sent, std::memory_order_relaxed);
+    if (movedTooSlowly(sent)) {
+        return kError;
+    }
     return static_cast<int>(sent);
 }
 

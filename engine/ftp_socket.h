@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/low_speed_guard.h"
 #include "engine/net_address.h"
 
 namespace nubo {
@@ -44,6 +45,12 @@ class FtpSocket {
 
     // Time limits of this socket (see net_timeouts.h for the defaults).
     void setTimeouts(int connectMilliseconds, int silenceMilliseconds);
+    // Fewer than floorBytes moved in windowMs fails a receive or send as a time-out
+    // (LowSpeedGuard); a floor of 0, the default, switches the limit off.
+    void setLowSpeedLimit(int64_t floorBytes, int windowMs);
+    const LowSpeedGuard& lowSpeedLimit() const { return lowSpeed_; }
+    // The last failure was the low-speed limit's.
+    bool lowSpeedTripped() const { return lowSpeedTripped_; }
 
     bool setNoDelay(bool on);
     // Connects to a host: an IPv4 or IPv6 literal is used directly, a name is looked
@@ -118,6 +125,10 @@ class FtpSocket {
     int getByte();
     bool waitWritable(int milliseconds);
     bool waitFor(short events, int milliseconds);
+    // A new connection: the low-speed limit judges it from its first bytes.
+    void startLowSpeedWatch();
+    // Counts bytes moved; true (last error WSAETIMEDOUT) when the low-speed limit trips.
+    bool movedTooSlowly(int64_t moved);
 
     int fd_ = -1;
     int family_ = AF_INET;
@@ -132,6 +143,8 @@ class FtpSocket {
     std::atomic<int64_t> bytesSent_{0};
     int connectTimeoutMs_;
     int silenceTimeoutMs_;
+    LowSpeedGuard lowSpeed_;
+    bool lowSpeedTripped_ = false;
 };
 
 }  // namespace nubo

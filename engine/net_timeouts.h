@@ -9,5 +9,9 @@ inline constexpr int kConnectTimeoutSeconds = 30;
 // A connection that stays silent this long while a reply or data is awaited fails as
 // a receive error.
 inline constexpr int kSilenceTimeoutSeconds = 120;
+// A data connection that moves fewer bytes than this in that many seconds is stalled
+// as well, though never quite silent (a server dripping one byte a second).
+inline constexpr int kLowSpeedFloorBytes = 1024;
+inline constexpr int kLowSpeedWindowSeconds = 60;
 
 }  // namespace nubo

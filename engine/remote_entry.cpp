@@ -71,10 +71,6 @@ void RemoteEntry::setName(std::string newName) {
 }
 
 std::string RemoteEntry::localName() const {
-    if (type == EntryType::Link) {
-        size_t slash = linkTarget.rfind('/');
-        return slash == std::string::npos ? linkTarget : linkTarget.substr(slash + 1);
-    }
     if (flags & kVmsName) {
         size_t semicolon = name.rfind(';');
         return semicolon == std::string::npos ? name : name.substr(0, semicolon);
@@ -99,8 +95,18 @@ std::string RemoteEntry::displayName() const {
 
 bool RemoteEntry::hasUsableLocalName() const {
     std::string local = localName();
-    return !local.empty() && local != "." && local != ".." &&
-           local.find('/') == std::string::npos && local.find('\0') == std::string::npos;
+    if (local.empty() || local == "." || local == ".." || local.find('/') != std::string::npos ||
+        local.find('\0') != std::string::npos) {
+        return false;
+    }
+    if (type != EntryType::Link) {
+        return true;
+    }
+    // A link to "." or ".." (or to a path ending so, or in "/") names the folder being
+    // listed or one that holds it: a tree download through it would never end.
+    const size_t slash = linkTarget.rfind('/');
+    const std::string last = slash == std::string::npos ? linkTarget : linkTarget.substr(slash + 1);
+    return !last.empty() && last != "." && last != "..";
 }
 
 int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,

@@ -30,8 +30,10 @@ struct RemoteEntry {
     // Stores the name and computes the icon.
     void setName(std::string newName);
 
-    // The local file name for a download: a link's last target component, a VMS name
-    // without its version, else the name.
+    // The local file name for a download: the listed name, without its version for a
+    // VMS name. A link is saved under its own name, never its target's: the server
+    // chooses the target, and a target's name (".bashrc") could replace a file of the
+    // user's.
     std::string localName() const;
     // What RETR and CWD use: the link target for a link, else the name.
     const std::string& remoteName() const;
@@ -42,7 +44,9 @@ struct RemoteEntry {
     // A removed entry has an empty name.
     bool valid() const { return !name.empty(); }
     // False when the local name cannot name a file inside a folder: empty, ".", "..",
-    // or holding "/" or a NUL byte. Such an entry is shown but never written locally.
+    // or holding "/" or a NUL byte, and for a link whose target ends in ".", ".." or
+    // "/" (the folder itself or one above it). Such an entry is shown but never
+    // written locally.
     bool hasUsableLocalName() const;
 
     // Order of two entries under a sort key (sign: direction; 1 name, 2 type name,

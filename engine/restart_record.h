@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace nubo {
@@ -17,6 +18,18 @@ class RestartRecord {
     virtual std::string getField(int field) const = 0;
     virtual void setInProgress(int value) = 0;
     virtual int getInProgress() const = 0;
+    // The server's size and modification time of the file when its partial copy began,
+    // so that a resumption can tell whether it is still the same file. False when none
+    // are kept (records of older versions, or no slot).
+    virtual void setRemoteFacts(int64_t size, int64_t time) {
+        (void)size;
+        (void)time;
+    }
+    virtual bool remoteFacts(int64_t* size, int64_t* time) const {
+        (void)size;
+        (void)time;
+        return false;
+    }
 };
 
 }  // namespace nubo

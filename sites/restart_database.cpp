@@ -10,6 +10,21 @@ namespace {
 constexpr char kBanner[] = "Nubo PRO Restart Data\r\n";  // 23 characters and the NUL
 constexpr size_t kInUseOffset = 32;
 constexpr size_t kActiveOffset = 36;
+// The header is zero from offset 40 on in the Windows version's layout; here its
+// bytes from 64 on keep each slot's remote facts (64-bit size, 64-bit time).
+constexpr size_t kFactsOffset = 64;
+constexpr size_t kFactsSize = 16;
+
+int64_t readLe64(const uint8_t* p) {
+    return static_cast<int64_t>(static_cast<uint64_t>(readLe32(p)) |
+                                static_cast<uint64_t>(readLe32(p + 4)) << 32);
+}
+
+void writeLe64(uint8_t* p, int64_t value) {
+    const auto v = static_cast<uint64_t>(value);
+    writeLe32(p, static_cast<uint32_t>(v));
+    writeLe32(p + 4, static_cast<uint32_t>(v >> 32));
+}
 
 struct FieldPlace {
     size_t offset;
@@ -29,6 +44,10 @@ RestartDatabase::~RestartDatabase() {
 
 uint8_t* RestartDatabase::slot(int index) const {
     return file_.data() + static_cast<size_t>(index) * kSlotSize;
+}
+
+uint8_t* RestartDatabase::facts(int index) const {
+    return file_.data() + kFactsOffset + static_cast<size_t>(index) * kFactsSize;
 }
 
 bool RestartDatabase::open() {
@@ -76,6 +95,7 @@ void RestartDatabase::takeSlotLocked(bool forceNew) {
             return;  // every slot is taken: no restart data this time
         }
         writeLe32(slot(chosen), 0);
+        std::memset(facts(chosen), 0, kFactsSize);
     }
     writeLe32(header + kInUseOffset, inUse | 1u << chosen);
     writeLe32(header + kActiveOffset, active | 1u << chosen);
@@ -102,6 +122,7 @@ void RestartDatabase::freeSlot() {
         return;
     }
     std::memset(slot(currentSlot_), 0, kSlotSize);
+    std::memset(facts(currentSlot_), 0, kFactsSize);
     NamedLockGuard guard(lock_);
     uint8_t* header = slot(0);
     uint32_t bit = 1u << currentSlot_;
@@ -159,6 +180,22 @@ void RestartDatabase::setInProgress(int value) {
 
 int RestartDatabase::getInProgress() const {
     return currentSlot_ != 0 ? static_cast<int>(readLe32(slot(currentSlot_))) : 0;
+}
+
+void RestartDatabase::setRemoteFacts(int64_t size, int64_t time) {
+    if (currentSlot_ != 0) {
+        writeLe64(facts(currentSlot_), size);
+        writeLe64(facts(currentSlot_) + 8, time);
+    }
+}
+
+bool RestartDatabase::remoteFacts(int64_t* size, int64_t* time) const {
+    if (currentSlot_ == 0) {
+        return false;
+    }
+    *size = readLe64(facts(currentSlot_));
+    *time = readLe64(facts(currentSlot_) + 8);
+    return *size != 0 || *time != 0;
 }
 
 }  // namespace nubo

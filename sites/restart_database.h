@@ -41,9 +41,14 @@ class RestartDatabase : public RestartRecord {
     std::string getField(int field) const override;
     void setInProgress(int value) override;
     int getInProgress() const override;
+    // Kept in the header's unused area, 16 bytes per slot, so that the slots keep the
+    // Windows version's layout; zeros (a file of an older version) mean none.
+    void setRemoteFacts(int64_t size, int64_t time) override;
+    bool remoteFacts(int64_t* size, int64_t* time) const override;
 
   private:
     uint8_t* slot(int index) const;
+    uint8_t* facts(int index) const;
     void takeSlotLocked(bool forceNew);
 
     std::string folder_;

@@ -90,7 +90,7 @@ TEST(ListingParserTest, LinkNames) {
     RemoteEntry entry;
     ASSERT_TRUE(parseListingLine("lrwxrwxrwx 1 u g 9 Jun 1 10:00 cur -> /srv/data/file.txt",
                                  pending, entry, kEnglish, testNow()));
-    EXPECT_EQ(entry.localName(), "file.txt");
+    EXPECT_EQ(entry.localName(), "cur") << "saved under the link's own name";
     EXPECT_EQ(entry.remoteName(), "/srv/data/file.txt");
     EXPECT_EQ(entry.displayName(), "cur -> /srv/data/file.txt");
     EXPECT_EQ(entry.changeDirectoryName(), "/srv/data/file.txt");
@@ -322,14 +322,23 @@ TEST(RemoteEntryTest, UsableLocalNames) {
     e.reset();
     e.setName(std::string("a\0b", 3));
     EXPECT_FALSE(e.hasUsableLocalName());
+    // A link is saved under its own listed name: its target is the server's to name.
     e.reset();
     e.type = EntryType::Link;
-    e.linkTarget = "/etc/";
-    e.setName("x");
-    EXPECT_FALSE(e.hasUsableLocalName());  // the target ends in "/": no file name
-    e.linkTarget = "../../passwd";
+    e.linkTarget = "../../.bashrc";
+    e.setName("innocent.txt");
     EXPECT_TRUE(e.hasUsableLocalName());
-    EXPECT_EQ(e.localName(), "passwd");
+    EXPECT_EQ(e.localName(), "innocent.txt");
+    EXPECT_EQ(e.remoteName(), "../../.bashrc");
+    e.setName("..");
+    EXPECT_FALSE(e.hasUsableLocalName());
+    // A link to the folder itself or one above it is never followed down.
+    e.setName("up");
+    for (const char* loop : {"..", ".", "/etc/", "../..", "/pub/."}) {
+        e.linkTarget = loop;
+        EXPECT_EQ(e.localName(), "up");
+        EXPECT_FALSE(e.hasUsableLocalName()) << loop;
+    }
     e.reset();
     e.setName("...");
     EXPECT_TRUE(e.hasUsableLocalName());

@@ -127,7 +127,7 @@ TEST_F(TransferIntegrityTest, ARefusalOrAFailedDataConnectionLeavesTheLocalFolde
     EXPECT_FALSE(fs::exists(local + "/new.bin"));
 }
 
-TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndKeepTheirOwnDate) {
+TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndLeaveNoPartialFile) {
     const std::string content = patternBytes(1000);
     // Short by the listing's size; reset by the size in the 150 reply.
     scriptStart(fileLine("short.bin", 1000) + fileLine("reset.bin", 999))
@@ -147,7 +147,6 @@ TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndKeepTheirOwnDate) {
         .reply("226 Transfer complete.")
         .expect("QUIT")
         .reply("221 bye");
-    const time_t before = time(nullptr);
     const uint32_t bits = runSession([&](FtpSession& s) {
         get(s, local, "short.bin");
         get(s, local, "reset.bin");
@@ -156,11 +155,11 @@ TEST_F(TransferIntegrityTest, ShortAndResetDownloadsFailAndKeepTheirOwnDate) {
     EXPECT_TRUE(h.logHas("*** Transfer size mismatch: 300 bytes received, 1000 announced"))
         << h.logText();
     EXPECT_TRUE(h.logHas("... [DATA] Receive failed, WinSock err = WSAECONNRESET")) << h.logText();
-    // The partial files stay (they may be resumed) with their own dates, so a later
-    // Update-ONLY run fetches them again.
-    EXPECT_EQ(readFile(local + "/short.bin"), content.substr(0, 300));
-    EXPECT_GE(modified(local + "/short.bin"), before);
-    EXPECT_GE(modified(local + "/reset.bin"), before);
+    // Restart is off: nothing could resume the partial files, so none stays, and no
+    // partial file ever takes the real name.
+    for (const char* name : {"short.bin", "reset.bin", "short.bin.part", "reset.bin.part"}) {
+        EXPECT_FALSE(fs::exists(local + "/" + name)) << name;
+    }
 }
 
 TEST_F(TransferIntegrityTest, ACompleteDownloadTakesTheServersDate) {
@@ -198,7 +197,8 @@ TEST_F(TransferIntegrityTest, AShortDownloadWithRestartOnStaysMarkedForResumptio
     EXPECT_EQ(runSession([&](FtpSession& s) { get(s, local, "big.bin"); }), exitbit::kGetFailed);
     EXPECT_TRUE(h.logHas("Network error, queue flushed")) << h.logText();
     EXPECT_EQ(db->getInProgress(), 1);
-    EXPECT_EQ(readFile(local + "/big.bin"), content.substr(0, 100000));
+    EXPECT_TRUE(readFile(local + "/big.bin.part") == content.substr(0, 100000));
+    EXPECT_FALSE(fs::exists(local + "/big.bin"));
 }
 
 TEST_F(TransferIntegrityTest, LinksAndSpecialFilesInTheTargetFolderAreNeverWrittenThrough) {

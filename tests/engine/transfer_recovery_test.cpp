@@ -121,7 +121,7 @@ TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
     EXPECT_EQ(db->getField(RestartRecord::kLocalPath), folder + "/local");
     EXPECT_EQ(db->getField(RestartRecord::kRemoteDir), "/");
     EXPECT_TRUE(first.outlets.exitBits() & exitbit::kGetFailed);
-    const size_t partial = fs::file_size(folder + "/local/big.bin");
+    const size_t partial = fs::file_size(folder + "/local/big.bin.part");
     EXPECT_GT(partial, 0u);
     EXPECT_LE(partial, 100000u);
 

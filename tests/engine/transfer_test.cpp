@@ -172,10 +172,10 @@ TEST_F(TransferTest, AUtf8NameRoundTrips) {
 TEST_F(TransferTest, UpdateOnlySkipsWhatIsNotNewer) {
     writeFile(remote + "/files/same.txt", "remote");
     connect();
-    writeFile(local + "/same.txt", "local is newer");
+    writeFile(local + "/same.txt", "newer!");  // the remote copy's size: only dates differ
     setModified(local + "/same.txt", time(nullptr) + 3 * 86400);
     get("same.txt", transfer::kImage | transfer::kUpdateOnly);
-    EXPECT_EQ(readFile(local + "/same.txt"), "local is newer");
+    EXPECT_EQ(readFile(local + "/same.txt"), "newer!");
     EXPECT_TRUE(h.logHas("... Update-ONLY; skipping GET of " + local + "/same.txt"));
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetSkipped);
 

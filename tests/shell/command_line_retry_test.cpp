@@ -60,6 +60,7 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
     const ProgramResult result = get(server->url("/pub"));
     EXPECT_EQ(result.exitCode, 0) << result.errorText;
     EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(350000));
+    EXPECT_FALSE(fs::exists(local("big.bin.part")));
     const std::string& log = result.errorText;
     EXPECT_EQ(count(log, "Network error, queue flushed"), 2u) << log;
     // Each attempt moved bytes: the second break counts as a first attempt again.
@@ -91,6 +92,7 @@ TEST_F(CommandLineRetryTest, BreaksThatEachMoveBytesAreRetriedUntilTheFileIsWhol
 TEST_F(CommandLineRetryTest, ThreeAttemptsInARowWithoutHeadwayEndTheRun) {
     startServer(0, 0);
     writeFile(server->root() + "/pub/big.bin", patternBytes(100000));
+    writeFile(local("big.bin"), "the old copy");
     const ProgramResult result = get(server->url("/pub"));
     EXPECT_EQ(result.exitCode, 1 | 8) << "a failed download over a lost connection\n"
                                       << result.errorText;
@@ -99,6 +101,8 @@ TEST_F(CommandLineRetryTest, ThreeAttemptsInARowWithoutHeadwayEndTheRun) {
     EXPECT_NE(log.find("... connection lost; logging in again in 30 seconds (3 of 3)"),
               std::string::npos);
     EXPECT_NE(log.find("... transfer not resumed after 3 attempts"), std::string::npos);
+    // No attempt brought a byte: the old copy stays as it was.
+    EXPECT_EQ(readFile(local("big.bin")), "the old copy") << "no part of it replaced the old copy";
     EXPECT_EQ(count(log, "<RETR after.txt"), 0u) << "the run ends at the break";
 }
 

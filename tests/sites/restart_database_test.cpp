@@ -103,6 +103,40 @@ TEST_F(RestartDatabaseTest, FieldsLandAtTheirOffsetsAndLongValuesAreRefused) {
     EXPECT_EQ(db.getInProgress(), 1);
 }
 
+TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlone) {
+    {
+        RestartDatabase db(folder);
+        db.takeSlot(false);
+        int64_t size = -1;
+        int64_t time = -1;
+        EXPECT_FALSE(db.remoteFacts(&size, &time)) << "a fresh slot keeps none";
+        db.setField(RestartRecord::kUrl, "ftp://x");
+        db.setInProgress(1);
+        db.setRemoteFacts(5000000000LL, 1592697600);
+        ASSERT_TRUE(db.remoteFacts(&size, &time));
+        EXPECT_EQ(size, 5000000000LL);
+        EXPECT_EQ(time, 1592697600);
+        std::vector<char> bytes = fileBytes();
+        // Slot 1's facts: the header's bytes 80-95, little-endian.
+        int64_t stored = 0;
+        std::memcpy(&stored, bytes.data() + 80, 8);
+        EXPECT_EQ(stored, 5000000000LL);
+        EXPECT_EQ(bytes[36 + 4], 0) << "nothing between the masks and the facts";
+        EXPECT_STREQ(bytes.data() + 1024 + 8, "ftp://x");
+    }
+    // Left in progress, the slot is adopted with its facts; freed, they go with it.
+    RestartDatabase next(folder);
+    next.takeSlot(false);
+    ASSERT_EQ(next.currentSlot(), 1);
+    int64_t size = 0;
+    int64_t time = 0;
+    EXPECT_TRUE(next.remoteFacts(&size, &time));
+    EXPECT_EQ(size, 5000000000LL);
+    next.freeSlot();
+    next.takeSlot(false);
+    EXPECT_FALSE(next.remoteFacts(&size, &time));
+}
+
 TEST_F(RestartDatabaseTest, TwoInstancesGetTwoSlots) {
     RestartDatabase mine(folder);
     mine.takeSlot(false);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
 #include "engine/session_observer.h"
 
@@ -62,6 +63,32 @@ class RecordingObserver : public SessionObserver {
     }
     void transferProgress(int64_t bytes) override { record("progress " + std::to_string(bytes)); }
     void transferEnded(int64_t bytes, int64_t) override { record("end " + std::to_string(bytes)); }
+
+    std::vector<std::string> events() const {
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+
+  private:
+    void record(std::string event) {
+        std::lock_guard lock(mutex_);
+        events_.push_back(std::move(event));
+    }
+    mutable std::mutex mutex_;
+    std::vector<std::string> events_;
+};
+
+// The local view's upkeep as lines ("file DIR NAME SIZE TIME", "folder DIR NAME").
+class RecordingLocalView : public LocalViewUpkeep {
+  public:
+    void localFileWritten(const std::string& directory, const std::string& name, int64_t size,
+                          int64_t time) override {
+        record("file " + directory + " " + name + " " + std::to_string(size) + " " +
+               std::to_string(time));
+    }
+    void localFolderCreated(const std::string& directory, const std::string& name) override {
+        record("folder " + directory + " " + name);
+    }
 
     std::vector<std::string> events() const {
         std::lock_guard lock(mutex_);

@@ -93,6 +93,23 @@ ScriptedFtpServer& ScriptedFtpServer::expectFeatRefused() {
     return expect("FEAT").reply("500 FEAT not understood");
 }
 
+ScriptedFtpServer& ScriptedFtpServer::expectLoginWithFeatures(
+    const std::vector<std::string>& features) {
+    std::string text = "211-Features:\r\n";
+    for (const std::string& feature : features) {
+        text += feature + "\r\n";
+    }
+    return reply("220 hi")
+        .expect("USER anonymous")
+        .reply("331 pw")
+        .expect("PASS *")
+        .reply("230 in")
+        .expect("FEAT")
+        .reply(text + "211 End")
+        .expect("SYST")
+        .reply("215 UNIX");
+}
+
 ScriptedFtpServer& ScriptedFtpServer::expectProxyLogin(const std::string& userArgument) {
     return reply("220 proxy")
         .expect("USER " + userArgument)
@@ -284,6 +301,22 @@ ScriptedFtpServer& ScriptedFtpServer::sendData(const std::string& payload, size_
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::dripData(const std::string& payload, int intervalMs) {
+    return add("drip data", [this, payload, intervalMs] {
+        if (!openData()) {
+            return false;
+        }
+        for (char c : payload) {
+            if (stopping_ || !sendAll(data_, &c, 1)) {
+                break;  // the client gave up on the connection
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+        }
+        closeData();
+        return true;
+    });
+}
+
 ScriptedFtpServer& ScriptedFtpServer::startData(const std::string& payload) {
     return add("start data", [this, payload] {
         return openData() && sendAll(data_, payload.data(), payload.size());
@@ -407,6 +440,9 @@ void ScriptedFtpServer::play() {
         }
     }
     std::lock_guard lock(mutex_);
+    if (!failures_.empty()) {
+        closeControl();  // off script: the client sees the connection end, not a long silence
+    }
     done_ = true;
     doneChanged_.notify_all();
 }

@@ -34,6 +34,9 @@ class ScriptedFtpServer {
     ScriptedFtpServer& expectProxyLogin(const std::string& userArgument);
     // FEAT answered as a server of the 1990s does: with 500.
     ScriptedFtpServer& expectFeatRefused();
+    // The greeting and an anonymous login whose FEAT lists these features (" SIZE",
+    // " MLST type*;size*;modify*;", ...), then SYST.
+    ScriptedFtpServer& expectLoginWithFeatures(const std::vector<std::string>& features);
     // Sends text + CR LF; "\r\n" inside text separates lines of a multi-line reply.
     ScriptedFtpServer& reply(const std::string& text);
     // Sends bytes exactly as given.
@@ -64,6 +67,9 @@ class ScriptedFtpServer {
     // Sends payload over the data connection (accepting after PASV, connecting after
     // PORT) and closes it; with dropAfter, closes after that many bytes instead.
     ScriptedFtpServer& sendData(const std::string& payload, size_t dropAfter = SIZE_MAX);
+    // Opens the data connection and sends payload one byte every intervalMs, until it is
+    // all sent or the client closes the connection; then closes it.
+    ScriptedFtpServer& dripData(const std::string& payload, int intervalMs);
     // Opens the data connection and sends payload, keeping the connection open.
     ScriptedFtpServer& startData(const std::string& payload);
     // Sends chunk over the data connection again and again until the client closes it

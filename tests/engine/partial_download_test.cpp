@@ -1,0 +1,194 @@
+// A download lands in "NAME.part" beside its target and takes the target's name only
+// when whole: a broken or failed download never costs the copy it was to replace, a
+// resumption continues the ".part", and Update-ONLY never meets a partial file under
+// the real name.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "engine/main_outlets.h"
+#include "tests/support/scripted_transfer.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::patternBytes;
+using test::readFile;
+using test::SessionHarness;
+using test::writeFile;
+
+struct stat statOf(const std::string& path) {
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st;
+}
+
+class PartialDownloadTest : public ::testing::Test, public test::ScriptedTransfer {};
+
+TEST_F(PartialDownloadTest, ABrokenDownloadKeepsTheOldCopyAndIsResumedFromItsPart) {
+    const std::string content = patternBytes(300000);
+    const std::string target = local + "/big.bin";
+    writeFile(target, "the old copy");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    const std::string listing = fileLine("big.bin", 300000);
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection for big.bin (300000 bytes).")
+        .startData(content.substr(0, 100000))
+        .delay(300)  // the client is surely connected and reading: then the line breaks
+        .drop();
+    server.acceptNext();
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expectRest()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendDataFromRest(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+
+    SessionHarness first;
+    first.config.SetInt("Restart", 1);
+    runSession(first, [&](FtpSession& s) { get(s, local, "big.bin"); });
+    EXPECT_TRUE(first.logHas("Network error, queue flushed")) << first.logText();
+    EXPECT_EQ(readFile(target), "the old copy") << "a broken download never reaches the target";
+    ASSERT_TRUE(fs::is_regular_file(target + ".part"));
+    const auto partial = static_cast<int64_t>(fs::file_size(target + ".part"));
+    EXPECT_GT(partial, 0);
+    EXPECT_LE(partial, 100000);
+    EXPECT_EQ(db->getInProgress(), 1);
+
+    SessionHarness second;
+    second.config.SetInt("Restart", 1);
+    runSession(second);
+    expectScriptPlayed(second);
+    EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
+    EXPECT_EQ(server.restOffset(), partial);
+    EXPECT_TRUE(readFile(target) == content);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target + ".part")));
+    EXPECT_EQ(second.outlets.exitBits(), exitbit::kReceived);
+    EXPECT_EQ(db->getInProgress(), 0);
+    // The whole file took the old copy's permissions and the server's date, and the
+    // local view heard of it under its own name.
+    const struct stat st = statOf(target);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_LT(st.st_mtime, time(nullptr) - 86400 * 365);
+    const std::vector<std::string> events = localView.events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "file " + local + " big.bin 300000 " + std::to_string(st.st_mtime));
+}
+
+TEST_F(PartialDownloadTest, AFailedDownloadThatCannotResumeLeavesTheOldCopyAndNoPart) {
+    const std::string content = patternBytes(1000);
+    writeFile(local + "/short.bin", "precious");
+    writeFile(local + "/reset.txt", "precious text\n");
+    scriptStart(fileLine("short.bin", 1000) + fileLine("reset.txt", 1000))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR short.bin")
+        .reply("150 Opening BINARY mode data connection for short.bin (1000 bytes).")
+        .sendData(content.substr(0, 300))
+        .reply("226 Transfer complete.")
+        .expect("TYPE A N")
+        .reply("200 ASCII.")
+        .expectPasv()
+        .expect("RETR reset.txt")
+        .reply("150 Opening ASCII mode data connection.")
+        .startData("some text\r\n")
+        .delay(200)
+        .resetData()
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    SessionHarness h;
+    h.config.SetInt("Restart", 0);
+    runSession(h, [&](FtpSession& s) {
+        get(s, local, "short.bin");
+        get(s, local, "reset.txt", transfer::kAscii);
+    });
+    expectScriptPlayed(h);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed) << h.logText();
+    EXPECT_EQ(readFile(local + "/short.bin"), "precious");
+    EXPECT_EQ(readFile(local + "/reset.txt"), "precious text\n");
+    EXPECT_FALSE(fs::exists(local + "/short.bin.part"));
+    EXPECT_FALSE(fs::exists(local + "/reset.txt.part"));
+}
+
+TEST_F(PartialDownloadTest, APartThatIsALinkIsReplacedAndOneThatIsAFifoRefused) {
+    const std::string outside = folder + "/outside/target.txt";
+    writeFile(outside, "outside");
+    fs::create_symlink(outside, local + "/a.bin.part");
+    ASSERT_EQ(::mkfifo((local + "/b.bin.part").c_str(), 0600), 0);
+    scriptStart(fileLine("a.bin", 6) + fileLine("b.bin", 6))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR a.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData("inside")
+        .reply("226 Transfer complete.")
+        // b.bin is refused before anything is asked of the server.
+        .expect("QUIT")
+        .reply("221 bye");
+    SessionHarness h;
+    h.config.SetInt("Restart", 1);
+    runSession(h, [&](FtpSession& s) {
+        get(s, local, "a.bin");
+        get(s, local, "b.bin");
+    });
+    expectScriptPlayed(h);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kGetFailed);
+    EXPECT_EQ(readFile(outside), "outside");
+    EXPECT_EQ(readFile(local + "/a.bin"), "inside");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(local + "/a.bin.part")));
+    EXPECT_FALSE(fs::exists(local + "/b.bin"));
+    EXPECT_TRUE(fs::is_fifo(local + "/b.bin.part"));
+    EXPECT_TRUE(h.logHas("*** Not a regular file, not written: " + local + "/b.bin.part"))
+        << h.logText();
+}
+
+TEST_F(PartialDownloadTest, UpdateOnlyFetchesALocalCopyOfAnotherExactSize) {
+    // All three local copies are newer than the listing's date.
+    writeFile(local + "/same.bin", "12345");
+    writeFile(local + "/other.bin", "12345");
+    writeFile(local + "/text.txt", "12345");
+    scriptStart(fileLine("same.bin", 5) + fileLine("other.bin", 10) + fileLine("text.txt", 10))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR other.bin")
+        .reply("150 Opening BINARY mode data connection.")
+        .sendData("0123456789")
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    SessionHarness h;
+    h.config.SetInt("Restart", 0);
+    runSession(h, [&](FtpSession& s) {
+        get(s, local, "same.bin", transfer::kImage | transfer::kUpdateOnly);
+        get(s, local, "other.bin", transfer::kImage | transfer::kUpdateOnly);
+        // In ASCII the sizes of the two sides differ by their line ends: not compared.
+        get(s, local, "text.txt", transfer::kAscii | transfer::kUpdateOnly);
+    });
+    expectScriptPlayed(h);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kGetSkipped) << h.logText();
+    EXPECT_EQ(readFile(local + "/other.bin"), "0123456789");
+    EXPECT_EQ(readFile(local + "/same.bin"), "12345");
+    EXPECT_EQ(readFile(local + "/text.txt"), "12345");
+}
+
+}  // namespace
+}  // namespace nubo
