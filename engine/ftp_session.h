@@ -86,6 +86,10 @@ class FtpSession {
     // A transfer that broke and keeps its restart mark: failed, unless the run will
     // log in again to resume it; returns 421.
     int countBrokenTransfer(bool isGet);
+    // The control connection went while a transfer was being set up: for a run that
+    // logs in again, a broken transfer of this file (its restart record written);
+    // otherwise a failed one. Returns 421.
+    int countLostSetUp(bool isGet);
 
     // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
     // the remote view; the view's listing into a local text file.

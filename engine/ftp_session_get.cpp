@@ -443,7 +443,8 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     offset = restartActive_ ? restartPending_ : 0;  // a refused REST starts over
     setRestart(false, 0);
     if (opened != kDataOpen) {
-        return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, true);
+        return opened == kDataFailed ? countTransfer(ControlChannel::kLocalFailure, true)
+                                     : countLostSetUp(true);
     }
     int fd = -1;
     bool created = false;

@@ -222,7 +222,9 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     offset = std::max<int64_t>(offset, 0);
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (opened != kDataOpen) {
-        return countTransfer(opened == kDataFailed ? ControlChannel::kLocalFailure : 421, false);
+        localPath_ = path;
+        return opened == kDataFailed ? countTransfer(ControlChannel::kLocalFailure, false)
+                                     : countLostSetUp(false);
     }
     transferActive_ = true;
     if (view() != nullptr)

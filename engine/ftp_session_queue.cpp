@@ -261,6 +261,19 @@ int FtpSession::countTransfer(int code, bool isGet) {
     return code;
 }
 
+int FtpSession::countLostSetUp(bool isGet) {
+    if (!restartEnabled_ || !context_.retriesBrokenTransfers) {
+        return countTransfer(421, isGet);
+    }
+    // The record must name this transfer before the run logs in again to resume it.
+    notResumable_ = !(isGet ? writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) &&
+                                  writeRestartField(RestartRecord::kLocalPath, localPath_)
+                            : writeRestartField(RestartRecord::kLocalPath, localPath_));
+    movedData_ = false;
+    logExtended("Network error, queue flushed");
+    return countBrokenTransfer(isGet);
+}
+
 int FtpSession::countBrokenTransfer(bool isGet) {
     // Bytes of an Image download or of an upload are kept by the resumption; other
     // downloads start over, so what they moved is no headway.

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "engine/main_outlets.h"
+#include "engine/restart_record.h"
 #include "tests/support/scripted_transfer.h"
 
 namespace nubo {
@@ -188,6 +189,48 @@ TEST_F(PartialDownloadTest, UpdateOnlyFetchesALocalCopyOfAnotherExactSize) {
     EXPECT_EQ(readFile(local + "/other.bin"), "0123456789");
     EXPECT_EQ(readFile(local + "/same.bin"), "12345");
     EXPECT_EQ(readFile(local + "/text.txt"), "12345");
+}
+
+// The line goes while the download is being set up (its data connection fails, and the
+// reply to RETR never comes): a run that logs in again takes this file up, so the
+// restart record must name it, and nothing counts as failed yet.
+TEST_F(PartialDownloadTest, AConnectionLostWhileADownloadIsSetUpIsLeftToTheRetry) {
+    const std::string content = patternBytes(5000);
+    const std::string listing = fileLine("big.bin", 5000);
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expect("PASV")
+        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
+        .expect("RETR big.bin")
+        .drop();
+    server.acceptNext();
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR big.bin")
+        .reply("150 Opening BINARY mode data connection for big.bin (5000 bytes).")
+        .sendData(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    retries = true;
+
+    SessionHarness first;
+    first.config.SetInt("Restart", 1);
+    runSession(first, [&](FtpSession& s) { get(s, local, "big.bin"); });
+    EXPECT_EQ(first.outlets.exitBits() & exitbit::kGetFailed, 0u) << first.logText();
+    EXPECT_EQ(db->getInProgress(), 1);
+    EXPECT_EQ(db->getField(RestartRecord::kRemoteFile), "big.bin");
+
+    SessionHarness second;
+    second.config.SetInt("Restart", 1);
+    runSession(second);
+    expectScriptPlayed(second);
+    EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
+    EXPECT_TRUE(readFile(local + "/big.bin") == content);
+    EXPECT_EQ(db->getInProgress(), 0);
 }
 
 }  // namespace

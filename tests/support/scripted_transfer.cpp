@@ -49,6 +49,7 @@ void ScriptedTransfer::runSession(SessionHarness& h,
     SessionContext context = h.context();
     context.restart = db.get();
     context.localView = &localView;
+    context.retriesBrokenTransfers = retries;
     SessionWorker worker(std::make_unique<FtpSession>(
         FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
     FtpSession* session = worker.session();

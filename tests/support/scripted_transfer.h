@@ -53,6 +53,8 @@ class ScriptedTransfer {
     std::unique_ptr<RestartDatabase> db;
     ScriptedFtpServer server;
     RecordingLocalView localView;
+    // The sessions run as a command-line run's do: broken transfers are left to a retry.
+    bool retries = false;
 
   private:
     bool started_ = false;
