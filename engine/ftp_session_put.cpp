@@ -184,7 +184,12 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         if (known) {
             askExactFacts(&remote);
         }
-        if (known && compareWithLocal(remote, st.st_mtime) >= 0) {
+        // As for downloads, a copy of another exact size (a partial upload, dated when
+        // it broke) is never up to date.
+        const bool sizesDiffer =
+            transfer::type(value) == transfer::kImage && remote.type == EntryType::File &&
+            !(remote.flags & RemoteEntry::kVmsName) && remote.size != st.st_size;
+        if (known && !sizesDiffer && compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutSkipped);

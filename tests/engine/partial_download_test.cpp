@@ -1,7 +1,7 @@
 // A download lands in "NAME.part" beside its target and takes the target's name only
 // when whole: a broken or failed download never costs the copy it was to replace, a
-// resumption continues the ".part", and Update-ONLY never meets a partial file under
-// the real name.
+// resumption continues the ".part", and Update-ONLY never takes a partial file (or any
+// copy of another exact size) for up to date, in either direction.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -231,6 +231,37 @@ TEST_F(PartialDownloadTest, AConnectionLostWhileADownloadIsSetUpIsLeftToTheRetry
     EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
     EXPECT_TRUE(readFile(local + "/big.bin") == content);
     EXPECT_EQ(db->getInProgress(), 0);
+}
+
+TEST_F(PartialDownloadTest, UpdateOnlySendsAFileWhoseRemoteCopyHasAnotherSize) {
+    // The server's copies are newer than the local files: by date alone neither would
+    // go.
+    writeFile(local + "/whole.bin", "12345");
+    writeFile(local + "/broken.bin", "0123456789");
+    for (const char* name : {"/whole.bin", "/broken.bin"}) {
+        const utimbuf year2000{946684800, 946684800};
+        ASSERT_EQ(::utime((local + name).c_str(), &year2000), 0);
+    }
+    scriptStart(fileLine("whole.bin", 5) + fileLine("broken.bin", 4))
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("STOR broken.bin")
+        .reply("150 Ok to send data.")
+        .receiveData()
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    SessionHarness h;
+    h.config.SetInt("Restart", 0);
+    runSession(h, [&](FtpSession& s) {
+        put(s, local + "/whole.bin", transfer::kImage | transfer::kUpdateOnly);
+        put(s, local + "/broken.bin", transfer::kImage | transfer::kUpdateOnly);
+    });
+    expectScriptPlayed(h);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kPutSkipped) << h.logText();
+    ASSERT_EQ(server.receivedData().size(), 1u);
+    EXPECT_EQ(server.receivedData()[0], "0123456789");
 }
 
 }  // namespace

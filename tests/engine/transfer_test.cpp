@@ -183,7 +183,7 @@ TEST_F(TransferTest, UpdateOnlySkipsWhatIsNotNewer) {
     get("same.txt", transfer::kImage | transfer::kUpdateOnly);
     EXPECT_EQ(readFile(local + "/same.txt"), "remote");
 
-    writeFile(local + "/same.txt", "older local copy");
+    writeFile(local + "/same.txt", "older!");
     setModified(local + "/same.txt", 946684800);
     put(local + "/same.txt", transfer::kImage | transfer::kUpdateOnly);
     EXPECT_EQ(readFile(remote + "/files/same.txt"), "remote");

@@ -56,7 +56,7 @@ constexpr const char* kForged = "forged by an intruder\n";  // pyftpd_server.py'
 
 // pyftpdlib with TLS whose certificate the home trusts, played hostile by the extra
 // arguments; runs nubopro against it over ftpes:// (or ftp:// without TLS).
-class HostileServerTest : public ::testing::Test {
+class HostileTlsServerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         pem = test::makeSelfSignedPem(temp.path(), &print);
@@ -107,7 +107,7 @@ class HostileServerTest : public ::testing::Test {
 // The server answers its data connections with another certificate (a third party
 // holding the data port): downloads, listings into files and uploads all fail, and
 // nothing is written locally.
-TEST_F(HostileServerTest, DataConnectionsWithAnotherCertificateAreRefused) {
+TEST_F(HostileTlsServerTest, DataConnectionsWithAnotherCertificateAreRefused) {
     serve({"--tls-data-cert", otherPem});
     const std::string refusal = "*** [DATA] Connection refused: its certificate";
     for (bool passive : {true, false}) {
@@ -134,7 +134,7 @@ TEST_F(HostileServerTest, DataConnectionsWithAnotherCertificateAreRefused) {
 // Someone on another address connects to the PORT listener before the server and
 // offers a forged file: refused by its address, plain or over TLS, and the server's
 // own connection, which follows, carries the file.
-TEST_F(HostileServerTest, AnIntruderAtThePortListenerIsRefusedByItsAddress) {
+TEST_F(HostileTlsServerTest, AnIntruderAtThePortListenerIsRefusedByItsAddress) {
     for (bool tls : {false, true}) {
         SCOPED_TRACE(tls ? "ftpes" : "ftp");
         std::vector<std::string> intruder = {"--intruder", "127.0.0.2"};
@@ -156,7 +156,7 @@ TEST_F(HostileServerTest, AnIntruderAtThePortListenerIsRefusedByItsAddress) {
 // An intruder on the server's own address passes the address test; over TLS its
 // certificate still gives it away. It leaves the listing alone and races the file's
 // data connection.
-TEST_F(HostileServerTest, AnIntruderOnTheServersAddressIsRefusedByItsCertificate) {
+TEST_F(HostileTlsServerTest, AnIntruderOnTheServersAddressIsRefusedByItsCertificate) {
     serve({"--intruder", "127.0.0.1", "--intruder-cert", otherPem, "--intruder-skip", "1"});
     useActiveMode();
     test::ProgramResult get = run({"-z", "-f", url + "file.txt", "-d", home.work()});
@@ -169,7 +169,7 @@ TEST_F(HostileServerTest, AnIntruderOnTheServersAddressIsRefusedByItsCertificate
 
 // A server that will not encrypt data connections gives no secure connection: a
 // failed connection, not a refused login.
-TEST_F(HostileServerTest, ARefusedProtPIsAFailedConnection) {
+TEST_F(HostileTlsServerTest, ARefusedProtPIsAFailedConnection) {
     serve({"--refuse-prot"});
     test::ProgramResult get = run({"-z", "-g", "-u", url, "-d", home.work(), "file.txt"});
     EXPECT_EQ(get.exitCode & (kConnectFailed | kLoginFailed), kConnectFailed) << get.errorText;

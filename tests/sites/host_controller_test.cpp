@@ -435,9 +435,11 @@ TEST_F(HostRestartTest, ABrokenCommandLineDownloadIsResumedByRestart) {
               std::string::npos);
     EXPECT_NE(broken.errorText.find("Network error, queue flushed"), std::string::npos)
         << broken.errorText;
-    const std::string partial = readFile(home.work() + "/big.bin");
+    // The partial file waits beside the target's name, which it never took.
+    const std::string partial = readFile(home.work() + "/big.bin.part");
     ASSERT_GE(partial.size(), 1u);
     ASSERT_LT(partial.size(), content.size());
+    EXPECT_FALSE(fs::exists(home.work() + "/big.bin"));
 
     // Another command-line run meanwhile takes a fresh slot and leaves that one alone.
     const std::string database = home.appData() + "NuboRdb.dat";
@@ -459,6 +461,7 @@ TEST_F(HostRestartTest, ABrokenCommandLineDownloadIsResumedByRestart) {
     EXPECT_TRUE(harness.logHas("<REST " + std::to_string(partial.size()))) << harness.logText();
     EXPECT_TRUE(harness.logHas("Restarting GET of big.bin"));
     EXPECT_TRUE(readFile(home.work() + "/big.bin") == content);
+    EXPECT_FALSE(fs::exists(home.work() + "/big.bin.part"));
     page.logoff();
     ASSERT_TRUE(runToEnd());
     EXPECT_FALSE(page.restartVisible());
