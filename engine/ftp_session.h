@@ -86,10 +86,10 @@ class FtpSession {
     // A transfer that broke and keeps its restart mark: failed, unless the run will
     // log in again to resume it; returns 421.
     int countBrokenTransfer(bool isGet);
-    // The control connection went while a transfer was being set up: for a run that
-    // logs in again, a broken transfer of this file (its restart record written);
-    // otherwise a failed one. Returns 421.
-    int countLostSetUp(bool isGet);
+    // The data connection failed on the network (or the control connection went) while
+    // a transfer was being set up: for a run that logs in again, a broken transfer of
+    // this file (its restart record written, 421); otherwise a failed one.
+    int countLostSetUp(bool isGet, bool controlLost);
 
     // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
     // the remote view; the view's listing into a local text file.
@@ -305,6 +305,9 @@ class FtpSession {
     bool brokenForRetry_ = false;
     // The running transfer has moved a block of data.
     bool movedData_ = false;
+    // The last data connection failed on the network (no connection, or it broke before
+    // the transfer began), not by the server's refusal.
+    bool dataConnectionBroke_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;

@@ -68,6 +68,7 @@ void FtpSession::sendRestart() {
 }
 
 int FtpSession::openDataConnection(const std::string& command, std::string* lastLine) {
+    dataConnectionBroke_ = false;
     if (passive_ && proxyType_ == ProxyType::FtpProxy) {
         logExtended("... PASSIVE not valid with FTP proxy server; using PORT");
         passive_ = false;
@@ -193,6 +194,8 @@ int FtpSession::abandonDataCommand(int code, std::string* lastLine) {
     if (lastWinsockError() == wsa::kInterrupted) {
         return kDataFailed;  // cancelled: the session is ending
     }
+    // No reply read yet, or the server had accepted: the connection itself failed.
+    dataConnectionBroke_ = code == 0 || isPreliminary(code);
     // The transfer command went out, so its replies must be read, or each later command
     // would take the reply of the one before. A server that already said 1xx waits for
     // a connection that will not come: it is told ABOR. A control connection lost on

@@ -443,8 +443,9 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     offset = restartActive_ ? restartPending_ : 0;  // a refused REST starts over
     setRestart(false, 0);
     if (opened != kDataOpen) {
-        return opened == kDataFailed ? countTransfer(ControlChannel::kLocalFailure, true)
-                                     : countLostSetUp(true);
+        return opened == kDataFailed && !dataConnectionBroke_
+                   ? countTransfer(ControlChannel::kLocalFailure, true)
+                   : countLostSetUp(true, opened == kDataControlLost);
     }
     int fd = -1;
     bool created = false;

@@ -228,8 +228,9 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (opened != kDataOpen) {
         localPath_ = path;
-        return opened == kDataFailed ? countTransfer(ControlChannel::kLocalFailure, false)
-                                     : countLostSetUp(false);
+        return opened == kDataFailed && !dataConnectionBroke_
+                   ? countTransfer(ControlChannel::kLocalFailure, false)
+                   : countLostSetUp(false, opened == kDataControlLost);
     }
     transferActive_ = true;
     if (view() != nullptr)

@@ -261,9 +261,9 @@ int FtpSession::countTransfer(int code, bool isGet) {
     return code;
 }
 
-int FtpSession::countLostSetUp(bool isGet) {
+int FtpSession::countLostSetUp(bool isGet, bool controlLost) {
     if (!restartEnabled_ || !context_.retriesBrokenTransfers) {
-        return countTransfer(421, isGet);
+        return countTransfer(controlLost ? 421 : ControlChannel::kLocalFailure, isGet);
     }
     // The record must name this transfer before the run logs in again to resume it.
     notResumable_ = !(isGet ? writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) &&

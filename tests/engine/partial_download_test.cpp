@@ -264,5 +264,45 @@ TEST_F(PartialDownloadTest, UpdateOnlySendsAFileWhoseRemoteCopyHasAnotherSize) {
     EXPECT_EQ(server.receivedData()[0], "0123456789");
 }
 
+// A data connection that cannot be made (the server still answering) is a fault of the
+// line as well: a run that logs in again retries the file; a window's session counts
+// it as failed.
+TEST_F(PartialDownloadTest, ADataConnectionThatCannotBeMadeIsRetriedByARunThatLogsInAgain) {
+    const std::string content = patternBytes(3000);
+    const std::string listing = fileLine("small.bin", 3000);
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expect("PASV")
+        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
+        .expect("RETR small.bin")
+        .reply("425 Can't open data connection.");
+    server.acceptNext();
+    scriptStart(listing)
+        .expect("TYPE I")
+        .reply("200 Binary.")
+        .expectPasv()
+        .expect("RETR small.bin")
+        .reply("150 Opening BINARY mode data connection for small.bin (3000 bytes).")
+        .sendData(content)
+        .reply("226 Transfer complete.")
+        .expect("QUIT")
+        .reply("221 bye");
+    retries = true;
+
+    SessionHarness first;
+    first.config.SetInt("Restart", 1);
+    runSession(first, [&](FtpSession& s) { get(s, local, "small.bin"); });
+    EXPECT_EQ(first.outlets.exitBits() & exitbit::kGetFailed, 0u) << first.logText();
+    EXPECT_EQ(db->getInProgress(), 1);
+
+    SessionHarness second;
+    second.config.SetInt("Restart", 1);
+    runSession(second);
+    expectScriptPlayed(second);
+    EXPECT_TRUE(readFile(local + "/small.bin") == content) << second.logText();
+    EXPECT_EQ(second.outlets.exitBits(), exitbit::kReceived);
+}
+
 }  // namespace
 }  // namespace nubo
