@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
@@ -191,48 +192,6 @@ TEST_F(PartialDownloadTest, UpdateOnlyFetchesALocalCopyOfAnotherExactSize) {
     EXPECT_EQ(readFile(local + "/text.txt"), "12345");
 }
 
-// The line goes while the download is being set up (its data connection fails, and the
-// reply to RETR never comes): a run that logs in again takes this file up, so the
-// restart record must name it, and nothing counts as failed yet.
-TEST_F(PartialDownloadTest, AConnectionLostWhileADownloadIsSetUpIsLeftToTheRetry) {
-    const std::string content = patternBytes(5000);
-    const std::string listing = fileLine("big.bin", 5000);
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expect("PASV")
-        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
-        .expect("RETR big.bin")
-        .drop();
-    server.acceptNext();
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expect("RETR big.bin")
-        .reply("150 Opening BINARY mode data connection for big.bin (5000 bytes).")
-        .sendData(content)
-        .reply("226 Transfer complete.")
-        .expect("QUIT")
-        .reply("221 bye");
-    retries = true;
-
-    SessionHarness first;
-    first.config.SetInt("Restart", 1);
-    runSession(first, [&](FtpSession& s) { get(s, local, "big.bin"); });
-    EXPECT_EQ(first.outlets.exitBits() & exitbit::kGetFailed, 0u) << first.logText();
-    EXPECT_EQ(db->getInProgress(), 1);
-    EXPECT_EQ(db->getField(RestartRecord::kRemoteFile), "big.bin");
-
-    SessionHarness second;
-    second.config.SetInt("Restart", 1);
-    runSession(second);
-    expectScriptPlayed(second);
-    EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
-    EXPECT_TRUE(readFile(local + "/big.bin") == content);
-    EXPECT_EQ(db->getInProgress(), 0);
-}
-
 TEST_F(PartialDownloadTest, UpdateOnlySendsAFileWhoseRemoteCopyHasAnotherSize) {
     // The server's copies are newer than the local files: by date alone neither would
     // go.
@@ -264,44 +223,60 @@ TEST_F(PartialDownloadTest, UpdateOnlySendsAFileWhoseRemoteCopyHasAnotherSize) {
     EXPECT_EQ(server.receivedData()[0], "0123456789");
 }
 
-// A data connection that cannot be made (the server still answering) is a fault of the
-// line as well: a run that logs in again retries the file; a window's session counts
-// it as failed.
-TEST_F(PartialDownloadTest, ADataConnectionThatCannotBeMadeIsRetriedByARunThatLogsInAgain) {
-    const std::string content = patternBytes(3000);
-    const std::string listing = fileLine("small.bin", 3000);
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expect("PASV")
-        .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
-        .expect("RETR small.bin")
-        .reply("425 Can't open data connection.");
-    server.acceptNext();
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expect("RETR small.bin")
-        .reply("150 Opening BINARY mode data connection for small.bin (3000 bytes).")
-        .sendData(content)
-        .reply("226 Transfer complete.")
-        .expect("QUIT")
-        .reply("221 bye");
-    retries = true;
+// A fault of the line while a download is being set up: a run that logs in again takes
+// the file up (the restart record names it, nothing counts as failed yet) and the next
+// session brings it whole. `fault` ends the first session's script after RETR.
+class SetUpFaultTest : public PartialDownloadTest {
+  protected:
+    void expectRetried(const std::function<void(test::ScriptedFtpServer&)>& fault) {
+        const std::string content = patternBytes(5000);
+        const std::string listing = fileLine("big.bin", 5000);
+        fault(scriptStart(listing)
+                  .expect("TYPE I")
+                  .reply("200 Binary.")
+                  .expect("PASV")
+                  .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
+                  .expect("RETR big.bin"));
+        server.acceptNext();
+        scriptStart(listing)
+            .expect("TYPE I")
+            .reply("200 Binary.")
+            .expectPasv()
+            .expect("RETR big.bin")
+            .reply("150 Opening BINARY mode data connection for big.bin (5000 bytes).")
+            .sendData(content)
+            .reply("226 Transfer complete.")
+            .expect("QUIT")
+            .reply("221 bye");
+        retries = true;
 
-    SessionHarness first;
-    first.config.SetInt("Restart", 1);
-    runSession(first, [&](FtpSession& s) { get(s, local, "small.bin"); });
-    EXPECT_EQ(first.outlets.exitBits() & exitbit::kGetFailed, 0u) << first.logText();
-    EXPECT_EQ(db->getInProgress(), 1);
+        SessionHarness first;
+        first.config.SetInt("Restart", 1);
+        runSession(first, [&](FtpSession& s) { get(s, local, "big.bin"); });
+        EXPECT_EQ(first.outlets.exitBits() & exitbit::kGetFailed, 0u) << first.logText();
+        EXPECT_EQ(db->getInProgress(), 1);
+        EXPECT_EQ(db->getField(RestartRecord::kRemoteFile), "big.bin");
 
-    SessionHarness second;
-    second.config.SetInt("Restart", 1);
-    runSession(second);
-    expectScriptPlayed(second);
-    EXPECT_TRUE(readFile(local + "/small.bin") == content) << second.logText();
-    EXPECT_EQ(second.outlets.exitBits(), exitbit::kReceived);
+        SessionHarness second;
+        second.config.SetInt("Restart", 1);
+        runSession(second);
+        expectScriptPlayed(second);
+        EXPECT_TRUE(second.logHas("Restarting GET of big.bin")) << second.logText();
+        EXPECT_TRUE(readFile(local + "/big.bin") == content);
+        EXPECT_EQ(second.outlets.exitBits(), exitbit::kReceived);
+        EXPECT_EQ(db->getInProgress(), 0);
+    }
+};
+
+// The data connection fails and the reply to RETR never comes: the line went.
+TEST_F(SetUpFaultTest, AControlConnectionLostIsLeftToTheRetry) {
+    expectRetried([](test::ScriptedFtpServer& script) { script.drop(); });
+}
+
+// The data connection cannot be made while the server still answers.
+TEST_F(SetUpFaultTest, ADataConnectionThatCannotBeMadeIsLeftToTheRetry) {
+    expectRetried(
+        [](test::ScriptedFtpServer& script) { script.reply("425 Can't open data connection."); });
 }
 
 }  // namespace
