@@ -6,15 +6,20 @@
 #include <QMenu>
 #include <QTreeView>
 #include <algorithm>
+#include <tuple>
 
 #include "views/ui/directory_table_model.h"
 
 namespace nubo {
 
-DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent)
+DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const QString& name,
+                               QWidget* parent)
     : QStackedWidget(parent), table_(table), widths_(widths) {
+    setObjectName(name + "Views");
     list_ = new QListView(this);
+    list_->setObjectName(name + "List");
     details_ = new QTreeView(this);
+    details_->setObjectName(name + "Details");
     list_->setModel(table_);
     details_->setModel(table_);
     details_->setSelectionModel(list_->selectionModel());
@@ -144,26 +149,32 @@ void DirectoryViews::editEntry(int entry) {
 
 void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& arrange) {
     QMenu* modes = menu.addMenu("&View");
+    modes->setObjectName("menuView");
     auto* group = new QActionGroup(modes);
-    const std::pair<const char*, int> modeItems[] = {{"Lar&ge Icons", kLargeIcons},
-                                                     {"S&mall Icons", kSmallIcons},
-                                                     {"&List", kList},
-                                                     {"&Details", kDetails}};
-    for (const auto& [text, mode] : modeItems) {
+    const std::tuple<const char*, const char*, int> modeItems[] = {
+        {"menuLargeIcons", "Lar&ge Icons", kLargeIcons},
+        {"menuSmallIcons", "S&mall Icons", kSmallIcons},
+        {"menuList", "&List", kList},
+        {"menuDetails", "&Details", kDetails}};
+    for (const auto& [name, text, mode] : modeItems) {
         QAction* item = modes->addAction(text, this, [this, mode = mode] {
             if (mode != mode_)
                 setViewMode(mode);
         });
+        item->setObjectName(name);
         item->setCheckable(true);
         item->setChecked(mode == mode_);
         group->addAction(item);
     }
     menu.addSeparator();
     QMenu* order = menu.addMenu("Arrange &Icons");
-    const std::pair<const char*, int> keys[] = {
-        {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
-    for (const auto& [text, key] : keys)
-        order->addAction(text, this, [arrange, key = key] { arrange(key); });
+    order->setObjectName("menuArrange");
+    const std::tuple<const char*, const char*, int> keys[] = {{"menuArrangeName", "&Name", 1},
+                                                              {"menuArrangeType", "&Type", 2},
+                                                              {"menuArrangeSize", "Si&ze", 3},
+                                                              {"menuArrangeDate", "&Date", 4}};
+    for (const auto& [name, text, key] : keys)
+        order->addAction(text, this, [arrange, key = key] { arrange(key); })->setObjectName(name);
 }
 
 void DirectoryViews::watch(QObject* filter) {

@@ -28,7 +28,9 @@ class DirectoryViews : public QStackedWidget {
         int date;
     };
 
-    DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent = nullptr);
+    // name: the prefix of the object names ("remote": "remoteList", "remoteDetails").
+    DirectoryViews(DirectoryTableModel* table, Widths widths, const QString& name,
+                   QWidget* parent = nullptr);
 
     void setViewMode(int mode);
     int viewMode() const { return mode_; }
