@@ -39,6 +39,9 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // The list view shows column 0 only: without this a click there selects that one
+        // cell, and the details view and everything that asks for rows would not see it.
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         view->setDragEnabled(true);
@@ -118,12 +121,16 @@ bool DirectoryViews::isViewport(const QObject* object) const {
 }
 
 std::vector<int> DirectoryViews::selectedEntries() const {
+    // By ranges: a whole folder selected is one range, not a cell per row and column.
+    std::vector<char> chosen(static_cast<size_t>(table_->rowCount()), 0);
+    for (const QItemSelectionRange& range : list_->selectionModel()->selection()) {
+        for (int row = std::max(range.top(), 0);
+             row <= range.bottom() && row < static_cast<int>(chosen.size()); ++row)
+            chosen[static_cast<size_t>(row)] = 1;
+    }
     std::vector<int> entries;
-    QModelIndexList rows = list_->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : rows) {
-        const int entry = table_->entryIndex(index.row());
+    for (size_t row = 0; row < chosen.size(); ++row) {
+        const int entry = chosen[row] ? table_->entryIndex(static_cast<int>(row)) : -1;
         if (entry >= 0)
             entries.push_back(entry);
     }

@@ -41,7 +41,8 @@ class DirectoryViews : public QStackedWidget {
     QAbstractItemView* viewOf(const QObject* object) const;
     bool isViewport(const QObject* object) const;
 
-    // Entry indices of the selected rows, in row order.
+    // Entry indices of the selected rows, in row order. A click in the list view selects
+    // whole rows as well; a row counts when any of its cells is selected.
     std::vector<int> selectedEntries() const;
     void deselectEntry(int entry);
     // Starts editing an entry's name in place.
