@@ -1,6 +1,7 @@
 #include "views/ui/directory_views.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
@@ -118,6 +119,13 @@ QAbstractItemView* DirectoryViews::viewOf(const QObject* object) const {
 
 bool DirectoryViews::isViewport(const QObject* object) const {
     return object == list_->viewport() || object == details_->viewport();
+}
+
+bool DirectoryViews::editing() const {
+    // The editor is a child of the viewport and has the focus while it is open.
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr &&
+           (list_->viewport()->isAncestorOf(focus) || details_->viewport()->isAncestorOf(focus));
 }
 
 std::vector<int> DirectoryViews::selectedEntries() const {

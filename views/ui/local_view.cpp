@@ -345,6 +345,9 @@ bool LocalView::handleKey(QKeyEvent* key) {
         case Qt::Key_F5:
             refresh();
             return true;
+        case Qt::Key_F2:
+            renameSelection();
+            return true;
         case Qt::Key_A:
             if (mods != Qt::ControlModifier)
                 return false;
@@ -371,8 +374,10 @@ QString LocalView::dropFolder(QAbstractItemView* view, const QPoint& at, int* hi
 bool LocalView::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = views_->viewOf(watched);
     const bool isViewport = views_->isViewport(watched);
+    // While a name is edited, the editor's keys pass through the view (its Enter as well):
+    // they are not the list's.
     if (view != nullptr && !isViewport && event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event));
+        return !views_->editing() && handleKey(static_cast<QKeyEvent*>(event));
     if (!isViewport)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -511,6 +511,10 @@ bool RemotePage::handleKey(QKeyEvent* key) {
                 model_.refresh();
             updateStatus();
             return true;
+        case Qt::Key_F2:
+            if (on)
+                renameSelection();
+            return true;
         case Qt::Key_Escape:
             stop();
             return true;
@@ -540,8 +544,10 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = views_->viewOf(watched);
     const bool isViewport = views_->isViewport(watched);
     const bool isView = view != nullptr && !isViewport;
+    // While a name is edited, the editor's keys pass through the view (its Enter as well):
+    // they are not the list's.
     if (isView && event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event));
+        return !views_->editing() && handleKey(static_cast<QKeyEvent*>(event));
     if (!isViewport)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
