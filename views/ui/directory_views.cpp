@@ -2,9 +2,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
 #include <tuple>
@@ -12,6 +14,39 @@
 #include "views/ui/directory_table_model.h"
 
 namespace nubo {
+
+namespace {
+
+// Names are edited in a line edit that a change of the active window does not close: a
+// closing menu, the window manager handing the focus round or another window for a
+// moment would otherwise end the edit (with the old name) as soon as it began. When the
+// window is active again the editor has the keyboard back; a click elsewhere in the
+// window, Tab, Enter and Escape end it as usual. The editor takes the name once: rows
+// that change while it is open (the folder changed on disk) leave the typed text alone.
+class NameEditDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static const char* const kFilled = "nuboNameFilled";
+        if (editor->property(kFilled).toBool())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+        editor->setProperty(kFilled, true);
+    }
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+};
+
+}  // namespace
 
 DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const QString& name,
                                QWidget* parent)
@@ -39,6 +74,7 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
     connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
+        view->setItemDelegate(new NameEditDelegate(view));
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         // The list view shows column 0 only: without this a click there selects that one
         // cell, and the details view and everything that asks for rows would not see it.
