@@ -264,8 +264,13 @@ void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
     if (session != nullptr) {
         session->enqueue(RequestKind::ChangeDirectory, returnTo, {}, 0);
     }
-    notify([](RemoteDirectoryListener& l) {
-        l.rowsReset();
+    // A complete listing only re-sorts the rows already shown: what was clicked while it
+    // came stays selected. A broken one puts back the folder shown before.
+    notify([complete](RemoteDirectoryListener& l) {
+        if (complete)
+            l.rowsUpdated();
+        else
+            l.rowsReset();
         l.pathTextChanged();
     });
 }

@@ -129,7 +129,13 @@ void DirectoryViews::setViewMode(int mode) {
     list_->setFlow(mode == kList ? QListView::TopToBottom : QListView::LeftToRight);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
-    list_->setGridSize(large ? QSize(96, 64) : QSize());
+    // Small icons stand in columns of one width, as in the Windows version, not packed
+    // by the length of each name; longer names are elided.
+    const QFontMetrics metrics = fontMetrics();
+    list_->setGridSize(large                 ? QSize(96, 64)
+                       : mode == kSmallIcons ? QSize(metrics.averageCharWidth() * 18 + 24,
+                                                     std::max(metrics.height(), 16) + 4)
+                                             : QSize());
     list_->setWordWrap(large);
     list_->setMovement(QListView::Static);
     // A change of mode resets the list's drag and drop settings (Qt does it).
