@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <functional>
 
 namespace nubo::test {
@@ -58,12 +59,14 @@ namespace {
 // keyboard, as a person picks it (the menu closes, then the item acts).
 QStringList pickFromNextMenu(const QString& choose, const std::function<void()>& open) {
     QStringList offered;
+    // Tried at every pass of the event loop until the menu is there (opening it may pass
+    // through the event loop before the menu shows).
     QTimer picker;
-    picker.setSingleShot(true);
     QObject::connect(&picker, &QTimer::timeout, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
             return;
+        picker.stop();
         QAction* chosen = nullptr;
         for (QAction* item : menu->actions()) {
             const QString name = item->menu() ? item->menu()->objectName() : item->objectName();
@@ -105,7 +108,16 @@ QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QStri
 }
 
 QStringList contextMenuByKey(const QString& choose) {
-    return pickFromNextMenu(choose, [] { pressKey(Qt::Key_Menu); });
+    return pickFromNextMenu(choose, [] {
+        pressKey(Qt::Key_Menu);
+        // A desktop's platform turns the key into a context menu event for the window,
+        // which hands it to the focus widget (the offscreen platform does not).
+        QWidget* window = QApplication::activeWindow();
+        if (window == nullptr || window->windowHandle() == nullptr)
+            return;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(window->windowHandle(), &event);
+    });
 }
 
 bool clickToolAction(QAction* action) {

@@ -328,6 +328,9 @@ TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
     clickItem(localList, row(localList, "mine.txt"));
     pressKey(Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(shown, (std::vector<std::string>{"other.txt", "mine.txt"}));
+    // The Menu key opens the clicked item's menu.
+    EXPECT_EQ(test::contextMenuByKey("menuProperties").value(0), "menuOpen");
+    EXPECT_EQ(shown.size(), 3u);
     pressKey(Qt::Key_F2);
     ASSERT_NE(editorOf(localList), nullptr);
     EXPECT_EQ(editorOf(localList)->text(), "mine.txt");
