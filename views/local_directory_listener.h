@@ -8,8 +8,11 @@ namespace nubo {
 class LocalDirectoryListener {
   public:
     virtual ~LocalDirectoryListener() = default;
-    // The rows were replaced, emptied, re-sorted or changed in place.
+    // The rows were replaced by another folder's, or emptied.
     virtual void rowsReset() = 0;
+    // The same folder's rows changed: some added, removed, re-sorted or changed in place.
+    // Entry indices stay, so a view keeps its selection and an edit in progress.
+    virtual void rowsUpdated() = 0;
     // Rows were appended at the end.
     virtual void rowsAppended() = 0;
     // A folder read started or ended.

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <thread>
+#include <unordered_map>
 
 #include "views/display_format.h"
 #include "views/local_directory_listener.h"
@@ -102,12 +103,21 @@ void LocalDirectoryModel::startReading(const std::string& folder,
         l.rowsReset();
         l.readingChanged(true);
     });
+    readAway(generation, std::move(read), false);
+}
+
+void LocalDirectoryModel::readAway(uint64_t generation,
+                                   std::function<std::vector<LocalEntry>()> read, bool merge) {
     // A folder on a mount that does not answer blocks only this thread; it is left to
     // finish (or not) on its own, and its result is dropped if the view moved on.
-    std::thread([shared = shared_, read = std::move(read), generation] {
+    std::thread([shared = shared_, read = std::move(read), generation, merge] {
         std::vector<LocalEntry> entries = read();
         std::lock_guard lock(shared->mutex);
-        if (shared->model != nullptr)
+        if (shared->model == nullptr)
+            return;
+        if (merge)
+            shared->model->merge(generation, std::move(entries));
+        else
             shared->model->deliver(generation, std::move(entries));
     }).detach();
 }
@@ -149,9 +159,63 @@ void LocalDirectoryModel::showVolumes(std::function<std::vector<Volume>()> list,
 }
 
 void LocalDirectoryModel::refresh() {
-    const std::string shown = folder();
-    if (!shown.empty())
+    std::string shown;
+    bool firstRead;
+    uint64_t generation;
+    {
+        std::lock_guard lock(mutex_);
+        shown = folder_;
+        firstRead = reading_;
+        generation = ++generation_;  // an older re-read's result would be stale
+    }
+    if (shown.empty())
+        return;
+    if (firstRead) {
         browse(shown);
+        return;
+    }
+    readAway(
+        generation,
+        [reader = reader_, shown] {
+            std::vector<LocalEntry> entries;
+            reader->read(shown, &entries);
+            return entries;
+        },
+        true);
+}
+
+void LocalDirectoryModel::merge(uint64_t generation, std::vector<LocalEntry> entries) {
+    {
+        std::lock_guard lock(mutex_);
+        if (generation != generation_)
+            return;
+        std::unordered_map<std::string, int> byName;
+        for (int index : rows_)
+            byName.emplace(entries_[static_cast<size_t>(index)].name, index);
+        std::vector<char> seen(entries_.size(), 0);
+        for (LocalEntry& entry : entries) {
+            const auto found = byName.find(entry.name);
+            if (found != byName.end()) {
+                seen[static_cast<size_t>(found->second)] = 1;
+                entries_[static_cast<size_t>(found->second)] = std::move(entry);
+            } else {
+                seen.push_back(1);
+                appendLocked(std::move(entry));
+            }
+        }
+        rows_.erase(std::remove_if(rows_.begin(), rows_.end(),
+                                   [&](int index) {
+                                       LocalEntry& entry = entries_[static_cast<size_t>(index)];
+                                       // A new folder made after the read began stays.
+                                       if (seen[static_cast<size_t>(index)] || entry.placeholder())
+                                           return false;
+                                       entry.name.clear();
+                                       return true;
+                                   }),
+                    rows_.end());
+        sortLocked();
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 std::string LocalDirectoryModel::folder() const {
@@ -213,7 +277,7 @@ void LocalDirectoryModel::reorder(Change change) {
             return;
         sortLocked();
     }
-    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void LocalDirectoryModel::sortByColumn(int column) {
@@ -347,7 +411,7 @@ LocalDirectoryModel::EditEnd LocalDirectoryModel::finishEdit(int index, const st
         if (static_cast<size_t>(index) < entries_.size())
             entries_[static_cast<size_t>(index)] = std::move(fresh);
     }
-    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
     return result;
 }
 
@@ -379,7 +443,7 @@ std::vector<std::string> LocalDirectoryModel::remove(const std::vector<int>& ind
             rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
         }
     }
-    notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
     return failed;
 }
 
@@ -402,7 +466,7 @@ void LocalDirectoryModel::upkeep(const std::string& directory, LocalEntry entry)
     if (appended)
         notify([](LocalDirectoryListener& l) { l.rowsAppended(); });
     else
-        notify([](LocalDirectoryListener& l) { l.rowsReset(); });
+        notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void LocalDirectoryModel::localFileWritten(const std::string& directory, const std::string& name,

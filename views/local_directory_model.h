@@ -40,6 +40,9 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     };
     void showVolumes(std::function<std::vector<Volume>()> list, const std::string& typeName,
                      const std::string& iconName);
+    // Reads the shown folder again and merges what it finds: entries keep their index
+    // (and so their place in a selection or an edit), new names are added, vanished ones
+    // go. Until the first read of a folder is done, it starts that read again.
     void refresh();
     // The folder shown (empty for a list of volumes), thread-safe.
     std::string folder() const;
@@ -84,7 +87,10 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     struct Shared;
     // Starts a read of the shown folder's entries on a thread of its own.
     void startReading(const std::string& folder, std::function<std::vector<LocalEntry>()> read);
+    // Runs a read on a thread of its own; its result replaces the rows or is merged.
+    void readAway(uint64_t generation, std::function<std::vector<LocalEntry>()> read, bool merge);
     void deliver(uint64_t generation, std::vector<LocalEntry> entries);
+    void merge(uint64_t generation, std::vector<LocalEntry> entries);
     void sortLocked();
     int appendLocked(LocalEntry entry);
     void upkeep(const std::string& directory, LocalEntry entry);

@@ -12,8 +12,11 @@ class RemoteDirectoryListener {
     virtual ~RemoteDirectoryListener() = default;
     // Rows [first, first + count) were appended to the shown list.
     virtual void rowsAppended(size_t first, size_t count) = 0;
-    // The shown list was replaced, emptied or re-sorted.
+    // The shown list was replaced by another or emptied.
     virtual void rowsReset() = 0;
+    // The shown list's rows were removed, re-sorted or changed in place (renamed, marked)
+    // while each entry kept its index: a view keeps its selection and an open editor.
+    virtual void rowsUpdated() = 0;
     // The path text above the list changed.
     virtual void pathTextChanged() = 0;
     // A listing or transfer started or ended.

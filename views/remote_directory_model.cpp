@@ -264,8 +264,13 @@ void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
     if (session != nullptr) {
         session->enqueue(RequestKind::ChangeDirectory, returnTo, {}, 0);
     }
-    notify([](RemoteDirectoryListener& l) {
-        l.rowsReset();
+    // A complete listing only re-sorts the rows already shown: what was clicked while it
+    // came stays selected. A broken one puts back the folder shown before.
+    notify([complete](RemoteDirectoryListener& l) {
+        if (complete)
+            l.rowsUpdated();
+        else
+            l.rowsReset();
         l.pathTextChanged();
     });
 }
@@ -310,7 +315,7 @@ void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, in
     if (appended) {
         notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
     } else {
-        notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+        notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
     }
 }
 
@@ -323,7 +328,7 @@ void RemoteDirectoryModel::removeEntry(int index) {
         rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
         marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
     }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void RemoteDirectoryModel::renameEntry(int index, const std::string* newName) {
@@ -335,7 +340,7 @@ void RemoteDirectoryModel::renameEntry(int index, const std::string* newName) {
             (*current_)[static_cast<size_t>(index)].setName(*newName);
         }
     }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void RemoteDirectoryModel::markEntry(int index) {
@@ -350,7 +355,7 @@ void RemoteDirectoryModel::unmarkEntry(int index) {
         std::lock_guard lock(mutex_);
         marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
     }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 bool RemoteDirectoryModel::isMarked(int index) const {
@@ -450,7 +455,7 @@ void RemoteDirectoryModel::reorder(Change change) {
             return;
         sortLocked();
     }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void RemoteDirectoryModel::sortByColumn(int column) {
@@ -557,7 +562,7 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
             std::lock_guard lock(mutex_);
             (*current_)[static_cast<size_t>(index)].setName(*text);
         }
-        notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+        notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
         session->enqueue(RequestKind::MakeDirectory, *text, {}, index);
         return EditEnd::MakeDirectory;
     }
@@ -593,7 +598,7 @@ bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
         return false;
     for (int index : indices)
         markEntry(index);
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
     RequestData data;
     data.indices = indices;
     return session->enqueue(RequestKind::Delete, {}, std::move(data), 0);
@@ -607,7 +612,7 @@ void RemoteDirectoryModel::stop() {
         std::lock_guard lock(mutex_);
         marked_.clear();
     }
-    notify([](RemoteDirectoryListener& l) { l.rowsReset(); });
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 }  // namespace nubo

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QListView>
@@ -16,6 +17,7 @@
 #include "engine/ftp_session.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
+#include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
 #include "views/ui/directory_views.h"
@@ -27,6 +29,7 @@ namespace nubo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::pressKey;
 using test::pumpUntil;
 
 class FilesPageTest : public ::testing::Test {
@@ -46,7 +49,7 @@ class FilesPageTest : public ::testing::Test {
         page = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host, live.config,
                                            live.log);
         page->resize(900, 500);
-        page->show();
+        ASSERT_TRUE(test::showActive(page.get()));
         localView = page->localView();
         localView->setQuestionBox(
             [this](const QString& title, const QString& text, QMessageBox::StandardButtons) {
@@ -106,9 +109,7 @@ class FilesPageTest : public ::testing::Test {
 };
 
 TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
-    page->listView()->selectionModel()->select(
-        page->tableModel()->index(remoteRow("hello.txt"), 0),
-        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    test::clickItem(page->listView(), remoteRow("hello.txt"));
     QMimeData mime;
     mime.setData(RemoteTableModel::kMimeType, page->tableModel()->sessionTag());
     // On the folder "sub": into it.
@@ -151,20 +152,22 @@ TEST_F(FilesPageTest, DeleteGoesToTheTrashAndARenameNeverOverwrites) {
     const std::string data = live.home.root() + "/trash-data";
     fs::create_directories(data);
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data));
-    localList()->selectionModel()->select(localView->tableModel()->index(localRow("mine.txt"), 0),
-                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    localList()->setFocus();
-    QTest::keyClick(localList(), Qt::Key_Delete);
+    test::clickItem(localList(), localRow("mine.txt"));
+    pressKey(Qt::Key_Delete);
     EXPECT_TRUE(fs::exists(data + "/Trash/files/mine.txt"));
     EXPECT_FALSE(fs::exists(local + "/mine.txt"));
     ASSERT_TRUE(localShows({"other.txt", "sub"}));
     // Renaming onto an existing name: refused, nothing overwritten.
-    LocalTableModel* table = localView->tableModel();
-    table->setData(table->index(localRow("other.txt"), 0), QString("sub"), Qt::EditRole);
+    test::clickItem(localList(), localRow("other.txt"));
+    pressKey(Qt::Key_F2);
+    test::typeText("sub");
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(asked, std::vector<std::string>{"Rename|Rename failed."});
     EXPECT_EQ(test::readFile(local + "/other.txt"), "other");
     EXPECT_TRUE(fs::is_directory(local + "/sub"));
-    table->setData(table->index(localRow("other.txt"), 0), QString("renamed.txt"), Qt::EditRole);
+    pressKey(Qt::Key_F2);
+    test::typeText("renamed.txt");
+    pressKey(Qt::Key_Return);
     EXPECT_TRUE(localShows({"renamed.txt", "sub"}));
 }
 
@@ -172,9 +175,7 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
     // A file of the same name is there; the download replaces it and its row follows.
     test::writeFile(local + "/hello.txt", "old");
     ASSERT_TRUE(localShows({"hello.txt", "mine.txt", "other.txt", "sub"}));
-    page->listView()->selectionModel()->select(
-        page->tableModel()->index(remoteRow("hello.txt"), 0),
-        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    test::clickItem(page->listView(), remoteRow("hello.txt"));
     page->setQuestionBox([](const QString&, const QString&, QMessageBox::StandardButtons) {
         return QMessageBox::Yes;
     });
@@ -212,18 +213,17 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
 }
 
 TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
-    localList()->selectionModel()->select(localView->tableModel()->index(localRow("sub"), 0),
-                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    localList()->setFocus();
-    QTest::keyClick(localList(), Qt::Key_Return);
+    test::clickItem(localList(), localRow("sub"));
+    pressKey(Qt::Key_Return);
     ASSERT_TRUE(localShows({}));
     EXPECT_EQ(localView->folder(), local + "/sub");
     EXPECT_EQ(localView->locationBox()->currentText(), "sub");
     const int depth = localView->locations().currentItem().level;
-    localView->newFolder();  // made at once, then named in place
+    // Made at once, then named in place.
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localNewFolder")));
     EXPECT_TRUE(fs::is_directory(local + "/sub/New Folder"));
     ASSERT_TRUE(localShows({"New Folder"}));
-    localView->goUp();
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localUp")));
     ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
     EXPECT_EQ(localView->locations().currentItem().level, depth - 1);
     // Computer lists the volumes; the desktop refuses drags.

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include "engine/ftp_session.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
+#include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 #include "views/entry_properties.h"
 #include "views/ui/remote_table_model.h"
@@ -27,7 +30,9 @@ namespace nubo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::pressKey;
 using test::pumpUntil;
+using test::typeText;
 
 class RemotePageTest : public ::testing::Test {
   protected:
@@ -46,7 +51,7 @@ class RemotePageTest : public ::testing::Test {
         page =
             std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log, true);
         page->resize(640, 400);
-        page->show();
+        ASSERT_TRUE(test::showActive(page.get()));
         page->setQuestionBox(
             [this](const QString& title, const QString& text, QMessageBox::StandardButtons) {
                 asked.push_back((title + "|" + text).toStdString());
@@ -85,13 +90,25 @@ class RemotePageTest : public ::testing::Test {
         const auto found = std::find(shown.begin(), shown.end(), name);
         return found == shown.end() ? -1 : static_cast<int>(found - shown.begin());
     }
+    // Clicks the first item, Ctrl+clicks the others.
     void select(const std::vector<std::string>& chosen) {
-        page->listView()->selectionModel()->clearSelection();
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
         for (const std::string& name : chosen) {
-            page->listView()->selectionModel()->select(
-                page->tableModel()->index(rowOf(name), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            test::clickItem(page->currentView(), rowOf(name), modifiers);
+            modifiers = Qt::ControlModifier;
         }
+    }
+    QAction* tool(const char* name) const { return page->findChild<QAction*>(name); }
+    QLineEdit* editor() const {
+        auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        return focus != nullptr && page->currentView()->viewport()->isAncestorOf(focus) ? focus
+                                                                                        : nullptr;
+    }
+    void clickHeader(int section) {
+        QHeaderView* header = page->detailsView()->header();
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(section) + 8, header->height() / 2));
     }
     // Files dropped from another program at a point of the list.
     void drop(const QStringList& paths, const QPoint& at) {
@@ -127,7 +144,7 @@ class RemotePageTest : public ::testing::Test {
 TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
     // A site without a transfer type: the mode remembered from the last run (Image),
     // which the page's start did not overwrite.
-    EXPECT_TRUE(page->action("FORCE Image (binary) transfer mode")->isChecked());
+    EXPECT_TRUE(tool("remoteImage")->isChecked());
     EXPECT_EQ(page->transferMode(), 1);
     EXPECT_EQ(page->statusText(0), "3 object(s), 2.93KB");
     EXPECT_TRUE(pumpUntil([&] { return page->statusText(1).startsWith(">226"); }))
@@ -140,10 +157,12 @@ TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
     page->setViewMode(RemotePage::kDetails);
     EXPECT_EQ(page->currentView(), page->detailsView());
     EXPECT_TRUE(page->detailsView()->selectionModel()->isRowSelected(rowOf("docs"), {}));
-    emit page->detailsView()->header()->sectionClicked(1);
+    clickHeader(1);
     EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
-    emit page->detailsView()->header()->sectionClicked(1);
+    clickHeader(1);
     EXPECT_TRUE(shows({"notes.txt", "hello.txt", "docs"}));
+    // The re-sort keeps the selection.
+    EXPECT_EQ(page->statusText(0), "1 object(s)");
     EXPECT_EQ(page->tableModel()->headerData(3, Qt::Horizontal, Qt::DisplayRole), "Date/Time");
     page->setViewMode(RemotePage::kLargeIcons);
     EXPECT_EQ(page->listView()->viewMode(), QListView::IconMode);
@@ -151,12 +170,12 @@ TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
 
 TEST_F(RemotePageTest, EnterOpensAFolderAndBackShowsTheCachedListing) {
     select({"docs"});
-    page->listView()->setFocus();
-    QTest::keyClick(page->listView(), Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     ASSERT_TRUE(shows({"inside.txt"}));
     // The path box follows in the same pass of the event loop or the next.
     EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
-    page->action("Back (to previous directory)")->trigger();
+    ASSERT_TRUE(idle());  // the listing has ended: the folder left is in the history
+    ASSERT_TRUE(test::clickToolAction(tool("remoteBack")));
     ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
     EXPECT_TRUE(pumpUntil([&] { return live.logHas("... using cached copy of /"); }));
     EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 2; }));  // "/", "/docs"
@@ -206,38 +225,47 @@ TEST_F(RemotePageTest, DroppedFilesUploadAndADropOnAFolderGoesIntoIt) {
 
 TEST_F(RemotePageTest, DeleteAsksOnceAndRemovesFromTheServer) {
     select({"notes.txt"});
-    page->listView()->setFocus();
     answers = {QMessageBox::No};
-    QTest::keyClick(page->listView(), Qt::Key_Delete);
+    pressKey(Qt::Key_Delete);
     ASSERT_EQ(asked, std::vector<std::string>{"Delete|Delete 1 item from the server?"});
     ASSERT_TRUE(idle());
     EXPECT_TRUE(fs::exists(root + "/notes.txt"));
     answers = {QMessageBox::Yes};
-    QTest::keyClick(page->listView(), Qt::Key_Delete);
+    pressKey(Qt::Key_Delete);
     ASSERT_TRUE(shows({"docs", "hello.txt"}));
     EXPECT_FALSE(fs::exists(root + "/notes.txt"));
 }
 
 TEST_F(RemotePageTest, NewFolderAndRenameAreEditedInPlace) {
-    page->newFolder();
+    ASSERT_TRUE(test::clickToolAction(tool("remoteNewFolder")));
     ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt", "NewFolder"}));
-    RemoteTableModel* table = page->tableModel();
+    ASSERT_NE(editor(), nullptr);
     // An empty name is refused and the placeholder stays.
-    table->setData(table->index(3, 0), QString(), Qt::EditRole);
+    pressKey(Qt::Key_Backspace);
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(asked, std::vector<std::string>{"Rename|You must enter a name."});
-    table->setData(table->index(3, 0), QString("made"), Qt::EditRole);
+    select({"NewFolder"});
+    pressKey(Qt::Key_F2);
+    ASSERT_NE(editor(), nullptr);
+    typeText("made");
+    pressKey(Qt::Key_Return);
     ASSERT_TRUE(pumpUntil([&] { return fs::is_directory(root + "/made"); })) << live.logText();
     ASSERT_TRUE(idle());
     EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt", "made"}));
     // A rename reaches the server and the row takes the new name.
-    table->setData(table->index(rowOf("hello.txt"), 0), QString("hi.txt"), Qt::EditRole);
+    select({"hello.txt"});
+    pressKey(Qt::Key_F2);
+    typeText("hi.txt");
+    pressKey(Qt::Key_Return);
     ASSERT_TRUE(pumpUntil([&] { return rowOf("hi.txt") >= 0; })) << live.logText();
-    EXPECT_TRUE(fs::exists(root + "/hi.txt"));
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(root + "/hi.txt"); }));
     EXPECT_FALSE(fs::exists(root + "/hello.txt"));
     // A new folder whose edit is cancelled goes without a trace.
-    page->newFolder();
+    ASSERT_TRUE(idle());
+    ASSERT_TRUE(test::clickToolAction(tool("remoteNewFolder")));
     ASSERT_TRUE(pumpUntil([&] { return rowOf("NewFolder") >= 0; }));
-    live.remoteView.finishEdit(table->entryIndex(rowOf("NewFolder")), nullptr);
+    ASSERT_NE(editor(), nullptr);
+    pressKey(Qt::Key_Escape);
     EXPECT_TRUE(pumpUntil([&] { return rowOf("NewFolder") < 0; }));
 }
 
@@ -245,15 +273,14 @@ TEST_F(RemotePageTest, PropertiesAndAListFileInAFolderTheUserChooses) {
     std::vector<EntryProperties> shown;
     page->setPropertiesBox([&](const EntryProperties& p) { shown.push_back(p); });
     select({"notes.txt"});
-    page->listView()->setFocus();
-    QTest::keyClick(page->listView(), Qt::Key_Return, Qt::AltModifier);
+    pressKey(Qt::Key_Return, Qt::AltModifier);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].windowTitle(), "notes.txt Properties");
     EXPECT_EQ(shown[0].size, "2.93KB (3,000 bytes)");
     EXPECT_EQ(shown[0].rows[0].label, "Modified:");
     // Ctrl+T with no transfer folder asks for one instead of writing anywhere.
     chosenFolder = QString::fromStdString(local);
-    QTest::keyClick(page->listView(), Qt::Key_T, Qt::ControlModifier);
+    pressKey(Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for the listing file"});
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/127.0.0.1.txt"); })) << live.logText();
     ASSERT_TRUE(idle());
@@ -261,14 +288,14 @@ TEST_F(RemotePageTest, PropertiesAndAListFileInAFolderTheUserChooses) {
 }
 
 TEST_F(RemotePageTest, UpdateOnlyIsStoredOnLeavingAndTheModeAtDisconnection) {
-    page->action("Enable \"Update-ONLY\" transfers")->setChecked(true);
+    ASSERT_TRUE(test::clickToolAction(tool("remoteUpdateOnly")));
     page->apply();
     EXPECT_EQ(live.config.GetInt("UpdateONLY"), 1);
     page->setTransferMode(0);
     live.host->logoff();
     ASSERT_TRUE(pumpUntil([&] { return !page->currentView()->isEnabled(); }));
     EXPECT_EQ(live.config.GetInt("LastXMode"), 0);
-    EXPECT_FALSE(page->action("FORCE Image (binary) transfer mode")->isChecked());
+    EXPECT_FALSE(tool("remoteImage")->isChecked());
     EXPECT_EQ(page->transferMode(), 2);
 }
 

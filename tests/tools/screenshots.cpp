@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -64,19 +66,43 @@ bool save(QWidget& widget, const QString& path, int* written) {
     return true;
 }
 
-// The Files page in its other view modes, during a drag over a local folder, and the
-// local properties box.
+// A left click on the item named name, as the mouse sends it; false when none shows it.
+bool clickItem(QAbstractItemView* view, const QString& name) {
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        if (index.data().toString() != name)
+            continue;
+        view->scrollTo(index);
+        const QPointF at = view->visualRect(index).center();
+        const QPointF global = view->viewport()->mapToGlobal(at);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, global, Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &event);
+        }
+        return true;
+    }
+    return false;
+}
+
+// The Files page in each view mode with an item clicked on both sides (the status parts
+// count it), during a drag over a local folder, and the local properties box.
 void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QString& output,
                     int* written) {
     nubo::LocalView* local = files.localView();
     pumpUntil([&] { return local->tableModel()->rowCount() >= 4; });
-    local->views()->setViewMode(nubo::DirectoryViews::kDetails);
-    save(sheet, output + "/large-files-details.png", written);
-    for (const auto& [mode, name] : {std::pair{nubo::DirectoryViews::kLargeIcons, "icons"},
+    for (const auto& [mode, name] : {std::pair{nubo::DirectoryViews::kDetails, "details"},
+                                     std::pair{nubo::DirectoryViews::kLargeIcons, "icons"},
                                      std::pair{nubo::DirectoryViews::kSmallIcons, "small"},
                                      std::pair{nubo::DirectoryViews::kList, "list"}}) {
         local->views()->setViewMode(mode);
         files.setViewMode(mode);
+        QApplication::processEvents();
+        if (!clickItem(local->views()->current(), "notes.txt") ||
+            !clickItem(files.currentView(), "report.pdf"))
+            std::fprintf(stderr, "nothing to click in the %s mode\n", name);
         save(sheet, output + "/large-files-" + name + ".png", written);
     }
     // A remote file dragged over the local folder "photos": the folder is highlighted.
@@ -94,8 +120,7 @@ void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QStrin
         dialog.show();
         save(dialog, output + "/tool-local-properties.png", written);
     });
-    local->views()->list()->selectionModel()->select(
-        table->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    clickItem(local->views()->current(), "budget.ods");
     local->showProperties();
 }
 
@@ -121,12 +146,10 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
     sheet.tabs()->setCurrentIndex(1);
     auto* remote = qobject_cast<nubo::RemotePage*>(sheet.tabs()->currentWidget());
     if (remote != nullptr) {
-        pumpUntil([&] { return remote->tableModel()->rowCount() >= 6; });
+        pumpUntil([&] { return remote->tableModel()->rowCount() >= 8 && host.session()->idle(); });
         remote->setTransferMode(1);  // FORCE Image on, to show a checked button
         remote->setViewMode(nubo::RemotePage::kDetails);
-        remote->detailsView()->selectionModel()->select(
-            remote->tableModel()->index(1, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        clickItem(remote->currentView(), "docs");
         save(sheet, output + (classic ? "/classic-remote.png" : "/large-files-connected.png"),
              written);
         if (auto* files = qobject_cast<nubo::FilesPage*>(remote)) {

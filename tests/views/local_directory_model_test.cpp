@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
@@ -146,6 +147,43 @@ TEST_F(LocalDirectoryModelTest, DownloadsIntoTheShownFolderUpdateItsRows) {
     EXPECT_EQ(model.rowCount(), before + 1);
     ASSERT_TRUE(model.entryAt(model.findByName("file9.txt"), &entry));
     EXPECT_EQ(entry.time, 2000000000);
+}
+
+class CountingListener : public LocalDirectoryListener {
+  public:
+    void rowsReset() override { ++resets; }
+    void rowsUpdated() override { ++updates; }
+    void rowsAppended() override {}
+    void readingChanged(bool) override {}
+    std::atomic<int> resets{0}, updates{0};
+};
+
+TEST_F(LocalDirectoryModelTest, ARefreshMergesWhatChangedOnDiskAndKeepsEachEntrysIndex) {
+    ASSERT_TRUE(browsed(root));
+    CountingListener listener;
+    model.addListener(&listener);
+    const int docs = model.findByName("docs");
+    const int nine = model.findByName("file9.txt");
+    const int made = model.newFolder();  // being named: not on disk in an older read
+    test::writeFile(root + "/arrived.txt", "new");
+    fs::remove(root + "/file10.txt");
+    test::writeFile(root + "/file9.txt", "nine, longer");
+    model.refresh();
+    EXPECT_FALSE(model.reading());  // the rows stay shown while the folder is read again
+    ASSERT_TRUE(test::waitFor([&] { return listener.updates > 0; }));
+    EXPECT_EQ(listener.resets, 0);
+    EXPECT_EQ(model.findByName("docs"), docs);
+    EXPECT_EQ(model.findByName("file9.txt"), nine);
+    EXPECT_EQ(model.findByName("New Folder"), made);
+    EXPECT_EQ(model.findByName("file10.txt"), -1);
+    LocalEntry entry;
+    ASSERT_TRUE(model.entryAt(nine, &entry));
+    EXPECT_EQ(entry.size, 12);
+    EXPECT_GE(model.findByName("arrived.txt"), 0);
+    // Sorted as a fresh read would be.
+    EXPECT_EQ(shown(), (Names{".hidden", "arrived.txt", "big.iso", "broken", "docs", "File2.TXT",
+                              "file9.txt", "link", "locked", "New Folder"}));
+    model.removeListener(&listener);
 }
 
 // A reader that never answers for one folder until it is let go.

@@ -326,10 +326,11 @@ class CountingListener : public RemoteDirectoryListener {
   public:
     void rowsAppended(size_t, size_t count) override { appended += static_cast<int>(count); }
     void rowsReset() override { ++resets; }
+    void rowsUpdated() override { ++updates; }
     void pathTextChanged() override {}
     void busyChanged(bool b) override { busy = b; }
     void connectionChanged(bool c) override { connected = c; }
-    int appended = 0, resets = 0;
+    int appended = 0, resets = 0, updates = 0;
     bool busy = false, connected = false;
 };
 
@@ -343,6 +344,13 @@ TEST_F(RemoteDirectoryModelTest, ListenersHearTheChanges) {
     list("/l", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 1)});
     EXPECT_EQ(listener.appended, 2);
     EXPECT_GE(listener.resets, 2);
+    // Re-sorts (the complete listing's, a column's) keep each entry's index: updates, so
+    // views keep what was selected.
+    EXPECT_EQ(listener.updates, 1);
+    const int resets = listener.resets;
+    model.sortByColumn(1);
+    EXPECT_EQ(listener.updates, 2);
+    EXPECT_EQ(listener.resets, resets);
     model.removeListener(&listener);
 }
 

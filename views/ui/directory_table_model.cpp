@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "shell/ui/theme_icon.h"
 
@@ -24,11 +26,17 @@ void DirectoryTableModel::markAppended() {
     schedule();
 }
 
+void DirectoryTableModel::markUpdated() {
+    updatePending_ = true;
+    schedule();
+}
+
 void DirectoryTableModel::flush() {
     scheduled_ = false;
     const bool reset = resetPending_.exchange(false);
+    const bool updated = updatePending_.exchange(false);
     const bool appended = appendPending_.exchange(false);
-    if (!reset && !appended)
+    if (!reset && !updated && !appended)
         return;
     refreshTables();
     if (reset) {
@@ -36,6 +44,8 @@ void DirectoryTableModel::flush() {
         rows_ = fetchRows();
         dropTarget_ = -1;
         endResetModel();
+    } else if (updated) {
+        applyUpdate(fetchRows());
     } else {
         std::vector<int> added = fetchRowsFrom(rows_.size());
         if (!added.empty()) {
@@ -46,6 +56,57 @@ void DirectoryTableModel::flush() {
         }
     }
     emit contentsChanged();
+}
+
+void DirectoryTableModel::applyUpdate(const std::vector<int>& fresh) {
+    setDropTarget(-1);
+    std::unordered_set<int> wanted(fresh.begin(), fresh.end());
+    // Rows whose entry went, in runs from the bottom up.
+    for (int last = static_cast<int>(rows_.size()) - 1; last >= 0;) {
+        if (wanted.count(rows_[static_cast<size_t>(last)]) != 0) {
+            --last;
+            continue;
+        }
+        int first = last;
+        while (first > 0 && wanted.count(rows_[static_cast<size_t>(first - 1)]) == 0)
+            --first;
+        beginRemoveRows({}, first, last);
+        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+        endRemoveRows();
+        last = first - 1;
+    }
+    // New entries at the end, then every row moved to its place.
+    const std::unordered_set<int> shown(rows_.begin(), rows_.end());
+    std::vector<int> added;
+    for (int entry : fresh) {
+        if (shown.count(entry) == 0)
+            added.push_back(entry);
+    }
+    if (!added.empty()) {
+        const int first = static_cast<int>(rows_.size());
+        beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
+        rows_.insert(rows_.end(), added.begin(), added.end());
+        endInsertRows();
+    }
+    if (rows_ != fresh) {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        std::unordered_map<int, int> rowOfEntry;
+        for (size_t row = 0; row < fresh.size(); ++row)
+            rowOfEntry.emplace(fresh[row], static_cast<int>(row));
+        const QModelIndexList from = persistentIndexList();
+        QModelIndexList to;
+        for (const QModelIndex& index : from) {
+            const auto found = rowOfEntry.find(entryIndex(index.row()));
+            to << (found == rowOfEntry.end() ? QModelIndex()
+                                             : createIndex(found->second, index.column()));
+        }
+        changePersistentIndexList(from, to);
+        rows_ = fresh;
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+    // Names, sizes and dates may have changed in place.
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, 3));
 }
 
 int DirectoryTableModel::entryIndex(int row) const {

@@ -13,7 +13,8 @@ namespace nubo {
 // the remote and the local view's adapters. The core model changes on other threads; a
 // subclass turns its events into markReset/markAppended, and the table applies them once
 // per pass of the event loop: rows appended since the last pass are fetched and inserted,
-// a reset fetches the row order once. Entries are read one at a time when a view asks.
+// a reset fetches the row order once, an update fetches it and moves the rows to it. Entries are
+// read one at a time when a view asks.
 class DirectoryTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -48,9 +49,13 @@ class DirectoryTableModel : public QAbstractTableModel {
     void nameEdited(int entryIndex, const QString& text);
 
   protected:
-    // Any thread: the core's rows were replaced or re-sorted, or some were appended.
+    // Any thread: the core's rows were replaced (another folder), or some were appended.
     void markReset();
     void markAppended();
+    // Any thread: the same folder's rows were added, removed, re-sorted or changed while
+    // each entry kept its index. Applied as removals, insertions and a layout change, so
+    // the views keep their selection, current item and an editor that is open.
+    void markUpdated();
     // The core's row order, and its rows from a row on.
     virtual std::vector<int> fetchRows() const = 0;
     virtual std::vector<int> fetchRowsFrom(size_t first) const = 0;
@@ -67,11 +72,13 @@ class DirectoryTableModel : public QAbstractTableModel {
 
   private:
     void schedule();
+    void applyUpdate(const std::vector<int>& fresh);
 
     std::vector<int> rows_;
     std::atomic<bool> scheduled_{false};
     std::atomic<bool> resetPending_{false};
     std::atomic<bool> appendPending_{false};
+    std::atomic<bool> updatePending_{false};
     int dropTarget_ = -1;
     mutable std::vector<QIcon> icons_;
 };

@@ -1,20 +1,61 @@
 #include "views/ui/directory_views.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
+#include <tuple>
 
 #include "views/ui/directory_table_model.h"
 
 namespace nubo {
 
-DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent)
+namespace {
+
+// Names are edited in a line edit that a change of the active window does not close: a
+// closing menu, the window manager handing the focus round or another window for a
+// moment would otherwise end the edit (with the old name) as soon as it began. When the
+// window is active again the editor has the keyboard back; a click elsewhere in the
+// window, Tab, Enter and Escape end it as usual. The editor takes the name once: rows
+// that change while it is open (the folder changed on disk) leave the typed text alone.
+class NameEditDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static const char* const kFilled = "nuboNameFilled";
+        if (editor->property(kFilled).toBool())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+        editor->setProperty(kFilled, true);
+    }
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+};
+
+}  // namespace
+
+DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const QString& name,
+                               QWidget* parent)
     : QStackedWidget(parent), table_(table), widths_(widths) {
+    setObjectName(name + "Views");
     list_ = new QListView(this);
+    list_->setObjectName(name + "List");
     details_ = new QTreeView(this);
+    details_->setObjectName(name + "Details");
     list_->setModel(table_);
     details_->setModel(table_);
     details_->setSelectionModel(list_->selectionModel());
@@ -33,7 +74,11 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, QWidge
     connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
+        view->setItemDelegate(new NameEditDelegate(view));
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // The list view shows column 0 only: without this a click there selects that one
+        // cell, and the details view and everything that asks for rows would not see it.
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         view->setDragEnabled(true);
@@ -84,7 +129,13 @@ void DirectoryViews::setViewMode(int mode) {
     list_->setFlow(mode == kList ? QListView::TopToBottom : QListView::LeftToRight);
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
-    list_->setGridSize(large ? QSize(96, 64) : QSize());
+    // Small icons stand in columns of one width, as in the Windows version, not packed
+    // by the length of each name; longer names are elided.
+    const QFontMetrics metrics = fontMetrics();
+    list_->setGridSize(large                 ? QSize(96, 64)
+                       : mode == kSmallIcons ? QSize(metrics.averageCharWidth() * 18 + 24,
+                                                     std::max(metrics.height(), 16) + 4)
+                                             : QSize());
     list_->setWordWrap(large);
     list_->setMovement(QListView::Static);
     // A change of mode resets the list's drag and drop settings (Qt does it).
@@ -112,13 +163,24 @@ bool DirectoryViews::isViewport(const QObject* object) const {
     return object == list_->viewport() || object == details_->viewport();
 }
 
+bool DirectoryViews::editing() const {
+    // The editor is a child of the viewport and has the focus while it is open.
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr &&
+           (list_->viewport()->isAncestorOf(focus) || details_->viewport()->isAncestorOf(focus));
+}
+
 std::vector<int> DirectoryViews::selectedEntries() const {
+    // By ranges: a whole folder selected is one range, not a cell per row and column.
+    std::vector<char> chosen(static_cast<size_t>(table_->rowCount()), 0);
+    for (const QItemSelectionRange& range : list_->selectionModel()->selection()) {
+        for (int row = std::max(range.top(), 0);
+             row <= range.bottom() && row < static_cast<int>(chosen.size()); ++row)
+            chosen[static_cast<size_t>(row)] = 1;
+    }
     std::vector<int> entries;
-    QModelIndexList rows = list_->selectionModel()->selectedRows();
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& index : rows) {
-        const int entry = table_->entryIndex(index.row());
+    for (size_t row = 0; row < chosen.size(); ++row) {
+        const int entry = chosen[row] ? table_->entryIndex(static_cast<int>(row)) : -1;
         if (entry >= 0)
             entries.push_back(entry);
     }
@@ -144,26 +206,32 @@ void DirectoryViews::editEntry(int entry) {
 
 void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& arrange) {
     QMenu* modes = menu.addMenu("&View");
+    modes->setObjectName("menuView");
     auto* group = new QActionGroup(modes);
-    const std::pair<const char*, int> modeItems[] = {{"Lar&ge Icons", kLargeIcons},
-                                                     {"S&mall Icons", kSmallIcons},
-                                                     {"&List", kList},
-                                                     {"&Details", kDetails}};
-    for (const auto& [text, mode] : modeItems) {
+    const std::tuple<const char*, const char*, int> modeItems[] = {
+        {"menuLargeIcons", "Lar&ge Icons", kLargeIcons},
+        {"menuSmallIcons", "S&mall Icons", kSmallIcons},
+        {"menuList", "&List", kList},
+        {"menuDetails", "&Details", kDetails}};
+    for (const auto& [name, text, mode] : modeItems) {
         QAction* item = modes->addAction(text, this, [this, mode = mode] {
             if (mode != mode_)
                 setViewMode(mode);
         });
+        item->setObjectName(name);
         item->setCheckable(true);
         item->setChecked(mode == mode_);
         group->addAction(item);
     }
     menu.addSeparator();
     QMenu* order = menu.addMenu("Arrange &Icons");
-    const std::pair<const char*, int> keys[] = {
-        {"&Name", 1}, {"&Type", 2}, {"Si&ze", 3}, {"&Date", 4}};
-    for (const auto& [text, key] : keys)
-        order->addAction(text, this, [arrange, key = key] { arrange(key); });
+    order->setObjectName("menuArrange");
+    const std::tuple<const char*, const char*, int> keys[] = {{"menuArrangeName", "&Name", 1},
+                                                              {"menuArrangeType", "&Type", 2},
+                                                              {"menuArrangeSize", "Si&ze", 3},
+                                                              {"menuArrangeDate", "&Date", 4}};
+    for (const auto& [name, text, key] : keys)
+        order->addAction(text, this, [arrange, key = key] { arrange(key); })->setObjectName(name);
 }
 
 void DirectoryViews::watch(QObject* filter) {

@@ -28,7 +28,9 @@ class DirectoryViews : public QStackedWidget {
         int date;
     };
 
-    DirectoryViews(DirectoryTableModel* table, Widths widths, QWidget* parent = nullptr);
+    // name: the prefix of the object names ("remote": "remoteList", "remoteDetails").
+    DirectoryViews(DirectoryTableModel* table, Widths widths, const QString& name,
+                   QWidget* parent = nullptr);
 
     void setViewMode(int mode);
     int viewMode() const { return mode_; }
@@ -38,8 +40,12 @@ class DirectoryViews : public QStackedWidget {
     // The view a watched object (a view or its viewport) belongs to, or null.
     QAbstractItemView* viewOf(const QObject* object) const;
     bool isViewport(const QObject* object) const;
+    // A name is being edited in place (the editor has the keyboard): keys that reach the
+    // view now come from the editor (its Enter ends the edit and must not open the entry).
+    bool editing() const;
 
-    // Entry indices of the selected rows, in row order.
+    // Entry indices of the selected rows, in row order. A click in the list view selects
+    // whole rows as well; a row counts when any of its cells is selected.
     std::vector<int> selectedEntries() const;
     void deselectEntry(int entry);
     // Starts editing an entry's name in place.

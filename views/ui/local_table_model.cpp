@@ -24,6 +24,10 @@ void LocalTableModel::rowsReset() {
     markReset();
 }
 
+void LocalTableModel::rowsUpdated() {
+    markUpdated();
+}
+
 void LocalTableModel::rowsAppended() {
     markAppended();
 }

@@ -28,6 +28,7 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
 
     // LocalDirectoryListener, on any thread.
     void rowsReset() override;
+    void rowsUpdated() override;
     void rowsAppended() override;
     void readingChanged(bool reading) override;
 

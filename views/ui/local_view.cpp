@@ -81,23 +81,27 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
     };
     table_ = new LocalTableModel(model_, this);
     tools_ = new QToolBar(this);
+    tools_->setObjectName("localTools");
     tools_->setIconSize(QSize(16, 16));
     location_ = new QComboBox(tools_);
+    location_->setObjectName("localLocation");
     location_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     location_->setItemDelegate(new IndentDelegate(location_));
     location_->setToolTip("Local folder: pick a place, or go into the folders below it");
     tools_->addWidget(location_);
     tools_->addSeparator();
     QAction* up = tools_->addAction(themeIcon("go-up"), "Up");
+    up->setObjectName("localUp");
     up->setToolTip("Up one level (to parent directory)");
     tools_->addSeparator();
     QAction* create = tools_->addAction(themeIcon("folder-new"), "New folder");
+    create->setObjectName("localNewFolder");
     create->setToolTip("Create new LOCAL folder");
     connect(up, &QAction::triggered, this, &LocalView::goUp);
     connect(create, &QAction::triggered, this, &LocalView::newFolder);
     connect(location_, QOverload<int>::of(&QComboBox::activated), this, &LocalView::selectLocation);
 
-    views_ = new DirectoryViews(table_, {20, 20, 25}, this);
+    views_ = new DirectoryViews(table_, {20, 20, 25}, "local", this);
     views_->watch(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -302,23 +306,28 @@ void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {
     const std::vector<int> chosen = views_->selectedEntries();
     const bool inFolder = !folder().empty();
     QMenu menu(this);
+    menu.setObjectName("localMenu");
+    const auto add = [&menu, this](const char* name, const QString& text, auto slot) {
+        QAction* item = menu.addAction(text, this, slot);
+        item->setObjectName(name);
+        return item;
+    };
     if (!chosen.empty() && view->indexAt(at).isValid()) {
-        QAction* open = menu.addAction("&Open", this, &LocalView::openSelection);
-        menu.setDefaultAction(open);
+        menu.setDefaultAction(add("menuOpen", "&Open", [this] { openSelection(); }));
         if (inFolder) {
             menu.addSeparator();
-            menu.addAction("&Delete", this, [this] { deleteSelection(false); });
+            add("menuDelete", "&Delete", [this] { deleteSelection(false); });
             if (chosen.size() == 1)
-                menu.addAction("Rena&me", this, &LocalView::renameSelection);
+                add("menuRename", "Rena&me", [this] { renameSelection(); });
         }
         menu.addSeparator();
-        menu.addAction("P&roperties", this, &LocalView::showProperties);
+        add("menuProperties", "P&roperties", [this] { showProperties(); });
     } else {
         views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
         menu.addSeparator();
-        menu.addAction("New &Folder", this, &LocalView::newFolder)->setEnabled(inFolder);
+        add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(inFolder);
         menu.addSeparator();
-        menu.addAction("Re&fresh", this, &LocalView::refresh);
+        add("menuRefresh", "Re&fresh", [this] { refresh(); });
     }
     menu.exec(view->viewport()->mapToGlobal(at));
 }
@@ -335,6 +344,9 @@ bool LocalView::handleKey(QKeyEvent* key) {
             return true;
         case Qt::Key_F5:
             refresh();
+            return true;
+        case Qt::Key_F2:
+            renameSelection();
             return true;
         case Qt::Key_A:
             if (mods != Qt::ControlModifier)
@@ -362,8 +374,10 @@ QString LocalView::dropFolder(QAbstractItemView* view, const QPoint& at, int* hi
 bool LocalView::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = views_->viewOf(watched);
     const bool isViewport = views_->isViewport(watched);
+    // While a name is edited, the editor's keys pass through the view (its Enter as well):
+    // they are not the list's.
     if (view != nullptr && !isViewport && event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event));
+        return !views_->editing() && handleKey(static_cast<QKeyEvent*>(event));
     if (!isViewport)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

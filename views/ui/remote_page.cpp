@@ -108,8 +108,13 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     // Classic: the remote text, then the FTP echo; new: local, echo, remote.
     const std::vector<int> widths =
         classic_ ? std::vector<int>{35, 65} : std::vector<int>{25, 49, 26};
-    for (int width : widths) {
+    const std::vector<const char*> names =
+        classic_ ? std::vector<const char*>{"remoteStatus", "echoStatus"}
+                 : std::vector<const char*>{"localStatus", "echoStatus", "remoteStatus"};
+    for (size_t i = 0; i < widths.size(); ++i) {
+        const int width = widths[i];
         auto* part = new QLabel(this);
+        part->setObjectName(names[i]);
         part->setFrameShape(QFrame::StyledPanel);
         part->setFrameShadow(QFrame::Sunken);
         part->setMinimumWidth(1);
@@ -138,39 +143,44 @@ RemotePage::~RemotePage() {
 
 void RemotePage::buildToolBar() {
     tools_ = new QToolBar(this);
+    tools_->setObjectName("remoteTools");
     tools_->setIconSize(QSize(16, 16));
     // The mode buttons must show at a glance whether they are on.
     tools_->setStyleSheet(
         "QToolButton:checked { background-color: palette(midlight); "
         "border: 1px solid palette(dark); border-radius: 3px; }");
-    const auto check = [this](const char* text, const char* tip) {
+    const auto check = [this](const char* name, const char* text, const char* tip) {
         QAction* action = tools_->addAction(text);
+        action->setObjectName(name);
         action->setToolTip(tip);
         action->setCheckable(true);
         return action;
     };
-    forceAscii_ = check("ASCII", "FORCE ASCII (text) transfer mode");
-    forceImage_ = check("Image", "FORCE Image (binary) transfer mode");
-    updateOnly_ = check("Update-ONLY", "Enable \"Update-ONLY\" transfers");
+    forceAscii_ = check("remoteAscii", "ASCII", "FORCE ASCII (text) transfer mode");
+    forceImage_ = check("remoteImage", "Image", "FORCE Image (binary) transfer mode");
+    updateOnly_ = check("remoteUpdateOnly", "Update-ONLY", "Enable \"Update-ONLY\" transfers");
     updateOnly_->setChecked(config_.GetInt("UpdateONLY") != 0);
     tools_->addSeparator();
     path_ = new QComboBox(tools_);
+    path_->setObjectName("remotePath");
     path_->setEditable(true);
     path_->setInsertPolicy(QComboBox::NoInsert);
     path_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     path_->setToolTip("Remote folder: type a path and press Enter, or pick one seen before");
     tools_->addWidget(path_);
     tools_->addSeparator();
-    const auto button = [this](const char* icon, const char* text, const char* tip) {
+    const auto button = [this](const char* name, const char* icon, const char* text,
+                               const char* tip) {
         QAction* action = tools_->addAction(themeIcon(icon), text);
+        action->setObjectName(name);
         action->setToolTip(tip);
         return action;
     };
-    back_ = button("go-previous", "Back", "Back (to previous directory)");
-    up_ = button("go-up", "Up", "Up one level (to parent directory)");
+    back_ = button("remoteBack", "go-previous", "Back", "Back (to previous directory)");
+    up_ = button("remoteUp", "go-up", "Up", "Up one level (to parent directory)");
     tools_->addSeparator();
-    newFolder_ = button("folder-new", "New folder", "Create new REMOTE folder");
-    stop_ = button("process-stop", "STOP", "STOP current transfer!");
+    newFolder_ = button("remoteNewFolder", "folder-new", "New folder", "Create new REMOTE folder");
+    stop_ = button("remoteStop", "process-stop", "STOP", "STOP current transfer!");
     stop_->setVisible(false);
     connect(back_, &QAction::triggered, this, [this] { model_.back(); });
     connect(up_, &QAction::triggered, this, [this] { model_.up(); });
@@ -190,7 +200,7 @@ void RemotePage::buildToolBar() {
 }
 
 void RemotePage::buildViews() {
-    views_ = new DirectoryViews(table_, {15, 30, 20}, this);
+    views_ = new DirectoryViews(table_, {15, 30, 20}, "remote", this);
     views_->watch(this);
     connect(views_, &DirectoryViews::columnClicked, this,
             [this](int column) { model_.sortByColumn(column); });
@@ -238,14 +248,6 @@ void RemotePage::addLocalSide(QWidget* tools, QWidget* view) {
 void RemotePage::setStatusPart(int part, const QString& text) {
     if (part >= 0 && static_cast<size_t>(part) < status_.size())
         status_[static_cast<size_t>(part)]->setText(text);
-}
-
-QAction* RemotePage::action(const QString& toolTip) const {
-    for (QAction* candidate : tools_->actions()) {
-        if (candidate->toolTip() == toolTip)
-            return candidate;
-    }
-    return nullptr;
 }
 
 bool RemotePage::connectedNow() const {
@@ -453,27 +455,33 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
     const std::vector<int> chosen = selectedEntries();
     const bool on = connectedNow();
     QMenu menu(this);
+    menu.setObjectName("remoteMenu");
+    const auto add = [&menu, this](const char* name, const QString& text, auto slot) {
+        QAction* item = menu.addAction(text, this, slot);
+        item->setObjectName(name);
+        return item;
+    };
     if (!chosen.empty() && view->indexAt(at).isValid()) {
         const std::vector<RemoteEntry> entries = model_.entriesAt(chosen);
         if (entries.size() == 1 && entries.front().type != EntryType::File)
-            menu.addAction("&Open", this, &RemotePage::openSelection);
-        menu.addAction(kGetTexts[transferMode()], this, [this] { downloadSelection(); });
+            add("menuOpen", "&Open", [this] { openSelection(); });
+        add("menuGet", kGetTexts[transferMode()], [this] { downloadSelection(); });
         menu.addSeparator();
-        menu.addAction("&Delete", this, &RemotePage::deleteSelection);
+        add("menuDelete", "&Delete", [this] { deleteSelection(); });
         if (chosen.size() == 1)
-            menu.addAction("Rena&me", this, &RemotePage::renameSelection);
+            add("menuRename", "Rena&me", [this] { renameSelection(); });
         menu.addSeparator();
-        menu.addAction("P&roperties", this, &RemotePage::showProperties);
+        add("menuProperties", "P&roperties", [this] { showProperties(); });
     } else {
         views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
         menu.addSeparator();
-        menu.addAction("New &Folder", this, &RemotePage::newFolder)->setEnabled(on);
+        add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(on);
         menu.addSeparator();
-        menu.addAction("Re&fresh", this, [this] { model_.refresh(); })->setEnabled(on);
+        add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
         menu.addSeparator();
-        menu.addAction("&Logoff", this, [this] { host_.logoff(); })->setEnabled(on);
+        add("menuLogoff", "&Logoff", [this] { host_.logoff(); })->setEnabled(on);
         FtpSession* session = model_.session();
-        QAction* exit = menu.addAction("Logoff and E&xit", this, [this] {
+        QAction* exit = add("menuLogoffExit", "Logoff and E&xit", [this] {
             if (FtpSession* running = model_.session())
                 running->setQuitWhenDone(!running->quitWhenDone());
         });
@@ -502,6 +510,10 @@ bool RemotePage::handleKey(QKeyEvent* key) {
             if (on)
                 model_.refresh();
             updateStatus();
+            return true;
+        case Qt::Key_F2:
+            if (on)
+                renameSelection();
             return true;
         case Qt::Key_Escape:
             stop();
@@ -532,8 +544,10 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = views_->viewOf(watched);
     const bool isViewport = views_->isViewport(watched);
     const bool isView = view != nullptr && !isViewport;
+    // While a name is edited, the editor's keys pass through the view (its Enter as well):
+    // they are not the list's.
     if (isView && event->type() == QEvent::KeyPress)
-        return handleKey(static_cast<QKeyEvent*>(event));
+        return !views_->editing() && handleKey(static_cast<QKeyEvent*>(event));
     if (!isViewport)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -93,7 +93,6 @@ class RemotePage : public QWidget, public AppLogListener {
     QAbstractItemView* currentView() const;
     DirectoryViews* views() const { return views_; }
     RemoteTableModel* tableModel() const { return table_; }
-    QAction* action(const QString& toolTip) const;
 
     // AppLogListener (any thread): FTP commands and replies echo in the status bar.
     void lineAppended(size_t index, const std::string& text, LogLineKind kind) override;

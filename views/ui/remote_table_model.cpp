@@ -29,6 +29,10 @@ void RemoteTableModel::rowsReset() {
     markReset();
 }
 
+void RemoteTableModel::rowsUpdated() {
+    markUpdated();
+}
+
 void RemoteTableModel::pathTextChanged() {
     QMetaObject::invokeMethod(this, &RemoteTableModel::pathChanged, Qt::QueuedConnection);
 }

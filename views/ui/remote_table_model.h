@@ -34,6 +34,7 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     // RemoteDirectoryListener, on any thread.
     void rowsAppended(size_t first, size_t count) override;
     void rowsReset() override;
+    void rowsUpdated() override;
     void pathTextChanged() override;
     void busyChanged(bool busy) override;
     void connectionChanged(bool connected) override;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+#include <ostream>
+
+class QAbstractItemModel;
+class QAbstractItemView;
+class QAction;
+class QWidget;
+
+namespace nubo::test {
+
+// What a person does to a window: the mouse at an item's rectangle, keys where the
+// keyboard focus is, the context menu where the pointer is. Nothing here touches a
+// selection model; the views select what the clicks select.
+
+// Shows a top-level widget and makes it the active window (the keyboard goes there).
+bool showActive(QWidget* window);
+// The row whose first cell reads name, -1 when none.
+int rowNamed(const QAbstractItemModel* model, const QString& name);
+// The centre of a row's item in a view (scrolled into sight first).
+QPoint itemCentre(QAbstractItemView* view, int row);
+void clickItem(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifiers = {});
+// Press, release, the double click and its release, as a mouse sends them.
+void doubleClickItem(QAbstractItemView* view, int row);
+// A key pressed and released where the focus is, through the window.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+void typeText(const QString& text);
+// A right click at a point of a view's viewport: the context menu the view opens is
+// read while it is shown, the item with the object name choose is clicked (an empty
+// name: Escape closes it), and the object names of its items are returned.
+QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);
+// The Menu key where the focus is (on a view: its current item's menu): as contextMenuAt.
+QStringList contextMenuByKey(const QString& choose);
+// Clicks the tool button that shows an action.
+bool clickToolAction(QAction* action);
+
+}  // namespace nubo::test
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

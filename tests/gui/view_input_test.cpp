@@ -1,0 +1,420 @@
+// The remote and the local view driven as a person drives them, in every view mode and
+// both interfaces: clicks and double clicks on items, keys where the focus is, context
+// menus where the pointer is, names typed into the in-place editor. Nothing here selects
+// through a selection model; what a click selects is what the window acts on.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QTreeView>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <tuple>
+
+#include "engine/ftp_session.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/gui/view_input.h"
+#include "tests/support/test_util.h"
+#include "views/entry_properties.h"
+#include "views/local_directory_model.h"
+#include "views/ui/directory_views.h"
+#include "views/ui/files_page.h"
+#include "views/ui/local_view.h"
+#include "views/ui/remote_page.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::clickItem;
+using test::contextMenuAt;
+using test::doubleClickItem;
+using test::pressKey;
+using test::pumpUntil;
+using test::typeText;
+
+const char* modeName(int mode) {
+    switch (mode) {
+        case DirectoryViews::kLargeIcons:
+            return "LargeIcons";
+        case DirectoryViews::kSmallIcons:
+            return "SmallIcons";
+        case DirectoryViews::kList:
+            return "List";
+        default:
+            return "Details";
+    }
+}
+
+// A page of either interface on a live session: the server holds docs/inside.txt,
+// hello.txt (5 bytes) and notes.txt (3000 bytes); the local folder sub/, mine.txt (4
+// bytes) and other.txt. The boxes, the folder chooser and the opener only record.
+class ViewInputTest : public ::testing::Test {
+  protected:
+    void open(bool classic, int mode) {
+        ASSERT_TRUE(live.server.running()) << live.server.startError();
+        root = live.server.root();
+        test::writeFile(root + "/hello.txt", "hello");
+        test::writeFile(root + "/notes.txt", std::string(3000, 'n'));
+        fs::create_directories(root + "/docs");
+        test::writeFile(root + "/docs/inside.txt", "inside");
+        local = live.home.root() + "/local";
+        fs::create_directories(local + "/sub");
+        test::writeFile(local + "/mine.txt", "mine");
+        test::writeFile(local + "/other.txt", "other");
+        trash = live.home.root() + "/trash-data";
+        fs::create_directories(trash);
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(trash));
+        live.context.localView = &localModel;
+        live.start();
+        live.config.SetString("CLXDir", local);
+        if (classic) {
+            page = std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log,
+                                                true);
+        } else {
+            auto files = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host,
+                                                     live.config, live.log);
+            localView = files->localView();
+            page = std::move(files);
+        }
+        page->resize(900, 500);
+        ASSERT_TRUE(test::showActive(page.get()));
+        const auto record = [this](const QString& title, const QString& text,
+                                   QMessageBox::StandardButtons) {
+            asked.push_back((title + "|" + text).toStdString());
+            const QMessageBox::StandardButton answer =
+                answers.empty() ? QMessageBox::Cancel : answers.front();
+            if (!answers.empty())
+                answers.erase(answers.begin());
+            return answer;
+        };
+        page->setQuestionBox(record);
+        page->setFolderChooser([this](const QString& title, const QString&) {
+            chooserTitles.push_back(title.toStdString());
+            return QString::fromStdString(chosen);
+        });
+        page->setPropertiesBox([this](const EntryProperties& p) { shown.push_back(p.name); });
+        if (localView != nullptr) {
+            localView->setQuestionBox(record);
+            localView->setOpener([this](const QString& path) { opened << path; });
+            localView->setPropertiesBox(
+                [this](const EntryProperties& p) { shown.push_back(p.name); });
+            localView->views()->setViewMode(mode);
+            localList = page->findChild<QAbstractItemView*>(
+                mode == DirectoryViews::kDetails ? "localDetails" : "localList");
+            ASSERT_NE(localList, nullptr);
+            ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+        }
+        page->setViewMode(mode);
+        remote = page->findChild<QAbstractItemView*>(
+            mode == DirectoryViews::kDetails ? "remoteDetails" : "remoteList");
+        ASSERT_NE(remote, nullptr);
+        ASSERT_TRUE(live.logIn()) << live.logText();
+        // The listing's end re-sorts the rows and then names "/" in the path box.
+        ASSERT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 1; }));
+        ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    }
+    void TearDown() override {
+        live.stop();
+        page.reset();
+    }
+
+    static std::vector<std::string> names(const QAbstractItemView* view) {
+        std::vector<std::string> shown;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown.push_back(view->model()->index(row, 0).data().toString().toStdString());
+        return shown;
+    }
+    bool localShows(const std::vector<std::string>& expected) {
+        return pumpUntil([&] { return names(localList) == expected; });
+    }
+    bool remoteShows(const std::vector<std::string>& expected) {
+        return pumpUntil([&] { return names(remote) == expected; });
+    }
+    static int row(const QAbstractItemView* view, const char* name) {
+        return test::rowNamed(view->model(), name);
+    }
+    QString status(const char* part) const {
+        auto* label = page->findChild<QLabel*>(part);
+        return label == nullptr ? QString("(no %1)").arg(part) : label->text();
+    }
+    // The in-place editor of a view, when it has the keyboard.
+    static QLineEdit* editorOf(const QAbstractItemView* view) {
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        return editor != nullptr && view->viewport()->isAncestorOf(editor) ? editor : nullptr;
+    }
+    // A point of a view where no item is.
+    static QPoint emptySpot(QAbstractItemView* view) {
+        const QPoint spot(view->viewport()->width() - 4, view->viewport()->height() - 4);
+        return view->indexAt(spot).isValid() ? QPoint() : spot;
+    }
+    bool idle() {
+        return pumpUntil([&] {
+            FtpSession* session = live.host->session();
+            return session != nullptr && session->idle();
+        });
+    }
+
+    test::LiveHost live;
+    LocalDirectoryModel localModel;
+    std::string root, local, trash;
+    std::unique_ptr<RemotePage> page;
+    LocalView* localView = nullptr;
+    QAbstractItemView* remote = nullptr;
+    QAbstractItemView* localList = nullptr;
+    std::vector<std::string> asked;
+    std::vector<QMessageBox::StandardButton> answers;
+    std::vector<std::string> chooserTitles;
+    std::string chosen;
+    std::vector<std::string> shown;
+    QStringList opened;
+};
+
+// ---- the remote view: both interfaces, four modes ----
+
+class RemoteViewInputTest : public ViewInputTest,
+                            public ::testing::WithParamInterface<std::tuple<bool, int>> {
+  protected:
+    void SetUp() override { open(std::get<0>(GetParam()), std::get<1>(GetParam())); }
+};
+
+TEST_P(RemoteViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
+    clickItem(remote, row(remote, "notes.txt"));
+    EXPECT_EQ(status("remoteStatus"), "1 object(s), 2.93KB");
+    clickItem(remote, row(remote, "hello.txt"), Qt::ControlModifier);
+    EXPECT_EQ(status("remoteStatus"), "2 object(s), 2.93KB");
+    clickItem(remote, row(remote, "docs"));
+    EXPECT_EQ(status("remoteStatus"), "1 object(s)");  // folders only: no size
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(remoteShows({"inside.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
+    ASSERT_TRUE(idle());  // the listing has ended: the folder left is in the history
+    // Back with the tool button, found by its name.
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteBack")));
+    ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    // Enter on a file downloads it into the folder the chooser names.
+    chosen = local;
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_Enter);
+    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
+}
+
+TEST_P(RemoteViewInputTest, ADoubleClickEntersAFolder) {
+    doubleClickItem(remote, row(remote, "docs"));
+    EXPECT_TRUE(remoteShows({"inside.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
+}
+
+TEST_P(RemoteViewInputTest, TheContextMenuActsOnTheItemUnderThePointer) {
+    const QPoint notes = test::itemCentre(remote, row(remote, "notes.txt"));
+    EXPECT_EQ(contextMenuAt(remote, notes, "menuProperties"),
+              (QStringList{"menuGet", "menuDelete", "menuRename", "menuProperties"}));
+    EXPECT_EQ(shown, std::vector<std::string>{"notes.txt"});
+    // Get from the menu: the chooser, then the file.
+    chosen = local;
+    contextMenuAt(remote, notes, "menuGet");
+    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/notes.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    // Delete from the menu: one question, then it goes.
+    answers = {QMessageBox::Yes};
+    contextMenuAt(remote, notes, "menuDelete");
+    EXPECT_EQ(asked, std::vector<std::string>{"Delete|Delete 1 item from the server?"});
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
+    EXPECT_FALSE(fs::exists(root + "/notes.txt"));
+    // A folder offers Open, which enters it.
+    const QPoint docs = test::itemCentre(remote, row(remote, "docs"));
+    EXPECT_EQ(contextMenuAt(remote, docs, "menuOpen").value(0), "menuOpen");
+    EXPECT_TRUE(remoteShows({"inside.txt"}));
+    // Nowhere near an item: the view's own menu.
+    const QPoint empty = emptySpot(remote);
+    ASSERT_FALSE(empty.isNull());
+    EXPECT_TRUE(contextMenuAt(remote, empty, {}).contains("menuNewFolder"));
+}
+
+TEST_P(RemoteViewInputTest, KeysActOnTheClickedItem) {
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(shown, std::vector<std::string>{"hello.txt"});
+    // F2 edits the name in place; Escape leaves it as it was.
+    pressKey(Qt::Key_F2);
+    ASSERT_NE(editorOf(remote), nullptr);
+    EXPECT_EQ(editorOf(remote)->text(), "hello.txt");
+    typeText("nothing");
+    pressKey(Qt::Key_Escape);
+    EXPECT_EQ(editorOf(remote), nullptr);
+    EXPECT_EQ(row(remote, "nothing"), -1);
+    clickItem(remote, row(remote, "notes.txt"));
+    answers = {QMessageBox::No, QMessageBox::Yes};
+    pressKey(Qt::Key_Delete);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "Delete|Delete 1 item from the server?");
+    pressKey(Qt::Key_Delete);
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
+    EXPECT_FALSE(fs::exists(root + "/notes.txt"));
+    EXPECT_TRUE(fs::exists(root + "/hello.txt"));
+}
+
+TEST_P(RemoteViewInputTest, TheEnterThatEndsARenameOnlyRenames) {
+    // A file renamed from its menu: no download is offered afterwards.
+    chosen = local;
+    contextMenuAt(remote, test::itemCentre(remote, row(remote, "hello.txt")), "menuRename");
+    ASSERT_NE(editorOf(remote), nullptr);
+    EXPECT_EQ(editorOf(remote)->selectedText(), "hello.txt");
+    typeText("hi.txt");
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(root + "/hi.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(chooserTitles.empty());
+    EXPECT_FALSE(fs::exists(local + "/hello.txt"));
+    EXPECT_TRUE(remoteShows({"docs", "hi.txt", "notes.txt"}));
+    // A folder keeps its new name and is not entered.
+    contextMenuAt(remote, test::itemCentre(remote, row(remote, "docs")), "menuRename");
+    ASSERT_NE(editorOf(remote), nullptr);
+    typeText("papers");
+    pressKey(Qt::Key_Enter);
+    EXPECT_TRUE(pumpUntil([&] { return fs::is_directory(root + "/papers"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(pumpUntil([&] { return row(remote, "papers") >= 0; }))
+        << testing::PrintToString(names(remote));
+    EXPECT_EQ(row(remote, "docs"), -1);
+    EXPECT_EQ(page->pathBox()->currentText(), "/");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryModeAndInterface, RemoteViewInputTest,
+    ::testing::Combine(::testing::Bool(),
+                       ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
+                                         DirectoryViews::kList, DirectoryViews::kDetails)),
+    [](const ::testing::TestParamInfo<std::tuple<bool, int>>& info) {
+        return std::string(std::get<0>(info.param) ? "Classic_" : "Files_") +
+               modeName(std::get<1>(info.param));
+    });
+
+// ---- the local view and drags between the two: the Files page, four modes ----
+
+class LocalViewInputTest : public ViewInputTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override { open(false, GetParam()); }
+};
+
+TEST_P(LocalViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
+    clickItem(localList, row(localList, "mine.txt"));
+    EXPECT_EQ(status("localStatus"), "1 object(s), 4 bytes");
+    clickItem(localList, row(localList, "other.txt"), Qt::ControlModifier);
+    EXPECT_EQ(status("localStatus"), "2 object(s), 9 bytes");
+    pressKey(Qt::Key_Return);  // files open in their programs
+    EXPECT_EQ(opened, (QStringList{QString::fromStdString(local + "/mine.txt"),
+                                   QString::fromStdString(local + "/other.txt")}));
+    doubleClickItem(localList, row(localList, "sub"));
+    EXPECT_TRUE(localShows({}));
+    EXPECT_EQ(localView->folder(), local + "/sub");
+}
+
+TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
+    const QPoint other = test::itemCentre(localList, row(localList, "other.txt"));
+    EXPECT_EQ(contextMenuAt(localList, other, "menuProperties"),
+              (QStringList{"menuOpen", "menuDelete", "menuRename", "menuProperties"}));
+    EXPECT_EQ(shown, std::vector<std::string>{"other.txt"});
+    clickItem(localList, row(localList, "mine.txt"));
+    pressKey(Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(shown, (std::vector<std::string>{"other.txt", "mine.txt"}));
+    // The Menu key opens the clicked item's menu.
+    EXPECT_EQ(test::contextMenuByKey("menuProperties").value(0), "menuOpen");
+    EXPECT_EQ(shown.size(), 3u);
+    pressKey(Qt::Key_F2);
+    ASSERT_NE(editorOf(localList), nullptr);
+    EXPECT_EQ(editorOf(localList)->text(), "mine.txt");
+    pressKey(Qt::Key_Escape);
+    EXPECT_EQ(editorOf(localList), nullptr);
+    pressKey(Qt::Key_Delete);
+    EXPECT_TRUE(fs::exists(trash + "/Trash/files/mine.txt"));
+    EXPECT_TRUE(localShows({"other.txt", "sub"}));
+    // Shift+Delete asks first; No keeps the file.
+    clickItem(localList, row(localList, "other.txt"));
+    answers = {QMessageBox::No};
+    pressKey(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(asked, std::vector<std::string>{
+                         "Delete|Delete 1 item(s) for good? They do not go to the trash."});
+    EXPECT_TRUE(fs::exists(local + "/other.txt"));
+}
+
+TEST_P(LocalViewInputTest, TheEnterThatEndsARenameDoesNotOpenTheFile) {
+    contextMenuAt(localList, test::itemCentre(localList, row(localList, "mine.txt")), "menuRename");
+    ASSERT_NE(editorOf(localList), nullptr);
+    typeText("renamed.txt");
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(localShows({"other.txt", "renamed.txt", "sub"}));
+    EXPECT_TRUE(fs::exists(local + "/renamed.txt"));
+    EXPECT_TRUE(opened.isEmpty()) << opened.join(", ").toStdString();
+}
+
+TEST_P(LocalViewInputTest, ANewFolderStaysInItsEditorWhileTheFolderChangesOnDisk) {
+    // From the tool button, then from the menu of an empty spot.
+    const auto startFromButton = [&] {
+        return test::clickToolAction(page->findChild<QAction*>("localNewFolder"));
+    };
+    const auto startFromMenu = [&] {
+        const QPoint empty = emptySpot(localList);
+        return !empty.isNull() && contextMenuAt(localList, empty, "menuNewFolder").size() > 1;
+    };
+    int made = 0;
+    for (const auto& start :
+         {std::function<bool()>(startFromButton), std::function<bool()>(startFromMenu)}) {
+        ++made;
+        ASSERT_TRUE(start());
+        ASSERT_NE(editorOf(localList), nullptr) << "no edit started, folder " << made;
+        EXPECT_EQ(editorOf(localList)->text(), "New Folder");
+        // Something else changes in the folder and the view shows it: the edit goes on.
+        const std::string arrived = "arrived" + std::to_string(made) + ".txt";
+        test::writeFile(local + "/" + arrived, "x");
+        ASSERT_TRUE(pumpUntil([&] { return row(localList, arrived.c_str()) >= 0; }));
+        ASSERT_NE(editorOf(localList), nullptr) << "the edit ended, folder " << made;
+        const std::string name = "named" + std::to_string(made);
+        typeText(QString::fromStdString(name));
+        pressKey(Qt::Key_Return);
+        EXPECT_TRUE(pumpUntil([&] { return row(localList, name.c_str()) >= 0; }));
+        EXPECT_TRUE(fs::is_directory(local + "/" + name));
+        EXPECT_FALSE(fs::exists(local + "/New Folder"));
+        EXPECT_TRUE(opened.isEmpty());
+    }
+}
+
+TEST_P(LocalViewInputTest, RemoteItemsDraggedOntoALocalFolderDownloadThere) {
+    clickItem(remote, row(remote, "hello.txt"));
+    clickItem(remote, row(remote, "notes.txt"), Qt::ControlModifier);
+    // What the remote view's drag carries (a drag cannot run offscreen: the platform
+    // ends it at once), dropped on "sub" the way a drag arrives.
+    std::unique_ptr<QMimeData> mime(
+        remote->model()->mimeData(remote->selectionModel()->selectedIndexes()));
+    const QPoint sub = test::itemCentre(localList, row(localList, "sub"));
+    QWidget* viewport = localList->viewport();
+    QDragEnterEvent enter(sub, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(sub), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/notes.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(test::readFile(local + "/sub/hello.txt"), "hello");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LocalViewInputTest,
+                         ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
+                                           DirectoryViews::kList, DirectoryViews::kDetails),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(modeName(info.param));
+                         });
+
+}  // namespace
+}  // namespace nubo
