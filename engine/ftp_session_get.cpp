@@ -238,7 +238,7 @@ bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* f
         return false;
     }
     fcntl(*fd, F_SETFL, fcntl(*fd, F_GETFL) & ~O_NONBLOCK);
-    if (!keep && ftruncate(*fd, 0) != 0) {
+    if (!keep && !*created && ftruncate(*fd, 0) != 0) {  // a file made just now is empty
         logExtended(std::string("*** Error writing local file: ") + std::strerror(errno));
         ::close(*fd);
         *fd = -1;
