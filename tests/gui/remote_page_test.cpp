@@ -70,6 +70,8 @@ class RemotePageTest : public ::testing::Test {
         // box holds it, the view has its final rows (a selection made now stays).
         ASSERT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 1; }));
         ASSERT_TRUE(shows({"docs", "hello.txt", "notes.txt"})) << names().size();
+        // Stop stands in New folder's place while the listing's work ends.
+        ASSERT_TRUE(pumpUntil([&] { return tool("remoteNewFolder")->isVisible(); }));
     }
     void TearDown() override {
         live.stop();
