@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/ofd_lock.h"
+#include "platform/xdg_paths.h"
 
 namespace nubo {
 
@@ -18,6 +19,8 @@ SharedMappedFile::~SharedMappedFile() {
 bool SharedMappedFile::open(const std::string& folder, const std::string& fileName,
                             const std::string& mappingName, size_t size, bool keepLarger) {
     close();
+    if (!isAbsoluteFolder(folder))
+        return false;
     // Presence first: an exclusive lock that can be had means nobody else is here;
     // then everyone, this instance included, holds it shared while mapped.
     presenceFd_ =

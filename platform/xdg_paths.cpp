@@ -31,6 +31,10 @@ std::string xdgDataHome() {
     return baseFolder("XDG_DATA_HOME", "/.local/share");
 }
 
+bool isAbsoluteFolder(const std::string& folder) {
+    return !folder.empty() && folder.front() == '/';
+}
+
 bool makeFolderPath(const std::string& path) {
     if (path.empty()) {
         return false;

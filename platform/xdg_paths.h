@@ -8,6 +8,9 @@ namespace nubo {
 // they hold absolute paths, else ~/.config and ~/.local/share. No trailing "/".
 std::string xdgConfigHome();
 std::string xdgDataHome();
+// Shared data files live only in an absolute folder: an empty or relative one would
+// scatter them into whatever the current directory happens to be.
+bool isAbsoluteFolder(const std::string& folder);
 // Creates a folder and every missing level above it; false when that fails.
 bool makeFolderPath(const std::string& path);
 // Writes a whole file through a temporary file and a rename, so readers never see half

@@ -12,6 +12,7 @@
 #include "engine/monotonic_clock.h"
 #include "engine/session_worker.h"
 #include "engine/trusted_certificates.h"
+#include "platform/xdg_paths.h"
 #include "shellext/shortcut_library.h"
 #include "sites/network_diagnostics.h"
 
@@ -676,7 +677,9 @@ void HostController::askAboutCertificate() {
     if (answer == TrustAnswer::Always) {
         TrustedCertificates store;
         const std::string file = context_.dataFolder + TrustedCertificates::kFileName;
-        if (!store.load(file)) {
+        if (!isAbsoluteFolder(context_.dataFolder)) {
+            context_.log->LogExtended("*** No data folder to keep the certificate in");
+        } else if (!store.load(file)) {
             context_.log->LogExtended("*** ", store.refusal());
         } else if (!store.add(refusal.host, refusal.port, refusal.facts.fingerprint)) {
             context_.log->LogExtended("*** Unable to write ", file);

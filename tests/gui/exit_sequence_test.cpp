@@ -31,9 +31,15 @@ class ExitSequenceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.start();
+        // The host's context names the data folder, known only once the session started.
+        host = std::make_unique<HostController>(
+            app.hostContext(outlets, remoteView, shortcuts,
+                            [this](std::function<void()> work) { queue.post(std::move(work)); }));
+        ASSERT_EQ(app.dataFolder().front(), '/');
         pages =
-            SheetPages::build(sheet, log, app.config(), {host, remoteView, localView, sink}, "");
-        host.startUp();
+            SheetPages::build(sheet, log, app.config(), {*host, remoteView, localView, sink}, "");
+        host->startUp();
+        exitSteps = std::make_unique<ExitSequence>(sheet, app, *host, outlets);
     }
     std::string settings() const { return test::readFile(home.settingsFile()); }
 
@@ -48,19 +54,17 @@ class ExitSequenceTest : public ::testing::Test {
     ShortcutLibrary shortcuts{"libnubosx-not-here.so"};
     PostQueue queue;
     QtDiagnosticsSink sink;
-    HostController host{
-        app.hostContext(outlets, remoteView, shortcuts,
-                        [this](std::function<void()> work) { queue.post(std::move(work)); })};
+    std::unique_ptr<HostController> host;
     SheetPages pages;
-    ExitSequence exitSteps{sheet, app, host, outlets};
+    std::unique_ptr<ExitSequence> exitSteps;
 };
 
 TEST_F(ExitSequenceTest, TheActivePageAppliesItsEditsAndTheSettingsAreSaved) {
     sheet.tabs()->setCurrentWidget(pages.log);
     pages.log->loggingBox()->setChecked(false);  // the Log page is the active one
-    exitSteps.run();
-    EXPECT_TRUE(exitSteps.ran());
-    EXPECT_TRUE(exitSteps.sessionEnded());
+    exitSteps->run();
+    EXPECT_TRUE(exitSteps->ran());
+    EXPECT_TRUE(exitSteps->sessionEnded());
     EXPECT_EQ(app.config().GetInt("Logging"), 0);
     EXPECT_NE(settings().find("Options="), std::string::npos) << settings();
     EXPECT_TRUE(sheet.shuttingDown());
@@ -73,7 +77,7 @@ TEST_F(ExitSequenceTest, AnUninstallSavesNothingAndStartsTheRecordedProgram) {
     sheet.tabs()->setCurrentWidget(pages.log);
     pages.log->loggingBox()->setChecked(false);
     sheet.requestUninstall();
-    exitSteps.run();
+    exitSteps->run();
     EXPECT_TRUE(test::waitFor([&] { return std::filesystem::exists(marker); }, 10000));
     EXPECT_EQ(settings().find("Options="), std::string::npos) << settings();
     EXPECT_EQ(app.config().GetInt("Logging"), 1);  // the page's edit was not applied

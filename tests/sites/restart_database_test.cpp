@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include "sites/statistics_database.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -73,6 +74,30 @@ TEST_F(RestartDatabaseTest, FirstRunCreatesTheFileAndTakesSlotOne) {
     struct stat st {};
     ASSERT_EQ(stat((folder + "NuboRdb.dat").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A data folder that was never set (empty) or is relative must not scatter the shared
+// files and their locks into the current directory.
+TEST_F(RestartDatabaseTest, AnEmptyOrRelativeDataFolderIsRefusedNotTheCurrentDirectory) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(temp.path());
+    for (const std::string bad : {"", "data/"}) {
+        std::filesystem::create_directories(temp.path() + "/data");
+        RestartDatabase restart(bad);
+        EXPECT_FALSE(restart.open()) << '"' << bad << '"';
+        restart.takeSlot(false);
+        EXPECT_FALSE(restart.setField(RestartRecord::kUrl, "ftp://x"));
+        StatisticsDatabase statistics(bad);
+        EXPECT_FALSE(statistics.open()) << '"' << bad << '"';
+        statistics.selectHost("host");
+        statistics.countConnect();
+    }
+    std::filesystem::current_path(before);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path()))
+        if (!entry.is_directory())
+            left.push_back(entry.path().string());
+    EXPECT_TRUE(left.empty()) << left.front();
 }
 
 TEST_F(RestartDatabaseTest, FieldsLandAtTheirOffsetsAndLongValuesAreRefused) {
