@@ -27,17 +27,6 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
       paste_(new QPushButton("Paste", this)) {
     setWindowTitle("Nubo Import/Export Tool");
     setAcceptDrops(true);
-    chooser_ = [this](bool save) {
-        if (!save) {
-            return QFileDialog::getOpenFileName(this, "Import host entries", {},
-                                                "Text files (*.txt)");
-        }
-        QString path =
-            QFileDialog::getSaveFileName(this, "Export host entries", {}, "Text files (*.txt)");
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += ".txt";  // the default extension; the dialog asked before overwriting
-        return path;
-    };
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fillList();
 
@@ -70,6 +59,17 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
     layout->addWidget(box);
 }
 
+QString HostExchangeDialog::chooseFile(bool save) {
+    QFileDialog dialog(this, save ? "Export host entries" : "Import host entries", {},
+                       "Text files (*.txt)");
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString path = runFileDialog(dialog, runner_);
+    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += ".txt";
+    return path;
+}
+
 void HostExchangeDialog::fillList() {
     list_->clear();
     for (const std::string& name : sites_.siteNames())
@@ -97,7 +97,7 @@ void HostExchangeDialog::showStatus(const std::string& text) {
 void HostExchangeDialog::exportToFile() {
     if (list_->count() == 0)
         return;
-    const QString path = chooser_(true);
+    const QString path = chooseFile(true);
     if (path.isEmpty())
         return;
     std::string status;
@@ -118,7 +118,7 @@ void HostExchangeDialog::copyToClipboard() {
 }
 
 void HostExchangeDialog::importFromFile() {
-    const QString path = chooser_(false);
+    const QString path = chooseFile(false);
     if (!path.isEmpty())
         importFile(path);
 }

@@ -22,10 +22,6 @@ namespace nubo {
 StatisticsDialog::StatisticsDialog(StatisticsDatabase& database, QWidget* parent)
     : QDialog(parent), database_(database) {
     setWindowTitle("Nubo Statistics Display Tool");
-    chooser_ = [this] {
-        return QFileDialog::getSaveFileName(this, "Export statistics", "statistics.csv",
-                                            "CSV files (*.csv)");
-    };
     kinds_ = new QComboBox(this);
     for (int kind = 0; kind < StatisticsDatabase::kKinds; ++kind)
         kinds_->addItem(StatisticsDatabase::label(kind));
@@ -99,7 +95,11 @@ void StatisticsDialog::copyToClipboard() {
 }
 
 bool StatisticsDialog::exportToFile() {
-    QString path = chooser_();
+    QFileDialog dialog(this, "Export statistics", {}, "CSV files (*.csv)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile("statistics.csv");
+    QString path = runFileDialog(dialog, runner_);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

@@ -13,6 +13,7 @@
 #include "base/config_store.h"
 #include "platform/registry_key.h"
 #include "sites/site_list.h"
+#include "tests/gui/file_dialog_input.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -35,9 +36,9 @@ TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyThe
     source->storeSite("ftp://private.example.org/", "user", "secret", 0x12345);
     HostExchangeDialog dialog(*source);
     const std::string file = temp.path() + "/sites.txt";
-    dialog.setFileChooser([&](bool save) {
-        EXPECT_TRUE(save);
-        return QString::fromStdString(file);
+    dialog.setFileDialogRunner([&](QFileDialog& chooser) {
+        EXPECT_EQ(chooser.acceptMode(), QFileDialog::AcceptSave);
+        return test::answerWith(QString::fromStdString(file))(chooser);
     });
     dialog.exportToFile();
     EXPECT_EQ(dialog.status().toStdString(),
@@ -53,9 +54,9 @@ TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyThe
     HostExchangeDialog importer(*target);
     std::vector<std::string> added;
     importer.setAddedHandler([&](const std::vector<std::string>& names) { added = names; });
-    importer.setFileChooser([&](bool save) {
-        EXPECT_FALSE(save);
-        return QString::fromStdString(file);
+    importer.setFileDialogRunner([&](QFileDialog& chooser) {
+        EXPECT_EQ(chooser.acceptMode(), QFileDialog::AcceptOpen);
+        return test::answerWith(QString::fromStdString(file))(chooser);
     });
     importer.importFromFile();
     EXPECT_EQ(target->siteNames(), source->siteNames());

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "tests/gui/file_dialog_input.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -93,13 +94,14 @@ TEST_F(StatisticsDialogTest, CopyAndExportTakeTheShownKind) {
     dialog.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               "Host\tFILES\nbig.example\t3\nsmall.example\t1\nidle.example\t0\n");
-    const std::string file = temp.path() + "/files";
-    dialog.setFileChooser([&] { return QString::fromStdString(file); });
+    const std::string file = temp.path() + "/files.csv";
+    dialog.setFileDialogRunner(test::answerWith(QString::fromStdString(file)));
     ASSERT_TRUE(dialog.exportToFile());
-    EXPECT_EQ(test::readFile(file + ".csv"),
+    EXPECT_EQ(test::readFile(file),
               "Host,FILES\r\nbig.example,3\r\nsmall.example,1\r\nidle.example,0\r\n");
     EXPECT_TRUE(dialog.status().contains("Exported 3 host(s)")) << dialog.status().toStdString();
-    dialog.setFileChooser([&] { return QString::fromStdString(temp.path() + "/no/such/x.csv"); });
+    dialog.setFileDialogRunner(
+        test::answerWith(QString::fromStdString(temp.path() + "/no/such/x.csv")));
     EXPECT_FALSE(dialog.exportToFile());
     EXPECT_TRUE(dialog.status().startsWith("Unable to write ")) << dialog.status().toStdString();
 }
