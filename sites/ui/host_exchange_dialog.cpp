@@ -6,7 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -36,6 +35,10 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
     auto* exportButton = new QPushButton("Export...", this);
     exportButton->setToolTip("Export [all or selected] host entries to file");
     auto* copy = new QPushButton("Copy", this);
+    import->setObjectName("importButton");
+    paste_->setObjectName("pasteButton");
+    exportButton->setObjectName("exportButton");
+    copy->setObjectName("copyButton");
     copy->setToolTip("Export [all or selected] host entries to Clipboard");
     const QClipboard* clipboard = QApplication::clipboard();
     paste_->setEnabled(clipboard != nullptr && !clipboard->text().isEmpty());
@@ -64,10 +67,10 @@ QString HostExchangeDialog::chooseFile(bool save) {
                        "Text files (*.txt)");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    QString path = runFileDialog(dialog, runner_);
-    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += ".txt";
-    return path;
+    // The dialog adds the suffix itself, so that it asks about the file that is written.
+    if (save)
+        dialog.setDefaultSuffix("txt");
+    return runFileDialog(dialog, runner_);
 }
 
 void HostExchangeDialog::fillList() {

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +35,8 @@ StatisticsDialog::StatisticsDialog(StatisticsDatabase& database, QWidget* parent
     auto* copy = new QPushButton("&Copy", this);
     copy->setToolTip("Copy the shown statistic as tab-separated text");
     auto* exportButton = new QPushButton("&Export...", this);
+    copy->setObjectName("copyButton");
+    exportButton->setObjectName("exportButton");
     exportButton->setToolTip("Save the shown statistic as a CSV file");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->addButton(copy, QDialogButtonBox::ActionRole);
@@ -98,12 +99,12 @@ bool StatisticsDialog::exportToFile() {
     QFileDialog dialog(this, "Export statistics", {}, "CSV files (*.csv)");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the suffix itself, so that it asks about the file that is written.
+    dialog.setDefaultSuffix("csv");
     dialog.selectFile("statistics.csv");
-    QString path = runFileDialog(dialog, runner_);
+    const QString path = runFileDialog(dialog, runner_);
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".csv";
     const std::string text = StatisticsTable::csv(entries_, kinds_->currentIndex());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include "tests/gui/view_input.h"
 
 namespace nubo::test {
 
@@ -25,7 +29,10 @@ FileDialogRunner FileDialogInput::runner() {
 int FileDialogInput::run(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDirectory(folder_);
-    dialog.show();
+    // Active, with the keyboard in the name box: typing there replaces a selection the
+    // dialog made before (its initial file name), as it does for a person.
+    if (!showActive(&dialog))
+        ADD_FAILURE() << "the file dialog did not become active";
     auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
     auto* buttons = dialog.findChild<QDialogButtonBox*>("buttonBox");
     QPushButton* accept = buttons == nullptr
@@ -40,6 +47,11 @@ int FileDialogInput::run(QFileDialog& dialog) {
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, name_);
+    // The name box offers completions in a popup, which would take the click: Escape
+    // closes it and leaves the typed text.
+    if (QCompleter* completer = edit->completer();
+        completer != nullptr && completer->popup()->isVisible())
+        QTest::keyClick(completer->popup(), Qt::Key_Escape);
     // The question is a modal box of its own: answered from a timer while it runs.
     QTimer watcher;
     watcher.setInterval(10);

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include "tests/gui/file_dialog_input.h"
@@ -104,6 +107,33 @@ TEST_F(StatisticsDialogTest, CopyAndExportTakeTheShownKind) {
         test::answerWith(QString::fromStdString(temp.path() + "/no/such/x.csv")));
     EXPECT_FALSE(dialog.exportToFile());
     EXPECT_TRUE(dialog.status().startsWith("Unable to write ")) << dialog.status().toStdString();
+}
+
+TEST_F(StatisticsDialogTest, ExportAsksBeforeReplacingTheFileItsSuffixNames) {
+    const std::string existing = temp.path() + "/my-stats.csv";
+    test::writeFile(existing, "KEEP ME");
+    StatisticsDialog dialog(database);
+    auto* exportButton = dialog.findChild<QPushButton*>("exportButton");
+    ASSERT_NE(exportButton, nullptr);
+    const QString folder = QString::fromStdString(temp.path());
+
+    // "my-stats" typed: the dialog names my-stats.csv, asks, and No keeps it.
+    test::FileDialogInput refuse(folder, "my-stats", QMessageBox::No);
+    dialog.setFileDialogRunner(refuse.runner());
+    exportButton->click();
+    ASSERT_EQ(refuse.questions.size(), 1) << dialog.status().toStdString();
+    EXPECT_TRUE(refuse.questions[0].contains("my-stats.csv")) << refuse.questions[0].toStdString();
+    EXPECT_EQ(test::readFile(existing), "KEEP ME");
+
+    // Yes replaces that file, and no other name is made.
+    test::FileDialogInput replace(folder, "my-stats", QMessageBox::Yes);
+    dialog.setFileDialogRunner(replace.runner());
+    exportButton->click();
+    EXPECT_EQ(replace.questions.size(), 1);
+    EXPECT_EQ(test::readFile(existing).rfind("Host,CONNECTS\r\n", 0), 0u)
+        << test::readFile(existing);
+    EXPECT_FALSE(std::filesystem::exists(existing + ".csv"));
+    EXPECT_FALSE(std::filesystem::exists(temp.path() + "/my-stats"));
 }
 
 }  // namespace
