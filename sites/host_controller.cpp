@@ -690,6 +690,7 @@ void HostController::askAboutCertificate() {
 void HostController::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
+    endedBytes_ = -1;
     post([this, expectedSize, startMs] {
         if (listener_ != nullptr)
             listener_->transferStarted(expectedSize, startMs);
@@ -716,6 +717,18 @@ void HostController::transferEnded(int64_t bytes, int64_t endMs) {
     });
     if (transferExpected_ == 0) {
         return;  // a listing, not a file
+    }
+    endedBytes_ = bytes;
+    endedMilliseconds_ = milliseconds;
+}
+
+void HostController::transferOutcome(bool whole) {
+    // An aborted or broken file is no file: it is counted only once it is whole.
+    const int64_t bytes = endedBytes_;
+    const int64_t milliseconds = endedMilliseconds_;
+    endedBytes_ = -1;
+    if (!whole || bytes < 0) {
+        return;
     }
     post([this, bytes, milliseconds] {
         if (statisticsOn_ && statisticsOpen_) {

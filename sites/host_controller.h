@@ -189,6 +189,7 @@ class HostController : public SessionObserver {
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void transferOutcome(bool whole) override;
     void transferAdvanced() override { transferAdvanced_ = true; }
     void certificateRefused(const std::string& host, unsigned port,
                             const TlsCertificateFacts& facts) override;
@@ -245,6 +246,10 @@ class HostController : public SessionObserver {
     // listing).
     int64_t transferStartMs_ = 0;
     int64_t transferExpected_ = 0;
+    // The file whose data connection closed last, counted when its outcome is whole
+    // (bytes -1: none waiting).
+    int64_t endedBytes_ = -1;
+    int64_t endedMilliseconds_ = 0;
     std::atomic<int64_t> progressBytes_{0};
     std::atomic<bool> progressQueued_{false};
     std::atomic<bool> transferAdvanced_{false};
