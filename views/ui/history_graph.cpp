@@ -21,8 +21,7 @@ void HistoryGraph::setup(int gridSpacing, int step, QColor grid, QColor backgrou
 
 void HistoryGraph::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() != series_.width() || height() != series_.height())
-        series_.setup(width(), height(), gridSpacing_, step_);
+    series_.resize(width(), height());
 }
 
 void HistoryGraph::addSeries(QColor colour) {

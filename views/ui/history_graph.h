@@ -28,7 +28,7 @@ class HistoryGraph : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    // The ring follows the widget's width; the samples start over.
+    // The ring follows the widget's width, keeping the newest samples.
     void resizeEvent(QResizeEvent* event) override;
 
   private:
