@@ -119,6 +119,7 @@ void HostController::startUp() {
     }
     statisticsOpen_ = statistics_.open();
     statisticsOn_ = config_.GetInt("Statistics") != 0;
+    liveGraphs_ = config_.GetInt("CLStart") == 0;
     if (config_.GetInt("KeepHost") != 0) {
         sites_.setCurrentHost(config_.GetString("LastHost"));
     }
@@ -530,7 +531,7 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
             running->enqueue(RequestKind::Logoff, {}, {}, 1);
         }
     }
-    post([this, connectedText] {
+    post([this, connectedText, mode] {
         loggedIn_ = true;
         connectedTo_ = connectedText;
         if (statisticsOn_ && statisticsOpen_) {
@@ -539,6 +540,8 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
         changed();
         if (listener_ != nullptr && statisticsOn_)
             listener_->statisticsCounted();
+        if (listener_ != nullptr && mode < 2)
+            listener_->sessionReady();
     });
 }
 

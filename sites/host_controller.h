@@ -39,6 +39,8 @@ class HostControllerListener {
     virtual void transferEnded(int64_t /*bytes*/, int64_t /*endMs*/) {}
     // A connect or a file was counted into the statistics database.
     virtual void statisticsCounted() {}
+    // A session logged in with no command-line transfer to run: the live graphs start.
+    virtual void sessionReady() {}
     // The controller is being destroyed: the listener must not call it any more.
     virtual void hostControllerGone() {}
 };
@@ -146,6 +148,8 @@ class HostController : public SessionObserver {
     bool restarting() const { return restarting_; }
     bool shortcutEnabled() const;
     bool statisticsOn() const { return statisticsOn_; }
+    // The Host page's live graphs: off for a run started for a command-line transfer.
+    bool liveGraphs() const { return liveGraphs_; }
     const std::string& connectedTo() const { return connectedTo_; }
     // The running session, or null.
     FtpSession* session() const;
@@ -227,6 +231,7 @@ class HostController : public SessionObserver {
     bool restartOpen_ = false;
     bool statisticsOpen_ = false;
     bool statisticsOn_ = false;
+    bool liveGraphs_ = true;
     bool icmpAvailable_ = false;
     bool loggedIn_ = false;
     bool quitAfterCommandLine_ = false;

@@ -456,11 +456,48 @@ TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST_P(LargeHostPageTest, TheGraphTimerRunsFromAnInteractiveLoginToTheSessionEnd) {
+    EXPECT_TRUE(page->dataGraph()->data().ready());
+    EXPECT_FALSE(page->graphTimerActive());
+    ASSERT_TRUE(logIn());
+    EXPECT_TRUE(pumpUntil([&] { return page->graphTimerActive(); }));
+    host->logoff();
+    ASSERT_TRUE(pumpUntil([&] { return !host->sessionActive(); }));
+    EXPECT_FALSE(page->graphTimerActive());
+}
+
+// A window started for a command-line transfer (minimised) has no live graphs: they are
+// not set up, and its logins start no timer.
+class CommandLineHostPageTest : public HostPageTest {
+  protected:
+    void SetUp() override {
+        config.SetInt("CLConnect", 1);
+        config.SetInt("CLStart", 1);
+        config.SetString("CLXDir", home.root());
+        config.SetInt("NoUIQuit", 0);  // the session stays after its transfer
+        HostPageTest::SetUp();
+    }
+};
+
+TEST_P(CommandLineHostPageTest, ACommandLineTransferRunsWithoutTheGraphs) {
+    EXPECT_FALSE(page->dataGraph()->data().ready());
+    ASSERT_TRUE(host->commandLineConnect(3, server.url("/hello.txt")));
+    ASSERT_TRUE(pumpUntil([&] {
+        return fs::exists(home.root() + "/hello.txt") && page->logoffButton()->isEnabled() &&
+               host->session() != nullptr && host->session()->idle();
+    })) << logText();
+    // The login's own posts have run by now.
+    pumpUntil([] { return false; }, 200);
+    EXPECT_FALSE(page->graphTimerActive());
+    EXPECT_EQ(page->dataGraph()->data().stored(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostPageTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Classic" : "Large");
                          });
 INSTANTIATE_TEST_SUITE_P(Large, LargeHostPageTest, ::testing::Values(false));
+INSTANTIATE_TEST_SUITE_P(Large, CommandLineHostPageTest, ::testing::Values(false));
 
 }  // namespace
 }  // namespace nubo
