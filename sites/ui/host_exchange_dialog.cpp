@@ -67,9 +67,12 @@ QString HostExchangeDialog::chooseFile(bool save) {
                        "Text files (*.txt)");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // The dialog adds the suffix itself, so that it asks about the file that is written.
-    if (save)
+    if (save) {
+        // The dialog adds the suffix itself, so that it asks about the file that is
+        // written. Qt's own dialog: the desktop's may ask about the name as typed.
         dialog.setDefaultSuffix("txt");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    }
     return runFileDialog(dialog, runner_);
 }
 

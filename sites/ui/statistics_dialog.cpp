@@ -100,7 +100,9 @@ bool StatisticsDialog::exportToFile() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The dialog adds the suffix itself, so that it asks about the file that is written.
+    // Qt's own dialog: the desktop's may ask about the name as typed.
     dialog.setDefaultSuffix("csv");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.selectFile("statistics.csv");
     const QString path = runFileDialog(dialog, runner_);
     if (path.isEmpty())

@@ -27,6 +27,7 @@ FileDialogRunner FileDialogInput::runner() {
 }
 
 int FileDialogInput::run(QFileDialog& dialog) {
+    nativeAllowed = !dialog.testOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDirectory(folder_);
     // Active, with the keyboard in the name box: typing there replaces a selection the

@@ -23,6 +23,8 @@ class FileDialogInput {
         : folder_(std::move(folder)), name_(std::move(name)), answer_(answer) {}
     FileDialogRunner runner();
     QStringList questions;
+    // Whether the tool left the dialog free to be the desktop's own.
+    bool nativeAllowed = false;
 
   private:
     int run(QFileDialog& dialog);
