@@ -251,8 +251,11 @@ void FtpSession::syncRestartFields() {
 int FtpSession::countTransfer(int code, bool isGet) {
     int absolute = code < 0 ? -code : code;
     bool ok = absolute / 100 == 2;
-    if (ok && context_.observer != nullptr) {
-        context_.observer->transferAdvanced();
+    if (context_.observer != nullptr) {
+        if (ok) {
+            context_.observer->transferAdvanced();
+        }
+        context_.observer->transferOutcome(ok);
     }
     if (context_.outlets != nullptr) {
         context_.outlets->AddExitBits(isGet ? (ok ? exitbit::kReceived : exitbit::kGetFailed)

@@ -20,7 +20,12 @@ class SessionObserver {
     virtual void transferStarted(int64_t expectedSize, int64_t startMs) = 0;
     // Bytes moved so far; at most once per 1000 bytes.
     virtual void transferProgress(int64_t bytes) = 0;
+    // The data connection of a transfer closed: bytes moved, end time in ms. Said of
+    // aborted and broken transfers as well.
     virtual void transferEnded(int64_t bytes, int64_t endMs) = 0;
+    // The outcome of one file's Get or Put, after its transferEnded when data moved:
+    // whole when the file arrived or went out complete (not aborted, not broken, 2xx).
+    virtual void transferOutcome(bool /*whole*/) {}
     // A file arrived or went out whole, or a broken transfer moved bytes that its
     // resumption keeps: a retrying run has made headway.
     virtual void transferAdvanced() {}

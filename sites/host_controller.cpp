@@ -120,6 +120,7 @@ void HostController::startUp() {
     }
     statisticsOpen_ = statistics_.open();
     statisticsOn_ = config_.GetInt("Statistics") != 0;
+    liveGraphs_ = config_.GetInt("CLStart") == 0;
     if (config_.GetInt("KeepHost") != 0) {
         sites_.setCurrentHost(config_.GetString("LastHost"));
     }
@@ -531,7 +532,7 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
             running->enqueue(RequestKind::Logoff, {}, {}, 1);
         }
     }
-    post([this, connectedText] {
+    post([this, connectedText, mode] {
         loggedIn_ = true;
         connectedTo_ = connectedText;
         if (statisticsOn_ && statisticsOpen_) {
@@ -540,6 +541,8 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
         changed();
         if (listener_ != nullptr && statisticsOn_)
             listener_->statisticsCounted();
+        if (listener_ != nullptr && mode < 2)
+            listener_->sessionReady();
     });
 }
 
@@ -693,6 +696,7 @@ void HostController::askAboutCertificate() {
 void HostController::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
+    endedBytes_ = -1;
     post([this, expectedSize, startMs] {
         if (listener_ != nullptr)
             listener_->transferStarted(expectedSize, startMs);
@@ -719,6 +723,18 @@ void HostController::transferEnded(int64_t bytes, int64_t endMs) {
     });
     if (transferExpected_ == 0) {
         return;  // a listing, not a file
+    }
+    endedBytes_ = bytes;
+    endedMilliseconds_ = milliseconds;
+}
+
+void HostController::transferOutcome(bool whole) {
+    // An aborted or broken file is no file: it is counted only once it is whole.
+    const int64_t bytes = endedBytes_;
+    const int64_t milliseconds = endedMilliseconds_;
+    endedBytes_ = -1;
+    if (!whole || bytes < 0) {
+        return;
     }
     post([this, bytes, milliseconds] {
         if (statisticsOn_ && statisticsOpen_) {

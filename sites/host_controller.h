@@ -39,6 +39,8 @@ class HostControllerListener {
     virtual void transferEnded(int64_t /*bytes*/, int64_t /*endMs*/) {}
     // A connect or a file was counted into the statistics database.
     virtual void statisticsCounted() {}
+    // A session logged in with no command-line transfer to run: the live graphs start.
+    virtual void sessionReady() {}
     // The controller is being destroyed: the listener must not call it any more.
     virtual void hostControllerGone() {}
 };
@@ -146,6 +148,8 @@ class HostController : public SessionObserver {
     bool restarting() const { return restarting_; }
     bool shortcutEnabled() const;
     bool statisticsOn() const { return statisticsOn_; }
+    // The Host page's live graphs: off for a run started for a command-line transfer.
+    bool liveGraphs() const { return liveGraphs_; }
     const std::string& connectedTo() const { return connectedTo_; }
     // The running session, or null.
     FtpSession* session() const;
@@ -189,6 +193,7 @@ class HostController : public SessionObserver {
     void transferStarted(int64_t expectedSize, int64_t startMs) override;
     void transferProgress(int64_t bytes) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
+    void transferOutcome(bool whole) override;
     void transferAdvanced() override { transferAdvanced_ = true; }
     void certificateRefused(const std::string& host, unsigned port,
                             const TlsCertificateFacts& facts) override;
@@ -226,6 +231,7 @@ class HostController : public SessionObserver {
     bool restartOpen_ = false;
     bool statisticsOpen_ = false;
     bool statisticsOn_ = false;
+    bool liveGraphs_ = true;
     bool icmpAvailable_ = false;
     bool loggedIn_ = false;
     bool quitAfterCommandLine_ = false;
@@ -245,6 +251,10 @@ class HostController : public SessionObserver {
     // listing).
     int64_t transferStartMs_ = 0;
     int64_t transferExpected_ = 0;
+    // The file whose data connection closed last, counted when its outcome is whole
+    // (bytes -1: none waiting).
+    int64_t endedBytes_ = -1;
+    int64_t endedMilliseconds_ = 0;
     std::atomic<int64_t> progressBytes_{0};
     std::atomic<bool> progressQueued_{false};
     std::atomic<bool> transferAdvanced_{false};

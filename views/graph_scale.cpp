@@ -4,18 +4,31 @@
 
 namespace nubo {
 
+namespace {
+
+// The first table value above value; the last one when none is.
+int64_t firstAbove(int64_t value) {
+    const auto above =
+        std::upper_bound(GraphScale::kTable.begin(), GraphScale::kTable.end(), value);
+    return above != GraphScale::kTable.end() ? *above : GraphScale::kTable.back();
+}
+
+}  // namespace
+
 std::vector<std::string> GraphScale::comboLabels(bool perSecond) {
     std::vector<std::string> labels = {"Auto"};
     const std::string suffix = perSecond ? "/s" : "";
     for (int64_t value : kTable) {
-        labels.push_back(value >= 1000000 ? std::to_string(value / 1000000) + " MB" + suffix
-                                          : std::to_string(value / 1000) + " KB" + suffix);
+        labels.push_back(value >= 1000000000 ? std::to_string(value / 1000000000) + " GB" + suffix
+                         : value >= 1000000  ? std::to_string(value / 1000000) + " MB" + suffix
+                                             : std::to_string(value / 1000) + " KB" + suffix);
     }
     return labels;
 }
 
 void GraphScale::choose(int comboIndex) {
-    if (comboIndex <= 0) {
+    automatic_ = comboIndex <= 0;
+    if (automatic_) {
         countdown_ = kAutoTicks;
         maximum_ = 0;
         return;
@@ -25,13 +38,21 @@ void GraphScale::choose(int comboIndex) {
 }
 
 bool GraphScale::observe(int64_t first, int64_t second) {
-    if (countdown_ <= 0 || (first == 0 && second == 0))
+    if (!automatic_ || (first == 0 && second == 0))
         return false;
-    --countdown_;
-    maximum_ = std::max({maximum_, first, second});
-    const auto above = std::upper_bound(kTable.begin(), kTable.end(), maximum_);
-    scale_ = above != kTable.end() ? *above : kTable.back();
-    return countdown_ == 0;
+    const int64_t larger = std::max(first, second);
+    if (countdown_ > 0) {
+        --countdown_;
+        maximum_ = std::max(maximum_, larger);
+        scale_ = firstAbove(maximum_);
+        return countdown_ == 0;
+    }
+    // Chosen already: a value on or above the top edge raises the scale, never lowers it.
+    if (larger < scale_ || firstAbove(larger) == scale_)
+        return false;
+    maximum_ = larger;
+    scale_ = firstAbove(larger);
+    return true;
 }
 
 int GraphScale::comboIndex() const {

@@ -15,6 +15,30 @@ void HistorySeries::setup(int width, int height, int gridSpacing, int step) {
     reset();
 }
 
+void HistorySeries::resize(int width, int height) {
+    width_ = width > 0 ? width : 0;
+    height_ = height > 0 ? height : 0;
+    const int capacity = width_ / step_;
+    if (capacity == capacity_)
+        return;
+    // The newest points that fit, oldest first from element 0: the ring starts over.
+    const int kept = stored_ < capacity ? stored_ : capacity;
+    const bool full = capacity_ > 0 && stored_ >= capacity_;
+    for (std::vector<int64_t>& series : values_) {
+        std::vector<int64_t> ordered(static_cast<size_t>(capacity > 0 ? capacity : 1), 0);
+        for (int j = 0; j < kept; ++j) {
+            const int age = stored_ - kept + j;
+            const int index = full ? (ring_ + age) % capacity_ : age;
+            ordered[static_cast<size_t>(j)] = series[static_cast<size_t>(index)];
+        }
+        series = std::move(ordered);
+    }
+    capacity_ = capacity;
+    stored_ = kept;
+    ring_ = 0;
+    offset_ = capacity_ <= 0 ? 0 : stored_ > 0 ? capacity_ - stored_ : capacity_ - 1;
+}
+
 bool HistorySeries::addSeries() {
     if (seriesCount() >= kMaxSeries)
         return false;
@@ -57,7 +81,7 @@ std::vector<HistorySeries::Point> HistorySeries::points(int series) const {
     if (series < 0 || series >= seriesCount() || !ready())
         return points;
     const std::vector<int64_t>& values = values_[static_cast<size_t>(series)];
-    const bool full = stored_ >= capacity_;
+    const bool full = capacity_ > 0 && stored_ >= capacity_;
     points.reserve(static_cast<size_t>(stored_));
     for (int j = 0; j < stored_; ++j) {
         const int index = full ? (ring_ + j) % capacity_ : j;

@@ -20,6 +20,9 @@ class HistorySeries {
     // Sizes the ring to the graph's width: capacity = width / step. gridSpacing 0
     // leaves the graph blank.
     void setup(int width, int height, int gridSpacing, int step);
+    // A new size for a graph that is set up: the ring follows the width and keeps the
+    // newest samples that fit, the newest still at the right edge.
+    void resize(int width, int height);
     // Adds a series (its first element 0); false beyond eight.
     bool addSeries();
     void reset();

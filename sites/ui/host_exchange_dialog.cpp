@@ -6,7 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -27,17 +26,6 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
       paste_(new QPushButton("Paste", this)) {
     setWindowTitle("Nubo Import/Export Tool");
     setAcceptDrops(true);
-    chooser_ = [this](bool save) {
-        if (!save) {
-            return QFileDialog::getOpenFileName(this, "Import host entries", {},
-                                                "Text files (*.txt)");
-        }
-        QString path =
-            QFileDialog::getSaveFileName(this, "Export host entries", {}, "Text files (*.txt)");
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += ".txt";  // the default extension; the dialog asked before overwriting
-        return path;
-    };
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fillList();
 
@@ -47,6 +35,10 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
     auto* exportButton = new QPushButton("Export...", this);
     exportButton->setToolTip("Export [all or selected] host entries to file");
     auto* copy = new QPushButton("Copy", this);
+    import->setObjectName("importButton");
+    paste_->setObjectName("pasteButton");
+    exportButton->setObjectName("exportButton");
+    copy->setObjectName("copyButton");
     copy->setToolTip("Export [all or selected] host entries to Clipboard");
     const QClipboard* clipboard = QApplication::clipboard();
     paste_->setEnabled(clipboard != nullptr && !clipboard->text().isEmpty());
@@ -68,6 +60,20 @@ HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(status_);
     layout->addWidget(box);
+}
+
+QString HostExchangeDialog::chooseFile(bool save) {
+    QFileDialog dialog(this, save ? "Export host entries" : "Import host entries", {},
+                       "Text files (*.txt)");
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        // The dialog adds the suffix itself, so that it asks about the file that is
+        // written. Qt's own dialog: the desktop's may ask about the name as typed.
+        dialog.setDefaultSuffix("txt");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    }
+    return runFileDialog(dialog, runner_);
 }
 
 void HostExchangeDialog::fillList() {
@@ -97,7 +103,7 @@ void HostExchangeDialog::showStatus(const std::string& text) {
 void HostExchangeDialog::exportToFile() {
     if (list_->count() == 0)
         return;
-    const QString path = chooser_(true);
+    const QString path = chooseFile(true);
     if (path.isEmpty())
         return;
     std::string status;
@@ -118,7 +124,7 @@ void HostExchangeDialog::copyToClipboard() {
 }
 
 void HostExchangeDialog::importFromFile() {
-    const QString path = chooser_(false);
+    const QString path = chooseFile(false);
     if (!path.isEmpty())
         importFile(path);
 }

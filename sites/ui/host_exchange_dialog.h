@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sites/host_exchange.h"
+#include "sites/ui/file_dialog_runner.h"
 
 class QLabel;
 class QListWidget;
@@ -16,18 +17,15 @@ namespace nubo {
 class SiteList;
 
 // The "Nubo Import/Export Tool": sites to and from "[NuboEx]" text through a file, the
-// clipboard or files dropped on it. The file chooser can be replaced, so that tests need
-// no modal file dialog.
+// clipboard or files dropped on it. Its file dialogs run through a replaceable runner, so
+// that tests act in them without a modal loop.
 class HostExchangeDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Chooses a file: for saving (true) or opening (false); an empty text cancels.
-    using FileChooser = std::function<QString(bool save)>;
-
     HostExchangeDialog(SiteList& sites, QWidget* parent = nullptr);
 
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setFileDialogRunner(FileDialogRunner runner) { runner_ = std::move(runner); }
     // Called with the names an import added (for the Host page's URL box).
     void setAddedHandler(std::function<void(const std::vector<std::string>&)> handler) {
         added_ = std::move(handler);
@@ -47,6 +45,8 @@ class HostExchangeDialog : public QDialog {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // A file to export to (save) or import from; empty when cancelled.
+    QString chooseFile(bool save);
     std::vector<std::string> chosenNames() const;
     void fillList();
     void showStatus(const std::string& text);
@@ -54,7 +54,7 @@ class HostExchangeDialog : public QDialog {
 
     SiteList& sites_;
     HostExchange exchange_;
-    FileChooser chooser_;
+    FileDialogRunner runner_;
     std::function<void(const std::vector<std::string>&)> added_;
     QListWidget* list_;
     QLabel* status_;

@@ -127,7 +127,10 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         });
     }
     connectDiagnostics(sink);
-    if (dataGraph_ != nullptr) {
+    graphsOn_ = dataGraph_ != nullptr && host_.liveGraphs();
+    if (graphsOn_) {
+        for (HistoryGraph* graph : {dataGraph_, controlGraph_})
+            graph->setup(12, 2, QColor(0, 128, 0), Qt::black);
         dataGraph_->addSeries(Qt::green);
         dataGraph_->addSeries(Qt::red);
         controlGraph_->addSeries(Qt::yellow);
@@ -516,28 +519,29 @@ void HostPage::hostStateChanged() {
     if (trace_ != nullptr)
         trace_->setEnabled(host_.pingEnabled() && !host_.traceRunning());
     updateProxyTabs();
-    // The graphs run while an interactive session is logged in.
-    const bool loggedIn = host_.logoffEnabled();
-    if (loggedIn && !wasLoggedIn_ && dataGraph_ != nullptr) {
-        dataGraph_->reset();
-        controlGraph_->reset();
-        meter_.sessionStarted();
-        for (QLabel* field : {rate_, remaining_, cumulative_, total_})
-            field->clear();
-        feed_.sessionStarted(monotonicMilliseconds());
-        graphTimer_.start();
-        refreshStatistics();
-    } else if (!loggedIn && wasLoggedIn_) {
+    // The graph timer ends with the session; it starts in sessionReady.
+    if (!host_.sessionActive())
         graphTimer_.stop();
-    }
-    wasLoggedIn_ = loggedIn;
+}
+
+void HostPage::sessionReady() {
+    if (!graphsOn_ || !hostAlive_)
+        return;
+    refreshStatistics();
+    dataGraph_->reset();
+    controlGraph_->reset();
+    meter_.sessionStarted();
+    for (QLabel* field : {rate_, remaining_, cumulative_, total_})
+        field->clear();
+    feed_.sessionStarted(monotonicMilliseconds());
+    graphTimer_.start();
 }
 
 void HostPage::sampleGraphs() {
     if (!hostAlive_)
         return;
     FtpSession* session = host_.session();
-    if (session == nullptr || dataGraph_ == nullptr)
+    if (session == nullptr || !graphsOn_)
         return;
     // Each count is taken and cleared in one exchange: the worker keeps counting.
     FtpSocket& control = session->control().socket();
@@ -560,7 +564,7 @@ void HostPage::transferStarted(int64_t expectedSize, int64_t startMs) {
 }
 
 void HostPage::transferProgress(int64_t bytes, int64_t nowMs) {
-    if (rate_ == nullptr)
+    if (!graphsOn_)
         return;
     const RateMeter::Texts texts = meter_.progress(bytes, nowMs);
     const std::pair<QLabel*, const std::string*> fields[] = {{rate_, &texts.rate},

@@ -59,6 +59,7 @@ class HostPage : public QWidget, public HostControllerListener {
     HistoryGraph* dataGraph() const { return dataGraph_; }
     QLabel* rateField() const { return rate_; }
     QComboBox* dataScaleBox() const { return dataScale_; }
+    bool graphTimerActive() const { return graphTimer_.isActive(); }
     QListWidget* statisticsList() const { return statistics_; }
     QLineEdit* pingTargetEdit() const { return pingTarget_; }
     QLineEdit* traceTargetEdit() const { return traceTarget_; }
@@ -70,7 +71,8 @@ class HostPage : public QWidget, public HostControllerListener {
     void runCurrentAction();
     // Escape: the current tab's action stops.
     void stopCurrentAction();
-    // One tick of the graphs (the 2-second timer calls it).
+    // One tick of the graphs (the 2-second timer calls it, from an interactive login to
+    // the session's end).
     void sampleGraphs();
     // The six lines of the current host's statistics (large layout, gathering on).
     void refreshStatistics();
@@ -83,6 +85,7 @@ class HostPage : public QWidget, public HostControllerListener {
     void transferProgress(int64_t bytes, int64_t nowMs) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
     void statisticsCounted() override;
+    void sessionReady() override;
     void hostControllerGone() override;
 
   protected:
@@ -137,7 +140,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QTimer graphTimer_;
     GraphFeed feed_;
     RateMeter meter_;
-    bool wasLoggedIn_ = false;
+    bool graphsOn_ = false;  // the large layout, not started for a command-line transfer
     bool hostAlive_ = true;  // the controller may go before the page (window teardown)
     bool refreshing_ = false;
 };

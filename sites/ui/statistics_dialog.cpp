@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,10 +21,6 @@ namespace nubo {
 StatisticsDialog::StatisticsDialog(StatisticsDatabase& database, QWidget* parent)
     : QDialog(parent), database_(database) {
     setWindowTitle("Nubo Statistics Display Tool");
-    chooser_ = [this] {
-        return QFileDialog::getSaveFileName(this, "Export statistics", "statistics.csv",
-                                            "CSV files (*.csv)");
-    };
     kinds_ = new QComboBox(this);
     for (int kind = 0; kind < StatisticsDatabase::kKinds; ++kind)
         kinds_->addItem(StatisticsDatabase::label(kind));
@@ -40,6 +35,8 @@ StatisticsDialog::StatisticsDialog(StatisticsDatabase& database, QWidget* parent
     auto* copy = new QPushButton("&Copy", this);
     copy->setToolTip("Copy the shown statistic as tab-separated text");
     auto* exportButton = new QPushButton("&Export...", this);
+    copy->setObjectName("copyButton");
+    exportButton->setObjectName("exportButton");
     exportButton->setToolTip("Save the shown statistic as a CSV file");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->addButton(copy, QDialogButtonBox::ActionRole);
@@ -99,11 +96,17 @@ void StatisticsDialog::copyToClipboard() {
 }
 
 bool StatisticsDialog::exportToFile() {
-    QString path = chooser_();
+    QFileDialog dialog(this, "Export statistics", {}, "CSV files (*.csv)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the suffix itself, so that it asks about the file that is written.
+    // Qt's own dialog: the desktop's may ask about the name as typed.
+    dialog.setDefaultSuffix("csv");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile("statistics.csv");
+    const QString path = runFileDialog(dialog, runner_);
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".csv";
     const std::string text = StatisticsTable::csv(entries_, kinds_->currentIndex());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||

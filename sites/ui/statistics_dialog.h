@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sites/statistics_database.h"
+#include "sites/ui/file_dialog_runner.h"
 
 class QComboBox;
 class QLabel;
@@ -14,17 +15,15 @@ namespace nubo {
 
 // The "Nubo Statistics Display Tool": every host's value of one kind, largest first, as
 // bars; Delete frees the chosen hosts' records; Copy and Export... take the shown kind
-// elsewhere. The file chooser can be replaced, so that tests need no modal file dialog.
+// elsewhere. The file dialog runs through a replaceable runner, so that tests act in it
+// without a modal loop.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Chooses the CSV file to write; an empty text cancels.
-    using FileChooser = std::function<QString()>;
-
     explicit StatisticsDialog(StatisticsDatabase& database, QWidget* parent = nullptr);
 
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setFileDialogRunner(FileDialogRunner runner) { runner_ = std::move(runner); }
 
     void showKind(int kind);
     void deleteSelected();
@@ -41,7 +40,7 @@ class StatisticsDialog : public QDialog {
   private:
     StatisticsDatabase& database_;
     std::vector<StatisticsDatabase::Entry> entries_;
-    FileChooser chooser_;
+    FileDialogRunner runner_;
     QComboBox* kinds_;
     QListWidget* list_;
     QLabel* status_;

@@ -4,15 +4,19 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUrl>
 
 #include "base/config_store.h"
 #include "platform/registry_key.h"
 #include "sites/site_list.h"
+#include "tests/gui/file_dialog_input.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -35,9 +39,9 @@ TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyThe
     source->storeSite("ftp://private.example.org/", "user", "secret", 0x12345);
     HostExchangeDialog dialog(*source);
     const std::string file = temp.path() + "/sites.txt";
-    dialog.setFileChooser([&](bool save) {
-        EXPECT_TRUE(save);
-        return QString::fromStdString(file);
+    dialog.setFileDialogRunner([&](QFileDialog& chooser) {
+        EXPECT_EQ(chooser.acceptMode(), QFileDialog::AcceptSave);
+        return test::answerWith(QString::fromStdString(file))(chooser);
     });
     dialog.exportToFile();
     EXPECT_EQ(dialog.status().toStdString(),
@@ -53,9 +57,9 @@ TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyThe
     HostExchangeDialog importer(*target);
     std::vector<std::string> added;
     importer.setAddedHandler([&](const std::vector<std::string>& names) { added = names; });
-    importer.setFileChooser([&](bool save) {
-        EXPECT_FALSE(save);
-        return QString::fromStdString(file);
+    importer.setFileDialogRunner([&](QFileDialog& chooser) {
+        EXPECT_EQ(chooser.acceptMode(), QFileDialog::AcceptOpen);
+        return test::answerWith(QString::fromStdString(file))(chooser);
     });
     importer.importFromFile();
     EXPECT_EQ(target->siteNames(), source->siteNames());
@@ -89,6 +93,45 @@ TEST_F(HostExchangeDialogTest, TwoDroppedFilesAreBothImported) {
     EXPECT_TRUE(target->hasSite("ftp://first.example/"));
     EXPECT_TRUE(target->hasSite("ftp://second.example/"));
     EXPECT_EQ(dialog.status(), "1 entries imported");
+}
+
+TEST_F(HostExchangeDialogTest, ExportAsksBeforeReplacingTheFileItsSuffixNames) {
+    auto sites = list("sites.conf");
+    sites->storeSite("ftp://private.example.org/", "user", "secret", 0);
+    const std::string existing = temp.path() + "/my-sites.txt";
+    test::writeFile(existing, "KEEP ME");
+    HostExchangeDialog dialog(*sites);
+    auto* exportButton = dialog.findChild<QPushButton*>("exportButton");
+    ASSERT_NE(exportButton, nullptr);
+    // Qt takes a typed name that is a folder of the working directory for that folder:
+    // these names are not.
+    const QString folder = QString::fromStdString(temp.path());
+
+    // "my-sites" typed: the dialog names my-sites.txt, asks, and No keeps it.
+    test::FileDialogInput refuse(folder, "my-sites", QMessageBox::No);
+    dialog.setFileDialogRunner(refuse.runner());
+    exportButton->click();
+    ASSERT_EQ(refuse.questions.size(), 1) << test::readFile(existing);
+    EXPECT_TRUE(refuse.questions[0].contains("my-sites.txt")) << refuse.questions[0].toStdString();
+    EXPECT_EQ(test::readFile(existing), "KEEP ME");
+    // The desktop's dialog might ask about the name as typed, without the suffix.
+    EXPECT_FALSE(refuse.nativeAllowed);
+
+    // Yes replaces that file, and no other name is made.
+    test::FileDialogInput replace(folder, "my-sites", QMessageBox::Yes);
+    dialog.setFileDialogRunner(replace.runner());
+    exportButton->click();
+    EXPECT_EQ(replace.questions.size(), 1);
+    EXPECT_EQ(test::readFile(existing).rfind("[NuboEx]", 0), 0u) << test::readFile(existing);
+    EXPECT_FALSE(std::filesystem::exists(existing + ".txt"));
+    EXPECT_FALSE(std::filesystem::exists(temp.path() + "/my-sites"));
+
+    // A new name is written without a question, with the suffix.
+    test::FileDialogInput fresh(folder, "fresh", QMessageBox::No);
+    dialog.setFileDialogRunner(fresh.runner());
+    exportButton->click();
+    EXPECT_TRUE(fresh.questions.isEmpty());
+    EXPECT_EQ(test::readFile(temp.path() + "/fresh.txt").rfind("[NuboEx]", 0), 0u);
 }
 
 }  // namespace

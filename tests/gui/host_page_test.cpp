@@ -37,6 +37,7 @@
 #include "tests/support/test_util.h"
 #include "tests/support/tls_certificate.h"
 #include "tests/support/url_defaults_scope.h"
+#include "views/graph_scale.h"
 #include "views/remote_directory_model.h"
 #include "views/ui/history_graph.h"
 
@@ -114,6 +115,15 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
                 return button;
         }
         return nullptr;
+    }
+    // Queues the download of a file of the server's root into folder.
+    bool getFile(const std::string& name, const std::string& folder) {
+        RequestData data;
+        data.names.push_back(name);
+        return host->session()->enqueue(
+            RequestKind::Get, folder, std::move(data),
+            static_cast<int32_t>(transfer::kImage | transfer::kSingleName
+                                                        << transfer::kSourceShift));
     }
     // Connects to the server's root and waits for the login.
     bool logIn() {
@@ -339,11 +349,7 @@ TEST_P(LargeHostPageTest, TheGraphsFollowARealDownload) {
     // The smallest fixed scale: a loopback download is far above it.
     page->dataScaleBox()->setCurrentIndex(1);
     emit page->dataScaleBox()->activated(1);
-    RequestData data;
-    data.names.push_back("big.bin");
-    ASSERT_TRUE(host->session()->enqueue(
-        RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(getFile("big.bin", folder));
     ASSERT_TRUE(pumpUntil(
         [&] {
             return fs::exists(folder + "/big.bin") &&
@@ -366,6 +372,29 @@ TEST_P(LargeHostPageTest, TheGraphsFollowARealDownload) {
     EXPECT_EQ(series.points(0).back().y, 0);  // over the scale: on the top edge
     const QImage image = page->dataGraph()->grab().toImage();
     EXPECT_EQ(image.pixelColor(newest, 0), QColor(Qt::green));
+}
+
+// On a LAN or the loopback a download moves far more than 1 MB/s: Auto follows it up
+// the table instead of drawing a line along the top edge.
+TEST_P(LargeHostPageTest, AutoFollowsAFastDownloadUpTheScale) {
+    test::writeFile(server.root() + "/big.bin", std::string(50 * 1000 * 1000, 'x'));
+    const std::string folder = home.root() + "/downloads";
+    fs::create_directories(folder);
+    ASSERT_TRUE(logIn());
+    ASSERT_EQ(page->dataScaleBox()->currentIndex(), 0);  // "Auto"
+    ASSERT_EQ(page->dataScaleBox()->itemText(24), "1 GB/s");
+    ASSERT_TRUE(getFile("big.bin", folder));
+    ASSERT_TRUE(pumpUntil([&] { return logHas("... received 50000000 bytes"); }, 60000))
+        << logText();
+    page->sampleGraphs();  // the tick that sees the download's bytes
+    const HistorySeries& series = page->dataGraph()->data();
+    const int64_t scale = series.scale();
+    EXPECT_GT(scale, 1'000'000) << "50 MB in one tick is more than 1 MB/s";
+    // On the top edge only beyond the top of the table.
+    const std::vector<HistorySeries::Point> points = series.points(0);
+    ASSERT_FALSE(points.empty());
+    if (points.back().y == 0)
+        EXPECT_EQ(scale, GraphScale::kTable.back());
 }
 
 TEST_P(LargeHostPageTest, TheStatisticsListShowsTheHostAfterLogin) {
@@ -399,7 +428,8 @@ TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnec
         [](const std::string& line) { return line.rfind("<PORT ", 0) == 0 || line == "<PASV"; });
     ASSERT_NE(dataCommand, lines.end()) << logText();
     EXPECT_EQ(dataCommand->substr(0, 6), "<PORT ");
-    EXPECT_EQ(test::readFile(home.root() + "/hello.txt"), "hello");
+    // The part file takes its name after the server's 226, a little after the log line.
+    EXPECT_TRUE(pumpUntil([&] { return test::readFile(home.root() + "/hello.txt") == "hello"; }));
 }
 
 TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
@@ -456,11 +486,48 @@ TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST_P(LargeHostPageTest, TheGraphTimerRunsFromAnInteractiveLoginToTheSessionEnd) {
+    EXPECT_TRUE(page->dataGraph()->data().ready());
+    EXPECT_FALSE(page->graphTimerActive());
+    ASSERT_TRUE(logIn());
+    EXPECT_TRUE(pumpUntil([&] { return page->graphTimerActive(); }));
+    host->logoff();
+    ASSERT_TRUE(pumpUntil([&] { return !host->sessionActive(); }));
+    EXPECT_FALSE(page->graphTimerActive());
+}
+
+// A window started for a command-line transfer (minimised) has no live graphs: they are
+// not set up, and its logins start no timer.
+class CommandLineHostPageTest : public HostPageTest {
+  protected:
+    void SetUp() override {
+        config.SetInt("CLConnect", 1);
+        config.SetInt("CLStart", 1);
+        config.SetString("CLXDir", home.root());
+        config.SetInt("NoUIQuit", 0);  // the session stays after its transfer
+        HostPageTest::SetUp();
+    }
+};
+
+TEST_P(CommandLineHostPageTest, ACommandLineTransferRunsWithoutTheGraphs) {
+    EXPECT_FALSE(page->dataGraph()->data().ready());
+    ASSERT_TRUE(host->commandLineConnect(3, server.url("/hello.txt")));
+    ASSERT_TRUE(pumpUntil([&] {
+        return fs::exists(home.root() + "/hello.txt") && page->logoffButton()->isEnabled() &&
+               host->session() != nullptr && host->session()->idle();
+    })) << logText();
+    // The login's own posts have run by now.
+    pumpUntil([] { return false; }, 200);
+    EXPECT_FALSE(page->graphTimerActive());
+    EXPECT_EQ(page->dataGraph()->data().stored(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostPageTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "Classic" : "Large");
                          });
 INSTANTIATE_TEST_SUITE_P(Large, LargeHostPageTest, ::testing::Values(false));
+INSTANTIATE_TEST_SUITE_P(Large, CommandLineHostPageTest, ::testing::Values(false));
 
 }  // namespace
 }  // namespace nubo

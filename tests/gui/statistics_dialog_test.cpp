@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
+#include "tests/gui/file_dialog_input.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -93,15 +97,45 @@ TEST_F(StatisticsDialogTest, CopyAndExportTakeTheShownKind) {
     dialog.copyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               "Host\tFILES\nbig.example\t3\nsmall.example\t1\nidle.example\t0\n");
-    const std::string file = temp.path() + "/files";
-    dialog.setFileChooser([&] { return QString::fromStdString(file); });
+    const std::string file = temp.path() + "/files.csv";
+    dialog.setFileDialogRunner(test::answerWith(QString::fromStdString(file)));
     ASSERT_TRUE(dialog.exportToFile());
-    EXPECT_EQ(test::readFile(file + ".csv"),
+    EXPECT_EQ(test::readFile(file),
               "Host,FILES\r\nbig.example,3\r\nsmall.example,1\r\nidle.example,0\r\n");
     EXPECT_TRUE(dialog.status().contains("Exported 3 host(s)")) << dialog.status().toStdString();
-    dialog.setFileChooser([&] { return QString::fromStdString(temp.path() + "/no/such/x.csv"); });
+    dialog.setFileDialogRunner(
+        test::answerWith(QString::fromStdString(temp.path() + "/no/such/x.csv")));
     EXPECT_FALSE(dialog.exportToFile());
     EXPECT_TRUE(dialog.status().startsWith("Unable to write ")) << dialog.status().toStdString();
+}
+
+TEST_F(StatisticsDialogTest, ExportAsksBeforeReplacingTheFileItsSuffixNames) {
+    const std::string existing = temp.path() + "/my-stats.csv";
+    test::writeFile(existing, "KEEP ME");
+    StatisticsDialog dialog(database);
+    auto* exportButton = dialog.findChild<QPushButton*>("exportButton");
+    ASSERT_NE(exportButton, nullptr);
+    const QString folder = QString::fromStdString(temp.path());
+
+    // "my-stats" typed: the dialog names my-stats.csv, asks, and No keeps it.
+    test::FileDialogInput refuse(folder, "my-stats", QMessageBox::No);
+    dialog.setFileDialogRunner(refuse.runner());
+    exportButton->click();
+    ASSERT_EQ(refuse.questions.size(), 1) << dialog.status().toStdString();
+    EXPECT_TRUE(refuse.questions[0].contains("my-stats.csv")) << refuse.questions[0].toStdString();
+    EXPECT_EQ(test::readFile(existing), "KEEP ME");
+    // The desktop's dialog might ask about the name as typed, without the suffix.
+    EXPECT_FALSE(refuse.nativeAllowed);
+
+    // Yes replaces that file, and no other name is made.
+    test::FileDialogInput replace(folder, "my-stats", QMessageBox::Yes);
+    dialog.setFileDialogRunner(replace.runner());
+    exportButton->click();
+    EXPECT_EQ(replace.questions.size(), 1);
+    EXPECT_EQ(test::readFile(existing).rfind("Host,CONNECTS\r\n", 0), 0u)
+        << test::readFile(existing);
+    EXPECT_FALSE(std::filesystem::exists(existing + ".csv"));
+    EXPECT_FALSE(std::filesystem::exists(temp.path() + "/my-stats"));
 }
 
 }  // namespace

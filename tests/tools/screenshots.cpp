@@ -18,6 +18,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <cstdio>
+#include <filesystem>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
@@ -46,6 +47,7 @@
 #include "views/remote_directory_model.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/files_page.h"
+#include "views/ui/history_graph.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/local_view.h"
 #include "views/ui/properties_dialog.h"
@@ -124,6 +126,44 @@ void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QStrin
     local->showProperties();
 }
 
+// A download as fast as the loopback goes, from a server of its own without a rate limit
+// (a sparse file of 8 GB: nothing of it is on the disk), drawn by Auto: the data graph
+// alone and the page, while the download runs; it is then aborted.
+template <typename Type>
+void shootFastDownload(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostController& host,
+                       const Type& type, const QString& prefix, int* written) {
+    nubo::test::PyFtpdServer fast;
+    if (!fast.running())
+        return;
+    const std::string huge = fast.root() + "/huge.bin";
+    nubo::test::writeFile(huge, "");
+    std::filesystem::resize_file(huge, 8ULL << 30);
+    const std::string folder = fast.root() + "/../fast";
+    QDir().mkpath(QString::fromStdString(folder));
+    type(fast.url("", true) + "/");
+    page.runCurrentAction();
+    if (!pumpUntil([&] { return page.logoffButton()->isEnabled(); }))
+        return;
+    page.dataScaleBox()->setCurrentIndex(0);
+    emit page.dataScaleBox()->activated(0);  // Auto
+    nubo::RequestData data;
+    data.names.push_back("huge.bin");
+    host.session()->enqueue(
+        nubo::RequestKind::Get, folder, std::move(data),
+        static_cast<int32_t>(nubo::transfer::kImage | nubo::transfer::kSingleName
+                                                          << nubo::transfer::kSourceShift));
+    for (int tick = 0; tick < 40; ++tick) {
+        pumpUntil([] { return false; }, 150);
+        page.sampleGraphs();
+    }
+    save(*page.dataGraph(), prefix + "graph-fast.png", written);
+    save(sheet, prefix + "transfer-fast.png", written);
+    host.session()->abort();
+    host.logoff();
+    pumpUntil([&] { return !host.sessionActive(); }, 30000);
+    QDir(QString::fromStdString(folder)).removeRecursively();
+}
+
 // The Host page at work: logged in to the server, a download drawn on the graphs, then
 // ping and trace of the loopback address.
 void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostController& host,
@@ -180,6 +220,9 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
             page.sampleGraphs();
         }
         save(sheet, prefix + "transfer.png", written);
+        host.logoff();
+        pumpUntil([&] { return !host.sessionActive(); });
+        shootFastDownload(sheet, page, host, type, prefix, written);
     }
     host.logoff();
     pumpUntil([&] { return !host.sessionActive(); });

@@ -59,7 +59,7 @@ TEST(HistorySeriesTest, TheGridScrollsWithTheSamples) {
 }
 
 TEST(GraphScaleTest, AutoRaisesTheScaleForFiveTicksWithTraffic) {
-    EXPECT_EQ(GraphScale::comboLabels(true).size(), 22u);
+    EXPECT_EQ(GraphScale::comboLabels(true).size(), 25u);
     EXPECT_EQ(GraphScale::comboLabels(true)[1], "1 KB/s");
     EXPECT_EQ(GraphScale::comboLabels(true)[13], "200 KB/s");
     EXPECT_EQ(GraphScale::comboLabels(false)[21], "1 MB");
@@ -72,13 +72,55 @@ TEST(GraphScaleTest, AutoRaisesTheScaleForFiveTicksWithTraffic) {
     EXPECT_EQ(scale.scale(), 300000);
     EXPECT_FALSE(scale.observe(10, 10));  // the running maximum stays
     EXPECT_FALSE(scale.observe(10, 10));
-    EXPECT_TRUE(scale.observe(0, 5'000'000));  // beyond the table: the last value
-    EXPECT_EQ(scale.scale(), 1000000);
-    EXPECT_EQ(scale.comboIndex(), 21);
+    EXPECT_TRUE(scale.observe(0, 5'000'000));
+    EXPECT_EQ(scale.scale(), 10'000'000);
+    EXPECT_EQ(scale.comboIndex(), 22);
     EXPECT_FALSE(scale.counting());
     scale.choose(3);
     EXPECT_EQ(scale.scale(), 10000);
     EXPECT_FALSE(scale.observe(999999, 0));  // a chosen value stays
+}
+
+TEST(GraphScaleTest, TheTableGoesOnToAGigabytePerSecond) {
+    const std::vector<std::string> data = GraphScale::comboLabels(true);
+    ASSERT_EQ(data.size(), 25u);
+    EXPECT_EQ(data[21], "1 MB/s");
+    EXPECT_EQ(data[22], "10 MB/s");
+    EXPECT_EQ(data[23], "100 MB/s");
+    EXPECT_EQ(data[24], "1 GB/s");
+    EXPECT_EQ(GraphScale::comboLabels(false)[24], "1 GB");
+    GraphScale scale;
+    scale.choose(23);
+    EXPECT_EQ(scale.scale(), 100'000'000);
+    EXPECT_EQ(scale.comboIndex(), 23);
+}
+
+// A deliberate departure from the Windows version, whose Auto stops looking after five
+// ticks: a faster transfer later in the session would be one line along the top edge.
+TEST(GraphScaleTest, AutoRisesWhenALaterSampleWouldBeClipped) {
+    GraphScale scale;
+    scale.choose(0);
+    for (int tick = 0; tick < GraphScale::kAutoTicks - 1; ++tick)
+        EXPECT_FALSE(scale.observe(2000, 100));  // a listing's trickle
+    EXPECT_TRUE(scale.observe(3000, 0));
+    EXPECT_EQ(scale.scale(), 5000);
+    EXPECT_FALSE(scale.counting());
+    // A LAN download: 50 MB/s, then 300 MB/s; the combo follows each rise.
+    EXPECT_TRUE(scale.observe(50'000'000, 0));
+    EXPECT_EQ(scale.scale(), 100'000'000);
+    EXPECT_EQ(scale.comboIndex(), 23);
+    EXPECT_FALSE(scale.observe(99'999'999, 0));  // fits: nothing changes
+    EXPECT_FALSE(scale.observe(1000, 0));        // never lowered
+    EXPECT_EQ(scale.scale(), 100'000'000);
+    EXPECT_TRUE(scale.observe(0, 300'000'000));
+    EXPECT_EQ(scale.scale(), 1'000'000'000);
+    // Beyond the table the last value stays, asked again or not.
+    EXPECT_FALSE(scale.observe(5'000'000'000, 0));
+    EXPECT_EQ(scale.scale(), 1'000'000'000);
+    // A value the user chose is never raised.
+    scale.choose(21);
+    EXPECT_FALSE(scale.observe(50'000'000, 0));
+    EXPECT_EQ(scale.scale(), 1'000'000);
 }
 
 TEST(RateMeterTest, RatesRemainingAndTotalsWithoutInfinity) {
@@ -112,7 +154,7 @@ TEST(GraphFeedTest, DataBecomesBytesPerSecondControlStaysACount) {
     EXPECT_EQ(tick.dataRead, 50'000'000);  // 100 MB in 2 s
     EXPECT_EQ(tick.controlRead, 120);
     EXPECT_EQ(tick.controlWritten, 40);
-    EXPECT_EQ(feed.dataScale().scale(), 1'000'000);
+    EXPECT_EQ(feed.dataScale().scale(), 100'000'000);
     EXPECT_EQ(feed.controlScale().scale(), 20'000);  // chosen: unchanged
     // A clock that did not move counts as one tick's time, never a division by 0.
     tick = feed.tick(3000, 4000, 0, 0, 0);

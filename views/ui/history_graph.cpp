@@ -7,22 +7,18 @@ namespace nubo {
 HistoryGraph::HistoryGraph(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(120, 60);
-    series_.setup(width(), height(), gridSpacing_, step_);
 }
 
 void HistoryGraph::setup(int gridSpacing, int step, QColor grid, QColor background) {
     grid_ = grid;
     background_ = background;
-    gridSpacing_ = gridSpacing;
-    step_ = step;
     series_.setup(width(), height(), gridSpacing, step);
     update();
 }
 
 void HistoryGraph::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() != series_.width() || height() != series_.height())
-        series_.setup(width(), height(), gridSpacing_, step_);
+    series_.resize(width(), height());
 }
 
 void HistoryGraph::addSeries(QColor colour) {

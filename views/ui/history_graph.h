@@ -17,8 +17,8 @@ class HistoryGraph : public QWidget {
   public:
     explicit HistoryGraph(QWidget* parent = nullptr);
 
-    // Sizes the ring to the widget's current width (spacing and step in pixels); the
-    // graph is set up black with a dark green grid from the start.
+    // Sizes the ring to the widget's current width (spacing and step in pixels). Until
+    // then the graph is blank: nothing is sampled or drawn.
     void setup(int gridSpacing, int step, QColor grid, QColor background);
     void addSeries(QColor colour);
     void reset();
@@ -28,13 +28,11 @@ class HistoryGraph : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    // The ring follows the widget's width; the samples start over.
+    // The ring follows the widget's width, keeping the newest samples.
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     HistorySeries series_;
-    int gridSpacing_ = 12;
-    int step_ = 2;
     std::vector<QColor> colours_;
     QColor grid_{0, 128, 0};
     QColor background_{Qt::black};
