@@ -46,8 +46,10 @@ void limitBytes(QLineEdit* edit, int bytes) {
     });
 }
 
-QToolButton* toolButton(QWidget* parent, const char* icon, const char* text, const char* tip) {
+QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, const char* text,
+                        const char* tip) {
     auto* button = new QToolButton(parent);
+    button->setObjectName(name);
     button->setIcon(themeIcon(icon));
     button->setText(text);  // shown only where the theme has no such icon
     button->setToolButtonStyle(button->icon().isNull() ? Qt::ToolButtonTextOnly
@@ -66,11 +68,13 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     if (classic_) {
         layout->addWidget(dialog);
         pingStatus_ = new QLabel(this);
+        pingStatus_->setObjectName("hostPingStatus");
         pingStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(pingStatus_);
         layout->addStretch();
     } else {
         tabs_ = new QTabWidget(this);
+        tabs_->setObjectName("hostTabs");
         auto* connecting = new QWidget;
         auto* connectingLayout = new QVBoxLayout(connecting);
         auto* top = new QHBoxLayout;
@@ -79,6 +83,7 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         dialogColumn->addStretch();
         top->addLayout(dialogColumn, 1);
         statistics_ = new QListWidget(connecting);
+        statistics_->setObjectName("hostStatisticsList");
         statistics_->setItemDelegate(new StatisticsDelegate(kStatisticsIndent, statistics_));
         statistics_->setSelectionMode(QAbstractItemView::NoSelection);
         statistics_->setFocusPolicy(Qt::NoFocus);
@@ -95,12 +100,18 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         tabs_->addTab(connecting, "Connecting");
         ping_ = new QPushButton("&Ping");
         ping_->setToolTip("See if host is accessible");
+        ping_->setObjectName("hostPing");
         pingTab_ =
             buildList(&pingList_, &pingTarget_, {"Reply From", "Time", "TTL", "Message"}, ping_);
         trace_ = new QPushButton("&Trace");
+        trace_->setObjectName("hostTrace");
         trace_->setToolTip("Trace the route to the host");
         traceTab_ =
             buildList(&traceList_, &traceTarget_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
+        pingTab_->setObjectName("hostPingTab");
+        traceTab_->setObjectName("hostTraceTab");
+        pingList_->setObjectName("hostPingList");
+        traceList_->setObjectName("hostTraceList");
         updateProxyTabs();
         layout->addWidget(tabs_);
     }
@@ -256,6 +267,7 @@ QWidget* HostPage::buildDialog() {
     auto* grid = new QGridLayout(dialog);
     grid->setContentsMargins(0, 0, 0, 0);
     url_ = new QComboBox(dialog);
+    url_->setObjectName("hostUrl");
     url_->setEditable(true);
     url_->setInsertPolicy(QComboBox::NoInsert);
     url_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -269,14 +281,14 @@ QWidget* HostPage::buildDialog() {
         if (!refreshing_ && host_.selectedIndex() < 0)
             host_.acceptTypedUrl();
     });
-    shortcut_ = toolButton(dialog, "insert-link", "Shortcut",
+    shortcut_ = toolButton(dialog, "hostShortcut", "insert-link", "Shortcut",
                            "Create Nubo Shortcut to selected host entry");
     QToolButton* clone =
-        toolButton(dialog, "edit-copy", "Clone", "Clone (duplicate) selected host entry");
-    QToolButton* remove = toolButton(dialog, "edit-delete", "Remove", "Remove selected host entry");
+        toolButton(dialog, "hostClone", "edit-copy", "Clone", "Clone (duplicate) selected host entry");
+    QToolButton* remove = toolButton(dialog, "hostRemove", "edit-delete", "Remove", "Remove selected host entry");
     QToolButton* exchange =
-        toolButton(dialog, "document-send", "Import/Export", "Start host Import/Export tool");
-    statisticsButton_ = toolButton(dialog, "x-office-spreadsheet", "Statistics",
+        toolButton(dialog, "hostExchange", "document-send", "Import/Export", "Start host Import/Export tool");
+    statisticsButton_ = toolButton(dialog, "hostStatistics", "x-office-spreadsheet", "Statistics",
                                    "Start host Statistics display tool");
     connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
     connect(exchange, &QToolButton::clicked, this, [this] {
@@ -305,23 +317,30 @@ QWidget* HostPage::buildDialog() {
         tools->addWidget(button);
 
     user_ = new QLineEdit(dialog);
+    user_->setObjectName("hostUser");
     user_->setToolTip("User name on FTP server - BLANK for \"anonymous\"");
     limitBytes(user_, kMaxCredentialBytes);
     password_ = new QLineEdit(dialog);
+    password_->setObjectName("hostPassword");
     password_->setEchoMode(QLineEdit::Password);
     for (QLineEdit* edit : {user_, password_})
         edit->setMinimumWidth(fontMetrics().averageCharWidth() * 14);
     password_->setToolTip("Password - BLANK with \"anonymous\" login");
     limitBytes(password_, kMaxCredentialBytes);
     save_ = new QCheckBox("&Save password", dialog);
+    save_->setObjectName("hostSavePassword");
     save_->setToolTip("Remember password for this host");
     connect_ = new QPushButton("&Connect", dialog);
+    connect_->setObjectName("hostConnect");
     connect_->setToolTip("Logon (connect) to FTP server");
     logoff_ = new QPushButton("&Logoff", dialog);
+    logoff_->setObjectName("hostLogoff");
     logoff_->setToolTip("Logoff (disconnect) from FTP server");
     restart_ = new QPushButton("Re&start", dialog);
+    restart_->setObjectName("hostRestart");
     restart_->setToolTip("Resume interrupted file transfer");
     connectedTo_ = new QLineEdit(dialog);
+    connectedTo_->setObjectName("hostConnectedTo");
     connectedTo_->setReadOnly(true);
     auto* connectedLabel = new QLabel("&Connected To:", dialog);
     connectedLabel->setBuddy(connectedTo_);
@@ -359,6 +378,7 @@ QWidget* HostPage::buildDialog() {
     if (classic_) {
         ping_ = new QPushButton("&Ping", dialog);
         ping_->setToolTip("See if host is accessible");
+        ping_->setObjectName("hostPing");
         buttons->addWidget(ping_);
     }
     buttons->addStretch();
