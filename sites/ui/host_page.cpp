@@ -99,13 +99,11 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         connectingLayout->addWidget(buildGraphs(), 1);
         tabs_->addTab(connecting, "Connecting");
         ping_ = new QPushButton("&Ping");
-        ping_->setToolTip("See if host is accessible");
         ping_->setObjectName("hostPing");
         pingTab_ =
             buildList(&pingList_, &pingTarget_, {"Reply From", "Time", "TTL", "Message"}, ping_);
         trace_ = new QPushButton("&Trace");
         trace_->setObjectName("hostTrace");
-        trace_->setToolTip("Trace the route to the host");
         traceTab_ =
             buildList(&traceList_, &traceTarget_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
         pingTab_->setObjectName("hostPingTab");
@@ -127,6 +125,8 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
                 pingStatus_->clear();
             }
             hostStateChanged();
+            if (classic_)
+                url_->setFocus();  // on its own tab the large layout's box is out of sight
         });
     }
     if (trace_ != nullptr) {
@@ -252,6 +252,10 @@ void HostPage::refreshStatistics() {
     statistics_->setEnabled(!rows.empty());
 }
 
+void HostPage::sessionFinished(const std::string& message) {
+    emit sessionOutcome(QString::fromStdString(message));
+}
+
 void HostPage::statisticsCounted() {
     refreshStatistics();
 }
@@ -283,11 +287,12 @@ QWidget* HostPage::buildDialog() {
     });
     shortcut_ = toolButton(dialog, "hostShortcut", "insert-link", "Shortcut",
                            "Create Nubo Shortcut to selected host entry");
-    QToolButton* clone =
-        toolButton(dialog, "hostClone", "edit-copy", "Clone", "Clone (duplicate) selected host entry");
-    QToolButton* remove = toolButton(dialog, "hostRemove", "edit-delete", "Remove", "Remove selected host entry");
-    QToolButton* exchange =
-        toolButton(dialog, "hostExchange", "document-send", "Import/Export", "Start host Import/Export tool");
+    QToolButton* clone = toolButton(dialog, "hostClone", "edit-copy", "Clone",
+                                    "Clone (duplicate) selected host entry");
+    QToolButton* remove =
+        toolButton(dialog, "hostRemove", "edit-delete", "Remove", "Remove selected host entry");
+    QToolButton* exchange = toolButton(dialog, "hostExchange", "document-send", "Import/Export",
+                                       "Start host Import/Export tool");
     statisticsButton_ = toolButton(dialog, "hostStatistics", "x-office-spreadsheet", "Statistics",
                                    "Start host Statistics display tool");
     connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
@@ -330,6 +335,13 @@ QWidget* HostPage::buildDialog() {
     save_ = new QCheckBox("&Save password", dialog);
     save_->setObjectName("hostSavePassword");
     save_->setToolTip("Remember password for this host");
+    // What the user types is the controller's at once: a refresh of the page for
+    // anything else (a setting, the end of a ping or a session) shows it unchanged.
+    connect(user_, &QLineEdit::textEdited, this,
+            [this] { host_.setUserName(user_->text().toStdString()); });
+    connect(password_, &QLineEdit::textEdited, this,
+            [this] { host_.setPassword(password_->text().toStdString()); });
+    connect(save_, &QCheckBox::clicked, this, [this](bool on) { host_.setSavePassword(on); });
     connect_ = new QPushButton("&Connect", dialog);
     connect_->setObjectName("hostConnect");
     connect_->setToolTip("Logon (connect) to FTP server");
@@ -348,6 +360,7 @@ QWidget* HostPage::buildDialog() {
         takeDialogValues();
         host_.connect();
         hostStateChanged();
+        url_->setFocus();  // the next site can be typed at once
     });
     connect(logoff_, &QPushButton::clicked, this, [this] { host_.logoff(); });
     connect(restart_, &QPushButton::clicked, this, [this] {
@@ -377,7 +390,6 @@ QWidget* HostPage::buildDialog() {
     buttons->addWidget(restart_);
     if (classic_) {
         ping_ = new QPushButton("&Ping", dialog);
-        ping_->setToolTip("See if host is accessible");
         ping_->setObjectName("hostPing");
         buttons->addWidget(ping_);
     }
@@ -386,7 +398,25 @@ QWidget* HostPage::buildDialog() {
     grid->addWidget(connectedLabel, 3, 0);
     grid->addWidget(connectedTo_, 3, 1, 1, 4);
     grid->setColumnStretch(1, 1);
+    // Why the last session failed or ended, in the log's words; empty otherwise.
+    message_ = new QLabel(dialog);
+    message_->setObjectName("hostMessage");
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message_->setTextFormat(Qt::PlainText);
+    grid->addWidget(message_, 4, 0, 1, 5);
     grid->setColumnStretch(3, 1);
+
+    // Tab goes through the fields and buttons first; the tool buttons beside the URL box
+    // come last, so that Tab from the URL box reaches the user name.
+    std::vector<QWidget*> order = {url_, user_, password_, save_, connect_, logoff_, restart_};
+    if (classic_)
+        order.push_back(ping_);
+    order.push_back(connectedTo_);
+    for (QToolButton* button : {shortcut_, clone, remove, exchange, statisticsButton_})
+        order.push_back(button);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     return dialog;
 }
 
@@ -483,8 +513,8 @@ QWidget* HostPage::buildList(QTreeWidget** list, QLineEdit** target, const QStri
 void HostPage::updateProxyTabs() {
     if (tabs_ == nullptr)
         return;
-    // A configured proxy talks to the server, not this computer: no ping, no trace.
-    const bool allowed = host_.pingEnabled();
+    // Only a proxy takes the tabs away; without ICMP they stay, their buttons off.
+    const bool allowed = host_.diagnosticsOffered();
     const bool shown = tabs_->indexOf(pingTab_) >= 0;
     if (allowed && !shown) {
         tabs_->addTab(pingTab_, "Pinging");
@@ -493,6 +523,16 @@ void HostPage::updateProxyTabs() {
         tabs_->setCurrentIndex(0);
         tabs_->removeTab(tabs_->indexOf(traceTab_));
         tabs_->removeTab(tabs_->indexOf(pingTab_));
+    }
+}
+
+void HostPage::showIcmpRefusal() {
+    const QString why = QString::fromStdString(host_.icmpRefusal());
+    const std::pair<QPushButton*, const char*> buttons[] = {
+        {ping_, "See if host is accessible"}, {trace_, "Trace the route to the host"}};
+    for (const auto& [button, tip] : buttons) {
+        if (button != nullptr)
+            button->setToolTip(why.isEmpty() ? tip : QString(tip) + "\n\n" + why);
     }
 }
 
@@ -530,11 +570,15 @@ void HostPage::hostStateChanged() {
     logoff_->setEnabled(host_.logoffEnabled());
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
+    const QString message = QString::fromStdString(host_.sessionMessage());
+    if (message_->text() != message)
+        message_->setText(message);
     shortcut_->setEnabled(host_.shortcutEnabled());
     if (ping_ != nullptr)
         ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());
     if (trace_ != nullptr)
         trace_->setEnabled(host_.pingEnabled() && !host_.traceRunning());
+    showIcmpRefusal();
     updateProxyTabs();
     // The graphs run while an interactive session is logged in.
     const bool loggedIn = host_.logoffEnabled();
@@ -622,6 +666,15 @@ void HostPage::stopCurrentAction() {
         host_.stopTraceRoute();
     else
         host_.cancelConnect();
+}
+
+void HostPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        // The window opens ready for a URL; the window takes its focus as it activates.
+        shownBefore_ = true;
+        url_->setFocus();
+    }
 }
 
 void HostPage::keyPressEvent(QKeyEvent* event) {
