@@ -404,7 +404,15 @@ QWidget* HostPage::buildDialog() {
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     message_->setTextFormat(Qt::PlainText);
-    grid->addWidget(message_, 4, 0, 1, 5);
+    messageIcon_ = new QLabel(dialog);
+    messageIcon_->setObjectName("hostMessageIcon");
+    const int iconSize = fontMetrics().height();
+    messageIcon_->setPixmap(themeIcon("dialog-warning").pixmap(iconSize, iconSize));
+    messageIcon_->hide();
+    auto* messageRow = new QHBoxLayout;
+    messageRow->addWidget(messageIcon_, 0, Qt::AlignTop);
+    messageRow->addWidget(message_, 1);
+    grid->addLayout(messageRow, 4, 0, 1, 5);
     grid->setColumnStretch(3, 1);
 
     // Tab goes through the fields and buttons first; the tool buttons beside the URL box
@@ -571,8 +579,10 @@ void HostPage::hostStateChanged() {
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
     const QString message = QString::fromStdString(host_.sessionMessage());
-    if (message_->text() != message)
+    if (message_->text() != message) {
         message_->setText(message);
+        messageIcon_->setVisible(!message.isEmpty());
+    }
     shortcut_->setEnabled(host_.shortcutEnabled());
     if (ping_ != nullptr)
         ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());

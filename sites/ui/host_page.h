@@ -121,6 +121,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QPushButton* trace_ = nullptr;
     QLineEdit* connectedTo_ = nullptr;
     QLabel* message_ = nullptr;
+    QLabel* messageIcon_ = nullptr;
     QToolButton* shortcut_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QWidget* pingTab_ = nullptr;
