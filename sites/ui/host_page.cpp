@@ -664,6 +664,7 @@ void HostPage::runCurrentAction() {
             url_->lineEdit()->selectAll();
         }
         host_.connect();
+        url_->setFocus();
     }
     hostStateChanged();
 }
