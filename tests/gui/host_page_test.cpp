@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -563,8 +564,10 @@ TEST_P(HostPageTest, TypedCredentialsStayWhenThePageIsRefreshed) {
     auto* box = named<QComboBox>("hostUrl");
     const int site = box->findText(QString::fromStdString(FtpUrl(server.url("/")).toString()));
     ASSERT_GE(site, 0);
-    box->setCurrentIndex(site);
-    emit box->activated(site);
+    box->showPopup();
+    ASSERT_TRUE(pumpUntil([&] { return box->view()->isVisible(); }));
+    test::clickItem(box->view(), site);
+    ASSERT_TRUE(pumpUntil([&] { return !box->view()->isVisible(); }));
     EXPECT_TRUE(typed("alice", ""));
 }
 
