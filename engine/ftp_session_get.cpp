@@ -28,21 +28,6 @@ constexpr int kDownloadBufferSize = 1 << 20;
 constexpr const char kTypeLetters[] = "aix";
 // A server's date more than this far ahead of now is not put on a local file.
 constexpr int64_t kFutureSlackSeconds = 86400;
-// The longest file name of the file systems in use (NAME_MAX).
-constexpr size_t kLongestName = 255;
-constexpr char kPartSuffix[] = ".part";
-
-// "NAME.part" beside the target; a name too long for the suffix gives up its end.
-std::string partPathFor(const std::string& localPath) {
-    const size_t slash = localPath.rfind('/');
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const size_t room = kLongestName - (sizeof kPartSuffix - 1);
-    std::string path = localPath;
-    if (path.size() - nameStart > room) {
-        path.resize(nameStart + room);
-    }
-    return path + kPartSuffix;
-}
 
 }  // namespace
 
@@ -392,7 +377,7 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     restartPending_ = 0;
     // The data goes to "NAME.part" and takes the name only when whole, so a broken or
     // failed download never costs the copy it was to replace.
-    const std::string partPath = partPathFor(localPath);
+    const std::string partPath = partialDownloadPath(localPath);
     struct stat st {};
     struct stat partSt {};
     bool regular = false;

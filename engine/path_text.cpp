@@ -38,4 +38,18 @@ std::string absolutePath(const std::string& path) {
     return path.empty() ? base : joinPath(base, path);
 }
 
+std::string partialDownloadPath(const std::string& localPath) {
+    // The longest file name of the file systems in use (NAME_MAX).
+    constexpr size_t kLongestName = 255;
+    constexpr char kPartSuffix[] = ".part";
+    const size_t slash = localPath.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const size_t room = kLongestName - (sizeof kPartSuffix - 1);
+    std::string path = localPath;
+    if (path.size() - nameStart > room) {
+        path.resize(nameStart + room);
+    }
+    return path + kPartSuffix;
+}
+
 }  // namespace nubo

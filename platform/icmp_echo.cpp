@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
 namespace nubo {
@@ -88,8 +89,11 @@ bool IcmpEcho::open(Mode mode, int family) {
     family_ = family;
     const int protocol = ipv6() ? IPPROTO_ICMPV6 : IPPROTO_ICMP;
     int on = 1;
+    datagramError_ = 0;
+    rawError_ = 0;
     if (mode != Mode::Raw) {
         fd_ = ::socket(family, SOCK_DGRAM | SOCK_CLOEXEC, protocol);
+        datagramError_ = fd_ < 0 ? errno : 0;
         if (fd_ >= 0) {
             if (ipv6()) {
                 ::setsockopt(fd_, SOL_IPV6, IPV6_RECVERR, &on, sizeof on);
@@ -107,6 +111,7 @@ bool IcmpEcho::open(Mode mode, int family) {
     }
     fd_ = ::socket(family, SOCK_RAW | SOCK_CLOEXEC, protocol);
     if (fd_ < 0) {
+        rawError_ = errno;
         return false;
     }
     if (ipv6()) {
@@ -125,9 +130,41 @@ void IcmpEcho::close() {
     }
 }
 
-bool IcmpEcho::available() {
+bool IcmpEcho::available(std::string* why) {
     IcmpEcho probe;
-    return probe.open();
+    if (probe.open())
+        return true;
+    if (why != nullptr) {
+        std::string range;
+        if (FILE* file = std::fopen("/proc/sys/net/ipv4/ping_group_range", "re")) {
+            char line[64] = {};
+            if (std::fgets(line, sizeof line, file) != nullptr)
+                range = line;
+            std::fclose(file);
+        }
+        *why = refusal(probe.datagramError_, probe.rawError_, range);
+    }
+    return false;
+}
+
+std::string IcmpEcho::refusal(int datagramError, int rawError, const std::string& groupRange) {
+    const auto denied = [](int error) { return error == EACCES || error == EPERM; };
+    std::string text = "No ICMP: ";
+    if (denied(datagramError)) {
+        // Two group numbers; "1 0", the usual default, admits nobody.
+        unsigned long low = 0, high = 0;
+        const bool read = std::sscanf(groupRange.c_str(), "%lu %lu", &low, &high) == 2;
+        const std::string range = read ? std::to_string(low) + " " + std::to_string(high) : "";
+        text += "ping sockets are not open to this user's groups (net.ipv4.ping_group_range";
+        text += range.empty() ? ")" : " is " + range + ")";
+    } else {
+        text += std::string("no ping socket (") + std::strerror(datagramError) + ")";
+    }
+    if (denied(rawError))
+        text += ", and raw sockets need the CAP_NET_RAW capability, which this program lacks";
+    else
+        text += std::string(", and no raw socket (") + std::strerror(rawError) + ")";
+    return text;
 }
 
 bool IcmpEcho::send(uint32_t address, int ttl, int timeoutMs, const std::string& data,

@@ -52,8 +52,12 @@ class IcmpEcho {
     // The same over ICMPv6 (a socket opened for AF_INET6); ttl is the hop limit.
     bool send(const in6_addr& address, int ttl, int timeoutMs, const std::string& data,
               IcmpEchoReply* reply);
-    // Whether echo requests can be sent on this system (ICMP "loaded").
-    static bool available();
+    // Whether echo requests can be sent on this system (ICMP "loaded"); when not, *why
+    // says what stands in the way.
+    static bool available(std::string* why = nullptr);
+    // The words for a refusal: the errno values of the ping socket and of the raw
+    // socket, and the ping socket range as net.ipv4.ping_group_range reads.
+    static std::string refusal(int datagramError, int rawError, const std::string& groupRange);
 
   private:
     // One datagram with its sender and control messages.
@@ -80,6 +84,9 @@ class IcmpEcho {
     bool isOurs(const uint8_t* echo, uint16_t sequence, bool checkIdentifier) const;
 
     int fd_ = -1;
+    // Why the last open could not have either kind of socket.
+    int datagramError_ = 0;
+    int rawError_ = 0;
     int family_ = AF_INET;
     Mode mode_ = Mode::Any;
     uint16_t identifier_ = 0;

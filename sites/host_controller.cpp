@@ -44,7 +44,9 @@ HostController::HostController(Context context)
       config_(*context_.config),
       sites_(*context_.appKey, config_),
       restartDb_(context_.dataFolder),
-      statistics_(context_.dataFolder) {}
+      statistics_(context_.dataFolder) {
+    context_.log->AddListener(&outcome_);
+}
 
 HostController::~HostController() {
     if (listener_ != nullptr) {
@@ -64,6 +66,8 @@ HostController::~HostController() {
     for (const char* name : kWatchedSettings) {
         config_.Unsubscribe(name);
     }
+    // A session left behind at the exit may still log.
+    context_.log->RemoveListener(&outcome_);
 }
 
 bool HostController::endSession(int graceMs) {
@@ -71,6 +75,7 @@ bool HostController::endSession(int graceMs) {
         return true;
     }
     cancel_ = true;
+    outcome_.endRequested();
     if (FtpSession* running = worker_->session()) {
         running->abort();
         running->enqueue(RequestKind::Logoff, {}, {}, 0);
@@ -111,12 +116,21 @@ void HostController::startUp() {
     restartOpen_ = restartDb_.open();
     if (restartOpen_) {
         restartDb_.takeSlot(config_.GetInt("CLConnect") != 0);
+        // A download fetched whole since it broke has nothing left to resume.
+        if (restartDb_.getInProgress() != 0 && restartDb_.downloadFinished()) {
+            restartDb_.setInProgress(0);
+        }
         restartVisible_ = restartDb_.getInProgress() != 0;
     }
     if (context_.diagnosticsSink != nullptr) {
         diagnostics_ =
             std::make_unique<NetworkDiagnostics>(*context_.log, *context_.diagnosticsSink);
         icmpAvailable_ = diagnostics_->loadIcmp();
+        icmpRefusal_ = diagnostics_->icmpRefusal();
+        if (context_.icmpProbe && !context_.icmpProbe(&icmpRefusal_)) {
+            diagnostics_->unloadIcmp();
+            icmpAvailable_ = false;
+        }
     }
     statisticsOpen_ = statistics_.open();
     statisticsOn_ = config_.GetInt("Statistics") != 0;
@@ -155,9 +169,14 @@ FtpSession* HostController::session() const {
     return worker_ != nullptr ? worker_->session() : nullptr;
 }
 
+bool HostController::diagnosticsOffered() const {
+    // A configured proxy talks to the server, not this computer: no ping, no trace.
+    return config_.GetInt("ProxyType") == 0;
+}
+
 bool HostController::pingEnabled() const {
     // Diagnostics run beside a session, but never while a proxy is configured.
-    return icmpAvailable_ && config_.GetInt("ProxyType") == 0;
+    return icmpAvailable_ && diagnosticsOffered();
 }
 
 bool HostController::pingRunning() const {
@@ -289,17 +308,8 @@ bool HostController::connect() {
         return false;
     }
     const std::string name = url.toString();
-    if (restartVisible_ && !restarting_ && restartOpen_) {
-        const RestartAnswer answer =
-            question_ ? question_(restartDb_.getField(RestartRecord::kUrl)) : RestartAnswer::Yes;
-        if (answer == RestartAnswer::Cancel) {
-            return false;
-        }
-        if (answer == RestartAnswer::Yes) {
-            restartDb_.keepSlotAndTakeNew();
-        } else {
-            restartDb_.setInProgress(0);
-        }
+    if (restartVisible_ && !restarting_ && restartOpen_ && !settleRestartRecord(url)) {
+        return false;
     }
     restartVisible_ = false;
 
@@ -323,6 +333,34 @@ bool HostController::connect() {
     pendingMode_ = 0;
     sessionSite_ = urlText_;
     startSession(url, name);
+    return true;
+}
+
+bool HostController::settleRestartRecord(const FtpUrl& url) {
+    if (restartDb_.getInProgress() == 0) {
+        return true;
+    }
+    if (restartDb_.downloadFinished()) {
+        restartDb_.setInProgress(0);  // fetched whole meanwhile: nothing to keep
+        return true;
+    }
+    const std::string waiting = restartDb_.getField(RestartRecord::kUrl);
+    const FtpUrl record(waiting);
+    if (strcasecmp(record.host.c_str(), url.host.c_str()) != 0 ||
+        record.portNumber() != url.portNumber()) {
+        // Another server's transfer waits for that server: set aside, not asked about.
+        restartDb_.keepSlotAndTakeNew();
+        return true;
+    }
+    const RestartAnswer answer = question_ ? question_(waiting) : RestartAnswer::Yes;
+    if (answer == RestartAnswer::Cancel) {
+        return false;
+    }
+    if (answer == RestartAnswer::Yes) {
+        restartDb_.keepSlotAndTakeNew();
+    } else {
+        restartDb_.setInProgress(0);
+    }
     return true;
 }
 
@@ -369,6 +407,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     }
     cancel_ = false;
     loggedIn_ = false;
+    outcome_.started(url.host);
     SessionContext session;
     session.log = context_.log;
     session.config = context_.config;
@@ -392,6 +431,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
 
 void HostController::logoff() {
     if (FtpSession* running = session()) {
+        outcome_.endRequested();
         running->enqueue(RequestKind::Logoff, {}, {}, 0);
     }
 }
@@ -401,12 +441,20 @@ bool HostController::restart() {
         return false;
     }
     const std::string stored = restartDb_.getField(RestartRecord::kUrl);
+    // A password typed in the dialog serves the restart: the site need not keep one.
+    const std::string typedUser = user_;
+    const std::string typedPassword = password_;
+    const bool dialogShowsTheSite = FtpUrl(urlText_).toString() == stored;
     if (indexOf(stored) < 0) {
         addAndSelect(stored);
         takeUserPart(FtpUrl(stored));
         urlValid_ = true;
     } else {
         selectSite(indexOf(stored));
+    }
+    if (!typedPassword.empty() && (user_ == typedUser || (user_.empty() && dialogShowsTheSite))) {
+        user_ = typedUser;
+        password_ = typedPassword;
     }
     restartVisible_ = false;
     config_.SetInt("Restart", 1);
@@ -524,11 +572,13 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
     FtpSession* running = session();
     const int mode = pendingMode_;
     pendingMode_ = 0;
+    outcome_.loggedIn();
     if (running != nullptr && mode >= 2) {
         if (!commandLineDone_) {
             issueCommandLineRequest(*running, mode);
         }
         if (config_.GetInt("NoUIQuit") != 0 || quitAfterCommandLine_) {
+            outcome_.endRequested();
             running->enqueue(RequestKind::Logoff, {}, {}, 1);
         }
     }
@@ -658,7 +708,11 @@ void HostController::onSessionEnded() {
     }
     restarting_ = false;
     restartVisible_ = restartOpen_ && restartDb_.getInProgress() != 0;
+    outcome_.ended();
     changed();
+    if (listener_ != nullptr) {
+        listener_->sessionFinished(outcome_.message());
+    }
     askAboutCertificate();
 }
 

@@ -12,6 +12,7 @@
 #include "platform/registry_key.h"
 #include "sites/diagnostics_sink.h"
 #include "sites/restart_database.h"
+#include "sites/session_outcome.h"
 #include "sites/site_list.h"
 #include "sites/statistics_database.h"
 
@@ -41,6 +42,9 @@ class HostControllerListener {
     virtual void statisticsCounted() {}
     // A session logged in with no command-line transfer to run: the live graphs start.
     virtual void sessionReady() {}
+    // A session is over; message says why when it failed (HostController::
+    // sessionMessage), empty after an orderly end.
+    virtual void sessionFinished(const std::string& /*message*/) {}
     // The controller is being destroyed: the listener must not call it any more.
     virtual void hostControllerGone() {}
 };
@@ -82,6 +86,9 @@ class HostController : public SessionObserver {
         DiagnosticsSink* diagnosticsSink = nullptr;
         // A NOOP after this many idle milliseconds (the window's sessions); 0: never.
         int keepAliveMs = 0;
+        // Whether echo requests can be sent, and if not why; null: ask the system.
+        // Tests stand in for a system without ICMP.
+        std::function<bool(std::string* why)> icmpProbe;
     };
 
     explicit HostController(Context context);
@@ -139,7 +146,11 @@ class HostController : public SessionObserver {
     // ---- what the page shows ----
     bool connectEnabled() const { return worker_ == nullptr; }
     bool logoffEnabled() const { return loggedIn_; }
+    // Ping and trace route have their place (no proxy), and they can run (ICMP too).
+    bool diagnosticsOffered() const;
     bool pingEnabled() const;
+    // Why ping and trace route cannot run here; empty when they can.
+    const std::string& icmpRefusal() const { return icmpRefusal_; }
     bool pingRunning() const;
     bool traceRunning() const;
     // The main window's status text (the classic layout's running ping line).
@@ -151,6 +162,10 @@ class HostController : public SessionObserver {
     // The Host page's live graphs: off for a run started for a command-line transfer.
     bool liveGraphs() const { return liveGraphs_; }
     const std::string& connectedTo() const { return connectedTo_; }
+    // Why the last connect or login failed, or why the last session ended without
+    // being asked to, in the log's words; empty while a session runs or after an
+    // orderly end.
+    std::string sessionMessage() const { return outcome_.message(); }
     // The running session, or null.
     FtpSession* session() const;
     // The site of the running (or last) session as the site list names it, and its
@@ -213,12 +228,17 @@ class HostController : public SessionObserver {
     // After a session refused a certificate: the question, and a new connect if trusted.
     void askAboutCertificate();
     void watchSetting(const std::string& name);
+    // Before a connect: a restart record that waits for nothing is dropped, one for
+    // another server kept without a question, and only one for this server asked
+    // about. False when the question was cancelled.
+    bool settleRestartRecord(const FtpUrl& url);
 
     Context context_;
     ConfigStore& config_;
     SiteList sites_;
     RestartDatabase restartDb_;
     StatisticsDatabase statistics_;
+    SessionOutcome outcome_;
 
     std::string urlText_;
     std::string user_;
@@ -233,6 +253,7 @@ class HostController : public SessionObserver {
     bool statisticsOn_ = false;
     bool liveGraphs_ = true;
     bool icmpAvailable_ = false;
+    std::string icmpRefusal_;  // why echo requests cannot be sent
     bool loggedIn_ = false;
     bool quitAfterCommandLine_ = false;
     bool retryBrokenTransfers_ = false;

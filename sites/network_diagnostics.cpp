@@ -46,7 +46,8 @@ void NetworkDiagnostics::join() {
 }
 
 bool NetworkDiagnostics::loadIcmp() {
-    loaded_ = IcmpEcho::available();
+    refusal_.clear();
+    loaded_ = IcmpEcho::available(&refusal_);
     return loaded_;
 }
 

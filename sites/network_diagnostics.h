@@ -34,8 +34,10 @@ class NetworkDiagnostics {
     NetworkDiagnostics(const NetworkDiagnostics&) = delete;
     NetworkDiagnostics& operator=(const NetworkDiagnostics&) = delete;
 
-    // Whether echo requests can be sent; without it both operations stay disabled.
+    // Whether echo requests can be sent; without it both operations stay disabled and
+    // icmpRefusal() says why.
     bool loadIcmp();
+    const std::string& icmpRefusal() const { return refusal_; }
     void unloadIcmp() { loaded_ = false; }
     bool icmpLoaded() const { return loaded_; }
 
@@ -71,6 +73,7 @@ class NetworkDiagnostics {
     AppLog& log_;
     DiagnosticsSink& sink_;
     bool loaded_ = false;
+    std::string refusal_;
     // One operation's thread and flags.
     struct Worker {
         std::thread thread;

@@ -1,7 +1,11 @@
 #include "sites/restart_database.h"
-#include "base/binary_fields.h"
+
+#include <sys/stat.h>
 
 #include <cstring>
+
+#include "base/binary_fields.h"
+#include "engine/path_text.h"
 
 namespace nubo {
 
@@ -196,6 +200,26 @@ bool RestartDatabase::remoteFacts(int64_t* size, int64_t* time) const {
     *size = readLe64(facts(currentSlot_));
     *time = readLe64(facts(currentSlot_) + 8);
     return *size != 0 || *time != 0;
+}
+
+bool RestartDatabase::downloadFinished() const {
+    const std::string operation = getField(kOperation);
+    const std::string folder = getField(kLocalPath);
+    const std::string name = getField(kRemoteFile);
+    if (operation.empty() || operation[0] != 'G' || folder.empty() || name.empty()) {
+        return false;  // an upload's end is on the server: only a resumption can tell
+    }
+    const std::string target = joinPath(folder, name);
+    struct stat st {};
+    if (::lstat(partialDownloadPath(target).c_str(), &st) == 0) {
+        return false;
+    }
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return false;
+    }
+    int64_t size = 0;
+    int64_t time = 0;
+    return !remoteFacts(&size, &time) || size < 0 || size == st.st_size;
 }
 
 }  // namespace nubo

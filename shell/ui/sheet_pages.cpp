@@ -59,6 +59,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                          if (page == optionsPage)
                              optionsPage->apply();
                      });
+    QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
+                     &RemotePage::showSessionEnd);
     QObject::connect(optionsPage, &OptionsPage::uninstallRequested, &sheet,
                      &MainSheet::requestUninstall);
     SiteList* siteList = &sites;

@@ -46,8 +46,10 @@ void limitBytes(QLineEdit* edit, int bytes) {
     });
 }
 
-QToolButton* toolButton(QWidget* parent, const char* icon, const char* text, const char* tip) {
+QToolButton* toolButton(QWidget* parent, const char* name, const char* icon, const char* text,
+                        const char* tip) {
     auto* button = new QToolButton(parent);
+    button->setObjectName(name);
     button->setIcon(themeIcon(icon));
     button->setText(text);  // shown only where the theme has no such icon
     button->setToolButtonStyle(button->icon().isNull() ? Qt::ToolButtonTextOnly
@@ -66,11 +68,13 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     if (classic_) {
         layout->addWidget(dialog);
         pingStatus_ = new QLabel(this);
+        pingStatus_->setObjectName("hostPingStatus");
         pingStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(pingStatus_);
         layout->addStretch();
     } else {
         tabs_ = new QTabWidget(this);
+        tabs_->setObjectName("hostTabs");
         auto* connecting = new QWidget;
         auto* connectingLayout = new QVBoxLayout(connecting);
         auto* top = new QHBoxLayout;
@@ -79,6 +83,7 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         dialogColumn->addStretch();
         top->addLayout(dialogColumn, 1);
         statistics_ = new QListWidget(connecting);
+        statistics_->setObjectName("hostStatisticsList");
         statistics_->setItemDelegate(new StatisticsDelegate(kStatisticsIndent, statistics_));
         statistics_->setSelectionMode(QAbstractItemView::NoSelection);
         statistics_->setFocusPolicy(Qt::NoFocus);
@@ -94,13 +99,17 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         connectingLayout->addWidget(buildGraphs(), 1);
         tabs_->addTab(connecting, "Connecting");
         ping_ = new QPushButton("&Ping");
-        ping_->setToolTip("See if host is accessible");
+        ping_->setObjectName("hostPing");
         pingTab_ =
             buildList(&pingList_, &pingTarget_, {"Reply From", "Time", "TTL", "Message"}, ping_);
         trace_ = new QPushButton("&Trace");
-        trace_->setToolTip("Trace the route to the host");
+        trace_->setObjectName("hostTrace");
         traceTab_ =
             buildList(&traceList_, &traceTarget_, {"#", "(1)", "(2)", "(3)", "Name"}, trace_);
+        pingTab_->setObjectName("hostPingTab");
+        traceTab_->setObjectName("hostTraceTab");
+        pingList_->setObjectName("hostPingList");
+        traceList_->setObjectName("hostTraceList");
         updateProxyTabs();
         layout->addWidget(tabs_);
     }
@@ -116,6 +125,8 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
                 pingStatus_->clear();
             }
             hostStateChanged();
+            if (classic_)
+                url_->setFocus();  // on its own tab the large layout's box is out of sight
         });
     }
     if (trace_ != nullptr) {
@@ -244,6 +255,10 @@ void HostPage::refreshStatistics() {
     statistics_->setEnabled(!rows.empty());
 }
 
+void HostPage::sessionFinished(const std::string& message) {
+    emit sessionOutcome(QString::fromStdString(message));
+}
+
 void HostPage::statisticsCounted() {
     refreshStatistics();
 }
@@ -259,6 +274,7 @@ QWidget* HostPage::buildDialog() {
     auto* grid = new QGridLayout(dialog);
     grid->setContentsMargins(0, 0, 0, 0);
     url_ = new QComboBox(dialog);
+    url_->setObjectName("hostUrl");
     url_->setEditable(true);
     url_->setInsertPolicy(QComboBox::NoInsert);
     url_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -272,14 +288,15 @@ QWidget* HostPage::buildDialog() {
         if (!refreshing_ && host_.selectedIndex() < 0)
             host_.acceptTypedUrl();
     });
-    shortcut_ = toolButton(dialog, "insert-link", "Shortcut",
+    shortcut_ = toolButton(dialog, "hostShortcut", "insert-link", "Shortcut",
                            "Create Nubo Shortcut to selected host entry");
-    QToolButton* clone =
-        toolButton(dialog, "edit-copy", "Clone", "Clone (duplicate) selected host entry");
-    QToolButton* remove = toolButton(dialog, "edit-delete", "Remove", "Remove selected host entry");
-    QToolButton* exchange =
-        toolButton(dialog, "document-send", "Import/Export", "Start host Import/Export tool");
-    statisticsButton_ = toolButton(dialog, "x-office-spreadsheet", "Statistics",
+    QToolButton* clone = toolButton(dialog, "hostClone", "edit-copy", "Clone",
+                                    "Clone (duplicate) selected host entry");
+    QToolButton* remove =
+        toolButton(dialog, "hostRemove", "edit-delete", "Remove", "Remove selected host entry");
+    QToolButton* exchange = toolButton(dialog, "hostExchange", "document-send", "Import/Export",
+                                       "Start host Import/Export tool");
+    statisticsButton_ = toolButton(dialog, "hostStatistics", "x-office-spreadsheet", "Statistics",
                                    "Start host Statistics display tool");
     connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
     connect(exchange, &QToolButton::clicked, this, [this] {
@@ -308,23 +325,37 @@ QWidget* HostPage::buildDialog() {
         tools->addWidget(button);
 
     user_ = new QLineEdit(dialog);
+    user_->setObjectName("hostUser");
     user_->setToolTip("User name on FTP server - BLANK for \"anonymous\"");
     limitBytes(user_, kMaxCredentialBytes);
     password_ = new QLineEdit(dialog);
+    password_->setObjectName("hostPassword");
     password_->setEchoMode(QLineEdit::Password);
     for (QLineEdit* edit : {user_, password_})
         edit->setMinimumWidth(fontMetrics().averageCharWidth() * 14);
     password_->setToolTip("Password - BLANK with \"anonymous\" login");
     limitBytes(password_, kMaxCredentialBytes);
     save_ = new QCheckBox("&Save password", dialog);
+    save_->setObjectName("hostSavePassword");
     save_->setToolTip("Remember password for this host");
+    // What the user types is the controller's at once: a refresh of the page for
+    // anything else (a setting, the end of a ping or a session) shows it unchanged.
+    connect(user_, &QLineEdit::textEdited, this,
+            [this] { host_.setUserName(user_->text().toStdString()); });
+    connect(password_, &QLineEdit::textEdited, this,
+            [this] { host_.setPassword(password_->text().toStdString()); });
+    connect(save_, &QCheckBox::clicked, this, [this](bool on) { host_.setSavePassword(on); });
     connect_ = new QPushButton("&Connect", dialog);
+    connect_->setObjectName("hostConnect");
     connect_->setToolTip("Logon (connect) to FTP server");
     logoff_ = new QPushButton("&Logoff", dialog);
+    logoff_->setObjectName("hostLogoff");
     logoff_->setToolTip("Logoff (disconnect) from FTP server");
     restart_ = new QPushButton("Re&start", dialog);
+    restart_->setObjectName("hostRestart");
     restart_->setToolTip("Resume interrupted file transfer");
     connectedTo_ = new QLineEdit(dialog);
+    connectedTo_->setObjectName("hostConnectedTo");
     connectedTo_->setReadOnly(true);
     auto* connectedLabel = new QLabel("&Connected To:", dialog);
     connectedLabel->setBuddy(connectedTo_);
@@ -332,6 +363,7 @@ QWidget* HostPage::buildDialog() {
         takeDialogValues();
         host_.connect();
         hostStateChanged();
+        url_->setFocus();  // the next site can be typed at once
     });
     connect(logoff_, &QPushButton::clicked, this, [this] { host_.logoff(); });
     connect(restart_, &QPushButton::clicked, this, [this] {
@@ -361,7 +393,7 @@ QWidget* HostPage::buildDialog() {
     buttons->addWidget(restart_);
     if (classic_) {
         ping_ = new QPushButton("&Ping", dialog);
-        ping_->setToolTip("See if host is accessible");
+        ping_->setObjectName("hostPing");
         buttons->addWidget(ping_);
     }
     buttons->addStretch();
@@ -369,7 +401,33 @@ QWidget* HostPage::buildDialog() {
     grid->addWidget(connectedLabel, 3, 0);
     grid->addWidget(connectedTo_, 3, 1, 1, 4);
     grid->setColumnStretch(1, 1);
+    // Why the last session failed or ended, in the log's words; empty otherwise.
+    message_ = new QLabel(dialog);
+    message_->setObjectName("hostMessage");
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message_->setTextFormat(Qt::PlainText);
+    messageIcon_ = new QLabel(dialog);
+    messageIcon_->setObjectName("hostMessageIcon");
+    const int iconSize = fontMetrics().height();
+    messageIcon_->setPixmap(themeIcon("dialog-warning").pixmap(iconSize, iconSize));
+    messageIcon_->hide();
+    auto* messageRow = new QHBoxLayout;
+    messageRow->addWidget(messageIcon_, 0, Qt::AlignTop);
+    messageRow->addWidget(message_, 1);
+    grid->addLayout(messageRow, 4, 0, 1, 5);
     grid->setColumnStretch(3, 1);
+
+    // Tab goes through the fields and buttons first; the tool buttons beside the URL box
+    // come last, so that Tab from the URL box reaches the user name.
+    std::vector<QWidget*> order = {url_, user_, password_, save_, connect_, logoff_, restart_};
+    if (classic_)
+        order.push_back(ping_);
+    order.push_back(connectedTo_);
+    for (QToolButton* button : {shortcut_, clone, remove, exchange, statisticsButton_})
+        order.push_back(button);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     return dialog;
 }
 
@@ -466,8 +524,8 @@ QWidget* HostPage::buildList(QTreeWidget** list, QLineEdit** target, const QStri
 void HostPage::updateProxyTabs() {
     if (tabs_ == nullptr)
         return;
-    // A configured proxy talks to the server, not this computer: no ping, no trace.
-    const bool allowed = host_.pingEnabled();
+    // Only a proxy takes the tabs away; without ICMP they stay, their buttons off.
+    const bool allowed = host_.diagnosticsOffered();
     const bool shown = tabs_->indexOf(pingTab_) >= 0;
     if (allowed && !shown) {
         tabs_->addTab(pingTab_, "Pinging");
@@ -476,6 +534,16 @@ void HostPage::updateProxyTabs() {
         tabs_->setCurrentIndex(0);
         tabs_->removeTab(tabs_->indexOf(traceTab_));
         tabs_->removeTab(tabs_->indexOf(pingTab_));
+    }
+}
+
+void HostPage::showIcmpRefusal() {
+    const QString why = QString::fromStdString(host_.icmpRefusal());
+    const std::pair<QPushButton*, const char*> buttons[] = {
+        {ping_, "See if host is accessible"}, {trace_, "Trace the route to the host"}};
+    for (const auto& [button, tip] : buttons) {
+        if (button != nullptr)
+            button->setToolTip(why.isEmpty() ? tip : QString(tip) + "\n\n" + why);
     }
 }
 
@@ -513,11 +581,17 @@ void HostPage::hostStateChanged() {
     logoff_->setEnabled(host_.logoffEnabled());
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
+    const QString message = QString::fromStdString(host_.sessionMessage());
+    if (message_->text() != message) {
+        message_->setText(message);
+        messageIcon_->setVisible(!message.isEmpty());
+    }
     shortcut_->setEnabled(host_.shortcutEnabled());
     if (ping_ != nullptr)
         ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());
     if (trace_ != nullptr)
         trace_->setEnabled(host_.pingEnabled() && !host_.traceRunning());
+    showIcmpRefusal();
     updateProxyTabs();
     // The graph timer ends with the session; it starts in sessionReady.
     if (!host_.sessionActive())
@@ -594,6 +668,7 @@ void HostPage::runCurrentAction() {
             url_->lineEdit()->selectAll();
         }
         host_.connect();
+        url_->setFocus();
     }
     hostStateChanged();
 }
@@ -606,6 +681,15 @@ void HostPage::stopCurrentAction() {
         host_.stopTraceRoute();
     else
         host_.cancelConnect();
+}
+
+void HostPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        // The window opens ready for a URL; the window takes its focus as it activates.
+        shownBefore_ = true;
+        url_->setFocus();
+    }
 }
 
 void HostPage::keyPressEvent(QKeyEvent* event) {

@@ -53,6 +53,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QPushButton* logoffButton() const { return logoff_; }
     QPushButton* restartButton() const { return restart_; }
     QLineEdit* connectedToEdit() const { return connectedTo_; }
+    QLabel* messageLine() const { return message_; }
     QTabWidget* innerTabs() const { return tabs_; }
     QTreeWidget* pingList() const { return pingList_; }
     QTreeWidget* traceList() const { return traceList_; }
@@ -86,10 +87,16 @@ class HostPage : public QWidget, public HostControllerListener {
     void transferEnded(int64_t bytes, int64_t endMs) override;
     void statisticsCounted() override;
     void sessionReady() override;
+    void sessionFinished(const std::string& message) override;
     void hostControllerGone() override;
+
+  signals:
+    // A session ended; message says why when it failed (empty after an orderly end).
+    void sessionOutcome(const QString& message);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* buildDialog();
@@ -101,6 +108,8 @@ class HostPage : public QWidget, public HostControllerListener {
     void takeDialogValues();
     void refreshUrlBox();
     void updateProxyTabs();
+    // Ping and trace route without ICMP: their buttons say why they are off.
+    void showIcmpRefusal();
 
     HostController& host_;
     bool classic_;
@@ -114,6 +123,8 @@ class HostPage : public QWidget, public HostControllerListener {
     QPushButton* ping_ = nullptr;
     QPushButton* trace_ = nullptr;
     QLineEdit* connectedTo_ = nullptr;
+    QLabel* message_ = nullptr;
+    QLabel* messageIcon_ = nullptr;
     QToolButton* shortcut_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QWidget* pingTab_ = nullptr;
@@ -143,6 +154,7 @@ class HostPage : public QWidget, public HostControllerListener {
     bool graphsOn_ = false;  // the large layout, not started for a command-line transfer
     bool hostAlive_ = true;  // the controller may go before the page (window teardown)
     bool refreshing_ = false;
+    bool shownBefore_ = false;
 };
 
 }  // namespace nubo

@@ -332,6 +332,66 @@ TEST_F(HostControllerTest, AnsweringNoDropsTheRestartData) {
     EXPECT_FALSE(page.restartVisible());
 }
 
+TEST_F(HostControllerTest, ARestartRecordThatWaitsForNothingIsNotAskedAbout) {
+    const std::string url = server.url("/");
+    const std::string folder = home.work();
+    std::vector<std::string> asked;
+    const auto startWithQuestion = [&] {
+        start();
+        host->setRestartQuestion([&](const std::string& waiting) {
+            asked.push_back(waiting);
+            return Answer::No;
+        });
+    };
+    const auto connectAndStop = [&] {
+        type(url);
+        ASSERT_TRUE(host->connect());
+        ASSERT_TRUE(loggedIn()) << harness.logText();
+        host->logoff();
+        ASSERT_TRUE(runToEnd());
+        host->shutDown();
+        host.reset();
+    };
+
+    // Fetched whole since it broke: no partial file, and the server's size.
+    writeFile(folder + "/whole.bin", std::string(1000, 'w'));
+    test::leaveDownloadSlot(home.appData(), url, "whole.bin", folder, 1000);
+    startWithQuestion();
+    EXPECT_FALSE(host->restartVisible());
+    connectAndStop();
+    EXPECT_TRUE(asked.empty());
+    start();
+    EXPECT_FALSE(host->restartVisible());  // nor at the next start
+    host->shutDown();
+    host.reset();
+
+    // A whole file of another size, or a partial file that waits: asked as before.
+    writeFile(folder + "/other.bin", std::string(1000, 'o'));
+    writeFile(folder + "/part.bin.part", std::string(10, 'p'));
+    for (const char* name : {"other.bin", "part.bin"}) {
+        SCOPED_TRACE(name);
+        asked.clear();
+        test::leaveDownloadSlot(home.appData(), url, name, folder, 2000);
+        startWithQuestion();
+        EXPECT_TRUE(host->restartVisible());
+        connectAndStop();
+        EXPECT_EQ(asked, std::vector<std::string>{url});
+    }
+
+    // Another server's transfer: connecting here asks nothing, and the record waits
+    // for its own server at the next start.
+    const std::string elsewhere = "ftp://192.0.2.7:2122/big";
+    asked.clear();
+    test::leaveDownloadSlot(home.appData(), elsewhere, "big", folder, 5000);
+    startWithQuestion();
+    ASSERT_TRUE(host->restartVisible());
+    connectAndStop();
+    EXPECT_TRUE(asked.empty());
+    start();
+    EXPECT_TRUE(host->restartVisible());
+    EXPECT_EQ(host->restartDatabase().getField(RestartRecord::kUrl), elsewhere);
+}
+
 TEST_F(HostControllerTest, SettingChangesReachTheRunningSession) {
     HostController& page = start();
     type(server.url("/"));

@@ -3,7 +3,10 @@
 #include "sites/network_diagnostics.h"
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sched.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <mutex>
@@ -152,6 +155,52 @@ TEST_F(DiagnosticsTest, NotStartedWithoutIcmpOrTwice) {
     NetworkDiagnostics unloaded(log, sink);
     EXPECT_FALSE(unloaded.startPing("127.0.0.1"));
     EXPECT_FALSE(unloaded.startTraceRoute("127.0.0.1"));
+}
+
+// Takes CAP_NET_RAW from this process (a child of the test): raw sockets are then
+// refused as they are to an ordinary user.
+bool dropNetRaw() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    const uint32_t bit = 1u << (CAP_NET_RAW % 32);
+    data[CAP_NET_RAW / 32].effective &= ~bit;
+    data[CAP_NET_RAW / 32].permitted &= ~bit;
+    data[CAP_NET_RAW / 32].inheritable &= ~bit;
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+// In a network namespace of its own with the given ping socket range and without
+// CAP_NET_RAW: "loaded", or why not.
+std::string loadWithout(const char* groupRange) {
+    return test::runInChild([groupRange]() -> std::string {
+        if (unshare(CLONE_NEWNET) != 0)
+            return "skip: no network namespace";
+        std::ofstream("/proc/sys/net/ipv4/ping_group_range") << groupRange;
+        if (!dropNetRaw())
+            return "skip: capabilities not changed";
+        AppLog log;
+        RecordingSink sink;
+        NetworkDiagnostics diagnostics(log, sink);
+        return diagnostics.loadIcmp() ? "loaded" : diagnostics.icmpRefusal();
+    });
+}
+
+TEST(IcmpRefusalTest, WithoutPingSocketsAndRawSocketsTheRefusalSaysWhy) {
+    const std::string refused = loadWithout("1 0");
+    if (refused.rfind("skip: ", 0) == 0)
+        GTEST_SKIP() << refused;
+    EXPECT_EQ(refused,
+              "No ICMP: ping sockets are not open to this user's groups "
+              "(net.ipv4.ping_group_range is 1 0), and raw sockets need the CAP_NET_RAW "
+              "capability, which this program lacks");
+    // Ping sockets open to every group are enough without the capability.
+    EXPECT_EQ(loadWithout("0 2147483647"), "loaded");
+    // Other errors are named as the system names them.
+    EXPECT_EQ(IcmpEcho::refusal(EAFNOSUPPORT, EAFNOSUPPORT, ""),
+              "No ICMP: no ping socket (Address family not supported by protocol), and no raw "
+              "socket (Address family not supported by protocol)");
 }
 
 // ---- through network namespaces ----

@@ -274,6 +274,10 @@ bool RemotePage::updateOnly() const {
     return updateOnly_->isChecked();
 }
 
+void RemotePage::showSessionEnd(const QString& message) {
+    status_[1]->setText(message);
+}
+
 void RemotePage::apply() {
     config_.SetInt("UpdateONLY", updateOnly() ? 1 : 0);
 }

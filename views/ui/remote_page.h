@@ -80,6 +80,9 @@ class RemotePage : public QWidget, public AppLogListener {
     void stop();
     // Leaving the page: "UpdateONLY" is stored.
     void apply();
+    // The session is over: the FTP echo gives way to why (empty after an orderly end),
+    // so that the last reply of a dead server does not stay as if it still spoke.
+    void showSessionEnd(const QString& message);
 
     // ---- what tests and the Files page look at ----
     int transferMode() const;
