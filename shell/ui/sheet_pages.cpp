@@ -59,6 +59,10 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                          if (page == optionsPage)
                              optionsPage->apply();
                      });
+    QObject::connect(&sheet, &MainSheet::pageEntered, &sheet, [optionsPage](QWidget* page) {
+        if (page == optionsPage)
+            optionsPage->activate();
+    });
     QObject::connect(optionsPage, &OptionsPage::uninstallRequested, &sheet,
                      &MainSheet::requestUninstall);
     SiteList* siteList = &sites;
@@ -69,8 +73,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     // Host dialog and the two views of the Files page.
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();
-    sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
-                         : QSize(unitX * 560 / 4, unitY * 300 / 8));
+    sheet.resizeWithinScreen(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
+                                     : QSize(unitX * 560 / 4, unitY * 300 / 8));
     return pages;
 }
 

@@ -115,8 +115,8 @@ void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QStrin
     }
     save(sheet, output + "/large-files-drag.png", written);
     table->setDropTarget(-1);
-    local->setPropertiesBox([&](const nubo::EntryProperties& properties) {
-        nubo::PropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
+    local->setPropertiesBox([&](const nubo::EntryProperties& properties, const QIcon& icon) {
+        nubo::PropertiesDialog dialog(properties, icon);
         dialog.show();
         save(dialog, output + "/tool-local-properties.png", written);
     });

@@ -336,6 +336,10 @@ bool RemotePage::downloadSelection(const QString& given) {
     if (!connectedNow() || chosen.empty())
         return false;
     QString folder = given;
+    // The Files page downloads into the folder its left side shows; the chooser asks
+    // when there is none (Classic, or Computer and Network on the left).
+    if (folder.isEmpty() && localFolder_)
+        folder = QString::fromStdString(localFolder_());
     if (folder.isEmpty()) {
         folder = chooser_("Select folder for downloaded files",
                           QString::fromStdString(planner_.transferDir()));
