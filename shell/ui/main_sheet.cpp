@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 
 #include "base/config_store.h"
 #include "shell/progress_display.h"
@@ -111,18 +112,20 @@ void MainSheet::addPage(QWidget* page, const QString& title, const QString& tool
 }
 
 void MainSheet::resizeWithinScreen(QSize wanted) {
-    if (const QScreen* screen = this->screen()) {
-        // The window manager's frame comes on top: a title bar and thin borders.
-        const QRect area = screen->availableGeometry();
-        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth) * 2;
-        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        wanted = wanted.boundedTo(area.size() - QSize(2 * border, title + 2 * border));
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
         resize(wanted);
-        move(area.topLeft() +
-             QPoint((area.width() - width()) / 2, (area.height() - height() - title) / 2 + title));
         return;
     }
-    resize(wanted);
+    // The window manager's frame comes on top: a title bar and thin borders. The pages'
+    // least sizes still hold (the window cannot be smaller than they are).
+    const QRect area = screen->availableGeometry();
+    const int border = 8;  // window managers draw 0 to 5 pixels; some room to spare
+    const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    const QSize size = wanted.boundedTo(area.size() - frame).expandedTo(minimumSizeHint());
+    resize(size);
+    move(area.x() + std::max(0, (area.width() - size.width() - frame.width()) / 2),
+         area.y() + std::max(0, (area.height() - size.height() - frame.height()) / 2));
 }
 
 void MainSheet::requestUninstall() {
