@@ -95,7 +95,10 @@ TEST_P(MainWindowTest, TheTabsAnswerTheUsualKeys) {
     pressKey(Qt::Key_4, Qt::AltModifier);
     auto* inner = sheet.findChild<QTabWidget*>("optionsTabs");
     ASSERT_NE(inner, nullptr);
-    clickInto(inner->currentWidget()->findChild<QCheckBox*>("optionNoUITray"));
+    auto* trayBox = sheet.findChild<QCheckBox*>("optionNoUITray");
+    ASSERT_NE(trayBox, nullptr);
+    ASSERT_TRUE(trayBox->isVisible());
+    clickInto(trayBox);
     ASSERT_TRUE(focusIn(sheet.findChild<QWidget*>("optionsPage")));
     const int innerBefore = inner->currentIndex();
     pressKey(Qt::Key_Tab, Qt::ControlModifier);
