@@ -325,6 +325,40 @@ TEST_P(RemoteViewInputTest, ARightClickBesideTheItemsLetsGoOfTheSelection) {
     EXPECT_EQ(status("remoteStatus"), "1 object(s), 5 bytes");
 }
 
+// The counts are what the status bar is read for: while the window has room for them,
+// they show whole and the FTP echo beside them gives way.
+TEST_P(RemoteViewInputTest, TheCountsInTheStatusBarAreNeverCutShort) {
+    // Forty large files (sparse: nothing is written), all selected.
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = root + "/part" + std::to_string(10 + i) + ".iso";
+        test::writeFile(name, "");
+        fs::resize_file(name, 60'000'000'000);
+    }
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return remote->model()->rowCount() == 43; }));
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(status("remoteStatus"), "43 object(s), 2235GB");
+    std::vector<QLabel*> counts;
+    int room = 150;  // the echo's least share, margins and spacing
+    for (const char* part : {"localStatus", "remoteStatus"}) {
+        if (auto* label = page->findChild<QLabel*>(part)) {  // Classic has no local part
+            counts.push_back(label);
+            room += label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth();
+        }
+    }
+    page->resize(std::max(room, page->minimumSizeHint().width()), 400);
+    QCoreApplication::processEvents();
+    for (QLabel* label : counts) {
+        EXPECT_GE(label->contentsRect().width(),
+                  label->fontMetrics().horizontalAdvance(label->text()))
+            << label->objectName().toStdString() << ": " << label->text().toStdString() << " in "
+            << page->width();
+    }
+    // The echo keeps a part of its own.
+    EXPECT_GT(page->findChild<QLabel*>("echoStatus")->width(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryModeAndInterface, RemoteViewInputTest,
     ::testing::Combine(::testing::Bool(),
