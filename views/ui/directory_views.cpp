@@ -169,9 +169,16 @@ void DirectoryViews::fitColumns() {
                      style()->pixelMetric(QStyle::PM_SmallIconSize) + 16 + padding;
     const int least = metrics.horizontalAdvance("000") + padding;
     int excess = size + type + date + name - width;
-    for (int* column : {&type, &date, &size}) {
-        const int cut = std::clamp(excess, 0, std::max(*column - least, 0));
-        *column -= cut;
+    // Type goes first (the icon tells much of it), then Date/Time and Size share the rest.
+    const int typeCut = std::clamp(excess, 0, std::max(type - least, 0));
+    type -= typeCut;
+    excess -= typeCut;
+    const int spareDate = std::max(date - least, 0), spareSize = std::max(size - least, 0);
+    if (excess > 0 && spareDate + spareSize > 0) {
+        const int cut = std::min(excess, spareDate + spareSize);
+        const int dateCut = cut * spareDate / (spareDate + spareSize);
+        date -= dateCut;
+        size -= cut - dateCut;
         excess -= cut;
     }
     fitting_ = true;

@@ -71,8 +71,8 @@ class DirectoryViews : public QStackedWidget {
   private:
     // The details' columns for the width there is: Size, Type and Date/Time as wide as
     // the Windows version's shares (with room for their texts), Name the rest. Where
-    // that leaves Name less than a useful width, Type, then Date/Time, then Size give
-    // way; narrower still, Name keeps its minimum and the view scrolls sideways.
+    // that leaves Name less than a useful width, Type gives way, then Date/Time and Size
+    // together; narrower still, Name keeps its minimum and the view scrolls sideways.
     void fitColumns();
 
     DirectoryTableModel* table_;
