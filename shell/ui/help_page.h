@@ -42,8 +42,6 @@ class HelpPage : public QWidget {
     void openMail();
 
     QTreeWidget* topicTree() const { return tree_; }
-    // The help window's page view; null until a topic was shown.
-    QTextBrowser* viewer() const { return browser_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
