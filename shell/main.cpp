@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -39,17 +40,51 @@ void printUsage() {
         "\n"
         "With a display, nubopro opens its window; a transfer typed in a terminal runs\n"
         "without one, its log on standard error, and returns when done.\n"
-        "Without a display, transfers run the same way and the log goes to standard error.\n",
+        "Without a display (QT_QPA_PLATFORM=offscreen or minimal counts as none), transfers\n"
+        "run the same way and the log goes to standard error.\n",
         nubo::kVersionText);
 }
 
-// A display to open the window on.
+// What QT_QPA_PLATFORM ("name:options", fallbacks after ";") says about a display.
+enum class PlatformDisplay { Desktop, None, Own };
+
+PlatformDisplay platformDisplay(const std::string& platforms) {
+    bool any = false, shown = false, own = false;
+    size_t start = 0;
+    while (start <= platforms.size()) {
+        const size_t end = std::min(platforms.find(';', start), platforms.size());
+        const std::string entry = platforms.substr(start, end - start);
+        const std::string name = entry.substr(0, entry.find(':'));
+        start = end + 1;
+        if (name.empty())
+            continue;
+        any = true;
+        if (name != "offscreen" && name != "minimal")
+            shown = true;
+        if (name == "linuxfb" || name == "eglfs" || name == "vnc" || name == "vkkhrdisplay" ||
+            name == "minimalegl")
+            own = true;
+    }
+    if (any && !shown)
+        return PlatformDisplay::None;
+    return own ? PlatformDisplay::Own : PlatformDisplay::Desktop;
+}
+
+// A display to open the window on. The offscreen and minimal platforms (test and CI
+// runs set them) show nothing: a run under them is one without a display.
 bool hasDisplay() {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0') ||
-           (platform != nullptr && *platform != '\0');
+    switch (platformDisplay(platform == nullptr ? "" : platform)) {
+        case PlatformDisplay::None:
+            return false;
+        case PlatformDisplay::Own:
+            return true;  // a framebuffer, VNC or EGL screen without X or Wayland
+        case PlatformDisplay::Desktop:
+            break;
+    }
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -158,10 +161,59 @@ void HelpPage::openTopic(QTreeWidgetItem* item) {
     const size_t index = static_cast<size_t>(item->data(0, Qt::UserRole).toInt());
     if (index >= topics_.size())
         return;
-    const std::string url = HelpTopics::urlFor(helpFolder_, topics_[index].target);
+    const QUrl url(QString::fromStdString(HelpTopics::urlFor(helpFolder_, topics_[index].target)));
+    const QString title = QString::fromStdString(topics_[index].title);
+    if (url.isLocalFile()) {
+        showViewer(title)->setSource(url);
+        return;
+    }
     log_.LogExtended("Starting default Web browser");
-    if (!opener_(QUrl(QString::fromStdString(url))))
+    if (opener_(url))
+        return;
+    log_.LogExtended("... unable to start default Web browser");
+    placeInClipboard(url.toString());
+    // Not a silent failure: the help window says why and where the page is.
+    showViewer(title)->setHtml(
+        QString("<h2>%1</h2><p>No web browser could be started, and this topic is not "
+                "installed with the program. Read it at <a href=\"%2\">%2</a> (the address is "
+                "in the Clipboard).</p>")
+            .arg(title.toHtmlEscaped(), url.toString().toHtmlEscaped()));
+}
+
+QTextBrowser* HelpPage::showViewer(const QString& title) {
+    if (window_ == nullptr) {
+        window_ = new QDialog(this, Qt::Window);
+        window_->setObjectName("helpViewer");
+        window_->setModal(false);
+        browser_ = new QTextBrowser(window_);
+        browser_->setObjectName("helpBrowser");
+        browser_->setOpenLinks(false);
+        connect(browser_, &QTextBrowser::anchorClicked, this, &HelpPage::followLink);
+        auto* close = new QDialogButtonBox(QDialogButtonBox::Close, window_);
+        connect(close, &QDialogButtonBox::rejected, window_, &QDialog::close);
+        auto* layout = new QVBoxLayout(window_);
+        layout->addWidget(browser_, 1);
+        layout->addWidget(close);
+        window_->resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 36);
+    }
+    window_->setWindowTitle(title + " - NuboPRO help");
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return browser_;
+}
+
+void HelpPage::followLink(const QUrl& url) {
+    const QUrl target = browser_->source().resolved(url);
+    if (target.isLocalFile()) {
+        browser_->setSource(target);
+        return;
+    }
+    log_.LogExtended("Starting default Web browser");
+    if (!opener_(target)) {
         log_.LogExtended("... unable to start default Web browser");
+        placeInClipboard(target.toString());
+    }
 }
 
 void HelpPage::openWebPage() {

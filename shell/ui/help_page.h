@@ -8,6 +8,8 @@
 
 #include "shell/help_topics.h"
 
+class QDialog;
+class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QPushButton;
@@ -17,8 +19,11 @@ namespace nubo {
 class AppLog;
 
 // The last tab: "About" in the Classic interface, "Help" with the topic tree in the large
-// one. The buttons open the web page and a mail to support through the desktop; a topic
-// opens its local HTML file or the same page on the web site.
+// one. The buttons open the web page and a mail to support through the desktop. A topic
+// opens its local HTML file in the program's own help window ("helpViewer", which needs
+// no browser and follows the links between the pages); a topic without a local file
+// opens the same page on the web site, and when no browser starts, the help window says
+// so and gives the address.
 class HelpPage : public QWidget {
     Q_OBJECT
 
@@ -45,11 +50,17 @@ class HelpPage : public QWidget {
   private:
     // The clipboard fallback when no program opened the address.
     void placeInClipboard(const QString& text);
+    // The help window, made the first time, shown and raised.
+    QTextBrowser* showViewer(const QString& title);
+    // A link in the help window: help pages there, anything else through the desktop.
+    void followLink(const QUrl& url);
 
     AppLog& log_;
     std::string helpFolder_;
     Opener opener_;
     QTreeWidget* tree_ = nullptr;
+    QDialog* window_ = nullptr;
+    QTextBrowser* browser_ = nullptr;
     std::vector<HelpTopics::Topic> topics_;
     bool filled_ = false;
 };

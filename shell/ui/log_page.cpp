@@ -27,6 +27,8 @@ LogPage::LogPage(AppLog& log, ConfigStore& config, QWidget* parent)
       logging_(new QCheckBox("&Logging", this)),
       commands_(new QCheckBox("&Commands", this)),
       extended_(new QCheckBox("E&xtended", this)) {
+    setObjectName("logPage");
+    list_->setObjectName("logList");
     list_->setModel(model_);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);  // a flood of lines is laid out without measuring each

@@ -1,15 +1,20 @@
 #include "shell/ui/main_sheet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 
 #include "base/config_store.h"
 #include "shell/progress_display.h"
@@ -26,6 +31,7 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
       trayAvailable_(QSystemTrayIcon::isSystemTrayAvailable()) {
     setWindowTitle(QString::fromStdString(ProgressDisplay::title({})));
     setWindowIcon(icons_.program());
+    tabs_->setObjectName("mainTabs");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs_);
@@ -47,11 +53,28 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
         if (activePage_ != nullptr)
             emit pageLeaving(activePage_);
         activePage_ = tabs_->currentWidget();
+        if (activePage_ != nullptr)
+            emit pageEntered(activePage_);
     });
 
     // Ctrl+Q, as in every desktop program, is the close request.
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &MainSheet::closeRequested);
+    // The tabs' keys of desktop programs: Ctrl+PgDown and Ctrl+PgUp step through them
+    // (round), Alt+1 to Alt+9 pick one (added with the pages). Ctrl+Tab stays with the
+    // page (the Options page's own tabs take it); the tab widget would otherwise step.
+    const auto step = [this](int by) {
+        const int count = tabs_->count();
+        if (count > 0)
+            tabs_->setCurrentIndex((tabs_->currentIndex() + by + count) % count);
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    next->setObjectName("nextTabKey");
+    connect(next, &QShortcut::activated, this, [step] { step(1); });
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    previous->setObjectName("previousTabKey");
+    connect(previous, &QShortcut::activated, this, [step] { step(-1); });
+    tabs_->installEventFilter(this);
 
     restoreAction_ = menu_->addAction("&Restore", this, &MainSheet::restore);
     menu_->setDefaultAction(restoreAction_);
@@ -80,6 +103,29 @@ void MainSheet::addPage(QWidget* page, const QString& title, const QString& tool
     tabs_->setTabToolTip(index, toolTip);
     if (activePage_ == nullptr)
         activePage_ = page;
+    if (index < 9) {
+        auto* pick = new QShortcut(QKeySequence(Qt::ALT | (Qt::Key_1 + index)), this);
+        pick->setObjectName(QString("tabKey%1").arg(index + 1));
+        connect(pick, &QShortcut::activated, this,
+                [this, index] { tabs_->setCurrentIndex(index); });
+    }
+}
+
+void MainSheet::resizeWithinScreen(QSize wanted) {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        resize(wanted);
+        return;
+    }
+    // The window manager's frame comes on top: a title bar and thin borders. The pages'
+    // least sizes still hold (the window cannot be smaller than they are).
+    const QRect area = screen->availableGeometry();
+    const int border = 8;  // window managers draw 0 to 5 pixels; some room to spare
+    const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    const QSize size = wanted.boundedTo(area.size() - frame).expandedTo(minimumSizeHint());
+    resize(size);
+    move(area.x() + std::max(0, (area.width() - size.width() - frame.width()) / 2),
+         area.y() + std::max(0, (area.height() - size.height() - frame.height()) / 2));
 }
 
 void MainSheet::requestUninstall() {
@@ -129,15 +175,20 @@ void MainSheet::updateTrayMenu() {
     logoffAction_->setChecked(exists && session_.quitPending && session_.quitPending());
 }
 
-void MainSheet::minimise() {
+bool MainSheet::hideToTray() {
     if (activePage_ != nullptr)
         emit pageLeaving(activePage_);  // the Options page applies its edits first
-    if (config_.GetInt("NoUITray") != 0 && trayAvailable_) {
-        tray_->setToolTip(trayToolTip());
-        tray_->show();
-        hide();
+    if (config_.GetInt("NoUITray") == 0 || !trayAvailable_)
+        return false;
+    tray_->setToolTip(trayToolTip());
+    tray_->show();
+    hide();
+    return true;
+}
+
+void MainSheet::minimise() {
+    if (hideToTray())
         return;
-    }
     minimising_ = true;
     showMinimized();
     minimising_ = false;
@@ -154,10 +205,38 @@ void MainSheet::restore() {
 
 void MainSheet::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // A minimise from the window manager goes through the same rules.
+    // A minimise from the window manager goes through the same rules; the window hides
+    // once the window manager is done minimising it.
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) &&
-        !minimising_ && config_.GetInt("NoUITray") != 0 && trayAvailable_) {
-        QMetaObject::invokeMethod(this, &MainSheet::minimise, Qt::QueuedConnection);
+        !minimising_) {
+        QMetaObject::invokeMethod(
+            this, [this] { hideToTray(); }, Qt::QueuedConnection);
+    }
+}
+
+bool MainSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tabs_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            moveFocusWithinPage(key->key() == Qt::Key_Tab &&
+                                !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainSheet::moveFocusWithinPage(bool forward) {
+    QWidget* page = tabs_->currentWidget();
+    if (page == nullptr)
+        return;
+    // The window's focus chain, skipping what lies outside the page (the tab bar).
+    for (int tries = 0; tries < 4; ++tries) {
+        focusNextPrevChild(forward);
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && page->isAncestorOf(focus))
+            return;
     }
 }
 

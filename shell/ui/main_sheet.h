@@ -36,6 +36,9 @@ class MainSheet : public QWidget {
 
     // Adds a page as the next tab.
     void addPage(QWidget* page, const QString& title, const QString& toolTip);
+    // The opening size: as wanted, but never beyond the screen's free area (a large font
+    // or QT_SCALE_FACTOR would otherwise open the window partly off the screen).
+    void resizeWithinScreen(QSize wanted);
     QTabWidget* tabs() const { return tabs_; }
     QProgressBar* progressBar() const { return bar_; }
     void setSessionControl(SessionControl control) { session_ = std::move(control); }
@@ -69,14 +72,23 @@ class MainSheet : public QWidget {
     void closeRequested();
     // The active page is left (a tab change, a minimise, the exit): pages apply edits.
     void pageLeaving(QWidget* page);
+    // A page became the active tab: pages load what they show.
+    void pageEntered(QWidget* page);
 
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void showIcon(int index);
     void updateTrayMenu();
+    // The tray when "NoUITray" is on and a tray exists (the active page's edits applied
+    // first, so a tick given just now counts); false: the taskbar it is.
+    bool hideToTray();
+    // Ctrl+Tab and Ctrl+Shift+Tab that no page widget took: the focus moves on within
+    // the page, not to another tab.
+    void moveFocusWithinPage(bool forward);
 
     ConfigStore& config_;
     ProgramIcons icons_;

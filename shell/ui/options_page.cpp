@@ -40,6 +40,8 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
       sites_(sites),
       selectedSite_(std::move(selectedSite)),
       tabs_(new QTabWidget(this)) {
+    setObjectName("optionsPage");
+    tabs_->setObjectName("optionsTabs");
     // "General"
     QWidget* general = newTab(tabs_, "General", "General option settings/controls");
     addCheck(general, "NoUITray", "Use &Tray when minimized",
@@ -166,6 +168,7 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
 QCheckBox* OptionsPage::addCheck(QWidget* tab, const char* setting, const char* text,
                                  const char* tip) {
     auto* box = new QCheckBox(text, tab);
+    box->setObjectName(QString("option") + setting);  // "optionNoUITray"
     box->setToolTip(tip);
     layoutOf(tab)->addWidget(box);
     checks_.emplace_back(setting, box);
@@ -178,11 +181,6 @@ QCheckBox* OptionsPage::check(const char* setting) const {
             return box;
     }
     return nullptr;
-}
-
-void OptionsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    activate();
 }
 
 void OptionsPage::activate() {

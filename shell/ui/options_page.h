@@ -19,7 +19,8 @@ class ConfigStore;
 class SiteList;
 
 // The "Options" page: four inner tabs over OptionsEditor. Shown values are loaded when
-// the page is activated and applied when it is left.
+// the page becomes the active tab and applied when it is left (another tab, a minimise,
+// the exit); showing the window again (a restore) keeps what the controls hold.
 class OptionsPage : public QWidget {
     Q_OBJECT
 
@@ -45,9 +46,6 @@ class OptionsPage : public QWidget {
   signals:
     void reloadDefaultSitesRequested();
     void uninstallRequested();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     QCheckBox* addCheck(QWidget* tab, const char* setting, const char* text, const char* tip);

@@ -61,6 +61,10 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                      });
     QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
                      &RemotePage::showSessionEnd);
+    QObject::connect(&sheet, &MainSheet::pageEntered, &sheet, [optionsPage](QWidget* page) {
+        if (page == optionsPage)
+            optionsPage->activate();
+    });
     QObject::connect(optionsPage, &OptionsPage::uninstallRequested, &sheet,
                      &MainSheet::requestUninstall);
     SiteList* siteList = &sites;
@@ -71,8 +75,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     // Host dialog and the two views of the Files page.
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();
-    sheet.resize(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
-                         : QSize(unitX * 560 / 4, unitY * 300 / 8));
+    sheet.resizeWithinScreen(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
+                                     : QSize(unitX * 560 / 4, unitY * 300 / 8));
     return pages;
 }
 

@@ -7,10 +7,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QListView>
 #include <QMimeData>
 #include <QSplitter>
+#include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTreeView>
 #include <QUrl>
 #include <filesystem>
 
@@ -226,16 +229,75 @@ TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
     ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localUp")));
     ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
     EXPECT_EQ(localView->locations().currentItem().level, depth - 1);
-    // Computer lists the volumes; the desktop refuses drags.
+    // Computer lists the volumes, which drag out as their folders.
     localView->selectLocation(1);
     ASSERT_TRUE(pumpUntil([&] { return localRow("File System") >= 0; }));
     EXPECT_TRUE(localView->folder().empty());
     EXPECT_TRUE(localView->tableModel()->flags(localView->tableModel()->index(0, 0)) &
                 Qt::ItemIsDragEnabled);
-    EXPECT_TRUE(localView->tableModel()->dragsOut());
-    localView->selectLocation(0);
+}
+
+TEST_F(FilesPageTest, TheDesktopIsAFolderLikeAnyOther) {
+    // Picked with the keyboard in the location combo: Home goes to its first item.
+    const std::string desktop = live.home.root() + "/Desktop";
+    test::writeFile(desktop + "/on-desktop.txt", "here");
+    QComboBox* location = page->findChild<QComboBox*>("localLocation");
+    ASSERT_NE(location, nullptr);
+    location->setFocus();
+    pressKey(Qt::Key_Home);
     EXPECT_EQ(localView->locations().currentItem().label, "Desktop");
-    EXPECT_FALSE(localView->tableModel()->dragsOut());
+    ASSERT_TRUE(localShows({"on-desktop.txt"}));
+    // Its files drag out as they do from any folder (the drag carries their address).
+    const QModelIndex item = localView->tableModel()->index(localRow("on-desktop.txt"), 0);
+    EXPECT_TRUE(localView->tableModel()->flags(item) & Qt::ItemIsDragEnabled);
+    test::clickItem(localList(), item.row());
+    std::unique_ptr<QMimeData> mime(
+        localView->tableModel()->mimeData(localList()->selectionModel()->selectedIndexes()));
+    ASSERT_NE(mime, nullptr);
+    EXPECT_EQ(
+        mime->urls(),
+        QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(desktop + "/on-desktop.txt"))});
+}
+
+// A narrow window in Details mode: every name stays readable, the other columns give
+// way first, and all four are still there.
+TEST_F(FilesPageTest, NarrowDetailsKeepTheNamesReadable) {
+    test::writeFile(local + "/budget-2024.ods", "b");
+    test::writeFile(root + "/nubopro-2.2.tar.gz", "n");
+    ASSERT_TRUE(localShows({"budget-2024.ods", "mine.txt", "other.txt", "sub"}));
+    localView->views()->setViewMode(DirectoryViews::kDetails);
+    page->setViewMode(DirectoryViews::kDetails);
+    test::clickItem(page->detailsView(), remoteRow("hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("nubopro-2.2.tar.gz") >= 0; }));
+    for (const int width : {760, 640, 900, 1200}) {
+        page->resize(width, 500);
+        ASSERT_TRUE(pumpUntil([&] { return page->width() == width; }));
+        QCoreApplication::processEvents();
+        for (QTreeView* view : {localView->views()->details(), page->detailsView()}) {
+            const QString side = view->objectName() + " at " + QString::number(width);
+            QStyleOptionViewItem option;
+            option.initFrom(view);
+            option.decorationSize = QSize(16, 16);
+            option.features |=
+                QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QModelIndex name = view->model()->index(row, 0);
+                // The name cell is at least as wide as the name and its icon need.
+                EXPECT_GE(view->visualRect(name).width(),
+                          view->itemDelegate()->sizeHint(option, name).width())
+                    << side.toStdString() << ": " << name.data().toString().toStdString();
+            }
+            for (int column = 1; column < 4; ++column)
+                EXPECT_GE(view->columnWidth(column), view->fontMetrics().horizontalAdvance("000"))
+                    << side.toStdString() << ", column " << column;
+            // Wide enough, all four are in sight without scrolling.
+            if (view->viewport()->width() >= 400) {
+                EXPECT_LE(view->header()->length(), view->viewport()->width())
+                    << side.toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -32,7 +33,18 @@ class HelpPageTest : public ::testing::Test {
     std::vector<QUrl> opened;
 };
 
-TEST_F(HelpPageTest, TopicsOpenTheirLocalFileOrTheWebSite) {
+// A topic double clicked in the tree (or chosen with Enter) opens where it is read.
+void openByKey(QTreeWidget* tree, QTreeWidgetItem* item) {
+    tree->setCurrentItem(item);
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Return);
+}
+
+TEST_F(HelpPageTest, LocalTopicsOpenInTheHelpWindowOthersOnTheWebSite) {
+    test::writeFile(help + "/host.html",
+                    "<html><body><h1>Host</h1><p id=\"connect\">Connect here.</p>"
+                    "<a href=\"proxies.html\">Proxies</a> <a href=\"https://example.org/x\">web</a>"
+                    "</body></html>");
     HelpPage page(log, false, help);
     page.setOpener([this](const QUrl& url) {
         opened.push_back(url);
@@ -45,13 +57,39 @@ TEST_F(HelpPageTest, TopicsOpenTheirLocalFileOrTheWebSite) {
     QTreeWidgetItem* host = tree->topLevelItem(0);
     ASSERT_EQ(host->childCount(), 1);
     EXPECT_EQ(host->child(0)->text(0), "Connecting");
-    tree->setCurrentItem(host->child(0));
-    tree->setFocus();
-    QTest::keyClick(tree, Qt::Key_Return);
-    page.openTopic(tree->topLevelItem(1));
+    // A local page: the program's own help window, no browser needed.
+    openByKey(tree, host->child(0));
+    auto* window = page.findChild<QWidget*>("helpViewer");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    auto* browser = window->findChild<QTextBrowser*>("helpBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source().toString().toStdString(), "file://" + help + "/host.html#connect");
+    EXPECT_TRUE(browser->toPlainText().contains("Connect here."));
+    EXPECT_TRUE(opened.empty());
+    // Its links to the web go to the browser.
+    emit browser->anchorClicked(QUrl("https://example.org/x"));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toString(), "https://example.org/x");
+    // Not installed here: the same page on the web site.
+    openByKey(tree, tree->topLevelItem(1));
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].toString().toStdString(), "file://" + help + "/host.html#connect");
     EXPECT_EQ(opened[1].toString().toStdString(), "https://nubopro.org/proxies.html#socks");
+}
+
+TEST_F(HelpPageTest, WithoutABrowserTheHelpWindowSaysWhereTheTopicIs) {
+    HelpPage page(log, false, help);
+    page.setOpener([](const QUrl&) { return false; });
+    page.show();
+    ASSERT_EQ(page.topicTree()->topLevelItemCount(), 2);
+    openByKey(page.topicTree(), page.topicTree()->topLevelItem(1));  // proxies.html: not here
+    auto* window = page.findChild<QWidget*>("helpViewer");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    const QString text = window->findChild<QTextBrowser*>("helpBrowser")->toPlainText();
+    EXPECT_TRUE(text.contains("No web browser could be started")) << text.toStdString();
+    EXPECT_TRUE(text.contains("https://nubopro.org/proxies.html#socks")) << text.toStdString();
+    EXPECT_EQ(QApplication::clipboard()->text(), "https://nubopro.org/proxies.html#socks");
 }
 
 TEST_F(HelpPageTest, WithoutAMailProgramTheAddressGoesToTheClipboard) {

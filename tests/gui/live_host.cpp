@@ -6,7 +6,8 @@
 
 namespace nubo::test {
 
-LiveHost::LiveHost(DiagnosticsSink* sink) {
+LiveHost::LiveHost(DiagnosticsSink* sink, const std::vector<std::string>& serverArgs)
+    : server(serverArgs) {
     config.SetInt("XAppVersion", 0x02020000);
     config.SetInt("Statistics", 1);
     config.SetInt("Passive", 1);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
@@ -22,7 +23,9 @@ namespace nubo::test {
 // log in to. Settings notifications are on, as in the program.
 class LiveHost {
   public:
-    explicit LiveHost(DiagnosticsSink* sink = nullptr);
+    // serverArgs go to the pyftpdlib server (for example "--rate", "400000").
+    explicit LiveHost(DiagnosticsSink* sink = nullptr,
+                      const std::vector<std::string>& serverArgs = {});
     ~LiveHost();
 
     // Makes and starts the controller; stop() logs off, waits and shuts it down.

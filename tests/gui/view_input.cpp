@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -100,9 +101,13 @@ QStringList pickFromNextMenu(const QString& choose, const std::function<void()>&
 
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose) {
     return pickFromNextMenu(choose, [view, at] {
-        // The window sends the press and release, then the context menu event.
-        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        // On X11 and Wayland desktops the press brings the menu up at once, and the
+        // release then goes to the menu, not to the view: the view sees the press alone.
+        const QPoint global = view->viewport()->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &press);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
         QCoreApplication::sendEvent(view->viewport(), &event);
     });
 }

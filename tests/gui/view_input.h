@@ -29,7 +29,8 @@ void doubleClickItem(QAbstractItemView* view, int row);
 // A key pressed and released where the focus is, through the window.
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 void typeText(const QString& text);
-// A right click at a point of a view's viewport: the context menu the view opens is
+// A right click at a point of a view's viewport, as a Linux desktop delivers it (the
+// press, then the menu, which takes the release): the context menu the view opens is
 // read while it is shown, the item with the object name choose is clicked (an empty
 // name: Escape closes it), and the object names of its items are returned.
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);

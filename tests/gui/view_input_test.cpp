@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QTreeView>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -105,8 +107,10 @@ class ViewInputTest : public ::testing::Test {
         if (localView != nullptr) {
             localView->setQuestionBox(record);
             localView->setOpener([this](const QString& path) { opened << path; });
-            localView->setPropertiesBox(
-                [this](const EntryProperties& p) { shown.push_back(p.name); });
+            localView->setPropertiesBox([this](const EntryProperties& p, const QIcon& icon) {
+                shown.push_back(p.name);
+                shownIcons.push_back(icon);
+            });
             localView->views()->setViewMode(mode);
             localList = page->findChild<QAbstractItemView*>(
                 mode == DirectoryViews::kDetails ? "localDetails" : "localList");
@@ -163,7 +167,9 @@ class ViewInputTest : public ::testing::Test {
         });
     }
 
-    test::LiveHost live;
+    // Large files move at this rate (small ones at once): a transfer to stop takes a while.
+    static constexpr size_t kSlowBytes = 8'000'000;
+    test::LiveHost live{nullptr, {"--rate", "400000"}};
     LocalDirectoryModel localModel;
     std::string root, local, trash;
     std::unique_ptr<RemotePage> page;
@@ -175,6 +181,7 @@ class ViewInputTest : public ::testing::Test {
     std::vector<std::string> chooserTitles;
     std::string chosen;
     std::vector<std::string> shown;
+    std::vector<QIcon> shownIcons;  // the local properties box's
     QStringList opened;
 };
 
@@ -183,7 +190,14 @@ class ViewInputTest : public ::testing::Test {
 class RemoteViewInputTest : public ViewInputTest,
                             public ::testing::WithParamInterface<std::tuple<bool, int>> {
   protected:
-    void SetUp() override { open(std::get<0>(GetParam()), std::get<1>(GetParam())); }
+    void SetUp() override { open(classic(), std::get<1>(GetParam())); }
+    static bool classic() { return std::get<0>(GetParam()); }
+    // A download without a folder given: the Files page takes the folder its left side
+    // shows (the local folder here), Classic asks.
+    std::vector<std::string> chooserForGet() const {
+        return classic() ? std::vector<std::string>{"Select folder for downloaded files"}
+                         : std::vector<std::string>{};
+    }
 };
 
 TEST_P(RemoteViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
@@ -200,11 +214,11 @@ TEST_P(RemoteViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
     // Back with the tool button, found by its name.
     ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteBack")));
     ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
-    // Enter on a file downloads it into the folder the chooser names.
+    // Enter on a file downloads it: into the folder on the left, or the one chosen.
     chosen = local;
     clickItem(remote, row(remote, "hello.txt"));
     pressKey(Qt::Key_Enter);
-    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    EXPECT_EQ(chooserTitles, chooserForGet());
     EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
 }
 
@@ -219,10 +233,10 @@ TEST_P(RemoteViewInputTest, TheContextMenuActsOnTheItemUnderThePointer) {
     EXPECT_EQ(contextMenuAt(remote, notes, "menuProperties"),
               (QStringList{"menuGet", "menuDelete", "menuRename", "menuProperties"}));
     EXPECT_EQ(shown, std::vector<std::string>{"notes.txt"});
-    // Get from the menu: the chooser, then the file.
+    // Get from the menu: the folder on the left (Classic: the chooser's), then the file.
     chosen = local;
     contextMenuAt(remote, notes, "menuGet");
-    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    EXPECT_EQ(chooserTitles, chooserForGet());
     EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/notes.txt"); })) << live.logText();
     ASSERT_TRUE(idle());
     // Delete from the menu: one question, then it goes.
@@ -290,6 +304,61 @@ TEST_P(RemoteViewInputTest, TheEnterThatEndsARenameOnlyRenames) {
     EXPECT_EQ(page->pathBox()->currentText(), "/");
 }
 
+TEST_P(RemoteViewInputTest, ARightClickBesideTheItemsLetsGoOfTheSelection) {
+    clickItem(remote, row(remote, "notes.txt"));
+    EXPECT_EQ(status("remoteStatus"), "1 object(s), 2.93KB");
+    // The folder's menu, and nothing stays selected beside it.
+    const QPoint empty = emptySpot(remote);
+    ASSERT_FALSE(empty.isNull());
+    const QStringList menu = contextMenuAt(remote, empty, {});
+    EXPECT_TRUE(menu.contains("menuNewFolder")) << menu.join(", ").toStdString();
+    EXPECT_FALSE(menu.contains("menuDelete"));
+    EXPECT_EQ(status("remoteStatus"), "3 object(s), 2.93KB");
+    pressKey(Qt::Key_Delete);  // nothing to delete: no question
+    pressKey(Qt::Key_Return);  // nothing to open or download
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(chooserTitles.empty());
+    // A right click on an item still acts on it.
+    EXPECT_EQ(
+        contextMenuAt(remote, test::itemCentre(remote, row(remote, "hello.txt")), {}).value(0),
+        "menuGet");
+    EXPECT_EQ(status("remoteStatus"), "1 object(s), 5 bytes");
+}
+
+// The counts are what the status bar is read for: while the window has room for them,
+// they show whole and the FTP echo beside them gives way.
+TEST_P(RemoteViewInputTest, TheCountsInTheStatusBarAreNeverCutShort) {
+    // Forty large files (sparse: nothing is written), all selected.
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = root + "/part" + std::to_string(10 + i) + ".iso";
+        test::writeFile(name, "");
+        fs::resize_file(name, 60'000'000'000);
+    }
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return remote->model()->rowCount() == 43; }));
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(status("remoteStatus"), "43 object(s), 2235GB");
+    std::vector<QLabel*> counts;
+    int room = 150;  // the echo's least share, margins and spacing
+    for (const char* part : {"localStatus", "remoteStatus"}) {
+        if (auto* label = page->findChild<QLabel*>(part)) {  // Classic has no local part
+            counts.push_back(label);
+            room += label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth();
+        }
+    }
+    page->resize(std::max(room, page->minimumSizeHint().width()), 400);
+    QCoreApplication::processEvents();
+    for (QLabel* label : counts) {
+        EXPECT_GE(label->contentsRect().width(),
+                  label->fontMetrics().horizontalAdvance(label->text()))
+            << label->objectName().toStdString() << ": " << label->text().toStdString() << " in "
+            << page->width();
+    }
+    // The echo keeps a part of its own.
+    EXPECT_GT(page->findChild<QLabel*>("echoStatus")->width(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryModeAndInterface, RemoteViewInputTest,
     ::testing::Combine(::testing::Bool(),
@@ -328,6 +397,18 @@ TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
     clickItem(localList, row(localList, "mine.txt"));
     pressKey(Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(shown, (std::vector<std::string>{"other.txt", "mine.txt"}));
+    // The box shows the icon the file has in the list, not a folder's.
+    const auto image = [](const QIcon& icon) { return icon.pixmap(32, 32).toImage(); };
+    const QIcon fileIcon = localList->model()
+                               ->index(row(localList, "mine.txt"), 0)
+                               .data(Qt::DecorationRole)
+                               .value<QIcon>();
+    const QIcon folderIcon =
+        localList->model()->index(row(localList, "sub"), 0).data(Qt::DecorationRole).value<QIcon>();
+    ASSERT_FALSE(fileIcon.isNull());
+    ASSERT_NE(image(fileIcon), image(folderIcon));
+    ASSERT_EQ(shownIcons.size(), 2u);
+    EXPECT_EQ(image(shownIcons[1]), image(fileIcon));
     // The Menu key opens the clicked item's menu.
     EXPECT_EQ(test::contextMenuByKey("menuProperties").value(0), "menuOpen");
     EXPECT_EQ(shown.size(), 3u);
@@ -407,6 +488,72 @@ TEST_P(LocalViewInputTest, RemoteItemsDraggedOntoALocalFolderDownloadThere) {
     EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/notes.txt"); })) << live.logText();
     ASSERT_TRUE(idle());
     EXPECT_EQ(test::readFile(local + "/sub/hello.txt"), "hello");
+}
+
+TEST_P(LocalViewInputTest, ARightClickBesideTheItemsLetsGoOfTheSelection) {
+    clickItem(localList, row(localList, "mine.txt"));
+    EXPECT_EQ(status("localStatus"), "1 object(s), 4 bytes");
+    const QPoint empty = emptySpot(localList);
+    ASSERT_FALSE(empty.isNull());
+    const QStringList menu = contextMenuAt(localList, empty, {});
+    EXPECT_TRUE(menu.contains("menuNewFolder")) << menu.join(", ").toStdString();
+    EXPECT_FALSE(menu.contains("menuDelete"));
+    EXPECT_EQ(status("localStatus"), "3 object(s), 9 bytes");
+    pressKey(Qt::Key_Delete);  // nothing goes to the trash
+    EXPECT_TRUE(fs::exists(local + "/mine.txt"));
+    EXPECT_FALSE(fs::exists(trash + "/Trash/files/mine.txt"));
+}
+
+TEST_P(LocalViewInputTest, GetDownloadsIntoTheFolderShownOnTheLeft) {
+    chosen = local + "/sub";
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
+    EXPECT_TRUE(chooserTitles.empty());
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(pumpUntil([&] { return row(localList, "hello.txt") >= 0; }));
+    // With Computer on the left there is no folder there: the chooser asks.
+    QComboBox* location = page->findChild<QComboBox*>("localLocation");
+    ASSERT_NE(location, nullptr);
+    location->setFocus();
+    for (int step = 0; step < 10 && location->currentText() != "Computer"; ++step)
+        pressKey(Qt::Key_Up);
+    ASSERT_EQ(location->currentText(), "Computer");
+    contextMenuAt(remote, test::itemCentre(remote, row(remote, "notes.txt")), "menuGet");
+    EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/notes.txt"); })) << live.logText();
+}
+
+TEST_P(LocalViewInputTest, EscapeInEitherListStopsTheTransfer) {
+    // Some seconds of download at the server's rate.
+    test::writeFile(root + "/big.bin", std::string(kSlowBytes, 'b'));
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return row(remote, "big.bin") >= 0; }));
+    ASSERT_TRUE(idle());
+    const auto aborts = [&] {
+        const std::vector<std::string> lines = live.log.Lines();
+        return std::count(lines.begin(), lines.end(), "<ABOR");
+    };
+    const std::string part = local + "/big.bin.part";
+    for (QAbstractItemView* list : {localList, remote}) {
+        const auto before = aborts();
+        fs::remove(part);  // the stopped download's, kept for a restart
+        clickItem(remote, row(remote, "big.bin"));
+        pressKey(Qt::Key_Return);
+        // The data flows: the stop has a transfer to end.
+        ASSERT_TRUE(pumpUntil([&] {
+            std::error_code error;
+            return fs::file_size(part, error) > 0 && !error;
+        })) << live.logText();
+        clickItem(list, 0);
+        pressKey(Qt::Key_Escape);
+        EXPECT_TRUE(pumpUntil([&] { return aborts() > before; }))
+            << list->objectName().toStdString() << "\n"
+            << live.logText();
+        ASSERT_TRUE(idle());
+        EXPECT_FALSE(fs::exists(local + "/big.bin")) << list->objectName().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, LocalViewInputTest,

@@ -88,6 +88,24 @@ TEST_F(NuboproCliTest, PutAndGetWithFolderTypesAndUpdateOnly) {
     EXPECT_EQ(updatePut.exitCode, 8) << updatePut.errorText;
 }
 
+// CI jobs set QT_QPA_PLATFORM=offscreen (or minimal) for their GUI tests: a script run
+// there has no display either, so it runs without a window and its log reaches stderr.
+TEST_F(NuboproCliTest, OffscreenAndMinimalPlatformsRunWithoutAWindow) {
+    makeRemoteFolder("pub");
+    writeFile(remote("pub/ci.txt"), "from CI\n");
+    for (const char* platform : {"offscreen", "minimal", "offscreen;minimal"}) {
+        std::filesystem::remove(local("ci.txt"));
+        // A display is named too: the platform decides, not DISPLAY.
+        ProgramResult result =
+            runNubopro(home, {"-g", "-u", server.url("/pub"), "-d", home.work(), "ci.txt"}, 60,
+                       false, nullptr, {{"QT_QPA_PLATFORM", platform}, {"DISPLAY", ":7"}});
+        EXPECT_EQ(result.exitCode, 0) << platform << "\n" << result.errorText;
+        EXPECT_EQ(readFile(local("ci.txt")), "from CI\n") << platform;
+        EXPECT_NE(result.errorText.find("\n<RETR ci.txt\n"), std::string::npos) << platform << "\n"
+                                                                                << result.errorText;
+    }
+}
+
 TEST_F(NuboproCliTest, FetchOneFileAndADirectoryListing) {
     makeRemoteFolder("pub/deep");
     writeFile(remote("pub/deep/file.bin"), patternBytes(12345));

@@ -41,7 +41,11 @@ void stop(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
-TEST(DragOutSmokeTest, ALocalFileDraggedToAnotherProgramArrivesAsAUriList) {
+// From a folder, and from the Desktop location (an ordinary folder on Linux).
+class DragOutSmokeTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(DragOutSmokeTest, ALocalFileDraggedToAnotherProgramArrivesAsAUriList) {
+    const bool desktop = GetParam();
     test::XServer x;
     ASSERT_FALSE(x.display().empty()) << "Xvfb did not start";
     test::TempFolder temp{"nubo-drag-out"};
@@ -55,7 +59,10 @@ TEST(DragOutSmokeTest, ALocalFileDraggedToAnotherProgramArrivesAsAUriList) {
     ASSERT_TRUE(test::waitFor(
         [&] { return !x.xdotool("search --onlyvisible --name 'Nubo drop target'").empty(); },
         20000));
-    const pid_t source = startProbe(x.display(), {"source", folder, position});
+    std::vector<std::string> sourceArgs = {"source", folder, position};
+    if (desktop)
+        sourceArgs.push_back("desktop");
+    const pid_t source = startProbe(x.display(), sourceArgs);
     ASSERT_TRUE(test::waitFor([&] { return !test::readFile(position).empty(); }, 20000));
     int fromX = 0, fromY = 0;
     std::istringstream(test::readFile(position)) >> fromX >> fromY;
@@ -76,6 +83,11 @@ TEST(DragOutSmokeTest, ALocalFileDraggedToAnotherProgramArrivesAsAUriList) {
     EXPECT_NE(test::readFile(received).find("file://" + folder + "/drag-me.txt"), std::string::npos)
         << test::readFile(received);
 }
+
+INSTANTIATE_TEST_SUITE_P(FolderAndDesktop, DragOutSmokeTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Desktop" : "Folder");
+                         });
 
 }  // namespace
 }  // namespace nubo

@@ -1,7 +1,9 @@
 // Two small programs in one for the drag-out smoke test, run on an X server:
 //   nubo_drag_probe receive OUTFILE        a window that takes a drop and writes its
 //                                           text/uri-list to OUTFILE
-//   nubo_drag_probe source FOLDER POSFILE   the local view over FOLDER; writes the screen
+//   nubo_drag_probe source FOLDER POSFILE [desktop]
+//                                           the local view over FOLDER (as the Desktop
+//                                           location with "desktop"); writes the screen
 //                                           position of its first item to POSFILE
 #include <QApplication>
 #include <QDropEvent>
@@ -64,7 +66,10 @@ int main(int argc, char** argv) {
     view.setWindowTitle("Nubo drag source");
     view.setGeometry(50, 100, 400, 300);
     view.show();
-    view.start(argv[2], "/nonexistent-desktop", {{"File System", "/"}});
+    const bool desktop = argc > 4 && QString(argv[4]) == "desktop";
+    view.start(argv[2], desktop ? argv[2] : "/nonexistent-desktop", {{"File System", "/"}});
+    if (desktop && view.locations().currentItem().kind != nubo::LocalLocations::Kind::Desktop)
+        return 3;
     const QString positions = QString::fromLocal8Bit(argv[3]);
     // Once the item is laid out, say where it is on the screen.
     QTimer poll;

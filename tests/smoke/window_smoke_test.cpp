@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -26,13 +28,17 @@ namespace fs = std::filesystem;
 class WindowSmokeTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_FALSE(x.display().empty()) << "Xvfb did not start"; }
-    // Starts nubopro on the X server, without a terminal, as the desktop would.
-    pid_t start(const std::vector<std::string>& args) {
+    // Starts nubopro on the X server, without a terminal, as the desktop would; with the
+    // environment's variables set on top.
+    pid_t start(const std::vector<std::string>& args,
+                const std::vector<std::pair<std::string, std::string>>& environment = {}) {
         pid_t pid = fork();
         if (pid == 0) {
             setenv("DISPLAY", x.display().c_str(), 1);
             unsetenv("QT_QPA_PLATFORM");
             unsetenv("WAYLAND_DISPLAY");
+            for (const auto& [name, value] : environment)
+                setenv(name.c_str(), value.c_str(), 1);
             if (chdir(home.work().c_str()) != 0 ||
                 !freopen((home.root() + "/stderr.txt").c_str(), "w", stderr))
                 _exit(126);
@@ -92,6 +98,32 @@ TEST_F(WindowSmokeTest, TheWindowOpensAndACloseRequestSavesTheSettings) {
     EXPECT_EQ(x.xdotool("getwindowname " + window), "Nubo 2.2");
     EXPECT_EQ(closeAndWait(window, pid, 20000), 0) << test::readFile(home.root() + "/stderr.txt");
     EXPECT_NE(test::readFile(home.settingsFile()).find("Options="), std::string::npos);
+}
+
+// Twice the scale (a high-resolution screen, or a user who wants it larger): the window
+// opens within the screen, not beyond its edges.
+TEST_F(WindowSmokeTest, AtTwiceTheScaleTheWindowOpensWithinTheScreen) {
+    const pid_t pid = start({}, {{"QT_SCALE_FACTOR", "2"}});
+    const std::string window = findWindow("^Nubo 2\\.2$");
+    ASSERT_FALSE(window.empty()) << test::readFile(home.root() + "/stderr.txt");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // mapped and laid out
+    // "X=..", "Y=..", "WIDTH=..", "HEIGHT=.." lines; the screen as "WIDTH HEIGHT".
+    std::map<std::string, int> geometry;
+    std::istringstream lines(x.xdotool("getwindowgeometry --shell " + window));
+    for (std::string line; std::getline(lines, line);) {
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            geometry[line.substr(0, equals)] = std::atoi(line.c_str() + equals + 1);
+    }
+    int screenWidth = 0, screenHeight = 0;
+    std::istringstream(x.xdotool("getdisplaygeometry")) >> screenWidth >> screenHeight;
+    ASSERT_GT(screenWidth, 0);
+    ASSERT_GT(geometry["WIDTH"], 0);
+    EXPECT_GE(geometry["X"], 0);
+    EXPECT_GE(geometry["Y"], 0);
+    EXPECT_LE(geometry["X"] + geometry["WIDTH"], screenWidth);
+    EXPECT_LE(geometry["Y"] + geometry["HEIGHT"], screenHeight);
+    EXPECT_EQ(closeAndWait(window, pid, 20000), 0) << test::readFile(home.root() + "/stderr.txt");
 }
 
 TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {

@@ -12,7 +12,8 @@
 
 namespace nubo::test {
 
-// An X server of its own for the test, on the first free display from 90 on.
+// An X server of its own for the test (a 1600 x 900 screen), on the first free display
+// from 90 on.
 class XServer {
   public:
     XServer() {
@@ -26,7 +27,7 @@ class XServer {
                     // -noreset: an X server resets when its last client leaves, and a client
                     // connecting during that reset is refused (our own readiness check is a
                     // client that leaves).
-                    {"/usr/bin/Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                    {"/usr/bin/Xvfb", name, "-screen", "0", "1600x900x24", "-nolisten", "tcp",
                      "-noreset"},
                     "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
                 return;

@@ -61,7 +61,8 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
 
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
                          int timeoutSeconds, bool onTerminal,
-                         const std::function<void(pid_t)>& watch) {
+                         const std::function<void(pid_t)>& watch,
+                         const std::vector<std::pair<std::string, std::string>>& environment) {
     ProgramResult result;
     const std::string errorFile = home.root() + "/stderr.txt";
     const std::string outputFile = home.root() + "/stdout.txt";
@@ -81,6 +82,8 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
         // Without a display, as scripts and CI run it.
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             unsetenv(name);
+        for (const auto& [name, value] : environment)
+            setenv(name.c_str(), value.c_str(), 1);
         if (chdir(home.work().c_str()) != 0 || !freopen(outputFile.c_str(), "w", stdout) ||
             (onTerminal ? dup2(terminalSide, 2) < 0 : !freopen(errorFile.c_str(), "w", stderr))) {
             _exit(126);

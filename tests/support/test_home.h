@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace nubo::test {
@@ -45,9 +46,11 @@ struct ProgramResult {
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
                          int timeoutSeconds = 120, bool onTerminal = false);
 // The same, calling `watch` with the process id every 10 ms while the program runs (to
-// send it a signal at the right moment).
+// send it a signal at the right moment); `environment` is set for the program on top of
+// the home's (for example QT_QPA_PLATFORM, as CI jobs set it).
 ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& args,
                          int timeoutSeconds, bool onTerminal,
-                         const std::function<void(pid_t)>& watch);
+                         const std::function<void(pid_t)>& watch,
+                         const std::vector<std::pair<std::string, std::string>>& environment = {});
 
 }  // namespace nubo::test

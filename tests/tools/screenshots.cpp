@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -107,9 +108,18 @@ void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QStrin
             std::fprintf(stderr, "nothing to click in the %s mode\n", name);
         save(sheet, output + "/large-files-" + name + ".png", written);
     }
-    // A remote file dragged over the local folder "photos": the folder is highlighted.
+    // A narrow window in Details: names stay readable, the other columns give way.
+    const QSize wide = sheet.size();
     files.setViewMode(nubo::RemotePage::kDetails);
     local->views()->setViewMode(nubo::DirectoryViews::kDetails);
+    sheet.resize(760, wide.height());
+    QApplication::processEvents();
+    clickItem(local->views()->current(), "holiday.jpg");
+    clickItem(files.currentView(), "nubopro-2.2.tar.gz");
+    save(sheet, output + "/large-files-narrow-details.png", written);
+    sheet.resize(wide);
+    QApplication::processEvents();
+    // A remote file dragged over the local folder "photos": the folder is highlighted.
     nubo::LocalTableModel* table = local->tableModel();
     for (int row = 0; row < table->rowCount(); ++row) {
         if (table->index(row, 0).data().toString() == "photos")
@@ -117,8 +127,8 @@ void shootFilesPage(nubo::MainSheet& sheet, nubo::FilesPage& files, const QStrin
     }
     save(sheet, output + "/large-files-drag.png", written);
     table->setDropTarget(-1);
-    local->setPropertiesBox([&](const nubo::EntryProperties& properties) {
-        nubo::PropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
+    local->setPropertiesBox([&](const nubo::EntryProperties& properties, const QIcon& icon) {
+        nubo::PropertiesDialog dialog(properties, icon);
         dialog.show();
         save(dialog, output + "/tool-local-properties.png", written);
     });
@@ -202,6 +212,13 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
         } else {
             remote->setViewMode(nubo::RemotePage::kLargeIcons);
             save(sheet, output + "/classic-remote-icons.png", written);
+            // Everything selected: the status part counts it, in full.
+            remote->setViewMode(nubo::RemotePage::kList);
+            clickItem(remote->currentView(), "README.txt");
+            remote->currentView()->setFocus();
+            QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+            QApplication::sendEvent(remote->currentView(), &selectAll);
+            save(sheet, output + "/classic-remote-list.png", written);
             remote->setViewMode(nubo::RemotePage::kDetails);
             remote->setPropertiesBox([&](const nubo::EntryProperties& properties) {
                 nubo::PropertiesDialog dialog(properties, nubo::themeIcon("text-x-generic"));
@@ -368,6 +385,17 @@ int main(int argc, char** argv) {
                         .arg(output, classic ? "classic" : "large",
                              pages.options->tabs()->tabText(inner).toLower().replace(' ', '-'));
                 save(sheet, innerName, &written);
+            }
+        }
+        // A help topic in the program's own help window.
+        if (QTreeWidget* topics = pages.help->topicTree(); topics != nullptr) {
+            pages.help->fillTopics();
+            if (topics->topLevelItemCount() > 1) {
+                pages.help->openTopic(topics->topLevelItem(1));
+                if (auto* viewer = pages.help->findChild<QWidget*>("helpViewer")) {
+                    save(*viewer, output + "/tool-help-viewer.png", &written);
+                    viewer->close();
+                }
             }
         }
         if (server.running()) {

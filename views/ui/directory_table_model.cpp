@@ -135,7 +135,7 @@ void DirectoryTableModel::setDropTarget(int row) {
 
 Qt::ItemFlags DirectoryTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && dragAllowed())
+    if (index.isValid())
         flags |= Qt::ItemIsDragEnabled;
     if (index.isValid() && index.column() == 0)
         flags |= Qt::ItemIsEditable;

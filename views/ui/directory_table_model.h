@@ -63,7 +63,6 @@ class DirectoryTableModel : public QAbstractTableModel {
     virtual void refreshTables() {}
     // One entry's data (the row and drop highlight are handled here).
     virtual QVariant entryData(int entryIndex, int column, int role) const = 0;
-    virtual bool dragAllowed() const { return true; }
     // The text of a column: name, size, type name, date.
     static QVariant cellText(int column, const std::string& name, const std::string& size,
                              const std::string& type, const std::string& date);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
@@ -69,9 +70,14 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
     details_->setAllColumnsShowFocus(true);
     details_->header()->setSectionsClickable(true);
     details_->header()->setStretchLastSection(false);
-    // The name takes what the other columns leave, so a narrow half shows all four.
+    // The name takes what the other columns leave (fitColumns keeps it readable).
     details_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
+    connect(details_->header(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!fitting_ && column > 0)
+            userSized_ = true;
+    });
+    details_->viewport()->installEventFilter(this);
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(list_), static_cast<QAbstractItemView*>(details_)}) {
         view->setItemDelegate(new NameEditDelegate(view));
@@ -85,8 +91,13 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
         view->setDragDropMode(QAbstractItemView::DragOnly);
         view->setDefaultDropAction(Qt::CopyAction);
         view->viewport()->setAcceptDrops(true);
-        connect(view, &QWidget::customContextMenuRequested, this,
-                [this, view](const QPoint& at) { emit contextMenuWanted(view, at); });
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) {
+            // A right click beside the items is about the folder, as in file managers:
+            // the selection goes, so the folder's menu never stands beside selected rows.
+            if (!view->indexAt(at).isValid())
+                view->clearSelection();
+            emit contextMenuWanted(view, at);
+        });
         connect(view, &QAbstractItemView::doubleClicked, this, [this] {
             if (selectedEntries().size() == 1)
                 emit openWanted();
@@ -108,19 +119,9 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
 void DirectoryViews::setViewMode(int mode) {
     mode_ = mode;
     if (mode == kDetails) {
-        // The Windows version's percentages of the width, but Size always holds ten digits
-        // and Date/Time a whole date, so a narrow half still shows them; Name stretches.
-        const int width = std::max(this->width(), 300);
-        const QFontMetrics metrics = fontMetrics();
-        const int size =
-            std::max(width * widths_.size / 100 - 4, metrics.horizontalAdvance("0000000000") + 12);
-        const int date = std::max(std::min(width * widths_.date / 100 - 4, 160),
-                                  metrics.horizontalAdvance("Dec 31 23:59") + 16);
-        const int type = std::max(width * widths_.type / 100 - 4, 60);
-        details_->setColumnWidth(1, size);
-        details_->setColumnWidth(2, std::min(type, std::max(60, (width - size - date) / 2)));
-        details_->setColumnWidth(3, date);
+        userSized_ = false;
         setCurrentWidget(details_);
+        fitColumns();
         return;
     }
     const bool large = mode == kLargeIcons;
@@ -144,6 +145,57 @@ void DirectoryViews::setViewMode(int mode) {
     list_->setAcceptDrops(true);
     list_->viewport()->setAcceptDrops(true);
     setCurrentWidget(list_);
+}
+
+void DirectoryViews::fitColumns() {
+    if (userSized_)
+        return;
+    // Before the first layout the viewport's width is not known yet: the page's is used.
+    const int width = details_->viewport()->width() > 1
+                          ? details_->viewport()->width()
+                          : std::max(this->width() - 2 * details_->frameWidth(), 1);
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = 12;
+    // The Windows version's shares of the width, with Size holding ten digits and
+    // Date/Time a whole date where there is room.
+    int size =
+        std::max(width * widths_.size / 100 - 4, metrics.horizontalAdvance("0000000000") + padding);
+    int date = std::max(std::min(width * widths_.date / 100 - 4, 160),
+                        metrics.horizontalAdvance("Dec 31 23:59") + padding + 4);
+    int type = std::max(width * widths_.type / 100 - 4, 60);
+    type = std::min(type, std::max(60, (width - size - date) / 2));
+    // A name of some sixteen characters beside its icon stays readable.
+    const int name = metrics.averageCharWidth() * 16 +
+                     style()->pixelMetric(QStyle::PM_SmallIconSize) + 16 + padding;
+    const int least = metrics.horizontalAdvance("000") + padding;
+    int excess = size + type + date + name - width;
+    // Type goes first (the icon tells much of it), then Date/Time and Size share the rest.
+    const int typeCut = std::clamp(excess, 0, std::max(type - least, 0));
+    type -= typeCut;
+    excess -= typeCut;
+    const int spareDate = std::max(date - least, 0), spareSize = std::max(size - least, 0);
+    if (excess > 0 && spareDate + spareSize > 0) {
+        const int cut = std::min(excess, spareDate + spareSize);
+        const int dateCut = cut * spareDate / (spareDate + spareSize);
+        date -= dateCut;
+        size -= cut - dateCut;
+        excess -= cut;
+    }
+    fitting_ = true;
+    QHeaderView* header = details_->header();
+    header->setSectionResizeMode(0, excess > 0 ? QHeaderView::Interactive : QHeaderView::Stretch);
+    if (excess > 0)
+        header->resizeSection(0, name);
+    details_->setColumnWidth(1, size);
+    details_->setColumnWidth(2, type);
+    details_->setColumnWidth(3, date);
+    fitting_ = false;
+}
+
+bool DirectoryViews::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == details_->viewport() && event->type() == QEvent::Resize && mode_ == kDetails)
+        fitColumns();
+    return QStackedWidget::eventFilter(watched, event);
 }
 
 QAbstractItemView* DirectoryViews::current() const {

@@ -65,13 +65,24 @@ class DirectoryViews : public QStackedWidget {
     void editCancelled(int entry);
     void selectionChanged();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // The details' columns for the width there is: Size, Type and Date/Time as wide as
+    // the Windows version's shares (with room for their texts), Name the rest. Where
+    // that leaves Name less than a useful width, Type gives way, then Date/Time and Size
+    // together; narrower still, Name keeps its minimum and the view scrolls sideways.
+    void fitColumns();
+
     DirectoryTableModel* table_;
     Widths widths_;
     QListView* list_;
     QTreeView* details_;
     int mode_ = kList;
     int editing_ = -1;
+    bool fitting_ = false;
+    bool userSized_ = false;  // a column was sized by hand: the view keeps it
 };
 
 }  // namespace nubo

@@ -21,6 +21,7 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, H
     addLocalSide(local_->tools(), local_);
     connect(local_, &LocalView::statusChanged, this,
             [this](const QString& text) { setStatusPart(0, text); });
+    connect(local_, &LocalView::stopWanted, this, &FilesPage::stop);
     connect(local_, &LocalView::remoteItemsDropped, this,
             [this](const QString& folder) { downloadSelection(folder); });
     // Only this window's connected session's items are taken.

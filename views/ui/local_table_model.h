@@ -19,10 +19,6 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
     ~LocalTableModel() override;
 
     LocalDirectoryModel& core() const { return core_; }
-    // Items may be dragged out (not from the Desktop location).
-    void setDragAllowed(bool allowed) { dragAllowed_ = allowed; }
-    bool dragsOut() const { return dragAllowed_; }
-
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
@@ -39,11 +35,9 @@ class LocalTableModel : public DirectoryTableModel, public LocalDirectoryListene
     std::vector<int> fetchRows() const override;
     std::vector<int> fetchRowsFrom(size_t first) const override;
     QVariant entryData(int entryIndex, int column, int role) const override;
-    bool dragAllowed() const override { return dragAllowed_; }
 
   private:
     LocalDirectoryModel& core_;
-    bool dragAllowed_ = true;
 };
 
 }  // namespace nubo

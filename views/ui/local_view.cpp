@@ -68,16 +68,14 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
         return QMessageBox::warning(this, title, text, buttons);
     };
     opener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
-    properties_ = [this](const EntryProperties& properties) {
+    properties_ = [this](const EntryProperties& properties, const QIcon& icon) {
         // The desktop's own dialog where its file manager answers on the session bus.
         QStringList paths;
         for (const LocalEntry& entry : model_.entriesAt(views_->selectedEntries()))
             paths << QString::fromStdString(entry.path);
         if (showDesktopProperties(paths))
             return;
-        PropertiesDialog(properties, themeIcon(properties.multiple ? "edit-select-all" : "folder"),
-                         this)
-            .exec();
+        PropertiesDialog(properties, icon, this).exec();
     };
     table_ = new LocalTableModel(model_, this);
     tools_ = new QToolBar(this);
@@ -149,8 +147,6 @@ std::string LocalView::folder() const {
 
 void LocalView::navigate() {
     const LocalLocations::Item& item = locations_.currentItem();
-    // Dragging from the desktop is refused, as in the Windows version.
-    table_->setDragAllowed(item.kind != LocalLocations::Kind::Desktop);
     if (!watcher_->directories().isEmpty())
         watcher_->removePaths(watcher_->directories());
     if (item.kind == LocalLocations::Kind::Computer) {
@@ -299,7 +295,13 @@ void LocalView::showProperties() {
         const QFileInfo info(QString::fromStdString(entry.path));
         links.push_back(info.isSymLink() ? info.symLinkTarget().toStdString() : std::string());
     }
-    properties_(EntryProperties::ofLocal(chosen, typeNames, links));
+    // One item shows the icon of its row (a file's type, a folder, a volume).
+    const std::vector<int> selected = views_->selectedEntries();
+    const QIcon icon = selected.size() == 1 ? table_->index(table_->rowOf(selected.front()), 0)
+                                                  .data(Qt::DecorationRole)
+                                                  .value<QIcon>()
+                                            : themeIcon("edit-select-all");
+    properties_(EntryProperties::ofLocal(chosen, typeNames, links), icon);
 }
 
 void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {
@@ -347,6 +349,9 @@ bool LocalView::handleKey(QKeyEvent* key) {
             return true;
         case Qt::Key_F2:
             renameSelection();
+            return true;
+        case Qt::Key_Escape:
+            emit stopWanted();
             return true;
         case Qt::Key_A:
             if (mods != Qt::ControlModifier)

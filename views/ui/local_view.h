@@ -10,6 +10,7 @@
 #include "views/local_locations.h"
 
 class QAbstractItemView;
+class QIcon;
 class QComboBox;
 class QFileSystemWatcher;
 class QToolBar;
@@ -33,7 +34,8 @@ class LocalView : public QWidget {
     using QuestionBox = std::function<QMessageBox::StandardButton(
         const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
     using Opener = std::function<void(const QString& path)>;
-    using PropertiesBox = std::function<void(const EntryProperties& properties)>;
+    // Shows the properties box: the texts, and the icon the item has in the list.
+    using PropertiesBox = std::function<void(const EntryProperties& properties, const QIcon& icon)>;
     // Whether a drag's private data comes from this window's connected session.
     using RemoteCheck = std::function<bool(const QByteArray& tag)>;
 
@@ -72,6 +74,8 @@ class LocalView : public QWidget {
     // Remote items were dropped on a folder: download them there.
     void remoteItemsDropped(const QString& folder);
     void statusChanged(const QString& text);
+    // Escape in the list: the running transfer is to stop, as from the remote list.
+    void stopWanted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
@@ -117,8 +118,14 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
         part->setObjectName(names[i]);
         part->setFrameShape(QFrame::StyledPanel);
         part->setFrameShadow(QFrame::Sunken);
-        part->setMinimumWidth(1);
-        part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // The counts are never cut short while there is room (their text is their least
+        // width); the FTP echo gives way, down to nothing.
+        if (std::string_view(names[i]) == "echoStatus") {
+            part->setMinimumWidth(1);
+            part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            part->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+        }
         bar->addWidget(part, width);
         status_.push_back(part);
     }
@@ -340,6 +347,10 @@ bool RemotePage::downloadSelection(const QString& given) {
     if (!connectedNow() || chosen.empty())
         return false;
     QString folder = given;
+    // The Files page downloads into the folder its left side shows; the chooser asks
+    // when there is none (Classic, or Computer and Network on the left).
+    if (folder.isEmpty() && localFolder_)
+        folder = QString::fromStdString(localFolder_());
     if (folder.isEmpty()) {
         folder = chooser_("Select folder for downloaded files",
                           QString::fromStdString(planner_.transferDir()));

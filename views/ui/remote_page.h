@@ -68,7 +68,8 @@ class RemotePage : public QWidget, public AppLogListener {
     int viewMode() const;
     // Enter on the list: into a single directory or link, else a download.
     void openSelection();
-    // A download of the selection into a folder; empty: the chooser asks.
+    // A download of the selection into a folder; empty: the folder the Files page shows on
+    // its left, else the chooser asks.
     bool downloadSelection(const QString& folder = {});
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
     bool upload(const QStringList& paths, int directoryEntry = -1);
