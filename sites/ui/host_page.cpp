@@ -363,6 +363,7 @@ QWidget* HostPage::buildDialog() {
         takeDialogValues();
         host_.connect();
         hostStateChanged();
+        url_->lineEdit()->selectAll();
         url_->setFocus();  // the next site can be typed at once
     });
     connect(logoff_, &QPushButton::clicked, this, [this] { host_.logoff(); });
@@ -664,10 +665,8 @@ void HostPage::runCurrentAction() {
         trace_->click();
     } else {
         takeDialogValues();
-        if (!host_.urlValid()) {
-            url_->lineEdit()->selectAll();
-        }
         host_.connect();
+        url_->lineEdit()->selectAll();
         url_->setFocus();
     }
     hostStateChanged();
@@ -688,6 +687,7 @@ void HostPage::showEvent(QShowEvent* event) {
     if (!shownBefore_) {
         // The window opens ready for a URL; the window takes its focus as it activates.
         shownBefore_ = true;
+        url_->lineEdit()->selectAll();  // typing replaces the last site, as in a browser
         url_->setFocus();
     }
 }

@@ -812,11 +812,16 @@ class HostWindowTest : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(HostWindowTest, TheKeyboardStartsInTheUrlBox) {
+    // The box opens with the last site in it; what is typed replaces it.
+    urlEdit()->setText("ftp://last.example/");
     ASSERT_TRUE(test::showActive(sheet.get()));
     EXPECT_TRUE(inUrlBox(QApplication::focusWidget())) << focusName();
     test::typeText(QString::fromStdString(live.server.url("/", true)));
     test::pressKey(Qt::Key_Return);
     EXPECT_TRUE(pumpUntil([&] { return live.host->logoffEnabled(); })) << live.logText();
+    // And after Connect the next site is typed over the last one, not after it.
+    EXPECT_TRUE(inUrlBox(QApplication::focusWidget())) << focusName();
+    EXPECT_EQ(urlEdit()->selectedText(), urlEdit()->text());
 }
 
 TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
