@@ -126,6 +126,8 @@ QStringList contextMenuByKey(const QString& choose) {
 }
 
 bool clickToolAction(QAction* action) {
+    if (action == nullptr)
+        return false;
     for (QObject* object : action->associatedObjects()) {
         auto* bar = qobject_cast<QToolBar*>(object);
         QWidget* button = bar != nullptr ? bar->widgetForAction(action) : nullptr;

@@ -211,6 +211,8 @@ TEST_P(RemoteViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
     EXPECT_TRUE(remoteShows({"inside.txt"}));
     EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
     ASSERT_TRUE(idle());  // the listing has ended: the folder left is in the history
+    // The keys stay in the list: the next name typed picks an item of the folder.
+    EXPECT_EQ(QApplication::focusWidget(), remote) << QApplication::focusWidget();
     // Back with the tool button, found by its name.
     ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteBack")));
     ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
@@ -387,6 +389,13 @@ TEST_P(LocalViewInputTest, ClicksSelectWhatTheStatusCountsAndEnterOpens) {
     doubleClickItem(localList, row(localList, "sub"));
     EXPECT_TRUE(localShows({}));
     EXPECT_EQ(localView->folder(), local + "/sub");
+    // Enter on a folder opens it and the keys stay in the list.
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localUp")));
+    ASSERT_TRUE(pumpUntil([&] { return row(localList, "sub") >= 0; }));
+    clickItem(localList, row(localList, "sub"));
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(pumpUntil([&] { return localView->folder() == local + "/sub"; }));
+    EXPECT_EQ(QApplication::focusWidget(), localList) << QApplication::focusWidget();
 }
 
 TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {

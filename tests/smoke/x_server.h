@@ -27,8 +27,9 @@ class XServer {
                     // -noreset: an X server resets when its last client leaves, and a client
                     // connecting during that reset is refused (our own readiness check is a
                     // client that leaves).
+                    // -fbdir: the screen is also an XWD file the test can look at.
                     {"/usr/bin/Xvfb", name, "-screen", "0", "1600x900x24", "-nolisten", "tcp",
-                     "-noreset"},
+                     "-noreset", "-fbdir", screenFolder_.path()},
                     "/tmp/nubo-xvfb" + name.substr(1) + ".log"))
                 return;
             // Ready once a client can ask it something, not when its socket appears; and
@@ -50,6 +51,8 @@ class XServer {
         }
     }
     const std::string& display() const { return display_; }
+    // The screen as it is now, as an XWD image file (see ScreenImage).
+    std::string screenFile() const { return screenFolder_.path() + "/Xvfb_screen0"; }
     // Runs an xdotool command on this display; its standard output.
     std::string xdotool(const std::string& arguments) const {
         const std::string command =
@@ -67,6 +70,7 @@ class XServer {
     }
 
   private:
+    TempFolder screenFolder_{"nubo-xvfb-screen"};
     BackgroundProcess process_;
     std::string display_;
 };

@@ -168,9 +168,11 @@ def main():
                         help="the intruder speaks TLS with this PEM's certificate")
     parser.add_argument("--intruder-skip", type=int, default=0,
                         help="PORT commands the intruder leaves alone first")
+    parser.add_argument("--log-commands", action="store_true",
+                        help="log every command and reply, so a test can follow the dialogue")
     args = parser.parse_args()
 
-    logging.basicConfig(level=logging.INFO)
+    logging.basicConfig(level=logging.DEBUG if args.log_commands else logging.INFO)
     warnings.simplefilter("ignore")  # the write rights of the anonymous account
 
     authorizer = DummyAuthorizer()
