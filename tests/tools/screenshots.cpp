@@ -290,6 +290,10 @@ void shootStatistics(nubo::StatisticsDatabase& database, const QString& output, 
     nubo::StatisticsDialog dialog(database);
     dialog.show();
     dialog.showKind(nubo::StatisticsDatabase::kBytes);
+    if (dialog.list()->count() < 2) {
+        std::fprintf(stderr, "the statistics list has %d lines\n", dialog.list()->count());
+        return;
+    }
     dialog.list()->item(1)->setSelected(true);
     save(dialog, output + "/tool-statistics.png", written);
 }
