@@ -285,7 +285,9 @@ QWidget* HostPage::buildDialog() {
             [this](const QString& text) { host_.setUrlText(text.toStdString()); });
     connect(url_->lineEdit(), &QLineEdit::returnPressed, this, &HostPage::runCurrentAction);
     connect(url_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        if (!refreshing_ && host_.selectedIndex() < 0)
+        // The box loses its focus also while the window closes, perhaps after the
+        // controller has gone.
+        if (hostAlive_ && !refreshing_ && host_.selectedIndex() < 0)
             host_.acceptTypedUrl();
     });
     shortcut_ = toolButton(dialog, "hostShortcut", "insert-link", "Shortcut",
