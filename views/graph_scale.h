@@ -32,6 +32,8 @@ class GraphScale {
     bool observe(int64_t first, int64_t second);
 
     int64_t scale() const { return scale_; }
+    // Whether Auto is in charge (the combo may show the value it chose).
+    bool automatic() const { return automatic_; }
     // The combo index of the current scale (1 to 24).
     int comboIndex() const;
     bool counting() const { return countdown_ > 0; }

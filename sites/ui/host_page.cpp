@@ -611,6 +611,14 @@ void HostPage::sessionReady() {
     for (QLabel* field : {rate_, remaining_, cumulative_, total_})
         field->clear();
     feed_.sessionStarted(monotonicMilliseconds());
+    // Auto chooses again for each session: another server may be a thousand times slower.
+    for (auto [scale, box] : {std::pair{&feed_.dataScale(), dataScale_},
+                              std::pair{&feed_.controlScale(), controlScale_}}) {
+        if (scale->automatic()) {
+            scale->choose(0);
+            box->setCurrentIndex(0);
+        }
+    }
     graphTimer_.start();
 }
 
