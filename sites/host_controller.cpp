@@ -221,6 +221,7 @@ int HostController::addAndSelect(const std::string& name) {
 void HostController::setUrlText(const std::string& text) {
     urlText_ = text;
     selected_ = -1;
+    outcome_.forget();
 }
 
 void HostController::loadCredentials(const std::string& name) {
@@ -257,6 +258,7 @@ void HostController::selectSite(int index) {
     if (index < 0 || static_cast<size_t>(index) >= box.size()) {
         return;
     }
+    outcome_.forget();
     selected_ = index;
     urlText_ = box[index];
     loadCredentials(urlText_);

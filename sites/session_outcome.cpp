@@ -91,6 +91,11 @@ void SessionOutcome::endRequested() {
     endRequested_ = true;
 }
 
+void SessionOutcome::forget() {
+    std::lock_guard lock(mutex_);
+    message_.clear();
+}
+
 std::string SessionOutcome::message() const {
     std::lock_guard lock(mutex_);
     return message_;

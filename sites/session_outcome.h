@@ -26,6 +26,9 @@ class SessionOutcome : public AppLogListener {
     void ended();
     // Empty while a session runs and after an orderly end.
     std::string message() const;
+    // The user has moved on (another site typed or picked): the last session's failure
+    // is no longer news.
+    void forget();
 
     // The log's words for a WinSock error name ("WSAHOST_NOT_FOUND": "Host not
     // found"); an unknown name stays as it is.

@@ -255,6 +255,14 @@ void HostPage::refreshStatistics() {
     statistics_->setEnabled(!rows.empty());
 }
 
+void HostPage::showSessionMessage() {
+    const QString message = QString::fromStdString(host_.sessionMessage());
+    if (message_->text() != message) {
+        message_->setText(message);
+        messageIcon_->setVisible(!message.isEmpty());
+    }
+}
+
 void HostPage::sessionFinished(const std::string& message) {
     emit sessionOutcome(QString::fromStdString(message));
 }
@@ -281,8 +289,10 @@ QWidget* HostPage::buildDialog() {
     url_->setToolTip("FTP site: ftp://[user[:password]@]host[:port][/folder]");
     connect(url_, QOverload<int>::of(&QComboBox::activated), this,
             [this](int index) { host_.selectSite(index); });
-    connect(url_->lineEdit(), &QLineEdit::textEdited, this,
-            [this](const QString& text) { host_.setUrlText(text.toStdString()); });
+    connect(url_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        host_.setUrlText(text.toStdString());
+        showSessionMessage();
+    });
     connect(url_->lineEdit(), &QLineEdit::returnPressed, this, &HostPage::runCurrentAction);
     connect(url_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         // The box loses its focus also while the window closes, perhaps after the
@@ -584,11 +594,7 @@ void HostPage::hostStateChanged() {
     logoff_->setEnabled(host_.logoffEnabled());
     restart_->setVisible(host_.restartVisible());
     connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
-    const QString message = QString::fromStdString(host_.sessionMessage());
-    if (message_->text() != message) {
-        message_->setText(message);
-        messageIcon_->setVisible(!message.isEmpty());
-    }
+    showSessionMessage();
     shortcut_->setEnabled(host_.shortcutEnabled());
     if (ping_ != nullptr)
         ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());

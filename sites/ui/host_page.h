@@ -89,6 +89,8 @@ class HostPage : public QWidget, public HostControllerListener {
     void sessionReady() override;
     void sessionFinished(const std::string& message) override;
     void hostControllerGone() override;
+    // The message line: why the last session failed, until the user moves on.
+    void showSessionMessage();
 
   signals:
     // A session ended; message says why when it failed (empty after an orderly end).

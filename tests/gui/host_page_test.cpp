@@ -677,6 +677,9 @@ TEST_P(HostPageTest, AFailedLoginOrConnectSaysWhyOnThePage) {
         EXPECT_EQ(message(), failure.said) << logText();
         EXPECT_EQ(page->connectedToEdit()->text(), "");
     }
+    // Typing another site means the user has moved on: the old failure goes.
+    typeOver(urlEdit(), "ftp://elsewhere.example/");
+    EXPECT_EQ(message(), "");
     // A login that works takes the line away; so does the Logoff that ends it.
     typeOver(urlEdit(), server.url("/", true));
     click("hostConnect");
