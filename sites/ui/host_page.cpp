@@ -378,12 +378,18 @@ QWidget* HostPage::buildDialog() {
         url_->lineEdit()->selectAll();
         url_->setFocus();  // the next site can be typed at once
     });
-    connect(logoff_, &QPushButton::clicked, this, [this] { host_.logoff(); });
+    // The button goes grey under the keys: the focus goes back to the URL box, not on
+    // to whatever follows the button.
+    connect(logoff_, &QPushButton::clicked, this, [this] {
+        host_.logoff();
+        url_->setFocus();
+    });
     connect(restart_, &QPushButton::clicked, this, [this] {
         takeDialogValues();
         host_.restart();
         refreshUrlBox();
         hostStateChanged();
+        url_->setFocus();
     });
 
     auto* urlLabel = new QLabel("&URL:", dialog);

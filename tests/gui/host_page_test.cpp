@@ -688,6 +688,7 @@ TEST_P(HostPageTest, AFailedLoginOrConnectSaysWhyOnThePage) {
     click("hostLogoff");
     ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }));
     EXPECT_EQ(message(), "");
+    EXPECT_TRUE(inUrlBox(QApplication::focusWidget())) << focusName();
     // The log keeps its own words.
     EXPECT_TRUE(logHas(">530 Authentication failed."));
     EXPECT_TRUE(logHas("... failed to connect, WinSock err = WSAHOST_NOT_FOUND"));
