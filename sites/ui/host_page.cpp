@@ -264,6 +264,11 @@ void HostPage::showSessionMessage() {
 }
 
 void HostPage::sessionFinished(const std::string& message) {
+    // Nothing flows any more: a rate and a time left would say otherwise.
+    if (graphsOn_) {
+        rate_->clear();
+        remaining_->clear();
+    }
     emit sessionOutcome(QString::fromStdString(message));
 }
 
@@ -492,9 +497,13 @@ QWidget* HostPage::buildGraphs() {
     grid->addWidget(controlScale_, 0, 5);
     grid->addWidget(controlGraph_, 1, 3, 1, 3);
     rate_ = new QLabel(box);
+    rate_->setObjectName("hostRate");
     remaining_ = new QLabel(box);
+    remaining_->setObjectName("hostRemaining");
     cumulative_ = new QLabel(box);
+    cumulative_->setObjectName("hostAverageRate");
     total_ = new QLabel(box);
+    total_->setObjectName("hostTotal");
     auto* fields = new QHBoxLayout;
     for (auto [field, unit] : {std::pair{rate_, "KB/s"}, std::pair{remaining_, "remaining"},
                                std::pair{cumulative_, "KB/s"}, std::pair{total_, "total"}}) {

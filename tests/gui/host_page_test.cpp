@@ -845,12 +845,19 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     auto* echo = pages.remote->findChild<QLabel*>("echoStatus");
     ASSERT_NE(echo, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">150"); })) << live.logText();
+    auto* rate = pages.host->findChild<QLabel*>("hostRate");
+    if (rate != nullptr)  // the large layout's rate fields
+        ASSERT_TRUE(pumpUntil([&] { return !rate->text().isEmpty(); }, 20000));
     dying.reset();
     ASSERT_TRUE(pumpUntil([&] { return !live.host->sessionActive(); }, 20000)) << live.logText();
     EXPECT_EQ(connectedTo->text(), "");
     EXPECT_EQ(hostText("hostMessage"), "Connection lost: connection reset") << live.logText();
     EXPECT_EQ(echo->text(), hostText("hostMessage"));
     EXPECT_TRUE(live.logHas(">150"));  // the log keeps what it had
+    if (rate != nullptr) {
+        EXPECT_EQ(rate->text(), "");
+        EXPECT_EQ(hostText("hostRemaining"), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, HostWindowTest, ::testing::Values(false, true),
