@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
@@ -142,6 +143,21 @@ class RemotePageTest : public ::testing::Test {
     std::vector<std::string> chooserTitles;
     QString chosenFolder;
 };
+
+// The idle session's keep-alive leaves the last message in the status bar.
+TEST_F(RemotePageTest, TheKeepAliveLeavesTheLastMessageInTheStatusBar) {
+    auto* echo = page->findChild<QLabel*>("echoStatus");
+    ASSERT_NE(echo, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">226"); }))
+        << echo->text().toStdString();
+    const QString last = echo->text();
+    live.log.LogCommand("NOOP");
+    live.log.LogCommand(">200 I successfully did nothing.");
+    pumpUntil([] { return false; }, 100);
+    EXPECT_EQ(echo->text(), last);
+    live.log.LogCommand("PWD");  // the next real command shows again
+    EXPECT_TRUE(pumpUntil([&] { return echo->text() == "PWD"; })) << echo->text().toStdString();
+}
 
 TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
     // A site without a transfer type: the mode remembered from the last run (Image),

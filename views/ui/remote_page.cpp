@@ -624,6 +624,16 @@ void RemotePage::lineAppended(size_t, const std::string& text, LogLineKind kind)
     if (kind != LogLineKind::Command && kind != LogLineKind::Reply)
         return;
     std::lock_guard lock(echoMutex_);
+    // The idle session's NOOP and its reply would push the last real message away.
+    if (kind == LogLineKind::Command && text == "NOOP") {
+        keepAliveReply_ = true;
+        return;
+    }
+    if (keepAliveReply_) {
+        // ">200-..." lines continue a reply; ">200 ..." ends it.
+        keepAliveReply_ = text.size() > 4 && text[4] == '-';
+        return;
+    }
     echo_ = text;
     if (echoQueued_)
         return;

@@ -167,6 +167,7 @@ class RemotePage : public QWidget, public AppLogListener {
     std::mutex echoMutex_;
     std::string echo_;
     bool echoQueued_ = false;
+    bool keepAliveReply_ = false;  // the reply to a keep-alive NOOP is not news
 };
 
 }  // namespace nubo
