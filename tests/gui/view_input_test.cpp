@@ -513,6 +513,15 @@ TEST_P(LocalViewInputTest, ARightClickBesideTheItemsLetsGoOfTheSelection) {
     EXPECT_FALSE(fs::exists(trash + "/Trash/files/mine.txt"));
 }
 
+TEST_P(LocalViewInputTest, AListingFileGoesIntoTheFolderShownOnTheLeft) {
+    chosen = live.home.root();  // what a chooser would answer
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/127.0.0.1.txt"); })) << live.logText();
+    EXPECT_TRUE(chooserTitles.empty());
+    EXPECT_FALSE(fs::exists(live.home.root() + "/127.0.0.1.txt"));
+}
+
 TEST_P(LocalViewInputTest, GetDownloadsIntoTheFolderShownOnTheLeft) {
     chosen = local + "/sub";
     clickItem(remote, row(remote, "hello.txt"));

@@ -449,7 +449,10 @@ void RemotePage::listToFile() {
     if (session == nullptr)
         return;
     const std::string host = FtpUrl(host_.urlText()).host;
-    std::string path = planner_.listFilePath(host);
+    // On the Files page the listing goes where the downloads go: the folder on the left.
+    const std::string shown = localFolder_ ? localFolder_() : std::string();
+    std::string path =
+        shown.empty() ? planner_.listFilePath(host) : TransferPlanner::listFilePath(shown, host);
     if (path.empty()) {
         // No transfer folder yet: ask rather than write into whatever folder is current.
         const QString folder = chooser_("Select folder for the listing file", QDir::homePath());
