@@ -51,8 +51,27 @@ class RecordingOutlets : public MainOutlets {
     std::atomic<int> closeRequests_{0};
 };
 
+// Lines recorded from any thread, read as a copy.
+class EventLines {
+  public:
+    std::vector<std::string> events() const {
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+
+  protected:
+    void record(std::string event) {
+        std::lock_guard lock(mutex_);
+        events_.push_back(std::move(event));
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> events_;
+};
+
 // Host-page events as a list of readable lines ("loggedIn host [..]", "ended", ...).
-class RecordingObserver : public SessionObserver {
+class RecordingObserver : public SessionObserver, public EventLines {
   public:
     void sessionLoggedIn(const std::string& connectedText) override {
         record("loggedIn " + connectedText);
@@ -63,23 +82,10 @@ class RecordingObserver : public SessionObserver {
     }
     void transferProgress(int64_t bytes) override { record("progress " + std::to_string(bytes)); }
     void transferEnded(int64_t bytes, int64_t) override { record("end " + std::to_string(bytes)); }
-
-    std::vector<std::string> events() const {
-        std::lock_guard lock(mutex_);
-        return events_;
-    }
-
-  private:
-    void record(std::string event) {
-        std::lock_guard lock(mutex_);
-        events_.push_back(std::move(event));
-    }
-    mutable std::mutex mutex_;
-    std::vector<std::string> events_;
 };
 
 // The local view's upkeep as lines ("file DIR NAME SIZE TIME", "folder DIR NAME").
-class RecordingLocalView : public LocalViewUpkeep {
+class RecordingLocalView : public LocalViewUpkeep, public EventLines {
   public:
     void localFileWritten(const std::string& directory, const std::string& name, int64_t size,
                           int64_t time) override {
@@ -89,19 +95,6 @@ class RecordingLocalView : public LocalViewUpkeep {
     void localFolderCreated(const std::string& directory, const std::string& name) override {
         record("folder " + directory + " " + name);
     }
-
-    std::vector<std::string> events() const {
-        std::lock_guard lock(mutex_);
-        return events_;
-    }
-
-  private:
-    void record(std::string event) {
-        std::lock_guard lock(mutex_);
-        events_.push_back(std::move(event));
-    }
-    mutable std::mutex mutex_;
-    std::vector<std::string> events_;
 };
 
 }  // namespace nubo::test
