@@ -13,30 +13,30 @@
 #include <sys/stat.h>
 
 #include "engine/control_channel.h"
+#include "engine/control_connection.h"
+#include "engine/data_connector.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
-#include "engine/proxy_type.h"
+#include "engine/proxy_route.h"
 #include "engine/remote_view_contract.h"
-#include "engine/server_features.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
 
 namespace nubo {
 
 // One connection to one FTP server. The worker thread (SessionWorker) runs `run`:
-// connect and log in, then take queued requests one at a time until a Logoff, a lost
-// connection or a failed socket. The interface thread only queues (`enqueue`), aborts
+// connect and log in (ControlConnection), then take queued requests one at a time until
+// a Logoff, a lost connection or a failed socket; transfers get their data connections
+// from the DataConnector. The interface thread only queues (`enqueue`), aborts
 // (`abort`), asks to quit when done and passes setting changes; every flag the two
 // threads share is atomic.
 class FtpSession {
   public:
     static constexpr int kPoolSize = 64;
     // Results of openDataConnection.
-    static constexpr int kDataOpen = 0;
-    static constexpr int kDataFailed = 1;
-    static constexpr int kDataControlLost = 2;
-    // How long the replies to ABOR are awaited after a stalled transfer.
-    static constexpr int kAbortReplyWaitMs = 5000;
+    static constexpr int kDataOpen = DataConnector::kOpen;
+    static constexpr int kDataFailed = DataConnector::kFailed;
+    static constexpr int kDataControlLost = DataConnector::kControlLost;
 
     // A request's operation; returns the last FTP reply code of the operation.
     using RequestHandler = std::function<int(FtpSession&, SessionRequest&)>;
@@ -68,8 +68,8 @@ class FtpSession {
     // Creates the control connection, connects, logs in and runs the after-login
     // steps. False when the start failed or was cancelled.
     bool start();
-    bool connectControl();
-    bool login();
+    bool connectControl() { return connection_.connect(); }
+    bool login() { return connection_.login(); }
     void closeControl();
 
     // Sets up the data connection for a transfer command ("LIST", "RETR name", ...)
@@ -125,14 +125,14 @@ class FtpSession {
     ControlChannel& control() { return control_; }
     FtpSocket& dataSocket() { return data_; }
     const FtpUrl& target() const { return target_; }
-    ProxyType proxyType() const { return proxyType_; }
-    const FtpUrl& proxyAddress() const { return proxyAddress_; }
-    const std::string& systemText() const { return systemText_; }
+    ProxyType proxyType() const { return route_.type; }
+    const FtpUrl& proxyAddress() const { return route_.address; }
+    const std::string& systemText() const { return connection_.systemText(); }
     // What the server announced in its reply to FEAT after login.
-    const ServerFeatures& features() const { return features_; }
+    const ServerFeatures& features() const { return connection_.features(); }
     const std::string& currentUrl() const { return currentUrl_; }
     int exitCode() const { return exitCode_; }
-    bool passive() const { return passive_; }
+    bool passive() const { return connector_.passive(); }
     bool restartEnabled() const { return restartEnabled_; }
     bool abortRequested() const { return abortRequested_; }
     void setTransferActive(bool on) { transferActive_ = on; }
@@ -157,45 +157,13 @@ class FtpSession {
     bool cancelled() const;
     void logExtended(const std::string& text);
     void setStatus(const std::string& text);
-    bool sendUserAndPassword();
-    // FTP over TLS: implicit TLS right after connecting, "AUTH TLS" (then "AUTH SSL")
-    // after the greeting, the certificate judged, "PBSZ 0" and "PROT P" after login.
-    bool startControlTls();
-    bool requestTls();
-    bool judgeCertificate();
-    bool protectData();
-    // A data connection just opened: its TLS handshake, resuming the control session.
-    int secureDataConnection(int opened);
-    void logProxyLine(const char* format);
     void afterLogin();
-    // FEAT, and "OPTS UTF8 ON" where the server offers UTF8.
-    void requestFeatures();
     void requestLoop();
     // The next request; false when the connection was lost while waiting.
     bool waitForRequest();
     int runRequest(SessionRequest& request);
     void releaseRecord(SessionRequest* record);
     bool sendAbortOnce();
-    int openPassive(const std::string& command, std::string* lastLine);
-    // PASV (EPSV on IPv6, or once PASV was refused and EPSV accepted): the reply code
-    // (227 or 229 with the port, and the address for 227), 421, another refusal, or 0
-    // for a reply that names no usable address.
-    int requestPassive(std::string* replyLine, unsigned* port, uint32_t* address);
-    int openActive(const std::string& command, std::string* lastLine);
-    // The transfer command went out (code: its reply so far, 0 when none was read) but
-    // no data connection came of it: kDataFailed, or kDataControlLost when the control
-    // connection went too.
-    int abandonDataCommand(int code, std::string* lastLine);
-    bool isSocks() const {
-        return proxyType_ == ProxyType::Socks4 || proxyType_ == ProxyType::Socks5;
-    }
-    class SocksClient socksClient();
-    // Connects a socket to the SOCKS server; logs the failure.
-    bool connectToSocksServer(FtpSocket& socket);
-    int openSocksActive(const std::string& command, std::string* lastLine);
-    // Sends PORT for address:port and reads the reply.
-    void sendPort(uint32_t address, unsigned port);
-    void sendRestart();
     void installOperations();
     // Writes a restart field while restart is on; false when it could not be kept.
     bool writeRestartField(int field, const std::string& text);
@@ -214,7 +182,6 @@ class FtpSession {
     // ABOR), an upload's connection is closed only once the server took every byte,
     // and the final reply is read and returned. *broken: the data connection failed.
     int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken);
-    int abortStalledTransfer();
     // Ends a listing that reached a limit of the context: logs, closes the data
     // connection and aborts the transfer on the server. The final reply's code.
     int stopListingOverLimit(int64_t entries, int64_t bytes, int64_t startMs);
@@ -266,8 +233,12 @@ class FtpSession {
 
     FtpUrl target_;
     SessionContext context_;
+    ProxyRoute route_;
     ControlChannel control_;
-    FtpSocket data_;
+    DataConnector connector_;
+    ControlConnection connection_;
+    // The connector's socket, where the transfers read and write.
+    FtpSocket& data_;
 
     // The queue: records move between the free list and the queue under the lock; the
     // semaphore counts queued requests and is all the idle worker waits on.
@@ -279,7 +250,6 @@ class FtpSession {
     bool quitPending_ = false;
     std::array<RequestHandler, kRequestKindCount> handlers_;
 
-    std::atomic<bool> passive_{true};
     std::atomic<bool> restartEnabled_{true};
     std::atomic<bool> transferActive_{false};
     std::atomic<bool> abortRequested_{false};
@@ -305,30 +275,12 @@ class FtpSession {
     bool brokenForRetry_ = false;
     // The running transfer has moved a block of data.
     bool movedData_ = false;
-    // The last data connection failed on the network (no connection, or it broke before
-    // the transfer began), not by the server's refusal.
-    bool dataConnectionBroke_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool restartActive_ = false;
     int64_t restartPending_ = 0;
     int64_t lastProgressReport_ = 0;
 
-    ProxyType proxyType_ = ProxyType::None;
-    bool dataTls_ = false;    // PROT P in force: data connections are encrypted
-    bool tlsFailed_ = false;  // the connection failed in TLS (exit bit 128, not 64)
-    FtpUrl proxyAddress_;
-    // SOCKS only: the proxy's credentials and the addresses of the proxy and of the
-    // target, resolved at construction (IPv4 with all bits set when a name did not
-    // resolve; SOCKS4 takes a target's IPv4 address where it has one).
-    std::string proxyUser_;
-    std::string proxyPassword_;
-    NetAddress proxyEndpoint_;
-    NetAddress targetAddress_;
-    std::string systemText_;
-    ServerFeatures features_;
-    bool mlsdRefused_ = false;
-    bool extendedPassive_ = false;  // EPSV in place of PASV: IPv6, or PASV was refused
-    bool epsvTried_ = false;        // MLST announced, MLSD refused: listings use LIST
+    bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     int32_t localZoneBias_ = 0;

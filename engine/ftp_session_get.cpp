@@ -261,7 +261,7 @@ void FtpSession::askExactFacts(RemoteEntry* entry) {
         return;
     }
     int64_t time = 0;
-    if (features_.has("MLST")) {
+    if (features().has("MLST")) {
         std::vector<std::string> lines;
         control_.sendCommand("MLST", entry->remoteName());
         if (control_.readReplyLines(&lines) / 100 != 2) {
@@ -280,7 +280,7 @@ void FtpSession::askExactFacts(RemoteEntry* entry) {
         }
         return;
     }
-    if (features_.has("MDTM")) {
+    if (features().has("MDTM")) {
         std::string line;
         control_.sendCommand("MDTM", entry->remoteName());
         if (control_.readReply(&line) == 213 && line.size() > 4 &&
@@ -292,7 +292,7 @@ void FtpSession::askExactFacts(RemoteEntry* entry) {
 }
 
 int64_t FtpSession::askSize(const std::string& name) {
-    if (!features_.has("SIZE") || cancelled()) {
+    if (!features().has("SIZE") || cancelled()) {
         return -1;
     }
     std::string line;
@@ -428,7 +428,7 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     offset = restartActive_ ? restartPending_ : 0;  // a refused REST starts over
     setRestart(false, 0);
     if (opened != kDataOpen) {
-        return opened == kDataFailed && !dataConnectionBroke_
+        return opened == kDataFailed && !connector_.lastFailureWasNetwork()
                    ? countTransfer(ControlChannel::kLocalFailure, true)
                    : countLostSetUp(true, opened == kDataControlLost);
     }

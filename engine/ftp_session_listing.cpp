@@ -153,7 +153,7 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
 
     // MLSD where the server offers it: exact sizes, UTC times, plain types. A server
     // that announces MLST and still refuses MLSD is asked with LIST from then on.
-    bool machineListing = features_.has("MLST") && !mlsdRefused_;
+    bool machineListing = features().has("MLST") && !mlsdRefused_;
     std::string refusal;
     int opened = openDataConnection(machineListing ? "MLSD" : "LIST", &refusal);
     if (machineListing && opened == kDataFailed && !refusal.empty() && refusal[0] == '5') {
@@ -263,7 +263,7 @@ int FtpSession::stopListingOverLimit(int64_t entries, int64_t bytes, int64_t sta
     // The server still sends: its data connection goes, and ABOR with the replies to it
     // keeps the control connection in step for the next command.
     data_.close();
-    return abortStalledTransfer();
+    return connector_.abortStalledTransfer();
 }
 
 int FtpSession::listToFile(const std::string& filePath) {

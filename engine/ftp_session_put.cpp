@@ -228,7 +228,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (opened != kDataOpen) {
         localPath_ = path;
-        return opened == kDataFailed && !dataConnectionBroke_
+        return opened == kDataFailed && !connector_.lastFailureWasNetwork()
                    ? countTransfer(ControlChannel::kLocalFailure, false)
                    : countLostSetUp(false, opened == kDataControlLost);
     }

@@ -58,9 +58,7 @@ bool FtpSession::waitForRequest() {
     }
     // Idle: a NOOP now and then, always between requests, never during one.
     while (!requests_.try_acquire_for(std::chrono::milliseconds(context_.keepAliveMs))) {
-        control_.sendCommand("NOOP");
-        const int code = control_.readReply();
-        if (code == 421 || code == ControlChannel::kLocalFailure)
+        if (!connection_.keepAlive())
             return false;  // the connection is gone
     }
     return true;
@@ -218,7 +216,7 @@ void FtpSession::setQuitWhenDone(bool on) {
 
 void FtpSession::settingChanged(const std::string& name) {
     if (name == "Passive") {
-        passive_ = context_.config->GetInt("Passive") != 0;
+        connector_.setPassive(context_.config->GetInt("Passive") != 0);
     } else if (name == "Restart") {
         bool on = context_.config->GetInt("Restart") != 0;
         restartEnabled_ = on;
