@@ -31,6 +31,27 @@ std::string xdgDataHome() {
     return baseFolder("XDG_DATA_HOME", "/.local/share");
 }
 
+std::vector<std::string> xdgDataDirs() {
+    std::vector<std::string> folders;
+    const char* value = std::getenv("XDG_DATA_DIRS");
+    const std::string list = value != nullptr ? value : "";
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(':', start);
+        if (end == std::string::npos)
+            end = list.size();
+        std::string folder = list.substr(start, end - start);
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        if (isAbsoluteFolder(folder))
+            folders.push_back(folder);
+        start = end + 1;
+    }
+    if (folders.empty())
+        folders = {"/usr/local/share", "/usr/share"};
+    return folders;
+}
+
 bool isAbsoluteFolder(const std::string& folder) {
     return !folder.empty() && folder.front() == '/';
 }

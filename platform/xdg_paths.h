@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace nubo {
 
@@ -8,6 +9,9 @@ namespace nubo {
 // they hold absolute paths, else ~/.config and ~/.local/share. No trailing "/".
 std::string xdgConfigHome();
 std::string xdgDataHome();
+// The system's data folders: the absolute entries of $XDG_DATA_DIRS, else
+// /usr/local/share and /usr/share. No trailing "/".
+std::vector<std::string> xdgDataDirs();
 // Shared data files live only in an absolute folder: an empty or relative one would
 // scatter them into whatever the current directory happens to be.
 bool isAbsoluteFolder(const std::string& folder);

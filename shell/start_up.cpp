@@ -29,11 +29,22 @@ uint32_t StartUp::ensureShortcutsRegistered(ShortcutLibrary& library) {
     if (!library.load()) {
         return CommandLineRequest::kRegisterFailed;
     }
-    if (library.isRegistered()) {
+    if (library.isRegistered() || shortcutsProvidedBySystem()) {
         return 0;
     }
     return Succeeded(library.callServer(kDllRegisterServer)) ? 0
                                                              : CommandLineRequest::kRegisterFailed;
+}
+
+bool StartUp::shortcutsProvidedBySystem() {
+    for (const std::string& folder : xdgDataDirs()) {
+        if (::access((folder + "/mime/packages/nubo-shortcut.xml").c_str(), R_OK) == 0 &&
+            ::access((folder + "/applications/" + ShortcutOpenCommand::kDesktopFileName).c_str(),
+                     R_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool StartUp::refreshOpenCommand(const std::string& programPath) {

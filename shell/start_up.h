@@ -21,7 +21,10 @@ class StartUp {
     static std::string prepareDataFolder(const std::string& startDirectory);
     // Loads the shortcut library and registers ".nubo" files when they are not yet;
     // CommandLineRequest::kRegisterFailed when that fails, else 0.
+    // Nothing is registered per user where a system package (a data folder of
+    // $XDG_DATA_DIRS) already provides the type and its open command.
     static uint32_t ensureShortcutsRegistered(ShortcutLibrary& library);
+    static bool shortcutsProvidedBySystem();
     // Points the desktop's open command for ".nubo" files at this program when it
     // names another; true when it was rewritten.
     static bool refreshOpenCommand(const std::string& programPath);

@@ -29,9 +29,14 @@ bool ShortcutLibrary::load() {
         return true;
     }
     if (handle_ == nullptr && name_.find('/') == std::string::npos) {
-        // The copy beside the program first, whatever the loader's search path says.
-        const std::string besideProgram = programFolder() + name_;
-        handle_ = ::dlopen(besideProgram.c_str(), RTLD_NOW | RTLD_LOCAL);
+        // The copy beside the program (a build tree) or in the installed layout
+        // (bin/ and lib/nubopro/) first, whatever the loader's search path says.
+        for (const std::string& path :
+             {programFolder() + name_, programFolder() + "../lib/nubopro/" + name_}) {
+            handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (handle_ != nullptr)
+                break;
+        }
     }
     if (handle_ == nullptr) {
         handle_ = ::dlopen(name_.c_str(), RTLD_NOW | RTLD_LOCAL);

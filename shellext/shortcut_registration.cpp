@@ -63,6 +63,7 @@ std::string mimePackage() {
            ShortcutOpenCommand::kMimeType +
            "\">\n"
            "    <comment>Nubo Shortcut</comment>\n"
+           "    <sub-class-of type=\"text/plain\"/>\n"
            "    <magic priority=\"60\">\n"
            "      <match type=\"string\" offset=\"0\" value=\"[NuboShortcut]\"/>\n"
            "    </magic>\n"

@@ -253,7 +253,9 @@ TEST(NuboproProgramTest, HelpVersionAndTheDesktopRegistration) {
     EXPECT_NE(help.outputText.find("-f URL"), std::string::npos);
     EXPECT_NE(help.outputText.find("Exit code"), std::string::npos);
 
-    // A start registers ".nubo" files with an open command naming this program.
+    // A start registers ".nubo" files with an open command naming this program (where
+    // no installed package provides them).
+    home.hideSystemData();
     runNubopro(home, {"-f", "-"});
     const std::string entry = readFile(home.data() + "/applications/nubo-shortcut.desktop");
     EXPECT_NE(entry.find(std::string("Exec=\"") + NUBOPRO_BINARY + "\" -o %f"), std::string::npos)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "platform/desktop_entry_file.h"
 #include "platform/shortcut_open_command.h"
 #include "shell/command_line_request.h"
@@ -29,6 +31,7 @@ std::string defaultApplication(const std::string& mimeAppsPath) {
 // by name.
 TEST(ShortcutRegistrationTest, RegistersOnceAndUnregistersCleanly) {
     test::TestHome home;
+    home.hideSystemData();
     // Another program's association survives both steps.
     test::writeFile(home.config() + "/mimeapps.list",
                     "[Default Applications]\ntext/plain=editor.desktop\n");
@@ -58,6 +61,7 @@ TEST(ShortcutRegistrationTest, RegistersOnceAndUnregistersCleanly) {
 
 TEST(ShortcutRegistrationTest, AMissingLibraryOrUnwritableHomeSetsTheFailureBit) {
     test::TestHome home;
+    home.hideSystemData();
     ShortcutLibrary missing("libnubosx-not-there.so");
     EXPECT_EQ(StartUp::ensureShortcutsRegistered(missing), CommandLineRequest::kRegisterFailed);
     EXPECT_EQ(missing.create(), nullptr);
@@ -71,6 +75,7 @@ TEST(ShortcutRegistrationTest, AMissingLibraryOrUnwritableHomeSetsTheFailureBit)
 
 TEST(ShortcutRegistrationTest, TheOpenCommandFollowsTheProgramWhenItMoves) {
     test::TestHome home;
+    home.hideSystemData();
     ShortcutLibrary library(NUBOSX_LIBRARY);
     ASSERT_EQ(StartUp::ensureShortcutsRegistered(library), 0u);
 
@@ -86,6 +91,44 @@ TEST(ShortcutRegistrationTest, TheOpenCommandFollowsTheProgramWhenItMoves) {
     // The rest of the entry is kept.
     const std::string entry = test::readFile(ShortcutOpenCommand::desktopEntryPath());
     EXPECT_NE(entry.find("MimeType=application/x-nubo-shortcut;"), std::string::npos);
+}
+
+// The package's files declare what the per-user registration declares, so a system
+// install can stand in for it; with both of them in a system data folder nothing is
+// written per user, with one of them missing the user's registration is made.
+TEST(ShortcutRegistrationTest, APackageProvidingTheTypeAndItsEntryTakesTheUsersPlace) {
+    test::TestHome home;
+    home.hideSystemData();
+    const std::string packaged = std::string(NUBO_SOURCE_DIR) + "/resources/linux/";
+    ShortcutLibrary library(NUBOSX_LIBRARY);
+    ASSERT_EQ(StartUp::ensureShortcutsRegistered(library), 0u);
+    EXPECT_EQ(test::readFile(ShortcutOpenCommand::mimePackagePath()),
+              test::readFile(packaged + "nubo-shortcut.xml"));
+    DesktopEntryFile mine(ShortcutOpenCommand::desktopEntryPath());
+    DesktopEntryFile theirs(packaged + ShortcutOpenCommand::kDesktopFileName);
+    ASSERT_TRUE(mine.load() && theirs.load());
+    for (const char* key : {"Type", "MimeType", "NoDisplay"}) {
+        std::string a, b;
+        mine.value("Desktop Entry", key, &a);
+        theirs.value("Desktop Entry", key, &b);
+        EXPECT_EQ(a, b) << key;
+    }
+    std::string exec;
+    theirs.value("Desktop Entry", "Exec", &exec);
+    EXPECT_EQ(exec, "nubopro -o %f");
+    ASSERT_EQ(library.callServer(kDllUnregisterServer), S_OK);
+
+    std::filesystem::create_directories(home.systemData() + "/mime/packages");
+    std::filesystem::create_directories(home.systemData() + "/applications");
+    test::writeFile(home.systemData() + "/mime/packages/nubo-shortcut.xml",
+                    test::readFile(packaged + "nubo-shortcut.xml"));
+    EXPECT_FALSE(StartUp::shortcutsProvidedBySystem());  // the entry is missing
+    test::writeFile(home.systemData() + "/applications/nubo-shortcut.desktop",
+                    test::readFile(packaged + "nubo-shortcut.desktop"));
+    EXPECT_TRUE(StartUp::shortcutsProvidedBySystem());
+    EXPECT_EQ(StartUp::ensureShortcutsRegistered(library), 0u);
+    EXPECT_FALSE(exists(ShortcutOpenCommand::mimePackagePath()));
+    EXPECT_FALSE(exists(ShortcutOpenCommand::desktopEntryPath()));
 }
 
 TEST(ShortcutRegistrationTest, ShortcutFilesReachTheCommandLineThroughTheLibrary) {

@@ -17,8 +17,8 @@ namespace nubo::test {
 
 namespace {
 
-const char* const kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "DISPLAY",
-                                  "WAYLAND_DISPLAY"};
+const char* const kVariables[] = {"HOME",          "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                                  "XDG_DATA_DIRS", "DISPLAY",         "WAYLAND_DISPLAY"};
 
 }  // namespace
 
@@ -41,6 +41,11 @@ TestHome::TestHome() {
     setenv("XDG_DATA_HOME", data().c_str(), 1);
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
+}
+
+void TestHome::hideSystemData() const {
+    std::filesystem::create_directories(systemData());
+    setenv("XDG_DATA_DIRS", systemData().c_str(), 1);
 }
 
 TestHome::~TestHome() {

@@ -26,6 +26,11 @@ class TestHome {
     // The "AppData" folder, ending in "/".
     std::string appData() const { return data() + "/Tkwa/Nubo/"; }
     std::string work() const { return root_ + "/work"; }
+    // The system's data folders ($XDG_DATA_DIRS), empty until a test puts files there;
+    // after hideSystemData the machine's own packages (an installed NuboPRO among them)
+    // are out of sight. Icons and MIME types then come from nowhere: for core tests.
+    std::string systemData() const { return root_ + "/system-share"; }
+    void hideSystemData() const;
     std::string settingsFile() const { return config() + "/Tkwa/Nubo.conf"; }
 
   private:
