@@ -63,8 +63,8 @@ HostController::~HostController() {
         worker_->join();
         worker_.reset();
     }
-    for (const char* name : kWatchedSettings) {
-        config_.Unsubscribe(name);
+    for (ConfigStore::Subscription subscription : subscriptions_) {
+        config_.Unsubscribe(subscription);
     }
     // A session left behind at the exit may still log.
     context_.log->RemoveListener(&outcome_);
@@ -144,7 +144,8 @@ void HostController::startUp() {
     }
     config_.SetPerHostSaver([this] { sites_.savePerHostSettings(); });
     for (const char* name : kWatchedSettings) {
-        config_.Subscribe(name, [this](const std::string& setting) { watchSetting(setting); });
+        subscriptions_.push_back(
+            config_.Subscribe(name, [this](const std::string& setting) { watchSetting(setting); }));
     }
     changed();
 }

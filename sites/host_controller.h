@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/config_store.h"
 #include "engine/ftp_url.h"
 #include "engine/session_observer.h"
 #include "platform/registry_key.h"
@@ -19,7 +20,6 @@
 namespace nubo {
 
 class AppLog;
-class ConfigStore;
 class FtpSession;
 class LocalViewUpkeep;
 class MainOutlets;
@@ -235,6 +235,7 @@ class HostController : public SessionObserver {
 
     Context context_;
     ConfigStore& config_;
+    std::vector<ConfigStore::Subscription> subscriptions_;
     SiteList sites_;
     RestartDatabase restartDb_;
     StatisticsDatabase statistics_;

@@ -85,7 +85,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     // Entries made from now on take their icons and type names from the table.
     TypeTable::instance().install();
     TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
-    config_.Subscribe("LocalIcons", [this](const std::string&) {
+    localIconsWatch_ = config_.Subscribe("LocalIcons", [this](const std::string&) {
         TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
     });
     model_.setTypeNameSource([] { return TypeTable::instance().typeNames(); });
@@ -143,7 +143,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
 
 RemotePage::~RemotePage() {
     log_.RemoveListener(this);
-    config_.Unsubscribe("LocalIcons");
+    config_.Unsubscribe(localIconsWatch_);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/app_log_listener.h"
+#include "base/config_store.h"
 #include "views/transfer_planner.h"
 
 class QAction;
@@ -140,6 +141,7 @@ class RemotePage : public QWidget, public AppLogListener {
     RemoteDirectoryModel& model_;
     HostController& host_;
     ConfigStore& config_;
+    ConfigStore::Subscription localIconsWatch_ = 0;
     AppLog& log_;
     bool classic_;
     TransferPlanner planner_;
