@@ -74,14 +74,10 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     int type = config.GetInt("ProxyType");
     if (!perhost::bypassProxy(context_.perHostSettings) && type >= 1 && type <= 3) {
         proxyType_ = static_cast<ProxyType>(type);
-        // The proxy text is read with the type's default port in place of the URL
-        // default, which is put back afterwards.
-        std::string savedPort;
-        UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &savedPort);
-        std::string proxyPort = defaultProxyPort(proxyType_);
-        UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &proxyPort);
-        proxyAddress_.parse(config.GetString("Proxy"));
-        UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
+        // The proxy text takes the type's default port in place of the URL default.
+        UrlDefaults defaults = UrlDefaults::of(config);
+        defaults.port = defaultProxyPort(proxyType_);
+        proxyAddress_.parse(config.GetString("Proxy"), defaults);
         proxyUser_ = config.GetString("AuthName");
         proxyPassword_ = config.GetString("AuthPasswd");
         if (isSocks()) {

@@ -274,7 +274,7 @@ void HostController::acceptTypedUrl() {
         return;
     }
     FtpUrl url;
-    if (urlText_.empty() || !url.parse(urlText_)) {
+    if (urlText_.empty() || !url.parse(urlText_, urlDefaults())) {
         changed();
         return;
     }
@@ -298,6 +298,10 @@ void HostController::acceptTypedUrl() {
     changed();
 }
 
+UrlDefaults HostController::urlDefaults() const {
+    return UrlDefaults::of(config_);
+}
+
 bool HostController::connect() {
     if (!urlValid_) {
         context_.log->LogExtended("... malformed URL");
@@ -306,7 +310,7 @@ bool HostController::connect() {
     if (worker_ != nullptr) {
         return false;
     }
-    FtpUrl url(urlText_);
+    FtpUrl url(urlText_, urlDefaults());
     if (!url.isFtpScheme()) {
         return false;
     }
@@ -348,7 +352,7 @@ bool HostController::settleRestartRecord(const FtpUrl& url) {
         return true;
     }
     const std::string waiting = restartDb_.getField(RestartRecord::kUrl);
-    const FtpUrl record(waiting);
+    const FtpUrl record(waiting, urlDefaults());
     if (strcasecmp(record.host.c_str(), url.host.c_str()) != 0 ||
         record.portNumber() != url.portNumber()) {
         // Another server's transfer waits for that server: set aside, not asked about.
@@ -369,7 +373,7 @@ bool HostController::settleRestartRecord(const FtpUrl& url) {
 
 bool HostController::commandLineConnect(int mode, const std::string& urlText) {
     FtpUrl url;
-    url.parse(urlText);
+    url.parse(urlText, urlDefaults());
     if (url.host.empty()) {
         context_.log->LogExtended("*** Invalid URL: ", FtpUrl::withoutCredentials(urlText));
         return false;
@@ -447,10 +451,10 @@ bool HostController::restart() {
     // A password typed in the dialog serves the restart: the site need not keep one.
     const std::string typedUser = user_;
     const std::string typedPassword = password_;
-    const bool dialogShowsTheSite = FtpUrl(urlText_).toString() == stored;
+    const bool dialogShowsTheSite = FtpUrl(urlText_, urlDefaults()).toString() == stored;
     if (indexOf(stored) < 0) {
         addAndSelect(stored);
-        takeUserPart(FtpUrl(stored));
+        takeUserPart(FtpUrl(stored, urlDefaults()));
         urlValid_ = true;
     } else {
         selectSite(indexOf(stored));
@@ -507,7 +511,7 @@ bool HostController::createShortcut(std::string* path) {
         return false;
     }
     const std::string entry = sites_.urlBox()[selected_];
-    const std::string host = FtpUrl(entry).host;
+    const std::string host = FtpUrl(entry, urlDefaults()).host;
     if (host.empty()) {
         // The file is named after the host: without one it would be a hidden ".nubo".
         context_.log->LogExtended("... malformed URL");
@@ -548,7 +552,7 @@ bool HostController::ping() {
         context_.log->LogExtended("... malformed URL");
         return false;
     }
-    return pingEnabled() && diagnostics_->startPing(FtpUrl(urlText_).host);
+    return pingEnabled() && diagnostics_->startPing(FtpUrl(urlText_, urlDefaults()).host);
 }
 
 bool HostController::traceRoute() {
@@ -556,7 +560,7 @@ bool HostController::traceRoute() {
         context_.log->LogExtended("... malformed URL");
         return false;
     }
-    return pingEnabled() && diagnostics_->startTraceRoute(FtpUrl(urlText_).host);
+    return pingEnabled() && diagnostics_->startTraceRoute(FtpUrl(urlText_, urlDefaults()).host);
 }
 
 void HostController::stopPing() {

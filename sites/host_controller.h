@@ -105,6 +105,8 @@ class HostController : public SessionObserver {
     const std::vector<std::string>& urlBox() const { return sites_.urlBox(); }
     int selectedIndex() const { return selected_; }
     const std::string& urlText() const { return urlText_; }
+    // What a URL typed here leaves out: the program's defaults with the settings' e-mail.
+    UrlDefaults urlDefaults() const;
     // Typing in the URL box: the selection goes.
     void setUrlText(const std::string& text);
     const std::string& userName() const { return user_; }

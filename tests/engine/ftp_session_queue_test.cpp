@@ -186,7 +186,7 @@ TEST_F(SessionQueueTest, CancelledDuringLoginLogsOffWithExitCodeZero) {
 
 TEST(SessionQueueRulesTest, QuitWhenDoneQueuesOneLogoffAndCanBeWithdrawn) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     session.setQuitWhenDone(true);
     session.setQuitWhenDone(true);
     EXPECT_EQ(session.queuedCount(), 1u);
@@ -203,7 +203,7 @@ TEST(SessionQueueRulesTest, QuitWhenDoneQueuesOneLogoffAndCanBeWithdrawn) {
 
 TEST(SessionQueueRulesTest, PoolHoldsSixtyFourRequests) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     for (int i = 0; i < FtpSession::kPoolSize; ++i) {
         ASSERT_TRUE(session.enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0)) << i;
     }
@@ -216,7 +216,7 @@ TEST(SessionQueueRulesTest, PoolHoldsSixtyFourRequests) {
 
 TEST(SessionQueueRulesTest, AbortWithNothingToDoSaysNothing) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     session.abort();
     EXPECT_EQ(h.log.LineCount(), 0u);
     EXPECT_TRUE(h.outlets.statuses().empty());
@@ -229,7 +229,7 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
     h.config.SetInt("ProxyType", 1);
     h.config.SetString("Proxy", "proxy.example");
     {
-        FtpSession session(FtpUrl("host"), h.context());
+        FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
         EXPECT_FALSE(session.passive());
         // Command-line runs keep restart records: they resume what a lost connection broke.
         EXPECT_TRUE(session.restartEnabled());
@@ -244,7 +244,7 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
     SessionContext context = h.context();
     // Locale 1031, bypass the proxy, zone code 64 + 8 (GMT+2).
     context.perHostSettings = 1031u | (1u << 18) | (72u << 19);
-    FtpSession session(FtpUrl("host"), context);
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), context);
     EXPECT_EQ(session.proxyType(), ProxyType::None);
     EXPECT_EQ(session.listingLocale(), 1031);
     EXPECT_EQ(session.hostZoneAdjustment(), -7200);
@@ -256,7 +256,7 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
 
 TEST(SessionQueueRulesTest, CountTransferSetsTheDirectionsBits) {
     SessionHarness h;
-    FtpSession session(FtpUrl("host"), h.context());
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
     EXPECT_EQ(session.countTransfer(226, true), 226);
     EXPECT_EQ(h.outlets.exitBits(), 1u);
     EXPECT_EQ(session.countTransfer(-550, true), -550);
@@ -269,7 +269,7 @@ TEST(SessionQueueRulesTest, CountTransferSetsTheDirectionsBits) {
 
 TEST(SessionQueueRulesTest, ProgressIsReportedAtMostOncePerThousandBytes) {
     SessionHarness h;
-    FtpSession session(FtpUrl("host"), h.context());
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
     session.reportTransferStart(5000);
     for (int64_t bytes : {100, 999, 1000, 1500, 1999, 2000, 4999, 5000}) {
         session.reportTransferProgress(bytes);

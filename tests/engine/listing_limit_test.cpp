@@ -39,8 +39,10 @@ class ListingLimitTest : public ::testing::Test {
         SessionContext context = h.context();
         context.listingEntryLimit = 1000;
         context.listingByteLimit = 1 << 20;
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                test::SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         worker.start();
         EXPECT_TRUE(

@@ -164,7 +164,8 @@ TEST_F(ProxySessionTest, PerHostBypassReadsNoProxySetting) {
     h.useProxy(ProxyType::Socks5, "10.255.255.1:9");  // nothing answers there
     SessionContext context = h.context();
     context.perHostSettings = 1u << 18;
-    auto session = std::make_unique<FtpSession>(FtpUrl(server.url("pub")), context);
+    auto session = std::make_unique<FtpSession>(
+        FtpUrl(server.url("pub"), test::SessionHarness::urlDefaults()), context);
     EXPECT_EQ(session->proxyType(), ProxyType::None);
     EXPECT_EQ(session->proxyAddress().host, "");
     worker = std::make_unique<SessionWorker>(std::move(session));
@@ -176,7 +177,7 @@ TEST_F(ProxySessionTest, PerHostBypassReadsNoProxySetting) {
 
 TEST(ProxySettingsTest, DefaultProxyPorts) {
     test::SessionHarness h;
-    const FtpUrl target("ftp://files.example.org/");
+    const FtpUrl target("ftp://files.example.org/", test::SessionHarness::urlDefaults());
     struct Case {
         ProxyType type;
         const char* text;
@@ -193,7 +194,7 @@ TEST(ProxySettingsTest, DefaultProxyPorts) {
         EXPECT_EQ(session.proxyType(), c.type);
     }
     // The URL default port is back afterwards.
-    FtpUrl plain("ftp://files.example.org/");
+    FtpUrl plain("ftp://files.example.org/", test::SessionHarness::urlDefaults());
     EXPECT_EQ(plain.portNumber(), 21u);
 }
 

@@ -64,8 +64,10 @@ class TransferIntegrityTest : public ::testing::Test {
         server.start();
         SessionContext context = h.context();
         context.restart = db.get();
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         if (prepare)
             prepare(*session);

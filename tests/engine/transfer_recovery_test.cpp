@@ -57,8 +57,10 @@ class RecoveryTest : public ::testing::Test {
     int runSession(SessionHarness& h, std::function<void(FtpSession&)> afterLogin) {
         SessionContext context = h.context();
         context.restart = db.get();
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         worker.start();
         EXPECT_TRUE(
@@ -308,7 +310,7 @@ TEST(CompareWithLocalTest, ZonesApplyOnlyToTimesOfDay) {
     SessionHarness h;
     SessionContext context = h.context();
     context.perHostSettings = (64u + 8u) << 19;  // the server keeps GMT+2
-    FtpSession session(FtpUrl("host"), context);
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), context);
     RemoteEntry entry;
     entry.time = 1000000;
     const int64_t shift = session.hostZoneAdjustment() - session.localZoneBias();

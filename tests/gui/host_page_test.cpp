@@ -42,7 +42,6 @@
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 #include "tests/support/tls_certificate.h"
-#include "tests/support/url_defaults_scope.h"
 #include "views/graph_scale.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
@@ -628,7 +627,8 @@ TEST_P(HostPageTest, TypedCredentialsStayWhenThePageIsRefreshed) {
 
     // Picking a site does replace them: with its stored user and no password.
     auto* box = named<QComboBox>("hostUrl");
-    const int site = box->findText(QString::fromStdString(FtpUrl(server.url("/")).toString()));
+    const int site = box->findText(
+        QString::fromStdString(FtpUrl(server.url("/"), live.host->urlDefaults()).toString()));
     ASSERT_GE(site, 0);
     box->showPopup();
     ASSERT_TRUE(pumpUntil([&] { return box->view()->isVisible(); }));

@@ -9,6 +9,7 @@ namespace nubo::test {
 LiveHost::LiveHost(DiagnosticsSink* sink, const std::vector<std::string>& serverArgs)
     : server(serverArgs) {
     config.SetInt("XAppVersion", 0x02020000);
+    config.SetString("EMail", "tester@example.org");  // the anonymous password
     config.SetInt("Statistics", 1);
     config.SetInt("Passive", 1);
     config.SetString("AppData", home.appData());

@@ -13,7 +13,6 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
 #include "tests/support/test_home.h"
-#include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo::test {
@@ -39,7 +38,6 @@ class LiveHost {
     std::string logText() const;
 
     TestHome home;
-    UrlDefaultsScope urlDefaults{"tester@example.org"};
     PyFtpdServer server;
     AppLog log;
     ConfigStore config;

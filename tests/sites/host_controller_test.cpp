@@ -476,7 +476,8 @@ TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {
     harness.config.SetInt("LastXMode", 1);  // Image
     HostController& page = start();
     // The site says ASCII (stored as type + 1 in bits 16-17).
-    const std::string site = FtpUrl(server.url("/site.txt")).toString();
+    const std::string site =
+        FtpUrl(server.url("/site.txt"), test::SessionHarness::urlDefaults()).toString();
     page.sites().storeSite(site, "", "", 1u << 16);
     ASSERT_TRUE(page.commandLineConnect(3, server.url("/site.txt")));
     ASSERT_TRUE(runToEnd()) << harness.logText();

@@ -51,7 +51,8 @@ void ScriptedTransfer::runSession(SessionHarness& h,
     context.localView = &localView;
     context.retriesBrokenTransfers = retries;
     SessionWorker worker(std::make_unique<FtpSession>(
-        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()), SessionHarness::urlDefaults()),
+        context));
     FtpSession* session = worker.session();
     if (prepare)
         prepare(*session);

@@ -1,6 +1,5 @@
 #include "tests/support/session_harness.h"
 
-#include "engine/url_defaults.h"
 #include "platform/listing_locale.h"
 
 namespace nubo::test {
@@ -16,7 +15,9 @@ std::string readToEnd(FtpSocket& socket) {
     return got;
 }
 
-SessionHarness::SessionHarness() : urlDefaults_(kEMail) {}
+SessionHarness::SessionHarness() {
+    config.SetString("EMail", kEMail);  // a proxy's URL is read with it too
+}
 
 SessionHarness::~SessionHarness() {
     setListingLocale(1033);  // a session may have loaded its host's listing locale
@@ -34,7 +35,7 @@ SessionContext SessionHarness::context() {
 }
 
 std::unique_ptr<FtpSession> SessionHarness::makeSession(const std::string& url) {
-    return std::make_unique<FtpSession>(FtpUrl(url), context());
+    return std::make_unique<FtpSession>(FtpUrl(url, urlDefaults()), context());
 }
 
 int SessionHarness::logIndex(const std::string& text) const {

@@ -27,7 +27,8 @@ RemoteEntry entry(const std::string& name, EntryType type, int64_t size, int64_t
 
 class RemoteDirectoryModelTest : public ::testing::Test {
   protected:
-    RemoteDirectoryModelTest() : session(FtpUrl("host"), h.context()) {}
+    RemoteDirectoryModelTest()
+        : session(FtpUrl("host", SessionHarness::urlDefaults()), h.context()) {}
 
     // What the session does for a directory that is not cached: enter, list, finish.
     void list(const std::string& path, const std::vector<RemoteEntry>& entries,

@@ -448,7 +448,7 @@ void RemotePage::listToFile() {
     FtpSession* session = model_.session();
     if (session == nullptr)
         return;
-    const std::string host = FtpUrl(host_.urlText()).host;
+    const std::string host = FtpUrl(host_.urlText(), host_.urlDefaults()).host;
     // On the Files page the listing goes where the downloads go: the folder on the left.
     const std::string shown = localFolder_ ? localFolder_() : std::string();
     std::string path =
