@@ -59,7 +59,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     passive_ = config.GetInt("Passive") != 0;
     data_.setLowSpeedLimit(kLowSpeedFloorBytes, kLowSpeedWindowSeconds * 1000);
     listingLocale_ = perhost::locale(context_.perHostSettings);
-    setListingLocale(listingLocale_);
+    listingLocaleData_ = ListingLocale::of(listingLocale_);
 
     uint32_t zoneCode = perhost::timeZoneCode(context_.perHostSettings);
     if (zoneCode != 0) {

@@ -20,6 +20,7 @@
 #include "engine/server_features.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
+#include "platform/listing_locale.h"
 
 namespace nubo {
 
@@ -331,6 +332,7 @@ class FtpSession {
     bool epsvTried_ = false;        // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
+    ListingLocaleData listingLocaleData_;  // the host's, read at the start
     int32_t localZoneBias_ = 0;
     int32_t hostZoneAdjustment_ = 0;
     int exitCode_ = 0;

@@ -177,7 +177,7 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         int64_t start = reportTransferStart(0);
         int64_t bytes = 0;
         int64_t accepted = 0;
-        auto locale = ListingLocale::current();
+        const ListingLocaleData& locale = listingLocaleData_;
         const int64_t now = static_cast<int64_t>(::time(nullptr));
         char line[kListingLineBuffer];
         int last = 0;
@@ -207,7 +207,7 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
             }
             RemoteEntry entry;
             if (n > 0 && (machineListing ? parseMlsxLine(text, entry)
-                                         : parseListingLine(text, pending, entry, *locale, now))) {
+                                         : parseListingLine(text, pending, entry, locale, now))) {
                 if (accepted >= context_.listingEntryLimit) {
                     overLimit = true;
                     break;

@@ -58,7 +58,6 @@ void OptionsEditor::apply() {
     sites_.setHostSetting(site, HostField::TransferType, values_.transferType);
     sites_.setHostSetting(site, HostField::NoProxy, values_.noProxy ? 1 : 0);
     sites_.setRequiresTls(values_.site, values_.requireTls);
-    ListingLocale::set(values_.locale);
     sites_.savePerHostSettings();
 }
 

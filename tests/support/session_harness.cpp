@@ -1,7 +1,5 @@
 #include "tests/support/session_harness.h"
 
-#include "platform/listing_locale.h"
-
 namespace nubo::test {
 
 std::string readToEnd(FtpSocket& socket) {
@@ -19,9 +17,7 @@ SessionHarness::SessionHarness() {
     config.SetString("EMail", kEMail);  // a proxy's URL is read with it too
 }
 
-SessionHarness::~SessionHarness() {
-    setListingLocale(1033);  // a session may have loaded its host's listing locale
-}
+SessionHarness::~SessionHarness() = default;
 
 SessionContext SessionHarness::context() {
     SessionContext c;
@@ -31,6 +27,7 @@ SessionContext SessionHarness::context() {
     c.observer = &observer;
     c.remoteView = &remoteView;
     c.cancel = &cancel;
+    c.perHostSettings = perHostSettings;
     return c;
 }
 

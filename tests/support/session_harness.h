@@ -46,6 +46,7 @@ class SessionHarness {
     RecordingObserver observer;
     RemoteDirectoryModel remoteView{log};
     std::atomic<bool> cancel{false};
+    uint32_t perHostSettings = 0;  // the site's word (listing locale, zone, ...)
 };
 
 }  // namespace nubo::test
