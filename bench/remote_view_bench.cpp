@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     ListingEnd end;
     live.log.AddListener(&end);
     live.start();
-    nubo::RemotePage page(live.remoteView, *live.host, live.config, live.log, true);
+    nubo::RemotePage page(live.remoteView, live.types, *live.host, live.config, live.log, true);
     page.resize(900, 600);
     page.show();
     page.setViewMode(nubo::RemotePage::kDetails);

@@ -9,6 +9,7 @@
 #include "engine/ftp_session.h"
 #include "views/display_format.h"
 #include "views/remote_directory_listener.h"
+#include "views/type_table.h"
 
 namespace nubo {
 
@@ -59,19 +60,9 @@ void RemoteDirectoryModel::removeListener(RemoteDirectoryListener* listener) {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
-void RemoteDirectoryModel::setTypeNames(std::vector<std::string> names) {
+void RemoteDirectoryModel::setTypeTable(TypeTable* types) {
     std::lock_guard lock(mutex_);
-    typeNames_ = std::move(names);
-}
-
-void RemoteDirectoryModel::setTypeNameSource(std::function<std::vector<std::string>()> source) {
-    std::lock_guard lock(mutex_);
-    typeNameSource_ = std::move(source);
-}
-
-std::vector<std::string> RemoteDirectoryModel::typeNames() const {
-    std::lock_guard lock(mutex_);
-    return typeNameSource_ ? typeNameSource_() : typeNames_;
+    types_ = types;
 }
 
 void RemoteDirectoryModel::resetLocked() {
@@ -145,6 +136,15 @@ bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
     return true;
 }
 
+RemoteDirectoryModel::EntryView RemoteDirectoryModel::viewEntry(int index) const {
+    std::unique_lock lock(mutex_);
+    if (index < 0 || index >= entryCount_ || static_cast<size_t>(index) >= current_->size() ||
+        (*current_)[static_cast<size_t>(index)].name.empty()) {
+        return EntryView({}, nullptr);
+    }
+    return EntryView(std::move(lock), &(*current_)[static_cast<size_t>(index)]);
+}
+
 int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCase) const {
     std::lock_guard lock(mutex_);
     for (int index : rows_) {
@@ -181,14 +181,34 @@ void RemoteDirectoryModel::refillLocked() {
 }
 
 void RemoteDirectoryModel::sortLocked() {
-    if (typeNameSource_)
-        typeNames_ = typeNameSource_();
     const Listing& listing = *current_;
     const int key = order_.key();
-    const std::vector<std::string>* names = &typeNames_;
+    if (key != 2 && key != -2) {
+        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            return RemoteEntry::compare(listing[static_cast<size_t>(a)],
+                                        listing[static_cast<size_t>(b)], key) < 0;
+        });
+        return;
+    }
+    // By type: each shown entry's type name is looked up once, not at every comparison.
+    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
+    std::vector<uint32_t> rowOf(listing.size(), 0);
+    for (int index : rows_) {
+        const RemoteEntry& entry = listing[static_cast<size_t>(index)];
+        rowOf[static_cast<size_t>(index)] =
+            types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
+    }
+    const std::vector<std::string> names =
+        types_ != nullptr ? types_->typeNames()
+                          : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
+    auto typeName = [&](int index) -> std::string_view {
+        const uint32_t row = rowOf[static_cast<size_t>(index)];
+        return row < names.size() ? std::string_view(names[row]) : std::string_view();
+    };
     std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
         return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                    listing[static_cast<size_t>(b)], key, names) < 0;
+                                    listing[static_cast<size_t>(b)], key, typeName(a),
+                                    typeName(b)) < 0;
     });
 }
 

@@ -15,6 +15,7 @@ namespace nubo {
 
 class AppLog;
 class RemoteDirectoryListener;
+class TypeTable;
 
 // The remote directory as the remote view shows it: the current listing, the rows in
 // display order, the listings cached per path for the whole session, the Back history,
@@ -65,7 +66,6 @@ class RemoteDirectoryModel : public RemoteViewContract {
     size_t rowCount() const;
     // The entries of some indices (the selection), skipping removed ones.
     std::vector<RemoteEntry> entriesAt(const std::vector<int>& indices) const;
-    std::vector<std::string> typeNames() const;
     int sortKey() const;
     // "N object(s)" or "N object(s), 1.23MB" for the selected entry indices, or for
     // every shown entry when none is selected.
@@ -106,11 +106,28 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void addListener(RemoteDirectoryListener* listener);
     void removeListener(RemoteDirectoryListener* listener);
 
-    // Type names by the high 16 bits of an entry's icon value (set by the views).
-    void setTypeNames(std::vector<std::string> names);
-    // Where the type names come from when they grow (the type table); read at each sort,
-    // so that sorting by type follows names added since.
-    void setTypeNameSource(std::function<std::vector<std::string>()> source);
+    // The type names that sorting by type follows (the window's table); without one,
+    // entries sort by kind alone ("File", "Folder", "Symbolic Link").
+    void setTypeTable(TypeTable* types);
+
+    // One entry read in place, for a view that asks for one role of it at a time: the
+    // model stays locked while the view lives, so the holder calls nothing else of the
+    // model meanwhile and lets it go at once.
+    class EntryView {
+      public:
+        explicit operator bool() const { return entry_ != nullptr; }
+        const RemoteEntry& operator*() const { return *entry_; }
+        const RemoteEntry* operator->() const { return entry_; }
+
+      private:
+        friend class RemoteDirectoryModel;
+        EntryView(std::unique_lock<std::mutex> lock, const RemoteEntry* entry)
+            : lock_(std::move(lock)), entry_(entry) {}
+        std::unique_lock<std::mutex> lock_;
+        const RemoteEntry* entry_;
+    };
+    // An empty view for an index that holds no entry (a removed one included).
+    EntryView viewEntry(int index) const;
 
   private:
     void resetLocked();
@@ -137,8 +154,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::map<std::string, std::shared_ptr<Listing>> cache_;
     SortOrder order_;
     bool busy_ = false;
-    std::vector<std::string> typeNames_{"File", "Folder", "Symbolic Link"};
-    std::function<std::vector<std::string>()> typeNameSource_;
+    TypeTable* types_ = nullptr;
 
     std::mutex listenersMutex_;
     std::vector<RemoteDirectoryListener*> listeners_;

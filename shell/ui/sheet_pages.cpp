@@ -21,10 +21,10 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     SheetPages pages;
     pages.host = new HostPage(host, models.sink, classic);
     if (classic)
-        pages.remote = new RemotePage(models.remoteView, host, config, log, true);
+        pages.remote = new RemotePage(models.remoteView, models.types, host, config, log, true);
     else
-        pages.remote =
-            new FilesPage(models.remoteView, models.localView, host, config, log, stateFile);
+        pages.remote = new FilesPage(models.remoteView, models.types, models.localView, host,
+                                     config, log, stateFile);
     pages.log = new LogPage(log, config);
     HostController* controller = &host;
     pages.options = new OptionsPage(config, sites, [controller] {

@@ -18,6 +18,7 @@ class LocalDirectoryModel;
 class RemoteDirectoryModel;
 class RemotePage;
 class SiteList;
+class TypeTable;
 
 // The pages of the main sheet, made and added in tab order for the interface that
 // "Classic" chooses; pages apply their edits when they are left.
@@ -32,6 +33,7 @@ struct SheetPages {
     struct Models {
         HostController& host;
         RemoteDirectoryModel& remoteView;
+        TypeTable& types;                // the remote entries' type names and icons
         LocalDirectoryModel& localView;  // the large interface's Files page
         QtDiagnosticsSink& sink;         // ping and trace results
     };

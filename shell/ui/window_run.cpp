@@ -26,6 +26,7 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
 
 namespace nubo {
 
@@ -44,6 +45,8 @@ int WindowRun::run(int& argc, char** argv) {
     ConfigStore& config = app.config();
 
     // The views' models outlive the window: its pages stop listening to them as they go.
+    // The type table outlives the remote model, which sorts by its names.
+    TypeTable types;
     RemoteDirectoryModel remoteView(log);
     LocalDirectoryModel localView;
     MainSheet sheet(config);
@@ -67,7 +70,7 @@ int WindowRun::run(int& argc, char** argv) {
     const QString stateFile =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         "/Tkwa/NuboWindow.conf";
-    SheetPages::build(sheet, log, config, {host, remoteView, localView, diagnostics},
+    SheetPages::build(sheet, log, config, {host, remoteView, types, localView, diagnostics},
                       HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
     sheet.setSessionControl(
         {[&host] { return host.session() != nullptr; },

@@ -361,15 +361,15 @@ TEST(RemoteEntryTest, Ordering) {
     RemoteEntry a = make("a", EntryType::File, 3000000000LL, 1);
     RemoteEntry b = make("b", EntryType::File, 10, 1);
     RemoteEntry upper = make("B", EntryType::Link, 10, 9);
-    EXPECT_LT(RemoteEntry::compare(dir, a, 1, nullptr), 0);
-    EXPECT_GT(RemoteEntry::compare(dir, a, -1, nullptr), 0);
-    EXPECT_LT(RemoteEntry::compare(upper, a, 1, nullptr), 0);  // bytes: "B" < "a"
-    EXPECT_GT(RemoteEntry::compare(a, b, 3, nullptr), 0);      // sizes beyond 32 bits
-    EXPECT_LT(RemoteEntry::compare(a, b, -3, nullptr), 0);
-    EXPECT_LT(RemoteEntry::compare(a, b, 4, nullptr), 0);  // equal times: by name
-    EXPECT_GT(RemoteEntry::compare(a, b, -4, nullptr), 0);
-    std::vector<std::string> types = {"File", "Folder", "Symbolic Link"};
-    EXPECT_LT(RemoteEntry::compare(b, upper, 2, &types), 0);  // "File" < "Symbolic Link"
+    EXPECT_LT(RemoteEntry::compare(dir, a, 1), 0);
+    EXPECT_GT(RemoteEntry::compare(dir, a, -1), 0);
+    EXPECT_LT(RemoteEntry::compare(upper, a, 1), 0);  // bytes: "B" < "a"
+    EXPECT_GT(RemoteEntry::compare(a, b, 3), 0);      // sizes beyond 32 bits
+    EXPECT_LT(RemoteEntry::compare(a, b, -3), 0);
+    EXPECT_LT(RemoteEntry::compare(a, b, 4), 0);  // equal times: by name
+    EXPECT_GT(RemoteEntry::compare(a, b, -4), 0);
+    EXPECT_LT(RemoteEntry::compare(b, upper, 2, "File", "Symbolic Link"), 0);
+    EXPECT_GT(RemoteEntry::compare(b, a, 2, "File", "File"), 0);  // one type: by name
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ class FilesPageTest : public ::testing::Test {
         live.context.localView = &localModel;
         live.start();
         live.config.SetString("CLXDir", local);  // the local view opens here
-        page = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host, live.config,
-                                           live.log);
+        page = std::make_unique<FilesPage>(live.remoteView, live.types, localModel, *live.host,
+                                           live.config, live.log);
         page->resize(900, 500);
         ASSERT_TRUE(test::showActive(page.get()));
         localView = page->localView();
@@ -201,7 +201,8 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
     const std::string state = live.home.root() + "/window.conf";
     QList<int> sizes;
     {
-        FilesPage first(live.remoteView, localModel, *live.host, live.config, live.log, state);
+        FilesPage first(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
+                        state);
         first.resize(900, 500);
         first.show();
         QSplitter* splitter = first.findChild<QSplitter*>();
@@ -209,7 +210,8 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
         splitter->setSizes({200, 680});
         sizes = splitter->sizes();
     }
-    FilesPage second(live.remoteView, localModel, *live.host, live.config, live.log, state);
+    FilesPage second(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
+                     state);
     second.resize(900, 500);
     second.show();
     EXPECT_EQ(second.findChild<QSplitter*>()->sizes(), sizes);

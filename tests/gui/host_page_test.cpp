@@ -798,7 +798,7 @@ class HostWindowTest : public ::testing::TestWithParam<bool> {
         live.start();
         sheet = std::make_unique<MainSheet>(live.config);
         pages = SheetPages::build(*sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, localView, sink}, "");
+                                  {*live.host, live.remoteView, live.types, localView, sink}, "");
     }
     void TearDown() override {
         if (live.host != nullptr && live.host->sessionActive()) {

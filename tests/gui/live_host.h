@@ -14,6 +14,7 @@
 #include "tests/support/recording_ports.h"
 #include "tests/support/test_home.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
 
 namespace nubo::test {
 
@@ -43,6 +44,7 @@ class LiveHost {
     ConfigStore config;
     RegistryKey appKey{home.settingsFile()};
     RecordingOutlets outlets;
+    TypeTable types;  // before the model, which sorts by it
     RemoteDirectoryModel remoteView{log};
     ShortcutLibrary shortcuts{NUBOSX_LIBRARY};
     QObject postTarget;

@@ -32,7 +32,7 @@ class MainWindowTest : public ::testing::TestWithParam<bool> {
         live.config.SetInt("NoUITray", 0);
         live.start();
         pages = SheetPages::build(sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, localModel, sink}, "");
+                                  {*live.host, live.remoteView, live.types, localModel, sink}, "");
         sheet.setTrayAvailable(true);
         ASSERT_TRUE(test::showActive(&sheet));
         tabs = sheet.findChild<QTabWidget*>("mainTabs");

@@ -49,8 +49,8 @@ class RemotePageTest : public ::testing::Test {
         live.start();
         live.config.SetInt("KeepXMode", 1);
         live.config.SetInt("LastXMode", 1);
-        page =
-            std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log, true);
+        page = std::make_unique<RemotePage>(live.remoteView, live.types, *live.host, live.config,
+                                            live.log, true);
         page->resize(640, 400);
         ASSERT_TRUE(test::showActive(page.get()));
         page->setQuestionBox(

@@ -79,11 +79,11 @@ class ViewInputTest : public ::testing::Test {
         live.start();
         live.config.SetString("CLXDir", local);
         if (classic) {
-            page = std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log,
-                                                true);
+            page = std::make_unique<RemotePage>(live.remoteView, live.types, *live.host,
+                                                live.config, live.log, true);
         } else {
-            auto files = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host,
-                                                     live.config, live.log);
+            auto files = std::make_unique<FilesPage>(live.remoteView, live.types, localModel,
+                                                     *live.host, live.config, live.log);
             localView = files->localView();
             page = std::move(files);
         }

@@ -46,6 +46,7 @@
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/files_page.h"
 #include "views/ui/history_graph.h"
@@ -345,6 +346,7 @@ int main(int argc, char** argv) {
         log.LogCommand("<", "PASS ****");
         log.LogCommand(">", "230 Anonymous access granted, restrictions apply");
         log.LogExtended("Connected to ftp.example.org [203.0.113.7:21]");
+        nubo::TypeTable types;
         nubo::RemoteDirectoryModel remoteView(log);  // the models outlive the window's pages
         nubo::LocalDirectoryModel localView;
         nubo::MainSheet sheet(config);
@@ -368,7 +370,7 @@ int main(int argc, char** argv) {
         if (!host.urlBox().empty())
             host.selectSite(0);
         const nubo::SheetPages pages = nubo::SheetPages::build(
-            sheet, log, config, {host, remoteView, localView, sink}, argv[2]);
+            sheet, log, config, {host, remoteView, types, localView, sink}, argv[2]);
         sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -233,20 +235,32 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(session.queuedCount(), 2u);
 }
 
-TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTypeNamesAddedLater) {
-    // Rows 3 and 4 of a growing table: "Zip archive" arrives after "Text".
-    std::vector<std::string> names = {"File", "Folder", "Symbolic Link", "Text"};
-    model.setTypeNameSource([&names] { return names; });
+TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     model.onConnected(&session);
-    RemoteEntry zip = entry("a.zip", EntryType::File, 1);
-    zip.icon = 4u << 16;
-    RemoteEntry txt = entry("b.txt", EntryType::File, 1);
-    txt.icon = 3u << 16;
-    list("/", {zip, txt});
-    names.push_back("Archive");
+    list("/", {entry("a.txt", EntryType::File, 1), entry("b.zip", EntryType::File, 1),
+               entry("c.txt", EntryType::File, 1), entry("d.zip", EntryType::File, 1),
+               entry("e", EntryType::Link, 1), entry("f", EntryType::Directory, 1)});
+    // Without a table: folders first, then by kind ("File" < "Symbolic Link"), then name.
     model.sortByColumn(2);
-    EXPECT_EQ(shown(), (Names{"a.zip", "b.txt"}));  // "Archive" < "Text"
-    EXPECT_EQ(model.typeNames().back(), "Archive");
+    EXPECT_EQ(shown(), (Names{"f", "a.txt", "b.zip", "c.txt", "d.zip", "e"}));
+
+    // With one, a file type's own name decides, whichever came first in the listing.
+    TypeTable types;
+    model.setTypeTable(&types);
+    model.sortByColumn(2);  // the other way...
+    model.sortByColumn(2);  // ...and back
+    const bool textFirst = types.typeNameOf(entry("x.txt", EntryType::File, 1)) <
+                           types.typeNameOf(entry("x.zip", EntryType::File, 1));
+    const Names now = shown();
+    const auto at = [&now](const std::string& name) {
+        return std::find(now.begin(), now.end(), name) - now.begin();
+    };
+    EXPECT_EQ(now.front(), "f");
+    // Each type's files together, the types in the order of their names.
+    EXPECT_EQ(at("c.txt"), at("a.txt") + 1);
+    EXPECT_EQ(at("d.zip"), at("b.zip") + 1);
+    EXPECT_EQ(at("a.txt") < at("b.zip"), textFirst);
+    model.setTypeTable(nullptr);
 }
 
 TEST_F(RemoteDirectoryModelTest, RowsFromAnIndexAndEntriesOfASelection) {
@@ -308,7 +322,7 @@ TEST(FormatCountTest, Grouping) {
 }
 
 TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
-    TypeTable& table = TypeTable::instance();
+    TypeTable table;
     EXPECT_EQ(table.classify(EntryType::Directory, "x") >> 16, 1u);
     EXPECT_EQ(table.classify(EntryType::Link, "x") >> 16, 2u);
     EXPECT_EQ(table.classify(EntryType::File, "noextension"), 0u);
@@ -318,9 +332,19 @@ TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
     EXPECT_NE(txt >> 16, ini >> 16);
     EXPECT_EQ(table.classify(EntryType::File, "b.txt"), txt);
     EXPECT_FALSE(table.typeNames()[txt >> 16].empty());
+    EXPECT_FALSE(table.iconNames(txt).empty());
+    // A VMS name's version is no part of its extension.
+    RemoteEntry vms;
+    vms.flags = RemoteEntry::kVmsName;
+    vms.setName("README.TXT;3");
+    RemoteEntry plain;
+    plain.setName("README.TXT");
+    EXPECT_EQ(table.classify(vms), table.classify(plain));
+    EXPECT_NE(table.classify(vms), 0u);
+    // Local icons off: every file is a plain "File", also one listed before.
     table.setLocalIcons(false);
     EXPECT_EQ(table.classify(EntryType::File, "a.txt"), 0u);
-    table.setLocalIcons(true);
+    EXPECT_EQ(table.typeNameOf(plain), "File");
 }
 
 class CountingListener : public RemoteDirectoryListener {

@@ -13,9 +13,10 @@
 
 namespace nubo {
 
-FilesPage::FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, HostController& host,
-                     ConfigStore& config, AppLog& log, std::string stateFile, QWidget* parent)
-    : RemotePage(remote, host, config, log, false, parent),
+FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
+                     HostController& host, ConfigStore& config, AppLog& log, std::string stateFile,
+                     QWidget* parent)
+    : RemotePage(remote, types, host, config, log, false, parent),
       local_(new LocalView(local, this)),
       stateFile_(std::move(stateFile)) {
     addLocalSide(local_->tools(), local_);

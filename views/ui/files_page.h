@@ -18,8 +18,8 @@ class FilesPage : public RemotePage {
 
   public:
     // stateFile: where the splitter's position is kept; empty: not kept.
-    FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, HostController& host,
-              ConfigStore& config, AppLog& log, std::string stateFile = {},
+    FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
+              HostController& host, ConfigStore& config, AppLog& log, std::string stateFile = {},
               QWidget* parent = nullptr);
     ~FilesPage() override;
 

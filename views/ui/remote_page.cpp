@@ -57,10 +57,11 @@ QStringList localPaths(const QMimeData* mime) {
 
 }  // namespace
 
-RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config,
-                       AppLog& log, bool classic, QWidget* parent)
+RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostController& host,
+                       ConfigStore& config, AppLog& log, bool classic, QWidget* parent)
     : QWidget(parent),
       model_(model),
+      types_(types),
       host_(host),
       config_(config),
       log_(log),
@@ -82,14 +83,13 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
                 : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
         PropertiesDialog(properties, icon, this).exec();
     };
-    // Entries made from now on take their icons and type names from the table.
-    TypeTable::instance().install();
-    TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
+    // Sorting by type follows the names the table shows.
+    model_.setTypeTable(&types_);
+    types_.setLocalIcons(config_.GetInt("LocalIcons") != 0);
     localIconsWatch_ = config_.Subscribe("LocalIcons", [this](const std::string&) {
-        TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
+        types_.setLocalIcons(config_.GetInt("LocalIcons") != 0);
     });
-    model_.setTypeNameSource([] { return TypeTable::instance().typeNames(); });
-    table_ = new RemoteTableModel(model_, this);
+    table_ = new RemoteTableModel(model_, types_, this);
     auto* layout = new QVBoxLayout(this);
     buildToolBar();
     toolRow_ = new QHBoxLayout;
@@ -417,7 +417,11 @@ void RemotePage::showProperties() {
     const uint32_t zone = perhost::timeZoneCode(host_.sessionSettings());
     const std::string zoneName =
         zone == 0 ? std::string() : TimeZoneTable::label(TimeZoneTable::rowOfCode(zone));
-    properties_(EntryProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
+    const std::vector<RemoteEntry> entries = model_.entriesAt(chosen);
+    std::vector<std::string> typeNames;
+    for (const RemoteEntry& entry : entries)
+        typeNames.push_back(types_.typeNameOf(entry));
+    properties_(EntryProperties::of(entries, typeNames, zoneName));
 }
 
 void RemotePage::newFolder() {

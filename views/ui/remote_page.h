@@ -31,6 +31,7 @@ class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
 class RemoteTableModel;
+class TypeTable;
 
 // The remote view: the path combo, the tool bar (FORCE ASCII, FORCE Image, Update-ONLY,
 // Back, Up, New folder sharing its place with STOP), the listing in four view modes (a
@@ -56,8 +57,9 @@ class RemotePage : public QWidget, public AppLogListener {
     // Shows the properties box (tests look at the texts instead).
     using PropertiesBox = std::function<void(const struct EntryProperties& properties)>;
 
-    RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config, AppLog& log,
-               bool classic, QWidget* parent = nullptr);
+    // types: the window's type table, which the page keeps following "LocalIcons".
+    RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostController& host,
+               ConfigStore& config, AppLog& log, bool classic, QWidget* parent = nullptr);
     ~RemotePage() override;
 
     void setQuestionBox(QuestionBox box) { question_ = std::move(box); }
@@ -139,6 +141,7 @@ class RemotePage : public QWidget, public AppLogListener {
                                     QMessageBox::StandardButtons buttons);
 
     RemoteDirectoryModel& model_;
+    TypeTable& types_;
     HostController& host_;
     ConfigStore& config_;
     ConfigStore::Subscription localIconsWatch_ = 0;
