@@ -11,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QListView>
+#include <QListWidget>
 #include <QTreeView>
 #include <atomic>
 #include <thread>
@@ -18,6 +19,8 @@
 #include "base/app_log.h"
 #include "engine/session_request.h"
 #include "shell/ui/log_list_model.h"
+#include "sites/statistics_database.h"
+#include "sites/ui/statistics_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
@@ -203,6 +206,29 @@ TEST(TableAdaptersTest, LogListThroughAFloodAWipeAndMore) {
     });
     ASSERT_TRUE(pumpUntil([&] { return model.rowCount() == 1001; }));
     EXPECT_EQ(model.lines(), log.Lines());
+}
+
+// The statistics tool's list is Qt's own item model; it is refilled for every kind and
+// after a Delete.
+TEST(TableAdaptersTest, StatisticsListThroughEveryKindAndADelete) {
+    test::TempFolder temp{"nubo-adapters-stats"};
+    StatisticsDatabase database{temp.path() + "/"};
+    for (int host = 0; host < 20; ++host) {
+        database.selectHost("host" + std::to_string(host) + ".example");
+        for (int i = 0; i <= host % 4; ++i)
+            database.countConnect();
+        database.countTransfer(1000 * host, 10 + host);
+    }
+    StatisticsDialog dialog(database);
+    QAbstractItemModelTester tester(dialog.list()->model(), kFatal);
+    ASSERT_TRUE(test::showActive(&dialog));
+    for (int kind = 0; kind < 6; ++kind) {
+        dialog.showKind(kind);
+        EXPECT_EQ(dialog.list()->count(), 20) << kind;
+    }
+    test::clickItem(dialog.list(), 3);
+    test::pressKey(Qt::Key_Delete);
+    EXPECT_EQ(dialog.list()->count(), 19);
 }
 
 }  // namespace
