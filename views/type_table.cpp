@@ -35,18 +35,25 @@ uint32_t TypeTable::classify(const RemoteEntry& entry) {
 }
 
 std::string TypeTable::typeNameOf(const RemoteEntry& entry) {
-    const uint32_t row = classify(entry) >> 16;
+    std::string_view name = entry.name;
+    if (entry.flags & RemoteEntry::kVmsName)
+        name = name.substr(0, name.rfind(';'));
     std::lock_guard lock(mutex_);
+    const uint32_t row = classifyLocked(entry.type, name) >> 16;
     return row < typeNames_.size() ? typeNames_[row] : std::string();
 }
 
 uint32_t TypeTable::classify(EntryType type, std::string_view localName) {
+    std::lock_guard lock(mutex_);
+    return classifyLocked(type, localName);
+}
+
+uint32_t TypeTable::classifyLocked(EntryType type, std::string_view localName) {
     if (type == EntryType::Directory)
         return 1u << 16 | 1u;
     if (type == EntryType::Link)
         return 2u << 16 | 2u;
-    size_t dot = localName.rfind('.');
-    std::lock_guard lock(mutex_);
+    const size_t dot = localName.rfind('.');
     if (!localIcons_ || dot == std::string::npos) {
         return 0;
     }

@@ -37,6 +37,7 @@ class TypeTable {
     std::vector<std::string> iconNames(uint32_t icon) const;
 
   private:
+    uint32_t classifyLocked(EntryType type, std::string_view localName);
     uint16_t iconIndexLocked(const std::string& iconName, const std::string& generic);
 
     mutable std::mutex mutex_;
