@@ -15,6 +15,7 @@
 #include "sites/session_outcome.h"
 #include "sites/site_list.h"
 #include "sites/statistics_database.h"
+#include "views/session_link.h"
 
 namespace nubo {
 
@@ -168,6 +169,8 @@ class HostController : public SessionObserver {
     std::string sessionMessage() const { return outcome_.message(); }
     // The running session, or null.
     FtpSession* session() const;
+    // The running session as the windows may use it.
+    const SessionLink& sessionLink() const { return link_; }
     // The site of the running (or last) session as the site list names it, and its
     // per-host settings word.
     const std::string& sessionSite() const { return sessionSite_; }
@@ -294,6 +297,7 @@ class HostController : public SessionObserver {
         TlsCertificateFacts facts;
     };
     std::vector<Refusal> refusals_;
+    SessionLink link_{[this] { return session(); }};
 };
 
 }  // namespace nubo

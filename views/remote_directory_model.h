@@ -9,6 +9,7 @@
 
 #include "engine/remote_entry.h"
 #include "engine/remote_view_contract.h"
+#include "views/session_link.h"
 #include "views/sort_order.h"
 
 namespace nubo {
@@ -51,6 +52,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
 
     // ---- what the view shows ----
     FtpSession* session() const;
+    // The connected session as the widgets may use it.
+    const SessionLink& link() const { return link_; }
     bool busy() const;
     std::string currentPath() const;
     // The text of the path box (the directory being entered, or the current one).
@@ -142,6 +145,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
 
     std::mutex listenersMutex_;
     std::vector<RemoteDirectoryListener*> listeners_;
+    SessionLink link_{[this] { return session(); }};
 };
 
 }  // namespace nubo

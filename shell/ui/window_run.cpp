@@ -10,7 +10,6 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
-#include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "platform/program_path.h"
 #include "platform/termination_signals.h"
@@ -26,6 +25,7 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/session_link.h"
 
 namespace nubo {
 
@@ -69,13 +69,10 @@ int WindowRun::run(int& argc, char** argv) {
         "/Tkwa/NuboWindow.conf";
     SheetPages::build(sheet, log, config, {host, remoteView, localView, diagnostics},
                       HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
-    sheet.setSessionControl(
-        {[&host] { return host.session() != nullptr; },
-         [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
-         [&host](bool on) {
-             if (FtpSession* session = host.session())
-                 session->setQuitWhenDone(on);
-         }});
+    const SessionLink& link = host.sessionLink();
+    sheet.setSessionControl({[&link] { return link.connected(); },
+                             [&link] { return link.quitWhenDone(); },
+                             [&link](bool on) { link.setQuitWhenDone(on); }});
 
     ExitSequence exitSteps(sheet, app, host, outlets);
     const auto exitSequence = [&exitSteps] {

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "base/utf8_cut.h"
-#include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/statistics_table.h"
@@ -27,6 +26,7 @@
 #include "sites/ui/statistics_delegate.h"
 #include "sites/ui/statistics_dialog.h"
 #include "views/graph_scale.h"
+#include "views/session_link.h"
 #include "views/ui/history_graph.h"
 
 namespace nubo {
@@ -646,15 +646,13 @@ void HostPage::sessionReady() {
 void HostPage::sampleGraphs() {
     if (!hostAlive_)
         return;
-    FtpSession* session = host_.session();
-    if (session == nullptr || !graphsOn_)
+    const SessionLink& link = host_.sessionLink();
+    if (!link.connected() || !graphsOn_)
         return;
-    // Each count is taken and cleared in one exchange: the worker keeps counting.
-    FtpSocket& control = session->control().socket();
-    FtpSocket& data = session->dataSocket();
+    const SessionLink::Traffic traffic = link.takeTraffic();
     const GraphFeed::Tick tick =
-        feed_.tick(monotonicMilliseconds(), data.takeBytesReceived(), data.takeBytesSent(),
-                   control.takeBytesReceived(), control.takeBytesSent());
+        feed_.tick(monotonicMilliseconds(), traffic.dataReceived, traffic.dataSent,
+                   traffic.controlReceived, traffic.controlSent);
     dataGraph_->setScale(feed_.dataScale().scale());
     controlGraph_->setScale(feed_.controlScale().scale());
     if (tick.dataScaleChosen)

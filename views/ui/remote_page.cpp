@@ -23,7 +23,6 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
-#include "engine/ftp_session.h"
 #include "engine/ftp_url.h"
 #include "engine/session_context.h"
 #include "shell/ui/theme_icon.h"
@@ -31,6 +30,7 @@
 #include "sites/time_zone_table.h"
 #include "views/entry_properties.h"
 #include "views/remote_directory_model.h"
+#include "views/session_link.h"
 #include "views/type_table.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
@@ -137,7 +137,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
     connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
-    connected(model_.session() != nullptr);
+    connected(connectedNow());
     log_.AddListener(this);
 }
 
@@ -195,14 +195,13 @@ void RemotePage::buildToolBar() {
     connect(stop_, &QAction::triggered, this, &RemotePage::stop);
     connect(path_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         const std::string text = path_->currentText().toStdString();
-        if (FtpSession* session = model_.session(); session != nullptr && !text.empty())
-            session->enqueue(RequestKind::ChangeDirectory, text, {}, 0);
+        if (!text.empty())
+            model_.link().changeDirectory(text);
     });
     connect(path_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         const std::string picked = path_->itemText(index).toStdString();
-        FtpSession* session = model_.session();
-        if (session != nullptr && picked != model_.currentPath())
-            session->enqueue(RequestKind::ChangeDirectory, picked, {}, 0);
+        if (picked != model_.currentPath())
+            model_.link().changeDirectory(picked);
     });
 }
 
@@ -258,7 +257,7 @@ void RemotePage::setStatusPart(int part, const QString& text) {
 }
 
 bool RemotePage::connectedNow() const {
-    return model_.session() != nullptr;
+    return model_.link().connected();
 }
 
 QMessageBox::StandardButton RemotePage::ask(const QString& title, const QString& text,
@@ -445,8 +444,7 @@ void RemotePage::nameEdited(int entry, const QString& text) {
 }
 
 void RemotePage::listToFile() {
-    FtpSession* session = model_.session();
-    if (session == nullptr)
+    if (!connectedNow())
         return;
     const std::string host = FtpUrl(host_.urlText()).host;
     // On the Files page the listing goes where the downloads go: the folder on the left.
@@ -461,7 +459,7 @@ void RemotePage::listToFile() {
         planner_.useFolder(folder.toStdString());
         path = TransferPlanner::listFilePath(folder.toStdString(), host);
     }
-    session->enqueue(RequestKind::ListToFile, path, {}, 0);
+    model_.link().listToFile(path);
 }
 
 void RemotePage::stop() {
@@ -498,14 +496,12 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
         menu.addSeparator();
         add("menuLogoff", "&Logoff", [this] { host_.logoff(); })->setEnabled(on);
-        FtpSession* session = model_.session();
-        QAction* exit = add("menuLogoffExit", "Logoff and E&xit", [this] {
-            if (FtpSession* running = model_.session())
-                running->setQuitWhenDone(!running->quitWhenDone());
-        });
+        const SessionLink& link = model_.link();
+        QAction* exit = add("menuLogoffExit", "Logoff and E&xit",
+                            [&link] { link.setQuitWhenDone(!link.quitWhenDone()); });
         exit->setEnabled(on);
         exit->setCheckable(true);
-        exit->setChecked(session != nullptr && session->quitWhenDone());
+        exit->setChecked(link.quitWhenDone());
     }
     menu.exec(view->viewport()->mapToGlobal(at));
 }
@@ -543,8 +539,7 @@ bool RemotePage::handleKey(QKeyEvent* key) {
         return false;
     switch (key->key()) {
         case Qt::Key_R:
-            if (FtpSession* session = model_.session())
-                session->toggleRawLogging();
+            model_.link().toggleRawLog();
             return true;
         case Qt::Key_A:
             currentView()->selectAll();

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "views/remote_directory_model.h"
+#include "views/session_link.h"
 #include "views/type_table.h"
 
 namespace nubo {
@@ -102,7 +103,7 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
 
 QByteArray RemoteTableModel::sessionTag() const {
     return QByteArray::number(QCoreApplication::applicationPid()) + ":" +
-           QByteArray::number(reinterpret_cast<quintptr>(core_.session()), 16);
+           QByteArray::fromStdString(core_.link().tag());
 }
 
 QStringList RemoteTableModel::mimeTypes() const {
