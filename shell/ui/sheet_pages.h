@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace nubo {
 
 class AppLog;
@@ -24,6 +26,8 @@ class SiteList;
 struct SheetPages {
     HostPage* host = nullptr;
     RemotePage* remote = nullptr;
+    // The tab that shows the remote page: the page itself (Classic) or the Files page.
+    QWidget* remoteTab = nullptr;
     LogPage* log = nullptr;
     OptionsPage* options = nullptr;
     HelpPage* help = nullptr;

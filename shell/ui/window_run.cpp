@@ -69,7 +69,7 @@ int WindowRun::run(int& argc, char** argv) {
         "/Tkwa/NuboWindow.conf";
     SheetPages::build(sheet, log, config, {host, remoteView, localView, diagnostics},
                       HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
-    const SessionLink& link = host.sessionLink();
+    const SessionLink& link = host.control().link();
     sheet.setSessionControl({[&link] { return link.connected(); },
                              [&link] { return link.quitWhenDone(); },
                              [&link](bool on) { link.setQuitWhenDone(on); }});
@@ -91,7 +91,7 @@ int WindowRun::run(int& argc, char** argv) {
         sheet.show();
     }
     if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
-        !host.commandLineConnect(request_.mode, request_.slot(0))) {
+        !host.commandLine().connect(request_.mode, request_.slot(0))) {
         outlets.AddExitBits(exitbit::kConnectFailed);
     }
     QApplication::exec();

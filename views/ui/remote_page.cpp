@@ -237,11 +237,7 @@ QAbstractItemView* RemotePage::currentView() const {
     return views_->current();
 }
 
-QStackedWidget* RemotePage::remoteArea() const {
-    return views_;
-}
-
-void RemotePage::addLocalSide(QWidget* tools, QWidget* view) {
+void RemotePage::addSideView(QWidget* tools, QWidget* view) {
     if (splitter_ == nullptr)
         return;
     toolRow_->insertWidget(0, tools, 2);
@@ -315,7 +311,8 @@ void RemotePage::connected(bool on) {
                                     static_cast<QAbstractItemView*>(views_->details())})
         view->setEnabled(on);
     if (on) {
-        setTransferMode(planner_.modeAtConnect(perhost::transferType(host_.sessionSettings())));
+        setTransferMode(
+            planner_.modeAtConnect(perhost::transferType(host_.control().sessionSettings())));
     } else if (wasConnected_) {
         // Only a real disconnection records the mode (the page starts disconnected too).
         planner_.disconnected(transferMode());
@@ -413,7 +410,7 @@ void RemotePage::showProperties() {
     const std::vector<int> chosen = selectedEntries();
     if (!connectedNow() || chosen.empty())
         return;
-    const uint32_t zone = perhost::timeZoneCode(host_.sessionSettings());
+    const uint32_t zone = perhost::timeZoneCode(host_.control().sessionSettings());
     const std::string zoneName =
         zone == 0 ? std::string() : TimeZoneTable::label(TimeZoneTable::rowOfCode(zone));
     properties_(EntryProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
@@ -446,7 +443,7 @@ void RemotePage::nameEdited(int entry, const QString& text) {
 void RemotePage::listToFile() {
     if (!connectedNow())
         return;
-    const std::string host = FtpUrl(host_.urlText()).host;
+    const std::string host = FtpUrl(host_.selection().urlText()).host;
     // On the Files page the listing goes where the downloads go: the folder on the left.
     const std::string shown = localFolder_ ? localFolder_() : std::string();
     std::string path =
@@ -495,7 +492,7 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
         menu.addSeparator();
-        add("menuLogoff", "&Logoff", [this] { host_.logoff(); })->setEnabled(on);
+        add("menuLogoff", "&Logoff", [this] { host_.control().logoff(); })->setEnabled(on);
         const SessionLink& link = model_.link();
         QAction* exit = add("menuLogoffExit", "Logoff and E&xit",
                             [&link] { link.setQuitWhenDone(!link.quitWhenDone()); });
