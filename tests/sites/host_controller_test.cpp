@@ -433,6 +433,37 @@ TEST_F(HostControllerTest, CommandLineFetchCountsTheTransferAndQuits) {
     EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 4096u);
 }
 
+// Hears whether a login was one for the windows (the live graphs start) or for a
+// command-line transfer.
+struct ReadyCounter : HostControllerListener {
+    void hostStateChanged() override {}
+    void sessionReady() override { ++ready; }
+    void sessionFinished(const std::string&) override { ++finished; }
+    int ready = 0;
+    int finished = 0;
+};
+
+TEST_F(HostControllerTest, OnlyACommandLineThatTransfersKeepsTheWindowsLoginToItself) {
+    HostController& page = start();
+    ReadyCounter counter;
+    page.setListener(&counter);
+    // A URL alone connects for browsing: the windows take over after login.
+    ASSERT_TRUE(page.commandLine().connect(CommandLineMode::Connect, server.url("/")));
+    ASSERT_TRUE(loggedIn()) << harness.logText();
+    EXPECT_EQ(counter.ready, 1);
+    page.control().logoff();
+    ASSERT_TRUE(runToEnd());
+    // A listing into a file: its requests run and the session logs off by itself.
+    harness.config.SetString("CLXDir", home.work());
+    harness.config.SetInt("NoUIQuit", 1);
+    ASSERT_TRUE(page.commandLine().connect(CommandLineMode::Fetch, server.url("/;type=d")));
+    ASSERT_TRUE(runToEnd()) << harness.logText();
+    EXPECT_EQ(counter.ready, 1);
+    EXPECT_EQ(counter.finished, 2);
+    EXPECT_TRUE(fs::exists(home.work() + "/127.0.0.1.txt")) << harness.logText();
+    page.setListener(nullptr);
+}
+
 TEST_F(HostControllerTest, RetriesWaitLongerEachTimeAndCountAgainAfterHeadway) {
     HostController& page = start();
     CommandLineRun& run = page.commandLine();
