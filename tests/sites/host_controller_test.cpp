@@ -590,3 +590,61 @@ TEST_F(SlowServerControllerTest, AnAbortedDownloadIsNoFileInTheStatistics) {
 
 }  // namespace
 }  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// Requests that act on entries name what the user chose; queued behind a change of
+// directory they act on that entry or skip it, never on the new folder's entry that
+// happens to share its index.
+class RequestsByNameTest : public HostControllerTest {
+  protected:
+    void SetUp() override {
+        HostControllerTest::SetUp();
+        fs::create_directories(server.root() + "/sub");
+        for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt"})
+            test::writeFile(server.root() + "/sub/" + name, name);
+        test::writeFile(server.root() + "/other3.txt", "other");
+        test::writeFile(server.root() + "/unwanted.txt", "unwanted");
+        test::writeFile(server.root() + "/wanted.txt", "wanted");
+        HostController& page = start();
+        type(server.url("/"));
+        ASSERT_TRUE(page.connect());
+        ASSERT_TRUE(loggedIn()) << harness.logText();
+        ASSERT_TRUE(pumpUntil([&] { return index("wanted.txt") >= 0 && page.session()->idle(); }))
+            << harness.logText();
+    }
+    // The entry index of a name in the listing shown now.
+    int index(const std::string& name) const {
+        for (int entry : harness.remoteView.rows()) {
+            const std::vector<RemoteEntry> found = harness.remoteView.entriesAt({entry});
+            if (!found.empty() && found.front().name == name)
+                return entry;
+        }
+        return -1;
+    }
+};
+
+TEST_F(RequestsByNameTest, ADeleteQueuedBehindAChangeOfDirectoryDeletesTheChosenEntry) {
+    const int unwanted = index("unwanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.remove({unwanted}));
+    ASSERT_TRUE(pumpUntil([&] { return host->session()->idle(); })) << harness.logText();
+    for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt"})
+        EXPECT_TRUE(fs::exists(server.root() + "/sub/" + name)) << name << harness.logText();
+    EXPECT_FALSE(fs::exists(server.root() + "/unwanted.txt")) << harness.logText();
+}
+
+TEST_F(RequestsByNameTest, AGetQueuedBehindAChangeOfDirectoryFetchesTheChosenEntry) {
+    const int wanted = index("wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(
+        harness.remoteView.get(home.work(), {wanted}, static_cast<int32_t>(transfer::kImage)));
+    ASSERT_TRUE(pumpUntil([&] { return host->session()->idle(); })) << harness.logText();
+    EXPECT_EQ(test::readFile(home.work() + "/wanted.txt"), "wanted") << harness.logText();
+    for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt", "other3.txt"})
+        EXPECT_FALSE(fs::exists(home.work() + "/" + name)) << name;
+}
+
+}  // namespace
+}  // namespace nubo
