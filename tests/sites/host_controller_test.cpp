@@ -11,6 +11,7 @@
 #include "platform/xdg_paths.h"
 #include "shellext/shortcut_library.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/restart_slot.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_home.h"
@@ -559,12 +560,7 @@ TEST_F(SlowServerControllerTest, AnAbortedDownloadIsNoFileInTheStatistics) {
     ASSERT_TRUE(page.connect());
     ASSERT_TRUE(loggedIn()) << harness.logText();
     const auto get = [&](const std::string& name) {
-        RequestData data;
-        data.names.push_back(name);
-        return page.session()->enqueue(
-            RequestKind::Get, home.work(), std::move(data),
-            static_cast<int32_t>(transfer::kImage | transfer::kSingleName
-                                                        << transfer::kSourceShift));
+        return page.session()->enqueue(test::namedGet(home.work(), name));
     };
     ASSERT_TRUE(get("big.bin"));
     ASSERT_TRUE(pumpUntil([&] {
@@ -638,8 +634,7 @@ TEST_F(RequestsByNameTest, ADeleteQueuedBehindAChangeOfDirectoryDeletesTheChosen
 TEST_F(RequestsByNameTest, AGetQueuedBehindAChangeOfDirectoryFetchesTheChosenEntry) {
     const int wanted = index("wanted.txt");
     ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
-    ASSERT_TRUE(
-        harness.remoteView.get(home.work(), {wanted}, static_cast<int32_t>(transfer::kImage)));
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {wanted}, test::kImage));
     ASSERT_TRUE(pumpUntil([&] { return host->session()->idle(); })) << harness.logText();
     EXPECT_EQ(test::readFile(home.work() + "/wanted.txt"), "wanted") << harness.logText();
     for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt", "other3.txt"})

@@ -31,7 +31,7 @@ class RemoteDirectoryModelTest : public ::testing::Test {
 
     // What the session does for a directory that is not cached: enter, list, finish.
     void list(const std::string& path, const std::vector<RemoteEntry>& entries,
-              uint32_t flags = 0) {
+              DirectoryFlags flags = {}) {
         ASSERT_FALSE(model.changeDirectoryStarted(&path, flags));
         for (const RemoteEntry& e : entries)
             model.addEntry(e);
@@ -66,33 +66,34 @@ TEST_F(RemoteDirectoryModelTest, ListingsAreCachedAndHistoryGrows) {
     EXPECT_TRUE(model.back());
     EXPECT_EQ(session.queuedCount(), 1u);
     std::string back = "/a/b";
-    EXPECT_TRUE(model.changeDirectoryStarted(&back, cdflag::kNoHistory));
+    EXPECT_TRUE(model.changeDirectoryStarted(&back, DirectoryFlags{.noHistory = true}));
     EXPECT_EQ(shown(), Names{"y"});
     EXPECT_EQ(model.history(), Names{"/a"});
     EXPECT_TRUE(model.back());
     std::string first = "/a";
-    EXPECT_TRUE(model.changeDirectoryStarted(&first, cdflag::kNoHistory));
+    EXPECT_TRUE(model.changeDirectoryStarted(&first, DirectoryFlags{.noHistory = true}));
     EXPECT_EQ(model.history(), Names{});
     EXPECT_FALSE(model.back());
 
     // A path that differs only in case is another directory.
     std::string upper = "/A";
-    EXPECT_FALSE(model.changeDirectoryStarted(&upper, 0));
+    EXPECT_FALSE(model.changeDirectoryStarted(&upper, {}));
 }
 
 TEST_F(RemoteDirectoryModelTest, RefreshRefillsTheSameCachedListing) {
     model.onConnected(&session);
     list("/d", {entry("old", EntryType::File, 1)});
     EXPECT_TRUE(model.refresh());
-    ASSERT_FALSE(model.changeDirectoryStarted(nullptr, cdflag::kRefresh | cdflag::kNoHistory));
+    ASSERT_FALSE(
+        model.changeDirectoryStarted(nullptr, DirectoryFlags{.noHistory = true, .refresh = true}));
     EXPECT_TRUE(h.logHas("... flushing cached copy of /d"));
     model.addEntry(entry("new", EntryType::File, 2));
-    model.listingFinished(true, cdflag::kRefresh | cdflag::kNoHistory);
+    model.listingFinished(true, DirectoryFlags{.noHistory = true, .refresh = true});
     EXPECT_EQ(model.cachedPaths(), Names{"/d"});
     EXPECT_EQ(model.history(), Names{});
     list("/e", {});
     std::string d = "/d";
-    EXPECT_TRUE(model.changeDirectoryStarted(&d, 0));
+    EXPECT_TRUE(model.changeDirectoryStarted(&d, {}));
     EXPECT_EQ(shown(), Names{"new"});
 }
 
@@ -100,10 +101,10 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     model.onConnected(&session);
     list("/good", {entry("keep", EntryType::File, 1)});
     std::string bad = "/bad";
-    ASSERT_FALSE(model.changeDirectoryStarted(&bad, 0));
+    ASSERT_FALSE(model.changeDirectoryStarted(&bad, {}));
     model.addEntry(entry("partial", EntryType::File, 1));
     EXPECT_EQ(model.pathText(), "/bad");
-    model.listingFinished(false, 0);
+    model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{"keep"});
     EXPECT_EQ(model.pathText(), "/good");
     EXPECT_EQ(model.currentPath(), "/good");
@@ -113,9 +114,9 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     // With nothing shown yet, a failure leaves an empty listing and queues nothing.
     model.onConnected(&session);
     std::string first = "/first";
-    model.changeDirectoryStarted(&first, 0);
+    model.changeDirectoryStarted(&first, {});
     model.addEntry(entry("p", EntryType::File, 1));
-    model.listingFinished(false, 0);
+    model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{});
     EXPECT_EQ(session.queuedCount(), 1u);
 }
@@ -127,7 +128,7 @@ TEST_F(RemoteDirectoryModelTest, EntriesAddedToACachedListingGoBehindIt) {
     // Back in a cached listing, a new entry (a new folder, an upload) is appended behind
     // every slot the listing has, never over one of them.
     std::string r = "/r";
-    ASSERT_TRUE(model.changeDirectoryStarted(&r, 0));
+    ASSERT_TRUE(model.changeDirectoryStarted(&r, {}));
     int added = model.addEntry(entry("c", EntryType::File, 3));
     EXPECT_EQ(added, 2);
     RemoteEntry e;
@@ -220,7 +221,7 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(shown(), (Names{"a", "docs"}));
     EXPECT_EQ(session.queuedCount(), 1u);
     // The server made it: the row becomes a real folder.
-    model.updateEntry("docs", 0, 1700000000, EntryType::Directory);
+    model.updateEntry(model.shownDirectory(), "docs", 0, 1700000000, EntryType::Directory);
     EXPECT_FALSE(model.isPlaceholder(second));
     // Renaming a real entry queues a Rename and leaves the old name until confirmed.
     const std::string renamed = "b";
