@@ -10,8 +10,7 @@ DropAction decideDrop(const DropSituation& s) {
         case DropView::Remote:
             // Files from any program, the local view included, go up; remote rows
             // dropped back on the remote view do nothing.
-            return s.payload == DropPayload::LocalFiles ? DropAction::Upload
-                                                        : DropAction::Refuse;
+            return s.payload == DropPayload::LocalFiles ? DropAction::Upload : DropAction::Refuse;
         case DropView::Local:
             return s.payload == DropPayload::RemoteEntries && s.fromThisProcess &&
                            s.fromThisSession && s.targetFolder

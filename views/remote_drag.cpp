@@ -81,8 +81,8 @@ bool RemoteDrag::decode(std::string_view bytes, RemoteDrag* drag) {
         int64_t time = 0;
         uint32_t flags = 0;
         if (!takeField(bytes, &name) || !takeField(bytes, &link) || !takeNumber(bytes, &type) ||
-            !takeNumber(bytes, &size) || !takeNumber(bytes, &time) ||
-            !takeNumber(bytes, &flags) || type < 0 || type > 2) {
+            !takeNumber(bytes, &size) || !takeNumber(bytes, &time) || !takeNumber(bytes, &flags) ||
+            type < 0 || type > 2) {
             return false;
         }
         RemoteEntry entry;

@@ -595,6 +595,10 @@ namespace {
 // happens to share its index.
 class RequestsByNameTest : public HostControllerTest {
   protected:
+    // Each CWD takes a while, as on a slow server: what the user does next reaches the
+    // view while it still shows the folder being left.
+    RequestsByNameTest() : HostControllerTest({"--slow-cwd", "0.3"}) {}
+
     void SetUp() override {
         HostControllerTest::SetUp();
         fs::create_directories(server.root() + "/sub");
@@ -610,6 +614,21 @@ class RequestsByNameTest : public HostControllerTest {
         ASSERT_TRUE(pumpUntil([&] { return index("wanted.txt") >= 0 && page.session()->idle(); }))
             << harness.logText();
     }
+    bool idle() {
+        return pumpUntil([&] { return host->session()->idle(); });
+    }
+    bool logHas(const std::string& line) const {
+        return harness.logText().find(line) != std::string::npos;
+    }
+    // The names in a folder of the server.
+    static std::vector<std::string> namesIn(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    const std::vector<std::string> subNames{"precious1.txt", "precious2.txt", "precious3.txt"};
     // The entry index of a name in the listing shown now.
     int index(const std::string& name) const {
         for (int entry : harness.remoteView.rows()) {
@@ -639,6 +658,66 @@ TEST_F(RequestsByNameTest, AGetQueuedBehindAChangeOfDirectoryFetchesTheChosenEnt
     EXPECT_EQ(test::readFile(home.work() + "/wanted.txt"), "wanted") << harness.logText();
     for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt", "other3.txt"})
         EXPECT_FALSE(fs::exists(home.work() + "/" + name)) << name;
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, ARenameQueuedBehindAChangeOfDirectoryRenamesTheChosenEntry) {
+    const int wanted = index("wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    const std::string renamed = "renamed.txt";
+    ASSERT_EQ(harness.remoteView.finishEdit(wanted, &renamed),
+              RemoteDirectoryModel::EditEnd::Rename);
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/renamed.txt"), "wanted") << harness.logText();
+    EXPECT_EQ(namesIn(server.root() + "/sub"), subNames);
+    // The session is back where the view is, and the cached listing of the folder left
+    // shows the new name when the view returns to it.
+    EXPECT_EQ(host->session()->currentRemoteDirectory(), "/sub");
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+    ASSERT_TRUE(harness.remoteView.back());
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_GE(index("renamed.txt"), 0);
+    EXPECT_LT(index("wanted.txt"), 0);
+}
+
+TEST_F(RequestsByNameTest, EntriesGoneFromTheirFolderAreSkippedNeverReplaced) {
+    const int unwanted = index("unwanted.txt");
+    const int wanted = index("wanted.txt");
+    // Both removed on the server after the listing the user acts on.
+    fs::remove(server.root() + "/unwanted.txt");
+    fs::remove(server.root() + "/wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.remove({unwanted}));
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {wanted}, test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_TRUE(logHas("*** unwanted.txt no longer on the server; skipped")) << harness.logText();
+    EXPECT_TRUE(logHas("*** wanted.txt no longer on the server; skipped")) << harness.logText();
+    EXPECT_FALSE(logHas("DELETEing")) << harness.logText();
+    EXPECT_FALSE(logHas("GETing")) << harness.logText();
+    EXPECT_EQ(namesIn(server.root() + "/sub"), subNames);
+    EXPECT_EQ(namesIn(server.root()), (std::vector<std::string>{"other3.txt", "sub"}));
+    for (const char* name : {"wanted.txt", "precious1.txt", "precious2.txt", "other3.txt"})
+        EXPECT_FALSE(fs::exists(home.work() + "/" + name)) << name;
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kGetFailed);
+}
+
+TEST_F(RequestsByNameTest, AFileRemovedBeforeItsDownloadFailsAloneWithTheExitBit) {
+    // No change of directory: the file was listed, then went on the server.
+    fs::remove(server.root() + "/wanted.txt");
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {index("wanted.txt"), index("other3.txt")},
+                                       test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(home.work() + "/other3.txt"), "other");
+    EXPECT_FALSE(fs::exists(home.work() + "/wanted.txt"));
+    EXPECT_FALSE(fs::exists(home.work() + "/wanted.txt.part"));
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kGetFailed | exitbit::kReceived);
+    EXPECT_EQ(namesIn(server.root()),
+              (std::vector<std::string>{"other3.txt", "sub", "unwanted.txt"}));
 }
 
 }  // namespace
