@@ -138,6 +138,33 @@ TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
     EXPECT_FALSE(dragAndDrop(localList()->viewport(), &foreign, sub.center()));
 }
 
+TEST_F(FilesPageTest, ADraggedRowIsFetchedEvenWhenTheViewMovedOnBeforeTheDrop) {
+    test::writeFile(root + "/incoming/decoy.txt", "decoy");
+    test::clickItem(page->listView(), remoteRow("hello.txt"));
+    std::unique_ptr<QMimeData> dragged(
+        page->tableModel()->mimeData({page->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    // Before the drop the view goes into another folder, whose row is selected then.
+    const std::vector<int> shown = live.remoteView.rows();
+    int incoming = -1;
+    for (int entry : shown) {
+        if (live.remoteView.entriesAt({entry}).at(0).name == "incoming")
+            incoming = entry;
+    }
+    ASSERT_TRUE(live.remoteView.openEntry(incoming));
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("decoy.txt") >= 0; })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    test::clickItem(page->listView(), remoteRow("decoy.txt"));
+    ASSERT_TRUE(dragAndDrop(localList()->viewport(), dragged.get(),
+                            QPoint(5, localList()->viewport()->height() - 5)));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
+    EXPECT_FALSE(fs::exists(local + "/decoy.txt"));
+    // The session went for it and came back to the folder shown.
+    EXPECT_EQ(live.host->session()->currentRemoteDirectory(), "/incoming");
+    EXPECT_EQ(live.remoteView.currentPath(), "/incoming");
+}
+
 TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
     test::writeFile(local + "/sub/deep.txt", "deep");
     QMimeData mime;

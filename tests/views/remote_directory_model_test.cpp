@@ -357,3 +357,68 @@ TEST_F(RemoteDirectoryModelTest, ListenersHearTheChanges) {
 
 }  // namespace
 }  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// The session names entries by directory and name after it acted on them: the shown
+// listing and cached ones follow, and nothing of another directory is touched.
+TEST_F(RemoteDirectoryModelTest, UpkeepFindsEntriesByDirectoryAndName) {
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    list("/sub", {entry("a", EntryType::File, 3), entry("docs", EntryType::Directory, 0)});
+    // "/" is cached, "/sub" shown: both have an "a".
+    model.entryRemoved("/", "a");
+    const std::string c = "c";
+    model.entryRenamed("/", "b", &c);
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    model.entryRemoved("/elsewhere", "a");     // no listing of it: nothing happens
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    // A cut mark goes when its delete did not happen in the shown directory only.
+    model.markEntry(model.findEntryByName("a", false));
+    model.entryKept("/", "a");
+    EXPECT_TRUE(model.isMarked(model.findEntryByName("a", false)));
+    model.entryKept("/sub", "a");
+    EXPECT_FALSE(model.isMarked(model.findEntryByName("a", false)));
+    // A refused new folder takes its placeholder away, never the real folder of that name.
+    const int placeholder = model.addPlaceholder();
+    const std::string docs = "docs";
+    EXPECT_EQ(model.finishEdit(placeholder, &docs), RemoteDirectoryModel::EditEnd::MakeDirectory);
+    model.placeholderDropped("/sub", "docs");
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    EXPECT_FALSE(model.isPlaceholder(model.findEntryByName("docs", false)));
+    // Back in "/": the cached copy shows what the session did there.
+    const std::string root = "/";
+    ASSERT_TRUE(model.changeDirectoryStarted(&root, DirectoryFlags{.noHistory = true}));
+    EXPECT_EQ(shown(), (Names{"c"}));
+    model.updateEntry("/sub", "new.txt", 9, 0, EntryType::File);  // cached, not shown
+    EXPECT_EQ(shown(), (Names{"c"}));
+    model.updateEntry("/", "new.txt", 9, 0, EntryType::File);
+    EXPECT_EQ(shown(), (Names{"c", "new.txt"}));
+}
+
+// What a request or a drag takes: the entries with the directory they are listed in,
+// which is the one coming in while its listing runs.
+TEST_F(RemoteDirectoryModelTest, ASelectionNamesTheDirectoryOfTheListingShown) {
+    model.onConnected(&session);
+    list("/pub", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    std::vector<int> kept;
+    RemoteDirectoryModel::Selection chosen =
+        model.selection({model.findEntryByName("b", false), 99}, &kept);
+    EXPECT_EQ(chosen.directory, "/pub");
+    ASSERT_EQ(chosen.entries.size(), 1u);
+    EXPECT_EQ(chosen.entries[0].name, "b");
+    EXPECT_EQ(kept, std::vector<int>{model.findEntryByName("b", false)});
+    const std::string next = "/pub/next";
+    ASSERT_FALSE(model.changeDirectoryStarted(&next, {}));
+    model.addEntry(entry("n", EntryType::File, 3));
+    chosen = model.selection({model.findEntryByName("n", false)});
+    EXPECT_EQ(chosen.directory, "/pub/next");
+    EXPECT_EQ(model.currentPath(), "/pub");  // until the listing is complete
+    // A Delete queues the entries and their directory, whatever is shown when it runs.
+    ASSERT_TRUE(model.remove({model.findEntryByName("n", false)}));
+    EXPECT_EQ(session.queuedCount(), 1u);
+}
+
+}  // namespace
+}  // namespace nubo
