@@ -15,6 +15,7 @@
 #include "engine/control_channel.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
+#include "engine/main_outlets.h"
 #include "engine/proxy_type.h"
 #include "engine/remote_view_contract.h"
 #include "engine/server_features.h"
@@ -272,8 +273,8 @@ class FtpSession {
     void finishBatch();
     // One block moved: Host page progress, the progress text when its value changes,
     // and the in-progress mark of the restart record once per transfer.
-    void noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
-                              int64_t* shown, bool* marked);
+    void noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
+                              bool* marked);
     int refuseUnsafeName(const RemoteEntry& entry);
     // A listing without exact times: the entry's time (and a link's size) from MLST,
     // else its time from MDTM, where the server offers them. Nothing changes when the

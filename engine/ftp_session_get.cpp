@@ -49,14 +49,19 @@ void FtpSession::finishBatch() {
     clearTransferDisplay();
 }
 
-void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
-                                      int64_t* shown, bool* marked) {
+void FtpSession::noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
+                                      bool* marked) {
     reportTransferProgress(bytes);
     movedData_ = true;
-    if (progress != *shown && context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(progress, format.c_str());
+    progress.bytes = bytes;
+    progress.percent =
+        progress.expected > 0 ? static_cast<int>(bytes * 100 / progress.expected) : -1;
+    // Reported when what is shown changes: the percent, or the kilobytes without a size.
+    const int64_t value = progress.percent >= 0 ? progress.percent : bytes / 1024;
+    if (value != *shown && context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(progress);
     }
-    *shown = progress;
+    *shown = value;
     syncRestartFields();
     if (restartEnabled_ && !*marked && !notResumable_) {
         setRestartInProgress(1);
@@ -80,7 +85,7 @@ bool FtpSession::endTransfer(bool broken) {
 void FtpSession::clearTransferDisplay() {
     setStatus({});
     if (context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(0, nullptr);
+        context_.outlets->ReportProgress({});
     }
 }
 
@@ -481,8 +486,10 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
             context_.restart->setRemoteFacts(remoteSize, entry.time);
         }
     }
-    const std::string format =
-        "GET " + escapePercent(name) + (expected > 0 ? " (%d%%)" : " (%dKB)");
+    TransferProgress progress;
+    progress.kind = TransferProgress::Kind::Get;
+    progress.name = name;
+    progress.expected = expected > 0 ? expected : -1;
     int64_t start = reportTransferStart(expected > 0 ? expected : -1);
 
     CrLfToLf converter;
@@ -508,8 +515,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
             break;
         }
         bytes += n;
-        noteTransferProgress(bytes, expected > 0 ? bytes * 100 / expected : bytes / 1024, format,
-                             &shown, &marked);
+        noteTransferProgress(progress, bytes, &shown, &marked);
     }
     if (convert && !writeFailed) {
         std::string rest = converter.finish();

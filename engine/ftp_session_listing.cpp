@@ -180,7 +180,9 @@ int FtpSession::listDirectory(const std::string& path, DirectoryFlags flags,
         if (view() != nullptr)
             view()->setBusy(true);
         data_.setBufferSize(kListingBufferSize);
-        const std::string format = "LIST " + escapePercent(shown) + " (%d entries)";
+        TransferProgress progress;
+        progress.kind = TransferProgress::Kind::List;
+        progress.name = shown;
         std::string pending;
         int64_t start = reportTransferStart(0);
         int64_t bytes = 0;
@@ -225,13 +227,15 @@ int FtpSession::listDirectory(const std::string& path, DirectoryFlags flags,
                 else if (view() != nullptr)
                     view()->addEntry(entry);
                 if (++accepted % 10 == 0 && context_.outlets != nullptr) {
-                    context_.outlets->ReportProgress(-accepted, format.c_str());
+                    progress.bytes = accepted;
+                    context_.outlets->ReportProgress(progress);
                 }
             }
         }
         const bool aborted = abortRequested_;
         if (!aborted && context_.outlets != nullptr) {
-            context_.outlets->ReportProgress(-accepted, format.c_str());
+            progress.bytes = accepted;
+            context_.outlets->ReportProgress(progress);
         }
         // A listing cut off by a receive error is no listing of the directory, whatever
         // the final reply says: it is neither shown nor cached.
@@ -258,7 +262,7 @@ int FtpSession::listDirectory(const std::string& path, DirectoryFlags flags,
     abortRequested_ = false;
     setStatus({});
     if (context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(0, nullptr);
+        context_.outlets->ReportProgress({});
     }
     data_.close();
     return result;

@@ -206,7 +206,10 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
         data_.setSendSource(file.data());
     }
     setStatus("PUT " + name);
-    const std::string format = "PUT " + escapePercent(name) + " (%d%%)";
+    TransferProgress progress;
+    progress.kind = TransferProgress::Kind::Put;
+    progress.name = name;
+    progress.expected = size;
     int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
@@ -245,7 +248,7 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
             break;
         bytes += chunk;
         file.release(bytes);
-        noteTransferProgress(bytes, bytes * 100 / size, format, &shown, &marked);
+        noteTransferProgress(progress, bytes, &shown, &marked);
     }
     const bool aborted = abortRequested_;
     bool broken = false;
