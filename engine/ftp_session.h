@@ -258,6 +258,10 @@ class FtpSession {
     std::string requestDirectory(const std::string& directory) const {
         return directory.empty() ? currentRemoteDirectory_ : directory;
     }
+    // The listed entry of a name in the current directory: from the listing a request
+    // took for itself while the session is in that request's directory, else from the
+    // remote view's. False when there is none.
+    bool listedEntry(const std::string& name, RemoteEntry* entry) const;
     // The entry of that name in a fresh listing; null (logged "no longer on the server",
     // with the exit bit given) when it is gone.
     const RemoteEntry* stillListed(const std::vector<RemoteEntry>& fresh, const std::string& name,
@@ -327,6 +331,10 @@ class FtpSession {
     std::string currentRemoteDirectory_;
     // Changes of directory that the remote view followed (a folder download moves it).
     uint64_t viewDirectoryChanges_ = 0;
+    // The listing a running request took of its directory (an upload's, for what is
+    // there already), and that directory.
+    const std::vector<RemoteEntry>* requestListing_ = nullptr;
+    std::string requestListingDirectory_;
     // The running transfer: local directory (Get) or file (Put), remote file name, and
     // the direction and type letters ("Gi", "Pa", ...).
     std::string localPath_;

@@ -87,18 +87,23 @@ int FtpSession::putBatch(PutRequest& request) {
             writeRestartField(RestartRecord::kOperation, transferLetters_);
         }
     }
-    // Files dropped on a directory go into it, and nowhere when it cannot be entered (a
-    // separate CWD request that failed would have let them land in the shown directory).
-    const bool intoDirectory = !request.directory.empty();
-    if (intoDirectory) {
-        const int entered = changeDirectory(&request.directory, {});
-        if (entered / 100 != 2) {
-            logExtended("*** Unable to enter " + request.directory + ", nothing uploaded");
-            if (context_.outlets != nullptr)
-                context_.outlets->AddExitBits(exitbit::kPutFailed);
-            finishBatch();
-            return entered;
-        }
+    // Files go into the directory they were dropped in or on, and nowhere when it
+    // cannot be entered (a separate CWD request that failed would have let them land in
+    // the shown directory). Its own listing tells what is there already.
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    const int entered = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (entered / 100 != 2) {
+        logExtended("*** Unable to enter " + request.directory + ", nothing uploaded");
+        if (context_.outlets != nullptr)
+            context_.outlets->AddExitBits(exitbit::kPutFailed);
+        leaveRequestDirectory(visit, entered);
+        finishBatch();
+        return entered;
+    }
+    if (visit.entered) {
+        requestListing_ = &fresh;
+        requestListingDirectory_ = request.directory;
     }
     int result = 0;
     for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
@@ -116,10 +121,8 @@ int FtpSession::putBatch(PutRequest& request) {
         if (stopsBatch(outcome))
             break;
     }
-    if (intoDirectory && result != 421) {
-        abortRequested_ = false;  // coming back is not part of what STOP stopped
-        changeDirectory(nullptr, {});
-    }
+    requestListing_ = nullptr;
+    leaveRequestDirectory(visit, result);
     finishBatch();
     return result;
 }
@@ -133,8 +136,7 @@ int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, Tra
     // APPE adds to whatever is there: the partial copy must be measured, never assumed.
     int64_t remote = -1;
     RemoteEntry listed;
-    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
-    if (index >= 0 && view()->entryAt(index, &listed) && listed.type == EntryType::File &&
+    if (listedEntry(name, &listed) && listed.type == EntryType::File &&
         !(listed.flags & RemoteEntry::kVmsName)) {
         remote = listed.size;
     }
@@ -160,12 +162,10 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
     const bool resuming = restartEnabled_ && restartPending_ != 0;
     restartPending_ = 0;
     MappedFile file;
-    if (options.updateOnly && view() != nullptr) {
+    if (options.updateOnly) {
         struct stat st {};
-        int index = view()->findEntryByName(name, false);
         RemoteEntry remote;
-        const bool known =
-            ::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote);
+        const bool known = ::stat(path.c_str(), &st) == 0 && listedEntry(name, &remote);
         if (known) {
             askExactFacts(&remote);
         }
@@ -288,7 +288,8 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
 
 TransferOutcome FtpSession::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
-    if (view() == nullptr || view()->findEntryByName(name, false) < 0) {
+    RemoteEntry existing;
+    if (!listedEntry(name, &existing)) {
         int code = makeDirectory(MakeDirectoryRequest{{}, name});
         if (code != 257) {
             return countBatchStop(code, false);

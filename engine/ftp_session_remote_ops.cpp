@@ -76,6 +76,20 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
     }
 }
 
+bool FtpSession::listedEntry(const std::string& name, RemoteEntry* entry) const {
+    if (requestListing_ != nullptr && currentRemoteDirectory_ == requestListingDirectory_) {
+        for (const RemoteEntry& listed : *requestListing_) {
+            if (listed.name == name) {
+                *entry = listed;
+                return true;
+            }
+        }
+        return false;
+    }
+    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
+    return index >= 0 && view()->entryAt(index, entry);
+}
+
 const RemoteEntry* FtpSession::stillListed(const std::vector<RemoteEntry>& fresh,
                                            const std::string& name, uint32_t failureBit) {
     for (const RemoteEntry& entry : fresh) {

@@ -722,3 +722,27 @@ TEST_F(RequestsByNameTest, AFileRemovedBeforeItsDownloadFailsAloneWithTheExitBit
 
 }  // namespace
 }  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, AnUploadQueuedBehindAChangeOfDirectoryLandsWhereItWasDropped) {
+    fs::create_directories(home.work());
+    test::writeFile(home.work() + "/dropped.txt", "dropped");
+    test::writeFile(home.work() + "/into-sub.txt", "into sub");
+    // Dropped on the folder shown ("/"), then on the folder "sub" of it, while the view
+    // is on its way into "sub".
+    const std::string shown = harness.remoteView.shownDirectory();
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.put({home.work() + "/dropped.txt"}, shown, test::kImage));
+    ASSERT_TRUE(harness.remoteView.put({home.work() + "/into-sub.txt"}, "/sub", test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/dropped.txt"), "dropped") << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/sub/into-sub.txt"), "into sub");
+    EXPECT_FALSE(fs::exists(server.root() + "/sub/dropped.txt"));
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kSent);
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+}
+
+}  // namespace
+}  // namespace nubo

@@ -412,12 +412,16 @@ bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection 
 bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
     if (!connectedNow() || paths.isEmpty())
         return false;
-    std::string into;
-    if (directoryEntry >= 0) {
-        const std::vector<RemoteEntry> target = model_.entriesAt({directoryEntry});
-        // Only a directory takes the files; on a file or a link they go to the one shown.
-        if (!target.empty() && target.front().type == EntryType::Directory)
-            into = target.front().changeDirectoryName();
+    // The directory shown, or a folder of it the files were dropped on (only a directory
+    // takes them; on a file or a link they go to the one shown): named absolutely, so
+    // that they land there even when a change of directory runs first.
+    const RemoteDirectoryModel::Selection target = model_.selection({directoryEntry});
+    std::string into = target.directory;
+    if (!target.entries.empty() && target.entries.front().type == EntryType::Directory) {
+        const RemoteEntry& folder = target.entries.front();
+        into = folder.flags & RemoteEntry::kVmsName
+                   ? folder.changeDirectoryName()  // a VMS path does not join with "/"
+                   : (into.empty() || into.back() != '/' ? into + "/" : into) + folder.name;
     }
     std::vector<std::string> names;
     for (const QString& path : paths)
