@@ -15,6 +15,7 @@
 #include "engine/control_channel.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
+#include "engine/listing_by_name.h"
 #include "engine/main_outlets.h"
 #include "engine/proxy_type.h"
 #include "engine/remote_view_contract.h"
@@ -264,7 +265,7 @@ class FtpSession {
     bool listedEntry(const std::string& name, RemoteEntry* entry) const;
     // The entry of that name in a fresh listing; null (logged "no longer on the server",
     // with the exit bit given) when it is gone.
-    const RemoteEntry* stillListed(const std::vector<RemoteEntry>& fresh, const std::string& name,
+    const RemoteEntry* stillListed(const ListingByName& fresh, const std::string& name,
                                    uint32_t failureBit);
     // The exit bit of a request that never ran to its end: 16 for downloads (listings
     // into files too), 32 for uploads, none for the rest.
@@ -333,7 +334,7 @@ class FtpSession {
     uint64_t viewDirectoryChanges_ = 0;
     // The listing a running request took of its directory (an upload's, for what is
     // there already), and that directory.
-    const std::vector<RemoteEntry>* requestListing_ = nullptr;
+    const ListingByName* requestListing_ = nullptr;
     std::string requestListingDirectory_;
     // The running transfer: local directory (Get) or file (Put), remote file name, and
     // the direction and type letters ("Gi", "Pa", ...).

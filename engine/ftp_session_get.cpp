@@ -134,6 +134,7 @@ int FtpSession::getBatch(GetRequest& request) {
         finishBatch();
         return result;
     }
+    const ListingByName listed(fresh);
     const size_t count = byName ? request.names.size() : request.entries.size();
     for (size_t i = 0; i < count && !abortRequested_; ++i) {
         RemoteEntry entry;
@@ -153,13 +154,13 @@ int FtpSession::getBatch(GetRequest& request) {
                 continue;
             }
         } else if (visit.entered) {
-            const RemoteEntry* listed =
-                stillListed(fresh, request.entries[i].name, exitbit::kGetFailed);
-            if (listed == nullptr) {
+            const RemoteEntry* still =
+                stillListed(listed, request.entries[i].name, exitbit::kGetFailed);
+            if (still == nullptr) {
                 result = 550;
                 continue;
             }
-            entry = *listed;
+            entry = *still;
         } else {
             entry = request.entries[i];
         }

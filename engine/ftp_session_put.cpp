@@ -101,8 +101,9 @@ int FtpSession::putBatch(PutRequest& request) {
         finishBatch();
         return entered;
     }
+    const ListingByName listed(fresh);
     if (visit.entered) {
-        requestListing_ = &fresh;
+        requestListing_ = &listed;
         requestListingDirectory_ = request.directory;
     }
     int result = 0;

@@ -78,24 +78,19 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
 
 bool FtpSession::listedEntry(const std::string& name, RemoteEntry* entry) const {
     if (requestListing_ != nullptr && currentRemoteDirectory_ == requestListingDirectory_) {
-        for (const RemoteEntry& listed : *requestListing_) {
-            if (listed.name == name) {
-                *entry = listed;
-                return true;
-            }
-        }
-        return false;
+        const RemoteEntry* listed = requestListing_->find(name);
+        if (listed != nullptr)
+            *entry = *listed;
+        return listed != nullptr;
     }
     const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
     return index >= 0 && view()->entryAt(index, entry);
 }
 
-const RemoteEntry* FtpSession::stillListed(const std::vector<RemoteEntry>& fresh,
-                                           const std::string& name, uint32_t failureBit) {
-    for (const RemoteEntry& entry : fresh) {
-        if (entry.name == name) {
-            return &entry;
-        }
+const RemoteEntry* FtpSession::stillListed(const ListingByName& fresh, const std::string& name,
+                                           uint32_t failureBit) {
+    if (const RemoteEntry* entry = fresh.find(name)) {
+        return entry;
     }
     // Never another entry in its place: what the user chose is gone, so nothing is done.
     logExtended("*** " + name + " no longer on the server; skipped");
@@ -118,8 +113,9 @@ int FtpSession::deleteEntries(const DeleteRequest& request) {
         leaveRequestDirectory(visit, result);
         return result;
     }
+    const ListingByName listed(fresh);
     for (const RemoteEntry& chosen : request.entries) {
-        const RemoteEntry* entry = visit.entered ? stillListed(fresh, chosen.name, 0) : &chosen;
+        const RemoteEntry* entry = visit.entered ? stillListed(listed, chosen.name, 0) : &chosen;
         if (entry == nullptr || !entry->valid()) {
             if (view() != nullptr)
                 view()->entryKept(directory, chosen.name);
@@ -182,7 +178,8 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     std::vector<RemoteEntry> fresh;
     DirectoryVisit visit;
     int code = enterRequestDirectory(request.directory, &fresh, &visit);
-    if (code / 100 != 2 || (visit.entered && stillListed(fresh, oldName, 0) == nullptr)) {
+    if (code / 100 != 2 ||
+        (visit.entered && stillListed(ListingByName(fresh), oldName, 0) == nullptr)) {
         if (view() != nullptr)
             view()->entryRenamed(directory, oldName, nullptr);
         leaveRequestDirectory(visit, code);
