@@ -746,3 +746,22 @@ TEST_F(RequestsByNameTest, AnUploadQueuedBehindAChangeOfDirectoryLandsWhereItWas
 
 }  // namespace
 }  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, AListingFileQueuedBehindAChangeOfDirectoryListsTheFolderShown) {
+    fs::create_directories(home.work());
+    const std::string shown = harness.remoteView.shownDirectory();
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(host->session()->enqueue(ListToFileRequest{shown, home.work() + "/list.txt"}));
+    ASSERT_TRUE(idle()) << harness.logText();
+    const std::string listing = test::readFile(home.work() + "/list.txt");
+    EXPECT_NE(listing.find(" wanted.txt\n"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("precious"), std::string::npos) << listing;
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+    EXPECT_EQ(harness.outlets.exitBits(), 0u);
+}
+
+}  // namespace
+}  // namespace nubo
