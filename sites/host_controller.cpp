@@ -57,7 +57,7 @@ HostController::~HostController() {
         // The owner is going: the session must not outlive what it reports to.
         if (FtpSession* session = worker_->session()) {
             session->abort();
-            session->enqueue(RequestKind::Logoff, {}, {}, 0);
+            session->enqueue(LogoffRequest{});
         }
         cancel_ = true;
         worker_->join();
@@ -78,7 +78,7 @@ bool HostController::endSession(int graceMs) {
     outcome_.endRequested();
     if (FtpSession* running = worker_->session()) {
         running->abort();
-        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+        running->enqueue(LogoffRequest{});
         if (!worker_->waitFinished(graceMs)) {
             context_.log->LogExtended("... the server did not answer; connection dropped");
             // Wakes a worker blocked on the control connection; the socket lives as
@@ -419,7 +419,6 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
     session.cancel = &cancel_;
     session.restart = restartOpen_ ? &restartDb_ : nullptr;
     session.localView = context_.localView;
-    session.commandLineNames = &context_.commandLineArgs;
     session.perHostSettings = sites_.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;
@@ -434,7 +433,7 @@ void HostController::startSession(FtpUrl url, const std::string& name) {
 void HostController::logoff() {
     if (FtpSession* running = session()) {
         outcome_.endRequested();
-        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+        running->enqueue(LogoffRequest{});
     }
 }
 
@@ -581,7 +580,7 @@ void HostController::sessionLoggedIn(const std::string& connectedText) {
         }
         if (config_.GetInt("NoUIQuit") != 0 || quitAfterCommandLine_) {
             outcome_.endRequested();
-            running->enqueue(RequestKind::Logoff, {}, {}, 1);
+            running->enqueue(LogoffRequest{1});
         }
     }
     post([this, connectedText, mode] {
@@ -614,16 +613,18 @@ void HostController::issueCommandLineRequest(FtpSession& session, int mode) {
     if (folder.empty() && config_.GetInt("KeepXDir") != 0) {
         folder = config_.GetString("LastXDir");
     }
-    uint32_t value = type & transfer::kTypeMask;
-    if (config_.GetInt("CLXFlags") & 1) {
-        value |= transfer::kUpdateOnly;
-    }
-    const auto withSource = [value](uint32_t source) {
-        return static_cast<int32_t>(value | source << transfer::kSourceShift);
-    };
+    TransferOptions options;
+    options.mode = (type & 3) == 0   ? TransferMode::Ascii
+                   : (type & 3) == 1 ? TransferMode::Image
+                                     : TransferMode::Smart;
+    options.updateOnly = (config_.GetInt("CLXFlags") & 1) != 0;
+    // The file names of the command line start at its third word.
+    const std::vector<std::string>& args = context_.commandLineArgs;
+    const std::vector<std::string> names(args.size() > 2 ? args.begin() + 2 : args.end(),
+                                         args.end());
     switch (mode) {
         case 2:
-            session.enqueue(RequestKind::Put, {}, {}, withSource(transfer::kCommandLineAsGiven));
+            session.enqueue(PutRequest{{}, names, options});
             break;
         case 3:
             if (commandLineUrl_.type == 'd') {
@@ -631,28 +632,40 @@ void HostController::issueCommandLineRequest(FtpSession& session, int mode) {
                 if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') {
                     folder += '/';
                 }
-                session.enqueue(RequestKind::ListToFile, folder + commandLineUrl_.host + ".txt", {},
-                                0);
+                session.enqueue(ListToFileRequest{{}, folder + commandLineUrl_.host + ".txt"});
             } else {
                 if (commandLineUrl_.type == 'a') {
-                    value = (value & ~transfer::kTypeMask) | transfer::kAscii;
+                    options.mode = TransferMode::Ascii;
                 } else if (commandLineUrl_.type == 'i') {
-                    value = (value & ~transfer::kTypeMask) | transfer::kImage;
+                    options.mode = TransferMode::Image;
                 }
-                RequestData data;
-                data.names.push_back(lastComponent(commandLineUrl_.decodedPath()));
-                session.enqueue(RequestKind::Get, folder, std::move(data),
-                                withSource(transfer::kSingleName));
+                GetRequest get;
+                get.names.push_back(lastComponent(commandLineUrl_.decodedPath()));
+                get.namesIgnoreCase = true;
+                get.options = options;
+                get.localFolder = folder;
+                session.enqueue(std::move(get));
             }
             break;
-        case 4:
-            session.enqueue(RequestKind::Put, folder, {},
-                            withSource(transfer::kCommandLineInDirectory));
+        case 4: {
+            // The local files are named in the folder given.
+            std::string directory = folder;
+            if (!directory.empty() && directory.back() != '/')
+                directory += '/';
+            std::vector<std::string> paths;
+            for (const std::string& name : names)
+                paths.push_back(directory + name);
+            session.enqueue(PutRequest{{}, std::move(paths), options});
             break;
-        case 5:
-            session.enqueue(RequestKind::Get, folder, {},
-                            withSource(transfer::kCommandLineInDirectory));
+        }
+        case 5: {
+            GetRequest get;
+            get.names = names;
+            get.options = options;
+            get.localFolder = folder;
+            session.enqueue(std::move(get));
             break;
+        }
         default:
             break;
     }

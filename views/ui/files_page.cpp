@@ -22,11 +22,15 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, H
     connect(local_, &LocalView::statusChanged, this,
             [this](const QString& text) { setStatusPart(0, text); });
     connect(local_, &LocalView::stopWanted, this, &FilesPage::stop);
+    // Dropped rows are fetched as they were dragged, from the directory they were in.
     connect(local_, &LocalView::remoteItemsDropped, this,
-            [this](const QString& folder) { downloadSelection(folder); });
+            [this](const QString& folder, const RemoteDrag& drag) {
+                downloadEntries(folder, {drag.directory, drag.entries});
+            });
     // Only this window's connected session's items are taken.
-    local_->setRemoteCheck([this](const QByteArray& tag) {
-        return connectedNow() && tag == tableModel()->sessionTag();
+    local_->setRemoteSession([this](uint64_t* session) {
+        *session = tableModel()->sessionId();
+        return connectedNow();
     });
     setLocalSource([this](const QObject* source) { return local_->views()->viewOf(source); },
                    [this] { return local_->folder(); });
