@@ -80,16 +80,18 @@ void CommandLineRun::queueRequests(FtpSession& session) {
     if (folder.empty() && config.GetInt("KeepXDir") != 0) {
         folder = config.GetString("LastXDir");
     }
-    uint32_t value = type & transfer::kTypeMask;
-    if (config.GetInt("CLXFlags") & 1) {
-        value |= transfer::kUpdateOnly;
-    }
-    const auto withSource = [value](uint32_t source) {
-        return static_cast<int32_t>(value | source << transfer::kSourceShift);
-    };
+    TransferOptions options;
+    options.mode = (type & 3) == 0   ? TransferMode::Ascii
+                   : (type & 3) == 1 ? TransferMode::Image
+                                     : TransferMode::Smart;
+    options.updateOnly = (config.GetInt("CLXFlags") & 1) != 0;
+    // The file names of the command line start at its third word.
+    const std::vector<std::string>& args = context_.commandLineArgs;
+    const std::vector<std::string> names(args.size() > 2 ? args.begin() + 2 : args.end(),
+                                         args.end());
     switch (mode_) {
         case CommandLineMode::TransferListed:
-            session.enqueue(RequestKind::Put, {}, {}, withSource(transfer::kCommandLineAsGiven));
+            session.enqueue(PutRequest{{}, names, options});
             break;
         case CommandLineMode::Fetch:
             if (url_.type == 'd') {
@@ -97,27 +99,40 @@ void CommandLineRun::queueRequests(FtpSession& session) {
                 if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') {
                     folder += '/';
                 }
-                session.enqueue(RequestKind::ListToFile, folder + url_.host + ".txt", {}, 0);
+                session.enqueue(ListToFileRequest{{}, folder + url_.host + ".txt"});
             } else {
                 if (url_.type == 'a') {
-                    value = (value & ~transfer::kTypeMask) | transfer::kAscii;
+                    options.mode = TransferMode::Ascii;
                 } else if (url_.type == 'i') {
-                    value = (value & ~transfer::kTypeMask) | transfer::kImage;
+                    options.mode = TransferMode::Image;
                 }
-                RequestData data;
-                data.names.push_back(lastComponent(url_.decodedPath()));
-                session.enqueue(RequestKind::Get, folder, std::move(data),
-                                withSource(transfer::kSingleName));
+                GetRequest get;
+                get.names.push_back(lastComponent(url_.decodedPath()));
+                get.namesIgnoreCase = true;
+                get.options = options;
+                get.localFolder = folder;
+                session.enqueue(std::move(get));
             }
             break;
-        case CommandLineMode::PutNames:
-            session.enqueue(RequestKind::Put, folder, {},
-                            withSource(transfer::kCommandLineInDirectory));
+        case CommandLineMode::PutNames: {
+            // The local files are named in the folder given.
+            std::string directory = folder;
+            if (!directory.empty() && directory.back() != '/')
+                directory += '/';
+            std::vector<std::string> paths;
+            for (const std::string& name : names)
+                paths.push_back(directory + name);
+            session.enqueue(PutRequest{{}, std::move(paths), options});
             break;
-        case CommandLineMode::GetNames:
-            session.enqueue(RequestKind::Get, folder, {},
-                            withSource(transfer::kCommandLineInDirectory));
+        }
+        case CommandLineMode::GetNames: {
+            GetRequest get;
+            get.names = names;
+            get.options = options;
+            get.localFolder = folder;
+            session.enqueue(std::move(get));
             break;
+        }
         case CommandLineMode::Nothing:
         case CommandLineMode::Connect:
             break;

@@ -36,7 +36,7 @@ SessionControl::~SessionControl() {
         // The owner is going: the session must not outlive what it reports to.
         if (FtpSession* session = worker_->session()) {
             session->abort();
-            session->enqueue(RequestKind::Logoff, {}, {}, 0);
+            session->enqueue(LogoffRequest{});
         }
         cancel_ = true;
         worker_->join();
@@ -89,7 +89,7 @@ bool SessionControl::endSession(int graceMs) {
     outcome_.endRequested();
     if (FtpSession* running = worker_->session()) {
         running->abort();
-        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+        running->enqueue(LogoffRequest{});
         if (!worker_->waitFinished(graceMs)) {
             context_.log->LogExtended("... the server did not answer; connection dropped");
             // Wakes a worker blocked on the control connection; the socket lives as
@@ -194,7 +194,6 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.cancel = &cancel_;
     session.restart = restartOpen_ ? &restartDb_ : nullptr;
     session.localView = context_.localView;
-    session.commandLineNames = &context_.commandLineArgs;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;
@@ -209,7 +208,7 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
 void SessionControl::logoff() {
     if (FtpSession* running = session()) {
         outcome_.endRequested();
-        running->enqueue(RequestKind::Logoff, {}, {}, 0);
+        running->enqueue(LogoffRequest{});
     }
 }
 
@@ -237,7 +236,7 @@ void SessionControl::sessionLoggedIn(const std::string& connectedText) {
     outcome_.loggedIn();
     if (running != nullptr && hook && hook(*running)) {
         outcome_.endRequested();
-        running->enqueue(RequestKind::Logoff, {}, {}, 1);
+        running->enqueue(LogoffRequest{1});
     }
     const bool ready = !hook;
     context_.post([this, connectedText, ready] {

@@ -14,12 +14,12 @@ bool SessionLink::connected() const {
 
 bool SessionLink::changeDirectory(const std::string& path) const {
     FtpSession* session = source_();
-    return session != nullptr && session->enqueue(RequestKind::ChangeDirectory, path, {}, 0);
+    return session != nullptr && session->enqueue(ChangeDirectoryRequest{path, {}});
 }
 
-bool SessionLink::listToFile(const std::string& path) const {
+bool SessionLink::listToFile(const std::string& directory, const std::string& path) const {
     FtpSession* session = source_();
-    return session != nullptr && session->enqueue(RequestKind::ListToFile, path, {}, 0);
+    return session != nullptr && session->enqueue(ListToFileRequest{directory, path});
 }
 
 void SessionLink::toggleRawLog() const {
@@ -51,11 +51,8 @@ SessionLink::Traffic SessionLink::takeTraffic() const {
     return traffic;
 }
 
-std::string SessionLink::tag() const {
-    char text[2 * sizeof(uintptr_t) + 1];
-    std::snprintf(text, sizeof text, "%jx",
-                  static_cast<uintmax_t>(reinterpret_cast<uintptr_t>(source_())));
-    return text;
+uint64_t SessionLink::id() const {
+    return reinterpret_cast<uintptr_t>(source_());
 }
 
 }  // namespace nubo

@@ -33,8 +33,8 @@ class SessionLink {
     bool connected() const;
     // Queues a change into a remote directory (a path as typed or picked).
     bool changeDirectory(const std::string& path) const;
-    // Queues the current directory's listing into a local text file.
-    bool listToFile(const std::string& path) const;
+    // Queues the listing of a remote directory (as the user saw it) into a local text file.
+    bool listToFile(const std::string& directory, const std::string& path) const;
     // Shows every raw listing line in the log, or stops doing so.
     void toggleRawLog() const;
     // "Logoff and Exit": a Logoff with an exit code is queued behind the rest.
@@ -44,8 +44,8 @@ class SessionLink {
     // keeps counting while they are read.
     Traffic takeTraffic() const;
     // Names the session among others of this process (for drags between views); the
-    // same text for as long as the session runs, "0" without one.
-    std::string tag() const;
+    // same number for as long as the session runs, 0 without one.
+    uint64_t id() const;
 
   private:
     Source source_;

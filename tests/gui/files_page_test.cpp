@@ -16,6 +16,7 @@
 #include <QTreeView>
 #include <QUrl>
 #include <filesystem>
+#include <memory>
 
 #include "engine/ftp_session.h"
 #include "tests/gui/gui_test_util.h"
@@ -23,6 +24,7 @@
 #include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
+#include "views/remote_drag.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/local_view.h"
@@ -114,8 +116,10 @@ class FilesPageTest : public ::testing::Test {
 
 TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
     test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
-    QMimeData mime;
-    mime.setData(RemoteTableModel::kMimeType, page->remotePage()->tableModel()->sessionTag());
+    // What the remote list gives a drag of that row.
+    std::unique_ptr<QMimeData> dragged(
+        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    QMimeData& mime = *dragged;
     // On the folder "sub": into it.
     const QRect sub = localList()->visualRect(localView->tableModel()->index(localRow("sub"), 0));
     ASSERT_TRUE(dragAndDrop(localList()->viewport(), &mime, sub.center()));
@@ -127,9 +131,39 @@ TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
     ASSERT_TRUE(pumpUntil([&] { return localRow("hello.txt") >= 0; })) << live.logText();
     EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
     // Another window's session (or another program) is refused.
+    RemoteDrag other;
+    RemoteDrag::decode(mime.data(RemoteTableModel::kMimeType).toStdString(), &other);
+    other.processId = 1;
     QMimeData foreign;
-    foreign.setData(RemoteTableModel::kMimeType, "1:deadbeef");
+    foreign.setData(RemoteTableModel::kMimeType, QByteArray::fromStdString(other.encode()));
     EXPECT_FALSE(dragAndDrop(localList()->viewport(), &foreign, sub.center()));
+}
+
+TEST_F(FilesPageTest, ADraggedRowIsFetchedEvenWhenTheViewMovedOnBeforeTheDrop) {
+    test::writeFile(root + "/incoming/decoy.txt", "decoy");
+    test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
+    std::unique_ptr<QMimeData> dragged(
+        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    // Before the drop the view goes into another folder, whose row is selected then.
+    const std::vector<int> shown = live.remoteView.rows();
+    int incoming = -1;
+    for (int entry : shown) {
+        if (live.remoteView.entriesAt({entry}).at(0).name == "incoming")
+            incoming = entry;
+    }
+    ASSERT_TRUE(live.remoteView.openEntry(incoming));
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("decoy.txt") >= 0; })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    test::clickItem(page->remotePage()->listView(), remoteRow("decoy.txt"));
+    ASSERT_TRUE(dragAndDrop(localList()->viewport(), dragged.get(),
+                            QPoint(5, localList()->viewport()->height() - 5)));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
+    EXPECT_FALSE(fs::exists(local + "/decoy.txt"));
+    // The session went for it and came back to the folder shown.
+    EXPECT_EQ(live.host->control().session()->currentRemoteDirectory(), "/incoming");
+    EXPECT_EQ(live.remoteView.currentPath(), "/incoming");
 }
 
 TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {

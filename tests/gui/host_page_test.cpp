@@ -38,6 +38,7 @@
 #include "tests/gui/view_input.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/requests.h"
 #include "tests/support/restart_slot.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
@@ -143,12 +144,7 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
     }
     // Queues the download of a file of the server's root into folder.
     bool getFile(const std::string& name, const std::string& folder) {
-        RequestData data;
-        data.names.push_back(name);
-        return host->control().session()->enqueue(
-            RequestKind::Get, folder, std::move(data),
-            static_cast<int32_t>(transfer::kImage | transfer::kSingleName
-                                                        << transfer::kSourceShift));
+        return host->control().session()->enqueue(test::namedGet(folder, name));
     }
     template <class Widget>
     Widget* named(const char* name) const {
@@ -476,11 +472,7 @@ TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnec
     options.check("Passive")->setChecked(false);
     options.apply();
     ASSERT_TRUE(pumpUntil([&] { return !host->control().session()->passive(); }));
-    RequestData data;
-    data.names.push_back("hello.txt");
-    ASSERT_TRUE(host->control().session()->enqueue(
-        RequestKind::Get, home.root(), std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(host->control().session()->enqueue(test::namedGet(home.root(), "hello.txt")));
     ASSERT_TRUE(pumpUntil([&] { return logHas("... received 5 bytes"); })) << logText();
     const std::vector<std::string> lines = log.Lines();
     const auto dataCommand = std::find_if(
@@ -709,11 +701,7 @@ TEST_P(HostPageTest, RestartLogsInWithThePasswordTypedInTheBox) {
     typeOver(passwordField(), test::PyFtpdServer::kPassword);
     click("hostConnect");
     ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
-    RequestData data;
-    data.names.push_back("big.bin");
-    ASSERT_TRUE(host->control().session()->enqueue(
-        RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(host->control().session()->enqueue(test::namedGet(folder, "big.bin")));
     ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }, 20000));
     ASSERT_TRUE(fs::exists(folder + "/big.bin.part")) << logText();
 
@@ -844,11 +832,7 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     ASSERT_TRUE(live.logIn(dying->url("/", true))) << live.logText();
     auto* connectedTo = pages.host->findChild<QLineEdit*>("hostConnectedTo");
     ASSERT_TRUE(pumpUntil([&] { return !connectedTo->text().isEmpty(); }));
-    RequestData data;
-    data.names.push_back("big.bin");
-    ASSERT_TRUE(live.host->control().session()->enqueue(
-        RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(live.host->control().session()->enqueue(test::namedGet(folder, "big.bin")));
     auto* echo = pages.remote->findChild<QLabel*>("echoStatus");
     ASSERT_NE(echo, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">150"); })) << live.logText();

@@ -11,6 +11,7 @@
 #include "platform/xdg_paths.h"
 #include "shellext/shortcut_library.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/restart_slot.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_home.h"
@@ -611,12 +612,7 @@ TEST_F(SlowServerControllerTest, AnAbortedDownloadIsNoFileInTheStatistics) {
     ASSERT_TRUE(page.control().connect());
     ASSERT_TRUE(loggedIn()) << harness.logText();
     const auto get = [&](const std::string& name) {
-        RequestData data;
-        data.names.push_back(name);
-        return page.control().session()->enqueue(
-            RequestKind::Get, home.work(), std::move(data),
-            static_cast<int32_t>(transfer::kImage | transfer::kSingleName
-                                                        << transfer::kSourceShift));
+        return page.control().session()->enqueue(test::namedGet(home.work(), name));
     };
     ASSERT_TRUE(get("big.bin"));
     ASSERT_TRUE(pumpUntil([&] {
@@ -638,6 +634,185 @@ TEST_F(SlowServerControllerTest, AnAbortedDownloadIsNoFileInTheStatistics) {
     EXPECT_EQ(entries[0].values[StatisticsDatabase::kConnects], 1u);
     EXPECT_EQ(entries[0].values[StatisticsDatabase::kFiles], 1u);
     EXPECT_EQ(entries[0].values[StatisticsDatabase::kBytes], 3000u);
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// Requests that act on entries name what the user chose; queued behind a change of
+// directory they act on that entry or skip it, never on the new folder's entry that
+// happens to share its index.
+class RequestsByNameTest : public HostControllerTest {
+  protected:
+    // Each CWD takes a while, as on a slow server: what the user does next reaches the
+    // view while it still shows the folder being left.
+    RequestsByNameTest() : HostControllerTest({"--slow-cwd", "0.3"}) {}
+
+    void SetUp() override {
+        HostControllerTest::SetUp();
+        fs::create_directories(server.root() + "/sub");
+        for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt"})
+            test::writeFile(server.root() + "/sub/" + name, name);
+        test::writeFile(server.root() + "/other3.txt", "other");
+        test::writeFile(server.root() + "/unwanted.txt", "unwanted");
+        test::writeFile(server.root() + "/wanted.txt", "wanted");
+        HostController& page = start();
+        type(server.url("/"));
+        ASSERT_TRUE(page.control().connect());
+        ASSERT_TRUE(loggedIn()) << harness.logText();
+        ASSERT_TRUE(pumpUntil([&] { return index("wanted.txt") >= 0 && page.control().session()->idle(); }))
+            << harness.logText();
+    }
+    bool idle() {
+        return pumpUntil([&] { return host->control().session()->idle(); });
+    }
+    bool logHas(const std::string& line) const {
+        return harness.logText().find(line) != std::string::npos;
+    }
+    // The names in a folder of the server.
+    static std::vector<std::string> namesIn(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    const std::vector<std::string> subNames{"precious1.txt", "precious2.txt", "precious3.txt"};
+    // The entry index of a name in the listing shown now.
+    int index(const std::string& name) const {
+        for (int entry : harness.remoteView.rows()) {
+            const std::vector<RemoteEntry> found = harness.remoteView.entriesAt({entry});
+            if (!found.empty() && found.front().name == name)
+                return entry;
+        }
+        return -1;
+    }
+};
+
+TEST_F(RequestsByNameTest, ADeleteQueuedBehindAChangeOfDirectoryDeletesTheChosenEntry) {
+    const int unwanted = index("unwanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.remove({unwanted}));
+    ASSERT_TRUE(pumpUntil([&] { return host->control().session()->idle(); })) << harness.logText();
+    for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt"})
+        EXPECT_TRUE(fs::exists(server.root() + "/sub/" + name)) << name << harness.logText();
+    EXPECT_FALSE(fs::exists(server.root() + "/unwanted.txt")) << harness.logText();
+}
+
+TEST_F(RequestsByNameTest, AGetQueuedBehindAChangeOfDirectoryFetchesTheChosenEntry) {
+    const int wanted = index("wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {wanted}, test::kImage));
+    ASSERT_TRUE(pumpUntil([&] { return host->control().session()->idle(); })) << harness.logText();
+    EXPECT_EQ(test::readFile(home.work() + "/wanted.txt"), "wanted") << harness.logText();
+    for (const char* name : {"precious1.txt", "precious2.txt", "precious3.txt", "other3.txt"})
+        EXPECT_FALSE(fs::exists(home.work() + "/" + name)) << name;
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, ARenameQueuedBehindAChangeOfDirectoryRenamesTheChosenEntry) {
+    const int wanted = index("wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    const std::string renamed = "renamed.txt";
+    ASSERT_EQ(harness.remoteView.finishEdit(wanted, &renamed),
+              RemoteDirectoryModel::EditEnd::Rename);
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/renamed.txt"), "wanted") << harness.logText();
+    EXPECT_EQ(namesIn(server.root() + "/sub"), subNames);
+    // The session is back where the view is, and the cached listing of the folder left
+    // shows the new name when the view returns to it.
+    EXPECT_EQ(host->control().session()->currentRemoteDirectory(), "/sub");
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+    ASSERT_TRUE(harness.remoteView.back());
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_GE(index("renamed.txt"), 0);
+    EXPECT_LT(index("wanted.txt"), 0);
+}
+
+TEST_F(RequestsByNameTest, EntriesGoneFromTheirFolderAreSkippedNeverReplaced) {
+    const int unwanted = index("unwanted.txt");
+    const int wanted = index("wanted.txt");
+    // Both removed on the server after the listing the user acts on.
+    fs::remove(server.root() + "/unwanted.txt");
+    fs::remove(server.root() + "/wanted.txt");
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.remove({unwanted}));
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {wanted}, test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_TRUE(logHas("*** unwanted.txt no longer on the server; skipped")) << harness.logText();
+    EXPECT_TRUE(logHas("*** wanted.txt no longer on the server; skipped")) << harness.logText();
+    EXPECT_FALSE(logHas("DELETEing")) << harness.logText();
+    EXPECT_FALSE(logHas("GETing")) << harness.logText();
+    EXPECT_EQ(namesIn(server.root() + "/sub"), subNames);
+    EXPECT_EQ(namesIn(server.root()), (std::vector<std::string>{"other3.txt", "sub"}));
+    for (const char* name : {"wanted.txt", "precious1.txt", "precious2.txt", "other3.txt"})
+        EXPECT_FALSE(fs::exists(home.work() + "/" + name)) << name;
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kGetFailed);
+}
+
+TEST_F(RequestsByNameTest, AFileRemovedBeforeItsDownloadFailsAloneWithTheExitBit) {
+    // No change of directory: the file was listed, then went on the server.
+    fs::remove(server.root() + "/wanted.txt");
+    ASSERT_TRUE(harness.remoteView.get(home.work(), {index("wanted.txt"), index("other3.txt")},
+                                       test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(home.work() + "/other3.txt"), "other");
+    EXPECT_FALSE(fs::exists(home.work() + "/wanted.txt"));
+    EXPECT_FALSE(fs::exists(home.work() + "/wanted.txt.part"));
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kGetFailed | exitbit::kReceived);
+    EXPECT_EQ(namesIn(server.root()),
+              (std::vector<std::string>{"other3.txt", "sub", "unwanted.txt"}));
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, AnUploadQueuedBehindAChangeOfDirectoryLandsWhereItWasDropped) {
+    fs::create_directories(home.work());
+    test::writeFile(home.work() + "/dropped.txt", "dropped");
+    test::writeFile(home.work() + "/into-sub.txt", "into sub");
+    // Dropped on the folder shown ("/"), then on the folder "sub" of it, while the view
+    // is on its way into "sub".
+    const std::string shown = harness.remoteView.shownDirectory();
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(harness.remoteView.put({home.work() + "/dropped.txt"}, shown, test::kImage));
+    ASSERT_TRUE(harness.remoteView.put({home.work() + "/into-sub.txt"}, "/sub", test::kImage));
+    ASSERT_TRUE(idle()) << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/dropped.txt"), "dropped") << harness.logText();
+    EXPECT_EQ(test::readFile(server.root() + "/sub/into-sub.txt"), "into sub");
+    EXPECT_FALSE(fs::exists(server.root() + "/sub/dropped.txt"));
+    EXPECT_EQ(harness.outlets.exitBits(), exitbit::kSent);
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+TEST_F(RequestsByNameTest, AListingFileQueuedBehindAChangeOfDirectoryListsTheFolderShown) {
+    fs::create_directories(home.work());
+    const std::string shown = harness.remoteView.shownDirectory();
+    ASSERT_TRUE(harness.remoteView.openEntry(index("sub")));
+    ASSERT_TRUE(host->control().session()->enqueue(ListToFileRequest{shown, home.work() + "/list.txt"}));
+    ASSERT_TRUE(idle()) << harness.logText();
+    const std::string listing = test::readFile(home.work() + "/list.txt");
+    EXPECT_NE(listing.find(" wanted.txt\n"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("precious"), std::string::npos) << listing;
+    EXPECT_EQ(harness.remoteView.currentPath(), "/sub");
+    EXPECT_EQ(harness.outlets.exitBits(), 0u);
 }
 
 }  // namespace

@@ -42,6 +42,7 @@
 #include "sites/ui/statistics_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/test_util.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
@@ -157,12 +158,7 @@ void shootFastDownload(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostC
         return;
     page.dataScaleBox()->setCurrentIndex(0);
     emit page.dataScaleBox()->activated(0);  // Auto
-    nubo::RequestData data;
-    data.names.push_back("huge.bin");
-    host.control().session()->enqueue(
-        nubo::RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(nubo::transfer::kImage | nubo::transfer::kSingleName
-                                                          << nubo::transfer::kSourceShift));
+    host.control().session()->enqueue(nubo::test::namedGet(folder, "huge.bin"));
     for (int tick = 0; tick < 40; ++tick) {
         pumpUntil([] { return false; }, 150);
         page.sampleGraphs();
@@ -236,12 +232,7 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
     }
     sheet.tabs()->setCurrentIndex(0);
     if (!classic) {
-        nubo::RequestData data;
-        data.names.push_back("big.bin");
-        host.control().session()->enqueue(
-            nubo::RequestKind::Get, server.root() + "/../downloads", std::move(data),
-            static_cast<int32_t>(nubo::transfer::kImage | nubo::transfer::kSingleName
-                                                              << nubo::transfer::kSourceShift));
+        host.control().session()->enqueue(nubo::test::namedGet(server.root() + "/../downloads", "big.bin"));
         // Ticks faster than the page's 2 s, so that the picture shows a stretch of curve.
         for (int tick = 0; tick < 20; ++tick) {
             pumpUntil([] { return false; }, 400);
@@ -375,7 +366,8 @@ int main(int argc, char** argv) {
             host.selection().selectSite(0);
         const nubo::SheetPages pages = nubo::SheetPages::build(
             sheet, log, config, {host, remoteView, localView, sink}, argv[2]);
-        sheet.reportProgress(37, "GET nubopro-2.2.tar.gz (%d%%)", true);
+        sheet.reportProgress({nubo::TransferProgress::Kind::Get, "nubopro-2.2.tar.gz", 3'880'000,
+                              10'486'000, 37});
         sheet.show();
         for (int tab = 0; tab < sheet.tabs()->count(); ++tab) {
             sheet.tabs()->setCurrentIndex(tab);

@@ -19,14 +19,14 @@ TEST(SessionLinkTest, WithoutASessionNothingIsQueuedAndNothingCounted) {
     const SessionLink link([]() -> FtpSession* { return nullptr; });
     EXPECT_FALSE(link.connected());
     EXPECT_FALSE(link.changeDirectory("/pub"));
-    EXPECT_FALSE(link.listToFile("/tmp/listing.txt"));
+    EXPECT_FALSE(link.listToFile("/", "/tmp/listing.txt"));
     link.toggleRawLog();
     link.setQuitWhenDone(true);
     EXPECT_FALSE(link.quitWhenDone());
     const SessionLink::Traffic traffic = link.takeTraffic();
     EXPECT_EQ(
         traffic.dataReceived + traffic.dataSent + traffic.controlReceived + traffic.controlSent, 0);
-    EXPECT_EQ(link.tag(), "0");
+    EXPECT_EQ(link.id(), 0u);
 }
 
 TEST(SessionLinkTest, TheRemoteViewsLinkReachesItsConnectedSession) {
@@ -53,9 +53,9 @@ TEST(SessionLinkTest, TheRemoteViewsLinkReachesItsConnectedSession) {
     ASSERT_TRUE(test::waitFor([&] { return worker.session()->completedRequests() >= 1; }))
         << h.logText();
     ASSERT_TRUE(link.connected());
-    const std::string tag = link.tag();
-    EXPECT_NE(tag, "0");
-    EXPECT_EQ(link.tag(), tag);
+    const uint64_t id = link.id();
+    EXPECT_NE(id, 0u);
+    EXPECT_EQ(link.id(), id);
 
     // The listing's bytes are the data connection's; the dialogue is the control's. A
     // sample clears what it took: the graphs must not count a byte twice.
@@ -78,7 +78,7 @@ TEST(SessionLinkTest, TheRemoteViewsLinkReachesItsConnectedSession) {
     EXPECT_TRUE(server.waitDone(5000));
     EXPECT_TRUE(server.failures().empty()) << server.failures().front() << "\n" << h.logText();
     EXPECT_FALSE(link.connected());
-    EXPECT_EQ(link.tag(), "0");
+    EXPECT_EQ(link.id(), 0u);
 }
 
 }  // namespace

@@ -28,11 +28,15 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, H
     connect(local_, &LocalView::statusChanged, remote_,
             [this](const QString& text) { remote_->setStatusPart(0, text); });
     connect(local_, &LocalView::stopWanted, remote_, &RemotePage::stop);
+    // Dropped rows are fetched as they were dragged, from the directory they were in.
     connect(local_, &LocalView::remoteItemsDropped, remote_,
-            [this](const QString& folder) { remote_->downloadSelection(folder); });
+            [this](const QString& folder, const RemoteDrag& drag) {
+                remote_->downloadEntries(folder, {drag.directory, drag.entries});
+            });
     // Only this window's connected session's items are taken.
-    local_->setRemoteCheck([this](const QByteArray& tag) {
-        return remote_->connectedNow() && tag == remote_->tableModel()->sessionTag();
+    local_->setRemoteSession([this](uint64_t* session) {
+        *session = remote_->tableModel()->sessionId();
+        return remote_->connectedNow();
     });
     remote_->setLocalSource(
         [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },

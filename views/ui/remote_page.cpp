@@ -28,6 +28,7 @@
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/time_zone_table.h"
+#include "views/drop_decision.h"
 #include "views/entry_properties.h"
 #include "views/remote_directory_model.h"
 #include "views/session_link.h"
@@ -53,6 +54,18 @@ QStringList localPaths(const QMimeData* mime) {
             paths << url.toLocalFile();
     }
     return paths;
+}
+
+// Whether a drop of that data on the remote view uploads.
+bool uploads(const QMimeData* mime, bool connected) {
+    DropSituation situation;
+    situation.target = DropView::Remote;
+    situation.connected = connected;
+    if (!localPaths(mime).isEmpty())
+        situation.payload = DropPayload::LocalFiles;
+    else if (mime != nullptr && mime->hasFormat(RemoteTableModel::kMimeType))
+        situation.payload = DropPayload::RemoteEntries;
+    return decideDrop(situation) == DropAction::Upload;
 }
 
 }  // namespace
@@ -342,6 +355,17 @@ bool RemotePage::downloadSelection(const QString& given) {
     const std::vector<int> chosen = selectedEntries();
     if (!connectedNow() || chosen.empty())
         return false;
+    std::vector<int> kept;
+    RemoteDirectoryModel::Selection entries = model_.selection(chosen, &kept);
+    return download(given, std::move(entries), kept);
+}
+
+bool RemotePage::downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen) {
+    return connectedNow() && !chosen.entries.empty() && download(folder, std::move(chosen), {});
+}
+
+bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection chosen,
+                          const std::vector<int>& shownEntries) {
     QString folder = given;
     // The Files page downloads into the folder its left side shows; the chooser asks
     // when there is none (Classic, or Computer and Network on the left).
@@ -354,11 +378,8 @@ bool RemotePage::downloadSelection(const QString& given) {
             return false;
     }
     std::vector<TransferPlanner::Item> items;
-    for (int index : chosen) {
-        const std::vector<RemoteEntry> entry = model_.entriesAt({index});
-        if (!entry.empty())
-            items.push_back({index, entry.front().localName()});
-    }
+    for (size_t i = 0; i < chosen.entries.size(); ++i)
+        items.push_back({static_cast<int>(i), chosen.entries[i].localName()});
     const auto probe = [](const std::string& path, bool* directory) {
         const QFileInfo info(QString::fromStdString(path));
         *directory = info.isDir();
@@ -373,26 +394,35 @@ bool RemotePage::downloadSelection(const QString& given) {
     };
     const TransferPlanner::Download download = planner_.planDownload(
         folder.toStdString(), transferMode(), updateOnly(), items, probe, question);
-    for (int entry : download.dropped)
-        views_->deselectEntry(entry);
-    return model_.get(folder.toStdString(), download.indices,
-                      TransferPlanner::requestValue(transferMode(), updateOnly()));
+    for (int item : download.dropped) {
+        if (static_cast<size_t>(item) < shownEntries.size())
+            views_->deselectEntry(shownEntries[static_cast<size_t>(item)]);
+    }
+    RemoteDirectoryModel::Selection wanted{std::move(chosen.directory), {}};
+    for (int item : download.indices)
+        wanted.entries.push_back(std::move(chosen.entries[static_cast<size_t>(item)]));
+    return model_.get(folder.toStdString(), std::move(wanted),
+                      TransferPlanner::requestOptions(transferMode(), updateOnly()));
 }
 
 bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
     if (!connectedNow() || paths.isEmpty())
         return false;
-    std::string into;
-    if (directoryEntry >= 0) {
-        const std::vector<RemoteEntry> target = model_.entriesAt({directoryEntry});
-        // Only a directory takes the files; on a file or a link they go to the one shown.
-        if (!target.empty() && target.front().type == EntryType::Directory)
-            into = target.front().changeDirectoryName();
+    // The directory shown, or a folder of it the files were dropped on (only a directory
+    // takes them; on a file or a link they go to the one shown): named absolutely, so
+    // that they land there even when a change of directory runs first.
+    const RemoteDirectoryModel::Selection target = model_.selection({directoryEntry});
+    std::string into = target.directory;
+    if (!target.entries.empty() && target.entries.front().type == EntryType::Directory) {
+        const RemoteEntry& folder = target.entries.front();
+        into = folder.flags & RemoteEntry::kVmsName
+                   ? folder.changeDirectoryName()  // a VMS path does not join with "/"
+                   : (into.empty() || into.back() != '/' ? into + "/" : into) + folder.name;
     }
     std::vector<std::string> names;
     for (const QString& path : paths)
         names.push_back(path.toStdString());
-    return model_.put(names, into, TransferPlanner::requestValue(transferMode(), updateOnly()));
+    return model_.put(names, into, TransferPlanner::requestOptions(transferMode(), updateOnly()));
 }
 
 void RemotePage::deleteSelection() {
@@ -456,7 +486,8 @@ void RemotePage::listToFile() {
         planner_.useFolder(folder.toStdString());
         path = TransferPlanner::listFilePath(folder.toStdString(), host);
     }
-    model_.link().listToFile(path);
+    // The listing shown, even when a change of directory is queued before it.
+    model_.link().listToFile(model_.shownDirectory(), path);
 }
 
 void RemotePage::stop() {
@@ -564,7 +595,7 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (!connectedNow() || localPaths(drag->mimeData()).isEmpty()) {
+            if (!uploads(drag->mimeData(), connectedNow())) {
                 drag->ignore();
                 table_->setDropTarget(-1);
                 return true;
@@ -583,9 +614,9 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const QStringList paths = localPaths(drop->mimeData());
-            if (paths.isEmpty() || !connectedNow())
+            if (!uploads(drop->mimeData(), connectedNow()))
                 return true;
+            const QStringList paths = localPaths(drop->mimeData());
             const QModelIndex under = view->indexAt(drop->position().toPoint());
             table_->setDropTarget(-1);
             // Local items from the Files page: their folder becomes the transfer folder.
@@ -601,17 +632,17 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RemotePage::dragEnterEvent(QDragEnterEvent* event) {
-    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+    if (uploads(event->mimeData(), connectedNow()))
         event->acceptProposedAction();
 }
 
 void RemotePage::dragMoveEvent(QDragMoveEvent* event) {
-    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+    if (uploads(event->mimeData(), connectedNow()))
         event->acceptProposedAction();
 }
 
 void RemotePage::dropEvent(QDropEvent* event) {
-    if (upload(localPaths(event->mimeData())))
+    if (uploads(event->mimeData(), connectedNow()) && upload(localPaths(event->mimeData())))
         event->acceptProposedAction();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/app_log_listener.h"
+#include "views/remote_directory_model.h"
 #include "views/transfer_planner.h"
 
 class QAction;
@@ -71,6 +72,8 @@ class RemotePage : public QWidget, public AppLogListener {
     // A download of the selection into a folder; empty: the folder the Files page shows on
     // its left, else the chooser asks.
     bool downloadSelection(const QString& folder = {});
+    // A download of entries chosen earlier (dragged rows) from their directory.
+    bool downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen);
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
     bool upload(const QStringList& paths, int directoryEntry = -1);
     void deleteSelection();
@@ -127,6 +130,11 @@ class RemotePage : public QWidget, public AppLogListener {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // Asks about local names that exist, then queues the Get of what is left; the
+    // shown entry indices of the entries (when they are the selection) lose the
+    // selection of those answered No.
+    bool download(const QString& folder, RemoteDirectoryModel::Selection chosen,
+                  const std::vector<int>& shownEntries);
     void buildToolBar();
     void buildViews();
     void connected(bool on);

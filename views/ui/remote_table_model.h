@@ -13,8 +13,8 @@ namespace nubo {
 class RemoteDirectoryModel;
 
 // The remote directory as a table for the remote view's list and tree views. Dragged
-// rows carry a private MIME type naming this process and session, so that only the
-// local view of the same window takes them.
+// rows carry a private MIME type with the entries as listed, their directory, and this
+// process and session, so that only the local view of the same window takes them.
 class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListener {
     Q_OBJECT
 
@@ -25,8 +25,8 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     ~RemoteTableModel() override;
 
     RemoteDirectoryModel& core() const { return core_; }
-    // Who this model's drags come from: the process and the session.
-    QByteArray sessionTag() const;
+    // The session this model's drags come from (0: none).
+    uint64_t sessionId() const;
 
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
