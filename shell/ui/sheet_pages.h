@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace nubo {
 
 class AppLog;
@@ -25,6 +27,8 @@ class TypeTable;
 struct SheetPages {
     HostPage* host = nullptr;
     RemotePage* remote = nullptr;
+    // The tab that shows the remote page: the page itself (Classic) or the Files page.
+    QWidget* remoteTab = nullptr;
     LogPage* log = nullptr;
     OptionsPage* options = nullptr;
     HelpPage* help = nullptr;

@@ -51,7 +51,7 @@ TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
     };
     ASSERT_TRUE(test::waitFor([&] { return saw("NOOP"); }, 10000)) << h.logText();
     // A request after the NOOP runs as usual; the next NOOP would come a second later.
-    session->enqueue(RequestKind::ChangeDirectory, "sub", {}, 0);
+    session->enqueue(ChangeDirectoryRequest{"sub", {}});
     session->setQuitWhenDone(true);
     worker.join();
     EXPECT_TRUE(server.waitDone(5000));

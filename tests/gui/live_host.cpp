@@ -44,18 +44,18 @@ HostController& LiveHost::start() {
 void LiveHost::stop() {
     if (host == nullptr)
         return;
-    if (host->sessionActive()) {
-        host->logoff();
-        pumpUntil([&] { return !host->sessionActive(); });
+    if (host->control().sessionActive()) {
+        host->control().logoff();
+        pumpUntil([&] { return !host->control().sessionActive(); });
     }
     host->shutDown();
     host.reset();
 }
 
 bool LiveHost::logIn(const std::string& url) {
-    host->setUrlText(url.empty() ? server.url("", true) + "/" : url);
-    host->acceptTypedUrl();
-    return host->connect() && pumpUntil([&] { return host->logoffEnabled(); });
+    host->selection().setUrlText(url.empty() ? server.url("", true) + "/" : url);
+    host->selection().acceptTypedUrl();
+    return host->control().connect() && pumpUntil([&] { return host->control().logoffEnabled(); });
 }
 
 bool LiveHost::logHas(const std::string& start) const {

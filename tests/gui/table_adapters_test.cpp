@@ -76,9 +76,10 @@ RemoteEntry remoteEntry(int i) {
     return e;
 }
 
-void listRemote(RemoteDirectoryModel& core, const std::string& path, int count, uint32_t flags) {
+void listRemote(RemoteDirectoryModel& core, const std::string& path, int count,
+                DirectoryFlags flags) {
     runBeside([&] {
-        core.changeDirectoryStarted(flags & cdflag::kRefresh ? nullptr : &path, flags);
+        core.changeDirectoryStarted(flags.refresh ? nullptr : &path, flags);
         for (int i = 0; i < count; ++i)
             core.addEntry(remoteEntry(i));
         core.listingFinished(true, flags);
@@ -97,12 +98,12 @@ TEST(TableAdaptersTest, RemoteTableThroughALargeListingARefillSortsAndAChangeOfD
     view.resize(700, 400);
     ASSERT_TRUE(test::showActive(&view));
 
-    listRemote(core, "/big", kLarge, 0);
+    listRemote(core, "/big", kLarge, {});
     ASSERT_TRUE(pumpUntil([&] { return showsCoreOrder(table, core); }));
     EXPECT_EQ(table.rowCount(), kLarge);
 
     // The same folder again, as Refresh lists it.
-    listRemote(core, "/big", kLarge, cdflag::kRefresh);
+    listRemote(core, "/big", kLarge, DirectoryFlags{.refresh = true});
     ASSERT_TRUE(pumpUntil([&] { return showsCoreOrder(table, core); }));
 
     // Every column, each way; an item the view holds keeps naming its entry.
@@ -116,10 +117,10 @@ TEST(TableAdaptersTest, RemoteTableThroughALargeListingARefillSortsAndAChangeOfD
     }
 
     // Into a small directory and back to the cached large one.
-    listRemote(core, "/small", 10, 0);
+    listRemote(core, "/small", 10, {});
     ASSERT_TRUE(pumpUntil([&] { return showsCoreOrder(table, core) && table.rowCount() == 10; }));
     const std::string big = "/big";
-    EXPECT_TRUE(core.changeDirectoryStarted(&big, 0));  // cached
+    EXPECT_TRUE(core.changeDirectoryStarted(&big, {}));  // cached
     ASSERT_TRUE(
         pumpUntil([&] { return showsCoreOrder(table, core) && table.rowCount() == kLarge; }));
 }

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QPalette>
+#include <algorithm>
 
 #include "views/remote_directory_model.h"
+#include "views/remote_drag.h"
+#include "views/session_link.h"
 #include "views/type_table.h"
 
 namespace nubo {
@@ -97,19 +100,30 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
     }
 }
 
-QByteArray RemoteTableModel::sessionTag() const {
-    return QByteArray::number(QCoreApplication::applicationPid()) + ":" +
-           QByteArray::number(reinterpret_cast<quintptr>(core_.session()), 16);
+uint64_t RemoteTableModel::sessionId() const {
+    return core_.link().id();
 }
 
 QStringList RemoteTableModel::mimeTypes() const {
     return {kMimeType};
 }
 
-QMimeData* RemoteTableModel::mimeData(const QModelIndexList&) const {
-    // What is dropped is the selection; the data only says whose it is.
+QMimeData* RemoteTableModel::mimeData(const QModelIndexList& indexes) const {
+    // The rows as they are now: a drop acts on them even when the view moved on since.
+    std::vector<int> entries;
+    for (const QModelIndex& index : indexes) {
+        const int entry = index.isValid() ? entryIndex(index.row()) : -1;
+        if (entry >= 0 && std::find(entries.begin(), entries.end(), entry) == entries.end())
+            entries.push_back(entry);
+    }
+    RemoteDirectoryModel::Selection chosen = core_.selection(entries);
+    RemoteDrag drag;
+    drag.processId = QCoreApplication::applicationPid();
+    drag.sessionId = sessionId();
+    drag.directory = std::move(chosen.directory);
+    drag.entries = std::move(chosen.entries);
     auto* mime = new QMimeData;
-    mime->setData(kMimeType, sessionTag());
+    mime->setData(kMimeType, QByteArray::fromStdString(drag.encode()));
     return mime;
 }
 

@@ -16,8 +16,8 @@ class TypeTable;
 // The remote directory as a table for the remote view's list and tree views. Entries
 // are read in place, one role at a time; their type names and icons come from the
 // window's type table (cached per extension there). Dragged rows carry a private MIME
-// type naming this process and session, so that only the local view of the same window
-// takes them.
+// type with the entries as listed, their directory, and this process and session, so
+// that only the local view of the same window takes them.
 class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListener {
     Q_OBJECT
 
@@ -28,8 +28,8 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     ~RemoteTableModel() override;
 
     RemoteDirectoryModel& core() const { return core_; }
-    // Who this model's drags come from: the process and the session.
-    QByteArray sessionTag() const;
+    // The session this model's drags come from (0: none).
+    uint64_t sessionId() const;
 
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;

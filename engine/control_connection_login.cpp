@@ -1,9 +1,13 @@
 #include <string>
 
 #include "base/app_log.h"
-#include "engine/ftp_session.h"
+#include "engine/control_channel.h"
+#include "engine/control_connection.h"
+#include "engine/ftp_url.h"
+#include "engine/proxy_route.h"
+#include "engine/session_context.h"
 
-// The USER/PASS dialogue of FtpSession.
+// The greeting and the USER/PASS dialogue of the control connection.
 
 namespace nubo {
 
@@ -47,7 +51,7 @@ constexpr ReplyRule kPassRules[] = {
 
 }  // namespace
 
-bool FtpSession::login() {
+bool ControlConnection::login() {
     if (cancelled()) {
         return false;
     }
@@ -90,9 +94,9 @@ static Next applyRule(const ReplyRule (&rules)[N], int code, const std::string& 
     return rule->next;
 }
 
-bool FtpSession::sendUserAndPassword() {
+bool ControlConnection::sendUserAndPassword() {
     std::string argument = target_.user;
-    if (proxyType_ == ProxyType::FtpProxy) {
+    if (route_.type == ProxyType::FtpProxy) {
         argument += "@" + target_.host;
         if (!target_.portDefaulted) {
             argument += ":" + std::to_string(target_.portNumber());

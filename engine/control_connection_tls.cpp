@@ -5,15 +5,19 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
-#include "engine/ftp_session.h"
+#include "engine/control_channel.h"
+#include "engine/control_connection.h"
+#include "engine/data_connector.h"
+#include "engine/ftp_url.h"
 #include "engine/main_outlets.h"
+#include "engine/session_context.h"
 #include "engine/session_observer.h"
 #include "engine/tls_channel.h"
 #include "engine/trusted_certificates.h"
 
 namespace nubo {
 
-bool FtpSession::startControlTls() {
+bool ControlConnection::startTls() {
     std::string error;
     if (!control_.socket().startTls(target_.host, nullptr, &error)) {
         logExtended("*** TLS handshake failed: " + error);
@@ -31,19 +35,19 @@ bool FtpSession::startControlTls() {
     return true;
 }
 
-bool FtpSession::requestTls() {
+bool ControlConnection::requestTls() {
     // "AUTH TLS" first; servers of the older drafts know only "AUTH SSL".
     for (const char* mechanism : {"TLS", "SSL"}) {
         control_.sendCommand("AUTH", mechanism);
         if (control_.readReply() == 234)
-            return startControlTls();
+            return startTls();
     }
     logExtended("*** The server does not offer TLS; not logging in (no password sent)");
     tlsFailed_ = true;
     return false;
 }
 
-bool FtpSession::judgeCertificate() {
+bool ControlConnection::judgeCertificate() {
     const TlsChannel::Certificate& presented = control_.socket().tls()->certificate();
     if (presented.verified)
         return true;
@@ -85,7 +89,7 @@ bool FtpSession::judgeCertificate() {
     return false;
 }
 
-bool FtpSession::protectData() {
+bool ControlConnection::protectData() {
     control_.sendCommand("PBSZ", "0");
     const int size = control_.readReply();
     control_.sendCommand("PROT", "P");
@@ -95,29 +99,8 @@ bool FtpSession::protectData() {
         tlsFailed_ = true;  // no secure connection to be had: a failed connection
         return false;
     }
-    dataTls_ = true;
+    data_.setProtected(true);
     return true;
-}
-
-int FtpSession::secureDataConnection(int opened) {
-    if (!dataTls_ || opened != kDataOpen)
-        return opened;
-    std::string error;
-    if (!data_.startTls(target_.host, &control_.socket(), &error)) {
-        logExtended("*** [DATA] TLS handshake failed: " + error);
-    } else if (data_.tls()->sameServerAs(*control_.socket().tls())) {
-        return kDataOpen;
-    } else {
-        // Whoever answered is not the server whose certificate was judged at login (a
-        // host that got in first, or a server with another certificate for data).
-        logExtended("*** [DATA] Connection refused: its certificate (SHA-256 fingerprint " +
-                    data_.tls()->certificate().fingerprint +
-                    ") is not the server's and it did not resume the server's TLS session");
-    }
-    data_.close();
-    // The server has taken the command: its final reply says the transfer failed.
-    const int code = control_.readReply();
-    return code == 421 ? kDataControlLost : kDataFailed;
 }
 
 }  // namespace nubo
