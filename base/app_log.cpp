@@ -40,6 +40,7 @@ void AppLog::AppendLine(std::string_view text) {
 void AppLog::Wipe() {
     std::lock_guard lock(mutex_);
     lines_.clear();
+    ++generation_;
     for (AppLogListener* l : listeners_) {
         l->logWiped();
     }
@@ -61,6 +62,30 @@ std::string AppLog::Line(size_t index) const {
     return index < lines_.size() ? lines_[index] : std::string();
 }
 
+bool AppLog::LineOf(uint64_t generation, size_t index, std::string* line) const {
+    std::lock_guard lock(mutex_);
+    if (generation != generation_ || index >= lines_.size())
+        return false;
+    *line = lines_[index];
+    return true;
+}
+
+AppLog::Extent AppLog::ExtentAndListen(AppLogListener* listener) {
+    std::lock_guard lock(mutex_);
+    listeners_.push_back(listener);
+    Extent extent{lines_.size(), generation_, 0};
+    for (const std::string& line : lines_)
+        extent.widest = std::max(extent.widest, CharacterCount(line));
+    return extent;
+}
+
+size_t AppLog::CharacterCount(std::string_view line) {
+    size_t count = 0;
+    for (char c : line)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
 std::vector<std::string> AppLog::Lines() const {
     std::lock_guard lock(mutex_);
     return lines_;
@@ -69,12 +94,6 @@ std::vector<std::string> AppLog::Lines() const {
 void AppLog::AddListener(AppLogListener* listener) {
     std::lock_guard lock(mutex_);
     listeners_.push_back(listener);
-}
-
-std::vector<std::string> AppLog::LinesAndListen(AppLogListener* listener) {
-    std::lock_guard lock(mutex_);
-    listeners_.push_back(listener);
-    return lines_;
 }
 
 std::string AppLog::ClipboardText(const std::vector<std::string>& lines,

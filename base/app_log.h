@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -40,12 +41,25 @@ class AppLog {
 
     size_t LineCount() const;
     std::string Line(size_t index) const;
+    // Which wipe the lines belong to: every Wipe starts a new generation.
+    uint64_t Generation() const { return generation_; }
+    // Line `index` of that generation; false when the log has been wiped since or has
+    // no such line. What a view reads its rows through instead of keeping copies.
+    bool LineOf(uint64_t generation, size_t index, std::string* line) const;
     std::vector<std::string> Lines() const;
 
     void AddListener(AppLogListener* listener);
-    // Adds a listener and returns the lines before it, in one step: no line is missed
-    // or told twice.
-    std::vector<std::string> LinesAndListen(AppLogListener* listener);
+    // Adds a listener that reads lines by index and returns, in one step (no line is
+    // missed or told twice), the number of lines before it, their generation and the
+    // length in characters of the longest.
+    struct Extent {
+        size_t count = 0;
+        uint64_t generation = 0;
+        size_t widest = 0;
+    };
+    Extent ExtentAndListen(AppLogListener* listener);
+    // Characters of a line, not bytes: continuation bytes of UTF-8 letters do not count.
+    static size_t CharacterCount(std::string_view line);
     // The text the Log page copies: the selected lines (all when none is selected) in
     // list order, each ending in LF.
     static std::string ClipboardText(const std::vector<std::string>& lines,
@@ -66,6 +80,7 @@ class AppLog {
     std::atomic<bool> extended_{true};
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
+    std::atomic<uint64_t> generation_{0};
     std::vector<AppLogListener*> listeners_;
 };
 

@@ -83,14 +83,23 @@ void ConfigStore::SetString(const std::string& name, const std::string& value) {
     store(strings_, name, value);
 }
 
-void ConfigStore::Subscribe(const std::string& name, Handler handler) {
+ConfigStore::Subscription ConfigStore::Subscribe(const std::string& name, Handler handler) {
     std::lock_guard lock(mutex_);
-    subscribers_[name] = std::move(handler);
+    auto call = std::make_shared<Call>();
+    call->handler = std::move(handler);
+    subscribers_.push_back({++lastSubscription_, name, std::move(call)});
+    return lastSubscription_;
 }
 
-void ConfigStore::Unsubscribe(const std::string& name) {
+void ConfigStore::Unsubscribe(Subscription subscription) {
     std::lock_guard lock(mutex_);
-    subscribers_.erase(name);
+    for (auto it = subscribers_.begin(); it != subscribers_.end(); ++it) {
+        if (it->id == subscription) {
+            it->call->cancelled = true;
+            subscribers_.erase(it);
+            return;
+        }
+    }
 }
 
 void ConfigStore::SetPoster(Poster poster) {
@@ -104,19 +113,25 @@ void ConfigStore::EnableNotifications(bool on) {
 }
 
 void ConfigStore::notify(const std::string& name) {
-    Handler handler;
+    std::vector<std::shared_ptr<Call>> calls;
     Poster poster;
     {
         std::lock_guard lock(mutex_);
-        auto it = subscribers_.find(name);
-        if (!notifying_ || !poster_ || it == subscribers_.end()) {
+        if (!notifying_ || !poster_)
             return;
+        for (const Subscriber& subscriber : subscribers_) {
+            if (subscriber.name == name)
+                calls.push_back(subscriber.call);
         }
-        handler = it->second;
         poster = poster_;
     }
-    // Posted: the subscriber acts after the setter has returned.
-    poster([handler = std::move(handler), name] { handler(name); });
+    // Posted: the subscribers act after the setter has returned.
+    for (std::shared_ptr<Call>& call : calls) {
+        poster([call = std::move(call), name] {
+            if (!call->cancelled)
+                call->handler(name);
+        });
+    }
 }
 
 }  // namespace nubo

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "base/options_record.h"
 
@@ -13,8 +16,9 @@ namespace nubo {
 class RegistryKey;
 
 // Every application-wide setting, by exact, case-sensitive name: an integer table
-// and a string table (absent names read as 0 or ""), and one subscriber per name that
-// is notified, posted rather than called, whenever a different value is stored.
+// and a string table (absent names read as 0 or ""), and any number of subscribers per
+// name, each notified (posted rather than called, in the order they subscribed)
+// whenever a different value is stored.
 //
 // Reads and writes are safe from any thread (the session worker reads settings);
 // notifications go out through the poster once they are enabled, which the owner does
@@ -23,6 +27,8 @@ class ConfigStore {
   public:
     using Handler = std::function<void(const std::string& name)>;
     using Poster = std::function<void(std::function<void()>)>;
+    // Names one subscription, for Unsubscribe; never 0.
+    using Subscription = uint64_t;
 
     // Fills both tables with their defaults.
     ConfigStore();
@@ -34,9 +40,10 @@ class ConfigStore {
     void SetInt(const std::string& name, int32_t value);
     void SetString(const std::string& name, const std::string& value);
 
-    // Registers the subscriber of a name, replacing an earlier one.
-    void Subscribe(const std::string& name, Handler handler);
-    void Unsubscribe(const std::string& name);
+    // Adds a subscriber of a name beside those it already has.
+    Subscription Subscribe(const std::string& name, Handler handler);
+    // Ends one subscription; a notification already posted for it is not delivered.
+    void Unsubscribe(Subscription subscription);
 
     void SetPoster(Poster poster);
     void EnableNotifications(bool on);
@@ -72,7 +79,18 @@ class ConfigStore {
     mutable std::mutex mutex_;
     std::map<std::string, int32_t> ints_;
     std::map<std::string, std::string> strings_;
-    std::map<std::string, Handler> subscribers_;
+    // Shared with the calls already posted, which skip it once it is cancelled.
+    struct Call {
+        Handler handler;
+        std::atomic<bool> cancelled{false};
+    };
+    struct Subscriber {
+        Subscription id;
+        std::string name;
+        std::shared_ptr<Call> call;
+    };
+    std::vector<Subscriber> subscribers_;
+    Subscription lastSubscription_ = 0;
     Poster poster_;
     bool notifying_ = false;
 

@@ -36,7 +36,7 @@ long listOnce(const std::vector<std::string>& serverArgs, int count, double* sec
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 
     auto start = std::chrono::steady_clock::now();
-    session->enqueue(nubo::RequestKind::ChangeDirectory, "/big", {}, 0);
+    session->enqueue(nubo::ChangeDirectoryRequest{"/big", {}});
     while (session->completedRequests() < 2)
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -128,10 +128,10 @@ void BM_FillModel100k(benchmark::State& state) {
     for (auto _ : state) {
         nubo::RemoteDirectoryModel model(log);
         const std::string path = "/big";
-        model.changeDirectoryStarted(&path, 0);
+        model.changeDirectoryStarted(&path, nubo::DirectoryFlags{});
         for (const nubo::RemoteEntry& e : entries)
             model.addEntry(e);
-        model.listingFinished(true, 0);  // sorts and caches
+        model.listingFinished(true, nubo::DirectoryFlags{});  // sorts and caches
         benchmark::DoNotOptimize(model.rows().size());
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * entries.size()));

@@ -11,6 +11,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
+#include "tests/support/requests.h"
 #include "tests/support/session_harness.h"
 
 namespace {
@@ -42,15 +43,10 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     auto start = std::chrono::steady_clock::now();
-    const uint32_t single = nubo::transfer::kImage | nubo::transfer::kSingleName
-                                                         << nubo::transfer::kSourceShift;
     if (mode == "put") {
-        session->enqueue(nubo::RequestKind::Put, argv[3], {}, static_cast<int32_t>(single));
+        session->enqueue(nubo::test::pathPut(argv[3]));
     } else {
-        nubo::RequestData data;
-        data.names.push_back(argc > 4 ? argv[4] : "");
-        session->enqueue(nubo::RequestKind::Get, argv[3], std::move(data),
-                         static_cast<int32_t>(single));
+        session->enqueue(nubo::test::namedGet(argv[3], argc > 4 ? argv[4] : ""));
     }
     while (!session->idle() && !worker.finished()) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));

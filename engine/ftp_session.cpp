@@ -35,7 +35,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     ConfigStore& config = *context_.config;
     connector_.setPassive(config.GetInt("Passive") != 0);
     listingLocale_ = perhost::locale(context_.perHostSettings);
-    setListingLocale(listingLocale_);
+    listingLocaleData_ = ListingLocale::of(listingLocale_);
 
     uint32_t zoneCode = perhost::timeZoneCode(context_.perHostSettings);
     if (zoneCode != 0) {
@@ -130,8 +130,7 @@ void FtpSession::afterLogin() {
         context_.remoteView->onConnected(this);
     }
     if (!cancelled()) {
-        enqueue(RequestKind::ChangeDirectory, target_.decodedPath(), {},
-                static_cast<int32_t>(cdflag::kTryParent));
+        enqueue(ChangeDirectoryRequest{target_.decodedPath(), DirectoryFlags{.tryParent = true}});
     }
     // The resumed transfer goes first: a command-line run queues its own requests (and
     // its Logoff) when it hears of the login.
@@ -143,7 +142,7 @@ void FtpSession::afterLogin() {
         context_.observer->sessionLoggedIn(connectedText);
     }
     if (cancelled()) {
-        enqueue(RequestKind::Logoff, {}, {}, 0);
+        enqueue(LogoffRequest{});
         logExtended("... login aborted");
     }
 }
@@ -158,20 +157,24 @@ void FtpSession::resumeAfterLogin() {
         record->setField(RestartRecord::kUrl, currentUrl_);
         return;
     }
-    enqueue(RequestKind::ChangeDirectory, record->getField(RestartRecord::kRemoteDir), {}, 0);
+    enqueue(ChangeDirectoryRequest{record->getField(RestartRecord::kRemoteDir), {}});
     const std::string operation = record->getField(RestartRecord::kOperation);
     const char letter = operation.size() > 1 ? operation[1] : 'i';
-    const uint32_t type =
-        letter == 'a' ? transfer::kAscii : (letter == 'x' ? transfer::kSmart : transfer::kImage);
-    const int32_t value =
-        static_cast<int32_t>(type | transfer::kSingleName << transfer::kSourceShift);
+    TransferOptions options;
+    options.mode = letter == 'a'   ? TransferMode::Ascii
+                   : letter == 'x' ? TransferMode::Smart
+                                   : TransferMode::Image;
     const std::string localPath = record->getField(RestartRecord::kLocalPath);
     if (!operation.empty() && operation[0] == 'G') {
-        RequestData data;
-        data.names.push_back(record->getField(RestartRecord::kRemoteFile));
-        enqueue(RequestKind::Get, localPath, std::move(data), value);
+        // The file is named, not chosen: it is looked up where the record says it was.
+        GetRequest get;
+        get.names.push_back(record->getField(RestartRecord::kRemoteFile));
+        get.namesIgnoreCase = true;
+        get.options = options;
+        get.localFolder = localPath;
+        enqueue(std::move(get));
     } else if (!operation.empty() && operation[0] == 'P') {
-        enqueue(RequestKind::Put, localPath, {}, value);
+        enqueue(PutRequest{{}, {localPath}, options});
     }
 }
 

@@ -17,10 +17,13 @@
 #include "engine/data_connector.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
+#include "engine/listing_by_name.h"
+#include "engine/main_outlets.h"
 #include "engine/proxy_route.h"
 #include "engine/remote_view_contract.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
+#include "platform/listing_locale.h"
 
 namespace nubo {
 
@@ -48,7 +51,7 @@ class FtpSession {
     // ---- interface thread ----
     // Queues a request; false when it was dropped (a Logoff with an exit code is
     // queued, or all records are in use).
-    bool enqueue(RequestKind kind, std::string text, RequestData data, int32_t value);
+    bool enqueue(SessionRequest request);
     // Aborts the running transfer (ABOR) and flushes the queue.
     void abort();
     // True queues a Logoff with exit code 1 behind everything queued; false withdraws
@@ -81,42 +84,50 @@ class FtpSession {
     int64_t reportTransferStart(int64_t expectedSize);
     // Reports bytes so far, at most once per 1000 bytes.
     void reportTransferProgress(int64_t bytes);
-    // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the code.
-    int countTransfer(int code, bool isGet);
+    // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the outcome.
+    TransferOutcome countTransfer(int code, bool isGet);
+    // The same, for a failure that also ends the batch it belongs to (a folder that
+    // cannot be made or entered, a refused TYPE).
+    TransferOutcome countBatchStop(int code, bool isGet);
     // A transfer that broke and keeps its restart mark: failed, unless the run will
-    // log in again to resume it; returns 421.
-    int countBrokenTransfer(bool isGet);
+    // log in again to resume it; the code is 421.
+    TransferOutcome countBrokenTransfer(bool isGet);
     // The data connection failed on the network (or the control connection went) while
     // a transfer was being set up: for a run that logs in again, a broken transfer of
     // this file (its restart record written, 421); otherwise a failed one.
-    int countLostSetUp(bool isGet, bool controlLost);
+    TransferOutcome countLostSetUp(bool isGet, bool controlLost);
 
     // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
     // the remote view; the view's listing into a local text file.
-    int changeDirectory(const std::string* path, uint32_t flags);
-    int listDirectory(const std::string& path, uint32_t flags);
-    int listToFile(const std::string& filePath);
+    int changeDirectory(const std::string* path, DirectoryFlags flags);
+    // LIST (or MLSD) of a directory: into the remote view, or, with `into`, into that
+    // list only (a listing the worker takes for itself leaves the view alone).
+    int listDirectory(const std::string& path, DirectoryFlags flags,
+                      std::vector<RemoteEntry>* into = nullptr);
+    int listToFile(const ListToFileRequest& request);
     // Shows every raw listing line in the log, or stops doing so (interface thread).
     void toggleRawLogging();
     const std::string& currentRemoteDirectory() const { return currentRemoteDirectory_; }
 
-    // Downloads: a batch of names, one file, one directory tree.
-    int getBatch(SessionRequest& request);
-    int getFile(const RemoteEntry& entry, const std::string& localPath, uint32_t value);
-    int getDirectory(const RemoteEntry& entry, const std::string& localPath, uint32_t value);
+    // Downloads: a batch of entries or names, one file, one directory tree.
+    int getBatch(GetRequest& request);
+    TransferOutcome getFile(const RemoteEntry& entry, const std::string& localPath,
+                            const TransferOptions& options);
+    TransferOutcome getDirectory(const RemoteEntry& entry, const std::string& localPath,
+                                 const TransferOptions& options);
     // -1, 0 or 1 as the remote time is earlier than, equal to or later than the local
     // modification time, zones applied when the listing gave a time of day.
     int compareWithLocal(const RemoteEntry& entry, int64_t localModified) const;
 
     // Uploads: a batch of local paths, one file, one directory tree.
-    int putBatch(SessionRequest& request);
-    int putFile(const std::string& path, uint32_t value);
-    int putDirectory(const std::string& path, uint32_t value);
+    int putBatch(PutRequest& request);
+    TransferOutcome putFile(const std::string& path, const TransferOptions& options);
+    TransferOutcome putDirectory(const std::string& path, const TransferOptions& options);
 
-    // Remote operations on entries of the current listing.
-    int deleteEntries(const std::vector<int>& indices);
-    int makeDirectory(const std::string& name, int placeholderIndex);
-    int renameRemote(int index, const std::string& newName);
+    // Remote operations on named entries of a directory.
+    int deleteEntries(const DeleteRequest& request);
+    int makeDirectory(const MakeDirectoryRequest& request);
+    int renameRemote(const RenameRequest& request);
 
     // Replaces the operation of a kind (the operations install themselves; tests may
     // substitute their own).
@@ -192,19 +203,51 @@ class FtpSession {
     // mark; true (with "Network error, queue flushed") when the transfer broke with
     // restart on, so the session must end and keep the mark for the next login.
     bool endTransfer(bool broken);
-    // After one name of a batch: a negative result (made positive) or 421 stops it.
-    static bool stopsBatch(int* result);
+    // After one name of a batch: a stopping outcome or 421 ends it.
+    static bool stopsBatch(const TransferOutcome& outcome) {
+        return outcome.stopsBatch || outcome.code == 421;
+    }
+    // Where a request that names a directory took the session, and what to put back.
+    struct DirectoryVisit {
+        std::string previous;
+        bool entered = false;
+        uint64_t viewChanges = 0;
+        bool listingBroken = false;
+        bool listingMissing = false;
+    };
+    // Makes sure the session is in a request's directory: CWD there when it is another
+    // than the current one (visit->entered), with a fresh listing of it in *fresh when
+    // asked for. 2xx, or the refusal (logged) when it could not be entered or listed.
+    int enterRequestDirectory(const std::string& directory, std::vector<RemoteEntry>* fresh,
+                              DirectoryVisit* visit);
+    // Back to where the session was before enterRequestDirectory entered another
+    // directory (nothing when it did not).
+    void leaveRequestDirectory(const DirectoryVisit& visit, int lastCode);
+    // The directory a request acts in, for the remote view's upkeep.
+    std::string requestDirectory(const std::string& directory) const {
+        return directory.empty() ? currentRemoteDirectory_ : directory;
+    }
+    // The listed entry of a name in the current directory: from the listing a request
+    // took for itself while the session is in that request's directory, else from the
+    // remote view's. False when there is none.
+    bool listedEntry(const std::string& name, RemoteEntry* entry) const;
+    // The entry of that name in a fresh listing; null (logged "no longer on the server",
+    // with the exit bit given) when it is gone.
+    const RemoteEntry* stillListed(const ListingByName& fresh, const std::string& name,
+                                   uint32_t failureBit);
     // The exit bit of a request that never ran to its end: 16 for downloads (listings
     // into files too), 32 for uploads, none for the rest.
     static uint32_t failureBit(RequestKind kind);
+    // Writes a listing into a local text file: the given one, else the remote view's.
+    int writeListingFile(const std::string& filePath, const std::vector<RemoteEntry>* listing);
     // A listing file that could not be written: exit bit 16; returns 599.
     int countListingFailure();
     // The end of every Get and Put batch.
-    void finishBatch(SessionRequest& request);
+    void finishBatch();
     // One block moved: Host page progress, the progress text when its value changes,
     // and the in-progress mark of the restart record once per transfer.
-    void noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
-                              int64_t* shown, bool* marked);
+    void noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
+                              bool* marked);
     int refuseUnsafeName(const RemoteEntry& entry);
     // A listing without exact times: the entry's time (and a link's size) from MLST,
     // else its time from MDTM, where the server offers them. Nothing changes when the
@@ -225,7 +268,7 @@ class FtpSession {
     // Where a broken upload resumes with APPE: the server's size of the partial copy
     // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
     // larger than the local file, or line ends converted.
-    int64_t appendOffset(const std::string& name, int64_t localSize, uint32_t type);
+    int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
     void resumeAfterLogin();
     // Writes the restart fields the interface asked for by switching restart on.
     void syncRestartFields();
@@ -258,6 +301,12 @@ class FtpSession {
     std::atomic<uint64_t> acceptedRequests_{0};
     std::atomic<uint64_t> discardedRequests_{0};
     std::string currentRemoteDirectory_;
+    // Changes of directory that the remote view followed (a folder download moves it).
+    uint64_t viewDirectoryChanges_ = 0;
+    // The listing a running request took of its directory (an upload's, for what is
+    // there already), and that directory.
+    const ListingByName* requestListing_ = nullptr;
+    std::string requestListingDirectory_;
     // The running transfer: local directory (Get) or file (Put), remote file name, and
     // the direction and type letters ("Gi", "Pa", ...).
     std::string localPath_;
@@ -283,6 +332,7 @@ class FtpSession {
     bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
+    ListingLocaleData listingLocaleData_;  // the host's, read at the start
     int32_t localZoneBias_ = 0;
     int32_t hostZoneAdjustment_ = 0;
     int exitCode_ = 0;

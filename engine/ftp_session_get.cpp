@@ -44,28 +44,24 @@ void FtpSession::setRestartInProgress(int value) {
     }
 }
 
-bool FtpSession::stopsBatch(int* result) {
-    if (*result < 0) {
-        *result = -*result;
-        return true;
-    }
-    return *result == 421;
-}
-
-void FtpSession::finishBatch(SessionRequest& request) {
+void FtpSession::finishBatch() {
     abortRequested_ = false;
     clearTransferDisplay();
-    request.data.clear();
 }
 
-void FtpSession::noteTransferProgress(int64_t bytes, int64_t progress, const std::string& format,
-                                      int64_t* shown, bool* marked) {
+void FtpSession::noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
+                                      bool* marked) {
     reportTransferProgress(bytes);
     movedData_ = true;
-    if (progress != *shown && context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(progress, format.c_str());
+    progress.bytes = bytes;
+    progress.percent =
+        progress.expected > 0 ? static_cast<int>(bytes * 100 / progress.expected) : -1;
+    // Reported when what is shown changes: the percent, or the kilobytes without a size.
+    const int64_t value = progress.percent >= 0 ? progress.percent : bytes / 1024;
+    if (value != *shown && context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(progress);
     }
-    *shown = progress;
+    *shown = value;
     syncRestartFields();
     if (restartEnabled_ && !*marked && !notResumable_) {
         setRestartInProgress(1);
@@ -89,7 +85,7 @@ bool FtpSession::endTransfer(bool broken) {
 void FtpSession::clearTransferDisplay() {
     setStatus({});
     if (context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(0, nullptr);
+        context_.outlets->ReportProgress({});
     }
 }
 
@@ -111,56 +107,64 @@ int FtpSession::refuseUnsafeName(const RemoteEntry& entry) {
     return 550;
 }
 
-int FtpSession::getBatch(SessionRequest& request) {
-    const uint32_t value = static_cast<uint32_t>(request.value);
-    const uint32_t source = transfer::source(value);
-    std::vector<std::string> names;
-    if (source == transfer::kSingleName && !request.data.names.empty()) {
-        names.push_back(request.data.names[0]);
-    } else if (source == transfer::kCommandLineInDirectory &&
-               context_.commandLineNames != nullptr) {
-        for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
-            names.push_back((*context_.commandLineNames)[i]);
-        }
-    }
-    const size_t count =
-        source == transfer::kFromSelection ? request.data.indices.size() : names.size();
-
-    localPath_ = absolutePath(request.text);
+int FtpSession::getBatch(GetRequest& request) {
+    const bool byName = request.entries.empty();
+    localPath_ = absolutePath(request.localFolder);
     const std::string localDirectory = localPath_;
-    transferLetters_ = std::string("G") + kTypeLetters[transfer::type(value) % 3];
+    transferLetters_ = std::string("G") + kTypeLetters[static_cast<int>(request.options.mode) % 3];
     if (restartEnabled_) {
         if (restartPending_ != 0) {
-            logExtended("Restarting GET of " + (names.empty() ? std::string() : names[0]));
+            logExtended("Restarting GET of " +
+                        (request.names.empty() ? std::string() : request.names[0]));
             restartActive_ = true;
         } else {
             writeRestartField(RestartRecord::kOperation, transferLetters_);
         }
     }
 
-    int result = 0;
+    // Entries chosen in the view are fetched in the directory they were listed in, and
+    // only while a fresh listing there still has them.
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    int result = byName ? 200 : enterRequestDirectory(request.directory, &fresh, &visit);
+    if (result / 100 != 2) {
+        if (context_.outlets != nullptr)
+            context_.outlets->AddExitBits(exitbit::kGetFailed);
+        leaveRequestDirectory(visit, result);
+        finishBatch();
+        return result;
+    }
+    const ListingByName listed(fresh);
+    const size_t count = byName ? request.names.size() : request.entries.size();
     for (size_t i = 0; i < count && !abortRequested_; ++i) {
-        int index;
-        if (source == transfer::kFromSelection) {
-            index = request.data.indices[i];
-        } else {
-            index = view() != nullptr
-                        ? view()->findEntryByName(names[i], source == transfer::kSingleName)
-                        : -1;
-            if (index < 0) {
-                logExtended((source == transfer::kSingleName && restartActive_
-                                 ? "... restart failed on "
-                                 : "... unable to find ") +
-                            names[i]);
+        RemoteEntry entry;
+        if (byName) {
+            // A name from the command line or a resumption, in the listing just made.
+            const std::string& name = request.names[i];
+            const int index =
+                view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
+            if (index < 0 || !view()->entryAt(index, &entry)) {
+                logExtended((request.namesIgnoreCase && restartActive_ ? "... restart failed on "
+                                                                       : "... unable to find ") +
+                            name);
                 if (context_.outlets != nullptr)
                     context_.outlets->AddExitBits(exitbit::kGetFailed);
                 restartActive_ = false;
                 result = 550;
                 continue;
             }
+        } else if (visit.entered) {
+            const RemoteEntry* still =
+                stillListed(listed, request.entries[i].name, exitbit::kGetFailed);
+            if (still == nullptr) {
+                result = 550;
+                continue;
+            }
+            entry = *still;
+        } else {
+            entry = request.entries[i];
         }
-        RemoteEntry entry;
-        if (view() == nullptr || !view()->entryAt(index, &entry) || !entry.valid()) {
+        if (!entry.valid()) {
             continue;
         }
         if (!entry.hasUsableLocalName()) {
@@ -171,12 +175,15 @@ int FtpSession::getBatch(SessionRequest& request) {
         logExtended("GETing " + entry.remoteName() + " -> " + localDirectory);
         remoteFileName_ = entry.name;
         const std::string localFile = joinPath(localDirectory, entry.localName());
-        result = entry.type == EntryType::File ? getFile(entry, localFile, value)
-                                               : getDirectory(entry, localFile, value);
-        if (stopsBatch(&result))
+        const TransferOutcome outcome = entry.type == EntryType::File
+                                            ? getFile(entry, localFile, request.options)
+                                            : getDirectory(entry, localFile, request.options);
+        result = outcome.code;
+        if (stopsBatch(outcome))
             break;
     }
-    finishBatch(request);
+    leaveRequestDirectory(visit, result);
+    finishBatch();
     return result;
 }
 
@@ -369,8 +376,9 @@ bool FtpSession::installDownload(int fd, const std::string& partPath, const std:
     return true;
 }
 
-int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath, uint32_t value) {
-    const uint32_t type = transfer::type(value);
+TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
+                                    const TransferOptions& options) {
+    const TransferMode type = options.mode;
     // A resumption belongs to the first file that gets here, whatever becomes of it.
     bool resuming = restartActive_;
     restartActive_ = false;
@@ -397,26 +405,26 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     // the link's own size.
     int64_t remoteSize =
         entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName) ? entry.size : -1;
-    if ((value & transfer::kUpdateOnly) && regular && compareWithLocal(entry, st.st_mtime) < 1 &&
-        !(type == transfer::kImage && remoteSize >= 0 && remoteSize != st.st_size)) {
+    if (options.updateOnly && regular && compareWithLocal(entry, st.st_mtime) < 1 &&
+        !(type == TransferMode::Image && remoteSize >= 0 && remoteSize != st.st_size)) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetSkipped);
-        return 200;
+        return {200, false};
     }
     // Line-end conversion makes the local size differ from the server's offset, so only
     // an Image download can be resumed where it broke; others start over.
-    if (resuming && type != transfer::kImage) {
+    if (resuming && type != TransferMode::Image) {
         logExtended("... restarting " + localPath +
                     " from the beginning (line ends are converted)");
         resuming = false;
     }
-    int code = control_.setType(type == transfer::kSmart ? 1 : static_cast<int>(type));
+    int code = control_.setType(type == TransferMode::Smart ? 1 : static_cast<int>(type));
     if (code / 100 != 2) {
-        return countTransfer(-code, true);
+        return countBatchStop(code, true);
     }
     data_.setBufferSize(kDownloadBufferSize);
-    if (entry.type == EntryType::Link && type != transfer::kAscii) {
+    if (entry.type == EntryType::Link && type != TransferMode::Ascii) {
         remoteSize = askSize(entry.remoteName());
     }
     int64_t offset =
@@ -441,8 +449,8 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     }
 
     int pending = 0;
-    bool convert = type == transfer::kAscii;
-    if (type == transfer::kSmart) {
+    bool convert = type == TransferMode::Ascii;
+    if (type == TransferMode::Smart) {
         pending = data_.readBlock();
         int k = pending > 0 ? detectText(data_.buffer(), static_cast<size_t>(pending)) : 0;
         // Text already in this system's LF form is written as it comes.
@@ -461,7 +469,7 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     }
     const int64_t expected = whole >= 0 ? whole : -1;
     // Over an Image connection every byte counts (a Smart download travels as Image).
-    const bool counted = type != transfer::kAscii;
+    const bool counted = type != TransferMode::Ascii;
 
     int64_t bytes = offset;
     const std::string name = baseName(localPath);
@@ -479,8 +487,10 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
             context_.restart->setRemoteFacts(remoteSize, entry.time);
         }
     }
-    const std::string format =
-        "GET " + escapePercent(name) + (expected > 0 ? " (%d%%)" : " (%dKB)");
+    TransferProgress progress;
+    progress.kind = TransferProgress::Kind::Get;
+    progress.name = name;
+    progress.expected = expected > 0 ? expected : -1;
     int64_t start = reportTransferStart(expected > 0 ? expected : -1);
 
     CrLfToLf converter;
@@ -506,8 +516,7 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
             break;
         }
         bytes += n;
-        noteTransferProgress(bytes, expected > 0 ? bytes * 100 / expected : bytes / 1024, format,
-                             &shown, &marked);
+        noteTransferProgress(progress, bytes, &shown, &marked);
     }
     if (convert && !writeFailed) {
         std::string rest = converter.finish();
@@ -563,16 +572,16 @@ int FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
     return countTransfer(reply, true);
 }
 
-int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localPath,
-                             uint32_t value) {
+TransferOutcome FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localPath,
+                                         const TransferOptions& options) {
     const std::string startDirectory = currentRemoteDirectory_;
     const std::string remote = entry.changeDirectoryName();
-    int code = changeDirectory(&remote, cdflag::kNoHistory);
+    int code = changeDirectory(&remote, DirectoryFlags{.noHistory = true});
     if (code / 100 != 2) {
         if (entry.type == EntryType::Link) {
-            return getFile(entry, localPath, value);
+            return getFile(entry, localPath, options);
         }
-        return countTransfer(-code, true);
+        return countBatchStop(code, true);
     }
     // A linked folder is made under the link's own name, like every download.
     const std::string& path = localPath;
@@ -582,19 +591,19 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
         logExtended("Creating LOCAL directory " + path);
         if (::mkdir(path.c_str(), 0755) != 0) {
             logExtended("*** Unable to create [directory] " + path);
-            return countTransfer(-ControlChannel::kLocalFailure, true);
+            return countBatchStop(ControlChannel::kLocalFailure, true);
         }
         if (context_.localView != nullptr) {
             context_.localView->localFolderCreated(path.substr(0, path.rfind('/')), baseName(path));
         }
     } else if (!S_ISDIR(st.st_mode)) {
         logExtended("*** Unable to create [directory] " + path);
-        return countTransfer(-ControlChannel::kLocalFailure, true);
+        return countBatchStop(ControlChannel::kLocalFailure, true);
     }
 
     const std::string previous = localPath_;
     localPath_ = path;
-    int result = 257;
+    TransferOutcome result{257, false};
     int index = -1;
     RemoteEntry child;
     while (!abortRequested_ && view() != nullptr && view()->nextValidEntry(&index)) {
@@ -602,21 +611,21 @@ int FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localP
             continue;
         }
         if (!child.hasUsableLocalName()) {
-            result = refuseUnsafeName(child);
+            result = {refuseUnsafeName(child), false};
             continue;
         }
         remoteFileName_ = child.name;
         const std::string sub = joinPath(path, child.localName());
-        result = child.type == EntryType::File ? getFile(child, sub, value)
-                                               : getDirectory(child, sub, value);
-        if (stopsBatch(&result))
+        result = child.type == EntryType::File ? getFile(child, sub, options)
+                                               : getDirectory(child, sub, options);
+        if (stopsBatch(result))
             break;
     }
     localPath_ = previous;
-    if (result == 421) {
+    if (result.code == 421) {
         return result;
     }
-    return changeDirectory(&startDirectory, cdflag::kNoHistory);
+    return {changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
 }
 
 }  // namespace nubo

@@ -43,32 +43,36 @@ std::string directoryOfPwdReply(const std::string& line) {
 }  // namespace
 
 void FtpSession::installOperations() {
+    // Each kind's operation, by the kind's place in the request variant.
     setRequestHandler(RequestKind::ChangeDirectory, [](FtpSession& s, SessionRequest& r) {
-        return s.changeDirectory(&r.text, static_cast<uint32_t>(r.value));
+        auto& request = std::get<ChangeDirectoryRequest>(r);
+        return s.changeDirectory(&request.path, request.flags);
     });
-    setRequestHandler(RequestKind::ChangeDirectoryUp,
-                      [](FtpSession& s, SessionRequest&) { return s.changeDirectory(nullptr, 0); });
-    setRequestHandler(RequestKind::ListToFile,
-                      [](FtpSession& s, SessionRequest& r) { return s.listToFile(r.text); });
-    setRequestHandler(RequestKind::Get,
-                      [](FtpSession& s, SessionRequest& r) { return s.getBatch(r); });
-    setRequestHandler(RequestKind::Put,
-                      [](FtpSession& s, SessionRequest& r) { return s.putBatch(r); });
+    setRequestHandler(RequestKind::ChangeDirectoryUp, [](FtpSession& s, SessionRequest&) {
+        return s.changeDirectory(nullptr, {});
+    });
+    setRequestHandler(RequestKind::ListToFile, [](FtpSession& s, SessionRequest& r) {
+        return s.listToFile(std::get<ListToFileRequest>(r));
+    });
+    setRequestHandler(RequestKind::Get, [](FtpSession& s, SessionRequest& r) {
+        return s.getBatch(std::get<GetRequest>(r));
+    });
+    setRequestHandler(RequestKind::Put, [](FtpSession& s, SessionRequest& r) {
+        return s.putBatch(std::get<PutRequest>(r));
+    });
     setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
-        int result = s.deleteEntries(r.data.indices);
-        r.data.clear();
-        return result;
+        return s.deleteEntries(std::get<DeleteRequest>(r));
     });
     setRequestHandler(RequestKind::MakeDirectory, [](FtpSession& s, SessionRequest& r) {
-        return s.makeDirectory(r.text, r.value);
+        return s.makeDirectory(std::get<MakeDirectoryRequest>(r));
     });
     setRequestHandler(RequestKind::Rename, [](FtpSession& s, SessionRequest& r) {
-        return s.renameRemote(r.value, r.text);
+        return s.renameRemote(std::get<RenameRequest>(r));
     });
 }
 
-int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
-    if (path != nullptr && path->empty() && (flags & cdflag::kRefresh)) {
+int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
+    if (path != nullptr && path->empty() && flags.refresh) {
         if (view() != nullptr) {
             view()->changeDirectoryStarted(nullptr, flags);
         }
@@ -90,7 +94,7 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
         int reply = control_.readReply(nullptr, &code);
         setStatus({});
         if (code[0] != '2') {
-            if (!(flags & cdflag::kTryParent) || path == nullptr) {
+            if (!flags.tryParent || path == nullptr) {
                 if (view() != nullptr)
                     view()->showCurrentPath();
                 return reply;
@@ -126,6 +130,9 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
     }
     int result = 257;
     listingMissing_ = false;
+    if (view() != nullptr) {
+        ++viewDirectoryChanges_;
+    }
     if (view() != nullptr && view()->changeDirectoryStarted(&directory, flags)) {
         logExtended("... using cached copy of " + directory);
     } else {
@@ -138,7 +145,8 @@ int FtpSession::changeDirectory(const std::string* path, uint32_t flags) {
     return result;
 }
 
-int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
+int FtpSession::listDirectory(const std::string& path, DirectoryFlags flags,
+                              std::vector<RemoteEntry>* into) {
     listingMissing_ = false;
     int result = control_.setType(0);
     if (result / 100 != 2) {
@@ -172,12 +180,14 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         if (view() != nullptr)
             view()->setBusy(true);
         data_.setBufferSize(kListingBufferSize);
-        const std::string format = "LIST " + escapePercent(shown) + " (%d entries)";
+        TransferProgress progress;
+        progress.kind = TransferProgress::Kind::List;
+        progress.name = shown;
         std::string pending;
         int64_t start = reportTransferStart(0);
         int64_t bytes = 0;
         int64_t accepted = 0;
-        auto locale = ListingLocale::current();
+        const ListingLocaleData& locale = listingLocaleData_;
         const int64_t now = static_cast<int64_t>(::time(nullptr));
         char line[kListingLineBuffer];
         int last = 0;
@@ -207,21 +217,25 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
             }
             RemoteEntry entry;
             if (n > 0 && (machineListing ? parseMlsxLine(text, entry)
-                                         : parseListingLine(text, pending, entry, *locale, now))) {
+                                         : parseListingLine(text, pending, entry, locale, now))) {
                 if (accepted >= context_.listingEntryLimit) {
                     overLimit = true;
                     break;
                 }
-                if (view() != nullptr)
+                if (into != nullptr)
+                    into->push_back(std::move(entry));
+                else if (view() != nullptr)
                     view()->addEntry(entry);
                 if (++accepted % 10 == 0 && context_.outlets != nullptr) {
-                    context_.outlets->ReportProgress(-accepted, format.c_str());
+                    progress.bytes = accepted;
+                    context_.outlets->ReportProgress(progress);
                 }
             }
         }
         const bool aborted = abortRequested_;
         if (!aborted && context_.outlets != nullptr) {
-            context_.outlets->ReportProgress(-accepted, format.c_str());
+            progress.bytes = accepted;
+            context_.outlets->ReportProgress(progress);
         }
         // A listing cut off by a receive error is no listing of the directory, whatever
         // the final reply says: it is neither shown nor cached.
@@ -241,13 +255,14 @@ int FtpSession::listDirectory(const std::string& path, uint32_t flags) {
         transferActive_ = false;
         if (view() != nullptr) {
             view()->setBusy(false);
-            view()->listingFinished(!aborted && !broken, flags);
+            if (into == nullptr)
+                view()->listingFinished(!aborted && !broken, flags);
         }
     }
     abortRequested_ = false;
     setStatus({});
     if (context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(0, nullptr);
+        context_.outlets->ReportProgress({});
     }
     data_.close();
     return result;
@@ -266,7 +281,23 @@ int FtpSession::stopListingOverLimit(int64_t entries, int64_t bytes, int64_t sta
     return connector_.abortStalledTransfer();
 }
 
-int FtpSession::listToFile(const std::string& filePath) {
+int FtpSession::listToFile(const ListToFileRequest& request) {
+    const std::string& filePath = request.path;
+    // Another directory than the current one is listed afresh for the file alone.
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    const int code = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (code / 100 != 2) {
+        leaveRequestDirectory(visit, code);
+        return code == 421 ? code : countListingFailure();
+    }
+    const int result = writeListingFile(filePath, visit.entered ? &fresh : nullptr);
+    leaveRequestDirectory(visit, result);
+    return result;
+}
+
+int FtpSession::writeListingFile(const std::string& filePath,
+                                 const std::vector<RemoteEntry>* listing) {
     logExtended("Listing directory to " + filePath);
     if (listingMissing_) {
         logExtended("*** No listing to write: its data connection failed");
@@ -281,8 +312,19 @@ int FtpSession::listToFile(const std::string& filePath) {
         logExtended("*** The listing is incomplete: its data connection failed");
     }
     int index = -1;
+    size_t next = 0;
     RemoteEntry entry;
-    while (view() != nullptr && view()->nextValidEntry(&index) && view()->entryAt(index, &entry)) {
+    const auto nextEntry = [&] {
+        if (listing != nullptr) {
+            if (next >= listing->size())
+                return false;
+            entry = (*listing)[next++];
+            return true;
+        }
+        return view() != nullptr && view()->nextValidEntry(&index) &&
+               view()->entryAt(index, &entry);
+    };
+    while (nextEntry()) {
         CivilTime t = secondsToLocalCivil(entry.time);
         // Local text files end their lines with LF here.
         if (std::fprintf(file, "%04d/%02d/%02d %02d:%02d %11lld %s\n", t.year, t.month, t.day,

@@ -76,27 +76,9 @@ class MappedFile {
 
 }  // namespace
 
-int FtpSession::putBatch(SessionRequest& request) {
-    const uint32_t value = static_cast<uint32_t>(request.value);
-    const uint32_t source = transfer::source(value);
-    std::vector<std::string> paths;
-    if (source == transfer::kFromSelection) {
-        paths = request.data.names;
-    } else if (source == transfer::kSingleName) {
-        paths.push_back(request.text);
-    } else if (context_.commandLineNames != nullptr) {
-        std::string directory = request.text;
-        if (source == transfer::kCommandLineInDirectory && !directory.empty() &&
-            directory.back() != '/') {
-            directory += '/';
-        }
-        for (size_t i = 2; i < context_.commandLineNames->size(); ++i) {
-            paths.push_back(
-                (source == transfer::kCommandLineInDirectory ? directory : std::string()) +
-                (*context_.commandLineNames)[i]);
-        }
-    }
-    transferLetters_ = std::string("P") + kTypeLetters[transfer::type(value) % 3];
+int FtpSession::putBatch(PutRequest& request) {
+    const std::vector<std::string>& paths = request.localPaths;
+    transferLetters_ = std::string("P") + kTypeLetters[static_cast<int>(request.options.mode) % 3];
     if (restartEnabled_) {
         if (restartPending_ != 0) {
             logExtended("Restarting PUT of " +
@@ -105,18 +87,24 @@ int FtpSession::putBatch(SessionRequest& request) {
             writeRestartField(RestartRecord::kOperation, transferLetters_);
         }
     }
-    // Files dropped on a directory go into it, and nowhere when it cannot be entered (a
-    // separate CWD request that failed would have let them land in the shown directory).
-    const bool intoDirectory = source == transfer::kFromSelection && !request.text.empty();
-    if (intoDirectory) {
-        const int entered = changeDirectory(&request.text, 0);
-        if (entered / 100 != 2) {
-            logExtended("*** Unable to enter " + request.text + ", nothing uploaded");
-            if (context_.outlets != nullptr)
-                context_.outlets->AddExitBits(exitbit::kPutFailed);
-            finishBatch(request);
-            return entered;
-        }
+    // Files go into the directory they were dropped in or on, and nowhere when it
+    // cannot be entered (a separate CWD request that failed would have let them land in
+    // the shown directory). Its own listing tells what is there already.
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    const int entered = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (entered / 100 != 2) {
+        logExtended("*** Unable to enter " + request.directory + ", nothing uploaded");
+        if (context_.outlets != nullptr)
+            context_.outlets->AddExitBits(exitbit::kPutFailed);
+        leaveRequestDirectory(visit, entered);
+        finishBatch();
+        return entered;
+    }
+    const ListingByName listed(fresh);
+    if (visit.entered) {
+        requestListing_ = &listed;
+        requestListingDirectory_ = request.directory;
     }
     int result = 0;
     for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
@@ -127,20 +115,21 @@ int FtpSession::putBatch(SessionRequest& request) {
                 context_.outlets->AddExitBits(exitbit::kPutFailed);
             continue;
         }
-        result = S_ISDIR(st.st_mode) ? putDirectory(paths[i], value) : putFile(paths[i], value);
-        if (stopsBatch(&result))
+        const TransferOutcome outcome = S_ISDIR(st.st_mode)
+                                            ? putDirectory(paths[i], request.options)
+                                            : putFile(paths[i], request.options);
+        result = outcome.code;
+        if (stopsBatch(outcome))
             break;
     }
-    if (intoDirectory && result != 421) {
-        abortRequested_ = false;  // coming back is not part of what STOP stopped
-        changeDirectory(nullptr, 0);
-    }
-    finishBatch(request);
+    requestListing_ = nullptr;
+    leaveRequestDirectory(visit, result);
+    finishBatch();
     return result;
 }
 
-int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, uint32_t type) {
-    if (type != transfer::kImage) {
+int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, TransferMode type) {
+    if (type != TransferMode::Image) {
         logExtended("... restarting PUT of " + name +
                     " from the beginning (line ends are converted)");
         return -1;
@@ -148,8 +137,7 @@ int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, uin
     // APPE adds to whatever is there: the partial copy must be measured, never assumed.
     int64_t remote = -1;
     RemoteEntry listed;
-    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
-    if (index >= 0 && view()->entryAt(index, &listed) && listed.type == EntryType::File &&
+    if (listedEntry(name, &listed) && listed.type == EntryType::File &&
         !(listed.flags & RemoteEntry::kVmsName)) {
         remote = listed.size;
     }
@@ -167,7 +155,7 @@ int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, uin
     return remote;
 }
 
-int FtpSession::putFile(const std::string& path, uint32_t value) {
+TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     setStatus("PUT ...");
     logExtended("PUTing " + path);
@@ -175,25 +163,23 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     const bool resuming = restartEnabled_ && restartPending_ != 0;
     restartPending_ = 0;
     MappedFile file;
-    if ((value & transfer::kUpdateOnly) && view() != nullptr) {
+    if (options.updateOnly) {
         struct stat st {};
-        int index = view()->findEntryByName(name, false);
         RemoteEntry remote;
-        const bool known =
-            ::stat(path.c_str(), &st) == 0 && index >= 0 && view()->entryAt(index, &remote);
+        const bool known = ::stat(path.c_str(), &st) == 0 && listedEntry(name, &remote);
         if (known) {
             askExactFacts(&remote);
         }
         // As for downloads, a copy of another exact size (a partial upload, dated when
         // it broke) is never up to date.
         const bool sizesDiffer =
-            transfer::type(value) == transfer::kImage && remote.type == EntryType::File &&
+            options.mode == TransferMode::Image && remote.type == EntryType::File &&
             !(remote.flags & RemoteEntry::kVmsName) && remote.size != st.st_size;
         if (known && !sizesDiffer && compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutSkipped);
-            return 200;
+            return {200, false};
         }
     }
     if (!file.open(path)) {
@@ -205,23 +191,26 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         logExtended("... Unable to map " + path);
         return countTransfer(ControlChannel::kLocalFailure, false);
     }
-    uint32_t type = transfer::type(value);
+    TransferMode type = options.mode;
     if (size > 0) {
-        if (type == transfer::kSmart) {
+        if (type == TransferMode::Smart) {
             bool text =
                 detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
             logExtended(std::string("... auto-detected transfer type: ") +
                         (text ? "ASCII" : "Image"));
-            type = text ? transfer::kAscii : transfer::kImage;
+            type = text ? TransferMode::Ascii : TransferMode::Image;
         }
         int code = control_.setType(static_cast<int>(type));
         if (code / 100 != 2) {
-            return countTransfer(-code, false);
+            return countBatchStop(code, false);
         }
         data_.setSendSource(file.data());
     }
     setStatus("PUT " + name);
-    const std::string format = "PUT " + escapePercent(name) + " (%d%%)";
+    TransferProgress progress;
+    progress.kind = TransferProgress::Kind::Put;
+    progress.name = name;
+    progress.expected = size;
     int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
@@ -260,7 +249,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
             break;
         bytes += chunk;
         file.release(bytes);
-        noteTransferProgress(bytes, bytes * 100 / size, format, &shown, &marked);
+        noteTransferProgress(progress, bytes, &shown, &marked);
     }
     const bool aborted = abortRequested_;
     bool broken = false;
@@ -287,7 +276,7 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
         return countBrokenTransfer(false);
     }
     if (view() != nullptr) {
-        view()->updateEntry(name, remoteSize,
+        view()->updateEntry(currentRemoteDirectory_, name, remoteSize,
                             file.modified() + localZoneBias_ - hostZoneAdjustment_,
                             EntryType::File);
     }
@@ -298,18 +287,19 @@ int FtpSession::putFile(const std::string& path, uint32_t value) {
     return countTransfer(reply, false);
 }
 
-int FtpSession::putDirectory(const std::string& path, uint32_t value) {
+TransferOutcome FtpSession::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
-    if (view() == nullptr || view()->findEntryByName(name, false) < 0) {
-        int code = makeDirectory(name, -1);
+    RemoteEntry existing;
+    if (!listedEntry(name, &existing)) {
+        int code = makeDirectory(MakeDirectoryRequest{{}, name});
         if (code != 257) {
-            return countTransfer(-code, false);
+            return countBatchStop(code, false);
         }
     }
     const std::string startDirectory = currentRemoteDirectory_;
-    int code = changeDirectory(&name, cdflag::kNoHistory);
+    int code = changeDirectory(&name, DirectoryFlags{.noHistory = true});
     if (code / 100 != 2) {
-        return countTransfer(-code, false);
+        return countBatchStop(code, false);
     }
     // The files are named by full path here; the process's current directory, which
     // other threads share, is left alone.
@@ -328,18 +318,18 @@ int FtpSession::putDirectory(const std::string& path, uint32_t value) {
         ::closedir(dir);
     }
     std::sort(children.begin(), children.end());
-    int result = code;
+    TransferOutcome result{code, false};
     for (const auto& [full, isDirectory] : children) {
         if (abortRequested_)
             break;
-        result = isDirectory ? putDirectory(full, value) : putFile(full, value);
-        if (stopsBatch(&result))
+        result = isDirectory ? putDirectory(full, options) : putFile(full, options);
+        if (stopsBatch(result))
             break;
     }
-    if (result == 421) {
+    if (result.code == 421) {
         return result;
     }
-    return changeDirectory(&startDirectory, cdflag::kNoHistory);
+    return {changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
 }
 
 }  // namespace nubo

@@ -27,7 +27,7 @@ int FtpSession::run() {
         std::lock_guard lock(queueLock_);
         while (!queue_.empty()) {
             if (!brokenForRetry_)
-                bits |= failureBit(queue_.front()->kind);
+                bits |= failureBit(kindOf(*queue_.front()));
             releaseRecord(queue_.front());
             queue_.pop_front();
             ++discardedRequests_;
@@ -85,9 +85,9 @@ void FtpSession::requestLoop() {
         }
         bool keepRunning = true;
         int result = 0;
-        if (request->kind == RequestKind::Logoff) {
+        if (const auto* logoff = std::get_if<LogoffRequest>(request)) {
             keepRunning = false;
-            exitCode_ = request->value;
+            exitCode_ = logoff->exitCode;
         } else {
             result = runRequest(*request);
         }
@@ -109,7 +109,7 @@ void FtpSession::requestLoop() {
 }
 
 int FtpSession::runRequest(SessionRequest& request) {
-    auto index = static_cast<size_t>(request.kind);
+    const size_t index = request.index();
     if (index >= handlers_.size() || !handlers_[index]) {
         return 0;
     }
@@ -121,12 +121,13 @@ void FtpSession::setRequestHandler(RequestKind kind, RequestHandler handler) {
 }
 
 void FtpSession::releaseRecord(SessionRequest* record) {
-    record->text.clear();
-    record->data.clear();
+    *record = LogoffRequest{};  // what the request held goes with it
     free_.push_back(record);
 }
 
-bool FtpSession::enqueue(RequestKind kind, std::string text, RequestData data, int32_t value) {
+bool FtpSession::enqueue(SessionRequest request) {
+    const auto* logoff = std::get_if<LogoffRequest>(&request);
+    const bool quits = logoff != nullptr && logoff->exitCode != 0;
     {
         std::lock_guard lock(queueLock_);
         if (quitPending_ || free_.empty()) {
@@ -134,13 +135,10 @@ bool FtpSession::enqueue(RequestKind kind, std::string text, RequestData data, i
         }
         SessionRequest* record = free_.back();
         free_.pop_back();
-        record->kind = kind;
-        record->text = std::move(text);
-        record->data = std::move(data);
-        record->value = value;
+        *record = std::move(request);
         queue_.push_back(record);
         ++acceptedRequests_;
-        if (kind == RequestKind::Logoff && value != 0) {
+        if (quits) {
             quitPending_ = true;
         }
     }
@@ -201,7 +199,7 @@ void FtpSession::setQuitWhenDone(bool on) {
         if (!on) {
             // Only while the Logoff still waits at the end of the queue; once the
             // worker has taken it the session is ending anyway.
-            if (!queue_.empty() && queue_.back()->kind == RequestKind::Logoff) {
+            if (!queue_.empty() && std::holds_alternative<LogoffRequest>(*queue_.back())) {
                 releaseRecord(queue_.back());
                 queue_.pop_back();
                 (void)requests_.try_acquire();
@@ -211,7 +209,7 @@ void FtpSession::setQuitWhenDone(bool on) {
             return;
         }
     }
-    enqueue(RequestKind::Logoff, {}, {}, 1);
+    enqueue(LogoffRequest{1});
 }
 
 void FtpSession::settingChanged(const std::string& name) {
@@ -246,9 +244,8 @@ void FtpSession::syncRestartFields() {
     record->setField(RestartRecord::kLocalPath, localPath_);
 }
 
-int FtpSession::countTransfer(int code, bool isGet) {
-    int absolute = code < 0 ? -code : code;
-    bool ok = absolute / 100 == 2;
+TransferOutcome FtpSession::countTransfer(int code, bool isGet) {
+    const bool ok = code / 100 == 2;
     if (context_.observer != nullptr) {
         if (ok) {
             context_.observer->transferAdvanced();
@@ -259,10 +256,16 @@ int FtpSession::countTransfer(int code, bool isGet) {
         context_.outlets->AddExitBits(isGet ? (ok ? exitbit::kReceived : exitbit::kGetFailed)
                                             : (ok ? exitbit::kSent : exitbit::kPutFailed));
     }
-    return code;
+    return {code, false};
 }
 
-int FtpSession::countLostSetUp(bool isGet, bool controlLost) {
+TransferOutcome FtpSession::countBatchStop(int code, bool isGet) {
+    TransferOutcome outcome = countTransfer(code, isGet);
+    outcome.stopsBatch = true;
+    return outcome;
+}
+
+TransferOutcome FtpSession::countLostSetUp(bool isGet, bool controlLost) {
     if (!restartEnabled_ || !context_.retriesBrokenTransfers) {
         return countTransfer(controlLost ? 421 : ControlChannel::kLocalFailure, isGet);
     }
@@ -275,7 +278,7 @@ int FtpSession::countLostSetUp(bool isGet, bool controlLost) {
     return countBrokenTransfer(isGet);
 }
 
-int FtpSession::countBrokenTransfer(bool isGet) {
+TransferOutcome FtpSession::countBrokenTransfer(bool isGet) {
     // Bytes of an Image download or of an upload are kept by the resumption; other
     // downloads start over, so what they moved is no headway.
     const bool kept = !isGet || (transferLetters_.size() > 1 && transferLetters_[1] == 'i');
@@ -287,7 +290,7 @@ int FtpSession::countBrokenTransfer(bool isGet) {
         // must retry this file, not end as if it had succeeded.
         setRestartInProgress(1);
         brokenForRetry_ = true;
-        return 421;
+        return {421, false};
     }
     return countTransfer(421, isGet);
 }

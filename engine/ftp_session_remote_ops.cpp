@@ -4,83 +4,211 @@
 
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
+#include "engine/main_outlets.h"
+#include "engine/restart_record.h"
 
-// Remote file operations of FtpSession: delete, create folder, rename.
+// Remote file operations of FtpSession: delete, create folder, rename, and the visit to
+// the directory a request names.
 
 namespace nubo {
 
-int FtpSession::deleteEntries(const std::vector<int>& indices) {
-    int result = 0;
-    for (int index : indices) {
-        RemoteEntry entry;
-        if (view() == nullptr || !view()->entryAt(index, &entry) || !entry.valid()) {
+int FtpSession::enterRequestDirectory(const std::string& directory, std::vector<RemoteEntry>* fresh,
+                                      DirectoryVisit* visit) {
+    visit->entered = false;
+    visit->previous = currentRemoteDirectory_;
+    if (directory.empty() || directory == currentRemoteDirectory_) {
+        return 200;
+    }
+    // A plain CWD: the remote view keeps showing what it shows, and its listing is not
+    // the one the request is checked against.
+    setStatus("CD " + directory);
+    control_.sendCommand("CWD", directory);
+    std::string code;
+    const int reply = control_.readReply(nullptr, &code);
+    setStatus({});
+    if (code[0] != '2') {
+        logExtended("*** Unable to enter " + directory);
+        return reply;
+    }
+    visit->entered = true;
+    visit->viewChanges = viewDirectoryChanges_;
+    visit->listingBroken = listingBroken_;
+    visit->listingMissing = listingMissing_;
+    currentRemoteDirectory_ = directory;
+    if (restartPending_ == 0) {
+        writeRestartField(RestartRecord::kRemoteDir, directory);
+    }
+    if (fresh == nullptr) {
+        return reply;
+    }
+    const int listed = listDirectory(directory, {}, fresh);
+    if (listed / 100 != 2 || listingBroken_ || listingMissing_) {
+        logExtended("*** Unable to list " + directory + "; nothing done there");
+        return listed / 100 == 2 ? ControlChannel::kLocalFailure : listed;
+    }
+    return listed;
+}
+
+void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode) {
+    if (!visit.entered || lastCode == 421) {
+        return;  // nothing to put back, or no connection to do it on
+    }
+    abortRequested_ = false;  // coming back is not part of what STOP stopped
+    listingBroken_ = visit.listingBroken;
+    listingMissing_ = visit.listingMissing;
+    if (viewDirectoryChanges_ != visit.viewChanges) {
+        // A folder download took the remote view along: it comes back with the session.
+        changeDirectory(&visit.previous, DirectoryFlags{.noHistory = true});
+        return;
+    }
+    setStatus("CD " + visit.previous);
+    control_.sendCommand("CWD", visit.previous);
+    std::string code;
+    control_.readReply(nullptr, &code);
+    setStatus({});
+    if (code[0] != '2') {
+        logExtended("*** Unable to return to " + visit.previous);
+        return;
+    }
+    currentRemoteDirectory_ = visit.previous;
+    if (restartPending_ == 0) {
+        writeRestartField(RestartRecord::kRemoteDir, visit.previous);
+    }
+}
+
+bool FtpSession::listedEntry(const std::string& name, RemoteEntry* entry) const {
+    if (requestListing_ != nullptr && currentRemoteDirectory_ == requestListingDirectory_) {
+        const RemoteEntry* listed = requestListing_->find(name);
+        if (listed != nullptr)
+            *entry = *listed;
+        return listed != nullptr;
+    }
+    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
+    return index >= 0 && view()->entryAt(index, entry);
+}
+
+const RemoteEntry* FtpSession::stillListed(const ListingByName& fresh, const std::string& name,
+                                           uint32_t failureBit) {
+    if (const RemoteEntry* entry = fresh.find(name)) {
+        return entry;
+    }
+    // Never another entry in its place: what the user chose is gone, so nothing is done.
+    logExtended("*** " + name + " no longer on the server; skipped");
+    if (failureBit != 0 && context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(failureBit);
+    }
+    return nullptr;
+}
+
+int FtpSession::deleteEntries(const DeleteRequest& request) {
+    const std::string directory = requestDirectory(request.directory);
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    int result = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (result / 100 != 2) {
+        for (const RemoteEntry& chosen : request.entries) {
+            if (view() != nullptr)
+                view()->entryKept(directory, chosen.name);
+        }
+        leaveRequestDirectory(visit, result);
+        return result;
+    }
+    const ListingByName listed(fresh);
+    for (const RemoteEntry& chosen : request.entries) {
+        const RemoteEntry* entry = visit.entered ? stillListed(listed, chosen.name, 0) : &chosen;
+        if (entry == nullptr || !entry->valid()) {
+            if (view() != nullptr)
+                view()->entryKept(directory, chosen.name);
             continue;
         }
-        setStatus("DELETE " + entry.name);
-        logExtended("DELETEing " + entry.name);
-        control_.sendCommand(entry.type == EntryType::Directory ? "RMD" : "DELE", entry.name);
+        setStatus("DELETE " + entry->name);
+        logExtended("DELETEing " + entry->name);
+        control_.sendCommand(entry->type == EntryType::Directory ? "RMD" : "DELE", entry->name);
         std::string code;
         result = control_.readReply(nullptr, &code);
         setStatus({});
         if (code[0] == '2') {
-            view()->removeEntry(index);
-            logExtended("... DELETEd " + entry.name);
+            if (view() != nullptr)
+                view()->entryRemoved(directory, entry->name);
+            logExtended("... DELETEd " + entry->name);
         } else {
-            view()->unmarkEntry(index);
-            logExtended("... Unable to DELETE " + entry.name);
+            if (view() != nullptr)
+                view()->entryKept(directory, entry->name);
+            logExtended("... Unable to DELETE " + entry->name);
             if (result == 421)
                 break;
         }
     }
+    leaveRequestDirectory(visit, result);
     return result;
 }
 
-int FtpSession::makeDirectory(const std::string& name, int placeholderIndex) {
-    setStatus("CREATE " + name);
-    logExtended("CREATEing " + name);
-    control_.sendCommand("MKD", name);
-    int code = control_.readReply();
+int FtpSession::makeDirectory(const MakeDirectoryRequest& request) {
+    const std::string directory = requestDirectory(request.directory);
+    const std::string& name = request.name;
+    DirectoryVisit visit;
+    int code = enterRequestDirectory(request.directory, nullptr, &visit);
+    if (code / 100 == 2) {
+        setStatus("CREATE " + name);
+        logExtended("CREATEing " + name);
+        control_.sendCommand("MKD", name);
+        code = control_.readReply();
+    }
     if (code == 257) {
         if (view() != nullptr) {
-            view()->updateEntry(name, 0, static_cast<int64_t>(::time(nullptr)),
+            view()->updateEntry(directory, name, 0, static_cast<int64_t>(::time(nullptr)),
                                 EntryType::Directory);
         }
         logExtended("... CREATEd " + name);
     } else {
-        if (placeholderIndex >= 0 && view() != nullptr) {
-            view()->removeEntry(placeholderIndex);
+        if (view() != nullptr) {
+            view()->placeholderDropped(directory, name);
         }
         logExtended("... Unable to CREATE " + name);
     }
     setStatus({});
+    leaveRequestDirectory(visit, code);
     return code;
 }
 
-int FtpSession::renameRemote(int index, const std::string& newName) {
-    RemoteEntry entry;
-    if (view() == nullptr || !view()->entryAt(index, &entry) || !entry.valid()) {
-        return 0;
+int FtpSession::renameRemote(const RenameRequest& request) {
+    const std::string directory = requestDirectory(request.directory);
+    const std::string& oldName = request.from;
+    const std::string& newName = request.to;
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    int code = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (code / 100 != 2 ||
+        (visit.entered && stillListed(ListingByName(fresh), oldName, 0) == nullptr)) {
+        if (view() != nullptr)
+            view()->entryRenamed(directory, oldName, nullptr);
+        leaveRequestDirectory(visit, code);
+        return code / 100 == 2 ? 550 : code;
     }
-    const std::string& oldName = entry.name;
     setStatus("RENAME " + oldName + " " + newName);
     logExtended("RENAMEing " + oldName + " to " + newName);
     control_.sendCommand("RNFR", oldName);
-    int code = control_.readReply();
+    code = control_.readReply();
     if (code != 350) {
         logExtended("... Unable to RENAME FROM " + oldName);
+        if (view() != nullptr)
+            view()->entryRenamed(directory, oldName, nullptr);
     } else {
         control_.sendCommand("RNTO", newName);
         std::string text;
         code = control_.readReply(nullptr, &text);
         if (text[0] == '2') {
-            view()->renameEntry(index, &newName);
+            if (view() != nullptr)
+                view()->entryRenamed(directory, oldName, &newName);
             logExtended("... RENAMEd " + oldName + " to " + newName);
         } else {
-            view()->renameEntry(index, nullptr);
+            if (view() != nullptr)
+                view()->entryRenamed(directory, oldName, nullptr);
             logExtended("... Unable to RENAME TO " + newName);
         }
     }
     setStatus({});
+    leaveRequestDirectory(visit, code);
     return code;
 }
 

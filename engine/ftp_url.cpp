@@ -3,7 +3,6 @@
 #include <strings.h>
 
 #include "base/binary_fields.h"
-#include "engine/url_defaults.h"
 
 namespace nubo {
 
@@ -25,13 +24,13 @@ bool validPort(const std::string& text) {
 
 }  // namespace
 
-FtpUrl::FtpUrl(const std::string& text) {
-    if (!parse(text)) {
+FtpUrl::FtpUrl(const std::string& text, const UrlDefaults& defaults) {
+    if (!parse(text, defaults)) {
         host.clear();
     }
 }
 
-bool FtpUrl::parse(const std::string& text) {
+bool FtpUrl::parse(const std::string& text, const UrlDefaults& defaults) {
     scheme.clear();
     user.clear();
     password.clear();
@@ -53,7 +52,7 @@ bool FtpUrl::parse(const std::string& text) {
         scheme = text.substr(0, schemeEnd);
         at = schemeEnd + 3;
     } else {
-        UrlDefaults::getDefaults(&scheme, nullptr, nullptr, nullptr);
+        scheme = defaults.scheme;
         schemeDefaulted = true;
     }
     if (at >= text.size()) {
@@ -74,7 +73,8 @@ bool FtpUrl::parse(const std::string& text) {
         user = unescape(userPart);
         at = userEnd + 1;
     } else {
-        UrlDefaults::getDefaults(nullptr, &user, &password, nullptr);
+        user = defaults.user;
+        password = defaults.password;
         userDefaulted = true;
     }
     if (at >= text.size()) {
@@ -107,7 +107,7 @@ bool FtpUrl::parse(const std::string& text) {
         if (!validPort(port))
             return false;
     } else {
-        UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &port);
+        port = defaults.port;
         portDefaulted = true;
         if (strcasecmp(scheme.c_str(), "ftps") == 0)
             port = "990";  // implicit TLS has a port of its own

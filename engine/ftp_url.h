@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/url_defaults.h"
+
 namespace nubo {
 
 // A parsed site URL: [scheme://][user[:password]@]host[:port][/path][;type=X], the
@@ -13,11 +15,11 @@ class FtpUrl {
   public:
     FtpUrl() = default;
     // Parses text; on failure the host is left empty (an invalid URL).
-    explicit FtpUrl(const std::string& text);
+    FtpUrl(const std::string& text, const UrlDefaults& defaults);
 
-    // Fills every member from text; false for a malformed URL (members then hold what
-    // was filled so far).
-    bool parse(const std::string& text);
+    // Fills every member from text, the parts it leaves out from defaults; false for a
+    // malformed URL (members then hold what was filled so far).
+    bool parse(const std::string& text, const UrlDefaults& defaults);
     bool isValid() const { return !host.empty(); }
     // FTP, plain or over TLS: "ftp", "ftpes" (explicit TLS required) or "ftps" (implicit
     // TLS, port 990 unless one is given), in any case.

@@ -170,10 +170,6 @@ TokenClass classifyToken(std::string_view t, const ListingLocaleData& locale) {
     return isUnixMode(t) ? TokenClass::UnixMode : TokenClass::Other;
 }
 
-TokenClass classifyToken(std::string_view token) {
-    return classifyToken(token, *ListingLocale::current());
-}
-
 int64_t parseListingDate(std::string_view text, const ListingLocaleData& locale, int64_t now) {
     int month = 0, day = 0, year = -1, hour = 0, minute = 0, second = 0;
     int meridiem = 0;  // 0 none, 1 AM, 2 PM
@@ -482,11 +478,6 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
     entry.setName(std::move(name));
     pending.clear();
     return true;
-}
-
-bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& entry) {
-    return parseListingLine(line, pending, entry, *ListingLocale::current(),
-                            static_cast<int64_t>(::time(nullptr)));
 }
 
 }  // namespace nubo

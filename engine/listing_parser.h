@@ -22,7 +22,6 @@ enum class TokenClass : int {
 };
 
 TokenClass classifyToken(std::string_view token, const ListingLocaleData& locale);
-TokenClass classifyToken(std::string_view token);
 
 // The longest lone name kept for the next line (VMS wraps long names).
 inline constexpr size_t kPendingNameCapacity = 255;
@@ -33,7 +32,6 @@ inline constexpr size_t kPendingNameCapacity = 255;
 // rule.
 bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& entry,
                       const ListingLocaleData& locale, int64_t now);
-bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& entry);
 
 // Reads a listing's date text ("Jun 21 12:30", "21 mär 1998", "12-31-99 01:30PM",
 // "1-JAN-1998 12:30:45") as local time. A date without a year, or with one, that lies

@@ -1,9 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace nubo {
+
+// How far a transfer or a listing has got, as the worker measures it; the display side
+// words it (a name is data here, never part of a format).
+struct TransferProgress {
+    enum class Kind : uint8_t { Done, Get, Put, List };
+    // Done: the transfer or listing ended, nothing is shown any more.
+    Kind kind = Kind::Done;
+    // The file's local name (Get, Put) or the directory listed.
+    std::string name;
+    // Bytes moved so far, or entries read for a listing.
+    int64_t bytes = 0;
+    // The whole size in bytes; -1 when not known.
+    int64_t expected = -1;
+    // bytes of expected, 0 to 100; -1 when the size is not known.
+    int percent = -1;
+};
 
 // What the session worker reports to the main window: status text, progress, exit
 // bits and the close request. Implementations must be callable from the worker
@@ -13,9 +30,9 @@ class MainOutlets {
     virtual ~MainOutlets() = default;
     // Sets the status text; an empty text clears it.
     virtual void SetStatus(std::string_view text) = 0;
-    // A value of 0 or more also moves the progress bar; a negative value only sets the
-    // text. The text is the format filled with the absolute value (no format: none).
-    virtual void ReportProgress(int64_t value, const char* format) = 0;
+    // A transfer moved on (the bar, the title and the tray follow), a listing read more
+    // entries (the title only), or either ended.
+    virtual void ReportProgress(const TransferProgress& progress) = 0;
     // ORs bits into the process exit code.
     virtual void AddExitBits(uint32_t bits) = 0;
     // The session ended with a nonzero exit code: the main window closes.

@@ -4,16 +4,6 @@
 
 namespace nubo {
 
-std::string escapePercent(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        out += c;
-        if (c == '%')
-            out += '%';
-    }
-    return out;
-}
-
 std::string baseName(const std::string& path) {
     std::string trimmed = path;
     while (trimmed.size() > 1 && trimmed.back() == '/')

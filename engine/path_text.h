@@ -4,8 +4,6 @@
 
 namespace nubo {
 
-// A text put into a printf format as plain text ("100%" becomes "100%%").
-std::string escapePercent(const std::string& text);
 // The last component of a local path ("/a/b/" gives "b").
 std::string baseName(const std::string& path);
 // directory + "/" + name, without doubling a "/" the directory ends with.

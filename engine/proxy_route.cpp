@@ -43,14 +43,10 @@ ProxyRoute ProxyRoute::fromSettings(const FtpUrl& target, const SessionContext& 
         return route;
     }
     route.type = static_cast<ProxyType>(type);
-    // The proxy text is read with the type's default port in place of the URL default,
-    // which is put back afterwards.
-    std::string savedPort;
-    UrlDefaults::getDefaults(nullptr, nullptr, nullptr, &savedPort);
-    std::string proxyPort = defaultProxyPort(route.type);
-    UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &proxyPort);
-    route.address.parse(config.GetString("Proxy"));
-    UrlDefaults::setDefaults(nullptr, nullptr, nullptr, &savedPort);
+    // The proxy text takes the type's default port in place of the URL default.
+    UrlDefaults defaults = UrlDefaults::of(config);
+    defaults.port = defaultProxyPort(route.type);
+    route.address.parse(config.GetString("Proxy"), defaults);
     route.user = config.GetString("AuthName");
     route.password = config.GetString("AuthPasswd");
     if (route.isSocks()) {

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <mutex>
 
 #include "engine/civil_time.h"
 
@@ -11,26 +10,18 @@ namespace nubo {
 
 namespace {
 
-std::mutex gProviderMutex;
-RemoteEntry::IconProvider gProvider;
-
 constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // 4383 whole hours: about six months, the age up to which a time of day is shown.
 constexpr int64_t kRecentSeconds = 4383LL * 3600;
 
-int compareBytes(const std::string& a, const std::string& b) {
+int compareBytes(std::string_view a, std::string_view b) {
     int c = a.compare(b);  // char_traits<char> compares as unsigned char
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 }  // namespace
-
-void RemoteEntry::setIconProvider(IconProvider provider) {
-    std::lock_guard lock(gProviderMutex);
-    gProvider = std::move(provider);
-}
 
 void RemoteEntry::reset() {
     *this = RemoteEntry();
@@ -54,20 +45,6 @@ void RemoteEntry::setSizeAndTime(int64_t newSize, int64_t newTime) {
     time = newTime;
     sizeText = std::to_string(newSize);
     dateText = formatEntryDate(newTime, static_cast<int64_t>(::time(nullptr)));
-}
-
-void RemoteEntry::setName(std::string newName) {
-    name = std::move(newName);
-    IconProvider provider;
-    {
-        std::lock_guard lock(gProviderMutex);
-        provider = gProvider;
-    }
-    if (provider) {
-        icon = provider(type, localName());
-    } else {
-        icon = type == EntryType::Directory ? 1u << 16 : (type == EntryType::Link ? 2u << 16 : 0u);
-    }
 }
 
 std::string RemoteEntry::localName() const {
@@ -110,7 +87,7 @@ bool RemoteEntry::hasUsableLocalName() const {
 }
 
 int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,
-                         const std::vector<std::string>* typeNames) {
+                         std::string_view aType, std::string_view bType) {
     bool aDir = a.type == EntryType::Directory;
     bool bDir = b.type == EntryType::Directory;
     if (aDir != bDir) {
@@ -119,17 +96,9 @@ int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,
     int column = key < 0 ? -key : key;
     int result = 0;
     switch (column) {
-        case 2: {
-            auto typeName = [typeNames](const RemoteEntry& e) -> std::string {
-                size_t index = e.icon >> 16;
-                return typeNames != nullptr && index < typeNames->size() ? (*typeNames)[index]
-                                                                         : std::string();
-            };
-            result = typeNames != nullptr
-                         ? compareBytes(typeName(a), typeName(b))
-                         : (a.icon >> 16 < b.icon >> 16 ? -1 : (a.icon >> 16 > b.icon >> 16));
+        case 2:
+            result = compareBytes(aType, bType);
             break;
-        }
         case 3:
             result = a.size < b.size ? -1 : (a.size > b.size ? 1 : 0);
             break;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nubo {
@@ -10,7 +10,8 @@ namespace nubo {
 enum class EntryType : int32_t { Directory = 0, Link = 1, File = 2 };
 
 // One entry of a remote directory listing, as the listing parser makes it and the
-// remote directory model keeps it.
+// remote directory model keeps it: facts only (name, size, time, type, link target).
+// What a view makes of them (type names, icons) is the view's.
 struct RemoteEntry {
     static constexpr uint32_t kVmsName = 1;       // a VMS-style name ("NAME.EXT;3")
     static constexpr uint32_t kHasTimeOfDay = 2;  // the listing gave a time of day
@@ -18,17 +19,11 @@ struct RemoteEntry {
     // applies to it.
     static constexpr uint32_t kExactTime = 4;
 
-    // Gives the packed icon value of an entry (low 16 bits icon, high 16 bits type-name
-    // index); installed by the views. Without one every entry gets 0, 1 or 2 by type.
-    using IconProvider = std::function<uint32_t(EntryType type, const std::string& localName)>;
-    static void setIconProvider(IconProvider provider);
-
     void reset();
     // Stores both and makes the size and date texts ("Jun 21 12:30" for times less than
     // about six months old or in the future, "Jun 21 1998" otherwise).
     void setSizeAndTime(int64_t newSize, int64_t newTime);
-    // Stores the name and computes the icon.
-    void setName(std::string newName);
+    void setName(std::string newName) { name = std::move(newName); }
 
     // The local file name for a download: the listed name, without its version for a
     // VMS name. A link is saved under its own name, never its target's: the server
@@ -51,9 +46,9 @@ struct RemoteEntry {
 
     // Order of two entries under a sort key (sign: direction; 1 name, 2 type name,
     // 3 size, 4 time). Directories come first for positive keys, last for negative.
-    // typeNames maps the high 16 bits of the icon to a type name (may be null).
+    // aType and bType are the entries' type names, for key 2.
     static int compare(const RemoteEntry& a, const RemoteEntry& b, int key,
-                       const std::vector<std::string>* typeNames);
+                       std::string_view aType = {}, std::string_view bType = {});
 
     std::string name;
     std::string sizeText;
@@ -63,7 +58,6 @@ struct RemoteEntry {
     std::string linkTarget;
     EntryType type = EntryType::File;
     uint32_t flags = 0;
-    uint32_t icon = 0;
 };
 
 // "Jun 21 12:30" or "Jun 21 1998" for a time, as the remote view shows it.

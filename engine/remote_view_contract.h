@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/remote_entry.h"
+#include "engine/session_request.h"
 
 namespace nubo {
 
@@ -30,25 +31,30 @@ class RemoteViewContract {
     virtual bool nextValidEntry(int* index) const = 0;
     // After CWD/CDUP and PWD: true when a cached listing of the directory was put
     // back. No directory (refresh): the cached copy is flushed.
-    virtual bool changeDirectoryStarted(const std::string* directory, uint32_t flags) = 0;
+    virtual bool changeDirectoryStarted(const std::string* directory, DirectoryFlags flags) = 0;
     // After a LIST: a complete listing is sorted and cached; an incomplete one puts the
     // last good directory back.
-    virtual void listingFinished(bool complete, uint32_t flags) = 0;
+    virtual void listingFinished(bool complete, DirectoryFlags flags) = 0;
     // A change of directory failed: show the current directory again.
     virtual void showCurrentPath() = 0;
     // A listing or transfer runs (true) or has ended.
     virtual void setBusy(bool busy) = 0;
 
-    // Upkeep after transfers and remote operations, so the listing matches the server
-    // without a new LIST. updateEntry changes the entry of that name or appends one.
-    virtual void updateEntry(const std::string& name, int64_t size, int64_t time,
-                             EntryType type) = 0;
-    // The entry keeps its slot with an empty name.
-    virtual void removeEntry(int index) = 0;
-    // A new name (its icon recomputed), or none to show the old name again.
-    virtual void renameEntry(int index, const std::string* newName) = 0;
-    // Takes the cut mark of a pending delete off the entry.
-    virtual void unmarkEntry(int index) = 0;
+    // Upkeep after transfers and remote operations, so the listings match the server
+    // without a new LIST. Entries are named by the absolute directory they are in (shown
+    // or cached; a directory the view has no listing of is left alone) and their name.
+    // updateEntry changes the entry of that name or appends one.
+    virtual void updateEntry(const std::string& directory, const std::string& name, int64_t size,
+                             int64_t time, EntryType type) = 0;
+    // Deleted on the server: the entry keeps its slot with an empty name.
+    virtual void entryRemoved(const std::string& directory, const std::string& name) = 0;
+    // Renamed (its icon recomputed), or not (null): the old name shows again.
+    virtual void entryRenamed(const std::string& directory, const std::string& from,
+                              const std::string* to) = 0;
+    // A delete did not happen: the cut mark goes.
+    virtual void entryKept(const std::string& directory, const std::string& name) = 0;
+    // A new folder was refused: its placeholder row of that name goes.
+    virtual void placeholderDropped(const std::string& directory, const std::string& name) = 0;
 };
 
 }  // namespace nubo

@@ -40,8 +40,6 @@ struct SessionContext {
     RestartRecord* restart = nullptr;
     // The local view, told about files the engine writes; may be null.
     LocalViewUpkeep* localView = nullptr;
-    // Names from the command line (the transfer names start at the third entry).
-    const std::vector<std::string>* commandLineNames = nullptr;
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;

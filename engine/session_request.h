@@ -2,11 +2,106 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "engine/remote_entry.h"
 
 namespace nubo {
 
-enum class RequestKind : int32_t {
+// How a file travels: ASCII converts line ends, Image moves bytes, Smart looks at the
+// first block and picks one of the two.
+enum class TransferMode : uint8_t { Ascii = 0, Image = 1, Smart = 2 };
+
+struct TransferOptions {
+    TransferMode mode = TransferMode::Image;
+    // Only what is newer than the copy at the other end (or of another size) moves.
+    bool updateOnly = false;
+};
+
+// How one file or folder of a batch ended: the last FTP reply code (or a local
+// failure's), and whether the batch must not go on (the control connection went, or a
+// folder could not be made or entered).
+struct TransferOutcome {
+    int code = 0;
+    bool stopsBatch = false;
+};
+
+// What a change of directory does beside entering the path.
+struct DirectoryFlags {
+    // A path that cannot be entered is tried once more without its last component (a
+    // URL that names a file).
+    bool tryParent = false;
+    // The directory left is not pushed on the Back history.
+    bool noHistory = false;
+    // With an empty path: the current directory is listed again into its cached copy.
+    bool refresh = false;
+};
+
+struct ChangeDirectoryRequest {
+    std::string path;
+    DirectoryFlags flags;
+};
+
+struct ChangeDirectoryUpRequest {};
+
+// A download. Entries chosen in the remote view come with the directory they were
+// listed in and as they were listed (a snapshot): the worker goes to that directory,
+// fetches what of them is still there and comes back. Names from the command line or a
+// resumed download are looked up in the directory the session is in when it runs.
+struct GetRequest {
+    std::string directory;  // absolute; empty: wherever the session is
+    std::vector<RemoteEntry> entries;
+    std::vector<std::string> names;
+    bool namesIgnoreCase = false;
+    TransferOptions options;
+    std::string localFolder;
+};
+
+// An upload of local files and folders. With a directory (a folder of the shown one the
+// files were dropped on) they go into it and the session comes back with CDUP; nothing
+// is sent when it cannot be entered.
+struct PutRequest {
+    std::string directory;
+    std::vector<std::string> localPaths;
+    TransferOptions options;
+};
+
+// Entries as listed: a directory goes with RMD, anything else with DELE.
+struct DeleteRequest {
+    std::string directory;
+    std::vector<RemoteEntry> entries;
+};
+
+struct RenameRequest {
+    std::string directory;
+    std::string from;
+    std::string to;
+};
+
+struct MakeDirectoryRequest {
+    std::string directory;
+    std::string name;
+};
+
+// The listing of a directory into a local text file (empty directory: the current one,
+// as last listed).
+struct ListToFileRequest {
+    std::string directory;
+    std::string path;
+};
+
+// Ends the session; a nonzero exit code also closes the main window.
+struct LogoffRequest {
+    int exitCode = 0;
+};
+
+// One queued request. The order of the kinds is the order of RequestKind.
+using SessionRequest =
+    std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest, GetRequest,
+                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest>;
+
+enum class RequestKind : uint8_t {
     ChangeDirectory = 0,
     ChangeDirectoryUp = 1,
     Delete = 2,
@@ -17,60 +112,10 @@ enum class RequestKind : int32_t {
     Rename = 7,
     ListToFile = 8,
 };
-inline constexpr int kRequestKindCount = 9;
+inline constexpr size_t kRequestKindCount = std::variant_size_v<SessionRequest>;
 
-// Flags of a ChangeDirectory request.
-namespace cdflag {
-inline constexpr uint32_t kTryParent = 1;
-inline constexpr uint32_t kNoHistory = 2;
-inline constexpr uint32_t kRefresh = 4;
-}  // namespace cdflag
-
-// A transfer value (Get and Put): bits 0-1 the type, bit 8 Update-ONLY, bits 16 and up
-// the source of the names.
-namespace transfer {
-inline constexpr uint32_t kAscii = 0;
-inline constexpr uint32_t kImage = 1;
-inline constexpr uint32_t kSmart = 2;
-inline constexpr uint32_t kTypeMask = 3;
-inline constexpr uint32_t kUpdateOnly = 0x100;
-inline constexpr uint32_t kSourceShift = 16;
-// Sources: 0 view indices / dropped files, 1 one name, 2 command-line names behind a
-// directory, 3 command-line names as they stand.
-inline constexpr uint32_t kFromSelection = 0;
-inline constexpr uint32_t kSingleName = 1;
-inline constexpr uint32_t kCommandLineInDirectory = 2;
-inline constexpr uint32_t kCommandLineAsGiven = 3;
-inline constexpr uint32_t type(uint32_t value) {
-    return value & kTypeMask;
+inline RequestKind kindOf(const SessionRequest& request) {
+    return static_cast<RequestKind>(request.index());
 }
-inline constexpr uint32_t source(uint32_t value) {
-    return value >> kSourceShift;
-}
-}  // namespace transfer
-
-// What a request carries beyond its text and value: the entry indices of the remote
-// view, or names (one remote file name, dropped local files). Owned by the request and
-// released when it has run or is flushed.
-struct RequestData {
-    std::vector<int> indices;
-    std::vector<std::string> names;
-    void clear() {
-        indices.clear();
-        indices.shrink_to_fit();
-        names.clear();
-        names.shrink_to_fit();
-    }
-};
-
-struct SessionRequest {
-    RequestKind kind = RequestKind::Logoff;
-    // The path or name. A Put of dropped files (source kFromSelection) with a text goes
-    // into that directory and comes back; it uploads nothing when the directory cannot
-    // be entered.
-    std::string text;
-    RequestData data;
-    int32_t value = 0;
-};
 
 }  // namespace nubo

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
     nubo::FtpUrl url;
-    if (url.parse(text)) {
+    if (url.parse(text, nubo::UrlDefaults::standard("fuzz@example.org"))) {
         (void)url.toString();
         (void)url.decodedPath();
         // A port that parsed is a port.

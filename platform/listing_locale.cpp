@@ -8,16 +8,11 @@
 #include <unicode/uloc.h>
 #include <unicode/unistr.h>
 
-#include <atomic>
 #include <map>
-#include <mutex>
 
 namespace nubo {
 
 namespace {
-
-std::mutex gMutex;
-std::shared_ptr<const ListingLocaleData> gCurrent = std::make_shared<ListingLocaleData>();
 
 bool icuLocaleFor(uint32_t id, icu::Locale* locale) {
     char name[ULOC_FULLNAME_CAPACITY];
@@ -98,11 +93,6 @@ int ListingLocaleData::monthIndex(const std::string& lowerToken) const {
     return -1;
 }
 
-std::shared_ptr<const ListingLocaleData> ListingLocale::current() {
-    std::lock_guard lock(gMutex);
-    return gCurrent;
-}
-
 bool ListingLocale::load(uint32_t id, ListingLocaleData* data) {
     *data = ListingLocaleData();
     data->id = id;
@@ -166,18 +156,10 @@ bool ListingLocale::load(uint32_t id, ListingLocaleData* data) {
     return true;
 }
 
-bool ListingLocale::set(uint32_t id) {
-    if (id == 0) {
-        id = 1033;
-    }
-    if (current()->id == id) {
-        return true;
-    }
-    auto data = std::make_shared<ListingLocaleData>();
-    bool ok = load(id, data.get());
-    std::lock_guard lock(gMutex);
-    gCurrent = std::move(data);
-    return ok;
+ListingLocaleData ListingLocale::of(uint32_t id) {
+    ListingLocaleData data;
+    load(id == 0 ? 1033 : id, &data);
+    return data;
 }
 
 bool ListingLocale::isUsable(uint32_t id) {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,15 +31,14 @@ struct ListingLocaleData {
     int monthIndex(const std::string& lowerToken) const;
 };
 
-// The process-wide listing locale, chosen by a Windows language identifier (1033 US
-// English, 1031 German, ...) and read from ICU. Readers take a snapshot that stays
-// valid while they parse, so a change from the Options page never tears a listing.
+// Listing locales, chosen by a Windows language identifier (1033 US English, 1031
+// German, ...) and read from ICU. Each session loads its host's own and keeps it, so no
+// session or settings page changes how another one reads its dates.
 class ListingLocale {
   public:
-    static std::shared_ptr<const ListingLocaleData> current();
-    // Loads a locale (0 means 1033). False when it cannot serve listings; what was
-    // read up to the failure is still put in use, as the locale identifier.
-    static bool set(uint32_t id);
+    // The locale of an identifier (0 means 1033). When it cannot serve listings, what
+    // was read up to the failure, under that identifier (English month names).
+    static ListingLocaleData of(uint32_t id);
     // Month-day-year or day-month-year long dates and twelve month abbreviations of
     // three letters.
     static bool isUsable(uint32_t id);
@@ -50,9 +48,6 @@ class ListingLocale {
     static bool load(uint32_t id, ListingLocaleData* data);
 };
 
-inline bool setListingLocale(uint32_t id) {
-    return ListingLocale::set(id);
-}
 inline bool isUsableListingLocale(uint32_t id) {
     return ListingLocale::isUsable(id);
 }

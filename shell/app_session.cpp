@@ -2,7 +2,6 @@
 
 #include "base/app_log.h"
 #include "engine/main_outlets.h"
-#include "engine/url_defaults.h"
 #include "shell/command_line_request.h"
 #include "shell/log_banner.h"
 #include "shell/start_up.h"
@@ -42,11 +41,6 @@ void AppSession::start() {
                         ": not read; this run uses the default settings and saves none, "
                         "leaving the file as it is");
     }
-    const std::string scheme = "ftp";
-    const std::string user = "anonymous";
-    const std::string password = config_.GetString("EMail");
-    const std::string port = "21";
-    UrlDefaults::setDefaults(&scheme, &user, &password, &port);
     if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
         StartUp::refreshOpenCommand(config_.GetString("AppFile"));
     }

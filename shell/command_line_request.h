@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "sites/command_line_mode.h"
+
 namespace nubo {
 
 class ConfigStore;
@@ -31,12 +33,13 @@ class CommandLineRequest {
     static constexpr uint32_t kRegisterFailed = 1u << 31;
 
     // Modes.
-    static constexpr int kNothing = 0;
-    static constexpr int kConnect = 1;
-    static constexpr int kTransferListed = 2;
-    static constexpr int kFetch = 3;
-    static constexpr int kPutNames = 4;
-    static constexpr int kGetNames = 5;
+    using Mode = CommandLineMode;
+    static constexpr Mode kNothing = Mode::Nothing;
+    static constexpr Mode kConnect = Mode::Connect;
+    static constexpr Mode kTransferListed = Mode::TransferListed;
+    static constexpr Mode kFetch = Mode::Fetch;
+    static constexpr Mode kPutNames = Mode::PutNames;
+    static constexpr Mode kGetNames = Mode::GetNames;
 
     // Reads a shortcut file; false when the shortcut object cannot be had (the switch
     // then has no effect).
@@ -55,7 +58,7 @@ class CommandLineRequest {
     // "scheme://...": a plain argument that names a site rather than a file.
     static bool isUrl(const std::string& text);
 
-    int mode = kNothing;
+    Mode mode = kNothing;
     int transferType = 0;
     uint32_t flags = 0;
     bool fullExitCode = false;

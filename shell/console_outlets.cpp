@@ -43,12 +43,8 @@ void ConsoleOutlets::SetStatus(std::string_view text) {
     show(std::string(text));
 }
 
-void ConsoleOutlets::ReportProgress(int64_t value, const char* format) {
-    if (format == nullptr) {
-        show({});
-        return;
-    }
-    show(ProgressDisplay::formatProgress(value, format));
+void ConsoleOutlets::ReportProgress(const TransferProgress& progress) {
+    show(ProgressDisplay::text(progress));
 }
 
 }  // namespace nubo

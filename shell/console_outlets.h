@@ -21,7 +21,7 @@ class ConsoleOutlets : public MainOutlets, public SessionObserver {
     ConsoleOutlets(FILE* stream, bool terminal);
 
     void SetStatus(std::string_view text) override;
-    void ReportProgress(int64_t value, const char* format) override;
+    void ReportProgress(const TransferProgress& progress) override;
     void AddExitBits(uint32_t bits) override { exitBits_ |= bits; }
     void RequestClose() override { closeRequested_ = true; }
 

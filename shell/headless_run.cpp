@@ -58,18 +58,19 @@ int HeadlessRun::run() {
     bool ended = true;
     {
         HostController host(context);
-        host.setQuitAfterCommandLine(true);
-        host.setRetryBrokenTransfers(true);
+        SessionControl& control = host.control();
+        CommandLineRun& run = host.commandLine();
+        run.setQuitAfterRun(true);
+        control.setRetryBrokenTransfers(true);
         host.startUp();
-        if (host.commandLineConnect(request_.mode, request_.slot(0))) {
-            int retries = 0;
+        if (run.connect(request_.mode, request_.slot(0))) {
             bool interrupted = false;
             for (;;) {
-                while (host.sessionActive()) {
+                while (control.sessionActive()) {
                     if (TerminationSignals::requested()) {
                         // Killed or interrupted: the same exit as a finished run.
                         log.LogExtended("... interrupted; logging off");
-                        ended = host.endSession(AppSession::kQuitGraceMs);
+                        ended = control.endSession(AppSession::kQuitGraceMs);
                         interrupted = true;
                         break;
                     }
@@ -77,26 +78,23 @@ int HeadlessRun::run() {
                     queue.runPending();
                 }
                 queue.runPending();
-                if (interrupted || !host.brokenTransferWaiting()) {
+                if (interrupted || !run.brokenTransferWaiting()) {
                     break;
                 }
                 // The connection was lost in a transfer: log in again and resume it,
-                // waiting longer each time. Attempts count per file: one that finished a
-                // file or moved bytes the resumption keeps starts the count again.
-                if (host.takeTransferAdvanced()) {
-                    retries = 0;
-                }
-                const uint32_t failure = host.brokenTransferFailureBit() | exitbit::kConnectFailed;
-                if (retries == kRetryCount) {
-                    log.LogExtendedFormat("... transfer not resumed after %d attempts", retries);
+                // waiting longer each time.
+                const uint32_t failure = run.brokenTransferFailureBit() | exitbit::kConnectFailed;
+                const int delay = run.nextRetryDelay();
+                if (delay < 0) {
+                    log.LogExtendedFormat("... transfer not resumed after %d attempts",
+                                          run.attempts());
                     outlets.AddExitBits(failure);
                     break;
                 }
-                const int delay = kRetryDelaySeconds[retries++];
                 log.LogExtendedFormat(
                     "... connection lost; logging in again in %d seconds (%d of %d)", delay,
-                    retries, kRetryCount);
-                if (!waitUnlessInterrupted(delay * 1000) || !host.retryCommandLine()) {
+                    run.attempts(), CommandLineRun::kRetryCount);
+                if (!waitUnlessInterrupted(delay * 1000) || !run.retry()) {
                     outlets.AddExitBits(failure);
                     break;
                 }

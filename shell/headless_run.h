@@ -15,9 +15,6 @@ class ShortcutLibrary;
 // file nor moved bytes the resumption keeps.
 class HeadlessRun {
   public:
-    static constexpr int kRetryCount = 3;
-    static constexpr int kRetryDelaySeconds[kRetryCount] = {2, 8, 30};
-
     HeadlessRun(const CommandLineRequest& request, ShortcutLibrary& shortcuts, FILE* stream);
     // Runs to the end of the session; returns the process exit code.
     int run();

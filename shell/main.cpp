@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     nubo::TerminationSignals::install();
-    const bool transfer = request.mode >= nubo::CommandLineRequest::kTransferListed;
+    const bool transfer = nubo::transfers(request.mode);
     // A transfer typed in a terminal behaves like curl or lftp: log on the terminal,
     // back at the prompt when done. Runs the desktop starts have no terminal and get
     // the window.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/config_store.h"
-#include "engine/url_defaults.h"
 #include "platform/listing_locale.h"
 #include "sites/site_list.h"
 
@@ -47,7 +46,6 @@ void OptionsEditor::apply() {
         config_.SetInt(flag.name, values_.*flag.member ? 1 : 0);
     config_.SetInt("ProxyType", values_.proxyType);
     config_.SetString("EMail", values_.email);
-    UrlDefaults::setDefaults(nullptr, nullptr, &values_.email, nullptr);
     config_.SetString("AuthName", values_.authName);
     config_.SetString("AuthPasswd", values_.authPassword);
     config_.SetProxyPasswordSaved(values_.saveProxyPassword);
@@ -60,7 +58,6 @@ void OptionsEditor::apply() {
     sites_.setHostSetting(site, HostField::TransferType, values_.transferType);
     sites_.setHostSetting(site, HostField::NoProxy, values_.noProxy ? 1 : 0);
     sites_.setRequiresTls(values_.site, values_.requireTls);
-    ListingLocale::set(values_.locale);
     sites_.savePerHostSettings();
 }
 

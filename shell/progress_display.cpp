@@ -1,7 +1,5 @@
 #include "shell/progress_display.h"
 
-#include <cstdio>
-
 #include "base/utf8_cut.h"
 #include "nubo_version.h"
 
@@ -19,24 +17,43 @@ int ProgressDisplay::iconFor(int64_t value) {
     return kProgressIcons;
 }
 
-ProgressDisplay::Update ProgressDisplay::progress(int64_t value, const char* format) {
+int64_t ProgressDisplay::value(const TransferProgress& progress) {
+    return progress.percent >= 0 ? progress.percent : progress.bytes / 1024;
+}
+
+ProgressDisplay::Update ProgressDisplay::progress(const TransferProgress& progress) {
+    using Kind = TransferProgress::Kind;
     Update update;
-    if (value >= 0) {
+    if (progress.kind == Kind::Done) {
+        update.moves = true;  // the bar empties and the idle program icon comes back
+        return update;
+    }
+    if (progress.kind != Kind::List) {
+        const int64_t shown = value(progress);
         update.moves = true;
-        update.bar = static_cast<int>(value > 100 ? value % 100 : value);
-        // Value 0 without a format is the end of a transfer: the idle program icon.
-        update.icon = value == 0 && format == nullptr ? kProgramIcon : iconFor(value);
+        update.bar = static_cast<int>(shown > 100 ? shown % 100 : shown);
+        update.icon = iconFor(shown);
     }
-    if (format != nullptr) {
-        update.hasStatus = true;
-        update.status = formatProgress(value, format);
-    }
+    update.hasStatus = true;
+    update.status = text(progress);
     return update;
 }
 
-std::string ProgressDisplay::formatProgress(int64_t value, const char* format) {
-    char text[kMaxTitle + 1];
-    std::snprintf(text, sizeof text, format, static_cast<int>(value < 0 ? -value : value));
+std::string ProgressDisplay::text(const TransferProgress& progress) {
+    using Kind = TransferProgress::Kind;
+    std::string text;
+    switch (progress.kind) {
+        case Kind::Done:
+            return {};
+        case Kind::List:
+            text = "LIST " + progress.name + " (" + std::to_string(progress.bytes) + " entries)";
+            break;
+        case Kind::Get:
+        case Kind::Put:
+            text = (progress.kind == Kind::Get ? "GET " : "PUT ") + progress.name + " (" +
+                   std::to_string(value(progress)) + (progress.percent >= 0 ? "%)" : "KB)");
+            break;
+    }
     return nubo::cutUtf8(text, kMaxTitle);
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/main_outlets.h"
+
 namespace nubo {
 
 // What the main window shows of the session's status and progress: its title, the
@@ -21,24 +23,27 @@ class ProgressDisplay {
 
     // What one ReportProgress call changes.
     struct Update {
-        bool moves = false;  // the bar and the icon change (value 0 or more)
+        bool moves = false;  // the bar and the icon change (a transfer, or its end)
         int bar = 0;
         int icon = kProgramIcon;
-        bool hasStatus = false;  // a format was given: the title follows
+        bool hasStatus = false;  // the title follows (not at the end)
         std::string status;
     };
 
     // The icon for a progress value: v < 0 the program icon, 0 the base icon, 1-9 the
     // first progress icon, 10-99 number v / 10 + 1, 100 and more the tenth.
     static int iconFor(int64_t value);
-    static Update progress(int64_t value, const char* format);
+    static Update progress(const TransferProgress& progress);
     // "text - Nubo 2.2", or the title alone for no text; cut on a character boundary.
     static std::string title(std::string_view text);
     // The tray tip for a title: a title longer than 63 bytes is cut to 60 (on a
     // character boundary) followed by "...".
     static std::string trayTip(const std::string& title);
-    // The format filled with the absolute value as its one integer (at most 511 bytes).
-    static std::string formatProgress(int64_t value, const char* format);
+    // "GET name (37%)", "GET name (150KB)" when the size is not known, "PUT name (5%)",
+    // "LIST name (120 entries)"; at most 511 bytes. Empty at the end.
+    static std::string text(const TransferProgress& progress);
+    // The bar's value of a transfer: its percent, else the kilobytes moved.
+    static int64_t value(const TransferProgress& progress);
 };
 
 }  // namespace nubo

@@ -176,7 +176,7 @@ uint32_t SiteList::settingsWord(const std::string& name) const {
 
 std::string SiteList::endpointOf(const std::string& siteText) {
     FtpUrl url;
-    if (!url.parse(siteText) && url.host.empty())
+    if (!url.parse(siteText, UrlDefaults::standard({})) && url.host.empty())
         return {};
     std::string host = url.host;
     for (char& c : host)
@@ -268,7 +268,7 @@ std::string SiteList::uniqueSiteName(const std::string& base) const {
 
 void SiteList::reloadDefaultSites() {
     for (const char* text : kDefaultSites) {
-        addToUrlBox(FtpUrl(text).toString());
+        addToUrlBox(FtpUrl(text, UrlDefaults::of(config_)).toString());
         storeSite(text, "", "", 0);
     }
 }

@@ -1,8 +1,11 @@
 // The folders are floors: a file includes headers of its own floor or the floors
 // below, never above (platform < base, shellext < engine < sites, views < setup,
-// shell < */ui/), and shellext uses platform only.
+// shell < */ui/), and shellext uses platform only. Widgets reach the session through
+// SessionLink alone: no ui/ file includes the session's, worker's or sockets' headers
+// or names those classes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -69,12 +72,56 @@ std::vector<std::string> upwardIncludes(const fs::path& root) {
     return found;
 }
 
-TEST(IncludeFloorsTest, NoIncludePointsUp) {
-    const std::vector<std::string> found = upwardIncludes(NUBO_SOURCE_DIR);
+// The engine's insides that widgets must not reach: their headers, and the classes by
+// name (a forward declaration reaches them as well as an include).
+const char* const kSessionHeaders[] = {"engine/ftp_session.h", "engine/ftp_socket.h",
+                                       "engine/session_worker.h", "engine/control_channel.h"};
+
+// Every ui/ file under root that includes a session header, names FtpSession,
+// FtpSocket, SessionWorker or ControlChannel, or calls a session() getter (which hands
+// out the session itself) outside a comment, as "file: what".
+std::vector<std::string> sessionReaches(const fs::path& root) {
+    static const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
+    static const std::regex name(
+        R"re(\b(FtpSession|FtpSocket|SessionWorker|ControlChannel)\b|(\.|->)session\(\))re");
+    std::vector<std::string> found;
+    for (const auto& [folder, floor] : kFloors) {
+        if (!fs::is_directory(root / folder / "ui"))
+            continue;
+        for (const auto& entry : fs::recursive_directory_iterator(root / folder / "ui")) {
+            const std::string ext = entry.path().extension().string();
+            if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp"))
+                continue;
+            const std::string file = fs::relative(entry.path(), root).string();
+            std::ifstream in(entry.path());
+            std::string line;
+            std::smatch match;
+            while (std::getline(in, line)) {
+                const std::string code = line.substr(0, line.find("//"));
+                if (std::regex_search(code, match, include)) {
+                    for (const char* header : kSessionHeaders) {
+                        if (match[1].str() == header)
+                            found.push_back(file + ": " + header);
+                    }
+                } else if (std::regex_search(code, match, name)) {
+                    found.push_back(file + ": " + match[0].str());
+                }
+            }
+        }
+    }
+    return found;
+}
+
+std::string lines(const std::vector<std::string>& found) {
     std::string text;
     for (const std::string& line : found)
         text += line + "\n";
-    EXPECT_TRUE(found.empty()) << text;
+    return text;
+}
+
+TEST(IncludeFloorsTest, NoIncludePointsUp) {
+    const std::vector<std::string> found = upwardIncludes(NUBO_SOURCE_DIR);
+    EXPECT_TRUE(found.empty()) << lines(found);
 }
 
 TEST(IncludeFloorsTest, TheCheckFindsUpwardIncludes) {
@@ -91,6 +138,34 @@ TEST(IncludeFloorsTest, TheCheckFindsUpwardIncludes) {
     EXPECT_EQ(upwardIncludes(root), (std::vector<std::string>{"engine/a.cpp: sites/site_list.h",
                                                               "shell/d.h: views/ui/remote_page.h",
                                                               "shellext/b.cpp: base/crc32.h"}));
+}
+
+TEST(IncludeFloorsTest, NoWidgetReachesTheSession) {
+    const std::vector<std::string> found = sessionReaches(NUBO_SOURCE_DIR);
+    EXPECT_TRUE(found.empty()) << lines(found);
+}
+
+TEST(IncludeFloorsTest, TheCheckFindsWidgetsReachingTheSession) {
+    test::TempFolder temp("nubo-seam");
+    const fs::path root = temp.path();
+    for (const char* folder : {"views/ui", "sites/ui", "shell/ui", "engine"})
+        fs::create_directories(root / folder);
+    test::writeFile((root / "views/ui/a.cpp").string(),
+                    "#include \"engine/ftp_url.h\"\n # include \"engine/ftp_session.h\"\n");
+    test::writeFile((root / "sites/ui/b.h").string(),
+                    "class FtpSocket;\n// FtpSession only in a comment\nclass FtpSessionLike;\n");
+    test::writeFile((root / "shell/ui/c.cpp").string(),
+                    "#include \"engine/ftp_socket.h\"\nvoid f(SessionWorker& w);\n"
+                    "bool on = host.session() != nullptr;\nbool off = link.sessionCount();\n");
+    // The engine itself may include and name what it likes.
+    test::writeFile((root / "engine/d.cpp").string(),
+                    "#include \"engine/ftp_session.h\"\nFtpSession* s;\n");
+    std::vector<std::string> found = sessionReaches(root);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "shell/ui/c.cpp: .session()", "shell/ui/c.cpp: SessionWorker",
+                         "shell/ui/c.cpp: engine/ftp_socket.h", "sites/ui/b.h: FtpSocket",
+                         "views/ui/a.cpp: engine/ftp_session.h"}));
 }
 
 }  // namespace

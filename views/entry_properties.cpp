@@ -7,15 +7,6 @@
 
 namespace nubo {
 
-namespace {
-
-std::string typeName(const RemoteEntry& entry, const std::vector<std::string>& typeNames) {
-    const size_t row = entry.icon >> 16;
-    return row < typeNames.size() ? typeNames[row] : std::string();
-}
-
-}  // namespace
-
 std::string EntryProperties::modifiedText(int64_t time) {
     const std::time_t seconds = static_cast<std::time_t>(time);
     std::tm local{};
@@ -51,8 +42,10 @@ EntryProperties EntryProperties::of(const std::vector<RemoteEntry>& entries,
                                     const std::string& zoneName) {
     if (entries.size() > 1) {
         std::vector<Item> items;
-        for (const RemoteEntry& entry : entries) {
-            items.push_back({entry.name, typeName(entry, typeNames), entry.size,
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const RemoteEntry& entry = entries[i];
+            items.push_back({entry.name, i < typeNames.size() ? typeNames[i] : std::string(),
+                             entry.size,
                              entry.type == EntryType::File        ? 0
                              : entry.type == EntryType::Directory ? 1
                                                                   : 2});
@@ -65,7 +58,7 @@ EntryProperties EntryProperties::of(const std::vector<RemoteEntry>& entries,
     const RemoteEntry& first = entries.front();
     p.caption = first.name;
     p.name = first.name;
-    p.type = typeName(first, typeNames);
+    p.type = typeNames.empty() ? std::string() : typeNames.front();
     p.size = FormatSize(first.size, 2);
     int row = 0;
     if (first.type == EntryType::Link)

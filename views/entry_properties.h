@@ -24,8 +24,8 @@ struct EntryProperties {
     Row rows[3];
     bool multiple = false;  // shown with the multiple-selection icon
 
-    // typeNames: by the high 16 bits of an entry's icon. zoneName: the site's time zone
-    // as the Options page lists it, empty when the site has none.
+    // typeNames: the type name of each entry, as the view shows it. zoneName: the site's
+    // time zone as the Options page lists it, empty when the site has none.
     static EntryProperties of(const std::vector<RemoteEntry>& entries,
                               const std::vector<std::string>& typeNames,
                               const std::string& zoneName);

@@ -9,6 +9,7 @@
 #include "engine/ftp_session.h"
 #include "views/display_format.h"
 #include "views/remote_directory_listener.h"
+#include "views/type_table.h"
 
 namespace nubo {
 
@@ -59,19 +60,9 @@ void RemoteDirectoryModel::removeListener(RemoteDirectoryListener* listener) {
     listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
-void RemoteDirectoryModel::setTypeNames(std::vector<std::string> names) {
+void RemoteDirectoryModel::setTypeTable(TypeTable* types) {
     std::lock_guard lock(mutex_);
-    typeNames_ = std::move(names);
-}
-
-void RemoteDirectoryModel::setTypeNameSource(std::function<std::vector<std::string>()> source) {
-    std::lock_guard lock(mutex_);
-    typeNameSource_ = std::move(source);
-}
-
-std::vector<std::string> RemoteDirectoryModel::typeNames() const {
-    std::lock_guard lock(mutex_);
-    return typeNameSource_ ? typeNameSource_() : typeNames_;
+    types_ = types;
 }
 
 void RemoteDirectoryModel::resetLocked() {
@@ -82,7 +73,25 @@ void RemoteDirectoryModel::resetLocked() {
     entryCount_ = 0;
     currentPath_.clear();
     pathText_.clear();
+    shownDirectory_.clear();
     history_.clear();
+}
+
+RemoteDirectoryModel::Listing* RemoteDirectoryModel::listingOfLocked(const std::string& directory,
+                                                                     bool* shown) {
+    *shown = directory == shownDirectory_;
+    if (*shown)
+        return current_.get();
+    auto found = cache_.find(directory);
+    return found == cache_.end() ? nullptr : found->second.get();
+}
+
+int RemoteDirectoryModel::indexOfName(const Listing& listing, const std::string& name) {
+    for (size_t i = 0; i < listing.size(); ++i) {
+        if (listing[i].name == name)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void RemoteDirectoryModel::onConnected(FtpSession* session) {
@@ -145,6 +154,15 @@ bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
     return true;
 }
 
+RemoteDirectoryModel::EntryView RemoteDirectoryModel::viewEntry(int index) const {
+    std::unique_lock lock(mutex_);
+    if (index < 0 || index >= entryCount_ || static_cast<size_t>(index) >= current_->size() ||
+        (*current_)[static_cast<size_t>(index)].name.empty()) {
+        return EntryView({}, nullptr);
+    }
+    return EntryView(std::move(lock), &(*current_)[static_cast<size_t>(index)]);
+}
+
 int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCase) const {
     std::lock_guard lock(mutex_);
     for (int index : rows_) {
@@ -181,34 +199,58 @@ void RemoteDirectoryModel::refillLocked() {
 }
 
 void RemoteDirectoryModel::sortLocked() {
-    if (typeNameSource_)
-        typeNames_ = typeNameSource_();
     const Listing& listing = *current_;
     const int key = order_.key();
-    const std::vector<std::string>* names = &typeNames_;
+    if (key != 2 && key != -2) {
+        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
+            return RemoteEntry::compare(listing[static_cast<size_t>(a)],
+                                        listing[static_cast<size_t>(b)], key) < 0;
+        });
+        return;
+    }
+    // By type: each shown entry's type name is looked up once, not at every comparison.
+    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
+    std::vector<uint32_t> rowOf(listing.size(), 0);
+    for (int index : rows_) {
+        const RemoteEntry& entry = listing[static_cast<size_t>(index)];
+        rowOf[static_cast<size_t>(index)] =
+            types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
+    }
+    const std::vector<std::string> names =
+        types_ != nullptr ? types_->typeNames()
+                          : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
+    auto typeName = [&](int index) -> std::string_view {
+        const uint32_t row = rowOf[static_cast<size_t>(index)];
+        return row < names.size() ? std::string_view(names[row]) : std::string_view();
+    };
     std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
         return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                    listing[static_cast<size_t>(b)], key, names) < 0;
+                                    listing[static_cast<size_t>(b)], key, typeName(a),
+                                    typeName(b)) < 0;
     });
 }
 
-bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory, uint32_t flags) {
+bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
+                                                  DirectoryFlags flags) {
     bool cached = false;
     {
         std::lock_guard lock(mutex_);
         rows_.clear();
-        if (flags & cdflag::kRefresh) {
+        // Cut marks are indices of the listing shown: they go with it.
+        marked_.clear();
+        if (flags.refresh) {
             log_.LogExtended("... flushing cached copy of ", currentPath_);
             current_->clear();
             entryCount_ = 0;
         } else {
             pathText_ = directory != nullptr ? *directory : std::string();
+            shownDirectory_ = pathText_;
             auto found = cache_.find(pathText_);
             if (found == cache_.end()) {
                 current_ = std::make_shared<Listing>();
                 entryCount_ = 0;
             } else {
-                if (!(flags & cdflag::kNoHistory) && !currentPath_.empty()) {
+                if (!flags.noHistory && !currentPath_.empty()) {
                     history_.push_back(currentPath_);
                 }
                 currentPath_ = pathText_;
@@ -226,7 +268,7 @@ bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory, 
     return cached;
 }
 
-void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
+void RemoteDirectoryModel::listingFinished(bool complete, DirectoryFlags flags) {
     FtpSession* session = nullptr;
     std::string returnTo;
     {
@@ -234,17 +276,19 @@ void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
         if (complete) {
             sortLocked();
             current_->resize(static_cast<size_t>(entryCount_));
-            if (!currentPath_.empty() && !(flags & cdflag::kNoHistory)) {
+            if (!currentPath_.empty() && !flags.noHistory) {
                 history_.push_back(currentPath_);
             }
-            if (!(flags & cdflag::kRefresh)) {
+            if (!flags.refresh) {
                 currentPath_ = pathText_;
                 cache_[currentPath_] = current_;
             }
             log_.LogExtended("... cached a copy of ", currentPath_);
         } else {
             rows_.clear();
+            marked_.clear();
             pathText_ = currentPath_;
+            shownDirectory_ = currentPath_;
             if (!currentPath_.empty()) {
                 // Take the server back to the directory still shown.
                 session = session_;
@@ -262,7 +306,7 @@ void RemoteDirectoryModel::listingFinished(bool complete, uint32_t flags) {
         }
     }
     if (session != nullptr) {
-        session->enqueue(RequestKind::ChangeDirectory, returnTo, {}, 0);
+        session->enqueue(ChangeDirectoryRequest{returnTo, {}});
     }
     // A complete listing only re-sorts the rows already shown: what was clicked while it
     // came stays selected. A broken one puts back the folder shown before.
@@ -291,8 +335,8 @@ void RemoteDirectoryModel::setBusy(bool busy) {
     notify([busy](RemoteDirectoryListener& l) { l.busyChanged(busy); });
 }
 
-void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, int64_t time,
-                                       EntryType type) {
+void RemoteDirectoryModel::updateEntry(const std::string& directory, const std::string& name,
+                                       int64_t size, int64_t time, EntryType type) {
     RemoteEntry entry;
     entry.type = type;
     entry.setSizeAndTime(size, time);
@@ -301,6 +345,19 @@ void RemoteDirectoryModel::updateEntry(const std::string& name, int64_t size, in
     size_t row = 0;
     {
         std::lock_guard lock(mutex_);
+        bool shown = false;
+        Listing* listing = listingOfLocked(directory, &shown);
+        if (listing == nullptr)
+            return;
+        if (!shown) {
+            // A cached listing: the entry is there when the view comes back to it.
+            const int index = indexOfName(*listing, name);
+            if (index >= 0)
+                (*listing)[static_cast<size_t>(index)] = entry;
+            else
+                listing->push_back(entry);
+            return;
+        }
         auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
             return (*current_)[static_cast<size_t>(index)].name == name;
         });
@@ -331,16 +388,69 @@ void RemoteDirectoryModel::removeEntry(int index) {
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
-void RemoteDirectoryModel::renameEntry(int index, const std::string* newName) {
+void RemoteDirectoryModel::entryRemoved(const std::string& directory, const std::string& name) {
+    int shownIndex = -1;
     {
         std::lock_guard lock(mutex_);
-        if (index < 0 || static_cast<size_t>(index) >= current_->size())
+        bool shown = false;
+        Listing* listing = listingOfLocked(directory, &shown);
+        const int index = listing != nullptr ? indexOfName(*listing, name) : -1;
+        if (index < 0)
             return;
-        if (newName != nullptr) {
-            (*current_)[static_cast<size_t>(index)].setName(*newName);
+        if (!shown) {
+            (*listing)[static_cast<size_t>(index)].name.clear();
+            return;
         }
+        shownIndex = index;
+    }
+    removeEntry(shownIndex);
+}
+
+void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std::string& from,
+                                        const std::string* to) {
+    {
+        std::lock_guard lock(mutex_);
+        bool shown = false;
+        Listing* listing = listingOfLocked(directory, &shown);
+        const int index = listing != nullptr ? indexOfName(*listing, from) : -1;
+        if (index >= 0 && to != nullptr)
+            (*listing)[static_cast<size_t>(index)].setName(*to);
+        if (!shown)
+            return;
     }
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+void RemoteDirectoryModel::entryKept(const std::string& directory, const std::string& name) {
+    {
+        std::lock_guard lock(mutex_);
+        bool shown = false;
+        Listing* listing = listingOfLocked(directory, &shown);
+        if (!shown || listing == nullptr)
+            return;  // marks belong to the listing shown only
+        const int index = indexOfName(*listing, name);
+        marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+void RemoteDirectoryModel::placeholderDropped(const std::string& directory,
+                                              const std::string& name) {
+    int placeholder = -1;
+    {
+        std::lock_guard lock(mutex_);
+        bool shown = false;
+        Listing* listing = listingOfLocked(directory, &shown);
+        if (!shown || listing == nullptr)
+            return;
+        // The row being made (size -1, time 0), never an existing folder of that name.
+        for (size_t i = 0; i < listing->size(); ++i) {
+            const RemoteEntry& e = (*listing)[i];
+            if (e.name == name && e.size == -1 && e.time == 0)
+                placeholder = static_cast<int>(i);
+        }
+    }
+    removeEntry(placeholder);
 }
 
 void RemoteDirectoryModel::markEntry(int index) {
@@ -348,14 +458,6 @@ void RemoteDirectoryModel::markEntry(int index) {
     if (std::find(marked_.begin(), marked_.end(), index) == marked_.end()) {
         marked_.push_back(index);
     }
-}
-
-void RemoteDirectoryModel::unmarkEntry(int index) {
-    {
-        std::lock_guard lock(mutex_);
-        marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
-    }
-    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 bool RemoteDirectoryModel::isMarked(int index) const {
@@ -376,6 +478,11 @@ bool RemoteDirectoryModel::busy() const {
 std::string RemoteDirectoryModel::currentPath() const {
     std::lock_guard lock(mutex_);
     return currentPath_;
+}
+
+std::string RemoteDirectoryModel::shownDirectory() const {
+    std::lock_guard lock(mutex_);
+    return shownDirectory_;
 }
 
 std::string RemoteDirectoryModel::pathText() const {
@@ -412,6 +519,22 @@ std::vector<int> RemoteDirectoryModel::rowsFrom(size_t first) const {
 size_t RemoteDirectoryModel::rowCount() const {
     std::lock_guard lock(mutex_);
     return rows_.size();
+}
+
+RemoteDirectoryModel::Selection RemoteDirectoryModel::selection(const std::vector<int>& indices,
+                                                                std::vector<int>* kept) const {
+    Selection chosen;
+    std::lock_guard lock(mutex_);
+    chosen.directory = shownDirectory_;
+    for (int index : indices) {
+        if (index >= 0 && static_cast<size_t>(index) < current_->size() &&
+            !(*current_)[static_cast<size_t>(index)].name.empty()) {
+            chosen.entries.push_back((*current_)[static_cast<size_t>(index)]);
+            if (kept != nullptr)
+                kept->push_back(index);
+        }
+    }
+    return chosen;
 }
 
 std::vector<RemoteEntry> RemoteDirectoryModel::entriesAt(const std::vector<int>& indices) const {
@@ -481,7 +604,7 @@ bool RemoteDirectoryModel::openEntry(int index) {
         session = session_;
         path = e.changeDirectoryName();
     }
-    return session->enqueue(RequestKind::ChangeDirectory, path, {}, 0);
+    return session->enqueue(ChangeDirectoryRequest{path, {}});
 }
 
 bool RemoteDirectoryModel::back() {
@@ -496,13 +619,12 @@ bool RemoteDirectoryModel::back() {
         path = history_.back();
         history_.pop_back();
     }
-    return session->enqueue(RequestKind::ChangeDirectory, path, {},
-                            static_cast<int32_t>(cdflag::kNoHistory));
+    return session->enqueue(ChangeDirectoryRequest{path, DirectoryFlags{.noHistory = true}});
 }
 
 bool RemoteDirectoryModel::up() {
     FtpSession* session = this->session();
-    return session != nullptr && session->enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0);
+    return session != nullptr && session->enqueue(ChangeDirectoryUpRequest{});
 }
 
 bool RemoteDirectoryModel::refresh() {
@@ -514,8 +636,8 @@ bool RemoteDirectoryModel::refresh() {
         }
         session = session_;
     }
-    return session->enqueue(RequestKind::ChangeDirectory, std::string(), {},
-                            static_cast<int32_t>(cdflag::kNoHistory | cdflag::kRefresh));
+    return session->enqueue(
+        ChangeDirectoryRequest{std::string(), DirectoryFlags{.noHistory = true, .refresh = true}});
 }
 
 int RemoteDirectoryModel::addPlaceholder() {
@@ -557,51 +679,66 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
     FtpSession* session = this->session();
     if (session == nullptr)
         return EditEnd::Nothing;
-    if (placeholder) {
-        {
-            std::lock_guard lock(mutex_);
+    std::string directory;
+    std::string oldName;
+    {
+        std::lock_guard lock(mutex_);
+        if (index < 0 || static_cast<size_t>(index) >= current_->size())
+            return EditEnd::Nothing;
+        directory = shownDirectory_;
+        oldName = (*current_)[static_cast<size_t>(index)].name;
+        if (placeholder)
             (*current_)[static_cast<size_t>(index)].setName(*text);
-        }
+    }
+    if (placeholder) {
         notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-        session->enqueue(RequestKind::MakeDirectory, *text, {}, index);
+        session->enqueue(MakeDirectoryRequest{directory, *text});
         return EditEnd::MakeDirectory;
     }
-    // The entry keeps its old name until the server confirms: the session reads it as
-    // the source of the rename.
-    session->enqueue(RequestKind::Rename, *text, {}, index);
+    // The entry keeps its old name until the server confirms.
+    if (oldName.empty())
+        return EditEnd::Nothing;
+    session->enqueue(RenameRequest{directory, oldName, *text});
     return EditEnd::Rename;
 }
 
 bool RemoteDirectoryModel::get(const std::string& folder, const std::vector<int>& indices,
-                               int32_t value) {
+                               const TransferOptions& options) {
+    return !indices.empty() && get(folder, selection(indices), options);
+}
+
+bool RemoteDirectoryModel::get(const std::string& folder, Selection chosen,
+                               const TransferOptions& options) {
     FtpSession* session = this->session();
-    if (session == nullptr || indices.empty())
+    if (session == nullptr || chosen.entries.empty())
         return false;
-    RequestData data;
-    data.indices = indices;
-    return session->enqueue(RequestKind::Get, folder, std::move(data), value);
+    GetRequest request;
+    request.directory = std::move(chosen.directory);
+    request.entries = std::move(chosen.entries);
+    request.options = options;
+    request.localFolder = folder;
+    return session->enqueue(std::move(request));
 }
 
 bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,
-                               const std::string& intoDirectory, int32_t value) {
+                               const std::string& intoDirectory, const TransferOptions& options) {
     FtpSession* session = this->session();
     if (session == nullptr || paths.empty())
         return false;
-    RequestData data;
-    data.names = paths;
-    return session->enqueue(RequestKind::Put, intoDirectory, std::move(data), value);
+    return session->enqueue(PutRequest{intoDirectory, paths, options});
 }
 
 bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
     FtpSession* session = this->session();
     if (session == nullptr || indices.empty())
         return false;
+    Selection chosen = selection(indices);
+    if (chosen.entries.empty())
+        return false;
     for (int index : indices)
         markEntry(index);
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-    RequestData data;
-    data.indices = indices;
-    return session->enqueue(RequestKind::Delete, {}, std::move(data), 0);
+    return session->enqueue(DeleteRequest{std::move(chosen.directory), std::move(chosen.entries)});
 }
 
 void RemoteDirectoryModel::stop() {

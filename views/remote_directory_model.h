@@ -9,12 +9,14 @@
 
 #include "engine/remote_entry.h"
 #include "engine/remote_view_contract.h"
+#include "views/session_link.h"
 #include "views/sort_order.h"
 
 namespace nubo {
 
 class AppLog;
 class RemoteDirectoryListener;
+class TypeTable;
 
 // The remote directory as the remote view shows it: the current listing, the rows in
 // display order, the listings cached per path for the whole session, the Back history,
@@ -26,6 +28,12 @@ class RemoteDirectoryListener;
 class RemoteDirectoryModel : public RemoteViewContract {
   public:
     using Listing = std::vector<RemoteEntry>;
+    // Entries as listed, with the absolute directory they are in: what a request or a
+    // drag carries, so that it acts on them wherever the view has gone since.
+    struct Selection {
+        std::string directory;
+        std::vector<RemoteEntry> entries;
+    };
 
     explicit RemoteDirectoryModel(AppLog& log);
     ~RemoteDirectoryModel() override;
@@ -37,22 +45,31 @@ class RemoteDirectoryModel : public RemoteViewContract {
     bool entryAt(int index, RemoteEntry* entry) const override;
     int findEntryByName(const std::string& name, bool ignoreCase) const override;
     bool nextValidEntry(int* index) const override;
-    bool changeDirectoryStarted(const std::string* directory, uint32_t flags) override;
-    void listingFinished(bool complete, uint32_t flags) override;
+    bool changeDirectoryStarted(const std::string* directory, DirectoryFlags flags) override;
+    void listingFinished(bool complete, DirectoryFlags flags) override;
     void showCurrentPath() override;
     void setBusy(bool busy) override;
-    void updateEntry(const std::string& name, int64_t size, int64_t time, EntryType type) override;
-    void removeEntry(int index) override;
-    void renameEntry(int index, const std::string* newName) override;
-    void unmarkEntry(int index) override;
-    // Marks an entry as cut (a delete is pending on it); unmarkEntry clears the mark.
+    void updateEntry(const std::string& directory, const std::string& name, int64_t size,
+                     int64_t time, EntryType type) override;
+    void entryRemoved(const std::string& directory, const std::string& name) override;
+    void entryRenamed(const std::string& directory, const std::string& from,
+                      const std::string* to) override;
+    void entryKept(const std::string& directory, const std::string& name) override;
+    void placeholderDropped(const std::string& directory, const std::string& name) override;
+    // The entry at an index of the shown listing keeps its slot with an empty name.
+    void removeEntry(int index);
+    // Marks an entry as cut (a delete is pending on it); entryKept clears the mark.
     void markEntry(int index);
     bool isMarked(int index) const;
 
     // ---- what the view shows ----
     FtpSession* session() const;
+    // The connected session as the widgets may use it.
+    const SessionLink& link() const { return link_; }
     bool busy() const;
     std::string currentPath() const;
+    // The directory of the listing shown (the one coming in while a listing runs).
+    std::string shownDirectory() const;
     // The text of the path box (the directory being entered, or the current one).
     std::string pathText() const;
     std::vector<std::string> history() const;
@@ -65,7 +82,9 @@ class RemoteDirectoryModel : public RemoteViewContract {
     size_t rowCount() const;
     // The entries of some indices (the selection), skipping removed ones.
     std::vector<RemoteEntry> entriesAt(const std::vector<int>& indices) const;
-    std::vector<std::string> typeNames() const;
+    // The same with the directory they are listed in, read together; *kept gets the
+    // indices of the entries taken, in their order.
+    Selection selection(const std::vector<int>& indices, std::vector<int>* kept = nullptr) const;
     int sortKey() const;
     // "N object(s)" or "N object(s), 1.23MB" for the selected entry indices, or for
     // every shown entry when none is selected.
@@ -96,9 +115,12 @@ class RemoteDirectoryModel : public RemoteViewContract {
     EditEnd finishEdit(int index, const std::string* text);
     // Queues a Get of entries into a folder, a Put of local paths (into a directory of
     // the shown one when given), a Delete of entries after marking them.
-    bool get(const std::string& folder, const std::vector<int>& indices, int32_t value);
+    bool get(const std::string& folder, const std::vector<int>& indices,
+             const TransferOptions& options);
+    // A Get of entries chosen earlier (a drag): they are fetched from their directory.
+    bool get(const std::string& folder, Selection chosen, const TransferOptions& options);
     bool put(const std::vector<std::string>& paths, const std::string& intoDirectory,
-             int32_t value);
+             const TransferOptions& options);
     bool remove(const std::vector<int>& indices);
     // STOP: the session aborts; every cut mark goes.
     void stop();
@@ -106,14 +128,35 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void addListener(RemoteDirectoryListener* listener);
     void removeListener(RemoteDirectoryListener* listener);
 
-    // Type names by the high 16 bits of an entry's icon value (set by the views).
-    void setTypeNames(std::vector<std::string> names);
-    // Where the type names come from when they grow (the type table); read at each sort,
-    // so that sorting by type follows names added since.
-    void setTypeNameSource(std::function<std::vector<std::string>()> source);
+    // The type names that sorting by type follows (the window's table); without one,
+    // entries sort by kind alone ("File", "Folder", "Symbolic Link").
+    void setTypeTable(TypeTable* types);
+
+    // One entry read in place, for a view that asks for one role of it at a time: the
+    // model stays locked while the view lives, so the holder calls nothing else of the
+    // model meanwhile and lets it go at once.
+    class EntryView {
+      public:
+        explicit operator bool() const { return entry_ != nullptr; }
+        const RemoteEntry& operator*() const { return *entry_; }
+        const RemoteEntry* operator->() const { return entry_; }
+
+      private:
+        friend class RemoteDirectoryModel;
+        EntryView(std::unique_lock<std::mutex> lock, const RemoteEntry* entry)
+            : lock_(std::move(lock)), entry_(entry) {}
+        std::unique_lock<std::mutex> lock_;
+        const RemoteEntry* entry_;
+    };
+    // An empty view for an index that holds no entry (a removed one included).
+    EntryView viewEntry(int index) const;
 
   private:
     void resetLocked();
+    // The listing of a directory: the shown one, a cached one, or null. The index of a
+    // name in it, or -1.
+    Listing* listingOfLocked(const std::string& directory, bool* shown);
+    static int indexOfName(const Listing& listing, const std::string& name);
     // Puts an entry at the next index and shows it as the last row.
     int appendLocked(const RemoteEntry& entry);
     void refillLocked();
@@ -133,15 +176,18 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::vector<int> marked_;
     std::string currentPath_;
     std::string pathText_;
+    // The directory the shown listing (current_) is of: the one being listed while a
+    // listing comes in, else currentPath_.
+    std::string shownDirectory_;
     std::vector<std::string> history_;
     std::map<std::string, std::shared_ptr<Listing>> cache_;
     SortOrder order_;
     bool busy_ = false;
-    std::vector<std::string> typeNames_{"File", "Folder", "Symbolic Link"};
-    std::function<std::vector<std::string>()> typeNameSource_;
+    TypeTable* types_ = nullptr;
 
     std::mutex listenersMutex_;
     std::vector<RemoteDirectoryListener*> listeners_;
+    SessionLink link_{[this] { return session(); }};
 };
 
 }  // namespace nubo

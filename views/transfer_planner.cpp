@@ -6,8 +6,6 @@ namespace nubo {
 
 namespace {
 
-constexpr int32_t kUpdateOnly = 0x100;
-
 std::string withSeparator(const std::string& folder) {
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\')
         return folder;
@@ -40,8 +38,13 @@ void TransferPlanner::buttonsFor(int mode, bool* forceAscii, bool* forceImage) {
     *forceImage = mode == 1;
 }
 
-int32_t TransferPlanner::requestValue(int mode, bool updateOnly) {
-    return mode | (updateOnly ? kUpdateOnly : 0);
+TransferOptions TransferPlanner::requestOptions(int mode, bool updateOnly) {
+    TransferOptions options;
+    options.mode = mode == 0   ? TransferMode::Ascii
+                   : mode == 1 ? TransferMode::Image
+                               : TransferMode::Smart;
+    options.updateOnly = updateOnly;
+    return options;
 }
 
 int TransferPlanner::modeAtConnect(uint32_t siteTransferType) const {

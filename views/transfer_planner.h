@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/session_request.h"
+
 namespace nubo {
 
 class ConfigStore;
@@ -36,8 +38,8 @@ class TransferPlanner {
     // Mode codes: 0 ASCII, 1 Image, 2 Smart. Both buttons or neither mean Smart.
     static int modeOf(bool forceAscii, bool forceImage);
     static void buttonsFor(int mode, bool* forceAscii, bool* forceImage);
-    // The Get and Put value: the mode, plus 0x100 for Update-ONLY.
-    static int32_t requestValue(int mode, bool updateOnly);
+    // The options of a Get or Put in a mode, with or without Update-ONLY.
+    static TransferOptions requestOptions(int mode, bool updateOnly);
 
     // The mode the buttons take at a connection: the site's transfer type (1-3, 0 none)
     // minus one, else the remembered mode when "KeepXMode" is set, else ASCII.

@@ -6,20 +6,10 @@
 
 namespace nubo {
 
-TypeTable& TypeTable::instance() {
-    static TypeTable table;
-    return table;
-}
-
 TypeTable::TypeTable()
     : typeNames_{"File", "Folder", "Symbolic Link"},
       iconNames_{"text-x-generic", "folder", "emblem-symbolic-link"},
       genericIconNames_{"text-x-generic", "folder", "inode-symlink"} {}
-
-void TypeTable::install() {
-    RemoteEntry::setIconProvider(
-        [this](EntryType type, const std::string& localName) { return classify(type, localName); });
-}
 
 void TypeTable::setLocalIcons(bool on) {
     std::lock_guard lock(mutex_);
@@ -36,27 +26,49 @@ uint16_t TypeTable::iconIndexLocked(const std::string& iconName, const std::stri
     return static_cast<uint16_t>(iconNames_.size() - 1);
 }
 
-uint32_t TypeTable::classify(EntryType type, const std::string& localName) {
+uint32_t TypeTable::classify(const RemoteEntry& entry) {
+    // A VMS name's version (";3") is no part of its extension.
+    std::string_view name = entry.name;
+    if (entry.flags & RemoteEntry::kVmsName)
+        name = name.substr(0, name.rfind(';'));
+    return classify(entry.type, name);
+}
+
+std::string TypeTable::typeNameOf(const RemoteEntry& entry) {
+    std::string_view name = entry.name;
+    if (entry.flags & RemoteEntry::kVmsName)
+        name = name.substr(0, name.rfind(';'));
+    std::lock_guard lock(mutex_);
+    const uint32_t row = classifyLocked(entry.type, name) >> 16;
+    return row < typeNames_.size() ? typeNames_[row] : std::string();
+}
+
+uint32_t TypeTable::classify(EntryType type, std::string_view localName) {
+    std::lock_guard lock(mutex_);
+    return classifyLocked(type, localName);
+}
+
+uint32_t TypeTable::classifyLocked(EntryType type, std::string_view localName) {
     if (type == EntryType::Directory)
         return 1u << 16 | 1u;
     if (type == EntryType::Link)
         return 2u << 16 | 2u;
-    size_t dot = localName.rfind('.');
-    std::lock_guard lock(mutex_);
+    const size_t dot = localName.rfind('.');
     if (!localIcons_ || dot == std::string::npos) {
         return 0;
     }
     // A name whose only full stop comes first ("x" of ".x") is typed like an .ini file.
-    std::string extension = dot == 0 ? std::string(".ini") : localName.substr(dot);
+    const std::string_view extension = dot == 0 ? std::string_view(".ini") : localName.substr(dot);
     auto found = byExtension_.find(extension);
     if (found != byExtension_.end()) {
         return found->second;
     }
     QMimeDatabase database;
-    QMimeType mime = database.mimeTypeForFile("x" + QString::fromStdString(extension),
-                                              QMimeDatabase::MatchExtension);
-    std::string name =
-        mime.isDefault() ? extension.substr(1) + " File" : mime.comment().toStdString();
+    QMimeType mime = database.mimeTypeForFile(
+        "x" + QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size())),
+        QMimeDatabase::MatchExtension);
+    std::string name = mime.isDefault() ? std::string(extension.substr(1)) + " File"
+                                        : mime.comment().toStdString();
     std::string icon = mime.iconName().toStdString();
     uint32_t row = static_cast<uint32_t>(typeNames_.size());
     typeNames_.push_back(name);
@@ -65,7 +77,7 @@ uint32_t TypeTable::classify(EntryType type, const std::string& localName) {
         return 0;  // the table is full: plain file
     }
     uint32_t packed = row << 16 | iconIndexLocked(icon, mime.genericIconName().toStdString());
-    byExtension_[extension] = packed;
+    byExtension_.emplace(std::string(extension), packed);
     return packed;
 }
 
@@ -74,14 +86,12 @@ std::vector<std::string> TypeTable::typeNames() const {
     return typeNames_;
 }
 
-std::vector<std::string> TypeTable::iconNames() const {
+std::vector<std::string> TypeTable::iconNames(uint32_t icon) const {
+    const size_t index = icon & 0xFFFF;
     std::lock_guard lock(mutex_);
-    return iconNames_;
-}
-
-std::vector<std::string> TypeTable::genericIconNames() const {
-    std::lock_guard lock(mutex_);
-    return genericIconNames_;
+    if (index >= iconNames_.size())
+        return {};
+    return {iconNames_[index], genericIconNames_[index]};
 }
 
 }  // namespace nubo

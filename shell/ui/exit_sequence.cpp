@@ -25,7 +25,7 @@ void ExitSequence::run() {
     if (QWidget* page = sheet_.tabs()->currentWidget(); page != nullptr && !uninstall)
         emit sheet_.pageLeaving(page);
     sheet_.setShuttingDown();
-    sessionEnded_ = host_.endSession(AppSession::kQuitGraceMs);
+    sessionEnded_ = host_.control().endSession(AppSession::kQuitGraceMs);
     app_.finish(outlets_, !uninstall);
     host_.shutDown();
     std::string program;

@@ -138,9 +138,8 @@ void MainSheet::setStatus(const QString& text) {
     tray_->setToolTip(trayToolTip());
 }
 
-void MainSheet::reportProgress(qint64 value, const QByteArray& format, bool hasFormat) {
-    const ProgressDisplay::Update update =
-        ProgressDisplay::progress(value, hasFormat ? format.constData() : nullptr);
+void MainSheet::reportProgress(const TransferProgress& progress) {
+    const ProgressDisplay::Update update = ProgressDisplay::progress(progress);
     if (update.moves) {
         showIcon(update.icon);
         bar_->setValue(update.bar);

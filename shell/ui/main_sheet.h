@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/main_outlets.h"
 #include "shell/ui/program_icons.h"
 
 class QMenu;
@@ -47,7 +48,7 @@ class MainSheet : public QWidget {
 
     // The MainOutlets calls, on the GUI thread.
     void setStatus(const QString& text);
-    void reportProgress(qint64 value, const QByteArray& format, bool hasFormat);
+    void reportProgress(const TransferProgress& progress);
 
     // Minimise: with "NoUITray" and a tray, hide and show the tray icon; otherwise to
     // the taskbar. Restore undoes either.

@@ -13,14 +13,10 @@ void QtMainOutlets::SetStatus(std::string_view text) {
         sheet, [sheet, copy] { sheet->setStatus(copy); }, Qt::QueuedConnection);
 }
 
-void QtMainOutlets::ReportProgress(int64_t value, const char* format) {
-    // The format is copied now: the worker's buffer does not outlive the call.
-    const QByteArray copy = format != nullptr ? QByteArray(format) : QByteArray();
-    const bool hasFormat = format != nullptr;
+void QtMainOutlets::ReportProgress(const TransferProgress& progress) {
     MainSheet* sheet = sheet_;
     QMetaObject::invokeMethod(
-        sheet, [sheet, value, copy, hasFormat] { sheet->reportProgress(value, copy, hasFormat); },
-        Qt::QueuedConnection);
+        sheet, [sheet, progress] { sheet->reportProgress(progress); }, Qt::QueuedConnection);
 }
 
 void QtMainOutlets::RequestClose() {

@@ -17,7 +17,7 @@ class QtMainOutlets : public MainOutlets {
     explicit QtMainOutlets(MainSheet* sheet);
 
     void SetStatus(std::string_view text) override;
-    void ReportProgress(int64_t value, const char* format) override;
+    void ReportProgress(const TransferProgress& progress) override;
     void AddExitBits(uint32_t bits) override { exitBits_ |= bits; }
     void RequestClose() override;
 

@@ -17,27 +17,31 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                              const std::string& helpFolder, const std::string& stateFile) {
     HostController& host = models.host;
     const bool classic = config.GetInt("Classic") != 0;
-    SiteList& sites = host.sites();
+    SiteList& sites = host.selection().sites();
     SheetPages pages;
     pages.host = new HostPage(host, models.sink, classic);
-    if (classic)
-        pages.remote = new RemotePage(models.remoteView, host, config, log, true);
-    else
-        pages.remote =
-            new FilesPage(models.remoteView, models.localView, host, config, log, stateFile);
+    if (classic) {
+        pages.remote = new RemotePage(models.remoteView, models.types, host, config, log, true);
+        pages.remoteTab = pages.remote;
+    } else {
+        auto* files = new FilesPage(models.remoteView, models.types, models.localView, host, config,
+                                    log, stateFile);
+        pages.remote = files->remotePage();
+        pages.remoteTab = files;
+    }
     pages.log = new LogPage(log, config);
-    HostController* controller = &host;
-    pages.options = new OptionsPage(config, sites, [controller] {
-        return controller->selectedIndex() >= 0 ? controller->urlText() : std::string();
+    const SiteSelection* selection = &host.selection();
+    pages.options = new OptionsPage(config, sites, [selection] {
+        return selection->selectedIndex() >= 0 ? selection->urlText() : std::string();
     });
     pages.help = new HelpPage(log, classic, helpFolder);
     sheet.addPage(pages.host, "Host",
                   "Connect to FTP servers (or \"PING\" them) anywhere on the Internet!");
     if (classic) {
-        sheet.addPage(pages.remote, "Remote",
+        sheet.addPage(pages.remoteTab, "Remote",
                       "A window onto the server; do your downloads and uploads here!");
     } else {
-        sheet.addPage(pages.remote, "Files",
+        sheet.addPage(pages.remoteTab, "Files",
                       "Views of remote AND local system; drag and drop between them!");
     }
     sheet.addPage(pages.log, "Log", "A record of your FTP session's commands and responses");
@@ -50,9 +54,10 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     LogPage* logPage = pages.log;
     OptionsPage* optionsPage = pages.options;
     RemotePage* remotePage = pages.remote;
+    QWidget* remoteTab = pages.remoteTab;
     QObject::connect(&sheet, &MainSheet::pageLeaving, &sheet,
-                     [logPage, optionsPage, remotePage](QWidget* page) {
-                         if (page == remotePage)
+                     [logPage, optionsPage, remotePage, remoteTab](QWidget* page) {
+                         if (page == remoteTab)
                              remotePage->apply();
                          if (page == logPage)
                              logPage->apply();

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace nubo {
 
 class AppLog;
@@ -18,12 +20,15 @@ class LocalDirectoryModel;
 class RemoteDirectoryModel;
 class RemotePage;
 class SiteList;
+class TypeTable;
 
 // The pages of the main sheet, made and added in tab order for the interface that
 // "Classic" chooses; pages apply their edits when they are left.
 struct SheetPages {
     HostPage* host = nullptr;
     RemotePage* remote = nullptr;
+    // The tab that shows the remote page: the page itself (Classic) or the Files page.
+    QWidget* remoteTab = nullptr;
     LogPage* log = nullptr;
     OptionsPage* options = nullptr;
     HelpPage* help = nullptr;
@@ -32,6 +37,7 @@ struct SheetPages {
     struct Models {
         HostController& host;
         RemoteDirectoryModel& remoteView;
+        TypeTable& types;                // the remote entries' type names and icons
         LocalDirectoryModel& localView;  // the large interface's Files page
         QtDiagnosticsSink& sink;         // ping and trace results
     };

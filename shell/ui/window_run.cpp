@@ -10,7 +10,6 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
-#include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "platform/program_path.h"
 #include "platform/termination_signals.h"
@@ -26,6 +25,8 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
+#include "views/session_link.h"
 
 namespace nubo {
 
@@ -44,6 +45,8 @@ int WindowRun::run(int& argc, char** argv) {
     ConfigStore& config = app.config();
 
     // The views' models outlive the window: its pages stop listening to them as they go.
+    // The type table outlives the remote model, which sorts by its names.
+    TypeTable types;
     RemoteDirectoryModel remoteView(log);
     LocalDirectoryModel localView;
     MainSheet sheet(config);
@@ -67,15 +70,12 @@ int WindowRun::run(int& argc, char** argv) {
     const QString stateFile =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         "/Tkwa/NuboWindow.conf";
-    SheetPages::build(sheet, log, config, {host, remoteView, localView, diagnostics},
+    SheetPages::build(sheet, log, config, {host, remoteView, types, localView, diagnostics},
                       HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
-    sheet.setSessionControl(
-        {[&host] { return host.session() != nullptr; },
-         [&host] { return host.session() != nullptr && host.session()->quitWhenDone(); },
-         [&host](bool on) {
-             if (FtpSession* session = host.session())
-                 session->setQuitWhenDone(on);
-         }});
+    const SessionLink& link = host.control().link();
+    sheet.setSessionControl({[&link] { return link.connected(); },
+                             [&link] { return link.quitWhenDone(); },
+                             [&link](bool on) { link.setQuitWhenDone(on); }});
 
     ExitSequence exitSteps(sheet, app, host, outlets);
     const auto exitSequence = [&exitSteps] {
@@ -94,7 +94,7 @@ int WindowRun::run(int& argc, char** argv) {
         sheet.show();
     }
     if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
-        !host.commandLineConnect(request_.mode, request_.slot(0))) {
+        !host.commandLine().connect(request_.mode, request_.slot(0))) {
         outlets.AddExitBits(exitbit::kConnectFailed);
     }
     QApplication::exec();

@@ -24,11 +24,11 @@ CertificateDialog::CertificateDialog(const QString& host, unsigned port,
     setDefaultButton(QMessageBox::Cancel);
 }
 
-HostController::TrustAnswer CertificateDialog::ask() {
+SessionControl::TrustAnswer CertificateDialog::ask() {
     exec();
-    return clickedButton() == once_     ? HostController::TrustAnswer::Once
-           : clickedButton() == always_ ? HostController::TrustAnswer::Always
-                                        : HostController::TrustAnswer::Cancel;
+    return clickedButton() == once_     ? SessionControl::TrustAnswer::Once
+           : clickedButton() == always_ ? SessionControl::TrustAnswer::Always
+                                        : SessionControl::TrustAnswer::Cancel;
 }
 
 }  // namespace nubo

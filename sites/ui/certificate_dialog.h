@@ -19,7 +19,7 @@ class CertificateDialog : public QMessageBox {
     CertificateDialog(const QString& host, unsigned port, const TlsCertificateFacts& facts,
                       QWidget* parent = nullptr);
     // Shows it modally; the answer.
-    HostController::TrustAnswer ask();
+    SessionControl::TrustAnswer ask();
 
   private:
     QPushButton* once_;

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "base/utf8_cut.h"
-#include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/statistics_table.h"
@@ -27,6 +26,7 @@
 #include "sites/ui/statistics_delegate.h"
 #include "sites/ui/statistics_dialog.h"
 #include "views/graph_scale.h"
+#include "views/session_link.h"
 #include "views/ui/history_graph.h"
 
 namespace nubo {
@@ -118,7 +118,7 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
             takeDialogValues();
             if (pingList_ != nullptr)
                 pingList_->clear();
-            if (host_.ping() && classic_) {
+            if (host_.diagnostics().ping() && classic_) {
                 // Connect stays off from here until the hold after the end, however fast a
                 // ping of the loopback is over.
                 pinging_ = true;
@@ -133,12 +133,12 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         connect(trace_, &QPushButton::clicked, this, [this] {
             takeDialogValues();
             traceList_->clear();
-            host_.traceRoute();
+            host_.diagnostics().traceRoute();
             hostStateChanged();
         });
     }
     connectDiagnostics(sink);
-    graphsOn_ = dataGraph_ != nullptr && host_.liveGraphs();
+    graphsOn_ = dataGraph_ != nullptr && host_.control().liveGraphs();
     if (graphsOn_) {
         for (HistoryGraph* graph : {dataGraph_, controlGraph_})
             graph->setup(12, 2, QColor(0, 128, 0), Qt::black);
@@ -152,7 +152,7 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     connect(&pingHold_, &QTimer::timeout, this, [this] {
         if (!hostAlive_)
             return;
-        host_.showStatus({});
+        host_.diagnostics().showStatus({});
         pingStatus_->clear();
         hostStateChanged();
     });
@@ -162,18 +162,18 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     };
     graphTimer_.setInterval(GraphFeed::kTickMs);
     connect(&graphTimer_, &QTimer::timeout, this, &HostPage::sampleGraphs);
-    host_.setRestartQuestion([this](const std::string& url) {
+    host_.control().setRestartQuestion([this](const std::string& url) {
         const auto answer = questionBox_(
             "Restart Question", QString::fromStdString("Preserve restart info for '" + url +
                                                        "'?\n\n(NO will discard restart info!)"));
-        return answer == QMessageBox::Yes  ? HostController::RestartAnswer::Yes
-               : answer == QMessageBox::No ? HostController::RestartAnswer::No
-                                           : HostController::RestartAnswer::Cancel;
+        return answer == QMessageBox::Yes  ? SessionControl::RestartAnswer::Yes
+               : answer == QMessageBox::No ? SessionControl::RestartAnswer::No
+                                           : SessionControl::RestartAnswer::Cancel;
     });
     certificateBox_ = [this](const QString& host, unsigned port, const TlsCertificateFacts& f) {
         return CertificateDialog(host, port, f, this).ask();
     };
-    host_.setCertificateQuestion(
+    host_.control().setCertificateQuestion(
         [this](const std::string& host, unsigned port, const TlsCertificateFacts& facts) {
             return certificateBox_(QString::fromStdString(host), port, facts);
         });
@@ -189,8 +189,8 @@ HostPage::~HostPage() {
         disconnect(child, nullptr, this, nullptr);
     if (hostAlive_) {
         host_.setListener(nullptr);
-        host_.setRestartQuestion({});  // it would ask through this page
-        host_.setCertificateQuestion({});
+        host_.control().setRestartQuestion({});  // it would ask through this page
+        host_.control().setCertificateQuestion({});
     }
 }
 
@@ -213,7 +213,7 @@ void HostPage::connectDiagnostics(QtDiagnosticsSink& sink) {
         if (classic_) {
             pingStatus_->setText(text);
             if (hostAlive_)
-                host_.showStatus(text.toStdString());
+                host_.diagnostics().showStatus(text.toStdString());
             return;
         }
         QLineEdit* target = ping ? pingTarget_ : traceTarget_;
@@ -225,7 +225,7 @@ void HostPage::connectDiagnostics(QtDiagnosticsSink& sink) {
             return;
         pingStatus_->setText(text);
         if (hostAlive_)
-            host_.showStatus(text.toStdString());
+            host_.diagnostics().showStatus(text.toStdString());
     });
     connect(&sink, &QtDiagnosticsSink::operationFinished, this, [this](bool ping) {
         if (!classic_)
@@ -243,9 +243,9 @@ void HostPage::refreshStatistics() {
     if (statistics_ == nullptr || !hostAlive_)
         return;
     statistics_->clear();
-    StatisticsDatabase& database = host_.statistics();
+    StatisticsDatabase& database = host_.control().statistics();
     const std::vector<StatisticsTable::Row> rows =
-        host_.statisticsOn() && !database.currentHost().empty()
+        host_.control().statisticsOn() && !database.currentHost().empty()
             ? StatisticsTable::hostRows(database, database.currentHost())
             : std::vector<StatisticsTable::Row>{};
     for (const StatisticsTable::Row& row : rows) {
@@ -256,7 +256,7 @@ void HostPage::refreshStatistics() {
 }
 
 void HostPage::showSessionMessage() {
-    const QString message = QString::fromStdString(host_.sessionMessage());
+    const QString message = QString::fromStdString(host_.control().sessionMessage());
     if (message_->text() != message) {
         message_->setText(message);
         messageIcon_->setVisible(!message.isEmpty());
@@ -277,7 +277,7 @@ void HostPage::statisticsCounted() {
 }
 
 void HostPage::openStatisticsTool() {
-    StatisticsDialog dialog(host_.statistics(), this);
+    StatisticsDialog dialog(host_.control().statistics(), this);
     dialog.exec();
     refreshStatistics();  // the current host may be gone
 }
@@ -293,17 +293,17 @@ QWidget* HostPage::buildDialog() {
     url_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     url_->setToolTip("FTP site: ftp://[user[:password]@]host[:port][/folder]");
     connect(url_, QOverload<int>::of(&QComboBox::activated), this,
-            [this](int index) { host_.selectSite(index); });
+            [this](int index) { host_.selection().selectSite(index); });
     connect(url_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        host_.setUrlText(text.toStdString());
+        host_.selection().setUrlText(text.toStdString());
         showSessionMessage();
     });
     connect(url_->lineEdit(), &QLineEdit::returnPressed, this, &HostPage::runCurrentAction);
     connect(url_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         // The box loses its focus also while the window closes, perhaps after the
         // controller has gone.
-        if (hostAlive_ && !refreshing_ && host_.selectedIndex() < 0)
-            host_.acceptTypedUrl();
+        if (hostAlive_ && !refreshing_ && host_.selection().selectedIndex() < 0)
+            host_.selection().acceptTypedUrl();
     });
     shortcut_ = toolButton(dialog, "hostShortcut", "insert-link", "Shortcut",
                            "Create Nubo Shortcut to selected host entry");
@@ -317,23 +317,23 @@ QWidget* HostPage::buildDialog() {
                                    "Start host Statistics display tool");
     connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
     connect(exchange, &QToolButton::clicked, this, [this] {
-        HostExchangeDialog dialog(host_.sites(), this);
+        HostExchangeDialog dialog(host_.selection().sites(), this);
         dialog.setAddedHandler([this](const std::vector<std::string>& names) {
             for (const std::string& name : names)
-                host_.sites().addToUrlBox(name);
+                host_.selection().sites().addToUrlBox(name);
             refreshUrlBox();
         });
         dialog.exec();
     });
-    connect(shortcut_, &QToolButton::clicked, this, [this] { host_.createShortcut(); });
+    connect(shortcut_, &QToolButton::clicked, this, [this] { host_.selection().createShortcut(); });
     connect(clone, &QToolButton::clicked, this, [this] {
-        host_.cloneSite();
+        host_.selection().cloneSite();
         refreshUrlBox();
         url_->lineEdit()->selectAll();
         url_->setFocus();
     });
     connect(remove, &QToolButton::clicked, this, [this] {
-        host_.removeSite();
+        host_.selection().removeSite();
         refreshUrlBox();
     });
     auto* tools = new QHBoxLayout;
@@ -358,10 +358,11 @@ QWidget* HostPage::buildDialog() {
     // What the user types is the controller's at once: a refresh of the page for
     // anything else (a setting, the end of a ping or a session) shows it unchanged.
     connect(user_, &QLineEdit::textEdited, this,
-            [this] { host_.setUserName(user_->text().toStdString()); });
+            [this] { host_.selection().setUserName(user_->text().toStdString()); });
     connect(password_, &QLineEdit::textEdited, this,
-            [this] { host_.setPassword(password_->text().toStdString()); });
-    connect(save_, &QCheckBox::clicked, this, [this](bool on) { host_.setSavePassword(on); });
+            [this] { host_.selection().setPassword(password_->text().toStdString()); });
+    connect(save_, &QCheckBox::clicked, this,
+            [this](bool on) { host_.selection().setSavePassword(on); });
     connect_ = new QPushButton("&Connect", dialog);
     connect_->setObjectName("hostConnect");
     connect_->setToolTip("Logon (connect) to FTP server");
@@ -378,7 +379,7 @@ QWidget* HostPage::buildDialog() {
     connectedLabel->setBuddy(connectedTo_);
     connect(connect_, &QPushButton::clicked, this, [this] {
         takeDialogValues();
-        host_.connect();
+        host_.control().connect();
         hostStateChanged();
         url_->lineEdit()->selectAll();
         url_->setFocus();  // the next site can be typed at once
@@ -386,12 +387,12 @@ QWidget* HostPage::buildDialog() {
     // The button goes grey under the keys: the focus goes back to the URL box, not on
     // to whatever follows the button.
     connect(logoff_, &QPushButton::clicked, this, [this] {
-        host_.logoff();
+        host_.control().logoff();
         url_->setFocus();
     });
     connect(restart_, &QPushButton::clicked, this, [this] {
         takeDialogValues();
-        host_.restart();
+        host_.control().restart();
         refreshUrlBox();
         hostStateChanged();
         url_->setFocus();
@@ -553,7 +554,7 @@ void HostPage::updateProxyTabs() {
     if (tabs_ == nullptr)
         return;
     // Only a proxy takes the tabs away; without ICMP they stay, their buttons off.
-    const bool allowed = host_.diagnosticsOffered();
+    const bool allowed = host_.diagnostics().diagnosticsOffered();
     const bool shown = tabs_->indexOf(pingTab_) >= 0;
     if (allowed && !shown) {
         tabs_->addTab(pingTab_, "Pinging");
@@ -566,7 +567,7 @@ void HostPage::updateProxyTabs() {
 }
 
 void HostPage::showIcmpRefusal() {
-    const QString why = QString::fromStdString(host_.icmpRefusal());
+    const QString why = QString::fromStdString(host_.diagnostics().icmpRefusal());
     const std::pair<QPushButton*, const char*> buttons[] = {
         {ping_, "See if host is accessible"}, {trace_, "Trace the route to the host"}};
     for (const auto& [button, tip] : buttons) {
@@ -577,48 +578,50 @@ void HostPage::showIcmpRefusal() {
 
 void HostPage::takeDialogValues() {
     // A typed URL is taken first (leaving the box for a button takes it as well).
-    if (host_.selectedIndex() < 0)
-        host_.acceptTypedUrl();
-    host_.setUserName(user_->text().toStdString());
-    host_.setPassword(password_->text().toStdString());
-    host_.setSavePassword(save_->isChecked());
+    if (host_.selection().selectedIndex() < 0)
+        host_.selection().acceptTypedUrl();
+    host_.selection().setUserName(user_->text().toStdString());
+    host_.selection().setPassword(password_->text().toStdString());
+    host_.selection().setSavePassword(save_->isChecked());
 }
 
 void HostPage::refreshUrlBox() {
     refreshing_ = true;
     url_->clear();
-    for (const std::string& entry : host_.urlBox())
+    for (const std::string& entry : host_.selection().urlBox())
         url_->addItem(QString::fromStdString(entry));
-    url_->setCurrentIndex(host_.selectedIndex());
-    url_->setEditText(QString::fromStdString(host_.urlText()));
+    url_->setCurrentIndex(host_.selection().selectedIndex());
+    url_->setEditText(QString::fromStdString(host_.selection().urlText()));
     refreshing_ = false;
 }
 
 void HostPage::hostStateChanged() {
-    if (url_->count() != static_cast<int>(host_.urlBox().size()) ||
-        (host_.selectedIndex() >= 0 && url_->currentIndex() != host_.selectedIndex()))
+    if (url_->count() != static_cast<int>(host_.selection().urlBox().size()) ||
+        (host_.selection().selectedIndex() >= 0 &&
+         url_->currentIndex() != host_.selection().selectedIndex()))
         refreshUrlBox();
-    if (user_->text().toStdString() != host_.userName())
-        user_->setText(QString::fromStdString(host_.userName()));
-    if (password_->text().toStdString() != host_.password())
-        password_->setText(QString::fromStdString(host_.password()));
-    save_->setChecked(host_.savePassword());
+    if (user_->text().toStdString() != host_.selection().userName())
+        user_->setText(QString::fromStdString(host_.selection().userName()));
+    if (password_->text().toStdString() != host_.selection().password())
+        password_->setText(QString::fromStdString(host_.selection().password()));
+    save_->setChecked(host_.selection().savePassword());
     // The classic layout keeps Connect off while its ping line shows.
-    connect_->setEnabled(host_.connectEnabled() &&
+    connect_->setEnabled(host_.control().connectEnabled() &&
                          !(classic_ && (pinging_ || pingHold_.isActive())));
-    logoff_->setEnabled(host_.logoffEnabled());
-    restart_->setVisible(host_.restartVisible());
-    connectedTo_->setText(QString::fromStdString(host_.connectedTo()));
+    logoff_->setEnabled(host_.control().logoffEnabled());
+    restart_->setVisible(host_.control().restartVisible());
+    connectedTo_->setText(QString::fromStdString(host_.control().connectedTo()));
     showSessionMessage();
-    shortcut_->setEnabled(host_.shortcutEnabled());
+    shortcut_->setEnabled(host_.selection().shortcutEnabled());
     if (ping_ != nullptr)
-        ping_->setEnabled(host_.pingEnabled() && !host_.pingRunning());
+        ping_->setEnabled(host_.diagnostics().pingEnabled() && !host_.diagnostics().pingRunning());
     if (trace_ != nullptr)
-        trace_->setEnabled(host_.pingEnabled() && !host_.traceRunning());
+        trace_->setEnabled(host_.diagnostics().pingEnabled() &&
+                           !host_.diagnostics().traceRunning());
     showIcmpRefusal();
     updateProxyTabs();
     // The graph timer ends with the session; it starts in sessionReady.
-    if (!host_.sessionActive())
+    if (!host_.control().sessionActive())
         graphTimer_.stop();
 }
 
@@ -646,15 +649,13 @@ void HostPage::sessionReady() {
 void HostPage::sampleGraphs() {
     if (!hostAlive_)
         return;
-    FtpSession* session = host_.session();
-    if (session == nullptr || !graphsOn_)
+    const SessionLink& link = host_.control().link();
+    if (!link.connected() || !graphsOn_)
         return;
-    // Each count is taken and cleared in one exchange: the worker keeps counting.
-    FtpSocket& control = session->control().socket();
-    FtpSocket& data = session->dataSocket();
+    const SessionLink::Traffic traffic = link.takeTraffic();
     const GraphFeed::Tick tick =
-        feed_.tick(monotonicMilliseconds(), data.takeBytesReceived(), data.takeBytesSent(),
-                   control.takeBytesReceived(), control.takeBytesSent());
+        feed_.tick(monotonicMilliseconds(), traffic.dataReceived, traffic.dataSent,
+                   traffic.controlReceived, traffic.controlSent);
     dataGraph_->setScale(feed_.dataScale().scale());
     controlGraph_->setScale(feed_.controlScale().scale());
     if (tick.dataScaleChosen)
@@ -696,7 +697,7 @@ void HostPage::runCurrentAction() {
         trace_->click();
     } else {
         takeDialogValues();
-        host_.connect();
+        host_.control().connect();
         url_->lineEdit()->selectAll();
         url_->setFocus();
     }
@@ -706,11 +707,11 @@ void HostPage::runCurrentAction() {
 void HostPage::stopCurrentAction() {
     const int tab = tabs_ != nullptr ? tabs_->currentIndex() : 0;
     if (tab == 1)
-        host_.stopPing();
+        host_.diagnostics().stopPing();
     else if (tab == 2)
-        host_.stopTraceRoute();
+        host_.diagnostics().stopTraceRoute();
     else
-        host_.cancelConnect();
+        host_.control().cancelConnect();
 }
 
 void HostPage::showEvent(QShowEvent* event) {

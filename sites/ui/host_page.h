@@ -38,7 +38,7 @@ class HostPage : public QWidget, public HostControllerListener {
         std::function<QMessageBox::StandardButton(const QString& title, const QString& text)>;
 
     // Asks about a certificate that did not verify: host, port, the facts; the answer.
-    using CertificateBox = std::function<HostController::TrustAnswer(
+    using CertificateBox = std::function<SessionControl::TrustAnswer(
         const QString& host, unsigned port, const TlsCertificateFacts& facts)>;
 
     HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic,

@@ -164,7 +164,7 @@ TEST(ConsoleTest, LogLinesGoToTheStreamAsTheyComeAndProgressOnlyToTerminals) {
         ConsoleOutlets outlets(terminal, true);
         StreamLogWriter writer(log, errors, &outlets);
         log.LogCommand("<NOOP");
-        outlets.ReportProgress(42, "GET file (%d%%)");
+        outlets.ReportProgress({TransferProgress::Kind::Get, "file", 42, 100, 42});
         outlets.SetStatus("short");
         log.SetFlags(true, false, true);
         log.LogCommand("<HIDDEN");
@@ -179,7 +179,7 @@ TEST(ConsoleTest, LogLinesGoToTheStreamAsTheyComeAndProgressOnlyToTerminals) {
 
     FILE* pipe = std::tmpfile();
     ConsoleOutlets quiet(pipe, false);
-    quiet.ReportProgress(1, "x %d");
+    quiet.ReportProgress({TransferProgress::Kind::Put, "x", 1, 100, 1});
     quiet.SetStatus("status");
     EXPECT_EQ(streamText(pipe), "");
     std::fclose(terminal);

@@ -52,22 +52,42 @@ TEST(ConfigStoreTest, SubscribersArePostedOnlyForChangesOnceEnabled) {
     EXPECT_EQ(queue.runPending(), 1u);
     EXPECT_EQ(seen, std::vector<std::string>{"a Passive"});
 
-    // A later subscription replaces the earlier one.
-    store.Subscribe("Passive", [&seen](const std::string& name) { seen.push_back("b " + name); });
-    store.SetInt("Passive", 0);
     store.SetInt("Restart", 0);  // nobody subscribed
-    queue.runPending();
-    EXPECT_EQ(seen, (std::vector<std::string>{"a Passive", "b Passive"}));
-
     store.Subscribe("Proxy", [&seen](const std::string& name) { seen.push_back(name); });
     store.SetString("Proxy", "proxy.example:8021");
     store.SetString("Proxy", "proxy.example:8021");
     store.EnableNotifications(false);  // shutting down
     store.SetString("Proxy", "other");
     queue.runPending();
-    EXPECT_EQ(seen.back(), "Proxy");
-    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a Passive", "Proxy"}));
     EXPECT_EQ(store.GetString("Proxy"), "other");
+}
+
+// Two pages watch the same setting (the Classic remote page and the Files page, or a
+// page and the Host controller): a later subscriber must not silence the first.
+TEST(ConfigStoreTest, EverySubscriberOfANameIsToldInOrder) {
+    ConfigStore store;
+    PostQueue queue;
+    store.SetPoster([&queue](std::function<void()> work) { queue.post(std::move(work)); });
+    store.EnableNotifications(true);
+    std::vector<std::string> seen;
+    store.Subscribe("LocalIcons",
+                    [&seen](const std::string& name) { seen.push_back("a " + name); });
+    store.Subscribe("LocalIcons",
+                    [&seen](const std::string& name) { seen.push_back("b " + name); });
+    const ConfigStore::Subscription c = store.Subscribe(
+        "LocalIcons", [&seen](const std::string& name) { seen.push_back("c " + name); });
+    store.SetInt("LocalIcons", 0);
+    queue.runPending();
+    EXPECT_EQ(seen, (std::vector<std::string>{"a LocalIcons", "b LocalIcons", "c LocalIcons"}));
+
+    // One page goes: the others stay subscribed, and a notification posted before it
+    // went does not reach it.
+    seen.clear();
+    store.SetInt("LocalIcons", 1);
+    store.Unsubscribe(c);
+    queue.runPending();
+    EXPECT_EQ(seen, (std::vector<std::string>{"a LocalIcons", "b LocalIcons"}));
 }
 
 TEST(ConfigStoreTest, NewNamesAreStored) {

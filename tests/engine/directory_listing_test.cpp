@@ -53,8 +53,8 @@ class DirectoryListingTest : public ::testing::Test {
         ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1; })) << h.logText();
     }
     // Queues a request and waits until it has run.
-    void run(RequestKind kind, const std::string& text, uint32_t flags = 0) {
-        ASSERT_TRUE(session->enqueue(kind, text, {}, static_cast<int32_t>(flags)));
+    void run(SessionRequest request) {
+        ASSERT_TRUE(session->enqueue(std::move(request)));
         ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
     std::vector<std::string> shownNames() {
@@ -85,45 +85,45 @@ TEST_F(DirectoryListingTest, EnteringBackRefreshAndTheCache) {
     EXPECT_EQ(shownNames(), (std::vector<std::string>{"sub", "a.txt"}));  // folders first
     EXPECT_TRUE(h.logHas("... cached a copy of /pub"));
 
-    run(RequestKind::ChangeDirectory, "sub");
+    run(ChangeDirectoryRequest{"sub", {}});
     EXPECT_EQ(h.remoteView.currentPath(), "/pub/sub");
     EXPECT_EQ(shownNames(), std::vector<std::string>{"deep.txt"});
     EXPECT_EQ(h.remoteView.history(), std::vector<std::string>{"/pub"});
 
     ASSERT_TRUE(h.remoteView.back());
     ASSERT_TRUE(waitFor([&] { return h.logHas("... using cached copy of /pub"); })) << h.logText();
-    run(RequestKind::ChangeDirectoryUp, "");  // a barrier: Back has run before it
+    run(ChangeDirectoryUpRequest{});  // a barrier: Back has run before it
     std::string log = h.logText();
     EXPECT_EQ(countLines(log, "<LIST"), 3) << log;  // /pub, /pub/sub, and / after CDUP
     EXPECT_EQ(h.remoteView.currentPath(), "/");
 
-    run(RequestKind::ChangeDirectory, "/pub");
+    run(ChangeDirectoryRequest{"/pub", {}});
     EXPECT_EQ(countLines(h.logText(), "<LIST"), 3);  // cached
     EXPECT_EQ(shownNames(), (std::vector<std::string>{"sub", "a.txt"}));
 
     // The same directory again: nothing is sent.
-    run(RequestKind::ChangeDirectory, "/pub");
+    run(ChangeDirectoryRequest{"/pub", {}});
     EXPECT_TRUE(h.logHas("... skipping [extra] CWD to /pub"));
 
     std::ofstream(server.root() + "/pub/new.txt") << "fresh";
     ASSERT_TRUE(h.remoteView.refresh());
-    run(RequestKind::ChangeDirectoryUp, "");
+    run(ChangeDirectoryUpRequest{});
     EXPECT_TRUE(h.logHas("... flushing cached copy of /pub")) << h.logText();
     EXPECT_EQ(countLines(h.logText(), "<LIST"), 4);
-    run(RequestKind::ChangeDirectory, "/pub");
+    run(ChangeDirectoryRequest{"/pub", {}});
     EXPECT_EQ(shownNames(), (std::vector<std::string>{"sub", "a.txt", "new.txt"}));
     EXPECT_EQ(h.remoteView.cachedPaths(), (std::vector<std::string>{"/", "/pub", "/pub/sub"}));
 }
 
 TEST_F(DirectoryListingTest, ChangeToAFileWithTryParentListsItsDirectory) {
     connect();
-    run(RequestKind::ChangeDirectory, "/pub/a.txt", cdflag::kTryParent);
+    run(ChangeDirectoryRequest{"/pub/a.txt", DirectoryFlags{.tryParent = true}});
     EXPECT_EQ(h.remoteView.currentPath(), "/pub");
     EXPECT_TRUE(h.logHas("<CWD /pub/a.txt"));
     EXPECT_TRUE(h.logHas("<CWD /pub"));
 
     // Without the flag a failed CWD leaves everything as it was.
-    run(RequestKind::ChangeDirectory, "/nowhere");
+    run(ChangeDirectoryRequest{"/nowhere", {}});
     EXPECT_EQ(h.remoteView.currentPath(), "/pub");
     EXPECT_EQ(h.remoteView.pathText(), "/pub");
     EXPECT_EQ(shownNames(), (std::vector<std::string>{"sub", "a.txt"}));
@@ -132,7 +132,7 @@ TEST_F(DirectoryListingTest, ChangeToAFileWithTryParentListsItsDirectory) {
 TEST_F(DirectoryListingTest, ListToFileWritesOneLinePerEntry) {
     connect("three");
     const std::string out = server.root() + "/../three.txt";
-    run(RequestKind::ListToFile, out);
+    run(ListToFileRequest{{}, out});
     std::ifstream in(out);
     std::vector<std::string> lines;
     for (std::string l; std::getline(in, l);)
@@ -148,14 +148,14 @@ TEST_F(DirectoryListingTest, ListToFileWritesOneLinePerEntry) {
     EXPECT_EQ(lines[2].substr(17), "      56789 two.bin");
     EXPECT_TRUE(h.logHas("Listing directory to " + out));
 
-    run(RequestKind::ListToFile, "/nonexistent-folder/x.txt");
+    run(ListToFileRequest{{}, "/nonexistent-folder/x.txt"});
     EXPECT_TRUE(h.logHas("... Open failed on /nonexistent-folder/x.txt"));
 }
 
 TEST_F(DirectoryListingTest, RawLoggingShowsEveryLine) {
     connect();
     session->toggleRawLogging();
-    run(RequestKind::ChangeDirectory, "/three");
+    run(ChangeDirectoryRequest{"/three", {}});
     session->toggleRawLogging();
     EXPECT_TRUE(h.logHas("[\"raw\" directory data logging ON]"));
     EXPECT_TRUE(h.logHas("[\"raw\" directory data logging OFF]"));
@@ -169,12 +169,12 @@ TEST_F(DirectoryListingTest, AbortedListingIsNotCachedAndTheShownDirectoryReturn
         std::ofstream(server.root() + "/big/file-with-a-longish-name-" + std::to_string(i));
     }
     connect("pub");
-    ASSERT_TRUE(session->enqueue(RequestKind::ChangeDirectory, "/big", {}, 0));
+    ASSERT_TRUE(session->enqueue(ChangeDirectoryRequest{"/big", {}}));
     ASSERT_TRUE(waitFor([&] { return h.remoteView.busy() && !h.remoteView.rows().empty(); }));
     session->abort();
     EXPECT_TRUE(h.logHas("Transfer terminated")) << h.logText();
     // The view sends the server back to the directory it shows.
-    run(RequestKind::ChangeDirectoryUp, "");  // barrier behind the queued return
+    run(ChangeDirectoryUpRequest{});  // barrier behind the queued return
     ASSERT_TRUE(waitFor([&] { return session->queuedCount() == 0 && !h.remoteView.busy(); }));
     auto cached = h.remoteView.cachedPaths();
     EXPECT_EQ(std::count(cached.begin(), cached.end(), "/big"), 0);

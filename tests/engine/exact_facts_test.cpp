@@ -10,6 +10,7 @@
 
 #include "engine/civil_time.h"
 #include "engine/ftp_session.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -21,7 +22,7 @@ using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
 
-constexpr uint32_t kImageUpdateOnly = transfer::kImage | transfer::kUpdateOnly;
+constexpr TransferOptions kImageUpdateOnly = test::updateOnly(test::kImage);
 
 int64_t modifiedTime(const std::string& path) {
     struct stat st {};
@@ -57,7 +58,7 @@ class ExactFactsTest : public ::testing::Test {
         server.start();
         session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
         ASSERT_TRUE(session->start()) << h.logText();
-        ASSERT_EQ(session->listDirectory("/", 0), 226) << h.logText();
+        ASSERT_EQ(session->listDirectory("/", {}), 226) << h.logText();
         ASSERT_TRUE(h.remoteView.entryAt(h.remoteView.rows().at(0), &entry));
     }
     void finish() {
@@ -93,11 +94,11 @@ TEST_F(ExactFactsTest, MdtmDecidesUpdateOnlyAndGivesTheFileItsTime) {
     start();
     // The listing alone says midnight: the local copy of noon would look newer.
     EXPECT_EQ(entry.time, test::utcSeconds(2020, 12, 8, 0, 0, 0));
-    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 226) << h.logText();
+    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly).code, 226) << h.logText();
     EXPECT_EQ(test::readFile(local), "fresh");
     EXPECT_EQ(modifiedTime(local), test::utcSeconds(2020, 12, 8, 18, 0, 0));
     // Now both are equal to the second: skipped.
-    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 200) << h.logText();
+    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly).code, 200) << h.logText();
     EXPECT_TRUE(h.logHas("... Update-ONLY; skipping GET of " + local));
     finish();
 }
@@ -111,7 +112,7 @@ TEST_F(ExactFactsTest, MlstGivesTheTimeWhereMlsdWasRefused) {
         .expectClose();
     start();
     // Six o'clock is before the local noon: nothing is fetched.
-    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 200) << h.logText();
+    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly).code, 200) << h.logText();
     EXPECT_EQ(test::readFile(local), "old!!");
     finish();
 }
@@ -122,7 +123,7 @@ TEST_F(ExactFactsTest, RefusedMdtmLeavesTheListingTime) {
     expectDownload("fresh");
     server.expectClose();
     start();
-    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly), 226) << h.logText();
+    EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly).code, 226) << h.logText();
     EXPECT_EQ(modifiedTime(local), test::utcSeconds(2020, 12, 9, 0, 0, 0));
     finish();
 }
@@ -140,7 +141,7 @@ TEST_F(ExactFactsTest, ALinkIsSizedWithSizeForItsProgress) {
         .reply("226 ok")
         .expectClose();
     start();
-    EXPECT_EQ(session->getFile(entry, local, transfer::kImage), 226) << h.logText();
+    EXPECT_EQ(session->getFile(entry, local, test::kImage).code, 226) << h.logText();
     const Lines events = h.observer.events();
     EXPECT_NE(std::find(events.begin(), events.end(), "start 10"), events.end())
         << ::testing::PrintToString(events);

@@ -9,6 +9,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -30,7 +31,7 @@ struct ReceivingHandler {
     std::atomic<bool>* receiving;
     std::atomic<int>* result;
     int operator()(FtpSession& s, SessionRequest& r) const {
-        int rc = s.openDataConnection("RETR " + r.text);
+        int rc = s.openDataConnection("RETR " + std::get<GetRequest>(r).names.at(0));
         if (rc != FtpSession::kDataOpen) {
             return rc == FtpSession::kDataControlLost ? 421 : 599;
         }
@@ -90,10 +91,10 @@ TEST_F(SessionQueueTest, AbortDuringRetrWithThreeQueuedFlushesAndWaitsAgain) {
     worker->start();
     ASSERT_TRUE(waitFor([&] { return !h.observer.events().empty(); }));  // logged in
 
-    ASSERT_TRUE(session->enqueue(RequestKind::Get, "big", {}, 1));
+    ASSERT_TRUE(session->enqueue(test::namedGet("", "big")));
     ASSERT_TRUE(waitFor([&] { return receiving.load(); }));
     for (const char* name : {"a", "b", "c"}) {
-        ASSERT_TRUE(session->enqueue(RequestKind::Get, name, {}, 1));
+        ASSERT_TRUE(session->enqueue(test::namedGet("", name)));
     }
     EXPECT_EQ(session->queuedCount(), 3u);
     session->abort();
@@ -125,7 +126,7 @@ TEST_F(SessionQueueTest, LogoffWithExitCodeOneSendsQuitAndClosesTheWindow) {
     server.expect("QUIT").expectClose();
     startWorker();
     worker->start();
-    ASSERT_TRUE(session->enqueue(RequestKind::Logoff, {}, {}, 1));
+    ASSERT_TRUE(session->enqueue(LogoffRequest{1}));
     finish();
     EXPECT_EQ(worker->exitCode(), 1);
     EXPECT_EQ(h.outlets.closeRequests(), 1);
@@ -139,8 +140,8 @@ TEST_F(SessionQueueTest, Reply421EndsWithoutQuitAndRunsNothingBehind) {
         s.control().sendCommand("CDUP");
         return s.control().readReply();
     });
-    ASSERT_TRUE(session->enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
-    ASSERT_TRUE(session->enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
+    ASSERT_TRUE(session->enqueue(ChangeDirectoryUpRequest{}));
+    ASSERT_TRUE(session->enqueue(ChangeDirectoryUpRequest{}));
     worker->start();
     finish();
     EXPECT_EQ(server.transcript(),
@@ -157,7 +158,7 @@ TEST_F(SessionQueueTest, StrayRepliesAreDiscardedBeforeTheNextRequest) {
     worker->start();
     ASSERT_TRUE(waitFor([&] { return !h.observer.events().empty(); }));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the stray reply arrives
-    session->enqueue(RequestKind::Logoff, {}, {}, 0);
+    session->enqueue(LogoffRequest{0});
     finish();
     EXPECT_TRUE(h.logHas("... (discarding extraneous response)"));
     EXPECT_EQ(worker->exitCode(), 0);
@@ -186,37 +187,37 @@ TEST_F(SessionQueueTest, CancelledDuringLoginLogsOffWithExitCodeZero) {
 
 TEST(SessionQueueRulesTest, QuitWhenDoneQueuesOneLogoffAndCanBeWithdrawn) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     session.setQuitWhenDone(true);
     session.setQuitWhenDone(true);
     EXPECT_EQ(session.queuedCount(), 1u);
-    EXPECT_FALSE(session.enqueue(RequestKind::Put, "/tmp/x", {}, 0));
+    EXPECT_FALSE(session.enqueue(test::pathPut("/tmp/x")));
     EXPECT_EQ(session.queuedCount(), 1u);
     session.setQuitWhenDone(false);
     EXPECT_EQ(session.queuedCount(), 0u);
-    EXPECT_TRUE(session.enqueue(RequestKind::Put, "/tmp/x", {}, 0));
+    EXPECT_TRUE(session.enqueue(test::pathPut("/tmp/x")));
     // A Logoff with exit code 0 does not block later requests.
-    EXPECT_TRUE(session.enqueue(RequestKind::Logoff, {}, {}, 0));
-    EXPECT_TRUE(session.enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
+    EXPECT_TRUE(session.enqueue(LogoffRequest{0}));
+    EXPECT_TRUE(session.enqueue(ChangeDirectoryUpRequest{}));
     EXPECT_EQ(session.queuedCount(), 3u);
 }
 
 TEST(SessionQueueRulesTest, PoolHoldsSixtyFourRequests) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     for (int i = 0; i < FtpSession::kPoolSize; ++i) {
-        ASSERT_TRUE(session.enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0)) << i;
+        ASSERT_TRUE(session.enqueue(ChangeDirectoryUpRequest{})) << i;
     }
-    EXPECT_FALSE(session.enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
+    EXPECT_FALSE(session.enqueue(ChangeDirectoryUpRequest{}));
     session.abort();
     EXPECT_EQ(session.queuedCount(), 0u);
     EXPECT_EQ(h.log.Lines(), Lines{"Queue flushed"});
-    EXPECT_TRUE(session.enqueue(RequestKind::ChangeDirectoryUp, {}, {}, 0));
+    EXPECT_TRUE(session.enqueue(ChangeDirectoryUpRequest{}));
 }
 
 TEST(SessionQueueRulesTest, AbortWithNothingToDoSaysNothing) {
     SessionHarness h;
-    FtpSession session(FtpUrl("127.0.0.1"), h.context());
+    FtpSession session(FtpUrl("127.0.0.1", SessionHarness::urlDefaults()), h.context());
     session.abort();
     EXPECT_EQ(h.log.LineCount(), 0u);
     EXPECT_TRUE(h.outlets.statuses().empty());
@@ -229,7 +230,7 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
     h.config.SetInt("ProxyType", 1);
     h.config.SetString("Proxy", "proxy.example");
     {
-        FtpSession session(FtpUrl("host"), h.context());
+        FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
         EXPECT_FALSE(session.passive());
         // Command-line runs keep restart records: they resume what a lost connection broke.
         EXPECT_TRUE(session.restartEnabled());
@@ -244,7 +245,7 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
     SessionContext context = h.context();
     // Locale 1031, bypass the proxy, zone code 64 + 8 (GMT+2).
     context.perHostSettings = 1031u | (1u << 18) | (72u << 19);
-    FtpSession session(FtpUrl("host"), context);
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), context);
     EXPECT_EQ(session.proxyType(), ProxyType::None);
     EXPECT_EQ(session.listingLocale(), 1031);
     EXPECT_EQ(session.hostZoneAdjustment(), -7200);
@@ -256,12 +257,13 @@ TEST(SessionQueueRulesTest, ConstructionReadsSettingsAndPerHostWord) {
 
 TEST(SessionQueueRulesTest, CountTransferSetsTheDirectionsBits) {
     SessionHarness h;
-    FtpSession session(FtpUrl("host"), h.context());
-    EXPECT_EQ(session.countTransfer(226, true), 226);
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
+    EXPECT_EQ(session.countTransfer(226, true).code, 226);
     EXPECT_EQ(h.outlets.exitBits(), 1u);
-    EXPECT_EQ(session.countTransfer(-550, true), -550);
+    const TransferOutcome stop = session.countBatchStop(550, true);
+    EXPECT_TRUE(stop.code == 550 && stop.stopsBatch);
     EXPECT_EQ(h.outlets.exitBits(), 1u | 16u);
-    session.countTransfer(-226, false);
+    session.countBatchStop(226, false);
     EXPECT_EQ(h.outlets.exitBits(), 1u | 16u | 2u);
     session.countTransfer(599, false);
     EXPECT_EQ(h.outlets.exitBits(), 1u | 16u | 2u | 32u);
@@ -269,7 +271,7 @@ TEST(SessionQueueRulesTest, CountTransferSetsTheDirectionsBits) {
 
 TEST(SessionQueueRulesTest, ProgressIsReportedAtMostOncePerThousandBytes) {
     SessionHarness h;
-    FtpSession session(FtpUrl("host"), h.context());
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
     session.reportTransferStart(5000);
     for (int64_t bytes : {100, 999, 1000, 1500, 1999, 2000, 4999, 5000}) {
         session.reportTransferProgress(bytes);

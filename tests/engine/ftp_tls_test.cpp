@@ -10,6 +10,7 @@
 #include "engine/trusted_certificates.h"
 #include "tests/support/proxy_daemon.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
 #include "tests/support/tls_certificate.h"
@@ -21,12 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::waitFor;
 
-constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
-
 // Queues a request and waits until the session has run it.
-void runRequest(test::SessionHarness& h, FtpSession& session, RequestKind kind,
-                const std::string& text, RequestData request, uint32_t value) {
-    ASSERT_TRUE(session.enqueue(kind, text, std::move(request), static_cast<int32_t>(value)));
+void runRequest(test::SessionHarness& h, FtpSession& session, SessionRequest request) {
+    ASSERT_TRUE(session.enqueue(std::move(request)));
     ASSERT_TRUE(waitFor([&] { return session.idle(); }, 20000)) << h.logText();
 }
 
@@ -37,9 +35,7 @@ std::string fetch(test::SessionHarness& h, FtpSession& session, bool passive,
     h.config.SetInt("Passive", passive ? 1 : 0);
     session.settingChanged("Passive");
     fs::remove(folder + "/" + name);
-    RequestData names;
-    names.names.push_back(name);
-    runRequest(h, session, RequestKind::Get, folder, std::move(names), transfer::kImage | kSingle);
+    runRequest(h, session, test::namedGet(folder, name));
     return test::readFile(folder + "/" + name);
 }
 
@@ -74,9 +70,7 @@ class FtpTlsTest : public ::testing::Test {
         waitFor([&] { return session->completedRequests() >= 1 || worker->finished(); }, 20000);
         return !worker->finished();
     }
-    void run(RequestKind kind, const std::string& text, RequestData request, uint32_t value) {
-        runRequest(h, *session, kind, text, std::move(request), value);
-    }
+    void run(SessionRequest request) { runRequest(h, *session, std::move(request)); }
     std::string fingerprint() const {
         const std::string line = h.logText();
         const size_t at = line.find("... SHA-256 fingerprint ");
@@ -146,7 +140,7 @@ TEST_F(FtpTlsTest, ATrustedCertificateCarriesLoginListingAndBothTransfers) {
             << h.logText();
         const std::string upload = local + (passive ? "/up-passive.bin" : "/up-active.bin");
         test::writeFile(upload, test::patternBytes(200000));
-        run(RequestKind::Put, upload, {}, transfer::kImage | kSingle);
+        run(test::pathPut(upload));
         EXPECT_EQ(test::readFile(server->root() + "/" + fs::path(upload).filename().string()),
                   test::patternBytes(200000))
             << h.logText();
@@ -224,9 +218,8 @@ class VsftpdTlsTest : public ::testing::TestWithParam<test::VsftpdServer::Tls> {
         local = temp.path() + "/local";
         fs::create_directories(local);
     }
-    void run(FtpSession& session, RequestKind kind, const std::string& text, RequestData request,
-             uint32_t value) {
-        runRequest(h, session, kind, text, std::move(request), value);
+    void run(FtpSession& session, SessionRequest request) {
+        runRequest(h, session, std::move(request));
     }
 
     test::TempFolder temp{"nubo-vsftpd-tls"};
@@ -251,9 +244,9 @@ TEST_P(VsftpdTlsTest, DownloadsAndUploadsResumingTheControlSession) {
         EXPECT_EQ(fetch(h, *session, passive, local, "pub.bin"), test::patternBytes(500000))
             << h.logText();
     }
-    run(*session, RequestKind::ChangeDirectory, "/incoming", {}, 0);
+    run(*session, ChangeDirectoryRequest{"/incoming", {}});
     test::writeFile(local + "/up.bin", test::patternBytes(400000));
-    run(*session, RequestKind::Put, local + "/up.bin", {}, transfer::kImage | kSingle);
+    run(*session, test::pathPut(local + "/up.bin"));
     EXPECT_EQ(test::readFile(server->root() + "/incoming/up.bin"), test::patternBytes(400000))
         << h.logText();
     session->setQuitWhenDone(true);

@@ -8,6 +8,7 @@
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
 #include "tests/support/vsftpd_fixture.h"
@@ -20,8 +21,6 @@ using test::readFile;
 using test::SessionHarness;
 using test::waitFor;
 using test::writeFile;
-
-constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 
 class Ipv6Test : public ::testing::TestWithParam<bool> {
   protected:
@@ -37,8 +36,8 @@ class Ipv6Test : public ::testing::TestWithParam<bool> {
             worker->join();
         }
     }
-    void run(RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
-        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
+    void run(SessionRequest request) {
+        ASSERT_TRUE(session->enqueue(std::move(request)));
         ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
 
@@ -59,13 +58,11 @@ TEST_P(Ipv6Test, LoginListingDownloadAndUpload) {
     EXPECT_TRUE(h.logHas("Connected to ::1 [::1]:" + std::to_string(server.port()))) << h.logText();
     ASSERT_GE(h.remoteView.findEntryByName("down.bin", false), 0) << h.logText();
 
-    RequestData names;
-    names.names.push_back("down.bin");
-    run(RequestKind::Get, temp.path(), std::move(names), transfer::kImage | kSingle);
+    run(test::namedGet(temp.path(), "down.bin"));
     EXPECT_EQ(readFile(temp.path() + "/down.bin"), std::string(300000, '\xa5'));
 
     writeFile(temp.path() + "/up.txt", "over IPv6\n");
-    run(RequestKind::Put, temp.path() + "/up.txt", {}, transfer::kImage | kSingle);
+    run(test::pathPut(temp.path() + "/up.txt"));
     EXPECT_EQ(readFile(server.root() + "/pub/up.txt"), "over IPv6\n");
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kReceived);
 
@@ -93,17 +90,15 @@ TEST(VsftpdIpv6Test, ListingDownloadAndUploadWithListAndMdtm) {
     worker.start();
     ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1 || worker.finished(); }));
     ASSERT_FALSE(worker.finished()) << h.logText();
-    auto run = [&](RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
-        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
+    auto run = [&](SessionRequest request) {
+        ASSERT_TRUE(session->enqueue(std::move(request)));
         ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     };
-    RequestData names;
-    names.names.push_back("pub.bin");
-    run(RequestKind::Get, temp.path(), std::move(names), transfer::kImage | kSingle);
+    run(test::namedGet(temp.path(), "pub.bin"));
     EXPECT_EQ(readFile(temp.path() + "/pub.bin"), std::string(200000, 'v'));
-    run(RequestKind::ChangeDirectory, "/incoming", {}, 0);
+    run(ChangeDirectoryRequest{"/incoming", {}});
     writeFile(temp.path() + "/up.txt", "to vsftpd\n");
-    run(RequestKind::Put, temp.path() + "/up.txt", {}, transfer::kImage | kSingle);
+    run(test::pathPut(temp.path() + "/up.txt"));
     EXPECT_EQ(readFile(server.root() + "/incoming/up.txt"), "to vsftpd\n");
     session->setQuitWhenDone(true);
     worker.join();

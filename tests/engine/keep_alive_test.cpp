@@ -39,8 +39,10 @@ TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
     server.start();
     SessionContext context = h.context();
     context.keepAliveMs = 1000;
-    SessionWorker worker(std::make_unique<FtpSession>(
-        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+    SessionWorker worker(
+        std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                            test::SessionHarness::urlDefaults()),
+                                     context));
     FtpSession* session = worker.session();
     worker.start();
     const auto saw = [&](const std::string& command) {
@@ -49,7 +51,7 @@ TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {
     };
     ASSERT_TRUE(test::waitFor([&] { return saw("NOOP"); }, 10000)) << h.logText();
     // A request after the NOOP runs as usual; the next NOOP would come a second later.
-    session->enqueue(RequestKind::ChangeDirectory, "sub", {}, 0);
+    session->enqueue(ChangeDirectoryRequest{"sub", {}});
     session->setQuitWhenDone(true);
     worker.join();
     EXPECT_TRUE(server.waitDone(5000));
@@ -62,8 +64,10 @@ TEST(KeepAliveTest, WithoutAKeepAliveAnIdleSessionSaysNothing) {
     test::ScriptedFtpServer server;
     loggedIn(server).expect("QUIT").reply("221 bye");
     server.start();
-    SessionWorker worker(std::make_unique<FtpSession>(
-        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), h.context()));
+    SessionWorker worker(
+        std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                            test::SessionHarness::urlDefaults()),
+                                     h.context()));
     worker.start();
     ASSERT_TRUE(test::waitFor([&] { return worker.session()->completedRequests() >= 1; }));
     std::this_thread::sleep_for(std::chrono::milliseconds(400));

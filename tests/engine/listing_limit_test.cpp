@@ -39,8 +39,10 @@ class ListingLimitTest : public ::testing::Test {
         SessionContext context = h.context();
         context.listingEntryLimit = 1000;
         context.listingByteLimit = 1 << 20;
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                test::SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         worker.start();
         EXPECT_TRUE(
@@ -87,7 +89,7 @@ TEST_F(ListingLimitTest, AnEndlessListingStopsAtTheEntryLimitAndTheSessionGoesOn
     size_t shownNext = 0;
     runSession([&](FtpSession& s) {
         shownAtLimit = h.remoteView.rows().size();
-        s.enqueue(RequestKind::ChangeDirectory, "/next", {}, 0);
+        s.enqueue(ChangeDirectoryRequest{"/next", {}});
         EXPECT_TRUE(waitFor([&] { return h.remoteView.currentPath() == "/next" && s.idle(); }))
             << h.logText();
         shownNext = h.remoteView.rows().size();
@@ -101,8 +103,9 @@ TEST_F(ListingLimitTest, LinesThatAreNoEntriesStopAtTheByteLimit) {
     // Lines no parser takes: nothing is kept, but the listing must still end.
     scriptEndlessListing(std::string(200, 'x') + "\r\n");
     server.expect("QUIT").reply("221 bye");
-    const uint32_t bits = runSession(
-        [&](FtpSession& s) { s.enqueue(RequestKind::ListToFile, temp.path() + "/l.txt", {}, 0); });
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        s.enqueue(ListToFileRequest{{}, temp.path() + "/l.txt"});
+    });
     EXPECT_TRUE(logStarts("*** The listing is longer than this program takes")) << h.logText();
     // A listing into a file that stopped short is a failed download.
     EXPECT_EQ(bits & exitbit::kGetFailed, exitbit::kGetFailed);

@@ -298,18 +298,12 @@ TEST(ListingLocaleTest, IdentifiersMapToTheirLocales) {
     EXPECT_TRUE(english);
 }
 
-TEST(ListingLocaleTest, SetChangesTheProcessLocale) {
-    ASSERT_TRUE(setListingLocale(1031));
-    auto snapshot = ListingLocale::current();
-    EXPECT_EQ(snapshot->id, 1031u);
-    EXPECT_TRUE(setListingLocale(1031));  // already in use
-    EXPECT_FALSE(setListingLocale(1041));
-    // A failed load still puts the identifier in use, with English month names.
-    EXPECT_EQ(ListingLocale::current()->id, 1041u);
-    EXPECT_EQ(ListingLocale::current()->months[0], "jan");
-    EXPECT_EQ(snapshot->months[2], "mär");  // an old snapshot stays intact
-    EXPECT_TRUE(setListingLocale(0));
-    EXPECT_EQ(ListingLocale::current()->id, 1033u);
+TEST(ListingLocaleTest, AnUnusableLocaleKeepsItsIdentifierWithEnglishMonths) {
+    EXPECT_EQ(ListingLocale::of(1031).months[2], "mär");
+    const ListingLocaleData japanese = ListingLocale::of(1041);
+    EXPECT_EQ(japanese.id, 1041u);
+    EXPECT_EQ(japanese.months[0], "jan");
+    EXPECT_EQ(ListingLocale::of(0).id, 1033u);
 }
 
 TEST(RemoteEntryTest, UsableLocalNames) {
@@ -367,15 +361,15 @@ TEST(RemoteEntryTest, Ordering) {
     RemoteEntry a = make("a", EntryType::File, 3000000000LL, 1);
     RemoteEntry b = make("b", EntryType::File, 10, 1);
     RemoteEntry upper = make("B", EntryType::Link, 10, 9);
-    EXPECT_LT(RemoteEntry::compare(dir, a, 1, nullptr), 0);
-    EXPECT_GT(RemoteEntry::compare(dir, a, -1, nullptr), 0);
-    EXPECT_LT(RemoteEntry::compare(upper, a, 1, nullptr), 0);  // bytes: "B" < "a"
-    EXPECT_GT(RemoteEntry::compare(a, b, 3, nullptr), 0);      // sizes beyond 32 bits
-    EXPECT_LT(RemoteEntry::compare(a, b, -3, nullptr), 0);
-    EXPECT_LT(RemoteEntry::compare(a, b, 4, nullptr), 0);  // equal times: by name
-    EXPECT_GT(RemoteEntry::compare(a, b, -4, nullptr), 0);
-    std::vector<std::string> types = {"File", "Folder", "Symbolic Link"};
-    EXPECT_LT(RemoteEntry::compare(b, upper, 2, &types), 0);  // "File" < "Symbolic Link"
+    EXPECT_LT(RemoteEntry::compare(dir, a, 1), 0);
+    EXPECT_GT(RemoteEntry::compare(dir, a, -1), 0);
+    EXPECT_LT(RemoteEntry::compare(upper, a, 1), 0);  // bytes: "B" < "a"
+    EXPECT_GT(RemoteEntry::compare(a, b, 3), 0);      // sizes beyond 32 bits
+    EXPECT_LT(RemoteEntry::compare(a, b, -3), 0);
+    EXPECT_LT(RemoteEntry::compare(a, b, 4), 0);  // equal times: by name
+    EXPECT_GT(RemoteEntry::compare(a, b, -4), 0);
+    EXPECT_LT(RemoteEntry::compare(b, upper, 2, "File", "Symbolic Link"), 0);
+    EXPECT_GT(RemoteEntry::compare(b, a, 2, "File", "File"), 0);  // one type: by name
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_transfer.h"
 
 namespace nubo {
@@ -119,7 +120,7 @@ TEST_F(PartialDownloadTest, AFailedDownloadThatCannotResumeLeavesTheOldCopyAndNo
     h.config.SetInt("Restart", 0);
     runSession(h, [&](FtpSession& s) {
         get(s, local, "short.bin");
-        get(s, local, "reset.txt", transfer::kAscii);
+        get(s, local, "reset.txt", test::kAscii);
     });
     expectScriptPlayed(h);
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed) << h.logText();
@@ -180,10 +181,10 @@ TEST_F(PartialDownloadTest, UpdateOnlyFetchesALocalCopyOfAnotherExactSize) {
     SessionHarness h;
     h.config.SetInt("Restart", 0);
     runSession(h, [&](FtpSession& s) {
-        get(s, local, "same.bin", transfer::kImage | transfer::kUpdateOnly);
-        get(s, local, "other.bin", transfer::kImage | transfer::kUpdateOnly);
+        get(s, local, "same.bin", test::updateOnly(test::kImage));
+        get(s, local, "other.bin", test::updateOnly(test::kImage));
         // In ASCII the sizes of the two sides differ by their line ends: not compared.
-        get(s, local, "text.txt", transfer::kAscii | transfer::kUpdateOnly);
+        get(s, local, "text.txt", test::updateOnly(test::kAscii));
     });
     expectScriptPlayed(h);
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kGetSkipped) << h.logText();
@@ -214,8 +215,8 @@ TEST_F(PartialDownloadTest, UpdateOnlySendsAFileWhoseRemoteCopyHasAnotherSize) {
     SessionHarness h;
     h.config.SetInt("Restart", 0);
     runSession(h, [&](FtpSession& s) {
-        put(s, local + "/whole.bin", transfer::kImage | transfer::kUpdateOnly);
-        put(s, local + "/broken.bin", transfer::kImage | transfer::kUpdateOnly);
+        put(s, local + "/whole.bin", test::updateOnly(test::kImage));
+        put(s, local + "/broken.bin", test::updateOnly(test::kImage));
     });
     expectScriptPlayed(h);
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kPutSkipped) << h.logText();

@@ -10,6 +10,7 @@
 #include "engine/session_worker.h"
 #include "tests/support/proxy_daemon.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_socks_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -24,9 +25,6 @@ using test::readFile;
 using test::ScriptedSocksServer;
 using test::waitFor;
 using test::writeFile;
-
-constexpr uint32_t kSingleImage = transfer::kImage | transfer::kSingleName
-                                                         << transfer::kSourceShift;
 
 std::string bytes(std::initializer_list<int> values) {
     std::string out;
@@ -70,19 +68,17 @@ class ProxySessionTest : public ::testing::Test {
                }) &&
                !worker->finished();
     }
-    void runRequest(RequestKind kind, const std::string& text, RequestData data) {
+    void runRequest(SessionRequest request) {
         FtpSession* session = worker->session();
-        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), kSingleImage));
+        ASSERT_TRUE(session->enqueue(std::move(request)));
         ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
     // Login, LIST, a download and an upload, all through the proxy.
     void completeSession(const std::string& dataLine) {
         ASSERT_TRUE(connect(server.url("pub"))) << h.logText();
         EXPECT_GE(h.remoteView.findEntryByName("down.bin", false), 0) << h.logText();
-        RequestData names;
-        names.names.push_back("down.bin");
-        runRequest(RequestKind::Get, local, std::move(names));
-        runRequest(RequestKind::Put, local + "/up.bin", {});
+        runRequest(test::namedGet(local, "down.bin"));
+        runRequest(test::pathPut(local + "/up.bin"));
         EXPECT_TRUE(readFile(local + "/down.bin") == patternBytes(200000)) << h.logText();
         EXPECT_TRUE(readFile(server.root() + "/pub/up.bin") == patternBytes(150000)) << h.logText();
         EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kSent) << h.logText();
@@ -164,7 +160,8 @@ TEST_F(ProxySessionTest, PerHostBypassReadsNoProxySetting) {
     h.useProxy(ProxyType::Socks5, "10.255.255.1:9");  // nothing answers there
     SessionContext context = h.context();
     context.perHostSettings = 1u << 18;
-    auto session = std::make_unique<FtpSession>(FtpUrl(server.url("pub")), context);
+    auto session = std::make_unique<FtpSession>(
+        FtpUrl(server.url("pub"), test::SessionHarness::urlDefaults()), context);
     EXPECT_EQ(session->proxyType(), ProxyType::None);
     EXPECT_EQ(session->proxyAddress().host, "");
     worker = std::make_unique<SessionWorker>(std::move(session));
@@ -176,7 +173,7 @@ TEST_F(ProxySessionTest, PerHostBypassReadsNoProxySetting) {
 
 TEST(ProxySettingsTest, DefaultProxyPorts) {
     test::SessionHarness h;
-    const FtpUrl target("ftp://files.example.org/");
+    const FtpUrl target("ftp://files.example.org/", test::SessionHarness::urlDefaults());
     struct Case {
         ProxyType type;
         const char* text;
@@ -193,7 +190,7 @@ TEST(ProxySettingsTest, DefaultProxyPorts) {
         EXPECT_EQ(session.proxyType(), c.type);
     }
     // The URL default port is back afterwards.
-    FtpUrl plain("ftp://files.example.org/");
+    FtpUrl plain("ftp://files.example.org/", test::SessionHarness::urlDefaults());
     EXPECT_EQ(plain.portNumber(), 21u);
 }
 

@@ -13,7 +13,9 @@
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/session_worker.h"
+#include "shell/progress_display.h"
 #include "sites/restart_database.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -29,7 +31,6 @@ using test::SessionHarness;
 using test::waitFor;
 using test::writeFile;
 
-constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 // 2020-06-21 00:00 in the zone of the test: the listing's date.
 constexpr const char kListingDate[] = "Jun 21 2020";
 
@@ -64,8 +65,10 @@ class TransferIntegrityTest : public ::testing::Test {
         server.start();
         SessionContext context = h.context();
         context.restart = db.get();
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         if (prepare)
             prepare(*session);
@@ -87,10 +90,8 @@ class TransferIntegrityTest : public ::testing::Test {
         return h.outlets.exitBits();
     }
     static void get(FtpSession& s, const std::string& into, const std::string& name,
-                    uint32_t type = transfer::kImage) {
-        RequestData data;
-        data.names.push_back(name);
-        s.enqueue(RequestKind::Get, into, std::move(data), static_cast<int32_t>(type | kSingle));
+                    TransferOptions options = test::kImage) {
+        s.enqueue(test::namedGet(into, name, options));
     }
     static time_t modified(const std::string& path) {
         struct stat st {};
@@ -259,10 +260,8 @@ TEST_F(TransferIntegrityTest, AnUploadResetByTheServerFailsWhateverItsReplySays)
         .reply("226 Transfer complete.")
         .expect("QUIT")
         .reply("221 bye");
-    const uint32_t bits = runSession([&](FtpSession& s) {
-        s.enqueue(RequestKind::Put, local + "/up.bin", {},
-                  static_cast<int32_t>(transfer::kImage | kSingle));
-    });
+    const uint32_t bits =
+        runSession([&](FtpSession& s) { s.enqueue(test::pathPut(local + "/up.bin")); });
     EXPECT_EQ(bits, exitbit::kPutFailed) << h.logText();
     EXPECT_NE(h.logText().find("... [DATA] Send failed, WinSock err = "), std::string::npos)
         << h.logText();
@@ -296,10 +295,7 @@ TEST_F(TransferIntegrityTest, FilesDroppedOnADirectoryThatCannotBeEnteredStayHom
         .expect("QUIT")
         .reply("221 bye");
     const uint32_t bits = runSession([&](FtpSession& s) {
-        RequestData data;
-        data.names.push_back(local + "/up.bin");
-        s.enqueue(RequestKind::Put, "locked", std::move(data),
-                  static_cast<int32_t>(transfer::kImage));
+        s.enqueue(PutRequest{"locked", {local + "/up.bin"}, test::kImage});
     });
     EXPECT_EQ(bits, exitbit::kPutFailed) << h.logText();
     EXPECT_TRUE(h.logHas("*** Unable to enter locked, nothing uploaded")) << h.logText();
@@ -355,11 +351,16 @@ TEST_F(TransferIntegrityTest, PercentSignsInNamesReachEveryTextAsTheyAre) {
     EXPECT_TRUE(h.logHas("GETing " + name + " -> " + local)) << h.logText();
     const auto statuses = h.outlets.statuses();
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "GET " + name), statuses.end());
-    // The progress format escapes the name's own percent signs, once.
-    const auto formats = h.outlets.progressFormats();
-    EXPECT_NE(std::find(formats.begin(), formats.end(), "GET 100%%_%%s%%n.txt (%d%%)"),
-              formats.end())
-        << (formats.empty() ? std::string("no formats") : formats.front());
+    // The progress carries the name as data; the display puts it in the title as it is.
+    const auto reports = h.outlets.progress();
+    const auto whole = std::find_if(reports.begin(), reports.end(), [](const TransferProgress& p) {
+        return p.kind == TransferProgress::Kind::Get && p.percent == 100;
+    });
+    ASSERT_NE(whole, reports.end()) << reports.size();
+    EXPECT_EQ(whole->name, name);
+    EXPECT_EQ(whole->expected, static_cast<int64_t>(content.size()));
+    EXPECT_EQ(ProgressDisplay::text(*whole), "GET 100%_%s%n.txt (100%)");
+    EXPECT_EQ(reports.back().kind, TransferProgress::Kind::Done);
 }
 
 TEST_F(TransferIntegrityTest, AListingCutOffByAResetIsNeitherShownNorWrittenAsWhole) {
@@ -373,8 +374,9 @@ TEST_F(TransferIntegrityTest, AListingCutOffByAResetIsNeitherShownNorWrittenAsWh
         .reply("226 Listing done.")
         .expect("QUIT")
         .reply("221 bye");
-    const uint32_t bits = runSession(
-        [&](FtpSession& s) { s.enqueue(RequestKind::ListToFile, local + "/list.txt", {}, 0); });
+    const uint32_t bits = runSession([&](FtpSession& s) {
+        s.enqueue(ListToFileRequest{{}, local + "/list.txt"});
+    });
     EXPECT_EQ(bits, exitbit::kGetFailed) << h.logText();
     EXPECT_TRUE(h.logHas("... [DATA] Receive failed, WinSock err = WSAECONNRESET")) << h.logText();
     EXPECT_TRUE(h.logHas("*** The listing is incomplete: its data connection failed"));

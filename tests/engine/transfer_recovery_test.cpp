@@ -13,6 +13,7 @@
 #include "engine/session_worker.h"
 #include "engine/text_detection.h"
 #include "sites/restart_database.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -29,8 +30,6 @@ namespace fs = std::filesystem;
 using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
-
-constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 
 class RecoveryTest : public ::testing::Test {
   protected:
@@ -57,8 +56,10 @@ class RecoveryTest : public ::testing::Test {
     int runSession(SessionHarness& h, std::function<void(FtpSession&)> afterLogin) {
         SessionContext context = h.context();
         context.restart = db.get();
-        SessionWorker worker(std::make_unique<FtpSession>(
-            FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        SessionWorker worker(
+            std::make_unique<FtpSession>(FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()),
+                                                SessionHarness::urlDefaults()),
+                                         context));
         FtpSession* session = worker.session();
         worker.start();
         EXPECT_TRUE(
@@ -108,12 +109,8 @@ TEST_F(RecoveryTest, BrokenDownloadResumesAtTheLocalSize) {
     server.start();
 
     SessionHarness first;
-    runSession(first, [&](FtpSession& s) {
-        RequestData data;
-        data.names.push_back("big.bin");
-        s.enqueue(RequestKind::Get, folder + "/local", std::move(data),
-                  static_cast<int32_t>(transfer::kImage | kSingle));
-    });
+    runSession(first,
+               [&](FtpSession& s) { s.enqueue(test::namedGet(folder + "/local", "big.bin")); });
     EXPECT_TRUE(first.logHas("Network error, queue flushed")) << first.logText();
     EXPECT_EQ(db->getInProgress(), 1);
     EXPECT_EQ(db->getField(RestartRecord::kOperation), "Gi");
@@ -161,9 +158,7 @@ TEST_F(RecoveryTest, BrokenUploadResumesWithAppe) {
     server.start();
 
     SessionHarness first;
-    runSession(first, [&](FtpSession& s) {
-        s.enqueue(RequestKind::Put, path, {}, static_cast<int32_t>(transfer::kImage | kSingle));
-    });
+    runSession(first, [&](FtpSession& s) { s.enqueue(test::pathPut(path)); });
     EXPECT_TRUE(first.logHas("Network error, queue flushed")) << first.logText();
     EXPECT_EQ(db->getInProgress(), 1);
     EXPECT_EQ(db->getField(RestartRecord::kOperation), "Pi");
@@ -197,12 +192,7 @@ TEST_F(RecoveryTest, PathsTooLongForTheRecordAreNeverResumed) {
         .drop();
     server.start();
     SessionHarness h;
-    runSession(h, [&](FtpSession& s) {
-        RequestData data;
-        data.names.push_back("f.bin");
-        s.enqueue(RequestKind::Get, deep, std::move(data),
-                  static_cast<int32_t>(transfer::kImage | kSingle));
-    });
+    runSession(h, [&](FtpSession& s) { s.enqueue(test::namedGet(deep, "f.bin")); });
     EXPECT_TRUE(
         h.logHas("... names too long for the restart record; f.bin cannot be resumed if "
                  "the transfer breaks"))
@@ -229,10 +219,12 @@ TEST_F(RecoveryTest, NamesThatWouldLeaveTheFolderAreNeverWritten) {
     server.start();
     SessionHarness h;
     runSession(h, [&](FtpSession& s) {
-        RequestData data;
-        data.indices = {0, 1, 2};
-        s.enqueue(RequestKind::Get, folder + "/local", std::move(data),
-                  static_cast<int32_t>(transfer::kImage));
+        RemoteDirectoryModel::Selection chosen = h.remoteView.selection({0, 1, 2});
+        GetRequest get;
+        get.directory = chosen.directory;
+        get.entries = chosen.entries;
+        get.localFolder = folder + "/local";
+        s.enqueue(std::move(get));
         s.setQuitWhenDone(true);
     });
     EXPECT_TRUE(h.logHas("*** Unsafe file name, not written locally: ../escape")) << h.logText();
@@ -258,18 +250,16 @@ TEST_F(RecoveryTest, MkdAnswered250IsAFailureAndDeleteStopsAt421) {
         .expectClose();
     server.start();
     SessionHarness h;
-    int placeholder = -1;
     runSession(h, [&](FtpSession& s) {
         RemoteEntry folderEntry;
         folderEntry.type = EntryType::Directory;
         folderEntry.setName("newdir");
-        placeholder = h.remoteView.addEntry(folderEntry);
-        s.enqueue(RequestKind::MakeDirectory, "newdir", {}, placeholder);
-        RequestData data;
-        data.indices = {h.remoteView.findEntryByName("a", false),
-                        h.remoteView.findEntryByName("b", false),
-                        h.remoteView.findEntryByName("c", false)};
-        s.enqueue(RequestKind::Delete, "", std::move(data), 0);
+        h.remoteView.addEntry(folderEntry);
+        s.enqueue(MakeDirectoryRequest{{}, "newdir"});
+        RemoteDirectoryModel::Selection doomed = h.remoteView.selection(
+            {h.remoteView.findEntryByName("a", false), h.remoteView.findEntryByName("b", false),
+             h.remoteView.findEntryByName("c", false)});
+        s.enqueue(DeleteRequest{doomed.directory, doomed.entries});
     });
     EXPECT_TRUE(h.logHas("... Unable to CREATE newdir")) << h.logText();
     EXPECT_TRUE(h.logHas("... DELETEd a"));
@@ -308,7 +298,7 @@ TEST(CompareWithLocalTest, ZonesApplyOnlyToTimesOfDay) {
     SessionHarness h;
     SessionContext context = h.context();
     context.perHostSettings = (64u + 8u) << 19;  // the server keeps GMT+2
-    FtpSession session(FtpUrl("host"), context);
+    FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), context);
     RemoteEntry entry;
     entry.time = 1000000;
     const int64_t shift = session.hostZoneAdjustment() - session.localZoneBias();

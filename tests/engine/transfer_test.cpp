@@ -12,6 +12,7 @@
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
 #include "tests/support/pyftpd_fixture.h"
+#include "tests/support/requests.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
 
@@ -30,8 +31,6 @@ void setModified(const std::string& path, time_t when) {
     utimbuf times{when, when};
     ASSERT_EQ(utime(path.c_str(), &times), 0);
 }
-
-constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
 
 class TransferTest : public ::testing::Test {
   protected:
@@ -54,17 +53,15 @@ class TransferTest : public ::testing::Test {
         worker->start();
         ASSERT_TRUE(waitFor([&] { return session->completedRequests() >= 1; })) << h.logText();
     }
-    void run(RequestKind kind, const std::string& text, RequestData data, uint32_t value) {
-        ASSERT_TRUE(session->enqueue(kind, text, std::move(data), static_cast<int32_t>(value)));
+    void run(SessionRequest request) {
+        ASSERT_TRUE(session->enqueue(std::move(request)));
         ASSERT_TRUE(waitFor([&] { return session->idle(); })) << h.logText();
     }
-    void get(const std::string& name, uint32_t type) {
-        RequestData data;
-        data.names.push_back(name);
-        run(RequestKind::Get, local, std::move(data), type | kSingle);
+    void get(const std::string& name, TransferOptions options) {
+        run(test::namedGet(local, name, options));
     }
-    void put(const std::string& path, uint32_t type) {
-        run(RequestKind::Put, path, {}, type | kSingle);
+    void put(const std::string& path, TransferOptions options) {
+        run(test::pathPut(path, options));
     }
     // Log lines from the first one equal to `from` on.
     std::string logFrom(const std::string& from) {
@@ -94,23 +91,23 @@ TEST_F(TransferTest, DownloadsInEachMode) {
     writeFile(remote + "/files/data.bin", binary);
     connect();
 
-    get("unix.txt", transfer::kAscii);  // the server sends CR LF in ASCII type
+    get("unix.txt", test::kAscii);  // the server sends CR LF in ASCII type
     EXPECT_EQ(readFile(local + "/unix.txt"), "one\ntwo\n");
     EXPECT_EQ(h.logText().find("<TYPE"), std::string::npos);  // ASCII is the starting type
 
-    get("data.bin", transfer::kImage);
+    get("data.bin", test::kImage);
     EXPECT_EQ(readFile(local + "/data.bin"), binary);
     EXPECT_TRUE(h.logHas("<TYPE I"));
 
     fs::remove(local + "/unix.txt");
-    get("unix.txt", transfer::kSmart);
+    get("unix.txt", test::kSmart);
     EXPECT_EQ(readFile(local + "/unix.txt"), "one\ntwo\n");
     EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: Local-ASCII"));
-    get("dos.txt", transfer::kSmart);
+    get("dos.txt", test::kSmart);
     EXPECT_EQ(readFile(local + "/dos.txt"), "one\ntwo\n");
     EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: ASCII"));
     fs::remove(local + "/data.bin");
-    get("data.bin", transfer::kSmart);
+    get("data.bin", test::kSmart);
     EXPECT_EQ(readFile(local + "/data.bin"), binary);
     EXPECT_TRUE(h.logHas("... auto-detected \"effective\" transfer type: Image"));
     // Smart runs in Image type on the wire: no TYPE between the Smart downloads.
@@ -126,16 +123,16 @@ TEST_F(TransferTest, UploadsInEachModeAndAnEmptyFile) {
     writeFile(local + "/text.txt", "x\ny\n");
     writeFile(local + "/bin.dat", std::string("\x00\x10 binary", 9));
     writeFile(local + "/empty", "");
-    put(local + "/bin.dat", transfer::kSmart);
+    put(local + "/bin.dat", test::kSmart);
     EXPECT_EQ(readFile(remote + "/files/bin.dat"), std::string("\x00\x10 binary", 9));
     EXPECT_TRUE(h.logHas("... auto-detected transfer type: Image"));
     EXPECT_TRUE(h.logHas("<TYPE I"));
-    put(local + "/text.txt", transfer::kSmart);
+    put(local + "/text.txt", test::kSmart);
     EXPECT_EQ(readFile(remote + "/files/text.txt"), "x\ny\n");  // sent unchanged
     EXPECT_TRUE(h.logHas("... auto-detected transfer type: ASCII"));
     EXPECT_TRUE(h.logHas("<TYPE A N"));
 
-    put(local + "/empty", transfer::kAscii);
+    put(local + "/empty", test::kAscii);
     EXPECT_TRUE(fs::exists(remote + "/files/empty"));
     EXPECT_EQ(fs::file_size(remote + "/files/empty"), 0u);
     std::string empty = logFrom("PUTing " + local + "/empty");
@@ -156,14 +153,14 @@ TEST_F(TransferTest, AUtf8NameRoundTrips) {
     connect();
     EXPECT_TRUE(h.logHas("<OPTS UTF8 ON")) << h.logText();
     writeFile(local + "/" + name, content);
-    put(local + "/" + name, transfer::kImage);
+    put(local + "/" + name, test::kImage);
     EXPECT_EQ(readFile(remote + "/files/" + name), content);
     EXPECT_TRUE(h.logHas("<STOR " + name));
 
     // Listed anew by the server, fetched under the same bytes.
-    run(RequestKind::ChangeDirectory, "", {}, cdflag::kRefresh);
+    run(ChangeDirectoryRequest{"", DirectoryFlags{.refresh = true}});
     fs::remove(local + "/" + name);
-    get(name, transfer::kImage);
+    get(name, test::kImage);
     EXPECT_EQ(readFile(local + "/" + name), content);
     EXPECT_TRUE(h.logHas("<RETR " + name));
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kReceived);
@@ -174,24 +171,24 @@ TEST_F(TransferTest, UpdateOnlySkipsWhatIsNotNewer) {
     connect();
     writeFile(local + "/same.txt", "newer!");  // the remote copy's size: only dates differ
     setModified(local + "/same.txt", time(nullptr) + 3 * 86400);
-    get("same.txt", transfer::kImage | transfer::kUpdateOnly);
+    get("same.txt", test::updateOnly(test::kImage));
     EXPECT_EQ(readFile(local + "/same.txt"), "newer!");
     EXPECT_TRUE(h.logHas("... Update-ONLY; skipping GET of " + local + "/same.txt"));
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetSkipped);
 
     setModified(local + "/same.txt", 946684800);  // year 2000: the remote copy is newer
-    get("same.txt", transfer::kImage | transfer::kUpdateOnly);
+    get("same.txt", test::updateOnly(test::kImage));
     EXPECT_EQ(readFile(local + "/same.txt"), "remote");
 
     writeFile(local + "/same.txt", "older!");
     setModified(local + "/same.txt", 946684800);
-    put(local + "/same.txt", transfer::kImage | transfer::kUpdateOnly);
+    put(local + "/same.txt", test::updateOnly(test::kImage));
     EXPECT_EQ(readFile(remote + "/files/same.txt"), "remote");
     EXPECT_TRUE(h.logHas("... Update-ONLY; skipping PUT of " + local + "/same.txt"));
     EXPECT_TRUE(h.outlets.exitBits() & exitbit::kPutSkipped);
 
     writeFile(local + "/new.txt", "not on the server");
-    put(local + "/new.txt", transfer::kImage | transfer::kUpdateOnly);
+    put(local + "/new.txt", test::updateOnly(test::kImage));
     EXPECT_EQ(readFile(remote + "/files/new.txt"), "not on the server");
 }
 
@@ -201,7 +198,7 @@ TEST_F(TransferTest, DirectoryTreesBothWays) {
     writeFile(remote + "/files/tree/sub/b.txt", "bb");
     writeFile(remote + "/files/tree/sub/deeper/c.txt", "ccc");
     connect();
-    get("tree", transfer::kImage);
+    get("tree", test::kImage);
     EXPECT_EQ(readFile(local + "/tree/a.txt"), "a");
     EXPECT_EQ(readFile(local + "/tree/sub/b.txt"), "bb");
     EXPECT_EQ(readFile(local + "/tree/sub/deeper/c.txt"), "ccc");
@@ -212,7 +209,7 @@ TEST_F(TransferTest, DirectoryTreesBothWays) {
     fs::create_directories(local + "/up/inner");
     writeFile(local + "/up/one.txt", "1");
     writeFile(local + "/up/inner/two.txt", "22");
-    put(local + "/up", transfer::kImage);
+    put(local + "/up", test::kImage);
     EXPECT_EQ(readFile(remote + "/files/up/one.txt"), "1");
     EXPECT_EQ(readFile(remote + "/files/up/inner/two.txt"), "22");
     EXPECT_EQ(session->currentRemoteDirectory(), "/files");
@@ -225,10 +222,10 @@ TEST_F(TransferTest, DeleteRenameAndTheirRefusals) {
     writeFile(remote + "/files/old.txt", "x");
     writeFile(remote + "/files/vanishing.txt", "x");
     connect();
-    RequestData doomed;
-    doomed.indices = {h.remoteView.findEntryByName("gone-dir", false),
-                      h.remoteView.findEntryByName("gone.txt", false)};
-    run(RequestKind::Delete, "", std::move(doomed), 0);
+    RemoteDirectoryModel::Selection doomed =
+        h.remoteView.selection({h.remoteView.findEntryByName("gone-dir", false),
+                                h.remoteView.findEntryByName("gone.txt", false)});
+    run(DeleteRequest{doomed.directory, doomed.entries});
     EXPECT_FALSE(fs::exists(remote + "/files/gone-dir"));
     EXPECT_FALSE(fs::exists(remote + "/files/gone.txt"));
     EXPECT_TRUE(h.logHas("<RMD gone-dir"));
@@ -236,17 +233,17 @@ TEST_F(TransferTest, DeleteRenameAndTheirRefusals) {
     EXPECT_TRUE(h.logHas("... DELETEd gone.txt"));
     EXPECT_EQ(h.remoteView.findEntryByName("gone.txt", false), -1);
 
-    run(RequestKind::Rename, "new.txt", {}, h.remoteView.findEntryByName("old.txt", false));
+    run(RenameRequest{"/files", "old.txt", "new.txt"});
     EXPECT_TRUE(fs::exists(remote + "/files/new.txt"));
     EXPECT_TRUE(h.logHas("... RENAMEd old.txt to new.txt"));
     EXPECT_GE(h.remoteView.findEntryByName("new.txt", false), 0);
 
     fs::remove(remote + "/files/vanishing.txt");  // gone behind the listing's back
-    run(RequestKind::Rename, "whatever", {}, h.remoteView.findEntryByName("vanishing.txt", false));
+    run(RenameRequest{"/files", "vanishing.txt", "whatever"});
     EXPECT_TRUE(h.logHas("... Unable to RENAME FROM vanishing.txt"));
     EXPECT_FALSE(h.logHas("<RNTO whatever"));
 
-    run(RequestKind::Rename, "no/such/dir/x", {}, h.remoteView.findEntryByName("new.txt", false));
+    run(RenameRequest{"/files", "new.txt", "no/such/dir/x"});
     EXPECT_TRUE(h.logHas("... Unable to RENAME TO no/such/dir/x"));
     EXPECT_GE(h.remoteView.findEntryByName("new.txt", false), 0);  // the old name shows again
     EXPECT_EQ(h.outlets.exitBits(), 0u);
@@ -254,10 +251,10 @@ TEST_F(TransferTest, DeleteRenameAndTheirRefusals) {
 
 TEST_F(TransferTest, MissingNamesAndUnopenableFiles) {
     connect();
-    get("no-such-file", transfer::kImage);
+    get("no-such-file", test::kImage);
     EXPECT_TRUE(h.logHas("... unable to find no-such-file"));
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed);
-    put(local + "/missing", transfer::kImage);
+    put(local + "/missing", test::kImage);
     EXPECT_TRUE(h.logHas("*** Unable to get status for " + local + "/missing"));
     EXPECT_TRUE(h.outlets.exitBits() & exitbit::kPutFailed);
 }

@@ -23,6 +23,7 @@
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
 
 namespace nubo {
 namespace {
@@ -36,8 +37,8 @@ class ExitSequenceTest : public ::testing::Test {
             app.hostContext(outlets, remoteView, shortcuts,
                             [this](std::function<void()> work) { queue.post(std::move(work)); }));
         ASSERT_EQ(app.dataFolder().front(), '/');
-        pages =
-            SheetPages::build(sheet, log, app.config(), {*host, remoteView, localView, sink}, "");
+        pages = SheetPages::build(sheet, log, app.config(),
+                                  {*host, remoteView, types, localView, sink}, "");
         host->startUp();
         exitSteps = std::make_unique<ExitSequence>(sheet, app, *host, outlets);
     }
@@ -47,6 +48,7 @@ class ExitSequenceTest : public ::testing::Test {
     AppLog log;
     CommandLineRequest request;
     AppSession app{request, log};
+    TypeTable types;                       // before the model, which sorts by it
     RemoteDirectoryModel remoteView{log};  // the models outlive the window's pages
     LocalDirectoryModel localView;
     MainSheet sheet{app.config()};

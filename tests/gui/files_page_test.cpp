@@ -16,6 +16,7 @@
 #include <QTreeView>
 #include <QUrl>
 #include <filesystem>
+#include <memory>
 
 #include "engine/ftp_session.h"
 #include "tests/gui/gui_test_util.h"
@@ -23,9 +24,11 @@
 #include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
+#include "views/remote_drag.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/local_view.h"
+#include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
 
 namespace nubo {
@@ -49,8 +52,8 @@ class FilesPageTest : public ::testing::Test {
         live.context.localView = &localModel;
         live.start();
         live.config.SetString("CLXDir", local);  // the local view opens here
-        page = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host, live.config,
-                                           live.log);
+        page = std::make_unique<FilesPage>(live.remoteView, live.types, localModel, *live.host,
+                                           live.config, live.log);
         page->resize(900, 500);
         ASSERT_TRUE(test::showActive(page.get()));
         localView = page->localView();
@@ -62,7 +65,7 @@ class FilesPageTest : public ::testing::Test {
         ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
         EXPECT_EQ(localView->locationBox()->currentText(), "local");
         ASSERT_TRUE(live.logIn()) << live.logText();
-        ASSERT_TRUE(pumpUntil([&] { return page->pathBox()->count() == 1; }));
+        ASSERT_TRUE(pumpUntil([&] { return page->remotePage()->pathBox()->count() == 1; }));
     }
     void TearDown() override {
         live.stop();
@@ -84,7 +87,7 @@ class FilesPageTest : public ::testing::Test {
         return found == names.end() ? -1 : static_cast<int>(found - names.begin());
     }
     int remoteRow(const std::string& name) const {
-        RemoteTableModel* table = page->tableModel();
+        RemoteTableModel* table = page->remotePage()->tableModel();
         for (int row = 0; row < table->rowCount(); ++row) {
             if (table->index(row, 0).data().toString().toStdString() == name)
                 return row;
@@ -112,23 +115,55 @@ class FilesPageTest : public ::testing::Test {
 };
 
 TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
-    test::clickItem(page->listView(), remoteRow("hello.txt"));
-    QMimeData mime;
-    mime.setData(RemoteTableModel::kMimeType, page->tableModel()->sessionTag());
+    test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
+    // What the remote list gives a drag of that row.
+    std::unique_ptr<QMimeData> dragged(
+        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    QMimeData& mime = *dragged;
     // On the folder "sub": into it.
     const QRect sub = localList()->visualRect(localView->tableModel()->index(localRow("sub"), 0));
     ASSERT_TRUE(dragAndDrop(localList()->viewport(), &mime, sub.center()));
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/hello.txt"); })) << live.logText();
     // Below the items: into the folder shown, and the row appears (told by the session).
-    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
     ASSERT_TRUE(dragAndDrop(localList()->viewport(), &mime,
                             QPoint(5, localList()->viewport()->height() - 5)));
     ASSERT_TRUE(pumpUntil([&] { return localRow("hello.txt") >= 0; })) << live.logText();
     EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
     // Another window's session (or another program) is refused.
+    RemoteDrag other;
+    RemoteDrag::decode(mime.data(RemoteTableModel::kMimeType).toStdString(), &other);
+    other.processId = 1;
     QMimeData foreign;
-    foreign.setData(RemoteTableModel::kMimeType, "1:deadbeef");
+    foreign.setData(RemoteTableModel::kMimeType, QByteArray::fromStdString(other.encode()));
     EXPECT_FALSE(dragAndDrop(localList()->viewport(), &foreign, sub.center()));
+}
+
+TEST_F(FilesPageTest, ADraggedRowIsFetchedEvenWhenTheViewMovedOnBeforeTheDrop) {
+    test::writeFile(root + "/incoming/decoy.txt", "decoy");
+    test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
+    std::unique_ptr<QMimeData> dragged(
+        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    // Before the drop the view goes into another folder, whose row is selected then.
+    const std::vector<int> shown = live.remoteView.rows();
+    int incoming = -1;
+    for (int entry : shown) {
+        if (live.remoteView.entriesAt({entry}).at(0).name == "incoming")
+            incoming = entry;
+    }
+    ASSERT_TRUE(live.remoteView.openEntry(incoming));
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("decoy.txt") >= 0; })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    test::clickItem(page->remotePage()->listView(), remoteRow("decoy.txt"));
+    ASSERT_TRUE(dragAndDrop(localList()->viewport(), dragged.get(),
+                            QPoint(5, localList()->viewport()->height() - 5)));
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/hello.txt"); })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    EXPECT_EQ(test::readFile(local + "/hello.txt"), "hello");
+    EXPECT_FALSE(fs::exists(local + "/decoy.txt"));
+    // The session went for it and came back to the folder shown.
+    EXPECT_EQ(live.host->control().session()->currentRemoteDirectory(), "/incoming");
+    EXPECT_EQ(live.remoteView.currentPath(), "/incoming");
 }
 
 TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
@@ -136,14 +171,14 @@ TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/mine.txt")),
                   QUrl::fromLocalFile(QString::fromStdString(local + "/sub"))});
-    QWidget* viewport = page->listView()->viewport();
-    const QRect incoming =
-        page->listView()->visualRect(page->tableModel()->index(remoteRow("incoming"), 0));
+    QWidget* viewport = page->remotePage()->listView()->viewport();
+    const QRect incoming = page->remotePage()->listView()->visualRect(
+        page->remotePage()->tableModel()->index(remoteRow("incoming"), 0));
     ASSERT_TRUE(dragAndDrop(viewport, &mime, incoming.center()));
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/incoming/sub/deep.txt"); }))
         << live.logText();
     EXPECT_EQ(test::readFile(root + "/incoming/mine.txt"), "mine");
-    ASSERT_TRUE(pumpUntil([&] { return live.host->session()->idle(); }));
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
     QMimeData one;
     one.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/other.txt"))});
     ASSERT_TRUE(dragAndDrop(viewport, &one, QPoint(5, viewport->height() - 5)));
@@ -178,11 +213,12 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
     // A file of the same name is there; the download replaces it and its row follows.
     test::writeFile(local + "/hello.txt", "old");
     ASSERT_TRUE(localShows({"hello.txt", "mine.txt", "other.txt", "sub"}));
-    test::clickItem(page->listView(), remoteRow("hello.txt"));
-    page->setQuestionBox([](const QString&, const QString&, QMessageBox::StandardButtons) {
-        return QMessageBox::Yes;
-    });
-    ASSERT_TRUE(page->downloadSelection(QString::fromStdString(local)));
+    test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
+    page->remotePage()->setQuestionBox(
+        [](const QString&, const QString&, QMessageBox::StandardButtons) {
+            return QMessageBox::Yes;
+        });
+    ASSERT_TRUE(page->remotePage()->downloadSelection(QString::fromStdString(local)));
     ASSERT_TRUE(pumpUntil([&] {
         const int row = localRow("hello.txt");
         return row >= 0 && localView->tableModel()->index(row, 1).data().toString() == "5";
@@ -201,7 +237,8 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
     const std::string state = live.home.root() + "/window.conf";
     QList<int> sizes;
     {
-        FilesPage first(live.remoteView, localModel, *live.host, live.config, live.log, state);
+        FilesPage first(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
+                        state);
         first.resize(900, 500);
         first.show();
         QSplitter* splitter = first.findChild<QSplitter*>();
@@ -209,7 +246,8 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
         splitter->setSizes({200, 680});
         sizes = splitter->sizes();
     }
-    FilesPage second(live.remoteView, localModel, *live.host, live.config, live.log, state);
+    FilesPage second(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
+                     state);
     second.resize(900, 500);
     second.show();
     EXPECT_EQ(second.findChild<QSplitter*>()->sizes(), sizes);
@@ -266,15 +304,15 @@ TEST_F(FilesPageTest, NarrowDetailsKeepTheNamesReadable) {
     test::writeFile(root + "/nubopro-2.2.tar.gz", "n");
     ASSERT_TRUE(localShows({"budget-2024.ods", "mine.txt", "other.txt", "sub"}));
     localView->views()->setViewMode(DirectoryViews::kDetails);
-    page->setViewMode(DirectoryViews::kDetails);
-    test::clickItem(page->detailsView(), remoteRow("hello.txt"));
+    page->remotePage()->setViewMode(DirectoryViews::kDetails);
+    test::clickItem(page->remotePage()->detailsView(), remoteRow("hello.txt"));
     pressKey(Qt::Key_F5);
     ASSERT_TRUE(pumpUntil([&] { return remoteRow("nubopro-2.2.tar.gz") >= 0; }));
     for (const int width : {760, 640, 900, 1200}) {
         page->resize(width, 500);
         ASSERT_TRUE(pumpUntil([&] { return page->width() == width; }));
         QCoreApplication::processEvents();
-        for (QTreeView* view : {localView->views()->details(), page->detailsView()}) {
+        for (QTreeView* view : {localView->views()->details(), page->remotePage()->detailsView()}) {
             const QString side = view->objectName() + " at " + QString::number(width);
             QStyleOptionViewItem option;
             option.initFrom(view);

@@ -38,11 +38,11 @@
 #include "tests/gui/view_input.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/requests.h"
 #include "tests/support/restart_slot.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 #include "tests/support/tls_certificate.h"
-#include "tests/support/url_defaults_scope.h"
 #include "views/graph_scale.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
@@ -120,9 +120,9 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
         page->show();
     }
     void tearDownPage() {
-        if (live.host != nullptr && live.host->sessionActive()) {
-            live.host->logoff();
-            pumpUntil([&] { return !live.host->sessionActive(); });
+        if (live.host != nullptr && live.host->control().sessionActive()) {
+            live.host->control().logoff();
+            pumpUntil([&] { return !live.host->control().sessionActive(); });
         }
         page.reset();
         live.stop();
@@ -143,12 +143,7 @@ class HostPageTest : public ::testing::TestWithParam<bool> {
     }
     // Queues the download of a file of the server's root into folder.
     bool getFile(const std::string& name, const std::string& folder) {
-        RequestData data;
-        data.names.push_back(name);
-        return host->session()->enqueue(
-            RequestKind::Get, folder, std::move(data),
-            static_cast<int32_t>(transfer::kImage | transfer::kSingleName
-                                                        << transfer::kSourceShift));
+        return host->control().session()->enqueue(test::namedGet(folder, name));
     }
     template <class Widget>
     Widget* named(const char* name) const {
@@ -325,7 +320,7 @@ TEST_P(HostPageTest, TheRestartQuestionsThreeAnswers) {
         test::leaveRestartSlot(home.appData(), url);
         build();
         ASSERT_TRUE(page->restartButton()->isVisible());
-        const uint32_t slotsBefore = host->restartDatabase().inUseMask();
+        const uint32_t slotsBefore = host->control().restartDatabase().inUseMask();
         QString title, text;
         page->setQuestionBox([&](const QString& t, const QString& x) {
             title = t;
@@ -337,7 +332,7 @@ TEST_P(HostPageTest, TheRestartQuestionsThreeAnswers) {
         EXPECT_EQ(title, "Restart Question");
         EXPECT_EQ(text.toStdString(), expected);
         if (answer == QMessageBox::Cancel) {
-            EXPECT_FALSE(host->sessionActive());
+            EXPECT_FALSE(host->control().sessionActive());
             EXPECT_TRUE(page->connectButton()->isEnabled());
             EXPECT_TRUE(page->restartButton()->isVisible());
             continue;
@@ -345,12 +340,12 @@ TEST_P(HostPageTest, TheRestartQuestionsThreeAnswers) {
         ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
         if (answer == QMessageBox::No) {
             // Dropped: the slot serves this session and waits for nothing.
-            EXPECT_EQ(host->restartDatabase().getInProgress(), 0);
-            EXPECT_EQ(host->restartDatabase().inUseMask(), slotsBefore);
+            EXPECT_EQ(host->control().restartDatabase().getInProgress(), 0);
+            EXPECT_EQ(host->control().restartDatabase().inUseMask(), slotsBefore);
         } else {
             // Kept for a later run: this session works in a slot of its own.
-            EXPECT_NE(host->restartDatabase().inUseMask(), slotsBefore);
-            EXPECT_EQ(host->restartDatabase().getInProgress(), 0);
+            EXPECT_NE(host->control().restartDatabase().inUseMask(), slotsBefore);
+            EXPECT_EQ(host->control().restartDatabase().getInProgress(), 0);
         }
         EXPECT_FALSE(page->restartButton()->isVisible());
     }
@@ -359,7 +354,7 @@ TEST_P(HostPageTest, TheRestartQuestionsThreeAnswers) {
 TEST_P(HostPageTest, CloneRemoveDownToAnEmptyBoxAndAShortcutOnTheDesktop) {
     type("ftp://alpha.example.org/pub");
     page->userEdit()->setText("ann");
-    host->acceptTypedUrl();
+    host->selection().acceptTypedUrl();
     QToolButton* shortcut = toolButton("Create Nubo Shortcut to selected host entry");
     QToolButton* clone = toolButton("Clone (duplicate) selected host entry");
     QToolButton* remove = toolButton("Remove selected host entry");
@@ -369,12 +364,12 @@ TEST_P(HostPageTest, CloneRemoveDownToAnEmptyBoxAndAShortcutOnTheDesktop) {
     EXPECT_EQ(test::readFile(context.desktopFolder + "/alpha.example.org.nubo"),
               "[NuboShortcut]\nURL=ftp://alpha.example.org/pub");
 
-    host->sites().storeSite("ftp://alpha.example.org/pub", "ann", "", 0);
+    host->selection().sites().storeSite("ftp://alpha.example.org/pub", "ann", "", 0);
     const int before = page->urlBox()->count();
     clone->click();
     EXPECT_EQ(page->urlBox()->currentText(), "ftp://alpha.example.org/pub/1");
     EXPECT_TRUE(page->urlBox()->lineEdit()->hasSelectedText());
-    host->acceptTypedUrl();
+    host->selection().acceptTypedUrl();
     page->hostStateChanged();
     EXPECT_EQ(page->urlBox()->count(), before + 1);
 
@@ -464,23 +459,19 @@ TEST_P(LargeHostPageTest, TheStatisticsListShowsTheHostAfterLogin) {
     EXPECT_EQ(page->statisticsList()->item(0)->text(), "0\t1.00\t1\tCONNECTS");
     EXPECT_EQ(page->statisticsList()->item(5)->text(), "5\t0.00\t0.00\tKB/FILE");
     EXPECT_EQ(page->statisticsList()->item(0)->data(Qt::UserRole).toUInt(),
-              host->statistics().currentRecord());
+              host->control().statistics().currentRecord());
 }
 
 TEST_P(LargeHostPageTest, PassiveChangedOnTheOptionsPageChangesTheNextDataConnection) {
-    OptionsPage options(config, host->sites(), [] { return std::string(); });
+    OptionsPage options(config, host->selection().sites(), [] { return std::string(); });
     ASSERT_TRUE(logIn());
     ASSERT_TRUE(pumpUntil([&] { return logHas("... cached a copy of /"); })) << logText();
     const size_t before = log.Lines().size();
     options.activate();
     options.check("Passive")->setChecked(false);
     options.apply();
-    ASSERT_TRUE(pumpUntil([&] { return !host->session()->passive(); }));
-    RequestData data;
-    data.names.push_back("hello.txt");
-    ASSERT_TRUE(host->session()->enqueue(
-        RequestKind::Get, home.root(), std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(pumpUntil([&] { return !host->control().session()->passive(); }));
+    ASSERT_TRUE(host->control().session()->enqueue(test::namedGet(home.root(), "hello.txt")));
     ASSERT_TRUE(pumpUntil([&] { return logHas("... received 5 bytes"); })) << logText();
     const std::vector<std::string> lines = log.Lines();
     const auto dataCommand = std::find_if(
@@ -500,7 +491,7 @@ TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
     std::string url = tls.url("", true);
     url.replace(0, 3, "ftpes");
     std::vector<std::string> asked;
-    HostController::TrustAnswer answer = HostController::TrustAnswer::Once;
+    SessionControl::TrustAnswer answer = SessionControl::TrustAnswer::Once;
     page->setCertificateBox(
         [&](const QString& host, unsigned port, const TlsCertificateFacts& facts) {
             asked.push_back(host.toStdString() + ":" + std::to_string(port) + " " +
@@ -532,7 +523,7 @@ TEST_P(LargeHostPageTest, AnUntrustedCertificateIsAskedAboutThenTrusted) {
         build();
         page->setCertificateBox([&](const QString&, unsigned, const TlsCertificateFacts& facts) {
             asked.push_back(facts.fingerprint);
-            return HostController::TrustAnswer::Always;
+            return SessionControl::TrustAnswer::Always;
         });
         type(url + "/");
         page->runCurrentAction();
@@ -551,8 +542,8 @@ TEST_P(LargeHostPageTest, TheGraphTimerRunsFromAnInteractiveLoginToTheSessionEnd
     EXPECT_FALSE(page->graphTimerActive());
     ASSERT_TRUE(logIn());
     EXPECT_TRUE(pumpUntil([&] { return page->graphTimerActive(); }));
-    host->logoff();
-    ASSERT_TRUE(pumpUntil([&] { return !host->sessionActive(); }));
+    host->control().logoff();
+    ASSERT_TRUE(pumpUntil([&] { return !host->control().sessionActive(); }));
     EXPECT_FALSE(page->graphTimerActive());
 }
 
@@ -571,10 +562,10 @@ class CommandLineHostPageTest : public HostPageTest {
 
 TEST_P(CommandLineHostPageTest, ACommandLineTransferRunsWithoutTheGraphs) {
     EXPECT_FALSE(page->dataGraph()->data().ready());
-    ASSERT_TRUE(host->commandLineConnect(3, server.url("/hello.txt")));
+    ASSERT_TRUE(host->commandLine().connect(CommandLineMode::Fetch, server.url("/hello.txt")));
     ASSERT_TRUE(pumpUntil([&] {
         return fs::exists(home.root() + "/hello.txt") && page->logoffButton()->isEnabled() &&
-               host->session() != nullptr && host->session()->idle();
+               host->control().session() != nullptr && host->control().session()->idle();
     })) << logText();
     // The login's own posts have run by now.
     pumpUntil([] { return false; }, 200);
@@ -592,7 +583,7 @@ TEST_P(HostPageTest, TypedCredentialsStayWhenThePageIsRefreshed) {
     };
 
     // A setting changed on the Options page.
-    OptionsPage options(config, host->sites(), [] { return std::string(); });
+    OptionsPage options(config, host->selection().sites(), [] { return std::string(); });
     options.activate();
     options.check("Passive")->setChecked(false);
     options.apply();
@@ -605,11 +596,12 @@ TEST_P(HostPageTest, TypedCredentialsStayWhenThePageIsRefreshed) {
     clickTab(1);
     sink.close();  // the ping waits once it has resolved its target
     click("hostPing");
-    ASSERT_TRUE(host->pingRunning());
+    ASSERT_TRUE(host->diagnostics().pingRunning());
     clickTab(0);
     typeOver(passwordField(), "typed during the ping");
     sink.open();
-    ASSERT_TRUE(pumpUntil([&] { return !host->pingRunning() && ping->isEnabled(); }, 20000));
+    ASSERT_TRUE(
+        pumpUntil([&] { return !host->diagnostics().pingRunning() && ping->isEnabled(); }, 20000));
     drain();
     EXPECT_TRUE(typed("alice", "typed during the ping"));
 
@@ -628,7 +620,8 @@ TEST_P(HostPageTest, TypedCredentialsStayWhenThePageIsRefreshed) {
 
     // Picking a site does replace them: with its stored user and no password.
     auto* box = named<QComboBox>("hostUrl");
-    const int site = box->findText(QString::fromStdString(FtpUrl(server.url("/")).toString()));
+    const int site = box->findText(
+        QString::fromStdString(FtpUrl(server.url("/"), UrlDefaults::of(live.config)).toString()));
     ASSERT_GE(site, 0);
     box->showPopup();
     ASSERT_TRUE(pumpUntil([&] { return box->view()->isVisible(); }));
@@ -708,11 +701,7 @@ TEST_P(HostPageTest, RestartLogsInWithThePasswordTypedInTheBox) {
     typeOver(passwordField(), test::PyFtpdServer::kPassword);
     click("hostConnect");
     ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << logText();
-    RequestData data;
-    data.names.push_back("big.bin");
-    ASSERT_TRUE(host->session()->enqueue(
-        RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(host->control().session()->enqueue(test::namedGet(folder, "big.bin")));
     ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }, 20000));
     ASSERT_TRUE(fs::exists(folder + "/big.bin.part")) << logText();
 
@@ -741,7 +730,7 @@ TEST_P(HostPageTest, RestartLogsInWithThePasswordTypedInTheBox) {
     ASSERT_TRUE(pumpUntil(
         [&] {
             return test::readFile(folder + "/big.bin").size() == content.size() &&
-                   host->session() != nullptr && host->session()->idle();
+                   host->control().session() != nullptr && host->control().session()->idle();
         },
         20000))
         << logText();
@@ -798,12 +787,12 @@ class HostWindowTest : public ::testing::TestWithParam<bool> {
         live.start();
         sheet = std::make_unique<MainSheet>(live.config);
         pages = SheetPages::build(*sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, localView, sink}, "");
+                                  {*live.host, live.remoteView, live.types, localView, sink}, "");
     }
     void TearDown() override {
-        if (live.host != nullptr && live.host->sessionActive()) {
-            live.host->logoff();
-            pumpUntil([&] { return !live.host->sessionActive(); });
+        if (live.host != nullptr && live.host->control().sessionActive()) {
+            live.host->control().logoff();
+            pumpUntil([&] { return !live.host->control().sessionActive(); });
         }
         sheet.reset();
         live.stop();
@@ -828,7 +817,7 @@ TEST_P(HostWindowTest, TheKeyboardStartsInTheUrlBox) {
     EXPECT_TRUE(inUrlBox(QApplication::focusWidget())) << focusName();
     test::typeText(QString::fromStdString(live.server.url("/", true)));
     test::pressKey(Qt::Key_Return);
-    EXPECT_TRUE(pumpUntil([&] { return live.host->logoffEnabled(); })) << live.logText();
+    EXPECT_TRUE(pumpUntil([&] { return live.host->control().logoffEnabled(); })) << live.logText();
     // And after Connect the next site is typed over the last one, not after it.
     EXPECT_TRUE(inUrlBox(QApplication::focusWidget())) << focusName();
     EXPECT_EQ(urlEdit()->selectedText(), urlEdit()->text());
@@ -843,11 +832,7 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     ASSERT_TRUE(live.logIn(dying->url("/", true))) << live.logText();
     auto* connectedTo = pages.host->findChild<QLineEdit*>("hostConnectedTo");
     ASSERT_TRUE(pumpUntil([&] { return !connectedTo->text().isEmpty(); }));
-    RequestData data;
-    data.names.push_back("big.bin");
-    ASSERT_TRUE(live.host->session()->enqueue(
-        RequestKind::Get, folder, std::move(data),
-        static_cast<int32_t>(transfer::kImage | transfer::kSingleName << transfer::kSourceShift)));
+    ASSERT_TRUE(live.host->control().session()->enqueue(test::namedGet(folder, "big.bin")));
     auto* echo = pages.remote->findChild<QLabel*>("echoStatus");
     ASSERT_NE(echo, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">150"); })) << live.logText();
@@ -855,7 +840,8 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     if (rate != nullptr)  // the large layout's rate fields
         ASSERT_TRUE(pumpUntil([&] { return !rate->text().isEmpty(); }, 20000));
     dying.reset();
-    ASSERT_TRUE(pumpUntil([&] { return !live.host->sessionActive(); }, 20000)) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return !live.host->control().sessionActive(); }, 20000))
+        << live.logText();
     EXPECT_EQ(connectedTo->text(), "");
     EXPECT_EQ(hostText("hostMessage"), "Connection lost: connection reset") << live.logText();
     EXPECT_EQ(echo->text(), hostText("hostMessage"));

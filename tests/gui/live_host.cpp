@@ -9,6 +9,7 @@ namespace nubo::test {
 LiveHost::LiveHost(DiagnosticsSink* sink, const std::vector<std::string>& serverArgs)
     : server(serverArgs) {
     config.SetInt("XAppVersion", 0x02020000);
+    config.SetString("EMail", "tester@example.org");  // the anonymous password
     config.SetInt("Statistics", 1);
     config.SetInt("Passive", 1);
     config.SetString("AppData", home.appData());
@@ -43,18 +44,18 @@ HostController& LiveHost::start() {
 void LiveHost::stop() {
     if (host == nullptr)
         return;
-    if (host->sessionActive()) {
-        host->logoff();
-        pumpUntil([&] { return !host->sessionActive(); });
+    if (host->control().sessionActive()) {
+        host->control().logoff();
+        pumpUntil([&] { return !host->control().sessionActive(); });
     }
     host->shutDown();
     host.reset();
 }
 
 bool LiveHost::logIn(const std::string& url) {
-    host->setUrlText(url.empty() ? server.url("", true) + "/" : url);
-    host->acceptTypedUrl();
-    return host->connect() && pumpUntil([&] { return host->logoffEnabled(); });
+    host->selection().setUrlText(url.empty() ? server.url("", true) + "/" : url);
+    host->selection().acceptTypedUrl();
+    return host->control().connect() && pumpUntil([&] { return host->control().logoffEnabled(); });
 }
 
 bool LiveHost::logHas(const std::string& start) const {

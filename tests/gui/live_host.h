@@ -13,8 +13,8 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_ports.h"
 #include "tests/support/test_home.h"
-#include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
+#include "views/type_table.h"
 
 namespace nubo::test {
 
@@ -39,12 +39,12 @@ class LiveHost {
     std::string logText() const;
 
     TestHome home;
-    UrlDefaultsScope urlDefaults{"tester@example.org"};
     PyFtpdServer server;
     AppLog log;
     ConfigStore config;
     RegistryKey appKey{home.settingsFile()};
     RecordingOutlets outlets;
+    TypeTable types;  // before the model, which sorts by it
     RemoteDirectoryModel remoteView{log};
     ShortcutLibrary shortcuts{NUBOSX_LIBRARY};
     QObject postTarget;

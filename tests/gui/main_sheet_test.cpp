@@ -26,30 +26,29 @@ class MainSheetTest : public ::testing::Test {
 
 TEST_F(MainSheetTest, StatusAndProgressFromAWorkerThreadReachTitleBarAndTray) {
     QtMainOutlets outlets(&sheet);
+    using Kind = TransferProgress::Kind;
     struct Step {
-        int64_t value;
-        const char* format;
+        TransferProgress progress;
+        const char* title;  // null: unchanged
         int icon;
         int bar;
     };
-    const Step steps[] = {{0, "GET a.bin (%d%%)", ProgressDisplay::kBaseIcon, 0},
-                          {5, "GET a.bin (%d%%)", 1, 5},
-                          {37, "GET a.bin (%d%%)", 4, 37},
-                          {100, "GET a.bin (%d%%)", 10, 100},
-                          {150, "GET a.bin (%dKB)", 10, 50},
-                          {0, nullptr, ProgressDisplay::kProgramIcon, 0}};
+    const Step steps[] = {
+        {{Kind::Get, "a.bin", 0, 1000, 0}, "GET a.bin (0%)", ProgressDisplay::kBaseIcon, 0},
+        {{Kind::Get, "a.bin", 50, 1000, 5}, "GET a.bin (5%)", 1, 5},
+        {{Kind::Get, "a.bin", 370, 1000, 37}, "GET a.bin (37%)", 4, 37},
+        {{Kind::Get, "a.bin", 1000, 1000, 100}, "GET a.bin (100%)", 10, 100},
+        {{Kind::Get, "a.bin", 150 * 1024, -1, -1}, "GET a.bin (150KB)", 10, 50},
+        {{}, nullptr, ProgressDisplay::kProgramIcon, 0}};
     for (const Step& step : steps) {
-        std::thread worker([&] { outlets.ReportProgress(step.value, step.format); });
+        std::thread worker([&] { outlets.ReportProgress(step.progress); });
         worker.join();
         const QString title =
-            step.format == nullptr
-                ? sheet.windowTitle()
-                : QString::fromStdString(ProgressDisplay::formatProgress(step.value, step.format)) +
-                      " - Nubo 2.2";
+            step.title == nullptr ? sheet.windowTitle() : QString(step.title) + " - Nubo 2.2";
         EXPECT_TRUE(pumpUntil([&] {
             return sheet.trayIconIndex() == step.icon && sheet.progressBar()->value() == step.bar &&
                    sheet.windowTitle() == title;
-        })) << step.value;
+        })) << step.bar;
     }
     EXPECT_EQ(sheet.windowTitle(), "GET a.bin (150KB) - Nubo 2.2");
     std::thread status([&] { outlets.SetStatus(""); });

@@ -3,6 +3,7 @@
 // the opening size on a small screen.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QListView>
@@ -32,7 +33,7 @@ class MainWindowTest : public ::testing::TestWithParam<bool> {
         live.config.SetInt("NoUITray", 0);
         live.start();
         pages = SheetPages::build(sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, localModel, sink}, "");
+                                  {*live.host, live.remoteView, live.types, localModel, sink}, "");
         sheet.setTrayAvailable(true);
         ASSERT_TRUE(test::showActive(&sheet));
         tabs = sheet.findChild<QTabWidget*>("mainTabs");
@@ -132,6 +133,21 @@ TEST_P(MainWindowTest, AMinimiseFromTheWindowManagerTakesTheFreshTrayTick) {
     EXPECT_EQ(live.config.GetInt("NoUITray"), 0);
     sheet.restore();
     EXPECT_FALSE(tray->isChecked());
+}
+
+// The remote view's Update-ONLY is stored when its tab is left: the Classic remote page
+// and the Files page that holds it alike.
+TEST_P(MainWindowTest, LeavingTheRemoteTabStoresUpdateOnly) {
+    clickTab(1);
+    ASSERT_EQ(tabs->currentIndex(), 1);
+    auto* updateOnly = sheet.findChild<QAction*>("remoteUpdateOnly");
+    ASSERT_NE(updateOnly, nullptr);
+    ASSERT_TRUE(test::clickToolAction(updateOnly));
+    const int on = updateOnly->isChecked() ? 1 : 0;
+    EXPECT_NE(live.config.GetInt("UpdateONLY"), on);  // not before the tab is left
+    clickTab(2);
+    ASSERT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(live.config.GetInt("UpdateONLY"), on);
 }
 
 TEST_P(MainWindowTest, TheWindowOpensWithinTheScreen) {

@@ -49,8 +49,8 @@ class RemotePageTest : public ::testing::Test {
         live.start();
         live.config.SetInt("KeepXMode", 1);
         live.config.SetInt("LastXMode", 1);
-        page =
-            std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log, true);
+        page = std::make_unique<RemotePage>(live.remoteView, live.types, *live.host, live.config,
+                                            live.log, true);
         page->resize(640, 400);
         ASSERT_TRUE(test::showActive(page.get()));
         page->setQuestionBox(
@@ -129,7 +129,7 @@ class RemotePageTest : public ::testing::Test {
     }
     bool idle() {
         return pumpUntil([&] {
-            FtpSession* session = live.host->session();
+            FtpSession* session = live.host->control().session();
             return session != nullptr && session->idle();
         });
     }
@@ -310,7 +310,7 @@ TEST_F(RemotePageTest, UpdateOnlyIsStoredOnLeavingAndTheModeAtDisconnection) {
     page->apply();
     EXPECT_EQ(live.config.GetInt("UpdateONLY"), 1);
     page->setTransferMode(0);
-    live.host->logoff();
+    live.host->control().logoff();
     ASSERT_TRUE(pumpUntil([&] { return !page->currentView()->isEnabled(); }));
     EXPECT_EQ(live.config.GetInt("LastXMode"), 0);
     EXPECT_FALSE(tool("remoteImage")->isChecked());

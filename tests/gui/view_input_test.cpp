@@ -79,16 +79,19 @@ class ViewInputTest : public ::testing::Test {
         live.start();
         live.config.SetString("CLXDir", local);
         if (classic) {
-            page = std::make_unique<RemotePage>(live.remoteView, *live.host, live.config, live.log,
-                                                true);
+            auto remotePage = std::make_unique<RemotePage>(live.remoteView, live.types, *live.host,
+                                                           live.config, live.log, true);
+            page = remotePage.get();
+            top = std::move(remotePage);
         } else {
-            auto files = std::make_unique<FilesPage>(live.remoteView, localModel, *live.host,
-                                                     live.config, live.log);
+            auto files = std::make_unique<FilesPage>(live.remoteView, live.types, localModel,
+                                                     *live.host, live.config, live.log);
             localView = files->localView();
-            page = std::move(files);
+            page = files->remotePage();
+            top = std::move(files);
         }
-        page->resize(900, 500);
-        ASSERT_TRUE(test::showActive(page.get()));
+        top->resize(900, 500);
+        ASSERT_TRUE(test::showActive(top.get()));
         const auto record = [this](const QString& title, const QString& text,
                                    QMessageBox::StandardButtons) {
             asked.push_back((title + "|" + text).toStdString());
@@ -128,7 +131,8 @@ class ViewInputTest : public ::testing::Test {
     }
     void TearDown() override {
         live.stop();
-        page.reset();
+        page = nullptr;
+        top.reset();
     }
 
     static std::vector<std::string> names(const QAbstractItemView* view) {
@@ -162,7 +166,7 @@ class ViewInputTest : public ::testing::Test {
     }
     bool idle() {
         return pumpUntil([&] {
-            FtpSession* session = live.host->session();
+            FtpSession* session = live.host->control().session();
             return session != nullptr && session->idle();
         });
     }
@@ -172,7 +176,9 @@ class ViewInputTest : public ::testing::Test {
     test::LiveHost live{nullptr, {"--rate", "400000"}};
     LocalDirectoryModel localModel;
     std::string root, local, trash;
-    std::unique_ptr<RemotePage> page;
+    // The page shown (the remote page, or the Files page around it) and its remote page.
+    std::unique_ptr<QWidget> top;
+    RemotePage* page = nullptr;
     LocalView* localView = nullptr;
     QAbstractItemView* remote = nullptr;
     QAbstractItemView* localList = nullptr;
@@ -349,13 +355,13 @@ TEST_P(RemoteViewInputTest, TheCountsInTheStatusBarAreNeverCutShort) {
             room += label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth();
         }
     }
-    page->resize(std::max(room, page->minimumSizeHint().width()), 400);
+    top->resize(std::max(room, top->minimumSizeHint().width()), 400);
     QCoreApplication::processEvents();
     for (QLabel* label : counts) {
         EXPECT_GE(label->contentsRect().width(),
                   label->fontMetrics().horizontalAdvance(label->text()))
             << label->objectName().toStdString() << ": " << label->text().toStdString() << " in "
-            << page->width();
+            << top->width();
     }
     // The echo keeps a part of its own.
     EXPECT_GT(page->findChild<QLabel*>("echoStatus")->width(), 0);

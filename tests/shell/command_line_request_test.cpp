@@ -14,37 +14,37 @@ CommandLineRequest parsed(const std::vector<std::string>& args) {
 }
 
 TEST(CommandLineRequestTest, TheModeFollowsTheUrlAndThePlainArguments) {
-    EXPECT_EQ(parsed({}).mode, 0);
-    EXPECT_EQ(parsed({"-u", "ftp://h"}).mode, 1);
+    EXPECT_EQ(parsed({}).mode, CommandLineRequest::kNothing);
+    EXPECT_EQ(parsed({"-u", "ftp://h"}).mode, CommandLineRequest::kConnect);
 
     CommandLineRequest drop = parsed({"-u", "ftp://h", "one.txt", "two.txt"});
-    EXPECT_EQ(drop.mode, 2);
+    EXPECT_EQ(drop.mode, CommandLineRequest::kTransferListed);
     EXPECT_EQ(drop.slot(2), "one.txt");
     EXPECT_EQ(drop.slot(3), "two.txt");
     EXPECT_EQ(drop.nextSlot, 4u);
 
     CommandLineRequest fetch = parsed({"-f", "-"});
-    EXPECT_EQ(fetch.mode, 3);
+    EXPECT_EQ(fetch.mode, CommandLineRequest::kFetch);
     EXPECT_EQ(fetch.slot(0), "");
 
     // The automatic choice applies only while the mode is still 0.
-    EXPECT_EQ(parsed({"-p", "-u", "ftp://h", "a"}).mode, 4);
-    EXPECT_EQ(parsed({"-u", "ftp://h", "-g", "a"}).mode, 5);
+    EXPECT_EQ(parsed({"-p", "-u", "ftp://h", "a"}).mode, CommandLineRequest::kPutNames);
+    EXPECT_EQ(parsed({"-u", "ftp://h", "-g", "a"}).mode, CommandLineRequest::kGetNames);
     // ... and only when no switch still waits for its argument.
     CommandLineRequest trailing = parsed({"-u", "ftp://h", "-d"});
-    EXPECT_EQ(trailing.mode, 0);
+    EXPECT_EQ(trailing.mode, CommandLineRequest::kNothing);
     EXPECT_EQ(trailing.pending, "d");
 }
 
 TEST(CommandLineRequestTest, ASiteGivenAloneIsTheUrl) {
     CommandLineRequest site = parsed({"ftp://files.example.org/pub"});
     EXPECT_EQ(site.slot(0), "ftp://files.example.org/pub");
-    EXPECT_EQ(site.mode, 1);
+    EXPECT_EQ(site.mode, CommandLineRequest::kConnect);
     // Files after it are the listed files; a URL switch keeps its meaning.
     CommandLineRequest drop = parsed({"FTP://h/in", "a.txt"});
     EXPECT_EQ(drop.slot(0), "FTP://h/in");
     EXPECT_EQ(drop.slot(2), "a.txt");
-    EXPECT_EQ(drop.mode, 2);
+    EXPECT_EQ(drop.mode, CommandLineRequest::kTransferListed);
     CommandLineRequest switched = parsed({"-u", "ftp://h", "ftp://other/"});
     EXPECT_EQ(switched.slot(0), "ftp://h");
     EXPECT_EQ(switched.slot(2), "ftp://other/");
@@ -75,16 +75,16 @@ TEST(CommandLineRequestTest, AnArgumentLosesOneLeadingDash) {
     CommandLineRequest request = parsed({"-d", "--weird", "-u", "-"});
     EXPECT_EQ(request.slot(1), "-weird");
     EXPECT_EQ(request.slot(0), "");
-    EXPECT_EQ(request.mode, 0);
+    EXPECT_EQ(request.mode, CommandLineRequest::kNothing);
     // A switch's argument is taken whatever it looks like.
     CommandLineRequest taken = parsed({"-u", "-p"});
     EXPECT_EQ(taken.slot(0), "p");
-    EXPECT_EQ(taken.mode, 1);
+    EXPECT_EQ(taken.mode, CommandLineRequest::kConnect);
 }
 
 TEST(CommandLineRequestTest, PlainArgumentsStartingWithASlashArePaths) {
     CommandLineRequest request = parsed({"-u", "ftp://h", "/home/me/a.txt", "/tmp/b"});
-    EXPECT_EQ(request.mode, 2);
+    EXPECT_EQ(request.mode, CommandLineRequest::kTransferListed);
     EXPECT_EQ(request.slot(2), "/home/me/a.txt");
     EXPECT_EQ(request.slot(3), "/tmp/b");
 }
@@ -106,7 +106,7 @@ TEST(CommandLineRequestTest, SetupSwitches) {
 TEST(CommandLineRequestTest, HelpAndVersionDoNotClashWithTheSwitchTable) {
     CommandLineRequest help = parsed({"--help"});
     EXPECT_TRUE(help.helpRequested);
-    EXPECT_EQ(help.mode, 0);
+    EXPECT_EQ(help.mode, CommandLineRequest::kNothing);
     CommandLineRequest version = parsed({"--version"});
     EXPECT_TRUE(version.versionRequested);
     EXPECT_EQ(version.flags, 0u);  // not "-v"
@@ -131,7 +131,7 @@ TEST(CommandLineRequestTest, ShortcutValuesFillEmptyPlacesOnly) {
     EXPECT_EQ(request.slot(1), "/keep");  // the shortcut has no folder
     EXPECT_EQ(request.transferType, 1);
     EXPECT_EQ(request.flags, 0x11u);
-    EXPECT_EQ(request.mode, 1);
+    EXPECT_EQ(request.mode, CommandLineRequest::kConnect);
 }
 
 TEST(CommandLineRequestTest, StoredValuesAndExitCodes) {

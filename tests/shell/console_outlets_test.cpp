@@ -25,8 +25,8 @@ TEST(ConsoleOutletsTest, NamesWithPercentSignsAndControlBytesShowHarmlessly) {
     FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
     ConsoleOutlets outlets(stream, true);
-    // The session escapes a name's own percent signs in the progress format.
-    outlets.ReportProgress(50, "GET 100%%_%%s%%n.txt (%d%%)");
+    // A name's percent signs are text, never a format's.
+    outlets.ReportProgress({TransferProgress::Kind::Get, "100%_%s%n.txt", 5, 10, 50});
     outlets.SetStatus("GET x\x1b]0;owned\x07\x1b[2J.bin");
     outlets.clearLine();
     const std::string text = written(stream);
@@ -42,7 +42,7 @@ TEST(ConsoleOutletsTest, NothingIsWrittenWhenTheStreamIsNoTerminal) {
     ASSERT_NE(stream, nullptr);
     ConsoleOutlets outlets(stream, false);
     outlets.SetStatus("GET a.txt");
-    outlets.ReportProgress(10, "GET a.txt (%d%%)");
+    outlets.ReportProgress({TransferProgress::Kind::Get, "a.txt", 1, 10, 10});
     EXPECT_EQ(written(stream), "");
     std::fclose(stream);
 }

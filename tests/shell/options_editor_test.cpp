@@ -56,12 +56,9 @@ TEST_F(OptionsEditorTest, EveryValueRoundTripsThroughTheStore) {
     v.authPassword = "proxypass";
     v.saveProxyPassword = true;
     const OptionsEditor::Values wanted = v;
-    std::string savedPassword, password;
-    UrlDefaults::getDefaults(nullptr, nullptr, &savedPassword, nullptr);
     editor.apply();
-    UrlDefaults::getDefaults(nullptr, nullptr, &password, nullptr);
-    UrlDefaults::setDefaults(nullptr, nullptr, &savedPassword, nullptr);
-    EXPECT_EQ(password, "me@example.org");
+    // The anonymous password of a URL typed from now on.
+    EXPECT_EQ(UrlDefaults::of(config).password, "me@example.org");
 
     // Through the settings file into a store of a later start.
     RegistryKey key(path);

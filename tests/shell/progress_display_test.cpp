@@ -6,32 +6,36 @@ namespace nubo {
 namespace {
 
 TEST(ProgressDisplayTest, TrayIconsBarAndTitleForEachValue) {
+    using Kind = TransferProgress::Kind;
     struct Case {
-        int64_t value;
-        const char* format;
+        TransferProgress progress;
+        const char* status;  // null: none
         int icon;
         int bar;
     };
     const Case cases[] = {
-        {0, "GET a (%d%%)", ProgressDisplay::kBaseIcon, 0},
-        {5, "GET a (%d%%)", 1, 5},
-        {37, "GET a (%d%%)", 4, 37},
-        {100, "GET a (%d%%)", 10, 100},
-        {150, "GET a (%dKB)", 10, 50},
-        {0, nullptr, ProgressDisplay::kProgramIcon, 0},
+        {{Kind::Get, "a", 0, 200, 0}, "GET a (0%)", ProgressDisplay::kBaseIcon, 0},
+        {{Kind::Get, "a", 10, 200, 5}, "GET a (5%)", 1, 5},
+        {{Kind::Put, "a", 74, 200, 37}, "PUT a (37%)", 4, 37},
+        {{Kind::Get, "a", 200, 200, 100}, "GET a (100%)", 10, 100},
+        // No size known: the kilobytes so far, the bar going round.
+        {{Kind::Get, "a", 150 * 1024 + 1000, -1, -1}, "GET a (150KB)", 10, 50},
+        // A name is shown as it is, percent signs and all.
+        {{Kind::Get, "100%_%s%n", 1, 2, 50}, "GET 100%_%s%n (50%)", 6, 50},
+        {{}, nullptr, ProgressDisplay::kProgramIcon, 0},
     };
     for (const Case& c : cases) {
-        const ProgressDisplay::Update u = ProgressDisplay::progress(c.value, c.format);
-        EXPECT_TRUE(u.moves) << c.value;
-        EXPECT_EQ(u.icon, c.icon) << c.value;
-        EXPECT_EQ(u.bar, c.bar) << c.value;
-        EXPECT_EQ(u.hasStatus, c.format != nullptr);
+        const ProgressDisplay::Update u = ProgressDisplay::progress(c.progress);
+        EXPECT_TRUE(u.moves) << c.progress.name;
+        EXPECT_EQ(u.icon, c.icon) << c.progress.name;
+        EXPECT_EQ(u.bar, c.bar) << c.progress.name;
+        EXPECT_EQ(u.hasStatus, c.status != nullptr);
+        EXPECT_EQ(u.status, c.status != nullptr ? c.status : "");
     }
-    EXPECT_EQ(ProgressDisplay::progress(37, "GET a (%d%%)").status, "GET a (37%)");
-    // A negative value only sets the text: a listing's running count.
-    const ProgressDisplay::Update listing = ProgressDisplay::progress(-120, "LIST (%d entries)");
+    // A listing's running count only sets the text.
+    const ProgressDisplay::Update listing = ProgressDisplay::progress({Kind::List, "pub", 120});
     EXPECT_FALSE(listing.moves);
-    EXPECT_EQ(listing.status, "LIST (120 entries)");
+    EXPECT_EQ(listing.status, "LIST pub (120 entries)");
     EXPECT_EQ(ProgressDisplay::title(""), "Nubo 2.2");
     EXPECT_EQ(ProgressDisplay::title("GET a"), "GET a - Nubo 2.2");
 }

@@ -151,7 +151,7 @@ TEST(ShortcutRegistrationTest, ShortcutFilesReachTheCommandLineThroughTheLibrary
     CommandLineRequest without;
     without.parse({"-o", home.work() + "/site.nubo"}, StartUp::shortcutReader(missing));
     EXPECT_EQ(without.slot(0), "");
-    EXPECT_EQ(without.mode, 0);
+    EXPECT_EQ(without.mode, CommandLineRequest::kNothing);
 }
 
 }  // namespace

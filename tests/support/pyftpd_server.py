@@ -10,6 +10,7 @@ import os
 import socket
 import ssl
 import threading
+import time
 import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -168,6 +169,9 @@ def main():
                         help="the intruder speaks TLS with this PEM's certificate")
     parser.add_argument("--intruder-skip", type=int, default=0,
                         help="PORT commands the intruder leaves alone first")
+    parser.add_argument("--slow-cwd", type=float, default=0,
+                        help="seconds each CWD waits before its reply (a slow server, "
+                             "while the client's old listing is still on screen)")
     parser.add_argument("--log-commands", action="store_true",
                         help="log every command and reply, so a test can follow the dialogue")
     args = parser.parse_args()
@@ -216,6 +220,15 @@ def main():
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times,
                                    args.drop_resumed_after)
+    if args.slow_cwd:
+        delay = args.slow_cwd
+
+        class SlowCwd(handler):
+            def ftp_CWD(self, path):
+                time.sleep(delay)
+                return super().ftp_CWD(path)
+
+        handler = SlowCwd
     if args.no_feat:
         handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "FEAT"}
 

@@ -18,10 +18,9 @@ class RecordingOutlets : public MainOutlets {
         std::lock_guard lock(mutex_);
         statuses_.emplace_back(text);
     }
-    void ReportProgress(int64_t value, const char* format) override {
+    void ReportProgress(const TransferProgress& progress) override {
         std::lock_guard lock(mutex_);
-        progress_.push_back(value);
-        progressFormats_.emplace_back(format != nullptr ? format : "");
+        progress_.push_back(progress);
     }
     void AddExitBits(uint32_t bits) override { exitBits_ |= bits; }
     void RequestClose() override { closeRequests_++; }
@@ -32,21 +31,15 @@ class RecordingOutlets : public MainOutlets {
         std::lock_guard lock(mutex_);
         return statuses_;
     }
-    std::vector<int64_t> progress() const {
+    std::vector<TransferProgress> progress() const {
         std::lock_guard lock(mutex_);
         return progress_;
-    }
-    // The formats that came with each progress report ("" for none).
-    std::vector<std::string> progressFormats() const {
-        std::lock_guard lock(mutex_);
-        return progressFormats_;
     }
 
   private:
     mutable std::mutex mutex_;
     std::vector<std::string> statuses_;
-    std::vector<int64_t> progress_;
-    std::vector<std::string> progressFormats_;
+    std::vector<TransferProgress> progress_;
     std::atomic<uint32_t> exitBits_{0};
     std::atomic<int> closeRequests_{0};
 };

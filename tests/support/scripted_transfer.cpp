@@ -51,7 +51,8 @@ void ScriptedTransfer::runSession(SessionHarness& h,
     context.localView = &localView;
     context.retriesBrokenTransfers = retries;
     SessionWorker worker(std::make_unique<FtpSession>(
-        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port())), context));
+        FtpUrl("ftp://127.0.0.1:" + std::to_string(server.port()), SessionHarness::urlDefaults()),
+        context));
     FtpSession* session = worker.session();
     if (prepare)
         prepare(*session);
@@ -76,14 +77,12 @@ void ScriptedTransfer::expectScriptPlayed(SessionHarness& h) {
 }
 
 void ScriptedTransfer::get(FtpSession& s, const std::string& into, const std::string& name,
-                           uint32_t type) {
-    RequestData data;
-    data.names.push_back(name);
-    s.enqueue(RequestKind::Get, into, std::move(data), static_cast<int32_t>(type | kSingle));
+                           TransferOptions options) {
+    s.enqueue(namedGet(into, name, options));
 }
 
-void ScriptedTransfer::put(FtpSession& s, const std::string& path, uint32_t type) {
-    s.enqueue(RequestKind::Put, path, {}, static_cast<int32_t>(type | kSingle));
+void ScriptedTransfer::put(FtpSession& s, const std::string& path, TransferOptions options) {
+    s.enqueue(pathPut(path, options));
 }
 
 }  // namespace nubo::test

@@ -9,6 +9,7 @@
 #include "engine/ftp_session.h"
 #include "sites/restart_database.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
 #include "tests/support/test_util.h"
@@ -21,7 +22,6 @@ namespace nubo::test {
 // connection does.
 class ScriptedTransfer {
   public:
-    static constexpr uint32_t kSingle = transfer::kSingleName << transfer::kSourceShift;
     // "Jun 21 2020": the date of every listing line made here.
     static constexpr const char* kListingDate = "Jun 21 2020";
 
@@ -44,8 +44,8 @@ class ScriptedTransfer {
     void expectScriptPlayed(SessionHarness& h);
 
     static void get(FtpSession& s, const std::string& into, const std::string& name,
-                    uint32_t type = transfer::kImage);
-    static void put(FtpSession& s, const std::string& path, uint32_t type = transfer::kImage);
+                    TransferOptions options = kImage);
+    static void put(FtpSession& s, const std::string& path, TransferOptions options = kImage);
 
     TempFolder temp{"nubo-transfer"};
     std::string folder;  // holds "local", "outside" and the restart database's "data"

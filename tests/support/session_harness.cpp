@@ -1,8 +1,5 @@
 #include "tests/support/session_harness.h"
 
-#include "engine/url_defaults.h"
-#include "platform/listing_locale.h"
-
 namespace nubo::test {
 
 std::string readToEnd(FtpSocket& socket) {
@@ -16,11 +13,11 @@ std::string readToEnd(FtpSocket& socket) {
     return got;
 }
 
-SessionHarness::SessionHarness() : urlDefaults_(kEMail) {}
-
-SessionHarness::~SessionHarness() {
-    setListingLocale(1033);  // a session may have loaded its host's listing locale
+SessionHarness::SessionHarness() {
+    config.SetString("EMail", kEMail);  // a proxy's URL is read with it too
 }
+
+SessionHarness::~SessionHarness() = default;
 
 SessionContext SessionHarness::context() {
     SessionContext c;
@@ -30,11 +27,12 @@ SessionContext SessionHarness::context() {
     c.observer = &observer;
     c.remoteView = &remoteView;
     c.cancel = &cancel;
+    c.perHostSettings = perHostSettings;
     return c;
 }
 
 std::unique_ptr<FtpSession> SessionHarness::makeSession(const std::string& url) {
-    return std::make_unique<FtpSession>(FtpUrl(url), context());
+    return std::make_unique<FtpSession>(FtpUrl(url, urlDefaults()), context());
 }
 
 int SessionHarness::logIndex(const std::string& text) const {

@@ -7,8 +7,8 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
+#include "engine/url_defaults.h"
 #include "tests/support/recording_ports.h"
-#include "tests/support/url_defaults_scope.h"
 #include "views/remote_directory_model.h"
 
 namespace nubo::test {
@@ -16,8 +16,8 @@ namespace nubo::test {
 // Reads a data connection until the peer closes it, then closes it.
 std::string readToEnd(FtpSocket& socket);
 
-// Everything a session needs around it, recorded for the test to look at. URL
-// defaults are those of start-up ("ftp", "anonymous", kEMail, "21") while it lives.
+// Everything a session needs around it, recorded for the test to look at. URLs are
+// read with the program's defaults ("ftp", "anonymous", kEMail, "21").
 class SessionHarness {
   public:
     static constexpr const char* kEMail = "tester@example.org";
@@ -28,6 +28,7 @@ class SessionHarness {
     // A session for a target URL text.
     std::unique_ptr<FtpSession> makeSession(const std::string& url);
     SessionContext context();
+    static UrlDefaults urlDefaults() { return UrlDefaults::standard(kEMail); }
     // True when some log line equals text.
     bool logHas(const std::string& text) const;
     // Index of the first log line equal to text, or -1.
@@ -45,9 +46,7 @@ class SessionHarness {
     RecordingObserver observer;
     RemoteDirectoryModel remoteView{log};
     std::atomic<bool> cancel{false};
-
-  private:
-    UrlDefaultsScope urlDefaults_;
+    uint32_t perHostSettings = 0;  // the site's word (listing locale, zone, ...)
 };
 
 }  // namespace nubo::test

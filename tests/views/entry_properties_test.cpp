@@ -7,22 +7,19 @@
 namespace nubo {
 namespace {
 
-RemoteEntry entry(const std::string& name, EntryType type, int64_t size, uint32_t row) {
+RemoteEntry entry(const std::string& name, EntryType type, int64_t size) {
     RemoteEntry e;
     e.type = type;
     e.setSizeAndTime(size, 1700000000);
     e.setName(name);
-    e.icon = row << 16;
     return e;
 }
 
-const std::vector<std::string> kTypes = {"File", "Folder", "Symbolic Link", "Text", "Archive"};
-
 TEST(EntryPropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
     test::ScopedTimeZone zone("UTC");
-    RemoteEntry link = entry("latest", EntryType::Link, 7, 2);
+    RemoteEntry link = entry("latest", EntryType::Link, 7);
     link.linkTarget = "releases/2.2";
-    const EntryProperties p = EntryProperties::of({link}, kTypes, "GMT+05:45 Katmandu");
+    const EntryProperties p = EntryProperties::of({link}, {"Symbolic Link"}, "GMT+05:45 Katmandu");
     EXPECT_EQ(p.windowTitle(), "latest Properties");
     EXPECT_EQ(p.type, "Symbolic Link");
     EXPECT_EQ(p.size, "7 bytes");
@@ -35,16 +32,16 @@ TEST(EntryPropertiesTest, OneLinkShowsItsTargetTimeAndZone) {
     EXPECT_FALSE(p.multiple);
     // A file of a site without a zone: "Modified:" first, nothing after it.
     const EntryProperties file =
-        EntryProperties::of({entry("a", EntryType::File, 1, 0)}, kTypes, "");
+        EntryProperties::of({entry("a", EntryType::File, 1)}, {"File"}, "");
     EXPECT_EQ(file.rows[0].label, "Modified:");
     EXPECT_EQ(file.rows[1].label, "");
 }
 
 TEST(EntryPropertiesTest, SeveralEntriesCountKindsAndTypes) {
     const EntryProperties mixed = EntryProperties::of(
-        {entry("a.txt", EntryType::File, 1000, 3), entry("b.zip", EntryType::File, 2000, 4),
-         entry("dir", EntryType::Directory, 0, 1)},
-        kTypes, "zone");
+        {entry("a.txt", EntryType::File, 1000), entry("b.zip", EntryType::File, 2000),
+         entry("dir", EntryType::Directory, 0)},
+        {"Text", "Archive", "Folder"}, "zone");
     EXPECT_EQ(mixed.windowTitle(), "a.txt, ... Properties");
     EXPECT_EQ(mixed.name, "2 Files, 1 Folders, 0 Symbolic Links");
     EXPECT_EQ(mixed.type, "Multiple types");
@@ -52,7 +49,8 @@ TEST(EntryPropertiesTest, SeveralEntriesCountKindsAndTypes) {
     EXPECT_EQ(mixed.rows[0].label, "");
     EXPECT_TRUE(mixed.multiple);
     const EntryProperties same = EntryProperties::of(
-        {entry("a.txt", EntryType::File, 1, 3), entry("b.txt", EntryType::File, 1, 3)}, kTypes, "");
+        {entry("a.txt", EntryType::File, 1), entry("b.txt", EntryType::File, 1)}, {"Text", "Text"},
+        "");
     EXPECT_EQ(same.type, "All of type Text");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -27,11 +29,12 @@ RemoteEntry entry(const std::string& name, EntryType type, int64_t size, int64_t
 
 class RemoteDirectoryModelTest : public ::testing::Test {
   protected:
-    RemoteDirectoryModelTest() : session(FtpUrl("host"), h.context()) {}
+    RemoteDirectoryModelTest()
+        : session(FtpUrl("host", SessionHarness::urlDefaults()), h.context()) {}
 
     // What the session does for a directory that is not cached: enter, list, finish.
     void list(const std::string& path, const std::vector<RemoteEntry>& entries,
-              uint32_t flags = 0) {
+              DirectoryFlags flags = {}) {
         ASSERT_FALSE(model.changeDirectoryStarted(&path, flags));
         for (const RemoteEntry& e : entries)
             model.addEntry(e);
@@ -66,33 +69,34 @@ TEST_F(RemoteDirectoryModelTest, ListingsAreCachedAndHistoryGrows) {
     EXPECT_TRUE(model.back());
     EXPECT_EQ(session.queuedCount(), 1u);
     std::string back = "/a/b";
-    EXPECT_TRUE(model.changeDirectoryStarted(&back, cdflag::kNoHistory));
+    EXPECT_TRUE(model.changeDirectoryStarted(&back, DirectoryFlags{.noHistory = true}));
     EXPECT_EQ(shown(), Names{"y"});
     EXPECT_EQ(model.history(), Names{"/a"});
     EXPECT_TRUE(model.back());
     std::string first = "/a";
-    EXPECT_TRUE(model.changeDirectoryStarted(&first, cdflag::kNoHistory));
+    EXPECT_TRUE(model.changeDirectoryStarted(&first, DirectoryFlags{.noHistory = true}));
     EXPECT_EQ(model.history(), Names{});
     EXPECT_FALSE(model.back());
 
     // A path that differs only in case is another directory.
     std::string upper = "/A";
-    EXPECT_FALSE(model.changeDirectoryStarted(&upper, 0));
+    EXPECT_FALSE(model.changeDirectoryStarted(&upper, {}));
 }
 
 TEST_F(RemoteDirectoryModelTest, RefreshRefillsTheSameCachedListing) {
     model.onConnected(&session);
     list("/d", {entry("old", EntryType::File, 1)});
     EXPECT_TRUE(model.refresh());
-    ASSERT_FALSE(model.changeDirectoryStarted(nullptr, cdflag::kRefresh | cdflag::kNoHistory));
+    ASSERT_FALSE(
+        model.changeDirectoryStarted(nullptr, DirectoryFlags{.noHistory = true, .refresh = true}));
     EXPECT_TRUE(h.logHas("... flushing cached copy of /d"));
     model.addEntry(entry("new", EntryType::File, 2));
-    model.listingFinished(true, cdflag::kRefresh | cdflag::kNoHistory);
+    model.listingFinished(true, DirectoryFlags{.noHistory = true, .refresh = true});
     EXPECT_EQ(model.cachedPaths(), Names{"/d"});
     EXPECT_EQ(model.history(), Names{});
     list("/e", {});
     std::string d = "/d";
-    EXPECT_TRUE(model.changeDirectoryStarted(&d, 0));
+    EXPECT_TRUE(model.changeDirectoryStarted(&d, {}));
     EXPECT_EQ(shown(), Names{"new"});
 }
 
@@ -100,10 +104,10 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     model.onConnected(&session);
     list("/good", {entry("keep", EntryType::File, 1)});
     std::string bad = "/bad";
-    ASSERT_FALSE(model.changeDirectoryStarted(&bad, 0));
+    ASSERT_FALSE(model.changeDirectoryStarted(&bad, {}));
     model.addEntry(entry("partial", EntryType::File, 1));
     EXPECT_EQ(model.pathText(), "/bad");
-    model.listingFinished(false, 0);
+    model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{"keep"});
     EXPECT_EQ(model.pathText(), "/good");
     EXPECT_EQ(model.currentPath(), "/good");
@@ -113,9 +117,9 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     // With nothing shown yet, a failure leaves an empty listing and queues nothing.
     model.onConnected(&session);
     std::string first = "/first";
-    model.changeDirectoryStarted(&first, 0);
+    model.changeDirectoryStarted(&first, {});
     model.addEntry(entry("p", EntryType::File, 1));
-    model.listingFinished(false, 0);
+    model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{});
     EXPECT_EQ(session.queuedCount(), 1u);
 }
@@ -127,7 +131,7 @@ TEST_F(RemoteDirectoryModelTest, EntriesAddedToACachedListingGoBehindIt) {
     // Back in a cached listing, a new entry (a new folder, an upload) is appended behind
     // every slot the listing has, never over one of them.
     std::string r = "/r";
-    ASSERT_TRUE(model.changeDirectoryStarted(&r, 0));
+    ASSERT_TRUE(model.changeDirectoryStarted(&r, {}));
     int added = model.addEntry(entry("c", EntryType::File, 3));
     EXPECT_EQ(added, 2);
     RemoteEntry e;
@@ -220,7 +224,7 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(shown(), (Names{"a", "docs"}));
     EXPECT_EQ(session.queuedCount(), 1u);
     // The server made it: the row becomes a real folder.
-    model.updateEntry("docs", 0, 1700000000, EntryType::Directory);
+    model.updateEntry(model.shownDirectory(), "docs", 0, 1700000000, EntryType::Directory);
     EXPECT_FALSE(model.isPlaceholder(second));
     // Renaming a real entry queues a Rename and leaves the old name until confirmed.
     const std::string renamed = "b";
@@ -232,20 +236,32 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(session.queuedCount(), 2u);
 }
 
-TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTypeNamesAddedLater) {
-    // Rows 3 and 4 of a growing table: "Zip archive" arrives after "Text".
-    std::vector<std::string> names = {"File", "Folder", "Symbolic Link", "Text"};
-    model.setTypeNameSource([&names] { return names; });
+TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     model.onConnected(&session);
-    RemoteEntry zip = entry("a.zip", EntryType::File, 1);
-    zip.icon = 4u << 16;
-    RemoteEntry txt = entry("b.txt", EntryType::File, 1);
-    txt.icon = 3u << 16;
-    list("/", {zip, txt});
-    names.push_back("Archive");
+    list("/", {entry("a.txt", EntryType::File, 1), entry("b.zip", EntryType::File, 1),
+               entry("c.txt", EntryType::File, 1), entry("d.zip", EntryType::File, 1),
+               entry("e", EntryType::Link, 1), entry("f", EntryType::Directory, 1)});
+    // Without a table: folders first, then by kind ("File" < "Symbolic Link"), then name.
     model.sortByColumn(2);
-    EXPECT_EQ(shown(), (Names{"a.zip", "b.txt"}));  // "Archive" < "Text"
-    EXPECT_EQ(model.typeNames().back(), "Archive");
+    EXPECT_EQ(shown(), (Names{"f", "a.txt", "b.zip", "c.txt", "d.zip", "e"}));
+
+    // With one, a file type's own name decides, whichever came first in the listing.
+    TypeTable types;
+    model.setTypeTable(&types);
+    model.sortByColumn(2);  // the other way...
+    model.sortByColumn(2);  // ...and back
+    const bool textFirst = types.typeNameOf(entry("x.txt", EntryType::File, 1)) <
+                           types.typeNameOf(entry("x.zip", EntryType::File, 1));
+    const Names now = shown();
+    const auto at = [&now](const std::string& name) {
+        return std::find(now.begin(), now.end(), name) - now.begin();
+    };
+    EXPECT_EQ(now.front(), "f");
+    // Each type's files together, the types in the order of their names.
+    EXPECT_EQ(at("c.txt"), at("a.txt") + 1);
+    EXPECT_EQ(at("d.zip"), at("b.zip") + 1);
+    EXPECT_EQ(at("a.txt") < at("b.zip"), textFirst);
+    model.setTypeTable(nullptr);
 }
 
 TEST_F(RemoteDirectoryModelTest, RowsFromAnIndexAndEntriesOfASelection) {
@@ -307,7 +323,7 @@ TEST(FormatCountTest, Grouping) {
 }
 
 TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
-    TypeTable& table = TypeTable::instance();
+    TypeTable table;
     EXPECT_EQ(table.classify(EntryType::Directory, "x") >> 16, 1u);
     EXPECT_EQ(table.classify(EntryType::Link, "x") >> 16, 2u);
     EXPECT_EQ(table.classify(EntryType::File, "noextension"), 0u);
@@ -317,9 +333,19 @@ TEST(TypeTableTest, DirectoriesLinksAndExtensions) {
     EXPECT_NE(txt >> 16, ini >> 16);
     EXPECT_EQ(table.classify(EntryType::File, "b.txt"), txt);
     EXPECT_FALSE(table.typeNames()[txt >> 16].empty());
+    EXPECT_FALSE(table.iconNames(txt).empty());
+    // A VMS name's version is no part of its extension.
+    RemoteEntry vms;
+    vms.flags = RemoteEntry::kVmsName;
+    vms.setName("README.TXT;3");
+    RemoteEntry plain;
+    plain.setName("README.TXT");
+    EXPECT_EQ(table.classify(vms), table.classify(plain));
+    EXPECT_NE(table.classify(vms), 0u);
+    // Local icons off: every file is a plain "File", also one listed before.
     table.setLocalIcons(false);
     EXPECT_EQ(table.classify(EntryType::File, "a.txt"), 0u);
-    table.setLocalIcons(true);
+    EXPECT_EQ(table.typeNameOf(plain), "File");
 }
 
 class CountingListener : public RemoteDirectoryListener {
@@ -352,6 +378,71 @@ TEST_F(RemoteDirectoryModelTest, ListenersHearTheChanges) {
     EXPECT_EQ(listener.updates, 2);
     EXPECT_EQ(listener.resets, resets);
     model.removeListener(&listener);
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// The session names entries by directory and name after it acted on them: the shown
+// listing and cached ones follow, and nothing of another directory is touched.
+TEST_F(RemoteDirectoryModelTest, UpkeepFindsEntriesByDirectoryAndName) {
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    list("/sub", {entry("a", EntryType::File, 3), entry("docs", EntryType::Directory, 0)});
+    // "/" is cached, "/sub" shown: both have an "a".
+    model.entryRemoved("/", "a");
+    const std::string c = "c";
+    model.entryRenamed("/", "b", &c);
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    model.entryRemoved("/elsewhere", "a");     // no listing of it: nothing happens
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    // A cut mark goes when its delete did not happen in the shown directory only.
+    model.markEntry(model.findEntryByName("a", false));
+    model.entryKept("/", "a");
+    EXPECT_TRUE(model.isMarked(model.findEntryByName("a", false)));
+    model.entryKept("/sub", "a");
+    EXPECT_FALSE(model.isMarked(model.findEntryByName("a", false)));
+    // A refused new folder takes its placeholder away, never the real folder of that name.
+    const int placeholder = model.addPlaceholder();
+    const std::string docs = "docs";
+    EXPECT_EQ(model.finishEdit(placeholder, &docs), RemoteDirectoryModel::EditEnd::MakeDirectory);
+    model.placeholderDropped("/sub", "docs");
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
+    EXPECT_FALSE(model.isPlaceholder(model.findEntryByName("docs", false)));
+    // Back in "/": the cached copy shows what the session did there.
+    const std::string root = "/";
+    ASSERT_TRUE(model.changeDirectoryStarted(&root, DirectoryFlags{.noHistory = true}));
+    EXPECT_EQ(shown(), (Names{"c"}));
+    model.updateEntry("/sub", "new.txt", 9, 0, EntryType::File);  // cached, not shown
+    EXPECT_EQ(shown(), (Names{"c"}));
+    model.updateEntry("/", "new.txt", 9, 0, EntryType::File);
+    EXPECT_EQ(shown(), (Names{"c", "new.txt"}));
+}
+
+// What a request or a drag takes: the entries with the directory they are listed in,
+// which is the one coming in while its listing runs.
+TEST_F(RemoteDirectoryModelTest, ASelectionNamesTheDirectoryOfTheListingShown) {
+    model.onConnected(&session);
+    list("/pub", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    std::vector<int> kept;
+    RemoteDirectoryModel::Selection chosen =
+        model.selection({model.findEntryByName("b", false), 99}, &kept);
+    EXPECT_EQ(chosen.directory, "/pub");
+    ASSERT_EQ(chosen.entries.size(), 1u);
+    EXPECT_EQ(chosen.entries[0].name, "b");
+    EXPECT_EQ(kept, std::vector<int>{model.findEntryByName("b", false)});
+    const std::string next = "/pub/next";
+    ASSERT_FALSE(model.changeDirectoryStarted(&next, {}));
+    model.addEntry(entry("n", EntryType::File, 3));
+    chosen = model.selection({model.findEntryByName("n", false)});
+    EXPECT_EQ(chosen.directory, "/pub/next");
+    EXPECT_EQ(model.currentPath(), "/pub");  // until the listing is complete
+    // A Delete queues the entries and their directory, whatever is shown when it runs.
+    ASSERT_TRUE(model.remove({model.findEntryByName("n", false)}));
+    EXPECT_EQ(session.queuedCount(), 1u);
 }
 
 }  // namespace

@@ -21,8 +21,11 @@ TEST(TransferPlannerTest, ButtonsModesAndValues) {
     EXPECT_FALSE(ascii || image);
     TransferPlanner::buttonsFor(1, &ascii, &image);
     EXPECT_TRUE(image && !ascii);
-    EXPECT_EQ(TransferPlanner::requestValue(1, true), 0x101);
-    EXPECT_EQ(TransferPlanner::requestValue(2, false), 2);
+    const TransferOptions imageOnly = TransferPlanner::requestOptions(1, true);
+    EXPECT_TRUE(imageOnly.mode == TransferMode::Image && imageOnly.updateOnly);
+    const TransferOptions smart = TransferPlanner::requestOptions(2, false);
+    EXPECT_TRUE(smart.mode == TransferMode::Smart && !smart.updateOnly);
+    EXPECT_EQ(TransferPlanner::requestOptions(0, false).mode, TransferMode::Ascii);
 }
 
 TEST(TransferPlannerTest, TheModeAtAConnectionAndTheRememberedOne) {

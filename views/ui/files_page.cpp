@@ -5,41 +5,53 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "views/ui/directory_views.h"
 #include "views/ui/local_view.h"
+#include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
 #include "views/volume_catalog.h"
 
 namespace nubo {
 
-FilesPage::FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, HostController& host,
-                     ConfigStore& config, AppLog& log, std::string stateFile, QWidget* parent)
-    : RemotePage(remote, host, config, log, false, parent),
+FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
+                     HostController& host, ConfigStore& config, AppLog& log, std::string stateFile,
+                     QWidget* parent)
+    : QWidget(parent),
+      remote_(new RemotePage(remote, types, host, config, log, false, this)),
       local_(new LocalView(local, this)),
       stateFile_(std::move(stateFile)) {
-    addLocalSide(local_->tools(), local_);
-    connect(local_, &LocalView::statusChanged, this,
-            [this](const QString& text) { setStatusPart(0, text); });
-    connect(local_, &LocalView::stopWanted, this, &FilesPage::stop);
-    connect(local_, &LocalView::remoteItemsDropped, this,
-            [this](const QString& folder) { downloadSelection(folder); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(remote_);
+    remote_->addSideView(local_->tools(), local_);
+    connect(local_, &LocalView::statusChanged, remote_,
+            [this](const QString& text) { remote_->setStatusPart(0, text); });
+    connect(local_, &LocalView::stopWanted, remote_, &RemotePage::stop);
+    // Dropped rows are fetched as they were dragged, from the directory they were in.
+    connect(local_, &LocalView::remoteItemsDropped, remote_,
+            [this](const QString& folder, const RemoteDrag& drag) {
+                remote_->downloadEntries(folder, {drag.directory, drag.entries});
+            });
     // Only this window's connected session's items are taken.
-    local_->setRemoteCheck([this](const QByteArray& tag) {
-        return connectedNow() && tag == tableModel()->sessionTag();
+    local_->setRemoteSession([this](uint64_t* session) {
+        *session = remote_->tableModel()->sessionId();
+        return remote_->connectedNow();
     });
-    setLocalSource([this](const QObject* source) { return local_->views()->viewOf(source); },
-                   [this] { return local_->folder(); });
+    remote_->setLocalSource(
+        [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },
+        [this] { return local_->folder(); });
     if (!stateFile_.empty()) {
         const QSettings state(QString::fromStdString(stateFile_), QSettings::IniFormat);
-        splitter()->restoreState(state.value("Files/Splitter").toByteArray());
+        remote_->splitter()->restoreState(state.value("Files/Splitter").toByteArray());
     }
 }
 
 FilesPage::~FilesPage() {
     if (!stateFile_.empty()) {
         QSettings state(QString::fromStdString(stateFile_), QSettings::IniFormat);
-        state.setValue("Files/Splitter", splitter()->saveState());
+        state.setValue("Files/Splitter", remote_->splitter()->saveState());
     }
 }
 
@@ -50,13 +62,13 @@ void FilesPage::startLocalView() {
     for (const VolumeCatalog::Volume& volume :
          VolumeCatalog::computer(VolumeCatalog::mounted(), QDir::homePath().toStdString()))
         volumes.push_back({volume.label, volume.path});
-    local_->start(transferDir(),
+    local_->start(remote_->transferDir(),
                   QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString(),
                   volumes);
 }
 
 void FilesPage::showEvent(QShowEvent* event) {
-    RemotePage::showEvent(event);
+    QWidget::showEvent(event);
     startLocalView();
 }
 

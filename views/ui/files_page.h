@@ -1,28 +1,34 @@
 #pragma once
 
+#include <QWidget>
 #include <string>
-
-#include "views/ui/remote_page.h"
 
 namespace nubo {
 
+class AppLog;
+class ConfigStore;
+class HostController;
 class LocalDirectoryModel;
 class LocalView;
+class RemoteDirectoryModel;
+class RemotePage;
+class TypeTable;
 
-// The large interface's "Files" tab: the local view on the left, the remote view on the
+// The large interface's "Files" tab: a local view on the left and a remote page on the
 // right, a splitter between them whose position is kept, one tool row and the three
 // status parts. Remote items dropped on the local view download there; local items
 // dropped on the remote view upload (their folder becomes the transfer folder).
-class FilesPage : public RemotePage {
+class FilesPage : public QWidget {
     Q_OBJECT
 
   public:
     // stateFile: where the splitter's position is kept; empty: not kept.
-    FilesPage(RemoteDirectoryModel& remote, LocalDirectoryModel& local, HostController& host,
-              ConfigStore& config, AppLog& log, std::string stateFile = {},
+    FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
+              HostController& host, ConfigStore& config, AppLog& log, std::string stateFile = {},
               QWidget* parent = nullptr);
     ~FilesPage() override;
 
+    RemotePage* remotePage() const { return remote_; }
     LocalView* localView() const { return local_; }
     // The local view's first showing (the page's first activation does it on its own).
     void startLocalView();
@@ -31,6 +37,7 @@ class FilesPage : public RemotePage {
     void showEvent(QShowEvent* event) override;
 
   private:
+    RemotePage* remote_;
     LocalView* local_;
     std::string stateFile_;
 };

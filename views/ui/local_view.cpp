@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDragMoveEvent>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ui/theme_icon.h"
+#include "views/drop_decision.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
 #include "views/local_type_table.h"
@@ -376,6 +378,25 @@ QString LocalView::dropFolder(QAbstractItemView* view, const QPoint& at, int* hi
     return QString::fromStdString(folder());
 }
 
+bool LocalView::takesDrop(const QMimeData* mime, QAbstractItemView* view, const QPoint& at,
+                          QString* folder, int* highlightRow, RemoteDrag* drag) const {
+    DropSituation situation;
+    situation.target = DropView::Local;
+    uint64_t session = 0;
+    situation.connected = remoteSession_ && remoteSession_(&session);
+    if (mime->hasFormat(RemoteTableModel::kMimeType) &&
+        RemoteDrag::decode(mime->data(RemoteTableModel::kMimeType).toStdString(), drag)) {
+        situation.payload = DropPayload::RemoteEntries;
+        situation.fromThisProcess = drag->processId == QCoreApplication::applicationPid();
+        situation.fromThisSession = drag->sessionId == session;
+    } else if (mime->hasUrls()) {
+        situation.payload = DropPayload::LocalFiles;
+    }
+    *folder = dropFolder(view, at, highlightRow);
+    situation.targetFolder = !folder->isEmpty();
+    return decideDrop(situation) == DropAction::Download;
+}
+
 bool LocalView::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = views_->viewOf(watched);
     const bool isViewport = views_->isViewport(watched);
@@ -389,11 +410,11 @@ bool LocalView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            const QMimeData* mime = drag->mimeData();
+            QString folder;
             int row = -1;
-            const bool ours = mime->hasFormat(RemoteTableModel::kMimeType) && remoteCheck_ &&
-                              remoteCheck_(mime->data(RemoteTableModel::kMimeType));
-            if (ours && !dropFolder(view, drag->position().toPoint(), &row).isEmpty()) {
+            RemoteDrag carried;
+            if (takesDrop(drag->mimeData(), view, drag->position().toPoint(), &folder, &row,
+                          &carried)) {
                 drag->acceptProposedAction();
             } else {
                 drag->ignore();  // another window's session, or nowhere to put it
@@ -407,14 +428,14 @@ bool LocalView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const QMimeData* mime = drop->mimeData();
             table_->setDropTarget(-1);
+            QString folder;
             int row = -1;
-            const QString target = dropFolder(view, drop->position().toPoint(), &row);
-            if (mime->hasFormat(RemoteTableModel::kMimeType) && remoteCheck_ &&
-                remoteCheck_(mime->data(RemoteTableModel::kMimeType)) && !target.isEmpty()) {
+            RemoteDrag carried;
+            if (takesDrop(drop->mimeData(), view, drop->position().toPoint(), &folder, &row,
+                          &carried)) {
                 drop->acceptProposedAction();
-                emit remoteItemsDropped(target);
+                emit remoteItemsDropped(folder, carried);
             }
             return true;
         }

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "views/local_locations.h"
+#include "views/remote_drag.h"
 
 class QAbstractItemView;
 class QIcon;
 class QComboBox;
 class QFileSystemWatcher;
 class QToolBar;
+
+class QMimeData;
 
 namespace nubo {
 
@@ -36,8 +39,9 @@ class LocalView : public QWidget {
     using Opener = std::function<void(const QString& path)>;
     // Shows the properties box: the texts, and the icon the item has in the list.
     using PropertiesBox = std::function<void(const EntryProperties& properties, const QIcon& icon)>;
-    // Whether a drag's private data comes from this window's connected session.
-    using RemoteCheck = std::function<bool(const QByteArray& tag)>;
+    // This window's connected session (false when there is none) and its id, against
+    // which a drag of remote rows is checked.
+    using RemoteSession = std::function<bool(uint64_t* sessionId)>;
 
     explicit LocalView(LocalDirectoryModel& model, QWidget* parent = nullptr);
     ~LocalView() override;
@@ -52,7 +56,7 @@ class LocalView : public QWidget {
     void setQuestionBox(QuestionBox box) { question_ = std::move(box); }
     void setOpener(Opener opener) { opener_ = std::move(opener); }
     void setPropertiesBox(PropertiesBox box) { properties_ = std::move(box); }
-    void setRemoteCheck(RemoteCheck check) { remoteCheck_ = std::move(check); }
+    void setRemoteSession(RemoteSession session) { remoteSession_ = std::move(session); }
 
     // The first showing: the combo's items, then the transfer folder (or Computer).
     void start(const std::string& transferDir, const std::string& desktop,
@@ -72,7 +76,7 @@ class LocalView : public QWidget {
 
   signals:
     // Remote items were dropped on a folder: download them there.
-    void remoteItemsDropped(const QString& folder);
+    void remoteItemsDropped(const QString& folder, const nubo::RemoteDrag& drag);
     void statusChanged(const QString& text);
     // Escape in the list: the running transfer is to stop, as from the remote list.
     void stopWanted();
@@ -88,6 +92,9 @@ class LocalView : public QWidget {
     bool handleKey(QKeyEvent* key);
     // The folder a drag over the view would drop into (a folder row, else the one shown).
     QString dropFolder(QAbstractItemView* view, const QPoint& at, int* highlightRow) const;
+    // What a drop of that data at a point does; *drag gets the remote rows it carries.
+    bool takesDrop(const QMimeData* mime, QAbstractItemView* view, const QPoint& at,
+                   QString* folder, int* highlightRow, RemoteDrag* drag) const;
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
 
@@ -104,7 +111,7 @@ class LocalView : public QWidget {
     QuestionBox question_;
     Opener opener_;
     PropertiesBox properties_;
-    RemoteCheck remoteCheck_;
+    RemoteSession remoteSession_;
 };
 
 }  // namespace nubo

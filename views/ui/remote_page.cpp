@@ -23,14 +23,15 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
-#include "engine/ftp_session.h"
 #include "engine/ftp_url.h"
 #include "engine/session_context.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
 #include "sites/time_zone_table.h"
+#include "views/drop_decision.h"
 #include "views/entry_properties.h"
 #include "views/remote_directory_model.h"
+#include "views/session_link.h"
 #include "views/type_table.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
@@ -55,12 +56,25 @@ QStringList localPaths(const QMimeData* mime) {
     return paths;
 }
 
+// Whether a drop of that data on the remote view uploads.
+bool uploads(const QMimeData* mime, bool connected) {
+    DropSituation situation;
+    situation.target = DropView::Remote;
+    situation.connected = connected;
+    if (!localPaths(mime).isEmpty())
+        situation.payload = DropPayload::LocalFiles;
+    else if (mime != nullptr && mime->hasFormat(RemoteTableModel::kMimeType))
+        situation.payload = DropPayload::RemoteEntries;
+    return decideDrop(situation) == DropAction::Upload;
+}
+
 }  // namespace
 
-RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config,
-                       AppLog& log, bool classic, QWidget* parent)
+RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostController& host,
+                       ConfigStore& config, AppLog& log, bool classic, QWidget* parent)
     : QWidget(parent),
       model_(model),
+      types_(types),
       host_(host),
       config_(config),
       log_(log),
@@ -82,14 +96,13 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
                 : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
         PropertiesDialog(properties, icon, this).exec();
     };
-    // Entries made from now on take their icons and type names from the table.
-    TypeTable::instance().install();
-    TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
-    config_.Subscribe("LocalIcons", [this](const std::string&) {
-        TypeTable::instance().setLocalIcons(config_.GetInt("LocalIcons") != 0);
+    // Sorting by type follows the names the table shows.
+    model_.setTypeTable(&types_);
+    types_.setLocalIcons(config_.GetInt("LocalIcons") != 0);
+    localIconsWatch_ = config_.Subscribe("LocalIcons", [this](const std::string&) {
+        types_.setLocalIcons(config_.GetInt("LocalIcons") != 0);
     });
-    model_.setTypeNameSource([] { return TypeTable::instance().typeNames(); });
-    table_ = new RemoteTableModel(model_, this);
+    table_ = new RemoteTableModel(model_, types_, this);
     auto* layout = new QVBoxLayout(this);
     buildToolBar();
     toolRow_ = new QHBoxLayout;
@@ -137,13 +150,13 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, HostController& host, Config
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
     connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
-    connected(model_.session() != nullptr);
+    connected(connectedNow());
     log_.AddListener(this);
 }
 
 RemotePage::~RemotePage() {
     log_.RemoveListener(this);
-    config_.Unsubscribe("LocalIcons");
+    config_.Unsubscribe(localIconsWatch_);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
 }
@@ -195,14 +208,13 @@ void RemotePage::buildToolBar() {
     connect(stop_, &QAction::triggered, this, &RemotePage::stop);
     connect(path_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         const std::string text = path_->currentText().toStdString();
-        if (FtpSession* session = model_.session(); session != nullptr && !text.empty())
-            session->enqueue(RequestKind::ChangeDirectory, text, {}, 0);
+        if (!text.empty())
+            model_.link().changeDirectory(text);
     });
     connect(path_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         const std::string picked = path_->itemText(index).toStdString();
-        FtpSession* session = model_.session();
-        if (session != nullptr && picked != model_.currentPath())
-            session->enqueue(RequestKind::ChangeDirectory, picked, {}, 0);
+        if (picked != model_.currentPath())
+            model_.link().changeDirectory(picked);
     });
 }
 
@@ -238,11 +250,7 @@ QAbstractItemView* RemotePage::currentView() const {
     return views_->current();
 }
 
-QStackedWidget* RemotePage::remoteArea() const {
-    return views_;
-}
-
-void RemotePage::addLocalSide(QWidget* tools, QWidget* view) {
+void RemotePage::addSideView(QWidget* tools, QWidget* view) {
     if (splitter_ == nullptr)
         return;
     toolRow_->insertWidget(0, tools, 2);
@@ -258,7 +266,7 @@ void RemotePage::setStatusPart(int part, const QString& text) {
 }
 
 bool RemotePage::connectedNow() const {
-    return model_.session() != nullptr;
+    return model_.link().connected();
 }
 
 QMessageBox::StandardButton RemotePage::ask(const QString& title, const QString& text,
@@ -316,7 +324,8 @@ void RemotePage::connected(bool on) {
                                     static_cast<QAbstractItemView*>(views_->details())})
         view->setEnabled(on);
     if (on) {
-        setTransferMode(planner_.modeAtConnect(perhost::transferType(host_.sessionSettings())));
+        setTransferMode(
+            planner_.modeAtConnect(perhost::transferType(host_.control().sessionSettings())));
     } else if (wasConnected_) {
         // Only a real disconnection records the mode (the page starts disconnected too).
         planner_.disconnected(transferMode());
@@ -346,6 +355,17 @@ bool RemotePage::downloadSelection(const QString& given) {
     const std::vector<int> chosen = selectedEntries();
     if (!connectedNow() || chosen.empty())
         return false;
+    std::vector<int> kept;
+    RemoteDirectoryModel::Selection entries = model_.selection(chosen, &kept);
+    return download(given, std::move(entries), kept);
+}
+
+bool RemotePage::downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen) {
+    return connectedNow() && !chosen.entries.empty() && download(folder, std::move(chosen), {});
+}
+
+bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection chosen,
+                          const std::vector<int>& shownEntries) {
     QString folder = given;
     // The Files page downloads into the folder its left side shows; the chooser asks
     // when there is none (Classic, or Computer and Network on the left).
@@ -358,11 +378,8 @@ bool RemotePage::downloadSelection(const QString& given) {
             return false;
     }
     std::vector<TransferPlanner::Item> items;
-    for (int index : chosen) {
-        const std::vector<RemoteEntry> entry = model_.entriesAt({index});
-        if (!entry.empty())
-            items.push_back({index, entry.front().localName()});
-    }
+    for (size_t i = 0; i < chosen.entries.size(); ++i)
+        items.push_back({static_cast<int>(i), chosen.entries[i].localName()});
     const auto probe = [](const std::string& path, bool* directory) {
         const QFileInfo info(QString::fromStdString(path));
         *directory = info.isDir();
@@ -377,26 +394,35 @@ bool RemotePage::downloadSelection(const QString& given) {
     };
     const TransferPlanner::Download download = planner_.planDownload(
         folder.toStdString(), transferMode(), updateOnly(), items, probe, question);
-    for (int entry : download.dropped)
-        views_->deselectEntry(entry);
-    return model_.get(folder.toStdString(), download.indices,
-                      TransferPlanner::requestValue(transferMode(), updateOnly()));
+    for (int item : download.dropped) {
+        if (static_cast<size_t>(item) < shownEntries.size())
+            views_->deselectEntry(shownEntries[static_cast<size_t>(item)]);
+    }
+    RemoteDirectoryModel::Selection wanted{std::move(chosen.directory), {}};
+    for (int item : download.indices)
+        wanted.entries.push_back(std::move(chosen.entries[static_cast<size_t>(item)]));
+    return model_.get(folder.toStdString(), std::move(wanted),
+                      TransferPlanner::requestOptions(transferMode(), updateOnly()));
 }
 
 bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
     if (!connectedNow() || paths.isEmpty())
         return false;
-    std::string into;
-    if (directoryEntry >= 0) {
-        const std::vector<RemoteEntry> target = model_.entriesAt({directoryEntry});
-        // Only a directory takes the files; on a file or a link they go to the one shown.
-        if (!target.empty() && target.front().type == EntryType::Directory)
-            into = target.front().changeDirectoryName();
+    // The directory shown, or a folder of it the files were dropped on (only a directory
+    // takes them; on a file or a link they go to the one shown): named absolutely, so
+    // that they land there even when a change of directory runs first.
+    const RemoteDirectoryModel::Selection target = model_.selection({directoryEntry});
+    std::string into = target.directory;
+    if (!target.entries.empty() && target.entries.front().type == EntryType::Directory) {
+        const RemoteEntry& folder = target.entries.front();
+        into = folder.flags & RemoteEntry::kVmsName
+                   ? folder.changeDirectoryName()  // a VMS path does not join with "/"
+                   : (into.empty() || into.back() != '/' ? into + "/" : into) + folder.name;
     }
     std::vector<std::string> names;
     for (const QString& path : paths)
         names.push_back(path.toStdString());
-    return model_.put(names, into, TransferPlanner::requestValue(transferMode(), updateOnly()));
+    return model_.put(names, into, TransferPlanner::requestOptions(transferMode(), updateOnly()));
 }
 
 void RemotePage::deleteSelection() {
@@ -414,10 +440,14 @@ void RemotePage::showProperties() {
     const std::vector<int> chosen = selectedEntries();
     if (!connectedNow() || chosen.empty())
         return;
-    const uint32_t zone = perhost::timeZoneCode(host_.sessionSettings());
+    const uint32_t zone = perhost::timeZoneCode(host_.control().sessionSettings());
     const std::string zoneName =
         zone == 0 ? std::string() : TimeZoneTable::label(TimeZoneTable::rowOfCode(zone));
-    properties_(EntryProperties::of(model_.entriesAt(chosen), model_.typeNames(), zoneName));
+    const std::vector<RemoteEntry> entries = model_.entriesAt(chosen);
+    std::vector<std::string> typeNames;
+    for (const RemoteEntry& entry : entries)
+        typeNames.push_back(types_.typeNameOf(entry));
+    properties_(EntryProperties::of(entries, typeNames, zoneName));
 }
 
 void RemotePage::newFolder() {
@@ -445,10 +475,9 @@ void RemotePage::nameEdited(int entry, const QString& text) {
 }
 
 void RemotePage::listToFile() {
-    FtpSession* session = model_.session();
-    if (session == nullptr)
+    if (!connectedNow())
         return;
-    const std::string host = FtpUrl(host_.urlText()).host;
+    const std::string host = FtpUrl(host_.selection().urlText(), UrlDefaults::of(config_)).host;
     // On the Files page the listing goes where the downloads go: the folder on the left.
     const std::string shown = localFolder_ ? localFolder_() : std::string();
     std::string path =
@@ -461,7 +490,8 @@ void RemotePage::listToFile() {
         planner_.useFolder(folder.toStdString());
         path = TransferPlanner::listFilePath(folder.toStdString(), host);
     }
-    session->enqueue(RequestKind::ListToFile, path, {}, 0);
+    // The listing shown, even when a change of directory is queued before it.
+    model_.link().listToFile(model_.shownDirectory(), path);
 }
 
 void RemotePage::stop() {
@@ -497,15 +527,13 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
         menu.addSeparator();
-        add("menuLogoff", "&Logoff", [this] { host_.logoff(); })->setEnabled(on);
-        FtpSession* session = model_.session();
-        QAction* exit = add("menuLogoffExit", "Logoff and E&xit", [this] {
-            if (FtpSession* running = model_.session())
-                running->setQuitWhenDone(!running->quitWhenDone());
-        });
+        add("menuLogoff", "&Logoff", [this] { host_.control().logoff(); })->setEnabled(on);
+        const SessionLink& link = model_.link();
+        QAction* exit = add("menuLogoffExit", "Logoff and E&xit",
+                            [&link] { link.setQuitWhenDone(!link.quitWhenDone()); });
         exit->setEnabled(on);
         exit->setCheckable(true);
-        exit->setChecked(session != nullptr && session->quitWhenDone());
+        exit->setChecked(link.quitWhenDone());
     }
     menu.exec(view->viewport()->mapToGlobal(at));
 }
@@ -543,8 +571,7 @@ bool RemotePage::handleKey(QKeyEvent* key) {
         return false;
     switch (key->key()) {
         case Qt::Key_R:
-            if (FtpSession* session = model_.session())
-                session->toggleRawLogging();
+            model_.link().toggleRawLog();
             return true;
         case Qt::Key_A:
             currentView()->selectAll();
@@ -572,7 +599,7 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (!connectedNow() || localPaths(drag->mimeData()).isEmpty()) {
+            if (!uploads(drag->mimeData(), connectedNow())) {
                 drag->ignore();
                 table_->setDropTarget(-1);
                 return true;
@@ -591,9 +618,9 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const QStringList paths = localPaths(drop->mimeData());
-            if (paths.isEmpty() || !connectedNow())
+            if (!uploads(drop->mimeData(), connectedNow()))
                 return true;
+            const QStringList paths = localPaths(drop->mimeData());
             const QModelIndex under = view->indexAt(drop->position().toPoint());
             table_->setDropTarget(-1);
             // Local items from the Files page: their folder becomes the transfer folder.
@@ -609,17 +636,17 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RemotePage::dragEnterEvent(QDragEnterEvent* event) {
-    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+    if (uploads(event->mimeData(), connectedNow()))
         event->acceptProposedAction();
 }
 
 void RemotePage::dragMoveEvent(QDragMoveEvent* event) {
-    if (connectedNow() && !localPaths(event->mimeData()).isEmpty())
+    if (uploads(event->mimeData(), connectedNow()))
         event->acceptProposedAction();
 }
 
 void RemotePage::dropEvent(QDropEvent* event) {
-    if (upload(localPaths(event->mimeData())))
+    if (uploads(event->mimeData(), connectedNow()) && upload(localPaths(event->mimeData())))
         event->acceptProposedAction();
 }
 

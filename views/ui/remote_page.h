@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "base/app_log_listener.h"
+#include "base/config_store.h"
+#include "views/remote_directory_model.h"
 #include "views/transfer_planner.h"
 
 class QAction;
@@ -30,6 +32,7 @@ class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
 class RemoteTableModel;
+class TypeTable;
 
 // The remote view: the path combo, the tool bar (FORCE ASCII, FORCE Image, Update-ONLY,
 // Back, Up, New folder sharing its place with STOP), the listing in four view modes (a
@@ -55,8 +58,9 @@ class RemotePage : public QWidget, public AppLogListener {
     // Shows the properties box (tests look at the texts instead).
     using PropertiesBox = std::function<void(const struct EntryProperties& properties)>;
 
-    RemotePage(RemoteDirectoryModel& model, HostController& host, ConfigStore& config, AppLog& log,
-               bool classic, QWidget* parent = nullptr);
+    // types: the window's type table, which the page keeps following "LocalIcons".
+    RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostController& host,
+               ConfigStore& config, AppLog& log, bool classic, QWidget* parent = nullptr);
     ~RemotePage() override;
 
     void setQuestionBox(QuestionBox box) { question_ = std::move(box); }
@@ -71,6 +75,8 @@ class RemotePage : public QWidget, public AppLogListener {
     // A download of the selection into a folder; empty: the folder the Files page shows on
     // its left, else the chooser asks.
     bool downloadSelection(const QString& folder = {});
+    // A download of entries chosen earlier (dragged rows) from their directory.
+    bool downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen);
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
     bool upload(const QStringList& paths, int directoryEntry = -1);
     void deleteSelection();
@@ -102,29 +108,36 @@ class RemotePage : public QWidget, public AppLogListener {
     void lineAppended(size_t index, const std::string& text, LogLineKind kind) override;
     void logWiped() override {}
 
+    // ---- for a page that shows another view beside this one (the Files page) ----
+    // Puts that view's tools left of the remote tools and its list left of the remote
+    // list, in the splitter (the large interface only).
+    void addSideView(QWidget* tools, QWidget* view);
+    // Items of the side view dropped on the remote list: their folder becomes the
+    // transfer folder; downloads and the listing file go into the side view's folder.
+    void setLocalSource(std::function<bool(const QObject*)> isLocal,
+                        std::function<std::string()> localFolder) {
+        isLocal_ = std::move(isLocal);
+        localFolder_ = std::move(localFolder);
+    }
+    // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the large interface).
+    void setStatusPart(int part, const QString& text);
+    const std::string& transferDir() const { return planner_.transferDir(); }
+    // Between the side view and the remote list; null in the Classic interface.
+    QSplitter* splitter() const { return splitter_; }
+    bool connectedNow() const;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-  protected:
-    // The Files page puts the local view's tools and list on the left.
-    void addLocalSide(QWidget* tools, QWidget* view);
-    QStackedWidget* remoteArea() const;
-    // Local items dropped on the remote list: their folder becomes the transfer folder.
-    void setLocalSource(std::function<bool(const QObject*)> isLocal,
-                        std::function<std::string()> localFolder) {
-        isLocal_ = std::move(isLocal);
-        localFolder_ = std::move(localFolder);
-    }
-    // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the Files page).
-    void setStatusPart(int part, const QString& text);
-    const std::string& transferDir() const { return planner_.transferDir(); }
-    QSplitter* splitter() const { return splitter_; }
-    bool connectedNow() const;
-
   private:
+    // Asks about local names that exist, then queues the Get of what is left; the
+    // shown entry indices of the entries (when they are the selection) lose the
+    // selection of those answered No.
+    bool download(const QString& folder, RemoteDirectoryModel::Selection chosen,
+                  const std::vector<int>& shownEntries);
     void buildToolBar();
     void buildViews();
     void connected(bool on);
@@ -138,8 +151,10 @@ class RemotePage : public QWidget, public AppLogListener {
                                     QMessageBox::StandardButtons buttons);
 
     RemoteDirectoryModel& model_;
+    TypeTable& types_;
     HostController& host_;
     ConfigStore& config_;
+    ConfigStore::Subscription localIconsWatch_ = 0;
     AppLog& log_;
     bool classic_;
     TransferPlanner planner_;

@@ -3,15 +3,17 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QPalette>
+#include <algorithm>
 
 #include "views/remote_directory_model.h"
+#include "views/remote_drag.h"
+#include "views/session_link.h"
 #include "views/type_table.h"
 
 namespace nubo {
 
-RemoteTableModel::RemoteTableModel(RemoteDirectoryModel& core, QObject* parent)
-    : DirectoryTableModel(parent), core_(core) {
-    refreshTables();
+RemoteTableModel::RemoteTableModel(RemoteDirectoryModel& core, TypeTable& types, QObject* parent)
+    : DirectoryTableModel(parent), core_(core), types_(types) {
     markReset();
     flush();
     core_.addListener(this);
@@ -55,64 +57,73 @@ std::vector<int> RemoteTableModel::fetchRowsFrom(size_t first) const {
     return core_.rowsFrom(first);
 }
 
-void RemoteTableModel::refreshTables() {
-    // New file types may have come with the entries.
-    typeNames_ = core_.typeNames();
-    iconNames_ = TypeTable::instance().iconNames();
-    genericIconNames_ = TypeTable::instance().genericIconNames();
-}
-
 QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
-    RemoteEntry e;
-    if (!core_.entryAt(entry, &e))
+    if (role == Qt::ForegroundRole) {
+        // A cut entry (a delete is on its way) is drawn ghosted.
+        return core_.isMarked(entry)
+                   ? QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text))
+                   : QVariant();
+    }
+    // Read in place under the core's lock: nothing else of the core is called below.
+    const RemoteDirectoryModel::EntryView e = core_.viewEntry(entry);
+    if (!e)
         return {};
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::EditRole: {
-            const size_t row = e.icon >> 16;
-            return cellText(column, e.name, e.size < 0 ? std::string() : e.sizeText,
-                            row < typeNames_.size() ? typeNames_[row] : std::string(),
-                            e.time == 0 ? std::string() : e.dateText);
-        }
+        case Qt::EditRole:
+            switch (column) {
+                case 0:
+                    return QString::fromStdString(e->name);
+                case 1:
+                    return e->size < 0 ? QString() : QString::fromStdString(e->sizeText);
+                case 2:
+                    return QString::fromStdString(types_.typeNameOf(*e));
+                case 3:
+                    return e->time == 0 ? QString() : QString::fromStdString(e->dateText);
+                default:
+                    return QString();
+            }
         case Qt::DecorationRole: {
             if (column != 0)
                 return {};
-            const size_t icon = e.icon & 0xFFFF;
-            if (icon >= iconNames_.size())
-                return {};
-            return cachedIcon(icon, [this, icon] {
-                return std::vector<std::string>{iconNames_[icon], genericIconNames_[icon]};
-            });
+            const size_t icon = types_.classify(*e) & 0xFFFF;
+            return cachedIcon(icon, [this, icon] { return types_.iconNames(icon); });
         }
-        case Qt::ForegroundRole:
-            // A cut entry (a delete is on its way) is drawn ghosted.
-            return core_.isMarked(entry)
-                       ? QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text))
-                       : QVariant();
         case Qt::ToolTipRole:
-            return e.type == EntryType::Link
-                       ? QVariant(QString::fromStdString(e.name + " -> " + e.linkTarget))
+            return e->type == EntryType::Link
+                       ? QVariant(QString::fromStdString(e->name + " -> " + e->linkTarget))
                        : QVariant();
         case kFolderRole:
-            return e.type != EntryType::File;
+            return e->type != EntryType::File;
         default:
             return {};
     }
 }
 
-QByteArray RemoteTableModel::sessionTag() const {
-    return QByteArray::number(QCoreApplication::applicationPid()) + ":" +
-           QByteArray::number(reinterpret_cast<quintptr>(core_.session()), 16);
+uint64_t RemoteTableModel::sessionId() const {
+    return core_.link().id();
 }
 
 QStringList RemoteTableModel::mimeTypes() const {
     return {kMimeType};
 }
 
-QMimeData* RemoteTableModel::mimeData(const QModelIndexList&) const {
-    // What is dropped is the selection; the data only says whose it is.
+QMimeData* RemoteTableModel::mimeData(const QModelIndexList& indexes) const {
+    // The rows as they are now: a drop acts on them even when the view moved on since.
+    std::vector<int> entries;
+    for (const QModelIndex& index : indexes) {
+        const int entry = index.isValid() ? entryIndex(index.row()) : -1;
+        if (entry >= 0 && std::find(entries.begin(), entries.end(), entry) == entries.end())
+            entries.push_back(entry);
+    }
+    RemoteDirectoryModel::Selection chosen = core_.selection(entries);
+    RemoteDrag drag;
+    drag.processId = QCoreApplication::applicationPid();
+    drag.sessionId = sessionId();
+    drag.directory = std::move(chosen.directory);
+    drag.entries = std::move(chosen.entries);
     auto* mime = new QMimeData;
-    mime->setData(kMimeType, sessionTag());
+    mime->setData(kMimeType, QByteArray::fromStdString(drag.encode()));
     return mime;
 }
 

@@ -11,22 +11,25 @@ class QMimeData;
 namespace nubo {
 
 class RemoteDirectoryModel;
+class TypeTable;
 
-// The remote directory as a table for the remote view's list and tree views. Dragged
-// rows carry a private MIME type naming this process and session, so that only the
-// local view of the same window takes them.
+// The remote directory as a table for the remote view's list and tree views. Entries
+// are read in place, one role at a time; their type names and icons come from the
+// window's type table (cached per extension there). Dragged rows carry a private MIME
+// type with the entries as listed, their directory, and this process and session, so
+// that only the local view of the same window takes them.
 class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListener {
     Q_OBJECT
 
   public:
     static constexpr const char* kMimeType = "application/x-nubopro-remote-items";
 
-    explicit RemoteTableModel(RemoteDirectoryModel& core, QObject* parent = nullptr);
+    RemoteTableModel(RemoteDirectoryModel& core, TypeTable& types, QObject* parent = nullptr);
     ~RemoteTableModel() override;
 
     RemoteDirectoryModel& core() const { return core_; }
-    // Who this model's drags come from: the process and the session.
-    QByteArray sessionTag() const;
+    // The session this model's drags come from (0: none).
+    uint64_t sessionId() const;
 
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
@@ -48,14 +51,11 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
   protected:
     std::vector<int> fetchRows() const override;
     std::vector<int> fetchRowsFrom(size_t first) const override;
-    void refreshTables() override;
     QVariant entryData(int entryIndex, int column, int role) const override;
 
   private:
     RemoteDirectoryModel& core_;
-    std::vector<std::string> typeNames_;
-    std::vector<std::string> iconNames_;
-    std::vector<std::string> genericIconNames_;
+    TypeTable& types_;
 };
 
 }  // namespace nubo

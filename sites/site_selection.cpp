@@ -1,0 +1,276 @@
+#include "sites/site_selection.h"
+
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <QStandardPaths>
+
+#include "base/app_log.h"
+#include "base/config_store.h"
+#include "engine/ftp_url.h"
+#include "shellext/shortcut_library.h"
+
+namespace nubo {
+
+namespace {
+
+bool isAnonymous(const std::string& user) {
+    return strcasecmp(user.c_str(), "anonymous") == 0;
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+SiteSelection::SiteSelection(HostContext& context, const HostListenerSlot& listener,
+                             std::function<void()> siteChanged)
+    : context_(context),
+      listener_(listener),
+      siteChanged_(std::move(siteChanged)),
+      sites_(*context.appKey, *context.config) {}
+
+UrlDefaults SiteSelection::urlDefaults() const {
+    return UrlDefaults::of(*context_.config);
+}
+
+void SiteSelection::load() {
+    ConfigStore& config = *context_.config;
+    if (config.GetInt("KeepHost") != 0) {
+        sites_.setCurrentHost(config.GetString("LastHost"));
+    }
+    sites_.loadSites();
+    if (!sites_.selected().empty()) {
+        selectSite(indexOf(sites_.selected()));
+    }
+    config.SetPerHostSaver([this] { sites_.savePerHostSettings(); });
+}
+
+void SiteSelection::unload() {
+    context_.config->SetPerHostSaver({});
+}
+
+bool SiteSelection::shortcutEnabled() const {
+    return context_.shortcuts != nullptr &&
+           (static_cast<uint32_t>(context_.config->GetInt("CLXFlags")) & (1u << 31)) == 0;
+}
+
+int SiteSelection::indexOf(const std::string& name) const {
+    const std::vector<std::string>& box = sites_.urlBox();
+    for (size_t i = 0; i < box.size(); ++i) {
+        if (box[i] == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int SiteSelection::addAndSelect(const std::string& name) {
+    int index = indexOf(name);
+    if (index < 0) {
+        sites_.addToUrlBox(name);
+        index = indexOf(name);
+    }
+    selected_ = index;
+    urlText_ = name;
+    return index;
+}
+
+void SiteSelection::setUrlText(const std::string& text) {
+    urlText_ = text;
+    selected_ = -1;
+    siteChanged_();
+}
+
+void SiteSelection::loadCredentials(const std::string& name) {
+    if (sites_.findCredentials(name, &user_, &password_)) {
+        savePassword_ = !password_.empty();
+    } else {
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+    }
+}
+
+void SiteSelection::takeUserPart(const FtpUrl& url) {
+    if (url.userDefaulted) {
+        user_.clear();
+        password_.clear();
+    } else {
+        user_ = url.user;
+        password_ = url.password;
+    }
+    savePassword_ = false;
+}
+
+void SiteSelection::clearAnonymous() {
+    if (isAnonymous(user_)) {
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+    }
+}
+
+void SiteSelection::selectSite(int index) {
+    const std::vector<std::string>& box = sites_.urlBox();
+    if (index < 0 || static_cast<size_t>(index) >= box.size()) {
+        return;
+    }
+    siteChanged_();
+    selected_ = index;
+    urlText_ = box[index];
+    loadCredentials(urlText_);
+    urlValid_ = true;
+    listener_.changed();
+}
+
+void SiteSelection::acceptTypedUrl() {
+    urlValid_ = false;
+    if (selected_ >= 0) {
+        selectSite(selected_);
+        return;
+    }
+    FtpUrl url;
+    if (urlText_.empty() || !url.parse(urlText_, urlDefaults())) {
+        listener_.changed();
+        return;
+    }
+    const std::string name = url.toString();
+    if (!sites_.renameSource.empty() && sites_.copySite(sites_.renameSource, name)) {
+        addAndSelect(name);
+        sites_.renameSource.clear();
+    }
+    if (indexOf(name) < 0) {
+        addAndSelect(name);
+        takeUserPart(url);
+    } else {
+        addAndSelect(name);
+        if (!url.userDefaulted) {
+            user_ = url.user;
+            password_ = url.password;
+        }
+    }
+    urlValid_ = true;
+    clearAnonymous();
+    listener_.changed();
+}
+
+void SiteSelection::storeCredentials(bool restarting) {
+    std::string storedUser, storedPassword;
+    const bool unchanged = sites_.findCredentials(urlText_, &storedUser, &storedPassword) &&
+                           storedUser == user_ && storedPassword == password_ &&
+                           storedPassword.empty() == !savePassword_;
+    if (unchanged) {
+        return;
+    }
+    if (user_.empty() || isAnonymous(user_)) {
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+    } else if (password_.empty() && savePassword_) {
+        savePassword_ = false;
+    }
+    if (!restarting) {
+        sites_.storeSite(urlText_, user_, savePassword_ ? password_ : std::string(), 0);
+    }
+}
+
+void SiteSelection::takeCommandLineSite(const FtpUrl& url) {
+    addAndSelect(url.toString());
+    takeUserPart(url);
+    clearAnonymous();
+    urlValid_ = true;
+}
+
+void SiteSelection::takeRestartSite(const std::string& stored) {
+    const std::string typedUser = user_;
+    const std::string typedPassword = password_;
+    const bool dialogShowsTheSite = FtpUrl(urlText_, urlDefaults()).toString() == stored;
+    if (indexOf(stored) < 0) {
+        addAndSelect(stored);
+        takeUserPart(FtpUrl(stored, urlDefaults()));
+        urlValid_ = true;
+    } else {
+        selectSite(indexOf(stored));
+    }
+    if (!typedPassword.empty() && (user_ == typedUser || (user_.empty() && dialogShowsTheSite))) {
+        user_ = typedUser;
+        password_ = typedPassword;
+    }
+}
+
+void SiteSelection::cloneSite() {
+    if (selected_ < 0) {
+        return;
+    }
+    sites_.renameSource = sites_.urlBox()[selected_];
+    urlText_ = sites_.uniqueSiteName(sites_.renameSource);
+    selected_ = -1;
+    listener_.changed();
+}
+
+void SiteSelection::removeSite() {
+    if (selected_ < 0) {
+        return;
+    }
+    const int index = selected_;
+    sites_.deleteSite(sites_.urlBox()[index]);
+    sites_.removeFromUrlBox(static_cast<size_t>(index));
+    selected_ = -1;
+    const int count = static_cast<int>(sites_.urlBox().size());
+    if (count == 0) {
+        urlText_.clear();
+        user_.clear();
+        password_.clear();
+        savePassword_ = false;
+        urlValid_ = false;
+        listener_.changed();
+        return;
+    }
+    selectSite(index < count ? index : count - 1);
+}
+
+bool SiteSelection::createShortcut(std::string* path) {
+    if (selected_ < 0) {
+        return false;
+    }
+    const std::string entry = sites_.urlBox()[selected_];
+    const std::string host = FtpUrl(entry, urlDefaults()).host;
+    if (host.empty()) {
+        // The file is named after the host: without one it would be a hidden ".nubo".
+        context_.log->LogExtended("... malformed URL");
+        return false;
+    }
+    ShortcutLibrary::Object shortcut;
+    if (shortcutEnabled()) {
+        shortcut = context_.shortcuts->create();
+    }
+    if (shortcut == nullptr) {
+        context_.log->LogExtended("*** Unable to create Nubo Shortcut object!");
+        return false;
+    }
+    if (!Succeeded(shortcut->SetURL(entry))) {
+        return false;
+    }
+    std::string folder = context_.desktopFolder;
+    if (folder.empty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    }
+    std::string file = folder + "/" + host + ".nubo";
+    for (int number = 2; exists(file); ++number) {
+        file = folder + "/" + host + " (" + std::to_string(number) + ").nubo";
+    }
+    if (!Succeeded(shortcut->Save(file, true))) {
+        context_.log->LogExtended("*** Unable to create Nubo Shortcut object!");
+        return false;
+    }
+    shortcut->SaveCompleted(file);
+    if (path != nullptr) {
+        *path = file;
+    }
+    return true;
+}
+
+}  // namespace nubo
