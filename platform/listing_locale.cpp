@@ -157,8 +157,11 @@ bool ListingLocale::load(uint32_t id, ListingLocaleData* data) {
 }
 
 ListingLocaleData ListingLocale::of(uint32_t id) {
+    // English is built in: most sessions never load ICU's date formats (several MB of
+    // locale data touched, and time at every session's start).
     ListingLocaleData data;
-    load(id == 0 ? 1033 : id, &data);
+    if (id != 0 && id != data.id)
+        load(id, &data);
     return data;
 }
 
