@@ -152,8 +152,8 @@ void FtpSession::resumeAfterLogin() {
     if (!restartEnabled_ || record == nullptr) {
         return;
     }
-    restartPending_ = record->getInProgress();
-    if (restartPending_ == 0) {
+    resumePending_ = record->getInProgress() != 0;
+    if (!resumePending_) {
         record->setField(RestartRecord::kUrl, currentUrl_);
         return;
     }

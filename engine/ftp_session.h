@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include "engine/control_channel.h"
 #include "engine/control_connection.h"
 #include "engine/data_connector.h"
@@ -75,33 +73,24 @@ class FtpSession {
     bool login() { return connection_.login(); }
     void closeControl();
 
-    // Sets up the data connection for a transfer command ("LIST", "RETR name", ...)
-    // and has the command accepted: kDataOpen, kDataFailed or kDataControlLost.
-    int openDataConnection(const std::string& command, std::string* lastLine = nullptr);
-    // Writes "... <verb> N bytes in S seconds (R KB/s)" and reports the transfer end.
-    void logTransferTime(const char* verb, int64_t bytes, int64_t startMs);
-    // Reports a transfer's start to the Host page; returns the start time in ms.
-    int64_t reportTransferStart(int64_t expectedSize);
-    // Reports bytes so far, at most once per 1000 bytes.
-    void reportTransferProgress(int64_t bytes);
+    // Sets up the data connection for a transfer command ("LIST", "RETR name", ...),
+    // without REST, and has the command accepted: kDataOpen, kDataFailed or
+    // kDataControlLost. Transfers open theirs through their job, which holds the mark.
+    int openDataConnection(const std::string& command, std::string* lastLine = nullptr) {
+        return connector_.open(command, nullptr, lastLine);
+    }
     // A transfer's outcome: exit bit 1/16 (Get) or 2/32 (Put); returns the outcome.
     TransferOutcome countTransfer(int code, bool isGet);
     // The same, for a failure that also ends the batch it belongs to (a folder that
     // cannot be made or entered, a refused TYPE).
     TransferOutcome countBatchStop(int code, bool isGet);
-    // A transfer that broke and keeps its restart mark: failed, unless the run will
-    // log in again to resume it; the code is 421.
-    TransferOutcome countBrokenTransfer(bool isGet);
-    // The data connection failed on the network (or the control connection went) while
-    // a transfer was being set up: for a run that logs in again, a broken transfer of
-    // this file (its restart record written, 421); otherwise a failed one.
-    TransferOutcome countLostSetUp(bool isGet, bool controlLost);
 
     // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
     // the remote view; the view's listing into a local text file.
     int changeDirectory(const std::string* path, DirectoryFlags flags);
-    // LIST (or MLSD) of a directory: into the remote view, or, with `into`, into that
-    // list only (a listing the worker takes for itself leaves the view alone).
+    // LIST (or MLSD) of a directory by a ListingJob: into the remote view, or, with
+    // `into`, into that list only (a listing the worker takes for itself leaves the view
+    // alone). Its outcome becomes the last listing's, which a listing file reads.
     int listDirectory(const std::string& path, DirectoryFlags flags,
                       std::vector<RemoteEntry>* into = nullptr);
     int listToFile(const ListToFileRequest& request);
@@ -109,20 +98,12 @@ class FtpSession {
     void toggleRawLogging();
     const std::string& currentRemoteDirectory() const { return currentRemoteDirectory_; }
 
-    // Downloads: a batch of entries or names, one file, one directory tree.
-    int getBatch(GetRequest& request);
+    // One file downloaded by a DownloadJob of its own (requests run theirs whole).
     TransferOutcome getFile(const RemoteEntry& entry, const std::string& localPath,
                             const TransferOptions& options);
-    TransferOutcome getDirectory(const RemoteEntry& entry, const std::string& localPath,
-                                 const TransferOptions& options);
     // -1, 0 or 1 as the remote time is earlier than, equal to or later than the local
     // modification time, zones applied when the listing gave a time of day.
     int compareWithLocal(const RemoteEntry& entry, int64_t localModified) const;
-
-    // Uploads: a batch of local paths, one file, one directory tree.
-    int putBatch(PutRequest& request);
-    TransferOutcome putFile(const std::string& path, const TransferOptions& options);
-    TransferOutcome putDirectory(const std::string& path, const TransferOptions& options);
 
     // Remote operations on named entries of a directory.
     int deleteEntries(const DeleteRequest& request);
@@ -147,9 +128,6 @@ class FtpSession {
     bool restartEnabled() const { return restartEnabled_; }
     bool abortRequested() const { return abortRequested_; }
     void setTransferActive(bool on) { transferActive_ = on; }
-    // REST for the next transfer: active flag and offset in bytes.
-    void setRestart(bool active, int64_t offset);
-    int64_t restartOffset() const { return restartPending_; }
     int32_t localZoneBias() const { return localZoneBias_; }
     int32_t hostZoneAdjustment() const { return hostZoneAdjustment_; }
     uint16_t listingLocale() const { return listingLocale_; }
@@ -164,49 +142,26 @@ class FtpSession {
         return completedRequests_ + discardedRequests_ >= accepted;
     }
 
-  private:
+    // ---- lent to the transfer jobs (worker thread) ----
+    DataConnector& connector() { return connector_; }
     bool cancelled() const;
-    void logExtended(const std::string& text);
-    void setStatus(const std::string& text);
-    void afterLogin();
-    void requestLoop();
-    // The next request; false when the connection was lost while waiting.
-    bool waitForRequest();
-    int runRequest(SessionRequest& request);
-    void releaseRecord(SessionRequest* record);
-    bool sendAbortOnce();
-    void installOperations();
+    void clearAbort() { abortRequested_ = false; }
+    // A broken transfer of the last session waits to be resumed by the next transfer
+    // (from the restart record at login); the first file that gets there takes it.
+    bool resumePending() const { return resumePending_; }
+    void clearResumption() { resumePending_ = false; }
+    // The interface switched restart on: the running transfer writes its fields.
+    bool takeRestartFieldsWanted() { return restartFieldsWanted_.exchange(false); }
+    // A transfer broke and the run will log in again to resume it.
+    void noteBrokenForRetry() { brokenForRetry_ = true; }
+    bool mlsdRefused() const { return mlsdRefused_; }
+    void noteMlsdRefused() { mlsdRefused_ = true; }
+    bool rawLogging() const { return rawLogging_; }
+    const ListingLocaleData& listingLocaleData() const { return listingLocaleData_; }
     // Writes a restart field while restart is on; false when it could not be kept.
     bool writeRestartField(int field, const std::string& text);
-    void setRestartInProgress(int value);
-    // A download's local path before the transfer: false (logged) for a directory, FIFO,
-    // device or socket. A symbolic link is no file of the folder: *regular tells
-    // whether a regular file is there, *st holds its status.
-    bool inspectLocalTarget(const std::string& localPath, struct stat* st, bool* regular);
-    // Opens the local file once the server has accepted the transfer, never through a
-    // link (a link is replaced) and never blocking; only a regular file is written. With
-    // keep, the content stays for a resumption, else the file is emptied.
-    bool openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created);
-    bool writeLocal(int fd, const uint8_t* data, size_t length, class CrLfToLf* converter);
-    void clearTransferDisplay();
-    // Ends the data phase: a receive or send error is logged (a stall is aborted with
-    // ABOR), an upload's connection is closed only once the server took every byte,
-    // and the final reply is read and returned. *broken: the data connection failed.
-    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken);
-    // Ends a listing that reached a limit of the context: logs, closes the data
-    // connection and aborts the transfer on the server. The final reply's code.
-    int stopListingOverLimit(int64_t entries, int64_t bytes, int64_t startMs);
-    // False (logged) when an Image transfer moved other than the announced size (-1:
-    // none announced); offset is where a resumed transfer started.
-    bool sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset, const char* verb);
-    // After the final reply of a transfer: clears the running state and the restart
-    // mark; true (with "Network error, queue flushed") when the transfer broke with
-    // restart on, so the session must end and keep the mark for the next login.
-    bool endTransfer(bool broken);
-    // After one name of a batch: a stopping outcome or 421 ends it.
-    static bool stopsBatch(const TransferOutcome& outcome) {
-        return outcome.stopsBatch || outcome.code == 421;
-    }
+    // The end of every Get and Put batch.
+    void finishBatch();
     // Where a request that names a directory took the session, and what to put back.
     struct DirectoryVisit {
         std::string previous;
@@ -223,9 +178,11 @@ class FtpSession {
     // Back to where the session was before enterRequestDirectory entered another
     // directory (nothing when it did not).
     void leaveRequestDirectory(const DirectoryVisit& visit, int lastCode);
-    // The directory a request acts in, for the remote view's upkeep.
-    std::string requestDirectory(const std::string& directory) const {
-        return directory.empty() ? currentRemoteDirectory_ : directory;
+    // The listing a running request took of its directory (an upload's, for what is
+    // there already), and that directory; null when done.
+    void setRequestListing(const ListingByName* listing, const std::string& directory) {
+        requestListing_ = listing;
+        requestListingDirectory_ = directory;
     }
     // The listed entry of a name in the current directory: from the listing a request
     // took for itself while the session is in that request's directory, else from the
@@ -235,6 +192,22 @@ class FtpSession {
     // with the exit bit given) when it is gone.
     const RemoteEntry* stillListed(const ListingByName& fresh, const std::string& name,
                                    uint32_t failureBit);
+
+  private:
+    void logExtended(const std::string& text);
+    void setStatus(const std::string& text);
+    void afterLogin();
+    void requestLoop();
+    // The next request; false when the connection was lost while waiting.
+    bool waitForRequest();
+    int runRequest(SessionRequest& request);
+    void releaseRecord(SessionRequest* record);
+    bool sendAbortOnce();
+    void installOperations();
+    // The directory a request acts in, for the remote view's upkeep.
+    std::string requestDirectory(const std::string& directory) const {
+        return directory.empty() ? currentRemoteDirectory_ : directory;
+    }
     // The exit bit of a request that never ran to its end: 16 for downloads (listings
     // into files too), 32 for uploads, none for the rest.
     static uint32_t failureBit(RequestKind kind);
@@ -242,36 +215,10 @@ class FtpSession {
     int writeListingFile(const std::string& filePath, const std::vector<RemoteEntry>* listing);
     // A listing file that could not be written: exit bit 16; returns 599.
     int countListingFailure();
-    // The end of every Get and Put batch.
-    void finishBatch();
-    // One block moved: Host page progress, the progress text when its value changes,
-    // and the in-progress mark of the restart record once per transfer.
-    void noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
-                              bool* marked);
-    int refuseUnsafeName(const RemoteEntry& entry);
-    // A listing without exact times: the entry's time (and a link's size) from MLST,
-    // else its time from MDTM, where the server offers them. Nothing changes when the
-    // server refuses.
-    void askExactFacts(RemoteEntry* entry);
-    // SIZE of a remote file in the current type; -1 when not offered or refused.
-    int64_t askSize(const std::string& name);
-    // Where a broken download resumes: the partial file's size, or 0 (logged) when the
-    // server's file is not known to be the one the partial came from: its size unknown,
-    // or size or time other than recorded, or smaller than the partial. *remoteSize
-    // becomes the server's size from SIZE where offered.
-    int64_t resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize);
-    // A whole download in "NAME.part" (fd still open): the server's time unless far in
-    // the future (*modified: the time given), the replaced copy's permissions, then the
-    // rename over the target. False (logged) when the rename failed.
-    bool installDownload(int fd, const std::string& partPath, const std::string& localPath,
-                         const RemoteEntry& entry, const struct stat* replaced, int64_t* modified);
-    // Where a broken upload resumes with APPE: the server's size of the partial copy
-    // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
-    // larger than the local file, or line ends converted.
-    int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
     void resumeAfterLogin();
-    // Writes the restart fields the interface asked for by switching restart on.
-    void syncRestartFields();
+    // Between requests, the session's restart texts (URL, directory) once the interface
+    // switched restart on.
+    void syncSessionRestartFields();
     RemoteViewContract* view() const { return context_.remoteView; }
 
     FtpUrl target_;
@@ -307,27 +254,15 @@ class FtpSession {
     // there already), and that directory.
     const ListingByName* requestListing_ = nullptr;
     std::string requestListingDirectory_;
-    // The running transfer: local directory (Get) or file (Put), remote file name, and
-    // the direction and type letters ("Gi", "Pa", ...).
-    std::string localPath_;
-    std::string remoteFileName_;
-    std::string transferLetters_;
-    // The current transfer's restart fields could not be stored whole: it is not
-    // marked in progress, so it is never resumed from a wrong record.
-    bool notResumable_ = false;
-    // The last LIST lost its data connection: a listing file made from it is a failure.
+    // The outcome of the last listing (the remote view's, or a request's own while it
+    // runs): a listing file written from a broken one is a failure, and without one there
+    // is nothing to write.
     bool listingBroken_ = false;
-    // The last LIST got no data connection (it failed or was refused as not the
-    // server's): there is no listing to write into a file.
     bool listingMissing_ = false;
     // A transfer broke and the run will log in again to resume it.
     bool brokenForRetry_ = false;
-    // The running transfer has moved a block of data.
-    bool movedData_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
-    bool restartActive_ = false;
-    int64_t restartPending_ = 0;
-    int64_t lastProgressReport_ = 0;
+    bool resumePending_ = false;
 
     bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;

@@ -3,14 +3,48 @@
 
 #include "base/app_log.h"
 #include "base/config_store.h"
+#include "engine/download_job.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
+#include "engine/upload_job.h"
 
-// The request queue of FtpSession and the worker's loop over it.
+// The request queue of FtpSession, the worker's loop over it and the operation of
+// each kind: transfers run as jobs of their own, the rest as session operations.
 
 namespace nubo {
+
+void FtpSession::installOperations() {
+    // Each kind's operation, by the kind's place in the request variant.
+    setRequestHandler(RequestKind::ChangeDirectory, [](FtpSession& s, SessionRequest& r) {
+        auto& request = std::get<ChangeDirectoryRequest>(r);
+        return s.changeDirectory(&request.path, request.flags);
+    });
+    setRequestHandler(RequestKind::ChangeDirectoryUp, [](FtpSession& s, SessionRequest&) {
+        return s.changeDirectory(nullptr, {});
+    });
+    setRequestHandler(RequestKind::ListToFile, [](FtpSession& s, SessionRequest& r) {
+        return s.listToFile(std::get<ListToFileRequest>(r));
+    });
+    setRequestHandler(RequestKind::Get, [](FtpSession& s, SessionRequest& r) {
+        DownloadJob job(s);
+        return job.run(std::get<GetRequest>(r));
+    });
+    setRequestHandler(RequestKind::Put, [](FtpSession& s, SessionRequest& r) {
+        UploadJob job(s);
+        return job.run(std::get<PutRequest>(r));
+    });
+    setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
+        return s.deleteEntries(std::get<DeleteRequest>(r));
+    });
+    setRequestHandler(RequestKind::MakeDirectory, [](FtpSession& s, SessionRequest& r) {
+        return s.makeDirectory(std::get<MakeDirectoryRequest>(r));
+    });
+    setRequestHandler(RequestKind::Rename, [](FtpSession& s, SessionRequest& r) {
+        return s.renameRemote(std::get<RenameRequest>(r));
+    });
+}
 
 int FtpSession::run() {
     if (start()) {
@@ -70,7 +104,7 @@ void FtpSession::requestLoop() {
         if (!waitForRequest())
             return;
         abortRequested_ = false;
-        syncRestartFields();
+        syncSessionRestartFields();
         if (!control_.discardExtraneousResponses()) {
             return;  // the socket itself failed: no QUIT
         }
@@ -230,20 +264,6 @@ void FtpSession::settingChanged(const std::string& name) {
     }
 }
 
-void FtpSession::syncRestartFields() {
-    if (!restartFieldsWanted_.exchange(false) || context_.restart == nullptr) {
-        return;
-    }
-    RestartRecord* record = context_.restart;
-    record->setField(RestartRecord::kUrl, currentUrl_);
-    record->setField(RestartRecord::kRemoteDir, currentRemoteDirectory_);
-    record->setField(RestartRecord::kOperation, transferLetters_);
-    if (!transferLetters_.empty() && transferLetters_[0] == 'G') {
-        record->setField(RestartRecord::kRemoteFile, remoteFileName_);
-    }
-    record->setField(RestartRecord::kLocalPath, localPath_);
-}
-
 TransferOutcome FtpSession::countTransfer(int code, bool isGet) {
     const bool ok = code / 100 == 2;
     if (context_.observer != nullptr) {
@@ -263,36 +283,6 @@ TransferOutcome FtpSession::countBatchStop(int code, bool isGet) {
     TransferOutcome outcome = countTransfer(code, isGet);
     outcome.stopsBatch = true;
     return outcome;
-}
-
-TransferOutcome FtpSession::countLostSetUp(bool isGet, bool controlLost) {
-    if (!restartEnabled_ || !context_.retriesBrokenTransfers) {
-        return countTransfer(controlLost ? 421 : ControlChannel::kLocalFailure, isGet);
-    }
-    // The record must name this transfer before the run logs in again to resume it.
-    notResumable_ = !(isGet ? writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) &&
-                                  writeRestartField(RestartRecord::kLocalPath, localPath_)
-                            : writeRestartField(RestartRecord::kLocalPath, localPath_));
-    movedData_ = false;
-    logExtended("Network error, queue flushed");
-    return countBrokenTransfer(isGet);
-}
-
-TransferOutcome FtpSession::countBrokenTransfer(bool isGet) {
-    // Bytes of an Image download or of an upload are kept by the resumption; other
-    // downloads start over, so what they moved is no headway.
-    const bool kept = !isGet || (transferLetters_.size() > 1 && transferLetters_[1] == 'i');
-    if (movedData_ && kept && context_.observer != nullptr) {
-        context_.observer->transferAdvanced();
-    }
-    if (context_.retriesBrokenTransfers && !notResumable_) {
-        // Marked even when no byte came (the mark waits for the first block): the run
-        // must retry this file, not end as if it had succeeded.
-        setRestartInProgress(1);
-        brokenForRetry_ = true;
-        return {421, false};
-    }
-    return countTransfer(421, isGet);
 }
 
 }  // namespace nubo

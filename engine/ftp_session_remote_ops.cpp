@@ -35,7 +35,7 @@ int FtpSession::enterRequestDirectory(const std::string& directory, std::vector<
     visit->listingBroken = listingBroken_;
     visit->listingMissing = listingMissing_;
     currentRemoteDirectory_ = directory;
-    if (restartPending_ == 0) {
+    if (!resumePending_) {
         writeRestartField(RestartRecord::kRemoteDir, directory);
     }
     if (fresh == nullptr) {
@@ -71,7 +71,7 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
         return;
     }
     currentRemoteDirectory_ = visit.previous;
-    if (restartPending_ == 0) {
+    if (!resumePending_) {
         writeRestartField(RestartRecord::kRemoteDir, visit.previous);
     }
 }

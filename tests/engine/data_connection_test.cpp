@@ -12,6 +12,7 @@
 #include "engine/ftp_session.h"
 #include "engine/net_address.h"
 #include "engine/pasv_reply.h"
+#include "engine/transfer_job.h"
 #include "engine/transfer_time.h"
 #include "tests/support/netns_topology.h"
 #include "tests/support/pyftpd_fixture.h"
@@ -222,14 +223,15 @@ TEST_F(DataConnectionTest, RestAcceptedKeepsTheOffsetRefusedDropsIt) {
         .sendData("")
         .reply("226 ok");
     login();
-    session->setRestart(true, 3000000000LL);  // beyond 32 bits
-    ASSERT_EQ(session->openDataConnection("RETR big"), FtpSession::kDataOpen);
-    EXPECT_EQ(session->restartOffset(), 3000000000LL);
+    TransferJob job(*session);
+    job.setRestart(true, 3000000000LL);  // beyond 32 bits
+    ASSERT_EQ(job.openDataConnection("RETR big"), FtpSession::kDataOpen);
+    EXPECT_EQ(job.restartOffset(), 3000000000LL);
     readAll();
     session->control().readReply();
-    session->setRestart(true, 3000000000LL);
-    ASSERT_EQ(session->openDataConnection("RETR big"), FtpSession::kDataOpen);
-    EXPECT_EQ(session->restartOffset(), 0);
+    job.setRestart(true, 3000000000LL);
+    ASSERT_EQ(job.openDataConnection("RETR big"), FtpSession::kDataOpen);
+    EXPECT_EQ(job.restartOffset(), 0);
     readAll();
     session->control().readReply();
     finish();

@@ -9,6 +9,7 @@
 
 #include "engine/ftp_session.h"
 #include "engine/session_worker.h"
+#include "engine/transfer_job.h"
 #include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
@@ -272,11 +273,12 @@ TEST(SessionQueueRulesTest, CountTransferSetsTheDirectionsBits) {
 TEST(SessionQueueRulesTest, ProgressIsReportedAtMostOncePerThousandBytes) {
     SessionHarness h;
     FtpSession session(FtpUrl("host", SessionHarness::urlDefaults()), h.context());
-    session.reportTransferStart(5000);
+    TransferJob job(session);
+    job.reportTransferStart(5000);
     for (int64_t bytes : {100, 999, 1000, 1500, 1999, 2000, 4999, 5000}) {
-        session.reportTransferProgress(bytes);
+        job.reportTransferProgress(bytes);
     }
-    session.logTransferTime("received", 5000, 0);
+    job.logTransferTime("received", 5000, 0);
     Lines events = h.observer.events();
     EXPECT_EQ(events,
               (Lines{"start 5000", "progress 1000", "progress 2000", "progress 4999", "end 5000"}));

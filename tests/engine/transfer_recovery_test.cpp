@@ -175,6 +175,37 @@ TEST_F(RecoveryTest, BrokenUploadResumesWithAppe) {
     EXPECT_EQ(db->getInProgress(), 0);
 }
 
+TEST_F(RecoveryTest, AResumptionThatNeverStartsLeavesNoRestartMarkBehind) {
+    // The record names a link that would leave the folder: the resumed Get refuses it.
+    // What the resumption set up belongs to that request alone; the next listing goes
+    // out without REST, exactly as in any session.
+    ASSERT_TRUE(db->setField(RestartRecord::kOperation, "Gi"));
+    ASSERT_TRUE(db->setField(RestartRecord::kRemoteFile, "evil"));
+    ASSERT_TRUE(db->setField(RestartRecord::kLocalPath, folder + "/local"));
+    ASSERT_TRUE(db->setField(RestartRecord::kRemoteDir, "/"));
+    db->setInProgress(1);
+    const std::string listing = "lrwxrwxrwx 1 u g 2 Jun 21 2020 evil -> ..\r\n";
+    scriptStart(listing);
+    server.expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .sendData(listing)
+        .reply("226 Listing done.")
+        .expect("QUIT")
+        .expectClose();
+    server.start();
+
+    SessionHarness h;
+    runSession(h, [](FtpSession& s) {
+        s.enqueue(ChangeDirectoryRequest{"", DirectoryFlags{.refresh = true}});
+        s.setQuitWhenDone(true);
+    });
+    EXPECT_TRUE(h.logHas("Restarting GET of evil")) << h.logText();
+    EXPECT_TRUE(h.logHas("*** Unsafe file name, not written locally: evil")) << h.logText();
+    EXPECT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{});
+}
+
 TEST_F(RecoveryTest, PathsTooLongForTheRecordAreNeverResumed) {
     std::string deep = folder + "/local";
     while (deep.size() < 300)

@@ -8,16 +8,14 @@
 #include <string>
 
 #include "base/app_log.h"
+#include "engine/download_job.h"
 #include "engine/ftp_session.h"
 #include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
-#include "engine/mlsx_parser.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
 #include "engine/transfer_reply.h"
-
-// Downloads of FtpSession: batches, single files and directory trees.
 
 namespace nubo {
 
@@ -25,81 +23,12 @@ namespace {
 
 // A larger block than the control connection's: fewer system calls per megabyte.
 constexpr int kDownloadBufferSize = 1 << 20;
-constexpr const char kTypeLetters[] = "aix";
 // A server's date more than this far ahead of now is not put on a local file.
 constexpr int64_t kFutureSlackSeconds = 86400;
 
 }  // namespace
 
-bool FtpSession::writeRestartField(int field, const std::string& text) {
-    if (!restartEnabled_ || context_.restart == nullptr) {
-        return true;
-    }
-    return context_.restart->setField(field, text);
-}
-
-void FtpSession::setRestartInProgress(int value) {
-    if (context_.restart != nullptr) {
-        context_.restart->setInProgress(value);
-    }
-}
-
-void FtpSession::finishBatch() {
-    abortRequested_ = false;
-    clearTransferDisplay();
-}
-
-void FtpSession::noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
-                                      bool* marked) {
-    reportTransferProgress(bytes);
-    movedData_ = true;
-    progress.bytes = bytes;
-    progress.percent =
-        progress.expected > 0 ? static_cast<int>(bytes * 100 / progress.expected) : -1;
-    // Reported when what is shown changes: the percent, or the kilobytes without a size.
-    const int64_t value = progress.percent >= 0 ? progress.percent : bytes / 1024;
-    if (value != *shown && context_.outlets != nullptr) {
-        context_.outlets->ReportProgress(progress);
-    }
-    *shown = value;
-    syncRestartFields();
-    if (restartEnabled_ && !*marked && !notResumable_) {
-        setRestartInProgress(1);
-        *marked = true;
-    }
-}
-
-bool FtpSession::endTransfer(bool broken) {
-    if (restartEnabled_ && broken) {
-        // The record keeps its in-progress mark: the next login resumes the transfer.
-        logExtended("Network error, queue flushed");
-    } else if (restartEnabled_) {
-        setRestartInProgress(0);
-    }
-    transferActive_ = false;
-    if (view() != nullptr)
-        view()->setBusy(false);
-    return restartEnabled_ && broken;
-}
-
-void FtpSession::clearTransferDisplay() {
-    setStatus({});
-    if (context_.outlets != nullptr) {
-        context_.outlets->ReportProgress({});
-    }
-}
-
-int FtpSession::compareWithLocal(const RemoteEntry& entry, int64_t localModified) const {
-    int64_t remote = entry.time;
-    int64_t local = localModified;
-    if ((entry.flags & RemoteEntry::kHasTimeOfDay) && !(entry.flags & RemoteEntry::kExactTime)) {
-        remote += hostZoneAdjustment_;
-        local += localZoneBias_;
-    }
-    return remote < local ? -1 : (remote > local ? 1 : 0);
-}
-
-int FtpSession::refuseUnsafeName(const RemoteEntry& entry) {
+int DownloadJob::refuseUnsafeName(const RemoteEntry& entry) {
     context_.log->LogExtended("*** Unsafe file name, not written locally: ", entry.name);
     if (context_.outlets != nullptr) {
         context_.outlets->AddExitBits(exitbit::kGetFailed);
@@ -107,36 +36,36 @@ int FtpSession::refuseUnsafeName(const RemoteEntry& entry) {
     return 550;
 }
 
-int FtpSession::getBatch(GetRequest& request) {
+int DownloadJob::run(GetRequest& request) {
     const bool byName = request.entries.empty();
     localPath_ = absolutePath(request.localFolder);
     const std::string localDirectory = localPath_;
-    transferLetters_ = std::string("G") + kTypeLetters[static_cast<int>(request.options.mode) % 3];
-    if (restartEnabled_) {
-        if (restartPending_ != 0) {
+    letters_ = lettersOf('G', request.options.mode);
+    if (session_.restartEnabled()) {
+        if (session_.resumePending()) {
             logExtended("Restarting GET of " +
                         (request.names.empty() ? std::string() : request.names[0]));
-            restartActive_ = true;
+            resuming_ = true;
         } else {
-            writeRestartField(RestartRecord::kOperation, transferLetters_);
+            writeRestartField(RestartRecord::kOperation, letters_);
         }
     }
 
     // Entries chosen in the view are fetched in the directory they were listed in, and
     // only while a fresh listing there still has them.
     std::vector<RemoteEntry> fresh;
-    DirectoryVisit visit;
-    int result = byName ? 200 : enterRequestDirectory(request.directory, &fresh, &visit);
+    FtpSession::DirectoryVisit visit;
+    int result = byName ? 200 : session_.enterRequestDirectory(request.directory, &fresh, &visit);
     if (result / 100 != 2) {
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetFailed);
-        leaveRequestDirectory(visit, result);
-        finishBatch();
+        session_.leaveRequestDirectory(visit, result);
+        session_.finishBatch();
         return result;
     }
     const ListingByName listed(fresh);
     const size_t count = byName ? request.names.size() : request.entries.size();
-    for (size_t i = 0; i < count && !abortRequested_; ++i) {
+    for (size_t i = 0; i < count && !session_.abortRequested(); ++i) {
         RemoteEntry entry;
         if (byName) {
             // A name from the command line or a resumption, in the listing just made.
@@ -144,18 +73,18 @@ int FtpSession::getBatch(GetRequest& request) {
             const int index =
                 view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
             if (index < 0 || !view()->entryAt(index, &entry)) {
-                logExtended((request.namesIgnoreCase && restartActive_ ? "... restart failed on "
-                                                                       : "... unable to find ") +
+                logExtended((request.namesIgnoreCase && resuming_ ? "... restart failed on "
+                                                                  : "... unable to find ") +
                             name);
                 if (context_.outlets != nullptr)
                     context_.outlets->AddExitBits(exitbit::kGetFailed);
-                restartActive_ = false;
+                resuming_ = false;
                 result = 550;
                 continue;
             }
         } else if (visit.entered) {
             const RemoteEntry* still =
-                stillListed(listed, request.entries[i].name, exitbit::kGetFailed);
+                session_.stillListed(listed, request.entries[i].name, exitbit::kGetFailed);
             if (still == nullptr) {
                 result = 550;
                 continue;
@@ -182,12 +111,12 @@ int FtpSession::getBatch(GetRequest& request) {
         if (stopsBatch(outcome))
             break;
     }
-    leaveRequestDirectory(visit, result);
-    finishBatch();
+    session_.leaveRequestDirectory(visit, result);
+    session_.finishBatch();
     return result;
 }
 
-bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* st, bool* regular) {
+bool DownloadJob::inspectLocalTarget(const std::string& localPath, struct stat* st, bool* regular) {
     *regular = false;
     if (::lstat(localPath.c_str(), st) != 0 || S_ISLNK(st->st_mode)) {
         return true;  // nothing there, or a link that the download replaces
@@ -200,7 +129,7 @@ bool FtpSession::inspectLocalTarget(const std::string& localPath, struct stat* s
     return false;
 }
 
-bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created) {
+bool DownloadJob::openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created) {
     constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     *created = false;
     *fd = -1;
@@ -239,7 +168,7 @@ bool FtpSession::openLocalForGet(const std::string& localPath, bool keep, int* f
     return true;
 }
 
-bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter) {
+bool DownloadJob::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter) {
     std::string converted;
     if (converter != nullptr) {
         converted.reserve(length);
@@ -263,61 +192,7 @@ bool FtpSession::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf
     return true;
 }
 
-void FtpSession::askExactFacts(RemoteEntry* entry) {
-    if ((entry->flags & RemoteEntry::kExactTime) || cancelled()) {
-        return;
-    }
-    int64_t time = 0;
-    if (features().has("MLST")) {
-        std::vector<std::string> lines;
-        control_.sendCommand("MLST", entry->remoteName());
-        if (control_.readReplyLines(&lines) / 100 != 2) {
-            return;
-        }
-        for (const std::string& line : lines) {
-            RemoteEntry facts;
-            // The facts line starts with one space; the name in it is a path.
-            if (line.size() > 1 && line[0] == ' ' && parseMlsxLine(line.substr(1), facts)) {
-                if (facts.flags & RemoteEntry::kExactTime) {
-                    entry->setSizeAndTime(entry->size, facts.time);
-                    entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
-                }
-                return;
-            }
-        }
-        return;
-    }
-    if (features().has("MDTM")) {
-        std::string line;
-        control_.sendCommand("MDTM", entry->remoteName());
-        if (control_.readReply(&line) == 213 && line.size() > 4 &&
-            parseMlsxTime(std::string_view(line).substr(4), &time)) {
-            entry->setSizeAndTime(entry->size, time);
-            entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
-        }
-    }
-}
-
-int64_t FtpSession::askSize(const std::string& name) {
-    if (!features().has("SIZE") || cancelled()) {
-        return -1;
-    }
-    std::string line;
-    control_.sendCommand("SIZE", name);
-    if (control_.readReply(&line) != 213 || line.size() <= 4) {
-        return -1;
-    }
-    int64_t size = 0;
-    for (char c : std::string_view(line).substr(4)) {
-        if (c < '0' || c > '9' || size > (INT64_MAX - 9) / 10) {
-            return -1;
-        }
-        size = size * 10 + (c - '0');
-    }
-    return size;
-}
-
-int64_t FtpSession::resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize) {
+int64_t DownloadJob::resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize) {
     if (partial <= 0) {
         return 0;
     }
@@ -342,15 +217,15 @@ int64_t FtpSession::resumeOffset(const RemoteEntry& entry, int64_t partial, int6
     return partial;
 }
 
-bool FtpSession::installDownload(int fd, const std::string& partPath, const std::string& localPath,
-                                 const RemoteEntry& entry, const struct stat* replaced,
-                                 int64_t* modified) {
+bool DownloadJob::installDownload(int fd, const std::string& partPath, const std::string& localPath,
+                                  const RemoteEntry& entry, const struct stat* replaced,
+                                  int64_t* modified) {
     // Only a whole file takes the server's time: Update-ONLY must never take a broken
     // one for up to date. A time far in the future is a server's mistake, and would
     // make the file look newer than anything for ever.
     int64_t remoteTime = entry.time;
     if ((entry.flags & RemoteEntry::kHasTimeOfDay) && !(entry.flags & RemoteEntry::kExactTime)) {
-        remoteTime += hostZoneAdjustment_ - localZoneBias_;
+        remoteTime += session_.hostZoneAdjustment() - session_.localZoneBias();
     }
     if (remoteTime > static_cast<int64_t>(::time(nullptr)) + kFutureSlackSeconds) {
         logExtended("... the server dates " + baseName(localPath) +
@@ -376,13 +251,14 @@ bool FtpSession::installDownload(int fd, const std::string& partPath, const std:
     return true;
 }
 
-TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string& localPath,
-                                    const TransferOptions& options) {
+TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::string& localPath,
+                                     const TransferOptions& options) {
     const TransferMode type = options.mode;
     // A resumption belongs to the first file that gets here, whatever becomes of it.
-    bool resuming = restartActive_;
-    restartActive_ = false;
-    restartPending_ = 0;
+    bool resuming = resuming_;
+    resuming_ = false;
+    session_.clearResumption();
+    setRestart(false, 0);
     // The data goes to "NAME.part" and takes the name only when whole, so a broken or
     // failed download never costs the copy it was to replace.
     const std::string partPath = partialDownloadPath(localPath);
@@ -392,11 +268,11 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     bool partRegular = false;
     if (!inspectLocalTarget(localPath, &st, &regular) ||
         !inspectLocalTarget(partPath, &partSt, &partRegular)) {
-        return countTransfer(ControlChannel::kLocalFailure, true);
+        return session_.countTransfer(ControlChannel::kLocalFailure, true);
     }
     if (regular && ::access(localPath.c_str(), W_OK) != 0) {
         logExtended("... Open failed on " + localPath);  // a read-only copy stays as it is
-        return countTransfer(ControlChannel::kLocalFailure, true);
+        return session_.countTransfer(ControlChannel::kLocalFailure, true);
     }
     RemoteEntry entry = listed;
     askExactFacts(&entry);
@@ -405,7 +281,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     // the link's own size.
     int64_t remoteSize =
         entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName) ? entry.size : -1;
-    if (options.updateOnly && regular && compareWithLocal(entry, st.st_mtime) < 1 &&
+    if (options.updateOnly && regular && session_.compareWithLocal(entry, st.st_mtime) < 1 &&
         !(type == TransferMode::Image && remoteSize >= 0 && remoteSize != st.st_size)) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
@@ -421,7 +297,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     }
     int code = control_.setType(type == TransferMode::Smart ? 1 : static_cast<int>(type));
     if (code / 100 != 2) {
-        return countBatchStop(code, true);
+        return session_.countBatchStop(code, true);
     }
     data_.setBufferSize(kDownloadBufferSize);
     if (entry.type == EntryType::Link && type != TransferMode::Ascii) {
@@ -433,19 +309,19 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     std::string replyLine;
     // The local files are left alone until the server has accepted the transfer.
     int opened = openDataConnection("RETR " + entry.remoteName(), &replyLine);
-    offset = restartActive_ ? restartPending_ : 0;  // a refused REST starts over
+    offset = restartActive_ ? restartOffset_ : 0;  // a refused REST starts over
     setRestart(false, 0);
-    if (opened != kDataOpen) {
-        return opened == kDataFailed && !connector_.lastFailureWasNetwork()
-                   ? countTransfer(ControlChannel::kLocalFailure, true)
-                   : countLostSetUp(true, opened == kDataControlLost);
+    if (opened != FtpSession::kDataOpen) {
+        return opened == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
+                   ? session_.countTransfer(ControlChannel::kLocalFailure, true)
+                   : countLostSetUp(true, opened == FtpSession::kDataControlLost);
     }
     int fd = -1;
     bool created = false;
     if (!openLocalForGet(partPath, offset > 0, &fd, &created)) {
         data_.close();
         control_.readReply();  // whatever the server says of the transfer cut short
-        return countTransfer(ControlChannel::kLocalFailure, true);
+        return session_.countTransfer(ControlChannel::kLocalFailure, true);
     }
 
     int pending = 0;
@@ -458,7 +334,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
                     (k == 0 ? "Image" : (k == 1 ? "Local-ASCII" : "ASCII")));
         convert = k == 2;
     }
-    transferActive_ = true;
+    session_.setTransferActive(true);
     if (view() != nullptr)
         view()->setBusy(true);
     // The whole file's size: after REST the server's (its 150 reply may count the whole
@@ -477,7 +353,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     notResumable_ = false;
     if (offset > 0) {
         ::lseek(fd, offset, SEEK_SET);
-    } else if (restartEnabled_) {
+    } else if (session_.restartEnabled()) {
         notResumable_ = !writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) ||
                         !writeRestartField(RestartRecord::kLocalPath, localPath_);
         if (notResumable_) {
@@ -499,7 +375,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
     bool marked = false;
     bool writeFailed = false;
     bool overflow = false;
-    while (!abortRequested_) {
+    while (!session_.abortRequested()) {
         int n = pending != 0 ? pending : data_.readBlock();
         pending = 0;
         last = n;
@@ -523,7 +399,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
         writeFailed =
             !writeLocal(fd, reinterpret_cast<const uint8_t*>(rest.data()), rest.size(), nullptr);
     }
-    const bool aborted = abortRequested_;
+    const bool aborted = session_.abortRequested();
     bool broken = false;
     int reply = closeDataPhase(false, last, bytes, start, &broken);
     if (overflow && offset > 0) {
@@ -564,24 +440,24 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& listed, const std::string
         return countBrokenTransfer(true);
     }
     if (!failed && !installed) {
-        return countTransfer(ControlChannel::kLocalFailure, true);
+        return session_.countTransfer(ControlChannel::kLocalFailure, true);
     }
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole
     }
-    return countTransfer(reply, true);
+    return session_.countTransfer(reply, true);
 }
 
-TransferOutcome FtpSession::getDirectory(const RemoteEntry& entry, const std::string& localPath,
-                                         const TransferOptions& options) {
-    const std::string startDirectory = currentRemoteDirectory_;
+TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::string& localPath,
+                                          const TransferOptions& options) {
+    const std::string startDirectory = session_.currentRemoteDirectory();
     const std::string remote = entry.changeDirectoryName();
-    int code = changeDirectory(&remote, DirectoryFlags{.noHistory = true});
+    int code = session_.changeDirectory(&remote, DirectoryFlags{.noHistory = true});
     if (code / 100 != 2) {
         if (entry.type == EntryType::Link) {
             return getFile(entry, localPath, options);
         }
-        return countBatchStop(code, true);
+        return session_.countBatchStop(code, true);
     }
     // A linked folder is made under the link's own name, like every download.
     const std::string& path = localPath;
@@ -591,14 +467,14 @@ TransferOutcome FtpSession::getDirectory(const RemoteEntry& entry, const std::st
         logExtended("Creating LOCAL directory " + path);
         if (::mkdir(path.c_str(), 0755) != 0) {
             logExtended("*** Unable to create [directory] " + path);
-            return countBatchStop(ControlChannel::kLocalFailure, true);
+            return session_.countBatchStop(ControlChannel::kLocalFailure, true);
         }
         if (context_.localView != nullptr) {
             context_.localView->localFolderCreated(path.substr(0, path.rfind('/')), baseName(path));
         }
     } else if (!S_ISDIR(st.st_mode)) {
         logExtended("*** Unable to create [directory] " + path);
-        return countBatchStop(ControlChannel::kLocalFailure, true);
+        return session_.countBatchStop(ControlChannel::kLocalFailure, true);
     }
 
     const std::string previous = localPath_;
@@ -606,7 +482,7 @@ TransferOutcome FtpSession::getDirectory(const RemoteEntry& entry, const std::st
     TransferOutcome result{257, false};
     int index = -1;
     RemoteEntry child;
-    while (!abortRequested_ && view() != nullptr && view()->nextValidEntry(&index)) {
+    while (!session_.abortRequested() && view() != nullptr && view()->nextValidEntry(&index)) {
         if (!view()->entryAt(index, &child) || child.name == "." || child.name == "..") {
             continue;
         }
@@ -625,7 +501,7 @@ TransferOutcome FtpSession::getDirectory(const RemoteEntry& entry, const std::st
     if (result.code == 421) {
         return result;
     }
-    return {changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
+    return {session_.changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
 }
 
 }  // namespace nubo

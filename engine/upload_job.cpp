@@ -14,15 +14,12 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
-
-// Uploads of FtpSession: batches, single files sent out of a read-only mapping, and
-// directory trees.
+#include "engine/upload_job.h"
 
 namespace nubo {
 
 namespace {
 
-constexpr const char kTypeLetters[] = "aix";
 constexpr int64_t kSendChunk = 1 << 20;
 
 // A read-only mapping of a whole file, released with the object.
@@ -76,38 +73,37 @@ class MappedFile {
 
 }  // namespace
 
-int FtpSession::putBatch(PutRequest& request) {
+int UploadJob::run(PutRequest& request) {
     const std::vector<std::string>& paths = request.localPaths;
-    transferLetters_ = std::string("P") + kTypeLetters[static_cast<int>(request.options.mode) % 3];
-    if (restartEnabled_) {
-        if (restartPending_ != 0) {
+    letters_ = lettersOf('P', request.options.mode);
+    if (session_.restartEnabled()) {
+        if (session_.resumePending()) {
             logExtended("Restarting PUT of " +
                         (paths.empty() ? std::string() : baseName(paths[0])));
         } else {
-            writeRestartField(RestartRecord::kOperation, transferLetters_);
+            writeRestartField(RestartRecord::kOperation, letters_);
         }
     }
     // Files go into the directory they were dropped in or on, and nowhere when it
     // cannot be entered (a separate CWD request that failed would have let them land in
     // the shown directory). Its own listing tells what is there already.
     std::vector<RemoteEntry> fresh;
-    DirectoryVisit visit;
-    const int entered = enterRequestDirectory(request.directory, &fresh, &visit);
+    FtpSession::DirectoryVisit visit;
+    const int entered = session_.enterRequestDirectory(request.directory, &fresh, &visit);
     if (entered / 100 != 2) {
         logExtended("*** Unable to enter " + request.directory + ", nothing uploaded");
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kPutFailed);
-        leaveRequestDirectory(visit, entered);
-        finishBatch();
+        session_.leaveRequestDirectory(visit, entered);
+        session_.finishBatch();
         return entered;
     }
     const ListingByName listed(fresh);
     if (visit.entered) {
-        requestListing_ = &listed;
-        requestListingDirectory_ = request.directory;
+        session_.setRequestListing(&listed, request.directory);
     }
     int result = 0;
-    for (size_t i = 0; i < paths.size() && !abortRequested_; ++i) {
+    for (size_t i = 0; i < paths.size() && !session_.abortRequested(); ++i) {
         struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {
             logExtended("*** Unable to get status for " + paths[i]);
@@ -122,13 +118,13 @@ int FtpSession::putBatch(PutRequest& request) {
         if (stopsBatch(outcome))
             break;
     }
-    requestListing_ = nullptr;
-    leaveRequestDirectory(visit, result);
-    finishBatch();
+    session_.setRequestListing(nullptr, {});
+    session_.leaveRequestDirectory(visit, result);
+    session_.finishBatch();
     return result;
 }
 
-int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, TransferMode type) {
+int64_t UploadJob::appendOffset(const std::string& name, int64_t localSize, TransferMode type) {
     if (type != TransferMode::Image) {
         logExtended("... restarting PUT of " + name +
                     " from the beginning (line ends are converted)");
@@ -137,7 +133,7 @@ int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, Tra
     // APPE adds to whatever is there: the partial copy must be measured, never assumed.
     int64_t remote = -1;
     RemoteEntry listed;
-    if (listedEntry(name, &listed) && listed.type == EntryType::File &&
+    if (session_.listedEntry(name, &listed) && listed.type == EntryType::File &&
         !(listed.flags & RemoteEntry::kVmsName)) {
         remote = listed.size;
     }
@@ -155,18 +151,18 @@ int64_t FtpSession::appendOffset(const std::string& name, int64_t localSize, Tra
     return remote;
 }
 
-TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptions& options) {
+TransferOutcome UploadJob::putFile(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     setStatus("PUT ...");
     logExtended("PUTing " + path);
     // A resumption belongs to the first file that gets here, whatever becomes of it.
-    const bool resuming = restartEnabled_ && restartPending_ != 0;
-    restartPending_ = 0;
+    const bool resuming = session_.restartEnabled() && session_.resumePending();
+    session_.clearResumption();
     MappedFile file;
     if (options.updateOnly) {
         struct stat st {};
         RemoteEntry remote;
-        const bool known = ::stat(path.c_str(), &st) == 0 && listedEntry(name, &remote);
+        const bool known = ::stat(path.c_str(), &st) == 0 && session_.listedEntry(name, &remote);
         if (known) {
             askExactFacts(&remote);
         }
@@ -175,7 +171,7 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
         const bool sizesDiffer =
             options.mode == TransferMode::Image && remote.type == EntryType::File &&
             !(remote.flags & RemoteEntry::kVmsName) && remote.size != st.st_size;
-        if (known && !sizesDiffer && compareWithLocal(remote, st.st_mtime) >= 0) {
+        if (known && !sizesDiffer && session_.compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutSkipped);
@@ -184,12 +180,12 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
     }
     if (!file.open(path)) {
         logExtended("... Open failed on " + path);
-        return countTransfer(ControlChannel::kLocalFailure, false);
+        return session_.countTransfer(ControlChannel::kLocalFailure, false);
     }
     const int64_t size = file.size();
     if (size > 0 && !file.map(size)) {
         logExtended("... Unable to map " + path);
-        return countTransfer(ControlChannel::kLocalFailure, false);
+        return session_.countTransfer(ControlChannel::kLocalFailure, false);
     }
     TransferMode type = options.mode;
     if (size > 0) {
@@ -202,7 +198,7 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
         }
         int code = control_.setType(static_cast<int>(type));
         if (code / 100 != 2) {
-            return countBatchStop(code, false);
+            return session_.countBatchStop(code, false);
         }
         data_.setSendSource(file.data());
     }
@@ -215,19 +211,19 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
-    if (opened != kDataOpen) {
+    if (opened != FtpSession::kDataOpen) {
         localPath_ = path;
-        return opened == kDataFailed && !connector_.lastFailureWasNetwork()
-                   ? countTransfer(ControlChannel::kLocalFailure, false)
-                   : countLostSetUp(false, opened == kDataControlLost);
+        return opened == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
+                   ? session_.countTransfer(ControlChannel::kLocalFailure, false)
+                   : countLostSetUp(false, opened == FtpSession::kDataControlLost);
     }
-    transferActive_ = true;
+    session_.setTransferActive(true);
     if (view() != nullptr)
         view()->setBusy(true);
     localPath_ = path;
 
     notResumable_ = false;
-    if (!append && restartEnabled_) {
+    if (!append && session_.restartEnabled()) {
         notResumable_ = !writeRestartField(RestartRecord::kLocalPath, localPath_);
         if (notResumable_) {
             logExtended("... names too long for the restart record; " + name +
@@ -240,7 +236,7 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
     int64_t shown = -1;
     int last = 0;
     bool marked = false;
-    while (!abortRequested_) {
+    while (!session_.abortRequested()) {
         int64_t chunk = std::min(size - bytes, kSendChunk);
         if (chunk <= 0)
             break;
@@ -251,7 +247,7 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
         file.release(bytes);
         noteTransferProgress(progress, bytes, &shown, &marked);
     }
-    const bool aborted = abortRequested_;
+    const bool aborted = session_.abortRequested();
     bool broken = false;
     int reply = closeDataPhase(true, last, bytes, start, &broken);
     data_.setSendSource(nullptr);
@@ -276,30 +272,31 @@ TransferOutcome FtpSession::putFile(const std::string& path, const TransferOptio
         return countBrokenTransfer(false);
     }
     if (view() != nullptr) {
-        view()->updateEntry(currentRemoteDirectory_, name, remoteSize,
-                            file.modified() + localZoneBias_ - hostZoneAdjustment_,
-                            EntryType::File);
+        view()->updateEntry(
+            session_.currentRemoteDirectory(), name, remoteSize,
+            file.modified() + session_.localZoneBias() - session_.hostZoneAdjustment(),
+            EntryType::File);
     }
     clearTransferDisplay();
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole
     }
-    return countTransfer(reply, false);
+    return session_.countTransfer(reply, false);
 }
 
-TransferOutcome FtpSession::putDirectory(const std::string& path, const TransferOptions& options) {
+TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     RemoteEntry existing;
-    if (!listedEntry(name, &existing)) {
-        int code = makeDirectory(MakeDirectoryRequest{{}, name});
+    if (!session_.listedEntry(name, &existing)) {
+        int code = session_.makeDirectory(MakeDirectoryRequest{{}, name});
         if (code != 257) {
-            return countBatchStop(code, false);
+            return session_.countBatchStop(code, false);
         }
     }
-    const std::string startDirectory = currentRemoteDirectory_;
-    int code = changeDirectory(&name, DirectoryFlags{.noHistory = true});
+    const std::string startDirectory = session_.currentRemoteDirectory();
+    int code = session_.changeDirectory(&name, DirectoryFlags{.noHistory = true});
     if (code / 100 != 2) {
-        return countBatchStop(code, false);
+        return session_.countBatchStop(code, false);
     }
     // The files are named by full path here; the process's current directory, which
     // other threads share, is left alone.
@@ -320,7 +317,7 @@ TransferOutcome FtpSession::putDirectory(const std::string& path, const Transfer
     std::sort(children.begin(), children.end());
     TransferOutcome result{code, false};
     for (const auto& [full, isDirectory] : children) {
-        if (abortRequested_)
+        if (session_.abortRequested())
             break;
         result = isDirectory ? putDirectory(full, options) : putFile(full, options);
         if (stopsBatch(result))
@@ -329,7 +326,7 @@ TransferOutcome FtpSession::putDirectory(const std::string& path, const Transfer
     if (result.code == 421) {
         return result;
     }
-    return {changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
+    return {session_.changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
 }
 
 }  // namespace nubo

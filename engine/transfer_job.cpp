@@ -1,0 +1,263 @@
+#include "engine/transfer_job.h"
+
+#include <string>
+#include <vector>
+
+#include "base/app_log.h"
+#include "engine/ftp_session.h"
+#include "engine/mlsx_parser.h"
+#include "engine/monotonic_clock.h"
+#include "engine/restart_record.h"
+#include "engine/session_observer.h"
+#include "engine/transfer_time.h"
+#include "engine/winsock_error.h"
+
+namespace nubo {
+
+TransferJob::TransferJob(FtpSession& session)
+    : session_(session),
+      context_(session.context()),
+      control_(session.control()),
+      data_(session.dataSocket()) {}
+
+TransferJob::~TransferJob() = default;
+
+std::string TransferJob::lettersOf(char direction, TransferMode mode) {
+    constexpr const char kTypeLetters[] = "aix";
+    return std::string(1, direction) + kTypeLetters[static_cast<int>(mode) % 3];
+}
+
+bool TransferJob::writeRestartField(int field, const std::string& text) {
+    return session_.writeRestartField(field, text);
+}
+
+void TransferJob::setRestartInProgress(int value) {
+    if (context_.restart != nullptr) {
+        context_.restart->setInProgress(value);
+    }
+}
+
+void TransferJob::logExtended(const std::string& text) {
+    context_.log->LogExtended(text);
+}
+
+void TransferJob::setStatus(const std::string& text) {
+    if (context_.outlets != nullptr) {
+        context_.outlets->SetStatus(text);
+    }
+}
+
+void TransferJob::clearTransferDisplay() {
+    setStatus({});
+    if (context_.outlets != nullptr) {
+        context_.outlets->ReportProgress({});
+    }
+}
+
+int TransferJob::openDataConnection(const std::string& command, std::string* lastLine) {
+    return session_.connector().open(command, restartActive_ ? &restartOffset_ : nullptr, lastLine);
+}
+
+void TransferJob::setRestart(bool active, int64_t offset) {
+    restartActive_ = active;
+    restartOffset_ = offset;
+}
+
+int64_t TransferJob::reportTransferStart(int64_t expectedSize) {
+    int64_t start = monotonicMilliseconds();
+    lastProgressReport_ = 0;
+    movedData_ = false;
+    if (context_.observer != nullptr) {
+        context_.observer->transferStarted(expectedSize, start);
+    }
+    return start;
+}
+
+void TransferJob::reportTransferProgress(int64_t bytes) {
+    if (bytes - lastProgressReport_ < 1000) {
+        return;
+    }
+    lastProgressReport_ = bytes;
+    if (context_.observer != nullptr) {
+        context_.observer->transferProgress(bytes);
+    }
+}
+
+void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {
+    int64_t end = monotonicMilliseconds();
+    if (context_.observer != nullptr) {
+        context_.observer->transferEnded(bytes, end);
+    }
+    logExtended(formatTransferTime(verb, bytes, end - startMs));
+}
+
+void TransferJob::syncRestartFields() {
+    if (!session_.takeRestartFieldsWanted() || context_.restart == nullptr) {
+        return;
+    }
+    RestartRecord* record = context_.restart;
+    record->setField(RestartRecord::kUrl, session_.currentUrl());
+    record->setField(RestartRecord::kRemoteDir, session_.currentRemoteDirectory());
+    record->setField(RestartRecord::kOperation, letters_);
+    if (!letters_.empty() && letters_[0] == 'G') {
+        record->setField(RestartRecord::kRemoteFile, remoteFileName_);
+    }
+    record->setField(RestartRecord::kLocalPath, localPath_);
+}
+
+void TransferJob::noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
+                                       bool* marked) {
+    reportTransferProgress(bytes);
+    movedData_ = true;
+    progress.bytes = bytes;
+    progress.percent =
+        progress.expected > 0 ? static_cast<int>(bytes * 100 / progress.expected) : -1;
+    // Reported when what is shown changes: the percent, or the kilobytes without a size.
+    const int64_t value = progress.percent >= 0 ? progress.percent : bytes / 1024;
+    if (value != *shown && context_.outlets != nullptr) {
+        context_.outlets->ReportProgress(progress);
+    }
+    *shown = value;
+    syncRestartFields();
+    if (session_.restartEnabled() && !*marked && !notResumable_) {
+        setRestartInProgress(1);
+        *marked = true;
+    }
+}
+
+int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
+                                bool* broken) {
+    const bool aborted = session_.abortRequested();
+    bool failed = !aborted && lastBlock == FtpSocket::kError;
+    if (sending && !aborted && !failed && !data_.finishSending()) {
+        failed = true;
+    }
+    const bool stalled = failed && lastWinsockError() == wsa::kTimedOut;
+    if (failed && data_.lowSpeedTripped()) {
+        const LowSpeedGuard& limit = data_.lowSpeedLimit();
+        context_.log->LogExtendedFormat(
+            "... [DATA] fewer than %lld bytes in %g seconds: the transfer is stalled",
+            static_cast<long long>(limit.floorBytes()), limit.windowMs() / 1000.0);
+    }
+    if (failed) {
+        control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
+                                         : "... [DATA] Receive failed, WinSock err = %s");
+    }
+    logTransferTime(sending ? "sent" : "received", bytes, startMs);
+    data_.close();
+    *broken = failed;
+    return stalled ? session_.connector().abortStalledTransfer() : control_.readReply();
+}
+
+bool TransferJob::sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset,
+                                  const char* verb) {
+    // After REST some servers announce the whole file, others what is left of it.
+    if (announced < 0 || moved == announced || (offset > 0 && moved - offset == announced)) {
+        return true;
+    }
+    context_.log->LogExtendedFormat("*** Transfer size mismatch: %lld bytes %s, %lld announced",
+                                    static_cast<long long>(moved), verb,
+                                    static_cast<long long>(announced));
+    return false;
+}
+
+bool TransferJob::endTransfer(bool broken) {
+    const bool restartEnabled = session_.restartEnabled();
+    if (restartEnabled && broken) {
+        // The record keeps its in-progress mark: the next login resumes the transfer.
+        logExtended("Network error, queue flushed");
+    } else if (restartEnabled) {
+        setRestartInProgress(0);
+    }
+    session_.setTransferActive(false);
+    if (context_.remoteView != nullptr)
+        context_.remoteView->setBusy(false);
+    return restartEnabled && broken;
+}
+
+TransferOutcome TransferJob::countLostSetUp(bool isGet, bool controlLost) {
+    if (!session_.restartEnabled() || !context_.retriesBrokenTransfers) {
+        return session_.countTransfer(controlLost ? 421 : ControlChannel::kLocalFailure, isGet);
+    }
+    // The record must name this transfer before the run logs in again to resume it.
+    notResumable_ = !(isGet ? writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) &&
+                                  writeRestartField(RestartRecord::kLocalPath, localPath_)
+                            : writeRestartField(RestartRecord::kLocalPath, localPath_));
+    movedData_ = false;
+    logExtended("Network error, queue flushed");
+    return countBrokenTransfer(isGet);
+}
+
+TransferOutcome TransferJob::countBrokenTransfer(bool isGet) {
+    // Bytes of an Image download or of an upload are kept by the resumption; other
+    // downloads start over, so what they moved is no headway.
+    const bool kept = !isGet || (letters_.size() > 1 && letters_[1] == 'i');
+    if (movedData_ && kept && context_.observer != nullptr) {
+        context_.observer->transferAdvanced();
+    }
+    if (context_.retriesBrokenTransfers && !notResumable_) {
+        // Marked even when no byte came (the mark waits for the first block): the run
+        // must retry this file, not end as if it had succeeded.
+        setRestartInProgress(1);
+        session_.noteBrokenForRetry();
+        return {421, false};
+    }
+    return session_.countTransfer(421, isGet);
+}
+
+void TransferJob::askExactFacts(RemoteEntry* entry) {
+    if ((entry->flags & RemoteEntry::kExactTime) || session_.cancelled()) {
+        return;
+    }
+    int64_t time = 0;
+    const ServerFeatures& features = session_.features();
+    if (features.has("MLST")) {
+        std::vector<std::string> lines;
+        control_.sendCommand("MLST", entry->remoteName());
+        if (control_.readReplyLines(&lines) / 100 != 2) {
+            return;
+        }
+        for (const std::string& line : lines) {
+            RemoteEntry facts;
+            // The facts line starts with one space; the name in it is a path.
+            if (line.size() > 1 && line[0] == ' ' && parseMlsxLine(line.substr(1), facts)) {
+                if (facts.flags & RemoteEntry::kExactTime) {
+                    entry->setSizeAndTime(entry->size, facts.time);
+                    entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+                }
+                return;
+            }
+        }
+        return;
+    }
+    if (features.has("MDTM")) {
+        std::string line;
+        control_.sendCommand("MDTM", entry->remoteName());
+        if (control_.readReply(&line) == 213 && line.size() > 4 &&
+            parseMlsxTime(std::string_view(line).substr(4), &time)) {
+            entry->setSizeAndTime(entry->size, time);
+            entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+        }
+    }
+}
+
+int64_t TransferJob::askSize(const std::string& name) {
+    if (!session_.features().has("SIZE") || session_.cancelled()) {
+        return -1;
+    }
+    std::string line;
+    control_.sendCommand("SIZE", name);
+    if (control_.readReply(&line) != 213 || line.size() <= 4) {
+        return -1;
+    }
+    int64_t size = 0;
+    for (char c : std::string_view(line).substr(4)) {
+        if (c < '0' || c > '9' || size > (INT64_MAX - 9) / 10) {
+            return -1;
+        }
+        size = size * 10 + (c - '0');
+    }
+    return size;
+}
+
+}  // namespace nubo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/transfer_job.h"
+
+namespace nubo {
+
+// One Put request: local files and folders sent into the directory the request names,
+// each file straight out of a read-only mapping. Resumes the first file with APPE when
+// the session has a broken upload waiting.
+class UploadJob : public TransferJob {
+  public:
+    explicit UploadJob(FtpSession& session) : TransferJob(session) {}
+
+    // The whole request; the last FTP reply code.
+    int run(PutRequest& request);
+    // One file, one directory tree (made on the server where it is not listed).
+    TransferOutcome putFile(const std::string& path, const TransferOptions& options);
+    TransferOutcome putDirectory(const std::string& path, const TransferOptions& options);
+
+  private:
+    // Where a broken upload resumes with APPE: the server's size of the partial copy
+    // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
+    // larger than the local file, or line ends converted.
+    int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
+};
+
+}  // namespace nubo
