@@ -25,8 +25,8 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "views/local_directory_model.h"
 #include "views/remote_directory_model.h"
-#include "views/type_table.h"
 #include "views/session_link.h"
+#include "views/type_table.h"
 
 namespace nubo {
 

@@ -117,8 +117,8 @@ class FilesPageTest : public ::testing::Test {
 TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
     test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
     // What the remote list gives a drag of that row.
-    std::unique_ptr<QMimeData> dragged(
-        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    std::unique_ptr<QMimeData> dragged(page->remotePage()->tableModel()->mimeData(
+        {page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
     QMimeData& mime = *dragged;
     // On the folder "sub": into it.
     const QRect sub = localList()->visualRect(localView->tableModel()->index(localRow("sub"), 0));
@@ -142,8 +142,8 @@ TEST_F(FilesPageTest, RemoteItemsDroppedOnTheLocalViewDownloadWhereTheyLand) {
 TEST_F(FilesPageTest, ADraggedRowIsFetchedEvenWhenTheViewMovedOnBeforeTheDrop) {
     test::writeFile(root + "/incoming/decoy.txt", "decoy");
     test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
-    std::unique_ptr<QMimeData> dragged(
-        page->remotePage()->tableModel()->mimeData({page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
+    std::unique_ptr<QMimeData> dragged(page->remotePage()->tableModel()->mimeData(
+        {page->remotePage()->tableModel()->index(remoteRow("hello.txt"), 0)}));
     // Before the drop the view goes into another folder, whose row is selected then.
     const std::vector<int> shown = live.remoteView.rows();
     int incoming = -1;
