@@ -39,13 +39,13 @@ icu::Collator* threadCollator() {
 }
 
 void fill(LocalEntry* entry, const std::string& name, const std::string& path,
-          const struct stat& st) {
+          const struct stat& st, LocalTypeTable& types) {
     entry->name = name;
     entry->path = path;
     entry->folder = S_ISDIR(st.st_mode);
     entry->size = entry->folder ? 0 : static_cast<int64_t>(st.st_size);
     entry->time = static_cast<int64_t>(st.st_mtime);
-    entry->typeRow = LocalTypeTable::instance().rowFor(name, entry->folder);
+    entry->typeRow = types.rowFor(name, entry->folder);
     FormatEntryTexts(entry->size, entry->time, &entry->sizeText, &entry->dateText);
     if (entry->folder)
         entry->sizeText.clear();
@@ -66,16 +66,17 @@ std::string FileSystemReader::collationKey(const std::string& name) {
     return key + '\1' + name;
 }
 
-bool FileSystemReader::entryFor(const std::string& path, LocalEntry* entry) {
+bool FileSystemReader::entryFor(const std::string& path, LocalTypeTable& types, LocalEntry* entry) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 && ::lstat(path.c_str(), &st) != 0)
         return false;
     const size_t slash = path.find_last_of('/');
-    fill(entry, slash == std::string::npos ? path : path.substr(slash + 1), path, st);
+    fill(entry, slash == std::string::npos ? path : path.substr(slash + 1), path, st, types);
     return true;
 }
 
-bool FileSystemReader::read(const std::string& folder, std::vector<LocalEntry>* entries) {
+bool FileSystemReader::read(const std::string& folder, LocalTypeTable& types,
+                            std::vector<LocalEntry>* entries) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -95,7 +96,7 @@ bool FileSystemReader::read(const std::string& folder, std::vector<LocalEntry>* 
             ::fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         LocalEntry entry;
-        fill(&entry, name, prefix + name, st);
+        fill(&entry, name, prefix + name, st, types);
         entries->push_back(std::move(entry));
     }
     ::closedir(dir);

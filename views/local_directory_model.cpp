@@ -53,7 +53,9 @@ struct LocalDirectoryModel::Shared {
 };
 
 LocalDirectoryModel::LocalDirectoryModel(std::shared_ptr<DirectoryReader> reader)
-    : reader_(std::move(reader)), shared_(std::make_shared<Shared>()) {
+    : reader_(std::move(reader)),
+      types_(std::make_shared<LocalTypeTable>()),
+      shared_(std::make_shared<Shared>()) {
     shared_->model = this;
 }
 
@@ -81,9 +83,9 @@ void LocalDirectoryModel::removeListener(LocalDirectoryListener* listener) {
 
 void LocalDirectoryModel::browse(const std::string& folder) {
     const std::string path = withoutTrailingSlash(folder);
-    startReading(path, [reader = reader_, path] {
+    startReading(path, [reader = reader_, types = types_, path] {
         std::vector<LocalEntry> entries;
-        reader->read(path, &entries);
+        reader->read(path, *types, &entries);
         return entries;
     });
 }
@@ -142,8 +144,8 @@ void LocalDirectoryModel::deliver(uint64_t generation, std::vector<LocalEntry> e
 
 void LocalDirectoryModel::showVolumes(std::function<std::vector<Volume>()> list,
                                       const std::string& typeName, const std::string& iconName) {
-    startReading({}, [list = std::move(list), typeName, iconName] {
-        const uint32_t row = LocalTypeTable::instance().rowForTypeName(typeName, iconName);
+    startReading({}, [list = std::move(list), types = types_, typeName, iconName] {
+        const uint32_t row = types->rowForTypeName(typeName, iconName);
         std::vector<LocalEntry> entries;
         for (const Volume& volume : list()) {
             LocalEntry entry;
@@ -176,9 +178,9 @@ void LocalDirectoryModel::refresh() {
     }
     readAway(
         generation,
-        [reader = reader_, shown] {
+        [reader = reader_, types = types_, shown] {
             std::vector<LocalEntry> entries;
-            reader->read(shown, &entries);
+            reader->read(shown, *types, &entries);
             return entries;
         },
         true);
@@ -246,7 +248,7 @@ void LocalDirectoryModel::sortLocked() {
                 typeNames.resize(entry.typeRow + 1);
         }
         for (size_t row = 0; row < typeNames.size(); ++row)
-            typeNames[row] = LocalTypeTable::instance().typeName(static_cast<uint32_t>(row));
+            typeNames[row] = types_->typeName(static_cast<uint32_t>(row));
     }
     const std::vector<LocalEntry>& e = entries_;
     std::stable_sort(rows_.begin(), rows_.end(), [&](int ia, int ib) {
@@ -404,7 +406,7 @@ LocalDirectoryModel::EditEnd LocalDirectoryModel::finishEdit(int index, const st
     if (result == EditEnd::Nothing && !entry.placeholder())
         return result;
     LocalEntry fresh;
-    if (!FileSystemReader::entryFor(entry.path, &fresh))
+    if (!FileSystemReader::entryFor(entry.path, *types_, &fresh))
         return result;
     {
         std::lock_guard lock(mutex_);
@@ -473,7 +475,7 @@ void LocalDirectoryModel::localFileWritten(const std::string& directory, const s
                                            int64_t size, int64_t time) {
     LocalEntry entry;
     const std::string path = withoutTrailingSlash(directory) + "/" + name;
-    if (!FileSystemReader::entryFor(path, &entry))
+    if (!FileSystemReader::entryFor(path, *types_, &entry))
         return;
     // What the session reports, even if the disk's clock differs.
     entry.size = size;
@@ -485,7 +487,7 @@ void LocalDirectoryModel::localFileWritten(const std::string& directory, const s
 void LocalDirectoryModel::localFolderCreated(const std::string& directory,
                                              const std::string& name) {
     LocalEntry entry;
-    if (FileSystemReader::entryFor(withoutTrailingSlash(directory) + "/" + name, &entry))
+    if (FileSystemReader::entryFor(withoutTrailingSlash(directory) + "/" + name, *types_, &entry))
         upkeep(directory, std::move(entry));
 }
 

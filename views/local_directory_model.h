@@ -27,6 +27,8 @@ class LocalDirectoryModel : public LocalViewUpkeep {
         std::shared_ptr<DirectoryReader> reader = std::make_shared<FileSystemReader>());
     ~LocalDirectoryModel() override;
     LocalDirectoryModel(const LocalDirectoryModel&) = delete;
+    // The type names and icons of this view's rows (entries hold a row of it).
+    const LocalTypeTable& types() const { return *types_; }
     LocalDirectoryModel& operator=(const LocalDirectoryModel&) = delete;
 
     // Starts reading a folder; the rows come when it is read. A read still running for
@@ -101,6 +103,8 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     void reorder(Change change);
 
     std::shared_ptr<DirectoryReader> reader_;
+    // Shared with reads still running after the model is gone.
+    std::shared_ptr<LocalTypeTable> types_;
     std::shared_ptr<Shared> shared_;
     mutable std::mutex mutex_;
     std::vector<LocalEntry> entries_;

@@ -5,11 +5,6 @@
 
 namespace nubo {
 
-LocalTypeTable& LocalTypeTable::instance() {
-    static LocalTypeTable table;
-    return table;
-}
-
 LocalTypeTable::LocalTypeTable()
     : rows_{{"", "text-x-generic", "text-x-generic"}, {"File Folder", "folder", "folder"}} {}
 

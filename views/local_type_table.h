@@ -8,12 +8,13 @@
 
 namespace nubo {
 
-// Type names and icon names of local items, shared by the process and separate from the
-// remote TypeTable: row 0 "" (no extension), row 1 "File Folder", then one row per
-// extension met (case-sensitive, with the dot), named by the MIME database.
+// Type names and icon names of local items, kept by each local view (its reading thread
+// adds rows while the window reads them) and separate from the remote TypeTable: row 0 ""
+// (no extension), row 1 "File Folder", then one row per extension met (case-sensitive,
+// with the dot), named by the MIME database.
 class LocalTypeTable {
   public:
-    static LocalTypeTable& instance();
+    LocalTypeTable();
 
     uint32_t rowFor(const std::string& name, bool folder);
     std::string typeName(uint32_t row) const;
@@ -23,7 +24,6 @@ class LocalTypeTable {
     uint32_t rowForTypeName(const std::string& typeName, const std::string& iconName);
 
   private:
-    LocalTypeTable();
     struct Row {
         std::string name;
         std::string icon;

@@ -189,14 +189,15 @@ TEST_F(LocalDirectoryModelTest, ARefreshMergesWhatChangedOnDiskAndKeepsEachEntry
 // A reader that never answers for one folder until it is let go.
 class HangingReader : public DirectoryReader {
   public:
-    bool read(const std::string& folder, std::vector<LocalEntry>* entries) override {
+    bool read(const std::string& folder, LocalTypeTable& types,
+              std::vector<LocalEntry>* entries) override {
         if (folder == "/hanging") {
             std::unique_lock lock(mutex);
             released.wait(lock, [this] { return free; });
             entries->push_back(LocalEntry{"late", "/hanging/late"});
             return true;
         }
-        return FileSystemReader().read(folder, entries);
+        return FileSystemReader().read(folder, types, entries);
     }
     void release() {
         {

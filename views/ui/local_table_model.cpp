@@ -53,13 +53,12 @@ QVariant LocalTableModel::entryData(int entry, int column, int role) const {
         case Qt::DisplayRole:
         case Qt::EditRole:
             return cellText(column, e.name, e.folder || e.size < 0 ? std::string() : e.sizeText,
-                            LocalTypeTable::instance().typeName(e.typeRow),
+                            core_.types().typeName(e.typeRow),
                             e.time == 0 ? std::string() : e.dateText);
         case Qt::DecorationRole:
             if (column != 0)
                 return {};
-            return cachedIcon(e.typeRow,
-                              [&e] { return LocalTypeTable::instance().iconNames(e.typeRow); });
+            return cachedIcon(e.typeRow, [this, &e] { return core_.types().iconNames(e.typeRow); });
         case Qt::ToolTipRole:
             return QString::fromStdString(e.path);
         case kFolderRole:

@@ -292,7 +292,7 @@ void LocalView::showProperties() {
     for (const LocalEntry& entry : chosen)
         rows = std::max(rows, entry.typeRow + 1);
     for (uint32_t row = 0; row < rows; ++row)
-        typeNames.push_back(LocalTypeTable::instance().typeName(row));
+        typeNames.push_back(model_.types().typeName(row));
     for (const LocalEntry& entry : chosen) {
         const QFileInfo info(QString::fromStdString(entry.path));
         links.push_back(info.isSymLink() ? info.symLinkTarget().toStdString() : std::string());
