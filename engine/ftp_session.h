@@ -142,7 +142,14 @@ class FtpSession {
         return completedRequests_ + discardedRequests_ >= accepted;
     }
 
-    // ---- lent to the transfer jobs (worker thread) ----
+  private:
+    // The transfer jobs run on the worker thread as parts of the session; these are
+    // theirs alone.
+    friend class TransferJob;
+    friend class DownloadJob;
+    friend class UploadJob;
+    friend class ListingJob;
+
     DataConnector& connector() { return connector_; }
     bool cancelled() const;
     void clearAbort() { abortRequested_ = false; }
@@ -193,7 +200,6 @@ class FtpSession {
     const RemoteEntry* stillListed(const ListingByName& fresh, const std::string& name,
                                    uint32_t failureBit);
 
-  private:
     void logExtended(const std::string& text);
     void setStatus(const std::string& text);
     void afterLogin();
