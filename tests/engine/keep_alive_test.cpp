@@ -19,11 +19,7 @@ test::ScriptedFtpServer& loggedIn(test::ScriptedFtpServer& server) {
     return server.expectLogin()
         .expect("PWD")
         .reply("257 \"/\" is the current directory")
-        .expectPasv()
-        .expect("LIST")
-        .reply("150 Here comes the listing.")
-        .sendData("")
-        .reply("226 Listing done.");
+        .expectListing("");
 }
 
 TEST(KeepAliveTest, AnIdleSessionSaysNoopAndARequestStillComesInOrder) {

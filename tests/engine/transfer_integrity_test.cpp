@@ -52,11 +52,7 @@ class TransferIntegrityTest : public ::testing::Test {
     // Login, PWD and the listing of "/".
     ScriptedFtpServer& scriptStart(const std::string& listing) {
         server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
-        return server.expectPasv()
-            .expect("LIST")
-            .reply("150 Here comes the listing.")
-            .sendData(listing)
-            .reply("226 Listing done.");
+        return server.expectListing(listing);
     }
     // Runs a session: `requests` queues what it needs once logged in, then the session
     // quits when done. Returns the exit bits gathered.
@@ -224,11 +220,7 @@ TEST_F(TransferIntegrityTest, LinksAndSpecialFilesInTheTargetFolderAreNeverWritt
         .reply("257 \"/sub\"")
         .expect("TYPE A N")
         .reply("200 ASCII.")
-        .expectPasv()
-        .expect("LIST")
-        .reply("150 Here comes the listing.")
-        .sendData(fileLine("deep.txt", 4))
-        .reply("226 Listing done.")
+        .expectListing(fileLine("deep.txt", 4))
         .expect("QUIT")
         .reply("221 bye");
     const uint32_t bits = runSession([&](FtpSession& s) {

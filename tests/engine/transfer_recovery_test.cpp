@@ -46,11 +46,7 @@ class RecoveryTest : public ::testing::Test {
     // The start of every session of these scripts: login, PWD, the listing of "/".
     void scriptStart(const std::string& listing) {
         server.expectLogin().expect("PWD").reply("257 \"/\" is the current directory");
-        server.expectPasv()
-            .expect("LIST")
-            .reply("150 Here comes the listing.")
-            .sendData(listing)
-            .reply("226 Listing done.");
+        server.expectListing(listing);
     }
     // Runs one session to its end: the request (if any) is queued once logged in.
     int runSession(SessionHarness& h, std::function<void(FtpSession&)> afterLogin) {
@@ -186,13 +182,7 @@ TEST_F(RecoveryTest, AResumptionThatNeverStartsLeavesNoRestartMarkBehind) {
     db->setInProgress(1);
     const std::string listing = "lrwxrwxrwx 1 u g 2 Jun 21 2020 evil -> ..\r\n";
     scriptStart(listing);
-    server.expectPasv()
-        .expect("LIST")
-        .reply("150 Here comes the listing.")
-        .sendData(listing)
-        .reply("226 Listing done.")
-        .expect("QUIT")
-        .expectClose();
+    server.expectListing(listing).expect("QUIT").expectClose();
     server.start();
 
     SessionHarness h;

@@ -86,6 +86,13 @@ void listRemote(RemoteDirectoryModel& core, const std::string& path, int count,
     });
 }
 
+// Shows a model in a view, as the window does, so the view asks for what it paints.
+bool showIn(QAbstractItemView* view, QAbstractItemModel* model, int width) {
+    view->setModel(model);
+    view->resize(width, 400);
+    return test::showActive(view);
+}
+
 TEST(TableAdaptersTest, RemoteTableThroughALargeListingARefillSortsAndAChangeOfDirectory) {
     AppLog log;
     TypeTable types;
@@ -94,9 +101,7 @@ TEST(TableAdaptersTest, RemoteTableThroughALargeListingARefillSortsAndAChangeOfD
     RemoteTableModel table(core, types);
     QAbstractItemModelTester tester(&table, kFatal);
     QTreeView view;
-    view.setModel(&table);
-    view.resize(700, 400);
-    ASSERT_TRUE(test::showActive(&view));
+    ASSERT_TRUE(showIn(&view, &table, 700));
 
     listRemote(core, "/big", kLarge, {});
     ASSERT_TRUE(pumpUntil([&] { return showsCoreOrder(table, core); }));
@@ -142,9 +147,7 @@ TEST(TableAdaptersTest, LocalTableThroughALargeFolderARefillSortsAndAChangeOfFol
     LocalTableModel table(core);
     QAbstractItemModelTester tester(&table, kFatal);
     QTreeView view;
-    view.setModel(&table);
-    view.resize(700, 400);
-    ASSERT_TRUE(test::showActive(&view));
+    ASSERT_TRUE(showIn(&view, &table, 700));
 
     core.browse(big);
     ASSERT_TRUE(pumpUntil(
@@ -181,9 +184,7 @@ TEST(TableAdaptersTest, LogListThroughAFloodAWipeAndMore) {
     LogListModel model(log);
     QAbstractItemModelTester tester(&model, kFatal);
     QListView view;
-    view.setModel(&model);
-    view.resize(600, 400);
-    ASSERT_TRUE(test::showActive(&view));
+    ASSERT_TRUE(showIn(&view, &model, 600));
 
     runBeside([&] {
         for (int i = 0; i < kLarge; ++i)

@@ -43,11 +43,7 @@ class NuboproFailureTest : public ::testing::Test {
     // Login, then PWD and the listing of "/" holding the given lines.
     ScriptedFtpServer& loginAndList(const std::string& listing) {
         login().expect("PWD").reply("257 \"/\" is the current directory");
-        return server.expectPasv()
-            .expect("LIST")
-            .reply("150 Here comes the listing.")
-            .sendData(listing)
-            .reply("226 Listing done.");
+        return server.expectListing(listing);
     }
     ProgramResult run(const std::vector<std::string>& args, bool onTerminal = false) {
         server.start();

@@ -60,11 +60,7 @@ TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
     server.expectLogin()
         .expect("PWD")
         .reply("257 \"/\" is the current directory")
-        .expectPasv()
-        .expect("LIST")
-        .reply("150 Here comes the listing.")
-        .sendData("-rw-r--r-- 1 u g 5 Jun 21 2020 a.txt\r\n")
-        .reply("226 Listing done.")
+        .expectListing("-rw-r--r-- 1 u g 5 Jun 21 2020 a.txt\r\n")
         .expect("QUIT")
         .reply("221 Goodbye.");
     server.start();

@@ -205,6 +205,14 @@ ScriptedFtpServer& ScriptedFtpServer::acceptNext() {
     });
 }
 
+ScriptedFtpServer& ScriptedFtpServer::expectListing(const std::string& listing) {
+    return expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .sendData(listing)
+        .reply("226 Listing done.");
+}
+
 ScriptedFtpServer& ScriptedFtpServer::expectPasv(const std::string& advertisedAddress) {
     return pasv(bindAddress_, advertisedAddress);
 }

@@ -67,6 +67,8 @@ class ScriptedFtpServer {
     // Sends payload over the data connection (accepting after PASV, connecting after
     // PORT) and closes it; with dropAfter, closes after that many bytes instead.
     ScriptedFtpServer& sendData(const std::string& payload, size_t dropAfter = SIZE_MAX);
+    // A passive LIST answered with the listing.
+    ScriptedFtpServer& expectListing(const std::string& listing);
     // Opens the data connection and sends payload one byte every intervalMs, until it is
     // all sent or the client closes the connection; then closes it.
     ScriptedFtpServer& dripData(const std::string& payload, int intervalMs);
