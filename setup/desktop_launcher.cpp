@@ -63,7 +63,7 @@ std::string DesktopLauncher::text() const {
         if (argument.find_first_of(std::string("\n\r\0", 3)) != std::string::npos)
             return {};
     }
-    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\nName=" + nameValue + "\n";
+    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=" + nameValue + "\n";
     if (!commentValue.empty())
         text += "Comment=" + commentValue + "\n";
     text += "Exec=" + execLine(command) + "\n";

@@ -163,9 +163,7 @@ void InstallPlan::forgetOldInstall(const UninstallRecord& old) {
                 record_.created.end())
             ::unlink(item.path.c_str());
     }
-    std::vector<std::string> folders = old.paths(UninstallRecord::Kind::Folder);
-    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
-        ::rmdir(folder->c_str());
+    old.removeEmptyFolders();
 }
 
 void InstallPlan::run(bool menu, bool desktopLink) {
@@ -195,8 +193,9 @@ void InstallPlan::run(bool menu, bool desktopLink) {
     // Folders an earlier install made are still ours to take away when empty.
     for (const std::string& folder : old.paths(UninstallRecord::Kind::Folder)) {
         if (isFolder(folder) && !record_.lists(UninstallRecord::Kind::Folder, folder))
-            record_.created.insert(record_.created.begin(), {UninstallRecord::Kind::Folder, folder});
+            record_.created.push_back({UninstallRecord::Kind::Folder, folder});
     }
+    record_.sortCreated();
 
     bool recorded = hadRecord && old == record_;
     if (!recorded) {

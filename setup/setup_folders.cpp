@@ -14,7 +14,7 @@ SetupFolders SetupFolders::current() {
     folders.dataHome = xdgDataHome();
     folders.configHome = xdgConfigHome();
     folders.desktop = desktopFolder();
-    folders.programPath = programPath();
+    folders.programPath = nubo::programPath();
     folders.programFolder = programFolderOf(folders.programPath);
     return folders;
 }

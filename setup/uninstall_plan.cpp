@@ -133,11 +133,8 @@ void UninstallPlan::run() {
         UninstallRecord::remove(folders_.appData());
         status_ += "Nubo PRO 2.2 Uninstall record removed\n";
     }
-    if (hasRecord_) {
-        const std::vector<std::string> made = record_.paths(UninstallRecord::Kind::Folder);
-        for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
-            ::rmdir(folder->c_str());  // only when emptied
-    }
+    if (hasRecord_)
+        record_.removeEmptyFolders();
     done_ = true;
 }
 

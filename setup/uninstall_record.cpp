@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -29,6 +30,25 @@ std::vector<std::string> UninstallRecord::paths(Kind kind) const {
             found.push_back(item.path);
     }
     return found;
+}
+
+std::vector<std::string> UninstallRecord::foldersDeepestFirst() const {
+    std::vector<std::string> folders = paths(Kind::Folder);
+    std::stable_sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+        return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
+    });
+    return folders;
+}
+
+void UninstallRecord::sortCreated() {
+    std::sort(created.begin(), created.end(), [](const Item& a, const Item& b) {
+        return a.kind != b.kind ? a.kind < b.kind : a.path < b.path;
+    });
+}
+
+void UninstallRecord::removeEmptyFolders() const {
+    for (const std::string& folder : foldersDeepestFirst())
+        ::rmdir(folder.c_str());
 }
 
 bool UninstallRecord::lists(Kind kind, const std::string& path) const {

@@ -31,6 +31,14 @@ class UninstallRecord {
 
     // The created paths of a kind, in the order they were made.
     std::vector<std::string> paths(Kind kind) const;
+    // The created folders, deepest first: the order in which they can be removed.
+    std::vector<std::string> foldersDeepestFirst() const;
+    // Puts the created paths in one order (by kind, then path), so that two records of
+    // the same install compare equal however the install went about it.
+    void sortCreated();
+    // Removes the created folders that are empty (the others hold something the user
+    // put there).
+    void removeEmptyFolders() const;
     bool lists(Kind kind, const std::string& path) const;
 
     // dataFolder ends in "/". False when the record names no program, holds a NUL in a

@@ -102,7 +102,7 @@ TEST_F(InstallPlanTest, InstallingTwiceKeepsTheRecordAndRebuildsTheMenu) {
     ::stat((folders.appData() + UninstallRecord::kFileName).c_str(), &before);
     ::unlink(entry(InstallPlan::kReadMeEntry).c_str());  // a damaged menu
     // A file of the user's among the desktop's shared menu entries stays.
-    test::writeFile(entry("mine.desktop"), "[Desktop Entry]\n");
+    put(entry("mine.desktop"), "[Desktop Entry]\n");
 
     InstallPlan again = plan(folders);
     again.run(true, true);
@@ -142,7 +142,7 @@ TEST_F(InstallPlanTest, InstallingFromAnotherFolderTakesAwayTheFirstInstallsEntr
 
 TEST_F(InstallPlanTest, AUsersOwnFileOfTheLinksNameKeepsItAndOursIsNumbered) {
     const std::string users = folders.desktop + "/Nubo 2.2.desktop";
-    test::writeFile(users, "[Desktop Entry]\nType=Link\nName=mine\nURL=https://example.org\n");
+    put(users, "[Desktop Entry]\nType=Link\nName=mine\nURL=https://example.org\n");
     InstallPlan install = plan(folders);
     install.run(false, true);
     EXPECT_EQ(test::readFile(users).find(DesktopLauncher::kMarkerKey), std::string::npos);
@@ -156,7 +156,7 @@ TEST_F(InstallPlanTest, AUsersOwnFileOfTheLinksNameKeepsItAndOursIsNumbered) {
 TEST_F(InstallPlanTest, ExtraFilesMadeForTheInstallAreListedForTheUninstall) {
     InstallPlan install = plan(folders);
     const std::string action = home.data() + "/nautilus/scripts/Nubo upload";
-    test::writeFile(action, "#!/bin/sh\n");
+    put(action, "#!/bin/sh\n");
     install.extraCreatedFiles().push_back(action);
     install.run(false, false);
     EXPECT_EQ(install.statusText(),
@@ -167,7 +167,7 @@ TEST_F(InstallPlanTest, ExtraFilesMadeForTheInstallAreListedForTheUninstall) {
 }
 
 TEST_F(InstallPlanTest, AnUnwritableMenuFolderLeavesOutItsLineAndItsArguments) {
-    test::writeFile(home.config() + "/menus", "a file where the folder would go");
+    put(home.config() + "/menus", "a file where the folder would go");
     InstallPlan install = plan(folders);
     install.run(true, false);
     EXPECT_EQ(install.statusText().find("folder added to Programs"), std::string::npos);

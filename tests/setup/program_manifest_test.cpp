@@ -20,16 +20,16 @@ TEST_F(ProgramManifestTest, OnlyTheFolderHoldingTheRunningProgramIsTaken) {
     EXPECT_TRUE(manifest.files().empty());
     EXPECT_FALSE(manifest.why().empty());
     // The running program inside the folder, but not one of its listed files.
-    test::writeFile(copy + "/tools/nubopro", "x");
+    put(copy + "/tools/nubopro", "x");
     EXPECT_FALSE(manifest.load(copy, copy + "/tools/nubopro"));
     EXPECT_FALSE(manifest.load(home.root() + "/missing", folders.programPath));
 }
 
 TEST_F(ProgramManifestTest, LinesLeadingOutOfTheFolderAreRefused) {
     const std::string outside = home.root() + "/outside";
-    test::writeFile(outside + "/precious.txt", "mine");
+    put(outside + "/precious.txt", "mine");
     ASSERT_EQ(::symlink(outside.c_str(), (copy + "/escape").c_str()), 0);
-    test::writeFile(copy + "/share/nubopro/manifest.txt",
+    put(copy + "/share/nubopro/manifest.txt",
                     "bin/nubopro\n../outside/precious.txt\n" + outside +
                         "/precious.txt\nescape/precious.txt\n./ReadMe.txt\nbin//nubopro\n"
                         "ReadMe.txt\r\n");

@@ -17,13 +17,18 @@ namespace nubo::test {
 // of its files, in a folder whose name holds a blank, a quote and a dollar sign.
 class SetupFixture : public ::testing::Test {
   protected:
+    // Writes a file, making its folders.
+    static void put(const std::string& path, const std::string& text) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        writeFile(path, text);
+    }
+
     static std::string unpack(const std::string& folder) {
         const std::vector<std::string> files = {"bin/nubopro", "lib/nubopro/libnubosx.so",
                                                 "share/nubopro/help/index.html", "ReadMe.txt"};
         std::string list = "share/nubopro/manifest.txt\n";
         for (const std::string& file : files) {
-            std::filesystem::create_directories(std::filesystem::path(folder + "/" + file).parent_path());
-            writeFile(folder + "/" + file, "shipped " + file + "\n");
+            put(folder + "/" + file, "shipped " + file + "\n");
             list += file + "\n";
         }
         writeFile(folder + "/share/nubopro/manifest.txt", list);

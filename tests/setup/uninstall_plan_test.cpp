@@ -21,9 +21,9 @@ class UninstallPlanTest : public test::SetupFixture {
         link = install.desktopLink();
         // What a few runs leave in the data and settings folders.
         for (const char* name : {"NuboRdb.dat", "NuboSdb.dat", "NuboRMap.lock"})
-            test::writeFile(home.appData() + name, "data");
-        test::writeFile(home.settingsFile(), "[Settings]\n");
-        test::writeFile(home.config() + "/Tkwa/NuboWindow.conf", "[Files]\n");
+            put(home.appData() + name, "data");
+        put(home.settingsFile(), "[Settings]\n");
+        put(home.config() + "/Tkwa/NuboWindow.conf", "[Files]\n");
     }
     // The plan as "-rv 1 -rf FOLDER -rd LINK -rm MENU" starts it.
     UninstallPlan plan(const std::string& version = "1") {
@@ -143,12 +143,12 @@ TEST_F(UninstallPlanTest, EmptyAndMissingPathsDisableTheirChecks) {
 // and every file of the menu folder: from the home folder that is the user's own files.
 TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFiles) {
     const std::string own = home.root();
-    test::writeFile(own + "/ReadMe.txt", "my notes");
-    test::writeFile(own + "/Nubo notes.txt", "mine too");
-    test::writeFile(own + "/share/nubopro/manifest.txt", "ReadMe.txt\nNubo notes.txt\n");
+    put(own + "/ReadMe.txt", "my notes");
+    put(own + "/Nubo notes.txt", "mine too");
+    put(own + "/share/nubopro/manifest.txt", "ReadMe.txt\nNubo notes.txt\n");
     const std::string users = folders.applicationsFolder() + "/nubo-mine.desktop";
-    test::writeFile(users, "[Desktop Entry]\n");
-    test::writeFile(folders.menusFolder() + "/other.menu", "<Menu/>");
+    put(users, "[Desktop Entry]\n");
+    put(folders.menusFolder() + "/other.menu", "<Menu/>");
 
     UninstallPlan uninstall(folders, "1", own, folders.menuFile(), link);
     uninstall.setShellExtensionRemover([] { return true; });
@@ -165,8 +165,8 @@ TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFiles) {
 }
 
 TEST_F(UninstallPlanTest, TheProgramsFolderLosesItsListedFilesAndKeepsTheUsers) {
-    test::writeFile(copy + "/Nubo notes.txt", "mine");
-    test::writeFile(copy + "/share/nubopro/help/my page.html", "mine");
+    put(copy + "/Nubo notes.txt", "mine");
+    put(copy + "/share/nubopro/help/my page.html", "mine");
     UninstallPlan uninstall = plan();
     uninstall.run();
     uninstall.finishAtExit();
@@ -189,10 +189,10 @@ TEST_F(UninstallPlanTest, WithoutARecordNoMenuFileOrLinkIsTouched) {
 }
 
 TEST_F(UninstallPlanTest, SettingsRemovalTakesOnlyFilesOfTheProgramsNames) {
-    test::writeFile(home.appData() + "Nubo shopping.txt", "mine");
-    test::writeFile(home.appData() + "NuboSdb.dat.bad-20250101-120000", "set aside");
-    test::writeFile(home.config() + "/Tkwa/Nubo.conf.bak", "mine");
-    test::writeFile(home.config() + "/Tkwa/Other.conf", "another program's");
+    put(home.appData() + "Nubo shopping.txt", "mine");
+    put(home.appData() + "NuboSdb.dat.bad-20250101-120000", "set aside");
+    put(home.config() + "/Tkwa/Nubo.conf.bak", "mine");
+    put(home.config() + "/Tkwa/Other.conf", "another program's");
     UninstallPlan uninstall = plan();
     uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
     uninstall.setTicked(UninstallPlan::Settings, true);
