@@ -59,7 +59,8 @@ InstallPlan::InstallPlan(SetupFolders folders)
 }
 
 std::string InstallPlan::heading() const {
-    return done_ ? "Click \"&Finish\" to exit setup" : "Click \"&Install\" to complete installation";
+    return done_ ? "Click \"&Finish\" to exit setup"
+                 : "Click \"&Install\" to complete installation";
 }
 
 std::string InstallPlan::icon() const {
@@ -122,25 +123,29 @@ bool InstallPlan::writeMenu(const std::vector<std::string>& uninstallCommand) {
         !makeFolder(folders_.menusFolder()))
         return false;
     const std::string apps = folders_.applicationsFolder() + "/";
-    DesktopLauncher program{kLinkName, "FTP client", {folders_.programPath},
-                            folders_.programFolder, icon()};
-    DesktopLauncher readMe{"ReadMe", "Read me first",
-                           {"xdg-open", folders_.programFolder + "/ReadMe.txt"}, "",
+    DesktopLauncher program{
+        kLinkName, "FTP client", {folders_.programPath}, folders_.programFolder, icon()};
+    DesktopLauncher readMe{"ReadMe",
+                           "Read me first",
+                           {"xdg-open", folders_.programFolder + "/ReadMe.txt"},
+                           "",
                            "text-x-generic"};
-    DesktopLauncher help{"Nubo PRO Help", "Help for Nubo PRO",
+    DesktopLauncher help{"Nubo PRO Help",
+                         "Help for Nubo PRO",
                          {"xdg-open", folders_.programFolder + "/share/nubopro/help/index.html"},
-                         "", "help-browser"};
+                         "",
+                         "help-browser"};
     DesktopLauncher uninstall{"Uninstall Nubo 2.2", "Remove Nubo PRO 2.2", uninstallCommand, "",
                               icon()};
     std::string iconValue;
     DesktopLauncher::escapeValue(icon(), &iconValue);
-    const std::string directory = "[Desktop Entry]\nType=Directory\nName=" +
-                                  std::string(kMenuName) + "\nIcon=" + iconValue + "\n" +
-                                  DesktopLauncher::kMarkerKey + "=2.2\n";
+    const std::string directory =
+        "[Desktop Entry]\nType=Directory\nName=" + std::string(kMenuName) + "\nIcon=" + iconValue +
+        "\n" + DesktopLauncher::kMarkerKey + "=2.2\n";
     bool written = writeEntry(folders_.directoriesFolder() + "/" + kDirectoryEntry, directory,
                               UninstallRecord::Kind::Menu);
-    written = writeEntry(apps + kProgramEntry, program.text(), UninstallRecord::Kind::Menu) &&
-              written;
+    written =
+        writeEntry(apps + kProgramEntry, program.text(), UninstallRecord::Kind::Menu) && written;
     written =
         writeEntry(apps + kReadMeEntry, readMe.text(), UninstallRecord::Kind::Menu) && written;
     written = writeEntry(apps + kHelpEntry, help.text(), UninstallRecord::Kind::Menu) && written;

@@ -54,8 +54,8 @@ class InstallPlan {
     bool writeDesktopLink(const UninstallRecord& old);
     bool writeMenu(const std::vector<std::string>& uninstallCommand);
     bool makeFolder(const std::string& folder);
-    bool writeEntry(const std::string& path, const std::string& text,
-                    UninstallRecord::Kind kind, unsigned mode = 0644);
+    bool writeEntry(const std::string& path, const std::string& text, UninstallRecord::Kind kind,
+                    unsigned mode = 0644);
     void forgetOldInstall(const UninstallRecord& old);
     std::string icon() const;
 

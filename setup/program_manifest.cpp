@@ -21,8 +21,9 @@ std::string resolved(const std::string& path) {
 bool isInside(const std::string& path, const std::string& folder) {
     if (folder == "/")
         return path.size() > 1 && path[0] == '/';
-    return path == folder || (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
-                              path[folder.size()] == '/');
+    return path == folder ||
+           (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+            path[folder.size()] == '/');
 }
 
 std::string parentOf(const std::string& path) {

@@ -37,7 +37,8 @@ std::string withSlash(const std::string& folder) {
     return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
 }
 
-bool removeMatching(const std::string& folder, const std::function<bool(const std::string&)>& ours) {
+bool removeMatching(const std::string& folder,
+                    const std::function<bool(const std::string&)>& ours) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return errno == ENOENT;

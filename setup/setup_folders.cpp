@@ -24,9 +24,8 @@ std::string SetupFolders::desktopFolder() {
     query.start("xdg-user-dir", {"DESKTOP"});
     if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit &&
         query.exitCode() == 0) {
-        const std::string folder = QString::fromLocal8Bit(query.readAllStandardOutput())
-                                       .trimmed()
-                                       .toStdString();
+        const std::string folder =
+            QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().toStdString();
         if (isAbsoluteFolder(folder))
             return folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1)
                                                              : folder;

@@ -84,8 +84,8 @@ bool UninstallPlan::removeListed(UninstallRecord::Kind kind) {
 
 void UninstallPlan::removeApplicationFiles() {
     // The program's own files go at exit: the running program is one of them.
-    if (manifest_.load(programFolder_, folders_.programPath) &&
-        manifest_.undeletableCount() == 0 && removeListed(UninstallRecord::Kind::Extra)) {
+    if (manifest_.load(programFolder_, folders_.programPath) && manifest_.undeletableCount() == 0 &&
+        removeListed(UninstallRecord::Kind::Extra)) {
         programAtExit_ = true;
         status_ += "Nubo PRO files and folders will be removed\n";
     } else {

@@ -34,9 +34,10 @@ std::vector<std::string> UninstallRecord::paths(Kind kind) const {
 
 std::vector<std::string> UninstallRecord::foldersDeepestFirst() const {
     std::vector<std::string> folders = paths(Kind::Folder);
-    std::stable_sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
-        return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
-    });
+    std::stable_sort(
+        folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+            return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
+        });
     return folders;
 }
 

@@ -27,7 +27,8 @@ std::vector<std::string> launcherArguments(const std::string& value) {
     for (size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (inQuotes) {
-            if (c == '\\' && i + 1 < line.size() && std::string("\"`$\\").find(line[i + 1]) != std::string::npos)
+            if (c == '\\' && i + 1 < line.size() &&
+                std::string("\"`$\\").find(line[i + 1]) != std::string::npos)
                 current += line[++i];
             else if (c == '"')
                 inQuotes = false;
@@ -56,10 +57,10 @@ std::vector<std::string> launcherArguments(const std::string& value) {
 TEST(DesktopLauncherTest, ExecArgumentsSurviveBlanksQuotesDollarsBackslashesAndPercents) {
     const std::vector<std::string> command = {
         "/home/me/Nubo \"PRO\" $HOME/bin/nubopro", "-rv", "1", "-rf",
-        "/home/me/a\\b `x` 100% 'q' ~;&|<>*?#()", "-rm", ""};
+        "/home/me/a\\b `x` 100% 'q' ~;&|<>*?#()",  "-rm", ""};
     const std::string exec = DesktopLauncher::execLine(command);
     EXPECT_EQ(launcherArguments(exec), command) << exec;
-    EXPECT_EQ(exec.substr(0, 4), "\"/ho");  // a path with a blank is quoted
+    EXPECT_EQ(exec.substr(0, 4), "\"/ho");                   // a path with a blank is quoted
     EXPECT_NE(exec.find(" -rv 1 -rf "), std::string::npos);  // plain words are not
 }
 

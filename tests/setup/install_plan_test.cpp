@@ -19,9 +19,7 @@ class InstallPlanTest : public test::SetupFixture {
         made.setLinkTruster([this](const std::string& path) { trusted.push_back(path); });
         return made;
     }
-    std::string entry(const char* name) const {
-        return folders.applicationsFolder() + "/" + name;
-    }
+    std::string entry(const char* name) const { return folders.applicationsFolder() + "/" + name; }
     std::vector<std::string> trusted;
 };
 
@@ -47,15 +45,14 @@ TEST_F(InstallPlanTest, MakesTheMenuFolderTheLinkAndTheRecordWithTheirStatusLine
         EXPECT_TRUE(exists(entry(name))) << name;
     EXPECT_NE(test::readFile(folders.menuFile()).find("<Name>Nubo PRO 2.2</Name>"),
               std::string::npos);
-    EXPECT_NE(test::readFile(entry(InstallPlan::kHelpEntry))
-                  .find("share/nubopro/help/index.html"),
+    EXPECT_NE(test::readFile(entry(InstallPlan::kHelpEntry)).find("share/nubopro/help/index.html"),
               std::string::npos);
 
     UninstallRecord record;
     ASSERT_TRUE(UninstallRecord::load(folders.appData(), &record));
     EXPECT_EQ(record.program, folders.programPath);
     EXPECT_EQ(record.arguments, (std::vector<std::string>{"-rv", "1", "-rf", copy, "-rd", link,
-                                                           "-rm", folders.menuFile()}));
+                                                          "-rm", folders.menuFile()}));
     EXPECT_TRUE(record.lists(Kind::DesktopLink, link));
     EXPECT_EQ(record.paths(Kind::Menu).size(), 6u);  // four entries, .directory, merge file
     // The folders it had to make, so the uninstall can take them away when empty.

@@ -30,9 +30,9 @@ TEST_F(ProgramManifestTest, LinesLeadingOutOfTheFolderAreRefused) {
     put(outside + "/precious.txt", "mine");
     ASSERT_EQ(::symlink(outside.c_str(), (copy + "/escape").c_str()), 0);
     put(copy + "/share/nubopro/manifest.txt",
-                    "bin/nubopro\n../outside/precious.txt\n" + outside +
-                        "/precious.txt\nescape/precious.txt\n./ReadMe.txt\nbin//nubopro\n"
-                        "ReadMe.txt\r\n");
+        "bin/nubopro\n../outside/precious.txt\n" + outside +
+            "/precious.txt\nescape/precious.txt\n./ReadMe.txt\nbin//nubopro\n"
+            "ReadMe.txt\r\n");
     ProgramManifest manifest;
     ASSERT_TRUE(manifest.load(copy, folders.programPath));
     EXPECT_EQ(manifest.refused().size(), 5u);

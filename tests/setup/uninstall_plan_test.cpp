@@ -182,8 +182,8 @@ TEST_F(UninstallPlanTest, WithoutARecordNoMenuFileOrLinkIsTouched) {
     UninstallPlan uninstall = plan();
     uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
     uninstall.run();
-    EXPECT_EQ(uninstall.statusText(), "Unable to remove " + folders.menuFile() +
-                                          "\nUnable to remove " + link + "\n");
+    EXPECT_EQ(uninstall.statusText(),
+              "Unable to remove " + folders.menuFile() + "\nUnable to remove " + link + "\n");
     EXPECT_TRUE(exists(link));
     EXPECT_TRUE(exists(folders.menuFile()));
 }
@@ -215,8 +215,8 @@ TEST(SettingsRemovalTest, KnowsItsOwnNamesAndNoOthers) {
     for (const char* name : {"Uninstall.rec", "Nubo notes.txt", "NuboRdb.dat.old",
                              "NuboRdb.dat.bad-x", "NuboRdb.datx", "Nubo.conf"})
         EXPECT_FALSE(SettingsRemoval::isDataFile(name)) << name;
-    for (const char* name : {"Nubo.conf", "Nubo.conf.lock", "NuboWindow.conf",
-                             "Nubo.conf.bad-20240102-030405"})
+    for (const char* name :
+         {"Nubo.conf", "Nubo.conf.lock", "NuboWindow.conf", "Nubo.conf.bad-20240102-030405"})
         EXPECT_TRUE(SettingsRemoval::isSettingsFile(name)) << name;
     for (const char* name : {"Nubo.conf~", "Nubo.conf.bak", "Nubo.ini", "NuboRdb.dat"})
         EXPECT_FALSE(SettingsRemoval::isSettingsFile(name)) << name;

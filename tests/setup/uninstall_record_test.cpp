@@ -51,9 +51,15 @@ TEST(UninstallRecordTest, ANulInAFieldOrANamelessProgramIsRefusedAndDamageIsNotR
     ASSERT_TRUE(record.save(folder));
 
     // A count beyond the fields, an unknown kind, a last field without its NUL.
-    for (const std::string& text :
-         {std::string("/bin/nubopro\0" "9\0-rv\0", 19), std::string("/p\0" "0\0z:/a\0", 10),
-          std::string("/p\0" "0\0m:/a", 9)}) {
+    for (const std::string& text : {std::string("/bin/nubopro\0"
+                                                "9\0-rv\0",
+                                                19),
+                                    std::string("/p\0"
+                                                "0\0z:/a\0",
+                                                10),
+                                    std::string("/p\0"
+                                                "0\0m:/a",
+                                                9)}) {
         test::writeFile(folder + UninstallRecord::kFileName, text);
         UninstallRecord damaged;
         EXPECT_FALSE(UninstallRecord::load(folder, &damaged)) << text.size();
