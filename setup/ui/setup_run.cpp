@@ -41,7 +41,7 @@ SetupRun::Pages SetupRun::build(MainSheet& sheet, InstallPlan* install, Uninstal
     sheet.progressBar()->hide();  // nothing is transferred here
     const int unitX = sheet.fontMetrics().averageCharWidth();
     const int unitY = sheet.fontMetrics().height();
-    sheet.resizeWithinScreen(QSize(unitX * 300 / 4, unitY * 170 / 8));
+    sheet.resizeWithinScreen(QSize(unitX * 400 / 4, unitY * 200 / 8));
     return pages;
 }
 
