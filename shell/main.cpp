@@ -9,6 +9,7 @@
 
 #include "nubo_version.h"
 #include "platform/termination_signals.h"
+#include "setup/ui/setup_run.h"
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
 #include "shell/start_up.h"
@@ -31,6 +32,8 @@ void printUsage() {
         "  -xa -xi -xx   transfer in ASCII, Image or Smart (auto-detect) mode\n"
         "  -v            Update-ONLY: transfer only files newer than the other side's\n"
         "  -z            exit with every result bit rather than the failures only\n"
+        "  -i            install this unpacked copy for this user (menu, desktop link)\n"
+        "  -rv 1 -rf FOLDER [-rd LINK] [-rm MENU]   uninstall (what the menu entry runs)\n"
         "  --help, --version\n"
         "\n"
         "Exit code: 0 when nothing failed; else 1 a download failed, 2 an upload failed,\n"
@@ -104,11 +107,18 @@ int main(int argc, char** argv) {
         printUsage();
         return 0;
     }
-    request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
     if (request.setupMode()) {
-        std::fprintf(stderr, "nubopro: installing and uninstalling are not in this version\n");
-        return 0;
+        // Installing and uninstalling happen in the window's setup pages; an uninstall
+        // must not register the handlers it is about to remove.
+        if (!display) {
+            std::fprintf(stderr, "nubopro: installing and uninstalling need a display\n");
+            return 1;
+        }
+        if ((request.flags & nubo::CommandLineRequest::kInstall) != 0)
+            request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
+        return nubo::SetupRun(request, shortcuts).run(argc, argv);
     }
+    request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
     nubo::TerminationSignals::install();
     const bool transfer = nubo::transfers(request.mode);
     // A transfer typed in a terminal behaves like curl or lftp: log on the terminal,

@@ -8,7 +8,7 @@
 
 #include "shell/app_session.h"
 #include "shell/ui/main_sheet.h"
-#include "shell/uninstall_record.h"
+#include "setup/uninstall_record.h"
 #include "sites/host_controller.h"
 
 namespace nubo {

@@ -8,11 +8,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/config_store.h"
+#include "platform/program_path.h"
+#include "setup/uninstall_advice.h"
+#include "setup/uninstall_record.h"
 #include "sites/time_zone_table.h"
 
 namespace nubo {
@@ -37,6 +42,7 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
                          std::function<std::string()> selectedSite, QWidget* parent)
     : QWidget(parent),
       editor_(config, sites),
+      config_(config),
       sites_(sites),
       selectedSite_(std::move(selectedSite)),
       tabs_(new QTabWidget(this)) {
@@ -59,7 +65,22 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
     auto* uninstall = new QPushButton("Quit and &Uninstall Nubo PRO", general);
     uninstall->setToolTip("Exit current session and invoke the Nubo PRO Uninstaller");
     connect(reload, &QPushButton::clicked, this, &OptionsPage::reloadDefaultSitesRequested);
-    connect(uninstall, &QPushButton::clicked, this, &OptionsPage::uninstallRequested);
+    reload->setObjectName("reloadSitesButton");
+    uninstall->setObjectName("uninstallButton");
+    // Without an uninstall record this copy was not installed by "-i": quitting would
+    // uninstall nothing, so the page says how it was installed instead.
+    connect(uninstall, &QPushButton::clicked, this, [this] {
+        if (UninstallRecord::exists(config_.GetString("AppData")))
+            emit uninstallRequested();
+        else
+            notice_(QString::fromStdString(UninstallAdvice::withoutRecord(programPath())));
+    });
+    notice_ = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Information, "Uninstall Nubo PRO", text, QMessageBox::Ok,
+                        this);
+        box.setObjectName("uninstallNotice");
+        box.exec();
+    };
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reload);
     buttons->addWidget(uninstall);

@@ -42,6 +42,8 @@ class OptionsPage : public QWidget {
     QCheckBox* requireTlsBox() const { return requireTls_; }
     QComboBox* localeBox() const { return locale_; }
     QLineEdit* hostEdit() const { return host_; }
+    // Shows the note given when there is nothing to uninstall; tests replace the box.
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
 
   signals:
     void reloadDefaultSitesRequested();
@@ -51,8 +53,10 @@ class OptionsPage : public QWidget {
     QCheckBox* addCheck(QWidget* tab, const char* setting, const char* text, const char* tip);
 
     OptionsEditor editor_;
+    ConfigStore& config_;
     SiteList& sites_;
     std::function<std::string()> selectedSite_;
+    std::function<void(const QString&)> notice_;
     QTabWidget* tabs_;
     std::vector<std::pair<std::string, QCheckBox*>> checks_;
     QLineEdit* email_;

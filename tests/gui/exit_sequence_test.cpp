@@ -10,13 +10,13 @@
 
 #include "base/app_log.h"
 #include "base/post_queue.h"
+#include "setup/uninstall_record.h"
 #include "shell/app_session.h"
 #include "shell/command_line_request.h"
 #include "shell/ui/log_page.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/qt_main_outlets.h"
 #include "shell/ui/sheet_pages.h"
-#include "shell/uninstall_record.h"
 #include "shellext/shortcut_library.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/support/test_home.h"
@@ -74,8 +74,10 @@ TEST_F(ExitSequenceTest, TheActivePageAppliesItsEditsAndTheSettingsAreSaved) {
 
 TEST_F(ExitSequenceTest, AnUninstallSavesNothingAndStartsTheRecordedProgram) {
     const std::string marker = home.work() + "/uninstaller ran";
-    ASSERT_TRUE(
-        UninstallRecord::write(app.dataFolder(), "/bin/sh", {"-c", "touch \"$0\"", marker}));
+    UninstallRecord record;
+    record.program = "/bin/sh";
+    record.arguments = {"-c", "touch \"$0\"", marker};
+    ASSERT_TRUE(record.save(app.dataFolder()));
     sheet.tabs()->setCurrentWidget(pages.log);
     pages.log->loggingBox()->setChecked(false);
     sheet.requestUninstall();

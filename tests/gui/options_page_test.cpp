@@ -10,8 +10,12 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 
+#include <QTest>
+
 #include "base/config_store.h"
 #include "platform/registry_key.h"
+#include "setup/uninstall_advice.h"
+#include "setup/uninstall_record.h"
 #include "sites/site_list.h"
 #include "sites/time_zone_table.h"
 #include "tests/support/test_util.h"
@@ -76,13 +80,30 @@ TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
 TEST_F(OptionsPageTest, TheButtonsAskTheirOwners) {
     QSignalSpy uninstall(&page, &OptionsPage::uninstallRequested);
     QSignalSpy reload(&page, &OptionsPage::reloadDefaultSitesRequested);
-    for (QPushButton* button : page.findChildren<QPushButton*>()) {
-        if (button->text() == "Quit and &Uninstall Nubo PRO" ||
-            button->text() == "&Reload default FTP sites")
-            button->click();
-    }
+    UninstallRecord record;
+    record.program = "/opt/nubo/bin/nubopro";
+    record.arguments = {"-rv", "1", "-rf", "/opt/nubo"};
+    config.SetString("AppData", temp.path() + "/");
+    ASSERT_TRUE(record.save(temp.path() + "/"));
+    page.findChild<QPushButton*>("uninstallButton")->click();
+    page.findChild<QPushButton*>("reloadSitesButton")->click();
     EXPECT_EQ(uninstall.count(), 1);
     EXPECT_EQ(reload.count(), 1);
+}
+
+// A copy without an uninstall record (a package, or never installed by "-i") does not
+// quit as if it had uninstalled itself: the page says how to remove it.
+TEST_F(OptionsPageTest, UninstallWithoutARecordExplainsAndDoesNotQuit) {
+    QSignalSpy uninstall(&page, &OptionsPage::uninstallRequested);
+    QStringList notices;
+    page.setNotice([&notices](const QString& text) { notices << text; });
+    config.SetString("AppData", temp.path() + "/");
+    QTest::mouseClick(page.findChild<QPushButton*>("uninstallButton"), Qt::LeftButton);
+    EXPECT_EQ(uninstall.count(), 0);
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains("nubopro -i")) << notices[0].toStdString();
+    EXPECT_NE(UninstallAdvice::withoutRecord("/usr/bin/nubopro").find("sudo apt remove nubopro"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -25,6 +25,9 @@
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "platform/registry_key.h"
+#include "setup/install_plan.h"
+#include "setup/ui/setup_run.h"
+#include "setup/uninstall_plan.h"
 #include "shell/log_banner.h"
 #include "shell/progress_display.h"
 #include "shell/ui/help_page.h"
@@ -43,6 +46,7 @@
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/requests.h"
+#include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
@@ -297,6 +301,42 @@ void shootStatistics(nubo::StatisticsDatabase& database, const QString& output, 
     save(dialog, output + "/tool-statistics.png", written);
 }
 
+// The setup pages: the install page, the uninstall page after an install into a
+// temporary home, and "Read Me" with the archive's ReadMe.
+void shootSetup(const QString& output, int* written) {
+    nubo::test::TestHome home;
+    nubo::SetupFolders folders;
+    folders.dataHome = home.data();
+    folders.configHome = home.config();
+    folders.desktop = home.root() + "/Desktop";
+    folders.programFolder = home.root() + "/nubopro-2.2.0-linux-x86_64";
+    folders.programPath = folders.programFolder + "/bin/nubopro";
+    std::filesystem::create_directories(folders.programFolder + "/bin");
+    std::filesystem::copy_file(NUBO_SOURCE_DIR "/resources/linux/ReadMe.txt",
+                               folders.programFolder + "/ReadMe.txt");
+    {
+        nubo::ConfigStore config;
+        nubo::MainSheet sheet(config);
+        nubo::InstallPlan install(folders);
+        nubo::SetupRun::build(sheet, &install, nullptr);
+        sheet.show();
+        save(sheet, output + "/setup-install.png", written);
+        sheet.tabs()->setCurrentIndex(1);
+        save(sheet, output + "/setup-readme.png", written);
+        sheet.tabs()->setCurrentIndex(0);
+        install.setLinkTruster({});
+        sheet.findChild<QPushButton*>("setupAction")->click();
+        save(sheet, output + "/setup-install-done.png", written);
+    }
+    nubo::ConfigStore config;
+    nubo::MainSheet sheet(config);
+    nubo::UninstallPlan uninstall(folders, "1", folders.programFolder, folders.menuFile(),
+                                  folders.desktop + "/Nubo 2.2.desktop");
+    nubo::SetupRun::build(sheet, nullptr, &uninstall);
+    sheet.show();
+    save(sheet, output + "/setup-uninstall.png", written);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -435,6 +475,7 @@ int main(int argc, char** argv) {
         dialog.show();
         save(dialog, output + "/tool-certificate.png", &written);
     }
+    shootSetup(output, &written);
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;
     QPixmap strip(12 * 36, 36);

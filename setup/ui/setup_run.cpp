@@ -1,0 +1,82 @@
+#include "setup/ui/setup_run.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+#include "base/config_store.h"
+#include "setup/install_plan.h"
+#include "setup/ui/install_page.h"
+#include "setup/ui/read_me_page.h"
+#include "setup/ui/uninstall_page.h"
+#include "setup/uninstall_plan.h"
+#include "shell/command_line_request.h"
+#include "shell/ui/main_sheet.h"
+#include "shell/ui/theme_icon.h"
+#include "shellext/hresult.h"
+#include "shellext/shortcut_library.h"
+
+namespace nubo {
+
+SetupRun::SetupRun(const CommandLineRequest& request, ShortcutLibrary& shortcuts)
+    : request_(request), shortcuts_(shortcuts) {}
+
+SetupRun::Pages SetupRun::build(MainSheet& sheet, InstallPlan* install, UninstallPlan* uninstall) {
+    Pages pages;
+    QString folder;
+    if (install != nullptr) {
+        pages.setup = new InstallPage(*install);
+        folder = QString::fromStdString(install->folders().programFolder);
+        sheet.addPage(pages.setup, InstallPlan::kTitle, "Install Nubo PRO for this user");
+    } else {
+        pages.setup = new UninstallPage(*uninstall);
+        folder = QString::fromStdString(uninstall->programFolder());
+        sheet.addPage(pages.setup, UninstallPlan::kTitle, "Remove Nubo PRO");
+    }
+    pages.readMe = new ReadMePage(folder.isEmpty() ? QString() : folder + "/ReadMe.txt");
+    sheet.addPage(pages.readMe, "Read Me", "The ReadMe file of this copy");
+    QObject::connect(pages.setup, &SetupPage::closeRequested, &sheet, &MainSheet::closeRequested);
+    sheet.progressBar()->hide();  // nothing is transferred here
+    const int unitX = sheet.fontMetrics().averageCharWidth();
+    const int unitY = sheet.fontMetrics().height();
+    sheet.resizeWithinScreen(QSize(unitX * 400 / 4, unitY * 200 / 8));
+    return pages;
+}
+
+int SetupRun::run(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("NuboPRO");
+    QApplication::setDesktopFileName("nubopro");
+    setUpIconTheme();
+
+    // Setup mode reads and writes no settings: the store keeps its defaults.
+    ConfigStore config;
+    MainSheet sheet(config);
+    sheet.setTrayAvailable(false);
+    const SetupFolders folders = SetupFolders::current();
+    std::unique_ptr<InstallPlan> install;
+    std::unique_ptr<UninstallPlan> uninstall;
+    if ((request_.flags & CommandLineRequest::kInstall) != 0) {
+        install = std::make_unique<InstallPlan>(folders);
+    } else {
+        uninstall = std::make_unique<UninstallPlan>(folders, request_.slot(1), request_.slot(2),
+                                                    request_.slot(3), request_.slot(4));
+        uninstall->setShellExtensionRemover([this] {
+            return shortcuts_.load() && Succeeded(shortcuts_.callServer(kDllUnregisterServer));
+        });
+    }
+    const Pages pages = build(sheet, install.get(), uninstall.get());
+    QObject::connect(&sheet, &MainSheet::closeRequested, &sheet, [&sheet, &uninstall] {
+        sheet.setShuttingDown();
+        if (uninstall)
+            uninstall->finishAtExit();
+        QApplication::quit();
+    });
+    sheet.show();
+    pages.setup->actionButton()->setFocus();
+    return QApplication::exec();
+}
+
+}  // namespace nubo

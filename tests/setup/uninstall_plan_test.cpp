@@ -1,0 +1,226 @@
+#include "setup/uninstall_plan.h"
+
+#include <sys/stat.h>
+
+#include "setup/install_plan.h"
+#include "setup/settings_removal.h"
+#include "tests/setup/setup_fixture.h"
+
+namespace nubo {
+namespace {
+
+using Kind = UninstallRecord::Kind;
+
+class UninstallPlanTest : public test::SetupFixture {
+  protected:
+    void SetUp() override {
+        InstallPlan install(folders);
+        install.setLinkTruster({});
+        install.run(true, true);
+        arguments = install.record().arguments;
+        link = install.desktopLink();
+        // What a few runs leave in the data and settings folders.
+        for (const char* name : {"NuboRdb.dat", "NuboSdb.dat", "NuboRMap.lock"})
+            put(home.appData() + name, "data");
+        put(home.settingsFile(), "[Settings]\n");
+        put(home.config() + "/Tkwa/NuboWindow.conf", "[Files]\n");
+    }
+    // The plan as "-rv 1 -rf FOLDER -rd LINK -rm MENU" starts it.
+    UninstallPlan plan(const std::string& version = "1") {
+        UninstallPlan made(folders, version, copy, folders.menuFile(), link);
+        made.setShellExtensionRemover([this] {
+            ++unregistered;
+            return true;
+        });
+        return made;
+    }
+    std::vector<std::string> arguments;
+    std::string link;
+    int unregistered = 0;
+};
+
+TEST_F(UninstallPlanTest, EverythingTickedRemovesTheInstallAndTheProgramsFilesAtExit) {
+    UninstallPlan uninstall = plan();
+    EXPECT_EQ(uninstall.heading(), "Click \"&Uninstall\" to remove components");
+    EXPECT_TRUE(uninstall.check(UninstallPlan::ApplicationFiles).ticked);
+    EXPECT_FALSE(uninstall.check(UninstallPlan::Settings).ticked);
+    EXPECT_TRUE(uninstall.check(UninstallPlan::MenuFolder).ticked);
+    EXPECT_TRUE(uninstall.check(UninstallPlan::DesktopLink).ticked);
+    uninstall.setTicked(UninstallPlan::Settings, true);
+    EXPECT_EQ(uninstall.confirmationText(),
+              "This will remove FTP site info and settings.\nAny entries you have added will be "
+              "LOST.\n\nAre you SURE you want to continue?");
+    uninstall.run();
+    EXPECT_EQ(uninstall.statusText(),
+              "Nubo PRO Shell Extension removed\n"
+              "Nubo PRO files and folders will be removed\n"
+              "FTP site info and settings will be removed\n"
+              "Nubo PRO menu folder and entries removed\n"
+              "Nubo PRO desktop shortcut removed\n"
+              "Nubo PRO 2.2 Uninstall record removed\n");
+    EXPECT_EQ(uninstall.actionText(), "&Finish");
+    EXPECT_EQ(unregistered, 1);
+    EXPECT_FALSE(exists(link));
+    EXPECT_FALSE(exists(folders.menuFile()));
+    EXPECT_FALSE(exists(folders.applicationsFolder() + "/" + InstallPlan::kProgramEntry));
+    EXPECT_FALSE(exists(home.config() + "/menus"));  // made by the install, left empty
+    EXPECT_FALSE(exists(home.appData() + "NuboRdb.dat"));
+    EXPECT_TRUE(exists(home.settingsFile()));  // the settings go at exit
+    EXPECT_TRUE(exists(copy + "/bin/nubopro"));
+
+    uninstall.finishAtExit();
+    EXPECT_FALSE(exists(copy));
+    EXPECT_FALSE(exists(home.config() + "/Tkwa"));
+    EXPECT_FALSE(exists(home.data() + "/Tkwa"));
+}
+
+TEST_F(UninstallPlanTest, ALaterArgumentLayoutIsRefusedAndNothingChanges) {
+    UninstallPlan uninstall = plan("2");
+    EXPECT_TRUE(uninstall.refused());
+    EXPECT_EQ(uninstall.statusText(), "Uninstall info version mismatch!\nUnable to continue...");
+    EXPECT_EQ(uninstall.heading(), "Click \"&Quit\" to exit setup");
+    EXPECT_EQ(uninstall.actionText(), "&Quit");
+    for (int i = 0; i < UninstallPlan::kCheckCount; ++i)
+        EXPECT_FALSE(uninstall.check(static_cast<UninstallPlan::Check>(i)).enabled);
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_EQ(unregistered, 0);
+    EXPECT_TRUE(exists(link));
+    EXPECT_TRUE(exists(folders.menuFile()));
+    EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+    EXPECT_TRUE(exists(copy + "/bin/nubopro"));
+    EXPECT_TRUE(exists(home.settingsFile()));
+}
+
+TEST_F(UninstallPlanTest, TheDesktopLinkAloneGoesAndTheRecordAndSettingsStay) {
+    UninstallPlan uninstall = plan();
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.setTicked(UninstallPlan::MenuFolder, false);
+    EXPECT_EQ(uninstall.confirmationText(),
+              "ALL FTP site info and settings will be KEPT.\n\nThis is useful only if you are "
+              "planning\nto re-install Nubo PRO at a later time.\n\nAre you SURE you want to "
+              "continue?");
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_EQ(uninstall.statusText(), "Nubo PRO desktop shortcut removed\n");
+    EXPECT_EQ(unregistered, 0);
+    EXPECT_FALSE(exists(link));
+    EXPECT_TRUE(exists(folders.menuFile()));
+    EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+    EXPECT_TRUE(exists(home.appData() + "NuboSdb.dat"));
+    EXPECT_TRUE(exists(home.settingsFile()));
+    EXPECT_TRUE(exists(copy + "/bin/nubopro"));
+}
+
+TEST_F(UninstallPlanTest, NothingTickedOnlyUnregistersTheHandlers) {
+    UninstallPlan uninstall = plan();
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.setTicked(UninstallPlan::MenuFolder, false);
+    uninstall.setTicked(UninstallPlan::DesktopLink, false);
+    uninstall.setShellExtensionRemover([] { return false; });
+    uninstall.run();
+    EXPECT_EQ(uninstall.statusText(), "Unable to remove Nubo PRO Shell Extension\n");
+    EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+    EXPECT_TRUE(exists(link));
+}
+
+TEST_F(UninstallPlanTest, EmptyAndMissingPathsDisableTheirChecks) {
+    ::unlink(link.c_str());
+    UninstallPlan uninstall(folders, "1", copy, "", link);
+    EXPECT_FALSE(uninstall.check(UninstallPlan::MenuFolder).ticked);
+    EXPECT_FALSE(uninstall.check(UninstallPlan::MenuFolder).enabled);
+    EXPECT_TRUE(uninstall.check(UninstallPlan::DesktopLink).ticked);
+    EXPECT_FALSE(uninstall.check(UninstallPlan::DesktopLink).enabled);
+    uninstall.setTicked(UninstallPlan::MenuFolder, true);  // a disabled check stays as it is
+    EXPECT_FALSE(uninstall.check(UninstallPlan::MenuFolder).ticked);
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.run();
+    EXPECT_EQ(uninstall.statusText(), "");  // checks ticked, none enabled but the settings one
+    EXPECT_TRUE(exists(folders.menuFile()));
+}
+
+// The Windows version deleted "Nubo*.*" and "ReadMe*.*" from whatever folder "-rf" named
+// and every file of the menu folder: from the home folder that is the user's own files.
+TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFiles) {
+    const std::string own = home.root();
+    put(own + "/ReadMe.txt", "my notes");
+    put(own + "/Nubo notes.txt", "mine too");
+    put(own + "/share/nubopro/manifest.txt", "ReadMe.txt\nNubo notes.txt\n");
+    const std::string users = folders.applicationsFolder() + "/nubo-mine.desktop";
+    put(users, "[Desktop Entry]\n");
+    put(folders.menusFolder() + "/other.menu", "<Menu/>");
+
+    UninstallPlan uninstall(folders, "1", own, folders.menuFile(), link);
+    uninstall.setShellExtensionRemover([] { return true; });
+    uninstall.setTicked(UninstallPlan::Settings, true);
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_NE(uninstall.statusText().find("Unable to remove all files and folders\n"),
+              std::string::npos);
+    EXPECT_EQ(test::readFile(own + "/ReadMe.txt"), "my notes");
+    EXPECT_EQ(test::readFile(own + "/Nubo notes.txt"), "mine too");
+    EXPECT_TRUE(exists(users));
+    EXPECT_TRUE(exists(folders.menusFolder() + "/other.menu"));
+    EXPECT_FALSE(exists(folders.menuFile()));
+}
+
+TEST_F(UninstallPlanTest, TheProgramsFolderLosesItsListedFilesAndKeepsTheUsers) {
+    put(copy + "/Nubo notes.txt", "mine");
+    put(copy + "/share/nubopro/help/my page.html", "mine");
+    UninstallPlan uninstall = plan();
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_FALSE(exists(copy + "/bin"));
+    EXPECT_FALSE(exists(copy + "/ReadMe.txt"));
+    EXPECT_FALSE(exists(copy + "/share/nubopro/help/index.html"));
+    EXPECT_EQ(test::readFile(copy + "/Nubo notes.txt"), "mine");
+    EXPECT_EQ(test::readFile(copy + "/share/nubopro/help/my page.html"), "mine");
+}
+
+TEST_F(UninstallPlanTest, WithoutARecordNoMenuFileOrLinkIsTouched) {
+    UninstallRecord::remove(folders.appData());
+    UninstallPlan uninstall = plan();
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.run();
+    EXPECT_EQ(uninstall.statusText(),
+              "Unable to remove " + folders.menuFile() + "\nUnable to remove " + link + "\n");
+    EXPECT_TRUE(exists(link));
+    EXPECT_TRUE(exists(folders.menuFile()));
+}
+
+TEST_F(UninstallPlanTest, SettingsRemovalTakesOnlyFilesOfTheProgramsNames) {
+    put(home.appData() + "Nubo shopping.txt", "mine");
+    put(home.appData() + "NuboSdb.dat.bad-20250101-120000", "set aside");
+    put(home.config() + "/Tkwa/Nubo.conf.bak", "mine");
+    put(home.config() + "/Tkwa/Other.conf", "another program's");
+    UninstallPlan uninstall = plan();
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.setTicked(UninstallPlan::Settings, true);
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_FALSE(exists(home.appData() + "NuboSdb.dat.bad-20250101-120000"));
+    EXPECT_FALSE(exists(home.appData() + "NuboRMap.lock"));
+    EXPECT_FALSE(exists(home.settingsFile()));
+    EXPECT_TRUE(exists(home.appData() + "Nubo shopping.txt"));
+    EXPECT_TRUE(exists(home.config() + "/Tkwa/Nubo.conf.bak"));
+    EXPECT_TRUE(exists(home.config() + "/Tkwa/Other.conf"));
+    EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+}
+
+TEST(SettingsRemovalTest, KnowsItsOwnNamesAndNoOthers) {
+    for (const char* name : {"NuboRdb.dat", "NuboSdb.dat", "NuboTrust.txt", "NuboTrust.txt.new",
+                             "NuboRMap.lock", "NuboSMap.lock", "NuboStatMap.presence",
+                             "NuboRestMap.presence", "NuboRdb.dat.bad-20240102-030405"})
+        EXPECT_TRUE(SettingsRemoval::isDataFile(name)) << name;
+    for (const char* name : {"Uninstall.rec", "Nubo notes.txt", "NuboRdb.dat.old",
+                             "NuboRdb.dat.bad-x", "NuboRdb.datx", "Nubo.conf"})
+        EXPECT_FALSE(SettingsRemoval::isDataFile(name)) << name;
+    for (const char* name :
+         {"Nubo.conf", "Nubo.conf.lock", "NuboWindow.conf", "Nubo.conf.bad-20240102-030405"})
+        EXPECT_TRUE(SettingsRemoval::isSettingsFile(name)) << name;
+    for (const char* name : {"Nubo.conf~", "Nubo.conf.bak", "Nubo.ini", "NuboRdb.dat"})
+        EXPECT_FALSE(SettingsRemoval::isSettingsFile(name)) << name;
+}
+
+}  // namespace
+}  // namespace nubo
