@@ -47,6 +47,23 @@ class SetupPicture : public QFrame {
     QPixmap icon_;
 };
 
+// The heading names the button with its mnemonic ("&Finish"): the letter is underlined, as
+// the Windows version drew it, not shown with the ampersand.
+QString headingMarkup(const QString& text) {
+    QString html;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') {
+            html += "<u>" + QString(text[i + 1]).toHtmlEscaped() + "</u>";
+            ++i;
+        } else {
+            html += QString(text[i]).toHtmlEscaped();
+            if (text[i] == '&')
+                ++i;
+        }
+    }
+    return html;
+}
+
 }  // namespace
 
 SetupPage::SetupPage(QWidget* parent)
@@ -63,6 +80,7 @@ SetupPage::SetupPage(QWidget* parent)
     headingFont.setPointSize(12);
     heading_->setFont(headingFont);
     heading_->setWordWrap(true);
+    heading_->setTextFormat(Qt::RichText);
     status_->setObjectName("setupStatus");
     status_->setReadOnly(true);
     // Dark blue on the button face, as the Windows version drew its status.
@@ -110,7 +128,7 @@ QCheckBox* SetupPage::addCheck(const QString& text, const char* objectName) {
 
 void SetupPage::showTexts(const std::string& heading, const std::string& action,
                           const std::string& status) {
-    heading_->setText(QString::fromStdString(heading));
+    heading_->setText(headingMarkup(QString::fromStdString(heading)));
     action_->setText(QString::fromStdString(action));
     status_->setPlainText(QString::fromStdString(status));
 }

@@ -1,6 +1,8 @@
 #include "setup/ui/setup_run.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -39,9 +41,12 @@ SetupRun::Pages SetupRun::build(MainSheet& sheet, InstallPlan* install, Uninstal
     sheet.addPage(pages.readMe, "Read Me", "The ReadMe file of this copy");
     QObject::connect(pages.setup, &SetupPage::closeRequested, &sheet, &MainSheet::closeRequested);
     sheet.progressBar()->hide();  // nothing is transferred here
-    const int unitX = sheet.fontMetrics().averageCharWidth();
+    // Wide enough for the ReadMe's lines (up to 88 columns of its fixed font) without
+    // scrolling sideways.
     const int unitY = sheet.fontMetrics().height();
-    sheet.resizeWithinScreen(QSize(unitX * 400 / 4, unitY * 200 / 8));
+    const int readMeWidth = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+                                .horizontalAdvance(QString(88, 'x'));
+    sheet.resizeWithinScreen(QSize(readMeWidth + 6 * unitY, unitY * 200 / 8));
     return pages;
 }
 

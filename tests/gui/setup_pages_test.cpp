@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <filesystem>
 
 #include "base/config_store.h"
@@ -34,7 +37,20 @@ class SetupPagesTest : public test::SetupFixture {
     QPushButton* button(const SetupRun::Pages& pages, const char* name) const {
         return pages.setup->findChild<QPushButton*>(name);
     }
-    void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
+    // At the centre of what a person clicks: a check box's box and text, not the middle
+    // of the row the layout stretched it over.
+    void click(QWidget* widget) const {
+        QPoint at = widget->rect().center();
+        if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(check);
+            option.text = check->text();
+            at = check->style()
+                     ->subElementRect(QStyle::SE_CheckBoxClickRect, &option, check)
+                     .center();
+        }
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
     void install(bool link) {
         InstallPlan plan(folders);
         plan.setLinkTruster({});
@@ -65,8 +81,11 @@ TEST_F(SetupPagesTest, InstallClickedWritesTheMenuAndFinishClosesTheWindow) {
                                                "Nubo PRO 2.2 Uninstall record created\n");
     EXPECT_EQ(button(pages, "setupAction")->text(), "&Finish");
     EXPECT_FALSE(button(pages, "setupCancel")->isEnabled());
-    EXPECT_EQ(pages.setup->findChild<QLabel*>("setupHeading")->text(),
-              "Click \"&Finish\" to exit setup");
+    // What a user reads: the button's name with its letter underlined, no ampersand.
+    const QString heading = pages.setup->findChild<QLabel*>("setupHeading")->text();
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(heading).toPlainText(),
+              "Click \"Finish\" to exit setup");
+    EXPECT_TRUE(heading.contains("<u>F</u>inish")) << heading.toStdString();
     EXPECT_TRUE(exists(folders.menuFile()));
     EXPECT_FALSE(exists(folders.desktop + "/Nubo 2.2.desktop"));
     EXPECT_EQ(closing.count(), 0);
