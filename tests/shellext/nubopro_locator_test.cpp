@@ -7,6 +7,7 @@
 
 #include "platform/registry_key.h"
 #include "shellext/detached_start.h"
+#include "tests/support/recording_program.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -17,11 +18,8 @@ using test::TempFolder;
 using test::waitFor;
 using test::writeFile;
 
-// A program that writes each of its arguments on a line of its own into `record`.
 std::string recordingProgram(const std::string& path, const std::string& record) {
-    writeFile(path, "#!/bin/sh\nfor a in \"$0\" \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
-                        record + ".tmp'\nmv '" + record + ".tmp' '" + record + "'\n");
-    chmod(path.c_str(), 0755);
+    test::writeRecordingProgram(path, record);
     return path;
 }
 
@@ -36,7 +34,6 @@ class NuboproLocatorTest : public ::testing::Test {
     }
     std::string program(const std::string& relative) {
         const std::string path = folder_.path() + "/" + relative;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         return recordingProgram(path, folder_.path() + "/record");
     }
 
@@ -99,7 +96,6 @@ TEST_F(NuboproLocatorTest, ASettingsPathThatIsNoFileIsNotRead) {
 TEST(DetachedStartTest, TheProgramGetsEachArgumentAsItIs) {
     TempFolder folder("nubosx-start");
     const std::string record = folder.path() + "/record";
-    std::filesystem::create_directories(folder.path() + "/a b'c");
     const std::string program = recordingProgram(folder.path() + "/a b'c/nubopro", record);
     const std::vector<std::string> arguments = {program,  "-u", "ftp://h/;type=d", "$HOME",
                                                 "a\\b c", "\"q\"", "it's", "*"};
