@@ -8,7 +8,7 @@
 
 namespace nubo {
 
-std::string absolutePath(const std::string& path) {
+std::string namedInFull(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     return error ? path : absolute.lexically_normal().string();
@@ -28,7 +28,7 @@ ShortcutCommands ShortcutCommands::forThisUser() {
 
 bool ShortcutCommands::readShortcut(const std::string& shortcutFile, ShortcutValues* values,
                                     std::string* error) const {
-    const std::string path = absolutePath(shortcutFile);
+    const std::string path = namedInFull(shortcutFile);
     // The object keeps at most kMaxPath characters of its path: a longer one would
     // name another file.
     if (path.size() > ShortcutObject::kMaxPath) {
@@ -91,7 +91,7 @@ bool ShortcutCommands::upload(const std::string& shortcutFile,
     }
     std::vector<std::string> absolute;
     for (const std::string& path : paths) {
-        absolute.push_back(absolutePath(path));
+        absolute.push_back(namedInFull(path));
     }
     return launch(LaunchKind::Drop, values, absolute, error);
 }

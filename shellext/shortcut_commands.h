@@ -43,6 +43,6 @@ class ShortcutCommands {
 
 // The full path of a file named on the command line (relative to the current folder),
 // as NuboPRO, started elsewhere, must be given it.
-std::string absolutePath(const std::string& path);
+std::string namedInFull(const std::string& path);
 
 }  // namespace nubo

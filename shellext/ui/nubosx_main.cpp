@@ -46,7 +46,7 @@ bool haveDisplay() {
 }
 
 bool usableShortcutPath(const std::string& file, std::string* error) {
-    if (nubo::absolutePath(file).size() > nubo::ShortcutObject::kMaxPath) {
+    if (nubo::namedInFull(file).size() > nubo::ShortcutObject::kMaxPath) {
         *error = file + ": the path is too long for a shortcut";
         return false;
     }
@@ -103,7 +103,7 @@ int properties(int argc, char** argv) {
         return fail(error);
     }
     nubo::ShortcutProperties model;
-    if (!model.load(nubo::absolutePath(argv[2]))) {
+    if (!model.load(nubo::namedInFull(argv[2]))) {
         return fail(std::string(argv[2]) + ": not a readable Nubo shortcut");
     }
     if (!haveDisplay()) {

@@ -26,6 +26,8 @@
 #include "engine/ftp_session.h"
 #include "platform/registry_key.h"
 #include "shell/log_banner.h"
+#include "shellext/shortcut_properties.h"
+#include "shellext/ui/shortcut_properties_dialog.h"
 #include "shell/progress_display.h"
 #include "shell/ui/help_page.h"
 #include "shell/ui/main_sheet.h"
@@ -434,6 +436,22 @@ int main(int argc, char** argv) {
         nubo::CertificateDialog dialog("files.example.org", 21, facts);
         dialog.show();
         save(dialog, output + "/tool-certificate.png", &written);
+    }
+    // The property dialog of a ".nubo" shortcut (nubosx properties).
+    {
+        const std::string path = (output + "/data/Example Mirror.nubo").toStdString();
+        QFile file(QString::fromStdString(path));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write("[NuboShortcut]\nURL=ftp://ftp.example.org/pub/releases/\n"
+                       "XDir=/home/me/Downloads/releases\nXMode=i\nUpdate=1");
+            file.close();
+        }
+        nubo::ShortcutProperties properties;
+        properties.load(path);
+        nubo::ShortcutPropertiesDialog dialog(properties);
+        dialog.show();
+        QApplication::processEvents();
+        save(dialog, output + "/tool-shortcut-properties.png", &written);
     }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;
