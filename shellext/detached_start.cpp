@@ -33,8 +33,7 @@ bool startDetached(const std::vector<std::string>& arguments, std::string* error
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
     pid_t pid = 0;
-    const int result =
-        posix_spawn(&pid, argv.front(), &actions, &attributes, argv.data(), environ);
+    const int result = posix_spawn(&pid, argv.front(), &actions, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {

@@ -51,10 +51,17 @@ std::string xmlEscaped(const std::string& text) {
     std::string escaped;
     for (char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            default: escaped += c;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            default:
+                escaped += c;
         }
     }
     return escaped;
@@ -145,8 +152,8 @@ std::string FileManagerActions::thunarActions(const std::string& nubosxPath) {
                     xmlEscaped(percentEscaped(shellQuoted(nubosxPath)) + " " + command.arguments +
                                (command.anyFile ? " %F" : " %f")) +
                     "</command>\n";
-        elements += std::string("\t<description>") + xmlEscaped(command.description) +
-                    "</description>\n";
+        elements +=
+            std::string("\t<description>") + xmlEscaped(command.description) + "</description>\n";
         elements += command.anyFile ? "\t<range></range>\n\t<patterns>*</patterns>\n"
                                     : "\t<range>1</range>\n\t<patterns>*.nubo</patterns>\n";
         if (command.anyFile) {
@@ -157,8 +164,8 @@ std::string FileManagerActions::thunarActions(const std::string& nubosxPath) {
     return elements;
 }
 
-bool FileManagerActions::mergeThunarActions(const std::string& existing,
-                                            const std::string& ours, std::string* merged) {
+bool FileManagerActions::mergeThunarActions(const std::string& existing, const std::string& ours,
+                                            std::string* merged) {
     std::string text = existing;
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n";
@@ -205,8 +212,7 @@ bool FileManagerActions::mergeThunarActions(const std::string& existing,
 }
 
 bool FileManagerActions::install(const std::string& dataHome, const std::string& configHome,
-                                 const std::string& nubosxPath,
-                                 std::vector<std::string>* created) {
+                                 const std::string& nubosxPath, std::vector<std::string>* created) {
     bool ok = true;
     const std::string folder = nautilusFolder(dataHome);
     if (makeFolderPath(folder)) {

@@ -19,8 +19,7 @@ bool readShortcutValues(INuboShortcut& shortcut, ShortcutValues* values) {
 std::vector<std::string> launchArguments(const std::string& program, LaunchKind kind,
                                          const ShortcutValues& values,
                                          const std::vector<std::string>& dropped) {
-    std::vector<std::string> arguments{program, kind == LaunchKind::Drop ? "-u" : "-f",
-                                       values.url};
+    std::vector<std::string> arguments{program, kind == LaunchKind::Drop ? "-u" : "-f", values.url};
     if (!values.folder.empty()) {
         arguments.push_back("-d");
         arguments.push_back(values.folder);

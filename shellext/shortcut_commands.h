@@ -23,8 +23,8 @@ class ShortcutCommands {
     // NuboPRO as this user runs it, started for real.
     static ShortcutCommands forThisUser();
 
-    bool paste(const std::string& shortcutFile, const std::string& clipboard,
-               PasteCommand command, std::string* error);
+    bool paste(const std::string& shortcutFile, const std::string& clipboard, PasteCommand command,
+               std::string* error);
     bool upload(const std::string& shortcutFile, const std::vector<std::string>& paths,
                 std::string* error);
     // The arguments of the last program started.

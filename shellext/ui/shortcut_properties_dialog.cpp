@@ -37,8 +37,7 @@ QIcon shortcutIcon() {
 
 }  // namespace
 
-ShortcutPropertiesDialog::ShortcutPropertiesDialog(ShortcutProperties& properties,
-                                                   QWidget* parent)
+ShortcutPropertiesDialog::ShortcutPropertiesDialog(ShortcutProperties& properties, QWidget* parent)
     : QDialog(parent), properties_(properties) {
     setObjectName("shortcutPropertiesDialog");
     setWindowTitle(tr("Nubo Shortcut"));

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <filesystem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
 
 #include "shellext/shortcut_properties.h"
 #include "tests/gui/view_input.h"
@@ -83,13 +83,15 @@ TEST_F(ShortcutPropertiesDialogTest, ApplyKeepsTheDialogOpenAndCancelWritesNothi
     click(child<QRadioButton>("typeAscii"));
     click(child<QPushButton>("applyButton"));
     EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_EQ(readFile(path_), "[NuboShortcut]\nURL=ftp://b.example.org/it's here\nXMode=a\nUpdate=1");
+    EXPECT_EQ(readFile(path_),
+              "[NuboShortcut]\nURL=ftp://b.example.org/it's here\nXMode=a\nUpdate=1");
     EXPECT_FALSE(child<QPushButton>("applyButton")->isEnabled());
 
     click(child<QRadioButton>("typeImage"));
     click(child<QPushButton>("cancelButton"));
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-    EXPECT_EQ(readFile(path_), "[NuboShortcut]\nURL=ftp://b.example.org/it's here\nXMode=a\nUpdate=1");
+    EXPECT_EQ(readFile(path_),
+              "[NuboShortcut]\nURL=ftp://b.example.org/it's here\nXMode=a\nUpdate=1");
 }
 
 TEST_F(ShortcutPropertiesDialogTest, AShortcutThatCannotBeWrittenKeepsTheDialogOpen) {

@@ -23,8 +23,8 @@ const std::string kForeign =
     "\t<unique-id>1589458459123456-1</unique-id>\n\t<command>exo-open --working-directory %f "
     "--launch TerminalEmulator</command>\n\t<description>Example &amp; more</description>\n"
     "\t<patterns>*</patterns>\n\t<startup-notify/>\n\t<directories/>\n</action>\n";
-const std::string kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n" +
-                              kForeign + "<action><name>Second</name><unique-id>2</unique-id>"
+const std::string kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n" + kForeign +
+                              "<action><name>Second</name><unique-id>2</unique-id>"
                               "<command>true</command></action>\n</actions>\n";
 
 size_t count(const std::string& text, const std::string& part) {
@@ -108,8 +108,8 @@ TEST_F(FileManagerActionsTest, NautilusScriptsRunTheProgramWithTheSelection) {
     const std::string program = home_.path() + "/it's $HOME/nubosx";
     std::filesystem::create_directories(home_.path() + "/it's $HOME");
     const std::string record = home_.path() + "/record";
-    writeFile(program, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
-                           record + "'\n");
+    writeFile(program,
+              "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record + "'\n");
     ::chmod(program.c_str(), 0755);
     std::vector<std::string> created;
     ASSERT_TRUE(FileManagerActions::install(data(), config(), program, &created));

@@ -60,8 +60,8 @@ void expectCommand(const std::string& exec, const std::string& where) {
 }
 
 std::string shortcutMimeType() {
-    const std::string xml = test::readFile(std::string(NUBO_SOURCE_DIR) +
-                                           "/resources/linux/nubo-shortcut.xml");
+    const std::string xml =
+        test::readFile(std::string(NUBO_SOURCE_DIR) + "/resources/linux/nubo-shortcut.xml");
     const size_t start = xml.find("<mime-type type=\"") + 17;
     return xml.substr(start, xml.find('"', start) - start);
 }
@@ -78,7 +78,8 @@ TEST(FileManagerEntriesTest, DolphinServiceMenusOfferOurCommands) {
             ASSERT_EQ(groups.count(group), 1u) << name << ": " << group;
             EXPECT_FALSE(groups[group]["Name"].empty()) << group;
             expectCommand(groups[group]["Exec"], name);
-            commands.insert(groups[group]["Exec"].substr(7, groups[group]["Exec"].find(' ', 7) - 7));
+            commands.insert(
+                groups[group]["Exec"].substr(7, groups[group]["Exec"].find(' ', 7) - 7));
         }
     }
     EXPECT_EQ(parseKeyFile(kActions + "nubosx.desktop")["Desktop Entry"]["MimeType"],

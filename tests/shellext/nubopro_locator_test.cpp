@@ -61,8 +61,8 @@ TEST_F(NuboproLocatorTest, ARecordThatIsNoProgramFallsBackToThePath) {
     for (const std::string& record : {notExecutable, std::string("nubopro"), folder_.path()}) {
         setAppFile(record);
         // Relative and empty entries would mean the file manager's current folder.
-        NuboproLocator locator(settings(), "::relative:" + folder_.path() + "/none:" +
-                                               folder_.path() + "/bin");
+        NuboproLocator locator(settings(),
+                               "::relative:" + folder_.path() + "/none:" + folder_.path() + "/bin");
         ASSERT_TRUE(locator.locate(&found, &error)) << record;
         EXPECT_EQ(found, onPath);
     }
@@ -97,8 +97,8 @@ TEST(DetachedStartTest, TheProgramGetsEachArgumentAsItIs) {
     TempFolder folder("nubosx-start");
     const std::string record = folder.path() + "/record";
     const std::string program = recordingProgram(folder.path() + "/a b'c/nubopro", record);
-    const std::vector<std::string> arguments = {program,  "-u", "ftp://h/;type=d", "$HOME",
-                                                "a\\b c", "\"q\"", "it's", "*"};
+    const std::vector<std::string> arguments = {
+        program, "-u", "ftp://h/;type=d", "$HOME", "a\\b c", "\"q\"", "it's", "*"};
     std::string error;
     ASSERT_TRUE(startDetached(arguments, &error)) << error;
     ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(record); }));

@@ -29,8 +29,7 @@ class NuboSxProgramTest : public ::testing::Test {
     }
     std::string record() const { return home_.root() + "/record"; }
     ProgramResult run(const Arguments& arguments, const std::string& path = "/usr/bin:/bin") {
-        return test::runProgram(home_, NUBOSX_BINARY, arguments, 60, false, {},
-                                {{"PATH", path}});
+        return test::runProgram(home_, NUBOSX_BINARY, arguments, 60, false, {}, {{"PATH", path}});
     }
     // The recorded arguments, once the stand-in has run.
     Arguments started() {
@@ -44,8 +43,9 @@ class NuboSxProgramTest : public ::testing::Test {
 
 TEST_F(NuboSxProgramTest, UploadStartsNuboproWithTheShortcutAndThePaths) {
     const std::string shortcut = home_.work() + "/My \"site\" $1.nubo";
-    writeFile(shortcut, "[NuboShortcut]\nURL=ftp://user@ftp.example.org/in coming/\nXDir=/x\n"
-                        "XMode=a\nUpdate=1");
+    writeFile(shortcut,
+              "[NuboShortcut]\nURL=ftp://user@ftp.example.org/in coming/\nXDir=/x\n"
+              "XMode=a\nUpdate=1");
     const std::string first = home_.work() + "/a 'b' \\c.txt";
     ProgramResult result = run({"upload", shortcut, first, "rel $x/`d`.bin"});
     ASSERT_EQ(result.exitCode, 0) << result.errorText;
@@ -62,8 +62,7 @@ TEST_F(NuboSxProgramTest, WithoutTheRecordNuboproComesFromThePath) {
     writeFile(home_.work() + "/s.nubo", "[NuboShortcut]\nURL=ftp://h.example.org");
     ProgramResult result = run({"upload", "s.nubo", "f"}, "/usr/bin:" + home_.root() + "/bin");
     ASSERT_EQ(result.exitCode, 0) << result.errorText;
-    EXPECT_EQ(started(),
-              (Arguments{onPath, "-u", "ftp://h.example.org", home_.work() + "/f"}));
+    EXPECT_EQ(started(), (Arguments{onPath, "-u", "ftp://h.example.org", home_.work() + "/f"}));
     // Neither on the path: one line that says so, nothing started.
     std::filesystem::remove(record());
     result = run({"upload", "s.nubo", "f"}, "/nonexistent");

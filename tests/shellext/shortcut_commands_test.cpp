@@ -69,8 +69,8 @@ TEST_F(ShortcutCommandsTest, PasteGivesTheClipboardTextWithTheShortcutsFolderAnd
 
 TEST_F(ShortcutCommandsTest, PasteOfAnEmptyShortcutPassesTheUrlAlone) {
     std::string error;
-    ASSERT_TRUE(commands_.paste(shortcut(""), "ftp://a.b/" + kAwkward, PasteCommand::Download,
-                                &error))
+    ASSERT_TRUE(
+        commands_.paste(shortcut(""), "ftp://a.b/" + kAwkward, PasteCommand::Download, &error))
         << error;
     ASSERT_EQ(starts_.size(), 1u);
     EXPECT_EQ(starts_[0], (Arguments{kProgram, "-f", "ftp://a.b/" + kAwkward}));
@@ -118,8 +118,7 @@ TEST_F(ShortcutCommandsTest, UploadNamesRelativePathsInFull) {
     ASSERT_EQ(chdir(saved.c_str()), 0);
     ASSERT_TRUE(started) << error;
     EXPECT_EQ(starts_.at(0), (Arguments{kProgram, "-u", "ftp://h.example.org", "-v",
-                                        folder_.path() + "/x y.txt",
-                                        folder_.path() + "/'q'.bin"}));
+                                        folder_.path() + "/x y.txt", folder_.path() + "/'q'.bin"}));
 }
 
 TEST_F(ShortcutCommandsTest, WhatIsNoShortcutOrNamesNoSiteStartsNothing) {

@@ -20,7 +20,8 @@ class ShortcutPropertiesTest : public ::testing::Test {
 
 TEST_F(ShortcutPropertiesTest, ShowsTheNameAndValuesOfTheFile) {
     const std::string path = folder_.path() + "/My \"Site\" v1.2.nubo";
-    writeFile(path, "[NuboShortcut]\r\n\r\nXDir=/home/me/in\r\nURL=ftp://h.example.org/\r\nUpdate=1");
+    writeFile(path,
+              "[NuboShortcut]\r\n\r\nXDir=/home/me/in\r\nURL=ftp://h.example.org/\r\nUpdate=1");
     ShortcutProperties properties;
     ASSERT_TRUE(properties.load(path));
     EXPECT_EQ(properties.name(), "My \"Site\" v1.2");
@@ -62,8 +63,8 @@ TEST_F(ShortcutPropertiesTest, OverlongTextIsCutToWhatTheFileKeeps) {
     properties.url = std::string(600, 'u');
     properties.folder = std::string(300, 'd');
     EXPECT_EQ(properties.apply(), ShortcutProperties::Applied::Saved);
-    EXPECT_EQ(readFile(path), "[NuboShortcut]\nURL=" + std::string(511, 'u') + "\nXDir=" +
-                                  std::string(259, 'd'));
+    EXPECT_EQ(readFile(path),
+              "[NuboShortcut]\nURL=" + std::string(511, 'u') + "\nXDir=" + std::string(259, 'd'));
     // What was cut is what is kept: the same long text again changes nothing.
     EXPECT_FALSE(properties.differs());
 }

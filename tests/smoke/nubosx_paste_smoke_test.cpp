@@ -53,8 +53,13 @@ class NuboSxPasteSmokeTest : public ::testing::Test {
             ADD_FAILURE() << test::readFile(home_.root() + "/holder.log");
             return {};
         }
-        return test::runProgram(home_, NUBOSX_BINARY, {command, shortcut_}, 60, false, {},
-                                {{"DISPLAY", x_.display()}, {"QT_QPA_PLATFORM", "xcb"}});
+        // A runtime folder of its own, or Qt says on standard error that it has none.
+        const std::string runtime = home_.root() + "/runtime";
+        std::filesystem::create_directory(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        return test::runProgram(
+            home_, NUBOSX_BINARY, {command, shortcut_}, 60, false, {},
+            {{"DISPLAY", x_.display()}, {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", runtime}});
     }
     Arguments started() {
         EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(record()); }));
@@ -82,7 +87,8 @@ TEST_F(NuboSxPasteSmokeTest, DownloadAndListingTakeTheClipboardsHostName) {
 TEST_F(NuboSxPasteSmokeTest, TextWithoutADotOrTooLongStartsNothing) {
     ProgramResult dotless = paste("paste-download", "localhost");
     EXPECT_EQ(dotless.exitCode, 1);
-    EXPECT_EQ(dotless.errorText, "nubosx: the clipboard's text names no host (it holds no \".\")\n");
+    EXPECT_EQ(dotless.errorText,
+              "nubosx: the clipboard's text names no host (it holds no \".\")\n");
     ProgramResult tooLong = paste("paste-listing", "ftp.example.org/" + std::string(488, 'a'));
     EXPECT_EQ(tooLong.exitCode, 1);
     EXPECT_EQ(tooLong.errorText,

@@ -72,8 +72,8 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
 }
 
 ProgramResult runProgram(const TestHome& home, const std::string& binary,
-                         const std::vector<std::string>& args, int timeoutSeconds,
-                         bool onTerminal, const std::function<void(pid_t)>& watch,
+                         const std::vector<std::string>& args, int timeoutSeconds, bool onTerminal,
+                         const std::function<void(pid_t)>& watch,
                          const std::vector<std::pair<std::string, std::string>>& environment) {
     ProgramResult result;
     const std::string errorFile = home.root() + "/stderr.txt";

@@ -26,8 +26,6 @@
 #include "engine/ftp_session.h"
 #include "platform/registry_key.h"
 #include "shell/log_banner.h"
-#include "shellext/shortcut_properties.h"
-#include "shellext/ui/shortcut_properties_dialog.h"
 #include "shell/progress_display.h"
 #include "shell/ui/help_page.h"
 #include "shell/ui/main_sheet.h"
@@ -35,6 +33,8 @@
 #include "shell/ui/program_icons.h"
 #include "shell/ui/sheet_pages.h"
 #include "shell/ui/theme_icon.h"
+#include "shellext/shortcut_properties.h"
+#include "shellext/ui/shortcut_properties_dialog.h"
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/certificate_dialog.h"
@@ -442,8 +442,9 @@ int main(int argc, char** argv) {
         const std::string path = (output + "/data/Example Mirror.nubo").toStdString();
         QFile file(QString::fromStdString(path));
         if (file.open(QIODevice::WriteOnly)) {
-            file.write("[NuboShortcut]\nURL=ftp://ftp.example.org/pub/releases/\n"
-                       "XDir=/home/me/Downloads/releases\nXMode=i\nUpdate=1");
+            file.write(
+                "[NuboShortcut]\nURL=ftp://ftp.example.org/pub/releases/\n"
+                "XDir=/home/me/Downloads/releases\nXMode=i\nUpdate=1");
             file.close();
         }
         nubo::ShortcutProperties properties;
