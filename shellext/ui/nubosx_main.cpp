@@ -60,6 +60,13 @@ int paste(int argc, char** argv, nubo::PasteCommand command) {
     if (!haveDisplay()) {
         return fail("no display: the clipboard cannot be read");
     }
+    // A Wayland compositor hands the clipboard only to a client with keyboard focus,
+    // which a helper without a window never has; through XWayland the selection is
+    // there to be read.
+    const char* x11 = std::getenv("DISPLAY");
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && x11 != nullptr && *x11 != '\0') {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     std::string error;

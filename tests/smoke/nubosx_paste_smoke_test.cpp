@@ -1,5 +1,7 @@
 // nubosx's paste commands on an X server of their own, reading a clipboard that another
-// program holds, as they do when a file manager starts them.
+// program holds, as they do when a file manager starts them. As in a Wayland session
+// with XWayland, both displays are named and no Qt platform is chosen for nubosx: it
+// must pick X itself.
 #include <gtest/gtest.h>
 
 #include <filesystem>
