@@ -61,7 +61,7 @@ TEST_F(ShortcutPropertiesDialogTest, ShowsTheShortcutAndNoneWithoutAnXModeEntry)
 TEST_F(ShortcutPropertiesDialogTest, ChoosingSmartAndOkWritesXModeX) {
     const std::string original = "[NuboShortcut]\r\nURL=ftp://ftp.example.org/\r\n";
     open(original);
-    // OK without a change writes nothing (the file keeps its line ends).
+    // Choosing writes nothing yet (the file keeps its line ends); OK does.
     auto* smart = child<QRadioButton>("typeSmart");
     click(smart);
     EXPECT_TRUE(smart->isChecked());
