@@ -23,18 +23,20 @@ add_custom_command(OUTPUT ${NUBO_ICON_STAMP}
 
 # Manual page and changelog compressed as Debian wants them.
 set(NUBO_DOC_BUILD ${CMAKE_BINARY_DIR}/doc)
-add_custom_command(OUTPUT ${NUBO_DOC_BUILD}/nubopro.1.gz ${NUBO_DOC_BUILD}/changelog.gz
+add_custom_command(OUTPUT ${NUBO_DOC_BUILD}/nubopro.1.gz ${NUBO_DOC_BUILD}/nubosx.1.gz
+  ${NUBO_DOC_BUILD}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${NUBO_DOC_BUILD}
   COMMAND gzip -9n -c ${NUBO_LINUX_FILES}/nubopro.1 > ${NUBO_DOC_BUILD}/nubopro.1.gz
+  COMMAND gzip -9n -c ${NUBO_LINUX_FILES}/nubosx.1 > ${NUBO_DOC_BUILD}/nubosx.1.gz
   COMMAND gzip -9n -c ${NUBO_LINUX_FILES}/changelog > ${NUBO_DOC_BUILD}/changelog.gz
-  DEPENDS ${NUBO_LINUX_FILES}/nubopro.1 ${NUBO_LINUX_FILES}/changelog
-  COMMENT "Compressing the manual page and the changelog")
+  DEPENDS ${NUBO_LINUX_FILES}/nubopro.1 ${NUBO_LINUX_FILES}/nubosx.1 ${NUBO_LINUX_FILES}/changelog
+  COMMENT "Compressing the manual pages and the changelog")
 add_custom_target(nubo_desktop_files ALL DEPENDS ${NUBO_ICON_STAMP}
-  ${NUBO_DOC_BUILD}/nubopro.1.gz ${NUBO_DOC_BUILD}/changelog.gz)
+  ${NUBO_DOC_BUILD}/nubopro.1.gz ${NUBO_DOC_BUILD}/nubosx.1.gz ${NUBO_DOC_BUILD}/changelog.gz)
 configure_file(${NUBO_LINUX_FILES}/${NUBO_APP_ID}.metainfo.xml.in
   ${CMAKE_BINARY_DIR}/${NUBO_APP_ID}.metainfo.xml @ONLY)
 
-install(TARGETS nubopro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS nubopro nubosx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS nubosx_library LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/nubopro)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/nubopro/help)
 install(FILES ${NUBO_LINUX_FILES}/${NUBO_APP_ID}.desktop ${NUBO_LINUX_FILES}/nubo-shortcut.desktop
@@ -48,7 +50,18 @@ install(FILES ${NUBO_LINUX_FILES}/application-x-nubo-shortcut.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
   FILES_MATCHING PATTERN "*.png")
-install(FILES ${NUBO_DOC_BUILD}/nubopro.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${NUBO_DOC_BUILD}/nubopro.1.gz ${NUBO_DOC_BUILD}/nubosx.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The shortcut commands in the file managers that read system-wide actions: a Dolphin
+# service menu (on shortcuts, and Upload on any files) and Nemo actions.
+install(FILES ${NUBO_LINUX_FILES}/actions/nubosx.desktop
+  ${NUBO_LINUX_FILES}/actions/nubosx-upload.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/kio/servicemenus)
+install(FILES ${NUBO_LINUX_FILES}/actions/nubosx-paste-download.nemo_action
+  ${NUBO_LINUX_FILES}/actions/nubosx-paste-listing.nemo_action
+  ${NUBO_LINUX_FILES}/actions/nubosx-properties.nemo_action
+  ${NUBO_LINUX_FILES}/actions/nubosx-upload.nemo_action
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/nemo/actions)
 install(FILES ${NUBO_LINUX_FILES}/copyright ${NUBO_DOC_BUILD}/changelog.gz
   ${NUBO_LINUX_FILES}/ReadMe.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nubopro)
 

@@ -68,10 +68,17 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
                          int timeoutSeconds, bool onTerminal,
                          const std::function<void(pid_t)>& watch,
                          const std::vector<std::pair<std::string, std::string>>& environment) {
+    return runProgram(home, NUBOPRO_BINARY, args, timeoutSeconds, onTerminal, watch, environment);
+}
+
+ProgramResult runProgram(const TestHome& home, const std::string& binary,
+                         const std::vector<std::string>& args, int timeoutSeconds, bool onTerminal,
+                         const std::function<void(pid_t)>& watch,
+                         const std::vector<std::pair<std::string, std::string>>& environment) {
     ProgramResult result;
     const std::string errorFile = home.root() + "/stderr.txt";
     const std::string outputFile = home.root() + "/stdout.txt";
-    std::vector<std::string> argvText = {NUBOPRO_BINARY};
+    std::vector<std::string> argvText = {binary};
     argvText.insert(argvText.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argvText)
@@ -93,7 +100,7 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
             (onTerminal ? dup2(terminalSide, 2) < 0 : !freopen(errorFile.c_str(), "w", stderr))) {
             _exit(126);
         }
-        execv(NUBOPRO_BINARY, argv.data());
+        execv(binary.c_str(), argv.data());
         _exit(127);
     }
     if (pid < 0) {

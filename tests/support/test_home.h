@@ -58,4 +58,11 @@ ProgramResult runNubopro(const TestHome& home, const std::vector<std::string>& a
                          const std::function<void(pid_t)>& watch,
                          const std::vector<std::pair<std::string, std::string>>& environment = {});
 
+// The same for another program of ours (nubosx), with the same home, folder and
+// environment rules.
+ProgramResult runProgram(const TestHome& home, const std::string& binary,
+                         const std::vector<std::string>& args, int timeoutSeconds = 120,
+                         bool onTerminal = false, const std::function<void(pid_t)>& watch = {},
+                         const std::vector<std::pair<std::string, std::string>>& environment = {});
+
 }  // namespace nubo::test

@@ -36,6 +36,8 @@
 #include "shell/ui/program_icons.h"
 #include "shell/ui/sheet_pages.h"
 #include "shell/ui/theme_icon.h"
+#include "shellext/shortcut_properties.h"
+#include "shellext/ui/shortcut_properties_dialog.h"
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/certificate_dialog.h"
@@ -476,6 +478,23 @@ int main(int argc, char** argv) {
         save(dialog, output + "/tool-certificate.png", &written);
     }
     shootSetup(output, &written);
+    // The property dialog of a ".nubo" shortcut (nubosx properties).
+    {
+        const std::string path = (output + "/data/Example Mirror.nubo").toStdString();
+        QFile file(QString::fromStdString(path));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(
+                "[NuboShortcut]\nURL=ftp://ftp.example.org/pub/releases/\n"
+                "XDir=/home/me/Downloads/releases\nXMode=i\nUpdate=1");
+            file.close();
+        }
+        nubo::ShortcutProperties properties;
+        properties.load(path);
+        nubo::ShortcutPropertiesDialog dialog(properties);
+        dialog.show();
+        QApplication::processEvents();
+        save(dialog, output + "/tool-shortcut-properties.png", &written);
+    }
     // The tray's icons, side by side: program, base, then progress 1 to 10.
     nubo::ProgramIcons icons;
     QPixmap strip(12 * 36, 36);

@@ -1,0 +1,109 @@
+// The real nubosx, run as a file manager runs it, starting a stand-in NuboPRO that
+// records its arguments.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/registry_key.h"
+#include "tests/support/recording_program.h"
+#include "tests/support/test_home.h"
+#include "tests/support/test_util.h"
+
+namespace nubo {
+namespace {
+
+using test::ProgramResult;
+using test::recordedArguments;
+using test::waitFor;
+using test::writeFile;
+using Arguments = std::vector<std::string>;
+
+class NuboSxProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program_ = home_.root() + "/opt/Nubo \"PRO\" $HOME's\\bin/nubopro";
+        test::writeRecordingProgram(program_, record());
+        RegistryKey key(home_.settingsFile());
+        key.subkey("Settings").setString("AppFile", program_);
+        key.flush();
+    }
+    std::string record() const { return home_.root() + "/record"; }
+    ProgramResult run(const Arguments& arguments, const std::string& path = "/usr/bin:/bin") {
+        return test::runProgram(home_, NUBOSX_BINARY, arguments, 60, false, {}, {{"PATH", path}});
+    }
+    // The recorded arguments, once the stand-in has run.
+    Arguments started() {
+        EXPECT_TRUE(waitFor([&] { return std::filesystem::exists(record()); }));
+        return recordedArguments(record());
+    }
+
+    test::TestHome home_;
+    std::string program_;
+};
+
+TEST_F(NuboSxProgramTest, UploadStartsNuboproWithTheShortcutAndThePaths) {
+    const std::string shortcut = home_.work() + "/My \"site\" $1.nubo";
+    writeFile(shortcut,
+              "[NuboShortcut]\nURL=ftp://user@ftp.example.org/in coming/\nXDir=/x\n"
+              "XMode=a\nUpdate=1");
+    const std::string first = home_.work() + "/a 'b' \\c.txt";
+    ProgramResult result = run({"upload", shortcut, first, "rel $x/`d`.bin"});
+    ASSERT_EQ(result.exitCode, 0) << result.errorText;
+    EXPECT_EQ(result.errorText, "");
+    // Relative paths are named in full: NuboPRO does not start in the caller's folder.
+    EXPECT_EQ(started(), (Arguments{program_, "-u", "ftp://user@ftp.example.org/in coming/", "-d",
+                                    "/x", "-xa", "-v", first, home_.work() + "/rel $x/`d`.bin"}));
+}
+
+TEST_F(NuboSxProgramTest, WithoutTheRecordNuboproComesFromThePath) {
+    std::filesystem::remove(home_.settingsFile());
+    const std::string onPath = home_.root() + "/bin/nubopro";
+    test::writeRecordingProgram(onPath, record());
+    writeFile(home_.work() + "/s.nubo", "[NuboShortcut]\nURL=ftp://h.example.org");
+    ProgramResult result = run({"upload", "s.nubo", "f"}, "/usr/bin:" + home_.root() + "/bin");
+    ASSERT_EQ(result.exitCode, 0) << result.errorText;
+    EXPECT_EQ(started(), (Arguments{onPath, "-u", "ftp://h.example.org", home_.work() + "/f"}));
+    // Neither on the path: one line that says so, nothing started.
+    std::filesystem::remove(record());
+    result = run({"upload", "s.nubo", "f"}, "/nonexistent");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errorText.rfind("nubosx: NuboPRO not found", 0), 0u) << result.errorText;
+    EXPECT_EQ(result.errorText.find('\n'), result.errorText.size() - 1);
+    EXPECT_FALSE(std::filesystem::exists(record()));
+}
+
+TEST_F(NuboSxProgramTest, RefusalsAreOneLineAndStartNothing) {
+    writeFile(home_.work() + "/bad.nubo", "not a shortcut");
+    writeFile(home_.work() + "/good.nubo", "[NuboShortcut]\nURL=ftp://h.example.org");
+    const std::vector<std::pair<Arguments, std::string>> cases = {
+        {{"upload", "bad.nubo", "f"}, "nubosx: bad.nubo: not a readable Nubo shortcut\n"},
+        {{"upload", "good.nubo"}, "nubosx: upload needs a shortcut file and the files to upload\n"},
+        {{"properties", "bad.nubo"}, "nubosx: bad.nubo: not a readable Nubo shortcut\n"},
+        {{"properties", "good.nubo"}, "nubosx: no display to show the properties on\n"},
+        {{"paste-download", "good.nubo"}, "nubosx: no display: the clipboard cannot be read\n"},
+        {{"paste-listing", "good.nubo", "x"},
+         "nubosx: paste-listing takes one shortcut file (see nubosx --help)\n"},
+        {{"drop"}, "nubosx: unknown command \"drop\" (see nubosx --help)\n"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        ProgramResult result = run(arguments);
+        EXPECT_NE(result.exitCode, 0) << arguments[0];
+        EXPECT_EQ(result.errorText, expected);
+    }
+    EXPECT_FALSE(std::filesystem::exists(record()));
+}
+
+TEST_F(NuboSxProgramTest, VersionAndHelp) {
+    ProgramResult version = run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.outputText.rfind("nubosx 2.", 0), 0u) << version.outputText;
+    ProgramResult help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* command :
+         {"paste-download", "paste-listing", "upload ", "upload-choose", "properties"}) {
+        EXPECT_NE(help.outputText.find(command), std::string::npos) << command;
+    }
+}
+
+}  // namespace
+}  // namespace nubo
