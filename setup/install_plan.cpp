@@ -10,6 +10,7 @@
 
 #include "platform/xdg_paths.h"
 #include "setup/desktop_launcher.h"
+#include "shellext/file_manager_actions.h"
 
 namespace nubo {
 
@@ -171,6 +172,23 @@ void InstallPlan::forgetOldInstall(const UninstallRecord& old) {
     old.removeEmptyFolders();
 }
 
+void InstallPlan::addFileManagerActions() {
+    // What the Windows version's shell extension added to the context menu of a shortcut,
+    // for the file managers that read only per-user actions. Thunar's file is the user's
+    // and not listed: the uninstall takes our actions out of it and leaves the rest.
+    const std::string nubosx = folders_.programFolder + "/bin/nubosx";
+    if (::access(nubosx.c_str(), X_OK) != 0)
+        return;
+    std::vector<std::string> written;
+    FileManagerActions::install(folders_.dataHome, folders_.configHome, nubosx, &written);
+    const std::string thunar = FileManagerActions::thunarFile(folders_.configHome);
+    for (const std::string& path : written) {
+        if (path != thunar &&
+            std::find(extraCreated_.begin(), extraCreated_.end(), path) == extraCreated_.end())
+            extraCreated_.push_back(path);
+    }
+}
+
 void InstallPlan::run(bool menu, bool desktopLink) {
     if (done_)
         return;
@@ -193,6 +211,7 @@ void InstallPlan::run(bool menu, bool desktopLink) {
             status_ += "Nubo PRO 2.2 folder added to Programs\n";
         }
     }
+    addFileManagerActions();
     for (const std::string& extra : extraCreated_)
         record_.created.push_back({UninstallRecord::Kind::Extra, extra});
     // Folders an earlier install made are still ours to take away when empty.

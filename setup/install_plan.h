@@ -52,6 +52,8 @@ class InstallPlan {
 
   private:
     bool writeDesktopLink(const UninstallRecord& old);
+    // Our per-user file-manager actions, when this copy has nubosx.
+    void addFileManagerActions();
     bool writeMenu(const std::vector<std::string>& uninstallCommand);
     bool makeFolder(const std::string& folder);
     bool writeEntry(const std::string& path, const std::string& text, UninstallRecord::Kind kind,

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "setup/settings_removal.h"
+#include "shellext/file_manager_actions.h"
 
 namespace nubo {
 
@@ -101,9 +102,12 @@ void UninstallPlan::run() {
     for (const CheckState& state : checks_)
         any = any || state.ticked;
     if (app || !any) {
-        status_ += removeShellExtension_ && removeShellExtension_()
-                       ? "Nubo PRO Shell Extension removed\n"
-                       : "Unable to remove Nubo PRO Shell Extension\n";
+        // The ".nubo" registration and our per-user file-manager actions.
+        const bool registration = removeShellExtension_ && removeShellExtension_();
+        const bool actions =
+            FileManagerActions::remove(folders_.dataHome, folders_.configHome, nullptr);
+        status_ += registration && actions ? "Nubo PRO Shell Extension removed\n"
+                                           : "Unable to remove Nubo PRO Shell Extension\n";
     }
     if (app)
         removeApplicationFiles();

@@ -2,8 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "setup/install_plan.h"
 #include "setup/settings_removal.h"
+#include "shellext/file_manager_actions.h"
 #include "tests/setup/setup_fixture.h"
 
 namespace nubo {
@@ -220,6 +223,41 @@ TEST(SettingsRemovalTest, KnowsItsOwnNamesAndNoOthers) {
         EXPECT_TRUE(SettingsRemoval::isSettingsFile(name)) << name;
     for (const char* name : {"Nubo.conf~", "Nubo.conf.bak", "Nubo.ini", "NuboRdb.dat"})
         EXPECT_FALSE(SettingsRemoval::isSettingsFile(name)) << name;
+}
+
+// A copy with nubosx gets the per-user file-manager actions; the uninstall takes away our
+// scripts and our Thunar actions and keeps the user's own action in the same file.
+TEST_F(UninstallPlanTest, TheFileManagerActionsComeAndGoAndTheUsersThunarActionStays) {
+    put(copy + "/bin/nubosx", "#!/bin/sh\n");
+    ::chmod((copy + "/bin/nubosx").c_str(), 0755);
+    const std::string uca = FileManagerActions::thunarFile(home.config());
+    const std::string mine =
+        "<action>\n\t<icon>terminal</icon>\n\t<name>Open Terminal Here</name>\n"
+        "\t<unique-id>1234-1</unique-id>\n\t<command>xterm</command>\n</action>";
+    put(uca, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n" + mine + "\n</actions>\n");
+    InstallPlan install(folders);
+    install.setLinkTruster({});
+    install.run(true, true);
+    const std::string scripts = FileManagerActions::nautilusFolder(home.data());
+    std::vector<std::string> written;
+    for (const auto& item : std::filesystem::directory_iterator(scripts))
+        written.push_back(item.path().string());
+    ASSERT_FALSE(written.empty());
+    for (const std::string& script : written)
+        EXPECT_TRUE(install.record().lists(Kind::Extra, script)) << script;
+    EXPECT_FALSE(install.record().lists(Kind::Extra, uca));  // the user's file
+    const std::string merged = test::readFile(uca);
+    EXPECT_NE(merged.find(mine), std::string::npos);
+    EXPECT_NE(merged.find(copy + "/bin/nubosx"), std::string::npos);
+
+    UninstallPlan uninstall(folders, "1", copy, folders.menuFile(), install.desktopLink());
+    uninstall.setShellExtensionRemover([] { return true; });
+    uninstall.run();
+    EXPECT_NE(uninstall.statusText().find("Nubo PRO Shell Extension removed\n"), std::string::npos);
+    EXPECT_FALSE(exists(scripts));
+    const std::string left = test::readFile(uca);
+    EXPECT_NE(left.find(mine), std::string::npos);
+    EXPECT_EQ(left.find("nubosx"), std::string::npos);
 }
 
 }  // namespace
