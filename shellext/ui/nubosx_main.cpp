@@ -1,14 +1,19 @@
 // nubosx: what the file managers start for ".nubo" shortcut files. It pastes a URL
 // from the clipboard, uploads files, or shows the shortcut's property dialog; the
 // transfers themselves are NuboPRO's, started with an argument vector.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,8 +36,30 @@ constexpr const char* kUsage =
     "  properties FILE.nubo         edit the shortcut's site, folder and transfer mode\n"
     "  --help, --version\n";
 
+// Started from a file manager's menu, nobody reads stderr: the reason also goes to the
+// desktop's notifications, when the session has them (never waited on for long).
+void notifyDesktop(const std::string& reason) {
+    const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (bus == nullptr || *bus == '\0' || ::isatty(STDERR_FILENO))
+        return;
+    std::unique_ptr<QCoreApplication> application;
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "nubosx";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QDBusMessage notify = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                         "/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", "Notify");
+    notify << QString("Nubo PRO") << 0u << QString("dialog-warning") << QString("Nubo PRO")
+           << QString::fromStdString(reason) << QStringList() << QVariantMap() << -1;
+    QDBusConnection::sessionBus().call(notify, QDBus::Block, 2000);
+}
+
 int fail(const std::string& reason) {
     std::fprintf(stderr, "nubosx: %s\n", reason.c_str());
+    notifyDesktop(reason);
     return 1;
 }
 

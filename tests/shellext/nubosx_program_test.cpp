@@ -2,6 +2,7 @@
 // records its arguments.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/registry_key.h"
@@ -103,6 +104,33 @@ TEST_F(NuboSxProgramTest, VersionAndHelp) {
          {"paste-download", "paste-listing", "upload ", "upload-choose", "properties"}) {
         EXPECT_NE(help.outputText.find(command), std::string::npos) << command;
     }
+}
+
+// From a file manager's menu nobody reads stderr: a refusal also goes to the desktop's
+// notifications on the session bus (watched here on a bus of the test's own).
+TEST_F(NuboSxProgramTest, ARefusalIsAlsoADesktopNotification) {
+    if (std::system("command -v dbus-run-session dbus-monitor >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no D-Bus session tools";
+    writeFile(home_.work() + "/good.nubo", "[NuboShortcut]\nURL=ftp://h.example.org");
+    const std::string seen = home_.root() + "/monitor.txt";
+    const std::string script =
+        "dbus-monitor --session interface=org.freedesktop.Notifications > '" + seen +
+        "' 2>/dev/null & monitor=$!\n"
+        "for i in $(seq 100); do grep -q NameAcquired '" +
+        seen +
+        "' 2>/dev/null && break; "
+        "sleep 0.1; done\n"
+        "\"$0\" paste-download good.nubo; code=$?\n"
+        "sleep 0.5; kill $monitor; exit $code\n";
+    ProgramResult result = test::runProgram(
+        home_, "/usr/bin/dbus-run-session", {"--", "/bin/sh", "-c", script, NUBOSX_BINARY}, 60,
+        false, {}, {{"PATH", "/usr/bin:/bin"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string monitored = test::readFile(seen);
+    EXPECT_NE(monitored.find("member=Notify"), std::string::npos) << monitored;
+    EXPECT_NE(monitored.find("string \"no display: the clipboard cannot be read\""),
+              std::string::npos)
+        << monitored;
 }
 
 }  // namespace
