@@ -419,8 +419,12 @@ LocalDirectoryModel::EditEnd LocalDirectoryModel::finishEdit(int index, const st
 
 std::vector<std::string> LocalDirectoryModel::remove(const std::vector<int>& indices,
                                                      bool permanently) {
+    return removeEntries(entriesAt(indices), permanently);
+}
+
+std::vector<std::string> LocalDirectoryModel::removeEntries(const std::vector<LocalEntry>& chosen,
+                                                            bool permanently) {
     std::vector<std::string> failed;
-    const std::vector<LocalEntry> chosen = entriesAt(indices);
     for (const LocalEntry& entry : chosen) {
         bool removed;
         if (permanently) {
@@ -435,14 +439,15 @@ std::vector<std::string> LocalDirectoryModel::remove(const std::vector<int>& ind
     }
     {
         std::lock_guard lock(mutex_);
-        for (int index : indices) {
-            if (index < 0 || static_cast<size_t>(index) >= entries_.size())
-                continue;
-            LocalEntry& entry = entries_[static_cast<size_t>(index)];
-            if (entry.name.empty() || exists(entry.path))
-                continue;
-            entry.name.clear();
-            rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+        for (const LocalEntry& gone : chosen) {
+            for (size_t index = 0; index < entries_.size(); ++index) {
+                LocalEntry& entry = entries_[index];
+                if (entry.name.empty() || entry.path != gone.path || exists(entry.path))
+                    continue;
+                entry.name.clear();
+                rows_.erase(std::remove(rows_.begin(), rows_.end(), static_cast<int>(index)),
+                            rows_.end());
+            }
         }
     }
     notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });

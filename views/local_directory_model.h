@@ -76,6 +76,9 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     // To the trash (or for good); rows whose file is gone afterwards go. The paths that
     // could not be removed.
     std::vector<std::string> remove(const std::vector<int>& indices, bool permanently);
+    // The same for entries taken earlier (before a question was answered): each goes by
+    // its path, and its row only while it is still the one shown at that path.
+    std::vector<std::string> removeEntries(const std::vector<LocalEntry>& chosen, bool permanently);
 
     // LocalViewUpkeep: the session wrote a file or made a folder (worker thread).
     void localFileWritten(const std::string& directory, const std::string& name, int64_t size,

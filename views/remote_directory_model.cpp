@@ -729,14 +729,25 @@ bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,
 }
 
 bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
+    return !indices.empty() && remove(selection(indices));
+}
+
+bool RemoteDirectoryModel::remove(Selection chosen) {
     FtpSession* session = this->session();
-    if (session == nullptr || indices.empty())
+    if (session == nullptr || chosen.entries.empty())
         return false;
-    Selection chosen = selection(indices);
-    if (chosen.entries.empty())
-        return false;
-    for (int index : indices)
-        markEntry(index);
+    {
+        // Marked by name, and only while their directory is the one shown: the rows at
+        // their old places may hold another folder's entries by now.
+        std::lock_guard lock(mutex_);
+        if (chosen.directory == shownDirectory_) {
+            for (const RemoteEntry& entry : chosen.entries) {
+                const int index = indexOfName(*current_, entry.name);
+                if (index >= 0 && std::find(marked_.begin(), marked_.end(), index) == marked_.end())
+                    marked_.push_back(index);
+            }
+        }
+    }
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
     return session->enqueue(DeleteRequest{std::move(chosen.directory), std::move(chosen.entries)});
 }

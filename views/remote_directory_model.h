@@ -122,6 +122,9 @@ class RemoteDirectoryModel : public RemoteViewContract {
     bool put(const std::vector<std::string>& paths, const std::string& intoDirectory,
              const TransferOptions& options);
     bool remove(const std::vector<int>& indices);
+    // A Delete of entries chosen earlier (before a question was answered): they go from
+    // their directory, whatever the view shows by then.
+    bool remove(Selection chosen);
     // STOP: the session aborts; every cut mark goes.
     void stop();
 

@@ -111,9 +111,12 @@ std::string TransferPlanner::listFilePath(const std::string& folder, const std::
     return withSeparator(folder) + host + ".txt";
 }
 
-std::string TransferPlanner::deleteQuestion(size_t count) {
-    return "Delete " + std::to_string(count) + (count == 1 ? " item" : " items") +
-           " from the server?";
+std::string TransferPlanner::deleteQuestion(const std::string& directory,
+                                            const std::vector<std::string>& names) {
+    const std::string where = directory.empty() ? std::string() : " in " + directory;
+    if (names.size() == 1)
+        return "Delete \"" + names.front() + "\"" + where + " from the server?";
+    return "Delete " + std::to_string(names.size()) + " items" + where + " from the server?";
 }
 
 }  // namespace nubo

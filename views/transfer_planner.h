@@ -62,7 +62,10 @@ class TransferPlanner {
     std::string listFilePath(const std::string& host) const;
     static std::string listFilePath(const std::string& folder, const std::string& host);
 
-    static std::string deleteQuestion(size_t count);
+    // The question before a Delete: one item by its name and folder, several by count
+    // and folder, so the question says what will go.
+    static std::string deleteQuestion(const std::string& directory,
+                                      const std::vector<std::string>& names);
 
   private:
     ConfigStore& config_;

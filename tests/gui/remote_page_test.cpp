@@ -245,13 +245,37 @@ TEST_F(RemotePageTest, DeleteAsksOnceAndRemovesFromTheServer) {
     select({"notes.txt"});
     answers = {QMessageBox::No};
     pressKey(Qt::Key_Delete);
-    ASSERT_EQ(asked, std::vector<std::string>{"Delete|Delete 1 item from the server?"});
+    ASSERT_EQ(asked, std::vector<std::string>{"Delete|Delete \"notes.txt\" in / from the server?"});
     ASSERT_TRUE(idle());
     EXPECT_TRUE(fs::exists(root + "/notes.txt"));
     answers = {QMessageBox::Yes};
     pressKey(Qt::Key_Delete);
     ASSERT_TRUE(shows({"docs", "hello.txt"}));
     EXPECT_FALSE(fs::exists(root + "/notes.txt"));
+}
+
+// The view moves into a folder while the question is open: the Yes deletes the file that
+// was chosen, not the entry now in its row.
+TEST_F(RemotePageTest, ADeleteConfirmedAfterTheViewMovedOnRemovesWhatWasChosen) {
+    // The folder has an entry at every place the listing of "/" has one.
+    const std::vector<std::string> inDocs = {"a.txt", "b.txt", "c.txt", "inside.txt"};
+    for (const std::string& name : inDocs)
+        test::writeFile(root + "/docs/" + name, name);
+    select({"notes.txt"});
+    page->setQuestionBox(
+        [this, &inDocs](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+            asked.push_back((title + "|" + text).toStdString());
+            test::doubleClickItem(page->currentView(), rowOf("docs"));
+            return shows(inDocs) ? QMessageBox::Yes : QMessageBox::No;
+        });
+    pressKey(Qt::Key_Delete);
+    ASSERT_EQ(asked, std::vector<std::string>{"Delete|Delete \"notes.txt\" in / from the server?"});
+    ASSERT_TRUE(pumpUntil([&] { return !fs::exists(root + "/notes.txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    for (const std::string& name : inDocs)
+        EXPECT_TRUE(fs::exists(root + "/docs/" + name)) << name;
+    EXPECT_TRUE(fs::exists(root + "/hello.txt"));
+    EXPECT_TRUE(shows(inDocs));
 }
 
 TEST_F(RemotePageTest, NewFolderAndRenameAreEditedInPlace) {

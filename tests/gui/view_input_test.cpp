@@ -250,7 +250,7 @@ TEST_P(RemoteViewInputTest, TheContextMenuActsOnTheItemUnderThePointer) {
     // Delete from the menu: one question, then it goes.
     answers = {QMessageBox::Yes};
     contextMenuAt(remote, notes, "menuDelete");
-    EXPECT_EQ(asked, std::vector<std::string>{"Delete|Delete 1 item from the server?"});
+    EXPECT_EQ(asked, std::vector<std::string>{"Delete|Delete \"notes.txt\" in / from the server?"});
     EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
     EXPECT_FALSE(fs::exists(root + "/notes.txt"));
     // A folder offers Open, which enters it.
@@ -279,7 +279,7 @@ TEST_P(RemoteViewInputTest, KeysActOnTheClickedItem) {
     answers = {QMessageBox::No, QMessageBox::Yes};
     pressKey(Qt::Key_Delete);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], "Delete|Delete 1 item from the server?");
+    EXPECT_EQ(asked[0], "Delete|Delete \"notes.txt\" in / from the server?");
     pressKey(Qt::Key_Delete);
     EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
     EXPECT_FALSE(fs::exists(root + "/notes.txt"));

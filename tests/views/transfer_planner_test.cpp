@@ -97,8 +97,10 @@ TEST(TransferPlannerTest, ListFilesAndTheDeleteQuestion) {
     EXPECT_EQ(planner.listFilePath("ftp.example.org"), "/home/ann/dl/ftp.example.org.txt");
     config.SetString("CLXDir", "/tmp/");
     EXPECT_EQ(planner.listFilePath("h"), "/tmp/h.txt");
-    EXPECT_EQ(TransferPlanner::deleteQuestion(3), "Delete 3 items from the server?");
-    EXPECT_EQ(TransferPlanner::deleteQuestion(1), "Delete 1 item from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"a", "b", "c"}),
+              "Delete 3 items in /pub from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub/sub", {"top 3.txt"}),
+              "Delete \"top 3.txt\" in /pub/sub from the server?");
 }
 
 }  // namespace

@@ -234,7 +234,9 @@ QMessageBox::StandardButton LocalView::ask(const QString& title, const QString& 
 }
 
 void LocalView::deleteSelection(bool permanently) {
-    const std::vector<int> chosen = views_->selectedEntries();
+    // Taken before the question: a folder read that ends while it is open changes what
+    // the rows hold.
+    const std::vector<LocalEntry> chosen = model_.entriesAt(views_->selectedEntries());
     if (chosen.empty() || folder().empty())
         return;
     // Linux has no shell dialog that asks before deleting for good: this one does.
@@ -243,7 +245,7 @@ void LocalView::deleteSelection(bool permanently) {
             QString("Delete %1 item(s) for good? They do not go to the trash.").arg(chosen.size()),
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const std::vector<std::string> failed = model_.remove(chosen, permanently);
+    const std::vector<std::string> failed = model_.removeEntries(chosen, permanently);
     if (!failed.empty()) {
         QString text = "Unable to delete:";
         for (const std::string& path : failed)

@@ -426,14 +426,23 @@ bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
 }
 
 void RemotePage::deleteSelection() {
-    const std::vector<int> chosen = selectedEntries();
-    if (!connectedNow() || chosen.empty())
+    const std::vector<int> rows = selectedEntries();
+    if (!connectedNow() || rows.empty())
         return;
+    // What the user chose, taken now: the view may move to another folder while the
+    // question is open, and its rows then hold other entries.
+    RemoteDirectoryModel::Selection chosen = model_.selection(rows);
+    if (chosen.entries.empty())
+        return;
+    std::vector<std::string> names;
+    for (const RemoteEntry& entry : chosen.entries)
+        names.push_back(entry.name);
     // Nothing brings a file deleted on the server back: one question first.
-    if (ask("Delete", QString::fromStdString(TransferPlanner::deleteQuestion(chosen.size())),
+    if (ask("Delete",
+            QString::fromStdString(TransferPlanner::deleteQuestion(chosen.directory, names)),
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    model_.remove(chosen);
+    model_.remove(std::move(chosen));
 }
 
 void RemotePage::showProperties() {
