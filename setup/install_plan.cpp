@@ -192,6 +192,8 @@ void InstallPlan::addFileManagerActions() {
 void InstallPlan::run(bool menu, bool desktopLink) {
     if (done_)
         return;
+    if (registerShortcuts_)
+        registerShortcuts_();
     UninstallRecord old;
     const bool hadRecord = UninstallRecord::load(folders_.appData(), &old);
     record_ = UninstallRecord();

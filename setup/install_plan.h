@@ -37,6 +37,12 @@ class InstallPlan {
         trustLink_ = std::move(truster);
     }
 
+    // Registers the ".nubo" handlers for this copy (MIME type, open command with the
+    // program's full path); run first by "&Install". Failures count for nothing.
+    void setShortcutRegistrar(std::function<void()> registrar) {
+        registerShortcuts_ = std::move(registrar);
+    }
+
     // "&Install": the checks as ticked.
     void run(bool menu, bool desktopLink);
 
@@ -63,6 +69,7 @@ class InstallPlan {
 
     SetupFolders folders_;
     std::vector<std::string> extraCreated_;
+    std::function<void()> registerShortcuts_;
     std::function<void(const std::string&)> trustLink_;
     UninstallRecord record_;
     std::string link_;

@@ -108,14 +108,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (request.setupMode()) {
-        // Installing and uninstalling happen in the window's setup pages; an uninstall
-        // must not register the handlers it is about to remove.
+        // Installing and uninstalling happen in the window's setup pages. The ".nubo"
+        // handlers are registered by the Install button, not by opening the window (a
+        // Cancel leaves nothing), and an uninstall must not register what it removes.
         if (!display) {
             std::fprintf(stderr, "nubopro: installing and uninstalling need a display\n");
             return 1;
         }
-        if ((request.flags & nubo::CommandLineRequest::kInstall) != 0)
-            request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
         return nubo::SetupRun(request, shortcuts).run(argc, argv);
     }
     request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);

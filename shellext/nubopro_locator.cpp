@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QString>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/bounded_file.h"
 #include "platform/xdg_paths.h"
@@ -25,12 +26,18 @@ bool isExecutableFile(const std::string& path) {
 
 }  // namespace
 
-NuboproLocator::NuboproLocator(std::string settingsFile, std::string pathVariable)
-    : settingsFile_(std::move(settingsFile)), pathVariable_(std::move(pathVariable)) {}
+NuboproLocator::NuboproLocator(std::string settingsFile, std::string pathVariable,
+                               std::string ownFolder)
+    : settingsFile_(std::move(settingsFile)),
+      pathVariable_(std::move(pathVariable)),
+      ownFolder_(std::move(ownFolder)) {}
 
 NuboproLocator NuboproLocator::forThisUser() {
     const char* path = std::getenv("PATH");
-    return NuboproLocator(xdgConfigHome() + "/Tkwa/Nubo.conf", path != nullptr ? path : "");
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return NuboproLocator(xdgConfigHome() + "/Tkwa/Nubo.conf", path != nullptr ? path : "",
+                          error ? std::string() : self.parent_path().string());
 }
 
 std::string NuboproLocator::appFile() const {
@@ -49,6 +56,10 @@ bool NuboproLocator::locate(std::string* program, std::string* error) const {
     const std::string recorded = appFile();
     if (isExecutableFile(recorded)) {
         *program = recorded;
+        return true;
+    }
+    if (!ownFolder_.empty() && isExecutableFile(ownFolder_ + "/nubopro")) {
+        *program = ownFolder_ + "/nubopro";
         return true;
     }
     size_t start = 0;

@@ -6,10 +6,11 @@ namespace nubo {
 
 // Where the desktop handlers find NuboPRO: the "AppFile" value that the program writes
 // into the "Settings" group of its settings file at every start, when that names an
-// executable file; else "nubopro" in a folder of the PATH.
+// executable file; else the "nubopro" beside this helper (an unpacked copy that has not
+// run yet, and is not on the PATH); else "nubopro" in a folder of the PATH.
 class NuboproLocator {
   public:
-    NuboproLocator(std::string settingsFile, std::string pathVariable);
+    NuboproLocator(std::string settingsFile, std::string pathVariable, std::string ownFolder = {});
     // The settings file and PATH of this process.
     static NuboproLocator forThisUser();
 
@@ -22,6 +23,7 @@ class NuboproLocator {
   private:
     std::string settingsFile_;
     std::string pathVariable_;
+    std::string ownFolder_;
 };
 
 }  // namespace nubo

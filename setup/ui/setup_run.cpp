@@ -15,6 +15,7 @@
 #include "setup/ui/uninstall_page.h"
 #include "setup/uninstall_plan.h"
 #include "shell/command_line_request.h"
+#include "shell/start_up.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/theme_icon.h"
 #include "shellext/hresult.h"
@@ -65,6 +66,11 @@ int SetupRun::run(int& argc, char** argv) {
     std::unique_ptr<UninstallPlan> uninstall;
     if ((request_.flags & CommandLineRequest::kInstall) != 0) {
         install = std::make_unique<InstallPlan>(folders);
+        install->setShortcutRegistrar([this, program = folders.programPath] {
+            StartUp::ensureShortcutsRegistered(shortcuts_);
+            // The open command names this copy in full: it need not be on the PATH.
+            StartUp::refreshOpenCommand(program);
+        });
     } else {
         uninstall = std::make_unique<UninstallPlan>(folders, request_.slot(1), request_.slot(2),
                                                     request_.slot(3), request_.slot(4));

@@ -68,6 +68,22 @@ TEST_F(NuboproLocatorTest, ARecordThatIsNoProgramFallsBackToThePath) {
     }
 }
 
+// An unpacked copy that has never run: no record, not on the PATH, but beside nubosx.
+TEST_F(NuboproLocatorTest, WithoutARecordTheProgramBesideTheHelperComesBeforeThePath) {
+    const std::string beside = program("copy/bin/nubopro");
+    program("bin/nubopro");
+    std::string found;
+    std::string error;
+    NuboproLocator locator(settings(), folder_.path() + "/bin", folder_.path() + "/copy/bin");
+    ASSERT_TRUE(locator.locate(&found, &error)) << error;
+    EXPECT_EQ(found, beside);
+    // The record still wins.
+    const std::string recorded = program("other/nubopro");
+    setAppFile(recorded);
+    ASSERT_TRUE(locator.locate(&found, &error)) << error;
+    EXPECT_EQ(found, recorded);
+}
+
 TEST_F(NuboproLocatorTest, NothingFoundIsOneLineAndTheSettingsAreLeftAlone) {
     std::filesystem::create_directories(folder_.path() + "/relative");
     program("relative/nubopro");

@@ -27,10 +27,17 @@ class NuboSxProgramTest : public ::testing::Test {
         RegistryKey key(home_.settingsFile());
         key.subkey("Settings").setString("AppFile", program_);
         key.flush();
+        // A copy of the helper with its library and without the build's nubopro beside
+        // it, which it would otherwise start.
+        const std::filesystem::path built(NUBOSX_BINARY);
+        std::filesystem::create_directories(helper_);
+        for (const char* name : {"nubosx", "libnubosx.so"})
+            std::filesystem::copy_file(built.parent_path() / name, helper_ + "/" + name);
     }
     std::string record() const { return home_.root() + "/record"; }
     ProgramResult run(const Arguments& arguments, const std::string& path = "/usr/bin:/bin") {
-        return test::runProgram(home_, NUBOSX_BINARY, arguments, 60, false, {}, {{"PATH", path}});
+        return test::runProgram(home_, helper_ + "/nubosx", arguments, 60, false, {},
+                                {{"PATH", path}});
     }
     // The recorded arguments, once the stand-in has run.
     Arguments started() {
@@ -40,6 +47,7 @@ class NuboSxProgramTest : public ::testing::Test {
 
     test::TestHome home_;
     std::string program_;
+    const std::string helper_ = home_.root() + "/helper";
 };
 
 TEST_F(NuboSxProgramTest, UploadStartsNuboproWithTheShortcutAndThePaths) {
@@ -123,8 +131,8 @@ TEST_F(NuboSxProgramTest, ARefusalIsAlsoADesktopNotification) {
         "\"$0\" paste-download good.nubo; code=$?\n"
         "sleep 0.5; kill $monitor; exit $code\n";
     ProgramResult result = test::runProgram(
-        home_, "/usr/bin/dbus-run-session", {"--", "/bin/sh", "-c", script, NUBOSX_BINARY}, 60,
-        false, {}, {{"PATH", "/usr/bin:/bin"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+        home_, "/usr/bin/dbus-run-session", {"--", "/bin/sh", "-c", script, helper_ + "/nubosx"},
+        60, false, {}, {{"PATH", "/usr/bin:/bin"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
     EXPECT_EQ(result.exitCode, 1);
     const std::string monitored = test::readFile(seen);
     EXPECT_NE(monitored.find("member=Notify"), std::string::npos) << monitored;
