@@ -69,7 +69,8 @@ RemoteEntry remoteEntry(int i) {
     static const char* const kExtensions[] = {".txt", ".zip", ".dat", ".jpg", ""};
     RemoteEntry e;
     e.type = i % 50 == 0 ? EntryType::Directory : (i % 77 == 0 ? EntryType::Link : EntryType::File);
-    e.setSizeAndTime((i * 7919) % 100003, 1600000000 + (i * 104729) % 50000000);
+    const int64_t n = i;  // the products pass the range of int
+    e.setSizeAndTime((n * 7919) % 100003, 1600000000 + (n * 104729) % 50000000);
     e.setName("entry-" + std::to_string(i) + kExtensions[i % 5]);
     if (e.type == EntryType::Link)
         e.linkTarget = "target-" + std::to_string(i);
