@@ -312,6 +312,7 @@ void SessionControl::askAboutCertificate() {
 void SessionControl::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
+    lastProgressPostMs_ = 0;
     endedBytes_ = -1;
     context_.post([this, expectedSize, startMs] {
         if (listener_.listener != nullptr)
@@ -322,8 +323,10 @@ void SessionControl::transferStarted(int64_t expectedSize, int64_t startMs) {
 void SessionControl::transferProgress(int64_t bytes) {
     // Reports come every thousand bytes: one post at a time carries the latest count.
     progressBytes_ = bytes;
-    if (progressQueued_.exchange(true))
+    const int64_t now = monotonicMilliseconds();
+    if (now - lastProgressPostMs_ < kProgressIntervalMs || progressQueued_.exchange(true))
         return;
+    lastProgressPostMs_ = now;
     context_.post([this] {
         progressQueued_ = false;
         if (listener_.listener != nullptr)
@@ -334,8 +337,12 @@ void SessionControl::transferProgress(int64_t bytes) {
 void SessionControl::transferEnded(int64_t bytes, int64_t endMs) {
     const int64_t milliseconds = endMs > transferStartMs_ ? endMs - transferStartMs_ : 0;
     context_.post([this, bytes, endMs] {
-        if (listener_.listener != nullptr)
-            listener_.listener->transferEnded(bytes, endMs);
+        if (listener_.listener == nullptr)
+            return;
+        // The last bytes may have come after the last sampled report: the fields end on
+        // the whole transfer.
+        listener_.listener->transferProgress(bytes, endMs);
+        listener_.listener->transferEnded(bytes, endMs);
     });
     if (transferExpected_ == 0) {
         return;  // a listing, not a file

@@ -173,6 +173,11 @@ class SessionControl : public SessionObserver {
     int64_t endedMilliseconds_ = 0;
     std::atomic<int64_t> progressBytes_{0};
     std::atomic<bool> progressQueued_{false};
+    // When the worker last posted a progress report (worker thread only): the window
+    // hears of a transfer's bytes a few times a second, never once per block, which
+    // would wake the main thread for every block.
+    int64_t lastProgressPostMs_ = 0;
+    static constexpr int64_t kProgressIntervalMs = 100;
     std::atomic<bool> transferAdvanced_{false};
 
     RestartQuestion question_;
