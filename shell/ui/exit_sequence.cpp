@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "setup/uninstall_record.h"
 #include "shell/app_session.h"
 #include "shell/ui/main_sheet.h"
-#include "setup/uninstall_record.h"
 #include "sites/host_controller.h"
 
 namespace nubo {
