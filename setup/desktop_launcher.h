@@ -7,7 +7,7 @@ namespace nubo {
 
 // One desktop entry an install writes (a menu entry or the desktop link): its texts
 // and the command as an argument list, turned into the key file with the Exec quoting
-// of the desktop entry specification, so a folder with blanks, quotes, "$" or "%"
+// that freedesktop launchers undo, so a folder with blanks, quotes, "$" or "%"
 // reaches the program as the one argument it is.
 struct DesktopLauncher {
     // Marks the files an install wrote, so a later install can tell its own desktop

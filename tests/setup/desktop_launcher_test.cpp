@@ -9,8 +9,8 @@ namespace nubo {
 namespace {
 
 // Reads an Exec value back as a launcher does: the key file's escapes, then the
-// quoting rules of the Exec key (written here from the specification, not from the
-// code under test).
+// quoting rules of the Exec key (written here from the freedesktop rules themselves, not
+// from the code under test).
 std::vector<std::string> launcherArguments(const std::string& value) {
     std::string line;
     for (size_t i = 0; i < value.size(); ++i) {
