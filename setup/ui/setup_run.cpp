@@ -53,9 +53,7 @@ SetupRun::Pages SetupRun::build(MainSheet& sheet, InstallPlan* install, Uninstal
 
 int SetupRun::run(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("NuboPRO");
-    QApplication::setDesktopFileName("nubopro");
-    setUpIconTheme();
+    presentApplication();
 
     // Setup mode reads and writes no settings: the store keeps its defaults.
     ConfigStore config;

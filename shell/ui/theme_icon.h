@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QString>
@@ -33,6 +34,15 @@ inline void setUpIconTheme() {
             paths << icons;
     }
     QIcon::setThemeSearchPaths(paths);
+}
+
+// What every window of the program tells the desktop: its name, the desktop entry it
+// belongs to (the packaged one, whose id the taskbar and Wayland match its windows to),
+// and where its icons come from.
+inline void presentApplication() {
+    QApplication::setApplicationName("NuboPRO");
+    QApplication::setDesktopFileName("org.nubopro.NuboPRO");
+    setUpIconTheme();
 }
 
 }  // namespace nubo

@@ -35,9 +35,7 @@ WindowRun::WindowRun(const CommandLineRequest& request, ShortcutLibrary& shortcu
 
 int WindowRun::run(int& argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("NuboPRO");
-    QApplication::setDesktopFileName("nubopro");
-    setUpIconTheme();
+    presentApplication();
 
     AppLog log;
     AppSession app(request_, log);
