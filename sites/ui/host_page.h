@@ -59,6 +59,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QTreeWidget* traceList() const { return traceList_; }
     HistoryGraph* dataGraph() const { return dataGraph_; }
     QLabel* rateField() const { return rate_; }
+    QLabel* totalField() const { return total_; }
     QComboBox* dataScaleBox() const { return dataScale_; }
     bool graphTimerActive() const { return graphTimer_.isActive(); }
     QListWidget* statisticsList() const { return statistics_; }

@@ -414,6 +414,13 @@ TEST_P(LargeHostPageTest, TheGraphsFollowARealDownload) {
         60000));
     ASSERT_TRUE(pumpUntil([&] { return logHas("... received 50000000 bytes"); }, 10000))
         << logText();
+    // The window hears of the bytes a few times a second; the transfer's end brings the
+    // last count, after the log line.
+    ASSERT_TRUE(pumpUntil([&] {
+        QString digits = page->totalField()->text();
+        digits.remove(QRegularExpression("[^0-9]"));
+        return digits.toLongLong() >= size;  // the session's bytes: the listing's too
+    })) << page->totalField()->text().toStdString();
     bool finite = false;
     const double rate = page->rateField()->text().toDouble(&finite);
     EXPECT_TRUE(finite) << page->rateField()->text().toStdString();
