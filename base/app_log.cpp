@@ -125,8 +125,18 @@ std::string AppLog::MakeLine(std::string_view text, std::string_view suffix) {
     return cutUtf8(cleanForDisplay(joined), kMaxLineLength);
 }
 
+namespace {
+// The tag of the calling thread's lines ("[2] " for the second connection of a pool).
+thread_local std::string threadTag;
+}  // namespace
+
+void AppLog::SetThreadTag(std::string tag) {
+    threadTag = std::move(tag);
+}
+
 void AppLog::append(std::string_view text, std::string_view suffix, LogLineKind kind) {
-    std::string line = MakeLine(text, suffix);
+    std::string line = threadTag.empty() ? MakeLine(text, suffix)
+                                         : MakeLine(threadTag + std::string(text), suffix);
     std::lock_guard lock(mutex_);
     lines_.push_back(std::move(line));
     for (AppLogListener* l : listeners_) {

@@ -33,6 +33,9 @@ class AppLog {
     // Appended whatever the flags say (banner lines).
     void AppendLine(std::string_view text);
     void Wipe();
+    // Lines appended by the calling thread from now on start with this tag (the
+    // connections of a pool tell their lines apart); empty: none.
+    static void SetThreadTag(std::string tag);
 
     void SetFlags(bool logging, bool commands, bool extended);
     bool Logging() const { return logging_; }

@@ -18,6 +18,8 @@ constexpr IntDefault kIntDefaults[] = {
     {"ProxyType", 0},   {"Restart", 1},    {"UpdateONLY", 0}, {"XAppVersion", 0x02000100},
     {"XAppInstall", 0}, {"LocalIcons", 1}, {"CLConnect", 0},  {"CLStart", 0},
     {"CLOnly", 0},      {"CLXMode", 0},    {"CLXFlags", 0},
+    // Connections a batch of several files uses at once, 1 to 10.
+    {"SimultaneousTransfers", 4},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";
@@ -45,7 +47,8 @@ void ConfigStore::LoadDefaults() {
         ints_[row.name] = row.value;
     }
     strings_["EMail"] = kDefaultEMail;
-    for (const char* name : {"Proxy", "AuthName", "AuthPasswd", "LastHost", "LastXDir", "CLXDir"}) {
+    for (const char* name : {"Proxy", "AuthName", "AuthPasswd", "LastHost", "LastXDir", "CLXDir",
+                             "ConnectionLimits"}) {
         strings_[name] = std::string();
     }
 }

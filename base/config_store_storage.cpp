@@ -74,6 +74,15 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
            (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
                readString(settings, "PasvReplyAddress", "") == "1");
 
+    // Kept beside the record as well: the connections of a batch (1-10), and the limits
+    // learned of hosts that take fewer ("host:port=N" separated by ";").
+    uint32_t simultaneous = 0;
+    if (settings.getDword("SimultaneousTransfers", &simultaneous) && simultaneous >= 1 &&
+        simultaneous <= 10) {
+        SetInt("SimultaneousTransfers", static_cast<int32_t>(simultaneous));
+    }
+    SetString("ConnectionLimits", readString(settings, "ConnectionLimits", ""));
+
     SetString("EMail", readString(settings, "EMail", "<your-email-address>"));
     for (const char* name : {"Proxy", "LastHost", "LastXDir"}) {
         SetString(name, readString(settings, name, ""));
@@ -118,6 +127,19 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
     }
     record.setByte(29, static_cast<uint8_t>(GetInt("LocalIcons")));
 
+    // Written once they differ from the defaults, so a file of an older version stays
+    // as it was until they are set.
+    uint32_t stored = 0;
+    const auto simultaneous = static_cast<uint32_t>(GetInt("SimultaneousTransfers"));
+    if (simultaneous != static_cast<uint32_t>(DefaultInt("SimultaneousTransfers")) ||
+        settings.getDword("SimultaneousTransfers", &stored)) {
+        settings.setDword("SimultaneousTransfers", simultaneous);
+    }
+    std::string limits;
+    if (!GetString("ConnectionLimits").empty() ||
+        settings.getString("ConnectionLimits", &limits)) {
+        settings.setString("ConnectionLimits", GetString("ConnectionLimits"));
+    }
     settings.setString("EMail", GetString("EMail"));
     settings.setString("AppFile", GetString("AppFile"));
     const std::string proxy = GetString("Proxy");

@@ -37,6 +37,12 @@ class ControlConnection {
 
     // The connection failed in TLS (exit bit 128, not 64).
     bool tlsFailed() const { return tlsFailed_; }
+    // The server turned the connection away for its load, not for the login: a 421 (or
+    // 120) at connect or login, or a 530 whose text says too many connections. A pool
+    // of connections lowers its limit on it; it is never a wrong password.
+    bool refusedForLoad() const { return refusedForLoad_; }
+    // Whether a refusal's text speaks of load ("too many", "try again later", ...).
+    static bool speaksOfLoad(const std::string& text);
     // What the server announced in its reply to FEAT after login.
     const ServerFeatures& features() const { return features_; }
     const std::string& systemText() const { return systemText_; }
@@ -58,6 +64,7 @@ class ControlConnection {
     const FtpUrl& target_;
     const SessionContext& context_;
     bool tlsFailed_ = false;
+    bool refusedForLoad_ = false;
     ServerFeatures features_;
     std::string systemText_;
 };

@@ -1,3 +1,4 @@
+#include <cctype>
 #include <string>
 
 #include "base/app_log.h"
@@ -55,7 +56,10 @@ bool ControlConnection::login() {
     if (cancelled()) {
         return false;
     }
-    int greeting = control_.readReply();
+    refusedForLoad_ = false;
+    std::string greetingLine;
+    int greeting = control_.readReply(&greetingLine);
+    refusedForLoad_ = greeting == 421 || greeting == 120;
     switch (greeting) {
         case 120:
             logExtended("... cannot connect at this time");
@@ -111,7 +115,9 @@ bool ControlConnection::sendUserAndPassword() {
     if (cancelled()) {
         return false;
     }
-    Next next = applyRule(kUserRules, control_.readReply(), userLine, *context_.log);
+    std::string line;
+    int code = control_.readReply(&line);
+    Next next = applyRule(kUserRules, code, userLine, *context_.log);
 
     if (next == Next::Password) {
         if (cancelled()) {
@@ -121,13 +127,33 @@ bool ControlConnection::sendUserAndPassword() {
         if (cancelled()) {
             return false;
         }
-        next = applyRule(kPassRules, control_.readReply(), userLine, *context_.log);
+        code = control_.readReply(&line);
+        next = applyRule(kPassRules, code, userLine, *context_.log);
     }
+    refusedForLoad_ = code == 421 || (code == 530 && speaksOfLoad(line));
 
     if (next == Next::QuitAndFail && !cancelled()) {
         control_.sendCommand("QUIT");
     }
     return next == Next::Success && !cancelled();
+}
+
+bool ControlConnection::speaksOfLoad(const std::string& text) {
+    // What servers say when they take no more connections: vsftpd "There are too many
+    // connections from your internet address", proftpd's MaxClientsPerHost "Too many
+    // connections", pure-ftpd "Sorry, the maximum number of clients", "Try again later",
+    // "Server overloaded".
+    static const char* const kWords[] = {"too many", "maximum number", "try again later",
+                                         "overloaded"};
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    for (const char* word : kWords) {
+        if (lower.find(word) != std::string::npos)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace nubo

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/app_log.h"
 #include "engine/download_job.h"
@@ -15,6 +16,7 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
+#include "engine/transfer_pool.h"
 #include "engine/transfer_reply.h"
 
 namespace nubo {
@@ -65,6 +67,28 @@ int DownloadJob::run(GetRequest& request) {
     }
     const ListingByName listed(fresh);
     const size_t count = byName ? request.names.size() : request.entries.size();
+    if (!byName) {
+        prefetchExactTimes(request.entries);  // asked by name in the request's directory
+    } else if (view() != nullptr && count > 1) {
+        std::vector<RemoteEntry> named;
+        RemoteEntry found;
+        for (const std::string& name : request.names) {
+            const int at = view()->findEntryByName(name, request.namesIgnoreCase);
+            if (at >= 0 && view()->entryAt(at, &found))
+                named.push_back(found);
+        }
+        prefetchExactTimes(named);
+    }
+    // One file stays one connection: a pool only for several files or a folder.
+    bool severalFiles = count > 1;
+    if (count == 1 && !byName) {
+        severalFiles = request.entries[0].type != EntryType::File;
+    } else if (count == 1 && view() != nullptr) {
+        RemoteEntry single;
+        const int at = view()->findEntryByName(request.names[0], request.namesIgnoreCase);
+        severalFiles = at >= 0 && view()->entryAt(at, &single) && single.type != EntryType::File;
+    }
+    openPool(severalFiles);
     for (size_t i = 0; i < count && !session_.abortRequested(); ++i) {
         RemoteEntry entry;
         if (byName) {
@@ -105,11 +129,15 @@ int DownloadJob::run(GetRequest& request) {
         remoteFileName_ = entry.name;
         const std::string localFile = joinPath(localDirectory, entry.localName());
         const TransferOutcome outcome = entry.type == EntryType::File
-                                            ? getFile(entry, localFile, request.options)
+                                            ? fetchFile(entry, localFile, request.options)
                                             : getDirectory(entry, localFile, request.options);
         result = outcome.code;
         if (stopsBatch(outcome))
             break;
+    }
+    if (pooled()) {
+        const int last = closePool();
+        result = last != 0 && result / 100 == 2 ? last : result;
     }
     session_.leaveRequestDirectory(visit, result);
     session_.finishBatch();
@@ -448,6 +476,37 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     return session_.countTransfer(reply, true);
 }
 
+TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::string& localPath,
+                                       const TransferOptions& options) {
+    // A waiting resumption is this session's own (its restart record names it).
+    if (!pooled() || resuming_) {
+        return getFile(entry, localPath, options);
+    }
+    PoolTask task;
+    task.isGet = true;
+    task.directory = session_.currentRemoteDirectory();
+    task.entry = entry;
+    usePrefetchedTime(&task.entry);  // a file without one asks on its own connection
+    task.localPath = localPath;
+    task.options = options;
+    handOut(std::move(task));
+    return {200, false};
+}
+
+TransferOutcome DownloadJob::getPooled(const PoolTask& task, bool resume) {
+    letters_ = lettersOf('G', task.options.mode);
+    localPath_ = task.localPath.substr(0, task.localPath.rfind('/'));
+    remoteFileName_ = task.entry.name;
+    resuming_ = resume;
+    if (session_.restartEnabled()) {
+        writeRestartField(RestartRecord::kOperation, letters_);
+    }
+    if (resume) {
+        logExtended("Restarting GET of " + task.entry.name);
+    }
+    return getFile(task.entry, task.localPath, task.options);
+}
+
 TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::string& localPath,
                                           const TransferOptions& options) {
     const std::string startDirectory = session_.currentRemoteDirectory();
@@ -480,19 +539,26 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
     const std::string previous = localPath_;
     localPath_ = path;
     TransferOutcome result{257, false};
+    // The folder's listing as it is now: the walk into its subfolders lists them in turn.
+    std::vector<RemoteEntry> children;
     int index = -1;
     RemoteEntry child;
-    while (!session_.abortRequested() && view() != nullptr && view()->nextValidEntry(&index)) {
-        if (!view()->entryAt(index, &child) || child.name == "." || child.name == "..") {
-            continue;
+    while (view() != nullptr && view()->nextValidEntry(&index)) {
+        if (view()->entryAt(index, &child) && child.name != "." && child.name != "..") {
+            children.push_back(child);
         }
+    }
+    prefetchExactTimes(children);
+    for (RemoteEntry& child : children) {
+        if (session_.abortRequested())
+            break;
         if (!child.hasUsableLocalName()) {
             result = {refuseUnsafeName(child), false};
             continue;
         }
         remoteFileName_ = child.name;
         const std::string sub = joinPath(path, child.localName());
-        result = child.type == EntryType::File ? getFile(child, sub, options)
+        result = child.type == EntryType::File ? fetchFile(child, sub, options)
                                                : getDirectory(child, sub, options);
         if (stopsBatch(result))
             break;

@@ -10,6 +10,7 @@
 namespace nubo {
 
 class CrLfToLf;
+struct PoolTask;
 
 // One Get request: a batch of entries (or names), each a file or a directory tree,
 // written to "NAME.part" and renamed over the target when whole. Resumes the first
@@ -25,6 +26,8 @@ class DownloadJob : public TransferJob {
                             const TransferOptions& options);
     TransferOutcome getDirectory(const RemoteEntry& entry, const std::string& localPath,
                                  const TransferOptions& options);
+    // One file of a pool's batch on this job's connection; resume: its last try broke.
+    TransferOutcome getPooled(const PoolTask& task, bool resume);
 
   private:
     int refuseUnsafeName(const RemoteEntry& entry);
@@ -47,6 +50,10 @@ class DownloadJob : public TransferJob {
     // rename over the target. False (logged) when the rename failed.
     bool installDownload(int fd, const std::string& partPath, const std::string& localPath,
                          const RemoteEntry& entry, const struct stat* replaced, int64_t* modified);
+
+    // A file of the batch: fetched now, or handed to the pool when the batch has one.
+    TransferOutcome fetchFile(const RemoteEntry& entry, const std::string& localPath,
+                              const TransferOptions& options);
 
     // The next file resumes a broken download (the session's waiting resumption).
     bool resuming_ = false;

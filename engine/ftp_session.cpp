@@ -82,6 +82,15 @@ bool FtpSession::start() {
 
     bool connected = connectControl();
     bool loggedIn = connected && login();
+    if (!loggedIn && context_.poolMember) {
+        // The pool decides what a refused extra connection means; it is no failed login.
+        if (connection_.refusedForLoad()) {
+            logExtended("... the server takes no more connections now");
+        } else if (!connected) {
+            control_.logWinsockError("... failed to connect, WinSock err = %s");
+        }
+        return false;
+    }
     if (!loggedIn) {
         if (cancelled()) {
             logExtended("... login aborted");
@@ -114,6 +123,10 @@ bool FtpSession::start() {
 void FtpSession::afterLogin() {
     if (!cancelled()) {
         connection_.requestFeatures();
+    }
+    if (context_.poolMember) {
+        logExtended("Connected to " + target_.host + " for the batch");
+        return;
     }
     NetAddress peer;
     control_.socket().peerEndpoint(&peer);

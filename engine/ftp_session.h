@@ -25,6 +25,9 @@
 
 namespace nubo {
 
+class TransferPool;
+struct PoolTask;
+
 // One connection to one FTP server. The worker thread (SessionWorker) runs `run`:
 // connect and log in (ControlConnection), then take queued requests one at a time until
 // a Logoff, a lost connection or a failed socket; transfers get their data connections
@@ -110,6 +113,20 @@ class FtpSession {
     int makeDirectory(const MakeDirectoryRequest& request);
     int renameRemote(const RenameRequest& request);
 
+    // ---- a pool's connection (worker thread) ----
+    // CWD to an absolute directory, nothing listed; the reply code.
+    int enterDirectoryOnly(const std::string& path);
+    // One file of a pool's batch, in its directory; resume: its last try broke off.
+    TransferOutcome runPoolTask(const PoolTask& task, bool resume);
+    // QUIT, its reply, and the connection closed.
+    void quit();
+    // The connection was turned away for the server's load (see ControlConnection).
+    bool refusedForLoad() const { return connection_.refusedForLoad(); }
+    // The pool of the batch running now (null: none); abort and the graphs reach it.
+    void attachPool(TransferPool* pool);
+    // The bytes the pool's other connections moved since the last call.
+    void takePoolTraffic(int64_t* received, int64_t* sent);
+
     // Replaces the operation of a kind (the operations install themselves; tests may
     // substitute their own).
     void setRequestHandler(RequestKind kind, RequestHandler handler);
@@ -149,6 +166,9 @@ class FtpSession {
     friend class DownloadJob;
     friend class UploadJob;
     friend class ListingJob;
+    friend class TransferPool;
+
+    SessionContext& mutableContext() { return context_; }
 
     DataConnector& connector() { return connector_; }
     bool cancelled() const;
@@ -163,6 +183,10 @@ class FtpSession {
     void noteBrokenForRetry() { brokenForRetry_ = true; }
     bool mlsdRefused() const { return mlsdRefused_; }
     void noteMlsdRefused() { mlsdRefused_ = true; }
+    // How many MDTM questions go out back to back: two until a server has answered a
+    // pair in order, then a window; 0 once it mishandled that (one at a time).
+    int mdtmWindow() const { return mdtmWindow_; }
+    void setMdtmWindow(int window) { mdtmWindow_ = window; }
     bool rawLogging() const { return rawLogging_; }
     const ListingLocaleData& listingLocaleData() const { return listingLocaleData_; }
     // Writes a restart field while restart is on; false when it could not be kept.
@@ -269,8 +293,11 @@ class FtpSession {
     bool brokenForRetry_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool resumePending_ = false;
+    std::mutex poolLock_;
+    TransferPool* batchPool_ = nullptr;
 
     bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
+    int mdtmWindow_ = 2;
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     ListingLocaleData listingLocaleData_;  // the host's, read at the start

@@ -5,6 +5,7 @@
 #include "engine/listing_job.h"
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
+#include "engine/transfer_pool.h"
 #include "engine/upload_job.h"
 
 // What FtpSession keeps of its transfers: the jobs that run them, and the few facts
@@ -27,6 +28,62 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& entry, const std::string&
                                     const TransferOptions& options) {
     DownloadJob job(*this);
     return job.getFile(entry, localPath, options);
+}
+
+int FtpSession::enterDirectoryOnly(const std::string& path) {
+    control_.sendCommand("CWD", path);
+    const int code = control_.readReply();
+    if (code / 100 == 2) {
+        currentRemoteDirectory_ = path;
+    }
+    return code;
+}
+
+TransferOutcome FtpSession::runPoolTask(const PoolTask& task, bool resume) {
+    if (abortRequested_) {
+        return {ControlChannel::kLocalFailure, false};  // stopped: nothing more starts
+    }
+    if (task.directory != currentRemoteDirectory_) {
+        const int code = enterDirectoryOnly(task.directory);
+        if (code == 421) {
+            // Gone before the file began: it goes to another connection untouched.
+            if (context_.restart != nullptr)
+                context_.restart->setInProgress(1);
+            return {421, true};
+        }
+        if (code / 100 != 2) {
+            logExtended("*** Unable to enter " + task.directory + "; " + task.localPath +
+                        " not transferred");
+            return countTransfer(code, task.isGet);
+        }
+    }
+    if (task.isGet) {
+        DownloadJob job(*this);
+        return job.getPooled(task, resume);
+    }
+    UploadJob job(*this);
+    return job.putPooled(task, resume);
+}
+
+void FtpSession::quit() {
+    if (control_.sendCommand("QUIT")) {
+        control_.readReply();
+    }
+    closeControl();
+}
+
+void FtpSession::attachPool(TransferPool* pool) {
+    std::lock_guard lock(poolLock_);
+    batchPool_ = pool;
+}
+
+void FtpSession::takePoolTraffic(int64_t* received, int64_t* sent) {
+    *received = 0;
+    *sent = 0;
+    std::lock_guard lock(poolLock_);
+    if (batchPool_ != nullptr) {
+        batchPool_->takeTraffic(received, sent);
+    }
 }
 
 bool FtpSession::writeRestartField(int field, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "engine/main_outlets.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
+#include "engine/transfer_pool.h"
 #include "engine/upload_job.h"
 
 // The request queue of FtpSession, the worker's loop over it and the operation of
@@ -197,6 +198,12 @@ bool FtpSession::sendAbortOnce() {
 
 void FtpSession::abort() {
     abortRequested_ = true;
+    {
+        // Every connection of a batch's pool ends its transfer too.
+        std::lock_guard lock(poolLock_);
+        if (batchPool_ != nullptr)
+            batchPool_->abort();
+    }
     bool aborSent = sendAbortOnce();
     int removed = 0;
     {

@@ -20,6 +20,10 @@ struct TransferProgress {
     int64_t expected = -1;
     // bytes of expected, 0 to 100; -1 when the size is not known.
     int percent = -1;
+    // A batch over several connections: files ended and files found so far (bytes and
+    // expected then count the whole batch); 0 of 0 for one file.
+    int filesDone = 0;
+    int filesTotal = 0;
 };
 
 // What the session worker reports to the main window: status text, progress, exit

@@ -55,6 +55,17 @@ struct SessionContext {
     // A listing stops after this many entries, or this many bytes of listing text, so
     // that no server can fill memory with one; the part read is shown.
     int64_t listingEntryLimit = 5'000'000;
+    // Connections a batch of several files may use at once ("SimultaneousTransfers",
+    // lowered to what the host is known to take); 1: the session's own alone.
+    int simultaneousTransfers = 1;
+    // The pool learned how many connections the host takes (called on any thread).
+    std::function<void(int)> connectionLimitLearned;
+    // The waits before a pool retries a file whose connection broke; empty: the
+    // command line's.
+    std::vector<int> poolRetryDelaysMs;
+    // A connection of a pool: it logs in, takes files and says nothing of the session
+    // (no view, no login hook, no exit bits of its own for a refused login).
+    bool poolMember = false;
     int64_t listingByteLimit = int64_t{1} << 30;
 };
 

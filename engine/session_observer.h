@@ -29,6 +29,9 @@ class SessionObserver {
     // A file arrived or went out whole, or a broken transfer moved bytes that its
     // resumption keeps: a retrying run has made headway.
     virtual void transferAdvanced() {}
+    // A file of a pool's batch arrived or went out whole: its bytes and milliseconds,
+    // for the statistics (the pool's connections report nothing else one by one).
+    virtual void fileTransferred(int64_t /*bytes*/, int64_t /*milliseconds*/) {}
     // The server's certificate did not verify and is not trusted: the connection was
     // refused. A window may ask the user and connect again.
     virtual void certificateRefused(const std::string& /*host*/, unsigned /*port*/,

@@ -1,14 +1,17 @@
 #include "engine/transfer_job.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
+#include "engine/control_channel.h"
 #include "engine/mlsx_parser.h"
 #include "engine/monotonic_clock.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
+#include "engine/transfer_pool.h"
 #include "engine/transfer_time.h"
 #include "engine/winsock_error.h"
 
@@ -20,7 +23,36 @@ TransferJob::TransferJob(FtpSession& session)
       control_(session.control()),
       data_(session.dataSocket()) {}
 
-TransferJob::~TransferJob() = default;
+TransferJob::~TransferJob() {
+    closePool();
+}
+
+void TransferJob::openPool(bool severalFiles) {
+    if (!severalFiles || context_.simultaneousTransfers <= 1 || context_.poolMember || pool_) {
+        return;
+    }
+    TransferPool::Settings settings;
+    settings.limit = context_.simultaneousTransfers;
+    if (!context_.poolRetryDelaysMs.empty()) {
+        settings.retryDelaysMs = context_.poolRetryDelaysMs;
+    }
+    pool_ = std::make_unique<TransferPool>(session_, settings);
+    session_.attachPool(pool_.get());
+}
+
+void TransferJob::handOut(PoolTask task) {
+    pool_->submit(std::move(task));
+}
+
+int TransferJob::closePool() {
+    if (!pool_) {
+        return 0;
+    }
+    const int code = pool_->finish();
+    session_.attachPool(nullptr);
+    pool_.reset();
+    return code;
+}
 
 std::string TransferJob::lettersOf(char direction, TransferMode mode) {
     constexpr const char kTypeLetters[] = "aix";
@@ -231,12 +263,79 @@ void TransferJob::askExactFacts(RemoteEntry* entry) {
         return;
     }
     if (features.has("MDTM")) {
+        if (usePrefetchedTime(entry)) {
+            return;
+        }
         std::string line;
         control_.sendCommand("MDTM", entry->remoteName());
-        if (control_.readReply(&line) == 213 && line.size() > 4 &&
-            parseMlsxTime(std::string_view(line).substr(4), &time)) {
+        if (control_.readReply(&line) == 213 && mdtmTime(line, &time)) {
             entry->setSizeAndTime(entry->size, time);
             entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+        }
+    }
+}
+
+bool TransferJob::usePrefetchedTime(RemoteEntry* entry) {
+    const auto asked = exactTimes_.find(timeKey(entry->remoteName()));
+    if (asked == exactTimes_.end()) {
+        return false;
+    }
+    entry->setSizeAndTime(entry->size, asked->second);
+    entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
+    exactTimes_.erase(asked);
+    return true;
+}
+
+std::string TransferJob::timeKey(const std::string& name) const {
+    return session_.currentRemoteDirectory() + '\n' + name;
+}
+
+bool TransferJob::mdtmTime(const std::string& line, int64_t* time) {
+    return line.size() > 4 && parseMlsxTime(std::string_view(line).substr(4), time);
+}
+
+void TransferJob::prefetchExactTimes(const std::vector<RemoteEntry>& entries) {
+    const ServerFeatures& features = session_.features();
+    if (features.has("MLST") || !features.has("MDTM")) {
+        return;  // MLSD listings give exact times; MLST stays a question per file
+    }
+    std::vector<std::string> names;
+    for (const RemoteEntry& entry : entries) {
+        const std::string name = entry.remoteName();
+        // A name the control channel would refuse is left to the question per file,
+        // which says so: a refused command must not shift the answers in order.
+        if (entry.type == EntryType::File && !(entry.flags & RemoteEntry::kExactTime) &&
+            name.size() + 5 <= ControlChannel::kMaxCommandLength &&
+            name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos) {
+            names.push_back(name);
+        }
+    }
+    size_t next = 0;
+    while (names.size() - next >= 2 && session_.mdtmWindow() > 0 && !session_.cancelled() &&
+           !session_.abortRequested()) {
+        const size_t count = std::min(names.size() - next, static_cast<size_t>(session_.mdtmWindow()));
+        size_t sent = 0;
+        while (sent < count && control_.sendCommand("MDTM", names[next + sent])) {
+            ++sent;
+        }
+        bool inOrder = sent == count;
+        for (size_t i = 0; i < sent; ++i) {
+            std::string line;
+            int64_t time = 0;
+            const int code = control_.readReply(&line);
+            if (code == 421) {
+                return;  // the connection is gone; the transfers find out themselves
+            }
+            if (code == 213 && mdtmTime(line, &time)) {
+                exactTimes_[timeKey(names[next + i])] = time;
+            } else if (code != 550) {
+                inOrder = false;
+            }
+        }
+        next += sent;
+        session_.setMdtmWindow(inOrder ? kMdtmWindow : 0);
+        if (sent < count) {
+            return;
         }
     }
 }

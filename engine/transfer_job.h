@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "engine/main_outlets.h"
 #include "engine/session_context.h"
@@ -13,6 +16,8 @@ class ControlChannel;
 class FtpSession;
 class FtpSocket;
 class RemoteViewContract;
+class TransferPool;
+struct PoolTask;
 struct RemoteEntry;
 
 // What one transfer request owns while it runs: the restart mark of its next data
@@ -46,6 +51,14 @@ class TransferJob {
     void syncRestartFields();
 
   protected:
+    // A batch of more than one file over more than one connection, where the setting
+    // asks for it: opens the batch's pool (its files are then handed out). The walking
+    // session is one of the pool's connections once closePool is called.
+    void openPool(bool severalFiles);
+    bool pooled() const { return pool_ != nullptr; }
+    void handOut(PoolTask task);
+    // Waits for the pool's files; the last reply code of them (0 without a pool).
+    int closePool();
     // The letters of a direction ('G' or 'P') and a mode.
     static std::string lettersOf(char direction, TransferMode mode);
     RemoteViewContract* view() const { return context_.remoteView; }
@@ -81,6 +94,16 @@ class TransferJob {
     // else its time from MDTM, where the server offers them. Nothing changes when the
     // server refuses.
     void askExactFacts(RemoteEntry* entry);
+    // The MDTM questions for the files of a listing, sent back to back and their answers
+    // read in order, so that a folder of small files pays one round trip per window of
+    // them instead of one per file; askExactFacts then takes the time asked here. A
+    // server that mishandles that (an answer other than 213 or 550) is asked one file at
+    // a time from then on.
+    void prefetchExactTimes(const std::vector<RemoteEntry>& entries);
+    // The time asked ahead for this entry, if any (no round trip); true when it had one.
+    bool usePrefetchedTime(RemoteEntry* entry);
+    // Answers to MDTM in one window of questions sent back to back.
+    static constexpr int kMdtmWindow = 64;
     // SIZE of a remote file in the current type; -1 when not offered or refused.
     int64_t askSize(const std::string& name);
     // After one name of a batch: a stopping outcome or 421 ends it.
@@ -107,6 +130,13 @@ class TransferJob {
     // The running transfer has moved a block of data.
     bool movedData_ = false;
     int64_t lastProgressReport_ = 0;
+    // The key of a name of the current directory among the times asked ahead.
+    std::string timeKey(const std::string& name) const;
+    // The time of a 213 answer to MDTM; false when it holds none.
+    static bool mdtmTime(const std::string& line, int64_t* time);
+    std::unique_ptr<TransferPool> pool_;
+    // Times asked ahead by prefetchExactTimes, by directory and name.
+    std::unordered_map<std::string, int64_t> exactTimes_;
 };
 
 }  // namespace nubo

@@ -14,6 +14,7 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
+#include "engine/transfer_pool.h"
 #include "engine/upload_job.h"
 
 namespace nubo {
@@ -103,6 +104,10 @@ int UploadJob::run(PutRequest& request) {
         session_.setRequestListing(&listed, request.directory);
     }
     int result = 0;
+    // One file stays one connection: a pool only for several files or a folder.
+    struct stat first {};
+    openPool(paths.size() > 1 ||
+             (paths.size() == 1 && ::stat(paths[0].c_str(), &first) == 0 && S_ISDIR(first.st_mode)));
     for (size_t i = 0; i < paths.size() && !session_.abortRequested(); ++i) {
         struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {
@@ -113,10 +118,14 @@ int UploadJob::run(PutRequest& request) {
         }
         const TransferOutcome outcome = S_ISDIR(st.st_mode)
                                             ? putDirectory(paths[i], request.options)
-                                            : putFile(paths[i], request.options);
+                                            : sendFile(paths[i], request.options);
         result = outcome.code;
         if (stopsBatch(outcome))
             break;
+    }
+    if (pooled()) {
+        const int last = closePool();
+        result = last != 0 && result / 100 == 2 ? last : result;
     }
     session_.setRequestListing(nullptr, {});
     session_.leaveRequestDirectory(visit, result);
@@ -284,6 +293,42 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     return session_.countTransfer(reply, false);
 }
 
+TransferOutcome UploadJob::sendFile(const std::string& path, const TransferOptions& options) {
+    // A waiting resumption is this session's own (its restart record names it).
+    if (!pooled() || (session_.restartEnabled() && session_.resumePending())) {
+        return putFile(path, options);
+    }
+    PoolTask task;
+    task.isGet = false;
+    task.directory = session_.currentRemoteDirectory();
+    session_.listedEntry(baseName(path), &task.entry);
+    task.localPath = path;
+    task.options = options;
+    handOut(std::move(task));
+    return {200, false};
+}
+
+TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
+    letters_ = lettersOf('P', task.options.mode);
+    if (session_.restartEnabled()) {
+        writeRestartField(RestartRecord::kOperation, letters_);
+    }
+    session_.resumePending_ = resume;
+    if (resume) {
+        logExtended("Restarting PUT of " + baseName(task.localPath));
+    }
+    // What the walk saw of the file on the server (Update-ONLY, an append's offset).
+    std::vector<RemoteEntry> known;
+    if (task.entry.valid()) {
+        known.push_back(task.entry);
+    }
+    const ListingByName listing(known);
+    session_.setRequestListing(&listing, task.directory);
+    const TransferOutcome outcome = putFile(task.localPath, task.options);
+    session_.setRequestListing(nullptr, {});
+    return outcome;
+}
+
 TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     RemoteEntry existing;
@@ -319,7 +364,7 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
     for (const auto& [full, isDirectory] : children) {
         if (session_.abortRequested())
             break;
-        result = isDirectory ? putDirectory(full, options) : putFile(full, options);
+        result = isDirectory ? putDirectory(full, options) : sendFile(full, options);
         if (stopsBatch(result))
             break;
     }

@@ -19,8 +19,12 @@ class UploadJob : public TransferJob {
     // One file, one directory tree (made on the server where it is not listed).
     TransferOutcome putFile(const std::string& path, const TransferOptions& options);
     TransferOutcome putDirectory(const std::string& path, const TransferOptions& options);
+    // One file of a pool's batch on this job's connection; resume: its last try broke.
+    TransferOutcome putPooled(const PoolTask& task, bool resume);
 
   private:
+    // A file of the batch: sent now, or handed to the pool when the batch has one.
+    TransferOutcome sendFile(const std::string& path, const TransferOptions& options);
     // Where a broken upload resumes with APPE: the server's size of the partial copy
     // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
     // larger than the local file, or line ends converted.

@@ -50,8 +50,11 @@ std::string ProgressDisplay::text(const TransferProgress& progress) {
             break;
         case Kind::Get:
         case Kind::Put:
-            text = (progress.kind == Kind::Get ? "GET " : "PUT ") + progress.name + " (" +
-                   std::to_string(value(progress)) + (progress.percent >= 0 ? "%)" : "KB)");
+            text = (progress.kind == Kind::Get ? "GET " : "PUT ") +
+                   (progress.filesTotal > 0 ? std::to_string(progress.filesDone) + " of " +
+                                                  std::to_string(progress.filesTotal) + " files"
+                                            : progress.name) +
+                   " (" + std::to_string(value(progress)) + (progress.percent >= 0 ? "%)" : "KB)");
             break;
     }
     return nubo::cutUtf8(text, kMaxTitle);

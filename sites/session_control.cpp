@@ -1,5 +1,7 @@
 #include "sites/session_control.h"
 
+#include <algorithm>
+
 #include <strings.h>
 
 #include "base/app_log.h"
@@ -10,6 +12,7 @@
 #include "engine/session_worker.h"
 #include "engine/trusted_certificates.h"
 #include "platform/xdg_paths.h"
+#include "sites/connection_limits.h"
 #include "sites/site_selection.h"
 
 namespace nubo {
@@ -199,6 +202,21 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;
     session.retriesBrokenTransfers = retryBrokenTransfers_;
+    // A batch of several files uses up to "SimultaneousTransfers" connections, never
+    // more than the host was found to take.
+    session.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
+    const int learned = ConnectionLimits::lookup(config_.GetString("ConnectionLimits"),
+                                                 url.host, url.portNumber());
+    if (learned >= 1) {
+        session.simultaneousTransfers = std::min(session.simultaneousTransfers, learned);
+    }
+    session.connectionLimitLearned = [this, host = url.host, port = url.portNumber()](int limit) {
+        context_.post([this, host, port, limit] {
+            config_.SetString("ConnectionLimits",
+                              ConnectionLimits::store(config_.GetString("ConnectionLimits"),
+                                                      host, port, limit));
+        });
+    };
     // Read here, not by the worker after login: the site list is the owner's alone.
     sessionSiteType_ = perhost::transferType(session.perHostSettings);
     worker_ = std::make_unique<SessionWorker>(std::make_unique<FtpSession>(url, session));
@@ -312,7 +330,10 @@ void SessionControl::askAboutCertificate() {
 void SessionControl::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
-    lastProgressPostMs_ = 0;
+    {
+        std::lock_guard lock(progressLock_);
+        lastProgressPostMs_ = 0;
+    }
     endedBytes_ = -1;
     context_.post([this, expectedSize, startMs] {
         if (listener_.listener != nullptr)
@@ -322,6 +343,8 @@ void SessionControl::transferStarted(int64_t expectedSize, int64_t startMs) {
 
 void SessionControl::transferProgress(int64_t bytes) {
     // Reports come every thousand bytes: one post at a time carries the latest count.
+    // A batch's pool reports from its connections' threads too.
+    std::lock_guard lock(progressLock_);
     progressBytes_ = bytes;
     const int64_t now = monotonicMilliseconds();
     if (now - lastProgressPostMs_ < kProgressIntervalMs || progressQueued_.exchange(true))
@@ -359,6 +382,10 @@ void SessionControl::transferOutcome(bool whole) {
     if (!whole || bytes < 0) {
         return;
     }
+    fileTransferred(bytes, milliseconds);
+}
+
+void SessionControl::fileTransferred(int64_t bytes, int64_t milliseconds) {
     context_.post([this, bytes, milliseconds] {
         if (statisticsOn_ && statisticsOpen_) {
             statistics_.countTransfer(bytes, milliseconds);

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,7 @@ class SessionControl : public SessionObserver {
     void transferProgress(int64_t bytes) override;
     void transferEnded(int64_t bytes, int64_t endMs) override;
     void transferOutcome(bool whole) override;
+    void fileTransferred(int64_t bytes, int64_t milliseconds) override;
     void transferAdvanced() override { transferAdvanced_ = true; }
     void certificateRefused(const std::string& host, unsigned port,
                             const TlsCertificateFacts& facts) override;
@@ -176,6 +178,7 @@ class SessionControl : public SessionObserver {
     // When the worker last posted a progress report (worker thread only): the window
     // hears of a transfer's bytes a few times a second, never once per block, which
     // would wake the main thread for every block.
+    std::mutex progressLock_;
     int64_t lastProgressPostMs_ = 0;
     static constexpr int64_t kProgressIntervalMs = 100;
     std::atomic<bool> transferAdvanced_{false};

@@ -48,6 +48,12 @@ SessionLink::Traffic SessionLink::takeTraffic() const {
     traffic.dataSent = data.takeBytesSent();
     traffic.controlReceived = control.takeBytesReceived();
     traffic.controlSent = control.takeBytesSent();
+    // A batch's other connections count as well.
+    int64_t received = 0;
+    int64_t sent = 0;
+    session->takePoolTraffic(&received, &sent);
+    traffic.dataReceived += received;
+    traffic.dataSent += sent;
     return traffic;
 }
 

@@ -18,13 +18,6 @@ using test::ProgramResult;
 using test::readFile;
 using test::writeFile;
 
-size_t count(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++n;
-    }
-    return n;
-}
 
 class CommandLineRetryTest : public ::testing::Test {
   protected:
@@ -62,15 +55,15 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
     EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(350000));
     EXPECT_FALSE(fs::exists(local("big.bin.part")));
     const std::string& log = result.errorText;
-    EXPECT_EQ(count(log, "Network error, queue flushed"), 2u) << log;
+    EXPECT_EQ(test::countOf(log, "Network error, queue flushed"), 2u) << log;
     // Each attempt moved bytes: the second break counts as a first attempt again.
-    EXPECT_EQ(count(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 2u);
-    EXPECT_EQ(count(log, "Restarting GET of big.bin"), 2u);
+    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 2u);
+    EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 2u);
     EXPECT_NE(log.find("\n<REST 100000\n"), std::string::npos);
     EXPECT_NE(log.find("\n<REST 200000\n"), std::string::npos);
     // What came before the break is not fetched again; what came after is fetched once.
-    EXPECT_EQ(count(log, "<RETR before.txt"), 1u);
-    EXPECT_EQ(count(log, "<RETR after.txt"), 1u);
+    EXPECT_EQ(test::countOf(log, "<RETR before.txt"), 1u);
+    EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 1u);
     EXPECT_EQ(readFile(local("before.txt")), "first\n");
     EXPECT_EQ(readFile(local("after.txt")), "last\n");
 }
@@ -84,9 +77,9 @@ TEST_F(CommandLineRetryTest, BreaksThatEachMoveBytesAreRetriedUntilTheFileIsWhol
     EXPECT_EQ(result.exitCode, 0) << result.errorText;
     EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(450000));
     const std::string& log = result.errorText;
-    EXPECT_EQ(count(log, "Restarting GET of big.bin"), 4u) << log;
-    EXPECT_EQ(count(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 4u);
-    EXPECT_EQ(count(log, "<RETR after.txt"), 1u);
+    EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 4u) << log;
+    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 4u);
+    EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 1u);
 }
 
 TEST_F(CommandLineRetryTest, ThreeAttemptsInARowWithoutHeadwayEndTheRun) {
@@ -97,13 +90,13 @@ TEST_F(CommandLineRetryTest, ThreeAttemptsInARowWithoutHeadwayEndTheRun) {
     EXPECT_EQ(result.exitCode, 1 | 8) << "a failed download over a lost connection\n"
                                       << result.errorText;
     const std::string& log = result.errorText;
-    EXPECT_EQ(count(log, "Restarting GET of big.bin"), 3u) << log;
+    EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 3u) << log;
     EXPECT_NE(log.find("... connection lost; logging in again in 30 seconds (3 of 3)"),
               std::string::npos);
     EXPECT_NE(log.find("... transfer not resumed after 3 attempts"), std::string::npos);
     // No attempt brought a byte: the old copy stays as it was.
     EXPECT_EQ(readFile(local("big.bin")), "the old copy") << "no part of it replaced the old copy";
-    EXPECT_EQ(count(log, "<RETR after.txt"), 0u) << "the run ends at the break";
+    EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 0u) << "the run ends at the break";
 }
 
 TEST_F(CommandLineRetryTest, ABrokenUploadIsAppendedTo) {
@@ -119,9 +112,9 @@ TEST_F(CommandLineRetryTest, ABrokenUploadIsAppendedTo) {
     EXPECT_TRUE(readFile(server->root() + "/pub/big.bin") == patternBytes(300000));
     EXPECT_EQ(readFile(server->root() + "/pub/next.txt"), "next\n");
     const std::string& log = result.errorText;
-    EXPECT_EQ(count(log, "Restarting PUT of big.bin"), 1u) << log;
-    EXPECT_EQ(count(log, "<APPE big.bin"), 1u);
-    EXPECT_EQ(count(log, "<STOR next.txt"), 1u);
+    EXPECT_EQ(test::countOf(log, "Restarting PUT of big.bin"), 1u) << log;
+    EXPECT_EQ(test::countOf(log, "<APPE big.bin"), 1u);
+    EXPECT_EQ(test::countOf(log, "<STOR next.txt"), 1u);
 }
 
 TEST_F(CommandLineRetryTest, AWrongPasswordIsNotRetried) {

@@ -27,13 +27,6 @@ const std::string kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<acti
                               "<action><name>Second</name><unique-id>2</unique-id>"
                               "<command>true</command></action>\n</actions>\n";
 
-size_t count(const std::string& text, const std::string& part) {
-    size_t found = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
-}
 
 class FileManagerActionsTest : public ::testing::Test {
   protected:
@@ -55,13 +48,13 @@ TEST_F(FileManagerActionsTest, ThunarActionsGoBesideTheUsersOwnAndLeaveWithoutTh
     EXPECT_NE(installed.find(kForeign), std::string::npos) << installed;
     EXPECT_NE(installed.find("<unique-id>2</unique-id>"), std::string::npos);
     // Installed twice: our actions once, calling the latest program.
-    EXPECT_EQ(count(installed, "<unique-id>nubosx-"), 4u);
+    EXPECT_EQ(test::countOf(installed, "<unique-id>nubosx-"), 4u);
     EXPECT_EQ(installed.find("/usr/bin/nubosx"), std::string::npos);
     EXPECT_NE(installed.find("<command>'/opt/new/nubosx' paste-listing %f</command>"),
               std::string::npos);
     EXPECT_NE(installed.find("<command>'/opt/new/nubosx' upload-choose %F</command>"),
               std::string::npos);
-    EXPECT_EQ(count(installed, "</actions>"), 1u);
+    EXPECT_EQ(test::countOf(installed, "</actions>"), 1u);
     EXPECT_NE(std::find(created.begin(), created.end(), uca()), created.end());
 
     std::vector<std::string> removed;
@@ -75,11 +68,11 @@ TEST_F(FileManagerActionsTest, ThunarFilesOfEveryShape) {
     const std::string ours = FileManagerActions::thunarActions("/p");
     // None yet, an empty element, one on a single line.
     ASSERT_TRUE(FileManagerActions::mergeThunarActions("", ours, &merged));
-    EXPECT_EQ(count(merged, "<action>"), 4u);
+    EXPECT_EQ(test::countOf(merged, "<action>"), 4u);
     EXPECT_EQ(merged.rfind("</actions>\n"), merged.size() - 11);
     ASSERT_TRUE(FileManagerActions::mergeThunarActions("<?xml version=\"1.0\"?>\n<actions/>\n",
                                                        ours, &merged));
-    EXPECT_EQ(count(merged, "<action>"), 4u);
+    EXPECT_EQ(test::countOf(merged, "<action>"), 4u);
     ASSERT_TRUE(FileManagerActions::mergeThunarActions(
         "<actions><action><unique-id>7</unique-id></action></actions>", ours, &merged));
     EXPECT_EQ(merged.find("<actions><action><unique-id>7</unique-id></action>\n<action>"), 0u)

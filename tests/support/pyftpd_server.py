@@ -172,6 +172,12 @@ def main():
     parser.add_argument("--slow-cwd", type=float, default=0,
                         help="seconds each CWD waits before its reply (a slow server, "
                              "while the client's old listing is still on screen)")
+    parser.add_argument("--refuse-login-beyond", type=int, default=0,
+                        help="answer USER with 530 'too many connections' while more than "
+                             "this many connections from the client's address are open "
+                             "(as proftpd's MaxClientsPerHost does)")
+    parser.add_argument("--refuse-retr", default="",
+                        help="answer RETR of this file name with 550")
     parser.add_argument("--log-commands", action="store_true",
                         help="log every command and reply, so a test can follow the dialogue")
     args = parser.parse_args()
@@ -229,6 +235,31 @@ def main():
                 return super().ftp_CWD(path)
 
         handler = SlowCwd
+    if args.refuse_login_beyond:
+        most = args.refuse_login_beyond
+
+        class Crowded(handler):
+            def ftp_USER(self, line):
+                if self.server.ip_map.count(self.remote_ip) > most:
+                    logging.info("refused for load: %s", self.remote_ip)
+                    self.respond("530 Sorry, the maximum number of clients (%d) from your "
+                                 "host are already connected." % most)
+                    self.close_when_done()
+                    return
+                return super().ftp_USER(line)
+
+        handler = Crowded
+    if args.refuse_retr:
+        refused = args.refuse_retr
+
+        class RefusingRetr(handler):
+            def ftp_RETR(self, file):
+                if os.path.basename(file) == refused:
+                    self.respond("550 Permission denied.")
+                    return
+                return super().ftp_RETR(file)
+
+        handler = RefusingRetr
     if args.no_feat:
         handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "FEAT"}
 

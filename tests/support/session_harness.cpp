@@ -28,6 +28,9 @@ SessionContext SessionHarness::context() {
     c.remoteView = &remoteView;
     c.cancel = &cancel;
     c.perHostSettings = perHostSettings;
+    c.simultaneousTransfers = simultaneousTransfers;
+    c.poolRetryDelaysMs = poolRetryDelaysMs;
+    c.connectionLimitLearned = [this](int limit) { learnedLimit = limit; };
     return c;
 }
 

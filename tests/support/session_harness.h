@@ -3,6 +3,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
@@ -47,6 +48,11 @@ class SessionHarness {
     RemoteDirectoryModel remoteView{log};
     std::atomic<bool> cancel{false};
     uint32_t perHostSettings = 0;  // the site's word (listing locale, zone, ...)
+    // A batch's connections, and the waits before a broken file's next tries.
+    int simultaneousTransfers = 1;
+    std::vector<int> poolRetryDelaysMs{100, 200, 400};
+    // The limit a pool learned of the host (0: none).
+    std::atomic<int> learnedLimit{0};
 };
 
 }  // namespace nubo::test

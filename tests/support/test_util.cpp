@@ -45,6 +45,14 @@ bool returnsDespiteFifo(const std::string& fifoPath, const std::function<void()>
     return returned;
 }
 
+size_t countOf(const std::string& text, const std::string& part) {
+    size_t found = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;

@@ -10,6 +10,8 @@ namespace nubo::test {
 // Polls a condition until it holds; false when the time ran out.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 std::string readFile(const std::string& path);
+// How many times part occurs in text (overlapping ones included).
+size_t countOf(const std::string& text, const std::string& part);
 void writeFile(const std::string& path, const std::string& bytes);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);

@@ -1,0 +1,511 @@
+#include "engine/transfer_pool.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "base/app_log.h"
+#include "engine/ftp_session.h"
+#include "engine/monotonic_clock.h"
+#include "engine/restart_record.h"
+
+namespace nubo {
+
+namespace {
+
+// Which connection of the pool the calling thread is: 0 the walking session, 1 on the
+// others. Their reports come to the pool on their own threads.
+thread_local int poolSlot = 0;
+
+// A connection's restart record for the file in hand: kept in memory, since a broken
+// file is resumed by the pool within the run.
+class MemoryRestartRecord : public RestartRecord {
+  public:
+    bool setField(int field, const std::string& text) override {
+        if (field < 1 || field > 5)
+            return false;
+        fields_[static_cast<size_t>(field)] = text;
+        return true;
+    }
+    std::string getField(int field) const override {
+        return field >= 1 && field <= 5 ? fields_[static_cast<size_t>(field)] : std::string();
+    }
+    void setInProgress(int value) override { inProgress_ = value; }
+    int getInProgress() const override { return inProgress_; }
+    void setRemoteFacts(int64_t size, int64_t time) override {
+        size_ = size;
+        time_ = time;
+        hasFacts_ = true;
+    }
+    bool remoteFacts(int64_t* size, int64_t* time) const override {
+        *size = size_;
+        *time = time_;
+        return hasFacts_;
+    }
+    void clear() {
+        inProgress_ = 0;
+        hasFacts_ = false;
+    }
+
+  private:
+    std::array<std::string, 6> fields_;
+    int inProgress_ = 0;
+    bool hasFacts_ = false;
+    int64_t size_ = -1;
+    int64_t time_ = 0;
+};
+
+constexpr int64_t kReportIntervalMs = 100;
+
+}  // namespace
+
+TransferPool::TransferPool(FtpSession& primary, Settings settings)
+    : primary_(primary),
+      target_(primary.target()),
+      primaryContext_(primary.context()),
+      settings_(std::move(settings)) {
+    settings_.limit = std::clamp(settings_.limit, 1, kMaxConnections);
+    limit_ = settings_.limit;
+    probeAtMs_ = INT64_MAX;  // no refusal yet: the limit is the setting
+    for (auto& bytes : slotBytes_) {
+        bytes = 0;
+    }
+}
+
+TransferPool::~TransferPool() {
+    abort();
+    for (auto& member : members_) {
+        if (member->thread.joinable())
+            member->thread.join();
+    }
+}
+
+int64_t TransferPool::nowMs() {
+    return monotonicMilliseconds();
+}
+
+int TransferPool::limit() const {
+    std::lock_guard lock(lock_);
+    return limit_;
+}
+
+int TransferPool::openLocked() const {
+    return membersAlive_ + (primaryGone_ ? 0 : 1);
+}
+
+void TransferPool::submit(PoolTask task) {
+    kind_ = task.isGet ? TransferProgress::Kind::Get : TransferProgress::Kind::Put;
+    ++filesTotal_;
+    if (task.isGet ? task.entry.size > 0 : false) {
+        expectedBytes_ += task.entry.size;
+    }
+    std::lock_guard lock(lock_);
+    queue_.push_back(std::move(task));
+    growLocked();
+    changed_.notify_all();
+}
+
+void TransferPool::growLocked() {
+    if (stopped_) {
+        return;
+    }
+    const int64_t now = nowMs();
+    for (;;) {
+        // While the walk goes on the walking session takes nothing: one waiting file is
+        // left for it, so that one file never costs a second connection.
+        const size_t takers = static_cast<size_t>(membersAlive_) - static_cast<size_t>(0);
+        const size_t waiting = queue_.size();
+        const bool wanted = walking_ ? waiting >= takers + 2
+                                     : waiting > takers + (primaryGone_ ? 0u : 1u);
+        int allowed = limit_;
+        if (now >= probeAtMs_ && limit_ < settings_.limit) {
+            allowed = limit_ + 1;  // a quiet period went by: one more is tried
+        }
+        if (!wanted || openLocked() >= allowed || now < nextOpenAtMs_ ||
+            members_.size() >= static_cast<size_t>(kMaxConnections)) {
+            return;
+        }
+        auto member = std::make_unique<Member>();
+        Member* self = member.get();
+        const int slot = static_cast<int>(members_.size()) + 1;
+        self->tag = "[" + std::to_string(slot + 1) + "] ";
+        ++membersAlive_;
+        members_.push_back(std::move(member));
+        self->thread = std::thread([this, self, slot] { memberMain(*self, slot); });
+    }
+}
+
+bool TransferPool::takeLocked(std::unique_lock<std::mutex>& lock, PoolTask* task) {
+    for (;;) {
+        if (stopped_) {
+            return false;
+        }
+        // A broken file waits out its delay; the files behind it do not.
+        const int64_t now = nowMs();
+        const auto ready = std::find_if(queue_.begin(), queue_.end(), [&](const PoolTask& t) {
+            return t.attempts == 0 || now >= retryAtMs_;
+        });
+        if (ready != queue_.end()) {
+            *task = std::move(*ready);
+            queue_.erase(ready);
+            ++running_;
+            return true;
+        }
+        if (queue_.empty() && !walking_) {
+            // Nothing waits. A file in another connection's hands may still come back
+            // broken: the walking session stays for it, the others go (one opens anew
+            // if it does).
+            if (poolSlot != 0 || running_ == 0)
+                return false;
+        }
+        changed_.wait_for(lock, std::chrono::milliseconds(50));
+    }
+}
+
+void TransferPool::taskDone(const PoolTask& task, int code) {
+    (void)task;
+    ++filesDone_;
+    std::lock_guard lock(lock_);
+    --running_;
+    lastCode_ = code;
+    changed_.notify_all();
+}
+
+bool TransferPool::requeueBroken(PoolTask task) {
+    const bool isGet = task.isGet;
+    std::lock_guard lock(lock_);
+    --running_;
+    if (stopped_ || task.attempts >= static_cast<int>(settings_.retryDelaysMs.size())) {
+        ++filesDone_;
+        lastCode_ = 421;
+        changed_.notify_all();
+        if (primaryContext_.outlets != nullptr) {
+            primaryContext_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
+        }
+        if (primaryContext_.log != nullptr) {
+            primaryContext_.log->LogExtended("*** Giving up on " + task.localPath +
+                                             " after its tries broke off");
+        }
+        return false;
+    }
+    retryAtMs_ = nowMs() + settings_.retryDelaysMs[static_cast<size_t>(task.attempts)];
+    ++task.attempts;
+    queue_.push_front(std::move(task));
+    growLocked();
+    changed_.notify_all();
+    return true;
+}
+
+void TransferPool::refusedForLoad() {
+    std::lock_guard lock(lock_);
+    const int open = openLocked() - 1;  // the refused one counted itself as opening
+    limit_ = std::max(1, open);
+    ++refusals_;
+    const int64_t quiet = std::min<int64_t>(
+        static_cast<int64_t>(settings_.quietPeriodMs) << std::min(refusals_ - 1, 20),
+        settings_.maxQuietPeriodMs);
+    probeAtMs_ = nowMs() + quiet;
+    if (open <= 0) {
+        // No connection is left at all: the next one waits, longer after each refusal.
+        nextOpenAtMs_ = nowMs() + std::min<int64_t>(1000LL << std::min(refusals_ - 1, 10),
+                                                    settings_.maxQuietPeriodMs);
+        ++openFailures_;
+        giveUpWhenStrandedLocked();
+    }
+    if (primaryContext_.connectionLimitLearned) {
+        primaryContext_.connectionLimitLearned(limit_);
+    }
+}
+
+void TransferPool::failedToOpen() {
+    std::lock_guard lock(lock_);
+    ++openFailures_;
+    nextOpenAtMs_ = nowMs() + (250LL << std::min(openFailures_ - 1, 6));
+    giveUpWhenStrandedLocked();
+}
+
+void TransferPool::giveUpWhenStrandedLocked() {
+    // The failing connection still counts itself among those open.
+    if (openFailures_ >= kOpenFailureLimit && primaryGone_ && openLocked() <= 1) {
+        giveUpLocked();  // no connection can be had: what waits fails, as on one
+    }
+}
+
+void TransferPool::giveUpLocked() {
+    for (const PoolTask& task : queue_) {
+        ++filesDone_;
+        if (primaryContext_.outlets != nullptr) {
+            primaryContext_.outlets->AddExitBits(task.isGet ? exitbit::kGetFailed
+                                                            : exitbit::kPutFailed);
+        }
+    }
+    queue_.clear();
+    lastCode_ = 421;
+    changed_.notify_all();
+}
+
+bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& record) {
+    static_cast<MemoryRestartRecord&>(record).clear();
+    if (task.factsSize >= 0) {
+        record.setRemoteFacts(task.factsSize, task.factsTime);
+    }
+    const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0);
+    if (record.getInProgress() != 0 && !stopped_) {
+        int64_t size = -1;
+        int64_t time = 0;
+        if (record.remoteFacts(&size, &time)) {
+            task.factsSize = size;
+            task.factsTime = time;
+        }
+        requeueBroken(task);
+        return false;
+    }
+    if (outcome.code == 421 && record.getInProgress() != 0) {
+        requeueBroken(task);  // stopped: given up and counted
+        return false;
+    }
+    taskDone(task, outcome.code);
+    return outcome.code != 421 && !outcome.stopsBatch;
+}
+
+void TransferPool::memberMain(Member& self, int slot) {
+    poolSlot = slot;
+    AppLog::SetThreadTag(self.tag);
+    MemoryRestartRecord record;
+    SessionContext context = primaryContext_;
+    context.observer = this;
+    context.outlets = this;
+    context.remoteView = nullptr;
+    context.restart = &record;
+    context.retriesBrokenTransfers = true;
+    context.keepAliveMs = 0;
+    context.poolMember = true;
+    bool firstConnection = true;
+    for (;;) {
+        {
+            std::unique_lock lock(lock_);
+            if (stopped_ || (!firstConnection && queue_.empty() && running_ == 0 && !walking_))
+                break;
+            if (!firstConnection) {
+                // A broken file waits for its delay; so does its new connection.
+                while (!stopped_ && nowMs() < retryAtMs_ && !queue_.empty()) {
+                    changed_.wait_for(lock, std::chrono::milliseconds(50));
+                }
+            }
+        }
+        firstConnection = false;
+        FtpSession session(target_, context);
+        {
+            std::lock_guard lock(lock_);
+            self.session = &session;
+        }
+        const bool started = !stopped_ && session.start();
+        if (!started) {
+            {
+                std::lock_guard lock(lock_);
+                self.session = nullptr;
+            }
+            const bool load = session.refusedForLoad();
+            session.closeControl();
+            if (load) {
+                refusedForLoad();
+            } else {
+                failedToOpen();
+            }
+            break;
+        }
+        {
+            // A connection that got in beyond a lowered limit raises it again.
+            std::lock_guard lock(lock_);
+            openFailures_ = 0;
+            if (openLocked() > limit_) {
+                limit_ = openLocked();
+                probeAtMs_ = limit_ < settings_.limit ? nowMs() + settings_.quietPeriodMs : INT64_MAX;
+                if (primaryContext_.connectionLimitLearned && refusals_ > 0)
+                    primaryContext_.connectionLimitLearned(limit_);
+            }
+        }
+        PoolTask task;
+        bool alive = true;
+        for (;;) {
+            std::unique_lock lock(lock_);
+            if (!takeLocked(lock, &task))
+                break;
+            lock.unlock();
+            alive = runTask(session, task, record);
+            if (!alive)
+                break;
+        }
+        {
+            std::lock_guard lock(lock_);
+            self.session = nullptr;
+        }
+        trafficReceived_ += session.dataSocket().takeBytesReceived();
+        trafficSent_ += session.dataSocket().takeBytesSent();
+        if (alive) {
+            session.quit();
+            break;
+        }
+        session.closeControl();
+    }
+    std::lock_guard lock(lock_);
+    --membersAlive_;
+    self.done = true;
+    growLocked();
+    changed_.notify_all();
+}
+
+int TransferPool::finish() {
+    poolSlot = 0;
+    {
+        std::lock_guard lock(lock_);
+        walking_ = false;
+        growLocked();
+        changed_.notify_all();
+    }
+    // The walking session takes files as one of the pool: its reports are summed too.
+    SessionContext& context = primary_.mutableContext();
+    const SessionContext kept = context;
+    MemoryRestartRecord record;
+    context.observer = this;
+    context.outlets = this;
+    context.restart = &record;
+    context.retriesBrokenTransfers = true;
+    const std::string startDirectory = primary_.currentRemoteDirectory();
+    bool alive = true;
+    PoolTask task;
+    for (;;) {
+        std::unique_lock lock(lock_);
+        if (!alive || !takeLocked(lock, &task))
+            break;
+        lock.unlock();
+        alive = runTask(primary_, task, record);
+    }
+    context.observer = kept.observer;
+    context.outlets = kept.outlets;
+    context.restart = kept.restart;
+    context.retriesBrokenTransfers = kept.retriesBrokenTransfers;
+    {
+        std::unique_lock lock(lock_);
+        if (!alive) {
+            primaryGone_ = true;  // what is left goes to connections of their own
+        }
+        // The others work through what is left, opening anew while files wait.
+        while (!(queue_.empty() && running_ == 0 && membersAlive_ == 0)) {
+            if (membersAlive_ == 0 && running_ == 0 && !queue_.empty()) {
+                growLocked();
+            }
+            changed_.wait_for(lock, std::chrono::milliseconds(50));
+        }
+    }
+    for (auto& member : members_) {
+        if (member->thread.joinable())
+            member->thread.join();
+    }
+    reportAggregate(true);
+    if (alive && primary_.currentRemoteDirectory() != startDirectory) {
+        primary_.enterDirectoryOnly(startDirectory);
+    }
+    std::lock_guard lock(lock_);
+    return alive ? lastCode_ : 421;
+}
+
+void TransferPool::abort() {
+    stopped_ = true;
+    std::lock_guard lock(lock_);
+    queue_.clear();
+    for (auto& member : members_) {
+        if (member->session != nullptr) {
+            // The ABOR is sent from here: its line says which connection it went on.
+            AppLog::SetThreadTag(member->tag);
+            member->session->abort();
+            AppLog::SetThreadTag({});
+        }
+    }
+    changed_.notify_all();
+}
+
+void TransferPool::takeTraffic(int64_t* received, int64_t* sent) {
+    *received = trafficReceived_.exchange(0);
+    *sent = trafficSent_.exchange(0);
+    std::lock_guard lock(lock_);
+    for (auto& member : members_) {
+        if (member->session != nullptr) {
+            *received += member->session->dataSocket().takeBytesReceived();
+            *sent += member->session->dataSocket().takeBytesSent();
+        }
+    }
+}
+
+void TransferPool::transferStarted(int64_t, int64_t startMs) {
+    slotBytes_[static_cast<size_t>(poolSlot)] = 0;
+    slotStartMs_[static_cast<size_t>(poolSlot)] = startMs;
+}
+
+void TransferPool::transferProgress(int64_t bytes) {
+    slotBytes_[static_cast<size_t>(poolSlot)] = bytes;
+    reportAggregate(false);
+}
+
+void TransferPool::transferEnded(int64_t bytes, int64_t endMs) {
+    const auto slot = static_cast<size_t>(poolSlot);
+    slotBytes_[slot] = 0;
+    doneBytes_ += bytes;
+    slotEndedBytes_[slot] = bytes;
+    slotEndedMs_[slot] = endMs > slotStartMs_[slot] ? endMs - slotStartMs_[slot] : 0;
+}
+
+void TransferPool::transferOutcome(bool whole) {
+    const auto slot = static_cast<size_t>(poolSlot);
+    if (whole && primaryContext_.observer != nullptr) {
+        primaryContext_.observer->fileTransferred(slotEndedBytes_[slot], slotEndedMs_[slot]);
+    }
+    reportAggregate(false);
+}
+
+void TransferPool::transferAdvanced() {
+    if (primaryContext_.observer != nullptr)
+        primaryContext_.observer->transferAdvanced();
+}
+
+void TransferPool::ReportProgress(const TransferProgress& progress) {
+    if (progress.kind != TransferProgress::Kind::Done) {
+        reportAggregate(false);
+    }
+}
+
+void TransferPool::AddExitBits(uint32_t bits) {
+    if (primaryContext_.outlets != nullptr)
+        primaryContext_.outlets->AddExitBits(bits);
+}
+
+void TransferPool::reportAggregate(bool force) {
+    std::lock_guard lock(reportLock_);
+    const int64_t now = nowMs();
+    if (!force && now - lastReportMs_ < kReportIntervalMs) {
+        return;
+    }
+    lastReportMs_ = now;
+    int64_t bytes = doneBytes_;
+    for (const auto& slot : slotBytes_) {
+        bytes += slot;
+    }
+    if (primaryContext_.observer != nullptr) {
+        primaryContext_.observer->transferProgress(bytes);
+    }
+    if (primaryContext_.outlets == nullptr) {
+        return;
+    }
+    TransferProgress progress;
+    progress.kind = kind_;
+    progress.filesDone = filesDone_;
+    progress.filesTotal = filesTotal_;
+    progress.bytes = bytes;
+    const int64_t expected = expectedBytes_;
+    progress.expected = expected > 0 ? expected : -1;
+    progress.percent =
+        expected > 0 ? static_cast<int>(std::min<int64_t>(bytes * 100 / expected, 100)) : -1;
+    primaryContext_.outlets->ReportProgress(progress);
+}
+
+}  // namespace nubo
