@@ -7,6 +7,7 @@
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/monotonic_clock.h"
+#include "engine/remote_view_contract.h"
 #include "engine/restart_record.h"
 
 namespace nubo {
@@ -56,6 +57,35 @@ class MemoryRestartRecord : public RestartRecord {
 };
 
 constexpr int64_t kReportIntervalMs = 100;
+
+// The remote view as a pool's connection sees it: files it sent show in the view (whose
+// upkeep takes its own lock); the rest of the view belongs to the walking session.
+class MemberView : public RemoteViewContract {
+  public:
+    explicit MemberView(RemoteViewContract* view) : view_(view) {}
+    void onConnected(FtpSession*) override {}
+    void onDisconnected() override {}
+    int addEntry(const RemoteEntry&) override { return -1; }
+    bool entryAt(int, RemoteEntry*) const override { return false; }
+    int findEntryByName(const std::string&, bool) const override { return -1; }
+    bool nextValidEntry(int*) const override { return false; }
+    bool changeDirectoryStarted(const std::string*, DirectoryFlags) override { return false; }
+    void listingFinished(bool, DirectoryFlags) override {}
+    void showCurrentPath() override {}
+    void setBusy(bool) override {}
+    void updateEntry(const std::string& directory, const std::string& name, int64_t size,
+                     int64_t time, EntryType type) override {
+        if (view_ != nullptr)
+            view_->updateEntry(directory, name, size, time, type);
+    }
+    void entryRemoved(const std::string&, const std::string&) override {}
+    void entryRenamed(const std::string&, const std::string&, const std::string*) override {}
+    void entryKept(const std::string&, const std::string&) override {}
+    void placeholderDropped(const std::string&, const std::string&) override {}
+
+  private:
+    RemoteViewContract* view_;
+};
 
 }  // namespace
 
@@ -143,7 +173,7 @@ bool TransferPool::takeLocked(std::unique_lock<std::mutex>& lock, PoolTask* task
         // A broken file waits out its delay; the files behind it do not.
         const int64_t now = nowMs();
         const auto ready = std::find_if(queue_.begin(), queue_.end(), [&](const PoolTask& t) {
-            return t.attempts == 0 || now >= retryAtMs_;
+            return !t.resume || now >= retryAtMs_;
         });
         if (ready != queue_.end()) {
             *task = std::move(*ready);
@@ -182,14 +212,24 @@ bool TransferPool::requeueBroken(PoolTask task) {
         if (primaryContext_.outlets != nullptr) {
             primaryContext_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
         }
-        if (primaryContext_.log != nullptr) {
-            primaryContext_.log->LogExtended("*** Giving up on " + task.localPath +
-                                             " after its tries broke off");
+        if (primaryContext_.log != nullptr && !stopped_) {
+            // Worded as the command line's own give-up.
+            primaryContext_.log->LogExtendedFormat(
+                "... transfer not resumed after %d attempts",
+                static_cast<int>(settings_.retryDelaysMs.size()));
         }
         return false;
     }
-    retryAtMs_ = nowMs() + settings_.retryDelaysMs[static_cast<size_t>(task.attempts)];
+    const int delayMs = settings_.retryDelaysMs[static_cast<size_t>(task.attempts)];
+    retryAtMs_ = nowMs() + delayMs;
     ++task.attempts;
+    if (primaryContext_.log != nullptr) {
+        // Worded as the command line's own retries: scripts read the same lines.
+        primaryContext_.log->LogExtendedFormat(
+            "... connection lost; logging in again in %d seconds (%d of %d)",
+            (delayMs + 999) / 1000, task.attempts,
+            static_cast<int>(settings_.retryDelaysMs.size()));
+    }
     queue_.push_front(std::move(task));
     growLocked();
     changed_.notify_all();
@@ -249,8 +289,14 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
     if (task.factsSize >= 0) {
         record.setRemoteFacts(task.factsSize, task.factsTime);
     }
-    const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0);
+    const auto slot = static_cast<size_t>(poolSlot);
+    advanced_[slot] = false;
+    const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
     if (record.getInProgress() != 0 && !stopped_) {
+        task.resume = true;
+        if (advanced_[slot]) {
+            task.attempts = 0;  // bytes the resumption keeps: headway, the count starts again
+        }
         int64_t size = -1;
         int64_t time = 0;
         if (record.remoteFacts(&size, &time)) {
@@ -272,10 +318,11 @@ void TransferPool::memberMain(Member& self, int slot) {
     poolSlot = slot;
     AppLog::SetThreadTag(self.tag);
     MemoryRestartRecord record;
+    MemberView view(primaryContext_.remoteView);
     SessionContext context = primaryContext_;
     context.observer = this;
     context.outlets = this;
-    context.remoteView = nullptr;
+    context.remoteView = primaryContext_.remoteView != nullptr ? &view : nullptr;
     context.restart = &record;
     context.retriesBrokenTransfers = true;
     context.keepAliveMs = 0;
@@ -464,6 +511,7 @@ void TransferPool::transferOutcome(bool whole) {
 }
 
 void TransferPool::transferAdvanced() {
+    advanced_[static_cast<size_t>(poolSlot)] = true;
     if (primaryContext_.observer != nullptr)
         primaryContext_.observer->transferAdvanced();
 }

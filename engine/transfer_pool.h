@@ -35,8 +35,10 @@ struct PoolTask {
     // Get: the local file written; Put: the local file sent.
     std::string localPath;
     TransferOptions options;
-    // Tries that broke off; the next one resumes where the last one stopped.
+    // Tries in a row that broke off without headway; the next one resumes where the
+    // last one stopped (resume).
     int attempts = 0;
+    bool resume = false;
     // The server's size and time of the file when a broken try began (Get).
     int64_t factsSize = -1;
     int64_t factsTime = 0;
@@ -160,6 +162,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     std::atomic<int64_t> doneBytes_{0};
     std::array<std::atomic<int64_t>, kMaxConnections + 1> slotBytes_{};
     std::array<int64_t, kMaxConnections + 1> slotEndedBytes_{};
+    // The connection's broken file moved bytes its resumption keeps.
+    std::array<bool, kMaxConnections + 1> advanced_{};
     std::array<int64_t, kMaxConnections + 1> slotStartMs_{};
     std::array<int64_t, kMaxConnections + 1> slotEndedMs_{};
     std::atomic<int> filesDone_{0};

@@ -20,6 +20,7 @@ void OptionsEditor::load(const std::string& site) {
     for (const Flag& flag : kFlags)
         values_.*flag.member = config_.GetInt(flag.name) != 0;
     values_.proxyType = std::clamp(config_.GetInt("ProxyType"), 0, 3);
+    values_.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
     values_.email = config_.GetString("EMail");
     values_.proxy = config_.GetString("Proxy");
     values_.authName = config_.GetString("AuthName");
@@ -45,6 +46,7 @@ void OptionsEditor::apply() {
     for (const Flag& flag : kFlags)
         config_.SetInt(flag.name, values_.*flag.member ? 1 : 0);
     config_.SetInt("ProxyType", values_.proxyType);
+    config_.SetInt("SimultaneousTransfers", std::clamp(values_.simultaneousTransfers, 1, 10));
     config_.SetString("EMail", values_.email);
     config_.SetString("AuthName", values_.authName);
     config_.SetString("AuthPasswd", values_.authPassword);

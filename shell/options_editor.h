@@ -26,6 +26,8 @@ class OptionsEditor {
         bool keepHost = false;
         // "File Transfers"
         bool passive = true, restart = true, keepXDir = false, keepXMode = false;
+        // Connections a batch of several files uses at once, 1 to 10.
+        int simultaneousTransfers = 4;
         // "Advanced": the selected site ("" for none) and its word's fields.
         std::string site;
         uint32_t locale = 1033;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -137,6 +138,18 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
              "Start with same transfer directory next time");
     addCheck(transfers, "KeepXMode", "Remember Last Transfer &Type",
              "Start with same transfer type next time");
+    auto* simultaneousRow = new QHBoxLayout;
+    simultaneous_ = new QSpinBox(transfers);
+    simultaneous_->setObjectName("optionSimultaneousTransfers");
+    simultaneous_->setRange(1, 10);
+    simultaneous_->setToolTip(
+        "Connections used at once for several files or a folder (one file always uses one)");
+    auto* simultaneousLabel = new QLabel("&Simultaneous transfers:", transfers);
+    simultaneousLabel->setBuddy(simultaneous_);
+    simultaneousRow->addWidget(simultaneousLabel);
+    simultaneousRow->addWidget(simultaneous_);
+    simultaneousRow->addStretch();
+    layoutOf(transfers)->addLayout(simultaneousRow);
     layoutOf(transfers)->addStretch();
 
     // "Advanced": the selected site's own settings.
@@ -212,6 +225,7 @@ void OptionsPage::activate() {
     email_->setText(QString::fromStdString(v.email));
     proxy_->setText(QString::fromStdString(v.proxy));
     proxyType_->setCurrentIndex(v.proxyType);
+    simultaneous_->setValue(v.simultaneousTransfers);
     authName_->setText(QString::fromStdString(v.authName));
     authPassword_->setText(QString::fromStdString(v.authPassword));
     saveProxyPassword_->setChecked(v.saveProxyPassword);
@@ -241,6 +255,7 @@ void OptionsPage::apply() {
     v.email = email_->text().toStdString();
     v.proxy = proxy_->text().toStdString();
     v.proxyType = proxyType_->currentIndex();
+    v.simultaneousTransfers = simultaneous_->value();
     v.authName = authName_->text().toStdString();
     v.authPassword = authPassword_->text().toStdString();
     v.saveProxyPassword = saveProxyPassword_->isChecked();

@@ -9,6 +9,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -61,6 +62,7 @@ class OptionsPage : public QWidget {
     std::vector<std::pair<std::string, QCheckBox*>> checks_;
     QLineEdit* email_;
     QLineEdit* proxy_;
+    QSpinBox* simultaneous_ = nullptr;
     QComboBox* proxyType_;
     QLineEdit* authName_;
     QLineEdit* authPassword_;

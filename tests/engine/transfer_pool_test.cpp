@@ -140,6 +140,26 @@ TEST_F(TransferPoolTest, ATreeTravelsWholeBothWaysOverSeveralConnections) {
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kSent) << h.logText();
 }
 
+TEST_F(TransferPoolTest, FilesSentOverOtherConnectionsShowInTheRemoteView) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < 6; ++i) {
+        paths.push_back(temp.path() + "/up" + std::to_string(i) + ".dat");
+        writeFile(paths.back(), contentOf(i, 1000 + static_cast<size_t>(i)));
+    }
+    connect();
+    run(PutRequest{{}, paths, test::kImage});
+    EXPECT_GE(extraConnections(), 1) << h.logText();
+    for (int i = 0; i < 6; ++i) {
+        const std::string name = "up" + std::to_string(i) + ".dat";
+        EXPECT_EQ(readFile(server.root() + "/files/" + name), contentOf(i, 1000 + static_cast<size_t>(i)));
+        RemoteEntry shown;
+        const int at = h.remoteView.findEntryByName(name, false);
+        ASSERT_GE(at, 0) << name << " is not in the view";
+        ASSERT_TRUE(h.remoteView.entryAt(at, &shown));
+        EXPECT_EQ(shown.size, 1000 + i);
+    }
+}
+
 TEST_F(TransferPoolTest, OneFileStaysOneConnection) {
     writeFile(server.root() + "/files/only.dat", contentOf(1, 5000));
     connect();
@@ -229,6 +249,26 @@ TEST_F(BrokenBatchTest, ARefusedFileSetsItsBitAndADroppedOneResumes) {
     EXPECT_NE(h.logText().find("Restarting GET of f07.dat"), std::string::npos) << h.logText();
     EXPECT_NE(h.logText().find("<REST 3000"), std::string::npos) << h.logText();
     EXPECT_FALSE(fs::exists(temp.path() + "/tree/sub/f07.dat.part"));
+}
+
+class OftenBrokenBatchTest : public TransferPoolTest {
+  protected:
+    OftenBrokenBatchTest()
+        : TransferPoolTest({"--drop-file", "f05.dat", "--drop-after", "2500", "--drop-times", "5"}) {}
+};
+
+TEST_F(OftenBrokenBatchTest, BreaksThatEachMoveBytesAreResumedUntilTheFileIsWhole) {
+    // More breaks than a file has tries: each moved bytes, so each starts the count again.
+    makeTree(server.root() + "/files/tree", 8, 11000);
+    connect();
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 8);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+    // More breaks than the three tries, each resumed after the first wait.
+    const size_t restarts = test::countOf(h.logText(), "Restarting GET of f05.dat");
+    EXPECT_GE(restarts, 4u) << h.logText();
+    EXPECT_EQ(test::countOf(h.logText(), "logging in again in 1 seconds (1 of 3)"), restarts)
+        << h.logText();
 }
 
 class SlowBatchTest : public TransferPoolTest {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTabWidget>
 
@@ -18,6 +19,7 @@
 #include "setup/uninstall_record.h"
 #include "sites/site_list.h"
 #include "sites/time_zone_table.h"
+#include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -57,6 +59,28 @@ TEST_F(OptionsPageTest, ControlsShowTheStoreAndLeavingStoresThem) {
     EXPECT_EQ(config.GetString("EMail"), "second@example.org");
     EXPECT_EQ(config.GetInt("ProxyType"), 2);
     EXPECT_EQ(sites.settingsWord(site), 0u);
+}
+
+TEST_F(OptionsPageTest, SimultaneousTransfersAreTypedOnTheFileTransfersTabWithinOneToTen) {
+    config.SetInt("SimultaneousTransfers", 3);
+    page.activate();
+    page.tabs()->setCurrentIndex(2);
+    ASSERT_TRUE(test::showActive(&page));
+    auto* box = page.findChild<QSpinBox*>("optionSimultaneousTransfers");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->value(), 3);
+    // Typed as a user types: the box's text selected, a new number over it.
+    QTest::mouseDClick(box->findChild<QLineEdit*>(), Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "25");  // beyond the range: the box keeps what it can take
+    page.apply();
+    EXPECT_GE(config.GetInt("SimultaneousTransfers"), 1);
+    EXPECT_LE(config.GetInt("SimultaneousTransfers"), 10);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "7");
+    page.apply();
+    EXPECT_EQ(config.GetInt("SimultaneousTransfers"), 7);
 }
 
 TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {

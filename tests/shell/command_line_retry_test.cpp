@@ -30,6 +30,10 @@ class CommandLineRetryTest : public ::testing::Test {
         ASSERT_TRUE(server->running()) << server->startError();
         fs::create_directories(server->root() + "/pub");
         fs::create_directories(home.work() + "/in");
+        // The session's own retries: one connection, as a batch set to one uses. (A
+        // batch over several connections resumes its files itself: transfer_pool_test.)
+        fs::create_directories(home.config() + "/Tkwa");
+        writeFile(home.settingsFile(), "[Settings]\nSimultaneousTransfers=dword:00000001\n");
         writeFile(server->root() + "/pub/before.txt", "first\n");
         writeFile(server->root() + "/pub/after.txt", "last\n");
     }

@@ -22,6 +22,9 @@ TEST(ProgressDisplayTest, TrayIconsBarAndTitleForEachValue) {
         {{Kind::Get, "a", 150 * 1024 + 1000, -1, -1}, "GET a (150KB)", 10, 50},
         // A name is shown as it is, percent signs and all.
         {{Kind::Get, "100%_%s%n", 1, 2, 50}, "GET 100%_%s%n (50%)", 6, 50},
+        // A batch over several connections counts its files and all their bytes.
+        {{Kind::Get, "last.dat", 480, 1000, 48, 12, 1000}, "GET 12 of 1000 files (48%)", 5, 48},
+        {{Kind::Put, "x", 3 * 1024, -1, -1, 2, 3}, "PUT 2 of 3 files (3KB)", 1, 3},
         {{}, nullptr, ProgressDisplay::kProgramIcon, 0},
     };
     for (const Case& c : cases) {
