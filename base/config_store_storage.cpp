@@ -136,8 +136,7 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
         settings.setDword("SimultaneousTransfers", simultaneous);
     }
     std::string limits;
-    if (!GetString("ConnectionLimits").empty() ||
-        settings.getString("ConnectionLimits", &limits)) {
+    if (!GetString("ConnectionLimits").empty() || settings.getString("ConnectionLimits", &limits)) {
         settings.setString("ConnectionLimits", GetString("ConnectionLimits"));
     }
     settings.setString("EMail", GetString("EMail"));

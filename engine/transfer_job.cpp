@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/app_log.h"
-#include "engine/ftp_session.h"
 #include "engine/control_channel.h"
+#include "engine/ftp_session.h"
 #include "engine/mlsx_parser.h"
 #include "engine/monotonic_clock.h"
 #include "engine/restart_record.h"
@@ -313,7 +313,8 @@ void TransferJob::prefetchExactTimes(const std::vector<RemoteEntry>& entries) {
     size_t next = 0;
     while (names.size() - next >= 2 && session_.mdtmWindow() > 0 && !session_.cancelled() &&
            !session_.abortRequested()) {
-        const size_t count = std::min(names.size() - next, static_cast<size_t>(session_.mdtmWindow()));
+        const size_t count =
+            std::min(names.size() - next, static_cast<size_t>(session_.mdtmWindow()));
         size_t sent = 0;
         while (sent < count && control_.sendCommand("MDTM", names[next + sent])) {
             ++sent;

@@ -145,8 +145,8 @@ void TransferPool::growLocked() {
         // left for it, so that one file never costs a second connection.
         const size_t takers = static_cast<size_t>(membersAlive_) - static_cast<size_t>(0);
         const size_t waiting = queue_.size();
-        const bool wanted = walking_ ? waiting >= takers + 2
-                                     : waiting > takers + (primaryGone_ ? 0u : 1u);
+        const bool wanted =
+            walking_ ? waiting >= takers + 2 : waiting > takers + (primaryGone_ ? 0u : 1u);
         int allowed = limit_;
         if (now >= probeAtMs_ && limit_ < settings_.limit) {
             allowed = limit_ + 1;  // a quiet period went by: one more is tried
@@ -241,9 +241,9 @@ void TransferPool::refusedForLoad() {
     const int open = openLocked() - 1;  // the refused one counted itself as opening
     limit_ = std::max(1, open);
     ++refusals_;
-    const int64_t quiet = std::min<int64_t>(
-        static_cast<int64_t>(settings_.quietPeriodMs) << std::min(refusals_ - 1, 20),
-        settings_.maxQuietPeriodMs);
+    const int64_t quiet = std::min<int64_t>(static_cast<int64_t>(settings_.quietPeriodMs)
+                                                << std::min(refusals_ - 1, 20),
+                                            settings_.maxQuietPeriodMs);
     probeAtMs_ = nowMs() + quiet;
     if (open <= 0) {
         // No connection is left at all: the next one waits, longer after each refusal.
@@ -367,7 +367,8 @@ void TransferPool::memberMain(Member& self, int slot) {
             openFailures_ = 0;
             if (openLocked() > limit_) {
                 limit_ = openLocked();
-                probeAtMs_ = limit_ < settings_.limit ? nowMs() + settings_.quietPeriodMs : INT64_MAX;
+                probeAtMs_ =
+                    limit_ < settings_.limit ? nowMs() + settings_.quietPeriodMs : INT64_MAX;
                 if (primaryContext_.connectionLimitLearned && refusals_ > 0)
                     primaryContext_.connectionLimitLearned(limit_);
             }

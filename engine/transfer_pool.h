@@ -143,7 +143,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     std::condition_variable changed_;
     std::deque<PoolTask> queue_;
     std::vector<std::unique_ptr<Member>> members_;
-    int running_ = 0;      // tasks in hand
+    int running_ = 0;       // tasks in hand
     int membersAlive_ = 0;  // connections opened or opening besides the walking one
     bool walking_ = true;   // the walking session has not come to finish yet
     bool primaryGone_ = false;
@@ -151,9 +151,9 @@ class TransferPool : private SessionObserver, private MainOutlets {
     int refusals_ = 0;
     int openFailures_ = 0;
     static constexpr int kOpenFailureLimit = 3;
-    int64_t probeAtMs_ = 0;       // one more connection may be tried from then on
-    int64_t nextOpenAtMs_ = 0;    // no connection opens before then
-    int64_t retryAtMs_ = 0;       // a broken file waits for this
+    int64_t probeAtMs_ = 0;     // one more connection may be tried from then on
+    int64_t nextOpenAtMs_ = 0;  // no connection opens before then
+    int64_t retryAtMs_ = 0;     // a broken file waits for this
     int lastCode_ = 0;
     std::atomic<bool> stopped_{false};
 

@@ -106,8 +106,8 @@ int UploadJob::run(PutRequest& request) {
     int result = 0;
     // One file stays one connection: a pool only for several files or a folder.
     struct stat first {};
-    openPool(paths.size() > 1 ||
-             (paths.size() == 1 && ::stat(paths[0].c_str(), &first) == 0 && S_ISDIR(first.st_mode)));
+    openPool(paths.size() > 1 || (paths.size() == 1 && ::stat(paths[0].c_str(), &first) == 0 &&
+                                  S_ISDIR(first.st_mode)));
     for (size_t i = 0; i < paths.size() && !session_.abortRequested(); ++i) {
         struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {

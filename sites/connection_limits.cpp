@@ -57,8 +57,8 @@ int ConnectionLimits::lookup(const std::string& text, const std::string& host, u
     return 0;
 }
 
-std::string ConnectionLimits::store(const std::string& text, const std::string& host,
-                                    unsigned port, int limit) {
+std::string ConnectionLimits::store(const std::string& text, const std::string& host, unsigned port,
+                                    int limit) {
     const std::string key = keyOf(host, port);
     if (key.find_first_of(";=") != std::string::npos) {
         return text;

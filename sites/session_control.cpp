@@ -205,16 +205,16 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     // A batch of several files uses up to "SimultaneousTransfers" connections, never
     // more than the host was found to take.
     session.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
-    const int learned = ConnectionLimits::lookup(config_.GetString("ConnectionLimits"),
-                                                 url.host, url.portNumber());
+    const int learned =
+        ConnectionLimits::lookup(config_.GetString("ConnectionLimits"), url.host, url.portNumber());
     if (learned >= 1) {
         session.simultaneousTransfers = std::min(session.simultaneousTransfers, learned);
     }
     session.connectionLimitLearned = [this, host = url.host, port = url.portNumber()](int limit) {
         context_.post([this, host, port, limit] {
-            config_.SetString("ConnectionLimits",
-                              ConnectionLimits::store(config_.GetString("ConnectionLimits"),
-                                                      host, port, limit));
+            config_.SetString(
+                "ConnectionLimits",
+                ConnectionLimits::store(config_.GetString("ConnectionLimits"), host, port, limit));
         });
     };
     // Read here, not by the worker after login: the site list is the owner's alone.

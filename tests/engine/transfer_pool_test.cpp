@@ -69,7 +69,8 @@ class TransferPoolTest : public ::testing::Test {
     void makeTree(const std::string& path, int count, size_t size) {
         fs::create_directories(path + "/sub/deeper");
         for (int i = 0; i < count; ++i) {
-            const std::string folder = i % 3 == 0 ? path : (i % 3 == 1 ? path + "/sub" : path + "/sub/deeper");
+            const std::string folder =
+                i % 3 == 0 ? path : (i % 3 == 1 ? path + "/sub" : path + "/sub/deeper");
             char name[32];
             std::snprintf(name, sizeof name, "/f%02d.dat", i);
             writeFile(folder + name, contentOf(i, size + static_cast<size_t>(i)));
@@ -151,7 +152,8 @@ TEST_F(TransferPoolTest, FilesSentOverOtherConnectionsShowInTheRemoteView) {
     EXPECT_GE(extraConnections(), 1) << h.logText();
     for (int i = 0; i < 6; ++i) {
         const std::string name = "up" + std::to_string(i) + ".dat";
-        EXPECT_EQ(readFile(server.root() + "/files/" + name), contentOf(i, 1000 + static_cast<size_t>(i)));
+        EXPECT_EQ(readFile(server.root() + "/files/" + name),
+                  contentOf(i, 1000 + static_cast<size_t>(i)));
         RemoteEntry shown;
         const int at = h.remoteView.findEntryByName(name, false);
         ASSERT_GE(at, 0) << name << " is not in the view";
@@ -233,8 +235,8 @@ TEST_F(TransferPoolTest, AWrongPasswordStaysAWrongPassword) {
 class BrokenBatchTest : public TransferPoolTest {
   protected:
     BrokenBatchTest()
-        : TransferPoolTest({"--drop-file", "f07.dat", "--drop-after", "3000", "--refuse-retr",
-                            "f04.dat"}) {}
+        : TransferPoolTest(
+              {"--drop-file", "f07.dat", "--drop-after", "3000", "--refuse-retr", "f04.dat"}) {}
 };
 
 TEST_F(BrokenBatchTest, ARefusedFileSetsItsBitAndADroppedOneResumes) {
@@ -254,7 +256,8 @@ TEST_F(BrokenBatchTest, ARefusedFileSetsItsBitAndADroppedOneResumes) {
 class OftenBrokenBatchTest : public TransferPoolTest {
   protected:
     OftenBrokenBatchTest()
-        : TransferPoolTest({"--drop-file", "f05.dat", "--drop-after", "2500", "--drop-times", "5"}) {}
+        : TransferPoolTest(
+              {"--drop-file", "f05.dat", "--drop-after", "2500", "--drop-times", "5"}) {}
 };
 
 TEST_F(OftenBrokenBatchTest, BreaksThatEachMoveBytesAreResumedUntilTheFileIsWhole) {

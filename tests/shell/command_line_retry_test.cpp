@@ -18,7 +18,6 @@ using test::ProgramResult;
 using test::readFile;
 using test::writeFile;
 
-
 class CommandLineRetryTest : public ::testing::Test {
   protected:
     // A server that breaks the first `drops` downloads of big.bin (0: every one) after
@@ -61,7 +60,8 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
     const std::string& log = result.errorText;
     EXPECT_EQ(test::countOf(log, "Network error, queue flushed"), 2u) << log;
     // Each attempt moved bytes: the second break counts as a first attempt again.
-    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 2u);
+    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"),
+              2u);
     EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 2u);
     EXPECT_NE(log.find("\n<REST 100000\n"), std::string::npos);
     EXPECT_NE(log.find("\n<REST 200000\n"), std::string::npos);
@@ -82,7 +82,8 @@ TEST_F(CommandLineRetryTest, BreaksThatEachMoveBytesAreRetriedUntilTheFileIsWhol
     EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(450000));
     const std::string& log = result.errorText;
     EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 4u) << log;
-    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"), 4u);
+    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"),
+              4u);
     EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 1u);
 }
 

@@ -23,8 +23,8 @@ TEST(PoolCommandLineTest, AHostThatTakesTwoConnectionsIsLearnedAndNeverAskedForM
     test::TestHome home;
     fs::create_directories(server.root() + "/pub/tree/inner");
     for (int i = 0; i < 20; ++i) {
-        writeFile(server.root() + "/pub/tree/" + (i % 2 ? "inner/" : "") + "f" +
-                      std::to_string(i) + ".dat",
+        writeFile(server.root() + "/pub/tree/" + (i % 2 ? "inner/" : "") + "f" + std::to_string(i) +
+                      ".dat",
                   test::patternBytes(3000 + static_cast<size_t>(i) * 17));
     }
     fs::create_directories(home.config() + "/Tkwa");
@@ -41,8 +41,7 @@ TEST(PoolCommandLineTest, AHostThatTakesTwoConnectionsIsLearnedAndNeverAskedForM
             if (!item.is_regular_file())
                 continue;
             ++files;
-            const std::string relative =
-                fs::relative(item.path(), server.root() + "/pub").string();
+            const std::string relative = fs::relative(item.path(), server.root() + "/pub").string();
             EXPECT_TRUE(readFile(item.path().string()) == readFile(down + "/" + relative))
                 << relative;
         }

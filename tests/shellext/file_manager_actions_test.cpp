@@ -27,7 +27,6 @@ const std::string kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<acti
                               "<action><name>Second</name><unique-id>2</unique-id>"
                               "<command>true</command></action>\n</actions>\n";
 
-
 class FileManagerActionsTest : public ::testing::Test {
   protected:
     std::string data() const { return home_.path() + "/data"; }
