@@ -320,6 +320,7 @@ void TransferJob::prefetchExactTimes(const std::vector<RemoteEntry>& entries) {
             ++sent;
         }
         bool inOrder = sent == count;
+        std::vector<std::pair<std::string, int64_t>> answered;
         for (size_t i = 0; i < sent; ++i) {
             std::string line;
             int64_t time = 0;
@@ -328,10 +329,15 @@ void TransferJob::prefetchExactTimes(const std::vector<RemoteEntry>& entries) {
                 return;  // the connection is gone; the transfers find out themselves
             }
             if (code == 213 && mdtmTime(line, &time)) {
-                exactTimes_[timeKey(names[next + i])] = time;
+                answered.emplace_back(names[next + i], time);
             } else if (code != 550) {
                 inOrder = false;
             }
+        }
+        // A window answered out of turn may have paired times with the wrong names:
+        // none of it is kept, and those files are asked one at a time.
+        for (const auto& [name, time] : inOrder ? answered : decltype(answered){}) {
+            exactTimes_[timeKey(name)] = time;
         }
         next += sent;
         session_.setMdtmWindow(inOrder ? kMdtmWindow : 0);

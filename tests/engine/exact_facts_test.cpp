@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/civil_time.h"
+#include "engine/download_job.h"
 #include "engine/ftp_session.h"
 #include "tests/support/requests.h"
 #include "tests/support/scripted_ftp_server.h"
@@ -125,6 +126,84 @@ TEST_F(ExactFactsTest, RefusedMdtmLeavesTheListingTime) {
     start();
     EXPECT_EQ(session->getFile(entry, local, kImageUpdateOnly).code, 226) << h.logText();
     EXPECT_EQ(modifiedTime(local), test::utcSeconds(2020, 12, 9, 0, 0, 0));
+    finish();
+}
+
+// A batch's times are asked back to back, two at first, and answered in order.
+class BatchTimesTest : public ExactFactsTest {
+  protected:
+    void listThree() {
+        loginAndList(" MDTM\r\n",
+                     "-rw-r--r-- 1 a b 1 Dec 08 2020 a.txt\r\n"
+                     "-rw-r--r-- 1 a b 1 Dec 08 2020 b.txt\r\n"
+                     "-rw-r--r-- 1 a b 1 Dec 08 2020 c.txt\r\n");
+    }
+    void expectFile(const std::string& name, bool typeFirst = false) {
+        if (typeFirst)
+            server.expect("TYPE I").reply("200 ok");
+        server.expectPasv()
+            .expect("RETR " + name)
+            .reply("150 here")
+            .sendData(name.substr(0, 1))
+            .reply("226 ok");
+    }
+    void fetchAll() {
+        server.start();
+        session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
+        ASSERT_TRUE(session->start()) << h.logText();
+        ASSERT_EQ(session->listDirectory("/", {}), 226) << h.logText();
+        GetRequest get;
+        for (int row : h.remoteView.rows()) {
+            RemoteEntry listed;
+            ASSERT_TRUE(h.remoteView.entryAt(row, &listed));
+            get.entries.push_back(listed);
+        }
+        get.options = test::kImage;
+        get.localFolder = folder.path();
+        DownloadJob job(*session);
+        EXPECT_EQ(job.run(get), 226) << h.logText();
+    }
+    int64_t timeOf(const std::string& name) { return modifiedTime(folder.path() + "/" + name); }
+};
+
+TEST_F(BatchTimesTest, AskedBackToBackAndGivenToTheirFiles) {
+    listThree();
+    // The pair goes out before either answer is read; the third, alone, is asked with
+    // its file.
+    server.expect("MDTM a.txt")
+        .expect("MDTM b.txt")
+        .reply("213 20201208010101")
+        .reply("213 20201208020202");
+    expectFile("a.txt", true);
+    expectFile("b.txt");
+    server.expect("MDTM c.txt").reply("213 20201208030303");
+    expectFile("c.txt");
+    server.expectClose();
+    fetchAll();
+    EXPECT_EQ(timeOf("a.txt"), test::utcSeconds(2020, 12, 8, 1, 1, 1));
+    EXPECT_EQ(timeOf("b.txt"), test::utcSeconds(2020, 12, 8, 2, 2, 2));
+    EXPECT_EQ(timeOf("c.txt"), test::utcSeconds(2020, 12, 8, 3, 3, 3));
+    finish();
+}
+
+TEST_F(BatchTimesTest, AServerThatAnswersOutOfTurnIsAskedOneFileAtATime) {
+    listThree();
+    server.expect("MDTM a.txt")
+        .expect("MDTM b.txt")
+        .reply("500 Command not understood")
+        .reply("213 20201208020202");
+    // Nothing of that pair is trusted: each file asks for itself.
+    server.expect("MDTM a.txt").reply("213 20201208010101");
+    expectFile("a.txt", true);
+    server.expect("MDTM b.txt").reply("213 20201208020202");
+    expectFile("b.txt");
+    server.expect("MDTM c.txt").reply("213 20201208030303");
+    expectFile("c.txt");
+    server.expectClose();
+    fetchAll();
+    EXPECT_EQ(timeOf("a.txt"), test::utcSeconds(2020, 12, 8, 1, 1, 1));
+    EXPECT_EQ(timeOf("b.txt"), test::utcSeconds(2020, 12, 8, 2, 2, 2));
+    EXPECT_EQ(timeOf("c.txt"), test::utcSeconds(2020, 12, 8, 3, 3, 3));
     finish();
 }
 
