@@ -3,11 +3,17 @@
 namespace nubo {
 
 void PostQueue::post(std::function<void()> work) {
+    bool first = false;
     {
         std::lock_guard lock(mutex_);
+        first = items_.empty();
         items_.push_back(std::move(work));
     }
-    posted_.notify_all();
+    // Only the first of a run of posts wakes the waiter: it takes them all, and a wake
+    // per post would cost the worker a system call for each (several per small file).
+    if (first) {
+        posted_.notify_all();
+    }
 }
 
 bool PostQueue::waitForWork(std::chrono::milliseconds timeout) {

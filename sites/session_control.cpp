@@ -330,10 +330,8 @@ void SessionControl::askAboutCertificate() {
 void SessionControl::transferStarted(int64_t expectedSize, int64_t startMs) {
     transferExpected_ = expectedSize;
     transferStartMs_ = startMs;
-    {
-        std::lock_guard lock(progressLock_);
-        lastProgressPostMs_ = 0;
-    }
+    // The progress posts keep their pace across files: a batch of small files must not
+    // wake the window once more for each of them (its end carries the last count).
     endedBytes_ = -1;
     context_.post([this, expectedSize, startMs] {
         if (listener_.listener != nullptr)
