@@ -511,7 +511,9 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
                                           const TransferOptions& options) {
     const std::string startDirectory = session_.currentRemoteDirectory();
     const std::string remote = entry.changeDirectoryName();
-    int code = session_.changeDirectory(&remote, DirectoryFlags{.noHistory = true});
+    // Listed afresh even when the view has the folder cached: Update-ONLY and the files
+    // chosen must be what the server has now.
+    int code = session_.changeDirectory(&remote, DirectoryFlags{.noHistory = true, .fresh = true});
     if (code / 100 != 2) {
         if (entry.type == EntryType::Link) {
             return getFile(entry, localPath, options);

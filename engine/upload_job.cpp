@@ -339,7 +339,8 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
         }
     }
     const std::string startDirectory = session_.currentRemoteDirectory();
-    int code = session_.changeDirectory(&name, DirectoryFlags{.noHistory = true});
+    // Listed afresh: what is there already must be what the server has now.
+    int code = session_.changeDirectory(&name, DirectoryFlags{.noHistory = true, .fresh = true});
     if (code / 100 != 2) {
         return session_.countBatchStop(code, false);
     }

@@ -245,7 +245,7 @@ bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
         } else {
             pathText_ = directory != nullptr ? *directory : std::string();
             shownDirectory_ = pathText_;
-            auto found = cache_.find(pathText_);
+            auto found = flags.fresh ? cache_.end() : cache_.find(pathText_);
             if (found == cache_.end()) {
                 current_ = std::make_shared<Listing>();
                 entryCount_ = 0;

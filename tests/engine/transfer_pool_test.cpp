@@ -162,6 +162,22 @@ TEST_F(TransferPoolTest, FilesSentOverOtherConnectionsShowInTheRemoteView) {
     }
 }
 
+TEST_F(TransferPoolTest, UpdateOnlyDecidesFileByFileOnEveryConnection) {
+    makeTree(server.root() + "/files/tree", 12, 500);
+    connect();
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    ASSERT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 12);
+    // One file changes on the server (newer, another size); the rest are as fetched.
+    writeFile(server.root() + "/files/tree/sub/f04.dat", "changed");
+    const std::string before = h.logText();
+    run(test::namedGet(temp.path(), "tree", test::updateOnly(test::kImage)));
+    const std::string second = h.logText().substr(before.size());
+    EXPECT_EQ(readFile(temp.path() + "/tree/sub/f04.dat"), "changed");
+    EXPECT_EQ(test::countOf(second, "<RETR "), 1u) << second;
+    EXPECT_EQ(test::countOf(second, "... Update-ONLY; skipping GET of "), 11u) << second;
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kGetSkipped);
+}
+
 TEST_F(TransferPoolTest, OneFileStaysOneConnection) {
     writeFile(server.root() + "/files/only.dat", contentOf(1, 5000));
     connect();
