@@ -105,6 +105,8 @@ class Side(asyncio.Protocol):
         self.incoming.update_flow()
 
     def reset(self):
+        if self.transport is None or self.closed:
+            return
         # A close with lingering off sends a reset (a plain abort would send FIN).
         self.transport.get_extra_info("socket").setsockopt(
             socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
