@@ -150,6 +150,24 @@ TEST(DelayRelayTest, ConcurrentSessionsCrossTheRelayIntactBothWays) {
     EXPECT_EQ(relay.count("peak-control"), kSessions);
 }
 
+TEST(DelayRelayTest, ASessionThatQuitsWithoutWaitingIsClosedThroughout) {
+    // As programs do at their exit: QUIT and close, without reading the reply. The
+    // server's end and the client's then cross in the relay.
+    test::VsftpdServer server;
+    ASSERT_TRUE(server.running()) << server.startError();
+    test::DelayRelay relay(server.port(), 5);
+    ASSERT_TRUE(relay.running()) << relay.startError();
+    for (int i = 0; i < 3; ++i) {
+        RawFtpClient client;
+        ASSERT_EQ(client.connect(relay.port()).code, 220);
+        ASSERT_TRUE(client.loginAnonymous());
+        ASSERT_TRUE(client.send("QUIT"));
+    }
+    EXPECT_TRUE(waitFor([&] { return relay.count("control") == 3; }, 5000));
+    EXPECT_TRUE(waitFor([&] { return relay.count("open-control") == 0; }, 5000))
+        << relay.count("open-control") << " still open";
+}
+
 TEST(DelayRelayTest, ABrokenDataConnectionArrivesBroken) {
     // A reset must not become a clean end: a cut download would look complete.
     test::ScriptedFtpServer server;

@@ -104,12 +104,22 @@ class Side(asyncio.Protocol):
         self.write_paused = False
         self.incoming.update_flow()
 
+    def end(self):
+        # The peer may have reset the socket before we heard of it.
+        try:
+            self.transport.write_eof()
+        except OSError:
+            self.transport.abort()
+
     def reset(self):
         if self.transport is None or self.closed:
             return
         # A close with lingering off sends a reset (a plain abort would send FIN).
-        self.transport.get_extra_info("socket").setsockopt(
-            socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        try:
+            self.transport.get_extra_info("socket").setsockopt(
+                socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        except OSError:
+            pass
         self.transport.abort()
 
     def set_reading(self, on):
@@ -175,8 +185,8 @@ class Lane:
             _, block = self.queue.popleft()
             if block is END:
                 self.delivered_end = True
-                if not self.sink.closed and self.sink.transport.can_write_eof():
-                    self.sink.transport.write_eof()
+                if not self.sink.closed:
+                    self.sink.end()
                 self.source.pair.lane_done()
             elif block is RESET:
                 self.delivered_end = True

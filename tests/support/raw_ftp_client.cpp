@@ -83,10 +83,12 @@ RawFtpClient::Reply RawFtpClient::readReply() {
     }
 }
 
+bool RawFtpClient::send(const std::string& line) {
+    return control_ >= 0 && sendAll(control_, line + "\r\n");
+}
+
 RawFtpClient::Reply RawFtpClient::command(const std::string& line) {
-    if (control_ < 0 || !sendAll(control_, line + "\r\n"))
-        return Reply{};
-    return readReply();
+    return send(line) ? readReply() : Reply{};
 }
 
 bool RawFtpClient::loginAnonymous() {

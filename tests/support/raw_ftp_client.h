@@ -30,6 +30,8 @@ class RawFtpClient {
     // Connects to the loopback port and reads the greeting.
     Reply connect(unsigned port);
     Reply command(const std::string& line);
+    // Sends a command line without waiting for its reply.
+    bool send(const std::string& line);
     // USER anonymous and its password; true on 230.
     bool loginAnonymous();
     // Sends the command (RETR, LIST, ...) over a fresh passive data connection and reads
