@@ -19,7 +19,7 @@ def main():
         costs.append(time.monotonic() - start)
     ftp.quit()
     costs.sort()
-    print("%.1f" % (costs[len(costs) // 2] * 1000))
+    print("%.2f" % (costs[len(costs) // 2] * 1000))
 
 
 if __name__ == "__main__":
