@@ -9,7 +9,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "tests/support/test_util.h"
@@ -134,6 +137,24 @@ unsigned startPythonService(BackgroundProcess& process, const std::string& scrip
     }
     *error = script + " did not start: " + readFile(logFile);
     return 0;
+}
+
+bool listensOn(unsigned port) {
+    char wanted[8];
+    std::snprintf(wanted, sizeof wanted, ":%04X", port);
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        std::ifstream in(table);
+        std::string line;
+        std::getline(in, line);  // the column titles
+        while (std::getline(in, line)) {
+            std::istringstream fields(line);
+            std::string slot, local, remote, state;
+            fields >> slot >> local >> remote >> state;
+            if (state == "0A" && local.size() > 5 && local.ends_with(wanted))
+                return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace nubo::test

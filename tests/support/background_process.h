@@ -42,5 +42,9 @@ sockaddr_in loopbackAddress(unsigned port);
 unsigned freeLoopbackPort();
 // Waits until something accepts connections on the loopback port.
 bool waitForListener(unsigned port, int timeoutMs = 10000);
+// Whether a TCP socket of this machine listens on the port (read from /proc/net, IPv4 and
+// IPv6): a readiness check that, unlike a trial connection, does not take one of a
+// server's connections per address.
+bool listensOn(unsigned port);
 
 }  // namespace nubo::test

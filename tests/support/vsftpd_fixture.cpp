@@ -13,7 +13,10 @@
 
 namespace nubo::test {
 
-VsftpdServer::VsftpdServer(Tls tls, const std::string& pem, bool ipv6) {
+VsftpdServer::VsftpdServer(const Options& options) {
+    const Tls tls = options.tls;
+    const std::string& pem = options.pem;
+    const bool ipv6 = options.ipv6;
     char pattern[] = "/tmp/nubo-vsftpd-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
         error_ = "no temporary folder";
@@ -40,7 +43,9 @@ VsftpdServer::VsftpdServer(Tls tls, const std::string& pem, bool ipv6) {
                        "anon_umask=022\nseccomp_sandbox=NO\nsecure_chroot_dir=" +
                        base_ +
                        "/empty\nftp_username=ftp\n"
-                       "xferlog_enable=NO\nconnect_from_port_20=NO\n";
+                       "xferlog_enable=NO\nconnect_from_port_20=NO\nmax_clients=0\n"
+                       "max_per_ip=" +
+                       std::to_string(options.maxPerIp) + "\n";
     if (tls != Tls::None) {
         conf += "ssl_enable=YES\nrsa_cert_file=" + pem + "\nrsa_private_key_file=" + pem +
                 "\nallow_anon_ssl=YES\nforce_anon_logins_ssl=YES\nforce_anon_data_ssl=YES\n"
@@ -53,23 +58,9 @@ VsftpdServer::VsftpdServer(Tls tls, const std::string& pem, bool ipv6) {
         error_ = "vsftpd did not start";
         return;
     }
-    // Ready once it accepts connections.
-    if (!waitFor(
-            [&] {
-                const int fd = ::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM, 0);
-                const sockaddr_in address = loopbackAddress(port);
-                sockaddr_in6 address6{};
-                address6.sin6_family = AF_INET6;
-                address6.sin6_port = htons(static_cast<uint16_t>(port));
-                address6.sin6_addr = in6addr_loopback;
-                const bool ok = ipv6 ? ::connect(fd, reinterpret_cast<const sockaddr*>(&address6),
-                                                 sizeof address6) == 0
-                                     : ::connect(fd, reinterpret_cast<const sockaddr*>(&address),
-                                                 sizeof address) == 0;
-                ::close(fd);
-                return ok || !process_.alive();
-            },
-            10000) ||
+    // Ready once it listens; a trial connection would count against maxPerIp until
+    // vsftpd has reaped the process that served it.
+    if (!waitFor([&] { return listensOn(port) || !process_.alive(); }, 10000) ||
         !process_.alive()) {
         error_ = "vsftpd did not listen: " + readFile(base_ + "/vsftpd.log");
         return;

@@ -9,13 +9,26 @@ namespace nubo::test {
 // A real vsftpd on a free loopback port over a fresh anonymous root whose "incoming"
 // folder takes uploads. With a certificate it requires FTP over TLS for logins and data
 // and the control session's reuse on data connections (require_ssl_reuse), explicitly
-// (AUTH TLS) or implicitly (TLS from the first byte).
+// (AUTH TLS) or implicitly (TLS from the first byte). It can limit the connections it
+// takes from one address, as servers do that allow a client only so many at once.
 class VsftpdServer {
   public:
     enum class Tls { None, Explicit, Implicit };
-    // pem: certificate and key in one file (needed unless tls is None). ipv6: listens
-    // on ::1 alone.
-    explicit VsftpdServer(Tls tls = Tls::None, const std::string& pem = {}, bool ipv6 = false);
+    struct Options {
+        Tls tls = Tls::None;
+        std::string pem;    // certificate and key in one file (needed unless tls is None)
+        bool ipv6 = false;  // listens on ::1 alone
+        // Control connections at once from one address (max_per_ip), 0 for no limit.
+        // One more is greeted with kRefusalPerIp and closed.
+        unsigned maxPerIp = 0;
+    };
+    // vsftpd's greeting of a connection beyond maxPerIp (then it closes the connection).
+    static constexpr const char* kRefusalPerIp =
+        "421 There are too many connections from your internet address.";
+
+    explicit VsftpdServer(const Options& options);
+    explicit VsftpdServer(Tls tls = Tls::None, const std::string& pem = {}, bool ipv6 = false)
+        : VsftpdServer(Options{tls, pem, ipv6}) {}
     ~VsftpdServer();
     VsftpdServer(const VsftpdServer&) = delete;
     VsftpdServer& operator=(const VsftpdServer&) = delete;
