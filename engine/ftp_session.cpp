@@ -33,6 +33,8 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         free_.push_back(&record);
     }
     ConfigStore& config = *context_.config;
+    simultaneousTransfers_ = std::max(1, context_.simultaneousTransfers);
+    knownConnectionLimit_ = context_.knownConnectionLimit;
     connector_.setPassive(config.GetInt("Passive") != 0);
     listingLocale_ = perhost::locale(context_.perHostSettings);
     listingLocaleData_ = ListingLocale::of(listingLocale_);

@@ -122,6 +122,11 @@ class FtpSession {
     void quit();
     // The connection was turned away for the server's load (see ControlConnection).
     bool refusedForLoad() const { return connection_.refusedForLoad(); }
+    // Connections the next batch may use: the setting as it is now, never more than
+    // the host was found to take (in an earlier run or by a batch of this session).
+    int batchConnections() const;
+    // A batch found the host takes this many connections (its pool's thread).
+    void noteConnectionLimit(int limit) { knownConnectionLimit_ = limit; }
     // The pool of the batch running now (null: none); abort and the graphs reach it.
     void attachPool(TransferPool* pool);
     // The bytes the pool's other connections moved since the last call.
@@ -293,6 +298,8 @@ class FtpSession {
     bool brokenForRetry_ = false;
     std::atomic<bool> restartFieldsWanted_{false};
     bool resumePending_ = false;
+    std::atomic<int> simultaneousTransfers_{1};
+    std::atomic<int> knownConnectionLimit_{0};
     std::mutex poolLock_;
     TransferPool* batchPool_ = nullptr;
 

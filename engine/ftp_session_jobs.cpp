@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "engine/download_job.h"
@@ -70,6 +71,12 @@ void FtpSession::quit() {
         control_.readReply();
     }
     closeControl();
+}
+
+int FtpSession::batchConnections() const {
+    const int known = knownConnectionLimit_;
+    const int wanted = simultaneousTransfers_;
+    return known >= 1 ? std::min(wanted, known) : wanted;
 }
 
 void FtpSession::attachPool(TransferPool* pool) {

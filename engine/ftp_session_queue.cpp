@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -256,6 +257,9 @@ void FtpSession::setQuitWhenDone(bool on) {
 void FtpSession::settingChanged(const std::string& name) {
     if (name == "Passive") {
         connector_.setPassive(context_.config->GetInt("Passive") != 0);
+    } else if (name == "SimultaneousTransfers") {
+        // The next batch uses the new value; a batch running keeps its pool.
+        simultaneousTransfers_ = std::clamp(context_.config->GetInt(name), 1, 10);
     } else if (name == "Restart") {
         bool on = context_.config->GetInt("Restart") != 0;
         restartEnabled_ = on;

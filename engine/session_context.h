@@ -58,6 +58,9 @@ struct SessionContext {
     // Connections a batch of several files may use at once ("SimultaneousTransfers",
     // lowered to what the host is known to take); 1: the session's own alone.
     int simultaneousTransfers = 1;
+    // How many connections the host was found to take (0: not known); a batch never
+    // asks for more.
+    int knownConnectionLimit = 0;
     // The pool learned how many connections the host takes (called on any thread).
     std::function<void(int)> connectionLimitLearned;
     // The waits before a pool retries a file whose connection broke; empty: the

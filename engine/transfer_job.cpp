@@ -28,11 +28,12 @@ TransferJob::~TransferJob() {
 }
 
 void TransferJob::openPool(bool severalFiles) {
-    if (!severalFiles || context_.simultaneousTransfers <= 1 || context_.poolMember || pool_) {
+    const int connections = session_.batchConnections();
+    if (!severalFiles || connections <= 1 || context_.poolMember || pool_) {
         return;
     }
     TransferPool::Settings settings;
-    settings.limit = context_.simultaneousTransfers;
+    settings.limit = connections;
     if (!context_.poolRetryDelaysMs.empty()) {
         settings.retryDelaysMs = context_.poolRetryDelaysMs;
     }

@@ -123,6 +123,10 @@ int TransferPool::openLocked() const {
     return membersAlive_ + (primaryGone_ ? 0 : 1);
 }
 
+int TransferPool::connectedLocked() const {
+    return membersConnected_ + (primaryGone_ ? 0 : 1);
+}
+
 void TransferPool::submit(PoolTask task) {
     kind_ = task.isGet ? TransferProgress::Kind::Get : TransferProgress::Kind::Put;
     ++filesTotal_;
@@ -238,7 +242,8 @@ bool TransferPool::requeueBroken(PoolTask task) {
 
 void TransferPool::refusedForLoad() {
     std::lock_guard lock(lock_);
-    const int open = openLocked() - 1;  // the refused one counted itself as opening
+    // What is logged in now, not what is still opening: those may be refused too.
+    const int open = connectedLocked();
     limit_ = std::max(1, open);
     ++refusals_;
     const int64_t quiet = std::min<int64_t>(static_cast<int64_t>(settings_.quietPeriodMs)
@@ -252,8 +257,18 @@ void TransferPool::refusedForLoad() {
         ++openFailures_;
         giveUpWhenStrandedLocked();
     }
+    learnedLocked();
+}
+
+void TransferPool::learnedLocked() {
+    // The session's next batches start from it, and so does the next run.
+    primary_.noteConnectionLimit(limit_);
     if (primaryContext_.connectionLimitLearned) {
         primaryContext_.connectionLimitLearned(limit_);
+    }
+    if (primaryContext_.log != nullptr) {
+        primaryContext_.log->LogExtendedFormat("... going on with %d connection%s to this server",
+                                               limit_, limit_ == 1 ? "" : "s");
     }
 }
 
@@ -365,12 +380,13 @@ void TransferPool::memberMain(Member& self, int slot) {
             // A connection that got in beyond a lowered limit raises it again.
             std::lock_guard lock(lock_);
             openFailures_ = 0;
-            if (openLocked() > limit_) {
-                limit_ = openLocked();
+            ++membersConnected_;
+            if (connectedLocked() > limit_) {
+                limit_ = connectedLocked();
                 probeAtMs_ =
                     limit_ < settings_.limit ? nowMs() + settings_.quietPeriodMs : INT64_MAX;
-                if (primaryContext_.connectionLimitLearned && refusals_ > 0)
-                    primaryContext_.connectionLimitLearned(limit_);
+                if (refusals_ > 0)
+                    learnedLocked();
             }
         }
         PoolTask task;
@@ -387,6 +403,7 @@ void TransferPool::memberMain(Member& self, int slot) {
         {
             std::lock_guard lock(lock_);
             self.session = nullptr;
+            --membersConnected_;
         }
         trafficReceived_ += session.dataSocket().takeBytesReceived();
         trafficSent_ += session.dataSocket().takeBytesSent();
@@ -451,6 +468,15 @@ int TransferPool::finish() {
             member->thread.join();
     }
     reportAggregate(true);
+    if (primaryContext_.log != nullptr && filesTotal_ > 0) {
+        // What the batch came to, said once: the window's status line shows the last
+        // reply of whichever connection spoke last.
+        primaryContext_.log->LogExtendedFormat(
+            stopped_ ? "... batch stopped: %d of %d files ended, over %d connection%s"
+                     : "... batch done: %d of %d files ended, over %d connection%s",
+            static_cast<int>(filesDone_), static_cast<int>(filesTotal_),
+            static_cast<int>(members_.size()) + 1, members_.empty() ? "" : "s");
+    }
     if (alive && primary_.currentRemoteDirectory() != startDirectory) {
         primary_.enterDirectoryOnly(startDirectory);
     }

@@ -110,12 +110,15 @@ class TransferPool : private SessionObserver, private MainOutlets {
     // A broken file goes back to the front of the queue (true), or is given up.
     bool requeueBroken(PoolTask task);
     void refusedForLoad();
+    // The limit changed after a refusal: the session, the next run and the log hear of it.
+    void learnedLocked();
     // A connection could not be opened for another reason than load: the next waits,
     // and when none can be had at all, the waiting files fail.
     void failedToOpen();
     void giveUpWhenStrandedLocked();
     void giveUpLocked();
     int openLocked() const;
+    int connectedLocked() const;
     static int64_t nowMs();
 
     // SessionObserver of the member connections (and of the walking one while it
@@ -145,6 +148,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     std::vector<std::unique_ptr<Member>> members_;
     int running_ = 0;       // tasks in hand
     int membersAlive_ = 0;  // connections opened or opening besides the walking one
+    int membersConnected_ = 0;  // of those, the ones logged in
     bool walking_ = true;   // the walking session has not come to finish yet
     bool primaryGone_ = false;
     int limit_ = 1;

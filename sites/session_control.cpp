@@ -19,7 +19,8 @@ namespace nubo {
 
 namespace {
 
-const char* const kWatchedSettings[] = {"ProxyType", "Passive", "Restart", "Statistics"};
+const char* const kWatchedSettings[] = {"ProxyType", "Passive", "Restart", "Statistics",
+                                        "SimultaneousTransfers"};
 
 }  // namespace
 
@@ -205,11 +206,8 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     // A batch of several files uses up to "SimultaneousTransfers" connections, never
     // more than the host was found to take.
     session.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
-    const int learned =
-        ConnectionLimits::lookup(config_.GetString("ConnectionLimits"), url.host, url.portNumber());
-    if (learned >= 1) {
-        session.simultaneousTransfers = std::min(session.simultaneousTransfers, learned);
-    }
+    session.knownConnectionLimit = ConnectionLimits::lookup(
+        config_.GetString("ConnectionLimits"), url.host, url.portNumber());
     session.connectionLimitLearned = [this, host = url.host, port = url.portNumber()](int limit) {
         context_.post([this, host, port, limit] {
             config_.SetString(

@@ -178,6 +178,24 @@ TEST_F(TransferPoolTest, UpdateOnlyDecidesFileByFileOnEveryConnection) {
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kGetSkipped);
 }
 
+TEST_F(TransferPoolTest, ANewSettingAppliesFromTheNextBatch) {
+    makeTree(server.root() + "/files/tree", 9, 100);
+    connect();
+    h.config.SetInt("SimultaneousTransfers", 1);
+    session->settingChanged("SimultaneousTransfers");
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 9);
+    EXPECT_EQ(extraConnections(), 0) << h.logText();
+    h.config.SetInt("SimultaneousTransfers", 3);
+    session->settingChanged("SimultaneousTransfers");
+    fs::remove_all(temp.path() + "/tree");
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 9);
+    EXPECT_GE(extraConnections(), 1) << h.logText();
+    EXPECT_LE(extraConnections(), 2) << h.logText();
+    EXPECT_NE(h.logText().find("... batch done: 9 of 9 files ended, over "), std::string::npos);
+}
+
 TEST_F(TransferPoolTest, OneFileStaysOneConnection) {
     writeFile(server.root() + "/files/only.dat", contentOf(1, 5000));
     connect();
@@ -222,8 +240,16 @@ TEST_F(CrowdedServerTest, ConnectionsTurnedAwayForLoadLowerTheLimitAndNothingIsL
     EXPECT_EQ(h.learnedLimit, 2);
     const std::string before = server.serverLog();
 
-    // A batch that starts from the learned limit asks for no connection it would refuse.
-    h.simultaneousTransfers = h.learnedLimit;
+    EXPECT_NE(h.logText().find("... going on with 2 connections to this server"),
+              std::string::npos);
+
+    // The next batch of the same session asks for no connection it would refuse, and
+    // neither does the next session told the limit (as the next run is).
+    fs::remove_all(temp.path() + "/tree");
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 24);
+    EXPECT_EQ(test::countOf(server.serverLog(), "refused for load"),
+              test::countOf(before, "refused for load"));
     worker->session()->setQuitWhenDone(true);
     worker->join();
     worker.reset();

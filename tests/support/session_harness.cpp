@@ -30,6 +30,9 @@ SessionContext SessionHarness::context() {
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.poolRetryDelaysMs = poolRetryDelaysMs;
+    // What a pool learned is known to the next session, as the settings carry it
+    // from one run to the next.
+    c.knownConnectionLimit = learnedLimit;
     c.connectionLimitLearned = [this](int limit) { learnedLimit = limit; };
     return c;
 }
