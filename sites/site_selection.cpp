@@ -85,7 +85,15 @@ int SiteSelection::addAndSelect(const std::string& name) {
 void SiteSelection::setUrlText(const std::string& text) {
     urlText_ = text;
     selected_ = -1;
+    dropRead();
     siteChanged_();
+}
+
+void SiteSelection::dropRead() {
+    ++readGeneration_;
+    readPending_ = false;
+    afterRead_ = nullptr;
+    keyringMessage_.clear();
 }
 
 void SiteSelection::setPassword(const std::string& text) {
@@ -95,10 +103,8 @@ void SiteSelection::setPassword(const std::string& text) {
 }
 
 void SiteSelection::loadCredentials(const std::string& name) {
-    const int generation = ++readGeneration_;
-    readPending_ = false;
-    afterRead_ = nullptr;
-    keyringMessage_.clear();
+    dropRead();
+    const int generation = readGeneration_;
     if (!sites_.findCredentials(name, &user_, &password_)) {
         user_.clear();
         password_.clear();
@@ -134,6 +140,7 @@ void SiteSelection::passwordRead(int generation, bool found, const std::string& 
 }
 
 void SiteSelection::takeUserPart(const FtpUrl& url) {
+    dropRead();
     if (url.userDefaulted) {
         user_.clear();
         password_.clear();

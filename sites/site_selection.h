@@ -81,6 +81,8 @@ class SiteSelection {
     UrlDefaults urlDefaults() const;
     void loadCredentials(const std::string& name);
     void passwordRead(int generation, bool found, const std::string& password);
+    // Another site is shown: an answer still to come for the last one is not its.
+    void dropRead();
     void takeUserPart(const FtpUrl& url);
     void clearAnonymous();
     int indexOf(const std::string& name) const;
