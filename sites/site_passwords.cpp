@@ -21,11 +21,14 @@ SitePasswords::~SitePasswords() {
 }
 
 PasswordStore::Answer SitePasswords::guarded(PasswordStore::Answer answer) {
-    return [alive = std::weak_ptr<bool>(alive_), answer = std::move(answer)](
+    ++waiting_;
+    return [this, alive = std::weak_ptr<bool>(alive_), answer = std::move(answer)](
                Outcome outcome, const std::string& password) {
         const std::shared_ptr<bool> living = alive.lock();
-        if (living && *living)
-            answer(outcome, password);
+        if (!living || !*living)
+            return;
+        --waiting_;
+        answer(outcome, password);
     };
 }
 

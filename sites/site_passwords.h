@@ -45,6 +45,8 @@ class SitePasswords {
     // scrambled move into it.
     void start();
     Keyring keyring() const { return keyring_; }
+    // Whether the keyring still owes an answer (a write not yet confirmed among them).
+    bool busy() const { return waiting_ != 0; }
 
     bool inKeyring(const std::string& site) const;
     // The item a site's password is kept under, for its user.
@@ -89,6 +91,7 @@ class SitePasswords {
     PasswordStore* store_;
     Keyring keyring_ = Keyring::Unknown;
     bool noted_ = false;
+    int waiting_ = 0;
     std::map<std::string, std::string> known_;
     std::function<void()> changed_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
