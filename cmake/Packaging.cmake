@@ -102,6 +102,9 @@ set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# QtKeychain opens libsecret itself (dlopen), so dpkg-shlibdeps cannot see that the
+# keyring's items need it; without it they would take another, older path.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsecret-1-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-keyring | kwalletmanager")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 
@@ -45,6 +46,10 @@ BoundedFile judge(const std::string& path, const BoundedFileRule& rule, int* fd,
         *reason = "belongs to another user";
     } else if (rule.ownerOnly && (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
         *reason = "is writable by group or others";
+    } else if (rule.secret && (st.st_mode & (S_IRGRP | S_IROTH)) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(st.st_mode & 07777));
+        *reason = std::string("is readable by group or others (mode ") + mode + ")";
     } else {
         return BoundedFile::Usable;
     }

@@ -11,12 +11,15 @@ namespace nubo {
 // file someone else can write. These open the path without blocking (O_NONBLOCK, so a
 // FIFO never waits for a writer), look at what was opened (fstat: a symbolic link is
 // judged by its target) and take a regular file of at most maxBytes only; with
-// ownerOnly, also only one owned by this user and writable by nobody else.
+// ownerOnly, also only one owned by this user and writable by nobody else; with secret,
+// one that nobody else can read either.
 enum class BoundedFile { Usable, Missing, Refused };
 
 struct BoundedFileRule {
     size_t maxBytes = 1 << 20;
     bool ownerOnly = false;
+    // Also readable by nobody else: a file that holds passwords in clear.
+    bool secret = false;
 };
 
 // Checks the file without reading it. *reason (for Refused) says why, in words that

@@ -1,6 +1,7 @@
 #include "shell/app_session.h"
 
 #include "base/app_log.h"
+#include "base/netrc.h"
 #include "engine/main_outlets.h"
 #include "shell/command_line_request.h"
 #include "shell/log_banner.h"
@@ -60,6 +61,8 @@ HostController::Context AppSession::hostContext(MainOutlets& outlets,
     context.dataFolder = dataFolder_;
     context.poster = std::move(poster);
     context.commandLineArgs = request_.args;
+    context.commandLinePassword = request_.handedPassword;
+    context.netrcPath = Netrc::defaultPath();
     return context;
 }
 

@@ -38,9 +38,16 @@ void CommandLineRequest::setSlot(size_t index, const std::string& text) {
     args[index] = text;
 }
 
+std::vector<size_t> CommandLineRequest::urlArguments(const std::vector<std::string>& arguments) {
+    CommandLineRequest request;
+    request.parse(arguments);  // without a shortcut reader: "-o" files are not opened
+    return request.urlArguments_;
+}
+
 void CommandLineRequest::parse(const std::vector<std::string>& arguments,
                                const ShortcutReader& readShortcut) {
-    for (const std::string& argument : arguments) {
+    for (argumentIndex_ = 0; argumentIndex_ < arguments.size(); ++argumentIndex_) {
+        const std::string& argument = arguments[argumentIndex_];
         if (!pending.empty()) {
             applyArgument(argument[0] == '-' ? argument.substr(1) : argument, readShortcut);
         } else if (!argument.empty() && argument[0] == '-') {
@@ -50,6 +57,7 @@ void CommandLineRequest::parse(const std::vector<std::string>& arguments,
             // is the URL; without a URL switch it would be taken for a file name.
             if (slot(0).empty() && nextSlot == 2 && isUrl(argument)) {
                 setSlot(0, argument);
+                urlArguments_.push_back(argumentIndex_);
             } else {
                 setSlot(nextSlot++, argument);
             }
@@ -122,8 +130,10 @@ void CommandLineRequest::applyArgument(const std::string& value,
     pending.clear();
     if (which == "u") {
         setSlot(0, value);
+        urlArguments_.push_back(argumentIndex_);
     } else if (which == "f") {
         setSlot(0, value);
+        urlArguments_.push_back(argumentIndex_);
         mode = kFetch;
     } else if (which == "d" || which == "rv") {
         setSlot(1, value);

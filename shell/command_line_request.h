@@ -57,6 +57,10 @@ class CommandLineRequest {
     bool setupMode() const { return (flags & (kInstall | kUninstall)) != 0; }
     // "scheme://...": a plain argument that names a site rather than a file.
     static bool isUrl(const std::string& text);
+    // Which of the arguments (indices into parse's vector) give the URL: the one after
+    // "-u" or "-f", or a site given alone. Their passwords are masked in the process's
+    // argument memory.
+    static std::vector<size_t> urlArguments(const std::vector<std::string>& arguments);
 
     Mode mode = kNothing;
     int transferType = 0;
@@ -69,9 +73,15 @@ class CommandLineRequest {
     // "--help" and "--version", which the switch table leaves free.
     bool helpRequested = false;
     bool versionRequested = false;
+    // The URL's password handed over in the environment (kHandedPasswordVariable), as
+    // the URL writes it; empty: none.
+    std::string handedPassword;
 
   private:
     void setSlot(size_t index, const std::string& text);
+    // The argument being read, and those that set the URL.
+    size_t argumentIndex_ = 0;
+    std::vector<size_t> urlArguments_;
     void applyArgument(const std::string& value, const ShortcutReader& readShortcut);
     void applySwitch(const std::string& text);
 };

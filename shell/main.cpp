@@ -10,6 +10,7 @@
 #include "nubo_version.h"
 #include "platform/termination_signals.h"
 #include "setup/ui/setup_run.h"
+#include "shell/argument_secrets.h"
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
 #include "shell/start_up.h"
@@ -93,11 +94,16 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // First of all, while nothing else has read them: the arguments are copied, and a
+    // password in a URL is masked where ps shows it.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    nubo::maskUrlPasswords(argv + 1, nubo::CommandLineRequest::urlArguments(arguments));
+    const std::string handedPassword = nubo::takeHandedPassword();
     std::signal(SIGPIPE, SIG_IGN);  // a closed connection is an error code, not a signal
     nubo::ShortcutLibrary shortcuts;
     nubo::CommandLineRequest request;
-    request.parse(std::vector<std::string>(argv + 1, argv + argc),
-                  nubo::StartUp::shortcutReader(shortcuts));
+    request.parse(arguments, nubo::StartUp::shortcutReader(shortcuts));
+    request.handedPassword = handedPassword;
     if (request.versionRequested) {
         std::printf("NuboPRO %s\n", nubo::kVersionText);
         return 0;

@@ -4,12 +4,31 @@
 #include <spawn.h>
 
 #include <cstring>
+#include <string_view>
 
 extern char** environ;
 
 namespace nubo {
 
-bool startDetached(const std::vector<std::string>& arguments, std::string* error) {
+namespace {
+
+// Whether one of the "NAME=VALUE" entries names the variable of entry.
+bool setIn(const std::vector<std::string>& variables, const char* entry) {
+    const char* equals = std::strchr(entry, '=');
+    if (equals == nullptr)
+        return false;
+    const std::string_view name(entry, static_cast<size_t>(equals - entry) + 1);  // with "="
+    for (const std::string& variable : variables) {
+        if (std::string_view(variable).substr(0, name.size()) == name)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool startDetached(const std::vector<std::string>& arguments, std::string* error,
+                   const std::vector<std::string>& extra) {
     if (arguments.empty() || arguments.front().empty()) {
         *error = "no program to start";
         return false;
@@ -19,6 +38,15 @@ bool startDetached(const std::vector<std::string>& arguments, std::string* error
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    // The caller's environment, a variable of `extra` replacing one of the same name.
+    std::vector<char*> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!setIn(extra, *entry))
+            environment.push_back(*entry);
+    }
+    for (const std::string& variable : extra)
+        environment.push_back(const_cast<char*>(variable.c_str()));
+    environment.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -33,7 +61,8 @@ bool startDetached(const std::vector<std::string>& arguments, std::string* error
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
     pid_t pid = 0;
-    const int result = posix_spawn(&pid, argv.front(), &actions, &attributes, argv.data(), environ);
+    const int result =
+        posix_spawn(&pid, argv.front(), &actions, &attributes, argv.data(), environment.data());
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {

@@ -1,5 +1,6 @@
 #include "shellext/launch_arguments.h"
 
+#include "platform/url_password.h"
 #include "shellext/shortcut_object.h"
 
 namespace nubo {
@@ -18,8 +19,16 @@ bool readShortcutValues(INuboShortcut& shortcut, ShortcutValues* values) {
 
 std::vector<std::string> launchArguments(const std::string& program, LaunchKind kind,
                                          const ShortcutValues& values,
-                                         const std::vector<std::string>& dropped) {
-    std::vector<std::string> arguments{program, kind == LaunchKind::Drop ? "-u" : "-f", values.url};
+                                         const std::vector<std::string>& dropped,
+                                         std::string* password) {
+    std::string url = values.url;
+    password->clear();
+    size_t begin = 0, end = 0;
+    if (urlPasswordSpan(url, &begin, &end)) {
+        *password = url.substr(begin, end - begin);
+        url.erase(begin - 1, end - begin + 1);  // with its ":": "user@host"
+    }
+    std::vector<std::string> arguments{program, kind == LaunchKind::Drop ? "-u" : "-f", url};
     if (!values.folder.empty()) {
         arguments.push_back("-d");
         arguments.push_back(values.folder);

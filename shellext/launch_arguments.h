@@ -27,9 +27,13 @@ enum class PasteCommand { Download, Listing };
 // switch, the URL, "-d FOLDER" when there is a folder, "-xa"/"-xi"/"-xx" for the
 // transfer types 1..3, "-v" for update mode, and for a drop the dropped paths in
 // order. Each is one argument, so no quote or "$" in a path can split or expand it.
+// The URL goes without its password, which every local user could read in the
+// argument list: *password receives it (as the URL wrote it; empty when none) for the
+// environment (kHandedPasswordVariable).
 std::vector<std::string> launchArguments(const std::string& program, LaunchKind kind,
                                          const ShortcutValues& values,
-                                         const std::vector<std::string>& dropped = {});
+                                         const std::vector<std::string>& dropped,
+                                         std::string* password);
 
 // The clipboard's text longer than this (in bytes of its UTF-8, the 8-bit text the
 // shortcut counts in) is no URL to paste.

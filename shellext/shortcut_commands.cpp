@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/url_password.h"
 #include "shellext/detached_start.h"
 #include "shellext/nubopro_locator.h"
 #include "shellext/shortcut_object.h"
@@ -23,7 +24,13 @@ ShortcutCommands ShortcutCommands::forThisUser() {
         [locator](std::string* program, std::string* error) {
             return locator.locate(program, error);
         },
-        startDetached);
+        [](const std::vector<std::string>& arguments, const std::string& password,
+           std::string* error) {
+            std::vector<std::string> environment;
+            if (!password.empty())
+                environment.push_back(std::string(kHandedPasswordVariable) + "=" + password);
+            return startDetached(arguments, error, environment);
+        });
 }
 
 bool ShortcutCommands::readShortcut(const std::string& shortcutFile, ShortcutValues* values,
@@ -50,11 +57,13 @@ bool ShortcutCommands::launch(LaunchKind kind, const ShortcutValues& values,
     if (!locate_(&program, error)) {
         return false;
     }
-    std::vector<std::string> arguments = launchArguments(program, kind, values, paths);
-    if (!start_(arguments, error)) {
+    std::string password;
+    std::vector<std::string> arguments = launchArguments(program, kind, values, paths, &password);
+    if (!start_(arguments, password, error)) {
         return false;
     }
     started_ = std::move(arguments);
+    startedPassword_ = std::move(password);
     return true;
 }
 

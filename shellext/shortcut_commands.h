@@ -16,8 +16,10 @@ class ShortcutCommands {
   public:
     // Finds the program: false with a one-line *error when there is none.
     using Locate = std::function<bool(std::string* program, std::string* error)>;
-    // Starts an argument vector without waiting: false with a one-line *error.
-    using Start = std::function<bool(const std::vector<std::string>&, std::string* error)>;
+    // Starts an argument vector without waiting, handing it the URL's password (empty:
+    // none) outside the arguments: false with a one-line *error.
+    using Start = std::function<bool(const std::vector<std::string>&, const std::string& password,
+                                     std::string* error)>;
 
     ShortcutCommands(Locate locate, Start start);
     // NuboPRO as this user runs it, started for real.
@@ -27,8 +29,9 @@ class ShortcutCommands {
                std::string* error);
     bool upload(const std::string& shortcutFile, const std::vector<std::string>& paths,
                 std::string* error);
-    // The arguments of the last program started.
+    // The arguments of the last program started, and the password handed to it.
     const std::vector<std::string>& started() const { return started_; }
+    const std::string& startedPassword() const { return startedPassword_; }
 
   private:
     bool readShortcut(const std::string& shortcutFile, ShortcutValues* values,
@@ -39,6 +42,7 @@ class ShortcutCommands {
     Locate locate_;
     Start start_;
     std::vector<std::string> started_;
+    std::string startedPassword_;
 };
 
 // The full path of a file named on the command line (relative to the current folder),

@@ -4,6 +4,7 @@
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "sites/command_line_password.h"
 #include "sites/session_control.h"
 #include "sites/site_selection.h"
 
@@ -39,6 +40,8 @@ bool CommandLineRun::connect(CommandLineMode mode, const std::string& urlText) {
     if (control_.sessionActive()) {
         return false;
     }
+    CommandLinePassword(*context_.log, context_.commandLinePassword, context_.netrcPath)
+        .complete(urlText, &url);
     selection_.takeCommandLineSite(url);
     url_ = url;
     mode_ = mode;

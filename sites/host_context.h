@@ -12,6 +12,7 @@ class ConfigStore;
 class DiagnosticsSink;
 class LocalViewUpkeep;
 class MainOutlets;
+class PasswordStore;
 class RegistryKey;
 class RemoteViewContract;
 class ShortcutLibrary;
@@ -32,6 +33,13 @@ struct HostContext {
     std::string desktopFolder;             // where shortcuts go; empty: the user's desktop
     Poster poster;                         // runs work on the owner's thread
     std::vector<std::string> commandLineArgs;
+    // The command line's password when it came outside the argument list (from the
+    // desktop handlers), and the netrc its URL's host is looked up in; empty: none.
+    std::string commandLinePassword;
+    std::string netrcPath;
+    // Where saved passwords go: the desktop keyring; null keeps them scrambled in the
+    // settings file (a run that saves none, or tests).
+    PasswordStore* passwords = nullptr;
     // The ping and trace route results; null: no diagnostics.
     DiagnosticsSink* diagnosticsSink = nullptr;
     // A NOOP after this many idle milliseconds (the window's sessions); 0: never.

@@ -19,11 +19,19 @@ bool isControl(char c) {
 
 }  // namespace
 
-std::string HostExchange::exportText(const std::vector<std::string>& names) const {
+std::string HostExchange::exportText(const std::vector<std::string>& names,
+                                     const Passwords& passwords) const {
     const std::vector<std::string> chosen = names.empty() ? sites_.siteNames() : names;
     std::string text = "[NuboEx]\r\n";
     for (const std::string& name : chosen) {
-        const std::string blob = sites_.storedBlob(name);
+        std::string blob = sites_.storedBlob(name);
+        std::string user, ignored;
+        const auto password = passwords.find(name);
+        // The export carries the password as the Windows version's files do, whatever
+        // keeps it here.
+        if (password != passwords.end() && sites_.findCredentials(name, &user, &ignored) &&
+            !encodeCredentials(&name, user, password->second, &blob))
+            blob = sites_.storedBlob(name);
         const uint32_t word = sites_.settingsWord(name);
         const int kind = (blob.empty() ? 0 : 1) + (word != 0 ? 2 : 0);
         text += std::string("X") + "AUPB"[kind] + encodeSiteName(name) + "\r\n";
@@ -105,12 +113,12 @@ int HostExchange::importText(const std::string& text, std::string* status) {
 }
 
 int HostExchange::exportToFile(const std::string& path, const std::vector<std::string>& names,
-                               std::string* status) const {
+                               std::string* status, const Passwords& passwords) const {
     const int count = static_cast<int>(names.empty() ? sites_.siteNames().size() : names.size());
     // The text holds credentials: the file is the owner's alone, and it is written whole
     // or not at all, so a full disk is reported instead of leaving half a file.
     bool opened = false;
-    if (!replaceFile(path, exportText(names), 0600, &opened)) {
+    if (!replaceFile(path, exportText(names, passwords), 0600, &opened)) {
         *status = opened ? "Unable to write file" : "Unable to open file";
         return 0;
     }

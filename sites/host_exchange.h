@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,13 @@ class HostExchange {
 
     explicit HostExchange(SiteList& sites) : sites_(sites) {}
 
+    // Passwords kept outside the settings file (the keyring's), by site, to export in
+    // the blobs that hold only the user.
+    using Passwords = std::map<std::string, std::string>;
+
     // The text for the named sites, or for every site when names is empty.
-    std::string exportText(const std::vector<std::string>& names) const;
+    std::string exportText(const std::vector<std::string>& names,
+                           const Passwords& passwords = {}) const;
     // Stores the entries of a text; the status says how many ("%d entries imported")
     // or why none ("No valid NuboEx import data"). Stops at the first faulty entry and
     // keeps the ones before it. Returns the count.
@@ -30,7 +36,7 @@ class HostExchange {
     // written whole with mode 0600 (it holds credentials); an import over
     // kMaxImportBytes is refused.
     int exportToFile(const std::string& path, const std::vector<std::string>& names,
-                     std::string* status) const;
+                     std::string* status, const Passwords& passwords = {}) const;
     int importFromFile(const std::string& path, std::string* status);
 
     // Names added to the site list by the last import (for the URL box).

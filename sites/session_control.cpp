@@ -134,6 +134,20 @@ bool SessionControl::connect() {
     if (!url.isFtpScheme()) {
         return false;
     }
+    if (selection_.passwordPending()) {
+        // The keyring has not answered yet: the connect follows its answer.
+        selection_.whenPasswordRead([this] {
+            if (!connect())
+                connectAbandoned();
+        });
+        return true;
+    }
+    if (selection_.passwordUnavailable()) {
+        // Never a login without the password the site has saved.
+        context_.log->LogExtended(
+            "*** ", selection_.keyringMessage() + ": type the password, or unlock the keyring");
+        return false;
+    }
     if (restartVisible_ && !restarting_ && restartOpen_ && !settleRestartRecord(url)) {
         return false;
     }
@@ -238,12 +252,18 @@ bool SessionControl::restart() {
     config_.SetInt("Restart", 1);
     restarting_ = true;
     if (!connect()) {
-        restarting_ = false;
-        restartVisible_ = restartDb_.getInProgress() != 0;
-        listener_.changed();
+        connectAbandoned();
         return false;
     }
     return true;
+}
+
+void SessionControl::connectAbandoned() {
+    if (restarting_) {
+        restarting_ = false;
+        restartVisible_ = restartDb_.getInProgress() != 0;
+    }
+    listener_.changed();
 }
 
 void SessionControl::sessionLoggedIn(const std::string& connectedText) {

@@ -56,7 +56,9 @@ class SessionControl : public SessionObserver {
     // Shut-down: an unused restart slot is freed, the databases closed.
     void shutDown();
 
-    // False when nothing was started (bad URL, not "ftp", cancelled question, busy).
+    // False when nothing was started (bad URL, not "ftp", cancelled question, busy, the
+    // site's password in a keyring that is locked or unavailable). While the keyring is
+    // still reading the site's password the connect follows its answer.
     bool connect();
     // Starts a session for a site (as the site list names it) with the selection's
     // credentials; the hook runs after login.
@@ -132,6 +134,8 @@ class SessionControl : public SessionObserver {
 
   private:
     void onSessionEnded();
+    // A connect that started nothing: a restart waits again.
+    void connectAbandoned();
     // After a session refused a certificate: the question, and a new connect if trusted.
     void askAboutCertificate();
     void watchSetting(const std::string& name);

@@ -49,6 +49,7 @@ SiteList::SiteList(RegistryKey appKey, ConfigStore& config)
     : hosts_(appKey.subkey("Hosts")),
       perHost_(appKey.subkey("PerHost")),
       perHostTls_(appKey.subkey("PerHostTls")),
+      perHostKeyring_(appKey.subkey("PerHostKeyring")),
       config_(config) {}
 
 bool SiteList::oldSettings() const {
@@ -97,6 +98,9 @@ void SiteList::loadSites() {
         uint32_t tls = 0;
         if (perHostTls_.getDword(valueName, &tls) && tls != 0)
             tlsMap_[name] = true;
+        uint32_t keyring = 0;
+        if (perHostKeyring_.getDword(valueName, &keyring) && keyring != 0)
+            keyring_[name] = true;
     }
     if (credentials_.empty()) {
         reloadDefaultSites();
@@ -104,7 +108,8 @@ void SiteList::loadSites() {
 }
 
 void SiteList::storeSite(const std::string& name, const std::string& user,
-                         const std::string& password, uint32_t settings, bool flushNow) {
+                         const std::string& password, uint32_t settings, bool flushNow,
+                         bool inKeyring) {
     std::string blob;
     if (!encodeCredentials(&name, user, password, &blob)) {
         blob.clear();  // a user name longer than the format holds is not kept
@@ -115,6 +120,12 @@ void SiteList::storeSite(const std::string& name, const std::string& user,
     if (settings != 0) {
         perHostMap_[name] = settings;
         perHost_.setDword(valueName, settings);
+    }
+    if (inKeyring) {
+        keyring_[name] = true;
+        perHostKeyring_.setDword(valueName, 1);
+    } else if (keyring_.erase(name) != 0) {
+        perHostKeyring_.deleteValue(valueName);
     }
     if (flushNow)
         hosts_.flush();
@@ -135,7 +146,7 @@ bool SiteList::copySite(const std::string& from, const std::string& to) {
     if (!findCredentials(from, &user, &password)) {
         return false;
     }
-    storeSite(to, user, password, settingsWord(from));
+    storeSite(to, user, password, settingsWord(from), true, inKeyring(from));
     if (requiresTls(from))
         tlsMap_[to] = true;
     return true;
@@ -150,6 +161,8 @@ void SiteList::deleteSite(const std::string& name) {
     perHost_.deleteValue(valueName);
     perHostTls_.deleteValue(valueName);
     tlsMap_.erase(name);
+    if (keyring_.erase(name) != 0)
+        perHostKeyring_.deleteValue(valueName);
     hosts_.flush();
     if (name == currentHost_) {
         config_.SetString("LastHost", "");

@@ -29,13 +29,18 @@ class SiteList {
     void loadSites();
     // Stores a site and writes the settings file, unless flushNow is false: a caller
     // that stores many (an import) writes the file once with flush() at the end.
+    // inKeyring marks a site whose password is in the desktop keyring (the blob then
+    // holds the user alone); a site stored without it is unmarked.
     void storeSite(const std::string& name, const std::string& user, const std::string& password,
-                   uint32_t settings, bool flushNow = true);
+                   uint32_t settings, bool flushNow = true, bool inKeyring = false);
     void flush();
     bool findCredentials(const std::string& name, std::string* user, std::string* password) const;
     bool copySite(const std::string& from, const std::string& to);
     void deleteSite(const std::string& name);
     bool hasSite(const std::string& name) const { return credentials_.count(name) != 0; }
+    // The site's password is in the keyring (kept in "PerHostKeyring", beside the words,
+    // so that the "Hosts" blobs keep their layout).
+    bool inKeyring(const std::string& name) const { return keyring_.count(name) != 0; }
     // Every site name (sorted) and a site's blob as stored ("" when none).
     std::vector<std::string> siteNames() const;
     std::string storedBlob(const std::string& name) const;
@@ -78,7 +83,9 @@ class SiteList {
     RegistryKey hosts_;
     RegistryKey perHost_;
     RegistryKey perHostTls_;
+    RegistryKey perHostKeyring_;
     std::map<std::string, bool> tlsMap_;
+    std::map<std::string, bool> keyring_;
     ConfigStore& config_;
     std::map<std::string, std::string> credentials_;
     std::map<std::string, uint32_t> perHostMap_;

@@ -30,7 +30,10 @@ SiteSelection::SiteSelection(HostContext& context, const HostListenerSlot& liste
     : context_(context),
       listener_(listener),
       siteChanged_(std::move(siteChanged)),
-      sites_(*context.appKey, *context.config) {}
+      sites_(*context.appKey, *context.config),
+      passwords_(sites_, *context.log, context.passwords) {
+    passwords_.setChangedHandler([this] { listener_.changed(); });
+}
 
 UrlDefaults SiteSelection::urlDefaults() const {
     return UrlDefaults::of(*context_.config);
@@ -42,6 +45,7 @@ void SiteSelection::load() {
         sites_.setCurrentHost(config.GetString("LastHost"));
     }
     sites_.loadSites();
+    passwords_.start();
     if (!sites_.selected().empty()) {
         selectSite(indexOf(sites_.selected()));
     }
@@ -81,20 +85,62 @@ int SiteSelection::addAndSelect(const std::string& name) {
 void SiteSelection::setUrlText(const std::string& text) {
     urlText_ = text;
     selected_ = -1;
+    dropRead();
     siteChanged_();
 }
 
+void SiteSelection::dropRead() {
+    ++readGeneration_;
+    readPending_ = false;
+    afterRead_ = nullptr;
+    keyringMessage_.clear();
+}
+
+void SiteSelection::setPassword(const std::string& text) {
+    password_ = text;
+    if (!text.empty())
+        keyringMessage_.clear();
+}
+
 void SiteSelection::loadCredentials(const std::string& name) {
-    if (sites_.findCredentials(name, &user_, &password_)) {
-        savePassword_ = !password_.empty();
-    } else {
+    dropRead();
+    const int generation = readGeneration_;
+    if (!sites_.findCredentials(name, &user_, &password_)) {
         user_.clear();
         password_.clear();
         savePassword_ = false;
+        return;
+    }
+    savePassword_ = !password_.empty();
+    if (!passwords_.inKeyring(name))
+        return;
+    savePassword_ = true;
+    readPending_ = true;
+    passwords_.read(name, [this, generation](bool found, const std::string& password) {
+        passwordRead(generation, found, password);
+    });
+}
+
+void SiteSelection::passwordRead(int generation, bool found, const std::string& password) {
+    if (generation != readGeneration_)
+        return;  // another site was chosen meanwhile
+    readPending_ = false;
+    if (found) {
+        if (password_.empty())
+            password_ = password;  // unless the user typed one meanwhile
+    } else if (password_.empty()) {
+        keyringMessage_ = SitePasswords::kUnavailable;
+        context_.log->LogExtended("*** ", keyringMessage_ + ": no password for " + urlText_);
+    }
+    listener_.changed();
+    if (std::function<void()> work = std::move(afterRead_)) {
+        afterRead_ = nullptr;
+        work();
     }
 }
 
 void SiteSelection::takeUserPart(const FtpUrl& url) {
+    dropRead();
     if (url.userDefaulted) {
         user_.clear();
         password_.clear();
@@ -139,6 +185,7 @@ void SiteSelection::acceptTypedUrl() {
     }
     const std::string name = url.toString();
     if (!sites_.renameSource.empty() && sites_.copySite(sites_.renameSource, name)) {
+        passwords_.copied(sites_.renameSource, name);
         addAndSelect(name);
         sites_.renameSource.clear();
     }
@@ -159,8 +206,10 @@ void SiteSelection::acceptTypedUrl() {
 
 void SiteSelection::storeCredentials(bool restarting) {
     std::string storedUser, storedPassword;
-    const bool unchanged = sites_.findCredentials(urlText_, &storedUser, &storedPassword) &&
-                           storedUser == user_ && storedPassword == password_ &&
+    bool stored = sites_.findCredentials(urlText_, &storedUser, &storedPassword);
+    if (stored && passwords_.inKeyring(urlText_))
+        stored = passwords_.known(urlText_, &storedPassword);  // unknown: store anew
+    const bool unchanged = stored && storedUser == user_ && storedPassword == password_ &&
                            storedPassword.empty() == !savePassword_;
     if (unchanged) {
         return;
@@ -173,7 +222,7 @@ void SiteSelection::storeCredentials(bool restarting) {
         savePassword_ = false;
     }
     if (!restarting) {
-        sites_.storeSite(urlText_, user_, savePassword_ ? password_ : std::string(), 0);
+        passwords_.save(urlText_, user_, savePassword_ ? password_ : std::string());
     }
 }
 
@@ -216,7 +265,7 @@ void SiteSelection::removeSite() {
         return;
     }
     const int index = selected_;
-    sites_.deleteSite(sites_.urlBox()[index]);
+    passwords_.removeSite(sites_.urlBox()[index]);
     sites_.removeFromUrlBox(static_cast<size_t>(index));
     selected_ = -1;
     const int count = static_cast<int>(sites_.urlBox().size());

@@ -7,6 +7,7 @@
 #include "engine/url_defaults.h"
 #include "sites/host_context.h"
 #include "sites/site_list.h"
+#include "sites/site_passwords.h"
 
 namespace nubo {
 
@@ -38,9 +39,20 @@ class SiteSelection {
     const std::string& password() const { return password_; }
     bool savePassword() const { return savePassword_; }
     void setUserName(const std::string& text) { user_ = text; }
-    void setPassword(const std::string& text) { password_ = text; }
+    // A password typed over one the keyring could not give: the keyring's message goes.
+    void setPassword(const std::string& text);
     void setSavePassword(bool on) { savePassword_ = on; }
     bool urlValid() const { return urlValid_; }
+    // The selected site's password is in the keyring and still being read; a connect
+    // then waits (whenPasswordRead) rather than log in without it.
+    bool passwordPending() const { return readPending_; }
+    // Runs once the pending read has answered (dropped when another site is chosen).
+    void whenPasswordRead(std::function<void()> work) { afterRead_ = std::move(work); }
+    // The keyring could not give the selected site's password and none was typed.
+    bool passwordUnavailable() const { return !keyringMessage_.empty() && password_.empty(); }
+    // Why the selected site has no password ("the keyring is locked or unavailable"),
+    // or empty.
+    const std::string& keyringMessage() const { return keyringMessage_; }
 
     void selectSite(int index);
     void acceptTypedUrl();
@@ -61,11 +73,16 @@ class SiteSelection {
 
     SiteList& sites() { return sites_; }
     const SiteList& sites() const { return sites_; }
+    SitePasswords& passwords() { return passwords_; }
+    const SitePasswords& passwords() const { return passwords_; }
 
   private:
     // What a URL typed here leaves out: the program's defaults with the settings' e-mail.
     UrlDefaults urlDefaults() const;
     void loadCredentials(const std::string& name);
+    void passwordRead(int generation, bool found, const std::string& password);
+    // Another site is shown: an answer still to come for the last one is not its.
+    void dropRead();
     void takeUserPart(const FtpUrl& url);
     void clearAnonymous();
     int indexOf(const std::string& name) const;
@@ -75,12 +92,19 @@ class SiteSelection {
     const HostListenerSlot& listener_;
     std::function<void()> siteChanged_;
     SiteList sites_;
+    SitePasswords passwords_;
     std::string urlText_;
     std::string user_;
     std::string password_;
     bool savePassword_ = false;
     int selected_ = -1;
     bool urlValid_ = false;
+    // The keyring read for the selected site: its number (a later selection's read
+    // makes an earlier answer stale), whether it is out, and what waits for it.
+    int readGeneration_ = 0;
+    bool readPending_ = false;
+    std::function<void()> afterRead_;
+    std::string keyringMessage_;
 };
 
 }  // namespace nubo

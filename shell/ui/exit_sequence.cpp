@@ -1,5 +1,7 @@
 #include "shell/ui/exit_sequence.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QStringList>
 #include <QTabWidget>
@@ -26,6 +28,11 @@ void ExitSequence::run() {
         emit sheet_.pageLeaving(page);
     sheet_.setShuttingDown();
     sessionEnded_ = host_.control().endSession(AppSession::kQuitGraceMs);
+    // A password saved just before is written to the keyring (or, without one, to the
+    // settings) when the keyring answers: it gets a moment to, not more.
+    const QDeadlineTimer keyringDeadline(AppSession::kQuitGraceMs);
+    while (host_.selection().passwords().busy() && !keyringDeadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     app_.finish(outlets_, !uninstall);
     host_.shutDown();
     std::string program;

@@ -11,6 +11,7 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/main_outlets.h"
+#include "platform/keyring_password_store.h"
 #include "platform/program_path.h"
 #include "platform/termination_signals.h"
 #include "shell/app_session.h"
@@ -57,7 +58,9 @@ int WindowRun::run(int& argc, char** argv) {
     config.EnableNotifications(true);
 
     QtDiagnosticsSink diagnostics;
+    KeyringPasswordStore keyring;  // outlives the controller, which may still ask it
     HostController::Context context = app.hostContext(outlets, remoteView, shortcuts_, poster);
+    context.passwords = &keyring;
     context.diagnosticsSink = &diagnostics;
     context.localView = &localView;
     // NAT routers forget idle connections: a window's session says NOOP once a minute.

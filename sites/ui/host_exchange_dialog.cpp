@@ -10,16 +10,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "sites/site_list.h"
+#include "sites/site_passwords.h"
 
 namespace nubo {
 
-HostExchangeDialog::HostExchangeDialog(SiteList& sites, QWidget* parent)
+HostExchangeDialog::HostExchangeDialog(SiteList& sites, SitePasswords* passwords, QWidget* parent)
     : QDialog(parent),
       sites_(sites),
+      passwords_(passwords),
       exchange_(sites),
       list_(new QListWidget(this)),
       status_(new QLabel(this)),
@@ -100,27 +103,54 @@ void HostExchangeDialog::showStatus(const std::string& text) {
     status_->setText(QString::fromStdString(text));
 }
 
+void HostExchangeDialog::withPasswords(
+    std::function<void(const HostExchange::Passwords&, const std::string& missing)> work) {
+    if (passwords_ == nullptr) {
+        work({}, {});
+        return;
+    }
+    showStatus("Reading passwords from the keyring...");
+    QPointer<HostExchangeDialog> self(this);
+    passwords_->gather(
+        chosenNames(), [self, work](const HostExchange::Passwords& passwords, int missing) {
+            if (self == nullptr)
+                return;  // closed meanwhile: nothing is exported
+            work(passwords, missing == 0 ? std::string()
+                                         : "; " + std::to_string(missing) + " without password (" +
+                                               SitePasswords::kUnavailable + ")");
+        });
+}
+
 void HostExchangeDialog::exportToFile() {
     if (list_->count() == 0)
         return;
     const QString path = chooseFile(true);
     if (path.isEmpty())
         return;
-    std::string status;
-    exchange_.exportToFile(path.toStdString(), chosenNames(), &status);
-    showStatus(status);
+    const std::vector<std::string> names = chosenNames();
+    withPasswords(
+        [this, path, names](const HostExchange::Passwords& passwords, const std::string& missing) {
+            std::string status;
+            if (exchange_.exportToFile(path.toStdString(), names, &status, passwords) > 0)
+                status += missing;
+            showStatus(status);
+        });
 }
 
 void HostExchangeDialog::copyToClipboard() {
     if (list_->count() == 0)
         return;
     const std::vector<std::string> names = chosenNames();
-    const std::string text = exchange_.exportText(names);
-    if (QClipboard* clipboard = QApplication::clipboard()) {
-        clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        const size_t count = names.empty() ? sites_.siteNames().size() : names.size();
-        showStatus(std::to_string(count) + " entries placed in clipboard");
-    }
+    withPasswords(
+        [this, names](const HostExchange::Passwords& passwords, const std::string& missing) {
+            const std::string text = exchange_.exportText(names, passwords);
+            if (QClipboard* clipboard = QApplication::clipboard()) {
+                clipboard->setText(
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+                const size_t count = names.empty() ? sites_.siteNames().size() : names.size();
+                showStatus(std::to_string(count) + " entries placed in clipboard" + missing);
+            }
+        });
 }
 
 void HostExchangeDialog::importFromFile() {
@@ -150,6 +180,9 @@ void HostExchangeDialog::pasteFromClipboard() {
 }
 
 void HostExchangeDialog::announceAdded() {
+    // Imported passwords come scrambled: they go on into the keyring.
+    if (passwords_ != nullptr)
+        passwords_->moveScrambled();
     if (exchange_.addedNames().empty())
         return;
     fillList();

@@ -15,6 +15,7 @@ class QPushButton;
 namespace nubo {
 
 class SiteList;
+class SitePasswords;
 
 // The "Nubo Import/Export Tool": sites to and from "[NuboEx]" text through a file, the
 // clipboard or files dropped on it. Its file dialogs run through a replaceable runner, so
@@ -23,7 +24,10 @@ class HostExchangeDialog : public QDialog {
     Q_OBJECT
 
   public:
-    HostExchangeDialog(SiteList& sites, QWidget* parent = nullptr);
+    // passwords: where the sites' saved passwords are when not in the settings file (an
+    // export reads them from the keyring first); null: all of them are there.
+    HostExchangeDialog(SiteList& sites, SitePasswords* passwords = nullptr,
+                       QWidget* parent = nullptr);
 
     void setFileDialogRunner(FileDialogRunner runner) { runner_ = std::move(runner); }
     // Called with the names an import added (for the Host page's URL box).
@@ -51,8 +55,13 @@ class HostExchangeDialog : public QDialog {
     void fillList();
     void showStatus(const std::string& text);
     void announceAdded();
+    // Runs an export once the keyring has given the chosen sites' passwords; the dialog
+    // stays live meanwhile. The status then says how many it could not give.
+    void withPasswords(
+        std::function<void(const HostExchange::Passwords&, const std::string& missing)> work);
 
     SiteList& sites_;
+    SitePasswords* passwords_;
     HostExchange exchange_;
     FileDialogRunner runner_;
     std::function<void(const std::vector<std::string>&)> added_;

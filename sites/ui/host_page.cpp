@@ -34,6 +34,7 @@ namespace nubo {
 namespace {
 
 constexpr int kMaxCredentialBytes = 63;
+constexpr const char* kSaveTip = "Remember password for this host";
 constexpr int kPingHoldMs = 1500;
 constexpr int kStatisticsIndent = 16;
 
@@ -256,7 +257,10 @@ void HostPage::refreshStatistics() {
 }
 
 void HostPage::showSessionMessage() {
-    const QString message = QString::fromStdString(host_.control().sessionMessage());
+    std::string text = host_.control().sessionMessage();
+    if (text.empty())
+        text = host_.selection().keyringMessage();
+    const QString message = QString::fromStdString(text);
     if (message_->text() != message) {
         message_->setText(message);
         messageIcon_->setVisible(!message.isEmpty());
@@ -317,7 +321,7 @@ QWidget* HostPage::buildDialog() {
                                    "Start host Statistics display tool");
     connect(statisticsButton_, &QToolButton::clicked, this, &HostPage::openStatisticsTool);
     connect(exchange, &QToolButton::clicked, this, [this] {
-        HostExchangeDialog dialog(host_.selection().sites(), this);
+        HostExchangeDialog dialog(host_.selection().sites(), &host_.selection().passwords(), this);
         dialog.setAddedHandler([this](const std::vector<std::string>& names) {
             for (const std::string& name : names)
                 host_.selection().sites().addToUrlBox(name);
@@ -354,7 +358,14 @@ QWidget* HostPage::buildDialog() {
     limitBytes(password_, kMaxCredentialBytes);
     save_ = new QCheckBox("&Save password", dialog);
     save_->setObjectName("hostSavePassword");
-    save_->setToolTip("Remember password for this host");
+    save_->setToolTip(kSaveTip);
+    // Shown when no keyring answers: what "Save password" then does, in its tooltip.
+    keyringState_ = new QLabel(dialog);
+    keyringState_->setObjectName("hostKeyringState");
+    const int stateSize = fontMetrics().height();
+    keyringState_->setPixmap(themeIcon("dialog-warning").pixmap(stateSize, stateSize));
+    keyringState_->setToolTip(SitePasswords::kScrambledNote);
+    keyringState_->hide();
     // What the user types is the controller's at once: a refresh of the page for
     // anything else (a setting, the end of a ping or a session) shows it unchanged.
     connect(user_, &QLineEdit::textEdited, this,
@@ -411,7 +422,12 @@ QWidget* HostPage::buildDialog() {
     grid->addWidget(user_, 1, 1);
     grid->addWidget(passwordLabel, 1, 2);
     grid->addWidget(password_, 1, 3);
-    grid->addWidget(save_, 1, 4);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->setSpacing(2);
+    saveRow->addWidget(save_);
+    saveRow->addWidget(keyringState_);
+    saveRow->addStretch();
+    grid->addLayout(saveRow, 1, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(connect_);
     buttons->addWidget(logoff_);
@@ -605,6 +621,11 @@ void HostPage::hostStateChanged() {
     if (password_->text().toStdString() != host_.selection().password())
         password_->setText(QString::fromStdString(host_.selection().password()));
     save_->setChecked(host_.selection().savePassword());
+    const bool scrambled =
+        host_.selection().passwords().keyring() == SitePasswords::Keyring::Absent;
+    keyringState_->setVisible(scrambled);
+    save_->setToolTip(scrambled ? QString(kSaveTip) + "\n\n" + SitePasswords::kScrambledNote
+                                : QString(kSaveTip));
     // The classic layout keeps Connect off while its ping line shows.
     connect_->setEnabled(host_.control().connectEnabled() &&
                          !(classic_ && (pinging_ || pingHold_.isActive())));

@@ -49,6 +49,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QLineEdit* userEdit() const { return user_; }
     QLineEdit* passwordEdit() const { return password_; }
     QCheckBox* saveBox() const { return save_; }
+    QLabel* keyringState() const { return keyringState_; }
     QPushButton* connectButton() const { return connect_; }
     QPushButton* logoffButton() const { return logoff_; }
     QPushButton* restartButton() const { return restart_; }
@@ -120,6 +121,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QLineEdit* user_ = nullptr;
     QLineEdit* password_ = nullptr;
     QCheckBox* save_ = nullptr;
+    QLabel* keyringState_ = nullptr;
     QPushButton* connect_ = nullptr;
     QPushButton* logoff_ = nullptr;
     QPushButton* restart_ = nullptr;

@@ -13,10 +13,15 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "base/app_log.h"
 #include "base/config_store.h"
+#include "base/credential_encoding.h"
 #include "platform/registry_key.h"
 #include "sites/site_list.h"
+#include "sites/site_passwords.h"
 #include "tests/gui/file_dialog_input.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/support/fake_password_store.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -68,6 +73,56 @@ TEST_F(HostExchangeDialogTest, AnExportReimportedGivesTheSameSitesInAFileOnlyThe
     EXPECT_EQ(target->settingsWord("ftp://private.example.org/"), 0x12345u);
     EXPECT_EQ(added.size(), source->siteNames().size());
     EXPECT_EQ(importer.list()->count(), static_cast<int>(source->siteNames().size()));
+}
+
+// A password kept in the keyring travels in the export as every other does; the dialog
+// stays live while the keyring is read.
+TEST_F(HostExchangeDialogTest, AnExportReadsTheKeyringsPasswordsFirst) {
+    auto sites = list("keyring.conf");
+    const std::string site = "ftp://private.example.org";
+    QObject postTarget;
+    test::FakePasswordStore keyring([&](std::function<void()> work) {
+        QMetaObject::invokeMethod(&postTarget, std::move(work), Qt::QueuedConnection);
+    });
+    AppLog log;
+    {
+        SitePasswords saving(*sites, log, &keyring);
+        saving.save(site, "user", "secret");
+        ASSERT_TRUE(test::pumpUntil([&] { return !saving.busy(); }));
+    }
+    ASSERT_TRUE(sites->inKeyring(site));
+    const std::string entries = std::to_string(sites->siteNames().size()) + " entries";
+
+    SitePasswords passwords(*sites, log, &keyring);  // a later run: nothing read yet
+    const std::string file = temp.path() + "/sites.txt";
+    HostExchangeDialog dialog(*sites, &passwords);
+    dialog.setFileDialogRunner(test::answerWith(QString::fromStdString(file)));
+    keyring.hold();
+    dialog.exportToFile();
+    EXPECT_FALSE(std::filesystem::exists(file));  // not before the keyring answers
+    EXPECT_EQ(dialog.status(), "Reading passwords from the keyring...");
+    keyring.release();
+    ASSERT_TRUE(test::pumpUntil([&] { return std::filesystem::exists(file); }));
+    EXPECT_EQ(dialog.status().toStdString(), entries + " written to file");
+    // Another installation reads the password from it.
+    auto other = list("other.conf");
+    std::string status, user, password;
+    HostExchange(*other).importFromFile(file, &status);
+    EXPECT_TRUE(other->findCredentials(site, &user, &password)) << status;
+    EXPECT_EQ(user + ":" + password, "user:secret");
+
+    // A locked keyring: the sites go without the password, and the status says so.
+    keyring.setState(test::FakePasswordStore::State::Locked);
+    SitePasswords locked(*sites, log, &keyring);
+    HostExchangeDialog lockedDialog(*sites, &locked);
+    const std::string lockedFile = temp.path() + "/locked.txt";
+    lockedDialog.setFileDialogRunner(test::answerWith(QString::fromStdString(lockedFile)));
+    lockedDialog.exportToFile();
+    ASSERT_TRUE(test::pumpUntil([&] { return std::filesystem::exists(lockedFile); }));
+    EXPECT_EQ(lockedDialog.status().toStdString(),
+              entries +
+                  " written to file; 1 without password (the keyring is locked or "
+                  "unavailable)");
 }
 
 TEST_F(HostExchangeDialogTest, TwoDroppedFilesAreBothImported) {

@@ -2,10 +2,13 @@
 // records its arguments.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/registry_key.h"
+#include "tests/support/pyftpd_fixture.h"
 #include "tests/support/recording_program.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
@@ -18,6 +21,28 @@ using test::recordedArguments;
 using test::waitFor;
 using test::writeFile;
 using Arguments = std::vector<std::string>;
+
+// A file of /proc/PID with its NUL separators shown as spaces.
+std::string procText(pid_t pid, const char* file) {
+    std::string text = test::readFile("/proc/" + std::to_string(pid) + "/" + file);
+    for (char& c : text)
+        c = c == '\0' ? ' ' : c;
+    return text;
+}
+
+// A running process of the program whose argument list holds the text; -1 when none.
+pid_t runningProgram(const std::string& program, const std::string& text) {
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(name));
+        const std::string arguments = procText(pid, "cmdline");
+        if (arguments.rfind(program + " ", 0) == 0 && arguments.find(text) != std::string::npos)
+            return pid;
+    }
+    return -1;
+}
 
 class NuboSxProgramTest : public ::testing::Test {
   protected:
@@ -62,6 +87,45 @@ TEST_F(NuboSxProgramTest, UploadStartsNuboproWithTheShortcutAndThePaths) {
     // Relative paths are named in full: NuboPRO does not start in the caller's folder.
     EXPECT_EQ(started(), (Arguments{program_, "-u", "ftp://user@ftp.example.org/in coming/", "-d",
                                     "/x", "-xa", "-v", first, home_.work() + "/rel $x/`d`.bin"}));
+}
+
+// The shortcut's URL writes a password: the real NuboPRO gets it in its environment,
+// shows none in its argument list, and logs in with it.
+TEST_F(NuboSxProgramTest, NuboproStartsWithoutThePasswordInItsArguments) {
+    test::PyFtpdServer server({"--slow-cwd", "1.5"});  // time to look at it running
+    ASSERT_TRUE(server.running()) << server.startError();
+    std::filesystem::create_directories(server.root() + "/in");
+    RegistryKey key(home_.settingsFile());
+    key.subkey("Settings").setString("AppFile", NUBOPRO_BINARY);
+    key.flush();
+    const std::string site = "127.0.0.1:" + std::to_string(server.port());
+    const std::string shortcut = home_.work() + "/site.nubo";
+    writeFile(shortcut, "[NuboShortcut]\nURL=ftp://alice:wonderland@" + site + "/in/\nXMode=i");
+    writeFile(home_.work() + "/up.txt", "payload");
+    // NuboPRO writes its log where the helper's standard error went.
+    const std::string log = home_.root() + "/stderr.txt";
+
+    ProgramResult result = run({"upload", shortcut, "up.txt"});
+    ASSERT_EQ(result.exitCode, 0) << result.errorText;
+    pid_t pid = -1;
+    std::string arguments, environment;
+    EXPECT_TRUE(waitFor([&] {
+        if (pid < 0)
+            pid = runningProgram(NUBOPRO_BINARY, site);
+        if (pid < 0 || test::readFile(log).find("logged in") == std::string::npos)
+            return false;
+        arguments = procText(pid, "cmdline");
+        environment = procText(pid, "environ");
+        return !arguments.empty();
+    })) << test::readFile(log);
+    EXPECT_NE(arguments.find(" -u ftp://alice@" + site + "/in/ -xi "), std::string::npos)
+        << arguments;
+    EXPECT_EQ(arguments.find("wonderland"), std::string::npos) << arguments;
+    EXPECT_EQ(environment.find("wonderland"), std::string::npos);
+    EXPECT_TRUE(waitFor([&] { return test::readFile(server.root() + "/in/up.txt") == "payload"; }))
+        << test::readFile(log);
+    if (pid > 0 && runningProgram(NUBOPRO_BINARY, site) == pid)
+        kill(pid, SIGKILL);
 }
 
 TEST_F(NuboSxProgramTest, WithoutTheRecordNuboproComesFromThePath) {

@@ -30,8 +30,9 @@ class ShortcutCommandsTest : public ::testing::Test {
                   *error = locateError_;
                   return locateError_.empty();
               },
-              [this](const Arguments& arguments, std::string* error) {
+              [this](const Arguments& arguments, const std::string& password, std::string* error) {
                   starts_.push_back(arguments);
+                  passwords_.push_back(password);
                   *error = startError_;
                   return startError_.empty();
               }) {}
@@ -46,6 +47,7 @@ class ShortcutCommandsTest : public ::testing::Test {
     std::string locateError_;
     std::string startError_;
     std::vector<Arguments> starts_;
+    std::vector<std::string> passwords_;
     ShortcutCommands commands_;
 };
 
@@ -107,6 +109,29 @@ TEST_F(ShortcutCommandsTest, UploadGivesTheUrlUpdateModeAndEveryPathInOrder) {
     ASSERT_EQ(starts_.size(), 1u);
     EXPECT_EQ(starts_[0], (Arguments{kProgram, "-u", "ftp://host.example.org/in/", "-xx", "-v",
                                      first, second}));
+}
+
+// The argument list is every local user's to read: a URL's password travels beside it.
+TEST_F(ShortcutCommandsTest, TheUrlsPasswordIsHandedOverOutsideTheArguments) {
+    const std::string file =
+        shortcut("[NuboShortcut]\nURL=ftp://me:p%40ss:w@host.example.org:2121/in/\nXMode=i");
+    std::string error;
+    ASSERT_TRUE(commands_.upload(file, {"/a"}, &error)) << error;
+    ASSERT_TRUE(
+        commands_.paste(file, "ftp://you:@other.example.org/x", PasteCommand::Download, &error))
+        << error;
+    ASSERT_TRUE(commands_.paste(file, "you@other.example.org/x", PasteCommand::Listing, &error))
+        << error;
+    ASSERT_EQ(starts_.size(), 3u);
+    // Escaped as the URL wrote it: NuboPRO reads it as it would read the URL.
+    EXPECT_EQ(starts_[0],
+              (Arguments{kProgram, "-u", "ftp://me@host.example.org:2121/in/", "-xi", "/a"}));
+    EXPECT_EQ(passwords_[0], "p%40ss:w");
+    EXPECT_EQ(commands_.startedPassword(), "");
+    EXPECT_EQ(starts_[1], (Arguments{kProgram, "-f", "ftp://you@other.example.org/x", "-xi"}));
+    EXPECT_EQ(passwords_[1], "");
+    EXPECT_EQ(starts_[2], (Arguments{kProgram, "-f", "you@other.example.org/x;type=d", "-xi"}));
+    EXPECT_EQ(passwords_[2], "");
 }
 
 TEST_F(ShortcutCommandsTest, UploadNamesRelativePathsInFull) {

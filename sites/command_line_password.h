@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace nubo {
+
+class AppLog;
+class FtpUrl;
+
+// The password of a command line's URL that writes none (ps would show it to every
+// local user): the one the desktop handlers hand over outside the argument list, else
+// the one ~/.netrc keeps for the host, as ftp, curl and lftp read it.
+class CommandLinePassword {
+  public:
+    // handed: the password that came with the URL through the environment, as a URL
+    // writes it (percent-escaped; empty: none); netrcPath: the netrc to read (empty:
+    // none).
+    CommandLinePassword(AppLog& log, std::string handed, std::string netrcPath);
+
+    // Completes url, parsed from text: nothing when the text writes a password; the
+    // handed one for a URL that names its user; else the netrc's login and password
+    // for the host (its password for the URL's user). A netrc that others could read
+    // is refused with a line in the log.
+    void complete(const std::string& text, FtpUrl* url) const;
+
+  private:
+    AppLog& log_;
+    std::string handed_;
+    std::string netrcPath_;
+};
+
+}  // namespace nubo
