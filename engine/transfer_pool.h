@@ -146,10 +146,10 @@ class TransferPool : private SessionObserver, private MainOutlets {
     std::condition_variable changed_;
     std::deque<PoolTask> queue_;
     std::vector<std::unique_ptr<Member>> members_;
-    int running_ = 0;       // tasks in hand
-    int membersAlive_ = 0;  // connections opened or opening besides the walking one
+    int running_ = 0;           // tasks in hand
+    int membersAlive_ = 0;      // connections opened or opening besides the walking one
     int membersConnected_ = 0;  // of those, the ones logged in
-    bool walking_ = true;   // the walking session has not come to finish yet
+    bool walking_ = true;       // the walking session has not come to finish yet
     bool primaryGone_ = false;
     int limit_ = 1;
     int refusals_ = 0;

@@ -220,8 +220,8 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     // A batch of several files uses up to "SimultaneousTransfers" connections, never
     // more than the host was found to take.
     session.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
-    session.knownConnectionLimit = ConnectionLimits::lookup(
-        config_.GetString("ConnectionLimits"), url.host, url.portNumber());
+    session.knownConnectionLimit =
+        ConnectionLimits::lookup(config_.GetString("ConnectionLimits"), url.host, url.portNumber());
     session.connectionLimitLearned = [this, host = url.host, port = url.portNumber()](int limit) {
         context_.post([this, host, port, limit] {
             config_.SetString(
