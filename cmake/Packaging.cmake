@@ -37,7 +37,7 @@ configure_file(${NUBO_LINUX_FILES}/${NUBO_APP_ID}.metainfo.xml.in
   ${CMAKE_BINARY_DIR}/${NUBO_APP_ID}.metainfo.xml @ONLY)
 
 install(TARGETS nubopro nubosx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS nubosx_library LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/nubopro)
+install(TARGETS nubosx_library nubopro_window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/nubopro)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/nubopro/help)
 install(FILES ${NUBO_LINUX_FILES}/${NUBO_APP_ID}.desktop ${NUBO_LINUX_FILES}/nubo-shortcut.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

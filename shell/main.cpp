@@ -9,12 +9,11 @@
 
 #include "nubo_version.h"
 #include "platform/termination_signals.h"
-#include "setup/ui/setup_run.h"
 #include "shell/argument_secrets.h"
 #include "shell/command_line_request.h"
 #include "shell/headless_run.h"
 #include "shell/start_up.h"
-#include "shell/ui/window_run.h"
+#include "shell/window_module.h"
 #include "shellext/shortcut_library.h"
 
 namespace {
@@ -121,21 +120,21 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "nubopro: installing and uninstalling need a display\n");
             return 1;
         }
-        return nubo::SetupRun(request, shortcuts).run(argc, argv);
+        return nubo::WindowModule::run(true, request, shortcuts, argc, argv);
     }
     request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
-    nubo::TerminationSignals::install();
     const bool transfer = nubo::transfers(request.mode);
     // A transfer typed in a terminal behaves like curl or lftp: log on the terminal,
     // back at the prompt when done. Runs the desktop starts have no terminal and get
     // the window.
     if (display && !(transfer && ::isatty(STDERR_FILENO))) {
-        return nubo::WindowRun(request, shortcuts).run(argc, argv);
+        return nubo::WindowModule::run(false, request, shortcuts, argc, argv);
     }
     if (!transfer) {
         std::fprintf(stderr,
                      "nubopro: without a display only transfers run (-f, -g, -p or file names)\n");
         return 0;
     }
+    nubo::TerminationSignals::install();
     return nubo::HeadlessRun(request, shortcuts, stderr).run();
 }

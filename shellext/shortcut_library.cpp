@@ -6,16 +6,6 @@
 
 namespace nubo {
 
-namespace {
-
-// The program's own folder, with a trailing "/".
-std::string programFolder() {
-    const std::string path = programPath();
-    return path.substr(0, path.rfind('/') + 1);
-}
-
-}  // namespace
-
 ShortcutLibrary::ShortcutLibrary(std::string name) : name_(std::move(name)) {}
 
 ShortcutLibrary::~ShortcutLibrary() {
@@ -28,21 +18,9 @@ bool ShortcutLibrary::load() {
     if (factory_ != nullptr) {
         return true;
     }
-    if (handle_ == nullptr && name_.find('/') == std::string::npos) {
-        // The copy beside the program (a build tree) or in the installed layout
-        // (bin/ and lib/nubopro/) first, whatever the loader's search path says.
-        for (const std::string& path :
-             {programFolder() + name_, programFolder() + "../lib/nubopro/" + name_}) {
-            handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-            if (handle_ != nullptr)
-                break;
-        }
-    }
     if (handle_ == nullptr) {
-        handle_ = ::dlopen(name_.c_str(), RTLD_NOW | RTLD_LOCAL);
+        handle_ = openProgramLibrary(name_, &error_);
         if (handle_ == nullptr) {
-            const char* reason = ::dlerror();
-            error_ = reason != nullptr ? reason : name_;
             return false;
         }
     }

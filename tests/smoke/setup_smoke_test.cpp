@@ -14,15 +14,17 @@ namespace fs = std::filesystem;
 
 class SetupSmokeTest : public test::WindowSmokeFixture {
   protected:
-    // The archive's layout: the program and its library, the ReadMe, the file list.
+    // The archive's layout: the program and its libraries, the ReadMe, the file list.
     void unpack() {
         fs::create_directories(copy + "/bin");
         fs::create_directories(copy + "/share/nubopro");
         fs::copy_file(NUBOPRO_BINARY, copy + "/bin/nubopro");
         fs::copy_file(NUBOSX_LIBRARY, copy + "/bin/libnubosx.so");
+        fs::copy_file(NUBOPRO_WINDOW_LIBRARY, copy + "/bin/libnubopro-window.so");
         test::writeFile(copy + "/ReadMe.txt", "Nubo PRO 2.2\n");
         test::writeFile(copy + "/share/nubopro/manifest.txt",
-                        "share/nubopro/manifest.txt\nbin/nubopro\nbin/libnubosx.so\nReadMe.txt\n");
+                        "share/nubopro/manifest.txt\nbin/nubopro\nbin/libnubosx.so\n"
+                        "bin/libnubopro-window.so\nReadMe.txt\n");
         fs::create_directories(home.config());
         test::writeFile(home.config() + "/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n");
     }
