@@ -88,6 +88,14 @@ class SitePasswordsTest : public ::testing::Test {
         selection.setSavePassword(save);
         return host->control().connect();
     }
+    // A login to url with the password saved, then Logoff; the site's URL as stored.
+    std::string savedLoginThenLogOff(const std::string& url) {
+        EXPECT_TRUE(connectWith(url, PyFtpdServer::kPassword, true));
+        EXPECT_TRUE(loggedIn());
+        const std::string stored = host->selection().urlText();
+        logOff();
+        return stored;
+    }
     void select(const std::string& name) {
         const auto& box = host->selection().urlBox();
         const auto found = std::find(box.begin(), box.end(), name);
@@ -238,14 +246,8 @@ TEST_F(SitePasswordsTest, WithoutAKeyringPasswordsAreScrambledAndThatIsSaidOnce)
     keyring.setState(State::Absent);
     start();
     EXPECT_EQ(host->selection().passwords().keyring(), SitePasswords::Keyring::Absent);
-    ASSERT_TRUE(connectWith(site("/a"), PyFtpdServer::kPassword, true));
-    ASSERT_TRUE(loggedIn());
-    const std::string first = host->selection().urlText();
-    logOff();
-    ASSERT_TRUE(connectWith(site("/b"), PyFtpdServer::kPassword, true));
-    ASSERT_TRUE(loggedIn());
-    const std::string second = host->selection().urlText();
-    logOff();
+    const std::string first = savedLoginThenLogOff(site("/a"));
+    const std::string second = savedLoginThenLogOff(site("/b"));
     bool marked = true;
     EXPECT_EQ(storedPassword(first, &marked), PyFtpdServer::kPassword);
     EXPECT_FALSE(marked);
@@ -282,14 +284,8 @@ TEST_F(SitePasswordsTest, AWriteThatFindsNoKeyringFallsBackToTheScrambledForm) {
 
 TEST_F(SitePasswordsTest, AnItemGoesWithTheLastSiteThatUsesIt) {
     start();
-    ASSERT_TRUE(connectWith(site("/a"), PyFtpdServer::kPassword, true));
-    ASSERT_TRUE(loggedIn());
-    const std::string first = host->selection().urlText();
-    logOff();
-    ASSERT_TRUE(connectWith(site("/b"), PyFtpdServer::kPassword, true));
-    ASSERT_TRUE(loggedIn());
-    const std::string second = host->selection().urlText();
-    logOff();
+    const std::string first = savedLoginThenLogOff(site("/a"));
+    const std::string second = savedLoginThenLogOff(site("/b"));
     ASSERT_EQ(keyring.itemCount(), 1u);
 
     select(first);
@@ -304,10 +300,7 @@ TEST_F(SitePasswordsTest, AnItemGoesWithTheLastSiteThatUsesIt) {
     EXPECT_EQ(countCalls("remove"), 1u);
 
     // "Save password" unticked: the item goes as well, and the mark with it.
-    ASSERT_TRUE(connectWith(site("/c"), PyFtpdServer::kPassword, true));
-    ASSERT_TRUE(loggedIn());
-    const std::string third = host->selection().urlText();
-    logOff();
+    const std::string third = savedLoginThenLogOff(site("/c"));
     ASSERT_EQ(keyring.itemCount(), 1u);
     select(third);
     pump();
