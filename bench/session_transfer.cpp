@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
     nubo::test::SessionHarness h;
     h.config.SetInt("Logging", 0);
     h.log.SetFlags(false, false, false);
+    // As the program runs a batch: the connections its setting gives by default.
+    h.simultaneousTransfers = h.config.GetInt("SimultaneousTransfers");
     nubo::SessionWorker worker(h.makeSession(argv[2]));
     nubo::FtpSession* session = worker.session();
     worker.start();

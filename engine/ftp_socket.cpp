@@ -6,6 +6,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/sendfile.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -533,6 +534,31 @@ void FtpSocket::setSendSource(const uint8_t* memory) {
 void FtpSocket::setSendOffset(int64_t offset) {
     position_ = offset;
     available_ = 0;
+}
+
+int FtpSocket::sendFromFile(int fileFd, int64_t offset, int n) {
+    if (tls_ != nullptr) {
+        return kError;
+    }
+    off_t at = static_cast<off_t>(offset);
+    int left = n;
+    while (left > 0) {
+        const ssize_t sent = ::sendfile(fd_, fileFd, &at, static_cast<size_t>(left));
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0) {
+            if (sent == 0)
+                errno = EPIPE;  // the file ended before its size: it shrank meanwhile
+            failWithErrno();
+            return kError;
+        }
+        bytesSent_.fetch_add(sent, std::memory_order_relaxed);
+        if (movedTooSlowly(sent)) {
+            return kError;
+        }
+        left -= static_cast<int>(sent);
+    }
+    return n;
 }
 
 int FtpSocket::sendBlock(int n) {

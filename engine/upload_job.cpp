@@ -50,6 +50,7 @@ class MappedFile {
         return true;
     }
     const uint8_t* data() const { return data_; }
+    int fd() const { return fd_; }
     // Lets the pages before `offset` go: what was sent is not needed again, and the
     // process should not grow with the size of the file.
     void release(int64_t offset) {
@@ -249,7 +250,10 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         int64_t chunk = std::min(size - bytes, kSendChunk);
         if (chunk <= 0)
             break;
-        last = data_.sendBlock(static_cast<int>(chunk));
+        // Without TLS the kernel sends the file itself; with TLS the mapping is encrypted.
+        last = data_.tls() == nullptr
+                   ? data_.sendFromFile(file.fd(), bytes, static_cast<int>(chunk))
+                   : data_.sendBlock(static_cast<int>(chunk));
         if (last < 1)
             break;
         bytes += chunk;
