@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/sendfile.h>
 #include <sys/socket.h>
@@ -540,6 +541,20 @@ int FtpSocket::sendFromFile(int fileFd, int64_t offset, int n) {
     if (tls_ != nullptr) {
         return kError;
     }
+    // sendfile has no MSG_NOSIGNAL: a peer that closed would raise SIGPIPE, which ends a
+    // process that does not ignore it. It is held back for this thread meanwhile, and one
+    // raised by the send is taken before the thread's mask is put back.
+    sigset_t pipe{};
+    sigset_t kept{};
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, &kept);
+    const auto restore = [&] {
+        const timespec none{0, 0};
+        while (sigtimedwait(&pipe, nullptr, &none) == SIGPIPE) {
+        }
+        pthread_sigmask(SIG_SETMASK, &kept, nullptr);
+    };
     off_t at = static_cast<off_t>(offset);
     int left = n;
     while (left > 0) {
@@ -547,17 +562,20 @@ int FtpSocket::sendFromFile(int fileFd, int64_t offset, int n) {
         if (sent < 0 && errno == EINTR)
             continue;
         if (sent <= 0) {
-            if (sent == 0)
-                errno = EPIPE;  // the file ended before its size: it shrank meanwhile
+            const int error = sent == 0 ? EPIPE : errno;  // 0: the file shrank meanwhile
+            restore();
+            errno = error;
             failWithErrno();
             return kError;
         }
         bytesSent_.fetch_add(sent, std::memory_order_relaxed);
         if (movedTooSlowly(sent)) {
+            restore();
             return kError;
         }
         left -= static_cast<int>(sent);
     }
+    restore();
     return n;
 }
 

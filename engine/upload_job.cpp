@@ -245,7 +245,13 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     int64_t start = reportTransferStart(size);
     int64_t shown = -1;
     int last = 0;
+    // Marked before the first byte goes: a block the server took in part before the line
+    // broke is never whole, and the resumption measures what it holds (SIZE) anyway.
     bool marked = false;
+    if (size > 0 && session_.restartEnabled() && !notResumable_) {
+        setRestartInProgress(1);
+        marked = true;
+    }
     while (!session_.abortRequested()) {
         int64_t chunk = std::min(size - bytes, kSendChunk);
         if (chunk <= 0)
