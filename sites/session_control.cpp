@@ -142,6 +142,23 @@ bool SessionControl::connect() {
         });
         return true;
     }
+    if (selection_.passwordUnavailable() && !rereadAsked_ && selection_.rereadPassword()) {
+        // The keyring may have been unlocked since it last refused: asked once more, the
+        // connect follows its answer.
+        rereadAsked_ = true;
+        const auto afterReread = [this] {
+            const bool connected = connect();
+            rereadAsked_ = false;
+            if (!connected)
+                connectAbandoned();
+        };
+        if (selection_.passwordPending()) {
+            selection_.whenPasswordRead(afterReread);
+            return true;
+        }
+        afterReread();
+        return true;
+    }
     if (selection_.passwordUnavailable()) {
         // Never a login without the password the site has saved.
         context_.log->LogExtended(
@@ -278,6 +295,7 @@ void SessionControl::sessionLoggedIn(const std::string& connectedText) {
     const bool ready = !hook;
     context_.post([this, connectedText, ready] {
         loggedIn_ = true;
+        selection_.commitPasswordChange();
         connectedTo_ = connectedText;
         if (statisticsOn_ && statisticsOpen_) {
             statistics_.countConnect();
@@ -295,6 +313,9 @@ void SessionControl::sessionEnded() {
 }
 
 void SessionControl::onSessionEnded() {
+    if (!loggedIn_) {
+        selection_.forgetPasswordChange();  // never logged in: the saved password stays
+    }
     if (worker_ != nullptr) {
         worker_->join();
         worker_.reset();

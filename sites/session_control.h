@@ -186,6 +186,8 @@ class SessionControl : public SessionObserver {
     int64_t lastProgressPostMs_ = 0;
     static constexpr int64_t kProgressIntervalMs = 100;
     std::atomic<bool> transferAdvanced_{false};
+    // A connect asked the keyring once more for a password it had refused.
+    bool rereadAsked_ = false;
 
     RestartQuestion question_;
     CertificateQuestion certificateQuestion_;

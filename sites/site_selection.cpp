@@ -121,6 +121,18 @@ void SiteSelection::loadCredentials(const std::string& name) {
     });
 }
 
+bool SiteSelection::rereadPassword() {
+    if (!passwordUnavailable() || !passwords_.inKeyring(urlText_))
+        return false;
+    dropRead();
+    const int generation = readGeneration_;
+    readPending_ = true;
+    passwords_.read(urlText_, [this, generation](bool found, const std::string& password) {
+        passwordRead(generation, found, password);
+    });
+    return true;
+}
+
 void SiteSelection::passwordRead(int generation, bool found, const std::string& password) {
     if (generation != readGeneration_)
         return;  // another site was chosen meanwhile
@@ -221,9 +233,26 @@ void SiteSelection::storeCredentials(bool restarting) {
     } else if (password_.empty() && savePassword_) {
         savePassword_ = false;
     }
-    if (!restarting) {
-        passwords_.save(urlText_, user_, savePassword_ ? password_ : std::string());
+    changedPassword_.reset();
+    if (restarting) {
+        return;
     }
+    if (stored && storedUser == user_ && !storedPassword.empty() && savePassword_ &&
+        !password_.empty() && storedPassword != password_) {
+        // Another password for a site that has one saved: kept aside until it logs in.
+        changedPassword_ = PasswordChange{urlText_, user_, password_};
+        return;
+    }
+    passwords_.save(urlText_, user_, savePassword_ ? password_ : std::string());
+}
+
+void SiteSelection::commitPasswordChange() {
+    if (!changedPassword_) {
+        return;
+    }
+    const PasswordChange change = std::move(*changedPassword_);
+    changedPassword_.reset();
+    passwords_.save(change.site, change.user, change.password);
 }
 
 void SiteSelection::takeCommandLineSite(const FtpUrl& url) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ class SiteSelection {
     void whenPasswordRead(std::function<void()> work) { afterRead_ = std::move(work); }
     // The keyring could not give the selected site's password and none was typed.
     bool passwordUnavailable() const { return !keyringMessage_.empty() && password_.empty(); }
+    // Asks the keyring again for the selected site's password when it could not give it
+    // (it may have been unlocked since); false when there is nothing to ask.
+    bool rereadPassword();
     // Why the selected site has no password ("the keyring is locked or unavailable"),
     // or empty.
     const std::string& keyringMessage() const { return keyringMessage_; }
@@ -65,6 +69,11 @@ class SiteSelection {
     // A connect from the dialog: the typed credentials are stored with the site when
     // they changed (not while restarting, which must not rewrite the site).
     void storeCredentials(bool restarting);
+    // The login with a password other than the one saved for the site succeeded: it is
+    // saved now. Until then the saved one stays, so a mistyped password never replaces
+    // it. Dropped when the login fails (forgetPasswordChange).
+    void commitPasswordChange();
+    void forgetPasswordChange() { changedPassword_.reset(); }
     // A command line's site: selected (added when new) with the URL's user part.
     void takeCommandLineSite(const FtpUrl& url);
     // A restart's site, as the restart record names it: a password typed in the dialog
@@ -105,6 +114,12 @@ class SiteSelection {
     bool readPending_ = false;
     std::function<void()> afterRead_;
     std::string keyringMessage_;
+    struct PasswordChange {
+        std::string site;
+        std::string user;
+        std::string password;
+    };
+    std::optional<PasswordChange> changedPassword_;
 };
 
 }  // namespace nubo

@@ -220,8 +220,8 @@ TEST_F(SitePasswordsTest, ALockedKeyringIsNotNoPassword) {
     EXPECT_EQ(host->selection().keyringMessage(), "the keyring is locked or unavailable");
     EXPECT_TRUE(host->selection().savePassword());
     EXPECT_EQ(host->selection().password(), "");
-    // Connect says why and logs in with nothing.
-    EXPECT_FALSE(host->control().connect());
+    // Connect asks the keyring once more, then says why and logs in with nothing.
+    host->control().connect();
     pump();
     EXPECT_FALSE(host->control().sessionActive());
     EXPECT_GE(logCount("*** the keyring is locked or unavailable"), 1u) << harness.logText();
@@ -240,6 +240,36 @@ TEST_F(SitePasswordsTest, ALockedKeyringIsNotNoPassword) {
     EXPECT_EQ(storedPassword(name, &marked), "");
     EXPECT_TRUE(marked);
     EXPECT_EQ(countCalls("remove"), 0u);
+}
+
+TEST_F(SitePasswordsTest, AKeyringUnlockedAfterItRefusedGivesThePasswordAtConnect) {
+    start();
+    const std::string name = savedLoginThenLogOff(site());
+    keyring.setState(State::Locked);
+    start();
+    select(name);
+    pump();
+    EXPECT_EQ(host->selection().keyringMessage(), "the keyring is locked or unavailable");
+    // Unlocked outside: Connect alone logs in, without picking the site again.
+    keyring.setState(State::Answers);
+    ASSERT_TRUE(host->control().connect());
+    ASSERT_TRUE(loggedIn()) << harness.logText();
+    EXPECT_EQ(logCount("... user alice logged in"), 2u);
+}
+
+TEST_F(SitePasswordsTest, AMistypedPasswordNeverReplacesTheSavedOne) {
+    start();
+    const std::string name = savedLoginThenLogOff(site());
+    ASSERT_EQ(itemOf(name), PyFtpdServer::kPassword);
+    // The login with a wrong password fails: the saved one stays.
+    select(name);
+    pump();
+    host->selection().setPassword("wrongpass");
+    ASSERT_TRUE(host->control().connect());
+    ASSERT_TRUE(pumpUntil([&] { return !host->control().sessionActive(); }));
+    pump();
+    EXPECT_EQ(itemOf(name), PyFtpdServer::kPassword) << harness.logText();
+    EXPECT_EQ(countCalls("write alice@"), 1u);
 }
 
 TEST_F(SitePasswordsTest, WithoutAKeyringPasswordsAreScrambledAndThatIsSaidOnce) {
