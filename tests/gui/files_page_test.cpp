@@ -177,8 +177,10 @@ TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
     ASSERT_TRUE(dragAndDrop(viewport, &mime, incoming.center()));
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/incoming/sub/deep.txt"); }))
         << live.logText();
-    EXPECT_EQ(test::readFile(root + "/incoming/mine.txt"), "mine");
+    // The two travel over connections of their own, in no set order.
     ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    EXPECT_EQ(test::readFile(root + "/incoming/sub/deep.txt"), "deep");
+    EXPECT_EQ(test::readFile(root + "/incoming/mine.txt"), "mine");
     QMimeData one;
     one.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/other.txt"))});
     ASSERT_TRUE(dragAndDrop(viewport, &one, QPoint(5, viewport->height() - 5)));
