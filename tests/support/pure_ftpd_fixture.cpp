@@ -32,14 +32,10 @@ PureFtpdServer::PureFtpdServer(const Options& options) {
         return;
     }
     const std::string home = ftp->pw_dir;
-    char pattern[] = "/tmp/nubo-pureftpd-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
+    if (!makeServerFolders("pureftpd", &base_, &root_)) {
         error_ = "no temporary folder";
         return;
     }
-    base_ = pattern;
-    root_ = base_ + "/root";
-    std::filesystem::create_directories(root_ + "/incoming");
     // Anonymous users may write only where the ftp account may.
     ::chmod(root_.c_str(), 0755);
     ::chmod((root_ + "/incoming").c_str(), 0777);

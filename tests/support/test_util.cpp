@@ -53,6 +53,17 @@ size_t countOf(const std::string& text, const std::string& part) {
     return found;
 }
 
+bool makeServerFolders(const std::string& name, std::string* base, std::string* root) {
+    std::string pattern = "/tmp/nubo-" + name + "-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        return false;
+    }
+    *base = pattern;
+    *root = *base + "/root";
+    std::filesystem::create_directories(*root + "/incoming");
+    return true;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;

@@ -12,6 +12,9 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 std::string readFile(const std::string& path);
 // How many times part occurs in text (overlapping ones included).
 size_t countOf(const std::string& text, const std::string& part);
+// A server's folders: a fresh "/tmp/nubo-NAME-XXXXXX" (*base) holding "root/incoming"
+// (*root is the root); false when no temporary folder can be made.
+bool makeServerFolders(const std::string& name, std::string* base, std::string* root);
 void writeFile(const std::string& path, const std::string& bytes);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);

@@ -17,14 +17,10 @@ VsftpdServer::VsftpdServer(const Options& options) {
     const Tls tls = options.tls;
     const std::string& pem = options.pem;
     const bool ipv6 = options.ipv6;
-    char pattern[] = "/tmp/nubo-vsftpd-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
+    if (!makeServerFolders("vsftpd", &base_, &root_)) {
         error_ = "no temporary folder";
         return;
     }
-    base_ = pattern;
-    root_ = base_ + "/root";
-    std::filesystem::create_directories(root_ + "/incoming");
     std::filesystem::create_directories(base_ + "/empty");
     // The anonymous root must not be writable by the ftp user; its upload folder must.
     ::chmod(base_.c_str(), 0755);
