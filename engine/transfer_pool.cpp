@@ -114,11 +114,6 @@ int64_t TransferPool::nowMs() {
     return monotonicMilliseconds();
 }
 
-int TransferPool::limit() const {
-    std::lock_guard lock(lock_);
-    return limit_;
-}
-
 int TransferPool::openLocked() const {
     return membersAlive_ + (primaryGone_ ? 0 : 1);
 }
@@ -147,7 +142,7 @@ void TransferPool::growLocked() {
     for (;;) {
         // While the walk goes on the walking session takes nothing: one waiting file is
         // left for it, so that one file never costs a second connection.
-        const size_t takers = static_cast<size_t>(membersAlive_) - static_cast<size_t>(0);
+        const auto takers = static_cast<size_t>(membersAlive_);
         const size_t waiting = queue_.size();
         const bool wanted =
             walking_ ? waiting >= takers + 2 : waiting > takers + (primaryGone_ ? 0u : 1u);
@@ -196,8 +191,7 @@ bool TransferPool::takeLocked(std::unique_lock<std::mutex>& lock, PoolTask* task
     }
 }
 
-void TransferPool::taskDone(const PoolTask& task, int code) {
-    (void)task;
+void TransferPool::taskDone(int code) {
     ++filesDone_;
     std::lock_guard lock(lock_);
     --running_;
@@ -325,7 +319,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
         requeueBroken(task);  // stopped: given up and counted
         return false;
     }
-    taskDone(task, outcome.code);
+    taskDone(outcome.code);
     return outcome.code != 421 && !outcome.stopsBatch;
 }
 
@@ -415,7 +409,6 @@ void TransferPool::memberMain(Member& self, int slot) {
     }
     std::lock_guard lock(lock_);
     --membersAlive_;
-    self.done = true;
     growLocked();
     changed_.notify_all();
 }

@@ -90,14 +90,12 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void abort();
     // The bytes every extra connection moved since the last call, for the graphs.
     void takeTraffic(int64_t* received, int64_t* sent);
-    int limit() const;
 
   private:
     struct Member {
         std::thread thread;
         FtpSession* session = nullptr;  // while connected; under lock_
-        bool done = false;
-        std::string tag;  // its log lines' "[2] ", "[3] ", ...
+        std::string tag;                // its log lines' "[2] ", "[3] ", ...
     };
 
     // What a member connection does with one task; false when its connection is gone.
@@ -106,7 +104,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     // Opens more connections while files wait and the limit allows; under lock_.
     void growLocked();
     bool takeLocked(std::unique_lock<std::mutex>& lock, PoolTask* task);
-    void taskDone(const PoolTask& task, int code);
+    void taskDone(int code);
     // A broken file goes back to the front of the queue (true), or is given up.
     bool requeueBroken(PoolTask task);
     void refusedForLoad();

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <QTest>
@@ -64,8 +65,11 @@ TEST_F(OptionsPageTest, ControlsShowTheStoreAndLeavingStoresThem) {
 TEST_F(OptionsPageTest, SimultaneousTransfersAreTypedOnTheFileTransfersTabWithinOneToTen) {
     config.SetInt("SimultaneousTransfers", 3);
     page.activate();
-    page.tabs()->setCurrentIndex(2);
     ASSERT_TRUE(test::showActive(&page));
+    // The tab is clicked as a user clicks it.
+    QTabBar* bar = page.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    ASSERT_EQ(page.tabs()->currentIndex(), 2);
     auto* box = page.findChild<QSpinBox*>("optionSimultaneousTransfers");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
