@@ -217,13 +217,28 @@ int DataConnector::abandonCommand(int code, std::string* lastLine) {
     return code == 421 ? kControlLost : kFailed;
 }
 
-void DataConnector::sendPort(uint32_t address, unsigned port) {
+int DataConnector::sendPort(uint32_t address, unsigned port) {
     uint32_t a = ntohl(address);
     char argument[64];
     std::snprintf(argument, sizeof argument, "%u,%u,%u,%u,%u,%u", a >> 24, (a >> 16) & 255,
                   (a >> 8) & 255, a & 255, port >> 8, port & 255);
-    control_.sendCommand("PORT", argument);
-    control_.readReply();  // its code is not examined
+    return announce("PORT", argument);
+}
+
+int DataConnector::announce(const char* verb, const std::string& argument) {
+    control_.sendCommand(verb, argument);
+    std::string line;
+    const int code = control_.readReply(&line);
+    if (code == 421) {
+        return kControlLost;
+    }
+    // A server that refuses the address will not connect: the transfer command would
+    // only be refused in turn (or worse, taken with the last address it was given).
+    if (code >= 400) {
+        logExtended(std::string("*** ") + verb + " refused, no data connection: " + line);
+        return kFailed;
+    }
+    return kOpen;
 }
 
 int DataConnector::openSocksActive(const std::string& command, int64_t* restOffset,
@@ -237,7 +252,11 @@ int DataConnector::openSocksActive(const std::string& command, int64_t* restOffs
         data_.close();
         return kFailed;
     }
-    sendPort(bound, boundPort);
+    const int announced = sendPort(bound, boundPort);
+    if (announced != kOpen) {
+        data_.close();
+        return announced;
+    }
     sendRestart(restOffset);
     control_.sendCommand(command);
     int code = control_.readReply(lastLine);
@@ -267,11 +286,10 @@ int DataConnector::openActive(const std::string& command, int64_t* restOffset,
         return kFailed;
     }
     // PORT carries IPv4 only; an IPv6 connection names its address with EPRT.
-    if (listening.isIpv6()) {
-        control_.sendCommand("EPRT", extendedPortArgument(listening));
-        control_.readReply();  // as with PORT, its code is not examined
-    } else {
-        sendPort(listening.ipv4(), listening.port());
+    const int announced = listening.isIpv6() ? announce("EPRT", extendedPortArgument(listening))
+                                             : sendPort(listening.ipv4(), listening.port());
+    if (announced != kOpen) {
+        return announced;
     }
 
     sendRestart(restOffset);

@@ -67,7 +67,10 @@ class DataConnector {
     // connection went too.
     int abandonCommand(int code, std::string* lastLine);
     // Sends PORT for address:port and reads the reply.
-    void sendPort(uint32_t address, unsigned port);
+    // PORT or EPRT with its reply examined: kOpen, or kFailed / kControlLost when the
+    // server refused it or went away.
+    int sendPort(uint32_t address, unsigned port);
+    int announce(const char* verb, const std::string& argument);
     void sendRestart(int64_t* restOffset);
     // A data connection just opened: its TLS handshake, resuming the control session.
     int secure(int opened);

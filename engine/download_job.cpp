@@ -18,6 +18,7 @@
 #include "engine/text_detection.h"
 #include "engine/transfer_pool.h"
 #include "engine/transfer_reply.h"
+#include "engine/update_only_sizes.h"
 
 namespace nubo {
 
@@ -310,15 +311,21 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     int64_t remoteSize =
         entry.type == EntryType::File && !(entry.flags & RemoteEntry::kVmsName) ? entry.size : -1;
     if (options.updateOnly && regular && session_.compareWithLocal(entry, st.st_mtime) < 1 &&
-        !(type == TransferMode::Image && remoteSize >= 0 && remoteSize != st.st_size)) {
+        !sizeRulesOutCopy(type, true,
+                          type == TransferMode::Smart && localFileLooksLikeText(localPath),
+                          remoteSize, st.st_size)) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetSkipped);
         return {200, false};
     }
     // Line-end conversion makes the local size differ from the server's offset, so only
-    // an Image download can be resumed where it broke; others start over.
-    if (resuming && type != TransferMode::Image) {
+    // data written as it came can be resumed where it broke: an Image download, or a
+    // Smart one whose start was found to be binary or text already in LF form.
+    const char detected = resuming && type == TransferMode::Smart && context_.restart != nullptr
+                              ? context_.restart->detectedType()
+                              : 0;
+    if (resuming && type != TransferMode::Image && detected != 'i' && detected != 'l') {
         logExtended("... restarting " + localPath +
                     " from the beginning (line ends are converted)");
         resuming = false;
@@ -354,13 +361,21 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
 
     int pending = 0;
     bool convert = type == TransferMode::Ascii;
-    if (type == TransferMode::Smart) {
+    if (type == TransferMode::Smart && offset > 0) {
+        // The rest of the file is written as its start was: as it comes.
+        logExtended(std::string("... resuming with the \"effective\" transfer type found at "
+                                "its start: ") +
+                    (detected == 'i' ? "Image" : "Local-ASCII"));
+    } else if (type == TransferMode::Smart) {
         pending = data_.readBlock();
         int k = pending > 0 ? detectText(data_.buffer(), static_cast<size_t>(pending)) : 0;
         // Text already in this system's LF form is written as it comes.
         logExtended(std::string("... auto-detected \"effective\" transfer type: ") +
                     (k == 0 ? "Image" : (k == 1 ? "Local-ASCII" : "ASCII")));
         convert = k == 2;
+        if (context_.restart != nullptr) {
+            context_.restart->setDetectedType(k == 0 ? 'i' : (k == 1 ? 'l' : 'a'));
+        }
     }
     session_.setTransferActive(true);
     if (view() != nullptr)

@@ -294,6 +294,8 @@ class FtpSession {
     // is nothing to write.
     bool listingBroken_ = false;
     bool listingMissing_ = false;
+    // The URL's folder could not be entered at login (a parent is shown instead).
+    bool urlFolderMissing_ = false;
     // A transfer broke and the run will log in again to resume it.
     bool brokenForRetry_ = false;
     std::atomic<bool> restartFieldsWanted_{false};

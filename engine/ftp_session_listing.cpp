@@ -56,6 +56,9 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
         std::string code;
         int reply = control_.readReply(nullptr, &code);
         setStatus({});
+        if (flags.tryParent) {
+            urlFolderMissing_ = code[0] != '2';
+        }
         if (code[0] != '2') {
             if (!flags.tryParent || path == nullptr) {
                 if (view() != nullptr)
@@ -110,6 +113,11 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
 
 int FtpSession::listToFile(const ListToFileRequest& request) {
     const std::string& filePath = request.path;
+    if (request.urlFolder && urlFolderMissing_) {
+        logExtended("*** Unable to enter " + target_.decodedPath() + "; no listing written to " +
+                    filePath);
+        return countListingFailure();
+    }
     // Another directory than the current one is listed afresh for the file alone.
     std::vector<RemoteEntry> fresh;
     DirectoryVisit visit;

@@ -30,6 +30,11 @@ class RestartRecord {
         (void)time;
         return false;
     }
+    // What Smart mode found the partial download to be ('i' Image, 'l' text kept as it
+    // came, 'a' text whose line ends were converted), kept beside the stored type letter
+    // so that a download that went as Image resumes as Image. 0 when none is kept.
+    virtual void setDetectedType(char type) { (void)type; }
+    virtual char detectedType() const { return 0; }
 };
 
 }  // namespace nubo

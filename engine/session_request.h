@@ -91,6 +91,9 @@ struct MakeDirectoryRequest {
 struct ListToFileRequest {
     std::string directory;
     std::string path;
+    // The folder the session's URL names, and no other: when the login could not enter
+    // it (the view shows its parent instead), no file is written.
+    bool urlFolder = false;
 };
 
 // Ends the session; a nonzero exit code also closes the main window.

@@ -42,6 +42,8 @@ struct PoolTask {
     // The server's size and time of the file when a broken try began (Get).
     int64_t factsSize = -1;
     int64_t factsTime = 0;
+    // What Smart mode found the broken try's data to be (RestartRecord::detectedType).
+    char detectedType = 0;
 };
 
 // Many files over several connections to one server: the session that walks a batch

@@ -5,16 +5,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "base/app_log.h"
+#include "engine/civil_time.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/text_detection.h"
 #include "engine/transfer_pool.h"
+#include "engine/update_only_sizes.h"
 #include "engine/upload_job.h"
 
 namespace nubo {
@@ -179,8 +182,10 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         // As for downloads, a copy of another exact size (a partial upload, dated when
         // it broke) is never up to date.
         const bool sizesDiffer =
-            options.mode == TransferMode::Image && remote.type == EntryType::File &&
-            !(remote.flags & RemoteEntry::kVmsName) && remote.size != st.st_size;
+            known && remote.type == EntryType::File && !(remote.flags & RemoteEntry::kVmsName) &&
+            sizeRulesOutCopy(options.mode, false,
+                             options.mode == TransferMode::Smart && localFileLooksLikeText(path),
+                             remote.size, st.st_size);
         if (known && !sizesDiffer && session_.compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
             if (context_.outlets != nullptr)
@@ -290,6 +295,9 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     if (endTransfer(!aborted && (broken || reply / 100 != 2))) {
         return countBrokenTransfer(false);
     }
+    if (!failed) {
+        keepModificationTime(name, file.modified());
+    }
     if (view() != nullptr) {
         view()->updateEntry(
             session_.currentRemoteDirectory(), name, remoteSize,
@@ -301,6 +309,23 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         reply = 426;  // the server's success does not make the transfer whole
     }
     return session_.countTransfer(reply, false);
+}
+
+void UploadJob::keepModificationTime(const std::string& name, int64_t modified) {
+    // The server's copy takes the local file's time where it can be set (as a mirror
+    // does), so Update-ONLY and later comparisons see the two as the same age.
+    if (!session_.features().has("MFMT") || session_.cancelled()) {
+        return;
+    }
+    const CivilTime t = secondsToCivil(modified);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
+    control_.sendCommand("MFMT", std::string(stamp) + " " + name);
+    std::string line;
+    if (control_.readReply(&line) / 100 != 2) {
+        logExtended("... the server kept its own time for " + name + ": " + line);
+    }
 }
 
 TransferOutcome UploadJob::sendFile(const std::string& path, const TransferOptions& options) {

@@ -29,6 +29,8 @@ class UploadJob : public TransferJob {
     // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
     // larger than the local file, or line ends converted.
     int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
+    // MFMT where the server offers it: the server's copy dated as the local file.
+    void keepModificationTime(const std::string& name, int64_t modified);
 };
 
 }  // namespace nubo

@@ -102,7 +102,7 @@ void CommandLineRun::queueRequests(FtpSession& session) {
                 if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') {
                     folder += '/';
                 }
-                session.enqueue(ListToFileRequest{{}, folder + url_.host + ".txt"});
+                session.enqueue(ListToFileRequest{{}, folder + url_.host + ".txt", true});
             } else {
                 if (url_.type == 'a') {
                     options.mode = TransferMode::Ascii;

@@ -18,6 +18,9 @@ constexpr size_t kActiveOffset = 36;
 // bytes from 64 on keep each slot's remote facts (64-bit size, 64-bit time).
 constexpr size_t kFactsOffset = 64;
 constexpr size_t kFactsSize = 16;
+// After the facts, one byte per slot: the type Smart mode detected for its download.
+constexpr size_t kDetectedOffset =
+    kFactsOffset + static_cast<size_t>(RestartDatabase::kSlots) * kFactsSize;
 
 int64_t readLe64(const uint8_t* p) {
     return static_cast<int64_t>(static_cast<uint64_t>(readLe32(p)) |
@@ -100,6 +103,7 @@ void RestartDatabase::takeSlotLocked(bool forceNew) {
         }
         writeLe32(slot(chosen), 0);
         std::memset(facts(chosen), 0, kFactsSize);
+        slot(0)[kDetectedOffset + static_cast<size_t>(chosen)] = 0;
     }
     writeLe32(header + kInUseOffset, inUse | 1u << chosen);
     writeLe32(header + kActiveOffset, active | 1u << chosen);
@@ -127,6 +131,7 @@ void RestartDatabase::freeSlot() {
     }
     std::memset(slot(currentSlot_), 0, kSlotSize);
     std::memset(facts(currentSlot_), 0, kFactsSize);
+    slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)] = 0;
     NamedLockGuard guard(lock_);
     uint8_t* header = slot(0);
     uint32_t bit = 1u << currentSlot_;
@@ -200,6 +205,18 @@ bool RestartDatabase::remoteFacts(int64_t* size, int64_t* time) const {
     *size = readLe64(facts(currentSlot_));
     *time = readLe64(facts(currentSlot_) + 8);
     return *size != 0 || *time != 0;
+}
+
+void RestartDatabase::setDetectedType(char type) {
+    if (currentSlot_ != 0) {
+        slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)] = static_cast<uint8_t>(type);
+    }
+}
+
+char RestartDatabase::detectedType() const {
+    return currentSlot_ != 0
+               ? static_cast<char>(slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)])
+               : 0;
 }
 
 bool RestartDatabase::downloadFinished() const {

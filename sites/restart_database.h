@@ -45,6 +45,9 @@ class RestartDatabase : public RestartRecord {
     // Windows version's layout; zeros (a file of an older version) mean none.
     void setRemoteFacts(int64_t size, int64_t time) override;
     bool remoteFacts(int64_t* size, int64_t* time) const override;
+    // One byte per slot in the header's unused area after the facts.
+    void setDetectedType(char type) override;
+    char detectedType() const override;
     // The slot's download has been fetched whole since it broke: no partial file waits
     // beside its target, and the target has the server's size where that was kept.
     bool downloadFinished() const;

@@ -18,6 +18,7 @@
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/session_harness.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -186,6 +187,62 @@ TEST_F(DataConnectionTest, EpsvAcceptedAfterPasvRefusedStaysForTheSession) {
     EXPECT_EQ(h.log.Lines()[h.logIndex("<RETR f") + 1].rfind("Connected to [127.0.0.1:", 0), 0u)
         << h.logText();
 }
+
+// A server that refuses the address a data connection would take (PORT, or EPRT over
+// IPv6 where PASV cannot stand in for a refused EPSV) never gets the data command: it
+// would refuse it too ("503 Incorrect sequence") or use an address given earlier.
+class RefusedAddressTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(RefusedAddressTest, NoDataCommandWithoutADataConnection) {
+    const bool ipv6 = GetParam();
+    SessionHarness h;
+    ScriptedFtpServer server(ipv6 ? "::1" : "127.0.0.1");
+    server.expectLogin();
+    if (!ipv6) {
+        server.expect("PASV").reply("500 PASV not understood");
+    }
+    server.expect("EPSV")
+        .reply("500 EPSV not understood")
+        .expect(ipv6 ? "EPRT *" : "PORT *")
+        .reply("500 Illegal PORT command.")
+        .expect(ipv6 ? "EPRT *" : "PORT *")
+        .reply("500 Illegal PORT command.")
+        .expect("NOOP")
+        .reply("200 still here");
+    server.start();
+    const std::string host = ipv6 ? "[::1]" : "127.0.0.1";
+    std::unique_ptr<FtpSession> session =
+        h.makeSession("ftp://" + host + ":" + std::to_string(server.port()));
+    ASSERT_TRUE(session->start()) << h.logText();
+    EXPECT_EQ(session->openDataConnection("RETR f"), FtpSession::kDataFailed) << h.logText();
+
+    // A listing into a file: none was read, so none is written, and the run fails.
+    EXPECT_NE(session->listDirectory(".", {}) / 100, 2);
+    test::TempFolder temp("nubo-refused-address");
+    const std::string file = temp.path() + "/list.txt";
+    EXPECT_NE(session->listToFile(ListToFileRequest{{}, file}) / 100, 2);
+    EXPECT_FALSE(std::ifstream(file).good()) << "no empty listing file";
+    EXPECT_EQ(h.outlets.exitBits() & exitbit::kGetFailed, exitbit::kGetFailed);
+
+    session->control().sendCommand("NOOP");
+    EXPECT_EQ(session->control().readReply(), 200) << "the replies stay in step";
+    session->closeControl();
+    EXPECT_TRUE(server.waitDone());
+    EXPECT_EQ(server.failures(), Lines{}) << h.logText();
+    const std::string log = h.logText();
+    EXPECT_EQ(log.find("<RETR"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<LIST"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<MLSD"), std::string::npos) << log;
+    EXPECT_NE(log.find(std::string("*** ") + (ipv6 ? "EPRT" : "PORT") +
+                       " refused, no data connection: 500 Illegal PORT command."),
+              std::string::npos)
+        << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, RefusedAddressTest, ::testing::Values(false, true),
+                         [](const auto& info) {
+                             return info.param ? std::string("Ipv6") : std::string("Ipv4");
+                         });
 
 TEST(ExtendedPassiveReplyTest, ThePortBetweenThreeDelimiters) {
     unsigned port = 0;

@@ -138,6 +138,8 @@ TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlon
         db.setField(RestartRecord::kUrl, "ftp://x");
         db.setInProgress(1);
         db.setRemoteFacts(5000000000LL, 1592697600);
+        EXPECT_EQ(db.detectedType(), 0) << "a fresh slot keeps no Smart-mode type";
+        db.setDetectedType('i');
         ASSERT_TRUE(db.remoteFacts(&size, &time));
         EXPECT_EQ(size, 5000000000LL);
         EXPECT_EQ(time, 1592697600);
@@ -147,6 +149,9 @@ TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlon
         std::memcpy(&stored, bytes.data() + 80, 8);
         EXPECT_EQ(stored, 5000000000LL);
         EXPECT_EQ(bytes[36 + 4], 0) << "nothing between the masks and the facts";
+        // After the 32 slots' facts, one byte per slot: slot 1's at 64 + 512 + 1.
+        EXPECT_EQ(bytes[64 + 512 + 1], 'i');
+        EXPECT_EQ(stored, 5000000000LL) << "the type leaves the facts alone";
         EXPECT_STREQ(bytes.data() + 1024 + 8, "ftp://x");
     }
     // Left in progress, the slot is adopted with its facts; freed, they go with it.
@@ -157,9 +162,11 @@ TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlon
     int64_t time = 0;
     EXPECT_TRUE(next.remoteFacts(&size, &time));
     EXPECT_EQ(size, 5000000000LL);
+    EXPECT_EQ(next.detectedType(), 'i') << "a Smart download resumed by the next run";
     next.freeSlot();
     next.takeSlot(false);
     EXPECT_FALSE(next.remoteFacts(&size, &time));
+    EXPECT_EQ(next.detectedType(), 0);
 }
 
 TEST_F(RestartDatabaseTest, TwoInstancesGetTwoSlots) {

@@ -18,7 +18,12 @@ class PureFtpdServer {
         // greeted with refusalPerIp() and closed.
         unsigned maxPerIp = 0;
         unsigned maxClients = 50;  // all addresses together
+        // Logins as kUser / kPassword (a virtual user of the ftp account, chrooted to
+        // the root) instead of anonymous ones, which pure-ftpd allows less (MFMT).
+        bool virtualUser = false;
     };
+    static constexpr const char* kUser = "alice";
+    static constexpr const char* kPassword = "wonderland";
     // pure-ftpd's greeting of a connection beyond maxPerIp.
     static std::string refusalPerIp(unsigned maxPerIp) {
         return "421 Too many connections (" + std::to_string(maxPerIp) + ") from this IP";

@@ -23,18 +23,28 @@ bool waitReadable(int fd, int timeoutMs) {
     return ::poll(&p, 1, timeoutMs) > 0;
 }
 
+// An IPv4 address, or an IPv6 one ("::1") for a server of that family.
 int listenOn(const std::string& address, unsigned* port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    inet_pton(AF_INET, address.c_str(), &sa.sin_addr);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(fd, 4) != 0) {
+    sockaddr_storage storage{};
+    socklen_t length = 0;
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&storage);
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&storage);
+    if (inet_pton(AF_INET6, address.c_str(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        length = sizeof *v6;
+    } else {
+        v4->sin_family = AF_INET;
+        inet_pton(AF_INET, address.c_str(), &v4->sin_addr);
+        length = sizeof *v4;
+    }
+    int fd = ::socket(storage.ss_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    auto* sa = reinterpret_cast<sockaddr*>(&storage);
+    if (::bind(fd, sa, length) != 0 || ::listen(fd, 4) != 0) {
         ::close(fd);
         return -1;
     }
-    socklen_t len = sizeof sa;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
-    *port = ntohs(sa.sin_port);
+    getsockname(fd, sa, &length);
+    *port = ntohs(storage.ss_family == AF_INET6 ? v6->sin6_port : v4->sin_port);
     return fd;
 }
 
