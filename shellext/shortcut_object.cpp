@@ -59,7 +59,9 @@ void ShortcutObject::ensureLoaded() {
         loaded_ = true;
         return;
     }
-    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Never waiting: a FIFO (or a device) at the path is no shortcut, and a blocking open
+    // would wait for a writer that never comes. What is judged is what was opened.
+    int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
