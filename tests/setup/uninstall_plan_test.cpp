@@ -250,10 +250,10 @@ TEST_F(UninstallPlanTest, PathsAddedToTheRecordAreNeverDeleted) {
                                                home.root() + "/.ssh/id_ed25519",
                                                home.root() + "/Documents/important.txt"};
     const std::string emptyFolder = home.root() + "/Documents/empty";
-    for (const std::string& path : precious)
-        put(path, "mine");
-    std::filesystem::create_directories(emptyFolder);
     const auto tamper = [&] {
+        for (const std::string& path : precious)
+            put(path, "mine");
+        std::filesystem::create_directories(emptyFolder);
         UninstallRecord record;
         ASSERT_TRUE(UninstallRecord::load(folders.appData(), &record));
         for (const std::string& path : precious)

@@ -46,11 +46,12 @@ class NuboproShortcutTest : public ::testing::Test {
 // why and the file goes to the downloads folder.
 TEST_F(NuboproShortcutTest, AFolderInAHiddenFolderOrOutsideTheHomeIsNotUsed) {
     fs::create_directory_symlink(home.root() + "/.config/autostart", archive + "/dl");
+    const test::TempFolder outside("nubo-outside-home");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"../../../.config/autostart", home.root() + "/.config/autostart"},
         {home.root() + "/.ssh", home.root() + "/.ssh"},
         {"dl", archive + "/dl"},
-        {"/etc", "/etc"},
+        {outside.path(), outside.path()},
     };
     for (const auto& [folder, named] : cases) {
         fs::remove(downloads() + "/evil.desktop");
@@ -67,7 +68,7 @@ TEST_F(NuboproShortcutTest, AFolderInAHiddenFolderOrOutsideTheHomeIsNotUsed) {
     }
     EXPECT_FALSE(fs::exists(home.root() + "/.config/autostart/evil.desktop"));
     EXPECT_FALSE(fs::exists(home.root() + "/.ssh/evil.desktop"));
-    EXPECT_FALSE(fs::exists("/etc/evil.desktop"));
+    EXPECT_FALSE(fs::exists(outside.path() + "/evil.desktop"));
 }
 
 // A relative folder is the shortcut's own, not the one the program was started in.
