@@ -145,7 +145,7 @@ Netrc::Load Netrc::load(const std::string& path, std::string* reason) {
 }
 
 bool Netrc::find(const std::string& host, const std::string& user, std::string* login,
-                 std::string* password) const {
+                 std::string* password, bool withDefault) const {
     const auto serves = [&user](const Entry& entry) {
         return user.empty() || !entry.hasLogin || entry.login == user;
     };
@@ -157,7 +157,7 @@ bool Netrc::find(const std::string& host, const std::string& user, std::string* 
             break;
         }
     }
-    for (size_t i = 0; chosen == nullptr && i < entries_.size(); ++i) {
+    for (size_t i = 0; withDefault && chosen == nullptr && i < entries_.size(); ++i) {
         if (entries_[i].isDefault && serves(entries_[i]))
             chosen = &entries_[i];
     }

@@ -36,10 +36,11 @@ class Netrc {
 
     // The login and password for a host (compared without case): the first "machine"
     // entry of the host whose login is the user's (any login when user is empty, and
-    // an entry without a login serves every user), else "default" by the same rule.
-    // False when none applies or the entry that applies gives no password.
+    // an entry without a login serves every user), else "default" by the same rule
+    // when withDefault. False when none applies or the entry that applies gives no
+    // password.
     bool find(const std::string& host, const std::string& user, std::string* login,
-              std::string* password) const;
+              std::string* password, bool withDefault = true) const;
 
     const std::vector<Entry>& entries() const { return entries_; }
     // Where a user's netrc is: $HOME/.netrc.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -69,6 +70,11 @@ BoundedFile checkBoundedFile(const std::string& path, const BoundedFileRule& rul
     return verdict;
 }
 
+BoundedFile openBoundedFile(const std::string& path, const BoundedFileRule& rule, int* fd,
+                            std::string* reason) {
+    return judge(path, rule, fd, reason);
+}
+
 BoundedFile readBoundedFile(const std::string& path, const BoundedFileRule& rule, std::string* text,
                             std::string* reason) {
     text->clear();
@@ -99,6 +105,21 @@ BoundedFile readBoundedFile(const std::string& path, const BoundedFileRule& rule
     ::close(fd);
     text->clear();
     return BoundedFile::Refused;
+}
+
+std::string whyNotReadable(const std::string& path) {
+    BoundedFileRule rule;
+    rule.maxBytes = SIZE_MAX;
+    std::string reason;
+    switch (checkBoundedFile(path, rule, &reason)) {
+        case BoundedFile::Missing:
+            return " (no such file)";
+        case BoundedFile::Refused:
+            return " (it " + reason + ")";
+        case BoundedFile::Usable:
+            break;
+    }
+    return {};
 }
 
 std::string setAsideName(const std::string& path) {

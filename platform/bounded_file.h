@@ -26,9 +26,19 @@ struct BoundedFileRule {
 // follow the path: "is a FIFO, not a regular file", "is larger than 1048576 bytes".
 BoundedFile checkBoundedFile(const std::string& path, const BoundedFileRule& rule,
                              std::string* reason);
+// Checks and opens the file: *fd holds it, read-only, when Usable (the caller closes
+// it), else -1. What is read through it is what was judged, whatever takes the path's
+// place afterwards.
+BoundedFile openBoundedFile(const std::string& path, const BoundedFileRule& rule, int* fd,
+                            std::string* reason);
 // Checks and reads the whole file into *text (empty unless Usable).
 BoundedFile readBoundedFile(const std::string& path, const BoundedFileRule& rule, std::string* text,
                             std::string* reason);
+
+// Why a reader found nothing to read at the path, from the file itself: " (no such
+// file)", " (it is a FIFO, not a regular file)", ...; "" for a regular file (its text
+// was what did not do).
+std::string whyNotReadable(const std::string& path);
 
 // The name a damaged or misshapen file is kept under beside itself:
 // "<path>.bad-YYYYMMDD-HHMMSS" (local time).

@@ -1,8 +1,8 @@
 #include "platform/desktop_entry_file.h"
 
-#include <fstream>
 #include <sstream>
 
+#include "platform/bounded_file.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -29,10 +29,15 @@ DesktopEntryFile::DesktopEntryFile(std::string path) : path_(std::move(path)) {}
 
 bool DesktopEntryFile::load() {
     lines_.clear();
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) {
+    // Read at every start (the open command, the default applications): a FIFO or a
+    // device at the path must not stop the program.
+    BoundedFileRule rule;
+    rule.maxBytes = kMaxBytes;
+    std::string text, reason;
+    if (readBoundedFile(path_, rule, &text, &reason) != BoundedFile::Usable) {
         return false;
     }
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,13 @@ namespace nubo {
 // so editing one key leaves what other programs wrote alone.
 class DesktopEntryFile {
   public:
+    // Larger files are no desktop entry or application list.
+    static constexpr size_t kMaxBytes = 4 << 20;
+
     explicit DesktopEntryFile(std::string path);
 
-    // Reads the file; false when it cannot be read (the entry is then empty).
+    // Reads the file; false when it cannot be read or is no regular file of at most
+    // kMaxBytes (the entry is then empty).
     bool load();
     // Writes the whole file through a temporary file and a rename; false on failure.
     bool save() const;

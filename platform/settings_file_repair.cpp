@@ -3,10 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/bounded_file.h"
+#include "platform/registry_key.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -14,14 +12,11 @@ namespace nubo {
 namespace {
 
 bool readWhole(const std::string& path, std::string* text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream s;
-    s << in.rdbuf();
-    *text = s.str();
-    return true;
+    // Never a blocking open: the path is judged on what was opened.
+    BoundedFileRule rule;
+    rule.maxBytes = RegistryKey::kMaxFileBytes;
+    std::string reason;
+    return readBoundedFile(path, rule, text, &reason) == BoundedFile::Usable;
 }
 
 // Writes the copy of the damaged file once, owner-only; an existing copy of the same

@@ -1,6 +1,7 @@
 #include "platform/shortcut_open_command.h"
 
 #include "platform/desktop_entry_file.h"
+#include "platform/desktop_exec_line.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -32,18 +33,8 @@ bool ShortcutOpenCommand::write(const std::string& command) {
 }
 
 std::string ShortcutOpenCommand::forProgram(const std::string& programPath) {
-    // Inside double quotes a desktop entry escapes '"', '`', '$' and '\' with a
-    // backslash; the key file format then doubles every backslash once more.
-    std::string quoted = "\"";
-    for (char c : programPath) {
-        if (c == '"' || c == '`' || c == '$') {
-            quoted += "\\\\";
-        } else if (c == '\\') {
-            quoted += "\\\\\\";
-        }
-        quoted += c;
-    }
-    return quoted + "\" -o %f";
+    std::string command;
+    return DesktopExecLine::build({programPath, "-o"}, "%f", &command) ? command : std::string();
 }
 
 }  // namespace nubo

@@ -22,8 +22,9 @@ class ShortcutOpenCommand {
     static bool read(std::string* command);
     // Replaces the Exec line; false when the entry is missing or cannot be written.
     static bool write(const std::string& command);
-    // The open command for a program path: the path quoted as desktop entries quote
-    // arguments, then "-o" and the file.
+    // The open command for a program path: the path as an Exec argument
+    // (DesktopExecLine), then "-o" and the file; "" for a path that no desktop entry can
+    // hold (a line break).
     static std::string forProgram(const std::string& programPath);
 };
 

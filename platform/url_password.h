@@ -17,4 +17,10 @@ bool urlPasswordSpan(std::string_view text, size_t* begin, size_t* end);
 // at start-up.
 inline constexpr char kHandedPasswordVariable[] = "NUBOPRO_PASSWORD";
 
+// Set (to "1") in the environment of every NuboPRO the desktop handlers start on a
+// shortcut: the run then takes its folder as a shortcut's and serves no netrc "default"
+// login, as for "-o". A typed command line never sets it; NuboPRO takes it out at
+// start-up.
+inline constexpr char kShortcutStartVariable[] = "NUBOPRO_FROM_SHORTCUT";
+
 }  // namespace nubo

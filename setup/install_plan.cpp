@@ -10,6 +10,7 @@
 
 #include "platform/xdg_paths.h"
 #include "setup/desktop_launcher.h"
+#include "setup/install_footprint.h"
 #include "shellext/file_manager_actions.h"
 
 namespace nubo {
@@ -162,14 +163,17 @@ bool InstallPlan::writeMenu(const std::vector<std::string>& uninstallCommand) {
 
 void InstallPlan::forgetOldInstall(const UninstallRecord& old) {
     // What the earlier install made and this one did not make again: its files first,
-    // then its folders when that left them empty. Nothing else in those folders.
+    // then its folders when that left them empty. Only files of ours by name and place
+    // (InstallFootprint), whatever else the old record lists; nothing else in those
+    // folders.
+    const InstallFootprint footprint(folders_);
     for (const UninstallRecord::Item& item : old.created) {
-        if (item.kind != UninstallRecord::Kind::Folder &&
+        if (item.kind != UninstallRecord::Kind::Folder && footprint.covers(item) &&
             std::find(record_.created.begin(), record_.created.end(), item) ==
                 record_.created.end())
-            ::unlink(item.path.c_str());
+            InstallFootprint::removeFile(item.path);
     }
-    old.removeEmptyFolders();
+    footprint.removeEmptyFolders(old);
 }
 
 void InstallPlan::addFileManagerActions() {
@@ -192,10 +196,23 @@ void InstallPlan::addFileManagerActions() {
 void InstallPlan::run(bool menu, bool desktopLink) {
     if (done_)
         return;
+    if (folders_.programPath.find_first_of("\n\r") != std::string::npos) {
+        // No desktop entry, menu entry or open command can name such a program.
+        status_ +=
+            "The folder's name holds a line break, which no menu or desktop entry can "
+            "hold: nothing installed. Move the folder to a name without one and "
+            "install again.\n";
+        done_ = true;
+        return;
+    }
     if (registerShortcuts_)
         registerShortcuts_();
     UninstallRecord old;
-    const bool hadRecord = UninstallRecord::load(folders_.appData(), &old);
+    std::string oldRefusal;
+    const bool hadRecord = UninstallRecord::load(folders_.appData(), &old, &oldRefusal);
+    if (!oldRefusal.empty())
+        status_ += "The earlier uninstall record " + folders_.appData() +
+                   UninstallRecord::kFileName + " was not used: it " + oldRefusal + "\n";
     record_ = UninstallRecord();
     record_.program = folders_.programPath;
     record_.arguments = {"-rv", "1", "-rf", folders_.programFolder};

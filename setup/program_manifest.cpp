@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <set>
+#include <sstream>
+
+#include "platform/bounded_file.h"
 
 namespace nubo {
 
@@ -65,14 +67,21 @@ bool ProgramManifest::load(const std::string& folder, const std::string& running
         why_ = "the folder " + folder + " does not hold the running program";
         return false;
     }
+    pinned_ = PinnedFolder(folder_);
+    if (!pinned_.isAt(folder_)) {
+        why_ = "the folder " + folder + " changed while it was read";
+        return false;
+    }
     const std::string list = joined(folder_, kListPath);
-    struct stat status {};
-    if (::stat(list.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > kMaxListBytes) {
+    BoundedFileRule rule;
+    rule.maxBytes = kMaxListBytes;
+    std::string text, reason;
+    if (readBoundedFile(list, rule, &text, &reason) != BoundedFile::Usable) {
         why_ = "the folder " + folder + " has no list of its files";
         return false;
     }
-    std::ifstream in(list);
+    struct stat status {};
+    std::istringstream in(text);
     bool listsProgram = false;
     const std::string programRelative =
         folder_ == "/" ? program.substr(1) : program.substr(folder_.size() + 1);
@@ -119,7 +128,7 @@ int ProgramManifest::removeAll() const {
     int failed = 0;
     std::set<std::string> folders;
     for (size_t i = 0; i < files_.size(); ++i) {
-        if (::unlink(files_[i].c_str()) != 0 && errno != ENOENT)
+        if (!pinned_.removeFile(relative_[i]))
             ++failed;
         for (std::string up = parentOf(relative_[i]); !up.empty(); up = parentOf(up))
             folders.insert(up);
@@ -131,8 +140,9 @@ int ProgramManifest::removeAll() const {
         return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
     });
     for (const std::string& relative : ordered)
-        ::rmdir(joined(folder_, relative).c_str());
-    ::rmdir(folder_.c_str());
+        pinned_.removeEmptyFolder(relative);
+    if (pinned_.isAt(folder_))
+        ::rmdir(folder_.c_str());
     return failed;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/pinned_folder.h"
+
 namespace nubo {
 
 // The files an unpacked copy of the program consists of, from the list the archive
@@ -31,7 +33,8 @@ class ProgramManifest {
     // How many listed files could not be deleted now (their folder is not writable).
     int undeletableCount() const;
     // Deletes the listed files, then every folder they leave empty, the copy's folder
-    // last. Returns the number of files whose deletion failed.
+    // last, all through the folder as load() opened it: a sub-folder swapped for a link
+    // since leads nowhere. Returns the number of files whose deletion failed.
     int removeAll() const;
 
     // True when `relative` is a plain relative path: no leading "/", no empty, "." or
@@ -39,7 +42,8 @@ class ProgramManifest {
     static bool isPlainRelative(const std::string& relative);
 
   private:
-    std::string folder_;  // resolved
+    std::string folder_;   // resolved
+    PinnedFolder pinned_;  // folder_ as load() found it
     std::vector<std::string> relative_;
     std::vector<std::string> files_;
     std::vector<std::string> refused_;

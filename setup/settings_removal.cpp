@@ -1,6 +1,7 @@
 #include "setup/settings_removal.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,25 +34,24 @@ bool isNameOrSideFile(const std::string& name, std::initializer_list<const char*
     return false;
 }
 
-std::string withSlash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '/' ? folder : folder + "/";
-}
-
 bool removeMatching(const std::string& folder,
                     const std::function<bool(const std::string&)>& ours) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return errno == ENOENT;
     bool allGone = true;
-    const std::string base = withSlash(folder);
+    // Each name is deleted from the folder it was read in, whatever the path leads to by
+    // now.
+    const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         if (!ours(name))
             continue;
         struct stat status {};
-        if (::lstat((base + name).c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+        if (::fstatat(fd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+            S_ISDIR(status.st_mode))
             continue;
-        if (::unlink((base + name).c_str()) != 0 && errno != ENOENT)
+        if (::unlinkat(fd, name.c_str(), 0) != 0 && errno != ENOENT)
             allGone = false;
     }
     ::closedir(dir);

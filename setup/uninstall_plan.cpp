@@ -22,7 +22,11 @@ bool exists(const std::string& path) {
 UninstallPlan::UninstallPlan(SetupFolders folders, const std::string& version,
                              const std::string& programFolder, const std::string& menu,
                              const std::string& link)
-    : folders_(std::move(folders)), programFolder_(programFolder), menu_(menu), link_(link) {
+    : folders_(std::move(folders)),
+      footprint_(folders_),
+      programFolder_(programFolder),
+      menu_(menu),
+      link_(link) {
     if (std::atoi(version.c_str()) >= 2) {
         refused_ = true;
         status_ = "Uninstall info version mismatch!\nUnable to continue...";
@@ -30,7 +34,7 @@ UninstallPlan::UninstallPlan(SetupFolders folders, const std::string& version,
             state = {false, false};
         return;
     }
-    hasRecord_ = UninstallRecord::load(folders_.appData(), &record_);
+    hasRecord_ = UninstallRecord::load(folders_.appData(), &record_, &recordRefusal_);
     checks_[ApplicationFiles].ticked = true;
     checks_[MenuFolder].ticked = true;
     checks_[DesktopLink].ticked = true;
@@ -74,24 +78,11 @@ std::string UninstallPlan::actionText() const {
     return done_ ? "&Finish" : "&Uninstall";
 }
 
-bool UninstallPlan::removeListed(UninstallRecord::Kind kind) {
+bool UninstallPlan::removeMenu() const {
     bool allGone = true;
-    for (const std::string& path : record_.paths(kind)) {
-        if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-            allGone = false;
-    }
+    for (const std::string& file : footprint_.menuFiles())
+        allGone = InstallFootprint::removeFile(file) && allGone;
     return allGone;
-}
-
-void UninstallPlan::removeApplicationFiles() {
-    // The program's own files go at exit: the running program is one of them.
-    if (manifest_.load(programFolder_, folders_.programPath) && manifest_.undeletableCount() == 0 &&
-        removeListed(UninstallRecord::Kind::Extra)) {
-        programAtExit_ = true;
-        status_ += "Nubo PRO files and folders will be removed\n";
-    } else {
-        status_ += "Unable to remove all files and folders\n";
-    }
 }
 
 void UninstallPlan::run() {
@@ -101,16 +92,32 @@ void UninstallPlan::run() {
     bool any = false;
     for (const CheckState& state : checks_)
         any = any || state.ticked;
+    if (!recordRefusal_.empty())
+        status_ += "Uninstall record " + folders_.appData() + UninstallRecord::kFileName +
+                   " not used: it " + recordRefusal_ + "\n";
+    // The program's files go only from the folder that holds the running program and
+    // lists its files. While they stay, so does what lets the menu's "Uninstall" (or
+    // Options' "Quit and Uninstall") remove them later: the record, the menu, the
+    // handlers.
+    programAtExit_ = app && manifest_.load(programFolder_, folders_.programPath) &&
+                     manifest_.undeletableCount() == 0;
+    const bool programStays = app && !programAtExit_;
+    const std::string stays = " kept while the program's files stay\n";
     if (app || !any) {
-        // The ".nubo" registration and our per-user file-manager actions.
-        const bool registration = removeShellExtension_ && removeShellExtension_();
-        const bool actions =
-            FileManagerActions::remove(folders_.dataHome, folders_.configHome, nullptr);
-        status_ += registration && actions ? "Nubo PRO Shell Extension removed\n"
-                                           : "Unable to remove Nubo PRO Shell Extension\n";
+        if (programStays) {
+            status_ += "Nubo PRO Shell Extension" + stays;
+        } else {
+            // The ".nubo" registration and our per-user file-manager actions.
+            const bool registration = removeShellExtension_ && removeShellExtension_();
+            const bool actions =
+                FileManagerActions::remove(folders_.dataHome, folders_.configHome, nullptr);
+            status_ += registration && actions ? "Nubo PRO Shell Extension removed\n"
+                                               : "Unable to remove Nubo PRO Shell Extension\n";
+        }
     }
     if (app)
-        removeApplicationFiles();
+        status_ += programAtExit_ ? "Nubo PRO files and folders will be removed\n"
+                                  : "Unable to remove all files and folders\n";
     if (checks_[Settings].ticked) {
         settingsAtExit_ = true;
         status_ += SettingsRemoval::removeDataFiles(folders_.appData())
@@ -118,27 +125,29 @@ void UninstallPlan::run() {
                        : "Unable to remove all site info and settings\n";
     }
     if (effective(MenuFolder)) {
-        // Only the files the install recorded making, never whatever else lies beside
-        // them in the desktop's shared menu folders.
-        if (hasRecord_ && record_.lists(UninstallRecord::Kind::Menu, menu_) &&
-            removeListed(UninstallRecord::Kind::Menu))
+        // Only our own files, by name, and only when the record says the install made
+        // this menu; never whatever else lies beside them in the shared menu folders.
+        if (programStays)
+            status_ += "Nubo PRO menu folder" + stays;
+        else if (hasRecord_ && menu_ == folders_.menuFile() &&
+                 record_.lists(UninstallRecord::Kind::Menu, menu_) && removeMenu())
             status_ += "Nubo PRO menu folder and entries removed\n";
         else
             status_ += "Unable to remove " + menu_ + "\n";
     }
     if (effective(DesktopLink)) {
         if (hasRecord_ && record_.lists(UninstallRecord::Kind::DesktopLink, link_) &&
-            (::unlink(link_.c_str()) == 0 || errno == ENOENT))
+            footprint_.isDesktopLink(link_) && InstallFootprint::removeFile(link_))
             status_ += "Nubo PRO desktop shortcut removed\n";
         else
             status_ += "Unable to remove " + link_ + "\n";
     }
-    if (app) {
-        UninstallRecord::remove(folders_.appData());
-        status_ += "Nubo PRO 2.2 Uninstall record removed\n";
-    }
+    if (programStays && hasRecord_)
+        status_ += "Nubo PRO 2.2 Uninstall record" + stays;
+    else if (programAtExit_)
+        status_ += "Nubo PRO 2.2 Uninstall record will be removed\n";
     if (hasRecord_)
-        record_.removeEmptyFolders();
+        footprint_.removeEmptyFolders(record_);
     done_ = true;
 }
 
@@ -146,13 +155,14 @@ void UninstallPlan::finishAtExit() {
     if (finished_ || !done_)
         return;
     finished_ = true;
+    // The record goes once the files it serves are gone, before its folder is cleared.
+    if (programAtExit_ && manifest_.removeAll() == 0 && hasRecord_)
+        UninstallRecord::remove(folders_.appData());
     if (settingsAtExit_) {
         SettingsRemoval::removeSettingsFiles(folders_.settingsFolder());
         SettingsRemoval::removeEmptyFolder(folders_.settingsFolder(), false);
         SettingsRemoval::removeEmptyFolder(folders_.appData(), true);
     }
-    if (programAtExit_)
-        manifest_.removeAll();
 }
 
 }  // namespace nubo

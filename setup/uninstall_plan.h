@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "setup/install_footprint.h"
 #include "setup/program_manifest.h"
 #include "setup/setup_folders.h"
 #include "setup/uninstall_record.h"
@@ -11,11 +12,14 @@
 namespace nubo {
 
 // The uninstall page's work, without widgets. Started with the argument slots of
-// "-rv N -rf FOLDER -rm MENU -rd LINK", it removes what the user ticks, and only what
-// the install recorded making: the menu's files and the desktop link as the uninstall
-// record lists them, the program's files as its archive's list names them (and only
-// from the folder that holds the running program), the settings by their own names.
-// The program's files and the settings file go at exit (finishAtExit).
+// "-rv N -rf FOLDER -rm MENU -rd LINK", it removes what the user ticks, and only what an
+// install of ours writes where it writes it (InstallFootprint), when the uninstall
+// record (this user's own) says the install made it: the menu's files by name, the
+// desktop link, the program's files as its archive's list names them (and only from the
+// folder that holds the running program), the settings by their own names. The
+// program's files, then the record, and the settings file go at exit (finishAtExit).
+// While the program's files cannot go, the record, the menu and the handlers stay, so
+// the menu's "Uninstall" can still remove them.
 class UninstallPlan {
   public:
     static constexpr const char* kTitle = "Uninstall Nubo PRO 2.2";
@@ -63,15 +67,16 @@ class UninstallPlan {
 
   private:
     bool effective(Check which) const { return checks_[which].ticked && checks_[which].enabled; }
-    void removeApplicationFiles();
-    bool removeListed(UninstallRecord::Kind kind);
+    bool removeMenu() const;
 
     SetupFolders folders_;
+    InstallFootprint footprint_;
     std::string programFolder_, menu_, link_;
     std::array<CheckState, kCheckCount> checks_;
     std::function<bool()> removeShellExtension_;
     UninstallRecord record_;
     bool hasRecord_ = false;
+    std::string recordRefusal_;  // why the record was not read, when it was refused
     ProgramManifest manifest_;
     bool refused_ = false;
     bool done_ = false;

@@ -5,9 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "platform/bounded_file.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -15,7 +14,7 @@ namespace nubo {
 namespace {
 
 // A record is small; anything larger is not one of ours.
-constexpr std::streamsize kMaxRecordBytes = 1 << 20;
+constexpr size_t kMaxRecordBytes = 1 << 20;
 
 bool isKind(char c) {
     return c == 'm' || c == 'd' || c == 'x' || c == 'f';
@@ -45,11 +44,6 @@ void UninstallRecord::sortCreated() {
     std::sort(created.begin(), created.end(), [](const Item& a, const Item& b) {
         return a.kind != b.kind ? a.kind < b.kind : a.path < b.path;
     });
-}
-
-void UninstallRecord::removeEmptyFolders() const {
-    for (const std::string& folder : foldersDeepestFirst())
-        ::rmdir(folder.c_str());
 }
 
 bool UninstallRecord::lists(Kind kind, const std::string& path) const {
@@ -82,15 +76,17 @@ bool UninstallRecord::save(const std::string& dataFolder) const {
     return replaceFile(dataFolder + kFileName, text, 0600);
 }
 
-bool UninstallRecord::load(const std::string& dataFolder, UninstallRecord* record) {
-    std::ifstream in(dataFolder + kFileName, std::ios::binary);
-    if (!in)
+bool UninstallRecord::load(const std::string& dataFolder, UninstallRecord* record,
+                           std::string* why) {
+    std::string text, reason;
+    BoundedFileRule rule;
+    rule.maxBytes = kMaxRecordBytes;
+    rule.ownerOnly = true;
+    const BoundedFile found = readBoundedFile(dataFolder + kFileName, rule, &text, &reason);
+    if (why != nullptr)
+        *why = found == BoundedFile::Refused ? reason : std::string();
+    if (found != BoundedFile::Usable)
         return false;
-    std::string text(static_cast<size_t>(kMaxRecordBytes) + 1, '\0');
-    in.read(text.data(), kMaxRecordBytes + 1);
-    if (in.gcount() > kMaxRecordBytes)
-        return false;
-    text.resize(static_cast<size_t>(in.gcount()));
     std::vector<std::string> fields;
     size_t start = 0;
     for (size_t end; (end = text.find('\0', start)) != std::string::npos; start = end + 1)
@@ -121,16 +117,6 @@ bool UninstallRecord::remove(const std::string& dataFolder) {
 bool UninstallRecord::exists(const std::string& dataFolder) {
     UninstallRecord record;
     return load(dataFolder, &record);
-}
-
-bool UninstallRecord::read(const std::string& dataFolder, std::string* program,
-                           std::vector<std::string>* arguments) {
-    UninstallRecord record;
-    if (!load(dataFolder, &record))
-        return false;
-    *program = record.program;
-    *arguments = record.arguments;
-    return true;
 }
 
 }  // namespace nubo

@@ -36,22 +36,20 @@ class UninstallRecord {
     // Puts the created paths in one order (by kind, then path), so that two records of
     // the same install compare equal however the install went about it.
     void sortCreated();
-    // Removes the created folders that are empty (the others hold something the user
-    // put there).
-    void removeEmptyFolders() const;
     bool lists(Kind kind, const std::string& path) const;
 
     // dataFolder ends in "/". False when the record names no program, holds a NUL in a
     // field, or cannot be written.
     bool save(const std::string& dataFolder) const;
-    // False when there is no record, or it is damaged or names no program.
-    static bool load(const std::string& dataFolder, UninstallRecord* record);
+    // False when there is no record, or it is damaged or names no program, or is not
+    // this user's alone to write (another user's file, or one that group or others can
+    // write: what it lists would be deleted); *why (when given) then says why in words
+    // that follow the record's path ("is writable by group or others"), "" when there
+    // is none.
+    static bool load(const std::string& dataFolder, UninstallRecord* record,
+                     std::string* why = nullptr);
     static bool remove(const std::string& dataFolder);
     static bool exists(const std::string& dataFolder);
-
-    // The program and its arguments alone (what "Quit and Uninstall" starts).
-    static bool read(const std::string& dataFolder, std::string* program,
-                     std::vector<std::string>* arguments);
 };
 
 }  // namespace nubo

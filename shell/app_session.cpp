@@ -42,6 +42,10 @@ void AppSession::start() {
                         ": not read; this run uses the default settings and saves none, "
                         "leaving the file as it is");
     }
+    if (!request_.shortcutRefusal.empty())
+        log_.AppendLine("*** " + request_.shortcutRefusal);
+    if (!request_.folderRefusal.empty())
+        log_.AppendLine("*** " + request_.folderRefusal);
     if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
         StartUp::refreshOpenCommand(config_.GetString("AppFile"));
     }
@@ -63,6 +67,7 @@ HostController::Context AppSession::hostContext(MainOutlets& outlets,
     context.commandLineArgs = request_.args;
     context.commandLinePassword = request_.handedPassword;
     context.netrcPath = Netrc::defaultPath();
+    context.netrcDefaultServes = !request_.fromShortcut();
     return context;
 }
 

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/config_store.h"
+#include "platform/shortcut_folder_rule.h"
 
 namespace nubo {
 
@@ -135,8 +136,12 @@ void CommandLineRequest::applyArgument(const std::string& value,
         setSlot(0, value);
         urlArguments_.push_back(argumentIndex_);
         mode = kFetch;
-    } else if (which == "d" || which == "rv") {
+    } else if (which == "d") {
         setSlot(1, value);
+        folderFromShortcut_ = startedByHandler;
+    } else if (which == "rv") {
+        setSlot(1, value);
+        folderFromShortcut_ = false;
     } else if (which == "rf") {
         setSlot(2, value);
     } else if (which == "rm") {
@@ -144,8 +149,9 @@ void CommandLineRequest::applyArgument(const std::string& value,
     } else if (which == "rd") {
         setSlot(4, value);
     } else if (which == "o") {
+        shortcutGiven_ = true;
         ShortcutValues shortcut;
-        if (!readShortcut || !readShortcut(value, &shortcut)) {
+        if (!readShortcut || !readShortcut(value, &shortcut, &shortcutRefusal)) {
             return;
         }
         if (!shortcut.url.empty()) {
@@ -153,12 +159,25 @@ void CommandLineRequest::applyArgument(const std::string& value,
         }
         if (!shortcut.transferDir.empty()) {
             setSlot(1, shortcut.transferDir);
+            folderFromShortcut_ = true;
         }
         transferType = shortcut.transferType;
         if (shortcut.updateMode != 0) {
             flags |= kUpdateOnly;
         }
     }
+}
+
+void CommandLineRequest::vetShortcutFolder(const ShortcutFolderRule& rule,
+                                           const std::function<std::string()>& downloads) {
+    std::string reason;
+    if (!folderFromShortcut_ || slot(1).empty() || rule.allows(slot(1), &reason))
+        return;
+    const std::string folder = downloads();
+    folderRefusal = "The shortcut's folder " + slot(1) + " is not used: it " + reason +
+                    "; files go to " + folder;
+    setSlot(1, folder);
+    folderFromShortcut_ = false;
 }
 
 void CommandLineRequest::storeInto(ConfigStore& config) const {

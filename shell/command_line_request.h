@@ -10,6 +10,7 @@
 namespace nubo {
 
 class ConfigStore;
+class ShortcutFolderRule;
 
 // What a shortcut file given with "-o" contributes to the command line.
 struct ShortcutValues {
@@ -41,9 +42,11 @@ class CommandLineRequest {
     static constexpr Mode kPutNames = Mode::PutNames;
     static constexpr Mode kGetNames = Mode::GetNames;
 
-    // Reads a shortcut file; false when the shortcut object cannot be had (the switch
-    // then has no effect).
-    using ShortcutReader = std::function<bool(const std::string& path, ShortcutValues* values)>;
+    // Reads a shortcut file, its folder made absolute (a relative one belongs to the
+    // shortcut's own folder); false, with a one-line *refusal when the file could not be
+    // read (the switch then has no effect).
+    using ShortcutReader =
+        std::function<bool(const std::string& path, ShortcutValues* values, std::string* refusal)>;
 
     // Parses the arguments that follow the program name.
     void parse(const std::vector<std::string>& arguments, const ShortcutReader& readShortcut = {});
@@ -55,6 +58,17 @@ class CommandLineRequest {
     // A slot's text ("" when never set).
     const std::string& slot(size_t index) const;
     bool setupMode() const { return (flags & (kInstall | kUninstall)) != 0; }
+    // Started on a shortcut: by "-o" or by the desktop handlers (startedByHandler). Such
+    // a run is told by a file that may come from anywhere, so it is served no netrc
+    // "default" login.
+    bool fromShortcut() const { return startedByHandler || shortcutGiven_; }
+    // The transfer folder (slot 1) came from a shortcut: vetted by vetShortcutFolder.
+    bool folderFromShortcut() const { return folderFromShortcut_; }
+    // A shortcut's folder that the rule refuses is replaced by the downloads folder, and
+    // folderRefusal says why (one line for the log, the window and the terminal).
+    // `downloads` is asked only then.
+    void vetShortcutFolder(const ShortcutFolderRule& rule,
+                           const std::function<std::string()>& downloads);
     // "scheme://...": a plain argument that names a site rather than a file.
     static bool isUrl(const std::string& text);
     // Which of the arguments (indices into parse's vector) give the URL: the one after
@@ -76,12 +90,21 @@ class CommandLineRequest {
     // The URL's password handed over in the environment (kHandedPasswordVariable), as
     // the URL writes it; empty: none.
     std::string handedPassword;
+    // Set before parse when the desktop handlers started the run (kShortcutStartVariable):
+    // every "-d" then comes from a shortcut.
+    bool startedByHandler = false;
+    // Why the "-o" file was not read; empty when it was (or none was given).
+    std::string shortcutRefusal;
+    // Why the shortcut's folder was not used; empty when it was.
+    std::string folderRefusal;
 
   private:
     void setSlot(size_t index, const std::string& text);
     // The argument being read, and those that set the URL.
     size_t argumentIndex_ = 0;
     std::vector<size_t> urlArguments_;
+    bool shortcutGiven_ = false;
+    bool folderFromShortcut_ = false;
     void applyArgument(const std::string& value, const ShortcutReader& readShortcut);
     void applySwitch(const std::string& text);
 };

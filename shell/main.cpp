@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "nubo_version.h"
+#include "platform/shortcut_folder_rule.h"
 #include "platform/termination_signals.h"
 #include "shell/argument_secrets.h"
 #include "shell/command_line_request.h"
@@ -101,8 +102,11 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);  // a closed connection is an error code, not a signal
     nubo::ShortcutLibrary shortcuts;
     nubo::CommandLineRequest request;
+    request.startedByHandler = nubo::StartUp::takeShortcutStart();
     request.parse(arguments, nubo::StartUp::shortcutReader(shortcuts));
     request.handedPassword = handedPassword;
+    if (!request.shortcutRefusal.empty())
+        std::fprintf(stderr, "nubopro: %s\n", request.shortcutRefusal.c_str());
     if (request.versionRequested) {
         std::printf("NuboPRO %s\n", nubo::kVersionText);
         return 0;
@@ -122,6 +126,10 @@ int main(int argc, char** argv) {
         }
         return nubo::WindowModule::run(true, request, shortcuts, argc, argv);
     }
+    // A folder that a shortcut names is taken only where the rule allows; the run says
+    // why when it is not (the log, the window).
+    request.vetShortcutFolder(nubo::ShortcutFolderRule::forThisUser(),
+                              nubo::StartUp::downloadsFolder);
     request.flags |= nubo::StartUp::ensureShortcutsRegistered(shortcuts);
     const bool transfer = nubo::transfers(request.mode);
     // A transfer typed in a terminal behaves like curl or lftp: log on the terminal,
@@ -133,7 +141,7 @@ int main(int argc, char** argv) {
     if (!transfer) {
         std::fprintf(stderr,
                      "nubopro: without a display only transfers run (-f, -g, -p or file names)\n");
-        return 0;
+        return request.shortcutRefusal.empty() ? 0 : 1;
     }
     nubo::TerminationSignals::install();
     return nubo::HeadlessRun(request, shortcuts, stderr).run();

@@ -4,11 +4,17 @@
 
 #include <unistd.h>
 
+#include <QStandardPaths>
 #include <climits>
+#include <cstdlib>
+#include <filesystem>
 
 #include "base/config_store.h"
 #include "nubo_version.h"
+#include "platform/bounded_file.h"
+#include "platform/shortcut_folder_rule.h"
 #include "platform/shortcut_open_command.h"
+#include "platform/url_password.h"
 #include "platform/xdg_paths.h"
 #include "shellext/shortcut_library.h"
 
@@ -50,25 +56,54 @@ bool StartUp::shortcutsProvidedBySystem() {
 bool StartUp::refreshOpenCommand(const std::string& programPath) {
     const std::string wanted = ShortcutOpenCommand::forProgram(programPath);
     std::string stored;
-    if (!ShortcutOpenCommand::read(&stored) || stored == wanted) {
+    if (wanted.empty() || !ShortcutOpenCommand::read(&stored) || stored == wanted) {
         return false;
     }
     return ShortcutOpenCommand::write(wanted);
 }
 
 CommandLineRequest::ShortcutReader StartUp::shortcutReader(ShortcutLibrary& library) {
-    return [&library](const std::string& path, ShortcutValues* values) {
+    return [&library](const std::string& path, ShortcutValues* values, std::string* refusal) {
         ShortcutLibrary::Object shortcut = library.create();
         if (shortcut == nullptr) {
             return false;
         }
-        shortcut->Load(path, 0);
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+        const std::string file = error ? path : absolute.lexically_normal().string();
+        // The object never waits on what it opens: a FIFO reads as no shortcut, and the
+        // file then says why.
+        const std::string why = whyNotReadable(file);
+        if (!why.empty()) {
+            *refusal = path + ": not a readable Nubo shortcut" + why;
+            return false;
+        }
+        shortcut->Load(file, 0);
         shortcut->GetURL(&values->url);
         shortcut->GetTransferDir(&values->transferDir);
         shortcut->GetTransferType(&values->transferType);
         shortcut->GetUpdateMode(&values->updateMode);
+        values->transferDir = ShortcutFolderRule::resolve(file, values->transferDir);
         return true;
     };
+}
+
+bool StartUp::takeShortcutStart() {
+    const char* value = std::getenv(kShortcutStartVariable);
+    const bool set = value != nullptr && std::string(value) == "1";
+    ::unsetenv(kShortcutStartVariable);
+    return set;
+}
+
+std::string StartUp::downloadsFolder() {
+    std::string folder =
+        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdString();
+    if (folder.empty()) {
+        const char* home = std::getenv("HOME");
+        folder = std::string(home != nullptr ? home : "") + "/Downloads";
+    }
+    makeFolderPath(folder);
+    return folder;
 }
 
 void StartUp::storeStartValues(const CommandLineRequest& request, const std::string& dataFolder,

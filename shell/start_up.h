@@ -30,6 +30,12 @@ class StartUp {
     static bool refreshOpenCommand(const std::string& programPath);
     // Reads "-o" files through the library's shortcut object.
     static CommandLineRequest::ShortcutReader shortcutReader(ShortcutLibrary& library);
+    // Whether the desktop handlers started this run (kShortcutStartVariable), taken out
+    // of the environment so that what this run starts does not inherit it.
+    static bool takeShortcutStart();
+    // Where files go when a shortcut's folder is refused: the user's downloads folder
+    // (XDG_DOWNLOAD_DIR of user-dirs.dirs, else ~/Downloads), made when missing.
+    static std::string downloadsFolder();
     // "AppFile", "AppVersion", "AppData" and the command-line values.
     static void storeStartValues(const CommandLineRequest& request, const std::string& dataFolder,
                                  ConfigStore& config);

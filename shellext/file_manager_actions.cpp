@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/bounded_file.h"
+#include "platform/pinned_folder.h"
 #include "platform/xdg_paths.h"
 
 namespace nubo {
@@ -136,6 +137,14 @@ std::string FileManagerActions::nautilusFolder(const std::string& dataHome) {
     return dataHome + "/nautilus/scripts/Nubo PRO";
 }
 
+std::vector<std::string> FileManagerActions::scriptPaths(const std::string& dataHome) {
+    std::vector<std::string> paths;
+    for (const Command& command : kCommands) {
+        paths.push_back(nautilusFolder(dataHome) + "/" + command.scriptName);
+    }
+    return paths;
+}
+
 std::string FileManagerActions::thunarFile(const std::string& configHome) {
     return configHome + "/Thunar/uca.xml";
 }
@@ -251,10 +260,13 @@ bool FileManagerActions::remove(const std::string& dataHome, const std::string& 
                                 std::vector<std::string>* removed) {
     bool ok = true;
     const std::string folder = nautilusFolder(dataHome);
+    // By name in the folder as it is opened now: a script swapped for a link is removed
+    // as the link, never followed.
+    const PinnedFolder scripts(folder);
     for (const Command& command : kCommands) {
         const std::string path = folder + "/" + command.scriptName;
         if (isOurScript(path)) {
-            if (::unlink(path.c_str()) == 0) {
+            if (scripts.removeFile(command.scriptName)) {
                 if (removed != nullptr) {
                     removed->push_back(path);
                 }

@@ -30,6 +30,8 @@ class FileManagerActions {
     static std::string thunarActions(const std::string& nubosxPath);
 
     static std::string nautilusFolder(const std::string& dataHome);
+    // The paths of the scripts install writes (whether there or not).
+    static std::vector<std::string> scriptPaths(const std::string& dataHome);
     static std::string thunarFile(const std::string& configHome);
 };
 

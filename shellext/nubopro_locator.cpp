@@ -44,12 +44,21 @@ std::string NuboproLocator::appFile() const {
     BoundedFileRule rule;
     rule.maxBytes = kMaxSettingsBytes;
     std::string reason;
-    if (checkBoundedFile(settingsFile_, rule, &reason) != BoundedFile::Usable) {
+    int fd = -1;
+    if (openBoundedFile(settingsFile_, rule, &fd, &reason) != BoundedFile::Usable) {
         return "";
     }
-    // Read only: a QSettings that is never given a value never writes its file.
-    const QSettings settings(QString::fromStdString(settingsFile_), QSettings::IniFormat);
-    return settings.value("Settings/AppFile").toString().toStdString();
+    // QSettings opens by name: given the descriptor's name it reads the file judged
+    // above, not whatever (a FIFO) took the path's place since. Read only: a QSettings
+    // that is never given a value never writes its file.
+    std::string value;
+    {
+        const QSettings settings(QString::fromStdString("/proc/self/fd/" + std::to_string(fd)),
+                                 QSettings::IniFormat);
+        value = settings.value("Settings/AppFile").toString().toStdString();
+    }
+    ::close(fd);
+    return value;
 }
 
 bool NuboproLocator::locate(std::string* program, std::string* error) const {

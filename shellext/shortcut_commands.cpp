@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/bounded_file.h"
+#include "platform/shortcut_folder_rule.h"
 #include "platform/url_password.h"
 #include "shellext/detached_start.h"
 #include "shellext/nubopro_locator.h"
@@ -26,7 +28,7 @@ ShortcutCommands ShortcutCommands::forThisUser() {
         },
         [](const std::vector<std::string>& arguments, const std::string& password,
            std::string* error) {
-            std::vector<std::string> environment;
+            std::vector<std::string> environment{std::string(kShortcutStartVariable) + "=1"};
             if (!password.empty())
                 environment.push_back(std::string(kHandedPasswordVariable) + "=" + password);
             return startDetached(arguments, error, environment);
@@ -45,9 +47,10 @@ bool ShortcutCommands::readShortcut(const std::string& shortcutFile, ShortcutVal
     ShortcutObject shortcut;
     shortcut.Load(path, 0);
     if (!readShortcutValues(shortcut, values)) {
-        *error = shortcutFile + ": not a readable Nubo shortcut";
+        *error = shortcutFile + ": not a readable Nubo shortcut" + whyNotReadable(path);
         return false;
     }
+    values->folder = ShortcutFolderRule::resolve(path, values->folder);
     return true;
 }
 

@@ -59,7 +59,9 @@ void ShortcutObject::ensureLoaded() {
         loaded_ = true;
         return;
     }
-    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Never waiting: a FIFO (or a device) at the path is no shortcut, and a blocking open
+    // would wait for a writer that never comes. What is judged is what was opened.
+    int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return;
     }
@@ -207,8 +209,15 @@ HRESULT ShortcutObject::Save(const std::string& path, bool) {
     path_ = cut(path, kMaxPath);
     const std::string text = fileText();
     const mode_t mode = namesPassword(url_) ? 0600 : 0666;
-    int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    // Written only into a regular file: a FIFO at the path is refused rather than waited
+    // on (without a reader the open fails at once, with one fstat tells).
+    int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
     if (fd < 0) {
+        return STG_E_CANTSAVE;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0) {
+        ::close(fd);
         return STG_E_CANTSAVE;
     }
     bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());

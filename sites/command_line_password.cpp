@@ -7,8 +7,12 @@
 
 namespace nubo {
 
-CommandLinePassword::CommandLinePassword(AppLog& log, std::string handed, std::string netrcPath)
-    : log_(log), handed_(std::move(handed)), netrcPath_(std::move(netrcPath)) {}
+CommandLinePassword::CommandLinePassword(AppLog& log, std::string handed, std::string netrcPath,
+                                         bool defaultServes)
+    : log_(log),
+      handed_(std::move(handed)),
+      netrcPath_(std::move(netrcPath)),
+      defaultServes_(defaultServes) {}
 
 void CommandLinePassword::complete(const std::string& text, FtpUrl* url) const {
     size_t begin = 0, end = 0;
@@ -32,8 +36,14 @@ void CommandLinePassword::complete(const std::string& text, FtpUrl* url) const {
             break;
     }
     std::string login, password;
-    if (!netrc.find(url->host, url->userDefaulted ? std::string() : url->user, &login, &password))
+    const std::string user = url->userDefaulted ? std::string() : url->user;
+    if (!netrc.find(url->host, user, &login, &password, defaultServes_)) {
+        if (!defaultServes_ && netrc.find(url->host, user, &login, &password, true))
+            log_.LogExtended("... " + netrcPath_ + "'s \"default\" login not used for " +
+                             url->host + ": a run started on a shortcut uses only a \"machine\" " +
+                             "entry that names its host");
         return;
+    }
     if (url->userDefaulted) {
         if (login.empty())
             return;  // a password without a login: the anonymous login keeps its own

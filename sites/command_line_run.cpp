@@ -40,7 +40,8 @@ bool CommandLineRun::connect(CommandLineMode mode, const std::string& urlText) {
     if (control_.sessionActive()) {
         return false;
     }
-    CommandLinePassword(*context_.log, context_.commandLinePassword, context_.netrcPath)
+    CommandLinePassword(*context_.log, context_.commandLinePassword, context_.netrcPath,
+                        context_.netrcDefaultServes)
         .complete(urlText, &url);
     selection_.takeCommandLineSite(url);
     url_ = url;

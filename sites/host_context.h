@@ -37,6 +37,9 @@ struct HostContext {
     // desktop handlers), and the netrc its URL's host is looked up in; empty: none.
     std::string commandLinePassword;
     std::string netrcPath;
+    // Whether the netrc's "default" entry serves the command line's host: not for a run
+    // started on a shortcut, whose host can be anyone's.
+    bool netrcDefaultServes = true;
     // Where saved passwords go: the desktop keyring; null keeps them scrambled in the
     // settings file (a run that saves none, or tests).
     PasswordStore* passwords = nullptr;

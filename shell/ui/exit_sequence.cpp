@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "setup/uninstall_record.h"
+#include "platform/program_path.h"
+#include "setup/uninstall_command.h"
 #include "shell/app_session.h"
 #include "shell/ui/main_sheet.h"
 #include "sites/host_controller.h"
@@ -35,14 +36,16 @@ void ExitSequence::run() {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     app_.finish(outlets_, !uninstall);
     host_.shutDown();
-    std::string program;
     std::vector<std::string> arguments;
-    // Without a record the uninstall button simply ends the program.
-    if (uninstall && UninstallRecord::read(app_.dataFolder(), &program, &arguments)) {
+    std::string why;
+    // This program itself, never the one a record names; without a record of this copy
+    // the uninstall button simply ends the program.
+    if (uninstall &&
+        UninstallCommand::forRunningProgram(app_.dataFolder(), programPath(), &arguments, &why)) {
         QStringList list;
         for (const std::string& argument : arguments)
             list << QString::fromStdString(argument);
-        QProcess::startDetached(QString::fromStdString(program), list);
+        QProcess::startDetached(QString::fromStdString(programPath()), list);
     }
 }
 

@@ -18,7 +18,7 @@
 #include "base/config_store.h"
 #include "platform/program_path.h"
 #include "setup/uninstall_advice.h"
-#include "setup/uninstall_record.h"
+#include "setup/uninstall_command.h"
 #include "sites/time_zone_table.h"
 
 namespace nubo {
@@ -71,10 +71,15 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
     // Without an uninstall record this copy was not installed by "-i": quitting would
     // uninstall nothing, so the page says how it was installed instead.
     connect(uninstall, &QPushButton::clicked, this, [this] {
-        if (UninstallRecord::exists(config_.GetString("AppData")))
+        std::vector<std::string> arguments;
+        std::string why;
+        if (UninstallCommand::forRunningProgram(config_.GetString("AppData"), programPath(),
+                                                &arguments, &why))
             emit uninstallRequested();
-        else
+        else if (why.empty())
             notice_(QString::fromStdString(UninstallAdvice::withoutRecord(programPath())));
+        else
+            notice_(QString::fromStdString(why));
     });
     notice_ = [this](const QString& text) {
         QMessageBox box(QMessageBox::Information, "Uninstall Nubo PRO", text, QMessageBox::Ok,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -93,6 +94,18 @@ int WindowRun::run(int& argc, char** argv) {
         sheet.minimise();
     } else {
         sheet.show();
+    }
+    // What a terminal run writes on its log about the shortcut it was started on, the
+    // window shows as well; the run goes on meanwhile (into the downloads folder).
+    std::string notice = request_.shortcutRefusal;
+    if (!request_.folderRefusal.empty())
+        notice += (notice.empty() ? "" : "\n\n") + request_.folderRefusal;
+    if (!notice.empty()) {
+        auto* box = new QMessageBox(QMessageBox::Warning, "Nubo PRO",
+                                    QString::fromStdString(notice), QMessageBox::Ok, &sheet);
+        box->setObjectName("shortcutNotice");
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     }
     if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
         !host.commandLine().connect(request_.mode, request_.slot(0))) {

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "base/config_store.h"
+#include "platform/program_path.h"
 #include "platform/registry_key.h"
 #include "setup/uninstall_advice.h"
 #include "setup/uninstall_record.h"
@@ -108,10 +109,18 @@ TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
 TEST_F(OptionsPageTest, TheButtonsAskTheirOwners) {
     QSignalSpy uninstall(&page, &OptionsPage::uninstallRequested);
     QSignalSpy reload(&page, &OptionsPage::reloadDefaultSitesRequested);
+    QStringList notices;
+    page.setNotice([&notices](const QString& text) { notices << text; });
     UninstallRecord record;
-    record.program = "/opt/nubo/bin/nubopro";
+    record.program = "/opt/nubo/bin/nubopro";  // another copy's record
     record.arguments = {"-rv", "1", "-rf", "/opt/nubo"};
     config.SetString("AppData", temp.path() + "/");
+    ASSERT_TRUE(record.save(temp.path() + "/"));
+    page.findChild<QPushButton*>("uninstallButton")->click();
+    EXPECT_EQ(uninstall.count(), 0);
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains("another copy")) << notices[0].toStdString();
+    record.program = programPath();  // this copy's
     ASSERT_TRUE(record.save(temp.path() + "/"));
     page.findChild<QPushButton*>("uninstallButton")->click();
     page.findChild<QPushButton*>("reloadSitesButton")->click();

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "platform/shortcut_open_command.h"
+#include "tests/support/recording_program.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -77,6 +83,55 @@ TEST(DesktopLauncherTest, TextsThatNoKeyFileLineCanHoldMakeNoFile) {
     EXPECT_EQ(launcher.text(), "");
     launcher.command.clear();
     EXPECT_EQ(launcher.text(), "");
+}
+
+// A command's output and exit status.
+std::pair<int, std::string> runCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    char buffer[256];
+    while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        output += buffer;
+    return {pipe == nullptr ? -1 : ::pclose(pipe), output};
+}
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// The program lies in a folder whose name holds "%", blanks, quotes and "$": the menu
+// entries and the open command pass the validator, and GIO (what GNOME and most others
+// launch with) starts that very program with the arguments as they were.
+TEST(DesktopLauncherTest, GioStartsAProgramWhosePathHoldsAPercentSign) {
+    if (runCommand("command -v gio && command -v desktop-file-validate").first != 0)
+        GTEST_SKIP() << "gio or desktop-file-validate is not installed";
+    test::TempFolder temp("nubo-exec");
+    const std::string program = temp.path() + "/Nubo 100% \"PRO\" $x's/bin/nubopro";
+    const std::string record = temp.path() + "/record";
+    test::writeRecordingProgram(program, record);
+    DesktopLauncher launcher{"Nubo 2.2", "", {program, "-rf", "100%d x%%"}, "", ""};
+    const std::string open = "[Desktop Entry]\nType=Application\nName=Open\nExec=" +
+                             ShortcutOpenCommand::forProgram(program) + "\n";
+    const std::string shortcut = temp.path() + "/a 50% site.nubo";
+    test::writeFile(shortcut, "[NuboShortcut]\n");
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {launcher.text(), {program, "-rf", "100%d x%%"}}, {open, {program, "-o", shortcut}}};
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const std::string entry = temp.path() + "/entry" + std::to_string(i) + ".desktop";
+        test::writeFile(entry, cases[i].first);
+        const auto [valid, complaints] = runCommand("desktop-file-validate " + shellQuoted(entry));
+        EXPECT_EQ(valid, 0) << complaints << cases[i].first;
+        std::filesystem::remove(record);
+        const auto [launched, said] = runCommand("gio launch " + shellQuoted(entry) +
+                                                 (i == 1 ? " " + shellQuoted(shortcut) : ""));
+        EXPECT_EQ(launched, 0) << said << cases[i].first;
+        ASSERT_TRUE(test::waitFor([&] { return std::filesystem::exists(record); }, 10000))
+            << said << cases[i].first;
+        EXPECT_EQ(test::recordedArguments(record), cases[i].second) << cases[i].first;
+    }
 }
 
 }  // namespace

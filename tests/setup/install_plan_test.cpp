@@ -163,6 +163,24 @@ TEST_F(InstallPlanTest, ExtraFilesMadeForTheInstallAreListedForTheUninstall) {
     EXPECT_EQ(record.paths(Kind::Extra), std::vector<std::string>{action});
 }
 
+// No desktop entry can hold a line break: an install from such a folder says so and
+// writes nothing, rather than entries that start something else.
+TEST_F(InstallPlanTest, AFolderNameWithALineBreakIsRefusedWithAMessage) {
+    const std::string odd = unpack(home.root() + "/apps/Nubo\nPRO");
+    InstallPlan install = plan(foldersFor(odd));
+    install.run(true, true);
+    EXPECT_EQ(install.statusText(),
+              "Files installed in " + odd +
+                  "\nThe folder's name holds a line break, which no menu or desktop entry can "
+                  "hold: nothing installed. Move the folder to a name without one and install "
+                  "again.\n");
+    EXPECT_TRUE(install.done());
+    EXPECT_FALSE(exists(folders.menuFile()));
+    EXPECT_FALSE(exists(folders.desktop));
+    EXPECT_FALSE(UninstallRecord::exists(folders.appData()));
+    EXPECT_TRUE(trusted.empty());
+}
+
 TEST_F(InstallPlanTest, AnUnwritableMenuFolderLeavesOutItsLineAndItsArguments) {
     put(home.config() + "/menus", "a file where the folder would go");
     InstallPlan install = plan(folders);

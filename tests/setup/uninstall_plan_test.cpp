@@ -1,6 +1,7 @@
 #include "setup/uninstall_plan.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -60,7 +61,7 @@ TEST_F(UninstallPlanTest, EverythingTickedRemovesTheInstallAndTheProgramsFilesAt
               "FTP site info and settings will be removed\n"
               "Nubo PRO menu folder and entries removed\n"
               "Nubo PRO desktop shortcut removed\n"
-              "Nubo PRO 2.2 Uninstall record removed\n");
+              "Nubo PRO 2.2 Uninstall record will be removed\n");
     EXPECT_EQ(uninstall.actionText(), "&Finish");
     EXPECT_EQ(unregistered, 1);
     EXPECT_FALSE(exists(link));
@@ -144,7 +145,16 @@ TEST_F(UninstallPlanTest, EmptyAndMissingPathsDisableTheirChecks) {
 
 // The Windows version deleted "Nubo*.*" and "ReadMe*.*" from whatever folder "-rf" named
 // and every file of the menu folder: from the home folder that is the user's own files.
-TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFiles) {
+// And while the program's files stay, what lets the menu's "Uninstall" remove them later
+// stays too: the record, the menu, the file-manager actions.
+TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFilesAndTheWayBack) {
+    put(copy + "/bin/nubosx", "#!/bin/sh\n");
+    ::chmod((copy + "/bin/nubosx").c_str(), 0755);
+    InstallPlan install(folders);
+    install.setLinkTruster({});
+    install.run(true, true);
+    const std::string scripts = FileManagerActions::nautilusFolder(home.data());
+    ASSERT_TRUE(exists(scripts));
     const std::string own = home.root();
     put(own + "/ReadMe.txt", "my notes");
     put(own + "/Nubo notes.txt", "mine too");
@@ -153,18 +163,40 @@ TEST_F(UninstallPlanTest, AFolderThatDoesNotHoldTheProgramKeepsTheUsersFiles) {
     put(users, "[Desktop Entry]\n");
     put(folders.menusFolder() + "/other.menu", "<Menu/>");
 
-    UninstallPlan uninstall(folders, "1", own, folders.menuFile(), link);
-    uninstall.setShellExtensionRemover([] { return true; });
-    uninstall.setTicked(UninstallPlan::Settings, true);
+    for (const std::string& folder : {own, std::string("/")}) {
+        UninstallPlan uninstall(folders, "1", folder, folders.menuFile(), "");
+        uninstall.setShellExtensionRemover([this] {
+            ++unregistered;
+            return true;
+        });
+        uninstall.setTicked(UninstallPlan::Settings, true);
+        uninstall.run();
+        uninstall.finishAtExit();
+        EXPECT_EQ(uninstall.statusText(),
+                  "Nubo PRO Shell Extension kept while the program's files stay\n"
+                  "Unable to remove all files and folders\n"
+                  "FTP site info and settings will be removed\n"
+                  "Nubo PRO menu folder kept while the program's files stay\n"
+                  "Nubo PRO 2.2 Uninstall record kept while the program's files stay\n")
+            << folder;
+        EXPECT_EQ(test::readFile(own + "/ReadMe.txt"), "my notes");
+        EXPECT_EQ(test::readFile(own + "/Nubo notes.txt"), "mine too");
+        EXPECT_TRUE(exists(users));
+        EXPECT_TRUE(exists(folders.menusFolder() + "/other.menu"));
+        EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+        EXPECT_TRUE(exists(folders.menuFile()));
+        EXPECT_TRUE(exists(folders.applicationsFolder() + "/" + InstallPlan::kUninstallEntry));
+        EXPECT_TRUE(exists(scripts));
+        EXPECT_EQ(unregistered, 0);
+    }
+    // The menu's "Uninstall", with the folder it names, still removes it all.
+    UninstallPlan uninstall = plan();
     uninstall.run();
     uninstall.finishAtExit();
-    EXPECT_NE(uninstall.statusText().find("Unable to remove all files and folders\n"),
-              std::string::npos);
-    EXPECT_EQ(test::readFile(own + "/ReadMe.txt"), "my notes");
-    EXPECT_EQ(test::readFile(own + "/Nubo notes.txt"), "mine too");
-    EXPECT_TRUE(exists(users));
-    EXPECT_TRUE(exists(folders.menusFolder() + "/other.menu"));
+    EXPECT_FALSE(exists(copy + "/bin/nubopro"));
     EXPECT_FALSE(exists(folders.menuFile()));
+    EXPECT_FALSE(exists(scripts));
+    EXPECT_FALSE(UninstallRecord::exists(folders.appData()));
 }
 
 TEST_F(UninstallPlanTest, TheProgramsFolderLosesItsListedFilesAndKeepsTheUsers) {
@@ -208,6 +240,101 @@ TEST_F(UninstallPlanTest, SettingsRemovalTakesOnlyFilesOfTheProgramsNames) {
     EXPECT_TRUE(exists(home.config() + "/Tkwa/Nubo.conf.bak"));
     EXPECT_TRUE(exists(home.config() + "/Tkwa/Other.conf"));
     EXPECT_TRUE(UninstallRecord::exists(folders.appData()));
+}
+
+// The record is a file in the user's data folder: lines added to it name no file an
+// uninstall deletes, nor one a later install deletes when it replaces this one. Only
+// what an install of ours writes, where it writes it, ever goes.
+TEST_F(UninstallPlanTest, PathsAddedToTheRecordAreNeverDeleted) {
+    const std::vector<std::string> precious = {home.root() + "/.bashrc",
+                                               home.root() + "/.ssh/id_ed25519",
+                                               home.root() + "/Documents/important.txt"};
+    const std::string emptyFolder = home.root() + "/Documents/empty";
+    const auto tamper = [&] {
+        for (const std::string& path : precious)
+            put(path, "mine");
+        std::filesystem::create_directories(emptyFolder);
+        UninstallRecord record;
+        ASSERT_TRUE(UninstallRecord::load(folders.appData(), &record));
+        for (const std::string& path : precious)
+            for (Kind kind : {Kind::Menu, Kind::DesktopLink, Kind::Extra})
+                record.created.push_back({kind, path});
+        record.created.push_back({Kind::Folder, emptyFolder});
+        record.created.push_back({Kind::Folder, home.root()});
+        ASSERT_TRUE(record.save(folders.appData()));
+    };
+    const auto untouched = [&](const char* when) {
+        for (const std::string& path : precious)
+            EXPECT_EQ(test::readFile(path), "mine") << when << ": " << path;
+        EXPECT_TRUE(exists(emptyFolder)) << when;
+    };
+
+    // A later install from another folder forgets the earlier one's files.
+    tamper();
+    const std::string other = unpack(home.root() + "/elsewhere/nubo");
+    InstallPlan again(foldersFor(other));
+    again.setLinkTruster({});
+    again.run(true, true);
+    untouched("install");
+
+    tamper();
+    UninstallPlan uninstall(foldersFor(other), "1", other, folders.menuFile(), again.desktopLink());
+    uninstall.setShellExtensionRemover([] { return true; });
+    uninstall.setTicked(UninstallPlan::Settings, true);
+    uninstall.run();
+    uninstall.finishAtExit();
+    EXPECT_NE(uninstall.statusText().find("Nubo PRO menu folder and entries removed\n"),
+              std::string::npos)
+        << uninstall.statusText();
+    EXPECT_FALSE(exists(folders.menuFile()));
+    EXPECT_FALSE(exists(again.desktopLink()));
+    EXPECT_FALSE(exists(other));
+    untouched("uninstall");
+}
+
+// A record that someone else could have written is not acted on: neither one that group
+// or others may write nor one that belongs to another user.
+TEST_F(UninstallPlanTest, ARecordOthersCanWriteIsRefusedAndNothingItListsGoes) {
+    const std::string record = folders.appData() + UninstallRecord::kFileName;
+    ASSERT_EQ(::chmod(record.c_str(), 0666), 0);
+    UninstallPlan uninstall = plan();
+    uninstall.setTicked(UninstallPlan::ApplicationFiles, false);
+    uninstall.run();
+    EXPECT_EQ(uninstall.statusText(),
+              "Uninstall record " + record + " not used: it is writable by group or others\n" +
+                  "Unable to remove " + folders.menuFile() + "\nUnable to remove " + link + "\n");
+    EXPECT_TRUE(exists(folders.menuFile()));
+    EXPECT_TRUE(exists(link));
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving the record to another user needs root";
+    ASSERT_EQ(::chmod(record.c_str(), 0600), 0);
+    ASSERT_EQ(::chown(record.c_str(), 4242, 4242), 0);
+    UninstallRecord read;
+    std::string why;
+    EXPECT_FALSE(UninstallRecord::load(folders.appData(), &read, &why));
+    EXPECT_EQ(why, "belongs to another user");
+    UninstallPlan theirs = plan();
+    theirs.setTicked(UninstallPlan::ApplicationFiles, false);
+    theirs.run();
+    EXPECT_TRUE(exists(folders.menuFile()));
+    EXPECT_TRUE(exists(link));
+}
+
+// Between "Uninstall" and "Finish" a folder of the copy is swapped for a link to the
+// user's own files: the removal at exit stays inside the copy it examined.
+TEST_F(UninstallPlanTest, AFolderSwappedForALinkBeforeFinishLeadsNothingOutside) {
+    const std::string outside = home.root() + "/Documents";
+    put(outside + "/nubopro/help/index.html", "mine");
+    UninstallPlan uninstall = plan();
+    uninstall.run();
+    ASSERT_TRUE(uninstall.removesProgramAtExit());
+    std::filesystem::rename(copy + "/share", home.root() + "/moved share");
+    std::filesystem::create_directory_symlink(outside, copy + "/share");
+    uninstall.finishAtExit();
+    EXPECT_EQ(test::readFile(outside + "/nubopro/help/index.html"), "mine");
+    EXPECT_FALSE(exists(copy + "/bin/nubopro"));
+    EXPECT_FALSE(exists(copy + "/ReadMe.txt"));
 }
 
 TEST(SettingsRemovalTest, KnowsItsOwnNamesAndNoOthers) {

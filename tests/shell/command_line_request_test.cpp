@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/config_store.h"
+#include "platform/shortcut_folder_rule.h"
 
 namespace nubo {
 namespace {
@@ -120,7 +121,7 @@ TEST(CommandLineRequestTest, ShortcutValuesFillEmptyPlacesOnly) {
     CommandLineRequest request;
     request.flags = 0x10;
     request.parse({"-d", "/keep", "-o", "s.nubo"},
-                  [](const std::string& path, ShortcutValues* values) {
+                  [](const std::string& path, ShortcutValues* values, std::string*) {
                       EXPECT_EQ(path, "s.nubo");
                       values->url = "ftp://s";
                       values->transferType = 1;
@@ -132,6 +133,48 @@ TEST(CommandLineRequestTest, ShortcutValuesFillEmptyPlacesOnly) {
     EXPECT_EQ(request.transferType, 1);
     EXPECT_EQ(request.flags, 0x11u);
     EXPECT_EQ(request.mode, CommandLineRequest::kConnect);
+}
+
+// Which folder came from a shortcut: the "-o" file's, or any "-d" when the desktop
+// handlers started the run; a "-d" typed after "-o" is the user's own.
+TEST(CommandLineRequestTest, AShortcutsFolderIsVettedAndATypedOneIsNot) {
+    const CommandLineRequest::ShortcutReader reader = [](const std::string&, ShortcutValues* values,
+                                                         std::string*) {
+        values->url = "ftp://s";
+        values->transferDir = "/srv/hidden";
+        return true;
+    };
+    const ShortcutFolderRule refuseAll("/nonexistent-home", {});
+    const auto downloads = [] { return std::string("/home/me/Downloads"); };
+
+    CommandLineRequest shortcut;
+    shortcut.parse({"-o", "s.nubo", "-g", "a"}, reader);
+    EXPECT_TRUE(shortcut.fromShortcut());
+    shortcut.vetShortcutFolder(refuseAll, downloads);
+    EXPECT_EQ(shortcut.slot(1), "/home/me/Downloads");
+    EXPECT_EQ(shortcut.folderRefusal,
+              "The shortcut's folder /srv/hidden is not used: it lies outside the home and the "
+              "mounted volumes; files go to /home/me/Downloads");
+
+    CommandLineRequest typed;
+    typed.parse({"-o", "s.nubo", "-d", "/srv/mine", "-g", "a"}, reader);
+    EXPECT_TRUE(typed.fromShortcut());  // the login rule still holds
+    typed.vetShortcutFolder(refuseAll, downloads);
+    EXPECT_EQ(typed.slot(1), "/srv/mine");
+    EXPECT_EQ(typed.folderRefusal, "");
+
+    CommandLineRequest handler;
+    handler.startedByHandler = true;
+    handler.parse({"-f", "ftp://h/x", "-d", "/srv/hidden"});
+    EXPECT_TRUE(handler.fromShortcut());
+    handler.vetShortcutFolder(refuseAll, downloads);
+    EXPECT_EQ(handler.slot(1), "/home/me/Downloads");
+
+    CommandLineRequest plain;
+    plain.parse({"-f", "ftp://h/x", "-d", "/srv/hidden"});
+    EXPECT_FALSE(plain.fromShortcut());
+    plain.vetShortcutFolder(refuseAll, downloads);
+    EXPECT_EQ(plain.slot(1), "/srv/hidden");
 }
 
 TEST(CommandLineRequestTest, StoredValuesAndExitCodes) {

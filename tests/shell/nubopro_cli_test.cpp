@@ -258,7 +258,7 @@ TEST(NuboproProgramTest, HelpVersionAndTheDesktopRegistration) {
     home.hideSystemData();
     runNubopro(home, {"-f", "-"});
     const std::string entry = readFile(home.data() + "/applications/nubo-shortcut.desktop");
-    EXPECT_NE(entry.find(std::string("Exec=\"") + NUBOPRO_BINARY + "\" -o %f"), std::string::npos)
+    EXPECT_NE(entry.find(std::string("Exec=") + NUBOPRO_BINARY + " -o %f"), std::string::npos)
         << entry;
     EXPECT_FALSE(readFile(home.data() + "/mime/packages/nubo-shortcut.xml").empty());
 }

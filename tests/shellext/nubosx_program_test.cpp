@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -164,6 +165,67 @@ TEST_F(NuboSxProgramTest, RefusalsAreOneLineAndStartNothing) {
         EXPECT_EQ(result.errorText, expected);
     }
     EXPECT_FALSE(std::filesystem::exists(record()));
+}
+
+// A shortcut file that is a FIFO (unpacked from an archive, or made by someone who
+// shares the folder) would keep a reader waiting for a writer: it is refused at once.
+TEST_F(NuboSxProgramTest, AShortcutThatIsAFifoIsRefusedAtOnce) {
+    const std::string fifo = home_.work() + "/site.nubo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const ProgramResult result =
+        test::runProgram(home_, helper_ + "/nubosx", {"upload", "site.nubo", "f"}, 15, false, {},
+                         {{"PATH", "/usr/bin:/bin"}});
+    EXPECT_EQ(result.exitCode, 1) << "killed after 15 s when -1";
+    EXPECT_EQ(result.errorText,
+              "nubosx: site.nubo: not a readable Nubo shortcut (it is a FIFO, not a regular "
+              "file)\n");
+    EXPECT_FALSE(std::filesystem::exists(record()));
+}
+
+// A shortcut's relative folder belongs to the shortcut's own folder, not to the folder
+// the file manager runs the command in.
+TEST_F(NuboSxProgramTest, ARelativeFolderIsTheShortcutsOwn) {
+    const std::string archive = home_.work() + "/archive/x";
+    std::filesystem::create_directories(archive);
+    writeFile(archive + "/site.nubo", "[NuboShortcut]\nURL=ftp://h.example.org/\nXDir=in");
+    ProgramResult result = run({"upload", "archive/x/site.nubo", "f"});
+    ASSERT_EQ(result.exitCode, 0) << result.errorText;
+    EXPECT_EQ(started(), (Arguments{program_, "-u", "ftp://h.example.org/", "-d", archive + "/in",
+                                    home_.work() + "/f"}));
+}
+
+// NuboPRO started on a shortcut by the handlers serves no netrc "default" login: the
+// shortcut names a host that may be anyone's, and plain FTP would hand it the login in
+// clear. The real NuboPRO logs in anonymously; its "-d" from a hidden folder is refused.
+TEST_F(NuboSxProgramTest, NuboproStartedOnAShortcutUsesNoNetrcDefault) {
+    test::PyFtpdServer server;
+    ASSERT_TRUE(server.running()) << server.startError();
+    std::filesystem::create_directories(server.root() + "/in");
+    RegistryKey key(home_.settingsFile());
+    key.subkey("Settings").setString("AppFile", NUBOPRO_BINARY);
+    key.flush();
+    const std::string netrc = home_.root() + "/.netrc";
+    writeFile(netrc, "default login alice password wonderland\n");
+    ASSERT_EQ(::chmod(netrc.c_str(), 0600), 0);
+    std::filesystem::create_directories(home_.root() + "/.ssh");
+    const std::string site = "127.0.0.1:" + std::to_string(server.port());
+    writeFile(home_.work() + "/site.nubo",
+              "[NuboShortcut]\nURL=ftp://" + site + "/in/\nXDir=../.ssh\nXMode=i");
+    writeFile(home_.work() + "/up.txt", "payload");
+    const std::string log = home_.root() + "/stderr.txt";
+
+    ProgramResult result = run({"upload", "site.nubo", "up.txt"});
+    ASSERT_EQ(result.exitCode, 0) << result.errorText;
+    EXPECT_TRUE(waitFor([&] { return test::readFile(server.root() + "/in/up.txt") == "payload"; }))
+        << test::readFile(log);
+    EXPECT_TRUE(waitFor([&] { return test::readFile(log).find("<USER") != std::string::npos; }));
+    const std::string text = test::readFile(log);
+    EXPECT_NE(text.find("<USER anonymous"), std::string::npos) << text;
+    EXPECT_EQ(text.find("<USER alice"), std::string::npos) << text;
+    EXPECT_NE(text.find("*** The shortcut's folder " + home_.root() +
+                        "/.ssh is not used: it lies in a hidden folder of the home (.ssh)"),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(NuboSxProgramTest, VersionAndHelp) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/desktop_entry_file.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
 
@@ -136,6 +137,32 @@ TEST_F(ShortcutObjectTest, OverlongValuesInAFileAreCutToTheirLimit) {
     ShortcutObject* far = loadBytes("[NuboShortcut]\n" + std::string(800, ' ') + "\nURL=ftp://x");
     far->GetURL(&url);
     EXPECT_EQ(url, "");
+}
+
+// A FIFO where the shortcut should be (and the desktop entry that opens shortcuts) is
+// neither waited on when read nor when written: it is no shortcut.
+TEST_F(ShortcutObjectTest, AFifoIsNeitherReadNorWrittenAndNothingWaits) {
+    const std::string fifo = file("fifo.nubo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ShortcutObject object;
+    std::string url = "unset";
+    ASSERT_TRUE(test::returnsDespiteFifo(fifo, [&] {
+        object.Load(fifo, 0);
+        object.GetURL(&url);
+    }));
+    EXPECT_FALSE(object.loaded());
+    EXPECT_EQ(url, "");
+    HRESULT saved = S_OK;
+    ASSERT_TRUE(test::returnsDespiteFifo(fifo, [&] { saved = object.Save(fifo, true); }));
+    EXPECT_EQ(saved, STG_E_CANTSAVE);
+    struct stat status {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    DesktopEntryFile entry(fifo);
+    bool read = true;
+    ASSERT_TRUE(test::returnsDespiteFifo(fifo, [&] { read = entry.load(); }));
+    EXPECT_FALSE(read);
 }
 
 TEST_F(ShortcutObjectTest, SaveReportsAFileThatCannotBeCreated) {

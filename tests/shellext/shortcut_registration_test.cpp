@@ -82,7 +82,7 @@ TEST(ShortcutRegistrationTest, TheOpenCommandFollowsTheProgramWhenItMoves) {
     EXPECT_TRUE(StartUp::refreshOpenCommand("/opt/nubo/nubopro"));
     std::string command;
     ASSERT_TRUE(ShortcutOpenCommand::read(&command));
-    EXPECT_EQ(command, "\"/opt/nubo/nubopro\" -o %f");
+    EXPECT_EQ(command, "/opt/nubo/nubopro -o %f");
     EXPECT_FALSE(StartUp::refreshOpenCommand("/opt/nubo/nubopro"));  // same text: untouched
 
     EXPECT_TRUE(StartUp::refreshOpenCommand("/home/me/new place/nubo\"pro"));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "base/app_log.h"
+#include "base/netrc.h"
 #include "engine/ftp_url.h"
 #include "tests/support/test_util.h"
 
@@ -19,9 +20,10 @@ class CommandLinePasswordTest : public ::testing::Test {
         ASSERT_EQ(chmod(netrc.c_str(), 0600), 0);
     }
     // The user and password a command line's URL logs in with.
-    std::string credentials(const std::string& text, const std::string& handed = "") {
+    std::string credentials(const std::string& text, const std::string& handed = "",
+                            bool defaultServes = true) {
         FtpUrl url(text, UrlDefaults::standard("me@example.org"));
-        CommandLinePassword(log, handed, netrc).complete(text, &url);
+        CommandLinePassword(log, handed, netrc, defaultServes).complete(text, &url);
         return url.user + ":" + url.password + (url.userDefaulted ? " (defaulted)" : "");
     }
 
@@ -52,6 +54,25 @@ TEST_F(CommandLinePasswordTest, TheNetrcGivesTheHostsLoginAndPassword) {
     // Another user's entry: not this user's password. The default's login is guest.
     EXPECT_EQ(credentials("ftp://bob@ftp.example.org/"), "bob:");
     EXPECT_EQ(credentials("ftp://elsewhere.example.org/"), "guest:guestpw");
+}
+
+// A run started on a shortcut file gets only a "machine" entry that names its host: the
+// default login would go to whatever host the shortcut names.
+TEST_F(CommandLinePasswordTest, WithoutTheDefaultOnlyTheHostsOwnEntryServes) {
+    EXPECT_EQ(credentials("ftp://elsewhere.example.org/", "", false),
+              "anonymous:me@example.org (defaulted)");
+    ASSERT_EQ(log.Lines().size(), 1u);
+    EXPECT_EQ(log.Lines()[0], "... " + netrc +
+                                  "'s \"default\" login not used for elsewhere.example.org: a run "
+                                  "started on a shortcut uses only a \"machine\" entry that names "
+                                  "its host");
+    EXPECT_EQ(credentials("ftp://bob@elsewhere.example.org/", "", false), "bob:");
+    EXPECT_EQ(credentials("ftp://ftp.example.org/", "", false), "alice:fromnetrc");
+    Netrc file;
+    file.parse("default login guest password guestpw\n");
+    std::string login, password;
+    EXPECT_TRUE(file.find("any.example.org", "", &login, &password));
+    EXPECT_FALSE(file.find("any.example.org", "", &login, &password, false));
 }
 
 TEST_F(CommandLinePasswordTest, ANetrcOthersCanReadIsRefusedWithOneLine) {

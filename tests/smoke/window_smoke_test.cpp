@@ -80,6 +80,19 @@ TEST_F(WindowSmokeTest, ClosingWithAConnectedSessionSendsQuitAndExitsPromptly) {
         ADD_FAILURE() << failure;
 }
 
+// Opened on a shortcut whose folder lies in a hidden folder of the home, the window
+// says so, as a terminal run logs it, and its transfers go to the Downloads folder.
+TEST_F(WindowSmokeTest, AShortcutsHiddenFolderIsRefusedInAMessage) {
+    fs::create_directories(home.root() + "/.config/autostart");
+    test::writeFile(home.work() + "/site.nubo", "[NuboShortcut]\nXDir=../.config/autostart\n");
+    const pid_t pid = start({"-o", "site.nubo"});
+    ASSERT_FALSE(findWindow("^Nubo 2\\.2$").empty()) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_FALSE(findWindow("^Nubo PRO$").empty()) << test::readFile(home.root() + "/stderr.txt");
+    EXPECT_TRUE(fs::is_directory(home.root() + "/Downloads"));
+    kill(pid, SIGTERM);
+    EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+}
+
 TEST_F(WindowSmokeTest, SigtermRunsTheExitSequence) {
     const pid_t pid = start({});
     ASSERT_FALSE(findWindow("^Nubo 2\\.2$").empty()) << test::readFile(home.root() + "/stderr.txt");
