@@ -95,21 +95,42 @@ int WindowRun::run(int& argc, char** argv) {
     } else {
         sheet.show();
     }
+    const auto connect = [&] {
+        if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
+            !host.commandLine().connect(request_.mode, request_.slot(0))) {
+            outlets.AddExitBits(exitbit::kConnectFailed);
+        }
+    };
     // What a terminal run writes on its log about the shortcut it was started on, the
-    // window shows as well; the run goes on meanwhile (into the downloads folder).
+    // window shows as well. A transfer whose shortcut folder was refused waits for the
+    // user to accept the downloads folder instead.
     std::string notice = request_.shortcutRefusal;
     if (!request_.folderRefusal.empty())
         notice += (notice.empty() ? "" : "\n\n") + request_.folderRefusal;
+    const bool ask = !request_.folderRefusal.empty() &&
+                     request_.mode >= CommandLineRequest::kTransferListed &&
+                     !request_.slot(0).empty();
     if (!notice.empty()) {
-        auto* box = new QMessageBox(QMessageBox::Warning, "Nubo PRO",
-                                    QString::fromStdString(notice), QMessageBox::Ok, &sheet);
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, "Nubo PRO",
+                            QString::fromStdString(
+                                ask ? notice + "\n\nTransfer with the downloads folder?" : notice),
+                            ask ? QMessageBox::Yes | QMessageBox::Cancel : QMessageBox::Ok, &sheet);
         box->setObjectName("shortcutNotice");
         box->setAttribute(Qt::WA_DeleteOnClose);
+        if (ask) {
+            QObject::connect(box, &QMessageBox::finished, &sheet, [&, box](int) {
+                if (box->clickedButton() == box->button(QMessageBox::Yes)) {
+                    connect();
+                } else {
+                    log.AppendLine("... transfer cancelled: the shortcut's folder was not used");
+                }
+            });
+        }
         box->open();
     }
-    if (request_.mode >= CommandLineRequest::kConnect && !request_.slot(0).empty() &&
-        !host.commandLine().connect(request_.mode, request_.slot(0))) {
-        outlets.AddExitBits(exitbit::kConnectFailed);
+    if (!ask) {
+        connect();
     }
     QApplication::exec();
     if (!exitSteps.sessionEnded()) {

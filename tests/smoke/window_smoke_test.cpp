@@ -16,6 +16,7 @@
 
 #include "tests/smoke/window_smoke_fixture.h"
 #include "tests/support/background_process.h"
+#include "tests/support/pyftpd_fixture.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
@@ -91,6 +92,33 @@ TEST_F(WindowSmokeTest, AShortcutsHiddenFolderIsRefusedInAMessage) {
     EXPECT_TRUE(fs::is_directory(home.root() + "/Downloads"));
     kill(pid, SIGTERM);
     EXPECT_EQ(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+}
+
+// A transfer started on such a shortcut ("Paste URL for Download") waits for the user:
+// Cancel fetches nothing, Yes fetches into the Downloads folder, never the shortcut's.
+TEST_F(WindowSmokeTest, ATransferOnARefusedShortcutFolderAsksBeforeUsingDownloads) {
+    test::PyFtpdServer server;
+    ASSERT_TRUE(server.running()) << server.startError();
+    test::writeFile(server.root() + "/evil.desktop", "[Desktop Entry]\n");
+    fs::create_directories(home.root() + "/.config/autostart");
+    test::writeFile(home.work() + "/site.nubo", "[NuboShortcut]\nXDir=../.config/autostart\n");
+    const std::string fetched = home.root() + "/Downloads/evil.desktop";
+    for (const char* answer : {"Escape", "alt+y"}) {
+        const pid_t pid = start({"-o", "site.nubo", "-f", server.url("/evil.desktop")});
+        const std::string box = findWindow("^Nubo PRO$");
+        ASSERT_FALSE(box.empty()) << test::readFile(home.root() + "/stderr.txt");
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_FALSE(fs::exists(fetched)) << "nothing is fetched before the answer";
+        x.xdotool("windowfocus --sync " + box + " key --clearmodifiers " + answer);
+        const bool yes = std::string(answer) == "alt+y";
+        EXPECT_EQ(test::waitFor([&] { return fs::exists(fetched); }, yes ? 20000 : 1500), yes)
+            << answer << "\n"
+            << test::readFile(home.root() + "/stderr.txt");
+        kill(pid, SIGTERM);
+        EXPECT_GE(waitExit(pid, 15000), 0) << test::readFile(home.root() + "/stderr.txt");
+    }
+    EXPECT_EQ(test::readFile(fetched), "[Desktop Entry]\n");
+    EXPECT_FALSE(fs::exists(home.root() + "/.config/autostart/evil.desktop"));
 }
 
 TEST_F(WindowSmokeTest, SigtermRunsTheExitSequence) {
