@@ -29,6 +29,9 @@ class UploadJob : public TransferJob {
     // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
     // larger than the local file, or line ends converted.
     int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
+    // STOR was accepted but no data connection came of it: the empty file the server
+    // made (or left) is removed, so that nothing takes it for the upload.
+    void removeEmptyLeftover(const std::string& name);
 };
 
 }  // namespace nubo
