@@ -5,24 +5,65 @@
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
-#include <fcntl.h>
-#include <poll.h>
+#include <dirent.h>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
-#include "engine/monotonic_clock.h"
 #include "engine/tls_session_store.h"
 
 namespace nubo {
 
 namespace {
 
-// How long an upload's close waits for a TLS 1.3 ticket still on its way, beyond twice the
-// handshake's time from the handshake's end: a server sends it as soon as the handshake
-// is done, so it arrives about one round trip later.
-constexpr int64_t kTicketWaitMs = 50;
+// Whether folder holds certificates under their hashed names ("1a2b3c4d.0"), as
+// OpenSSL's look-up by issuer needs.
+bool hasHashedNames(const char* folder) {
+    DIR* listing = ::opendir(folder);
+    if (listing == nullptr)
+        return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        const size_t dot = name.find('.');
+        if (dot == 8 && name.size() > 9 && name.find_first_not_of("0123456789abcdef") == dot &&
+            name.find_first_not_of("0123456789", dot + 1) == std::string::npos) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(listing);
+    return found;
+}
+
+// The system's trust store. From its folder of hashed names OpenSSL reads only the
+// issuers a verification needs; the bundle file it would read whole, decoding every
+// certificate (tens of milliseconds at each start of the program). The bundle serves
+// where there is no such folder, or where the environment names other places.
+void useSystemTrustStore(SSL_CTX* context) {
+    const char* folder = X509_get_default_cert_dir();
+    if (std::getenv(X509_get_default_cert_file_env()) == nullptr &&
+        std::getenv(X509_get_default_cert_dir_env()) == nullptr && hasHashedNames(folder) &&
+        SSL_CTX_load_verify_dir(context, folder) == 1)
+        return;
+    SSL_CTX_set_default_verify_paths(context);
+}
+
+// The group the server chose for the control connection goes first, so that a data
+// connection's first hello carries the key share it wants: a server that takes another
+// than the first of ours (vsftpd takes P-256 alone) would answer each one with a
+// HelloRetryRequest, a round trip and a key pair more.
+void preferGroup(SSL* ssl, int chosen) {
+    std::vector<int> groups = {chosen};
+    for (int group : {NID_X25519, NID_X9_62_prime256v1, NID_X448, NID_secp521r1, NID_secp384r1}) {
+        if (group != chosen)
+            groups.push_back(group);
+    }
+    SSL_set1_groups(ssl, groups.data(), groups.size());
+}
 
 }  // namespace
 
@@ -41,7 +82,7 @@ SSL_CTX* TlsChannel::context() {
         SSL_CTX_set_ciphersuites(made,
                                  "TLS_AES_128_GCM_SHA256:TLS_AES_256_GCM_SHA384:"
                                  "TLS_CHACHA20_POLY1305_SHA256");
-        SSL_CTX_set_default_verify_paths(made);
+        useSystemTrustStore(made);
         SSL_CTX_set_verify(made, SSL_VERIFY_NONE, nullptr);  // judged after the handshake
         SSL_CTX_set_session_cache_mode(made,
                                        SSL_SESS_CACHE_CLIENT | SSL_SESS_CACHE_NO_INTERNAL_STORE);
@@ -93,6 +134,8 @@ std::string timeText(const ASN1_TIME* time) {
 TlsChannel::TlsChannel() = default;
 
 TlsChannel::~TlsChannel() {
+    if (ssl_ != nullptr)
+        handOverSessions();
     for (SSL_SESSION* session : arrived_)
         SSL_SESSION_free(session);
     if (ssl_ != nullptr)
@@ -104,7 +147,7 @@ int TlsChannel::sessionReceived(SSL* ssl, SSL_SESSION* session) {
     if (channel == nullptr || channel->sessions_ == nullptr)
         return 0;  // OpenSSL keeps its reference
     if (channel->resumedFrom_ == nullptr)
-        channel->sessions_->add(session, false);
+        channel->sessions_->add(session);
     else
         channel->arrived_.push_back(session);  // handed on once its server is known
     return 1;
@@ -125,6 +168,8 @@ bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resu
         resumedFrom_ = resume;
         sessions_ = resume->sessions_;
         controlFingerprint_ = resume->certificate_.fingerprint;
+        if (resume->group_ > 0)
+            preferGroup(ssl_, resume->group_);
         if (SSL_SESSION* session = sessions_->offer(&offered_)) {
             SSL_set_session(ssl_, session);
             SSL_SESSION_free(session);  // the connection holds it
@@ -132,13 +177,11 @@ bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resu
     } else {
         sessions_ = std::make_shared<TlsSessionStore>();
     }
-    const int64_t started = monotonicMilliseconds();
     if (SSL_connect(ssl_) != 1) {
         *error = lastError();
         return false;
     }
-    connectedAtMs_ = monotonicMilliseconds();
-    handshakeMs_ = connectedAtMs_ - started;
+    group_ = SSL_get_negotiated_group(ssl_);
     readCertificate(host);
     // The server itself would not resume it: it has forgotten it. (A stranger answering
     // a data connection cannot resume it either, which says nothing of the session.)
@@ -205,10 +248,8 @@ std::string TlsChannel::description() const {
 
 int TlsChannel::read(void* dest, int n) {
     const int got = SSL_read(ssl_, dest, n);
-    if (got > 0) {
-        readData_ = true;
+    if (got > 0)
         return got;
-    }
     const int reason = SSL_get_error(ssl_, got);
     ERR_clear_error();
     return reason == SSL_ERROR_ZERO_RETURN ? 0 : -1;
@@ -230,55 +271,27 @@ int TlsChannel::pending() const {
     return decrypted > 0 ? decrypted : SSL_has_pending(ssl_);
 }
 
-void TlsChannel::takeInTickets(int64_t deadlineMs) {
-    const int fd = SSL_get_fd(ssl_);
-    const int flags = fcntl(fd, F_GETFL);
-    if (fd < 0 || flags < 0)
-        return;
-    for (;;) {
-        // Without blocking: SSL_peek handles the records that arrived (tickets among
-        // them) and stops at application data, which stays for whoever reads it.
-        fcntl(fd, F_SETFL, flags | O_NONBLOCK);
-        char byte;
-        const int peeked = SSL_peek(ssl_, &byte, 1);
-        const int reason = peeked > 0 ? SSL_ERROR_NONE : SSL_get_error(ssl_, peeked);
-        fcntl(fd, F_SETFL, flags);
-        ERR_clear_error();
-        if (!arrived_.empty() || reason != SSL_ERROR_WANT_READ)
-            return;  // a ticket, data, the end of the stream, or an error
-        const int64_t left = deadlineMs - monotonicMilliseconds();
-        pollfd readable{fd, POLLIN, 0};
-        if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) <= 0)
-            return;
-    }
-}
-
 void TlsChannel::close() {
     if (ssl_ == nullptr || closed_)
         return;  // an upload closes when it finishes sending, then with the socket
     closed_ = true;
-    if (resumedFrom_ != nullptr && SSL_version(ssl_) == TLS1_3_VERSION) {
-        // An upload's ticket still on its way is waited for when the next data connection
-        // has no unused one (a server may take tickets for single use), until the server
-        // shows that it sends none on uploads.
-        const bool await =
-            arrived_.empty() && !readData_ && resumed() && sessions_->awaitsTicketOnUpload();
-        takeInTickets(await ? connectedAtMs_ + 2 * handshakeMs_ + kTicketWaitMs : 0);
-        if (await && arrived_.empty())
-            sessions_->noTicketOnUpload();
-    }
     SSL_shutdown(ssl_);
+    ERR_clear_error();
+}
+
+void TlsChannel::handOverSessions() {
     // The tickets this connection received serve the next data connections, unless it
     // was refused: a stranger's session must never be offered (and taken for resumed).
+    // Only now: an upload reads nothing before it closes, and its TLS 1.3 ticket is taken
+    // in while the close waits for the server's end (FtpSocket::finishSending).
     const bool keep = resumedFrom_ != nullptr && fromControlServer();
     for (SSL_SESSION* session : arrived_) {
         if (keep)
-            sessions_->add(session, !readData_);
+            sessions_->add(session);
         else
             SSL_SESSION_free(session);
     }
     arrived_.clear();
-    ERR_clear_error();
 }
 
 }  // namespace nubo

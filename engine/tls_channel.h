@@ -24,8 +24,8 @@ class TlsSessionStore;
 // session or TLS 1.3 ticket it or a data connection of its receives goes there, and each
 // data connection offers the newest one not yet used. TLS 1.3 tickets come after the
 // handshake and are taken in only when the connection is read: the control connection's
-// with its replies, a download's with its data, and an upload's, which reads nothing,
-// just before it closes (see close).
+// with its replies, a download's with its data, and an upload's, which reads nothing
+// else, while its close waits for the server's end (see close).
 class TlsChannel {
   public:
     // What the server presented, for the log and for the trust question.
@@ -64,11 +64,9 @@ class TlsChannel {
     int write(const void* src, int n);
     // Above 0 when bytes are waiting without a new receive (decrypted or read ahead).
     int pending() const;
-    // Sends close_notify (the server then knows the transfer is complete). A data
-    // connection first takes in the tickets the server sent on it (OpenSSL drops what
-    // arrives after close_notify), an upload waiting briefly for one still on its way
-    // when no unused one is left, and hands them to the control connection's store when
-    // it is that server's.
+    // Sends close_notify (the server then knows the transfer is complete). Reading goes
+    // on: an upload takes in the ticket the server sent it while it waits for the
+    // server's end.
     void close();
 
   private:
@@ -76,9 +74,9 @@ class TlsChannel {
     // OpenSSL's new-session callback: a session or ticket for the channel of `ssl`.
     static int sessionReceived(SSL* ssl, SSL_SESSION* session);
     void readCertificate(const std::string& host);
-    // Reads what has arrived without waiting for application data, so that tickets
-    // are taken in; waits until deadlineMs (monotonic) for a ticket to arrive.
-    void takeInTickets(int64_t deadlineMs);
+    // A data connection's tickets go to the control connection's store when it is that
+    // server's (when the connection goes: an upload's come as it closes).
+    void handOverSessions();
     // A data connection's peer is the control connection's server (see sameServerAs).
     bool fromControlServer() const;
 
@@ -88,9 +86,7 @@ class TlsChannel {
     std::string controlFingerprint_;        // the control connection's, for a data connection
     const SSL_SESSION* offered_ = nullptr;  // the store's, only compared
     std::vector<SSL_SESSION*> arrived_;     // a data connection's, owned until handed on
-    int64_t handshakeMs_ = 0;               // how long the handshake took
-    int64_t connectedAtMs_ = 0;             // monotonic
-    bool readData_ = false;                 // application data came (not an upload)
+    int group_ = 0;                         // the key exchange's (an OpenSSL NID), once connected
     bool closed_ = false;
     Certificate certificate_;
 };

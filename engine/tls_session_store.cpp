@@ -11,17 +11,15 @@ TlsSessionStore::~TlsSessionStore() {
         SSL_SESSION_free(kept.session);
 }
 
-void TlsSessionStore::add(SSL_SESSION* session, bool fromUpload) {
+void TlsSessionStore::add(SSL_SESSION* session) {
     if (session == nullptr)
         return;
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (fromUpload)
-        uploadTickets_ = UploadTickets::Seen;
-    if (SSL_SESSION_is_resumable(session) != 1) {
-        SSL_SESSION_free(session);
+    SSL_SESSION* copy = SSL_SESSION_is_resumable(session) == 1 ? SSL_SESSION_dup(session) : nullptr;
+    SSL_SESSION_free(session);
+    if (copy == nullptr)
         return;
-    }
-    sessions_.push_back({session, 0});
+    std::lock_guard<std::mutex> lock(mutex_);
+    sessions_.push_back({copy, 0});
     while (sessions_.size() > kMaxSessions) {
         SSL_SESSION_free(sessions_.front().session);
         sessions_.pop_front();
@@ -49,19 +47,6 @@ void TlsSessionStore::refused(const SSL_SESSION* original) {
         return;
     SSL_SESSION_free(found->session);
     sessions_.erase(found);
-}
-
-bool TlsSessionStore::awaitsTicketOnUpload() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return uploadTickets_ != UploadTickets::Absent &&
-           std::none_of(sessions_.begin(), sessions_.end(),
-                        [](const Kept& kept) { return kept.uses == 0; });
-}
-
-void TlsSessionStore::noTicketOnUpload() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (uploadTickets_ == UploadTickets::Unknown)
-        uploadTickets_ = UploadTickets::Absent;
 }
 
 }  // namespace nubo

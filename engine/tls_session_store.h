@@ -16,8 +16,9 @@ namespace nubo {
 // connection does anyway, that it belongs to this control connection. A session the
 // server would not resume is not offered again.
 //
-// Each connection is handed a copy: OpenSSL marks a TLS 1.3 session it resumed as spent,
-// and that mark must not keep the one kept here from serving again.
+// Copies are kept and handed out: OpenSSL marks a TLS 1.3 session it resumed as spent,
+// and a connection's own session as bad when it goes without close_notify, and neither
+// mark must keep the one kept here from serving again.
 class TlsSessionStore {
   public:
     TlsSessionStore() = default;
@@ -25,20 +26,13 @@ class TlsSessionStore {
     TlsSessionStore(const TlsSessionStore&) = delete;
     TlsSessionStore& operator=(const TlsSessionStore&) = delete;
 
-    // Takes the session over (it is freed here). fromUpload: it came on a data connection
-    // that only sent.
-    void add(SSL_SESSION* session, bool fromUpload);
+    // Takes the session over (it is freed here); a copy of it is kept.
+    void add(SSL_SESSION* session);
     // A copy of the session the next data connection offers, for the caller to free, or
     // nullptr when there is none; *original names the one kept here (for refused).
     SSL_SESSION* offer(const SSL_SESSION** original);
     // The server would not resume what offer gave.
     void refused(const SSL_SESSION* original);
-    // Whether an upload's close is to wait for its ticket: no unused one is left, and the
-    // server has not shown that it sends none on uploads (noTicketOnUpload).
-    bool awaitsTicketOnUpload() const;
-    // An upload waited for its ticket in vain: unless one came on an upload before, the
-    // server sends none there, and uploads stop waiting.
-    void noTicketOnUpload();
 
   private:
     // At most this many are kept: the oldest go first.
@@ -50,8 +44,6 @@ class TlsSessionStore {
 
     mutable std::mutex mutex_;
     std::deque<Kept> sessions_;  // oldest first
-    enum class UploadTickets { Unknown, Seen, Absent };
-    UploadTickets uploadTickets_ = UploadTickets::Unknown;
 };
 
 }  // namespace nubo

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -65,8 +66,11 @@ class TlsChannelTest : public ::testing::Test {
             if (data.connect(fds[0], "nubo.test", &control, &error) && data.resumed() &&
                 data.write("file", 4) == 4)
                 ++resumed;
+            // As an upload ends: close_notify, then the server's end awaited.
             data.close();
             ::shutdown(fds[0], SHUT_WR);
+            while (data.read(buffer, sizeof buffer) > 0) {
+            }
             dataPeer.join();
             ::close(fds[0]);
         }
@@ -194,7 +198,7 @@ TEST_F(TlsChannelTest, OnlyTheServersConnectionsPassAndAStrangersSessionIsNotPas
 
 // TLS 1.3 tickets come after the handshake. A server that takes each ticket for one use
 // (OpenSSL's with tickets kept in its cache) sends a fresh one on every connection, which
-// an upload (reading nothing) must take in before it closes; a server that sends none on
+// an upload (reading nothing) must take in as it closes; a server that sends none on
 // uploads (as proftpd does) takes the newest one again.
 TEST_F(TlsChannelTest, EveryUploadResumesUnderTls13WithTicketsForOneUseOrNoneOnUploads) {
     // OpenSSL's server keeps the tickets in its cache and takes each out when it is used
@@ -208,6 +212,52 @@ TEST_F(TlsChannelTest, EveryUploadResumesUnderTls13WithTicketsForOneUseOrNoneOnU
     ASSERT_EQ(SSL_CTX_use_PrivateKey_file(stateless, key.c_str(), SSL_FILETYPE_PEM), 1);
     EXPECT_EQ(uploadsResumed(stateless, 8, false), 8);
     SSL_CTX_free(stateless);
+}
+
+// A server that takes another key exchange group than the first the client offers (vsftpd
+// takes P-256 alone) asks the control connection's hello again; data connections offer
+// the group it chose first and are not asked again.
+TEST_F(TlsChannelTest, DataConnectionsOfferTheGroupTheServerChoseForTheControlConnection) {
+    ASSERT_EQ(SSL_CTX_set1_groups_list(server, "P-256"), 1);
+    std::atomic<int> hellos{0};
+    SSL_CTX_set_msg_callback(server, [](int written, int, int type, const void* message,
+                                        size_t length, SSL*, void* count) {
+        if (!written && type == SSL3_RT_HANDSHAKE && length > 0 &&
+            *static_cast<const unsigned char*>(message) == SSL3_MT_CLIENT_HELLO)
+            ++*static_cast<std::atomic<int>*>(count);
+    });
+    SSL_CTX_set_msg_callback_arg(server, &hellos);
+
+    int pair[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    std::thread peer = serve(pair[1]);
+    TlsChannel control;
+    std::string error;
+    char buffer[16] = {};
+    ASSERT_TRUE(control.connect(pair[0], "nubo.test", nullptr, &error)) << error;
+    ASSERT_EQ(control.read(buffer, 5), 5);
+    EXPECT_EQ(hellos.load(), 2);  // asked again for P-256
+    for (int i = 0; i < 3; ++i) {
+        int fds[2];
+        ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
+        std::thread dataPeer = serve(fds[1]);
+        const int before = hellos.load();
+        TlsChannel data;
+        ASSERT_TRUE(data.connect(fds[0], "nubo.test", &control, &error)) << error;
+        EXPECT_EQ(data.read(buffer, 5), 5);
+        EXPECT_TRUE(data.resumed());
+        EXPECT_EQ(hellos.load() - before, 1) << "data connection " << i;
+        data.close();
+        ::shutdown(fds[0], SHUT_WR);
+        while (data.read(buffer, sizeof buffer) > 0) {
+        }
+        dataPeer.join();
+        ::close(fds[0]);
+    }
+    control.close();
+    ::shutdown(pair[0], SHUT_WR);
+    peer.join();
+    ::close(pair[0]);
 }
 
 TEST_F(TlsChannelTest, APeerThatDropsMidHandshakeIsAFailureWithAReason) {
