@@ -39,17 +39,20 @@ bool hasHashedNames(const char* folder) {
     return found;
 }
 
-// The system's trust store. From its folder of hashed names OpenSSL reads only the
-// issuers a verification needs; the bundle file it would read whole, decoding every
-// certificate (tens of milliseconds at each start of the program). The bundle serves
-// where there is no such folder, or where the environment names other places.
+// The system's trust store. From a folder of hashed names OpenSSL reads only the issuers
+// a verification needs; the bundle file it would read whole, decoding every certificate
+// (tens of milliseconds at each start of the program). So the folder serves, with the
+// one SSL_CERT_DIR names before it, and the bundle only where the folder has no hashed
+// names or SSL_CERT_FILE names another.
 void useSystemTrustStore(SSL_CTX* context) {
     const char* folder = X509_get_default_cert_dir();
-    if (std::getenv(X509_get_default_cert_file_env()) == nullptr &&
-        std::getenv(X509_get_default_cert_dir_env()) == nullptr && hasHashedNames(folder) &&
-        SSL_CTX_load_verify_dir(context, folder) == 1)
+    if (std::getenv(X509_get_default_cert_file_env()) != nullptr || !hasHashedNames(folder)) {
+        SSL_CTX_set_default_verify_paths(context);
         return;
-    SSL_CTX_set_default_verify_paths(context);
+    }
+    if (const char* named = std::getenv(X509_get_default_cert_dir_env()))
+        SSL_CTX_load_verify_dir(context, named);
+    SSL_CTX_load_verify_dir(context, folder);
 }
 
 // The group the server chose for the control connection goes first, so that a data
