@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "engine/tls_session_store.h"
@@ -39,18 +40,31 @@ bool hasHashedNames(const char* folder) {
     return found;
 }
 
+// Whether the environment's path names the system's own place (its real path).
+bool isSystemPlace(const char* named, const char* system) {
+    char* a = ::realpath(named, nullptr);
+    char* b = ::realpath(system, nullptr);
+    const bool same = a != nullptr && b != nullptr && std::strcmp(a, b) == 0;
+    std::free(a);
+    std::free(b);
+    return same;
+}
+
 // The system's trust store. From a folder of hashed names OpenSSL reads only the issuers
 // a verification needs; the bundle file it would read whole, decoding every certificate
-// (tens of milliseconds at each start of the program). So the folder serves, with the
-// one SSL_CERT_DIR names before it, and the bundle only where the folder has no hashed
-// names or SSL_CERT_FILE names another.
+// (tens of milliseconds at each start of the program). So the folder serves, after one
+// of its own that SSL_CERT_DIR names, and the bundle only where the folder has no hashed
+// names or SSL_CERT_FILE names another file than the system's bundle.
 void useSystemTrustStore(SSL_CTX* context) {
     const char* folder = X509_get_default_cert_dir();
-    if (std::getenv(X509_get_default_cert_file_env()) != nullptr || !hasHashedNames(folder)) {
+    const char* file = std::getenv(X509_get_default_cert_file_env());
+    if ((file != nullptr && !isSystemPlace(file, X509_get_default_cert_file())) ||
+        !hasHashedNames(folder)) {
         SSL_CTX_set_default_verify_paths(context);
         return;
     }
-    if (const char* named = std::getenv(X509_get_default_cert_dir_env()))
+    const char* named = std::getenv(X509_get_default_cert_dir_env());
+    if (named != nullptr && !isSystemPlace(named, folder))
         SSL_CTX_load_verify_dir(context, named);
     SSL_CTX_load_verify_dir(context, folder);
 }
