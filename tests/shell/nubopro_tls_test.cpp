@@ -48,6 +48,36 @@ TEST(NuboproTlsTest, AnUntrustedCertificateIsRefusedUntilItsLineIsStored) {
     EXPECT_EQ(test::readFile(home.work() + "/secret.txt"), "over TLS");
 }
 
+// A certificate that an authority of the trust store's folder signed verifies: no trust
+// line, no question. (The folder is one SSL_CERT_DIR names, read by issuer as the
+// system's is.)
+TEST(NuboproTlsTest, ACertificateSignedByAnAuthorityOfTheTrustStoreVerifies) {
+    test::TestHome home;
+    test::TempFolder temp{"nubo-cli-ca"};
+    std::string authorities;
+    const std::string pem = test::makeAuthoritySignedPem(temp.path(), &authorities);
+    ASSERT_FALSE(pem.empty());
+    test::PyFtpdServer server({"--tls-cert", pem});
+    ASSERT_TRUE(server.running()) << server.startError();
+    test::writeFile(server.root() + "/secret.txt", "signed");
+    std::string url = server.url("", true);
+    url.replace(0, 3, "ftpes");
+    const std::vector<std::string> args = {"-z", "-g",        "-u",        url + "/",
+                                           "-d", home.work(), "secret.txt"};
+
+    test::ProgramResult unknown = test::runNubopro(home, args, 60);
+    EXPECT_EQ(unknown.exitCode & 128, 128) << unknown.errorText;
+    EXPECT_NE(unknown.errorText.find("*** Certificate not verified: "), std::string::npos)
+        << unknown.errorText;
+
+    test::ProgramResult verified =
+        test::runNubopro(home, args, 60, false, {}, {{"SSL_CERT_DIR", authorities}});
+    EXPECT_EQ(verified.exitCode, 1) << verified.errorText;
+    EXPECT_EQ(verified.errorText.find("Certificate not verified"), std::string::npos)
+        << verified.errorText;
+    EXPECT_EQ(test::readFile(home.work() + "/secret.txt"), "signed");
+}
+
 namespace fs = std::filesystem;
 
 constexpr int kReceived = 1, kGetFailed = 16, kPutFailed = 32, kLoginFailed = 64,

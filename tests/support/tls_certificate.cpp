@@ -22,4 +22,24 @@ std::string makeSelfSignedPem(const std::string& folder, std::string* fingerprin
     return pem;
 }
 
+std::string makeAuthoritySignedPem(const std::string& folder, std::string* authorities) {
+    const std::string ca = folder + "/ca";
+    const std::string server = folder + "/signed";
+    *authorities = folder + "/authorities";
+    writeFile(server + ".ext", "subjectAltName=DNS:127.0.0.1,IP:127.0.0.1\n");
+    const std::string command =
+        "mkdir -p " + *authorities + " && openssl req -x509 -newkey rsa:2048 -nodes -days 2 " +
+        "-subj '/CN=Nubo Test Authority' -addext basicConstraints=critical,CA:TRUE " +
+        "-addext keyUsage=critical,keyCertSign -keyout " + ca + ".key -out " + ca +
+        ".crt >/dev/null 2>&1 && openssl req -newkey rsa:2048 -nodes -subj /CN=127.0.0.1 " +
+        "-keyout " + server + ".pem -out " + server + ".csr >/dev/null 2>&1 && openssl x509 " +
+        "-req -in " + server + ".csr -CA " + ca + ".crt -CAkey " + ca + ".key -CAcreateserial " +
+        "-days 2 -extfile " + server + ".ext -out " + server + ".crt >/dev/null 2>&1 && cat " +
+        server + ".crt >> " + server + ".pem && cp " + ca + ".crt " + *authorities +
+        " && openssl rehash " + *authorities + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        return {};
+    return server + ".pem";
+}
+
 }  // namespace nubo::test
