@@ -43,9 +43,12 @@ class MemoryRestartRecord : public RestartRecord {
         *time = time_;
         return hasFacts_;
     }
+    void setPartialName(const PartialName& name) override { partial_ = name; }
+    PartialName partialName() const override { return partial_; }
     void clear() {
         inProgress_ = 0;
         hasFacts_ = false;
+        partial_ = PartialName::none();
     }
 
   private:
@@ -54,6 +57,7 @@ class MemoryRestartRecord : public RestartRecord {
     bool hasFacts_ = false;
     int64_t size_ = -1;
     int64_t time_ = 0;
+    PartialName partial_ = PartialName::none();
 };
 
 constexpr int64_t kReportIntervalMs = 100;
@@ -298,6 +302,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
     if (task.factsSize >= 0) {
         record.setRemoteFacts(task.factsSize, task.factsTime);
     }
+    record.setPartialName(task.partial);
     const auto slot = static_cast<size_t>(poolSlot);
     advanced_[slot] = false;
     const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
@@ -312,6 +317,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
             task.factsSize = size;
             task.factsTime = time;
         }
+        task.partial = record.partialName();
         requeueBroken(task);
         return false;
     }

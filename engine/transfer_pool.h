@@ -10,10 +10,12 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/ftp_url.h"
 #include "engine/main_outlets.h"
+#include "engine/partial_name.h"
 #include "engine/remote_entry.h"
 #include "engine/session_context.h"
 #include "engine/session_observer.h"
@@ -42,6 +44,10 @@ struct PoolTask {
     // The server's size and time of the file when a broken try began (Get).
     int64_t factsSize = -1;
     int64_t factsTime = 0;
+    // Get: the local names of the listing the file came from (shared by the folder's
+    // tasks), never taken for a partial file; and the partial file of a broken try.
+    std::shared_ptr<const std::unordered_set<std::string>> folderNames;
+    PartialName partial = PartialName::none();
 };
 
 // Many files over several connections to one server: the session that walks a batch

@@ -45,6 +45,9 @@ class RestartDatabase : public RestartRecord {
     // Windows version's layout; zeros (a file of an older version) mean none.
     void setRemoteFacts(int64_t size, int64_t time) override;
     bool remoteFacts(int64_t* size, int64_t* time) const override;
+    // In the header's unused area too, 8 bytes per slot; zeros read as "NAME.part".
+    void setPartialName(const PartialName& name) override;
+    PartialName partialName() const override;
     // The slot's download has been fetched whole since it broke: no partial file waits
     // beside its target, and the target has the server's size where that was kept.
     bool downloadFinished() const;
@@ -52,6 +55,7 @@ class RestartDatabase : public RestartRecord {
   private:
     uint8_t* slot(int index) const;
     uint8_t* facts(int index) const;
+    uint8_t* partial(int index) const;
     void takeSlotLocked(bool forceNew);
 
     std::string folder_;

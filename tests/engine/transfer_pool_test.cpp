@@ -354,5 +354,51 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
     }
 }
 
+// Files whose partial names would meet, moving at once on several connections: slow
+// data connections keep them all in flight together.
+class CollidingNamesBatchTest : public TransferPoolTest {
+  protected:
+    CollidingNamesBatchTest() : TransferPoolTest({"--rate", "40000", "--list-twice", "dup.dat"}) {}
+    // Downloads the folder `name` of the server's "files" and compares it whole.
+    void expectFetchedWhole(const std::string& name, int files) {
+        run(test::namedGet(temp.path(), name, test::kImage));
+        EXPECT_EQ(expectSameTree(server.root() + "/files/" + name, temp.path() + "/" + name),
+                  files);
+        EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+        for (const auto& item : fs::directory_iterator(temp.path() + "/" + name)) {
+            EXPECT_TRUE(fs::exists(server.root() + "/files/" + name + "/" +
+                                   item.path().filename().string()))
+                << item.path() << " is left behind";
+        }
+    }
+};
+
+TEST_F(CollidingNamesBatchTest, AFileAndItsDotPartNamesakeKeepTheirOwnBytes) {
+    // "x.part" ends first, while "x" still gathers its bytes.
+    fs::create_directories(server.root() + "/files/mirror");
+    writeFile(server.root() + "/files/mirror/x", contentOf(1, 400000));
+    writeFile(server.root() + "/files/mirror/x.part", contentOf(2, 100000));
+    connect();
+    expectFetchedWhole("mirror", 2);
+}
+
+TEST_F(CollidingNamesBatchTest, LongNamesSharingTheirStartGetPartialFilesOfTheirOwn) {
+    fs::create_directories(server.root() + "/files/long");
+    const std::string common(250, 'n');
+    writeFile(server.root() + "/files/long/" + common + "aaaaa", contentOf(3, 300000));
+    writeFile(server.root() + "/files/long/" + common + "bbbbb", contentOf(4, 300001));
+    connect();
+    expectFetchedWhole("long", 2);
+}
+
+TEST_F(CollidingNamesBatchTest, ANameListedTwiceIsFetchedOnce) {
+    fs::create_directories(server.root() + "/files/twice");
+    writeFile(server.root() + "/files/twice/dup.dat", contentOf(5, 300000));
+    writeFile(server.root() + "/files/twice/other.dat", contentOf(6, 100000));
+    connect();
+    expectFetchedWhole("twice", 2);
+    EXPECT_EQ(countLines(h.log.Lines(), "<RETR dup.dat"), 1) << h.logText();
+}
+
 }  // namespace
 }  // namespace nubo
