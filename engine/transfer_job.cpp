@@ -37,6 +37,9 @@ void TransferJob::openPool(bool severalFiles) {
     if (!context_.poolRetryDelaysMs.empty()) {
         settings.retryDelaysMs = context_.poolRetryDelaysMs;
     }
+    if (context_.poolMostQueued > 0) {
+        settings.mostQueued = context_.poolMostQueued;
+    }
     pool_ = std::make_unique<TransferPool>(session_, settings);
     session_.attachPool(pool_.get());
 }

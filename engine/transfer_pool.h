@@ -77,6 +77,9 @@ class TransferPool : private SessionObserver, private MainOutlets {
         // The first quiet period after a refusal before one more connection is tried.
         int quietPeriodMs = 60000;
         int maxQuietPeriodMs = 600000;
+        // Files waiting at most before the walk stops to take some itself: the walk of
+        // a wide tree stays this far ahead of the transfers, whatever the tree's size.
+        int mostQueued = 4096;
     };
 
     // The walking session (its worker thread runs submit and finish) and the limit.
@@ -106,6 +109,21 @@ class TransferPool : private SessionObserver, private MainOutlets {
 
     // What a member connection does with one task; false when its connection is gone.
     bool runTask(FtpSession& session, PoolTask& task, RestartRecord& record);
+    // The walking session, too far ahead, takes files until the queue is shorter.
+    void takeWhileAhead();
+    // While it lives the walking session reports and keeps its restart fields as one
+    // of the pool's connections.
+    class WalkerAsMember {
+      public:
+        explicit WalkerAsMember(TransferPool& pool);
+        ~WalkerAsMember();
+        WalkerAsMember(const WalkerAsMember&) = delete;
+        WalkerAsMember& operator=(const WalkerAsMember&) = delete;
+
+      private:
+        SessionContext& context_;
+        const SessionContext kept_;
+    };
     void memberMain(Member& self, int slot);
     // Opens more connections while files wait and the limit allows; under lock_.
     void growLocked();
@@ -145,6 +163,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     FtpUrl target_;
     SessionContext primaryContext_;
     Settings settings_;
+    // The walking session's restart fields while it takes files.
+    std::unique_ptr<RestartRecord> walkerRecord_;
 
     mutable std::mutex lock_;
     std::condition_variable changed_;

@@ -274,6 +274,52 @@ TEST_F(TransferPoolTest, AWrongPasswordStaysAWrongPassword) {
     EXPECT_NE(h.logText().find("failed to log in"), std::string::npos);
 }
 
+TEST_F(TransferPoolTest, TheWalkStaysABoundedDistanceAheadOfTheTransfers) {
+    // Folder after folder of small files: listing one is quicker than moving its files,
+    // so a walk without a bound would have the whole tree waiting in memory.
+    constexpr int kFolders = 20, kFiles = 10, kMostQueued = 8;
+    for (int folder = 0; folder < kFolders; ++folder) {
+        char path[64];
+        std::snprintf(path, sizeof path, "/files/wide/d%02d", folder);
+        fs::create_directories(server.root() + path);
+        for (int i = 0; i < kFiles; ++i) {
+            writeFile(server.root() + path + "/f" + std::to_string(i) + ".dat",
+                      contentOf(folder * kFiles + i, 100));
+        }
+    }
+    h.poolMostQueued = kMostQueued;
+    connect();
+    run(test::namedGet(temp.path(), "wide", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/wide", temp.path() + "/wide"),
+              kFolders * kFiles);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+    // Whenever the walk lists a folder, the files it found before and whose transfer has
+    // not begun are at most the bound and what the connections hold in hand.
+    int found = 0;
+    int begun = 0;
+    int farthest = 0;
+    for (const std::string& line : h.log.Lines()) {
+        if (line.rfind("LISTing /files/wide/d", 0) == 0) {
+            farthest = std::max(farthest, found - begun);
+            found += kFiles;
+        } else if (line.find("<RETR f") != std::string::npos) {
+            ++begun;
+        }
+    }
+    EXPECT_EQ(found, kFolders * kFiles);
+    EXPECT_LE(farthest, kMostQueued + 4) << h.logText();
+    EXPECT_NE(h.logText().find("... batch done: 200 of 200 files ended"), std::string::npos);
+
+    // Up again into a folder of its own: the walk that takes files in between goes on
+    // in the folder it was in, and every file lands in its own.
+    fs::create_directories(server.root() + "/files/back");
+    run(PutRequest{"/files/back", {temp.path() + "/wide"}, test::kImage});
+    EXPECT_EQ(expectSameTree(temp.path() + "/wide", server.root() + "/files/back/wide"),
+              kFolders * kFiles);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kSent) << h.logText();
+    EXPECT_EQ(session->currentRemoteDirectory(), "/files");
+}
+
 class BrokenBatchTest : public TransferPoolTest {
   protected:
     BrokenBatchTest()
