@@ -67,6 +67,8 @@ int DownloadJob::run(GetRequest& request) {
         return result;
     }
     const ListingByName listed(fresh);
+    listedNames_ = visit.entered ? namesOf(fresh) : viewNames();
+    NameSet taken;
     const size_t count = byName ? request.names.size() : request.entries.size();
     if (!byName) {
         prefetchExactTimes(request.entries);  // asked by name in the request's directory
@@ -123,6 +125,9 @@ int DownloadJob::run(GetRequest& request) {
         }
         if (!entry.hasUsableLocalName()) {
             result = refuseUnsafeName(entry);
+            continue;
+        }
+        if (!firstOfItsName(&taken, entry)) {
             continue;
         }
         setStatus("GET " + entry.localName());
@@ -195,6 +200,115 @@ bool DownloadJob::openLocalForGet(const std::string& localPath, bool keep, int* 
         return false;
     }
     return true;
+}
+
+bool DownloadJob::openPartial(const std::string& localPath, const PartialName* own, int64_t keep,
+                              std::string* partPath, PartialName* chosen, int* fd) {
+    if (own != nullptr) {
+        bool created = false;
+        *partPath = own->pathFor(localPath);
+        *chosen = *own;
+        if (!openLocalForGet(*partPath, keep > 0, fd, &created)) {
+            return false;
+        }
+        struct stat st {};
+        if (keep > 0 && (created || fstat(*fd, &st) != 0 || st.st_size < keep)) {
+            // Gone or cut since it was measured: its rest would land after a hole.
+            logExtended("*** The partial file " + *partPath + " changed while resuming");
+            ::close(*fd);
+            *fd = -1;
+            return false;
+        }
+        return true;
+    }
+    // A name of its own that nothing else in the folder has: not a listed file (a mirror
+    // may well hold "x" and "x.part"), not another download's partial file, nothing of
+    // the user's. Made exclusively, so two connections never share one.
+    const size_t slash = localPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : localPath.substr(0, slash + 1);
+    const std::string target = baseName(localPath);
+    const size_t longest = longestName(folder);
+    for (uint32_t variant = 0; variant < PartialName::kMaxVariants; ++variant) {
+        const PartialName candidate = PartialName::candidate(target, variant, longest);
+        const std::string name = candidate.fileName(target);
+        if (name == target || listedHere(name)) {
+            continue;
+        }
+        const std::string path = candidate.pathFor(localPath);
+        *fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (*fd >= 0) {
+            *partPath = path;
+            *chosen = candidate;
+            return true;
+        }
+        if (errno != EEXIST) {
+            logExtended("... Open failed on " + path + ": " + std::strerror(errno));
+            return false;
+        }
+    }
+    logExtended("*** No free name for the partial file of " + localPath);
+    return false;
+}
+
+bool DownloadJob::listedHere(const std::string& name) const {
+    return listedNames_ != nullptr && listedNames_->count(name) != 0;
+}
+
+size_t DownloadJob::longestName(const std::string& folder) {
+    if (folder != nameLimitFolder_) {
+        const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+        nameLimit_ = limit > 0 ? static_cast<size_t>(limit) : 255;
+        nameLimitFolder_ = folder;
+    }
+    return nameLimit_;
+}
+
+PartialName DownloadJob::resumablePartial(const std::string& localPath, struct stat* st) {
+    const PartialName recorded =
+        context_.restart != nullptr ? context_.restart->partialName() : PartialName::none();
+    const std::string path = recorded.pathFor(localPath);
+    if (path.empty() || ::lstat(path.c_str(), st) != 0 || !S_ISREG(st->st_mode)) {
+        return PartialName::none();
+    }
+    if (listedHere(baseName(path))) {
+        // The server's file of that name was fetched there since: it is no partial file.
+        logExtended("... " + baseName(path) + " is a file of the folder's listing; " +
+                    baseName(localPath) + " starts over");
+        return PartialName::none();
+    }
+    return recorded;
+}
+
+std::shared_ptr<const DownloadJob::NameSet> DownloadJob::namesOf(
+    const std::vector<RemoteEntry>& listing) {
+    auto names = std::make_shared<NameSet>();
+    names->reserve(listing.size());
+    for (const RemoteEntry& entry : listing) {
+        if (entry.valid()) {
+            names->insert(entry.localName());
+        }
+    }
+    return names;
+}
+
+std::shared_ptr<const DownloadJob::NameSet> DownloadJob::viewNames() const {
+    auto names = std::make_shared<NameSet>();
+    int index = -1;
+    RemoteEntry entry;
+    while (view() != nullptr && view()->nextValidEntry(&index)) {
+        if (view()->entryAt(index, &entry)) {
+            names->insert(entry.localName());
+        }
+    }
+    return names;
+}
+
+bool DownloadJob::firstOfItsName(NameSet* taken, const RemoteEntry& entry) {
+    if (taken->insert(entry.localName()).second) {
+        return true;
+    }
+    logExtended("... " + entry.localName() + " is listed twice; fetched once");
+    return false;
 }
 
 bool DownloadJob::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter) {
@@ -288,15 +402,12 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     resuming_ = false;
     session_.clearResumption();
     setRestart(false, 0);
-    // The data goes to "NAME.part" and takes the name only when whole, so a broken or
-    // failed download never costs the copy it was to replace.
-    const std::string partPath = partialDownloadPath(localPath);
+    partialName_ = PartialName::none();
+    // The data goes to a partial file beside the target and takes the name only when
+    // whole, so a broken or failed download never costs the copy it was to replace.
     struct stat st {};
-    struct stat partSt {};
     bool regular = false;
-    bool partRegular = false;
-    if (!inspectLocalTarget(localPath, &st, &regular) ||
-        !inspectLocalTarget(partPath, &partSt, &partRegular)) {
+    if (!inspectLocalTarget(localPath, &st, &regular)) {
         return session_.countTransfer(ControlChannel::kLocalFailure, true);
     }
     if (regular && ::access(localPath.c_str(), W_OK) != 0) {
@@ -338,8 +449,11 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     if (entry.type == EntryType::Link && type != TransferMode::Ascii) {
         remoteSize = askSize(entry.remoteName());
     }
+    struct stat partSt {};
+    const PartialName own = resuming ? resumablePartial(localPath, &partSt) : PartialName::none();
+    const bool ownExists = own.kind != PartialName::Kind::None;
     int64_t offset =
-        resuming ? resumeOffset(entry, partRegular ? partSt.st_size : 0, &remoteSize) : 0;
+        resuming ? resumeOffset(entry, ownExists ? partSt.st_size : 0, &remoteSize) : 0;
     setRestart(offset > 0, offset);  // REST goes out with the transfer command
     std::string replyLine;
     // The local files are left alone until the server has accepted the transfer.
@@ -352,8 +466,9 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
                    : countLostSetUp(true, opened == FtpSession::kDataControlLost);
     }
     int fd = -1;
-    bool created = false;
-    if (!openLocalForGet(partPath, offset > 0, &fd, &created)) {
+    std::string partPath;
+    if (!openPartial(localPath, ownExists ? &own : nullptr, offset, &partPath, &partialName_,
+                     &fd)) {
         data_.close();
         control_.readReply();  // whatever the server says of the transfer cut short
         return session_.countTransfer(ControlChannel::kLocalFailure, true);
@@ -404,6 +519,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
                         " cannot be resumed if the transfer breaks");
         } else if (context_.restart != nullptr) {
             context_.restart->setRemoteFacts(remoteSize, entry.time);
+            context_.restart->setPartialName(partialName_);
         }
     }
     TransferProgress progress;
@@ -504,6 +620,7 @@ TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::stri
     usePrefetchedTime(&task.entry);  // a file without one asks on its own connection
     task.localPath = localPath;
     task.options = options;
+    task.folderNames = listedNames_;
     handOut(std::move(task));
     return {200, false};
 }
@@ -512,6 +629,7 @@ TransferOutcome DownloadJob::getPooled(const PoolTask& task, bool resume) {
     letters_ = lettersOf('G', task.options.mode);
     localPath_ = task.localPath.substr(0, task.localPath.rfind('/'));
     remoteFileName_ = task.entry.name;
+    listedNames_ = task.folderNames;
     resuming_ = resume;
     if (session_.restartEnabled()) {
         writeRestartField(RestartRecord::kOperation, letters_);
@@ -566,11 +684,17 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
         }
     }
     prefetchExactTimes(children);
+    const std::shared_ptr<const NameSet> outerNames = listedNames_;
+    listedNames_ = namesOf(children);
+    NameSet taken;
     for (RemoteEntry& child : children) {
         if (session_.abortRequested())
             break;
         if (!child.hasUsableLocalName()) {
             result = {refuseUnsafeName(child), false};
+            continue;
+        }
+        if (!firstOfItsName(&taken, child)) {
             continue;
         }
         remoteFileName_ = child.name;
@@ -581,6 +705,7 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
             break;
     }
     localPath_ = previous;
+    listedNames_ = outerNames;
     if (result.code == 421) {
         return result;
     }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include <sys/stat.h>
 
+#include "engine/partial_name.h"
 #include "engine/transfer_job.h"
 
 namespace nubo {
@@ -39,6 +43,19 @@ class DownloadJob : public TransferJob {
     // link (a link is replaced) and never blocking; only a regular file is written. With
     // keep, the content stays for a resumption, else the file is emptied.
     bool openLocalForGet(const std::string& localPath, bool keep, int* fd, bool* created);
+    // The partial file of a download to localPath, open for writing: `own` (a broken
+    // try's, which the restart record names) kept from `keep` bytes on, or else made
+    // exclusively under the first candidate name that is free, fits the folder's name
+    // length and is no name of the folder's listing. *partPath and *chosen name it.
+    bool openPartial(const std::string& localPath, const PartialName* own, int64_t keep,
+                     std::string* partPath, PartialName* chosen, int* fd);
+    // The names of the listing the file in hand belongs to: never taken for a partial.
+    bool listedHere(const std::string& name) const;
+    // The longest file name the folder takes (NAME_MAX of its file system).
+    size_t longestName(const std::string& folder);
+    // The partial file a resumption continues: the one the restart record names, when
+    // it is a regular file and no name of the listing; kind None otherwise.
+    PartialName resumablePartial(const std::string& localPath, struct stat* st);
     bool writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter);
     // Where a broken download resumes: the partial file's size, or 0 (logged) when the
     // server's file is not known to be the one the partial came from: its size unknown,
@@ -55,8 +72,19 @@ class DownloadJob : public TransferJob {
     TransferOutcome fetchFile(const RemoteEntry& entry, const std::string& localPath,
                               const TransferOptions& options);
 
+    // The folder listing's local names, shared with the pool's tasks of that folder.
+    using NameSet = std::unordered_set<std::string>;
+    static std::shared_ptr<const NameSet> namesOf(const std::vector<RemoteEntry>& listing);
+    std::shared_ptr<const NameSet> viewNames() const;
+    // False (logged) for a name already fetched from this listing: a name a listing
+    // holds twice is fetched once.
+    bool firstOfItsName(NameSet* taken, const RemoteEntry& entry);
+
     // The next file resumes a broken download (the session's waiting resumption).
     bool resuming_ = false;
+    std::shared_ptr<const NameSet> listedNames_;
+    std::string nameLimitFolder_;
+    size_t nameLimit_ = 255;
 };
 
 }  // namespace nubo

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/partial_name.h"
+
 namespace nubo {
 
 // The session's restart slot as the engine sees it: an in-progress marker and five
@@ -35,6 +37,10 @@ class RestartRecord {
     // so that a download that went as Image resumes as Image. 0 when none is kept.
     virtual void setDetectedType(char type) { (void)type; }
     virtual char detectedType() const { return 0; }
+    // Which name the download's partial file has beside its target (PartialName). A
+    // record of an older version gives the rule those followed, "NAME.part".
+    virtual void setPartialName(const PartialName& name) { (void)name; }
+    virtual PartialName partialName() const { return {}; }
 };
 
 }  // namespace nubo

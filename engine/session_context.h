@@ -66,6 +66,8 @@ struct SessionContext {
     // The waits before a pool retries a file whose connection broke; empty: the
     // command line's.
     std::vector<int> poolRetryDelaysMs;
+    // Files a pool lets wait before its walk takes some itself; 0: the pool's own.
+    int poolMostQueued = 0;
     // A connection of a pool: it logs in, takes files and says nothing of the session
     // (no view, no login hook, no exit bits of its own for a refused login).
     bool poolMember = false;

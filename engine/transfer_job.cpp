@@ -37,6 +37,9 @@ void TransferJob::openPool(bool severalFiles) {
     if (!context_.poolRetryDelaysMs.empty()) {
         settings.retryDelaysMs = context_.poolRetryDelaysMs;
     }
+    if (context_.poolMostQueued > 0) {
+        settings.mostQueued = context_.poolMostQueued;
+    }
     pool_ = std::make_unique<TransferPool>(session_, settings);
     session_.attachPool(pool_.get());
 }
@@ -134,6 +137,7 @@ void TransferJob::syncRestartFields() {
     record->setField(RestartRecord::kOperation, letters_);
     if (!letters_.empty() && letters_[0] == 'G') {
         record->setField(RestartRecord::kRemoteFile, remoteFileName_);
+        record->setPartialName(partialName_);
     }
     record->setField(RestartRecord::kLocalPath, localPath_);
 }
@@ -212,7 +216,13 @@ TransferOutcome TransferJob::countLostSetUp(bool isGet, bool controlLost) {
     if (!session_.restartEnabled() || !context_.retriesBrokenTransfers) {
         return session_.countTransfer(controlLost ? 421 : ControlChannel::kLocalFailure, isGet);
     }
-    // The record must name this transfer before the run logs in again to resume it.
+    // The record must name this transfer before the run logs in again to resume it. A
+    // download that had no partial file of its own yet must not find another's.
+    if (isGet && context_.restart != nullptr &&
+        (context_.restart->getField(RestartRecord::kRemoteFile) != remoteFileName_ ||
+         context_.restart->getField(RestartRecord::kLocalPath) != localPath_)) {
+        context_.restart->setPartialName(PartialName::none());
+    }
     notResumable_ = !(isGet ? writeRestartField(RestartRecord::kRemoteFile, remoteFileName_) &&
                                   writeRestartField(RestartRecord::kLocalPath, localPath_)
                             : writeRestartField(RestartRecord::kLocalPath, localPath_));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/main_outlets.h"
+#include "engine/partial_name.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
 
@@ -121,6 +122,8 @@ class TransferJob {
     std::string localPath_;
     std::string remoteFileName_;
     std::string letters_;
+    // A download's partial file, once made (kind None before).
+    PartialName partialName_ = PartialName::none();
     // REST for the next data connection.
     bool restartActive_ = false;
     int64_t restartOffset_ = 0;

@@ -49,6 +49,12 @@ class MemoryRestartRecord : public RestartRecord {
         inProgress_ = 0;
         hasFacts_ = false;
         detected_ = 0;
+    void setPartialName(const PartialName& name) override { partial_ = name; }
+    PartialName partialName() const override { return partial_; }
+    void clear() {
+        inProgress_ = 0;
+        hasFacts_ = false;
+        partial_ = PartialName::none();
     }
 
   private:
@@ -58,6 +64,7 @@ class MemoryRestartRecord : public RestartRecord {
     int64_t size_ = -1;
     int64_t time_ = 0;
     char detected_ = 0;
+    PartialName partial_ = PartialName::none();
 };
 
 constexpr int64_t kReportIntervalMs = 100;
@@ -97,8 +104,10 @@ TransferPool::TransferPool(FtpSession& primary, Settings settings)
     : primary_(primary),
       target_(primary.target()),
       primaryContext_(primary.context()),
-      settings_(std::move(settings)) {
+      settings_(std::move(settings)),
+      walkerRecord_(std::make_unique<MemoryRestartRecord>()) {
     settings_.limit = std::clamp(settings_.limit, 1, kMaxConnections);
+    settings_.mostQueued = std::max(settings_.mostQueued, 4);
     limit_ = settings_.limit;
     probeAtMs_ = INT64_MAX;  // no refusal yet: the limit is the setting
     for (auto& bytes : slotBytes_) {
@@ -132,10 +141,78 @@ void TransferPool::submit(PoolTask task) {
     if (task.isGet ? task.entry.size > 0 : false) {
         expectedBytes_ += task.entry.size;
     }
-    std::lock_guard lock(lock_);
-    queue_.push_back(std::move(task));
-    growLocked();
-    changed_.notify_all();
+    {
+        std::lock_guard lock(lock_);
+        queue_.push_back(std::move(task));
+        growLocked();
+        changed_.notify_all();
+        if (queue_.size() <= static_cast<size_t>(settings_.mostQueued) || stopped_ ||
+            primaryGone_) {
+            return;
+        }
+    }
+    takeWhileAhead();
+}
+
+void TransferPool::takeWhileAhead() {
+    // The walk is too far ahead of the transfers: a tree of millions of files would fill
+    // the memory with files waiting. The walking session takes files too, as one of the
+    // pool, until a quarter of the queue is gone, then walks on where it was.
+    const size_t lowMark = static_cast<size_t>(settings_.mostQueued - settings_.mostQueued / 4);
+    const std::string walkDirectory = primary_.currentRemoteDirectory();
+    // What the walk keeps in the session: a pool's file must leave it as it was.
+    const ListingByName* walkListing = primary_.requestListing_;
+    const std::string walkListingDirectory = primary_.requestListingDirectory_;
+    const bool resumePending = primary_.resumePending_;
+    bool alive = true;
+    {
+        const WalkerAsMember member(*this);
+        PoolTask task;
+        for (;;) {
+            std::unique_lock lock(lock_);
+            if (queue_.size() <= lowMark || !takeLocked(lock, &task))
+                break;
+            lock.unlock();
+            alive = runTask(primary_, task, *walkerRecord_);
+            if (!alive)
+                break;
+        }
+    }
+    primary_.setRequestListing(walkListing, walkListingDirectory);
+    primary_.resumePending_ = resumePending;
+    if (!alive) {
+        std::lock_guard lock(lock_);
+        primaryGone_ = true;  // the walk finds out with its next command; others go on
+        growLocked();
+        return;
+    }
+    if (primary_.currentRemoteDirectory() != walkDirectory &&
+        primary_.enterDirectoryOnly(walkDirectory) / 100 != 2) {
+        // Anything the walk did now would land in another folder.
+        if (primaryContext_.log != nullptr) {
+            primaryContext_.log->LogExtended("*** Unable to return to " + walkDirectory +
+                                             "; the walk of the batch ends there");
+        }
+        primary_.closeControl();
+        std::lock_guard lock(lock_);
+        primaryGone_ = true;
+        growLocked();
+    }
+}
+
+TransferPool::WalkerAsMember::WalkerAsMember(TransferPool& pool)
+    : context_(pool.primary_.mutableContext()), kept_(context_) {
+    context_.observer = &pool;
+    context_.outlets = &pool;
+    context_.restart = pool.walkerRecord_.get();
+    context_.retriesBrokenTransfers = true;
+}
+
+TransferPool::WalkerAsMember::~WalkerAsMember() {
+    context_.observer = kept_.observer;
+    context_.outlets = kept_.outlets;
+    context_.restart = kept_.restart;
+    context_.retriesBrokenTransfers = kept_.retriesBrokenTransfers;
 }
 
 void TransferPool::growLocked() {
@@ -303,6 +380,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
         record.setRemoteFacts(task.factsSize, task.factsTime);
     }
     record.setDetectedType(task.detectedType);
+    record.setPartialName(task.partial);
     const auto slot = static_cast<size_t>(poolSlot);
     advanced_[slot] = false;
     const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
@@ -318,6 +396,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
             task.factsTime = time;
         }
         task.detectedType = record.detectedType();
+        task.partial = record.partialName();
         requeueBroken(task);
         return false;
     }
@@ -428,27 +507,23 @@ int TransferPool::finish() {
         changed_.notify_all();
     }
     // The walking session takes files as one of the pool: its reports are summed too.
-    SessionContext& context = primary_.mutableContext();
-    const SessionContext kept = context;
-    MemoryRestartRecord record;
-    context.observer = this;
-    context.outlets = this;
-    context.restart = &record;
-    context.retriesBrokenTransfers = true;
     const std::string startDirectory = primary_.currentRemoteDirectory();
     bool alive = true;
-    PoolTask task;
-    for (;;) {
-        std::unique_lock lock(lock_);
-        if (!alive || !takeLocked(lock, &task))
-            break;
-        lock.unlock();
-        alive = runTask(primary_, task, record);
+    {
+        std::lock_guard lock(lock_);
+        alive = !primaryGone_;  // lost while it took files during the walk
     }
-    context.observer = kept.observer;
-    context.outlets = kept.outlets;
-    context.restart = kept.restart;
-    context.retriesBrokenTransfers = kept.retriesBrokenTransfers;
+    {
+        const WalkerAsMember member(*this);
+        PoolTask task;
+        for (;;) {
+            std::unique_lock lock(lock_);
+            if (!alive || !takeLocked(lock, &task))
+                break;
+            lock.unlock();
+            alive = runTask(primary_, task, *walkerRecord_);
+        }
+    }
     {
         std::unique_lock lock(lock_);
         if (!alive) {

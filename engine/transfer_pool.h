@@ -10,10 +10,12 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/ftp_url.h"
 #include "engine/main_outlets.h"
+#include "engine/partial_name.h"
 #include "engine/remote_entry.h"
 #include "engine/session_context.h"
 #include "engine/session_observer.h"
@@ -44,6 +46,10 @@ struct PoolTask {
     int64_t factsTime = 0;
     // What Smart mode found the broken try's data to be (RestartRecord::detectedType).
     char detectedType = 0;
+    // Get: the local names of the listing the file came from (shared by the folder's
+    // tasks), never taken for a partial file; and the partial file of a broken try.
+    std::shared_ptr<const std::unordered_set<std::string>> folderNames;
+    PartialName partial = PartialName::none();
 };
 
 // Many files over several connections to one server: the session that walks a batch
@@ -73,6 +79,9 @@ class TransferPool : private SessionObserver, private MainOutlets {
         // The first quiet period after a refusal before one more connection is tried.
         int quietPeriodMs = 60000;
         int maxQuietPeriodMs = 600000;
+        // Files waiting at most before the walk stops to take some itself: the walk of
+        // a wide tree stays this far ahead of the transfers, whatever the tree's size.
+        int mostQueued = 4096;
     };
 
     // The walking session (its worker thread runs submit and finish) and the limit.
@@ -102,6 +111,21 @@ class TransferPool : private SessionObserver, private MainOutlets {
 
     // What a member connection does with one task; false when its connection is gone.
     bool runTask(FtpSession& session, PoolTask& task, RestartRecord& record);
+    // The walking session, too far ahead, takes files until the queue is shorter.
+    void takeWhileAhead();
+    // While it lives the walking session reports and keeps its restart fields as one
+    // of the pool's connections.
+    class WalkerAsMember {
+      public:
+        explicit WalkerAsMember(TransferPool& pool);
+        ~WalkerAsMember();
+        WalkerAsMember(const WalkerAsMember&) = delete;
+        WalkerAsMember& operator=(const WalkerAsMember&) = delete;
+
+      private:
+        SessionContext& context_;
+        const SessionContext kept_;
+    };
     void memberMain(Member& self, int slot);
     // Opens more connections while files wait and the limit allows; under lock_.
     void growLocked();
@@ -141,6 +165,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     FtpUrl target_;
     SessionContext primaryContext_;
     Settings settings_;
+    // The walking session's restart fields while it takes files.
+    std::unique_ptr<RestartRecord> walkerRecord_;
 
     mutable std::mutex lock_;
     std::condition_variable changed_;

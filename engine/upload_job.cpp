@@ -1,11 +1,12 @@
 #include <dirent.h>
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,62 +20,18 @@
 #include "engine/transfer_pool.h"
 #include "engine/update_only_sizes.h"
 #include "engine/upload_job.h"
+#include "engine/upload_source.h"
 
 namespace nubo {
 
 namespace {
 
 constexpr int64_t kSendChunk = 1 << 20;
-
-// A read-only mapping of a whole file, released with the object.
-class MappedFile {
-  public:
-    ~MappedFile() {
-        if (data_ != nullptr)
-            munmap(data_, static_cast<size_t>(size_));
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    bool open(const std::string& path) {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        return fd_ >= 0;
-    }
-    int64_t size() const {
-        struct stat st {};
-        return fstat(fd_, &st) == 0 ? st.st_size : 0;
-    }
-    bool map(int64_t size) {
-        void* p = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_SHARED, fd_, 0);
-        if (p == MAP_FAILED)
-            return false;
-        madvise(p, static_cast<size_t>(size), MADV_SEQUENTIAL);
-        data_ = static_cast<uint8_t*>(p);
-        size_ = size;
-        return true;
-    }
-    const uint8_t* data() const { return data_; }
-    int fd() const { return fd_; }
-    // Lets the pages before `offset` go: what was sent is not needed again, and the
-    // process should not grow with the size of the file.
-    void release(int64_t offset) {
-        const int64_t page = sysconf(_SC_PAGESIZE);
-        int64_t end = offset / page * page;
-        if (data_ != nullptr && end > released_) {
-            madvise(data_ + released_, static_cast<size_t>(end - released_), MADV_DONTNEED);
-            released_ = end;
-        }
-    }
-    int64_t modified() const {
-        struct stat st {};
-        return fstat(fd_, &st) == 0 ? st.st_mtime : 0;
-    }
-
-  private:
-    int fd_ = -1;
-    uint8_t* data_ = nullptr;
-    int64_t size_ = 0;
-    int64_t released_ = 0;
-};
+// With TLS a block is read into a buffer that stays in the processor's cache while it is
+// encrypted.
+constexpr int64_t kTlsBlock = 256 << 10;
+// What Smart mode looks at to tell text from binary data.
+constexpr int64_t kDetectBytes = 512;
 
 }  // namespace
 
@@ -119,6 +76,13 @@ int UploadJob::run(PutRequest& request) {
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutFailed);
             continue;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            // What the folder's links may lead to: the folder itself and what it holds.
+            char* resolved = ::realpath(paths[i].c_str(), nullptr);
+            treeRoot_ = resolved != nullptr ? resolved : paths[i];
+            std::free(resolved);
+            walkStack_.clear();
         }
         const TransferOutcome outcome = S_ISDIR(st.st_mode)
                                             ? putDirectory(paths[i], request.options)
@@ -181,7 +145,7 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     // A resumption belongs to the first file that gets here, whatever becomes of it.
     const bool resuming = session_.restartEnabled() && session_.resumePending();
     session_.clearResumption();
-    MappedFile file;
+    UploadSource file;
     if (options.updateOnly) {
         struct stat st {};
         RemoteEntry remote;
@@ -203,20 +167,21 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
             return {200, false};
         }
     }
-    if (!file.open(path)) {
-        logExtended("... Open failed on " + path);
+    const UploadSource::Opened opened = file.open(path);
+    if (opened != UploadSource::Opened::Ok) {
+        // Only a regular file has an end: a FIFO, a device or a socket is no upload.
+        logExtended(opened == UploadSource::Opened::NotRegular
+                        ? "*** Not a regular file, not sent: " + path
+                        : "... Open failed on " + path + ": " + std::strerror(errno));
         return session_.countTransfer(ControlChannel::kLocalFailure, false);
     }
     const int64_t size = file.size();
-    if (size > 0 && !file.map(size)) {
-        logExtended("... Unable to map " + path);
-        return session_.countTransfer(ControlChannel::kLocalFailure, false);
-    }
     TransferMode type = options.mode;
     if (size > 0) {
         if (type == TransferMode::Smart) {
-            bool text =
-                detectText(file.data(), static_cast<size_t>(std::min<int64_t>(size, 512))) != 0;
+            uint8_t head[kDetectBytes];
+            const int64_t got = file.read(0, head, std::min(size, kDetectBytes));
+            bool text = got > 0 && detectText(head, static_cast<size_t>(got)) != 0;
             logExtended(std::string("... auto-detected transfer type: ") +
                         (text ? "ASCII" : "Image"));
             type = text ? TransferMode::Ascii : TransferMode::Image;
@@ -225,7 +190,6 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         if (code / 100 != 2) {
             return session_.countBatchStop(code, false);
         }
-        data_.setSendSource(file.data());
     }
     setStatus("PUT " + name);
     TransferProgress progress;
@@ -235,15 +199,16 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
-    int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
-    if (opened != FtpSession::kDataOpen) {
+    int connected = openDataConnection((append ? "APPE " : "STOR ") + name);
+    if (connected != FtpSession::kDataOpen) {
         localPath_ = path;
         if (!append && opened == FtpSession::kDataFailed &&
             session_.connector().lastFailureAfterAcceptance())
             removeEmptyLeftover(name);
         return opened == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
+        return connected == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
                    ? session_.countTransfer(ControlChannel::kLocalFailure, false)
-                   : countLostSetUp(false, opened == FtpSession::kDataControlLost);
+                   : countLostSetUp(false, connected == FtpSession::kDataControlLost);
     }
     session_.setTransferActive(true);
     if (view() != nullptr)
@@ -258,7 +223,6 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
                         " cannot be resumed if the transfer breaks");
         }
     }
-    data_.setSendOffset(offset);
     int64_t bytes = offset;
     int64_t start = reportTransferStart(size);
     int64_t shown = -1;
@@ -270,25 +234,54 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         setRestartInProgress(1);
         marked = true;
     }
+    // Without TLS the kernel sends the file itself; with TLS each block is read into a
+    // buffer and encrypted from there.
+    std::unique_ptr<uint8_t[]> block;
+    if (data_.tls() != nullptr && size > bytes) {
+        block = std::make_unique_for_overwrite<uint8_t[]>(
+            static_cast<size_t>(std::min(size - bytes, kTlsBlock)));
+    }
+    // The file gave less than the size it had when it was opened (it shrank, or could
+    // not be read): what went is not the file, and no resumption could make it so.
+    bool shortRead = false;
     while (!session_.abortRequested()) {
-        int64_t chunk = std::min(size - bytes, kSendChunk);
+        int64_t chunk = std::min(size - bytes, block == nullptr ? kSendChunk : kTlsBlock);
         if (chunk <= 0)
             break;
-        // Without TLS the kernel sends the file itself; with TLS the mapping is encrypted.
-        last = data_.tls() == nullptr
-                   ? data_.sendFromFile(file.fd(), bytes, static_cast<int>(chunk))
-                   : data_.sendBlock(static_cast<int>(chunk));
+        int readError = 0;
+        if (block == nullptr) {
+            last = data_.sendFromFile(file.fd(), bytes, static_cast<int>(chunk));
+            shortRead = last < 1 && file.currentSize() < bytes + chunk;
+        } else {
+            shortRead = file.read(bytes, block.get(), chunk) < chunk;
+            readError = errno;
+            if (!shortRead) {
+                data_.setSendSource(block.get());
+                last = data_.sendBlock(static_cast<int>(chunk));
+            }
+        }
+        if (shortRead) {
+            last = 0;  // the data connection itself is sound: it is ended as usual
+            const int64_t now = file.currentSize();
+            logExtended(now < bytes + chunk
+                            ? "*** " + path + " shrank to " + std::to_string(now) +
+                                  " bytes while being sent (" + std::to_string(size) +
+                                  " when it began); the upload failed"
+                            : "*** Error reading " + path + ": " + std::strerror(readError) +
+                                  "; the upload failed");
+            break;
+        }
         if (last < 1)
             break;
         bytes += chunk;
-        file.release(bytes);
         noteTransferProgress(progress, bytes, &shown, &marked);
     }
     const bool aborted = session_.abortRequested();
     bool broken = false;
     int reply = closeDataPhase(true, last, bytes, start, &broken);
     data_.setSendSource(nullptr);
-    if (!aborted && !broken && reply / 100 == 2 && !sizeAsAnnounced(bytes, size, 0, "sent")) {
+    if (!aborted && !broken && !shortRead && reply / 100 == 2 &&
+        !sizeAsAnnounced(bytes, size, 0, "sent")) {
         broken = true;
     }
     // What an APPE made of the server's copy is measured where SIZE is offered: a
@@ -304,8 +297,8 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
             measuredWrong = true;
         }
     }
-    const bool failed = aborted || broken || measuredWrong || reply / 100 != 2;
-    if (endTransfer(!aborted && (broken || reply / 100 != 2))) {
+    const bool failed = aborted || broken || measuredWrong || shortRead || reply / 100 != 2;
+    if (endTransfer(!aborted && !shortRead && (broken || reply / 100 != 2))) {
         return countBrokenTransfer(false);
     }
     if (!failed) {
@@ -377,6 +370,60 @@ TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
     return outcome;
 }
 
+UploadJob::WalkStep UploadJob::stepOf(const std::string& full) {
+    struct stat st {};
+    if (::lstat(full.c_str(), &st) != 0) {
+        logExtended("*** Unable to get status for " + full);
+        skipFailed();
+        return WalkStep::Skip;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        // A link is followed only within the tree being sent: one that leads out of it
+        // would send what the tree's owner never put there.
+        char* resolved = ::realpath(full.c_str(), nullptr);
+        if (resolved == nullptr) {
+            logExtended("*** Not a regular file, not sent: " + full + " (a link to nothing)");
+            skipFailed();
+            return WalkStep::Skip;
+        }
+        const std::string target = resolved;
+        std::free(resolved);
+        const bool inside = treeRoot_ == "/" || target == treeRoot_ ||
+                            target.compare(0, treeRoot_.size() + 1, treeRoot_ + "/") == 0;
+        if (!inside) {
+            logExtended("... " + full + " links out of the folder being sent (to " + target +
+                        "); skipped");
+            return WalkStep::Skip;
+        }
+        if (::stat(full.c_str(), &st) != 0) {
+            logExtended("*** Unable to get status for " + full);
+            skipFailed();
+            return WalkStep::Skip;
+        }
+    }
+    if (S_ISDIR(st.st_mode)) {
+        for (const auto& [device, inode] : walkStack_) {
+            if (device == st.st_dev && inode == st.st_ino) {
+                logExtended("... " + full + " leads back into a folder being sent; skipped");
+                return WalkStep::Skip;
+            }
+        }
+        return WalkStep::Folder;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        logExtended("*** Not a regular file, not sent: " + full);
+        skipFailed();
+        return WalkStep::Skip;
+    }
+    return WalkStep::File;
+}
+
+void UploadJob::skipFailed() {
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(exitbit::kPutFailed);
+    }
+}
+
 TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     RemoteEntry existing;
@@ -394,28 +441,34 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
     }
     // The files are named by full path here; the process's current directory, which
     // other threads share, is left alone.
-    std::vector<std::pair<std::string, bool>> children;
+    std::vector<std::string> children;
     if (DIR* dir = ::opendir(path.c_str())) {
         while (dirent* e = ::readdir(dir)) {
             std::string child = e->d_name;
-            if (child == "." || child == "..")
-                continue;
-            struct stat st {};
-            std::string full = path + "/" + child;
-            if (::lstat(full.c_str(), &st) == 0) {
-                children.emplace_back(full, S_ISDIR(st.st_mode));
-            }
+            if (child != "." && child != "..")
+                children.push_back(path + "/" + child);
         }
         ::closedir(dir);
     }
     std::sort(children.begin(), children.end());
+    struct stat own {};
+    const bool walked = ::stat(path.c_str(), &own) == 0;
+    if (walked) {
+        walkStack_.emplace_back(own.st_dev, own.st_ino);
+    }
     TransferOutcome result{code, false};
-    for (const auto& [full, isDirectory] : children) {
+    for (const std::string& full : children) {
         if (session_.abortRequested())
             break;
-        result = isDirectory ? putDirectory(full, options) : sendFile(full, options);
+        const WalkStep step = stepOf(full);
+        if (step == WalkStep::Skip)
+            continue;
+        result = step == WalkStep::Folder ? putDirectory(full, options) : sendFile(full, options);
         if (stopsBatch(result))
             break;
+    }
+    if (walked) {
+        walkStack_.pop_back();
     }
     if (result.code == 421) {
         return result;

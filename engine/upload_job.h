@@ -1,15 +1,19 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/transfer_job.h"
 
 namespace nubo {
 
 // One Put request: local files and folders sent into the directory the request names,
-// each file straight out of a read-only mapping. Resumes the first file with APPE when
-// the session has a broken upload waiting.
+// regular files only (UploadSource). Resumes the first file with APPE when the session
+// has a broken upload waiting. A folder's links are followed only within its tree.
 class UploadJob : public TransferJob {
   public:
     explicit UploadJob(FtpSession& session) : TransferJob(session) {}
@@ -34,6 +38,18 @@ class UploadJob : public TransferJob {
     // STOR was accepted but no data connection came of it: the empty file the server
     // made (or left) is removed, so that nothing takes it for the upload.
     void removeEmptyLeftover(const std::string& name);
+
+    // What a folder upload does with one entry of a folder: sends a file, walks a
+    // folder, or skips it with a line: a link out of the tree being sent (or to a folder
+    // the walk is in already), and anything but a file or folder (with the failure bit).
+    enum class WalkStep { File, Folder, Skip };
+    WalkStep stepOf(const std::string& full);
+    void skipFailed();
+
+    // The real path of the folder being sent, and the folders the walk is in (device,
+    // inode), so that a link inside the tree never leads it round in a loop.
+    std::string treeRoot_;
+    std::vector<std::pair<dev_t, ino_t>> walkStack_;
 };
 
 }  // namespace nubo

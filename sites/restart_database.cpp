@@ -21,6 +21,13 @@ constexpr size_t kFactsSize = 16;
 // After the facts, one byte per slot: the type Smart mode detected for its download.
 constexpr size_t kDetectedOffset =
     kFactsOffset + static_cast<size_t>(RestartDatabase::kSlots) * kFactsSize;
+// From 640 on, 8 bytes per slot name its download's partial file (PartialName): the
+// kind (0, older versions' "NAME.part"; 1, chosen; 2, none made yet), a zero byte, the
+// stem's length (16 bits) and the variant (32 bits). A record of an older version, all
+// zeros here, reads as "NAME.part", the one name those made; a download whose partial
+// file has that name writes zeros too.
+constexpr size_t kPartialOffset = 640;
+constexpr size_t kPartialSize = 8;
 
 int64_t readLe64(const uint8_t* p) {
     return static_cast<int64_t>(static_cast<uint64_t>(readLe32(p)) |
@@ -55,6 +62,10 @@ uint8_t* RestartDatabase::slot(int index) const {
 
 uint8_t* RestartDatabase::facts(int index) const {
     return file_.data() + kFactsOffset + static_cast<size_t>(index) * kFactsSize;
+}
+
+uint8_t* RestartDatabase::partial(int index) const {
+    return file_.data() + kPartialOffset + static_cast<size_t>(index) * kPartialSize;
 }
 
 bool RestartDatabase::open() {
@@ -104,6 +115,7 @@ void RestartDatabase::takeSlotLocked(bool forceNew) {
         writeLe32(slot(chosen), 0);
         std::memset(facts(chosen), 0, kFactsSize);
         slot(0)[kDetectedOffset + static_cast<size_t>(chosen)] = 0;
+        std::memset(partial(chosen), 0, kPartialSize);
     }
     writeLe32(header + kInUseOffset, inUse | 1u << chosen);
     writeLe32(header + kActiveOffset, active | 1u << chosen);
@@ -132,6 +144,7 @@ void RestartDatabase::freeSlot() {
     std::memset(slot(currentSlot_), 0, kSlotSize);
     std::memset(facts(currentSlot_), 0, kFactsSize);
     slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)] = 0;
+    std::memset(partial(currentSlot_), 0, kPartialSize);
     NamedLockGuard guard(lock_);
     uint8_t* header = slot(0);
     uint32_t bit = 1u << currentSlot_;
@@ -217,6 +230,34 @@ char RestartDatabase::detectedType() const {
     return currentSlot_ != 0
                ? static_cast<char>(slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)])
                : 0;
+void RestartDatabase::setPartialName(const PartialName& name) {
+    if (currentSlot_ == 0) {
+        return;
+    }
+    uint8_t* p = partial(currentSlot_);
+    std::memset(p, 0, kPartialSize);
+    if (name.kind != PartialName::Kind::OlderRule) {
+        p[0] = static_cast<uint8_t>(name.kind);
+        p[2] = static_cast<uint8_t>(name.stem);
+        p[3] = static_cast<uint8_t>(name.stem >> 8);
+        writeLe32(p + 4, name.variant);
+    }
+}
+
+PartialName RestartDatabase::partialName() const {
+    if (currentSlot_ == 0) {
+        return {};
+    }
+    const uint8_t* p = partial(currentSlot_);
+    PartialName name;
+    if (p[0] == static_cast<uint8_t>(PartialName::Kind::Chosen)) {
+        name.kind = PartialName::Kind::Chosen;
+        name.stem = static_cast<uint32_t>(p[2] | p[3] << 8);
+        name.variant = readLe32(p + 4);
+    } else if (p[0] == static_cast<uint8_t>(PartialName::Kind::None)) {
+        name = PartialName::none();
+    }
+    return name;
 }
 
 bool RestartDatabase::downloadFinished() const {
@@ -228,7 +269,8 @@ bool RestartDatabase::downloadFinished() const {
     }
     const std::string target = joinPath(folder, name);
     struct stat st {};
-    if (::lstat(partialDownloadPath(target).c_str(), &st) == 0) {
+    const std::string partialPath = partialName().pathFor(target);
+    if (!partialPath.empty() && ::lstat(partialPath.c_str(), &st) == 0) {
         return false;
     }
     if (::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -48,6 +48,9 @@ class RestartDatabase : public RestartRecord {
     // One byte per slot in the header's unused area after the facts.
     void setDetectedType(char type) override;
     char detectedType() const override;
+    // In the header's unused area too, 8 bytes per slot; zeros read as "NAME.part".
+    void setPartialName(const PartialName& name) override;
+    PartialName partialName() const override;
     // The slot's download has been fetched whole since it broke: no partial file waits
     // beside its target, and the target has the server's size where that was kept.
     bool downloadFinished() const;
@@ -55,6 +58,7 @@ class RestartDatabase : public RestartRecord {
   private:
     uint8_t* slot(int index) const;
     uint8_t* facts(int index) const;
+    uint8_t* partial(int index) const;
     void takeSlotLocked(bool forceNew);
 
     std::string folder_;

@@ -274,6 +274,52 @@ TEST_F(TransferPoolTest, AWrongPasswordStaysAWrongPassword) {
     EXPECT_NE(h.logText().find("failed to log in"), std::string::npos);
 }
 
+TEST_F(TransferPoolTest, TheWalkStaysABoundedDistanceAheadOfTheTransfers) {
+    // Folder after folder of small files: listing one is quicker than moving its files,
+    // so a walk without a bound would have the whole tree waiting in memory.
+    constexpr int kFolders = 20, kFiles = 10, kMostQueued = 8;
+    for (int folder = 0; folder < kFolders; ++folder) {
+        char path[64];
+        std::snprintf(path, sizeof path, "/files/wide/d%02d", folder);
+        fs::create_directories(server.root() + path);
+        for (int i = 0; i < kFiles; ++i) {
+            writeFile(server.root() + path + "/f" + std::to_string(i) + ".dat",
+                      contentOf(folder * kFiles + i, 100));
+        }
+    }
+    h.poolMostQueued = kMostQueued;
+    connect();
+    run(test::namedGet(temp.path(), "wide", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/wide", temp.path() + "/wide"),
+              kFolders * kFiles);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+    // Whenever the walk lists a folder, the files it found before and whose transfer has
+    // not begun are at most the bound and what the connections hold in hand.
+    int found = 0;
+    int begun = 0;
+    int farthest = 0;
+    for (const std::string& line : h.log.Lines()) {
+        if (line.rfind("LISTing /files/wide/d", 0) == 0) {
+            farthest = std::max(farthest, found - begun);
+            found += kFiles;
+        } else if (line.find("<RETR f") != std::string::npos) {
+            ++begun;
+        }
+    }
+    EXPECT_EQ(found, kFolders * kFiles);
+    EXPECT_LE(farthest, kMostQueued + 4) << h.logText();
+    EXPECT_NE(h.logText().find("... batch done: 200 of 200 files ended"), std::string::npos);
+
+    // Up again into a folder of its own: the walk that takes files in between goes on
+    // in the folder it was in, and every file lands in its own.
+    fs::create_directories(server.root() + "/files/back");
+    run(PutRequest{"/files/back", {temp.path() + "/wide"}, test::kImage});
+    EXPECT_EQ(expectSameTree(temp.path() + "/wide", server.root() + "/files/back/wide"),
+              kFolders * kFiles);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived | exitbit::kSent) << h.logText();
+    EXPECT_EQ(session->currentRemoteDirectory(), "/files");
+}
+
 class BrokenBatchTest : public TransferPoolTest {
   protected:
     BrokenBatchTest()
@@ -352,6 +398,52 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
                 << relative;
         }
     }
+}
+
+// Files whose partial names would meet, moving at once on several connections: slow
+// data connections keep them all in flight together.
+class CollidingNamesBatchTest : public TransferPoolTest {
+  protected:
+    CollidingNamesBatchTest() : TransferPoolTest({"--rate", "40000", "--list-twice", "dup.dat"}) {}
+    // Downloads the folder `name` of the server's "files" and compares it whole.
+    void expectFetchedWhole(const std::string& name, int files) {
+        run(test::namedGet(temp.path(), name, test::kImage));
+        EXPECT_EQ(expectSameTree(server.root() + "/files/" + name, temp.path() + "/" + name),
+                  files);
+        EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+        for (const auto& item : fs::directory_iterator(temp.path() + "/" + name)) {
+            EXPECT_TRUE(fs::exists(server.root() + "/files/" + name + "/" +
+                                   item.path().filename().string()))
+                << item.path() << " is left behind";
+        }
+    }
+};
+
+TEST_F(CollidingNamesBatchTest, AFileAndItsDotPartNamesakeKeepTheirOwnBytes) {
+    // "x.part" ends first, while "x" still gathers its bytes.
+    fs::create_directories(server.root() + "/files/mirror");
+    writeFile(server.root() + "/files/mirror/x", contentOf(1, 400000));
+    writeFile(server.root() + "/files/mirror/x.part", contentOf(2, 100000));
+    connect();
+    expectFetchedWhole("mirror", 2);
+}
+
+TEST_F(CollidingNamesBatchTest, LongNamesSharingTheirStartGetPartialFilesOfTheirOwn) {
+    fs::create_directories(server.root() + "/files/long");
+    const std::string common(250, 'n');
+    writeFile(server.root() + "/files/long/" + common + "aaaaa", contentOf(3, 300000));
+    writeFile(server.root() + "/files/long/" + common + "bbbbb", contentOf(4, 300001));
+    connect();
+    expectFetchedWhole("long", 2);
+}
+
+TEST_F(CollidingNamesBatchTest, ANameListedTwiceIsFetchedOnce) {
+    fs::create_directories(server.root() + "/files/twice");
+    writeFile(server.root() + "/files/twice/dup.dat", contentOf(5, 300000));
+    writeFile(server.root() + "/files/twice/other.dat", contentOf(6, 100000));
+    connect();
+    expectFetchedWhole("twice", 2);
+    EXPECT_EQ(countLines(h.log.Lines(), "<RETR dup.dat"), 1) << h.logText();
 }
 
 }  // namespace

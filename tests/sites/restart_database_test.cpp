@@ -169,6 +169,56 @@ TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlon
     EXPECT_EQ(next.detectedType(), 0);
 }
 
+TEST_F(RestartDatabaseTest, APartialFilesNameLivesInTheHeaderAndOlderRecordsReadAsDotPart) {
+    const std::string folderOnDisk = temp.path() + "/files";
+    std::filesystem::create_directories(folderOnDisk);
+    {
+        RestartDatabase db(folder);
+        db.takeSlot(false);
+        ASSERT_EQ(db.currentSlot(), 1);
+        // A record as older versions wrote it: zeros, the one name they made.
+        EXPECT_EQ(db.partialName(), PartialName{});
+        db.setField(RestartRecord::kOperation, "Gi");
+        db.setField(RestartRecord::kRemoteFile, "x");
+        db.setField(RestartRecord::kLocalPath, folderOnDisk);
+        db.setInProgress(1);
+        const PartialName chosen{PartialName::Kind::Chosen, 3, 1};
+        db.setPartialName(chosen);
+        EXPECT_EQ(db.partialName(), chosen);
+        const std::vector<char> bytes = fileBytes();
+        // Slot 1's name: the header's bytes 648-655; the slots keep their layout.
+        EXPECT_EQ(bytes[648], 1);
+        EXPECT_EQ(bytes[650], 1);
+        EXPECT_EQ(bytes[652], 3);
+        EXPECT_EQ(bytes[640], 0) << "slot 0 is the header: nothing of its own";
+        EXPECT_STREQ(bytes.data() + 1024 + 4, "Gi");
+        EXPECT_STREQ(bytes.data() + 1024 + 508, "x");
+        // The partial file it names waits beside the target: the download is not done,
+        // whatever else lies there.
+        test::writeFile(folderOnDisk + "/x", "a whole copy");
+        test::writeFile(folderOnDisk + "/x.part", "somebody's file");
+        test::writeFile(folderOnDisk + "/x.3.part", "partial");
+        EXPECT_FALSE(db.downloadFinished());
+        std::filesystem::remove(folderOnDisk + "/x.3.part");
+        EXPECT_TRUE(db.downloadFinished());
+        // "NAME.part" is written as zeros; no partial file at all is a kind of its own.
+        db.setPartialName(PartialName::none());
+        EXPECT_EQ(db.partialName(), PartialName::none());
+        db.setPartialName(PartialName::candidate("x", 0, 255));
+        EXPECT_EQ(fileBytes()[648], 0);
+        EXPECT_FALSE(db.downloadFinished()) << "x.part";
+        db.setPartialName(PartialName{PartialName::Kind::Chosen, 3, 1});
+    }
+    // Adopted with the slot, cleared when the slot is freed.
+    RestartDatabase next(folder);
+    next.takeSlot(false);
+    ASSERT_EQ(next.currentSlot(), 1);
+    EXPECT_EQ(next.partialName(), (PartialName{PartialName::Kind::Chosen, 3, 1}));
+    next.freeSlot();
+    next.takeSlot(false);
+    EXPECT_EQ(next.partialName(), PartialName{});
+}
+
 TEST_F(RestartDatabaseTest, TwoInstancesGetTwoSlots) {
     RestartDatabase mine(folder);
     mine.takeSlot(false);

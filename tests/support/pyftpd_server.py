@@ -14,6 +14,7 @@ import time
 import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
@@ -178,6 +179,8 @@ def main():
                              "(as proftpd's MaxClientsPerHost does)")
     parser.add_argument("--refuse-retr", default="",
                         help="answer RETR of this file name with 550")
+    parser.add_argument("--list-twice", default="",
+                        help="listings name this file twice, as a broken server's may")
     parser.add_argument("--log-commands", action="store_true",
                         help="log every command and reply, so a test can follow the dialogue")
     args = parser.parse_args()
@@ -260,6 +263,17 @@ def main():
                 return super().ftp_RETR(file)
 
         handler = RefusingRetr
+    if args.list_twice:
+        twice = args.list_twice
+
+        class ListingTwice(AbstractedFS):
+            def listdir(self, path):
+                names = super().listdir(path)
+                return names + [name for name in names if name == twice]
+
+            listdirinfo = listdir
+
+        handler.abstracted_fs = ListingTwice
     if args.no_feat:
         handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "FEAT"}
 

@@ -30,6 +30,7 @@ SessionContext SessionHarness::context() {
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.poolRetryDelaysMs = poolRetryDelaysMs;
+    c.poolMostQueued = poolMostQueued;
     // What a pool learned is known to the next session, as the settings carry it
     // from one run to the next.
     c.knownConnectionLimit = learnedLimit;

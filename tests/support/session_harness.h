@@ -51,6 +51,8 @@ class SessionHarness {
     // A batch's connections, and the waits before a broken file's next tries.
     int simultaneousTransfers = 1;
     std::vector<int> poolRetryDelaysMs{100, 200, 400};
+    // The files a pool lets wait before its walk takes some itself (0: the pool's own).
+    int poolMostQueued = 0;
     // The limit a pool learned of the host (0: none).
     std::atomic<int> learnedLimit{0};
 };
