@@ -45,15 +45,12 @@ class MemoryRestartRecord : public RestartRecord {
     }
     void setDetectedType(char type) override { detected_ = type; }
     char detectedType() const override { return detected_; }
-    void clear() {
-        inProgress_ = 0;
-        hasFacts_ = false;
-        detected_ = 0;
     void setPartialName(const PartialName& name) override { partial_ = name; }
     PartialName partialName() const override { return partial_; }
     void clear() {
         inProgress_ = 0;
         hasFacts_ = false;
+        detected_ = 0;
         partial_ = PartialName::none();
     }
 

@@ -202,10 +202,9 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     int connected = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (connected != FtpSession::kDataOpen) {
         localPath_ = path;
-        if (!append && opened == FtpSession::kDataFailed &&
+        if (!append && connected == FtpSession::kDataFailed &&
             session_.connector().lastFailureAfterAcceptance())
             removeEmptyLeftover(name);
-        return opened == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
         return connected == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
                    ? session_.countTransfer(ControlChannel::kLocalFailure, false)
                    : countLostSetUp(false, connected == FtpSession::kDataControlLost);

@@ -1,5 +1,8 @@
 #include "platform/shortcut_folder_rule.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -52,6 +55,30 @@ std::string hiddenPart(const std::string& relative) {
     return {};
 }
 
+// The first existing folder from base down along rest that someone else could change,
+// or "". Files are written by path after the check: a folder another user may rename
+// or replace could become a link in between. A sticky folder keeps each name to its
+// owner, so it is safe when the names below it are the user's.
+std::string changeableByOthers(const std::string& base, const std::string& rest) {
+    std::string path = base;
+    size_t start = 0;
+    for (;;) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0)
+            return {};  // not made yet: it will be the user's
+        const bool othersWrite = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+        if ((st.st_uid != ::getuid() && st.st_uid != 0) || (othersWrite && !(st.st_mode & S_ISVTX)))
+            return path;
+        if (start >= rest.size())
+            return {};
+        size_t end = rest.find('/', start);
+        if (end == std::string::npos)
+            end = rest.size();
+        path += "/" + rest.substr(start, end - start);
+        start = end + 1;
+    }
+}
+
 }  // namespace
 
 ShortcutFolderRule::ShortcutFolderRule(std::string home, std::vector<std::string> volumes)
@@ -86,16 +113,29 @@ bool ShortcutFolderRule::allows(const std::string& folder, std::string* reason) 
     if (!home.empty() && home != "/" && below(real, home, &rest)) {
         const std::string hidden = hiddenPart(rest);
         if (hidden.empty())
-            return true;
+            return notChangeable(home, rest, led, reason);
         *reason = led + "in a hidden folder of the home (" + hidden + ")";
         return false;
     }
     for (const std::string& volume : volumes_) {
         const std::string mounted = realPath(volume);
         if (!mounted.empty() && below(real, mounted, &rest) && !rest.empty())
-            return true;
+            return notChangeable(mounted + "/" + rest.substr(0, rest.find('/')),
+                                 rest.find('/') == std::string::npos
+                                     ? std::string()
+                                     : rest.substr(rest.find('/') + 1),
+                                 led, reason);
     }
     *reason = led + "outside the home and the mounted volumes";
+    return false;
+}
+
+bool ShortcutFolderRule::notChangeable(const std::string& base, const std::string& rest,
+                                       const std::string& led, std::string* reason) {
+    const std::string open = changeableByOthers(base, rest);
+    if (open.empty())
+        return true;
+    *reason = led + "in a folder other users can change (" + open + ")";
     return false;
 }
 

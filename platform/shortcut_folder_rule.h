@@ -9,7 +9,9 @@ namespace nubo {
 // anywhere (an archive, a download, a share), so its folder is taken only when it lies
 // in the user's home outside every hidden folder (no part of it below the home starts
 // with "."), or on a mounted volume; judged where it really leads, every symbolic link
-// followed. Plain C++: the desktop handlers resolve shortcut folders too.
+// followed, and only when no other user could change a folder on the way (and so swap it
+// for a link before the files are written). Plain C++: the desktop handlers resolve
+// shortcut folders too.
 class ShortcutFolderRule {
   public:
     // home: the user's home; volumes: the folders removable and other volumes are
@@ -28,6 +30,11 @@ class ShortcutFolderRule {
     bool allows(const std::string& folder, std::string* reason) const;
 
   private:
+    // True when no existing folder from base down along rest can be changed by another
+    // user (else *reason says which, after led).
+    static bool notChangeable(const std::string& base, const std::string& rest,
+                              const std::string& led, std::string* reason);
+
     std::string home_;
     std::vector<std::string> volumes_;
 };

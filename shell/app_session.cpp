@@ -46,6 +46,8 @@ void AppSession::start() {
         log_.AppendLine("*** " + request_.shortcutRefusal);
     if (!request_.folderRefusal.empty())
         log_.AppendLine("*** " + request_.folderRefusal);
+    if (!request_.folderNote.empty())
+        log_.AppendLine(request_.folderNote);
     if ((request_.flags & CommandLineRequest::kRegisterFailed) == 0) {
         StartUp::refreshOpenCommand(config_.GetString("AppFile"));
     }

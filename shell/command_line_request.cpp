@@ -171,11 +171,18 @@ void CommandLineRequest::applyArgument(const std::string& value,
 void CommandLineRequest::vetShortcutFolder(const ShortcutFolderRule& rule,
                                            const std::function<std::string()>& downloads) {
     std::string reason;
+    if (fromShortcut() && slot(1).empty() && mode >= kTransferListed) {
+        // Never the folder the file manager happens to stand in.
+        setSlot(1, downloads());
+        folderNote = "... the shortcut names no folder; files go to " + slot(1);
+        return;
+    }
     if (!folderFromShortcut_ || slot(1).empty() || rule.allows(slot(1), &reason))
         return;
     const std::string folder = downloads();
-    folderRefusal = "The shortcut's folder " + slot(1) + " is not used: it " + reason +
-                    "; files go to " + folder;
+    const std::string refused = "The shortcut's folder " + slot(1) + " is not used: it " + reason;
+    folderRefusal = refused + "; files go to " + folder;
+    folderQuestion = refused + ".\n\nTransfer into " + folder + " instead?";
     setSlot(1, folder);
     folderFromShortcut_ = false;
 }

@@ -97,6 +97,11 @@ class CommandLineRequest {
     std::string shortcutRefusal;
     // Why the shortcut's folder was not used; empty when it was.
     std::string folderRefusal;
+    // A transfer started on a shortcut that names no folder goes to the downloads
+    // folder, and this log line says so.
+    std::string folderNote;
+    // The window's question before a transfer into the downloads folder instead.
+    std::string folderQuestion;
 
   private:
     void setSlot(size_t index, const std::string& text);

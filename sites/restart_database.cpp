@@ -230,6 +230,8 @@ char RestartDatabase::detectedType() const {
     return currentSlot_ != 0
                ? static_cast<char>(slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)])
                : 0;
+}
+
 void RestartDatabase::setPartialName(const PartialName& name) {
     if (currentSlot_ == 0) {
         return;

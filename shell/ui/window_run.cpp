@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -104,27 +105,32 @@ int WindowRun::run(int& argc, char** argv) {
     // What a terminal run writes on its log about the shortcut it was started on, the
     // window shows as well. A transfer whose shortcut folder was refused waits for the
     // user to accept the downloads folder instead.
-    std::string notice = request_.shortcutRefusal;
-    if (!request_.folderRefusal.empty())
-        notice += (notice.empty() ? "" : "\n\n") + request_.folderRefusal;
     const bool ask = !request_.folderRefusal.empty() &&
                      request_.mode >= CommandLineRequest::kTransferListed &&
                      !request_.slot(0).empty();
+    std::string notice = request_.shortcutRefusal;
+    const std::string& folderText = ask ? request_.folderQuestion : request_.folderRefusal;
+    if (!folderText.empty())
+        notice += (notice.empty() ? "" : "\n\n") + folderText;
     if (!notice.empty()) {
         auto* box =
-            new QMessageBox(QMessageBox::Warning, "Nubo PRO",
-                            QString::fromStdString(
-                                ask ? notice + "\n\nTransfer with the downloads folder?" : notice),
+            new QMessageBox(QMessageBox::Warning, "Nubo PRO", QString::fromStdString(notice),
                             ask ? QMessageBox::Yes | QMessageBox::Cancel : QMessageBox::Ok, &sheet);
         box->setObjectName("shortcutNotice");
         box->setAttribute(Qt::WA_DeleteOnClose);
         if (ask) {
+            box->button(QMessageBox::Yes)->setText("&Transfer");
             QObject::connect(box, &QMessageBox::finished, &sheet, [&, box](int) {
                 if (box->clickedButton() == box->button(QMessageBox::Yes)) {
                     connect();
-                } else {
-                    log.AppendLine("... transfer cancelled: the shortcut's folder was not used");
+                    return;
                 }
+                // Nothing was transferred: the run ends as a transfer run that failed.
+                log.AppendLine("... transfer cancelled: the shortcut's folder was not used");
+                const bool put = request_.mode == CommandLineRequest::kPutNames ||
+                                 request_.mode == CommandLineRequest::kTransferListed;
+                outlets.AddExitBits(put ? exitbit::kPutFailed : exitbit::kGetFailed);
+                exitSequence();
             });
         }
         box->open();

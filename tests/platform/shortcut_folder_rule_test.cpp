@@ -71,5 +71,22 @@ TEST_F(ShortcutFolderRuleTest, ARelativeFolderBelongsToTheShortcutsOwnFolder) {
     EXPECT_EQ(ShortcutFolderRule::resolve(shortcut, ""), "");
 }
 
+// Files are written by path after the check: a folder someone else may rename could be
+// swapped for a link in between, so it is not used.
+TEST_F(ShortcutFolderRuleTest, AFolderOtherUsersCanChangeIsRefused) {
+    fs::permissions(home + "/archive", fs::perms::all);
+    EXPECT_EQ(why(home + "/archive/x"),
+              "lies in a folder other users can change (" + home + "/archive)");
+    EXPECT_EQ(why(home + "/archive/not made yet"),
+              "lies in a folder other users can change (" + home + "/archive)");
+    fs::permissions(root + "/media/usb", fs::perms::all);
+    EXPECT_EQ(why(root + "/media/usb/.hidden"),
+              "lies in a folder other users can change (" + root + "/media/usb)");
+    // Sticky: every name in it stays its owner's, as in /tmp.
+    fs::permissions(home + "/archive", fs::perms::all | fs::perms::sticky_bit);
+    EXPECT_EQ(why(home + "/archive/x"), "allowed");
+    EXPECT_EQ(why(home + "/Downloads/in"), "allowed");
+}
+
 }  // namespace
 }  // namespace nubo

@@ -84,6 +84,20 @@ TEST_F(NuboproShortcutTest, ARelativeFolderBelongsToTheShortcut) {
     EXPECT_EQ(run.errorText.find("is not used"), std::string::npos) << run.errorText;
 }
 
+// A shortcut without a folder never sends files to the folder the run was started in
+// (a file manager's, wherever it stands): they go to the downloads folder.
+TEST_F(NuboproShortcutTest, AShortcutWithoutAFolderUsesTheDownloadsFolder) {
+    shortcut("");
+    const ProgramResult run =
+        test::runNubopro(home, {"-o", "unpacked/archive/site.nubo", "-g", "evil.desktop"}, 60);
+    EXPECT_EQ(run.exitCode, 0) << run.errorText;
+    EXPECT_TRUE(fs::exists(downloads() + "/evil.desktop")) << run.errorText;
+    EXPECT_FALSE(fs::exists(home.work() + "/evil.desktop"));
+    EXPECT_NE(run.errorText.find("... the shortcut names no folder; files go to " + downloads()),
+              std::string::npos)
+        << run.errorText;
+}
+
 // A shortcut names its host, which can be anyone's: the netrc's "default" login is
 // never handed to it (over ftp:// in clear), only a "machine" entry that names it.
 TEST_F(NuboproShortcutTest, ARunOnAShortcutGetsNoNetrcDefaultLogin) {
