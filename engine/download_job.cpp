@@ -644,6 +644,9 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
                                           const TransferOptions& options) {
     const std::string startDirectory = session_.currentRemoteDirectory();
     const std::string remote = entry.changeDirectoryName();
+    if (!FtpSession::fitsReplyLine(joinPath(startDirectory, remote))) {
+        return refuseTooDeep(joinPath(startDirectory, remote), true);
+    }
     // Listed afresh even when the view has the folder cached: Update-ONLY and the files
     // chosen must be what the server has now.
     int code = session_.changeDirectory(&remote, DirectoryFlags{.noHistory = true, .fresh = true});

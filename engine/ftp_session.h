@@ -113,6 +113,14 @@ class FtpSession {
     int makeDirectory(const MakeDirectoryRequest& request);
     int renameRemote(const RenameRequest& request);
 
+    // CWD to a directory, the reply's code text in *code. A path longer than a command
+    // line is entered a piece at a time (the first from the root, each ending at a
+    // "/"); when one is refused the session goes back where it was.
+    int changeWorkingDirectory(const std::string& path, std::string* code = nullptr);
+    // Whether PWD's reply can hold a directory of that path: a deeper one's reply would
+    // be longer than a reply line, and the control connection would not survive it.
+    static bool fitsReplyLine(const std::string& path);
+
     // ---- a pool's connection (worker thread) ----
     // CWD to an absolute directory, nothing listed; the reply code.
     int enterDirectoryOnly(const std::string& path);

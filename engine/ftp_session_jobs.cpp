@@ -32,8 +32,7 @@ TransferOutcome FtpSession::getFile(const RemoteEntry& entry, const std::string&
 }
 
 int FtpSession::enterDirectoryOnly(const std::string& path) {
-    control_.sendCommand("CWD", path);
-    const int code = control_.readReply();
+    const int code = changeWorkingDirectory(path);
     if (code / 100 == 2) {
         currentRemoteDirectory_ = path;
     }

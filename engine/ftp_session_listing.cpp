@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,20 +42,21 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
         }
         return listDirectory(".", flags);
     }
+    std::string code;
+    int reply = 0;
     if (path != nullptr && !path->empty()) {
         if (*path == currentRemoteDirectory_) {
             logExtended("... skipping [extra] CWD to " + *path);
             return 257;
         }
         setStatus("CD " + *path);
-        control_.sendCommand("CWD", *path);
+        reply = changeWorkingDirectory(*path, &code);
     } else if (path == nullptr) {
         setStatus("CD ..");
         control_.sendCommand("CDUP");
+        reply = control_.readReply(nullptr, &code);
     }
     if (path == nullptr || !path->empty()) {
-        std::string code;
-        int reply = control_.readReply(nullptr, &code);
         setStatus({});
         if (flags.tryParent) {
             urlFolderMissing_ = code[0] != '2';
@@ -72,8 +74,7 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
             if (separator != std::string::npos && separator > 0) {
                 std::string parent = path->substr(0, separator);
                 setStatus("CD " + parent);
-                control_.sendCommand("CWD", parent);
-                reply = control_.readReply(nullptr, &code);
+                reply = changeWorkingDirectory(parent, &code);
                 setStatus({});
                 if (code[0] != '2') {
                     if (view() != nullptr)
@@ -86,7 +87,7 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
 
     std::string pwdLine;
     control_.sendCommand("PWD");
-    int reply = control_.readReply(&pwdLine);
+    reply = control_.readReply(&pwdLine);
     if (reply != 257) {
         return reply;
     }
@@ -109,6 +110,54 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
         writeRestartField(RestartRecord::kRemoteDir, directory);
     }
     return result;
+}
+
+int FtpSession::changeWorkingDirectory(const std::string& path, std::string* code) {
+    constexpr size_t kRoom = ControlChannel::kMaxCommandLength - 4;  // after "CWD "
+    std::string replyCode;
+    if (path.size() <= kRoom || path[0] != '/') {
+        control_.sendCommand("CWD", path);
+        const int reply = control_.readReply(nullptr, &replyCode);
+        if (code != nullptr)
+            *code = replyCode;
+        return reply;
+    }
+    int reply = 0;
+    bool moved = false;
+    for (size_t at = 0; at < path.size();) {
+        size_t end = std::min(path.size(), at + kRoom);
+        if (end < path.size()) {
+            const size_t slash = path.rfind('/', end);
+            // A single name longer than a command line is sent whole, and refused.
+            end = slash != std::string::npos && slash > at ? slash : path.size();
+        }
+        const std::string piece = at == 0 ? path.substr(0, end) : path.substr(at + 1, end - at - 1);
+        if (piece.empty()) {
+            break;  // a "/" at the end
+        }
+        control_.sendCommand("CWD", piece);
+        reply = control_.readReply(nullptr, &replyCode);
+        if (replyCode[0] != '2') {
+            break;
+        }
+        moved = true;
+        at = end;
+    }
+    if (replyCode[0] != '2' && moved && reply != 421 && currentRemoteDirectory_ != path) {
+        changeWorkingDirectory(currentRemoteDirectory_);  // not left half way
+    }
+    if (code != nullptr)
+        *code = replyCode;
+    return reply;
+}
+
+bool FtpSession::fitsReplyLine(const std::string& path) {
+    // "257 "PATH" is the current directory.": a quote in the path is doubled, and the
+    // server's words after it are given room.
+    constexpr size_t kWordsRoom = 64;
+    const size_t quoted =
+        path.size() + static_cast<size_t>(std::count(path.begin(), path.end(), '"'));
+    return quoted + 6 + kWordsRoom < static_cast<size_t>(ControlChannel::kReplyLineCapacity);
 }
 
 int FtpSession::listToFile(const ListToFileRequest& request) {

@@ -22,9 +22,8 @@ int FtpSession::enterRequestDirectory(const std::string& directory, std::vector<
     // A plain CWD: the remote view keeps showing what it shows, and its listing is not
     // the one the request is checked against.
     setStatus("CD " + directory);
-    control_.sendCommand("CWD", directory);
     std::string code;
-    const int reply = control_.readReply(nullptr, &code);
+    const int reply = changeWorkingDirectory(directory, &code);
     setStatus({});
     if (code[0] != '2') {
         logExtended("*** Unable to enter " + directory);
@@ -62,9 +61,8 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
         return;
     }
     setStatus("CD " + visit.previous);
-    control_.sendCommand("CWD", visit.previous);
     std::string code;
-    control_.readReply(nullptr, &code);
+    changeWorkingDirectory(visit.previous, &code);
     setStatus({});
     if (code[0] != '2') {
         logExtended("*** Unable to return to " + visit.previous);

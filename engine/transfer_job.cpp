@@ -251,6 +251,14 @@ TransferOutcome TransferJob::countBrokenTransfer(bool isGet) {
     return session_.countTransfer(421, isGet);
 }
 
+TransferOutcome TransferJob::refuseTooDeep(const std::string& remotePath, bool isGet) {
+    logExtended("*** Too deep for the control connection's lines, not transferred: " + remotePath);
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
+    }
+    return {ControlChannel::kLocalFailure, false};
+}
+
 void TransferJob::askExactFacts(RemoteEntry* entry) {
     if ((entry->flags & RemoteEntry::kExactTime) || session_.cancelled()) {
         return;

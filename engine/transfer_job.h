@@ -107,6 +107,9 @@ class TransferJob {
     static constexpr int kMdtmWindow = 64;
     // SIZE of a remote file in the current type; -1 when not offered or refused.
     int64_t askSize(const std::string& name);
+    // A folder of a tree too deep for PWD's reply: its branch fails (logged, with the
+    // failure bit of the direction) and the batch goes on.
+    TransferOutcome refuseTooDeep(const std::string& remotePath, bool isGet);
     // After one name of a batch: a stopping outcome or 421 ends it.
     static bool stopsBatch(const TransferOutcome& outcome) {
         return outcome.stopsBatch || outcome.code == 421;

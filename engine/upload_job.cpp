@@ -425,6 +425,9 @@ void UploadJob::skipFailed() {
 
 TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
+    if (!FtpSession::fitsReplyLine(joinPath(session_.currentRemoteDirectory(), name))) {
+        return refuseTooDeep(joinPath(session_.currentRemoteDirectory(), name), false);
+    }
     RemoteEntry existing;
     if (!session_.listedEntry(name, &existing)) {
         int code = session_.makeDirectory(MakeDirectoryRequest{{}, name});
