@@ -14,8 +14,8 @@ namespace nubo::test {
 //
 // Blind, for FTP over TLS: the control connection passes unread, and the relay listens
 // on 127.0.0.1 on the server's own passive ports (the server on another loopback
-// address, naming 127.0.0.1 in its replies); cuts count the bytes going one way, and
-// the control drop comes with a data connection's first bytes from the client.
+// address, naming 127.0.0.1 in its replies); cuts count the bytes going one way, and a
+// control connection is dropped once a file's data connection is under way (minCut).
 class FaultRelay {
   public:
     struct Odds {

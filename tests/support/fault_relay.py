@@ -19,9 +19,10 @@ direction:
   - a data connection is cut once more than a random number of bytes (at least
     --min-cut, beyond the handshake and any listing) went the way given by --cut-way:
     "down" server to client, "up" client to server;
-  - the control connection whose server spoke last is dropped when the client sends its
-    first bytes on a data connection (its TLS handshake, which follows the transfer
-    command's 1xx reply).
+  - a control connection is dropped during a transfer: the one whose server spoke last
+    when the client sent its first bytes on the data connection (its TLS handshake,
+    which follows the transfer command's 1xx reply), once that data connection has
+    carried more than --min-cut bytes the way of the cuts (a file, not a listing).
 
 Every fault it played is written to the fault file as one line ("data-close 12345",
 "data-reset 678", "control-drop"), so a soak can count them. Writes the port it listens
@@ -136,22 +137,26 @@ class DataLink:
     def before_block(self, source):
         """Called before a block from source is passed on."""
 
+    def after_moved(self):
+        """Called when bytes the cut counts went on."""
+
     def on_block(self, source, block):
         self.before_block(source)
         sink = self.other(source)
-        if source is not self.cut_source or self.plan is None:
+        if source is not self.cut_source:
             sink.sendall(block)
             return True
-        at, reset = self.plan
-        if self.moved + len(block) <= at:
-            sink.sendall(block)
-            self.moved += len(block)
-            return True
-        sink.sendall(block[: at - self.moved])
-        self.faults.record(("data-reset " if reset else "data-close ") + str(at))
-        close_quietly(sink, reset=reset)
-        close_quietly(source, reset=True)
-        return False
+        if self.plan is not None and self.moved + len(block) > self.plan[0]:
+            at, reset = self.plan
+            sink.sendall(block[: at - self.moved])
+            self.faults.record(("data-reset " if reset else "data-close ") + str(at))
+            close_quietly(sink, reset=reset)
+            close_quietly(source, reset=True)
+            return False
+        sink.sendall(block)
+        self.moved += len(block)
+        self.after_moved()
+        return True
 
 
 class ClearDataLink(DataLink):
@@ -277,13 +282,16 @@ class BlindControls:
         with self.lock:
             self.spoke.pop(control, None)
 
-    def take_last_spoken(self):
+    def last_spoken(self):
         with self.lock:
             if not self.spoke:
                 return None
-            control = max(self.spoke, key=self.spoke.get)
-            del self.spoke[control]
-            return control
+            return max(self.spoke, key=self.spoke.get)
+
+    def take(self, control):
+        """True when the control connection was still open: it is no longer listed."""
+        with self.lock:
+            return self.spoke.pop(control, None) is not None
 
 
 class BlindControl:
@@ -324,24 +332,33 @@ class BlindControl:
 
 
 class BlindDataLink(DataLink):
-    """A data connection on one of the server's passive ports: the cut is planned when
-    it is accepted, the control drop played on the client's first bytes."""
+    """A data connection on one of the server's passive ports. The cut is planned when
+    it is accepted. A control drop is aimed when the client sends its first bytes (its
+    TLS handshake, right after the transfer command's 1xx reply) at the control
+    connection whose server spoke last, and played once the data connection has carried
+    more than --min-cut bytes the way the cuts count: a file is on its way, not a
+    listing."""
 
     def __init__(self, faults, client, server, cut_up, controls):
         super().__init__(faults, client, server)
         self.cut_source = client if cut_up else server
         self.plan = faults.cut_plan()
         self.controls = controls
-        self.drop_control = faults.chance(faults.control_drop)
+        self.drop_armed = faults.chance(faults.control_drop)
+        self.drop_target = None
 
     def before_block(self, source):
-        if not self.drop_control or source is not self.client:
+        if self.drop_armed and source is self.client:
+            self.drop_armed = False
+            self.drop_target = self.controls.last_spoken()
+
+    def after_moved(self):
+        if self.drop_target is None or self.moved <= self.faults.min_cut:
             return
-        self.drop_control = False
-        control = self.controls.take_last_spoken()
-        if control is not None:
+        if self.controls.take(self.drop_target):
             self.faults.record("control-drop")
-            control.drop()
+            self.drop_target.drop()
+        self.drop_target = None
 
 
 def listen(host, port, backlog):
