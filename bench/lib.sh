@@ -50,3 +50,65 @@ best_of3() {
 }
 ratio() { echo "scale=2; $1 / $2" | bc -l; }
 best() { printf '%s\n' "$@" | sort -g | head -1; }
+
+# write_proftpd_conf FILE PORT BASE [PEM]: a proftpd in the foreground on 127.0.0.1:PORT
+# for one user, "nubo" (password "nubo-secret", as the current user), whose home and root
+# (chrooted when run as root) is BASE/root, its password and group files, scoreboard and
+# logs in BASE. With PEM it requires FTP over TLS (mod_tls, TLS 1.3 only) for logins and
+# data, and data connections that resume the control connection's session (its
+# default). proftpd is Debian's or the copy scripts/install-deps unpacks.
+proftpd_program() {
+  local p
+  for p in /usr/sbin/proftpd /opt/nubo-peers/usr/sbin/proftpd; do
+    [ -x "$p" ] && { echo "$p"; return; }
+  done
+  return 1
+}
+write_proftpd_conf() {
+  local conf=$1 port=$2 base=$3 pem=${4:-} program modules
+  program=$(proftpd_program)
+  modules="$(dirname "$(dirname "$program")")/lib/proftpd"
+  printf 'nubo:%s:%s:%s::%s:/bin/sh\n' "$(openssl passwd -5 -salt nubobench nubo-secret)" \
+    "$(id -u)" "$(id -g)" "$base/root" > "$base/passwd"
+  printf 'nubo:x:%s:nubo\n' "$(id -g)" > "$base/group"
+  chmod 600 "$base/passwd" "$base/group"
+  cat > "$conf" <<CONF
+ServerType standalone
+ServerName "nubo bench"
+DefaultServer on
+Port $port
+DefaultAddress 127.0.0.1
+SocketBindTight on
+UseIPv6 off
+User $(id -un)
+Group $(id -gn)
+PidFile $base/proftpd-$port.pid
+ScoreboardFile $base/proftpd-$port.scoreboard
+SystemLog $base/proftpd-$port.log
+TransferLog none
+WtmpLog off
+UseReverseDNS off
+DelayEngine off
+MaxInstances 60
+Umask 022
+AllowOverwrite on
+AuthOrder mod_auth_file.c
+AuthUserFile $base/passwd
+AuthGroupFile $base/group
+RequireValidShell off
+CONF
+  if [ "$(id -u)" -eq 0 ]; then printf 'RootLogin on\nDefaultRoot ~\n' >> "$conf"; fi
+  if [ -n "$pem" ]; then
+    cat >> "$conf" <<CONF
+ModulePath $modules
+LoadModule mod_tls.c
+TLSEngine on
+TLSLog $base/tls-$port.log
+TLSProtocol TLSv1.3
+TLSRSACertificateFile $pem
+TLSRSACertificateKeyFile $pem
+TLSRequired on
+TLSVerifyClient off
+CONF
+  fi
+}

@@ -76,6 +76,7 @@ void DataConnector::sendRestart(int64_t* restOffset) {
 
 int DataConnector::open(const std::string& command, int64_t* restOffset, std::string* lastLine) {
     networkFailure_ = false;
+    failedAfterAcceptance_ = false;
     if (passive_ && route_.type == ProxyType::FtpProxy) {
         logExtended("... PASSIVE not valid with FTP proxy server; using PORT");
         passive_ = false;
@@ -212,6 +213,7 @@ int DataConnector::abandonCommand(int code, std::string* lastLine) {
         code = control_.readReply(lastLine);
     }
     if (isPreliminary(code)) {
+        failedAfterAcceptance_ = true;
         code = abortStalledTransfer();
     }
     return code == 421 ? kControlLost : kFailed;
@@ -336,6 +338,7 @@ int DataConnector::secure(int opened) {
     }
     data_.close();
     // The server has taken the command: its final reply says the transfer failed.
+    failedAfterAcceptance_ = true;
     const int code = control_.readReply();
     return code == 421 ? kControlLost : kFailed;
 }

@@ -52,6 +52,9 @@ class DataConnector {
     // The last open failed on the network (no connection, or it broke before the
     // transfer began), not by the server's refusal.
     bool lastFailureWasNetwork() const { return networkFailure_; }
+    // The last open failed after the server had accepted the command (its 1xx reply):
+    // a server taking an upload may have made (or emptied) the file already.
+    bool lastFailureAfterAcceptance() const { return failedAfterAcceptance_; }
 
   private:
     void logExtended(const std::string& text);
@@ -85,6 +88,7 @@ class DataConnector {
     bool epsvTried_ = false;        // EPSV was tried once after PASV was refused
     bool protected_ = false;
     bool networkFailure_ = false;
+    bool failedAfterAcceptance_ = false;
 };
 
 }  // namespace nubo

@@ -5,16 +5,31 @@
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
+#include <fcntl.h>
+#include <poll.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+
+#include "engine/monotonic_clock.h"
+#include "engine/tls_session_store.h"
 
 namespace nubo {
 
 namespace {
 
+// How long an upload's close waits for a TLS 1.3 ticket still on its way, beyond twice the
+// handshake's time from the handshake's end: a server sends it as soon as the handshake
+// is done, so it arrives about one round trip later.
+constexpr int64_t kTicketWaitMs = 50;
+
+}  // namespace
+
 // One client context for the process: TLS 1.2 as the floor, the system's trust store,
-// session tickets and a session cache kept by us (per channel) for data connections.
-SSL_CTX* clientContext() {
+// session tickets, and every session handed to the channel that received it (per server
+// in TlsSessionStore) rather than to OpenSSL's cache.
+SSL_CTX* TlsChannel::context() {
     static SSL_CTX* context = [] {
         // OpenSSL writes with write(), not send(MSG_NOSIGNAL): a connection the server
         // closed must be an error code, not a signal that ends the process.
@@ -28,7 +43,9 @@ SSL_CTX* clientContext() {
                                  "TLS_CHACHA20_POLY1305_SHA256");
         SSL_CTX_set_default_verify_paths(made);
         SSL_CTX_set_verify(made, SSL_VERIFY_NONE, nullptr);  // judged after the handshake
-        SSL_CTX_set_session_cache_mode(made, SSL_SESS_CACHE_CLIENT);
+        SSL_CTX_set_session_cache_mode(made,
+                                       SSL_SESS_CACHE_CLIENT | SSL_SESS_CACHE_NO_INTERNAL_STORE);
+        SSL_CTX_sess_set_new_cb(made, &TlsChannel::sessionReceived);
         // Several records per receive instead of a header and a body read each.
         SSL_CTX_set_read_ahead(made, 1);
         SSL_CTX_set_default_read_buffer_len(made, 256 * 1024);
@@ -36,6 +53,8 @@ SSL_CTX* clientContext() {
     }();
     return context;
 }
+
+namespace {
 
 std::string lastError() {
     const unsigned long code = ERR_get_error();
@@ -74,52 +93,58 @@ std::string timeText(const ASN1_TIME* time) {
 TlsChannel::TlsChannel() = default;
 
 TlsChannel::~TlsChannel() {
-    if (latest_ != nullptr)
-        SSL_SESSION_free(latest_);
+    for (SSL_SESSION* session : arrived_)
+        SSL_SESSION_free(session);
     if (ssl_ != nullptr)
         SSL_free(ssl_);
 }
 
-SSL_SESSION* TlsChannel::sessionToResume() const {
-    if (latest_ != nullptr && SSL_SESSION_up_ref(latest_) == 1)
-        return latest_;
-    return ssl_ != nullptr ? SSL_get1_session(ssl_) : nullptr;
-}
-
-void TlsChannel::passOn(SSL_SESSION* session) const {
-    if (session == nullptr)
-        return;
-    if (SSL_SESSION_is_resumable(session) != 1) {
-        SSL_SESSION_free(session);
-        return;
-    }
-    if (latest_ != nullptr)
-        SSL_SESSION_free(latest_);
-    latest_ = session;
+int TlsChannel::sessionReceived(SSL* ssl, SSL_SESSION* session) {
+    auto* channel = static_cast<TlsChannel*>(SSL_get_app_data(ssl));
+    if (channel == nullptr || channel->sessions_ == nullptr)
+        return 0;  // OpenSSL keeps its reference
+    if (channel->resumedFrom_ == nullptr)
+        channel->sessions_->add(session, false);
+    else
+        channel->arrived_.push_back(session);  // handed on once its server is known
+    return 1;
 }
 
 bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resume,
                          std::string* error) {
     ERR_clear_error();
-    ssl_ = SSL_new(clientContext());
+    ssl_ = SSL_new(context());
     if (ssl_ == nullptr || SSL_set_fd(ssl_, fd) != 1) {
         *error = lastError();
         return false;
     }
+    SSL_set_app_data(ssl_, this);
     SSL_set_tlsext_host_name(ssl_, host.c_str());
     SSL_set1_host(ssl_, host.c_str());
-    if (resume != nullptr && resume->ssl_ != nullptr) {
+    if (resume != nullptr && resume->sessions_ != nullptr) {
         resumedFrom_ = resume;
-        if (SSL_SESSION* session = resume->sessionToResume()) {
+        sessions_ = resume->sessions_;
+        controlFingerprint_ = resume->certificate_.fingerprint;
+        if (SSL_SESSION* session = sessions_->offer(&offered_)) {
             SSL_set_session(ssl_, session);
-            SSL_SESSION_free(session);
+            SSL_SESSION_free(session);  // the connection holds it
         }
+    } else {
+        sessions_ = std::make_shared<TlsSessionStore>();
     }
+    const int64_t started = monotonicMilliseconds();
     if (SSL_connect(ssl_) != 1) {
         *error = lastError();
         return false;
     }
+    connectedAtMs_ = monotonicMilliseconds();
+    handshakeMs_ = connectedAtMs_ - started;
     readCertificate(host);
+    // The server itself would not resume it: it has forgotten it. (A stranger answering
+    // a data connection cannot resume it either, which says nothing of the session.)
+    if (offered_ != nullptr && !resumed() && !certificate_.fingerprint.empty() &&
+        certificate_.fingerprint == controlFingerprint_)
+        sessions_->refused(offered_);
     return true;
 }
 
@@ -154,12 +179,19 @@ bool TlsChannel::resumed() const {
 }
 
 bool TlsChannel::sameServerAs(const TlsChannel& control) const {
-    // Only sessions of connections that passed this test are passed on (see close), so a
+    // Only sessions of connections that passed this test are kept (see close), so a
     // resumed session always goes back to the control connection's handshake.
     if (resumed() && resumedFrom_ == &control)
         return true;
     return !certificate_.fingerprint.empty() &&
            certificate_.fingerprint == control.certificate_.fingerprint;
+}
+
+bool TlsChannel::fromControlServer() const {
+    // The same test as sameServerAs, on what was noted of the control connection when
+    // this one was made: it may be gone by the time this one closes.
+    return resumed() ||
+           (!certificate_.fingerprint.empty() && certificate_.fingerprint == controlFingerprint_);
 }
 
 std::string TlsChannel::description() const {
@@ -173,8 +205,10 @@ std::string TlsChannel::description() const {
 
 int TlsChannel::read(void* dest, int n) {
     const int got = SSL_read(ssl_, dest, n);
-    if (got > 0)
+    if (got > 0) {
+        readData_ = true;
         return got;
+    }
     const int reason = SSL_get_error(ssl_, got);
     ERR_clear_error();
     return reason == SSL_ERROR_ZERO_RETURN ? 0 : -1;
@@ -196,15 +230,54 @@ int TlsChannel::pending() const {
     return decrypted > 0 ? decrypted : SSL_has_pending(ssl_);
 }
 
+void TlsChannel::takeInTickets(int64_t deadlineMs) {
+    const int fd = SSL_get_fd(ssl_);
+    const int flags = fcntl(fd, F_GETFL);
+    if (fd < 0 || flags < 0)
+        return;
+    for (;;) {
+        // Without blocking: SSL_peek handles the records that arrived (tickets among
+        // them) and stops at application data, which stays for whoever reads it.
+        fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+        char byte;
+        const int peeked = SSL_peek(ssl_, &byte, 1);
+        const int reason = peeked > 0 ? SSL_ERROR_NONE : SSL_get_error(ssl_, peeked);
+        fcntl(fd, F_SETFL, flags);
+        ERR_clear_error();
+        if (!arrived_.empty() || reason != SSL_ERROR_WANT_READ)
+            return;  // a ticket, data, the end of the stream, or an error
+        const int64_t left = deadlineMs - monotonicMilliseconds();
+        pollfd readable{fd, POLLIN, 0};
+        if (left <= 0 || ::poll(&readable, 1, static_cast<int>(left)) <= 0)
+            return;
+    }
+}
+
 void TlsChannel::close() {
     if (ssl_ == nullptr || closed_)
         return;  // an upload closes when it finishes sending, then with the socket
     closed_ = true;
+    if (resumedFrom_ != nullptr && SSL_version(ssl_) == TLS1_3_VERSION) {
+        // An upload's ticket still on its way is waited for when the next data connection
+        // has no unused one (a server may take tickets for single use), until the server
+        // shows that it sends none on uploads.
+        const bool await =
+            arrived_.empty() && !readData_ && resumed() && sessions_->awaitsTicketOnUpload();
+        takeInTickets(await ? connectedAtMs_ + 2 * handshakeMs_ + kTicketWaitMs : 0);
+        if (await && arrived_.empty())
+            sessions_->noTicketOnUpload();
+    }
     SSL_shutdown(ssl_);
-    // The tickets this connection received serve the next data connection, unless it was
-    // refused: a stranger's session must never be offered (and taken for resumed) later.
-    if (resumedFrom_ != nullptr && sameServerAs(*resumedFrom_))
-        resumedFrom_->passOn(SSL_get1_session(ssl_));
+    // The tickets this connection received serve the next data connections, unless it
+    // was refused: a stranger's session must never be offered (and taken for resumed).
+    const bool keep = resumedFrom_ != nullptr && fromControlServer();
+    for (SSL_SESSION* session : arrived_) {
+        if (keep)
+            sessions_->add(session, !readData_);
+        else
+            SSL_SESSION_free(session);
+    }
+    arrived_.clear();
     ERR_clear_error();
 }
 

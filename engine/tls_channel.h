@@ -1,18 +1,31 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 typedef struct ssl_st SSL;
+typedef struct ssl_ctx_st SSL_CTX;
 typedef struct ssl_session_st SSL_SESSION;
 
 namespace nubo {
 
+class TlsSessionStore;
+
 // TLS (1.2 or later, OpenSSL 3) on a connected, blocking socket for FTP over TLS: the
 // client handshake with the server's name, the certificate checked against the system's
-// trust store and the name, a session that later data connections resume (servers such
-// as vsftpd refuse data connections that do not), reads and writes, and a proper close.
-// A failed handshake gives OpenSSL's reason; nothing ever falls back to plain text.
+// trust store and the name, sessions that data connections resume (servers such as
+// vsftpd and proftpd refuse data connections that do not), reads and writes, and a
+// proper close. A failed handshake gives OpenSSL's reason; nothing ever falls back to
+// plain text.
+//
+// The sessions of one server are kept by its control connection (TlsSessionStore): every
+// session or TLS 1.3 ticket it or a data connection of its receives goes there, and each
+// data connection offers the newest one not yet used. TLS 1.3 tickets come after the
+// handshake and are taken in only when the connection is read: the control connection's
+// with its replies, a download's with its data, and an upload's, which reads nothing,
+// just before it closes (see close).
 class TlsChannel {
   public:
     // What the server presented, for the log and for the trust question.
@@ -31,8 +44,9 @@ class TlsChannel {
     TlsChannel(const TlsChannel&) = delete;
     TlsChannel& operator=(const TlsChannel&) = delete;
 
-    // The client handshake on fd for host; resumes `resume` when given (a data
-    // connection after the control connection's). False with a reason on failure.
+    // The client handshake on fd for host. With `resume` (the control connection, for a
+    // data connection) a session of that server is offered. False with a reason on
+    // failure.
     bool connect(int fd, const std::string& host, const TlsChannel* resume, std::string* error);
     bool resumed() const;
     // Whether this data connection's peer is the server of `control`: it resumed the
@@ -50,19 +64,33 @@ class TlsChannel {
     int write(const void* src, int n);
     // Above 0 when bytes are waiting without a new receive (decrypted or read ahead).
     int pending() const;
-    // Sends close_notify (the server then knows the transfer is complete).
+    // Sends close_notify (the server then knows the transfer is complete). A data
+    // connection first takes in the tickets the server sent on it (OpenSSL drops what
+    // arrives after close_notify), an upload waiting briefly for one still on its way
+    // when no unused one is left, and hands them to the control connection's store when
+    // it is that server's.
     void close();
 
   private:
+    static SSL_CTX* context();
+    // OpenSSL's new-session callback: a session or ticket for the channel of `ssl`.
+    static int sessionReceived(SSL* ssl, SSL_SESSION* session);
     void readCertificate(const std::string& host);
-    // The session the next data connection resumes: TLS 1.3 tickets may serve once, so
-    // each data connection passes on the fresh one it was given.
-    SSL_SESSION* sessionToResume() const;
-    void passOn(SSL_SESSION* session) const;
+    // Reads what has arrived without waiting for application data, so that tickets
+    // are taken in; waits until deadlineMs (monotonic) for a ticket to arrive.
+    void takeInTickets(int64_t deadlineMs);
+    // A data connection's peer is the control connection's server (see sameServerAs).
+    bool fromControlServer() const;
 
     SSL* ssl_ = nullptr;
-    mutable SSL_SESSION* latest_ = nullptr;  // owned
+    std::shared_ptr<TlsSessionStore> sessions_;
     const TlsChannel* resumedFrom_ = nullptr;
+    std::string controlFingerprint_;        // the control connection's, for a data connection
+    const SSL_SESSION* offered_ = nullptr;  // the store's, only compared
+    std::vector<SSL_SESSION*> arrived_;     // a data connection's, owned until handed on
+    int64_t handshakeMs_ = 0;               // how long the handshake took
+    int64_t connectedAtMs_ = 0;             // monotonic
+    bool readData_ = false;                 // application data came (not an upload)
     bool closed_ = false;
     Certificate certificate_;
 };

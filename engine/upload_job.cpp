@@ -164,6 +164,16 @@ int64_t UploadJob::appendOffset(const std::string& name, int64_t localSize, Tran
     return remote;
 }
 
+void UploadJob::removeEmptyLeftover(const std::string& name) {
+    // Only an empty file: one the server kept whole (an upload into a temporary name)
+    // is not ours to remove.
+    if (askSize(name) != 0)
+        return;
+    control_.sendCommand("DELE", name);
+    if (control_.readReply() / 100 == 2)
+        logExtended("... removed the empty " + name + " the failed upload left on the server");
+}
+
 TransferOutcome UploadJob::putFile(const std::string& path, const TransferOptions& options) {
     const std::string name = baseName(path);
     setStatus("PUT ...");
@@ -228,6 +238,9 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     int opened = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (opened != FtpSession::kDataOpen) {
         localPath_ = path;
+        if (!append && opened == FtpSession::kDataFailed &&
+            session_.connector().lastFailureAfterAcceptance())
+            removeEmptyLeftover(name);
         return opened == FtpSession::kDataFailed && !session_.connector().lastFailureWasNetwork()
                    ? session_.countTransfer(ControlChannel::kLocalFailure, false)
                    : countLostSetUp(false, opened == FtpSession::kDataControlLost);

@@ -31,6 +31,9 @@ class UploadJob : public TransferJob {
     int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
     // MFMT where the server offers it: the server's copy dated as the local file.
     void keepModificationTime(const std::string& name, int64_t modified);
+    // STOR was accepted but no data connection came of it: the empty file the server
+    // made (or left) is removed, so that nothing takes it for the upload.
+    void removeEmptyLeftover(const std::string& name);
 };
 
 }  // namespace nubo

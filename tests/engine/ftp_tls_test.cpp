@@ -44,7 +44,9 @@ class FtpTlsTest : public ::testing::Test {
     void SetUp() override {
         pem = test::makeSelfSignedPem(temp.path());
         ASSERT_FALSE(pem.empty());
-        server = std::make_unique<test::PyFtpdServer>(std::vector<std::string>{"--tls-cert", pem});
+        std::vector<std::string> args = {"--tls-cert", pem};
+        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+        server = std::make_unique<test::PyFtpdServer>(args);
         ASSERT_TRUE(server->running()) << server->startError();
         data = temp.path() + "/data/";
         fs::create_directories(data);
@@ -83,6 +85,7 @@ class FtpTlsTest : public ::testing::Test {
     }
 
     test::TempFolder temp{"nubo-tls-ftp"};
+    std::vector<std::string> extraArgs;  // the server's, besides its certificate
     std::string pem, data, local;
     std::unique_ptr<test::PyFtpdServer> server;
     test::SessionHarness h;
@@ -174,6 +177,36 @@ TEST_F(FtpTlsTest, ThroughASocksProxyTheTlsStreamsPassUnchanged) {
         EXPECT_EQ(fetch(h, *session, passive, local, "secret.bin"), test::patternBytes(300000))
             << h.logText();
     }
+}
+
+// The server answers its data connections with another certificate, so each is refused
+// after the server took the command. An upload's STOR has made an empty file there by
+// then: it is removed, so that no comparison takes it for the upload.
+class FtpTlsForeignDataTest : public FtpTlsTest {
+  protected:
+    void SetUp() override {
+        fs::create_directories(temp.path() + "/other");
+        const std::string otherPem = test::makeSelfSignedPem(temp.path() + "/other");
+        ASSERT_FALSE(otherPem.empty());
+        extraArgs = {"--tls-data-cert", otherPem};
+        FtpTlsTest::SetUp();
+    }
+};
+
+TEST_F(FtpTlsForeignDataTest, ARefusedUploadLeavesNoEmptyFileOnTheServer) {
+    ASSERT_FALSE(connect("ftpes"));
+    trust(fingerprint());
+    worker->join();
+    worker.reset();
+    ASSERT_TRUE(connect("ftpes")) << h.logText();
+    test::writeFile(local + "/up.bin", test::patternBytes(5000));
+    run(test::pathPut(local + "/up.bin"));
+    EXPECT_NE(h.logText().find("*** [DATA] Connection refused: its certificate"), std::string::npos)
+        << h.logText();
+    EXPECT_TRUE(h.outlets.exitBits() & exitbit::kPutFailed) << h.logText();
+    EXPECT_FALSE(fs::exists(server->root() + "/up.bin")) << h.logText();
+    EXPECT_TRUE(h.logHas("... removed the empty up.bin the failed upload left on the server"))
+        << h.logText();
 }
 
 TEST(FtpTlsPlainServerTest, AServerWithoutTlsGetsNoPassword) {

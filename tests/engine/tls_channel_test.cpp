@@ -26,6 +26,56 @@ class TlsChannelTest : public ::testing::Test {
         ASSERT_EQ(SSL_CTX_use_PrivateKey_file(server, key.c_str(), SSL_FILETYPE_PEM), 1);
     }
     void TearDown() override { SSL_CTX_free(server); }
+    // Takes one upload: handshake, then reads until the client closes, never writing.
+    // With tickets false it sends no ticket on it.
+    static std::thread receive(int fd, SSL_CTX* context, bool tickets) {
+        return std::thread([fd, context, tickets] {
+            SSL* ssl = SSL_new(context);
+            SSL_set_fd(ssl, fd);
+            if (!tickets)
+                SSL_set_num_tickets(ssl, 0);
+            if (SSL_accept(ssl) == 1) {
+                char buffer[256];
+                while (SSL_read(ssl, buffer, sizeof buffer) > 0) {
+                }
+                SSL_shutdown(ssl);
+            }
+            SSL_free(ssl);
+            ::close(fd);
+        });
+    }
+    // A control connection (its tickets read with its first data), then `uploads` data
+    // connections that only send, as uploads do; how many of them resumed its session.
+    int uploadsResumed(SSL_CTX* context, int uploads, bool ticketsOnUploads) {
+        int pair[2];
+        EXPECT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+        std::thread peer = serve(pair[1], context);
+        TlsChannel control;
+        std::string error;
+        char buffer[16] = {};
+        EXPECT_TRUE(control.connect(pair[0], "nubo.test", nullptr, &error)) << error;
+        EXPECT_EQ(control.read(buffer, 5), 5);
+        EXPECT_EQ(control.description().rfind("TLS 1.3", 0), 0u) << control.description();
+        int resumed = 0;
+        for (int i = 0; i < uploads; ++i) {
+            int fds[2];
+            EXPECT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
+            std::thread dataPeer = receive(fds[1], context, ticketsOnUploads);
+            TlsChannel data;
+            if (data.connect(fds[0], "nubo.test", &control, &error) && data.resumed() &&
+                data.write("file", 4) == 4)
+                ++resumed;
+            data.close();
+            ::shutdown(fds[0], SHUT_WR);
+            dataPeer.join();
+            ::close(fds[0]);
+        }
+        control.close();
+        ::shutdown(pair[0], SHUT_WR);
+        peer.join();
+        ::close(pair[0]);
+        return resumed;
+    }
     // Serves one connection: handshake, "hello", then echoes until the client closes.
     std::thread serve(int fd, SSL_CTX* context = nullptr) {
         return std::thread([this, fd, context] {
@@ -110,6 +160,7 @@ TEST_F(TlsChannelTest, OnlyTheServersConnectionsPassAndAStrangersSessionIsNotPas
     ASSERT_EQ(control.read(buffer, 5), 5);  // the tickets come with the first data
 
     // Connects a data connection to a server context; whether it passes for the server.
+    bool resumed = false;
     auto dataConnection = [&](SSL_CTX* context) {
         int fds[2];
         EXPECT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, fds), 0);
@@ -118,6 +169,7 @@ TEST_F(TlsChannelTest, OnlyTheServersConnectionsPassAndAStrangersSessionIsNotPas
         bool same = false;
         if (data.connect(fds[0], "nubo.test", &control, &error) && data.read(buffer, 5) == 5) {
             same = data.sameServerAs(control);
+            resumed = data.resumed();
         }
         data.close();
         ::shutdown(fds[0], SHUT_WR);
@@ -127,14 +179,35 @@ TEST_F(TlsChannelTest, OnlyTheServersConnectionsPassAndAStrangersSessionIsNotPas
     };
     EXPECT_FALSE(dataConnection(stranger));
     EXPECT_FALSE(dataConnection(stranger));  // it did not get to resume its own session
+    // The server's sessions that the stranger could not resume still serve the server.
     EXPECT_TRUE(dataConnection(server));
+    EXPECT_TRUE(resumed);
     EXPECT_TRUE(dataConnection(server));
+    EXPECT_TRUE(resumed);
 
     control.close();
     ::shutdown(pair[0], SHUT_WR);
     peer.join();
     ::close(pair[0]);
     SSL_CTX_free(stranger);
+}
+
+// TLS 1.3 tickets come after the handshake. A server that takes each ticket for one use
+// (OpenSSL's with tickets kept in its cache) sends a fresh one on every connection, which
+// an upload (reading nothing) must take in before it closes; a server that sends none on
+// uploads (as proftpd does) takes the newest one again.
+TEST_F(TlsChannelTest, EveryUploadResumesUnderTls13WithTicketsForOneUseOrNoneOnUploads) {
+    // OpenSSL's server keeps the tickets in its cache and takes each out when it is used
+    // (against replays) once it allows early data.
+    SSL_CTX_set_max_early_data(server, 1024);
+    SSL_CTX_set_session_id_context(server, reinterpret_cast<const unsigned char*>("t"), 1);
+    EXPECT_EQ(uploadsResumed(server, 8, true), 8);
+
+    SSL_CTX* stateless = SSL_CTX_new(TLS_server_method());
+    ASSERT_EQ(SSL_CTX_use_certificate_file(stateless, cert.c_str(), SSL_FILETYPE_PEM), 1);
+    ASSERT_EQ(SSL_CTX_use_PrivateKey_file(stateless, key.c_str(), SSL_FILETYPE_PEM), 1);
+    EXPECT_EQ(uploadsResumed(stateless, 8, false), 8);
+    SSL_CTX_free(stateless);
 }
 
 TEST_F(TlsChannelTest, APeerThatDropsMidHandshakeIsAFailureWithAReason) {
