@@ -19,10 +19,11 @@ direction:
   - a data connection is cut once more than a random number of bytes (at least
     --min-cut, beyond the handshake and any listing) went the way given by --cut-way:
     "down" server to client, "up" client to server;
-  - a control connection is dropped during a transfer: the one whose server spoke last
-    when the client sent its first bytes on the data connection (its TLS handshake,
-    which follows the transfer command's 1xx reply), once that data connection has
-    carried more than --min-cut bytes the way of the cuts (a file, not a listing).
+  - a control connection is dropped during a transfer, once its data connection has
+    carried more than --min-cut bytes the way of the cuts (a file, not a listing): the
+    one that spoke last before the client's first bytes on the data connection (its
+    TLS handshake, which follows the transfer command's 1xx reply) and has been quiet
+    since.
 
 Every fault it played is written to the fault file as one line ("data-close 12345",
 "data-reset 678", "control-drop"), so a soak can count them. Writes the port it listens
@@ -266,32 +267,39 @@ class ControlRelay:
 
 
 class BlindControls:
-    """The control connections passed through blindly, with the time their server last
-    spoke: the one that spoke last is the one whose transfer command was just taken (a
-    guess when several connections answer at once, but always a live connection)."""
+    """The control connections passed through blindly, with the times their server last
+    spoke and either side last sent anything. The one whose transfer command was just
+    answered spoke last before its data connection's first bytes and stays quiet while
+    its transfer runs; one that is still logging in goes on talking."""
 
     def __init__(self):
         self.lock = threading.Lock()
         self.spoke = {}  # BlindControl -> time of its server's last block
+        self.active = {}  # BlindControl -> time of its last block either way
 
-    def heard(self, control):
+    def heard(self, control, from_server):
         with self.lock:
-            self.spoke[control] = time.monotonic()
+            now = time.monotonic()
+            self.active[control] = now
+            if from_server:
+                self.spoke[control] = now
 
     def gone(self, control):
         with self.lock:
             self.spoke.pop(control, None)
+            self.active.pop(control, None)
 
-    def last_spoken(self):
+    def take_quiet_since(self, moment):
+        """The open control connection that spoke last before moment and has been quiet
+        since, no longer listed; None when there is none."""
         with self.lock:
-            if not self.spoke:
+            quiet = [c for c, t in self.active.items() if t <= moment and c in self.spoke]
+            if not quiet:
                 return None
-            return max(self.spoke, key=self.spoke.get)
-
-    def take(self, control):
-        """True when the control connection was still open: it is no longer listed."""
-        with self.lock:
-            return self.spoke.pop(control, None) is not None
+            control = max(quiet, key=self.spoke.get)
+            del self.spoke[control]
+            del self.active[control]
+            return control
 
 
 class BlindControl:
@@ -316,12 +324,12 @@ class BlindControl:
         close_quietly(self.wake_write)
 
     def on_block(self, source, block):
-        if source is self.server:
-            self.client.sendall(block)
-            self.controls.heard(self)
-        else:
-            self.server.sendall(block)
+        self.other(source).sendall(block)
+        self.controls.heard(self, source is self.server)
         return True
+
+    def other(self, side):
+        return self.server if side is self.client else self.client
 
     def drop(self):
         self.dropped = True
@@ -333,11 +341,11 @@ class BlindControl:
 
 class BlindDataLink(DataLink):
     """A data connection on one of the server's passive ports. The cut is planned when
-    it is accepted. A control drop is aimed when the client sends its first bytes (its
-    TLS handshake, right after the transfer command's 1xx reply) at the control
-    connection whose server spoke last, and played once the data connection has carried
-    more than --min-cut bytes the way the cuts count: a file is on its way, not a
-    listing."""
+    it is accepted. A control drop is armed then too, and played once the data
+    connection has carried more than --min-cut bytes the way the cuts count (a file is
+    on its way, not a listing), on the control connection that answered the transfer
+    command: the one that spoke last before the client's first bytes here (its TLS
+    handshake, right after the 1xx reply) and has been quiet since."""
 
     def __init__(self, faults, client, server, cut_up, controls):
         super().__init__(faults, client, server)
@@ -345,20 +353,21 @@ class BlindDataLink(DataLink):
         self.plan = faults.cut_plan()
         self.controls = controls
         self.drop_armed = faults.chance(faults.control_drop)
-        self.drop_target = None
+        self.first_bytes_at = None
 
     def before_block(self, source):
-        if self.drop_armed and source is self.client:
-            self.drop_armed = False
-            self.drop_target = self.controls.last_spoken()
+        if source is self.client and self.first_bytes_at is None:
+            self.first_bytes_at = time.monotonic()
 
     def after_moved(self):
-        if self.drop_target is None or self.moved <= self.faults.min_cut:
+        if not self.drop_armed or self.first_bytes_at is None or \
+                self.moved <= self.faults.min_cut:
             return
-        if self.controls.take(self.drop_target):
+        self.drop_armed = False
+        control = self.controls.take_quiet_since(self.first_bytes_at)
+        if control is not None:
             self.faults.record("control-drop")
-            self.drop_target.drop()
-        self.drop_target = None
+            control.drop()
 
 
 def listen(host, port, backlog):
