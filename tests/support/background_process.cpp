@@ -98,6 +98,37 @@ unsigned freeLoopbackPort() {
     return port;
 }
 
+unsigned freePortRange(unsigned count, const std::vector<std::string>& addresses) {
+    constexpr unsigned kLowest = 20000, kBeyond = 32000;  // the outgoing ones start at 32768
+    const auto takes = [&](unsigned port) {
+        for (const std::string& text : addresses) {
+            sockaddr_in address = loopbackAddress(port);
+            if (inet_pton(AF_INET, text.c_str(), &address.sin_addr) != 1)
+                return false;
+            const int fd = socket(AF_INET, SOCK_STREAM, 0);
+            const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+            close(fd);
+            if (!bound)
+                return false;
+        }
+        return true;
+    };
+    // A random start, so that tests running at once seldom try the same ports.
+    unsigned start =
+        static_cast<unsigned>(getpid()) * 7919u +
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int attempt = 0; attempt < 200 && count > 0 && count < kBeyond - kLowest; ++attempt) {
+        const unsigned low =
+            kLowest + (start + static_cast<unsigned>(attempt) * 997u) % (kBeyond - kLowest - count);
+        unsigned port = low;
+        while (port < low + count && takes(port))
+            ++port;
+        if (port == low + count)
+            return low;
+    }
+    return 0;
+}
+
 bool waitForListener(unsigned port, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {

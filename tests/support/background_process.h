@@ -40,6 +40,10 @@ unsigned startPythonService(BackgroundProcess& process, const std::string& scrip
 sockaddr_in loopbackAddress(unsigned port);
 // A loopback TCP port that nothing listens on at the moment of the call.
 unsigned freeLoopbackPort();
+// The first of count consecutive TCP ports, below the range the system takes ports of
+// outgoing connections from, that nothing holds at the moment of the call on any of the
+// IPv4 addresses given; 0 when none was found.
+unsigned freePortRange(unsigned count, const std::vector<std::string>& addresses);
 // Waits until something accepts connections on the loopback port.
 bool waitForListener(unsigned port, int timeoutMs = 10000);
 // Whether a TCP socket of this machine listens on the port (read from /proc/net, IPv4 and

@@ -1,12 +1,29 @@
 """A flaky line between an FTP client and a server: a relay on an ephemeral loopback port
-that passes the control connection through, gives every passive data connection a
-listener of its own (the 227 and 229 replies are rewritten to name it), and breaks
-things at random with a fixed seed:
+that breaks things at random with a fixed seed.
 
-  - a download's data connection is cut after a random number of bytes, by a close
-    (FIN) or by a reset (RST);
-  - the control connection is dropped right after a RETR went through (the client sees
-    its 150 reply, then the line goes dead).
+In clear mode it reads the control connection and gives every passive data connection a
+listener of its own (the 227 and 229 replies are rewritten to name it):
+
+  - a transfer's data connection is cut after a random number of bytes of the file, by
+    a close (FIN) or by a reset (RST) on the side that receives the file: the client's
+    for a RETR, the server's for a STOR or APPE;
+  - the control connection is dropped right after a RETR, STOR or APPE went through
+    (the client sees its 1xx reply, then the line goes dead).
+
+In blind mode (for FTP over TLS, whose control connection it cannot read) it passes the
+control connection through untouched and listens on the server's own passive ports on
+127.0.0.1, the server listening on another loopback address with a fixed range of
+passive ports named as 127.0.0.1 in its replies. Without the commands it goes by
+direction:
+
+  - a data connection is cut once more than a random number of bytes (at least
+    --min-cut, beyond the handshake and any listing) went the way given by --cut-way:
+    "down" server to client, "up" client to server;
+  - a control connection is dropped during a transfer, once its data connection has
+    carried more than --min-cut bytes the way of the cuts (a file, not a listing): the
+    one that spoke last before the client's first bytes on the data connection (its
+    TLS handshake, which follows the transfer command's 1xx reply) and has been quiet
+    since.
 
 Every fault it played is written to the fault file as one line ("data-close 12345",
 "data-reset 678", "control-drop"), so a soak can count them. Writes the port it listens
@@ -20,19 +37,23 @@ import select
 import socket
 import struct
 import threading
+import time
 
 PASV = re.compile(rb"^227 .*?(\d+),(\d+),(\d+),(\d+),(\d+),(\d+)")
 EPSV = re.compile(rb"^229 .*\(\|\|\|(\d+)\|\)")
+TRANSFERS = (b"RETR", b"STOR", b"APPE")
+UPLOADS = (b"STOR", b"APPE")
 
 
 class Faults:
-    def __init__(self, seed, data_cut, control_drop, max_cut, fault_file):
-        self.random = random.Random(seed)
-        self.data_cut = data_cut
-        self.control_drop = control_drop
-        self.max_cut = max_cut
+    def __init__(self, args):
+        self.random = random.Random(args.seed)
+        self.data_cut = args.data_cut
+        self.control_drop = args.control_drop
+        self.min_cut = args.min_cut
+        self.max_cut = args.max_cut
         self.lock = threading.Lock()
-        self.file = open(fault_file, "a", buffering=1)
+        self.file = open(args.fault_file, "a", buffering=1)
 
     def chance(self, p):
         with self.lock:
@@ -43,7 +64,8 @@ class Faults:
         with self.lock:
             if self.random.random() >= self.data_cut:
                 return None
-            return self.random.randint(0, self.max_cut), self.random.random() < 0.5
+            return (self.random.randint(self.min_cut, max(self.min_cut, self.max_cut)),
+                    self.random.random() < 0.5)
 
     def record(self, text):
         with self.lock:
@@ -59,16 +81,20 @@ def close_quietly(sock, reset=False):
         pass
 
 
-def relay_loop(a, b, on_block):
+def relay_loop(a, b, on_block, waker=None):
     """Moves bytes both ways between sockets a and b in one thread (so that a close or
-    a reset takes effect at once: no other thread holds a socket in recv). on_block(side,
-    bytes) sends what it wants and returns False to stop."""
+    a reset takes effect at once: no other thread holds a socket in recv or select).
+    on_block(side, bytes) sends what it wants and returns False to stop; a byte on the
+    waker socket stops it too."""
     open_sides = {a: b, b: a}
     while open_sides:
-        readable, _, _ = select.select(list(open_sides), [], [], 120)
+        watched = list(open_sides) + ([waker] if waker is not None else [])
+        readable, _, _ = select.select(watched, [], [], 120)
         if not readable:
             return
         for source in readable:
+            if source is waker:
+                return
             try:
                 block = source.recv(65536)
             except OSError:
@@ -84,7 +110,78 @@ def relay_loop(a, b, on_block):
                 return
 
 
-class DataRelay:
+class DataLink:
+    """One data connection, the client's side accepted, the server's side connected. A
+    cut plan applies to the bytes going one way: they are counted, and the block that
+    passes the plan's count is cut there; the receiving side gets the close or the
+    reset, the sending side a reset."""
+
+    def __init__(self, faults, client, server):
+        self.faults = faults
+        self.client = client
+        self.server = server
+        self.plan = None
+        self.cut_source = None  # the side whose bytes the plan counts
+        self.moved = 0
+
+    def run(self):
+        try:
+            relay_loop(self.client, self.server, self.on_block)
+        except OSError:
+            pass
+        close_quietly(self.client)
+        close_quietly(self.server)
+
+    def other(self, side):
+        return self.server if side is self.client else self.client
+
+    def before_block(self, source):
+        """Called before a block from source is passed on."""
+
+    def after_moved(self):
+        """Called when bytes the cut counts went on."""
+
+    def on_block(self, source, block):
+        self.before_block(source)
+        sink = self.other(source)
+        if source is not self.cut_source:
+            sink.sendall(block)
+            return True
+        if self.plan is not None and self.moved + len(block) > self.plan[0]:
+            at, reset = self.plan
+            sink.sendall(block[: at - self.moved])
+            self.faults.record(("data-reset " if reset else "data-close ") + str(at))
+            close_quietly(sink, reset=reset)
+            close_quietly(source, reset=True)
+            return False
+        sink.sendall(block)
+        self.moved += len(block)
+        self.after_moved()
+        return True
+
+
+class ClearDataLink(DataLink):
+    """A passive data connection of a control connection read in clear: the cut is
+    planned on the first byte of the file, by which the server has taken the transfer
+    command, so the relay has seen it."""
+
+    def __init__(self, faults, client, server, control):
+        super().__init__(faults, client, server)
+        self.control = control
+        self.planned = False
+
+    def before_block(self, source):
+        if self.planned:
+            return
+        command = self.control.last_command
+        if command not in TRANSFERS or (source is self.client) != (command in UPLOADS):
+            return
+        self.planned = True
+        self.cut_source = source
+        self.plan = self.faults.cut_plan()
+
+
+class ClearDataRelay:
     """One passive data connection: the client's side accepted on our listener, the
     server's side connected to the address its reply named."""
 
@@ -97,8 +194,6 @@ class DataRelay:
         self.listener.listen(1)
         self.listener.settimeout(60)
         self.port = self.listener.getsockname()[1]
-        self.plan = None
-        self.sent = 0
         threading.Thread(target=self.run, daemon=True).start()
 
     def run(self):
@@ -113,35 +208,13 @@ class DataRelay:
         except OSError:
             close_quietly(client)
             return
-        self.client, self.server = client, server
-        try:
-            relay_loop(client, server, self.on_block)
-        except OSError:
-            pass
-        close_quietly(client)
-        close_quietly(server)
-
-    def on_block(self, source, block):
-        if source is self.client:
-            self.server.sendall(block)  # uploads go through untouched
-            return True
-        # The cut is played on what the server sends for a RETR: by its first byte the
-        # server has the command, so we have seen it.
-        if self.sent == 0 and self.plan is None and self.control.last_command == b"RETR":
-            self.plan = self.faults.cut_plan()
-        if self.plan is not None and self.sent + len(block) > self.plan[0]:
-            at, reset = self.plan
-            self.client.sendall(block[: at - self.sent])
-            self.faults.record(("data-reset " if reset else "data-close ") + str(at))
-            close_quietly(self.client, reset=reset)
-            close_quietly(self.server, reset=True)
-            return False
-        self.client.sendall(block)
-        self.sent += len(block)
-        return True
+        ClearDataLink(self.faults, client, server, self.control).run()
 
 
 class ControlRelay:
+    """A control connection read in clear: passive replies rewritten, the line dropped
+    after a transfer command's 1xx reply now and then."""
+
     def __init__(self, faults, client, target):
         self.faults = faults
         self.client = client
@@ -165,7 +238,7 @@ class ControlRelay:
             line, self.buffers[source] = self.buffers[source].split(b"\n", 1)
             if source is self.client:
                 self.last_command = line.split(b" ", 1)[0].strip().upper()
-                if self.last_command == b"RETR" and \
+                if self.last_command in TRANSFERS and \
                         self.faults.chance(self.faults.control_drop):
                     self.drop_after_reply = True
                 self.server.sendall(line + b"\n")
@@ -183,14 +256,149 @@ class ControlRelay:
         if match:
             numbers = [int(n) for n in match.groups()]
             host = ".".join(str(n) for n in numbers[:4])
-            relay = DataRelay(self.faults, (host, numbers[4] * 256 + numbers[5]), self)
+            relay = ClearDataRelay(self.faults, (host, numbers[4] * 256 + numbers[5]), self)
             return b"227 Entering Passive Mode (127,0,0,1,%d,%d)." % (relay.port // 256,
                                                                     relay.port % 256)
         match = EPSV.match(line)
         if match:
-            relay = DataRelay(self.faults, (self.target_host, int(match.group(1))), self)
+            relay = ClearDataRelay(self.faults, (self.target_host, int(match.group(1))), self)
             return b"229 Entering Extended Passive Mode (|||%d|)" % relay.port
         return line
+
+
+class BlindControls:
+    """The control connections passed through blindly, with the times their server last
+    spoke and either side last sent anything. The one whose transfer command was just
+    answered spoke last before its data connection's first bytes and stays quiet while
+    its transfer runs; one that is still logging in goes on talking."""
+
+    def __init__(self):
+        self.lock = threading.Lock()
+        self.spoke = {}  # BlindControl -> time of its server's last block
+        self.active = {}  # BlindControl -> time of its last block either way
+
+    def heard(self, control, from_server):
+        with self.lock:
+            now = time.monotonic()
+            self.active[control] = now
+            if from_server:
+                self.spoke[control] = now
+
+    def gone(self, control):
+        with self.lock:
+            self.spoke.pop(control, None)
+            self.active.pop(control, None)
+
+    def take_quiet_since(self, moment):
+        """The open control connection that spoke last before moment and has been quiet
+        since, no longer listed; None when there is none."""
+        with self.lock:
+            quiet = [c for c, t in self.active.items() if t <= moment and c in self.spoke]
+            if not quiet:
+                return None
+            control = max(quiet, key=self.spoke.get)
+            del self.spoke[control]
+            del self.active[control]
+            return control
+
+
+class BlindControl:
+    def __init__(self, controls, client, target):
+        self.controls = controls
+        self.client = client
+        self.server = socket.create_connection(target, timeout=120)
+        # Another thread asks for the drop and this one plays it: a socket closed under
+        # a select in another thread would not go before that select returns.
+        self.wake_read, self.wake_write = socket.socketpair()
+        self.dropped = False
+
+    def run(self):
+        try:
+            relay_loop(self.client, self.server, self.on_block, self.wake_read)
+        except OSError:
+            pass
+        self.controls.gone(self)
+        close_quietly(self.client, reset=self.dropped)
+        close_quietly(self.server, reset=self.dropped)
+        close_quietly(self.wake_read)
+        close_quietly(self.wake_write)
+
+    def on_block(self, source, block):
+        self.other(source).sendall(block)
+        self.controls.heard(self, source is self.server)
+        return True
+
+    def other(self, side):
+        return self.server if side is self.client else self.client
+
+    def drop(self):
+        self.dropped = True
+        try:
+            self.wake_write.send(b"x")
+        except OSError:
+            pass
+
+
+class BlindDataLink(DataLink):
+    """A data connection on one of the server's passive ports. The cut is planned when
+    it is accepted. A control drop is armed then too, and played once the data
+    connection has carried more than --min-cut bytes the way the cuts count (a file is
+    on its way, not a listing), on the control connection that answered the transfer
+    command: the one that spoke last before the client's first bytes here (its TLS
+    handshake, right after the 1xx reply) and has been quiet since."""
+
+    def __init__(self, faults, client, server, cut_up, controls):
+        super().__init__(faults, client, server)
+        self.cut_source = client if cut_up else server
+        self.plan = faults.cut_plan()
+        self.controls = controls
+        self.drop_armed = faults.chance(faults.control_drop)
+        self.first_bytes_at = None
+
+    def before_block(self, source):
+        if source is self.client and self.first_bytes_at is None:
+            self.first_bytes_at = time.monotonic()
+
+    def after_moved(self):
+        if not self.drop_armed or self.first_bytes_at is None or \
+                self.moved <= self.faults.min_cut:
+            return
+        self.drop_armed = False
+        control = self.controls.take_quiet_since(self.first_bytes_at)
+        if control is not None:
+            self.faults.record("control-drop")
+            control.drop()
+
+
+def listen(host, port, backlog):
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    listener.bind((host, port))
+    listener.listen(backlog)
+    return listener
+
+
+def serve_blind_port(faults, args, controls, listener, port):
+    while True:
+        try:
+            client, _ = listener.accept()
+        except OSError:
+            return
+        try:
+            server = socket.create_connection((args.target_host, port), timeout=60)
+        except OSError:
+            close_quietly(client)
+            continue
+        link = BlindDataLink(faults, client, server, args.cut_way == "up", controls)
+        threading.Thread(target=link.run, daemon=True).start()
+
+
+def start_blind_data_ports(faults, args, controls):
+    low, high = (int(n) for n in args.data_ports.split(":"))
+    for port in range(low, high + 1):
+        listener = listen("127.0.0.1", port, 8)
+        threading.Thread(target=serve_blind_port,
+                         args=(faults, args, controls, listener, port), daemon=True).start()
 
 
 def main():
@@ -201,19 +409,24 @@ def main():
     parser.add_argument("--fault-file", required=True)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--data-cut", type=float, default=0.3,
-                        help="share of download data connections cut short")
+                        help="share of transfers' data connections cut short")
     parser.add_argument("--control-drop", type=float, default=0.05,
-                        help="share of RETR commands after which the control line drops")
+                        help="share of transfer commands after which the control line drops")
+    parser.add_argument("--min-cut", type=int, default=0,
+                        help="a cut comes after at least this many bytes")
     parser.add_argument("--max-cut", type=int, default=200000,
-                        help="a cut comes after 0 to this many bytes")
+                        help="and at most this many")
+    parser.add_argument("--blind", metavar="LOW:HIGH", dest="data_ports",
+                        help="blind mode, relaying these passive ports of the server")
+    parser.add_argument("--cut-way", choices=("down", "up"), default="down",
+                        help="blind mode: the way whose bytes a cut counts")
     args = parser.parse_args()
 
-    faults = Faults(args.seed, args.data_cut, args.control_drop, args.max_cut,
-                    args.fault_file)
-    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
-    listener.bind(("127.0.0.1", 0))
-    listener.listen(16)
+    faults = Faults(args)
+    controls = BlindControls()
+    if args.data_ports:
+        start_blind_data_ports(faults, args, controls)
+    listener = listen("127.0.0.1", 0, 16)
     temporary = args.port_file + ".tmp"
     with open(temporary, "w") as f:
         f.write(str(listener.getsockname()[1]))
@@ -222,7 +435,10 @@ def main():
     while True:
         client, _ = listener.accept()
         try:
-            relay = ControlRelay(faults, client, target)
+            if args.data_ports:
+                relay = BlindControl(controls, client, target)
+            else:
+                relay = ControlRelay(faults, client, target)
         except OSError:
             close_quietly(client)
             continue

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "tests/support/test_util.h"
 
@@ -27,9 +29,21 @@ VsftpdServer::VsftpdServer(const Options& options) {
     ::chmod(root_.c_str(), 0555);
     ::chmod((root_ + "/incoming").c_str(), 0777);
     const unsigned port = freeLoopbackPort();
-    const std::string listen =
+    if (!options.listenAddress.empty())
+        address_ = options.listenAddress;
+    std::string listen =
         ipv6 ? "listen=NO\nlisten_ipv6=YES\nlisten_address6=::1\n"
-             : "listen=YES\nlisten_address=127.0.0.1\npasv_address=127.0.0.1\n";
+             : "listen=YES\nlisten_address=" + address_ + "\npasv_address=127.0.0.1\n";
+    if (options.passivePorts > 0) {
+        lowPassivePort_ = freePortRange(options.passivePorts, {"127.0.0.1", address_});
+        if (lowPassivePort_ == 0) {
+            error_ = "no free range of passive ports";
+            return;
+        }
+        passivePorts_ = options.passivePorts;
+        listen += "pasv_min_port=" + std::to_string(lowPassivePort_) +
+                  "\npasv_max_port=" + std::to_string(highPassivePort()) + "\n";
+    }
     std::string conf = listen + "listen_port=" + std::to_string(port) +
                        "\nbackground=NO\nanonymous_enable=YES\nlocal_enable=NO\n"
                        "no_anon_password=YES\nanon_root=" +
@@ -50,7 +64,15 @@ VsftpdServer::VsftpdServer(const Options& options) {
             conf += "implicit_ssl=YES\n";
     }
     writeFile(base_ + "/vsftpd.conf", conf);
-    if (!process_.start({"/usr/sbin/vsftpd", base_ + "/vsftpd.conf"}, base_ + "/vsftpd.log")) {
+    std::vector<std::string> command = {"/usr/sbin/vsftpd", base_ + "/vsftpd.conf"};
+    if (options.tls12) {
+        // vsftpd has no setting for it; OpenSSL's configuration caps what it offers.
+        writeFile(base_ + "/openssl.cnf",
+                  "openssl_conf = init\n[init]\nssl_conf = ssl\n[ssl]\n"
+                  "system_default = limits\n[limits]\nMaxProtocol = TLSv1.2\n");
+        command.insert(command.begin(), {"/usr/bin/env", "OPENSSL_CONF=" + base_ + "/openssl.cnf"});
+    }
+    if (!process_.start(command, base_ + "/vsftpd.log")) {
         error_ = "vsftpd did not start";
         return;
     }
