@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "tests/support/pyftpd_fixture.h"
@@ -47,6 +48,11 @@ ListedServer makePyftpd() {
     test::PyFtpdServer* raw = server.get();
     return {server->root(), [raw](const std::string& path) { return raw->url("/" + path); },
             server};
+}
+
+// Named in test lists by the server, not by an address that changes from run to run.
+void PrintTo(ServerMaker maker, std::ostream* out) {
+    *out << (maker == &makeVsftpd ? "vsftpd" : "pyftpdlib");
 }
 
 class ListingFileTest : public ::testing::TestWithParam<ServerMaker> {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "tests/support/pyftpd_fixture.h"
@@ -72,6 +73,11 @@ struct BrokenDownloadCase {
     std::string expected;  // the local copy
     bool resumes;
 };
+
+// Named in test lists by what it is, not by its bytes.
+void PrintTo(const BrokenDownloadCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class SmartBrokenDownloadTest : public SmartModeTest,
                                 public ::testing::WithParamInterface<BrokenDownloadCase> {};

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "tests/support/pure_ftpd_fixture.h"
@@ -60,6 +61,11 @@ int64_t modifiedSeconds(const std::string& path) {
 void setModified(const std::string& path, int64_t seconds) {
     const timespec times[2] = {{seconds, 0}, {seconds, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+}
+
+// Named in test lists by the server, not by an address that changes from run to run.
+void PrintTo(ServerMaker maker, std::ostream* out) {
+    *out << (maker == &makePyftpd ? "pyftpdlib" : "pure-ftpd");
 }
 
 class UploadTimesTest : public ::testing::TestWithParam<ServerMaker> {};
