@@ -436,6 +436,9 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     const char detected = resuming && type == TransferMode::Smart && context_.restart != nullptr
                               ? context_.restart->detectedType()
                               : 0;
+    // The partial file of a broken try is this download's even when it starts over: it
+    // is written again from byte 0 rather than left beside a new one.
+    const bool ownPartial = resuming;
     if (resuming && type != TransferMode::Image && detected != 'i' && detected != 'l') {
         logExtended("... restarting " + localPath +
                     " from the beginning (line ends are converted)");
@@ -450,7 +453,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
         remoteSize = askSize(entry.remoteName());
     }
     struct stat partSt {};
-    const PartialName own = resuming ? resumablePartial(localPath, &partSt) : PartialName::none();
+    const PartialName own = ownPartial ? resumablePartial(localPath, &partSt) : PartialName::none();
     const bool ownExists = own.kind != PartialName::Kind::None;
     int64_t offset =
         resuming ? resumeOffset(entry, ownExists ? partSt.st_size : 0, &remoteSize) : 0;

@@ -74,7 +74,8 @@ struct BrokenDownloadCase {
     bool resumes;
 };
 
-// Named in test lists by what it is, not by its bytes.
+// Named in test lists by what it is, not by its bytes (one word: test runners take a
+// name's spaces and colons for separators).
 void PrintTo(const BrokenDownloadCase& c, std::ostream* out) {
     *out << c.what;
 }
@@ -112,11 +113,11 @@ TEST_P(SmartBrokenDownloadTest, ResumesWhatWasWrittenAsItCame) {
 INSTANTIATE_TEST_SUITE_P(
     Contents, SmartBrokenDownloadTest,
     ::testing::Values(
-        BrokenDownloadCase{"binary: Image", patternBytes(350000), patternBytes(350000), true},
-        BrokenDownloadCase{"text with LF ends: kept as it comes", textLines(350000, "\n"),
+        BrokenDownloadCase{"binary", patternBytes(350000), patternBytes(350000), true},
+        BrokenDownloadCase{"lf_text", textLines(350000, "\n"),
                            textLines(350000, "\n"), true},
         // Its line ends were converted: the local size is no offset on the server.
-        BrokenDownloadCase{"text with CR LF ends: converted", textLines(350000, "\r\n"),
+        BrokenDownloadCase{"crlf_text", textLines(350000, "\r\n"),
                            withoutCr(textLines(350000, "\r\n")), false}),
     [](const auto& info) { return std::to_string(info.index); });
 

@@ -65,7 +65,7 @@ void setModified(const std::string& path, int64_t seconds) {
 
 // Named in test lists by the server, not by an address that changes from run to run.
 void PrintTo(ServerMaker maker, std::ostream* out) {
-    *out << (maker == &makePyftpd ? "pyftpdlib" : "pure-ftpd");
+    *out << (maker == &makePyftpd ? "pyftpdlib" : "pure_ftpd");
 }
 
 class UploadTimesTest : public ::testing::TestWithParam<ServerMaker> {};
