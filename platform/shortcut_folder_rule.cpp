@@ -6,15 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/xdg_paths.h"
+
 namespace nubo {
 
 namespace {
-
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 // Where the path really leads: every existing part's links followed, the rest (a
 // folder not made yet) taken as written. "" when that cannot be told.

@@ -56,6 +56,12 @@ bool isAbsoluteFolder(const std::string& folder) {
     return !folder.empty() && folder.front() == '/';
 }
 
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 bool makeFolderPath(const std::string& path) {
     if (path.empty()) {
         return false;

@@ -15,6 +15,8 @@ std::vector<std::string> xdgDataDirs();
 // Shared data files live only in an absolute folder: an empty or relative one would
 // scatter them into whatever the current directory happens to be.
 bool isAbsoluteFolder(const std::string& folder);
+// The path without the "/" that may end it ("/" itself stays).
+std::string withoutTrailingSlash(std::string path);
 // Creates a folder and every missing level above it; false when that fails.
 bool makeFolderPath(const std::string& path);
 // Writes a whole file through a temporary file and a rename, so readers never see half

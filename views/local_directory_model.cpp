@@ -13,6 +13,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "platform/xdg_paths.h"
 #include "views/display_format.h"
 #include "views/local_directory_listener.h"
 #include "views/local_type_table.h"
@@ -20,12 +21,6 @@
 namespace nubo {
 
 namespace {
-
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 bool exists(const std::string& path) {
     struct stat st {};

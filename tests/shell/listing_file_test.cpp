@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/proftpd_fixture.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_home.h"
 #include "tests/support/test_util.h"
@@ -50,9 +51,16 @@ ListedServer makePyftpd() {
             server};
 }
 
+ListedServer makeProftpd() {
+    auto server = std::make_shared<test::ProftpdServer>(test::ProftpdServer::Options{});
+    EXPECT_TRUE(server->running()) << server->startError();
+    const std::string base = server->url("ftp");
+    return {server->root(), [base](const std::string& path) { return base + "/" + path; }, server};
+}
+
 // Named in test lists by the server, not by an address that changes from run to run.
 void PrintTo(ServerMaker maker, std::ostream* out) {
-    *out << (maker == &makeVsftpd ? "vsftpd" : "pyftpdlib");
+    *out << (maker == &makeVsftpd ? "vsftpd" : maker == &makePyftpd ? "pyftpdlib" : "proftpd");
 }
 
 class ListingFileTest : public ::testing::TestWithParam<ServerMaker> {
@@ -91,11 +99,9 @@ TEST_P(ListingFileTest, TheFolderNamedOrNoFileAtAll) {
     EXPECT_NE(result.errorText.find("*** Unable to enter "), std::string::npos) << result.errorText;
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, ListingFileTest, ::testing::Values(&makeVsftpd, &makePyftpd),
-                         [](const auto& info) {
-                             return info.param == &makeVsftpd ? std::string("vsftpd")
-                                                              : std::string("pyftpdlib");
-                         });
+INSTANTIATE_TEST_SUITE_P(Servers, ListingFileTest,
+                         ::testing::Values(&makeVsftpd, &makePyftpd, &makeProftpd),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 }  // namespace
 }  // namespace nubo

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/proftpd_fixture.h"
 #include "tests/support/pure_ftpd_fixture.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/test_home.h"
@@ -53,6 +54,12 @@ WritableServer makePureFtpd() {
             server};
 }
 
+WritableServer makeProftpd() {
+    auto server = std::make_shared<test::ProftpdServer>(test::ProftpdServer::Options{});
+    EXPECT_TRUE(server->running()) << server->startError();
+    return {server->root() + "/incoming", server->url("ftp") + "/incoming", server};
+}
+
 int64_t modifiedSeconds(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? static_cast<int64_t>(st.st_mtime) : -1;
@@ -65,7 +72,7 @@ void setModified(const std::string& path, int64_t seconds) {
 
 // Named in test lists by the server, not by an address that changes from run to run.
 void PrintTo(ServerMaker maker, std::ostream* out) {
-    *out << (maker == &makePyftpd ? "pyftpdlib" : "pure_ftpd");
+    *out << (maker == &makePyftpd ? "pyftpdlib" : maker == &makePureFtpd ? "pure_ftpd" : "proftpd");
 }
 
 class UploadTimesTest : public ::testing::TestWithParam<ServerMaker> {};
@@ -99,11 +106,9 @@ TEST_P(UploadTimesTest, TheServersCopyTakesTheLocalTime) {
         << result.errorText;
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, UploadTimesTest, ::testing::Values(&makePyftpd, &makePureFtpd),
-                         [](const auto& info) {
-                             return info.param == &makePyftpd ? std::string("pyftpdlib")
-                                                              : std::string("pure_ftpd");
-                         });
+INSTANTIATE_TEST_SUITE_P(Servers, UploadTimesTest,
+                         ::testing::Values(&makePyftpd, &makePureFtpd, &makeProftpd),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 }  // namespace
 }  // namespace nubo
