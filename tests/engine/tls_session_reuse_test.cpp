@@ -26,7 +26,6 @@ namespace nubo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
 using test::waitFor;
 
 constexpr int kFiles = 200;
