@@ -151,12 +151,10 @@ std::string timeText(const ASN1_TIME* time) {
 TlsChannel::TlsChannel() = default;
 
 TlsChannel::~TlsChannel() {
-    if (ssl_ != nullptr)
-        handOverSessions();
-    for (SSL_SESSION* session : arrived_)
-        SSL_SESSION_free(session);
-    if (ssl_ != nullptr)
-        SSL_free(ssl_);
+    if (ssl_ == nullptr)
+        return;
+    handOverSessions();
+    SSL_free(ssl_);
 }
 
 int TlsChannel::sessionReceived(SSL* ssl, SSL_SESSION* session) {
@@ -202,7 +200,7 @@ bool TlsChannel::connect(int fd, const std::string& host, const TlsChannel* resu
     readCertificate(host);
     // The server itself would not resume it: it has forgotten it. (A stranger answering
     // a data connection cannot resume it either, which says nothing of the session.)
-    if (offered_ != nullptr && !resumed() && !certificate_.fingerprint.empty() &&
+    if (offered_ != 0 && !resumed() && !certificate_.fingerprint.empty() &&
         certificate_.fingerprint == controlFingerprint_)
         sessions_->refused(offered_);
     return true;
@@ -239,7 +237,7 @@ bool TlsChannel::resumed() const {
 }
 
 bool TlsChannel::sameServerAs(const TlsChannel& control) const {
-    // Only sessions of connections that passed this test are kept (see close), so a
+    // Only sessions of connections that passed this test are kept (handOverSessions), so a
     // resumed session always goes back to the control connection's handshake.
     if (resumed() && resumedFrom_ == &control)
         return true;

@@ -83,10 +83,10 @@ class TlsChannel {
     SSL* ssl_ = nullptr;
     std::shared_ptr<TlsSessionStore> sessions_;
     const TlsChannel* resumedFrom_ = nullptr;
-    std::string controlFingerprint_;        // the control connection's, for a data connection
-    const SSL_SESSION* offered_ = nullptr;  // the store's, only compared
-    std::vector<SSL_SESSION*> arrived_;     // a data connection's, owned until handed on
-    int group_ = 0;                         // the key exchange's (an OpenSSL NID), once connected
+    std::string controlFingerprint_;     // the control connection's, for a data connection
+    uint64_t offered_ = 0;               // the store's session offered, 0 for none
+    std::vector<SSL_SESSION*> arrived_;  // a data connection's, owned until handed on
+    int group_ = 0;                      // the key exchange's (an OpenSSL NID), once connected
     bool closed_ = false;
     Certificate certificate_;
 };

@@ -19,30 +19,30 @@ void TlsSessionStore::add(SSL_SESSION* session) {
     if (copy == nullptr)
         return;
     std::lock_guard<std::mutex> lock(mutex_);
-    sessions_.push_back({copy, 0});
+    sessions_.push_back({copy, ++lastId_, 0});
     while (sessions_.size() > kMaxSessions) {
         SSL_SESSION_free(sessions_.front().session);
         sessions_.pop_front();
     }
 }
 
-SSL_SESSION* TlsSessionStore::offer(const SSL_SESSION** original) {
+SSL_SESSION* TlsSessionStore::offer(uint64_t* id) {
     std::lock_guard<std::mutex> lock(mutex_);
-    *original = nullptr;
+    *id = 0;
     if (sessions_.empty())
         return nullptr;
     const auto fresh = std::find_if(sessions_.rbegin(), sessions_.rend(),
                                     [](const Kept& kept) { return kept.uses == 0; });
     Kept& chosen = fresh != sessions_.rend() ? *fresh : sessions_.back();
     ++chosen.uses;
-    *original = chosen.session;
+    *id = chosen.id;
     return SSL_SESSION_dup(chosen.session);
 }
 
-void TlsSessionStore::refused(const SSL_SESSION* original) {
+void TlsSessionStore::refused(uint64_t id) {
     std::lock_guard<std::mutex> lock(mutex_);
     const auto found = std::find_if(sessions_.begin(), sessions_.end(),
-                                    [&](const Kept& kept) { return kept.session == original; });
+                                    [&](const Kept& kept) { return kept.id == id; });
     if (found == sessions_.end())
         return;
     SSL_SESSION_free(found->session);

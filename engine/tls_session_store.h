@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <mutex>
 
@@ -29,21 +30,23 @@ class TlsSessionStore {
     // Takes the session over (it is freed here); a copy of it is kept.
     void add(SSL_SESSION* session);
     // A copy of the session the next data connection offers, for the caller to free, or
-    // nullptr when there is none; *original names the one kept here (for refused).
-    SSL_SESSION* offer(const SSL_SESSION** original);
+    // nullptr when there is none; *id names the one kept here (for refused).
+    SSL_SESSION* offer(uint64_t* id);
     // The server would not resume what offer gave.
-    void refused(const SSL_SESSION* original);
+    void refused(uint64_t id);
 
   private:
     // At most this many are kept: the oldest go first.
     static constexpr size_t kMaxSessions = 8;
     struct Kept {
         SSL_SESSION* session;  // owned
+        uint64_t id;
         int uses;
     };
 
     mutable std::mutex mutex_;
     std::deque<Kept> sessions_;  // oldest first
+    uint64_t lastId_ = 0;
 };
 
 }  // namespace nubo

@@ -14,10 +14,12 @@
 
 #include "tests/support/background_process.h"
 #include "tests/support/delay_relay.h"
+#include "tests/support/proftpd_fixture.h"
 #include "tests/support/pure_ftpd_fixture.h"
 #include "tests/support/raw_ftp_client.h"
 #include "tests/support/scripted_ftp_server.h"
 #include "tests/support/test_util.h"
+#include "tests/support/tls_certificate.h"
 #include "tests/support/vsftpd_fixture.h"
 
 namespace nubo {
@@ -96,6 +98,35 @@ TEST(ConnectionLimitTest, PureFtpdServesItsOwnRootAndTakesUploadsIntoIncoming) {
     // Outside "incoming" the anonymous user writes nothing.
     EXPECT_NE(client.store("STOR /pub/up.bin", "x").code, 226);
     EXPECT_FALSE(std::filesystem::exists(server.root() + "/pub/up.bin"));
+}
+
+// proftpd's own user logs in to its folder and sends and takes files there; with a
+// certificate it wants TLS before the user's name (its data connections over TLS are the
+// engine's tests' part).
+TEST(ProftpdPeerTest, ItsUserWorksInItsFolderAndTlsComesFirstWhenRequired) {
+    test::ProftpdServer plain(test::ProftpdServer::Options{});
+    ASSERT_TRUE(plain.running()) << plain.startError();
+    RawFtpClient client;
+    ASSERT_EQ(client.connect(plain.port()).code, 220);
+    EXPECT_EQ(client.command(std::string("USER ") + test::ProftpdServer::kUser).code, 331);
+    ASSERT_EQ(client.command(std::string("PASS ") + test::ProftpdServer::kPassword).code, 230);
+    ASSERT_EQ(client.command("TYPE I").code, 200);
+    EXPECT_EQ(client.store("STOR incoming/up.bin", patternBytes(200000)).code, 226);
+    EXPECT_TRUE(readFile(plain.root() + "/incoming/up.bin") == patternBytes(200000));
+    const RawFtpClient::Transfer back = client.retrieve("RETR incoming/up.bin");
+    EXPECT_EQ(back.reply.code, 226) << back.reply.text;
+    EXPECT_TRUE(back.data == patternBytes(200000));
+
+    test::TempFolder temp{"nubo-proftpd-peer"};
+    test::ProftpdServer::Options options;
+    options.pem = test::makeSelfSignedPem(temp.path());
+    ASSERT_FALSE(options.pem.empty());
+    test::ProftpdServer tls(options);
+    ASSERT_TRUE(tls.running()) << tls.startError();
+    RawFtpClient clear;
+    ASSERT_EQ(clear.connect(tls.port()).code, 220);
+    EXPECT_EQ(clear.command(std::string("USER ") + test::ProftpdServer::kUser).code, 550);
+    EXPECT_EQ(clear.command("AUTH TLS").code, 234);
 }
 
 TEST(DelayRelayTest, ConcurrentSessionsCrossTheRelayIntactBothWays) {

@@ -66,19 +66,24 @@ class TlsChannelTest : public ::testing::Test {
             if (data.connect(fds[0], "nubo.test", &control, &error) && data.resumed() &&
                 data.write("file", 4) == 4)
                 ++resumed;
-            // As an upload ends: close_notify, then the server's end awaited.
-            data.close();
-            ::shutdown(fds[0], SHUT_WR);
-            while (data.read(buffer, sizeof buffer) > 0) {
-            }
-            dataPeer.join();
-            ::close(fds[0]);
+            end(data, fds[0], dataPeer);
         }
         control.close();
         ::shutdown(pair[0], SHUT_WR);
         peer.join();
         ::close(pair[0]);
         return resumed;
+    }
+    // Ends a connection as an upload does: close_notify, the sending side shut, and what
+    // the server sends until its end read (a ticket among it).
+    static void end(TlsChannel& channel, int fd, std::thread& peer) {
+        channel.close();
+        ::shutdown(fd, SHUT_WR);
+        char buffer[256];
+        while (channel.read(buffer, sizeof buffer) > 0) {
+        }
+        peer.join();
+        ::close(fd);
     }
     // Serves one connection: handshake, "hello", then echoes until the client closes.
     std::thread serve(int fd, SSL_CTX* context = nullptr) {
@@ -247,12 +252,7 @@ TEST_F(TlsChannelTest, DataConnectionsOfferTheGroupTheServerChoseForTheControlCo
         EXPECT_EQ(data.read(buffer, 5), 5);
         EXPECT_TRUE(data.resumed());
         EXPECT_EQ(hellos.load() - before, 1) << "data connection " << i;
-        data.close();
-        ::shutdown(fds[0], SHUT_WR);
-        while (data.read(buffer, sizeof buffer) > 0) {
-        }
-        dataPeer.join();
-        ::close(fds[0]);
+        end(data, fds[0], dataPeer);
     }
     control.close();
     ::shutdown(pair[0], SHUT_WR);

@@ -26,7 +26,6 @@ namespace nubo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
 using test::waitFor;
 
 constexpr int kFiles = 200;
@@ -52,20 +51,6 @@ std::string contentOf(int i) {
     for (size_t k = 0; k < text.size(); ++k)
         text[k] = static_cast<char>((k * 13 + static_cast<size_t>(i) * 101) % 251);
     return text;
-}
-
-// Every regular file under `from` has the same bytes under `to`; how many there were.
-int sameFiles(const std::string& from, const std::string& to) {
-    int files = 0;
-    for (const auto& item : fs::recursive_directory_iterator(from)) {
-        if (!item.is_regular_file())
-            continue;
-        ++files;
-        const std::string relative = fs::relative(item.path(), from).string();
-        EXPECT_TRUE(readFile(item.path().string()) == readFile(to + "/" + relative))
-            << relative << " differs or is missing";
-    }
-    return files;
 }
 
 // The log's lines holding part.
@@ -153,10 +138,16 @@ TEST_P(TlsTreeTest, EveryFileGoesUpAndComesBackOnTheFirstTryResumingTheSession) 
     const std::string version = GetParam() == Peer::ProftpdTls12 ? "TLS 1.2" : "TLS 1.3";
     ASSERT_FALSE(linesWith(h.log.Lines(), "... " + version + " (").empty()) << h.logText();
     run(ChangeDirectoryRequest{"incoming", {}});
+    int files = 0;
     run(test::pathPut(tree));
-    EXPECT_EQ(sameFiles(tree, root + "/incoming/tree"), kFiles) << h.logText();
+    EXPECT_EQ(test::filesDiffering(tree, root + "/incoming/tree", &files),
+              std::vector<std::string>{})
+        << h.logText();
+    EXPECT_EQ(files, kFiles);
     run(test::namedGet(down, "tree"));
-    EXPECT_EQ(sameFiles(tree, down + "/tree"), kFiles) << h.logText();
+    EXPECT_EQ(test::filesDiffering(tree, down + "/tree", &files), std::vector<std::string>{})
+        << h.logText();
+    EXPECT_EQ(files, kFiles);
 
     const std::vector<std::string> lines = h.log.Lines();
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kReceived) << h.logText();

@@ -131,7 +131,11 @@ RawFtpClient::Transfer RawFtpClient::retrieve(const std::string& line, Passive p
             transfer.reset = n < 0 && errno == ECONNRESET;
             break;
         }
+        // Closed before the final reply is read: proftpd answers only once the client
+        // has closed its end (a lingering close).
+        ::close(data);
         transfer.reply = readReply();
+        return transfer;
     }
     ::close(data);
     return transfer;

@@ -75,6 +75,22 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+std::vector<std::string> filesDiffering(const std::string& from, const std::string& to,
+                                        int* compared) {
+    std::vector<std::string> differing;
+    *compared = 0;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(from)) {
+        if (!item.is_regular_file())
+            continue;
+        ++*compared;
+        const std::string relative = std::filesystem::relative(item.path(), from).string();
+        if (!std::filesystem::is_regular_file(to + "/" + relative) ||
+            readFile(item.path().string()) != readFile(to + "/" + relative))
+            differing.push_back(relative);
+    }
+    return differing;
+}
+
 int64_t utcSeconds(int year, int month, int day, int hour, int minute, int second) {
     return civilToSeconds(CivilTime{year, month, day, hour, minute, second});
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace nubo::test {
 
@@ -16,6 +17,10 @@ size_t countOf(const std::string& text, const std::string& part);
 // (*root is the root); false when no temporary folder can be made.
 bool makeServerFolders(const std::string& name, std::string* base, std::string* root);
 void writeFile(const std::string& path, const std::string& bytes);
+// The regular files below `from` (paths relative to it) whose bytes below `to` differ or
+// are missing; *compared counts the files looked at.
+std::vector<std::string> filesDiffering(const std::string& from, const std::string& to,
+                                        int* compared);
 // Bytes that differ everywhere, so an offset error shows in a comparison.
 std::string patternBytes(size_t size);
 // Seconds since 1970 of a UTC date and time.
