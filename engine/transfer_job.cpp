@@ -252,7 +252,13 @@ TransferOutcome TransferJob::countBrokenTransfer(bool isGet) {
 }
 
 TransferOutcome TransferJob::refuseTooDeep(const std::string& remotePath, bool isGet) {
-    logExtended("*** Too deep for the control connection's lines, not transferred: " + remotePath);
+    // Such a path is longer than a log line: its end says which folder it is.
+    constexpr size_t kShown = 300;
+    const size_t from = remotePath.size() > kShown
+                            ? remotePath.find('/', remotePath.size() - kShown)
+                            : std::string::npos;
+    logExtended("*** Too deep for the control connection's lines, not transferred: " +
+                (from == std::string::npos ? remotePath : "..." + remotePath.substr(from)));
     if (context_.outlets != nullptr) {
         context_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
     }

@@ -33,35 +33,43 @@ struct stat statOf(const std::string& path) {
     return st;
 }
 
-class PartialDownloadTest : public ::testing::Test, public test::ScriptedTransfer {};
+class PartialDownloadTest : public ::testing::Test, public test::ScriptedTransfer {
+  protected:
+    // Two sessions' scripts for the file `name` of the listing: the first breaks the line
+    // after 100,000 bytes of its content, the second resumes it with REST.
+    void scriptBrokenThenResumed(const std::string& listing, const std::string& name,
+                                 const std::string& content) {
+        scriptStart(listing)
+            .expect("TYPE I")
+            .reply("200 Binary.")
+            .expectPasv()
+            .expect("RETR " + name)
+            .reply("150 Opening BINARY mode data connection for " + name + " (" +
+                   std::to_string(content.size()) + " bytes).")
+            .startData(content.substr(0, 100000))
+            .delay(300)  // the client is surely connected and reading: then the line breaks
+            .drop();
+        server.acceptNext();
+        scriptStart(listing)
+            .expect("TYPE I")
+            .reply("200 Binary.")
+            .expectPasv()
+            .expectRest()
+            .expect("RETR " + name)
+            .reply("150 Opening BINARY mode data connection.")
+            .sendDataFromRest(content)
+            .reply("226 Transfer complete.")
+            .expect("QUIT")
+            .reply("221 bye");
+    }
+};
 
 TEST_F(PartialDownloadTest, ABrokenDownloadKeepsTheOldCopyAndIsResumedFromItsPart) {
     const std::string content = patternBytes(300000);
     const std::string target = local + "/big.bin";
     writeFile(target, "the old copy");
     ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
-    const std::string listing = fileLine("big.bin", 300000);
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expect("RETR big.bin")
-        .reply("150 Opening BINARY mode data connection for big.bin (300000 bytes).")
-        .startData(content.substr(0, 100000))
-        .delay(300)  // the client is surely connected and reading: then the line breaks
-        .drop();
-    server.acceptNext();
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expectRest()
-        .expect("RETR big.bin")
-        .reply("150 Opening BINARY mode data connection.")
-        .sendDataFromRest(content)
-        .reply("226 Transfer complete.")
-        .expect("QUIT")
-        .reply("221 bye");
+    scriptBrokenThenResumed(fileLine("big.bin", 300000), "big.bin", content);
 
     SessionHarness first;
     first.config.SetInt("Restart", 1);
@@ -301,28 +309,7 @@ TEST_F(PartialDownloadTest, AListedPartFileIsNeverAnotherFilesPartialAndATwiceLi
 TEST_F(PartialDownloadTest, ABrokenDownloadBesideAListedPartFileResumesFromItsOwnPartial) {
     const std::string content = patternBytes(300000);
     writeFile(local + "/x.part", "listed part");  // fetched from the same folder before
-    const std::string listing = fileLine("x.part", 11) + fileLine("x", 300000);
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expect("RETR x")
-        .reply("150 Opening BINARY mode data connection for x (300000 bytes).")
-        .startData(content.substr(0, 100000))
-        .delay(300)
-        .drop();
-    server.acceptNext();
-    scriptStart(listing)
-        .expect("TYPE I")
-        .reply("200 Binary.")
-        .expectPasv()
-        .expectRest()
-        .expect("RETR x")
-        .reply("150 Opening BINARY mode data connection.")
-        .sendDataFromRest(content)
-        .reply("226 Transfer complete.")
-        .expect("QUIT")
-        .reply("221 bye");
+    scriptBrokenThenResumed(fileLine("x.part", 11) + fileLine("x", 300000), "x", content);
 
     SessionHarness first;
     first.config.SetInt("Restart", 1);

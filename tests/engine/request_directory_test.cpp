@@ -81,6 +81,46 @@ TEST_F(RequestDirectoryTest, ADirectoryThatCannotBeEnteredGetsNothingDoneInTheCu
     EXPECT_EQ(h.outlets.exitBits(), exitbit::kGetFailed);
 }
 
+TEST_F(RequestDirectoryTest, APathLongerThanACommandLineIsEnteredAPieceAtATime) {
+    // 605 bytes: more than a command line holds, so "CWD" goes from the root to the
+    // last "/" that fits, then on from there; a piece refused half way takes the
+    // session back where it was, never leaving it in between.
+    const std::string first = "/" + std::string(300, 'a');
+    const std::string second = std::string(300, 'b');
+    scriptStart(fileLine("shown.txt", 1))
+        .expect("CWD " + first)
+        .reply("250 Directory changed.")
+        .expect("CWD " + second + "/c")
+        .reply("250 Directory changed.")
+        .expectPasv()
+        .expect("LIST")
+        .reply("150 Here comes the listing.")
+        .sendData(fileLine("a.txt", 1))
+        .reply("226 Listing done.")
+        .expect("DELE a.txt")
+        .reply("250 Deleted.")
+        .expect("CWD /")
+        .reply("250 Directory changed.")
+        .expect("CWD " + first)
+        .reply("250 Directory changed.")
+        .expect("CWD " + second + "/gone")
+        .reply("550 No such directory.")
+        .expect("CWD /")
+        .reply("250 Directory changed.")
+        .expect("QUIT")
+        .reply("221 bye");
+    runSession(h, [&](FtpSession& s) {
+        s.enqueue(DeleteRequest{first + "/" + second + "/c", {file("a.txt")}});
+        s.enqueue(DeleteRequest{first + "/" + second + "/gone", {file("a.txt")}});
+    });
+    expectScriptPlayed(h);
+    EXPECT_TRUE(h.logHas("... DELETEd a.txt")) << h.logText();
+    // The log's lines are cut at 511 bytes.
+    EXPECT_NE(h.logText().find("*** Unable to enter " + first + "/" + second.substr(0, 100)),
+              std::string::npos)
+        << h.logText();
+}
+
 TEST_F(RequestDirectoryTest, AFailedReturnIsLoggedAndTheNextRequestStillFindsItsDirectory) {
     scriptStart(fileLine("old.txt", 1))
         .expect("CWD /other")

@@ -405,11 +405,18 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
 class CollidingNamesBatchTest : public TransferPoolTest {
   protected:
     CollidingNamesBatchTest() : TransferPoolTest({"--rate", "40000", "--list-twice", "dup.dat"}) {}
-    // Downloads the folder `name` of the server's "files" and compares it whole.
-    void expectFetchedWhole(const std::string& name, int files) {
+    // Serves the files in the folder `name` of the server's "files", downloads the
+    // folder and compares it whole: nothing else is left in it.
+    void expectFetchedWhole(const std::string& name,
+                            const std::vector<std::pair<std::string, std::string>>& files) {
+        fs::create_directories(server.root() + "/files/" + name);
+        for (const auto& [file, content] : files) {
+            writeFile(server.root() + "/files/" + name + "/" + file, content);
+        }
+        connect();
         run(test::namedGet(temp.path(), name, test::kImage));
         EXPECT_EQ(expectSameTree(server.root() + "/files/" + name, temp.path() + "/" + name),
-                  files);
+                  static_cast<int>(files.size()));
         EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
         for (const auto& item : fs::directory_iterator(temp.path() + "/" + name)) {
             EXPECT_TRUE(fs::exists(server.root() + "/files/" + name + "/" +
@@ -421,28 +428,18 @@ class CollidingNamesBatchTest : public TransferPoolTest {
 
 TEST_F(CollidingNamesBatchTest, AFileAndItsDotPartNamesakeKeepTheirOwnBytes) {
     // "x.part" ends first, while "x" still gathers its bytes.
-    fs::create_directories(server.root() + "/files/mirror");
-    writeFile(server.root() + "/files/mirror/x", contentOf(1, 400000));
-    writeFile(server.root() + "/files/mirror/x.part", contentOf(2, 100000));
-    connect();
-    expectFetchedWhole("mirror", 2);
+    expectFetchedWhole("mirror", {{"x", contentOf(1, 400000)}, {"x.part", contentOf(2, 100000)}});
 }
 
 TEST_F(CollidingNamesBatchTest, LongNamesSharingTheirStartGetPartialFilesOfTheirOwn) {
-    fs::create_directories(server.root() + "/files/long");
     const std::string common(250, 'n');
-    writeFile(server.root() + "/files/long/" + common + "aaaaa", contentOf(3, 300000));
-    writeFile(server.root() + "/files/long/" + common + "bbbbb", contentOf(4, 300001));
-    connect();
-    expectFetchedWhole("long", 2);
+    expectFetchedWhole("long", {{common + "aaaaa", contentOf(3, 300000)},
+                                {common + "bbbbb", contentOf(4, 300001)}});
 }
 
 TEST_F(CollidingNamesBatchTest, ANameListedTwiceIsFetchedOnce) {
-    fs::create_directories(server.root() + "/files/twice");
-    writeFile(server.root() + "/files/twice/dup.dat", contentOf(5, 300000));
-    writeFile(server.root() + "/files/twice/other.dat", contentOf(6, 100000));
-    connect();
-    expectFetchedWhole("twice", 2);
+    expectFetchedWhole("twice",
+                       {{"dup.dat", contentOf(5, 300000)}, {"other.dat", contentOf(6, 100000)}});
     EXPECT_EQ(countLines(h.log.Lines(), "<RETR dup.dat"), 1) << h.logText();
 }
 
