@@ -21,9 +21,9 @@ direction:
     "down" server to client, "up" client to server;
   - a control connection is dropped during a transfer, once its data connection has
     carried more than --min-cut bytes the way of the cuts (a file, not a listing): the
-    one that spoke last before the client's first bytes on the data connection (its
-    TLS handshake, which follows the transfer command's 1xx reply) and has been quiet
-    since.
+    one whose server spoke last, after the data connection was accepted and before the
+    client's first bytes there (its TLS handshake, which follows the 1xx reply), and
+    that has been quiet since; when that fits more than one, none is dropped.
 
 Every fault it played is written to the fault file as one line ("data-close 12345",
 "data-reset 678", "control-drop"), so a soak can count them. Writes the port it listens
@@ -267,39 +267,41 @@ class ControlRelay:
 
 
 class BlindControls:
-    """The control connections passed through blindly, with the times their server last
-    spoke and either side last sent anything. The one whose transfer command was just
-    answered spoke last before its data connection's first bytes and stays quiet while
-    its transfer runs; one that is still logging in goes on talking."""
+    """The control connections passed through blindly, with the times of their last
+    blocks each way. A passive transfer goes: the command sent, the data connection
+    accepted, the command's 1xx reply, the client's first bytes on the data connection
+    (its TLS handshake), then nothing on the control connection until the transfer
+    ends."""
 
     def __init__(self):
         self.lock = threading.Lock()
-        self.spoke = {}  # BlindControl -> time of its server's last block
-        self.active = {}  # BlindControl -> time of its last block either way
+        self.heard_client = {}  # BlindControl -> time of the client's last block
+        self.heard_server = {}  # BlindControl -> time of the server's last block
 
     def heard(self, control, from_server):
         with self.lock:
-            now = time.monotonic()
-            self.active[control] = now
-            if from_server:
-                self.spoke[control] = now
+            (self.heard_server if from_server else self.heard_client)[control] = \
+                time.monotonic()
 
     def gone(self, control):
         with self.lock:
-            self.spoke.pop(control, None)
-            self.active.pop(control, None)
+            self.heard_client.pop(control, None)
+            self.heard_server.pop(control, None)
 
-    def take_quiet_since(self, moment):
-        """The open control connection that spoke last before moment and has been quiet
-        since, no longer listed; None when there is none."""
+    def take_answerer(self, accepted_at, first_bytes_at):
+        """The one open control connection whose server spoke last, after the data
+        connection was accepted and before the client's first bytes there, and that has
+        been quiet since, no longer listed; None when there is not exactly one (several
+        transfers or listings set up at once)."""
         with self.lock:
-            quiet = [c for c, t in self.active.items() if t <= moment and c in self.spoke]
-            if not quiet:
+            found = [c for c, answered in self.heard_server.items()
+                     if accepted_at < answered < first_bytes_at and
+                     self.heard_client.get(c, 0) < answered]
+            if len(found) != 1:
                 return None
-            control = max(quiet, key=self.spoke.get)
-            del self.spoke[control]
-            del self.active[control]
-            return control
+            self.heard_client.pop(found[0], None)
+            self.heard_server.pop(found[0])
+            return found[0]
 
 
 class BlindControl:
@@ -343,16 +345,16 @@ class BlindDataLink(DataLink):
     """A data connection on one of the server's passive ports. The cut is planned when
     it is accepted. A control drop is armed then too, and played once the data
     connection has carried more than --min-cut bytes the way the cuts count (a file is
-    on its way, not a listing), on the control connection that answered the transfer
-    command: the one that spoke last before the client's first bytes here (its TLS
-    handshake, right after the 1xx reply) and has been quiet since."""
+    on its way, not a listing), on the control connection that answered its transfer
+    command, when that one can be told from the others."""
 
-    def __init__(self, faults, client, server, cut_up, controls):
+    def __init__(self, faults, client, server, accepted_at, cut_up, controls):
         super().__init__(faults, client, server)
         self.cut_source = client if cut_up else server
         self.plan = faults.cut_plan()
         self.controls = controls
         self.drop_armed = faults.chance(faults.control_drop)
+        self.accepted_at = accepted_at
         self.first_bytes_at = None
 
     def before_block(self, source):
@@ -364,7 +366,7 @@ class BlindDataLink(DataLink):
                 self.moved <= self.faults.min_cut:
             return
         self.drop_armed = False
-        control = self.controls.take_quiet_since(self.first_bytes_at)
+        control = self.controls.take_answerer(self.accepted_at, self.first_bytes_at)
         if control is not None:
             self.faults.record("control-drop")
             control.drop()
@@ -384,12 +386,15 @@ def serve_blind_port(faults, args, controls, listener, port):
             client, _ = listener.accept()
         except OSError:
             return
+        # Before the server hears of it, so before its 1xx reply.
+        accepted_at = time.monotonic()
         try:
             server = socket.create_connection((args.target_host, port), timeout=60)
         except OSError:
             close_quietly(client)
             continue
-        link = BlindDataLink(faults, client, server, args.cut_way == "up", controls)
+        link = BlindDataLink(faults, client, server, accepted_at, args.cut_way == "up",
+                             controls)
         threading.Thread(target=link.run, daemon=True).start()
 
 
