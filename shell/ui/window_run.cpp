@@ -1,8 +1,8 @@
 #include "shell/ui/window_run.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStandardPaths>

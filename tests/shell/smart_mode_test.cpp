@@ -114,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     Contents, SmartBrokenDownloadTest,
     ::testing::Values(
         BrokenDownloadCase{"binary", patternBytes(350000), patternBytes(350000), true},
-        BrokenDownloadCase{"lf_text", textLines(350000, "\n"),
-                           textLines(350000, "\n"), true},
+        BrokenDownloadCase{"lf_text", textLines(350000, "\n"), textLines(350000, "\n"), true},
         // Its line ends were converted: the local size is no offset on the server.
         BrokenDownloadCase{"crlf_text", textLines(350000, "\r\n"),
                            withoutCr(textLines(350000, "\r\n")), false}),
