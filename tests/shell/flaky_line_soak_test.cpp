@@ -72,16 +72,26 @@ size_t countLines(const std::string& text, const std::string& start) {
 }
 
 // The last line of the log that names the file, for a report of why it did not arrive.
-std::string lastLineNaming(const std::string& log, const std::string& name) {
+std::string lastLineNaming(const std::string& log, const std::string& relative) {
+    const std::string name = fs::path(relative).filename().string();
     const size_t at = log.rfind(name);
     if (at == std::string::npos)
         return "(not named in the log)";
-    const size_t start = log.rfind('\n', at);
-    const size_t end = log.find('\n', at);
-    return log.substr(start == std::string::npos ? 0 : start + 1,
-                      end == std::string::npos
-                          ? std::string::npos
-                          : end - (start == std::string::npos ? 0 : start + 1));
+    const size_t start = log.rfind('\n', at) == std::string::npos ? 0 : log.rfind('\n', at) + 1;
+    return log.substr(start, log.find('\n', at) - start);
+}
+
+// The lines in which a run gave something up ("... transfer not resumed", "***").
+std::string giveUpLines(const std::string& log) {
+    std::string found;
+    for (size_t at = 0; at < log.size();) {
+        const size_t end = std::min(log.find('\n', at), log.size());
+        const std::string line = log.substr(at, end - at);
+        if (line.find("not resumed") != std::string::npos || line.find("*** ") != std::string::npos)
+            found += "  " + line + "\n";
+        at = end + 1;
+    }
+    return found;
 }
 
 // File i: between 40 and 370 KB of bytes of its own, so a splice or a mix-up shows.
@@ -326,7 +336,8 @@ void FlakyLineSoakTest::checkRun(const Leg& leg, int run, const test::ProgramRes
     // Every fault here can be recovered from: a run gives up only on a file that failed
     // three times in a row without moving a byte.
     EXPECT_EQ(result.exitCode, 0) << leg.name << " run " << run << ", files not arrived:\n"
-                                  << missing << faults << result.errorText;
+                                  << missing << "given up:\n"
+                                  << giveUpLines(result.errorText) << faults << result.errorText;
 }
 
 std::vector<std::string> FlakyLineSoakTest::strays(const Leg& leg, int run) const {
