@@ -41,6 +41,11 @@ class RestartRecord {
     // record of an older version gives the rule those followed, "NAME.part".
     virtual void setPartialName(const PartialName& name) { (void)name; }
     virtual PartialName partialName() const { return {}; }
+    // Where an upload's attempt began on the server (0 for STOR, the offset of APPE):
+    // bytes the client wrote are no headway until the server is seen to keep them, and
+    // the next attempt measures that. -1 when none is kept.
+    virtual void setUploadStart(int64_t offset) { (void)offset; }
+    virtual int64_t uploadStart() const { return -1; }
 };
 
 }  // namespace nubo

@@ -232,12 +232,13 @@ TransferOutcome TransferJob::countLostSetUp(bool isGet, bool controlLost) {
 }
 
 TransferOutcome TransferJob::countBrokenTransfer(bool isGet) {
-    // Bytes of an upload, an Image download or a Smart one written as it came are kept
-    // by the resumption; other downloads start over, so what they moved is no headway.
+    // Bytes of an Image download or a Smart one written as it came are kept by the
+    // resumption; other downloads start over, so what they moved is no headway. What an
+    // upload kept is the server's to say: its next attempt measures it (UploadJob).
     const char letter = letters_.size() > 1 ? letters_[1] : 0;
     const char detected = context_.restart != nullptr ? context_.restart->detectedType() : 0;
     const bool kept =
-        !isGet || letter == 'i' || (letter == 'x' && (detected == 'i' || detected == 'l'));
+        isGet && (letter == 'i' || (letter == 'x' && (detected == 'i' || detected == 'l')));
     if (movedData_ && kept && context_.observer != nullptr) {
         context_.observer->transferAdvanced();
     }

@@ -47,8 +47,11 @@ class MemoryRestartRecord : public RestartRecord {
     char detectedType() const override { return detected_; }
     void setPartialName(const PartialName& name) override { partial_ = name; }
     PartialName partialName() const override { return partial_; }
+    void setUploadStart(int64_t offset) override { uploadStart_ = offset; }
+    int64_t uploadStart() const override { return uploadStart_; }
     void clear() {
         inProgress_ = 0;
+        uploadStart_ = -1;
         hasFacts_ = false;
         detected_ = 0;
         partial_ = PartialName::none();
@@ -57,6 +60,7 @@ class MemoryRestartRecord : public RestartRecord {
   private:
     std::array<std::string, 6> fields_;
     int inProgress_ = 0;
+    int64_t uploadStart_ = -1;
     bool hasFacts_ = false;
     int64_t size_ = -1;
     int64_t time_ = 0;
@@ -378,6 +382,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
     }
     record.setDetectedType(task.detectedType);
     record.setPartialName(task.partial);
+    record.setUploadStart(task.uploadStart);
     const auto slot = static_cast<size_t>(poolSlot);
     advanced_[slot] = false;
     const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
@@ -394,6 +399,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
         }
         task.detectedType = record.detectedType();
         task.partial = record.partialName();
+        task.uploadStart = record.uploadStart();
         requeueBroken(task);
         return false;
     }

@@ -46,6 +46,8 @@ struct PoolTask {
     int64_t factsTime = 0;
     // What Smart mode found the broken try's data to be (RestartRecord::detectedType).
     char detectedType = 0;
+    // Put: where the broken try began on the server (RestartRecord::uploadStart).
+    int64_t uploadStart = -1;
     // Get: the local names of the listing the file came from (shared by the folder's
     // tasks), never taken for a partial file; and the partial file of a broken try.
     std::shared_ptr<const std::unordered_set<std::string>> folderNames;

@@ -121,6 +121,12 @@ int64_t UploadJob::appendOffset(const std::string& name, int64_t localSize, Tran
         logExtended("... size of the partial upload of " + name + " unknown; sending it whole");
         return -1;
     }
+    // The broken attempt's headway is what the server kept of it, not what went out: a
+    // server may take bytes it never stores (a TLS server keeps whole records only).
+    const int64_t before = context_.restart != nullptr ? context_.restart->uploadStart() : -1;
+    if (before >= 0 && remote > before && context_.observer != nullptr) {
+        context_.observer->transferAdvanced();
+    }
     if (remote > localSize) {
         logExtended("... " + name + " is larger on the server than here; sending it whole");
         return -1;
@@ -199,6 +205,9 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
+    if (session_.restartEnabled() && context_.restart != nullptr) {
+        context_.restart->setUploadStart(offset);
+    }
     int connected = openDataConnection((append ? "APPE " : "STOR ") + name);
     if (connected != FtpSession::kDataOpen) {
         localPath_ = path;
@@ -357,9 +366,10 @@ TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
     if (resume) {
         logExtended("Restarting PUT of " + baseName(task.localPath));
     }
-    // What the walk saw of the file on the server (Update-ONLY, an append's offset).
+    // What the walk saw of the file on the server (Update-ONLY). A resumption measures
+    // the copy anew: the walk saw it before the broken attempt changed it.
     std::vector<RemoteEntry> known;
-    if (task.entry.valid()) {
+    if (task.entry.valid() && !resume) {
         known.push_back(task.entry);
     }
     const ListingByName listing(known);

@@ -18,6 +18,8 @@ constexpr size_t kActiveOffset = 36;
 // bytes from 64 on keep each slot's remote facts (64-bit size, 64-bit time).
 constexpr size_t kFactsOffset = 64;
 constexpr size_t kFactsSize = 16;
+// The time an upload's slot keeps beside the offset its attempt began at.
+constexpr int64_t kUploadStartMark = -1;
 // After the facts, one byte per slot: the type Smart mode detected for its download.
 constexpr size_t kDetectedOffset =
     kFactsOffset + static_cast<size_t>(RestartDatabase::kSlots) * kFactsSize;
@@ -218,6 +220,16 @@ bool RestartDatabase::remoteFacts(int64_t* size, int64_t* time) const {
     *size = readLe64(facts(currentSlot_));
     *time = readLe64(facts(currentSlot_) + 8);
     return *size != 0 || *time != 0;
+}
+
+void RestartDatabase::setUploadStart(int64_t offset) {
+    setRemoteFacts(offset, kUploadStartMark);
+}
+
+int64_t RestartDatabase::uploadStart() const {
+    int64_t size = 0;
+    int64_t time = 0;
+    return remoteFacts(&size, &time) && time == kUploadStartMark ? size : -1;
 }
 
 void RestartDatabase::setDetectedType(char type) {

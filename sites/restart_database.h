@@ -51,6 +51,10 @@ class RestartDatabase : public RestartRecord {
     // In the header's unused area too, 8 bytes per slot; zeros read as "NAME.part".
     void setPartialName(const PartialName& name) override;
     PartialName partialName() const override;
+    // An upload's slot has no remote facts: its start is kept in their place, with a
+    // time of -1 to tell it from them.
+    void setUploadStart(int64_t offset) override;
+    int64_t uploadStart() const override;
     // The slot's download has been fetched whole since it broke: no partial file waits
     // beside its target, and the target has the server's size where that was kept.
     bool downloadFinished() const;

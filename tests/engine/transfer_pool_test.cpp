@@ -362,6 +362,52 @@ TEST_F(OftenBrokenBatchTest, BreaksThatEachMoveBytesAreResumedUntilTheFileIsWhol
         << h.logText();
 }
 
+// Uploads of f05.dat break after 50000 bytes: five times, the server keeping what came;
+// or every time, the server keeping none of it (as a TLS server that stores whole records
+// only may do with the last ones).
+class BrokenUploadBatchTest : public TransferPoolTest {
+  protected:
+    explicit BrokenUploadBatchTest(const std::vector<std::string>& more = {"--drop-times", "5"})
+        : TransferPoolTest(withDrops(more)) {}
+    static std::vector<std::string> withDrops(std::vector<std::string> more) {
+        more.insert(more.begin(), {"--drop-file", "f05.dat", "--drop-after", "50000"});
+        return more;
+    }
+    std::string bigFile() const { return temp.path() + "/tree/sub/deeper/f05.dat"; }
+    void sendTree() {
+        makeTree(temp.path() + "/tree", 8, 3000);
+        writeFile(bigFile(), contentOf(5, 1000000));
+        connect();
+        run(PutRequest{"/files", {temp.path() + "/tree"}, test::kImage});
+    }
+};
+
+TEST_F(BrokenUploadBatchTest, BreaksTheServerKeptAreResumedUntilTheFileIsWhole) {
+    sendTree();
+    EXPECT_EQ(expectSameTree(temp.path() + "/tree", server.root() + "/files/tree"), 8);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent) << h.logText();
+    // More breaks than a file has tries: each resumption found more on the server.
+    EXPECT_EQ(test::countOf(h.logText(), "Restarting PUT of f05.dat"), 5u) << h.logText();
+    EXPECT_EQ(test::countOf(h.logText(), "<APPE f05.dat"), 5u) << h.logText();
+}
+
+class UnstoredUploadBatchTest : public BrokenUploadBatchTest {
+  protected:
+    UnstoredUploadBatchTest() : BrokenUploadBatchTest({"--drop-times", "0", "--drop-unstored"}) {}
+};
+
+TEST_F(UnstoredUploadBatchTest, BytesTheServerNeverKeptAreNoHeadwayAndTheFileIsGivenUp) {
+    // Every attempt sent bytes; none was kept, so the three tries end the file and the
+    // batch, instead of trying again for ever.
+    sendTree();
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kPutFailed) << h.logText();
+    EXPECT_EQ(test::countOf(h.logText(), "Restarting PUT of f05.dat"), 3u) << h.logText();
+    EXPECT_NE(h.logText().find("... transfer not resumed after 3 attempts"), std::string::npos);
+    EXPECT_EQ(fs::file_size(server.root() + "/files/tree/sub/deeper/f05.dat"), 0u);
+    fs::remove(bigFile());
+    EXPECT_EQ(expectSameTree(temp.path() + "/tree", server.root() + "/files/tree"), 7);
+}
+
 class SlowBatchTest : public TransferPoolTest {
   protected:
     SlowBatchTest() : TransferPoolTest({"--rate", "40000"}) {}

@@ -122,6 +122,23 @@ TEST_F(CommandLineRetryTest, ABrokenUploadIsAppendedTo) {
     EXPECT_EQ(test::countOf(log, "<STOR next.txt"), 1u);
 }
 
+TEST_F(CommandLineRetryTest, UploadBreaksTheServerKeptAreResumedUntilTheFileIsWhole) {
+    // The next run learns from the restart record where the broken attempt began, and
+    // finds the server's copy grown beyond it each time.
+    startServer(4, 60000);
+    fs::create_directories(home.work() + "/out");
+    writeFile(home.work() + "/out/big.bin", patternBytes(1000000));
+    const ProgramResult result = runNubopro(
+        home, {"-p", "-u", server->url("/pub"), "-d", home.work() + "/out", "-xi", "big.bin"},
+        180);
+    EXPECT_EQ(result.exitCode, 0) << result.errorText;
+    EXPECT_TRUE(readFile(server->root() + "/pub/big.bin") == patternBytes(1000000));
+    const std::string& log = result.errorText;
+    EXPECT_EQ(test::countOf(log, "<APPE big.bin"), 4u) << log;
+    EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"),
+              4u);
+}
+
 TEST_F(CommandLineRetryTest, AWrongPasswordIsNotRetried) {
     startServer(2);
     const ProgramResult result =

@@ -169,6 +169,27 @@ TEST_F(RestartDatabaseTest, RemoteFactsLiveInTheHeaderAndLeaveTheSlotsLayoutAlon
     EXPECT_EQ(next.detectedType(), 0);
 }
 
+TEST_F(RestartDatabaseTest, AnUploadsStartIsKeptForTheNextRunAndIsNoDownloadsFacts) {
+    {
+        RestartDatabase db(folder);
+        db.takeSlot(false);
+        EXPECT_EQ(db.uploadStart(), -1) << "a fresh slot keeps none";
+        db.setRemoteFacts(4096, 1592697600);
+        EXPECT_EQ(db.uploadStart(), -1) << "a download's facts are no upload's start";
+        db.setInProgress(1);
+        db.setUploadStart(0);
+        EXPECT_EQ(db.uploadStart(), 0) << "a STOR starts at 0, which must read as kept";
+        db.setUploadStart(6000000000LL);
+    }
+    RestartDatabase next(folder);
+    next.takeSlot(false);
+    ASSERT_EQ(next.currentSlot(), 1);
+    EXPECT_EQ(next.uploadStart(), 6000000000LL);
+    next.freeSlot();
+    next.takeSlot(false);
+    EXPECT_EQ(next.uploadStart(), -1);
+}
+
 TEST_F(RestartDatabaseTest, APartialFilesNameLivesInTheHeaderAndOlderRecordsReadAsDotPart) {
     const std::string folderOnDisk = temp.path() + "/files";
     std::filesystem::create_directories(folderOnDisk);

@@ -21,11 +21,13 @@ from pyftpdlib.servers import FTPServer
 FORGED = b"forged by an intruder\n"  # what the intruder offers as the file
 
 
-def breaking_handler(base, file_name, limit, times, resumed_limit=-1):
+def breaking_handler(base, file_name, limit, times, resumed_limit=-1, unstored=False):
     """A handler whose first `times` transfers of file_name (all when times is 0),
     downloads and uploads, stop after limit bytes of their data (a resumed download
     after resumed_limit, when that is not negative): the data connection closes and the
-    control connection is dropped without a reply, as when the line breaks."""
+    control connection is dropped without a reply, as when the line breaks. With
+    unstored, a broken upload keeps none of the bytes it took: the file is as it was
+    before that upload began."""
     state = {"left": times if times > 0 else -1}
 
     class BreakingDTP(DTPHandler):
@@ -49,6 +51,8 @@ def breaking_handler(base, file_name, limit, times, resumed_limit=-1):
                     state["left"] -= 1
                 if self.file_obj is not None:
                     self.file_obj.flush()
+                    if unstored:
+                        os.truncate(self.file_obj.name, self.cmd_channel.stored_before)
                 self.cmd_channel.close()
                 self.close()
 
@@ -68,6 +72,8 @@ def breaking_handler(base, file_name, limit, times, resumed_limit=-1):
 
         def ftp_STOR(self, file, mode="w"):
             self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
+            self.stored_before = os.path.getsize(file) \
+                if mode != "w" and os.path.exists(file) else 0
             return super().ftp_STOR(file, mode)
 
     return BreakingHandler
@@ -149,6 +155,8 @@ def main():
     parser.add_argument("--drop-resumed-after", type=int, default=-1,
                         help="bytes a resumed download sends before breaking "
                              "(default: as --drop-after)")
+    parser.add_argument("--drop-unstored", action="store_true",
+                        help="a broken upload of --drop-file keeps none of its bytes")
     parser.add_argument("--drop-times", type=int, default=1,
                         help="how many downloads of the drop file break (0: every one)")
     parser.add_argument("--no-feat", action="store_true",
@@ -228,7 +236,7 @@ def main():
                                     args.intruder_skip)
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times,
-                                   args.drop_resumed_after)
+                                   args.drop_resumed_after, args.drop_unstored)
     if args.slow_cwd:
         delay = args.slow_cwd
 
