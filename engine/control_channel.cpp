@@ -83,6 +83,7 @@ int ControlChannel::readReply(std::string* lastLine, std::string* code) {
         if (code != nullptr) {
             *code = replyCode;
         }
+        lastReplyLine_ = finalLine;
         return value;
     }
 }

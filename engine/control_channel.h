@@ -65,11 +65,15 @@ class ControlChannel {
     // The connection failed or the server announced its end (421).
     bool lost() const { return lost_; }
 
+    // The final line of the last reply read (a failed file's reason).
+    const std::string& lastReplyLine() const { return lastReplyLine_; }
+
   private:
     int readOneReply(std::string* lastLine, std::string* code);
     // Writes a dialogue line to the log, or holds it while a probe runs.
     void logDialogue(std::string_view prefix, std::string_view text);
 
+    std::string lastReplyLine_;
     AppLog& log_;
     FtpSocket socket_;
     std::mutex sendLock_;

@@ -33,9 +33,8 @@ constexpr int64_t kFutureSlackSeconds = 86400;
 
 int DownloadJob::refuseUnsafeName(const RemoteEntry& entry) {
     context_.log->LogExtended("*** Unsafe file name, not written locally: ", entry.name);
-    if (context_.outlets != nullptr) {
-        context_.outlets->AddExitBits(exitbit::kGetFailed);
-    }
+    session_.failFile({true, session_.currentRemoteDirectory(), entry.name, {}, -1},
+                      "Unsafe file name, not written locally", exitbit::kGetFailed);
     return 550;
 }
 
@@ -100,11 +99,13 @@ int DownloadJob::run(GetRequest& request) {
             const int index =
                 view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
             if (index < 0 || !view()->entryAt(index, &entry)) {
-                logExtended((request.namesIgnoreCase && resuming_ ? "... restart failed on "
-                                                                  : "... unable to find ") +
-                            name);
-                if (context_.outlets != nullptr)
-                    context_.outlets->AddExitBits(exitbit::kGetFailed);
+                const std::string line =
+                    (request.namesIgnoreCase && resuming_ ? "... restart failed on "
+                                                          : "... unable to find ") +
+                    name;
+                logExtended(line);
+                session_.failFile({true, session_.currentRemoteDirectory(), name, {}, -1},
+                                  line.substr(4), exitbit::kGetFailed);
                 resuming_ = false;
                 result = 550;
                 continue;
@@ -401,6 +402,8 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     bool resuming = resuming_;
     resuming_ = false;
     session_.clearResumption();
+    session_.beginTask({true, session_.currentRemoteDirectory(), listed.name, localPath,
+                        listed.type == EntryType::File ? listed.size : -1});
     setRestart(false, 0);
     partialName_ = PartialName::none();
     // The data goes to a partial file beside the target and takes the name only when
@@ -426,6 +429,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
                           type == TransferMode::Smart && localFileLooksLikeText(localPath),
                           remoteSize, st.st_size)) {
         logExtended("... Update-ONLY; skipping GET of " + localPath);
+        session_.endTask(TaskState::Skipped, "Update-ONLY: the copy here is as new");
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetSkipped);
         return {200, false};

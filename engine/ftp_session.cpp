@@ -61,6 +61,11 @@ bool FtpSession::cancelled() const {
 
 void FtpSession::logExtended(const std::string& text) {
     context_.log->LogExtended(text);
+    if (currentTask_ != 0 && text.starts_with("*** ")) {
+        taskProblem_ = text.substr(4);
+    } else if (currentTask_ != 0 && text.starts_with("... ")) {
+        taskNote_ = text.substr(4);
+    }
 }
 
 void FtpSession::setStatus(const std::string& text) {

@@ -21,6 +21,7 @@
 #include "engine/remote_view_contract.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
+#include "engine/transfer_queue.h"
 #include "platform/listing_locale.h"
 
 namespace nubo {
@@ -204,8 +205,25 @@ class FtpSession {
     const ListingLocaleData& listingLocaleData() const { return listingLocaleData_; }
     // Writes a restart field while restart is on; false when it could not be kept.
     bool writeRestartField(int field, const std::string& text);
-    // The end of every Get and Put batch.
+    // The start and end of every Get and Put batch: the end says in the log and the
+    // status what came of its files ("... batch done: ...").
+    void startBatch();
     void finishBatch();
+    // The file the job now moves is a task of the queue: a pool's task its own (named
+    // by useQueuedTask before), else the file's unfinished task or a new one.
+    void beginTask(const TaskSpec& spec);
+    void useQueuedTask(uint64_t id) { queuedTask_ = id; }
+    void taskProgress(int64_t bytes) {
+        if (currentTask_ != 0 && context_.queue != nullptr)
+            context_.queue->progress(currentTask_, bytes);
+    }
+    // The file in hand ended so (countTransfer ends it as done or failed by its code).
+    void endTask(TaskState state, const std::string& reason = {});
+    // A file that fails before it can begin (an unsafe name, gone from the server, not a
+    // regular file): a failed task and its exit bit.
+    void failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit);
+    // Why the file in hand fails: its last "*** " line, else the last reply.
+    std::string taskReason(int code) const;
     // Where a request that names a directory took the session, and what to put back.
     struct DirectoryVisit {
         std::string previous;
@@ -306,6 +324,13 @@ class FtpSession {
     bool urlFolderMissing_ = false;
     // A transfer broke and the run will log in again to resume it.
     bool brokenForRetry_ = false;
+    // The queue's task of the file in hand (0: none), a pool's task waiting to be taken
+    // as it, the first task of the running batch, and the file's last "*** " line.
+    uint64_t currentTask_ = 0;
+    uint64_t queuedTask_ = 0;
+    uint64_t batchFirstTask_ = 0;
+    std::string taskProblem_;
+    std::string taskNote_;
     std::atomic<bool> restartFieldsWanted_{false};
     bool resumePending_ = false;
     std::atomic<int> simultaneousTransfers_{1};

@@ -43,6 +43,7 @@ TransferOutcome FtpSession::runPoolTask(const PoolTask& task, bool resume) {
     if (abortRequested_) {
         return {ControlChannel::kLocalFailure, false};  // stopped: nothing more starts
     }
+    useQueuedTask(task.queueId);
     if (task.directory != currentRemoteDirectory_) {
         const int code = enterDirectoryOnly(task.directory);
         if (code == 421) {
@@ -52,6 +53,7 @@ TransferOutcome FtpSession::runPoolTask(const PoolTask& task, bool resume) {
             return {421, true};
         }
         if (code / 100 != 2) {
+            beginTask({});
             logExtended("*** Unable to enter " + task.directory + "; " + task.localPath +
                         " not transferred");
             return countTransfer(code, task.isGet);
@@ -108,11 +110,76 @@ void FtpSession::syncSessionRestartFields() {
     context_.restart->setField(RestartRecord::kRemoteDir, currentRemoteDirectory_);
 }
 
+void FtpSession::startBatch() {
+    batchFirstTask_ = context_.queue != nullptr ? context_.queue->nextId() : 0;
+}
+
 void FtpSession::finishBatch() {
+    const bool stopped = abortRequested_;
     abortRequested_ = false;
-    setStatus({});
+    std::string summary;
+    if (stopped && context_.queue != nullptr) {
+        context_.queue->finishUnfinished(TaskState::Stopped, "stopped");
+    }
+    if (context_.queue != nullptr && batchFirstTask_ != 0 && !brokenForRetry_) {
+        // A single file says for itself how it went; a batch's one failure among many
+        // must not hide in the log.
+        const TaskCounts counts = context_.queue->counts(batchFirstTask_);
+        if (counts.total() > 1 || counts.failed > 0) {
+            summary = TransferQueue::summaryLine(counts, stopped);
+            if (context_.batchSummaries)
+                logExtended(summary);
+        }
+    }
+    batchFirstTask_ = 0;
+    setStatus(summary.empty() ? std::string() : summary.substr(4));
     if (context_.outlets != nullptr) {
         context_.outlets->ReportProgress({});
+    }
+}
+
+void FtpSession::beginTask(const TaskSpec& spec) {
+    taskProblem_.clear();
+    taskNote_.clear();
+    if (context_.queue == nullptr) {
+        currentTask_ = 0;
+    } else if (queuedTask_ != 0) {
+        currentTask_ = queuedTask_;
+        context_.queue->activate(currentTask_, context_.connection);
+    } else {
+        currentTask_ = context_.queue->begin(spec, context_.connection);
+    }
+    queuedTask_ = 0;
+}
+
+void FtpSession::endTask(TaskState state, const std::string& reason) {
+    if (currentTask_ != 0 && context_.queue != nullptr) {
+        context_.queue->finish(currentTask_, state, reason);
+    }
+    currentTask_ = 0;
+}
+
+std::string FtpSession::taskReason(int code) const {
+    if (!taskProblem_.empty()) {
+        return taskProblem_;
+    }
+    if (code == 421) {
+        return "the connection was lost";
+    }
+    const std::string& line = control_.lastReplyLine();
+    if (code >= 400 && code != ControlChannel::kLocalFailure && !line.empty()) {
+        return line;
+    }
+    return !taskNote_.empty() ? taskNote_ : "failed (" + std::to_string(code) + ")";
+}
+
+void FtpSession::failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit) {
+    if (context_.queue != nullptr) {
+        const uint64_t id = context_.queue->add(spec);
+        context_.queue->finish(id, TaskState::Failed, reason);
+    }
+    if (context_.outlets != nullptr) {
+        context_.outlets->AddExitBits(exitBit);
     }
 }
 

@@ -31,10 +31,12 @@ void FtpSession::installOperations() {
     });
     setRequestHandler(RequestKind::Get, [](FtpSession& s, SessionRequest& r) {
         DownloadJob job(s);
+        s.startBatch();
         return job.run(std::get<GetRequest>(r));
     });
     setRequestHandler(RequestKind::Put, [](FtpSession& s, SessionRequest& r) {
         UploadJob job(s);
+        s.startBatch();
         return job.run(std::get<PutRequest>(r));
     });
     setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
@@ -277,6 +279,8 @@ void FtpSession::settingChanged(const std::string& name) {
 
 TransferOutcome FtpSession::countTransfer(int code, bool isGet) {
     const bool ok = code / 100 == 2;
+    endTask(ok ? TaskState::Done : (abortRequested_ ? TaskState::Stopped : TaskState::Failed),
+            ok ? std::string() : taskReason(code));
     if (context_.observer != nullptr) {
         if (ok) {
             context_.observer->transferAdvanced();

@@ -92,8 +92,9 @@ const RemoteEntry* FtpSession::stillListed(const ListingByName& fresh, const std
     }
     // Never another entry in its place: what the user chose is gone, so nothing is done.
     logExtended("*** " + name + " no longer on the server; skipped");
-    if (failureBit != 0 && context_.outlets != nullptr) {
-        context_.outlets->AddExitBits(failureBit);
+    if (failureBit != 0) {
+        failFile({failureBit == exitbit::kGetFailed, currentRemoteDirectory_, name, {}, -1},
+                 "no longer on the server", failureBit);
     }
     return nullptr;
 }

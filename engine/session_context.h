@@ -14,6 +14,7 @@ class MainOutlets;
 class SessionObserver;
 class RemoteViewContract;
 class RestartRecord;
+class TransferQueue;
 class LocalViewUpkeep;
 
 // Everything a session reports to or reads from. The log, the store and the outlets
@@ -38,6 +39,13 @@ struct SessionContext {
     const std::atomic<bool>* cancel = nullptr;
     // This instance's restart slot; null when there is none.
     RestartRecord* restart = nullptr;
+    // Every file the session moves, a task each; may be null.
+    TransferQueue* queue = nullptr;
+    // Which connection of a batch this session is: 1 the session's own, 2... a pool's.
+    int connection = 1;
+    // The end of a batch of several files is summed up in the log ("... batch done:
+    // ..."); off where the owner sums up a whole run itself.
+    bool batchSummaries = true;
     // The local view, told about files the engine writes; may be null.
     LocalViewUpkeep* localView = nullptr;
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17

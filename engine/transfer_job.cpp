@@ -9,6 +9,7 @@
 #include "engine/ftp_session.h"
 #include "engine/mlsx_parser.h"
 #include "engine/monotonic_clock.h"
+#include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
 #include "engine/transfer_pool.h"
@@ -45,6 +46,13 @@ void TransferJob::openPool(bool severalFiles) {
 }
 
 void TransferJob::handOut(PoolTask task) {
+    if (context_.queue != nullptr) {
+        // Waiting from now on, shown before any connection takes it.
+        const bool listed = task.isGet || task.entry.valid();
+        task.queueId = context_.queue->add(
+            {task.isGet, task.directory, task.isGet ? task.entry.name : baseName(task.localPath),
+             task.localPath, task.isGet && listed ? task.entry.size : -1});
+    }
     pool_->submit(std::move(task));
 }
 
@@ -74,7 +82,7 @@ void TransferJob::setRestartInProgress(int value) {
 }
 
 void TransferJob::logExtended(const std::string& text) {
-    context_.log->LogExtended(text);
+    session_.logExtended(text);
 }
 
 void TransferJob::setStatus(const std::string& text) {
@@ -145,6 +153,7 @@ void TransferJob::syncRestartFields() {
 void TransferJob::noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,
                                        bool* marked) {
     reportTransferProgress(bytes);
+    session_.taskProgress(bytes);
     movedData_ = true;
     progress.bytes = bytes;
     progress.percent =

@@ -292,6 +292,10 @@ bool TransferPool::requeueBroken(PoolTask task) {
         if (primaryContext_.outlets != nullptr) {
             primaryContext_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
         }
+        endTask(task, stopped_ ? TaskState::Stopped : TaskState::Failed,
+                stopped_ ? "stopped"
+                         : "the connection was lost; not resumed after " +
+                               std::to_string(settings_.retryDelaysMs.size()) + " attempts");
         if (primaryContext_.log != nullptr && !stopped_) {
             // Worded as the command line's own give-up.
             primaryContext_.log->LogExtendedFormat(
@@ -303,6 +307,9 @@ bool TransferPool::requeueBroken(PoolTask task) {
     const int delayMs = settings_.retryDelaysMs[static_cast<size_t>(task.attempts)];
     retryAtMs_ = nowMs() + delayMs;
     ++task.attempts;
+    if (primaryContext_.queue != nullptr) {
+        primaryContext_.queue->retry(task.queueId, task.attempts);
+    }
     if (primaryContext_.log != nullptr) {
         // Worded as the command line's own retries: scripts read the same lines.
         primaryContext_.log->LogExtendedFormat(
@@ -362,8 +369,15 @@ void TransferPool::giveUpWhenStrandedLocked() {
     }
 }
 
+void TransferPool::endTask(const PoolTask& task, TaskState state, const std::string& reason) {
+    if (primaryContext_.queue != nullptr) {
+        primaryContext_.queue->finish(task.queueId, state, reason);
+    }
+}
+
 void TransferPool::giveUpLocked() {
     for (const PoolTask& task : queue_) {
+        endTask(task, TaskState::Failed, "no connection to the server could be had");
         ++filesDone_;
         if (primaryContext_.outlets != nullptr) {
             primaryContext_.outlets->AddExitBits(task.isGet ? exitbit::kGetFailed
@@ -421,6 +435,7 @@ void TransferPool::memberMain(Member& self, int slot) {
     context.outlets = this;
     context.remoteView = primaryContext_.remoteView != nullptr ? &view : nullptr;
     context.restart = &record;
+    context.connection = slot + 1;
     context.retriesBrokenTransfers = true;
     context.keepAliveMs = 0;
     context.poolMember = true;
@@ -549,10 +564,9 @@ int TransferPool::finish() {
         // What the batch came to, said once: the window's status line shows the last
         // reply of whichever connection spoke last.
         primaryContext_.log->LogExtendedFormat(
-            stopped_ ? "... batch stopped: %d of %d files ended, over %d connection%s"
-                     : "... batch done: %d of %d files ended, over %d connection%s",
-            static_cast<int>(filesDone_), static_cast<int>(filesTotal_),
-            static_cast<int>(members_.size()) + 1, members_.empty() ? "" : "s");
+            "... %d of %d files ended, over %d connection%s", static_cast<int>(filesDone_),
+            static_cast<int>(filesTotal_), static_cast<int>(members_.size()) + 1,
+            members_.empty() ? "" : "s");
     }
     if (alive && primary_.currentRemoteDirectory() != startDirectory) {
         primary_.enterDirectoryOnly(startDirectory);

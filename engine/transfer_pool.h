@@ -20,6 +20,7 @@
 #include "engine/session_context.h"
 #include "engine/session_observer.h"
 #include "engine/session_request.h"
+#include "engine/transfer_queue.h"
 
 namespace nubo {
 
@@ -48,6 +49,8 @@ struct PoolTask {
     char detectedType = 0;
     // Put: where the broken try began on the server (RestartRecord::uploadStart).
     int64_t uploadStart = -1;
+    // Its task in the session's TransferQueue (0: none).
+    uint64_t queueId = 0;
     // Get: the local names of the listing the file came from (shared by the folder's
     // tasks), never taken for a partial file; and the partial file of a broken try.
     std::shared_ptr<const std::unordered_set<std::string>> folderNames;
@@ -143,6 +146,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void failedToOpen();
     void giveUpWhenStrandedLocked();
     void giveUpLocked();
+    // The task ends so in the session's queue, where it has one.
+    void endTask(const PoolTask& task, TaskState state, const std::string& reason);
     int openLocked() const;
     int connectedLocked() const;
     static int64_t nowMs();

@@ -72,9 +72,7 @@ int UploadJob::run(PutRequest& request) {
     for (size_t i = 0; i < paths.size() && !session_.abortRequested(); ++i) {
         struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {
-            logExtended("*** Unable to get status for " + paths[i]);
-            if (context_.outlets != nullptr)
-                context_.outlets->AddExitBits(exitbit::kPutFailed);
+            skipFailed(paths[i], "*** Unable to get status for " + paths[i]);
             continue;
         }
         if (S_ISDIR(st.st_mode)) {
@@ -151,11 +149,14 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     // A resumption belongs to the first file that gets here, whatever becomes of it.
     const bool resuming = session_.restartEnabled() && session_.resumePending();
     session_.clearResumption();
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    session_.beginTask({false, session_.currentRemoteDirectory(), name, path,
+                        exists && S_ISREG(st.st_mode) ? static_cast<int64_t>(st.st_size) : -1});
     UploadSource file;
     if (options.updateOnly) {
-        struct stat st {};
         RemoteEntry remote;
-        const bool known = ::stat(path.c_str(), &st) == 0 && session_.listedEntry(name, &remote);
+        const bool known = exists && session_.listedEntry(name, &remote);
         if (known) {
             askExactFacts(&remote);
         }
@@ -168,6 +169,7 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
                              remote.size, st.st_size);
         if (known && !sizesDiffer && session_.compareWithLocal(remote, st.st_mtime) >= 0) {
             logExtended("... Update-ONLY; skipping PUT of " + path);
+            session_.endTask(TaskState::Skipped, "Update-ONLY: the server's copy is as new");
             if (context_.outlets != nullptr)
                 context_.outlets->AddExitBits(exitbit::kPutSkipped);
             return {200, false};
@@ -382,8 +384,7 @@ TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
 UploadJob::WalkStep UploadJob::stepOf(const std::string& full) {
     struct stat st {};
     if (::lstat(full.c_str(), &st) != 0) {
-        logExtended("*** Unable to get status for " + full);
-        skipFailed();
+        skipFailed(full, "*** Unable to get status for " + full);
         return WalkStep::Skip;
     }
     if (S_ISLNK(st.st_mode)) {
@@ -391,8 +392,7 @@ UploadJob::WalkStep UploadJob::stepOf(const std::string& full) {
         // would send what the tree's owner never put there.
         char* resolved = ::realpath(full.c_str(), nullptr);
         if (resolved == nullptr) {
-            logExtended("*** Not a regular file, not sent: " + full + " (a link to nothing)");
-            skipFailed();
+            skipFailed(full, "*** Not a regular file, not sent: " + full + " (a link to nothing)");
             return WalkStep::Skip;
         }
         const std::string target = resolved;
@@ -405,8 +405,7 @@ UploadJob::WalkStep UploadJob::stepOf(const std::string& full) {
             return WalkStep::Skip;
         }
         if (::stat(full.c_str(), &st) != 0) {
-            logExtended("*** Unable to get status for " + full);
-            skipFailed();
+            skipFailed(full, "*** Unable to get status for " + full);
             return WalkStep::Skip;
         }
     }
@@ -420,17 +419,16 @@ UploadJob::WalkStep UploadJob::stepOf(const std::string& full) {
         return WalkStep::Folder;
     }
     if (!S_ISREG(st.st_mode)) {
-        logExtended("*** Not a regular file, not sent: " + full);
-        skipFailed();
+        skipFailed(full, "*** Not a regular file, not sent: " + full);
         return WalkStep::Skip;
     }
     return WalkStep::File;
 }
 
-void UploadJob::skipFailed() {
-    if (context_.outlets != nullptr) {
-        context_.outlets->AddExitBits(exitbit::kPutFailed);
-    }
+void UploadJob::skipFailed(const std::string& path, const std::string& line) {
+    logExtended(line);
+    session_.failFile({false, session_.currentRemoteDirectory(), baseName(path), path, -1},
+                      line.substr(4), exitbit::kPutFailed);
 }
 
 TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferOptions& options) {

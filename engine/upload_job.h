@@ -44,7 +44,8 @@ class UploadJob : public TransferJob {
     // the walk is in already), and anything but a file or folder (with the failure bit).
     enum class WalkStep { File, Folder, Skip };
     WalkStep stepOf(const std::string& full);
-    void skipFailed();
+    // A file of the walk that cannot be sent: its line, a failed task and its bit.
+    void skipFailed(const std::string& path, const std::string& line);
 
     // The real path of the folder being sent, and the folders the walk is in (device,
     // inode), so that a link inside the tree never leads it round in a loop.

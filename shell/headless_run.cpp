@@ -8,7 +8,9 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "base/post_queue.h"
+#include "engine/batch_report.h"
 #include "engine/main_outlets.h"
+#include "engine/transfer_queue.h"
 #include "platform/termination_signals.h"
 #include "shell/app_session.h"
 #include "shell/command_line_request.h"
@@ -62,6 +64,7 @@ int HeadlessRun::run() {
         CommandLineRun& run = host.commandLine();
         run.setQuitAfterRun(true);
         control.setRetryBrokenTransfers(true);
+        control.setBatchSummaries(false);
         host.startUp();
         if (run.connect(request_.mode, request_.slot(0))) {
             bool interrupted = false;
@@ -98,6 +101,14 @@ int HeadlessRun::run() {
                     outlets.AddExitBits(failure);
                     break;
                 }
+            }
+            // What never ended was given up or interrupted; then every failure, once.
+            TransferQueue& tasks = control.transferQueue();
+            tasks.finishUnfinished(
+                interrupted ? TaskState::Stopped : TaskState::Failed,
+                interrupted ? "interrupted" : "the connection was lost; not resumed");
+            for (const std::string& line : BatchReport::lines(tasks, 1, interrupted)) {
+                log.LogExtended(line);
             }
         } else {
             // Nothing could be tried: a script must not read that as success.

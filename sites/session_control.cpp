@@ -229,6 +229,8 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.remoteView = context_.remoteView;
     session.cancel = &cancel_;
     session.restart = restartOpen_ ? &restartDb_ : nullptr;
+    session.queue = &queue_;
+    session.batchSummaries = batchSummaries_;
     session.localView = context_.localView;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;

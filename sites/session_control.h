@@ -10,6 +10,7 @@
 #include "base/config_store.h"
 #include "engine/ftp_url.h"
 #include "engine/session_observer.h"
+#include "engine/transfer_queue.h"
 #include "sites/host_context.h"
 #include "sites/restart_database.h"
 #include "sites/session_outcome.h"
@@ -110,6 +111,11 @@ class SessionControl : public SessionObserver {
     // A command-line run resumes broken transfers itself: their failure is not counted
     // by the session.
     void setRetryBrokenTransfers(bool on) { retryBrokenTransfers_ = on; }
+    // A command-line run sums up its files once, at its end: its sessions write no
+    // batch summary of their own.
+    void setBatchSummaries(bool on) { batchSummaries_ = on; }
+    // Every file the sessions of this page moved, one task each.
+    TransferQueue& transferQueue() { return queue_; }
     // True once since the last call when a session completed a transfer or moved bytes
     // its resumption keeps: a retrying run counts its attempts anew.
     bool takeTransferAdvanced() { return transferAdvanced_.exchange(false); }
@@ -151,6 +157,7 @@ class SessionControl : public SessionObserver {
     std::vector<ConfigStore::Subscription> subscriptions_;
     RestartDatabase restartDb_;
     StatisticsDatabase statistics_;
+    TransferQueue queue_;
     SessionOutcome outcome_;
 
     bool restarting_ = false;
@@ -161,6 +168,7 @@ class SessionControl : public SessionObserver {
     bool liveGraphs_ = true;
     bool loggedIn_ = false;
     bool retryBrokenTransfers_ = false;
+    bool batchSummaries_ = true;
     std::string connectedTo_;
     std::string sessionSite_;
 

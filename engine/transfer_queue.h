@@ -1,0 +1,131 @@
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace nubo {
+
+// Where a file of a batch stands.
+enum class TaskState : uint8_t { Waiting, Active, Done, Skipped, Failed, Stopped };
+
+// A file to move, as the walk found it: direction, the remote folder (absolute) and name,
+// the local path, the size where known (-1 not).
+struct TaskSpec {
+    bool isGet = true;
+    std::string remoteFolder;
+    std::string name;
+    std::string localPath;
+    int64_t size = -1;
+};
+
+// One task as the windows and the command line's summary read it.
+struct TaskInfo {
+    uint64_t id = 0;
+    TaskSpec spec;
+    TaskState state = TaskState::Waiting;
+    // The connection it is (or was last) on, 1 for the session's own; 0 none yet.
+    int connection = 0;
+    int attempts = 0;
+    int64_t bytes = 0;
+    // Why it was skipped, failed or stopped: the server's reply or the local reason.
+    std::string reason;
+};
+
+struct TaskCounts {
+    int64_t waiting = 0;
+    int64_t active = 0;
+    int64_t done = 0;
+    int64_t skipped = 0;
+    int64_t failed = 0;
+    int64_t stopped = 0;
+    int64_t total() const { return waiting + active + done + skipped + failed + stopped; }
+};
+
+// Every file the session moves, one task each, from the walk that finds it to its end:
+// the one record of a batch that the windows show and the command line sums up. Safe to
+// use from every connection's thread. A task costs a few dozen bytes: folders are kept
+// once however many files they hold, names in one block, and reasons only for the tasks
+// that have one, so a tree of a million files stays a few tens of megabytes.
+class TransferQueue {
+  public:
+    TransferQueue();
+    TransferQueue(const TransferQueue&) = delete;
+    TransferQueue& operator=(const TransferQueue&) = delete;
+
+    // A task waiting for a connection; its id (ids count up from 1, never reused).
+    uint64_t add(const TaskSpec& spec);
+    // The task of this file that has not ended yet (a broken transfer resumed by a new
+    // connection is the same task, one attempt more), or a new one; now active on
+    // `connection`.
+    uint64_t begin(const TaskSpec& spec, int connection);
+    void activate(uint64_t id, int connection);
+    void progress(uint64_t id, int64_t bytes);
+    // The connection broke: the task waits for its next attempt.
+    void retry(uint64_t id, int attempts);
+    // Done, Skipped, Failed or Stopped, with the reason where there is one. A task that
+    // has ended stays as it ended.
+    void finish(uint64_t id, TaskState state, const std::string& reason);
+    // Every task that has not ended ends so (a run that gave up, or was stopped).
+    void finishUnfinished(TaskState state, const std::string& reason);
+
+    // The tasks from id `from` on (a batch's first task) by state.
+    TaskCounts counts(uint64_t from = 1) const;
+    // Up to `limit` tasks in `state` from id `from` on, in order.
+    std::vector<TaskInfo> tasks(TaskState state, uint64_t from = 1, size_t limit = SIZE_MAX) const;
+    // False when there is no such task.
+    bool task(uint64_t id, TaskInfo* info) const;
+    // The id the next task will get: the start of a batch.
+    uint64_t nextId() const;
+    // Counts up with every change, so that a view can poll and redraw only on change.
+    uint64_t generation() const;
+    // What the tasks hold in memory, for the benchmark.
+    size_t memoryBytes() const;
+
+    // "... batch done: 299 transferred, 1 failed, 0 skipped of 300" (stopped, when the
+    // batch was: "... batch stopped: ...").
+    static std::string summaryLine(const TaskCounts& counts, bool stopped);
+
+  private:
+    struct Record {
+        int64_t size;
+        int64_t bytes;
+        uint64_t nameAt;
+        uint64_t localNameAt;
+        uint32_t folder;
+        uint32_t localFolder;
+        uint32_t reason;  // 0: none; else 1 + its index in reasons_
+        uint16_t nameLength;
+        uint16_t localNameLength;
+        TaskState state;
+        uint8_t attempts;
+        uint8_t connection;
+        bool isGet;
+    };
+
+    uint32_t internLocked(std::unordered_map<std::string, uint32_t>& index,
+                          std::vector<std::string>& strings, const std::string& text);
+    uint64_t storeLocked(const std::string& text, uint16_t* length);
+    std::string textLocked(uint64_t at, uint16_t length) const;
+    static std::string keyOf(const TaskSpec& spec);
+    uint64_t addLocked(const TaskSpec& spec);
+    void endLocked(uint64_t id, TaskState state, const std::string& reason);
+    Record* recordLocked(uint64_t id);
+    TaskInfo infoLocked(uint64_t id) const;
+
+    mutable std::mutex lock_;
+    std::vector<Record> records_;
+    std::string names_;
+    std::vector<std::string> remoteFolders_;
+    std::unordered_map<std::string, uint32_t> remoteFolderIndex_;
+    std::vector<std::string> localFolders_;
+    std::unordered_map<std::string, uint32_t> localFolderIndex_;
+    std::vector<std::string> reasons_;
+    // The tasks that have not ended, by file: what begin() finds again.
+    std::unordered_map<std::string, uint64_t> unfinished_;
+    uint64_t generation_ = 0;
+};
+
+}  // namespace nubo
