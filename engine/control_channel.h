@@ -67,6 +67,7 @@ class ControlChannel {
 
     // The final line of the last reply read (a failed file's reason).
     const std::string& lastReplyLine() const { return lastReplyLine_; }
+    void clearLastReplyLine() { lastReplyLine_.clear(); }
 
   private:
     int readOneReply(std::string* lastLine, std::string* code);

@@ -141,6 +141,7 @@ void FtpSession::finishBatch() {
 void FtpSession::beginTask(const TaskSpec& spec) {
     taskProblem_.clear();
     taskNote_.clear();
+    control_.clearLastReplyLine();
     if (context_.queue == nullptr) {
         currentTask_ = 0;
     } else if (queuedTask_ != 0) {
@@ -166,8 +167,9 @@ std::string FtpSession::taskReason(int code) const {
     if (code == 421) {
         return "the connection was lost";
     }
+    // The server's refusal of this file (a data connection refused counts as local).
     const std::string& line = control_.lastReplyLine();
-    if (code >= 400 && code != ControlChannel::kLocalFailure && !line.empty()) {
+    if (!line.empty() && (line[0] == '4' || line[0] == '5')) {
         return line;
     }
     return !taskNote_.empty() ? taskNote_ : "failed (" + std::to_string(code) + ")";

@@ -339,6 +339,12 @@ TEST_F(BrokenBatchTest, ARefusedFileSetsItsBitAndADroppedOneResumes) {
     EXPECT_NE(h.logText().find("Restarting GET of f07.dat"), std::string::npos) << h.logText();
     EXPECT_NE(h.logText().find("<REST 3000"), std::string::npos) << h.logText();
     EXPECT_FALSE(fs::exists(temp.path() + "/tree/sub/f07.dat.part"));
+    // The one refusal among fifteen files is said at the end, in the log and in words
+    // on the status line; the resumed file is one task, done.
+    EXPECT_NE(h.logText().find("... batch done: 14 transferred, 1 failed, 0 skipped of 15"),
+              std::string::npos)
+        << h.logText();
+    EXPECT_EQ(h.outlets.statuses().back(), "batch done: 14 transferred, 1 failed, 0 skipped of 15");
 }
 
 class OftenBrokenBatchTest : public TransferPoolTest {

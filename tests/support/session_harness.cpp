@@ -27,6 +27,7 @@ SessionContext SessionHarness::context() {
     c.observer = &observer;
     c.remoteView = &remoteView;
     c.cancel = &cancel;
+    c.queue = &queue;
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.poolRetryDelaysMs = poolRetryDelaysMs;

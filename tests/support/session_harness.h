@@ -44,6 +44,7 @@ class SessionHarness {
     AppLog log;
     ConfigStore config;
     RecordingOutlets outlets;
+    TransferQueue queue;
     RecordingObserver observer;
     RemoteDirectoryModel remoteView{log};
     std::atomic<bool> cancel{false};

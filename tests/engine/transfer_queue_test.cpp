@@ -1,0 +1,149 @@
+// The record of every file a session moves: one task per file however often its
+// connection breaks, each ending once, and batches counted from their first task.
+#include "engine/transfer_queue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/batch_report.h"
+
+namespace nubo {
+namespace {
+
+TaskSpec get(const std::string& folder, const std::string& name, int64_t size = 100) {
+    return {true, folder, name, "/home/u/in/" + name, size};
+}
+
+TEST(TransferQueueTest, AFileBrokenAndResumedStaysOneTaskThatEndsOnce) {
+    TransferQueue queue;
+    const uint64_t walked = queue.add(get("/pub", "a.bin"));
+    const uint64_t first = queue.begin(get("/pub", "a.bin"), 2);
+    EXPECT_EQ(first, walked) << "the walk's task is the one a connection takes";
+    queue.progress(first, 40);
+    queue.retry(first, 1);
+    TaskInfo info;
+    ASSERT_TRUE(queue.task(first, &info));
+    EXPECT_EQ(info.state, TaskState::Waiting);
+    EXPECT_EQ(info.attempts, 1);
+    EXPECT_EQ(info.bytes, 40);
+    // A new connection (or a new session of a retrying run) resumes the same file.
+    EXPECT_EQ(queue.begin(get("/pub", "a.bin"), 3), first);
+    queue.finish(first, TaskState::Done, {});
+    queue.finish(first, TaskState::Failed, "late news");
+    queue.progress(first, 1);
+    ASSERT_TRUE(queue.task(first, &info));
+    EXPECT_EQ(info.state, TaskState::Done) << "an ended task stays as it ended";
+    EXPECT_EQ(info.connection, 3);
+    EXPECT_TRUE(info.reason.empty());
+    EXPECT_EQ(info.bytes, 40);
+    // Fetched again later: a task of its own.
+    EXPECT_NE(queue.begin(get("/pub", "a.bin"), 1), first);
+    // The same name elsewhere, or the other way, is another file.
+    EXPECT_NE(queue.begin(get("/other", "a.bin"), 1), first);
+    EXPECT_NE(queue.begin({false, "/pub", "a.bin", "/home/u/in/a.bin", 5}, 1), first);
+    EXPECT_EQ(queue.counts().total(), 4);
+}
+
+TEST(TransferQueueTest, TasksKeepTheirFoldersNamesAndReasons) {
+    TransferQueue queue;
+    const uint64_t plain = queue.add(get("/pub/deep", "x.txt", 12));
+    const uint64_t renamed = queue.add({true, "/pub", "link", "/home/u/in/link.target", -1});
+    const uint64_t bare = queue.add({false, "", "f", "f", 3});
+    queue.finish(renamed, TaskState::Failed, "550 Permission denied.");
+    queue.finish(bare, TaskState::Skipped, "Update-ONLY");
+    TaskInfo info;
+    ASSERT_TRUE(queue.task(plain, &info));
+    EXPECT_EQ(info.spec.remoteFolder, "/pub/deep");
+    EXPECT_EQ(info.spec.name, "x.txt");
+    EXPECT_EQ(info.spec.localPath, "/home/u/in/x.txt");
+    EXPECT_EQ(info.spec.size, 12);
+    EXPECT_TRUE(info.spec.isGet);
+    ASSERT_TRUE(queue.task(renamed, &info));
+    EXPECT_EQ(info.spec.localPath, "/home/u/in/link.target");
+    EXPECT_EQ(info.reason, "550 Permission denied.");
+    ASSERT_TRUE(queue.task(bare, &info));
+    EXPECT_EQ(info.spec.localPath, "f");
+    EXPECT_FALSE(info.spec.isGet);
+    EXPECT_EQ(info.reason, "Update-ONLY");
+    EXPECT_FALSE(queue.task(0, &info));
+    EXPECT_FALSE(queue.task(4, &info));
+}
+
+TEST(TransferQueueTest, BatchesCountFromTheirFirstTaskAndUnfinishedOnesEndTogether) {
+    TransferQueue queue;
+    queue.finish(queue.add(get("/", "old")), TaskState::Failed, "earlier");
+    const uint64_t batch = queue.nextId();
+    const uint64_t a = queue.begin(get("/", "a"), 1);
+    const uint64_t b = queue.add(get("/", "b"));
+    queue.add(get("/", "c"));
+    queue.finish(a, TaskState::Done, {});
+    queue.finish(b, TaskState::Skipped, "Update-ONLY");
+    TaskCounts counts = queue.counts(batch);
+    EXPECT_EQ(counts.done, 1);
+    EXPECT_EQ(counts.skipped, 1);
+    EXPECT_EQ(counts.waiting, 1);
+    EXPECT_EQ(counts.failed, 0) << "the earlier batch's failure is not this one's";
+    EXPECT_EQ(queue.counts().failed, 1);
+    const uint64_t before = queue.generation();
+    queue.finishUnfinished(TaskState::Stopped, "stopped");
+    EXPECT_GT(queue.generation(), before);
+    counts = queue.counts(batch);
+    EXPECT_EQ(counts.stopped, 1);
+    EXPECT_EQ(counts.total(), 3);
+    EXPECT_EQ(TransferQueue::summaryLine(counts, true),
+              "... batch stopped: 1 transferred, 0 failed, 1 skipped of 3");
+    ASSERT_EQ(queue.tasks(TaskState::Stopped, batch).size(), 1u);
+    EXPECT_EQ(queue.tasks(TaskState::Stopped, batch)[0].spec.name, "c");
+    EXPECT_EQ(queue.tasks(TaskState::Failed, 1, 0).size(), 0u) << "the limit holds";
+}
+
+TEST(TransferQueueTest, ManyConnectionsAtOnceLoseNoTask) {
+    TransferQueue queue;
+    constexpr int kThreads = 4;
+    constexpr int kFiles = 2000;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&queue, t] {
+            for (int i = 0; i < kFiles; ++i) {
+                const TaskSpec spec = get("/t" + std::to_string(t), std::to_string(i));
+                const uint64_t id = queue.begin(spec, t + 1);
+                queue.progress(id, i);
+                queue.finish(id, i % 10 == 0 ? TaskState::Failed : TaskState::Done,
+                             i % 10 == 0 ? "550 no" : "");
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    const TaskCounts counts = queue.counts();
+    EXPECT_EQ(counts.total(), kThreads * kFiles);
+    EXPECT_EQ(counts.failed, kThreads * kFiles / 10);
+    EXPECT_EQ(counts.done, kThreads * kFiles * 9 / 10);
+    for (const TaskInfo& task : queue.tasks(TaskState::Failed)) {
+        ASSERT_EQ(task.reason, "550 no");
+        ASSERT_EQ(std::stoi(task.spec.name) % 10, 0) << "a reason on another's task";
+        ASSERT_EQ("/t" + std::to_string(task.connection - 1), task.spec.remoteFolder);
+    }
+}
+
+TEST(BatchReportTest, FailuresAreNamedAndSummedUpForSeveralFilesOnly) {
+    TransferQueue queue;
+    queue.finish(queue.add(get("/pub", "only")), TaskState::Failed, "550 gone");
+    EXPECT_TRUE(BatchReport::lines(queue, 1, false).empty()) << "one file says it itself";
+
+    const uint64_t from = queue.nextId();
+    queue.finish(queue.add(get("/pub", "a")), TaskState::Done, {});
+    queue.finish(queue.add(get("/pub", "f17.bin")), TaskState::Failed, "550 Permission denied.");
+    queue.finish(queue.add(get("/pub/sub", "b")), TaskState::Failed, "the connection was lost");
+    queue.finish(queue.add(get("/pub", "c")), TaskState::Skipped, "Update-ONLY");
+    EXPECT_EQ(BatchReport::lines(queue, from, false),
+              (std::vector<std::string>{
+                  "*** f17.bin: 550 Permission denied.", "*** /pub/sub/b: the connection was lost",
+                  "... batch done: 1 transferred, 2 failed, 1 skipped of 4"}));
+}
+
+}  // namespace
+}  // namespace nubo
