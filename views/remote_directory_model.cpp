@@ -677,14 +677,17 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
             return EditEnd::Nothing;
         directory = shownDirectory_;
         oldName = (*current_)[static_cast<size_t>(index)].name;
-        if (oldName == *text && !placeholder)
-            return EditEnd::Nothing;
-        // Names compare exactly, as the listing's upkeep finds them: the server's own
-        // letter case decides whether two names are one.
-        if (otherIndexOfName(*current_, *text, index) >= 0)
-            return EditEnd::Refused;
-        if (placeholder)
+        if (placeholder) {
+            // A folder's name that is taken: the server refuses MKD, and the
+            // placeholder goes.
             (*current_)[static_cast<size_t>(index)].setName(*text);
+        } else if (oldName == *text) {
+            return EditEnd::Nothing;
+        } else if (otherIndexOfName(*current_, *text, index) >= 0) {
+            // Names compare exactly, as the listing's upkeep finds them: the server's
+            // own letter case decides whether two names are one.
+            return EditEnd::Refused;
+        }
     }
     if (placeholder) {
         notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });

@@ -112,7 +112,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // The end of an in-place edit of an entry's name (null: cancelled): a cancelled
     // placeholder goes, an empty name is refused, a placeholder's name is created on the
     // server (MakeDirectory), another entry is renamed there (Rename); its own name
-    // again changes nothing. A name another entry of the listing holds is refused
+    // again changes nothing. A new name another entry of the listing holds is refused
     // (Refused, nothing queued): a rename onto it would replace that entry on the server.
     EditEnd finishEdit(int index, const std::string* text);
     // Queues a Get of entries into a folder, a Put of local paths (into a directory of

@@ -263,9 +263,7 @@ TEST_F(TransferTest, ASecondRenameOntoANameTheFirstTookIsNotSent) {
     EXPECT_EQ(readFile(remote + "/files/b.txt"), "from b");
     EXPECT_TRUE(h.logHas("... Unable to RENAME TO c.txt")) << h.logText();
     EXPECT_FALSE(h.logHas("<RNFR b.txt"));
-    std::vector<std::string> shown;
-    for (const RemoteEntry& e : h.remoteView.entriesAt(h.remoteView.rows()))
-        shown.push_back(e.name);
+    std::vector<std::string> shown = h.shownNames();
     std::sort(shown.begin(), shown.end());
     EXPECT_EQ(shown, (std::vector<std::string>{"b.txt", "c.txt"}));
 }

@@ -251,12 +251,6 @@ TEST_F(RemoteDirectoryModelTest, ARenameOntoANameTheListingHoldsIsRefused) {
     EXPECT_EQ(shown(), (Names{"docs", "a", "b"}));
     EXPECT_EQ(model.finishEdit(a, &upper), RemoteDirectoryModel::EditEnd::Rename);
     EXPECT_EQ(session.queuedCount(), 1u);
-    // A new folder named like an entry stays a placeholder, to be named again.
-    const int placeholder = model.addPlaceholder();
-    EXPECT_EQ(model.finishEdit(placeholder, &docs), RemoteDirectoryModel::EditEnd::Refused);
-    EXPECT_TRUE(model.isPlaceholder(placeholder));
-    EXPECT_EQ(shown(), (Names{"docs", "a", "b", "NewFolder"}));
-    EXPECT_EQ(session.queuedCount(), 1u);
 }
 
 // The server confirmed a rename onto a name the listing held (it replaced that entry):
