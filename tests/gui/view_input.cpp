@@ -153,7 +153,11 @@ bool clickToolAction(QAction* action) {
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
                      const QString& shot) {
     BoxSeen seen;
-    whileOpening(act, [&] {
+    const auto actAndPass = [&act] {
+        act();
+        QCoreApplication::processEvents();  // a box posted for the loop's next pass
+    };
+    whileOpening(actAndPass, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible())
             return false;

@@ -49,9 +49,10 @@ struct BoxSeen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
 };
-// Runs act; the first message box it opens is read while it is shown, saved as a PNG
-// to shot when one is named (the whole screen on a real X server, else the box), and
-// closed with a click on its button. Nothing opened: an empty title.
+// Runs act and one pass of the event loop; the first message box they open is read
+// while it is shown, saved as a PNG to shot when one is named (the whole screen on a
+// real X server, else the box), and closed with a click on its button. Nothing opened:
+// an empty title.
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
                      const QString& shot = {});
 

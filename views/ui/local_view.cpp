@@ -272,6 +272,12 @@ void LocalView::renameSelection() {
         views_->editEntry(chosen.front());
 }
 
+void LocalView::refuseEditedName() {
+    QMetaObject::invokeMethod(
+        this, [this] { ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel); },
+        Qt::QueuedConnection);
+}
+
 void LocalView::nameEdited(int entry, const QString& text) {
     const std::string name = text.toStdString();
     switch (model_.finishEdit(entry, &name)) {
@@ -279,7 +285,7 @@ void LocalView::nameEdited(int entry, const QString& text) {
             ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
             break;
         case LocalDirectoryModel::EditEnd::Refused:
-            ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel);
+            refuseEditedName();
             break;
         default:
             break;

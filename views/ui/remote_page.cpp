@@ -475,6 +475,12 @@ void RemotePage::renameSelection() {
         views_->editEntry(chosen.front());
 }
 
+void RemotePage::refuseEditedName() {
+    QMetaObject::invokeMethod(
+        this, [this] { ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel); },
+        Qt::QueuedConnection);
+}
+
 void RemotePage::nameEdited(int entry, const QString& text) {
     const std::string name = text.toStdString();
     switch (model_.finishEdit(entry, &name)) {
@@ -482,8 +488,7 @@ void RemotePage::nameEdited(int entry, const QString& text) {
             ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
             break;
         case RemoteDirectoryModel::EditEnd::Refused:
-            // The entry keeps its name, and so does its label.
-            ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel);
+            refuseEditedName();
             break;
         default:
             break;
