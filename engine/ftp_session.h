@@ -250,6 +250,18 @@ class FtpSession {
     // took for itself while the session is in that request's directory, else from the
     // remote view's. False when there is none.
     bool listedEntry(const std::string& name, RemoteEntry* entry) const;
+    // What a rename finds at its new name in the session's listing of the folder (the
+    // fresh one a request took for itself, else the remote view's): another entry of
+    // exactly that name (taken), or one whose name differs only in letter case (twin).
+    struct NameAtTarget {
+        bool taken = false;
+        std::string twin;
+    };
+    NameAtTarget nameAtTarget(const std::vector<RemoteEntry>* fresh, const std::string& from,
+                              const std::string& to) const;
+    // After a rename onto a twin's name: lists the folder and takes the twin out of the
+    // view when the server no longer has it.
+    void dropTwinIfGone(const std::string& directory, const std::string& twin);
     // The entry of that name in a fresh listing; null (logged "no longer on the server",
     // with the exit bit given) when it is gone.
     const RemoteEntry* stillListed(const ListingByName& fresh, const std::string& name,

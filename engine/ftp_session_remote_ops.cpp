@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -5,6 +6,7 @@
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/name_case.h"
 #include "engine/restart_record.h"
 
 // Remote file operations of FtpSession: delete, create folder, rename, and the visit to
@@ -170,6 +172,29 @@ int FtpSession::makeDirectory(const MakeDirectoryRequest& request) {
     return code;
 }
 
+FtpSession::NameAtTarget FtpSession::nameAtTarget(const std::vector<RemoteEntry>* fresh,
+                                                  const std::string& from,
+                                                  const std::string& to) const {
+    NameAtTarget found;
+    if (fresh != nullptr) {
+        for (const RemoteEntry& entry : *fresh) {
+            if (!entry.valid() || entry.name == from)
+                continue;  // the renamed entry itself
+            if (entry.name == to)
+                found.taken = true;
+            else if (found.twin.empty() && namesEqualIgnoringCase(entry.name, to))
+                found.twin = entry.name;
+        }
+        return found;
+    }
+    RemoteEntry entry;
+    found.taken = to != from && listedEntry(to, &entry);
+    const int twin = view() != nullptr ? view()->findEntryByName(to, true) : -1;
+    if (twin >= 0 && view()->entryAt(twin, &entry) && entry.name != from && entry.name != to)
+        found.twin = entry.name;
+    return found;
+}
+
 int FtpSession::renameRemote(const RenameRequest& request) {
     const std::string directory = requestDirectory(request.directory);
     const std::string& oldName = request.from;
@@ -183,6 +208,16 @@ int FtpSession::renameRemote(const RenameRequest& request) {
             view()->entryRenamed(directory, oldName, nullptr);
         leaveRequestDirectory(visit, code);
         return code / 100 == 2 ? 550 : code;
+    }
+    // RNTO onto a name the folder holds replaces that file on most servers: never sent,
+    // whatever the view thought when it queued the request.
+    const NameAtTarget target = nameAtTarget(visit.entered ? &fresh : nullptr, oldName, newName);
+    if (target.taken) {
+        logExtended("... Unable to RENAME TO " + newName);
+        if (view() != nullptr)
+            view()->entryRenamed(directory, oldName, nullptr);
+        leaveRequestDirectory(visit, code);
+        return ControlChannel::kLocalFailure;
     }
     setStatus("RENAME " + oldName + " " + newName);
     logExtended("RENAMEing " + oldName + " to " + newName);
@@ -200,6 +235,8 @@ int FtpSession::renameRemote(const RenameRequest& request) {
             if (view() != nullptr)
                 view()->entryRenamed(directory, oldName, &newName);
             logExtended("... RENAMEd " + oldName + " to " + newName);
+            if (!target.twin.empty())
+                dropTwinIfGone(directory, target.twin);
         } else {
             if (view() != nullptr)
                 view()->entryRenamed(directory, oldName, nullptr);
@@ -209,6 +246,23 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     setStatus({});
     leaveRequestDirectory(visit, code);
     return code;
+}
+
+void FtpSession::dropTwinIfGone(const std::string& directory, const std::string& twin) {
+    // A server that ignores letter case may have taken the twin for the new name and
+    // replaced it, or may keep both: only a listing tells, and the view follows it. The
+    // view's listing keeps its own outcome.
+    const bool broken = listingBroken_, missing = listingMissing_;
+    std::vector<RemoteEntry> after;
+    const int listed = listDirectory(directory, {}, &after);
+    listingBroken_ = broken;
+    listingMissing_ = missing;
+    if (listed / 100 != 2 || view() == nullptr)
+        return;
+    const bool kept = std::any_of(after.begin(), after.end(),
+                                  [&twin](const RemoteEntry& e) { return e.name == twin; });
+    if (!kept)
+        view()->entryRemoved(directory, twin);
 }
 
 }  // namespace nubo

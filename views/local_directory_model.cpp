@@ -1,6 +1,5 @@
 #include "views/local_directory_model.h"
 
-#include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,11 +7,11 @@
 #include <QFile>
 #include <QString>
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <thread>
 #include <unordered_map>
 
+#include "platform/rename_no_replace.h"
 #include "platform/xdg_paths.h"
 #include "views/display_format.h"
 #include "views/local_directory_listener.h"
@@ -25,18 +24,6 @@ namespace {
 bool exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
-}
-
-// Renames without ever replacing what is there.
-bool renameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without the flag: a hard link fails on an existing name as well.
-    if (exists(to))
-        return false;
-    return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 }  // namespace

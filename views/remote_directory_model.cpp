@@ -1,41 +1,15 @@
 #include "views/remote_directory_model.h"
 
-#include <unicode/uchar.h>
-#include <unicode/unistr.h>
-
 #include <algorithm>
 
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
+#include "engine/name_case.h"
 #include "views/display_format.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
 namespace nubo {
-
-namespace {
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-            auto lower = [](char c) {
-                return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-            };
-            return lower(x) == lower(y);
-        })) {
-        return true;
-    }
-    bool ascii = std::all_of(a.begin(), a.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; }) &&
-                 std::all_of(b.begin(), b.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        return false;
-    }
-    return icu::UnicodeString::fromUTF8(a).caseCompare(icu::UnicodeString::fromUTF8(b),
-                                                       U_FOLD_CASE_DEFAULT) == 0;
-}
-
-}  // namespace
 
 RemoteDirectoryModel::RemoteDirectoryModel(AppLog& log)
     : log_(log), current_(std::make_shared<Listing>()) {}
@@ -87,8 +61,13 @@ RemoteDirectoryModel::Listing* RemoteDirectoryModel::listingOfLocked(const std::
 }
 
 int RemoteDirectoryModel::indexOfName(const Listing& listing, const std::string& name) {
+    return otherIndexOfName(listing, name, -1);
+}
+
+int RemoteDirectoryModel::otherIndexOfName(const Listing& listing, const std::string& name,
+                                           int except) {
     for (size_t i = 0; i < listing.size(); ++i) {
-        if (listing[i].name == name)
+        if (listing[i].name == name && static_cast<int>(i) != except)
             return static_cast<int>(i);
     }
     return -1;
@@ -167,7 +146,7 @@ int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCa
     std::lock_guard lock(mutex_);
     for (int index : rows_) {
         const std::string& candidate = (*current_)[static_cast<size_t>(index)].name;
-        if (ignoreCase ? equalIgnoringCase(candidate, name) : candidate == name) {
+        if (ignoreCase ? namesEqualIgnoringCase(candidate, name) : candidate == name) {
             return index;
         }
     }
@@ -408,15 +387,26 @@ void RemoteDirectoryModel::entryRemoved(const std::string& directory, const std:
 
 void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std::string& from,
                                         const std::string* to) {
+    int replaced = -1;
     {
         std::lock_guard lock(mutex_);
         bool shown = false;
         Listing* listing = listingOfLocked(directory, &shown);
         const int index = listing != nullptr ? indexOfName(*listing, from) : -1;
-        if (index >= 0 && to != nullptr)
+        if (index >= 0 && to != nullptr) {
             (*listing)[static_cast<size_t>(index)].setName(*to);
+            // The server gave the name to the renamed entry: whatever held it there
+            // before is gone, and one name is one row.
+            replaced = otherIndexOfName(*listing, *to, index);
+            if (replaced >= 0 && !shown)
+                (*listing)[static_cast<size_t>(replaced)].name.clear();
+        }
         if (!shown)
             return;
+    }
+    if (replaced >= 0) {
+        removeEntry(replaced);
+        return;
     }
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
@@ -687,8 +677,17 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
             return EditEnd::Nothing;
         directory = shownDirectory_;
         oldName = (*current_)[static_cast<size_t>(index)].name;
-        if (placeholder)
+        if (placeholder) {
+            // A folder's name that is taken: the server refuses MKD, and the
+            // placeholder goes.
             (*current_)[static_cast<size_t>(index)].setName(*text);
+        } else if (oldName == *text) {
+            return EditEnd::Nothing;
+        } else if (otherIndexOfName(*current_, *text, index) >= 0) {
+            // Names compare exactly, as the listing's upkeep finds them: the server's
+            // own letter case decides whether two names are one.
+            return EditEnd::Refused;
+        }
     }
     if (placeholder) {
         notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });

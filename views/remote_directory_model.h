@@ -108,10 +108,12 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // appended as the last row; its index, or -1 when not connected.
     int addPlaceholder();
     bool isPlaceholder(int index) const;
-    enum class EditEnd { Nothing, Removed, NeedName, MakeDirectory, Rename };
+    enum class EditEnd { Nothing, Removed, NeedName, Refused, MakeDirectory, Rename };
     // The end of an in-place edit of an entry's name (null: cancelled): a cancelled
     // placeholder goes, an empty name is refused, a placeholder's name is created on the
-    // server (MakeDirectory), another entry is renamed there (Rename).
+    // server (MakeDirectory), another entry is renamed there (Rename); its own name
+    // again changes nothing. A new name another entry of the listing holds is refused
+    // (Refused, nothing queued): a rename onto it would replace that entry on the server.
     EditEnd finishEdit(int index, const std::string* text);
     // Queues a Get of entries into a folder, a Put of local paths (into a directory of
     // the shown one when given), a Delete of entries after marking them.
@@ -160,6 +162,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // name in it, or -1.
     Listing* listingOfLocked(const std::string& directory, bool* shown);
     static int indexOfName(const Listing& listing, const std::string& name);
+    // The index of an entry other than `except` that holds the name, or -1.
+    static int otherIndexOfName(const Listing& listing, const std::string& name, int except);
     // Puts an entry at the next index and shows it as the last row.
     int appendLocked(const RemoteEntry& entry);
     void refillLocked();

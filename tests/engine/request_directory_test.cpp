@@ -23,12 +23,6 @@ class RequestDirectoryTest : public ::testing::Test, public test::ScriptedTransf
         e.setName(name);
         return e;
     }
-    std::vector<std::string> shown() {
-        std::vector<std::string> names;
-        for (const RemoteEntry& e : h.remoteView.entriesAt(h.remoteView.rows()))
-            names.push_back(e.name);
-        return names;
-    }
     SessionHarness h;
 };
 
@@ -51,7 +45,7 @@ TEST_F(RequestDirectoryTest, ADeleteInAnotherDirectoryGoesThereActsOnWhatIsLeftA
         s.enqueue(DeleteRequest{"/other", {file("a.txt"), file("gone.txt")}});
         ASSERT_TRUE(test::waitFor([&] { return s.idle(); }));
         // The listing taken for the request is not the view's: "/" keeps its own "a.txt".
-        EXPECT_EQ(shown(), (Lines{"a.txt", "shown.txt"}));
+        EXPECT_EQ(h.shownNames(), (Lines{"a.txt", "shown.txt"}));
     });
     expectScriptPlayed(h);
     EXPECT_TRUE(h.logHas("*** gone.txt no longer on the server; skipped")) << h.logText();
@@ -147,7 +141,7 @@ TEST_F(RequestDirectoryTest, AFailedReturnIsLoggedAndTheNextRequestStillFindsIts
         s.enqueue(DeleteRequest{"/", {file("old.txt")}});
         ASSERT_TRUE(test::waitFor([&] { return s.idle(); }));
         // The view's "/" follows what the session did there.
-        EXPECT_EQ(shown(), Lines{});
+        EXPECT_EQ(h.shownNames(), Lines{});
     });
     expectScriptPlayed(h);
     EXPECT_TRUE(h.logHas("*** Unable to return to /")) << h.logText();

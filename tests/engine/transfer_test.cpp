@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -247,6 +248,24 @@ TEST_F(TransferTest, DeleteRenameAndTheirRefusals) {
     EXPECT_TRUE(h.logHas("... Unable to RENAME TO no/such/dir/x"));
     EXPECT_GE(h.remoteView.findEntryByName("new.txt", false), 0);  // the old name shows again
     EXPECT_EQ(h.outlets.exitBits(), 0u);
+}
+
+// Two renames onto one name queued before the first is done (the view checked each
+// against a listing where the name was free): the second is never sent, and the file
+// it would have replaced is intact.
+TEST_F(TransferTest, ASecondRenameOntoANameTheFirstTookIsNotSent) {
+    writeFile(remote + "/files/a.txt", "from a");
+    writeFile(remote + "/files/b.txt", "from b");
+    connect();
+    ASSERT_TRUE(session->enqueue(RenameRequest{"/files", "a.txt", "c.txt"}));
+    run(RenameRequest{"/files", "b.txt", "c.txt"});
+    EXPECT_EQ(readFile(remote + "/files/c.txt"), "from a");
+    EXPECT_EQ(readFile(remote + "/files/b.txt"), "from b");
+    EXPECT_TRUE(h.logHas("... Unable to RENAME TO c.txt")) << h.logText();
+    EXPECT_FALSE(h.logHas("<RNFR b.txt"));
+    std::vector<std::string> shown = h.shownNames();
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"b.txt", "c.txt"}));
 }
 
 TEST_F(TransferTest, MissingNamesAndUnopenableFiles) {

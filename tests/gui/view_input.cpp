@@ -6,6 +6,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -56,18 +59,35 @@ void typeText(const QString& text) {
 
 namespace {
 
+// Runs open while watch is tried at every pass of the event loop (opening a menu or a
+// box may pass through it before they show) until watch says it is done; then gives
+// the window back its activation.
+void whileOpening(const std::function<void()>& open, const std::function<bool()>& watch) {
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (watch())
+            watcher.stop();
+    });
+    QWidget* window = QApplication::activeWindow();
+    watcher.start(0);
+    open();
+    watcher.stop();
+    // The offscreen platform hands activation to the menu's window and not back: the
+    // window manager of a desktop leaves the window active, so the test gives it back.
+    if (window != nullptr && QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window);
+    }
+}
+
 // While the next menu is shown: its items' names are read and one is chosen with the
 // keyboard, as a person picks it (the menu closes, then the item acts).
 QStringList pickFromNextMenu(const QString& choose, const std::function<void()>& open) {
     QStringList offered;
-    // Tried at every pass of the event loop until the menu is there (opening it may pass
-    // through the event loop before the menu shows).
-    QTimer picker;
-    QObject::connect(&picker, &QTimer::timeout, [&] {
+    whileOpening(open, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
-            return;
-        picker.stop();
+            return false;
         QAction* chosen = nullptr;
         for (QAction* item : menu->actions()) {
             const QString name = item->menu() ? item->menu()->objectName() : item->objectName();
@@ -83,17 +103,8 @@ QStringList pickFromNextMenu(const QString& choose, const std::function<void()>&
         } else {
             QTest::keyClick(menu, Qt::Key_Escape);
         }
+        return true;
     });
-    QWidget* window = QApplication::activeWindow();
-    picker.start(0);
-    open();
-    picker.stop();
-    // The offscreen platform hands activation to the menu's window and not back: the
-    // window manager of a desktop leaves the window active, so the test gives it back.
-    if (window != nullptr && QApplication::activeWindow() != window) {
-        window->activateWindow();
-        QTest::qWaitForWindowActive(window);
-    }
     return offered;
 }
 
@@ -137,6 +148,36 @@ bool clickToolAction(QAction* action) {
         }
     }
     return false;
+}
+
+BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
+                     const QString& shot) {
+    BoxSeen seen;
+    const auto actAndPass = [&act] {
+        act();
+        QCoreApplication::processEvents();  // a box posted for the loop's next pass
+    };
+    whileOpening(actAndPass, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return false;
+        seen.objectName = box->objectName();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        if (!shot.isEmpty()) {
+            QCoreApplication::processEvents();  // painted before it is taken
+            const bool screen = QGuiApplication::platformName() == "xcb";
+            (screen ? box->screen()->grabWindow(0) : box->grab()).save(shot);
+        }
+        if (QAbstractButton* close = box->button(button))
+            QTest::mouseClick(close, Qt::LeftButton);
+        else
+            box->reject();
+        return true;
+    });
+    return seen;
 }
 
 }  // namespace nubo::test

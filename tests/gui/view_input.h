@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <Qt>
+#include <functional>
 #include <ostream>
 
 class QAbstractItemModel;
@@ -38,6 +40,21 @@ QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QStri
 QStringList contextMenuByKey(const QString& choose);
 // Clicks the tool button that shows an action.
 bool clickToolAction(QAction* action);
+
+// A message box as a person saw it.
+struct BoxSeen {
+    QString objectName;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+// Runs act and one pass of the event loop; the first message box they open is read
+// while it is shown, saved as a PNG to shot when one is named (the whole screen on a
+// real X server, else the box), and closed with a click on its button. Nothing opened:
+// an empty title.
+BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
+                     const QString& shot = {});
 
 }  // namespace nubo::test
 

@@ -101,14 +101,16 @@ class ViewInputTest : public ::testing::Test {
                 answers.erase(answers.begin());
             return answer;
         };
-        page->setQuestionBox(record);
+        if (!realBoxes)
+            page->setQuestionBox(record);
         page->setFolderChooser([this](const QString& title, const QString&) {
             chooserTitles.push_back(title.toStdString());
             return QString::fromStdString(chosen);
         });
         page->setPropertiesBox([this](const EntryProperties& p) { shown.push_back(p.name); });
         if (localView != nullptr) {
-            localView->setQuestionBox(record);
+            if (!realBoxes)
+                localView->setQuestionBox(record);
             localView->setOpener([this](const QString& path) { opened << path; });
             localView->setPropertiesBox([this](const EntryProperties& p, const QIcon& icon) {
                 shown.push_back(p.name);
@@ -170,7 +172,61 @@ class ViewInputTest : public ::testing::Test {
             return session != nullptr && session->idle();
         });
     }
+    uint64_t requestsRun() const {
+        FtpSession* session = live.host->control().session();
+        return session != nullptr ? session->completedRequests() : 0;
+    }
+    // A new name typed into a view's in-place editor (started by the key or the menu)
+    // and Enter: the box that refuses it, grabbed into NUBO_VIEW_SHOTS when that names
+    // a folder, and closed with OK.
+    test::BoxSeen refusedName(QAbstractItemView* view, const std::function<void()>& startEdit,
+                              const QString& name, const std::string& shot) {
+        startEdit();
+        if (editorOf(view) == nullptr) {
+            ADD_FAILURE() << "no edit started";
+            return {};
+        }
+        typeText(name);
+        const QByteArray folder = qgetenv("NUBO_VIEW_SHOTS");
+        return test::closeNextBox([] { pressKey(Qt::Key_Return); }, QMessageBox::Ok,
+                                  folder.isEmpty() ? QString()
+                                                   : QString::fromUtf8(folder) + "/" +
+                                                         QString::fromStdString(shot) + ".png");
+    }
+    // An item renamed to each taken name in turn, the edit started by F2 and from the
+    // item's menu by turns: each time the "Rename failed." box, then the rows as they were.
+    void expectRenamesRefused(QAbstractItemView* view, const char* item,
+                              const std::vector<QString>& taken, const std::string& side) {
+        const std::vector<std::string> before = names(view);
+        for (size_t i = 0; i < taken.size(); ++i) {
+            SCOPED_TRACE(taken[i].toStdString());
+            const auto start = [&] {
+                if (i % 2 == 0) {
+                    clickItem(view, row(view, item));
+                    pressKey(Qt::Key_F2);
+                } else {
+                    contextMenuAt(view, test::itemCentre(view, row(view, item)), "menuRename");
+                }
+            };
+            const test::BoxSeen box =
+                refusedName(view, start, taken[i], side + std::to_string(i) + "-" + testName());
+            EXPECT_EQ(box.objectName, "viewBox");
+            EXPECT_EQ(box.title, "Rename");
+            EXPECT_EQ(box.text, "Rename failed.");
+            EXPECT_EQ(box.icon, QMessageBox::Critical);
+            EXPECT_EQ(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+            EXPECT_TRUE(pumpUntil([&] { return names(view) == before; }))
+                << testing::PrintToString(names(view));
+        }
+    }
+    static std::string testName() {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        return name;
+    }
 
+    // The views' own boxes are shown (and found by the test) instead of recorded.
+    bool realBoxes = false;
     // Large files move at this rate (small ones at once): a transfer to stop takes a while.
     static constexpr size_t kSlowBytes = 8'000'000;
     test::LiveHost live{nullptr, {"--rate", "400000"}};
@@ -367,15 +423,49 @@ TEST_P(RemoteViewInputTest, TheCountsInTheStatusBarAreNeverCutShort) {
     EXPECT_GT(page->findChild<QLabel*>("echoStatus")->width(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryModeAndInterface, RemoteViewInputTest,
-    ::testing::Combine(::testing::Bool(),
-                       ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
-                                         DirectoryViews::kList, DirectoryViews::kDetails)),
-    [](const ::testing::TestParamInfo<std::tuple<bool, int>>& info) {
-        return std::string(std::get<0>(info.param) ? "Classic_" : "Files_") +
-               modeName(std::get<1>(info.param));
-    });
+const auto kEveryModeAndInterface = ::testing::Combine(
+    ::testing::Bool(), ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
+                                         DirectoryViews::kList, DirectoryViews::kDetails));
+
+std::string modeAndInterfaceName(const ::testing::TestParamInfo<std::tuple<bool, int>>& info) {
+    return std::string(std::get<0>(info.param) ? "Classic_" : "Files_") +
+           modeName(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemoteViewInputTest, kEveryModeAndInterface,
+                         modeAndInterfaceName);
+
+// The same pages with the views' own boxes on screen.
+class RemoteRenameInputTest : public RemoteViewInputTest {
+  protected:
+    void SetUp() override {
+        realBoxes = true;
+        RemoteViewInputTest::SetUp();
+    }
+};
+
+// A name the folder holds (a file's, a folder's) is refused before anything goes to the
+// server: the box, the old label, the same rows, the server's files as they were.
+TEST_P(RemoteRenameInputTest, ARenameOntoANameTheFolderHoldsIsRefused) {
+    ASSERT_TRUE(idle());
+    const uint64_t before = requestsRun();
+    expectRenamesRefused(remote, "hello.txt", {"notes.txt", "docs"}, "remote-");
+    // Its own name again changes nothing, and asks nothing.
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F2);
+    ASSERT_NE(editorOf(remote), nullptr);
+    EXPECT_EQ(test::closeNextBox([] { pressKey(Qt::Key_Return); }, QMessageBox::Ok).title, "");
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(requestsRun(), before);
+    EXPECT_FALSE(live.logHas("<RNFR")) << live.logText();
+    EXPECT_EQ(test::readFile(root + "/notes.txt"), std::string(3000, 'n'));
+    EXPECT_EQ(test::readFile(root + "/hello.txt"), "hello");
+    EXPECT_TRUE(fs::is_directory(root + "/docs"));
+    EXPECT_EQ(remote->model()->rowCount(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemoteRenameInputTest, kEveryModeAndInterface,
+                         modeAndInterfaceName);
 
 // ---- the local view and drags between the two: the Files page, four modes ----
 
@@ -584,12 +674,34 @@ TEST_P(LocalViewInputTest, EscapeInEitherListStopsTheTransfer) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, LocalViewInputTest,
-                         ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
-                                           DirectoryViews::kList, DirectoryViews::kDetails),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(modeName(info.param));
-                         });
+const auto kEveryMode = ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
+                                          DirectoryViews::kList, DirectoryViews::kDetails);
+
+std::string modeOnlyName(const ::testing::TestParamInfo<int>& info) {
+    return modeName(info.param);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LocalViewInputTest, kEveryMode, modeOnlyName);
+
+class LocalRenameInputTest : public LocalViewInputTest {
+  protected:
+    void SetUp() override {
+        realBoxes = true;
+        LocalViewInputTest::SetUp();
+    }
+};
+
+// A name the folder holds is refused with the box, and nothing on disk changes.
+TEST_P(LocalRenameInputTest, ARenameOntoANameTheFolderHoldsIsRefused) {
+    expectRenamesRefused(localList, "mine.txt", {"other.txt", "sub"}, "local-");
+    EXPECT_EQ(test::readFile(local + "/mine.txt"), "mine");
+    EXPECT_EQ(test::readFile(local + "/other.txt"), "other");
+    EXPECT_TRUE(fs::is_directory(local + "/sub"));
+    EXPECT_TRUE(fs::is_empty(local + "/sub"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(local), fs::directory_iterator()), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LocalRenameInputTest, kEveryMode, modeOnlyName);
 
 }  // namespace
 }  // namespace nubo

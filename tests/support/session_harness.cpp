@@ -69,6 +69,13 @@ void SessionHarness::useProxy(ProxyType type, const std::string& address, const 
     config.SetString("AuthPasswd", password);
 }
 
+std::vector<std::string> SessionHarness::shownNames() const {
+    std::vector<std::string> names;
+    for (const RemoteEntry& e : remoteView.entriesAt(remoteView.rows()))
+        names.push_back(e.name);
+    return names;
+}
+
 std::string SessionHarness::logText() const {
     std::string text;
     for (const std::string& line : log.Lines()) {

@@ -35,6 +35,8 @@ class SessionHarness {
     // Index of the first log line equal to text, or -1.
     int logIndex(const std::string& text) const;
     std::string logText() const;
+    // The names the remote view shows, in its row order.
+    std::vector<std::string> shownNames() const;
     // Sessions made from now on go through an FTP proxy on this loopback port.
     void useFtpProxy(unsigned port);
     // ... or through a proxy of any type, with the proxy credentials given.

@@ -115,6 +115,11 @@ TEST_F(LocalDirectoryModelTest, NewFoldersRenamesThatNeverOverwriteAndTheTrash) 
     EXPECT_EQ(model.finishEdit(second, &empty), LocalDirectoryModel::EditEnd::NeedName);
     EXPECT_EQ(model.finishEdit(second, &taken), LocalDirectoryModel::EditEnd::Refused);
     EXPECT_EQ(test::readFile(root + "/file9.txt"), "nine!");
+    // An empty folder is taken too (a plain rename would put the other one in its place).
+    const std::string firstName = "New Folder";
+    EXPECT_EQ(model.finishEdit(second, &firstName), LocalDirectoryModel::EditEnd::Refused);
+    EXPECT_TRUE(fs::is_directory(root + "/New Folder (2)"));
+    EXPECT_EQ(model.rowCount(), all.size());
     EXPECT_EQ(model.finishEdit(second, &slashed), LocalDirectoryModel::EditEnd::Refused);
     EXPECT_EQ(model.finishEdit(second, &fresh), LocalDirectoryModel::EditEnd::Renamed);
     EXPECT_TRUE(fs::is_directory(root + "/photos"));

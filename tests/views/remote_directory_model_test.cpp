@@ -236,6 +236,43 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(session.queuedCount(), 2u);
 }
 
+// A name another entry of the listing holds is refused before anything is queued (the
+// server would replace that entry); names compare exactly, as the listing's upkeep does.
+TEST_F(RemoteDirectoryModelTest, ARenameOntoANameTheListingHoldsIsRefused) {
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2),
+               entry("docs", EntryType::Directory, 0)});
+    const int a = model.findEntryByName("a", false);
+    const std::string b = "b", docs = "docs", same = "a", upper = "B";
+    EXPECT_EQ(model.finishEdit(a, &b), RemoteDirectoryModel::EditEnd::Refused);
+    EXPECT_EQ(model.finishEdit(a, &docs), RemoteDirectoryModel::EditEnd::Refused);
+    EXPECT_EQ(model.finishEdit(a, &same), RemoteDirectoryModel::EditEnd::Nothing);
+    EXPECT_EQ(session.queuedCount(), 0u);
+    EXPECT_EQ(shown(), (Names{"docs", "a", "b"}));
+    EXPECT_EQ(model.finishEdit(a, &upper), RemoteDirectoryModel::EditEnd::Rename);
+    EXPECT_EQ(session.queuedCount(), 1u);
+}
+
+// The server confirmed a rename onto a name the listing held (it replaced that entry):
+// one row of the name remains, in the shown listing and in a cached one.
+TEST_F(RemoteDirectoryModelTest, AConfirmedRenameOntoAListedNameLeavesOneRow) {
+    model.onConnected(&session);
+    list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
+    list("/sub", {entry("x", EntryType::File, 3), entry("y", EntryType::File, 4)});
+    const std::string b = "b", y = "y";
+    model.entryRenamed("/sub", "x", &y);
+    EXPECT_EQ(shown(), (Names{"y"}));
+    RemoteEntry kept;
+    ASSERT_TRUE(model.entryAt(model.findEntryByName("y", false), &kept));
+    EXPECT_EQ(kept.size, 3);  // the renamed entry, not the one it replaced
+    model.entryRenamed("/", "a", &b);
+    const std::string root = "/";
+    ASSERT_TRUE(model.changeDirectoryStarted(&root, DirectoryFlags{.noHistory = true}));
+    EXPECT_EQ(shown(), (Names{"b"}));
+    ASSERT_TRUE(model.entryAt(model.findEntryByName("b", false), &kept));
+    EXPECT_EQ(kept.size, 1);
+}
+
 TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     model.onConnected(&session);
     list("/", {entry("a.txt", EntryType::File, 1), entry("b.zip", EntryType::File, 1),

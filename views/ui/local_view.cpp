@@ -27,6 +27,7 @@
 #include "views/ui/local_table_model.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
+#include "views/ui/view_box.h"
 #include "views/volume_catalog.h"
 
 namespace nubo {
@@ -67,7 +68,7 @@ QIcon locationIcon(const LocalLocations::Item& item, bool open) {
 LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     question_ = [this](const QString& title, const QString& text,
                        QMessageBox::StandardButtons buttons) {
-        return QMessageBox::warning(this, title, text, buttons);
+        return showViewBox(this, title, text, buttons);
     };
     opener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     properties_ = [this](const EntryProperties& properties, const QIcon& icon) {
@@ -271,6 +272,12 @@ void LocalView::renameSelection() {
         views_->editEntry(chosen.front());
 }
 
+void LocalView::refuseEditedName() {
+    QMetaObject::invokeMethod(
+        this, [this] { ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel); },
+        Qt::QueuedConnection);
+}
+
 void LocalView::nameEdited(int entry, const QString& text) {
     const std::string name = text.toStdString();
     switch (model_.finishEdit(entry, &name)) {
@@ -278,7 +285,7 @@ void LocalView::nameEdited(int entry, const QString& text) {
             ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
             break;
         case LocalDirectoryModel::EditEnd::Refused:
-            ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel);
+            refuseEditedName();
             break;
         default:
             break;

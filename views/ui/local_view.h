@@ -89,6 +89,9 @@ class LocalView : public QWidget {
     void refillLocationBox();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
+    // "Rename failed." once the name's editor has closed: the box stands beside the name
+    // the item kept.
+    void refuseEditedName();
     bool handleKey(QKeyEvent* key);
     // The folder a drag over the view would drop into (a folder row, else the one shown).
     QString dropFolder(QAbstractItemView* view, const QPoint& at, int* highlightRow) const;

@@ -36,6 +36,7 @@
 #include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
+#include "views/ui/view_box.h"
 
 namespace nubo {
 
@@ -82,7 +83,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
       planner_(config) {
     question_ = [this](const QString& title, const QString& text,
                        QMessageBox::StandardButtons buttons) {
-        return QMessageBox::warning(this, title, text, buttons);
+        return showViewBox(this, title, text, buttons);
     };
     chooser_ = [this](const QString& title, const QString& start) {
         return QFileDialog::getExistingDirectory(this, title, start);
@@ -474,13 +475,24 @@ void RemotePage::renameSelection() {
         views_->editEntry(chosen.front());
 }
 
+void RemotePage::refuseEditedName() {
+    QMetaObject::invokeMethod(
+        this, [this] { ask("Rename", "Rename failed.", QMessageBox::Ok | QMessageBox::Cancel); },
+        Qt::QueuedConnection);
+}
+
 void RemotePage::nameEdited(int entry, const QString& text) {
     const std::string name = text.toStdString();
-    const std::vector<RemoteEntry> current = model_.entriesAt({entry});
-    if (!current.empty() && current.front().name == name && !model_.isPlaceholder(entry))
-        return;  // unchanged
-    if (model_.finishEdit(entry, &name) == RemoteDirectoryModel::EditEnd::NeedName)
-        ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
+    switch (model_.finishEdit(entry, &name)) {
+        case RemoteDirectoryModel::EditEnd::NeedName:
+            ask("Rename", "You must enter a name.", QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case RemoteDirectoryModel::EditEnd::Refused:
+            refuseEditedName();
+            break;
+        default:
+            break;
+    }
 }
 
 void RemotePage::listToFile() {

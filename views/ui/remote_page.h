@@ -146,6 +146,9 @@ class RemotePage : public QWidget, public AppLogListener {
     void refreshPathBox();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
+    // "Rename failed." once the name's editor has closed: the box stands beside the name
+    // the item kept.
+    void refuseEditedName();
     bool handleKey(QKeyEvent* key);
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
