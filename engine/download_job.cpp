@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include "base/app_log.h"
 #include "engine/download_job.h"
 #include "engine/ftp_session.h"
+#include "engine/ftp_url.h"
 #include "engine/local_view_upkeep.h"
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
@@ -19,6 +21,7 @@
 #include "engine/transfer_pool.h"
 #include "engine/transfer_reply.h"
 #include "engine/update_only_sizes.h"
+#include "engine/url_defaults.h"
 
 namespace nubo {
 
@@ -395,11 +398,58 @@ bool DownloadJob::installDownload(int fd, const std::string& partPath, const std
     return true;
 }
 
+bool DownloadJob::adoptStopped(const RemoteEntry& listed) {
+    if (!session_.restartEnabled() || context_.restart == nullptr || context_.config == nullptr) {
+        return false;
+    }
+    const FtpUrl& here = session_.target();
+    const UrlDefaults defaults = UrlDefaults::of(*context_.config);
+    const std::string directory = session_.currentRemoteDirectory();
+    const bool adopted = context_.restart->adoptKept([&](const RestartRecord& record) {
+        const std::string operation = record.getField(RestartRecord::kOperation);
+        if (operation.empty() || operation[0] != 'G' ||
+            record.getField(RestartRecord::kRemoteFile) != listed.name ||
+            record.getField(RestartRecord::kRemoteDir) != directory ||
+            record.getField(RestartRecord::kLocalPath) != localPath_) {
+            return false;
+        }
+        const FtpUrl server(record.getField(RestartRecord::kUrl), defaults);
+        return strcasecmp(server.host.c_str(), here.host.c_str()) == 0 &&
+               server.portNumber() == here.portNumber();
+    });
+    if (!adopted) {
+        return false;
+    }
+    // The record is the session's now: it names this session's transfer from here on.
+    context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
+    writeRestartField(RestartRecord::kOperation, letters_);
+    logExtended("... " + listed.name + " was stopped before; resuming what arrived then");
+    return true;
+}
+
+bool DownloadJob::keepStopped(const std::string& name, const std::string& partPath, int64_t bytes) {
+    if (!session_.restartEnabled() || notResumable_ || context_.restart == nullptr) {
+        return false;
+    }
+    // Kept marked in progress, so that the record says a transfer waits.
+    setRestartInProgress(1);
+    if (!context_.restart->setAside()) {
+        setRestartInProgress(0);
+        return false;
+    }
+    // The fresh record carries on the session's own fields.
+    context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
+    context_.restart->setField(RestartRecord::kRemoteDir, session_.currentRemoteDirectory());
+    logExtended("... stopped; " + baseName(partPath) + " keeps the " + std::to_string(bytes) +
+                " bytes that arrived: a later Get of " + name + " resumes it");
+    return true;
+}
+
 TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::string& localPath,
                                      const TransferOptions& options) {
     const TransferMode type = options.mode;
     // A resumption belongs to the first file that gets here, whatever becomes of it.
-    bool resuming = resuming_;
+    bool resuming = resuming_ || adoptStopped(listed);
     resuming_ = false;
     session_.clearResumption();
     session_.beginTask({true, session_.currentRemoteDirectory(), listed.name, localPath,
@@ -593,8 +643,12 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
             installDownload(fd, partPath, localPath, entry, regular ? &st : nullptr, &modified);
     }
     ::close(fd);
+    // Stopped by the user, what arrived as it came stays for a later Get of the file.
+    const bool keptStopped = aborted && !installed && !writeFailed && !overflow &&
+                             written.st_size > 0 && !convert &&
+                             keepStopped(name, partPath, written.st_size);
     // A partial file stays only to be resumed; what overran the file is of no use.
-    const bool keepPart = !installed && ((resumable && !overflow) || !failed);
+    const bool keepPart = !installed && ((resumable && !overflow) || !failed || keptStopped);
     if (!keepPart) {
         ::unlink(partPath.c_str());
     }

@@ -62,6 +62,12 @@ class DownloadJob : public TransferJob {
     // or size or time other than recorded, or smaller than the partial. *remoteSize
     // becomes the server's size from SIZE where offered.
     int64_t resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize);
+    // A download of this file from this server that the user stopped, kept aside with its
+    // partial file: its record becomes the session's, so this Get resumes it.
+    bool adoptStopped(const RemoteEntry& listed);
+    // Stopped with data written as it came and restart on: the record is kept aside for a
+    // later Get of the file (its partial file stays); true when it was.
+    bool keepStopped(const std::string& name, const std::string& partPath, int64_t bytes);
     // A whole download in "NAME.part" (fd still open): the server's time unless far in
     // the future (*modified: the time given), the replaced copy's permissions, then the
     // rename over the target. False (logged) when the rename failed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/partial_name.h"
@@ -46,6 +47,17 @@ class RestartRecord {
     // the next attempt measures that. -1 when none is kept.
     virtual void setUploadStart(int64_t offset) { (void)offset; }
     virtual int64_t uploadStart() const { return -1; }
+    // A download the user stopped: its record, in progress, is kept for a later Get of
+    // the same file, and the session goes on with a fresh one. False (nothing changed)
+    // where records cannot be kept, or keeping it would leave the session none.
+    virtual bool setAside() { return false; }
+    // The session's record is idle and a record kept aside (by setAside, or by a run that
+    // ended with a transfer in progress) is in progress and `matches`: that one becomes
+    // the session's, and the idle one is given up. `matches` reads the candidate.
+    virtual bool adoptKept(const std::function<bool(const RestartRecord&)>& matches) {
+        (void)matches;
+        return false;
+    }
 };
 
 }  // namespace nubo

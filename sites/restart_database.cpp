@@ -139,14 +139,65 @@ void RestartDatabase::keepSlotAndTakeNew() {
     takeSlotLocked(true);
 }
 
+bool RestartDatabase::setAside() {
+    NamedLockGuard guard(lock_);
+    if (!file_.isOpen() || currentSlot_ == 0) {
+        return false;
+    }
+    uint8_t* header = slot(0);
+    const uint32_t inUse = readLe32(header + kInUseOffset) | 1;
+    if (inUse == 0xFFFFFFFFu) {
+        return false;  // the last free slot is not given to a stopped download
+    }
+    writeLe32(header + kActiveOffset, readLe32(header + kActiveOffset) & ~(1u << currentSlot_));
+    takeSlotLocked(true);
+    return currentSlot_ != 0;
+}
+
+bool RestartDatabase::adoptKept(const std::function<bool(const RestartRecord&)>& matches) {
+    NamedLockGuard guard(lock_);
+    const int own = currentSlot_;
+    if (!file_.isOpen() || own == 0 || getInProgress() != 0) {
+        return false;
+    }
+    uint8_t* header = slot(0);
+    const uint32_t inUse = readLe32(header + kInUseOffset);
+    const uint32_t active = readLe32(header + kActiveOffset);
+    int found = 0;
+    for (int i = 1; i < kSlots && found == 0; ++i) {
+        if (i == own || !(inUse >> i & 1) || (active >> i & 1)) {
+            continue;
+        }
+        currentSlot_ = i;  // read through this record's own accessors
+        if (getInProgress() != 0 && matches(*this)) {
+            found = i;
+        }
+    }
+    currentSlot_ = own;
+    if (found == 0) {
+        return false;
+    }
+    // The idle slot is given up and the kept one owned, in one step under the lock.
+    clearSlot(own);
+    const uint32_t ownBit = 1u << own;
+    writeLe32(header + kInUseOffset, inUse & ~ownBit);
+    writeLe32(header + kActiveOffset, (active & ~ownBit) | 1u << found);
+    currentSlot_ = found;
+    return true;
+}
+
+void RestartDatabase::clearSlot(int index) {
+    std::memset(slot(index), 0, kSlotSize);
+    std::memset(facts(index), 0, kFactsSize);
+    slot(0)[kDetectedOffset + static_cast<size_t>(index)] = 0;
+    std::memset(partial(index), 0, kPartialSize);
+}
+
 void RestartDatabase::freeSlot() {
     if (!file_.isOpen() || currentSlot_ == 0) {
         return;
     }
-    std::memset(slot(currentSlot_), 0, kSlotSize);
-    std::memset(facts(currentSlot_), 0, kFactsSize);
-    slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)] = 0;
-    std::memset(partial(currentSlot_), 0, kPartialSize);
+    clearSlot(currentSlot_);
     NamedLockGuard guard(lock_);
     uint8_t* header = slot(0);
     uint32_t bit = 1u << currentSlot_;

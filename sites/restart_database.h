@@ -32,6 +32,8 @@ class RestartDatabase : public RestartRecord {
     void keepSlotAndTakeNew();
     // Zeroes the slot and gives it up.
     void freeSlot();
+    bool setAside() override;
+    bool adoptKept(const std::function<bool(const RestartRecord&)>& matches) override;
     void close();
     int currentSlot() const { return currentSlot_; }
     uint32_t inUseMask() const;
@@ -62,6 +64,8 @@ class RestartDatabase : public RestartRecord {
   private:
     uint8_t* slot(int index) const;
     uint8_t* facts(int index) const;
+    // Zeroes a slot's fields and its bytes in the header.
+    void clearSlot(int index);
     uint8_t* partial(int index) const;
     void takeSlotLocked(bool forceNew);
 

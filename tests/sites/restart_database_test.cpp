@@ -240,6 +240,58 @@ TEST_F(RestartDatabaseTest, APartialFilesNameLivesInTheHeaderAndOlderRecordsRead
     EXPECT_EQ(next.partialName(), PartialName{});
 }
 
+TEST_F(RestartDatabaseTest, AStoppedDownloadIsSetAsideAndAdoptedByTheGetThatMatches) {
+    RestartDatabase db(folder);
+    db.takeSlot(false);
+    ASSERT_EQ(db.currentSlot(), 1);
+    db.setField(RestartRecord::kOperation, "Gi");
+    db.setField(RestartRecord::kRemoteFile, "big.bin");
+    db.setPartialName(PartialName{PartialName::Kind::Chosen, 3, 2});
+    db.setInProgress(1);
+    ASSERT_TRUE(db.setAside());
+    EXPECT_EQ(db.currentSlot(), 2) << "the session goes on with a fresh slot";
+    EXPECT_EQ(db.getInProgress(), 0);
+    EXPECT_EQ(db.inUseMask() & 0b110u, 0b110u);
+    EXPECT_EQ(db.activeMask() & 0b110u, 0b100u) << "the kept slot is no one's";
+
+    const auto named = [](const char* file) {
+        return [file](const RestartRecord& record) {
+            return record.getField(RestartRecord::kRemoteFile) == file;
+        };
+    };
+    EXPECT_FALSE(db.adoptKept(named("other.bin")));
+    EXPECT_EQ(db.currentSlot(), 2) << "no match changes nothing";
+    db.setInProgress(1);
+    EXPECT_FALSE(db.adoptKept(named("big.bin"))) << "a session busy with a transfer keeps it";
+    db.setInProgress(0);
+    ASSERT_TRUE(db.adoptKept(named("big.bin")));
+    EXPECT_EQ(db.currentSlot(), 1);
+    EXPECT_EQ(db.getInProgress(), 1);
+    EXPECT_EQ(db.partialName(), (PartialName{PartialName::Kind::Chosen, 3, 2}));
+    EXPECT_EQ(db.inUseMask() & 0b110u, 0b010u) << "the idle slot was given up";
+    EXPECT_EQ(db.activeMask() & 0b110u, 0b010u);
+    EXPECT_FALSE(db.adoptKept(named("big.bin"))) << "adopted once";
+
+    // Another instance's slot, active, is never taken.
+    db.setInProgress(0);
+    int childSlot = 0;
+    pid_t child = startInstance(false, 1, &childSlot);
+    EXPECT_FALSE(db.adoptKept([](const RestartRecord&) { return true; }));
+    kill9(child);
+}
+
+TEST_F(RestartDatabaseTest, SettingAsideNeverTakesTheLastFreeSlot) {
+    RestartDatabase db(folder);
+    db.takeSlot(false);
+    int kept = 0;
+    while (db.setAside()) {
+        ++kept;
+        ASSERT_LT(kept, RestartDatabase::kSlots);
+    }
+    EXPECT_EQ(kept, RestartDatabase::kSlots - 2) << "31 slots: the session keeps the last";
+    EXPECT_NE(db.currentSlot(), 0) << "the session still has a slot";
+}
+
 TEST_F(RestartDatabaseTest, TwoInstancesGetTwoSlots) {
     RestartDatabase mine(folder);
     mine.takeSlot(false);
