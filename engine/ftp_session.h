@@ -222,8 +222,12 @@ class FtpSession {
     // A file that fails before it can begin (an unsafe name, gone from the server, not a
     // regular file): a failed task and its exit bit.
     void failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit);
+    // A file passed over before it began (the user's answer): a skipped task and its bit.
+    void skipFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit);
     // Why the file in hand fails: its last "*** " line, else the last reply.
     std::string taskReason(int code) const;
+    void recordFile(const TaskSpec& spec, TaskState state, const std::string& reason,
+                    uint32_t exitBit);
     // Where a request that names a directory took the session, and what to put back.
     struct DirectoryVisit {
         std::string previous;

@@ -175,14 +175,23 @@ std::string FtpSession::taskReason(int code) const {
     return !taskNote_.empty() ? taskNote_ : "failed (" + std::to_string(code) + ")";
 }
 
-void FtpSession::failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit) {
+void FtpSession::recordFile(const TaskSpec& spec, TaskState state, const std::string& reason,
+                            uint32_t exitBit) {
     if (context_.queue != nullptr) {
         const uint64_t id = context_.queue->add(spec);
-        context_.queue->finish(id, TaskState::Failed, reason);
+        context_.queue->finish(id, state, reason);
     }
     if (context_.outlets != nullptr) {
         context_.outlets->AddExitBits(exitBit);
     }
+}
+
+void FtpSession::failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit) {
+    recordFile(spec, TaskState::Failed, reason, exitBit);
+}
+
+void FtpSession::skipFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit) {
+    recordFile(spec, TaskState::Skipped, reason, exitBit);
 }
 
 int FtpSession::compareWithLocal(const RemoteEntry& entry, int64_t localModified) const {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "engine/upload_conflicts.h"
 
 namespace nubo {
 
@@ -43,6 +44,8 @@ struct SessionContext {
     TransferQueue* queue = nullptr;
     // Which connection of a batch this session is: 1 the session's own, 2... a pool's.
     int connection = 1;
+    // Asked when an upload's name is taken on the server; none: it is overwritten.
+    ConflictQuestion uploadConflict;
     // The end of a batch of several files is summed up in the log ("... batch done:
     // ..."); off where the owner sums up a whole run itself.
     bool batchSummaries = true;

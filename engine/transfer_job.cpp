@@ -49,9 +49,12 @@ void TransferJob::handOut(PoolTask task) {
     if (context_.queue != nullptr) {
         // Waiting from now on, shown before any connection takes it.
         const bool listed = task.isGet || task.entry.valid();
-        task.queueId = context_.queue->add(
-            {task.isGet, task.directory, task.isGet ? task.entry.name : baseName(task.localPath),
-             task.localPath, task.isGet && listed ? task.entry.size : -1});
+        task.queueId =
+            context_.queue->add({task.isGet, task.directory,
+                                 task.isGet                ? task.entry.name
+                                 : task.remoteName.empty() ? baseName(task.localPath)
+                                                           : task.remoteName,
+                                 task.localPath, task.isGet && listed ? task.entry.size : -1});
     }
     pool_->submit(std::move(task));
 }

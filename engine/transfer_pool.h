@@ -51,6 +51,9 @@ struct PoolTask {
     int64_t uploadStart = -1;
     // Its task in the session's TransferQueue (0: none).
     uint64_t queueId = 0;
+    // Put: the name on the server when the user chose another, and the user's Resume.
+    std::string remoteName;
+    bool append = false;
     // Get: the local names of the listing the file came from (shared by the folder's
     // tasks), never taken for a partial file; and the partial file of a broken try.
     std::shared_ptr<const std::unordered_set<std::string>> folderNames;

@@ -142,8 +142,9 @@ void UploadJob::removeEmptyLeftover(const std::string& name) {
         logExtended("... removed the empty " + name + " the failed upload left on the server");
 }
 
-TransferOutcome UploadJob::putFile(const std::string& path, const TransferOptions& options) {
-    const std::string name = baseName(path);
+TransferOutcome UploadJob::putFile(const std::string& path, const TransferOptions& options,
+                                   const UploadTarget& target) {
+    const std::string name = target.remoteName.empty() ? baseName(path) : target.remoteName;
     setStatus("PUT ...");
     logExtended("PUTing " + path);
     // A resumption belongs to the first file that gets here, whatever becomes of it.
@@ -204,7 +205,7 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     progress.kind = TransferProgress::Kind::Put;
     progress.name = name;
     progress.expected = size;
-    int64_t offset = resuming && size > 0 ? appendOffset(name, size, type) : -1;
+    int64_t offset = (resuming || target.append) && size > 0 ? appendOffset(name, size, type) : -1;
     const bool append = offset >= 0;
     offset = std::max<int64_t>(offset, 0);
     if (session_.restartEnabled() && context_.restart != nullptr) {
@@ -344,17 +345,89 @@ void UploadJob::keepModificationTime(const std::string& name, int64_t modified) 
     }
 }
 
+bool UploadJob::settleConflict(const std::string& path, const TransferOptions& options,
+                               UploadTarget* target, TransferOutcome* ended) {
+    const std::string name = baseName(path);
+    RemoteEntry existing;
+    struct stat st {};
+    // Update-ONLY decides by itself; a folder or link of the name is the server's to
+    // refuse, as before.
+    if (!context_.uploadConflict || options.updateOnly || !session_.listedEntry(name, &existing) ||
+        existing.type != EntryType::File || ::stat(path.c_str(), &st) != 0 ||
+        !S_ISREG(st.st_mode)) {
+        return false;
+    }
+    const int64_t remoteSize = existing.flags & RemoteEntry::kVmsName ? -1 : existing.size;
+    UploadConflict conflict;
+    conflict.name = name;
+    conflict.remoteFolder = session_.currentRemoteDirectory();
+    conflict.localPath = path;
+    conflict.localSize = st.st_size;
+    conflict.remoteSize = remoteSize;
+    conflict.canResume =
+        options.mode == TransferMode::Image && remoteSize >= 0 && remoteSize < st.st_size;
+    conflict.freeName = UploadConflicts::freeName(name, [this](const std::string& candidate) {
+        RemoteEntry listed;
+        return session_.listedEntry(candidate, &listed);
+    });
+    const ConflictAnswer answer = conflicts_.decide(conflict);
+    const TaskSpec spec{false, conflict.remoteFolder, name, path, st.st_size};
+    switch (answer.choice) {
+        case ConflictChoice::Overwrite:
+            return false;
+        case ConflictChoice::OverwriteIfNewer:
+            askExactFacts(&existing);
+            if (session_.compareWithLocal(existing, st.st_mtime) < 0) {
+                return false;
+            }
+            logExtended("... " + name + " on the server is as new; not sent");
+            session_.skipFile(spec, "the server's copy is as new", exitbit::kPutSkipped);
+            *ended = {200, false};
+            return true;
+        case ConflictChoice::Resume:
+            target->append = true;
+            logExtended("... " + name + " is resumed onto the server's " +
+                        std::to_string(remoteSize) + " bytes");
+            return false;
+        case ConflictChoice::Rename:
+            target->remoteName = answer.newName;
+            logExtended("... " + name + " goes up as " + answer.newName);
+            return false;
+        case ConflictChoice::Skip:
+            logExtended("... " + name + " exists on the server; skipped");
+            session_.skipFile(spec, "exists on the server; skipped", exitbit::kPutSkipped);
+            *ended = {200, false};
+            return true;
+        case ConflictChoice::Cancel:
+            logExtended("... upload cancelled");
+            session_.skipFile(spec, "cancelled", exitbit::kPutSkipped);
+            session_.abort();
+            *ended = {ControlChannel::kLocalFailure, true};
+            return true;
+    }
+    return false;
+}
+
 TransferOutcome UploadJob::sendFile(const std::string& path, const TransferOptions& options) {
     // A waiting resumption is this session's own (its restart record names it).
-    if (!pooled() || (session_.restartEnabled() && session_.resumePending())) {
-        return putFile(path, options);
+    const bool resumption = session_.restartEnabled() && session_.resumePending();
+    UploadTarget target;
+    TransferOutcome ended;
+    if (!resumption && settleConflict(path, options, &target, &ended)) {
+        return ended;
+    }
+    if (!pooled() || resumption) {
+        return putFile(path, options, target);
     }
     PoolTask task;
     task.isGet = false;
     task.directory = session_.currentRemoteDirectory();
-    session_.listedEntry(baseName(path), &task.entry);
+    session_.listedEntry(target.remoteName.empty() ? baseName(path) : target.remoteName,
+                         &task.entry);
     task.localPath = path;
     task.options = options;
+    task.remoteName = target.remoteName;
+    task.append = target.append;
     handOut(std::move(task));
     return {200, false};
 }
@@ -376,7 +449,8 @@ TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
     }
     const ListingByName listing(known);
     session_.setRequestListing(&listing, task.directory);
-    const TransferOutcome outcome = putFile(task.localPath, task.options);
+    const TransferOutcome outcome =
+        putFile(task.localPath, task.options, {task.remoteName, task.append && !resume});
     session_.setRequestListing(nullptr, {});
     return outcome;
 }

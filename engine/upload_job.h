@@ -8,20 +8,30 @@
 #include <vector>
 
 #include "engine/transfer_job.h"
+#include "engine/upload_conflicts.h"
 
 namespace nubo {
 
 // One Put request: local files and folders sent into the directory the request names,
 // regular files only (UploadSource). Resumes the first file with APPE when the session
 // has a broken upload waiting. A folder's links are followed only within its tree.
+// Where one file goes: the remote name (the local one unless the user chose another) and
+// whether it is appended to the server's smaller copy (the user's Resume).
+struct UploadTarget {
+    std::string remoteName;
+    bool append = false;
+};
+
 class UploadJob : public TransferJob {
   public:
-    explicit UploadJob(FtpSession& session) : TransferJob(session) {}
+    explicit UploadJob(FtpSession& session)
+        : TransferJob(session), conflicts_(context_.uploadConflict) {}
 
     // The whole request; the last FTP reply code.
     int run(PutRequest& request);
     // One file, one directory tree (made on the server where it is not listed).
-    TransferOutcome putFile(const std::string& path, const TransferOptions& options);
+    TransferOutcome putFile(const std::string& path, const TransferOptions& options,
+                            const UploadTarget& target = {});
     TransferOutcome putDirectory(const std::string& path, const TransferOptions& options);
     // One file of a pool's batch on this job's connection; resume: its last try broke.
     TransferOutcome putPooled(const PoolTask& task, bool resume);
@@ -29,6 +39,10 @@ class UploadJob : public TransferJob {
   private:
     // A file of the batch: sent now, or handed to the pool when the batch has one.
     TransferOutcome sendFile(const std::string& path, const TransferOptions& options);
+    // A name the server's folder holds already: the user's answer (or the batch's)
+    // decides. True when the file ends here (*ended: skipped, or the batch cancelled).
+    bool settleConflict(const std::string& path, const TransferOptions& options,
+                        UploadTarget* target, TransferOutcome* ended);
     // Where a broken upload resumes with APPE: the server's size of the partial copy
     // (listing, else SIZE), or -1 (logged) to send it whole with STOR: size unknown,
     // larger than the local file, or line ends converted.
@@ -51,6 +65,7 @@ class UploadJob : public TransferJob {
     // inode), so that a link inside the tree never leads it round in a loop.
     std::string treeRoot_;
     std::vector<std::pair<dev_t, ino_t>> walkStack_;
+    UploadConflicts conflicts_;
 };
 
 }  // namespace nubo

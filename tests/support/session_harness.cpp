@@ -1,5 +1,7 @@
 #include "tests/support/session_harness.h"
 
+#include "tests/support/test_util.h"
+
 namespace nubo::test {
 
 std::string readToEnd(FtpSocket& socket) {
@@ -17,7 +19,25 @@ SessionHarness::SessionHarness() {
     config.SetString("EMail", kEMail);  // a proxy's URL is read with it too
 }
 
-SessionHarness::~SessionHarness() = default;
+SessionHarness::~SessionHarness() {
+    if (worker_) {
+        worker_->session()->setQuitWhenDone(true);
+        worker_->join();
+    }
+}
+
+FtpSession* SessionHarness::startWorker(const std::string& url) {
+    worker_ = std::make_unique<SessionWorker>(makeSession(url));
+    FtpSession* session = worker_->session();
+    worker_->start();
+    return waitFor([&] { return session->completedRequests() >= 1; }) ? session : nullptr;
+}
+
+bool SessionHarness::runRequest(SessionRequest request, int timeoutMs) {
+    FtpSession* session = worker_->session();
+    return session->enqueue(std::move(request)) &&
+           waitFor([&] { return session->idle(); }, timeoutMs);
+}
 
 SessionContext SessionHarness::context() {
     SessionContext c;
@@ -28,6 +48,7 @@ SessionContext SessionHarness::context() {
     c.remoteView = &remoteView;
     c.cancel = &cancel;
     c.queue = &queue;
+    c.uploadConflict = uploadConflict;
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.poolRetryDelaysMs = poolRetryDelaysMs;

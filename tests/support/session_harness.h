@@ -8,6 +8,7 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_session.h"
+#include "engine/session_worker.h"
 #include "engine/url_defaults.h"
 #include "tests/support/recording_ports.h"
 #include "views/remote_directory_model.h"
@@ -58,6 +59,17 @@ class SessionHarness {
     int poolMostQueued = 0;
     // The limit a pool learned of the host (0: none).
     std::atomic<int> learnedLimit{0};
+    // Answers an upload's name conflicts (none: overwritten).
+    ConflictQuestion uploadConflict;
+
+    // A session on a worker thread, logged in (null when the login did not end in time);
+    // ended when the harness goes.
+    FtpSession* startWorker(const std::string& url);
+    // Queues a request and waits until the session is idle again; false on a time-out.
+    bool runRequest(SessionRequest request, int timeoutMs = 60000);
+
+  private:
+    std::unique_ptr<SessionWorker> worker_;
 };
 
 }  // namespace nubo::test
