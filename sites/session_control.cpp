@@ -1,6 +1,9 @@
 #include "sites/session_control.h"
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <memory>
 
 #include <strings.h>
 
@@ -175,6 +178,33 @@ bool SessionControl::connect() {
     return true;
 }
 
+ConflictAnswer SessionControl::askUploadConflict(const UploadConflict& conflict) {
+    struct Pending {
+        std::promise<ConflictAnswer> answer;
+        std::atomic<bool> wanted{true};
+    };
+    if (!asksConflicts_) {
+        return {};  // nobody to ask (the command line): overwritten, as always
+    }
+    auto pending = std::make_shared<Pending>();
+    std::future<ConflictAnswer> answer = pending->answer.get_future();
+    context_.post([this, conflict, pending] {
+        ConflictAnswer given{ConflictChoice::Cancel, false, {}};
+        if (pending->wanted && conflictQuestion_)
+            given = conflictQuestion_(conflict);
+        pending->answer.set_value(given);
+    });
+    // A session stopped or ended meanwhile no longer waits for the user.
+    while (answer.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+        FtpSession* session = worker_ != nullptr ? worker_->session() : nullptr;
+        if (cancel_ || (session != nullptr && session->abortRequested())) {
+            pending->wanted = false;
+            return {ConflictChoice::Cancel, false, {}};
+        }
+    }
+    return answer.get();
+}
+
 bool SessionControl::settleRestartRecord(const FtpUrl& url) {
     if (restartDb_.getInProgress() == 0) {
         return true;
@@ -231,6 +261,10 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.restart = restartOpen_ ? &restartDb_ : nullptr;
     session.queue = &queue_;
     session.batchSummaries = batchSummaries_;
+    // Set at any time by the window: asked for when a conflict comes up.
+    session.uploadConflict = [this](const UploadConflict& conflict) {
+        return askUploadConflict(conflict);
+    };
     session.localView = context_.localView;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;

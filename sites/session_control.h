@@ -111,6 +111,12 @@ class SessionControl : public SessionObserver {
     // A command-line run resumes broken transfers itself: their failure is not counted
     // by the session.
     void setRetryBrokenTransfers(bool on) { retryBrokenTransfers_ = on; }
+    // Asked on this (the owner's) thread when an upload's name is taken on the server; the
+    // session waits for the answer. None: such files are overwritten (the command line).
+    void setUploadConflictQuestion(ConflictQuestion question) {
+        conflictQuestion_ = std::move(question);
+        asksConflicts_ = static_cast<bool>(conflictQuestion_);
+    }
     // A command-line run sums up its files once, at its end: its sessions write no
     // batch summary of their own.
     void setBatchSummaries(bool on) { batchSummaries_ = on; }
@@ -149,6 +155,8 @@ class SessionControl : public SessionObserver {
     // another server kept without a question, and only one for this server asked
     // about. False when the question was cancelled.
     bool settleRestartRecord(const FtpUrl& url);
+    // The worker's side of the conflict question: posted to the owner, waited for.
+    ConflictAnswer askUploadConflict(const UploadConflict& conflict);
 
     HostContext& context_;
     const HostListenerSlot& listener_;
@@ -169,6 +177,9 @@ class SessionControl : public SessionObserver {
     bool loggedIn_ = false;
     bool retryBrokenTransfers_ = false;
     bool batchSummaries_ = true;
+    ConflictQuestion conflictQuestion_;
+    // Read by the worker: whether there is someone to ask (the question itself runs here).
+    std::atomic<bool> asksConflicts_{false};
     std::string connectedTo_;
     std::string sessionSite_;
 

@@ -25,6 +25,7 @@
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "sites/ui/statistics_delegate.h"
 #include "sites/ui/statistics_dialog.h"
+#include "sites/ui/upload_conflict_dialog.h"
 #include "views/graph_scale.h"
 #include "views/session_link.h"
 #include "views/ui/history_graph.h"
@@ -178,6 +179,11 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
         [this](const std::string& host, unsigned port, const TlsCertificateFacts& facts) {
             return certificateBox_(QString::fromStdString(host), port, facts);
         });
+    conflictBox_ = [this](const UploadConflict& conflict) {
+        return UploadConflictDialog(conflict, this).ask();
+    };
+    host_.control().setUploadConflictQuestion(
+        [this](const UploadConflict& conflict) { return conflictBox_(conflict); });
     host_.setListener(this);
     refreshUrlBox();
     hostStateChanged();
@@ -192,6 +198,7 @@ HostPage::~HostPage() {
         host_.setListener(nullptr);
         host_.control().setRestartQuestion({});  // it would ask through this page
         host_.control().setCertificateQuestion({});
+        host_.control().setUploadConflictQuestion({});
     }
 }
 

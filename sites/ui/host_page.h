@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/upload_conflicts.h"
 #include "sites/host_controller.h"
 #include "views/graph_feed.h"
 #include "views/rate_meter.h"
@@ -69,6 +70,9 @@ class HostPage : public QWidget, public HostControllerListener {
     QLabel* pingStatusLine() const { return pingStatus_; }
     void setQuestionBox(QuestionBox box) { questionBox_ = std::move(box); }
     void setCertificateBox(CertificateBox box) { certificateBox_ = std::move(box); }
+    // The upload conflict question (tests put their own answer in place).
+    using ConflictBox = std::function<ConflictAnswer(const UploadConflict&)>;
+    void setConflictBox(ConflictBox box) { conflictBox_ = std::move(box); }
 
     // Enter: the URL is taken, then the current tab's action runs.
     void runCurrentAction();
@@ -143,6 +147,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QListWidget* statistics_ = nullptr;
     QuestionBox questionBox_;
     CertificateBox certificateBox_;
+    ConflictBox conflictBox_;
     QTimer pingHold_;  // classic layout: Connect waits 1.5 s after a ping
     bool pinging_ = false;
     HistoryGraph* dataGraph_ = nullptr;

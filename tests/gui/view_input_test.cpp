@@ -6,13 +6,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
@@ -21,6 +26,7 @@
 #include <tuple>
 
 #include "engine/ftp_session.h"
+#include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "tests/gui/view_input.h"
@@ -593,6 +599,83 @@ TEST_P(LocalViewInputTest, RemoteItemsDraggedOntoALocalFolderDownloadThere) {
     EXPECT_TRUE(pumpUntil([&] { return fs::exists(local + "/sub/notes.txt"); })) << live.logText();
     ASSERT_TRUE(idle());
     EXPECT_EQ(test::readFile(local + "/sub/hello.txt"), "hello");
+}
+
+// Clicks a button (by object name) of the upload conflict question once it shows,
+// ticking "for all" first when asked to; notes the question's text.
+void answerConflict(const char* button, bool forAll, QString* seen) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(top);
+            if (box == nullptr || top->objectName() != "uploadConflictDialog" || !top->isVisible())
+                continue;
+            *seen = box->text();
+            const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+            if (!shots.isEmpty())
+                box->grab().save(QString::fromUtf8(shots) + "/upload-conflict.png");
+            if (forAll) {
+                auto* check = box->findChild<QCheckBox*>("conflictForAll");
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+            }
+            auto* chosen = box->findChild<QPushButton*>(button);
+            QTest::mouseClick(chosen, Qt::LeftButton, {}, chosen->rect().center());
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+    });
+    timer->start();
+}
+
+TEST_P(LocalViewInputTest, AFileDroppedOntoATakenRemoteNameAsksAndEachAnswerHolds) {
+    // Put there behind the view's back: F5 shows it, as a person would refresh.
+    test::writeFile(root + "/mine.txt", "the server's own");
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(remoteShows({"docs", "hello.txt", "mine.txt", "notes.txt"}));
+    ASSERT_TRUE(idle());
+    live.host->control().setUploadConflictQuestion([this](const UploadConflict& conflict) {
+        return UploadConflictDialog(conflict, page).ask();
+    });
+    const auto dropMine = [&] {
+        clickItem(localList, row(localList, "mine.txt"));
+        std::unique_ptr<QMimeData> mime(
+            localList->model()->mimeData(localList->selectionModel()->selectedIndexes()));
+        const QPoint spot = emptySpot(remote);
+        ASSERT_FALSE(spot.isNull());
+        QDragEnterEvent enter(spot, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(remote->viewport(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(spot), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(remote->viewport(), &drop);
+    };
+    // Rename: the free name offered, the server's file left as it was.
+    QString seen;
+    answerConflict("conflictRename", false, &seen);
+    dropMine();
+    EXPECT_TRUE(pumpUntil([&] { return fs::exists(root + "/mine (1).txt"); })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(seen.startsWith("mine.txt\nThis file already exists on the server"))
+        << seen.toStdString();
+    EXPECT_EQ(test::readFile(root + "/mine (1).txt"), test::readFile(local + "/mine.txt"));
+    EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
+    // Skip: nothing sent.
+    const uint64_t before = requestsRun();
+    answerConflict("conflictSkip", false, &seen);
+    dropMine();
+    EXPECT_TRUE(pumpUntil([&] { return requestsRun() > before; }));
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
+    EXPECT_NE(live.logText().find("... mine.txt exists on the server; skipped"), std::string::npos);
+    // Overwrite replaces it.
+    answerConflict("conflictOverwrite", false, &seen);
+    dropMine();
+    EXPECT_TRUE(pumpUntil([&] {
+        return test::readFile(root + "/mine.txt") == test::readFile(local + "/mine.txt");
+    })) << live.logText();
+    ASSERT_TRUE(idle());
 }
 
 TEST_P(LocalViewInputTest, ARightClickBesideTheItemsLetsGoOfTheSelection) {
