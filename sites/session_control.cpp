@@ -19,7 +19,8 @@ namespace nubo {
 
 namespace {
 
-const char* const kWatchedSettings[] = {"ProxyType", "Passive", "Restart", "Statistics",
+const char* const kWatchedSettings[] = {"ProxyType",     "Passive",       "Restart",
+                                        "Statistics",    "DownloadLimit", "UploadLimit",
                                         "SimultaneousTransfers"};
 
 }  // namespace
