@@ -88,6 +88,39 @@ TEST_F(OptionsPageTest, SimultaneousTransfersAreTypedOnTheFileTransfersTabWithin
     EXPECT_EQ(config.GetInt("SimultaneousTransfers"), 7);
 }
 
+TEST_F(OptionsPageTest, SpeedLimitsAreTypedInKilobytesBesideTheTransfersAndZeroIsOff) {
+    config.SetInt("UploadLimit", 300);
+    page.activate();
+    ASSERT_TRUE(test::showActive(&page));
+    QTabBar* bar = page.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    ASSERT_EQ(page.tabs()->currentIndex(), 2);
+    auto* download = page.findChild<QSpinBox*>("optionDownloadLimit");
+    auto* upload = page.findChild<QSpinBox*>("optionUploadLimit");
+    ASSERT_NE(download, nullptr);
+    ASSERT_NE(upload, nullptr);
+    EXPECT_TRUE(download->isVisible());
+    EXPECT_TRUE(upload->isVisible());
+    // Off by default, shown as such; a limit with its unit.
+    EXPECT_EQ(download->text(), "Off");
+    EXPECT_EQ(upload->text(), "300 KB/s");
+    QTest::mouseDClick(download->findChild<QLineEdit*>(), Qt::LeftButton);
+    QTest::keyClick(download, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(download, "512");
+    // Lowered to nothing with the keys, the upload limit is off again.
+    upload->setFocus();
+    QTest::keyClick(upload, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(upload, "0");
+    page.apply();
+    EXPECT_EQ(config.GetInt("DownloadLimit"), 512);
+    EXPECT_EQ(config.GetInt("UploadLimit"), 0);
+    // Shown again as stored.
+    config.SetInt("UploadLimit", 64);
+    page.activate();
+    EXPECT_EQ(download->value(), 512);
+    EXPECT_EQ(upload->text(), "64 KB/s");
+}
+
 TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
     selected = site;
     page.activate();
