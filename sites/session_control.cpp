@@ -19,9 +19,9 @@ namespace nubo {
 
 namespace {
 
-const char* const kWatchedSettings[] = {"ProxyType",     "Passive",       "Restart",
-                                        "Statistics",    "DownloadLimit", "UploadLimit",
-                                        "SimultaneousTransfers"};
+const char* const kWatchedSettings[] = {
+    "ProxyType",     "Passive",    "Restart", "Statistics", "SimultaneousTransfers",
+    "DownloadLimit", "UploadLimit"};
 
 }  // namespace
 
