@@ -37,6 +37,9 @@ constexpr IntDefault kIntDefaults[] = {
     {"CLXFlags", 0},
     // Connections a batch of several files uses at once, 1 to 10.
     {"SimultaneousTransfers", 4},
+    // The speed limits of downloads and uploads in KB/s of 1,024 bytes; 0: none.
+    {"DownloadLimit", 0},
+    {"UploadLimit", 0},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -27,6 +28,20 @@ constexpr MigrationRow kMigration[] = {
 };
 
 constexpr const char* kObsoleteExtra[] = {"AppName", "AppVersion", "AuthName", "AuthPasswd"};
+
+// Numbers kept beside the record, each within its bounds: the connections of a batch,
+// and the speed limits of downloads and uploads in KB/s (0: none).
+struct BesideRow {
+    const char* name;
+    uint32_t least;
+    uint32_t most;
+};
+
+constexpr BesideRow kBesideRecord[] = {
+    {"SimultaneousTransfers", 1, 10},
+    {"DownloadLimit", 0, INT32_MAX},
+    {"UploadLimit", 0, INT32_MAX},
+};
 
 std::string readString(const RegistryKey& key, const std::string& name,
                        const std::string& fallback) {
@@ -74,12 +89,13 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
            (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
                readString(settings, "PasvReplyAddress", "") == "1");
 
-    // Kept beside the record as well: the connections of a batch (1-10), and the limits
-    // learned of hosts that take fewer ("host:port=N" separated by ";").
-    uint32_t simultaneous = 0;
-    if (settings.getDword("SimultaneousTransfers", &simultaneous) && simultaneous >= 1 &&
-        simultaneous <= 10) {
-        SetInt("SimultaneousTransfers", static_cast<int32_t>(simultaneous));
+    // Kept beside the record as well: the numbers of kBesideRecord, and the limits
+    // learned of hosts that take fewer connections ("host:port=N" separated by ";").
+    for (const BesideRow& row : kBesideRecord) {
+        uint32_t value = 0;
+        if (settings.getDword(row.name, &value) && value >= row.least && value <= row.most) {
+            SetInt(row.name, static_cast<int32_t>(value));
+        }
     }
     SetString("ConnectionLimits", readString(settings, "ConnectionLimits", ""));
 
@@ -129,11 +145,13 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
 
     // Written once they differ from the defaults, so a file of an older version stays
     // as it was until they are set.
-    uint32_t stored = 0;
-    const auto simultaneous = static_cast<uint32_t>(GetInt("SimultaneousTransfers"));
-    if (simultaneous != static_cast<uint32_t>(DefaultInt("SimultaneousTransfers")) ||
-        settings.getDword("SimultaneousTransfers", &stored)) {
-        settings.setDword("SimultaneousTransfers", simultaneous);
+    for (const BesideRow& row : kBesideRecord) {
+        uint32_t stored = 0;
+        const auto value = static_cast<uint32_t>(GetInt(row.name));
+        if (value != static_cast<uint32_t>(DefaultInt(row.name)) ||
+            settings.getDword(row.name, &stored)) {
+            settings.setDword(row.name, value);
+        }
     }
     std::string limits;
     if (!GetString("ConnectionLimits").empty() || settings.getString("ConnectionLimits", &limits)) {

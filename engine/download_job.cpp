@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
+#include "engine/speed_limiter.h"
 #include "engine/text_detection.h"
 #include "engine/transfer_pool.h"
 #include "engine/transfer_reply.h"
@@ -339,6 +341,17 @@ bool DownloadJob::writeLocal(int fd, const uint8_t* data, size_t length, CrLfToL
     return true;
 }
 
+int DownloadJob::receiveBlock() {
+    SpeedLimiter& limit = *context_.downloadLimit;
+    const int64_t allowed = allowance(limit, kDownloadBufferSize);
+    if (allowed == 0)
+        return 0;
+    const int n = data_.readBlock(static_cast<int>(allowed));
+    if (n < allowed)
+        limit.giveBack(allowed - std::max(n, 0));  // the rest may go in the next block
+    return n;
+}
+
 int64_t DownloadJob::resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize) {
     if (partial <= 0) {
         return 0;
@@ -539,7 +552,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
                                 "its start: ") +
                     (detected == 'i' ? "Image" : "Local-ASCII"));
     } else if (type == TransferMode::Smart) {
-        pending = data_.readBlock();
+        pending = receiveBlock();
         int k = pending > 0 ? detectText(data_.buffer(), static_cast<size_t>(pending)) : 0;
         // Text already in this system's LF form is written as it comes.
         logExtended(std::string("... auto-detected \"effective\" transfer type: ") +
@@ -592,7 +605,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     bool writeFailed = false;
     bool overflow = false;
     while (!session_.abortRequested()) {
-        int n = pending != 0 ? pending : data_.readBlock();
+        int n = pending != 0 ? pending : receiveBlock();
         pending = 0;
         last = n;
         if (n <= 0)

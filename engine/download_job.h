@@ -57,6 +57,9 @@ class DownloadJob : public TransferJob {
     // it is a regular file and no name of the listing; kind None otherwise.
     PartialName resumablePartial(const std::string& localPath, struct stat* st);
     bool writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter);
+    // One receive of what the download limit lets through now (a whole buffer without
+    // one); 0 when the transfer was stopped while it waited.
+    int receiveBlock();
     // Where a broken download resumes: the partial file's size, or 0 (logged) when the
     // server's file is not known to be the one the partial came from: its size unknown,
     // or size or time other than recorded, or smaller than the partial. *remoteSize

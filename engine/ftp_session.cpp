@@ -35,6 +35,14 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
     ConfigStore& config = *context_.config;
     simultaneousTransfers_ = std::max(1, context_.simultaneousTransfers);
     knownConnectionLimit_ = context_.knownConnectionLimit;
+    if (context_.downloadLimit == nullptr)
+        context_.downloadLimit = &ownDownloadLimit_;
+    if (context_.uploadLimit == nullptr)
+        context_.uploadLimit = &ownUploadLimit_;
+    if (!context_.poolMember) {
+        settingChanged("DownloadLimit");
+        settingChanged("UploadLimit");
+    }
     connector_.setPassive(config.GetInt("Passive") != 0);
     listingLocale_ = perhost::locale(context_.perHostSettings);
     listingLocaleData_ = ListingLocale::of(listingLocale_);

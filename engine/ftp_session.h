@@ -21,6 +21,7 @@
 #include "engine/remote_view_contract.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
+#include "engine/speed_limiter.h"
 #include "engine/transfer_queue.h"
 #include "platform/listing_locale.h"
 
@@ -64,7 +65,8 @@ class FtpSession {
         std::lock_guard lock(queueLock_);
         return quitPending_;
     }
-    // Re-reads "Passive" or "Restart".
+    // Re-reads "Passive", "Restart", "SimultaneousTransfers", "DownloadLimit" or
+    // "UploadLimit".
     void settingChanged(const std::string& name);
 
     // ---- worker thread ----
@@ -350,6 +352,9 @@ class FtpSession {
     std::atomic<bool> restartFieldsWanted_{false};
     bool resumePending_ = false;
     std::atomic<int> simultaneousTransfers_{1};
+    // The limits of a session given none (see SessionContext).
+    SpeedLimiter ownDownloadLimit_;
+    SpeedLimiter ownUploadLimit_;
     std::atomic<int> knownConnectionLimit_{0};
     std::mutex poolLock_;
     TransferPool* batchPool_ = nullptr;

@@ -262,6 +262,11 @@ void FtpSession::settingChanged(const std::string& name) {
     } else if (name == "SimultaneousTransfers") {
         // The next batch uses the new value; a batch running keeps its pool.
         simultaneousTransfers_ = std::clamp(context_.config->GetInt(name), 1, 10);
+    } else if (name == "DownloadLimit" || name == "UploadLimit") {
+        // Every connection of the session, its pool's too, takes it at its next block.
+        SpeedLimiter* limit =
+            name == "DownloadLimit" ? context_.downloadLimit : context_.uploadLimit;
+        limit->setKilobytesPerSecond(context_.config->GetInt(name));
     } else if (name == "Restart") {
         bool on = context_.config->GetInt("Restart") != 0;
         restartEnabled_ = on;

@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -415,10 +416,10 @@ bool FtpSocket::finishSending() {
     }
 }
 
-int FtpSocket::readBlock() {
+int FtpSocket::readBlock(int most) {
     position_ = 0;
     available_ = 0;
-    int got = receive(buffer_.data(), readSize_);
+    int got = receive(buffer_.data(), std::min(readSize_, most));
     if (got > 0) {
         available_ = got;
     }

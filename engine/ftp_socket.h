@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -75,8 +76,8 @@ class FtpSocket {
 
     // Receive buffer: reuses an existing buffer that is large enough.
     bool setBufferSize(int n);
-    // One receive of up to the read size into the buffer.
-    int readBlock();
+    // One receive of up to the read size (and at most `most` bytes) into the buffer.
+    int readBlock(int most = INT_MAX);
     const uint8_t* buffer() const { return buffer_.data(); }
     int available() const { return available_; }
 

@@ -17,6 +17,7 @@ class RemoteViewContract;
 class RestartRecord;
 class TransferQueue;
 class LocalViewUpkeep;
+class SpeedLimiter;
 
 // Everything a session reports to or reads from. The log, the store and the outlets
 // are required; the observer and the view may be absent (a headless run has no view).
@@ -79,6 +80,11 @@ struct SessionContext {
     std::vector<int> poolRetryDelaysMs;
     // Files a pool lets wait before its walk takes some itself; 0: the pool's own.
     int poolMostQueued = 0;
+    // The speed limits of downloads and uploads, shared by every connection of a session
+    // (a pool's connections take the session's); a session given none has its own. The
+    // session sets them from "DownloadLimit" and "UploadLimit", a pool's connections not.
+    SpeedLimiter* downloadLimit = nullptr;
+    SpeedLimiter* uploadLimit = nullptr;
     // A connection of a pool: it logs in, takes files and says nothing of the session
     // (no view, no login hook, no exit bits of its own for a refused login).
     bool poolMember = false;

@@ -12,6 +12,7 @@
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
+#include "engine/speed_limiter.h"
 #include "engine/transfer_pool.h"
 #include "engine/transfer_time.h"
 #include "engine/winsock_error.h"
@@ -128,6 +129,10 @@ void TransferJob::reportTransferProgress(int64_t bytes) {
     if (context_.observer != nullptr) {
         context_.observer->transferProgress(bytes);
     }
+}
+
+int64_t TransferJob::allowance(SpeedLimiter& limit, int64_t wanted) {
+    return limit.acquire(wanted, session_.abortRequested_);
 }
 
 void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {

@@ -17,6 +17,7 @@ class ControlChannel;
 class FtpSession;
 class FtpSocket;
 class RemoteViewContract;
+class SpeedLimiter;
 class TransferPool;
 struct PoolTask;
 struct RemoteEntry;
@@ -69,6 +70,9 @@ class TransferJob {
     void logExtended(const std::string& text);
     void setStatus(const std::string& text);
     void clearTransferDisplay();
+    // The bytes of the next block that a speed limit of the session lets go (all of
+    // `wanted` without one), waited for; 0 when the transfer was stopped meanwhile.
+    int64_t allowance(SpeedLimiter& limit, int64_t wanted);
     // One block moved: Host page progress, the progress text when its value changes,
     // and the in-progress mark of the restart record once per transfer.
     void noteTransferProgress(TransferProgress& progress, int64_t bytes, int64_t* shown,

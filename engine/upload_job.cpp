@@ -16,6 +16,7 @@
 #include "engine/main_outlets.h"
 #include "engine/path_text.h"
 #include "engine/restart_record.h"
+#include "engine/speed_limiter.h"
 #include "engine/text_detection.h"
 #include "engine/transfer_pool.h"
 #include "engine/update_only_sizes.h"
@@ -259,6 +260,10 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
         int64_t chunk = std::min(size - bytes, block == nullptr ? kSendChunk : kTlsBlock);
         if (chunk <= 0)
             break;
+        // Under a speed limit a block is no larger than the limit lets go now.
+        chunk = allowance(*context_.uploadLimit, chunk);
+        if (chunk == 0)
+            break;  // stopped while it waited
         int readError = 0;
         if (block == nullptr) {
             last = data_.sendFromFile(file.fd(), bytes, static_cast<int>(chunk));

@@ -21,6 +21,8 @@ void OptionsEditor::load(const std::string& site) {
         values_.*flag.member = config_.GetInt(flag.name) != 0;
     values_.proxyType = std::clamp(config_.GetInt("ProxyType"), 0, 3);
     values_.simultaneousTransfers = std::clamp(config_.GetInt("SimultaneousTransfers"), 1, 10);
+    values_.downloadLimit = std::clamp(config_.GetInt("DownloadLimit"), 0, kMaxSpeedLimit);
+    values_.uploadLimit = std::clamp(config_.GetInt("UploadLimit"), 0, kMaxSpeedLimit);
     values_.email = config_.GetString("EMail");
     values_.proxy = config_.GetString("Proxy");
     values_.authName = config_.GetString("AuthName");
@@ -47,6 +49,8 @@ void OptionsEditor::apply() {
         config_.SetInt(flag.name, values_.*flag.member ? 1 : 0);
     config_.SetInt("ProxyType", values_.proxyType);
     config_.SetInt("SimultaneousTransfers", std::clamp(values_.simultaneousTransfers, 1, 10));
+    config_.SetInt("DownloadLimit", std::clamp(values_.downloadLimit, 0, kMaxSpeedLimit));
+    config_.SetInt("UploadLimit", std::clamp(values_.uploadLimit, 0, kMaxSpeedLimit));
     config_.SetString("EMail", values_.email);
     config_.SetString("AuthName", values_.authName);
     config_.SetString("AuthPasswd", values_.authPassword);

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/speed_limiter.h"
+
 namespace nubo {
 
 class ConfigStore;
@@ -28,6 +30,8 @@ class OptionsEditor {
         bool passive = true, restart = true, keepXDir = false, keepXMode = false;
         // Connections a batch of several files uses at once, 1 to 10.
         int simultaneousTransfers = 4;
+        // The speed limits of downloads and uploads in KB/s, 0 to kMaxSpeedLimit; 0: none.
+        int downloadLimit = 0, uploadLimit = 0;
         // "Advanced": the selected site ("" for none) and its word's fields.
         std::string site;
         uint32_t locale = 1033;
@@ -43,6 +47,8 @@ class OptionsEditor {
         bool Values::*member;
     };
     static const Flag kFlags[10];
+
+    static constexpr int kMaxSpeedLimit = SpeedLimiter::kMaxKilobytesPerSecond;
 
     static constexpr const char* kProxyTypes[4] = {"None/direct", "FTP Proxy", "SOCKS4",
                                                    "SOCKS5\xc2\xae"};

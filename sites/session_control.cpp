@@ -22,8 +22,9 @@ namespace nubo {
 
 namespace {
 
-const char* const kWatchedSettings[] = {"ProxyType", "Passive", "Restart", "Statistics",
-                                        "SimultaneousTransfers"};
+const char* const kWatchedSettings[] = {
+    "ProxyType",     "Passive",    "Restart", "Statistics", "SimultaneousTransfers",
+    "DownloadLimit", "UploadLimit"};
 
 }  // namespace
 

@@ -144,17 +144,26 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
     addCheck(transfers, "KeepXMode", "Remember Last Transfer &Type",
              "Start with same transfer type next time");
     auto* simultaneousRow = new QHBoxLayout;
-    simultaneous_ = new QSpinBox(transfers);
-    simultaneous_->setObjectName("optionSimultaneousTransfers");
-    simultaneous_->setRange(1, 10);
-    simultaneous_->setToolTip(
-        "Connections used at once for several files or a folder (one file always uses one)");
-    auto* simultaneousLabel = new QLabel("&Simultaneous transfers:", transfers);
-    simultaneousLabel->setBuddy(simultaneous_);
-    simultaneousRow->addWidget(simultaneousLabel);
-    simultaneousRow->addWidget(simultaneous_);
+    simultaneous_ = addNumber(simultaneousRow, "SimultaneousTransfers", "&Simultaneous transfers:",
+                              "Connections used at once for several files or a folder (one "
+                              "file always uses one)",
+                              1, 10);
     simultaneousRow->addStretch();
     layoutOf(transfers)->addLayout(simultaneousRow);
+    // The limits hold for all connections of a session together; 0 shows as "Off".
+    auto* limitRow = new QHBoxLayout;
+    downloadLimit_ = addNumber(limitRow, "DownloadLimit", "Do&wnload limit:",
+                               "Highest download speed of all connections together (0: no limit)",
+                               0, OptionsEditor::kMaxSpeedLimit);
+    uploadLimit_ = addNumber(limitRow, "UploadLimit", "&Upload limit:",
+                             "Highest upload speed of all connections together (0: no limit)", 0,
+                             OptionsEditor::kMaxSpeedLimit);
+    for (QSpinBox* limit : {downloadLimit_, uploadLimit_}) {
+        limit->setSpecialValueText("Off");
+        limit->setSuffix(" KB/s");
+    }
+    limitRow->addStretch();
+    layoutOf(transfers)->addLayout(limitRow);
     layoutOf(transfers)->addStretch();
 
     // "Advanced": the selected site's own settings.
@@ -214,6 +223,19 @@ QCheckBox* OptionsPage::addCheck(QWidget* tab, const char* setting, const char* 
     return box;
 }
 
+QSpinBox* OptionsPage::addNumber(QHBoxLayout* row, const char* setting, const char* text,
+                                 const char* tip, int least, int most) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QString("option") + setting);  // "optionDownloadLimit"
+    box->setRange(least, most);
+    box->setToolTip(tip);
+    auto* label = new QLabel(text);
+    label->setBuddy(box);
+    row->addWidget(label);
+    row->addWidget(box);
+    return box;
+}
+
 QCheckBox* OptionsPage::check(const char* setting) const {
     for (const auto& [name, box] : checks_) {
         if (name == setting)
@@ -231,6 +253,8 @@ void OptionsPage::activate() {
     proxy_->setText(QString::fromStdString(v.proxy));
     proxyType_->setCurrentIndex(v.proxyType);
     simultaneous_->setValue(v.simultaneousTransfers);
+    downloadLimit_->setValue(v.downloadLimit);
+    uploadLimit_->setValue(v.uploadLimit);
     authName_->setText(QString::fromStdString(v.authName));
     authPassword_->setText(QString::fromStdString(v.authPassword));
     saveProxyPassword_->setChecked(v.saveProxyPassword);
@@ -261,6 +285,8 @@ void OptionsPage::apply() {
     v.proxy = proxy_->text().toStdString();
     v.proxyType = proxyType_->currentIndex();
     v.simultaneousTransfers = simultaneous_->value();
+    v.downloadLimit = downloadLimit_->value();
+    v.uploadLimit = uploadLimit_->value();
     v.authName = authName_->text().toStdString();
     v.authPassword = authPassword_->text().toStdString();
     v.saveProxyPassword = saveProxyPassword_->isChecked();

@@ -9,6 +9,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QSpinBox;
 class QLineEdit;
 class QPushButton;
@@ -52,6 +53,9 @@ class OptionsPage : public QWidget {
 
   private:
     QCheckBox* addCheck(QWidget* tab, const char* setting, const char* text, const char* tip);
+    // A labelled number box of a setting (object name "option" + setting) into a row.
+    QSpinBox* addNumber(QHBoxLayout* row, const char* setting, const char* text, const char* tip,
+                        int least, int most);
 
     OptionsEditor editor_;
     ConfigStore& config_;
@@ -63,6 +67,8 @@ class OptionsPage : public QWidget {
     QLineEdit* email_;
     QLineEdit* proxy_;
     QSpinBox* simultaneous_ = nullptr;
+    QSpinBox* downloadLimit_ = nullptr;
+    QSpinBox* uploadLimit_ = nullptr;
     QComboBox* proxyType_;
     QLineEdit* authName_;
     QLineEdit* authPassword_;

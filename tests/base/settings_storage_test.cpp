@@ -182,6 +182,36 @@ TEST_F(SettingsStorageTest, PasvReplyAddressIsReadBesideTheRecord) {
     }
 }
 
+// The speed limits live beside the record as numbers in KB/s: off (0) by default and not
+// written then, kept once set, and a value out of range is not taken.
+TEST_F(SettingsStorageTest, SpeedLimitsAreKeptBesideTheRecordOnceSet) {
+    {
+        RegistryKey key(path);
+        ConfigStore store;
+        store.LoadSettings(key);
+        EXPECT_EQ(store.GetInt("DownloadLimit"), 0);
+        EXPECT_EQ(store.GetInt("UploadLimit"), 0);
+        store.SaveSettings(key);
+        EXPECT_EQ(stored("DownloadLimit"), "");
+        store.SetInt("DownloadLimit", 1536);
+        store.SaveSettings(key);
+    }
+    EXPECT_EQ(stored("DownloadLimit"), "dword:00000600");
+    EXPECT_EQ(stored("UploadLimit"), "");
+    {
+        RegistryKey key(path);
+        key.subkey("Settings").setString("UploadLimit", "dword:ffffffff");  // beyond any int
+        ConfigStore store;
+        store.LoadSettings(key);
+        EXPECT_EQ(store.GetInt("DownloadLimit"), 1536);
+        EXPECT_EQ(store.GetInt("UploadLimit"), 0);
+        // Switched off again, the value stays written: the file says it was chosen.
+        store.SetInt("DownloadLimit", 0);
+        store.SaveSettings(key);
+    }
+    EXPECT_EQ(stored("DownloadLimit"), "dword:00000000");
+}
+
 TEST_F(SettingsStorageTest, SectionKeysAndThePerHostSaver) {
     RegistryKey key(path);
     ConfigStore store;

@@ -34,6 +34,24 @@ class OptionsPageTest : public ::testing::Test {
         sites.loadSites();
         sites.storeSite(site, "", "", 0);
     }
+    // The page shown from the store, its File Transfers tab clicked as a user clicks it;
+    // the number box of a setting there, visible.
+    QSpinBox* transfersBox(const char* setting) {
+        page.activate();
+        if (!test::showActive(&page))
+            return nullptr;
+        QTabBar* bar = page.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        auto* box = page.findChild<QSpinBox*>(QString("option") + setting);
+        return page.tabs()->currentIndex() == 2 && box != nullptr && box->isVisible() ? box
+                                                                                      : nullptr;
+    }
+    // Typed as a user types: the box's text selected, a new number over it.
+    static void typeInto(QSpinBox* box, const char* text) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    }
     test::TempFolder temp{"nubo-optionspage"};
     ConfigStore config;
     SiteList sites{RegistryKey(temp.path() + "/Nubo.conf"), config};
@@ -65,27 +83,39 @@ TEST_F(OptionsPageTest, ControlsShowTheStoreAndLeavingStoresThem) {
 
 TEST_F(OptionsPageTest, SimultaneousTransfersAreTypedOnTheFileTransfersTabWithinOneToTen) {
     config.SetInt("SimultaneousTransfers", 3);
-    page.activate();
-    ASSERT_TRUE(test::showActive(&page));
-    // The tab is clicked as a user clicks it.
-    QTabBar* bar = page.tabs()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
-    ASSERT_EQ(page.tabs()->currentIndex(), 2);
-    auto* box = page.findChild<QSpinBox*>("optionSimultaneousTransfers");
+    QSpinBox* box = transfersBox("SimultaneousTransfers");
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->value(), 3);
-    // Typed as a user types: the box's text selected, a new number over it.
     QTest::mouseDClick(box->findChild<QLineEdit*>(), Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, "25");  // beyond the range: the box keeps what it can take
+    typeInto(box, "25");  // beyond the range: the box keeps what it can take
     page.apply();
     EXPECT_GE(config.GetInt("SimultaneousTransfers"), 1);
     EXPECT_LE(config.GetInt("SimultaneousTransfers"), 10);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, "7");
+    typeInto(box, "7");
     page.apply();
     EXPECT_EQ(config.GetInt("SimultaneousTransfers"), 7);
+}
+
+TEST_F(OptionsPageTest, SpeedLimitsAreTypedInKilobytesBesideTheTransfersAndZeroIsOff) {
+    config.SetInt("UploadLimit", 300);
+    QSpinBox* download = transfersBox("DownloadLimit");
+    QSpinBox* upload = transfersBox("UploadLimit");
+    ASSERT_NE(download, nullptr);
+    ASSERT_NE(upload, nullptr);
+    // Off by default, shown as such; a limit with its unit.
+    EXPECT_EQ(download->text(), "Off");
+    EXPECT_EQ(upload->text(), "300 KB/s");
+    QTest::mouseDClick(download->findChild<QLineEdit*>(), Qt::LeftButton);
+    typeInto(download, "512");
+    typeInto(upload, "0");  // lowered to nothing with the keys: off again
+    page.apply();
+    EXPECT_EQ(config.GetInt("DownloadLimit"), 512);
+    EXPECT_EQ(config.GetInt("UploadLimit"), 0);
+    // Shown again as stored.
+    config.SetInt("UploadLimit", 64);
+    page.activate();
+    EXPECT_EQ(download->value(), 512);
+    EXPECT_EQ(upload->text(), "64 KB/s");
 }
 
 TEST_F(OptionsPageTest, TheAdvancedTabEditsTheSelectedSite) {
