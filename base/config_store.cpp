@@ -37,6 +37,10 @@ constexpr IntDefault kIntDefaults[] = {
     {"CLXFlags", 0},
     // Connections a batch of several files uses at once, 1 to 10.
     {"SimultaneousTransfers", 4},
+    // The Transfers pane under the remote views: folded to its header (1), and its
+    // height in pixels when unfolded (0: the page's own share).
+    {"TransfersCollapsed", 0},
+    {"TransfersHeight", 0},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";

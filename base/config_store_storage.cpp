@@ -26,6 +26,19 @@ constexpr MigrationRow kMigration[] = {
     {"NoUITray", 16},  {"Passive", 17}, {"ProxyType", 18}, {"Restart", 19}, {"UpdateONLY", 20},
 };
 
+// Numbers kept in the settings file beside the record, with the values they may take.
+struct BesideRecord {
+    const char* name;
+    uint32_t least;
+    uint32_t most;
+};
+
+constexpr BesideRecord kBesideRecord[] = {
+    {"SimultaneousTransfers", 1, 10},
+    {"TransfersCollapsed", 0, 1},
+    {"TransfersHeight", 0, 100000},
+};
+
 constexpr const char* kObsoleteExtra[] = {"AppName", "AppVersion", "AuthName", "AuthPasswd"};
 
 std::string readString(const RegistryKey& key, const std::string& name,
@@ -74,12 +87,14 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
            (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
                readString(settings, "PasvReplyAddress", "") == "1");
 
-    // Kept beside the record as well: the connections of a batch (1-10), and the limits
-    // learned of hosts that take fewer ("host:port=N" separated by ";").
-    uint32_t simultaneous = 0;
-    if (settings.getDword("SimultaneousTransfers", &simultaneous) && simultaneous >= 1 &&
-        simultaneous <= 10) {
-        SetInt("SimultaneousTransfers", static_cast<int32_t>(simultaneous));
+    // Kept beside the record as well: the connections of a batch, the Transfers pane,
+    // and the limits learned of hosts that take fewer ("host:port=N" separated by ";").
+    for (const BesideRecord& value : kBesideRecord) {
+        uint32_t stored = 0;
+        if (settings.getDword(value.name, &stored) && stored >= value.least &&
+            stored <= value.most) {
+            SetInt(value.name, static_cast<int32_t>(stored));
+        }
     }
     SetString("ConnectionLimits", readString(settings, "ConnectionLimits", ""));
 
@@ -130,10 +145,12 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
     // Written once they differ from the defaults, so a file of an older version stays
     // as it was until they are set.
     uint32_t stored = 0;
-    const auto simultaneous = static_cast<uint32_t>(GetInt("SimultaneousTransfers"));
-    if (simultaneous != static_cast<uint32_t>(DefaultInt("SimultaneousTransfers")) ||
-        settings.getDword("SimultaneousTransfers", &stored)) {
-        settings.setDword("SimultaneousTransfers", simultaneous);
+    for (const BesideRecord& value : kBesideRecord) {
+        const auto number = static_cast<uint32_t>(GetInt(value.name));
+        if (number != static_cast<uint32_t>(DefaultInt(value.name)) ||
+            settings.getDword(value.name, &stored)) {
+            settings.setDword(value.name, number);
+        }
     }
     std::string limits;
     if (!GetString("ConnectionLimits").empty() || settings.getString("ConnectionLimits", &limits)) {

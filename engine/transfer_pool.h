@@ -106,6 +106,10 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void abort();
     // The bytes every extra connection moved since the last call, for the graphs.
     void takeTraffic(int64_t* received, int64_t* sent);
+    // A waiting file (by its task in the session's queue) leaves the batch as stopped,
+    // or goes before every other; false when it is not waiting (taken, or ended).
+    bool withdraw(uint64_t queueId);
+    bool moveToFront(uint64_t queueId);
 
   private:
     struct Member {

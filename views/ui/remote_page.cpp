@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 
 #include "base/app_log.h"
@@ -36,6 +37,7 @@
 #include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
+#include "views/ui/transfers_pane.h"
 
 namespace nubo {
 
@@ -110,13 +112,14 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     layout->addLayout(toolRow_);
     buildViews();
     if (classic_) {
-        layout->addWidget(views_, 1);
+        buildTransfersPane(views_);
     } else {
         splitter_ = new QSplitter(Qt::Horizontal, this);
         splitter_->addWidget(views_);
         splitter_->setChildrenCollapsible(false);
-        layout->addWidget(splitter_, 1);
+        buildTransfersPane(splitter_);
     }
+    layout->addWidget(paneSplitter_, 1);
     auto* bar = new QHBoxLayout;
     bar->setSpacing(2);
     // Classic: the remote text, then the FTP echo; new: local, echo, remote.
@@ -228,6 +231,63 @@ void RemotePage::buildViews() {
     connect(views_, &DirectoryViews::editCancelled, this,
             [this](int entry) { model_.finishEdit(entry, nullptr); });
     connect(views_, &DirectoryViews::selectionChanged, this, &RemotePage::updateStatus);
+}
+
+void RemotePage::buildTransfersPane(QWidget* above) {
+    paneSplitter_ = new QSplitter(Qt::Vertical, this);
+    paneSplitter_->setObjectName("transfersSplitter");
+    paneSplitter_->addWidget(above);
+    TransfersPane::Page page;
+    page.options = [this] { return TransferPlanner::requestOptions(transferMode(), updateOnly()); };
+    page.fallbackFolder = [this] {
+        const std::string shown = localFolder_ ? localFolder_() : std::string();
+        return shown.empty() ? planner_.transferDir() : shown;
+    };
+    page.stopTransfers = [this] { stop(); };
+    pane_ = new TransfersPane(host_.control().transferQueue(), model_.link(), std::move(page),
+                              paneSplitter_);
+    paneSplitter_->addWidget(pane_);
+    paneSplitter_->setChildrenCollapsible(false);
+    // A larger window gives the views the room; the pane keeps its height.
+    paneSplitter_->setStretchFactor(0, 1);
+    paneSplitter_->setStretchFactor(1, 0);
+    pane_->setCollapsed(config_.GetInt("TransfersCollapsed") != 0);
+    connect(pane_, &TransfersPane::collapsedChanged, this, [this](bool collapsed) {
+        config_.SetInt("TransfersCollapsed", collapsed ? 1 : 0);
+        if (!collapsed)
+            placeTransfersPane();
+    });
+    connect(paneSplitter_, &QSplitter::splitterMoved, this, [this] {
+        if (!pane_->collapsed())
+            config_.SetInt("TransfersHeight", paneSplitter_->sizes().value(1));
+    });
+    // What a batch came to stays in the status bar, in words, after its last reply.
+    connect(pane_, &TransfersPane::outcome, this,
+            [this](const QString& text) { status_[1]->setText(text); });
+}
+
+void RemotePage::placeTransfersPane() {
+    const int total = paneSplitter_->height();
+    if (total <= 0)
+        return;
+    if (pane_->collapsed()) {
+        paneSplitter_->setSizes({total, pane_->headerHeight()});
+        return;
+    }
+    // As last time, else about a quarter of the page; the views keep the larger part.
+    int height = config_.GetInt("TransfersHeight");
+    if (height <= 0)
+        height = std::max(total / 4, pane_->headerHeight() + fontMetrics().height() * 5);
+    height = std::min(height, total * 3 / 4);
+    paneSplitter_->setSizes({total - height, height});
+}
+
+void RemotePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!panePlaced_ && paneSplitter_->height() > 0) {
+        panePlaced_ = true;
+        placeTransfersPane();
+    }
 }
 
 void RemotePage::setViewMode(int mode) {
