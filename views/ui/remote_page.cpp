@@ -254,8 +254,7 @@ void RemotePage::buildTransfersPane(QWidget* above) {
     pane_->setCollapsed(config_.GetInt("TransfersCollapsed") != 0);
     connect(pane_, &TransfersPane::collapsedChanged, this, [this](bool collapsed) {
         config_.SetInt("TransfersCollapsed", collapsed ? 1 : 0);
-        if (!collapsed)
-            placeTransfersPane();
+        placeTransfersPane();
     });
     connect(paneSplitter_, &QSplitter::splitterMoved, this, [this] {
         if (!pane_->collapsed())
@@ -318,6 +317,13 @@ void RemotePage::addSideView(QWidget* tools, QWidget* view) {
     splitter_->insertWidget(0, view);
     splitter_->setStretchFactor(0, 2);
     splitter_->setStretchFactor(1, 3);
+    // Tab goes through both views before the Transfers pane: the side view's widgets
+    // were made after the pane, whose widgets go to the end of the window's tab order
+    // by joining the page again.
+    pane_->setParent(nullptr);
+    paneSplitter_->addWidget(pane_);
+    paneSplitter_->setCollapsible(1, false);
+    paneSplitter_->setStretchFactor(1, 0);
 }
 
 void RemotePage::setStatusPart(int part, const QString& text) {
