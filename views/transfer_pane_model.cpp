@@ -91,7 +91,7 @@ bool TransferPaneModel::refresh(int64_t nowMs) {
             measured = found->second;
         const int64_t expected = task.spec.size >= 0 ? task.spec.size : 0;
         const RateMeter::Texts texts = measure(&measured, task.bytes, expected, nowMs);
-        speedTexts_[task.id] = texts.rate + " KB/s";
+        speedTexts_[task.id] = FormatSize(texts.bytesPerSecond, 1) + "/s";
     }
     speeds_ = std::move(still);
     measureBatch(nowMs);
@@ -136,7 +136,7 @@ void TransferPaneModel::measureBatch(int64_t nowMs) {
     }
     const RateMeter::Texts texts =
         measure(&batchMeasure_, progress.bytes, progress.expected, nowMs);
-    batch_.rate = texts.rate + " KB/s";
+    batch_.rate = FormatSize(texts.bytesPerSecond, 1) + "/s";
     if (!texts.remaining.empty())
         batch_.remaining = texts.remaining + " left";
 }

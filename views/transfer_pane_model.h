@@ -58,7 +58,7 @@ class TransferPaneModel {
         bool running = false;
         int percent = -1;       // -1: no size known
         std::string files;      // "12 of 300 files"
-        std::string rate;       // "1,234.56 KB/s"
+        std::string rate;       // "1.21MB/s"
         std::string remaining;  // "00:01:23 left"
         std::string outcome;    // the last batch's words ("batch done: ...")
     };

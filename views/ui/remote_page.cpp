@@ -273,10 +273,11 @@ void RemotePage::placeTransfersPane() {
         paneSplitter_->setSizes({total, pane_->headerHeight()});
         return;
     }
-    // As last time, else about a quarter of the page; the views keep the larger part.
+    // As last time, else a third of the page and room for some rows; the views keep
+    // the larger part.
     int height = config_.GetInt("TransfersHeight");
     if (height <= 0)
-        height = std::max(total / 4, pane_->headerHeight() + fontMetrics().height() * 5);
+        height = std::min(std::max(total / 3, pane_->heightFor(5)), total / 2);
     height = std::min(height, total * 3 / 4);
     paneSplitter_->setSizes({total - height, height});
 }

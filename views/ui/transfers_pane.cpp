@@ -77,6 +77,7 @@ void TransfersPane::buildHeader(QWidget* header) {
     batchText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     batchText_->setMinimumWidth(1);
     batchText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    batchText_->installEventFilter(this);
     row->addWidget(batchText_, 1);
     bar_ = new QProgressBar(header);
     bar_->setObjectName("transfersProgress");
@@ -114,6 +115,7 @@ QTableView* TransfersPane::buildView(List list) {
     view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QHeaderView* header = view->horizontalHeader();
     header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setStretchLastSection(true);
     const int unit = fontMetrics().averageCharWidth();
     for (int column = 0; column < table->columnCount(); ++column) {
@@ -169,6 +171,13 @@ int TransfersPane::headerHeight() const {
     return header_->sizeHint().height();
 }
 
+int TransfersPane::heightFor(int rows) const {
+    const QTableView* shown = view(List::Queued);
+    return headerHeight() + shown->horizontalHeader()->sizeHint().height() +
+           rows * shown->verticalHeader()->defaultSectionSize() + 2 * shown->frameWidth() +
+           shown->horizontalScrollBar()->sizeHint().height();
+}
+
 void TransfersPane::refresh() {
     // The queued list starts over at every change: its selection and scroll position are
     // kept by task, read before the core moves on.
@@ -219,10 +228,10 @@ void TransfersPane::showBatch() {
     } else if (!batch.outcome.empty()) {
         parts << QString::fromStdString(batch.outcome);
     }
-    const QString text = parts.join("  \u00b7  ");
-    if (batchText_->text() != text) {
-        batchText_->setText(text);
-        batchText_->setToolTip(text);
+    if (parts != batchParts_) {
+        batchParts_ = parts;
+        batchText_->setToolTip(parts.join("  \u00b7  "));
+        fitBatchText();
     }
     bar_->setValue(std::max(batch.percent, 0));
     if (batch.serial != 0 && !batch.running && batch.serial != toldSerial_) {
@@ -230,6 +239,20 @@ void TransfersPane::showBatch() {
         if (!batch.outcome.empty())
             emit outcome(QString::fromStdString(batch.outcome));
     }
+}
+
+void TransfersPane::fitBatchText() {
+    QStringList parts = batchParts_;
+    const QFontMetrics metrics = batchText_->fontMetrics();
+    QString text = parts.join("  \u00b7  ");
+    while (parts.size() > 1 && metrics.horizontalAdvance(text) > batchText_->width()) {
+        parts.removeFirst();
+        text = parts.join("  \u00b7  ");
+    }
+    // An outcome too long for the room is cut at its end, as labels are.
+    batchText_->setText(metrics.horizontalAdvance(text) > batchText_->width()
+                            ? metrics.elidedText(text, Qt::ElideRight, batchText_->width())
+                            : text);
 }
 
 std::vector<TaskInfo> TransfersPane::selectedTasks(List list) const {
@@ -331,6 +354,8 @@ bool TransfersPane::handleKey(List list, int key, Qt::KeyboardModifiers modifier
 }
 
 bool TransfersPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == batchText_ && event->type() == QEvent::Resize)
+        fitBatchText();
     if (event->type() == QEvent::KeyPress &&
         std::find(views_.begin(), views_.end(), watched) != views_.end()) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -52,8 +52,9 @@ class TransfersPane : public QWidget {
     bool collapsed() const { return collapsed_; }
     // Folded, only the header shows (its tabs and the batch's progress stay in sight).
     void setCollapsed(bool on);
-    // The height the pane keeps when folded.
+    // The height the pane keeps when folded, and the one that shows this many rows.
     int headerHeight() const;
+    int heightFor(int rows) const;
     QTableView* view(List list) const { return views_[static_cast<size_t>(list)]; }
     QTabBar* tabBar() const { return tabs_; }
     QProgressBar* progressBar() const { return bar_; }
@@ -82,6 +83,9 @@ class TransfersPane : public QWidget {
     void moveToTop(const std::vector<TaskInfo>& tasks);
     void openFolder(const std::vector<TaskInfo>& tasks);
     void showBatch();
+    // The batch's words as the label's width allows: the least needed parts give way
+    // first (the files count, then the speed), whole.
+    void fitBatchText();
 
     TransferPaneModel model_;
     const SessionLink& link_;
@@ -89,6 +93,7 @@ class TransfersPane : public QWidget {
     FolderOpener opener_;
     QTabBar* tabs_ = nullptr;
     QLabel* batchText_ = nullptr;
+    QStringList batchParts_;
     QProgressBar* bar_ = nullptr;
     QToolButton* toggle_ = nullptr;
     QStackedWidget* body_ = nullptr;
