@@ -263,6 +263,8 @@ std::string TransferPaneModel::text(List list, int64_t row, Column column) {
         case Column::Name:
             return info.spec.name;
         case Column::Progress: {
+            if (info.state == TaskState::Waiting && info.bytes == 0)
+                return {};  // nothing to tell before it starts
             const int done = percent(info);
             return done >= 0 ? std::to_string(done) + "%" : FormatSize(info.bytes, 1);
         }

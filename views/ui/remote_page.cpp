@@ -260,9 +260,12 @@ void RemotePage::buildTransfersPane(QWidget* above) {
         if (!pane_->collapsed())
             config_.SetInt("TransfersHeight", paneSplitter_->sizes().value(1));
     });
-    // What a batch came to stays in the status bar, in words, after its last reply.
-    connect(pane_, &TransfersPane::outcome, this,
-            [this](const QString& text) { status_[1]->setText(text); });
+    // What a batch came to stays in the status bar, in words, after its last reply;
+    // why a session ended, when it did, says more.
+    connect(pane_, &TransfersPane::outcome, this, [this](const QString& text) {
+        if (connectedNow())
+            status_[1]->setText(text);
+    });
 }
 
 void RemotePage::placeTransfersPane() {

@@ -121,11 +121,11 @@ QTableView* TransfersPane::buildView(List list) {
     for (int column = 0; column < table->columnCount(); ++column) {
         using Column = TransferPaneModel::Column;
         const Column kind = TransferPaneModel::columns(list)[static_cast<size_t>(column)];
-        const int chars = kind == Column::Name                                ? 28
-                          : kind == Column::Reason                            ? 40
-                          : kind == Column::State                             ? 24
-                          : kind == Column::Progress || kind == Column::Speed ? 14
-                                                                              : 11;
+        const int chars = kind == Column::Name                                    ? 28
+                          : kind == Column::Reason                                ? 40
+                          : kind == Column::State || kind == Column::RemoteFolder ? 24
+                          : kind == Column::Progress || kind == Column::Speed     ? 14
+                                                                                  : 11;
         header->resizeSection(column, unit * chars);
     }
     const int progress = table->columnOf(TransferPaneModel::Column::Progress);
