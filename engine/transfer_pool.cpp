@@ -590,11 +590,17 @@ void TransferPool::abort() {
     changed_.notify_all();
 }
 
+std::deque<PoolTask>::iterator TransferPool::waitingLocked(uint64_t queueId) {
+    return queueId == 0 ? queue_.end()
+                        : std::find_if(queue_.begin(), queue_.end(), [queueId](const PoolTask& t) {
+                              return t.queueId == queueId;
+                          });
+}
+
 bool TransferPool::withdraw(uint64_t queueId) {
     std::lock_guard lock(lock_);
-    const auto found = std::find_if(queue_.begin(), queue_.end(),
-                                    [queueId](const PoolTask& t) { return t.queueId == queueId; });
-    if (queueId == 0 || found == queue_.end()) {
+    const auto found = waitingLocked(queueId);
+    if (found == queue_.end()) {
         return false;
     }
     if (found->isGet && found->entry.size > 0) {
@@ -614,9 +620,8 @@ bool TransferPool::withdraw(uint64_t queueId) {
 
 bool TransferPool::moveToFront(uint64_t queueId) {
     std::lock_guard lock(lock_);
-    const auto found = std::find_if(queue_.begin(), queue_.end(),
-                                    [queueId](const PoolTask& t) { return t.queueId == queueId; });
-    if (queueId == 0 || found == queue_.end()) {
+    const auto found = waitingLocked(queueId);
+    if (found == queue_.end()) {
         return false;
     }
     PoolTask task = std::move(*found);

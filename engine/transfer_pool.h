@@ -150,6 +150,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void failedToOpen();
     void giveUpWhenStrandedLocked();
     void giveUpLocked();
+    // The waiting file of a task of the session's queue, or the queue's end.
+    std::deque<PoolTask>::iterator waitingLocked(uint64_t queueId);
     // The task ends so in the session's queue, where it has one.
     void endTask(const PoolTask& task, TaskState state, const std::string& reason);
     int openLocked() const;
