@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "engine/monotonic_clock.h"
 #include "views/session_link.h"
@@ -332,10 +333,16 @@ bool TransfersPane::handleKey(List list, int key, Qt::KeyboardModifiers modifier
         case Qt::Key_Delete:
             if (!plain)
                 return false;
-            if (offer.remove)
+            if (offer.remove) {
                 remove(chosen);
-            else if (offer.stop)
-                stop(chosen);
+            } else if (offer.stop) {
+                // A key stops waiting files alone; a running one (and its batch) only
+                // from the menu, where the item says so.
+                std::vector<TaskInfo> waiting;
+                std::copy_if(chosen.begin(), chosen.end(), std::back_inserter(waiting),
+                             [](const TaskInfo& task) { return task.state == TaskState::Waiting; });
+                stop(waiting);
+            }
             return true;
         case Qt::Key_Up:
             if (modifiers != (Qt::ControlModifier | Qt::ShiftModifier))
