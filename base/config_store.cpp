@@ -40,6 +40,10 @@ constexpr IntDefault kIntDefaults[] = {
     // The speed limits of downloads and uploads in KB/s of 1,024 bytes; 0: none.
     {"DownloadLimit", 0},
     {"UploadLimit", 0},
+    // The Transfers pane under the remote views: folded to its header (1), and its
+    // height in pixels when unfolded (0: the page's own share).
+    {"TransfersCollapsed", 0},
+    {"TransfersHeight", 0},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";

@@ -30,7 +30,8 @@ constexpr MigrationRow kMigration[] = {
 constexpr const char* kObsoleteExtra[] = {"AppName", "AppVersion", "AuthName", "AuthPasswd"};
 
 // Numbers kept beside the record, each within its bounds: the connections of a batch,
-// and the speed limits of downloads and uploads in KB/s (0: none).
+// the speed limits of downloads and uploads in KB/s (0: none), and the Transfers pane's
+// fold and height.
 struct BesideRow {
     const char* name;
     uint32_t least;
@@ -41,6 +42,8 @@ constexpr BesideRow kBesideRecord[] = {
     {"SimultaneousTransfers", 1, 10},
     {"DownloadLimit", 0, INT32_MAX},
     {"UploadLimit", 0, INT32_MAX},
+    {"TransfersCollapsed", 0, 1},
+    {"TransfersHeight", 0, 100000},
 };
 
 std::string readString(const RegistryKey& key, const std::string& name,

@@ -59,11 +59,20 @@ int DownloadJob::run(GetRequest& request) {
     }
 
     // Entries chosen in the view are fetched in the directory they were listed in, and
-    // only while a fresh listing there still has them.
+    // only while a fresh listing there still has them; names with a directory (a retry
+    // of the Transfers pane) are looked up in a fresh listing of it.
     std::vector<RemoteEntry> fresh;
     FtpSession::DirectoryVisit visit;
-    int result = byName ? 200 : session_.enterRequestDirectory(request.directory, &fresh, &visit);
+    int result = byName && request.directory.empty()
+                     ? 200
+                     : session_.enterRequestDirectory(request.directory, &fresh, &visit);
     if (result / 100 != 2) {
+        // Nothing was fetched: each file named fails, so that it can be tried again.
+        for (size_t i = 0; i < (byName ? request.names.size() : request.entries.size()); ++i) {
+            const std::string& name = byName ? request.names[i] : request.entries[i].name;
+            session_.failFile({true, request.directory, name, joinPath(localDirectory, name), -1},
+                              "unable to enter " + request.directory, exitbit::kGetFailed);
+        }
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kGetFailed);
         session_.leaveRequestDirectory(visit, result);
@@ -74,26 +83,37 @@ int DownloadJob::run(GetRequest& request) {
     listedNames_ = visit.entered ? namesOf(fresh) : viewNames();
     NameSet taken;
     const size_t count = byName ? request.names.size() : request.entries.size();
+    // A name in the listing just made: the fresh one of the request's directory, else the
+    // view's (the command line's names, a resumption).
+    const auto named = [&](const std::string& name, RemoteEntry* entry) {
+        if (visit.entered) {
+            const RemoteEntry* found = listed.find(name);
+            if (found != nullptr)
+                *entry = *found;
+            return found != nullptr;
+        }
+        const int at =
+            view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
+        return at >= 0 && view()->entryAt(at, entry);
+    };
     if (!byName) {
         prefetchExactTimes(request.entries);  // asked by name in the request's directory
-    } else if (view() != nullptr && count > 1) {
-        std::vector<RemoteEntry> named;
-        RemoteEntry found;
+    } else if (count > 1) {
+        std::vector<RemoteEntry> found(1);
         for (const std::string& name : request.names) {
-            const int at = view()->findEntryByName(name, request.namesIgnoreCase);
-            if (at >= 0 && view()->entryAt(at, &found))
-                named.push_back(found);
+            if (named(name, &found.back()))
+                found.emplace_back();
         }
-        prefetchExactTimes(named);
+        found.pop_back();
+        prefetchExactTimes(found);
     }
     // One file stays one connection: a pool only for several files or a folder.
     bool severalFiles = count > 1;
     if (count == 1 && !byName) {
         severalFiles = request.entries[0].type != EntryType::File;
-    } else if (count == 1 && view() != nullptr) {
+    } else if (count == 1) {
         RemoteEntry single;
-        const int at = view()->findEntryByName(request.names[0], request.namesIgnoreCase);
-        severalFiles = at >= 0 && view()->entryAt(at, &single) && single.type != EntryType::File;
+        severalFiles = named(request.names[0], &single) && single.type != EntryType::File;
     }
     openPool(severalFiles);
     for (size_t i = 0; i < count && !session_.abortRequested(); ++i) {
@@ -101,15 +121,14 @@ int DownloadJob::run(GetRequest& request) {
         if (byName) {
             // A name from the command line or a resumption, in the listing just made.
             const std::string& name = request.names[i];
-            const int index =
-                view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
-            if (index < 0 || !view()->entryAt(index, &entry)) {
+            if (!named(name, &entry)) {
                 const std::string line =
                     (request.namesIgnoreCase && resuming_ ? "... restart failed on "
                                                           : "... unable to find ") +
                     name;
                 logExtended(line);
-                session_.failFile({true, session_.currentRemoteDirectory(), name, {}, -1},
+                session_.failFile({true, session_.currentRemoteDirectory(), name,
+                                   joinPath(localDirectory, name), -1},
                                   line.substr(4), exitbit::kGetFailed);
                 resuming_ = false;
                 result = 550;

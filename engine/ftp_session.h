@@ -142,6 +142,10 @@ class FtpSession {
     void attachPool(TransferPool* pool);
     // The bytes the pool's other connections moved since the last call.
     void takePoolTraffic(int64_t* received, int64_t* sent);
+    // A file of the running batch that waits for a connection (its task in the queue):
+    // it is given up as stopped, or taken next. False when no pool holds it.
+    bool withdrawPoolTask(uint64_t queueId);
+    bool movePoolTaskToTop(uint64_t queueId);
 
     // Replaces the operation of a kind (the operations install themselves; tests may
     // substitute their own).

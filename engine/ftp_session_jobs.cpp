@@ -94,6 +94,16 @@ void FtpSession::takePoolTraffic(int64_t* received, int64_t* sent) {
     }
 }
 
+bool FtpSession::withdrawPoolTask(uint64_t queueId) {
+    std::lock_guard lock(poolLock_);
+    return batchPool_ != nullptr && batchPool_->withdraw(queueId);
+}
+
+bool FtpSession::movePoolTaskToTop(uint64_t queueId) {
+    std::lock_guard lock(poolLock_);
+    return batchPool_ != nullptr && batchPool_->moveToFront(queueId);
+}
+
 bool FtpSession::writeRestartField(int field, const std::string& text) {
     if (!restartEnabled_ || context_.restart == nullptr) {
         return true;
@@ -111,7 +121,11 @@ void FtpSession::syncSessionRestartFields() {
 }
 
 void FtpSession::startBatch() {
-    batchFirstTask_ = context_.queue != nullptr ? context_.queue->nextId() : 0;
+    batchFirstTask_ = 0;
+    if (context_.queue != nullptr) {
+        batchFirstTask_ = context_.queue->nextId();
+        context_.queue->beginBatch();
+    }
 }
 
 void FtpSession::finishBatch() {
@@ -132,7 +146,11 @@ void FtpSession::finishBatch() {
         }
     }
     batchFirstTask_ = 0;
-    setStatus(summary.empty() ? std::string() : summary.substr(4));
+    const std::string outcome = summary.empty() ? std::string() : summary.substr(4);
+    if (context_.queue != nullptr) {
+        context_.queue->endBatch(outcome);  // the windows' status bar reads it there
+    }
+    setStatus(outcome);
     if (context_.outlets != nullptr) {
         context_.outlets->ReportProgress({});
     }

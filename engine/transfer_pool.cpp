@@ -590,6 +590,49 @@ void TransferPool::abort() {
     changed_.notify_all();
 }
 
+std::deque<PoolTask>::iterator TransferPool::waitingLocked(uint64_t queueId) {
+    return queueId == 0 ? queue_.end()
+                        : std::find_if(queue_.begin(), queue_.end(), [queueId](const PoolTask& t) {
+                              return t.queueId == queueId;
+                          });
+}
+
+bool TransferPool::withdraw(uint64_t queueId) {
+    std::lock_guard lock(lock_);
+    const auto found = waitingLocked(queueId);
+    if (found == queue_.end()) {
+        return false;
+    }
+    if (found->isGet && found->entry.size > 0) {
+        expectedBytes_ -= found->entry.size;  // the bar's whole no longer holds it
+    }
+    endTask(*found, TaskState::Stopped, "stopped");
+    if (primaryContext_.outlets != nullptr) {
+        // Not transferred, as any file a Stop leaves behind.
+        primaryContext_.outlets->AddExitBits(found->isGet ? exitbit::kGetFailed
+                                                          : exitbit::kPutFailed);
+    }
+    queue_.erase(found);
+    ++filesDone_;
+    changed_.notify_all();
+    return true;
+}
+
+bool TransferPool::moveToFront(uint64_t queueId) {
+    std::lock_guard lock(lock_);
+    const auto found = waitingLocked(queueId);
+    if (found == queue_.end()) {
+        return false;
+    }
+    PoolTask task = std::move(*found);
+    queue_.erase(found);
+    queue_.push_front(std::move(task));
+    if (primaryContext_.queue != nullptr) {
+        primaryContext_.queue->moveToTop(queueId);
+    }
+    return true;
+}
+
 void TransferPool::takeTraffic(int64_t* received, int64_t* sent) {
     *received = trafficReceived_.exchange(0);
     *sent = trafficSent_.exchange(0);

@@ -109,6 +109,10 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void abort();
     // The bytes every extra connection moved since the last call, for the graphs.
     void takeTraffic(int64_t* received, int64_t* sent);
+    // A waiting file (by its task in the session's queue) leaves the batch as stopped,
+    // or goes before every other; false when it is not waiting (taken, or ended).
+    bool withdraw(uint64_t queueId);
+    bool moveToFront(uint64_t queueId);
 
   private:
     struct Member {
@@ -149,6 +153,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void failedToOpen();
     void giveUpWhenStrandedLocked();
     void giveUpLocked();
+    // The waiting file of a task of the session's queue, or the queue's end.
+    std::deque<PoolTask>::iterator waitingLocked(uint64_t queueId);
     // The task ends so in the session's queue, where it has one.
     void endTask(const PoolTask& task, TaskState state, const std::string& reason);
     int openLocked() const;

@@ -13,7 +13,29 @@ bool ended(TaskState state) {
     return state != TaskState::Waiting && state != TaskState::Active;
 }
 
+int64_t& countOf(TaskCounts& counts, TaskState state) {
+    switch (state) {
+        case TaskState::Waiting:
+            return counts.waiting;
+        case TaskState::Active:
+            return counts.active;
+        case TaskState::Done:
+            return counts.done;
+        case TaskState::Skipped:
+            return counts.skipped;
+        case TaskState::Failed:
+            return counts.failed;
+        case TaskState::Stopped:
+            break;
+    }
+    return counts.stopped;
+}
+
 }  // namespace
+
+int64_t TaskCounts::of(TaskState state) const {
+    return countOf(const_cast<TaskCounts&>(*this), state);
+}
 
 TransferQueue::TransferQueue() {
     // Index 0 of each table is the empty text, so that a missing folder costs nothing.
@@ -78,8 +100,66 @@ uint64_t TransferQueue::addLocked(const TaskSpec& spec) {
     records_.push_back(record);
     const uint64_t id = records_.size();
     unfinished_[keyOf(spec)] = id;
+    listLocked(id, records_.back(), false);
+    addTo(&sums_, records_.back(), 1);
+    ++sums_.added;
     ++generation_;
     return id;
+}
+
+size_t TransferQueue::endedList(TaskState state) {
+    return static_cast<size_t>(state) - static_cast<size_t>(TaskState::Done);
+}
+
+void TransferQueue::addTo(Sums* sums, const Record& record, int sign) {
+    const int64_t moved = std::max<int64_t>(record.bytes, 0);
+    int64_t bytes = moved;
+    int64_t expected = moved;
+    if (record.state == TaskState::Done) {
+        // Whole: the last block may have come after the last report.
+        bytes = expected = std::max(record.size, moved);
+    } else if (!ended(record.state)) {
+        expected = std::max(record.size, moved);
+    }
+    sums->bytes += sign * bytes;
+    sums->expected += sign * expected;
+}
+
+void TransferQueue::listLocked(uint64_t id, const Record& record, bool onTop) {
+    ++countOf(counts_, record.state);
+    if (record.state == TaskState::Waiting) {
+        const int64_t place = onTop ? --topPlace_ : static_cast<int64_t>(id);
+        waiting_.emplace(place, id);
+        waitingPlace_[id] = place;
+    } else if (record.state == TaskState::Active) {
+        active_.insert(id);
+    } else {
+        ended_[endedList(record.state)].push_back(static_cast<uint32_t>(id - 1));
+    }
+}
+
+void TransferQueue::unlistLocked(uint64_t id, const Record& record) {
+    --countOf(counts_, record.state);
+    if (record.state == TaskState::Waiting) {
+        const auto place = waitingPlace_.find(id);
+        if (place != waitingPlace_.end()) {
+            waiting_.erase({place->second, id});
+            waitingPlace_.erase(place);
+        }
+    } else if (record.state == TaskState::Active) {
+        active_.erase(id);
+    }
+    // Ended tasks leave their lists only when removed, all at once (remove()).
+}
+
+void TransferQueue::changeLocked(uint64_t id, TaskState state, bool onTop) {
+    Record& record = records_[id - 1];
+    addTo(&sums_, record, -1);
+    unlistLocked(id, record);
+    record.state = state;
+    listLocked(id, record, onTop);
+    addTo(&sums_, record, 1);
+    ++generation_;
 }
 
 uint64_t TransferQueue::add(const TaskSpec& spec) {
@@ -92,12 +172,13 @@ uint64_t TransferQueue::begin(const TaskSpec& spec, int connection) {
     const auto found = unfinished_.find(keyOf(spec));
     const uint64_t id = found != unfinished_.end() ? found->second : addLocked(spec);
     Record* record = recordLocked(id);
-    record->state = TaskState::Active;
     record->connection = static_cast<uint8_t>(std::clamp(connection, 0, 255));
     if (spec.size >= 0) {
+        addTo(&sums_, *record, -1);
         record->size = spec.size;
+        addTo(&sums_, *record, 1);
     }
-    ++generation_;
+    changeLocked(id, TaskState::Active, false);
     return id;
 }
 
@@ -109,9 +190,8 @@ void TransferQueue::activate(uint64_t id, int connection) {
     std::lock_guard guard(lock_);
     Record* record = recordLocked(id);
     if (record != nullptr && !ended(record->state)) {
-        record->state = TaskState::Active;
         record->connection = static_cast<uint8_t>(std::clamp(connection, 0, 255));
-        ++generation_;
+        changeLocked(id, TaskState::Active, false);
     }
 }
 
@@ -119,7 +199,9 @@ void TransferQueue::progress(uint64_t id, int64_t bytes) {
     std::lock_guard guard(lock_);
     Record* record = recordLocked(id);
     if (record != nullptr && !ended(record->state)) {
+        addTo(&sums_, *record, -1);
         record->bytes = bytes;
+        addTo(&sums_, *record, 1);
         ++generation_;
     }
 }
@@ -128,9 +210,9 @@ void TransferQueue::retry(uint64_t id, int attempts) {
     std::lock_guard guard(lock_);
     Record* record = recordLocked(id);
     if (record != nullptr && !ended(record->state)) {
-        record->state = TaskState::Waiting;
         record->attempts = static_cast<uint8_t>(std::clamp(attempts, 0, 255));
-        ++generation_;
+        // The pool puts a broken file before the others: it is listed so.
+        changeLocked(id, TaskState::Waiting, true);
     }
 }
 
@@ -139,12 +221,12 @@ void TransferQueue::endLocked(uint64_t id, TaskState state, const std::string& r
     if (record == nullptr || ended(record->state) || !ended(state)) {
         return;
     }
-    record->state = state;
     if (!reason.empty()) {
         reasons_.push_back(reason);
         record->reason = static_cast<uint32_t>(reasons_.size());
     }
-    ++generation_;
+    ++sums_.ended;
+    changeLocked(id, state, false);
 }
 
 void TransferQueue::finish(uint64_t id, TaskState state, const std::string& reason) {
@@ -159,7 +241,13 @@ void TransferQueue::finish(uint64_t id, TaskState state, const std::string& reas
 
 void TransferQueue::finishUnfinished(TaskState state, const std::string& reason) {
     std::lock_guard guard(lock_);
+    std::vector<uint64_t> ids;
+    ids.reserve(unfinished_.size());
     for (const auto& [key, id] : unfinished_) {
+        ids.push_back(id);
+    }
+    std::sort(ids.begin(), ids.end());  // listed as they were found
+    for (uint64_t id : ids) {
         endLocked(id, state, reason);
     }
     unfinished_.clear();
@@ -167,27 +255,13 @@ void TransferQueue::finishUnfinished(TaskState state, const std::string& reason)
 
 TaskCounts TransferQueue::counts(uint64_t from) const {
     std::lock_guard guard(lock_);
+    if (from <= 1) {
+        return counts_;  // kept as tasks change: the windows ask often
+    }
     TaskCounts counts;
-    for (uint64_t id = std::max<uint64_t>(from, 1); id <= records_.size(); ++id) {
-        switch (records_[id - 1].state) {
-            case TaskState::Waiting:
-                ++counts.waiting;
-                break;
-            case TaskState::Active:
-                ++counts.active;
-                break;
-            case TaskState::Done:
-                ++counts.done;
-                break;
-            case TaskState::Skipped:
-                ++counts.skipped;
-                break;
-            case TaskState::Failed:
-                ++counts.failed;
-                break;
-            case TaskState::Stopped:
-                ++counts.stopped;
-                break;
+    for (uint64_t id = from; id <= records_.size(); ++id) {
+        if (!records_[id - 1].removed) {
+            ++countOf(counts, records_[id - 1].state);
         }
     }
     return counts;
@@ -218,16 +292,146 @@ std::vector<TaskInfo> TransferQueue::tasks(TaskState state, uint64_t from, size_
     std::vector<TaskInfo> found;
     for (uint64_t id = std::max<uint64_t>(from, 1); id <= records_.size() && found.size() < limit;
          ++id) {
-        if (records_[id - 1].state == state) {
+        if (records_[id - 1].state == state && !records_[id - 1].removed) {
             found.push_back(infoLocked(id));
         }
     }
     return found;
 }
 
+std::vector<TaskInfo> TransferQueue::listed(TaskState state, size_t offset, size_t limit) const {
+    std::lock_guard guard(lock_);
+    std::vector<TaskInfo> found;
+    const auto take = [&](const auto& ids, const auto& idOf) {
+        if (offset >= ids.size()) {
+            return;
+        }
+        // The unfinished lists are short (the walk stays a bounded distance ahead).
+        for (auto at = std::next(ids.begin(), static_cast<ptrdiff_t>(offset));
+             at != ids.end() && found.size() < limit; ++at) {
+            found.push_back(infoLocked(idOf(*at)));
+        }
+    };
+    if (state == TaskState::Waiting) {
+        take(waiting_, [](const std::pair<int64_t, uint64_t>& place) { return place.second; });
+    } else if (state == TaskState::Active) {
+        take(active_, [](uint64_t id) { return id; });
+    } else {
+        const std::vector<uint32_t>& list = ended_[endedList(state)];
+        for (size_t at = offset; at < list.size() && found.size() < limit; ++at) {
+            found.push_back(infoLocked(uint64_t{list[at]} + 1));
+        }
+    }
+    return found;
+}
+
+bool TransferQueue::remove(uint64_t id) {
+    return remove(std::vector<uint64_t>{id}) == 1;
+}
+
+size_t TransferQueue::remove(const std::vector<uint64_t>& ids) {
+    std::lock_guard guard(lock_);
+    size_t removed = 0;
+    std::array<bool, 4> touched{};
+    for (uint64_t id : ids) {
+        Record* record = recordLocked(id);
+        if (record == nullptr || record->removed || !ended(record->state)) {
+            continue;
+        }
+        record->removed = true;
+        --countOf(counts_, record->state);
+        touched[endedList(record->state)] = true;
+        ++removed;
+    }
+    for (size_t list = 0; list < ended_.size(); ++list) {
+        if (touched[list]) {
+            std::erase_if(ended_[list], [this](uint32_t at) { return records_[at].removed; });
+        }
+    }
+    if (removed > 0) {
+        ++removals_;
+        ++generation_;
+    }
+    return removed;
+}
+
+uint64_t TransferQueue::removals() const {
+    std::lock_guard guard(lock_);
+    return removals_;
+}
+
+int64_t TransferQueue::position(uint64_t id, TaskState* state) const {
+    std::lock_guard guard(lock_);
+    if (id < 1 || id > records_.size() || records_[id - 1].removed) {
+        return -1;
+    }
+    *state = records_[id - 1].state;
+    if (*state == TaskState::Waiting) {
+        const auto place = waitingPlace_.find(id);
+        return place == waitingPlace_.end()
+                   ? -1
+                   : std::distance(waiting_.begin(), waiting_.find({place->second, id}));
+    }
+    if (*state == TaskState::Active) {
+        return std::distance(active_.begin(), active_.find(id));
+    }
+    const std::vector<uint32_t>& list = ended_[endedList(*state)];
+    const auto at = std::find(list.begin(), list.end(), static_cast<uint32_t>(id - 1));
+    return at == list.end() ? -1 : at - list.begin();
+}
+
+bool TransferQueue::moveToTop(uint64_t id) {
+    std::lock_guard guard(lock_);
+    const Record* record = recordLocked(id);
+    if (record == nullptr || record->state != TaskState::Waiting) {
+        return false;
+    }
+    unlistLocked(id, *record);
+    listLocked(id, *record, true);
+    ++generation_;
+    return true;
+}
+
+void TransferQueue::beginBatch() {
+    std::lock_guard guard(lock_);
+    batchStart_ = sums_;
+    batchRunning_ = true;
+    ++batchSerial_;
+    batchOutcome_.clear();
+    ++generation_;
+}
+
+void TransferQueue::endBatch(const std::string& outcome) {
+    std::lock_guard guard(lock_);
+    if (!batchRunning_) {
+        return;
+    }
+    batchEnd_ = sums_;
+    batchRunning_ = false;
+    batchOutcome_ = outcome;
+    ++generation_;
+}
+
+BatchProgress TransferQueue::batch() const {
+    std::lock_guard guard(lock_);
+    BatchProgress progress;
+    progress.running = batchRunning_;
+    progress.serial = batchSerial_;
+    if (batchSerial_ == 0) {
+        return progress;
+    }
+    const Sums& now = batchRunning_ ? sums_ : batchEnd_;
+    progress.filesEnded = now.ended - batchStart_.ended;
+    progress.filesTotal = now.added - batchStart_.added;
+    progress.bytes = now.bytes - batchStart_.bytes;
+    progress.expected = now.expected - batchStart_.expected;
+    progress.outcome = batchOutcome_;
+    return progress;
+}
+
 bool TransferQueue::task(uint64_t id, TaskInfo* info) const {
     std::lock_guard guard(lock_);
-    if (id < 1 || id > records_.size()) {
+    if (id < 1 || id > records_.size() || records_[id - 1].removed) {
         return false;
     }
     *info = infoLocked(id);
@@ -247,6 +451,9 @@ uint64_t TransferQueue::generation() const {
 size_t TransferQueue::memoryBytes() const {
     std::lock_guard guard(lock_);
     size_t bytes = records_.capacity() * sizeof(Record) + names_.capacity();
+    for (const auto& list : ended_) {
+        bytes += list.capacity() * sizeof(uint32_t);
+    }
     for (const auto* strings : {&remoteFolders_, &localFolders_, &reasons_}) {
         bytes += strings->capacity() * sizeof(std::string);
         for (const std::string& text : *strings) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <mutex>
+#include <set>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace nubo {
@@ -42,6 +45,23 @@ struct TaskCounts {
     int64_t failed = 0;
     int64_t stopped = 0;
     int64_t total() const { return waiting + active + done + skipped + failed + stopped; }
+    int64_t of(TaskState state) const;
+};
+
+// How far the session's batch has got (the running one, else the last): its files ended
+// of those found so far, and its bytes moved of those expected (a file that ended without
+// arriving expects no more than it moved).
+struct BatchProgress {
+    bool running = false;
+    // Counts the batches begun: a view tells a new batch from the last one.
+    uint64_t serial = 0;
+    int64_t filesEnded = 0;
+    int64_t filesTotal = 0;
+    int64_t bytes = 0;
+    int64_t expected = 0;
+    // What the last batch came to in words ("batch done: ..."); empty while one runs, and
+    // for a single file, whose own lines say how it went.
+    std::string outcome;
 };
 
 // Every file the session moves, one task each, from the walk that finds it to its end:
@@ -70,11 +90,32 @@ class TransferQueue {
     void finish(uint64_t id, TaskState state, const std::string& reason);
     // Every task that has not ended ends so (a run that gave up, or was stopped).
     void finishUnfinished(TaskState state, const std::string& reason);
+    // Ended tasks leave every list and count (the user cleared them, or retried them as
+    // new tasks); a task that has not ended stays. How many went.
+    bool remove(uint64_t id);
+    size_t remove(const std::vector<uint64_t>& ids);
+    // A waiting task goes before every other waiting one (the pool takes it next).
+    bool moveToTop(uint64_t id);
+    // Counts up with every remove() that took tasks: lists read before are out of date.
+    uint64_t removals() const;
+
+    // The session's batch: begun when a Get or Put starts, ended with its outcome.
+    void beginBatch();
+    void endBatch(const std::string& outcome);
+    BatchProgress batch() const;
 
     // The tasks from id `from` on (a batch's first task) by state.
     TaskCounts counts(uint64_t from = 1) const;
     // Up to `limit` tasks in `state` from id `from` on, in order.
     std::vector<TaskInfo> tasks(TaskState state, uint64_t from = 1, size_t limit = SIZE_MAX) const;
+    // Up to `limit` tasks in `state` from position `offset` on, in the order the windows
+    // list them: waiting ones as connections will take them, active ones as they were
+    // found, ended ones as they ended. Costs what it returns, however long the list (a
+    // view reads the rows it shows).
+    std::vector<TaskInfo> listed(TaskState state, size_t offset, size_t limit) const;
+    // Where a task stands in the list of its state (as listed() reads it) and that state;
+    // -1 for no such task.
+    int64_t position(uint64_t id, TaskState* state) const;
     // False when there is no such task.
     bool task(uint64_t id, TaskInfo* info) const;
     // The id the next task will get: the start of a batch.
@@ -103,6 +144,14 @@ class TransferQueue {
         uint8_t attempts;
         uint8_t connection;
         bool isGet;
+        bool removed;
+    };
+    // The running sums every batch is measured against.
+    struct Sums {
+        int64_t added = 0;
+        int64_t ended = 0;
+        int64_t bytes = 0;
+        int64_t expected = 0;
     };
 
     uint32_t internLocked(std::unordered_map<std::string, uint32_t>& index,
@@ -114,6 +163,13 @@ class TransferQueue {
     void endLocked(uint64_t id, TaskState state, const std::string& reason);
     Record* recordLocked(uint64_t id);
     TaskInfo infoLocked(uint64_t id) const;
+    // Every change of a task's state or bytes goes through here: the counts, the lists
+    // and the sums follow it.
+    void changeLocked(uint64_t id, TaskState state, bool onTop);
+    void unlistLocked(uint64_t id, const Record& record);
+    void listLocked(uint64_t id, const Record& record, bool onTop);
+    static void addTo(Sums* sums, const Record& record, int sign);
+    static size_t endedList(TaskState state);
 
     mutable std::mutex lock_;
     std::vector<Record> records_;
@@ -125,6 +181,23 @@ class TransferQueue {
     std::vector<std::string> reasons_;
     // The tasks that have not ended, by file: what begin() finds again.
     std::unordered_map<std::string, uint64_t> unfinished_;
+    // The lists the windows read, kept as tasks change so that reading a page of one
+    // costs that page: waiting tasks by their place (ids, or before every id once moved
+    // to the top), active ones by id, ended ones by state in the order they ended (as
+    // record positions: 4 bytes a task).
+    std::set<std::pair<int64_t, uint64_t>> waiting_;
+    std::unordered_map<uint64_t, int64_t> waitingPlace_;
+    int64_t topPlace_ = 0;
+    std::set<uint64_t> active_;
+    std::array<std::vector<uint32_t>, 4> ended_;
+    TaskCounts counts_;
+    Sums sums_;
+    Sums batchStart_;
+    Sums batchEnd_;
+    bool batchRunning_ = false;
+    uint64_t batchSerial_ = 0;
+    uint64_t removals_ = 0;
+    std::string batchOutcome_;
     uint64_t generation_ = 0;
 };
 

@@ -55,6 +55,10 @@ int UploadJob::run(PutRequest& request) {
     const int entered = session_.enterRequestDirectory(request.directory, &fresh, &visit);
     if (entered / 100 != 2) {
         logExtended("*** Unable to enter " + request.directory + ", nothing uploaded");
+        for (const std::string& path : paths) {
+            session_.failFile({false, request.directory, baseName(path), path, -1},
+                              "unable to enter " + request.directory, exitbit::kPutFailed);
+        }
         if (context_.outlets != nullptr)
             context_.outlets->AddExitBits(exitbit::kPutFailed);
         session_.leaveRequestDirectory(visit, entered);

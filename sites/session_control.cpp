@@ -362,6 +362,9 @@ void SessionControl::onSessionEnded() {
     if (context_.outlets != nullptr) {
         context_.outlets->SetStatus({});
     }
+    // A batch the session could not finish is no longer running (its files wait for a
+    // resumption); the Transfers pane stops measuring it.
+    queue_.endBatch({});
     restarting_ = false;
     restartVisible_ = restartOpen_ && restartDb_.getInProgress() != 0;
     outcome_.ended();

@@ -33,6 +33,7 @@ RateMeter::Texts RateMeter::progress(int64_t bytes, int64_t nowMs) const {
     // Bytes per millisecond are (1000-byte) kilobytes per second.
     const double rate = elapsed > 0 ? static_cast<double>(bytes) / static_cast<double>(elapsed) : 0;
     texts.rate = twoDecimals(rate);
+    texts.bytesPerSecond = static_cast<int64_t>(rate * 1000);
     if (expected_ > 0 && expected_ > bytes && rate > 0) {
         const double milliseconds = static_cast<double>(expected_ - bytes) / rate;
         texts.remaining = FormatDuration(static_cast<int64_t>(milliseconds), 2);

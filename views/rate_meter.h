@@ -16,6 +16,8 @@ class RateMeter {
         std::string remaining;   // "hh:mm:ss", "" when not known
         std::string cumulative;  // KB/s of the session, "%.2f"
         std::string total;       // bytes of the session, grouped
+        // The current rate as a number (bytes per second), for displays of their own.
+        int64_t bytesPerSecond = 0;
     };
 
     // A new session: earlier transfers are forgotten.

@@ -22,6 +22,26 @@ bool SessionLink::listToFile(const std::string& directory, const std::string& pa
     return session != nullptr && session->enqueue(ListToFileRequest{directory, path});
 }
 
+bool SessionLink::get(GetRequest request) const {
+    FtpSession* session = source_();
+    return session != nullptr && session->enqueue(std::move(request));
+}
+
+bool SessionLink::put(PutRequest request) const {
+    FtpSession* session = source_();
+    return session != nullptr && session->enqueue(std::move(request));
+}
+
+bool SessionLink::withdrawTask(uint64_t task) const {
+    FtpSession* session = source_();
+    return session != nullptr && session->withdrawPoolTask(task);
+}
+
+bool SessionLink::moveTaskToTop(uint64_t task) const {
+    FtpSession* session = source_();
+    return session != nullptr && session->movePoolTaskToTop(task);
+}
+
 void SessionLink::toggleRawLog() const {
     if (FtpSession* session = source_())
         session->toggleRawLogging();

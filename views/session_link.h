@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "engine/session_request.h"
+
 namespace nubo {
 
 class FtpSession;
@@ -35,6 +37,13 @@ class SessionLink {
     bool changeDirectory(const std::string& path) const;
     // Queues the listing of a remote directory (as the user saw it) into a local text file.
     bool listToFile(const std::string& directory, const std::string& path) const;
+    // Queues a transfer the Transfers pane made of tasks (their folders and names).
+    bool get(GetRequest request) const;
+    bool put(PutRequest request) const;
+    // A file of the running batch waiting for a connection (by its task): given up as
+    // stopped, or taken next. False when it no longer waits.
+    bool withdrawTask(uint64_t task) const;
+    bool moveTaskToTop(uint64_t task) const;
     // Shows every raw listing line in the log, or stops doing so.
     void toggleRawLog() const;
     // "Logoff and Exit": a Logoff with an exit code is queued behind the rest.

@@ -212,6 +212,45 @@ TEST_F(SettingsStorageTest, SpeedLimitsAreKeptBesideTheRecordOnceSet) {
     EXPECT_EQ(stored("DownloadLimit"), "dword:00000000");
 }
 
+// The Transfers pane's fold and height live beside the record: written once they differ
+// from the defaults (an older file stays as it was), read back, and a value out of range
+// (a hand edit) leaves the default.
+TEST_F(SettingsStorageTest, TheTransfersPaneIsRememberedBesideTheRecord) {
+    {
+        RegistryKey key(path);
+        ConfigStore store;
+        store.LoadSettings(key);
+        store.SaveSettings(key);
+    }
+    EXPECT_EQ(stored("TransfersCollapsed"), "");
+    EXPECT_EQ(stored("TransfersHeight"), "");
+    {
+        RegistryKey key(path);
+        ConfigStore store;
+        store.LoadSettings(key);
+        store.SetInt("TransfersCollapsed", 1);
+        store.SetInt("TransfersHeight", 240);
+        store.SaveSettings(key);
+    }
+    {
+        RegistryKey key(path);
+        ConfigStore store;
+        store.LoadSettings(key);
+        EXPECT_EQ(store.GetInt("TransfersCollapsed"), 1);
+        EXPECT_EQ(store.GetInt("TransfersHeight"), 240);
+        // Unfolded again: the value stays in the file, now the default's.
+        store.SetInt("TransfersCollapsed", 0);
+        store.SaveSettings(key);
+    }
+    EXPECT_EQ(stored("TransfersCollapsed"), "dword:00000000");
+    RegistryKey key(path);
+    key.subkey("Settings").setString("TransfersCollapsed", "dword:00000007");
+    ConfigStore store;
+    store.LoadSettings(key);
+    EXPECT_EQ(store.GetInt("TransfersCollapsed"), 0);
+    EXPECT_EQ(store.GetInt("TransfersHeight"), 240);
+}
+
 TEST_F(SettingsStorageTest, SectionKeysAndThePerHostSaver) {
     RegistryKey key(path);
     ConfigStore store;

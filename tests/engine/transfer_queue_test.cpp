@@ -129,6 +129,134 @@ TEST(TransferQueueTest, ManyConnectionsAtOnceLoseNoTask) {
     }
 }
 
+std::vector<std::string> namesOf(const std::vector<TaskInfo>& tasks) {
+    std::vector<std::string> names;
+    for (const TaskInfo& task : tasks)
+        names.push_back(task.spec.name);
+    return names;
+}
+
+// What the windows read: each state's list in the order it is shown, a page at a time,
+// the counts kept as tasks move, and a task's place in its list.
+TEST(TransferQueueTest, ListsKeepTheOrderTheWindowsShow) {
+    TransferQueue queue;
+    std::vector<uint64_t> ids;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"})
+        ids.push_back(queue.add(get("/", name)));
+    queue.activate(ids[2], 2);
+    queue.activate(ids[0], 1);
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Active, 0, 10)),
+              (std::vector<std::string>{"a", "c"}));
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Waiting, 0, 10)),
+              (std::vector<std::string>{"b", "d", "e", "f"}));
+    // Moved to the top, and a broken file going back: both before the others, the last
+    // one first (as the pool takes them).
+    EXPECT_TRUE(queue.moveToTop(ids[4]));
+    EXPECT_FALSE(queue.moveToTop(ids[0])) << "an active task has no place among the waiting";
+    queue.retry(ids[2], 1);
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Waiting, 0, 10)),
+              (std::vector<std::string>{"c", "e", "b", "d", "f"}));
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Waiting, 2, 2)),
+              (std::vector<std::string>{"b", "d"}));
+    EXPECT_TRUE(queue.listed(TaskState::Waiting, 5, 10).empty());
+    TaskState state{};
+    EXPECT_EQ(queue.position(ids[3], &state), 3);
+    EXPECT_EQ(state, TaskState::Waiting);
+    // Ended ones as they ended, not by id.
+    queue.finish(ids[5], TaskState::Done, {});
+    queue.finish(ids[0], TaskState::Done, {});
+    queue.finish(ids[1], TaskState::Failed, "550 no");
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Done, 0, 10)), (std::vector<std::string>{"f", "a"}));
+    EXPECT_EQ(queue.position(ids[0], &state), 1);
+    EXPECT_EQ(state, TaskState::Done);
+    const TaskCounts counts = queue.counts();
+    EXPECT_EQ(counts.waiting, 3);
+    EXPECT_EQ(counts.active, 0);
+    EXPECT_EQ(counts.done, 2);
+    EXPECT_EQ(counts.failed, 1);
+    EXPECT_EQ(counts.of(TaskState::Done), 2);
+}
+
+// Remove takes ended tasks out of every list and count; an unfinished one stays, for the
+// session still moves it.
+TEST(TransferQueueTest, RemovedTasksLeaveEveryListAndCount) {
+    TransferQueue queue;
+    const uint64_t done = queue.add(get("/", "done"));
+    const uint64_t failed = queue.add(get("/", "failed"));
+    const uint64_t other = queue.add(get("/", "other"));
+    const uint64_t waiting = queue.add(get("/", "waiting"));
+    queue.finish(done, TaskState::Done, {});
+    queue.finish(failed, TaskState::Failed, "550 Permission denied.");
+    queue.finish(other, TaskState::Failed, "550 gone");
+    const uint64_t removals = queue.removals();
+    const uint64_t generation = queue.generation();
+    EXPECT_FALSE(queue.remove(waiting));
+    EXPECT_EQ(queue.removals(), removals) << "nothing went";
+    EXPECT_TRUE(queue.remove(failed));
+    EXPECT_FALSE(queue.remove(failed)) << "once";
+    EXPECT_GT(queue.generation(), generation);
+    EXPECT_GT(queue.removals(), removals);
+    EXPECT_EQ(namesOf(queue.listed(TaskState::Failed, 0, 10)), std::vector<std::string>{"other"});
+    EXPECT_EQ(queue.counts().failed, 1);
+    EXPECT_EQ(queue.counts(1).total(), 3);
+    EXPECT_EQ(queue.counts(2).total(), 2) << "a batch's count skips it too";
+    EXPECT_TRUE(queue.tasks(TaskState::Failed, 1).size() == 1);
+    TaskInfo info;
+    EXPECT_FALSE(queue.task(failed, &info));
+    TaskState state{};
+    EXPECT_EQ(queue.position(failed, &state), -1);
+    EXPECT_EQ(queue.remove({done, other, waiting}), 2u);
+    EXPECT_TRUE(queue.listed(TaskState::Done, 0, 10).empty());
+    EXPECT_EQ(queue.counts().total(), 1);
+    EXPECT_EQ(queue.counts().waiting, 1);
+    // A file fetched again after its task was removed is a new task.
+    EXPECT_GT(queue.begin(get("/", "failed"), 1), waiting);
+}
+
+// A batch's progress: its own files and bytes, whatever came before; a file that failed
+// expects no more than it moved, a whole one counts its size.
+TEST(TransferQueueTest, ABatchMeasuresItsOwnFilesAndBytes) {
+    TransferQueue queue;
+    EXPECT_EQ(queue.batch().serial, 0u);
+    queue.finish(queue.begin(get("/", "earlier", 5000), 1), TaskState::Done, {});
+    queue.beginBatch();
+    const uint64_t a = queue.begin(get("/", "a", 1000), 1);
+    const uint64_t b = queue.add(get("/", "b", 3000));
+    const uint64_t c = queue.add(get("/", "c", -1));
+    queue.progress(a, 400);
+    BatchProgress batch = queue.batch();
+    EXPECT_TRUE(batch.running);
+    EXPECT_EQ(batch.serial, 1u);
+    EXPECT_EQ(batch.filesTotal, 3);
+    EXPECT_EQ(batch.filesEnded, 0);
+    EXPECT_EQ(batch.bytes, 400);
+    EXPECT_EQ(batch.expected, 4000);
+    queue.finish(a, TaskState::Done, {});  // its last block came after its last report
+    queue.begin(get("/", "b", 3000), 2);
+    queue.progress(b, 1000);
+    queue.finish(b, TaskState::Failed, "the connection was lost");
+    queue.begin(get("/", "c", -1), 1);
+    queue.progress(c, 700);
+    batch = queue.batch();
+    EXPECT_EQ(batch.filesEnded, 2);
+    EXPECT_EQ(batch.bytes, 1000 + 1000 + 700);
+    EXPECT_EQ(batch.expected, 1000 + 1000 + 700);
+    queue.finish(c, TaskState::Done, {});
+    queue.endBatch("batch done: 2 transferred, 1 failed, 0 skipped of 3");
+    queue.remove(b);
+    queue.begin(get("/", "later", 10), 1);  // outside any batch
+    batch = queue.batch();
+    EXPECT_FALSE(batch.running);
+    EXPECT_EQ(batch.filesEnded, 3);
+    EXPECT_EQ(batch.filesTotal, 3);
+    EXPECT_EQ(batch.outcome, "batch done: 2 transferred, 1 failed, 0 skipped of 3");
+    queue.beginBatch();
+    batch = queue.batch();
+    EXPECT_EQ(batch.serial, 2u);
+    EXPECT_EQ(batch.filesTotal, 0);
+    EXPECT_TRUE(batch.outcome.empty());
+}
+
 TEST(BatchReportTest, FailuresAreNamedAndSummedUpForSeveralFilesOnly) {
     TransferQueue queue;
     queue.finish(queue.add(get("/pub", "only")), TaskState::Failed, "550 gone");

@@ -243,7 +243,7 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
                         state);
         first.resize(900, 500);
         first.show();
-        QSplitter* splitter = first.findChild<QSplitter*>();
+        QSplitter* splitter = first.remotePage()->splitter();
         ASSERT_NE(splitter, nullptr);
         splitter->setSizes({200, 680});
         sizes = splitter->sizes();
@@ -252,7 +252,7 @@ TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
                      state);
     second.resize(900, 500);
     second.show();
-    EXPECT_EQ(second.findChild<QSplitter*>()->sizes(), sizes);
+    EXPECT_EQ(second.remotePage()->splitter()->sizes(), sizes);
 }
 
 TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {

@@ -187,6 +187,8 @@ def main():
                              "(as proftpd's MaxClientsPerHost does)")
     parser.add_argument("--refuse-retr", default="",
                         help="answer RETR of this file name with 550")
+    parser.add_argument("--refuse-retr-times", type=int, default=0,
+                        help="refuse that RETR only this many times, then serve it (0: always)")
     parser.add_argument("--list-twice", default="",
                         help="listings name this file twice, as a broken server's may")
     parser.add_argument("--log-commands", action="store_true",
@@ -262,10 +264,13 @@ def main():
         handler = Crowded
     if args.refuse_retr:
         refused = args.refuse_retr
+        # Shared by every connection: the count is the server's, not one session's.
+        refusals = {"left": args.refuse_retr_times or -1}
 
         class RefusingRetr(handler):
             def ftp_RETR(self, file):
-                if os.path.basename(file) == refused:
+                if os.path.basename(file) == refused and refusals["left"] != 0:
+                    refusals["left"] -= 1 if refusals["left"] > 0 else 0
                     self.respond("550 Permission denied.")
                     return
                 return super().ftp_RETR(file)

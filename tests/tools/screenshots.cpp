@@ -13,7 +13,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 #include <QTreeView>
@@ -62,6 +65,7 @@
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
+#include "views/ui/transfers_pane.h"
 
 namespace {
 
@@ -69,7 +73,11 @@ using nubo::test::pumpUntil;
 
 bool save(QWidget& widget, const QString& path, int* written) {
     QApplication::processEvents();
-    if (!widget.grab().save(path)) {
+    // On an X server a window is taken as the server shows it (as "import -window" does);
+    // offscreen, as Qt draws it.
+    const bool onX = QGuiApplication::platformName() == "xcb" && widget.isWindow();
+    const QPixmap picture = onX ? widget.screen()->grabWindow(widget.winId()) : widget.grab();
+    if (!picture.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
     }
@@ -303,6 +311,70 @@ void shootStatistics(nubo::StatisticsDatabase& database, const QString& output, 
     save(dialog, output + "/tool-statistics.png", written);
 }
 
+// The Transfers pane in the middle of a batch of 300 files (active ones moving, failed
+// ones with their reasons, done ones), each list, then at its end, in a narrow window,
+// and folded.
+void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& tab,
+                    nubo::TransferQueue& queue, const QString& prefix, int* written) {
+    sheet.tabs()->setCurrentWidget(&tab);
+    nubo::TransfersPane* pane = remote.transfersPane();
+    const std::string local = "/home/me/Downloads/photos/2024";
+    queue.beginBatch();
+    std::vector<uint64_t> ids;
+    for (int i = 1; i <= 300; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "IMG_%04d.jpg", i);
+        const std::string folder = i <= 200 ? "/pub/photos/2024" : "/pub/photos/2024/raw";
+        ids.push_back(queue.add(
+            {true, folder, name, local + (i <= 200 ? "/" : "/raw/") + name, 2'400'000 + i * 7919}));
+    }
+    const char* const reasons[] = {
+        "550 Permission denied.", "the connection was lost; not resumed after 3 attempts",
+        "550 No such file or directory.", "426 Connection closed; transfer aborted."};
+    for (size_t i = 0; i < 300; ++i) {
+        if (i < 120 && i % 37 == 5)
+            queue.finish(ids[i], nubo::TaskState::Failed, reasons[i % 4]);
+        else if (i == 118)
+            queue.finish(ids[i], nubo::TaskState::Skipped, "Update-ONLY: the copy here is as new");
+        else if (i < 120)
+            queue.finish(ids[i], nubo::TaskState::Done, {});
+    }
+    for (size_t i = 120; i < 124; ++i)
+        queue.activate(ids[i], static_cast<int>(i - 119));
+    // Two looks at the moving files, so that their speeds show.
+    for (int step = 1; step <= 3; ++step) {
+        for (size_t i = 120; i < 124; ++i)
+            queue.progress(ids[i], static_cast<int64_t>(step * (150'000 + (i - 120) * 180'000)));
+        pumpUntil([] { return false; }, 400);
+    }
+    const QSize wide = sheet.size();
+    for (auto [list, name] : {std::pair{nubo::TransferPaneModel::List::Queued, "queued"},
+                              std::pair{nubo::TransferPaneModel::List::Failed, "failed"},
+                              std::pair{nubo::TransferPaneModel::List::Successful, "successful"}}) {
+        pane->tabBar()->setCurrentIndex(static_cast<int>(list));
+        pumpUntil([] { return false; }, 250);
+        save(sheet, prefix + "transfers-" + name + ".png", written);
+    }
+    // A narrow window: the views and the pane give way, the counts stay readable.
+    pane->tabBar()->setCurrentIndex(0);
+    sheet.resize(std::max(sheet.minimumSizeHint().width(), 560), wide.height());
+    pumpUntil([] { return false; }, 250);
+    save(sheet, prefix + "transfers-narrow.png", written);
+    sheet.resize(wide);
+    // The batch's end: its outcome in the pane's header and in the status bar.
+    for (size_t i = 120; i < 300; ++i)
+        queue.finish(ids[i], nubo::TaskState::Done, {});
+    // Worded as the session words it.
+    queue.endBatch(nubo::TransferQueue::summaryLine(queue.counts(ids.front()), false).substr(4));
+    pane->tabBar()->setCurrentIndex(1);
+    pumpUntil([] { return false; }, 400);
+    save(sheet, prefix + "transfers-done.png", written);
+    pane->setCollapsed(true);
+    pumpUntil([] { return false; }, 250);
+    save(sheet, prefix + "transfers-folded.png", written);
+    pane->setCollapsed(false);
+}
+
 // The setup pages: the install page, the uninstall page after an install into a
 // temporary home, and "Read Me" with the archive's ReadMe.
 void shootSetup(const QString& output, int* written) {
@@ -445,6 +517,8 @@ int main(int argc, char** argv) {
                 }
             }
         }
+        shootTransfers(sheet, *pages.remote, *pages.remoteTab, host.control().transferQueue(),
+                       QString("%1/%2-").arg(output, classic ? "classic" : "large"), &written);
         if (server.running()) {
             shootLiveHost(sheet, *pages.host, host, server, classic != 0, output, &written);
             if (classic == 0)

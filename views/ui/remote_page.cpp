@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 
 #include "base/app_log.h"
@@ -37,6 +38,7 @@
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 #include "views/ui/view_box.h"
+#include "views/ui/transfers_pane.h"
 
 namespace nubo {
 
@@ -111,13 +113,14 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     layout->addLayout(toolRow_);
     buildViews();
     if (classic_) {
-        layout->addWidget(views_, 1);
+        buildTransfersPane(views_);
     } else {
         splitter_ = new QSplitter(Qt::Horizontal, this);
         splitter_->addWidget(views_);
         splitter_->setChildrenCollapsible(false);
-        layout->addWidget(splitter_, 1);
+        buildTransfersPane(splitter_);
     }
+    layout->addWidget(paneSplitter_, 1);
     auto* bar = new QHBoxLayout;
     bar->setSpacing(2);
     // Classic: the remote text, then the FTP echo; new: local, echo, remote.
@@ -231,6 +234,66 @@ void RemotePage::buildViews() {
     connect(views_, &DirectoryViews::selectionChanged, this, &RemotePage::updateStatus);
 }
 
+void RemotePage::buildTransfersPane(QWidget* above) {
+    paneSplitter_ = new QSplitter(Qt::Vertical, this);
+    paneSplitter_->setObjectName("transfersSplitter");
+    paneSplitter_->addWidget(above);
+    TransfersPane::Page page;
+    page.options = [this] { return TransferPlanner::requestOptions(transferMode(), updateOnly()); };
+    page.fallbackFolder = [this] {
+        const std::string shown = localFolder_ ? localFolder_() : std::string();
+        return shown.empty() ? planner_.transferDir() : shown;
+    };
+    page.stopTransfers = [this] { stop(); };
+    pane_ = new TransfersPane(host_.control().transferQueue(), model_.link(), std::move(page),
+                              paneSplitter_);
+    paneSplitter_->addWidget(pane_);
+    paneSplitter_->setChildrenCollapsible(false);
+    // A larger window gives the views the room; the pane keeps its height.
+    paneSplitter_->setStretchFactor(0, 1);
+    paneSplitter_->setStretchFactor(1, 0);
+    pane_->setCollapsed(config_.GetInt("TransfersCollapsed") != 0);
+    connect(pane_, &TransfersPane::collapsedChanged, this, [this](bool collapsed) {
+        config_.SetInt("TransfersCollapsed", collapsed ? 1 : 0);
+        placeTransfersPane();
+    });
+    connect(paneSplitter_, &QSplitter::splitterMoved, this, [this] {
+        if (!pane_->collapsed())
+            config_.SetInt("TransfersHeight", paneSplitter_->sizes().value(1));
+    });
+    // What a batch came to stays in the status bar, in words, after its last reply;
+    // why a session ended, when it did, says more.
+    connect(pane_, &TransfersPane::outcome, this, [this](const QString& text) {
+        if (connectedNow())
+            status_[1]->setText(text);
+    });
+}
+
+void RemotePage::placeTransfersPane() {
+    const int total = paneSplitter_->height();
+    if (total <= 0)
+        return;
+    if (pane_->collapsed()) {
+        paneSplitter_->setSizes({total, pane_->headerHeight()});
+        return;
+    }
+    // As last time, else a third of the page and room for some rows; the views keep
+    // the larger part.
+    int height = config_.GetInt("TransfersHeight");
+    if (height <= 0)
+        height = std::min(std::max(total / 3, pane_->heightFor(5)), total / 2);
+    height = std::min(height, total * 3 / 4);
+    paneSplitter_->setSizes({total - height, height});
+}
+
+void RemotePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!panePlaced_ && paneSplitter_->height() > 0) {
+        panePlaced_ = true;
+        placeTransfersPane();
+    }
+}
+
 void RemotePage::setViewMode(int mode) {
     views_->setViewMode(mode);
 }
@@ -259,6 +322,13 @@ void RemotePage::addSideView(QWidget* tools, QWidget* view) {
     splitter_->insertWidget(0, view);
     splitter_->setStretchFactor(0, 2);
     splitter_->setStretchFactor(1, 3);
+    // Tab goes through both views before the Transfers pane: the side view's widgets
+    // were made after the pane, whose widgets go to the end of the window's tab order
+    // by joining the page again.
+    pane_->setParent(nullptr);
+    paneSplitter_->addWidget(pane_);
+    paneSplitter_->setCollapsible(1, false);
+    paneSplitter_->setStretchFactor(1, 0);
 }
 
 void RemotePage::setStatusPart(int part, const QString& text) {

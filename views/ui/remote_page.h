@@ -32,6 +32,7 @@ class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
 class RemoteTableModel;
+class TransfersPane;
 class TypeTable;
 
 // The remote view: the path combo, the tool bar (FORCE ASCII, FORCE Image, Update-ONLY,
@@ -124,10 +125,14 @@ class RemotePage : public QWidget, public AppLogListener {
     const std::string& transferDir() const { return planner_.transferDir(); }
     // Between the side view and the remote list; null in the Classic interface.
     QSplitter* splitter() const { return splitter_; }
+    // The Transfers pane under the views, and the splitter between them.
+    TransfersPane* transfersPane() const { return pane_; }
+    QSplitter* transfersSplitter() const { return paneSplitter_; }
     bool connectedNow() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -140,6 +145,9 @@ class RemotePage : public QWidget, public AppLogListener {
                   const std::vector<int>& shownEntries);
     void buildToolBar();
     void buildViews();
+    // The Transfers pane below what the page shows, folded and sized as last time.
+    void buildTransfersPane(QWidget* above);
+    void placeTransfersPane();
     void connected(bool on);
     void busy(bool on);
     void updateStatus();
@@ -173,6 +181,9 @@ class RemotePage : public QWidget, public AppLogListener {
     QComboBox* path_ = nullptr;
     DirectoryViews* views_ = nullptr;
     class QSplitter* splitter_ = nullptr;
+    QSplitter* paneSplitter_ = nullptr;
+    TransfersPane* pane_ = nullptr;
+    bool panePlaced_ = false;
     class QHBoxLayout* toolRow_ = nullptr;
     std::vector<QLabel*> status_;
     std::function<bool(const QObject*)> isLocal_;

@@ -1,0 +1,312 @@
+// The Transfers pane under the views of the Files page and of the Classic Remote page,
+// against a real pyftpdlib server, offscreen, driven as a person does: a batch with a
+// refused file, the file found in "Failed" with the server's words, retried from its
+// context menu; the keys of each list; stopping and reordering waiting files; the fold
+// and the height kept in the settings.
+#include "views/ui/transfers_pane.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <memory>
+
+#include "engine/ftp_session.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/gui/view_input.h"
+#include "tests/support/test_util.h"
+#include "views/local_directory_model.h"
+#include "views/ui/files_page.h"
+#include "views/ui/local_view.h"
+#include "views/ui/remote_page.h"
+#include "views/ui/remote_table_model.h"
+#include "views/ui/transfer_table_model.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using List = TransferPaneModel::List;
+using test::pressKey;
+using test::pumpUntil;
+
+// Each test runs on the Files page (false) and on the Classic Remote page (true).
+class TransfersPaneTest : public ::testing::TestWithParam<bool> {
+  protected:
+    // Starts the server with its arguments, the page, and logs in.
+    void open(const std::vector<std::string>& serverArgs, int files, size_t size) {
+        live = std::make_unique<test::LiveHost>(nullptr, serverArgs);
+        ASSERT_TRUE(live->server.running()) << live->server.startError();
+        const std::string root = live->server.root();
+        fs::create_directories(root + "/batch");
+        for (int i = 0; i < files; ++i)
+            test::writeFile(root + "/batch/" + fileName(i), content(i, size));
+        local = live->home.root() + "/local";
+        fs::create_directories(local);
+        live->context.localView = &localModel;
+        live->start();
+        live->config.SetString("CLXDir", local);
+        makePage();
+        ASSERT_TRUE(live->logIn()) << live->logText();
+        ASSERT_TRUE(pumpUntil([&] { return remote->pathBox()->count() == 1; }))
+            << remote->pathBox()->count() << live->logText();
+        ASSERT_TRUE(pumpUntil([&] { return remoteRow("batch") >= 0; }));
+    }
+    void makePage() {
+        if (GetParam()) {
+            remote = new RemotePage(live->remoteView, live->types, *live->host, live->config,
+                                    live->log, true);
+            page.reset(remote);
+        } else {
+            auto* files = new FilesPage(live->remoteView, live->types, localModel, *live->host,
+                                        live->config, live->log);
+            remote = files->remotePage();
+            page.reset(files);
+        }
+        remote->setFolderChooser(
+            [this](const QString&, const QString&) { return QString::fromStdString(local); });
+        pane = remote->transfersPane();
+        pane->setFolderOpener([this](const QString& folder) { opened << folder; });
+        page->resize(900, 600);
+        ASSERT_TRUE(test::showActive(page.get()));
+    }
+    void TearDown() override {
+        if (live != nullptr)
+            live->stop();
+        page.reset();
+    }
+    static std::string fileName(int i) { return "f" + std::to_string(i) + ".bin"; }
+    static std::string content(int i, size_t size) {
+        return std::string(size, static_cast<char>('a' + i % 26));
+    }
+    int remoteRow(const std::string& name) const {
+        return test::rowNamed(remote->tableModel(), QString::fromStdString(name));
+    }
+    // The folder "batch" fetched as a person does: clicked, then Get from its menu.
+    void downloadBatch() {
+        test::clickItem(remote->currentView(), remoteRow("batch"));
+        test::contextMenuAt(remote->currentView(),
+                            test::itemCentre(remote->currentView(), remoteRow("batch")), "menuGet");
+    }
+    QString tabTitle(List list) const { return pane->tabBar()->tabText(static_cast<int>(list)); }
+    bool titlesRead(const QString& queued, const QString& failed, const QString& successful) {
+        return pumpUntil([&] {
+            return tabTitle(List::Queued) == queued && tabTitle(List::Failed) == failed &&
+                   tabTitle(List::Successful) == successful;
+        });
+    }
+    void clickTab(List list) {
+        QTabBar* tabs = pane->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(static_cast<int>(list)).center());
+    }
+    QString cell(List list, int row, TransferPaneModel::Column column) const {
+        auto* table = static_cast<TransferTableModel*>(pane->view(list)->model());
+        return table->index(row, table->columnOf(column)).data().toString();
+    }
+    // The list's rows as text, for failure messages.
+    std::string rows(List list) const {
+        std::string text;
+        const QAbstractItemModel* table = pane->view(list)->model();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                text += table->index(row, column).data().toString().toStdString() + "|";
+            text += "\n";
+        }
+        return text;
+    }
+    bool idle() {
+        return pumpUntil([&] {
+            FtpSession* session = live->host->control().session();
+            return session != nullptr && session->idle();
+        });
+    }
+
+    std::unique_ptr<test::LiveHost> live;
+    LocalDirectoryModel localModel;
+    std::string local;
+    std::unique_ptr<QWidget> page;
+    RemotePage* remote = nullptr;
+    TransfersPane* pane = nullptr;
+    QStringList opened;
+};
+
+TEST_P(TransfersPaneTest, ARefusedFileLandsInFailedAndARetryFetchesIt) {
+    // The server refuses f3.bin once: the retry finds it fetchable.
+    open({"--refuse-retr", "f3.bin", "--refuse-retr-times", "1"}, 6, 3000);
+    EXPECT_EQ(tabTitle(List::Failed), "Failed (0)");
+    downloadBatch();
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (5)")) << live->logText();
+    ASSERT_TRUE(idle());
+    // The outcome in words, in the status bar and beside the bar, which is full.
+    const QString outcome = "batch done: 5 transferred, 1 failed, 0 skipped of 6";
+    ASSERT_TRUE(pumpUntil([&] { return remote->statusText(1) == outcome; }))
+        << remote->statusText(1).toStdString();
+    EXPECT_EQ(page->findChild<QLabel*>("transfersBatch")->text(), outcome);
+    EXPECT_EQ(pane->progressBar()->value(), 100);
+    EXPECT_FALSE(fs::exists(local + "/batch/f3.bin"));
+
+    clickTab(List::Failed);
+    QTableView* failed = pane->view(List::Failed);
+    ASSERT_TRUE(failed->isVisible());
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Name), "f3.bin");
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Reason), "550 Permission denied.");
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::RemoteFolder), "/batch");
+    test::clickItem(failed, 0);
+    const QStringList offered =
+        test::contextMenuAt(failed, test::itemCentre(failed, 0), "transfersRetry");
+    EXPECT_EQ(offered, (QStringList{"transfersRetry", "transfersRetryAll", "transfersRemove",
+                                    "transfersOpenFolder"}));
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (6)")) << live->logText();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(test::readFile(local + "/batch/f3.bin"), content(3, 3000));
+    // The Successful list names it with the others, where it was fetched to.
+    clickTab(List::Successful);
+    QTableView* successful = pane->view(List::Successful);
+    const int row = test::rowNamed(successful->model(), "f3.bin");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(cell(List::Successful, row, TransferPaneModel::Column::LocalFolder),
+              QString::fromStdString(local + "/batch"));
+    EXPECT_EQ(cell(List::Successful, row, TransferPaneModel::Column::State), "Done");
+}
+
+// The keys of the lists: Enter opens a fetched file's folder, Delete removes; in Failed,
+// F5 retries them all and Delete takes one away.
+TEST_P(TransfersPaneTest, KeysActOnTheSelectedTasks) {
+    open({"--refuse-retr", "f1.bin"}, 3, 100);
+    downloadBatch();
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (2)")) << live->logText();
+    ASSERT_TRUE(idle());
+    clickTab(List::Successful);
+    QTableView* successful = pane->view(List::Successful);
+    test::clickItem(successful, 0);
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(opened, QStringList{QString::fromStdString(local + "/batch")});
+    pressKey(Qt::Key_Delete);
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (1)"));
+    // Still refused: F5 tries it again, and it comes back failed, one task all the same.
+    clickTab(List::Failed);
+    QTableView* failed = pane->view(List::Failed);
+    test::clickItem(failed, 0);
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(idle());
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (1)")) << live->logText();
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Name), "f1.bin");
+    test::clickItem(failed, 0);
+    pressKey(Qt::Key_Delete);
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (1)"));
+    EXPECT_EQ(failed->model()->rowCount(), 0);
+}
+
+// While files wait for a connection: the last one moved to the top is taken before the
+// others, one stopped alone lands in Failed as stopped, and Escape stops the rest.
+TEST_P(TransfersPaneTest, WaitingFilesAreMovedToTheTopOrStoppedAlone) {
+    // Two connections, each slow: most files wait their turn.
+    open({"--rate", "50000"}, 10, 150000);
+    live->config.SetInt("SimultaneousTransfers", 2);
+    downloadBatch();
+    QTableView* queued = pane->view(List::Queued);
+    auto* table = static_cast<TransferTableModel*>(queued->model());
+    // The waiting files as listed (the order the connections take them).
+    const auto waiting = [&] {
+        QStringList names;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (cell(List::Queued, row, TransferPaneModel::Column::State) == "Waiting")
+                names << cell(List::Queued, row, TransferPaneModel::Column::Name);
+        }
+        return names;
+    };
+    ASSERT_TRUE(pumpUntil([&] { return waiting().size() >= 6; })) << rows(List::Queued);
+    const QStringList before = waiting();
+    // Two connections take at most two files while the list is read: the third waits on.
+    const QString third = before[2];
+    const QString last = before.back();
+    const QString stopped = before[before.size() - 2];
+    test::clickItem(queued, test::rowNamed(table, last));
+    test::contextMenuAt(queued, test::itemCentre(queued, test::rowNamed(table, last)),
+                        "transfersMoveTop");
+    ASSERT_TRUE(pumpUntil([&] { return waiting().value(0) == last; })) << rows(List::Queued);
+    test::clickItem(queued, test::rowNamed(table, stopped));
+    pressKey(Qt::Key_Delete);
+    ASSERT_TRUE(pumpUntil([&] { return tabTitle(List::Failed) == "Failed (1)"; }));
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Name), stopped);
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Reason), "stopped");
+    EXPECT_FALSE(waiting().contains(stopped));
+    const std::string retrLast = "RETR " + last.toStdString();
+    ASSERT_TRUE(
+        pumpUntil([&] { return live->logText().find(retrLast) != std::string::npos; }, 20000))
+        << live->logText();
+    const std::string log = live->logText();
+    EXPECT_LT(log.find(retrLast), log.find("RETR " + third.toStdString())) << log;
+    pressKey(Qt::Key_Escape);
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(pumpUntil([&] { return tabTitle(List::Queued) == "Queued (0)"; }));
+    EXPECT_EQ(live->logText().find("RETR " + stopped.toStdString()), std::string::npos);
+    EXPECT_FALSE(fs::exists(local + "/batch/" + stopped.toStdString()));
+}
+
+// Folded, the pane keeps its header (tabs and progress) and gives the views the room;
+// the fold and the height come back with the next page, as the settings keep them.
+TEST_P(TransfersPaneTest, TheFoldAndTheHeightAreRemembered) {
+    open({}, 1, 10);
+    QSplitter* splitter = remote->transfersSplitter();
+    ASSERT_NE(splitter, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) > pane->headerHeight(); }));
+    // The handle dragged up by 40 pixels: the pane grows.
+    const int before = splitter->sizes().value(1);
+    QWidget* handle = splitter->handle(1);
+    const QPoint middle = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, middle);
+    QMouseEvent move(QEvent::MouseMove, QPointF(middle - QPoint(0, 40)),
+                     QPointF(handle->mapToGlobal(middle - QPoint(0, 40))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, middle - QPoint(0, 40));
+    const int height = splitter->sizes().value(1);
+    EXPECT_EQ(height, before + 40);
+    EXPECT_EQ(live->config.GetInt("TransfersHeight"), height);
+
+    auto* toggle = page->findChild<QToolButton*>("transfersToggle");
+    ASSERT_NE(toggle, nullptr);
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_TRUE(pane->collapsed());
+    EXPECT_EQ(live->config.GetInt("TransfersCollapsed"), 1);
+    ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) == pane->headerHeight(); }))
+        << splitter->sizes().value(1) << " for " << pane->headerHeight();
+    EXPECT_TRUE(pane->tabBar()->isVisible());
+    EXPECT_TRUE(pane->progressBar()->isVisible());
+    EXPECT_FALSE(pane->view(List::Queued)->isVisible());
+
+    // The next page (the next start) opens folded; unfolded it has the height it had.
+    live->stop();
+    page.reset();
+    live->start();
+    makePage();
+    splitter = remote->transfersSplitter();
+    EXPECT_TRUE(pane->collapsed());
+    ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) == pane->headerHeight(); }))
+        << splitter->sizes().value(1) << " for " << pane->headerHeight();
+    // A tab clicked while folded unfolds the pane on its list.
+    clickTab(List::Failed);
+    EXPECT_FALSE(pane->collapsed());
+    EXPECT_EQ(live->config.GetInt("TransfersCollapsed"), 0);
+    ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) == height; }))
+        << splitter->sizes().value(1) << " for " << height;
+    EXPECT_TRUE(pane->view(List::Failed)->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Interfaces, TransfersPaneTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Classic" : "Files";
+                         });
+
+}  // namespace
+}  // namespace nubo
