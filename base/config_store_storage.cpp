@@ -39,10 +39,8 @@ struct BesideRow {
 };
 
 constexpr BesideRow kBesideRecord[] = {
-    {"SimultaneousTransfers", 1, 10},
-    {"DownloadLimit", 0, INT32_MAX},
-    {"UploadLimit", 0, INT32_MAX},
-    {"TransfersCollapsed", 0, 1},
+    {"SimultaneousTransfers", 1, 10}, {"DownloadLimit", 0, INT32_MAX},
+    {"UploadLimit", 0, INT32_MAX},    {"TransfersCollapsed", 0, 1},
     {"TransfersHeight", 0, 100000},
 };
 

@@ -91,7 +91,8 @@ TEST_P(UploadConflictTest, EachAnswerDoesWhatItSays) {
             EXPECT_EQ(conflict.localSize, 3000);
             EXPECT_EQ(conflict.remoteFolder, "/files/tree");
         } else {
-            EXPECT_TRUE(conflict.canResume) << "smaller: whether it is b's start is the user's call";
+            EXPECT_TRUE(conflict.canResume)
+                << "smaller: whether it is b's start is the user's call";
             EXPECT_EQ(conflict.freeName, "b (1).txt");
         }
     }

@@ -129,8 +129,7 @@ TEST_F(CommandLineRetryTest, UploadBreaksTheServerKeptAreResumedUntilTheFileIsWh
     fs::create_directories(home.work() + "/out");
     writeFile(home.work() + "/out/big.bin", patternBytes(1000000));
     const ProgramResult result = runNubopro(
-        home, {"-p", "-u", server->url("/pub"), "-d", home.work() + "/out", "-xi", "big.bin"},
-        180);
+        home, {"-p", "-u", server->url("/pub"), "-d", home.work() + "/out", "-xi", "big.bin"}, 180);
     EXPECT_EQ(result.exitCode, 0) << result.errorText;
     EXPECT_TRUE(readFile(server->root() + "/pub/big.bin") == patternBytes(1000000));
     const std::string& log = result.errorText;

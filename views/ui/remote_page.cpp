@@ -37,8 +37,8 @@
 #include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
-#include "views/ui/view_box.h"
 #include "views/ui/transfers_pane.h"
+#include "views/ui/view_box.h"
 
 namespace nubo {
 
