@@ -59,7 +59,7 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
 
     // Ctrl+Q, as in every desktop program, is the close request.
     auto* quit = new QShortcut(QKeySequence::Quit, this);
-    connect(quit, &QShortcut::activated, this, &MainSheet::closeRequested);
+    connect(quit, &QShortcut::activated, this, &MainSheet::userClose);
     // The tabs' keys of desktop programs: Ctrl+PgDown and Ctrl+PgUp step through them
     // (round), Alt+1 to Alt+9 pick one (added with the pages). Ctrl+Tab stays with the
     // page (the Options page's own tabs take it); the tab widget would otherwise step.
@@ -84,7 +84,7 @@ MainSheet::MainSheet(ConfigStore& config, QWidget* parent)
     });
     logoffAction_->setCheckable(true);
     menu_->addSeparator();
-    menu_->addAction("&Close", this, &MainSheet::closeRequested);
+    menu_->addAction("&Close", this, &MainSheet::userClose);
     connect(menu_, &QMenu::aboutToShow, this, &MainSheet::updateTrayMenu);
     tray_->setContextMenu(menu_);
     tray_->setIcon(icons_.program());
@@ -245,7 +245,12 @@ void MainSheet::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    emit closeRequested();
+    userClose();
+}
+
+void MainSheet::userClose() {
+    if (!closeQuestion_ || closeQuestion_())
+        emit closeRequested();
 }
 
 }  // namespace nubo

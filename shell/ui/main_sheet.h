@@ -43,6 +43,9 @@ class MainSheet : public QWidget {
     QTabWidget* tabs() const { return tabs_; }
     QProgressBar* progressBar() const { return bar_; }
     void setSessionControl(SessionControl control) { session_ = std::move(control); }
+    // Asked before a close the user chose (the window's close, Ctrl+Q, "&Close"): false
+    // keeps the window open. None: the close goes on.
+    void setCloseQuestion(std::function<bool()> question) { closeQuestion_ = std::move(question); }
     // Tests and desktops without a tray: whether a tray can be used.
     void setTrayAvailable(bool available) { trayAvailable_ = available; }
 
@@ -78,6 +81,8 @@ class MainSheet : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    // A close the user chose: asked first, then closeRequested.
+    void userClose();
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -99,6 +104,7 @@ class MainSheet : public QWidget {
     QMenu* menu_;
     QAction* restoreAction_;
     QAction* logoffAction_;
+    std::function<bool()> closeQuestion_;
     SessionControl session_;
     QPointer<QWidget> activePage_;
     int iconIndex_ = -1;

@@ -18,6 +18,7 @@
 #include "platform/termination_signals.h"
 #include "shell/app_session.h"
 #include "shell/command_line_request.h"
+#include "shell/exit_question.h"
 #include "shell/help_topics.h"
 #include "shell/ui/exit_sequence.h"
 #include "shell/ui/main_sheet.h"
@@ -80,6 +81,12 @@ int WindowRun::run(int& argc, char** argv) {
                              [&link] { return link.quitWhenDone(); },
                              [&link](bool on) { link.setQuitWhenDone(on); }});
 
+    sheet.setCloseQuestion([&sheet, &host] {
+        const std::string text = ExitQuestion::text(host.control().transferQueue().counts());
+        return text.empty() || QMessageBox::question(&sheet, "Quit", QString::fromStdString(text),
+                                                     QMessageBox::Yes | QMessageBox::No,
+                                                     QMessageBox::No) == QMessageBox::Yes;
+    });
     ExitSequence exitSteps(sheet, app, host, outlets);
     const auto exitSequence = [&exitSteps] {
         exitSteps.run();

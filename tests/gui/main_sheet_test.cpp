@@ -119,5 +119,30 @@ TEST_F(MainSheetTest, ClosingTheWindowAsksTheOwnerUntilShuttingDown) {
     EXPECT_EQ(asked, 1);
 }
 
+TEST_F(MainSheetTest, AUserClosePassesTheQuestionFirstAndNoKeepsTheWindow) {
+    int asked = 0;
+    int questions = 0;
+    bool answer = false;
+    QObject::connect(&sheet, &MainSheet::closeRequested, [&] { ++asked; });
+    sheet.setCloseQuestion([&] {
+        ++questions;
+        return answer;
+    });
+    sheet.show();
+    // The window's close button, then the tray menu's "&Close": each asks, and No keeps
+    // the window.
+    QAction* close = sheet.trayMenu()->actions().value(3);
+    ASSERT_NE(close, nullptr);
+    EXPECT_FALSE(sheet.close());
+    close->trigger();
+    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(sheet.isVisible());
+    answer = true;
+    close->trigger();
+    EXPECT_EQ(questions, 3);
+    EXPECT_EQ(asked, 1) << "Yes: the owner runs the exit sequence";
+}
+
 }  // namespace
 }  // namespace nubo
