@@ -135,11 +135,13 @@ void FtpSession::finishBatch() {
     if (stopped && context_.queue != nullptr) {
         context_.queue->finishUnfinished(TaskState::Stopped, "stopped");
     }
-    if (context_.queue != nullptr && batchFirstTask_ != 0 && !brokenForRetry_) {
+    if (context_.queue != nullptr && batchFirstTask_ != 0) {
         // A single file says for itself how it went; a batch's one failure among many
-        // must not hide in the log.
+        // must not hide in the log. A batch whose broken file waits for the run's next
+        // login is not over yet (a pool's breaks are all settled by now).
         const TaskCounts counts = context_.queue->counts(batchFirstTask_);
-        if (counts.total() > 1 || counts.failed > 0) {
+        const bool waitsForLogin = brokenForRetry_ && counts.active + counts.waiting > 0;
+        if (!waitsForLogin && (counts.total() > 1 || counts.failed > 0)) {
             summary = TransferQueue::summaryLine(counts, stopped);
             if (context_.batchSummaries)
                 logExtended(summary);
