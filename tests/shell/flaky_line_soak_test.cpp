@@ -266,8 +266,13 @@ void FlakyLineSoakTest::soak(const Leg& leg) {
         cuts - resets, resets, drops, tally.notWhole, tally.missingAfterClean, tally.notEnded,
         tally.strays, tally.tlsRefusals);
     std::fflush(stdout);
-    // The seeds are fixed: the line did fail, while the pool had its connections open.
-    EXPECT_GT(cuts, 0u);
+    // The seeds are fixed, but which connections meet the relay's faults depends on how
+    // the pool opened them: over a few runs (the suite's) the line must have failed
+    // somewhere; over a hundred (bench/soak) data connections must have been cut too.
+    EXPECT_GT(cuts + drops, 0u);
+    if (runs >= 20) {
+        EXPECT_GT(cuts, 0u);
+    }
     EXPECT_GT(tally.pooledRuns, 0);
 }
 
