@@ -726,6 +726,12 @@ TransferOutcome DownloadJob::getPooled(const PoolTask& task, bool resume) {
     resuming_ = resume;
     if (session_.restartEnabled()) {
         writeRestartField(RestartRecord::kOperation, letters_);
+        if (resume) {
+            // The partial name the pool hands over is this file's: the record names the
+            // file as the broken try's did, so a try lost at its start keeps it too.
+            writeRestartField(RestartRecord::kRemoteFile, remoteFileName_);
+            writeRestartField(RestartRecord::kLocalPath, localPath_);
+        }
     }
     if (resume) {
         logExtended("Restarting GET of " + task.entry.name);

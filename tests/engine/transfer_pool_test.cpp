@@ -368,6 +368,27 @@ TEST_F(OftenBrokenBatchTest, BreaksThatEachMoveBytesAreResumedUntilTheFileIsWhol
         << h.logText();
 }
 
+// f05.dat breaks after 2500 bytes; its resumption then loses the line at the RETR, before
+// any byte, on whichever connection took it.
+class LostResumptionBatchTest : public TransferPoolTest {
+  protected:
+    LostResumptionBatchTest()
+        : TransferPoolTest(
+              {"--drop-file", "f05.dat", "--drop-after", "2500", "--hang-up-resumed", "1"}) {}
+};
+
+TEST_F(LostResumptionBatchTest, AResumptionLostAtItsStartStillOwnsThePartialFile) {
+    makeTree(server.root() + "/files/tree", 8, 11000);
+    connect();
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 8);
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kReceived) << h.logText();
+    // Both resumptions went on from the bytes kept, in the one partial file, and nothing
+    // else is left beside the files.
+    EXPECT_EQ(test::countOf(h.logText(), "<REST 2500"), 2u) << h.logText();
+    EXPECT_EQ(expectSameTree(temp.path() + "/tree", server.root() + "/files/tree"), 8);
+}
+
 // Uploads of f05.dat break after 50000 bytes: five times, the server keeping what came;
 // or every time, the server keeping none of it (as a TLS server that stores whole records
 // only may do with the last ones).

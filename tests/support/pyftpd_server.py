@@ -21,14 +21,16 @@ from pyftpdlib.servers import FTPServer
 FORGED = b"forged by an intruder\n"  # what the intruder offers as the file
 
 
-def breaking_handler(base, file_name, limit, times, resumed_limit=-1, unstored=False):
+def breaking_handler(base, file_name, limit, times, resumed_limit=-1, unstored=False,
+                     hang_ups=0):
     """A handler whose first `times` transfers of file_name (all when times is 0),
     downloads and uploads, stop after limit bytes of their data (a resumed download
     after resumed_limit, when that is not negative): the data connection closes and the
     control connection is dropped without a reply, as when the line breaks. With
     unstored, a broken upload keeps none of the bytes it took: the file is as it was
-    before that upload began."""
-    state = {"left": times if times > 0 else -1}
+    before that upload began. The first hang_ups resumed downloads of file_name are
+    answered with no reply at all: the control connection closes at the RETR."""
+    state = {"left": times if times > 0 else -1, "hang_ups": hang_ups}
 
     class BreakingDTP(DTPHandler):
         def send(self, data):
@@ -66,6 +68,11 @@ def breaking_handler(base, file_name, limit, times, resumed_limit=-1, unstored=F
             # Each data connection counts its own bytes: a resumed download breaks
             # after limit more.
             self.breaking = state["left"] != 0 and os.path.basename(file) == file_name
+            if os.path.basename(file) == file_name and self._restart_position > 0 and \
+                    state["hang_ups"] > 0:
+                state["hang_ups"] -= 1
+                self.close()
+                return
             resumed = resumed_limit >= 0 and self._restart_position > 0
             self.break_limit = resumed_limit if resumed else limit
             return super().ftp_RETR(file)
@@ -159,6 +166,9 @@ def main():
                         help="a broken upload of --drop-file keeps none of its bytes")
     parser.add_argument("--drop-times", type=int, default=1,
                         help="how many downloads of the drop file break (0: every one)")
+    parser.add_argument("--hang-up-resumed", type=int, default=0,
+                        help="close the control connection at this many resumed RETRs "
+                             "of the drop file, without a reply")
     parser.add_argument("--no-feat", action="store_true",
                         help="answer FEAT with 500, as servers of the 1990s do")
     parser.add_argument("--ipv6", action="store_true", help="listen on ::1 instead")
@@ -238,7 +248,8 @@ def main():
                                     args.intruder_skip)
     if args.drop_file:
         handler = breaking_handler(handler, args.drop_file, args.drop_after, args.drop_times,
-                                   args.drop_resumed_after, args.drop_unstored)
+                                   args.drop_resumed_after, args.drop_unstored,
+                                   args.hang_up_resumed)
     if args.slow_cwd:
         delay = args.slow_cwd
 
