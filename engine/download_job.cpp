@@ -107,15 +107,7 @@ int DownloadJob::run(GetRequest& request) {
         found.pop_back();
         prefetchExactTimes(found);
     }
-    // One file stays one connection: a pool only for several files or a folder.
-    bool severalFiles = count > 1;
-    if (count == 1 && !byName) {
-        severalFiles = request.entries[0].type != EntryType::File;
-    } else if (count == 1) {
-        RemoteEntry single;
-        severalFiles = named(request.names[0], &single) && single.type != EntryType::File;
-    }
-    openPool(severalFiles);
+    openPool();
     for (size_t i = 0; i < count && !session_.abortRequested(); ++i) {
         RemoteEntry entry;
         if (byName) {
@@ -455,7 +447,7 @@ bool DownloadJob::adoptStopped(const RemoteEntry& listed) {
     // The record is the session's now: it names this session's transfer from here on.
     context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
     writeRestartField(RestartRecord::kOperation, letters_);
-    logExtended("... " + listed.name + " was stopped before; resuming what arrived then");
+    logExtended("... " + listed.name + " was left unfinished before; resuming what arrived then");
     return true;
 }
 
@@ -463,15 +455,20 @@ bool DownloadJob::keepStopped(const std::string& name, const std::string& partPa
     if (!session_.restartEnabled() || notResumable_ || context_.restart == nullptr) {
         return false;
     }
-    // Kept marked in progress, so that the record says a transfer waits.
+    // Kept marked in progress, so that the record says a transfer waits; it names the
+    // server and folder, which a pool's connection does not write for each file. The
+    // fresh record carries on the session's own fields.
+    const auto nameWhere = [this] {
+        context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
+        context_.restart->setField(RestartRecord::kRemoteDir, session_.currentRemoteDirectory());
+    };
     setRestartInProgress(1);
+    nameWhere();
     if (!context_.restart->setAside()) {
         setRestartInProgress(0);
         return false;
     }
-    // The fresh record carries on the session's own fields.
-    context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
-    context_.restart->setField(RestartRecord::kRemoteDir, session_.currentRemoteDirectory());
+    nameWhere();
     logExtended("... stopped; " + baseName(partPath) + " keeps the " + std::to_string(bytes) +
                 " bytes that arrived: a later Get of " + name + " resumes it");
     return true;
@@ -481,7 +478,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
                                      const TransferOptions& options) {
     const TransferMode type = options.mode;
     // A resumption belongs to the first file that gets here, whatever becomes of it.
-    bool resuming = resuming_ || adoptStopped(listed);
+    bool resuming = resuming_;
     resuming_ = false;
     session_.clearResumption();
     session_.beginTask({true, session_.currentRemoteDirectory(), listed.name, localPath,
@@ -702,8 +699,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
 
 TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::string& localPath,
                                        const TransferOptions& options) {
-    // A waiting resumption is this session's own (its restart record names it).
-    if (!pooled() || resuming_) {
+    if (!pooled()) {
         return getFile(entry, localPath, options);
     }
     PoolTask task;
@@ -714,6 +710,12 @@ TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::stri
     task.localPath = localPath;
     task.options = options;
     task.folderNames = listedNames_;
+    // The login's resumption, or a file stopped before: the session's record names it,
+    // and the task takes it to whichever connection runs it.
+    if (resuming_ || adoptStopped(entry)) {
+        resuming_ = false;
+        takeResumption(&task);
+    }
     handOut(std::move(task));
     return {200, false};
 }

@@ -141,6 +141,7 @@ void FtpSession::afterLogin() {
     }
     if (context_.poolMember) {
         logExtended("Connected to " + target_.host + " for the batch");
+        currentUrl_ = target_.toString();  // what a kept restart record names
         return;
     }
     NetAddress peer;

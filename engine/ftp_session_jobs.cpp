@@ -47,8 +47,9 @@ TransferOutcome FtpSession::runPoolTask(const PoolTask& task, bool resume) {
     if (task.directory != currentRemoteDirectory_) {
         const int code = enterDirectoryOnly(task.directory);
         if (code == 421) {
-            // Gone before the file began: it goes to another connection untouched.
-            if (context_.restart != nullptr)
+            // Gone before the file began: it goes to another connection untouched
+            // (without retries the batch ends, and the record has nothing to resume).
+            if (context_.restart != nullptr && context_.retriesBrokenTransfers)
                 context_.restart->setInProgress(1);
             return {421, true};
         }

@@ -58,6 +58,16 @@ class RestartRecord {
         (void)matches;
         return false;
     }
+    // Keeps a copy of another connection's record, in progress, as setAside keeps the
+    // session's own: a later Get of that file adopts it. The session's own record is
+    // left as it is. False where records cannot be kept.
+    virtual bool keepCopy(const RestartRecord& from) {
+        (void)from;
+        return false;
+    }
+    // Ready for the next file: not in progress, no facts, type or partial file; the
+    // fields (the server's address among them) stay.
+    virtual void resetTransfer() {}
 };
 
 }  // namespace nubo

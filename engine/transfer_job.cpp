@@ -29,13 +29,16 @@ TransferJob::~TransferJob() {
     closePool();
 }
 
-void TransferJob::openPool(bool severalFiles) {
+void TransferJob::openPool() {
+    // Every batch runs on the pool, one file or many, one connection or ten: a limit
+    // of 1 opens no other connection.
     const int connections = session_.batchConnections();
-    if (!severalFiles || connections <= 1 || context_.poolMember || pool_) {
+    if (context_.poolMember || pool_) {
         return;
     }
     TransferPool::Settings settings;
     settings.limit = connections;
+    settings.retries = context_.retriesBrokenTransfers || connections > 1;
     if (!context_.poolRetryDelaysMs.empty()) {
         settings.retryDelaysMs = context_.poolRetryDelaysMs;
     }
@@ -58,6 +61,25 @@ void TransferJob::handOut(PoolTask task) {
                                  task.localPath, task.isGet && listed ? task.entry.size : -1});
     }
     pool_->submit(std::move(task));
+}
+
+void TransferJob::takeResumption(PoolTask* task) {
+    task->resume = true;
+    session_.clearResumption();
+    RestartRecord* record = context_.restart;
+    if (record == nullptr) {
+        return;
+    }
+    int64_t size = -1;
+    int64_t time = 0;
+    if (task->isGet && record->remoteFacts(&size, &time)) {
+        task->factsSize = size;
+        task->factsTime = time;
+    }
+    task->uploadStart = task->isGet ? -1 : record->uploadStart();
+    task->detectedType = record->detectedType();
+    task->partial = task->isGet ? record->partialName() : PartialName::none();
+    record->resetTransfer();
 }
 
 int TransferJob::closePool() {

@@ -53,12 +53,15 @@ class TransferJob {
     void syncRestartFields();
 
   protected:
-    // A batch of more than one file over more than one connection, where the setting
-    // asks for it: opens the batch's pool (its files are then handed out). The walking
+    // Opens the batch's pool: its files are then handed out, and run on the walking
+    // session's connection and on up to "Simultaneous transfers" in all. The walking
     // session is one of the pool's connections once closePool is called.
-    void openPool(bool severalFiles);
+    void openPool();
     bool pooled() const { return pool_ != nullptr; }
     void handOut(PoolTask task);
+    // The broken or stopped transfer the session's record names becomes the task's to
+    // resume; the record is free for the next file.
+    void takeResumption(PoolTask* task);
     // Waits for the pool's files; the last reply code of them (0 without a pool).
     int closePool();
     // The letters of a direction ('G' or 'P') and a mode.

@@ -22,6 +22,8 @@ thread_local int poolSlot = 0;
 // file is resumed by the pool within the run.
 class MemoryRestartRecord : public RestartRecord {
   public:
+    // keeper: the session's own record, which keeps what this one sets aside.
+    explicit MemoryRestartRecord(RestartRecord* keeper = nullptr) : keeper_(keeper) {}
     bool setField(int field, const std::string& text) override {
         if (field < 1 || field > 5)
             return false;
@@ -49,15 +51,23 @@ class MemoryRestartRecord : public RestartRecord {
     PartialName partialName() const override { return partial_; }
     void setUploadStart(int64_t offset) override { uploadStart_ = offset; }
     int64_t uploadStart() const override { return uploadStart_; }
-    void clear() {
+    void resetTransfer() override {
         inProgress_ = 0;
         uploadStart_ = -1;
         hasFacts_ = false;
         detected_ = 0;
         partial_ = PartialName::none();
     }
+    // A file stopped on this connection is kept where the session's files are.
+    bool setAside() override {
+        if (keeper_ == nullptr || !keeper_->keepCopy(*this))
+            return false;
+        resetTransfer();
+        return true;
+    }
 
   private:
+    RestartRecord* keeper_;
     std::array<std::string, 6> fields_;
     int inProgress_ = 0;
     int64_t uploadStart_ = -1;
@@ -106,7 +116,7 @@ TransferPool::TransferPool(FtpSession& primary, Settings settings)
       target_(primary.target()),
       primaryContext_(primary.context()),
       settings_(std::move(settings)),
-      walkerRecord_(std::make_unique<MemoryRestartRecord>()) {
+      walkerRecord_(std::make_unique<MemoryRestartRecord>(primaryContext_.restart)) {
     settings_.limit = std::clamp(settings_.limit, 1, kMaxConnections);
     settings_.mostQueued = std::max(settings_.mostQueued, 4);
     limit_ = settings_.limit;
@@ -145,6 +155,9 @@ void TransferPool::submit(PoolTask task) {
     {
         std::lock_guard lock(lock_);
         queue_.push_back(std::move(task));
+        if (primaryGone_ && !settings_.retries) {
+            giveUpLocked("the connection was lost");
+        }
         growLocked();
         changed_.notify_all();
         if (queue_.size() <= static_cast<size_t>(settings_.mostQueued) || stopped_ ||
@@ -174,7 +187,7 @@ void TransferPool::takeWhileAhead() {
             if (queue_.size() <= lowMark || !takeLocked(lock, &task))
                 break;
             lock.unlock();
-            alive = runTask(primary_, task, *walkerRecord_);
+            alive = runTask(primary_, task, walkerRecord());
             if (!alive)
                 break;
         }
@@ -205,8 +218,8 @@ TransferPool::WalkerAsMember::WalkerAsMember(TransferPool& pool)
     : context_(pool.primary_.mutableContext()), kept_(context_) {
     context_.observer = &pool;
     context_.outlets = &pool;
-    context_.restart = pool.walkerRecord_.get();
-    context_.retriesBrokenTransfers = true;
+    context_.restart = &pool.walkerRecord();
+    context_.retriesBrokenTransfers = pool.settings_.retries;
 }
 
 TransferPool::WalkerAsMember::~WalkerAsMember() {
@@ -217,8 +230,8 @@ TransferPool::WalkerAsMember::~WalkerAsMember() {
 }
 
 void TransferPool::growLocked() {
-    if (stopped_) {
-        return;
+    if (stopped_ || (primaryGone_ && !settings_.retries)) {
+        return;  // without retries, nothing takes the lost connection's place
     }
     const int64_t now = nowMs();
     for (;;) {
@@ -290,7 +303,11 @@ bool TransferPool::requeueBroken(PoolTask task) {
         lastCode_ = 421;
         changed_.notify_all();
         if (primaryContext_.outlets != nullptr) {
-            primaryContext_.outlets->AddExitBits(isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
+            // Given up over lost connections: the connection failed too, as for a
+            // session that ends on one.
+            primaryContext_.outlets->AddExitBits(
+                (isGet ? exitbit::kGetFailed : exitbit::kPutFailed) |
+                (stopped_ ? 0u : exitbit::kConnectFailed));
         }
         endTask(task, stopped_ ? TaskState::Stopped : TaskState::Failed,
                 stopped_ ? "stopped"
@@ -365,7 +382,7 @@ void TransferPool::failedToOpen() {
 void TransferPool::giveUpWhenStrandedLocked() {
     // The failing connection still counts itself among those open.
     if (openFailures_ >= kOpenFailureLimit && primaryGone_ && openLocked() <= 1) {
-        giveUpLocked();  // no connection can be had: what waits fails, as on one
+        giveUpLocked("no connection to the server could be had");  // as on one
     }
 }
 
@@ -375,9 +392,9 @@ void TransferPool::endTask(const PoolTask& task, TaskState state, const std::str
     }
 }
 
-void TransferPool::giveUpLocked() {
+void TransferPool::giveUpLocked(const std::string& reason) {
     for (const PoolTask& task : queue_) {
-        endTask(task, TaskState::Failed, "no connection to the server could be had");
+        endTask(task, TaskState::Failed, reason);
         ++filesDone_;
         if (primaryContext_.outlets != nullptr) {
             primaryContext_.outlets->AddExitBits(task.isGet ? exitbit::kGetFailed
@@ -390,16 +407,33 @@ void TransferPool::giveUpLocked() {
 }
 
 bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& record) {
-    static_cast<MemoryRestartRecord&>(record).clear();
+    record.resetTransfer();
     if (task.factsSize >= 0) {
         record.setRemoteFacts(task.factsSize, task.factsTime);
     }
     record.setDetectedType(task.detectedType);
     record.setPartialName(task.partial);
-    record.setUploadStart(task.uploadStart);
+    if (task.uploadStart >= 0) {
+        record.setUploadStart(task.uploadStart);  // in the facts' place on disk
+    }
     const auto slot = static_cast<size_t>(poolSlot);
     advanced_[slot] = false;
     const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
+    if (!settings_.retries && outcome.code == 421 && !stopped_) {
+        // The one connection is lost: the batch ends with it, and the restart record
+        // keeps the broken file for the next login (a resumption still waits even when
+        // it broke before its first byte).
+        if (task.resume) {
+            record.setInProgress(1);
+        }
+        endTask(task, TaskState::Failed, "the connection was lost");
+        AddExitBits(task.isGet ? exitbit::kGetFailed : exitbit::kPutFailed);
+        std::lock_guard lock(lock_);
+        --running_;
+        ++filesDone_;
+        giveUpLocked("the connection was lost");
+        return false;
+    }
     if (record.getInProgress() != 0 && !stopped_) {
         task.resume = true;
         if (advanced_[slot]) {
@@ -414,7 +448,19 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
         task.detectedType = record.detectedType();
         task.partial = record.partialName();
         task.uploadStart = record.uploadStart();
-        requeueBroken(task);
+        if (!task.isGet) {
+            task.entry = RemoteEntry{};  // the server's copy changed since it was listed
+        }
+        if (!requeueBroken(task) && !stopped_ && task.isGet &&
+            task.partial.kind != PartialName::Kind::None && primaryContext_.restart != nullptr) {
+            // Given up: what arrived waits for a later Get of the file, as a stopped
+            // file's does, named with its server and folder.
+            record.setField(RestartRecord::kUrl, session.currentUrl());
+            record.setField(RestartRecord::kRemoteDir, task.directory);
+            primaryContext_.restart->keepCopy(record);
+        }
+        // The file is the pool's to resume now, on whichever connection takes it.
+        record.resetTransfer();
         return false;
     }
     if (outcome.code == 421 && record.getInProgress() != 0) {
@@ -428,7 +474,7 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
 void TransferPool::memberMain(Member& self, int slot) {
     poolSlot = slot;
     AppLog::SetThreadTag(self.tag);
-    MemoryRestartRecord record;
+    MemoryRestartRecord record(primaryContext_.restart);
     MemberView view(primaryContext_.remoteView);
     SessionContext context = primaryContext_;
     context.observer = this;
@@ -539,7 +585,7 @@ int TransferPool::finish() {
             if (!alive || !takeLocked(lock, &task))
                 break;
             lock.unlock();
-            alive = runTask(primary_, task, *walkerRecord_);
+            alive = runTask(primary_, task, walkerRecord());
         }
     }
     {
@@ -550,6 +596,9 @@ int TransferPool::finish() {
         // The others work through what is left, opening anew while files wait.
         while (!(queue_.empty() && running_ == 0 && membersAlive_ == 0)) {
             if (membersAlive_ == 0 && running_ == 0 && !queue_.empty()) {
+                if (!settings_.retries) {
+                    giveUpLocked("the connection was lost");
+                }
                 growLocked();
             }
             changed_.wait_for(lock, std::chrono::milliseconds(50));
@@ -559,8 +608,12 @@ int TransferPool::finish() {
         if (member->thread.joinable())
             member->thread.join();
     }
-    reportAggregate(true);
-    if (primaryContext_.log != nullptr && filesTotal_ > 0) {
+    if (!single()) {
+        reportAggregate(true);
+        if (batchStarted_ && primaryContext_.observer != nullptr)
+            primaryContext_.observer->transferEnded(doneBytes_, nowMs());
+    }
+    if (primaryContext_.log != nullptr && filesTotal_ > 0 && !members_.empty()) {
         // What the batch came to, said once: the window's status line shows the last
         // reply of whichever connection spoke last.
         primaryContext_.log->LogExtendedFormat(
@@ -645,13 +698,28 @@ void TransferPool::takeTraffic(int64_t* received, int64_t* sent) {
     }
 }
 
-void TransferPool::transferStarted(int64_t, int64_t startMs) {
+void TransferPool::transferStarted(int64_t expectedSize, int64_t startMs) {
     slotBytes_[static_cast<size_t>(poolSlot)] = 0;
     slotStartMs_[static_cast<size_t>(poolSlot)] = startMs;
+    if (primaryContext_.observer == nullptr)
+        return;
+    if (single()) {
+        primaryContext_.observer->transferStarted(expectedSize, startMs);
+    } else if (!batchStarted_.exchange(true)) {
+        // Over several connections the windows see the batch as one transfer: its
+        // bytes so far (reportAggregate), and its end once every file has ended.
+        primaryContext_.observer->transferStarted(expectedBytes_ > 0 ? expectedBytes_.load() : -1,
+                                                  startMs);
+    }
 }
 
 void TransferPool::transferProgress(int64_t bytes) {
     slotBytes_[static_cast<size_t>(poolSlot)] = bytes;
+    if (single()) {
+        if (primaryContext_.observer != nullptr)
+            primaryContext_.observer->transferProgress(bytes);
+        return;
+    }
     reportAggregate(false);
 }
 
@@ -661,10 +729,17 @@ void TransferPool::transferEnded(int64_t bytes, int64_t endMs) {
     doneBytes_ += bytes;
     slotEndedBytes_[slot] = bytes;
     slotEndedMs_[slot] = endMs > slotStartMs_[slot] ? endMs - slotStartMs_[slot] : 0;
+    if (single() && primaryContext_.observer != nullptr)
+        primaryContext_.observer->transferEnded(bytes, endMs);
 }
 
 void TransferPool::transferOutcome(bool whole) {
     const auto slot = static_cast<size_t>(poolSlot);
+    if (single()) {
+        if (primaryContext_.observer != nullptr)
+            primaryContext_.observer->transferOutcome(whole);
+        return;
+    }
     if (whole && primaryContext_.observer != nullptr) {
         primaryContext_.observer->fileTransferred(slotEndedBytes_[slot], slotEndedMs_[slot]);
     }
@@ -678,9 +753,19 @@ void TransferPool::transferAdvanced() {
 }
 
 void TransferPool::ReportProgress(const TransferProgress& progress) {
+    if (single()) {
+        if (primaryContext_.outlets != nullptr)
+            primaryContext_.outlets->ReportProgress(progress);
+        return;
+    }
     if (progress.kind != TransferProgress::Kind::Done) {
         reportAggregate(false);
     }
+}
+
+void TransferPool::SetStatus(std::string_view text) {
+    if (single() && primaryContext_.outlets != nullptr)
+        primaryContext_.outlets->SetStatus(text);
 }
 
 void TransferPool::AddExitBits(uint32_t bits) {

@@ -84,6 +84,11 @@ class TransferPool : private SessionObserver, private MainOutlets {
         // The waits before a broken file's next tries (milliseconds); their count is how
         // many times it is tried again.
         std::vector<int> retryDelaysMs{2000, 8000, 30000};
+        // Whether a broken file is tried again within the run, as the command line and a
+        // batch over several connections do. Else (the window's one connection) a lost
+        // connection ends the batch, and the next login resumes the file from its
+        // restart record.
+        bool retries = true;
         // The first quiet period after a refusal before one more connection is tried.
         int quietPeriodMs = 60000;
         int maxQuietPeriodMs = 600000;
@@ -152,7 +157,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     // and when none can be had at all, the waiting files fail.
     void failedToOpen();
     void giveUpWhenStrandedLocked();
-    void giveUpLocked();
+    void giveUpLocked(const std::string& reason);
     // The waiting file of a task of the session's queue, or the queue's end.
     std::deque<PoolTask>::iterator waitingLocked(uint64_t queueId);
     // The task ends so in the session's queue, where it has one.
@@ -171,7 +176,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     void transferOutcome(bool whole) override;
     void transferAdvanced() override;
     // MainOutlets of the member connections.
-    void SetStatus(std::string_view) override {}
+    void SetStatus(std::string_view text) override;
     void ReportProgress(const TransferProgress& progress) override;
     void AddExitBits(uint32_t bits) override;
     void RequestClose() override {}
@@ -183,6 +188,15 @@ class TransferPool : private SessionObserver, private MainOutlets {
     Settings settings_;
     // The walking session's restart fields while it takes files.
     std::unique_ptr<RestartRecord> walkerRecord_;
+    // The walking session's record for the files it takes: its own where it has one
+    // (the restart database, so that a file it was moving is found after a crash, as
+    // one moved outside a batch is), else walkerRecord_.
+    // One connection at a time: the pool passes its reports on as they come, as a
+    // session alone gives them (the file's name and percent, its status lines).
+    bool single() const { return settings_.limit == 1; }
+    RestartRecord& walkerRecord() {
+        return primaryContext_.restart != nullptr ? *primaryContext_.restart : *walkerRecord_;
+    }
 
     mutable std::mutex lock_;
     std::condition_variable changed_;
@@ -206,6 +220,8 @@ class TransferPool : private SessionObserver, private MainOutlets {
     // The summed progress.
     std::mutex reportLock_;
     std::atomic<int64_t> doneBytes_{0};
+    // The windows heard of the batch's start (several connections).
+    std::atomic<bool> batchStarted_{false};
     std::array<std::atomic<int64_t>, kMaxConnections + 1> slotBytes_{};
     std::array<int64_t, kMaxConnections + 1> slotEndedBytes_{};
     // The connection's broken file moved bytes its resumption keeps.

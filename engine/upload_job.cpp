@@ -70,10 +70,7 @@ int UploadJob::run(PutRequest& request) {
         session_.setRequestListing(&listed, request.directory);
     }
     int result = 0;
-    // One file stays one connection: a pool only for several files or a folder.
-    struct stat first {};
-    openPool(paths.size() > 1 || (paths.size() == 1 && ::stat(paths[0].c_str(), &first) == 0 &&
-                                  S_ISDIR(first.st_mode)));
+    openPool();
     for (size_t i = 0; i < paths.size() && !session_.abortRequested(); ++i) {
         struct stat st {};
         if (::stat(paths[i].c_str(), &st) != 0) {
@@ -425,7 +422,7 @@ TransferOutcome UploadJob::sendFile(const std::string& path, const TransferOptio
     if (!resumption && settleConflict(path, options, &target, &ended)) {
         return ended;
     }
-    if (!pooled() || resumption) {
+    if (!pooled()) {
         return putFile(path, options, target);
     }
     PoolTask task;
@@ -437,6 +434,9 @@ TransferOutcome UploadJob::sendFile(const std::string& path, const TransferOptio
     task.options = options;
     task.remoteName = target.remoteName;
     task.append = target.append;
+    if (resumption) {
+        takeResumption(&task);  // the login's: the session's record names the file
+    }
     handOut(std::move(task));
     return {200, false};
 }
@@ -450,10 +450,11 @@ TransferOutcome UploadJob::putPooled(const PoolTask& task, bool resume) {
     if (resume) {
         logExtended("Restarting PUT of " + baseName(task.localPath));
     }
-    // What the walk saw of the file on the server (Update-ONLY). A resumption measures
-    // the copy anew: the walk saw it before the broken attempt changed it.
+    // What the walk saw of the file on the server (Update-ONLY, and where a resumption
+    // from the restart record goes on). A broken try of the batch's own forgot it: the
+    // walk saw the copy before that try changed it, so the resumption measures anew.
     std::vector<RemoteEntry> known;
-    if (task.entry.valid() && !resume) {
+    if (task.entry.valid()) {
         known.push_back(task.entry);
     }
     const ListingByName listing(known);

@@ -68,40 +68,20 @@ int HeadlessRun::run() {
         host.startUp();
         if (run.connect(request_.mode, request_.slot(0))) {
             bool interrupted = false;
-            for (;;) {
-                while (control.sessionActive()) {
-                    if (TerminationSignals::requested()) {
-                        // Killed or interrupted: the same exit as a finished run.
-                        log.LogExtended("... interrupted; logging off");
-                        ended = control.endSession(AppSession::kQuitGraceMs);
-                        interrupted = true;
-                        break;
-                    }
-                    queue.waitForWork(std::chrono::milliseconds(200));
-                    queue.runPending();
+            // Broken files are tried again by the batch's scheduler, on a new connection
+            // when the session's is lost: the run ends with the session.
+            while (control.sessionActive()) {
+                if (TerminationSignals::requested()) {
+                    // Killed or interrupted: the same exit as a finished run.
+                    log.LogExtended("... interrupted; logging off");
+                    ended = control.endSession(AppSession::kQuitGraceMs);
+                    interrupted = true;
+                    break;
                 }
+                queue.waitForWork(std::chrono::milliseconds(200));
                 queue.runPending();
-                if (interrupted || !run.brokenTransferWaiting()) {
-                    break;
-                }
-                // The connection was lost in a transfer: log in again and resume it,
-                // waiting longer each time.
-                const uint32_t failure = run.brokenTransferFailureBit() | exitbit::kConnectFailed;
-                const int delay = run.nextRetryDelay();
-                if (delay < 0) {
-                    log.LogExtendedFormat("... transfer not resumed after %d attempts",
-                                          run.attempts());
-                    outlets.AddExitBits(failure);
-                    break;
-                }
-                log.LogExtendedFormat(
-                    "... connection lost; logging in again in %d seconds (%d of %d)", delay,
-                    run.attempts(), CommandLineRun::kRetryCount);
-                if (!waitUnlessInterrupted(delay * 1000) || !run.retry()) {
-                    outlets.AddExitBits(failure);
-                    break;
-                }
             }
+            queue.runPending();
             // What never ended was given up or interrupted; then every failure, once.
             TransferQueue& tasks = control.transferQueue();
             tasks.finishUnfinished(

@@ -46,7 +46,6 @@ bool CommandLineRun::connect(CommandLineMode mode, const std::string& urlText) {
     selection_.takeCommandLineSite(url);
     url_ = url;
     mode_ = mode;
-    done_ = false;
     site_ = url.toString();
     startSession();
     return true;
@@ -61,9 +60,7 @@ void CommandLineRun::startSession() {
 }
 
 bool CommandLineRun::afterLogin(FtpSession& session) {
-    if (!done_) {
-        queueRequests(session);
-    }
+    queueRequests(session);
     return context_.config->GetInt("NoUIQuit") != 0 || quitAfterRun_;
 }
 
@@ -141,53 +138,6 @@ void CommandLineRun::queueRequests(FtpSession& session) {
         case CommandLineMode::Connect:
             break;
     }
-}
-
-bool CommandLineRun::brokenTransferWaiting() const {
-    return control_.restartOpen() && !control_.sessionActive() &&
-           control_.restartDatabase().getInProgress() != 0;
-}
-
-uint32_t CommandLineRun::brokenTransferFailureBit() const {
-    const std::string operation = control_.restartDatabase().getField(RestartRecord::kOperation);
-    return !operation.empty() && operation[0] == 'P' ? exitbit::kPutFailed : exitbit::kGetFailed;
-}
-
-int CommandLineRun::nextRetryDelay() {
-    if (control_.takeTransferAdvanced()) {
-        attempts_ = 0;
-    }
-    if (attempts_ == kRetryCount) {
-        return -1;
-    }
-    return kRetryDelaySeconds[attempts_++];
-}
-
-bool CommandLineRun::retry() {
-    if (!brokenTransferWaiting() || !transfers(mode_)) {
-        return false;
-    }
-    // The names up to the broken one are done (or failed for good); the broken one
-    // resumes from its restart record.
-    const RestartDatabase& record = control_.restartDatabase();
-    const std::string operation = record.getField(RestartRecord::kOperation);
-    const bool isGet = !operation.empty() && operation[0] == 'G';
-    const std::string broken =
-        record.getField(isGet ? RestartRecord::kRemoteFile : RestartRecord::kLocalPath);
-    std::vector<std::string>& args = context_.commandLineArgs;
-    for (size_t i = 2; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        // An upload's record holds the path: the name as given, or in the -d folder.
-        const bool same = name == broken || (!isGet && broken.ends_with("/" + name));
-        if (same) {
-            args.erase(args.begin() + 2, args.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-            break;
-        }
-    }
-    // A single file named by the URL is the broken transfer itself.
-    done_ = mode_ == CommandLineMode::Fetch || args.size() <= 2;
-    startSession();
-    return true;
 }
 
 }  // namespace nubo

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <array>
 #include <cstring>
 
 #include "base/binary_fields.h"
@@ -224,7 +225,11 @@ uint32_t RestartDatabase::activeMask() const {
 }
 
 bool RestartDatabase::setField(int field, const std::string& text) {
-    if (currentSlot_ == 0 || field < 1 || field > 5) {
+    return setFieldAt(currentSlot_, field, text);
+}
+
+bool RestartDatabase::setFieldAt(int index, int field, const std::string& text) {
+    if (index == 0 || field < 1 || field > 5) {
         return false;
     }
     const FieldPlace& place = kFields[field];
@@ -232,7 +237,7 @@ bool RestartDatabase::setField(int field, const std::string& text) {
     if (text.size() + 1 > place.size || text.find('\0') != std::string::npos) {
         return false;
     }
-    uint8_t* p = slot(currentSlot_) + place.offset;
+    uint8_t* p = slot(index) + place.offset;
     std::memset(p, 0, place.size);
     std::memcpy(p, text.data(), text.size());
     return true;
@@ -258,9 +263,13 @@ int RestartDatabase::getInProgress() const {
 }
 
 void RestartDatabase::setRemoteFacts(int64_t size, int64_t time) {
-    if (currentSlot_ != 0) {
-        writeLe64(facts(currentSlot_), size);
-        writeLe64(facts(currentSlot_) + 8, time);
+    setRemoteFactsAt(currentSlot_, size, time);
+}
+
+void RestartDatabase::setRemoteFactsAt(int index, int64_t size, int64_t time) {
+    if (index != 0) {
+        writeLe64(facts(index), size);
+        writeLe64(facts(index) + 8, time);
     }
 }
 
@@ -284,8 +293,12 @@ int64_t RestartDatabase::uploadStart() const {
 }
 
 void RestartDatabase::setDetectedType(char type) {
-    if (currentSlot_ != 0) {
-        slot(0)[kDetectedOffset + static_cast<size_t>(currentSlot_)] = static_cast<uint8_t>(type);
+    setDetectedTypeAt(currentSlot_, type);
+}
+
+void RestartDatabase::setDetectedTypeAt(int index, char type) {
+    if (index != 0) {
+        slot(0)[kDetectedOffset + static_cast<size_t>(index)] = static_cast<uint8_t>(type);
     }
 }
 
@@ -296,10 +309,14 @@ char RestartDatabase::detectedType() const {
 }
 
 void RestartDatabase::setPartialName(const PartialName& name) {
-    if (currentSlot_ == 0) {
+    setPartialNameAt(currentSlot_, name);
+}
+
+void RestartDatabase::setPartialNameAt(int index, const PartialName& name) {
+    if (index == 0) {
         return;
     }
-    uint8_t* p = partial(currentSlot_);
+    uint8_t* p = partial(index);
     std::memset(p, 0, kPartialSize);
     if (name.kind != PartialName::Kind::OlderRule) {
         p[0] = static_cast<uint8_t>(name.kind);
@@ -323,6 +340,65 @@ PartialName RestartDatabase::partialName() const {
         name = PartialName::none();
     }
     return name;
+}
+
+void RestartDatabase::resetTransfer() {
+    if (currentSlot_ == 0) {
+        return;
+    }
+    // The fields stay: the server's address, written at login, is still the session's.
+    writeLe32(slot(currentSlot_), 0);
+    std::memset(facts(currentSlot_), 0, kFactsSize);
+    setDetectedTypeAt(currentSlot_, 0);
+    setPartialNameAt(currentSlot_, PartialName::none());
+}
+
+bool RestartDatabase::keepCopy(const RestartRecord& from) {
+    // Read before anything is written: `from` may be this very record.
+    std::array<std::string, 6> fields;
+    for (int field = kOperation; field <= kLocalPath; ++field) {
+        fields[static_cast<size_t>(field)] = from.getField(field);
+    }
+    int64_t size = 0;
+    int64_t time = 0;
+    const bool hasFacts = from.remoteFacts(&size, &time);
+    const int64_t uploadStart = from.uploadStart();
+    const char detected = from.detectedType();
+    const PartialName name = from.partialName();
+    NamedLockGuard guard(lock_);
+    if (!file_.isOpen()) {
+        return false;
+    }
+    // Written into a free slot by its number, never through the session's own, which
+    // its thread may be writing meanwhile.
+    uint8_t* header = slot(0);
+    const uint32_t inUse = readLe32(header + kInUseOffset) | 1;
+    int chosen = 0;
+    int free = 0;
+    for (int i = 1; i < kSlots; ++i) {
+        if (!(inUse >> i & 1)) {
+            ++free;
+            chosen = chosen == 0 ? i : chosen;
+        }
+    }
+    if (free < 2) {
+        return false;  // the last free slot stays for an instance that starts
+    }
+    clearSlot(chosen);
+    for (int field = kOperation; field <= kLocalPath; ++field) {
+        setFieldAt(chosen, field, fields[static_cast<size_t>(field)]);
+    }
+    writeLe32(slot(chosen), 1);
+    if (uploadStart >= 0) {
+        setRemoteFactsAt(chosen, uploadStart, kUploadStartMark);
+    } else if (hasFacts) {
+        setRemoteFactsAt(chosen, size, time);
+    }
+    setDetectedTypeAt(chosen, detected);
+    setPartialNameAt(chosen, name);
+    // In use and not active: kept for a later Get of the file, as a stopped one is.
+    writeLe32(header + kInUseOffset, inUse | 1u << chosen);
+    return true;
 }
 
 bool RestartDatabase::downloadFinished() const {

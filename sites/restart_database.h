@@ -34,6 +34,8 @@ class RestartDatabase : public RestartRecord {
     void freeSlot();
     bool setAside() override;
     bool adoptKept(const std::function<bool(const RestartRecord&)>& matches) override;
+    bool keepCopy(const RestartRecord& from) override;
+    void resetTransfer() override;
     void close();
     int currentSlot() const { return currentSlot_; }
     uint32_t inUseMask() const;
@@ -68,6 +70,11 @@ class RestartDatabase : public RestartRecord {
     void clearSlot(int index);
     uint8_t* partial(int index) const;
     void takeSlotLocked(bool forceNew);
+    // The accessors' writes into a slot named by its number.
+    bool setFieldAt(int index, int field, const std::string& text);
+    void setRemoteFactsAt(int index, int64_t size, int64_t time);
+    void setDetectedTypeAt(int index, char type);
+    void setPartialNameAt(int index, const PartialName& name);
 
     std::string folder_;
     SharedMappedFile file_;

@@ -11,6 +11,7 @@
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/session_worker.h"
+#include "sites/restart_database.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/requests.h"
 #include "tests/support/session_harness.h"
@@ -427,7 +428,8 @@ TEST_F(UnstoredUploadBatchTest, BytesTheServerNeverKeptAreNoHeadwayAndTheFileIsG
     // Every attempt sent bytes; none was kept, so the three tries end the file and the
     // batch, instead of trying again for ever.
     sendTree();
-    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kPutFailed) << h.logText();
+    EXPECT_EQ(h.outlets.exitBits(), exitbit::kSent | exitbit::kPutFailed | exitbit::kConnectFailed)
+        << h.logText();
     EXPECT_EQ(test::countOf(h.logText(), "Restarting PUT of f05.dat"), 3u) << h.logText();
     EXPECT_NE(h.logText().find("... transfer not resumed after 3 attempts"), std::string::npos);
     EXPECT_EQ(fs::file_size(server.root() + "/files/tree/sub/deeper/f05.dat"), 0u);
@@ -471,6 +473,41 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
                 << relative;
         }
     }
+}
+
+TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
+    test::TempFolder data{"nubo-pool-data"};
+    RestartDatabase db(data.path() + "/");
+    db.takeSlot(false);
+    h.restart = &db;
+    h.config.SetInt("Restart", 1);
+    makeTree(server.root() + "/files/tree", 6, 200000);
+    connect();
+    ASSERT_TRUE(session->enqueue(test::namedGet(temp.path(), "tree", test::kImage)));
+    const auto parts = [&] {
+        std::vector<std::string> found;
+        for (const auto& item : fs::recursive_directory_iterator(temp.path())) {
+            if (item.path().extension() == ".part" && fs::file_size(item.path()) > 0)
+                found.push_back(item.path().string());
+        }
+        return found;
+    };
+    ASSERT_TRUE(waitFor([&] { return parts().size() >= 3; }, 30000)) << h.logText();
+    session->abort();
+    ASSERT_TRUE(waitFor([&] { return session->idle(); }, 30000)) << h.logText();
+    // What arrived stays, on the walking session's connection and on the others.
+    const size_t stopped = parts().size();
+    EXPECT_GE(stopped, 3u) << h.logText();
+    EXPECT_GE(countLines(h.log.Lines(), "] ... stopped; "), 2) << h.logText();
+
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(test::countOf(h.logText(), "was left unfinished before; resuming what arrived then"),
+              stopped)
+        << h.logText();
+    EXPECT_TRUE(parts().empty());
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 6);
+    EXPECT_EQ(expectSameTree(temp.path() + "/tree", server.root() + "/files/tree"), 6);
+    db.freeSlot();
 }
 
 // Files whose partial names would meet, moving at once on several connections: slow

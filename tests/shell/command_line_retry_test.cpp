@@ -1,5 +1,6 @@
 // Command-line runs that lose their connection in a transfer: they log in again (after
-// 2, 8 and 30 seconds) and resume through the restart record.
+// 2, 8 and 30 seconds) and resume through the restart record; a file given up waits for
+// the next run of the command.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,11 +22,11 @@ using test::writeFile;
 class CommandLineRetryTest : public ::testing::Test {
   protected:
     // A server that breaks the first `drops` downloads of big.bin (0: every one) after
-    // `after` bytes of each.
-    void startServer(int drops, int after = 100000) {
-        server = std::make_unique<test::PyFtpdServer>(
-            std::vector<std::string>{"--drop-file", "big.bin", "--drop-after",
-                                     std::to_string(after), "--drop-times", std::to_string(drops)});
+    // `after` bytes of each (a resumed one after `resumedAfter`, when not negative).
+    void startServer(int drops, int after = 100000, int resumedAfter = -1) {
+        server = std::make_unique<test::PyFtpdServer>(std::vector<std::string>{
+            "--drop-file", "big.bin", "--drop-after", std::to_string(after), "--drop-times",
+            std::to_string(drops), "--drop-resumed-after", std::to_string(resumedAfter)});
         ASSERT_TRUE(server->running()) << server->startError();
         fs::create_directories(server->root() + "/pub");
         fs::create_directories(home.work() + "/in");
@@ -63,8 +64,8 @@ TEST_F(CommandLineRetryTest, TwoBrokenDownloadsAreResumedToAWholeFile) {
     EXPECT_EQ(test::countOf(log, "... connection lost; logging in again in 2 seconds (1 of 3)"),
               2u);
     EXPECT_EQ(test::countOf(log, "Restarting GET of big.bin"), 2u);
-    EXPECT_NE(log.find("\n<REST 100000\n"), std::string::npos);
-    EXPECT_NE(log.find("\n<REST 200000\n"), std::string::npos);
+    EXPECT_NE(log.find("<REST 100000\n"), std::string::npos);
+    EXPECT_NE(log.find("<REST 200000\n"), std::string::npos);
     // What came before the break is not fetched again; what came after is fetched once.
     EXPECT_EQ(test::countOf(log, "<RETR before.txt"), 1u);
     EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 1u);
@@ -101,7 +102,29 @@ TEST_F(CommandLineRetryTest, ThreeAttemptsInARowWithoutHeadwayEndTheRun) {
     EXPECT_NE(log.find("... transfer not resumed after 3 attempts"), std::string::npos);
     // No attempt brought a byte: the old copy stays as it was.
     EXPECT_EQ(readFile(local("big.bin")), "the old copy") << "no part of it replaced the old copy";
-    EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 0u) << "the run ends at the break";
+    // The batch goes on with the other files while the broken one waits for its tries.
+    EXPECT_EQ(test::countOf(log, "<RETR after.txt"), 1u) << log;
+    EXPECT_EQ(readFile(local("after.txt")), "last\n");
+}
+
+TEST_F(CommandLineRetryTest, AFileGivenUpIsResumedByTheNextRunOfTheSameCommand) {
+    // The first try breaks after 100,000 bytes, the three resumptions before a byte.
+    startServer(4, 100000, 0);
+    writeFile(server->root() + "/pub/big.bin", patternBytes(350000));
+    const ProgramResult first = get(server->url("/pub"));
+    EXPECT_EQ(first.exitCode, 1 | 8) << first.errorText;
+    EXPECT_EQ(fs::file_size(local("big.bin.part")), 100000u);
+    EXPECT_FALSE(fs::exists(local("big.bin")));
+
+    const ProgramResult second = get(server->url("/pub"));
+    EXPECT_EQ(second.exitCode, 0) << second.errorText;
+    const std::string& log = second.errorText;
+    EXPECT_NE(log.find("... big.bin was left unfinished before; resuming what arrived then"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("<REST 100000\n"), std::string::npos) << log;
+    EXPECT_TRUE(readFile(local("big.bin")) == patternBytes(350000));
+    EXPECT_FALSE(fs::exists(local("big.bin.part")));
 }
 
 TEST_F(CommandLineRetryTest, ABrokenUploadIsAppendedTo) {

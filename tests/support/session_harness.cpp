@@ -51,6 +51,7 @@ SessionContext SessionHarness::context() {
     c.uploadConflict = uploadConflict;
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
+    c.restart = restart;
     c.poolRetryDelaysMs = poolRetryDelaysMs;
     c.poolMostQueued = poolMostQueued;
     // What a pool learned is known to the next session, as the settings carry it

@@ -54,6 +54,8 @@ class SessionHarness {
     uint32_t perHostSettings = 0;  // the site's word (listing locale, zone, ...)
     // A batch's connections, and the waits before a broken file's next tries.
     int simultaneousTransfers = 1;
+    // The sessions' restart record (none by default).
+    RestartRecord* restart = nullptr;
     std::vector<int> poolRetryDelaysMs{100, 200, 400};
     // The files a pool lets wait before its walk takes some itself (0: the pool's own).
     int poolMostQueued = 0;
