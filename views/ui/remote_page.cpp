@@ -277,11 +277,10 @@ void RemotePage::placeTransfersPane() {
         paneSplitter_->setSizes({total, pane_->headerHeight()});
         return;
     }
-    // As last time, else a third of the page and room for some rows; the views keep
-    // the larger part.
+    // As last time, else a part of the page that leaves the views the most of it.
     int height = config_.GetInt("TransfersHeight");
     if (height <= 0)
-        height = std::min(std::max(total / 3, pane_->heightFor(5)), total / 2);
+        height = pane_->defaultHeight(total);
     height = std::min(height, total * 3 / 4);
     paneSplitter_->setSizes({total - height, height});
 }
