@@ -270,7 +270,8 @@ void RemotePage::buildTransfersPane(QWidget* above) {
 }
 
 void RemotePage::placeTransfersPane() {
-    const int total = paneSplitter_->height();
+    // The room the views and the pane share, beside the handle between them.
+    const int total = paneSplitter_->height() - paneSplitter_->handleWidth();
     if (total <= 0)
         return;
     if (pane_->collapsed()) {
