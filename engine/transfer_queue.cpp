@@ -1,6 +1,7 @@
 #include "engine/transfer_queue.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace nubo {
@@ -8,6 +9,29 @@ namespace nubo {
 namespace {
 
 constexpr size_t kLongestName = std::numeric_limits<uint16_t>::max();
+
+// Where a local path's name starts (after its last slash).
+size_t localNameStart(const std::string& localPath) {
+    const size_t slash = localPath.rfind('/');
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
+std::string_view cut(std::string_view text) {
+    return text.substr(0, kLongestName);
+}
+
+uint64_t mixed(uint64_t value) {
+    value = (value ^ (value >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    value = (value ^ (value >> 27)) * 0x94d049bb133111ebULL;
+    return value ^ (value >> 31);
+}
+
+// libstdc++'s deque keeps its items in blocks of 512 bytes, a pointer to each in its map.
+template <class Item>
+size_t dequeBytes(const std::deque<Item>& items) {
+    constexpr size_t kPerBlock = std::max<size_t>(1, 512 / sizeof(Item));
+    return (items.size() / kPerBlock + 1) * (kPerBlock * sizeof(Item) + sizeof(void*));
+}
 
 bool ended(TaskState state) {
     return state != TaskState::Waiting && state != TaskState::Active;
@@ -57,25 +81,48 @@ uint32_t TransferQueue::internLocked(std::unordered_map<std::string, uint32_t>& 
     return at;
 }
 
-uint64_t TransferQueue::storeLocked(const std::string& text, uint16_t* length) {
-    const size_t size = std::min(text.size(), kLongestName);
-    const uint64_t at = names_.size();
-    names_.append(text, 0, size);
-    *length = static_cast<uint16_t>(size);
-    return at;
+uint64_t TransferQueue::FileKey::hash() const {
+    uint64_t value = std::hash<std::string_view>{}(name);
+    value = mixed(value ^ (uint64_t{folder} << 33 | uint64_t{localFolder} << 1 | (isGet ? 1 : 0)));
+    return localNameApart ? mixed(value ^ std::hash<std::string_view>{}(localName)) : value;
 }
 
-std::string TransferQueue::textLocked(uint64_t at, uint16_t length) const {
-    return names_.substr(static_cast<size_t>(at), length);
-}
-
-std::string TransferQueue::keyOf(const TaskSpec& spec) {
-    std::string key(1, spec.isGet ? 'G' : 'P');
-    for (const std::string* part : {&spec.remoteFolder, &spec.name, &spec.localPath}) {
-        key += *part;
-        key += '\0';
-    }
+TransferQueue::FileKey TransferQueue::keyLocked(const Record& record) const {
+    FileKey key;
+    key.isGet = record.isGet;
+    key.folder = record.folder;
+    key.localFolder = record.localFolder;
+    key.name = names_.text(record.nameAt, record.nameLength);
+    key.localNameApart = record.localNameApart;
+    key.localName = record.localNameApart
+                        ? names_.text(record.nameAt + record.nameLength, record.localNameLength)
+                        : key.name;
     return key;
+}
+
+uint64_t TransferQueue::unfinishedLocked(const TaskSpec& spec) const {
+    // Folders never seen belong to no task.
+    const auto folder = remoteFolderIndex_.find(spec.remoteFolder);
+    const size_t start = localNameStart(spec.localPath);
+    const auto localFolder = localFolderIndex_.find(spec.localPath.substr(0, start));
+    if (folder == remoteFolderIndex_.end() || localFolder == localFolderIndex_.end()) {
+        return 0;
+    }
+    const std::string_view localName = std::string_view(spec.localPath).substr(start);
+    FileKey key;
+    key.isGet = spec.isGet;
+    key.folder = folder->second;
+    key.localFolder = localFolder->second;
+    key.name = cut(spec.name);
+    key.localNameApart = localName != spec.name;
+    key.localName = key.localNameApart ? cut(localName) : key.name;
+    uint64_t oldest = 0;
+    unfinished_.candidates(key.hash(), [&](uint32_t id) {
+        if ((oldest == 0 || id < oldest) && keyLocked(records_[id - 1]) == key) {
+            oldest = id;
+        }
+    });
+    return oldest;
 }
 
 uint64_t TransferQueue::addLocked(const TaskSpec& spec) {
@@ -84,22 +131,22 @@ uint64_t TransferQueue::addLocked(const TaskSpec& spec) {
     record.isGet = spec.isGet;
     record.state = TaskState::Waiting;
     record.folder = internLocked(remoteFolderIndex_, remoteFolders_, spec.remoteFolder);
-    record.nameAt = storeLocked(spec.name, &record.nameLength);
-    const size_t slash = spec.localPath.rfind('/');
-    const std::string localFolder =
-        slash == std::string::npos ? std::string() : spec.localPath.substr(0, slash + 1);
-    const std::string localName =
-        slash == std::string::npos ? spec.localPath : spec.localPath.substr(slash + 1);
-    record.localFolder = internLocked(localFolderIndex_, localFolders_, localFolder);
-    if (localName == spec.name) {
-        record.localNameAt = record.nameAt;  // the usual case: stored once
-        record.localNameLength = record.nameLength;
-    } else {
-        record.localNameAt = storeLocked(localName, &record.localNameLength);
-    }
+    const size_t start = localNameStart(spec.localPath);
+    record.localFolder =
+        internLocked(localFolderIndex_, localFolders_, spec.localPath.substr(0, start));
+    const std::string_view name = cut(spec.name);
+    const std::string_view localName = std::string_view(spec.localPath).substr(start);
+    // Usually the file keeps its name: stored once.
+    record.localNameApart = localName != spec.name;
+    const std::string_view apart = record.localNameApart ? cut(localName) : std::string_view();
+    record.nameAt = names_.store(name, apart);
+    record.nameLength = static_cast<uint16_t>(name.size());
+    record.localNameLength =
+        static_cast<uint16_t>(record.localNameApart ? apart.size() : name.size());
     records_.push_back(record);
+    waiting_.pushBack();
     const uint64_t id = records_.size();
-    unfinished_[keyOf(spec)] = id;
+    unfinished_.insert(static_cast<uint32_t>(id), keyLocked(records_.back()).hash());
     listLocked(id, records_.back(), false);
     addTo(&sums_, records_.back(), 1);
     ++sums_.added;
@@ -128,9 +175,12 @@ void TransferQueue::addTo(Sums* sums, const Record& record, int sign) {
 void TransferQueue::listLocked(uint64_t id, const Record& record, bool onTop) {
     ++countOf(counts_, record.state);
     if (record.state == TaskState::Waiting) {
-        const int64_t place = onTop ? --topPlace_ : static_cast<int64_t>(id);
-        waiting_.emplace(place, id);
-        waitingPlace_[id] = place;
+        if (onTop) {
+            waitingOnTop_.emplace(--lastTopPlace_, id);
+            placeOnTop_[id] = lastTopPlace_;
+        } else {
+            waiting_.set(id - 1, true);
+        }
     } else if (record.state == TaskState::Active) {
         active_.insert(id);
     } else {
@@ -141,11 +191,12 @@ void TransferQueue::listLocked(uint64_t id, const Record& record, bool onTop) {
 void TransferQueue::unlistLocked(uint64_t id, const Record& record) {
     --countOf(counts_, record.state);
     if (record.state == TaskState::Waiting) {
-        const auto place = waitingPlace_.find(id);
-        if (place != waitingPlace_.end()) {
-            waiting_.erase({place->second, id});
-            waitingPlace_.erase(place);
+        const auto place = placeOnTop_.find(id);
+        if (place != placeOnTop_.end()) {
+            waitingOnTop_.erase(place->second);
+            placeOnTop_.erase(place);
         }
+        waiting_.set(id - 1, false);
     } else if (record.state == TaskState::Active) {
         active_.erase(id);
     }
@@ -169,8 +220,8 @@ uint64_t TransferQueue::add(const TaskSpec& spec) {
 
 uint64_t TransferQueue::begin(const TaskSpec& spec, int connection) {
     std::lock_guard guard(lock_);
-    const auto found = unfinished_.find(keyOf(spec));
-    const uint64_t id = found != unfinished_.end() ? found->second : addLocked(spec);
+    const uint64_t found = unfinishedLocked(spec);
+    const uint64_t id = found != 0 ? found : addLocked(spec);
     Record* record = recordLocked(id);
     record->connection = static_cast<uint8_t>(std::clamp(connection, 0, 255));
     if (spec.size >= 0) {
@@ -235,19 +286,15 @@ void TransferQueue::finish(uint64_t id, TaskState state, const std::string& reas
     if (record == nullptr || ended(record->state)) {
         return;
     }
-    unfinished_.erase(keyOf(infoLocked(id).spec));
+    unfinished_.erase(static_cast<uint32_t>(id), keyLocked(*record).hash());
     endLocked(id, state, reason);
 }
 
 void TransferQueue::finishUnfinished(TaskState state, const std::string& reason) {
     std::lock_guard guard(lock_);
-    std::vector<uint64_t> ids;
-    ids.reserve(unfinished_.size());
-    for (const auto& [key, id] : unfinished_) {
-        ids.push_back(id);
-    }
+    std::vector<uint32_t> ids = unfinished_.ids();
     std::sort(ids.begin(), ids.end());  // listed as they were found
-    for (uint64_t id : ids) {
+    for (uint32_t id : ids) {
         endLocked(id, state, reason);
     }
     unfinished_.clear();
@@ -273,9 +320,10 @@ TaskInfo TransferQueue::infoLocked(uint64_t id) const {
     info.id = id;
     info.spec.isGet = record.isGet;
     info.spec.remoteFolder = remoteFolders_[record.folder];
-    info.spec.name = textLocked(record.nameAt, record.nameLength);
-    info.spec.localPath =
-        localFolders_[record.localFolder] + textLocked(record.localNameAt, record.localNameLength);
+    const FileKey key = keyLocked(record);
+    info.spec.name = key.name;
+    info.spec.localPath = localFolders_[record.localFolder];
+    info.spec.localPath += key.localName;
     info.spec.size = record.size;
     info.state = record.state;
     info.connection = record.connection;
@@ -313,11 +361,17 @@ std::vector<TaskInfo> TransferQueue::listed(TaskState state, size_t offset, size
         }
     };
     if (state == TaskState::Waiting) {
-        take(waiting_, [](const std::pair<int64_t, uint64_t>& place) { return place.second; });
+        take(waitingOnTop_,
+             [](const std::pair<const int64_t, uint64_t>& place) { return place.second; });
+        const size_t skipped = offset - std::min(offset, waitingOnTop_.size());
+        for (size_t at = waiting_.select(skipped); at < waiting_.size() && found.size() < limit;
+             at = waiting_.next(at + 1)) {
+            found.push_back(infoLocked(at + 1));
+        }
     } else if (state == TaskState::Active) {
         take(active_, [](uint64_t id) { return id; });
     } else {
-        const std::vector<uint32_t>& list = ended_[endedList(state)];
+        const std::deque<uint32_t>& list = ended_[endedList(state)];
         for (size_t at = offset; at < list.size() && found.size() < limit; ++at) {
             found.push_back(infoLocked(uint64_t{list[at]} + 1));
         }
@@ -367,15 +421,18 @@ int64_t TransferQueue::position(uint64_t id, TaskState* state) const {
     }
     *state = records_[id - 1].state;
     if (*state == TaskState::Waiting) {
-        const auto place = waitingPlace_.find(id);
-        return place == waitingPlace_.end()
-                   ? -1
-                   : std::distance(waiting_.begin(), waiting_.find({place->second, id}));
+        const auto place = placeOnTop_.find(id);
+        if (place != placeOnTop_.end()) {
+            return std::distance(waitingOnTop_.begin(), waitingOnTop_.find(place->second));
+        }
+        return waiting_.test(id - 1)
+                   ? static_cast<int64_t>(waitingOnTop_.size() + waiting_.rank(id - 1))
+                   : -1;
     }
     if (*state == TaskState::Active) {
         return std::distance(active_.begin(), active_.find(id));
     }
-    const std::vector<uint32_t>& list = ended_[endedList(*state)];
+    const std::deque<uint32_t>& list = ended_[endedList(*state)];
     const auto at = std::find(list.begin(), list.end(), static_cast<uint32_t>(id - 1));
     return at == list.end() ? -1 : at - list.begin();
 }
@@ -450,16 +507,34 @@ uint64_t TransferQueue::generation() const {
 
 size_t TransferQueue::memoryBytes() const {
     std::lock_guard guard(lock_);
-    size_t bytes = records_.capacity() * sizeof(Record) + names_.capacity();
+    // A node of a tree or a hash map: its links (and a hash map's cached hash) beside its
+    // value; the hash maps' buckets a pointer each.
+    constexpr size_t kTreeLinks = 4 * sizeof(void*);
+    constexpr size_t kHashLinks = 2 * sizeof(void*);
+    const auto textBytes = [](const std::string& text) {
+        return text.capacity() > 15 ? text.capacity() + 1 : 0;
+    };
+    size_t bytes = dequeBytes(records_) + names_.memoryBytes() + waiting_.memoryBytes() +
+                   unfinished_.memoryBytes();
     for (const auto& list : ended_) {
-        bytes += list.capacity() * sizeof(uint32_t);
+        bytes += dequeBytes(list);
     }
     for (const auto* strings : {&remoteFolders_, &localFolders_, &reasons_}) {
         bytes += strings->capacity() * sizeof(std::string);
         for (const std::string& text : *strings) {
-            bytes += text.capacity() > 15 ? text.capacity() : 0;
+            bytes += textBytes(text);
         }
     }
+    for (const auto* index : {&remoteFolderIndex_, &localFolderIndex_}) {
+        bytes += index->bucket_count() * sizeof(void*);
+        for (const auto& [text, at] : *index) {
+            bytes += kHashLinks + sizeof(std::pair<const std::string, uint32_t>) + textBytes(text);
+        }
+    }
+    bytes += waitingOnTop_.size() * (kTreeLinks + sizeof(std::pair<int64_t, uint64_t>)) +
+             placeOnTop_.bucket_count() * sizeof(void*) +
+             placeOnTop_.size() * (kHashLinks + sizeof(std::pair<uint64_t, int64_t>)) +
+             active_.size() * (kTreeLinks + sizeof(uint64_t));
     return bytes;
 }
 

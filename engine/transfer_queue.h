@@ -2,12 +2,18 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
+
+#include "engine/counted_bits.h"
+#include "engine/hashed_ids.h"
+#include "engine/text_arena.h"
 
 namespace nubo {
 
@@ -66,9 +72,11 @@ struct BatchProgress {
 
 // Every file the session moves, one task each, from the walk that finds it to its end:
 // the one record of a batch that the windows show and the command line sums up. Safe to
-// use from every connection's thread. A task costs a few dozen bytes: folders are kept
-// once however many files they hold, names in one block, and reasons only for the tasks
-// that have one, so a tree of a million files stays a few tens of megabytes.
+// use from every connection's thread. A task costs under a hundred bytes, waiting or
+// ended: folders are kept once however many files they hold, names in one block (a local
+// name only where it differs from the remote one), reasons only for the tasks that have
+// one, and the lists and the index of unfinished tasks hold positions, not copies, so a
+// tree of a million files stays under a hundred megabytes (bench_queue_memory).
 class TransferQueue {
   public:
     TransferQueue();
@@ -78,7 +86,8 @@ class TransferQueue {
     // A task waiting for a connection; its id (ids count up from 1, never reused).
     uint64_t add(const TaskSpec& spec);
     // The task of this file that has not ended yet (a broken transfer resumed by a new
-    // connection is the same task, one attempt more), or a new one; now active on
+    // connection is the same task, one attempt more; of two, the older), or a new one; now
+    // active on
     // `connection`.
     uint64_t begin(const TaskSpec& spec, int connection);
     void activate(uint64_t id, int connection);
@@ -133,8 +142,8 @@ class TransferQueue {
     struct Record {
         int64_t size;
         int64_t bytes;
+        // The name in names_, the local name right after it when apart.
         uint64_t nameAt;
-        uint64_t localNameAt;
         uint32_t folder;
         uint32_t localFolder;
         uint32_t reason;  // 0: none; else 1 + its index in reasons_
@@ -143,8 +152,23 @@ class TransferQueue {
         TaskState state;
         uint8_t attempts;
         uint8_t connection;
-        bool isGet;
-        bool removed;
+        bool isGet : 1;
+        bool removed : 1;
+        bool localNameApart : 1;
+    };
+    // Every task has one: a byte more here is a megabyte more for a million files.
+    static_assert(sizeof(Record) <= 48);
+    // A file as the index of unfinished tasks tells files apart: direction, interned
+    // folders, and the names as stored.
+    struct FileKey {
+        bool isGet = true;
+        uint32_t folder = 0;
+        uint32_t localFolder = 0;
+        std::string_view name;
+        std::string_view localName;
+        bool localNameApart = false;
+        bool operator==(const FileKey&) const = default;
+        uint64_t hash() const;
     };
     // The running sums every batch is measured against.
     struct Sums {
@@ -156,9 +180,9 @@ class TransferQueue {
 
     uint32_t internLocked(std::unordered_map<std::string, uint32_t>& index,
                           std::vector<std::string>& strings, const std::string& text);
-    uint64_t storeLocked(const std::string& text, uint16_t* length);
-    std::string textLocked(uint64_t at, uint16_t length) const;
-    static std::string keyOf(const TaskSpec& spec);
+    FileKey keyLocked(const Record& record) const;
+    // The oldest unfinished task of the file; 0 when none.
+    uint64_t unfinishedLocked(const TaskSpec& spec) const;
     uint64_t addLocked(const TaskSpec& spec);
     void endLocked(uint64_t id, TaskState state, const std::string& reason);
     Record* recordLocked(uint64_t id);
@@ -172,24 +196,26 @@ class TransferQueue {
     static size_t endedList(TaskState state);
 
     mutable std::mutex lock_;
-    std::vector<Record> records_;
-    std::string names_;
+    // Blocks of records, never moved as tasks are added.
+    std::deque<Record> records_;
+    TextArena names_;
     std::vector<std::string> remoteFolders_;
     std::unordered_map<std::string, uint32_t> remoteFolderIndex_;
     std::vector<std::string> localFolders_;
     std::unordered_map<std::string, uint32_t> localFolderIndex_;
     std::vector<std::string> reasons_;
     // The tasks that have not ended, by file: what begin() finds again.
-    std::unordered_map<std::string, uint64_t> unfinished_;
+    HashedIds unfinished_;
     // The lists the windows read, kept as tasks change so that reading a page of one
-    // costs that page: waiting tasks by their place (ids, or before every id once moved
-    // to the top), active ones by id, ended ones by state in the order they ended (as
-    // record positions: 4 bytes a task).
-    std::set<std::pair<int64_t, uint64_t>> waiting_;
-    std::unordered_map<uint64_t, int64_t> waitingPlace_;
-    int64_t topPlace_ = 0;
+    // costs that page. Waiting tasks: those moved to the top (or broken and put back)
+    // first, the last one first, then the others by id, a bit each; active ones by id;
+    // ended ones by state in the order they ended (as record positions: 4 bytes a task).
+    std::map<int64_t, uint64_t> waitingOnTop_;
+    std::unordered_map<uint64_t, int64_t> placeOnTop_;
+    int64_t lastTopPlace_ = 0;
+    CountedBits waiting_;
     std::set<uint64_t> active_;
-    std::array<std::vector<uint32_t>, 4> ended_;
+    std::array<std::deque<uint32_t>, 4> ended_;
     TaskCounts counts_;
     Sums sums_;
     Sums batchStart_;

@@ -304,6 +304,14 @@ std::string TransferPaneModel::text(List list, int64_t row, Column column) {
     return containingFolder(info);
 }
 
+int TransferPaneModel::defaultHeight(int total, int oneRow, int fiveRows) {
+    return std::min(std::max(total / 3, fiveRows), std::max(total * 2 / 5, oneRow));
+}
+
+int TransferPaneModel::reasonWidth(int room, int name, int others, int natural, int least) {
+    return std::max({room - others, std::min(natural, room - name), least});
+}
+
 int64_t TransferPaneModel::rowOf(List list, uint64_t id) const {
     TaskState state{};
     const int64_t position = queue_.position(id, &state);

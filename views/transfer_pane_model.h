@@ -100,6 +100,19 @@ class TransferPaneModel {
     int64_t rowOf(List list, uint64_t id) const;
     const BatchTexts& batch() const { return batch_; }
 
+    // ---- layout ----
+    // The pane's height when the user has not set one, in a page `total` pixels high
+    // where one row takes `oneRow` and five `fiveRows` (the pane's header included): a
+    // third of the page with room for five rows, but at most two fifths of a small page,
+    // the views keeping the rest, and always a row.
+    static int defaultHeight(int total, int oneRow, int fiveRows);
+    // The width of the Failed list's Reason column, in a view `room` pixels wide whose
+    // other columns take `others` (the Name column `name` of them): the room they leave;
+    // where that is less than its reasons need (`natural`), what they need, but no wider
+    // than the view beside the name (the other columns a scroll away); never below
+    // `least`.
+    static int reasonWidth(int room, int name, int others, int natural, int least);
+
     // ---- actions ----
     static Offer offer(List list, const std::vector<TaskInfo>& selected, bool connected);
     // Requests that fetch or send the tasks again, one per direction, remote folder and

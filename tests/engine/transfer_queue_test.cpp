@@ -72,6 +72,120 @@ TEST(TransferQueueTest, TasksKeepTheirFoldersNamesAndReasons) {
     EXPECT_FALSE(queue.task(4, &info));
 }
 
+// Folders are kept once and names side by side: every path comes back whole from its
+// parts, however the local name and folder relate to the remote ones, and a file is
+// found again by all of them.
+TEST(TransferQueueTest, PathsComeBackWholeFromTheirSharedParts) {
+    TransferQueue queue;
+    const std::string longName(70000, 'n');
+    const std::vector<TaskSpec> specs = {
+        {true, "/pub", "a.txt", "/home/u/in/a.txt", 1},
+        {true, "/pub", "b.txt", "/home/u/in/b.txt", 2},  // both folders shared with a.txt
+        {true, "/pub", "c.txt", "/home/u/other/c-renamed.txt", 3},
+        {false, "/pub", "a.txt", "/home/u/in/a.txt", 4},  // the other way: another file
+        {true, "/", "root", "relative", 5},               // no local folder
+        {true, "/pub", "dir-like", "/home/u/in/", 6},     // no local name
+        {true, "/pub", "été — \"q\".txt", "/tmp/été — \"q\".txt", 7},
+        {true, "/pub", longName, "/home/u/in/" + longName, 8}};
+    std::vector<uint64_t> ids;
+    for (const TaskSpec& spec : specs)
+        ids.push_back(queue.add(spec));
+    // Enough files after them that the names fill several blocks.
+    for (int i = 0; i < 60000; ++i) {
+        const std::string name = "file-" + std::to_string(i) + ".dat";
+        queue.add({true, "/deep/" + std::to_string(i % 50), name,
+                   "/home/u/deep/" + std::to_string(i % 50) + "/" + name, i});
+    }
+    for (size_t i = 0; i + 1 < specs.size(); ++i) {
+        TaskInfo info;
+        ASSERT_TRUE(queue.task(ids[i], &info));
+        EXPECT_EQ(info.spec.isGet, specs[i].isGet) << i;
+        EXPECT_EQ(info.spec.remoteFolder, specs[i].remoteFolder) << i;
+        EXPECT_EQ(info.spec.name, specs[i].name) << i;
+        EXPECT_EQ(info.spec.localPath, specs[i].localPath) << i;
+        EXPECT_EQ(info.spec.size, specs[i].size) << i;
+        EXPECT_EQ(queue.begin(specs[i], 1), ids[i]) << "found again by its parts: " << i;
+    }
+    // A name longer than a name may be is kept to its first 65535 bytes, locally too.
+    TaskInfo info;
+    ASSERT_TRUE(queue.task(ids.back(), &info));
+    EXPECT_EQ(info.spec.name, longName.substr(0, 65535));
+    EXPECT_EQ(info.spec.localPath, "/home/u/in/" + longName.substr(0, 65535));
+    EXPECT_EQ(queue.begin(specs.back(), 1), ids.back());
+    ASSERT_TRUE(queue.task(ids.back() + 60000, &info));
+    EXPECT_EQ(info.spec.localPath, "/home/u/deep/49/file-59999.dat");
+    // Near misses are other files: each part counts.
+    const uint64_t last = queue.nextId() - 1;
+    EXPECT_GT(queue.begin({true, "/pub", "a.txt", "/home/u/in/a.txt.part", 1}, 1), last);
+    EXPECT_GT(queue.begin({true, "/pub", "a.txt", "/home/u/a.txt", 1}, 1), last);
+    EXPECT_GT(queue.begin({true, "/pub/", "a.txt", "/home/u/in/a.txt", 1}, 1), last);
+    EXPECT_GT(queue.begin({true, "/pub", "c-renamed.txt", "/home/u/other/c-renamed.txt", 1}, 1),
+              last);
+}
+
+// The same file queued twice before either ended (a folder fetched again while the
+// first fetch runs): the connections take the older first, and a run that gives up ends
+// both.
+TEST(TransferQueueTest, TwoUnfinishedTasksOfOneFileAreTakenOldestFirstAndEndTogether) {
+    TransferQueue queue;
+    const uint64_t first = queue.add(get("/pub", "same"));
+    const uint64_t second = queue.add(get("/pub", "same"));
+    ASSERT_NE(first, second);
+    EXPECT_EQ(queue.begin(get("/pub", "same"), 1), first);
+    queue.finish(first, TaskState::Done, {});
+    EXPECT_EQ(queue.begin(get("/pub", "same"), 2), second);
+    queue.retry(second, 1);
+    const uint64_t third = queue.add(get("/pub", "same"));
+    queue.finishUnfinished(TaskState::Stopped, "stopped");
+    EXPECT_EQ(queue.counts().stopped, 2);
+    TaskInfo info;
+    ASSERT_TRUE(queue.task(third, &info));
+    EXPECT_EQ(info.state, TaskState::Stopped);
+    EXPECT_GT(queue.begin(get("/pub", "same"), 1), third) << "all ended: a new task";
+}
+
+// Thousands of waiting files, some taken, some moved to the top, some broken and put
+// back: the list reads in the pool's order page by page, and every task's position is
+// its place in that list.
+TEST(TransferQueueTest, ALongWaitingListReadsInOrderPageByPage) {
+    TransferQueue queue;
+    std::vector<uint64_t> ids;
+    for (int i = 0; i < 10000; ++i)
+        ids.push_back(queue.add(get("/big", std::to_string(i))));
+    std::vector<uint64_t> expected;
+    // Taken: every third one of the first span, a whole run across a span's edge.
+    for (size_t i = 0; i < 10000; ++i) {
+        if ((i < 4096 && i % 3 == 0) || (i >= 4000 && i < 8300))
+            queue.activate(ids[i], 1);
+    }
+    queue.retry(ids[4200], 1);  // broken: back on top
+    queue.moveToTop(ids[9999]);
+    queue.moveToTop(ids[7]);
+    expected = {ids[7], ids[9999], ids[4200]};
+    for (size_t i = 0; i < 10000; ++i) {
+        if (!((i < 4096 && i % 3 == 0) || (i >= 4000 && i < 8300)) && i != 9999 && i != 7)
+            expected.push_back(ids[i]);
+    }
+    ASSERT_EQ(queue.counts().waiting, static_cast<int64_t>(expected.size()));
+    std::vector<uint64_t> read;
+    for (size_t offset = 0;; offset += 64) {
+        const std::vector<TaskInfo> page = queue.listed(TaskState::Waiting, offset, 64);
+        for (const TaskInfo& task : page)
+            read.push_back(task.id);
+        if (page.size() < 64)
+            break;
+    }
+    ASSERT_EQ(read, expected);
+    TaskState state{};
+    for (size_t at = 0; at < expected.size(); at += 97) {
+        ASSERT_EQ(queue.position(expected[at], &state), static_cast<int64_t>(at));
+        ASSERT_EQ(state, TaskState::Waiting);
+    }
+    EXPECT_EQ(queue.position(expected.back(), &state), static_cast<int64_t>(expected.size() - 1));
+    EXPECT_EQ(queue.position(ids[0], &state), 0) << "the active ones have their own list";
+    EXPECT_EQ(state, TaskState::Active);
+}
+
 TEST(TransferQueueTest, BatchesCountFromTheirFirstTaskAndUnfinishedOnesEndTogether) {
     TransferQueue queue;
     queue.finish(queue.add(get("/", "old")), TaskState::Failed, "earlier");

@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSplitter>
@@ -16,6 +18,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -76,7 +80,7 @@ class TransfersPaneTest : public ::testing::TestWithParam<bool> {
             [this](const QString&, const QString&) { return QString::fromStdString(local); });
         pane = remote->transfersPane();
         pane->setFolderOpener([this](const QString& folder) { opened << folder; });
-        page->resize(900, 600);
+        page->resize(pageSize);
         ASSERT_TRUE(test::showActive(page.get()));
     }
     void TearDown() override {
@@ -137,7 +141,34 @@ class TransfersPaneTest : public ::testing::TestWithParam<bool> {
     RemotePage* remote = nullptr;
     TransfersPane* pane = nullptr;
     QStringList opened;
+    QSize pageSize{900, 600};
 };
+
+// Tasks ended in the session's queue as a batch leaves them, without moving a file.
+std::vector<uint64_t> endTasks(TransferQueue& queue, const std::vector<std::string>& names,
+                               TaskState state, const std::string& reason) {
+    std::vector<uint64_t> ids;
+    for (const std::string& name : names) {
+        ids.push_back(queue.add({true, "/batch", name, "/home/u/in/" + name, 1000}));
+        queue.finish(ids.back(), state, reason);
+    }
+    return ids;
+}
+
+QStringList namesIn(const QTableView* view) {
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        names << view->model()->index(row, 0).data().toString();
+    return names;
+}
+
+QList<int> selectedRowsOf(const QTableView* view) {
+    QList<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
 
 TEST_P(TransfersPaneTest, ARefusedFileLandsInFailedAndARetryFetchesIt) {
     // The server refuses f3.bin once: the retry finds it fetchable.
@@ -301,6 +332,125 @@ TEST_P(TransfersPaneTest, TheFoldAndTheHeightAreRemembered) {
     ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) == height; }))
         << splitter->sizes().value(1) << " for " << height;
     EXPECT_TRUE(pane->view(List::Failed)->isVisible());
+}
+
+// A small window: the pane leaves the views the most of the page but shows a row, and
+// the failed files' reasons keep their words beside their names, whole in a tooltip;
+// a wide one gives the reason what the other columns leave.
+TEST_P(TransfersPaneTest, ASmallWindowLeavesTheViewsTheirRoomAndTheReasonItsWords) {
+    pageSize = {489, 310};
+    open({}, 1, 10);
+    QSplitter* splitter = remote->transfersSplitter();
+    ASSERT_TRUE(pumpUntil([&] { return splitter->sizes().value(1) > pane->headerHeight(); }));
+    const int total = splitter->sizes().value(0) + splitter->sizes().value(1);
+    const int height = splitter->sizes().value(1);
+    EXPECT_LE(height, std::max(total * 2 / 5, pane->heightFor(1))) << height << " of " << total;
+    EXPECT_GE(height, pane->heightFor(1)) << height << " of " << total;
+    EXPECT_EQ(live->config.GetInt("TransfersHeight"), 0) << "chosen, not remembered";
+
+    const std::string lost = "the connection was lost; not resumed after 3 attempts";
+    endTasks(live->host->control().transferQueue(), {"IMG_0006.jpg"}, TaskState::Failed, lost);
+    endTasks(live->host->control().transferQueue(), {"IMG_0117.jpg"}, TaskState::Failed,
+             "550 Permission denied.");
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (2)", "Successful (0)"));
+    clickTab(List::Failed);
+    QTableView* failed = pane->view(List::Failed);
+    ASSERT_TRUE(failed->isVisible());
+    ASSERT_GE(failed->viewport()->height(), failed->rowHeight(0)) << "a row in sight";
+    auto* table = static_cast<TransferTableModel*>(failed->model());
+    const int reason = table->columnOf(TransferPaneModel::Column::Reason);
+    QHeaderView* header = failed->horizontalHeader();
+    const auto reasonEnd = [&] {
+        return header->sectionViewportPosition(reason) + header->sectionSize(reason);
+    };
+    const auto wordsWidth = [&](const std::string& text) {
+        return failed->fontMetrics().horizontalAdvance(QString::fromStdString(text));
+    };
+    // The reason reaches the view's edge (the folders are a scroll away), and a short
+    // one is whole.
+    ASSERT_TRUE(pumpUntil([&] { return reasonEnd() == failed->viewport()->width(); }))
+        << reasonEnd() << " in " << failed->viewport()->width();
+    EXPECT_GT(header->sectionSize(reason), wordsWidth("550 Permission denied."));
+    // Pointed at, a reason shows whole, however narrow its column.
+    const QRect cell = failed->visualRect(table->index(0, reason));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), failed->viewport()->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(failed->viewport(), &help);
+    EXPECT_TRUE(pumpUntil([&] { return QToolTip::text() == QString::fromStdString(lost); }))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+
+    // Wide: every column in sight, the reason taking what the others leave.
+    page->resize(1600, 600);
+    ASSERT_TRUE(pumpUntil([&] {
+        int end = 0;
+        for (int column = 0; column < header->count(); ++column)
+            end = std::max(end,
+                           header->sectionViewportPosition(column) + header->sectionSize(column));
+        return end == failed->viewport()->width();
+    }));
+    EXPECT_GT(header->sectionSize(reason), wordsWidth(lost));
+    // Narrower again: the reason keeps the width of its longest words while the view
+    // allows, the other columns beyond it.
+    page->resize(std::max(page->minimumSizeHint().width(), 760), 600);
+    ASSERT_TRUE(pumpUntil([&] { return header->sectionSize(reason) < 1600 / 2; }));
+    EXPECT_GT(header->sectionSize(reason), wordsWidth(lost));
+    EXPECT_LE(reasonEnd(), failed->viewport()->width());
+}
+
+// Selections made as a person makes them: a click, a shift-click for a run, ctrl-clicks
+// to add and take away, shift and an arrow key; the context menu at a selected row acts
+// on the selection, at another row on that row alone, and beside the rows on none.
+TEST_P(TransfersPaneTest, ClicksAndKeysSelectTheTasksTheMenuActsOn) {
+    open({}, 1, 10);
+    endTasks(live->host->control().transferQueue(), {"a", "b", "c", "d", "e", "f"},
+             TaskState::Failed, "550 Permission denied.");
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (6)", "Successful (0)"));
+    clickTab(List::Failed);
+    QTableView* failed = pane->view(List::Failed);
+    test::clickItem(failed, 1);
+    test::clickItem(failed, 3, Qt::ShiftModifier);
+    EXPECT_EQ(selectedRowsOf(failed), (QList<int>{1, 2, 3}));
+    test::clickItem(failed, 5, Qt::ControlModifier);
+    test::clickItem(failed, 2, Qt::ControlModifier);
+    EXPECT_EQ(selectedRowsOf(failed), (QList<int>{1, 3, 5}));
+    // At a selected row: the whole selection goes.
+    EXPECT_EQ(test::contextMenuAt(failed, test::itemCentre(failed, 3), "transfersRemove"),
+              (QStringList{"transfersRetry", "transfersRetryAll", "transfersRemove",
+                           "transfersOpenFolder"}));
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (3)", "Successful (0)"));
+    EXPECT_EQ(namesIn(failed), (QStringList{"a", "c", "e"}));
+    // At a row not selected: that row alone.
+    test::clickItem(failed, 0);
+    test::contextMenuAt(failed, test::itemCentre(failed, 1), "transfersRemove");
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (2)", "Successful (0)"));
+    EXPECT_EQ(namesIn(failed), (QStringList{"a", "e"}));
+    // Beside the rows: nothing chosen, nothing to remove.
+    test::clickItem(failed, 0);
+    const QPoint below(failed->viewport()->width() / 2, failed->viewport()->height() - 2);
+    ASSERT_FALSE(failed->indexAt(below).isValid());
+    test::contextMenuAt(failed, below, "transfersRemove");
+    EXPECT_TRUE(selectedRowsOf(failed).isEmpty());
+    pumpUntil([] { return false; }, 2 * TransfersPane::kPollMs);
+    EXPECT_EQ(namesIn(failed), (QStringList{"a", "e"}));
+    // Shift and Down from the first row take both; Delete removes them.
+    test::clickItem(failed, 0);
+    pressKey(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(selectedRowsOf(failed), (QList<int>{0, 1}));
+    pressKey(Qt::Key_Delete);
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (0)"));
+
+    // Two done files chosen: Enter opens no folder (one at a time), one alone does.
+    endTasks(live->host->control().transferQueue(), {"g", "h"}, TaskState::Done, {});
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (2)"));
+    clickTab(List::Successful);
+    QTableView* successful = pane->view(List::Successful);
+    test::clickItem(successful, 0);
+    test::clickItem(successful, 1, Qt::ControlModifier);
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(opened.isEmpty());
+    test::clickItem(successful, 1);
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(opened, QStringList{"/home/u/in"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Interfaces, TransfersPaneTest, ::testing::Values(false, true),

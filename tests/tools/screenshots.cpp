@@ -355,11 +355,16 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
         pumpUntil([] { return false; }, 250);
         save(sheet, prefix + "transfers-" + name + ".png", written);
     }
-    // A narrow window: the views and the pane give way, the counts stay readable.
+    // A narrow window: the views and the pane give way, the counts stay readable, and the
+    // failed files' reasons take the width beside their names.
     pane->tabBar()->setCurrentIndex(0);
-    sheet.resize(std::max(sheet.minimumSizeHint().width(), 560), wide.height());
+    sheet.resize(std::max(sheet.minimumSizeHint().width(), std::min(560, wide.width())),
+                 wide.height());
     pumpUntil([] { return false; }, 250);
     save(sheet, prefix + "transfers-narrow.png", written);
+    pane->tabBar()->setCurrentIndex(1);
+    pumpUntil([] { return false; }, 250);
+    save(sheet, prefix + "transfers-narrow-failed.png", written);
     sheet.resize(wide);
     // The batch's end: its outcome in the pane's header and in the status bar.
     for (size_t i = 120; i < 300; ++i)

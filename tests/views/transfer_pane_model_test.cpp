@@ -246,5 +246,25 @@ TEST(TransferPaneModelTest, TheMenuOffersWhatFitsTheSelection) {
     EXPECT_FALSE(offer.retry || offer.retryAll || offer.stop);
 }
 
+// The pane's height and the reason's width as a window's size changes: a large page
+// gives the pane a third and five rows, a small one leaves the views the most of it but
+// keeps a row; the reason fills what the other columns leave, and where they leave too
+// little it keeps its words up to the view's width beside the name.
+TEST(TransferPaneModelTest, SizesLeaveTheViewsTheirRoomAndTheReasonItsWords) {
+    // One row 90 pixels (header, tabs, scroll bar), five 170.
+    EXPECT_EQ(TransferPaneModel::defaultHeight(900, 90, 170), 300) << "a third";
+    EXPECT_EQ(TransferPaneModel::defaultHeight(445, 90, 170), 170) << "five rows";
+    EXPECT_EQ(TransferPaneModel::defaultHeight(300, 90, 170), 120) << "two fifths";
+    EXPECT_EQ(TransferPaneModel::defaultHeight(205, 90, 170), 90) << "a row, however small";
+
+    // Name 200 of the other columns' 760; the reasons need 340; never below 80.
+    EXPECT_EQ(TransferPaneModel::reasonWidth(1400, 200, 760, 340, 80), 640) << "what is left";
+    EXPECT_EQ(TransferPaneModel::reasonWidth(750, 200, 760, 340, 80), 340) << "its words";
+    EXPECT_EQ(TransferPaneModel::reasonWidth(455, 200, 760, 340, 80), 255) << "beside the name";
+    EXPECT_EQ(TransferPaneModel::reasonWidth(240, 200, 760, 340, 80), 80) << "the least";
+    EXPECT_EQ(TransferPaneModel::reasonWidth(1100, 200, 760, 340, 80), 340)
+        << "the room left meets its words";
+}
+
 }  // namespace
 }  // namespace nubo

@@ -270,18 +270,18 @@ void RemotePage::buildTransfersPane(QWidget* above) {
 }
 
 void RemotePage::placeTransfersPane() {
-    const int total = paneSplitter_->height();
+    // The room the views and the pane share, beside the handle between them.
+    const int total = paneSplitter_->height() - paneSplitter_->handleWidth();
     if (total <= 0)
         return;
     if (pane_->collapsed()) {
         paneSplitter_->setSizes({total, pane_->headerHeight()});
         return;
     }
-    // As last time, else a third of the page and room for some rows; the views keep
-    // the larger part.
+    // As last time, else a part of the page that leaves the views the most of it.
     int height = config_.GetInt("TransfersHeight");
     if (height <= 0)
-        height = std::min(std::max(total / 3, pane_->heightFor(5)), total / 2);
+        height = pane_->defaultHeight(total);
     height = std::min(height, total * 3 / 4);
     paneSplitter_->setSizes({total - height, height});
 }

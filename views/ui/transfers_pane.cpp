@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolButton>
@@ -117,18 +118,32 @@ QTableView* TransfersPane::buildView(List list) {
     QHeaderView* header = view->horizontalHeader();
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setStretchLastSection(true);
+    // The Failed list's reason takes what room there is (fitReason()); the other lists'
+    // last column does.
+    const bool failed = list == List::Failed;
+    header->setStretchLastSection(!failed);
     const int unit = fontMetrics().averageCharWidth();
     for (int column = 0; column < table->columnCount(); ++column) {
         using Column = TransferPaneModel::Column;
         const Column kind = TransferPaneModel::columns(list)[static_cast<size_t>(column)];
-        const int chars = kind == Column::Name                                    ? 28
-                          : kind == Column::Reason                                ? 40
-                          : kind == Column::State || kind == Column::RemoteFolder ? 24
-                          : kind == Column::Progress || kind == Column::Speed     ? 14
-                                                                                  : 11;
+        const bool folder = kind == Column::RemoteFolder || (failed && kind == Column::LocalFolder);
+        const int chars = kind == Column::Name                                ? 28
+                          : kind == Column::Reason                            ? kReasonChars
+                          : kind == Column::State || folder                   ? 24
+                          : kind == Column::Progress || kind == Column::Speed ? 14
+                                                                              : 11;
         header->resizeSection(column, unit * chars);
     }
+    if (failed) {
+        view->viewport()->installEventFilter(this);
+        connect(header, &QHeaderView::sectionResized, this, [this, table](int column) {
+            if (column != table->columnOf(TransferPaneModel::Column::Reason))
+                fitReason();
+        });
+    }
+    // A row at least, not the scroll area's own minimum: in a small window the pane
+    // leaves the views the room (RemotePage::placeTransfersPane()).
+    view->setMinimumHeight(rowsHeight(view, 1));
     const int progress = table->columnOf(TransferPaneModel::Column::Progress);
     if (progress >= 0)
         view->setItemDelegateForColumn(
@@ -173,10 +188,50 @@ int TransfersPane::headerHeight() const {
 }
 
 int TransfersPane::heightFor(int rows) const {
-    const QTableView* shown = view(List::Queued);
-    return headerHeight() + shown->horizontalHeader()->sizeHint().height() +
-           rows * shown->verticalHeader()->defaultSectionSize() + 2 * shown->frameWidth() +
-           shown->horizontalScrollBar()->sizeHint().height();
+    return headerHeight() + rowsHeight(view(List::Queued), rows);
+}
+
+int TransfersPane::rowsHeight(const QTableView* view, int rows) {
+    return view->horizontalHeader()->sizeHint().height() +
+           rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth() +
+           view->horizontalScrollBar()->sizeHint().height();
+}
+
+int TransfersPane::defaultHeight(int total) const {
+    return TransferPaneModel::defaultHeight(total, heightFor(1), heightFor(5));
+}
+
+void TransfersPane::fitReason() {
+    const auto index = static_cast<size_t>(List::Failed);
+    QTableView* failed = views_[index];
+    const TransferTableModel* table = tables_[index];
+    // Hidden, its rows are not known: it fits when shown.
+    if (failed == nullptr || table == nullptr || !failed->isVisible())
+        return;
+    const int reason = table->columnOf(TransferPaneModel::Column::Reason);
+    const int name = table->columnOf(TransferPaneModel::Column::Name);
+    QHeaderView* header = failed->horizontalHeader();
+    int others = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        if (column != reason)
+            others += header->sectionSize(column);
+    }
+    // What the reasons on screen need (only those: a list of a million rows costs the
+    // rows shown), and the header's title.
+    const QFontMetrics metrics = failed->fontMetrics();
+    const int margins = 2 * (failed->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    int natural = header->sectionSizeHint(reason);
+    const int last = failed->rowAt(failed->viewport()->height() - 1);
+    for (int row = std::max(failed->rowAt(0), 0), end = last >= 0 ? last : table->rowCount() - 1;
+         row <= end; ++row) {
+        const QString text = table->index(row, reason).data().toString();
+        natural = std::max(natural, metrics.horizontalAdvance(text) + margins);
+    }
+    const int width =
+        TransferPaneModel::reasonWidth(failed->viewport()->width(), header->sectionSize(name),
+                                       others, natural, fontMetrics().averageCharWidth() * 12);
+    if (width != header->sectionSize(reason))
+        header->resizeSection(reason, width);
 }
 
 void TransfersPane::refresh() {
@@ -199,6 +254,8 @@ void TransfersPane::refresh() {
         if (tabs_->tabText(static_cast<int>(index)) != title)
             tabs_->setTabText(static_cast<int>(index), title);
     }
+    if (model_.change(List::Failed).changed)
+        fitReason();
     if (model_.change(List::Queued).reset) {
         QItemSelection selection;
         const int columns = tables_[0]->columnCount() - 1;
@@ -363,6 +420,10 @@ bool TransfersPane::handleKey(List list, int key, Qt::KeyboardModifiers modifier
 bool TransfersPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == batchText_ && event->type() == QEvent::Resize)
         fitBatchText();
+    const QTableView* failed = view(List::Failed);
+    if (failed != nullptr && watched == failed->viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fitReason();
     if (event->type() == QEvent::KeyPress &&
         std::find(views_.begin(), views_.end(), watched) != views_.end()) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -44,6 +44,8 @@ class TransfersPane : public QWidget {
     // Shows a local folder (the desktop's file manager; tests record it).
     using FolderOpener = std::function<void(const QString& folder)>;
     static constexpr int kPollMs = 200;
+    // The Reason column's width, in characters, when the view has no more room.
+    static constexpr int kReasonChars = 40;
 
     TransfersPane(TransferQueue& queue, const SessionLink& link, Page page,
                   QWidget* parent = nullptr);
@@ -55,6 +57,9 @@ class TransfersPane : public QWidget {
     // The height the pane keeps when folded, and the one that shows this many rows.
     int headerHeight() const;
     int heightFor(int rows) const;
+    // The height the pane opens with in a page `total` pixels high, until the user sets
+    // one.
+    int defaultHeight(int total) const;
     QTableView* view(List list) const { return views_[static_cast<size_t>(list)]; }
     QTabBar* tabBar() const { return tabs_; }
     QProgressBar* progressBar() const { return bar_; }
@@ -74,6 +79,8 @@ class TransfersPane : public QWidget {
     void buildHeader(QWidget* header);
     QTableView* buildView(List list);
     List listOf(const QObject* view) const;
+    // A table's height for this many rows, its header and scroll bar included.
+    static int rowsHeight(const QTableView* view, int rows);
     std::vector<TaskInfo> selectedTasks(List list) const;
     void contextMenu(List list, const QPoint& at);
     bool handleKey(List list, int key, Qt::KeyboardModifiers modifiers);
@@ -83,6 +90,9 @@ class TransfersPane : public QWidget {
     void moveToTop(const std::vector<TaskInfo>& tasks);
     void openFolder(const std::vector<TaskInfo>& tasks);
     void showBatch();
+    // The Failed list's reason as wide as the view leaves it (its whole text is also its
+    // tooltip).
+    void fitReason();
     // The batch's words as the label's width allows: the least needed parts give way
     // first (the files count, then the speed), whole.
     void fitBatchText();
