@@ -129,8 +129,7 @@ void BM_FillModel100k(benchmark::State& state) {
         nubo::RemoteDirectoryModel model(log);
         const std::string path = "/big";
         model.changeDirectoryStarted(&path, nubo::DirectoryFlags{});
-        for (const nubo::RemoteEntry& e : entries)
-            model.addEntry(e);
+        model.entriesListed(entries);
         model.listingFinished(true, nubo::DirectoryFlags{});  // sorts and caches
         benchmark::DoNotOptimize(model.rows().size());
     }

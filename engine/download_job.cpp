@@ -80,11 +80,14 @@ int DownloadJob::run(GetRequest& request) {
         return result;
     }
     const ListingByName listed(fresh);
-    listedNames_ = visit.entered ? namesOf(fresh) : viewNames();
+    std::vector<RemoteEntry> current;
+    if (!visit.entered)
+        session_.listings().listing(session_.currentRemoteDirectory(), &current);
+    listedNames_ = namesOf(visit.entered ? fresh : current);
     NameSet taken;
     const size_t count = byName ? request.names.size() : request.entries.size();
     // A name in the listing just made: the fresh one of the request's directory, else the
-    // view's (the command line's names, a resumption).
+    // session's of the current one (the command line's names, a resumption).
     const auto named = [&](const std::string& name, RemoteEntry* entry) {
         if (visit.entered) {
             const RemoteEntry* found = listed.find(name);
@@ -92,9 +95,8 @@ int DownloadJob::run(GetRequest& request) {
                 *entry = *found;
             return found != nullptr;
         }
-        const int at =
-            view() != nullptr ? view()->findEntryByName(name, request.namesIgnoreCase) : -1;
-        return at >= 0 && view()->entryAt(at, entry);
+        return session_.listings().find(session_.currentRemoteDirectory(), name,
+                                        request.namesIgnoreCase, entry);
     };
     if (!byName) {
         prefetchExactTimes(request.entries);  // asked by name in the request's directory
@@ -302,18 +304,6 @@ std::shared_ptr<const DownloadJob::NameSet> DownloadJob::namesOf(
     names->reserve(listing.size());
     for (const RemoteEntry& entry : listing) {
         if (entry.valid()) {
-            names->insert(entry.localName());
-        }
-    }
-    return names;
-}
-
-std::shared_ptr<const DownloadJob::NameSet> DownloadJob::viewNames() const {
-    auto names = std::make_shared<NameSet>();
-    int index = -1;
-    RemoteEntry entry;
-    while (view() != nullptr && view()->nextValidEntry(&index)) {
-        if (view()->entryAt(index, &entry)) {
             names->insert(entry.localName());
         }
     }
@@ -748,9 +738,10 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
     if (!FtpSession::fitsReplyLine(joinPath(startDirectory, remote))) {
         return refuseTooDeep(joinPath(startDirectory, remote), true);
     }
-    // Listed afresh even when the view has the folder cached: Update-ONLY and the files
-    // chosen must be what the server has now.
-    int code = session_.changeDirectory(&remote, DirectoryFlags{.noHistory = true, .fresh = true});
+    // Listed afresh even when the session keeps a listing of the folder: Update-ONLY and
+    // the files chosen must be what the server has now. The remote view stays where it is.
+    std::vector<RemoteEntry> children;
+    int code = session_.walkInto(remote, &children);
     if (code / 100 != 2) {
         if (entry.type == EntryType::Link) {
             return getFile(entry, localPath, options);
@@ -761,32 +752,33 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
     const std::string& path = localPath;
     // Never descend through a link: the tree must land inside the chosen folder.
     struct stat st {};
+    bool made = true;
     if (::lstat(path.c_str(), &st) != 0) {
         logExtended("Creating LOCAL directory " + path);
-        if (::mkdir(path.c_str(), 0755) != 0) {
-            logExtended("*** Unable to create [directory] " + path);
-            return session_.countBatchStop(ControlChannel::kLocalFailure, true);
-        }
-        if (context_.localView != nullptr) {
+        made = ::mkdir(path.c_str(), 0755) == 0;
+        if (made && context_.localView != nullptr) {
             context_.localView->localFolderCreated(path.substr(0, path.rfind('/')), baseName(path));
         }
     } else if (!S_ISDIR(st.st_mode)) {
+        made = false;
+    }
+    if (!made) {
         logExtended("*** Unable to create [directory] " + path);
-        return session_.countBatchStop(ControlChannel::kLocalFailure, true);
+        const TransferOutcome stop = session_.countBatchStop(ControlChannel::kLocalFailure, true);
+        session_.walkBack(startDirectory);
+        return stop;
     }
 
     const std::string previous = localPath_;
     localPath_ = path;
     TransferOutcome result{257, false};
     // The folder's listing as it is now: the walk into its subfolders lists them in turn.
-    std::vector<RemoteEntry> children;
-    int index = -1;
-    RemoteEntry child;
-    while (view() != nullptr && view()->nextValidEntry(&index)) {
-        if (view()->entryAt(index, &child) && child.name != "." && child.name != "..") {
-            children.push_back(child);
-        }
-    }
+    children.erase(std::remove_if(children.begin(), children.end(),
+                                  [](const RemoteEntry& child) {
+                                      return !child.valid() || child.name == "." ||
+                                             child.name == "..";
+                                  }),
+                   children.end());
     prefetchExactTimes(children);
     const std::shared_ptr<const NameSet> outerNames = listedNames_;
     listedNames_ = namesOf(children);
@@ -813,7 +805,7 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
     if (result.code == 421) {
         return result;
     }
-    return {session_.changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
+    return {session_.walkBack(startDirectory), false};
 }
 
 }  // namespace nubo

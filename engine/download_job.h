@@ -84,7 +84,6 @@ class DownloadJob : public TransferJob {
     // The folder listing's local names, shared with the pool's tasks of that folder.
     using NameSet = std::unordered_set<std::string>;
     static std::shared_ptr<const NameSet> namesOf(const std::vector<RemoteEntry>& listing);
-    std::shared_ptr<const NameSet> viewNames() const;
     // False (logged) for a name already fetched from this listing: a name a listing
     // holds twice is fetched once.
     bool firstOfItsName(NameSet* taken, const RemoteEntry& entry);

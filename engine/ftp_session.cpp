@@ -39,6 +39,8 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
         context_.downloadLimit = &ownDownloadLimit_;
     if (context_.uploadLimit == nullptr)
         context_.uploadLimit = &ownUploadLimit_;
+    if (context_.listings == nullptr)
+        context_.listings = &ownListings_;
     if (!context_.poolMember) {
         settingChanged("DownloadLimit");
         settingChanged("UploadLimit");
@@ -155,6 +157,7 @@ void FtpSession::afterLogin() {
     setStatus(connected);
     logExtended(connected);
 
+    listings().clear();  // what an earlier login listed may have changed since
     if (context_.remoteView != nullptr) {
         context_.remoteView->onConnected(this);
     }

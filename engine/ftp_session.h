@@ -13,6 +13,7 @@
 #include "engine/control_channel.h"
 #include "engine/control_connection.h"
 #include "engine/data_connector.h"
+#include "engine/directory_cache.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
 #include "engine/listing_by_name.h"
@@ -91,15 +92,20 @@ class FtpSession {
     // cannot be made or entered, a refused TYPE).
     TransferOutcome countBatchStop(int code, bool isGet);
 
-    // Directory operations: CWD/CDUP and PWD, then the cached listing or LIST; LIST into
-    // the remote view; the view's listing into a local text file.
+    // Directory operations the remote view follows: CWD/CDUP and PWD, then the session's
+    // kept listing of the directory or a LIST, which the view is shown; a listing of a
+    // directory into a local text file.
     int changeDirectory(const std::string* path, DirectoryFlags flags);
-    // LIST (or MLSD) of a directory by a ListingJob: into the remote view, or, with
-    // `into`, into that list only (a listing the worker takes for itself leaves the view
-    // alone). Its outcome becomes the last listing's, which a listing file reads.
-    int listDirectory(const std::string& path, DirectoryFlags flags,
-                      std::vector<RemoteEntry>* into = nullptr);
+    // LIST (or MLSD) of an absolute directory by a ListingJob into the session's
+    // listings; shown: the remote view gets it as it comes (the session followed the user
+    // there). With `copy`, the entries read go there too. Its outcome becomes the last
+    // listing's, which a listing file reads.
+    int listDirectory(const std::string& directory, DirectoryFlags flags, bool shown,
+                      std::vector<RemoteEntry>* copy = nullptr);
     int listToFile(const ListToFileRequest& request);
+    // The listings the session made, by directory. A pool's connections share their
+    // session's.
+    DirectoryCache& listings() { return *context_.listings; }
     // Shows every raw listing line in the log, or stops doing so (interface thread).
     void toggleRawLogging();
     const std::string& currentRemoteDirectory() const { return currentRemoteDirectory_; }
@@ -238,7 +244,6 @@ class FtpSession {
     struct DirectoryVisit {
         std::string previous;
         bool entered = false;
-        uint64_t viewChanges = 0;
         bool listingBroken = false;
         bool listingMissing = false;
     };
@@ -258,17 +263,39 @@ class FtpSession {
     }
     // The listed entry of a name in the current directory: from the listing a request
     // took for itself while the session is in that request's directory, else from the
-    // remote view's. False when there is none.
-    bool listedEntry(const std::string& name, RemoteEntry* entry) const;
+    // session's listing of the directory. False when there is none.
+    bool listedEntry(const std::string& name, RemoteEntry* entry);
     // What a rename finds at its new name in the session's listing of the folder (the
-    // fresh one a request took for itself, else the remote view's): another entry of
-    // exactly that name (taken), or one whose name differs only in letter case (twin).
+    // fresh one a request took for itself, else the one kept): another entry of exactly
+    // that name (taken), or one whose name differs only in letter case (twin).
     struct NameAtTarget {
         bool taken = false;
         std::string twin;
     };
     NameAtTarget nameAtTarget(const std::vector<RemoteEntry>* fresh, const std::string& from,
-                              const std::string& to) const;
+                              const std::string& to);
+    // CWD (CDUP for no path, nothing for an empty one) and PWD: 257 with the directory
+    // the server is then in, else the failed reply. tryParent: a path that cannot be
+    // entered is tried once more without its last component. *refused: the CWD or CDUP
+    // was refused (the server stayed where it was).
+    int enterDirectory(const std::string* path, bool tryParent, std::string* directory,
+                       bool* refused);
+    // A folder transfer's step into a folder of the current directory, listed afresh
+    // into the session's listings and into *listing (when given); the remote view is
+    // not told and shows what it showed. 2xx, or the failure (the session is back where
+    // it was unless the connection went).
+    int walkInto(const std::string& name, std::vector<RemoteEntry>* listing);
+    // The walk back to the directory it came from (CWD and PWD, nothing listed).
+    int walkBack(const std::string& directory);
+    // A listing the worker takes for itself (a walk's, a rename's check): the outcome of
+    // the last shown or requested listing stays what a listing file reads.
+    int listAside(const std::string& directory, std::vector<RemoteEntry>* into);
+    // Upkeep after transfers and remote operations: the session's listings and the
+    // remote view's follow the server without a new LIST.
+    void entryUpdated(const std::string& directory, const std::string& name, int64_t size,
+                      int64_t time, EntryType type);
+    void entryRemoved(const std::string& directory, const std::string& name);
+    void entryRenamed(const std::string& directory, const std::string& from, const std::string* to);
     // After a rename onto a twin's name: lists the folder and takes the twin out of the
     // view when the server no longer has it.
     void dropTwinIfGone(const std::string& directory, const std::string& twin);
@@ -294,7 +321,8 @@ class FtpSession {
     // The exit bit of a request that never ran to its end: 16 for downloads (listings
     // into files too), 32 for uploads, none for the rest.
     static uint32_t failureBit(RequestKind kind);
-    // Writes a listing into a local text file: the given one, else the remote view's.
+    // Writes a listing into a local text file: the given one, else the session's listing
+    // of the current directory.
     int writeListingFile(const std::string& filePath, const std::vector<RemoteEntry>* listing);
     // A listing file that could not be written: exit bit 16; returns 599.
     int countListingFailure();
@@ -331,13 +359,13 @@ class FtpSession {
     std::atomic<uint64_t> acceptedRequests_{0};
     std::atomic<uint64_t> discardedRequests_{0};
     std::string currentRemoteDirectory_;
-    // Changes of directory that the remote view followed (a folder download moves it).
-    uint64_t viewDirectoryChanges_ = 0;
+    // The session's listings unless a pool's connection shares its session's.
+    DirectoryCache ownListings_;
     // The listing a running request took of its directory (an upload's, for what is
     // there already), and that directory.
     const ListingByName* requestListing_ = nullptr;
     std::string requestListingDirectory_;
-    // The outcome of the last listing (the remote view's, or a request's own while it
+    // The outcome of the last listing (the shown one, or a request's own while it
     // runs): a listing file written from a broken one is a failure, and without one there
     // is nothing to write.
     bool listingBroken_ = false;

@@ -14,10 +14,10 @@
 
 namespace nubo {
 
-int FtpSession::listDirectory(const std::string& path, DirectoryFlags flags,
-                              std::vector<RemoteEntry>* into) {
+int FtpSession::listDirectory(const std::string& directory, DirectoryFlags flags, bool shown,
+                              std::vector<RemoteEntry>* copy) {
     ListingJob job(*this);
-    const int result = job.run(path, flags, into);
+    const int result = job.run(directory, flags, shown, copy);
     listingMissing_ = job.missing();
     if (job.read()) {
         listingBroken_ = job.broken();

@@ -37,18 +37,51 @@ std::string directoryOfPwdReply(const std::string& line) {
 
 int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
     if (path != nullptr && path->empty() && flags.refresh) {
+        listings().forget(currentRemoteDirectory_);
         if (view() != nullptr) {
             view()->changeDirectoryStarted(nullptr, flags);
         }
-        return listDirectory(".", flags);
+        return listDirectory(currentRemoteDirectory_, flags, true);
     }
+    if (path != nullptr && !path->empty() && *path == currentRemoteDirectory_) {
+        logExtended("... skipping [extra] CWD to " + *path);
+        return 257;
+    }
+    std::string directory;
+    bool refused = false;
+    const int reply = enterDirectory(path, flags.tryParent, &directory, &refused);
+    if (refused && view() != nullptr) {
+        view()->showCurrentPath();
+    }
+    if (reply != 257) {
+        return reply;
+    }
+    int result = 257;
+    listingMissing_ = false;
+    listings().setCurrent(directory);
+    std::vector<RemoteEntry> kept;
+    if (listings().listing(directory, &kept)) {
+        logExtended("... using cached copy of " + directory);
+        if (view() != nullptr)
+            view()->listingReady(directory, std::move(kept), flags);
+    } else {
+        if (view() != nullptr)
+            view()->changeDirectoryStarted(&directory, flags);
+        result = listDirectory(directory, flags, true);
+    }
+    currentRemoteDirectory_ = directory;
+    if (!resumePending_) {
+        writeRestartField(RestartRecord::kRemoteDir, directory);
+    }
+    return result;
+}
+
+int FtpSession::enterDirectory(const std::string* path, bool tryParent, std::string* directory,
+                               bool* refused) {
+    *refused = false;
     std::string code;
     int reply = 0;
     if (path != nullptr && !path->empty()) {
-        if (*path == currentRemoteDirectory_) {
-            logExtended("... skipping [extra] CWD to " + *path);
-            return 257;
-        }
         setStatus("CD " + *path);
         reply = changeWorkingDirectory(*path, &code);
     } else if (path == nullptr) {
@@ -58,13 +91,12 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
     }
     if (path == nullptr || !path->empty()) {
         setStatus({});
-        if (flags.tryParent) {
+        if (tryParent) {
             urlFolderMissing_ = code[0] != '2';
         }
         if (code[0] != '2') {
-            if (!flags.tryParent || path == nullptr) {
-                if (view() != nullptr)
-                    view()->showCurrentPath();
+            if (!tryParent || path == nullptr) {
+                *refused = true;
                 return reply;
             }
             size_t separator = path->rfind('\\');
@@ -77,8 +109,7 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
                 reply = changeWorkingDirectory(parent, &code);
                 setStatus({});
                 if (code[0] != '2') {
-                    if (view() != nullptr)
-                        view()->showCurrentPath();
+                    *refused = true;
                     return reply;
                 }
             }
@@ -91,25 +122,55 @@ int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
     if (reply != 257) {
         return reply;
     }
-    std::string directory = directoryOfPwdReply(pwdLine);
-    if (directory.empty()) {
-        directory = currentRemoteDirectory_;
+    *directory = directoryOfPwdReply(pwdLine);
+    if (directory->empty()) {
+        *directory = currentRemoteDirectory_;
     }
-    int result = 257;
-    listingMissing_ = false;
-    if (view() != nullptr) {
-        ++viewDirectoryChanges_;
-    }
-    if (view() != nullptr && view()->changeDirectoryStarted(&directory, flags)) {
-        logExtended("... using cached copy of " + directory);
-    } else {
-        result = listDirectory(directory, flags);
+    return 257;
+}
+
+int FtpSession::walkInto(const std::string& name, std::vector<RemoteEntry>* listing) {
+    const std::string from = currentRemoteDirectory_;
+    std::string directory;
+    bool refused = false;
+    const int reply = enterDirectory(&name, false, &directory, &refused);
+    if (reply != 257) {
+        if (!refused && reply != 421)
+            walkBack(from);  // PWD failed in a folder the server did enter
+        return reply;
     }
     currentRemoteDirectory_ = directory;
     if (!resumePending_) {
         writeRestartField(RestartRecord::kRemoteDir, directory);
     }
-    return result;
+    const int listed = listAside(directory, listing);
+    if (listed / 100 != 2 && listed != 421) {
+        walkBack(from);
+    }
+    return listed;
+}
+
+int FtpSession::walkBack(const std::string& directory) {
+    std::string reached;
+    bool refused = false;
+    const int reply = enterDirectory(&directory, false, &reached, &refused);
+    if (reply != 257) {
+        logExtended("*** Unable to return to " + directory);
+        return reply;
+    }
+    currentRemoteDirectory_ = reached;
+    if (!resumePending_) {
+        writeRestartField(RestartRecord::kRemoteDir, reached);
+    }
+    return reply;
+}
+
+int FtpSession::listAside(const std::string& directory, std::vector<RemoteEntry>* into) {
+    const bool broken = listingBroken_, missing = listingMissing_;
+    const int listed = listDirectory(directory, {}, false, into);
+    listingBroken_ = broken;
+    listingMissing_ = missing;
+    return listed;
 }
 
 int FtpSession::changeWorkingDirectory(const std::string& path, std::string* code) {
@@ -195,20 +256,12 @@ int FtpSession::writeListingFile(const std::string& filePath,
     if (listingBroken_) {
         logExtended("*** The listing is incomplete: its data connection failed");
     }
-    int index = -1;
-    size_t next = 0;
-    RemoteEntry entry;
-    const auto nextEntry = [&] {
-        if (listing != nullptr) {
-            if (next >= listing->size())
-                return false;
-            entry = (*listing)[next++];
-            return true;
-        }
-        return view() != nullptr && view()->nextValidEntry(&index) &&
-               view()->entryAt(index, &entry);
-    };
-    while (nextEntry()) {
+    std::vector<RemoteEntry> kept;
+    if (listing == nullptr) {
+        listings().listing(currentRemoteDirectory_, &kept);
+        listing = &kept;
+    }
+    for (const RemoteEntry& entry : *listing) {
         CivilTime t = secondsToLocalCivil(entry.time);
         // Local text files end their lines with LF here.
         if (std::fprintf(file, "%04d/%02d/%02d %02d:%02d %11lld %s\n", t.year, t.month, t.day,

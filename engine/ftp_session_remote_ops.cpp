@@ -32,7 +32,6 @@ int FtpSession::enterRequestDirectory(const std::string& directory, std::vector<
         return reply;
     }
     visit->entered = true;
-    visit->viewChanges = viewDirectoryChanges_;
     visit->listingBroken = listingBroken_;
     visit->listingMissing = listingMissing_;
     currentRemoteDirectory_ = directory;
@@ -42,7 +41,7 @@ int FtpSession::enterRequestDirectory(const std::string& directory, std::vector<
     if (fresh == nullptr) {
         return reply;
     }
-    const int listed = listDirectory(directory, {}, fresh);
+    const int listed = listDirectory(directory, {}, false, fresh);
     if (listed / 100 != 2 || listingBroken_ || listingMissing_) {
         logExtended("*** Unable to list " + directory + "; nothing done there");
         return listed / 100 == 2 ? ControlChannel::kLocalFailure : listed;
@@ -57,11 +56,6 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
     abortRequested_ = false;  // coming back is not part of what STOP stopped
     listingBroken_ = visit.listingBroken;
     listingMissing_ = visit.listingMissing;
-    if (viewDirectoryChanges_ != visit.viewChanges) {
-        // A folder download took the remote view along: it comes back with the session.
-        changeDirectory(&visit.previous, DirectoryFlags{.noHistory = true});
-        return;
-    }
     setStatus("CD " + visit.previous);
     std::string code;
     changeWorkingDirectory(visit.previous, &code);
@@ -76,15 +70,35 @@ void FtpSession::leaveRequestDirectory(const DirectoryVisit& visit, int lastCode
     }
 }
 
-bool FtpSession::listedEntry(const std::string& name, RemoteEntry* entry) const {
+bool FtpSession::listedEntry(const std::string& name, RemoteEntry* entry) {
     if (requestListing_ != nullptr && currentRemoteDirectory_ == requestListingDirectory_) {
         const RemoteEntry* listed = requestListing_->find(name);
         if (listed != nullptr)
             *entry = *listed;
         return listed != nullptr;
     }
-    const int index = view() != nullptr ? view()->findEntryByName(name, false) : -1;
-    return index >= 0 && view()->entryAt(index, entry);
+    return listings().find(currentRemoteDirectory_, name, false, entry);
+}
+
+void FtpSession::entryUpdated(const std::string& directory, const std::string& name, int64_t size,
+                              int64_t time, EntryType type) {
+    listings().update(directory, name, size, time, type);
+    if (view() != nullptr)
+        view()->updateEntry(directory, name, size, time, type);
+}
+
+void FtpSession::entryRemoved(const std::string& directory, const std::string& name) {
+    listings().remove(directory, name);
+    if (view() != nullptr)
+        view()->entryRemoved(directory, name);
+}
+
+void FtpSession::entryRenamed(const std::string& directory, const std::string& from,
+                              const std::string* to) {
+    if (to != nullptr)
+        listings().rename(directory, from, *to);
+    if (view() != nullptr)
+        view()->entryRenamed(directory, from, to);
 }
 
 const RemoteEntry* FtpSession::stillListed(const ListingByName& fresh, const std::string& name,
@@ -129,8 +143,7 @@ int FtpSession::deleteEntries(const DeleteRequest& request) {
         result = control_.readReply(nullptr, &code);
         setStatus({});
         if (code[0] == '2') {
-            if (view() != nullptr)
-                view()->entryRemoved(directory, entry->name);
+            entryRemoved(directory, entry->name);
             logExtended("... DELETEd " + entry->name);
         } else {
             if (view() != nullptr)
@@ -156,10 +169,8 @@ int FtpSession::makeDirectory(const MakeDirectoryRequest& request) {
         code = control_.readReply();
     }
     if (code == 257) {
-        if (view() != nullptr) {
-            view()->updateEntry(directory, name, 0, static_cast<int64_t>(::time(nullptr)),
-                                EntryType::Directory);
-        }
+        entryUpdated(directory, name, 0, static_cast<int64_t>(::time(nullptr)),
+                     EntryType::Directory);
         logExtended("... CREATEd " + name);
     } else {
         if (view() != nullptr) {
@@ -173,25 +184,21 @@ int FtpSession::makeDirectory(const MakeDirectoryRequest& request) {
 }
 
 FtpSession::NameAtTarget FtpSession::nameAtTarget(const std::vector<RemoteEntry>* fresh,
-                                                  const std::string& from,
-                                                  const std::string& to) const {
-    NameAtTarget found;
-    if (fresh != nullptr) {
-        for (const RemoteEntry& entry : *fresh) {
-            if (!entry.valid() || entry.name == from)
-                continue;  // the renamed entry itself
-            if (entry.name == to)
-                found.taken = true;
-            else if (found.twin.empty() && namesEqualIgnoringCase(entry.name, to))
-                found.twin = entry.name;
-        }
-        return found;
+                                                  const std::string& from, const std::string& to) {
+    std::vector<RemoteEntry> kept;
+    if (fresh == nullptr) {
+        listings().listing(currentRemoteDirectory_, &kept);
+        fresh = &kept;
     }
-    RemoteEntry entry;
-    found.taken = to != from && listedEntry(to, &entry);
-    const int twin = view() != nullptr ? view()->findEntryByName(to, true) : -1;
-    if (twin >= 0 && view()->entryAt(twin, &entry) && entry.name != from && entry.name != to)
-        found.twin = entry.name;
+    NameAtTarget found;
+    for (const RemoteEntry& entry : *fresh) {
+        if (!entry.valid() || entry.name == from)
+            continue;  // the renamed entry itself
+        if (entry.name == to)
+            found.taken = true;
+        else if (found.twin.empty() && namesEqualIgnoringCase(entry.name, to))
+            found.twin = entry.name;
+    }
     return found;
 }
 
@@ -204,8 +211,7 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     int code = enterRequestDirectory(request.directory, &fresh, &visit);
     if (code / 100 != 2 ||
         (visit.entered && stillListed(ListingByName(fresh), oldName, 0) == nullptr)) {
-        if (view() != nullptr)
-            view()->entryRenamed(directory, oldName, nullptr);
+        entryRenamed(directory, oldName, nullptr);
         leaveRequestDirectory(visit, code);
         return code / 100 == 2 ? 550 : code;
     }
@@ -214,8 +220,7 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     const NameAtTarget target = nameAtTarget(visit.entered ? &fresh : nullptr, oldName, newName);
     if (target.taken) {
         logExtended("... Unable to RENAME TO " + newName);
-        if (view() != nullptr)
-            view()->entryRenamed(directory, oldName, nullptr);
+        entryRenamed(directory, oldName, nullptr);
         leaveRequestDirectory(visit, code);
         return ControlChannel::kLocalFailure;
     }
@@ -225,21 +230,18 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     code = control_.readReply();
     if (code != 350) {
         logExtended("... Unable to RENAME FROM " + oldName);
-        if (view() != nullptr)
-            view()->entryRenamed(directory, oldName, nullptr);
+        entryRenamed(directory, oldName, nullptr);
     } else {
         control_.sendCommand("RNTO", newName);
         std::string text;
         code = control_.readReply(nullptr, &text);
         if (text[0] == '2') {
-            if (view() != nullptr)
-                view()->entryRenamed(directory, oldName, &newName);
+            entryRenamed(directory, oldName, &newName);
             logExtended("... RENAMEd " + oldName + " to " + newName);
             if (!target.twin.empty())
                 dropTwinIfGone(directory, target.twin);
         } else {
-            if (view() != nullptr)
-                view()->entryRenamed(directory, oldName, nullptr);
+            entryRenamed(directory, oldName, nullptr);
             logExtended("... Unable to RENAME TO " + newName);
         }
     }
@@ -250,19 +252,14 @@ int FtpSession::renameRemote(const RenameRequest& request) {
 
 void FtpSession::dropTwinIfGone(const std::string& directory, const std::string& twin) {
     // A server that ignores letter case may have taken the twin for the new name and
-    // replaced it, or may keep both: only a listing tells, and the view follows it. The
-    // view's listing keeps its own outcome.
-    const bool broken = listingBroken_, missing = listingMissing_;
+    // replaced it, or may keep both: only a listing tells, and the view follows it.
     std::vector<RemoteEntry> after;
-    const int listed = listDirectory(directory, {}, &after);
-    listingBroken_ = broken;
-    listingMissing_ = missing;
-    if (listed / 100 != 2 || view() == nullptr)
+    if (listAside(directory, &after) / 100 != 2)
         return;
     const bool kept = std::any_of(after.begin(), after.end(),
                                   [&twin](const RemoteEntry& e) { return e.name == twin; });
     if (!kept)
-        view()->entryRemoved(directory, twin);
+        entryRemoved(directory, twin);
 }
 
 }  // namespace nubo

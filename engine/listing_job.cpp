@@ -19,21 +19,24 @@ namespace {
 // Longest listing line read; a longer one ends the listing.
 constexpr int kListingLineBuffer = 512;
 constexpr int kListingBufferSize = 4096;
+// Entries go to the view and the progress display in batches of this many.
+constexpr int64_t kShownBatch = 10;
 
 }  // namespace
 
-int ListingJob::run(const std::string& path, DirectoryFlags flags, std::vector<RemoteEntry>* into) {
+int ListingJob::run(const std::string& directory, DirectoryFlags flags, bool shown,
+                    std::vector<RemoteEntry>* copy) {
     missing_ = false;
     int result = control_.setType(0);
     if (result / 100 != 2) {
         return result;
     }
-    size_t slash = path.rfind('/');
-    std::string shown = slash == std::string::npos || slash == 0 || slash + 1 == path.size()
-                            ? path
-                            : path.substr(slash + 1);
-    setStatus("LIST " + shown);
-    logExtended("LISTing " + path);
+    size_t slash = directory.rfind('/');
+    std::string title = slash == std::string::npos || slash == 0 || slash + 1 == directory.size()
+                            ? directory
+                            : directory.substr(slash + 1);
+    setStatus("LIST " + title);
+    logExtended("LISTing " + directory);
 
     // MLSD where the server offers it: exact sizes, UTC times, plain types. A server
     // that announces MLST and still refuses MLSD is asked with LIST from then on.
@@ -54,16 +57,19 @@ int ListingJob::run(const std::string& path, DirectoryFlags flags, std::vector<R
         missing_ = opened == FtpSession::kDataControlLost || refusal.empty() || refusal[0] == '1';
     } else {
         session_.setTransferActive(true);
+        RemoteViewContract* const seen = shown ? view() : nullptr;
         if (view() != nullptr)
             view()->setBusy(true);
         data_.setBufferSize(kListingBufferSize);
         TransferProgress progress;
         progress.kind = TransferProgress::Kind::List;
-        progress.name = shown;
+        progress.name = title;
         std::string pending;
         int64_t start = reportTransferStart(0);
         int64_t bytes = 0;
         int64_t accepted = 0;
+        std::vector<RemoteEntry> entries;
+        size_t told = 0;  // entries the view was given
         const ListingLocaleData& locale = session_.listingLocaleData();
         const int64_t now = static_cast<int64_t>(::time(nullptr));
         char line[kListingLineBuffer];
@@ -99,13 +105,16 @@ int ListingJob::run(const std::string& path, DirectoryFlags flags, std::vector<R
                     overLimit = true;
                     break;
                 }
-                if (into != nullptr)
-                    into->push_back(std::move(entry));
-                else if (view() != nullptr)
-                    view()->addEntry(entry);
-                if (++accepted % 10 == 0 && context_.outlets != nullptr) {
-                    progress.bytes = accepted;
-                    context_.outlets->ReportProgress(progress);
+                entries.push_back(std::move(entry));
+                if (++accepted % kShownBatch == 0) {
+                    if (seen != nullptr) {
+                        seen->entriesListed({entries.data() + told, entries.size() - told});
+                        told = entries.size();
+                    }
+                    if (context_.outlets != nullptr) {
+                        progress.bytes = accepted;
+                        context_.outlets->ReportProgress(progress);
+                    }
                 }
             }
         }
@@ -131,11 +140,17 @@ int ListingJob::run(const std::string& path, DirectoryFlags flags, std::vector<R
         broken_ = broken || overLimit;
         read_ = true;
         session_.setTransferActive(false);
-        if (view() != nullptr) {
+        const bool complete = !aborted && !broken;
+        if (seen != nullptr && told < entries.size())
+            seen->entriesListed({entries.data() + told, entries.size() - told});
+        if (copy != nullptr)
+            *copy = entries;
+        if (complete)
+            session_.listings().store(directory, std::move(entries));
+        if (view() != nullptr)
             view()->setBusy(false);
-            if (into == nullptr)
-                view()->listingFinished(!aborted && !broken, flags);
-        }
+        if (seen != nullptr)
+            seen->listingFinished(complete, flags);
     }
     session_.clearAbort();
     clearTransferDisplay();

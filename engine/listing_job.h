@@ -9,17 +9,19 @@
 
 namespace nubo {
 
-// One LIST (or MLSD) of a directory over its own data connection, into the remote view
-// or into a list the worker keeps for itself. Holds what became of it: whether the data
-// connection never opened, or broke or hit a limit while the lines came.
+// One LIST (or MLSD) of a directory over its own data connection, kept in the session's
+// listings when it came whole (or stopped at a limit). Holds what became of it: whether
+// the data connection never opened, or broke or hit a limit while the lines came.
 class ListingJob : public TransferJob {
   public:
     explicit ListingJob(FtpSession& session) : TransferJob(session) {}
 
-    // Lists path: into the remote view, or, with `into`, into that list only. The final
-    // reply's code (599 when no data connection opened, 421 when the control connection
-    // went).
-    int run(const std::string& path, DirectoryFlags flags, std::vector<RemoteEntry>* into);
+    // Lists the current directory, the absolute `directory`. shown: the remote view gets
+    // the entries as they come and the end of the listing; else it hears nothing of it.
+    // With `copy`, the entries read go there too. The final reply's code (599 when no
+    // data connection opened, 421 when the control connection went).
+    int run(const std::string& directory, DirectoryFlags flags, bool shown,
+            std::vector<RemoteEntry>* copy);
     // The data connection failed or was refused as not the server's: there is no listing.
     bool missing() const { return missing_; }
     // Lines were read; broken() tells whether the listing was cut short (a lost data

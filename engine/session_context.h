@@ -11,6 +11,7 @@ namespace nubo {
 
 class AppLog;
 class ConfigStore;
+class DirectoryCache;
 class MainOutlets;
 class SessionObserver;
 class RemoteViewContract;
@@ -37,6 +38,9 @@ struct SessionContext {
     MainOutlets* outlets = nullptr;
     SessionObserver* observer = nullptr;
     RemoteViewContract* remoteView = nullptr;
+    // The listings the session makes and reads: a session given none keeps its own, and
+    // the connections of its pool share it (their sends show there too).
+    DirectoryCache* listings = nullptr;
     // The Host page's cancel flag: set by the user cancelling a connect, only read here.
     const std::atomic<bool>* cancel = nullptr;
     // This instance's restart slot; null when there is none.

@@ -36,8 +36,6 @@ struct DirectoryFlags {
     bool noHistory = false;
     // With an empty path: the current directory is listed again into its cached copy.
     bool refresh = false;
-    // Never the cached copy: a transfer's walk must see the folder as it is now.
-    bool fresh = false;
 };
 
 struct ChangeDirectoryRequest {

@@ -87,12 +87,10 @@ class MemberView : public RemoteViewContract {
     explicit MemberView(RemoteViewContract* view) : view_(view) {}
     void onConnected(FtpSession*) override {}
     void onDisconnected() override {}
-    int addEntry(const RemoteEntry&) override { return -1; }
-    bool entryAt(int, RemoteEntry*) const override { return false; }
-    int findEntryByName(const std::string&, bool) const override { return -1; }
-    bool nextValidEntry(int*) const override { return false; }
-    bool changeDirectoryStarted(const std::string*, DirectoryFlags) override { return false; }
+    void changeDirectoryStarted(const std::string*, DirectoryFlags) override {}
+    void entriesListed(std::span<const RemoteEntry>) override {}
     void listingFinished(bool, DirectoryFlags) override {}
+    void listingReady(const std::string&, std::vector<RemoteEntry>, DirectoryFlags) override {}
     void showCurrentPath() override {}
     void setBusy(bool) override {}
     void updateEntry(const std::string& directory, const std::string& name, int64_t size,

@@ -321,12 +321,10 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     if (!failed) {
         keepModificationTime(name, file.modified());
     }
-    if (view() != nullptr) {
-        view()->updateEntry(
-            session_.currentRemoteDirectory(), name, remoteSize,
-            file.modified() + session_.localZoneBias() - session_.hostZoneAdjustment(),
-            EntryType::File);
-    }
+    session_.entryUpdated(
+        session_.currentRemoteDirectory(), name, remoteSize,
+        file.modified() + session_.localZoneBias() - session_.hostZoneAdjustment(),
+        EntryType::File);
     clearTransferDisplay();
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole
@@ -528,8 +526,9 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
         }
     }
     const std::string startDirectory = session_.currentRemoteDirectory();
-    // Listed afresh: what is there already must be what the server has now.
-    int code = session_.changeDirectory(&name, DirectoryFlags{.noHistory = true, .fresh = true});
+    // Listed afresh: what is there already must be what the server has now. The remote
+    // view stays where it is.
+    int code = session_.walkInto(name, nullptr);
     if (code / 100 != 2) {
         return session_.countBatchStop(code, false);
     }
@@ -567,7 +566,7 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
     if (result.code == 421) {
         return result;
     }
-    return {session_.changeDirectory(&startDirectory, DirectoryFlags{.noHistory = true}), false};
+    return {session_.walkBack(startDirectory), false};
 }
 
 }  // namespace nubo

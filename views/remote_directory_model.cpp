@@ -42,7 +42,8 @@ void RemoteDirectoryModel::setTypeTable(TypeTable* types) {
 void RemoteDirectoryModel::resetLocked() {
     rows_.clear();
     marked_.clear();
-    cache_.clear();
+    cached_.clear();
+    settled_.reset();
     current_ = std::make_shared<Listing>();
     entryCount_ = 0;
     currentPath_.clear();
@@ -51,13 +52,9 @@ void RemoteDirectoryModel::resetLocked() {
     history_.clear();
 }
 
-RemoteDirectoryModel::Listing* RemoteDirectoryModel::listingOfLocked(const std::string& directory,
-                                                                     bool* shown) {
-    *shown = directory == shownDirectory_;
-    if (*shown)
-        return current_.get();
-    auto found = cache_.find(directory);
-    return found == cache_.end() ? nullptr : found->second.get();
+RemoteDirectoryModel::Listing* RemoteDirectoryModel::shownListingLocked(
+    const std::string& directory) {
+    return directory == shownDirectory_ ? current_.get() : nullptr;
 }
 
 int RemoteDirectoryModel::indexOfName(const Listing& listing, const std::string& name) {
@@ -112,16 +109,18 @@ int RemoteDirectoryModel::appendLocked(const RemoteEntry& entry) {
     return index;
 }
 
-int RemoteDirectoryModel::addEntry(const RemoteEntry& entry) {
-    int index;
+void RemoteDirectoryModel::entriesListed(std::span<const RemoteEntry> entries) {
+    if (entries.empty())
+        return;
     size_t row;
     {
         std::lock_guard lock(mutex_);
         row = rows_.size();
-        index = appendLocked(entry);
+        for (const RemoteEntry& entry : entries)
+            appendLocked(entry);
     }
-    notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
-    return index;
+    notify(
+        [row, count = entries.size()](RemoteDirectoryListener& l) { l.rowsAppended(row, count); });
 }
 
 bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
@@ -151,19 +150,6 @@ int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCa
         }
     }
     return -1;
-}
-
-bool RemoteDirectoryModel::nextValidEntry(int* index) const {
-    std::lock_guard lock(mutex_);
-    int i = *index < 0 ? 0 : *index + 1;
-    while (i < entryCount_ && (*current_)[static_cast<size_t>(i)].name.empty()) {
-        ++i;
-    }
-    if (i >= entryCount_) {
-        return false;
-    }
-    *index = i;
-    return true;
 }
 
 void RemoteDirectoryModel::refillLocked() {
@@ -209,9 +195,8 @@ void RemoteDirectoryModel::sortLocked() {
     });
 }
 
-bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
+void RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
                                                   DirectoryFlags flags) {
-    bool cached = false;
     {
         std::lock_guard lock(mutex_);
         rows_.clear();
@@ -222,29 +207,42 @@ bool RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
             current_->clear();
             entryCount_ = 0;
         } else {
+            if (shownDirectory_ == currentPath_)
+                settled_ = current_;  // put back if the new listing does not come whole
             pathText_ = directory != nullptr ? *directory : std::string();
             shownDirectory_ = pathText_;
-            auto found = flags.fresh ? cache_.end() : cache_.find(pathText_);
-            if (found == cache_.end()) {
-                current_ = std::make_shared<Listing>();
-                entryCount_ = 0;
-            } else {
-                if (!flags.noHistory && !currentPath_.empty()) {
-                    history_.push_back(currentPath_);
-                }
-                currentPath_ = pathText_;
-                current_ = found->second;
-                refillLocked();
-                sortLocked();
-                cached = true;
-            }
+            current_ = std::make_shared<Listing>();
+            entryCount_ = 0;
         }
     }
     notify([](RemoteDirectoryListener& l) {
         l.rowsReset();
         l.pathTextChanged();
     });
-    return cached;
+}
+
+void RemoteDirectoryModel::listingReady(const std::string& directory,
+                                        std::vector<RemoteEntry> entries, DirectoryFlags flags) {
+    {
+        std::lock_guard lock(mutex_);
+        rows_.clear();
+        marked_.clear();
+        if (!flags.noHistory && !currentPath_.empty()) {
+            history_.push_back(currentPath_);
+        }
+        currentPath_ = directory;
+        pathText_ = directory;
+        shownDirectory_ = directory;
+        current_ = std::make_shared<Listing>(std::move(entries));
+        settled_ = current_;
+        cached_.insert(directory);
+        refillLocked();
+        sortLocked();
+    }
+    notify([](RemoteDirectoryListener& l) {
+        l.rowsReset();
+        l.pathTextChanged();
+    });
 }
 
 void RemoteDirectoryModel::listingFinished(bool complete, DirectoryFlags flags) {
@@ -260,8 +258,9 @@ void RemoteDirectoryModel::listingFinished(bool complete, DirectoryFlags flags) 
             }
             if (!flags.refresh) {
                 currentPath_ = pathText_;
-                cache_[currentPath_] = current_;
+                cached_.insert(currentPath_);
             }
+            settled_ = current_;
             log_.LogExtended("... cached a copy of ", currentPath_);
         } else {
             rows_.clear();
@@ -272,10 +271,8 @@ void RemoteDirectoryModel::listingFinished(bool complete, DirectoryFlags flags) 
                 // Take the server back to the directory still shown.
                 session = session_;
                 returnTo = currentPath_;
-                auto found = cache_.find(currentPath_);
-                if (found != cache_.end() && found->second != current_) {
-                    current_ = found->second;
-                }
+                if (settled_ != nullptr)
+                    current_ = settled_;
                 refillLocked();
                 sortLocked();
             } else {
@@ -324,19 +321,8 @@ void RemoteDirectoryModel::updateEntry(const std::string& directory, const std::
     size_t row = 0;
     {
         std::lock_guard lock(mutex_);
-        bool shown = false;
-        Listing* listing = listingOfLocked(directory, &shown);
-        if (listing == nullptr)
+        if (shownListingLocked(directory) == nullptr)
             return;
-        if (!shown) {
-            // A cached listing: the entry is there when the view comes back to it.
-            const int index = indexOfName(*listing, name);
-            if (index >= 0)
-                (*listing)[static_cast<size_t>(index)] = entry;
-            else
-                listing->push_back(entry);
-            return;
-        }
         auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
             return (*current_)[static_cast<size_t>(index)].name == name;
         });
@@ -371,16 +357,8 @@ void RemoteDirectoryModel::entryRemoved(const std::string& directory, const std:
     int shownIndex = -1;
     {
         std::lock_guard lock(mutex_);
-        bool shown = false;
-        Listing* listing = listingOfLocked(directory, &shown);
-        const int index = listing != nullptr ? indexOfName(*listing, name) : -1;
-        if (index < 0)
-            return;
-        if (!shown) {
-            (*listing)[static_cast<size_t>(index)].name.clear();
-            return;
-        }
-        shownIndex = index;
+        const Listing* listing = shownListingLocked(directory);
+        shownIndex = listing != nullptr ? indexOfName(*listing, name) : -1;
     }
     removeEntry(shownIndex);
 }
@@ -390,19 +368,16 @@ void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std:
     int replaced = -1;
     {
         std::lock_guard lock(mutex_);
-        bool shown = false;
-        Listing* listing = listingOfLocked(directory, &shown);
-        const int index = listing != nullptr ? indexOfName(*listing, from) : -1;
+        Listing* listing = shownListingLocked(directory);
+        if (listing == nullptr)
+            return;
+        const int index = indexOfName(*listing, from);
         if (index >= 0 && to != nullptr) {
             (*listing)[static_cast<size_t>(index)].setName(*to);
             // The server gave the name to the renamed entry: whatever held it there
             // before is gone, and one name is one row.
             replaced = otherIndexOfName(*listing, *to, index);
-            if (replaced >= 0 && !shown)
-                (*listing)[static_cast<size_t>(replaced)].name.clear();
         }
-        if (!shown)
-            return;
     }
     if (replaced >= 0) {
         removeEntry(replaced);
@@ -414,9 +389,8 @@ void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std:
 void RemoteDirectoryModel::entryKept(const std::string& directory, const std::string& name) {
     {
         std::lock_guard lock(mutex_);
-        bool shown = false;
-        Listing* listing = listingOfLocked(directory, &shown);
-        if (!shown || listing == nullptr)
+        const Listing* listing = shownListingLocked(directory);
+        if (listing == nullptr)
             return;  // marks belong to the listing shown only
         const int index = indexOfName(*listing, name);
         marked_.erase(std::remove(marked_.begin(), marked_.end(), index), marked_.end());
@@ -429,9 +403,8 @@ void RemoteDirectoryModel::placeholderDropped(const std::string& directory,
     int placeholder = -1;
     {
         std::lock_guard lock(mutex_);
-        bool shown = false;
-        Listing* listing = listingOfLocked(directory, &shown);
-        if (!shown || listing == nullptr)
+        const Listing* listing = shownListingLocked(directory);
+        if (listing == nullptr)
             return;
         // The row being made (size -1, time 0), never an existing folder of that name.
         for (size_t i = 0; i < listing->size(); ++i) {
@@ -487,11 +460,7 @@ std::vector<std::string> RemoteDirectoryModel::history() const {
 
 std::vector<std::string> RemoteDirectoryModel::cachedPaths() const {
     std::lock_guard lock(mutex_);
-    std::vector<std::string> paths;
-    for (const auto& [path, listing] : cache_) {
-        paths.push_back(path);
-    }
-    return paths;
+    return std::vector<std::string>(cached_.begin(), cached_.end());
 }
 
 std::vector<int> RemoteDirectoryModel::rows() const {
@@ -621,7 +590,7 @@ bool RemoteDirectoryModel::refresh() {
     FtpSession* session;
     {
         std::lock_guard lock(mutex_);
-        if (session_ == nullptr || currentPath_.empty() || cache_.count(currentPath_) == 0) {
+        if (session_ == nullptr || currentPath_.empty() || cached_.count(currentPath_) == 0) {
             return false;
         }
         session = session_;

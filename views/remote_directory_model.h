@@ -1,9 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
+#include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,10 @@ class RemoteDirectoryListener;
 class TypeTable;
 
 // The remote directory as the remote view shows it: the current listing, the rows in
-// display order, the listings cached per path for the whole session, the Back history,
-// the sort order and the status text. The session worker fills it through the
-// RemoteViewContract; the view reads it and turns user actions into requests.
+// display order, the paths whose listings the session cached, the Back history, the
+// sort order and the status text. The session worker tells it what to show through the
+// RemoteViewContract and never reads it back (the listings it walks are its own); the
+// view reads it and turns user actions into requests.
 //
 // Entries keep their index for the whole listing (a removed entry keeps its slot with
 // an empty name), and rows hold indices, never pointers.
@@ -41,12 +43,11 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // ---- the session's contract ----
     void onConnected(FtpSession* session) override;
     void onDisconnected() override;
-    int addEntry(const RemoteEntry& entry) override;
-    bool entryAt(int index, RemoteEntry* entry) const override;
-    int findEntryByName(const std::string& name, bool ignoreCase) const override;
-    bool nextValidEntry(int* index) const override;
-    bool changeDirectoryStarted(const std::string* directory, DirectoryFlags flags) override;
+    void changeDirectoryStarted(const std::string* directory, DirectoryFlags flags) override;
+    void entriesListed(std::span<const RemoteEntry> entries) override;
     void listingFinished(bool complete, DirectoryFlags flags) override;
+    void listingReady(const std::string& directory, std::vector<RemoteEntry> entries,
+                      DirectoryFlags flags) override;
     void showCurrentPath() override;
     void setBusy(bool busy) override;
     void updateEntry(const std::string& directory, const std::string& name, int64_t size,
@@ -80,6 +81,11 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::vector<int> rows() const;
     std::vector<int> rowsFrom(size_t first) const;
     size_t rowCount() const;
+    // Copies the entry at an index of the shown listing; false when there is none.
+    bool entryAt(int index, RemoteEntry* entry) const;
+    // Index of the first shown entry of that name (exactly, or ignoring case), in row
+    // order; -1.
+    int findEntryByName(const std::string& name, bool ignoreCase) const;
     // The entries of some indices (the selection), skipping removed ones.
     std::vector<RemoteEntry> entriesAt(const std::vector<int>& indices) const;
     // The same with the directory they are listed in, read together; *kept gets the
@@ -158,9 +164,9 @@ class RemoteDirectoryModel : public RemoteViewContract {
 
   private:
     void resetLocked();
-    // The listing of a directory: the shown one, a cached one, or null. The index of a
-    // name in it, or -1.
-    Listing* listingOfLocked(const std::string& directory, bool* shown);
+    // The shown listing when it is of that directory, else null. The index of a name in
+    // a listing, or -1.
+    Listing* shownListingLocked(const std::string& directory);
     static int indexOfName(const Listing& listing, const std::string& name);
     // The index of an entry other than `except` that holds the name, or -1.
     static int otherIndexOfName(const Listing& listing, const std::string& name, int except);
@@ -187,7 +193,11 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // listing comes in, else currentPath_.
     std::string shownDirectory_;
     std::vector<std::string> history_;
-    std::map<std::string, std::shared_ptr<Listing>> cache_;
+    // The directories shown whole since the login: the path box's list.
+    std::set<std::string> cached_;
+    // The listing of currentPath_ while another comes in: shown again when that one
+    // does not come whole.
+    std::shared_ptr<Listing> settled_;
     SortOrder order_;
     bool busy_ = false;
     TypeTable* types_ = nullptr;

@@ -59,7 +59,7 @@ class ExactFactsTest : public ::testing::Test {
         server.start();
         session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
         ASSERT_TRUE(session->start()) << h.logText();
-        ASSERT_EQ(session->listDirectory("/", {}), 226) << h.logText();
+        ASSERT_EQ(session->listDirectory("/", {}, true), 226) << h.logText();
         ASSERT_TRUE(h.remoteView.entryAt(h.remoteView.rows().at(0), &entry));
     }
     void finish() {
@@ -151,7 +151,7 @@ class BatchTimesTest : public ExactFactsTest {
         server.start();
         session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
         ASSERT_TRUE(session->start()) << h.logText();
-        ASSERT_EQ(session->listDirectory("/", {}), 226) << h.logText();
+        ASSERT_EQ(session->listDirectory("/", {}, true), 226) << h.logText();
         GetRequest get;
         for (int row : h.remoteView.rows()) {
             RemoteEntry listed;

@@ -134,12 +134,12 @@ TEST(MachineListingTest, MlsdRefusedAfterMlstAnnouncedListsWithListFromThenOn) {
     SessionHarness h;
     auto session = h.makeSession("ftp://127.0.0.1:" + std::to_string(server.port()));
     ASSERT_TRUE(session->start()) << h.logText();
-    EXPECT_EQ(session->listDirectory("/", {}), 226) << h.logText();
+    EXPECT_EQ(session->listDirectory("/", {}, true), 226) << h.logText();
     ASSERT_EQ(h.remoteView.rows().size(), 1u);
     RemoteEntry e;
     ASSERT_TRUE(h.remoteView.entryAt(h.remoteView.rows()[0], &e));
     EXPECT_EQ(e.name, "five.txt");
-    EXPECT_EQ(session->listDirectory("/", {}), 226) << h.logText();
+    EXPECT_EQ(session->listDirectory("/", {}, true), 226) << h.logText();
     session->closeControl();
     EXPECT_TRUE(server.waitDone());
     EXPECT_EQ(server.failures(), Lines{});

@@ -221,6 +221,11 @@ TEST_F(TransferIntegrityTest, LinksAndSpecialFilesInTheTargetFolderAreNeverWritt
         .expect("TYPE A N")
         .reply("200 ASCII.")
         .expectListing(fileLine("deep.txt", 4))
+        // The folder cannot be made here: the walk goes back where it came from.
+        .expect("CWD /")
+        .reply("250 OK.")
+        .expect("PWD")
+        .reply("257 \"/\"")
         .expect("QUIT")
         .reply("221 bye");
     const uint32_t bits = runSession([&](FtpSession& s) {

@@ -275,7 +275,7 @@ TEST_F(RecoveryTest, MkdAnswered250IsAFailureAndDeleteStopsAt421) {
         RemoteEntry folderEntry;
         folderEntry.type = EntryType::Directory;
         folderEntry.setName("newdir");
-        h.remoteView.addEntry(folderEntry);
+        h.remoteView.entriesListed({&folderEntry, 1});
         s.enqueue(MakeDirectoryRequest{{}, "newdir"});
         RemoteDirectoryModel::Selection doomed = h.remoteView.selection(
             {h.remoteView.findEntryByName("a", false), h.remoteView.findEntryByName("b", false),

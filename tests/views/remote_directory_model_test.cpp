@@ -32,12 +32,11 @@ class RemoteDirectoryModelTest : public ::testing::Test {
     RemoteDirectoryModelTest()
         : session(FtpUrl("host", SessionHarness::urlDefaults()), h.context()) {}
 
-    // What the session does for a directory that is not cached: enter, list, finish.
+    // What the session does for a directory it keeps no listing of: enter, list, finish.
     void list(const std::string& path, const std::vector<RemoteEntry>& entries,
               DirectoryFlags flags = {}) {
-        ASSERT_FALSE(model.changeDirectoryStarted(&path, flags));
-        for (const RemoteEntry& e : entries)
-            model.addEntry(e);
+        model.changeDirectoryStarted(&path, flags);
+        model.entriesListed(entries);
         model.listingFinished(true, flags);
     }
     Names shown() {
@@ -65,38 +64,41 @@ TEST_F(RemoteDirectoryModelTest, ListingsAreCachedAndHistoryGrows) {
     EXPECT_EQ(model.cachedPaths(), (Names{"/a", "/a/b", "/a/b/c"}));
     EXPECT_TRUE(h.logHas("... cached a copy of /a/b/c"));
 
-    // Back: the view pops and asks for the directory without pushing.
+    // Back: the view pops and asks for the directory without pushing; the session shows
+    // the listing it keeps.
     EXPECT_TRUE(model.back());
     EXPECT_EQ(session.queuedCount(), 1u);
-    std::string back = "/a/b";
-    EXPECT_TRUE(model.changeDirectoryStarted(&back, DirectoryFlags{.noHistory = true}));
+    model.listingReady("/a/b", {entry("y", EntryType::File, 2)}, DirectoryFlags{.noHistory = true});
     EXPECT_EQ(shown(), Names{"y"});
+    EXPECT_EQ(model.currentPath(), "/a/b");
     EXPECT_EQ(model.history(), Names{"/a"});
     EXPECT_TRUE(model.back());
-    std::string first = "/a";
-    EXPECT_TRUE(model.changeDirectoryStarted(&first, DirectoryFlags{.noHistory = true}));
+    model.listingReady("/a", {entry("x", EntryType::File, 1)}, DirectoryFlags{.noHistory = true});
     EXPECT_EQ(model.history(), Names{});
     EXPECT_FALSE(model.back());
-
-    // A path that differs only in case is another directory.
-    std::string upper = "/A";
-    EXPECT_FALSE(model.changeDirectoryStarted(&upper, {}));
+    // A kept listing shown by a plain change of directory pushes the one left.
+    model.listingReady("/a/b/c", {}, {});
+    EXPECT_EQ(model.history(), Names{"/a"});
+    EXPECT_EQ(model.cachedPaths(), (Names{"/a", "/a/b", "/a/b/c"}));
 }
 
 TEST_F(RemoteDirectoryModelTest, RefreshRefillsTheSameCachedListing) {
     model.onConnected(&session);
     list("/d", {entry("old", EntryType::File, 1)});
     EXPECT_TRUE(model.refresh());
-    ASSERT_FALSE(
-        model.changeDirectoryStarted(nullptr, DirectoryFlags{.noHistory = true, .refresh = true}));
+    model.changeDirectoryStarted(nullptr, DirectoryFlags{.noHistory = true, .refresh = true});
     EXPECT_TRUE(h.logHas("... flushing cached copy of /d"));
-    model.addEntry(entry("new", EntryType::File, 2));
+    EXPECT_EQ(shown(), Names{});
+    model.entriesListed(std::vector{entry("new", EntryType::File, 2)});
     model.listingFinished(true, DirectoryFlags{.noHistory = true, .refresh = true});
+    EXPECT_EQ(shown(), Names{"new"});
+    EXPECT_EQ(model.currentPath(), "/d");
     EXPECT_EQ(model.cachedPaths(), Names{"/d"});
     EXPECT_EQ(model.history(), Names{});
-    list("/e", {});
-    std::string d = "/d";
-    EXPECT_TRUE(model.changeDirectoryStarted(&d, {}));
+    // A listing of another directory that breaks puts the refreshed one back.
+    const std::string e = "/e";
+    model.changeDirectoryStarted(&e, {});
+    model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{"new"});
 }
 
@@ -104,8 +106,8 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     model.onConnected(&session);
     list("/good", {entry("keep", EntryType::File, 1)});
     std::string bad = "/bad";
-    ASSERT_FALSE(model.changeDirectoryStarted(&bad, {}));
-    model.addEntry(entry("partial", EntryType::File, 1));
+    model.changeDirectoryStarted(&bad, {});
+    model.entriesListed(std::vector{entry("partial", EntryType::File, 1)});
     EXPECT_EQ(model.pathText(), "/bad");
     model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{"keep"});
@@ -118,22 +120,21 @@ TEST_F(RemoteDirectoryModelTest, FailedListingRestoresTheShownDirectory) {
     model.onConnected(&session);
     std::string first = "/first";
     model.changeDirectoryStarted(&first, {});
-    model.addEntry(entry("p", EntryType::File, 1));
+    model.entriesListed(std::vector{entry("p", EntryType::File, 1)});
     model.listingFinished(false, {});
     EXPECT_EQ(shown(), Names{});
     EXPECT_EQ(session.queuedCount(), 1u);
 }
 
-TEST_F(RemoteDirectoryModelTest, EntriesAddedToACachedListingGoBehindIt) {
+TEST_F(RemoteDirectoryModelTest, EntriesAddedToAKeptListingGoBehindIt) {
     model.onConnected(&session);
     list("/r", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
     list("/other", {});
-    // Back in a cached listing, a new entry (a new folder, an upload) is appended behind
-    // every slot the listing has, never over one of them.
-    std::string r = "/r";
-    ASSERT_TRUE(model.changeDirectoryStarted(&r, {}));
-    int added = model.addEntry(entry("c", EntryType::File, 3));
-    EXPECT_EQ(added, 2);
+    // Back in a listing the session kept, a new entry (a new folder, an upload) is
+    // appended behind every slot the listing has, never over one of them.
+    model.listingReady("/r", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)}, {});
+    model.updateEntry("/r", "c", 3, 0, EntryType::File);
+    EXPECT_EQ(model.findEntryByName("c", false), 2);
     RemoteEntry e;
     ASSERT_TRUE(model.entryAt(1, &e));
     EXPECT_EQ(e.name, "b");
@@ -176,11 +177,7 @@ TEST_F(RemoteDirectoryModelTest, FindByNameAndValidEntries) {
     EXPECT_GE(model.findEntryByName("readme", true), 0);
     EXPECT_GE(model.findEntryByName("ärger.TXT", true), 0);
     EXPECT_EQ(model.findEntryByName("nothing", true), -1);
-    int index = -1;
-    int count = 0;
-    while (model.nextValidEntry(&index))
-        ++count;
-    EXPECT_EQ(count, 3);
+    EXPECT_EQ(model.rows().size(), 3u);
     RemoteEntry e;
     EXPECT_FALSE(model.entryAt(3, &e));
     EXPECT_FALSE(model.entryAt(-1, &e));
@@ -254,7 +251,7 @@ TEST_F(RemoteDirectoryModelTest, ARenameOntoANameTheListingHoldsIsRefused) {
 }
 
 // The server confirmed a rename onto a name the listing held (it replaced that entry):
-// one row of the name remains, in the shown listing and in a cached one.
+// one row of the name remains. (The session's own listings: DirectoryCacheTest.)
 TEST_F(RemoteDirectoryModelTest, AConfirmedRenameOntoAListedNameLeavesOneRow) {
     model.onConnected(&session);
     list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
@@ -264,13 +261,9 @@ TEST_F(RemoteDirectoryModelTest, AConfirmedRenameOntoAListedNameLeavesOneRow) {
     EXPECT_EQ(shown(), (Names{"y"}));
     RemoteEntry kept;
     ASSERT_TRUE(model.entryAt(model.findEntryByName("y", false), &kept));
-    EXPECT_EQ(kept.size, 3);  // the renamed entry, not the one it replaced
-    model.entryRenamed("/", "a", &b);
-    const std::string root = "/";
-    ASSERT_TRUE(model.changeDirectoryStarted(&root, DirectoryFlags{.noHistory = true}));
-    EXPECT_EQ(shown(), (Names{"b"}));
-    ASSERT_TRUE(model.entryAt(model.findEntryByName("b", false), &kept));
-    EXPECT_EQ(kept.size, 1);
+    EXPECT_EQ(kept.size, 3);           // the renamed entry, not the one it replaced
+    model.entryRenamed("/", "y", &b);  // another directory's: the shown one stays
+    EXPECT_EQ(shown(), (Names{"y"}));
 }
 
 TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
@@ -424,17 +417,18 @@ namespace nubo {
 namespace {
 
 // The session names entries by directory and name after it acted on them: the shown
-// listing and cached ones follow, and nothing of another directory is touched.
+// listing follows, and nothing of another directory is touched (the session keeps its
+// own listings up itself).
 TEST_F(RemoteDirectoryModelTest, UpkeepFindsEntriesByDirectoryAndName) {
     model.onConnected(&session);
     list("/", {entry("a", EntryType::File, 1), entry("b", EntryType::File, 2)});
     list("/sub", {entry("a", EntryType::File, 3), entry("docs", EntryType::Directory, 0)});
-    // "/" is cached, "/sub" shown: both have an "a".
+    // "/" was shown before, "/sub" is shown: both have an "a".
     model.entryRemoved("/", "a");
     const std::string c = "c";
     model.entryRenamed("/", "b", &c);
     EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
-    model.entryRemoved("/elsewhere", "a");     // no listing of it: nothing happens
+    model.entryRemoved("/elsewhere", "a");     // not shown: nothing happens
     EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
     // A cut mark goes when its delete did not happen in the shown directory only.
     model.markEntry(model.findEntryByName("a", false));
@@ -449,11 +443,10 @@ TEST_F(RemoteDirectoryModelTest, UpkeepFindsEntriesByDirectoryAndName) {
     model.placeholderDropped("/sub", "docs");
     EXPECT_EQ(shown(), (Names{"docs", "a"}));  // folders first
     EXPECT_FALSE(model.isPlaceholder(model.findEntryByName("docs", false)));
-    // Back in "/": the cached copy shows what the session did there.
-    const std::string root = "/";
-    ASSERT_TRUE(model.changeDirectoryStarted(&root, DirectoryFlags{.noHistory = true}));
+    // Back in "/", as the session kept it.
+    model.listingReady("/", {entry("c", EntryType::File, 2)}, DirectoryFlags{.noHistory = true});
     EXPECT_EQ(shown(), (Names{"c"}));
-    model.updateEntry("/sub", "new.txt", 9, 0, EntryType::File);  // cached, not shown
+    model.updateEntry("/sub", "new.txt", 9, 0, EntryType::File);  // not shown
     EXPECT_EQ(shown(), (Names{"c"}));
     model.updateEntry("/", "new.txt", 9, 0, EntryType::File);
     EXPECT_EQ(shown(), (Names{"c", "new.txt"}));
@@ -472,8 +465,8 @@ TEST_F(RemoteDirectoryModelTest, ASelectionNamesTheDirectoryOfTheListingShown) {
     EXPECT_EQ(chosen.entries[0].name, "b");
     EXPECT_EQ(kept, std::vector<int>{model.findEntryByName("b", false)});
     const std::string next = "/pub/next";
-    ASSERT_FALSE(model.changeDirectoryStarted(&next, {}));
-    model.addEntry(entry("n", EntryType::File, 3));
+    model.changeDirectoryStarted(&next, {});
+    model.entriesListed(std::vector{entry("n", EntryType::File, 3)});
     chosen = model.selection({model.findEntryByName("n", false)});
     EXPECT_EQ(chosen.directory, "/pub/next");
     EXPECT_EQ(model.currentPath(), "/pub");  // until the listing is complete
