@@ -58,6 +58,12 @@ class RestartRecord {
         (void)matches;
         return false;
     }
+    // Whether a kept record in progress `matches`, without taking it: `matches` reads
+    // each candidate as adoptKept's does.
+    virtual bool findKept(const std::function<bool(const RestartRecord&)>& matches) {
+        (void)matches;
+        return false;
+    }
 };
 
 }  // namespace nubo

@@ -34,6 +34,7 @@ class RestartDatabase : public RestartRecord {
     void freeSlot();
     bool setAside() override;
     bool adoptKept(const std::function<bool(const RestartRecord&)>& matches) override;
+    bool findKept(const std::function<bool(const RestartRecord&)>& matches) override;
     void close();
     int currentSlot() const { return currentSlot_; }
     uint32_t inUseMask() const;
@@ -68,6 +69,8 @@ class RestartDatabase : public RestartRecord {
     void clearSlot(int index);
     uint8_t* partial(int index) const;
     void takeSlotLocked(bool forceNew);
+    // The first slot kept aside, in progress, that `matches` (0: none); under the lock.
+    int keptSlotLocked(const std::function<bool(const RestartRecord&)>& matches);
 
     std::string folder_;
     SharedMappedFile file_;

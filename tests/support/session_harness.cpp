@@ -49,6 +49,8 @@ SessionContext SessionHarness::context() {
     c.cancel = &cancel;
     c.queue = &queue;
     c.uploadConflict = uploadConflict;
+    c.downloadConflict = downloadConflict;
+    c.restart = restart;
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.poolRetryDelaysMs = poolRetryDelaysMs;

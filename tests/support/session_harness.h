@@ -61,6 +61,10 @@ class SessionHarness {
     std::atomic<int> learnedLimit{0};
     // Answers an upload's name conflicts (none: overwritten).
     ConflictQuestion uploadConflict;
+    // Answers a download's local conflicts (none: replaced).
+    DownloadConflictQuestion downloadConflict;
+    // The restart record sessions use (none: no restart).
+    RestartRecord* restart = nullptr;
 
     // A session on a worker thread, logged in (null when the login did not end in time);
     // ended when the harness goes.
