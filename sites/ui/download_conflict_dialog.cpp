@@ -12,7 +12,7 @@ DownloadConflictDialog::DownloadConflictDialog(const DownloadConflict& conflict,
                 .arg(QString::fromStdString(conflict.localPath)));
     const QString modified =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(conflict.localTime), QLocale::ShortFormat);
-    QString facts = QString("Here: %1, %2\nOn the server: %3 (%4)")
+    QString facts = QString("Here: %1, %2\nOn the server: %3 in %4")
                         .arg(sizeText(conflict.localSize), modified, sizeText(conflict.remoteSize),
                              QString::fromStdString(conflict.remoteFolder));
     if (conflict.canResume) {
