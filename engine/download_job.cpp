@@ -541,10 +541,7 @@ bool DownloadJob::settleConflict(RemoteEntry* entry, const std::string& localPat
                         std::to_string(conflict.partialSize) + " bytes of its stopped download");
             return false;
         case ConflictChoice::Cancel:
-            logExtended("... download cancelled");
-            session_.skipFile(spec, "cancelled", exitbit::kGetSkipped);
-            session_.abort();
-            *ended = {ControlChannel::kLocalFailure, true};
+            *ended = session_.cancelAt(spec);
             return true;
         default:
             // Skip (the question offers nothing else): the local file stays as it is.

@@ -44,7 +44,7 @@ class DownloadConflictTest : public ::testing::TestWithParam<int> {
             fs::create_directories(fs::path(remote(name)).parent_path());
             writeFile(remote(name), std::string("the server's ") + name);
         }
-        for (const char* name : {"a.txt", "b.txt", "sub/d.txt", "sub/deeper/e.txt"}) {
+        for (const std::string& name : kHere) {
             fs::create_directories(fs::path(local(name)).parent_path());
             writeFile(local(name), std::string("mine: ") + name);
         }
@@ -57,6 +57,12 @@ class DownloadConflictTest : public ::testing::TestWithParam<int> {
         return readFile(local(name)) == "the server's " + name;
     }
     bool isMine(const std::string& name) const { return readFile(local(name)) == "mine: " + name; }
+    // Whether every file that is here as well as on the server is ours, or the server's.
+    bool allHere(bool mine) const {
+        return std::all_of(kHere.begin(), kHere.end(), [&](const std::string& name) {
+            return mine ? isMine(name) : isServers(name);
+        });
+    }
     // Answers each question by the file's name (unnamed files: `otherwise`), noting
     // every question.
     void answerBy(std::map<std::string, ConflictAnswer> byName, ConflictAnswer otherwise) {
@@ -67,11 +73,16 @@ class DownloadConflictTest : public ::testing::TestWithParam<int> {
             return found != byName.end() ? found->second : otherwise;
         };
     }
-    // The whole tree/ from /files into the temporary folder.
-    void getTree() {
-        ASSERT_NE(h.startWorker(server.url("files", true)), nullptr) << h.logText();
-        ASSERT_TRUE(h.runRequest(test::namedGet(temp.path(), "tree"))) << h.logText();
+    // The whole tree/ from /files into the temporary folder, by a session of `with` (a
+    // later batch: its own) answered as h's.
+    void getTree(test::SessionHarness& with, TransferOptions options = test::kImage) {
+        with.simultaneousTransfers = GetParam();
+        with.downloadConflict = h.downloadConflict;
+        ASSERT_NE(with.startWorker(server.url("files", true)), nullptr) << with.logText();
+        ASSERT_TRUE(with.runRequest(test::namedGet(temp.path(), "tree", options)))
+            << with.logText();
     }
+    void getTree() { getTree(h); }
     std::vector<std::string> askedNames() {
         std::lock_guard guard(askedLock);
         std::vector<std::string> names;
@@ -81,6 +92,7 @@ class DownloadConflictTest : public ::testing::TestWithParam<int> {
         return names;
     }
 
+    const std::vector<std::string> kHere = {"a.txt", "b.txt", "sub/d.txt", "sub/deeper/e.txt"};
     test::PyFtpdServer server;
     test::SessionHarness h;
     test::TempFolder temp{"nubo-get-conflict"};
@@ -126,8 +138,7 @@ TEST_P(DownloadConflictTest, AnAnswerForAllIsAskedOnceForTheWholeTree) {
     answerBy({}, {ConflictChoice::Skip, true, {}});
     getTree();
     EXPECT_EQ(asked.size(), 1u) << "one answer for the whole batch";
-    for (const char* name : {"a.txt", "b.txt", "sub/d.txt", "sub/deeper/e.txt"})
-        EXPECT_TRUE(isMine(name)) << name;
+    EXPECT_TRUE(allHere(true));
     EXPECT_TRUE(isServers("c.txt"));
     EXPECT_TRUE(isServers("sub/deeper/f.txt"));
     EXPECT_EQ(h.queue.counts().skipped, 4);
@@ -136,13 +147,9 @@ TEST_P(DownloadConflictTest, AnAnswerForAllIsAskedOnceForTheWholeTree) {
     asked.clear();
     answerBy({}, {ConflictChoice::Overwrite, true, {}});
     test::SessionHarness next;
-    next.simultaneousTransfers = GetParam();
-    next.downloadConflict = h.downloadConflict;
-    ASSERT_NE(next.startWorker(server.url("files", true)), nullptr) << next.logText();
-    ASSERT_TRUE(next.runRequest(test::namedGet(temp.path(), "tree"))) << next.logText();
+    getTree(next);
     EXPECT_EQ(asked.size(), 1u);
-    for (const char* name : {"a.txt", "b.txt", "sub/d.txt", "sub/deeper/e.txt"})
-        EXPECT_TRUE(isServers(name)) << name;
+    EXPECT_TRUE(allHere(false));
     EXPECT_EQ(next.outlets.exitBits(), exitbit::kReceived) << next.logText();
 }
 
@@ -150,25 +157,20 @@ TEST_P(DownloadConflictTest, CancelEndsTheBatch) {
     answerBy({}, {ConflictChoice::Cancel, true, {}});
     getTree();
     EXPECT_EQ(asked.size(), 1u) << "nothing asked after a Cancel, and it holds for nothing";
-    for (const char* name : {"a.txt", "b.txt", "sub/d.txt", "sub/deeper/e.txt"})
-        EXPECT_TRUE(isMine(name)) << name;
-    EXPECT_FALSE(fs::exists(local("sub/deeper/f.txt"))) << "the walk went no further";
+    EXPECT_TRUE(allHere(true));
     EXPECT_TRUE(h.logHas("... download cancelled")) << h.logText();
 }
 
 TEST_P(DownloadConflictTest, UpdateOnlyAndTheCommandLineAskNothing) {
     answerBy({}, kSkip);
-    ASSERT_NE(h.startWorker(server.url("files", true)), nullptr) << h.logText();
     // Update-ONLY decides by the times alone.
-    ASSERT_TRUE(h.runRequest(test::namedGet(temp.path(), "tree", test::updateOnly(test::kImage))));
+    getTree(h, test::updateOnly(test::kImage));
     EXPECT_TRUE(asked.empty());
     // Nobody to ask (the command line): replaced, as it always was.
+    h.downloadConflict = nullptr;
     test::SessionHarness commandLine;
-    commandLine.simultaneousTransfers = GetParam();
-    writeFile(local("a.txt"), "mine again");
-    ASSERT_NE(commandLine.startWorker(server.url("files", true)), nullptr);
-    ASSERT_TRUE(commandLine.runRequest(test::namedGet(temp.path(), "tree")));
-    EXPECT_TRUE(isServers("a.txt"));
+    getTree(commandLine);
+    EXPECT_TRUE(allHere(false));
 }
 
 // A download stopped by the user keeps its partial file and record; a later Get of the
@@ -252,11 +254,8 @@ TEST_P(StoppedDownloadConflictTest, OverwriteFetchesTheFileAnewAndSkipKeepsTheRe
     test::SessionHarness next;
     next.restart = db.get();
     next.config.SetInt("Restart", 1);
-    next.simultaneousTransfers = GetParam();
     answerBy({{"big.bin", kOverwrite}}, kSkip);
-    next.downloadConflict = h.downloadConflict;
-    ASSERT_NE(next.startWorker(server.url("files", true)), nullptr);
-    ASSERT_TRUE(next.runRequest(test::namedGet(temp.path(), "tree"))) << next.logText();
+    getTree(next);
     EXPECT_FALSE(next.logHas("<REST " + std::to_string(partial))) << next.logText();
     EXPECT_TRUE(readFile(local("sub/big.bin")) == content);
     EXPECT_FALSE(fs::exists(local("sub/big.bin.part"))) << "written anew, never left beside";
