@@ -282,17 +282,18 @@ size_t DownloadJob::longestName(const std::string& folder) {
     return nameLimit_;
 }
 
-PartialName DownloadJob::resumablePartial(const std::string& localPath, struct stat* st) {
-    const PartialName recorded =
-        context_.restart != nullptr ? context_.restart->partialName() : PartialName::none();
+PartialName DownloadJob::resumablePartial(const PartialName& recorded, const std::string& localPath,
+                                          struct stat* st, bool say) {
     const std::string path = recorded.pathFor(localPath);
     if (path.empty() || ::lstat(path.c_str(), st) != 0 || !S_ISREG(st->st_mode)) {
         return PartialName::none();
     }
     if (listedHere(baseName(path))) {
         // The server's file of that name was fetched there since: it is no partial file.
-        logExtended("... " + baseName(path) + " is a file of the folder's listing; " +
-                    baseName(localPath) + " starts over");
+        if (say) {
+            logExtended("... " + baseName(path) + " is a file of the folder's listing; " +
+                        baseName(localPath) + " starts over");
+        }
         return PartialName::none();
     }
     return recorded;
@@ -412,33 +413,122 @@ bool DownloadJob::installDownload(int fd, const std::string& partPath, const std
     return true;
 }
 
-bool DownloadJob::adoptStopped(const RemoteEntry& listed) {
-    if (!session_.restartEnabled() || context_.restart == nullptr || context_.config == nullptr) {
-        return false;
-    }
-    const FtpUrl& here = session_.target();
-    const UrlDefaults defaults = UrlDefaults::of(*context_.config);
-    const std::string directory = session_.currentRemoteDirectory();
-    const bool adopted = context_.restart->adoptKept([&](const RestartRecord& record) {
+std::function<bool(const RestartRecord&)> DownloadJob::recordOf(const RemoteEntry& listed) const {
+    return [&here = session_.target(), defaults = UrlDefaults::of(*context_.config),
+            directory = session_.currentRemoteDirectory(), name = listed.name,
+            folder = localPath_](const RestartRecord& record) {
         const std::string operation = record.getField(RestartRecord::kOperation);
         if (operation.empty() || operation[0] != 'G' ||
-            record.getField(RestartRecord::kRemoteFile) != listed.name ||
+            record.getField(RestartRecord::kRemoteFile) != name ||
             record.getField(RestartRecord::kRemoteDir) != directory ||
-            record.getField(RestartRecord::kLocalPath) != localPath_) {
+            record.getField(RestartRecord::kLocalPath) != folder) {
             return false;
         }
         const FtpUrl server(record.getField(RestartRecord::kUrl), defaults);
         return strcasecmp(server.host.c_str(), here.host.c_str()) == 0 &&
                server.portNumber() == here.portNumber();
-    });
-    if (!adopted) {
+    };
+}
+
+bool DownloadJob::adoptStopped(const RemoteEntry& listed, bool resume) {
+    if (!session_.restartEnabled() || context_.restart == nullptr || context_.config == nullptr ||
+        !context_.restart->adoptKept(recordOf(listed))) {
         return false;
     }
     // The record is the session's now: it names this session's transfer from here on.
     context_.restart->setField(RestartRecord::kUrl, session_.currentUrl());
     writeRestartField(RestartRecord::kOperation, letters_);
-    logExtended("... " + listed.name + " was left unfinished before; resuming what arrived then");
+    logExtended("... " + listed.name +
+                (resume ? " was left unfinished before; resuming what arrived then"
+                        : " was left unfinished before; what arrived then is fetched anew"));
     return true;
+}
+
+bool DownloadJob::findStopped(RemoteEntry* entry, const std::string& localPath, TransferMode mode,
+                              int64_t* bytes) {
+    *bytes = -1;
+    if (!session_.restartEnabled() || context_.restart == nullptr || context_.config == nullptr) {
+        return false;
+    }
+    const auto matches = recordOf(*entry);
+    bool hasFacts = false;
+    int64_t size = -1;
+    int64_t time = 0;
+    char detected = 0;
+    PartialName partial = PartialName::none();
+    if (!context_.restart->findKept([&](const RestartRecord& record) {
+            if (!matches(record))
+                return false;
+            hasFacts = record.remoteFacts(&size, &time);
+            detected = record.detectedType();
+            partial = record.partialName();
+            return true;
+        })) {
+        return false;
+    }
+    struct stat st {};
+    // Converted line ends make the local size no offset on the server.
+    const bool asItCame = mode == TransferMode::Image ||
+                          (mode == TransferMode::Smart && (detected == 'i' || detected == 'l'));
+    if (!asItCame ||
+        resumablePartial(partial, localPath, &st, false).kind == PartialName::Kind::None ||
+        st.st_size <= 0) {
+        return true;
+    }
+    askExactFacts(entry);
+    const int64_t listedSize =
+        entry->type == EntryType::File && !(entry->flags & RemoteEntry::kVmsName) ? entry->size
+                                                                                  : -1;
+    if ((hasFacts && (time != entry->time || (listedSize >= 0 && size != listedSize))) ||
+        (listedSize >= 0 && st.st_size > listedSize)) {
+        return true;  // another file on the server now: it starts over
+    }
+    *bytes = st.st_size;
+    return true;
+}
+
+bool DownloadJob::settleConflict(RemoteEntry* entry, const std::string& localPath,
+                                 const TransferOptions& options, TransferOutcome* ended) {
+    startOver_ = false;
+    struct stat st {};
+    // Update-ONLY decides by itself; a folder or a device of the name is refused later,
+    // as before, and a link there is replaced like a file.
+    if (!context_.downloadConflict || options.updateOnly || ::lstat(localPath.c_str(), &st) != 0 ||
+        !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
+        return false;
+    }
+    DownloadConflict conflict;
+    conflict.name = entry->name;
+    conflict.remoteFolder = session_.currentRemoteDirectory();
+    conflict.localPath = localPath;
+    conflict.localSize = st.st_size;
+    conflict.localTime = st.st_mtime;
+    conflict.remoteSize = entry->type == EntryType::File && !(entry->flags & RemoteEntry::kVmsName)
+                              ? entry->size
+                              : -1;
+    const bool kept = findStopped(entry, localPath, options.mode, &conflict.partialSize);
+    conflict.canResume = conflict.partialSize > 0;
+    const ConflictAnswer answer =
+        conflicts_.decide([&] { return context_.downloadConflict(conflict); }, conflict.canResume);
+    const TaskSpec spec{true, conflict.remoteFolder, entry->name, localPath, conflict.remoteSize};
+    switch (answer.choice) {
+        case ConflictChoice::Overwrite:
+            startOver_ = kept;
+            return false;
+        case ConflictChoice::Resume:
+            logExtended("... " + entry->name + " goes on from the " +
+                        std::to_string(conflict.partialSize) + " bytes of its stopped download");
+            return false;
+        case ConflictChoice::Cancel:
+            *ended = session_.cancelAt(spec);
+            return true;
+        default:
+            // Skip (the question offers nothing else): the local file stays as it is.
+            logExtended("... " + localPath + " exists here; skipped");
+            session_.skipFile(spec, "exists here; skipped", exitbit::kGetSkipped);
+            *ended = {200, false};
+            return true;
+    }
 }
 
 bool DownloadJob::keepStopped(const std::string& name, const std::string& partPath, int64_t bytes) {
@@ -469,7 +559,11 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     const TransferMode type = options.mode;
     // A resumption belongs to the first file that gets here, whatever becomes of it.
     bool resuming = resuming_;
+    // The partial file of a broken or stopped try is this download's even when it starts
+    // over: it is written again from byte 0 rather than left beside a new one.
+    const bool ownPartial = resuming_ || startOver_;
     resuming_ = false;
+    startOver_ = false;
     session_.clearResumption();
     session_.beginTask({true, session_.currentRemoteDirectory(), listed.name, localPath,
                         listed.type == EntryType::File ? listed.size : -1});
@@ -509,9 +603,6 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     const char detected = resuming && type == TransferMode::Smart && context_.restart != nullptr
                               ? context_.restart->detectedType()
                               : 0;
-    // The partial file of a broken try is this download's even when it starts over: it
-    // is written again from byte 0 rather than left beside a new one.
-    const bool ownPartial = resuming;
     if (resuming && type != TransferMode::Image && detected != 'i' && detected != 'l') {
         logExtended("... restarting " + localPath +
                     " from the beginning (line ends are converted)");
@@ -526,7 +617,10 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
         remoteSize = askSize(entry.remoteName());
     }
     struct stat partSt {};
-    const PartialName own = ownPartial ? resumablePartial(localPath, &partSt) : PartialName::none();
+    const PartialName own =
+        ownPartial && context_.restart != nullptr
+            ? resumablePartial(context_.restart->partialName(), localPath, &partSt, true)
+            : PartialName::none();
     const bool ownExists = own.kind != PartialName::Kind::None;
     int64_t offset =
         resuming ? resumeOffset(entry, ownExists ? partSt.st_size : 0, &remoteSize) : 0;
@@ -687,8 +781,13 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     return session_.countTransfer(reply, true);
 }
 
-TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::string& localPath,
+TransferOutcome DownloadJob::fetchFile(const RemoteEntry& listed, const std::string& localPath,
                                        const TransferOptions& options) {
+    RemoteEntry entry = listed;
+    TransferOutcome ended;
+    if (!resuming_ && settleConflict(&entry, localPath, options, &ended)) {
+        return ended;
+    }
     if (!pooled()) {
         return getFile(entry, localPath, options);
     }
@@ -700,12 +799,16 @@ TransferOutcome DownloadJob::fetchFile(const RemoteEntry& entry, const std::stri
     task.localPath = localPath;
     task.options = options;
     task.folderNames = listedNames_;
-    // The login's resumption, or a file stopped before: the session's record names it,
-    // and the task takes it to whichever connection runs it.
-    if (resuming_ || adoptStopped(entry)) {
-        resuming_ = false;
+    // The login's resumption, or a file stopped or given up before (fetched anew when
+    // the user chose to overwrite it): the session's record names it, and the task takes
+    // it, with its partial file, to whichever connection runs it.
+    const bool startOver = !resuming_ && startOver_;
+    if (resuming_ || adoptStopped(entry, !startOver)) {
         takeResumption(&task);
+        task.resume = !startOver;
     }
+    resuming_ = false;
+    startOver_ = false;
     handOut(std::move(task));
     return {200, false};
 }
@@ -716,6 +819,8 @@ TransferOutcome DownloadJob::getPooled(const PoolTask& task, bool resume) {
     remoteFileName_ = task.entry.name;
     listedNames_ = task.folderNames;
     resuming_ = resume;
+    // A kept partial file handed over with a fresh start is written anew from byte 0.
+    startOver_ = !resume && task.partial.kind != PartialName::Kind::None;
     if (session_.restartEnabled()) {
         writeRestartField(RestartRecord::kOperation, letters_);
         if (resume) {

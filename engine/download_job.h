@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -8,17 +9,20 @@
 
 #include <sys/stat.h>
 
+#include "engine/conflict_answers.h"
 #include "engine/partial_name.h"
 #include "engine/transfer_job.h"
 
 namespace nubo {
 
 class CrLfToLf;
+class RestartRecord;
 struct PoolTask;
 
 // One Get request: a batch of entries (or names), each a file or a directory tree,
 // written to "NAME.part" and renamed over the target when whole. Resumes the first
-// file with REST when the session has a broken download waiting.
+// file with REST when the session has a broken download waiting. A local file of a
+// file's name is asked about (SessionContext::downloadConflict) before anything is done.
 class DownloadJob : public TransferJob {
   public:
     explicit DownloadJob(FtpSession& session) : TransferJob(session) {}
@@ -53,9 +57,11 @@ class DownloadJob : public TransferJob {
     bool listedHere(const std::string& name) const;
     // The longest file name the folder takes (NAME_MAX of its file system).
     size_t longestName(const std::string& folder);
-    // The partial file a resumption continues: the one the restart record names, when
-    // it is a regular file and no name of the listing; kind None otherwise.
-    PartialName resumablePartial(const std::string& localPath, struct stat* st);
+    // The partial file a resumption continues: the one a restart record names
+    // (`recorded`), when it is a regular file and no name of the listing (said in the log
+    // when `say`); kind None otherwise.
+    PartialName resumablePartial(const PartialName& recorded, const std::string& localPath,
+                                 struct stat* st, bool say);
     bool writeLocal(int fd, const uint8_t* data, size_t length, CrLfToLf* converter);
     // One receive of what the download limit lets through now (a whole buffer without
     // one); 0 when the transfer was stopped while it waited.
@@ -65,9 +71,23 @@ class DownloadJob : public TransferJob {
     // or size or time other than recorded, or smaller than the partial. *remoteSize
     // becomes the server's size from SIZE where offered.
     int64_t resumeOffset(const RemoteEntry& entry, int64_t partial, int64_t* remoteSize);
+    // Whether a restart record is of a download of this file into the folder in hand,
+    // from this server.
+    std::function<bool(const RestartRecord&)> recordOf(const RemoteEntry& listed) const;
     // A download of this file from this server that the user stopped, kept aside with its
-    // partial file: its record becomes the session's, so this Get resumes it.
-    bool adoptStopped(const RemoteEntry& listed);
+    // partial file: its record becomes the session's, so this Get resumes it (or, with
+    // resume false, writes its partial file anew).
+    bool adoptStopped(const RemoteEntry& listed, bool resume);
+    // Whether such a stopped download is kept for this file; *bytes: the size of its
+    // partial file when it can go on from there (else -1): the file is there, written as
+    // the data came (Image, or Smart found it binary or LF text), and the server's file
+    // still has the size and time recorded (*entry gets its exact time).
+    bool findStopped(RemoteEntry* entry, const std::string& localPath, TransferMode mode,
+                     int64_t* bytes);
+    // The local file exists: the user's answer (or the batch's) decides. True when the
+    // file ends here (*ended: skipped, or the batch cancelled).
+    bool settleConflict(RemoteEntry* entry, const std::string& localPath,
+                        const TransferOptions& options, TransferOutcome* ended);
     // Stopped with data written as it came and restart on: the record is kept aside for a
     // later Get of the file (its partial file stays); true when it was.
     bool keepStopped(const std::string& name, const std::string& partPath, int64_t bytes);
@@ -90,6 +110,11 @@ class DownloadJob : public TransferJob {
 
     // The next file resumes a broken download (the session's waiting resumption).
     bool resuming_ = false;
+    // The answers of this batch's conflicts.
+    ConflictAnswers conflicts_;
+    // The file in hand has a stopped download kept, and the user chose to overwrite: its
+    // partial file is written anew rather than resumed.
+    bool startOver_ = false;
     std::shared_ptr<const NameSet> listedNames_;
     std::string nameLimitFolder_;
     size_t nameLimit_ = 255;

@@ -236,6 +236,9 @@ class FtpSession {
     void failFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit);
     // A file passed over before it began (the user's answer): a skipped task and its bit.
     void skipFile(const TaskSpec& spec, const std::string& reason, uint32_t exitBit);
+    // The user's Cancel at a file's question: the file skipped, and the batch and the
+    // requests queued behind it stopped.
+    TransferOutcome cancelAt(const TaskSpec& spec);
     // Why the file in hand fails: its last "*** " line, else the last reply.
     std::string taskReason(int code) const;
     void recordFile(const TaskSpec& spec, TaskState state, const std::string& reason,

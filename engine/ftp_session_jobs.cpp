@@ -215,6 +215,13 @@ void FtpSession::skipFile(const TaskSpec& spec, const std::string& reason, uint3
     recordFile(spec, TaskState::Skipped, reason, exitBit);
 }
 
+TransferOutcome FtpSession::cancelAt(const TaskSpec& spec) {
+    logExtended(spec.isGet ? "... download cancelled" : "... upload cancelled");
+    skipFile(spec, "cancelled", spec.isGet ? exitbit::kGetSkipped : exitbit::kPutSkipped);
+    abort();
+    return {ControlChannel::kLocalFailure, true};
+}
+
 int FtpSession::compareWithLocal(const RemoteEntry& entry, int64_t localModified) const {
     int64_t remote = entry.time;
     int64_t local = localModified;

@@ -68,6 +68,12 @@ class RestartRecord {
     // Ready for the next file: not in progress, no facts, type or partial file; the
     // fields (the server's address among them) stay.
     virtual void resetTransfer() {}
+    // Whether a kept record in progress `matches`, without taking it: `matches` reads
+    // each candidate as adoptKept's does.
+    virtual bool findKept(const std::function<bool(const RestartRecord&)>& matches) {
+        (void)matches;
+        return false;
+    }
 };
 
 }  // namespace nubo

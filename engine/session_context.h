@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "engine/download_conflict.h"
 #include "engine/upload_conflicts.h"
 
 namespace nubo {
@@ -51,6 +53,8 @@ struct SessionContext {
     int connection = 1;
     // Asked when an upload's name is taken on the server; none: it is overwritten.
     ConflictQuestion uploadConflict;
+    // Asked when a download's local file exists; none: it is replaced.
+    DownloadConflictQuestion downloadConflict;
     // The end of a batch of several files is summed up in the log ("... batch done:
     // ..."); off where the owner sums up a whole run itself.
     bool batchSummaries = true;

@@ -3,20 +3,9 @@
 namespace nubo {
 
 ConflictAnswer UploadConflicts::decide(const UploadConflict& conflict) {
-    ConflictAnswer answer;
-    if (answeredForAll_) {
-        answer = forAll_;
-        answer.newName.clear();  // each file its own free name
-    } else if (ask_) {
-        answer = ask_(conflict);
-        if (answer.forAll && answer.choice != ConflictChoice::Cancel) {
-            answeredForAll_ = true;
-            forAll_ = answer;
-        }
-    }
-    if (answer.choice == ConflictChoice::Resume && !conflict.canResume) {
-        answer.choice = ConflictChoice::Overwrite;
-    }
+    const auto ask = [this, &conflict] { return ask_(conflict); };
+    ConflictAnswer answer =
+        answers_.decide(ask_ ? std::function<ConflictAnswer()>(ask) : nullptr, conflict.canResume);
     if (answer.choice == ConflictChoice::Rename && answer.newName.empty()) {
         answer.newName = conflict.freeName;
     }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "engine/conflict_answers.h"
+
 namespace nubo {
 
 // A file of an upload whose name the server's folder holds already: what the question
@@ -18,16 +20,6 @@ struct UploadConflict {
     bool canResume = false;
     // A name the folder does not hold, offered for Rename.
     std::string freeName;
-};
-
-enum class ConflictChoice { Overwrite, OverwriteIfNewer, Resume, Rename, Skip, Cancel };
-
-struct ConflictAnswer {
-    ConflictChoice choice = ConflictChoice::Overwrite;
-    // The same for every later conflict of the batch.
-    bool forAll = false;
-    // Rename: the name chosen (empty: the free name offered).
-    std::string newName;
 };
 
 // Asks the user (the window); without one a conflict is overwritten, as the command
@@ -49,8 +41,7 @@ class UploadConflicts {
 
   private:
     ConflictQuestion ask_;
-    bool answeredForAll_ = false;
-    ConflictAnswer forAll_;
+    ConflictAnswers answers_;
 };
 
 }  // namespace nubo

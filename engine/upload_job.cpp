@@ -403,10 +403,7 @@ bool UploadJob::settleConflict(const std::string& path, const TransferOptions& o
             *ended = {200, false};
             return true;
         case ConflictChoice::Cancel:
-            logExtended("... upload cancelled");
-            session_.skipFile(spec, "cancelled", exitbit::kPutSkipped);
-            session_.abort();
-            *ended = {ControlChannel::kLocalFailure, true};
+            *ended = session_.cancelAt(spec);
             return true;
     }
     return false;

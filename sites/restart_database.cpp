@@ -155,13 +155,12 @@ bool RestartDatabase::setAside() {
     return currentSlot_ != 0;
 }
 
-bool RestartDatabase::adoptKept(const std::function<bool(const RestartRecord&)>& matches) {
-    NamedLockGuard guard(lock_);
+int RestartDatabase::keptSlotLocked(const std::function<bool(const RestartRecord&)>& matches) {
     const int own = currentSlot_;
-    if (!file_.isOpen() || own == 0 || getInProgress() != 0) {
-        return false;
+    if (!file_.isOpen() || own == 0) {
+        return 0;
     }
-    uint8_t* header = slot(0);
+    const uint8_t* header = slot(0);
     const uint32_t inUse = readLe32(header + kInUseOffset);
     const uint32_t active = readLe32(header + kActiveOffset);
     int found = 0;
@@ -175,9 +174,27 @@ bool RestartDatabase::adoptKept(const std::function<bool(const RestartRecord&)>&
         }
     }
     currentSlot_ = own;
+    return found;
+}
+
+bool RestartDatabase::findKept(const std::function<bool(const RestartRecord&)>& matches) {
+    NamedLockGuard guard(lock_);
+    return keptSlotLocked(matches) != 0;
+}
+
+bool RestartDatabase::adoptKept(const std::function<bool(const RestartRecord&)>& matches) {
+    NamedLockGuard guard(lock_);
+    const int own = currentSlot_;
+    if (!file_.isOpen() || own == 0 || getInProgress() != 0) {
+        return false;
+    }
+    const int found = keptSlotLocked(matches);
     if (found == 0) {
         return false;
     }
+    uint8_t* header = slot(0);
+    const uint32_t inUse = readLe32(header + kInUseOffset);
+    const uint32_t active = readLe32(header + kActiveOffset);
     // The idle slot is given up and the kept one owned, in one step under the lock.
     clearSlot(own);
     const uint32_t ownBit = 1u << own;

@@ -36,6 +36,7 @@ class RestartDatabase : public RestartRecord {
     bool adoptKept(const std::function<bool(const RestartRecord&)>& matches) override;
     bool keepCopy(const RestartRecord& from) override;
     void resetTransfer() override;
+    bool findKept(const std::function<bool(const RestartRecord&)>& matches) override;
     void close();
     int currentSlot() const { return currentSlot_; }
     uint32_t inUseMask() const;
@@ -75,6 +76,8 @@ class RestartDatabase : public RestartRecord {
     void setRemoteFactsAt(int index, int64_t size, int64_t time);
     void setDetectedTypeAt(int index, char type);
     void setPartialNameAt(int index, const PartialName& name);
+    // The first slot kept aside, in progress, that `matches` (0: none); under the lock.
+    int keptSlotLocked(const std::function<bool(const RestartRecord&)>& matches);
 
     std::string folder_;
     SharedMappedFile file_;

@@ -179,20 +179,17 @@ bool SessionControl::connect() {
     return true;
 }
 
-ConflictAnswer SessionControl::askUploadConflict(const UploadConflict& conflict) {
+ConflictAnswer SessionControl::askOwner(std::function<ConflictAnswer()> question) {
     struct Pending {
         std::promise<ConflictAnswer> answer;
         std::atomic<bool> wanted{true};
     };
-    if (!asksConflicts_) {
-        return {};  // nobody to ask (the command line): overwritten, as always
-    }
     auto pending = std::make_shared<Pending>();
     std::future<ConflictAnswer> answer = pending->answer.get_future();
-    context_.post([this, conflict, pending] {
+    context_.post([question = std::move(question), pending] {
         ConflictAnswer given{ConflictChoice::Cancel, false, {}};
-        if (pending->wanted && conflictQuestion_)
-            given = conflictQuestion_(conflict);
+        if (pending->wanted)
+            given = question();
         pending->answer.set_value(given);
     });
     // A session stopped or ended meanwhile no longer waits for the user.
@@ -204,6 +201,21 @@ ConflictAnswer SessionControl::askUploadConflict(const UploadConflict& conflict)
         }
     }
     return answer.get();
+}
+
+template <class Conflict>
+std::function<ConflictAnswer(const Conflict&)> SessionControl::asking(
+    const std::atomic<bool>& asks, const std::function<ConflictAnswer(const Conflict&)>& question) {
+    return [this, &asks, &question](const Conflict& conflict) {
+        if (!asks) {
+            return ConflictAnswer{};  // nobody to ask (the command line): replaced, as always
+        }
+        // The question is the owner's, read on its thread when the answer is due.
+        return askOwner([&question, conflict] {
+            return question ? question(conflict)
+                            : ConflictAnswer{ConflictChoice::Cancel, false, {}};
+        });
+    };
 }
 
 bool SessionControl::settleRestartRecord(const FtpUrl& url) {
@@ -263,9 +275,8 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.queue = &queue_;
     session.batchSummaries = batchSummaries_;
     // Set at any time by the window: asked for when a conflict comes up.
-    session.uploadConflict = [this](const UploadConflict& conflict) {
-        return askUploadConflict(conflict);
-    };
+    session.uploadConflict = asking(asksConflicts_, conflictQuestion_);
+    session.downloadConflict = asking(asksDownloads_, downloadQuestion_);
     session.localView = context_.localView;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;

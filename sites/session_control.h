@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/config_store.h"
+#include "engine/download_conflict.h"
 #include "engine/ftp_url.h"
 #include "engine/session_observer.h"
 #include "engine/transfer_queue.h"
@@ -117,6 +118,12 @@ class SessionControl : public SessionObserver {
         conflictQuestion_ = std::move(question);
         asksConflicts_ = static_cast<bool>(conflictQuestion_);
     }
+    // The same when a download's local file exists. None: it is replaced (the command
+    // line).
+    void setDownloadConflictQuestion(DownloadConflictQuestion question) {
+        downloadQuestion_ = std::move(question);
+        asksDownloads_ = static_cast<bool>(downloadQuestion_);
+    }
     // A command-line run sums up its files once, at its end: its sessions write no
     // batch summary of their own.
     void setBatchSummaries(bool on) { batchSummaries_ = on; }
@@ -155,8 +162,14 @@ class SessionControl : public SessionObserver {
     // another server kept without a question, and only one for this server asked
     // about. False when the question was cancelled.
     bool settleRestartRecord(const FtpUrl& url);
-    // The worker's side of the conflict question: posted to the owner, waited for.
-    ConflictAnswer askUploadConflict(const UploadConflict& conflict);
+    // The worker's side of a conflict question: `question` posted to the owner, its
+    // answer waited for; Cancel when the session is stopped or ends meanwhile.
+    ConflictAnswer askOwner(std::function<ConflictAnswer()> question);
+    // The session's side of a conflict question the window may set (`asks`: it has).
+    template <class Conflict>
+    std::function<ConflictAnswer(const Conflict&)> asking(
+        const std::atomic<bool>& asks,
+        const std::function<ConflictAnswer(const Conflict&)>& question);
 
     HostContext& context_;
     const HostListenerSlot& listener_;
@@ -178,8 +191,10 @@ class SessionControl : public SessionObserver {
     bool retryBrokenTransfers_ = false;
     bool batchSummaries_ = true;
     ConflictQuestion conflictQuestion_;
+    DownloadConflictQuestion downloadQuestion_;
     // Read by the worker: whether there is someone to ask (the question itself runs here).
     std::atomic<bool> asksConflicts_{false};
+    std::atomic<bool> asksDownloads_{false};
     std::string connectedTo_;
     std::string sessionSite_;
 

@@ -67,35 +67,10 @@ void TransferPlanner::useFolder(const std::string& folder) {
     config_.SetString("LastXDir", folder);
 }
 
-TransferPlanner::Download TransferPlanner::planDownload(const std::string& folder, int mode,
-                                                        bool updateOnly,
-                                                        const std::vector<Item>& items,
-                                                        const LocalProbe& probe,
-                                                        const Question& ask) {
+void TransferPlanner::planDownload(const std::string& folder, int mode) {
     remembered_ = mode;
     config_.SetInt("LastXMode", mode);
     useFolder(folder);
-    Download download;
-    for (const Item& item : items) {
-        const std::string target = withSeparator(folder) + item.localName;
-        bool directory = false;
-        if (!updateOnly && probe(target, &directory)) {
-            const Answer answer =
-                ask("Get file(s) as...",
-                    target + (directory ? "\r\nThis directory already exists.\r\n\r\nReplace "
-                                          "contained existing files?"
-                                        : "\r\nThis file already exists.\r\n\r\nReplace existing "
-                                          "file?"));
-            if (answer == Answer::Cancel)
-                return {};
-            if (answer == Answer::No) {
-                download.dropped.push_back(item.index);
-                continue;
-            }
-        }
-        download.indices.push_back(item.index);
-    }
-    return download;
 }
 
 std::string TransferPlanner::listFilePath(const std::string& host) const {

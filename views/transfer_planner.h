@@ -13,26 +13,10 @@ class ConfigStore;
 
 // The decisions behind the views' transfers: the mode of the two FORCE buttons, the
 // remembered mode and transfer folder ("LastXMode", "LastXDir"), the request values, the
-// overwrite questions of a download, the delete confirmation and the list-to-file path.
-// The views only show buttons and boxes.
+// delete confirmation and the list-to-file path. The views only show buttons and boxes.
+// (Whether a download replaces a local file is asked by the session, file by file.)
 class TransferPlanner {
   public:
-    enum class Answer { Yes, No, Cancel };
-    // Asks a question (title, text with CR LF line ends as the Windows version words it).
-    using Question = std::function<Answer(const std::string& title, const std::string& text)>;
-    // Tells whether something exists at a local path, and whether it is a directory.
-    using LocalProbe = std::function<bool(const std::string& path, bool* directory)>;
-
-    // A selected remote entry: its index and the local name a download gives it.
-    struct Item {
-        int index = 0;
-        std::string localName;
-    };
-    struct Download {
-        std::vector<int> indices;  // to queue; empty: nothing
-        std::vector<int> dropped;  // answered No: deselect them
-    };
-
     explicit TransferPlanner(ConfigStore& config);
 
     // Mode codes: 0 ASCII, 1 Image, 2 Smart. Both buttons or neither mean Smart.
@@ -51,11 +35,8 @@ class TransferPlanner {
     // A folder the user chose or dropped from: kept, and written to "LastXDir" when new.
     void useFolder(const std::string& folder);
 
-    // A download into folder: remembers mode and folder, then (Update-ONLY off) asks
-    // about every local name that exists. Cancel ends it all.
-    Download planDownload(const std::string& folder, int mode, bool updateOnly,
-                          const std::vector<Item>& items, const LocalProbe& probe,
-                          const Question& ask);
+    // A download into folder: remembers its mode and the folder.
+    void planDownload(const std::string& folder, int mode);
 
     // Ctrl+T's file: "CLXDir", or "LastXDir" with "KeepXDir", then the host and ".txt";
     // empty when no folder is known (the view then asks for one).

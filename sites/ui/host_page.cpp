@@ -21,6 +21,7 @@
 #include "shell/ui/theme_icon.h"
 #include "sites/statistics_table.h"
 #include "sites/ui/certificate_dialog.h"
+#include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "sites/ui/statistics_delegate.h"
@@ -184,6 +185,11 @@ HostPage::HostPage(HostController& host, QtDiagnosticsSink& sink, bool classic, 
     };
     host_.control().setUploadConflictQuestion(
         [this](const UploadConflict& conflict) { return conflictBox_(conflict); });
+    downloadConflictBox_ = [this](const DownloadConflict& conflict) {
+        return DownloadConflictDialog(conflict, this).ask();
+    };
+    host_.control().setDownloadConflictQuestion(
+        [this](const DownloadConflict& conflict) { return downloadConflictBox_(conflict); });
     host_.setListener(this);
     refreshUrlBox();
     hostStateChanged();
@@ -199,6 +205,7 @@ HostPage::~HostPage() {
         host_.control().setRestartQuestion({});  // it would ask through this page
         host_.control().setCertificateQuestion({});
         host_.control().setUploadConflictQuestion({});
+        host_.control().setDownloadConflictQuestion({});
     }
 }
 

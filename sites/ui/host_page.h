@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "engine/download_conflict.h"
 #include "engine/upload_conflicts.h"
 #include "sites/host_controller.h"
 #include "views/graph_feed.h"
@@ -73,6 +74,10 @@ class HostPage : public QWidget, public HostControllerListener {
     // The upload conflict question (tests put their own answer in place).
     using ConflictBox = std::function<ConflictAnswer(const UploadConflict&)>;
     void setConflictBox(ConflictBox box) { conflictBox_ = std::move(box); }
+    // The download conflict question, asked for every file of a Get whose local file
+    // exists.
+    using DownloadConflictBox = std::function<ConflictAnswer(const DownloadConflict&)>;
+    void setDownloadConflictBox(DownloadConflictBox box) { downloadConflictBox_ = std::move(box); }
 
     // Enter: the URL is taken, then the current tab's action runs.
     void runCurrentAction();
@@ -148,6 +153,7 @@ class HostPage : public QWidget, public HostControllerListener {
     QuestionBox questionBox_;
     CertificateBox certificateBox_;
     ConflictBox conflictBox_;
+    DownloadConflictBox downloadConflictBox_;
     QTimer pingHold_;  // classic layout: Connect waits 1.5 s after a ping
     bool pinging_ = false;
     HistoryGraph* dataGraph_ = nullptr;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QMessageBox>
-
 #include "engine/upload_conflicts.h"
+#include "sites/ui/conflict_dialog.h"
 
-class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -14,7 +12,7 @@ namespace nubo {
 // would go, and "Overwrite", "Overwrite if newer", "Resume" (only where the server's copy
 // is smaller and the file goes as Image), "Rename" (to the free name offered, which can
 // be changed), "Skip" or "Cancel", with "for all files of this batch".
-class UploadConflictDialog : public QMessageBox {
+class UploadConflictDialog : public ConflictDialog {
     Q_OBJECT
 
   public:
@@ -28,7 +26,6 @@ class UploadConflictDialog : public QMessageBox {
     QPushButton* resume_;
     QPushButton* rename_;
     QPushButton* skip_;
-    QCheckBox* forAll_;
     QLineEdit* newName_;
 };
 

@@ -3,6 +3,7 @@
 // the opening size on a small screen.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <filesystem>
 
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/sheet_pages.h"
@@ -18,11 +20,14 @@
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "tests/gui/view_input.h"
+#include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
+#include "views/ui/remote_page.h"
 
 namespace nubo {
 namespace {
 
+namespace fs = std::filesystem;
 using test::pressKey;
 using test::pumpUntil;
 
@@ -148,6 +153,36 @@ TEST_P(MainWindowTest, LeavingTheRemoteTabStoresUpdateOnly) {
     clickTab(2);
     ASSERT_EQ(tabs->currentIndex(), 2);
     EXPECT_EQ(live.config.GetInt("UpdateONLY"), on);
+}
+
+// The window asks before a Get replaces a local file, in its own box: through the Host
+// page's question, in either interface.
+TEST_P(MainWindowTest, AGetOntoAFileHereAsksInTheWindowsBox) {
+    test::writeFile(live.server.root() + "/hello.txt", "hello");
+    ASSERT_TRUE(live.logIn()) << live.logText();
+    clickTab(1);
+    // The Files page takes the folder its left side shows; without one (Classic, or
+    // Computer on the left) the chooser asks.
+    const std::string chosen = live.home.root() + "/chosen";
+    fs::create_directories(chosen);
+    pages.remote->setFolderChooser(
+        [&](const QString&, const QString&) { return QString::fromStdString(chosen); });
+    const std::string folder = localModel.folder().empty() ? chosen : localModel.folder();
+    test::writeFile(folder + "/hello.txt", "mine");
+    auto* remote = pages.remote->findChild<QAbstractItemView*>("remoteList");
+    ASSERT_NE(remote, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return test::rowNamed(remote->model(), "hello.txt") >= 0; }));
+    std::vector<test::ConflictSeen> seen;
+    test::answerConflicts("downloadConflictDialog", {{"conflictSkip"}}, &seen, &sheet);
+    test::clickItem(remote, test::rowNamed(remote->model(), "hello.txt"));
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] { return seen.size() == 1; })) << live.logText();
+    EXPECT_EQ(seen[0].title, "Get file(s) as...");
+    EXPECT_TRUE(seen[0].text.startsWith(QString::fromStdString(folder + "/hello.txt\n")))
+        << seen[0].text.toStdString();
+    EXPECT_TRUE(pumpUntil([&] { return live.logHas("... " + folder + "/hello.txt exists here"); }))
+        << live.logText();
+    EXPECT_EQ(test::readFile(folder + "/hello.txt"), "mine");
 }
 
 TEST_P(MainWindowTest, TheWindowOpensWithinTheScreen) {

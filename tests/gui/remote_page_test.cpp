@@ -201,22 +201,29 @@ TEST_F(RemotePageTest, EnterOpensAFolderAndBackShowsTheCachedListing) {
 
 TEST_F(RemotePageTest, ADownloadAsksAboutFilesThatExistAndGetsTheRest) {
     test::writeFile(local + "/hello.txt", "mine");
+    // The session asks, on this thread, as it reaches the file.
+    std::vector<DownloadConflict> conflicts;
+    live.host->control().setDownloadConflictQuestion([&](const DownloadConflict& conflict) {
+        conflicts.push_back(conflict);
+        return ConflictAnswer{ConflictChoice::Skip, false, {}};
+    });
     select({"hello.txt", "notes.txt"});
     chosenFolder = QString::fromStdString(local);
-    answers = {QMessageBox::No};
     ASSERT_TRUE(page->downloadSelection());
     ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/notes.txt"); }));
     ASSERT_TRUE(idle());
     EXPECT_EQ(chooserTitles, std::vector<std::string>{"Select folder for downloaded files"});
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], "Get file(s) as...|" + local +
-                            "/hello.txt\r\nThis file already exists.\r\n\r\nReplace existing "
-                            "file?");
+    EXPECT_TRUE(asked.empty()) << "the page itself asks nothing";
+    ASSERT_EQ(conflicts.size(), 1u);
+    EXPECT_EQ(conflicts[0].localPath, local + "/hello.txt");
+    EXPECT_EQ(conflicts[0].name, "hello.txt");
+    EXPECT_EQ(conflicts[0].remoteFolder, "/");
+    EXPECT_EQ(conflicts[0].localSize, 4);
+    EXPECT_EQ(conflicts[0].remoteSize, 5);
+    EXPECT_FALSE(conflicts[0].canResume) << "no stopped download of it";
     EXPECT_EQ(test::readFile(local + "/hello.txt"), "mine");
     EXPECT_EQ(fs::file_size(local + "/notes.txt"), 3000u);
     EXPECT_EQ(live.config.GetString("LastXDir"), local);
-    // Answered No: deselected.
-    EXPECT_EQ(page->selectedEntries().size(), 1u);
     // A cancelled chooser downloads nothing.
     chosenFolder.clear();
     EXPECT_FALSE(page->downloadSelection());

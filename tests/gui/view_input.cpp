@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <QToolBar>
 #include <QWindow>
 #include <functional>
+#include <memory>
 
 namespace nubo::test {
 
@@ -178,6 +180,43 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
         return true;
     });
     return seen;
+}
+
+void answerConflicts(const char* dialog, std::vector<ConflictClick> clicks,
+                     std::vector<ConflictSeen>* seen, QObject* owner) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(20);
+    auto left = std::make_shared<std::vector<ConflictClick>>(std::move(clicks));
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(top);
+            if (box == nullptr || top->objectName() != dialog || !top->isVisible() || left->empty())
+                continue;
+            const auto* resume = box->findChild<QPushButton*>("conflictResume");
+            seen->push_back({box->windowTitle(), box->text(), box->informativeText(),
+                             resume != nullptr && resume->isEnabled()});
+            const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+            if (!shots.isEmpty()) {
+                box->grab().save(QString("%1/%2-%3.png")
+                                     .arg(QString::fromUtf8(shots), QString(dialog))
+                                     .arg(seen->size()));
+            }
+            const ConflictClick click = left->front();
+            left->erase(left->begin());
+            if (click.forAll) {
+                auto* check = box->findChild<QCheckBox*>("conflictForAll");
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+            }
+            auto* chosen = box->findChild<QPushButton*>(click.button);
+            QTest::mouseClick(chosen, Qt::LeftButton, {}, chosen->rect().center());
+            if (left->empty()) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+    });
+    timer->start();
 }
 
 }  // namespace nubo::test

@@ -7,10 +7,12 @@
 #include <Qt>
 #include <functional>
 #include <ostream>
+#include <vector>
 
 class QAbstractItemModel;
 class QAbstractItemView;
 class QAction;
+class QObject;
 class QWidget;
 
 namespace nubo::test {
@@ -55,6 +57,24 @@ struct BoxSeen {
 // an empty title.
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
                      const QString& shot = {});
+
+// A click on a conflict box: its button (by object name), with "for all" ticked first.
+struct ConflictClick {
+    const char* button;
+    bool forAll = false;
+};
+// What a person saw of a conflict box before answering it.
+struct ConflictSeen {
+    QString title;
+    QString text;
+    QString facts;  // the informative text
+    bool resumeOffered = false;
+};
+// Answers the conflict boxes of that object name as they show, with the clicks in turn,
+// noting what each showed (and saving it to NUBO_VIEW_SHOTS when that names a folder);
+// ends with `owner` when clicks are left over.
+void answerConflicts(const char* dialog, std::vector<ConflictClick> clicks,
+                     std::vector<ConflictSeen>* seen, QObject* owner);
 
 }  // namespace nubo::test
 

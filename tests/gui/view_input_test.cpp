@@ -22,10 +22,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <tuple>
 
 #include "engine/ftp_session.h"
+#include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
@@ -42,7 +44,9 @@ namespace nubo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::answerConflicts;
 using test::clickItem;
+using test::ConflictSeen;
 using test::contextMenuAt;
 using test::doubleClickItem;
 using test::pressKey;
@@ -438,6 +442,95 @@ std::string modeAndInterfaceName(const ::testing::TestParamInfo<std::tuple<bool,
            modeName(std::get<1>(info.param));
 }
 
+// The box a download asks in: its title and words, and whether Resume is offered.
+void expectDownloadBox(const ConflictSeen& seen, const std::string& path, bool resume) {
+    EXPECT_EQ(seen.title, "Get file(s) as...");
+    EXPECT_EQ(seen.text.toStdString(),
+              path + "\nThis file already exists.\n\nReplace existing file?");
+    EXPECT_EQ(seen.resumeOffered, resume) << seen.facts.toStdString();
+}
+
+TEST_P(RemoteViewInputTest, ADownloadOntoFilesHereAsksFileByFileInItsBox) {
+    // Here already, with other bytes: hello.txt, notes.txt and docs/inside.txt.
+    for (const char* name : {"hello.txt", "notes.txt", "docs/inside.txt"}) {
+        fs::create_directories(fs::path(local + "/" + name).parent_path());
+        test::writeFile(local + "/" + name, "mine");
+    }
+    live.host->control().setDownloadConflictQuestion([this](const DownloadConflict& conflict) {
+        return DownloadConflictDialog(conflict, page).ask();
+    });
+    // The first box: No, for its file alone; the second: Yes for all, so no third.
+    std::vector<ConflictSeen> seen;
+    answerConflicts("downloadConflictDialog", {{"conflictSkip"}, {"conflictOverwrite", true}},
+                    &seen, page);
+    chosen = local;
+    clickItem(remote, row(remote, "docs"));
+    clickItem(remote, row(remote, "hello.txt"), Qt::ControlModifier);
+    clickItem(remote, row(remote, "notes.txt"), Qt::ControlModifier);
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] { return seen.size() == 2; })) << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_EQ(chooserTitles, chooserForGet());
+    ASSERT_EQ(seen.size(), 2u) << "once per file here, the folder never; then for all";
+    const std::string skipped = seen[0].text.section('\n', 0, 0).toStdString();
+    std::map<std::string, std::string> servers = {{local + "/hello.txt", "hello"},
+                                                  {local + "/notes.txt", std::string(3000, 'n')},
+                                                  {local + "/docs/inside.txt", "inside"}};
+    ASSERT_EQ(servers.count(skipped), 1u) << skipped;
+    for (const ConflictSeen& box : seen)
+        expectDownloadBox(box, box.text.section('\n', 0, 0).toStdString(), false);
+    for (const auto& [path, content] : servers)
+        EXPECT_EQ(test::readFile(path), path == skipped ? "mine" : content) << path;
+}
+
+TEST_P(RemoteViewInputTest, AStoppedDownloadIsResumedFromTheBox) {
+    const std::string content = test::patternBytes(1'200'000);  // three seconds' worth
+    test::writeFile(root + "/big.bin", content);
+    test::writeFile(local + "/big.bin", "the old copy");
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return row(remote, "big.bin") >= 0; }));
+    ASSERT_TRUE(idle());
+    live.host->control().setDownloadConflictQuestion([this](const DownloadConflict& conflict) {
+        return DownloadConflictDialog(conflict, page).ask();
+    });
+    chosen = local;
+    // Replaced, then stopped with the STOP button while the data flows.
+    std::vector<ConflictSeen> seen;
+    answerConflicts("downloadConflictDialog", {{"conflictOverwrite"}}, &seen, page);
+    clickItem(remote, row(remote, "big.bin"));
+    pressKey(Qt::Key_Return);
+    const std::string part = local + "/big.bin.part";
+    ASSERT_TRUE(pumpUntil([&] {
+        std::error_code error;
+        return fs::file_size(part, error) > 0 && !error;
+    })) << live.logText();
+    // STOP stands where New folder was once the page hears the transfer began.
+    ASSERT_TRUE(
+        pumpUntil([&] { return test::clickToolAction(page->findChild<QAction*>("remoteStop")); }));
+    ASSERT_TRUE(idle());
+    ASSERT_NE(live.logText().find("... stopped; big.bin.part keeps the "), std::string::npos)
+        << live.logText();
+    const auto partial = static_cast<int64_t>(fs::file_size(part));
+    EXPECT_EQ(test::readFile(local + "/big.bin"), "the old copy");
+    // Asked again: Resume is offered now, and goes on from the partial file. (The window
+    // is the active one again, as after any box.)
+    ASSERT_TRUE(test::showActive(top.get()));
+    answerConflicts("downloadConflictDialog", {{"conflictResume"}}, &seen, page);
+    clickItem(remote, row(remote, "big.bin"));
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] { return seen.size() == 2; })) << live.logText();
+    EXPECT_TRUE(pumpUntil([&] { return test::readFile(local + "/big.bin") == content; }))
+        << live.logText();
+    ASSERT_TRUE(idle());
+    expectDownloadBox(seen[0], local + "/big.bin", false);
+    expectDownloadBox(seen[1], local + "/big.bin", true);
+    EXPECT_TRUE(seen[1].facts.contains(QString("kept %1 bytes").arg(partial)))
+        << seen[1].facts.toStdString();
+    EXPECT_TRUE(live.logHas("<REST " + std::to_string(partial))) << live.logText();
+    EXPECT_FALSE(fs::exists(part));
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemoteViewInputTest, kEveryModeAndInterface,
                          modeAndInterfaceName);
 
@@ -601,34 +694,6 @@ TEST_P(LocalViewInputTest, RemoteItemsDraggedOntoALocalFolderDownloadThere) {
     EXPECT_EQ(test::readFile(local + "/sub/hello.txt"), "hello");
 }
 
-// Clicks a button (by object name) of the upload conflict question once it shows,
-// ticking "for all" first when asked to; notes the question's text.
-void answerConflict(const char* button, bool forAll, QString* seen) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(top);
-            if (box == nullptr || top->objectName() != "uploadConflictDialog" || !top->isVisible())
-                continue;
-            *seen = box->text();
-            const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
-            if (!shots.isEmpty())
-                box->grab().save(QString::fromUtf8(shots) + "/upload-conflict.png");
-            if (forAll) {
-                auto* check = box->findChild<QCheckBox*>("conflictForAll");
-                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
-            }
-            auto* chosen = box->findChild<QPushButton*>(button);
-            QTest::mouseClick(chosen, Qt::LeftButton, {}, chosen->rect().center());
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
-    });
-    timer->start();
-}
-
 TEST_P(LocalViewInputTest, AFileDroppedOntoATakenRemoteNameAsksAndEachAnswerHolds) {
     // Put there behind the view's back: F5 shows it, as a person would refresh.
     test::writeFile(root + "/mine.txt", "the server's own");
@@ -652,25 +717,26 @@ TEST_P(LocalViewInputTest, AFileDroppedOntoATakenRemoteNameAsksAndEachAnswerHold
         QCoreApplication::sendEvent(remote->viewport(), &drop);
     };
     // Rename: the free name offered, the server's file left as it was.
-    QString seen;
-    answerConflict("conflictRename", false, &seen);
+    std::vector<ConflictSeen> seen;
+    answerConflicts("uploadConflictDialog", {{"conflictRename"}}, &seen, page);
     dropMine();
     EXPECT_TRUE(pumpUntil([&] { return fs::exists(root + "/mine (1).txt"); })) << live.logText();
     ASSERT_TRUE(idle());
-    EXPECT_TRUE(seen.startsWith("mine.txt\nThis file already exists on the server"))
-        << seen.toStdString();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].text.startsWith("mine.txt\nThis file already exists on the server"))
+        << seen[0].text.toStdString();
     EXPECT_EQ(test::readFile(root + "/mine (1).txt"), test::readFile(local + "/mine.txt"));
     EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
     // Skip: nothing sent.
     const uint64_t before = requestsRun();
-    answerConflict("conflictSkip", false, &seen);
+    answerConflicts("uploadConflictDialog", {{"conflictSkip"}}, &seen, page);
     dropMine();
     EXPECT_TRUE(pumpUntil([&] { return requestsRun() > before; }));
     ASSERT_TRUE(idle());
     EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
     EXPECT_NE(live.logText().find("... mine.txt exists on the server; skipped"), std::string::npos);
     // Overwrite replaces it.
-    answerConflict("conflictOverwrite", false, &seen);
+    answerConflicts("uploadConflictDialog", {{"conflictOverwrite"}}, &seen, page);
     dropMine();
     EXPECT_TRUE(pumpUntil([&] {
         return test::readFile(root + "/mine.txt") == test::readFile(local + "/mine.txt");

@@ -49,6 +49,7 @@ SessionContext SessionHarness::context() {
     c.cancel = &cancel;
     c.queue = &queue;
     c.uploadConflict = uploadConflict;
+    c.downloadConflict = downloadConflict;
     c.perHostSettings = perHostSettings;
     c.simultaneousTransfers = simultaneousTransfers;
     c.restart = restart;

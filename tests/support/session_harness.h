@@ -54,8 +54,6 @@ class SessionHarness {
     uint32_t perHostSettings = 0;  // the site's word (listing locale, zone, ...)
     // A batch's connections, and the waits before a broken file's next tries.
     int simultaneousTransfers = 1;
-    // The sessions' restart record (none by default).
-    RestartRecord* restart = nullptr;
     std::vector<int> poolRetryDelaysMs{100, 200, 400};
     // The files a pool lets wait before its walk takes some itself (0: the pool's own).
     int poolMostQueued = 0;
@@ -63,6 +61,10 @@ class SessionHarness {
     std::atomic<int> learnedLimit{0};
     // Answers an upload's name conflicts (none: overwritten).
     ConflictQuestion uploadConflict;
+    // Answers a download's local conflicts (none: replaced).
+    DownloadConflictQuestion downloadConflict;
+    // The restart record sessions use (none: no restart).
+    RestartRecord* restart = nullptr;
 
     // A session on a worker thread, logged in (null when the login did not end in time);
     // ended when the harness goes.

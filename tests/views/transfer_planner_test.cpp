@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "base/config_store.h"
 
 namespace nubo {
 namespace {
-
-using Answer = TransferPlanner::Answer;
 
 TEST(TransferPlannerTest, ButtonsModesAndValues) {
     EXPECT_EQ(TransferPlanner::modeOf(true, false), 0);
@@ -46,46 +42,22 @@ TEST(TransferPlannerTest, TheModeAtAConnectionAndTheRememberedOne) {
     EXPECT_EQ(TransferPlanner(config).modeAtConnect(0), 1);
 }
 
-TEST(TransferPlannerTest, DownloadQuestionsKeepDropOrCancel) {
+TEST(TransferPlannerTest, ADownloadRemembersItsModeAndFolder) {
     ConfigStore config;
     TransferPlanner planner(config);
-    const std::set<std::string> existing = {"/dl/old.txt", "/dl/dir", "/dl/also.txt"};
-    const auto probe = [&](const std::string& path, bool* directory) {
-        *directory = path == "/dl/dir";
-        return existing.count(path) > 0;
-    };
-    const std::vector<TransferPlanner::Item> items = {
-        {0, "old.txt"}, {1, "new.txt"}, {2, "dir"}, {3, "also.txt"}};
-    std::vector<std::string> asked;
-    std::vector<Answer> answers = {Answer::No, Answer::Yes, Answer::No};
-    const auto ask = [&](const std::string& title, const std::string& text) {
-        EXPECT_EQ(title, "Get file(s) as...");
-        asked.push_back(text);
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    };
-    TransferPlanner::Download download = planner.planDownload("/dl", 1, false, items, probe, ask);
-    EXPECT_EQ(download.indices, (std::vector<int>{1, 2}));
-    EXPECT_EQ(download.dropped, (std::vector<int>{0, 3}));
-    ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[0], "/dl/old.txt\r\nThis file already exists.\r\n\r\nReplace existing file?");
-    EXPECT_EQ(asked[1],
-              "/dl/dir\r\nThis directory already exists.\r\n\r\nReplace contained existing "
-              "files?");
+    planner.planDownload("/dl", 1);
     EXPECT_EQ(config.GetInt("LastXMode"), 1);
     EXPECT_EQ(config.GetString("LastXDir"), "/dl");
     EXPECT_EQ(planner.transferDir(), "/dl");
-
-    // Cancel on the second question drops everything, even the first Yes.
-    answers = {Answer::Yes, Answer::Cancel};
-    download = planner.planDownload("/dl/", 0, false, items, probe, ask);
-    EXPECT_TRUE(download.indices.empty());
-    // Update-ONLY asks nothing: the session skips what is not newer.
-    asked.clear();
-    download = planner.planDownload("/dl", 0, true, items, probe, ask);
-    EXPECT_EQ(download.indices.size(), 4u);
-    EXPECT_TRUE(asked.empty());
+    // The same folder again is not written again.
+    config.SetString("LastXDir", "elsewhere");
+    planner.planDownload("/dl", 0);
+    EXPECT_EQ(config.GetString("LastXDir"), "elsewhere");
+    EXPECT_EQ(config.GetInt("LastXMode"), 0);
+    // The mode is the one the next connection keeps.
+    config.SetInt("KeepXMode", 1);
+    planner.planDownload("/dl", 2);
+    EXPECT_EQ(planner.modeAtConnect(0), 2);
 }
 
 TEST(TransferPlannerTest, ListFilesAndTheDeleteQuestion) {

@@ -239,13 +239,6 @@ std::vector<int> DirectoryViews::selectedEntries() const {
     return entries;
 }
 
-void DirectoryViews::deselectEntry(int entry) {
-    const int row = table_->rowOf(entry);
-    if (row >= 0)
-        list_->selectionModel()->select(table_->index(row, 0),
-                                        QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-}
-
 void DirectoryViews::editEntry(int entry) {
     const int row = table_->rowOf(entry);
     if (row < 0)

@@ -47,7 +47,6 @@ class DirectoryViews : public QStackedWidget {
     // Entry indices of the selected rows, in row order. A click in the list view selects
     // whole rows as well; a row counts when any of its cells is selected.
     std::vector<int> selectedEntries() const;
-    void deselectEntry(int entry);
     // Starts editing an entry's name in place.
     void editEntry(int entry);
     // The "&View" menu (the four modes, the current one checked), a separator and

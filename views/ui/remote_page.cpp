@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -426,17 +425,14 @@ bool RemotePage::downloadSelection(const QString& given) {
     const std::vector<int> chosen = selectedEntries();
     if (!connectedNow() || chosen.empty())
         return false;
-    std::vector<int> kept;
-    RemoteDirectoryModel::Selection entries = model_.selection(chosen, &kept);
-    return download(given, std::move(entries), kept);
+    return download(given, model_.selection(chosen));
 }
 
 bool RemotePage::downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen) {
-    return connectedNow() && !chosen.entries.empty() && download(folder, std::move(chosen), {});
+    return connectedNow() && !chosen.entries.empty() && download(folder, std::move(chosen));
 }
 
-bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection chosen,
-                          const std::vector<int>& shownEntries) {
+bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection chosen) {
     QString folder = given;
     // The Files page downloads into the folder its left side shows; the chooser asks
     // when there is none (Classic, or Computer and Network on the left).
@@ -448,31 +444,8 @@ bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection 
         if (folder.isEmpty())
             return false;
     }
-    std::vector<TransferPlanner::Item> items;
-    for (size_t i = 0; i < chosen.entries.size(); ++i)
-        items.push_back({static_cast<int>(i), chosen.entries[i].localName()});
-    const auto probe = [](const std::string& path, bool* directory) {
-        const QFileInfo info(QString::fromStdString(path));
-        *directory = info.isDir();
-        return info.exists() || info.isSymLink();
-    };
-    const auto question = [this](const std::string& title, const std::string& text) {
-        const auto answer = ask(QString::fromStdString(title), QString::fromStdString(text),
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        return answer == QMessageBox::Yes  ? TransferPlanner::Answer::Yes
-               : answer == QMessageBox::No ? TransferPlanner::Answer::No
-                                           : TransferPlanner::Answer::Cancel;
-    };
-    const TransferPlanner::Download download = planner_.planDownload(
-        folder.toStdString(), transferMode(), updateOnly(), items, probe, question);
-    for (int item : download.dropped) {
-        if (static_cast<size_t>(item) < shownEntries.size())
-            views_->deselectEntry(shownEntries[static_cast<size_t>(item)]);
-    }
-    RemoteDirectoryModel::Selection wanted{std::move(chosen.directory), {}};
-    for (int item : download.indices)
-        wanted.entries.push_back(std::move(chosen.entries[static_cast<size_t>(item)]));
-    return model_.get(folder.toStdString(), std::move(wanted),
+    planner_.planDownload(folder.toStdString(), transferMode());
+    return model_.get(folder.toStdString(), std::move(chosen),
                       TransferPlanner::requestOptions(transferMode(), updateOnly()));
 }
 

@@ -138,11 +138,9 @@ class RemotePage : public QWidget, public AppLogListener {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // Asks about local names that exist, then queues the Get of what is left; the
-    // shown entry indices of the entries (when they are the selection) lose the
-    // selection of those answered No.
-    bool download(const QString& folder, RemoteDirectoryModel::Selection chosen,
-                  const std::vector<int>& shownEntries);
+    // Queues the Get of the entries into the folder given, the Files page's left side or
+    // the one chosen; the session asks about each local file that exists.
+    bool download(const QString& folder, RemoteDirectoryModel::Selection chosen);
     void buildToolBar();
     void buildViews();
     // The Transfers pane below what the page shows, folded and sized as last time.
