@@ -348,14 +348,8 @@ class SetUpFaultTest : public PartialDownloadTest {
                   .reply("227 Entering Passive Mode (127,0,0,1,0,1)")  // nobody listens there
                   .expect("RETR big.bin"));
         server.acceptNext();
-        // The batch's new connection (what the server offers is known by then) goes
-        // into the file's folder.
-        server.reply("220 hi")
-            .expect("USER anonymous")
-            .reply("331 pw")
-            .expect("PASS *")
-            .reply("230 in")
-            .expectFeatRefused()
+        // The batch's new connection goes into the file's folder.
+        server.expectBatchLogin()
             .expect("CWD /")
             .reply("250 Directory changed.")
             .expect("TYPE I")

@@ -89,14 +89,16 @@ ScriptedFtpServer& ScriptedFtpServer::add(std::string name, std::function<bool()
 }
 
 ScriptedFtpServer& ScriptedFtpServer::expectLogin() {
+    return expectBatchLogin().expect("SYST").reply("215 UNIX");
+}
+
+ScriptedFtpServer& ScriptedFtpServer::expectBatchLogin() {
     return reply("220 hi")
         .expect("USER anonymous")
         .reply("331 pw")
         .expect("PASS *")
         .reply("230 in")
-        .expectFeatRefused()
-        .expect("SYST")
-        .reply("215 UNIX");
+        .expectFeatRefused();
 }
 
 ScriptedFtpServer& ScriptedFtpServer::expectFeatRefused() {

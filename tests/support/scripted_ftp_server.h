@@ -30,6 +30,8 @@ class ScriptedFtpServer {
 
     // The greeting and an anonymous login with SYST, as servers usually answer them.
     ScriptedFtpServer& expectLogin();
+    // The same without SYST, as a batch's extra connection logs in.
+    ScriptedFtpServer& expectBatchLogin();
     // A proxy's greeting and a login with USER user@host[:port] answered 230, with SYST.
     ScriptedFtpServer& expectProxyLogin(const std::string& userArgument);
     // FEAT answered as a server of the 1990s does: with 500.
