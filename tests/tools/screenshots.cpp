@@ -85,6 +85,17 @@ bool save(QWidget& widget, const QString& path, int* written) {
     return true;
 }
 
+// A left click at a point of a widget, as the mouse sends it.
+void clickAt(QWidget* widget, const QPointF& at) {
+    const QPointF global = widget->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
 // A left click on the item named name, as the mouse sends it; false when none shows it.
 bool clickItem(QAbstractItemView* view, const QString& name) {
     const QAbstractItemModel* model = view->model();
@@ -93,14 +104,7 @@ bool clickItem(QAbstractItemView* view, const QString& name) {
         if (index.data().toString() != name)
             continue;
         view->scrollTo(index);
-        const QPointF at = view->visualRect(index).center();
-        const QPointF global = view->viewport()->mapToGlobal(at);
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, global, Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                              Qt::NoModifier);
-            QApplication::sendEvent(view->viewport(), &event);
-        }
+        clickAt(view->viewport(), view->visualRect(index).center());
         return true;
     }
     return false;
@@ -357,12 +361,12 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
     }
     // A narrow window: the views and the pane give way, the counts stay readable, and the
     // failed files' reasons take the width beside their names.
-    pane->tabBar()->setCurrentIndex(0);
+    clickAt(pane->tabBar(), pane->tabBar()->tabRect(0).center());
     sheet.resize(std::max(sheet.minimumSizeHint().width(), std::min(560, wide.width())),
                  wide.height());
     pumpUntil([] { return false; }, 250);
     save(sheet, prefix + "transfers-narrow.png", written);
-    pane->tabBar()->setCurrentIndex(1);
+    clickAt(pane->tabBar(), pane->tabBar()->tabRect(1).center());
     pumpUntil([] { return false; }, 250);
     save(sheet, prefix + "transfers-narrow-failed.png", written);
     sheet.resize(wide);
@@ -371,7 +375,7 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
         queue.finish(ids[i], nubo::TaskState::Done, {});
     // Worded as the session words it.
     queue.endBatch(nubo::TransferQueue::summaryLine(queue.counts(ids.front()), false).substr(4));
-    pane->tabBar()->setCurrentIndex(1);
+    clickAt(pane->tabBar(), pane->tabBar()->tabRect(1).center());
     pumpUntil([] { return false; }, 400);
     save(sheet, prefix + "transfers-done.png", written);
     pane->setCollapsed(true);
