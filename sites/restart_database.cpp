@@ -177,12 +177,28 @@ int RestartDatabase::keptSlotLocked(const std::function<bool(const RestartRecord
     return found;
 }
 
+bool RestartDatabase::mayHoldKept() const {
+    // Read without the lock: a slot set aside meanwhile is found by the next file's look.
+    if (!file_.isOpen() || currentSlot_ == 0) {
+        return false;
+    }
+    const uint8_t* header = slot(0);
+    const uint32_t others = ~(1u | 1u << currentSlot_);
+    return (readLe32(header + kInUseOffset) & ~readLe32(header + kActiveOffset) & others) != 0;
+}
+
 bool RestartDatabase::findKept(const std::function<bool(const RestartRecord&)>& matches) {
+    if (!mayHoldKept()) {
+        return false;
+    }
     NamedLockGuard guard(lock_);
     return keptSlotLocked(matches) != 0;
 }
 
 bool RestartDatabase::adoptKept(const std::function<bool(const RestartRecord&)>& matches) {
+    if (!mayHoldKept()) {
+        return false;  // as almost always: no lock taken for each file a walk reaches
+    }
     NamedLockGuard guard(lock_);
     const int own = currentSlot_;
     if (!file_.isOpen() || own == 0 || getInProgress() != 0) {

@@ -76,6 +76,9 @@ class RestartDatabase : public RestartRecord {
     void setRemoteFactsAt(int index, int64_t size, int64_t time);
     void setDetectedTypeAt(int index, char type);
     void setPartialNameAt(int index, const PartialName& name);
+    // Whether any slot but the session's own is in use and not active: kept aside, or
+    // abandoned by an instance that went.
+    bool mayHoldKept() const;
     // The first slot kept aside, in progress, that `matches` (0: none); under the lock.
     int keptSlotLocked(const std::function<bool(const RestartRecord&)>& matches);
 

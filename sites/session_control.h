@@ -129,9 +129,6 @@ class SessionControl : public SessionObserver {
     void setBatchSummaries(bool on) { batchSummaries_ = on; }
     // Every file the sessions of this page moved, one task each.
     TransferQueue& transferQueue() { return queue_; }
-    // True once since the last call when a session completed a transfer or moved bytes
-    // its resumption keeps: a retrying run counts its attempts anew.
-    bool takeTransferAdvanced() { return transferAdvanced_.exchange(false); }
     // The session's end was asked for (a Logoff queued by the run itself).
     void endRequested() { outcome_.endRequested(); }
 
@@ -147,7 +144,6 @@ class SessionControl : public SessionObserver {
     void transferEnded(int64_t bytes, int64_t endMs) override;
     void transferOutcome(bool whole) override;
     void fileTransferred(int64_t bytes, int64_t milliseconds) override;
-    void transferAdvanced() override { transferAdvanced_ = true; }
     void certificateRefused(const std::string& host, unsigned port,
                             const TlsCertificateFacts& facts) override;
 
@@ -219,7 +215,6 @@ class SessionControl : public SessionObserver {
     std::mutex progressLock_;
     int64_t lastProgressPostMs_ = 0;
     static constexpr int64_t kProgressIntervalMs = 100;
-    std::atomic<bool> transferAdvanced_{false};
     // A connect asked the keyring once more for a password it had refused.
     bool rereadAsked_ = false;
 
