@@ -316,6 +316,10 @@ class FtpSession {
     int runRequest(SessionRequest& request);
     void releaseRecord(SessionRequest* record);
     bool sendAbortOnce();
+    // One file of a pool stops (ABOR), not the session's queue nor the batch; and the
+    // session is ready for the next file once it has.
+    void stopFileInHand();
+    void readyAfterStop();
     void installOperations();
     // The directory a request acts in, for the remote view's upkeep.
     std::string requestDirectory(const std::string& directory) const {

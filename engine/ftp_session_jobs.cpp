@@ -97,7 +97,8 @@ void FtpSession::takePoolTraffic(int64_t* received, int64_t* sent) {
 
 bool FtpSession::withdrawPoolTask(uint64_t queueId) {
     std::lock_guard lock(poolLock_);
-    return batchPool_ != nullptr && batchPool_->withdraw(queueId);
+    return batchPool_ != nullptr &&
+           (batchPool_->withdraw(queueId) || batchPool_->stopRunning(queueId));
 }
 
 bool FtpSession::movePoolTaskToTop(uint64_t queueId) {

@@ -199,6 +199,18 @@ bool FtpSession::sendAbortOnce() {
     return true;
 }
 
+void FtpSession::stopFileInHand() {
+    abortRequested_ = true;
+    if (sendAbortOnce()) {
+        logExtended("Transfer terminated");
+    }
+}
+
+void FtpSession::readyAfterStop() {
+    abortRequested_ = false;
+    control_.setAborSent(false);
+}
+
 void FtpSession::abort() {
     abortRequested_ = true;
     {

@@ -416,7 +416,13 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
     }
     const auto slot = static_cast<size_t>(poolSlot);
     advanced_[slot] = false;
+    holdTask(session, task);
     const TransferOutcome outcome = session.runPoolTask(task, task.attempts > 0 || task.resume);
+    if (releaseTask(session)) {
+        stoppedAlone(task, record);
+        taskDone(outcome.code);
+        return outcome.code != 421;
+    }
     if (!settings_.retries && outcome.code == 421 && !stopped_) {
         // The one connection is lost: the batch ends with it, and the restart record
         // keeps the broken file for the next login (a resumption still waits even when
@@ -467,6 +473,51 @@ bool TransferPool::runTask(FtpSession& session, PoolTask& task, RestartRecord& r
     }
     taskDone(outcome.code);
     return outcome.code != 421 && !outcome.stopsBatch;
+}
+
+void TransferPool::holdTask(FtpSession& session, const PoolTask& task) {
+    std::lock_guard lock(lock_);
+    const auto slot = static_cast<size_t>(poolSlot);
+    slotTask_[slot] = task.queueId;
+    slotSession_[slot] = &session;
+}
+
+bool TransferPool::releaseTask(FtpSession& session) {
+    std::lock_guard lock(lock_);
+    const auto slot = static_cast<size_t>(poolSlot);
+    slotTask_[slot] = 0;
+    slotSession_[slot] = nullptr;
+    const bool stopped = slotStopped_[slot];
+    slotStopped_[slot] = false;
+    if (stopped && !stopped_) {
+        session.readyAfterStop();  // a Stop of the whole batch stays in force
+    }
+    return stopped && !stopped_;
+}
+
+void TransferPool::stoppedAlone(PoolTask& task, RestartRecord& record) {
+    // What a Stop keeps the session set aside already; nothing waits for this batch's
+    // retries.
+    record.resetTransfer();
+    endTask(task, TaskState::Stopped, "stopped");
+}
+
+bool TransferPool::stopRunning(uint64_t queueId) {
+    std::lock_guard lock(lock_);
+    if (queueId == 0 || stopped_) {
+        return false;
+    }
+    for (size_t slot = 0; slot < slotTask_.size(); ++slot) {
+        if (slotTask_[slot] == queueId && slotSession_[slot] != nullptr) {
+            // Under the lock: the connection cannot have moved on to another file.
+            slotStopped_[slot] = true;
+            AppLog::SetThreadTag(slot == 0 ? std::string() : members_[slot - 1]->tag);
+            slotSession_[slot]->stopFileInHand();
+            AppLog::SetThreadTag({});
+            return true;
+        }
+    }
+    return false;
 }
 
 void TransferPool::memberMain(Member& self, int slot) {

@@ -118,6 +118,10 @@ class TransferPool : private SessionObserver, private MainOutlets {
     // or goes before every other; false when it is not waiting (taken, or ended).
     bool withdraw(uint64_t queueId);
     bool moveToFront(uint64_t queueId);
+    // A file in a connection's hands stops alone (ABOR on its connection, what arrived
+    // kept as a Stop keeps it); the connection goes on with the next file. False when
+    // no connection holds it.
+    bool stopRunning(uint64_t queueId);
 
   private:
     struct Member {
@@ -128,6 +132,11 @@ class TransferPool : private SessionObserver, private MainOutlets {
 
     // What a member connection does with one task; false when its connection is gone.
     bool runTask(FtpSession& session, PoolTask& task, RestartRecord& record);
+    // The connection's file is in hand, or no longer; true when the user stopped it alone.
+    void holdTask(FtpSession& session, const PoolTask& task);
+    bool releaseTask(FtpSession& session);
+    // A file stopped alone: not resumed within the batch; it ends as stopped.
+    void stoppedAlone(PoolTask& task, RestartRecord& record);
     // The walking session, too far ahead, takes files until the queue is shorter.
     void takeWhileAhead();
     // While it lives the walking session reports and keeps its restart fields as one
@@ -216,6 +225,12 @@ class TransferPool : private SessionObserver, private MainOutlets {
     int64_t retryAtMs_ = 0;     // a broken file waits for this
     int lastCode_ = 0;
     std::atomic<bool> stopped_{false};
+    // Each connection's file in hand (its task id; 0: none) and whether the user stopped
+    // that one file; under lock_.
+    std::array<uint64_t, kMaxConnections + 1> slotTask_{};
+    std::array<bool, kMaxConnections + 1> slotStopped_{};
+    // The connection of each slot while it runs a file (the walking session's is slot 0).
+    std::array<FtpSession*, kMaxConnections + 1> slotSession_{};
 
     // The summed progress.
     std::mutex reportLock_;

@@ -510,6 +510,65 @@ TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
     db.freeSlot();
 }
 
+// A running file stopped alone (the pane's "Stop this one"): its connection ends that
+// transfer with ABOR, keeps what arrived for a later Get, and goes on with the next file;
+// every other file of the batch arrives whole.
+TEST_F(SlowBatchTest, ARunningFileStoppedAloneKeepsWhatArrivedWhileTheOthersGoOn) {
+    test::TempFolder data{"nubo-pool-data"};
+    RestartDatabase db(data.path() + "/");
+    db.takeSlot(false);
+    h.restart = &db;
+    h.config.SetInt("Restart", 1);
+    h.simultaneousTransfers = 2;
+    makeTree(server.root() + "/files/tree", 6, 120000);
+    connect();
+    ASSERT_TRUE(session->enqueue(test::namedGet(temp.path(), "tree", test::kImage)));
+    // The first file that has moved some bytes on its connection.
+    TaskInfo moving;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (const TaskInfo& task : h.queue.tasks(TaskState::Active)) {
+                if (task.bytes > 0) {
+                    moving = task;
+                    return true;
+                }
+            }
+            return false;
+        },
+        30000))
+        << h.logText();
+    ASSERT_TRUE(session->withdrawPoolTask(moving.id)) << h.logText();
+    ASSERT_TRUE(waitFor([&] { return session->idle(); }, 60000)) << h.logText();
+    const std::string name = moving.spec.name;
+    TaskInfo ended;
+    ASSERT_TRUE(h.queue.task(moving.id, &ended));
+    EXPECT_EQ(ended.state, TaskState::Stopped) << h.logText();
+    const TaskCounts counts = h.queue.counts();
+    EXPECT_EQ(counts.done, 5) << h.logText();
+    EXPECT_EQ(counts.stopped, 1);
+    EXPECT_EQ(countLines(h.log.Lines(), "... stopped; "), 1) << h.logText();
+    // One connection stopped one file: no second ABOR, no connection given up.
+    EXPECT_EQ(countLines(h.log.Lines(), "<ABOR"), 1) << h.logText();
+    EXPECT_EQ(countLines(h.log.Lines(), "logging in again"), 0) << h.logText();
+    std::vector<fs::path> parts;
+    for (const auto& item : fs::recursive_directory_iterator(temp.path())) {
+        if (item.path().extension() == ".part")
+            parts.push_back(item.path());
+    }
+    ASSERT_EQ(parts.size(), 1u) << h.logText();
+    EXPECT_GT(fs::file_size(parts[0]), 0u);
+    EXPECT_NE(parts[0].filename().string().find(name), std::string::npos) << parts[0];
+
+    // The next Get of the tree goes on from what arrived.
+    run(test::namedGet(temp.path(), "tree", test::kImage));
+    EXPECT_EQ(test::countOf(h.logText(), "was left unfinished before; resuming what arrived then"),
+              1u)
+        << h.logText();
+    EXPECT_EQ(expectSameTree(server.root() + "/files/tree", temp.path() + "/tree"), 6);
+    EXPECT_FALSE(fs::exists(parts[0]));
+    db.freeSlot();
+}
+
 // Files whose partial names would meet, moving at once on several connections: slow
 // data connections keep them all in flight together.
 class CollidingNamesBatchTest : public TransferPoolTest {

@@ -284,6 +284,52 @@ TEST_P(TransfersPaneTest, WaitingFilesAreMovedToTheTopOrStoppedAlone) {
     EXPECT_FALSE(fs::exists(local + "/batch/" + stopped.toStdString()));
 }
 
+// A running file stopped alone from its menu: it lands in Failed as stopped with what
+// arrived kept beside it, while the batch goes on and brings every other file.
+TEST_P(TransfersPaneTest, ARunningFileIsStoppedAloneAndTheBatchGoesOn) {
+    // Bytes that no type detection takes for text, slow enough to be caught moving.
+    open({"--rate", "200000"}, 0, 0);
+    const std::string bytes = test::patternBytes(600000);
+    for (int i = 0; i < 4; ++i)
+        test::writeFile(live->server.root() + "/batch/" + fileName(i), bytes);
+    live->config.SetInt("SimultaneousTransfers", 2);
+    downloadBatch();
+    QTableView* queued = pane->view(List::Queued);
+    auto* table = static_cast<TransferTableModel*>(queued->model());
+    // A file on its connection with some bytes already here.
+    QString running;
+    ASSERT_TRUE(pumpUntil([&] {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QString name = cell(List::Queued, row, TransferPaneModel::Column::Name);
+            std::error_code error;
+            if (cell(List::Queued, row, TransferPaneModel::Column::State).startsWith("Active") &&
+                fs::file_size(local + "/batch/" + name.toStdString() + ".part", error) > 0) {
+                running = name;
+                return true;
+            }
+        }
+        return false;
+    })) << rows(List::Queued);
+    test::clickItem(queued, test::rowNamed(table, running));
+    test::contextMenuAt(queued, test::itemCentre(queued, test::rowNamed(table, running)),
+                        "transfersStop");
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (3)"))
+        << rows(List::Queued) << rows(List::Failed);
+    EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Name), running);
+    // The reason says what was kept, and that a later Get goes on from it.
+    EXPECT_TRUE(cell(List::Failed, 0, TransferPaneModel::Column::Reason)
+                    .startsWith("stopped; " + running + ".part keeps the "))
+        << cell(List::Failed, 0, TransferPaneModel::Column::Reason).toStdString();
+    const std::string part = local + "/batch/" + running.toStdString() + ".part";
+    EXPECT_TRUE(fs::exists(part)) << live->logText();
+    EXPECT_FALSE(fs::exists(local + "/batch/" + running.toStdString()));
+    for (int i = 0; i < 4; ++i) {
+        if (QString::fromStdString(fileName(i)) != running)
+            EXPECT_TRUE(test::readFile(local + "/batch/" + fileName(i)) == bytes) << i;
+    }
+}
+
 // Folded, the pane keeps its header (tabs and progress) and gives the views the room;
 // the fold and the height come back with the next page, as the settings keep them.
 TEST_P(TransfersPaneTest, TheFoldAndTheHeightAreRemembered) {

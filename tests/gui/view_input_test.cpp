@@ -239,7 +239,7 @@ class ViewInputTest : public ::testing::Test {
     bool realBoxes = false;
     // Large files move at this rate (small ones at once): a transfer to stop takes a while.
     static constexpr size_t kSlowBytes = 8'000'000;
-    test::LiveHost live{nullptr, {"--rate", "400000"}};
+    test::LiveHost live{nullptr, {"--rate", "400000", "--log-commands"}};
     LocalDirectoryModel localModel;
     std::string root, local, trash;
     // The page shown (the remote page, or the Files page around it) and its remote page.
@@ -528,6 +528,8 @@ TEST_P(RemoteViewInputTest, AStoppedDownloadIsResumedFromTheBox) {
     EXPECT_TRUE(seen[1].facts.contains(QString("kept %1 bytes").arg(partial)))
         << seen[1].facts.toStdString();
     EXPECT_TRUE(live.logHas("<REST " + std::to_string(partial))) << live.logText();
+    EXPECT_NE(live.server.serverLog().find("REST " + std::to_string(partial)), std::string::npos)
+        << "the server was asked to resume";
     EXPECT_FALSE(fs::exists(part));
 }
 

@@ -344,11 +344,8 @@ void TransfersPane::contextMenu(List list, const QPoint& at) {
         return item;
     };
     if (list == List::Queued) {
-        const bool running = std::any_of(chosen.begin(), chosen.end(), [](const TaskInfo& task) {
-            return task.state == TaskState::Active;
-        });
-        add("transfersStop", running ? "&Stop (stops the running batch)" : "&Stop this one",
-            offer.stop, QKeySequence::Delete, [this, chosen] { stop(chosen); });
+        add("transfersStop", chosen.size() > 1 ? "&Stop these" : "&Stop this one", offer.stop,
+            QKeySequence::Delete, [this, chosen] { stop(chosen); });
         add("transfersMoveTop", "Move to &top", offer.moveToTop,
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up), [this, chosen] { moveToTop(chosen); });
     } else {
@@ -393,12 +390,7 @@ bool TransfersPane::handleKey(List list, int key, Qt::KeyboardModifiers modifier
             if (offer.remove) {
                 remove(chosen);
             } else if (offer.stop) {
-                // A key stops waiting files alone; a running one (and its batch) only
-                // from the menu, where the item says so.
-                std::vector<TaskInfo> waiting;
-                std::copy_if(chosen.begin(), chosen.end(), std::back_inserter(waiting),
-                             [](const TaskInfo& task) { return task.state == TaskState::Waiting; });
-                stop(waiting);
+                stop(chosen);
             }
             return true;
         case Qt::Key_Up:
@@ -457,14 +449,11 @@ void TransfersPane::remove(const std::vector<TaskInfo>& tasks) {
 }
 
 void TransfersPane::stop(const std::vector<TaskInfo>& tasks) {
-    bool running = false;
+    // Each file alone, waiting or running: the batch goes on with the others.
     for (const TaskInfo& task : tasks) {
-        if (task.state == TaskState::Waiting)
+        if (task.state == TaskState::Waiting || task.state == TaskState::Active)
             link_.withdrawTask(task.id);
-        running = running || task.state == TaskState::Active;
     }
-    if (running && page_.stopTransfers)
-        page_.stopTransfers();
     refresh();
 }
 

@@ -38,7 +38,7 @@ class TransfersPane : public QWidget {
         std::function<TransferOptions()> options;
         // Where a retried download goes when its task names no local folder.
         std::function<std::string()> fallbackFolder;
-        // The session's STOP (a running file cannot be stopped alone).
+        // The session's STOP of the whole batch (Escape, as in the views).
         std::function<void()> stopTransfers;
     };
     // Shows a local folder (the desktop's file manager; tests record it).
