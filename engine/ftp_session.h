@@ -148,8 +148,9 @@ class FtpSession {
     void attachPool(TransferPool* pool);
     // The bytes the pool's other connections moved since the last call.
     void takePoolTraffic(int64_t* received, int64_t* sent);
-    // A file of the running batch that waits for a connection (its task in the queue):
-    // it is given up as stopped, or taken next. False when no pool holds it.
+    // A file of the running batch (its task in the queue) stops alone: a waiting one is
+    // given up as stopped, a running one ends its transfer and keeps what arrived. False
+    // when no pool holds it. movePoolTaskToTop: a waiting one is taken next.
     bool withdrawPoolTask(uint64_t queueId);
     bool movePoolTaskToTop(uint64_t queueId);
 

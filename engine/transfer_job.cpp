@@ -157,12 +157,13 @@ int64_t TransferJob::allowance(SpeedLimiter& limit, int64_t wanted) {
     return limit.acquire(wanted, session_.abortRequested_);
 }
 
-void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {
+void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs,
+                                  int64_t offset) {
     int64_t end = monotonicMilliseconds();
     if (context_.observer != nullptr) {
         context_.observer->transferEnded(bytes, end);
     }
-    logExtended(formatTransferTime(verb, bytes, end - startMs));
+    logExtended(formatTransferTime(verb, bytes - offset, end - startMs));
 }
 
 void TransferJob::syncRestartFields() {
@@ -202,7 +203,7 @@ void TransferJob::noteTransferProgress(TransferProgress& progress, int64_t bytes
 }
 
 int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
-                                bool* broken) {
+                                bool* broken, int64_t offset) {
     const bool aborted = session_.abortRequested();
     bool failed = !aborted && lastBlock == FtpSocket::kError;
     if (sending && !aborted && !failed && !data_.finishSending()) {
@@ -219,7 +220,7 @@ int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int6
         control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
                                          : "... [DATA] Receive failed, WinSock err = %s");
     }
-    logTransferTime(sending ? "sent" : "received", bytes, startMs);
+    logTransferTime(sending ? "sent" : "received", bytes, startMs, offset);
     data_.close();
     *broken = failed;
     return stalled ? session_.connector().abortStalledTransfer() : control_.readReply();

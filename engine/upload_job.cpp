@@ -295,7 +295,7 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     }
     const bool aborted = session_.abortRequested();
     bool broken = false;
-    int reply = closeDataPhase(true, last, bytes, start, &broken);
+    int reply = closeDataPhase(true, last, bytes, start, &broken, offset);
     data_.setSendSource(nullptr);
     if (!aborted && !broken && !shortRead && reply / 100 == 2 &&
         !sizeAsAnnounced(bytes, size, 0, "sent")) {

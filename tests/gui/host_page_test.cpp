@@ -455,8 +455,9 @@ TEST_P(LargeHostPageTest, AutoFollowsAFastDownloadUpTheScale) {
     // On the top edge only beyond the top of the table.
     const std::vector<HistorySeries::Point> points = series.points(0);
     ASSERT_FALSE(points.empty());
-    if (points.back().y == 0)
+    if (points.back().y == 0) {
         EXPECT_EQ(scale, GraphScale::kTable.back());
+    }
 }
 
 TEST_P(LargeHostPageTest, TheStatisticsListShowsTheHostAfterLogin) {
@@ -847,8 +848,9 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     ASSERT_NE(echo, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">150"); })) << live.logText();
     auto* rate = pages.host->findChild<QLabel*>("hostRate");
-    if (rate != nullptr)  // the large layout's rate fields
+    if (rate != nullptr) {  // the large layout's rate fields
         ASSERT_TRUE(pumpUntil([&] { return !rate->text().isEmpty(); }, 20000));
+    }
     dying.reset();
     ASSERT_TRUE(pumpUntil([&] { return !live.host->control().sessionActive(); }, 20000))
         << live.logText();
