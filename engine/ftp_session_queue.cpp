@@ -202,7 +202,9 @@ bool FtpSession::sendAbortOnce() {
 void FtpSession::stopFileInHand() {
     abortRequested_ = true;
     if (sendAbortOnce()) {
-        logExtended("Transfer terminated");
+        // From the interface thread: straight to the log, the worker's task notes are
+        // its own.
+        context_.log->LogExtended("Transfer terminated");
     }
 }
 
@@ -243,7 +245,7 @@ void FtpSession::abort() {
         text += ", queue flushed";
     }
     setStatus(text);
-    logExtended(text);
+    context_.log->LogExtended(text);  // as above: not the worker's task note
 }
 
 void FtpSession::setQuitWhenDone(bool on) {
