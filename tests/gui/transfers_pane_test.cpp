@@ -330,6 +330,35 @@ TEST_P(TransfersPaneTest, ARunningFileIsStoppedAloneAndTheBatchGoesOn) {
     }
 }
 
+// The tool bar's STOP stays in place of New folder while any file of the batch moves, on
+// whichever connection (the session's own may be done with its share), and stops it all.
+TEST_P(TransfersPaneTest, TheToolBarsStopStaysWhileAnyFileOfTheBatchMoves) {
+    open({"--rate", "200000"}, 0, 0);
+    // One slow file, listed first, and small ones the other connection soon runs out of.
+    test::writeFile(live->server.root() + "/batch/" + fileName(0), test::patternBytes(1000000));
+    for (int i = 1; i <= 8; ++i)
+        test::writeFile(live->server.root() + "/batch/" + fileName(i), content(i, 2000));
+    live->config.SetInt("SimultaneousTransfers", 2);
+    QAction* stop = remote->findChild<QAction*>("remoteStop");
+    QAction* newFolder = remote->findChild<QAction*>("remoteNewFolder");
+    ASSERT_TRUE(stop != nullptr && newFolder != nullptr);
+    downloadBatch();
+    bool hidden = false;
+    ASSERT_TRUE(pumpUntil([&] {
+        const bool moving =
+            cell(List::Queued, 0, TransferPaneModel::Column::State).startsWith("Active");
+        hidden = hidden || (moving && (!stop->isVisible() || newFolder->isVisible()));
+        return tabTitle(List::Successful) == "Successful (8)";
+    })) << rows(List::Queued);
+    EXPECT_FALSE(hidden) << "STOP went while a file moved";
+    ASSERT_EQ(tabTitle(List::Queued), "Queued (1)") << "the slow file still moves";
+    EXPECT_TRUE(stop->isVisible());
+    ASSERT_TRUE(test::clickToolAction(stop));
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (8)")) << rows(List::Failed);
+    EXPECT_TRUE(pumpUntil([&] { return !stop->isVisible() && newFolder->isVisible(); }));
+}
+
 // Folded, the pane keeps its header (tabs and progress) and gives the views the room;
 // the fold and the height come back with the next page, as the settings keep them.
 TEST_P(TransfersPaneTest, TheFoldAndTheHeightAreRemembered) {
