@@ -1,5 +1,7 @@
 #include "engine/transfer_job.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -51,14 +53,20 @@ void TransferJob::openPool() {
 
 void TransferJob::handOut(PoolTask task) {
     if (context_.queue != nullptr) {
-        // Waiting from now on, shown before any connection takes it.
-        const bool listed = task.isGet || task.entry.valid();
-        task.queueId =
-            context_.queue->add({task.isGet, task.directory,
-                                 task.isGet                ? task.entry.name
-                                 : task.remoteName.empty() ? baseName(task.localPath)
-                                                           : task.remoteName,
-                                 task.localPath, task.isGet && listed ? task.entry.size : -1});
+        // Waiting from now on, shown before any connection takes it, with its size (the
+        // listing's, or the local file's for an upload) so that the batch's progress and
+        // time left count it from the start.
+        int64_t size = task.entry.size;
+        if (!task.isGet) {
+            struct stat st {};
+            const bool file = ::stat(task.localPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+            size = file ? static_cast<int64_t>(st.st_size) : -1;
+        }
+        task.queueId = context_.queue->add({task.isGet, task.directory,
+                                            task.isGet                ? task.entry.name
+                                            : task.remoteName.empty() ? baseName(task.localPath)
+                                                                      : task.remoteName,
+                                            task.localPath, size});
     }
     pool_->submit(std::move(task));
 }

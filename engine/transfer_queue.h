@@ -90,7 +90,9 @@ class TransferQueue {
     // active on
     // `connection`.
     uint64_t begin(const TaskSpec& spec, int connection);
-    void activate(uint64_t id, int connection);
+    // A waiting task now active on `connection`; a size found as it begins (>= 0: an
+    // upload's file as opened) replaces the one it was added with.
+    void activate(uint64_t id, int connection, int64_t size = -1);
     void progress(uint64_t id, int64_t bytes);
     // The connection broke: the task waits for its next attempt.
     void retry(uint64_t id, int attempts);
@@ -135,7 +137,7 @@ class TransferQueue {
     size_t memoryBytes() const;
 
     // "... batch done: 299 transferred, 1 failed, 0 skipped of 300" (stopped, when the
-    // batch was: "... batch stopped: ...").
+    // batch was: "... batch stopped: ..."; files stopped add ", 3 stopped" before "of").
     static std::string summaryLine(const TaskCounts& counts, bool stopped);
 
   private:
@@ -186,6 +188,9 @@ class TransferQueue {
     uint64_t addLocked(const TaskSpec& spec);
     void endLocked(uint64_t id, TaskState state, const std::string& reason);
     Record* recordLocked(uint64_t id);
+    // A size learnt later (the server's, or the local file's as opened) replaces the one
+    // the task was added with, in the sums too.
+    void resizeLocked(Record* record, int64_t size);
     TaskInfo infoLocked(uint64_t id) const;
     // Every change of a task's state or bytes goes through here: the counts, the lists
     // and the sums follow it.

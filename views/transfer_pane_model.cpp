@@ -84,17 +84,23 @@ bool TransferPaneModel::refresh(int64_t nowMs) {
     // The active tasks' speeds, measured for as long as they stay active.
     std::unordered_map<uint64_t, Measure> still;
     speedTexts_.clear();
+    // What files resumed from a partial copy had before this batch moved them: no part of
+    // the batch's speed or time left. (A file seen again after a broken try moved its
+    // bytes in this batch, and has attempts.)
+    int64_t resumedBytes = 0;
     for (const TaskInfo& task : queue_.listed(TaskState::Active, 0, SIZE_MAX)) {
         const auto found = speeds_.find(task.id);
         Measure& measured = still[task.id];
         if (found != speeds_.end())
             measured = found->second;
+        else if (task.attempts == 0)
+            resumedBytes += task.bytes;
         const int64_t expected = task.spec.size >= 0 ? task.spec.size : 0;
         const RateMeter::Texts texts = measure(&measured, task.bytes, expected, nowMs);
         speedTexts_[task.id] = FormatSize(texts.bytesPerSecond, 1) + "/s";
     }
     speeds_ = std::move(still);
-    measureBatch(nowMs);
+    measureBatch(nowMs, resumedBytes);
     return true;
 }
 
@@ -112,12 +118,15 @@ RateMeter::Texts TransferPaneModel::measure(Measure* measure, int64_t bytes, int
     return measure->meter.progress(bytes - measure->base, nowMs);
 }
 
-void TransferPaneModel::measureBatch(int64_t nowMs) {
+void TransferPaneModel::measureBatch(int64_t nowMs, int64_t resumedBytes) {
     const BatchProgress progress = queue_.batch();
     if (progress.serial != batchSerial_) {
         batchSerial_ = progress.serial;
         batchMeasure_ = {};
     }
+    // A measure begun now takes every byte so far as its base anyway.
+    if (batchMeasure_.startMs != 0)
+        batchMeasure_.base += resumedBytes;
     batch_ = {};
     batch_.serial = progress.serial;
     batch_.running = progress.running;

@@ -161,6 +161,17 @@ TEST_F(TransferPoolTest, FilesSentOverOtherConnectionsShowInTheRemoteView) {
         ASSERT_TRUE(h.remoteView.entryAt(at, &shown));
         EXPECT_EQ(shown.size, 1000 + i);
     }
+    // The Transfers pane knew each upload's size, waiting or running: its percent, the
+    // batch's progress and time left count them.
+    const std::vector<TaskInfo> sent = h.queue.tasks(TaskState::Done);
+    ASSERT_EQ(sent.size(), 6u);
+    int64_t sizes = 0;
+    for (const TaskInfo& task : sent) {
+        const int i = task.spec.name[2] - '0';
+        EXPECT_EQ(task.spec.size, 1000 + i) << task.spec.name;
+        sizes += 1000 + i;
+    }
+    EXPECT_EQ(h.queue.batch().expected, sizes);
 }
 
 TEST_F(TransferPoolTest, UpdateOnlyDecidesFileByFileOnEveryConnection) {

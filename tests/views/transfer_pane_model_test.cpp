@@ -156,6 +156,36 @@ TEST(TransferPaneModelTest, SpeedsAndTheBatchAreMeasuredAsTheyGo) {
     EXPECT_EQ(model.batch().outcome, "batch stopped: 1 transferred, 0 failed, 0 skipped of 2");
 }
 
+// A Get again after a stop resumes files from their partial copies: what those held
+// before is no part of the batch's speed or time left, while bytes a file moved in this
+// batch before its connection broke are.
+TEST(TransferPaneModelTest, ResumedBytesDoNotSpeedTheBatchUp) {
+    TransferQueue queue;
+    TransferPaneModel model(queue);
+    queue.beginBatch();
+    const uint64_t waiting = queue.add(file("resumed", 200000));
+    const uint64_t broken = queue.add(file("broken", 100000));
+    ASSERT_TRUE(model.refresh(1000));
+    queue.begin(file("broken", 100000), 2);
+    ASSERT_TRUE(model.refresh(2000));
+    queue.progress(broken, 20000);
+    ASSERT_TRUE(model.refresh(3000));
+    queue.retry(broken, 1);
+    ASSERT_TRUE(model.refresh(3500));
+    queue.begin(file("broken", 100000), 3);  // taken again, its 20000 bytes kept
+    queue.begin(file("resumed", 200000), 1);
+    queue.progress(waiting, 150000);  // the partial copy's bytes, at once
+    ASSERT_TRUE(model.refresh(4000));
+    queue.progress(waiting, 160000);
+    queue.progress(broken, 30000);
+    ASSERT_TRUE(model.refresh(5000));
+    const TransferPaneModel::BatchTexts& batch = model.batch();
+    // 20000 + 10000 + 10000 bytes in 4 s; 40000 + 70000 bytes to go at that rate.
+    EXPECT_EQ(batch.rate, "9.77KB/s");
+    EXPECT_EQ(batch.remaining, "00:00:11 left");
+    EXPECT_EQ(model.text(List::Queued, 0, Column::Speed), "9.77KB/s");
+}
+
 // A retry carries what the tasks name: their remote folders, names and local folders,
 // one request per direction and pair of folders; a task without a local path goes to
 // the folder given, and only failed or stopped tasks are retried.

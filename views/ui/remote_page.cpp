@@ -262,6 +262,7 @@ void RemotePage::buildTransfersPane(QWidget* above) {
     });
     // What a batch came to stays in the status bar, in words, after its last reply;
     // why a session ended, when it did, says more.
+    connect(pane_, &TransfersPane::batchRunning, this, &RemotePage::batchRunning);
     connect(pane_, &TransfersPane::outcome, this, [this](const QString& text) {
         if (connectedNow())
             status_[1]->setText(text);
@@ -408,6 +409,17 @@ void RemotePage::connected(bool on) {
 }
 
 void RemotePage::busy(bool on) {
+    busy_ = on;
+    showStop();
+}
+
+void RemotePage::batchRunning(bool on) {
+    batchRunning_ = on;
+    showStop();
+}
+
+void RemotePage::showStop() {
+    const bool on = busy_ || batchRunning_;
     stop_->setVisible(on);
     newFolder_->setVisible(!on);
 }

@@ -147,7 +147,11 @@ class RemotePage : public QWidget, public AppLogListener {
     void buildTransfersPane(QWidget* above);
     void placeTransfersPane();
     void connected(bool on);
+    // STOP stands in for New folder while the session's connection moves a file or the
+    // batch runs on (its last files may be on the batch's other connections).
     void busy(bool on);
+    void batchRunning(bool on);
+    void showStop();
     void updateStatus();
     void refreshPathBox();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
@@ -176,6 +180,8 @@ class RemotePage : public QWidget, public AppLogListener {
     QAction* up_ = nullptr;
     QAction* newFolder_ = nullptr;
     QAction* stop_ = nullptr;
+    bool busy_ = false;
+    bool batchRunning_ = false;
     QComboBox* path_ = nullptr;
     DirectoryViews* views_ = nullptr;
     class QSplitter* splitter_ = nullptr;
