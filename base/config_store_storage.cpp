@@ -30,8 +30,8 @@ constexpr MigrationRow kMigration[] = {
 constexpr const char* kObsoleteExtra[] = {"AppName", "AppVersion", "AuthName", "AuthPasswd"};
 
 // Numbers kept beside the record, each within its bounds: the connections of a batch,
-// the speed limits of downloads and uploads in KB/s (0: none), and the Transfers pane's
-// fold and height.
+// the speed limits of downloads and uploads in KB/s (0: none), the Transfers pane's
+// fold and height, and whether the files come to the front after a login.
 struct BesideRow {
     const char* name;
     uint32_t least;
@@ -41,7 +41,7 @@ struct BesideRow {
 constexpr BesideRow kBesideRecord[] = {
     {"SimultaneousTransfers", 1, 10}, {"DownloadLimit", 0, INT32_MAX},
     {"UploadLimit", 0, INT32_MAX},    {"TransfersCollapsed", 0, 1},
-    {"TransfersHeight", 0, 100000},
+    {"TransfersHeight", 0, 100000},   {"ShowFiles", 0, 1},
 };
 
 std::string readString(const RegistryKey& key, const std::string& name,

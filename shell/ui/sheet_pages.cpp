@@ -1,5 +1,8 @@
 #include "shell/ui/sheet_pages.h"
 
+#include <QTabWidget>
+#include <memory>
+
 #include "base/config_store.h"
 #include "shell/ui/help_page.h"
 #include "shell/ui/log_page.h"
@@ -9,9 +12,46 @@
 #include "sites/site_list.h"
 #include "sites/ui/host_page.h"
 #include "views/ui/files_page.h"
+#include "views/files_front.h"
 #include "views/ui/remote_page.h"
+#include "views/ui/remote_table_model.h"
 
 namespace nubo {
+
+namespace {
+
+// After a Connect the files come to the front once they are listed (FilesFront decides).
+void bringFilesAfterLogin(MainSheet& sheet, ConfigStore& config, const SheetPages& pages) {
+    auto front = std::make_shared<FilesFront>();
+    QTabWidget* tabs = sheet.tabs();
+    QWidget* hostPage = pages.host;
+    QWidget* filesTab = pages.remoteTab;
+    const auto window = [&config, tabs, hostPage] {
+        return FilesFront::Window{config.GetInt("ShowFiles") != 0,
+                                  tabs->currentWidget() == hostPage};
+    };
+    const auto bring = [tabs, filesTab](bool due) {
+        if (due)
+            tabs->setCurrentWidget(filesTab);
+    };
+    QObject::connect(pages.host, &HostPage::loggedIn, &sheet,
+                     [front, window, bring] { bring(front->loggedIn(window())); });
+    RemoteTableModel* table = pages.remote->tableModel();
+    QObject::connect(table, &RemoteTableModel::busyChangedQueued, &sheet,
+                     [front, window, bring](bool busy) {
+                         if (!busy)
+                             bring(front->listingEnded(window()));
+                     });
+    QObject::connect(table, &RemoteTableModel::connectionChangedQueued, &sheet,
+                     [front](bool connected) {
+                         if (!connected)
+                             front->sessionChanged();
+                     });
+    QObject::connect(pages.host, &HostPage::sessionOutcome, &sheet,
+                     [front] { front->sessionChanged(); });
+}
+
+}  // namespace
 
 SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
                              const std::string& helpFolder, const std::string& stateFile) {
@@ -66,6 +106,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                      });
     QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
                      &RemotePage::showSessionEnd);
+    bringFilesAfterLogin(sheet, config, pages);
     QObject::connect(&sheet, &MainSheet::pageEntered, &sheet, [optionsPage](QWidget* page) {
         if (page == optionsPage)
             optionsPage->activate();
