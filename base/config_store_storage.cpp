@@ -44,6 +44,13 @@ constexpr BesideRow kBesideRecord[] = {
     {"TransfersHeight", 0, 100000},   {"ShowFiles", 0, 1},
 };
 
+// Texts kept beside the record, written once set: the limits learned of hosts that take
+// fewer connections ("host:port=N" separated by ";"), and what the window remembers of
+// itself (WindowMemory's texts).
+constexpr const char* kBesideStrings[] = {"ConnectionLimits", "WindowPlacement",
+                                          "WindowViewRemote", "WindowViewLocal",
+                                          "WindowSplitFiles"};
+
 std::string readString(const RegistryKey& key, const std::string& name,
                        const std::string& fallback) {
     std::string value;
@@ -90,15 +97,16 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
            (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
                readString(settings, "PasvReplyAddress", "") == "1");
 
-    // Kept beside the record as well: the numbers of kBesideRecord, and the limits
-    // learned of hosts that take fewer connections ("host:port=N" separated by ";").
+    // Kept beside the record as well: the numbers of kBesideRecord and the texts of
+    // kBesideStrings.
     for (const BesideRow& row : kBesideRecord) {
         uint32_t value = 0;
         if (settings.getDword(row.name, &value) && value >= row.least && value <= row.most) {
             SetInt(row.name, static_cast<int32_t>(value));
         }
     }
-    SetString("ConnectionLimits", readString(settings, "ConnectionLimits", ""));
+    for (const char* name : kBesideStrings)
+        SetString(name, readString(settings, name, ""));
 
     SetString("EMail", readString(settings, "EMail", "<your-email-address>"));
     for (const char* name : {"Proxy", "LastHost", "LastXDir"}) {
@@ -154,9 +162,10 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
             settings.setDword(row.name, value);
         }
     }
-    std::string limits;
-    if (!GetString("ConnectionLimits").empty() || settings.getString("ConnectionLimits", &limits)) {
-        settings.setString("ConnectionLimits", GetString("ConnectionLimits"));
+    for (const char* name : kBesideStrings) {
+        std::string stored;
+        if (!GetString(name).empty() || settings.getString(name, &stored))
+            settings.setString(name, GetString(name));
     }
     settings.setString("EMail", GetString("EMail"));
     settings.setString("AppFile", GetString("AppFile"));

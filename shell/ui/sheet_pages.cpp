@@ -54,7 +54,7 @@ void bringFilesAfterLogin(MainSheet& sheet, ConfigStore& config, const SheetPage
 }  // namespace
 
 SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
-                             const std::string& helpFolder, const std::string& stateFile) {
+                             const std::string& helpFolder) {
     HostController& host = models.host;
     const bool classic = config.GetInt("Classic") != 0;
     SiteList& sites = host.selection().sites();
@@ -65,7 +65,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
         pages.remoteTab = pages.remote;
     } else {
         auto* files = new FilesPage(models.remoteView, models.types, models.localView, host, config,
-                                    log, stateFile);
+                                    log);
         pages.remote = files->remotePage();
         pages.remoteTab = files;
     }
@@ -123,6 +123,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     const int unitY = sheet.fontMetrics().height();
     sheet.resizeWithinScreen(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
                                      : QSize(unitX * 560 / 4, unitY * 300 / 8));
+    sheet.rememberPlacement();
     return pages;
 }
 

@@ -1,0 +1,227 @@
+// The main window remembers itself: closed and made again over the settings written at
+// the exit, it stands where it stood, maximised if it was, and its views show the mode,
+// sort and column widths they were left in, the Files page its splitter. Both
+// interfaces; modes chosen from the views' menus, sorted and sized on the header, the
+// splitter dragged, as a person does.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <memory>
+
+#include "shell/ui/main_sheet.h"
+#include "shell/ui/sheet_pages.h"
+#include "sites/ui/qt_diagnostics_sink.h"
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/gui/view_input.h"
+#include "views/local_directory_model.h"
+#include "views/ui/directory_views.h"
+#include "views/ui/files_page.h"
+#include "views/ui/local_view.h"
+#include "views/ui/remote_page.h"
+
+namespace nubo {
+namespace {
+
+using test::pumpUntil;
+
+// One main window over the test's host and settings.
+struct Window {
+    Window(test::LiveHost& live, LocalDirectoryModel& local, QtDiagnosticsSink& sink)
+        : sheet(live.config) {
+        pages = SheetPages::build(sheet, live.log, live.config,
+                                  {*live.host, live.remoteView, live.types, local, sink}, "");
+    }
+    MainSheet sheet;
+    SheetPages pages;
+};
+
+// A right click beside the items of a view, then "View" and the mode, with the keys.
+void chooseMode(QAbstractItemView* view, const char* item) {
+    QWidget* window = view->window();
+    QTimer watcher;
+    bool opened = false;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        if (menu->objectName() == "menuView") {
+            for (QAction* action : menu->actions()) {
+                if (action->objectName() == item) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    watcher.stop();
+                    return;
+                }
+            }
+        }
+        for (QAction* action : menu->actions()) {
+            if (!opened && action->menu() != nullptr &&
+                action->menu()->objectName() == "menuView") {
+                opened = true;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Right);
+                return;
+            }
+        }
+    });
+    watcher.start(0);
+    const QPoint at = view->viewport()->rect().bottomRight() - QPoint(4, 4);
+    const QPoint global = view->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view->viewport(), &press);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
+    QCoreApplication::sendEvent(view->viewport(), &event);
+    watcher.stop();
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window);
+    }
+}
+
+// Drags the mouse on a widget from one point to another, the left button held.
+void drag(QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, (from + to) / 2);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
+
+class WindowRemembersTest : public ::testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        live.config.SetInt("Classic", GetParam() ? 1 : 0);
+        live.start();
+    }
+    void TearDown() override {
+        window.reset();
+        live.stop();
+    }
+    void open() {
+        window = std::make_unique<Window>(live, localModel, sink);
+        ASSERT_TRUE(test::showActive(&window->sheet));
+    }
+    // The exit writes the settings; the next start reads them into fresh defaults.
+    void closeAndOpen() {
+        window.reset();
+        live.config.SaveSettings(live.appKey);
+        live.config.LoadDefaults();
+        live.config.LoadSettings(live.appKey);
+        open();
+    }
+    QAbstractItemView* remoteView(const char* name) const {
+        return window->pages.remote->findChild<QAbstractItemView*>(name);
+    }
+    void clickTab(int index) {
+        QTabBar* bar = window->sheet.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    test::LiveHost live;
+    LocalDirectoryModel localModel;
+    QtDiagnosticsSink sink;
+    std::unique_ptr<Window> window;
+};
+
+TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
+    open();
+    MainSheet& sheet = window->sheet;
+    // The window manager moves and sizes it where the user drags it.
+    const QRect area = sheet.screen()->availableGeometry();
+    const QSize least = sheet.minimumSizeHint();
+    if (least.width() + 120 > area.width() || least.height() + 160 > area.height())
+        GTEST_SKIP() << "a screen too small to move the window on";
+    const QSize size((least.width() + area.width() - 120) / 2,
+                     (least.height() + area.height() - 160) / 2);
+    const QRect placed(area.x() + (area.width() - size.width()) / 2 + 7,
+                       area.y() + (area.height() - size.height()) / 2 + 5, size.width(),
+                       size.height());
+    sheet.setGeometry(placed);
+    ASSERT_TRUE(pumpUntil([&] { return sheet.geometry() == placed; }));
+
+    clickTab(1);
+    chooseMode(remoteView("remoteList"), "menuDetails");
+    ASSERT_EQ(window->pages.remote->viewMode(), DirectoryViews::kDetails);
+    auto* details = static_cast<QTreeView*>(remoteView("remoteDetails"));
+    QHeaderView* header = details->header();
+    const QPoint sizeColumn(header->sectionViewportPosition(1) + 6, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeColumn);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeColumn);
+    const int sortKey = live.remoteView.sortKey();
+    EXPECT_EQ(sortKey, -3) << "size, largest first";
+    const int typeEdge = header->sectionViewportPosition(2) + header->sectionSize(2) - 1;
+    const int typeWidth = header->sectionSize(2);
+    drag(header->viewport(), QPoint(typeEdge, header->height() / 2),
+         QPoint(typeEdge + 30, header->height() / 2));
+    ASSERT_EQ(header->sectionSize(2), typeWidth + 30) << "the column's edge dragged";
+
+    QList<int> split;
+    if (!GetParam()) {
+        auto* files = qobject_cast<FilesPage*>(window->pages.remoteTab);
+        ASSERT_NE(files, nullptr);
+        chooseMode(files->localView()->views()->list(), "menuLargeIcons");
+        ASSERT_EQ(files->localView()->views()->viewMode(), DirectoryViews::kLargeIcons);
+        QSplitter* splitter = window->pages.remote->splitter();
+        QWidget* handle = splitter->handle(1);
+        const QList<int> before = splitter->sizes();
+        drag(handle, handle->rect().center(), handle->rect().center() + QPoint(60, 0));
+        split = splitter->sizes();
+        ASSERT_NE(split, before) << "the splitter dragged";
+    }
+
+    closeAndOpen();
+    EXPECT_TRUE(pumpUntil([&] { return window->sheet.geometry() == placed; }))
+        << "at " << window->sheet.geometry().x() << "," << window->sheet.geometry().y() << " "
+        << window->sheet.geometry().width() << "x" << window->sheet.geometry().height();
+    EXPECT_EQ(window->pages.remote->viewMode(), DirectoryViews::kDetails);
+    EXPECT_EQ(live.remoteView.sortKey(), sortKey);
+    clickTab(1);
+    header = static_cast<QTreeView*>(remoteView("remoteDetails"))->header();
+    EXPECT_EQ(header->sectionSize(2), typeWidth + 30);
+    if (!GetParam()) {
+        auto* files = qobject_cast<FilesPage*>(window->pages.remoteTab);
+        EXPECT_EQ(files->localView()->views()->viewMode(), DirectoryViews::kLargeIcons);
+        EXPECT_EQ(window->pages.remote->splitter()->sizes(), split);
+    }
+}
+
+TEST_P(WindowRemembersTest, MaximisedItOpensMaximisedAndOffTheScreenItComesBackOnIt) {
+    open();
+    const QRect area = window->sheet.screen()->availableGeometry();
+    // Left half off the screen's right edge (a screen that was larger, say).
+    const QRect off(area.right() - 100, area.y() + 40, window->sheet.width(),
+                    window->sheet.height());
+    window->sheet.setGeometry(off);
+    ASSERT_TRUE(pumpUntil([&] { return window->sheet.geometry().x() == off.x(); }));
+    closeAndOpen();
+    EXPECT_TRUE(area.contains(window->sheet.frameGeometry()))
+        << window->sheet.frameGeometry().x() << "," << window->sheet.frameGeometry().y();
+
+    window->sheet.showMaximized();
+    ASSERT_TRUE(pumpUntil([&] { return window->sheet.isMaximized(); }));
+    closeAndOpen();
+    EXPECT_TRUE(window->sheet.isMaximized());
+    // Restored from maximised, it takes the place it had before.
+    window->sheet.showNormal();
+    ASSERT_TRUE(pumpUntil([&] { return !window->sheet.isMaximized(); }));
+    EXPECT_TRUE(area.contains(window->sheet.frameGeometry()));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothInterfaces, WindowRemembersTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Classic" : "Large");
+                         });
+
+}  // namespace
+}  // namespace nubo
