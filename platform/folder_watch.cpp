@@ -11,8 +11,8 @@ namespace nubo {
 
 namespace {
 
-constexpr uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                  IN_DELETE_SELF | IN_MOVE_SELF | IN_ATTRIB;
+constexpr uint32_t kEntryEvents =
+    IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ATTRIB;
 constexpr uint32_t kWriteEvents = IN_MODIFY | IN_CLOSE_WRITE;
 
 }  // namespace

@@ -142,11 +142,11 @@ void MainSheet::rememberPlacement() {
         for (const QScreen* screen : QGuiApplication::screens()) {
             const QRect area = screen->availableGeometry();
             const QSize least = minimumSizeHint();
-            const std::optional<WindowMemory::Rect> rect = WindowMemory::fit(
-                *kept, screen->name().toStdString(),
-                {area.x(), area.y(), area.width(), area.height()},
-                {frame.left(), frame.top(), frame.right(), frame.bottom()}, least.width(),
-                least.height());
+            const std::optional<WindowMemory::Rect> rect =
+                WindowMemory::fit(*kept, screen->name().toStdString(),
+                                  {area.x(), area.y(), area.width(), area.height()},
+                                  {frame.left(), frame.top(), frame.right(), frame.bottom()},
+                                  least.width(), least.height());
             if (rect) {
                 setGeometry(rect->x, rect->y, rect->width, rect->height);
                 break;

@@ -11,8 +11,8 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/host_page.h"
-#include "views/ui/files_page.h"
 #include "views/files_front.h"
+#include "views/ui/files_page.h"
 #include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
 
@@ -64,8 +64,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
         pages.remote = new RemotePage(models.remoteView, models.types, host, config, log, true);
         pages.remoteTab = pages.remote;
     } else {
-        auto* files = new FilesPage(models.remoteView, models.types, models.localView, host, config,
-                                    log);
+        auto* files =
+            new FilesPage(models.remoteView, models.types, models.localView, host, config, log);
         pages.remote = files->remotePage();
         pages.remoteTab = files;
     }

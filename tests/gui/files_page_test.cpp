@@ -262,10 +262,11 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderEndsWithOneRowOfItsSize) {
     LocalEntry entry;
     EXPECT_TRUE(pumpUntil([&] {
         const int index = localModel.findByName("big.bin");
-        return localNames() == std::vector<std::string>{"big.bin", "mine.txt", "other.txt",
-                                                        "sub"} &&
+        return localNames() ==
+                   std::vector<std::string>{"big.bin", "mine.txt", "other.txt", "sub"} &&
                localModel.entryAt(index, &entry) && entry.size == (3 << 20);
-    })) << entry.size << " " << live.logText();
+    })) << entry.size
+        << " " << live.logText();
     EXPECT_EQ(fs::file_size(local + "/big.bin"), 3u << 20);
 }
 

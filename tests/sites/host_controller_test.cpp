@@ -547,9 +547,8 @@ TEST_F(HostControllerTest, OnlySitesThatLoggedInOrWereSavedAreWrittenAtTheExit) 
     EXPECT_FALSE(next.hasSite(closed));
     EXPECT_FALSE(next.hasSite(unresolved));
     uint32_t word = 0;
-    EXPECT_FALSE(RegistryKey(home.settingsFile())
-                     .subkey("PerHost")
-                     .getDword(encodeSiteName(closed), &word));
+    EXPECT_FALSE(
+        RegistryKey(home.settingsFile()).subkey("PerHost").getDword(encodeSiteName(closed), &word));
     EXPECT_TRUE(next.hasSite(reached));
     std::string user, password;
     ASSERT_TRUE(next.findCredentials(saved, &user, &password));

@@ -280,10 +280,13 @@ void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& a
                                                               {"menuArrangeSize", "Si&ze", 3},
                                                               {"menuArrangeDate", "&Date", 4}};
     for (const auto& [name, text, key] : keys)
-        order->addAction(text, this, [this, arrange, key = key] {
-                 arrange(key);
-                 keepLayout();
-             })->setObjectName(name);
+        order
+            ->addAction(text, this,
+                        [this, arrange, key = key] {
+                            arrange(key);
+                            keepLayout();
+                        })
+            ->setObjectName(name);
 }
 
 void DirectoryViews::remember(ConfigStore& config, const std::string& name,
