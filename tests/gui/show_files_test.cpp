@@ -11,12 +11,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <memory>
 
-#include "shell/ui/main_sheet.h"
-#include "shell/ui/sheet_pages.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
+#include "tests/gui/main_window.h"
 #include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
 #include "views/local_directory_model.h"
@@ -33,22 +33,26 @@ class ShowFilesTest : public ::testing::TestWithParam<bool> {
         test::writeFile(live.server.root() + "/listed.txt", "here");
         live.config.SetInt("Classic", GetParam() ? 1 : 0);
         live.start();
-        pages = SheetPages::build(sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, live.types, localModel, sink}, "");
-        ASSERT_TRUE(test::showActive(&sheet));
-        tabs = sheet.tabs();
-        remoteList = pages.remote->findChild<QAbstractItemView*>("remoteList");
+        window = std::make_unique<test::MainWindow>(live, localModel, sink);
+        ASSERT_TRUE(test::showActive(&sheet()));
+        tabs = sheet().tabs();
+        remoteList = pages().remote->findChild<QAbstractItemView*>("remoteList");
         ASSERT_NE(remoteList, nullptr);
     }
-    void TearDown() override { live.stop(); }
+    void TearDown() override {
+        window.reset();
+        live.stop();
+    }
+    MainSheet& sheet() const { return window->sheet; }
+    const SheetPages& pages() const { return window->pages; }
     void clickTab(int index) {
         QTabBar* bar = tabs->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     // Types the server's URL over the URL box's text and clicks Connect.
     void connectTyped() {
-        auto* url = sheet.findChild<QComboBox*>("hostUrl");
-        auto* button = sheet.findChild<QAbstractButton*>("hostConnect");
+        auto* url = sheet().findChild<QComboBox*>("hostUrl");
+        auto* button = sheet().findChild<QAbstractButton*>("hostConnect");
         ASSERT_TRUE(url != nullptr && button != nullptr);
         QLineEdit* edit = url->lineEdit();
         QTest::mouseClick(edit, Qt::LeftButton);
@@ -61,16 +65,15 @@ class ShowFilesTest : public ::testing::TestWithParam<bool> {
     test::LiveHost live;
     LocalDirectoryModel localModel;
     QtDiagnosticsSink sink;
-    MainSheet sheet{live.config};
-    SheetPages pages;
+    std::unique_ptr<test::MainWindow> window;
     QTabWidget* tabs = nullptr;
     QAbstractItemView* remoteList = nullptr;
 };
 
 TEST_P(ShowFilesTest, ConnectBringsTheListedFilesToTheFront) {
-    ASSERT_EQ(tabs->currentWidget(), pages.host);
+    ASSERT_EQ(tabs->currentWidget(), pages().host);
     connectTyped();
-    ASSERT_TRUE(pumpUntil([&] { return tabs->currentWidget() == pages.remoteTab; }))
+    ASSERT_TRUE(pumpUntil([&] { return tabs->currentWidget() == pages().remoteTab; }))
         << live.logText();
     EXPECT_TRUE(pumpUntil([&] { return listed(); }));
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), GetParam() ? "Remote" : "Files");
@@ -78,7 +81,7 @@ TEST_P(ShowFilesTest, ConnectBringsTheListedFilesToTheFront) {
 
 TEST_P(ShowFilesTest, UntickedTheHostPageStays) {
     clickTab(3);  // Options
-    auto* check = sheet.findChild<QCheckBox*>("optionShowFiles");
+    auto* check = sheet().findChild<QCheckBox*>("optionShowFiles");
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isChecked()) << "on by default";
     EXPECT_EQ(check->text().remove('&'), "Show the files after login");
@@ -93,7 +96,7 @@ TEST_P(ShowFilesTest, UntickedTheHostPageStays) {
     })) << live.logText();
     QCoreApplication::processEvents();
     EXPECT_TRUE(pumpUntil([&] { return listed(); }));
-    EXPECT_EQ(tabs->currentWidget(), pages.host);
+    EXPECT_EQ(tabs->currentWidget(), pages().host);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothInterfaces, ShowFilesTest, ::testing::Bool(),

@@ -8,21 +8,18 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
-#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 #include <memory>
 
-#include "shell/ui/main_sheet.h"
-#include "shell/ui/sheet_pages.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
+#include "tests/gui/main_window.h"
 #include "tests/gui/view_input.h"
 #include "views/local_directory_model.h"
 #include "views/ui/directory_views.h"
@@ -35,59 +32,10 @@ namespace {
 
 using test::pumpUntil;
 
-// One main window over the test's host and settings.
-struct Window {
-    Window(test::LiveHost& live, LocalDirectoryModel& local, QtDiagnosticsSink& sink)
-        : sheet(live.config) {
-        pages = SheetPages::build(sheet, live.log, live.config,
-                                  {*live.host, live.remoteView, live.types, local, sink}, "");
-    }
-    MainSheet sheet;
-    SheetPages pages;
-};
-
 // A right click beside the items of a view, then "View" and the mode, with the keys.
 void chooseMode(QAbstractItemView* view, const char* item) {
-    QWidget* window = view->window();
-    QTimer watcher;
-    bool opened = false;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr)
-            return;
-        if (menu->objectName() == "menuView") {
-            for (QAction* action : menu->actions()) {
-                if (action->objectName() == item) {
-                    menu->setActiveAction(action);
-                    QTest::keyClick(menu, Qt::Key_Return);
-                    watcher.stop();
-                    return;
-                }
-            }
-        }
-        for (QAction* action : menu->actions()) {
-            if (!opened && action->menu() != nullptr &&
-                action->menu()->objectName() == "menuView") {
-                opened = true;
-                menu->setActiveAction(action);
-                QTest::keyClick(menu, Qt::Key_Right);
-                return;
-            }
-        }
-    });
-    watcher.start(0);
-    const QPoint at = view->viewport()->rect().bottomRight() - QPoint(4, 4);
-    const QPoint global = view->viewport()->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &press);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
-    QCoreApplication::sendEvent(view->viewport(), &event);
-    watcher.stop();
-    if (QApplication::activeWindow() != window) {
-        window->activateWindow();
-        QTest::qWaitForWindowActive(window);
-    }
+    const QPoint corner = view->viewport()->rect().bottomRight() - QPoint(4, 4);
+    test::contextMenuAt(view, corner, QString("menuView/") + item);
 }
 
 // Drags the mouse on a widget from one point to another, the left button held.
@@ -109,7 +57,7 @@ class WindowRemembersTest : public ::testing::TestWithParam<bool> {
         live.stop();
     }
     void open() {
-        window = std::make_unique<Window>(live, localModel, sink);
+        window = std::make_unique<test::MainWindow>(live, localModel, sink);
         ASSERT_TRUE(test::showActive(&window->sheet));
     }
     // The exit writes the settings; the next start reads them into fresh defaults.
@@ -134,7 +82,7 @@ class WindowRemembersTest : public ::testing::TestWithParam<bool> {
     test::LiveHost live;
     LocalDirectoryModel localModel;
     QtDiagnosticsSink sink;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<test::MainWindow> window;
 };
 
 TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
