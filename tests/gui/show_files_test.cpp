@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "sites/ui/host_page.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
@@ -85,7 +86,8 @@ TEST_P(ShowFilesTest, UntickedTheHostPageStays) {
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(check->isChecked()) << "on by default";
     EXPECT_EQ(check->text().remove('&'), "Show the files after login");
-    QTest::mouseClick(check, Qt::LeftButton);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    ASSERT_FALSE(check->isChecked());
     clickTab(0);  // leaving the page applies the tick
     ASSERT_EQ(live.config.GetInt("ShowFiles"), 0);
     connectTyped();

@@ -89,14 +89,19 @@ QStringList pickFromNextMenu(const QString& path, const std::function<void()>& o
     // "menuView/menuDetails": the submenus on the way are opened with the Right key.
     QStringList steps = path.split('/');
     const QString choose = steps.takeLast();
+    QString opening;  // the submenu asked for, until it shows (a few passes at most)
+    int passes = 0;
     whileOpening(open, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
             return false;
+        if (!opening.isEmpty() && menu->objectName() != opening && ++passes < 100)
+            return false;
+        opening.clear();
         if (!steps.isEmpty()) {
             for (QAction* item : menu->actions()) {
                 if (item->menu() != nullptr && item->menu()->objectName() == steps.front()) {
-                    steps.removeFirst();
+                    opening = steps.takeFirst();
                     menu->setActiveAction(item);
                     QTest::keyClick(menu, Qt::Key_Right);
                     return false;

@@ -507,10 +507,10 @@ TEST_F(HostControllerTest, AnUnresolvableHostTypedInTheWindowLeavesNoStatisticsR
 // file, unless it logged in or its password was saved; the sites already listed stay.
 TEST_F(HostControllerTest, OnlySitesThatLoggedInOrWereSavedAreWrittenAtTheExit) {
     HostController& page = start();
-    const std::string closed = "ftp://127.0.0.1:1/";  // nothing listens on port 1
-    const std::string listed = "ftp://127.0.0.1:1/listed/";
-    const std::string saved = "ftp://127.0.0.1:1/saved/";
-    const std::string unresolved = "ftp://no-such-host.invalid/";
+    const std::string closed = "ftp://127.0.0.1:1";  // nothing listens on port 1
+    const std::string listed = "ftp://127.0.0.1:1/listed";
+    const std::string saved = "ftp://127.0.0.1:1/saved";
+    const std::string unresolved = "ftp://no-such-host.invalid";
     page.selection().sites().storeSite(listed, "carol", "", 0);  // listed before this run
     page.selection().sites().addToUrlBox(listed);
     for (const std::string& url : {closed, unresolved, listed}) {
