@@ -34,9 +34,9 @@ namespace {
 using test::pumpUntil;
 
 // A right click beside the items of a view, then "View" and the mode, with the keys.
-void chooseMode(QAbstractItemView* view, const char* item) {
+QStringList chooseMode(QAbstractItemView* view, const char* item) {
     const QPoint corner = view->viewport()->rect().bottomRight() - QPoint(4, 4);
-    test::contextMenuAt(view, corner, QString("menuView/") + item);
+    return test::contextMenuAt(view, corner, QString("menuView/") + item);
 }
 
 // Drags the mouse on a widget from one point to another, the left button held.
@@ -99,16 +99,19 @@ TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
     QRect placed = sheet.geometry();
     if (placeable) {
         const QSize size = least + (room - least) / 2;
-        placed = QRect(area.x() + 8 + (room.width() - size.width()) / 2,
-                       area.y() + 48 + (room.height() - size.height()) / 2, size.width(),
-                       size.height());
+        placed =
+            QRect(area.x() + 8 + (room.width() - size.width()) / 2,
+                  area.y() + 48 + (room.height() - size.height()) / 2, size.width(), size.height());
         sheet.setGeometry(placed);
         ASSERT_TRUE(pumpUntil([&] { return sheet.geometry() == placed; }));
     }
 
+    // The views take the mouse while a session is there.
+    ASSERT_TRUE(live.logIn()) << live.logText();
     clickTab(1);
-    chooseMode(remoteView("remoteList"), "menuDetails");
-    ASSERT_EQ(window->pages.remote->viewMode(), DirectoryViews::kDetails);
+    const QStringList offered = chooseMode(remoteView("remoteList"), "menuDetails");
+    ASSERT_EQ(window->pages.remote->viewMode(), DirectoryViews::kDetails)
+        << offered.join(",").toStdString();
     auto* details = static_cast<QTreeView*>(remoteView("remoteDetails"));
     QHeaderView* header = details->header();
     const QPoint sizeColumn(header->sectionViewportPosition(1) + 6, header->height() / 2);
