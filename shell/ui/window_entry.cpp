@@ -10,8 +10,8 @@
 #include "shellext/shortcut_library.h"
 
 extern "C" __attribute__((visibility("default"))) int nubo_window_main(
-    int setup, const nubo::CommandLineRequest* request, nubo::ShortcutLibrary* shortcuts, int* argc,
-    char** argv) {
+    int setup, const nubo::CommandLineRequest* request, nubo::ShortcutLibrary* shortcuts,
+    int* argc, char** argv) {
     // The entry must keep the shape the program calls it by.
     static_assert(std::is_same_v<decltype(&nubo_window_main), nubo::WindowModule::Entry>);
     if (setup != 0) {
