@@ -343,6 +343,7 @@ void SessionControl::sessionLoggedIn(const std::string& connectedText) {
     const bool ready = !hook;
     context_.post([this, connectedText, ready] {
         loggedIn_ = true;
+        selection_.sites().keepSite(sessionSite_);  // a site that logged in is kept
         selection_.commitPasswordChange();
         connectedTo_ = connectedText;
         if (statisticsOn_ && statisticsOpen_) {

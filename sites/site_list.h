@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ class SiteList {
     void storeSite(const std::string& name, const std::string& user, const std::string& password,
                    uint32_t settings, bool flushNow = true, bool inKeyring = false);
     void flush();
+    // A site typed (or given on the command line) that is new to the list: it stays in
+    // the URL box and in memory for this run, but nothing of it is written to the
+    // settings file until keepSite (it logged in, or its password was saved). A mistyped
+    // host or a closed port so leaves no site behind.
+    void markUnsaved(const std::string& name);
+    bool isUnsaved(const std::string& name) const { return unsaved_.count(name) != 0; }
+    // Writes an unsaved site as it stands now, and from then on like any other.
+    void keepSite(const std::string& name);
     bool findCredentials(const std::string& name, std::string* user, std::string* password) const;
     bool copySite(const std::string& from, const std::string& to);
     void deleteSite(const std::string& name);
@@ -89,6 +98,7 @@ class SiteList {
     ConfigStore& config_;
     std::map<std::string, std::string> credentials_;
     std::map<std::string, uint32_t> perHostMap_;
+    std::set<std::string> unsaved_;
     std::vector<std::string> urlBox_;
     std::string currentHost_;
     std::string selected_;

@@ -272,6 +272,10 @@ void LocalDirectoryModel::arrangeBy(int code) {
     reorder([code](SortOrder& order) { return order.arrange(code); });
 }
 
+void LocalDirectoryModel::restoreSortKey(int key) {
+    reorder([key](SortOrder& order) { return order.restore(key); });
+}
+
 int LocalDirectoryModel::sortKey() const {
     std::lock_guard lock(mutex_);
     return order_.key();

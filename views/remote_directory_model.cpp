@@ -548,6 +548,10 @@ void RemoteDirectoryModel::arrangeBy(int code) {
     reorder([code](SortOrder& order) { return order.arrange(code); });
 }
 
+void RemoteDirectoryModel::restoreSortKey(int key) {
+    reorder([key](SortOrder& order) { return order.restore(key); });
+}
+
 bool RemoteDirectoryModel::openEntry(int index) {
     FtpSession* session;
     std::string path;

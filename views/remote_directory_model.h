@@ -102,6 +102,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void sortByColumn(int column);
     // "Arrange Icons": sort code 1-4, ascending.
     void arrangeBy(int code);
+    // A kept sort order (sortKey's code), as the window remembered it.
+    void restoreSortKey(int key);
     // Queues the change into a directory or link entry; false when not connected or the
     // entry cannot be opened.
     bool openEntry(int index);

@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -71,11 +70,8 @@ int WindowRun::run(int& argc, char** argv) {
     HostController host(context);
     host.startUp();
 
-    const QString stateFile =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        "/Tkwa/NuboWindow.conf";
     SheetPages::build(sheet, log, config, {host, remoteView, types, localView, diagnostics},
-                      HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
+                      HelpTopics::findHelpFolder(programPath()));
     const SessionLink& link = host.control().link();
     sheet.setSessionControl({[&link] { return link.connected(); },
                              [&link] { return link.quitWhenDone(); },

@@ -661,6 +661,7 @@ void HostPage::hostStateChanged() {
 }
 
 void HostPage::sessionReady() {
+    emit loggedIn();
     if (!graphsOn_ || !hostAlive_)
         return;
     refreshStatistics();

@@ -822,6 +822,8 @@ class HostWindowTest : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(HostWindowTest, TheKeyboardStartsInTheUrlBox) {
+    // The Host page stays in front after Connect (the files are not brought forward).
+    live.config.SetInt("ShowFiles", 0);
     // The box opens with the last site in it; what is typed replaces it.
     urlEdit()->setText("ftp://last.example/");
     ASSERT_TRUE(test::showActive(sheet.get()));

@@ -84,12 +84,30 @@ void whileOpening(const std::function<void()>& open, const std::function<bool()>
 
 // While the next menu is shown: its items' names are read and one is chosen with the
 // keyboard, as a person picks it (the menu closes, then the item acts).
-QStringList pickFromNextMenu(const QString& choose, const std::function<void()>& open) {
+QStringList pickFromNextMenu(const QString& path, const std::function<void()>& open) {
     QStringList offered;
+    // "menuView/menuDetails": the submenus on the way are opened with the Right key.
+    QStringList steps = path.split('/');
+    const QString choose = steps.takeLast();
+    QString opening;  // the submenu asked for, until it shows (a few passes at most)
+    int passes = 0;
     whileOpening(open, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
             return false;
+        if (!opening.isEmpty() && menu->objectName() != opening && ++passes < 100)
+            return false;
+        opening.clear();
+        if (!steps.isEmpty()) {
+            for (QAction* item : menu->actions()) {
+                if (item->menu() != nullptr && item->menu()->objectName() == steps.front()) {
+                    opening = steps.takeFirst();
+                    menu->setActiveAction(item);
+                    QTest::keyClick(menu, Qt::Key_Right);
+                    return false;
+                }
+            }
+        }
         QAction* chosen = nullptr;
         for (QAction* item : menu->actions()) {
             const QString name = item->menu() ? item->menu()->objectName() : item->objectName();
@@ -103,7 +121,9 @@ QStringList pickFromNextMenu(const QString& choose, const std::function<void()>&
             menu->setActiveAction(chosen);
             QTest::keyClick(menu, Qt::Key_Return);
         } else {
-            QTest::keyClick(menu, Qt::Key_Escape);
+            // Every menu open on the way closes, a submenu's parent too.
+            while (QWidget* shown = QApplication::activePopupWidget())
+                QTest::keyClick(shown, Qt::Key_Escape);
         }
         return true;
     });

@@ -36,7 +36,8 @@ void typeText(const QString& text);
 // A right click at a point of a view's viewport, as a Linux desktop delivers it (the
 // press, then the menu, which takes the release): the context menu the view opens is
 // read while it is shown, the item with the object name choose is clicked (an empty
-// name: Escape closes it), and the object names of its items are returned.
+// name: Escape closes it), and the object names of its items are returned. A path
+// ("menuView/menuDetails") opens the submenus on the way with the Right key.
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);
 // The Menu key where the focus is (on a view: its current item's menu): as contextMenuAt.
 QStringList contextMenuByKey(const QString& choose);

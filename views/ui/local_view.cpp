@@ -6,16 +6,18 @@
 #include <QDesktopServices>
 #include <QDragMoveEvent>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "shell/ui/theme_icon.h"
 #include "views/drop_decision.h"
@@ -121,11 +123,22 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
             [this] { emit statusChanged(statusText()); });
     connect(table_, &DirectoryTableModel::nameEdited, this, &LocalView::nameEdited);
 
-    watcher_ = new QFileSystemWatcher(this);
     settle_.setSingleShot(true);
-    settle_.setInterval(300);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
-    connect(&settle_, &QTimer::timeout, this, &LocalView::refresh);
+    connect(&settle_, &QTimer::timeout, this, [this] {
+        pacer_.readStarted(clock_.elapsed());
+        refresh();
+    });
+    if (watch_.fd() >= 0) {
+        watchNotifier_ = new QSocketNotifier(watch_.fd(), QSocketNotifier::Read, this);
+        connect(watchNotifier_, &QSocketNotifier::activated, this, [this] {
+            const FolderWatch::Changes changes = watch_.take();
+            const int64_t now = clock_.elapsed();
+            const int64_t due = pacer_.changed(changes.entries, changes.writes, now);
+            if (due >= 0)
+                settle_.start(static_cast<int>(std::max<int64_t>(due - now, 0)));
+        });
+    }
+    clock_.start();
 }
 
 LocalView::~LocalView() {
@@ -150,8 +163,7 @@ std::string LocalView::folder() const {
 
 void LocalView::navigate() {
     const LocalLocations::Item& item = locations_.currentItem();
-    if (!watcher_->directories().isEmpty())
-        watcher_->removePaths(watcher_->directories());
+    watch_.clear();
     if (item.kind == LocalLocations::Kind::Computer) {
         model_.showVolumes(
             [volumes = volumes_] {
@@ -176,7 +188,7 @@ void LocalView::navigate() {
             "Network Share", "folder-remote");
     } else {
         model_.browse(item.path);
-        watcher_->addPath(QString::fromStdString(item.path));
+        watch_.watch(item.path);
     }
     refillLocationBox();
     emit statusChanged(statusText());

@@ -231,6 +231,9 @@ void RemotePage::buildViews() {
     connect(views_, &DirectoryViews::editCancelled, this,
             [this](int entry) { model_.finishEdit(entry, nullptr); });
     connect(views_, &DirectoryViews::selectionChanged, this, &RemotePage::updateStatus);
+    views_->remember(
+        config_, "Remote", [this] { return model_.sortKey(); },
+        [this](int key) { model_.restoreSortKey(key); });
 }
 
 void RemotePage::buildTransfersPane(QWidget* above) {
