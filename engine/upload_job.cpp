@@ -381,6 +381,8 @@ bool UploadJob::settleConflict(const std::string& path, const TransferOptions& o
     conflict.localPath = path;
     conflict.localSize = st.st_size;
     conflict.remoteSize = remoteSize;
+    conflict.localTime = st.st_mtime;
+    conflict.remoteDate = existing.dateText;
     conflict.canResume =
         options.mode == TransferMode::Image && remoteSize >= 0 && remoteSize < st.st_size;
     conflict.freeName = UploadConflicts::freeName(name, [this](const std::string& candidate) {

@@ -8,20 +8,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -727,6 +731,14 @@ TEST_P(LocalViewInputTest, AFileDroppedOntoATakenRemoteNameAsksAndEachAnswerHold
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].text.startsWith("mine.txt\nThis file already exists on the server"))
         << seen[0].text.toStdString();
+    // Both dates beside both sizes: what Overwrite if newer would compare.
+    struct stat mine {};
+    ASSERT_EQ(::stat((local + "/mine.txt").c_str(), &mine), 0);
+    const QString sent =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(mine.st_mtime), QLocale::ShortFormat);
+    const QRegularExpression facts("^On the server: 16 bytes, \\S.*\nTo send: 4 bytes, " +
+                                   QRegularExpression::escape(sent) + " \\(");
+    EXPECT_TRUE(facts.match(seen[0].facts).hasMatch()) << seen[0].facts.toStdString();
     EXPECT_EQ(test::readFile(root + "/mine (1).txt"), test::readFile(local + "/mine.txt"));
     EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
     // Skip: nothing sent.
