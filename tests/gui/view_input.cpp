@@ -200,11 +200,17 @@ BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs) {
         else
             box->reject();
     });
+    QWidget* window = QApplication::activeWindow();
     watcher.start(10);
     QElapsedTimer clock;
     clock.start();
     while (!closed && clock.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // As after a menu: the offscreen platform does not give the window its activation back.
+    if (window != nullptr && QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window);
+    }
     return seen;
 }
 
