@@ -88,6 +88,9 @@ TEST_P(FindDialogTest, APatternTypedFindsTheFileAndRevealSelectsItInItsFolder) {
     EXPECT_TRUE(pumpUntil([&] {
         return inDialog<QLabel>("findProgress")->text() == "Done: searched 3 folders, 1 found";
     })) << inDialog<QLabel>("findProgress")->text().toStdString();
+    const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+    if (!shots.isEmpty())
+        dialog->grab().save(QString::fromUtf8(shots) + "/find-results.png");
     // The view stayed where it was while the session searched.
     EXPECT_EQ(page->pathBox()->currentText(), "/");
 

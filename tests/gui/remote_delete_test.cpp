@@ -62,7 +62,10 @@ class RemoteDeleteTest : public ::testing::TestWithParam<std::tuple<bool, int>> 
     test::BoxSeen deleteByKey(const char* name, QMessageBox::StandardButton answer) {
         clickItem(remote, test::rowNamed(remote->model(), name));
         pressKey(Qt::Key_Delete);
-        return closeBoxWhenShown(answer);
+        const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+        return closeBoxWhenShown(
+            answer, 20000,
+            shots.isEmpty() ? QString() : QString::fromUtf8(shots) + "/delete-" + name + ".png");
     }
     bool idle() {
         return pumpUntil([&] {

@@ -183,7 +183,7 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
     return seen;
 }
 
-BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs) {
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, const QString& shot) {
     BoxSeen seen;
     bool closed = false;
     QTimer watcher;
@@ -195,6 +195,8 @@ BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs) {
         closed = true;
         seen = {box->objectName(), box->windowTitle(), box->text(), box->icon(),
                 box->standardButtons()};
+        if (!shot.isEmpty())
+            box->grab().save(shot);
         if (QAbstractButton* close = box->button(button))
             QTest::mouseClick(close, Qt::LeftButton);
         else
