@@ -119,6 +119,10 @@ class FtpSession {
 
     // Remote operations on named entries of a directory.
     int deleteEntries(const DeleteRequest& request);
+    // What the folders among a request's entries hold, walked; told to request.counted.
+    int countTrees(const CountRequest& request);
+    // A search from the request's directory down.
+    int find(const FindRequest& request);
     int makeDirectory(const MakeDirectoryRequest& request);
     int renameRemote(const RenameRequest& request);
 
@@ -194,6 +198,7 @@ class FtpSession {
     friend class UploadJob;
     friend class ListingJob;
     friend class TransferPool;
+    friend class RemoteTreeWalk;
 
     SessionContext& mutableContext() { return context_; }
 
@@ -287,8 +292,9 @@ class FtpSession {
     // A folder transfer's step into a folder of the current directory, listed afresh
     // into the session's listings and into *listing (when given); the remote view is
     // not told and shows what it showed. 2xx, or the failure (the session is back where
-    // it was unless the connection went).
-    int walkInto(const std::string& name, std::vector<RemoteEntry>* listing);
+    // it was unless the connection went). useKept: a listing the session keeps of the
+    // folder is read instead.
+    int walkInto(const std::string& name, std::vector<RemoteEntry>* listing, bool useKept = false);
     // The walk back to the directory it came from (CWD and PWD, nothing listed).
     int walkBack(const std::string& directory);
     // A listing the worker takes for itself (a walk's, a rename's check): the outcome of
@@ -300,6 +306,15 @@ class FtpSession {
                       int64_t time, EntryType type);
     void entryRemoved(const std::string& directory, const std::string& name);
     void entryRenamed(const std::string& directory, const std::string& from, const std::string* to);
+    // DELE (RMD for a folder) of an entry of the current directory, which is `directory`;
+    // the reply code, its line in *reply. The listings and the view follow a removal.
+    int removeEntry(const std::string& directory, const RemoteEntry& entry, std::string* reply);
+    // A folder of the current directory with all it holds, depth first: what the server
+    // refuses stays (a failed task with its words, and a log line), and so do the
+    // folders above it. The last reply code; *gone: the folder is no more.
+    int removeTree(const std::string& directory, const RemoteEntry& folder, bool* gone);
+    void refusedRemoval(const std::string& directory, const RemoteEntry& entry,
+                        const std::string& reply);
     // After a rename onto a twin's name: lists the folder and takes the twin out of the
     // view when the server no longer has it.
     void dropTwinIfGone(const std::string& directory, const std::string& twin);

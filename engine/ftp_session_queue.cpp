@@ -42,6 +42,12 @@ void FtpSession::installOperations() {
     setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
         return s.deleteEntries(std::get<DeleteRequest>(r));
     });
+    setRequestHandler(RequestKind::Count, [](FtpSession& s, SessionRequest& r) {
+        return s.countTrees(std::get<CountRequest>(r));
+    });
+    setRequestHandler(RequestKind::Find, [](FtpSession& s, SessionRequest& r) {
+        return s.find(std::get<FindRequest>(r));
+    });
     setRequestHandler(RequestKind::MakeDirectory, [](FtpSession& s, SessionRequest& r) {
         return s.makeDirectory(std::get<MakeDirectoryRequest>(r));
     });

@@ -129,6 +129,7 @@ uint64_t TransferQueue::addLocked(const TaskSpec& spec) {
     Record record{};
     record.size = spec.size;
     record.isGet = spec.isGet;
+    record.isDelete = spec.isDelete;
     record.state = TaskState::Waiting;
     record.folder = internLocked(remoteFolderIndex_, remoteFolders_, spec.remoteFolder);
     const size_t start = localNameStart(spec.localPath);
@@ -324,6 +325,7 @@ TaskInfo TransferQueue::infoLocked(uint64_t id) const {
     TaskInfo info;
     info.id = id;
     info.spec.isGet = record.isGet;
+    info.spec.isDelete = record.isDelete;
     info.spec.remoteFolder = remoteFolders_[record.folder];
     const FileKey key = keyLocked(record);
     info.spec.name = key.name;

@@ -21,13 +21,15 @@ namespace nubo {
 enum class TaskState : uint8_t { Waiting, Active, Done, Skipped, Failed, Stopped };
 
 // A file to move, as the walk found it: direction, the remote folder (absolute) and name,
-// the local path, the size where known (-1 not).
+// the local path, the size where known (-1 not). A Delete of a folder's tree records the
+// entries the server refused as tasks too (isDelete, never a Get, no local path).
 struct TaskSpec {
     bool isGet = true;
     std::string remoteFolder;
     std::string name;
     std::string localPath;
     int64_t size = -1;
+    bool isDelete = false;
 };
 
 // One task as the windows and the command line's summary read it.
@@ -155,6 +157,7 @@ class TransferQueue {
         uint8_t attempts;
         uint8_t connection;
         bool isGet : 1;
+        bool isDelete : 1;
         bool removed : 1;
         bool localNameApart : 1;
     };

@@ -704,7 +704,7 @@ bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
     return !indices.empty() && remove(selection(indices));
 }
 
-bool RemoteDirectoryModel::remove(Selection chosen) {
+bool RemoteDirectoryModel::remove(Selection chosen, bool withContents) {
     FtpSession* session = this->session();
     if (session == nullptr || chosen.entries.empty())
         return false;
@@ -721,7 +721,21 @@ bool RemoteDirectoryModel::remove(Selection chosen) {
         }
     }
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-    return session->enqueue(DeleteRequest{std::move(chosen.directory), std::move(chosen.entries)});
+    return session->enqueue(
+        DeleteRequest{std::move(chosen.directory), std::move(chosen.entries), withContents});
+}
+
+bool RemoteDirectoryModel::count(Selection chosen, std::function<void(const TreeCount&)> counted) {
+    FtpSession* session = this->session();
+    return session != nullptr && !chosen.entries.empty() &&
+           session->enqueue(CountRequest{std::move(chosen.directory), std::move(chosen.entries),
+                                         std::move(counted)});
+}
+
+bool RemoteDirectoryModel::find(std::shared_ptr<RemoteSearch> search) {
+    FtpSession* session = this->session();
+    return session != nullptr && search != nullptr &&
+           session->enqueue(FindRequest{currentPath(), std::move(search)});
 }
 
 void RemoteDirectoryModel::stop() {

@@ -17,6 +17,7 @@ namespace nubo {
 
 class AppLog;
 class RemoteDirectoryListener;
+class RemoteSearch;
 class TypeTable;
 
 // The remote directory as the remote view shows it: the current listing, the rows in
@@ -133,8 +134,14 @@ class RemoteDirectoryModel : public RemoteViewContract {
              const TransferOptions& options);
     bool remove(const std::vector<int>& indices);
     // A Delete of entries chosen earlier (before a question was answered): they go from
-    // their directory, whatever the view shows by then.
-    bool remove(Selection chosen);
+    // their directory, whatever the view shows by then; withContents: folders go with
+    // all they hold.
+    bool remove(Selection chosen, bool withContents = false);
+    // Queues the count of what the folders among entries chosen hold (the question
+    // before their Delete); `counted` hears it on the session's worker.
+    bool count(Selection chosen, std::function<void(const TreeCount&)> counted);
+    // Queues a search from the directory shown down.
+    bool find(std::shared_ptr<RemoteSearch> search);
     // STOP: the session aborts; every cut mark goes.
     void stop();
 

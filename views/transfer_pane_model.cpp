@@ -304,7 +304,7 @@ std::string TransferPaneModel::text(List list, int64_t row, Column column) {
         case Column::Size:
             return info.spec.size >= 0 ? FormatSize(info.spec.size, 1) : std::string();
         case Column::Direction:
-            return info.spec.isGet ? "Download" : "Upload";
+            return info.spec.isDelete ? "Delete" : info.spec.isGet ? "Download" : "Upload";
         case Column::RemoteFolder:
             return info.spec.remoteFolder;
         case Column::LocalFolder:
@@ -347,7 +347,9 @@ TransferPaneModel::Offer TransferPaneModel::offer(List list, const std::vector<T
                 });
             break;
         case List::Failed:
-            offer.retry = any && connected;
+            offer.retry =
+                connected && std::any_of(selected.begin(), selected.end(),
+                                         [](const TaskInfo& task) { return !task.spec.isDelete; });
             offer.retryAll = connected;
             offer.remove = any;
             offer.openFolder = selected.size() == 1 && !containingFolder(selected[0]).empty();
@@ -367,7 +369,9 @@ std::vector<TransferPaneModel::Retry> TransferPaneModel::retries(
     // One request per direction and pair of folders, in the order the tasks came.
     std::map<std::tuple<bool, std::string, std::string>, size_t> byFolders;
     for (const TaskInfo& task : tasks) {
-        if (task.state != TaskState::Failed && task.state != TaskState::Stopped)
+        // A refused delete is no transfer: nothing fetches or sends it again.
+        if ((task.state != TaskState::Failed && task.state != TaskState::Stopped) ||
+            task.spec.isDelete)
             continue;
         std::string local = containingFolder(task);
         if (local.empty())

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -199,6 +200,39 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
             box->reject();
         return true;
     });
+    return seen;
+}
+
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, const QString& shot) {
+    BoxSeen seen;
+    bool closed = false;
+    QTimer watcher;
+    // Runs inside the box's own event loop, once it is up.
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (closed || box == nullptr || !box->isVisible())
+            return;
+        closed = true;
+        seen = {box->objectName(), box->windowTitle(), box->text(), box->icon(),
+                box->standardButtons()};
+        if (!shot.isEmpty())
+            box->grab().save(shot);
+        if (QAbstractButton* close = box->button(button))
+            QTest::mouseClick(close, Qt::LeftButton);
+        else
+            box->reject();
+    });
+    QWidget* window = QApplication::activeWindow();
+    watcher.start(10);
+    QElapsedTimer clock;
+    clock.start();
+    while (!closed && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // As after a menu: the offscreen platform does not give the window its activation back.
+    if (window != nullptr && QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window);
+    }
     return seen;
 }
 

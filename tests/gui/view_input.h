@@ -59,6 +59,12 @@ struct BoxSeen {
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
                      const QString& shot = {});
 
+// The same for a box that opens later, from the event loop (after the session answered):
+// waits up to timeoutMs for it to show, and saves it to shot when one is named. Nothing
+// opened: an empty title.
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs = 20000,
+                          const QString& shot = {});
+
 // A click on a conflict box: its button (by object name), with "for all" ticked first.
 struct ConflictClick {
     const char* button;

@@ -205,6 +205,7 @@ TEST(TransferPaneModelTest, RetriesAreRequestsOfTheTasksFoldersAndNames) {
         failed(file("b.bin"), TaskState::Stopped),
         failed({true, "/pub", "gone", "", -1}),
         failed(file("done.bin"), TaskState::Done),
+        failed({false, "/pub", "locked.txt", "", 4, true}),  // a refused delete: no transfer
     };
     tasks[2].spec.localPath = "/home/u/in/sub/deep.bin";
     const TransferOptions ascii{TransferMode::Ascii, true};
@@ -233,8 +234,10 @@ TEST(TransferPaneModelTest, RetriesAreRequestsOfTheTasksFoldersAndNames) {
     TransferPaneModel model(queue);
     model.remove(retries[0].tasks);
     model.refresh(0);
-    EXPECT_EQ(names(model, List::Failed), (std::vector<std::string>{"u.txt", "deep.bin", "gone"}));
-    EXPECT_EQ(model.failedTasks().size(), 3u);
+    EXPECT_EQ(names(model, List::Failed),
+              (std::vector<std::string>{"u.txt", "deep.bin", "gone", "locked.txt"}));
+    EXPECT_EQ(model.failedTasks().size(), 4u);
+    EXPECT_EQ(model.text(List::Failed, 3, Column::Direction), "Delete");
 }
 
 TEST(TransferPaneModelTest, TheMenuOffersWhatFitsTheSelection) {
@@ -270,6 +273,14 @@ TEST(TransferPaneModelTest, TheMenuOffersWhatFitsTheSelection) {
     offer = TransferPaneModel::offer(List::Failed, {}, true);
     EXPECT_TRUE(offer.retryAll);
     EXPECT_FALSE(offer.retry || offer.remove);
+    // A refused delete is no transfer to try again, but can be cleared away.
+    TaskInfo refusedDelete = failed;
+    refusedDelete.spec = {false, "/pub", "locked.txt", "", 4, true};
+    offer = TransferPaneModel::offer(List::Failed, {refusedDelete}, true);
+    EXPECT_FALSE(offer.retry);
+    EXPECT_TRUE(offer.remove);
+    offer = TransferPaneModel::offer(List::Failed, {refusedDelete, failed}, true);
+    EXPECT_TRUE(offer.retry);
 
     offer = TransferPaneModel::offer(List::Successful, {failed}, true);
     EXPECT_TRUE(offer.remove && offer.openFolder);

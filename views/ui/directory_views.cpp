@@ -253,6 +253,17 @@ void DirectoryViews::editEntry(int entry) {
     current()->edit(index);
 }
 
+void DirectoryViews::selectEntry(int entry) {
+    const int row = table_->rowOf(entry);
+    if (row < 0)
+        return;
+    const QModelIndex index = table_->index(row, 0);
+    QAbstractItemView* view = current();
+    view->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index);
+}
+
 void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& arrange) {
     QMenu* modes = menu.addMenu("&View");
     modes->setObjectName("menuView");

@@ -51,6 +51,8 @@ class DirectoryViews : public QStackedWidget {
     std::vector<int> selectedEntries() const;
     // Starts editing an entry's name in place.
     void editEntry(int entry);
+    // Selects an entry's row alone, current and scrolled into sight.
+    void selectEntry(int entry);
     // The "&View" menu (the four modes, the current one checked), a separator and
     // "Arrange &Icons" (name, type, size, date: codes 1-4 handed to arrange).
     void addViewMenus(QMenu& menu, const std::function<void(int)>& arrange);

@@ -1,6 +1,7 @@
 #include "views/ui/remote_page.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -13,6 +14,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -24,6 +26,7 @@
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_url.h"
+#include "engine/remote_search.h"
 #include "engine/session_context.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
@@ -34,6 +37,7 @@
 #include "views/session_link.h"
 #include "views/type_table.h"
 #include "views/ui/directory_views.h"
+#include "views/ui/find_dialog.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 #include "views/ui/transfers_pane.h"
@@ -149,6 +153,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     setAcceptDrops(true);
 
     connect(table_, &RemoteTableModel::contentsChanged, this, &RemotePage::updateStatus);
+    connect(table_, &RemoteTableModel::contentsChanged, this, &RemotePage::revealWhenShown);
     connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
@@ -425,6 +430,7 @@ void RemotePage::showStop() {
     const bool on = busy_ || batchRunning_;
     stop_->setVisible(on);
     newFolder_->setVisible(!on);
+    revealWhenShown();
 }
 
 void RemotePage::openSelection() {
@@ -490,18 +496,93 @@ void RemotePage::deleteSelection() {
         return;
     // What the user chose, taken now: the view may move to another folder while the
     // question is open, and its rows then hold other entries.
-    RemoteDirectoryModel::Selection chosen = model_.selection(rows);
-    if (chosen.entries.empty())
+    deleteEntries(model_.selection(rows));
+}
+
+void RemotePage::deleteEntries(RemoteDirectoryModel::Selection chosen) {
+    if (!connectedNow() || chosen.entries.empty())
         return;
+    const bool folders =
+        std::any_of(chosen.entries.begin(), chosen.entries.end(),
+                    [](const RemoteEntry& e) { return e.type == EntryType::Directory; });
+    if (!folders) {
+        confirmDelete(std::move(chosen), {});
+        return;
+    }
+    // The session walks the folders first; the question comes when the count does (on
+    // this thread, and only while the page lives).
+    QPointer<RemotePage> self(this);
+    model_.count(chosen, [self, chosen](const TreeCount& held) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, chosen, held]() mutable {
+                if (self)
+                    self->confirmDelete(std::move(chosen), held);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void RemotePage::confirmDelete(RemoteDirectoryModel::Selection chosen, const TreeCount& held) {
     std::vector<std::string> names;
     for (const RemoteEntry& entry : chosen.entries)
         names.push_back(entry.name);
     // Nothing brings a file deleted on the server back: one question first.
-    if (ask("Delete",
-            QString::fromStdString(TransferPlanner::deleteQuestion(chosen.directory, names)),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    const std::string question = TransferPlanner::deleteQuestion(chosen.directory, names, held);
+    if (ask("Delete", QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
         return;
-    model_.remove(std::move(chosen));
+    model_.remove(std::move(chosen), held.files > 0 || held.folders > 0);
+}
+
+void RemotePage::openFind() {
+    if (find_ == nullptr) {
+        FindDialog::Actions actions;
+        actions.start = [this](std::shared_ptr<RemoteSearch> search) {
+            return connectedNow() && model_.find(std::move(search));
+        };
+        actions.get = [this](const std::vector<FindDialog::Found>& found) {
+            for (RemoteSearch::InFolder& folder : RemoteSearch::byFolder(found))
+                downloadEntries({}, {std::move(folder.directory), std::move(folder.entries)});
+        };
+        actions.reveal = [this](const FindDialog::Found& found) {
+            reveal(found.directory, found.entry.name);
+        };
+        actions.remove = [this](const std::vector<FindDialog::Found>& found) {
+            for (RemoteSearch::InFolder& folder : RemoteSearch::byFolder(found))
+                deleteEntries({std::move(folder.directory), std::move(folder.entries)});
+        };
+        find_ = new FindDialog(std::move(actions), this);
+        find_->setWindowFlag(Qt::Window);
+    }
+    find_->show();
+    find_->raise();
+    find_->activateWindow();
+}
+
+void RemotePage::reveal(const std::string& directory, const std::string& name) {
+    if (!connectedNow())
+        return;
+    revealDirectory_ = directory;
+    revealName_ = name;
+    if (model_.currentPath() != directory)
+        model_.link().changeDirectory(directory);
+    revealWhenShown();
+}
+
+void RemotePage::revealWhenShown() {
+    if (revealDirectory_.empty() || model_.busy() || model_.currentPath() != revealDirectory_ ||
+        model_.shownDirectory() != revealDirectory_)
+        return;
+    table_->flush();
+    const int entry = model_.findEntryByName(revealName_, false);
+    revealDirectory_.clear();
+    if (entry < 0)
+        return;
+    views_->selectEntry(entry);
+    activateWindow();
+    currentView()->setFocus();
+    updateStatus();
 }
 
 void RemotePage::showProperties() {
@@ -605,6 +686,9 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(on);
         menu.addSeparator();
         add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
+        add("menuFind", "F&ind on the Server...\tCtrl+Shift+F", [this] {
+            openFind();
+        })->setEnabled(on);
         menu.addSeparator();
         add("menuLogoff", "&Logoff", [this] { host_.control().logoff(); })->setEnabled(on);
         const SessionLink& link = model_.link();
@@ -645,6 +729,11 @@ bool RemotePage::handleKey(QKeyEvent* key) {
             return true;
         default:
             break;
+    }
+    if (key->key() == Qt::Key_F && mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        if (on)
+            openFind();
+        return true;
     }
     if (mods != Qt::ControlModifier)
         return false;

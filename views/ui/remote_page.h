@@ -28,6 +28,7 @@ namespace nubo {
 
 class AppLog;
 class DirectoryViews;
+class FindDialog;
 class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
@@ -80,7 +81,16 @@ class RemotePage : public QWidget, public AppLogListener {
     bool downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen);
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
     bool upload(const QStringList& paths, int directoryEntry = -1);
+    // A Delete of the selection: one question first; when it holds folders, the session
+    // counts what they hold, and the question says so once the count is in.
     void deleteSelection();
+    // The same for entries chosen elsewhere (Find's results), from their directory.
+    void deleteEntries(RemoteDirectoryModel::Selection chosen);
+    // "Find on the Server" (Ctrl+Shift+F): the dialog, opened or brought up.
+    void openFind();
+    FindDialog* findDialog() const { return find_; }
+    // Enters a directory (unless shown) and selects the entry of that name there.
+    void reveal(const std::string& directory, const std::string& name);
     void showProperties();
     void newFolder();
     void renameSelection();
@@ -160,6 +170,11 @@ class RemotePage : public QWidget, public AppLogListener {
     // the item kept.
     void refuseEditedName();
     bool handleKey(QKeyEvent* key);
+    // Selects the entry a Reveal waits for once its directory is shown whole.
+    void revealWhenShown();
+    // The question before a Delete of entries chosen, with what their folders hold; the
+    // Delete on Yes (the folders' contents too when there are any).
+    void confirmDelete(RemoteDirectoryModel::Selection chosen, const TreeCount& held);
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
 
@@ -201,6 +216,10 @@ class RemotePage : public QWidget, public AppLogListener {
     std::string echo_;
     bool echoQueued_ = false;
     bool keepAliveReply_ = false;  // the reply to a keep-alive NOOP is not news
+    FindDialog* find_ = nullptr;
+    // The entry a Reveal selects once its directory is shown.
+    std::string revealDirectory_;
+    std::string revealName_;
 };
 
 }  // namespace nubo
