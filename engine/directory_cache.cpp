@@ -152,6 +152,17 @@ void DirectoryCache::update(const std::string& directory, const std::string& nam
     kept->entries.push_back(std::move(entry));
 }
 
+void DirectoryCache::setMode(const std::string& directory, const std::string& name,
+                             uint16_t mode) {
+    std::lock_guard lock(mutex_);
+    Kept* kept = keptLocked(directory);
+    if (kept == nullptr)
+        return;
+    const auto found = kept->byName.find(name);
+    if (found != kept->byName.end())
+        kept->entries[found->second].setMode(mode);
+}
+
 void DirectoryCache::remove(const std::string& directory, const std::string& name) {
     std::lock_guard lock(mutex_);
     Kept* kept = keptLocked(directory);

@@ -51,6 +51,8 @@ class DirectoryCache {
     void update(const std::string& directory, const std::string& name, int64_t size, int64_t time,
                 EntryType type);
     void remove(const std::string& directory, const std::string& name);
+    // The permission bits of a kept entry (after SITE CHMOD).
+    void setMode(const std::string& directory, const std::string& name, uint16_t mode);
     void rename(const std::string& directory, const std::string& from, const std::string& to);
 
     // Listings kept.

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/mode_change.h"
 #include "engine/remote_entry.h"
 
 namespace nubo {
@@ -84,6 +85,14 @@ struct MakeDirectoryRequest {
     std::string name;
 };
 
+// New permissions (SITE CHMOD) for entries as listed, folders perhaps with everything
+// below them.
+struct ChmodRequest {
+    std::string directory;
+    std::vector<RemoteEntry> entries;
+    ModeChange change;
+};
+
 // The listing of a directory into a local text file (empty directory: the current one,
 // as last listed).
 struct ListToFileRequest {
@@ -102,7 +111,8 @@ struct LogoffRequest {
 // One queued request. The order of the kinds is the order of RequestKind.
 using SessionRequest =
     std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest, GetRequest,
-                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest>;
+                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest,
+                 ChmodRequest>;
 
 enum class RequestKind : uint8_t {
     ChangeDirectory = 0,
@@ -114,6 +124,7 @@ enum class RequestKind : uint8_t {
     MakeDirectory = 6,
     Rename = 7,
     ListToFile = 8,
+    Chmod = 9,
 };
 inline constexpr size_t kRequestKindCount = std::variant_size_v<SessionRequest>;
 

@@ -42,6 +42,7 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirect
     remote_->setLocalSource(
         [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },
         [this] { return local_->folder(); });
+    remote_->setLocalEnter([this](const std::string& path) { return local_->openFolder(path); });
     if (!stateFile_.empty()) {
         const QSettings state(QString::fromStdString(stateFile_), QSettings::IniFormat);
         remote_->splitter()->restoreState(state.value("Files/Splitter").toByteArray());
