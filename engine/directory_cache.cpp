@@ -152,25 +152,31 @@ void DirectoryCache::update(const std::string& directory, const std::string& nam
     kept->entries.push_back(std::move(entry));
 }
 
+DirectoryCache::Kept* DirectoryCache::keptEntryLocked(const std::string& directory,
+                                                      const std::string& name, size_t* slot) {
+    Kept* kept = keptLocked(directory);
+    if (kept == nullptr)
+        return nullptr;
+    const auto found = kept->byName.find(name);
+    if (found == kept->byName.end())
+        return nullptr;
+    *slot = found->second;
+    return kept;
+}
+
 void DirectoryCache::setMode(const std::string& directory, const std::string& name,
                              uint16_t mode) {
     std::lock_guard lock(mutex_);
-    Kept* kept = keptLocked(directory);
-    if (kept == nullptr)
-        return;
-    const auto found = kept->byName.find(name);
-    if (found != kept->byName.end())
-        kept->entries[found->second].setMode(mode);
+    size_t slot = 0;
+    if (Kept* kept = keptEntryLocked(directory, name, &slot))
+        kept->entries[slot].setMode(mode);
 }
 
 void DirectoryCache::remove(const std::string& directory, const std::string& name) {
     std::lock_guard lock(mutex_);
-    Kept* kept = keptLocked(directory);
-    if (kept == nullptr)
-        return;
-    const auto found = kept->byName.find(name);
-    if (found != kept->byName.end())
-        clearSlot(*kept, found->second);
+    size_t slot = 0;
+    if (Kept* kept = keptEntryLocked(directory, name, &slot))
+        clearSlot(*kept, slot);
 }
 
 void DirectoryCache::rename(const std::string& directory, const std::string& from,

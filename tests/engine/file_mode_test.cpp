@@ -53,12 +53,15 @@ TEST(FileModeTest, ListingsCarryTheModeWhenTheyGiveOne) {
     ASSERT_TRUE(parseListingLine("drwxr-s---   2 ann  staff      4096 Jun 14 12:30 docs", pending,
                                  entry, ListingLocaleData(), 1781000000));
     EXPECT_EQ(entry.permissions(), 02750);
+    entry.reset();
     ASSERT_TRUE(parseListingLine("06-14-26  12:30PM       <DIR>          docs", pending, entry,
                                  ListingLocaleData(), 1781000000));
     EXPECT_FALSE(entry.permissions()) << "MS-DOS listings give none";
 
     ASSERT_TRUE(parseMlsxLine("type=file;size=5;UNIX.mode=0640; a.txt", entry));
     EXPECT_EQ(entry.permissions(), 0640);
+    ASSERT_TRUE(parseMlsxLine("type=dir;unix.mode=0o2755; b", entry)) << "as pyftpdlib writes it";
+    EXPECT_EQ(entry.permissions(), 02755);
     ASSERT_TRUE(parseMlsxLine("type=file;size=5;unix.mode=rw-; a.txt", entry))
         << "a mode that is no number leaves the entry as it is";
     EXPECT_FALSE(entry.permissions());

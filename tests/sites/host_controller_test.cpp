@@ -219,8 +219,8 @@ TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
               "Remove \"ftp://alpha.example.org/1\" and its saved password?");
     page.selection().sites().storeSite("ftp://alpha.example.org/1", "ann", "", 0);
     EXPECT_EQ(page.selection().removeQuestion(), "Remove \"ftp://alpha.example.org/1\"?");
-    type("ftp://typed.example.org/");
-    EXPECT_EQ(page.selection().removeQuestion(), "");  // nothing selected: nothing to ask
+    page.selection().setUrlText("ftp://typed.example.org/");
+    EXPECT_EQ(page.selection().removeQuestion(), "") << "typed, not yet a site: nothing to ask";
 
     // Removing selects the entry now at the same place, or the one before the last.
     page.selection().selectSite(0);
