@@ -164,8 +164,7 @@ DirectoryCache::Kept* DirectoryCache::keptEntryLocked(const std::string& directo
     return kept;
 }
 
-void DirectoryCache::setMode(const std::string& directory, const std::string& name,
-                             uint16_t mode) {
+void DirectoryCache::setMode(const std::string& directory, const std::string& name, uint16_t mode) {
     std::lock_guard lock(mutex_);
     size_t slot = 0;
     if (Kept* kept = keptEntryLocked(directory, name, &slot))

@@ -17,8 +17,8 @@ constexpr ClassBits kClasses[3] = {{6, 04000, 's'}, {3, 02000, 's'}, {0, 01000, 
 
 std::optional<uint16_t> fromListing(std::string_view permissions) {
     // An ACL or extended-attribute mark may follow ("drwxr-xr-x+", "-rw-r--r--@").
-    if (permissions.size() == 11 && std::string_view("+.@").find(permissions.back()) !=
-                                        std::string_view::npos)
+    if (permissions.size() == 11 &&
+        std::string_view("+.@").find(permissions.back()) != std::string_view::npos)
         permissions.remove_suffix(1);
     if (permissions.size() == 10)
         permissions.remove_prefix(1);  // the type letter

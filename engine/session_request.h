@@ -109,10 +109,9 @@ struct LogoffRequest {
 };
 
 // One queued request. The order of the kinds is the order of RequestKind.
-using SessionRequest =
-    std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest, GetRequest,
-                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest,
-                 ChmodRequest>;
+using SessionRequest = std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest,
+                                    GetRequest, PutRequest, LogoffRequest, MakeDirectoryRequest,
+                                    RenameRequest, ListToFileRequest, ChmodRequest>;
 
 enum class RequestKind : uint8_t {
     ChangeDirectory = 0,

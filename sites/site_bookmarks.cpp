@@ -36,9 +36,8 @@ bool SiteBookmarks::add(const std::string& site, const Bookmark& bookmark) {
     if (site.empty() || bookmark.remote.empty())
         return false;
     std::vector<Bookmark> bookmarks = of(site);
-    const auto kept = std::find_if(bookmarks.begin(), bookmarks.end(), [&](const Bookmark& b) {
-        return b.remote == bookmark.remote;
-    });
+    const auto kept = std::find_if(bookmarks.begin(), bookmarks.end(),
+                                   [&](const Bookmark& b) { return b.remote == bookmark.remote; });
     if (kept != bookmarks.end())
         kept->local = bookmark.local;
     else
@@ -69,7 +68,8 @@ void SiteBookmarks::store(const std::string& site, const std::vector<Bookmark>& 
 }
 
 std::string SiteBookmarks::label(const Bookmark& bookmark) {
-    return bookmark.local.empty() ? bookmark.remote : bookmark.remote + "  \u2194  " + bookmark.local;
+    return bookmark.local.empty() ? bookmark.remote
+                                  : bookmark.remote + "  \u2194  " + bookmark.local;
 }
 
 std::string SiteBookmarks::encode(const std::vector<Bookmark>& bookmarks) {

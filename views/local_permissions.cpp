@@ -58,8 +58,8 @@ void LocalPermissions::applyOne(const std::string& path, bool inside, const Mode
         applyContents(path, change, depth + 1, refusals);
 }
 
-void LocalPermissions::applyContents(const std::string& folder, const ModeChange& change,
-                                     int depth, std::vector<std::string>* refusals) {
+void LocalPermissions::applyContents(const std::string& folder, const ModeChange& change, int depth,
+                                     std::vector<std::string>* refusals) {
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir) {
         refusals->push_back(refusal(folder, errno));

@@ -22,8 +22,8 @@ class LocalPermissions {
                                           const ModeChange& change);
 
   private:
-    static void applyOne(const std::string& path, bool inside, const ModeChange& change,
-                         int depth, std::vector<std::string>* refusals);
+    static void applyOne(const std::string& path, bool inside, const ModeChange& change, int depth,
+                         std::vector<std::string>* refusals);
     static void applyContents(const std::string& folder, const ModeChange& change, int depth,
                               std::vector<std::string>* refusals);
 };

@@ -71,8 +71,8 @@ TEST(FileModeTest, ListingsCarryTheModeWhenTheyGiveOne) {
 
 TEST(FileModeTest, MlsdIsAskedForTheModeOnlyWhenOfferedAndNotSent) {
     ServerFeatures features;
-    features.parse({"211-Features:", " MLST type*;perm*;size*;modify*;unix.mode;unix.uid;",
-                    "211 End"});
+    features.parse(
+        {"211-Features:", " MLST type*;perm*;size*;modify*;unix.mode;unix.uid;", "211 End"});
     EXPECT_EQ(features.mlstOptionsWithMode(), "type;perm;size;modify;unix.mode;");
     features.parse({"211-Features:", " MLST type*;size*;UNIX.mode*;", "211 End"});
     EXPECT_EQ(features.mlstOptionsWithMode(), "") << "sent already";

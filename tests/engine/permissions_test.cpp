@@ -124,7 +124,8 @@ TEST_P(PermissionsTest, WhatTheServerRefusesIsNamedWithItsReplyAndTheRestIsChang
     ASSERT_TRUE(h.remoteView.changeModes(both, ModeChange{0004, 0, false}));
     ASSERT_TRUE(test::waitFor([&] { return watch.ends() == 1; })) << h.logText();
     ASSERT_EQ(watch.refusals().size(), 1u) << h.logText();
-    EXPECT_EQ(watch.refusals().front().rfind("/files/tree: 550 ", 0), 0u) << watch.refusals().front();
+    EXPECT_EQ(watch.refusals().front().rfind("/files/tree: 550 ", 0), 0u)
+        << watch.refusals().front();
     EXPECT_EQ(modeOnDisk("/files/top.txt"), 0604);
 }
 

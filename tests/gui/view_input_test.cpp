@@ -31,17 +31,17 @@
 
 #include "engine/file_mode.h"
 #include "engine/ftp_session.h"
+#include "platform/registry_key.h"
+#include "sites/site_bookmarks.h"
 #include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "tests/gui/view_input.h"
 #include "tests/support/test_util.h"
-#include "platform/registry_key.h"
-#include "sites/site_bookmarks.h"
 #include "views/entry_properties.h"
-#include "views/local_permissions.h"
 #include "views/local_directory_model.h"
+#include "views/local_permissions.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/files_page.h"
 #include "views/ui/local_view.h"
@@ -667,13 +667,13 @@ TEST_P(RemotePermissionsInputTest, PropertiesChangeTheModeWithSiteChmodAndShowAR
     watch.start(20);
     changePermissions(remote, "notes.txt", {"permOtherRead"});
     EXPECT_TRUE(pumpUntil([&] { return !refusal.isEmpty(); })) << live.logText();
-    EXPECT_TRUE(refusal.startsWith(
-        "The server refused to change the permissions of:\n/notes.txt: 550 "))
+    EXPECT_TRUE(
+        refusal.startsWith("The server refused to change the permissions of:\n/notes.txt: 550 "))
         << refusal.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemotePermissionsInputTest,
-                         kEveryModeAndInterface, modeAndInterfaceName);
+INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemotePermissionsInputTest, kEveryModeAndInterface,
+                         modeAndInterfaceName);
 
 // Bookmarks from the path box's menu: added, kept in the settings file with the site,
 // and opened again from elsewhere, the Files page's local side following.
@@ -694,12 +694,13 @@ TEST_P(BookmarkInputTest, ABookmarkFromThePathBoxMenuTakesBothViewsBack) {
     const QStringList offered = test::contextMenuOn(pathEdit, box, "bookmarkAdd");
     EXPECT_TRUE(offered.contains("bookmarkAdd")) << offered.join(' ').toStdString();
     // The Files page asks whether the local folder goes with it; Classic has none.
-    EXPECT_EQ(asked, classic() ? std::vector<std::string>{}
-                               : std::vector<std::string>{
-                                     "Bookmark this folder|Keep the local folder \"" + local +
-                                     "/sub\" with \"/docs\"?"});
+    EXPECT_EQ(asked,
+              classic() ? std::vector<std::string>{}
+                        : std::vector<std::string>{"Bookmark this folder|Keep the local folder \"" +
+                                                   local + "/sub\" with \"/docs\"?"});
     const std::string site = live.host->control().sessionSite();
-    const std::vector<Bookmark> kept = SiteBookmarks{RegistryKey(live.home.settingsFile())}.of(site);
+    const std::vector<Bookmark> kept =
+        SiteBookmarks{RegistryKey(live.home.settingsFile())}.of(site);
     EXPECT_EQ(kept, (std::vector<Bookmark>{{"/docs", classic() ? "" : local + "/sub"}}))
         << "in the settings file with the site " << site;
 

@@ -45,7 +45,8 @@ TEST_F(SiteBookmarksTest, KeptPerSiteAcrossRunsAndAFolderKeptOnceWithItsLatestPa
     EXPECT_EQ(again.of("ftp://other.example.org/"), (Bookmarks{{"/incoming", ""}}));
     again.remove(site, 0);
     again.remove(site, 5);  // no such one: nothing
-    EXPECT_EQ(SiteBookmarks{RegistryKey(path)}.of(site), (Bookmarks{{"/pub/src", "/home/ann/src"}}));
+    EXPECT_EQ(SiteBookmarks{RegistryKey(path)}.of(site),
+              (Bookmarks{{"/pub/src", "/home/ann/src"}}));
     again.remove(site, 0);
     std::string value;
     EXPECT_FALSE(

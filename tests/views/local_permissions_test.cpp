@@ -68,8 +68,8 @@ TEST_F(LocalPermissionsTest, TakingTheOwnersAccessAwayChangesTheContentsFirst) {
 }
 
 TEST_F(LocalPermissionsTest, WhatCannotBeChangedIsNamedWithItsReason) {
-    const auto refusals =
-        LocalPermissions::apply({root + "/missing", root + "/tree/a.txt"}, ModeChange{04, 0, false});
+    const auto refusals = LocalPermissions::apply({root + "/missing", root + "/tree/a.txt"},
+                                                  ModeChange{04, 0, false});
     ASSERT_EQ(refusals.size(), 1u);
     EXPECT_EQ(refusals.front(), root + "/missing: No such file or directory");
     EXPECT_EQ(mode("/tree/a.txt"), 0604) << "the next one still changes";

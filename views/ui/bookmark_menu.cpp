@@ -39,11 +39,11 @@ void BookmarkMenu::addCurrentFolder() {
     Bookmark bookmark{sources_.remoteFolder(), {}};
     const std::string local = sources_.localFolder ? sources_.localFolder() : std::string();
     if (!local.empty()) {
-        const QMessageBox::StandardButton answer = sources_.ask(
-            "Bookmark this folder",
-            QString::fromStdString("Keep the local folder \"" + local + "\" with \"" +
-                                   bookmark.remote + "\"?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        const QMessageBox::StandardButton answer =
+            sources_.ask("Bookmark this folder",
+                         QString::fromStdString("Keep the local folder \"" + local + "\" with \"" +
+                                                bookmark.remote + "\"?"),
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return;
         if (answer == QMessageBox::Yes)

@@ -18,12 +18,12 @@ class BookmarkMenu : public QObject {
     Q_OBJECT
 
   public:
-    using Ask = std::function<QMessageBox::StandardButton(
-        const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
+    using Ask = std::function<QMessageBox::StandardButton(const QString& title, const QString& text,
+                                                          QMessageBox::StandardButtons buttons)>;
     struct Sources {
         std::function<std::string()> site;          // the session's site; empty: none
-        std::function<std::string()> remoteFolder;   // the folder shown; empty: none
-        std::function<std::string()> localFolder;    // the side view's; empty: none
+        std::function<std::string()> remoteFolder;  // the folder shown; empty: none
+        std::function<std::string()> localFolder;   // the side view's; empty: none
         Ask ask;
     };
 

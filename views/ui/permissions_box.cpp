@@ -51,8 +51,7 @@ PermissionsBox::PermissionsBox(const std::vector<std::optional<uint16_t>>& modes
     grid->addWidget(new QLabel("Octal:", this), 5, 0);
     octal_ = new QLineEdit(this);
     octal_->setObjectName("permOctal");
-    octal_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-7]{0,4}"), octal_));
+    octal_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-7]{0,4}"), octal_));
     octal_->setMaxLength(4);
     grid->addWidget(octal_, 5, 1, 1, 3);
     if (folders) {
@@ -85,9 +84,9 @@ void PermissionsBox::showState() {
         const PermissionsEdit::State state = edit_.state(bit);
         // Mixed only until the user decides: a click never goes back to it.
         box->setTristate(state == PermissionsEdit::State::Mixed);
-        box->setCheckState(state == PermissionsEdit::State::On      ? Qt::Checked
-                           : state == PermissionsEdit::State::Off   ? Qt::Unchecked
-                                                                    : Qt::PartiallyChecked);
+        box->setCheckState(state == PermissionsEdit::State::On    ? Qt::Checked
+                           : state == PermissionsEdit::State::Off ? Qt::Unchecked
+                                                                  : Qt::PartiallyChecked);
     }
     octal_->setText(QString::fromStdString(edit_.octalText()));
 }

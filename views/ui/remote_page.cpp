@@ -19,8 +19,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <memory>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "base/app_log.h"
@@ -35,8 +35,8 @@
 #include "views/remote_directory_model.h"
 #include "views/session_link.h"
 #include "views/type_table.h"
-#include "views/ui/directory_views.h"
 #include "views/ui/bookmark_menu.h"
+#include "views/ui/directory_views.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 #include "views/ui/transfers_pane.h"
@@ -161,10 +161,10 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     connect(table_, &RemoteTableModel::permissionsAppliedQueued, this,
             [this](const QStringList& refusals) {
                 if (!refusals.isEmpty())
-                    question_("Permissions",
-                              "The server refused to change the permissions of:\n" +
-                                  refusals.join('\n'),
-                              QMessageBox::Ok);
+                    question_(
+                        "Permissions",
+                        "The server refused to change the permissions of:\n" + refusals.join('\n'),
+                        QMessageBox::Ok);
             });
     connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
     connected(connectedNow());
