@@ -268,6 +268,9 @@ class ViewInputTest : public ::testing::Test {
                 }
                 QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
             }
+            const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+            if (!shots.isEmpty())
+                dialog->grab().save(QString("%1/properties-%2.png").arg(shots, name));
             auto* buttons = dialog->findChild<QDialogButtonBox*>("propertiesButtons");
             QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         });
