@@ -125,6 +125,9 @@ class FtpSession {
     int find(const FindRequest& request);
     int makeDirectory(const MakeDirectoryRequest& request);
     int renameRemote(const RenameRequest& request);
+    // SITE CHMOD on the entries, and with a recursive change on everything below the
+    // folders among them; the view hears each new mode and, at the end, the refusals.
+    int changeModes(const ChmodRequest& request);
 
     // CWD to a directory, the reply's code text in *code. A path longer than a command
     // line is entered a piece at a time (the first from the root, each ending at a
@@ -261,6 +264,13 @@ class FtpSession {
     // asked for. 2xx, or the refusal (logged) when it could not be entered or listed.
     int enterRequestDirectory(const std::string& directory, std::vector<RemoteEntry>* fresh,
                               DirectoryVisit* visit);
+    // A change of permissions on one entry of the current directory (the absolute
+    // directory), with its contents when the change is recursive and it is a folder;
+    // refusals gathered as "path: reply". The last reply's code.
+    int changeEntryMode(const std::string& directory, const RemoteEntry& entry,
+                        const ModeChange& change, int depth, std::vector<std::string>* refusals);
+    int changeContentModes(const std::string& folder, const ModeChange& change, int depth,
+                           std::vector<std::string>* refusals);
     // Back to where the session was before enterRequestDirectory entered another
     // directory (nothing when it did not).
     void leaveRequestDirectory(const DirectoryVisit& visit, int lastCode);

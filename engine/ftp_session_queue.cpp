@@ -54,6 +54,9 @@ void FtpSession::installOperations() {
     setRequestHandler(RequestKind::Rename, [](FtpSession& s, SessionRequest& r) {
         return s.renameRemote(std::get<RenameRequest>(r));
     });
+    setRequestHandler(RequestKind::Chmod, [](FtpSession& s, SessionRequest& r) {
+        return s.changeModes(std::get<ChmodRequest>(r));
+    });
 }
 
 int FtpSession::run() {

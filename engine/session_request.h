@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/mode_change.h"
 #include "engine/remote_entry.h"
 
 namespace nubo {
@@ -106,6 +107,14 @@ struct MakeDirectoryRequest {
     std::string name;
 };
 
+// New permissions (SITE CHMOD) for entries as listed, folders perhaps with everything
+// below them.
+struct ChmodRequest {
+    std::string directory;
+    std::vector<RemoteEntry> entries;
+    ModeChange change;
+};
+
 // The listing of a directory into a local text file (empty directory: the current one,
 // as last listed).
 struct ListToFileRequest {
@@ -133,7 +142,8 @@ struct LogoffRequest {
 // One queued request. The order of the kinds is the order of RequestKind.
 using SessionRequest = std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest,
                                     GetRequest, PutRequest, LogoffRequest, MakeDirectoryRequest,
-                                    RenameRequest, ListToFileRequest, CountRequest, FindRequest>;
+                                    RenameRequest, ListToFileRequest, CountRequest, FindRequest,
+                                    ChmodRequest>;
 
 enum class RequestKind : uint8_t {
     ChangeDirectory = 0,
@@ -147,6 +157,7 @@ enum class RequestKind : uint8_t {
     ListToFile = 8,
     Count = 9,
     Find = 10,
+    Chmod = 11,
 };
 inline constexpr size_t kRequestKindCount = std::variant_size_v<SessionRequest>;
 

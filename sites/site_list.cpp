@@ -50,6 +50,7 @@ SiteList::SiteList(RegistryKey appKey, ConfigStore& config)
       perHost_(appKey.subkey("PerHost")),
       perHostTls_(appKey.subkey("PerHostTls")),
       perHostKeyring_(appKey.subkey("PerHostKeyring")),
+      bookmarks_(appKey),
       config_(config) {}
 
 bool SiteList::oldSettings() const {
@@ -167,6 +168,8 @@ bool SiteList::copySite(const std::string& from, const std::string& to) {
     storeSite(to, user, password, settingsWord(from), true, inKeyring(from));
     if (requiresTls(from))
         tlsMap_[to] = true;
+    for (const Bookmark& bookmark : bookmarks_.of(from))
+        bookmarks_.add(to, bookmark);
     return true;
 }
 
@@ -182,6 +185,7 @@ void SiteList::deleteSite(const std::string& name) {
     tlsMap_.erase(name);
     if (keyring_.erase(name) != 0)
         perHostKeyring_.deleteValue(valueName);
+    bookmarks_.removeSite(name);
     hosts_.flush();
     if (name == currentHost_) {
         config_.SetString("LastHost", "");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/registry_key.h"
+#include "sites/site_bookmarks.h"
 
 namespace nubo {
 
@@ -82,6 +83,9 @@ class SiteList {
 
     std::string renameSource;
 
+    // Each site's bookmarks; they go with a deleted site and are copied with a clone.
+    SiteBookmarks& bookmarks() { return bookmarks_; }
+
     // Adds a text to the URL box in its sorted place; removes the text at a row.
     void addToUrlBox(const std::string& text);
     void removeFromUrlBox(size_t index);
@@ -93,6 +97,7 @@ class SiteList {
     RegistryKey perHost_;
     RegistryKey perHostTls_;
     RegistryKey perHostKeyring_;
+    SiteBookmarks bookmarks_;
     std::map<std::string, bool> tlsMap_;
     std::map<std::string, bool> keyring_;
     ConfigStore& config_;

@@ -295,6 +295,17 @@ void SiteSelection::cloneSite() {
     listener_.changed();
 }
 
+std::string SiteSelection::removeQuestion() const {
+    if (selected_ < 0)
+        return {};
+    const std::string& name = sites_.urlBox()[static_cast<size_t>(selected_)];
+    std::string user;
+    std::string password;
+    const bool saved = sites_.inKeyring(name) ||
+                       (sites_.findCredentials(name, &user, &password) && !password.empty());
+    return "Remove \"" + name + (saved ? "\" and its saved password?" : "\"?");
+}
+
 void SiteSelection::removeSite() {
     if (selected_ < 0) {
         return;

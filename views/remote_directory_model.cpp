@@ -398,6 +398,23 @@ void RemoteDirectoryModel::entryKept(const std::string& directory, const std::st
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
+void RemoteDirectoryModel::modeChanged(const std::string& directory, const std::string& name,
+                                       uint16_t mode) {
+    {
+        std::lock_guard lock(mutex_);
+        Listing* listing = shownListingLocked(directory);
+        const int index = listing != nullptr ? indexOfName(*listing, name) : -1;
+        if (index < 0)
+            return;
+        (*listing)[static_cast<size_t>(index)].setMode(mode);
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+void RemoteDirectoryModel::permissionsApplied(const std::vector<std::string>& refusals) {
+    notify([&refusals](RemoteDirectoryListener& l) { l.permissionsApplied(refusals); });
+}
+
 void RemoteDirectoryModel::placeholderDropped(const std::string& directory,
                                               const std::string& name) {
     int placeholder = -1;
@@ -698,6 +715,14 @@ bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,
     if (session == nullptr || paths.empty())
         return false;
     return session->enqueue(PutRequest{intoDirectory, paths, options});
+}
+
+bool RemoteDirectoryModel::changeModes(Selection chosen, const ModeChange& change) {
+    FtpSession* session = this->session();
+    if (session == nullptr || chosen.entries.empty())
+        return false;
+    return session->enqueue(
+        ChmodRequest{std::move(chosen.directory), std::move(chosen.entries), change});
 }
 
 bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {

@@ -58,6 +58,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
                       const std::string* to) override;
     void entryKept(const std::string& directory, const std::string& name) override;
     void placeholderDropped(const std::string& directory, const std::string& name) override;
+    void modeChanged(const std::string& directory, const std::string& name, uint16_t mode) override;
+    void permissionsApplied(const std::vector<std::string>& refusals) override;
     // The entry at an index of the shown listing keeps its slot with an empty name.
     void removeEntry(int index);
     // Marks an entry as cut (a delete is pending on it); entryKept clears the mark.
@@ -130,6 +132,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
              const TransferOptions& options);
     // A Get of entries chosen earlier (a drag): they are fetched from their directory.
     bool get(const std::string& folder, Selection chosen, const TransferOptions& options);
+    // Queues new permissions (SITE CHMOD) for entries chosen in the properties box.
+    bool changeModes(Selection chosen, const ModeChange& change);
     bool put(const std::vector<std::string>& paths, const std::string& intoDirectory,
              const TransferOptions& options);
     bool remove(const std::vector<int>& indices);

@@ -373,8 +373,25 @@ TEST_P(HostPageTest, CloneRemoveDownToAnEmptyBoxAndAShortcutOnTheDesktop) {
     page->hostStateChanged();
     EXPECT_EQ(page->urlBox()->count(), before + 1);
 
-    for (int guard = 0; page->urlBox()->count() > 0 && guard < 1000; ++guard)
-        remove->click();
+    // Remove asks first, naming the site and, when one is saved, its password; No keeps it.
+    host->selection().sites().storeSite("ftp://alpha.example.org/pub/1", "ann", "pw", 0);
+    const auto clickRemove = [&] { QTest::mouseClick(remove, Qt::LeftButton); };
+    test::BoxSeen seen = test::closeNextBox(clickRemove, QMessageBox::No);
+    EXPECT_EQ(seen.objectName, "hostRemoveQuestion");
+    EXPECT_EQ(seen.text, "Remove \"ftp://alpha.example.org/pub/1\" and its saved password?");
+    EXPECT_EQ(page->urlBox()->count(), before + 1);
+    EXPECT_TRUE(host->selection().sites().hasSite("ftp://alpha.example.org/pub/1"));
+    seen = test::closeNextBox(clickRemove, QMessageBox::Yes);
+    EXPECT_EQ(page->urlBox()->count(), before);
+    EXPECT_FALSE(host->selection().sites().hasSite("ftp://alpha.example.org/pub/1"));
+
+    for (int guard = 0; page->urlBox()->count() > 0 && guard < 1000; ++guard) {
+        const QString shown = page->urlBox()->currentText();
+        seen = test::closeNextBox(clickRemove, QMessageBox::Yes);
+        if (shown == "ftp://alpha.example.org/pub")
+            EXPECT_EQ(seen.text, "Remove \"ftp://alpha.example.org/pub\"?");  // no password
+        ASSERT_FALSE(seen.title.isEmpty()) << shown.toStdString();
+    }
     EXPECT_EQ(page->urlBox()->count(), 0);
     EXPECT_EQ(page->urlBox()->currentText(), "");
     EXPECT_EQ(page->userEdit()->text(), "");

@@ -134,15 +134,19 @@ QStringList pickFromNextMenu(const QString& path, const std::function<void()>& o
 }  // namespace
 
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose) {
-    return pickFromNextMenu(choose, [view, at] {
+    return contextMenuOn(view->viewport(), at, choose);
+}
+
+QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose) {
+    return pickFromNextMenu(choose, [widget, at] {
         // On X11 and Wayland desktops the press brings the menu up at once, and the
-        // release then goes to the menu, not to the view: the view sees the press alone.
-        const QPoint global = view->viewport()->mapToGlobal(at);
+        // release then goes to the menu, not to the widget: it sees the press alone.
+        const QPoint global = widget->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
                           Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &press);
+        QCoreApplication::sendEvent(widget, &press);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
-        QCoreApplication::sendEvent(view->viewport(), &event);
+        QCoreApplication::sendEvent(widget, &event);
     });
 }
 

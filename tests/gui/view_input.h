@@ -39,6 +39,8 @@ void typeText(const QString& text);
 // name: Escape closes it), and the object names of its items are returned. A path
 // ("menuView/menuDetails") opens the submenus on the way with the Right key.
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);
+// The same on any widget (a path box's line edit, say).
+QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose);
 // The Menu key where the focus is (on a view: its current item's menu): as contextMenuAt.
 QStringList contextMenuByKey(const QString& choose);
 // Clicks the tool button that shows an action.

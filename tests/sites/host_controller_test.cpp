@@ -194,6 +194,11 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     EXPECT_FALSE(page.control().sessionActive());
 }
 
+int indexOfSite(HostController& page, const std::string& name) {
+    const std::vector<std::string>& box = page.selection().urlBox();
+    return static_cast<int>(std::find(box.begin(), box.end(), name) - box.begin());
+}
+
 TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
     HostController& page = start();
     type("ftp://alpha.example.org/");
@@ -208,6 +213,15 @@ TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
         page.selection().sites().findCredentials("ftp://alpha.example.org/1", &user, &password));
     EXPECT_EQ(user, "ann");
     EXPECT_TRUE(page.selection().sites().renameSource.empty());
+
+    // Remove's question names the site, and its password when one is saved.
+    page.selection().selectSite(indexOfSite(page, "ftp://alpha.example.org/1"));
+    EXPECT_EQ(page.selection().removeQuestion(),
+              "Remove \"ftp://alpha.example.org/1\" and its saved password?");
+    page.selection().sites().storeSite("ftp://alpha.example.org/1", "ann", "", 0);
+    EXPECT_EQ(page.selection().removeQuestion(), "Remove \"ftp://alpha.example.org/1\"?");
+    page.selection().setUrlText("ftp://typed.example.org/");
+    EXPECT_EQ(page.selection().removeQuestion(), "") << "typed, not yet a site: nothing to ask";
 
     // Removing selects the entry now at the same place, or the one before the last.
     page.selection().selectSite(0);

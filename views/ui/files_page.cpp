@@ -41,6 +41,7 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirect
     remote_->setLocalSource(
         [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },
         [this] { return local_->folder(); });
+    remote_->setLocalEnter([this](const std::string& path) { return local_->openFolder(path); });
     local_->views()->remember(
         config, "Local", [&local] { return local.sortKey(); },
         [&local](int key) { local.restoreSortKey(key); });

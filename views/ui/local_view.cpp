@@ -23,6 +23,7 @@
 #include "views/drop_decision.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
+#include "views/local_permissions.h"
 #include "views/local_type_table.h"
 #include "views/ui/desktop_properties.h"
 #include "views/ui/directory_views.h"
@@ -80,7 +81,22 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
             paths << QString::fromStdString(entry.path);
         if (showDesktopProperties(paths))
             return;
-        PropertiesDialog(properties, icon, this).exec();
+        PropertiesDialog dialog(properties, icon, this);
+        dialog.exec();
+        const std::optional<ModeChange> change = dialog.modeChange();
+        if (!change)
+            return;
+        std::vector<std::string> chosen;
+        for (const QString& path : paths)
+            chosen.push_back(path.toStdString());
+        const std::vector<std::string> refusals = LocalPermissions::apply(chosen, *change);
+        if (!refusals.empty()) {
+            std::string text = "The permissions could not be changed for:";
+            for (const std::string& refusal : refusals)
+                text += "\n" + refusal;
+            question_("Permissions", QString::fromStdString(text), QMessageBox::Ok);
+        }
+        refresh();
     };
     table_ = new LocalTableModel(model_, this);
     tools_ = new QToolBar(this);
@@ -213,6 +229,13 @@ void LocalView::selectLocation(int index) {
     navigate();
 }
 
+bool LocalView::openFolder(const std::string& path) {
+    if (!QFileInfo(QString::fromStdString(path)).isDir() || !locations_.openPath(path))
+        return false;
+    navigate();
+    return true;
+}
+
 void LocalView::goUp() {
     if (locations_.goUp())
         navigate();
@@ -324,7 +347,12 @@ void LocalView::showProperties() {
                                                   .data(Qt::DecorationRole)
                                                   .value<QIcon>()
                                             : themeIcon("edit-select-all");
-    properties_(EntryProperties::ofLocal(chosen, typeNames, links), icon);
+    EntryProperties properties = EntryProperties::ofLocal(chosen, typeNames, links);
+    for (const LocalEntry& entry : chosen) {
+        properties.modes.push_back(LocalPermissions::modeOf(entry.path));
+        properties.folders = properties.folders || entry.folder;
+    }
+    properties_(properties, icon);
 }
 
 void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {

@@ -68,6 +68,8 @@ class LocalView : public QWidget {
     // The folder shown; empty for Computer and Network.
     std::string folder() const;
     void openSelection();
+    // Shows a folder (a bookmark's); false when it is no folder.
+    bool openFolder(const std::string& path);
     void goUp();
     void selectLocation(int index);
     void deleteSelection(bool permanently);

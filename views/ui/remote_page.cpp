@@ -18,9 +18,11 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "base/app_log.h"
@@ -36,6 +38,7 @@
 #include "views/remote_directory_model.h"
 #include "views/session_link.h"
 #include "views/type_table.h"
+#include "views/ui/bookmark_menu.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/find_dialog.h"
 #include "views/ui/properties_dialog.h"
@@ -100,7 +103,10 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
             properties.multiple
                 ? themeIcon("edit-select-all")
                 : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
-        PropertiesDialog(properties, icon, this).exec();
+        PropertiesDialog dialog(properties, icon, this);
+        dialog.exec();
+        if (const std::optional<ModeChange> change = dialog.modeChange())
+            model_.changeModes(model_.selection(chosen), *change);
     };
     // Sorting by type follows the names the table shows.
     model_.setTypeTable(&types_);
@@ -157,6 +163,14 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
+    connect(table_, &RemoteTableModel::permissionsAppliedQueued, this,
+            [this](const QStringList& refusals) {
+                if (!refusals.isEmpty())
+                    question_(
+                        "Permissions",
+                        "The server refused to change the permissions of:\n" + refusals.join('\n'),
+                        QMessageBox::Ok);
+            });
     connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
     connected(connectedNow());
     log_.AddListener(this);
@@ -224,6 +238,53 @@ void RemotePage::buildToolBar() {
         if (picked != model_.currentPath())
             model_.link().changeDirectory(picked);
     });
+    buildBookmarks();
+}
+
+void RemotePage::buildBookmarks() {
+    BookmarkMenu::Sources sources;
+    sources.site = [this] {
+        return connectedNow() ? host_.control().sessionSite() : std::string();
+    };
+    sources.remoteFolder = [this] { return model_.currentPath(); };
+    sources.localFolder = [this] { return localFolder_ ? localFolder_() : std::string(); };
+    sources.ask = [this](const QString& title, const QString& text,
+                         QMessageBox::StandardButtons buttons) {
+        return question_(title, text, buttons);
+    };
+    bookmarks_ = new BookmarkMenu(host_.selection().sites().bookmarks(), sources, this);
+    connect(bookmarks_, &BookmarkMenu::openWanted, this,
+            [this](const QString& remote, const QString& local) {
+                if (!local.isEmpty() && enterLocal_)
+                    enterLocal_(local.toStdString());
+                if (remote.toStdString() != model_.currentPath())
+                    model_.link().changeDirectory(remote.toStdString());
+            });
+    path_->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(path_->lineEdit(), &QLineEdit::customContextMenuRequested, this,
+            &RemotePage::pathBoxMenu);
+    // The same list from a button beside the box, for those who never right-click.
+    auto* menu = new QMenu(this);
+    menu->setObjectName("remoteBookmarksMenu");
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        bookmarks_->addTo(menu);
+    });
+    QAction* marks = new QAction(themeIcon("user-bookmarks"), "Bookmarks", this);
+    marks->setObjectName("remoteBookmarks");
+    marks->setToolTip("Bookmarks of this site");
+    marks->setMenu(menu);
+    tools_->insertAction(back_, marks);
+    if (auto* button = qobject_cast<QToolButton*>(tools_->widgetForAction(marks)))
+        button->setPopupMode(QToolButton::InstantPopup);
+}
+
+void RemotePage::pathBoxMenu(const QPoint& at) {
+    std::unique_ptr<QMenu> menu(path_->lineEdit()->createStandardContextMenu());
+    menu->setObjectName("remotePathMenu");
+    menu->addSeparator();
+    bookmarks_->addTo(menu.get());
+    menu->exec(path_->lineEdit()->mapToGlobal(at));
 }
 
 void RemotePage::buildViews() {

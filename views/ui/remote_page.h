@@ -130,6 +130,10 @@ class RemotePage : public QWidget, public AppLogListener {
         isLocal_ = std::move(isLocal);
         localFolder_ = std::move(localFolder);
     }
+    // Enters a folder in the side view (a bookmark's local folder); false when it cannot.
+    void setLocalEnter(std::function<bool(const std::string&)> enter) {
+        enterLocal_ = std::move(enter);
+    }
     // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the large interface).
     void setStatusPart(int part, const QString& text);
     const std::string& transferDir() const { return planner_.transferDir(); }
@@ -164,6 +168,9 @@ class RemotePage : public QWidget, public AppLogListener {
     void showStop();
     void updateStatus();
     void refreshPathBox();
+    // The path box's menu: its edit items, then the bookmarks.
+    void pathBoxMenu(const QPoint& at);
+    void buildBookmarks();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
     // "Rename failed." once the name's editor has closed: the box stands beside the name
@@ -207,6 +214,8 @@ class RemotePage : public QWidget, public AppLogListener {
     std::vector<QLabel*> status_;
     std::function<bool(const QObject*)> isLocal_;
     std::function<std::string()> localFolder_;
+    std::function<bool(const std::string&)> enterLocal_;
+    class BookmarkMenu* bookmarks_ = nullptr;
     bool wasConnected_ = false;  // the entry whose name is being edited
     QuestionBox question_;
     FolderChooser chooser_;
