@@ -140,10 +140,10 @@ struct LogoffRequest {
 };
 
 // One queued request. The order of the kinds is the order of RequestKind.
-using SessionRequest = std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest,
-                                    GetRequest, PutRequest, LogoffRequest, MakeDirectoryRequest,
-                                    RenameRequest, ListToFileRequest, CountRequest, FindRequest,
-                                    ChmodRequest>;
+using SessionRequest =
+    std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest, GetRequest,
+                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest,
+                 CountRequest, FindRequest, ChmodRequest>;
 
 enum class RequestKind : uint8_t {
     ChangeDirectory = 0,

@@ -28,7 +28,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <sys/stat.h>
 #include <map>
 #include <memory>
 #include <tuple>
