@@ -451,6 +451,15 @@ TEST_F(UnstoredUploadBatchTest, BytesTheServerNeverKeptAreNoHeadwayAndTheFileIsG
 class SlowBatchTest : public TransferPoolTest {
   protected:
     SlowBatchTest() : TransferPoolTest({"--rate", "40000"}) {}
+    // What a Stop keeps goes into a restart database, as the program's does.
+    void keepStoppedFiles() {
+        db.takeSlot(false);
+        h.restart = &db;
+        h.config.SetInt("Restart", 1);
+    }
+
+    test::TempFolder data{"nubo-pool-data"};
+    RestartDatabase db{data.path() + "/"};
 };
 
 TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
@@ -487,11 +496,7 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
 }
 
 TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
-    test::TempFolder data{"nubo-pool-data"};
-    RestartDatabase db(data.path() + "/");
-    db.takeSlot(false);
-    h.restart = &db;
-    h.config.SetInt("Restart", 1);
+    keepStoppedFiles();
     makeTree(server.root() + "/files/tree", 6, 200000);
     connect();
     ASSERT_TRUE(session->enqueue(test::namedGet(temp.path(), "tree", test::kImage)));
@@ -525,11 +530,7 @@ TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
 // transfer with ABOR, keeps what arrived for a later Get, and goes on with the next file;
 // every other file of the batch arrives whole.
 TEST_F(SlowBatchTest, ARunningFileStoppedAloneKeepsWhatArrivedWhileTheOthersGoOn) {
-    test::TempFolder data{"nubo-pool-data"};
-    RestartDatabase db(data.path() + "/");
-    db.takeSlot(false);
-    h.restart = &db;
-    h.config.SetInt("Restart", 1);
+    keepStoppedFiles();
     h.simultaneousTransfers = 2;
     makeTree(server.root() + "/files/tree", 6, 120000);
     connect();
