@@ -207,7 +207,8 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
     return seen;
 }
 
-BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, const QString& shot) {
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, const QString& shot,
+                          const std::function<void()>& act) {
     BoxSeen seen;
     bool closed = false;
     QTimer watcher;
@@ -228,6 +229,8 @@ BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, con
     });
     QWidget* window = QApplication::activeWindow();
     watcher.start(10);
+    if (act)
+        act();
     QElapsedTimer clock;
     clock.start();
     while (!closed && clock.elapsed() < timeoutMs)

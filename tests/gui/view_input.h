@@ -63,9 +63,10 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
 
 // The same for a box that opens later, from the event loop (after the session answered):
 // waits up to timeoutMs for it to show, and saves it to shot when one is named. Nothing
-// opened: an empty title.
+// opened: an empty title. `act` (a key, a click) runs once the watch is on, so a box it
+// opens at once, in its own loop, is closed too.
 BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs = 20000,
-                          const QString& shot = {});
+                          const QString& shot = {}, const std::function<void()>& act = {});
 
 // A click on a conflict box: its button (by object name), with "for all" ticked first.
 struct ConflictClick {
