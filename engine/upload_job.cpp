@@ -334,6 +334,8 @@ int64_t UploadJob::serverCopyTime(const std::string& name, int64_t modified) {
     const int64_t ended = static_cast<int64_t>(::time(nullptr));
     if (keepModificationTime(name, modified))
         return modified;
+    if (!context_.showsRemoteTimes)
+        return ended;
     RemoteEntry copy;
     copy.setName(name);
     copy.setSizeAndTime(0, ended);

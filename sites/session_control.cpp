@@ -278,6 +278,7 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.uploadConflict = asking(asksConflicts_, conflictQuestion_);
     session.downloadConflict = asking(asksDownloads_, downloadQuestion_);
     session.localView = context_.localView;
+    session.showsRemoteTimes = context_.showsRemoteTimes;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;

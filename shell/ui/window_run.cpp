@@ -65,6 +65,7 @@ int WindowRun::run(int& argc, char** argv) {
     context.passwords = &keyring;
     context.diagnosticsSink = &diagnostics;
     context.localView = &localView;
+    context.showsRemoteTimes = true;
     // NAT routers forget idle connections: a window's session says NOOP once a minute.
     context.keepAliveMs = 60000;
     HostController host(context);
