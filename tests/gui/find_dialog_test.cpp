@@ -150,7 +150,8 @@ TEST_P(FindDialogTest, DeletedResultsLeaveTheList) {
         << resultNames().join(",").toStdString();
     auto* results = inDialog<QTreeWidget>("findResults");
     int row = 0;
-    while (row < results->topLevelItemCount() && results->topLevelItem(row)->text(0) != "target.txt")
+    while (row < results->topLevelItemCount() &&
+           results->topLevelItem(row)->text(0) != "target.txt")
         ++row;
     ASSERT_LT(row, results->topLevelItemCount());
     test::clickItem(results, row);
@@ -161,7 +162,8 @@ TEST_P(FindDialogTest, DeletedResultsLeaveTheList) {
     EXPECT_TRUE(pumpUntil([&] {
         return resultNames() ==
                QStringList{"/docs/deep/other.txt", "/docs/inside.txt", "/hello.txt"};
-    })) << resultNames().join(",").toStdString() << live.logText();
+    })) << resultNames().join(",").toStdString()
+        << live.logText();
     EXPECT_FALSE(fs::exists(live.server.root() + "/docs/deep/target.txt"));
     EXPECT_FALSE(inDialog<QPushButton>("findDelete")->isEnabled());
 }

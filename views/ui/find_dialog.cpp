@@ -166,8 +166,8 @@ void FindDialog::dropFound(const std::string& directory, const std::string& name
     };
     for (size_t row = shown_.size(); row-- > 0;) {
         const Found& found = shown_[row];
-        if ((found.directory == directory && found.entry.name == name) ||
-            found.directory == gone || within(found.directory)) {
+        if ((found.directory == directory && found.entry.name == name) || found.directory == gone ||
+            within(found.directory)) {
             delete results_->takeTopLevelItem(static_cast<int>(row));
             shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(row));
         }
