@@ -168,6 +168,40 @@ TEST_P(FindDialogTest, DeletedResultsLeaveTheList) {
     EXPECT_FALSE(inDialog<QPushButton>("findDelete")->isEnabled());
 }
 
+// Escape on the window while a search walks a slow server stops the search: nothing
+// goes on unseen, and the session is free for the user's next folder.
+class FindDialogSlowTest : public ::testing::Test {
+  protected:
+    test::LiveHost live{nullptr, {"--slow-cwd", "0.3"}};
+    test::LivePage shown{live};
+};
+
+TEST_F(FindDialogSlowTest, EscapeOnTheWindowStopsTheSearch) {
+    ASSERT_TRUE(live.server.running()) << live.server.startError();
+    for (int i = 0; i < 30; ++i)
+        fs::create_directories(live.server.root() + "/many/f" + std::to_string(i));
+    ASSERT_TRUE(shown.open(false, 3));
+    QAbstractItemView* remote = shown.remote;
+    ASSERT_TRUE(pumpUntil([&] { return test::rowNamed(remote->model(), "many") >= 0; }));
+    test::clickItem(remote, test::rowNamed(remote->model(), "many"));
+    pressKey(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    FindDialog* dialog = shown.page->findDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::mouseClick(dialog->findChild<QLineEdit*>("findPattern"), Qt::LeftButton);
+    test::typeText("nothing-by-this-name");
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] {
+        return dialog->search() && dialog->search()->foldersSearched() >= 2;
+    })) << live.logText();
+    pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(dialog->search()->stopRequested());
+    ASSERT_TRUE(pumpUntil([&] { return dialog->search()->finished(); })) << live.logText();
+    EXPECT_LT(dialog->search()->foldersSearched(), 31);
+    shown.close();
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, FindDialogTest, test::everyModeAndInterface(),
                          test::modeAndInterfaceName);
 

@@ -1,5 +1,6 @@
 #include "views/ui/find_dialog.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -109,6 +110,16 @@ FindDialog::~FindDialog() {
     // Nobody reads it any more: the session need not go on.
     if (search_ != nullptr)
         search_->stop();
+}
+
+void FindDialog::closeEvent(QCloseEvent* event) {
+    stop();
+    QDialog::closeEvent(event);
+}
+
+void FindDialog::reject() {
+    stop();
+    QDialog::reject();
 }
 
 void FindDialog::find() {

@@ -43,6 +43,13 @@ class FindDialog : public QDialog {
     // The search shown (null before the first Find).
     const std::shared_ptr<RemoteSearch>& search() const { return search_; }
 
+  protected:
+    // Closing the window (Escape, Close, the title bar) stops a search under way: nobody
+    // would see it, and the session would walk on with the user's next clicks queued
+    // behind it.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
   private:
     void find();
     void stop();
