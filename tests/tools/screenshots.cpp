@@ -44,10 +44,12 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/certificate_dialog.h"
+#include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/host_page.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "sites/ui/statistics_dialog.h"
+#include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/requests.h"
@@ -559,6 +561,39 @@ int main(int argc, char** argv) {
         nubo::CertificateDialog dialog("files.example.org", 21, facts);
         dialog.show();
         save(dialog, output + "/tool-certificate.png", &written);
+    }
+    // The questions before a transfer replaces a file: an upload onto the server's copy
+    // (smaller, so it can be resumed), a download onto a file here with a stopped copy.
+    {
+        nubo::UploadConflict conflict;
+        conflict.name = "IMG_0042.jpg";
+        conflict.remoteFolder = "/pub/photos/2024";
+        conflict.localPath = "/home/me/Pictures/2024/IMG_0042.jpg";
+        conflict.localSize = 2'733'118;
+        conflict.remoteSize = 1'048'576;
+        conflict.canResume = true;
+        conflict.freeName = "IMG_0042 (1).jpg";
+        conflict.localTime = 1'733'900'000;
+        conflict.remoteDate = "Dec 10 14:02";
+        nubo::UploadConflictDialog dialog(conflict);
+        dialog.show();
+        QApplication::processEvents();
+        save(dialog, output + "/question-upload-conflict.png", &written);
+    }
+    {
+        nubo::DownloadConflict conflict;
+        conflict.name = "nubopro-2.2.tar.gz";
+        conflict.remoteFolder = "/pub/releases";
+        conflict.localPath = "/home/me/Downloads/nubopro-2.2.tar.gz";
+        conflict.localSize = 3'880'000;
+        conflict.localTime = 1'733'900'000;
+        conflict.remoteSize = 10'486'000;
+        conflict.canResume = true;
+        conflict.partialSize = 3'880'000;
+        nubo::DownloadConflictDialog dialog(conflict);
+        dialog.show();
+        QApplication::processEvents();
+        save(dialog, output + "/question-download-conflict.png", &written);
     }
     shootSetup(output, &written);
     // The property dialog of a ".nubo" shortcut (nubosx properties).

@@ -1,0 +1,79 @@
+// What the status bar's middle part says around a batch: the session's dialogue lines
+// outside batches, the batch's progress in words while it runs, and its outcome, which
+// stays until the user's next command.
+#include "views/status_echo.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace nubo {
+namespace {
+
+using Texts = TransferPaneModel::BatchTexts;
+
+Texts running(uint64_t serial, const std::string& status) {
+    Texts texts;
+    texts.serial = serial;
+    texts.running = true;
+    texts.status = status;
+    return texts;
+}
+
+Texts ended(uint64_t serial, const std::string& outcome) {
+    Texts texts;
+    texts.serial = serial;
+    texts.outcome = outcome;
+    return texts;
+}
+
+TEST(StatusEchoTest, ABatchShowsItsWordsAndKeepsItsOutcomeUntilTheNextCommand) {
+    StatusEcho echo;
+    EXPECT_EQ(echo.heard("RETR f0.bin", 3), "RETR f0.bin") << "outside batches, as it comes";
+    EXPECT_EQ(echo.batch(running(1, "Transferring 0 of 300 files"), 4),
+              "Transferring 0 of 300 files");
+    EXPECT_EQ(echo.heard(">226 Transfer complete.", 4), std::nullopt);
+    EXPECT_EQ(echo.batch(running(1, "Transferring 0 of 300 files"), 4), std::nullopt)
+        << "the same words are not shown twice";
+    EXPECT_EQ(echo.batch(running(1, "Transferring 12 of 300 files, 1 failed"), 4),
+              "Transferring 12 of 300 files, 1 failed");
+    const std::string outcome = "batch done: 299 transferred, 1 failed, 0 skipped of 300";
+    EXPECT_EQ(echo.batch(ended(1, outcome), 4), outcome);
+    EXPECT_EQ(echo.batch(ended(1, outcome), 4), std::nullopt) << "told once";
+    // The way back to the folder shown, and a queue's later reads: still the outcome.
+    EXPECT_EQ(echo.heard(">250 \"/\" is the current directory.", 4), std::nullopt);
+    EXPECT_EQ(echo.heard("NOOP", 4), std::nullopt);
+    // The user's next command (a rename) is shown as it comes.
+    EXPECT_EQ(echo.heard("RNFR a.txt", 5), "RNFR a.txt");
+    EXPECT_EQ(echo.heard(">350 Ready for destination name.", 5),
+              ">350 Ready for destination name.");
+}
+
+TEST(StatusEchoTest, TheExtraConnectionsLinesNeverShow) {
+    EXPECT_TRUE(StatusEcho::fromExtraConnection("[2] >221 Goodbye."));
+    EXPECT_TRUE(StatusEcho::fromExtraConnection("[10] RETR f1.bin"));
+    EXPECT_FALSE(StatusEcho::fromExtraConnection("[] x"));
+    EXPECT_FALSE(StatusEcho::fromExtraConnection("[2]>221"));
+    EXPECT_FALSE(StatusEcho::fromExtraConnection(">221 Goodbye."));
+    StatusEcho echo;
+    EXPECT_EQ(echo.heard("[3] >221 Goodbye.", 1), std::nullopt);
+    EXPECT_EQ(echo.heard(">221 Goodbye.", 1), ">221 Goodbye.");
+}
+
+// A single file has no outcome line: its own last reply shows, as outside batches, and
+// the next lines follow. A batch seen only once it had ended still holds its outcome.
+TEST(StatusEchoTest, OneFileEndsOnItsOwnLinesAndAShortBatchOnItsOutcome) {
+    StatusEcho echo;
+    EXPECT_EQ(echo.batch(running(1, "Transferring 0 of 1 file"), 2), "Transferring 0 of 1 file");
+    EXPECT_EQ(echo.heard(">226 Transfer complete.", 2), std::nullopt);
+    EXPECT_EQ(echo.batch(ended(1, ""), 2), ">226 Transfer complete.");
+    EXPECT_EQ(echo.heard(">250 CWD command successful.", 2), ">250 CWD command successful.");
+    const std::string outcome = "batch done: 2 transferred, 0 failed, 0 skipped of 2";
+    EXPECT_EQ(echo.batch(ended(2, outcome), 3), outcome);
+    EXPECT_EQ(echo.heard(">226 Transfer complete.", 3), std::nullopt);
+    EXPECT_EQ(echo.heard("MKD new", 4), "MKD new");
+}
+
+}  // namespace
+}  // namespace nubo
