@@ -26,6 +26,13 @@ class StatusEcho {
     std::optional<std::string> batch(const TransferPaneModel::BatchTexts& batch,
                                      uint64_t requests);
 
+    // A session ended or began: its request count starts over, and the next lines are
+    // its own.
+    void sessionChanged() {
+        holding_ = false;
+        running_ = false;
+    }
+
   private:
     bool held(uint64_t requests) const {
         return running_ || (holding_ && requests <= heldUpTo_);

@@ -42,12 +42,12 @@ class BatchTitleTest : public ::testing::TestWithParam<bool> {
 TEST_P(BatchTitleTest, TheTitleCountsEveryConnectionsFilesAndSaysWhatFailed) {
     // Eight files over three slow connections; the server refuses the first.
     live = std::make_unique<test::LiveHost>(
-        nullptr, std::vector<std::string>{"--refuse-retr", "f0.bin", "--rate", "100000"});
+        nullptr, std::vector<std::string>{"--refuse-retr", "f0.bin", "--rate", "50000"});
     ASSERT_TRUE(live->server.running()) << live->server.startError();
     const std::string root = live->server.root();
     fs::create_directories(root + "/batch");
     for (int i = 0; i < 8; ++i)
-        test::writeFile(root + "/batch/f" + std::to_string(i) + ".bin", std::string(100000, 'x'));
+        test::writeFile(root + "/batch/f" + std::to_string(i) + ".bin", std::string(200000, 'x'));
     const std::string local = live->home.root() + "/local";
     fs::create_directories(local);
     live->config.SetInt("Classic", GetParam() ? 1 : 0);

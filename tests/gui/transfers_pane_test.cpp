@@ -554,7 +554,7 @@ TEST_P(TransfersPaneTest, ClicksAndKeysSelectTheTasksTheMenuActsOn) {
 // which the batch's last replies (the way back, the extra connections' QUIT) leave in
 // place; the user's next command shows its dialogue again.
 TEST_P(TransfersPaneTest, TheStatusBarTellsTheBatchInWords) {
-    open({"--refuse-retr", "f0.bin", "--rate", "200000"}, 6, 100000);
+    open({"--refuse-retr", "f0.bin", "--rate", "50000"}, 6, 200000);
     live->config.SetInt("SimultaneousTransfers", 3);
     QStringList seen;
     const auto watch = [&] {
@@ -637,7 +637,7 @@ TEST_P(TransfersPaneTest, SkippedFilesSayWhyAndAreNotCountedAsTransferred) {
 // A new batch brings the Queued list to the front, where its files are; not while the
 // user reads a menu in another list (the batch queued behind one running starts then).
 TEST_P(TransfersPaneTest, ANewBatchShowsQueuedUnlessTheUserIsBusyInAnotherList) {
-    open({"--refuse-retr", "f0.bin", "--rate", "40000"}, 3, 100000, 2);
+    open({"--refuse-retr", "f0.bin", "--rate", "50000"}, 3, 150000, 2);
     live->config.SetInt("SimultaneousTransfers", 1);
     ASSERT_TRUE(pumpUntil([&] { return remoteRow("more") >= 0; }));
     downloadBatch("more");

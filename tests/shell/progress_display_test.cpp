@@ -58,9 +58,6 @@ TEST(ProgressDisplayTest, LongTitlesAndTipsAreCutOnCharacterBoundaries) {
     EXPECT_EQ(title.size() % 2, 0u);  // whole letters only
 }
 
-}  // namespace
-}  // namespace nubo
-
 // The title counts a batch whole from the session's queue, every connection's files, and
 // says when some failed; a single file, a listing and the end stay as they came.
 TEST(ProgressDisplayTest, ABatchIsCountedWholeFromItsQueue) {
@@ -97,3 +94,6 @@ TEST(ProgressDisplayTest, ABatchIsCountedWholeFromItsQueue) {
     EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch(own, batch)),
               "GET 3 of 75 files (50%)");
 }
+
+}  // namespace
+}  // namespace nubo

@@ -75,5 +75,17 @@ TEST(StatusEchoTest, OneFileEndsOnItsOwnLinesAndAShortBatchOnItsOutcome) {
     EXPECT_EQ(echo.heard("MKD new", 4), "MKD new");
 }
 
+// A new session counts its requests from nothing: its login shows, although an earlier
+// session's batch ended on an outcome; that outcome is not told again.
+TEST(StatusEchoTest, ANewSessionsLinesShowAfterAnEarlierOutcome) {
+    StatusEcho echo;
+    const std::string outcome = "batch done: 3 transferred, 0 failed, 0 skipped of 3";
+    EXPECT_EQ(echo.batch(running(4, "Transferring 0 of 3 files"), 9), "Transferring 0 of 3 files");
+    EXPECT_EQ(echo.batch(ended(4, outcome), 9), outcome);
+    echo.sessionChanged();
+    EXPECT_EQ(echo.heard(">220 Welcome", 0), ">220 Welcome");
+    EXPECT_EQ(echo.batch(ended(4, outcome), 1), std::nullopt);
+}
+
 }  // namespace
 }  // namespace nubo

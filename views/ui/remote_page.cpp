@@ -476,6 +476,7 @@ void RemotePage::connected(bool on) {
         busy(false);
     }
     wasConnected_ = on;
+    echoRule_.sessionChanged();
     updateStatus();
 }
 

@@ -308,8 +308,7 @@ void TransfersPane::showBatch() {
 }
 
 bool TransfersPane::userActing() const {
-    if (QApplication::activePopupWidget() != nullptr ||
-        QApplication::mouseButtons() != Qt::NoButton)
+    if (QApplication::activePopupWidget() != nullptr)
         return true;
     const auto shown = static_cast<List>(tabs_->currentIndex());
     const QTableView* list = view(shown);

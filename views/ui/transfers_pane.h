@@ -93,8 +93,8 @@ class TransfersPane : public QWidget {
     void moveToTop(const std::vector<TaskInfo>& tasks);
     void openFolder(const std::vector<TaskInfo>& tasks);
     void showBatch();
-    // A menu is open, a button held, or rows are chosen in the list the user works in
-    // (other than Queued): a new batch leaves that list in front.
+    // A menu is open, or rows are chosen in the list the user works in (other than
+    // Queued): a new batch leaves that list in front.
     bool userActing() const;
     // The Failed list's reason as wide as the view leaves it (its whole text is also its
     // tooltip).
