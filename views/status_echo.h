@@ -23,8 +23,7 @@ class StatusEcho {
     // A command or reply line of the log: what to show now, or nothing.
     std::optional<std::string> heard(const std::string& line, uint64_t requests);
     // The batch as the Transfers pane read it: what to show now, or nothing.
-    std::optional<std::string> batch(const TransferPaneModel::BatchTexts& batch,
-                                     uint64_t requests);
+    std::optional<std::string> batch(const TransferPaneModel::BatchTexts& batch, uint64_t requests);
 
     // A session ended or began: its request count starts over, and the next lines are
     // its own.
@@ -34,9 +33,7 @@ class StatusEcho {
     }
 
   private:
-    bool held(uint64_t requests) const {
-        return running_ || (holding_ && requests <= heldUpTo_);
-    }
+    bool held(uint64_t requests) const { return running_ || (holding_ && requests <= heldUpTo_); }
 
     bool running_ = false;
     uint64_t serial_ = 0;  // the batch last seen

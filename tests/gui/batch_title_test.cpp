@@ -58,9 +58,9 @@ TEST_P(BatchTitleTest, TheTitleCountsEveryConnectionsFilesAndSaysWhatFailed) {
     live->context.outlets = &outlets;
     live->context.localView = &localModel;
     live->start();
-    SheetPages pages = SheetPages::build(
-        sheet, live->log, live->config, {*live->host, live->remoteView, live->types, localModel, sink},
-        "");
+    SheetPages pages =
+        SheetPages::build(sheet, live->log, live->config,
+                          {*live->host, live->remoteView, live->types, localModel, sink}, "");
     pages.remote->setFolderChooser(
         [&](const QString&, const QString&) { return QString::fromStdString(local); });
     ASSERT_TRUE(test::showActive(&sheet));
@@ -86,17 +86,17 @@ TEST_P(BatchTitleTest, TheTitleCountsEveryConnectionsFilesAndSaysWhatFailed) {
             counted << title;
     }
     // (While the walk finds them the whole grows; once all eight are found, it stays.)
-    const auto whole = std::find_if(counted.begin(), counted.end(),
-                                    [](const QString& title) { return title.contains(" of 8 files"); });
+    const auto whole = std::find_if(counted.begin(), counted.end(), [](const QString& title) {
+        return title.contains(" of 8 files");
+    });
     ASSERT_NE(whole, counted.end()) << titles.join('\n').toStdString();
     for (auto title = whole; title != counted.end(); ++title)
         EXPECT_TRUE(title->contains(" of 8 files")) << title->toStdString();
-    EXPECT_TRUE(std::any_of(counted.begin(), counted.end(),
-                            [](const QString& title) { return title.contains(" files, 1 failed ("); }))
-        << titles.join('\n').toStdString();
+    EXPECT_TRUE(std::any_of(counted.begin(), counted.end(), [](const QString& title) {
+        return title.contains(" files, 1 failed (");
+    })) << titles.join('\n').toStdString();
     // The tray says it too, as far as its room goes.
-    EXPECT_EQ(sheet.trayToolTip().toStdString(),
-              ProgressDisplay::trayTip(ending.toStdString()));
+    EXPECT_EQ(sheet.trayToolTip().toStdString(), ProgressDisplay::trayTip(ending.toStdString()));
     EXPECT_TRUE(sheet.trayToolTip().contains("1 failed")) << sheet.trayToolTip().toStdString();
     live->stop();
 }

@@ -575,12 +575,9 @@ TEST_P(TransfersPaneTest, TheStatusBarTellsTheBatchInWords) {
         return text.startsWith("Transferring ");
     });
     ASSERT_NE(words, seen.end()) << seen.join('\n').toStdString();
-    EXPECT_TRUE(std::any_of(words, seen.end(),
-                            [](const QString& text) {
-                                return text.startsWith("Transferring ") &&
-                                       text.endsWith(" of 6 files, 1 failed");
-                            }))
-        << seen.join('\n').toStdString();
+    EXPECT_TRUE(std::any_of(words, seen.end(), [](const QString& text) {
+        return text.startsWith("Transferring ") && text.endsWith(" of 6 files, 1 failed");
+    })) << seen.join('\n').toStdString();
     // From the first words to the outcome: words only.
     for (auto text = words; text != seen.end(); ++text)
         EXPECT_TRUE(text->startsWith("Transferring ") || *text == outcome) << text->toStdString();
@@ -628,8 +625,7 @@ TEST_P(TransfersPaneTest, SkippedFilesSayWhyAndAreNotCountedAsTransferred) {
         EXPECT_EQ(cell(List::Successful, row, TransferPaneModel::Column::State),
                   skipped ? "Skipped: Update-ONLY: the copy here is as new" : "Done");
         // Greyed: a colour of its own, where transferred rows take the view's.
-        const QVariant colour =
-            successful->model()->index(row, 0).data(Qt::ForegroundRole);
+        const QVariant colour = successful->model()->index(row, 0).data(Qt::ForegroundRole);
         EXPECT_EQ(colour.isValid(), skipped) << name.toStdString();
     }
 }

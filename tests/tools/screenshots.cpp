@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QThread>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -358,6 +359,9 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
                               std::pair{nubo::TransferPaneModel::List::Failed, "failed"},
                               std::pair{nubo::TransferPaneModel::List::Successful, "successful"}}) {
         pane->tabBar()->setCurrentIndex(static_cast<int>(list));
+        // The successful list at its end, where the skipped file follows the others.
+        if (list == nubo::TransferPaneModel::List::Successful)
+            pane->view(list)->scrollToBottom();
         pumpUntil([] { return false; }, 250);
         save(sheet, prefix + "transfers-" + name + ".png", written);
     }

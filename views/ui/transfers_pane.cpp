@@ -312,8 +312,7 @@ bool TransfersPane::userActing() const {
         return true;
     const auto shown = static_cast<List>(tabs_->currentIndex());
     const QTableView* list = view(shown);
-    return shown != List::Queued && list->hasFocus() &&
-           list->selectionModel()->hasSelection();
+    return shown != List::Queued && list->hasFocus() && list->selectionModel()->hasSelection();
 }
 
 void TransfersPane::fitBatchText() {
