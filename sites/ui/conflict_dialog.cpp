@@ -31,15 +31,15 @@ void ConflictDialog::addBelowText(QWidget* row) {
     // the box's buttons go down a row.
     auto* buttons = findChild<QDialogButtonBox*>();
     const int at = buttons != nullptr ? grid->indexOf(buttons) : -1;
-    int row = grid->rowCount(), column = 0, rows = 0, columns = 0;
+    int line = grid->rowCount(), column = 0, height = 0, width = 0;
     if (at >= 0) {
-        grid->getItemPosition(at, &row, &column, &rows, &columns);
+        grid->getItemPosition(at, &line, &column, &height, &width);
         grid->removeWidget(buttons);
     }
     // Beside the icon, lined up with the texts.
-    grid->addWidget(extra, row, 1, 1, std::max(grid->columnCount() - 1, 1));
+    grid->addWidget(extra, line, 1, 1, std::max(grid->columnCount() - 1, 1));
     if (at >= 0)
-        grid->addWidget(buttons, row + 1, column, rows, columns);
+        grid->addWidget(buttons, line + 1, column, height, width);
 }
 
 ConflictAnswer ConflictDialog::answerOf(ConflictChoice choice) const {

@@ -76,8 +76,9 @@ QVariant TransferTableModel::data(const QModelIndex& index, int role) const {
             return QString::fromStdString(core_.text(list_, index.row(), column));
         case Qt::ToolTipRole:
             // Reasons and paths are long: the whole text where a cell cuts it.
-            if (column == Column::Reason || column == Column::RemoteFolder ||
-                column == Column::LocalFolder || column == Column::Name)
+            if (column == Column::Reason || column == Column::State ||
+                column == Column::RemoteFolder || column == Column::LocalFolder ||
+                column == Column::Name)
                 return QString::fromStdString(core_.text(list_, index.row(), column));
             return {};
         case Qt::ForegroundRole: {

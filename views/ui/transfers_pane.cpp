@@ -128,8 +128,10 @@ QTableView* TransfersPane::buildView(List list) {
         using Column = TransferPaneModel::Column;
         const Column kind = TransferPaneModel::columns(list)[static_cast<size_t>(column)];
         const bool folder = kind == Column::RemoteFolder || (failed && kind == Column::LocalFolder);
+        // A skipped file's state says why: as wide as a reason.
+        const bool skipWords = kind == Column::State && list == List::Successful;
         const int chars = kind == Column::Name                                ? 28
-                          : kind == Column::Reason                            ? kReasonChars
+                          : kind == Column::Reason || skipWords               ? kReasonChars
                           : kind == Column::State || folder                   ? 24
                           : kind == Column::Progress || kind == Column::Speed ? 14
                                                                               : 11;
