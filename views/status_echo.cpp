@@ -31,17 +31,23 @@ std::optional<std::string> StatusEcho::batch(const TransferPaneModel::BatchTexts
         return std::nullopt;
     std::string text;
     if (batch.running) {
+        if (batch.status.empty())
+            return std::nullopt;  // one file: its dialogue shows as it comes
         running_ = true;
         serial_ = batch.serial;
         text = batch.status;
     } else {
-        if (!running_ && batch.serial == serial_)
+        const bool told = running_;
+        if (!told && batch.serial == serial_)
             return std::nullopt;  // told already
         running_ = false;
         serial_ = batch.serial;
         if (batch.outcome.empty()) {
-            // One file: its own lines say how it went, as outside batches.
+            // No words to end on (one file, or a batch waiting for the next login): the
+            // dialogue again, from its last line.
             holding_ = false;
+            if (!told)
+                return std::nullopt;
             text = lastHeard_;
         } else {
             holding_ = true;

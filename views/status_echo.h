@@ -9,7 +9,8 @@
 namespace nubo {
 
 // What the status bar's middle part says: the session's dialogue lines, as the Windows
-// version showed them, outside batches; while a batch runs, its progress in words
+// version showed them, outside batches (a single file's transfer among them); while a
+// batch of several files runs, its progress in words
 // ("Transferring 12 of 300 files, 1 failed"); at its end, what it came to ("batch done:
 // ..."), which stays until the user's next command, whatever the batch's connections
 // still say (the way back to the folder shown, their QUIT).

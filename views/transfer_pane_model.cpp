@@ -139,11 +139,13 @@ void TransferPaneModel::measureBatch(int64_t nowMs, int64_t resumedBytes) {
         batch_.percent =
             static_cast<int>(std::min<int64_t>(progress.bytes * 100 / progress.expected, 100));
     }
-    batch_.status = "Transferring " + batch_.files;
-    for (const auto& [count, word] : {std::pair{progress.filesFailed, " failed"},
-                                      std::pair{progress.filesSkipped, " skipped"}}) {
-        if (count > 0)
-            batch_.status += ", " + FormatCount(count) + word;
+    if (progress.filesTotal > 1) {
+        batch_.status = "Transferring " + batch_.files;
+        for (const auto& [count, word] : {std::pair{progress.filesFailed, " failed"},
+                                          std::pair{progress.filesSkipped, " skipped"}}) {
+            if (count > 0)
+                batch_.status += ", " + FormatCount(count) + word;
+        }
     }
     if (!progress.running) {
         batch_.percent = progress.expected > 0 ? batch_.percent : 100;

@@ -61,7 +61,8 @@ class TransferPaneModel {
         std::string rate;       // "1.21MB/s"
         std::string remaining;  // "00:01:23 left"
         std::string outcome;    // the last batch's words ("batch done: ...")
-        // While it runs, for the status bar: "Transferring 12 of 300 files, 1 failed".
+        // For the status bar: "Transferring 12 of 300 files, 1 failed"; empty for one
+        // file, whose own dialogue says how it goes.
         std::string status;
     };
 

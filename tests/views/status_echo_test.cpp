@@ -61,18 +61,25 @@ TEST(StatusEchoTest, TheExtraConnectionsLinesNeverShow) {
     EXPECT_EQ(echo.heard(">221 Goodbye.", 1), ">221 Goodbye.");
 }
 
-// A single file has no outcome line: its own last reply shows, as outside batches, and
-// the next lines follow. A batch seen only once it had ended still holds its outcome.
-TEST(StatusEchoTest, OneFileEndsOnItsOwnLinesAndAShortBatchOnItsOutcome) {
+// A single file is told by its dialogue, as outside batches. A batch seen only once it
+// had ended still holds its outcome; one that ends without words (its broken file waits
+// for the next login) gives the dialogue back from its last line.
+TEST(StatusEchoTest, OneFileIsToldByItsDialogueAndABatchEndsOnItsWords) {
     StatusEcho echo;
-    EXPECT_EQ(echo.batch(running(1, "Transferring 0 of 1 file"), 2), "Transferring 0 of 1 file");
-    EXPECT_EQ(echo.heard(">226 Transfer complete.", 2), std::nullopt);
-    EXPECT_EQ(echo.batch(ended(1, ""), 2), ">226 Transfer complete.");
+    EXPECT_EQ(echo.batch(running(1, ""), 2), std::nullopt);
+    EXPECT_EQ(echo.heard(">150 File status okay.", 2), ">150 File status okay.");
+    EXPECT_EQ(echo.heard(">226 Transfer complete.", 2), ">226 Transfer complete.");
+    EXPECT_EQ(echo.batch(ended(1, ""), 2), std::nullopt);
     EXPECT_EQ(echo.heard(">250 CWD command successful.", 2), ">250 CWD command successful.");
     const std::string outcome = "batch done: 2 transferred, 0 failed, 0 skipped of 2";
     EXPECT_EQ(echo.batch(ended(2, outcome), 3), outcome);
     EXPECT_EQ(echo.heard(">226 Transfer complete.", 3), std::nullopt);
     EXPECT_EQ(echo.heard("MKD new", 4), "MKD new");
+    EXPECT_EQ(echo.batch(running(3, "Transferring 1 of 5 files"), 5), "Transferring 1 of 5 files");
+    EXPECT_EQ(echo.heard("[1] >421 Timeout.", 5), std::nullopt);
+    EXPECT_EQ(echo.heard(">421 Timeout.", 5), std::nullopt);
+    EXPECT_EQ(echo.batch(ended(3, ""), 5), ">421 Timeout.");
+    EXPECT_EQ(echo.heard("USER alice", 5), "USER alice");
 }
 
 // A new session counts its requests from nothing: its login shows, although an earlier

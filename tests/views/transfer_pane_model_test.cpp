@@ -183,6 +183,12 @@ TEST(TransferPaneModelTest, TheStatusWordsCountOnlyTheRunningBatch) {
     ASSERT_TRUE(model.refresh(4000));
     EXPECT_EQ(model.batch().status, "Transferring 1 of 2 files, 1 failed");
     EXPECT_EQ(model.title(List::Failed), "Failed (2)") << "the list keeps both batches' files";
+    // One file is no batch to tell in words.
+    queue.beginBatch();
+    queue.add(file("g"));
+    ASSERT_TRUE(model.refresh(5000));
+    EXPECT_TRUE(model.batch().running);
+    EXPECT_EQ(model.batch().status, "");
 }
 
 // A Get again after a stop resumes files from their partial copies: what those held
