@@ -390,6 +390,15 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
     pane->setCollapsed(false);
 }
 
+// A question box as it shows, made of the facts it asks about.
+template <class Dialog, class Facts>
+void shootQuestion(const Facts& facts, const QString& path, int* written) {
+    Dialog dialog(facts);
+    dialog.show();
+    QApplication::processEvents();
+    save(dialog, path, written);
+}
+
 // The setup pages: the install page, the uninstall page after an install into a
 // temporary home, and "Read Me" with the archive's ReadMe.
 void shootSetup(const QString& output, int* written) {
@@ -568,37 +577,27 @@ int main(int argc, char** argv) {
     }
     // The questions before a transfer replaces a file: an upload onto the server's copy
     // (smaller, so it can be resumed), a download onto a file here with a stopped copy.
-    {
-        nubo::UploadConflict conflict;
-        conflict.name = "IMG_0042.jpg";
-        conflict.remoteFolder = "/pub/photos/2024";
-        conflict.localPath = "/home/me/Pictures/2024/IMG_0042.jpg";
-        conflict.localSize = 2'733'118;
-        conflict.remoteSize = 1'048'576;
-        conflict.canResume = true;
-        conflict.freeName = "IMG_0042 (1).jpg";
-        conflict.localTime = 1'733'900'000;
-        conflict.remoteDate = "Dec 10 14:02";
-        nubo::UploadConflictDialog dialog(conflict);
-        dialog.show();
-        QApplication::processEvents();
-        save(dialog, output + "/question-upload-conflict.png", &written);
-    }
-    {
-        nubo::DownloadConflict conflict;
-        conflict.name = "nubopro-2.2.tar.gz";
-        conflict.remoteFolder = "/pub/releases";
-        conflict.localPath = "/home/me/Downloads/nubopro-2.2.tar.gz";
-        conflict.localSize = 3'880'000;
-        conflict.localTime = 1'733'900'000;
-        conflict.remoteSize = 10'486'000;
-        conflict.canResume = true;
-        conflict.partialSize = 3'880'000;
-        nubo::DownloadConflictDialog dialog(conflict);
-        dialog.show();
-        QApplication::processEvents();
-        save(dialog, output + "/question-download-conflict.png", &written);
-    }
+    shootQuestion<nubo::UploadConflictDialog>(
+        nubo::UploadConflict{.name = "IMG_0042.jpg",
+                             .remoteFolder = "/pub/photos/2024",
+                             .localPath = "/home/me/Pictures/2024/IMG_0042.jpg",
+                             .localSize = 2'733'118,
+                             .remoteSize = 1'048'576,
+                             .canResume = true,
+                             .freeName = "IMG_0042 (1).jpg",
+                             .localTime = 1'733'900'000,
+                             .remoteDate = "Dec 10 14:02"},
+        output + "/question-upload-conflict.png", &written);
+    shootQuestion<nubo::DownloadConflictDialog>(
+        nubo::DownloadConflict{.name = "nubopro-2.2.tar.gz",
+                               .remoteFolder = "/pub/releases",
+                               .localPath = "/home/me/Downloads/nubopro-2.2.tar.gz",
+                               .localSize = 3'880'000,
+                               .localTime = 1'733'900'000,
+                               .remoteSize = 10'486'000,
+                               .canResume = true,
+                               .partialSize = 3'880'000},
+        output + "/question-download-conflict.png", &written);
     shootSetup(output, &written);
     // The property dialog of a ".nubo" shortcut (nubosx properties).
     {

@@ -51,11 +51,11 @@ TEST(StatusEchoTest, ABatchShowsItsWordsAndKeepsItsOutcomeUntilTheNextCommand) {
 }
 
 TEST(StatusEchoTest, TheExtraConnectionsLinesNeverShow) {
-    EXPECT_TRUE(StatusEcho::fromExtraConnection("[2] >221 Goodbye."));
-    EXPECT_TRUE(StatusEcho::fromExtraConnection("[10] RETR f1.bin"));
-    EXPECT_FALSE(StatusEcho::fromExtraConnection("[] x"));
-    EXPECT_FALSE(StatusEcho::fromExtraConnection("[2]>221"));
-    EXPECT_FALSE(StatusEcho::fromExtraConnection(">221 Goodbye."));
+    for (const char* line : {"[2] >221 Goodbye.", "[10] RETR f1.bin"})
+        EXPECT_TRUE(StatusEcho::fromExtraConnection(line)) << line;
+    // The session's own lines, and texts that only look alike.
+    for (const char* line : {"[] x", "[2]>221", ">221 Goodbye.", "[x] y"})
+        EXPECT_FALSE(StatusEcho::fromExtraConnection(line)) << line;
     StatusEcho echo;
     EXPECT_EQ(echo.heard("[3] >221 Goodbye.", 1), std::nullopt);
     EXPECT_EQ(echo.heard(">221 Goodbye.", 1), ">221 Goodbye.");
