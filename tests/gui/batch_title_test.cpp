@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/ftp_session.h"
 #include "shell/progress_display.h"
 #include "shell/ui/main_sheet.h"
 #include "shell/ui/qt_main_outlets.h"
@@ -95,6 +96,13 @@ TEST_P(BatchTitleTest, TheTitleCountsEveryConnectionsFilesAndSaysWhatFailed) {
     EXPECT_TRUE(std::any_of(counted.begin(), counted.end(), [](const QString& title) {
         return title.contains(" files, 1 failed (");
     })) << titles.join('\n').toStdString();
+    // It stays once the session is back where it was and the extra connections have gone.
+    ASSERT_TRUE(pumpUntil([&] {
+        return live->host->control().session()->idle() && live->logHas("[2] >221") &&
+               live->logHas("[3] >221");
+    })) << live->logText();
+    pumpUntil([] { return false; }, 500);
+    EXPECT_EQ(sheet.windowTitle(), ending) << titles.join('\n').toStdString();
     // The tray says it too, as far as its room goes.
     EXPECT_EQ(sheet.trayToolTip().toStdString(), ProgressDisplay::trayTip(ending.toStdString()));
     EXPECT_TRUE(sheet.trayToolTip().contains("1 failed")) << sheet.trayToolTip().toStdString();
