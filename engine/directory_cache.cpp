@@ -28,6 +28,16 @@ void DirectoryCache::forget(const std::string& directory) {
     listings_.erase(directory);
 }
 
+void DirectoryCache::forgetTree(const std::string& directory) {
+    const std::string below =
+        directory.empty() || directory.back() == '/' ? directory : directory + '/';
+    std::lock_guard lock(mutex_);
+    listings_.erase(directory);
+    for (auto it = listings_.begin(); it != listings_.end();) {
+        it = it->first.compare(0, below.size(), below) == 0 ? listings_.erase(it) : std::next(it);
+    }
+}
+
 void DirectoryCache::clear() {
     std::lock_guard lock(mutex_);
     listings_.clear();

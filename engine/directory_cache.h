@@ -30,6 +30,9 @@ class DirectoryCache {
     void store(const std::string& directory, std::vector<RemoteEntry> entries);
     // The listing of a directory goes (a refresh lists it again).
     void forget(const std::string& directory);
+    // The listings of a directory and of every directory below it go (it was renamed or
+    // removed: a later folder of that name is listed afresh, never shown as the old one).
+    void forgetTree(const std::string& directory);
     void clear();
     // The directory the view shows: its listing stays whatever the bound.
     void setCurrent(const std::string& directory);

@@ -92,14 +92,17 @@ void FtpSession::entryUpdated(const std::string& directory, const std::string& n
 
 void FtpSession::entryRemoved(const std::string& directory, const std::string& name) {
     listings().remove(directory, name);
+    listings().forgetTree(joinPath(directory, name));
     if (view() != nullptr)
         view()->entryRemoved(directory, name);
 }
 
 void FtpSession::entryRenamed(const std::string& directory, const std::string& from,
                               const std::string* to) {
-    if (to != nullptr)
+    if (to != nullptr) {
         listings().rename(directory, from, *to);
+        listings().forgetTree(joinPath(directory, from));
+    }
     if (view() != nullptr)
         view()->entryRenamed(directory, from, to);
 }

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
+#include "tests/support/pyftpd_fixture.h"
 #include "tests/support/scripted_transfer.h"
+#include "tests/support/test_util.h"
 
 namespace nubo {
 namespace {
@@ -68,6 +71,32 @@ TEST_P(RenameOntoATwinTest, TheListingAfterwardsDecidesWhatTheViewShows) {
     });
     expectScriptPlayed(h);
     EXPECT_TRUE(h.logHas("... RENAMEd a.txt to b.txt")) << h.logText();
+}
+
+// The session keeps the listings it read: a folder renamed or removed takes its kept
+// listing (and those below it) along, so a new folder of the old name is listed afresh
+// instead of showing the old one's files.
+TEST(RenamedFolderTest, ANewFolderOfTheOldNameIsListedAfresh) {
+    namespace fs = std::filesystem;
+    test::PyFtpdServer server;
+    ASSERT_TRUE(server.running()) << server.startError();
+    fs::create_directories(server.root() + "/docs/inner");
+    test::writeFile(server.root() + "/docs/a.txt", "a");
+    test::writeFile(server.root() + "/docs/inner/deep.txt", "d");
+    SessionHarness h;
+    ASSERT_NE(h.startWorker(server.url("/", true)), nullptr) << h.logText();
+    ASSERT_TRUE(h.runRequest(ChangeDirectoryRequest{"/docs/inner", {}})) << h.logText();
+    ASSERT_TRUE(h.runRequest(ChangeDirectoryRequest{"/", {}})) << h.logText();
+    ASSERT_TRUE(h.runRequest(RenameRequest{"/", "docs", "old"})) << h.logText();
+    ASSERT_TRUE(h.logHas("... RENAMEd docs to old")) << h.logText();
+    fs::create_directories(server.root() + "/docs/inner");
+    test::writeFile(server.root() + "/docs/b.txt", "b");
+    ASSERT_TRUE(h.runRequest(ChangeDirectoryRequest{"/docs", {}})) << h.logText();
+    Lines shown = h.shownNames();
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (Lines{"b.txt", "inner"})) << h.logText();
+    ASSERT_TRUE(h.runRequest(ChangeDirectoryRequest{"/docs/inner", {}})) << h.logText();
+    EXPECT_EQ(h.shownNames(), Lines{}) << h.logText();
 }
 
 INSTANTIATE_TEST_SUITE_P(ServerCase, RenameOntoATwinTest, ::testing::Bool(),
