@@ -176,16 +176,17 @@ TEST_F(FilesPageTest, LocalFilesAndFoldersDroppedOnTheRemoteViewUpload) {
     const QRect incoming = page->remotePage()->listView()->visualRect(
         page->remotePage()->tableModel()->index(remoteRow("incoming"), 0));
     ASSERT_TRUE(dragAndDrop(viewport, &mime, incoming.center()));
-    ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/incoming/sub/deep.txt"); }))
+    // A folder's upload opens connections of its own: a loaded machine takes a while.
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(root + "/incoming/sub/deep.txt"); }, 30000))
         << live.logText();
     // The two travel over connections of their own, in no set order.
-    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }));
+    ASSERT_TRUE(pumpUntil([&] { return live.host->control().session()->idle(); }, 30000));
     EXPECT_EQ(test::readFile(root + "/incoming/sub/deep.txt"), "deep");
     EXPECT_EQ(test::readFile(root + "/incoming/mine.txt"), "mine");
     QMimeData one;
     one.setUrls({QUrl::fromLocalFile(QString::fromStdString(local + "/other.txt"))});
     ASSERT_TRUE(dragAndDrop(viewport, &one, QPoint(5, viewport->height() - 5)));
-    ASSERT_TRUE(pumpUntil([&] { return remoteRow("other.txt") >= 0; })) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("other.txt") >= 0; }, 30000)) << live.logText();
     EXPECT_TRUE(fs::exists(root + "/other.txt"));
 }
 
