@@ -6,6 +6,7 @@
 #include "engine/ftp_session.h"
 #include "engine/name_case.h"
 #include "views/display_format.h"
+#include "views/entry_order.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
@@ -105,7 +106,8 @@ int RemoteDirectoryModel::appendLocked(const RemoteEntry& entry) {
     } else {
         current_->push_back(entry);
     }
-    rows_.push_back(index);
+    if (shownLocked(entry))
+        rows_.push_back(index);
     return index;
 }
 
@@ -113,14 +115,17 @@ void RemoteDirectoryModel::entriesListed(std::span<const RemoteEntry> entries) {
     if (entries.empty())
         return;
     size_t row;
+    size_t count;
     {
         std::lock_guard lock(mutex_);
         row = rows_.size();
         for (const RemoteEntry& entry : entries)
             appendLocked(entry);
+        count = rows_.size() - row;
     }
-    notify(
-        [row, count = entries.size()](RemoteDirectoryListener& l) { l.rowsAppended(row, count); });
+    if (count == 0)
+        return;  // none the filter shows
+    notify([row, count](RemoteDirectoryListener& l) { l.rowsAppended(row, count); });
 }
 
 bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
@@ -155,7 +160,7 @@ int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCa
 void RemoteDirectoryModel::refillLocked() {
     rows_.clear();
     for (size_t i = 0; i < current_->size(); ++i) {
-        if (!(*current_)[i].name.empty()) {
+        if (!(*current_)[i].name.empty() && shownLocked((*current_)[i])) {
             rows_.push_back(static_cast<int>(i));
         }
     }
@@ -163,36 +168,88 @@ void RemoteDirectoryModel::refillLocked() {
     entryCount_ = static_cast<int>(current_->size());
 }
 
-void RemoteDirectoryModel::sortLocked() {
-    const Listing& listing = *current_;
-    const int key = order_.key();
-    if (key != 2 && key != -2) {
-        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                        listing[static_cast<size_t>(b)], key) < 0;
-        });
-        return;
+// The view's order as a comparison of entry indices. By type, each entry's type name is
+// looked up once (those of the rows given), not at every comparison.
+class RemoteDirectoryModel::RowOrder {
+  public:
+    RowOrder(const Listing& listing, int key, TypeTable* types, const std::vector<int>& rows)
+        : listing_(listing), key_(key) {
+        if (key != 2 && key != -2)
+            return;
+        static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
+        names_ = types != nullptr ? types->typeNames()
+                                  : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
+        rowOf_.assign(listing.size(), 0);
+        for (int index : rows) {
+            const RemoteEntry& entry = listing[static_cast<size_t>(index)];
+            rowOf_[static_cast<size_t>(index)] =
+                types != nullptr ? types->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
+        }
+        // Classifying may have met new types.
+        if (types != nullptr)
+            names_ = types->typeNames();
     }
-    // By type: each shown entry's type name is looked up once, not at every comparison.
-    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
-    std::vector<uint32_t> rowOf(listing.size(), 0);
-    for (int index : rows_) {
-        const RemoteEntry& entry = listing[static_cast<size_t>(index)];
-        rowOf[static_cast<size_t>(index)] =
-            types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
-    }
-    const std::vector<std::string> names =
-        types_ != nullptr ? types_->typeNames()
-                          : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
-    auto typeName = [&](int index) -> std::string_view {
-        const uint32_t row = rowOf[static_cast<size_t>(index)];
-        return row < names.size() ? std::string_view(names[row]) : std::string_view();
-    };
-    std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-        return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                    listing[static_cast<size_t>(b)], key, typeName(a),
+    bool operator()(int a, int b) const {
+        return compareRemoteEntries(listing_[static_cast<size_t>(a)],
+                                    listing_[static_cast<size_t>(b)], key_, typeName(a),
                                     typeName(b)) < 0;
-    });
+    }
+
+  private:
+    std::string_view typeName(int index) const {
+        if (rowOf_.empty())
+            return {};
+        const uint32_t row = rowOf_[static_cast<size_t>(index)];
+        return row < names_.size() ? std::string_view(names_[row]) : std::string_view();
+    }
+
+    const Listing& listing_;
+    int key_;
+    std::vector<uint32_t> rowOf_;
+    std::vector<std::string> names_;
+};
+
+void RemoteDirectoryModel::sortLocked() {
+    std::stable_sort(rows_.begin(), rows_.end(), RowOrder(*current_, order_.key(), types_, rows_));
+}
+
+bool RemoteDirectoryModel::shownLocked(const RemoteEntry& entry) const {
+    // A new folder being named shows whatever the filter says of "NewFolder".
+    return !filter_.active() || (entry.size == -1 && entry.time == 0) || filter_.shows(entry.name);
+}
+
+void RemoteDirectoryModel::placeLocked(int index) {
+    rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+    const RemoteEntry& entry = (*current_)[static_cast<size_t>(index)];
+    if (entry.name.empty() || !shownLocked(entry))
+        return;
+    std::vector<int> typed;
+    if (order_.key() == 2 || order_.key() == -2) {
+        typed = rows_;
+        typed.push_back(index);
+    }
+    const RowOrder order(*current_, order_.key(), types_, typed);
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, order), index);
+}
+
+void RemoteDirectoryModel::setFilter(NameFilter filter) {
+    {
+        std::lock_guard lock(mutex_);
+        filter_ = std::move(filter);
+        rows_.clear();
+        for (int i = 0; i < entryCount_ && static_cast<size_t>(i) < current_->size(); ++i) {
+            const RemoteEntry& entry = (*current_)[static_cast<size_t>(i)];
+            if (!entry.name.empty() && shownLocked(entry))
+                rows_.push_back(i);
+        }
+        sortLocked();
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+NameFilter RemoteDirectoryModel::filter() const {
+    std::lock_guard lock(mutex_);
+    return filter_;
 }
 
 void RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
@@ -317,28 +374,21 @@ void RemoteDirectoryModel::updateEntry(const std::string& directory, const std::
     entry.type = type;
     entry.setSizeAndTime(size, time);
     entry.setName(name);
-    bool appended = false;
-    size_t row = 0;
     {
         std::lock_guard lock(mutex_);
-        if (shownListingLocked(directory) == nullptr)
+        const Listing* listing = shownListingLocked(directory);
+        if (listing == nullptr)
             return;
-        auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
-            return (*current_)[static_cast<size_t>(index)].name == name;
-        });
-        if (found != rows_.end()) {
-            (*current_)[static_cast<size_t>(*found)] = entry;
-        } else {
-            row = rows_.size();
-            appendLocked(entry);
-            appended = true;
-        }
+        // Looked up among every entry: one the filter hides is still the one of that name.
+        int index = indexOfName(*listing, name);
+        if (index >= 0)
+            (*current_)[static_cast<size_t>(index)] = entry;
+        else
+            index = appendLocked(entry);
+        // A new or changed entry goes where the order puts it at once.
+        placeLocked(index);
     }
-    if (appended) {
-        notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
-    } else {
-        notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void RemoteDirectoryModel::removeEntry(int index) {
@@ -374,6 +424,7 @@ void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std:
         const int index = indexOfName(*listing, from);
         if (index >= 0 && to != nullptr) {
             (*listing)[static_cast<size_t>(index)].setName(*to);
+            placeLocked(index);
             // The server gave the name to the renamed entry: whatever held it there
             // before is gone, and one name is one row.
             replaced = otherIndexOfName(*listing, *to, index);
@@ -515,6 +566,11 @@ int RemoteDirectoryModel::sortKey() const {
 std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) const {
     std::lock_guard lock(mutex_);
     const std::vector<int>& counted = selected.empty() ? rows_ : selected;
+    size_t listed = 0;
+    if (selected.empty() && filter_.active()) {
+        for (int i = 0; i < entryCount_ && static_cast<size_t>(i) < current_->size(); ++i)
+            listed += (*current_)[static_cast<size_t>(i)].name.empty() ? 0 : 1;
+    }
     int64_t total = 0;
     bool anyFile = false;
     for (int index : counted) {
@@ -526,6 +582,8 @@ std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) c
             anyFile = true;
         }
     }
+    if (selected.empty() && filter_.active())
+        return NameFilter::shownText(counted.size(), listed) + ", " + FormatSize(total, 1);
     return FormatObjects(counted.size(), total, selected.empty() || anyFile);
 }
 
@@ -648,8 +706,9 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
         oldName = (*current_)[static_cast<size_t>(index)].name;
         if (placeholder) {
             // A folder's name that is taken: the server refuses MKD, and the
-            // placeholder goes.
+            // placeholder goes. Named, it takes its place in the order at once.
             (*current_)[static_cast<size_t>(index)].setName(*text);
+            placeLocked(index);
         } else if (oldName == *text) {
             return EditEnd::Nothing;
         } else if (otherIndexOfName(*current_, *text, index) >= 0) {

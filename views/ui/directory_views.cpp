@@ -239,6 +239,17 @@ std::vector<int> DirectoryViews::selectedEntries() const {
     return entries;
 }
 
+void DirectoryViews::showSortKey(int key) {
+    static constexpr int kColumnOfCode[5] = {-1, 0, 2, 1, 3};
+    const int code = key < 0 ? -key : key;
+    if (code < 1 || code > 4)
+        return;
+    QHeaderView* header = details_->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(kColumnOfCode[code],
+                             key < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
 void DirectoryViews::editEntry(int entry) {
     const int row = table_->rowOf(entry);
     if (row < 0)

@@ -21,6 +21,7 @@ class QMimeData;
 namespace nubo {
 
 class DirectoryViews;
+class FilterBar;
 class LocalDirectoryModel;
 class LocalTableModel;
 struct EntryProperties;
@@ -49,6 +50,7 @@ class LocalView : public QWidget {
     // The tools that go into the page's tool row, and the list area for the splitter.
     QToolBar* tools() const { return tools_; }
     DirectoryViews* views() const { return views_; }
+    FilterBar* filterBar() const { return filter_; }
     QComboBox* locationBox() const { return location_; }
     LocalTableModel* tableModel() const { return table_; }
     const LocalLocations& locations() const { return locations_; }
@@ -66,6 +68,8 @@ class LocalView : public QWidget {
     std::string folder() const;
     void openSelection();
     void goUp();
+    // Back to the folder shown before (Alt+Left).
+    void goBack();
     void selectLocation(int index);
     void deleteSelection(bool permanently);
     void newFolder();
@@ -106,6 +110,10 @@ class LocalView : public QWidget {
     std::vector<LocalLocations::Volume> volumes_;
     LocalTableModel* table_;
     DirectoryViews* views_;
+    FilterBar* filter_;
+    // The folders left, the last one on top.
+    std::vector<std::string> history_;
+    bool goingBack_ = false;
     QToolBar* tools_;
     QComboBox* location_;
     QFileSystemWatcher* watcher_;

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ namespace nubo {
 
 class AppLog;
 class DirectoryViews;
+class FilterBar;
 class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
@@ -79,7 +81,9 @@ class RemotePage : public QWidget, public AppLogListener {
     // A download of entries chosen earlier (dragged rows) from their directory.
     bool downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen);
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
-    bool upload(const QStringList& paths, int directoryEntry = -1);
+    // A filter given goes into the walk of the folders among them.
+    bool upload(const QStringList& paths, int directoryEntry = -1,
+                std::shared_ptr<const WalkFilter> walkFilter = nullptr);
     void deleteSelection();
     void showProperties();
     void newFolder();
@@ -103,6 +107,7 @@ class RemotePage : public QWidget, public AppLogListener {
     QTreeView* detailsView() const;
     QAbstractItemView* currentView() const;
     DirectoryViews* views() const { return views_; }
+    FilterBar* filterBar() const { return filter_; }
     RemoteTableModel* tableModel() const { return table_; }
 
     // AppLogListener (any thread): FTP commands and replies echo in the status bar.
@@ -120,6 +125,10 @@ class RemotePage : public QWidget, public AppLogListener {
         isLocal_ = std::move(isLocal);
         localFolder_ = std::move(localFolder);
     }
+    // The side view's filter for the walk of folders dropped from it (null: none).
+    void setLocalWalkFilter(std::function<std::shared_ptr<const WalkFilter>()> filter) {
+        localWalkFilter_ = std::move(filter);
+    }
     // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the large interface).
     void setStatusPart(int part, const QString& text);
     const std::string& transferDir() const { return planner_.transferDir(); }
@@ -136,6 +145,7 @@ class RemotePage : public QWidget, public AppLogListener {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Queues the Get of the entries into the folder given, the Files page's left side or
@@ -156,6 +166,8 @@ class RemotePage : public QWidget, public AppLogListener {
     // the item kept.
     void refuseEditedName();
     bool handleKey(QKeyEvent* key);
+    // The keys of the whole page: F5, Alt+Up, Alt+Left, Ctrl+F.
+    bool handlePageKey(QKeyEvent* key);
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
 
@@ -178,6 +190,7 @@ class RemotePage : public QWidget, public AppLogListener {
     QAction* stop_ = nullptr;
     QComboBox* path_ = nullptr;
     DirectoryViews* views_ = nullptr;
+    FilterBar* filter_ = nullptr;
     class QSplitter* splitter_ = nullptr;
     QSplitter* paneSplitter_ = nullptr;
     TransfersPane* pane_ = nullptr;
@@ -186,6 +199,7 @@ class RemotePage : public QWidget, public AppLogListener {
     std::vector<QLabel*> status_;
     std::function<bool(const QObject*)> isLocal_;
     std::function<std::string()> localFolder_;
+    std::function<std::shared_ptr<const WalkFilter>()> localWalkFilter_;
     bool wasConnected_ = false;  // the entry whose name is being edited
     QuestionBox question_;
     FolderChooser chooser_;

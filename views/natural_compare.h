@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace nubo {
+
+// Names in the order a file manager shows them: letters compared without regard to
+// case (Unicode case folding), runs of digits by their value ("file2" before "file10").
+// Names equal that way ("Read.me" and "read.me", "01" and "1") are ordered by their
+// bytes, so the order is total and the same on every run. Negative, zero or positive.
+int naturalCompare(std::string_view a, std::string_view b);
+
+}  // namespace nubo
