@@ -92,7 +92,8 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
     location_->setToolTip("Local folder: pick a place, or go into the folders below it");
     tools_->addWidget(location_);
     tools_->addSeparator();
-    QAction* up = tools_->addAction(themeIcon("go-up"), "Up");
+    QAction* up =
+        tools_->addAction(solidToolIcon("go-up", palette().color(QPalette::ButtonText)), "Up");
     up->setObjectName("localUp");
     up->setToolTip("Up one level (to parent directory)");
     tools_->addSeparator();

@@ -210,6 +210,9 @@ void RemotePage::buildToolBar() {
     };
     back_ = button("remoteBack", "go-previous", "Back", "Back (to previous directory)");
     up_ = button("remoteUp", "go-up", "Up", "Up one level (to parent directory)");
+    const QColor ink = palette().color(QPalette::ButtonText);
+    back_->setIcon(solidToolIcon("go-previous", ink));
+    up_->setIcon(solidToolIcon("go-up", ink));
     tools_->addSeparator();
     newFolder_ = button("remoteNewFolder", "folder-new", "New folder", "Create new REMOTE folder");
     stop_ = button("remoteStop", "process-stop", "STOP", "STOP current transfer!");
