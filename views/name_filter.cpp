@@ -1,13 +1,13 @@
 #include "views/name_filter.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
+#include "views/natural_compare.h"
 
 namespace nubo {
 
 namespace {
 
-// Outside Unicode's range, so no character of a name is taken for them.
+// Outside Unicode's range and below the bytes that start no character: no character of
+// a name is taken for them.
 constexpr char32_t kAny = 0x110001;
 constexpr char32_t kOne = 0x110002;
 
@@ -18,28 +18,14 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The characters of a name one at a time, case-folded unless the case matters; a byte
-// that starts no character stands for itself beyond the range of characters.
+// The characters of a name one at a time, case-folded unless the case matters.
 class Characters {
   public:
     Characters(std::string_view text, bool matchCase) : text_(text), matchCase_(matchCase) {}
     bool done() const { return at_ >= text_.size(); }
     size_t position() const { return at_; }
     void seek(size_t at) { at_ = at; }
-    char32_t next() {
-        const auto byte = static_cast<unsigned char>(text_[at_]);
-        if (byte < 0x80) {
-            ++at_;
-            return !matchCase_ && byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
-        }
-        UChar32 c;
-        int32_t i = static_cast<int32_t>(at_);
-        U8_NEXT(text_.data(), i, static_cast<int32_t>(text_.size()), c);
-        at_ = static_cast<size_t>(i);
-        if (c < 0)
-            return 0x120000 + byte;
-        return static_cast<char32_t>(matchCase_ ? c : u_foldCase(c, U_FOLD_CASE_DEFAULT));
-    }
+    char32_t next() { return nextCharacter(text_, &at_, matchCase_); }
 
   private:
     std::string_view text_;

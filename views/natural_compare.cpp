@@ -13,21 +13,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The next character of a name, case-folded; ASCII without a call into ICU.
-UChar32 nextFolded(std::string_view text, size_t* at) {
-    const auto byte = static_cast<unsigned char>(text[*at]);
-    if (byte < 0x80) {
-        ++*at;
-        return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
-    }
-    UChar32 c;
-    int32_t i = static_cast<int32_t>(*at);
-    U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
-    *at = static_cast<size_t>(i);
-    // A byte that starts no character sorts as itself, after every character.
-    return c < 0 ? 0x110000 + byte : u_foldCase(c, U_FOLD_CASE_DEFAULT);
-}
-
 // Compares the digit runs starting at *i and *j by value and moves past them.
 int compareNumbers(std::string_view a, size_t* i, std::string_view b, size_t* j) {
     while (*i < a.size() && a[*i] == '0')
@@ -48,6 +33,21 @@ int compareNumbers(std::string_view a, size_t* i, std::string_view b, size_t* j)
 
 }  // namespace
 
+char32_t nextCharacter(std::string_view text, size_t* at, bool matchCase) {
+    const auto byte = static_cast<unsigned char>(text[*at]);
+    if (byte < 0x80) {
+        ++*at;
+        return !matchCase && byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+    }
+    UChar32 c;
+    int32_t i = static_cast<int32_t>(*at);
+    U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+    *at = static_cast<size_t>(i);
+    if (c < 0)
+        return 0x120000 + byte;
+    return static_cast<char32_t>(matchCase ? c : u_foldCase(c, U_FOLD_CASE_DEFAULT));
+}
+
 int naturalCompare(std::string_view a, std::string_view b) {
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
@@ -56,8 +56,8 @@ int naturalCompare(std::string_view a, std::string_view b) {
                 return numbers;
             continue;
         }
-        const UChar32 x = nextFolded(a, &i);
-        const UChar32 y = nextFolded(b, &j);
+        const char32_t x = nextCharacter(a, &i);
+        const char32_t y = nextCharacter(b, &j);
         if (x != y)
             return x < y ? -1 : 1;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace nubo {
@@ -9,5 +10,9 @@ namespace nubo {
 // Names equal that way ("Read.me" and "read.me", "01" and "1") are ordered by their
 // bytes, so the order is total and the same on every run. Negative, zero or positive.
 int naturalCompare(std::string_view a, std::string_view b);
+
+// The character of a name at *at, which moves past it: case-folded unless matchCase; a
+// byte that starts no UTF-8 character comes back as itself beyond Unicode's range.
+char32_t nextCharacter(std::string_view text, size_t* at, bool matchCase = false);
 
 }  // namespace nubo

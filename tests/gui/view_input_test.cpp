@@ -960,6 +960,25 @@ TEST_P(LocalViewInputTest, TheFilterBoxAndTheKeysOfTheLocalView) {
     ASSERT_TRUE(pumpUntil([&] { return localView->folder() == local; }));
 }
 
+TEST_P(LocalViewInputTest, ALongNameStaysInItsOwnPlace) {
+    fs::create_directories(local + "/a folder whose name is far longer than its column");
+    test::writeFile(local + "/b.txt", "b");
+    ASSERT_TRUE(localShows({"a folder whose name is far longer than its column", "sub",
+                            "b.txt", "mine.txt", "other.txt"}));
+    const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+    if (!shots.isEmpty())
+        localList->window()->grab().save(QString::fromUtf8(shots) + "/long-name-" +
+                                         QString::fromStdString(testName()) + ".png");
+    // Each item is drawn inside its own rectangle, and no two rectangles overlap.
+    const QRect first = localList->visualRect(localList->model()->index(0, 0));
+    const QRect second = localList->visualRect(localList->model()->index(1, 0));
+    EXPECT_FALSE(first.intersects(second)) << first.x() << "," << first.width() << " "
+                                           << second.x() << "," << second.width();
+    auto* list = qobject_cast<QListView*>(localList);
+    if (list != nullptr && list->gridSize().isValid())
+        EXPECT_LE(first.width(), list->gridSize().width());
+}
+
 const auto kEveryMode = ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
                                           DirectoryViews::kList, DirectoryViews::kDetails);
 
