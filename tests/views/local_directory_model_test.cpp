@@ -210,8 +210,8 @@ TEST_F(LocalDirectoryModelTest, ARefreshMergesWhatChangedOnDiskAndKeepsEachEntry
     EXPECT_EQ(entry.size, 12);
     EXPECT_GE(model.findByName("arrived.txt"), 0);
     // Sorted as a fresh read would be.
-    EXPECT_EQ(shown(), (Names{".hidden", "arrived.txt", "big.iso", "broken", "docs", "File2.TXT",
-                              "file9.txt", "link", "locked", "New Folder"}));
+    EXPECT_EQ(shown(), (Names{"docs", "locked", "New Folder", ".hidden", "arrived.txt", "big.iso",
+                              "broken", "File2.TXT", "file9.txt", "link"}));
     model.removeListener(&listener);
 }
 

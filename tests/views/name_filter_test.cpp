@@ -85,7 +85,8 @@ TEST(NaturalCompareTest, NumbersByValueLettersWithoutCase) {
                    "file2b", "ä",     "Z",     "x100y",  "x20y", "a.txt"};
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return naturalCompare(a, b) < 0; });
-    EXPECT_EQ(names, (Names{"a", "a.txt", "B", "file", "file1", "file02", "File2", "file2b",
+    // ("File2" and "file02" are equal in value and case: their bytes decide.)
+    EXPECT_EQ(names, (Names{"a", "a.txt", "B", "file", "file1", "File2", "file02", "file2b",
                             "file10", "x20y", "x100y", "Z", "ä"}));
     // Equal but for case or leading zeros: still a fixed order, never "equal".
     EXPECT_NE(naturalCompare("Read.me", "read.me"), 0);
