@@ -131,7 +131,7 @@ class ViewInputTest : public ::testing::Test {
             localList = page->findChild<QAbstractItemView*>(
                 mode == DirectoryViews::kDetails ? "localDetails" : "localList");
             ASSERT_NE(localList, nullptr);
-            ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+            ASSERT_TRUE(localShows({"sub", "mine.txt", "other.txt"}));
         }
         page->setViewMode(mode);
         remote = page->findChild<QAbstractItemView*>(
@@ -526,7 +526,9 @@ TEST_P(RemoteViewInputTest, TheHeaderShowsTheOrderAndFoldersStayFirst) {
                         header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     };
-    clickHeader(0);  // name, descending: the folder stays first
+    clickHeader(0);  // name, ascending as it was
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(0);  // and descending: the folder stays first
     EXPECT_TRUE(remoteShows({"docs", "notes.txt", "hello.txt"}));
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
     clickHeader(1);  // size, ascending
@@ -730,7 +732,7 @@ TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
     EXPECT_EQ(editorOf(localList), nullptr);
     pressKey(Qt::Key_Delete);
     EXPECT_TRUE(fs::exists(trash + "/Trash/files/mine.txt"));
-    EXPECT_TRUE(localShows({"other.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "other.txt"}));
     // Shift+Delete asks first; No keeps the file.
     clickItem(localList, row(localList, "other.txt"));
     answers = {QMessageBox::No};
@@ -745,7 +747,7 @@ TEST_P(LocalViewInputTest, TheEnterThatEndsARenameDoesNotOpenTheFile) {
     ASSERT_NE(editorOf(localList), nullptr);
     typeText("renamed.txt");
     pressKey(Qt::Key_Return);
-    EXPECT_TRUE(localShows({"other.txt", "renamed.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "other.txt", "renamed.txt"}));
     EXPECT_TRUE(fs::exists(local + "/renamed.txt"));
     EXPECT_TRUE(opened.isEmpty()) << opened.join(", ").toStdString();
 }
