@@ -16,7 +16,8 @@ int compareRemoteEntries(const RemoteEntry& a, const RemoteEntry& b, int key,
     int result = 0;
     switch (key < 0 ? -key : key) {
         case 2:
-            result = naturalCompare(aType, bType);
+            // Most neighbours share a type: equal names need no walk through them.
+            result = aType == bType ? 0 : naturalCompare(aType, bType);
             break;
         case 3:
             result = a.size < b.size ? -1 : (a.size > b.size ? 1 : 0);
