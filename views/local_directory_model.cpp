@@ -8,6 +8,7 @@
 #include <QString>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <unordered_map>
 
@@ -271,7 +272,9 @@ class LocalDirectoryModel::RowOrder {
 };
 
 void LocalDirectoryModel::sortLocked() {
-    std::stable_sort(rows_.begin(), rows_.end(), RowOrder(entries_, order_.key(), *types_));
+    // By reference: the sort copies its comparison, which holds the type names.
+    const RowOrder order(entries_, order_.key(), *types_);
+    std::stable_sort(rows_.begin(), rows_.end(), std::cref(order));
 }
 
 void LocalDirectoryModel::placeLocked(int index) {
@@ -280,7 +283,7 @@ void LocalDirectoryModel::placeLocked(int index) {
     if (entry.name.empty() || !shownLocked(entry))
         return;
     const RowOrder order(entries_, order_.key(), *types_);
-    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, order), index);
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, std::cref(order)), index);
 }
 
 void LocalDirectoryModel::setFilter(NameFilter filter) {

@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace nubo {
@@ -49,7 +50,15 @@ char32_t nextCharacter(std::string_view text, size_t* at, bool matchCase) {
 }
 
 int naturalCompare(std::string_view a, std::string_view b) {
-    size_t i = 0, j = 0;
+    // The bytes both names share are alike however they are read: skipped, back to the
+    // start of the number or the character they end in.
+    size_t i = 0;
+    const size_t shared = std::min(a.size(), b.size());
+    while (i < shared && a[i] == b[i])
+        ++i;
+    while (i > 0 && (isDigit(a[i - 1]) || (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80))
+        --i;
+    size_t j = i;
     while (i < a.size() && j < b.size()) {
         if (isDigit(a[i]) && isDigit(b[j])) {
             if (const int numbers = compareNumbers(a, &i, b, &j))

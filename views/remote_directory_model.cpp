@@ -1,6 +1,7 @@
 #include "views/remote_directory_model.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
@@ -210,7 +211,9 @@ class RemoteDirectoryModel::RowOrder {
 };
 
 void RemoteDirectoryModel::sortLocked() {
-    std::stable_sort(rows_.begin(), rows_.end(), RowOrder(*current_, order_.key(), types_, rows_));
+    // By reference: the sort copies its comparison, and this one holds a row per entry.
+    const RowOrder order(*current_, order_.key(), types_, rows_);
+    std::stable_sort(rows_.begin(), rows_.end(), std::cref(order));
 }
 
 bool RemoteDirectoryModel::shownLocked(const RemoteEntry& entry) const {
@@ -229,7 +232,7 @@ void RemoteDirectoryModel::placeLocked(int index) {
         typed.push_back(index);
     }
     const RowOrder order(*current_, order_.key(), types_, typed);
-    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, order), index);
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, std::cref(order)), index);
 }
 
 void RemoteDirectoryModel::setFilter(NameFilter filter) {
