@@ -44,6 +44,8 @@ constexpr IntDefault kIntDefaults[] = {
     // height in pixels when unfolded (0: the page's own share).
     {"TransfersCollapsed", 0},
     {"TransfersHeight", 0},
+    // The files come to the front once a Connect's first listing has arrived.
+    {"ShowFiles", 1},
 };
 
 constexpr const char* kDefaultEMail = "<your-email-address>";

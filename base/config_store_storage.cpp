@@ -30,8 +30,8 @@ constexpr MigrationRow kMigration[] = {
 constexpr const char* kObsoleteExtra[] = {"AppName", "AppVersion", "AuthName", "AuthPasswd"};
 
 // Numbers kept beside the record, each within its bounds: the connections of a batch,
-// the speed limits of downloads and uploads in KB/s (0: none), and the Transfers pane's
-// fold and height.
+// the speed limits of downloads and uploads in KB/s (0: none), the Transfers pane's
+// fold and height, and whether the files come to the front after a login.
 struct BesideRow {
     const char* name;
     uint32_t least;
@@ -41,8 +41,14 @@ struct BesideRow {
 constexpr BesideRow kBesideRecord[] = {
     {"SimultaneousTransfers", 1, 10}, {"DownloadLimit", 0, INT32_MAX},
     {"UploadLimit", 0, INT32_MAX},    {"TransfersCollapsed", 0, 1},
-    {"TransfersHeight", 0, 100000},
+    {"TransfersHeight", 0, 100000},   {"ShowFiles", 0, 1},
 };
+
+// Texts kept beside the record, written once set: the limits learned of hosts that take
+// fewer connections ("host:port=N" separated by ";"), and what the window remembers of
+// itself (WindowMemory's texts).
+constexpr const char* kBesideStrings[] = {"ConnectionLimits", "WindowPlacement", "WindowViewRemote",
+                                          "WindowViewLocal", "WindowSplitFiles"};
 
 std::string readString(const RegistryKey& key, const std::string& name,
                        const std::string& fallback) {
@@ -90,15 +96,16 @@ void ConfigStore::LoadSettings(const RegistryKey& appKey) {
            (settings.getDword("PasvReplyAddress", &pasvReplyAddress) && pasvReplyAddress != 0) ||
                readString(settings, "PasvReplyAddress", "") == "1");
 
-    // Kept beside the record as well: the numbers of kBesideRecord, and the limits
-    // learned of hosts that take fewer connections ("host:port=N" separated by ";").
+    // Kept beside the record as well: the numbers of kBesideRecord and the texts of
+    // kBesideStrings.
     for (const BesideRow& row : kBesideRecord) {
         uint32_t value = 0;
         if (settings.getDword(row.name, &value) && value >= row.least && value <= row.most) {
             SetInt(row.name, static_cast<int32_t>(value));
         }
     }
-    SetString("ConnectionLimits", readString(settings, "ConnectionLimits", ""));
+    for (const char* name : kBesideStrings)
+        SetString(name, readString(settings, name, ""));
 
     SetString("EMail", readString(settings, "EMail", "<your-email-address>"));
     for (const char* name : {"Proxy", "LastHost", "LastXDir"}) {
@@ -154,9 +161,10 @@ void ConfigStore::SaveSettings(RegistryKey& appKey) {
             settings.setDword(row.name, value);
         }
     }
-    std::string limits;
-    if (!GetString("ConnectionLimits").empty() || settings.getString("ConnectionLimits", &limits)) {
-        settings.setString("ConnectionLimits", GetString("ConnectionLimits"));
+    for (const char* name : kBesideStrings) {
+        std::string stored;
+        if (!GetString(name).empty() || settings.getString(name, &stored))
+            settings.setString(name, GetString(name));
     }
     settings.setString("EMail", GetString("EMail"));
     settings.setString("AppFile", GetString("AppFile"));

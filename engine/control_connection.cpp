@@ -68,6 +68,13 @@ void ControlConnection::requestFeatures() {
         control_.sendCommand("OPTS", "UTF8 ON");
         control_.readReply();
     }
+    // The permissions box shows the modes MLSD gives; servers that offer them may wait
+    // to be asked.
+    const std::string facts = features_.mlstOptionsWithMode();
+    if (!facts.empty() && !cancelled()) {
+        control_.sendCommand("OPTS", "MLST " + facts);
+        control_.readReply();
+    }
 }
 
 void ControlConnection::askSystem() {

@@ -152,14 +152,30 @@ void DirectoryCache::update(const std::string& directory, const std::string& nam
     kept->entries.push_back(std::move(entry));
 }
 
-void DirectoryCache::remove(const std::string& directory, const std::string& name) {
-    std::lock_guard lock(mutex_);
+DirectoryCache::Kept* DirectoryCache::keptEntryLocked(const std::string& directory,
+                                                      const std::string& name, size_t* slot) {
     Kept* kept = keptLocked(directory);
     if (kept == nullptr)
-        return;
+        return nullptr;
     const auto found = kept->byName.find(name);
-    if (found != kept->byName.end())
-        clearSlot(*kept, found->second);
+    if (found == kept->byName.end())
+        return nullptr;
+    *slot = found->second;
+    return kept;
+}
+
+void DirectoryCache::setMode(const std::string& directory, const std::string& name, uint16_t mode) {
+    std::lock_guard lock(mutex_);
+    size_t slot = 0;
+    if (Kept* kept = keptEntryLocked(directory, name, &slot))
+        kept->entries[slot].setMode(mode);
+}
+
+void DirectoryCache::remove(const std::string& directory, const std::string& name) {
+    std::lock_guard lock(mutex_);
+    size_t slot = 0;
+    if (Kept* kept = keptEntryLocked(directory, name, &slot))
+        clearSlot(*kept, slot);
 }
 
 void DirectoryCache::rename(const std::string& directory, const std::string& from,

@@ -51,6 +51,8 @@ class DirectoryCache {
     void update(const std::string& directory, const std::string& name, int64_t size, int64_t time,
                 EntryType type);
     void remove(const std::string& directory, const std::string& name);
+    // The permission bits of a kept entry (after SITE CHMOD).
+    void setMode(const std::string& directory, const std::string& name, uint16_t mode);
     void rename(const std::string& directory, const std::string& from, const std::string& to);
 
     // Listings kept.
@@ -65,6 +67,8 @@ class DirectoryCache {
         uint64_t used = 0;
     };
     Kept* keptLocked(const std::string& directory);
+    // The kept directory and the slot of the entry of that name, or null.
+    Kept* keptEntryLocked(const std::string& directory, const std::string& name, size_t* slot);
     // The slot of the first entry of a name at or behind `from`, or -1.
     static int64_t slotFrom(const Kept& kept, const std::string& name, size_t from);
     // The slot goes empty; a later entry of the same name takes the name's place.

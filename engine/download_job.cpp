@@ -730,7 +730,7 @@ TransferOutcome DownloadJob::getFile(const RemoteEntry& listed, const std::strin
     }
     const bool aborted = session_.abortRequested();
     bool broken = false;
-    int reply = closeDataPhase(false, last, bytes, start, &broken);
+    int reply = closeDataPhase(false, last, bytes, start, &broken, offset);
     if (overflow && offset > 0) {
         // The server took REST and sent from elsewhere, most likely from byte 0.
         logExtended("*** More data than the rest of " + name +

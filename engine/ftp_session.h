@@ -119,8 +119,15 @@ class FtpSession {
 
     // Remote operations on named entries of a directory.
     int deleteEntries(const DeleteRequest& request);
+    // What the folders among a request's entries hold, walked; told to request.counted.
+    int countTrees(const CountRequest& request);
+    // A search from the request's directory down.
+    int find(const FindRequest& request);
     int makeDirectory(const MakeDirectoryRequest& request);
     int renameRemote(const RenameRequest& request);
+    // SITE CHMOD on the entries, and with a recursive change on everything below the
+    // folders among them; the view hears each new mode and, at the end, the refusals.
+    int changeModes(const ChmodRequest& request);
 
     // CWD to a directory, the reply's code text in *code. A path longer than a command
     // line is entered a piece at a time (the first from the root, each ending at a
@@ -148,8 +155,9 @@ class FtpSession {
     void attachPool(TransferPool* pool);
     // The bytes the pool's other connections moved since the last call.
     void takePoolTraffic(int64_t* received, int64_t* sent);
-    // A file of the running batch that waits for a connection (its task in the queue):
-    // it is given up as stopped, or taken next. False when no pool holds it.
+    // A file of the running batch (its task in the queue) stops alone: a waiting one is
+    // given up as stopped, a running one ends its transfer and keeps what arrived. False
+    // when no pool holds it. movePoolTaskToTop: a waiting one is taken next.
     bool withdrawPoolTask(uint64_t queueId);
     bool movePoolTaskToTop(uint64_t queueId);
 
@@ -193,6 +201,7 @@ class FtpSession {
     friend class UploadJob;
     friend class ListingJob;
     friend class TransferPool;
+    friend class RemoteTreeWalk;
 
     SessionContext& mutableContext() { return context_; }
 
@@ -255,6 +264,13 @@ class FtpSession {
     // asked for. 2xx, or the refusal (logged) when it could not be entered or listed.
     int enterRequestDirectory(const std::string& directory, std::vector<RemoteEntry>* fresh,
                               DirectoryVisit* visit);
+    // A change of permissions on one entry of the current directory (the absolute
+    // directory), with its contents when the change is recursive and it is a folder;
+    // refusals gathered as "path: reply". The last reply's code.
+    int changeEntryMode(const std::string& directory, const RemoteEntry& entry,
+                        const ModeChange& change, int depth, std::vector<std::string>* refusals);
+    int changeContentModes(const std::string& folder, const ModeChange& change, int depth,
+                           std::vector<std::string>* refusals);
     // Back to where the session was before enterRequestDirectory entered another
     // directory (nothing when it did not).
     void leaveRequestDirectory(const DirectoryVisit& visit, int lastCode);
@@ -286,8 +302,9 @@ class FtpSession {
     // A folder transfer's step into a folder of the current directory, listed afresh
     // into the session's listings and into *listing (when given); the remote view is
     // not told and shows what it showed. 2xx, or the failure (the session is back where
-    // it was unless the connection went).
-    int walkInto(const std::string& name, std::vector<RemoteEntry>* listing);
+    // it was unless the connection went). useKept: a listing the session keeps of the
+    // folder is read instead.
+    int walkInto(const std::string& name, std::vector<RemoteEntry>* listing, bool useKept = false);
     // The walk back to the directory it came from (CWD and PWD, nothing listed).
     int walkBack(const std::string& directory);
     // A listing the worker takes for itself (a walk's, a rename's check): the outcome of
@@ -299,6 +316,15 @@ class FtpSession {
                       int64_t time, EntryType type);
     void entryRemoved(const std::string& directory, const std::string& name);
     void entryRenamed(const std::string& directory, const std::string& from, const std::string* to);
+    // DELE (RMD for a folder) of an entry of the current directory, which is `directory`;
+    // the reply code, its line in *reply. The listings and the view follow a removal.
+    int removeEntry(const std::string& directory, const RemoteEntry& entry, std::string* reply);
+    // A folder of the current directory with all it holds, depth first: what the server
+    // refuses stays (a failed task with its words, and a log line), and so do the
+    // folders above it. The last reply code; *gone: the folder is no more.
+    int removeTree(const std::string& directory, const RemoteEntry& folder, bool* gone);
+    void refusedRemoval(const std::string& directory, const RemoteEntry& entry,
+                        const std::string& reply);
     // After a rename onto a twin's name: lists the folder and takes the twin out of the
     // view when the server no longer has it.
     void dropTwinIfGone(const std::string& directory, const std::string& twin);

@@ -168,7 +168,7 @@ void FtpSession::beginTask(const TaskSpec& spec) {
         currentTask_ = 0;
     } else if (queuedTask_ != 0) {
         currentTask_ = queuedTask_;
-        context_.queue->activate(currentTask_, context_.connection);
+        context_.queue->activate(currentTask_, context_.connection, spec.size);
     } else {
         currentTask_ = context_.queue->begin(spec, context_.connection);
     }

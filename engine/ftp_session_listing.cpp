@@ -129,7 +129,7 @@ int FtpSession::enterDirectory(const std::string* path, bool tryParent, std::str
     return 257;
 }
 
-int FtpSession::walkInto(const std::string& name, std::vector<RemoteEntry>* listing) {
+int FtpSession::walkInto(const std::string& name, std::vector<RemoteEntry>* listing, bool useKept) {
     const std::string from = currentRemoteDirectory_;
     std::string directory;
     bool refused = false;
@@ -142,6 +142,10 @@ int FtpSession::walkInto(const std::string& name, std::vector<RemoteEntry>* list
     currentRemoteDirectory_ = directory;
     if (!resumePending_) {
         writeRestartField(RestartRecord::kRemoteDir, directory);
+    }
+    if (useKept && listing != nullptr && listings().listing(directory, listing)) {
+        logExtended("... using cached copy of " + directory);
+        return 226;
     }
     const int listed = listAside(directory, listing);
     if (listed / 100 != 2 && listed != 421) {

@@ -42,11 +42,20 @@ void FtpSession::installOperations() {
     setRequestHandler(RequestKind::Delete, [](FtpSession& s, SessionRequest& r) {
         return s.deleteEntries(std::get<DeleteRequest>(r));
     });
+    setRequestHandler(RequestKind::Count, [](FtpSession& s, SessionRequest& r) {
+        return s.countTrees(std::get<CountRequest>(r));
+    });
+    setRequestHandler(RequestKind::Find, [](FtpSession& s, SessionRequest& r) {
+        return s.find(std::get<FindRequest>(r));
+    });
     setRequestHandler(RequestKind::MakeDirectory, [](FtpSession& s, SessionRequest& r) {
         return s.makeDirectory(std::get<MakeDirectoryRequest>(r));
     });
     setRequestHandler(RequestKind::Rename, [](FtpSession& s, SessionRequest& r) {
         return s.renameRemote(std::get<RenameRequest>(r));
+    });
+    setRequestHandler(RequestKind::Chmod, [](FtpSession& s, SessionRequest& r) {
+        return s.changeModes(std::get<ChmodRequest>(r));
     });
 }
 
@@ -202,7 +211,9 @@ bool FtpSession::sendAbortOnce() {
 void FtpSession::stopFileInHand() {
     abortRequested_ = true;
     if (sendAbortOnce()) {
-        logExtended("Transfer terminated");
+        // From the interface thread: straight to the log, the worker's task notes are
+        // its own.
+        context_.log->LogExtended("Transfer terminated");
     }
 }
 
@@ -243,7 +254,7 @@ void FtpSession::abort() {
         text += ", queue flushed";
     }
     setStatus(text);
-    logExtended(text);
+    context_.log->LogExtended(text);  // as above: not the worker's task note
 }
 
 void FtpSession::setQuitWhenDone(bool on) {

@@ -7,6 +7,9 @@
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
 #include "engine/name_case.h"
+#include "engine/path_text.h"
+#include "engine/remote_search.h"
+#include "engine/remote_tree_walk.h"
 #include "engine/restart_record.h"
 
 // Remote file operations of FtpSession: delete, create folder, rename, and the visit to
@@ -115,6 +118,72 @@ const RemoteEntry* FtpSession::stillListed(const ListingByName& fresh, const std
     return nullptr;
 }
 
+int FtpSession::removeEntry(const std::string& directory, const RemoteEntry& entry,
+                            std::string* reply) {
+    setStatus("DELETE " + entry.name);
+    logExtended("DELETEing " + entry.name);
+    const bool folder = entry.type == EntryType::Directory;
+    control_.sendCommand(folder ? "RMD" : "DELE", entry.name);
+    std::string code;
+    const int result = control_.readReply(reply, &code);
+    setStatus({});
+    if (code[0] == '2') {
+        entryRemoved(directory, entry.name);
+        if (folder)
+            listings().forget(joinPath(directory, entry.changeDirectoryName()));
+        logExtended("... DELETEd " + entry.name);
+    }
+    return result;
+}
+
+void FtpSession::refusedRemoval(const std::string& directory, const RemoteEntry& entry,
+                                const std::string& reply) {
+    logExtended("... Unable to DELETE " + joinPath(directory, entry.name) + ": " + reply);
+    TaskSpec spec{false, directory, entry.name, {}, entry.size, true};
+    recordFile(spec, TaskState::Failed, reply, 0);
+}
+
+int FtpSession::removeTree(const std::string& directory, const RemoteEntry& folder, bool* gone) {
+    int last = 0;
+    const auto remove = [this, &last](const std::string& here, const RemoteEntry& entry) {
+        std::string reply;
+        last = removeEntry(here, entry, &reply);
+        if (last / 100 == 2)
+            return true;
+        if (last != 421)
+            refusedRemoval(here, entry, reply);
+        return false;
+    };
+    *gone = false;
+    RemoteTreeWalk::Visitor visitor;
+    visitor.entered = [this, &remove, &last](const std::string& here, int,
+                                             std::vector<RemoteEntry>& entries) {
+        // Files first; the folders stay for the walk, which comes back to remove them.
+        bool all = true;
+        std::erase_if(entries, [&](const RemoteEntry& entry) {
+            if (entry.type == EntryType::Directory)
+                return false;
+            if (abortRequested() || last == 421 || !remove(here, entry))
+                all = false;
+            return true;
+        });
+        return all;
+    };
+    visitor.left = [this, &remove, &folder, gone, &directory](const std::string& here,
+                                                              const RemoteEntry& sub, bool whole) {
+        const bool done = whole && !abortRequested() && remove(here, sub);
+        if (here == directory && sub.name == folder.name)
+            *gone = done;
+    };
+    visitor.refused = [this](const std::string& here, const RemoteEntry& sub,
+                             const std::string& reply) { refusedRemoval(here, sub, reply); };
+    RemoteTreeWalk walk(*this, std::move(visitor));
+    // The count before the question listed the tree a moment ago.
+    walk.useKeptListings(true);
+    const int walked = walk.walk(folder);
+    return walked == 421 || last == 0 ? walked : last;
+}
+
 int FtpSession::deleteEntries(const DeleteRequest& request) {
     const std::string directory = requestDirectory(request.directory);
     std::vector<RemoteEntry> fresh;
@@ -131,27 +200,71 @@ int FtpSession::deleteEntries(const DeleteRequest& request) {
     const ListingByName listed(fresh);
     for (const RemoteEntry& chosen : request.entries) {
         const RemoteEntry* entry = visit.entered ? stillListed(listed, chosen.name, 0) : &chosen;
-        if (entry == nullptr || !entry->valid()) {
-            if (view() != nullptr)
-                view()->entryKept(directory, chosen.name);
-            continue;
+        bool gone = false;
+        if (entry != nullptr && entry->valid() && result != 421 && !abortRequested()) {
+            if (request.withContents && entry->type == EntryType::Directory) {
+                result = removeTree(directory, *entry, &gone);
+            } else {
+                result = removeEntry(directory, *entry, nullptr);
+                gone = result / 100 == 2;
+                if (!gone)
+                    logExtended("... Unable to DELETE " + entry->name);
+            }
         }
-        setStatus("DELETE " + entry->name);
-        logExtended("DELETEing " + entry->name);
-        control_.sendCommand(entry->type == EntryType::Directory ? "RMD" : "DELE", entry->name);
-        std::string code;
-        result = control_.readReply(nullptr, &code);
-        setStatus({});
-        if (code[0] == '2') {
-            entryRemoved(directory, entry->name);
-            logExtended("... DELETEd " + entry->name);
-        } else {
-            if (view() != nullptr)
-                view()->entryKept(directory, entry->name);
-            logExtended("... Unable to DELETE " + entry->name);
-            if (result == 421)
+        if (!gone && view() != nullptr)
+            view()->entryKept(directory, chosen.name);
+    }
+    leaveRequestDirectory(visit, result);
+    return result;
+}
+
+int FtpSession::countTrees(const CountRequest& request) {
+    TreeCount count;
+    std::vector<RemoteEntry> fresh;
+    DirectoryVisit visit;
+    int result = enterRequestDirectory(request.directory, &fresh, &visit);
+    if (result / 100 == 2) {
+        RemoteTreeWalk::Visitor visitor;
+        visitor.entered = [&count](const std::string&, int, std::vector<RemoteEntry>& entries) {
+            for (const RemoteEntry& entry : entries)
+                ++(entry.type == EntryType::Directory ? count.folders : count.files);
+            return true;
+        };
+        visitor.refused = [&count](const std::string&, const RemoteEntry&, const std::string&) {
+            count.complete = false;
+        };
+        RemoteTreeWalk walk(*this, std::move(visitor));
+        const ListingByName listed(fresh);
+        for (const RemoteEntry& chosen : request.entries) {
+            const RemoteEntry* entry = visit.entered ? listed.find(chosen.name) : &chosen;
+            if (entry == nullptr || entry->type != EntryType::Directory)
+                continue;
+            setStatus("COUNT " + entry->name);
+            result = walk.walk(*entry);
+            setStatus({});
+            if (result == 421 || walk.stopped())
                 break;
         }
+        count.complete = count.complete && !walk.stopped() && result != 421;
+    } else {
+        count.complete = false;
+    }
+    leaveRequestDirectory(visit, result);
+    if (request.counted)
+        request.counted(count);
+    return result;
+}
+
+int FtpSession::find(const FindRequest& request) {
+    DirectoryVisit visit;
+    int result = enterRequestDirectory(request.directory, nullptr, &visit);
+    if (result / 100 == 2) {
+        setStatus("FIND");
+        result = request.search->run(*this);
+        setStatus({});
+    } else {
+        request.search->stop();
+        request.search->run(*this);  // stopped before it began: it ends at once
     }
     leaveRequestDirectory(visit, result);
     return result;

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "engine/civil_time.h"
+#include "engine/file_mode.h"
 
 namespace nubo {
 
@@ -470,6 +471,8 @@ bool parseListingLine(std::string_view line, std::string& pending, RemoteEntry& 
         }
         if (cls(tt) == TokenClass::Time)
             entry.flags |= RemoteEntry::kHasTimeOfDay;
+        if (const std::optional<uint16_t> mode = file_mode::fromListing(text(0)))
+            entry.setMode(*mode);
         size_t first = tokens[static_cast<size_t>(std::min(monthPos, dayPos))].start;
         dateText = line.substr(first, tokens[tt + 1].start - first);
     }

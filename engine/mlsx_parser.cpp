@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/civil_time.h"
+#include "engine/file_mode.h"
 
 namespace nubo {
 
@@ -127,6 +128,14 @@ bool parseMlsxLine(std::string_view line, RemoteEntry& entry) {
             if (!parseCount(value, &size)) {
                 return false;
             }
+        } else if (equalsIgnoringCase(key, "UNIX.mode")) {
+            // A mode that is no octal number is left out: the entry still counts. Some
+            // servers write it as Python does ("0o644").
+            std::string_view digits = value;
+            if (startsWithIgnoringCase(digits, "0o"))
+                digits.remove_prefix(2);
+            if (const std::optional<uint16_t> mode = file_mode::fromOctal(digits))
+                entry.setMode(*mode);
         } else if (equalsIgnoringCase(key, "modify")) {
             if (!parseMlsxTime(value, &time)) {
                 return false;

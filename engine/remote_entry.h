@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,8 @@ namespace nubo {
 enum class EntryType : int32_t { Directory = 0, Link = 1, File = 2 };
 
 // One entry of a remote directory listing, as the listing parser makes it and the
-// remote directory model keeps it: facts only (name, size, time, type, link target).
+// remote directory model keeps it: facts only (name, size, time, type, link target,
+// permissions).
 // What a view makes of them (type names, icons) is the view's.
 struct RemoteEntry {
     static constexpr uint32_t kVmsName = 1;       // a VMS-style name ("NAME.EXT;3")
@@ -24,6 +26,14 @@ struct RemoteEntry {
     // about six months old or in the future, "Jun 21 1998" otherwise).
     void setSizeAndTime(int64_t newSize, int64_t newTime);
     void setName(std::string newName) { name = std::move(newName); }
+    void setMode(uint16_t bits) {
+        mode = bits;
+        hasMode = true;
+    }
+    // The permission bits, when the listing gave them.
+    std::optional<uint16_t> permissions() const {
+        return hasMode ? std::optional<uint16_t>(mode) : std::nullopt;
+    }
 
     // The local file name for a download: the listed name, without its version for a
     // VMS name. A link is saved under its own name, never its target's: the server
@@ -44,12 +54,6 @@ struct RemoteEntry {
     // written locally.
     bool hasUsableLocalName() const;
 
-    // Order of two entries under a sort key (sign: direction; 1 name, 2 type name,
-    // 3 size, 4 time). Directories come first for positive keys, last for negative.
-    // aType and bType are the entries' type names, for key 2.
-    static int compare(const RemoteEntry& a, const RemoteEntry& b, int key,
-                       std::string_view aType = {}, std::string_view bType = {});
-
     std::string name;
     std::string sizeText;
     std::string dateText;
@@ -58,6 +62,8 @@ struct RemoteEntry {
     std::string linkTarget;
     EntryType type = EntryType::File;
     uint32_t flags = 0;
+    uint16_t mode = 0;  // the permission bits, when hasMode
+    bool hasMode = false;
 };
 
 // "Jun 21 12:30" or "Jun 21 1998" for a time, as the remote view shows it.

@@ -58,6 +58,12 @@ class RemoteViewContract {
     virtual void entryKept(const std::string& directory, const std::string& name) = 0;
     // A new folder was refused: its placeholder row of that name goes.
     virtual void placeholderDropped(const std::string& directory, const std::string& name) = 0;
+    // SITE CHMOD was agreed to: the entry's permissions are these now.
+    virtual void modeChanged(const std::string& directory, const std::string& name, uint16_t mode) {
+        (void)directory, (void)name, (void)mode;
+    }
+    // A change of permissions ended; what the server refused, "path: reply" each.
+    virtual void permissionsApplied(const std::vector<std::string>& refusals) { (void)refusals; }
 };
 
 }  // namespace nubo

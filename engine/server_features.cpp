@@ -56,4 +56,29 @@ std::string ServerFeatures::parameters(std::string_view name) const {
     return {};
 }
 
+std::string ServerFeatures::mlstOptionsWithMode() const {
+    const std::string facts = parameters("MLST");
+    std::string chosen;
+    std::string mode;
+    size_t start = 0;
+    while (start < facts.size()) {
+        size_t end = facts.find(';', start);
+        if (end == std::string::npos)
+            end = facts.size();
+        std::string fact = facts.substr(start, end - start);
+        start = end + 1;
+        const bool sent = !fact.empty() && fact.back() == '*';
+        if (sent)
+            fact.pop_back();
+        if (upper(fact) == "UNIX.MODE") {
+            if (sent)
+                return {};  // sent already
+            mode = fact;
+        } else if (sent) {
+            chosen += fact + ";";
+        }
+    }
+    return mode.empty() ? std::string() : chosen + mode + ";";
+}
+
 }  // namespace nubo

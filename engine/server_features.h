@@ -19,6 +19,10 @@ class ServerFeatures {
     // The parameters of a feature ("type*;size*;modify*;" for MLST), empty when absent.
     std::string parameters(std::string_view name) const;
     bool empty() const { return names_.empty(); }
+    // The argument of "OPTS MLST" that adds UNIX.mode to the facts the server sends
+    // ("type;size;modify;UNIX.mode;": those it sends already, then the mode), when it
+    // offers the mode without sending it; else empty.
+    std::string mlstOptionsWithMode() const;
 
   private:
     struct Feature {

@@ -60,6 +60,12 @@ struct SessionContext {
     bool batchSummaries = true;
     // The local view, told about files the engine writes; may be null.
     LocalViewUpkeep* localView = nullptr;
+    // Someone looks at the remote rows (the window): after an upload the server is asked
+    // its copy's time (MLST, MDTM) where MFMT could not set the local one, so the row
+    // shows what the server holds. A command line shows no rows and asks nothing: the
+    // question waits for the server to finish with the file (vsftpd: a quarter second
+    // after 512 MiB) and costs a round trip per file over a long line.
+    bool showsRemoteTimes = false;
     // The target host's per-host settings word: bits 0-15 listing locale, 16-17
     // start-up transfer type, 18 bypass the proxy, 19-25 server time-zone code.
     uint32_t perHostSettings = 0;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "engine/mode_change.h"
 #include "engine/remote_entry.h"
 
 namespace nubo {
@@ -86,10 +88,30 @@ struct PutRequest {
     TransferOptions options;
 };
 
-// Entries as listed: a directory goes with RMD, anything else with DELE.
+// Entries as listed: a directory goes with RMD, anything else with DELE. With its
+// contents, a directory's tree goes first, depth first (DELE its files, RMD its folders,
+// the deepest first); what the server refuses stays, and so do the folders above it.
 struct DeleteRequest {
     std::string directory;
     std::vector<RemoteEntry> entries;
+    bool withContents = false;
+};
+
+// What the folders of a Delete hold, walked before the user is asked: files (links and
+// anything else that goes with DELE included) and folders below them.
+struct TreeCount {
+    int64_t files = 0;
+    int64_t folders = 0;
+    // Every folder was entered and listed: none refused, nothing stopped.
+    bool complete = true;
+};
+
+// Walks the folders among the entries (as listed in the directory) and counts what they
+// hold; `counted` hears the count on the session's worker, also when the walk failed.
+struct CountRequest {
+    std::string directory;
+    std::vector<RemoteEntry> entries;
+    std::function<void(const TreeCount&)> counted;
 };
 
 struct RenameRequest {
@@ -103,6 +125,14 @@ struct MakeDirectoryRequest {
     std::string name;
 };
 
+// New permissions (SITE CHMOD) for entries as listed, folders perhaps with everything
+// below them.
+struct ChmodRequest {
+    std::string directory;
+    std::vector<RemoteEntry> entries;
+    ModeChange change;
+};
+
 // The listing of a directory into a local text file (empty directory: the current one,
 // as last listed).
 struct ListToFileRequest {
@@ -113,6 +143,15 @@ struct ListToFileRequest {
     bool urlFolder = false;
 };
 
+class RemoteSearch;
+
+// Find on the server: the search runs from its directory down (the session comes back
+// where it was), and the window reads what it finds as it goes.
+struct FindRequest {
+    std::string directory;
+    std::shared_ptr<RemoteSearch> search;
+};
+
 // Ends the session; a nonzero exit code also closes the main window.
 struct LogoffRequest {
     int exitCode = 0;
@@ -121,7 +160,8 @@ struct LogoffRequest {
 // One queued request. The order of the kinds is the order of RequestKind.
 using SessionRequest =
     std::variant<ChangeDirectoryRequest, ChangeDirectoryUpRequest, DeleteRequest, GetRequest,
-                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest>;
+                 PutRequest, LogoffRequest, MakeDirectoryRequest, RenameRequest, ListToFileRequest,
+                 CountRequest, FindRequest, ChmodRequest>;
 
 enum class RequestKind : uint8_t {
     ChangeDirectory = 0,
@@ -133,6 +173,9 @@ enum class RequestKind : uint8_t {
     MakeDirectory = 6,
     Rename = 7,
     ListToFile = 8,
+    Count = 9,
+    Find = 10,
+    Chmod = 11,
 };
 inline constexpr size_t kRequestKindCount = std::variant_size_v<SessionRequest>;
 

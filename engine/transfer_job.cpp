@@ -1,5 +1,7 @@
 #include "engine/transfer_job.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -51,14 +53,20 @@ void TransferJob::openPool() {
 
 void TransferJob::handOut(PoolTask task) {
     if (context_.queue != nullptr) {
-        // Waiting from now on, shown before any connection takes it.
-        const bool listed = task.isGet || task.entry.valid();
-        task.queueId =
-            context_.queue->add({task.isGet, task.directory,
-                                 task.isGet                ? task.entry.name
-                                 : task.remoteName.empty() ? baseName(task.localPath)
-                                                           : task.remoteName,
-                                 task.localPath, task.isGet && listed ? task.entry.size : -1});
+        // Waiting from now on, shown before any connection takes it, with its size (the
+        // listing's, or the local file's for an upload) so that the batch's progress and
+        // time left count it from the start.
+        int64_t size = task.entry.size;
+        if (!task.isGet) {
+            struct stat st {};
+            const bool file = ::stat(task.localPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+            size = file ? static_cast<int64_t>(st.st_size) : -1;
+        }
+        task.queueId = context_.queue->add({task.isGet, task.directory,
+                                            task.isGet                ? task.entry.name
+                                            : task.remoteName.empty() ? baseName(task.localPath)
+                                                                      : task.remoteName,
+                                            task.localPath, size});
     }
     pool_->submit(std::move(task));
 }
@@ -157,12 +165,13 @@ int64_t TransferJob::allowance(SpeedLimiter& limit, int64_t wanted) {
     return limit.acquire(wanted, session_.abortRequested_);
 }
 
-void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs) {
+void TransferJob::logTransferTime(const char* verb, int64_t bytes, int64_t startMs,
+                                  int64_t offset) {
     int64_t end = monotonicMilliseconds();
     if (context_.observer != nullptr) {
         context_.observer->transferEnded(bytes, end);
     }
-    logExtended(formatTransferTime(verb, bytes, end - startMs));
+    logExtended(formatTransferTime(verb, bytes - offset, end - startMs));
 }
 
 void TransferJob::syncRestartFields() {
@@ -202,7 +211,7 @@ void TransferJob::noteTransferProgress(TransferProgress& progress, int64_t bytes
 }
 
 int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
-                                bool* broken) {
+                                bool* broken, int64_t offset) {
     const bool aborted = session_.abortRequested();
     bool failed = !aborted && lastBlock == FtpSocket::kError;
     if (sending && !aborted && !failed && !data_.finishSending()) {
@@ -219,7 +228,7 @@ int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int6
         control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
                                          : "... [DATA] Receive failed, WinSock err = %s");
     }
-    logTransferTime(sending ? "sent" : "received", bytes, startMs);
+    logTransferTime(sending ? "sent" : "received", bytes, startMs, offset);
     data_.close();
     *broken = failed;
     return stalled ? session_.connector().abortStalledTransfer() : control_.readReply();

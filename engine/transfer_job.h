@@ -47,7 +47,9 @@ class TransferJob {
     // Reports bytes so far, at most once per 1000 bytes.
     void reportTransferProgress(int64_t bytes);
     // Writes "... <verb> N bytes in S seconds (R KB/s)" and reports the transfer end.
-    void logTransferTime(const char* verb, int64_t bytes, int64_t startMs);
+    // bytes: where the transfer ended in the file; offset: where it began (REST, APPE).
+    // The log line counts what crossed the line, the observer hears the position.
+    void logTransferTime(const char* verb, int64_t bytes, int64_t startMs, int64_t offset = 0);
     // The restart record's texts of the transfer in hand, written when the interface
     // switched restart on while it runs.
     void syncRestartFields();
@@ -83,7 +85,8 @@ class TransferJob {
     // Ends the data phase: a receive or send error is logged (a stall is aborted with
     // ABOR), an upload's connection is closed only once the server took every byte,
     // and the final reply is read and returned. *broken: the data connection failed.
-    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken);
+    int closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs, bool* broken,
+                       int64_t offset = 0);
     // False (logged) when an Image transfer moved other than the announced size (-1:
     // none announced); offset is where a resumed transfer started.
     bool sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset, const char* verb);

@@ -247,7 +247,7 @@ class TransferPool : private SessionObserver, private MainOutlets {
     std::atomic<int> filesTotal_{0};
     std::atomic<int64_t> expectedBytes_{0};
     int64_t lastReportMs_ = 0;
-    TransferProgress::Kind kind_ = TransferProgress::Kind::Get;
+    std::atomic<TransferProgress::Kind> kind_{TransferProgress::Kind::Get};
     std::atomic<int64_t> trafficReceived_{0};
     std::atomic<int64_t> trafficSent_{0};
 };

@@ -129,6 +129,7 @@ uint64_t TransferQueue::addLocked(const TaskSpec& spec) {
     Record record{};
     record.size = spec.size;
     record.isGet = spec.isGet;
+    record.isDelete = spec.isDelete;
     record.state = TaskState::Waiting;
     record.folder = internLocked(remoteFolderIndex_, remoteFolders_, spec.remoteFolder);
     const size_t start = localNameStart(spec.localPath);
@@ -224,24 +225,29 @@ uint64_t TransferQueue::begin(const TaskSpec& spec, int connection) {
     const uint64_t id = found != 0 ? found : addLocked(spec);
     Record* record = recordLocked(id);
     record->connection = static_cast<uint8_t>(std::clamp(connection, 0, 255));
-    if (spec.size >= 0) {
-        addTo(&sums_, *record, -1);
-        record->size = spec.size;
-        addTo(&sums_, *record, 1);
-    }
+    resizeLocked(record, spec.size);
     changeLocked(id, TaskState::Active, false);
     return id;
+}
+
+void TransferQueue::resizeLocked(Record* record, int64_t size) {
+    if (size >= 0 && size != record->size) {
+        addTo(&sums_, *record, -1);
+        record->size = size;
+        addTo(&sums_, *record, 1);
+    }
 }
 
 TransferQueue::Record* TransferQueue::recordLocked(uint64_t id) {
     return id >= 1 && id <= records_.size() ? &records_[id - 1] : nullptr;
 }
 
-void TransferQueue::activate(uint64_t id, int connection) {
+void TransferQueue::activate(uint64_t id, int connection, int64_t size) {
     std::lock_guard guard(lock_);
     Record* record = recordLocked(id);
     if (record != nullptr && !ended(record->state)) {
         record->connection = static_cast<uint8_t>(std::clamp(connection, 0, 255));
+        resizeLocked(record, size);
         changeLocked(id, TaskState::Active, false);
     }
 }
@@ -319,6 +325,7 @@ TaskInfo TransferQueue::infoLocked(uint64_t id) const {
     TaskInfo info;
     info.id = id;
     info.spec.isGet = record.isGet;
+    info.spec.isDelete = record.isDelete;
     info.spec.remoteFolder = remoteFolders_[record.folder];
     const FileKey key = keyLocked(record);
     info.spec.name = key.name;
@@ -539,9 +546,13 @@ size_t TransferQueue::memoryBytes() const {
 }
 
 std::string TransferQueue::summaryLine(const TaskCounts& counts, bool stopped) {
+    // Files stopped alone, or left when the batch stopped, are named too: the parts add
+    // up to the whole.
+    const std::string stoppedPart =
+        counts.stopped > 0 ? ", " + std::to_string(counts.stopped) + " stopped" : "";
     return std::string(stopped ? "... batch stopped: " : "... batch done: ") +
            std::to_string(counts.done) + " transferred, " + std::to_string(counts.failed) +
-           " failed, " + std::to_string(counts.skipped) + " skipped of " +
+           " failed, " + std::to_string(counts.skipped) + " skipped" + stoppedPart + " of " +
            std::to_string(counts.total());
 }
 

@@ -21,13 +21,15 @@ namespace nubo {
 enum class TaskState : uint8_t { Waiting, Active, Done, Skipped, Failed, Stopped };
 
 // A file to move, as the walk found it: direction, the remote folder (absolute) and name,
-// the local path, the size where known (-1 not).
+// the local path, the size where known (-1 not). A Delete of a folder's tree records the
+// entries the server refused as tasks too (isDelete, never a Get, no local path).
 struct TaskSpec {
     bool isGet = true;
     std::string remoteFolder;
     std::string name;
     std::string localPath;
     int64_t size = -1;
+    bool isDelete = false;
 };
 
 // One task as the windows and the command line's summary read it.
@@ -90,7 +92,9 @@ class TransferQueue {
     // active on
     // `connection`.
     uint64_t begin(const TaskSpec& spec, int connection);
-    void activate(uint64_t id, int connection);
+    // A waiting task now active on `connection`; a size found as it begins (>= 0: an
+    // upload's file as opened) replaces the one it was added with.
+    void activate(uint64_t id, int connection, int64_t size = -1);
     void progress(uint64_t id, int64_t bytes);
     // The connection broke: the task waits for its next attempt.
     void retry(uint64_t id, int attempts);
@@ -135,7 +139,7 @@ class TransferQueue {
     size_t memoryBytes() const;
 
     // "... batch done: 299 transferred, 1 failed, 0 skipped of 300" (stopped, when the
-    // batch was: "... batch stopped: ...").
+    // batch was: "... batch stopped: ..."; files stopped add ", 3 stopped" before "of").
     static std::string summaryLine(const TaskCounts& counts, bool stopped);
 
   private:
@@ -153,6 +157,7 @@ class TransferQueue {
         uint8_t attempts;
         uint8_t connection;
         bool isGet : 1;
+        bool isDelete : 1;
         bool removed : 1;
         bool localNameApart : 1;
     };
@@ -186,6 +191,9 @@ class TransferQueue {
     uint64_t addLocked(const TaskSpec& spec);
     void endLocked(uint64_t id, TaskState state, const std::string& reason);
     Record* recordLocked(uint64_t id);
+    // A size learnt later (the server's, or the local file's as opened) replaces the one
+    // the task was added with, in the sums too.
+    void resizeLocked(Record* record, int64_t size);
     TaskInfo infoLocked(uint64_t id) const;
     // Every change of a task's state or bytes goes through here: the counts, the lists
     // and the sums follow it.

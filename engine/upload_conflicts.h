@@ -20,6 +20,10 @@ struct UploadConflict {
     bool canResume = false;
     // A name the folder does not hold, offered for Rename.
     std::string freeName;
+    // The local file's time, and the server copy's date as its listing shows it (empty
+    // when the listing gave none): what Overwrite if newer compares.
+    int64_t localTime = 0;
+    std::string remoteDate;
 };
 
 // Asks the user (the window); without one a conflict is overwritten, as the command

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -295,7 +296,7 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     }
     const bool aborted = session_.abortRequested();
     bool broken = false;
-    int reply = closeDataPhase(true, last, bytes, start, &broken);
+    int reply = closeDataPhase(true, last, bytes, start, &broken, offset);
     data_.setSendSource(nullptr);
     if (!aborted && !broken && !shortRead && reply / 100 == 2 &&
         !sizeAsAnnounced(bytes, size, 0, "sent")) {
@@ -318,13 +319,10 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     if (endTransfer(!aborted && !shortRead && (broken || reply / 100 != 2))) {
         return countBrokenTransfer(false);
     }
-    if (!failed) {
-        keepModificationTime(name, file.modified());
-    }
-    session_.entryUpdated(
-        session_.currentRemoteDirectory(), name, remoteSize,
-        file.modified() + session_.localZoneBias() - session_.hostZoneAdjustment(),
-        EntryType::File);
+    const int64_t copyTime = failed ? file.modified() : serverCopyTime(name, file.modified());
+    session_.entryUpdated(session_.currentRemoteDirectory(), name, remoteSize,
+                          copyTime + session_.localZoneBias() - session_.hostZoneAdjustment(),
+                          EntryType::File);
     clearTransferDisplay();
     if (failed && reply / 100 == 2) {
         reply = 426;  // the server's success does not make the transfer whole
@@ -332,11 +330,26 @@ TransferOutcome UploadJob::putFile(const std::string& path, const TransferOption
     return session_.countTransfer(reply, false);
 }
 
-void UploadJob::keepModificationTime(const std::string& name, int64_t modified) {
+int64_t UploadJob::serverCopyTime(const std::string& name, int64_t modified) {
+    const int64_t ended = static_cast<int64_t>(::time(nullptr));
+    if (keepModificationTime(name, modified))
+        return modified;
+    if (!context_.showsRemoteTimes)
+        return ended;
+    RemoteEntry copy;
+    copy.setName(name);
+    copy.setSizeAndTime(0, ended);
+    // A time asked ahead for an earlier copy of the name is no longer the server's.
+    exactTimes_.erase(timeKey(name));
+    askExactFacts(&copy);
+    return copy.time;
+}
+
+bool UploadJob::keepModificationTime(const std::string& name, int64_t modified) {
     // The server's copy takes the local file's time where it can be set (as a mirror
     // does), so Update-ONLY and later comparisons see the two as the same age.
     if (!session_.features().has("MFMT") || session_.cancelled()) {
-        return;
+        return false;
     }
     const CivilTime t = secondsToCivil(modified);
     char stamp[32];
@@ -346,7 +359,9 @@ void UploadJob::keepModificationTime(const std::string& name, int64_t modified) 
     std::string line;
     if (control_.readReply(&line) / 100 != 2) {
         logExtended("... the server kept its own time for " + name + ": " + line);
+        return false;
     }
+    return true;
 }
 
 bool UploadJob::settleConflict(const std::string& path, const TransferOptions& options,
@@ -368,6 +383,8 @@ bool UploadJob::settleConflict(const std::string& path, const TransferOptions& o
     conflict.localPath = path;
     conflict.localSize = st.st_size;
     conflict.remoteSize = remoteSize;
+    conflict.localTime = st.st_mtime;
+    conflict.remoteDate = existing.dateText;
     conflict.canResume =
         options.mode == TransferMode::Image && remoteSize >= 0 && remoteSize < st.st_size;
     conflict.freeName = UploadConflicts::freeName(name, [this](const std::string& candidate) {

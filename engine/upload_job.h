@@ -48,7 +48,12 @@ class UploadJob : public TransferJob {
     // larger than the local file, or line ends converted.
     int64_t appendOffset(const std::string& name, int64_t localSize, TransferMode mode);
     // MFMT where the server offers it: the server's copy dated as the local file.
-    void keepModificationTime(const std::string& name, int64_t modified);
+    // True when the server took the time.
+    bool keepModificationTime(const std::string& name, int64_t modified);
+    // The time the server's copy has now: the local file's where MFMT set it, else the
+    // server's own, asked with MLST or MDTM; without either, the time the upload ended
+    // (the server dates a copy as it writes it), never the local file's.
+    int64_t serverCopyTime(const std::string& name, int64_t modified);
     // STOR was accepted but no data connection came of it: the empty file the server
     // made (or left) is removed, so that nothing takes it for the upload.
     void removeEmptyLeftover(const std::string& name);

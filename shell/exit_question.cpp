@@ -24,6 +24,10 @@ std::string ExitQuestion::text(const TaskCounts& counts) {
         said += (said.empty() ? files(counts.failed) : " and " + std::to_string(counts.failed)) +
                 " failed";
     }
+    if (counts.stopped > 0) {
+        // The Failed list holds them too: the question counts what the list shows.
+        said += ", " + std::to_string(counts.stopped) + " stopped";
+    }
     return said + ".\n\nQuit anyway?";
 }
 

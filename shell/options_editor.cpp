@@ -8,12 +8,13 @@
 
 namespace nubo {
 
-const OptionsEditor::Flag OptionsEditor::kFlags[10] = {
+const OptionsEditor::Flag OptionsEditor::kFlags[11] = {
     {"NoUITray", &Values::noUiTray},     {"NoUIQuit", &Values::noUiQuit},
     {"LocalIcons", &Values::localIcons}, {"Statistics", &Values::statistics},
     {"Classic", &Values::classic},       {"KeepHost", &Values::keepHost},
     {"Passive", &Values::passive},       {"Restart", &Values::restart},
     {"KeepXDir", &Values::keepXDir},     {"KeepXMode", &Values::keepXMode},
+    {"ShowFiles", &Values::showFiles},
 };
 
 void OptionsEditor::load(const std::string& site) {

@@ -21,6 +21,7 @@ class OptionsEditor {
         // "General"
         bool noUiTray = false, noUiQuit = false, localIcons = false, statistics = false,
              classic = false;
+        bool showFiles = true;  // the files come to the front after a login
         // "Host Connections"
         std::string email, proxy, authName, authPassword;
         int proxyType = 0;
@@ -46,7 +47,7 @@ class OptionsEditor {
         const char* name;
         bool Values::*member;
     };
-    static const Flag kFlags[10];
+    static const Flag kFlags[11];
 
     static constexpr int kMaxSpeedLimit = SpeedLimiter::kMaxKilobytesPerSecond;
 

@@ -27,6 +27,9 @@ struct HostContext {
     MainOutlets* outlets = nullptr;
     RemoteViewContract* remoteView = nullptr;
     LocalViewUpkeep* localView = nullptr;
+    // Someone looks at the remote rows (the window), so an upload asks the server its
+    // copy's time where it could not set it; see SessionContext::showsRemoteTimes.
+    bool showsRemoteTimes = false;
     ShortcutLibrary* shortcuts = nullptr;  // null: no desktop shortcuts
     const RegistryKey* appKey = nullptr;   // the application's key (required)
     std::string dataFolder;                // "AppData", ending in "/"

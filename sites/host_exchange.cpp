@@ -99,6 +99,7 @@ int HostExchange::importText(const std::string& text, std::string* status) {
         if (!ok)
             break;
         const bool known = sites_.hasSite(name);
+        sites_.keepSite(name);  // an imported site is one the user chose to keep
         sites_.storeSite(name, user, password, word, false);
         if (!known) {
             added_.push_back(name);

@@ -278,6 +278,7 @@ void SessionControl::start(FtpUrl url, const std::string& site, LoginHook hook) 
     session.uploadConflict = asking(asksConflicts_, conflictQuestion_);
     session.downloadConflict = asking(asksDownloads_, downloadQuestion_);
     session.localView = context_.localView;
+    session.showsRemoteTimes = context_.showsRemoteTimes;
     session.perHostSettings = sites.settingsWord(sessionSite_);
     session.trustedOnce = &trustedOnce_;
     session.keepAliveMs = context_.keepAliveMs;
@@ -343,6 +344,7 @@ void SessionControl::sessionLoggedIn(const std::string& connectedText) {
     const bool ready = !hook;
     context_.post([this, connectedText, ready] {
         loggedIn_ = true;
+        selection_.sites().keepSite(sessionSite_);  // a site that logged in is kept
         selection_.commitPasswordChange();
         connectedTo_ = connectedText;
         if (statisticsOn_ && statisticsOpen_) {

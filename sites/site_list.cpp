@@ -50,6 +50,7 @@ SiteList::SiteList(RegistryKey appKey, ConfigStore& config)
       perHost_(appKey.subkey("PerHost")),
       perHostTls_(appKey.subkey("PerHostTls")),
       perHostKeyring_(appKey.subkey("PerHostKeyring")),
+      bookmarks_(appKey),
       config_(config) {}
 
 bool SiteList::oldSettings() const {
@@ -115,20 +116,38 @@ void SiteList::storeSite(const std::string& name, const std::string& user,
         blob.clear();  // a user name longer than the format holds is not kept
     }
     credentials_[name] = blob;
+    if (settings != 0)
+        perHostMap_[name] = settings;
+    const bool wasInKeyring = keyring_.erase(name) != 0;
+    if (inKeyring)
+        keyring_[name] = true;
+    if (isUnsaved(name))
+        return;  // kept in memory only
     const std::string valueName = encodeSiteName(name);
     hosts_.setString(valueName, blob);
-    if (settings != 0) {
-        perHostMap_[name] = settings;
+    if (settings != 0)
         perHost_.setDword(valueName, settings);
-    }
-    if (inKeyring) {
-        keyring_[name] = true;
+    if (inKeyring)
         perHostKeyring_.setDword(valueName, 1);
-    } else if (keyring_.erase(name) != 0) {
+    else if (wasInKeyring)
         perHostKeyring_.deleteValue(valueName);
-    }
     if (flushNow)
         hosts_.flush();
+}
+
+void SiteList::markUnsaved(const std::string& name) {
+    if (!hasSite(name))
+        unsaved_.insert(name);
+}
+
+void SiteList::keepSite(const std::string& name) {
+    if (unsaved_.erase(name) == 0 || !hasSite(name))
+        return;
+    const std::string valueName = encodeSiteName(name);
+    hosts_.setString(valueName, credentials_[name]);
+    if (inKeyring(name))
+        perHostKeyring_.setDword(valueName, 1);
+    savePerHostSettings();  // its word and TLS mark, and the file written
 }
 
 void SiteList::flush() {
@@ -149,10 +168,13 @@ bool SiteList::copySite(const std::string& from, const std::string& to) {
     storeSite(to, user, password, settingsWord(from), true, inKeyring(from));
     if (requiresTls(from))
         tlsMap_[to] = true;
+    for (const Bookmark& bookmark : bookmarks_.of(from))
+        bookmarks_.add(to, bookmark);
     return true;
 }
 
 void SiteList::deleteSite(const std::string& name) {
+    unsaved_.erase(name);
     if (credentials_.erase(name) == 0) {
         return;
     }
@@ -163,6 +185,7 @@ void SiteList::deleteSite(const std::string& name) {
     tlsMap_.erase(name);
     if (keyring_.erase(name) != 0)
         perHostKeyring_.deleteValue(valueName);
+    bookmarks_.removeSite(name);
     hosts_.flush();
     if (name == currentHost_) {
         config_.SetString("LastHost", "");
@@ -245,7 +268,7 @@ void SiteList::setHostSetting(const std::string* name, HostField field, uint32_t
 void SiteList::savePerHostSettings(uint16_t defaultLocale) {
     const bool old = oldSettings();
     for (const auto& [name, word] : perHostMap_) {
-        if (!hasSite(name)) {
+        if (!hasSite(name) || isUnsaved(name)) {
             continue;  // removed sites stay in memory but are never written
         }
         const std::string valueName = encodeSiteName(name);
@@ -259,7 +282,7 @@ void SiteList::savePerHostSettings(uint16_t defaultLocale) {
         }
     }
     for (const auto& [name, on] : tlsMap_) {
-        if (!hasSite(name))
+        if (!hasSite(name) || isUnsaved(name))
             continue;
         if (on)
             perHostTls_.setDword(encodeSiteName(name), 1);

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/registry_key.h"
+#include "sites/site_bookmarks.h"
 
 namespace nubo {
 
@@ -34,6 +36,14 @@ class SiteList {
     void storeSite(const std::string& name, const std::string& user, const std::string& password,
                    uint32_t settings, bool flushNow = true, bool inKeyring = false);
     void flush();
+    // A site typed (or given on the command line) that is new to the list: it stays in
+    // the URL box and in memory for this run, but nothing of it is written to the
+    // settings file until keepSite (it logged in, or its password was saved). A mistyped
+    // host or a closed port so leaves no site behind.
+    void markUnsaved(const std::string& name);
+    bool isUnsaved(const std::string& name) const { return unsaved_.count(name) != 0; }
+    // Writes an unsaved site as it stands now, and from then on like any other.
+    void keepSite(const std::string& name);
     bool findCredentials(const std::string& name, std::string* user, std::string* password) const;
     bool copySite(const std::string& from, const std::string& to);
     void deleteSite(const std::string& name);
@@ -73,6 +83,9 @@ class SiteList {
 
     std::string renameSource;
 
+    // Each site's bookmarks; they go with a deleted site and are copied with a clone.
+    SiteBookmarks& bookmarks() { return bookmarks_; }
+
     // Adds a text to the URL box in its sorted place; removes the text at a row.
     void addToUrlBox(const std::string& text);
     void removeFromUrlBox(size_t index);
@@ -84,11 +97,13 @@ class SiteList {
     RegistryKey perHost_;
     RegistryKey perHostTls_;
     RegistryKey perHostKeyring_;
+    SiteBookmarks bookmarks_;
     std::map<std::string, bool> tlsMap_;
     std::map<std::string, bool> keyring_;
     ConfigStore& config_;
     std::map<std::string, std::string> credentials_;
     std::map<std::string, uint32_t> perHostMap_;
+    std::set<std::string> unsaved_;
     std::vector<std::string> urlBox_;
     std::string currentHost_;
     std::string selected_;

@@ -202,6 +202,7 @@ void SiteSelection::acceptTypedUrl() {
         sites_.renameSource.clear();
     }
     if (indexOf(name) < 0) {
+        sites_.markUnsaved(name);
         addAndSelect(name);
         takeUserPart(url);
     } else {
@@ -217,6 +218,9 @@ void SiteSelection::acceptTypedUrl() {
 }
 
 void SiteSelection::storeCredentials(bool restarting) {
+    // A password the user chose to save keeps a site that has not logged in yet.
+    if (savePassword_ && !password_.empty() && !restarting)
+        sites_.keepSite(urlText_);
     std::string storedUser, storedPassword;
     bool stored = sites_.findCredentials(urlText_, &storedUser, &storedPassword);
     if (stored && passwords_.inKeyring(urlText_))
@@ -256,6 +260,8 @@ void SiteSelection::commitPasswordChange() {
 }
 
 void SiteSelection::takeCommandLineSite(const FtpUrl& url) {
+    if (indexOf(url.toString()) < 0)
+        sites_.markUnsaved(url.toString());
     addAndSelect(url.toString());
     takeUserPart(url);
     clearAnonymous();
@@ -287,6 +293,17 @@ void SiteSelection::cloneSite() {
     urlText_ = sites_.uniqueSiteName(sites_.renameSource);
     selected_ = -1;
     listener_.changed();
+}
+
+std::string SiteSelection::removeQuestion() const {
+    if (selected_ < 0)
+        return {};
+    const std::string& name = sites_.urlBox()[static_cast<size_t>(selected_)];
+    std::string user;
+    std::string password;
+    const bool saved = sites_.inKeyring(name) ||
+                       (sites_.findCredentials(name, &user, &password) && !password.empty());
+    return "Remove \"" + name + (saved ? "\" and its saved password?" : "\"?");
 }
 
 void SiteSelection::removeSite() {

@@ -61,6 +61,10 @@ class SiteSelection {
     void selectSite(int index);
     void acceptTypedUrl();
     void cloneSite();
+    // What Remove asks before it removes the selected site: "Remove "ftp://host/" and
+    // its saved password?" (without the password's part when none is saved); empty when
+    // nothing is selected.
+    std::string removeQuestion() const;
     void removeSite();
     // Saves a ".nubo" shortcut to the selected site on the desktop; the file's path.
     bool createShortcut(std::string* path = nullptr);

@@ -40,6 +40,17 @@ EntryProperties EntryProperties::ofSeveral(const std::vector<Item>& items) {
 EntryProperties EntryProperties::of(const std::vector<RemoteEntry>& entries,
                                     const std::vector<std::string>& typeNames,
                                     const std::string& zoneName) {
+    EntryProperties p = ofRemote(entries, typeNames, zoneName);
+    for (const RemoteEntry& entry : entries) {
+        p.modes.push_back(entry.permissions());
+        p.folders = p.folders || entry.type == EntryType::Directory;
+    }
+    return p;
+}
+
+EntryProperties EntryProperties::ofRemote(const std::vector<RemoteEntry>& entries,
+                                          const std::vector<std::string>& typeNames,
+                                          const std::string& zoneName) {
     if (entries.size() > 1) {
         std::vector<Item> items;
         for (size_t i = 0; i < entries.size(); ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,11 @@ struct EntryProperties {
     std::string size;
     Row rows[3];
     bool multiple = false;  // shown with the multiple-selection icon
+    // The entries' permission bits (nothing where unknown), for the permissions part;
+    // none at all: the box has no such part. folders: a folder is among them (its
+    // contents may be changed too).
+    std::vector<std::optional<uint16_t>> modes;
+    bool folders = false;
 
     // typeNames: the type name of each entry, as the view shows it. zoneName: the site's
     // time zone as the Options page lists it, empty when the site has none.
@@ -45,6 +52,9 @@ struct EntryProperties {
         int kind = 0;  // 0 file, 1 folder, 2 link
     };
     static EntryProperties ofSeveral(const std::vector<Item>& items);
+    static EntryProperties ofRemote(const std::vector<RemoteEntry>& entries,
+                                    const std::vector<std::string>& typeNames,
+                                    const std::string& zoneName);
 };
 
 }  // namespace nubo

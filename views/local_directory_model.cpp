@@ -237,7 +237,7 @@ void LocalDirectoryModel::refillLocked() {
 class LocalDirectoryModel::RowOrder {
   public:
     RowOrder(const std::vector<LocalEntry>& entries, int key, const LocalTypeTable& types)
-        : entries_(entries), code_(key < 0 ? -key : key), sign_(key < 0 ? -1 : 1) {
+        : entries_(entries), key_(key), code_(key < 0 ? -key : key) {
         if (code_ != 2)
             return;
         for (const LocalEntry& entry : entries) {
@@ -250,24 +250,24 @@ class LocalDirectoryModel::RowOrder {
     bool operator()(int ia, int ib) const {
         const LocalEntry& a = entries_[static_cast<size_t>(ia)];
         const LocalEntry& b = entries_[static_cast<size_t>(ib)];
-        if (const int folders = compareFolders(a.folder, b.folder))
-            return folders < 0;
-        int result = 0;
-        if (code_ == 2)
-            result = naturalCompare(typeNames_[a.typeRow], typeNames_[b.typeRow]);
-        else if (code_ == 3)
-            result = a.size < b.size ? -1 : a.size > b.size;
-        else if (code_ == 4)
-            result = a.time < b.time ? -1 : a.time > b.time;
-        if (result == 0)
-            result = a.sortKey.compare(b.sortKey);
-        return result * sign_ < 0;
+        return orderEntries(
+                   a.folder, b.folder, key_,
+                   [&] {
+                       if (code_ == 2)
+                           return naturalCompare(typeNames_[a.typeRow], typeNames_[b.typeRow]);
+                       if (code_ == 3)
+                           return a.size < b.size ? -1 : static_cast<int>(a.size > b.size);
+                       if (code_ == 4)
+                           return a.time < b.time ? -1 : static_cast<int>(a.time > b.time);
+                       return 0;
+                   },
+                   [&] { return a.sortKey.compare(b.sortKey); }) < 0;
     }
 
   private:
     const std::vector<LocalEntry>& entries_;
+    int key_;
     int code_;
-    int sign_;
     std::vector<std::string> typeNames_;
 };
 
@@ -317,6 +317,10 @@ void LocalDirectoryModel::sortByColumn(int column) {
 
 void LocalDirectoryModel::arrangeBy(int code) {
     reorder([code](SortOrder& order) { return order.arrange(code); });
+}
+
+void LocalDirectoryModel::restoreSortKey(int key) {
+    reorder([key](SortOrder& order) { return order.restore(key); });
 }
 
 int LocalDirectoryModel::sortKey() const {

@@ -62,6 +62,8 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     // it sorts the other way. arrangeBy: code 1-4, ascending.
     void sortByColumn(int column);
     void arrangeBy(int code);
+    // A kept sort order (sortKey's code), as the window remembered it.
+    void restoreSortKey(int key);
     int sortKey() const;
     // "N object(s)" with the total size unless only folders are selected ("12 of 340
     // shown, 1.23MB" while a filter hides some); "Reading ..." while a folder is read.

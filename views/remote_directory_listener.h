@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace nubo {
 
@@ -23,6 +25,8 @@ class RemoteDirectoryListener {
     virtual void busyChanged(bool busy) = 0;
     // Connected to or disconnected from a session.
     virtual void connectionChanged(bool connected) = 0;
+    // A change of permissions ended; what the server refused ("path: reply" each).
+    virtual void permissionsApplied(const std::vector<std::string>& refusals) { (void)refusals; }
 };
 
 }  // namespace nubo

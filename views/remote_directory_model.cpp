@@ -8,6 +8,7 @@
 #include "engine/name_case.h"
 #include "views/display_format.h"
 #include "views/entry_order.h"
+#include "views/natural_compare.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
@@ -169,51 +170,41 @@ void RemoteDirectoryModel::refillLocked() {
     entryCount_ = static_cast<int>(current_->size());
 }
 
-// The view's order as a comparison of entry indices. By type, each entry's type name is
-// looked up once (those of the rows given), not at every comparison.
-class RemoteDirectoryModel::RowOrder {
-  public:
-    RowOrder(const Listing& listing, int key, TypeTable* types, const std::vector<int>& rows)
-        : listing_(listing), key_(key) {
-        if (key != 2 && key != -2)
-            return;
-        static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
-        names_ = types != nullptr ? types->typeNames()
-                                  : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
-        rowOf_.assign(listing.size(), 0);
-        for (int index : rows) {
-            const RemoteEntry& entry = listing[static_cast<size_t>(index)];
-            rowOf_[static_cast<size_t>(index)] =
-                types != nullptr ? types->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
-        }
-        // Classifying may have met new types.
-        if (types != nullptr)
-            names_ = types->typeNames();
+// Each row's type as its type name's place among the names in natural order (0: none).
+std::vector<uint32_t> RemoteDirectoryModel::typeRanksLocked(const std::vector<int>& rows) const {
+    const Listing& listing = *current_;
+    std::vector<uint32_t> rowOf(listing.size(), 0);
+    for (int index : rows) {
+        const RemoteEntry& entry = listing[static_cast<size_t>(index)];
+        rowOf[static_cast<size_t>(index)] =
+            types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
     }
-    bool operator()(int a, int b) const {
-        return compareRemoteEntries(listing_[static_cast<size_t>(a)],
-                                    listing_[static_cast<size_t>(b)], key_, typeName(a),
-                                    typeName(b)) < 0;
+    // Read after classifying, which may have met new types.
+    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
+    const std::vector<std::string> names =
+        types_ != nullptr ? types_->typeNames()
+                          : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
+    std::vector<uint32_t> byName(names.size());
+    for (uint32_t i = 0; i < byName.size(); ++i)
+        byName[i] = i;
+    std::sort(byName.begin(), byName.end(),
+              [&](uint32_t a, uint32_t b) { return naturalCompare(names[a], names[b]) < 0; });
+    std::vector<uint32_t> rankOf(names.size());
+    for (uint32_t place = 0; place < byName.size(); ++place)
+        rankOf[byName[place]] = place + 1;
+    std::vector<uint32_t> ranks(listing.size(), 0);
+    for (int index : rows) {
+        const uint32_t row = rowOf[static_cast<size_t>(index)];
+        ranks[static_cast<size_t>(index)] = row < rankOf.size() ? rankOf[row] : 0;
     }
-
-  private:
-    std::string_view typeName(int index) const {
-        if (rowOf_.empty())
-            return {};
-        const uint32_t row = rowOf_[static_cast<size_t>(index)];
-        return row < names_.size() ? std::string_view(names_[row]) : std::string_view();
-    }
-
-    const Listing& listing_;
-    int key_;
-    std::vector<uint32_t> rowOf_;
-    std::vector<std::string> names_;
-};
+    return ranks;
+}
 
 void RemoteDirectoryModel::sortLocked() {
-    // By reference: the sort copies its comparison, and this one holds a row per entry.
-    const RowOrder order(*current_, order_.key(), types_, rows_);
-    std::stable_sort(rows_.begin(), rows_.end(), std::cref(order));
+    const int key = order_.key();
+    sortRemoteRows(*current_, key,
+                   key == 2 || key == -2 ? typeRanksLocked(rows_) : std::vector<uint32_t>(),
+                   &rows_);
 }
 
 bool RemoteDirectoryModel::shownLocked(const RemoteEntry& entry) const {
@@ -226,13 +217,16 @@ void RemoteDirectoryModel::placeLocked(int index) {
     const RemoteEntry& entry = (*current_)[static_cast<size_t>(index)];
     if (entry.name.empty() || !shownLocked(entry))
         return;
-    std::vector<int> typed;
-    if (order_.key() == 2 || order_.key() == -2) {
-        typed = rows_;
+    // The few names a placement compares are folded as it goes.
+    const int key = order_.key();
+    std::vector<uint32_t> ranks;
+    if (key == 2 || key == -2) {
+        std::vector<int> typed = rows_;
         typed.push_back(index);
+        ranks = typeRanksLocked(typed);
     }
-    const RowOrder order(*current_, order_.key(), types_, typed);
-    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, std::cref(order)), index);
+    auto before = [&](int a, int b) { return compareRemoteRows(*current_, key, ranks, a, b) < 0; };
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, before), index);
 }
 
 void RemoteDirectoryModel::setFilter(NameFilter filter) {
@@ -452,6 +446,23 @@ void RemoteDirectoryModel::entryKept(const std::string& directory, const std::st
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
+void RemoteDirectoryModel::modeChanged(const std::string& directory, const std::string& name,
+                                       uint16_t mode) {
+    {
+        std::lock_guard lock(mutex_);
+        Listing* listing = shownListingLocked(directory);
+        const int index = listing != nullptr ? indexOfName(*listing, name) : -1;
+        if (index < 0)
+            return;
+        (*listing)[static_cast<size_t>(index)].setMode(mode);
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+void RemoteDirectoryModel::permissionsApplied(const std::vector<std::string>& refusals) {
+    notify([&refusals](RemoteDirectoryListener& l) { l.permissionsApplied(refusals); });
+}
+
 void RemoteDirectoryModel::placeholderDropped(const std::string& directory,
                                               const std::string& name) {
     int placeholder = -1;
@@ -609,6 +620,10 @@ void RemoteDirectoryModel::arrangeBy(int code) {
     reorder([code](SortOrder& order) { return order.arrange(code); });
 }
 
+void RemoteDirectoryModel::restoreSortKey(int key) {
+    reorder([key](SortOrder& order) { return order.restore(key); });
+}
+
 bool RemoteDirectoryModel::openEntry(int index) {
     FtpSession* session;
     std::string path;
@@ -758,11 +773,19 @@ bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,
     return session->enqueue(PutRequest{intoDirectory, paths, options});
 }
 
+bool RemoteDirectoryModel::changeModes(Selection chosen, const ModeChange& change) {
+    FtpSession* session = this->session();
+    if (session == nullptr || chosen.entries.empty())
+        return false;
+    return session->enqueue(
+        ChmodRequest{std::move(chosen.directory), std::move(chosen.entries), change});
+}
+
 bool RemoteDirectoryModel::remove(const std::vector<int>& indices) {
     return !indices.empty() && remove(selection(indices));
 }
 
-bool RemoteDirectoryModel::remove(Selection chosen) {
+bool RemoteDirectoryModel::remove(Selection chosen, bool withContents) {
     FtpSession* session = this->session();
     if (session == nullptr || chosen.entries.empty())
         return false;
@@ -779,7 +802,21 @@ bool RemoteDirectoryModel::remove(Selection chosen) {
         }
     }
     notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-    return session->enqueue(DeleteRequest{std::move(chosen.directory), std::move(chosen.entries)});
+    return session->enqueue(
+        DeleteRequest{std::move(chosen.directory), std::move(chosen.entries), withContents});
+}
+
+bool RemoteDirectoryModel::count(Selection chosen, std::function<void(const TreeCount&)> counted) {
+    FtpSession* session = this->session();
+    return session != nullptr && !chosen.entries.empty() &&
+           session->enqueue(CountRequest{std::move(chosen.directory), std::move(chosen.entries),
+                                         std::move(counted)});
+}
+
+bool RemoteDirectoryModel::find(std::shared_ptr<RemoteSearch> search) {
+    FtpSession* session = this->session();
+    return session != nullptr && search != nullptr &&
+           session->enqueue(FindRequest{currentPath(), std::move(search)});
 }
 
 void RemoteDirectoryModel::stop() {

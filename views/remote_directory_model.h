@@ -18,6 +18,7 @@ namespace nubo {
 
 class AppLog;
 class RemoteDirectoryListener;
+class RemoteSearch;
 class TypeTable;
 
 // The remote directory as the remote view shows it: the current listing, the rows in
@@ -58,6 +59,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
                       const std::string* to) override;
     void entryKept(const std::string& directory, const std::string& name) override;
     void placeholderDropped(const std::string& directory, const std::string& name) override;
+    void modeChanged(const std::string& directory, const std::string& name, uint16_t mode) override;
+    void permissionsApplied(const std::vector<std::string>& refusals) override;
     // The entry at an index of the shown listing keeps its slot with an empty name.
     void removeEntry(int index);
     // Marks an entry as cut (a delete is pending on it); entryKept clears the mark.
@@ -109,6 +112,8 @@ class RemoteDirectoryModel : public RemoteViewContract {
     void sortByColumn(int column);
     // "Arrange Icons": sort code 1-4, ascending.
     void arrangeBy(int code);
+    // A kept sort order (sortKey's code), as the window remembered it.
+    void restoreSortKey(int key);
     // Queues the change into a directory or link entry; false when not connected or the
     // entry cannot be opened.
     bool openEntry(int index);
@@ -134,12 +139,20 @@ class RemoteDirectoryModel : public RemoteViewContract {
              const TransferOptions& options);
     // A Get of entries chosen earlier (a drag): they are fetched from their directory.
     bool get(const std::string& folder, Selection chosen, const TransferOptions& options);
+    // Queues new permissions (SITE CHMOD) for entries chosen in the properties box.
+    bool changeModes(Selection chosen, const ModeChange& change);
     bool put(const std::vector<std::string>& paths, const std::string& intoDirectory,
              const TransferOptions& options);
     bool remove(const std::vector<int>& indices);
     // A Delete of entries chosen earlier (before a question was answered): they go from
-    // their directory, whatever the view shows by then.
-    bool remove(Selection chosen);
+    // their directory, whatever the view shows by then; withContents: folders go with
+    // all they hold.
+    bool remove(Selection chosen, bool withContents = false);
+    // Queues the count of what the folders among entries chosen hold (the question
+    // before their Delete); `counted` hears it on the session's worker.
+    bool count(Selection chosen, std::function<void(const TreeCount&)> counted);
+    // Queues a search from the directory shown down.
+    bool find(std::shared_ptr<RemoteSearch> search);
     // STOP: the session aborts; every cut mark goes.
     void stop();
 
@@ -181,7 +194,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     int appendLocked(const RemoteEntry& entry);
     void refillLocked();
     void sortLocked();
-    class RowOrder;
+    std::vector<uint32_t> typeRanksLocked(const std::vector<int>& rows) const;
     // Whether the filter shows an entry (a new folder being named always shows).
     bool shownLocked(const RemoteEntry& entry) const;
     // Moves an entry's row to where the order puts it, or takes it out when it is

@@ -24,6 +24,17 @@ class SortOrder {
         key_ = code;
         return true;
     }
+    // A kept order (a signed code as key() gives): the next click on its column sorts
+    // the other way. False for an unknown code.
+    bool restore(int key) {
+        static constexpr int kCodeColumns[5] = {-1, 0, 2, 1, 3};
+        const int code = key < 0 ? -key : key;
+        if (code < 1 || code > 4)
+            return false;
+        key_ = key;
+        directions_[kCodeColumns[code]] = key < 0 ? 1 : -1;
+        return true;
+    }
     void resetDirections() {
         for (int& direction : directions_)
             direction = 1;

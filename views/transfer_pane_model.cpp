@@ -84,17 +84,23 @@ bool TransferPaneModel::refresh(int64_t nowMs) {
     // The active tasks' speeds, measured for as long as they stay active.
     std::unordered_map<uint64_t, Measure> still;
     speedTexts_.clear();
+    // What files resumed from a partial copy had before this batch moved them: no part of
+    // the batch's speed or time left. (A file seen again after a broken try moved its
+    // bytes in this batch, and has attempts.)
+    int64_t resumedBytes = 0;
     for (const TaskInfo& task : queue_.listed(TaskState::Active, 0, SIZE_MAX)) {
         const auto found = speeds_.find(task.id);
         Measure& measured = still[task.id];
         if (found != speeds_.end())
             measured = found->second;
+        else if (task.attempts == 0)
+            resumedBytes += task.bytes;
         const int64_t expected = task.spec.size >= 0 ? task.spec.size : 0;
         const RateMeter::Texts texts = measure(&measured, task.bytes, expected, nowMs);
         speedTexts_[task.id] = FormatSize(texts.bytesPerSecond, 1) + "/s";
     }
     speeds_ = std::move(still);
-    measureBatch(nowMs);
+    measureBatch(nowMs, resumedBytes);
     return true;
 }
 
@@ -112,12 +118,15 @@ RateMeter::Texts TransferPaneModel::measure(Measure* measure, int64_t bytes, int
     return measure->meter.progress(bytes - measure->base, nowMs);
 }
 
-void TransferPaneModel::measureBatch(int64_t nowMs) {
+void TransferPaneModel::measureBatch(int64_t nowMs, int64_t resumedBytes) {
     const BatchProgress progress = queue_.batch();
     if (progress.serial != batchSerial_) {
         batchSerial_ = progress.serial;
         batchMeasure_ = {};
     }
+    // A measure begun now takes every byte so far as its base anyway.
+    if (batchMeasure_.startMs != 0)
+        batchMeasure_.base += resumedBytes;
     batch_ = {};
     batch_.serial = progress.serial;
     batch_.running = progress.running;
@@ -295,7 +304,7 @@ std::string TransferPaneModel::text(List list, int64_t row, Column column) {
         case Column::Size:
             return info.spec.size >= 0 ? FormatSize(info.spec.size, 1) : std::string();
         case Column::Direction:
-            return info.spec.isGet ? "Download" : "Upload";
+            return info.spec.isDelete ? "Delete" : info.spec.isGet ? "Download" : "Upload";
         case Column::RemoteFolder:
             return info.spec.remoteFolder;
         case Column::LocalFolder:
@@ -338,7 +347,9 @@ TransferPaneModel::Offer TransferPaneModel::offer(List list, const std::vector<T
                 });
             break;
         case List::Failed:
-            offer.retry = any && connected;
+            offer.retry =
+                connected && std::any_of(selected.begin(), selected.end(),
+                                         [](const TaskInfo& task) { return !task.spec.isDelete; });
             offer.retryAll = connected;
             offer.remove = any;
             offer.openFolder = selected.size() == 1 && !containingFolder(selected[0]).empty();
@@ -358,7 +369,9 @@ std::vector<TransferPaneModel::Retry> TransferPaneModel::retries(
     // One request per direction and pair of folders, in the order the tasks came.
     std::map<std::tuple<bool, std::string, std::string>, size_t> byFolders;
     for (const TaskInfo& task : tasks) {
-        if (task.state != TaskState::Failed && task.state != TaskState::Stopped)
+        // A refused delete is no transfer: nothing fetches or sends it again.
+        if ((task.state != TaskState::Failed && task.state != TaskState::Stopped) ||
+            task.spec.isDelete)
             continue;
         std::string local = containingFolder(task);
         if (local.empty())

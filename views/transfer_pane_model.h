@@ -135,7 +135,8 @@ class TransferPaneModel {
     bool locate(List list, int64_t row, TaskState* state, int64_t* position) const;
     const TaskInfo* held(TaskState state, int64_t position);
     void dropPages(TaskState state);
-    void measureBatch(int64_t nowMs);
+    // `resumedBytes`: what files first seen running now had before the batch moved them.
+    void measureBatch(int64_t nowMs, int64_t resumedBytes);
     std::string speedOf(const TaskInfo& task) const;
 
     // Speed and time left of a transfer, measured by the Host page's rate meter from

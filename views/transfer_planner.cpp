@@ -94,4 +94,28 @@ std::string TransferPlanner::deleteQuestion(const std::string& directory,
     return "Delete " + std::to_string(names.size()) + " items" + where + " from the server?";
 }
 
+namespace {
+
+std::string counted(int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string TransferPlanner::deleteQuestion(const std::string& directory,
+                                            const std::vector<std::string>& names,
+                                            const TreeCount& held) {
+    if (held.files == 0 && held.folders == 0)
+        return deleteQuestion(directory, names);
+    std::string what;
+    if (held.files > 0)
+        what = counted(held.files, "file", "files");
+    if (held.folders > 0)
+        what += (what.empty() ? "" : " in ") + counted(held.folders, "folder", "folders");
+    if (names.size() == 1)
+        return "Delete \"" + names.front() + "\" and its " + what + " from the server?";
+    return "Delete " + std::to_string(names.size()) + " items in " + directory + " and the " +
+           what + " they hold from the server?";
+}
+
 }  // namespace nubo

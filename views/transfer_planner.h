@@ -47,6 +47,11 @@ class TransferPlanner {
     // and folder, so the question says what will go.
     static std::string deleteQuestion(const std::string& directory,
                                       const std::vector<std::string>& names);
+    // The same when the folders chosen hold something: what they hold goes too, and the
+    // question says how much ("Delete "docs" and its 42 files in 7 folders from the
+    // server?"). Nothing held: the question above.
+    static std::string deleteQuestion(const std::string& directory,
+                                      const std::vector<std::string>& names, const TreeCount& held);
 
   private:
     ConfigStore& config_;

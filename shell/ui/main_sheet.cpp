@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
+#include <optional>
 
 #include "base/config_store.h"
 #include "shell/progress_display.h"
+#include "views/window_memory.h"
 
 namespace nubo {
 
@@ -117,15 +119,68 @@ void MainSheet::resizeWithinScreen(QSize wanted) {
         resize(wanted);
         return;
     }
-    // The window manager's frame comes on top: a title bar and thin borders. The pages'
-    // least sizes still hold (the window cannot be smaller than they are).
+    // The window manager's frame comes on top. The pages' least sizes still hold (the
+    // window cannot be smaller than they are).
     const QRect area = screen->availableGeometry();
-    const int border = 8;  // window managers draw 0 to 5 pixels; some room to spare
-    const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    const QMargins margins = frameEstimate();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
     const QSize size = wanted.boundedTo(area.size() - frame).expandedTo(minimumSizeHint());
     resize(size);
     move(area.x() + std::max(0, (area.width() - size.width() - frame.width()) / 2),
          area.y() + std::max(0, (area.height() - size.height() - frame.height()) / 2));
+}
+
+QMargins MainSheet::frameEstimate() const {
+    const int border = 8;  // window managers draw 0 to 5 pixels; some room to spare
+    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border, border};
+}
+
+void MainSheet::rememberPlacement() {
+    const std::optional<WindowMemory::Placement> kept = WindowMemory(config_).placement();
+    if (kept) {
+        const QMargins frame = frameEstimate();
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect area = screen->availableGeometry();
+            const QSize least = minimumSizeHint();
+            const std::optional<WindowMemory::Rect> rect =
+                WindowMemory::fit(*kept, screen->name().toStdString(),
+                                  {area.x(), area.y(), area.width(), area.height()},
+                                  {frame.left(), frame.top(), frame.right(), frame.bottom()},
+                                  least.width(), least.height());
+            if (rect) {
+                setGeometry(rect->x, rect->y, rect->width, rect->height);
+                break;
+            }
+        }
+        if (kept->maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    remembering_ = true;
+}
+
+void MainSheet::keepPlacement() {
+    if (!remembering_ || !isVisible() || isMinimized() || screen() == nullptr)
+        return;
+    WindowMemory memory(config_);
+    WindowMemory::Placement placement = memory.placement().value_or(WindowMemory::Placement{});
+    placement.maximised = isMaximized();
+    // A maximised window keeps the rectangle it had before, which it returns to.
+    if (!isMaximized() && !isFullScreen()) {
+        const QRect rect = geometry();
+        placement.normal = {rect.x(), rect.y(), rect.width(), rect.height()};
+        placement.screen = screen()->name().toStdString();
+    }
+    memory.setPlacement(placement);
+}
+
+void MainSheet::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    keepPlacement();
+}
+
+void MainSheet::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    keepPlacement();
 }
 
 void MainSheet::requestUninstall() {
@@ -204,6 +259,8 @@ void MainSheet::restore() {
 
 void MainSheet::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        keepPlacement();
     // A minimise from the window manager goes through the same rules; the window hides
     // once the window manager is done minimising it.
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) &&

@@ -40,6 +40,10 @@ class MainSheet : public QWidget {
     // The opening size: as wanted, but never beyond the screen's free area (a large font
     // or QT_SCALE_FACTOR would otherwise open the window partly off the screen).
     void resizeWithinScreen(QSize wanted);
+    // Takes the place, size and maximised state the settings kept (WindowMemory: on the
+    // screen it stood on when that screen is there, within its free area) and keeps
+    // them there as they change from now on.
+    void rememberPlacement();
     QTabWidget* tabs() const { return tabs_; }
     QProgressBar* progressBar() const { return bar_; }
     void setSessionControl(SessionControl control) { session_ = std::move(control); }
@@ -81,6 +85,8 @@ class MainSheet : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // A close the user chose: asked first, then closeRequested.
     void userClose();
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +101,11 @@ class MainSheet : public QWidget {
     // Ctrl+Tab and Ctrl+Shift+Tab that no page widget took: the focus moves on within
     // the page, not to another tab.
     void moveFocusWithinPage(bool forward);
+    // The window manager's frame before the window is shown: a title bar and thin
+    // borders, with some room to spare.
+    QMargins frameEstimate() const;
+    // Writes where the window stands now (after rememberPlacement).
+    void keepPlacement();
 
     ConfigStore& config_;
     ProgramIcons icons_;
@@ -112,6 +123,7 @@ class MainSheet : public QWidget {
     bool shuttingDown_ = false;
     bool uninstallRequested_ = false;
     bool minimising_ = false;
+    bool remembering_ = false;
 };
 
 }  // namespace nubo

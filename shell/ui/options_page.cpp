@@ -61,6 +61,8 @@ OptionsPage::OptionsPage(ConfigStore& config, SiteList& sites,
              "Gather host connection and data-transfer statistics");
     addCheck(general, "Classic", "Start with \"Nubo &Classic\" interface",
              "Use \"Nubo Classic\" (small) interface when program is started");
+    addCheck(general, "ShowFiles", "Show the &files after login",
+             "Bring the server's files to the front once Connect has listed them");
     auto* reload = new QPushButton("&Reload default FTP sites", general);
     reload->setToolTip("Merge default FTP sites with current site list");
     auto* uninstall = new QPushButton("Quit and &Uninstall Nubo PRO", general);

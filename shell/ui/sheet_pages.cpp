@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTabWidget>
+#include <memory>
 
 #include "base/config_store.h"
 #include "shell/help_topics.h"
@@ -13,13 +14,50 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/host_page.h"
+#include "views/files_front.h"
 #include "views/ui/files_page.h"
 #include "views/ui/remote_page.h"
+#include "views/ui/remote_table_model.h"
 
 namespace nubo {
 
+namespace {
+
+// After a Connect the files come to the front once they are listed (FilesFront decides).
+void bringFilesAfterLogin(MainSheet& sheet, ConfigStore& config, const SheetPages& pages) {
+    auto front = std::make_shared<FilesFront>();
+    QTabWidget* tabs = sheet.tabs();
+    QWidget* hostPage = pages.host;
+    QWidget* filesTab = pages.remoteTab;
+    const auto window = [&config, tabs, hostPage] {
+        return FilesFront::Window{config.GetInt("ShowFiles") != 0,
+                                  tabs->currentWidget() == hostPage};
+    };
+    const auto bring = [tabs, filesTab](bool due) {
+        if (due)
+            tabs->setCurrentWidget(filesTab);
+    };
+    QObject::connect(pages.host, &HostPage::loggedIn, &sheet,
+                     [front, window, bring] { bring(front->loggedIn(window())); });
+    RemoteTableModel* table = pages.remote->tableModel();
+    QObject::connect(table, &RemoteTableModel::busyChangedQueued, &sheet,
+                     [front, window, bring](bool busy) {
+                         if (!busy)
+                             bring(front->listingEnded(window()));
+                     });
+    QObject::connect(table, &RemoteTableModel::connectionChangedQueued, &sheet,
+                     [front](bool connected) {
+                         if (!connected)
+                             front->sessionChanged();
+                     });
+    QObject::connect(pages.host, &HostPage::sessionOutcome, &sheet,
+                     [front] { front->sessionChanged(); });
+}
+
+}  // namespace
+
 SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
-                             const std::string& helpFolder, const std::string& stateFile) {
+                             const std::string& helpFolder) {
     HostController& host = models.host;
     const bool classic = config.GetInt("Classic") != 0;
     SiteList& sites = host.selection().sites();
@@ -29,8 +67,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
         pages.remote = new RemotePage(models.remoteView, models.types, host, config, log, true);
         pages.remoteTab = pages.remote;
     } else {
-        auto* files = new FilesPage(models.remoteView, models.types, models.localView, host, config,
-                                    log, stateFile);
+        auto* files =
+            new FilesPage(models.remoteView, models.types, models.localView, host, config, log);
         pages.remote = files->remotePage();
         pages.remoteTab = files;
     }
@@ -79,6 +117,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     });
     QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
                      &RemotePage::showSessionEnd);
+    bringFilesAfterLogin(sheet, config, pages);
     QObject::connect(&sheet, &MainSheet::pageEntered, &sheet, [optionsPage](QWidget* page) {
         if (page == optionsPage)
             optionsPage->activate();
@@ -95,6 +134,7 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     const int unitY = sheet.fontMetrics().height();
     sheet.resizeWithinScreen(classic ? QSize(unitX * 240 / 4, unitY * 160 / 8)
                                      : QSize(unitX * 560 / 4, unitY * 300 / 8));
+    sheet.rememberPlacement();
     return pages;
 }
 

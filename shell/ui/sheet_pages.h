@@ -44,9 +44,9 @@ struct SheetPages {
 
     // The Host page over the host controller; its site list and selection serve the
     // Options page. The remote page (Classic) or the Files page shows the session's view
-    // of the server. stateFile keeps window state (the Files splitter); empty: not kept.
+    // of the server. The window takes the place, size and layout it kept (WindowMemory).
     static SheetPages build(MainSheet& sheet, AppLog& log, ConfigStore& config, Models models,
-                            const std::string& helpFolder, const std::string& stateFile = {});
+                            const std::string& helpFolder);
 };
 
 }  // namespace nubo

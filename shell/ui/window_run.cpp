@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -66,16 +65,14 @@ int WindowRun::run(int& argc, char** argv) {
     context.passwords = &keyring;
     context.diagnosticsSink = &diagnostics;
     context.localView = &localView;
+    context.showsRemoteTimes = true;
     // NAT routers forget idle connections: a window's session says NOOP once a minute.
     context.keepAliveMs = 60000;
     HostController host(context);
     host.startUp();
 
-    const QString stateFile =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        "/Tkwa/NuboWindow.conf";
     SheetPages::build(sheet, log, config, {host, remoteView, types, localView, diagnostics},
-                      HelpTopics::findHelpFolder(programPath()), stateFile.toStdString());
+                      HelpTopics::findHelpFolder(programPath()));
     const SessionLink& link = host.control().link();
     sheet.setSessionControl({[&link] { return link.connected(); },
                              [&link] { return link.quitWhenDone(); },

@@ -351,6 +351,15 @@ QWidget* HostPage::buildDialog() {
         url_->setFocus();
     });
     connect(remove, &QToolButton::clicked, this, [this] {
+        const std::string question = host_.selection().removeQuestion();
+        if (question.empty())
+            return;
+        QMessageBox box(QMessageBox::Question, "Remove Host Entry",
+                        QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No, this);
+        box.setObjectName("hostRemoveQuestion");
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes)
+            return;
         host_.selection().removeSite();
         refreshUrlBox();
     });
@@ -661,6 +670,7 @@ void HostPage::hostStateChanged() {
 }
 
 void HostPage::sessionReady() {
+    emit loggedIn();
     if (!graphsOn_ || !hostAlive_)
         return;
     refreshStatistics();

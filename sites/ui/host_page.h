@@ -106,6 +106,8 @@ class HostPage : public QWidget, public HostControllerListener {
   signals:
     // A session ended; message says why when it failed (empty after an orderly end).
     void sessionOutcome(const QString& message);
+    // A session logged in with no command-line transfer to run.
+    void loggedIn();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,10 @@
 #include "sites/ui/upload_conflict_dialog.h"
 
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace nubo {
@@ -12,8 +14,13 @@ UploadConflictDialog::UploadConflictDialog(const UploadConflict& conflict, QWidg
     const QString name = QString::fromStdString(conflict.name);
     setText(QString("%1\nThis file already exists on the server in %2.")
                 .arg(name, QString::fromStdString(conflict.remoteFolder)));
-    setInformativeText(QString("On the server: %1\nTo send: %2 (%3)")
-                           .arg(sizeText(conflict.remoteSize), sizeText(conflict.localSize),
+    const QString sent =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(conflict.localTime), QLocale::ShortFormat);
+    QString server = sizeText(conflict.remoteSize);
+    if (!conflict.remoteDate.empty())
+        server += ", " + QString::fromStdString(conflict.remoteDate);
+    setInformativeText(QString("On the server: %1\nTo send: %2, %3 (%4)")
+                           .arg(server, sizeText(conflict.localSize), sent,
                                 QString::fromStdString(conflict.localPath)));
     overwrite_ = addButton("&Overwrite", QMessageBox::AcceptRole);
     newer_ = addButton("Overwrite if &newer", QMessageBox::AcceptRole);

@@ -161,6 +161,17 @@ TEST_F(TransferPoolTest, FilesSentOverOtherConnectionsShowInTheRemoteView) {
         ASSERT_TRUE(h.remoteView.entryAt(at, &shown));
         EXPECT_EQ(shown.size, 1000 + i);
     }
+    // The Transfers pane knew each upload's size, waiting or running: its percent, the
+    // batch's progress and time left count them.
+    const std::vector<TaskInfo> sent = h.queue.tasks(TaskState::Done);
+    ASSERT_EQ(sent.size(), 6u);
+    int64_t sizes = 0;
+    for (const TaskInfo& task : sent) {
+        const int i = task.spec.name[2] - '0';
+        EXPECT_EQ(task.spec.size, 1000 + i) << task.spec.name;
+        sizes += 1000 + i;
+    }
+    EXPECT_EQ(h.queue.batch().expected, sizes);
 }
 
 TEST_F(TransferPoolTest, UpdateOnlyDecidesFileByFileOnEveryConnection) {
@@ -440,6 +451,15 @@ TEST_F(UnstoredUploadBatchTest, BytesTheServerNeverKeptAreNoHeadwayAndTheFileIsG
 class SlowBatchTest : public TransferPoolTest {
   protected:
     SlowBatchTest() : TransferPoolTest({"--rate", "40000"}) {}
+    // What a Stop keeps goes into a restart database, as the program's does.
+    void keepStoppedFiles() {
+        db.takeSlot(false);
+        h.restart = &db;
+        h.config.SetInt("Restart", 1);
+    }
+
+    test::TempFolder data{"nubo-pool-data"};
+    RestartDatabase db{data.path() + "/"};
 };
 
 TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
@@ -476,11 +496,7 @@ TEST_F(SlowBatchTest, StopEndsEveryConnectionOfTheBatch) {
 }
 
 TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
-    test::TempFolder data{"nubo-pool-data"};
-    RestartDatabase db(data.path() + "/");
-    db.takeSlot(false);
-    h.restart = &db;
-    h.config.SetInt("Restart", 1);
+    keepStoppedFiles();
     makeTree(server.root() + "/files/tree", 6, 200000);
     connect();
     ASSERT_TRUE(session->enqueue(test::namedGet(temp.path(), "tree", test::kImage)));
@@ -514,11 +530,7 @@ TEST_F(SlowBatchTest, FilesStoppedOnEveryConnectionAreResumedByTheNextGet) {
 // transfer with ABOR, keeps what arrived for a later Get, and goes on with the next file;
 // every other file of the batch arrives whole.
 TEST_F(SlowBatchTest, ARunningFileStoppedAloneKeepsWhatArrivedWhileTheOthersGoOn) {
-    test::TempFolder data{"nubo-pool-data"};
-    RestartDatabase db(data.path() + "/");
-    db.takeSlot(false);
-    h.restart = &db;
-    h.config.SetInt("Restart", 1);
+    keepStoppedFiles();
     h.simultaneousTransfers = 2;
     makeTree(server.root() + "/files/tree", 6, 120000);
     connect();

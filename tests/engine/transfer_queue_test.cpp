@@ -208,7 +208,13 @@ TEST(TransferQueueTest, BatchesCountFromTheirFirstTaskAndUnfinishedOnesEndTogeth
     EXPECT_EQ(counts.stopped, 1);
     EXPECT_EQ(counts.total(), 3);
     EXPECT_EQ(TransferQueue::summaryLine(counts, true),
-              "... batch stopped: 1 transferred, 0 failed, 1 skipped of 3");
+              "... batch stopped: 1 transferred, 0 failed, 1 skipped, 1 stopped of 3")
+        << "the parts add up to the whole";
+    counts.stopped = 0;
+    counts.waiting = 1;
+    EXPECT_EQ(TransferQueue::summaryLine(counts, false),
+              "... batch done: 1 transferred, 0 failed, 1 skipped of 3")
+        << "no stopped part when none was stopped";
     ASSERT_EQ(queue.tasks(TaskState::Stopped, batch).size(), 1u);
     EXPECT_EQ(queue.tasks(TaskState::Stopped, batch)[0].spec.name, "c");
     EXPECT_EQ(queue.tasks(TaskState::Failed, 1, 0).size(), 0u) << "the limit holds";
@@ -369,6 +375,24 @@ TEST(TransferQueueTest, ABatchMeasuresItsOwnFilesAndBytes) {
     EXPECT_EQ(batch.serial, 2u);
     EXPECT_EQ(batch.filesTotal, 0);
     EXPECT_TRUE(batch.outcome.empty());
+}
+
+TEST(TransferQueueTest, ASizeLearntAsAWaitingFileStartsCountsForTheBatch) {
+    TransferQueue queue;
+    queue.beginBatch();
+    const uint64_t unsized = queue.add(get("/", "up.bin", -1));
+    const uint64_t listed = queue.add(get("/", "listed.bin", 100));
+    EXPECT_EQ(queue.batch().expected, 100);
+    queue.activate(unsized, 2, 5000);
+    queue.activate(listed, 3, -1);  // nothing learnt: the listing's size stays
+    TaskInfo info;
+    ASSERT_TRUE(queue.task(unsized, &info));
+    EXPECT_EQ(info.spec.size, 5000);
+    EXPECT_EQ(info.state, TaskState::Active);
+    EXPECT_EQ(info.connection, 2);
+    ASSERT_TRUE(queue.task(listed, &info));
+    EXPECT_EQ(info.spec.size, 100);
+    EXPECT_EQ(queue.batch().expected, 5100);
 }
 
 TEST(BatchReportTest, FailuresAreNamedAndSummedUpForSeveralFilesOnly) {

@@ -16,6 +16,7 @@
 #include <QTreeView>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "engine/ftp_session.h"
@@ -235,21 +236,59 @@ TEST_F(FilesPageTest, TheLocalViewFollowsChangesOnDisk) {
     EXPECT_TRUE(localShows({"sub", "arrived.txt", "other.txt"}));
 }
 
+// A file another program is still writing shows its size as it grows, not only when
+// its name comes and goes.
+TEST_F(FilesPageTest, TheLocalViewFollowsAFileBeingWritten) {
+    const auto shownSize = [&] {
+        LocalEntry entry;
+        const int index = localModel.findByName("growing.bin");
+        return index >= 0 && localModel.entryAt(index, &entry) ? entry.size : -1;
+    };
+    std::ofstream out(local + "/growing.bin", std::ios::binary);
+    out << std::string(4000, 'a') << std::flush;
+    EXPECT_TRUE(pumpUntil([&] { return shownSize() == 4000; })) << shownSize();
+    out << std::string(6000, 'b') << std::flush;  // still open: no entry changes
+    EXPECT_TRUE(pumpUntil([&] { return shownSize() == 10000; })) << shownSize();
+}
+
+// A download into the folder shown ends with its one row, of its size: the partial
+// file's row goes with it.
+TEST_F(FilesPageTest, ADownloadIntoTheShownFolderEndsWithOneRowOfItsSize) {
+    test::writeFile(root + "/big.bin", test::patternBytes(3 << 20));
+    ASSERT_TRUE(live.remoteView.refresh());  // F5 on the remote list
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("big.bin") >= 0; })) << live.logText();
+    test::clickItem(page->remotePage()->listView(), remoteRow("big.bin"));
+    ASSERT_TRUE(page->remotePage()->downloadSelection(QString::fromStdString(local)));
+    LocalEntry entry;
+    EXPECT_TRUE(pumpUntil([&] {
+        const int index = localModel.findByName("big.bin");
+        return localNames() ==
+                   std::vector<std::string>{"big.bin", "mine.txt", "other.txt", "sub"} &&
+               localModel.entryAt(index, &entry) && entry.size == (3 << 20);
+    })) << entry.size
+        << " " << live.logText();
+    EXPECT_EQ(fs::file_size(local + "/big.bin"), 3u << 20);
+}
+
+// Dragged by its handle, the splitter is where it was left when the page is made again
+// (kept among the settings).
 TEST_F(FilesPageTest, TheSplitterKeepsItsPlace) {
-    const std::string state = live.home.root() + "/window.conf";
     QList<int> sizes;
     {
-        FilesPage first(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
-                        state);
+        FilesPage first(live.remoteView, live.types, localModel, *live.host, live.config, live.log);
         first.resize(900, 500);
         first.show();
         QSplitter* splitter = first.remotePage()->splitter();
         ASSERT_NE(splitter, nullptr);
-        splitter->setSizes({200, 680});
+        QWidget* handle = splitter->handle(1);
+        const QPoint from = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, from);
+        QTest::mouseMove(handle, from - QPoint(60, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, from - QPoint(60, 0));
         sizes = splitter->sizes();
     }
-    FilesPage second(live.remoteView, live.types, localModel, *live.host, live.config, live.log,
-                     state);
+    EXPECT_FALSE(live.config.GetString("WindowSplitFiles").empty());
+    FilesPage second(live.remoteView, live.types, localModel, *live.host, live.config, live.log);
     second.resize(900, 500);
     second.show();
     EXPECT_EQ(second.remotePage()->splitter()->sizes(), sizes);

@@ -197,7 +197,9 @@ TEST_F(DISABLED_KeyringRun, LogsInWithTheSavedPassword) {
 TEST_F(DISABLED_KeyringRun, RemovesTheSite) {
     chooseSite();
     ASSERT_TRUE(pumpUntil([&] { return !passwordField()->text().isEmpty(); })) << logText();
-    click("hostRemove");
+    // Removed only on Yes to its question.
+    const test::BoxSeen seen = test::closeNextBox([&] { click("hostRemove"); }, QMessageBox::Yes);
+    EXPECT_EQ(seen.objectName, "hostRemoveQuestion");
     EXPECT_EQ(named<QComboBox>("hostUrl")->findText(QString::fromStdString(siteName_)), -1);
     ASSERT_TRUE(pumpUntil([&] { return !host->selection().passwords().busy(); }));
 }

@@ -373,8 +373,25 @@ TEST_P(HostPageTest, CloneRemoveDownToAnEmptyBoxAndAShortcutOnTheDesktop) {
     page->hostStateChanged();
     EXPECT_EQ(page->urlBox()->count(), before + 1);
 
-    for (int guard = 0; page->urlBox()->count() > 0 && guard < 1000; ++guard)
-        remove->click();
+    // Remove asks first, naming the site and, when one is saved, its password; No keeps it.
+    host->selection().sites().storeSite("ftp://alpha.example.org/pub/1", "ann", "pw", 0);
+    const auto clickRemove = [&] { QTest::mouseClick(remove, Qt::LeftButton); };
+    test::BoxSeen seen = test::closeNextBox(clickRemove, QMessageBox::No);
+    EXPECT_EQ(seen.objectName, "hostRemoveQuestion");
+    EXPECT_EQ(seen.text, "Remove \"ftp://alpha.example.org/pub/1\" and its saved password?");
+    EXPECT_EQ(page->urlBox()->count(), before + 1);
+    EXPECT_TRUE(host->selection().sites().hasSite("ftp://alpha.example.org/pub/1"));
+    seen = test::closeNextBox(clickRemove, QMessageBox::Yes);
+    EXPECT_EQ(page->urlBox()->count(), before);
+    EXPECT_FALSE(host->selection().sites().hasSite("ftp://alpha.example.org/pub/1"));
+
+    for (int guard = 0; page->urlBox()->count() > 0 && guard < 1000; ++guard) {
+        const QString shown = page->urlBox()->currentText();
+        seen = test::closeNextBox(clickRemove, QMessageBox::Yes);
+        if (shown == "ftp://alpha.example.org/pub")
+            EXPECT_EQ(seen.text, "Remove \"ftp://alpha.example.org/pub\"?");  // no password
+        ASSERT_FALSE(seen.title.isEmpty()) << shown.toStdString();
+    }
     EXPECT_EQ(page->urlBox()->count(), 0);
     EXPECT_EQ(page->urlBox()->currentText(), "");
     EXPECT_EQ(page->userEdit()->text(), "");
@@ -455,8 +472,9 @@ TEST_P(LargeHostPageTest, AutoFollowsAFastDownloadUpTheScale) {
     // On the top edge only beyond the top of the table.
     const std::vector<HistorySeries::Point> points = series.points(0);
     ASSERT_FALSE(points.empty());
-    if (points.back().y == 0)
+    if (points.back().y == 0) {
         EXPECT_EQ(scale, GraphScale::kTable.back());
+    }
 }
 
 TEST_P(LargeHostPageTest, TheStatisticsListShowsTheHostAfterLogin) {
@@ -821,6 +839,8 @@ class HostWindowTest : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(HostWindowTest, TheKeyboardStartsInTheUrlBox) {
+    // The Host page stays in front after Connect (the files are not brought forward).
+    live.config.SetInt("ShowFiles", 0);
     // The box opens with the last site in it; what is typed replaces it.
     urlEdit()->setText("ftp://last.example/");
     ASSERT_TRUE(test::showActive(sheet.get()));
@@ -847,8 +867,9 @@ TEST_P(HostWindowTest, AServerThatDiesIsShownOnTheHostPageAndInTheStatusBar) {
     ASSERT_NE(echo, nullptr);
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">150"); })) << live.logText();
     auto* rate = pages.host->findChild<QLabel*>("hostRate");
-    if (rate != nullptr)  // the large layout's rate fields
+    if (rate != nullptr) {  // the large layout's rate fields
         ASSERT_TRUE(pumpUntil([&] { return !rate->text().isEmpty(); }, 20000));
+    }
     dying.reset();
     ASSERT_TRUE(pumpUntil([&] { return !live.host->control().sessionActive(); }, 20000))
         << live.logText();

@@ -330,6 +330,46 @@ TEST_P(TransfersPaneTest, ARunningFileIsStoppedAloneAndTheBatchGoesOn) {
     }
 }
 
+// The tool bar's STOP stays in place of New folder while any file of the batch moves, on
+// whichever connection (the session's own may be done with its share), and stops it all.
+TEST_P(TransfersPaneTest, TheToolBarsStopStaysWhileAnyFileOfTheBatchMoves) {
+    open({"--rate", "200000"}, 0, 0);
+    for (int i = 0; i < 2; ++i)
+        test::writeFile(live->server.root() + "/batch/" + fileName(i), test::patternBytes(1000000));
+    live->config.SetInt("SimultaneousTransfers", 2);
+    QAction* stop = remote->findChild<QAction*>("remoteStop");
+    QAction* newFolder = remote->findChild<QAction*>("remoteNewFolder");
+    ASSERT_TRUE(stop != nullptr && newFolder != nullptr);
+    downloadBatch();
+    QTableView* queued = pane->view(List::Queued);
+    auto* table = static_cast<TransferTableModel*>(queued->model());
+    // The session's own connection is left idle: its file is stopped alone.
+    int own = -1;
+    ASSERT_TRUE(pumpUntil([&] {
+        own = -1;
+        int moving = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QString state = cell(List::Queued, row, TransferPaneModel::Column::State);
+            moving += state.startsWith("Active") ? 1 : 0;
+            if (state == "Active on connection 1")
+                own = row;
+        }
+        return moving == 2 && own >= 0;
+    })) << rows(List::Queued);
+    test::clickItem(queued, own);
+    test::contextMenuAt(queued, test::itemCentre(queued, own), "transfersStop");
+    ASSERT_TRUE(pumpUntil([&] { return tabTitle(List::Failed) == "Failed (1)"; }));
+    QTest::qWait(2 * TransfersPane::kPollMs);
+    ASSERT_TRUE(cell(List::Queued, 0, TransferPaneModel::Column::State).startsWith("Active"))
+        << rows(List::Queued);
+    EXPECT_TRUE(stop->isVisible()) << "STOP went while a file moved";
+    EXPECT_FALSE(newFolder->isVisible());
+    ASSERT_TRUE(test::clickToolAction(stop));
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(titlesRead("Queued (0)", "Failed (2)", "Successful (0)")) << rows(List::Failed);
+    EXPECT_TRUE(pumpUntil([&] { return !stop->isVisible() && newFolder->isVisible(); }));
+}
+
 // Folded, the pane keeps its header (tabs and progress) and gives the views the room;
 // the fold and the height come back with the next page, as the settings keep them.
 TEST_P(TransfersPaneTest, TheFoldAndTheHeightAreRemembered) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -84,12 +85,30 @@ void whileOpening(const std::function<void()>& open, const std::function<bool()>
 
 // While the next menu is shown: its items' names are read and one is chosen with the
 // keyboard, as a person picks it (the menu closes, then the item acts).
-QStringList pickFromNextMenu(const QString& choose, const std::function<void()>& open) {
+QStringList pickFromNextMenu(const QString& path, const std::function<void()>& open) {
     QStringList offered;
+    // "menuView/menuDetails": the submenus on the way are opened with the Right key.
+    QStringList steps = path.split('/');
+    const QString choose = steps.takeLast();
+    QString opening;  // the submenu asked for, until it shows (a few passes at most)
+    int passes = 0;
     whileOpening(open, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
             return false;
+        if (!opening.isEmpty() && menu->objectName() != opening && ++passes < 100)
+            return false;
+        opening.clear();
+        if (!steps.isEmpty()) {
+            for (QAction* item : menu->actions()) {
+                if (item->menu() != nullptr && item->menu()->objectName() == steps.front()) {
+                    opening = steps.takeFirst();
+                    menu->setActiveAction(item);
+                    QTest::keyClick(menu, Qt::Key_Right);
+                    return false;
+                }
+            }
+        }
         QAction* chosen = nullptr;
         for (QAction* item : menu->actions()) {
             const QString name = item->menu() ? item->menu()->objectName() : item->objectName();
@@ -103,7 +122,9 @@ QStringList pickFromNextMenu(const QString& choose, const std::function<void()>&
             menu->setActiveAction(chosen);
             QTest::keyClick(menu, Qt::Key_Return);
         } else {
-            QTest::keyClick(menu, Qt::Key_Escape);
+            // Every menu open on the way closes, a submenu's parent too.
+            while (QWidget* shown = QApplication::activePopupWidget())
+                QTest::keyClick(shown, Qt::Key_Escape);
         }
         return true;
     });
@@ -113,15 +134,19 @@ QStringList pickFromNextMenu(const QString& choose, const std::function<void()>&
 }  // namespace
 
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose) {
-    return pickFromNextMenu(choose, [view, at] {
+    return contextMenuOn(view->viewport(), at, choose);
+}
+
+QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose) {
+    return pickFromNextMenu(choose, [widget, at] {
         // On X11 and Wayland desktops the press brings the menu up at once, and the
-        // release then goes to the menu, not to the view: the view sees the press alone.
-        const QPoint global = view->viewport()->mapToGlobal(at);
+        // release then goes to the menu, not to the widget: it sees the press alone.
+        const QPoint global = widget->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
                           Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &press);
+        QCoreApplication::sendEvent(widget, &press);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
-        QCoreApplication::sendEvent(view->viewport(), &event);
+        QCoreApplication::sendEvent(widget, &event);
     });
 }
 
@@ -179,6 +204,42 @@ BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButt
             box->reject();
         return true;
     });
+    return seen;
+}
+
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs, const QString& shot,
+                          const std::function<void()>& act) {
+    BoxSeen seen;
+    bool closed = false;
+    QTimer watcher;
+    // Runs inside the box's own event loop, once it is up.
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (closed || box == nullptr || !box->isVisible())
+            return;
+        closed = true;
+        seen = {box->objectName(), box->windowTitle(), box->text(), box->icon(),
+                box->standardButtons()};
+        if (!shot.isEmpty())
+            box->grab().save(shot);
+        if (QAbstractButton* close = box->button(button))
+            QTest::mouseClick(close, Qt::LeftButton);
+        else
+            box->reject();
+    });
+    QWidget* window = QApplication::activeWindow();
+    watcher.start(10);
+    if (act)
+        act();
+    QElapsedTimer clock;
+    clock.start();
+    while (!closed && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // As after a menu: the offscreen platform does not give the window its activation back.
+    if (window != nullptr && QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QTest::qWaitForWindowActive(window);
+    }
     return seen;
 }
 

@@ -36,8 +36,11 @@ void typeText(const QString& text);
 // A right click at a point of a view's viewport, as a Linux desktop delivers it (the
 // press, then the menu, which takes the release): the context menu the view opens is
 // read while it is shown, the item with the object name choose is clicked (an empty
-// name: Escape closes it), and the object names of its items are returned.
+// name: Escape closes it), and the object names of its items are returned. A path
+// ("menuView/menuDetails") opens the submenus on the way with the Right key.
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);
+// The same on any widget (a path box's line edit, say).
+QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose);
 // The Menu key where the focus is (on a view: its current item's menu): as contextMenuAt.
 QStringList contextMenuByKey(const QString& choose);
 // Clicks the tool button that shows an action.
@@ -57,6 +60,13 @@ struct BoxSeen {
 // an empty title.
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
                      const QString& shot = {});
+
+// The same for a box that opens later, from the event loop (after the session answered):
+// waits up to timeoutMs for it to show, and saves it to shot when one is named. Nothing
+// opened: an empty title. `act` (a key, a click) runs once the watch is on, so a box it
+// opens at once, in its own loop, is closed too.
+BoxSeen closeBoxWhenShown(QMessageBox::StandardButton button, int timeoutMs = 20000,
+                          const QString& shot = {}, const std::function<void()>& act = {});
 
 // A click on a conflict box: its button (by object name), with "for all" ticked first.
 struct ConflictClick {

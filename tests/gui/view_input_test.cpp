@@ -3,20 +3,26 @@
 // menus where the pointer is, names typed into the in-place editor. Nothing here selects
 // through a selection model; what a click selects is what the window acts on.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -27,7 +33,10 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/file_mode.h"
 #include "engine/ftp_session.h"
+#include "platform/registry_key.h"
+#include "sites/site_bookmarks.h"
 #include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
@@ -36,6 +45,7 @@
 #include "tests/support/test_util.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
+#include "views/local_permissions.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/files_page.h"
 #include "views/ui/local_view.h"
@@ -118,15 +128,18 @@ class ViewInputTest : public ::testing::Test {
             chooserTitles.push_back(title.toStdString());
             return QString::fromStdString(chosen);
         });
-        page->setPropertiesBox([this](const EntryProperties& p) { shown.push_back(p.name); });
+        if (!realProperties)
+            page->setPropertiesBox([this](const EntryProperties& p) { shown.push_back(p.name); });
         if (localView != nullptr) {
             if (!realBoxes)
                 localView->setQuestionBox(record);
             localView->setOpener([this](const QString& path) { opened << path; });
-            localView->setPropertiesBox([this](const EntryProperties& p, const QIcon& icon) {
-                shown.push_back(p.name);
-                shownIcons.push_back(icon);
-            });
+            if (!realProperties) {
+                localView->setPropertiesBox([this](const EntryProperties& p, const QIcon& icon) {
+                    shown.push_back(p.name);
+                    shownIcons.push_back(icon);
+                });
+            }
             localView->views()->setViewMode(mode);
             localList = page->findChild<QAbstractItemView*>(
                 mode == DirectoryViews::kDetails ? "localDetails" : "localList");
@@ -230,6 +243,49 @@ class ViewInputTest : public ::testing::Test {
                 << testing::PrintToString(names(view));
         }
     }
+    // What a person saw in the properties box before pressing OK.
+    struct PropertiesSeen {
+        QString title;
+        QString octal;
+        bool contentsOffered = false;
+    };
+    // Opens the properties box from the context menu of the item named, ticks the boxes
+    // named (a click at each, "permContents" among them when given) and presses OK.
+    PropertiesSeen changePermissions(QAbstractItemView* view, const char* name,
+                                     const QStringList& ticks) {
+        PropertiesSeen seen;
+        clickItem(view, row(view, name));
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || dialog->objectName() != "propertiesDialog")
+                return;
+            watch.stop();
+            seen.title = dialog->windowTitle();
+            seen.octal = dialog->findChild<QLineEdit*>("permOctal")->text();
+            seen.contentsOffered = dialog->findChild<QCheckBox*>("permContents") != nullptr;
+            for (const QString& tick : ticks) {
+                auto* box = dialog->findChild<QCheckBox*>(tick);
+                if (box == nullptr) {
+                    ADD_FAILURE() << "no box " << tick.toStdString();
+                    continue;
+                }
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+            }
+            const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+            if (!shots.isEmpty())
+                dialog->grab().save(QString("%1/properties-%2.png").arg(shots, name));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>("propertiesButtons");
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        watch.start(20);
+        contextMenuAt(view, test::itemCentre(view, row(view, name)), "menuProperties");
+        return seen;
+    }
+    static uint16_t modeOnDisk(const std::string& path) {
+        return LocalPermissions::modeOf(path).value_or(0xffff);
+    }
+
     static std::string testName() {
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '-');
@@ -238,6 +294,8 @@ class ViewInputTest : public ::testing::Test {
 
     // The views' own boxes are shown (and found by the test) instead of recorded.
     bool realBoxes = false;
+    // The properties box is shown (and answered by the test).
+    bool realProperties = false;
     // Large files move at this rate (small ones at once): a transfer to stop takes a while.
     static constexpr size_t kSlowBytes = 8'000'000;
     test::LiveHost live{nullptr, {"--rate", "400000", "--log-commands"}};
@@ -675,6 +733,111 @@ TEST_P(RemoteRenameInputTest, ARenameOntoANameTheFolderHoldsIsRefused) {
 INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemoteRenameInputTest, kEveryModeAndInterface,
                          modeAndInterfaceName);
 
+// The properties box on screen: the mode as the listing gave it, a box ticked and OK.
+class RemotePermissionsInputTest : public RemoteViewInputTest {
+  protected:
+    void SetUp() override {
+        realProperties = true;
+        realBoxes = true;
+        RemoteViewInputTest::SetUp();
+    }
+};
+
+TEST_P(RemotePermissionsInputTest, PropertiesChangeTheModeWithSiteChmodAndShowARefusal) {
+    const uint16_t before = modeOnDisk(root + "/hello.txt");
+    PropertiesSeen seen = changePermissions(remote, "hello.txt", {"permGroupWrite"});
+    EXPECT_EQ(seen.title, "hello.txt Properties");
+    EXPECT_EQ(seen.octal.toStdString(), file_mode::toOctal(before));
+    EXPECT_FALSE(seen.contentsOffered) << "a file has no contents";
+    const std::string sent = "SITE CHMOD " + file_mode::toOctal(before | 0020) + " hello.txt";
+    EXPECT_TRUE(pumpUntil([&] { return live.server.serverLog().find(sent) != std::string::npos; }))
+        << live.server.serverLog();
+    EXPECT_TRUE(pumpUntil([&] { return modeOnDisk(root + "/hello.txt") == (before | 0020); }));
+
+    // A folder with its contents.
+    ASSERT_TRUE(idle());
+    const uint16_t inside = modeOnDisk(root + "/docs/inside.txt");
+    seen = changePermissions(remote, "docs", {"permOtherWrite", "permContents"});
+    EXPECT_TRUE(seen.contentsOffered);
+    EXPECT_TRUE(pumpUntil([&] { return modeOnDisk(root + "/docs/inside.txt") == (inside | 02); }))
+        << live.logText();
+    EXPECT_EQ(modeOnDisk(root + "/docs") & 02, 02);
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"})) << "the view stayed";
+
+    // Gone from the server since it was listed: the refusal is shown with the reply.
+    fs::remove(root + "/notes.txt");
+    QString refusal;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->windowTitle() != "Permissions")
+            return;
+        watch.stop();
+        refusal = box->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    watch.start(20);
+    changePermissions(remote, "notes.txt", {"permOtherRead"});
+    EXPECT_TRUE(pumpUntil([&] { return !refusal.isEmpty(); })) << live.logText();
+    EXPECT_TRUE(
+        refusal.startsWith("The server refused to change the permissions of:\n/notes.txt: 550 "))
+        << refusal.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, RemotePermissionsInputTest, kEveryModeAndInterface,
+                         modeAndInterfaceName);
+
+// Bookmarks from the path box's menu: added, kept in the settings file with the site,
+// and opened again from elsewhere, the Files page's local side following.
+using BookmarkInputTest = RemoteViewInputTest;
+
+TEST_P(BookmarkInputTest, ABookmarkFromThePathBoxMenuTakesBothViewsBack) {
+    QLineEdit* pathEdit = page->pathBox()->lineEdit();
+    const QPoint box = pathEdit->rect().center();
+    doubleClickItem(remote, row(remote, "docs"));
+    ASSERT_TRUE(remoteShows({"inside.txt"}));
+    ASSERT_TRUE(idle());
+    if (!classic()) {
+        doubleClickItem(localList, row(localList, "sub"));
+        ASSERT_TRUE(pumpUntil([&] { return localView->folder() == local + "/sub"; }));
+    }
+    EXPECT_FALSE(test::contextMenuOn(pathEdit, box, {}).contains("bookmark0"));
+    answers = {QMessageBox::Yes};
+    const QStringList offered = test::contextMenuOn(pathEdit, box, "bookmarkAdd");
+    EXPECT_TRUE(offered.contains("bookmarkAdd")) << offered.join(' ').toStdString();
+    // The Files page asks whether the local folder goes with it; Classic has none.
+    EXPECT_EQ(asked,
+              classic() ? std::vector<std::string>{}
+                        : std::vector<std::string>{"Bookmark this folder|Keep the local folder \"" +
+                                                   local + "/sub\" with \"/docs\"?"});
+    const std::string site = live.host->control().sessionSite();
+    const std::vector<Bookmark> kept =
+        SiteBookmarks{RegistryKey(live.home.settingsFile())}.of(site);
+    EXPECT_EQ(kept, (std::vector<Bookmark>{{"/docs", classic() ? "" : local + "/sub"}}))
+        << "in the settings file with the site " << site;
+
+    // Elsewhere on both sides, then the bookmark from the same menu.
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteUp")));
+    ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    if (!classic()) {
+        ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localUp")));
+        ASSERT_TRUE(pumpUntil([&] { return localView->folder() == local; }));
+    }
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(test::contextMenuOn(pathEdit, box, "bookmark0").contains("bookmarkRemoveMenu"));
+    EXPECT_TRUE(remoteShows({"inside.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
+    if (!classic())
+        EXPECT_TRUE(pumpUntil([&] { return localView->folder() == local + "/sub"; }));
+}
+
+// The path box is the same in every view mode.
+INSTANTIATE_TEST_SUITE_P(BothInterfaces, BookmarkInputTest,
+                         ::testing::Combine(::testing::Bool(),
+                                            ::testing::Values(DirectoryViews::kDetails)),
+                         modeAndInterfaceName);
+
 // ---- the local view and drags between the two: the Files page, four modes ----
 
 class LocalViewInputTest : public ViewInputTest, public ::testing::WithParamInterface<int> {
@@ -834,6 +997,14 @@ TEST_P(LocalViewInputTest, AFileDroppedOntoATakenRemoteNameAsksAndEachAnswerHold
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].text.startsWith("mine.txt\nThis file already exists on the server"))
         << seen[0].text.toStdString();
+    // Both dates beside both sizes: what Overwrite if newer would compare.
+    struct stat mine {};
+    ASSERT_EQ(::stat((local + "/mine.txt").c_str(), &mine), 0);
+    const QString sent =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(mine.st_mtime), QLocale::ShortFormat);
+    const QRegularExpression facts("^On the server: 16 bytes, \\S.*\nTo send: 4 bytes, " +
+                                   QRegularExpression::escape(sent) + " \\(");
+    EXPECT_TRUE(facts.match(seen[0].facts).hasMatch()) << seen[0].facts.toStdString();
     EXPECT_EQ(test::readFile(root + "/mine (1).txt"), test::readFile(local + "/mine.txt"));
     EXPECT_EQ(test::readFile(root + "/mine.txt"), "the server's own");
     // Skip: nothing sent.
@@ -1009,6 +1180,34 @@ TEST_P(LocalRenameInputTest, ARenameOntoANameTheFolderHoldsIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, LocalRenameInputTest, kEveryMode, modeOnlyName);
+
+// The local properties box on screen: chmod on a file, and on a folder with its contents.
+class LocalPermissionsInputTest : public LocalViewInputTest {
+  protected:
+    void SetUp() override {
+        realProperties = true;
+        realBoxes = true;
+        fs::create_directories(live.home.root() + "/local/sub");
+        test::writeFile(live.home.root() + "/local/sub/deep.txt", "deep");
+        LocalViewInputTest::SetUp();
+    }
+};
+
+TEST_P(LocalPermissionsInputTest, PropertiesChangeTheModeWithChmod) {
+    ::chmod((local + "/mine.txt").c_str(), 0600);
+    PropertiesSeen seen = changePermissions(localList, "mine.txt", {"permGroupRead"});
+    EXPECT_EQ(seen.octal, "600");
+    EXPECT_EQ(modeOnDisk(local + "/mine.txt"), 0640);
+
+    ::chmod((local + "/sub/deep.txt").c_str(), 0600);
+    ::chmod((local + "/sub").c_str(), 0700);
+    seen = changePermissions(localList, "sub", {"permGroupRead", "permGroupExec", "permContents"});
+    EXPECT_EQ(seen.octal, "700");
+    EXPECT_EQ(modeOnDisk(local + "/sub"), 0750);
+    EXPECT_EQ(modeOnDisk(local + "/sub/deep.txt"), 0650) << "the same boxes, its own other bits";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, LocalPermissionsInputTest, kEveryMode, modeOnlyName);
 
 }  // namespace
 }  // namespace nubo

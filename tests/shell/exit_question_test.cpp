@@ -13,7 +13,9 @@ TEST(ExitQuestionTest, AsksOnlyWhileFilesWaitOrHaveFailedAndSaysHowMany) {
     counts.stopped = 1;
     EXPECT_EQ(ExitQuestion::text(counts), "") << "all ended well or by the user's choice";
     counts.failed = 1;
-    EXPECT_EQ(ExitQuestion::text(counts), "1 file failed.\n\nQuit anyway?");
+    // The stopped ones are named beside the failed, as the Failed list shows both.
+    EXPECT_EQ(ExitQuestion::text(counts), "1 file failed, 1 stopped.\n\nQuit anyway?");
+    counts.stopped = 0;
     counts.waiting = 2;
     counts.active = 1;
     EXPECT_EQ(ExitQuestion::text(counts),

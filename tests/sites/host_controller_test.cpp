@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "base/credential_encoding.h"
 #include "base/post_queue.h"
 #include "engine/ftp_session.h"
 #include "platform/xdg_paths.h"
@@ -193,6 +194,11 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     EXPECT_FALSE(page.control().sessionActive());
 }
 
+int indexOfSite(HostController& page, const std::string& name) {
+    const std::vector<std::string>& box = page.selection().urlBox();
+    return static_cast<int>(std::find(box.begin(), box.end(), name) - box.begin());
+}
+
 TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
     HostController& page = start();
     type("ftp://alpha.example.org/");
@@ -207,6 +213,15 @@ TEST_F(HostControllerTest, CloneRemoveAndTheLastEntry) {
         page.selection().sites().findCredentials("ftp://alpha.example.org/1", &user, &password));
     EXPECT_EQ(user, "ann");
     EXPECT_TRUE(page.selection().sites().renameSource.empty());
+
+    // Remove's question names the site, and its password when one is saved.
+    page.selection().selectSite(indexOfSite(page, "ftp://alpha.example.org/1"));
+    EXPECT_EQ(page.selection().removeQuestion(),
+              "Remove \"ftp://alpha.example.org/1\" and its saved password?");
+    page.selection().sites().storeSite("ftp://alpha.example.org/1", "ann", "", 0);
+    EXPECT_EQ(page.selection().removeQuestion(), "Remove \"ftp://alpha.example.org/1\"?");
+    page.selection().setUrlText("ftp://typed.example.org/");
+    EXPECT_EQ(page.selection().removeQuestion(), "") << "typed, not yet a site: nothing to ask";
 
     // Removing selects the entry now at the same place, or the one before the last.
     page.selection().selectSite(0);
@@ -500,6 +515,61 @@ TEST_F(HostControllerTest, AnUnresolvableHostTypedInTheWindowLeavesNoStatisticsR
     // The tool reads the file afresh, as another instance would.
     StatisticsDatabase tool(home.appData());
     EXPECT_TRUE(tool.takeSnapshot(nullptr).empty());
+}
+
+// A site typed wrong stays in the box for the run but is not written to the settings
+// file, unless it logged in or its password was saved; the sites already listed stay.
+TEST_F(HostControllerTest, OnlySitesThatLoggedInOrWereSavedAreWrittenAtTheExit) {
+    HostController& page = start();
+    const std::string closed = "ftp://127.0.0.1:1";  // nothing listens on port 1
+    const std::string listed = "ftp://127.0.0.1:1/listed";
+    const std::string saved = "ftp://127.0.0.1:1/saved";
+    const std::string unresolved = "ftp://no-such-host.invalid";
+    page.selection().sites().storeSite(listed, "carol", "", 0);  // listed before this run
+    page.selection().sites().addToUrlBox(listed);
+    for (const std::string& url : {closed, unresolved, listed}) {
+        if (url == listed)
+            page.selection().selectSite(indexOf(listed));
+        else
+            type(url);
+        ASSERT_EQ(page.selection().urlText(), url);
+        ASSERT_TRUE(page.control().connect());
+        ASSERT_TRUE(runToEnd()) << harness.logText();
+    }
+    type(saved);
+    page.selection().setUserName("dave");
+    page.selection().setPassword("pw");
+    page.selection().setSavePassword(true);
+    ASSERT_TRUE(page.control().connect());
+    ASSERT_TRUE(runToEnd());
+    // Per-host words set for a site that never logged in are not written either.
+    page.selection().sites().setHostSetting(&closed, HostField::Locale, 1031);
+    type(server.url("/"));
+    const std::string reached = page.selection().urlText();
+    ASSERT_TRUE(page.control().connect());
+    ASSERT_TRUE(loggedIn()) << harness.logText();
+    page.control().logoff();
+    ASSERT_TRUE(runToEnd());
+    for (const std::string& url : {closed, unresolved, saved, listed, reached})
+        EXPECT_GE(indexOf(url), 0) << url << " stays in the box for this run";
+
+    harness.config.SaveSettings(appKey);  // the exit
+    page.shutDown();
+    host.reset();
+    SiteList next(RegistryKey(home.settingsFile()), harness.config);
+    next.loadSites();
+    EXPECT_FALSE(next.hasSite(closed));
+    EXPECT_FALSE(next.hasSite(unresolved));
+    uint32_t word = 0;
+    EXPECT_FALSE(
+        RegistryKey(home.settingsFile()).subkey("PerHost").getDword(encodeSiteName(closed), &word));
+    EXPECT_TRUE(next.hasSite(reached));
+    std::string user, password;
+    ASSERT_TRUE(next.findCredentials(saved, &user, &password));
+    EXPECT_EQ(user, "dave");
+    EXPECT_EQ(password, "pw");
+    ASSERT_TRUE(next.findCredentials(listed, &user, &password)) << "listed sites stay";
+    EXPECT_EQ(user, "carol");
 }
 
 TEST_F(HostControllerTest, TheSitesTransferTypeComesBeforeTheLastOne) {

@@ -190,6 +190,40 @@ TEST_F(SiteListTest, CopyDeleteAndUniqueNames) {
     EXPECT_FALSE(perHostStored("main.example", &word));
 }
 
+TEST_F(SiteListTest, AnUnsavedSiteIsWrittenOnlyOnceKept) {
+    const std::string site = "ftp://typed.example.org/";
+    {
+        SiteList sites = load();
+        sites.markUnsaved(site);
+        sites.addToUrlBox(site);
+        sites.storeSite(site, "erin", "pw", 1031u);
+        sites.setRequiresTls(site, true);
+        sites.savePerHostSettings();
+        EXPECT_TRUE(sites.hasSite(site)) << "in memory for this run";
+        EXPECT_FALSE(load().hasSite(site)) << "not in the file";
+        uint32_t word = 0;
+        EXPECT_FALSE(perHostStored(site, &word));
+        sites.keepSite(site);
+        EXPECT_FALSE(sites.isUnsaved(site));
+        // Deleting one drops its mark: the same text typed again starts unsaved anew.
+        sites.markUnsaved("ftp://gone.example.org/");
+        sites.storeSite("ftp://gone.example.org/", "", "", 0);
+        sites.deleteSite("ftp://gone.example.org/");
+        EXPECT_FALSE(sites.isUnsaved("ftp://gone.example.org/"));
+        sites.markUnsaved(site);  // a listed site is never unsaved again
+        EXPECT_FALSE(sites.isUnsaved(site));
+    }
+    SiteList sites = load();
+    std::string user, password;
+    ASSERT_TRUE(sites.findCredentials(site, &user, &password));
+    EXPECT_EQ(user, "erin");
+    EXPECT_EQ(password, "pw");
+    uint32_t word = 0;
+    ASSERT_TRUE(perHostStored(site, &word));
+    EXPECT_EQ(word, 1031u);
+    EXPECT_TRUE(sites.requiresTls(site));
+}
+
 TEST_F(SiteListTest, OldVersionsTimeZoneRowsBecomeCodes) {
     {
         RegistryKey perHost = RegistryKey(path).subkey("PerHost");

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/registry_key.h"
 #include "tests/smoke/screen_image.h"
 #include "tests/smoke/window_smoke_fixture.h"
 #include "tests/support/pyftpd_fixture.h"
@@ -47,6 +48,12 @@ class FilesPageSmokeTest : public test::WindowSmokeFixture {
         fs::create_directories(server.root() + "/docs");
         test::writeFile(server.root() + "/docs/inside.bin", randomBytes(300000, 7));
         test::writeFile(server.root() + "/top.txt", "top\n");
+        // These journeys go to the Files page themselves (Ctrl+PgDown), as a user who
+        // unticked "Show the files after login" does; the page coming to the front on its
+        // own is ShowFilesTest's.
+        RegistryKey key(home.settingsFile());
+        key.subkey("Settings").setDword("ShowFiles", 0);
+        key.flush();
     }
     // The keys go to the window as typed; the X server sends them to the focused widget.
     void keys(const std::string& sequence) {

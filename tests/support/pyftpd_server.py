@@ -199,6 +199,9 @@ def main():
                         help="answer RETR of this file name with 550")
     parser.add_argument("--refuse-retr-times", type=int, default=0,
                         help="refuse that RETR only this many times, then serve it (0: always)")
+    parser.add_argument("--refuse-dele", default="",
+                        help="answer DELE of this file name with 550, as a server with a "
+                             "file the account may not remove does")
     parser.add_argument("--list-twice", default="",
                         help="listings name this file twice, as a broken server's may")
     parser.add_argument("--log-commands", action="store_true",
@@ -287,6 +290,17 @@ def main():
                 return super().ftp_RETR(file)
 
         handler = RefusingRetr
+    if args.refuse_dele:
+        kept = args.refuse_dele
+
+        class RefusingDele(handler):
+            def ftp_DELE(self, path):
+                if os.path.basename(path) == kept:
+                    self.respond("550 Permission denied.")
+                    return
+                return super().ftp_DELE(path)
+
+        handler = RefusingDele
     if args.list_twice:
         twice = args.list_twice
 

@@ -55,6 +55,7 @@ SessionContext SessionHarness::context() {
     c.restart = restart;
     c.poolRetryDelaysMs = poolRetryDelaysMs;
     c.poolMostQueued = poolMostQueued;
+    c.showsRemoteTimes = showsRemoteTimes;
     // What a pool learned is known to the next session, as the settings carry it
     // from one run to the next.
     c.knownConnectionLimit = learnedLimit;

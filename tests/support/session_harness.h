@@ -57,6 +57,7 @@ class SessionHarness {
     std::vector<int> poolRetryDelaysMs{100, 200, 400};
     // The files a pool lets wait before its walk takes some itself (0: the pool's own).
     int poolMostQueued = 0;
+    bool showsRemoteTimes = false;  // a window's session: uploads ask the server's time
     // The limit a pool learned of the host (0: none).
     std::atomic<int> learnedLimit{0};
     // Answers an upload's name conflicts (none: overwritten).

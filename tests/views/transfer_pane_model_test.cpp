@@ -156,6 +156,36 @@ TEST(TransferPaneModelTest, SpeedsAndTheBatchAreMeasuredAsTheyGo) {
     EXPECT_EQ(model.batch().outcome, "batch stopped: 1 transferred, 0 failed, 0 skipped of 2");
 }
 
+// A Get again after a stop resumes files from their partial copies: what those held
+// before is no part of the batch's speed or time left, while bytes a file moved in this
+// batch before its connection broke are.
+TEST(TransferPaneModelTest, ResumedBytesDoNotSpeedTheBatchUp) {
+    TransferQueue queue;
+    TransferPaneModel model(queue);
+    queue.beginBatch();
+    const uint64_t waiting = queue.add(file("resumed", 200000));
+    const uint64_t broken = queue.add(file("broken", 100000));
+    ASSERT_TRUE(model.refresh(1000));
+    queue.begin(file("broken", 100000), 2);
+    ASSERT_TRUE(model.refresh(2000));
+    queue.progress(broken, 20000);
+    ASSERT_TRUE(model.refresh(3000));
+    queue.retry(broken, 1);
+    ASSERT_TRUE(model.refresh(3500));
+    queue.begin(file("broken", 100000), 3);  // taken again, its 20000 bytes kept
+    queue.begin(file("resumed", 200000), 1);
+    queue.progress(waiting, 150000);  // the partial copy's bytes, at once
+    ASSERT_TRUE(model.refresh(4000));
+    queue.progress(waiting, 160000);
+    queue.progress(broken, 30000);
+    ASSERT_TRUE(model.refresh(5000));
+    const TransferPaneModel::BatchTexts& batch = model.batch();
+    // 20000 + 10000 + 10000 bytes in 4 s; 40000 + 70000 bytes to go at that rate.
+    EXPECT_EQ(batch.rate, "9.77KB/s");
+    EXPECT_EQ(batch.remaining, "00:00:11 left");
+    EXPECT_EQ(model.text(List::Queued, 0, Column::Speed), "9.77KB/s");
+}
+
 // A retry carries what the tasks name: their remote folders, names and local folders,
 // one request per direction and pair of folders; a task without a local path goes to
 // the folder given, and only failed or stopped tasks are retried.
@@ -175,6 +205,7 @@ TEST(TransferPaneModelTest, RetriesAreRequestsOfTheTasksFoldersAndNames) {
         failed(file("b.bin"), TaskState::Stopped),
         failed({true, "/pub", "gone", "", -1}),
         failed(file("done.bin"), TaskState::Done),
+        failed({false, "/pub", "locked.txt", "", 4, true}),  // a refused delete: no transfer
     };
     tasks[2].spec.localPath = "/home/u/in/sub/deep.bin";
     const TransferOptions ascii{TransferMode::Ascii, true};
@@ -203,8 +234,10 @@ TEST(TransferPaneModelTest, RetriesAreRequestsOfTheTasksFoldersAndNames) {
     TransferPaneModel model(queue);
     model.remove(retries[0].tasks);
     model.refresh(0);
-    EXPECT_EQ(names(model, List::Failed), (std::vector<std::string>{"u.txt", "deep.bin", "gone"}));
-    EXPECT_EQ(model.failedTasks().size(), 3u);
+    EXPECT_EQ(names(model, List::Failed),
+              (std::vector<std::string>{"u.txt", "deep.bin", "gone", "locked.txt"}));
+    EXPECT_EQ(model.failedTasks().size(), 4u);
+    EXPECT_EQ(model.text(List::Failed, 3, Column::Direction), "Delete");
 }
 
 TEST(TransferPaneModelTest, TheMenuOffersWhatFitsTheSelection) {
@@ -240,6 +273,14 @@ TEST(TransferPaneModelTest, TheMenuOffersWhatFitsTheSelection) {
     offer = TransferPaneModel::offer(List::Failed, {}, true);
     EXPECT_TRUE(offer.retryAll);
     EXPECT_FALSE(offer.retry || offer.remove);
+    // A refused delete is no transfer to try again, but can be cleared away.
+    TaskInfo refusedDelete = failed;
+    refusedDelete.spec = {false, "/pub", "locked.txt", "", 4, true};
+    offer = TransferPaneModel::offer(List::Failed, {refusedDelete}, true);
+    EXPECT_FALSE(offer.retry);
+    EXPECT_TRUE(offer.remove);
+    offer = TransferPaneModel::offer(List::Failed, {refusedDelete, failed}, true);
+    EXPECT_TRUE(offer.retry);
 
     offer = TransferPaneModel::offer(List::Successful, {failed}, true);
     EXPECT_TRUE(offer.remove && offer.openFolder);

@@ -75,5 +75,22 @@ TEST(TransferPlannerTest, ListFilesAndTheDeleteQuestion) {
               "Delete \"top 3.txt\" in /pub/sub from the server?");
 }
 
+// Folders that hold something: the question says what goes with them, in the plural
+// only where more than one; empty folders are asked about as files are.
+TEST(TransferPlannerTest, TheDeleteQuestionCountsWhatFoldersHold) {
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs"}, {42, 7, true}),
+              "Delete \"docs\" and its 42 files in 7 folders from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs"}, {1, 1, true}),
+              "Delete \"docs\" and its 1 file in 1 folder from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs"}, {3, 0, true}),
+              "Delete \"docs\" and its 3 files from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs"}, {0, 2, true}),
+              "Delete \"docs\" and its 2 folders from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs"}, {0, 0, true}),
+              "Delete \"docs\" in /pub from the server?");
+    EXPECT_EQ(TransferPlanner::deleteQuestion("/pub", {"docs", "a.txt"}, {5, 2, true}),
+              "Delete 2 items in /pub and the 5 files in 2 folders they hold from the server?");
+}
+
 }  // namespace
 }  // namespace nubo

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "views/ui/directory_table_model.h"
+#include "views/window_memory.h"
 
 namespace nubo {
 
@@ -74,8 +75,10 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
     details_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(details_->header(), &QHeaderView::sectionClicked, this, &DirectoryViews::columnClicked);
     connect(details_->header(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (!fitting_ && column > 0)
+        if (!fitting_ && column > 0) {
             userSized_ = true;
+            keepLayout();
+        }
     });
     details_->viewport()->installEventFilter(this);
     for (QAbstractItemView* view :
@@ -118,6 +121,7 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
 
 void DirectoryViews::setViewMode(int mode) {
     mode_ = mode;
+    keepLayout();
     if (mode == kDetails) {
         userSized_ = false;
         setCurrentWidget(details_);
@@ -260,6 +264,17 @@ void DirectoryViews::editEntry(int entry) {
     current()->edit(index);
 }
 
+void DirectoryViews::selectEntry(int entry) {
+    const int row = table_->rowOf(entry);
+    if (row < 0)
+        return;
+    const QModelIndex index = table_->index(row, 0);
+    QAbstractItemView* view = current();
+    view->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index);
+}
+
 void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& arrange) {
     QMenu* modes = menu.addMenu("&View");
     modes->setObjectName("menuView");
@@ -287,7 +302,45 @@ void DirectoryViews::addViewMenus(QMenu& menu, const std::function<void(int)>& a
                                                               {"menuArrangeSize", "Si&ze", 3},
                                                               {"menuArrangeDate", "&Date", 4}};
     for (const auto& [name, text, key] : keys)
-        order->addAction(text, this, [arrange, key = key] { arrange(key); })->setObjectName(name);
+        order
+            ->addAction(text, this,
+                        [this, arrange, key = key] {
+                            arrange(key);
+                            keepLayout();
+                        })
+            ->setObjectName(name);
+}
+
+void DirectoryViews::remember(ConfigStore& config, const std::string& name,
+                              std::function<int()> sortKey,
+                              const std::function<void(int)>& restoreSort) {
+    const WindowMemory::ViewLayout kept = WindowMemory(config).view(name);
+    if (kept.sortKey != 0)
+        restoreSort(kept.sortKey);
+    if (kept.mode != 0)
+        setViewMode(kept.mode);
+    if (kept.widths.size() == 3) {
+        fitting_ = true;
+        for (int column = 1; column <= 3; ++column)
+            details_->setColumnWidth(column, kept.widths[static_cast<size_t>(column - 1)]);
+        fitting_ = false;
+        userSized_ = true;
+    }
+    memory_ = &config;
+    memoryName_ = name;
+    sortKey_ = std::move(sortKey);
+    connect(this, &DirectoryViews::columnClicked, this, &DirectoryViews::keepLayout);
+}
+
+void DirectoryViews::keepLayout() {
+    if (memory_ == nullptr)
+        return;
+    WindowMemory::ViewLayout layout{mode_, sortKey_(), {}};
+    if (userSized_) {
+        for (int column = 1; column <= 3; ++column)
+            layout.widths.push_back(details_->columnWidth(column));
+    }
+    WindowMemory(*memory_).setView(memoryName_, layout);
 }
 
 void DirectoryViews::watch(QObject* filter) {

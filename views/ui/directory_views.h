@@ -2,6 +2,7 @@
 
 #include <QStackedWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QAbstractItemView;
@@ -11,6 +12,7 @@ class QTreeView;
 
 namespace nubo {
 
+class ConfigStore;
 class DirectoryTableModel;
 
 // The four view modes of a directory over one table: a list view for large icons, small
@@ -52,11 +54,19 @@ class DirectoryViews : public QStackedWidget {
     void showSortKey(int key);
     // Starts editing an entry's name in place.
     void editEntry(int entry);
+    // Selects an entry's row alone, current and scrolled into sight.
+    void selectEntry(int entry);
     // The "&View" menu (the four modes, the current one checked), a separator and
     // "Arrange &Icons" (name, type, size, date: codes 1-4 handed to arrange).
     void addViewMenus(QMenu& menu, const std::function<void(int)>& arrange);
     // Key presses and drops of both views and their viewports go to filter first.
     void watch(QObject* filter);
+    // Takes the mode, sort and hand-sized columns the window kept under name (see
+    // WindowMemory) and keeps them there as they change. sortKey reads the model's
+    // order, restoreSort gives it the kept one. Called after the owner's own handling
+    // of columnClicked is connected, so that the order kept is the new one.
+    void remember(ConfigStore& config, const std::string& name, std::function<int()> sortKey,
+                  const std::function<void(int)>& restoreSort);
 
   signals:
     void columnClicked(int column);
@@ -76,6 +86,8 @@ class DirectoryViews : public QStackedWidget {
     // that leaves Name less than a useful width, Type gives way, then Date/Time and Size
     // together; narrower still, Name keeps its minimum and the view scrolls sideways.
     void fitColumns();
+    // Writes the layout to the window's memory (when remember was called).
+    void keepLayout();
 
     DirectoryTableModel* table_;
     Widths widths_;
@@ -85,6 +97,9 @@ class DirectoryViews : public QStackedWidget {
     int editing_ = -1;
     bool fitting_ = false;
     bool userSized_ = false;  // a column was sized by hand: the view keeps it
+    ConfigStore* memory_ = nullptr;
+    std::string memoryName_;
+    std::function<int()> sortKey_;
 };
 
 }  // namespace nubo

@@ -1,28 +1,27 @@
 #include "views/ui/files_page.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "views/local_directory_model.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/filter_bar.h"
 #include "views/ui/local_view.h"
 #include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
 #include "views/volume_catalog.h"
+#include "views/window_memory.h"
 
 namespace nubo {
 
 FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
-                     HostController& host, ConfigStore& config, AppLog& log, std::string stateFile,
-                     QWidget* parent)
+                     HostController& host, ConfigStore& config, AppLog& log, QWidget* parent)
     : QWidget(parent),
       remote_(new RemotePage(remote, types, host, config, log, false, this)),
-      local_(new LocalView(local, this)),
-      stateFile_(std::move(stateFile)) {
+      local_(new LocalView(local, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(remote_);
@@ -44,18 +43,22 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirect
     remote_->setLocalSource(
         [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },
         [this] { return local_->folder(); });
-    if (!stateFile_.empty()) {
-        const QSettings state(QString::fromStdString(stateFile_), QSettings::IniFormat);
-        remote_->splitter()->restoreState(state.value("Files/Splitter").toByteArray());
-    }
+    remote_->setLocalEnter([this](const std::string& path) { return local_->openFolder(path); });
+    local_->views()->remember(
+        config, "Local", [&local] { return local.sortKey(); },
+        [&local](int key) { local.restoreSortKey(key); });
+    // The splitter between the views stands where the user left it last time.
+    QSplitter* splitter = remote_->splitter();
+    const std::vector<int> kept = WindowMemory(config).sizes("Files");
+    if (kept.size() == 2)
+        splitter->setSizes({kept[0], kept[1]});
+    connect(splitter, &QSplitter::splitterMoved, this, [&config, splitter] {
+        const QList<int> sizes = splitter->sizes();
+        WindowMemory(config).setSizes("Files", {sizes.begin(), sizes.end()});
+    });
 }
 
-FilesPage::~FilesPage() {
-    if (!stateFile_.empty()) {
-        QSettings state(QString::fromStdString(stateFile_), QSettings::IniFormat);
-        state.setValue("Files/Splitter", remote_->splitter()->saveState());
-    }
-}
+FilesPage::~FilesPage() = default;
 
 void FilesPage::startLocalView() {
     if (local_->started())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <string>
 
 namespace nubo {
 
@@ -22,10 +21,9 @@ class FilesPage : public QWidget {
     Q_OBJECT
 
   public:
-    // stateFile: where the splitter's position is kept; empty: not kept.
+    // The splitter's position and the local view's layout are kept among the settings.
     FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
-              HostController& host, ConfigStore& config, AppLog& log, std::string stateFile = {},
-              QWidget* parent = nullptr);
+              HostController& host, ConfigStore& config, AppLog& log, QWidget* parent = nullptr);
     ~FilesPage() override;
 
     RemotePage* remotePage() const { return remote_; }
@@ -39,7 +37,6 @@ class FilesPage : public QWidget {
   private:
     RemotePage* remote_;
     LocalView* local_;
-    std::string stateFile_;
 };
 
 }  // namespace nubo

@@ -6,21 +6,24 @@
 #include <QDesktopServices>
 #include <QDragMoveEvent>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "shell/ui/theme_icon.h"
 #include "views/drop_decision.h"
 #include "views/entry_properties.h"
 #include "views/local_directory_model.h"
+#include "views/local_permissions.h"
 #include "views/local_type_table.h"
 #include "views/ui/desktop_properties.h"
 #include "views/ui/directory_views.h"
@@ -79,7 +82,22 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
             paths << QString::fromStdString(entry.path);
         if (showDesktopProperties(paths))
             return;
-        PropertiesDialog(properties, icon, this).exec();
+        PropertiesDialog dialog(properties, icon, this);
+        dialog.exec();
+        const std::optional<ModeChange> change = dialog.modeChange();
+        if (!change)
+            return;
+        std::vector<std::string> chosen;
+        for (const QString& path : paths)
+            chosen.push_back(path.toStdString());
+        const std::vector<std::string> refusals = LocalPermissions::apply(chosen, *change);
+        if (!refusals.empty()) {
+            std::string text = "The permissions could not be changed for:";
+            for (const std::string& refusal : refusals)
+                text += "\n" + refusal;
+            question_("Permissions", QString::fromStdString(text), QMessageBox::Ok);
+        }
+        refresh();
     };
     table_ = new LocalTableModel(model_, this);
     tools_ = new QToolBar(this);
@@ -132,11 +150,22 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
             [this] { emit statusChanged(statusText()); });
     connect(table_, &DirectoryTableModel::nameEdited, this, &LocalView::nameEdited);
 
-    watcher_ = new QFileSystemWatcher(this);
     settle_.setSingleShot(true);
-    settle_.setInterval(300);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
-    connect(&settle_, &QTimer::timeout, this, &LocalView::refresh);
+    connect(&settle_, &QTimer::timeout, this, [this] {
+        pacer_.readStarted(clock_.elapsed());
+        refresh();
+    });
+    if (watch_.fd() >= 0) {
+        watchNotifier_ = new QSocketNotifier(watch_.fd(), QSocketNotifier::Read, this);
+        connect(watchNotifier_, &QSocketNotifier::activated, this, [this] {
+            const FolderWatch::Changes changes = watch_.take();
+            const int64_t now = clock_.elapsed();
+            const int64_t due = pacer_.changed(changes.entries, changes.writes, now);
+            if (due >= 0)
+                settle_.start(static_cast<int>(std::max<int64_t>(due - now, 0)));
+        });
+    }
+    clock_.start();
 }
 
 LocalView::~LocalView() {
@@ -166,8 +195,7 @@ void LocalView::navigate() {
         history_.push_back(left);
     goingBack_ = false;
     const LocalLocations::Item& item = locations_.currentItem();
-    if (!watcher_->directories().isEmpty())
-        watcher_->removePaths(watcher_->directories());
+    watch_.clear();
     if (item.kind == LocalLocations::Kind::Computer) {
         model_.showVolumes(
             [volumes = volumes_] {
@@ -192,7 +220,7 @@ void LocalView::navigate() {
             "Network Share", "folder-remote");
     } else {
         model_.browse(item.path);
-        watcher_->addPath(QString::fromStdString(item.path));
+        watch_.watch(item.path);
     }
     refillLocationBox();
     emit statusChanged(statusText());
@@ -228,6 +256,13 @@ void LocalView::goBack() {
             return;
         }
     }
+}
+
+bool LocalView::openFolder(const std::string& path) {
+    if (!QFileInfo(QString::fromStdString(path)).isDir() || !locations_.openPath(path))
+        return false;
+    navigate();
+    return true;
 }
 
 void LocalView::goUp() {
@@ -341,7 +376,12 @@ void LocalView::showProperties() {
                                                   .data(Qt::DecorationRole)
                                                   .value<QIcon>()
                                             : themeIcon("edit-select-all");
-    properties_(EntryProperties::ofLocal(chosen, typeNames, links), icon);
+    EntryProperties properties = EntryProperties::ofLocal(chosen, typeNames, links);
+    for (const LocalEntry& entry : chosen) {
+        properties.modes.push_back(LocalPermissions::modeOf(entry.path));
+        properties.folders = properties.folders || entry.folder;
+    }
+    properties_(properties, icon);
 }
 
 void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {

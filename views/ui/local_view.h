@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -7,13 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/folder_watch.h"
 #include "views/local_locations.h"
 #include "views/remote_drag.h"
+#include "views/reread_pacer.h"
 
 class QAbstractItemView;
 class QIcon;
 class QComboBox;
-class QFileSystemWatcher;
+class QSocketNotifier;
 class QToolBar;
 
 class QMimeData;
@@ -67,6 +70,8 @@ class LocalView : public QWidget {
     // The folder shown; empty for Computer and Network.
     std::string folder() const;
     void openSelection();
+    // Shows a folder (a bookmark's); false when it is no folder.
+    bool openFolder(const std::string& path);
     void goUp();
     // Back to the folder shown before (Alt+Left).
     void goBack();
@@ -116,8 +121,12 @@ class LocalView : public QWidget {
     bool goingBack_ = false;
     QToolBar* tools_;
     QComboBox* location_;
-    QFileSystemWatcher* watcher_;
-    QTimer settle_;  // changes on disk come in bursts: one re-read after they settle
+    // The folder shown, watched on disk; its changes read again as the pacer says.
+    FolderWatch watch_;
+    QSocketNotifier* watchNotifier_ = nullptr;
+    RereadPacer pacer_;
+    QElapsedTimer clock_;
+    QTimer settle_;
     bool started_ = false;
     QuestionBox question_;
     Opener opener_;

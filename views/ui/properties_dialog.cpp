@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "views/ui/permissions_box.h"
+
 namespace nubo {
 
 namespace {
@@ -49,12 +51,24 @@ PropertiesDialog::PropertiesDialog(const EntryProperties& properties, const QIco
             rows->addRow(QString::fromStdString(row.label), readOnly(row.value, this));
     }
     layout->addLayout(rows);
+    if (!properties.modes.empty()) {
+        permissions_ = new PermissionsBox(properties.modes, properties.folders, this);
+        layout->addWidget(permissions_);
+    }
     layout->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    buttons->setObjectName("propertiesButtons");
+    setObjectName("propertiesDialog");
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+}
+
+std::optional<ModeChange> PropertiesDialog::modeChange() const {
+    if (permissions_ == nullptr || result() != QDialog::Accepted)
+        return std::nullopt;
+    return permissions_->change();
 }
 
 }  // namespace nubo

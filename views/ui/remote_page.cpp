@@ -1,6 +1,7 @@
 #include "views/ui/remote_page.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -13,17 +14,21 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
 #include "base/app_log.h"
 #include "base/config_store.h"
 #include "engine/ftp_url.h"
+#include "engine/remote_search.h"
 #include "engine/session_context.h"
 #include "shell/ui/theme_icon.h"
 #include "sites/host_controller.h"
@@ -33,8 +38,10 @@
 #include "views/remote_directory_model.h"
 #include "views/session_link.h"
 #include "views/type_table.h"
+#include "views/ui/bookmark_menu.h"
 #include "views/ui/directory_views.h"
 #include "views/ui/filter_bar.h"
+#include "views/ui/find_dialog.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
 #include "views/ui/transfers_pane.h"
@@ -97,7 +104,10 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
             properties.multiple
                 ? themeIcon("edit-select-all")
                 : table_->data(table_->index(row, 0), Qt::DecorationRole).value<QIcon>();
-        PropertiesDialog(properties, icon, this).exec();
+        PropertiesDialog dialog(properties, icon, this);
+        dialog.exec();
+        if (const std::optional<ModeChange> change = dialog.modeChange())
+            model_.changeModes(model_.selection(chosen), *change);
     };
     // Sorting by type follows the names the table shows.
     model_.setTypeTable(&types_);
@@ -158,9 +168,18 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     setAcceptDrops(true);
 
     connect(table_, &RemoteTableModel::contentsChanged, this, &RemotePage::updateStatus);
+    connect(table_, &RemoteTableModel::contentsChanged, this, &RemotePage::revealWhenShown);
     connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
+    connect(table_, &RemoteTableModel::permissionsAppliedQueued, this,
+            [this](const QStringList& refusals) {
+                if (!refusals.isEmpty())
+                    question_(
+                        "Permissions",
+                        "The server refused to change the permissions of:\n" + refusals.join('\n'),
+                        QMessageBox::Ok);
+            });
     connect(table_, &DirectoryTableModel::nameEdited, this, &RemotePage::nameEdited);
     connected(connectedNow());
     log_.AddListener(this);
@@ -231,6 +250,53 @@ void RemotePage::buildToolBar() {
         if (picked != model_.currentPath())
             model_.link().changeDirectory(picked);
     });
+    buildBookmarks();
+}
+
+void RemotePage::buildBookmarks() {
+    BookmarkMenu::Sources sources;
+    sources.site = [this] {
+        return connectedNow() ? host_.control().sessionSite() : std::string();
+    };
+    sources.remoteFolder = [this] { return model_.currentPath(); };
+    sources.localFolder = [this] { return localFolder_ ? localFolder_() : std::string(); };
+    sources.ask = [this](const QString& title, const QString& text,
+                         QMessageBox::StandardButtons buttons) {
+        return question_(title, text, buttons);
+    };
+    bookmarks_ = new BookmarkMenu(host_.selection().sites().bookmarks(), sources, this);
+    connect(bookmarks_, &BookmarkMenu::openWanted, this,
+            [this](const QString& remote, const QString& local) {
+                if (!local.isEmpty() && enterLocal_)
+                    enterLocal_(local.toStdString());
+                if (remote.toStdString() != model_.currentPath())
+                    model_.link().changeDirectory(remote.toStdString());
+            });
+    path_->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(path_->lineEdit(), &QLineEdit::customContextMenuRequested, this,
+            &RemotePage::pathBoxMenu);
+    // The same list from a button beside the box, for those who never right-click.
+    auto* menu = new QMenu(this);
+    menu->setObjectName("remoteBookmarksMenu");
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        bookmarks_->addTo(menu);
+    });
+    QAction* marks = new QAction(themeIcon("user-bookmarks"), "Bookmarks", this);
+    marks->setObjectName("remoteBookmarks");
+    marks->setToolTip("Bookmarks of this site");
+    marks->setMenu(menu);
+    tools_->insertAction(back_, marks);
+    if (auto* button = qobject_cast<QToolButton*>(tools_->widgetForAction(marks)))
+        button->setPopupMode(QToolButton::InstantPopup);
+}
+
+void RemotePage::pathBoxMenu(const QPoint& at) {
+    std::unique_ptr<QMenu> menu(path_->lineEdit()->createStandardContextMenu());
+    menu->setObjectName("remotePathMenu");
+    menu->addSeparator();
+    bookmarks_->addTo(menu.get());
+    menu->exec(path_->lineEdit()->mapToGlobal(at));
 }
 
 void RemotePage::buildViews() {
@@ -250,6 +316,9 @@ void RemotePage::buildViews() {
     connect(views_, &DirectoryViews::editCancelled, this,
             [this](int entry) { model_.finishEdit(entry, nullptr); });
     connect(views_, &DirectoryViews::selectionChanged, this, &RemotePage::updateStatus);
+    views_->remember(
+        config_, "Remote", [this] { return model_.sortKey(); },
+        [this](int key) { model_.restoreSortKey(key); });
 }
 
 void RemotePage::buildTransfersPane(QWidget* above) {
@@ -281,6 +350,7 @@ void RemotePage::buildTransfersPane(QWidget* above) {
     });
     // What a batch came to stays in the status bar, in words, after its last reply;
     // why a session ended, when it did, says more.
+    connect(pane_, &TransfersPane::batchRunning, this, &RemotePage::batchRunning);
     connect(pane_, &TransfersPane::outcome, this, [this](const QString& text) {
         if (connectedNow())
             status_[1]->setText(text);
@@ -427,8 +497,20 @@ void RemotePage::connected(bool on) {
 }
 
 void RemotePage::busy(bool on) {
+    busy_ = on;
+    showStop();
+}
+
+void RemotePage::batchRunning(bool on) {
+    batchRunning_ = on;
+    showStop();
+}
+
+void RemotePage::showStop() {
+    const bool on = busy_ || batchRunning_;
     stop_->setVisible(on);
     newFolder_->setVisible(!on);
+    revealWhenShown();
 }
 
 void RemotePage::openSelection() {
@@ -498,18 +580,93 @@ void RemotePage::deleteSelection() {
         return;
     // What the user chose, taken now: the view may move to another folder while the
     // question is open, and its rows then hold other entries.
-    RemoteDirectoryModel::Selection chosen = model_.selection(rows);
-    if (chosen.entries.empty())
+    deleteEntries(model_.selection(rows));
+}
+
+void RemotePage::deleteEntries(RemoteDirectoryModel::Selection chosen) {
+    if (!connectedNow() || chosen.entries.empty())
         return;
+    const bool folders =
+        std::any_of(chosen.entries.begin(), chosen.entries.end(),
+                    [](const RemoteEntry& e) { return e.type == EntryType::Directory; });
+    if (!folders) {
+        confirmDelete(std::move(chosen), {});
+        return;
+    }
+    // The session walks the folders first; the question comes when the count does (on
+    // this thread, and only while the page lives).
+    QPointer<RemotePage> self(this);
+    model_.count(chosen, [self, chosen](const TreeCount& held) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, chosen, held]() mutable {
+                if (self)
+                    self->confirmDelete(std::move(chosen), held);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void RemotePage::confirmDelete(RemoteDirectoryModel::Selection chosen, const TreeCount& held) {
     std::vector<std::string> names;
     for (const RemoteEntry& entry : chosen.entries)
         names.push_back(entry.name);
     // Nothing brings a file deleted on the server back: one question first.
-    if (ask("Delete",
-            QString::fromStdString(TransferPlanner::deleteQuestion(chosen.directory, names)),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    const std::string question = TransferPlanner::deleteQuestion(chosen.directory, names, held);
+    if (ask("Delete", QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
         return;
-    model_.remove(std::move(chosen));
+    model_.remove(std::move(chosen), held.files > 0 || held.folders > 0);
+}
+
+void RemotePage::openFind() {
+    if (find_ == nullptr) {
+        FindDialog::Actions actions;
+        actions.start = [this](std::shared_ptr<RemoteSearch> search) {
+            return connectedNow() && model_.find(std::move(search));
+        };
+        actions.get = [this](const std::vector<FindDialog::Found>& found) {
+            for (RemoteSearch::InFolder& folder : RemoteSearch::byFolder(found))
+                downloadEntries({}, {std::move(folder.directory), std::move(folder.entries)});
+        };
+        actions.reveal = [this](const FindDialog::Found& found) {
+            reveal(found.directory, found.entry.name);
+        };
+        actions.remove = [this](const std::vector<FindDialog::Found>& found) {
+            for (RemoteSearch::InFolder& folder : RemoteSearch::byFolder(found))
+                deleteEntries({std::move(folder.directory), std::move(folder.entries)});
+        };
+        find_ = new FindDialog(std::move(actions), this);
+        find_->setWindowFlag(Qt::Window);
+    }
+    find_->show();
+    find_->raise();
+    find_->activateWindow();
+}
+
+void RemotePage::reveal(const std::string& directory, const std::string& name) {
+    if (!connectedNow())
+        return;
+    revealDirectory_ = directory;
+    revealName_ = name;
+    if (model_.currentPath() != directory)
+        model_.link().changeDirectory(directory);
+    revealWhenShown();
+}
+
+void RemotePage::revealWhenShown() {
+    if (revealDirectory_.empty() || model_.busy() || model_.currentPath() != revealDirectory_ ||
+        model_.shownDirectory() != revealDirectory_)
+        return;
+    table_->flush();
+    const int entry = model_.findEntryByName(revealName_, false);
+    revealDirectory_.clear();
+    if (entry < 0)
+        return;
+    views_->selectEntry(entry);
+    activateWindow();
+    currentView()->setFocus();
+    updateStatus();
 }
 
 void RemotePage::showProperties() {
@@ -616,6 +773,9 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(on);
         menu.addSeparator();
         add("menuRefresh", "Re&fresh", [this] { model_.refresh(); })->setEnabled(on);
+        add("menuFind", "F&ind on the Server...\tCtrl+Shift+F", [this] {
+            openFind();
+        })->setEnabled(on);
         menu.addSeparator();
         add("menuLogoff", "&Logoff", [this] { host_.control().logoff(); })->setEnabled(on);
         const SessionLink& link = model_.link();
@@ -659,6 +819,11 @@ bool RemotePage::handleKey(QKeyEvent* key) {
     }
     if (handlePageKey(key))
         return true;
+    if (key->key() == Qt::Key_F && mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        if (on)
+            openFind();
+        return true;
+    }
     if (mods != Qt::ControlModifier)
         return false;
     switch (key->key()) {

@@ -30,6 +30,7 @@ namespace nubo {
 class AppLog;
 class DirectoryViews;
 class FilterBar;
+class FindDialog;
 class ConfigStore;
 class HostController;
 class RemoteDirectoryModel;
@@ -84,7 +85,16 @@ class RemotePage : public QWidget, public AppLogListener {
     // A filter given goes into the walk of the folders among them.
     bool upload(const QStringList& paths, int directoryEntry = -1,
                 std::shared_ptr<const WalkFilter> walkFilter = nullptr);
+    // A Delete of the selection: one question first; when it holds folders, the session
+    // counts what they hold, and the question says so once the count is in.
     void deleteSelection();
+    // The same for entries chosen elsewhere (Find's results), from their directory.
+    void deleteEntries(RemoteDirectoryModel::Selection chosen);
+    // "Find on the Server" (Ctrl+Shift+F): the dialog, opened or brought up.
+    void openFind();
+    FindDialog* findDialog() const { return find_; }
+    // Enters a directory (unless shown) and selects the entry of that name there.
+    void reveal(const std::string& directory, const std::string& name);
     void showProperties();
     void newFolder();
     void renameSelection();
@@ -129,6 +139,10 @@ class RemotePage : public QWidget, public AppLogListener {
     void setLocalWalkFilter(std::function<std::shared_ptr<const WalkFilter>()> filter) {
         localWalkFilter_ = std::move(filter);
     }
+    // Enters a folder in the side view (a bookmark's local folder); false when it cannot.
+    void setLocalEnter(std::function<bool(const std::string&)> enter) {
+        enterLocal_ = std::move(enter);
+    }
     // Writes a status bar part (0 local, 1 FTP echo, 2 remote in the large interface).
     void setStatusPart(int part, const QString& text);
     const std::string& transferDir() const { return planner_.transferDir(); }
@@ -157,9 +171,16 @@ class RemotePage : public QWidget, public AppLogListener {
     void buildTransfersPane(QWidget* above);
     void placeTransfersPane();
     void connected(bool on);
+    // STOP stands in for New folder while the session's connection moves a file or the
+    // batch runs on (its last files may be on the batch's other connections).
     void busy(bool on);
+    void batchRunning(bool on);
+    void showStop();
     void updateStatus();
     void refreshPathBox();
+    // The path box's menu: its edit items, then the bookmarks.
+    void pathBoxMenu(const QPoint& at);
+    void buildBookmarks();
     void contextMenu(QAbstractItemView* view, const QPoint& at);
     void nameEdited(int entry, const QString& text);
     // "Rename failed." once the name's editor has closed: the box stands beside the name
@@ -168,6 +189,11 @@ class RemotePage : public QWidget, public AppLogListener {
     bool handleKey(QKeyEvent* key);
     // The keys of the whole page: F5, Alt+Up, Alt+Left, Ctrl+F.
     bool handlePageKey(QKeyEvent* key);
+    // Selects the entry a Reveal waits for once its directory is shown whole.
+    void revealWhenShown();
+    // The question before a Delete of entries chosen, with what their folders hold; the
+    // Delete on Yes (the folders' contents too when there are any).
+    void confirmDelete(RemoteDirectoryModel::Selection chosen, const TreeCount& held);
     QMessageBox::StandardButton ask(const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons);
 
@@ -188,6 +214,8 @@ class RemotePage : public QWidget, public AppLogListener {
     QAction* up_ = nullptr;
     QAction* newFolder_ = nullptr;
     QAction* stop_ = nullptr;
+    bool busy_ = false;
+    bool batchRunning_ = false;
     QComboBox* path_ = nullptr;
     DirectoryViews* views_ = nullptr;
     FilterBar* filter_ = nullptr;
@@ -200,6 +228,8 @@ class RemotePage : public QWidget, public AppLogListener {
     std::function<bool(const QObject*)> isLocal_;
     std::function<std::string()> localFolder_;
     std::function<std::shared_ptr<const WalkFilter>()> localWalkFilter_;
+    std::function<bool(const std::string&)> enterLocal_;
+    class BookmarkMenu* bookmarks_ = nullptr;
     bool wasConnected_ = false;  // the entry whose name is being edited
     QuestionBox question_;
     FolderChooser chooser_;
@@ -209,6 +239,10 @@ class RemotePage : public QWidget, public AppLogListener {
     std::string echo_;
     bool echoQueued_ = false;
     bool keepAliveReply_ = false;  // the reply to a keep-alive NOOP is not news
+    FindDialog* find_ = nullptr;
+    // The entry a Reveal selects once its directory is shown.
+    std::string revealDirectory_;
+    std::string revealName_;
 };
 
 }  // namespace nubo

@@ -44,6 +44,14 @@ void RemoteTableModel::busyChanged(bool busy) {
         this, [this, busy] { emit busyChangedQueued(busy); }, Qt::QueuedConnection);
 }
 
+void RemoteTableModel::permissionsApplied(const std::vector<std::string>& refusals) {
+    QStringList texts;
+    for (const std::string& refusal : refusals)
+        texts << QString::fromStdString(refusal);
+    QMetaObject::invokeMethod(
+        this, [this, texts] { emit permissionsAppliedQueued(texts); }, Qt::QueuedConnection);
+}
+
 void RemoteTableModel::connectionChanged(bool connected) {
     QMetaObject::invokeMethod(
         this, [this, connected] { emit connectionChangedQueued(connected); }, Qt::QueuedConnection);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -41,12 +43,14 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     void pathTextChanged() override;
     void busyChanged(bool busy) override;
     void connectionChanged(bool connected) override;
+    void permissionsApplied(const std::vector<std::string>& refusals) override;
 
   signals:
     // Forwarded from the core, on the GUI thread.
     void pathChanged();
     void busyChangedQueued(bool busy);
     void connectionChangedQueued(bool connected);
+    void permissionsAppliedQueued(const QStringList& refusals);
 
   protected:
     std::vector<int> fetchRows() const override;

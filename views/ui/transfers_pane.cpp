@@ -292,6 +292,10 @@ void TransfersPane::showBatch() {
         fitBatchText();
     }
     bar_->setValue(std::max(batch.percent, 0));
+    if (batch.running != toldRunning_) {
+        toldRunning_ = batch.running;
+        emit batchRunning(batch.running);
+    }
     if (batch.serial != 0 && !batch.running && batch.serial != toldSerial_) {
         toldSerial_ = batch.serial;
         if (!batch.outcome.empty())

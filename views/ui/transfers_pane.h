@@ -71,6 +71,9 @@ class TransfersPane : public QWidget {
     void collapsedChanged(bool collapsed);
     // A batch ended: what came of it in words, for the status bar.
     void outcome(const QString& text);
+    // The session's batch began or ended (files may still move on its other connections
+    // while the session's own is idle).
+    void batchRunning(bool running);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,6 +116,7 @@ class TransfersPane : public QWidget {
     QTimer poll_;
     bool collapsed_ = false;
     uint64_t toldSerial_ = 0;  // the batch whose outcome was told
+    bool toldRunning_ = false;
 };
 
 }  // namespace nubo

@@ -1,0 +1,121 @@
+// "Find on the Server" in both interfaces and every view mode, against pyftpdlib: opened
+// with Ctrl+Shift+F and from the view's menu, a pattern typed, the results with their
+// folders, and Reveal entering the folder and selecting the row in the remote view.
+#include "views/ui/find_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <memory>
+#include <tuple>
+
+#include "tests/gui/gui_test_util.h"
+#include "tests/gui/live_host.h"
+#include "tests/gui/live_page.h"
+#include "tests/gui/view_input.h"
+#include "tests/support/test_util.h"
+#include "views/ui/remote_page.h"
+
+namespace nubo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::pressKey;
+using test::pumpUntil;
+
+class FindDialogTest : public ::testing::TestWithParam<std::tuple<bool, int>> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(live.server.running()) << live.server.startError();
+        const std::string root = live.server.root();
+        fs::create_directories(root + "/docs/deep");
+        test::writeFile(root + "/docs/inside.txt", "inside");
+        test::writeFile(root + "/docs/deep/target.txt", "target");
+        test::writeFile(root + "/docs/deep/other.txt", "other");
+        test::writeFile(root + "/hello.txt", "hello");
+        ASSERT_TRUE(shown.open(std::get<0>(GetParam()), std::get<1>(GetParam())));
+        page = shown.page;
+        remote = shown.remote;
+        ASSERT_TRUE(pumpUntil([&] { return test::rowNamed(remote->model(), "hello.txt") >= 0; }));
+    }
+    void TearDown() override { shown.close(); }
+    template <typename T>
+    T* inDialog(const char* name) const {
+        return page->findDialog() == nullptr ? nullptr : page->findDialog()->findChild<T*>(name);
+    }
+    // The names selected in the remote view, as its rows read.
+    QStringList selectedNames() const {
+        QStringList names;
+        for (const QModelIndex& index : remote->selectionModel()->selectedRows())
+            names << index.data().toString();
+        return names;
+    }
+
+    test::LiveHost live;
+    test::LivePage shown{live};
+    RemotePage* page = nullptr;
+    QAbstractItemView* remote = nullptr;
+};
+
+TEST_P(FindDialogTest, APatternTypedFindsTheFileAndRevealSelectsItInItsFolder) {
+    // The key, with the remote view in hand.
+    test::clickItem(remote, test::rowNamed(remote->model(), "hello.txt"));
+    pressKey(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    FindDialog* dialog = page->findDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(dialog->windowTitle(), "Find on the Server");
+
+    auto* pattern = inDialog<QLineEdit>("findPattern");
+    ASSERT_NE(pattern, nullptr);
+    QTest::mouseClick(pattern, Qt::LeftButton);
+    test::typeText("TARGET*");
+    pressKey(Qt::Key_Return);
+    auto* results = inDialog<QTreeWidget>("findResults");
+    ASSERT_NE(results, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return dialog->search() && dialog->search()->finished(); }))
+        << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return results->topLevelItemCount() == 1; }));
+    EXPECT_EQ(results->topLevelItem(0)->text(0), "target.txt");
+    EXPECT_EQ(results->topLevelItem(0)->text(1), "/docs/deep");
+    EXPECT_TRUE(pumpUntil([&] {
+        return inDialog<QLabel>("findProgress")->text() == "Done: searched 3 folders, 1 found";
+    })) << inDialog<QLabel>("findProgress")->text().toStdString();
+    const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+    if (!shots.isEmpty())
+        dialog->grab().save(QString::fromUtf8(shots) + "/find-results.png");
+    // The view stayed where it was while the session searched.
+    EXPECT_EQ(page->pathBox()->currentText(), "/");
+
+    // Reveal: the folder entered, the file selected in the view.
+    auto* reveal = inDialog<QPushButton>("findReveal");
+    EXPECT_FALSE(reveal->isEnabled());
+    test::clickItem(results, 0);
+    ASSERT_TRUE(reveal->isEnabled());
+    QTest::mouseClick(reveal, Qt::LeftButton);
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs/deep"; }));
+    EXPECT_TRUE(pumpUntil([&] { return selectedNames() == QStringList{"target.txt"}; }))
+        << selectedNames().join(",").toStdString();
+
+    // Closed, and opened again from the view's own menu.
+    QTest::mouseClick(inDialog<QPushButton>("findClose"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_TRUE(test::showActive(shown.top.get()));
+    const QPoint empty(remote->viewport()->width() - 4, remote->viewport()->height() - 4);
+    ASSERT_FALSE(remote->indexAt(empty).isValid());
+    EXPECT_TRUE(test::contextMenuAt(remote, empty, "menuFind").contains("menuFind"));
+    EXPECT_TRUE(pumpUntil([&] { return dialog->isVisible(); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, FindDialogTest, test::everyModeAndInterface(),
+                         test::modeAndInterfaceName);
+
+}  // namespace
+}  // namespace nubo

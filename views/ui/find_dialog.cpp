@@ -1,0 +1,176 @@
+#include "views/ui/find_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "views/display_format.h"
+
+namespace nubo {
+
+namespace {
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+    auto* made = new QPushButton(text, parent);
+    made->setObjectName(name);
+    made->setAutoDefault(false);
+    return made;
+}
+
+}  // namespace
+
+FindDialog::FindDialog(Actions actions, QWidget* parent)
+    : QDialog(parent), actions_(std::move(actions)) {
+    setObjectName("findDialog");
+    setWindowTitle("Find on the Server");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* ask = new QHBoxLayout;
+    auto* nameLabel = new QLabel("&Name:", this);
+    pattern_ = new QLineEdit(this);
+    pattern_->setObjectName("findPattern");
+    pattern_->setPlaceholderText("*.txt");
+    nameLabel->setBuddy(pattern_);
+    auto* depthLabel = new QLabel("&Depth:", this);
+    depth_ = new QSpinBox(this);
+    depth_->setObjectName("findDepth");
+    depth_->setRange(0, 99);
+    depth_->setValue(10);
+    depth_->setToolTip("Folder levels below the current one that are searched");
+    depthLabel->setBuddy(depth_);
+    find_ = button("&Find", "findStart", this);
+    find_->setDefault(true);
+    stop_ = button("&Stop", "findStop", this);
+    ask->addWidget(nameLabel);
+    ask->addWidget(pattern_, 1);
+    ask->addWidget(depthLabel);
+    ask->addWidget(depth_);
+    ask->addWidget(find_);
+    ask->addWidget(stop_);
+    layout->addLayout(ask);
+
+    progress_ = new QLabel(this);
+    progress_->setObjectName("findProgress");
+    layout->addWidget(progress_);
+
+    results_ = new QTreeWidget(this);
+    results_->setObjectName("findResults");
+    results_->setHeaderLabels({"Name", "Folder", "Size"});
+    results_->setRootIsDecorated(false);
+    results_->setUniformRowHeights(true);
+    results_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    results_->header()->setStretchLastSection(false);
+    results_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    layout->addWidget(results_, 1);
+
+    auto* acts = new QHBoxLayout;
+    get_ = button("&Get", "findGet", this);
+    reveal_ = button("&Reveal", "findReveal", this);
+    delete_ = button("De&lete", "findDelete", this);
+    auto* close = button("Close", "findClose", this);
+    acts->addWidget(get_);
+    acts->addWidget(reveal_);
+    acts->addWidget(delete_);
+    acts->addStretch(1);
+    acts->addWidget(close);
+    layout->addLayout(acts);
+
+    poll_ = new QTimer(this);
+    poll_->setObjectName("findPoll");
+    poll_->setInterval(100);
+
+    connect(find_, &QPushButton::clicked, this, &FindDialog::find);
+    connect(pattern_, &QLineEdit::returnPressed, this, &FindDialog::find);
+    connect(stop_, &QPushButton::clicked, this, &FindDialog::stop);
+    connect(poll_, &QTimer::timeout, this, &FindDialog::poll);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(results_, &QTreeWidget::itemSelectionChanged, this, &FindDialog::updateButtons);
+    connect(get_, &QPushButton::clicked, this, [this] { actions_.get(chosen()); });
+    connect(delete_, &QPushButton::clicked, this, [this] { actions_.remove(chosen()); });
+    const auto reveal = [this] {
+        const std::vector<Found> one = chosen();
+        if (one.size() == 1)
+            actions_.reveal(one.front());
+    };
+    connect(reveal_, &QPushButton::clicked, this, reveal);
+    connect(results_, &QTreeWidget::itemDoubleClicked, this, reveal);
+    resize(640, 400);
+    updateButtons();
+}
+
+FindDialog::~FindDialog() {
+    // Nobody reads it any more: the session need not go on.
+    if (search_ != nullptr)
+        search_->stop();
+}
+
+void FindDialog::find() {
+    const QString pattern = pattern_->text().trimmed();
+    if (pattern.isEmpty())
+        return;
+    if (search_ != nullptr)
+        search_->stop();
+    results_->clear();
+    shown_.clear();
+    search_ = std::make_shared<RemoteSearch>(pattern.toStdString(), depth_->value());
+    if (!actions_.start(search_)) {
+        search_.reset();
+        progress_->setText("Not connected");
+    } else {
+        poll_->start();
+        poll();
+    }
+    updateButtons();
+}
+
+void FindDialog::stop() {
+    if (search_ != nullptr)
+        search_->stop();
+    updateButtons();
+}
+
+void FindDialog::poll() {
+    if (search_ == nullptr)
+        return;
+    const bool ended = search_->finished();  // first: what it found by then is read next
+    for (Found& found : search_->results(shown_.size())) {
+        const QString size = found.entry.type == EntryType::File && found.entry.size >= 0
+                                 ? QString::fromStdString(FormatSize(found.entry.size, 1))
+                                 : QString();
+        auto* item = new QTreeWidgetItem({QString::fromStdString(found.entry.name),
+                                          QString::fromStdString(found.directory), size});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        results_->addTopLevelItem(item);
+        shown_.push_back(std::move(found));
+    }
+    progress_->setText(QString::fromStdString(search_->progressText()));
+    if (ended)
+        poll_->stop();
+    updateButtons();
+}
+
+std::vector<FindDialog::Found> FindDialog::chosen() const {
+    std::vector<Found> picked;
+    for (int row = 0; row < results_->topLevelItemCount(); ++row) {
+        if (results_->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < shown_.size())
+            picked.push_back(shown_[static_cast<size_t>(row)]);
+    }
+    return picked;
+}
+
+void FindDialog::updateButtons() {
+    const bool running = search_ != nullptr && !search_->finished();
+    stop_->setEnabled(running && !search_->stopRequested());
+    const size_t picked = chosen().size();
+    get_->setEnabled(picked > 0);
+    delete_->setEnabled(picked > 0);
+    reveal_->setEnabled(picked == 1);
+}
+
+}  // namespace nubo
