@@ -7,6 +7,7 @@
 #include "engine/download_job.h"
 #include "engine/ftp_session.h"
 #include "engine/main_outlets.h"
+#include "engine/remote_search.h"
 #include "engine/restart_record.h"
 #include "engine/session_observer.h"
 #include "engine/transfer_pool.h"
@@ -235,6 +236,8 @@ void FtpSession::abort() {
     {
         std::lock_guard lock(queueLock_);
         while (!queue_.empty()) {
+            if (auto* find = std::get_if<FindRequest>(&*queue_.front()))
+                find->search->dropUnrun();
             releaseRecord(queue_.front());
             queue_.pop_front();
             // The worker may have taken this count already; it then finds the queue

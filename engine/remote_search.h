@@ -47,6 +47,12 @@ class RemoteSearch {
 
     // ---- any thread ----
     void stop() { stop_ = true; }
+    // The request was flushed before it ran (Escape on a busy session): it ends stopped,
+    // so that whoever reads it stops waiting.
+    void dropUnrun() {
+        stop_ = true;
+        finished_ = true;
+    }
     bool stopRequested() const { return stop_; }
     bool finished() const { return finished_; }
     int64_t foldersSearched() const { return folders_; }

@@ -98,8 +98,27 @@ int UploadJob::run(PutRequest& request) {
     }
     session_.setRequestListing(nullptr, {});
     session_.leaveRequestDirectory(visit, result);
+    rereadForTimes(request.directory, result);
     session_.finishBatch();
     return result;
+}
+
+void UploadJob::rereadForTimes(const std::string& directory, int result) {
+    // A server that neither takes the local time (MFMT) nor tells its own (MLST, MDTM):
+    // the rows of what went up show the upload's end until the folder is read again, so
+    // the folder shown is read once the uploads into it are over.
+    const ServerFeatures& features = session_.features();
+    if (!context_.showsRemoteTimes || result == 421 || session_.abortRequested() ||
+        features.has("MFMT") || features.has("MLST") || features.has("MDTM") ||
+        (!directory.empty() && directory != session_.currentRemoteDirectory()) ||
+        session_.currentRemoteDirectory() != session_.listings().current()) {
+        return;
+    }
+    DirectoryFlags again;
+    again.refresh = true;
+    again.noHistory = true;
+    const std::string here;
+    session_.changeDirectory(&here, again);
 }
 
 int64_t UploadJob::appendOffset(const std::string& name, int64_t localSize, TransferMode type) {

@@ -53,6 +53,9 @@ class UploadJob : public TransferJob {
     // The time the server's copy has now: the local file's where MFMT set it, else the
     // server's own, asked with MLST or MDTM; without either, the time the upload ended
     // (the server dates a copy as it writes it), never the local file's.
+    // Reads the folder shown again after uploads into it, where the server could
+    // neither take nor tell the copies' times.
+    void rereadForTimes(const std::string& directory, int result);
     int64_t serverCopyTime(const std::string& name, int64_t modified);
     // STOR was accepted but no data connection came of it: the empty file the server
     // made (or left) is removed, so that nothing takes it for the upload.

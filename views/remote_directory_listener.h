@@ -27,6 +27,12 @@ class RemoteDirectoryListener {
     virtual void connectionChanged(bool connected) = 0;
     // A change of permissions ended; what the server refused ("path: reply" each).
     virtual void permissionsApplied(const std::vector<std::string>& refusals) { (void)refusals; }
+    // An entry of any folder, shown or not, went from the server (a Delete): lists of
+    // names found elsewhere drop it.
+    virtual void entryGone(const std::string& directory, const std::string& name) {
+        (void)directory;
+        (void)name;
+    }
 };
 
 }  // namespace nubo

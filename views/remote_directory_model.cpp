@@ -408,6 +408,7 @@ void RemoteDirectoryModel::entryRemoved(const std::string& directory, const std:
         shownIndex = listing != nullptr ? indexOfName(*listing, name) : -1;
     }
     removeEntry(shownIndex);
+    notify([&](RemoteDirectoryListener& l) { l.entryGone(directory, name); });
 }
 
 void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std::string& from,

@@ -635,9 +635,12 @@ void HostPage::refreshUrlBox() {
 }
 
 void HostPage::hostStateChanged() {
+    // A site chosen shows its own name: a URL typed with its password in it, for a site
+    // already listed, must not stay on screen as typed.
+    const bool chosen = host_.selection().selectedIndex() >= 0;
     if (url_->count() != static_cast<int>(host_.selection().urlBox().size()) ||
-        (host_.selection().selectedIndex() >= 0 &&
-         url_->currentIndex() != host_.selection().selectedIndex()))
+        (chosen && url_->currentIndex() != host_.selection().selectedIndex()) ||
+        (chosen && url_->currentText().toStdString() != host_.selection().urlText()))
         refreshUrlBox();
     if (user_->text().toStdString() != host_.selection().userName())
         user_->setText(QString::fromStdString(host_.selection().userName()));

@@ -129,6 +129,20 @@ TEST_F(RemoteSearchTest, StopEndsTheSearchHalfWayAndTheSessionGoesOn) {
     const std::shared_ptr<RemoteSearch> again = find("tree", 0);
     EXPECT_EQ(paths(*again), Names{"/files/tree"});
 
+    // Queued behind a search under way and flushed by an abort (Escape): it never runs,
+    // and ends stopped instead of waiting for ever at "searched 0 folders".
+    auto running = std::make_shared<RemoteSearch>("f3*", -1);
+    auto queued = std::make_shared<RemoteSearch>("*", -1);
+    ASSERT_TRUE(session->enqueue(FindRequest{"/files", running}));
+    ASSERT_TRUE(session->enqueue(FindRequest{"/files", queued}));
+    ASSERT_TRUE(test::waitFor([&] { return running->foldersSearched() >= 2; }, 60000));
+    session->abort();
+    running->stop();
+    ASSERT_TRUE(test::waitFor([&] { return session->idle(); }, 60000));
+    EXPECT_TRUE(queued->finished());
+    EXPECT_EQ(queued->foldersSearched(), 0);
+    EXPECT_EQ(queued->progressText(), "Stopped: searched 0 folders, 0 found");
+
     // Stopped before it began: nothing is listed.
     auto never = std::make_shared<RemoteSearch>("*", -1);
     never->stop();

@@ -84,6 +84,22 @@ TEST_F(UploadedTimeTest, ACommandLineAsksNothingAfterItsUploads) {
     EXPECT_EQ(h.logText().find("<MLST"), std::string::npos) << h.logText();
 }
 
+// A server that announces none of MFMT, MLST and MDTM: the folder shown is read again
+// once the upload is over (one LIST), never asked per file; the row is the listing's.
+TEST_F(UploadedTimeTest, WhereTheServerCanNeitherTakeNorTellTheTimeTheFolderIsReadAgain) {
+    h.showsRemoteTimes = true;
+    test::PyFtpdServer server({"--no-feat"});
+    ASSERT_TRUE(server.running()) << server.startError();
+    fs::create_directories(server.root() + "/pub");
+    const int64_t shown = upload(server.url("/pub", true));
+    const std::string log = h.logText();
+    const size_t stored = log.find("<STOR dated.txt");
+    ASSERT_NE(stored, std::string::npos) << log;
+    EXPECT_NE(log.find("LISTing /pub", stored), std::string::npos) << log;
+    EXPECT_EQ(log.find("<MDTM"), std::string::npos) << log;
+    EXPECT_NE(shown, kLocalTime);
+}
+
 TEST_F(UploadedTimeTest, WhereMfmtSetsItTheLocalTimeIsTheServers) {
     test::PyFtpdServer server;
     ASSERT_TRUE(server.running()) << server.startError();

@@ -1,6 +1,7 @@
 // "Find on the Server" in both interfaces and every view mode, against pyftpdlib: opened
 // with Ctrl+Shift+F and from the view's menu, a pattern typed, the results with their
-// folders, and Reveal entering the folder and selecting the row in the remote view.
+// folders, Reveal entering the folder and selecting the row in the remote view, and
+// Delete taking the deleted rows out of the results.
 #include "views/ui/find_dialog.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/path_text.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/gui/live_host.h"
 #include "tests/gui/live_page.h"
@@ -55,6 +57,31 @@ class FindDialogTest : public ::testing::TestWithParam<std::tuple<bool, int>> {
         QStringList names;
         for (const QModelIndex& index : remote->selectionModel()->selectedRows())
             names << index.data().toString();
+        return names;
+    }
+
+    // Opens the dialog by its key and searches for a pattern until the search ends.
+    FindDialog* search(const char* pattern) {
+        test::clickItem(remote, test::rowNamed(remote->model(), "hello.txt"));
+        pressKey(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        FindDialog* dialog = page->findDialog();
+        if (dialog == nullptr || !QTest::qWaitForWindowActive(dialog))
+            return nullptr;
+        QTest::mouseClick(inDialog<QLineEdit>("findPattern"), Qt::LeftButton);
+        test::typeText(pattern);
+        pressKey(Qt::Key_Return);
+        return pumpUntil([&] { return dialog->search() && dialog->search()->finished(); })
+                   ? dialog
+                   : nullptr;
+    }
+    QStringList resultNames() const {
+        QStringList names;
+        auto* results = inDialog<QTreeWidget>("findResults");
+        for (int row = 0; results != nullptr && row < results->topLevelItemCount(); ++row)
+            names << QString::fromStdString(
+                joinPath(results->topLevelItem(row)->text(1).toStdString(),
+                         results->topLevelItem(row)->text(0).toStdString()));
+        names.sort();
         return names;
     }
 
@@ -112,6 +139,67 @@ TEST_P(FindDialogTest, APatternTypedFindsTheFileAndRevealSelectsItInItsFolder) {
     ASSERT_FALSE(remote->indexAt(empty).isValid());
     EXPECT_TRUE(test::contextMenuAt(remote, empty, "menuFind").contains("menuFind"));
     EXPECT_TRUE(pumpUntil([&] { return dialog->isVisible(); }));
+}
+
+// Results deleted from the dialog leave its list once the server has them gone: a file
+// chosen there, and the files of a folder deleted from the view.
+TEST_P(FindDialogTest, DeletedResultsLeaveTheList) {
+    FindDialog* dialog = search("*.txt");
+    ASSERT_NE(dialog, nullptr) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return resultNames().size() == 4; }))
+        << resultNames().join(",").toStdString();
+    auto* results = inDialog<QTreeWidget>("findResults");
+    int row = 0;
+    while (row < results->topLevelItemCount() &&
+           results->topLevelItem(row)->text(0) != "target.txt")
+        ++row;
+    ASSERT_LT(row, results->topLevelItemCount());
+    test::clickItem(results, row);
+    test::BoxSeen box = test::closeBoxWhenShown(QMessageBox::Yes, 20000, QString(), [&] {
+        QTest::mouseClick(inDialog<QPushButton>("findDelete"), Qt::LeftButton);
+    });
+    EXPECT_EQ(box.title, "Delete");
+    EXPECT_TRUE(pumpUntil([&] {
+        return resultNames() ==
+               QStringList{"/docs/deep/other.txt", "/docs/inside.txt", "/hello.txt"};
+    })) << resultNames().join(",").toStdString()
+        << live.logText();
+    EXPECT_FALSE(fs::exists(live.server.root() + "/docs/deep/target.txt"));
+    EXPECT_FALSE(inDialog<QPushButton>("findDelete")->isEnabled());
+}
+
+// Escape on the window while a search walks a slow server stops the search: nothing
+// goes on unseen, and the session is free for the user's next folder.
+class FindDialogSlowTest : public ::testing::Test {
+  protected:
+    test::LiveHost live{nullptr, {"--slow-cwd", "0.3"}};
+    test::LivePage shown{live};
+};
+
+TEST_F(FindDialogSlowTest, EscapeOnTheWindowStopsTheSearch) {
+    ASSERT_TRUE(live.server.running()) << live.server.startError();
+    for (int i = 0; i < 30; ++i)
+        fs::create_directories(live.server.root() + "/many/f" + std::to_string(i));
+    ASSERT_TRUE(shown.open(false, 3));
+    QAbstractItemView* remote = shown.remote;
+    ASSERT_TRUE(pumpUntil([&] { return test::rowNamed(remote->model(), "many") >= 0; }));
+    test::clickItem(remote, test::rowNamed(remote->model(), "many"));
+    pressKey(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    FindDialog* dialog = shown.page->findDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::mouseClick(dialog->findChild<QLineEdit*>("findPattern"), Qt::LeftButton);
+    test::typeText("nothing-by-this-name");
+    pressKey(Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] {
+        return dialog->search() && dialog->search()->foldersSearched() >= 2;
+    })) << live.logText();
+    pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(dialog->search()->stopRequested());
+    ASSERT_TRUE(pumpUntil([&] { return dialog->search()->finished(); })) << live.logText();
+    EXPECT_LT(dialog->search()->foldersSearched(), 31);
+    shown.close();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModeAndInterface, FindDialogTest, test::everyModeAndInterface(),

@@ -219,6 +219,22 @@ TEST_P(HostPageTest, EnterInTheUrlBoxConnectsAndLogoffEnds) {
     EXPECT_EQ(page->connectedToEdit()->text(), "");
 }
 
+// A URL typed with its password, for a site the box already lists: once connected the
+// box shows the site's name, never the password as typed (a first visit did already).
+TEST_P(HostPageTest, APasswordTypedInTheUrlOfAKnownSiteDoesNotStayOnScreen) {
+    const std::string typed = server.url("/", true);
+    ASSERT_NE(typed.find(":wonderland@"), std::string::npos) << typed;
+    ASSERT_TRUE(logIn()) << log.Lines().back();
+    EXPECT_EQ(urlEdit()->text().indexOf("wonderland"), -1) << urlEdit()->text().toStdString();
+    click("hostLogoff");
+    ASSERT_TRUE(pumpUntil([&] { return page->connectButton()->isEnabled(); }));
+    typeOver(urlEdit(), typed);
+    QTest::keyClick(urlEdit(), Qt::Key_Return);
+    ASSERT_TRUE(pumpUntil([&] { return page->logoffButton()->isEnabled(); })) << log.Lines().back();
+    EXPECT_EQ(urlEdit()->text().indexOf("wonderland"), -1) << urlEdit()->text().toStdString();
+    EXPECT_EQ(passwordField()->text(), "wonderland");
+}
+
 TEST_P(HostPageTest, AnIpv6LiteralInTheUrlBoxConnects) {
     test::PyFtpdServer v6({"--ipv6"});
     ASSERT_TRUE(v6.running()) << v6.startError();

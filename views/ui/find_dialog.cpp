@@ -1,5 +1,6 @@
 #include "views/ui/find_dialog.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "engine/path_text.h"
 #include "views/display_format.h"
 
 namespace nubo {
@@ -110,6 +112,16 @@ FindDialog::~FindDialog() {
         search_->stop();
 }
 
+void FindDialog::closeEvent(QCloseEvent* event) {
+    stop();
+    QDialog::closeEvent(event);
+}
+
+void FindDialog::reject() {
+    stop();
+    QDialog::reject();
+}
+
 void FindDialog::find() {
     const QString pattern = pattern_->text().trimmed();
     if (pattern.isEmpty())
@@ -118,6 +130,7 @@ void FindDialog::find() {
         search_->stop();
     results_->clear();
     shown_.clear();
+    taken_ = 0;
     search_ = std::make_shared<RemoteSearch>(pattern.toStdString(), depth_->value());
     if (!actions_.start(search_)) {
         search_.reset();
@@ -139,7 +152,8 @@ void FindDialog::poll() {
     if (search_ == nullptr)
         return;
     const bool ended = search_->finished();  // first: what it found by then is read next
-    for (Found& found : search_->results(shown_.size())) {
+    for (Found& found : search_->results(taken_)) {
+        ++taken_;
         const QString size = found.entry.type == EntryType::File && found.entry.size >= 0
                                  ? QString::fromStdString(FormatSize(found.entry.size, 1))
                                  : QString();
@@ -152,6 +166,23 @@ void FindDialog::poll() {
     progress_->setText(QString::fromStdString(search_->progressText()));
     if (ended)
         poll_->stop();
+    updateButtons();
+}
+
+void FindDialog::dropFound(const std::string& directory, const std::string& name) {
+    const std::string gone = joinPath(directory, name);
+    const auto within = [&gone](const std::string& folder) {
+        return folder.size() > gone.size() && folder.compare(0, gone.size(), gone) == 0 &&
+               folder[gone.size()] == '/';
+    };
+    for (size_t row = shown_.size(); row-- > 0;) {
+        const Found& found = shown_[row];
+        if ((found.directory == directory && found.entry.name == name) || found.directory == gone ||
+            within(found.directory)) {
+            delete results_->takeTopLevelItem(static_cast<int>(row));
+            shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(row));
+        }
+    }
     updateButtons();
 }
 

@@ -36,8 +36,19 @@ class FindDialog : public QDialog {
     FindDialog(Actions actions, QWidget* parent = nullptr);
     ~FindDialog() override;
 
+    // An entry deleted from the server: its row goes, and the rows of what a deleted
+    // folder held.
+    void dropFound(const std::string& directory, const std::string& name);
+
     // The search shown (null before the first Find).
     const std::shared_ptr<RemoteSearch>& search() const { return search_; }
+
+  protected:
+    // Closing the window (Escape, Close, the title bar) stops a search under way: nobody
+    // would see it, and the session would walk on with the user's next clicks queued
+    // behind it.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
   private:
     void find();
@@ -51,6 +62,8 @@ class FindDialog : public QDialog {
     std::shared_ptr<RemoteSearch> search_;
     // The results the list shows, row by row.
     std::vector<Found> shown_;
+    // The search's results read so far (deleted ones leave shown_, not this count).
+    size_t taken_ = 0;
     QLineEdit* pattern_ = nullptr;
     QSpinBox* depth_ = nullptr;
     QPushButton* find_ = nullptr;

@@ -172,6 +172,11 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     connect(table_, &RemoteTableModel::pathChanged, this, &RemotePage::refreshPathBox);
     connect(table_, &RemoteTableModel::busyChangedQueued, this, &RemotePage::busy);
     connect(table_, &RemoteTableModel::connectionChangedQueued, this, &RemotePage::connected);
+    connect(table_, &RemoteTableModel::entryGoneQueued, this,
+            [this](const QString& directory, const QString& name) {
+                if (find_ != nullptr)
+                    find_->dropFound(directory.toStdString(), name.toStdString());
+            });
     connect(table_, &RemoteTableModel::permissionsAppliedQueued, this,
             [this](const QStringList& refusals) {
                 if (!refusals.isEmpty())

@@ -52,6 +52,15 @@ void RemoteTableModel::permissionsApplied(const std::vector<std::string>& refusa
         this, [this, texts] { emit permissionsAppliedQueued(texts); }, Qt::QueuedConnection);
 }
 
+void RemoteTableModel::entryGone(const std::string& directory, const std::string& name) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, d = QString::fromStdString(directory), n = QString::fromStdString(name)] {
+            emit entryGoneQueued(d, n);
+        },
+        Qt::QueuedConnection);
+}
+
 void RemoteTableModel::connectionChanged(bool connected) {
     QMetaObject::invokeMethod(
         this, [this, connected] { emit connectionChangedQueued(connected); }, Qt::QueuedConnection);

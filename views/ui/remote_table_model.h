@@ -44,6 +44,7 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     void busyChanged(bool busy) override;
     void connectionChanged(bool connected) override;
     void permissionsApplied(const std::vector<std::string>& refusals) override;
+    void entryGone(const std::string& directory, const std::string& name) override;
 
   signals:
     // Forwarded from the core, on the GUI thread.
@@ -51,6 +52,7 @@ class RemoteTableModel : public DirectoryTableModel, public RemoteDirectoryListe
     void busyChangedQueued(bool busy);
     void connectionChangedQueued(bool connected);
     void permissionsAppliedQueued(const QStringList& refusals);
+    void entryGoneQueued(const QString& directory, const QString& name);
 
   protected:
     std::vector<int> fetchRows() const override;
