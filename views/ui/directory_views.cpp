@@ -37,6 +37,17 @@ class NameEditDelegate : public QStyledItemDelegate {
         editor->setProperty(kFilled, true);
     }
 
+    // Small icons stand on a grid: an item wider than its cell would be drawn over the
+    // next one, so it keeps to the cell and its name is elided there.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const auto* list = qobject_cast<const QListView*>(parent());
+        if (list != nullptr && list->viewMode() == QListView::ListMode &&
+            list->gridSize().isValid())
+            size.setWidth(std::min(size.width(), list->gridSize().width() - list->spacing()));
+        return size;
+    }
+
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
