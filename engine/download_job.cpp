@@ -525,7 +525,7 @@ bool DownloadJob::settleConflict(RemoteEntry* entry, const std::string& localPat
         default:
             // Skip (the question offers nothing else): the local file stays as it is.
             logExtended("... " + localPath + " exists here; skipped");
-            session_.skipFile(spec, "exists here; skipped", exitbit::kGetSkipped);
+            session_.skipFile(spec, "you answered No; the file exists here", exitbit::kGetSkipped);
             *ended = {200, false};
             return true;
     }

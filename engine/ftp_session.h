@@ -187,6 +187,8 @@ class FtpSession {
     size_t queuedCount() const;
     // Requests that have run to their end so far (Logoff included).
     uint64_t completedRequests() const { return completedRequests_; }
+    // Requests accepted so far: the windows tell the user's next command by it.
+    uint64_t acceptedRequests() const { return acceptedRequests_; }
     // Every accepted request has run or was flushed.
     bool idle() const {
         const uint64_t accepted = acceptedRequests_;  // first: the others only catch up with it

@@ -24,6 +24,8 @@ struct TransferProgress {
     // expected then count the whole batch); 0 of 0 for one file.
     int filesDone = 0;
     int filesTotal = 0;
+    // Of those ended, the files that failed (the window's title says so).
+    int filesFailed = 0;
 };
 
 // What the session worker reports to the main window: status text, progress, exit

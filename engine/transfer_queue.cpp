@@ -283,6 +283,8 @@ void TransferQueue::endLocked(uint64_t id, TaskState state, const std::string& r
         record->reason = static_cast<uint32_t>(reasons_.size());
     }
     ++sums_.ended;
+    sums_.failed += state == TaskState::Failed ? 1 : 0;
+    sums_.skipped += state == TaskState::Skipped ? 1 : 0;
     changeLocked(id, state, false);
 }
 
@@ -487,6 +489,8 @@ BatchProgress TransferQueue::batch() const {
     const Sums& now = batchRunning_ ? sums_ : batchEnd_;
     progress.filesEnded = now.ended - batchStart_.ended;
     progress.filesTotal = now.added - batchStart_.added;
+    progress.filesFailed = now.failed - batchStart_.failed;
+    progress.filesSkipped = now.skipped - batchStart_.skipped;
     progress.bytes = now.bytes - batchStart_.bytes;
     progress.expected = now.expected - batchStart_.expected;
     progress.outcome = batchOutcome_;

@@ -65,6 +65,9 @@ struct BatchProgress {
     uint64_t serial = 0;
     int64_t filesEnded = 0;
     int64_t filesTotal = 0;
+    // Of those ended: how many failed, and how many were skipped.
+    int64_t filesFailed = 0;
+    int64_t filesSkipped = 0;
     int64_t bytes = 0;
     int64_t expected = 0;
     // What the last batch came to in words ("batch done: ..."); empty while one runs, and
@@ -179,6 +182,8 @@ class TransferQueue {
     struct Sums {
         int64_t added = 0;
         int64_t ended = 0;
+        int64_t failed = 0;
+        int64_t skipped = 0;
         int64_t bytes = 0;
         int64_t expected = 0;
     };

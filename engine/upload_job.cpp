@@ -421,7 +421,8 @@ bool UploadJob::settleConflict(const std::string& path, const TransferOptions& o
                 return false;
             }
             logExtended("... " + name + " on the server is as new; not sent");
-            session_.skipFile(spec, "the server's copy is as new", exitbit::kPutSkipped);
+            session_.skipFile(spec, "Overwrite if newer: the server's copy is as new",
+                              exitbit::kPutSkipped);
             *ended = {200, false};
             return true;
         case ConflictChoice::Resume:
@@ -435,7 +436,8 @@ bool UploadJob::settleConflict(const std::string& path, const TransferOptions& o
             return false;
         case ConflictChoice::Skip:
             logExtended("... " + name + " exists on the server; skipped");
-            session_.skipFile(spec, "exists on the server; skipped", exitbit::kPutSkipped);
+            session_.skipFile(spec, "you answered Skip; the file exists on the server",
+                              exitbit::kPutSkipped);
             *ended = {200, false};
             return true;
         case ConflictChoice::Cancel:

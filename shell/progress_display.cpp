@@ -1,5 +1,7 @@
 #include "shell/progress_display.h"
 
+#include <algorithm>
+
 #include "base/utf8_cut.h"
 #include "nubo_version.h"
 
@@ -39,6 +41,25 @@ ProgressDisplay::Update ProgressDisplay::progress(const TransferProgress& progre
     return update;
 }
 
+TransferProgress ProgressDisplay::wholeBatch(const TransferProgress& progress,
+                                             const BatchProgress& batch) {
+    using Kind = TransferProgress::Kind;
+    if ((progress.kind != Kind::Get && progress.kind != Kind::Put) || !batch.running ||
+        batch.filesTotal < 2)
+        return progress;
+    TransferProgress whole = progress;
+    whole.filesDone = static_cast<int>(batch.filesEnded);
+    whole.filesTotal = static_cast<int>(batch.filesTotal);
+    whole.filesFailed = static_cast<int>(batch.filesFailed);
+    whole.bytes = batch.bytes;
+    whole.expected = batch.expected > 0 ? batch.expected : -1;
+    whole.percent =
+        batch.expected > 0
+            ? static_cast<int>(std::min<int64_t>(batch.bytes * 100 / batch.expected, 100))
+            : -1;
+    return whole;
+}
+
 std::string ProgressDisplay::text(const TransferProgress& progress) {
     using Kind = TransferProgress::Kind;
     std::string text;
@@ -50,11 +71,14 @@ std::string ProgressDisplay::text(const TransferProgress& progress) {
             break;
         case Kind::Get:
         case Kind::Put:
-            text = (progress.kind == Kind::Get ? "GET " : "PUT ") +
-                   (progress.filesTotal > 0 ? std::to_string(progress.filesDone) + " of " +
-                                                  std::to_string(progress.filesTotal) + " files"
-                                            : progress.name) +
-                   " (" + std::to_string(value(progress)) + (progress.percent >= 0 ? "%)" : "KB)");
+            text =
+                (progress.kind == Kind::Get ? "GET " : "PUT ") +
+                (progress.filesTotal > 0 ? std::to_string(progress.filesDone) + " of " +
+                                               std::to_string(progress.filesTotal) + " files"
+                                         : progress.name) +
+                (progress.filesFailed > 0 ? ", " + std::to_string(progress.filesFailed) + " failed"
+                                          : std::string()) +
+                " (" + std::to_string(value(progress)) + (progress.percent >= 0 ? "%)" : "KB)");
             break;
     }
     return nubo::cutUtf8(text, kMaxTitle);

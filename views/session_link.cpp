@@ -77,6 +77,11 @@ SessionLink::Traffic SessionLink::takeTraffic() const {
     return traffic;
 }
 
+uint64_t SessionLink::requestsAccepted() const {
+    const FtpSession* session = source_();
+    return session != nullptr ? session->acceptedRequests() : 0;
+}
+
 uint64_t SessionLink::id() const {
     return reinterpret_cast<uintptr_t>(source_());
 }

@@ -44,6 +44,8 @@ class SessionLink {
     // stopped, or taken next. False when it no longer waits.
     bool withdrawTask(uint64_t task) const;
     bool moveTaskToTop(uint64_t task) const;
+    // The session's count of requests accepted so far (0 without one).
+    uint64_t requestsAccepted() const;
     // Shows every raw listing line in the log, or stops doing so.
     void toggleRawLog() const;
     // "Logoff and Exit": a Logoff with an exit code is queued behind the rest.

@@ -139,6 +139,14 @@ void TransferPaneModel::measureBatch(int64_t nowMs, int64_t resumedBytes) {
         batch_.percent =
             static_cast<int>(std::min<int64_t>(progress.bytes * 100 / progress.expected, 100));
     }
+    if (progress.filesTotal > 1) {
+        batch_.status = "Transferring " + batch_.files;
+        for (const auto& [count, word] : {std::pair{progress.filesFailed, " failed"},
+                                          std::pair{progress.filesSkipped, " skipped"}}) {
+            if (count > 0)
+                batch_.status += ", " + FormatCount(count) + word;
+        }
+    }
     if (!progress.running) {
         batch_.percent = progress.expected > 0 ? batch_.percent : 100;
         return;  // the rate of a batch that ended says nothing of now
@@ -157,7 +165,12 @@ int64_t TransferPaneModel::rowCount(List list) const {
 
 std::string TransferPaneModel::title(List list) const {
     static const char* const kNames[] = {"Queued", "Failed", "Successful"};
-    return std::string(kNames[static_cast<size_t>(list)]) + " (" + FormatCount(rowCount(list)) +
+    // Skipped files are listed with the transferred ones but never counted as such.
+    const std::string skipped = list == List::Successful && counts_.skipped > 0
+                                    ? ", " + FormatCount(counts_.skipped) + " skipped"
+                                    : std::string();
+    const int64_t count = list == List::Successful ? counts_.done : rowCount(list);
+    return std::string(kNames[static_cast<size_t>(list)]) + " (" + FormatCount(count) + skipped +
            ")";
 }
 

@@ -61,6 +61,9 @@ class TransferPaneModel {
         std::string rate;       // "1.21MB/s"
         std::string remaining;  // "00:01:23 left"
         std::string outcome;    // the last batch's words ("batch done: ...")
+        // For the status bar: "Transferring 12 of 300 files, 1 failed"; empty for one
+        // file, whose own dialogue says how it goes.
+        std::string status;
     };
 
     // A retry: the request to queue and the failed tasks it replaces.
@@ -87,7 +90,8 @@ class TransferPaneModel {
     const Change& change(List list) const { return changes_[static_cast<size_t>(list)]; }
 
     int64_t rowCount(List list) const;
-    // "Queued (3)", "Failed (1)", "Successful (296)".
+    // "Queued (3)", "Failed (1)", "Successful (296)"; "Successful (296, 3 skipped)": the
+    // skipped files follow the transferred ones, counted apart.
     std::string title(List list) const;
     static const std::vector<Column>& columns(List list);
     static std::string header(Column column);

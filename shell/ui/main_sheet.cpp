@@ -194,7 +194,8 @@ void MainSheet::setStatus(const QString& text) {
 }
 
 void MainSheet::reportProgress(const TransferProgress& progress) {
-    const ProgressDisplay::Update update = ProgressDisplay::progress(progress);
+    const ProgressDisplay::Update update = ProgressDisplay::progress(
+        batch_ ? ProgressDisplay::wholeBatch(progress, batch_()) : progress);
     if (update.moves) {
         showIcon(update.icon);
         bar_->setValue(update.bar);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/main_outlets.h"
+#include "engine/transfer_queue.h"
 #include "shell/ui/program_icons.h"
 
 class QMenu;
@@ -50,6 +51,9 @@ class MainSheet : public QWidget {
     // Asked before a close the user chose (the window's close, Ctrl+Q, "&Close"): false
     // keeps the window open. None: the close goes on.
     void setCloseQuestion(std::function<bool()> question) { closeQuestion_ = std::move(question); }
+    // The session's batch as its queue has it: the title and the tray count a batch of
+    // several files whole, every connection's files, and say when some failed.
+    void setBatchSource(std::function<BatchProgress()> source) { batch_ = std::move(source); }
     // Tests and desktops without a tray: whether a tray can be used.
     void setTrayAvailable(bool available) { trayAvailable_ = available; }
 
@@ -116,6 +120,7 @@ class MainSheet : public QWidget {
     QAction* restoreAction_;
     QAction* logoffAction_;
     std::function<bool()> closeQuestion_;
+    std::function<BatchProgress()> batch_;
     SessionControl session_;
     QPointer<QWidget> activePage_;
     int iconIndex_ = -1;

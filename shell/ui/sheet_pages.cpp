@@ -118,6 +118,8 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
     QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
                      &RemotePage::showSessionEnd);
     bringFilesAfterLogin(sheet, config, pages);
+    TransferQueue* queue = &host.control().transferQueue();
+    sheet.setBatchSource([queue] { return queue->batch(); });
     QObject::connect(&sheet, &MainSheet::pageEntered, &sheet, [optionsPage](QWidget* page) {
         if (page == optionsPage)
             optionsPage->activate();

@@ -1,8 +1,10 @@
 #include "sites/ui/conflict_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace nubo {
 
@@ -22,9 +24,22 @@ void ConflictDialog::addBelowText(QWidget* row) {
     forAll_ = new QCheckBox("For &all files of this batch", extra);
     forAll_->setObjectName("conflictForAll");
     rows->addWidget(forAll_);
-    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
-        grid->addWidget(extra, grid->rowCount(), 0, 1, grid->columnCount());
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr)
+        return;
+    // Under the texts and over the buttons, where the answer is read before it is given:
+    // the box's buttons go down a row.
+    auto* buttons = findChild<QDialogButtonBox*>();
+    const int at = buttons != nullptr ? grid->indexOf(buttons) : -1;
+    int line = grid->rowCount(), column = 0, height = 0, width = 0;
+    if (at >= 0) {
+        grid->getItemPosition(at, &line, &column, &height, &width);
+        grid->removeWidget(buttons);
     }
+    // Beside the icon, lined up with the texts.
+    grid->addWidget(extra, line, 1, 1, std::max(grid->columnCount() - 1, 1));
+    if (at >= 0)
+        grid->addWidget(buttons, line + 1, column, height, width);
 }
 
 ConflictAnswer ConflictDialog::answerOf(ConflictChoice choice) const {

@@ -17,8 +17,9 @@ class ConflictDialog : public QMessageBox {
 
   protected:
     ConflictDialog(const QString& title, const QString& objectName, QWidget* parent);
-    // Below the text: `row` (none: nothing), then "for all". Called once the texts are
-    // set, since QMessageBox lays its grid out anew for a new text.
+    // Below the text, above the buttons: `row` (none: nothing), then "for all". Called
+    // once the texts and buttons are set, since QMessageBox lays its grid out anew for a
+    // new text.
     void addBelowText(QWidget* row);
     // The answer for a choice, for all when ticked (a Cancel never is).
     ConflictAnswer answerOf(ConflictChoice choice) const;

@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -46,14 +47,20 @@ using test::pumpUntil;
 // Each test runs on the Files page (false) and on the Classic Remote page (true).
 class TransfersPaneTest : public ::testing::TestWithParam<bool> {
   protected:
-    // Starts the server with its arguments, the page, and logs in.
-    void open(const std::vector<std::string>& serverArgs, int files, size_t size) {
+    // Starts the server with its arguments, the page, and logs in. The folder "batch"
+    // holds `files` files of `size` bytes, and "more" `moreFiles` small ones.
+    void open(const std::vector<std::string>& serverArgs, int files, size_t size,
+              int moreFiles = 0) {
         live = std::make_unique<test::LiveHost>(nullptr, serverArgs);
         ASSERT_TRUE(live->server.running()) << live->server.startError();
         const std::string root = live->server.root();
         fs::create_directories(root + "/batch");
         for (int i = 0; i < files; ++i)
             test::writeFile(root + "/batch/" + fileName(i), content(i, size));
+        if (moreFiles > 0)
+            fs::create_directories(root + "/more");
+        for (int i = 0; i < moreFiles; ++i)
+            test::writeFile(root + "/more/m" + std::to_string(i) + ".txt", content(i, 10));
         local = live->home.root() + "/local";
         fs::create_directories(local);
         live->context.localView = &localModel;
@@ -95,11 +102,12 @@ class TransfersPaneTest : public ::testing::TestWithParam<bool> {
     int remoteRow(const std::string& name) const {
         return test::rowNamed(remote->tableModel(), QString::fromStdString(name));
     }
-    // The folder "batch" fetched as a person does: clicked, then Get from its menu.
-    void downloadBatch() {
-        test::clickItem(remote->currentView(), remoteRow("batch"));
+    // A folder ("batch" unless named) fetched as a person does: clicked, then Get from
+    // its menu.
+    void downloadBatch(const std::string& folder = "batch") {
+        test::clickItem(remote->currentView(), remoteRow(folder));
         test::contextMenuAt(remote->currentView(),
-                            test::itemCentre(remote->currentView(), remoteRow("batch")), "menuGet");
+                            test::itemCentre(remote->currentView(), remoteRow(folder)), "menuGet");
     }
     QString tabTitle(List list) const { return pane->tabBar()->tabText(static_cast<int>(list)); }
     bool titlesRead(const QString& queued, const QString& failed, const QString& successful) {
@@ -231,6 +239,8 @@ TEST_P(TransfersPaneTest, KeysActOnTheSelectedTasks) {
     ASSERT_TRUE(idle());
     ASSERT_TRUE(titlesRead("Queued (0)", "Failed (1)", "Successful (1)")) << live->logText();
     EXPECT_EQ(cell(List::Failed, 0, TransferPaneModel::Column::Name), "f1.bin");
+    // The retry's batch brought Queued to the front: back to Failed.
+    clickTab(List::Failed);
     test::clickItem(failed, 0);
     pressKey(Qt::Key_Delete);
     ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (1)"));
@@ -537,6 +547,121 @@ TEST_P(TransfersPaneTest, ClicksAndKeysSelectTheTasksTheMenuActsOn) {
     test::clickItem(successful, 1);
     pressKey(Qt::Key_Return);
     EXPECT_EQ(opened, QStringList{"/home/u/in"});
+}
+
+// The status bar's middle part while a batch runs over three connections and after it:
+// its progress in words, never the connections' raw replies; at its end the outcome,
+// which the batch's last replies (the way back, the extra connections' QUIT) leave in
+// place; the user's next command shows its dialogue again.
+TEST_P(TransfersPaneTest, TheStatusBarTellsTheBatchInWords) {
+    open({"--refuse-retr", "f0.bin", "--rate", "50000"}, 6, 200000);
+    live->config.SetInt("SimultaneousTransfers", 3);
+    QStringList seen;
+    const auto watch = [&] {
+        const QString text = remote->statusText(1);
+        if (seen.isEmpty() || seen.back() != text)
+            seen << text;
+    };
+    downloadBatch();
+    const QString outcome = "batch done: 5 transferred, 1 failed, 0 skipped of 6";
+    ASSERT_TRUE(pumpUntil(
+        [&] {
+            watch();
+            return remote->statusText(1) == outcome;
+        },
+        60000))
+        << seen.join('\n').toStdString() << live->logText();
+    const auto words = std::find_if(seen.begin(), seen.end(), [](const QString& text) {
+        return text.startsWith("Transferring ");
+    });
+    ASSERT_NE(words, seen.end()) << seen.join('\n').toStdString();
+    EXPECT_TRUE(std::any_of(words, seen.end(), [](const QString& text) {
+        return text.startsWith("Transferring ") && text.endsWith(" of 6 files, 1 failed");
+    })) << seen.join('\n').toStdString();
+    // From the first words to the outcome: words only.
+    for (auto text = words; text != seen.end(); ++text)
+        EXPECT_TRUE(text->startsWith("Transferring ") || *text == outcome) << text->toStdString();
+    // The batch's last lines come and go: the session's way back, every extra
+    // connection's goodbye. The outcome stays.
+    ASSERT_TRUE(idle());
+    ASSERT_TRUE(pumpUntil([&] {
+        watch();
+        return live->logHas("[2] >221") && live->logHas("[3] >221");
+    })) << live->logText();
+    pumpUntil([&] { return watch(), false; }, 3 * TransfersPane::kPollMs);
+    EXPECT_EQ(remote->statusText(1), outcome) << seen.join('\n').toStdString();
+    // A folder opened: the dialogue shows again.
+    test::doubleClickItem(remote->currentView(), remoteRow("batch"));
+    EXPECT_TRUE(pumpUntil([&] { return remote->statusText(1).startsWith('>'); }))
+        << remote->statusText(1).toStdString();
+}
+
+// Files skipped (Update-ONLY, the copies here as new) are listed after the transferred
+// ones, greyed, saying why, and the tab's count keeps them apart.
+TEST_P(TransfersPaneTest, SkippedFilesSayWhyAndAreNotCountedAsTransferred) {
+    open({}, 5, 1000);
+    const auto later = fs::file_time_type::clock::now() + std::chrono::hours(1);
+    for (int i : {1, 3}) {
+        const std::string here = local + "/batch/" + fileName(i);
+        fs::create_directories(local + "/batch");
+        test::writeFile(here, content(i, 1000));
+        fs::last_write_time(here, later);
+    }
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteUpdateOnly")));
+    downloadBatch();
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (3, 2 skipped)"))
+        << tabTitle(List::Successful).toStdString() << live->logText();
+    ASSERT_TRUE(pumpUntil([&] {
+        return remote->statusText(1) == "batch done: 3 transferred, 0 failed, 2 skipped of 5";
+    })) << remote->statusText(1).toStdString();
+    clickTab(List::Successful);
+    QTableView* successful = pane->view(List::Successful);
+    ASSERT_TRUE(successful->isVisible());
+    ASSERT_EQ(successful->model()->rowCount(), 5) << rows(List::Successful);
+    for (int row = 0; row < 5; ++row) {
+        const QString name = cell(List::Successful, row, TransferPaneModel::Column::Name);
+        const bool skipped = name == "f1.bin" || name == "f3.bin";
+        EXPECT_EQ(row >= 3, skipped) << rows(List::Successful);
+        EXPECT_EQ(cell(List::Successful, row, TransferPaneModel::Column::State),
+                  skipped ? "Skipped: Update-ONLY: the copy here is as new" : "Done");
+        // Greyed: a colour of its own, where transferred rows take the view's.
+        const QVariant colour = successful->model()->index(row, 0).data(Qt::ForegroundRole);
+        EXPECT_EQ(colour.isValid(), skipped) << name.toStdString();
+    }
+}
+
+// A new batch brings the Queued list to the front, where its files are; not while the
+// user reads a menu in another list (the batch queued behind one running starts then).
+TEST_P(TransfersPaneTest, ANewBatchShowsQueuedUnlessTheUserIsBusyInAnotherList) {
+    open({"--refuse-retr", "f0.bin", "--rate", "50000"}, 3, 150000, 2);
+    live->config.SetInt("SimultaneousTransfers", 1);
+    ASSERT_TRUE(pumpUntil([&] { return remoteRow("more") >= 0; }));
+    downloadBatch("more");
+    ASSERT_TRUE(titlesRead("Queued (0)", "Failed (0)", "Successful (2)")) << live->logText();
+    ASSERT_TRUE(idle());
+    clickTab(List::Successful);
+    ASSERT_EQ(pane->tabBar()->currentIndex(), static_cast<int>(List::Successful));
+    // The slow batch: the Queued list comes to the front while it runs.
+    const uint64_t first = pane->model().batch().serial;
+    downloadBatch();
+    ASSERT_TRUE(pumpUntil([&] { return pane->model().batch().serial > first; }));
+    EXPECT_EQ(pane->tabBar()->currentIndex(), static_cast<int>(List::Queued));
+    ASSERT_TRUE(pumpUntil([&] { return tabTitle(List::Failed) == "Failed (1)"; }))
+        << live->logText();
+    // A batch queued behind the running one; the user opens a failed file's menu and
+    // reads it while that batch begins.
+    fs::remove_all(local + "/more");
+    downloadBatch("more");
+    clickTab(List::Failed);
+    QTableView* failed = pane->view(List::Failed);
+    test::clickItem(failed, 0);
+    const uint64_t second = pane->model().batch().serial;
+    EXPECT_TRUE(test::holdContextMenuAt(failed, test::itemCentre(failed, 0), [&] {
+        return pane->model().batch().serial > second;
+    })) << live->logText();
+    EXPECT_EQ(pane->tabBar()->currentIndex(), static_cast<int>(List::Failed));
+    EXPECT_EQ(failed->selectionModel()->selectedRows().size(), 1);
+    ASSERT_TRUE(idle());
 }
 
 INSTANTIATE_TEST_SUITE_P(Interfaces, TransfersPaneTest, ::testing::Values(false, true),

@@ -137,17 +137,43 @@ QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QStri
     return contextMenuOn(view->viewport(), at, choose);
 }
 
+namespace {
+
+void rightClick(QWidget* widget, const QPoint& at) {
+    // On X11 and Wayland desktops the press brings the menu up at once, and the release
+    // then goes to the menu, not to the widget: it sees the press alone.
+    const QPoint global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
 QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose) {
-    return pickFromNextMenu(choose, [widget, at] {
-        // On X11 and Wayland desktops the press brings the menu up at once, and the
-        // release then goes to the menu, not to the widget: it sees the press alone.
-        const QPoint global = widget->mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(global), Qt::RightButton,
-                          Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &press);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, global);
-        QCoreApplication::sendEvent(widget, &event);
-    });
+    return pickFromNextMenu(choose, [widget, at] { rightClick(widget, at); });
+}
+
+bool holdContextMenuAt(QAbstractItemView* view, const QPoint& at,
+                       const std::function<bool()>& until, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    bool seen = false;
+    whileOpening([view, at] { rightClick(view->viewport(), at); },
+                 [&] {
+                     QWidget* menu = QApplication::activePopupWidget();
+                     if (menu == nullptr)
+                         return false;
+                     seen = until();
+                     if (!seen && clock.elapsed() < timeoutMs)
+                         return false;
+                     while (QWidget* shown = QApplication::activePopupWidget())
+                         QTest::keyClick(shown, Qt::Key_Escape);
+                     return true;
+                 });
+    return seen;
 }
 
 QStringList contextMenuByKey(const QString& choose) {

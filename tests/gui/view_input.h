@@ -41,6 +41,10 @@ void typeText(const QString& text);
 QStringList contextMenuAt(QAbstractItemView* view, const QPoint& at, const QString& choose);
 // The same on any widget (a path box's line edit, say).
 QStringList contextMenuOn(QWidget* widget, const QPoint& at, const QString& choose);
+// A right click as contextMenuAt, whose menu stays open (a person reading it) until
+// `until` holds or timeoutMs pass, then closes with Escape; whether `until` held.
+bool holdContextMenuAt(QAbstractItemView* view, const QPoint& at,
+                       const std::function<bool()>& until, int timeoutMs = 20000);
 // The Menu key where the focus is (on a view: its current item's menu): as contextMenuAt.
 QStringList contextMenuByKey(const QString& choose);
 // Clicks the tool button that shows an action.

@@ -901,7 +901,7 @@ TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
     answers = {QMessageBox::No};
     pressKey(Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(asked, std::vector<std::string>{
-                         "Delete|Delete 1 item(s) for good? They do not go to the trash."});
+                         "Delete|Delete \"other.txt\" for good? It does not go to the trash."});
     EXPECT_TRUE(fs::exists(local + "/other.txt"));
 }
 

@@ -58,5 +58,42 @@ TEST(ProgressDisplayTest, LongTitlesAndTipsAreCutOnCharacterBoundaries) {
     EXPECT_EQ(title.size() % 2, 0u);  // whole letters only
 }
 
+// The title counts a batch whole from the session's queue, every connection's files, and
+// says when some failed; a single file, a listing and the end stay as they came.
+TEST(ProgressDisplayTest, ABatchIsCountedWholeFromItsQueue) {
+    using Kind = TransferProgress::Kind;
+    BatchProgress batch;
+    batch.running = true;
+    batch.serial = 1;
+    batch.filesEnded = 12;
+    batch.filesTotal = 300;
+    batch.filesFailed = 1;
+    batch.bytes = 480;
+    batch.expected = 1000;
+    // What one connection reported: its own file and its own count.
+    const TransferProgress own{Kind::Get, "f7.bin", 50, 100, 50, 3, 75};
+    const TransferProgress whole = ProgressDisplay::wholeBatch(own, batch);
+    EXPECT_EQ(ProgressDisplay::text(whole), "GET 12 of 300 files, 1 failed (48%)");
+    EXPECT_EQ(ProgressDisplay::progress(whole).bar, 48);
+    batch.expected = 0;
+    EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch({Kind::Put, "x", 3 * 1024}, batch)),
+              "PUT 12 of 300 files, 1 failed (0KB)");
+    batch.expected = 1000;
+    batch.filesFailed = 0;
+    EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch(own, batch)),
+              "GET 12 of 300 files (48%)");
+    // Not a batch of several files, or none running: as reported.
+    const TransferProgress listing{Kind::List, "pub", 120};
+    EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch(listing, batch)),
+              "LIST pub (120 entries)");
+    batch.filesTotal = 1;
+    EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch(own, batch)),
+              "GET 3 of 75 files (50%)");
+    batch.filesTotal = 300;
+    batch.running = false;
+    EXPECT_EQ(ProgressDisplay::text(ProgressDisplay::wholeBatch(own, batch)),
+              "GET 3 of 75 files (50%)");
+}
+
 }  // namespace
 }  // namespace nubo

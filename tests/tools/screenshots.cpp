@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QThread>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -44,10 +45,12 @@
 #include "sites/host_controller.h"
 #include "sites/site_list.h"
 #include "sites/ui/certificate_dialog.h"
+#include "sites/ui/download_conflict_dialog.h"
 #include "sites/ui/host_exchange_dialog.h"
 #include "sites/ui/host_page.h"
 #include "sites/ui/qt_diagnostics_sink.h"
 #include "sites/ui/statistics_dialog.h"
+#include "sites/ui/upload_conflict_dialog.h"
 #include "tests/gui/gui_test_util.h"
 #include "tests/support/pyftpd_fixture.h"
 #include "tests/support/requests.h"
@@ -356,6 +359,9 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
                               std::pair{nubo::TransferPaneModel::List::Failed, "failed"},
                               std::pair{nubo::TransferPaneModel::List::Successful, "successful"}}) {
         pane->tabBar()->setCurrentIndex(static_cast<int>(list));
+        // The successful list at its end, where the skipped file follows the others.
+        if (list == nubo::TransferPaneModel::List::Successful)
+            pane->view(list)->scrollToBottom();
         pumpUntil([] { return false; }, 250);
         save(sheet, prefix + "transfers-" + name + ".png", written);
     }
@@ -382,6 +388,15 @@ void shootTransfers(nubo::MainSheet& sheet, nubo::RemotePage& remote, QWidget& t
     pumpUntil([] { return false; }, 250);
     save(sheet, prefix + "transfers-folded.png", written);
     pane->setCollapsed(false);
+}
+
+// A question box as it shows, made of the facts it asks about.
+template <class Dialog, class Facts>
+void shootQuestion(const Facts& facts, const QString& path, int* written) {
+    Dialog dialog(facts);
+    dialog.show();
+    QApplication::processEvents();
+    save(dialog, path, written);
 }
 
 // The setup pages: the install page, the uninstall page after an install into a
@@ -560,6 +575,29 @@ int main(int argc, char** argv) {
         dialog.show();
         save(dialog, output + "/tool-certificate.png", &written);
     }
+    // The questions before a transfer replaces a file: an upload onto the server's copy
+    // (smaller, so it can be resumed), a download onto a file here with a stopped copy.
+    shootQuestion<nubo::UploadConflictDialog>(
+        nubo::UploadConflict{.name = "IMG_0042.jpg",
+                             .remoteFolder = "/pub/photos/2024",
+                             .localPath = "/home/me/Pictures/2024/IMG_0042.jpg",
+                             .localSize = 2'733'118,
+                             .remoteSize = 1'048'576,
+                             .canResume = true,
+                             .freeName = "IMG_0042 (1).jpg",
+                             .localTime = 1'733'900'000,
+                             .remoteDate = "Dec 10 14:02"},
+        output + "/question-upload-conflict.png", &written);
+    shootQuestion<nubo::DownloadConflictDialog>(
+        nubo::DownloadConflict{.name = "nubopro-2.2.tar.gz",
+                               .remoteFolder = "/pub/releases",
+                               .localPath = "/home/me/Downloads/nubopro-2.2.tar.gz",
+                               .localSize = 3'880'000,
+                               .localTime = 1'733'900'000,
+                               .remoteSize = 10'486'000,
+                               .canResume = true,
+                               .partialSize = 3'880'000},
+        output + "/question-download-conflict.png", &written);
     shootSetup(output, &written);
     // The property dialog of a ".nubo" shortcut (nubosx properties).
     {

@@ -46,7 +46,8 @@ TEST(TransferPaneModelTest, ListsCountAndOrderTheirTasks) {
     ASSERT_TRUE(model.refresh(1000));
     EXPECT_EQ(model.title(List::Queued), "Queued (202)");
     EXPECT_EQ(model.title(List::Failed), "Failed (11)");
-    EXPECT_EQ(model.title(List::Successful), "Successful (87)");
+    EXPECT_EQ(model.title(List::Successful), "Successful (86, 1 skipped)")
+        << "skipped files are listed there, never counted as transferred";
     const std::vector<std::string> queued = names(model, List::Queued);
     ASSERT_EQ(queued.size(), 202u);
     EXPECT_EQ(queued[0], "f99.bin");
@@ -154,6 +155,40 @@ TEST(TransferPaneModelTest, SpeedsAndTheBatchAreMeasuredAsTheyGo) {
     EXPECT_EQ(model.batch().percent, 100);
     EXPECT_TRUE(model.batch().rate.empty());
     EXPECT_EQ(model.batch().outcome, "batch stopped: 1 transferred, 0 failed, 0 skipped of 2");
+}
+
+// The status bar's words while a batch runs count its own files: what failed or was
+// skipped in an earlier batch is no part of the next one's.
+TEST(TransferPaneModelTest, TheStatusWordsCountOnlyTheRunningBatch) {
+    TransferQueue queue;
+    TransferPaneModel model(queue);
+    queue.beginBatch();
+    std::vector<uint64_t> ids;
+    for (const char* name : {"a", "b", "c", "d"})
+        ids.push_back(queue.add(file(name)));
+    queue.finish(ids[0], TaskState::Done, {});
+    queue.finish(ids[1], TaskState::Failed, "550 Permission denied.");
+    queue.finish(ids[2], TaskState::Skipped, "Update-ONLY: the copy here is as new");
+    ASSERT_TRUE(model.refresh(1000));
+    EXPECT_EQ(model.batch().status, "Transferring 3 of 4 files, 1 failed, 1 skipped");
+    queue.finish(ids[3], TaskState::Done, {});
+    queue.endBatch("batch done: 2 transferred, 1 failed, 1 skipped of 4");
+    ASSERT_TRUE(model.refresh(2000));
+    queue.beginBatch();
+    const uint64_t e = queue.add(file("e"));
+    queue.add(file("f"));
+    ASSERT_TRUE(model.refresh(3000));
+    EXPECT_EQ(model.batch().status, "Transferring 0 of 2 files");
+    queue.finish(e, TaskState::Failed, "550 Permission denied.");
+    ASSERT_TRUE(model.refresh(4000));
+    EXPECT_EQ(model.batch().status, "Transferring 1 of 2 files, 1 failed");
+    EXPECT_EQ(model.title(List::Failed), "Failed (2)") << "the list keeps both batches' files";
+    // One file is no batch to tell in words.
+    queue.beginBatch();
+    queue.add(file("g"));
+    ASSERT_TRUE(model.refresh(5000));
+    EXPECT_TRUE(model.batch().running);
+    EXPECT_EQ(model.batch().status, "");
 }
 
 // A Get again after a stop resumes files from their partial copies: what those held

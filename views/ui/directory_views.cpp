@@ -334,6 +334,9 @@ void DirectoryViews::remember(ConfigStore& config, const std::string& name,
         fitting_ = true;
         for (int column = 1; column <= 3; ++column)
             details_->setColumnWidth(column, kept.widths[static_cast<size_t>(column - 1)]);
+        // The name takes what the kept columns leave, as it did when they were sized (a
+        // fit before this may have fixed it at its narrowest).
+        details_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         fitting_ = false;
         userSized_ = true;
     }

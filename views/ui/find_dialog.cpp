@@ -94,7 +94,11 @@ FindDialog::FindDialog(Actions actions, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(results_, &QTreeWidget::itemSelectionChanged, this, &FindDialog::updateButtons);
     connect(get_, &QPushButton::clicked, this, [this] { actions_.get(chosen()); });
-    connect(delete_, &QPushButton::clicked, this, [this] { actions_.remove(chosen()); });
+    connect(delete_, &QPushButton::clicked, this, [this] {
+        actions_.remove(chosen());
+        // The question's box belongs to the main window: the keys come back here.
+        activateWindow();
+    });
     const auto reveal = [this] {
         const std::vector<Found> one = chosen();
         if (one.size() == 1)

@@ -298,17 +298,29 @@ QMessageBox::StandardButton LocalView::ask(const QString& title, const QString& 
     return question_(title, text, buttons);
 }
 
+QString LocalView::permanentDeleteQuestion(const std::vector<LocalEntry>& chosen) {
+    if (chosen.size() > 1)
+        return QString("Delete these %1 items for good? They do not go to the trash.")
+            .arg(chosen.size());
+    const QString name = QString::fromStdString(chosen.front().name);
+    return chosen.front().folder
+               ? QString(
+                     "Delete the folder \"%1\" and all it holds for good? It does not go "
+                     "to the trash.")
+                     .arg(name)
+               : QString("Delete \"%1\" for good? It does not go to the trash.").arg(name);
+}
+
 void LocalView::deleteSelection(bool permanently) {
     // Taken before the question: a folder read that ends while it is open changes what
     // the rows hold.
     const std::vector<LocalEntry> chosen = model_.entriesAt(views_->selectedEntries());
     if (chosen.empty() || folder().empty())
         return;
-    // Linux has no shell dialog that asks before deleting for good: this one does.
-    if (permanently &&
-        ask("Delete",
-            QString("Delete %1 item(s) for good? They do not go to the trash.").arg(chosen.size()),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    // Linux has no shell dialog that asks before deleting for good: this one does, and
+    // names what goes, as the remote view's question does.
+    if (permanently && ask("Delete", permanentDeleteQuestion(chosen),
+                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     const std::vector<std::string> failed = model_.removeEntries(chosen, permanently);
     if (!failed.empty()) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/folder_watch.h"
+#include "views/local_entry.h"
 #include "views/local_locations.h"
 #include "views/remote_drag.h"
 #include "views/reread_pacer.h"
@@ -94,6 +95,8 @@ class LocalView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The question before a delete that skips the trash: the one item named, or the count.
+    static QString permanentDeleteQuestion(const std::vector<LocalEntry>& chosen);
     void navigate();
     void refillLocationBox();
     void contextMenu(QAbstractItemView* view, const QPoint& at);

@@ -353,12 +353,14 @@ void RemotePage::buildTransfersPane(QWidget* above) {
         if (!pane_->collapsed())
             config_.SetInt("TransfersHeight", paneSplitter_->sizes().value(1));
     });
-    // What a batch came to stays in the status bar, in words, after its last reply;
-    // why a session ended, when it did, says more.
+    // A batch's progress, then what it came to, in words in the status bar, over its
+    // connections' replies; why a session ended, when it did, says more.
     connect(pane_, &TransfersPane::batchRunning, this, &RemotePage::batchRunning);
-    connect(pane_, &TransfersPane::outcome, this, [this](const QString& text) {
-        if (connectedNow())
-            status_[1]->setText(text);
+    connect(pane_, &TransfersPane::batchShown, this, [this] {
+        const std::optional<std::string> text =
+            echoRule_.batch(pane_->model().batch(), model_.link().requestsAccepted());
+        if (text && connectedNow())
+            status_[1]->setText(QString::fromStdString(*text));
     });
 }
 
@@ -498,6 +500,7 @@ void RemotePage::connected(bool on) {
         busy(false);
     }
     wasConnected_ = on;
+    echoRule_.sessionChanged();
     updateStatus();
 }
 
@@ -954,6 +957,8 @@ void RemotePage::lineAppended(size_t, const std::string& text, LogLineKind kind)
         keepAliveReply_ = text.size() > 4 && text[4] == '-';
         return;
     }
+    if (StatusEcho::fromExtraConnection(text))
+        return;
     echo_ = text;
     if (echoQueued_)
         return;
@@ -967,7 +972,8 @@ void RemotePage::lineAppended(size_t, const std::string& text, LogLineKind kind)
                 line = echo_;
                 echoQueued_ = false;
             }
-            status_[1]->setText(QString::fromStdString(line));
+            if (const auto shown = echoRule_.heard(line, model_.link().requestsAccepted()))
+                status_[1]->setText(QString::fromStdString(*shown));
         },
         Qt::QueuedConnection);
 }

@@ -11,6 +11,7 @@
 #include "base/app_log_listener.h"
 #include "base/config_store.h"
 #include "views/remote_directory_model.h"
+#include "views/status_echo.h"
 #include "views/transfer_planner.h"
 
 class QAction;
@@ -239,6 +240,7 @@ class RemotePage : public QWidget, public AppLogListener {
     std::string echo_;
     bool echoQueued_ = false;
     bool keepAliveReply_ = false;  // the reply to a keep-alive NOOP is not news
+    StatusEcho echoRule_;          // on the GUI thread
     FindDialog* find_ = nullptr;
     // The entry a Reveal selects once its directory is shown.
     std::string revealDirectory_;

@@ -1,5 +1,8 @@
 #include "views/ui/transfer_table_model.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 #include <algorithm>
 #include <climits>
 
@@ -73,10 +76,18 @@ QVariant TransferTableModel::data(const QModelIndex& index, int role) const {
             return QString::fromStdString(core_.text(list_, index.row(), column));
         case Qt::ToolTipRole:
             // Reasons and paths are long: the whole text where a cell cuts it.
-            if (column == Column::Reason || column == Column::RemoteFolder ||
-                column == Column::LocalFolder || column == Column::Name)
+            if (column == Column::Reason || column == Column::State ||
+                column == Column::RemoteFolder || column == Column::LocalFolder ||
+                column == Column::Name)
                 return QString::fromStdString(core_.text(list_, index.row(), column));
             return {};
+        case Qt::ForegroundRole: {
+            // A skipped file is no transfer: greyed among the transferred ones.
+            const TaskInfo* task = core_.task(list_, index.row());
+            if (task == nullptr || task->state != TaskState::Skipped)
+                return {};
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        }
         case Qt::TextAlignmentRole:
             if (column == Column::Size || column == Column::Speed || column == Column::Attempts)
                 return QVariant(Qt::AlignRight | Qt::AlignVCenter);

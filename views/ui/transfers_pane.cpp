@@ -1,5 +1,6 @@
 #include "views/ui/transfers_pane.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -71,7 +72,7 @@ void TransfersPane::buildHeader(QWidget* header) {
         tabs_->addTab(QString::fromStdString(model_.title(list)));
     tabs_->setTabToolTip(0, "Files moving now, then those waiting for a connection");
     tabs_->setTabToolTip(1, "Files that did not arrive: retry them from here");
-    tabs_->setTabToolTip(2, "Files transferred (or skipped as up to date)");
+    tabs_->setTabToolTip(2, "Files transferred; then, greyed, those skipped and why");
     row->addWidget(tabs_);
     batchText_ = new QLabel(header);
     batchText_->setObjectName("transfersBatch");
@@ -127,8 +128,10 @@ QTableView* TransfersPane::buildView(List list) {
         using Column = TransferPaneModel::Column;
         const Column kind = TransferPaneModel::columns(list)[static_cast<size_t>(column)];
         const bool folder = kind == Column::RemoteFolder || (failed && kind == Column::LocalFolder);
+        // A skipped file's state says why: as wide as a reason.
+        const bool skipWords = kind == Column::State && list == List::Successful;
         const int chars = kind == Column::Name                                ? 28
-                          : kind == Column::Reason                            ? kReasonChars
+                          : kind == Column::Reason || skipWords               ? kReasonChars
                           : kind == Column::State || folder                   ? 24
                           : kind == Column::Progress || kind == Column::Speed ? 14
                                                                               : 11;
@@ -296,11 +299,22 @@ void TransfersPane::showBatch() {
         toldRunning_ = batch.running;
         emit batchRunning(batch.running);
     }
-    if (batch.serial != 0 && !batch.running && batch.serial != toldSerial_) {
+    if (batch.serial != toldSerial_ || batch.status != toldStatus_) {
+        // A new batch shows where its work is, unless the user is busy in another list.
+        if (batch.serial != toldSerial_ && batch.running && !userActing())
+            tabs_->setCurrentIndex(static_cast<int>(List::Queued));
         toldSerial_ = batch.serial;
-        if (!batch.outcome.empty())
-            emit outcome(QString::fromStdString(batch.outcome));
+        toldStatus_ = batch.status;
     }
+    emit batchShown();
+}
+
+bool TransfersPane::userActing() const {
+    if (QApplication::activePopupWidget() != nullptr)
+        return true;
+    const auto shown = static_cast<List>(tabs_->currentIndex());
+    const QTableView* list = view(shown);
+    return shown != List::Queued && list->hasFocus() && list->selectionModel()->hasSelection();
 }
 
 void TransfersPane::fitBatchText() {

@@ -69,8 +69,8 @@ class TransfersPane : public QWidget {
 
   signals:
     void collapsedChanged(bool collapsed);
-    // A batch ended: what came of it in words, for the status bar.
-    void outcome(const QString& text);
+    // The batch's texts changed (model().batch()): its progress, or what came of it.
+    void batchShown();
     // The session's batch began or ended (files may still move on its other connections
     // while the session's own is idle).
     void batchRunning(bool running);
@@ -93,6 +93,9 @@ class TransfersPane : public QWidget {
     void moveToTop(const std::vector<TaskInfo>& tasks);
     void openFolder(const std::vector<TaskInfo>& tasks);
     void showBatch();
+    // A menu is open, or rows are chosen in the list the user works in (other than
+    // Queued): a new batch leaves that list in front.
+    bool userActing() const;
     // The Failed list's reason as wide as the view leaves it (its whole text is also its
     // tooltip).
     void fitReason();
@@ -115,7 +118,8 @@ class TransfersPane : public QWidget {
     std::array<TransferTableModel*, TransferPaneModel::kListCount> tables_{};
     QTimer poll_;
     bool collapsed_ = false;
-    uint64_t toldSerial_ = 0;  // the batch whose outcome was told
+    uint64_t toldSerial_ = 0;  // the batch last told
+    std::string toldStatus_;
     bool toldRunning_ = false;
 };
 
