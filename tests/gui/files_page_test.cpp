@@ -263,7 +263,7 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderEndsWithOneRowOfItsSize) {
     EXPECT_TRUE(pumpUntil([&] {
         const int index = localModel.findByName("big.bin");
         return localNames() ==
-                   std::vector<std::string>{"big.bin", "mine.txt", "other.txt", "sub"} &&
+                   std::vector<std::string>{"sub", "big.bin", "mine.txt", "other.txt"} &&
                localModel.entryAt(index, &entry) && entry.size == (3 << 20);
     })) << entry.size
         << " " << live.logText();

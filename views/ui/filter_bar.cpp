@@ -29,6 +29,11 @@ FilterBar::FilterBar(const QString& prefix, QWidget* parent) : QWidget(parent) {
     transfers_ = new QCheckBox("apply to transfers", this);
     transfers_->setObjectName(prefix + "FilterTransfers");
     transfers_->setToolTip("Folders sent or fetched from this view take only the files shown");
+    // Ctrl+F or a click reaches the bar: Tab keeps going from the path box to the list,
+    // as it did before the bar was there.
+    for (QWidget* part : {static_cast<QWidget*>(box_), static_cast<QWidget*>(matchCase_),
+                          static_cast<QWidget*>(transfers_)})
+        part->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(box_, 1);
     layout->addWidget(matchCase_);
     layout->addWidget(transfers_);
