@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     nubo::bench::timeColumnSorts(page.detailsView()->header(), table, &page);
     // The filter box: a pattern set at once (as pasted), then emptied, each to painted.
     auto* filterBox = page.findChild<QLineEdit*>("remoteFilter");
-    for (const char* pattern : {"*7*.dat", ""}) {
+    for (const char* pattern : {"*7*.dat", "*.txt;!a*", "*.dat;!*7*", ""}) {
         bool changed = false;
         const QMetaObject::Connection watch = QObject::connect(
             table, &nubo::DirectoryTableModel::contentsChanged, [&] { changed = true; });
