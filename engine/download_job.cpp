@@ -895,7 +895,8 @@ TransferOutcome DownloadJob::getDirectory(const RemoteEntry& entry, const std::s
             result = {refuseUnsafeName(child), false};
             continue;
         }
-        if (!firstOfItsName(&taken, child)) {
+        if (!firstOfItsName(&taken, child) ||
+            !options.walkTakes(child.name, child.type == EntryType::File)) {
             continue;
         }
         remoteFileName_ = child.name;

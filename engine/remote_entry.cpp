@@ -16,11 +16,6 @@ constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun
 // 4383 whole hours: about six months, the age up to which a time of day is shown.
 constexpr int64_t kRecentSeconds = 4383LL * 3600;
 
-int compareBytes(std::string_view a, std::string_view b) {
-    int c = a.compare(b);  // char_traits<char> compares as unsigned char
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
-
 }  // namespace
 
 void RemoteEntry::reset() {
@@ -84,34 +79,6 @@ bool RemoteEntry::hasUsableLocalName() const {
     const size_t slash = linkTarget.rfind('/');
     const std::string last = slash == std::string::npos ? linkTarget : linkTarget.substr(slash + 1);
     return !last.empty() && last != "." && last != "..";
-}
-
-int RemoteEntry::compare(const RemoteEntry& a, const RemoteEntry& b, int key,
-                         std::string_view aType, std::string_view bType) {
-    bool aDir = a.type == EntryType::Directory;
-    bool bDir = b.type == EntryType::Directory;
-    if (aDir != bDir) {
-        return (aDir == (key > 0)) ? -1 : 1;
-    }
-    int column = key < 0 ? -key : key;
-    int result = 0;
-    switch (column) {
-        case 2:
-            result = compareBytes(aType, bType);
-            break;
-        case 3:
-            result = a.size < b.size ? -1 : (a.size > b.size ? 1 : 0);
-            break;
-        case 4:
-            result = a.time < b.time ? -1 : (a.time > b.time ? 1 : 0);
-            break;
-        default:
-            break;
-    }
-    if (result == 0) {
-        result = compareBytes(a.name, b.name);
-    }
-    return key < 0 ? -result : result;
 }
 
 }  // namespace nubo

@@ -54,12 +54,6 @@ struct RemoteEntry {
     // written locally.
     bool hasUsableLocalName() const;
 
-    // Order of two entries under a sort key (sign: direction; 1 name, 2 type name,
-    // 3 size, 4 time). Directories come first for positive keys, last for negative.
-    // aType and bType are the entries' type names, for key 2.
-    static int compare(const RemoteEntry& a, const RemoteEntry& b, int key,
-                       std::string_view aType = {}, std::string_view bType = {});
-
     std::string name;
     std::string sizeText;
     std::string dateText;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,10 +17,27 @@ namespace nubo {
 // first block and picks one of the two.
 enum class TransferMode : uint8_t { Ascii = 0, Image = 1, Smart = 2 };
 
+// Which entries a folder's walk takes: the filter of the view a transfer starts from,
+// when the user applies it to transfers.
+class WalkFilter {
+  public:
+    virtual ~WalkFilter() = default;
+    virtual bool passesFile(std::string_view name) const = 0;
+    virtual bool passesFolder(std::string_view name) const = 0;
+};
+
 struct TransferOptions {
     TransferMode mode = TransferMode::Image;
     // Only what is newer than the copy at the other end (or of another size) moves.
     bool updateOnly = false;
+    // Null: a folder's walk takes everything in it.
+    std::shared_ptr<const WalkFilter> walkFilter;
+
+    // Whether a folder's walk takes an entry it meets (a link counts as a folder).
+    bool walkTakes(std::string_view name, bool file) const {
+        return !walkFilter ||
+               (file ? walkFilter->passesFile(name) : walkFilter->passesFolder(name));
+    }
 };
 
 // How one file or folder of a batch ended: the last FTP reply code (or a local

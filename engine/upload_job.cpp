@@ -589,7 +589,7 @@ TransferOutcome UploadJob::putDirectory(const std::string& path, const TransferO
         if (session_.abortRequested())
             break;
         const WalkStep step = stepOf(full);
-        if (step == WalkStep::Skip)
+        if (step == WalkStep::Skip || !options.walkTakes(baseName(full), step == WalkStep::File))
             continue;
         result = step == WalkStep::Folder ? putDirectory(full, options) : sendFile(full, options);
         if (stopsBatch(result))

@@ -103,6 +103,21 @@ std::string HelpTopics::findHelpFolder(const std::string& programPath) {
     return {};
 }
 
+HelpTopics::Topic HelpTopics::ofPage(const std::string& tabTitle) {
+    const std::pair<const char*, Topic> pages[] = {
+        {"Host", {"The Host page", "host.html"}},
+        {"Files", {"Remote and local files", "views.html"}},
+        {"Remote", {"Remote and local files", "views.html"}},
+        {"Log", {"The Log page", "log.html"}},
+        {"Options", {"Options", "options.html"}},
+    };
+    for (const auto& [title, topic] : pages) {
+        if (tabTitle == title)
+            return topic;
+    }
+    return {"Getting started", "index.html"};
+}
+
 std::string HelpTopics::urlFor(const std::string& helpFolder, const std::string& target) {
     const size_t hash = target.find('#');
     const std::string file = target.substr(0, hash);

@@ -37,6 +37,9 @@ class HelpTopics {
     // What a target opens: "file://..." of the local file (anchor kept) when the file
     // exists in the help folder, else the web address + "/" + target.
     static std::string urlFor(const std::string& helpFolder, const std::string& target);
+    // F1's topic for a page of the main window, by its tab's title ("Host", "Files",
+    // "Remote", "Log", "Options", "Help", "About"): the page of the guide about it.
+    static Topic ofPage(const std::string& tabTitle);
 };
 
 }  // namespace nubo

@@ -8,14 +8,17 @@
 #include <QString>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <unordered_map>
 
 #include "platform/rename_no_replace.h"
 #include "platform/xdg_paths.h"
 #include "views/display_format.h"
+#include "views/entry_order.h"
 #include "views/local_directory_listener.h"
 #include "views/local_type_table.h"
+#include "views/natural_compare.h"
 
 namespace nubo {
 
@@ -112,10 +115,7 @@ void LocalDirectoryModel::deliver(uint64_t generation, std::vector<LocalEntry> e
         if (generation != generation_)
             return;
         entries_ = std::move(entries);
-        rows_.resize(entries_.size());
-        for (size_t i = 0; i < rows_.size(); ++i)
-            rows_[i] = static_cast<int>(i);
-        sortLocked();
+        refillLocked();
         reading_ = false;
     }
     notify([](LocalDirectoryListener& l) {
@@ -173,9 +173,12 @@ void LocalDirectoryModel::merge(uint64_t generation, std::vector<LocalEntry> ent
         std::lock_guard lock(mutex_);
         if (generation != generation_)
             return;
+        // Every entry, those the filter hides too: they are the same files.
         std::unordered_map<std::string, int> byName;
-        for (int index : rows_)
-            byName.emplace(entries_[static_cast<size_t>(index)].name, index);
+        for (size_t index = 0; index < entries_.size(); ++index) {
+            if (!entries_[index].name.empty())
+                byName.emplace(entries_[index].name, static_cast<int>(index));
+        }
         std::vector<char> seen(entries_.size(), 0);
         for (LocalEntry& entry : entries) {
             const auto found = byName.find(entry.name);
@@ -187,17 +190,12 @@ void LocalDirectoryModel::merge(uint64_t generation, std::vector<LocalEntry> ent
                 appendLocked(std::move(entry));
             }
         }
-        rows_.erase(std::remove_if(rows_.begin(), rows_.end(),
-                                   [&](int index) {
-                                       LocalEntry& entry = entries_[static_cast<size_t>(index)];
-                                       // A new folder made after the read began stays.
-                                       if (seen[static_cast<size_t>(index)] || entry.placeholder())
-                                           return false;
-                                       entry.name.clear();
-                                       return true;
-                                   }),
-                    rows_.end());
-        sortLocked();
+        for (size_t index = 0; index < entries_.size(); ++index) {
+            // A new folder made after the read began stays.
+            if (!seen[index] && !entries_[index].placeholder())
+                entries_[index].name.clear();
+        }
+        refillLocked();
     }
     notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
 }
@@ -215,42 +213,91 @@ bool LocalDirectoryModel::reading() const {
 int LocalDirectoryModel::appendLocked(LocalEntry entry) {
     entries_.push_back(std::move(entry));
     const int index = static_cast<int>(entries_.size() - 1);
-    rows_.push_back(index);
+    if (shownLocked(entries_.back()))
+        rows_.push_back(index);
     return index;
 }
 
-void LocalDirectoryModel::sortLocked() {
-    const int key = order_.key();
-    const int code = key < 0 ? -key : key;
-    const int sign = key < 0 ? -1 : 1;
-    std::vector<std::string> typeNames;
-    if (code == 2) {
-        for (const LocalEntry& entry : entries_) {
-            if (entry.typeRow >= typeNames.size())
-                typeNames.resize(entry.typeRow + 1);
-        }
-        for (size_t row = 0; row < typeNames.size(); ++row)
-            typeNames[row] = types_->typeName(static_cast<uint32_t>(row));
+bool LocalDirectoryModel::shownLocked(const LocalEntry& entry) const {
+    // A new folder being named shows whatever the filter says of "New Folder".
+    return !filter_.active() || entry.placeholder() || filter_.shows(entry.name);
+}
+
+void LocalDirectoryModel::refillLocked() {
+    rows_.clear();
+    for (size_t index = 0; index < entries_.size(); ++index) {
+        if (!entries_[index].name.empty() && shownLocked(entries_[index]))
+            rows_.push_back(static_cast<int>(index));
     }
-    const std::vector<LocalEntry>& e = entries_;
-    std::stable_sort(rows_.begin(), rows_.end(), [&](int ia, int ib) {
-        const LocalEntry& a = e[static_cast<size_t>(ia)];
-        const LocalEntry& b = e[static_cast<size_t>(ib)];
-        int result = 0;
-        if (code != 1) {
-            if (a.folder != b.folder)
-                return (a.folder ? -1 : 1) * sign < 0;  // folders first, last when reversed
-            if (code == 2)
-                result = typeNames[a.typeRow].compare(typeNames[b.typeRow]);
-            else if (code == 3)
-                result = a.size < b.size ? -1 : a.size > b.size;
-            else if (code == 4)
-                result = a.time < b.time ? -1 : a.time > b.time;
+    sortLocked();
+}
+
+// The view's order as a comparison of entry indices: folders first whichever way a
+// column sorts, then the column, then the names' collation keys (numbers by value).
+class LocalDirectoryModel::RowOrder {
+  public:
+    RowOrder(const std::vector<LocalEntry>& entries, int key, const LocalTypeTable& types)
+        : entries_(entries), key_(key), code_(key < 0 ? -key : key) {
+        if (code_ != 2)
+            return;
+        for (const LocalEntry& entry : entries) {
+            if (entry.typeRow >= typeNames_.size())
+                typeNames_.resize(entry.typeRow + 1);
         }
-        if (result == 0)
-            result = a.sortKey.compare(b.sortKey);
-        return result * sign < 0;
-    });
+        for (size_t row = 0; row < typeNames_.size(); ++row)
+            typeNames_[row] = types.typeName(static_cast<uint32_t>(row));
+    }
+    bool operator()(int ia, int ib) const {
+        const LocalEntry& a = entries_[static_cast<size_t>(ia)];
+        const LocalEntry& b = entries_[static_cast<size_t>(ib)];
+        return orderEntries(
+                   a.folder, b.folder, key_,
+                   [&] {
+                       if (code_ == 2)
+                           return naturalCompare(typeNames_[a.typeRow], typeNames_[b.typeRow]);
+                       if (code_ == 3)
+                           return a.size < b.size ? -1 : static_cast<int>(a.size > b.size);
+                       if (code_ == 4)
+                           return a.time < b.time ? -1 : static_cast<int>(a.time > b.time);
+                       return 0;
+                   },
+                   [&] { return a.sortKey.compare(b.sortKey); }) < 0;
+    }
+
+  private:
+    const std::vector<LocalEntry>& entries_;
+    int key_;
+    int code_;
+    std::vector<std::string> typeNames_;
+};
+
+void LocalDirectoryModel::sortLocked() {
+    // By reference: the sort copies its comparison, which holds the type names.
+    const RowOrder order(entries_, order_.key(), *types_);
+    std::stable_sort(rows_.begin(), rows_.end(), std::cref(order));
+}
+
+void LocalDirectoryModel::placeLocked(int index) {
+    rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+    const LocalEntry& entry = entries_[static_cast<size_t>(index)];
+    if (entry.name.empty() || !shownLocked(entry))
+        return;
+    const RowOrder order(entries_, order_.key(), *types_);
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, std::cref(order)), index);
+}
+
+void LocalDirectoryModel::setFilter(NameFilter filter) {
+    {
+        std::lock_guard lock(mutex_);
+        filter_ = std::move(filter);
+        refillLocked();
+    }
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+NameFilter LocalDirectoryModel::filter() const {
+    std::lock_guard lock(mutex_);
+    return filter_;
 }
 
 template <typename Change>
@@ -342,6 +389,11 @@ std::string LocalDirectoryModel::statusText(const std::vector<int>& selected) co
             anyFile = true;
         }
     }
+    if (selected.empty() && filter_.active()) {
+        const size_t listed = static_cast<size_t>(std::count_if(
+            entries_.begin(), entries_.end(), [](const LocalEntry& e) { return !e.name.empty(); }));
+        return NameFilter::shownText(counted.size(), listed) + ", " + FormatSize(total, 1);
+    }
     return FormatObjects(counted.size(), total, selected.empty() || anyFile);
 }
 
@@ -396,8 +448,11 @@ LocalDirectoryModel::EditEnd LocalDirectoryModel::finishEdit(int index, const st
         return result;
     {
         std::lock_guard lock(mutex_);
-        if (static_cast<size_t>(index) < entries_.size())
+        if (static_cast<size_t>(index) < entries_.size()) {
             entries_[static_cast<size_t>(index)] = std::move(fresh);
+            // Named (or renamed), it takes its place in the order at once.
+            placeLocked(index);
+        }
     }
     notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
     return result;
@@ -441,25 +496,24 @@ std::vector<std::string> LocalDirectoryModel::removeEntries(const std::vector<Lo
 }
 
 void LocalDirectoryModel::upkeep(const std::string& directory, LocalEntry entry) {
-    bool appended = false;
     {
         std::lock_guard lock(mutex_);
         if (reading_ || folder_.empty() || withoutTrailingSlash(directory) != folder_)
             return;
-        const auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
-            return entries_[static_cast<size_t>(index)].name == entry.name;
-        });
-        if (found != rows_.end()) {
-            entries_[static_cast<size_t>(*found)] = std::move(entry);
+        // Among every entry: one the filter hides is still the file of that name.
+        const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                        [&](const LocalEntry& e) { return e.name == entry.name; });
+        int index;
+        if (found != entries_.end()) {
+            *found = std::move(entry);
+            index = static_cast<int>(found - entries_.begin());
         } else {
-            appendLocked(std::move(entry));
-            appended = true;
+            index = appendLocked(std::move(entry));
         }
+        // A downloaded file goes where the order puts it at once.
+        placeLocked(index);
     }
-    if (appended)
-        notify([](LocalDirectoryListener& l) { l.rowsAppended(); });
-    else
-        notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
+    notify([](LocalDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void LocalDirectoryModel::localFileWritten(const std::string& directory, const std::string& name,

@@ -9,6 +9,7 @@
 #include "engine/local_view_upkeep.h"
 #include "views/directory_reader.h"
 #include "views/local_entry.h"
+#include "views/name_filter.h"
 #include "views/sort_order.h"
 
 namespace nubo {
@@ -16,8 +17,8 @@ namespace nubo {
 class LocalDirectoryListener;
 
 // The local view's folder without the widget: its entries (read off the GUI thread by a
-// DirectoryReader), the rows in display order, the sort order (folders first except by
-// name; names as a person compares them, numbers by value), the status text, new
+// DirectoryReader), the rows in display order, the sort order (folders first; names as
+// a person compares them, numbers by value), the status text, new
 // folders, renames that never overwrite, deletion to the trash, and the session's
 // upkeep calls after downloads. Entries keep their index while a folder is shown; a
 // removed entry keeps its slot with an empty name.
@@ -64,9 +65,13 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     // A kept sort order (sortKey's code), as the window remembered it.
     void restoreSortKey(int key);
     int sortKey() const;
-    // "N object(s)" with the total size unless only folders are selected; "Reading ..."
-    // while a folder is read.
+    // "N object(s)" with the total size unless only folders are selected ("12 of 340
+    // shown, 1.23MB" while a filter hides some); "Reading ..." while a folder is read.
     std::string statusText(const std::vector<int>& selected) const;
+    // The filter box's patterns: the rows are the entries it shows, in order (a new,
+    // renamed or downloaded one among them at once). Kept across folders.
+    void setFilter(NameFilter filter);
+    NameFilter filter() const;
 
     // Creates "New Folder", "New Folder (2)", ... in the shown folder and adds it as a
     // placeholder row to be named; its index, or -1 when it could not be created.
@@ -98,7 +103,13 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     void readAway(uint64_t generation, std::function<std::vector<LocalEntry>()> read, bool merge);
     void deliver(uint64_t generation, std::vector<LocalEntry> entries);
     void merge(uint64_t generation, std::vector<LocalEntry> entries);
+    class RowOrder;
     void sortLocked();
+    // The rows again from every entry the filter shows, sorted.
+    void refillLocked();
+    bool shownLocked(const LocalEntry& entry) const;
+    // Moves an entry's row to where the order puts it (out when the filter hides it).
+    void placeLocked(int index);
     int appendLocked(LocalEntry entry);
     void upkeep(const std::string& directory, LocalEntry entry);
     template <typename Call>
@@ -118,6 +129,7 @@ class LocalDirectoryModel : public LocalViewUpkeep {
     uint64_t generation_ = 0;
     bool reading_ = false;
     SortOrder order_;
+    NameFilter filter_;
 
     std::mutex listenersMutex_;
     std::vector<LocalDirectoryListener*> listeners_;

@@ -1,11 +1,14 @@
 #include "views/remote_directory_model.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "base/app_log.h"
 #include "engine/ftp_session.h"
 #include "engine/name_case.h"
 #include "views/display_format.h"
+#include "views/entry_order.h"
+#include "views/natural_compare.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
@@ -105,7 +108,8 @@ int RemoteDirectoryModel::appendLocked(const RemoteEntry& entry) {
     } else {
         current_->push_back(entry);
     }
-    rows_.push_back(index);
+    if (shownLocked(entry))
+        rows_.push_back(index);
     return index;
 }
 
@@ -113,14 +117,17 @@ void RemoteDirectoryModel::entriesListed(std::span<const RemoteEntry> entries) {
     if (entries.empty())
         return;
     size_t row;
+    size_t count;
     {
         std::lock_guard lock(mutex_);
         row = rows_.size();
         for (const RemoteEntry& entry : entries)
             appendLocked(entry);
+        count = rows_.size() - row;
     }
-    notify(
-        [row, count = entries.size()](RemoteDirectoryListener& l) { l.rowsAppended(row, count); });
+    if (count == 0)
+        return;  // none the filter shows
+    notify([row, count](RemoteDirectoryListener& l) { l.rowsAppended(row, count); });
 }
 
 bool RemoteDirectoryModel::entryAt(int index, RemoteEntry* entry) const {
@@ -155,7 +162,7 @@ int RemoteDirectoryModel::findEntryByName(const std::string& name, bool ignoreCa
 void RemoteDirectoryModel::refillLocked() {
     rows_.clear();
     for (size_t i = 0; i < current_->size(); ++i) {
-        if (!(*current_)[i].name.empty()) {
+        if (!(*current_)[i].name.empty() && shownLocked((*current_)[i])) {
             rows_.push_back(static_cast<int>(i));
         }
     }
@@ -163,36 +170,83 @@ void RemoteDirectoryModel::refillLocked() {
     entryCount_ = static_cast<int>(current_->size());
 }
 
-void RemoteDirectoryModel::sortLocked() {
+// Each row's type as its type name's place among the names in natural order (0: none).
+std::vector<uint32_t> RemoteDirectoryModel::typeRanksLocked(const std::vector<int>& rows) const {
     const Listing& listing = *current_;
-    const int key = order_.key();
-    if (key != 2 && key != -2) {
-        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-            return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                        listing[static_cast<size_t>(b)], key) < 0;
-        });
-        return;
-    }
-    // By type: each shown entry's type name is looked up once, not at every comparison.
-    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
     std::vector<uint32_t> rowOf(listing.size(), 0);
-    for (int index : rows_) {
+    for (int index : rows) {
         const RemoteEntry& entry = listing[static_cast<size_t>(index)];
         rowOf[static_cast<size_t>(index)] =
             types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
     }
+    // Read after classifying, which may have met new types.
+    static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
     const std::vector<std::string> names =
         types_ != nullptr ? types_->typeNames()
                           : std::vector<std::string>(std::begin(kKinds), std::end(kKinds));
-    auto typeName = [&](int index) -> std::string_view {
+    std::vector<uint32_t> byName(names.size());
+    for (uint32_t i = 0; i < byName.size(); ++i)
+        byName[i] = i;
+    std::sort(byName.begin(), byName.end(),
+              [&](uint32_t a, uint32_t b) { return naturalCompare(names[a], names[b]) < 0; });
+    std::vector<uint32_t> rankOf(names.size());
+    for (uint32_t place = 0; place < byName.size(); ++place)
+        rankOf[byName[place]] = place + 1;
+    std::vector<uint32_t> ranks(listing.size(), 0);
+    for (int index : rows) {
         const uint32_t row = rowOf[static_cast<size_t>(index)];
-        return row < names.size() ? std::string_view(names[row]) : std::string_view();
-    };
-    std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) {
-        return RemoteEntry::compare(listing[static_cast<size_t>(a)],
-                                    listing[static_cast<size_t>(b)], key, typeName(a),
-                                    typeName(b)) < 0;
-    });
+        ranks[static_cast<size_t>(index)] = row < rankOf.size() ? rankOf[row] : 0;
+    }
+    return ranks;
+}
+
+void RemoteDirectoryModel::sortLocked() {
+    const int key = order_.key();
+    sortRemoteRows(*current_, key,
+                   key == 2 || key == -2 ? typeRanksLocked(rows_) : std::vector<uint32_t>(),
+                   &rows_);
+}
+
+bool RemoteDirectoryModel::shownLocked(const RemoteEntry& entry) const {
+    // A new folder being named shows whatever the filter says of "NewFolder".
+    return !filter_.active() || (entry.size == -1 && entry.time == 0) || filter_.shows(entry.name);
+}
+
+void RemoteDirectoryModel::placeLocked(int index) {
+    rows_.erase(std::remove(rows_.begin(), rows_.end(), index), rows_.end());
+    const RemoteEntry& entry = (*current_)[static_cast<size_t>(index)];
+    if (entry.name.empty() || !shownLocked(entry))
+        return;
+    // The few names a placement compares are folded as it goes.
+    const int key = order_.key();
+    std::vector<uint32_t> ranks;
+    if (key == 2 || key == -2) {
+        std::vector<int> typed = rows_;
+        typed.push_back(index);
+        ranks = typeRanksLocked(typed);
+    }
+    auto before = [&](int a, int b) { return compareRemoteRows(*current_, key, ranks, a, b) < 0; };
+    rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, before), index);
+}
+
+void RemoteDirectoryModel::setFilter(NameFilter filter) {
+    {
+        std::lock_guard lock(mutex_);
+        filter_ = std::move(filter);
+        rows_.clear();
+        for (int i = 0; i < entryCount_ && static_cast<size_t>(i) < current_->size(); ++i) {
+            const RemoteEntry& entry = (*current_)[static_cast<size_t>(i)];
+            if (!entry.name.empty() && shownLocked(entry))
+                rows_.push_back(i);
+        }
+        sortLocked();
+    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
+}
+
+NameFilter RemoteDirectoryModel::filter() const {
+    std::lock_guard lock(mutex_);
+    return filter_;
 }
 
 void RemoteDirectoryModel::changeDirectoryStarted(const std::string* directory,
@@ -317,28 +371,21 @@ void RemoteDirectoryModel::updateEntry(const std::string& directory, const std::
     entry.type = type;
     entry.setSizeAndTime(size, time);
     entry.setName(name);
-    bool appended = false;
-    size_t row = 0;
     {
         std::lock_guard lock(mutex_);
-        if (shownListingLocked(directory) == nullptr)
+        const Listing* listing = shownListingLocked(directory);
+        if (listing == nullptr)
             return;
-        auto found = std::find_if(rows_.begin(), rows_.end(), [&](int index) {
-            return (*current_)[static_cast<size_t>(index)].name == name;
-        });
-        if (found != rows_.end()) {
-            (*current_)[static_cast<size_t>(*found)] = entry;
-        } else {
-            row = rows_.size();
-            appendLocked(entry);
-            appended = true;
-        }
+        // Looked up among every entry: one the filter hides is still the one of that name.
+        int index = indexOfName(*listing, name);
+        if (index >= 0)
+            (*current_)[static_cast<size_t>(index)] = entry;
+        else
+            index = appendLocked(entry);
+        // A new or changed entry goes where the order puts it at once.
+        placeLocked(index);
     }
-    if (appended) {
-        notify([row](RemoteDirectoryListener& l) { l.rowsAppended(row, 1); });
-    } else {
-        notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
-    }
+    notify([](RemoteDirectoryListener& l) { l.rowsUpdated(); });
 }
 
 void RemoteDirectoryModel::removeEntry(int index) {
@@ -375,6 +422,7 @@ void RemoteDirectoryModel::entryRenamed(const std::string& directory, const std:
         const int index = indexOfName(*listing, from);
         if (index >= 0 && to != nullptr) {
             (*listing)[static_cast<size_t>(index)].setName(*to);
+            placeLocked(index);
             // The server gave the name to the renamed entry: whatever held it there
             // before is gone, and one name is one row.
             replaced = otherIndexOfName(*listing, *to, index);
@@ -533,6 +581,11 @@ int RemoteDirectoryModel::sortKey() const {
 std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) const {
     std::lock_guard lock(mutex_);
     const std::vector<int>& counted = selected.empty() ? rows_ : selected;
+    size_t listed = 0;
+    if (selected.empty() && filter_.active()) {
+        for (int i = 0; i < entryCount_ && static_cast<size_t>(i) < current_->size(); ++i)
+            listed += (*current_)[static_cast<size_t>(i)].name.empty() ? 0 : 1;
+    }
     int64_t total = 0;
     bool anyFile = false;
     for (int index : counted) {
@@ -544,6 +597,8 @@ std::string RemoteDirectoryModel::statusText(const std::vector<int>& selected) c
             anyFile = true;
         }
     }
+    if (selected.empty() && filter_.active())
+        return NameFilter::shownText(counted.size(), listed) + ", " + FormatSize(total, 1);
     return FormatObjects(counted.size(), total, selected.empty() || anyFile);
 }
 
@@ -670,8 +725,9 @@ RemoteDirectoryModel::EditEnd RemoteDirectoryModel::finishEdit(int index, const 
         oldName = (*current_)[static_cast<size_t>(index)].name;
         if (placeholder) {
             // A folder's name that is taken: the server refuses MKD, and the
-            // placeholder goes.
+            // placeholder goes. Named, it takes its place in the order at once.
             (*current_)[static_cast<size_t>(index)].setName(*text);
+            placeLocked(index);
         } else if (oldName == *text) {
             return EditEnd::Nothing;
         } else if (otherIndexOfName(*current_, *text, index) >= 0) {

@@ -10,6 +10,7 @@
 
 #include "engine/remote_entry.h"
 #include "engine/remote_view_contract.h"
+#include "views/name_filter.h"
 #include "views/session_link.h"
 #include "views/sort_order.h"
 
@@ -96,8 +97,14 @@ class RemoteDirectoryModel : public RemoteViewContract {
     Selection selection(const std::vector<int>& indices, std::vector<int>* kept = nullptr) const;
     int sortKey() const;
     // "N object(s)" or "N object(s), 1.23MB" for the selected entry indices, or for
-    // every shown entry when none is selected.
+    // every shown entry when none is selected ("12 of 340 shown, 1.23MB" while a filter
+    // hides some).
     std::string statusText(const std::vector<int>& selected) const;
+    // The filter box's patterns: the rows are those of the listing it shows, in order
+    // (a new, renamed or uploaded entry among them as it comes). Kept across changes of
+    // directory.
+    void setFilter(NameFilter filter);
+    NameFilter filter() const;
 
     // ---- user actions ----
     // A column header (0 Name, 1 Size, 2 Type, 3 Date/Time): sorts by it, and the next
@@ -187,6 +194,12 @@ class RemoteDirectoryModel : public RemoteViewContract {
     int appendLocked(const RemoteEntry& entry);
     void refillLocked();
     void sortLocked();
+    std::vector<uint32_t> typeRanksLocked(const std::vector<int>& rows) const;
+    // Whether the filter shows an entry (a new folder being named always shows).
+    bool shownLocked(const RemoteEntry& entry) const;
+    // Moves an entry's row to where the order puts it, or takes it out when it is
+    // removed or the filter hides it.
+    void placeLocked(int index);
     template <typename Call>
     void notify(Call call);
     // Changes the order under the lock and sorts again when it took.
@@ -212,6 +225,7 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // does not come whole.
     std::shared_ptr<Listing> settled_;
     SortOrder order_;
+    NameFilter filter_;
     bool busy_ = false;
     TypeTable* types_ = nullptr;
 

@@ -159,10 +159,13 @@ void HelpPage::openTopic(QTreeWidgetItem* item) {
     if (item == nullptr)
         return;
     const size_t index = static_cast<size_t>(item->data(0, Qt::UserRole).toInt());
-    if (index >= topics_.size())
-        return;
-    const QUrl url(QString::fromStdString(HelpTopics::urlFor(helpFolder_, topics_[index].target)));
-    const QString title = QString::fromStdString(topics_[index].title);
+    if (index < topics_.size())
+        openTarget(topics_[index]);
+}
+
+void HelpPage::openTarget(const HelpTopics::Topic& topic) {
+    const QUrl url(QString::fromStdString(HelpTopics::urlFor(helpFolder_, topic.target)));
+    const QString title = QString::fromStdString(topic.title);
     if (url.isLocalFile()) {
         showViewer(title)->setSource(url);
         return;

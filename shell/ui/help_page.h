@@ -38,6 +38,8 @@ class HelpPage : public QWidget {
     // Fills the tree once, the first time the page is shown.
     void fillTopics();
     void openTopic(QTreeWidgetItem* item);
+    // Opens a topic of the guide (F1 on a page), as a click on it in the tree does.
+    void openTarget(const HelpTopics::Topic& topic);
     void openWebPage();
     void openMail();
 

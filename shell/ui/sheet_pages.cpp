@@ -1,9 +1,12 @@
 #include "shell/ui/sheet_pages.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTabWidget>
 #include <memory>
 
 #include "base/config_store.h"
+#include "shell/help_topics.h"
 #include "shell/ui/help_page.h"
 #include "shell/ui/log_page.h"
 #include "shell/ui/main_sheet.h"
@@ -104,6 +107,14 @@ SheetPages SheetPages::build(MainSheet& sheet, AppLog& log, ConfigStore& config,
                          if (page == optionsPage)
                              optionsPage->apply();
                      });
+    // F1 anywhere in the window: the guide's page about the page in front.
+    HelpPage* helpPage = pages.help;
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &sheet);
+    help->setObjectName("helpKey");
+    QObject::connect(help, &QShortcut::activated, &sheet, [&sheet, helpPage] {
+        const int tab = sheet.tabs()->currentIndex();
+        helpPage->openTarget(HelpTopics::ofPage(sheet.tabs()->tabText(tab).toStdString()));
+    });
     QObject::connect(pages.host, &HostPage::sessionOutcome, remotePage,
                      &RemotePage::showSessionEnd);
     bringFilesAfterLogin(sheet, config, pages);

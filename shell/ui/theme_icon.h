@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QDir>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +15,26 @@ namespace nubo {
 // symbolic forms (Adwaita today) are asked for "<name>-symbolic" as well.
 inline QIcon themeIcon(const QString& name) {
     return QIcon::fromTheme(name, QIcon::fromTheme(name + "-symbolic"));
+}
+
+// A tool button's arrow drawn in the text's colour: the theme's symbolic form, tinted,
+// for themes whose full-colour arrows are pale grey (Adwaita's), which looked disabled
+// while the button worked. Qt greys the disabled form itself. Without a symbolic form,
+// the theme's icon.
+inline QIcon solidToolIcon(const QString& name, const QColor& color) {
+    const QIcon symbolic = QIcon::fromTheme(name + "-symbolic");
+    if (symbolic.isNull())
+        return themeIcon(name);
+    QIcon tinted;
+    for (int size : {16, 22, 24, 32}) {
+        QPixmap pixmap = symbolic.pixmap(size, size);
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), color);
+        painter.end();
+        tinted.addPixmap(pixmap);
+    }
+    return tinted;
 }
 
 // Icons come from the desktop's theme; a desktop that names none gets Adwaita, and

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 #include "sites/statistics_table.h"
 
@@ -11,6 +12,12 @@ namespace {
 
 constexpr int kValueWidth = 64;
 constexpr int kGap = 4;
+
+// The value's cell holds ten characters of the font ("1234567.89" KB/S) whole: a
+// narrower one cut the first digit off a rate.
+int valueWidth(const QFontMetrics& metrics) {
+    return std::max(kValueWidth, metrics.horizontalAdvance(QString(10, '0')) + 4);
+}
 
 }  // namespace
 
@@ -31,8 +38,8 @@ void StatisticsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool selected = option.state & QStyle::State_Selected;
     painter->save();
     painter->fillRect(option.rect, palette.base());
-    const QRect valueCell(option.rect.left() + indent_, option.rect.top(), kValueWidth,
-                          option.rect.height());
+    const QRect valueCell(option.rect.left() + indent_, option.rect.top(),
+                          valueWidth(option.fontMetrics), option.rect.height());
     if (selected)
         painter->fillRect(valueCell, palette.highlight());
     painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());

@@ -23,7 +23,7 @@ using test::ScriptedFtpServer;
 using test::SessionHarness;
 using Lines = std::vector<std::string>;
 
-constexpr TransferOptions kImageUpdateOnly = test::updateOnly(test::kImage);
+const TransferOptions kImageUpdateOnly = test::updateOnly(test::kImage);
 
 int64_t modifiedTime(const std::string& path) {
     struct stat st {};

@@ -137,9 +137,9 @@ TEST_F(FolderWalkTest, AFolderUploadOverSeveralConnectionsLeavesTheViewWhereItIs
         << h.logText();
     EXPECT_EQ(readFile(server.root() + "/files/up/x/y/y2.txt"), std::string(2100, 'y'));
     EXPECT_EQ(watch.seen(), Names{"/files"});
-    // The one change the view shows is the new folder in the folder it shows, in the last
-    // row as every new entry.
-    EXPECT_EQ(h.shownNames(), (Names{"tree", "other.txt", "up"}));
+    // The one change the view shows is the new folder in the folder it shows, in its
+    // place among the folders as every new entry.
+    EXPECT_EQ(h.shownNames(), (Names{"tree", "up", "other.txt"}));
     EXPECT_EQ(session->currentRemoteDirectory(), "/files");
 }
 

@@ -348,29 +348,5 @@ TEST(RemoteEntryTest, DateTextShowsTimeForRecentEntries) {
     EXPECT_EQ(formatEntryDate(now - 4383 * 3600, now).find(':'), std::string::npos);
 }
 
-TEST(RemoteEntryTest, Ordering) {
-    auto make = [](const char* name, EntryType type, int64_t size, int64_t time) {
-        RemoteEntry e;
-        e.type = type;
-        e.size = size;
-        e.time = time;
-        e.setName(name);
-        return e;
-    };
-    RemoteEntry dir = make("zdir", EntryType::Directory, 0, 5);
-    RemoteEntry a = make("a", EntryType::File, 3000000000LL, 1);
-    RemoteEntry b = make("b", EntryType::File, 10, 1);
-    RemoteEntry upper = make("B", EntryType::Link, 10, 9);
-    EXPECT_LT(RemoteEntry::compare(dir, a, 1), 0);
-    EXPECT_GT(RemoteEntry::compare(dir, a, -1), 0);
-    EXPECT_LT(RemoteEntry::compare(upper, a, 1), 0);  // bytes: "B" < "a"
-    EXPECT_GT(RemoteEntry::compare(a, b, 3), 0);      // sizes beyond 32 bits
-    EXPECT_LT(RemoteEntry::compare(a, b, -3), 0);
-    EXPECT_LT(RemoteEntry::compare(a, b, 4), 0);  // equal times: by name
-    EXPECT_GT(RemoteEntry::compare(a, b, -4), 0);
-    EXPECT_LT(RemoteEntry::compare(b, upper, 2, "File", "Symbolic Link"), 0);
-    EXPECT_GT(RemoteEntry::compare(b, a, 2, "File", "File"), 0);  // one type: by name
-}
-
 }  // namespace
 }  // namespace nubo

@@ -63,7 +63,7 @@ class FilesPageTest : public ::testing::Test {
                 asked.push_back((title + "|" + text).toStdString());
                 return QMessageBox::Yes;
             });
-        ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+        ASSERT_TRUE(localShows({"sub", "mine.txt", "other.txt"}));
         EXPECT_EQ(localView->locationBox()->currentText(), "local");
         ASSERT_TRUE(live.logIn()) << live.logText();
         ASSERT_TRUE(pumpUntil([&] { return page->remotePage()->pathBox()->count() == 1; }));
@@ -198,7 +198,7 @@ TEST_F(FilesPageTest, DeleteGoesToTheTrashAndARenameNeverOverwrites) {
     pressKey(Qt::Key_Delete);
     EXPECT_TRUE(fs::exists(data + "/Trash/files/mine.txt"));
     EXPECT_FALSE(fs::exists(local + "/mine.txt"));
-    ASSERT_TRUE(localShows({"other.txt", "sub"}));
+    ASSERT_TRUE(localShows({"sub", "other.txt"}));
     // Renaming onto an existing name: refused, nothing overwritten.
     test::clickItem(localList(), localRow("other.txt"));
     pressKey(Qt::Key_F2);
@@ -210,13 +210,13 @@ TEST_F(FilesPageTest, DeleteGoesToTheTrashAndARenameNeverOverwrites) {
     pressKey(Qt::Key_F2);
     test::typeText("renamed.txt");
     pressKey(Qt::Key_Return);
-    EXPECT_TRUE(localShows({"renamed.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "renamed.txt"}));
 }
 
 TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
     // A file of the same name is there; the download replaces it and its row follows.
     test::writeFile(local + "/hello.txt", "old");
-    ASSERT_TRUE(localShows({"hello.txt", "mine.txt", "other.txt", "sub"}));
+    ASSERT_TRUE(localShows({"sub", "hello.txt", "mine.txt", "other.txt"}));
     test::clickItem(page->remotePage()->listView(), remoteRow("hello.txt"));
     page->remotePage()->setQuestionBox(
         [](const QString&, const QString&, QMessageBox::StandardButtons) {
@@ -232,9 +232,9 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderUpdatesItsRow) {
 
 TEST_F(FilesPageTest, TheLocalViewFollowsChangesOnDisk) {
     test::writeFile(local + "/arrived.txt", "from elsewhere");
-    EXPECT_TRUE(localShows({"arrived.txt", "mine.txt", "other.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "arrived.txt", "mine.txt", "other.txt"}));
     fs::remove(local + "/mine.txt");
-    EXPECT_TRUE(localShows({"arrived.txt", "other.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "arrived.txt", "other.txt"}));
 }
 
 // A file another program is still writing shows its size as it grows, not only when
@@ -264,7 +264,7 @@ TEST_F(FilesPageTest, ADownloadIntoTheShownFolderEndsWithOneRowOfItsSize) {
     EXPECT_TRUE(pumpUntil([&] {
         const int index = localModel.findByName("big.bin");
         return localNames() ==
-                   std::vector<std::string>{"big.bin", "mine.txt", "other.txt", "sub"} &&
+                   std::vector<std::string>{"sub", "big.bin", "mine.txt", "other.txt"} &&
                localModel.entryAt(index, &entry) && entry.size == (3 << 20);
     })) << entry.size
         << " " << live.logText();
@@ -307,7 +307,7 @@ TEST_F(FilesPageTest, EnterUpAndTheLocationCombo) {
     EXPECT_TRUE(fs::is_directory(local + "/sub/New Folder"));
     ASSERT_TRUE(localShows({"New Folder"}));
     ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("localUp")));
-    ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+    ASSERT_TRUE(localShows({"sub", "mine.txt", "other.txt"}));
     EXPECT_EQ(localView->locations().currentItem().level, depth - 1);
     // Computer lists the volumes, which drag out as their folders.
     localView->selectLocation(1);
@@ -344,7 +344,7 @@ TEST_F(FilesPageTest, TheDesktopIsAFolderLikeAnyOther) {
 TEST_F(FilesPageTest, NarrowDetailsKeepTheNamesReadable) {
     test::writeFile(local + "/budget-2024.ods", "b");
     test::writeFile(root + "/nubopro-2.2.tar.gz", "n");
-    ASSERT_TRUE(localShows({"budget-2024.ods", "mine.txt", "other.txt", "sub"}));
+    ASSERT_TRUE(localShows({"sub", "budget-2024.ods", "mine.txt", "other.txt"}));
     localView->views()->setViewMode(DirectoryViews::kDetails);
     page->remotePage()->setViewMode(DirectoryViews::kDetails);
     test::clickItem(page->remotePage()->detailsView(), remoteRow("hello.txt"));

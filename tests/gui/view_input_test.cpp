@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,7 +144,7 @@ class ViewInputTest : public ::testing::Test {
             localList = page->findChild<QAbstractItemView*>(
                 mode == DirectoryViews::kDetails ? "localDetails" : "localList");
             ASSERT_NE(localList, nullptr);
-            ASSERT_TRUE(localShows({"mine.txt", "other.txt", "sub"}));
+            ASSERT_TRUE(localShows({"sub", "mine.txt", "other.txt"}));
         }
         page->setViewMode(mode);
         remote = page->findChild<QAbstractItemView*>(
@@ -491,6 +492,112 @@ TEST_P(RemoteViewInputTest, TheCountsInTheStatusBarAreNeverCutShort) {
     EXPECT_GT(page->findChild<QLabel*>("echoStatus")->width(), 0);
 }
 
+TEST_P(RemoteViewInputTest, TheFilterBoxShowsWhatMatchesAndTheStatusCountsIt) {
+    auto* box = page->findChild<QLineEdit*>("remoteFilter");
+    ASSERT_NE(box, nullptr);
+    clickItem(remote, row(remote, "hello.txt"));
+    clickItem(remote, row(remote, "hello.txt"), Qt::ControlModifier);  // nothing selected
+    pressKey(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    typeText("*.TXT");
+    EXPECT_TRUE(remoteShows({"hello.txt", "notes.txt"}));
+    EXPECT_EQ(status("remoteStatus"), "2 of 3 shown, 2.93KB");
+    // Several patterns; "!" hides.
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    typeText("docs;!notes*;hello*");
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
+    // Enter goes back to the list; the filter stays while folders change.
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), remote);
+    doubleClickItem(remote, row(remote, "docs"));
+    EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs"; }));
+    EXPECT_TRUE(remoteShows({}));
+    EXPECT_TRUE(pumpUntil([&] { return status("remoteStatus") == "0 of 1 shown, 0 bytes"; }))
+        << status("remoteStatus").toStdString();
+    // Escape in the box empties it: everything again.
+    pressKey(Qt::Key_F, Qt::ControlModifier);
+    pressKey(Qt::Key_Escape);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(remoteShows({"inside.txt"}));
+    EXPECT_EQ(status("remoteStatus"), "1 object(s), 6 bytes");
+}
+
+TEST_P(RemoteViewInputTest, AFolderFetchedTakesTheFilterOnlyWhenTicked) {
+    test::writeFile(root + "/docs/readme.md", "md");
+    chosen = local;
+    auto* box = page->findChild<QLineEdit*>("remoteFilter");
+    ASSERT_NE(box, nullptr);
+    clickItem(remote, row(remote, "docs"));
+    pressKey(Qt::Key_F, Qt::ControlModifier);
+    typeText("docs;*.md");
+    ASSERT_TRUE(remoteShows({"docs"}));
+    // Not ticked: the folder comes whole.
+    contextMenuAt(remote, test::itemCentre(remote, row(remote, "docs")), "menuGet");
+    ASSERT_TRUE(pumpUntil([&] { return fs::exists(local + "/docs/inside.txt"); }))
+        << live.logText();
+    ASSERT_TRUE(idle());
+    EXPECT_TRUE(fs::exists(local + "/docs/readme.md"));
+    fs::remove_all(local + "/docs");
+    // Ticked: only the files the filter shows.
+    auto* tick = page->findChild<QCheckBox*>("remoteFilterTransfers");
+    ASSERT_NE(tick, nullptr);
+    QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(8, tick->height() / 2));
+    ASSERT_TRUE(tick->isChecked());
+    const uint64_t before = requestsRun();
+    contextMenuAt(remote, test::itemCentre(remote, row(remote, "docs")), "menuGet");
+    ASSERT_TRUE(pumpUntil([&] { return requestsRun() > before && idle(); }));
+    EXPECT_TRUE(fs::exists(local + "/docs/readme.md")) << live.logText();
+    EXPECT_FALSE(fs::exists(local + "/docs/inside.txt"));
+}
+
+TEST_P(RemoteViewInputTest, KeysGoUpBackAndRefresh) {
+    doubleClickItem(remote, row(remote, "docs"));
+    ASSERT_TRUE(remoteShows({"inside.txt"}));
+    ASSERT_TRUE(idle());
+    clickItem(remote, 0);
+    pressKey(Qt::Key_Backspace);
+    ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    ASSERT_TRUE(idle());
+    pressKey(Qt::Key_Left, Qt::AltModifier);  // Back: into docs again
+    ASSERT_TRUE(remoteShows({"inside.txt"}));
+    ASSERT_TRUE(idle());
+    pressKey(Qt::Key_Up, Qt::AltModifier);
+    ASSERT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    ASSERT_TRUE(idle());
+    // F5 reads the folder again: a file put there meanwhile shows, in its place.
+    test::writeFile(root + "/greet.txt", "hi");
+    pressKey(Qt::Key_F5);
+    EXPECT_TRUE(remoteShows({"docs", "greet.txt", "hello.txt", "notes.txt"}));
+}
+
+TEST_P(RemoteViewInputTest, TheHeaderShowsTheOrderAndFoldersStayFirst) {
+    if (std::get<1>(GetParam()) != DirectoryViews::kDetails)
+        GTEST_SKIP() << "only the details have a header";
+    auto* details = qobject_cast<QTreeView*>(remote);
+    ASSERT_NE(details, nullptr);
+    QHeaderView* header = details->header();
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    const auto clickHeader = [&](int column) {
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    };
+    clickHeader(0);  // name, ascending as it was
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(0);  // and descending: the folder stays first
+    EXPECT_TRUE(remoteShows({"docs", "notes.txt", "hello.txt"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    clickHeader(1);  // size, ascending
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(1);
+    EXPECT_TRUE(remoteShows({"docs", "notes.txt", "hello.txt"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
 const auto kEveryModeAndInterface = ::testing::Combine(
     ::testing::Bool(), ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,
                                          DirectoryViews::kList, DirectoryViews::kDetails));
@@ -788,7 +895,7 @@ TEST_P(LocalViewInputTest, MenusKeysAndTheTrashActOnTheClickedItem) {
     EXPECT_EQ(editorOf(localList), nullptr);
     pressKey(Qt::Key_Delete);
     EXPECT_TRUE(fs::exists(trash + "/Trash/files/mine.txt"));
-    EXPECT_TRUE(localShows({"other.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "other.txt"}));
     // Shift+Delete asks first; No keeps the file.
     clickItem(localList, row(localList, "other.txt"));
     answers = {QMessageBox::No};
@@ -803,7 +910,7 @@ TEST_P(LocalViewInputTest, TheEnterThatEndsARenameDoesNotOpenTheFile) {
     ASSERT_NE(editorOf(localList), nullptr);
     typeText("renamed.txt");
     pressKey(Qt::Key_Return);
-    EXPECT_TRUE(localShows({"other.txt", "renamed.txt", "sub"}));
+    EXPECT_TRUE(localShows({"sub", "other.txt", "renamed.txt"}));
     EXPECT_TRUE(fs::exists(local + "/renamed.txt"));
     EXPECT_TRUE(opened.isEmpty()) << opened.join(", ").toStdString();
 }
@@ -994,6 +1101,55 @@ TEST_P(LocalViewInputTest, EscapeInEitherListStopsTheTransfer) {
         ASSERT_TRUE(idle());
         EXPECT_FALSE(fs::exists(local + "/big.bin")) << list->objectName().toStdString();
     }
+}
+
+TEST_P(LocalViewInputTest, TheFilterBoxAndTheKeysOfTheLocalView) {
+    auto* box = page->findChild<QLineEdit*>("localFilter");
+    ASSERT_NE(box, nullptr);
+    clickItem(localList, row(localList, "sub"));
+    clickItem(localList, row(localList, "sub"), Qt::ControlModifier);
+    pressKey(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    typeText("MINE");
+    EXPECT_TRUE(localShows({"mine.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return status("localStatus") == "1 of 3 shown, 4 bytes"; }))
+        << status("localStatus").toStdString();
+    // A file written meanwhile shows when it matches, in its place.
+    test::writeFile(local + "/amine.txt", "a");
+    test::writeFile(local + "/zzz.txt", "z");
+    EXPECT_TRUE(localShows({"amine.txt", "mine.txt"}));
+    pressKey(Qt::Key_Escape);
+    EXPECT_TRUE(localShows({"sub", "amine.txt", "mine.txt", "other.txt", "zzz.txt"}));
+    pressKey(Qt::Key_Down);  // back to the list
+    ASSERT_EQ(QApplication::focusWidget(), localList);
+    // Into sub and out with Backspace; Alt+Left goes back in; Alt+Up out again.
+    doubleClickItem(localList, row(localList, "sub"));
+    ASSERT_TRUE(localShows({}));
+    pressKey(Qt::Key_Backspace);
+    ASSERT_TRUE(localShows({"sub", "amine.txt", "mine.txt", "other.txt", "zzz.txt"}));
+    pressKey(Qt::Key_Left, Qt::AltModifier);
+    ASSERT_TRUE(pumpUntil([&] { return localView->folder() == local + "/sub"; }));
+    pressKey(Qt::Key_Up, Qt::AltModifier);
+    ASSERT_TRUE(pumpUntil([&] { return localView->folder() == local; }));
+}
+
+TEST_P(LocalViewInputTest, ALongNameStaysInItsOwnPlace) {
+    fs::create_directories(local + "/a folder whose name is far longer than its column");
+    test::writeFile(local + "/b.txt", "b");
+    ASSERT_TRUE(localShows({"a folder whose name is far longer than its column", "sub",
+                            "b.txt", "mine.txt", "other.txt"}));
+    const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
+    if (!shots.isEmpty())
+        localList->window()->grab().save(QString::fromUtf8(shots) + "/long-name-" +
+                                         QString::fromStdString(testName()) + ".png");
+    // Each item is drawn inside its own rectangle, and no two rectangles overlap.
+    const QRect first = localList->visualRect(localList->model()->index(0, 0));
+    const QRect second = localList->visualRect(localList->model()->index(1, 0));
+    EXPECT_FALSE(first.intersects(second)) << first.x() << "," << first.width() << " "
+                                           << second.x() << "," << second.width();
+    auto* list = qobject_cast<QListView*>(localList);
+    if (list != nullptr && list->gridSize().isValid())
+        EXPECT_LE(first.width(), list->gridSize().width());
 }
 
 const auto kEveryMode = ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,

@@ -6,11 +6,11 @@
 
 namespace nubo::test {
 
-inline constexpr TransferOptions kAscii{TransferMode::Ascii, false};
-inline constexpr TransferOptions kImage{TransferMode::Image, false};
-inline constexpr TransferOptions kSmart{TransferMode::Smart, false};
+inline const TransferOptions kAscii{TransferMode::Ascii, false, nullptr};
+inline const TransferOptions kImage{TransferMode::Image, false, nullptr};
+inline const TransferOptions kSmart{TransferMode::Smart, false, nullptr};
 
-inline constexpr TransferOptions updateOnly(TransferOptions options) {
+inline TransferOptions updateOnly(TransferOptions options) {
     options.updateOnly = true;
     return options;
 }

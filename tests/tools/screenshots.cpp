@@ -231,6 +231,16 @@ void shootLiveHost(nubo::MainSheet& sheet, nubo::HostPage& page, nubo::HostContr
         clickItem(remote->currentView(), "docs");
         save(sheet, output + (classic ? "/classic-remote.png" : "/large-files-connected.png"),
              written);
+        // The filter set as a person types it: the rows it shows and the count.
+        if (auto* filter = remote->findChild<QLineEdit*>("remoteFilter")) {
+            filter->setText("*.txt;*.sh;!b*");
+            pumpUntil([&] { return remote->tableModel()->rowCount() < 8; });
+            save(sheet,
+                 output + (classic ? "/classic-remote-filter.png" : "/large-files-filter.png"),
+                 written);
+            filter->clear();
+            pumpUntil([&] { return remote->tableModel()->rowCount() >= 8; });
+        }
         if (files != nullptr) {
             shootFilesPage(sheet, *files, output, written);
         } else {

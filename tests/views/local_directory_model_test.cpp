@@ -59,9 +59,9 @@ class LocalDirectoryModelTest : public ::testing::Test {
 
 TEST_F(LocalDirectoryModelTest, RowsSortKeysAndStatus) {
     ASSERT_TRUE(browsed(root));
-    // By name only, as a person reads them: numbers by value, letter case aside.
-    EXPECT_EQ(shown(), (Names{".hidden", "big.iso", "broken", "docs", "File2.TXT", "file9.txt",
-                              "file10.txt", "link", "locked"}));
+    // Folders first, then names as a person reads them: numbers by value, letter case aside.
+    EXPECT_EQ(shown(), (Names{"docs", "locked", ".hidden", "big.iso", "broken", "File2.TXT",
+                              "file9.txt", "file10.txt", "link"}));
     LocalEntry big;
     ASSERT_TRUE(model.entryAt(model.findByName("big.iso"), &big));
     EXPECT_EQ(big.size, 5368709120LL);
@@ -71,14 +71,14 @@ TEST_F(LocalDirectoryModelTest, RowsSortKeysAndStatus) {
     EXPECT_EQ(link.size, 5);  // what it points to
     EXPECT_EQ(model.statusText({}), "9 object(s), 5.00GB");
     EXPECT_EQ(model.statusText({model.findByName("docs")}), "1 object(s)");
-    // Size: folders first, smallest first; again: the other way, folders last.
+    // Size: folders first, smallest first; again: the other way, folders still first.
     model.sortByColumn(1);
     // (the broken link shows itself: the size of its target's name)
     EXPECT_EQ(shown(), (Names{"docs", "locked", ".hidden", "File2.TXT", "file10.txt", "file9.txt",
                               "link", "broken", "big.iso"}));
     model.sortByColumn(1);
-    EXPECT_EQ(shown().front(), "big.iso");
-    EXPECT_EQ(shown().back(), "docs");
+    EXPECT_EQ(shown()[2], "big.iso");
+    EXPECT_EQ(shown().back(), ".hidden");
     // Type: folders first, equal types by name.
     model.sortByColumn(2);
     const Names byType = shown();
@@ -86,7 +86,7 @@ TEST_F(LocalDirectoryModelTest, RowsSortKeysAndStatus) {
     EXPECT_LT(std::find(byType.begin(), byType.end(), "file9.txt"),
               std::find(byType.begin(), byType.end(), "file10.txt"));
     model.arrangeBy(1);
-    EXPECT_EQ(shown().front(), ".hidden");
+    EXPECT_EQ(shown().front(), "docs");
     // A folder that cannot be read shows nothing, and nothing breaks.
     if (::geteuid() != 0) {
         ASSERT_TRUE(browsed(root + "/locked"));
@@ -154,6 +154,30 @@ TEST_F(LocalDirectoryModelTest, DownloadsIntoTheShownFolderUpdateItsRows) {
     EXPECT_EQ(entry.time, 2000000000);
 }
 
+TEST_F(LocalDirectoryModelTest, AFilterAndNewEntriesInTheirPlaces) {
+    ASSERT_TRUE(browsed(root));
+    model.setFilter(NameFilter("file*;!*10*"));
+    EXPECT_EQ(shown(), (Names{"File2.TXT", "file9.txt"}));
+    EXPECT_EQ(model.statusText({}), "2 of 9 shown, 6 bytes");
+    // A download lands where the order puts it, or stays hidden when the filter says so.
+    test::writeFile(root + "/file3.txt", "333");
+    model.localFileWritten(root, "file3.txt", 3, 1000000000);
+    test::writeFile(root + "/other.txt", "o");
+    model.localFileWritten(root, "other.txt", 1, 1000000000);
+    EXPECT_EQ(shown(), (Names{"File2.TXT", "file3.txt", "file9.txt"}));
+    // Hidden files are the same files: a re-read neither doubles nor loses them.
+    model.refresh();
+    ASSERT_TRUE(test::waitFor([&] { return model.statusText({}) == "3 of 11 shown, 9 bytes"; }))
+        << model.statusText({});
+    model.setFilter(NameFilter());
+    EXPECT_EQ(model.rowCount(), 11u);
+    // A rename takes the entry to its new place at once.
+    const std::string name = "aaa.txt";
+    EXPECT_EQ(model.finishEdit(model.findByName("other.txt"), &name),
+              LocalDirectoryModel::EditEnd::Renamed);
+    EXPECT_EQ(shown()[3], "aaa.txt");
+}
+
 class CountingListener : public LocalDirectoryListener {
   public:
     void rowsReset() override { ++resets; }
@@ -186,8 +210,8 @@ TEST_F(LocalDirectoryModelTest, ARefreshMergesWhatChangedOnDiskAndKeepsEachEntry
     EXPECT_EQ(entry.size, 12);
     EXPECT_GE(model.findByName("arrived.txt"), 0);
     // Sorted as a fresh read would be.
-    EXPECT_EQ(shown(), (Names{".hidden", "arrived.txt", "big.iso", "broken", "docs", "File2.TXT",
-                              "file9.txt", "link", "locked", "New Folder"}));
+    EXPECT_EQ(shown(), (Names{"docs", "locked", "New Folder", ".hidden", "arrived.txt", "big.iso",
+                              "broken", "File2.TXT", "file9.txt", "link"}));
     model.removeListener(&listener);
 }
 

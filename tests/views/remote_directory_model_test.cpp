@@ -10,6 +10,7 @@
 #include "engine/ftp_session.h"
 #include "tests/support/session_harness.h"
 #include "views/display_format.h"
+#include "views/natural_compare.h"
 #include "views/remote_directory_listener.h"
 #include "views/type_table.h"
 
@@ -148,14 +149,74 @@ TEST_F(RemoteDirectoryModelTest, SortingByColumns) {
     EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
     model.sortByColumn(1);  // size ascending
     EXPECT_EQ(shown(), (Names{"dir", "a.txt", "c.bin", "b.txt"}));
-    model.sortByColumn(1);  // size descending: directories last
+    model.sortByColumn(1);  // size descending: folders still first, as file managers keep them
     EXPECT_EQ(model.sortKey(), -3);
-    EXPECT_EQ(shown(), (Names{"b.txt", "c.bin", "a.txt", "dir"}));
+    EXPECT_EQ(shown(), (Names{"dir", "b.txt", "c.bin", "a.txt"}));
     model.sortByColumn(3);  // time ascending
     EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
     model.arrangeBy(2);  // type: entries of one type in name order
     EXPECT_EQ(model.sortKey(), 2);
     EXPECT_EQ(shown(), (Names{"dir", "a.txt", "b.txt", "c.bin"}));
+}
+
+TEST_F(RemoteDirectoryModelTest, NamesSortAsAFileManagerSortsThem) {
+    model.onConnected(&session);
+    list("/n", {entry("file10", EntryType::File, 1), entry("File2", EntryType::File, 1),
+                entry("file1", EntryType::File, 1), entry("Zeta", EntryType::Directory, 0),
+                entry("alpha", EntryType::Directory, 0), entry("beta", EntryType::File, 1)});
+    EXPECT_EQ(shown(), (Names{"alpha", "Zeta", "beta", "file1", "File2", "file10"}));
+    model.sortByColumn(0);
+    model.sortByColumn(0);  // name descending: folders first all the same
+    EXPECT_EQ(shown(), (Names{"Zeta", "alpha", "file10", "File2", "file1", "beta"}));
+    model.sortByColumn(0);
+    // An upload, a new folder and a rename take their places at once.
+    model.updateEntry("/n", "file3", 5, 0, EntryType::File);
+    model.updateEntry("/n", "Middle", 0, 0, EntryType::Directory);
+    EXPECT_EQ(shown(),
+              (Names{"alpha", "Middle", "Zeta", "beta", "file1", "File2", "file3", "file10"}));
+    const std::string renamed = "file0";
+    model.entryRenamed("/n", "file10", &renamed);
+    EXPECT_EQ(shown(),
+              (Names{"alpha", "Middle", "Zeta", "beta", "file0", "file1", "File2", "file3"}));
+    // A new folder stays last while its name is typed, and then goes where it belongs.
+    const int placeholder = model.addPlaceholder();
+    EXPECT_EQ(shown().back(), "NewFolder");
+    const std::string name = "Docs";
+    EXPECT_EQ(model.finishEdit(placeholder, &name), RemoteDirectoryModel::EditEnd::MakeDirectory);
+    EXPECT_EQ(shown().front(), "alpha");
+    EXPECT_EQ(shown()[1], "Docs");
+}
+
+TEST_F(RemoteDirectoryModelTest, AFilterShowsTheNamesThatMatchAndCountsThem) {
+    model.onConnected(&session);
+    list("/f", {entry("a.txt", EntryType::File, 1000), entry("b.TXT", EntryType::File, 24),
+                entry("c.bin", EntryType::File, 5), entry("docs", EntryType::Directory, 0)});
+    model.setFilter(NameFilter("*.txt"));
+    EXPECT_EQ(shown(), (Names{"a.txt", "b.TXT"}));
+    EXPECT_EQ(model.statusText({}), "2 of 4 shown, 1.00KB");
+    // Selected rows are counted as always.
+    EXPECT_EQ(model.statusText({model.findEntryByName("a.txt", false)}), "1 object(s), 0.98KB");
+    // The filter outlives a change of directory; a listing that comes in is filtered as
+    // it comes.
+    const std::string next = "/g";
+    model.changeDirectoryStarted(&next, {});
+    model.entriesListed(std::vector<RemoteEntry>{entry("x.txt", EntryType::File, 1),
+                                                 entry("y.bin", EntryType::File, 1)});
+    EXPECT_EQ(shown(), Names{"x.txt"});
+    model.listingFinished(true, {});
+    EXPECT_EQ(model.statusText({}), "1 of 2 shown, 1 bytes");
+    // An upload the filter hides is kept all the same: shown again when it goes, and one
+    // row, not two, when it is uploaded again.
+    model.updateEntry("/g", "z.bin", 3, 0, EntryType::File);
+    EXPECT_EQ(shown(), Names{"x.txt"});
+    model.updateEntry("/g", "z.bin", 4, 0, EntryType::File);
+    // A rename into the filter shows the entry, in its place.
+    const std::string renamed = "a.txt";
+    model.entryRenamed("/g", "y.bin", &renamed);
+    EXPECT_EQ(shown(), (Names{"a.txt", "x.txt"}));
+    model.setFilter(NameFilter());
+    EXPECT_EQ(shown(), (Names{"a.txt", "x.txt", "z.bin"}));
+    EXPECT_EQ(model.statusText({}), "3 object(s), 6 bytes");
 }
 
 TEST_F(RemoteDirectoryModelTest, StatusTextCountsAndSums) {
@@ -218,7 +279,8 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     EXPECT_EQ(shown(), (Names{"a", "NewFolder"}));
     const std::string name = "docs";
     EXPECT_EQ(model.finishEdit(second, &name), RemoteDirectoryModel::EditEnd::MakeDirectory);
-    EXPECT_EQ(shown(), (Names{"a", "docs"}));
+    // Named, it takes its place at once: a folder, first.
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));
     EXPECT_EQ(session.queuedCount(), 1u);
     // The server made it: the row becomes a real folder.
     model.updateEntry(model.shownDirectory(), "docs", 0, 1700000000, EntryType::Directory);
@@ -227,7 +289,7 @@ TEST_F(RemoteDirectoryModelTest, ANewFolderIsEditedThenCreatedOrDropped) {
     const std::string renamed = "b";
     EXPECT_EQ(model.finishEdit(model.findEntryByName("a", false), &renamed),
               RemoteDirectoryModel::EditEnd::Rename);
-    EXPECT_EQ(shown(), (Names{"a", "docs"}));
+    EXPECT_EQ(shown(), (Names{"docs", "a"}));
     EXPECT_EQ(model.finishEdit(model.findEntryByName("a", false), nullptr),
               RemoteDirectoryModel::EditEnd::Nothing);
     EXPECT_EQ(session.queuedCount(), 2u);
@@ -280,8 +342,8 @@ TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     model.setTypeTable(&types);
     model.sortByColumn(2);  // the other way...
     model.sortByColumn(2);  // ...and back
-    const bool textFirst = types.typeNameOf(entry("x.txt", EntryType::File, 1)) <
-                           types.typeNameOf(entry("x.zip", EntryType::File, 1));
+    const bool textFirst = naturalCompare(types.typeNameOf(entry("x.txt", EntryType::File, 1)),
+                                          types.typeNameOf(entry("x.zip", EntryType::File, 1))) < 0;
     const Names now = shown();
     const auto at = [&now](const std::string& name) {
         return std::find(now.begin(), now.end(), name) - now.begin();

@@ -37,6 +37,17 @@ class NameEditDelegate : public QStyledItemDelegate {
         editor->setProperty(kFilled, true);
     }
 
+    // Small icons stand on a grid: an item wider than its cell would be drawn over the
+    // next one, so it keeps to the cell and its name is elided there.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const auto* list = qobject_cast<const QListView*>(parent());
+        if (list != nullptr && list->viewMode() == QListView::ListMode &&
+            list->gridSize().isValid())
+            size.setWidth(std::min(size.width(), list->gridSize().width() - list->spacing()));
+        return size;
+    }
+
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
@@ -241,6 +252,17 @@ std::vector<int> DirectoryViews::selectedEntries() const {
             entries.push_back(entry);
     }
     return entries;
+}
+
+void DirectoryViews::showSortKey(int key) {
+    static constexpr int kColumnOfCode[5] = {-1, 0, 2, 1, 3};
+    const int code = key < 0 ? -key : key;
+    if (code < 1 || code > 4)
+        return;
+    QHeaderView* header = details_->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(kColumnOfCode[code],
+                             key < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void DirectoryViews::editEntry(int entry) {

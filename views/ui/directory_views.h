@@ -49,6 +49,9 @@ class DirectoryViews : public QStackedWidget {
     // Entry indices of the selected rows, in row order. A click in the list view selects
     // whole rows as well; a row counts when any of its cells is selected.
     std::vector<int> selectedEntries() const;
+    // The details' header shows the sort column and its direction (a signed sort code:
+    // 1 name, 2 type, 3 size, 4 time; negative descending).
+    void showSortKey(int key);
     // Starts editing an entry's name in place.
     void editEntry(int entry);
     // Selects an entry's row alone, current and scrolled into sight.

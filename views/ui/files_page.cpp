@@ -8,6 +8,7 @@
 
 #include "views/local_directory_model.h"
 #include "views/ui/directory_views.h"
+#include "views/ui/filter_bar.h"
 #include "views/ui/local_view.h"
 #include "views/ui/remote_page.h"
 #include "views/ui/remote_table_model.h"
@@ -38,6 +39,7 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirect
         *session = remote_->tableModel()->sessionId();
         return remote_->connectedNow();
     });
+    remote_->setLocalWalkFilter([this] { return local_->filterBar()->walkFilter(); });
     remote_->setLocalSource(
         [this](const QObject* source) { return local_->views()->viewOf(source) != nullptr; },
         [this] { return local_->folder(); });

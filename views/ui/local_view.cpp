@@ -27,6 +27,7 @@
 #include "views/local_type_table.h"
 #include "views/ui/desktop_properties.h"
 #include "views/ui/directory_views.h"
+#include "views/ui/filter_bar.h"
 #include "views/ui/local_table_model.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
@@ -109,7 +110,8 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
     location_->setToolTip("Local folder: pick a place, or go into the folders below it");
     tools_->addWidget(location_);
     tools_->addSeparator();
-    QAction* up = tools_->addAction(themeIcon("go-up"), "Up");
+    QAction* up =
+        tools_->addAction(solidToolIcon("go-up", palette().color(QPalette::ButtonText)), "Up");
     up->setObjectName("localUp");
     up->setToolTip("Up one level (to parent directory)");
     tools_->addSeparator();
@@ -122,11 +124,20 @@ LocalView::LocalView(LocalDirectoryModel& model, QWidget* parent) : QWidget(pare
 
     views_ = new DirectoryViews(table_, {20, 20, 25}, "local", this);
     views_->watch(this);
+    views_->showSortKey(model_.sortKey());
+    filter_ = new FilterBar("local", this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(views_);
-    connect(views_, &DirectoryViews::columnClicked, this,
-            [this](int column) { model_.sortByColumn(column); });
+    layout->setSpacing(0);
+    layout->addWidget(filter_);
+    layout->addWidget(views_, 1);
+    connect(filter_, &FilterBar::filterChanged, this,
+            [this] { model_.setFilter(filter_->filter()); });
+    connect(filter_, &FilterBar::leaveWanted, this, [this] { views_->current()->setFocus(); });
+    connect(views_, &DirectoryViews::columnClicked, this, [this](int column) {
+        model_.sortByColumn(column);
+        views_->showSortKey(model_.sortKey());
+    });
     connect(views_, &DirectoryViews::contextMenuWanted, this, &LocalView::contextMenu);
     connect(views_, &DirectoryViews::openWanted, this, &LocalView::openSelection);
     connect(views_, &DirectoryViews::editCancelled, this,
@@ -178,6 +189,11 @@ std::string LocalView::folder() const {
 }
 
 void LocalView::navigate() {
+    // Back returns to the folder left (Computer and Network are left out).
+    const std::string left = model_.folder();
+    if (!goingBack_ && !left.empty() && (history_.empty() || history_.back() != left))
+        history_.push_back(left);
+    goingBack_ = false;
     const LocalLocations::Item& item = locations_.currentItem();
     watch_.clear();
     if (item.kind == LocalLocations::Kind::Computer) {
@@ -227,6 +243,19 @@ void LocalView::refillLocationBox() {
 void LocalView::selectLocation(int index) {
     locations_.select(index);
     navigate();
+}
+
+void LocalView::goBack() {
+    while (!history_.empty()) {
+        const std::string folder = history_.back();
+        history_.pop_back();
+        if (folder != model_.folder() && QFileInfo(QString::fromStdString(folder)).isDir() &&
+            locations_.openPath(folder)) {
+            goingBack_ = true;
+            navigate();
+            return;
+        }
+    }
 }
 
 bool LocalView::openFolder(const std::string& path) {
@@ -388,7 +417,10 @@ void LocalView::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         add("menuProperties", "P&roperties", [this] { showProperties(); });
     } else {
-        views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
+        views_->addViewMenus(menu, [this](int code) {
+            model_.arrangeBy(code);
+            views_->showSortKey(model_.sortKey());
+        });
         menu.addSeparator();
         add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(inFolder);
         menu.addSeparator();
@@ -409,6 +441,22 @@ bool LocalView::handleKey(QKeyEvent* key) {
             return true;
         case Qt::Key_F5:
             refresh();
+            return true;
+        case Qt::Key_Backspace:
+            if (mods != Qt::NoModifier)
+                return false;
+            goUp();
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            if (mods != Qt::AltModifier)
+                return false;
+            key->key() == Qt::Key_Up ? goUp() : goBack();
+            return true;
+        case Qt::Key_F:
+            if (mods != Qt::ControlModifier)
+                return false;
+            filter_->takeFocus();
             return true;
         case Qt::Key_F2:
             renameSelection();

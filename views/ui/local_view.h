@@ -25,6 +25,7 @@ class QMimeData;
 namespace nubo {
 
 class DirectoryViews;
+class FilterBar;
 class LocalDirectoryModel;
 class LocalTableModel;
 struct EntryProperties;
@@ -53,6 +54,7 @@ class LocalView : public QWidget {
     // The tools that go into the page's tool row, and the list area for the splitter.
     QToolBar* tools() const { return tools_; }
     DirectoryViews* views() const { return views_; }
+    FilterBar* filterBar() const { return filter_; }
     QComboBox* locationBox() const { return location_; }
     LocalTableModel* tableModel() const { return table_; }
     const LocalLocations& locations() const { return locations_; }
@@ -72,6 +74,8 @@ class LocalView : public QWidget {
     // Shows a folder (a bookmark's); false when it is no folder.
     bool openFolder(const std::string& path);
     void goUp();
+    // Back to the folder shown before (Alt+Left).
+    void goBack();
     void selectLocation(int index);
     void deleteSelection(bool permanently);
     void newFolder();
@@ -114,6 +118,10 @@ class LocalView : public QWidget {
     std::vector<LocalLocations::Volume> volumes_;
     LocalTableModel* table_;
     DirectoryViews* views_;
+    FilterBar* filter_;
+    // The folders left, the last one on top.
+    std::vector<std::string> history_;
+    bool goingBack_ = false;
     QToolBar* tools_;
     QComboBox* location_;
     // The folder shown, watched on disk; its changes read again as the pacer says.

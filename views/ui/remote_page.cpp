@@ -40,6 +40,7 @@
 #include "views/type_table.h"
 #include "views/ui/bookmark_menu.h"
 #include "views/ui/directory_views.h"
+#include "views/ui/filter_bar.h"
 #include "views/ui/find_dialog.h"
 #include "views/ui/properties_dialog.h"
 #include "views/ui/remote_table_model.h"
@@ -121,11 +122,19 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
     toolRow_->addWidget(tools_, 1);
     layout->addLayout(toolRow_);
     buildViews();
+    // The filter box stands above the list, in every view mode.
+    auto* viewArea = new QWidget(this);
+    viewArea->setObjectName("remoteViewArea");
+    auto* viewColumn = new QVBoxLayout(viewArea);
+    viewColumn->setContentsMargins(0, 0, 0, 0);
+    viewColumn->setSpacing(0);
+    viewColumn->addWidget(filter_);
+    viewColumn->addWidget(views_, 1);
     if (classic_) {
-        buildTransfersPane(views_);
+        buildTransfersPane(viewArea);
     } else {
         splitter_ = new QSplitter(Qt::Horizontal, this);
-        splitter_->addWidget(views_);
+        splitter_->addWidget(viewArea);
         splitter_->setChildrenCollapsible(false);
         buildTransfersPane(splitter_);
     }
@@ -225,6 +234,9 @@ void RemotePage::buildToolBar() {
     };
     back_ = button("remoteBack", "go-previous", "Back", "Back (to previous directory)");
     up_ = button("remoteUp", "go-up", "Up", "Up one level (to parent directory)");
+    const QColor ink = palette().color(QPalette::ButtonText);
+    back_->setIcon(solidToolIcon("go-previous", ink));
+    up_->setIcon(solidToolIcon("go-up", ink));
     tools_->addSeparator();
     newFolder_ = button("remoteNewFolder", "folder-new", "New folder", "Create new REMOTE folder");
     stop_ = button("remoteStop", "process-stop", "STOP", "STOP current transfer!");
@@ -295,8 +307,15 @@ void RemotePage::pathBoxMenu(const QPoint& at) {
 void RemotePage::buildViews() {
     views_ = new DirectoryViews(table_, {15, 30, 20}, "remote", this);
     views_->watch(this);
-    connect(views_, &DirectoryViews::columnClicked, this,
-            [this](int column) { model_.sortByColumn(column); });
+    views_->showSortKey(model_.sortKey());
+    filter_ = new FilterBar("remote", this);
+    connect(filter_, &FilterBar::filterChanged, this,
+            [this] { model_.setFilter(filter_->filter()); });
+    connect(filter_, &FilterBar::leaveWanted, this, [this] { currentView()->setFocus(); });
+    connect(views_, &DirectoryViews::columnClicked, this, [this](int column) {
+        model_.sortByColumn(column);
+        views_->showSortKey(model_.sortKey());
+    });
     connect(views_, &DirectoryViews::contextMenuWanted, this, &RemotePage::contextMenu);
     connect(views_, &DirectoryViews::openWanted, this, &RemotePage::openSelection);
     connect(views_, &DirectoryViews::editCancelled, this,
@@ -535,11 +554,13 @@ bool RemotePage::download(const QString& given, RemoteDirectoryModel::Selection 
             return false;
     }
     planner_.planDownload(folder.toStdString(), transferMode());
-    return model_.get(folder.toStdString(), std::move(chosen),
-                      TransferPlanner::requestOptions(transferMode(), updateOnly()));
+    TransferOptions options = TransferPlanner::requestOptions(transferMode(), updateOnly());
+    options.walkFilter = filter_->walkFilter();
+    return model_.get(folder.toStdString(), std::move(chosen), options);
 }
 
-bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
+bool RemotePage::upload(const QStringList& paths, int directoryEntry,
+                        std::shared_ptr<const WalkFilter> walkFilter) {
     if (!connectedNow() || paths.isEmpty())
         return false;
     // The directory shown, or a folder of it the files were dropped on (only a directory
@@ -556,7 +577,9 @@ bool RemotePage::upload(const QStringList& paths, int directoryEntry) {
     std::vector<std::string> names;
     for (const QString& path : paths)
         names.push_back(path.toStdString());
-    return model_.put(names, into, TransferPlanner::requestOptions(transferMode(), updateOnly()));
+    TransferOptions options = TransferPlanner::requestOptions(transferMode(), updateOnly());
+    options.walkFilter = std::move(walkFilter);
+    return model_.put(names, into, options);
 }
 
 void RemotePage::deleteSelection() {
@@ -750,7 +773,10 @@ void RemotePage::contextMenu(QAbstractItemView* view, const QPoint& at) {
         menu.addSeparator();
         add("menuProperties", "P&roperties", [this] { showProperties(); });
     } else {
-        views_->addViewMenus(menu, [this](int code) { model_.arrangeBy(code); });
+        views_->addViewMenus(menu, [this](int code) {
+            model_.arrangeBy(code);
+            views_->showSortKey(model_.sortKey());
+        });
         menu.addSeparator();
         add("menuNewFolder", "New &Folder", [this] { newFolder(); })->setEnabled(on);
         menu.addSeparator();
@@ -784,10 +810,10 @@ bool RemotePage::handleKey(QKeyEvent* key) {
             if (on && selection)
                 deleteSelection();
             return true;
-        case Qt::Key_F5:
-            if (on)
-                model_.refresh();
-            updateStatus();
+        case Qt::Key_Backspace:
+            if (mods != Qt::NoModifier)
+                return false;
+            model_.up();
             return true;
         case Qt::Key_F2:
             if (on)
@@ -799,6 +825,8 @@ bool RemotePage::handleKey(QKeyEvent* key) {
         default:
             break;
     }
+    if (handlePageKey(key))
+        return true;
     if (key->key() == Qt::Key_F && mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
         if (on)
             openFind();
@@ -820,6 +848,31 @@ bool RemotePage::handleKey(QKeyEvent* key) {
         default:
             return false;
     }
+}
+
+bool RemotePage::handlePageKey(QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    const int pressed = key->key();
+    if (pressed == Qt::Key_F5 && mods == Qt::NoModifier) {
+        if (connectedNow())
+            model_.refresh();
+        updateStatus();
+    } else if (pressed == Qt::Key_Up && mods == Qt::AltModifier) {
+        model_.up();
+    } else if (pressed == Qt::Key_Left && mods == Qt::AltModifier) {
+        model_.back();
+    } else if (pressed == Qt::Key_F && mods == Qt::ControlModifier) {
+        filter_->takeFocus();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void RemotePage::keyPressEvent(QKeyEvent* event) {
+    // Keys no widget of the page took (the tool bar, the status bar): the page's own.
+    if (!handlePageKey(event))
+        QWidget::keyPressEvent(event);
 }
 
 bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
@@ -860,10 +913,13 @@ bool RemotePage::eventFilter(QObject* watched, QEvent* event) {
             const QStringList paths = localPaths(drop->mimeData());
             const QModelIndex under = view->indexAt(drop->position().toPoint());
             table_->setDropTarget(-1);
-            // Local items from the Files page: their folder becomes the transfer folder.
-            if (localFolder_ && isLocal_ && isLocal_(drop->source()))
+            // Local items from the Files page: their folder becomes the transfer folder,
+            // and the local view's filter goes with them when it applies to transfers.
+            const bool fromSide = localFolder_ && isLocal_ && isLocal_(drop->source());
+            if (fromSide)
                 planner_.useFolder(localFolder_());
-            upload(paths, under.isValid() ? table_->entryIndex(under.row()) : -1);
+            upload(paths, under.isValid() ? table_->entryIndex(under.row()) : -1,
+                   fromSide && localWalkFilter_ ? localWalkFilter_() : nullptr);
             drop->acceptProposedAction();
             return true;
         }

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ namespace nubo {
 
 class AppLog;
 class DirectoryViews;
+class FilterBar;
 class FindDialog;
 class ConfigStore;
 class HostController;
@@ -81,7 +83,9 @@ class RemotePage : public QWidget, public AppLogListener {
     // A download of entries chosen earlier (dragged rows) from their directory.
     bool downloadEntries(const QString& folder, RemoteDirectoryModel::Selection chosen);
     // Uploads local paths; dropped on a directory entry (-1: none) they go into it.
-    bool upload(const QStringList& paths, int directoryEntry = -1);
+    // A filter given goes into the walk of the folders among them.
+    bool upload(const QStringList& paths, int directoryEntry = -1,
+                std::shared_ptr<const WalkFilter> walkFilter = nullptr);
     // A Delete of the selection: one question first; when it holds folders, the session
     // counts what they hold, and the question says so once the count is in.
     void deleteSelection();
@@ -114,6 +118,7 @@ class RemotePage : public QWidget, public AppLogListener {
     QTreeView* detailsView() const;
     QAbstractItemView* currentView() const;
     DirectoryViews* views() const { return views_; }
+    FilterBar* filterBar() const { return filter_; }
     RemoteTableModel* tableModel() const { return table_; }
 
     // AppLogListener (any thread): FTP commands and replies echo in the status bar.
@@ -130,6 +135,10 @@ class RemotePage : public QWidget, public AppLogListener {
                         std::function<std::string()> localFolder) {
         isLocal_ = std::move(isLocal);
         localFolder_ = std::move(localFolder);
+    }
+    // The side view's filter for the walk of folders dropped from it (null: none).
+    void setLocalWalkFilter(std::function<std::shared_ptr<const WalkFilter>()> filter) {
+        localWalkFilter_ = std::move(filter);
     }
     // Enters a folder in the side view (a bookmark's local folder); false when it cannot.
     void setLocalEnter(std::function<bool(const std::string&)> enter) {
@@ -151,6 +160,7 @@ class RemotePage : public QWidget, public AppLogListener {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Queues the Get of the entries into the folder given, the Files page's left side or
@@ -178,6 +188,8 @@ class RemotePage : public QWidget, public AppLogListener {
     // the item kept.
     void refuseEditedName();
     bool handleKey(QKeyEvent* key);
+    // The keys of the whole page: F5, Alt+Up, Alt+Left, Ctrl+F.
+    bool handlePageKey(QKeyEvent* key);
     // Selects the entry a Reveal waits for once its directory is shown whole.
     void revealWhenShown();
     // The question before a Delete of entries chosen, with what their folders hold; the
@@ -207,6 +219,7 @@ class RemotePage : public QWidget, public AppLogListener {
     bool batchRunning_ = false;
     QComboBox* path_ = nullptr;
     DirectoryViews* views_ = nullptr;
+    FilterBar* filter_ = nullptr;
     class QSplitter* splitter_ = nullptr;
     QSplitter* paneSplitter_ = nullptr;
     TransfersPane* pane_ = nullptr;
@@ -215,6 +228,7 @@ class RemotePage : public QWidget, public AppLogListener {
     std::vector<QLabel*> status_;
     std::function<bool(const QObject*)> isLocal_;
     std::function<std::string()> localFolder_;
+    std::function<std::shared_ptr<const WalkFilter>()> localWalkFilter_;
     std::function<bool(const std::string&)> enterLocal_;
     class BookmarkMenu* bookmarks_ = nullptr;
     bool wasConnected_ = false;  // the entry whose name is being edited
