@@ -171,14 +171,15 @@ TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {
     EXPECT_EQ(page->statusText(0), "2 object(s), 2.93KB");
     select({"docs"});
     EXPECT_EQ(page->statusText(0), "1 object(s)");  // folders only: no size
-    // Details: the tree view shares the selection; Size twice sorts descending, folders last.
+    // Details: the tree view shares the selection; Size twice sorts descending, folders
+    // still first, as a file manager keeps them.
     page->setViewMode(RemotePage::kDetails);
     EXPECT_EQ(page->currentView(), page->detailsView());
     EXPECT_TRUE(page->detailsView()->selectionModel()->isRowSelected(rowOf("docs"), {}));
     clickHeader(1);
     EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt"}));
     clickHeader(1);
-    EXPECT_TRUE(shows({"notes.txt", "hello.txt", "docs"}));
+    EXPECT_TRUE(shows({"docs", "notes.txt", "hello.txt"}));
     // The re-sort keeps the selection.
     EXPECT_EQ(page->statusText(0), "1 object(s)");
     EXPECT_EQ(page->tableModel()->headerData(3, Qt::Horizontal, Qt::DisplayRole), "Date/Time");
@@ -300,7 +301,8 @@ TEST_F(RemotePageTest, NewFolderAndRenameAreEditedInPlace) {
     pressKey(Qt::Key_Return);
     ASSERT_TRUE(pumpUntil([&] { return fs::is_directory(root + "/made"); })) << live.logText();
     ASSERT_TRUE(idle());
-    EXPECT_TRUE(shows({"docs", "hello.txt", "notes.txt", "made"}));
+    // The new folder's row takes its place among the folders.
+    EXPECT_TRUE(shows({"docs", "made", "hello.txt", "notes.txt"}));
     // A rename reaches the server and the row takes the new name.
     select({"hello.txt"});
     pressKey(Qt::Key_F2);
