@@ -1136,8 +1136,8 @@ TEST_P(LocalViewInputTest, TheFilterBoxAndTheKeysOfTheLocalView) {
 TEST_P(LocalViewInputTest, ALongNameStaysInItsOwnPlace) {
     fs::create_directories(local + "/a folder whose name is far longer than its column");
     test::writeFile(local + "/b.txt", "b");
-    ASSERT_TRUE(localShows({"a folder whose name is far longer than its column", "sub",
-                            "b.txt", "mine.txt", "other.txt"}));
+    ASSERT_TRUE(localShows({"a folder whose name is far longer than its column", "sub", "b.txt",
+                            "mine.txt", "other.txt"}));
     const QByteArray shots = qgetenv("NUBO_VIEW_SHOTS");
     if (!shots.isEmpty())
         localList->window()->grab().save(QString::fromUtf8(shots) + "/long-name-" +
@@ -1145,8 +1145,8 @@ TEST_P(LocalViewInputTest, ALongNameStaysInItsOwnPlace) {
     // Each item is drawn inside its own rectangle, and no two rectangles overlap.
     const QRect first = localList->visualRect(localList->model()->index(0, 0));
     const QRect second = localList->visualRect(localList->model()->index(1, 0));
-    EXPECT_FALSE(first.intersects(second)) << first.x() << "," << first.width() << " "
-                                           << second.x() << "," << second.width();
+    EXPECT_FALSE(first.intersects(second))
+        << first.x() << "," << first.width() << " " << second.x() << "," << second.width();
     auto* list = qobject_cast<QListView*>(localList);
     if (list != nullptr && list->gridSize().isValid())
         EXPECT_LE(first.width(), list->gridSize().width());
