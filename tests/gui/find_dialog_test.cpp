@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +150,14 @@ TEST_P(FindDialogTest, DeletedResultsLeaveTheList) {
     ASSERT_TRUE(pumpUntil([&] { return resultNames().size() == 4; }))
         << resultNames().join(",").toStdString();
     auto* results = inDialog<QTreeWidget>("findResults");
+    // A click on the Name header sorts the rows; what is chosen stays what the row shows.
+    QHeaderView* header = results->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 6, header->height() / 2));
+    QStringList order;
+    for (int at = 0; at < results->topLevelItemCount(); ++at)
+        order << results->topLevelItem(at)->text(0);
+    EXPECT_EQ(order, (QStringList{"hello.txt", "inside.txt", "other.txt", "target.txt"}));
     int row = 0;
     while (row < results->topLevelItemCount() &&
            results->topLevelItem(row)->text(0) != "target.txt")

@@ -18,6 +18,26 @@ namespace nubo {
 
 namespace {
 
+// Where a row's result sits in the dialog's list of results, and the sizes' order.
+constexpr int kFoundRole = Qt::UserRole;
+constexpr int kSizeRole = Qt::UserRole + 1;
+
+// A result's row: its Size column sorts by bytes, not by the shown text ("3.16MB").
+class FoundItem : public QTreeWidgetItem {
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        if (column == 2)
+            return data(2, kSizeRole).toLongLong() < other.data(2, kSizeRole).toLongLong();
+        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    }
+};
+
+}  // namespace
+
+namespace {
+
 QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     auto* made = new QPushButton(text, parent);
     made->setObjectName(name);
@@ -69,6 +89,9 @@ FindDialog::FindDialog(Actions actions, QWidget* parent)
     results_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     results_->header()->setStretchLastSection(false);
     results_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Results come in the server's order; a click on a header sorts them.
+    results_->setSortingEnabled(true);
+    results_->sortByColumn(-1, Qt::AscendingOrder);
     layout->addWidget(results_, 1);
 
     auto* acts = new QHBoxLayout;
@@ -161,9 +184,11 @@ void FindDialog::poll() {
         const QString size = found.entry.type == EntryType::File && found.entry.size >= 0
                                  ? QString::fromStdString(FormatSize(found.entry.size, 1))
                                  : QString();
-        auto* item = new QTreeWidgetItem({QString::fromStdString(found.entry.name),
-                                          QString::fromStdString(found.directory), size});
+        auto* item = new FoundItem({QString::fromStdString(found.entry.name),
+                                    QString::fromStdString(found.directory), size});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(0, kFoundRole, static_cast<qulonglong>(shown_.size()));
+        item->setData(2, kSizeRole, static_cast<qlonglong>(found.entry.size));
         results_->addTopLevelItem(item);
         shown_.push_back(std::move(found));
     }
@@ -179,13 +204,14 @@ void FindDialog::dropFound(const std::string& directory, const std::string& name
         return folder.size() > gone.size() && folder.compare(0, gone.size(), gone) == 0 &&
                folder[gone.size()] == '/';
     };
-    for (size_t row = shown_.size(); row-- > 0;) {
-        const Found& found = shown_[row];
+    // The rows go; their results stay in shown_ unreached, so that the rows left keep
+    // their places in it.
+    for (int row = results_->topLevelItemCount(); row-- > 0;) {
+        const size_t at = results_->topLevelItem(row)->data(0, kFoundRole).toULongLong();
+        const Found& found = shown_[at];
         if ((found.directory == directory && found.entry.name == name) || found.directory == gone ||
-            within(found.directory)) {
-            delete results_->takeTopLevelItem(static_cast<int>(row));
-            shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(row));
-        }
+            within(found.directory))
+            delete results_->takeTopLevelItem(row);
     }
     updateButtons();
 }
@@ -193,8 +219,10 @@ void FindDialog::dropFound(const std::string& directory, const std::string& name
 std::vector<FindDialog::Found> FindDialog::chosen() const {
     std::vector<Found> picked;
     for (int row = 0; row < results_->topLevelItemCount(); ++row) {
-        if (results_->topLevelItem(row)->isSelected() && static_cast<size_t>(row) < shown_.size())
-            picked.push_back(shown_[static_cast<size_t>(row)]);
+        const QTreeWidgetItem* item = results_->topLevelItem(row);
+        const size_t at = item->data(0, kFoundRole).toULongLong();
+        if (item->isSelected() && at < shown_.size())
+            picked.push_back(shown_[at]);
     }
     return picked;
 }

@@ -60,7 +60,8 @@ class FindDialog : public QDialog {
 
     Actions actions_;
     std::shared_ptr<RemoteSearch> search_;
-    // The results the list shows, row by row.
+    // The results read, in the order found; a row holds its place here (rows sort by
+    // their headers, and a deleted result's row goes while its place stays).
     std::vector<Found> shown_;
     // The search's results read so far (deleted ones leave shown_, not this count).
     size_t taken_ = 0;
