@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 #include <filesystem>
 #include <memory>
 #include <tuple>
@@ -131,6 +133,10 @@ TEST_P(FindDialogTest, APatternTypedFindsTheFileAndRevealSelectsItInItsFolder) {
     EXPECT_TRUE(pumpUntil([&] { return page->pathBox()->currentText() == "/docs/deep"; }));
     EXPECT_TRUE(pumpUntil([&] { return selectedNames() == QStringList{"target.txt"}; }))
         << selectedNames().join(",").toStdString();
+    // The row selected comes to the front: the main window is the active one, and the
+    // window system is free to put it over the results (they are not kept above it).
+    EXPECT_TRUE(pumpUntil([&] { return QApplication::activeWindow() == page->window(); }));
+    EXPECT_EQ(dialog->windowHandle()->transientParent(), nullptr);
 
     // Closed, and opened again from the view's own menu.
     QTest::mouseClick(inDialog<QPushButton>("findClose"), Qt::LeftButton);

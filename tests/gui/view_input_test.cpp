@@ -538,11 +538,19 @@ TEST_P(RemoteViewInputTest, AFolderFetchedTakesTheFilterOnlyWhenTicked) {
     ASSERT_TRUE(idle());
     EXPECT_TRUE(fs::exists(local + "/docs/readme.md"));
     fs::remove_all(local + "/docs");
-    // Ticked: only the files the filter shows.
+    // Ticked from the keyboard (Tab walks the bar, then leaves it for the list): only the
+    // files the filter shows.
     auto* tick = page->findChild<QCheckBox*>("remoteFilterTransfers");
     ASSERT_NE(tick, nullptr);
-    QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(8, tick->height() / 2));
+    pressKey(Qt::Key_F, Qt::ControlModifier);
+    pressKey(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), page->findChild<QWidget*>("remoteFilterCase"));
+    pressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), tick);
+    pressKey(Qt::Key_Space);
     ASSERT_TRUE(tick->isChecked());
+    pressKey(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), remote);
     const uint64_t before = requestsRun();
     contextMenuAt(remote, test::itemCentre(remote, row(remote, "docs")), "menuGet");
     ASSERT_TRUE(pumpUntil([&] { return requestsRun() > before && idle(); }));

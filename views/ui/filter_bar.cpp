@@ -1,5 +1,7 @@
 #include "views/ui/filter_bar.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,14 +32,15 @@ FilterBar::FilterBar(const QString& prefix, QWidget* parent) : QWidget(parent) {
     transfers_->setObjectName(prefix + "FilterTransfers");
     transfers_->setToolTip("Folders sent or fetched from this view take only the files shown");
     // Ctrl+F or a click reaches the bar: Tab keeps going from the path box to the list,
-    // as it did before the bar was there.
-    for (QWidget* part : {static_cast<QWidget*>(box_), static_cast<QWidget*>(matchCase_),
-                          static_cast<QWidget*>(transfers_)})
+    // as it did before the bar was there. Inside the bar, Tab walks its three parts and
+    // then leaves for the list (eventFilter), so each is reachable from the keyboard.
+    for (QWidget* part : parts()) {
         part->setFocusPolicy(Qt::ClickFocus);
+        part->installEventFilter(this);
+    }
     layout->addWidget(box_, 1);
     layout->addWidget(matchCase_);
     layout->addWidget(transfers_);
-    box_->installEventFilter(this);
     connect(box_, &QLineEdit::textChanged, this, &FilterBar::filterChanged);
     connect(matchCase_, &QToolButton::toggled, this, &FilterBar::filterChanged);
 }
@@ -58,9 +61,31 @@ void FilterBar::takeFocus() {
     box_->selectAll();
 }
 
+std::array<QWidget*, 3> FilterBar::parts() const {
+    return {box_, matchCase_, transfers_};
+}
+
 bool FilterBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == box_ && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const std::array<QWidget*, 3> order = parts();
+    const auto at = std::find(order.begin(), order.end(), watched);
+    if (at == order.end())
+        return QWidget::eventFilter(watched, event);
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        const bool back = key == Qt::Key_Backtab;
+        if (back && at == order.begin())
+            return QWidget::eventFilter(watched, event);  // back to the path box, as before
+        if (!back && at + 1 == order.end())
+            emit leaveWanted();
+        else
+            (*(back ? at - 1 : at + 1))
+                ->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
+    }
+    if (watched == box_) {
+        switch (key) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
             case Qt::Key_Down:
@@ -75,6 +100,9 @@ bool FilterBar::eventFilter(QObject* watched, QEvent* event) {
             default:
                 break;
         }
+    } else if (key == Qt::Key_Escape) {
+        emit leaveWanted();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "views/name_filter.h"
@@ -14,7 +15,8 @@ namespace nubo {
 // The filter box above a directory view: the patterns (NameFilter says what they show),
 // "Aa" to match the letters' case, and "apply to transfers", which hands the filter to
 // the transfers of folders started from this view. Enter or Down goes back to the view;
-// Escape empties the box, or, empty, goes back too. Object names: prefix + "Filter",
+// Escape empties the box, or, empty, goes back too. Tab walks the box, "Aa" and
+// "apply to transfers", then goes back to the view. Object names: prefix + "Filter",
 // "FilterCase", "FilterTransfers".
 class FilterBar : public QWidget {
     Q_OBJECT
@@ -38,6 +40,8 @@ class FilterBar : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::array<QWidget*, 3> parts() const;
+
     QLineEdit* box_;
     QToolButton* matchCase_;
     QCheckBox* transfers_;

@@ -191,6 +191,7 @@ RemotePage::RemotePage(RemoteDirectoryModel& model, TypeTable& types, HostContro
 }
 
 RemotePage::~RemotePage() {
+    delete find_;
     log_.RemoveListener(this);
     config_.Unsubscribe(localIconsWatch_);
     for (QObject* child : findChildren<QObject*>())
@@ -644,8 +645,11 @@ void RemotePage::openFind() {
             for (RemoteSearch::InFolder& folder : RemoteSearch::byFolder(found))
                 deleteEntries({std::move(folder.directory), std::move(folder.entries)});
         };
-        find_ = new FindDialog(std::move(actions), this);
+        // A window of its own, not one kept above the main window: Reveal must be able to
+        // bring the row it selects to the front. Owned by the page all the same.
+        find_ = new FindDialog(std::move(actions), nullptr);
         find_->setWindowFlag(Qt::Window);
+        find_->setAttribute(Qt::WA_QuitOnClose, false);
     }
     find_->show();
     find_->raise();
@@ -672,6 +676,7 @@ void RemotePage::revealWhenShown() {
     if (entry < 0)
         return;
     views_->selectEntry(entry);
+    window()->raise();
     activateWindow();
     currentView()->setFocus();
     updateStatus();

@@ -7,9 +7,8 @@ class QWidget;
 
 namespace nubo {
 
-// The modal box of the remote and the local view (object name "viewBox"): the rename
-// and new-folder errors, all titled "Rename", carry the stop icon; questions (delete,
-// overwrite) the warning one. Returns the button that closed it.
+// The modal box of the remote and the local view (object name "viewBox"), its icon
+// chosen by its title. Returns the button that closed it.
 QMessageBox::StandardButton showViewBox(QWidget* parent, const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons);
 
