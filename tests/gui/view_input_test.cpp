@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
@@ -169,6 +170,13 @@ class ViewInputTest : public ::testing::Test {
     }
     bool localShows(const std::vector<std::string>& expected) {
         return pumpUntil([&] { return names(localList) == expected; });
+    }
+    // The tip a pointer resting on the row's item shows ("" when none).
+    static QString tipOver(QAbstractItemView* view, int row) {
+        const QPoint at = test::itemCentre(view, row);
+        QHelpEvent hover(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(view->viewport(), &hover);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
     bool remoteShows(const std::vector<std::string>& expected) {
         return pumpUntil([&] { return names(remote) == expected; });
@@ -556,6 +564,15 @@ TEST_P(RemoteViewInputTest, AFolderFetchedTakesTheFilterOnlyWhenTicked) {
     ASSERT_TRUE(pumpUntil([&] { return requestsRun() > before && idle(); }));
     EXPECT_TRUE(fs::exists(local + "/docs/readme.md")) << live.logText();
     EXPECT_FALSE(fs::exists(local + "/docs/inside.txt"));
+}
+
+TEST_P(RemoteViewInputTest, ALongNameIsShownWholeInItsTip) {
+    const std::string name = "a report whose name is far longer than any column.txt";
+    test::writeFile(root + "/" + name, "r");
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(remoteShows({"docs", name, "hello.txt", "notes.txt"}));
+    EXPECT_EQ(tipOver(remote, row(remote, name.c_str())).toStdString(), name);
 }
 
 TEST_P(RemoteViewInputTest, KeysGoUpBackAndRefresh) {
@@ -1158,6 +1175,10 @@ TEST_P(LocalViewInputTest, ALongNameStaysInItsOwnPlace) {
     auto* list = qobject_cast<QListView*>(localList);
     if (list != nullptr && list->gridSize().isValid())
         EXPECT_LE(first.width(), list->gridSize().width());
+    // Where it is cut short, the pointer resting on it shows it whole.
+    EXPECT_TRUE(
+        tipOver(localList, 0).endsWith("/a folder whose name is far longer than its column"))
+        << tipOver(localList, 0).toStdString();
 }
 
 const auto kEveryMode = ::testing::Values(DirectoryViews::kLargeIcons, DirectoryViews::kSmallIcons,

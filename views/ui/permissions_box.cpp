@@ -57,6 +57,9 @@ PermissionsBox::PermissionsBox(const std::vector<std::optional<uint16_t>>& modes
     if (folders) {
         contents_ = new QCheckBox("Apply to the folders' contents", this);
         contents_->setObjectName("permContents");
+        contents_->setToolTip(
+            "Everything inside takes the boxes you changed; the other bits of "
+            "each file's mode stay as they are");
         grid->addWidget(contents_, 6, 0, 1, 4);
     }
     for (const auto& [bit, box] : boxes_) {

@@ -106,10 +106,9 @@ QVariant RemoteTableModel::entryData(int entry, int column, int role) const {
             const size_t icon = types_.classify(*e) & 0xFFFF;
             return cachedIcon(icon, [this, icon] { return types_.iconNames(icon); });
         }
-        case Qt::ToolTipRole:
-            return e->type == EntryType::Link
-                       ? QVariant(QString::fromStdString(e->name + " -> " + e->linkTarget))
-                       : QVariant();
+        case Qt::ToolTipRole:  // the whole name where a view cuts it short
+            return QString::fromStdString(
+                e->type == EntryType::Link ? e->name + " -> " + e->linkTarget : e->name);
         case kFolderRole:
             return e->type != EntryType::File;
         default:
