@@ -68,14 +68,15 @@ int compareRemoteEntries(const RemoteEntry& a, const RemoteEntry& b, int key,
 }
 
 int compareRemoteRows(const std::vector<RemoteEntry>& entries, int key,
-                      const std::vector<uint32_t>& typeRank, int a, int b) {
+                      const std::function<uint32_t(int)>& typeRank, int a, int b) {
     const RemoteEntry& x = entries[static_cast<size_t>(a)];
     const RemoteEntry& y = entries[static_cast<size_t>(b)];
+    const bool byType = key == 2 || key == -2;
     return orderEntries(
         isFolder(x), isFolder(y), key,
         [&] {
-            return compareValues(columnValue(x, key, typeRank, a),
-                                 columnValue(y, key, typeRank, b));
+            return byType ? compareValues(typeRank(a), typeRank(b))
+                          : compareValues(columnValue(x, key, {}, a), columnValue(y, key, {}, b));
         },
         [&] { return naturalCompare(x.name, y.name); });
 }

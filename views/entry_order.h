@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,10 +38,11 @@ int compareRemoteEntries(const RemoteEntry& a, const RemoteEntry& b, int key,
 void sortRemoteRows(const std::vector<RemoteEntry>& entries, int key,
                     const std::vector<uint32_t>& typeRank, std::vector<int>* rows);
 
-// Rows a and b in that order, types by their ranks as for sortRemoteRows, names folded as
+// Rows a and b in that order, types by their ranks as for sortRemoteRows (asked of
+// typeRank by entry index, only when the order comes down to them), names folded as
 // they are compared: for the few comparisons that place one row.
 int compareRemoteRows(const std::vector<RemoteEntry>& entries, int key,
-                      const std::vector<uint32_t>& typeRank, int a, int b);
+                      const std::function<uint32_t(int)>& typeRank, int a, int b);
 
 // The natural sort keys of many names (appendNaturalKey) side by side in one buffer: a
 // sort makes each name's key once and compares keys without folding or allocating.

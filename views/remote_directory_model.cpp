@@ -170,16 +170,9 @@ void RemoteDirectoryModel::refillLocked() {
     entryCount_ = static_cast<int>(current_->size());
 }
 
-// Each row's type as its type name's place among the names in natural order (0: none).
-std::vector<uint32_t> RemoteDirectoryModel::typeRanksLocked(const std::vector<int>& rows) const {
-    const Listing& listing = *current_;
-    std::vector<uint32_t> rowOf(listing.size(), 0);
-    for (int index : rows) {
-        const RemoteEntry& entry = listing[static_cast<size_t>(index)];
-        rowOf[static_cast<size_t>(index)] =
-            types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
-    }
-    // Read after classifying, which may have met new types.
+// Each type's place among the type names in natural order (1 on; 0: none), by the type
+// table's row. Kept with the number of names it was made from: only a new type moves it.
+void RemoteDirectoryModel::rankTypesLocked() {
     static const std::string kKinds[] = {"Folder", "Symbolic Link", "File"};
     const std::vector<std::string> names =
         types_ != nullptr ? types_->typeNames()
@@ -189,13 +182,26 @@ std::vector<uint32_t> RemoteDirectoryModel::typeRanksLocked(const std::vector<in
         byName[i] = i;
     std::sort(byName.begin(), byName.end(),
               [&](uint32_t a, uint32_t b) { return naturalCompare(names[a], names[b]) < 0; });
-    std::vector<uint32_t> rankOf(names.size());
+    typeRankOf_.assign(names.size(), 0);
     for (uint32_t place = 0; place < byName.size(); ++place)
-        rankOf[byName[place]] = place + 1;
-    std::vector<uint32_t> ranks(listing.size(), 0);
+        typeRankOf_[byName[place]] = place + 1;
+}
+
+uint32_t RemoteDirectoryModel::typeRowLocked(int index) const {
+    const RemoteEntry& entry = (*current_)[static_cast<size_t>(index)];
+    return types_ != nullptr ? types_->classify(entry) >> 16 : static_cast<uint32_t>(entry.type);
+}
+
+// Each row's type as its type name's place (typeRankOf_), by entry index (0 elsewhere).
+std::vector<uint32_t> RemoteDirectoryModel::typeRanksLocked(const std::vector<int>& rows) {
+    std::vector<uint32_t> rowOf(current_->size(), 0);
+    for (int index : rows)
+        rowOf[static_cast<size_t>(index)] = typeRowLocked(index);
+    rankTypesLocked();  // after classifying, which may have met new types
+    std::vector<uint32_t> ranks(current_->size(), 0);
     for (int index : rows) {
         const uint32_t row = rowOf[static_cast<size_t>(index)];
-        ranks[static_cast<size_t>(index)] = row < rankOf.size() ? rankOf[row] : 0;
+        ranks[static_cast<size_t>(index)] = row < typeRankOf_.size() ? typeRankOf_[row] : 0;
     }
     return ranks;
 }
@@ -217,15 +223,18 @@ void RemoteDirectoryModel::placeLocked(int index) {
     const RemoteEntry& entry = (*current_)[static_cast<size_t>(index)];
     if (entry.name.empty() || !shownLocked(entry))
         return;
-    // The few names a placement compares are folded as it goes.
+    // The few names a placement compares are folded as it goes, and by type only the
+    // rows it compares are classified: not every row for each one placed.
     const int key = order_.key();
-    std::vector<uint32_t> ranks;
-    if (key == 2 || key == -2) {
-        std::vector<int> typed = rows_;
-        typed.push_back(index);
-        ranks = typeRanksLocked(typed);
-    }
-    auto before = [&](int a, int b) { return compareRemoteRows(*current_, key, ranks, a, b) < 0; };
+    if (key == 2 || key == -2)
+        typeRowLocked(index);  // a type met first here joins the ranks before they are read
+    const auto rankOf = [this](int entry) {
+        const uint32_t row = typeRowLocked(entry);
+        if (row >= typeRankOf_.size())
+            rankTypesLocked();
+        return row < typeRankOf_.size() ? typeRankOf_[row] : 0;
+    };
+    auto before = [&](int a, int b) { return compareRemoteRows(*current_, key, rankOf, a, b) < 0; };
     rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), index, before), index);
 }
 

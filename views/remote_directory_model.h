@@ -194,7 +194,11 @@ class RemoteDirectoryModel : public RemoteViewContract {
     int appendLocked(const RemoteEntry& entry);
     void refillLocked();
     void sortLocked();
-    std::vector<uint32_t> typeRanksLocked(const std::vector<int>& rows) const;
+    // Sorting by type: each of those rows' type rank, by entry index. The ranks of the
+    // type names (typeRankOf_), and an entry's row in the type table.
+    std::vector<uint32_t> typeRanksLocked(const std::vector<int>& rows);
+    void rankTypesLocked();
+    uint32_t typeRowLocked(int index) const;
     // Whether the filter shows an entry (a new folder being named always shows).
     bool shownLocked(const RemoteEntry& entry) const;
     // Moves an entry's row to where the order puts it, or takes it out when it is
@@ -212,6 +216,9 @@ class RemoteDirectoryModel : public RemoteViewContract {
     std::shared_ptr<Listing> current_;
     int entryCount_ = 0;
     std::vector<int> rows_;
+    // Each type table row's place among the type names, as the last sort or placement
+    // by type made it.
+    std::vector<uint32_t> typeRankOf_;
     std::vector<int> marked_;
     std::string currentPath_;
     std::string pathText_;

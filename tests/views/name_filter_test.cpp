@@ -165,9 +165,10 @@ TEST(NaturalCompareTest, SortedAndPlacedRowsFollowTheComparison) {
             ASSERT_TRUE(order < 0 || (order == 0 && rows[i - 1] < rows[i])) << key << " at " << i;
         }
         // Each left-out row placed alone lands just after its last equal.
+        const auto rankOf = [&](int entry) { return ranks[static_cast<size_t>(entry)]; };
         for (int index = 1; index < static_cast<int>(entries.size()); index += 2) {
             const auto at = std::upper_bound(rows.begin(), rows.end(), index, [&](int a, int b) {
-                return compareRemoteRows(entries, key, ranks, a, b) < 0;
+                return compareRemoteRows(entries, key, rankOf, a, b) < 0;
             });
             const RemoteEntry& entry = entries[static_cast<size_t>(index)];
             if (at != rows.end()) {

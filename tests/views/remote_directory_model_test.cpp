@@ -353,6 +353,23 @@ TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     EXPECT_EQ(at("c.txt"), at("a.txt") + 1);
     EXPECT_EQ(at("d.zip"), at("b.zip") + 1);
     EXPECT_EQ(at("a.txt") < at("b.zip"), textFirst);
+
+    // Uploads land in place: one of a type the folder holds among its kind, one of a type
+    // it did not hold yet where that type's name puts it.
+    model.updateEntry("/", "b2.zip", 1, 0, EntryType::File);
+    model.updateEntry("/", "g.pdf", 1, 0, EntryType::File);
+    const Names placed = shown();
+    const auto where = [&placed](const std::string& name) {
+        return std::find(placed.begin(), placed.end(), name) - placed.begin();
+    };
+    EXPECT_EQ(where("b2.zip"), where("b.zip") + 1);
+    EXPECT_EQ(where("d.zip"), where("b2.zip") + 1);
+    const std::string pdf = types.typeNameOf(entry("x.pdf", EntryType::File, 1));
+    for (const char* other : {"a.txt", "b.zip"}) {
+        const std::string otherType = types.typeNameOf(entry(other, EntryType::File, 1));
+        EXPECT_EQ(where("g.pdf") < where(other), naturalCompare(pdf, otherType) < 0)
+            << pdf << " beside " << otherType;
+    }
     model.setTypeTable(nullptr);
 }
 
