@@ -28,6 +28,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
       control_(*context.log),
       connector_(control_, route_, target_, context_),
       connection_(control_, connector_, route_, target_, context_),
+      protocol_(control_, connection_),
       data_(connector_.socket()) {
     for (SessionRequest& record : pool_) {
         free_.push_back(&record);

@@ -14,6 +14,7 @@
 #include "engine/control_connection.h"
 #include "engine/data_connector.h"
 #include "engine/directory_cache.h"
+#include "engine/ftp_protocol.h"
 #include "engine/ftp_socket.h"
 #include "engine/ftp_url.h"
 #include "engine/listing_by_name.h"
@@ -166,6 +167,8 @@ class FtpSession {
     void setRequestHandler(RequestKind kind, RequestHandler handler);
 
     ControlChannel& control() { return control_; }
+    // The server's operations, in the protocol's words.
+    RemoteProtocol& protocol() { return protocol_; }
     FtpSocket& dataSocket() { return data_; }
     const FtpUrl& target() const { return target_; }
     ProxyType proxyType() const { return route_.type; }
@@ -220,10 +223,6 @@ class FtpSession {
     void noteBrokenForRetry() { brokenForRetry_ = true; }
     bool mlsdRefused() const { return mlsdRefused_; }
     void noteMlsdRefused() { mlsdRefused_ = true; }
-    // How many MDTM questions go out back to back: two until a server has answered a
-    // pair in order, then a window; 0 once it mishandled that (one at a time).
-    int mdtmWindow() const { return mdtmWindow_; }
-    void setMdtmWindow(int window) { mdtmWindow_ = window; }
     bool rawLogging() const { return rawLogging_; }
     const ListingLocaleData& listingLocaleData() const { return listingLocaleData_; }
     // Writes a restart field while restart is on; false when it could not be kept.
@@ -373,6 +372,7 @@ class FtpSession {
     ControlChannel control_;
     DataConnector connector_;
     ControlConnection connection_;
+    FtpProtocol protocol_;
     // The connector's socket, where the transfers read and write.
     FtpSocket& data_;
 
@@ -427,7 +427,6 @@ class FtpSession {
     TransferPool* batchPool_ = nullptr;
 
     bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
-    int mdtmWindow_ = 2;
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     ListingLocaleData listingLocaleData_;  // the host's, read at the start

@@ -69,9 +69,7 @@ TransferOutcome FtpSession::runPoolTask(const PoolTask& task, bool resume) {
 }
 
 void FtpSession::quit() {
-    if (control_.sendCommand("QUIT")) {
-        control_.readReply();
-    }
+    protocol_.quit();
     closeControl();
 }
 

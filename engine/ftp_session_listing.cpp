@@ -15,26 +15,6 @@
 
 namespace nubo {
 
-namespace {
-
-// The directory of a 257 reply: between the first and the last double quote, or the
-// first word after the code when a server leaves the quotes out.
-std::string directoryOfPwdReply(const std::string& line) {
-    size_t first = line.find('"');
-    size_t last = line.rfind('"');
-    if (first != std::string::npos && last > first) {
-        return line.substr(first + 1, last - first - 1);
-    }
-    size_t start = line.find_first_not_of(' ', 4);
-    if (line.size() <= 4 || start == std::string::npos) {
-        return {};
-    }
-    size_t end = line.find(' ', start);
-    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-}  // namespace
-
 int FtpSession::changeDirectory(const std::string* path, DirectoryFlags flags) {
     if (path != nullptr && path->empty() && flags.refresh) {
         listings().forget(currentRemoteDirectory_);
@@ -86,8 +66,7 @@ int FtpSession::enterDirectory(const std::string* path, bool tryParent, std::str
         reply = changeWorkingDirectory(*path, &code);
     } else if (path == nullptr) {
         setStatus("CD ..");
-        control_.sendCommand("CDUP");
-        reply = control_.readReply(nullptr, &code);
+        reply = protocol_.enterParent(&code);
     }
     if (path == nullptr || !path->empty()) {
         setStatus({});
@@ -116,13 +95,10 @@ int FtpSession::enterDirectory(const std::string* path, bool tryParent, std::str
         }
     }
 
-    std::string pwdLine;
-    control_.sendCommand("PWD");
-    reply = control_.readReply(&pwdLine);
+    reply = protocol_.askCurrentDirectory(directory);
     if (reply != 257) {
         return reply;
     }
-    *directory = directoryOfPwdReply(pwdLine);
     if (directory->empty()) {
         *directory = currentRemoteDirectory_;
     }
@@ -178,42 +154,7 @@ int FtpSession::listAside(const std::string& directory, std::vector<RemoteEntry>
 }
 
 int FtpSession::changeWorkingDirectory(const std::string& path, std::string* code) {
-    constexpr size_t kRoom = ControlChannel::kMaxCommandLength - 4;  // after "CWD "
-    std::string replyCode;
-    if (path.size() <= kRoom || path[0] != '/') {
-        control_.sendCommand("CWD", path);
-        const int reply = control_.readReply(nullptr, &replyCode);
-        if (code != nullptr)
-            *code = replyCode;
-        return reply;
-    }
-    int reply = 0;
-    bool moved = false;
-    for (size_t at = 0; at < path.size();) {
-        size_t end = std::min(path.size(), at + kRoom);
-        if (end < path.size()) {
-            const size_t slash = path.rfind('/', end);
-            // A single name longer than a command line is sent whole, and refused.
-            end = slash != std::string::npos && slash > at ? slash : path.size();
-        }
-        const std::string piece = at == 0 ? path.substr(0, end) : path.substr(at + 1, end - at - 1);
-        if (piece.empty()) {
-            break;  // a "/" at the end
-        }
-        control_.sendCommand("CWD", piece);
-        reply = control_.readReply(nullptr, &replyCode);
-        if (replyCode[0] != '2') {
-            break;
-        }
-        moved = true;
-        at = end;
-    }
-    if (replyCode[0] != '2' && moved && reply != 421 && currentRemoteDirectory_ != path) {
-        changeWorkingDirectory(currentRemoteDirectory_);  // not left half way
-    }
-    if (code != nullptr)
-        *code = replyCode;
-    return reply;
+    return protocol_.enterDirectory(path, currentRemoteDirectory_, code);
 }
 
 bool FtpSession::fitsReplyLine(const std::string& path) {

@@ -27,7 +27,7 @@ int FtpSession::changeModes(const ChmodRequest& request) {
     std::vector<std::string> refusals;
     int result = enterRequestDirectory(request.directory, &fresh, &visit);
     if (result / 100 != 2) {
-        refusals.push_back(directory + ": " + control_.lastReplyLine());
+        refusals.push_back(directory + ": " + protocol_.lastReplyLine());
     } else {
         const ListingByName listed(fresh);
         for (const RemoteEntry& chosen : request.entries) {
@@ -64,9 +64,8 @@ int FtpSession::changeEntryMode(const std::string& directory, const RemoteEntry&
         const std::string octal = file_mode::toOctal(*mode);
         setStatus("CHMOD " + octal + " " + entry.name);
         logExtended("CHMODing " + entry.name + " to " + octal);
-        control_.sendCommand("SITE", "CHMOD " + octal + " " + entry.name);
         std::string code;
-        result = control_.readReply(nullptr, &code);
+        result = protocol_.changeMode(entry.name, octal, &code);
         setStatus({});
         if (code[0] == '2') {
             listings().setMode(directory, entry.name, *mode);
@@ -74,7 +73,7 @@ int FtpSession::changeEntryMode(const std::string& directory, const RemoteEntry&
                 view()->modeChanged(directory, entry.name, *mode);
         } else {
             logExtended("... Unable to CHMOD " + entry.name);
-            refusals->push_back(path + ": " + control_.lastReplyLine());
+            refusals->push_back(path + ": " + protocol_.lastReplyLine());
             if (result == 421)
                 return result;
         }
@@ -91,14 +90,14 @@ int FtpSession::changeContentModes(const std::string& folder, const ModeChange& 
     const std::string parent = currentRemoteDirectory_;
     int result = enterDirectoryOnly(folder);
     if (result / 100 != 2) {
-        refusals->push_back(folder + ": " + control_.lastReplyLine());
+        refusals->push_back(folder + ": " + protocol_.lastReplyLine());
         return result;  // still in the parent
     }
     std::vector<RemoteEntry> entries;
     result = listDirectory(folder, {}, false, &entries);
     if (result / 100 != 2 || listingBroken_ || listingMissing_) {
         logExtended("*** Unable to list " + folder + "; its contents keep their permissions");
-        refusals->push_back(folder + ": " + control_.lastReplyLine());
+        refusals->push_back(folder + ": " + protocol_.lastReplyLine());
         entries.clear();
     }
     for (const RemoteEntry& entry : entries) {

@@ -126,9 +126,8 @@ int FtpSession::removeEntry(const std::string& directory, const RemoteEntry& ent
     setStatus("DELETE " + entry.name);
     logExtended("DELETEing " + entry.name);
     const bool folder = entry.type == EntryType::Directory;
-    control_.sendCommand(folder ? "RMD" : "DELE", entry.name);
     std::string code;
-    const int result = control_.readReply(reply, &code);
+    const int result = protocol_.removeEntry(entry.name, folder, reply, &code);
     setStatus({});
     if (code[0] == '2') {
         entryRemoved(directory, entry.name);
@@ -281,8 +280,7 @@ int FtpSession::makeDirectory(const MakeDirectoryRequest& request) {
     if (code / 100 == 2) {
         setStatus("CREATE " + name);
         logExtended("CREATEing " + name);
-        control_.sendCommand("MKD", name);
-        code = control_.readReply();
+        code = protocol_.makeDirectory(name);
     }
     if (code == 257) {
         entryUpdated(directory, name, 0, static_cast<int64_t>(::time(nullptr)),
@@ -342,15 +340,13 @@ int FtpSession::renameRemote(const RenameRequest& request) {
     }
     setStatus("RENAME " + oldName + " " + newName);
     logExtended("RENAMEing " + oldName + " to " + newName);
-    control_.sendCommand("RNFR", oldName);
-    code = control_.readReply();
-    if (code != 350) {
+    bool fromRefused = false;
+    std::string text;
+    code = protocol_.rename(oldName, newName, &fromRefused, &text);
+    if (fromRefused) {
         logExtended("... Unable to RENAME FROM " + oldName);
         entryRenamed(directory, oldName, nullptr);
     } else {
-        control_.sendCommand("RNTO", newName);
-        std::string text;
-        code = control_.readReply(nullptr, &text);
         if (text[0] == '2') {
             entryRenamed(directory, oldName, &newName);
             logExtended("... RENAMEd " + oldName + " to " + newName);

@@ -318,37 +318,13 @@ void TransferJob::askExactFacts(RemoteEntry* entry) {
     if ((entry->flags & RemoteEntry::kExactTime) || session_.cancelled()) {
         return;
     }
-    int64_t time = 0;
-    const ServerFeatures& features = session_.features();
-    if (features.has("MLST")) {
-        std::vector<std::string> lines;
-        control_.sendCommand("MLST", entry->remoteName());
-        if (control_.readReplyLines(&lines) / 100 != 2) {
-            return;
-        }
-        for (const std::string& line : lines) {
-            RemoteEntry facts;
-            // The facts line starts with one space; the name in it is a path.
-            if (line.size() > 1 && line[0] == ' ' && parseMlsxLine(line.substr(1), facts)) {
-                if (facts.flags & RemoteEntry::kExactTime) {
-                    entry->setSizeAndTime(entry->size, facts.time);
-                    entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
-                }
-                return;
-            }
-        }
+    if (usePrefetchedTime(entry)) {
         return;
     }
-    if (features.has("MDTM")) {
-        if (usePrefetchedTime(entry)) {
-            return;
-        }
-        std::string line;
-        control_.sendCommand("MDTM", entry->remoteName());
-        if (control_.readReply(&line) == 213 && mdtmTime(line, &time)) {
-            entry->setSizeAndTime(entry->size, time);
-            entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
-        }
+    int64_t time = 0;
+    if (session_.protocol().exactTime(*entry, &time)) {
+        entry->setSizeAndTime(entry->size, time);
+        entry->flags |= RemoteEntry::kExactTime | RemoteEntry::kHasTimeOfDay;
     }
 }
 
@@ -367,80 +343,22 @@ std::string TransferJob::timeKey(const std::string& name) const {
     return session_.currentRemoteDirectory() + '\n' + name;
 }
 
-bool TransferJob::mdtmTime(const std::string& line, int64_t* time) {
-    return line.size() > 4 && parseMlsxTime(std::string_view(line).substr(4), time);
-}
-
 void TransferJob::prefetchExactTimes(const std::vector<RemoteEntry>& entries) {
-    const ServerFeatures& features = session_.features();
-    if (features.has("MLST") || !features.has("MDTM")) {
-        return;  // MLSD listings give exact times; MLST stays a question per file
-    }
     std::vector<std::string> names;
     for (const RemoteEntry& entry : entries) {
-        const std::string name = entry.remoteName();
-        // A name the control channel would refuse is left to the question per file,
-        // which says so: a refused command must not shift the answers in order.
-        if (entry.type == EntryType::File && !(entry.flags & RemoteEntry::kExactTime) &&
-            name.size() + 5 <= ControlChannel::kMaxCommandLength &&
-            name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos) {
-            names.push_back(name);
-        }
+        if (entry.type == EntryType::File && !(entry.flags & RemoteEntry::kExactTime))
+            names.push_back(entry.remoteName());
     }
-    size_t next = 0;
-    while (names.size() - next >= 2 && session_.mdtmWindow() > 0 && !session_.cancelled() &&
-           !session_.abortRequested()) {
-        const size_t count =
-            std::min(names.size() - next, static_cast<size_t>(session_.mdtmWindow()));
-        size_t sent = 0;
-        while (sent < count && control_.sendCommand("MDTM", names[next + sent])) {
-            ++sent;
-        }
-        bool inOrder = sent == count;
-        std::vector<std::pair<std::string, int64_t>> answered;
-        for (size_t i = 0; i < sent; ++i) {
-            std::string line;
-            int64_t time = 0;
-            const int code = control_.readReply(&line);
-            if (code == 421) {
-                return;  // the connection is gone; the transfers find out themselves
-            }
-            if (code == 213 && mdtmTime(line, &time)) {
-                answered.emplace_back(names[next + i], time);
-            } else if (code != 550) {
-                inOrder = false;
-            }
-        }
-        // A window answered out of turn may have paired times with the wrong names:
-        // none of it is kept, and those files are asked one at a time.
-        for (const auto& [name, time] : inOrder ? answered : decltype(answered){}) {
-            exactTimes_[timeKey(name)] = time;
-        }
-        next += sent;
-        session_.setMdtmWindow(inOrder ? kMdtmWindow : 0);
-        if (sent < count) {
-            return;
-        }
-    }
+    session_.protocol().askTimesAhead(
+        names, [this](const std::string& name, int64_t time) { exactTimes_[timeKey(name)] = time; },
+        [this] { return session_.cancelled() || session_.abortRequested(); });
 }
 
 int64_t TransferJob::askSize(const std::string& name) {
-    if (!session_.features().has("SIZE") || session_.cancelled()) {
+    if (session_.cancelled()) {
         return -1;
     }
-    std::string line;
-    control_.sendCommand("SIZE", name);
-    if (control_.readReply(&line) != 213 || line.size() <= 4) {
-        return -1;
-    }
-    int64_t size = 0;
-    for (char c : std::string_view(line).substr(4)) {
-        if (c < '0' || c > '9' || size > (INT64_MAX - 9) / 10) {
-            return -1;
-        }
-        size = size * 10 + (c - '0');
-    }
-    return size;
+    return session_.protocol().fileSize(name);
 }
 
 }  // namespace nubo

@@ -101,21 +101,16 @@ class TransferJob {
     // a transfer was being set up: for a run that logs in again, a broken transfer of
     // this file (its restart record written, 421); otherwise a failed one.
     TransferOutcome countLostSetUp(bool isGet, bool controlLost);
-    // A listing without exact times: the entry's time (and a link's size) from MLST,
-    // else its time from MDTM, where the server offers them. Nothing changes when the
-    // server refuses.
+    // A listing without exact times: the entry's time as the server tells it (asked
+    // ahead, else asked now). Nothing changes when the server does not say.
     void askExactFacts(RemoteEntry* entry);
-    // The MDTM questions for the files of a listing, sent back to back and their answers
-    // read in order, so that a folder of small files pays one round trip per window of
-    // them instead of one per file; askExactFacts then takes the time asked here. A
-    // server that mishandles that (an answer other than 213 or 550) is asked one file at
-    // a time from then on.
+    // The times of the files of a listing asked at once where the protocol can
+    // (RemoteProtocol::askTimesAhead), so that a folder of small files pays a round trip
+    // per window of them instead of one per file; askExactFacts then takes them.
     void prefetchExactTimes(const std::vector<RemoteEntry>& entries);
     // The time asked ahead for this entry, if any (no round trip); true when it had one.
     bool usePrefetchedTime(RemoteEntry* entry);
-    // Answers to MDTM in one window of questions sent back to back.
-    static constexpr int kMdtmWindow = 64;
-    // SIZE of a remote file in the current type; -1 when not offered or refused.
+    // The size of a remote file in the current type; -1 when the server does not say.
     int64_t askSize(const std::string& name);
     // A folder of a tree too deep for PWD's reply: its branch fails (logged, with the
     // failure bit of the direction) and the batch goes on.
@@ -148,8 +143,6 @@ class TransferJob {
     int64_t lastProgressReport_ = 0;
     // The key of a name of the current directory among the times asked ahead.
     std::string timeKey(const std::string& name) const;
-    // The time of a 213 answer to MDTM; false when it holds none.
-    static bool mdtmTime(const std::string& line, int64_t* time);
     std::unique_ptr<TransferPool> pool_;
     // Times asked ahead by prefetchExactTimes, by directory and name.
     std::unordered_map<std::string, int64_t> exactTimes_;

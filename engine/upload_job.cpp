@@ -104,12 +104,12 @@ int UploadJob::run(PutRequest& request) {
 }
 
 void UploadJob::rereadForTimes(const std::string& directory, int result) {
-    // A server that neither takes the local time (MFMT) nor tells its own (MLST, MDTM):
-    // the rows of what went up show the upload's end until the folder is read again, so
-    // the folder shown is read once the uploads into it are over.
-    const ServerFeatures& features = session_.features();
+    // A server that neither takes the local time nor tells its own: the rows of what
+    // went up show the upload's end until the folder is read again, so the folder shown
+    // is read once the uploads into it are over.
+    const RemoteProtocol& protocol = session_.protocol();
     if (!context_.showsRemoteTimes || result == 421 || session_.abortRequested() ||
-        features.has("MFMT") || features.has("MLST") || features.has("MDTM") ||
+        protocol.canSetModificationTime() || protocol.tellsExactTimes() ||
         (!directory.empty() && directory != session_.currentRemoteDirectory()) ||
         session_.currentRemoteDirectory() != session_.listings().current()) {
         return;
@@ -159,8 +159,8 @@ void UploadJob::removeEmptyLeftover(const std::string& name) {
     // is not ours to remove.
     if (askSize(name) != 0)
         return;
-    control_.sendCommand("DELE", name);
-    if (control_.readReply() / 100 == 2)
+    std::string reply, code;
+    if (session_.protocol().removeEntry(name, false, &reply, &code) / 100 == 2)
         logExtended("... removed the empty " + name + " the failed upload left on the server");
 }
 
@@ -367,16 +367,12 @@ int64_t UploadJob::serverCopyTime(const std::string& name, int64_t modified) {
 bool UploadJob::keepModificationTime(const std::string& name, int64_t modified) {
     // The server's copy takes the local file's time where it can be set (as a mirror
     // does), so Update-ONLY and later comparisons see the two as the same age.
-    if (!session_.features().has("MFMT") || session_.cancelled()) {
+    RemoteProtocol& protocol = session_.protocol();
+    if (!protocol.canSetModificationTime() || session_.cancelled()) {
         return false;
     }
-    const CivilTime t = secondsToCivil(modified);
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                  t.minute, t.second);
-    control_.sendCommand("MFMT", std::string(stamp) + " " + name);
     std::string line;
-    if (control_.readReply(&line) / 100 != 2) {
+    if (protocol.setModificationTime(name, modified, &line) / 100 != 2) {
         logExtended("... the server kept its own time for " + name + ": " + line);
         return false;
     }
