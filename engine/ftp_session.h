@@ -192,6 +192,8 @@ class FtpSession {
     uint64_t completedRequests() const { return completedRequests_; }
     // Requests accepted so far: the windows tell the user's next command by it.
     uint64_t acceptedRequests() const { return acceptedRequests_; }
+    // Requests that ran to their end or were flushed.
+    uint64_t endedRequests() const { return completedRequests_ + discardedRequests_; }
     // Every accepted request has run or was flushed.
     bool idle() const {
         const uint64_t accepted = acceptedRequests_;  // first: the others only catch up with it

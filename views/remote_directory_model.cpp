@@ -767,12 +767,25 @@ bool RemoteDirectoryModel::get(const std::string& folder, Selection chosen,
     FtpSession* session = this->session();
     if (session == nullptr || chosen.entries.empty())
         return false;
+    // The same files into the same folder, asked again before the first request ended (a
+    // second Enter, a Get pressed twice): once is what was meant.
+    std::string key =
+        chosen.directory + '\n' + folder + '\n' + std::to_string(static_cast<int>(options.mode));
+    for (const RemoteEntry& entry : chosen.entries)
+        key += '\n' + entry.name;
+    if (key == lastGet_.key && session->endedRequests() < lastGet_.number) {
+        log_.LogExtended("... the same download is queued already");
+        return false;
+    }
     GetRequest request;
     request.directory = std::move(chosen.directory);
     request.entries = std::move(chosen.entries);
     request.options = options;
     request.localFolder = folder;
-    return session->enqueue(std::move(request));
+    if (!session->enqueue(std::move(request)))
+        return false;
+    lastGet_ = {std::move(key), session->acceptedRequests()};
+    return true;
 }
 
 bool RemoteDirectoryModel::put(const std::vector<std::string>& paths,

@@ -220,6 +220,12 @@ class RemoteDirectoryModel : public RemoteViewContract {
     // by type made it.
     std::vector<uint32_t> typeRankOf_;
     std::vector<int> marked_;
+    // The last download asked for (its folders, mode and names) and its place among the
+    // session's requests: the same one asked again before it ran is not queued twice.
+    struct LastGet {
+        std::string key;
+        uint64_t number = 0;
+    } lastGet_;
     std::string currentPath_;
     std::string pathText_;
     // The directory the shown listing (current_) is of: the one being listed while a

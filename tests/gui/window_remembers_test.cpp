@@ -149,6 +149,9 @@ TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
     details = static_cast<QTreeView*>(remoteView("remoteDetails"));
     header = details->header();
     EXPECT_EQ(header->sectionSize(2), typeWidth + 30);
+    // The header's arrow on the column the rows are sorted by, the way they go.
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
     // The name takes the width the kept columns leave, not its narrowest.
     EXPECT_TRUE(pumpUntil([&] { return header->length() >= details->viewport()->width() - 1; }))
         << "columns " << header->length() << " of " << details->viewport()->width() << ", name "

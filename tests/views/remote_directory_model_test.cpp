@@ -328,6 +328,28 @@ TEST_F(RemoteDirectoryModelTest, AConfirmedRenameOntoAListedNameLeavesOneRow) {
     EXPECT_EQ(shown(), (Names{"y"}));
 }
 
+TEST_F(RemoteDirectoryModelTest, TheSameDownloadAskedAgainBeforeItEndedIsQueuedOnce) {
+    model.onConnected(&session);
+    list("/d", {entry("a.txt", EntryType::File, 1), entry("b.txt", EntryType::File, 2)});
+    const int a = model.findEntryByName("a.txt", false), b = model.findEntryByName("b.txt", false);
+    EXPECT_TRUE(model.get("/here", {a}, {}));
+    EXPECT_FALSE(model.get("/here", {a}, {}));  // a second Enter
+    EXPECT_TRUE(h.logHas("... the same download is queued already"));
+    EXPECT_EQ(session.queuedCount(), 1u);
+    // Another file, another folder or another mode is another download.
+    EXPECT_TRUE(model.get("/here", {b}, {}));
+    EXPECT_TRUE(model.get("/elsewhere", {a}, {}));
+    TransferOptions ascii;
+    ascii.mode = TransferMode::Ascii;
+    EXPECT_TRUE(model.get("/here", {a}, ascii));
+    EXPECT_TRUE(model.get("/here", {a, b}, {}));
+    EXPECT_EQ(session.queuedCount(), 5u);
+    // Once it has ended (here: flushed by Stop), the same download may be asked again.
+    EXPECT_TRUE(model.get("/here", {a}, {}));
+    session.abort();
+    EXPECT_TRUE(model.get("/here", {a}, {}));
+}
+
 TEST_F(RemoteDirectoryModelTest, SortingByTypeFollowsTheWindowsTypeNames) {
     model.onConnected(&session);
     list("/", {entry("a.txt", EntryType::File, 1), entry("b.zip", EntryType::File, 1),

@@ -326,8 +326,10 @@ void DirectoryViews::remember(ConfigStore& config, const std::string& name,
                               std::function<int()> sortKey,
                               const std::function<void(int)>& restoreSort) {
     const WindowMemory::ViewLayout kept = WindowMemory(config).view(name);
-    if (kept.sortKey != 0)
+    if (kept.sortKey != 0) {
         restoreSort(kept.sortKey);
+        showSortKey(sortKey());  // the header says what the rows are sorted by
+    }
     if (kept.mode != 0)
         setViewMode(kept.mode);
     if (kept.widths.size() == 3) {
