@@ -575,6 +575,26 @@ TEST_P(RemoteViewInputTest, ALongNameIsShownWholeInItsTip) {
     EXPECT_EQ(tipOver(remote, row(remote, name.c_str())).toStdString(), name);
 }
 
+TEST_P(RemoteViewInputTest, ANewFolderMadeAtTheEndOfALongFolderIsFollowedToItsPlace) {
+    for (int i = 0; i < 150; ++i)
+        test::writeFile(root + "/file-" + std::to_string(1000 + i) + ".txt", "f");
+    clickItem(remote, row(remote, "hello.txt"));
+    pressKey(Qt::Key_F5);
+    ASSERT_TRUE(pumpUntil([&] { return remote->model()->rowCount() == 153; }));
+    ASSERT_TRUE(idle());
+    pressKey(Qt::Key_End);  // the view at the end, where the new folder's editor opens
+    ASSERT_TRUE(test::clickToolAction(page->findChild<QAction*>("remoteNewFolder")));
+    ASSERT_NE(editorOf(remote), nullptr);
+    typeText("aaa");
+    pressKey(Qt::Key_Return);
+    // Made on the server, it goes first among the folders; the view goes with it.
+    ASSERT_TRUE(pumpUntil([&] { return row(remote, "aaa") == 0; })) << live.logText();
+    EXPECT_TRUE(pumpUntil([&] {
+        return remote->viewport()->rect().intersects(
+            remote->visualRect(remote->model()->index(0, 0)));
+    })) << "the new folder is out of sight";
+}
+
 TEST_P(RemoteViewInputTest, KeysGoUpBackAndRefresh) {
     doubleClickItem(remote, row(remote, "docs"));
     ASSERT_TRUE(remoteShows({"inside.txt"}));

@@ -120,13 +120,22 @@ DirectoryViews::DirectoryViews(DirectoryTableModel* table, Widths widths, const 
                 [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
                     const int entry = editing_;
                     editing_ = -1;
-                    if (hint == QAbstractItemDelegate::RevertModelCache && entry >= 0)
+                    if (hint == QAbstractItemDelegate::RevertModelCache && entry >= 0) {
                         emit editCancelled(entry);
+                    } else if (entry >= 0) {
+                        // A new or renamed name goes where the order puts it (when the
+                        // server agrees): the view follows it there once.
+                        followed_ = entry;
+                        followedRow_ = table_->rowOf(entry);
+                        followedSince_.start();
+                    }
                 });
         addWidget(view);
     }
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DirectoryViews::selectionChanged);
+    connect(table_, &QAbstractItemModel::modelReset, this, [this] { followed_ = -1; });
+    connect(table_, &DirectoryTableModel::contentsChanged, this, &DirectoryViews::followEdited);
     setViewMode(kList);
 }
 
@@ -263,6 +272,21 @@ void DirectoryViews::showSortKey(int key) {
     header->setSortIndicatorShown(true);
     header->setSortIndicator(kColumnOfCode[code],
                              key < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void DirectoryViews::followEdited() {
+    if (followed_ < 0)
+        return;
+    constexpr qint64 kFollowMs = 30000;  // a server's answer comes before this, or never
+    const int row = table_->rowOf(followed_);
+    if (followedSince_.elapsed() > kFollowMs || row < 0) {
+        followed_ = -1;
+        return;
+    }
+    if (row == followedRow_)
+        return;
+    followed_ = -1;
+    current()->scrollTo(table_->index(row, 0));
 }
 
 void DirectoryViews::editEntry(int entry) {

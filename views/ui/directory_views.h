@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStackedWidget>
 #include <functional>
 #include <string>
@@ -88,6 +89,8 @@ class DirectoryViews : public QStackedWidget {
     void fitColumns();
     // Writes the layout to the window's memory (when remember was called).
     void keepLayout();
+    // Scrolls to the entry whose name was just edited once its row has moved.
+    void followEdited();
 
     DirectoryTableModel* table_;
     Widths widths_;
@@ -95,6 +98,10 @@ class DirectoryViews : public QStackedWidget {
     QTreeView* details_;
     int mode_ = kList;
     int editing_ = -1;
+    // The entry whose name was edited last, its row then, and since when (-1: none).
+    int followed_ = -1;
+    int followedRow_ = -1;
+    QElapsedTimer followedSince_;
     bool fitting_ = false;
     bool userSized_ = false;  // a column was sized by hand: the view keeps it
     ConfigStore* memory_ = nullptr;
