@@ -220,7 +220,7 @@ int LocalDirectoryModel::appendLocked(LocalEntry entry) {
 
 bool LocalDirectoryModel::shownLocked(const LocalEntry& entry) const {
     // A new folder being named shows whatever the filter says of "New Folder".
-    return !filter_.active() || entry.placeholder() || filter_.shows(entry.name);
+    return !filter_.active() || entry.placeholder() || filter_.showsEntry(entry.name, entry.folder);
 }
 
 void LocalDirectoryModel::refillLocked() {

@@ -11,9 +11,11 @@ namespace nubo {
 // The filter box of a directory view: which names it shows. The text holds patterns
 // separated by ";" ("*.txt; *.md"); "*" stands for any run of characters and "?" for one;
 // a pattern without either matches names that contain it, so a name is found while it
-// is typed. A pattern with a leading "!" hides the names it matches. A name is shown when
-// no "!" pattern matches it and, if there are patterns without "!", one of them does.
-// Letters match regardless of case unless matchCase is set. An empty text shows all.
+// is typed. A pattern with a leading "!" hides the names it matches. A file is shown when
+// no "!" pattern matches it and, if there are patterns without "!", one of them does; a
+// folder is shown unless a "!" pattern hides it, so that the user can still go into it
+// and pick it for a transfer while the filter stays. Letters match regardless of case
+// unless matchCase is set. An empty text shows all.
 class NameFilter : public WalkFilter {
   public:
     NameFilter() = default;
@@ -22,6 +24,9 @@ class NameFilter : public WalkFilter {
     // Whether any pattern is set (without one, every name is shown).
     bool active() const { return !shown_.empty() || !hidden_.empty(); }
     bool shows(std::string_view name) const;
+    bool showsEntry(std::string_view name, bool folder) const {
+        return folder ? passesFolder(name) : shows(name);
+    }
     // In the walk of a folder's transfer: a file goes when it is shown; a folder is left
     // out only when a "!" pattern hides it (its files are judged as they are reached).
     bool passesFile(std::string_view name) const override { return shows(name); }

@@ -215,7 +215,8 @@ void RemoteDirectoryModel::sortLocked() {
 
 bool RemoteDirectoryModel::shownLocked(const RemoteEntry& entry) const {
     // A new folder being named shows whatever the filter says of "NewFolder".
-    return !filter_.active() || (entry.size == -1 && entry.time == 0) || filter_.shows(entry.name);
+    return !filter_.active() || (entry.size == -1 && entry.time == 0) ||
+           filter_.showsEntry(entry.name, entry.type != EntryType::File);
 }
 
 void RemoteDirectoryModel::placeLocked(int index) {

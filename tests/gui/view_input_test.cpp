@@ -507,12 +507,15 @@ TEST_P(RemoteViewInputTest, TheFilterBoxShowsWhatMatchesAndTheStatusCountsIt) {
     clickItem(remote, row(remote, "hello.txt"), Qt::ControlModifier);  // nothing selected
     pressKey(Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(QApplication::focusWidget(), box);
-    typeText("*.TXT");
-    EXPECT_TRUE(remoteShows({"hello.txt", "notes.txt"}));
-    EXPECT_EQ(status("remoteStatus"), "2 of 3 shown, 2.93KB");
-    // Several patterns; "!" hides.
+    typeText("*.TXT");  // the folder stays, to be entered
+    EXPECT_TRUE(remoteShows({"docs", "hello.txt", "notes.txt"}));
+    // Several patterns; "!" hides, folders too.
     pressKey(Qt::Key_A, Qt::ControlModifier);
-    typeText("docs;!notes*;hello*");
+    typeText("!notes*;hello*;!d*");
+    EXPECT_TRUE(remoteShows({"hello.txt"}));
+    EXPECT_EQ(status("remoteStatus"), "1 of 3 shown, 5 bytes");
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    typeText("!notes*;hello*");
     EXPECT_TRUE(remoteShows({"docs", "hello.txt"}));
     // Enter goes back to the list; the filter stays while folders change.
     pressKey(Qt::Key_Return);
@@ -1156,13 +1159,13 @@ TEST_P(LocalViewInputTest, TheFilterBoxAndTheKeysOfTheLocalView) {
     pressKey(Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(QApplication::focusWidget(), box);
     typeText("MINE");
-    EXPECT_TRUE(localShows({"mine.txt"}));
-    EXPECT_TRUE(pumpUntil([&] { return status("localStatus") == "1 of 3 shown, 4 bytes"; }))
+    EXPECT_TRUE(localShows({"sub", "mine.txt"}));
+    EXPECT_TRUE(pumpUntil([&] { return status("localStatus") == "2 of 3 shown, 4 bytes"; }))
         << status("localStatus").toStdString();
     // A file written meanwhile shows when it matches, in its place.
     test::writeFile(local + "/amine.txt", "a");
     test::writeFile(local + "/zzz.txt", "z");
-    EXPECT_TRUE(localShows({"amine.txt", "mine.txt"}));
+    EXPECT_TRUE(localShows({"sub", "amine.txt", "mine.txt"}));
     pressKey(Qt::Key_Escape);
     EXPECT_TRUE(localShows({"sub", "amine.txt", "mine.txt", "other.txt", "zzz.txt"}));
     pressKey(Qt::Key_Down);  // back to the list

@@ -191,7 +191,11 @@ TEST_F(RemoteDirectoryModelTest, AFilterShowsTheNamesThatMatchAndCountsThem) {
     model.onConnected(&session);
     list("/f", {entry("a.txt", EntryType::File, 1000), entry("b.TXT", EntryType::File, 24),
                 entry("c.bin", EntryType::File, 5), entry("docs", EntryType::Directory, 0)});
+    // Folders stay, to be entered or fetched, unless a "!" pattern hides them.
     model.setFilter(NameFilter("*.txt"));
+    EXPECT_EQ(shown(), (Names{"docs", "a.txt", "b.TXT"}));
+    EXPECT_EQ(model.statusText({}), "3 of 4 shown, 1.00KB");
+    model.setFilter(NameFilter("*.txt;!do*"));
     EXPECT_EQ(shown(), (Names{"a.txt", "b.TXT"}));
     EXPECT_EQ(model.statusText({}), "2 of 4 shown, 1.00KB");
     // Selected rows are counted as always.

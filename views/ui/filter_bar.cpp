@@ -20,8 +20,8 @@ FilterBar::FilterBar(const QString& prefix, QWidget* parent) : QWidget(parent) {
     box_->setPlaceholderText("Filter: *.txt; !*.bak");
     box_->setClearButtonEnabled(true);
     box_->setToolTip(
-        "Show only the names that match (Ctrl+F): * any characters, ? one, several "
-        "patterns with \";\", a leading \"!\" hides");
+        "Show only the files that match (Ctrl+F): * any characters, ? one, several "
+        "patterns with \";\", a leading \"!\" hides; folders stay unless \"!\" hides them");
     matchCase_ = new QToolButton(this);
     matchCase_->setObjectName(prefix + "FilterCase");
     matchCase_->setText("Aa");
