@@ -129,6 +129,11 @@ uint32_t SessionControl::sessionSettings() const {
 bool SessionControl::connect() {
     if (!selection_.urlValid()) {
         context_.log->LogExtended("... malformed URL");
+        outcome_.refused(selection_.urlText().empty()
+                             ? "Type the address of a server, as in ftp://ftp.example.com/"
+                             : "\"" + selection_.urlText() +
+                                   "\" is not an address to connect to, as in "
+                                   "ftp://ftp.example.com/");
         return false;
     }
     if (worker_ != nullptr) {
@@ -136,6 +141,8 @@ bool SessionControl::connect() {
     }
     FtpUrl url(selection_.urlText(), UrlDefaults::of(config_));
     if (!url.isFtpScheme()) {
+        outcome_.refused("Only ftp:// and ftps:// addresses can be connected to, not " +
+                         url.scheme + "://");
         return false;
     }
     if (selection_.passwordPending()) {

@@ -96,6 +96,11 @@ void SessionOutcome::forget() {
     message_.clear();
 }
 
+void SessionOutcome::refused(const std::string& why) {
+    std::lock_guard lock(mutex_);
+    message_ = why;
+}
+
 std::string SessionOutcome::message() const {
     std::lock_guard lock(mutex_);
     return message_;

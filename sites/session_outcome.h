@@ -29,6 +29,8 @@ class SessionOutcome : public AppLogListener {
     // The user has moved on (another site typed or picked): the last session's failure
     // is no longer news.
     void forget();
+    // No session began: why, for the message line.
+    void refused(const std::string& why);
 
     // The log's words for a WinSock error name ("WSAHOST_NOT_FOUND": "Host not
     // found"); an unknown name stays as it is.

@@ -283,6 +283,8 @@ TEST_P(HostPageTest, PingShowsItsResultsWhereTheLayoutSaysAndABadUrlIsLogged) {
     type("ftp://");
     page->runCurrentAction();
     EXPECT_EQ(log.Lines().back(), "... malformed URL");
+    EXPECT_EQ(named<QLabel>("hostMessage")->text(),
+              "\"ftp://\" is not an address to connect to, as in ftp://ftp.example.com/");
     EXPECT_TRUE(page->connectButton()->isEnabled());
 
     type("ftp://127.0.0.1/");

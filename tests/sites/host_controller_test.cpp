@@ -178,6 +178,9 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     EXPECT_FALSE(page.selection().urlValid());
     EXPECT_FALSE(page.control().connect());
     EXPECT_TRUE(harness.logHas("... malformed URL"));
+    // The message line says so, not only the log.
+    EXPECT_EQ(page.control().sessionMessage(),
+              "Type the address of a server, as in ftp://ftp.example.com/");
 
     // A user part fills the dialog; "anonymous" empties it.
     type("ftp://bob:pw@files.example.org/x");
@@ -192,6 +195,8 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     EXPECT_TRUE(page.selection().urlValid());
     EXPECT_FALSE(page.control().connect());
     EXPECT_FALSE(page.control().sessionActive());
+    EXPECT_EQ(page.control().sessionMessage(),
+              "Only ftp:// and ftps:// addresses can be connected to, not http://");
 }
 
 int indexOfSite(HostController& page, const std::string& name) {
