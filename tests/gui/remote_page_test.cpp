@@ -151,12 +151,13 @@ TEST_F(RemotePageTest, TheKeepAliveLeavesTheLastMessageInTheStatusBar) {
     ASSERT_TRUE(pumpUntil([&] { return echo->text().startsWith(">226"); }))
         << echo->text().toStdString();
     const QString last = echo->text();
-    live.log.LogCommand("NOOP");
-    live.log.LogCommand(">200 I successfully did nothing.");
+    // As the control channel writes them: "<" and the command, ">" and the reply.
+    live.log.LogCommand("<", "NOOP");
+    live.log.LogCommand(">", "200 I successfully did nothing.");
     pumpUntil([] { return false; }, 100);
     EXPECT_EQ(echo->text(), last);
-    live.log.LogCommand("PWD");  // the next real command shows again
-    EXPECT_TRUE(pumpUntil([&] { return echo->text() == "PWD"; })) << echo->text().toStdString();
+    live.log.LogCommand("<", "PWD");  // the next real command shows again
+    EXPECT_TRUE(pumpUntil([&] { return echo->text() == "<PWD"; })) << echo->text().toStdString();
 }
 
 TEST_F(RemotePageTest, ListingSortingStatusAndViewModes) {

@@ -55,7 +55,9 @@ PermissionsBox::PermissionsBox(const std::vector<std::optional<uint16_t>>& modes
     octal_->setMaxLength(4);
     grid->addWidget(octal_, 5, 1, 1, 3);
     if (folders) {
-        contents_ = new QCheckBox("Apply to the folders' contents", this);
+        contents_ = new QCheckBox(
+            modes.size() == 1 ? "Apply to the folder's contents" : "Apply to the folders' contents",
+            this);
         contents_->setObjectName("permContents");
         contents_->setToolTip(
             "Everything inside takes the boxes you changed; the other bits of "

@@ -953,7 +953,7 @@ void RemotePage::lineAppended(size_t, const std::string& text, LogLineKind kind)
         return;
     std::lock_guard lock(echoMutex_);
     // The idle session's NOOP and its reply would push the last real message away.
-    if (kind == LogLineKind::Command && text == "NOOP") {
+    if (kind == LogLineKind::Command && text == "<NOOP") {
         keepAliveReply_ = true;
         return;
     }
