@@ -47,8 +47,9 @@ constexpr BesideRow kBesideRecord[] = {
 // Texts kept beside the record, written once set: the limits learned of hosts that take
 // fewer connections ("host:port=N" separated by ";"), and what the window remembers of
 // itself (WindowMemory's texts).
-constexpr const char* kBesideStrings[] = {"ConnectionLimits", "WindowPlacement", "WindowViewRemote",
-                                          "WindowViewLocal", "WindowSplitFiles"};
+constexpr const char* kBesideStrings[] = {"ConnectionLimits", "WindowPlacement",
+                                          "WindowViewRemote", "WindowViewLocal",
+                                          "WindowSplitFiles", "WindowFolderLocal"};
 
 std::string readString(const RegistryKey& key, const std::string& name,
                        const std::string& fallback) {

@@ -80,6 +80,14 @@ void WindowMemory::setSizes(const std::string& name, const std::vector<int>& siz
     config_.SetString(splitSetting(name), joined(sizes));
 }
 
+std::string WindowMemory::folder(const std::string& name) const {
+    return config_.GetString("WindowFolder" + name);
+}
+
+void WindowMemory::setFolder(const std::string& name, const std::string& folder) {
+    config_.SetString("WindowFolder" + name, folder);
+}
+
 std::optional<WindowMemory::Rect> WindowMemory::fit(const Placement& kept,
                                                     const std::string& screen, const Rect& area,
                                                     const Margins& frame, int leastWidth,

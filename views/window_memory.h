@@ -46,6 +46,9 @@ class WindowMemory {
     // A splitter's sizes by its name ("Files"); empty when none kept.
     std::vector<int> sizes(const std::string& name) const;
     void setSizes(const std::string& name, const std::vector<int>& sizes);
+    // The folder a view showed last, by the view's name ("Local"); empty when none kept.
+    std::string folder(const std::string& name) const;
+    void setFolder(const std::string& name, const std::string& folder);
 
     // Where the window opens on the screen it starts on: the kept rectangle, moved and
     // then shrunk (never below least) so that it and its frame lie within the screen's

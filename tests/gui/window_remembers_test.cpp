@@ -5,6 +5,8 @@
 // splitter dragged, as a person does.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
@@ -126,9 +128,14 @@ TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
     ASSERT_EQ(header->sectionSize(2), typeWidth + 30) << "the column's edge dragged";
 
     QList<int> split;
+    const std::string visited = live.home.root() + "/visited";
     if (!GetParam()) {
         auto* files = qobject_cast<FilesPage*>(window->pages.remoteTab);
         ASSERT_NE(files, nullptr);
+        // The left side taken to a folder of the user's own, away from the downloads'.
+        std::filesystem::create_directories(visited);
+        ASSERT_TRUE(files->localView()->openFolder(visited));
+        ASSERT_TRUE(pumpUntil([&] { return files->localView()->folder() == visited; }));
         chooseMode(files->localView()->views()->list(), "menuLargeIcons");
         ASSERT_EQ(files->localView()->views()->viewMode(), DirectoryViews::kLargeIcons);
         QSplitter* splitter = window->pages.remote->splitter();
@@ -159,6 +166,8 @@ TEST_P(WindowRemembersTest, ClosedAndOpenedAgainItIsAsItWasLeft) {
     if (!GetParam()) {
         auto* files = qobject_cast<FilesPage*>(window->pages.remoteTab);
         EXPECT_EQ(files->localView()->views()->viewMode(), DirectoryViews::kLargeIcons);
+        EXPECT_TRUE(pumpUntil([&] { return files->localView()->folder() == visited; }))
+            << "the left side opens where it was left: " << files->localView()->folder();
         const QList<int> sizes = window->pages.remote->splitter()->sizes();
         ASSERT_EQ(sizes.size(), 2);
         EXPECT_NEAR(sizes[0], split[0], 2) << "the splitter where it was dragged";

@@ -1,6 +1,7 @@
 #include "views/ui/files_page.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -20,6 +21,7 @@ namespace nubo {
 FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirectoryModel& local,
                      HostController& host, ConfigStore& config, AppLog& log, QWidget* parent)
     : QWidget(parent),
+      config_(config),
       remote_(new RemotePage(remote, types, host, config, log, false, this)),
       local_(new LocalView(local, this)) {
     auto* layout = new QVBoxLayout(this);
@@ -52,6 +54,11 @@ FilesPage::FilesPage(RemoteDirectoryModel& remote, TypeTable& types, LocalDirect
     const std::vector<int> kept = WindowMemory(config).sizes("Files");
     if (kept.size() == 2)
         splitter->setSizes({kept[0], kept[1]});
+    // The folder the left side shows is where it opens next time.
+    connect(local_, &LocalView::folderShown, this, [&config](const QString& folder) {
+        if (!folder.isEmpty())
+            WindowMemory(config).setFolder("Local", folder.toStdString());
+    });
     connect(splitter, &QSplitter::splitterMoved, this, [&config, splitter] {
         const QList<int> sizes = splitter->sizes();
         WindowMemory(config).setSizes("Files", {sizes.begin(), sizes.end()});
@@ -67,7 +74,14 @@ void FilesPage::startLocalView() {
     for (const VolumeCatalog::Volume& volume :
          VolumeCatalog::computer(VolumeCatalog::mounted(), QDir::homePath().toStdString()))
         volumes.push_back({volume.label, volume.path});
-    local_->start(remote_->transferDir(),
+    // Where the left side stood when the window closed, unless this run was given a
+    // folder (the command line's), or that one is gone.
+    std::string start = remote_->transferDir();
+    const std::string kept = WindowMemory(config_).folder("Local");
+    if (config_.GetString("CLXDir").empty() && !kept.empty() &&
+        QFileInfo(QString::fromStdString(kept)).isDir())
+        start = kept;
+    local_->start(start,
                   QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString(),
                   volumes);
 }

@@ -35,6 +35,7 @@ class FilesPage : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    ConfigStore& config_;
     RemotePage* remote_;
     LocalView* local_;
 };

@@ -222,6 +222,10 @@ void LocalView::navigate() {
         model_.browse(item.path);
         watch_.watch(item.path);
     }
+    emit folderShown(item.kind == LocalLocations::Kind::Computer ||
+                             item.kind == LocalLocations::Kind::Network
+                         ? QString()
+                         : QString::fromStdString(item.path));
     refillLocationBox();
     emit statusChanged(statusText());
 }

@@ -88,6 +88,8 @@ class LocalView : public QWidget {
     // Remote items were dropped on a folder: download them there.
     void remoteItemsDropped(const QString& folder, const nubo::RemoteDrag& drag);
     void statusChanged(const QString& text);
+    // Another folder is shown (empty for Computer and Network).
+    void folderShown(const QString& folder);
     // Escape in the list: the running transfer is to stop, as from the remote list.
     void stopWanted();
 
