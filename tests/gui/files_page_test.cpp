@@ -350,7 +350,7 @@ TEST_F(FilesPageTest, NarrowDetailsKeepTheNamesReadable) {
     test::clickItem(page->remotePage()->detailsView(), remoteRow("hello.txt"));
     pressKey(Qt::Key_F5);
     ASSERT_TRUE(pumpUntil([&] { return remoteRow("nubopro-2.2.tar.gz") >= 0; }));
-    for (const int width : {760, 640, 900, 1200}) {
+    for (const int width : {760, 640, 520, 900, 1200}) {
         page->resize(width, 500);
         ASSERT_TRUE(pumpUntil([&] { return page->width() == width; }));
         QCoreApplication::processEvents();
@@ -371,6 +371,12 @@ TEST_F(FilesPageTest, NarrowDetailsKeepTheNamesReadable) {
             for (int column = 1; column < 4; ++column)
                 EXPECT_GE(view->columnWidth(column), view->fontMetrics().horizontalAdvance("000"))
                     << side.toStdString() << ", column " << column;
+            // A size keeps seven digits and a date its whole text: the view scrolls
+            // sideways before either loses a character.
+            EXPECT_GE(view->columnWidth(1), view->fontMetrics().horizontalAdvance("0000000"))
+                << side.toStdString();
+            EXPECT_GE(view->columnWidth(3), view->fontMetrics().horizontalAdvance("Dec 31 23:59"))
+                << side.toStdString();
             // Wide enough, all four are in sight without scrolling.
             if (view->viewport()->width() >= 400) {
                 EXPECT_LE(view->header()->length(), view->viewport()->width())

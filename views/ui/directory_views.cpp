@@ -192,12 +192,15 @@ void DirectoryViews::fitColumns() {
     const int name = metrics.averageCharWidth() * 16 +
                      style()->pixelMetric(QStyle::PM_SmallIconSize) + 16 + padding;
     const int least = metrics.horizontalAdvance("000") + padding;
+    // Below these a size or a date would lose digits: the view scrolls sideways instead.
+    const int leastSize = metrics.horizontalAdvance("0000000") + padding;
+    const int leastDate = metrics.horizontalAdvance("Dec 31 23:59") + padding;
     int excess = size + type + date + name - width;
     // Type goes first (the icon tells much of it), then Date/Time and Size share the rest.
     const int typeCut = std::clamp(excess, 0, std::max(type - least, 0));
     type -= typeCut;
     excess -= typeCut;
-    const int spareDate = std::max(date - least, 0), spareSize = std::max(size - least, 0);
+    const int spareDate = std::max(date - leastDate, 0), spareSize = std::max(size - leastSize, 0);
     if (excess > 0 && spareDate + spareSize > 0) {
         const int cut = std::min(excess, spareDate + spareSize);
         const int dateCut = cut * spareDate / (spareDate + spareSize);

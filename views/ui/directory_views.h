@@ -85,7 +85,8 @@ class DirectoryViews : public QStackedWidget {
     // The details' columns for the width there is: Size, Type and Date/Time as wide as
     // the Windows version's shares (with room for their texts), Name the rest. Where
     // that leaves Name less than a useful width, Type gives way, then Date/Time and Size
-    // together; narrower still, Name keeps its minimum and the view scrolls sideways.
+    // together down to a whole date and seven digits; narrower still, Name keeps its
+    // minimum and the view scrolls sideways.
     void fitColumns();
     // Writes the layout to the window's memory (when remember was called).
     void keepLayout();
