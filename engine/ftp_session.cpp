@@ -30,9 +30,6 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
       connection_(control_, connector_, route_, target_, context_),
       protocol_(control_, connection_),
       data_(connector_.socket()) {
-    for (SessionRequest& record : pool_) {
-        free_.push_back(&record);
-    }
     ConfigStore& config = *context_.config;
     simultaneousTransfers_ = std::max(1, context_.simultaneousTransfers);
     knownConnectionLimit_ = context_.knownConnectionLimit;

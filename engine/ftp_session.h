@@ -3,10 +3,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <mutex>
-#include <semaphore>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "engine/main_outlets.h"
 #include "engine/proxy_route.h"
 #include "engine/remote_view_contract.h"
+#include "engine/request_queue.h"
 #include "engine/session_context.h"
 #include "engine/session_request.h"
 #include "engine/speed_limiter.h"
@@ -40,7 +39,7 @@ struct PoolTask;
 // threads share is atomic.
 class FtpSession {
   public:
-    static constexpr int kPoolSize = 64;
+    static constexpr int kPoolSize = RequestQueue::kCapacity;
     // Results of openDataConnection.
     static constexpr int kDataOpen = DataConnector::kOpen;
     static constexpr int kDataFailed = DataConnector::kFailed;
@@ -56,17 +55,14 @@ class FtpSession {
     // ---- interface thread ----
     // Queues a request; false when it was dropped (a Logoff with an exit code is
     // queued, or all records are in use).
-    bool enqueue(SessionRequest request);
+    bool enqueue(SessionRequest request) { return requests_.enqueue(std::move(request)); }
     // Aborts the running transfer (ABOR) and flushes the queue.
     void abort();
     // True queues a Logoff with exit code 1 behind everything queued; false withdraws
     // it while it is still queued.
-    void setQuitWhenDone(bool on);
+    void setQuitWhenDone(bool on) { requests_.setQuitWhenDone(on); }
     // A Logoff with an exit code is queued (the tray's "Logoff and Exit" is checked).
-    bool quitWhenDone() const {
-        std::lock_guard lock(queueLock_);
-        return quitPending_;
-    }
+    bool quitWhenDone() const { return requests_.quitWhenDone(); }
     // Re-reads "Passive", "Restart", "SimultaneousTransfers", "DownloadLimit" or
     // "UploadLimit".
     void settingChanged(const std::string& name);
@@ -187,18 +183,15 @@ class FtpSession {
     uint16_t listingLocale() const { return listingLocale_; }
     const SessionContext& context() const { return context_; }
     // Requests waiting in the queue.
-    size_t queuedCount() const;
+    size_t queuedCount() const { return requests_.size(); }
     // Requests that have run to their end so far (Logoff included).
-    uint64_t completedRequests() const { return completedRequests_; }
+    uint64_t completedRequests() const { return requests_.completed(); }
     // Requests accepted so far: the windows tell the user's next command by it.
-    uint64_t acceptedRequests() const { return acceptedRequests_; }
+    uint64_t acceptedRequests() const { return requests_.accepted(); }
     // Requests that ran to their end or were flushed.
-    uint64_t endedRequests() const { return completedRequests_ + discardedRequests_; }
+    uint64_t endedRequests() const { return requests_.ended(); }
     // Every accepted request has run or was flushed.
-    bool idle() const {
-        const uint64_t accepted = acceptedRequests_;  // first: the others only catch up with it
-        return completedRequests_ + discardedRequests_ >= accepted;
-    }
+    bool idle() const { return requests_.idle(); }
 
   private:
     // The transfer jobs run on the worker thread as parts of the session; these are
@@ -343,7 +336,6 @@ class FtpSession {
     // The next request; false when the connection was lost while waiting.
     bool waitForRequest();
     int runRequest(SessionRequest& request);
-    void releaseRecord(SessionRequest* record);
     bool sendAbortOnce();
     // One file of a pool stops (ABOR), not the session's queue nor the batch; and the
     // session is ready for the next file once it has.
@@ -378,23 +370,13 @@ class FtpSession {
     // The connector's socket, where the transfers read and write.
     FtpSocket& data_;
 
-    // The queue: records move between the free list and the queue under the lock; the
-    // semaphore counts queued requests and is all the idle worker waits on.
-    mutable std::mutex queueLock_;
-    std::counting_semaphore<kPoolSize> requests_{0};
-    std::array<SessionRequest, kPoolSize> pool_;
-    std::vector<SessionRequest*> free_;
-    std::deque<SessionRequest*> queue_;
-    bool quitPending_ = false;
+    RequestQueue requests_;
     std::array<RequestHandler, kRequestKindCount> handlers_;
 
     std::atomic<bool> restartEnabled_{true};
     std::atomic<bool> transferActive_{false};
     std::atomic<bool> abortRequested_{false};
     std::atomic<bool> rawLogging_{false};
-    std::atomic<uint64_t> completedRequests_{0};
-    std::atomic<uint64_t> acceptedRequests_{0};
-    std::atomic<uint64_t> discardedRequests_{0};
     std::string currentRemoteDirectory_;
     // The session's listings unless a pool's connection shares its session's.
     DirectoryCache ownListings_;

@@ -71,16 +71,12 @@ int FtpSession::run() {
     // A run that logs in again to resume a broken transfer counts what it finally
     // achieves, not this attempt's loss.
     uint32_t bits = control_.lost() && !brokenForRetry_ ? exitbit::kConnectFailed : 0;
-    {
-        std::lock_guard lock(queueLock_);
-        while (!queue_.empty()) {
+    requests_.flush(
+        [&](SessionRequest& request) {
             if (!brokenForRetry_)
-                bits |= failureBit(kindOf(*queue_.front()));
-            releaseRecord(queue_.front());
-            queue_.pop_front();
-            ++discardedRequests_;
-        }
-    }
+                bits |= failureBit(kindOf(request));
+        },
+        false);
     if (bits != 0 && context_.outlets != nullptr) {
         context_.outlets->AddExitBits(bits);
     }
@@ -100,16 +96,9 @@ uint32_t FtpSession::failureBit(RequestKind kind) {
 }
 
 bool FtpSession::waitForRequest() {
-    if (context_.keepAliveMs <= 0) {
-        requests_.acquire();
-        return true;
-    }
-    // Idle: a NOOP now and then, always between requests, never during one.
-    while (!requests_.try_acquire_for(std::chrono::milliseconds(context_.keepAliveMs))) {
-        if (!connection_.keepAlive())
-            return false;  // the connection is gone
-    }
-    return true;
+    // Idle: a NOOP now and then, always between requests, never during one; false when
+    // the connection is gone.
+    return requests_.wait(context_.keepAliveMs, [this] { return connection_.keepAlive(); });
 }
 
 void FtpSession::requestLoop() {
@@ -122,14 +111,9 @@ void FtpSession::requestLoop() {
         if (!control_.discardExtraneousResponses()) {
             return;  // the socket itself failed: no QUIT
         }
-        SessionRequest* request = nullptr;
-        {
-            std::lock_guard lock(queueLock_);
-            if (queue_.empty()) {
-                continue;  // an abort flushed it after the count was taken
-            }
-            request = queue_.front();
-            queue_.pop_front();
+        SessionRequest* request = requests_.take();
+        if (request == nullptr) {
+            continue;  // an abort flushed it after the count was taken
         }
         bool keepRunning = true;
         int result = 0;
@@ -139,13 +123,9 @@ void FtpSession::requestLoop() {
         } else {
             result = runRequest(*request);
         }
-        {
-            std::lock_guard lock(queueLock_);
-            releaseRecord(request);
-        }
         abortRequested_ = false;
         control_.setAborSent(false);
-        ++completedRequests_;
+        requests_.finish(request);
         if (!keepRunning) {
             control_.sendCommand("QUIT");
             return;
@@ -166,37 +146,6 @@ int FtpSession::runRequest(SessionRequest& request) {
 
 void FtpSession::setRequestHandler(RequestKind kind, RequestHandler handler) {
     handlers_[static_cast<size_t>(kind)] = std::move(handler);
-}
-
-void FtpSession::releaseRecord(SessionRequest* record) {
-    *record = LogoffRequest{};  // what the request held goes with it
-    free_.push_back(record);
-}
-
-bool FtpSession::enqueue(SessionRequest request) {
-    const auto* logoff = std::get_if<LogoffRequest>(&request);
-    const bool quits = logoff != nullptr && logoff->exitCode != 0;
-    {
-        std::lock_guard lock(queueLock_);
-        if (quitPending_ || free_.empty()) {
-            return false;
-        }
-        SessionRequest* record = free_.back();
-        free_.pop_back();
-        *record = std::move(request);
-        queue_.push_back(record);
-        ++acceptedRequests_;
-        if (quits) {
-            quitPending_ = true;
-        }
-    }
-    requests_.release();
-    return true;
-}
-
-size_t FtpSession::queuedCount() const {
-    std::lock_guard lock(queueLock_);
-    return queue_.size();
 }
 
 bool FtpSession::sendAbortOnce() {
@@ -232,22 +181,10 @@ void FtpSession::abort() {
             batchPool_->abort();
     }
     bool aborSent = sendAbortOnce();
-    int removed = 0;
-    {
-        std::lock_guard lock(queueLock_);
-        while (!queue_.empty()) {
-            if (auto* find = std::get_if<FindRequest>(&*queue_.front()))
-                find->search->dropUnrun();
-            releaseRecord(queue_.front());
-            queue_.pop_front();
-            // The worker may have taken this count already; it then finds the queue
-            // empty and waits again.
-            (void)requests_.try_acquire();
-            ++discardedRequests_;
-            ++removed;
-        }
-        quitPending_ = false;
-    }
+    const int removed = requests_.flush([](SessionRequest& request) {
+        if (auto* find = std::get_if<FindRequest>(&request))
+            find->search->dropUnrun();
+    });
     aborSent = sendAbortOnce() || aborSent;
     if (!aborSent && removed == 0) {
         return;
@@ -258,28 +195,6 @@ void FtpSession::abort() {
     }
     setStatus(text);
     context_.log->LogExtended(text);  // as above: not the worker's task note
-}
-
-void FtpSession::setQuitWhenDone(bool on) {
-    {
-        std::lock_guard lock(queueLock_);
-        if (on == quitPending_) {
-            return;
-        }
-        if (!on) {
-            // Only while the Logoff still waits at the end of the queue; once the
-            // worker has taken it the session is ending anyway.
-            if (!queue_.empty() && std::holds_alternative<LogoffRequest>(*queue_.back())) {
-                releaseRecord(queue_.back());
-                queue_.pop_back();
-                (void)requests_.try_acquire();
-                ++discardedRequests_;
-                quitPending_ = false;
-            }
-            return;
-        }
-    }
-    enqueue(LogoffRequest{1});
 }
 
 void FtpSession::settingChanged(const std::string& name) {
