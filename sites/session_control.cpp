@@ -141,7 +141,7 @@ bool SessionControl::connect() {
     }
     FtpUrl url(selection_.urlText(), UrlDefaults::of(config_));
     if (!url.isFtpScheme()) {
-        outcome_.refused("Only ftp:// and ftps:// addresses can be connected to, not " +
+        outcome_.refused("Only ftp://, ftpes:// and ftps:// addresses can be connected to, not " +
                          url.scheme + "://");
         return false;
     }

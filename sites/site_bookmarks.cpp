@@ -38,9 +38,12 @@ bool SiteBookmarks::add(const std::string& site, const Bookmark& bookmark) {
     std::vector<Bookmark> bookmarks = of(site);
     const auto kept = std::find_if(bookmarks.begin(), bookmarks.end(),
                                    [&](const Bookmark& b) { return b.remote == bookmark.remote; });
-    if (kept != bookmarks.end())
-        kept->local = bookmark.local;
-    else
+    if (kept != bookmarks.end()) {
+        // A folder bookmarked again without a local folder (the Classic interface has
+        // none to give) keeps the one it was paired with.
+        if (!bookmark.local.empty())
+            kept->local = bookmark.local;
+    } else
         bookmarks.push_back(bookmark);
     store(site, bookmarks);
     return true;

@@ -28,7 +28,8 @@ class SiteBookmarks {
 
     std::vector<Bookmark> of(const std::string& site) const;
     // Adds a bookmark at the end, or gives a remote folder kept already its new local
-    // folder; false (nothing kept) without a site or a remote folder.
+    // folder (one given without keeps its old); false (nothing kept) without a site or a
+    // remote folder.
     bool add(const std::string& site, const Bookmark& bookmark);
     void remove(const std::string& site, size_t index);
     void removeSite(const std::string& site);

@@ -191,7 +191,8 @@ void SiteSelection::acceptTypedUrl() {
         return;
     }
     FtpUrl url;
-    if (urlText_.empty() || !url.parse(urlText_, urlDefaults())) {
+    // A URL without a server's name ("ftp://:21/") is no place to connect to.
+    if (urlText_.empty() || !url.parse(urlText_, urlDefaults()) || url.host.empty()) {
         listener_.changed();
         return;
     }

@@ -45,6 +45,8 @@ class FindDialogTest : public ::testing::TestWithParam<std::tuple<bool, int>> {
         test::writeFile(root + "/docs/deep/target.txt", "target");
         test::writeFile(root + "/docs/deep/other.txt", "other");
         test::writeFile(root + "/hello.txt", "hello");
+        test::writeFile(root + "/docs/note10.log", "10");
+        test::writeFile(root + "/docs/note9.log", "9");
         ASSERT_TRUE(shown.open(std::get<0>(GetParam()), std::get<1>(GetParam())));
         page = shown.page;
         remote = shown.remote;
@@ -146,6 +148,20 @@ TEST_P(FindDialogTest, APatternTypedFindsTheFileAndRevealSelectsItInItsFolder) {
     ASSERT_FALSE(remote->indexAt(empty).isValid());
     EXPECT_TRUE(test::contextMenuAt(remote, empty, "menuFind").contains("menuFind"));
     EXPECT_TRUE(pumpUntil([&] { return dialog->isVisible(); }));
+}
+
+// Sorted by a header click, names with numbers stand as the views show them.
+TEST_P(FindDialogTest, NamesWithNumbersSortAsInTheViews) {
+    FindDialog* dialog = search("note*");
+    ASSERT_NE(dialog, nullptr) << live.logText();
+    ASSERT_TRUE(pumpUntil([&] { return resultNames().size() == 2; }));
+    auto* results = inDialog<QTreeWidget>("findResults");
+    QHeaderView* header = results->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 6, header->height() / 2));
+    ASSERT_EQ(results->topLevelItemCount(), 2);
+    EXPECT_EQ(results->topLevelItem(0)->text(0), "note9.log");
+    EXPECT_EQ(results->topLevelItem(1)->text(0), "note10.log");
 }
 
 // Results deleted from the dialog leave its list once the server has them gone: a file

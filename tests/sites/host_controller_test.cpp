@@ -181,6 +181,11 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     // The message line says so, not only the log.
     EXPECT_EQ(page.control().sessionMessage(),
               "Type the address of a server, as in ftp://ftp.example.com/");
+    type("ftp://:21/");
+    EXPECT_FALSE(page.selection().urlValid()) << "no server's name";
+    EXPECT_FALSE(page.control().connect());
+    EXPECT_EQ(page.control().sessionMessage(),
+              "\"ftp://:21/\" is not an address to connect to, as in ftp://ftp.example.com/");
 
     // A user part fills the dialog; "anonymous" empties it.
     type("ftp://bob:pw@files.example.org/x");
@@ -196,7 +201,7 @@ TEST_F(HostControllerTest, TypedUrlsBadUrlsAndOtherSchemes) {
     EXPECT_FALSE(page.control().connect());
     EXPECT_FALSE(page.control().sessionActive());
     EXPECT_EQ(page.control().sessionMessage(),
-              "Only ftp:// and ftps:// addresses can be connected to, not http://");
+              "Only ftp://, ftpes:// and ftps:// addresses can be connected to, not http://");
 }
 
 int indexOfSite(HostController& page, const std::string& name) {

@@ -36,6 +36,7 @@ TEST_F(SiteBookmarksTest, KeptPerSiteAcrossRunsAndAFolderKeptOnceWithItsLatestPa
         EXPECT_TRUE(bookmarks.add(site, {"/pub/src", "/home/ann/src"}));
         EXPECT_TRUE(bookmarks.add("ftp://other.example.org/", {"/incoming", ""}));
         EXPECT_TRUE(bookmarks.add(site, {"/pub/docs", "/home/ann/docs"}));
+        EXPECT_TRUE(bookmarks.add(site, {"/pub/src", ""})) << "its local folder stays";
         EXPECT_FALSE(bookmarks.add(site, {"", "/home/ann"})) << "no remote folder";
         EXPECT_FALSE(bookmarks.add("", {"/pub", ""})) << "no site";
     }

@@ -13,6 +13,7 @@
 
 #include "engine/path_text.h"
 #include "views/display_format.h"
+#include "views/natural_compare.h"
 
 namespace nubo {
 
@@ -30,7 +31,8 @@ class FoundItem : public QTreeWidgetItem {
         const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
         if (column == 2)
             return data(2, kSizeRole).toLongLong() < other.data(2, kSizeRole).toLongLong();
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+        // Names and folders as the views sort them: "img2" before "img10".
+        return naturalCompare(text(column).toStdString(), other.text(column).toStdString()) < 0;
     }
 };
 
