@@ -10,11 +10,6 @@
 // CIPHER prints "seconds cipher" of the transfer alone (connecting and logging in apart).
 
 #include <fcntl.h>
-#include <libssh/libssh.h>
-#include <libssh/sftp.h>
-#include <libssh2.h>
-#include <libssh2_sftp.h>
-#include <netinet/tcp.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -33,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/sftp_sessions.h"
 #include "tests/support/background_process.h"
 #include "tests/support/delay_relay.h"
 #include "tests/support/sshd_fixture.h"
@@ -41,16 +37,10 @@
 
 namespace {
 
+using nubo::bench::Libssh2Session;
+using nubo::bench::LibsshSession;
+using nubo::bench::Target;
 using Clock = std::chrono::steady_clock;
-
-struct Target {
-    unsigned port = 0;
-    std::string key;         // the user's private key
-    std::string knownHosts;  // a known_hosts file naming the server's key
-    std::string remote;      // the server's file (downloads read it, uploads write it)
-    std::string local;       // this side's file
-    std::string cipher;      // "" for the defaults
-};
 
 struct Timing {
     double seconds = -1;
@@ -61,61 +51,6 @@ struct Timing {
 double since(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
-
-// ---- libssh 0.10 ----------------------------------------------------------------------
-
-struct LibsshSession {
-    ssh_session session = nullptr;
-    sftp_session sftp = nullptr;
-    std::string error;
-
-    explicit LibsshSession(const Target& target) {
-        session = ssh_new();
-        const int port = static_cast<int>(target.port);
-        ssh_options_set(session, SSH_OPTIONS_HOST, "127.0.0.1");
-        ssh_options_set(session, SSH_OPTIONS_PORT, &port);
-        ssh_options_set(session, SSH_OPTIONS_USER, "root");
-        ssh_options_set(session, SSH_OPTIONS_KNOWNHOSTS, target.knownHosts.c_str());
-        ssh_options_set(session, SSH_OPTIONS_GLOBAL_KNOWNHOSTS, "/dev/null");
-        // No ~/.ssh/config; and no Nagle, which holds a small request back until the
-        // previous one is acknowledged (a synchronous write of 32 KiB then waits for the
-        // peer's delayed acknowledgement: 1 MiB/s on loopback).
-        const int off = 0, on = 1;
-        ssh_options_set(session, SSH_OPTIONS_PROCESS_CONFIG, &off);
-        ssh_options_set(session, SSH_OPTIONS_NODELAY, &on);
-        if (!target.cipher.empty()) {
-            ssh_options_set(session, SSH_OPTIONS_CIPHERS_C_S, target.cipher.c_str());
-            ssh_options_set(session, SSH_OPTIONS_CIPHERS_S_C, target.cipher.c_str());
-        }
-        if (ssh_connect(session) != SSH_OK) {
-            error = std::string("connect: ") + ssh_get_error(session);
-            return;
-        }
-        if (ssh_session_is_known_server(session) != SSH_KNOWN_HOSTS_OK) {
-            error = "host key not known";
-            return;
-        }
-        ssh_key key = nullptr;
-        if (ssh_pki_import_privkey_file(target.key.c_str(), nullptr, nullptr, nullptr, &key) !=
-                SSH_OK ||
-            ssh_userauth_publickey(session, nullptr, key) != SSH_AUTH_SUCCESS) {
-            error = std::string("auth: ") + ssh_get_error(session);
-            ssh_key_free(key);
-            return;
-        }
-        ssh_key_free(key);
-        sftp = sftp_new(session);
-        if (sftp == nullptr || sftp_init(sftp) != SSH_OK)
-            error = std::string("sftp: ") + ssh_get_error(session);
-    }
-    ~LibsshSession() {
-        if (sftp != nullptr)
-            sftp_free(sftp);
-        ssh_disconnect(session);
-        ssh_free(session);
-    }
-    std::string cipher() const { return ssh_get_cipher_out(session); }
-};
 
 // Keeps `inFlight` reads of `chunk` bytes outstanding and writes the answers in order.
 Timing libsshDownload(const Target& target, unsigned inFlight, uint32_t chunk) {
@@ -272,86 +207,6 @@ Timing libsshPipelinedUpload(const Target& target, unsigned inFlight, uint32_t c
     return timing;
 }
 
-// ---- libssh2 1.10 ---------------------------------------------------------------------
-
-struct Libssh2Session {
-    int socket = -1;
-    LIBSSH2_SESSION* session = nullptr;
-    LIBSSH2_SFTP* sftp = nullptr;
-    std::string error;
-
-    explicit Libssh2Session(const Target& target) {
-        libssh2_init(0);
-        socket = ::socket(AF_INET, SOCK_STREAM, 0);
-        const sockaddr_in address = nubo::test::loopbackAddress(target.port);
-        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-            error = "connect";
-            return;
-        }
-        const int on = 1;  // the socket is ours: no Nagle, as for libssh
-        ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-        session = libssh2_session_init();
-        libssh2_session_set_blocking(session, 1);
-        if (!target.cipher.empty()) {
-            libssh2_session_method_pref(session, LIBSSH2_METHOD_CRYPT_CS, target.cipher.c_str());
-            libssh2_session_method_pref(session, LIBSSH2_METHOD_CRYPT_SC, target.cipher.c_str());
-        }
-        if (libssh2_session_handshake(session, socket) != 0) {
-            error = "handshake: " + lastError();
-            return;
-        }
-        if (!hostKnown(target)) {
-            error = "host key not known";
-            return;
-        }
-        const std::string publicKey = target.key + ".pub";
-        if (libssh2_userauth_publickey_fromfile(session, "root", publicKey.c_str(),
-                                                target.key.c_str(), "") != 0) {
-            error = "auth: " + lastError();
-            return;
-        }
-        sftp = libssh2_sftp_init(session);
-        if (sftp == nullptr)
-            error = "sftp: " + lastError();
-    }
-    ~Libssh2Session() {
-        if (sftp != nullptr)
-            libssh2_sftp_shutdown(sftp);
-        if (session != nullptr) {
-            libssh2_session_disconnect(session, "done");
-            libssh2_session_free(session);
-        }
-        if (socket >= 0)
-            ::close(socket);
-        libssh2_exit();
-    }
-    bool hostKnown(const Target& target) {
-        LIBSSH2_KNOWNHOSTS* hosts = libssh2_knownhost_init(session);
-        libssh2_knownhost_readfile(hosts, target.knownHosts.c_str(),
-                                   LIBSSH2_KNOWNHOST_FILE_OPENSSH);
-        size_t length = 0;
-        int type = 0;
-        const char* key = libssh2_session_hostkey(session, &length, &type);
-        const int typeMask = type == LIBSSH2_HOSTKEY_TYPE_ED25519 ? LIBSSH2_KNOWNHOST_KEY_ED25519
-                                                                  : LIBSSH2_KNOWNHOST_KEY_UNKNOWN;
-        const int check = libssh2_knownhost_checkp(
-            hosts, "127.0.0.1", static_cast<int>(target.port), key, length,
-            LIBSSH2_KNOWNHOST_TYPE_PLAIN | LIBSSH2_KNOWNHOST_KEYENC_RAW | typeMask, nullptr);
-        libssh2_knownhost_free(hosts);
-        return check == LIBSSH2_KNOWNHOST_CHECK_MATCH;
-    }
-    std::string lastError() const {
-        char* message = nullptr;
-        libssh2_session_last_error(session, &message, nullptr, 0);
-        return message != nullptr ? message : "";
-    }
-    std::string cipher() const {
-        const char* name = libssh2_session_methods(session, LIBSSH2_METHOD_CRYPT_CS);
-        const char* mac = libssh2_session_methods(session, LIBSSH2_METHOD_MAC_CS);
-        return std::string(name != nullptr ? name : "?") + "+" + (mac != nullptr ? mac : "?");
-    }
-};
-
 // libssh2_sftp_read and _write pipeline by themselves up to the buffer's size.
 Timing libssh2Transfer(const Target& target, bool download, size_t bufferSize) {
     Libssh2Session ssh(target);
@@ -399,6 +254,8 @@ Timing libssh2Transfer(const Target& target, bool download, size_t bufferSize) {
 // ---- the child run --------------------------------------------------------------------
 
 int runOne(char** argv) {
+    ssh_init();
+    libssh2_init(0);
     const std::string library = argv[0], way = argv[1];
     const unsigned long arg = std::strtoul(argv[2], nullptr, 10);
     Target target{static_cast<unsigned>(std::atoi(argv[3])), argv[4], argv[5], argv[6], argv[7],
