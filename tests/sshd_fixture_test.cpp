@@ -4,13 +4,18 @@
 #include "tests/support/sshd_fixture.h"
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/background_process.h"
+#include "tests/support/tcp_delay_relay.h"
 #include "tests/support/test_util.h"
 
 namespace nubo {
@@ -250,6 +255,92 @@ TEST(SshdFixtureTest, TheSystemIsUntouchedAndStoppingEndsEverySession) {
     EXPECT_NE(::kill(listener, 0), 0);
     // The client sees its connection close rather than waiting out the sleep.
     EXPECT_TRUE(test::waitFor([&] { return !session.alive(); }, 20000));
+}
+
+}  // namespace
+}  // namespace nubo
+
+namespace nubo {
+namespace {
+
+// A target that reads everything until the end, then answers with it reversed and
+// closes: what crosses the relay, in order, and both ends.
+TEST(TcpDelayRelayTest, BytesAndEndsCrossBothWaysInOrder) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = test::loopbackAddress(0);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 1), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const auto readAll = [](int fd) {
+        std::string data(65536, '\0'), all;
+        ssize_t got = 0;
+        while ((got = ::recv(fd, data.data(), data.size(), 0)) > 0)
+            all.append(data.data(), static_cast<size_t>(got));
+        return all;
+    };
+    std::string heard;
+    std::thread target([&] {
+        const int peer = ::accept(listener, nullptr, nullptr);
+        heard = readAll(peer);
+        const std::string answer(heard.rbegin(), heard.rend());
+        for (size_t done = 0; done < answer.size();)
+            done +=
+                static_cast<size_t>(::send(peer, answer.data() + done, answer.size() - done, 0));
+        ::close(peer);
+    });
+    const std::string sent = test::patternBytes(5 * 1024 * 1024 + 3);
+    std::string answer;
+    {
+        test::TcpDelayRelay relay(ntohs(address.sin_port), 5);
+        ASSERT_TRUE(relay.running()) << relay.startError();
+        const int client = ::socket(AF_INET, SOCK_STREAM, 0);
+        const sockaddr_in through = test::loopbackAddress(relay.port());
+        ASSERT_EQ(::connect(client, reinterpret_cast<const sockaddr*>(&through), sizeof through),
+                  0);
+        std::thread writer([&] {
+            for (size_t done = 0; done < sent.size();)
+                done +=
+                    static_cast<size_t>(::send(client, sent.data() + done, sent.size() - done, 0));
+            ::shutdown(client, SHUT_WR);
+        });
+        answer = readAll(client);  // ends only when the target's close crossed too
+        writer.join();
+        ::close(client);
+        EXPECT_EQ(relay.connections(), 1u);
+    }
+    target.join();
+    ::close(listener);
+    EXPECT_TRUE(heard == sent) << heard.size() << " of " << sent.size();
+    EXPECT_TRUE(answer == std::string(sent.rbegin(), sent.rend())) << answer.size();
+}
+
+TEST(TcpDelayRelayTest, AnSftpSessionCrossesItWhole) {
+    SshdServer server;
+    ASSERT_TRUE(server.running()) << server.startError();
+    test::TcpDelayRelay relay(server.port(), 10);
+    ASSERT_TRUE(relay.running()) << relay.startError();
+    const std::string line = server.knownHostsLine();
+    const std::string relayed =
+        "[127.0.0.1]:" + std::to_string(relay.port()) + line.substr(line.find(' '));
+    const std::string local = server.folder() + "/sent.bin";
+    const std::string content = test::patternBytes(2 * 1024 * 1024 + 5);
+    test::writeFile(local, content);
+    const std::string knownHosts = server.folder() + "/relay_known_hosts";
+    test::writeFile(knownHosts, relayed + "\n");
+    std::string output;
+    const int status = test::runShell(
+        "sftp -F /dev/null -P " + std::to_string(relay.port()) + " -i " +
+            test::shellQuoted(server.userKeyPath()) +
+            " -o IdentitiesOnly=yes -o StrictHostKeyChecking=yes -o UserKnownHostsFile=" +
+            test::shellQuoted(knownHosts) + " -b - root@127.0.0.1 <<'END'\nput " + local + " " +
+            server.root() + "/up.bin\nget " + server.root() + "/up.bin " + server.folder() +
+            "/back.bin\nEND",
+        {"SSH_AUTH_SOCK="}, &output);
+    ASSERT_EQ(status, 0) << output;
+    EXPECT_TRUE(test::readFile(server.root() + "/up.bin") == content);
+    EXPECT_TRUE(test::readFile(server.folder() + "/back.bin") == content);
+    EXPECT_EQ(relay.connections(), 1u);
 }
 
 }  // namespace
