@@ -294,12 +294,14 @@ struct Row {
     std::string line;    // "loopback" or "20ms"
     std::vector<double> seconds;
     std::vector<long> rssKib;
+    std::vector<double> cpuSeconds;
     std::string negotiated;
     std::string failure;
 };
 
 struct Run {
     double seconds = -1;
+    double cpuSeconds = 0;  // the client's own, user and system
     long rssKib = 0;
     std::string output;
 };
@@ -331,6 +333,8 @@ Run runChild(const std::vector<std::string>& argv, const std::string& outputFile
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
         run.seconds = since(start);
         run.rssKib = usage.ru_maxrss;
+        run.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
     return run;
 }
@@ -451,7 +455,7 @@ int main(int argc, char** argv) {
             if (lineName.find("relay-0ms") != std::string::npos &&
                 (library != "sftp" || arg == 0 || !cipher.empty()))
                 continue;
-            Row row{library, way, label, download, arg, cipher, lineName, {}, {}, {}, {}};
+            Row row{library, way, label, download, arg, cipher, lineName, {}, {}, {}, {}, {}};
             const std::string all = library + " " + label + " " + lineName + " " + cipher;
             if (only.empty() || all.find(only) != std::string::npos)
                 rows.push_back(row);
@@ -559,6 +563,7 @@ int main(int argc, char** argv) {
             if (run.seconds > 0) {
                 row->seconds.push_back(run.seconds);
                 row->rssKib.push_back(run.rssKib);
+                row->cpuSeconds.push_back(run.cpuSeconds);
             } else if (row->failure.empty()) {
                 row->failure = run.output.substr(0, 200);
             }
@@ -569,22 +574,26 @@ int main(int argc, char** argv) {
 
     std::printf("%s MiB; seconds of the transfer alone (open to close), not of logging in\n",
                 std::to_string(sizeMib).c_str());
-    std::printf("| library | way | line | cipher | MiB/s | seconds | peak RSS MiB | runs |\n");
-    std::printf("|---|---|---|---|---:|---:|---:|---:|\n");
+    // Client CPU: the whole child process (logging in included), which other programs on
+    // the machine do not inflate as they do the seconds.
+    std::printf(
+        "| library | way | line | cipher | MiB/s | seconds | client CPU s | peak RSS MiB | runs "
+        "|\n");
+    std::printf("|---|---|---|---|---:|---:|---:|---:|---:|\n");
     for (const Row& row : rows) {
         const double seconds = median(row.seconds);
         std::vector<double> rss(row.rssKib.begin(), row.rssKib.end());
         const std::string direction = row.download ? "down: " : "up: ";
         if (seconds <= 0) {
-            std::printf("| %s | %s%s | %s | %s | failed: %s | | | 0 |\n", row.library.c_str(),
+            std::printf("| %s | %s%s | %s | %s | failed: %s | | | | 0 |\n", row.library.c_str(),
                         direction.c_str(), row.label.c_str(), row.line.c_str(),
                         row.negotiated.c_str(), row.failure.c_str());
             continue;
         }
-        std::printf("| %s | %s%s | %s | %s | %.1f | %.2f | %.1f | %zu |\n", row.library.c_str(),
-                    direction.c_str(), row.label.c_str(), row.line.c_str(), row.negotiated.c_str(),
-                    static_cast<double>(sizeMib) / seconds, seconds, median(rss) / 1024.0,
-                    row.seconds.size());
+        std::printf("| %s | %s%s | %s | %s | %.1f | %.2f | %.2f | %.1f | %zu |\n",
+                    row.library.c_str(), direction.c_str(), row.label.c_str(), row.line.c_str(),
+                    row.negotiated.c_str(), static_cast<double>(sizeMib) / seconds, seconds,
+                    median(row.cpuSeconds), median(rss) / 1024.0, row.seconds.size());
     }
     return 0;
 }
