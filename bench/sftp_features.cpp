@@ -46,43 +46,23 @@ void askBoth(const std::string& question, const Target& target, const Login& log
     say("libssh2", question, logsIn<Libssh2Session>(target, login));
 }
 
-void putU32(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((value >> shift) & 0xff);
-}
-
 // limits@openssh.com asked over libssh's SFTP channel by hand (0.10 has no call for it):
 // the four limits, or why not.
 std::string libsshLimits(LibsshSession& ssh) {
     if (sftp_extension_supported(ssh.sftp, "limits@openssh.com", "1") != 1)
         return "the server does not list limits@openssh.com";
-    const std::string name = "limits@openssh.com";
-    std::string packet;
-    putU32(packet, static_cast<uint32_t>(1 + 4 + 4 + name.size()));
-    packet += static_cast<char>(SSH_FXP_EXTENDED);
-    putU32(packet, 0x7fff0001u);
-    putU32(packet, static_cast<uint32_t>(name.size()));
-    packet += name;
-    ssh_channel_write(ssh.sftp->channel, packet.data(), static_cast<uint32_t>(packet.size()));
-    unsigned char reply[4 + 1 + 4 + 32];
-    uint32_t got = 0;
-    while (got < sizeof reply) {
-        const int n = ssh_channel_read(ssh.sftp->channel, reply + got, sizeof reply - got, 0);
-        if (n <= 0)
-            return "no reply";
-        got += static_cast<uint32_t>(n);
-    }
-    if (reply[4] != SSH_FXP_EXTENDED_REPLY)
+    using namespace nubo::bench::wire;
+    if (!send(ssh.sftp->channel,
+              packet(SSH_FXP_EXTENDED, 0x7fff0001u, string("limits@openssh.com"))))
+        return "could not send";
+    // type, id, then four uint64: packet, read and write lengths, open handles.
+    const std::vector<unsigned char> reply = receive(ssh.sftp->channel);
+    if (reply.size() < 37 || reply[0] != SSH_FXP_EXTENDED_REPLY)
         return "refused";
-    const auto u64 = [&](int at) {
-        uint64_t value = 0;
-        for (int i = 0; i < 8; ++i)
-            value = (value << 8) | reply[at + i];
-        return value;
-    };
-    return "by hand over sftp->channel: packet " + std::to_string(u64(9)) + ", read " +
-           std::to_string(u64(17)) + ", write " + std::to_string(u64(25)) + ", handles " +
-           std::to_string(u64(33));
+    const auto u64 = [&](size_t at) { return nubo::bench::wire::u64(&reply[at]); };
+    return "by hand over sftp->channel: packet " + std::to_string(u64(5)) + ", read " +
+           std::to_string(u64(13)) + ", write " + std::to_string(u64(21)) + ", handles " +
+           std::to_string(u64(29));
 }
 
 // n sessions on n threads at once, each downloading the same file whole.

@@ -95,66 +95,30 @@ Timing libsshDownload(const Target& target, unsigned inFlight, uint32_t chunk) {
     return timing;
 }
 
-// One write at a time, as sftp_write does: each waits for its status.
-Timing libsshUpload(const Target& target, uint32_t chunk) {
-    LibsshSession ssh(target);
-    if (!ssh.error.empty())
-        return {-1, {}, ssh.error};
-    Timing timing{-1, ssh.cipher(), {}};
-    const auto start = Clock::now();
-    sftp_file file = sftp_open(ssh.sftp, target.remote.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int in = ::open(target.local.c_str(), O_RDONLY);
-    if (file == nullptr || in < 0)
-        return {-1, {}, "open"};
+// One write at a time, as sftp_write does: each waits for its status. False with *error.
+bool writeOneByOne(LibsshSession& ssh, sftp_file file, int in, uint32_t chunk, std::string* error) {
     std::vector<char> buffer(chunk);
     ssize_t read = 0;
     while ((read = ::read(in, buffer.data(), chunk)) > 0) {
         for (ssize_t done = 0; done < read;) {
             const ssize_t wrote =
                 sftp_write(file, buffer.data() + done, static_cast<size_t>(read - done));
-            if (wrote <= 0)
-                return {-1, {}, std::string("write: ") + ssh_get_error(ssh.session)};
+            if (wrote <= 0) {
+                *error = std::string("write: ") + ssh_get_error(ssh.session);
+                return false;
+            }
             done += wrote;
         }
-    }
-    sftp_close(file);
-    ::close(in);
-    timing.seconds = since(start);
-    return timing;
-}
-
-// SFTP's wire format, for the writes libssh 0.10 cannot keep in flight itself.
-void putU32(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((value >> shift) & 0xff);
-}
-uint32_t getU32(const unsigned char* in) {
-    return (uint32_t{in[0]} << 24) | (uint32_t{in[1]} << 16) | (uint32_t{in[2]} << 8) | in[3];
-}
-
-bool readExactly(ssh_channel channel, unsigned char* into, uint32_t length) {
-    for (uint32_t done = 0; done < length;) {
-        const int got = ssh_channel_read(channel, into + done, length - done, 0);
-        if (got <= 0)
-            return false;
-        done += static_cast<uint32_t>(got);
     }
     return true;
 }
 
-// Writes kept in flight over libssh's own SFTP channel: the handle comes from sftp_open,
-// then SSH_FXP_WRITE packets are written to sftp->channel directly and their
-// SSH_FXP_STATUS answers read from it, `inFlight` outstanding, before sftp_close.
-Timing libsshPipelinedUpload(const Target& target, unsigned inFlight, uint32_t chunk) {
-    LibsshSession ssh(target);
-    if (!ssh.error.empty())
-        return {-1, {}, ssh.error};
-    Timing timing{-1, ssh.cipher(), {}};
-    const auto start = Clock::now();
-    sftp_file file = sftp_open(ssh.sftp, target.remote.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int in = ::open(target.local.c_str(), O_RDONLY);
-    if (file == nullptr || in < 0)
-        return {-1, {}, "open"};
+// Writes kept in flight over libssh's own SFTP channel: SSH_FXP_WRITE packets for the
+// handle sftp_open got are written to sftp->channel directly and their SSH_FXP_STATUS
+// answers read from it, `inFlight` outstanding (0.10 has no asynchronous write).
+bool writeInFlight(LibsshSession& ssh, sftp_file file, int in, uint32_t chunk, unsigned inFlight,
+                   std::string* error) {
+    using namespace nubo::bench::wire;
     const std::string handle(static_cast<const char*>(ssh_string_data(file->handle)),
                              ssh_string_len(file->handle));
     ssh_channel channel = ssh.sftp->channel;
@@ -163,18 +127,6 @@ Timing libsshPipelinedUpload(const Target& target, unsigned inFlight, uint32_t c
     unsigned outstanding = 0;
     uint32_t id = 0x40000000;  // apart from libssh's own request ids
     bool ended = false;
-    std::string packet;
-    const auto awaitStatus = [&]() -> bool {
-        unsigned char header[4];
-        if (!readExactly(channel, header, 4))
-            return false;
-        std::vector<unsigned char> body(getU32(header));
-        if (!readExactly(channel, body.data(), static_cast<uint32_t>(body.size())) ||
-            body.size() < 9 || body[0] != SSH_FXP_STATUS || getU32(&body[5]) != SSH_FX_OK)
-            return false;
-        --outstanding;
-        return true;
-    };
     while (!ended || outstanding > 0) {
         while (!ended && outstanding < inFlight) {
             const ssize_t read = ::read(in, buffer.data(), chunk);
@@ -182,28 +134,45 @@ Timing libsshPipelinedUpload(const Target& target, unsigned inFlight, uint32_t c
                 ended = true;
                 break;
             }
-            packet.clear();
-            putU32(packet, static_cast<uint32_t>(1 + 4 + 4 + handle.size() + 8 + 4 + read));
-            packet += static_cast<char>(SSH_FXP_WRITE);
-            putU32(packet, id++);
-            putU32(packet, static_cast<uint32_t>(handle.size()));
-            packet += handle;
-            putU32(packet, static_cast<uint32_t>(offset >> 32));
-            putU32(packet, static_cast<uint32_t>(offset));
-            putU32(packet, static_cast<uint32_t>(read));
-            packet.append(buffer.data(), static_cast<size_t>(read));
-            if (ssh_channel_write(channel, packet.data(), static_cast<uint32_t>(packet.size())) !=
-                static_cast<int>(packet.size()))
-                return {-1, {}, "channel write"};
+            std::string body = string(handle);
+            putU64(body, offset);
+            body += string(std::string_view(buffer.data(), static_cast<size_t>(read)));
+            if (!send(channel, packet(SSH_FXP_WRITE, id++, body))) {
+                *error = "channel write";
+                return false;
+            }
             offset += static_cast<uint64_t>(read);
             ++outstanding;
         }
-        if (outstanding > 0 && !awaitStatus())
-            return {-1, {}, "write status"};
+        if (outstanding == 0)
+            break;
+        const std::vector<unsigned char> answer = receive(channel);
+        if (answer.size() < 9 || answer[0] != SSH_FXP_STATUS || u32(&answer[5]) != SSH_FX_OK) {
+            *error = "write status";
+            return false;
+        }
+        --outstanding;
     }
+    return true;
+}
+
+// inFlight 0: sftp_write; otherwise writeInFlight.
+Timing libsshUpload(const Target& target, unsigned inFlight, uint32_t chunk) {
+    LibsshSession ssh(target);
+    if (!ssh.error.empty())
+        return {-1, {}, ssh.error};
+    Timing timing{-1, ssh.cipher(), {}};
+    const auto start = Clock::now();
+    sftp_file file = sftp_open(ssh.sftp, target.remote.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int in = ::open(target.local.c_str(), O_RDONLY);
+    if (file == nullptr || in < 0)
+        return {-1, {}, "open"};
+    const bool sent = inFlight == 0 ? writeOneByOne(ssh, file, in, chunk, &timing.error)
+                                    : writeInFlight(ssh, file, in, chunk, inFlight, &timing.error);
     sftp_close(file);
     ::close(in);
-    timing.seconds = since(start);
+    if (sent)
+        timing.seconds = since(start);
     return timing;
 }
 
@@ -268,9 +237,9 @@ int runOne(char** argv) {
         timing = libsshDownload(target, static_cast<unsigned>(arg), chunk * kib);
     } else if (library == "libssh" && way.rfind("uppipe", 0) == 0) {
         const unsigned chunk = static_cast<unsigned>(std::atoi(way.c_str() + way.find('x') + 1));
-        timing = libsshPipelinedUpload(target, static_cast<unsigned>(arg), chunk * kib);
+        timing = libsshUpload(target, static_cast<unsigned>(arg), chunk * kib);
     } else if (library == "libssh") {
-        timing = libsshUpload(target, static_cast<uint32_t>(arg * kib));
+        timing = libsshUpload(target, 0, static_cast<uint32_t>(arg * kib));
     } else {
         timing = libssh2Transfer(target, way == "down", arg * kib);
     }

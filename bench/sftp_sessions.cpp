@@ -198,4 +198,70 @@ std::string Libssh2Session::cipher() const {
     return std::string(name != nullptr ? name : "?") + "+" + (mac != nullptr ? mac : "?");
 }
 
+namespace wire {
+
+void putU32(std::string& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += static_cast<char>((value >> shift) & 0xff);
+}
+
+void putU64(std::string& out, uint64_t value) {
+    putU32(out, static_cast<uint32_t>(value >> 32));
+    putU32(out, static_cast<uint32_t>(value));
+}
+
+uint32_t u32(const unsigned char* in) {
+    return (uint32_t{in[0]} << 24) | (uint32_t{in[1]} << 16) | (uint32_t{in[2]} << 8) | in[3];
+}
+
+uint64_t u64(const unsigned char* in) {
+    return (uint64_t{u32(in)} << 32) | u32(in + 4);
+}
+
+std::string string(std::string_view bytes) {
+    std::string out;
+    putU32(out, static_cast<uint32_t>(bytes.size()));
+    out += bytes;
+    return out;
+}
+
+std::string packet(unsigned char type, uint32_t id, const std::string& body) {
+    std::string out;
+    putU32(out, static_cast<uint32_t>(1 + 4 + body.size()));
+    out += static_cast<char>(type);
+    putU32(out, id);
+    return out + body;
+}
+
+bool send(ssh_channel channel, const std::string& bytes) {
+    return ssh_channel_write(channel, bytes.data(), static_cast<uint32_t>(bytes.size())) ==
+           static_cast<int>(bytes.size());
+}
+
+namespace {
+
+bool readExactly(ssh_channel channel, unsigned char* into, uint32_t length) {
+    for (uint32_t done = 0; done < length;) {
+        const int got = ssh_channel_read(channel, into + done, length - done, 0);
+        if (got <= 0)
+            return false;
+        done += static_cast<uint32_t>(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<unsigned char> receive(ssh_channel channel) {
+    unsigned char header[4];
+    if (!readExactly(channel, header, 4))
+        return {};
+    std::vector<unsigned char> body(u32(header));
+    if (!readExactly(channel, body.data(), static_cast<uint32_t>(body.size())))
+        return {};
+    return body;
+}
+
+}  // namespace wire
+
 }  // namespace nubo::bench

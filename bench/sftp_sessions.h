@@ -10,6 +10,8 @@
 #include <libssh2_sftp.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace nubo::bench {
 
@@ -63,5 +65,20 @@ struct Libssh2Session {
     bool hostKnown(const Target& target);
     bool logIn(const Target& target, const Login& login);
 };
+
+// SFTP packets by hand over an SSH channel, for what libssh 0.10 has no call for.
+namespace wire {
+void putU32(std::string& out, uint32_t value);
+void putU64(std::string& out, uint64_t value);
+uint32_t u32(const unsigned char* in);
+uint64_t u64(const unsigned char* in);
+// A length-prefixed SFTP string.
+std::string string(std::string_view bytes);
+// length, type, request id, body.
+std::string packet(unsigned char type, uint32_t id, const std::string& body);
+bool send(ssh_channel channel, const std::string& bytes);
+// The next packet's type and what follows it; empty when the channel failed.
+std::vector<unsigned char> receive(ssh_channel channel);
+}  // namespace wire
 
 }  // namespace nubo::bench
