@@ -52,44 +52,75 @@ double since(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Keeps `inFlight` reads of `chunk` bytes outstanding and writes the answers in order.
-Timing libsshDownload(const Target& target, unsigned inFlight, uint32_t chunk) {
+// Keeps `inFlight` reads of `chunk` bytes outstanding and writes the answers in order;
+// with several channels (SFTP sessions over the one SSH connection), each fetches its own
+// part of the file, one thread serving them in turn: each channel has its own window.
+Timing libsshDownload(const Target& target, unsigned inFlight, uint32_t chunk, unsigned channels) {
     LibsshSession ssh(target);
-    Timing timing;
     if (!ssh.error.empty())
         return {-1, {}, ssh.error};
-    timing.cipher = ssh.cipher();
+    Timing timing{-1, ssh.cipher(), {}};
     const auto start = Clock::now();
     sftp_attributes attributes = sftp_stat(ssh.sftp, target.remote.c_str());
-    sftp_file file = sftp_open(ssh.sftp, target.remote.c_str(), O_RDONLY, 0);
-    if (attributes == nullptr || file == nullptr)
-        return {-1, {}, "open"};
+    if (attributes == nullptr)
+        return {-1, {}, "stat"};
     const uint64_t size = attributes->size;
     sftp_attributes_free(attributes);
+    struct Part {
+        sftp_session sftp = nullptr;
+        sftp_file file = nullptr;
+        uint64_t asked = 0, written = 0, end = 0;
+        std::deque<std::pair<int, uint32_t>> pending;  // request id, length asked
+    };
+    std::vector<Part> parts(std::max(1u, channels));
+    const uint64_t share = (size / parts.size() + chunk - 1) / chunk * chunk;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        Part& part = parts[i];
+        part.sftp = i == 0 ? ssh.sftp : sftp_new(ssh.session);
+        if (i > 0 && (part.sftp == nullptr || sftp_init(part.sftp) != SSH_OK))
+            return {-1, {}, "another channel"};
+        part.file = sftp_open(part.sftp, target.remote.c_str(), O_RDONLY, 0);
+        part.asked = part.written = std::min<uint64_t>(size, share * i);
+        part.end = std::min<uint64_t>(size, share * (i + 1));
+        if (part.file == nullptr || sftp_seek64(part.file, part.asked) != 0)
+            return {-1, {}, "open"};
+    }
     const int out = ::open(target.local.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char> buffer(chunk);
-    std::deque<std::pair<int, uint32_t>> pending;  // request id, length asked
-    uint64_t asked = 0, got = 0;
-    while (got < size) {
-        while (pending.size() < inFlight && asked < size) {
-            const uint32_t length = static_cast<uint32_t>(std::min<uint64_t>(chunk, size - asked));
-            const int id = sftp_async_read_begin(file, length);
-            if (id < 0)
-                return {-1, {}, "read request"};
-            pending.emplace_back(id, length);
-            asked += length;
+    for (bool busy = true; busy;) {
+        busy = false;
+        for (Part& part : parts) {
+            while (part.pending.size() < inFlight && part.asked < part.end) {
+                const uint32_t length =
+                    static_cast<uint32_t>(std::min<uint64_t>(chunk, part.end - part.asked));
+                const int id = sftp_async_read_begin(part.file, length);
+                if (id < 0)
+                    return {-1, {}, "read request"};
+                part.pending.emplace_back(id, length);
+                part.asked += length;
+            }
+            if (part.pending.empty())
+                continue;
+            busy = true;
+            const auto [id, length] = part.pending.front();
+            part.pending.pop_front();
+            const int read =
+                sftp_async_read(part.file, buffer.data(), length, static_cast<uint32_t>(id));
+            // A short answer before the end would leave a hole: the server's limit was passed.
+            if (read != static_cast<int>(length))
+                return {
+                    -1, {}, "short read " + std::to_string(read) + " of " + std::to_string(length)};
+            if (::pwrite(out, buffer.data(), static_cast<size_t>(read),
+                         static_cast<off_t>(part.written)) != read)
+                return {-1, {}, "local write"};
+            part.written += static_cast<uint64_t>(read);
         }
-        const auto [id, length] = pending.front();
-        pending.pop_front();
-        const int read = sftp_async_read(file, buffer.data(), length, static_cast<uint32_t>(id));
-        // A short answer before the end would leave a hole: the server's limit was passed.
-        if (read != static_cast<int>(length))
-            return {-1, {}, "short read " + std::to_string(read) + " of " + std::to_string(length)};
-        if (::write(out, buffer.data(), static_cast<size_t>(read)) != read)
-            return {-1, {}, "local write"};
-        got += static_cast<uint64_t>(read);
     }
-    sftp_close(file);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        sftp_close(parts[i].file);
+        if (i > 0)
+            sftp_free(parts[i].sftp);
+    }
     ::close(out);
     timing.seconds = since(start);
     return timing;
@@ -232,9 +263,10 @@ int runOne(char** argv) {
     const unsigned kib = 1024;
     Timing timing;
     if (library == "libssh" && way.rfind("down", 0) == 0) {
-        // "downNxK": N reads of K KiB in flight.
+        // "downCxK": arg reads of K KiB in flight on each of C channels (none: one).
         const unsigned chunk = static_cast<unsigned>(std::atoi(way.c_str() + way.find('x') + 1));
-        timing = libsshDownload(target, static_cast<unsigned>(arg), chunk * kib);
+        const unsigned channels = static_cast<unsigned>(std::atoi(way.c_str() + 4));
+        timing = libsshDownload(target, static_cast<unsigned>(arg), chunk * kib, channels);
     } else if (library == "libssh" && way.rfind("uppipe", 0) == 0) {
         const unsigned chunk = static_cast<unsigned>(std::atoi(way.c_str() + way.find('x') + 1));
         timing = libsshUpload(target, static_cast<unsigned>(arg), chunk * kib);
@@ -439,6 +471,7 @@ int main(int argc, char** argv) {
             inFlight);
     add("libssh", "downx128", "async read 64 x 128 KiB", true, 64);
     add("libssh", "downx255", "async read 32 x 255 KiB", true, 32);
+    add("libssh", "down4x32", "async read 4 channels x 64 x 32 KiB", true, 64);
     add("libssh", "up", "sftp_write 32 KiB", false, 32);
     add("libssh", "up", "sftp_write 255 KiB", false, 255);
     add("libssh", "uppipex32", "raw writes 64 x 32 KiB in flight", false, 64);
