@@ -149,7 +149,11 @@ int main() {
                                       std::to_string(SSH_KNOWN_HOSTS_CHANGED) + ")");
         Libssh2Session probe2(otherKey);
         say("libssh2", "a changed host key",
-            probe2.error.empty() ? "accepted!" : "refused (" + probe2.error + ")");
+            probe2.error.empty()
+                ? "accepted!"
+                : "refused, libssh2_knownhost_checkp = " + std::to_string(probe2.hostCheck) +
+                      " (LIBSSH2_KNOWNHOST_CHECK_MISMATCH = " +
+                      std::to_string(LIBSSH2_KNOWNHOST_CHECK_MISMATCH) + ")");
     }
 
     SshAgent agent;

@@ -10,11 +10,13 @@
 // CIPHER prints "seconds cipher" of the transfer alone (connecting and logging in apart).
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <algorithm>
 #include <chrono>
@@ -307,6 +309,12 @@ struct Run {
     std::string output;
 };
 
+volatile sig_atomic_t gInterrupted = 0;
+
+void interrupt(int) {
+    gInterrupted = 1;
+}
+
 // Runs argv as a child, its output in a file; its wall time, its peak RSS (with its
 // children's, which is where sftp's ssh is), its output.
 Run runChild(const std::vector<std::string>& argv, const std::string& outputFile) {
@@ -328,7 +336,12 @@ Run runChild(const std::vector<std::string>& argv, const std::string& outputFile
     }
     int status = 0;
     rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    // Interrupted (Ctrl-C): the run ends, and main returns, so that sshd and the relays
+    // are stopped by their destructors rather than left behind.
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+        if (gInterrupted)
+            ::kill(pid, SIGTERM);
+    }
     Run run;
     run.output = nubo::test::readFile(outputFile);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
@@ -521,7 +534,11 @@ int main(int argc, char** argv) {
                                          : pythonRelay.port();
     };
 
-    for (int round = 0; round < runs; ++round) {
+    struct sigaction onInterrupt {};
+    onInterrupt.sa_handler = interrupt;  // no SA_RESTART: wait4 returns
+    sigaction(SIGINT, &onInterrupt, nullptr);
+    sigaction(SIGTERM, &onInterrupt, nullptr);
+    for (int round = 0; round < runs && !gInterrupted; ++round) {
         // Odd rounds go backwards, so that no row always follows the same one.
         std::vector<Row*> order;
         for (Row& row : rows)
@@ -529,6 +546,8 @@ int main(int argc, char** argv) {
         if (round % 2 == 1)
             std::reverse(order.begin(), order.end());
         for (Row* row : order) {
+            if (gInterrupted)
+                break;
             const unsigned port = portOf(row->line);
             const std::string remote = row->download ? source : server.root() + "/upload.bin";
             const std::string local = row->download ? work + "/download.bin" : localSource;

@@ -152,11 +152,11 @@ bool Libssh2Session::hostKnown(const Target& target) {
     const char* key = libssh2_session_hostkey(session, &length, &type);
     const int typeMask = type == LIBSSH2_HOSTKEY_TYPE_ED25519 ? LIBSSH2_KNOWNHOST_KEY_ED25519
                                                               : LIBSSH2_KNOWNHOST_KEY_UNKNOWN;
-    const int check = libssh2_knownhost_checkp(
+    hostCheck = libssh2_knownhost_checkp(
         hosts, "127.0.0.1", static_cast<int>(target.port), key, length,
         LIBSSH2_KNOWNHOST_TYPE_PLAIN | LIBSSH2_KNOWNHOST_KEYENC_RAW | typeMask, nullptr);
     libssh2_knownhost_free(hosts);
-    return check == LIBSSH2_KNOWNHOST_CHECK_MATCH;
+    return hostCheck == LIBSSH2_KNOWNHOST_CHECK_MATCH;
 }
 
 bool Libssh2Session::logIn(const Target& target, const Login& login) {

@@ -60,6 +60,7 @@ struct Libssh2Session {
     LIBSSH2_SESSION* session = nullptr;
     LIBSSH2_SFTP* sftp = nullptr;
     std::string error;
+    int hostCheck = -1;  // LIBSSH2_KNOWNHOST_CHECK_*
 
   private:
     bool hostKnown(const Target& target);
