@@ -28,11 +28,11 @@ import struct
 PASV = re.compile(rb"^227 .*?(\d+),(\d+),(\d+),(\d+),(\d+),(\d+)")
 EPSV = re.compile(rb"^229 .*\(\|\|\|(\d+)\|\)")
 
-#A direction stops reading once this much waits in its queue, and reads again below
-#the low mark : room for several hundred MiB / s at a 10 ms delay.
+# A direction stops reading once this much waits in its queue, and reads again below
+# the low mark: room for several hundred MiB/s at a 10 ms delay.
 WINDOW_HIGH = 8 << 20
 WINDOW_LOW = 4 << 20
-#A passive listener that nobody connects to is closed after this long.
+# A passive listener that nobody connects to is closed after this long.
 LISTENER_TIMEOUT = 60
 
 END = object()  # the source's FIN, passed on as our FIN
@@ -105,7 +105,7 @@ class Side(asyncio.Protocol):
         self.incoming.update_flow()
 
     def end(self):
-#The peer may have reset the socket before we heard of it.
+        # The peer may have reset the socket before we heard of it.
         try:
             self.transport.write_eof()
         except OSError:
@@ -114,7 +114,7 @@ class Side(asyncio.Protocol):
     def reset(self):
         if self.transport is None or self.closed:
             return
-#A close with lingering off sends a reset(a plain abort would send FIN).
+        # A close with lingering off sends a reset (a plain abort would send FIN).
         try:
             self.transport.get_extra_info("socket").setsockopt(
                 socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
@@ -157,8 +157,8 @@ class Lane:
                 self.enqueue(self.rewrite(self.partial))
                 self.partial = b""
         elif self.rewrite is not None:
-#Replies are passed on by whole lines, so that a 227 split across two
-#segments is still seen and rewritten.
+            # Replies are passed on by whole lines, so that a 227 split across two
+            # segments is still seen and rewritten.
             block = self.partial + block
             cut = block.rfind(b"\n") + 1
             self.partial = block[cut:]
@@ -235,15 +235,15 @@ class Pair:
             relay.stats.add(self.kind)
             if self.kind == "control":
                 relay.stats.add("open-control")
-#The server hears of the connection one way later, as it would of a SYN.
+            # The server hears of the connection one way later, as it would of a SYN.
             relay.loop.call_later(relay.delay, lambda: relay.start(self.connect()))
         else:
             self.up.cancel()
             self.up.flush()
 
     async def connect(self):
-#Even a client gone meanwhile is connected : what it sent, and its end, still
-#reach the server.
+        # Even a client gone meanwhile is connected: what it sent, and its end, still
+        # reach the server.
         try:
             await self.relay.loop.create_connection(lambda: self.server, *self.target)
         except OSError:
@@ -255,7 +255,7 @@ class Pair:
             self.finish()
 
     def lane_done(self):
-#Both ends passed on : nothing more will cross.
+        # Both ends passed on: nothing more will cross.
         if self.up.delivered_end and self.down.delivered_end:
             for side in (self.client, self.server):
                 if side.transport is not None and not side.closed:
@@ -272,7 +272,7 @@ class Pair:
 
 class ControlPair(Pair):
     def __init__(self, relay, target):
-#A plain relay(SSH, say) passes the bytes as they come : no replies to rewrite.
+        # A plain relay (SSH, say) passes the bytes as they come: no replies to rewrite.
         super().__init__(relay, target, None if relay.plain else self.rewrite, "control")
 
     def rewrite(self, line):
@@ -359,7 +359,7 @@ def main():
     parser.add_argument("--plain", action="store_true",
                         help="relay any TCP protocol as it is (no FTP replies rewritten)")
     args = parser.parse_args()
-#Every relayed connection holds two descriptors, a passive one a listener too.
+    # Every relayed connection holds two descriptors, a passive one a listener too.
     soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
     resource.setrlimit(resource.RLIMIT_NOFILE, (hard, hard))
     asyncio.run(serve(args))
