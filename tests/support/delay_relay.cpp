@@ -5,12 +5,14 @@
 
 namespace nubo::test {
 
-DelayRelay::DelayRelay(unsigned targetPort, double oneWayMs) {
+DelayRelay::DelayRelay(unsigned targetPort, double oneWayMs, Kind kind) {
     const std::string& base = folder_.path();
-    const std::vector<std::string> args = {"--target-port", std::to_string(targetPort),
-                                           "--port-file",   base + "/port",
-                                           "--stats-file",  base + "/stats",
-                                           "--delay-ms",    std::to_string(oneWayMs)};
+    std::vector<std::string> args = {"--target-port", std::to_string(targetPort),
+                                     "--port-file",   base + "/port",
+                                     "--stats-file",  base + "/stats",
+                                     "--delay-ms",    std::to_string(oneWayMs)};
+    if (kind == Kind::Plain)
+        args.push_back("--plain");
     port_ = startPythonService(process_, "delay_relay.py", args, base + "/port",
                                base + "/relay.log", &error_);
 }

@@ -13,8 +13,11 @@ namespace nubo::test {
 // relayed, so a test can see how many a client opened at once.
 class DelayRelay {
   public:
+    // Ftp rewrites passive replies and relays their data connections; Plain passes one
+    // connection's bytes as they are (SSH).
+    enum class Kind { Ftp, Plain };
     // oneWayMs: the delay each way (the round trip is twice this).
-    DelayRelay(unsigned targetPort, double oneWayMs = 10);
+    DelayRelay(unsigned targetPort, double oneWayMs = 10, Kind kind = Kind::Ftp);
     ~DelayRelay();
     DelayRelay(const DelayRelay&) = delete;
     DelayRelay& operator=(const DelayRelay&) = delete;

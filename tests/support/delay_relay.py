@@ -272,7 +272,8 @@ class Pair:
 
 class ControlPair(Pair):
     def __init__(self, relay, target):
-        super().__init__(relay, target, self.rewrite, "control")
+        # A plain relay (SSH, say) passes the bytes as they come: no replies to rewrite.
+        super().__init__(relay, target, None if relay.plain else self.rewrite, "control")
 
     def rewrite(self, line):
         match = PASV.match(line)
@@ -289,7 +290,8 @@ class ControlPair(Pair):
 
 
 class Relay:
-    def __init__(self, loop, delay, target, stats):
+    def __init__(self, loop, delay, target, stats, plain=False):
+        self.plain = plain
         self.loop = loop
         self.delay = delay
         self.target = target
@@ -326,7 +328,8 @@ class Relay:
 async def serve(args):
     loop = asyncio.get_running_loop()
     stats = Stats(args.stats_file)
-    relay = Relay(loop, args.delay_ms / 1000.0, (args.target_host, args.target_port), stats)
+    relay = Relay(loop, args.delay_ms / 1000.0, (args.target_host, args.target_port), stats,
+                  args.plain)
     server = await loop.create_server(lambda: ControlPair(relay, relay.target).client,
                                       "127.0.0.1", 0, backlog=256, reuse_address=True)
     temporary = args.port_file + ".tmp"
@@ -353,6 +356,8 @@ def main():
     parser.add_argument("--stats-file", required=True)
     parser.add_argument("--delay-ms", type=float, default=10.0,
                         help="one-way delay; the round trip is twice this")
+    parser.add_argument("--plain", action="store_true",
+                        help="relay any TCP protocol as it is (no FTP replies rewritten)")
     args = parser.parse_args()
     # Every relayed connection holds two descriptors, a passive one a listener too.
     soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
