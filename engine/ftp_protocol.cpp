@@ -5,14 +5,26 @@
 #include <string_view>
 #include <utility>
 
+#include <ctime>
+
+#include "base/app_log.h"
 #include "engine/civil_time.h"
 #include "engine/control_channel.h"
 #include "engine/control_connection.h"
+#include "engine/data_connector.h"
+#include "engine/ftp_socket.h"
+#include "engine/listing_parser.h"
+#include "engine/low_speed_guard.h"
 #include "engine/mlsx_parser.h"
+#include "engine/winsock_error.h"
 
 namespace nubo {
 
 namespace {
+
+// Longest listing line read; a longer one is skipped.
+constexpr int kListingLineBuffer = 512;
+constexpr int kListingBufferSize = 4096;
 
 // The time of a 213 answer to MDTM; false when it holds none.
 bool mdtmTime(const std::string& line, int64_t* time) {
@@ -29,8 +41,16 @@ RemoteOutcome outcomeOf(int code) {
     return code >= 100 && code < 400 ? RemoteOutcome::Done : RemoteOutcome::Refused;
 }
 
-FtpProtocol::FtpProtocol(ControlChannel& control, const ControlConnection& connection)
-    : control_(control), connection_(connection) {}
+FtpProtocol::FtpProtocol(ControlChannel& control, const ControlConnection& connection,
+                         DataConnector& connector, AppLog& log, const ListingLocaleData& locale,
+                         const std::atomic<bool>& rawLogging)
+    : control_(control),
+      connection_(connection),
+      connector_(connector),
+      data_(connector.socket()),
+      log_(log),
+      locale_(locale),
+      rawLogging_(rawLogging) {}
 
 bool FtpProtocol::has(const char* feature) const {
     return connection_.features().has(feature);
@@ -242,6 +262,99 @@ bool FtpProtocol::askTimesAhead(const std::vector<std::string>& wanted,
         }
     }
     return true;
+}
+
+int FtpProtocol::prepareListing() {
+    return control_.setType(0);
+}
+
+int FtpProtocol::openListing(bool* missing) {
+    // MLSD where the server offers it: exact sizes, UTC times, plain types. A server
+    // that announces MLST and still refuses MLSD is asked with LIST from then on.
+    machineListing_ = has("MLST") && !mlsdRefused_;
+    std::string refusal;
+    int opened = connector_.open(machineListing_ ? "MLSD" : "LIST", nullptr, &refusal);
+    if (machineListing_ && opened == DataConnector::kFailed && !refusal.empty() &&
+        refusal[0] == '5') {
+        mlsdRefused_ = true;
+        machineListing_ = false;
+        refusal.clear();
+        opened = connector_.open("LIST", nullptr, &refusal);
+    }
+    if (opened != DataConnector::kOpen) {
+        // Not the server refusing the listing (its reply is in `refusal`), but a data
+        // connection that never opened or was refused after the server's 1xx.
+        *missing = opened == DataConnector::kControlLost || refusal.empty() || refusal[0] == '1';
+        return opened == DataConnector::kFailed ? ControlChannel::kLocalFailure : 421;
+    }
+    *missing = false;
+    data_.setBufferSize(kListingBufferSize);
+    pending_.clear();
+    listingNow_ = static_cast<int64_t>(::time(nullptr));
+    return 150;
+}
+
+RemoteProtocol::ListingStep FtpProtocol::readListing(int64_t* bytes) {
+    char line[kListingLineBuffer];
+    for (;;) {
+        int n = data_.readLine(line, sizeof line);
+        if (n == FtpSocket::kError && lastWinsockError() == wsa::kMessageSize) {
+            // No entry has a line this long (a hostile or broken server): skipped.
+            log_.LogExtended("... listing line too long; skipped");
+            n = data_.skipLine();
+            if (n == 0)
+                continue;
+        }
+        if (n < 0)
+            return n == FtpSocket::kError ? ListingStep::Broken : ListingStep::End;
+        line_.assign(line, static_cast<size_t>(n));
+        *bytes = n + 2;
+        return ListingStep::Record;
+    }
+}
+
+bool FtpProtocol::takeEntry(RemoteEntry* entry) {
+    if (rawLogging_) {
+        log_.LogExtended(line_);
+    }
+    return !line_.empty() &&
+           (machineListing_ ? parseMlsxLine(line_, *entry)
+                            : parseListingLine(line_, pending_, *entry, locale_, listingNow_));
+}
+
+int FtpProtocol::finishData(bool sending, bool aborted, bool failed, bool* broken,
+                            const std::function<void()>& logEnd) {
+    failed = failed && !aborted;  // a transfer the user stopped did not fail
+    if (sending && !aborted && !failed && !data_.finishSending()) {
+        failed = true;
+    }
+    const bool stalled = failed && lastWinsockError() == wsa::kTimedOut;
+    if (failed && data_.lowSpeedTripped()) {
+        const LowSpeedGuard& limit = data_.lowSpeedLimit();
+        log_.LogExtendedFormat(
+            "... [DATA] fewer than %lld bytes in %g seconds: the transfer is stalled",
+            static_cast<long long>(limit.floorBytes()), limit.windowMs() / 1000.0);
+    }
+    if (failed) {
+        control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
+                                         : "... [DATA] Receive failed, WinSock err = %s");
+    }
+    if (logEnd)
+        logEnd();
+    data_.close();
+    *broken = failed;
+    return stalled ? connector_.abortStalledTransfer() : control_.readReply();
+}
+
+int FtpProtocol::abandonData() {
+    // The server still sends: its data connection goes, and ABOR with the replies to it
+    // keeps the control connection in step for the next command.
+    data_.close();
+    return connector_.abortStalledTransfer();
+}
+
+void FtpProtocol::closeData() {
+    data_.close();
 }
 
 const std::string& FtpProtocol::lastReplyLine() const {

@@ -28,7 +28,7 @@ FtpSession::FtpSession(const FtpUrl& target, const SessionContext& context)
       control_(*context.log),
       connector_(control_, route_, target_, context_),
       connection_(control_, connector_, route_, target_, context_),
-      protocol_(control_, connection_),
+      protocol_(control_, connection_, connector_, *context.log, listingLocaleData_, rawLogging_),
       data_(connector_.socket()) {
     ConfigStore& config = *context_.config;
     simultaneousTransfers_ = std::max(1, context_.simultaneousTransfers);

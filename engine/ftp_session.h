@@ -216,8 +216,6 @@ class FtpSession {
     bool takeRestartFieldsWanted() { return restartFieldsWanted_.exchange(false); }
     // A transfer broke and the run will log in again to resume it.
     void noteBrokenForRetry() { brokenForRetry_ = true; }
-    bool mlsdRefused() const { return mlsdRefused_; }
-    void noteMlsdRefused() { mlsdRefused_ = true; }
     bool rawLogging() const { return rawLogging_; }
     const ListingLocaleData& listingLocaleData() const { return listingLocaleData_; }
     // Writes a restart field while restart is on; false when it could not be kept.
@@ -410,7 +408,6 @@ class FtpSession {
     std::mutex poolLock_;
     TransferPool* batchPool_ = nullptr;
 
-    bool mlsdRefused_ = false;  // MLST announced, MLSD refused: listings use LIST
     std::string currentUrl_;
     uint16_t listingLocale_ = 0;
     ListingLocaleData listingLocaleData_;  // the host's, read at the start

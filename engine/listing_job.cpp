@@ -16,9 +16,6 @@ namespace nubo {
 
 namespace {
 
-// Longest listing line read; a longer one ends the listing.
-constexpr int kListingLineBuffer = 512;
-constexpr int kListingBufferSize = 4096;
 // Entries go to the view and the progress display in batches of this many.
 constexpr int64_t kShownBatch = 10;
 
@@ -27,7 +24,8 @@ constexpr int64_t kShownBatch = 10;
 int ListingJob::run(const std::string& directory, DirectoryFlags flags, bool shown,
                     std::vector<RemoteEntry>* copy) {
     missing_ = false;
-    int result = control_.setType(0);
+    RemoteProtocol& protocol = session_.protocol();
+    int result = protocol.prepareListing();
     if (result / 100 != 2) {
         return result;
     }
@@ -38,69 +36,38 @@ int ListingJob::run(const std::string& directory, DirectoryFlags flags, bool sho
     setStatus("LIST " + title);
     logExtended("LISTing " + directory);
 
-    // MLSD where the server offers it: exact sizes, UTC times, plain types. A server
-    // that announces MLST and still refuses MLSD is asked with LIST from then on.
-    bool machineListing = session_.features().has("MLST") && !session_.mlsdRefused();
-    std::string refusal;
-    int opened = openDataConnection(machineListing ? "MLSD" : "LIST", &refusal);
-    if (machineListing && opened == FtpSession::kDataFailed && !refusal.empty() &&
-        refusal[0] == '5') {
-        session_.noteMlsdRefused();
-        machineListing = false;
-        refusal.clear();
-        opened = openDataConnection("LIST", &refusal);
-    }
-    if (opened != FtpSession::kDataOpen) {
-        result = opened == FtpSession::kDataFailed ? ControlChannel::kLocalFailure : 421;
-        // Not the server refusing the listing (its reply is in `refusal`), but a data
-        // connection that never opened or was refused after the server's 1xx.
-        missing_ = opened == FtpSession::kDataControlLost || refusal.empty() || refusal[0] == '1';
+    const int opened = protocol.openListing(&missing_);
+    if (outcomeOf(opened) != RemoteOutcome::Done) {
+        result = opened;
     } else {
         session_.setTransferActive(true);
         RemoteViewContract* const seen = shown ? view() : nullptr;
         if (view() != nullptr)
             view()->setBusy(true);
-        data_.setBufferSize(kListingBufferSize);
         TransferProgress progress;
         progress.kind = TransferProgress::Kind::List;
         progress.name = title;
-        std::string pending;
         int64_t start = reportTransferStart(0);
         int64_t bytes = 0;
         int64_t accepted = 0;
         std::vector<RemoteEntry> entries;
         size_t told = 0;  // entries the view was given
-        const ListingLocaleData& locale = session_.listingLocaleData();
-        const int64_t now = static_cast<int64_t>(::time(nullptr));
-        char line[kListingLineBuffer];
-        int last = 0;
+        RemoteProtocol::ListingStep last = RemoteProtocol::ListingStep::End;
         bool overLimit = false;
         while (!session_.abortRequested()) {
-            int n = data_.readLine(line, sizeof line);
-            if (n == FtpSocket::kError && lastWinsockError() == wsa::kMessageSize) {
-                // No entry has a line this long (a hostile or broken server): skipped.
-                logExtended("... listing line too long; skipped");
-                n = data_.skipLine();
-                if (n == 0)
-                    continue;
-            }
-            last = n;
-            if (n < 0) {
+            int64_t taken = 0;
+            last = protocol.readListing(&taken);
+            if (last != RemoteProtocol::ListingStep::Record) {
                 break;
             }
-            bytes += n + 2;
+            bytes += taken;
             if (bytes > context_.listingByteLimit) {
                 overLimit = true;
                 break;
             }
             reportTransferProgress(bytes);
-            std::string_view text(line, static_cast<size_t>(n));
-            if (session_.rawLogging()) {
-                context_.log->LogExtended(text);
-            }
             RemoteEntry entry;
-            if (n > 0 && (machineListing ? parseMlsxLine(text, entry)
-                                         : parseListingLine(text, pending, entry, locale, now))) {
+            if (protocol.takeEntry(&entry)) {
                 if (accepted >= context_.listingEntryLimit) {
                     overLimit = true;
                     break;
@@ -130,7 +97,8 @@ int ListingJob::run(const std::string& directory, DirectoryFlags flags, bool sho
             result = stopOverLimit(accepted, bytes, start);
         } else {
             result =
-                closeDataPhase(false, last == FtpSocket::kError ? last : 0, bytes, start, &broken);
+                protocol.finishData(false, aborted, last == RemoteProtocol::ListingStep::Broken,
+                                    &broken, [&] { logTransferTime("received", bytes, start); });
             if (broken && result / 100 == 2) {
                 result = 426;
             }
@@ -154,7 +122,7 @@ int ListingJob::run(const std::string& directory, DirectoryFlags flags, bool sho
     }
     session_.clearAbort();
     clearTransferDisplay();
-    data_.close();
+    protocol.closeData();
     return result;
 }
 
@@ -165,10 +133,7 @@ int ListingJob::stopOverLimit(int64_t entries, int64_t bytes, int64_t startMs) {
         static_cast<long long>(context_.listingEntryLimit),
         static_cast<long long>(context_.listingByteLimit), static_cast<long long>(entries));
     logTransferTime("received", bytes, startMs);
-    // The server still sends: its data connection goes, and ABOR with the replies to it
-    // keeps the control connection in step for the next command.
-    data_.close();
-    return session_.connector().abortStalledTransfer();
+    return session_.protocol().abandonData();
 }
 
 }  // namespace nubo

@@ -68,6 +68,34 @@ class RemoteProtocol {
                                const std::function<void(const std::string&, int64_t)>& answered,
                                const std::function<bool()>& stop) = 0;
 
+    // ---- listings of the current directory ----
+    // What reading a listing gave: a record (an entry or not: takeEntry tells), its end,
+    // or the connection broke off.
+    enum class ListingStep { Record, End, Broken };
+    // Before a listing: the representation it comes in (FTP: TYPE A). 2xx, or the refusal.
+    virtual int prepareListing() = 0;
+    // Opens the listing: 150 when its data comes, else the refusal, 599 (nothing came:
+    // *missing when no data connection opened or the server's 1xx came before a refusal)
+    // or 421.
+    virtual int openListing(bool* missing) = 0;
+    // Reads the next record; *bytes: what it took on the line.
+    virtual ListingStep readListing(int64_t* bytes) = 0;
+    // The record read last as an entry; false when it is none (a total, a blank line).
+    virtual bool takeEntry(RemoteEntry* entry) = 0;
+
+    // ---- the data of a listing or a transfer ----
+    // Ends the data phase: a failure is told in the log (a stall aborted on the server),
+    // `logEnd` writes the transfer's own line before the connection closes, and the
+    // server's final word is returned. aborted: the user stopped it; failed: the data
+    // broke off; *broken: it did (a send that could not finish counts too).
+    virtual int finishData(bool sending, bool aborted, bool failed, bool* broken,
+                           const std::function<void()>& logEnd) = 0;
+    // Leaves a data phase before its end (a limit reached): the data dropped, the
+    // server told; its final word.
+    virtual int abandonData() = 0;
+    // The data connection closed, whatever became of it.
+    virtual void closeData() = 0;
+
     // ---- the connection ----
     virtual const std::string& lastReplyLine() const = 0;
     // Ends the session politely and closes the connection.

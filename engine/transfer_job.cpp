@@ -212,26 +212,9 @@ void TransferJob::noteTransferProgress(TransferProgress& progress, int64_t bytes
 
 int TransferJob::closeDataPhase(bool sending, int lastBlock, int64_t bytes, int64_t startMs,
                                 bool* broken, int64_t offset) {
-    const bool aborted = session_.abortRequested();
-    bool failed = !aborted && lastBlock == FtpSocket::kError;
-    if (sending && !aborted && !failed && !data_.finishSending()) {
-        failed = true;
-    }
-    const bool stalled = failed && lastWinsockError() == wsa::kTimedOut;
-    if (failed && data_.lowSpeedTripped()) {
-        const LowSpeedGuard& limit = data_.lowSpeedLimit();
-        context_.log->LogExtendedFormat(
-            "... [DATA] fewer than %lld bytes in %g seconds: the transfer is stalled",
-            static_cast<long long>(limit.floorBytes()), limit.windowMs() / 1000.0);
-    }
-    if (failed) {
-        control_.logWinsockError(sending ? "... [DATA] Send failed, WinSock err = %s"
-                                         : "... [DATA] Receive failed, WinSock err = %s");
-    }
-    logTransferTime(sending ? "sent" : "received", bytes, startMs, offset);
-    data_.close();
-    *broken = failed;
-    return stalled ? session_.connector().abortStalledTransfer() : control_.readReply();
+    return session_.protocol().finishData(
+        sending, session_.abortRequested(), lastBlock == FtpSocket::kError, broken,
+        [&] { logTransferTime(sending ? "sent" : "received", bytes, startMs, offset); });
 }
 
 bool TransferJob::sizeAsAnnounced(int64_t moved, int64_t announced, int64_t offset,
