@@ -1,5 +1,7 @@
 #include "tests/gui/view_input.h"
 
+#include "tests/gui/gui_test_util.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -192,15 +194,25 @@ QStringList contextMenuByKey(const QString& choose) {
 bool clickToolAction(QAction* action) {
     if (action == nullptr)
         return false;
-    for (QObject* object : action->associatedObjects()) {
-        auto* bar = qobject_cast<QToolBar*>(object);
-        QWidget* button = bar != nullptr ? bar->widgetForAction(action) : nullptr;
-        if (button != nullptr && button->isVisible()) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return true;
-        }
-    }
-    return false;
+    // An action just made visible shows its button at the tool bar's next layout pass.
+    QWidget* shown = nullptr;
+    pumpUntil(
+        [&] {
+            for (QObject* object : action->associatedObjects()) {
+                auto* bar = qobject_cast<QToolBar*>(object);
+                QWidget* button = bar != nullptr ? bar->widgetForAction(action) : nullptr;
+                if (button != nullptr && button->isVisible()) {
+                    shown = button;
+                    return true;
+                }
+            }
+            return false;
+        },
+        2000);
+    if (shown == nullptr)
+        return false;
+    QTest::mouseClick(shown, Qt::LeftButton);
+    return true;
 }
 
 BoxSeen closeNextBox(const std::function<void()>& act, QMessageBox::StandardButton button,
